@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Installs every Debian 12 package that building, running and testing Pemba Vello needs.
+# Quick when everything is already there: apt is only asked for what is missing.
+set -euo pipefail
+
+packages=(
+  # build
+  cmake ninja-build g++ pkg-config clang-format
+  # libraries
+  libsimdjson-dev libicu-dev qt6-base-dev qt6-svg-dev qt6-image-formats-plugins
+  libgstreamer1.0-dev libgstreamer-plugins-base1.0-dev
+  # playback
+  gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-bad
+  gstreamer1.0-plugins-ugly gstreamer1.0-libav gstreamer1.0-pulseaudio gstreamer1.0-tools
+  # tests and benchmarks
+  libgtest-dev libgmock-dev libbenchmark-dev python3
+  # real servers and a real desktop for the tests and the demo
+  icecast2 xvfb xauth pulseaudio pulseaudio-utils
+  # a font with every glyph the interface draws
+  fonts-dejavu-core fonts-noto-core
+)
+
+missing=()
+for package in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$package")
+  fi
+done
+
+if ((${#missing[@]})); then
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
