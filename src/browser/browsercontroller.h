@@ -1,0 +1,116 @@
+#pragma once
+
+#include "mainqueue.h"
+#include "screen.h"
+#include "searchablecatalog.h"
+#include "stationlibrary.h"
+
+#include "catalog/station.h"
+#include "catalog/stationsource.h"
+
+#include <chrono>
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace Vello {
+
+class BrowserView;
+class MediaBackend;
+class PlayerController;
+class Preferences;
+
+// The state and behaviour of the main window: what it lists, searches, pages, remembers and
+// plays. The window's views show this state and forward the user's actions here; every call
+// comes on the GUI thread.
+class BrowserController final {
+public:
+    static constexpr std::size_t browsePageSize = 40;
+    static constexpr std::chrono::milliseconds searchDebounce {160};
+    static constexpr int contentInsetWithPlayer = 120;
+    static constexpr int contentInsetWithoutPlayer = 28;
+    static constexpr std::int64_t nowPlayingTitleLimit = 64;
+
+    BrowserController(
+        BrowserView& view, StationSource& source, MediaBackend& media, Preferences& preferences, MainQueue& queue);
+    ~BrowserController();
+
+    BrowserController(const BrowserController&) = delete;
+    BrowserController& operator=(const BrowserController&) = delete;
+
+    [[nodiscard]] Screen screen() const { return m_screen; }
+    [[nodiscard]] ListMode mode() const { return m_mode; }
+    // Empty once a non-empty catalog has arrived; otherwise what the screens show above their lists.
+    [[nodiscard]] const std::string& statusMessage() const { return m_statusMessage; }
+    [[nodiscard]] std::size_t browseVisibleLimit() const { return m_browseVisibleLimit; }
+    [[nodiscard]] bool isLoadingNextBrowsePage() const { return m_isLoadingNextBrowsePage; }
+    // The whole catalog in display order, as last delivered.
+    [[nodiscard]] const std::vector<Station>& allStations() const { return m_catalog.stations(); }
+    [[nodiscard]] const FavoriteSet& favorites() const { return m_library.favorites(); }
+    [[nodiscard]] const std::vector<std::string>& recentIds() const { return m_library.recentIds(); }
+    [[nodiscard]] bool isFavorite(const Station& station) const;
+    [[nodiscard]] const std::optional<Station>& currentStation() const;
+
+    // The list of the moment for the current mode and search text, worked out afresh. The
+    // pointers are valid until the next catalog arrives: use them within one render.
+    [[nodiscard]] std::vector<const Station*> filteredStations() const;
+    // How many rows of filteredStations() the current screen shows.
+    [[nodiscard]] std::size_t rowsShownNow(std::size_t listSize) const;
+
+    // Loads the pictures, restores favourites and recents, follows the player, shows Home and
+    // asks for the catalog. Called once, after the views exist.
+    void viewDidLoad();
+
+    void switchScreen(Screen screen);
+    // The search field's text changed.
+    void controlTextDidChange();
+    // Starts, or starts again, the wait after which the search results are shown.
+    void scheduleSearchRender();
+    // Adds a page to the Discover list; the content view calls it as it nears its end.
+    void loadNextBrowsePage();
+    // A Library chip: Favorites, Recent or Top Stations.
+    void chooseListMode(ListMode mode);
+    void toggleFavorite(const Station& station);
+
+    // Plays `station` and records it as the most recent.
+    void play(const Station& station);
+    // Restarts the current station, or plays the first of the list when none is current.
+    void playSelected();
+    void pause();
+    void playPrevious();
+    void playNext();
+    // Plays a station of the list picked at random.
+    void shuffle();
+    void openPlayer();
+    // Brings the now-playing parts of the window up to date with the current station.
+    void refreshPlayer();
+
+private:
+    void receive(StationsResult result);
+    void playAt(const std::vector<const Station*>& list, std::size_t index);
+    [[nodiscard]] std::optional<std::size_t> currentIndexIn(const std::vector<const Station*>& list) const;
+    // Runs `task` on a later turn of the main queue unless this controller is gone by then.
+    void postGuarded(MainQueue::Task task);
+
+    BrowserView& m_view;
+    StationSource& m_source;
+    MainQueue& m_queue;
+    std::unique_ptr<PlayerController> m_player;
+    StationLibrary m_library;
+    SearchableCatalog m_catalog;
+    Screen m_screen = Screen::Home;
+    ListMode m_mode = ListMode::Top;
+    std::string m_statusMessage = "Loading stations...";
+    std::shared_ptr<Cancellable> m_searchWorkItem;
+    std::size_t m_browseVisibleLimit = browsePageSize;
+    bool m_isLoadingNextBrowsePage = false;
+    std::mt19937_64 m_random;
+    // Callbacks that may outlive the controller hold a weak copy and do nothing once it expires.
+    std::shared_ptr<int> m_lifetime = std::make_shared<int>(0);
+};
+
+} // namespace Vello

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <string>
+
+namespace Vello {
+
+// What the now-playing parts of the window show: the mini player's and the rail's title, the
+// rail's detail line, whether the mini player is shown, and the content's bottom inset (room
+// for the mini player while it floats over the content).
+struct NowPlaying final {
+    std::string title;
+    std::string detail;
+    bool miniPlayerVisible = false;
+    int contentBottomInset = 28;
+
+    friend bool operator==(const NowPlaying&, const NowPlaying&) = default;
+};
+
+// What the browser's logic needs of the window's views. The window implements it with
+// widgets; every call comes on the GUI thread.
+class BrowserView {
+public:
+    virtual ~BrowserView() = default;
+
+    // The search field's text as typed (UTF-8, untrimmed).
+    [[nodiscard]] virtual std::string searchText() const = 0;
+    // Shows and starts, or stops and hides, the search field's spinner.
+    virtual void setLoading(bool loading) = 0;
+    // Rebuilds the content for the controller's current state, scrolled to the top or kept
+    // where it was.
+    virtual void render(bool resetScroll) = 0;
+    // Rebuilds the sidebar with the current screen marked.
+    virtual void renderSidebar() = 0;
+    // Empties the content at once, so a screen switch never shows the old screen's rows.
+    virtual void clearContent() = 0;
+    virtual void showNowPlaying(const NowPlaying& nowPlaying) = 0;
+    // Load the placeholder artwork of station pictures and the Home hero picture from the
+    // application's resources; a missing or unreadable resource leaves the picture empty.
+    virtual void loadFallbackImage() = 0;
+    virtual void loadHeroImage() = 0;
+};
+
+} // namespace Vello

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cstddef>
+
+namespace Vello {
+
+// The four screens of the window, in sidebar order.
+enum class Screen {
+    Home,
+    Discover,
+    Library,
+    Player,
+};
+
+// Which base list the list of the moment starts from.
+enum class ListMode {
+    Top,
+    Favorites,
+    Recent,
+    Search,
+};
+
+// How many rows of a list of `listSize` stations `screen` shows: Home 18, Discover
+// `browseVisibleLimit`, Library all of them, Player 12; never more than the list holds.
+[[nodiscard]] std::size_t rowsShown(Screen screen, std::size_t browseVisibleLimit, std::size_t listSize);
+
+} // namespace Vello
