@@ -12,17 +12,17 @@ namespace Vello {
 // and an absent field is never the same as an empty one. Every derived property is computed
 // on each read.
 struct Station final {
-    std::optional<std::string> stationuuid;
-    std::optional<std::string> name;
-    std::optional<std::string> url;
-    std::optional<std::string> url_resolved;
-    std::optional<std::string> favicon;
-    std::optional<std::string> country;
-    std::optional<std::string> state;
-    std::optional<std::string> language;
-    std::optional<std::string> tags;
-    std::optional<std::int64_t> votes;
-    std::optional<std::int64_t> clickcount;
+    std::optional<std::string> stationuuid {};
+    std::optional<std::string> name {};
+    std::optional<std::string> url {};
+    std::optional<std::string> url_resolved {};
+    std::optional<std::string> favicon {};
+    std::optional<std::string> country {};
+    std::optional<std::string> state {};
+    std::optional<std::string> language {};
+    std::optional<std::string> tags {};
+    std::optional<std::int64_t> votes {};
+    std::optional<std::int64_t> clickcount {};
 
     // The identifier favourites and recents store: the uuid, else the stream address, else
     // the display name. Not unique across the catalog.
