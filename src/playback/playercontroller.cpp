@@ -1,0 +1,92 @@
+#include "playercontroller.h"
+
+#include "playback/streamaddress.h"
+
+#include <utility>
+
+namespace Vello {
+
+PlayerController::PlayerController(MediaBackend& backend)
+    : m_backend(backend)
+{
+}
+
+PlayerController::~PlayerController() = default;
+
+void PlayerController::play(const Station& station)
+{
+    const std::optional<std::string> address = station.radioURL();
+    if (!address || !isPlayableStreamAddress(*address)) {
+        return;
+    }
+    std::unique_ptr<MediaPlayer> player = m_backend.createPlayer(*address);
+    if (!player) {
+        // The back end applies its own, stricter reading of the address; a refusal there is
+        // the same as an address that does not parse.
+        return;
+    }
+    m_currentStation = station;
+    // The back end's players silence themselves when destroyed, so replacing the old one here
+    // keeps at most one stream audible.
+    m_player = std::move(player);
+    m_player->setAutomaticallyWaitsToMinimizeStalling(true);
+    m_player->play();
+    notify();
+}
+
+void PlayerController::resume()
+{
+    if (m_player) {
+        m_player->play();
+    }
+    notify();
+}
+
+void PlayerController::pause()
+{
+    if (m_player) {
+        m_player->pause();
+    }
+    notify();
+}
+
+void PlayerController::stop()
+{
+    if (m_player) {
+        m_player->pause();
+    }
+    m_player.reset();
+    m_currentStation.reset();
+    notify();
+}
+
+bool PlayerController::isPlaying() const
+{
+    return m_player && m_player->timeControlStatus() == TimeControlStatus::Playing;
+}
+
+const std::optional<Station>& PlayerController::currentStation() const
+{
+    return m_currentStation;
+}
+
+bool PlayerController::hasPlayer() const
+{
+    return m_player != nullptr;
+}
+
+void PlayerController::setOnStateChange(std::function<void()> onStateChange)
+{
+    m_onStateChange = std::move(onStateChange);
+}
+
+void PlayerController::notify() const
+{
+    if (m_onStateChange) {
+        // A copy, so a callback that replaces itself does not destroy the code it runs.
+        const std::function<void()> callback = m_onStateChange;
+        callback();
+    }
+}
+
+} // namespace Vello

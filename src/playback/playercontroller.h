@@ -1,0 +1,48 @@
+#pragma once
+
+#include "playback/mediabackend.h"
+
+#include "catalog/station.h"
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+namespace Vello {
+
+// Owns the application's one media player and remembers the station it was last asked to
+// play. Every operation ends by calling the state-change callback, synchronously; the
+// controller itself never observes the player. GUI thread only.
+class PlayerController final {
+public:
+    explicit PlayerController(MediaBackend& backend);
+    ~PlayerController();
+
+    PlayerController(const PlayerController&) = delete;
+    PlayerController& operator=(const PlayerController&) = delete;
+
+    // Opens the station's stream in a fresh player, replacing (and silencing) the previous
+    // one. A station without an http or https address changes nothing and reports nothing.
+    void play(const Station& station);
+    void resume();
+    void pause();
+    // Releases the player and forgets the station.
+    void stop();
+
+    // True exactly while the player reports that it is playing (not waiting for data).
+    [[nodiscard]] bool isPlaying() const;
+    [[nodiscard]] const std::optional<Station>& currentStation() const;
+    [[nodiscard]] bool hasPlayer() const;
+
+    void setOnStateChange(std::function<void()> onStateChange);
+
+private:
+    void notify() const;
+
+    MediaBackend& m_backend;
+    std::unique_ptr<MediaPlayer> m_player;
+    std::optional<Station> m_currentStation;
+    std::function<void()> m_onStateChange;
+};
+
+} // namespace Vello

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "playback/mediabackend.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace Vello {
+
+// What one fake player was told, kept after the player itself is gone.
+struct FakePlayerRecord final {
+    std::string url;
+    std::vector<std::string> calls;
+    TimeControlStatus status = TimeControlStatus::Paused;
+    // The status a `play` moves to; tests set it to WaitingToPlay to model a stream that has
+    // not delivered data yet.
+    TimeControlStatus statusAfterPlay = TimeControlStatus::Playing;
+    bool destroyed = false;
+};
+
+// A media back end that makes players which only record what they are told.
+class FakeMediaBackend final : public MediaBackend {
+public:
+    std::unique_ptr<MediaPlayer> createPlayer(const std::string& url) override;
+
+    // Addresses this back end refuses, as a real one refuses what it cannot parse.
+    std::vector<std::string> refused;
+    std::vector<std::shared_ptr<FakePlayerRecord>> players;
+
+    [[nodiscard]] std::size_t livePlayerCount() const;
+};
+
+} // namespace Vello
