@@ -1,0 +1,262 @@
+#include "browsercontroller.h"
+
+#include "browserview.h"
+#include "preferences.h"
+#include "searchtext.h"
+
+#include "playback/playercontroller.h"
+
+#include <type_traits>
+#include <utility>
+
+namespace Vello {
+
+BrowserController::BrowserController(
+    BrowserView& view, StationSource& source, MediaBackend& media, Preferences& preferences, MainQueue& queue)
+    : m_view(view)
+    , m_source(source)
+    , m_queue(queue)
+    , m_player(std::make_unique<PlayerController>(media))
+    , m_library(preferences)
+    , m_random(std::random_device {}())
+{
+}
+
+BrowserController::~BrowserController()
+{
+    if (m_searchWorkItem) {
+        m_searchWorkItem->cancel();
+    }
+    // The player may still call back while it is torn down; nothing here must run by then.
+    m_lifetime.reset();
+    m_player->setOnStateChange(nullptr);
+}
+
+bool BrowserController::isFavorite(const Station& station) const
+{
+    return m_library.isFavorite(station.id());
+}
+
+const std::optional<Station>& BrowserController::currentStation() const
+{
+    return m_player->currentStation();
+}
+
+std::vector<const Station*> BrowserController::filteredStations() const
+{
+    return m_catalog.filtered(m_mode, m_library.favorites(), m_library.recentIds(), searchQuery(m_view.searchText()));
+}
+
+std::size_t BrowserController::rowsShownNow(std::size_t listSize) const
+{
+    return rowsShown(m_screen, m_browseVisibleLimit, listSize);
+}
+
+void BrowserController::postGuarded(MainQueue::Task task)
+{
+    m_queue.post([alive = std::weak_ptr<int>(m_lifetime), task = std::move(task)] {
+        if (alive.lock()) {
+            task();
+        }
+    });
+}
+
+void BrowserController::viewDidLoad()
+{
+    m_view.loadFallbackImage();
+    m_view.loadHeroImage();
+    m_library.restore();
+    m_player->setOnStateChange([this] { postGuarded([this] { refreshPlayer(); }); });
+    m_view.render(true);
+    // The source may answer on a worker thread, and after this controller is gone: the answer
+    // only ever crosses over through the main queue, and the weak token decides there.
+    m_source.load([alive = std::weak_ptr<int>(m_lifetime), &queue = m_queue, this](StationsResult result) {
+        queue.post([alive, this, result = std::move(result)]() mutable {
+            if (alive.lock()) {
+                receive(std::move(result));
+            }
+        });
+    });
+}
+
+void BrowserController::receive(StationsResult result)
+{
+    if (auto* stations = std::get_if<std::vector<Station>>(&result)) {
+        m_catalog = SearchableCatalog(std::move(*stations));
+        m_statusMessage = m_catalog.empty() ? "No stations are available right now." : "";
+    } else {
+        m_statusMessage = "Unable to load stations: " + std::get<Error>(result).description;
+    }
+    m_view.render(true);
+}
+
+void BrowserController::switchScreen(Screen screen)
+{
+    if (screen == m_screen) {
+        return;
+    }
+    if (m_searchWorkItem) {
+        m_searchWorkItem->cancel();
+    }
+    m_view.setLoading(false);
+    m_screen = screen;
+    if (screen == Screen::Discover) {
+        m_mode = ListMode::Top;
+        m_browseVisibleLimit = browsePageSize;
+    } else if (screen == Screen::Library) {
+        m_mode = ListMode::Favorites;
+    }
+    m_view.renderSidebar();
+    m_view.clearContent();
+    postGuarded([this] { m_view.render(true); });
+}
+
+void BrowserController::controlTextDidChange()
+{
+    scheduleSearchRender();
+}
+
+void BrowserController::scheduleSearchRender()
+{
+    if (m_searchWorkItem) {
+        m_searchWorkItem->cancel();
+    }
+    m_mode = ListMode::Search;
+    m_browseVisibleLimit = browsePageSize;
+    m_view.setLoading(true);
+    m_searchWorkItem = m_queue.postAfter(searchDebounce, [alive = std::weak_ptr<int>(m_lifetime), this] {
+        if (!alive.lock()) {
+            return;
+        }
+        postGuarded([this] {
+            m_view.setLoading(false);
+            m_view.render(true);
+        });
+    });
+}
+
+void BrowserController::loadNextBrowsePage()
+{
+    if (m_screen != Screen::Discover || m_isLoadingNextBrowsePage) {
+        return;
+    }
+    const std::size_t available = filteredStations().size();
+    if (m_browseVisibleLimit >= available) {
+        return;
+    }
+    m_isLoadingNextBrowsePage = true;
+    m_browseVisibleLimit = std::min(available, m_browseVisibleLimit + browsePageSize);
+    m_view.render(false);
+    m_isLoadingNextBrowsePage = false;
+}
+
+void BrowserController::chooseListMode(ListMode mode)
+{
+    m_mode = mode;
+    m_view.render(true);
+}
+
+void BrowserController::toggleFavorite(const Station& station)
+{
+    m_library.toggleFavorite(station.id());
+    m_view.render(true);
+}
+
+void BrowserController::play(const Station& station)
+{
+    // Copied first: `station` may live in the catalog or be the player's own current station,
+    // and neither must change under us while we use it.
+    const Station chosen = station;
+    m_player->play(chosen);
+    m_library.recordRecent(chosen.id());
+    refreshPlayer();
+}
+
+void BrowserController::playSelected()
+{
+    if (const auto& current = m_player->currentStation()) {
+        const Station again = *current;
+        m_player->play(again);
+        return;
+    }
+    const auto list = filteredStations();
+    if (!list.empty()) {
+        play(*list.front());
+    }
+}
+
+void BrowserController::pause()
+{
+    m_player->pause();
+}
+
+std::optional<std::size_t> BrowserController::currentIndexIn(const std::vector<const Station*>& list) const
+{
+    const auto& current = m_player->currentStation();
+    if (!current) {
+        return std::nullopt;
+    }
+    const std::string id = current->id();
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        if (list[i]->id() == id) {
+            return i;
+        }
+    }
+    return std::nullopt;
+}
+
+void BrowserController::playAt(const std::vector<const Station*>& list, std::size_t index)
+{
+    play(*list[index]);
+}
+
+void BrowserController::playPrevious()
+{
+    const auto list = filteredStations();
+    if (list.empty()) {
+        return;
+    }
+    const auto current = currentIndexIn(list);
+    playAt(list, current ? (*current + list.size() - 1) % list.size() : list.size() - 1);
+}
+
+void BrowserController::playNext()
+{
+    const auto list = filteredStations();
+    if (list.empty()) {
+        return;
+    }
+    const auto current = currentIndexIn(list);
+    playAt(list, current ? (*current + 1) % list.size() : 0);
+}
+
+void BrowserController::shuffle()
+{
+    const auto list = filteredStations();
+    if (list.empty()) {
+        return;
+    }
+    std::uniform_int_distribution<std::size_t> pick(0, list.size() - 1);
+    playAt(list, pick(m_random));
+}
+
+void BrowserController::openPlayer()
+{
+    switchScreen(Screen::Player);
+}
+
+void BrowserController::refreshPlayer()
+{
+    NowPlaying nowPlaying;
+    if (const auto& current = m_player->currentStation()) {
+        nowPlaying.title = current->limitedDisplayName(nowPlayingTitleLimit);
+        nowPlaying.detail = current->subtitle();
+        nowPlaying.miniPlayerVisible = true;
+        nowPlaying.contentBottomInset = contentInsetWithPlayer;
+    } else {
+        nowPlaying.contentBottomInset = contentInsetWithoutPlayer;
+    }
+    m_view.showNowPlaying(nowPlaying);
+}
+
+} // namespace Vello

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "browser/browserview.h"
+#include "browser/preferences.h"
+
+#include "catalog/station.h"
+#include "catalog/stationsource.h"
+
+#include <cstddef>
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace Vello {
+
+// A view that records what the logic asked of it, in order.
+class RecordingView final : public BrowserView {
+public:
+    std::string typed;
+    bool loading = false;
+    std::vector<std::string> events;
+    std::vector<NowPlaying> nowPlaying;
+    // Runs inside every render, as the window's render would read the state.
+    std::function<void(bool resetScroll)> onRender;
+
+    std::string searchText() const override { return typed; }
+    void setLoading(bool isLoading) override;
+    void render(bool resetScroll) override;
+    void renderSidebar() override;
+    void clearContent() override;
+    void showNowPlaying(const NowPlaying& shown) override;
+    void loadFallbackImage() override;
+    void loadHeroImage() override;
+
+    [[nodiscard]] std::size_t count(std::string_view event) const;
+};
+
+// A catalog source that answers only when the test says so, from the test's thread or from a
+// worker thread; it can also give a cache answer inside `load`.
+class FakeStationSource final : public StationSource {
+public:
+    std::optional<StationsResult> answerDuringLoad;
+    int loadCalls = 0;
+
+    void load(Completion completion) override;
+    void answer(StationsResult result);
+    void answerFromWorker(StationsResult result);
+
+private:
+    Completion m_completion;
+};
+
+// Preferences held in memory, with the number of writes per key.
+class MemoryPreferences final : public Preferences {
+public:
+    std::map<std::string, std::vector<std::string>> values;
+    std::map<std::string, int> writes;
+
+    std::vector<std::string> stringList(const std::string& key) const override;
+    void setStringList(const std::string& key, const std::vector<std::string>& list) override;
+};
+
+// A playable station; `id` is its uuid, its stream address derives from it.
+[[nodiscard]] Station makeStation(const std::string& id, const std::string& name,
+    std::optional<std::string> country = std::nullopt, std::optional<std::string> tags = std::nullopt);
+// `count` playable stations "s0", "s1", ... named "Station 0", "Station 1", ...
+[[nodiscard]] std::vector<Station> makeStations(std::size_t count);
+
+} // namespace Vello
