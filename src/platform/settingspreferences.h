@@ -1,0 +1,29 @@
+#pragma once
+
+#include "browser/preferences.h"
+
+#include <QSettings>
+
+#include <memory>
+
+class QString;
+
+namespace Vello {
+
+// Preferences kept by QSettings under the organisation and application "PembaVello" (on
+// Linux in $XDG_CONFIG_HOME/PembaVello/PembaVello.conf).
+class SettingsPreferences final : public Preferences {
+public:
+    SettingsPreferences();
+    // Preferences in an INI file of their own, for tests and portable set-ups.
+    explicit SettingsPreferences(const QString& iniFilePath);
+    ~SettingsPreferences() override;
+
+    [[nodiscard]] std::vector<std::string> stringList(const std::string& key) const override;
+    void setStringList(const std::string& key, const std::vector<std::string>& values) override;
+
+private:
+    std::unique_ptr<QSettings> m_settings;
+};
+
+} // namespace Vello
