@@ -1,0 +1,504 @@
+#include "catalogdecoder.h"
+
+#include <simdjson.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+#include <optional>
+#include <string>
+#include <utility>
+
+namespace Vello {
+
+namespace {
+
+namespace json = simdjson::ondemand;
+
+using TextMember = std::optional<std::string> Station::*;
+using CountMember = std::optional<std::int64_t> Station::*;
+
+TextMember textMember(std::string_view key)
+{
+    switch (key.size()) {
+    case 3:
+        return key == "url" ? &Station::url : nullptr;
+    case 4:
+        return key == "name" ? &Station::name : key == "tags" ? &Station::tags : nullptr;
+    case 5:
+        return key == "state" ? &Station::state : nullptr;
+    case 7:
+        return key == "favicon" ? &Station::favicon : key == "country" ? &Station::country : nullptr;
+    case 8:
+        return key == "language" ? &Station::language : nullptr;
+    case 11:
+        return key == "stationuuid" ? &Station::stationuuid : nullptr;
+    case 12:
+        return key == "url_resolved" ? &Station::url_resolved : nullptr;
+    default:
+        return nullptr;
+    }
+}
+
+CountMember countMember(std::string_view key)
+{
+    if (key == "votes") {
+        return &Station::votes;
+    }
+    if (key == "clickcount") {
+        return &Station::clickcount;
+    }
+    return nullptr;
+}
+
+std::string_view typeName(json::json_type type)
+{
+    switch (type) {
+    case json::json_type::array:
+        return "an array";
+    case json::json_type::object:
+        return "an object";
+    case json::json_type::number:
+        return "a number";
+    case json::json_type::string:
+        return "a string";
+    case json::json_type::boolean:
+        return "a boolean";
+    case json::json_type::null:
+        return "null";
+    }
+    return "an unknown value";
+}
+
+std::string reasonFor(simdjson::error_code error)
+{
+    switch (error) {
+    case simdjson::EMPTY:
+        return "the catalog is empty";
+    case simdjson::UTF8_ERROR:
+        return "the catalog is not valid UTF-8 text";
+    case simdjson::UNCLOSED_STRING:
+        return "a string is never closed; the catalog may be cut off";
+    case simdjson::INCOMPLETE_ARRAY_OR_OBJECT:
+        return "the catalog ends before its arrays and objects are closed; it may be cut off";
+    case simdjson::TAPE_ERROR:
+        return "the JSON is malformed (a misplaced comma, bracket, brace or colon)";
+    case simdjson::STRING_ERROR:
+        return "a string holds an invalid escape sequence";
+    case simdjson::NUMBER_ERROR:
+        return "a number is malformed";
+    case simdjson::T_ATOM_ERROR:
+    case simdjson::F_ATOM_ERROR:
+    case simdjson::N_ATOM_ERROR:
+        return "a true, false or null is misspelt";
+    case simdjson::CAPACITY:
+    case simdjson::MEMALLOC:
+        return "the catalog is too large to decode";
+    case simdjson::DEPTH_ERROR:
+        return "arrays and objects nest too deeply";
+    default:
+        return std::string("the JSON is malformed (") + simdjson::error_message(error) + ")";
+    }
+}
+
+// A token quoted in an error, cut short (on a character boundary) when it is long.
+std::string quoted(std::string_view token)
+{
+    while (!token.empty()
+        && (token.back() == ' ' || token.back() == '\t' || token.back() == '\n' || token.back() == '\r')) {
+        token.remove_suffix(1);
+    }
+    constexpr std::size_t longest = 40;
+    if (token.size() <= longest) {
+        return std::string(token);
+    }
+    std::size_t cut = longest;
+    while (cut > 0 && (static_cast<unsigned char>(token[cut]) & 0xC0U) == 0x80U) {
+        --cut;
+    }
+    return std::string(token.substr(0, cut)) + "\u2026";
+}
+
+enum class NumberKind { whole, fraction, outOfRange, malformed };
+
+struct NumberReading {
+    NumberKind kind = NumberKind::malformed;
+    std::int64_t value = 0;
+};
+
+// Reads a JSON number token exactly, from its decimal digits.
+NumberReading readNumber(std::string_view token)
+{
+    while (!token.empty()
+        && (token.back() == ' ' || token.back() == '\t' || token.back() == '\n' || token.back() == '\r')) {
+        token.remove_suffix(1);
+    }
+    const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
+    std::size_t at = 0;
+    const bool negative = at < token.size() && token[at] == '-';
+    at += negative ? 1 : 0;
+    const std::size_t integerBegin = at;
+    if (at < token.size() && token[at] == '0') {
+        ++at;
+    } else {
+        while (at < token.size() && isDigit(token[at])) {
+            ++at;
+        }
+    }
+    const std::string_view integerDigits = token.substr(integerBegin, at - integerBegin);
+    if (integerDigits.empty()) {
+        return {};
+    }
+    std::string_view fractionDigits;
+    if (at < token.size() && token[at] == '.') {
+        const std::size_t begin = ++at;
+        while (at < token.size() && isDigit(token[at])) {
+            ++at;
+        }
+        fractionDigits = token.substr(begin, at - begin);
+        if (fractionDigits.empty()) {
+            return {};
+        }
+    }
+    // Exponents beyond any that could still give a 64-bit value are pinned, never overflowed.
+    constexpr std::int64_t exponentCap = 100000;
+    std::int64_t exponent = 0;
+    if (at < token.size() && (token[at] == 'e' || token[at] == 'E')) {
+        ++at;
+        bool negativeExponent = false;
+        if (at < token.size() && (token[at] == '+' || token[at] == '-')) {
+            negativeExponent = token[at] == '-';
+            ++at;
+        }
+        const std::size_t begin = at;
+        while (at < token.size() && isDigit(token[at])) {
+            exponent = std::min(exponentCap, exponent * 10 + (token[at] - '0'));
+            ++at;
+        }
+        if (at == begin) {
+            return {};
+        }
+        exponent = negativeExponent ? -exponent : exponent;
+    }
+    if (at != token.size()) {
+        return {};
+    }
+
+    std::string digits;
+    digits.reserve(integerDigits.size() + fractionDigits.size());
+    digits.append(integerDigits).append(fractionDigits);
+    exponent -= static_cast<std::int64_t>(fractionDigits.size());
+    const std::size_t firstSignificant = digits.find_first_not_of('0');
+    if (firstSignificant == std::string::npos) {
+        return {NumberKind::whole, 0};
+    }
+    digits.erase(0, firstSignificant);
+    if (exponent < 0) {
+        const std::size_t zeros = digits.size() - 1 - digits.find_last_not_of('0');
+        if (static_cast<std::uint64_t>(-exponent) > zeros) {
+            return {NumberKind::fraction, 0};
+        }
+        digits.resize(digits.size() - static_cast<std::size_t>(-exponent));
+    } else {
+        constexpr std::size_t mostDigits = 19;
+        if (digits.size() + static_cast<std::uint64_t>(exponent) > mostDigits) {
+            return {NumberKind::outOfRange, 0};
+        }
+        digits.append(static_cast<std::size_t>(exponent), '0');
+    }
+    std::uint64_t magnitude = 0;
+    for (const char digit : digits) {
+        magnitude = magnitude * 10 + static_cast<std::uint64_t>(digit - '0');
+    }
+    constexpr auto highest = static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max());
+    if (magnitude > highest + (negative ? 1 : 0)) {
+        return {NumberKind::outOfRange, 0};
+    }
+    if (!negative) {
+        return {NumberKind::whole, static_cast<std::int64_t>(magnitude)};
+    }
+    return {NumberKind::whole,
+        magnitude == highest + 1 ? std::numeric_limits<std::int64_t>::min() : -static_cast<std::int64_t>(magnitude)};
+}
+
+class CatalogReader final {
+public:
+    Result<std::vector<Station>> read(std::string_view document);
+
+private:
+    bool readStation(json::value element, Station& station);
+    bool readText(json::value value, std::optional<std::string>& field);
+    bool readCount(json::value value, std::optional<std::int64_t>& field);
+    bool checkValue(json::value value, int depth);
+
+    // "station 3: \"votes\" must be ...": the value of the current key is of the wrong kind.
+    bool failValue(std::string_view reason);
+    // "station 3 must be ...": the element itself is of the wrong kind.
+    bool failStation(std::string_view reason);
+    // "station 3, in \"homepage\": ...": the JSON text itself is wrong where reading stopped.
+    bool failSyntax(std::string_view reason);
+    bool failSyntax(simdjson::error_code error) { return failSyntax(reasonFor(error)); }
+
+    std::size_t m_station = 0;
+    std::string_view m_key;
+    std::string m_failure;
+};
+
+bool CatalogReader::failValue(std::string_view reason)
+{
+    m_failure = "station " + std::to_string(m_station) + ": \"" + quoted(m_key) + "\" ";
+    m_failure += reason;
+    return false;
+}
+
+bool CatalogReader::failStation(std::string_view reason)
+{
+    m_failure = "station " + std::to_string(m_station) + " ";
+    m_failure += reason;
+    return false;
+}
+
+bool CatalogReader::failSyntax(std::string_view reason)
+{
+    m_failure.clear();
+    if (m_station > 0) {
+        m_failure = "station " + std::to_string(m_station);
+        if (!m_key.empty()) {
+            m_failure += ", in \"" + quoted(m_key) + "\"";
+        }
+        m_failure += ": ";
+    }
+    m_failure += reason;
+    return false;
+}
+
+Result<std::vector<Station>> CatalogReader::read(std::string_view document)
+{
+    constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
+    if (document.substr(0, byteOrderMark.size()) == byteOrderMark) {
+        document.remove_prefix(byteOrderMark.size());
+    }
+    const std::size_t first = document.find_first_not_of(" \t\r\n");
+    if (first == std::string_view::npos) {
+        return Error {reasonFor(simdjson::EMPTY)};
+    }
+    if (document[first] == '<') {
+        return Error {"the catalog is a web page or XML, not JSON"};
+    }
+
+    // On-Demand reads a few bytes past the end of its input, so it gets a padded copy.
+    const simdjson::padded_string padded(document);
+    json::parser parser;
+    json::document root;
+    json::json_type rootType {};
+    if (const auto error = parser.iterate(padded).get(root); error != simdjson::SUCCESS) {
+        return Error {reasonFor(error)};
+    }
+    if (const auto error = root.type().get(rootType); error != simdjson::SUCCESS) {
+        return Error {reasonFor(error)};
+    }
+    if (rootType != json::json_type::array) {
+        return Error {"the catalog must be a JSON array of stations, found " + std::string(typeName(rootType))};
+    }
+    json::array elements;
+    if (const auto error = root.get_array().get(elements); error != simdjson::SUCCESS) {
+        return Error {reasonFor(error)};
+    }
+
+    std::vector<Station> stations;
+    for (auto element : elements) {
+        ++m_station;
+        m_key = {};
+        json::value value;
+        if (const auto error = element.get(value); error != simdjson::SUCCESS) {
+            failSyntax(error);
+            return Error {m_failure};
+        }
+        Station& station = stations.emplace_back();
+        if (!readStation(value, station)) {
+            return Error {m_failure};
+        }
+    }
+    m_station = 0;
+    const char* rest = nullptr;
+    if (root.current_location().get(rest) != simdjson::OUT_OF_BOUNDS) {
+        return Error {"the catalog has more text after the end of its array"};
+    }
+    return stations;
+}
+
+bool CatalogReader::readStation(json::value element, Station& station)
+{
+    json::json_type type {};
+    if (const auto error = element.type().get(type); error != simdjson::SUCCESS) {
+        return failSyntax(error);
+    }
+    if (type != json::json_type::object) {
+        return failStation("must be an object, found " + std::string(typeName(type)));
+    }
+    json::object object;
+    if (const auto error = element.get_object().get(object); error != simdjson::SUCCESS) {
+        return failSyntax(error);
+    }
+    for (auto entry : object) {
+        json::field field;
+        if (const auto error = std::move(entry).get(field); error != simdjson::SUCCESS) {
+            return failSyntax(error);
+        }
+        m_key = {};
+        if (const auto error = field.unescaped_key().get(m_key); error != simdjson::SUCCESS) {
+            return failSyntax(error);
+        }
+        bool fine = false;
+        if (const TextMember text = textMember(m_key)) {
+            fine = readText(field.value(), station.*text);
+        } else if (const CountMember count = countMember(m_key)) {
+            fine = readCount(field.value(), station.*count);
+        } else {
+            fine = checkValue(field.value(), 3);
+        }
+        if (!fine) {
+            return false;
+        }
+    }
+    m_key = {};
+    return true;
+}
+
+bool CatalogReader::readText(json::value value, std::optional<std::string>& field)
+{
+    json::json_type type {};
+    if (const auto error = value.type().get(type); error != simdjson::SUCCESS) {
+        return failSyntax(error);
+    }
+    if (type == json::json_type::string) {
+        std::string_view text;
+        if (const auto error = value.get_string().get(text); error != simdjson::SUCCESS) {
+            return failSyntax(error);
+        }
+        field.emplace(text);
+        return true;
+    }
+    if (type == json::json_type::null) {
+        field.reset();
+        return checkValue(value, 3);
+    }
+    return failValue("must be a string or null, found " + std::string(typeName(type)));
+}
+
+bool CatalogReader::readCount(json::value value, std::optional<std::int64_t>& field)
+{
+    json::json_type type {};
+    if (const auto error = value.type().get(type); error != simdjson::SUCCESS) {
+        return failSyntax(error);
+    }
+    if (type == json::json_type::null) {
+        field.reset();
+        return checkValue(value, 3);
+    }
+    if (type != json::json_type::number) {
+        return failValue("must be an integer or null, found " + std::string(typeName(type)));
+    }
+    std::int64_t count = 0;
+    if (value.get_int64().get(count) == simdjson::SUCCESS) {
+        field = count;
+        return true;
+    }
+    // Not a plain integer that fits: a fraction, an exponent, a huge value or a malformed token.
+    const std::string_view token = value.raw_json_token();
+    const NumberReading reading = readNumber(token);
+    switch (reading.kind) {
+    case NumberKind::whole:
+        field = reading.value;
+        return true;
+    case NumberKind::fraction:
+        return failValue("must be a whole number, found " + quoted(token));
+    case NumberKind::outOfRange:
+        return failValue("must fit in a signed 64-bit integer, found " + quoted(token));
+    case NumberKind::malformed:
+        break;
+    }
+    return failValue("holds a malformed number: " + quoted(token));
+}
+
+bool CatalogReader::checkValue(json::value value, int depth)
+{
+    json::json_type type {};
+    if (const auto error = value.type().get(type); error != simdjson::SUCCESS) {
+        return failSyntax(error);
+    }
+    switch (type) {
+    case json::json_type::array: {
+        if (depth > maxNesting) {
+            return failSyntax("arrays and objects nest more than " + std::to_string(maxNesting) + " levels deep");
+        }
+        json::array array;
+        if (const auto error = value.get_array().get(array); error != simdjson::SUCCESS) {
+            return failSyntax(error);
+        }
+        for (auto item : array) {
+            json::value inner;
+            if (const auto error = item.get(inner); error != simdjson::SUCCESS) {
+                return failSyntax(error);
+            }
+            if (!checkValue(inner, depth + 1)) {
+                return false;
+            }
+        }
+        return true;
+    }
+    case json::json_type::object: {
+        if (depth > maxNesting) {
+            return failSyntax("arrays and objects nest more than " + std::to_string(maxNesting) + " levels deep");
+        }
+        json::object object;
+        if (const auto error = value.get_object().get(object); error != simdjson::SUCCESS) {
+            return failSyntax(error);
+        }
+        for (auto entry : object) {
+            json::field field;
+            std::string_view ignoredKey;
+            if (const auto error = std::move(entry).get(field); error != simdjson::SUCCESS) {
+                return failSyntax(error);
+            }
+            if (const auto error = field.unescaped_key().get(ignoredKey); error != simdjson::SUCCESS) {
+                return failSyntax(error);
+            }
+            if (!checkValue(field.value(), depth + 1)) {
+                return false;
+            }
+        }
+        return true;
+    }
+    case json::json_type::string: {
+        std::string_view ignored;
+        const auto error = value.get_string().get(ignored);
+        return error == simdjson::SUCCESS || failSyntax(error);
+    }
+    case json::json_type::number:
+        return readNumber(value.raw_json_token()).kind != NumberKind::malformed || failSyntax(simdjson::NUMBER_ERROR);
+    case json::json_type::boolean: {
+        bool ignored = false;
+        const auto error = value.get_bool().get(ignored);
+        return error == simdjson::SUCCESS || failSyntax(error);
+    }
+    case json::json_type::null: {
+        bool isNull = false;
+        const auto error = value.is_null().get(isNull);
+        if (error != simdjson::SUCCESS) {
+            return failSyntax(error);
+        }
+        return isNull || failSyntax(simdjson::N_ATOM_ERROR);
+    }
+    }
+    return failSyntax(simdjson::TAPE_ERROR);
+}
+
+} // namespace
+
+Result<std::vector<Station>> decodeCatalog(std::string_view document)
+{
+    return CatalogReader {}.read(document);
+}
+
+} // namespace Vello

@@ -1,0 +1,190 @@
+#include "catalog/catalogdecoder.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <string>
+#include <vector>
+
+namespace Vello {
+namespace {
+
+std::vector<Station> decoded(std::string_view document)
+{
+    auto result = decodeCatalog(document);
+    if (const auto* error = std::get_if<Error>(&result)) {
+        ADD_FAILURE() << "unexpected error: " << error->description << "\n" << document;
+        return {};
+    }
+    return std::get<std::vector<Station>>(std::move(result));
+}
+
+std::string failure(std::string_view document)
+{
+    const auto result = decodeCatalog(document);
+    if (const auto* error = std::get_if<Error>(&result)) {
+        return error->description;
+    }
+    ADD_FAILURE() << "decoded a document that should fail:\n" << document;
+    return {};
+}
+
+std::string oneStation(std::string_view members)
+{
+    return "[{\"name\":\"ok\"},{" + std::string(members) + "}]";
+}
+
+TEST(CatalogDecoder, KeepsEveryFieldAsWrittenInDocumentOrder)
+{
+    const auto stations = decoded(R"( [
+      {"changeuuid": "c1", "stationuuid": "u1", "name": "  Caf\u00e9 \"Jazz\" \ud83c\udfb5\n",
+       "url": "http://a", "url_resolved": "", "homepage": "https://home", "favicon": "null",
+       "country": "France", "state": null, "language": "   ", "tags": "jazz,,blues",
+       "votes": 12, "clickcount": -3, "geo_lat": 48.85, "geo_long": -2.35e-1, "hls": 0,
+       "lastcheckok": true, "ssl_error": false, "extra": {"a": [1, {"b": null}, "\u0000"], "c": []}},
+      {},
+      {"name": null, "votes": null, "clickcount": null, "stationuuid": ""},
+      {"stationuuid": "u1"},
+      {"stationuuid": "u1"}
+    ] )");
+    ASSERT_EQ(stations.size(), 5U);
+    const Station expected {.stationuuid = "u1",
+        .name = "  Caf\u00e9 \"Jazz\" \U0001F3B5\n",
+        .url = "http://a",
+        .url_resolved = "",
+        .favicon = "null",
+        .country = "France",
+        .state = std::nullopt,
+        .language = "   ",
+        .tags = "jazz,,blues",
+        .votes = 12,
+        .clickcount = -3};
+    EXPECT_EQ(stations[0], expected);
+    // Stored bytes, not just equivalent text.
+    EXPECT_EQ(*stations[0].name, "  Caf\u00e9 \"Jazz\" \U0001F3B5\n");
+    EXPECT_EQ(stations[1], Station {});
+    EXPECT_EQ(stations[1].id(), "Unnamed station");
+    EXPECT_EQ(stations[2], Station {.stationuuid = ""});
+    EXPECT_EQ(stations[2].id(), "");
+    EXPECT_EQ(stations[3], stations[4]);
+
+    EXPECT_TRUE(decoded("[]").empty());
+    EXPECT_TRUE(decoded(" \r\n\t[ ] \n").empty());
+    EXPECT_EQ(decoded("\xEF\xBB\xBF[{\"name\":\"bom\"}]").at(0).name, "bom");
+    // Keys are matched exactly, after unescaping; the last of two equal keys wins.
+    const auto keys = decoded(R"([{"Name": "x", "NAME": 1, "n\u0061me": "escaped"},
+                                 {"name": "first", "name": "second", "votes": 1, "votes": null}])");
+    ASSERT_EQ(keys.size(), 2U);
+    EXPECT_EQ(keys[0], Station {.name = "escaped"});
+    EXPECT_EQ(keys[1], Station {.name = "second"});
+}
+
+TEST(CatalogDecoder, AcceptsCountsOnlyWhenTheyAreWholeAndFitIn64Bits)
+{
+    constexpr std::int64_t max = std::numeric_limits<std::int64_t>::max();
+    constexpr std::int64_t min = std::numeric_limits<std::int64_t>::min();
+    const std::vector<std::pair<std::string, std::int64_t>> accepted {{"12", 12}, {"-5", -5}, {"0", 0}, {"-0", 0},
+        {"12.0", 12}, {"1e3", 1000}, {"1E+2", 100}, {"1.5e1", 15}, {"1500e-2", 15}, {"0.0e-7", 0},
+        {"9223372036854775807", max}, {"-9223372036854775808", min}, {"9.223372036854775807e18", max},
+        {"-92233720368547758.08e2", min}};
+    for (const auto& [text, value] : accepted) {
+        const auto stations = decoded("[{\"votes\": " + text + ", \"clickcount\": " + text + "}]");
+        ASSERT_EQ(stations.size(), 1U) << text;
+        EXPECT_EQ(stations[0].votes, value) << text;
+        EXPECT_EQ(stations[0].clickcount, value) << text;
+    }
+
+    EXPECT_EQ(failure(oneStation(R"("votes": 12.5)")), R"(station 2: "votes" must be a whole number, found 12.5)");
+    EXPECT_EQ(
+        failure(oneStation(R"("clickcount": 1e-1)")), R"(station 2: "clickcount" must be a whole number, found 1e-1)");
+    EXPECT_EQ(failure(oneStation(R"("votes": 1.0000000000000000001)")),
+        R"(station 2: "votes" must be a whole number, found 1.0000000000000000001)");
+    for (const std::string text :
+        {"9223372036854775808", "-9223372036854775809", "18446744073709551616", "1e19", "1e99999999999999999999"}) {
+        EXPECT_EQ(failure(oneStation("\"votes\": " + text)),
+            "station 2: \"votes\" must fit in a signed 64-bit integer, found " + text);
+    }
+    EXPECT_EQ(failure(oneStation(R"("votes": 123456789012345678901234567890123456789012345678901234567890)")),
+        "station 2: \"votes\" must fit in a signed 64-bit integer, found "
+        "1234567890123456789012345678901234567890\u2026");
+    for (const std::string text : {"01", "1.", ".5", "+1", "1e", "-", "0x10", "1.5.2"}) {
+        EXPECT_NE(failure(oneStation("\"clickcount\": " + text)).find("station 2"), std::string::npos) << text;
+    }
+}
+
+TEST(CatalogDecoder, RefusesValuesOfTheWrongKind)
+{
+    EXPECT_EQ(
+        failure(oneStation(R"("votes": "12")")), R"(station 2: "votes" must be an integer or null, found a string)");
+    EXPECT_EQ(failure(oneStation(R"("clickcount": true)")),
+        R"(station 2: "clickcount" must be an integer or null, found a boolean)");
+    EXPECT_EQ(failure(oneStation(R"("name": 5)")), R"(station 2: "name" must be a string or null, found a number)");
+    EXPECT_EQ(
+        failure(oneStation(R"("tags": ["rock"])")), R"(station 2: "tags" must be a string or null, found an array)");
+    EXPECT_EQ(failure(oneStation(R"("url_resolved": {})")),
+        R"(station 2: "url_resolved" must be a string or null, found an object)");
+    EXPECT_EQ(failure("[{}, 5]"), "station 2 must be an object, found a number");
+    EXPECT_EQ(failure("[null]"), "station 1 must be an object, found null");
+    EXPECT_EQ(failure("[[]]"), "station 1 must be an object, found an array");
+    EXPECT_EQ(
+        failure(R"({"stations": [{"name": "x"}]})"), "the catalog must be a JSON array of stations, found an object");
+    EXPECT_EQ(failure(R"("[]")"), "the catalog must be a JSON array of stations, found a string");
+    EXPECT_EQ(failure("42"), "the catalog must be a JSON array of stations, found a number");
+}
+
+TEST(CatalogDecoder, RefusesMalformedText)
+{
+    EXPECT_EQ(failure(""), "the catalog is empty");
+    EXPECT_EQ(failure(" \n "), "the catalog is empty");
+    EXPECT_EQ(failure("<!DOCTYPE html>\n<html><body>502 Bad Gateway</body></html>"),
+        "the catalog is a web page or XML, not JSON");
+    EXPECT_EQ(failure("[{\"name\": \"Caf\xe9\"}]"), "the catalog is not valid UTF-8 text");
+    EXPECT_EQ(failure("[{\"n\xff\": 1}]"), "the catalog is not valid UTF-8 text");
+
+    // Cut off at various points.
+    const std::string whole = R"([{"name": "a", "votes": 1}, {"name": "b", "tags": "x"}])";
+    for (std::size_t length = 1; length < whole.size(); ++length) {
+        EXPECT_FALSE(failure(whole.substr(0, length)).empty()) << whole.substr(0, length);
+    }
+    EXPECT_EQ(failure(R"([{"name": "a"}, {"name": "b)"), "a string is never closed; the catalog may be cut off");
+    EXPECT_NE(failure(R"([{"name": "a"}, {"name": "b")").find("cut off"), std::string::npos);
+
+    // Text after the array.
+    EXPECT_FALSE(failure("[] []").empty());
+    EXPECT_FALSE(failure("[{}]]").empty());
+    EXPECT_FALSE(failure("[{}] x").empty());
+
+    // Skipped values must be well-formed too.
+    for (const std::string members : {R"("homepage": [1,,2])", R"("x": nul)", R"("x": tru)", R"("x": 01)",
+             R"("x": "\q")", R"("x": 1.)", R"("x" 1)", R"("x": 1,)", R"("x": {"a" "b"})", R"("x": -)",
+             R"("name": "\x41")", R"("name": nul)", R"("name": "\ud800")", R"("name": "\udc00\ud800x")"}) {
+        const std::string message = failure(oneStation(members));
+        EXPECT_EQ(message.rfind("station 2", 0), 0U) << members << " -> " << message;
+    }
+    EXPECT_EQ(failure(oneStation(R"("homepage": "ok", "x": [1, "\u12")")),
+        R"(station 2, in "x": a string holds an invalid escape sequence)");
+}
+
+TEST(CatalogDecoder, LimitsNestingUnderIgnoredKeys)
+{
+    // The array and the station object take the first two levels.
+    const auto nested = [](int levels) {
+        return R"([{"name": "deep", "extra": )" + std::string(static_cast<std::size_t>(levels), '[')
+            + std::string(static_cast<std::size_t>(levels), ']') + "}]";
+    };
+    EXPECT_EQ(decoded(nested(maxNesting - 2)).size(), 1U);
+    const std::string expected
+        = "station 1, in \"extra\": arrays and objects nest more than " + std::to_string(maxNesting) + " levels deep";
+    EXPECT_EQ(failure(nested(maxNesting - 1)), expected);
+    EXPECT_EQ(failure(nested(100000)), expected);
+
+    std::string objects = R"([{"extra": )";
+    for (int level = 0; level < 100000; ++level) {
+        objects += R"({"a": )";
+    }
+    objects += "1" + std::string(100000, '}') + "}]";
+    EXPECT_EQ(failure(objects), expected);
+}
+
+} // namespace
+} // namespace Vello
