@@ -69,23 +69,30 @@ void BrowserController::viewDidLoad()
     m_player->setOnStateChange([this] { postGuarded([this] { refreshPlayer(); }); });
     m_view.render(true);
     // The source may answer on a worker thread, and after this controller is gone: the answer
-    // only ever crosses over through the main queue, and the weak token decides there.
+    // only ever crosses over through the main queue, and the weak token decides there. The
+    // search index is built on the answering thread, so a download never stalls the window.
     m_source.load([alive = std::weak_ptr<int>(m_lifetime), &queue = m_queue, this](StationsResult result) {
-        queue.post([alive, this, result = std::move(result)]() mutable {
+        auto answer = std::make_shared<CatalogAnswer>();
+        if (auto* stations = std::get_if<std::vector<Station>>(&result)) {
+            answer->emplace<SearchableCatalog>(std::move(*stations));
+        } else {
+            answer->emplace<Error>(std::move(std::get<Error>(result)));
+        }
+        queue.post([alive, this, answer] {
             if (alive.lock()) {
-                receive(std::move(result));
+                receive(std::move(*answer));
             }
         });
     });
 }
 
-void BrowserController::receive(StationsResult result)
+void BrowserController::receive(CatalogAnswer answer)
 {
-    if (auto* stations = std::get_if<std::vector<Station>>(&result)) {
-        m_catalog = SearchableCatalog(std::move(*stations));
+    if (auto* catalog = std::get_if<SearchableCatalog>(&answer)) {
+        m_catalog = std::move(*catalog);
         m_statusMessage = m_catalog.empty() ? "No stations are available right now." : "";
     } else {
-        m_statusMessage = "Unable to load stations: " + std::get<Error>(result).description;
+        m_statusMessage = "Unable to load stations: " + std::get<Error>(answer).description;
     }
     m_view.render(true);
 }

@@ -15,6 +15,7 @@
 #include <optional>
 #include <random>
 #include <string>
+#include <variant>
 #include <vector>
 
 namespace Vello {
@@ -90,7 +91,9 @@ public:
     void refreshPlayer();
 
 private:
-    void receive(StationsResult result);
+    using CatalogAnswer = std::variant<SearchableCatalog, Error>;
+
+    void receive(CatalogAnswer answer);
     void playAt(const std::vector<const Station*>& list, std::size_t index);
     [[nodiscard]] std::optional<std::size_t> currentIndexIn(const std::vector<const Station*>& list) const;
     // Runs `task` on a later turn of the main queue unless this controller is gone by then.
