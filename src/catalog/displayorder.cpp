@@ -1,0 +1,115 @@
+#include "displayorder.h"
+
+#include <unicode/coll.h>
+#include <unicode/locid.h>
+#include <unicode/stringpiece.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <memory>
+
+namespace Vello {
+
+namespace {
+
+std::unique_ptr<icu::Collator> makeCollator(std::string_view localeName)
+{
+    const icu::Locale locale
+        = localeName.empty() ? icu::Locale::getRoot() : icu::Locale(std::string(localeName).c_str());
+    UErrorCode status = U_ZERO_ERROR;
+    std::unique_ptr<icu::Collator> collator(icu::Collator::createInstance(locale, status));
+    if (U_FAILURE(status) || !collator) {
+        status = U_ZERO_ERROR;
+        collator.reset(icu::Collator::createInstance(icu::Locale::getRoot(), status));
+    }
+    if (U_FAILURE(status) || !collator) {
+        return nullptr;
+    }
+    // Secondary strength: base letters and accents count, letter case does not.
+    collator->setStrength(icu::Collator::SECONDARY);
+    return collator;
+}
+
+struct SortEntry {
+    std::int64_t score = 0;
+    std::size_t index = 0;
+};
+
+} // namespace
+
+std::vector<Station> sortedForDisplay(std::vector<Station> stations)
+{
+    return sortedForDisplay(std::move(stations), userCollationLocale());
+}
+
+// Names are compared only inside runs of equal scores, and each station's score and display
+// name are derived once rather than on every comparison. Sorting by score first and then each
+// run by name, both stably, gives exactly the order of the combined comparison.
+std::vector<Station> sortedForDisplay(std::vector<Station> stations, std::string_view localeName)
+{
+    if (stations.size() < 2) {
+        return stations;
+    }
+    std::vector<SortEntry> entries;
+    entries.reserve(stations.size());
+    for (std::size_t index = 0; index < stations.size(); ++index) {
+        entries.push_back({stations[index].score(), index});
+    }
+    std::stable_sort(
+        entries.begin(), entries.end(), [](const SortEntry& a, const SortEntry& b) { return a.score > b.score; });
+
+    const std::unique_ptr<icu::Collator> collator = makeCollator(localeName);
+    std::vector<std::string> names(stations.size());
+    const auto nameBefore = [&](const SortEntry& a, const SortEntry& b) {
+        const std::string& left = names[a.index];
+        const std::string& right = names[b.index];
+        if (!collator) {
+            return left < right;
+        }
+        UErrorCode status = U_ZERO_ERROR;
+        const UCollationResult order
+            = collator->compareUTF8(icu::StringPiece(left.data(), static_cast<std::int32_t>(left.size())),
+                icu::StringPiece(right.data(), static_cast<std::int32_t>(right.size())), status);
+        return U_SUCCESS(status) && order == UCOL_LESS;
+    };
+    for (auto run = entries.begin(); run != entries.end();) {
+        const auto runEnd = std::find_if(
+            run, entries.end(), [score = run->score](const SortEntry& entry) { return entry.score != score; });
+        if (runEnd - run > 1) {
+            for (auto entry = run; entry != runEnd; ++entry) {
+                names[entry->index] = stations[entry->index].displayName();
+            }
+            std::stable_sort(run, runEnd, nameBefore);
+        }
+        run = runEnd;
+    }
+
+    std::vector<Station> sorted;
+    sorted.reserve(stations.size());
+    for (const SortEntry& entry : entries) {
+        sorted.push_back(std::move(stations[entry.index]));
+    }
+    return sorted;
+}
+
+std::string collationLocaleName(std::string_view lcAll, std::string_view lcCollate, std::string_view lang)
+{
+    std::string_view chosen = !lcAll.empty() ? lcAll : !lcCollate.empty() ? lcCollate : lang;
+    chosen = chosen.substr(0, chosen.find_first_of(".@"));
+    if (chosen == "C" || chosen == "POSIX") {
+        return {};
+    }
+    return std::string(chosen);
+}
+
+std::string userCollationLocale()
+{
+    const auto variable = [](const char* name) {
+        const char* value = std::getenv(name);
+        return value != nullptr ? std::string_view(value) : std::string_view();
+    };
+    return collationLocaleName(variable("LC_ALL"), variable("LC_COLLATE"), variable("LANG"));
+}
+
+} // namespace Vello

@@ -1,0 +1,72 @@
+#include "catalog/displayorder.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace Vello {
+namespace {
+
+Station station(std::optional<std::string> name, std::int64_t votes, std::int64_t clickcount = 0,
+    std::optional<std::string> uuid = std::nullopt)
+{
+    return Station {.stationuuid = std::move(uuid), .name = std::move(name), .votes = votes, .clickcount = clickcount};
+}
+
+std::vector<std::string> uuidsOf(const std::vector<Station>& stations)
+{
+    std::vector<std::string> uuids;
+    for (const Station& s : stations) {
+        uuids.push_back(s.stationuuid.value_or("?"));
+    }
+    return uuids;
+}
+
+TEST(DisplayOrder, HighestScoreFirstThenNamesWithoutCase)
+{
+    EXPECT_TRUE(sortedForDisplay({}, "").empty());
+    const std::vector<Station> one {station("Solo", 1)};
+    EXPECT_EQ(sortedForDisplay(one, ""), one);
+
+    const std::vector<Station> input {
+        station("Alpha", 3, 0, "a"), // 12
+        station("Zulu", 0, 13, "z"), // 13
+        station("radio", 0, 0, "lower"), station("RADIO", 0, 0, "upper"), station("Minus", -1, 0, "minus"),
+        station(std::nullopt, 0, 0, "unnamed"), station("Zebra FM", 0, 0, "zebra"),
+        station("   Aardvark", 0, 0, "aardvark"), station("Radio 2", 0, 0, "two"), station("Radio 10", 0, 0, "ten"),
+        station("resume", 0, 0, "plain"), station("R\u00e9sum\u00e9", 0, 0, "accented"), station("Alpha", 3, 0, "a"),
+        station("Big", 1, -10, "negative"), // -6
+    };
+    const std::vector<Station> sorted = sortedForDisplay(input, "en_US");
+    EXPECT_EQ(uuidsOf(sorted),
+        (std::vector<std::string> {"z", "a", "a", "aardvark", "lower", "upper", "ten", "two", "plain", "accented",
+            "unnamed", "zebra", "minus", "negative"}));
+    // The input is left as it was.
+    EXPECT_EQ(input[0].stationuuid, "a");
+    EXPECT_EQ(input.size(), sorted.size());
+}
+
+TEST(DisplayOrder, FollowsTheLocalesCollation)
+{
+    const std::vector<Station> input {
+        station("Zebra", 0, 0, "zebra"), station("\u00d6resund", 0, 0, "oresund"), station("Oslo", 0, 0, "oslo")};
+    // Swedish puts Ö after Z; German files it with O.
+    EXPECT_EQ(uuidsOf(sortedForDisplay(input, "sv_SE")), (std::vector<std::string> {"oslo", "zebra", "oresund"}));
+    EXPECT_EQ(uuidsOf(sortedForDisplay(input, "de_DE")), (std::vector<std::string> {"oresund", "oslo", "zebra"}));
+    // An unknown locale falls back to the root collation instead of failing.
+    EXPECT_EQ(uuidsOf(sortedForDisplay(input, "xx_NOPE")), (std::vector<std::string> {"oresund", "oslo", "zebra"}));
+}
+
+TEST(DisplayOrder, TakesTheLocaleFromThePosixVariables)
+{
+    EXPECT_EQ(collationLocaleName("sv_SE.UTF-8", "de_DE.UTF-8", "fr_FR.UTF-8"), "sv_SE");
+    EXPECT_EQ(collationLocaleName("", "de_DE.UTF-8@euro", "fr_FR.UTF-8"), "de_DE");
+    EXPECT_EQ(collationLocaleName("", "", "fr_FR@euro"), "fr_FR");
+    EXPECT_EQ(collationLocaleName("C.UTF-8", "de_DE", "fr_FR"), "");
+    EXPECT_EQ(collationLocaleName("", "POSIX", "fr_FR"), "");
+    EXPECT_EQ(collationLocaleName("", "", ""), "");
+}
+
+} // namespace
+} // namespace Vello
