@@ -116,10 +116,11 @@ def _dead_stream(rng: random.Random, ports: Ports, slug: str, index: int) -> str
                        f"rtsp://127.0.0.1:{ports.closed}/live", "http://[::1"))
 
 
-def _favicon(rng: random.Random, ports: Ports, logos: list[str], slug: str):
-    """A logo address, or one of the many ways a directory says there is none."""
+def _favicon(rng: random.Random, ports: Ports, logos: list[str], slug: str, rank: int):
+    """A logo address, or one of the many ways a directory says there is none. Popular
+    stations tend to have kept theirs, so the first screens look lived in."""
     roll = rng.random()
-    if roll < 0.45:
+    if roll < (0.75 if rank < 60 else 0.45):
         return f"http://127.0.0.1:{ports.http}/{rng.choice(logos)}"
     if roll < 0.65:
         return ""
@@ -237,7 +238,7 @@ def _tail_entry(rng: random.Random, index: int, ports: Ports, logos: list[str]) 
         "name": name,
         "url": stream,
         "url_resolved": stream if rng.random() < 0.85 else "",
-        "favicon": _favicon(rng, ports, logos, slug),
+        "favicon": _favicon(rng, ports, logos, slug, index),
         "tags": region[6] if rng.random() < 0.8 else rng.choice(("", None, ",,", " , ,")),
         "country": region[0],
         "state": rng.choice(region[4]) if rng.random() < 0.6 else rng.choice(("", None, "  ")),
@@ -324,3 +325,22 @@ def build_catalog(ports: Ports, logos: list[str]) -> bytes:
     texts = [json.dumps(entry, ensure_ascii=(index % 9 == 4), separators=(",", ":"))
              for index, entry in enumerate(entries)]
     return ("[" + ",".join(texts) + "]").encode("utf-8")
+
+
+def catalog_variants(catalog: bytes) -> dict[str, bytes]:
+    """Documents a catalog host may answer with instead of a good catalog, for testing how a
+    player keeps its last good copy. Each is served as variants/<name>/stations_filtered.json."""
+    live_votes = f'"votes":{LIVE_STATIONS[0].votes}'.encode()
+    assert live_votes in catalog
+    stations = json.loads(catalog)
+    for station in stations:
+        station["url"] = station["url_resolved"] = ""
+    return {
+        "html-error": b"<!DOCTYPE html><html><head><title>502 Bad Gateway</title></head>"
+                      b"<body><h1>502 Bad Gateway</h1></body></html>\n",
+        "empty": b"[]",
+        "truncated": catalog[:len(catalog) // 2],
+        "wrong-type": catalog.replace(live_votes, f'"votes":"{LIVE_STATIONS[0].votes}"'.encode(), 1),
+        "wrapped": b'{"stations":' + catalog + b"}",
+        "nothing-playable": json.dumps(stations, ensure_ascii=False, separators=(",", ":")).encode("utf-8"),
+    }

@@ -25,7 +25,7 @@ from pathlib import Path
 
 sys.dont_write_bytecode = True  # keep the source folder clean; the modules load in no time
 
-from catalog import Ports, build_catalog
+from catalog import Ports, build_catalog, catalog_variants
 from livestations import LIVE_STATIONS, TITLE_INTERVAL_SECONDS
 from logos import make_logos
 from streams import Children, Icecast, TitleTicker, start_sources
@@ -113,7 +113,11 @@ class Supervisor:
         self.m_icecast.start()
         self._log_step(f"Icecast answering on port {self.m_icecast.port}")
         ports = Ports(icecast=self.m_icecast.port, http=ports.http, closed=ports.closed, stalled=ports.stalled)
-        (www / CATALOG_NAME).write_bytes(build_catalog(ports, logos))
+        catalog = build_catalog(ports, logos)
+        (www / CATALOG_NAME).write_bytes(catalog)
+        for name, document in catalog_variants(catalog).items():
+            (www / "variants" / name).mkdir(parents=True, exist_ok=True)
+            (www / "variants" / name / CATALOG_NAME).write_bytes(document)
         self.m_threads = start_sources(self.m_icecast, self.m_children, self.m_stopping)
         threading.Thread(target=self.m_http.serve_forever, name="http", daemon=True).start()
         self.m_serving = True
@@ -160,6 +164,8 @@ class Supervisor:
         server = {
             "catalogUrl": catalog_url,
             "catalogFile": str(self.m_state_dir / "www" / CATALOG_NAME),
+            "catalogVariants": {name: f"http://127.0.0.1:{ports.http}/variants/{name}/{CATALOG_NAME}"
+                                for name in sorted(os.listdir(self.m_state_dir / "www" / "variants"))},
             "logoBaseUrl": f"http://127.0.0.1:{ports.http}/logos/",
             "httpPort": ports.http,
             "icecastPort": ports.icecast,
@@ -269,6 +275,15 @@ def _running_supervisor(state_dir: Path) -> int | None:
     return pid
 
 
+def _started_by_us(pid: int, state_dir: Path) -> bool:
+    """Whether a pid from the list still names one of our processes, not a newcomer reusing it."""
+    arguments = _command_line(pid)
+    programs = ("setpriv", "icecast2", "gst-launch-1.0")
+    return not arguments or (Path(arguments[0]).name in programs
+                             and (any(str(state_dir) in argument for argument in arguments)
+                                 or "gst-launch-1.0" in arguments))
+
+
 def _wait_for_exit(pids: list[int], timeout: float) -> list[int]:
     deadline = time.monotonic() + timeout
     remaining = [pid for pid in pids if _alive(pid)]
@@ -318,7 +333,7 @@ def stop(state_dir: Path, quiet: bool = False) -> int:
     try:
         for line in (state_dir / "pids").read_text().splitlines():
             pid = int(line.split()[0])
-            if pid != supervisor and _alive(pid):
+            if pid != supervisor and _alive(pid) and _started_by_us(pid, state_dir):
                 children.append(pid)
     except (OSError, ValueError, IndexError):
         pass

@@ -2,8 +2,10 @@
 PUT source protocol, and the stream titles that change every few seconds."""
 
 import base64
+import grp
 import json
 import os
+import pwd
 import queue
 import shutil
 import socket
@@ -84,6 +86,13 @@ def free_port() -> int:
     with socket.socket() as probe:
         probe.bind(("127.0.0.1", 0))
         return probe.getsockname()[1]
+
+
+def _unprivileged_owner() -> tuple[str, str]:
+    """The user Icecast drops to when started as root, and that user's own group (nogroup on
+    Debian, nobody elsewhere)."""
+    user = pwd.getpwnam("nobody")
+    return user.pw_name, grp.getgrgid(user.pw_gid).gr_name
 
 
 def _reachable_by_others(folder: Path) -> bool:
@@ -198,18 +207,20 @@ class Icecast:
             self.m_log_dir.unlink()
         if _reachable_by_others(self.m_state_dir):
             self.m_log_dir.mkdir(exist_ok=True)
-            shutil.chown(self.m_log_dir, "nobody", "nogroup")
+            shutil.chown(self.m_log_dir, *_unprivileged_owner())
         else:
             self.m_temporary_log_dir = Path(tempfile.mkdtemp(prefix="vello-demo-icecast-"))
-            shutil.chown(self.m_temporary_log_dir, "nobody", "nogroup")
+            shutil.chown(self.m_temporary_log_dir, *_unprivileged_owner())
             if self.m_log_dir.is_dir():
                 shutil.rmtree(self.m_log_dir)
             self.m_log_dir.symlink_to(self.m_temporary_log_dir)
 
     def _config(self) -> str:
         log_dir = self.m_temporary_log_dir or self.m_log_dir
-        owner = ("<changeowner><user>nobody</user><group>nogroup</group></changeowner>"
-                 if os.geteuid() == 0 else "")
+        owner = ""
+        if os.geteuid() == 0:
+            user, group = _unprivileged_owner()
+            owner = f"<changeowner><user>{user}</user><group>{group}</group></changeowner>"
         # A listener gets about three seconds at once, whatever the bit rate: enough to start
         # playing at once, not so much that what it hears lags far behind the titles.
         mounts = "".join(
