@@ -38,7 +38,7 @@ CATALOG_NAME = "stations_filtered.json"
 class QuietHandler(http.server.SimpleHTTPRequestHandler):
     log_file = None
 
-    def log_message(self, format, *args):  # noqa: A002 (the base class names it so)
+    def log_message(self, format, *args):
         if self.log_file is not None:
             self.log_file.write(f"{self.log_date_time_string()} {format % args}\n")
             self.log_file.flush()
@@ -76,7 +76,7 @@ class Supervisor:
     def __init__(self, state_dir: Path):
         self.m_state_dir = state_dir
         self.m_stopping = threading.Event()
-        self.m_children = Children(state_dir / "pids")
+        self.m_children = Children(state_dir / "pids", state_dir / "gstreamer.log")
         self.m_token = f"Pemba Vello demo {secrets.token_hex(6)}"
         self.m_icecast = Icecast(state_dir, self.m_children, self.m_token)
         self.m_http: http.server.ThreadingHTTPServer | None = None
@@ -92,7 +92,7 @@ class Supervisor:
         (self.m_state_dir / "supervisor.pid").write_text(f"{os.getpid()}\n")
         try:
             self._start()
-        except Exception as error:  # noqa: BLE001 (reported to `start`, which shows it)
+        except Exception as error:  # whatever it is, `start` shows it to the user
             _write_atomically(self.m_state_dir / "failed", f"{error}\n")
             print(f"failed: {error!r}", file=sys.stderr, flush=True)
             self._shut_down()

@@ -33,8 +33,9 @@ OGG_LEAD_SECONDS = 1.0
 class Children:
     """Every process the server starts, with its pid written down so `stop` can find it."""
 
-    def __init__(self, pid_file: Path):
+    def __init__(self, pid_file: Path, log_file: Path):
         self.m_pid_file = pid_file
+        self.m_log = open(log_file, "ab")  # what the children say on stderr, unless told otherwise
         self.m_lock = threading.Lock()
         self.m_processes: dict[int, tuple[str, subprocess.Popen]] = {}
         self.m_closed = False
@@ -45,6 +46,7 @@ class Children:
         with self.m_lock:
             if self.m_closed:
                 raise RuntimeError("shutting down")
+            options.setdefault("stderr", self.m_log)
             process = subprocess.Popen(prefix + arguments, stdin=subprocess.DEVNULL, **options)
             self.m_processes[process.pid] = (name, process)
             self._write()
@@ -73,6 +75,7 @@ class Children:
         with self.m_lock:
             self.m_processes.clear()
             self._write()
+        self.m_log.close()
 
     def _write(self) -> None:
         lines = [f"{os.getpid()} supervisor\n"]
@@ -301,7 +304,7 @@ class LiveSource(threading.Thread):
         while not self.m_stopping.is_set():
             try:
                 encoder = self.m_children.spawn(f"tone {self.m_station.frequency}", pipeline,
-                                                stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
+                                                stdout=subprocess.PIPE)
             except RuntimeError:
                 return
             try:
@@ -414,7 +417,7 @@ class ChainedOggSource(threading.Thread):
                         + ["!", "oggmux", "!", "fdsink", "fd=1"])
             try:
                 maker = self.m_children.spawn(f"tone {station.frequency} segment", pipeline,
-                                              stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
+                                              stdout=subprocess.PIPE)
             except RuntimeError:
                 return
             segment = maker.stdout.read()
