@@ -1,0 +1,201 @@
+#include "stationstore.h"
+
+#include "catalogdecoder.h"
+#include "displayorder.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <charconv>
+#include <optional>
+#include <string_view>
+#include <system_error>
+#include <utility>
+
+#include <fcntl.h>
+#include <signal.h>
+#include <stdlib.h>
+#include <sys/stat.h>
+#include <sys/types.h>
+#include <unistd.h>
+
+namespace Vello {
+
+namespace {
+
+constexpr std::string_view cacheFileName = "stations.json";
+// Temporary copies are named "stations.json.tmp.<pid>.<random>", so that a later start can
+// tell the leftovers of a dead process from a write still running in a live one.
+constexpr std::string_view temporaryPrefix = "stations.json.tmp.";
+
+// Anything but a regular file that reads to its end counts as no copy at all.
+std::optional<std::string> readWholeFile(const std::filesystem::path& file)
+{
+    const int descriptor = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+    if (descriptor < 0) {
+        return std::nullopt;
+    }
+    std::optional<std::string> bytes;
+    struct stat status { };
+    if (::fstat(descriptor, &status) == 0 && S_ISREG(status.st_mode)) {
+        bytes.emplace();
+        bytes->resize(static_cast<std::size_t>(status.st_size));
+        std::size_t filled = 0;
+        while (bytes) {
+            if (filled == bytes->size()) {
+                // The file may have grown since fstat.
+                bytes->resize(bytes->size() + 64 * 1024);
+            }
+            const ssize_t got = ::read(descriptor, bytes->data() + filled, bytes->size() - filled);
+            if (got > 0) {
+                filled += static_cast<std::size_t>(got);
+            } else if (got == 0) {
+                bytes->resize(filled);
+                break;
+            } else if (errno != EINTR) {
+                bytes.reset();
+            }
+        }
+    }
+    ::close(descriptor);
+    return bytes;
+}
+
+void keepPlayable(std::vector<Station>& stations)
+{
+    std::erase_if(stations, [](const Station& station) { return !station.radioURL().has_value(); });
+}
+
+bool writeAll(int descriptor, std::string_view bytes)
+{
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(descriptor, bytes.data(), bytes.size());
+        if (written < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return false;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+// After a crash the file is either the old or the new document, never a mixture: the bytes
+// reach the disk under a temporary name first and only a rename, which is atomic, puts them
+// in place. Failures leave the old copy untouched.
+void replaceAtomically(const std::filesystem::path& file, std::string_view bytes)
+{
+    const std::filesystem::path folder = file.parent_path();
+    std::string temporary = (folder / (std::string(temporaryPrefix) + std::to_string(::getpid()) + ".XXXXXX")).string();
+    const int descriptor = ::mkstemp(temporary.data());
+    if (descriptor < 0) {
+        return;
+    }
+    bool written = writeAll(descriptor, bytes) && ::fsync(descriptor) == 0;
+    written = ::close(descriptor) == 0 && written;
+    if (!written || ::rename(temporary.c_str(), file.c_str()) != 0) {
+        ::unlink(temporary.c_str());
+        return;
+    }
+    // Makes the rename itself survive a power cut.
+    const int folderDescriptor = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folderDescriptor >= 0) {
+        ::fsync(folderDescriptor);
+        ::close(folderDescriptor);
+    }
+}
+
+// A temporary whose writer is gone. One with a name this store never makes is stale too:
+// nothing else writes here.
+bool isLeftover(std::string_view name)
+{
+    name.remove_prefix(temporaryPrefix.size());
+    const std::string_view pidText = name.substr(0, name.find('.'));
+    pid_t pid = 0;
+    const auto [end, error] = std::from_chars(pidText.data(), pidText.data() + pidText.size(), pid);
+    if (error != std::errc() || end != pidText.data() + pidText.size() || pid <= 0) {
+        return true;
+    }
+    if (pid == ::getpid()) {
+        return false;
+    }
+    return ::kill(pid, 0) != 0 && errno == ESRCH;
+}
+
+void removeLeftoverTemporaries(const std::filesystem::path& folder)
+{
+    std::error_code error;
+    std::vector<std::filesystem::path> leftovers;
+    for (auto entry = std::filesystem::directory_iterator(folder, error);
+         !error && entry != std::filesystem::directory_iterator(); entry.increment(error)) {
+        const std::string name = entry->path().filename().string();
+        if (name.starts_with(temporaryPrefix) && isLeftover(name)) {
+            leftovers.push_back(entry->path());
+        }
+    }
+    for (const auto& leftover : leftovers) {
+        std::filesystem::remove(leftover, error);
+    }
+}
+
+void answerDownload(HttpResult download, bool cacheAnswered, const std::filesystem::path& cacheURL,
+    const StationSource::Completion& completion)
+{
+    if (const auto* failure = std::get_if<Error>(&download)) {
+        // With a list already on screen the copy on disk stands in silently; without one, the
+        // caller would otherwise wait for ever.
+        if (!cacheAnswered) {
+            completion(*failure);
+        }
+        return;
+    }
+    // The status is deliberately not looked at: whatever decodes as a catalog is one.
+    const std::string& body = std::get<HttpResponse>(download).body;
+    auto decoded = decodeCatalog(body);
+    if (auto* failure = std::get_if<Error>(&decoded)) {
+        completion(std::move(*failure));
+        return;
+    }
+    auto& stations = std::get<std::vector<Station>>(decoded);
+    keepPlayable(stations);
+    std::vector<Station> ordered = sortedForDisplay(std::move(stations));
+    replaceAtomically(cacheURL, body);
+    completion(std::move(ordered));
+}
+
+} // namespace
+
+StationStore::StationStore(HttpClient& http, std::string stationsUrl, std::filesystem::path cacheFolder)
+    : m_http(http)
+    , m_stationsUrl(std::move(stationsUrl))
+    , m_cacheURL(cacheFolder / cacheFileName)
+{
+    std::error_code error;
+    std::filesystem::create_directories(cacheFolder, error);
+    removeLeftoverTemporaries(cacheFolder);
+}
+
+void StationStore::load(Completion completion)
+{
+    bool cacheAnswered = false;
+    if (const auto cached = readWholeFile(m_cacheURL)) {
+        auto decoded = decodeCatalog(*cached);
+        if (auto* stations = std::get_if<std::vector<Station>>(&decoded)) {
+            keepPlayable(*stations);
+            if (!stations->empty()) {
+                completion(sortedForDisplay(std::move(*stations)));
+                cacheAnswered = true;
+            }
+        }
+    }
+    m_http.get(m_stationsUrl, HttpClient::defaultMaxBodyBytes,
+        [completion = std::move(completion), cacheAnswered, cacheURL = m_cacheURL](
+            HttpResult download) { answerDownload(std::move(download), cacheAnswered, cacheURL, completion); });
+}
+
+const std::filesystem::path& StationStore::cacheURL() const
+{
+    return m_cacheURL;
+}
+
+} // namespace Vello

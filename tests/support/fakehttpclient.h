@@ -1,0 +1,42 @@
+#pragma once
+
+#include "catalog/httpclient.h"
+
+#include <cstddef>
+#include <deque>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace Vello {
+
+// An HTTP client for tests: requests wait until the test answers them, and each answer runs on
+// a thread of its own, as the real client's completions do.
+class FakeHttpClient final : public HttpClient {
+public:
+    void get(const std::string& url, std::size_t maxBodyBytes, Completion completion) override;
+
+    // Answers the oldest waiting request and returns once its completion has returned.
+    // False when no request is waiting.
+    bool respond(HttpResult result);
+
+    [[nodiscard]] std::size_t pendingCount() const;
+    // Every address asked for, oldest first.
+    [[nodiscard]] std::vector<std::string> requestedUrls() const;
+    // The body cap of the latest request.
+    [[nodiscard]] std::size_t lastMaxBodyBytes() const;
+
+private:
+    struct Request {
+        std::string url;
+        Completion completion;
+    };
+
+    mutable std::mutex m_mutex;
+    std::deque<Request> m_pending;
+    std::vector<std::string> m_requestedUrls;
+    std::size_t m_lastMaxBodyBytes = 0;
+};
+
+} // namespace Vello
