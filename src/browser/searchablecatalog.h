@@ -30,6 +30,7 @@ public:
 
 private:
     [[nodiscard]] bool matches(std::size_t index, std::string_view query) const;
+    void appendMatches(std::string_view query, std::vector<const Station*>& result) const;
 
     std::vector<Station> m_stations;
     std::vector<std::string> m_ids;

@@ -48,6 +48,9 @@ TEST(SearchableCatalogTest, QueryIsTrimmedLowerCasedAndMatchedAsOneSubstring)
     EXPECT_EQ(search(catalog, "e\u0301cole"), (std::vector<std::string> {"accented"}))
         << "a decomposed accent finds the composed one";
     EXPECT_TRUE(search(catalog, "zzz").empty());
+    // The end of one station's text and the start of the next one's are no match together.
+    EXPECT_TRUE(search(catalog, "loungesmooth").empty());
+    EXPECT_TRUE(search(catalog, "station  jazz").empty());
 }
 
 TEST(SearchableCatalogTest, EachModeStartsFromItsOwnBaseList)
