@@ -4,7 +4,9 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <limits>
+#include <memory>
 #include <optional>
 #include <string>
 #include <utility>
@@ -85,6 +87,8 @@ std::string reasonFor(simdjson::error_code error)
         return "the JSON is malformed (a misplaced comma, bracket, brace or colon)";
     case simdjson::STRING_ERROR:
         return "a string holds an invalid escape sequence";
+    case simdjson::UNESCAPED_CHARS:
+        return "a string holds an unescaped control character such as a tab or a line break";
     case simdjson::NUMBER_ERROR:
         return "a number is malformed";
     case simdjson::T_ATOM_ERROR:
@@ -221,15 +225,22 @@ NumberReading readNumber(std::string_view token)
         magnitude == highest + 1 ? std::numeric_limits<std::int64_t>::min() : -static_cast<std::int64_t>(magnitude)};
 }
 
+// The document copied with the zeroed tail that On-Demand may read past its end.
+struct PaddedCopy {
+    std::unique_ptr<char[]> bytes;
+    std::size_t capacity = 0;
+};
+
 class CatalogReader final {
 public:
-    Result<std::vector<Station>> read(std::string_view document);
+    Result<std::vector<Station>> read(std::string_view document, json::parser& parser, PaddedCopy& padded);
 
 private:
     bool readStation(json::value element, Station& station);
     bool readText(json::value value, std::optional<std::string>& field);
     bool readCount(json::value value, std::optional<std::int64_t>& field);
     bool checkValue(json::value value, int depth);
+    bool readString(json::value value, std::string_view& text);
 
     // "station 3: \"votes\" must be ...": the value of the current key is of the wrong kind.
     bool failValue(std::string_view reason);
@@ -272,7 +283,7 @@ bool CatalogReader::failSyntax(std::string_view reason)
     return false;
 }
 
-Result<std::vector<Station>> CatalogReader::read(std::string_view document)
+Result<std::vector<Station>> CatalogReader::read(std::string_view document, json::parser& parser, PaddedCopy& padded)
 {
     constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
     if (document.substr(0, byteOrderMark.size()) == byteOrderMark) {
@@ -286,12 +297,18 @@ Result<std::vector<Station>> CatalogReader::read(std::string_view document)
         return Error {"the catalog is a web page or XML, not JSON"};
     }
 
-    // On-Demand reads a few bytes past the end of its input, so it gets a padded copy.
-    const simdjson::padded_string padded(document);
-    json::parser parser;
+    const std::size_t needed = document.size() + simdjson::SIMDJSON_PADDING;
+    if (padded.capacity < needed) {
+        padded.bytes.reset();
+        padded.bytes = std::make_unique_for_overwrite<char[]>(needed);
+        padded.capacity = needed;
+    }
+    std::memcpy(padded.bytes.get(), document.data(), document.size());
+    std::memset(padded.bytes.get() + document.size(), 0, simdjson::SIMDJSON_PADDING);
     json::document root;
     json::json_type rootType {};
-    if (const auto error = parser.iterate(padded).get(root); error != simdjson::SUCCESS) {
+    if (const auto error = parser.iterate(padded.bytes.get(), document.size(), padded.capacity).get(root);
+        error != simdjson::SUCCESS) {
         return Error {reasonFor(error)};
     }
     if (const auto error = root.type().get(rootType); error != simdjson::SUCCESS) {
@@ -373,8 +390,8 @@ bool CatalogReader::readText(json::value value, std::optional<std::string>& fiel
     }
     if (type == json::json_type::string) {
         std::string_view text;
-        if (const auto error = value.get_string().get(text); error != simdjson::SUCCESS) {
-            return failSyntax(error);
+        if (!readString(value, text)) {
+            return false;
         }
         field.emplace(text);
         return true;
@@ -419,6 +436,26 @@ bool CatalogReader::readCount(json::value value, std::optional<std::int64_t>& fi
         break;
     }
     return failValue("holds a malformed number: " + quoted(token));
+}
+
+// Most strings hold no escapes: their text is taken straight from the document, which the
+// parser has already checked for valid UTF-8 and unescaped control characters. Unescaping
+// everything would write the whole document once more into fresh memory.
+bool CatalogReader::readString(json::value value, std::string_view& text)
+{
+    std::string_view token = value.raw_json_token();
+    while (!token.empty() && token.back() != '"') {
+        token.remove_suffix(1);
+    }
+    if (token.size() >= 2 && token.front() == '"') {
+        token = token.substr(1, token.size() - 2);
+        if (token.find('\\') == std::string_view::npos) {
+            text = token;
+            return true;
+        }
+    }
+    const auto error = value.get_string().get(text);
+    return error == simdjson::SUCCESS || failSyntax(error);
 }
 
 bool CatalogReader::checkValue(json::value value, int depth)
@@ -472,8 +509,7 @@ bool CatalogReader::checkValue(json::value value, int depth)
     }
     case json::json_type::string: {
         std::string_view ignored;
-        const auto error = value.get_string().get(ignored);
-        return error == simdjson::SUCCESS || failSyntax(error);
+        return readString(value, ignored);
     }
     case json::json_type::number:
         return readNumber(value.raw_json_token()).kind != NumberKind::malformed || failSyntax(simdjson::NUMBER_ERROR);
@@ -496,9 +532,31 @@ bool CatalogReader::checkValue(json::value value, int depth)
 
 } // namespace
 
+struct CatalogDecoder::Buffers {
+    json::parser parser;
+    PaddedCopy padded;
+};
+
+CatalogDecoder::CatalogDecoder()
+    : m_buffers(std::make_unique<Buffers>())
+{
+}
+
+CatalogDecoder::~CatalogDecoder() = default;
+CatalogDecoder::CatalogDecoder(CatalogDecoder&& other) noexcept = default;
+CatalogDecoder& CatalogDecoder::operator=(CatalogDecoder&& other) noexcept = default;
+
+Result<std::vector<Station>> CatalogDecoder::decode(std::string_view document)
+{
+    if (!m_buffers) {
+        m_buffers = std::make_unique<Buffers>();
+    }
+    return CatalogReader {}.read(document, m_buffers->parser, m_buffers->padded);
+}
+
 Result<std::vector<Station>> decodeCatalog(std::string_view document)
 {
-    return CatalogReader {}.read(document);
+    return CatalogDecoder {}.decode(document);
 }
 
 } // namespace Vello

@@ -3,6 +3,7 @@
 #include "error.h"
 #include "station.h"
 
+#include <memory>
 #include <string_view>
 #include <vector>
 
@@ -25,8 +26,28 @@ namespace Vello {
 //   from 1 in document order.
 // - A leading UTF-8 byte order mark is ignored; the text must otherwise be valid UTF-8.
 //
-// Safe to call from any thread; each call uses its own parser.
+// Safe to call from any thread; each call uses its own CatalogDecoder.
 [[nodiscard]] Result<std::vector<Station>> decodeCatalog(std::string_view document);
+
+// Decodes catalog documents as decodeCatalog() does, keeping its working memory (a few times
+// the size of the largest document so far) from one decode to the next: fresh memory costs
+// more than the parse itself. Worth keeping for documents decoded in a row, then dropped.
+// One decode at a time per object.
+class CatalogDecoder final {
+public:
+    CatalogDecoder();
+    ~CatalogDecoder();
+    CatalogDecoder(CatalogDecoder&& other) noexcept;
+    CatalogDecoder& operator=(CatalogDecoder&& other) noexcept;
+    CatalogDecoder(const CatalogDecoder&) = delete;
+    CatalogDecoder& operator=(const CatalogDecoder&) = delete;
+
+    [[nodiscard]] Result<std::vector<Station>> decode(std::string_view document);
+
+private:
+    struct Buffers;
+    std::unique_ptr<Buffers> m_buffers;
+};
 
 // The deepest nesting of arrays and objects a catalog document may have, counting the
 // top-level array as the first level and a station object as the second.

@@ -85,12 +85,24 @@ std::vector<Station> sortedForDisplay(std::vector<Station> stations, std::string
         run = runEnd;
     }
 
-    std::vector<Station> sorted;
-    sorted.reserve(stations.size());
-    for (const SortEntry& entry : entries) {
-        sorted.push_back(std::move(stations[entry.index]));
+    // Station `entries[i].index` belongs at position i. Following each cycle of that permutation
+    // moves every station once and needs no second list.
+    std::vector<bool> placed(stations.size(), false);
+    for (std::size_t start = 0; start < stations.size(); ++start) {
+        if (placed[start]) {
+            continue;
+        }
+        Station held = std::move(stations[start]);
+        std::size_t position = start;
+        while (entries[position].index != start) {
+            stations[position] = std::move(stations[entries[position].index]);
+            placed[position] = true;
+            position = entries[position].index;
+        }
+        stations[position] = std::move(held);
+        placed[position] = true;
     }
-    return sorted;
+    return stations;
 }
 
 std::string collationLocaleName(std::string_view lcAll, std::string_view lcCollate, std::string_view lang)

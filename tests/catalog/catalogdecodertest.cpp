@@ -161,6 +161,8 @@ TEST(CatalogDecoder, RefusesMalformedText)
         const std::string message = failure(oneStation(members));
         EXPECT_EQ(message.rfind("station 2", 0), 0U) << members << " -> " << message;
     }
+    EXPECT_EQ(failure(oneStation("\"x\": \"a\tb\"")),
+        "a string holds an unescaped control character such as a tab or a line break");
     EXPECT_EQ(failure(oneStation(R"("homepage": "ok", "x": [1, "\u12")")),
         R"(station 2, in "x": a string holds an invalid escape sequence)");
 }
@@ -184,6 +186,31 @@ TEST(CatalogDecoder, LimitsNestingUnderIgnoredKeys)
     }
     objects += "1" + std::string(100000, '}') + "}]";
     EXPECT_EQ(failure(objects), expected);
+}
+
+} // namespace
+} // namespace Vello
+
+namespace Vello {
+namespace {
+
+TEST(CatalogDecoder, KeptDecoderForgetsEarlierDocuments)
+{
+    CatalogDecoder decoder;
+    const std::string longer = R"([{"name": "abc"}, {"name": "def"}, {"name": "ghi"}] )";
+    auto first = decoder.decode(longer);
+    ASSERT_TRUE(std::holds_alternative<std::vector<Station>>(first));
+    EXPECT_EQ(std::get<std::vector<Station>>(first).size(), 3U);
+    // The earlier document's bytes still sit in the decoder's buffer past this one's end.
+    const auto second = decoder.decode(R"([{"name": "abc"})");
+    ASSERT_TRUE(std::holds_alternative<Error>(second));
+    const auto third = decoder.decode(R"([{"name": "x"}])");
+    ASSERT_TRUE(std::holds_alternative<std::vector<Station>>(third));
+    EXPECT_EQ(std::get<std::vector<Station>>(third), (std::vector<Station> {Station {.name = "x"}}));
+    // Stations outlive the decoder's next document.
+    const auto fourth = decoder.decode("[]");
+    EXPECT_TRUE(std::get<std::vector<Station>>(fourth).empty());
+    EXPECT_EQ(std::get<std::vector<Station>>(first)[2].name, "ghi");
 }
 
 } // namespace
