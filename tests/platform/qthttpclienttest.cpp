@@ -1,24 +1,35 @@
 #include "platform/qthttpclient.h"
 
+#include "catalog/catalogdecoder.h"
+#include "catalog/stationstore.h"
+
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QHostAddress>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTemporaryDir>
 #include <QThread>
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <functional>
 #include <map>
 #include <memory>
 #include <mutex>
+#include <sstream>
 #include <string>
 #include <vector>
 
 namespace Vello {
 namespace {
+
+const QByteArray catalogDocument = R"([{"stationuuid": "d1", "name": "Downloaded", "url": "http://d1.example/live"}])";
+
+const QByteArray errorPage = "<html><body><h1>404 Not Found</h1></body></html>";
 
 // A small HTTP/1.1 server on a free loopback port, run by the test's own event loop.
 class LoopbackServer final {
@@ -68,13 +79,14 @@ private:
         const auto sized = [](const char* status, const QByteArray& body) {
             return QByteArray("HTTP/1.1 ") + status + "\r\nContent-Length: " + QByteArray::number(body.size()) + "\r\n";
         };
-        if (path == "/ok") {
+        if (path == "/stations_filtered.json") {
+            respond(sized("200 OK", catalogDocument) + "Content-Type: application/json\r\n", catalogDocument);
+        } else if (path == "/ok") {
             respond(sized("200 OK", "hello, world"), "hello, world");
         } else if (path == "/redirect") {
             respond("HTTP/1.1 302 Found\r\nLocation: /ok\r\nContent-Length: 0\r\n", {});
         } else if (path == "/missing") {
-            const QByteArray page = "<html><body><h1>404 Not Found</h1></body></html>";
-            respond(sized("404 Not Found", page) + "Content-Type: text/html\r\n", page);
+            respond(sized("404 Not Found", errorPage) + "Content-Type: text/html\r\n", errorPage);
         } else if (path == "/stall") {
             socket->write("HTTP/1.1 200 OK\r\nContent-Length: 1000\r\n\r\nonly these");
         } else if (path == "/big") {
@@ -261,6 +273,61 @@ TEST(QtHttpClientTest, DestroyingTheClientMidTransferEndsEachTransferOnce)
     }
     EXPECT_GE(stopped, 4);
     EXPECT_FALSE(answers->anyOnGuiThread());
+}
+
+std::string readFile(const std::filesystem::path& file)
+{
+    std::ifstream stream(file, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << stream.rdbuf();
+    return bytes.str();
+}
+
+// The store against a real server: a download replaces the cache byte for byte, an error page
+// leaves it alone and reaches the caller as the decoder's complaint.
+TEST(QtHttpClientTest, StoreDownloadsThroughTheClientAndKeepsItsCacheOnAnErrorPage)
+{
+    LoopbackServer server;
+    QtHttpClient client;
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const std::filesystem::path cacheFolder = folder.path().toStdString();
+
+    std::vector<StationsResult> answers;
+    std::mutex mutex;
+    const auto record = [&](StationsResult result) {
+        const std::lock_guard lock(mutex);
+        answers.push_back(std::move(result));
+    };
+    const auto waitFor = [&](std::size_t count) {
+        const QDeadlineTimer deadline(20000);
+        for (;;) {
+            {
+                const std::lock_guard lock(mutex);
+                if (answers.size() >= count || deadline.hasExpired()) {
+                    return answers.size() >= count;
+                }
+            }
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        }
+    };
+
+    StationStore downloading(client, server.url("/stations_filtered.json"), cacheFolder);
+    downloading.load(record);
+    ASSERT_TRUE(waitFor(1));
+    ASSERT_TRUE(std::holds_alternative<std::vector<Station>>(answers[0]));
+    EXPECT_EQ(std::get<std::vector<Station>>(answers[0]).at(0).stationuuid, "d1");
+    EXPECT_EQ(readFile(downloading.cacheURL()), catalogDocument.toStdString());
+
+    StationStore failing(client, server.url("/missing"), cacheFolder);
+    failing.load(record);
+    ASSERT_TRUE(waitFor(3));
+    ASSERT_TRUE(std::holds_alternative<std::vector<Station>>(answers[1])) << "the cache answers first";
+    ASSERT_TRUE(std::holds_alternative<Error>(answers[2]));
+    const auto decoded = decodeCatalog(errorPage.toStdString());
+    ASSERT_TRUE(std::holds_alternative<Error>(decoded));
+    EXPECT_EQ(std::get<Error>(answers[2]), std::get<Error>(decoded));
+    EXPECT_EQ(readFile(failing.cacheURL()), catalogDocument.toStdString());
 }
 
 } // namespace
