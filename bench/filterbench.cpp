@@ -1,0 +1,129 @@
+#include "syntheticcatalog.h"
+
+#include "browser/browsercontroller.h"
+#include "browser/browserview.h"
+#include "browser/preferences.h"
+#include "catalog/catalogdecoder.h"
+#include "catalog/displayorder.h"
+#include "playback/mediabackend.h"
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace Vello {
+namespace {
+
+// The catalog as the store delivers it: decoded, playable stations only, in display order.
+std::vector<Station> deliveredCatalog(std::size_t count)
+{
+    auto decoded = std::get<std::vector<Station>>(decodeCatalog(makeSyntheticCatalog(count)));
+    std::erase_if(decoded, [](const Station& station) { return !station.radioURL(); });
+    return sortedForDisplay(std::move(decoded));
+}
+
+class TypedView final : public BrowserView {
+public:
+    std::string typed;
+
+    std::string searchText() const override { return typed; }
+    void setLoading(bool) override { }
+    void render(bool) override { }
+    void renderSidebar() override { }
+    void clearContent() override { }
+    void showNowPlaying(const NowPlaying&) override { }
+    void loadFallbackImage() override { }
+    void loadHeroImage() override { }
+};
+
+class AnsweringSource final : public StationSource {
+public:
+    explicit AnsweringSource(std::vector<Station> stations)
+        : m_stations(std::move(stations))
+    {
+    }
+    void load(Completion completion) override { completion(m_stations); }
+
+private:
+    std::vector<Station> m_stations;
+};
+
+class SilentBackend final : public MediaBackend {
+public:
+    std::unique_ptr<MediaPlayer> createPlayer(const std::string&) override { return nullptr; }
+};
+
+class NoPreferences final : public Preferences {
+public:
+    std::vector<std::string> stringList(const std::string&) const override { return {}; }
+    void setStringList(const std::string&, const std::vector<std::string>&) override { }
+};
+
+class CollectingQueue final : public MainQueue {
+public:
+    void post(Task task) override { m_tasks.push_back(std::move(task)); }
+    std::shared_ptr<Cancellable> postAfter(std::chrono::milliseconds, Task task) override
+    {
+        post(std::move(task));
+        return std::make_shared<Cancellable>();
+    }
+    void runAll()
+    {
+        for (std::size_t i = 0; i < m_tasks.size(); ++i) {
+            m_tasks[i]();
+        }
+        m_tasks.clear();
+    }
+
+private:
+    std::vector<Task> m_tasks;
+};
+
+constexpr std::array<const char*, 3> queries {"a", "rad", "qzxj"};
+
+// The list of the moment as every render asks for it: the typed text read, trimmed and
+// folded, and the whole catalog scanned, in search mode.
+void BM_FilteredStations(benchmark::State& state)
+{
+    TypedView view;
+    AnsweringSource source(deliveredCatalog(static_cast<std::size_t>(state.range(0))));
+    SilentBackend backend;
+    NoPreferences preferences;
+    CollectingQueue queue;
+    BrowserController controller(view, source, backend, preferences, queue);
+    controller.viewDidLoad();
+    queue.runAll();
+    view.typed = queries.at(static_cast<std::size_t>(state.range(1)));
+    controller.scheduleSearchRender();
+
+    std::size_t rows = 0;
+    for (auto _ : state) {
+        const auto list = controller.filteredStations();
+        rows = list.size();
+        benchmark::DoNotOptimize(list.data());
+    }
+    state.SetLabel("query \"" + view.typed + "\", " + std::to_string(rows) + " of "
+        + std::to_string(controller.allStations().size()) + " rows");
+}
+BENCHMARK(BM_FilteredStations)->Args({50000, 0})->Args({50000, 1})->Args({50000, 2})->Unit(benchmark::kMillisecond);
+
+// The once-per-delivery cost that keeps filtering cheap: identifiers and search texts of the
+// whole catalog.
+void BM_SearchIndex(benchmark::State& state)
+{
+    const auto stations = deliveredCatalog(static_cast<std::size_t>(state.range(0)));
+    for (auto _ : state) {
+        SearchableCatalog catalog(stations);
+        benchmark::DoNotOptimize(&catalog);
+    }
+}
+BENCHMARK(BM_SearchIndex)->Arg(50000)->Unit(benchmark::kMillisecond);
+
+} // namespace
+} // namespace Vello
+
+BENCHMARK_MAIN();
