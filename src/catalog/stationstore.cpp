@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <charconv>
+#include <memory>
 #include <optional>
 #include <string_view>
 #include <system_error>
@@ -27,29 +28,32 @@ constexpr std::string_view cacheFileName = "stations.json";
 // tell the leftovers of a dead process from a write still running in a live one.
 constexpr std::string_view temporaryPrefix = "stations.json.tmp.";
 
-// Anything but a regular file that reads to its end counts as no copy at all.
-std::optional<std::string> readWholeFile(const std::filesystem::path& file)
+// The bytes of a file, in a buffer that was never zeroed: on a catalog of tens of megabytes,
+// zeroing alone is a noticeable part of the start.
+struct FileBytes {
+    std::unique_ptr<char[]> data;
+    std::size_t size = 0;
+};
+
+// The whole of a regular file as it stood when opened, or nothing. Our own writes replace the
+// file rather than change it, so a file that changes while being read was written by someone
+// else; what was read then simply fails to decode.
+std::optional<FileBytes> readWholeFile(const std::filesystem::path& file)
 {
     const int descriptor = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
     if (descriptor < 0) {
         return std::nullopt;
     }
-    std::optional<std::string> bytes;
+    std::optional<FileBytes> bytes;
     struct stat status { };
     if (::fstat(descriptor, &status) == 0 && S_ISREG(status.st_mode)) {
-        bytes.emplace();
-        bytes->resize(static_cast<std::size_t>(status.st_size));
-        std::size_t filled = 0;
-        while (bytes) {
-            if (filled == bytes->size()) {
-                // The file may have grown since fstat.
-                bytes->resize(bytes->size() + 64 * 1024);
-            }
-            const ssize_t got = ::read(descriptor, bytes->data() + filled, bytes->size() - filled);
+        const auto size = static_cast<std::size_t>(status.st_size);
+        bytes.emplace(FileBytes {std::make_unique_for_overwrite<char[]>(size), 0});
+        while (bytes && bytes->size < size) {
+            const ssize_t got = ::read(descriptor, bytes->data.get() + bytes->size, size - bytes->size);
             if (got > 0) {
-                filled += static_cast<std::size_t>(got);
+                bytes->size += static_cast<std::size_t>(got);
             } else if (got == 0) {
-                bytes->resize(filled);
                 break;
             } else if (errno != EINTR) {
                 bytes.reset();
@@ -179,7 +183,7 @@ void StationStore::load(Completion completion)
 {
     bool cacheAnswered = false;
     if (const auto cached = readWholeFile(m_cacheURL)) {
-        auto decoded = decodeCatalog(*cached);
+        auto decoded = decodeCatalog(std::string_view(cached->data.get(), cached->size));
         if (auto* stations = std::get_if<std::vector<Station>>(&decoded)) {
             keepPlayable(*stations);
             if (!stations->empty()) {
