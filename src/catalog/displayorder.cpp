@@ -1,5 +1,7 @@
 #include "displayorder.h"
 
+#include "textrules.h"
+
 #include <unicode/coll.h>
 #include <unicode/locid.h>
 #include <unicode/stringpiece.h>
@@ -31,6 +33,9 @@ std::unique_ptr<icu::Collator> makeCollator(std::string_view localeName)
     return collator;
 }
 
+// Station::displayName() without a copy; kept in step with it by the ordering tests.
+constexpr std::string_view unnamedStation = "Unnamed station";
+
 struct SortEntry {
     std::int64_t score = 0;
     std::size_t index = 0;
@@ -60,10 +65,11 @@ std::vector<Station> sortedForDisplay(std::vector<Station> stations, std::string
         entries.begin(), entries.end(), [](const SortEntry& a, const SortEntry& b) { return a.score > b.score; });
 
     const std::unique_ptr<icu::Collator> collator = makeCollator(localeName);
-    std::vector<std::string> names(stations.size());
+    // Views of each display name: the trimmed name in place, or the fallback text.
+    std::vector<std::string_view> names(stations.size());
     const auto nameBefore = [&](const SortEntry& a, const SortEntry& b) {
-        const std::string& left = names[a.index];
-        const std::string& right = names[b.index];
+        const std::string_view left = names[a.index];
+        const std::string_view right = names[b.index];
         if (!collator) {
             return left < right;
         }
@@ -78,7 +84,9 @@ std::vector<Station> sortedForDisplay(std::vector<Station> stations, std::string
             run, entries.end(), [score = run->score](const SortEntry& entry) { return entry.score != score; });
         if (runEnd - run > 1) {
             for (auto entry = run; entry != runEnd; ++entry) {
-                names[entry->index] = stations[entry->index].displayName();
+                const std::optional<std::string>& name = stations[entry->index].name;
+                const std::string_view trimmedName = name ? trimmed(*name) : std::string_view();
+                names[entry->index] = trimmedName.empty() ? unnamedStation : trimmedName;
             }
             std::stable_sort(run, runEnd, nameBefore);
         }
