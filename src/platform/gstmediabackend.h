@@ -1,0 +1,40 @@
+#pragma once
+
+#include "playback/mediabackend.h"
+
+#include <functional>
+#include <memory>
+
+typedef struct _GstElement GstElement;
+
+namespace Vello {
+
+class MainQueue;
+class PipelineReaper;
+
+// Players on GStreamer's playbin, tuned so that a live stream starts within a fraction of a
+// second. Audio goes to the desktop's default output unless a sink factory is given.
+class GstMediaBackend final : public MediaBackend {
+public:
+    // Makes a new audio sink (a floating reference) for each player.
+    using AudioSinkFactory = std::function<GstElement*()>;
+
+    // `mainQueue` must outlive the back end and every player it makes.
+    explicit GstMediaBackend(MainQueue& mainQueue, AudioSinkFactory audioSinkFactory = {});
+    ~GstMediaBackend() override;
+
+    GstMediaBackend(const GstMediaBackend&) = delete;
+    GstMediaBackend& operator=(const GstMediaBackend&) = delete;
+
+    // Refuses (nullptr) what does not parse as a strict http or https address, and returns
+    // nullptr as well when GStreamer or its playbin is missing.
+    [[nodiscard]] std::unique_ptr<MediaPlayer> createPlayer(const std::string& url) override;
+
+private:
+    MainQueue& m_mainQueue;
+    AudioSinkFactory m_audioSinkFactory;
+    std::shared_ptr<PipelineReaper> m_reaper;
+    bool m_ready = false;
+};
+
+} // namespace Vello

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "playback/mediabackend.h"
+
+#include <memory>
+
+typedef struct _GstElement GstElement;
+typedef struct _GstMessage GstMessage;
+
+namespace Vello {
+
+class MainQueue;
+class PipelineReaper;
+
+// One stream on a playbin. Bus messages reach the GUI thread through the main queue; all
+// state below is read and written there only.
+class GstMediaPlayer final : public MediaPlayer {
+public:
+    // Takes over `playbin`, which must already hold its address and settings. `mainQueue`
+    // must outlive the player.
+    GstMediaPlayer(GstElement* playbin, MainQueue& mainQueue, std::shared_ptr<PipelineReaper> reaper);
+    // Silences the stream at once and leaves the shutdown to the reaper.
+    ~GstMediaPlayer() override;
+
+    GstMediaPlayer(const GstMediaPlayer&) = delete;
+    GstMediaPlayer& operator=(const GstMediaPlayer&) = delete;
+
+    void setAutomaticallyWaitsToMinimizeStalling(bool waits) override;
+    void play() override;
+    void pause() override;
+    [[nodiscard]] TimeControlStatus timeControlStatus() const override;
+
+private:
+    struct Core;
+    struct BusLink;
+
+    std::shared_ptr<Core> m_core;
+    std::shared_ptr<BusLink> m_busLink;
+    std::shared_ptr<PipelineReaper> m_reaper;
+};
+
+} // namespace Vello
