@@ -1,0 +1,96 @@
+#include "mainwindow.h"
+
+#include "screens/releasemainviewcontroller.h"
+#include "widgets/palette.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QWindow>
+
+namespace Vello {
+
+namespace {
+
+const QString appName = QStringLiteral("Pemba Vello");
+
+} // namespace
+
+MainWindow::MainWindow(StationSource& source, MediaBackend& media, Preferences& preferences, MainQueue& queue,
+    ArtworkLoader& artwork, QWidget* parent)
+    : QMainWindow(parent)
+    , m_controller(new ReleaseMainViewController(source, media, preferences, queue, artwork, this))
+{
+    setCentralWidget(m_controller);
+    setWindowTitle(appName);
+    QPalette colors = palette();
+    colors.setColor(QPalette::Window, velloBackground());
+    setPalette(colors);
+    resize(initialWidth, initialHeight);
+    setMinimumSize(minimumWidth, minimumHeight);
+    buildMenu();
+}
+
+void MainWindow::buildMenu()
+{
+    m_applicationMenu = menuBar()->addMenu(appName);
+
+    QAction* about = m_applicationMenu->addAction(QStringLiteral("About ") + appName);
+    about->setMenuRole(QAction::AboutRole);
+    connect(about, &QAction::triggered, this, [this] {
+        QMessageBox::about(this, QStringLiteral("About ") + appName,
+            appName + u' ' + QCoreApplication::applicationVersion()
+                + QStringLiteral("\nInternet radio, most popular first."));
+    });
+    m_applicationMenu->addSeparator();
+
+    // Hiding an application is not something every desktop does; minimising is what they all do.
+    QAction* hide = m_applicationMenu->addAction(QStringLiteral("Hide ") + appName);
+    hide->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+    hide->setMenuRole(QAction::NoRole);
+    connect(hide, &QAction::triggered, this, &QWidget::showMinimized);
+
+    // No desktop offers this through Qt: the entry keeps its place and shortcut, disabled.
+    QAction* hideOthers = m_applicationMenu->addAction(QStringLiteral("Hide Others"));
+    hideOthers->setShortcut(QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_H));
+    hideOthers->setMenuRole(QAction::NoRole);
+    hideOthers->setEnabled(false);
+    m_applicationMenu->addSeparator();
+
+    // Closing the only window ends the program, so quitting is closing it.
+    QAction* quit = m_applicationMenu->addAction(QStringLiteral("Quit ") + appName);
+    quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    quit->setMenuRole(QAction::QuitRole);
+    connect(quit, &QAction::triggered, this, &QWidget::close);
+}
+
+void MainWindow::centerOnScreen()
+{
+    const QScreen* display = screen();
+    if (display == nullptr) {
+        return;
+    }
+    QRect frame = frameGeometry();
+    frame.moveCenter(display->availableGeometry().center());
+    move(frame.topLeft());
+}
+
+void MainWindow::mousePressEvent(QMouseEvent* event)
+{
+    // Presses reach the window only when nothing inside claimed them: empty background.
+    if (event->button() != Qt::LeftButton) {
+        QMainWindow::mousePressEvent(event);
+        return;
+    }
+    event->accept();
+    Q_EMIT systemMoveRequested();
+    if (QWindow* window = windowHandle()) {
+        window->startSystemMove();
+    }
+}
+
+} // namespace Vello

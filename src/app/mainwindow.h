@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QMainWindow>
+
+class QAction;
+class QMenu;
+
+namespace Vello {
+
+class ArtworkLoader;
+class MainQueue;
+class MediaBackend;
+class Preferences;
+class ReleaseMainViewController;
+class StationSource;
+
+// The one window: the player's views under the desktop's own frame, and the application menu.
+// Closing it ends the program.
+class MainWindow final : public QMainWindow {
+    Q_OBJECT
+
+public:
+    static constexpr int initialWidth = 1180;
+    static constexpr int initialHeight = 760;
+    static constexpr int minimumWidth = 920;
+    static constexpr int minimumHeight = 620;
+
+    MainWindow(StationSource& source, MediaBackend& media, Preferences& preferences, MainQueue& queue,
+        ArtworkLoader& artwork, QWidget* parent = nullptr);
+
+    [[nodiscard]] ReleaseMainViewController* controller() const { return m_controller; }
+    [[nodiscard]] QMenu* applicationMenu() const { return m_applicationMenu; }
+
+    // Puts the window in the middle of the screen it is on.
+    void centerOnScreen();
+
+Q_SIGNALS:
+    // A press on empty background asked the desktop to move the window.
+    void systemMoveRequested();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    void buildMenu();
+
+    ReleaseMainViewController* m_controller;
+    QMenu* m_applicationMenu = nullptr;
+};
+
+} // namespace Vello

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QColor>
+#include <QWidget>
+
+#include <functional>
+
+namespace Vello {
+
+// A rounded, filled, optionally bordered surface that the screens' cards, bars and badges are
+// drawn on. It paints itself, so rows of them stay cheap. With a click action set, a left click
+// on the surface itself (not on a control inside it) runs the action.
+class PanelView final : public QWidget {
+    Q_OBJECT
+
+public:
+    PanelView(qreal cornerRadius, const QColor& fill, const QColor& border, QWidget* parent = nullptr);
+
+    [[nodiscard]] qreal cornerRadius() const { return m_cornerRadius; }
+    [[nodiscard]] QColor fillColor() const { return m_fill; }
+    // Transparent when the panel has no border.
+    [[nodiscard]] QColor borderColor() const { return m_border; }
+
+    void setOnClick(std::function<void()> action);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    qreal m_cornerRadius;
+    QColor m_fill;
+    QColor m_border;
+    std::function<void()> m_onClick;
+    bool m_pressed = false;
+};
+
+} // namespace Vello

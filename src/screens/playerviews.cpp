@@ -1,0 +1,138 @@
+#include "playerviews.h"
+
+#include "panelview.h"
+#include "sectionbuilders.h"
+
+#include "widgets/aspectfillimageview.h"
+#include "widgets/elidedlabel.h"
+#include "widgets/palette.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace Vello {
+
+namespace {
+
+constexpr int heroHeight = 324;
+constexpr int cardWidth = 384;
+constexpr int cardArtworkSide = 106;
+constexpr int panelHeight = 408;
+constexpr int panelArtworkSide = 248;
+constexpr std::int64_t panelTitleLimit = 64;
+
+AspectFillImageView* makeArtwork(const QPixmap& fallback, int side)
+{
+    auto* artwork = new AspectFillImageView;
+    artwork->setImage(fallback);
+    artwork->setFixedSize(side, side);
+    return artwork;
+}
+
+} // namespace
+
+PlayerPanelTexts playerPanelTexts(const std::optional<Station>& current)
+{
+    if (!current) {
+        return {{}, QStringLiteral("Start any station from Home or Discover"), QStringLiteral("World"),
+            QStringLiteral("Music")};
+    }
+    const std::string tag = current->primaryTag();
+    return {
+        toQString(current->limitedDisplayName(panelTitleLimit)),
+        toQString(current->subtitle()),
+        // The country as the catalog has it, blanks and all: only a missing one reads "World".
+        current->country ? toQString(*current->country) : QStringLiteral("World"),
+        tag.empty() ? QStringLiteral("Music") : toQString(tag),
+    };
+}
+
+QWidget* makeHeroRow(
+    AspectFillImageView* hero, QLabel* railTitle, QLabel* railMeta, const QPixmap& fallback, QWidget* controls)
+{
+    auto* card = new PanelView(16, velloPanel(), velloBorder());
+    card->setObjectName(QStringLiteral("nowPlayingCard"));
+    card->setFixedSize(cardWidth, heroHeight);
+
+    auto* header = new QHBoxLayout;
+    header->setContentsMargins(0, 0, 0, 0);
+    header->addWidget(makeLabel(QStringLiteral("Now Playing"), 12, QFont::Bold, velloMuted()), 0, Qt::AlignVCenter);
+    header->addStretch(1);
+
+    auto* texts = new QVBoxLayout;
+    texts->setContentsMargins(0, 0, 0, 0);
+    texts->setSpacing(12);
+    texts->addWidget(railTitle);
+    texts->addWidget(railMeta);
+    texts->addWidget(controls, 0, Qt::AlignLeft);
+
+    auto* media = new QHBoxLayout;
+    media->setContentsMargins(0, 0, 0, 0);
+    media->setSpacing(14);
+    media->addWidget(makeArtwork(fallback, cardArtworkSide), 0, Qt::AlignTop);
+    media->addLayout(texts, 1);
+
+    auto* body = new QVBoxLayout(card);
+    body->setContentsMargins(18, 18, 18, 18);
+    body->setSpacing(18);
+    body->addLayout(header);
+    body->addLayout(media);
+    body->addStretch(1);
+
+    hero->setFixedHeight(heroHeight);
+    hero->setMinimumWidth(0);
+    hero->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+
+    auto* row = new QWidget;
+    row->setObjectName(QStringLiteral("heroRow"));
+    row->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(16);
+    layout->addWidget(hero, 1, Qt::AlignTop);
+    layout->addWidget(card, 0, Qt::AlignTop);
+    hero->show();
+    railTitle->show();
+    railMeta->show();
+    return row;
+}
+
+PanelView* makePlayerPanel(const PlayerPanelTexts& texts, const QPixmap& fallback, QWidget* controls)
+{
+    auto* panel = new PanelView(18, QColor::fromRgbF(0.067F, 0.09F, 0.133F, 1.0F), Qt::transparent);
+    panel->setObjectName(QStringLiteral("playerPanel"));
+    panel->setFixedHeight(panelHeight);
+    panel->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+
+    auto* badges = new QHBoxLayout;
+    badges->setContentsMargins(0, 0, 0, 0);
+    badges->setSpacing(8);
+    badges->addWidget(makeBadge(texts.place, QColor::fromRgbF(0.25F, 0.4F, 0.96F, 1.0F)));
+    badges->addWidget(makeBadge(texts.genre, velloGreen()));
+    badges->addStretch(1);
+
+    auto* title = makeLabel(texts.title, 31, QFont::Bold, Qt::white);
+    title->setObjectName(QStringLiteral("playerTitle"));
+    auto* subtitle = makeLabel(texts.subtitle, 15, QFont::DemiBold, velloMuted());
+    subtitle->setObjectName(QStringLiteral("playerSubtitle"));
+
+    auto* info = new QVBoxLayout;
+    info->setContentsMargins(0, 0, 0, 0);
+    info->setSpacing(16);
+    info->addStretch(1);
+    info->addLayout(badges);
+    info->addWidget(title);
+    info->addWidget(subtitle);
+    info->addWidget(controls, 0, Qt::AlignLeft);
+    info->addStretch(1);
+
+    auto* layout = new QHBoxLayout(panel);
+    layout->setContentsMargins(28, 0, 34, 0);
+    layout->setSpacing(34);
+    layout->addWidget(makeArtwork(fallback, panelArtworkSide), 0, Qt::AlignVCenter);
+    layout->addLayout(info, 1);
+    return panel;
+}
+
+} // namespace Vello

@@ -1,0 +1,441 @@
+#include "releasemainviewcontroller.h"
+
+#include "panelview.h"
+#include "playerviews.h"
+#include "sectionbuilders.h"
+#include "stationlistview.h"
+
+#include "browser/browsercontroller.h"
+#include "widgets/artworkloader.h"
+#include "widgets/aspectfillimageview.h"
+#include "widgets/elidedlabel.h"
+#include "widgets/palette.h"
+#include "widgets/releasestationrowview.h"
+#include "widgets/resources.h"
+#include "widgets/searchpillview.h"
+#include "widgets/sidebarnavbutton.h"
+#include "widgets/stationpagingscrollview.h"
+#include "widgets/vellobutton.h"
+
+#include <QCoreApplication>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPainter>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace Vello {
+
+namespace {
+
+constexpr int contentSpacing = 18;
+constexpr int contentTopInset = 22;
+constexpr int contentSideInset = 26;
+constexpr int topBarHeight = 74;
+
+// Hides `widget` at once and deletes it on the next turn of the loop: the click that asked for
+// the rebuild may still be running inside it.
+void discard(QWidget* widget)
+{
+    widget->hide();
+    widget->deleteLater();
+}
+
+} // namespace
+
+ReleaseMainViewController::ReleaseMainViewController(StationSource& source, MediaBackend& media,
+    Preferences& preferences, MainQueue& queue, ArtworkLoader& artwork, QWidget* parent)
+    : QWidget(parent)
+    , m_artwork(artwork)
+    , m_browser(std::make_unique<BrowserController>(*this, source, media, preferences, queue))
+{
+    buildShell();
+    renderSidebar();
+    m_browser->viewDidLoad();
+}
+
+ReleaseMainViewController::~ReleaseMainViewController()
+{
+    // The browser talks to these views until its last moment; it goes before any of them.
+    if (m_stationList) {
+        m_stationList->retire();
+    }
+    m_browser.reset();
+}
+
+void ReleaseMainViewController::buildShell()
+{
+    setObjectName(QStringLiteral("mainView"));
+
+    m_sidebar = new PanelView(0, QColor::fromRgbF(0.04F, 0.045F, 0.055F, 1.0F), Qt::transparent, this);
+    m_sidebar->setObjectName(QStringLiteral("sidebar"));
+    m_sidebarLayout = new QVBoxLayout(m_sidebar);
+    m_sidebarLayout->setContentsMargins(10, 58, 12, 18);
+    m_sidebarLayout->setSpacing(12);
+
+    m_contentScroll = new StationPagingScrollView(this);
+    m_contentScroll->setObjectName(QStringLiteral("contentScroll"));
+    m_contentScroll->viewport()->setAutoFillBackground(false);
+    m_contentScroll->setOnApproachingBottom([this] { m_browser->loadNextBrowsePage(); });
+
+    m_contentStack = new QWidget;
+    m_contentStack->setObjectName(QStringLiteral("contentStack"));
+    m_contentLayout = new QVBoxLayout(m_contentStack);
+    m_contentLayout->setSpacing(contentSpacing);
+    m_contentLayout->setContentsMargins(
+        contentSideInset, contentTopInset, contentSideInset, BrowserController::contentInsetWithPlayer);
+    // Takes the height the content leaves free, so no item is ever stretched past its own.
+    m_contentLayout->addStretch(1);
+    m_contentScroll->setWidget(m_contentStack);
+    m_contentStack->setAutoFillBackground(false);
+
+    m_search = new SearchPillView(this);
+    m_search->hide();
+    QLineEdit* field = m_search->textField();
+    field->setAccessibleName(field->placeholderText());
+    // Only the person's edits start a search; text set by the program does not.
+    connect(field, &QLineEdit::textEdited, this, [this] { m_browser->controlTextDidChange(); });
+
+    m_railTitle = makeLabel({}, 21, QFont::Bold, Qt::white, this);
+    m_railTitle->setObjectName(QStringLiteral("railTitle"));
+    m_railTitle->hide();
+    m_railMeta = makeLabel({}, 13, QFont::DemiBold, velloMuted(), this);
+    m_railMeta->setObjectName(QStringLiteral("railMeta"));
+    m_railMeta->hide();
+    m_playerHero = new AspectFillImageView(this);
+    m_playerHero->setObjectName(QStringLiteral("playerHero"));
+    m_playerHero->hide();
+
+    m_miniPlayerPanel = new PanelView(14, QColor::fromRgbF(0.052F, 0.064F, 0.078F, 0.98F), velloBorder(), this);
+    m_miniPlayerPanel->setObjectName(QStringLiteral("miniPlayer"));
+    m_miniPlayerPanel->setAccessibleName(QStringLiteral("Now Playing"));
+    m_miniPlayerPanel->setOnClick([this] { m_browser->openPlayer(); });
+    m_miniTitle = makeLabel({}, 15, QFont::Bold, Qt::white);
+    m_miniTitle->setObjectName(QStringLiteral("miniTitle"));
+    auto* miniLayout = new QHBoxLayout(m_miniPlayerPanel);
+    miniLayout->setContentsMargins(18, 0, 18, 0);
+    miniLayout->setSpacing(0);
+    miniLayout->addWidget(m_miniTitle, 1, Qt::AlignVCenter);
+    miniLayout->addSpacing(18);
+    miniLayout->addWidget(makeControls(), 0, Qt::AlignVCenter);
+    m_miniPlayerPanel->hide();
+
+    // Later siblings draw above earlier ones: the mini player floats over the content.
+    m_sidebar->lower();
+    m_miniPlayerPanel->raise();
+    layoutShell();
+}
+
+void ReleaseMainViewController::layoutShell()
+{
+    const int contentWidth = std::max(0, width() - sidebarWidth);
+    m_sidebar->setGeometry(0, 0, sidebarWidth, height());
+    m_contentScroll->setGeometry(sidebarWidth, 0, contentWidth, height());
+    m_miniPlayerPanel->setGeometry(sidebarWidth + miniPlayerSideMargin,
+        height() - miniPlayerBottomMargin - miniPlayerHeight, std::max(0, contentWidth - 2 * miniPlayerSideMargin),
+        miniPlayerHeight);
+}
+
+void ReleaseMainViewController::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    layoutShell();
+}
+
+void ReleaseMainViewController::paintEvent(QPaintEvent* /*event*/)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), velloBackground());
+}
+
+std::vector<QWidget*> ReleaseMainViewController::contentItems() const
+{
+    std::vector<QWidget*> items;
+    for (int i = 0; i < m_contentLayout->count(); ++i) {
+        if (QWidget* item = m_contentLayout->itemAt(i)->widget()) {
+            items.push_back(item);
+        }
+    }
+    return items;
+}
+
+std::string ReleaseMainViewController::searchText() const
+{
+    return m_search->textField()->text().toStdString();
+}
+
+void ReleaseMainViewController::setLoading(bool loading)
+{
+    m_search->setLoading(loading);
+}
+
+void ReleaseMainViewController::loadFallbackImage()
+{
+    m_fallbackImage = loadResourceImage(QStringLiteral("vello-station-fallback"), QStringLiteral("webp"));
+}
+
+void ReleaseMainViewController::loadHeroImage()
+{
+    m_playerHero->setImage(loadResourceImage(QStringLiteral("vello-hero"), QStringLiteral("webp")));
+}
+
+void ReleaseMainViewController::showNowPlaying(const NowPlaying& nowPlaying)
+{
+    const QString title = toQString(nowPlaying.title);
+    m_miniTitle->setText(title);
+    m_railTitle->setText(title);
+    m_railMeta->setText(toQString(nowPlaying.detail));
+    m_miniPlayerPanel->setVisible(nowPlaying.miniPlayerVisible);
+    m_contentLayout->setContentsMargins(
+        contentSideInset, contentTopInset, contentSideInset, nowPlaying.contentBottomInset);
+}
+
+void ReleaseMainViewController::renderSidebar()
+{
+    while (QLayoutItem* item = m_sidebarLayout->takeAt(0)) {
+        if (QWidget* widget = item->widget()) {
+            discard(widget);
+        }
+        delete item;
+    }
+    const Screen current = m_browser->screen();
+    const struct {
+        const char16_t* title;
+        const char16_t* symbol;
+        Screen screen;
+    } entries[] = {
+        {u"Home", u"house.fill", Screen::Home},
+        {u"Browse", u"square.grid.2x2.fill", Screen::Discover},
+        {u"Library", u"heart.fill", Screen::Library},
+        {u"Player", u"play.circle.fill", Screen::Player},
+    };
+    for (const auto& entry : entries) {
+        auto* button = makeNavButton(
+            QString::fromUtf16(entry.title), QString::fromUtf16(entry.symbol), entry.screen == current, entry.screen);
+        m_sidebarLayout->addWidget(button, 0, Qt::AlignLeft);
+        button->show();
+    }
+    auto* spacer = new QWidget;
+    spacer->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
+    m_sidebarLayout->addWidget(spacer, 1);
+    spacer->show();
+}
+
+SidebarNavButton* ReleaseMainViewController::makeNavButton(
+    const QString& title, const QString& symbol, bool active, Screen screen)
+{
+    auto* button = new SidebarNavButton(title, symbol, active);
+    button->setFixedWidth(navButtonWidth);
+    button->setAccessibleName(title);
+    connect(button, &QAbstractButton::clicked, this, [this, screen] { m_browser->switchScreen(screen); });
+    return button;
+}
+
+void ReleaseMainViewController::detachPersistentViews()
+{
+    QLineEdit* field = m_search->textField();
+    if (m_search->parentWidget() != this) {
+        m_searchFocus.focused = field->hasFocus();
+        m_searchFocus.cursor = field->cursorPosition();
+        m_searchFocus.selectionStart = field->selectionStart();
+        m_searchFocus.selectionLength = static_cast<int>(field->selectedText().size());
+    }
+    for (QWidget* view : {static_cast<QWidget*>(m_search), static_cast<QWidget*>(m_playerHero),
+             static_cast<QWidget*>(m_railTitle), static_cast<QWidget*>(m_railMeta)}) {
+        if (view->parentWidget() != this) {
+            view->hide();
+            view->setParent(this);
+        }
+    }
+}
+
+void ReleaseMainViewController::discardContent()
+{
+    // The list reads stations that the next catalog replaces: it lets go of them before anything
+    // else can make it build a row.
+    if (m_stationList) {
+        m_stationList->retire();
+        m_stationList.clear();
+    }
+    detachPersistentViews();
+    // Everything but the trailing stretch.
+    while (m_contentLayout->count() > 1) {
+        QLayoutItem* item = m_contentLayout->takeAt(0);
+        if (QWidget* widget = item->widget()) {
+            discard(widget);
+        }
+        delete item;
+    }
+}
+
+void ReleaseMainViewController::clearContent()
+{
+    discardContent();
+}
+
+void ReleaseMainViewController::appendContent(QWidget* item)
+{
+    m_contentLayout->insertWidget(m_contentLayout->count() - 1, item);
+    item->show();
+}
+
+void ReleaseMainViewController::syncContentGeometry()
+{
+    m_contentLayout->activate();
+    QEvent layoutRequest(QEvent::LayoutRequest);
+    QCoreApplication::sendEvent(m_contentScroll, &layoutRequest);
+}
+
+void ReleaseMainViewController::restoreSearchFocus()
+{
+    if (!std::exchange(m_searchFocus.focused, false)) {
+        return;
+    }
+    QLineEdit* field = m_search->textField();
+    field->setFocus(Qt::OtherFocusReason);
+    if (m_searchFocus.selectionStart >= 0 && m_searchFocus.selectionLength > 0) {
+        field->setSelection(m_searchFocus.selectionStart, m_searchFocus.selectionLength);
+    } else {
+        field->setCursorPosition(m_searchFocus.cursor);
+    }
+}
+
+void ReleaseMainViewController::render(bool resetScroll)
+{
+    const QPoint origin(m_contentScroll->horizontalScrollBar()->value(), m_contentScroll->verticalScrollBar()->value());
+    discardContent();
+
+    appendContent(makeTopBar());
+    const std::string& status = m_browser->statusMessage();
+    if (!status.empty()) {
+        appendContent(makeStatusPanel(toQString(status)));
+    }
+
+    // One evaluation per render: on Library with a search this is the whole filtered catalog.
+    std::vector<const Station*> stations = m_browser->filteredStations();
+    stations.resize(m_browser->rowsShownNow(stations.size()));
+    switch (m_browser->screen()) {
+    case Screen::Home:
+        appendContent(makeHeroRow(m_playerHero, m_railTitle, m_railMeta, m_fallbackImage, makeControls()));
+        appendContent(makeSectionTitle(QStringLiteral("Top Stations")));
+        break;
+    case Screen::Discover:
+        appendContent(makeSectionTitle(QStringLiteral("Discover")));
+        appendContent(makeSectionTitle(QStringLiteral("Browse Stations")));
+        break;
+    case Screen::Library:
+        appendContent(makeSectionTitle(QStringLiteral("Your Library")));
+        appendContent(makeChipRow());
+        break;
+    case Screen::Player:
+        appendContent(makePlayerPanel(playerPanelTexts(m_browser->currentStation()), m_fallbackImage, makeControls()));
+        appendContent(makeSectionTitle(QStringLiteral("Up Next")));
+        break;
+    }
+    appendContent(makeStationList(std::move(stations)));
+
+    syncContentGeometry();
+    const QPoint target = resetScroll ? QPoint(0, 0) : origin;
+    m_contentScroll->horizontalScrollBar()->setValue(target.x());
+    m_contentScroll->verticalScrollBar()->setValue(target.y());
+    if (m_stationList) {
+        m_stationList->startTracking();
+    }
+    restoreSearchFocus();
+}
+
+QWidget* ReleaseMainViewController::makeTopBar()
+{
+    auto* bar = new PanelView(16, QColor::fromRgbF(0.052F, 0.06F, 0.07F, 0.98F), velloBorder());
+    bar->setObjectName(QStringLiteral("topBar"));
+    bar->setFixedHeight(topBarHeight);
+    bar->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    auto* layout = new QHBoxLayout(bar);
+    layout->setContentsMargins(18, 0, 18, 0);
+    layout->addWidget(m_search, 1, Qt::AlignVCenter);
+    m_search->show();
+    return bar;
+}
+
+QWidget* ReleaseMainViewController::makeStationList(std::vector<const Station*> stations)
+{
+    // While a status explains why a list is empty, the list itself says nothing.
+    const QString emptyText = m_browser->statusMessage().empty() ? QStringLiteral("No stations here yet.") : QString();
+    auto* list = new StationListView(
+        std::move(stations),
+        [this](const Station& station, QWidget* parent) { return makeStationRow(station, parent); }, *m_contentScroll,
+        emptyText);
+    list->setObjectName(QStringLiteral("stationList"));
+    m_stationList = list;
+    return list;
+}
+
+QWidget* ReleaseMainViewController::makeStationRow(const Station& station, QWidget* parent)
+{
+    auto* row = new ReleaseStationRowView(station, m_fallbackImage, m_browser->isFavorite(station), m_artwork, parent);
+    // Playing leaves the list as it is; a favourite changes every row's heart, so it rebuilds.
+    row->setOnPlay([this](const Station& chosen) { m_browser->play(chosen); });
+    row->setOnFavorite([this](const Station& chosen) { m_browser->toggleFavorite(chosen); });
+    return row;
+}
+
+QWidget* ReleaseMainViewController::makeChipRow()
+{
+    auto* row = new QWidget;
+    row->setObjectName(QStringLiteral("chipRow"));
+    row->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(10);
+    layout->addWidget(makeChip(QStringLiteral("Favorites"), ListMode::Favorites));
+    layout->addWidget(makeChip(QStringLiteral("Recent"), ListMode::Recent));
+    layout->addWidget(makeChip(QStringLiteral("Top Stations"), ListMode::Top));
+    layout->addStretch(1);
+    return row;
+}
+
+VelloButton* ReleaseMainViewController::makeChip(const QString& title, ListMode mode)
+{
+    auto* chip = new VelloButton(title, VelloButton::Style::Secondary);
+    chip->setAccessibleName(title);
+    connect(chip, &QAbstractButton::clicked, this, [this, mode] { m_browser->chooseListMode(mode); });
+    return chip;
+}
+
+QWidget* ReleaseMainViewController::makeControls()
+{
+    auto* row = new QWidget;
+    row->setObjectName(QStringLiteral("transport"));
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(8);
+    layout->addWidget(makePlayerIconButton(QStringLiteral("backward.fill"), QStringLiteral("◀"),
+        QStringLiteral("Previous"), false, &BrowserController::playPrevious));
+    layout->addWidget(makePlayerIconButton(QStringLiteral("play.fill"), QStringLiteral("▶"), QStringLiteral("Play"),
+        true, &BrowserController::playSelected));
+    layout->addWidget(makePlayerIconButton(
+        QStringLiteral("pause.fill"), QStringLiteral("❚❚"), QStringLiteral("Pause"), false, &BrowserController::pause));
+    layout->addWidget(makePlayerIconButton(QStringLiteral("forward.fill"), QStringLiteral("▶"), QStringLiteral("Next"),
+        false, &BrowserController::playNext));
+    row->setFixedSize(row->sizeHint());
+    return row;
+}
+
+VelloButton* ReleaseMainViewController::makePlayerIconButton(const QString& symbol, const QString& fallback,
+    const QString& toolTip, bool primary, void (BrowserController::*action)())
+{
+    auto* button = new VelloButton(QString(), VelloButton::Style::Icon);
+    button->setSymbol(symbol, fallback);
+    button->setToolTip(toolTip);
+    button->setAccessibleName(toolTip);
+    button->setCornerRadius(19);
+    button->setBackgroundColor(primary ? velloGreen() : QColor::fromRgbF(0.125F, 0.149F, 0.188F, 1.0F));
+    button->setTintColor(primary ? QColor::fromRgbF(0.027F, 0.063F, 0.031F, 1.0F) : QColor(Qt::white));
+    button->setFixedSize(38, 38);
+    connect(button, &QAbstractButton::clicked, this, [this, action] { (m_browser.get()->*action)(); });
+    return button;
+}
+
+} // namespace Vello

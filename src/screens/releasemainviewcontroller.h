@@ -1,0 +1,132 @@
+#pragma once
+
+#include "panelview.h"
+#include "stationlistview.h"
+
+#include "browser/browserview.h"
+#include "browser/screen.h"
+#include "catalog/station.h"
+
+#include <QPixmap>
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class QLabel;
+class QVBoxLayout;
+
+namespace Vello {
+
+class ArtworkLoader;
+class AspectFillImageView;
+class BrowserController;
+class ElidedLabel;
+class MainQueue;
+class MediaBackend;
+class Preferences;
+class SearchPillView;
+class SidebarNavButton;
+class StationPagingScrollView;
+class StationSource;
+class VelloButton;
+
+// The main window's views: the sidebar, the scrolling content rebuilt for each screen, and the
+// mini player floating over the content's bottom. The state and every decision live in the
+// BrowserController it creates; this side builds widgets from that state and forwards what the
+// person does back to it.
+class ReleaseMainViewController final : public QWidget, public BrowserView {
+    Q_OBJECT
+
+public:
+    static constexpr int sidebarWidth = 220;
+    static constexpr int navButtonWidth = 198;
+    static constexpr int miniPlayerHeight = 76;
+    static constexpr int miniPlayerSideMargin = 20;
+    static constexpr int miniPlayerBottomMargin = 18;
+
+    // Builds the shell, then loads the pictures, favourites and recents and asks `source` for
+    // the catalog. Every port must outlive the controller.
+    ReleaseMainViewController(StationSource& source, MediaBackend& media, Preferences& preferences, MainQueue& queue,
+        ArtworkLoader& artwork, QWidget* parent = nullptr);
+    ~ReleaseMainViewController() override;
+
+    [[nodiscard]] BrowserController& browser() const { return *m_browser; }
+
+    [[nodiscard]] QWidget* sidebar() const { return m_sidebar; }
+    [[nodiscard]] StationPagingScrollView* contentScroll() const { return m_contentScroll; }
+    [[nodiscard]] QWidget* contentStack() const { return m_contentStack; }
+    [[nodiscard]] PanelView* miniPlayerPanel() const { return m_miniPlayerPanel; }
+    [[nodiscard]] const ElidedLabel* miniTitle() const { return m_miniTitle; }
+    [[nodiscard]] SearchPillView* search() const { return m_search; }
+    // The current screen's station list; null while a screen switch has emptied the content.
+    [[nodiscard]] StationListView* stationList() const { return m_stationList; }
+    // The content's items from top to bottom.
+    [[nodiscard]] std::vector<QWidget*> contentItems() const;
+
+    [[nodiscard]] std::string searchText() const override;
+    void setLoading(bool loading) override;
+    void render(bool resetScroll) override;
+    void renderSidebar() override;
+    void clearContent() override;
+    void showNowPlaying(const NowPlaying& nowPlaying) override;
+    void loadFallbackImage() override;
+    void loadHeroImage() override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void buildShell();
+    void layoutShell();
+    // Takes the window's long-lived views out of the content before it is thrown away.
+    void detachPersistentViews();
+    void discardContent();
+    void appendContent(QWidget* item);
+    // Makes the scroll area take the content's new height now, so a scroll position can be set.
+    void syncContentGeometry();
+    void restoreSearchFocus();
+
+    [[nodiscard]] QWidget* makeTopBar();
+    [[nodiscard]] QWidget* makeStationList(std::vector<const Station*> stations);
+    [[nodiscard]] QWidget* makeStationRow(const Station& station, QWidget* parent);
+    [[nodiscard]] QWidget* makeChipRow();
+    [[nodiscard]] VelloButton* makeChip(const QString& title, ListMode mode);
+    [[nodiscard]] SidebarNavButton* makeNavButton(
+        const QString& title, const QString& symbol, bool active, Screen screen);
+    [[nodiscard]] QWidget* makeControls();
+    [[nodiscard]] VelloButton* makePlayerIconButton(const QString& symbol, const QString& fallback,
+        const QString& toolTip, bool primary, void (BrowserController::*action)());
+
+    ArtworkLoader& m_artwork;
+    std::unique_ptr<BrowserController> m_browser;
+
+    PanelView* m_sidebar = nullptr;
+    QVBoxLayout* m_sidebarLayout = nullptr;
+    StationPagingScrollView* m_contentScroll = nullptr;
+    QWidget* m_contentStack = nullptr;
+    QVBoxLayout* m_contentLayout = nullptr;
+    SearchPillView* m_search = nullptr;
+    PanelView* m_miniPlayerPanel = nullptr;
+    ElidedLabel* m_miniTitle = nullptr;
+    ElidedLabel* m_railTitle = nullptr;
+    ElidedLabel* m_railMeta = nullptr;
+    AspectFillImageView* m_playerHero = nullptr;
+    QPixmap m_fallbackImage;
+    QPointer<StationListView> m_stationList;
+
+    // The search field's focus and selection, carried across the move into the next top bar.
+    struct SearchFocus {
+        bool focused = false;
+        int cursor = 0;
+        int selectionStart = -1;
+        int selectionLength = 0;
+    };
+    SearchFocus m_searchFocus;
+};
+
+} // namespace Vello

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+
+#include <string>
+
+class QLabel;
+class QWidget;
+
+namespace Vello {
+
+class ElidedLabel;
+class PanelView;
+
+// The application font at `pixelSize` device-independent pixels and `weight`.
+[[nodiscard]] QFont pixelFont(int pixelSize, QFont::Weight weight);
+[[nodiscard]] QString toQString(const std::string& utf8);
+
+// A one-line label that cuts its text with "…" rather than pushing its neighbours away.
+[[nodiscard]] ElidedLabel* makeLabel(
+    const QString& text, int pixelSize, QFont::Weight weight, const QColor& color, QWidget* parent = nullptr);
+// What an empty station list shows when no status explains the emptiness.
+[[nodiscard]] QLabel* makeEmptyListLabel(const QString& text, QWidget* parent = nullptr);
+// A screen section's heading.
+[[nodiscard]] QWidget* makeSectionTitle(const QString& title);
+// The 48-high panel that carries a loading, empty-catalog or error message above the lists.
+[[nodiscard]] PanelView* makeStatusPanel(const QString& message);
+// A small tag tinted with `accent`, as wide as its text plus 16.
+[[nodiscard]] PanelView* makeBadge(const QString& title, const QColor& accent);
+
+} // namespace Vello

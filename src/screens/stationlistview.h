@@ -1,0 +1,77 @@
+#pragma once
+
+#include "catalog/station.h"
+
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+#include <cstddef>
+#include <functional>
+#include <map>
+#include <vector>
+
+class QAbstractScrollArea;
+class QLabel;
+
+namespace Vello {
+
+// A list of station rows as tall as all of them, which only builds the rows on or near the
+// visible part of its scroll area and drops them again as the person scrolls. A list of 50,000
+// stations therefore costs a few dozen rows and as many logo loads, and looks and behaves as if
+// every row were there: rows 78 high and 8 apart, at the positions they would have anyway.
+class StationListView final : public QWidget {
+    Q_OBJECT
+
+public:
+    // Builds the row for one station, as a child of the list.
+    using RowFactory = std::function<QWidget*(const Station& station, QWidget* parent)>;
+
+    static constexpr int rowHeight = 78;
+    static constexpr int rowSpacing = 8;
+    // How far beyond the visible part rows are kept ready, above and below, so that ordinary
+    // scrolling never shows a gap.
+    static constexpr int overscan = 4 * (rowHeight + rowSpacing);
+
+    // `stations` must stay valid while the list is in use: call retire() before they go. When
+    // the list is empty and `emptyText` is not, the list shows that text instead.
+    StationListView(std::vector<const Station*> stations, RowFactory makeRow, QAbstractScrollArea& scrollArea,
+        const QString& emptyText = {}, QWidget* parent = nullptr);
+
+    [[nodiscard]] std::size_t stationCount() const { return m_stations.size(); }
+    // The indexes of the rows that exist now, with their widgets, in list order.
+    [[nodiscard]] const std::map<std::size_t, QWidget*>& liveRows() const { return m_rows; }
+    [[nodiscard]] const QLabel* emptyLabel() const { return m_emptyLabel; }
+    // Where row `index` sits in the list's own coordinates.
+    [[nodiscard]] static QRect rowRect(std::size_t index, int width);
+
+    // Starts building rows, once the list has its place and the scroll position is final: rows
+    // built for a position about to change would start logo loads for nothing.
+    void startTracking();
+    // Builds the rows that have come near the visible part and drops the ones that left it.
+    void updateVisibleRows();
+    // Forgets the stations and stops following the scroll area; the list then shows nothing and
+    // builds nothing more. Called when the stations are about to change under it.
+    void retire();
+
+    [[nodiscard]] QSize sizeHint() const override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    [[nodiscard]] int contentHeight() const;
+    void dropRow(std::map<std::size_t, QWidget*>::iterator row);
+
+    std::vector<const Station*> m_stations;
+    RowFactory m_makeRow;
+    QPointer<QAbstractScrollArea> m_scrollArea;
+    QLabel* m_emptyLabel = nullptr;
+    std::map<std::size_t, QWidget*> m_rows;
+    bool m_tracking = false;
+};
+
+} // namespace Vello

@@ -1,0 +1,69 @@
+#include "logoserver.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace Vello {
+namespace {
+
+const QByteArray catalog = R"([
+  {"stationuuid": "a1", "name": "Lowland Jazz", "url_resolved": "http://127.0.0.1:9/jazz", "votes": 12},
+  {"stationuuid": "b2", "name": "Harbour News", "url": "http://127.0.0.1:9/news", "clickcount": 5}
+])";
+
+QProcessEnvironment isolatedEnvironment(const QTemporaryDir& home)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral("data")));
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
+    environment.insert(QStringLiteral("XDG_CACHE_HOME"), home.filePath(QStringLiteral("cache")));
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    // The program is stopped from outside; what it still held then is not a leak.
+    environment.insert(QStringLiteral("ASAN_OPTIONS"), QStringLiteral("detect_leaks=0"));
+    return environment;
+}
+
+TEST(Application, StartsAgainstTheCatalogOnTheCommandLineAndCachesItInTheDataHome)
+{
+    QTemporaryDir home;
+    LogoServer server;
+    ASSERT_TRUE(server.isListening());
+    server.serve(QStringLiteral("/stations_filtered.json"), catalog, "application/json");
+
+    QProcess program;
+    program.setProcessEnvironment(isolatedEnvironment(home));
+    program.start(QStringLiteral(VELLO_APP_PATH),
+        {QStringLiteral("--catalog-url"),
+            QString::fromStdString(server.url(QStringLiteral("/stations_filtered.json")))});
+    ASSERT_TRUE(program.waitForStarted());
+
+    const QString cached = home.filePath(QStringLiteral("data/PembaVello/stations.json"));
+    const bool arrived = QTest::qWaitFor(
+        [&] {
+            QFile file(cached);
+            return file.open(QIODevice::ReadOnly) && file.readAll() == catalog;
+        },
+        60'000);
+    program.terminate();
+    program.waitForFinished();
+    EXPECT_TRUE(arrived) << program.readAllStandardError().toStdString();
+    EXPECT_EQ(server.requestCount(QStringLiteral("/stations_filtered.json")), 1);
+}
+
+TEST(Application, RefusesABadCatalogAddressWithAReason)
+{
+    QTemporaryDir home;
+    QProcess program;
+    program.setProcessEnvironment(isolatedEnvironment(home));
+    program.start(QStringLiteral(VELLO_APP_PATH), {QStringLiteral("--catalog-url"), QStringLiteral("catalog.json")});
+    ASSERT_TRUE(program.waitForFinished(60'000));
+    EXPECT_EQ(program.exitCode(), 2);
+    EXPECT_TRUE(program.readAllStandardError().contains("--catalog-url needs an absolute http or https address"));
+}
+
+} // namespace
+} // namespace Vello

@@ -1,0 +1,140 @@
+#include "app/mainwindow.h"
+
+#include "browserfakes.h"
+#include "fakehttpclient.h"
+#include "manualmainqueue.h"
+#include "playback/fakemediabackend.h"
+
+#include "screens/releasemainviewcontroller.h"
+#include "widgets/artworkloader.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace Vello {
+namespace {
+
+struct WindowFixture : ::testing::Test {
+    FakeStationSource source;
+    FakeMediaBackend media;
+    MemoryPreferences preferences;
+    ManualMainQueue queue;
+    FakeHttpClient http;
+    ArtworkLoader artwork {http};
+    MainWindow window {source, media, preferences, queue, artwork};
+
+    void showActive()
+    {
+        window.show();
+        QApplication::setActiveWindow(&window);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    }
+};
+
+using MainWindowTest = WindowFixture;
+
+TEST_F(MainWindowTest, OpensAtItsSizeWithTheNameAndOneMenu)
+{
+    EXPECT_EQ(window.size(), QSize(1180, 760));
+    EXPECT_EQ(window.minimumSize(), QSize(920, 620));
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Pemba Vello"));
+    EXPECT_EQ(window.centralWidget(), window.controller());
+    window.resize(600, 400);
+    EXPECT_EQ(window.size(), QSize(920, 620));
+
+    const auto menus = window.menuBar()->actions();
+    ASSERT_EQ(menus.size(), 1);
+    EXPECT_EQ(menus.front()->text(), QStringLiteral("Pemba Vello"));
+
+    struct Entry {
+        QString text;
+        QKeySequence shortcut;
+        bool enabled;
+    };
+    std::vector<Entry> entries;
+    for (QAction* action : window.applicationMenu()->actions()) {
+        entries.push_back(
+            {action->isSeparator() ? QStringLiteral("-") : action->text(), action->shortcut(), action->isEnabled()});
+    }
+    const std::vector<Entry> expected {
+        {QStringLiteral("About Pemba Vello"), {}, true},
+        {QStringLiteral("-"), {}, true},
+        {QStringLiteral("Hide Pemba Vello"), QKeySequence(Qt::CTRL | Qt::Key_H), true},
+        {QStringLiteral("Hide Others"), QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_H), false},
+        {QStringLiteral("-"), {}, true},
+        {QStringLiteral("Quit Pemba Vello"), QKeySequence(Qt::CTRL | Qt::Key_Q), true},
+    };
+    ASSERT_EQ(entries.size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        EXPECT_EQ(entries[i].text, expected[i].text);
+        EXPECT_EQ(entries[i].shortcut, expected[i].shortcut) << entries[i].text.toStdString();
+        EXPECT_EQ(entries[i].enabled, expected[i].enabled) << entries[i].text.toStdString();
+    }
+}
+
+TEST_F(MainWindowTest, ShortcutsHideAndQuit)
+{
+    showActive();
+    QTest::keyClick(&window, Qt::Key_H, Qt::ControlModifier);
+    EXPECT_TRUE(window.windowState().testFlag(Qt::WindowMinimized));
+
+    window.showNormal();
+    showActive();
+    QTest::keyClick(&window, Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_FALSE(window.isVisible());
+}
+
+TEST_F(MainWindowTest, ClosingTheWindowEndsTheProgram)
+{
+    window.show();
+    QTimer::singleShot(0, &window, &QWidget::close);
+    // A safety net only: the loop must end long before this.
+    QTimer::singleShot(20'000, qApp, [] { QCoreApplication::exit(1); });
+    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_FALSE(window.isVisible());
+}
+
+TEST_F(MainWindowTest, APressOnEmptyBackgroundMovesTheWindowAndAPressOnAControlDoesNot)
+{
+    source.answer(makeStations(5));
+    queue.runPending();
+    showActive();
+    QSignalSpy moves(&window, &MainWindow::systemMoveRequested);
+
+    QWidget* sidebar = window.controller()->sidebar();
+    QTest::mousePress(sidebar, Qt::LeftButton, {}, QPoint(100, sidebar->height() - 40));
+    QTest::mouseRelease(sidebar, Qt::LeftButton, {}, QPoint(100, sidebar->height() - 40));
+    EXPECT_EQ(moves.count(), 1);
+
+    QWidget* search = window.controller()->findChild<QWidget*>(QStringLiteral("topBar"));
+    ASSERT_NE(search, nullptr);
+    QTest::mouseClick(search, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(moves.count(), 2) << "the top bar's rim is background too";
+
+    for (QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
+        if (button->accessibleName() == u"Library" && button->isVisible()) {
+            QTest::mouseClick(button, Qt::LeftButton);
+        }
+    }
+    EXPECT_EQ(moves.count(), 2);
+}
+
+TEST_F(MainWindowTest, CentresItselfOnTheScreen)
+{
+    window.show();
+    window.centerOnScreen();
+    const QPoint screenCentre = window.screen()->availableGeometry().center();
+    EXPECT_LE((window.frameGeometry().center() - screenCentre).manhattanLength(), 2);
+}
+
+} // namespace
+} // namespace Vello

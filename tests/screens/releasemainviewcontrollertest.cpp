@@ -1,0 +1,308 @@
+#include "windowharness.h"
+
+#include "browser/browsercontroller.h"
+#include "screens/panelview.h"
+#include "screens/stationlistview.h"
+#include "widgets/arcspinner.h"
+#include "widgets/elidedlabel.h"
+#include "widgets/releasestationrowview.h"
+#include "widgets/searchpillview.h"
+#include "widgets/sidebarnavbutton.h"
+#include "widgets/stationpagingscrollview.h"
+#include "widgets/vellobutton.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QVBoxLayout>
+#include <QWheelEvent>
+
+#include <gtest/gtest.h>
+
+namespace Vello {
+namespace {
+
+using Outline = std::vector<std::string>;
+
+TEST(ReleaseMainViewController, EveryScreenListsItsItemsInOrderWithAndWithoutAStatus)
+{
+    WindowHarness h;
+    // Before the catalog: every screen carries the loading status, and its empty list keeps quiet.
+    EXPECT_EQ(
+        h.contentOutline(), (Outline {"topBar", "status:Loading stations...", "hero", "title:Top Stations", "list:0"}));
+    h.clickSidebar(QStringLiteral("Library"));
+    EXPECT_EQ(h.contentOutline(),
+        (Outline {"topBar", "status:Loading stations...", "title:Your Library", "chips", "list:0"}));
+    h.clickSidebar(QStringLiteral("Browse"));
+    EXPECT_EQ(h.contentOutline(),
+        (Outline {"topBar", "status:Loading stations...", "title:Discover", "title:Browse Stations", "list:0"}));
+
+    h.deliver(makeStations(30));
+    EXPECT_EQ(h.contentOutline(), (Outline {"topBar", "title:Discover", "title:Browse Stations", "list:30"}));
+    h.clickSidebar(QStringLiteral("Home"));
+    EXPECT_EQ(h.contentOutline(), (Outline {"topBar", "hero", "title:Top Stations", "list:18"}));
+    h.clickSidebar(QStringLiteral("Player"));
+    EXPECT_EQ(h.contentOutline(), (Outline {"topBar", "player", "title:Up Next", "list:12"}));
+    h.clickSidebar(QStringLiteral("Library"));
+    EXPECT_EQ(h.contentOutline(), (Outline {"topBar", "title:Your Library", "chips", "list:0:No stations here yet."}));
+
+    // A failed download: the message replaces the empty-list text everywhere.
+    WindowHarness failed;
+    failed.source.answer(Error {"The server is gone."});
+    failed.settle();
+    EXPECT_EQ(failed.contentOutline(),
+        (Outline {
+            "topBar", "status:Unable to load stations: The server is gone.", "hero", "title:Top Stations", "list:0"}));
+}
+
+TEST(ReleaseMainViewController, SidebarMarksTheCurrentScreenAndIgnoresASwitchToIt)
+{
+    WindowHarness h;
+    h.deliver(makeStations(200));
+    const auto sidebarButtons = h.window->sidebar()->findChildren<SidebarNavButton*>();
+    std::vector<std::string> titles;
+    for (SidebarNavButton* button : sidebarButtons) {
+        if (button->isVisible()) {
+            titles.push_back(button->accessibleName().toStdString());
+            EXPECT_EQ(button->width(), 198);
+            EXPECT_EQ(button->isActive(), button->title() == u"Home");
+        }
+    }
+    EXPECT_EQ(titles, (Outline {"Home", "Browse", "Library", "Player"}));
+
+    h.clickSidebar(QStringLiteral("Browse"));
+    ASSERT_EQ(h.buttons(QStringLiteral("Browse")).size(), 1U);
+    EXPECT_TRUE(static_cast<SidebarNavButton*>(h.buttons(QStringLiteral("Browse")).front())->isActive());
+    EXPECT_FALSE(static_cast<SidebarNavButton*>(h.buttons(QStringLiteral("Home")).front())->isActive());
+
+    h.scrollTo(900);
+    const auto before = h.window->contentItems();
+    h.clickSidebar(QStringLiteral("Browse"));
+    EXPECT_EQ(h.window->contentItems(), before);
+    EXPECT_EQ(h.scrollY(), 900);
+    EXPECT_EQ(h.queue.pendingCount(), 0U);
+}
+
+TEST(ReleaseMainViewController, ASwitchEmptiesTheContentAtOnceAndShowsTheNewScreenAtTheTop)
+{
+    WindowHarness h;
+    h.deliver(makeStations(200));
+    h.clickSidebar(QStringLiteral("Browse"));
+    h.scrollTo(1200);
+    ASSERT_EQ(h.scrollY(), 1200);
+
+    click(h.buttons(QStringLiteral("Library")).front());
+    EXPECT_TRUE(h.window->contentItems().empty());
+    EXPECT_EQ(h.window->stationList(), nullptr);
+    h.settle();
+    EXPECT_EQ(h.contentOutline().front(), "topBar");
+    EXPECT_EQ(h.scrollY(), 0);
+}
+
+TEST(ReleaseMainViewController, ChipsChooseTheLibraryListAndReturnToTheTop)
+{
+    WindowHarness h;
+    h.deliver(makeStations(100));
+    h.clickSidebar(QStringLiteral("Library"));
+    for (const char16_t* chip : {u"Favorites", u"Recent", u"Top Stations"}) {
+        ASSERT_EQ(h.buttons(QString::fromUtf16(chip)).size(), 1U) << QString::fromUtf16(chip).toStdString();
+    }
+    click(h.buttons(QStringLiteral("Top Stations")).front());
+    h.settle();
+    EXPECT_EQ(h.contentOutline().back(), "list:100");
+    h.scrollTo(2000);
+
+    click(h.buttons(QStringLiteral("Play Station 30")).front());
+    click(h.buttons(QStringLiteral("Recent")).front());
+    h.settle();
+    EXPECT_EQ(h.contentOutline().back(), "list:1");
+    EXPECT_EQ(h.rowNames(), (Outline {"Station 30"}));
+    EXPECT_EQ(h.scrollY(), 0);
+}
+
+TEST(ReleaseMainViewController, DiscoverPagingKeepsTheRowsOnScreenWhereTheyWere)
+{
+    WindowHarness h;
+    h.deliver(makeStations(200));
+    h.clickSidebar(QStringLiteral("Browse"));
+    ASSERT_EQ(h.contentOutline().back(), "list:40");
+
+    QScrollBar* bar = h.window->contentScroll()->verticalScrollBar();
+    bar->setValue(bar->maximum());
+    const int origin = bar->value();
+    ASSERT_GT(origin, 0);
+    const auto rowsBefore = h.rowNames();
+
+    // A wheel turn near the end asks for the next page on the next turn of the loop.
+    QWidget* viewport = h.window->contentScroll()->viewport();
+    const QPointF at(100, 100);
+    QWheelEvent wheel(at, viewport->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+        Qt::NoScrollPhase, false);
+    QApplication::sendEvent(viewport, &wheel);
+    QCoreApplication::processEvents();
+    h.settle();
+
+    EXPECT_EQ(h.contentOutline().back(), "list:80");
+    EXPECT_EQ(bar->value(), origin);
+    const auto rowsAfter = h.rowNames();
+    ASSERT_FALSE(rowsBefore.empty());
+    EXPECT_NE(std::find(rowsAfter.begin(), rowsAfter.end(), rowsBefore.back()), rowsAfter.end());
+}
+
+TEST(ReleaseMainViewController, AFavouriteToggleRebuildsEveryRowAndScrollsToTheTop)
+{
+    WindowHarness h;
+    h.deliver(makeStations(60));
+    h.clickSidebar(QStringLiteral("Browse"));
+    h.scrollTo(1500);
+    const auto hearts = h.buttons(QStringLiteral("Favorite Station 20"));
+    ASSERT_EQ(hearts.size(), 1U);
+    EXPECT_EQ(static_cast<VelloButton*>(hearts.front())->text(), QStringLiteral("♡"));
+
+    click(hearts.front());
+    h.settle();
+    EXPECT_EQ(h.scrollY(), 0);
+    EXPECT_EQ(h.preferences.values["favorites"], (Outline {"s20"}));
+    h.scrollTo(1500);
+    EXPECT_EQ(static_cast<VelloButton*>(h.buttons(QStringLiteral("Favorite Station 20")).front())->text(),
+        QStringLiteral("♥"));
+
+    h.clickSidebar(QStringLiteral("Library"));
+    EXPECT_EQ(h.rowNames(), (Outline {"Station 20"}));
+}
+
+TEST(ReleaseMainViewController, TheMiniPlayerAppearsWithAStationAndOpensThePlayer)
+{
+    WindowHarness h;
+    PanelView* mini = h.window->miniPlayerPanel();
+    const auto* layout = static_cast<QVBoxLayout*>(h.window->contentStack()->layout());
+    EXPECT_FALSE(mini->isVisible());
+    EXPECT_EQ(layout->contentsMargins().bottom(), 120);
+
+    h.deliver(makeStations(30));
+    click(h.buttons(QStringLiteral("Play Station 3")).front());
+    h.settle();
+    EXPECT_TRUE(mini->isVisible());
+    EXPECT_EQ(h.window->miniTitle()->text(), QStringLiteral("Station 3"));
+    EXPECT_EQ(layout->contentsMargins(), QMargins(26, 22, 26, 120));
+    EXPECT_EQ(mini->geometry(), QRect(240, 760 - 18 - 76, 1180 - 220 - 40, 76));
+
+    h.window->resize(1400, 900);
+    EXPECT_EQ(mini->geometry(), QRect(240, 900 - 18 - 76, 1400 - 220 - 40, 76));
+    EXPECT_EQ(h.window->sidebar()->width(), 220);
+
+    // The title is part of the panel's empty area; the buttons are not.
+    click(h.buttons(QStringLiteral("Pause")).back());
+    h.settle();
+    EXPECT_EQ(h.window->browser().screen(), Screen::Home);
+    click(const_cast<ElidedLabel*>(h.window->miniTitle()));
+    h.settle();
+    EXPECT_EQ(h.window->browser().screen(), Screen::Player);
+}
+
+TEST(ReleaseMainViewController, AStationThatCannotPlayLeavesTheMiniPlayerHidden)
+{
+    WindowHarness h;
+    Station silent = makeStation("x", "Silent");
+    silent.url = std::nullopt;
+    silent.url_resolved = std::nullopt;
+    h.deliver({silent});
+    click(h.buttons(QStringLiteral("Play Silent")).front());
+    h.settle();
+    EXPECT_FALSE(h.window->miniPlayerPanel()->isVisible());
+    EXPECT_EQ(h.window->contentStack()->layout()->contentsMargins().bottom(), 28);
+}
+
+TEST(ReleaseMainViewController, TransportButtonsSendTheSameCommandsFromEveryRow)
+{
+    WindowHarness h;
+    h.deliver(makeStations(5));
+    // The mini player's row and the Home card's row.
+    const auto plays = h.buttons(QStringLiteral("Play"));
+    ASSERT_EQ(plays.size(), 1U) << "the mini player is hidden until a station is current";
+    for (const char16_t* name : {u"Previous", u"Play", u"Pause", u"Next"}) {
+        for (QAbstractButton* button : h.buttons(QString::fromUtf16(name))) {
+            EXPECT_EQ(button->size(), QSize(38, 38));
+            EXPECT_EQ(button->toolTip(), QString::fromUtf16(name));
+            EXPECT_EQ(static_cast<VelloButton*>(button)->cornerRadius(), 19);
+        }
+    }
+    EXPECT_EQ(static_cast<VelloButton*>(plays.front())->symbolName(), QStringLiteral("play.fill"));
+
+    click(plays.front());
+    h.settle();
+    EXPECT_EQ(h.window->browser().currentStation()->id(), "s0");
+    ASSERT_EQ(h.buttons(QStringLiteral("Next")).size(), 2U);
+    click(h.buttons(QStringLiteral("Next")).back());
+    h.settle();
+    EXPECT_EQ(h.window->browser().currentStation()->id(), "s1");
+    click(h.buttons(QStringLiteral("Next")).front());
+    h.settle();
+    EXPECT_EQ(h.window->browser().currentStation()->id(), "s2");
+    click(h.buttons(QStringLiteral("Previous")).back());
+    h.settle();
+    EXPECT_EQ(h.window->browser().currentStation()->id(), "s1");
+
+    h.clickSidebar(QStringLiteral("Player"));
+    const auto pauses = h.buttons(QStringLiteral("Pause"));
+    ASSERT_EQ(pauses.size(), 2U);
+    for (QAbstractButton* pause : pauses) {
+        click(pause);
+    }
+    const auto& calls = h.media.players.back()->calls;
+    EXPECT_EQ(std::count(calls.begin(), calls.end(), "pause"), 2);
+}
+
+TEST(ReleaseMainViewController, PlayerScreenShowsTheStationCurrentWhenItWasBuilt)
+{
+    WindowHarness h;
+    Station station = makeStation("k", "Kathmandu FM", std::string(" Nepal "), std::string("folk, news"));
+    h.deliver({station, makeStation("j", "Jazz Lounge")});
+    h.clickSidebar(QStringLiteral("Player"));
+    auto texts = [&] {
+        std::vector<std::string> shown;
+        for (const char* name : {"playerTitle", "playerSubtitle"}) {
+            shown.push_back(h.window->findChild<QLabel*>(QString::fromLatin1(name))->text().toStdString());
+        }
+        for (PanelView* badge : h.window->contentStack()->findChildren<PanelView*>(QStringLiteral("badge"))) {
+            shown.push_back(badge->findChild<QLabel*>()->text().toStdString());
+        }
+        return shown;
+    };
+    EXPECT_EQ(texts(), (Outline {"", "Start any station from Home or Discover", "World", "Music"}));
+
+    click(h.buttons(QStringLiteral("Play Kathmandu FM")).front());
+    h.settle();
+    EXPECT_EQ(texts().front(), "") << "the panel is a snapshot until the next render";
+    h.clickSidebar(QStringLiteral("Home"));
+    h.clickSidebar(QStringLiteral("Player"));
+    EXPECT_EQ(texts(), (Outline {"Kathmandu FM", station.subtitle(), " Nepal ", "folk"}));
+}
+
+TEST(ReleaseMainViewController, TypedSearchTextAndFocusSurviveEveryRender)
+{
+    WindowHarness h;
+    h.deliver({makeStation("a", "Alpha Jazz"), makeStation("b", "Beta Rock"), makeStation("c", "Gamma Jazz")});
+    h.clickSidebar(QStringLiteral("Library"));
+    QLineEdit* field = h.window->search()->textField();
+    EXPECT_EQ(field->accessibleName(), field->placeholderText());
+    QApplication::setActiveWindow(h.window.get());
+    field->setFocus();
+    ASSERT_TRUE(field->hasFocus());
+    field->insert(QStringLiteral("jazz"));
+    Q_EMIT field->textEdited(field->text());
+    EXPECT_TRUE(h.window->search()->spinner()->isVisible());
+
+    h.queue.advance(BrowserController::searchDebounce);
+    h.settle();
+    EXPECT_EQ(h.rowNames(), (Outline {"Alpha Jazz", "Gamma Jazz"}));
+    EXPECT_EQ(field->text(), QStringLiteral("jazz"));
+    EXPECT_EQ(field->cursorPosition(), 4);
+    EXPECT_FALSE(h.window->search()->spinner()->isVisible());
+    EXPECT_EQ(h.window->search()->parentWidget(), h.window->contentItems().front());
+    EXPECT_TRUE(field->hasFocus());
+}
+
+} // namespace
+} // namespace Vello

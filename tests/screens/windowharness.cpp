@@ -1,0 +1,121 @@
+#include "windowharness.h"
+
+#include "screens/stationlistview.h"
+#include "widgets/elidedlabel.h"
+#include "widgets/releasestationrowview.h"
+#include "widgets/stationpagingscrollview.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QScrollBar>
+
+namespace Vello {
+
+WindowHarness::WindowHarness()
+{
+    window = std::make_unique<ReleaseMainViewController>(source, media, preferences, queue, artwork);
+    window->resize(1180, 760);
+    window->show();
+    settle();
+}
+
+WindowHarness::~WindowHarness()
+{
+    window.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void WindowHarness::deliver(std::vector<Station> stations)
+{
+    source.answer(std::move(stations));
+    settle();
+}
+
+void WindowHarness::settle()
+{
+    queue.runPending();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void WindowHarness::clickSidebar(const QString& title)
+{
+    const auto found = buttons(title);
+    if (!found.empty()) {
+        click(found.front());
+    }
+    settle();
+}
+
+std::vector<std::string> WindowHarness::contentOutline() const
+{
+    std::vector<std::string> outline;
+    for (QWidget* item : window->contentItems()) {
+        const QString name = item->objectName();
+        if (name == u"statusPanel" || name == u"sectionTitle") {
+            const QString text = item->findChild<QLabel*>()->text();
+            outline.push_back((name == u"statusPanel" ? "status:" : "title:") + text.toStdString());
+        } else if (name == u"heroRow") {
+            outline.emplace_back("hero");
+        } else if (name == u"chipRow") {
+            outline.emplace_back("chips");
+        } else if (name == u"playerPanel") {
+            outline.emplace_back("player");
+        } else if (auto* list = qobject_cast<StationListView*>(item)) {
+            std::string entry = "list:" + std::to_string(list->stationCount());
+            if (list->emptyLabel() != nullptr) {
+                entry += ":" + list->emptyLabel()->text().toStdString();
+            }
+            outline.push_back(entry);
+        } else {
+            outline.push_back(name.toStdString());
+        }
+    }
+    return outline;
+}
+
+std::vector<QAbstractButton*> WindowHarness::buttons(const QString& name) const
+{
+    std::vector<QAbstractButton*> found;
+    for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
+        if (button->accessibleName() == name && button->isVisible()) {
+            found.push_back(button);
+        }
+    }
+    return found;
+}
+
+int WindowHarness::scrollY() const
+{
+    return window->contentScroll()->verticalScrollBar()->value();
+}
+
+void WindowHarness::scrollTo(int y)
+{
+    window->contentScroll()->verticalScrollBar()->setValue(y);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+std::vector<std::string> WindowHarness::rowNames() const
+{
+    std::vector<std::string> names;
+    if (StationListView* list = window->stationList()) {
+        for (const auto& [index, row] : list->liveRows()) {
+            names.push_back(static_cast<ReleaseStationRowView*>(row)->station().displayName());
+        }
+    }
+    return names;
+}
+
+void click(QWidget* widget)
+{
+    const QPointF middle = QRectF(widget->rect()).center();
+    const QPointF global = widget->mapToGlobal(middle);
+    QMouseEvent press(QEvent::MouseButtonPress, middle, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, middle, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &release);
+}
+
+} // namespace Vello

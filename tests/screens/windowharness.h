@@ -1,0 +1,56 @@
+#pragma once
+
+#include "browserfakes.h"
+#include "fakehttpclient.h"
+#include "manualmainqueue.h"
+#include "playback/fakemediabackend.h"
+
+#include "screens/releasemainviewcontroller.h"
+#include "widgets/artworkloader.h"
+
+#include <QString>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class QAbstractButton;
+class QWidget;
+
+namespace Vello {
+
+// The main window's views wired to fakes and shown on the offscreen platform at 1180 × 760.
+struct WindowHarness {
+    FakeStationSource source;
+    FakeMediaBackend media;
+    MemoryPreferences preferences;
+    ManualMainQueue queue;
+    FakeHttpClient http;
+    ArtworkLoader artwork {http};
+    std::unique_ptr<ReleaseMainViewController> window;
+
+    WindowHarness();
+    ~WindowHarness();
+
+    // Delivers `stations` as the catalog and lets the window rebuild.
+    void deliver(std::vector<Station> stations);
+    // Runs the main queue's due work and deletes the views the last rebuilds dropped.
+    void settle();
+    // Switches through the sidebar's own button and lets the deferred render run.
+    void clickSidebar(const QString& title);
+
+    // One word per content item, top to bottom: "topBar", "status:<text>", "hero",
+    // "title:<text>", "chips", "player", "list:<stations>" or "list:<stations>:<empty text>".
+    [[nodiscard]] std::vector<std::string> contentOutline() const;
+    // The visible buttons whose accessible name is `name`, in window order.
+    [[nodiscard]] std::vector<QAbstractButton*> buttons(const QString& name) const;
+    [[nodiscard]] int scrollY() const;
+    void scrollTo(int y);
+    // The stations of the rows that exist now, in list order.
+    [[nodiscard]] std::vector<std::string> rowNames() const;
+};
+
+// Clicks `widget` in its middle with the left button.
+void click(QWidget* widget);
+
+} // namespace Vello
