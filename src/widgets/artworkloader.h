@@ -80,6 +80,7 @@ private:
     std::deque<QString> m_queue;
     int m_inFlight = 0;
     QHash<QString, QPixmap> m_thumbnails;
+    QThreadPool m_decoders;
 };
 
 } // namespace Vello

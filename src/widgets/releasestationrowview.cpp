@@ -1,0 +1,185 @@
+#include "releasestationrowview.h"
+
+#include "artworkloader.h"
+#include "elidedlabel.h"
+#include "palette.h"
+#include "vellobutton.h"
+
+#include <QHBoxLayout>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QVBoxLayout>
+
+namespace Vello {
+
+namespace {
+
+constexpr int edgeInset = 12;
+constexpr int artworkToText = 14;
+constexpr int textToButtons = 14;
+constexpr qreal panelRadius = 12;
+constexpr qreal artworkRadius = 10;
+
+ElidedLabel* makeLabel(const QString& text, int pixelSize, QFont::Weight weight, const QColor& color, QWidget* parent)
+{
+    auto* label = new ElidedLabel(text, parent);
+    QFont font = label->font();
+    font.setPixelSize(pixelSize);
+    font.setWeight(weight);
+    label->setFont(font);
+    label->setTextColor(color);
+    return label;
+}
+
+QString fromUtf8(const std::string& text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
+
+ReleaseStationRowView::ReleaseStationRowView(
+    const Station& station, const QPixmap& fallback, bool isFavorite, ArtworkLoader& artwork, QWidget* parent)
+    : QWidget(parent)
+    , m_station(station)
+    , m_loader(artwork)
+    , m_nameLabel(makeLabel(fromUtf8(station.limitedDisplayName()), 15, QFont::Bold, Qt::white, this))
+    , m_subtitleLabel(makeLabel(fromUtf8(station.subtitle()), 12, QFont::DemiBold, velloMuted(), this))
+    , m_metaLabel(makeLabel(metaLine(station), 11, QFont::Bold, QColor::fromRgbF(0.68F, 0.72F, 0.79F, 1.0F), this))
+    , m_favoriteButton(
+          new VelloButton(isFavorite ? QStringLiteral("♥") : QStringLiteral("♡"), VelloButton::Style::Icon, this))
+    , m_playButton(new VelloButton(QStringLiteral("▶"), VelloButton::Style::Icon, this))
+{
+    setFixedHeight(fixedHeight);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    setAttribute(Qt::WA_Hover);
+    m_artwork = m_loader.thumbnail(fallback, artworkSide, devicePixelRatioF());
+
+    const QString displayName = fromUtf8(station.displayName());
+    setAccessibleName(displayName);
+    m_favoriteButton->setTintColor(isFavorite ? velloRed() : QColor(Qt::white));
+    m_favoriteButton->setAccessibleName(QStringLiteral("Favorite ") + displayName);
+    m_favoriteButton->setToolTip(
+        isFavorite ? QStringLiteral("Remove from Favorites") : QStringLiteral("Add to Favorites"));
+    m_playButton->setAccessibleName(QStringLiteral("Play ") + displayName);
+    m_playButton->setToolTip(QStringLiteral("Play"));
+
+    // The callbacks may rebuild the list and so delete this row: copy what they need first
+    // and touch nothing of the row afterwards.
+    connect(m_playButton, &QAbstractButton::clicked, this, [this] {
+        const StationAction action = m_onPlay;
+        const Station shown = m_station;
+        if (action) {
+            action(shown);
+        }
+    });
+    connect(m_favoriteButton, &QAbstractButton::clicked, this, [this] {
+        const StationAction action = m_onFavorite;
+        const Station shown = m_station;
+        if (action) {
+            action(shown);
+        }
+    });
+
+    auto* texts = new QVBoxLayout;
+    texts->setSpacing(4);
+    texts->setContentsMargins(0, 0, 0, 0);
+    texts->addWidget(m_nameLabel);
+    texts->addWidget(m_subtitleLabel);
+    texts->addWidget(m_metaLabel);
+
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(edgeInset + artworkSide + artworkToText, 0, edgeInset, 0);
+    layout->setSpacing(0);
+    layout->addLayout(texts, 1);
+    layout->addSpacing(textToButtons);
+    layout->addWidget(m_favoriteButton, 0, Qt::AlignVCenter);
+    layout->addSpacing(8);
+    layout->addWidget(m_playButton, 0, Qt::AlignVCenter);
+
+    if (station.favicon) {
+        if (auto cached = m_loader.request(*station.favicon, this, [this](const QImage& image) { showLogo(image); })) {
+            showLogo(*cached);
+        }
+    }
+}
+
+void ReleaseStationRowView::setOnPlay(StationAction action)
+{
+    m_onPlay = std::move(action);
+}
+
+void ReleaseStationRowView::setOnFavorite(StationAction action)
+{
+    m_onFavorite = std::move(action);
+}
+
+QString ReleaseStationRowView::metaLine(const Station& station)
+{
+    const QString country
+        = station.country && !station.country->empty() ? fromUtf8(*station.country) : QStringLiteral("World");
+    const std::string tag = station.primaryTag();
+    const QString genre = tag.empty() ? QStringLiteral("Music") : fromUtf8(tag);
+    const QString votes = QString::number(station.votes.value_or(0)) + QStringLiteral(" votes");
+    return QStringList {country, genre, votes}.join(QStringLiteral("  |  "));
+}
+
+QRect ReleaseStationRowView::artworkRect() const
+{
+    return {edgeInset, (height() - artworkSide) / 2, artworkSide, artworkSide};
+}
+
+QSize ReleaseStationRowView::sizeHint() const
+{
+    return {QWidget::sizeHint().width(), fixedHeight};
+}
+
+void ReleaseStationRowView::showLogo(const QImage& image)
+{
+    m_artwork = QPixmap::fromImage(image);
+    m_showsLogo = true;
+    update(artworkRect());
+}
+
+void ReleaseStationRowView::paintEvent(QPaintEvent* /*event*/)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+
+    QColor fill = velloPanel();
+    if (underMouse()) {
+        fill = fill.lighter(125);
+    }
+    painter.setPen(QPen(velloBorder(), 1));
+    painter.setBrush(fill);
+    painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), panelRadius, panelRadius);
+
+    if (m_artwork.isNull()) {
+        return;
+    }
+    const QRectF square(artworkRect());
+    const QSizeF drawn = m_artwork.deviceIndependentSize().scaled(square.size(), Qt::KeepAspectRatio);
+    const QRectF target(square.center() - QPointF(drawn.width() / 2, drawn.height() / 2), drawn);
+    QPainterPath clip;
+    clip.addRoundedRect(square, artworkRadius, artworkRadius);
+    painter.setClipPath(clip);
+    painter.drawPixmap(target, m_artwork, QRectF(m_artwork.rect()));
+}
+
+void ReleaseStationRowView::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton) {
+        QWidget::mousePressEvent(event);
+        return;
+    }
+    event->accept();
+    const StationAction action = m_onPlay;
+    const Station shown = m_station;
+    if (action) {
+        action(shown);
+    }
+}
+
+} // namespace Vello

@@ -1,0 +1,264 @@
+#include "fakehttpclient.h"
+#include "waitfor.h"
+
+#include "widgets/artworkloader.h"
+#include "widgets/aspectfillimageview.h"
+#include "widgets/elidedlabel.h"
+#include "widgets/palette.h"
+#include "widgets/releasestationrowview.h"
+#include "widgets/resources.h"
+#include "widgets/searchpillview.h"
+#include "widgets/sidebarnavbutton.h"
+#include "widgets/stationpagingscrollview.h"
+#include "widgets/vellobutton.h"
+
+#include <QBuffer>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QVBoxLayout>
+
+#include <gtest/gtest.h>
+
+#include <array>
+
+namespace Vello {
+namespace {
+
+QImage glyphImage(const QString& text)
+{
+    QFont font;
+    font.setPixelSize(32);
+    QImage image(48, 48, QImage::Format_ARGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    painter.drawText(image.rect(), Qt::AlignCenter, text);
+    return image;
+}
+
+// Every character the interface draws has a font: its rendering is neither empty nor the
+// box drawn for a character no font has.
+TEST(Gallery, EveryInterfaceGlyphHasAFont)
+{
+    const QImage blank = glyphImage(QString());
+    const QImage missing = glyphImage(QString(QChar(0xE0AB)));
+    for (const QString& glyph : {QStringLiteral("⌕"), QStringLiteral("♡"), QStringLiteral("♥"), QStringLiteral("▶"),
+             QStringLiteral("◀"), QStringLiteral("❚"), QStringLiteral("…")}) {
+        const QImage drawn = glyphImage(glyph);
+        EXPECT_NE(drawn, blank) << glyph.toStdString();
+        EXPECT_NE(drawn, missing) << glyph.toStdString();
+    }
+}
+
+QPixmap logo(const QColor& from, const QColor& to, const QString& letter)
+{
+    QImage image(112, 112, QImage::Format_ARGB32_Premultiplied);
+    QPainter painter(&image);
+    QLinearGradient fill(0, 0, 112, 112);
+    fill.setColorAt(0, from);
+    fill.setColorAt(1, to);
+    painter.fillRect(image.rect(), fill);
+    QFont font;
+    font.setPixelSize(56);
+    font.setBold(true);
+    painter.setFont(font);
+    painter.setPen(Qt::white);
+    painter.drawText(image.rect(), Qt::AlignCenter, letter);
+    return QPixmap::fromImage(image);
+}
+
+std::string pngBytes(const QPixmap& pixmap)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    pixmap.save(&buffer, "PNG");
+    return bytes.toStdString();
+}
+
+QLabel* caption(const QString& text, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    QFont font = label->font();
+    font.setPixelSize(11);
+    font.setBold(true);
+    label->setFont(font);
+    QPalette colors = label->palette();
+    colors.setColor(QPalette::WindowText, velloMuted());
+    label->setPalette(colors);
+    return label;
+}
+
+VelloButton* playerButton(
+    const QString& symbol, const QString& fallback, const QString& tip, bool primary, QWidget* parent)
+{
+    auto* button = new VelloButton(QString(), VelloButton::Style::Icon, parent);
+    button->setToolTip(tip);
+    button->setSymbol(symbol, fallback);
+    button->setCornerRadius(19);
+    button->setBackgroundColor(primary ? velloGreen() : QColor::fromRgbF(0.125F, 0.149F, 0.188F, 1.0F));
+    button->setTintColor(primary ? QColor::fromRgbF(0.027F, 0.063F, 0.031F, 1.0F) : QColor(Qt::white));
+    button->setFixedSize(38, 38);
+    return button;
+}
+
+Station station(const char* name, const char* country, const char* tags, std::int64_t votes, const char* favicon)
+{
+    Station result;
+    result.name = name;
+    if (country != nullptr) {
+        result.country = country;
+    }
+    if (tags != nullptr) {
+        result.tags = tags;
+    }
+    result.votes = votes;
+    if (favicon != nullptr) {
+        result.favicon = favicon;
+    }
+    return result;
+}
+
+// Renders one of every widget with real texts into widgets.png (copied to docs/ by hand).
+TEST(Gallery, RendersEveryWidgetKind)
+{
+    FakeHttpClient http;
+    ArtworkLoader loader(http);
+    const QPixmap fallback = loadResourceImage(QStringLiteral("vello-station-fallback"), QStringLiteral("webp"));
+    const QPixmap hero = loadResourceImage(QStringLiteral("vello-hero"), QStringLiteral("webp"));
+    ASSERT_FALSE(fallback.isNull());
+    ASSERT_FALSE(hero.isNull());
+    EXPECT_TRUE(loadResourceImage(QStringLiteral("no-such-artwork"), QStringLiteral("webp")).isNull());
+
+    QWidget gallery;
+    gallery.setAutoFillBackground(true);
+    QPalette colors = gallery.palette();
+    colors.setColor(QPalette::Window, velloBackground());
+    gallery.setPalette(colors);
+    auto* columns = new QHBoxLayout(&gallery);
+    columns->setContentsMargins(20, 20, 20, 20);
+    columns->setSpacing(24);
+
+    auto* sidebar = new QVBoxLayout;
+    sidebar->setSpacing(6);
+    sidebar->addWidget(caption(QStringLiteral("SidebarNavButton"), &gallery));
+    const std::array<std::array<const char*, 2>, 5> entries {
+        {{"Home", "house.fill"}, {"Browse", "square.grid.2x2.fill"}, {"Library", "heart.fill"},
+            {"Player", "play.circle.fill"}, {"Unknown symbol, long title", "no.such.symbol"}}};
+    bool first = true;
+    for (const auto& [title, symbol] : entries) {
+        auto* entry = new SidebarNavButton(QString::fromUtf8(title), QString::fromUtf8(symbol), first, &gallery);
+        entry->setFixedWidth(198);
+        sidebar->addWidget(entry);
+        first = false;
+    }
+    sidebar->addSpacing(12);
+    sidebar->addWidget(caption(QStringLiteral("Palette"), &gallery));
+    auto* swatches = new QHBoxLayout;
+    for (const QColor& color :
+        {velloBackground(), velloPanel(), velloBorder(), velloMuted(), velloGreen(), velloRed()}) {
+        auto* swatch = new AspectFillImageView(&gallery);
+        QPixmap fill(8, 8);
+        fill.fill(color);
+        swatch->setImage(fill);
+        swatch->setFixedSize(28, 28);
+        swatches->addWidget(swatch);
+    }
+    sidebar->addLayout(swatches);
+    sidebar->addSpacing(12);
+    sidebar->addWidget(caption(QStringLiteral("ElidedLabel"), &gallery));
+    auto* elided = new ElidedLabel(QStringLiteral("A label that gives up width gracefully"), &gallery);
+    elided->setTextColor(Qt::white);
+    elided->setFixedWidth(198);
+    sidebar->addWidget(elided);
+    sidebar->addStretch(1);
+    columns->addLayout(sidebar);
+
+    auto* content = new QVBoxLayout;
+    content->setSpacing(10);
+    content->addWidget(caption(QStringLiteral("SearchPillView"), &gallery));
+    auto* searchRow = new QHBoxLayout;
+    auto* emptySearch = new SearchPillView(&gallery);
+    auto* typedSearch = new SearchPillView(&gallery);
+    typedSearch->textField()->setText(QStringLiteral("jazz"));
+    typedSearch->setLoading(true);
+    searchRow->addWidget(emptySearch);
+    searchRow->addWidget(typedSearch);
+    content->addLayout(searchRow);
+
+    content->addWidget(
+        caption(QStringLiteral("VelloButton: primary, secondary, icon, sidebar; player controls"), &gallery));
+    auto* buttons = new QHBoxLayout;
+    buttons->setSpacing(8);
+    buttons->addWidget(new VelloButton(QStringLiteral("Play top station"), VelloButton::Style::Primary, &gallery));
+    buttons->addWidget(new VelloButton(QStringLiteral("Jazz"), VelloButton::Style::Secondary, &gallery));
+    buttons->addWidget(new VelloButton(QStringLiteral("♡"), VelloButton::Style::Icon, &gallery));
+    buttons->addWidget(new VelloButton(QStringLiteral("Open library"), VelloButton::Style::Sidebar, &gallery));
+    buttons->addSpacing(16);
+    buttons->addWidget(playerButton(
+        QStringLiteral("backward.fill"), QStringLiteral("◀"), QStringLiteral("Previous"), false, &gallery));
+    buttons->addWidget(
+        playerButton(QStringLiteral("play.fill"), QStringLiteral("▶"), QStringLiteral("Play"), true, &gallery));
+    buttons->addWidget(
+        playerButton(QStringLiteral("pause.fill"), QStringLiteral("❚❚"), QStringLiteral("Pause"), false, &gallery));
+    buttons->addWidget(
+        playerButton(QStringLiteral("forward.fill"), QStringLiteral("▶"), QStringLiteral("Next"), false, &gallery));
+    buttons->addWidget(playerButton(
+        QStringLiteral("no.such.symbol"), QStringLiteral("◀"), QStringLiteral("Fallback"), false, &gallery));
+    buttons->addWidget(playerButton(
+        QStringLiteral("no.such.symbol"), QStringLiteral("❚❚"), QStringLiteral("Fallback"), false, &gallery));
+    buttons->addStretch(1);
+    content->addLayout(buttons);
+
+    content->addWidget(caption(QStringLiteral("AspectFillImageView: hero artwork, no picture"), &gallery));
+    auto* pictures = new QHBoxLayout;
+    auto* heroView = new AspectFillImageView(&gallery);
+    heroView->setImage(hero);
+    heroView->setFixedHeight(180);
+    auto* emptyView = new AspectFillImageView(&gallery);
+    emptyView->setFixedSize(180, 180);
+    pictures->addWidget(heroView, 1);
+    pictures->addWidget(emptyView);
+    content->addLayout(pictures);
+
+    content->addWidget(caption(QStringLiteral("StationPagingScrollView of ReleaseStationRowView"), &gallery));
+    auto* scroll = new StationPagingScrollView(&gallery);
+    auto* list = new QWidget;
+    auto* rows = new QVBoxLayout(list);
+    rows->setContentsMargins(0, 0, 0, 0);
+    rows->setSpacing(8);
+    const std::array<Station, 4> stations {
+        station("Radio Swiss Jazz", "Switzerland", "jazz,smooth jazz", 28411, "https://logos.example/jazz.png"),
+        station("Lofi Beats Around the Clock, Chilled Study Mix For Long Nights", "", "lofi", 5120, nullptr),
+        station("Ambient Sleeping Pill", nullptr, nullptr, 0, nullptr),
+        station("Classic Rock Florida HD", "The United States Of America", "classic rock,rock", 9012, nullptr)};
+    for (std::size_t index = 0; index < stations.size(); ++index) {
+        rows->addWidget(
+            new ReleaseStationRowView(stations.at(index), fallback, index == 0 || index == 3, loader, list));
+    }
+    rows->addStretch(1);
+    scroll->setWidget(list);
+    scroll->setFixedHeight(300);
+    scroll->setPalette(colors);
+    list->setPalette(colors);
+    list->setAutoFillBackground(true);
+    content->addWidget(scroll);
+    columns->addLayout(content, 1);
+
+    gallery.resize(1180, 760);
+    gallery.show();
+    ASSERT_TRUE(http.respond(
+        HttpResponse {200, pngBytes(logo(QColor(0xf0, 0x8a, 0x24), QColor(0xc2, 0x2e, 0x5c), QStringLiteral("J")))}));
+    auto* jazz = list->findChild<ReleaseStationRowView*>();
+    ASSERT_TRUE(waitFor([&] { return jazz->showsLogo(); }));
+
+    const QImage shot = gallery.grab().toImage();
+    EXPECT_EQ(shot.size(), QSize(1180, 760));
+    EXPECT_EQ(shot.pixelColor(5, 5).rgb(), velloBackground().rgb());
+    EXPECT_TRUE(shot.save(QStringLiteral(VELLO_GALLERY_PATH)));
+}
+
+} // namespace
+} // namespace Vello

@@ -1,0 +1,192 @@
+#include "fakehttpclient.h"
+#include "testimages.h"
+#include "waitfor.h"
+
+#include "widgets/artworkloader.h"
+#include "widgets/elidedlabel.h"
+#include "widgets/palette.h"
+#include "widgets/releasestationrowview.h"
+#include "widgets/vellobutton.h"
+
+#include <QPointer>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <optional>
+
+namespace Vello {
+namespace {
+
+class ReleaseStationRowViewTest : public ::testing::Test {
+protected:
+    std::unique_ptr<ReleaseStationRowView> makeRow(const Station& station, bool isFavorite = false)
+    {
+        auto row = std::make_unique<ReleaseStationRowView>(station, m_fallback, isFavorite, m_loader);
+        row->resize(640, row->sizeHint().height());
+        row->show();
+        return row;
+    }
+
+    FakeHttpClient m_http;
+    ArtworkLoader m_loader {m_http};
+    QPixmap m_fallback = [] {
+        QPixmap pixmap(200, 200);
+        pixmap.fill(Qt::darkCyan);
+        return pixmap;
+    }();
+};
+
+Station named(const std::string& name)
+{
+    Station station;
+    station.name = name;
+    return station;
+}
+
+TEST_F(ReleaseStationRowViewTest, LaysOutArtworkTextsAndButtons)
+{
+    auto row = makeRow(named("Jazz Radio"));
+    EXPECT_EQ(row->height(), 78);
+    EXPECT_EQ(row->artworkRect(), QRect(12, 11, 56, 56));
+    EXPECT_EQ(row->playButton()->size(), QSize(38, 38));
+    EXPECT_EQ(row->favoriteButton()->size(), QSize(38, 38));
+    EXPECT_EQ(row->playButton()->geometry().right(), 640 - 12 - 1);
+    EXPECT_EQ(row->playButton()->geometry().left() - row->favoriteButton()->geometry().right() - 1, 8);
+    EXPECT_EQ(row->playButton()->geometry().top(), 20);
+    EXPECT_EQ(row->nameLabel()->geometry().left(), 12 + 56 + 14);
+
+    // A narrow row shortens its texts, never the buttons or the artwork.
+    auto narrow = makeRow(named(std::string(40, 'W')));
+    narrow->resize(260, 78);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(narrow->playButton()->size(), QSize(38, 38));
+    EXPECT_TRUE(narrow->nameLabel()->displayedText().endsWith(QStringLiteral("…")));
+    EXPECT_LE(narrow->nameLabel()->geometry().right() + 14, narrow->favoriteButton()->geometry().left());
+}
+
+TEST_F(ReleaseStationRowViewTest, ShowsTheStationsTexts)
+{
+    Station station = named("  Radio Mondo  ");
+    station.country = "Italy";
+    station.state = "Lazio";
+    station.language = "italian";
+    station.tags = ",, rock ,pop";
+    station.votes = 1234567;
+    auto row = makeRow(station);
+    EXPECT_EQ(row->nameLabel()->text(), QStringLiteral("Radio Mondo"));
+    EXPECT_EQ(row->subtitleLabel()->text(), QStringLiteral("Lazio, Italy | italian | rock"));
+    EXPECT_EQ(row->metaLabel()->text(), QStringLiteral("Italy  |  rock  |  1234567 votes"));
+    EXPECT_EQ(row->nameLabel()->font().pixelSize(), 15);
+    EXPECT_EQ(row->subtitleLabel()->font().pixelSize(), 12);
+    EXPECT_EQ(row->metaLabel()->font().pixelSize(), 11);
+
+    EXPECT_EQ(makeRow(named(std::string(48, 'a')))->nameLabel()->text(), QString(48, u'a'));
+    EXPECT_EQ(makeRow(named(std::string(49, 'a')))->nameLabel()->text(), QString(47, u'a') + QStringLiteral("…"));
+    EXPECT_EQ(makeRow(Station {})->subtitleLabel()->text(), QStringLiteral("Live station"));
+}
+
+TEST_F(ReleaseStationRowViewTest, MetaLineStandsInForBlanks)
+{
+    EXPECT_EQ(ReleaseStationRowView::metaLine(Station {}), QStringLiteral("World  |  Music  |  0 votes"));
+
+    Station station;
+    station.country = "";
+    station.tags = " , ";
+    station.votes = -3;
+    EXPECT_EQ(ReleaseStationRowView::metaLine(station), QStringLiteral("World  |  Music  |  -3 votes"));
+
+    station.country = "   ";
+    station.tags = "ambient";
+    station.votes = 0;
+    EXPECT_EQ(ReleaseStationRowView::metaLine(station), QStringLiteral("     |  ambient  |  0 votes"));
+}
+
+TEST_F(ReleaseStationRowViewTest, HeartShowsTheFavouriteAndPressesReachTheOwner)
+{
+    Station station = named("Heartbeat FM");
+    auto favourite = makeRow(station, true);
+    EXPECT_EQ(favourite->favoriteButton()->text(), QStringLiteral("♥"));
+    EXPECT_EQ(favourite->favoriteButton()->tintColor(), velloRed());
+    auto plain = makeRow(station, false);
+    EXPECT_EQ(plain->favoriteButton()->text(), QStringLiteral("♡"));
+    EXPECT_EQ(plain->favoriteButton()->tintColor(), QColor(Qt::white));
+    EXPECT_EQ(plain->playButton()->text(), QStringLiteral("▶"));
+    EXPECT_EQ(plain->playButton()->accessibleName(), QStringLiteral("Play Heartbeat FM"));
+    EXPECT_EQ(plain->favoriteButton()->accessibleName(), QStringLiteral("Favorite Heartbeat FM"));
+
+    std::optional<Station> favourited;
+    std::optional<Station> played;
+    int plays = 0;
+    favourite->setOnFavorite([&](const Station& s) { favourited = s; });
+    favourite->setOnPlay([&](const Station& s) {
+        played = s;
+        ++plays;
+    });
+    QTest::mouseClick(favourite->favoriteButton(), Qt::LeftButton);
+    ASSERT_TRUE(favourited);
+    EXPECT_EQ(*favourited, station);
+    EXPECT_EQ(favourite->favoriteButton()->text(), QStringLiteral("♥"));
+    EXPECT_EQ(plays, 0);
+
+    QTest::mouseClick(favourite->playButton(), Qt::LeftButton);
+    EXPECT_EQ(plays, 1);
+    // A press on the panel itself plays at once, before any release.
+    QTest::mousePress(favourite.get(), Qt::LeftButton, {}, QPoint(300, 10));
+    EXPECT_EQ(plays, 2);
+    QTest::mouseRelease(favourite.get(), Qt::LeftButton, {}, QPoint(300, 10));
+    ASSERT_TRUE(played);
+    EXPECT_EQ(*played, station);
+
+    // Without callbacks nothing happens.
+    QTest::mouseClick(plain->playButton(), Qt::LeftButton);
+    QTest::mouseClick(plain.get(), Qt::LeftButton, {}, QPoint(300, 10));
+}
+
+TEST_F(ReleaseStationRowViewTest, OwnerMayDiscardTheRowFromItsCallbacks)
+{
+    for (int control = 0; control < 3; ++control) {
+        auto* row = makeRow(named("Rebuilt")).release();
+        QPointer<ReleaseStationRowView> guard(row);
+        const auto discard = [&row](const Station&) {
+            delete row;
+            row = nullptr;
+        };
+        row->setOnPlay(discard);
+        row->setOnFavorite(discard);
+        if (control == 0) {
+            QTest::mouseClick(row->playButton(), Qt::LeftButton);
+        } else if (control == 1) {
+            QTest::mouseClick(row->favoriteButton(), Qt::LeftButton);
+        } else {
+            QTest::mousePress(row, Qt::LeftButton, {}, QPoint(300, 10));
+        }
+        EXPECT_TRUE(guard.isNull());
+    }
+}
+
+TEST_F(ReleaseStationRowViewTest, ShowsTheFallbackUntilTheLogoArrives)
+{
+    Station station = named("Logo FM");
+    station.favicon = "https://logos.example/logo-fm.png";
+    auto row = makeRow(station);
+    EXPECT_FALSE(row->showsLogo());
+    EXPECT_EQ(row->artwork().toImage().pixelColor(10, 10), QColor(Qt::darkCyan));
+    ASSERT_EQ(m_http.pendingCount(), 1U);
+
+    ASSERT_TRUE(m_http.respond(HttpResponse {200, toStdString(encodedImage({64, 64}, Qt::magenta))}));
+    ASSERT_TRUE(waitFor([&] { return row->showsLogo(); }));
+    EXPECT_EQ(row->artwork().toImage().pixelColor(32, 32), QColor(Qt::magenta));
+
+    QImage shown(row->size(), QImage::Format_ARGB32);
+    shown.fill(Qt::black);
+    // Rendered at rest: earlier tests may have left the pointer over this spot.
+    row->setAttribute(Qt::WA_UnderMouse, false);
+    row->render(&shown, {}, {}, QWidget::DrawChildren);
+    EXPECT_EQ(shown.pixelColor(row->artworkRect().center()), QColor(Qt::magenta));
+    EXPECT_EQ(shown.pixelColor(300, 5).rgb(), velloPanel().rgb());
+}
+
+} // namespace
+} // namespace Vello

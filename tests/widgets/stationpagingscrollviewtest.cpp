@@ -1,0 +1,127 @@
+#include "widgets/stationpagingscrollview.h"
+
+#include <QCoreApplication>
+#include <QScrollBar>
+#include <QWheelEvent>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace Vello {
+namespace {
+
+void wheel(StationPagingScrollView& view, int angle)
+{
+    const QPointF inside(50, 50);
+    QWheelEvent event(inside, view.viewport()->mapToGlobal(inside), QPoint(), QPoint(0, angle), Qt::NoButton,
+        Qt::NoModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(view.viewport(), &event);
+}
+
+class StationPagingScrollViewTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_view.resize(300, 400);
+        m_view.setOnApproachingBottom([this] { ++m_calls; });
+        auto* content = new QWidget;
+        content->setMinimumHeight(2000);
+        m_view.setWidget(content);
+        m_view.show();
+        QCoreApplication::processEvents();
+    }
+
+    void scrollToRemaining(int remaining)
+    {
+        m_view.verticalScrollBar()->setValue(m_view.widget()->height() - m_view.viewport()->height() - remaining);
+        ASSERT_EQ(m_view.remainingDistance(), remaining);
+    }
+
+    StationPagingScrollView m_view;
+    int m_calls = 0;
+};
+
+TEST_F(StationPagingScrollViewTest, CallsOnlyWithinTheApproachDistance)
+{
+    EXPECT_EQ(m_view.horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    EXPECT_EQ(m_view.verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+
+    scrollToRemaining(520);
+    wheel(m_view, 0);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(m_calls, 0);
+
+    scrollToRemaining(519);
+    wheel(m_view, 0);
+    EXPECT_EQ(m_calls, 0) << "the check waits for the next turn of the loop";
+    QCoreApplication::processEvents();
+    EXPECT_EQ(m_calls, 1);
+}
+
+TEST_F(StationPagingScrollViewTest, BurstOfWheelEventsMakesOneCheckAfterScrolling)
+{
+    scrollToRemaining(900);
+    for (int step = 0; step < 12; ++step) {
+        wheel(m_view, -120);
+    }
+    EXPECT_LT(m_view.remainingDistance(), 520);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(m_calls, 1);
+
+    wheel(m_view, -120);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(m_calls, 2);
+}
+
+TEST_F(StationPagingScrollViewTest, OnlyWheelScrollingTriggersTheCheck)
+{
+    m_view.verticalScrollBar()->setValue(m_view.verticalScrollBar()->maximum());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(m_calls, 0);
+
+    // A document shorter than the view is wholly visible.
+    m_view.widget()->setMinimumHeight(100);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(m_view.remainingDistance(), 0);
+    wheel(m_view, -120);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(m_calls, 1);
+}
+
+TEST(StationPagingScrollView, WithoutContentOrCallbackNothingIsCalled)
+{
+    int calls = 0;
+    StationPagingScrollView empty;
+    empty.setOnApproachingBottom([&] { ++calls; });
+    empty.resize(200, 200);
+    wheel(empty, -120);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(calls, 0);
+
+    // Without a callback the view still scrolls.
+    StationPagingScrollView silent;
+    auto* content = new QWidget;
+    content->setMinimumHeight(1000);
+    silent.setWidget(content);
+    silent.resize(200, 200);
+    silent.show();
+    wheel(silent, -120);
+    QCoreApplication::processEvents();
+    EXPECT_GT(silent.verticalScrollBar()->value(), 0);
+}
+
+TEST(StationPagingScrollView, ViewGoneBeforeItsCheckRunsIsSafe)
+{
+    int calls = 0;
+    auto view = std::make_unique<StationPagingScrollView>();
+    view->setWidget(new QWidget);
+    view->setOnApproachingBottom([&] { ++calls; });
+    wheel(*view, -120);
+    view.reset();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(calls, 0);
+}
+
+} // namespace
+} // namespace Vello

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QBuffer>
+#include <QByteArray>
+#include <QColor>
+#include <QImage>
+#include <QSize>
+
+#include <string>
+
+namespace Vello {
+
+// A picture of one colour, encoded in `format`.
+inline QByteArray encodedImage(QSize size, const QColor& color, const char* format = "PNG")
+{
+    QImage image(size, QImage::Format_ARGB32);
+    image.fill(color);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, format);
+    return bytes;
+}
+
+inline std::string toStdString(const QByteArray& bytes)
+{
+    return bytes.toStdString();
+}
+
+} // namespace Vello
