@@ -33,6 +33,12 @@ std::int64_t saturatingAdd(std::int64_t sum, std::int64_t step)
     return sum + step;
 }
 
+// The form equality and hashing both use, so that equal stations always hash alike.
+std::string canonical(const std::string& text)
+{
+    return isNfc(text) ? text : toNfc(text);
+}
+
 bool sameText(const std::optional<std::string>& a, const std::optional<std::string>& b)
 {
     if (a.has_value() != b.has_value()) {
@@ -45,7 +51,7 @@ bool sameText(const std::optional<std::string>& a, const std::optional<std::stri
     if (isNfc(*a) && isNfc(*b)) {
         return false;
     }
-    return toNfc(*a) == toNfc(*b);
+    return canonical(*a) == canonical(*b);
 }
 
 class StationHasher final {
@@ -200,7 +206,7 @@ std::size_t hashValue(const Station& station)
             if (isNfc(**field)) {
                 hasher.addText(**field);
             } else {
-                hasher.addText(toNfc(**field));
+                hasher.addText(canonical(**field));
             }
         }
     }

@@ -39,7 +39,7 @@ struct Station final {
     [[nodiscard]] std::string subtitle() const;
     // The address to play: the trimmed url_resolved, else the trimmed url, else nothing.
     [[nodiscard]] std::optional<std::string> radioURL() const;
-    // Popularity: 4 × votes + clickcount.
+    // Popularity: 4 × votes + clickcount, pinned to the 64-bit range instead of overflowing.
     [[nodiscard]] std::int64_t score() const;
 
     // Field-by-field; texts compare under canonical equivalence.
