@@ -8,13 +8,15 @@ root=$PWD
 scripts/install-deps.sh
 scripts/check-format.sh
 
+# The test programs also run during the build, to list their tests.
+export QT_QPA_PLATFORM=offscreen
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:strict_string_checks=1
+export LSAN_OPTIONS="suppressions=$root/tests/lsan.supp:print_suppressions=0"
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+
 build=build/test
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
   -DENABLE_SANITIZERS=ON -DENABLE_WERROR=ON -DBUILD_TESTING=ON
 cmake --build "$build"
 
-export QT_QPA_PLATFORM=offscreen
-export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:strict_string_checks=1
-export LSAN_OPTIONS="suppressions=$root/tests/lsan.supp:print_suppressions=0"
-export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 ctest --test-dir "$build" --output-on-failure --timeout 300 -j 2
