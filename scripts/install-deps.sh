@@ -15,7 +15,7 @@ packages=(
   # tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev python3
   # real servers and a real desktop for the tests and the demo
-  icecast2 xvfb xauth pulseaudio pulseaudio-utils
+  icecast2 xvfb xauth pulseaudio pulseaudio-utils xdotool
   # a font with every glyph the interface draws
   fonts-dejavu-core fonts-noto-core
 )

@@ -1,5 +1,6 @@
 #include "launchoptions.h"
 #include "mainwindow.h"
+#include "testinspector.h"
 
 #include "browser/mainqueue.h"
 #include "catalog/stationstore.h"
@@ -44,6 +45,8 @@ int main(int argc, char* argv[])
     Vello::ArtworkLoader artwork(http);
     Vello::StationStore store(http, options.catalogUrl, Vello::cacheFolder());
 
+    // Only the end-to-end test sets the variable this looks for; otherwise nothing is created.
+    const auto inspector = Vello::TestInspector::fromEnvironment();
     Vello::MainWindow window(store, media, preferences, mainQueue, artwork);
     window.centerOnScreen();
     window.show();
