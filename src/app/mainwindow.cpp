@@ -29,6 +29,9 @@ MainWindow::MainWindow(StationSource& source, MediaBackend& media, Preferences& 
     setWindowTitle(appName);
     QPalette colors = palette();
     colors.setColor(QPalette::Window, velloBackground());
+    // The menu bar draws on the window's dark background: its titles need light text.
+    colors.setColor(QPalette::WindowText, velloMuted());
+    colors.setColor(QPalette::ButtonText, velloMuted());
     setPalette(colors);
     resize(initialWidth, initialHeight);
     setMinimumSize(minimumWidth, minimumHeight);

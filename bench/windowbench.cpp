@@ -1,0 +1,330 @@
+// Measures the window: start-up to the first painted frame of Home with a 50,000-station
+// catalog in the cache, beside an empty window started the same way; the Library's Top
+// Stations render; the peak memory with the catalog loaded. Each start-up runs in a child
+// process of its own, timed from the parent's side so process start and loading count too.
+//
+//     window_bench [--stations N] [--runs N] [--cache-folder DIR (kept, for profiling a child)]
+//     window_bench --child-app DIR
+//     window_bench --screenshots DIR
+#include "windowshots.h"
+
+#include "syntheticcatalog.h"
+
+#include "app/mainwindow.h"
+#include "browser/browsercontroller.h"
+#include "catalog/httpclient.h"
+#include "catalog/stationstore.h"
+#include "platform/gstmediabackend.h"
+#include "platform/qtmainqueue.h"
+#include "platform/settingspreferences.h"
+#include "screens/releasemainviewcontroller.h"
+#include "screens/stationlistview.h"
+#include "widgets/artworkloader.h"
+#include "widgets/releasestationrowview.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QThreadPool>
+
+#include <sys/resource.h>
+
+#include <algorithm>
+#include <atomic>
+#include <cstdio>
+#include <fstream>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace Vello {
+namespace {
+
+// Answers every request with an error at once, on a pool thread, and counts the requests: the
+// measurement needs no network, and the count is the number of logo loads the window started.
+class OfflineHttpClient final : public HttpClient {
+public:
+    void get(const std::string& url, std::size_t /*maxBodyBytes*/, Completion completion) override
+    {
+        if (url.find("stations_filtered.json") == std::string::npos) {
+            ++m_logoRequests;
+        }
+        QThreadPool::globalInstance()->start(
+            [completion = std::move(completion)] { completion(Error {"offline measurement"}); });
+    }
+    [[nodiscard]] int logoRequests() const { return m_logoRequests.load(); }
+
+private:
+    std::atomic<int> m_logoRequests {0};
+};
+
+long peakMemoryKilobytes()
+{
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.starts_with("VmHWM:")) {
+            return std::stol(line.substr(6));
+        }
+    }
+    return -1;
+}
+
+// Runs the loop until a widget for which `matches` holds has been painted.
+class FirstPaint final : public QObject {
+public:
+    explicit FirstPaint(std::function<bool(QObject*)> matches)
+        : m_matches(std::move(matches))
+    {
+        qApp->installEventFilter(this);
+    }
+    void wait() { m_loop.exec(); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && m_matches(watched)) {
+            qApp->removeEventFilter(this);
+            QMetaObject::invokeMethod(&m_loop, &QEventLoop::quit, Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+private:
+    std::function<bool(QObject*)> m_matches;
+    QEventLoop m_loop;
+};
+
+bool isStationRow(QObject* object)
+{
+    return qobject_cast<ReleaseStationRowView*>(object) != nullptr;
+}
+
+double cpuMilliseconds()
+{
+    rusage usage {};
+    getrusage(RUSAGE_SELF, &usage);
+    const auto ms = [](const timeval& time) { return static_cast<double>(time.tv_sec) * 1e3 + time.tv_usec / 1e3; };
+    return ms(usage.ru_utime) + ms(usage.ru_stime);
+}
+
+void report(const char* key, double value)
+{
+    std::printf("%s=%.2f\n", key, value);
+    std::fflush(stdout);
+}
+
+int runEmptyWindow(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QWidget window;
+    window.resize(1180, 760);
+    FirstPaint painted([&](QObject* object) { return object == &window; });
+    window.show();
+    painted.wait();
+    report("cpu_ms", cpuMilliseconds());
+    report("painted", 1);
+    report("vmhwm_kb", static_cast<double>(peakMemoryKilobytes()));
+    return 0;
+}
+
+// With `catalogExpected` false the cache is empty: the first frame is Home's loading state,
+// marked by its top bar.
+int runApplication(int argc, char** argv, const QString& cacheFolder, bool catalogExpected)
+{
+    QElapsedTimer phases;
+    phases.start();
+    QApplication app(argc, argv);
+    report("phase_qapplication_ms", static_cast<double>(phases.nsecsElapsed()) / 1e6);
+    QApplication::setOrganizationName(QStringLiteral("PembaVello"));
+    QApplication::setApplicationName(QStringLiteral("PembaVello"));
+    QTemporaryDir settings;
+    QtMainQueue mainQueue;
+    OfflineHttpClient http;
+    SettingsPreferences preferences(settings.filePath(QStringLiteral("settings.ini")));
+    GstMediaBackend media(mainQueue);
+    ArtworkLoader artwork(http);
+    report("phase_ports_ms", static_cast<double>(phases.nsecsElapsed()) / 1e6);
+    StationStore store(http, "http://127.0.0.1:9/stations_filtered.json", cacheFolder.toStdString());
+    // The store answers from its cache inside the window's construction, on this thread.
+    MainWindow window(store, media, preferences, mainQueue, artwork);
+    report("phase_window_ms", static_cast<double>(phases.nsecsElapsed()) / 1e6);
+    window.centerOnScreen();
+    FirstPaint painted(catalogExpected ? std::function<bool(QObject*)>(isStationRow)
+                                       : [](QObject* object) { return object->objectName() == u"topBar"; });
+    window.show();
+    painted.wait();
+    if (!catalogExpected) {
+        report("cpu_ms", cpuMilliseconds());
+        report("painted", 1);
+        return 0;
+    }
+    report("phase_painted_ms", static_cast<double>(phases.nsecsElapsed()) / 1e6);
+    report("cpu_ms", cpuMilliseconds());
+    report("painted", 1);
+    report("home_rows", static_cast<double>(window.findChildren<ReleaseStationRowView*>().size()));
+
+    BrowserController& browser = window.controller()->browser();
+    browser.switchScreen(Screen::Library);
+    QEventLoop settle;
+    while (window.controller()->stationList() == nullptr) {
+        settle.processEvents(QEventLoop::AllEvents);
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    const int logosBefore = http.logoRequests();
+
+    QElapsedTimer timer;
+    timer.start();
+    FirstPaint libraryPainted(isStationRow);
+    browser.chooseListMode(ListMode::Top);
+    const double renderMs = static_cast<double>(timer.nsecsElapsed()) / 1e6;
+    libraryPainted.wait();
+    const double paintedMs = static_cast<double>(timer.nsecsElapsed()) / 1e6;
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    report("catalog_stations", static_cast<double>(browser.allStations().size()));
+    report("library_list", static_cast<double>(window.controller()->stationList()->stationCount()));
+    report("library_render_ms", renderMs);
+    report("library_painted_ms", paintedMs);
+    report("library_rows_alive", static_cast<double>(window.findChildren<ReleaseStationRowView*>().size()));
+    report("library_logo_requests", http.logoRequests() - logosBefore);
+    report("vmhwm_kb", static_cast<double>(peakMemoryKilobytes()));
+    return 0;
+}
+
+// Starts this program in `mode`, and returns what it reported, with "startup_ms": the time
+// from starting the process until it said it had painted.
+std::map<std::string, double> measureChild(const QStringList& arguments)
+{
+    QProcess child;
+    child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    QElapsedTimer timer;
+    timer.start();
+    child.start(QCoreApplication::applicationFilePath(), arguments);
+    std::map<std::string, double> values;
+    QByteArray pending;
+    while (child.state() != QProcess::NotRunning || child.bytesAvailable() > 0) {
+        if (child.bytesAvailable() == 0 && !child.waitForReadyRead(120'000)) {
+            break;
+        }
+        pending += child.readAll();
+        qsizetype end = 0;
+        while ((end = pending.indexOf('\n')) >= 0) {
+            const QByteArray line = pending.left(end);
+            pending.remove(0, end + 1);
+            const qsizetype equals = line.indexOf('=');
+            if (equals < 0) {
+                continue;
+            }
+            const std::string key = line.left(equals).toStdString();
+            values[key] = line.mid(equals + 1).toDouble();
+            if (key == "painted") {
+                values["startup_ms"] = static_cast<double>(timer.nsecsElapsed()) / 1e6;
+            }
+        }
+    }
+    child.waitForFinished();
+    return values;
+}
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values.empty() ? 0 : values[values.size() / 2];
+}
+
+int runParent(int argc, char** argv, int stations, int runs, const QString& keptFolder)
+{
+    QCoreApplication app(argc, argv);
+    QTemporaryDir home;
+    const QString cacheFolder = keptFolder.isEmpty() ? home.filePath(QStringLiteral("PembaVello")) : keptFolder;
+    QDir().mkpath(cacheFolder);
+    {
+        const std::string catalog = makeSyntheticCatalog(static_cast<std::size_t>(stations));
+        QFile file(cacheFolder + QStringLiteral("/stations.json"));
+        if (!file.open(QIODevice::WriteOnly)
+            || file.write(catalog.data(), static_cast<qint64>(catalog.size())) != static_cast<qint64>(catalog.size())) {
+            std::fprintf(stderr, "window_bench: cannot write the cache file\n");
+            return 1;
+        }
+        std::printf(
+            "catalog in the cache: %d stations, %.1f MB\n", stations, static_cast<double>(catalog.size()) / 1e6);
+    }
+
+    std::map<std::string, std::vector<double>> empty;
+    std::map<std::string, std::vector<double>> full;
+    std::map<std::string, std::vector<double>> uncached;
+    QTemporaryDir nothingCached;
+    for (int run = 0; run < runs; ++run) {
+        for (const auto& [key, value] : measureChild({QStringLiteral("--child-app-no-cache"), nothingCached.path()})) {
+            uncached[key].push_back(value);
+        }
+        for (const auto& [key, value] : measureChild({QStringLiteral("--child-empty")})) {
+            empty[key].push_back(value);
+        }
+        for (const auto& [key, value] : measureChild({QStringLiteral("--child-app"), cacheFolder})) {
+            full[key].push_back(value);
+        }
+    }
+    std::printf("runs: %d (medians; each start-up in a fresh process)\n", runs);
+    std::printf("empty QWidget window, start to first paint: %.0f ms wall, %.0f ms CPU, VmHWM %.1f MB\n",
+        median(empty["startup_ms"]), median(empty["cpu_ms"]), median(empty["vmhwm_kb"]) / 1024);
+    std::printf("Pemba Vello, start to first painted Home row: %.0f ms wall (%+.0f ms), %.0f ms CPU (%+.0f ms), "
+                "VmHWM %.1f MB\n",
+        median(full["startup_ms"]), median(full["startup_ms"]) - median(empty["startup_ms"]), median(full["cpu_ms"]),
+        median(full["cpu_ms"]) - median(empty["cpu_ms"]), median(full["vmhwm_kb"]) / 1024);
+    std::printf(
+        "Pemba Vello with nothing in the cache, start to first painted Home (loading): %.0f ms wall (%+.0f ms), "
+        "%.0f ms CPU (%+.0f ms)\n",
+        median(uncached["startup_ms"]), median(uncached["startup_ms"]) - median(empty["startup_ms"]),
+        median(uncached["cpu_ms"]), median(uncached["cpu_ms"]) - median(empty["cpu_ms"]));
+    std::printf("  inside the process: QApplication %.0f ms, ports %.0f ms, window with the cached catalog %.0f ms, "
+                "first row painted %.0f ms\n",
+        median(full["phase_qapplication_ms"]), median(full["phase_ports_ms"]), median(full["phase_window_ms"]),
+        median(full["phase_painted_ms"]));
+    std::printf("catalog stations answered from the cache: %.0f, Home rows built: %.0f\n",
+        median(full["catalog_stations"]), median(full["home_rows"]));
+    std::printf("Library Top Stations (%.0f stations): render %.1f ms, to first paint %.1f ms, rows alive %.0f, "
+                "logo requests %.0f\n",
+        median(full["library_list"]), median(full["library_render_ms"]), median(full["library_painted_ms"]),
+        median(full["library_rows_alive"]), median(full["library_logo_requests"]));
+    return 0;
+}
+
+} // namespace
+} // namespace Vello
+
+int main(int argc, char** argv)
+{
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    if (!arguments.empty() && arguments[0] == "--child-empty") {
+        return Vello::runEmptyWindow(argc, argv);
+    }
+    if (arguments.size() >= 2 && arguments[0] == "--child-app") {
+        return Vello::runApplication(argc, argv, QString::fromStdString(arguments[1]), true);
+    }
+    if (arguments.size() >= 2 && arguments[0] == "--child-app-no-cache") {
+        return Vello::runApplication(argc, argv, QString::fromStdString(arguments[1]), false);
+    }
+    if (arguments.size() >= 2 && arguments[0] == "--screenshots") {
+        return Vello::takeScreenshots(argc, argv, QString::fromStdString(arguments[1]));
+    }
+    int stations = 50'000;
+    int runs = 3;
+    QString keptFolder;
+    for (std::size_t i = 0; i + 1 < arguments.size(); i += 2) {
+        if (arguments[i] == "--stations") {
+            stations = std::stoi(arguments[i + 1]);
+        } else if (arguments[i] == "--runs") {
+            runs = std::stoi(arguments[i + 1]);
+        } else if (arguments[i] == "--cache-folder") {
+            keptFolder = QString::fromStdString(arguments[i + 1]);
+        }
+    }
+    return Vello::runParent(argc, argv, stations, runs, keptFolder);
+}

@@ -1,0 +1,232 @@
+#include "windowshots.h"
+
+#include "app/mainwindow.h"
+#include "browser/browsercontroller.h"
+#include "browser/preferences.h"
+#include "catalog/httpclient.h"
+#include "catalog/stationsource.h"
+#include "platform/qtmainqueue.h"
+#include "playback/mediabackend.h"
+#include "screens/releasemainviewcontroller.h"
+#include "screens/stationlistview.h"
+#include "widgets/artworkloader.h"
+#include "widgets/releasestationrowview.h"
+
+#include <QApplication>
+#include <QBuffer>
+#include <QDeadlineTimer>
+#include <QImage>
+#include <QPainter>
+#include <QThreadPool>
+
+#include <cstdio>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace Vello {
+namespace {
+
+struct Entry {
+    const char* name;
+    const char* country;
+    const char* state;
+    const char* language;
+    const char* tags;
+    int votes;
+    unsigned colour;
+};
+
+// Invented stations that read like a real directory's most popular entries.
+const Entry entries[] = {
+    {"Lowland Jazz FM", "The Netherlands", "Noord-Holland", "dutch", "jazz,smooth jazz", 9120, 0x2f6fd6},
+    {"Kathmandu Valley Radio", "Nepal", "Bagmati", "nepali", "folk,news,talk", 8410, 0xd64d2f},
+    {"Nordlys 101.4", "Norway", "Troms", "norwegian", "pop,hits", 7990, 0x2fb37a},
+    {"Radio Café Lisboa", "Portugal", "Lisboa", "portuguese", "fado,chill", 7420, 0x8e44ad},
+    {"Deep Current Electronica", "Germany", "Berlin", "english", "electronic,techno,house", 7010, 0x16a085},
+    {"Classic Baroque 24", "Austria", "Wien", "german", "classical,baroque", 6650, 0xc0992f},
+    {"Sahara Blues Radio", "Mali", "Bamako", "french", "blues,desert blues", 6230, 0xe67e22},
+    {"Tokyo Night Drive", "Japan", "Tokyo", "japanese", "city pop,jpop", 5980, 0xe84393},
+    {"Andes Folk Andina", "Peru", "Cusco", "spanish", "andean,folk", 5610, 0x27ae60},
+    {"Harbour News 24", "Ireland", "Cork", "english", "news,talk", 5240, 0x34495e},
+    {"Radio Montmartre", "France", "Île-de-France", "french", "chanson,variété", 4980, 0xb33771},
+    {"Copacabana Samba", "Brazil", "Rio de Janeiro", "portuguese", "samba,mpb", 4710, 0xf1c40f},
+    {"Seoul Indie Wave", "South Korea", "Seoul", "korean", "indie,kpop", 4390, 0x6c5ce7},
+    {"Outback Country Gold", "Australia", "Queensland", "english", "country,classic country", 4120, 0xd35400},
+    {"Baltic Ambient", "Estonia", "Harjumaa", "estonian", "ambient,downtempo", 3870, 0x0984e3},
+    {"Radio Sertão", "Brazil", "Bahia", "portuguese", "forró,sertanejo", 3650, 0x00b894},
+    {"Istanbul Anatolia FM", "Türkiye", "İstanbul", "turkish", "turkish folk,pop", 3420, 0xc0392b},
+    {"Highland Pipes & Fiddles", "United Kingdom", "Scotland", "english", "celtic,folk", 3180, 0x1abc9c},
+    {"Mumbai Masala Hits", "India", "Maharashtra", "hindi", "bollywood,filmi", 2990, 0xff7675},
+    {"Reykjavík Radio Aurora", "Iceland", "Höfuðborgarsvæðið", "icelandic", "indie,alternative", 2770, 0x00cec9},
+    {"Cape Town Kwaito", "South Africa", "Western Cape", "english", "kwaito,amapiano", 2540, 0xfdcb6e},
+    {"Prairie Public Talk", "Canada", "Saskatchewan", "english", "talk,public radio", 2310, 0x636e72},
+    {"Vinyl Soul Detroit", "The United States Of America", "Michigan", "english", "soul,motown,funk", 2150, 0xa29bfe},
+    {"Radio Andalucía Flamenca", "Spain", "Andalucía", "spanish", "flamenco,rumba", 1980, 0xe17055},
+};
+
+std::vector<Station> catalog()
+{
+    std::vector<Station> stations;
+    int index = 0;
+    for (const Entry& entry : entries) {
+        Station station;
+        station.stationuuid = "shot-" + std::to_string(index);
+        station.name = entry.name;
+        station.url_resolved = "http://127.0.0.1:9/" + std::to_string(index);
+        station.favicon = "http://logos.invalid/" + std::to_string(index) + ".png";
+        station.country = entry.country;
+        station.state = entry.state;
+        station.language = entry.language;
+        station.tags = entry.tags;
+        station.votes = entry.votes;
+        station.clickcount = entry.votes / 3;
+        stations.push_back(std::move(station));
+        ++index;
+    }
+    return stations;
+}
+
+// A round logo with the station's initials, as PNG bytes.
+std::string logoFor(int index)
+{
+    const Entry& entry = entries[index];
+    QImage image(128, 128, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setBrush(QColor::fromRgb(entry.colour));
+    painter.setPen(Qt::NoPen);
+    painter.drawRoundedRect(QRectF(0, 0, 128, 128), 28, 28);
+    QString initials;
+    for (const QString& word : QString::fromUtf8(entry.name).split(u' ', Qt::SkipEmptyParts)) {
+        if (initials.size() < 2 && word.front().isLetter()) {
+            initials += word.front().toUpper();
+        }
+    }
+    QFont font = QApplication::font();
+    font.setPixelSize(50);
+    font.setBold(true);
+    painter.setFont(font);
+    painter.setPen(Qt::white);
+    painter.drawText(image.rect(), Qt::AlignCenter, initials);
+    painter.end();
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes.toStdString();
+}
+
+class LogoHttpClient final : public HttpClient {
+public:
+    LogoHttpClient()
+    {
+        for (int i = 0; i < static_cast<int>(std::size(entries)); ++i) {
+            m_logos["http://logos.invalid/" + std::to_string(i) + ".png"] = logoFor(i);
+        }
+    }
+    void get(const std::string& url, std::size_t /*maxBodyBytes*/, Completion completion) override
+    {
+        const auto found = m_logos.find(url);
+        HttpResult result
+            = found != m_logos.end() ? HttpResult(HttpResponse {200, found->second}) : HttpResult(Error {"not served"});
+        QThreadPool::globalInstance()->start(
+            [completion = std::move(completion), result = std::move(result)] { completion(result); });
+    }
+
+private:
+    std::map<std::string, std::string> m_logos;
+};
+
+class ListSource final : public StationSource {
+public:
+    void load(Completion completion) override { completion(catalog()); }
+};
+
+class SilentPlayer final : public MediaPlayer {
+public:
+    void setAutomaticallyWaitsToMinimizeStalling(bool) override { }
+    void play() override { m_status = TimeControlStatus::Playing; }
+    void pause() override { m_status = TimeControlStatus::Paused; }
+    [[nodiscard]] TimeControlStatus timeControlStatus() const override { return m_status; }
+
+private:
+    TimeControlStatus m_status = TimeControlStatus::Paused;
+};
+
+class SilentBackend final : public MediaBackend {
+public:
+    std::unique_ptr<MediaPlayer> createPlayer(const std::string&) override { return std::make_unique<SilentPlayer>(); }
+};
+
+class FixedPreferences final : public Preferences {
+public:
+    std::vector<std::string> stringList(const std::string& key) const override
+    {
+        if (key == "favorites") {
+            return {"shot-1", "shot-4", "shot-7", "shot-13", "shot-19"};
+        }
+        return {};
+    }
+    void setStringList(const std::string&, const std::vector<std::string>&) override { }
+};
+
+// Lets queued work, logo decoding and deliveries run until every row on screen has its logo.
+void settle(const ReleaseMainViewController& view, const ArtworkLoader& artwork)
+{
+    const QDeadlineTimer deadline(5000);
+    while (!deadline.hasExpired()) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        bool done = view.stationList() != nullptr && artwork.downloadsInFlight() == 0 && artwork.downloadsQueued() == 0;
+        for (const ReleaseStationRowView* row : view.findChildren<ReleaseStationRowView*>()) {
+            done = done && row->showsLogo();
+        }
+        if (done) {
+            return;
+        }
+    }
+}
+
+} // namespace
+
+int takeScreenshots(int argc, char** argv, const QString& folder)
+{
+    QApplication app(argc, argv);
+    QtMainQueue mainQueue;
+    LogoHttpClient http;
+    ArtworkLoader artwork(http);
+    ListSource source;
+    SilentBackend media;
+    FixedPreferences preferences;
+    MainWindow window(source, media, preferences, mainQueue, artwork);
+    window.show();
+    ReleaseMainViewController& view = *window.controller();
+    BrowserController& browser = view.browser();
+    settle(view, artwork);
+    browser.play(browser.allStations().at(3));
+
+    const struct {
+        Screen screen;
+        const char* file;
+    } shots[] = {
+        {Screen::Home, "home.png"},
+        {Screen::Discover, "browse.png"},
+        {Screen::Library, "library.png"},
+        {Screen::Player, "player.png"},
+    };
+    for (const auto& shot : shots) {
+        browser.switchScreen(shot.screen);
+        settle(view, artwork);
+        const QString path = folder + u'/' + QString::fromLatin1(shot.file);
+        if (!window.grab().save(path)) {
+            std::fprintf(stderr, "window_bench: cannot save %s\n", qPrintable(path));
+            return 1;
+        }
+        std::printf("%s\n", qPrintable(path));
+    }
+    return 0;
+}
+
+} // namespace Vello
