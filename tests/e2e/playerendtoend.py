@@ -23,6 +23,7 @@ import tempfile
 import time
 from pathlib import Path
 
+sys.dont_write_bytecode = True  # leave no cache folder in the source tree
 sys.path.insert(0, str(Path(__file__).resolve().parent))
 from desktop import (Failure, Processes, PulseServer, Recorder, Tone, check, inspect,  # noqa: E402
                      start_display, wait_until)
