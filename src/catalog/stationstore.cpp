@@ -114,6 +114,17 @@ bool writeAll(int descriptor, std::string_view bytes)
     return true;
 }
 
+bool flushToDisk(int descriptor)
+{
+#ifdef F_FULLFSYNC
+    // On macOS fsync only reaches the drive's cache.
+    if (::fcntl(descriptor, F_FULLFSYNC) == 0) {
+        return true;
+    }
+#endif
+    return ::fsync(descriptor) == 0;
+}
+
 // After a crash the file is either the old or the new document, never a mixture: the bytes
 // reach the disk under a temporary name first and only a rename, which is atomic, puts them
 // in place. Failures leave the old copy untouched.
@@ -125,7 +136,7 @@ void replaceAtomically(const std::filesystem::path& file, std::string_view bytes
     if (descriptor < 0) {
         return;
     }
-    bool written = writeAll(descriptor, bytes) && ::fsync(descriptor) == 0;
+    bool written = writeAll(descriptor, bytes) && flushToDisk(descriptor);
     written = ::close(descriptor) == 0 && written;
     if (!written || ::rename(temporary.c_str(), file.c_str()) != 0) {
         ::unlink(temporary.c_str());
@@ -184,7 +195,7 @@ void answerDownload(HttpResult download, bool cacheAnswered, const std::filesyst
         return;
     }
     // The status is deliberately not looked at: whatever decodes as a catalog is one.
-    const std::string& body = std::get<HttpResponse>(download).body;
+    std::string body = std::move(std::get<HttpResponse>(download).body);
     auto decoded = decodeCatalog(body);
     if (auto* failure = std::get_if<Error>(&decoded)) {
         completion(std::move(*failure));
@@ -194,7 +205,28 @@ void answerDownload(HttpResult download, bool cacheAnswered, const std::filesyst
     keepPlayable(stations);
     std::vector<Station> ordered = sortedForDisplay(std::move(stations));
     replaceAtomically(cacheURL, body);
+    // The receiver keeps the list for a long time; the document need not live that long.
+    body = std::string();
     completion(std::move(ordered));
+}
+
+// The playable stations of the copy on disk in display order, or nothing when there is no
+// copy, it does not decode or nothing in it can be played.
+std::optional<std::vector<Station>> cacheAnswer(const std::filesystem::path& cacheURL)
+{
+    Result<std::vector<Station>> decoded = Error {};
+    if (const auto cached = readWholeFile(cacheURL)) {
+        decoded = decodeCatalog(std::string_view(cached->data.get(), cached->size));
+    }
+    auto* stations = std::get_if<std::vector<Station>>(&decoded);
+    if (stations == nullptr) {
+        return std::nullopt;
+    }
+    keepPlayable(*stations);
+    if (stations->empty()) {
+        return std::nullopt;
+    }
+    return sortedForDisplay(std::move(*stations));
 }
 
 } // namespace
@@ -211,16 +243,10 @@ StationStore::StationStore(HttpClient& http, std::string stationsUrl, std::files
 
 void StationStore::load(Completion completion)
 {
-    bool cacheAnswered = false;
-    if (const auto cached = readWholeFile(m_cacheURL)) {
-        auto decoded = decodeCatalog(std::string_view(cached->data.get(), cached->size));
-        if (auto* stations = std::get_if<std::vector<Station>>(&decoded)) {
-            keepPlayable(*stations);
-            if (!stations->empty()) {
-                completion(sortedForDisplay(std::move(*stations)));
-                cacheAnswered = true;
-            }
-        }
+    auto cached = cacheAnswer(m_cacheURL);
+    const bool cacheAnswered = cached.has_value();
+    if (cached) {
+        completion(std::move(*cached));
     }
     m_http.get(m_stationsUrl, HttpClient::defaultMaxBodyBytes,
         [completion = std::move(completion), cacheAnswered, cacheURL = m_cacheURL](
