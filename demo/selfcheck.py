@@ -22,6 +22,9 @@ import urllib.error
 import urllib.request
 from pathlib import Path
 
+sys.dont_write_bytecode = True  # keep the source folder clean
+from tones import goertzel_power, zero_crossing_frequency  # noqa: E402
+
 HERE = Path(__file__).resolve().parent
 TEXT_KEYS = ("stationuuid", "name", "url", "url_resolved", "favicon", "country", "state", "language", "tags")
 COUNT_KEYS = ("votes", "clickcount")
@@ -119,30 +122,6 @@ def capture(url: str, seconds: float) -> list[int]:
     return list(struct.unpack(f"<{len(data) // 2}h", data[:len(data) // 2 * 2]))
 
 
-def goertzel_power(samples: list[int], frequency: float) -> float:
-    coefficient = 2 * math.cos(2 * math.pi * frequency / CAPTURE_RATE)
-    previous = before = 0.0
-    for sample in samples:
-        previous, before = sample + coefficient * previous - before, previous
-    return previous * previous + before * before - coefficient * previous * before
-
-
-def zero_crossing_frequency(samples: list[int]) -> float:
-    """The tone's frequency from its upward zero crossings, with hysteresis against noise."""
-    threshold = max(abs(sample) for sample in samples) / 4
-    crossings = []
-    armed = False
-    for index, sample in enumerate(samples):
-        if sample < -threshold:
-            armed = True
-        elif armed and sample > threshold:
-            crossings.append(index)
-            armed = False
-    if len(crossings) < 2:
-        return 0.0
-    return (len(crossings) - 1) * CAPTURE_RATE / (crossings[-1] - crossings[0])
-
-
 def check_tones(live: list[dict]) -> list[str]:
     results: dict[str, list[int]] = {}
     threads = [threading.Thread(target=lambda station=station: results.__setitem__(
@@ -158,8 +137,8 @@ def check_tones(live: list[dict]) -> list[str]:
         check(len(samples) >= CAPTURE_SECONDS * CAPTURE_RATE * 0.9, f"{station['mount']} gave too little audio")
         loudness = math.sqrt(sum(sample * sample for sample in samples) / len(samples))
         check(loudness > 1000, f"{station['mount']} is silent (RMS {loudness:.0f})")
-        dominant = max(tones, key=lambda tone: goertzel_power(samples, tone))
-        measured = zero_crossing_frequency(samples)
+        dominant = max(tones, key=lambda tone: goertzel_power(samples, tone, CAPTURE_RATE))
+        measured = zero_crossing_frequency(samples, CAPTURE_RATE)
         check(dominant == station["frequency"] and abs(measured - station["frequency"]) <= 5,
               f"{station['mount']} plays {measured:.1f} Hz, expected {station['frequency']} Hz")
         report.append(f"{station['mount']}: {measured:.1f} Hz, RMS {loudness:.0f}")

@@ -14,9 +14,13 @@ import signal
 import socket
 import struct
 import subprocess
+import sys
 import threading
 import time
 from pathlib import Path
+
+sys.path.insert(0, str(Path(__file__).resolve().parents[2] / "demo"))
+from tones import goertzel_power, zero_crossing_frequency  # noqa: E402
 
 RATE = 16000  # the monitor is recorded as mono 16-bit at this rate
 PR_SET_PDEATHSIG = 1
@@ -213,8 +217,8 @@ class Tone:
 
     def __init__(self, samples: list[int], candidates: list[int]) -> None:
         self.rms = math.sqrt(sum(sample * sample for sample in samples) / max(1, len(samples)))
-        self.frequency = _zero_crossing_frequency(samples) if self.rms > 50 else 0.0
-        powers = {tone: _goertzel_power(samples, tone) for tone in candidates}
+        self.frequency = zero_crossing_frequency(samples, RATE) if self.rms > 50 else 0.0
+        powers = {tone: goertzel_power(samples, tone, RATE) for tone in candidates}
         self.strongest = max(powers, key=powers.get) if powers and self.rms > 50 else None
 
     def matches(self, expected: int, tolerance: float = 5.0) -> bool:
@@ -222,30 +226,6 @@ class Tone:
 
     def __str__(self) -> str:
         return f"{self.frequency:.1f} Hz (RMS {self.rms:.0f}, strongest candidate {self.strongest})"
-
-
-def _goertzel_power(samples: list[int], frequency: float) -> float:
-    coefficient = 2 * math.cos(2 * math.pi * frequency / RATE)
-    previous = before = 0.0
-    for sample in samples:
-        previous, before = sample + coefficient * previous - before, previous
-    return previous * previous + before * before - coefficient * previous * before
-
-
-def _zero_crossing_frequency(samples: list[int]) -> float:
-    """The frequency from upward zero crossings, with hysteresis so noise does not count."""
-    threshold = max(abs(sample) for sample in samples) / 4
-    crossings = []
-    armed = False
-    for index, sample in enumerate(samples):
-        if sample < -threshold:
-            armed = True
-        elif armed and sample > threshold:
-            crossings.append(index)
-            armed = False
-    if len(crossings) < 2:
-        return 0.0
-    return (len(crossings) - 1) * RATE / (crossings[-1] - crossings[0])
 
 
 def inspect(socket_path: Path, timeout: float = 10.0) -> tuple[dict, float]:
