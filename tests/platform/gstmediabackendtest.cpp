@@ -22,7 +22,7 @@ constexpr int mp3Tone = 440;
 constexpr int oggTone = 660;
 
 // Runs the GUI thread's loop until `done` holds or `timeoutMs` passes; returns whether it held.
-bool spinUntil(const std::function<bool()>& done, int timeoutMs = 10000)
+bool spinUntil(const std::function<bool()>& done, int timeoutMs = 20000)
 {
     QElapsedTimer timer;
     timer.start();
@@ -63,7 +63,7 @@ protected:
     }
 
     // Samples the player's status on every turn of the loop, so a brief status 2 is not missed.
-    bool waitForStatus(const MediaPlayer& player, TimeControlStatus wanted, bool& sawPlaying, int timeoutMs = 10000)
+    bool waitForStatus(const MediaPlayer& player, TimeControlStatus wanted, bool& sawPlaying, int timeoutMs = 20000)
     {
         return spinUntil(
             [&] {
