@@ -1,5 +1,7 @@
 #include "catalogdecoder.h"
 
+#include "documentbuffer.h"
+
 #include <simdjson.h>
 
 #include <algorithm>
@@ -229,15 +231,14 @@ NumberReading readNumber(std::string_view token, bool syntaxOnly = false)
         magnitude == highest + 1 ? std::numeric_limits<std::int64_t>::min() : -static_cast<std::int64_t>(magnitude)};
 }
 
-// The document copied with the zeroed tail that On-Demand may read past its end.
-struct PaddedCopy {
-    std::unique_ptr<char[]> bytes;
-    std::size_t capacity = 0;
-};
+static_assert(DocumentBuffer::padding >= simdjson::SIMDJSON_PADDING);
+
+constexpr const char* outOfMemory = "there is not enough memory to read the catalog";
 
 class CatalogReader final {
 public:
-    Result<std::vector<Station>> read(std::string_view document, json::parser& parser, PaddedCopy& padded);
+    // `document` is followed by at least DocumentBuffer::padding readable bytes.
+    Result<std::vector<Station>> read(std::string_view document, json::parser& parser);
 
 private:
     bool readStation(json::value element, Station& station);
@@ -289,7 +290,7 @@ bool CatalogReader::failSyntax(std::string_view reason)
     return false;
 }
 
-Result<std::vector<Station>> CatalogReader::read(std::string_view document, json::parser& parser, PaddedCopy& padded)
+Result<std::vector<Station>> CatalogReader::read(std::string_view document, json::parser& parser)
 {
     constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
     if (document.substr(0, byteOrderMark.size()) == byteOrderMark) {
@@ -303,18 +304,11 @@ Result<std::vector<Station>> CatalogReader::read(std::string_view document, json
         return Error {"the catalog is a web page or XML, not JSON"};
     }
 
-    const std::size_t needed = document.size() + simdjson::SIMDJSON_PADDING;
-    if (padded.capacity < needed) {
-        padded.bytes.reset();
-        padded.bytes = std::make_unique_for_overwrite<char[]>(needed);
-        padded.capacity = needed;
-    }
-    std::memcpy(padded.bytes.get(), document.data(), document.size());
-    std::memset(padded.bytes.get() + document.size(), 0, simdjson::SIMDJSON_PADDING);
-    m_end = padded.bytes.get() + document.size();
+    m_end = document.data() + document.size();
     json::document root;
     json::json_type rootType {};
-    if (const auto error = parser.iterate(padded.bytes.get(), document.size(), padded.capacity).get(root);
+    if (const auto error
+        = parser.iterate(document.data(), document.size(), document.size() + DocumentBuffer::padding).get(root);
         error != simdjson::SUCCESS) {
         return Error {reasonFor(error)};
     }
@@ -559,7 +553,7 @@ bool CatalogReader::checkValue(json::value value, int depth)
 
 struct CatalogDecoder::Buffers {
     json::parser parser;
-    PaddedCopy padded;
+    DocumentBuffer copy;
 };
 
 CatalogDecoder::CatalogDecoder()
@@ -576,10 +570,35 @@ Result<std::vector<Station>> CatalogDecoder::decode(std::string_view document)
     if (!m_buffers) {
         m_buffers = std::make_unique<Buffers>();
     }
-    return CatalogReader {}.read(document, m_buffers->parser, m_buffers->padded);
+    DocumentBuffer& copy = m_buffers->copy;
+    if (copy.empty() || copy.capacity() < document.size()) {
+        copy = DocumentBuffer(document.size());
+    }
+    if (copy.empty()) {
+        return Error {outOfMemory};
+    }
+    std::copy(document.begin(), document.end(), copy.data());
+    copy.setSize(document.size());
+    return CatalogReader {}.read(copy.view(), m_buffers->parser);
+}
+
+Result<std::vector<Station>> CatalogDecoder::decode(const DocumentBuffer& document)
+{
+    if (document.empty()) {
+        return Error {outOfMemory};
+    }
+    if (!m_buffers) {
+        m_buffers = std::make_unique<Buffers>();
+    }
+    return CatalogReader {}.read(document.view(), m_buffers->parser);
 }
 
 Result<std::vector<Station>> decodeCatalog(std::string_view document)
+{
+    return CatalogDecoder {}.decode(document);
+}
+
+Result<std::vector<Station>> decodeCatalog(const DocumentBuffer& document)
 {
     return CatalogDecoder {}.decode(document);
 }

@@ -9,6 +9,8 @@
 
 namespace Vello {
 
+class DocumentBuffer;
+
 // Decodes a catalog document: a JSON array of station objects, in document order.
 //
 // - The eleven station keys are matched exactly; a missing key and `null` both leave the field
@@ -28,6 +30,8 @@ namespace Vello {
 //
 // Safe to call from any thread; each call uses its own CatalogDecoder.
 [[nodiscard]] Result<std::vector<Station>> decodeCatalog(std::string_view document);
+// The same for a document that already carries the parser's padding: it is read in place.
+[[nodiscard]] Result<std::vector<Station>> decodeCatalog(const DocumentBuffer& document);
 
 // Decodes catalog documents as decodeCatalog() does, keeping its working memory (a few times
 // the size of the largest document so far) from one decode to the next: fresh memory costs
@@ -43,6 +47,7 @@ public:
     CatalogDecoder& operator=(const CatalogDecoder&) = delete;
 
     [[nodiscard]] Result<std::vector<Station>> decode(std::string_view document);
+    [[nodiscard]] Result<std::vector<Station>> decode(const DocumentBuffer& document);
 
 private:
     struct Buffers;

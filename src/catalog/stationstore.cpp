@@ -2,13 +2,12 @@
 
 #include "catalogdecoder.h"
 #include "displayorder.h"
+#include "documentbuffer.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <cstdint>
-#include <cstdlib>
-#include <memory>
 #include <optional>
 #include <string_view>
 #include <system_error>
@@ -17,7 +16,6 @@
 #include <fcntl.h>
 #include <signal.h>
 #include <stdlib.h>
-#include <sys/mman.h>
 #include <sys/stat.h>
 #include <sys/types.h>
 #include <unistd.h>
@@ -31,63 +29,37 @@ constexpr std::string_view cacheFileName = "stations.json";
 // tell the leftovers of a dead process from a write still running in a live one.
 constexpr std::string_view temporaryPrefix = "stations.json.tmp.";
 
-struct FreeBytes {
-    void operator()(char* bytes) const { std::free(bytes); }
-};
-
-struct FileBytes {
-    std::unique_ptr<char[], FreeBytes> data;
-    std::size_t size = 0;
-};
-
-// Fresh memory costs a page fault per page on first touch, and on a catalog of tens of
-// megabytes those faults cost more than the read itself. Large buffers therefore sit on huge
-// page boundaries and ask for transparent huge pages: one fault per 2 MB instead of per 4 KB.
-// The buffer is not zeroed either; the read fills it.
-char* allocateForReading(std::size_t size)
-{
-    constexpr std::size_t hugePage = std::size_t {2} * 1024 * 1024;
-    if (size < hugePage) {
-        return static_cast<char*>(std::malloc(std::max<std::size_t>(size, 1)));
-    }
-    const std::size_t rounded = (size + hugePage - 1) / hugePage * hugePage;
-    void* bytes = std::aligned_alloc(hugePage, rounded);
-#ifdef MADV_HUGEPAGE
-    if (bytes != nullptr) {
-        ::madvise(bytes, rounded, MADV_HUGEPAGE);
-    }
-#endif
-    return static_cast<char*>(bytes);
-}
-
 // The whole of a regular file as it stood when opened, or nothing. Our own writes replace the
 // file rather than change it, so a file that changes while being read was written by someone
 // else; what was read then simply fails to decode. A file larger than any download we accept
 // is not our copy either.
-std::optional<FileBytes> readWholeFile(const std::filesystem::path& file)
+std::optional<DocumentBuffer> readWholeFile(const std::filesystem::path& file)
 {
     const int descriptor = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
     if (descriptor < 0) {
         return std::nullopt;
     }
-    std::optional<FileBytes> bytes;
+    std::optional<DocumentBuffer> bytes;
     struct stat status { };
     if (::fstat(descriptor, &status) == 0 && S_ISREG(status.st_mode)
         && static_cast<std::uintmax_t>(status.st_size) <= HttpClient::defaultMaxBodyBytes) {
         const auto size = static_cast<std::size_t>(status.st_size);
-        bytes.emplace(FileBytes {std::unique_ptr<char[], FreeBytes>(allocateForReading(size)), 0});
-        if (!bytes->data) {
-            bytes.reset();
-        }
-        while (bytes && bytes->size < size) {
-            const ssize_t got = ::read(descriptor, bytes->data.get() + bytes->size, size - bytes->size);
-            if (got > 0) {
-                bytes->size += static_cast<std::size_t>(got);
-            } else if (got == 0) {
+        bytes.emplace(size);
+        std::size_t got = 0;
+        while (!bytes->empty() && got < size) {
+            const ssize_t read = ::read(descriptor, bytes->data() + got, size - got);
+            if (read > 0) {
+                got += static_cast<std::size_t>(read);
+            } else if (read == 0) {
                 break;
             } else if (errno != EINTR) {
-                bytes.reset();
+                break;
             }
+        }
+        if (bytes->empty() || got < size) {
+            bytes.reset();
+        } else {
+            bytes->setSize(got);
         }
     }
     ::close(descriptor);
@@ -216,7 +188,7 @@ std::optional<std::vector<Station>> cacheAnswer(const std::filesystem::path& cac
 {
     Result<std::vector<Station>> decoded = Error {};
     if (const auto cached = readWholeFile(cacheURL)) {
-        decoded = decodeCatalog(std::string_view(cached->data.get(), cached->size));
+        decoded = decodeCatalog(*cached);
     }
     auto* stations = std::get_if<std::vector<Station>>(&decoded);
     if (stations == nullptr) {

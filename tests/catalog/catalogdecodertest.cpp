@@ -1,4 +1,5 @@
 #include "catalog/catalogdecoder.h"
+#include "catalog/documentbuffer.h"
 
 #include <gtest/gtest.h>
 
@@ -211,6 +212,20 @@ TEST(CatalogDecoder, KeptDecoderForgetsEarlierDocuments)
     const auto fourth = decoder.decode("[]");
     EXPECT_TRUE(std::get<std::vector<Station>>(fourth).empty());
     EXPECT_EQ(std::get<std::vector<Station>>(first)[2].name, "ghi");
+}
+
+TEST(CatalogDecoder, ADocumentReadInPlaceDecodesAsACopiedOne)
+{
+    for (const std::string& document : {std::string(R"([{"name": "a", "votes": 2}, {}])"),
+             std::string("\xEF\xBB\xBF[]"), std::string(R"([{"name": "a")"), std::string(R"([{"name": "a"}] [)")}) {
+        // Whatever lay in the buffer past the document before it was taken must not be read.
+        DocumentBuffer buffer(document.size() + 8);
+        ASSERT_FALSE(buffer.empty());
+        std::fill(buffer.data(), buffer.data() + buffer.capacity(), ']');
+        std::copy(document.begin(), document.end(), buffer.data());
+        buffer.setSize(document.size());
+        EXPECT_EQ(decodeCatalog(buffer), decodeCatalog(document)) << document;
+    }
 }
 
 } // namespace

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <cstddef>
+#include <memory>
+#include <string_view>
+
+namespace Vello {
+
+// A catalog document's bytes followed by zeroed padding that the JSON parser may read past
+// the end, so the document is parsed where it lies instead of being copied first.
+class DocumentBuffer final {
+public:
+    static constexpr std::size_t padding = 64;
+
+    DocumentBuffer() = default;
+    // Room for `size` bytes, not initialised; empty when the memory cannot be had.
+    explicit DocumentBuffer(std::size_t size);
+
+    [[nodiscard]] static DocumentBuffer copyOf(std::string_view document);
+
+    [[nodiscard]] bool empty() const { return m_bytes == nullptr; }
+    [[nodiscard]] char* data() { return m_bytes.get(); }
+    [[nodiscard]] std::size_t size() const { return m_size; }
+    // Room for a document without allocating again.
+    [[nodiscard]] std::size_t capacity() const { return m_capacity; }
+    [[nodiscard]] std::string_view view() const { return {m_bytes.get(), m_size}; }
+    // Takes `size` bytes (at most the capacity) as the document and pads after them.
+    void setSize(std::size_t size);
+
+private:
+    struct Free {
+        void operator()(char* bytes) const;
+    };
+
+    std::unique_ptr<char[], Free> m_bytes;
+    std::size_t m_size = 0;
+    std::size_t m_capacity = 0;
+};
+
+} // namespace Vello
