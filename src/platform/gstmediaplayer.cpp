@@ -25,7 +25,12 @@ struct GstMediaPlayer::Core {
             return;
         }
         const bool holdForData = buffering && waitsToMinimizeStalling && !live;
-        gst_element_set_state(playbin, wantsToPlay && !holdForData ? GST_STATE_PLAYING : GST_STATE_PAUSED);
+        // Asking for PLAYING while the pipeline is still prerolling, then pausing it again for
+        // buffering, can leave it waiting for ever on a preroll that has already happened; so
+        // PLAYING is asked for only once it has prerolled (live pipelines do not preroll).
+        const bool prerolled = live || state == GST_STATE_PAUSED || state == GST_STATE_PLAYING;
+        const bool playNow = wantsToPlay && !holdForData && prerolled;
+        gst_element_set_state(playbin, playNow ? GST_STATE_PLAYING : GST_STATE_PAUSED);
     }
 
     void handle(GstMessage* message)
@@ -34,6 +39,9 @@ struct GstMediaPlayer::Core {
         case GST_MESSAGE_STATE_CHANGED:
             if (GST_MESSAGE_SRC(message) == GST_OBJECT_CAST(playbin)) {
                 gst_message_parse_state_changed(message, nullptr, &state, nullptr);
+                if (state == GST_STATE_PAUSED && wantsToPlay) {
+                    applyTargetState();
+                }
             }
             break;
         case GST_MESSAGE_BUFFERING: {
