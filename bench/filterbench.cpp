@@ -5,6 +5,7 @@
 #include "browser/preferences.h"
 #include "catalog/catalogdecoder.h"
 #include "catalog/displayorder.h"
+#include "catalog/httpclient.h"
 #include "playback/mediabackend.h"
 
 #include <benchmark/benchmark.h>
@@ -57,6 +58,11 @@ public:
     std::unique_ptr<MediaPlayer> createPlayer(const std::string&) override { return nullptr; }
 };
 
+class NoHttp final : public HttpClient {
+public:
+    void get(const std::string&, std::size_t, Completion) override { }
+};
+
 class NoPreferences final : public Preferences {
 public:
     std::vector<std::string> stringList(const std::string&) const override { return {}; }
@@ -92,9 +98,10 @@ void BM_FilteredStations(benchmark::State& state)
     TypedView view;
     AnsweringSource source(deliveredCatalog(static_cast<std::size_t>(state.range(0))));
     SilentBackend backend;
+    NoHttp http;
     NoPreferences preferences;
     CollectingQueue queue;
-    BrowserController controller(view, source, backend, preferences, queue);
+    BrowserController controller(view, source, backend, http, preferences, queue);
     controller.viewDidLoad();
     queue.runAll();
     view.typed = queries.at(static_cast<std::size_t>(state.range(1)));

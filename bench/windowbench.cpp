@@ -152,7 +152,7 @@ int runApplication(int argc, char** argv, const QString& cacheFolder, bool catal
     report("phase_ports_ms", static_cast<double>(phases.nsecsElapsed()) / 1e6);
     StationStore store(http, "http://127.0.0.1:9/stations_filtered.json", cacheFolder.toStdString());
     // The store answers from its cache inside the window's construction, on this thread.
-    MainWindow window(store, media, preferences, mainQueue, artwork);
+    MainWindow window(store, media, http, preferences, mainQueue, artwork);
     report("phase_window_ms", static_cast<double>(phases.nsecsElapsed()) / 1e6);
     window.centerOnScreen();
     FirstPaint painted(catalogExpected ? std::function<bool(QObject*)>(isStationRow)

@@ -200,7 +200,7 @@ int takeScreenshots(int argc, char** argv, const QString& folder)
     ListSource source;
     SilentBackend media;
     FixedPreferences preferences;
-    MainWindow window(source, media, preferences, mainQueue, artwork);
+    MainWindow window(source, media, http, preferences, mainQueue, artwork);
     window.show();
     ReleaseMainViewController& view = *window.controller();
     BrowserController& browser = view.browser();

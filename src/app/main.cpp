@@ -2,12 +2,12 @@
 #include "mainwindow.h"
 #include "testinspector.h"
 
-#include "browser/mainqueue.h"
 #include "catalog/stationstore.h"
 #include "platform/gstmediabackend.h"
 #include "platform/qthttpclient.h"
 #include "platform/qtmainqueue.h"
 #include "platform/settingspreferences.h"
+#include "playback/mainqueue.h"
 #include "widgets/artworkloader.h"
 
 #include <QApplication>
@@ -47,7 +47,7 @@ int main(int argc, char* argv[])
 
     // Only the end-to-end test sets the variable this looks for; otherwise nothing is created.
     const auto inspector = Vello::TestInspector::fromEnvironment();
-    Vello::MainWindow window(store, media, preferences, mainQueue, artwork);
+    Vello::MainWindow window(store, media, http, preferences, mainQueue, artwork);
     window.centerOnScreen();
     window.show();
     window.raise();

@@ -20,10 +20,10 @@ const QString appName = QStringLiteral("Pemba Vello");
 
 } // namespace
 
-MainWindow::MainWindow(StationSource& source, MediaBackend& media, Preferences& preferences, MainQueue& queue,
-    ArtworkLoader& artwork, QWidget* parent)
+MainWindow::MainWindow(StationSource& source, MediaBackend& media, HttpClient& http, Preferences& preferences,
+    MainQueue& queue, ArtworkLoader& artwork, QWidget* parent)
     : QMainWindow(parent)
-    , m_controller(new ReleaseMainViewController(source, media, preferences, queue, artwork, this))
+    , m_controller(new ReleaseMainViewController(source, media, http, preferences, queue, artwork, this))
 {
     setCentralWidget(m_controller);
     setWindowTitle(appName);

@@ -8,6 +8,7 @@ class QMenu;
 namespace Vello {
 
 class ArtworkLoader;
+class HttpClient;
 class MainQueue;
 class MediaBackend;
 class Preferences;
@@ -25,7 +26,7 @@ public:
     static constexpr int minimumWidth = 920;
     static constexpr int minimumHeight = 620;
 
-    MainWindow(StationSource& source, MediaBackend& media, Preferences& preferences, MainQueue& queue,
+    MainWindow(StationSource& source, MediaBackend& media, HttpClient& http, Preferences& preferences, MainQueue& queue,
         ArtworkLoader& artwork, QWidget* parent = nullptr);
 
     [[nodiscard]] ReleaseMainViewController* controller() const { return m_controller; }

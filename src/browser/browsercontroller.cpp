@@ -11,12 +11,12 @@
 
 namespace Vello {
 
-BrowserController::BrowserController(
-    BrowserView& view, StationSource& source, MediaBackend& media, Preferences& preferences, MainQueue& queue)
+BrowserController::BrowserController(BrowserView& view, StationSource& source, MediaBackend& media, HttpClient& http,
+    Preferences& preferences, MainQueue& queue)
     : m_view(view)
     , m_source(source)
     , m_queue(queue)
-    , m_player(std::make_unique<PlayerController>(media))
+    , m_player(std::make_unique<PlayerController>(media, queue, http))
     , m_library(preferences)
     , m_random(std::random_device {}())
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mainqueue.h"
+#include "playback/mainqueue.h"
 #include "screen.h"
 #include "searchablecatalog.h"
 #include "stationlibrary.h"
@@ -21,6 +21,7 @@
 namespace Vello {
 
 class BrowserView;
+class HttpClient;
 class MediaBackend;
 class PlayerController;
 class Preferences;
@@ -36,8 +37,8 @@ public:
     static constexpr int contentInsetWithoutPlayer = 28;
     static constexpr std::int64_t nowPlayingTitleLimit = 64;
 
-    BrowserController(
-        BrowserView& view, StationSource& source, MediaBackend& media, Preferences& preferences, MainQueue& queue);
+    BrowserController(BrowserView& view, StationSource& source, MediaBackend& media, HttpClient& http,
+        Preferences& preferences, MainQueue& queue);
     ~BrowserController();
 
     BrowserController(const BrowserController&) = delete;

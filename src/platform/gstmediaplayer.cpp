@@ -2,7 +2,7 @@
 
 #include "pipelinereaper.h"
 
-#include "browser/mainqueue.h"
+#include "playback/mainqueue.h"
 
 #include <gst/gst.h>
 

@@ -6,8 +6,10 @@
 
 namespace Vello {
 
-PlayerController::PlayerController(MediaBackend& backend)
+PlayerController::PlayerController(MediaBackend& backend, MainQueue& queue, HttpClient& http)
     : m_backend(backend)
+    , m_queue(queue)
+    , m_http(http)
 {
 }
 

@@ -10,12 +10,16 @@
 
 namespace Vello {
 
+class HttpClient;
+class MainQueue;
+
 // Owns the application's one media player and remembers the station it was last asked to
 // play. Every operation ends by calling the state-change callback, synchronously; the
 // controller itself never observes the player. GUI thread only.
 class PlayerController final {
 public:
-    explicit PlayerController(MediaBackend& backend);
+    // Every port must outlive the controller.
+    PlayerController(MediaBackend& backend, MainQueue& queue, HttpClient& http);
     ~PlayerController();
 
     PlayerController(const PlayerController&) = delete;
@@ -40,6 +44,8 @@ private:
     void notify() const;
 
     MediaBackend& m_backend;
+    MainQueue& m_queue;
+    HttpClient& m_http;
     std::unique_ptr<MediaPlayer> m_player;
     std::optional<Station> m_currentStation;
     std::function<void()> m_onStateChange;

@@ -45,11 +45,11 @@ void discard(QWidget* widget)
 
 } // namespace
 
-ReleaseMainViewController::ReleaseMainViewController(StationSource& source, MediaBackend& media,
+ReleaseMainViewController::ReleaseMainViewController(StationSource& source, MediaBackend& media, HttpClient& http,
     Preferences& preferences, MainQueue& queue, ArtworkLoader& artwork, QWidget* parent)
     : QWidget(parent)
     , m_artwork(artwork)
-    , m_browser(std::make_unique<BrowserController>(*this, source, media, preferences, queue))
+    , m_browser(std::make_unique<BrowserController>(*this, source, media, http, preferences, queue))
 {
     buildShell();
     renderSidebar();

@@ -25,6 +25,7 @@ class ArtworkLoader;
 class AspectFillImageView;
 class BrowserController;
 class ElidedLabel;
+class HttpClient;
 class MainQueue;
 class MediaBackend;
 class Preferences;
@@ -50,8 +51,8 @@ public:
 
     // Builds the shell, then loads the pictures, favourites and recents and asks `source` for
     // the catalog. Every port must outlive the controller.
-    ReleaseMainViewController(StationSource& source, MediaBackend& media, Preferences& preferences, MainQueue& queue,
-        ArtworkLoader& artwork, QWidget* parent = nullptr);
+    ReleaseMainViewController(StationSource& source, MediaBackend& media, HttpClient& http, Preferences& preferences,
+        MainQueue& queue, ArtworkLoader& artwork, QWidget* parent = nullptr);
     ~ReleaseMainViewController() override;
 
     [[nodiscard]] BrowserController& browser() const { return *m_browser; }

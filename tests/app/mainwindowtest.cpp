@@ -30,7 +30,7 @@ struct WindowFixture : ::testing::Test {
     ManualMainQueue queue;
     FakeHttpClient http;
     ArtworkLoader artwork {http};
-    MainWindow window {source, media, preferences, queue, artwork};
+    MainWindow window {source, media, http, preferences, queue, artwork};
 
     void showActive()
     {

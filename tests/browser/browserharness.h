@@ -1,6 +1,7 @@
 #pragma once
 
 #include "browserfakes.h"
+#include "fakehttpclient.h"
 #include "manualmainqueue.h"
 #include "playback/fakemediabackend.h"
 
@@ -17,10 +18,11 @@ struct BrowserHarness {
     RecordingView view;
     FakeStationSource source;
     FakeMediaBackend media;
+    FakeHttpClient http;
     MemoryPreferences preferences;
     ManualMainQueue queue;
     std::unique_ptr<BrowserController> controller
-        = std::make_unique<BrowserController>(view, source, media, preferences, queue);
+        = std::make_unique<BrowserController>(view, source, media, http, preferences, queue);
 
     // Starts the controller and delivers `stations` as the catalog.
     void start(std::vector<Station> stations);

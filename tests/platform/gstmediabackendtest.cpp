@@ -2,6 +2,7 @@
 #include "icecastserver.h"
 
 #include "platform/gstmediabackend.h"
+#include "platform/qthttpclient.h"
 #include "platform/qtmainqueue.h"
 #include "playback/playercontroller.h"
 
@@ -86,6 +87,7 @@ protected:
     inline static bool sourcesStarted = false;
 
     QtMainQueue queue;
+    QtHttpClient http;
     std::vector<std::shared_ptr<CaptureSink>> captures;
     GstMediaBackend backend {queue, [this] {
                                  captures.push_back(CaptureSink::create());
@@ -117,7 +119,7 @@ TEST_F(GstMediaBackendTest, PlaysMp3AndOggVorbisStreamsAtTheirTone)
 
 TEST_F(GstMediaBackendTest, PlayingTheSecondStationLeavesOnlyItsTone)
 {
-    PlayerController controller(backend);
+    PlayerController controller(backend, queue, http);
     controller.play(stationAt(server->url("/tone.mp3")));
     ASSERT_TRUE(spinUntil([&] { return controller.isPlaying(); }));
     const std::shared_ptr<CaptureSink> first = captures.at(0);
@@ -178,7 +180,7 @@ TEST_F(GstMediaBackendTest, RefusesEverythingButHttpAndHttps)
     }
     EXPECT_NE(backend.createPlayer("HTTP://127.0.0.1:1/upper-case-scheme"), nullptr);
 
-    PlayerController controller(backend);
+    PlayerController controller(backend, queue, http);
     int callbacks = 0;
     controller.setOnStateChange([&] { ++callbacks; });
     controller.play(stationAt("file:///etc/passwd"));

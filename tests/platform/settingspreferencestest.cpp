@@ -66,8 +66,8 @@ TEST(SettingsPreferencesTest, FavouritesAndRecentsSurviveARestart)
     {
         SettingsPreferences preferences(path);
         BrowserHarness first;
-        auto controller
-            = std::make_unique<BrowserController>(first.view, first.source, first.media, preferences, first.queue);
+        auto controller = std::make_unique<BrowserController>(
+            first.view, first.source, first.media, first.http, preferences, first.queue);
         controller->viewDidLoad();
         first.source.answer(makeStations(5));
         first.queue.runPending();
@@ -79,8 +79,8 @@ TEST(SettingsPreferencesTest, FavouritesAndRecentsSurviveARestart)
 
     SettingsPreferences preferences(path);
     BrowserHarness second;
-    auto controller
-        = std::make_unique<BrowserController>(second.view, second.source, second.media, preferences, second.queue);
+    auto controller = std::make_unique<BrowserController>(
+        second.view, second.source, second.media, second.http, preferences, second.queue);
     controller->viewDidLoad();
     second.source.answer(makeStations(5));
     second.queue.runPending();

@@ -1,6 +1,8 @@
 #include "playback/playercontroller.h"
 
+#include "fakehttpclient.h"
 #include "fakemediabackend.h"
+#include "manualmainqueue.h"
 
 #include <gtest/gtest.h>
 
@@ -28,7 +30,9 @@ protected:
     }
 
     FakeMediaBackend backend;
-    PlayerController controller {backend};
+    ManualMainQueue queue;
+    FakeHttpClient http;
+    PlayerController controller {backend, queue, http};
     int callbacks = 0;
 };
 

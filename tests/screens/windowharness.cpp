@@ -15,7 +15,7 @@ namespace Vello {
 
 WindowHarness::WindowHarness()
 {
-    window = std::make_unique<ReleaseMainViewController>(source, media, preferences, queue, artwork);
+    window = std::make_unique<ReleaseMainViewController>(source, media, http, preferences, queue, artwork);
     window->resize(1180, 760);
     window->show();
     settle();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "browser/mainqueue.h"
+#include "playback/mainqueue.h"
 
 #include <chrono>
 #include <condition_variable>
