@@ -1,17 +1,25 @@
 #pragma once
 
+#include "playback/playbackstate.h"
+
 #include <string>
 
 namespace Vello {
 
 // What the now-playing parts of the window show: the mini player's and the rail's title, the
-// rail's detail line, whether the mini player is shown, and the content's bottom inset (room
-// for the mini player while it floats over the content).
+// rail's detail line, the song on the air and a line on how playback goes, whether the mini
+// player is shown, and the content's bottom inset (room for the mini player while it floats
+// over the content).
 struct NowPlaying final {
     std::string title;
     std::string detail;
     bool miniPlayerVisible = false;
     int contentBottomInset = 28;
+    // Empty while the station has not said what is on.
+    std::string songTitle;
+    // playbackStatusText() of the player's state: empty while playing, paused or idle.
+    std::string status;
+    PlaybackPhase phase = PlaybackPhase::Idle;
 
     friend bool operator==(const NowPlaying&, const NowPlaying&) = default;
 };

@@ -77,6 +77,36 @@ bool PlayerController::hasPlayer() const
     return m_player != nullptr;
 }
 
+const PlaybackState& PlayerController::playbackState() const
+{
+    return m_state;
+}
+
+const std::string& PlayerController::streamTitle() const
+{
+    return m_streamTitle;
+}
+
+void PlayerController::setVolume(double volume)
+{
+    m_volume = volume;
+}
+
+void PlayerController::setMuted(bool muted)
+{
+    m_muted = muted;
+}
+
+double PlayerController::volume() const
+{
+    return m_volume;
+}
+
+bool PlayerController::isMuted() const
+{
+    return m_muted;
+}
+
 void PlayerController::setOnStateChange(std::function<void()> onStateChange)
 {
     m_onStateChange = std::move(onStateChange);

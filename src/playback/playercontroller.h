@@ -1,12 +1,14 @@
 #pragma once
 
 #include "playback/mediabackend.h"
+#include "playback/playbackstate.h"
 
 #include "catalog/station.h"
 
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string>
 
 namespace Vello {
 
@@ -37,6 +39,16 @@ public:
     [[nodiscard]] bool isPlaying() const;
     [[nodiscard]] const std::optional<Station>& currentStation() const;
     [[nodiscard]] bool hasPlayer() const;
+    [[nodiscard]] const PlaybackState& playbackState() const;
+    // The song the station says is on, cleaned up for display; empty when it has not said.
+    [[nodiscard]] const std::string& streamTitle() const;
+
+    // The loudness on the cubic scale desktop mixers show, 0 to 1; it carries over to every
+    // later stream.
+    void setVolume(double volume);
+    void setMuted(bool muted);
+    [[nodiscard]] double volume() const;
+    [[nodiscard]] bool isMuted() const;
 
     void setOnStateChange(std::function<void()> onStateChange);
 
@@ -48,6 +60,10 @@ private:
     HttpClient& m_http;
     std::unique_ptr<MediaPlayer> m_player;
     std::optional<Station> m_currentStation;
+    PlaybackState m_state;
+    std::string m_streamTitle;
+    double m_volume = 1.0;
+    bool m_muted = false;
     std::function<void()> m_onStateChange;
 };
 

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <string>
+
+namespace Vello {
+
+// Where the current stream stands, as the person should see it.
+enum class PlaybackPhase {
+    Idle, // nothing current, or stopped
+    Connecting,
+    Buffering,
+    Playing,
+    Paused,
+    Reconnecting,
+    Failed,
+};
+
+struct PlaybackState final {
+    PlaybackPhase phase = PlaybackPhase::Idle;
+    // While buffering: how full the buffer is, 0 to 100.
+    int bufferingPercent = 0;
+    // While reconnecting: whole seconds until the next try.
+    int secondsUntilRetry = 0;
+    // When failed: what went wrong, in plain words.
+    std::string failure;
+
+    friend bool operator==(const PlaybackState&, const PlaybackState&) = default;
+};
+
+// The line the now-playing views show under the station: "Connecting…", "Buffering 40 %",
+// "Reconnecting in 4 s…", the failure, or nothing while idle, playing or paused.
+[[nodiscard]] std::string playbackStatusText(const PlaybackState& state);
+
+} // namespace Vello
