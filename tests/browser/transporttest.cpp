@@ -117,16 +117,17 @@ TEST(TransportTest, NowPlayingFollowsTheCurrentStationThroughTheQueue)
 
     h.controller->play(silent);
     EXPECT_EQ(h.controller->recentIds(), (Ids {"silent"})) << "recorded although it cannot play";
-    EXPECT_EQ(h.view.nowPlaying.back(), (NowPlaying {"", "", false, 28}));
+    EXPECT_EQ(h.view.nowPlaying.back(), (NowPlaying {"", "", false, 28, {}, {}, {}}));
 
     h.controller->play(longName);
-    EXPECT_EQ(h.view.nowPlaying.back(), (NowPlaying {std::string(63, 'x') + "…", "Live station", true, 120}));
+    EXPECT_EQ(
+        h.view.nowPlaying.back(), (NowPlaying {std::string(63, 'x') + "…", "Live station", true, 120, {}, {}, {}}));
     const std::size_t shownSoFar = h.view.nowPlaying.size();
     h.queue.runPending();
     EXPECT_EQ(h.view.nowPlaying.size(), shownSoFar + 1) << "the player's callback refreshes again a turn later";
 
     h.controller->play(fits);
-    EXPECT_EQ(h.view.nowPlaying.back(), (NowPlaying {std::string(64, 'y'), "Norway | news", true, 120}));
+    EXPECT_EQ(h.view.nowPlaying.back(), (NowPlaying {std::string(64, 'y'), "Norway | news", true, 120, {}, {}, {}}));
     h.controller->play(silent);
     EXPECT_EQ(h.view.nowPlaying.back().title, std::string(64, 'y')) << "an unplayable station leaves the last one";
     EXPECT_EQ(h.controller->screen(), Screen::Home);
