@@ -60,7 +60,7 @@ public:
 
 class NoHttp final : public HttpClient {
 public:
-    void get(const std::string&, std::size_t, Completion) override { }
+    void get(HttpRequest, Completion) override { }
 };
 
 class NoPreferences final : public Preferences {

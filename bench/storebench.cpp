@@ -18,7 +18,7 @@ namespace {
 // Never answers, so that only the answer from the cache is measured.
 class SilentHttpClient final : public HttpClient {
 public:
-    void get(const std::string&, std::size_t, Completion) override { }
+    void get(HttpRequest, Completion) override { }
 };
 
 // What a start with a cached catalog costs before the window can show it: read the file,

@@ -49,9 +49,9 @@ namespace {
 // measurement needs no network, and the count is the number of logo loads the window started.
 class OfflineHttpClient final : public HttpClient {
 public:
-    void get(const std::string& url, std::size_t /*maxBodyBytes*/, Completion completion) override
+    void get(HttpRequest request, Completion completion) override
     {
-        if (url.find("stations_filtered.json") == std::string::npos) {
+        if (request.url.find("stations_filtered.json") == std::string::npos) {
             ++m_logoRequests;
         }
         QThreadPool::globalInstance()->start(

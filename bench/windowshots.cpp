@@ -126,9 +126,9 @@ public:
             m_logos["http://logos.invalid/" + std::to_string(i) + ".png"] = logoFor(i);
         }
     }
-    void get(const std::string& url, std::size_t /*maxBodyBytes*/, Completion completion) override
+    void get(HttpRequest request, Completion completion) override
     {
-        const auto found = m_logos.find(url);
+        const auto found = m_logos.find(request.url);
         HttpResult result
             = found != m_logos.end() ? HttpResult(HttpResponse {200, found->second}) : HttpResult(Error {"not served"});
         QThreadPool::globalInstance()->start(

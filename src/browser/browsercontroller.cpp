@@ -42,6 +42,36 @@ const std::optional<Station>& BrowserController::currentStation() const
     return m_player->currentStation();
 }
 
+const PlaybackState& BrowserController::playbackState() const
+{
+    return m_player->playbackState();
+}
+
+const std::string& BrowserController::streamTitle() const
+{
+    return m_player->streamTitle();
+}
+
+double BrowserController::volume() const
+{
+    return m_player->volume();
+}
+
+bool BrowserController::isMuted() const
+{
+    return m_player->isMuted();
+}
+
+void BrowserController::setVolume(double volume)
+{
+    m_player->setVolume(volume);
+}
+
+void BrowserController::setMuted(bool muted)
+{
+    m_player->setMuted(muted);
+}
+
 std::vector<const Station*> BrowserController::filteredStations() const
 {
     return m_catalog.filtered(m_mode, m_library.favorites(), m_library.recentIds(), searchQuery(m_view.searchText()));

@@ -7,6 +7,7 @@
 
 #include "catalog/station.h"
 #include "catalog/stationsource.h"
+#include "playback/playbackstate.h"
 
 #include <chrono>
 #include <cstddef>
@@ -56,6 +57,12 @@ public:
     [[nodiscard]] const std::vector<std::string>& recentIds() const { return m_library.recentIds(); }
     [[nodiscard]] bool isFavorite(const Station& station) const;
     [[nodiscard]] const std::optional<Station>& currentStation() const;
+    [[nodiscard]] const PlaybackState& playbackState() const;
+    // The song on the air, when the station says; empty otherwise.
+    [[nodiscard]] const std::string& streamTitle() const;
+    // The loudness on the cubic scale, 0 to 1, and whether it is muted.
+    [[nodiscard]] double volume() const;
+    [[nodiscard]] bool isMuted() const;
 
     // The list of the moment for the current mode and search text, worked out afresh. The
     // pointers are valid until the next catalog arrives: use them within one render.
@@ -88,6 +95,8 @@ public:
     // Plays a station of the list picked at random.
     void shuffle();
     void openPlayer();
+    void setVolume(double volume);
+    void setMuted(bool muted);
     // Brings the now-playing parts of the window up to date with the current station.
     void refreshPlayer();
 

@@ -77,10 +77,10 @@ public:
         m_manager->setTransferTimeout(static_cast<int>(transferTimeout.count()));
     }
 
-    void start(const QUrl& url, std::size_t maxBodyBytes, Completion completion)
+    void start(const QUrl& url, HttpRequest request, Completion completion)
     {
         QNetworkReply* reply = m_manager->get(QNetworkRequest(url));
-        m_active.emplace(reply, Transfer {{}, maxBodyBytes, std::move(completion)});
+        m_active.emplace(reply, Transfer {{}, std::move(request), std::move(completion)});
         QObject::connect(reply, &QNetworkReply::metaDataChanged, m_context, [this, reply] { checkLength(reply); });
         QObject::connect(reply, &QNetworkReply::readyRead, m_context, [this, reply] { drain(reply); });
         QObject::connect(reply, &QNetworkReply::finished, m_context, [this, reply] { finish(reply); });
@@ -99,7 +99,7 @@ public:
 private:
     struct Transfer {
         std::string body;
-        std::size_t maxBodyBytes;
+        HttpRequest request;
         Completion completion;
     };
 
@@ -112,8 +112,8 @@ private:
         }
         const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
         const bool redirecting = reply->attribute(QNetworkRequest::RedirectionTargetAttribute).isValid();
-        if (!redirecting && length.isValid() && length.toULongLong() > found->second.maxBodyBytes) {
-            fail(reply, tooLarge(found->second.maxBodyBytes));
+        if (!redirecting && length.isValid() && length.toULongLong() > found->second.request.maxBodyBytes) {
+            fail(reply, tooLarge(found->second.request.maxBodyBytes));
         }
     }
 
@@ -126,8 +126,8 @@ private:
         }
         Transfer& transfer = found->second;
         const auto available = static_cast<std::size_t>(reply->bytesAvailable());
-        if (available > transfer.maxBodyBytes - transfer.body.size()) {
-            fail(reply, tooLarge(transfer.maxBodyBytes));
+        if (available > transfer.request.maxBodyBytes - transfer.body.size()) {
+            fail(reply, tooLarge(transfer.request.maxBodyBytes));
             return false;
         }
         if (available == 0) {
@@ -135,6 +135,11 @@ private:
         }
         const QByteArray chunk = reply->readAll();
         transfer.body.append(chunk.constData(), static_cast<std::size_t>(chunk.size()));
+        if (transfer.request.onProgress) {
+            const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
+            transfer.request.onProgress(transfer.body.size(),
+                length.isValid() ? std::optional<std::size_t>(length.toULongLong()) : std::nullopt);
+        }
         return true;
     }
 
@@ -205,8 +210,9 @@ QtHttpClient::~QtHttpClient()
     m_completions.waitForDone();
 }
 
-void QtHttpClient::get(const std::string& url, std::size_t maxBodyBytes, Completion completion)
+void QtHttpClient::get(HttpRequest request, Completion completion)
 {
+    const std::string& url = request.url;
     const QUrl parsed(QString::fromStdString(url), QUrl::StrictMode);
     const QString scheme = parsed.scheme();
     if (!parsed.isValid() || parsed.host().isEmpty()
@@ -221,8 +227,8 @@ void QtHttpClient::get(const std::string& url, std::size_t maxBodyBytes, Complet
     }
     QMetaObject::invokeMethod(
         m_transfers->context(),
-        [this, parsed, maxBodyBytes, completion = std::move(completion)]() mutable {
-            m_transfers->start(parsed, maxBodyBytes, std::move(completion));
+        [this, parsed, request = std::move(request), completion = std::move(completion)]() mutable {
+            m_transfers->start(parsed, std::move(request), std::move(completion));
         },
         Qt::QueuedConnection);
 }

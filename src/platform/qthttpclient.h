@@ -29,7 +29,8 @@ public:
     QtHttpClient& operator=(const QtHttpClient&) = delete;
 
     // Safe to call from any thread, including from inside a completion.
-    void get(const std::string& url, std::size_t maxBodyBytes, Completion completion) override;
+    using HttpClient::get;
+    void get(HttpRequest request, Completion completion) override;
 
 private:
     class Transfers;

@@ -4,12 +4,29 @@
 
 namespace Vello {
 
-void FakeHttpClient::get(const std::string& url, std::size_t maxBodyBytes, Completion completion)
+void FakeHttpClient::get(HttpRequest request, Completion completion)
 {
     const std::lock_guard lock(m_mutex);
-    m_pending.push_back({url, std::move(completion)});
-    m_requestedUrls.push_back(url);
-    m_lastMaxBodyBytes = maxBodyBytes;
+    m_requestedUrls.push_back(request.url);
+    m_lastMaxBodyBytes = request.maxBodyBytes;
+    m_pending.push_back({std::move(request), std::move(completion)});
+}
+
+bool FakeHttpClient::reportProgress(std::size_t received, std::optional<std::size_t> total)
+{
+    std::function<void(std::size_t, std::optional<std::size_t>)> onProgress;
+    {
+        const std::lock_guard lock(m_mutex);
+        if (m_pending.empty()) {
+            return false;
+        }
+        onProgress = m_pending.front().request.onProgress;
+    }
+    if (onProgress) {
+        std::thread worker([&] { onProgress(received, total); });
+        worker.join();
+    }
+    return true;
 }
 
 bool FakeHttpClient::respond(HttpResult result)

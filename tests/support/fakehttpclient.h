@@ -15,7 +15,8 @@ namespace Vello {
 // a thread of its own, as the real client's completions do.
 class FakeHttpClient final : public HttpClient {
 public:
-    void get(const std::string& url, std::size_t maxBodyBytes, Completion completion) override;
+    using HttpClient::get;
+    void get(HttpRequest request, Completion completion) override;
 
     // Answers the oldest waiting request and returns once its completion has returned.
     // False when no request is waiting.
@@ -26,10 +27,13 @@ public:
     [[nodiscard]] std::vector<std::string> requestedUrls() const;
     // The body cap of the latest request.
     [[nodiscard]] std::size_t lastMaxBodyBytes() const;
+    // Tells the oldest waiting request that `received` bytes of `total` have arrived. False
+    // when no request is waiting.
+    bool reportProgress(std::size_t received, std::optional<std::size_t> total);
 
 private:
     struct Request {
-        std::string url;
+        HttpRequest request;
         Completion completion;
     };
 
