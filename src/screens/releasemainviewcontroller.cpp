@@ -190,6 +190,7 @@ void ReleaseMainViewController::showNowPlaying(const NowPlaying& nowPlaying)
     m_miniPlayerPanel->setVisible(nowPlaying.miniPlayerVisible);
     m_contentLayout->setContentsMargins(
         contentSideInset, contentTopInset, contentSideInset, nowPlaying.contentBottomInset);
+    Q_EMIT nowPlayingChanged();
 }
 
 void ReleaseMainViewController::renderSidebar()

@@ -77,6 +77,9 @@ public:
     void loadFallbackImage() override;
     void loadHeroImage() override;
 
+Q_SIGNALS:
+    void nowPlayingChanged();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
