@@ -12,9 +12,11 @@
 #include "playback/mainqueue.h"
 #include "screens/releasemainviewcontroller.h"
 #include "widgets/artworkloader.h"
+#include "widgets/logodiskcache.h"
 
 #include <QApplication>
 #include <QDBusConnection>
+#include <QUrl>
 #include <QtGlobal>
 
 #include <cstdio>
@@ -62,7 +64,9 @@ int main(int argc, char* argv[])
     Vello::QtHttpClient http;
     Vello::SettingsPreferences preferences;
     Vello::GstMediaBackend media(mainQueue);
+    Vello::LogoDiskCache logoDisk(Vello::LogoDiskCache::defaultFolder());
     Vello::ArtworkLoader artwork(http);
+    artwork.setDiskCache(&logoDisk);
     Vello::StationStore store(http, options.catalogUrl, Vello::cacheFolder());
 
     // Only the end-to-end test sets the variable this looks for; otherwise nothing is created.
@@ -71,7 +75,11 @@ int main(int argc, char* argv[])
     std::unique_ptr<Vello::BrowserMprisPlayer> mprisPlayer;
     std::unique_ptr<Vello::MprisService> mpris;
     if (claim == Vello::MprisService::Claim::Claimed) {
-        mprisPlayer = std::make_unique<Vello::BrowserMprisPlayer>(window.controller()->browser(), window);
+        mprisPlayer = std::make_unique<Vello::BrowserMprisPlayer>(
+            window.controller()->browser(), window, [&logoDisk](const std::string& favicon) {
+                const QString file = logoDisk.existingFile(QString::fromStdString(favicon));
+                return file.isEmpty() ? file : QUrl::fromLocalFile(file).toString();
+            });
         mpris = std::make_unique<Vello::MprisService>(*mprisPlayer, bus);
         QObject::connect(window.controller(), &Vello::ReleaseMainViewController::nowPlayingChanged, mpris.get(),
             &Vello::MprisService::refresh);
