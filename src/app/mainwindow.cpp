@@ -1,5 +1,8 @@
 #include "mainwindow.h"
 
+#include "favoritestransfer.h"
+
+#include "browser/browsercontroller.h"
 #include "screens/releasemainviewcontroller.h"
 #include "widgets/palette.h"
 
@@ -49,6 +52,12 @@ void MainWindow::buildMenu()
             appName + u' ' + QCoreApplication::applicationVersion()
                 + QStringLiteral("\nInternet radio, most popular first."));
     });
+    m_applicationMenu->addSeparator();
+
+    QAction* exportAction = m_applicationMenu->addAction(QStringLiteral("Export Favourites…"));
+    connect(exportAction, &QAction::triggered, this, [this] { exportFavorites(this, m_controller->browser()); });
+    QAction* importAction = m_applicationMenu->addAction(QStringLiteral("Import Favourites…"));
+    connect(importAction, &QAction::triggered, this, [this] { importFavorites(this, m_controller->browser()); });
     m_applicationMenu->addSeparator();
 
     // Hiding an application is not something every desktop does; minimising is what they all do.

@@ -68,6 +68,9 @@ TEST_F(MainWindowTest, OpensAtItsSizeWithTheNameAndOneMenu)
     const std::vector<Entry> expected {
         {QStringLiteral("About Pemba Vello"), {}, true},
         {QStringLiteral("-"), {}, true},
+        {QStringLiteral("Export Favourites…"), {}, true},
+        {QStringLiteral("Import Favourites…"), {}, true},
+        {QStringLiteral("-"), {}, true},
         {QStringLiteral("Hide Pemba Vello"), QKeySequence(Qt::CTRL | Qt::Key_H), true},
         {QStringLiteral("Hide Others"), QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_H), false},
         {QStringLiteral("-"), {}, true},
