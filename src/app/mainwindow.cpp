@@ -36,6 +36,20 @@ MainWindow::MainWindow(StationSource& source, MediaBackend& media, HttpClient& h
     resize(initialWidth, initialHeight);
     setMinimumSize(minimumWidth, minimumHeight);
     buildMenu();
+    followNowPlaying();
+}
+
+void MainWindow::followNowPlaying()
+{
+    connect(m_controller, &ReleaseMainViewController::nowPlayingChanged, this,
+        [this](const NowPlaying& nowPlaying) { setWindowTitle(windowTitleFor(nowPlaying)); });
+}
+
+QString MainWindow::windowTitleFor(const NowPlaying& nowPlaying)
+{
+    // A title bar has one line: breaks and tabs in what a station sends become spaces.
+    const QString song = QString::fromStdString(nowPlaying.songTitle).simplified();
+    return song.isEmpty() ? appName : song + QStringLiteral(" – ") + appName;
 }
 
 void MainWindow::buildMenu()

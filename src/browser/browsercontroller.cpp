@@ -6,6 +6,8 @@
 
 #include "playback/playercontroller.h"
 
+#include <algorithm>
+#include <cmath>
 #include <type_traits>
 #include <utility>
 
@@ -16,6 +18,7 @@ BrowserController::BrowserController(BrowserView& view, StationSource& source, M
     : m_view(view)
     , m_source(source)
     , m_queue(queue)
+    , m_preferences(preferences)
     , m_player(std::make_unique<PlayerController>(media, queue, http))
     , m_library(preferences)
     , m_random(std::random_device {}())
@@ -64,12 +67,52 @@ bool BrowserController::isMuted() const
 
 void BrowserController::setVolume(double volume)
 {
-    m_player->setVolume(volume);
+    if (std::isnan(volume)) {
+        return;
+    }
+    const double level = std::clamp(volume, 0.0, 1.0);
+    if (level == m_player->volume()) {
+        return;
+    }
+    m_player->setVolume(level);
+    m_preferences.setNumber("volume", level);
+    // Moving the volume is a wish to hear something: it lifts the mute, as desktop mixers do.
+    if (m_player->isMuted()) {
+        m_player->setMuted(false);
+        m_preferences.setFlag("muted", false);
+    }
+    refreshPlayer();
 }
 
 void BrowserController::setMuted(bool muted)
 {
+    if (muted == m_player->isMuted()) {
+        return;
+    }
     m_player->setMuted(muted);
+    m_preferences.setFlag("muted", muted);
+    refreshPlayer();
+}
+
+void BrowserController::changeVolume(int steps)
+{
+    // Rounded to whole percent, so repeated steps land on 0 and 1 exactly.
+    setVolume(std::round((m_player->volume() + steps * volumeStep) * 100) / 100);
+}
+
+void BrowserController::toggleMute()
+{
+    setMuted(!m_player->isMuted());
+}
+
+void BrowserController::restoreVolume()
+{
+    if (const auto volume = m_preferences.number("volume")) {
+        m_player->setVolume(std::clamp(*volume, 0.0, 1.0));
+    }
+    if (const auto muted = m_preferences.flag("muted")) {
+        m_player->setMuted(*muted);
+    }
 }
 
 std::vector<const Station*> BrowserController::filteredStations() const
@@ -96,6 +139,7 @@ void BrowserController::viewDidLoad()
     m_view.loadFallbackImage();
     m_view.loadHeroImage();
     m_library.restore();
+    restoreVolume();
     m_player->setOnStateChange([this] { postGuarded([this] { refreshPlayer(); }); });
     m_view.render(true);
     // The source may answer on a worker thread, and after this controller is gone: the answer
@@ -290,9 +334,14 @@ void BrowserController::refreshPlayer()
         nowPlaying.detail = current->subtitle();
         nowPlaying.miniPlayerVisible = true;
         nowPlaying.contentBottomInset = contentInsetWithPlayer;
+        nowPlaying.songTitle = m_player->streamTitle();
+        nowPlaying.status = playbackStatusText(m_player->playbackState());
+        nowPlaying.phase = m_player->playbackState().phase;
     } else {
         nowPlaying.contentBottomInset = contentInsetWithoutPlayer;
     }
+    nowPlaying.volume = m_player->volume();
+    nowPlaying.muted = m_player->isMuted();
     m_view.showNowPlaying(nowPlaying);
 }
 

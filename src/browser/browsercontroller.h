@@ -37,6 +37,8 @@ public:
     static constexpr int contentInsetWithPlayer = 120;
     static constexpr int contentInsetWithoutPlayer = 28;
     static constexpr std::int64_t nowPlayingTitleLimit = 64;
+    // How far one press of the volume keys moves the volume.
+    static constexpr double volumeStep = 0.05;
 
     BrowserController(BrowserView& view, StationSource& source, MediaBackend& media, HttpClient& http,
         Preferences& preferences, MainQueue& queue);
@@ -95,8 +97,12 @@ public:
     // Plays a station of the list picked at random.
     void shuffle();
     void openPlayer();
+    // Sets the volume, kept within 0 to 1, and remembers it; a change lifts the mute.
     void setVolume(double volume);
     void setMuted(bool muted);
+    // The volume keys: up or down by `steps` times volumeStep, and mute or unmute.
+    void changeVolume(int steps);
+    void toggleMute();
     // Brings the now-playing parts of the window up to date with the current station.
     void refreshPlayer();
 
@@ -108,10 +114,12 @@ private:
     [[nodiscard]] std::optional<std::size_t> currentIndexIn(const std::vector<const Station*>& list) const;
     // Runs `task` on a later turn of the main queue unless this controller is gone by then.
     void postGuarded(MainQueue::Task task);
+    void restoreVolume();
 
     BrowserView& m_view;
     StationSource& m_source;
     MainQueue& m_queue;
+    Preferences& m_preferences;
     std::unique_ptr<PlayerController> m_player;
     StationLibrary m_library;
     SearchableCatalog m_catalog;

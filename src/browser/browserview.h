@@ -20,6 +20,9 @@ struct NowPlaying final {
     // playbackStatusText() of the player's state: empty while playing, paused or idle.
     std::string status;
     PlaybackPhase phase = PlaybackPhase::Idle;
+    // The loudness on the cubic scale, 0 to 1, and whether it is muted.
+    double volume = 1.0;
+    bool muted = false;
 
     friend bool operator==(const NowPlaying&, const NowPlaying&) = default;
 };

@@ -57,10 +57,16 @@ private:
 class MemoryPreferences final : public Preferences {
 public:
     std::map<std::string, std::vector<std::string>> values;
+    std::map<std::string, double> numbers;
+    std::map<std::string, bool> flags;
     std::map<std::string, int> writes;
 
     std::vector<std::string> stringList(const std::string& key) const override;
     void setStringList(const std::string& key, const std::vector<std::string>& list) override;
+    std::optional<double> number(const std::string& key) const override;
+    void setNumber(const std::string& key, double value) override;
+    std::optional<bool> flag(const std::string& key) const override;
+    void setFlag(const std::string& key, bool value) override;
 };
 
 // A playable station; `id` is its uuid, its stream address derives from it.
