@@ -76,6 +76,7 @@ public:
     void showNowPlaying(const NowPlaying& nowPlaying) override;
     void loadFallbackImage() override;
     void loadHeroImage() override;
+    void showLoadProgress(const LoadProgress& progress) override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -92,6 +93,8 @@ private:
     void syncContentGeometry();
     void restoreSearchFocus();
 
+    // The loading, empty-catalog or error status with its progress or "Try Again", if any.
+    void appendStatusPanel();
     [[nodiscard]] QWidget* makeTopBar();
     [[nodiscard]] QWidget* makeStationList(std::vector<const Station*> stations);
     [[nodiscard]] QWidget* makeStationRow(const Station& station, QWidget* parent);
@@ -119,6 +122,7 @@ private:
     AspectFillImageView* m_playerHero = nullptr;
     QPixmap m_fallbackImage;
     QPointer<StationListView> m_stationList;
+    QPointer<PanelView> m_statusPanel;
 
     // The search field's focus and selection, carried across the move into the next top bar.
     struct SearchFocus {
