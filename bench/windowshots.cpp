@@ -150,6 +150,9 @@ public:
     void play() override { m_status = TimeControlStatus::Playing; }
     void pause() override { m_status = TimeControlStatus::Paused; }
     [[nodiscard]] TimeControlStatus timeControlStatus() const override { return m_status; }
+    void setEventHandler(EventHandler) override { }
+    void setVolume(double) override { }
+    void setMuted(bool) override { }
 
 private:
     TimeControlStatus m_status = TimeControlStatus::Paused;
@@ -170,6 +173,10 @@ public:
         return {};
     }
     void setStringList(const std::string&, const std::vector<std::string>&) override { }
+    std::optional<double> number(const std::string&) const override { return std::nullopt; }
+    void setNumber(const std::string&, double) override { }
+    std::optional<bool> flag(const std::string&) const override { return std::nullopt; }
+    void setFlag(const std::string&, bool) override { }
 };
 
 // Lets queued work, logo decoding and deliveries run until every row on screen has its logo.

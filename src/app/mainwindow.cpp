@@ -39,6 +39,20 @@ MainWindow::MainWindow(StationSource& source, MediaBackend& media, HttpClient& h
     resize(initialWidth, initialHeight);
     setMinimumSize(minimumWidth, minimumHeight);
     buildMenu();
+    followNowPlaying();
+}
+
+void MainWindow::followNowPlaying()
+{
+    connect(m_controller, &ReleaseMainViewController::nowPlayingChanged, this,
+        [this](const NowPlaying& nowPlaying) { setWindowTitle(windowTitleFor(nowPlaying)); });
+}
+
+QString MainWindow::windowTitleFor(const NowPlaying& nowPlaying)
+{
+    // A title bar has one line: breaks and tabs in what a station sends become spaces.
+    const QString song = QString::fromStdString(nowPlaying.songTitle).simplified();
+    return song.isEmpty() ? appName : song + QStringLiteral(" – ") + appName;
 }
 
 void MainWindow::buildMenu()
@@ -54,6 +68,10 @@ void MainWindow::buildMenu()
     });
     m_applicationMenu->addSeparator();
 
+    QAction* reload = m_applicationMenu->addAction(QStringLiteral("Reload Stations"));
+    reload->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    reload->setMenuRole(QAction::NoRole);
+    connect(reload, &QAction::triggered, this, [this] { m_controller->browser().reloadStations(); });
     QAction* exportAction = m_applicationMenu->addAction(QStringLiteral("Export Favourites…"));
     connect(exportAction, &QAction::triggered, this, [this] { exportFavorites(this, m_controller->browser()); });
     QAction* importAction = m_applicationMenu->addAction(QStringLiteral("Import Favourites…"));

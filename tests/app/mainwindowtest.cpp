@@ -68,6 +68,7 @@ TEST_F(MainWindowTest, OpensAtItsSizeWithTheNameAndOneMenu)
     const std::vector<Entry> expected {
         {QStringLiteral("About Pemba Vello"), {}, true},
         {QStringLiteral("-"), {}, true},
+        {QStringLiteral("Reload Stations"), QKeySequence(Qt::CTRL | Qt::Key_R), true},
         {QStringLiteral("Export Favourites…"), {}, true},
         {QStringLiteral("Import Favourites…"), {}, true},
         {QStringLiteral("-"), {}, true},
@@ -84,9 +85,11 @@ TEST_F(MainWindowTest, OpensAtItsSizeWithTheNameAndOneMenu)
     }
 }
 
-TEST_F(MainWindowTest, ShortcutsHideAndQuit)
+TEST_F(MainWindowTest, ShortcutsReloadHideAndQuit)
 {
     showActive();
+    QTest::keyClick(&window, Qt::Key_R, Qt::ControlModifier);
+    EXPECT_EQ(source.loadCalls, 2);
     QTest::keyClick(&window, Qt::Key_H, Qt::ControlModifier);
     EXPECT_TRUE(window.windowState().testFlag(Qt::WindowMinimized));
 
