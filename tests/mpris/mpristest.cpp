@@ -14,7 +14,6 @@
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusObjectPath>
-#include <QDBusReply>
 #include <QProcess>
 #include <QTest>
 #include <QWidget>
