@@ -39,6 +39,7 @@ public:
     void showNowPlaying(const NowPlaying&) override { }
     void loadFallbackImage() override { }
     void loadHeroImage() override { }
+    void showLoadProgress(const LoadProgress&) override { }
 };
 
 class AnsweringSource final : public StationSource {
@@ -67,6 +68,10 @@ class NoPreferences final : public Preferences {
 public:
     std::vector<std::string> stringList(const std::string&) const override { return {}; }
     void setStringList(const std::string&, const std::vector<std::string>&) override { }
+    std::optional<double> number(const std::string&) const override { return std::nullopt; }
+    void setNumber(const std::string&, double) override { }
+    std::optional<bool> flag(const std::string&) const override { return std::nullopt; }
+    void setFlag(const std::string&, bool) override { }
 };
 
 class CollectingQueue final : public MainQueue {

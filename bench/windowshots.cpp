@@ -173,6 +173,10 @@ public:
         return {};
     }
     void setStringList(const std::string&, const std::vector<std::string>&) override { }
+    std::optional<double> number(const std::string&) const override { return std::nullopt; }
+    void setNumber(const std::string&, double) override { }
+    std::optional<bool> flag(const std::string&) const override { return std::nullopt; }
+    void setFlag(const std::string&, bool) override { }
 };
 
 // Lets queued work, logo decoding and deliveries run until every row on screen has its logo.

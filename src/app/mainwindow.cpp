@@ -1,5 +1,6 @@
 #include "mainwindow.h"
 
+#include "browser/browsercontroller.h"
 #include "screens/releasemainviewcontroller.h"
 #include "widgets/palette.h"
 
@@ -36,6 +37,20 @@ MainWindow::MainWindow(StationSource& source, MediaBackend& media, HttpClient& h
     resize(initialWidth, initialHeight);
     setMinimumSize(minimumWidth, minimumHeight);
     buildMenu();
+    followNowPlaying();
+}
+
+void MainWindow::followNowPlaying()
+{
+    connect(m_controller, &ReleaseMainViewController::nowPlayingChanged, this,
+        [this](const NowPlaying& nowPlaying) { setWindowTitle(windowTitleFor(nowPlaying)); });
+}
+
+QString MainWindow::windowTitleFor(const NowPlaying& nowPlaying)
+{
+    // A title bar has one line: breaks and tabs in what a station sends become spaces.
+    const QString song = QString::fromStdString(nowPlaying.songTitle).simplified();
+    return song.isEmpty() ? appName : song + QStringLiteral(" – ") + appName;
 }
 
 void MainWindow::buildMenu()
@@ -49,6 +64,12 @@ void MainWindow::buildMenu()
             appName + u' ' + QCoreApplication::applicationVersion()
                 + QStringLiteral("\nInternet radio, most popular first."));
     });
+    m_applicationMenu->addSeparator();
+
+    QAction* reload = m_applicationMenu->addAction(QStringLiteral("Reload Stations"));
+    reload->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    reload->setMenuRole(QAction::NoRole);
+    connect(reload, &QAction::triggered, this, [this] { m_controller->browser().reloadStations(); });
     m_applicationMenu->addSeparator();
 
     // Hiding an application is not something every desktop does; minimising is what they all do.

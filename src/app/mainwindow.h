@@ -14,6 +14,7 @@ class MediaBackend;
 class Preferences;
 class ReleaseMainViewController;
 class StationSource;
+struct NowPlaying;
 
 // The one window: the player's views under the desktop's own frame, and the application menu.
 // Closing it ends the program.
@@ -35,6 +36,9 @@ public:
     // Puts the window in the middle of the screen it is on.
     void centerOnScreen();
 
+    // "<song> – Pemba Vello" while the station says what is on, else the application's name.
+    [[nodiscard]] static QString windowTitleFor(const NowPlaying& nowPlaying);
+
 Q_SIGNALS:
     // A press on empty background asked the desktop to move the window.
     void systemMoveRequested();
@@ -44,6 +48,7 @@ protected:
 
 private:
     void buildMenu();
+    void followNowPlaying();
 
     ReleaseMainViewController* m_controller;
     QMenu* m_applicationMenu = nullptr;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "catalog/stationsource.h"
 #include "playback/playbackstate.h"
 
 #include <string>
@@ -20,6 +21,9 @@ struct NowPlaying final {
     // playbackStatusText() of the player's state: empty while playing, paused or idle.
     std::string status;
     PlaybackPhase phase = PlaybackPhase::Idle;
+    // The loudness on the cubic scale, 0 to 1, and whether it is muted.
+    double volume = 1.0;
+    bool muted = false;
 
     friend bool operator==(const NowPlaying&, const NowPlaying&) = default;
 };
@@ -46,6 +50,8 @@ public:
     // application's resources; a missing or unreadable resource leaves the picture empty.
     virtual void loadFallbackImage() = 0;
     virtual void loadHeroImage() = 0;
+    // Brings the loading status's progress bar up to date, without rebuilding the content.
+    virtual void showLoadProgress(const LoadProgress& progress) = 0;
 };
 
 } // namespace Vello

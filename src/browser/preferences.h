@@ -1,11 +1,12 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace Vello {
 
-// A per-user store of string lists by key that outlives the process.
+// A per-user store of small values by key that outlives the process.
 class Preferences {
 public:
     virtual ~Preferences() = default;
@@ -13,6 +14,12 @@ public:
     // The list stored under `key`; empty when the key is missing or holds anything else.
     [[nodiscard]] virtual std::vector<std::string> stringList(const std::string& key) const = 0;
     virtual void setStringList(const std::string& key, const std::vector<std::string>& values) = 0;
+    // The finite number stored under `key`; nothing when the key is missing or holds anything else.
+    [[nodiscard]] virtual std::optional<double> number(const std::string& key) const = 0;
+    virtual void setNumber(const std::string& key, double value) = 0;
+    // The yes or no stored under `key`; nothing when the key is missing or holds anything else.
+    [[nodiscard]] virtual std::optional<bool> flag(const std::string& key) const = 0;
+    virtual void setFlag(const std::string& key, bool value) = 0;
 };
 
 } // namespace Vello

@@ -3,6 +3,8 @@
 #include <QStringList>
 #include <QVariant>
 
+#include <cmath>
+
 namespace Vello {
 namespace {
 
@@ -64,6 +66,56 @@ void SettingsPreferences::setStringList(const std::string& key, const std::vecto
     m_settings->setValue(QString::fromStdString(key), strings);
     // Written through at once: a crash must not lose a favourite the user just marked.
     m_settings->sync();
+}
+
+// Small settings such as the volume change many times a second while a slider moves: they are
+// left to QSettings to write out on its own schedule, and at the latest when it is destroyed.
+std::optional<double> SettingsPreferences::number(const std::string& key) const
+{
+    const QVariant value = m_settings->value(QString::fromStdString(key));
+    bool ok = false;
+    double number = 0;
+    switch (value.typeId()) {
+    case QMetaType::Double:
+    case QMetaType::Int:
+    case QMetaType::LongLong:
+    case QMetaType::QString:
+        number = value.toDouble(&ok);
+        break;
+    default:
+        break;
+    }
+    if (!ok || !std::isfinite(number)) {
+        return std::nullopt;
+    }
+    return number;
+}
+
+void SettingsPreferences::setNumber(const std::string& key, double value)
+{
+    m_settings->setValue(QString::fromStdString(key), value);
+}
+
+std::optional<bool> SettingsPreferences::flag(const std::string& key) const
+{
+    const QVariant value = m_settings->value(QString::fromStdString(key));
+    if (value.typeId() == QMetaType::Bool) {
+        return value.toBool();
+    }
+    // A text file keeps the flag as text.
+    const QString text = value.typeId() == QMetaType::QString ? value.toString() : QString();
+    if (text == u"true") {
+        return true;
+    }
+    if (text == u"false") {
+        return false;
+    }
+    return std::nullopt;
+}
+
+void SettingsPreferences::setFlag(const std::string& key, bool value)
+{
+    m_settings->setValue(QString::fromStdString(key), value);
 }
 
 } // namespace Vello

@@ -21,6 +21,10 @@ public:
 
     [[nodiscard]] std::vector<std::string> stringList(const std::string& key) const override;
     void setStringList(const std::string& key, const std::vector<std::string>& values) override;
+    [[nodiscard]] std::optional<double> number(const std::string& key) const override;
+    void setNumber(const std::string& key, double value) override;
+    [[nodiscard]] std::optional<bool> flag(const std::string& key) const override;
+    void setFlag(const std::string& key, bool value) override;
 
 private:
     std::unique_ptr<QSettings> m_settings;

@@ -30,6 +30,16 @@ AspectFillImageView* makeArtwork(const QPixmap& fallback, int side)
     return artwork;
 }
 
+// Shows each line that has something to say, once it has its place in a view.
+void revealLines(const NowPlayingLines& lines)
+{
+    for (ElidedLabel* line : {lines.song.data(), lines.status.data()}) {
+        if (line != nullptr && line->parentWidget() != nullptr) {
+            line->setVisible(!line->text().isEmpty());
+        }
+    }
+}
+
 } // namespace
 
 PlayerPanelTexts playerPanelTexts(const std::optional<Station>& current)
@@ -48,8 +58,42 @@ PlayerPanelTexts playerPanelTexts(const std::optional<Station>& current)
     };
 }
 
-QWidget* makeHeroRow(
-    AspectFillImageView* hero, QLabel* railTitle, QLabel* railMeta, const QPixmap& fallback, QWidget* controls)
+NowPlayingLines makeNowPlayingLines(int songSize, int statusSize)
+{
+    NowPlayingLines lines {
+        makeLabel({}, songSize, QFont::DemiBold, Qt::white), makeLabel({}, statusSize, QFont::DemiBold, velloMuted())};
+    lines.song->setObjectName(QStringLiteral("songTitle"));
+    lines.status->setObjectName(QStringLiteral("playbackStatus"));
+    return lines;
+}
+
+void showNowPlayingLines(const NowPlayingLines& lines, const NowPlaying& nowPlaying)
+{
+    if (lines.song) {
+        lines.song->setText(toQString(nowPlaying.songTitle));
+    }
+    if (lines.status) {
+        lines.status->setText(toQString(nowPlaying.status));
+        lines.status->setTextColor(nowPlaying.phase == PlaybackPhase::Failed ? velloRed() : velloMuted());
+    }
+    revealLines(lines);
+}
+
+QVBoxLayout* makeMiniPlayerTexts(QLabel* title, const NowPlayingLines& lines)
+{
+    auto* texts = new QVBoxLayout;
+    texts->setContentsMargins(0, 0, 0, 0);
+    texts->setSpacing(2);
+    texts->addStretch(1);
+    texts->addWidget(title);
+    texts->addWidget(lines.song);
+    texts->addWidget(lines.status);
+    texts->addStretch(1);
+    return texts;
+}
+
+QWidget* makeHeroRow(AspectFillImageView* hero, QLabel* railTitle, QLabel* railMeta, const NowPlayingLines& lines,
+    const QPixmap& fallback, QWidget* controls)
 {
     auto* card = new PanelView(16, velloPanel(), velloBorder());
     card->setObjectName(QStringLiteral("nowPlayingCard"));
@@ -64,7 +108,9 @@ QWidget* makeHeroRow(
     texts->setContentsMargins(0, 0, 0, 0);
     texts->setSpacing(12);
     texts->addWidget(railTitle);
+    texts->addWidget(lines.song);
     texts->addWidget(railMeta);
+    texts->addWidget(lines.status);
     texts->addWidget(controls, 0, Qt::AlignLeft);
 
     auto* media = new QHBoxLayout;
@@ -95,10 +141,12 @@ QWidget* makeHeroRow(
     hero->show();
     railTitle->show();
     railMeta->show();
+    revealLines(lines);
     return row;
 }
 
-PanelView* makePlayerPanel(const PlayerPanelTexts& texts, const QPixmap& fallback, QWidget* controls)
+PanelView* makePlayerPanel(const PlayerPanelTexts& texts, const NowPlayingLines& lines, const QPixmap& fallback,
+    QWidget* controls, QWidget* volume)
 {
     auto* panel = new PanelView(18, QColor::fromRgbF(0.067F, 0.09F, 0.133F, 1.0F), Qt::transparent);
     panel->setObjectName(QStringLiteral("playerPanel"));
@@ -123,8 +171,16 @@ PanelView* makePlayerPanel(const PlayerPanelTexts& texts, const QPixmap& fallbac
     info->addStretch(1);
     info->addLayout(badges);
     info->addWidget(title);
+    info->addWidget(lines.song);
     info->addWidget(subtitle);
-    info->addWidget(controls, 0, Qt::AlignLeft);
+    info->addWidget(lines.status);
+    auto* controlRow = new QHBoxLayout;
+    controlRow->setContentsMargins(0, 0, 0, 0);
+    controlRow->setSpacing(18);
+    controlRow->addWidget(controls, 0, Qt::AlignVCenter);
+    controlRow->addWidget(volume, 0, Qt::AlignVCenter);
+    controlRow->addStretch(1);
+    info->addLayout(controlRow);
     info->addStretch(1);
 
     auto* layout = new QHBoxLayout(panel);
@@ -132,6 +188,7 @@ PanelView* makePlayerPanel(const PlayerPanelTexts& texts, const QPixmap& fallbac
     layout->setSpacing(34);
     layout->addWidget(makeArtwork(fallback, panelArtworkSide), 0, Qt::AlignVCenter);
     layout->addLayout(info, 1);
+    revealLines(lines);
     return panel;
 }
 

@@ -1,13 +1,17 @@
 #pragma once
 
+#include "browser/browserview.h"
 #include "catalog/station.h"
+#include "widgets/elidedlabel.h"
 
 #include <QPixmap>
+#include <QPointer>
 #include <QString>
 
 #include <optional>
 
 class QLabel;
+class QVBoxLayout;
 class QWidget;
 
 namespace Vello {
@@ -27,13 +31,30 @@ struct PlayerPanelTexts final {
 
 [[nodiscard]] PlayerPanelTexts playerPanelTexts(const std::optional<Station>& current);
 
-// The Home screen's first row: the hero picture beside the 384 × 324 now-playing card. The
-// hero and the two rail labels are the window's own and are moved into the new row; `controls`
-// is a fresh transport row.
-[[nodiscard]] QWidget* makeHeroRow(
-    AspectFillImageView* hero, QLabel* railTitle, QLabel* railMeta, const QPixmap& fallback, QWidget* controls);
+// The two lines under a station's name: the song on the air and how playback goes ("Connecting…",
+// a failure). The builders below place them; they are dropped with the view they are placed in.
+struct NowPlayingLines final {
+    QPointer<ElidedLabel> song;
+    QPointer<ElidedLabel> status;
+};
 
-// The Player screen's 408-high panel: artwork, badges, title, subtitle and a transport row.
-[[nodiscard]] PanelView* makePlayerPanel(const PlayerPanelTexts& texts, const QPixmap& fallback, QWidget* controls);
+// New lines, in bold text of the given pixel sizes.
+[[nodiscard]] NowPlayingLines makeNowPlayingLines(int songSize, int statusSize);
+// Sets the lines' texts, as plain text, and hides each placed line that has nothing to say; a
+// failure reads in red.
+void showNowPlayingLines(const NowPlayingLines& lines, const NowPlaying& nowPlaying);
+// The mini player's text column: the station's name with the two lines under it.
+[[nodiscard]] QVBoxLayout* makeMiniPlayerTexts(QLabel* title, const NowPlayingLines& lines);
+
+// The Home screen's first row: the hero picture beside the 384 × 324 now-playing card. The
+// hero and the two rail labels are the window's own and are moved into the new row; `lines`
+// are new and go under the rail's title; `controls` is a fresh transport row.
+[[nodiscard]] QWidget* makeHeroRow(AspectFillImageView* hero, QLabel* railTitle, QLabel* railMeta,
+    const NowPlayingLines& lines, const QPixmap& fallback, QWidget* controls);
+
+// The Player screen's 408-high panel: artwork, badges, title, the song, subtitle, the status, and
+// a transport row with the volume control beside it.
+[[nodiscard]] PanelView* makePlayerPanel(const PlayerPanelTexts& texts, const NowPlayingLines& lines,
+    const QPixmap& fallback, QWidget* controls, QWidget* volume);
 
 } // namespace Vello

@@ -16,7 +16,9 @@
 #include "widgets/sidebarnavbutton.h"
 #include "widgets/stationpagingscrollview.h"
 #include "widgets/vellobutton.h"
+#include "widgets/volumecontrol.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -25,6 +27,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <functional>
 
 namespace Vello {
 
@@ -52,6 +55,7 @@ ReleaseMainViewController::ReleaseMainViewController(StationSource& source, Medi
     , m_browser(std::make_unique<BrowserController>(*this, source, media, http, preferences, queue))
 {
     buildShell();
+    installVolumeShortcuts();
     renderSidebar();
     m_browser->viewDidLoad();
 }
@@ -117,9 +121,14 @@ void ReleaseMainViewController::buildShell()
     auto* miniLayout = new QHBoxLayout(m_miniPlayerPanel);
     miniLayout->setContentsMargins(18, 0, 18, 0);
     miniLayout->setSpacing(0);
-    miniLayout->addWidget(m_miniTitle, 1, Qt::AlignVCenter);
+    m_miniLines = makeNowPlayingLines(13, 12);
+    miniLayout->addLayout(makeMiniPlayerTexts(m_miniTitle, m_miniLines), 1);
+    miniLayout->addSpacing(18);
+    m_miniVolume = makeVolumeControl();
+    miniLayout->addWidget(m_miniVolume, 0, Qt::AlignVCenter);
     miniLayout->addSpacing(18);
     miniLayout->addWidget(makeControls(), 0, Qt::AlignVCenter);
+    showNowPlayingLines(m_miniLines, m_nowPlaying);
     m_miniPlayerPanel->hide();
 
     // Later siblings draw above earlier ones: the mini player floats over the content.
@@ -190,6 +199,51 @@ void ReleaseMainViewController::showNowPlaying(const NowPlaying& nowPlaying)
     m_miniPlayerPanel->setVisible(nowPlaying.miniPlayerVisible);
     m_contentLayout->setContentsMargins(
         contentSideInset, contentTopInset, contentSideInset, nowPlaying.contentBottomInset);
+    showPlaybackLines(nowPlaying);
+}
+
+void ReleaseMainViewController::showPlaybackLines(const NowPlaying& nowPlaying)
+{
+    for (const NowPlayingLines* lines : {&m_miniLines, &m_railLines, &m_panelLines}) {
+        showNowPlayingLines(*lines, nowPlaying);
+    }
+    m_miniVolume->showVolume(nowPlaying.volume, nowPlaying.muted);
+    if (m_panelVolume) {
+        m_panelVolume->showVolume(nowPlaying.volume, nowPlaying.muted);
+    }
+    if (nowPlaying != m_nowPlaying) {
+        m_nowPlaying = nowPlaying;
+        Q_EMIT nowPlayingChanged(m_nowPlaying);
+    }
+}
+
+VolumeControl* ReleaseMainViewController::makeVolumeControl()
+{
+    auto* control = new VolumeControl;
+    control->showVolume(m_browser->volume(), m_browser->isMuted());
+    connect(control, &VolumeControl::volumeRequested, this, [this](double volume) { m_browser->setVolume(volume); });
+    connect(control, &VolumeControl::muteToggleRequested, this, [this] { m_browser->toggleMute(); });
+    return control;
+}
+
+void ReleaseMainViewController::installVolumeShortcuts()
+{
+    const struct {
+        const char16_t* name;
+        QKeyCombination keys;
+        void (*run)(BrowserController&);
+    } shortcuts[] = {
+        {u"Volume Up", Qt::CTRL | Qt::Key_Up, [](BrowserController& browser) { browser.changeVolume(1); }},
+        {u"Volume Down", Qt::CTRL | Qt::Key_Down, [](BrowserController& browser) { browser.changeVolume(-1); }},
+        {u"Mute", Qt::CTRL | Qt::Key_M, [](BrowserController& browser) { browser.toggleMute(); }},
+    };
+    for (const auto& shortcut : shortcuts) {
+        auto* action = new QAction(QString::fromUtf16(shortcut.name), this);
+        action->setShortcut(QKeySequence(shortcut.keys));
+        action->setShortcutContext(Qt::WindowShortcut);
+        connect(action, &QAction::triggered, this, [this, run = shortcut.run] { run(*m_browser); });
+        addAction(action);
+    }
 }
 
 void ReleaseMainViewController::renderSidebar()
@@ -308,17 +362,14 @@ void ReleaseMainViewController::render(bool resetScroll)
     discardContent();
 
     appendContent(makeTopBar());
-    const std::string& status = m_browser->statusMessage();
-    if (!status.empty()) {
-        appendContent(makeStatusPanel(toQString(status)));
-    }
+    appendStatusPanel();
 
     // One evaluation per render: on Library with a search this is the whole filtered catalog.
     std::vector<const Station*> stations = m_browser->filteredStations();
     stations.resize(m_browser->rowsShownNow(stations.size()));
     switch (m_browser->screen()) {
     case Screen::Home:
-        appendContent(makeHeroRow(m_playerHero, m_railTitle, m_railMeta, m_fallbackImage, makeControls()));
+        appendContent(makeHomeHeroRow());
         appendContent(makeSectionTitle(QStringLiteral("Top Stations")));
         break;
     case Screen::Discover:
@@ -330,7 +381,7 @@ void ReleaseMainViewController::render(bool resetScroll)
         appendContent(makeChipRow());
         break;
     case Screen::Player:
-        appendContent(makePlayerPanel(playerPanelTexts(m_browser->currentStation()), m_fallbackImage, makeControls()));
+        appendContent(makePlayerScreenPanel());
         appendContent(makeSectionTitle(QStringLiteral("Up Next")));
         break;
     }
@@ -344,6 +395,44 @@ void ReleaseMainViewController::render(bool resetScroll)
         m_stationList->startTracking();
     }
     restoreSearchFocus();
+}
+
+QWidget* ReleaseMainViewController::makeHomeHeroRow()
+{
+    m_railLines = makeNowPlayingLines(14, 12);
+    showNowPlayingLines(m_railLines, m_nowPlaying);
+    return makeHeroRow(m_playerHero, m_railTitle, m_railMeta, m_railLines, m_fallbackImage, makeControls());
+}
+
+PanelView* ReleaseMainViewController::makePlayerScreenPanel()
+{
+    m_panelLines = makeNowPlayingLines(17, 14);
+    showNowPlayingLines(m_panelLines, m_nowPlaying);
+    m_panelVolume = makeVolumeControl();
+    return makePlayerPanel(
+        playerPanelTexts(m_browser->currentStation()), m_panelLines, m_fallbackImage, makeControls(), m_panelVolume);
+}
+
+void ReleaseMainViewController::appendStatusPanel()
+{
+    const std::string& status = m_browser->statusMessage();
+    if (status.empty()) {
+        m_statusPanel.clear();
+        return;
+    }
+    std::function<void()> onTryAgain;
+    if (m_browser->offersRetry()) {
+        onTryAgain = [this] { m_browser->reloadStations(); };
+    }
+    m_statusPanel = makeStatusPanel(toQString(status), m_browser->loadProgress(), onTryAgain);
+    appendContent(m_statusPanel);
+}
+
+void ReleaseMainViewController::showLoadProgress(const LoadProgress& progress)
+{
+    if (m_statusPanel) {
+        showStatusProgress(m_statusPanel, progress);
+    }
 }
 
 QWidget* ReleaseMainViewController::makeTopBar()

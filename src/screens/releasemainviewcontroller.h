@@ -1,6 +1,7 @@
 #pragma once
 
 #include "panelview.h"
+#include "playerviews.h"
 #include "stationlistview.h"
 
 #include "browser/browserview.h"
@@ -34,6 +35,7 @@ class SidebarNavButton;
 class StationPagingScrollView;
 class StationSource;
 class VelloButton;
+class VolumeControl;
 
 // The main window's views: the sidebar, the scrolling content rebuilt for each screen, and the
 // mini player floating over the content's bottom. The state and every decision live in the
@@ -62,6 +64,9 @@ public:
     [[nodiscard]] QWidget* contentStack() const { return m_contentStack; }
     [[nodiscard]] PanelView* miniPlayerPanel() const { return m_miniPlayerPanel; }
     [[nodiscard]] const ElidedLabel* miniTitle() const { return m_miniTitle; }
+    [[nodiscard]] VolumeControl* miniVolume() const { return m_miniVolume; }
+    // What the now-playing views show, as last given to showNowPlaying().
+    [[nodiscard]] const NowPlaying& nowPlaying() const { return m_nowPlaying; }
     [[nodiscard]] SearchPillView* search() const { return m_search; }
     // The current screen's station list; null while a screen switch has emptied the content.
     [[nodiscard]] StationListView* stationList() const { return m_stationList; }
@@ -76,6 +81,11 @@ public:
     void showNowPlaying(const NowPlaying& nowPlaying) override;
     void loadFallbackImage() override;
     void loadHeroImage() override;
+    void showLoadProgress(const LoadProgress& progress) override;
+
+Q_SIGNALS:
+    // What the now-playing views show has changed: another station, song, state or volume.
+    void nowPlayingChanged(const Vello::NowPlaying& nowPlaying);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -92,6 +102,8 @@ private:
     void syncContentGeometry();
     void restoreSearchFocus();
 
+    // The loading, empty-catalog or error status with its progress or "Try Again", if any.
+    void appendStatusPanel();
     [[nodiscard]] QWidget* makeTopBar();
     [[nodiscard]] QWidget* makeStationList(std::vector<const Station*> stations);
     [[nodiscard]] QWidget* makeStationRow(const Station& station, QWidget* parent);
@@ -100,6 +112,11 @@ private:
     [[nodiscard]] SidebarNavButton* makeNavButton(
         const QString& title, const QString& symbol, bool active, Screen screen);
     [[nodiscard]] QWidget* makeControls();
+    [[nodiscard]] QWidget* makeHomeHeroRow();
+    [[nodiscard]] PanelView* makePlayerScreenPanel();
+    [[nodiscard]] VolumeControl* makeVolumeControl();
+    void installVolumeShortcuts();
+    void showPlaybackLines(const NowPlaying& nowPlaying);
     [[nodiscard]] VelloButton* makePlayerIconButton(const QString& symbol, const QString& fallback,
         const QString& toolTip, bool primary, void (BrowserController::*action)());
 
@@ -119,6 +136,13 @@ private:
     AspectFillImageView* m_playerHero = nullptr;
     QPixmap m_fallbackImage;
     QPointer<StationListView> m_stationList;
+    NowPlaying m_nowPlaying;
+    NowPlayingLines m_miniLines;
+    NowPlayingLines m_railLines;
+    NowPlayingLines m_panelLines;
+    VolumeControl* m_miniVolume = nullptr;
+    QPointer<VolumeControl> m_panelVolume;
+    QPointer<PanelView> m_statusPanel;
 
     // The search field's focus and selection, carried across the move into the next top bar.
     struct SearchFocus {

@@ -83,6 +83,30 @@ void MemoryPreferences::setStringList(const std::string& key, const std::vector<
     ++writes[key];
 }
 
+std::optional<double> MemoryPreferences::number(const std::string& key) const
+{
+    const auto found = numbers.find(key);
+    return found == numbers.end() ? std::nullopt : std::optional<double>(found->second);
+}
+
+void MemoryPreferences::setNumber(const std::string& key, double value)
+{
+    numbers[key] = value;
+    ++writes[key];
+}
+
+std::optional<bool> MemoryPreferences::flag(const std::string& key) const
+{
+    const auto found = flags.find(key);
+    return found == flags.end() ? std::nullopt : std::optional<bool>(found->second);
+}
+
+void MemoryPreferences::setFlag(const std::string& key, bool value)
+{
+    flags[key] = value;
+    ++writes[key];
+}
+
 Station makeStation(
     const std::string& id, const std::string& name, std::optional<std::string> country, std::optional<std::string> tags)
 {

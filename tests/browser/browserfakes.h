@@ -23,6 +23,7 @@ public:
     bool loading = false;
     std::vector<std::string> events;
     std::vector<NowPlaying> nowPlaying;
+    std::vector<LoadProgress> progress;
     // Runs inside every render, as the window's render would read the state.
     std::function<void(bool resetScroll)> onRender;
 
@@ -34,6 +35,7 @@ public:
     void showNowPlaying(const NowPlaying& shown) override;
     void loadFallbackImage() override;
     void loadHeroImage() override;
+    void showLoadProgress(const LoadProgress& shown) override { progress.push_back(shown); }
 
     [[nodiscard]] std::size_t count(std::string_view event) const;
 };
@@ -57,10 +59,16 @@ private:
 class MemoryPreferences final : public Preferences {
 public:
     std::map<std::string, std::vector<std::string>> values;
+    std::map<std::string, double> numbers;
+    std::map<std::string, bool> flags;
     std::map<std::string, int> writes;
 
     std::vector<std::string> stringList(const std::string& key) const override;
     void setStringList(const std::string& key, const std::vector<std::string>& list) override;
+    std::optional<double> number(const std::string& key) const override;
+    void setNumber(const std::string& key, double value) override;
+    std::optional<bool> flag(const std::string& key) const override;
+    void setFlag(const std::string& key, bool value) override;
 };
 
 // A playable station; `id` is its uuid, its stream address derives from it.
