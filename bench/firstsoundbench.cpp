@@ -53,11 +53,6 @@ bool spinUntil(const std::function<bool()>& done, Clock::duration timeout = give
     return true;
 }
 
-double milliseconds(Clock::duration duration)
-{
-    return std::chrono::duration<double, std::milli>(duration).count();
-}
-
 Station stationAt(const std::string& url)
 {
     Station station;
