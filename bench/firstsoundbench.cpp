@@ -1,11 +1,17 @@
 // Time to first sound on a local Icecast server: from `play` to the first audible sample at the
 // sink, and to status 2, for our tuned player and for playbin with its default settings (what
-// `gst-launch-1.0 playbin uri=...` does). Run from a Release build; needs icecast2.
+// `gst-launch-1.0 playbin uri=...` does); through a .pls link against the direct address; from a
+// source's return to sound; from a title change to the controller; and the player's own delay
+// from the first audio byte to the first sound. Run from a Release build; needs icecast2.
 #include "capturesink.h"
 #include "icecastserver.h"
+#include "pacedstreamserver.h"
+#include "widgets/logoserver.h"
 
 #include "platform/gstmediabackend.h"
+#include "platform/qthttpclient.h"
 #include "platform/qtmainqueue.h"
+#include "playback/playercontroller.h"
 
 #include <QCoreApplication>
 
@@ -14,10 +20,12 @@
 
 #include <chrono>
 #include <cstdio>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 #include <thread>
+#include <vector>
 
 namespace Vello {
 namespace {
@@ -28,6 +36,55 @@ using namespace std::chrono_literals;
 constexpr auto giveUpAfter = 30s;
 
 IcecastServer* server = nullptr;
+LogoServer* links = nullptr;
+PacedStreamServer* pacedServer = nullptr;
+
+// Runs the GUI thread's loop until `done` holds or `timeout` passes; returns whether it held.
+bool spinUntil(const std::function<bool()>& done, Clock::duration timeout = giveUpAfter)
+{
+    const Clock::time_point start = Clock::now();
+    while (!done()) {
+        if (Clock::now() - start > timeout) {
+            return false;
+        }
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        std::this_thread::sleep_for(1ms);
+    }
+    return true;
+}
+
+Station stationAt(const std::string& url)
+{
+    Station station;
+    station.stationuuid = url;
+    station.name = "Loopback";
+    station.url = url;
+    return station;
+}
+
+// The whole player as the window uses it: a controller with its ports and a capture for each
+// stream it opens.
+struct ControllerRig {
+    QtMainQueue queue;
+    QtHttpClient http;
+    std::vector<std::shared_ptr<CaptureSink>> captures;
+    GstMediaBackend backend {queue, [this] {
+                                 captures.push_back(CaptureSink::create());
+                                 return captures.back()->makeElement();
+                             }};
+    PlayerController controller {backend, queue, http};
+
+    // The first loud sample any stream opened so far made after `since`.
+    [[nodiscard]] std::optional<Clock::time_point> soundAfter(Clock::time_point since) const
+    {
+        for (const auto& capture : captures) {
+            if (const auto heard = capture->firstLoudSampleTime(); heard && *heard > since) {
+                return heard;
+            }
+        }
+        return std::nullopt;
+    }
+};
 
 struct Timing {
     std::optional<Clock::duration> toSound;
@@ -124,16 +181,122 @@ void BM_FirstSoundPlaybinDefaults(benchmark::State& state, const char* mount)
     }
 }
 
+void BM_FirstSoundThroughController(benchmark::State& state, const char* path)
+{
+    for (auto _ : state) {
+        ControllerRig rig;
+        const std::string url = path[0] == '/' && std::string(path).ends_with(".pls")
+            ? links->url(QString::fromUtf8(path))
+            : server->url(path);
+        const Clock::time_point start = Clock::now();
+        rig.controller.play(stationAt(url));
+        if (!spinUntil([&] { return rig.soundAfter(start).has_value(); })) {
+            state.SkipWithError("no sound within 30 s");
+            return;
+        }
+        state.SetIterationTime(std::chrono::duration<double>(*rig.soundAfter(start) - start).count());
+    }
+}
+
+// A source goes off the air for 3 s and comes back: from its return to sound again.
+void BM_ReturnToSound(benchmark::State& state)
+{
+    for (auto _ : state) {
+        if (!server->startSource("/return.mp3", IcecastServer::Codec::Mp3, 440)) {
+            state.SkipWithError("the source did not start");
+            return;
+        }
+        ControllerRig rig;
+        rig.controller.play(stationAt(server->url("/return.mp3")));
+        spinUntil([&] { return rig.controller.playbackState().phase == PlaybackPhase::Playing; });
+        server->stopSource("/return.mp3");
+        spinUntil([] { return false; }, 3s);
+        if (!server->startSource("/return.mp3", IcecastServer::Codec::Mp3, 440)) {
+            state.SkipWithError("the source did not come back");
+            return;
+        }
+        const Clock::time_point back = Clock::now();
+        if (!spinUntil([&] { return rig.soundAfter(back).has_value(); })) {
+            state.SkipWithError("no sound within 30 s of the return");
+            return;
+        }
+        state.SetIterationTime(std::chrono::duration<double>(*rig.soundAfter(back) - back).count());
+        server->stopSource("/return.mp3");
+    }
+}
+
+// From Icecast's metadata admin call to the controller's `streamTitle`.
+void BM_TitleToController(benchmark::State& state, const char* mount)
+{
+    ControllerRig rig;
+    rig.controller.play(stationAt(server->url(mount)));
+    spinUntil([&] { return rig.controller.playbackState().phase == PlaybackPhase::Playing; });
+    int change = 0;
+    for (auto _ : state) {
+        const std::string title = "Song " + std::to_string(++change);
+        const Clock::time_point start = Clock::now();
+        if (!server->setTitle(mount, title) || !spinUntil([&] { return rig.controller.streamTitle() == title; })) {
+            state.SkipWithError("the title did not arrive within 30 s");
+            return;
+        }
+        state.SetIterationTime(std::chrono::duration<double>(Clock::now() - start).count());
+    }
+}
+
+// The player's own delay: from the server's first byte of audio to the first sound.
+void BM_FirstByteToSound(benchmark::State& state, const char* path)
+{
+    for (auto _ : state) {
+        QtMainQueue queue;
+        const std::shared_ptr<CaptureSink> capture = CaptureSink::create();
+        GstMediaBackend backend(queue, [&] { return capture->makeElement(); });
+        auto player = backend.createPlayer(pacedServer->url(path));
+        const std::size_t connection = pacedServer->connectionCount();
+        player->setAutomaticallyWaitsToMinimizeStalling(true);
+        player->play();
+        if (!spinUntil([&] { return capture->firstLoudSampleTime().has_value(); })) {
+            state.SkipWithError("no sound within 30 s");
+            return;
+        }
+        const auto firstByte = pacedServer->firstByteTime(connection);
+        if (!firstByte) {
+            state.SkipWithError("the server saw no listener");
+            return;
+        }
+        state.SetIterationTime(std::chrono::duration<double>(*capture->firstLoudSampleTime() - *firstByte).count());
+    }
+}
+
+void runs(benchmark::internal::Benchmark* benchmark, int count)
+{
+    benchmark->UseManualTime()->Iterations(1)->Repetitions(count)->ReportAggregatesOnly(true);
+    benchmark->Unit(benchmark::kMillisecond);
+}
+
 void tenRuns(benchmark::internal::Benchmark* benchmark)
 {
-    benchmark->UseManualTime()->Iterations(1)->Repetitions(10)->ReportAggregatesOnly(true);
-    benchmark->Unit(benchmark::kMillisecond);
+    runs(benchmark, 10);
+}
+
+void fiveRuns(benchmark::internal::Benchmark* benchmark)
+{
+    runs(benchmark, 5);
 }
 
 BENCHMARK_CAPTURE(BM_FirstSoundTuned, mp3, "/tone.mp3")->Apply(tenRuns);
 BENCHMARK_CAPTURE(BM_FirstSoundTuned, ogg_vorbis, "/tone.ogg")->Apply(tenRuns);
 BENCHMARK_CAPTURE(BM_FirstSoundPlaybinDefaults, mp3, "/tone.mp3")->Apply(tenRuns);
 BENCHMARK_CAPTURE(BM_FirstSoundPlaybinDefaults, ogg_vorbis, "/tone.ogg")->Apply(tenRuns);
+BENCHMARK_CAPTURE(BM_FirstSoundThroughController, direct_mp3, "/tone.mp3")->Apply(tenRuns);
+BENCHMARK_CAPTURE(BM_FirstSoundThroughController, pls_link_mp3, "/tone.pls")->Apply(tenRuns);
+BENCHMARK(BM_ReturnToSound)->Apply(fiveRuns);
+BENCHMARK_CAPTURE(BM_TitleToController, mp3_icy, "/tone.mp3")
+    ->UseManualTime()
+    ->Iterations(5)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_FirstByteToSound, mp3, "/tone.mp3")->Apply(tenRuns);
+BENCHMARK_CAPTURE(BM_FirstByteToSound, aac, "/tone.aac")->Apply(tenRuns);
+BENCHMARK_CAPTURE(BM_FirstByteToSound, ogg_vorbis, "/tone.ogg")->Apply(tenRuns);
 
 } // namespace
 } // namespace Vello
@@ -153,6 +316,18 @@ int main(int argc, char** argv)
         return 1;
     }
     Vello::server = &icecast;
+    Vello::LogoServer playlists;
+    playlists.serve(QStringLiteral("/tone.pls"),
+        QByteArray("[playlist]\nNumberOfEntries=1\nFile1=") + QByteArray::fromStdString(icecast.url("/tone.mp3"))
+            + "\n",
+        "audio/x-scpls");
+    Vello::links = &playlists;
+    Vello::PacedStreamServer paced;
+    if (!paced.startError().empty()) {
+        std::fprintf(stderr, "%s\n", paced.startError().c_str());
+        return 1;
+    }
+    Vello::pacedServer = &paced;
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

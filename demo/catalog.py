@@ -10,6 +10,7 @@ import random
 import uuid
 from dataclasses import dataclass
 
+from linkstations import LINK_STATIONS, catalog_entry
 from livestations import LIVE_STATIONS, TAIL_SCORE_LIMIT
 
 CATALOG_SIZE = 2000
@@ -310,7 +311,8 @@ def build_catalog(ports: Ports, logos: list[str]) -> bytes:
     """The catalog document: a JSON array of station objects, UTF-8, some text escaped."""
     rng = random.Random(SEED)
     live = [_live_entry(rng, station, ports) for station in LIVE_STATIONS]
-    tail = [_tail_entry(rng, index, ports, logos) for index in range(CATALOG_SIZE - len(live))]
+    links = [catalog_entry(station, live[0], ports.http, ports.icecast) for station in LINK_STATIONS]
+    tail = [_tail_entry(rng, index, ports, logos) for index in range(CATALOG_SIZE - len(live) - len(links))]
     tail = [{key: value for key, value in entry.items() if value is not ...} for entry in tail]
     tail.sort(key=lambda entry: -((entry.get("votes") or 0) * 4 + (entry.get("clickcount") or 0)))
     _apply_oddities(rng, tail, ports)
@@ -318,6 +320,8 @@ def build_catalog(ports: Ports, logos: list[str]) -> bytes:
     # rows, so only the player's own ordering puts them on top.
     entries = tail[:12]
     for offset, entry in zip((1, 3, 4, 8, 11), live):
+        entries.insert(offset, entry)
+    for offset, entry in zip((2, 6, 10, 14), links):
         entries.insert(offset, entry)
     entries += tail[12:]
     # Some entries escape every non-ASCII character, surrogate pairs included, as some

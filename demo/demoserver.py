@@ -26,6 +26,7 @@ from pathlib import Path
 sys.dont_write_bytecode = True  # keep the source folder clean; the modules load in no time
 
 from catalog import Ports, build_catalog, catalog_variants
+from linkstations import LINK_STATIONS, address, start_link_sources, write_links
 from livestations import LIVE_STATIONS, TITLE_INTERVAL_SECONDS
 from logos import make_logos
 from streams import Children, Icecast, TitleTicker, start_sources
@@ -118,7 +119,9 @@ class Supervisor:
         for name, document in catalog_variants(catalog).items():
             (www / "variants" / name).mkdir(parents=True, exist_ok=True)
             (www / "variants" / name / CATALOG_NAME).write_bytes(document)
+        write_links(www, ports.icecast)
         self.m_threads = start_sources(self.m_icecast, self.m_children, self.m_stopping)
+        self.m_threads += start_link_sources(www, self.m_icecast, self.m_children, self.m_stopping)
         threading.Thread(target=self.m_http.serve_forever, name="http", daemon=True).start()
         self.m_serving = True
         catalog_url = f"http://127.0.0.1:{ports.http}/{CATALOG_NAME}"
@@ -161,6 +164,10 @@ class Supervisor:
                 "favicon": f"http://127.0.0.1:{ports.http}/{station.logo}" if station.logo else "",
             })
         _write_atomically(self.m_state_dir / "live-stations.json", json.dumps(stations, ensure_ascii=False, indent=2))
+        links = [{"stationuuid": station.stationuuid, "name": station.name, "kind": station.kind,
+                  "url": address(station, ports.http, ports.icecast), "frequency": station.frequency}
+                 for station in LINK_STATIONS]
+        _write_atomically(self.m_state_dir / "link-stations.json", json.dumps(links, ensure_ascii=False, indent=2))
         server = {
             "catalogUrl": catalog_url,
             "catalogFile": str(self.m_state_dir / "www" / CATALOG_NAME),
@@ -198,7 +205,7 @@ class Supervisor:
         ticker = TitleTicker(self.m_icecast, self.m_stopping)
         ticker.start()
         self.m_threads.append(ticker)
-        while not all(source.get("title") for source in self.m_icecast.live_mounts().values()):
+        while not all(self.m_icecast.live_mounts().get(station.mount, {}).get("title") for station in LIVE_STATIONS):
             self._check_progress(deadline, "stream titles")
             time.sleep(0.05)
         self._log_step("stream titles set")

@@ -2,7 +2,8 @@
 """Starts the demo server in a fresh folder, checks what a player would meet, and stops it.
 
 Checks: the catalog parses as the player reads it, with the live stations on top; logos are real
-images (and the broken ones are broken); every live stream decodes to its own tone; the stream
+images (and the broken ones are broken); every live stream, the HLS stream and the source that
+goes off the air decode to their own tone; the playlist links list their mounts; the stream
 titles change; dead addresses fail at once; after `stop` no process and no port is left.
 Exit status 0 when all hold. Keeps the state folder when a check fails.
 """
@@ -19,6 +20,7 @@ import threading
 import time
 import unicodedata
 import urllib.error
+import urllib.parse
 import urllib.request
 from pathlib import Path
 
@@ -145,10 +147,26 @@ def check_tones(live: list[dict]) -> list[str]:
     return report
 
 
-def titles(status_url: str) -> dict[str, str]:
+def titles(status_url: str, live: list[dict]) -> dict[str, str]:
     sources = json.loads(fetch(status_url)[1].decode("utf-8"))["icestats"].get("source", [])
+    mounts = {station["mount"] for station in live}
     return {source["listenurl"]: f"{source.get('artist', '')}|{source.get('title', '')}"
-            for source in (sources if isinstance(sources, list) else [sources])}
+            for source in (sources if isinstance(sources, list) else [sources])
+            if urllib.parse.urlparse(source["listenurl"]).path in mounts}
+
+
+def check_links(links: list[dict], live: list[dict]) -> list[dict]:
+    """The playlist links list the live mount of their tone; returns the streams to listen to."""
+    streams = []
+    for link in links:
+        if link["kind"] in ("pls", "m3u"):
+            status, body = fetch(link["url"])
+            mount = next(station["url"] for station in live if station["frequency"] == link["frequency"])
+            check(status == 200 and mount in body.decode(), f"{link['url']} does not list {mount}")
+        else:
+            streams.append({"mount": urllib.parse.urlparse(link["url"]).path, "url": link["url"],
+                            "frequency": link["frequency"]})
+    return streams
 
 
 def check_dead_addresses(server: dict) -> None:
@@ -174,17 +192,18 @@ def run(state_dir: Path) -> None:
     live = json.loads((state_dir / "live-stations.json").read_text())
     try:
         catalog_url = (state_dir / "catalog-url").read_text().strip()
-        before = titles(server["icecastStatusUrl"])
+        before = titles(server["icecastStatusUrl"], live)
+        links = json.loads((state_dir / "link-stations.json").read_text())
         entries = check_catalog(catalog_url, live)
         check_logos(entries, live)
         check_dead_addresses(server)
-        for line in check_tones(live):
+        for line in check_tones(live + check_links(links, live)):
             print(line)
         deadline = time.monotonic() + server["titleIntervalSeconds"] + 5
         while time.monotonic() < deadline and any(
-                before.get(url) == title for url, title in titles(server["icecastStatusUrl"]).items()):
+                before.get(url) == title for url, title in titles(server["icecastStatusUrl"], live).items()):
             time.sleep(0.2)
-        after = titles(server["icecastStatusUrl"])
+        after = titles(server["icecastStatusUrl"], live)
         check(len(after) == len(live) and all(before.get(url) != title for url, title in after.items()),
               f"stream titles did not all change: {before} then {after}")
         print("titles changed, for example:", next(iter(after.values())))

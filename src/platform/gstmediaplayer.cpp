@@ -7,6 +7,7 @@
 #include <QtGlobal>
 
 #include <gst/audio/streamvolume.h>
+#include <gst/base/gstbasesrc.h>
 #include <gst/gst.h>
 #include <gst/pbutils/missing-plugins.h>
 
@@ -69,7 +70,7 @@ MediaErrorDomain errorDomain(GQuark domain)
 }
 
 // The person sees a sentence; the log keeps what GStreamer said, for whoever has to dig.
-MediaError readError(GstMessage* message)
+MediaError readError(GstMessage* message, bool wasPlaying)
 {
     GError* error = nullptr;
     gchar* debug = nullptr;
@@ -82,6 +83,13 @@ MediaError readError(GstMessage* message)
     guint status = 0;
     if (details != nullptr && gst_structure_get_uint(details, "http-status-code", &status) && status >= 400) {
         result.httpStatus = static_cast<int>(status);
+    }
+    // souphttpsrc reports a refused connection or a dropped one only as a flow error of its
+    // streaming thread; said in the framework's own terms, that is a failed open or read.
+    if (error->domain == GST_STREAM_ERROR && error->code == GST_STREAM_ERROR_FAILED
+        && GST_IS_BASE_SRC(GST_MESSAGE_SRC(message))) {
+        result.domain = MediaErrorDomain::Resource;
+        result.code = wasPlaying ? MediaErrorCode::resourceRead : MediaErrorCode::resourceOpenRead;
     }
     const std::string text = error->message != nullptr ? error->message : "";
     const std::string detail = takeString(debug);
@@ -179,7 +187,7 @@ struct GstMediaPlayer::Core {
             return MediaEndOfStream {};
         case GST_MESSAGE_ERROR:
             ended = true;
-            return readError(message);
+            return readError(message, state == GST_STATE_PLAYING);
         case GST_MESSAGE_TAG: {
             GstTagList* tags = nullptr;
             gst_message_parse_tag(message, &tags);

@@ -98,7 +98,8 @@ void PlayerController::play(const Station& station)
 void PlayerController::resume()
 {
     const OperationScope scope(m_inOperation);
-    if (m_currentStation && m_machine.resumeNeedsReopen()) {
+    // No player yet: the pause came while the playlist was being read, and dropped it.
+    if (m_currentStation && (m_machine.resumeNeedsReopen() || !m_player)) {
         m_machine.start();
         open();
     } else {
@@ -115,6 +116,9 @@ void PlayerController::pause()
     const OperationScope scope(m_inOperation);
     if (m_player) {
         m_player->pause();
+    } else {
+        // A playlist still downloading must not start a player once it arrives.
+        m_resolver.reset();
     }
     m_machine.pause();
     notify();
@@ -254,7 +258,8 @@ void PlayerController::handle(const MediaEvent& event)
         changed != nullptr && changed->state == MediaPipelineState::Playing) {
         m_attemptPlayed = true;
     }
-    if (isFailure(event) && !m_attemptPlayed) {
+    const bool paused = m_machine.state().phase == PlaybackPhase::Paused;
+    if (isFailure(event) && !m_attemptPlayed && !paused) {
         if (isNotAudio(event) && !m_readAsPlaylist) {
             // A playlist behind an address that does not look like one.
             m_readAsPlaylist = true;

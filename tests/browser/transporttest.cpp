@@ -100,7 +100,9 @@ TEST(TransportTest, PauseIsNotAToggleAndLeavesTheLabels)
     h.controller->pause();
     h.controller->pause();
     h.queue.runPending();
-    EXPECT_EQ(h.view.nowPlaying.back(), shown);
+    EXPECT_EQ(h.view.nowPlaying.back().title, shown.title);
+    EXPECT_EQ(h.view.nowPlaying.back().detail, shown.detail);
+    EXPECT_EQ(h.view.nowPlaying.back().phase, PlaybackPhase::Paused);
     EXPECT_EQ(h.media.players.size(), players);
     EXPECT_EQ(h.media.players.back()->status, TimeControlStatus::Paused);
     EXPECT_EQ(h.currentId(), "s0");
@@ -120,14 +122,16 @@ TEST(TransportTest, NowPlayingFollowsTheCurrentStationThroughTheQueue)
     EXPECT_EQ(h.view.nowPlaying.back(), (NowPlaying {"", "", false, 28, {}, {}, {}}));
 
     h.controller->play(longName);
-    EXPECT_EQ(
-        h.view.nowPlaying.back(), (NowPlaying {std::string(63, 'x') + "…", "Live station", true, 120, {}, {}, {}}));
+    EXPECT_EQ(h.view.nowPlaying.back(),
+        (NowPlaying {
+            std::string(63, 'x') + "…", "Live station", true, 120, {}, "Connecting…", PlaybackPhase::Connecting}));
     const std::size_t shownSoFar = h.view.nowPlaying.size();
     h.queue.runPending();
     EXPECT_EQ(h.view.nowPlaying.size(), shownSoFar + 1) << "the player's callback refreshes again a turn later";
 
     h.controller->play(fits);
-    EXPECT_EQ(h.view.nowPlaying.back(), (NowPlaying {std::string(64, 'y'), "Norway | news", true, 120, {}, {}, {}}));
+    EXPECT_EQ(h.view.nowPlaying.back(),
+        (NowPlaying {std::string(64, 'y'), "Norway | news", true, 120, {}, "Connecting…", PlaybackPhase::Connecting}));
     h.controller->play(silent);
     EXPECT_EQ(h.view.nowPlaying.back().title, std::string(64, 'y')) << "an unplayable station leaves the last one";
     EXPECT_EQ(h.controller->screen(), Screen::Home);

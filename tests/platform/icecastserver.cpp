@@ -12,6 +12,8 @@
 #include <unistd.h>
 
 #include <array>
+#include <cctype>
+#include <cstdint>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -71,6 +73,40 @@ template <typename Predicate> bool waitFor(std::chrono::milliseconds timeout, Pr
         std::this_thread::sleep_for(20ms);
     }
     return true;
+}
+
+std::string percentEncoded(const std::string& text)
+{
+    static constexpr char hex[] = "0123456789ABCDEF";
+    std::string out;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (std::isalnum(byte) != 0 || c == '-' || c == '_' || c == '.' || c == '/') {
+            out.push_back(c);
+        } else {
+            out += {'%', hex[byte >> 4U], hex[byte & 0xFU]};
+        }
+    }
+    return out;
+}
+
+std::string base64(const std::string& text)
+{
+    static constexpr char alphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); i += 3) {
+        std::uint32_t chunk = static_cast<unsigned char>(text[i]) << 16U;
+        if (i + 1 < text.size()) {
+            chunk |= static_cast<unsigned char>(text[i + 1]) << 8U;
+        }
+        if (i + 2 < text.size()) {
+            chunk |= static_cast<unsigned char>(text[i + 2]);
+        }
+        for (std::size_t j = 0; j < 4; ++j) {
+            out.push_back(i + j <= text.size() ? alphabet[(chunk >> (18 - 6 * j)) & 0x3FU] : '=');
+        }
+    }
+    return out;
 }
 
 } // namespace
@@ -181,6 +217,13 @@ void IcecastServer::stopSource(const std::string& mount)
     m_sources.erase(found);
 }
 
+bool IcecastServer::setTitle(const std::string& mount, const std::string& title) const
+{
+    return httpStatus("/admin/metadata?mount=" + percentEncoded(mount) + "&mode=updinfo&song=" + percentEncoded(title),
+               "Authorization: Basic " + base64("admin:" + m_password) + "\r\n")
+        == 200;
+}
+
 void IcecastServer::stopProcess(pid_t pid)
 {
     ::kill(pid, SIGTERM);
@@ -226,13 +269,13 @@ bool IcecastServer::waitUntilListening(std::chrono::milliseconds timeout)
     return listening;
 }
 
-int IcecastServer::httpStatus(const std::string& path) const
+int IcecastServer::httpStatus(const std::string& path, const std::string& headers) const
 {
     const int fd = connectLoopback(m_port);
     if (fd < 0) {
         return 0;
     }
-    const std::string request = "GET " + path + " HTTP/1.0\r\nHost: 127.0.0.1\r\n\r\n";
+    const std::string request = "GET " + path + " HTTP/1.0\r\nHost: 127.0.0.1\r\n" + headers + "\r\n";
     int status = 0;
     if (::send(fd, request.data(), request.size(), MSG_NOSIGNAL) == static_cast<ssize_t>(request.size())) {
         std::array<char, 64> line {};

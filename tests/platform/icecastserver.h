@@ -31,13 +31,16 @@ public:
     [[nodiscard]] bool startSource(const std::string& mount, Codec codec, int frequencyHz);
     // Disconnects the source, as when a broadcaster goes off the air.
     void stopSource(const std::string& mount);
+    // Sets the mount's song title through the server's metadata admin call, as a
+    // broadcaster's playout software does. True when the server took it.
+    [[nodiscard]] bool setTitle(const std::string& mount, const std::string& title) const;
 
     // A loopback port nothing listens on at the moment of the call.
     [[nodiscard]] static int freePort();
 
 private:
     [[nodiscard]] bool waitUntilListening(std::chrono::milliseconds timeout);
-    [[nodiscard]] int httpStatus(const std::string& path) const;
+    [[nodiscard]] int httpStatus(const std::string& path, const std::string& headers = {}) const;
     static void stopProcess(pid_t pid);
 
     std::filesystem::path m_directory;

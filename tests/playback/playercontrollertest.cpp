@@ -280,6 +280,14 @@ TEST_F(PlayerControllerTest, PlaylistLinksAreDownloadedAndTheirEntriesTriedInOrd
     answer("http://late.example/\n");
     EXPECT_EQ(backend.players.size(), 2U) << "an answer for a stream given up is dropped";
 
+    controller.play(stationWith("http://list.example/paused.pls"));
+    controller.pause();
+    answer("[playlist]\nFile1=http://late.example/\n");
+    EXPECT_EQ(backend.players.size(), 2U) << "a playlist that arrives after a pause starts nothing";
+    controller.resume();
+    answer("[playlist]\nFile1=http://late.example/\n");
+    EXPECT_EQ(latest().url, "http://late.example/") << "resuming reads it again";
+
     controller.play(stationWith("http://list.example/self.m3u"));
     answer("#EXTM3U\nhttp://list.example/self.m3u\nfile:///etc/passwd\n");
     EXPECT_EQ(status(), "The station's playlist lists no stream that can be played here.");
