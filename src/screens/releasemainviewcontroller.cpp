@@ -120,7 +120,7 @@ void ReleaseMainViewController::buildShell()
     auto* miniLayout = new QHBoxLayout(m_miniPlayerPanel);
     miniLayout->setContentsMargins(18, 0, 18, 0);
     miniLayout->setSpacing(0);
-    m_miniLines = makeNowPlayingLines(13, 12);
+    m_miniLines = makeNowPlayingLines(13, 12, false);
     miniLayout->addLayout(makeMiniPlayerTexts(m_miniTitle, m_miniLines), 1);
     miniLayout->addSpacing(18);
     m_miniVolume = makeVolumeControl();
@@ -401,14 +401,14 @@ void ReleaseMainViewController::render(bool resetScroll)
 
 QWidget* ReleaseMainViewController::makeHomeHeroRow()
 {
-    m_railLines = makeNowPlayingLines(14, 12);
+    m_railLines = makeNowPlayingLines(14, 12, true);
     showNowPlayingLines(m_railLines, m_nowPlaying);
     return makeHeroRow(m_playerHero, m_railTitle, m_railMeta, m_railLines, m_fallbackImage, makeControls());
 }
 
 PanelView* ReleaseMainViewController::makePlayerScreenPanel()
 {
-    m_panelLines = makeNowPlayingLines(17, 14);
+    m_panelLines = makeNowPlayingLines(17, 14, true);
     showNowPlayingLines(m_panelLines, m_nowPlaying);
     m_panelVolume = makeVolumeControl();
     return makePlayerPanel(
