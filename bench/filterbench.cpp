@@ -39,6 +39,7 @@ public:
     void showNowPlaying(const NowPlaying&) override { }
     void loadFallbackImage() override { }
     void loadHeroImage() override { }
+    void showLoadProgress(const LoadProgress&) override { }
 };
 
 class AnsweringSource final : public StationSource {

@@ -150,6 +150,9 @@ public:
     void play() override { m_status = TimeControlStatus::Playing; }
     void pause() override { m_status = TimeControlStatus::Paused; }
     [[nodiscard]] TimeControlStatus timeControlStatus() const override { return m_status; }
+    void setEventHandler(EventHandler) override { }
+    void setVolume(double) override { }
+    void setMuted(bool) override { }
 
 private:
     TimeControlStatus m_status = TimeControlStatus::Paused;

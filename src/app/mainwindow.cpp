@@ -1,5 +1,6 @@
 #include "mainwindow.h"
 
+#include "browser/browsercontroller.h"
 #include "screens/releasemainviewcontroller.h"
 #include "widgets/palette.h"
 
@@ -63,6 +64,12 @@ void MainWindow::buildMenu()
             appName + u' ' + QCoreApplication::applicationVersion()
                 + QStringLiteral("\nInternet radio, most popular first."));
     });
+    m_applicationMenu->addSeparator();
+
+    QAction* reload = m_applicationMenu->addAction(QStringLiteral("Reload Stations"));
+    reload->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    reload->setMenuRole(QAction::NoRole);
+    connect(reload, &QAction::triggered, this, [this] { m_controller->browser().reloadStations(); });
     m_applicationMenu->addSeparator();
 
     // Hiding an application is not something every desktop does; minimising is what they all do.

@@ -8,10 +8,32 @@
 
 #include <algorithm>
 #include <cmath>
+#include <mutex>
+#include <string_view>
 #include <type_traits>
 #include <utility>
 
 namespace Vello {
+
+namespace {
+
+constexpr std::string_view loadingMessage = "Loading stations...";
+constexpr std::string_view failurePrefix = "Unable to load stations: ";
+// At most this often the download's progress reaches the window: often enough for the bar to
+// move smoothly, rarely enough not to keep the GUI thread busy on a fast line.
+constexpr std::chrono::milliseconds progressInterval {100};
+
+} // namespace
+
+// Carries the download's progress from the worker to the GUI thread: the worker only records
+// the latest figures, and at most one delivery is queued or holding back at a time.
+struct BrowserController::ProgressRelay {
+    std::uint64_t load = 0;
+    std::mutex mutex;
+    LoadProgress latest;
+    bool fresh = false;
+    bool busy = false;
+};
 
 BrowserController::BrowserController(BrowserView& view, StationSource& source, MediaBackend& media, HttpClient& http,
     Preferences& preferences, MainQueue& queue)
@@ -134,6 +156,15 @@ void BrowserController::postGuarded(MainQueue::Task task)
     });
 }
 
+void BrowserController::postGuardedAfter(std::chrono::milliseconds delay, MainQueue::Task task)
+{
+    m_queue.postAfter(delay, [alive = std::weak_ptr<int>(m_lifetime), task = std::move(task)] {
+        if (alive.lock()) {
+            task();
+        }
+    });
+}
+
 void BrowserController::viewDidLoad()
 {
     m_view.loadFallbackImage();
@@ -142,31 +173,94 @@ void BrowserController::viewDidLoad()
     restoreVolume();
     m_player->setOnStateChange([this] { postGuarded([this] { refreshPlayer(); }); });
     m_view.render(true);
+    startLoad();
+}
+
+void BrowserController::reloadStations()
+{
+    if (m_catalog.empty()) {
+        m_statusMessage = loadingMessage;
+        m_view.render(true);
+    }
+    startLoad();
+}
+
+bool BrowserController::offersRetry() const
+{
+    return m_catalog.empty() && m_statusMessage.starts_with(failurePrefix);
+}
+
+void BrowserController::startLoad()
+{
+    const std::uint64_t load = ++m_loadGeneration;
+    m_loadProgress.reset();
+    auto relay = std::make_shared<ProgressRelay>();
+    relay->load = load;
+    const std::weak_ptr<int> alive = m_lifetime;
     // The source may answer on a worker thread, and after this controller is gone: the answer
     // only ever crosses over through the main queue, and the weak token decides there. The
     // search index is built on the answering thread, so a download never stalls the window.
-    m_source.load([alive = std::weak_ptr<int>(m_lifetime), &queue = m_queue, this](StationsResult result) {
+    auto completion = [alive, &queue = m_queue, this, load](StationsResult result) {
         auto answer = std::make_shared<CatalogAnswer>();
         if (auto* stations = std::get_if<std::vector<Station>>(&result)) {
             answer->emplace<SearchableCatalog>(std::move(*stations));
         } else {
             answer->emplace<Error>(std::move(std::get<Error>(result)));
         }
-        queue.post([alive, this, answer] {
+        queue.post([alive, this, load, answer] {
             if (alive.lock()) {
-                receive(std::move(*answer));
+                receive(load, std::move(*answer));
             }
         });
-    });
+    };
+    auto progress = [alive, &queue = m_queue, this, relay](LoadProgress figures) {
+        const std::lock_guard lock(relay->mutex);
+        relay->latest = figures;
+        relay->fresh = true;
+        if (!std::exchange(relay->busy, true)) {
+            queue.post([alive, this, relay] {
+                if (alive.lock()) {
+                    deliverProgress(relay);
+                }
+            });
+        }
+    };
+    m_source.loadWithProgress(std::move(completion), std::move(progress));
 }
 
-void BrowserController::receive(CatalogAnswer answer)
+void BrowserController::deliverProgress(const std::shared_ptr<ProgressRelay>& relay)
 {
+    LoadProgress figures;
+    {
+        const std::lock_guard lock(relay->mutex);
+        if (!relay->fresh || relay->load != m_loadGeneration) {
+            relay->busy = false;
+            return;
+        }
+        figures = relay->latest;
+        relay->fresh = false;
+    }
+    // Figures that arrive meanwhile wait for this.
+    postGuardedAfter(progressInterval, [this, relay] { deliverProgress(relay); });
+    // A list on screen or an error says more than a bar would.
+    if (m_statusMessage != loadingMessage) {
+        return;
+    }
+    m_loadProgress = figures;
+    m_view.showLoadProgress(figures);
+}
+
+void BrowserController::receive(std::uint64_t load, CatalogAnswer answer)
+{
+    if (load != m_loadGeneration) {
+        return;
+    }
+    m_loadProgress.reset();
     if (auto* catalog = std::get_if<SearchableCatalog>(&answer)) {
         m_catalog = std::move(*catalog);
         m_statusMessage = m_catalog.empty() ? "No stations are available right now." : "";
     } else {
-        m_statusMessage = "Unable to load stations: " + std::get<Error>(answer).description;
+        m_statusMessage = std::string(failurePrefix) + std::get<Error>(answer).description;
     }
     m_view.render(true);
 }

@@ -51,6 +51,11 @@ public:
     [[nodiscard]] ListMode mode() const { return m_mode; }
     // Empty once a non-empty catalog has arrived; otherwise what the screens show above their lists.
     [[nodiscard]] const std::string& statusMessage() const { return m_statusMessage; }
+    // How far the catalog's download has come while "Loading stations..." shows; nothing until
+    // the download first reports.
+    [[nodiscard]] const std::optional<LoadProgress>& loadProgress() const { return m_loadProgress; }
+    // Whether the status offers to try again: the last answer was a failure and no station is shown.
+    [[nodiscard]] bool offersRetry() const;
     [[nodiscard]] std::size_t browseVisibleLimit() const { return m_browseVisibleLimit; }
     [[nodiscard]] bool isLoadingNextBrowsePage() const { return m_isLoadingNextBrowsePage; }
     // The whole catalog in display order, as last delivered.
@@ -75,6 +80,11 @@ public:
     // Loads the pictures, restores favourites and recents, follows the player, shows Home and
     // asks for the catalog. Called once, after the views exist.
     void viewDidLoad();
+
+    // Asks the source for the catalog again ("Reload Stations", "Try Again"). Answers and
+    // progress of earlier loads are ignored from now on; the stations shown stay until the new
+    // load answers.
+    void reloadStations();
 
     void switchScreen(Screen screen);
     // The search field's text changed.
@@ -109,12 +119,17 @@ public:
 private:
     using CatalogAnswer = std::variant<SearchableCatalog, Error>;
 
-    void receive(CatalogAnswer answer);
+    struct ProgressRelay;
+
+    void startLoad();
+    void receive(std::uint64_t load, CatalogAnswer answer);
+    void deliverProgress(const std::shared_ptr<ProgressRelay>& relay);
     void playAt(const std::vector<const Station*>& list, std::size_t index);
     [[nodiscard]] std::optional<std::size_t> currentIndexIn(const std::vector<const Station*>& list) const;
     // Runs `task` on a later turn of the main queue unless this controller is gone by then.
     void postGuarded(MainQueue::Task task);
     void restoreVolume();
+    void postGuardedAfter(std::chrono::milliseconds delay, MainQueue::Task task);
 
     BrowserView& m_view;
     StationSource& m_source;
@@ -126,6 +141,9 @@ private:
     Screen m_screen = Screen::Home;
     ListMode m_mode = ListMode::Top;
     std::string m_statusMessage = "Loading stations...";
+    std::optional<LoadProgress> m_loadProgress;
+    // Counts the loads started; only the latest one's answers and progress count.
+    std::uint64_t m_loadGeneration = 0;
     std::shared_ptr<Cancellable> m_searchWorkItem;
     std::size_t m_browseVisibleLimit = browsePageSize;
     bool m_isLoadingNextBrowsePage = false;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "catalog/stationsource.h"
 #include "playback/playbackstate.h"
 
 #include <string>
@@ -49,6 +50,8 @@ public:
     // application's resources; a missing or unreadable resource leaves the picture empty.
     virtual void loadFallbackImage() = 0;
     virtual void loadHeroImage() = 0;
+    // Brings the loading status's progress bar up to date, without rebuilding the content.
+    virtual void showLoadProgress(const LoadProgress& progress) = 0;
 };
 
 } // namespace Vello

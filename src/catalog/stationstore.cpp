@@ -215,12 +215,24 @@ StationStore::StationStore(HttpClient& http, std::string stationsUrl, std::files
 
 void StationStore::load(Completion completion)
 {
+    loadWithProgress(std::move(completion), nullptr);
+}
+
+void StationStore::loadWithProgress(Completion completion, Progress progress)
+{
     auto cached = cacheAnswer(m_cacheURL);
     const bool cacheAnswered = cached.has_value();
     if (cached) {
         completion(std::move(*cached));
     }
-    m_http.get(m_stationsUrl, HttpClient::defaultMaxBodyBytes,
+    HttpRequest request;
+    request.url = m_stationsUrl;
+    if (progress) {
+        request.onProgress = [progress = std::move(progress)](std::size_t received, std::optional<std::size_t> total) {
+            progress(LoadProgress {received, total});
+        };
+    }
+    m_http.get(std::move(request),
         [completion = std::move(completion), cacheAnswered, cacheURL = m_cacheURL](
             HttpResult download) { answerDownload(std::move(download), cacheAnswered, cacheURL, completion); });
 }

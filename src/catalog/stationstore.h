@@ -23,6 +23,8 @@ public:
     // list, the decoder's error for a body that is not a catalog, or the network error when
     // the copy on disk gave no answer.
     void load(Completion completion) override;
+    // The same, telling `progress` how the download goes.
+    void loadWithProgress(Completion completion, Progress progress) override;
 
     // Where the copy of the last good download lives: cacheFolder / "stations.json".
     [[nodiscard]] const std::filesystem::path& cacheURL() const;

@@ -4,11 +4,105 @@
 
 #include "playback/mainqueue.h"
 
-#include <gst/gst.h>
+#include <QtGlobal>
 
+#include <gst/audio/streamvolume.h>
+#include <gst/gst.h>
+#include <gst/pbutils/missing-plugins.h>
+
+#include <algorithm>
 #include <mutex>
+#include <optional>
+#include <utility>
 
 namespace Vello {
+namespace {
+
+static_assert(MediaErrorCode::resourceNotFound == GST_RESOURCE_ERROR_NOT_FOUND);
+static_assert(MediaErrorCode::resourceBusy == GST_RESOURCE_ERROR_BUSY);
+static_assert(MediaErrorCode::resourceOpenRead == GST_RESOURCE_ERROR_OPEN_READ);
+static_assert(MediaErrorCode::resourceRead == GST_RESOURCE_ERROR_READ);
+static_assert(MediaErrorCode::resourceNotAuthorized == GST_RESOURCE_ERROR_NOT_AUTHORIZED);
+static_assert(MediaErrorCode::streamTypeNotFound == GST_STREAM_ERROR_TYPE_NOT_FOUND);
+static_assert(MediaErrorCode::streamWrongType == GST_STREAM_ERROR_WRONG_TYPE);
+static_assert(MediaErrorCode::streamCodecNotFound == GST_STREAM_ERROR_CODEC_NOT_FOUND);
+static_assert(MediaErrorCode::streamDecode == GST_STREAM_ERROR_DECODE);
+static_assert(MediaErrorCode::streamDemux == GST_STREAM_ERROR_DEMUX);
+static_assert(MediaErrorCode::streamFormat == GST_STREAM_ERROR_FORMAT);
+
+std::string takeString(gchar* text)
+{
+    std::string result = text != nullptr ? text : "";
+    g_free(text);
+    return result;
+}
+
+MediaPipelineState pipelineState(GstState state)
+{
+    switch (state) {
+    case GST_STATE_READY:
+        return MediaPipelineState::Ready;
+    case GST_STATE_PAUSED:
+        return MediaPipelineState::Paused;
+    case GST_STATE_PLAYING:
+        return MediaPipelineState::Playing;
+    default:
+        return MediaPipelineState::Null;
+    }
+}
+
+MediaErrorDomain errorDomain(GQuark domain)
+{
+    if (domain == GST_CORE_ERROR) {
+        return MediaErrorDomain::Core;
+    }
+    if (domain == GST_LIBRARY_ERROR) {
+        return MediaErrorDomain::Library;
+    }
+    if (domain == GST_RESOURCE_ERROR) {
+        return MediaErrorDomain::Resource;
+    }
+    if (domain == GST_STREAM_ERROR) {
+        return MediaErrorDomain::Stream;
+    }
+    return MediaErrorDomain::Other;
+}
+
+// The person sees a sentence; the log keeps what GStreamer said, for whoever has to dig.
+MediaError readError(GstMessage* message)
+{
+    GError* error = nullptr;
+    gchar* debug = nullptr;
+    gst_message_parse_error(message, &error, &debug);
+    MediaError result;
+    result.domain = errorDomain(error->domain);
+    result.code = error->code;
+    const GstStructure* details = nullptr;
+    gst_message_parse_error_details(message, &details);
+    guint status = 0;
+    if (details != nullptr && gst_structure_get_uint(details, "http-status-code", &status) && status >= 400) {
+        result.httpStatus = static_cast<int>(status);
+    }
+    const std::string text = error->message != nullptr ? error->message : "";
+    const std::string detail = takeString(debug);
+    for (const char* sign : {"TLS", "certificate", "Secure connection", "SSL"}) {
+        if (text.find(sign) != std::string::npos || detail.find(sign) != std::string::npos) {
+            result.secureConnectionFailed = true;
+        }
+    }
+    const std::string source = takeString(gst_object_get_path_string(GST_MESSAGE_SRC(message)));
+    qWarning("Stream error from %s: %s (%s)", source.c_str(), text.c_str(), detail.c_str());
+    g_error_free(error);
+    return result;
+}
+
+std::string tagString(const GstTagList* tags, const char* name)
+{
+    gchar* value = nullptr;
+    return gst_tag_list_get_string(tags, name, &value) ? takeString(value) : std::string {};
+}
+
+} // namespace
 
 struct GstMediaPlayer::Core {
     GstElement* playbin = nullptr;
@@ -18,6 +112,7 @@ struct GstMediaPlayer::Core {
     bool live = false;
     bool ended = false;
     GstState state = GST_STATE_NULL;
+    EventHandler onEvent;
 
     void applyTargetState() const
     {
@@ -33,17 +128,39 @@ struct GstMediaPlayer::Core {
         gst_element_set_state(playbin, playNow ? GST_STATE_PLAYING : GST_STATE_PAUSED);
     }
 
+    // Reports to the owner last: it may destroy the player, after which nothing here may touch
+    // the pipeline.
+    void report(const MediaEvent& event) const
+    {
+        if (onEvent) {
+            const EventHandler handler = onEvent;
+            handler(event);
+        }
+    }
+
     void handle(GstMessage* message)
+    {
+        if (playbin == nullptr) {
+            return;
+        }
+        std::optional<MediaEvent> event = update(message);
+        if (event) {
+            report(*event);
+        }
+    }
+
+    std::optional<MediaEvent> update(GstMessage* message)
     {
         switch (GST_MESSAGE_TYPE(message)) {
         case GST_MESSAGE_STATE_CHANGED:
-            if (GST_MESSAGE_SRC(message) == GST_OBJECT_CAST(playbin)) {
-                gst_message_parse_state_changed(message, nullptr, &state, nullptr);
-                if (state == GST_STATE_PAUSED && wantsToPlay) {
-                    applyTargetState();
-                }
+            if (GST_MESSAGE_SRC(message) != GST_OBJECT_CAST(playbin)) {
+                return std::nullopt;
             }
-            break;
+            gst_message_parse_state_changed(message, nullptr, &state, nullptr);
+            if (state == GST_STATE_PAUSED && wantsToPlay) {
+                applyTargetState();
+            }
+            return MediaStateChanged {pipelineState(state)};
         case GST_MESSAGE_BUFFERING: {
             // The usual rule for network streams: hold playback while the buffer refills, go
             // on once it is full. Live pipelines cannot be held, so they are left alone.
@@ -54,16 +171,33 @@ struct GstMediaPlayer::Core {
             if (buffering != wasBuffering && waitsToMinimizeStalling && !live) {
                 applyTargetState();
             }
-            break;
+            return MediaBuffering {percent};
         }
         case GST_MESSAGE_EOS:
-        case GST_MESSAGE_ERROR:
-            // The server closed the stream or it failed: the player stays silent until it is
-            // replaced; a person starts the station again to reconnect.
+            // The server closed the stream: the player stays silent until it is replaced.
             ended = true;
-            break;
+            return MediaEndOfStream {};
+        case GST_MESSAGE_ERROR:
+            ended = true;
+            return readError(message);
+        case GST_MESSAGE_TAG: {
+            GstTagList* tags = nullptr;
+            gst_message_parse_tag(message, &tags);
+            MediaTags found {tagString(tags, GST_TAG_TITLE), tagString(tags, GST_TAG_ARTIST)};
+            gst_tag_list_unref(tags);
+            if (found.title.empty() && found.artist.empty()) {
+                return std::nullopt;
+            }
+            return found;
+        }
+        case GST_MESSAGE_ELEMENT: {
+            MediaMissingPlugin missing {takeString(gst_missing_plugin_message_get_description(message)),
+                takeString(gst_missing_plugin_message_get_installer_detail(message))};
+            qWarning("Missing media plug-in: %s (%s)", missing.description.c_str(), missing.installerDetail.c_str());
+            return missing;
+        }
         default:
-            break;
+            return std::nullopt;
         }
     }
 };
@@ -86,7 +220,10 @@ bool isWanted(GstMessage* message)
     case GST_MESSAGE_BUFFERING:
     case GST_MESSAGE_EOS:
     case GST_MESSAGE_ERROR:
+    case GST_MESSAGE_TAG:
         return true;
+    case GST_MESSAGE_ELEMENT:
+        return gst_is_missing_plugin_message(message) != FALSE;
     default:
         return false;
     }
@@ -133,6 +270,7 @@ GstMediaPlayer::~GstMediaPlayer()
         std::lock_guard lock(m_busLink->mutex);
         m_busLink->open = false;
     }
+    m_core->onEvent = nullptr;
     // Muting takes effect on the next buffer, while stopping the pipeline may have to wait for
     // a stalled source: the old stream must not be heard even for that long.
     g_object_set(m_core->playbin, "mute", TRUE, nullptr);
@@ -172,6 +310,26 @@ TimeControlStatus GstMediaPlayer::timeControlStatus() const
         return TimeControlStatus::Playing;
     }
     return TimeControlStatus::WaitingToPlay;
+}
+
+} // namespace Vello
+
+namespace Vello {
+
+void GstMediaPlayer::setEventHandler(EventHandler handler)
+{
+    m_core->onEvent = std::move(handler);
+}
+
+void GstMediaPlayer::setVolume(double volume)
+{
+    gst_stream_volume_set_volume(
+        GST_STREAM_VOLUME(m_core->playbin), GST_STREAM_VOLUME_FORMAT_CUBIC, std::clamp(volume, 0.0, 1.0));
+}
+
+void GstMediaPlayer::setMuted(bool muted)
+{
+    gst_stream_volume_set_mute(GST_STREAM_VOLUME(m_core->playbin), muted ? TRUE : FALSE);
 }
 
 } // namespace Vello

@@ -29,6 +29,9 @@ public:
     void play() override;
     void pause() override;
     [[nodiscard]] TimeControlStatus timeControlStatus() const override;
+    void setEventHandler(EventHandler handler) override;
+    void setVolume(double volume) override;
+    void setMuted(bool muted) override;
 
 private:
     struct Core;

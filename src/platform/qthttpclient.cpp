@@ -1,14 +1,23 @@
 #include "qthttpclient.h"
 
+#include <QElapsedTimer>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QObject>
+#include <QTimer>
 #include <QUrl>
 
+#include <algorithm>
+#include <deque>
 #include <string>
 #include <unordered_map>
 #include <utility>
+#include <vector>
+
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
 
 namespace Vello {
 
@@ -42,12 +51,21 @@ Error tooLarge(std::size_t maxBodyBytes)
     return Error {"The response is larger than " + sizeText(maxBodyBytes)};
 }
 
-// Qt reports an HTTP error status as a reply error, but a server that answered is not a
-// failed transfer: the caller gets the status and the body and decides for itself.
+// Qt reports an HTTP error status as a reply error, but a server that answered with a whole
+// body is not a failed transfer: the caller gets the status and the body and decides for itself.
 bool isHttpStatusError(QNetworkReply::NetworkError error)
 {
     return (error >= QNetworkReply::ContentAccessDenied && error <= QNetworkReply::UnknownContentError)
-        || (error >= QNetworkReply::InternalServerError && error <= QNetworkReply::UnknownServerError);
+        || (error >= QNetworkReply::InternalServerError && error <= QNetworkReply::UnknownServerError)
+        || error == QNetworkReply::ProtocolInvalidOperationError;
+}
+
+// Hands the memory freed by a large body back to the system; glibc keeps it otherwise.
+void releaseFreedMemory()
+{
+#if defined(__GLIBC__)
+    malloc_trim(0);
+#endif
 }
 
 } // namespace
@@ -59,6 +77,7 @@ public:
     Transfers(QtHttpClient& client, QThread& thread)
         : m_client(client)
         , m_context(new QObject)
+        , m_scratch(readChunkBytes)
     {
         m_context->moveToThread(&thread);
     }
@@ -79,11 +98,23 @@ public:
 
     void start(const QUrl& url, HttpRequest request, Completion completion)
     {
-        QNetworkReply* reply = m_manager->get(QNetworkRequest(url));
-        m_active.emplace(reply, Transfer {{}, std::move(request), std::move(completion)});
+        QNetworkRequest networkRequest(url);
+        // Qt's own bomb check stops at a fixed ratio and reports a bare decompression failure;
+        // the body cap below counts the decompressed bytes instead, and Qt then inflates only
+        // as much as is read.
+        networkRequest.setDecompressedSafetyCheckThreshold(-1);
+        QNetworkReply* reply = m_manager->get(networkRequest);
+        // Without a limit Qt buffers whatever the socket delivers, however fast it comes.
+        reply->setReadBufferSize(readBufferBytes);
+        Transfer& transfer = m_active[reply];
+        transfer.request = std::move(request);
+        transfer.completion = std::move(completion);
+        transfer.clock.start();
+        transfer.samples.push_back({0, 0});
         QObject::connect(reply, &QNetworkReply::metaDataChanged, m_context, [this, reply] { checkLength(reply); });
         QObject::connect(reply, &QNetworkReply::readyRead, m_context, [this, reply] { drain(reply); });
         QObject::connect(reply, &QNetworkReply::finished, m_context, [this, reply] { finish(reply); });
+        startLimits(reply, transfer.request);
     }
 
     // Ends every transfer still running; their completions learn why.
@@ -97,27 +128,98 @@ public:
     }
 
 private:
-    struct Transfer {
-        std::string body;
-        HttpRequest request;
-        Completion completion;
+    // How much is read from a reply at a time, and how much Qt may hold for it unread.
+    static constexpr std::size_t readChunkBytes = std::size_t {64} * 1024;
+    static constexpr qint64 readBufferBytes = qint64 {512} * 1024;
+    // A failed body at least this large leaves enough freed memory to be worth handing back.
+    static constexpr std::size_t trimAfterBytes = std::size_t {16} * 1024 * 1024;
+
+    struct Sample {
+        qint64 elapsedMs;
+        std::size_t received;
     };
 
-    // A declared length over the cap fails before any of the body arrives.
-    void checkLength(QNetworkReply* reply)
+    struct Transfer {
+        HttpRequest request;
+        Completion completion;
+        std::string body;
+        QElapsedTimer clock;
+        // The bytes received at moments of the last rate window, oldest first.
+        std::deque<Sample> samples;
+    };
+
+    // The timers belong to the reply, so they end with it.
+    void startLimits(QNetworkReply* reply, const HttpRequest& request)
+    {
+        if (request.deadline.count() > 0) {
+            const std::chrono::milliseconds deadline = request.deadline;
+            QTimer::singleShot(deadline, reply, [this, reply, deadline] {
+                if (m_active.contains(reply)) {
+                    fail(reply, Error {"The download took longer than " + durationText(deadline)});
+                }
+            });
+        }
+        if (request.minimumBytesPerSecond > 0 && request.rateWindow.count() > 0) {
+            auto* timer = new QTimer(reply);
+            QObject::connect(timer, &QTimer::timeout, reply, [this, reply] { checkRate(reply); });
+            timer->start(std::max<std::chrono::milliseconds>(request.rateWindow / 5, std::chrono::milliseconds(10)));
+        }
+    }
+
+    // Compares what arrived over the last window with the minimum; the oldest sample kept is
+    // the latest one at least a window old.
+    void checkRate(QNetworkReply* reply)
     {
         const auto found = m_active.find(reply);
         if (found == m_active.end()) {
             return;
         }
-        const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
-        const bool redirecting = reply->attribute(QNetworkRequest::RedirectionTargetAttribute).isValid();
-        if (!redirecting && length.isValid() && length.toULongLong() > found->second.request.maxBodyBytes) {
-            fail(reply, tooLarge(found->second.request.maxBodyBytes));
+        Transfer& transfer = found->second;
+        const qint64 now = transfer.clock.elapsed();
+        const qint64 window = transfer.request.rateWindow.count();
+        transfer.samples.push_back({now, transfer.body.size()});
+        while (transfer.samples.size() > 2 && transfer.samples[1].elapsedMs <= now - window) {
+            transfer.samples.pop_front();
+        }
+        const Sample& oldest = transfer.samples.front();
+        if (now - oldest.elapsedMs < window) {
+            return;
+        }
+        const double seconds = static_cast<double>(now - oldest.elapsedMs) / 1000.0;
+        const double expected = static_cast<double>(transfer.request.minimumBytesPerSecond) * seconds;
+        if (static_cast<double>(transfer.body.size() - oldest.received) < expected) {
+            fail(reply,
+                Error {"The server sent too little data: less than " + sizeText(transfer.request.minimumBytesPerSecond)
+                    + " a second over " + durationText(transfer.request.rateWindow)});
         }
     }
 
-    // Takes what has arrived, refusing to hold more than the cap.
+    // A declared length over the cap fails before any of the body arrives; one within it is
+    // room enough for the whole body.
+    void checkLength(QNetworkReply* reply)
+    {
+        const auto found = m_active.find(reply);
+        if (found == m_active.end() || reply->attribute(QNetworkRequest::RedirectionTargetAttribute).isValid()) {
+            return;
+        }
+        Transfer& transfer = found->second;
+        const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
+        if (!length.isValid()) {
+            return;
+        }
+        const auto declared = length.toULongLong();
+        if (declared > transfer.request.maxBodyBytes) {
+            fail(reply, tooLarge(transfer.request.maxBodyBytes));
+            return;
+        }
+        const QByteArray encoding = reply->rawHeader("Content-Encoding").trimmed().toLower();
+        if ((encoding.isEmpty() || encoding == "identity") && transfer.body.empty()) {
+            transfer.body.reserve(static_cast<std::size_t>(declared));
+        }
+    }
+
+    // Takes what has arrived, counting the bytes after decompression and refusing to hold more
+    // than the cap. False when the transfer has ended.
     bool drain(QNetworkReply* reply)
     {
         const auto found = m_active.find(reply);
@@ -125,22 +227,57 @@ private:
             return false;
         }
         Transfer& transfer = found->second;
-        const auto available = static_cast<std::size_t>(reply->bytesAvailable());
-        if (available > transfer.request.maxBodyBytes - transfer.body.size()) {
-            fail(reply, tooLarge(transfer.request.maxBodyBytes));
-            return false;
+        const std::size_t cap = transfer.request.maxBodyBytes;
+        const std::size_t before = transfer.body.size();
+        // A reply Qt cancelled (the idle time-out) is closed and has nothing left to read.
+        while (reply->isOpen()) {
+            // One byte past the room left is enough to know the cap is broken.
+            const std::size_t room = cap - transfer.body.size();
+            const std::size_t wanted = std::min(readChunkBytes, room + 1);
+            const QNetworkReply::NetworkError errorBefore = reply->error();
+            const qint64 read = reply->read(m_scratch.data(), static_cast<qint64>(wanted));
+            if (read < 0) {
+                // The end of a finished body, or a body that could not be decompressed: that is
+                // a broken transfer, whatever the status line said.
+                if (errorBefore == QNetworkReply::NoError && reply->error() != QNetworkReply::NoError) {
+                    fail(reply, Error {reply->errorString().toStdString()});
+                    return false;
+                }
+                break;
+            }
+            if (read == 0) {
+                break;
+            }
+            const auto count = static_cast<std::size_t>(read);
+            if (count > room) {
+                fail(reply, tooLarge(cap));
+                return false;
+            }
+            grow(transfer.body, count, cap);
+            transfer.body.append(m_scratch.data(), count);
         }
-        if (available == 0) {
-            return true;
-        }
-        const QByteArray chunk = reply->readAll();
-        transfer.body.append(chunk.constData(), static_cast<std::size_t>(chunk.size()));
-        if (transfer.request.onProgress) {
+        if (transfer.request.onProgress && transfer.body.size() != before) {
             const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
             transfer.request.onProgress(transfer.body.size(),
                 length.isValid() ? std::optional<std::size_t>(length.toULongLong()) : std::nullopt);
         }
         return true;
+    }
+
+    // Doubles the body's room in steps that end exactly at the cap, so a body that reaches the
+    // cap is never copied into a block larger than the cap. A body of announced length has its
+    // room already.
+    static void grow(std::string& body, std::size_t count, std::size_t cap)
+    {
+        const std::size_t needed = body.size() + count;
+        if (needed <= body.capacity()) {
+            return;
+        }
+        std::size_t next = cap;
+        while ((next + 1) / 2 >= std::max(needed, readChunkBytes)) {
+            next = (next + 1) / 2;
+        }
+        body.reserve(next);
     }
 
     void finish(QNetworkReply* reply)
@@ -155,32 +292,51 @@ private:
 
         const QNetworkReply::NetworkError error = reply->error();
         const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
-        if (error == QNetworkReply::NoError || (status.isValid() && isHttpStatusError(error))) {
+        const bool statusReply = status.isValid() && status.toInt() >= 400 && isHttpStatusError(error);
+        if (error == QNetworkReply::NoError || statusReply) {
             m_client.deliver(std::move(transfer.completion), HttpResponse {status.toInt(), std::move(transfer.body)});
-        } else if (error == QNetworkReply::OperationCanceledError) {
+            return;
+        }
+        const bool large = transfer.body.capacity() >= trimAfterBytes;
+        transfer.body = {};
+        if (error == QNetworkReply::OperationCanceledError) {
             // Only the transfer time-out cancels a reply that is still in m_active.
             m_client.deliver(std::move(transfer.completion),
                 Error {"The server sent no data for " + durationText(m_client.m_transferTimeout)});
         } else {
             m_client.deliver(std::move(transfer.completion), Error {reply->errorString().toStdString()});
         }
+        if (large) {
+            releaseFreedMemoryLater();
+        }
     }
 
     void fail(QNetworkReply* reply, Error error)
     {
         const auto found = m_active.find(reply);
+        const bool large = found->second.body.capacity() >= trimAfterBytes;
         Completion completion = std::move(found->second.completion);
         m_active.erase(found);
         QObject::disconnect(reply, nullptr, m_context, nullptr);
         reply->abort();
         reply->deleteLater();
         m_client.deliver(std::move(completion), std::move(error));
+        if (large) {
+            releaseFreedMemoryLater();
+        }
+    }
+
+    // After the reply's own buffers are gone too.
+    void releaseFreedMemoryLater()
+    {
+        QTimer::singleShot(0, m_context, [] { releaseFreedMemory(); });
     }
 
     QtHttpClient& m_client;
     QObject* m_context;
     QNetworkAccessManager* m_manager = nullptr;
     std::unordered_map<QNetworkReply*, Transfer> m_active;
+    std::vector<char> m_scratch;
 };
 
 QtHttpClient::QtHttpClient(std::chrono::milliseconds transferTimeout)

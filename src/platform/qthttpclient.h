@@ -16,8 +16,10 @@ namespace Vello {
 // The HTTP client on Qt Network. The network work happens on a thread of its own and every
 // completion runs on a pool thread, so a slow completion (decoding a catalog, scaling a logo)
 // never holds up other transfers or the GUI thread. Certificates are verified, redirects are
-// followed unless they go from https to http, and a transfer that moves no data for
-// `transferTimeout` ends with an error.
+// followed unless they go from https to http, a transfer that moves no data for
+// `transferTimeout` ends with an error, and so does one that breaks a limit of its request. The
+// body is read as it arrives, so no more than its cap (counted after decompression) is ever
+// held for it.
 class QtHttpClient final : public HttpClient {
 public:
     explicit QtHttpClient(std::chrono::milliseconds transferTimeout = std::chrono::seconds(60));

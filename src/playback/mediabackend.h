@@ -1,7 +1,9 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
+#include <variant>
 
 namespace Vello {
 
@@ -12,15 +14,81 @@ enum class TimeControlStatus {
     Playing = 2,
 };
 
-// One stream. Destroying it releases the stream and silences it at once.
+// Where the media pipeline stands, in the media framework's own terms.
+enum class MediaPipelineState { Null, Ready, Paused, Playing };
+
+struct MediaStateChanged final {
+    MediaPipelineState state = MediaPipelineState::Null;
+};
+
+struct MediaBuffering final {
+    int percent = 0;
+};
+
+// The error families a media framework reports; codes within each follow GStreamer's
+// numbering (see `MediaErrorCode`).
+enum class MediaErrorDomain { Core, Library, Resource, Stream, Other };
+
+namespace MediaErrorCode {
+inline constexpr int resourceNotFound = 3;
+inline constexpr int resourceBusy = 4;
+inline constexpr int resourceOpenRead = 5;
+inline constexpr int resourceRead = 9;
+inline constexpr int resourceNotAuthorized = 15;
+inline constexpr int streamTypeNotFound = 4;
+inline constexpr int streamWrongType = 5;
+inline constexpr int streamCodecNotFound = 6;
+inline constexpr int streamDecode = 7;
+inline constexpr int streamDemux = 9;
+inline constexpr int streamFormat = 11;
+} // namespace MediaErrorCode
+
+struct MediaError final {
+    MediaErrorDomain domain = MediaErrorDomain::Other;
+    int code = 0;
+    // The server's HTTP status when it answered with an error, otherwise 0.
+    int httpStatus = 0;
+    // The secure connection failed (certificate not trusted, handshake refused).
+    bool secureConnectionFailed = false;
+};
+
+struct MediaEndOfStream final { };
+
+// Tags the stream carries. Raw bytes as they arrived: not necessarily valid UTF-8.
+struct MediaTags final {
+    std::string title;
+    std::string artist;
+};
+
+// A part the media framework lacks to play this stream.
+struct MediaMissingPlugin final {
+    // The framework's name for the part ("MPEG-4 AAC decoder").
+    std::string description;
+    // What an installer would be asked for ("decoder-audio/mpeg, mpegversion=(int)4").
+    std::string installerDetail;
+};
+
+using MediaEvent
+    = std::variant<MediaStateChanged, MediaBuffering, MediaError, MediaEndOfStream, MediaTags, MediaMissingPlugin>;
+
+// One stream. Destroying it releases the stream and silences it at once; no event arrives
+// after that.
 class MediaPlayer {
 public:
+    // Called on the GUI thread, through the main queue.
+    using EventHandler = std::function<void(const MediaEvent&)>;
+
     virtual ~MediaPlayer() = default;
 
     virtual void setAutomaticallyWaitsToMinimizeStalling(bool waits) = 0;
     virtual void play() = 0;
     virtual void pause() = 0;
     [[nodiscard]] virtual TimeControlStatus timeControlStatus() const = 0;
+
+    virtual void setEventHandler(EventHandler handler) = 0;
+    // Loudness on the cubic scale desktop mixers show, 0 to 1.
+    virtual void setVolume(double volume) = 0;
+    virtual void setMuted(bool muted) = 0;
 };
 
 // Makes players for stream addresses.

@@ -1,15 +1,57 @@
 #include "playercontroller.h"
 
+#include "playback/playlist.h"
 #include "playback/streamaddress.h"
+#include "playback/streamtitle.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace Vello {
+namespace {
+
+// Reports once, at the end of a public operation, however many changes it made.
+class OperationScope final {
+public:
+    explicit OperationScope(bool& flag)
+        : m_flag(flag)
+        , m_outer(flag)
+    {
+        m_flag = true;
+    }
+    ~OperationScope() { m_flag = m_outer; }
+
+    OperationScope(const OperationScope&) = delete;
+    OperationScope& operator=(const OperationScope&) = delete;
+
+private:
+    bool& m_flag;
+    bool m_outer;
+};
+
+bool isFailure(const MediaEvent& event)
+{
+    return std::holds_alternative<MediaError>(event) || std::holds_alternative<MediaEndOfStream>(event)
+        || std::holds_alternative<MediaMissingPlugin>(event);
+}
+
+// What the player says when a server sends text it cannot decode: maybe a playlist whose
+// address does not say so.
+bool isNotAudio(const MediaEvent& event)
+{
+    const auto* error = std::get_if<MediaError>(&event);
+    return error != nullptr && error->domain == MediaErrorDomain::Stream
+        && (error->code == MediaErrorCode::streamTypeNotFound || error->code == MediaErrorCode::streamWrongType);
+}
+
+} // namespace
 
 PlayerController::PlayerController(MediaBackend& backend, MainQueue& queue, HttpClient& http)
     : m_backend(backend)
     , m_queue(queue)
     , m_http(http)
+    , m_machine(
+          queue, [this] { open(); }, [this] { machineChanged(); })
 {
 }
 
@@ -21,44 +63,74 @@ void PlayerController::play(const Station& station)
     if (!address || !isPlayableStreamAddress(*address)) {
         return;
     }
-    std::unique_ptr<MediaPlayer> player = m_backend.createPlayer(*address);
-    if (!player) {
-        // The back end applies its own, stricter reading of the address; a refusal there is
-        // the same as an address that does not parse.
-        return;
+    const bool playlist = mightBePlaylistAddress(*address);
+    std::unique_ptr<MediaPlayer> player;
+    if (!playlist) {
+        player = m_backend.createPlayer(*address);
+        if (!player) {
+            // The back end applies its own, stricter reading of the address; a refusal there is
+            // the same as an address that does not parse.
+            return;
+        }
+    }
+    const OperationScope scope(m_inOperation);
+    if (m_currentStation != station) {
+        m_streamTitle.clear();
     }
     m_currentStation = station;
+    m_address = *address;
+    m_readAsPlaylist = playlist;
+    m_machine.start();
     // The back end's players silence themselves when destroyed, so replacing the old one here
     // keeps at most one stream audible.
-    m_player = std::move(player);
-    m_player->setAutomaticallyWaitsToMinimizeStalling(true);
-    m_player->play();
+    m_resolver = std::make_unique<PlaylistResolver>(m_http, m_queue, m_address, m_readAsPlaylist);
+    if (player) {
+        m_resolver->next([](const PlaylistResolver::Answer&) {}); // the address itself, taken here
+        m_player.reset();
+        attach(std::move(player));
+    } else {
+        m_player.reset();
+        openNext();
+    }
     notify();
 }
 
 void PlayerController::resume()
 {
-    if (m_player) {
-        m_player->play();
+    const OperationScope scope(m_inOperation);
+    if (m_currentStation && m_machine.resumeNeedsReopen()) {
+        m_machine.start();
+        open();
+    } else {
+        if (m_player) {
+            m_player->play();
+        }
+        m_machine.resumed();
     }
     notify();
 }
 
 void PlayerController::pause()
 {
+    const OperationScope scope(m_inOperation);
     if (m_player) {
         m_player->pause();
     }
+    m_machine.pause();
     notify();
 }
 
 void PlayerController::stop()
 {
+    const OperationScope scope(m_inOperation);
     if (m_player) {
         m_player->pause();
     }
     m_player.reset();
+    m_resolver.reset();
+    m_machine.stop();
     m_currentStation.reset();
+    m_streamTitle.clear();
     notify();
 }
 
@@ -74,12 +146,13 @@ const std::optional<Station>& PlayerController::currentStation() const
 
 bool PlayerController::hasPlayer() const
 {
-    return m_player != nullptr;
+    // While a playlist downloads the stream is being opened, though no player exists yet.
+    return m_player != nullptr || m_resolver != nullptr;
 }
 
 const PlaybackState& PlayerController::playbackState() const
 {
-    return m_state;
+    return m_machine.state();
 }
 
 const std::string& PlayerController::streamTitle() const
@@ -89,12 +162,27 @@ const std::string& PlayerController::streamTitle() const
 
 void PlayerController::setVolume(double volume)
 {
+    volume = std::clamp(volume, 0.0, 1.0);
+    if (volume == m_volume) {
+        return;
+    }
     m_volume = volume;
+    if (m_player) {
+        m_player->setVolume(volume);
+    }
+    notify();
 }
 
 void PlayerController::setMuted(bool muted)
 {
+    if (muted == m_muted) {
+        return;
+    }
     m_muted = muted;
+    if (m_player) {
+        m_player->setMuted(muted);
+    }
+    notify();
 }
 
 double PlayerController::volume() const
@@ -110,6 +198,80 @@ bool PlayerController::isMuted() const
 void PlayerController::setOnStateChange(std::function<void()> onStateChange)
 {
     m_onStateChange = std::move(onStateChange);
+}
+
+void PlayerController::open()
+{
+    m_player.reset();
+    m_resolver = std::make_unique<PlaylistResolver>(m_http, m_queue, m_address, m_readAsPlaylist);
+    openNext();
+}
+
+void PlayerController::openNext(std::optional<MediaEvent> lastFailure)
+{
+    m_resolver->next([this, lastFailure = std::move(lastFailure)](PlaylistResolver::Answer answer) {
+        if (const auto* address = std::get_if<std::string>(&answer)) {
+            if (std::unique_ptr<MediaPlayer> player = m_backend.createPlayer(*address)) {
+                m_player.reset();
+                attach(std::move(player));
+            } else {
+                openNext(lastFailure);
+            }
+            return;
+        }
+        // Nothing left to try: the last stream's own failure says most, if there was one.
+        m_player.reset();
+        if (lastFailure) {
+            m_machine.handle(*lastFailure);
+        } else {
+            m_machine.fail({std::get<Error>(answer).description, false});
+        }
+    });
+}
+
+void PlayerController::attach(std::unique_ptr<MediaPlayer> player)
+{
+    m_player = std::move(player);
+    m_attemptPlayed = false;
+    m_player->setEventHandler([this](const MediaEvent& event) { handle(event); });
+    m_player->setVolume(m_volume);
+    m_player->setMuted(m_muted);
+    m_player->setAutomaticallyWaitsToMinimizeStalling(true);
+    m_player->play();
+}
+
+void PlayerController::handle(const MediaEvent& event)
+{
+    if (const auto* tags = std::get_if<MediaTags>(&event)) {
+        std::string title = Vello::streamTitle(*tags);
+        if (!title.empty() && title != m_streamTitle) {
+            m_streamTitle = std::move(title);
+            notify();
+        }
+        return;
+    }
+    if (const auto* changed = std::get_if<MediaStateChanged>(&event);
+        changed != nullptr && changed->state == MediaPipelineState::Playing) {
+        m_attemptPlayed = true;
+    }
+    if (isFailure(event) && !m_attemptPlayed) {
+        if (isNotAudio(event) && !m_readAsPlaylist) {
+            // A playlist behind an address that does not look like one.
+            m_readAsPlaylist = true;
+            m_resolver = std::make_unique<PlaylistResolver>(m_http, m_queue, m_address, true);
+        }
+        // The next entry of the playlist, if there is one, before any retry.
+        openNext(event);
+        return;
+    }
+    m_machine.handle(event);
+}
+
+void PlayerController::machineChanged()
+{
+    if (!m_inOperation) {
+        notify();
+    }
 }
 
 void PlayerController::notify() const

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "playback/mediabackend.h"
+#include "playback/playbackmachine.h"
 #include "playback/playbackstate.h"
+#include "playback/playlistresolver.h"
 
 #include "catalog/station.h"
 
@@ -16,8 +18,10 @@ class HttpClient;
 class MainQueue;
 
 // Owns the application's one media player and remembers the station it was last asked to
-// play. Every operation ends by calling the state-change callback, synchronously; the
-// controller itself never observes the player. GUI thread only.
+// play. It follows what the player reports (state, failures, song titles), opens playlist
+// links before playing, and reopens a stream that drops. The state-change callback runs,
+// synchronously, as the last step of every operation and after every change of
+// `playbackState` or `streamTitle` that the player or a retry brings. GUI thread only.
 class PlayerController final {
 public:
     // Every port must outlive the controller.
@@ -53,12 +57,28 @@ public:
     void setOnStateChange(std::function<void()> onStateChange);
 
 private:
+    // Opens the current station afresh: its playlist first when it has one.
+    void open();
+    // Opens the next address to try; `lastFailure` is what ended the previous one.
+    void openNext(std::optional<MediaEvent> lastFailure = std::nullopt);
+    void attach(std::unique_ptr<MediaPlayer> player);
+    void handle(const MediaEvent& event);
+    void machineChanged();
     void notify() const;
 
     MediaBackend& m_backend;
     MainQueue& m_queue;
     HttpClient& m_http;
+    PlaybackMachine m_machine;
+    std::unique_ptr<PlaylistResolver> m_resolver;
     std::unique_ptr<MediaPlayer> m_player;
+    // The address the current station opens with, and whether it was read as a playlist.
+    std::string m_address;
+    bool m_readAsPlaylist = false;
+    // The current player has played: a failure now is a drop, not a bad playlist entry.
+    bool m_attemptPlayed = false;
+    // Inside one of the public operations, which report once at their end.
+    bool m_inOperation = false;
     std::optional<Station> m_currentStation;
     PlaybackState m_state;
     std::string m_streamTitle;

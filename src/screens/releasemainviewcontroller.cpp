@@ -27,6 +27,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <functional>
 
 namespace Vello {
 
@@ -361,10 +362,7 @@ void ReleaseMainViewController::render(bool resetScroll)
     discardContent();
 
     appendContent(makeTopBar());
-    const std::string& status = m_browser->statusMessage();
-    if (!status.empty()) {
-        appendContent(makeStatusPanel(toQString(status)));
-    }
+    appendStatusPanel();
 
     // One evaluation per render: on Library with a search this is the whole filtered catalog.
     std::vector<const Station*> stations = m_browser->filteredStations();
@@ -413,6 +411,28 @@ PanelView* ReleaseMainViewController::makePlayerScreenPanel()
     m_panelVolume = makeVolumeControl();
     return makePlayerPanel(
         playerPanelTexts(m_browser->currentStation()), m_panelLines, m_fallbackImage, makeControls(), m_panelVolume);
+}
+
+void ReleaseMainViewController::appendStatusPanel()
+{
+    const std::string& status = m_browser->statusMessage();
+    if (status.empty()) {
+        m_statusPanel.clear();
+        return;
+    }
+    std::function<void()> onTryAgain;
+    if (m_browser->offersRetry()) {
+        onTryAgain = [this] { m_browser->reloadStations(); };
+    }
+    m_statusPanel = makeStatusPanel(toQString(status), m_browser->loadProgress(), onTryAgain);
+    appendContent(m_statusPanel);
+}
+
+void ReleaseMainViewController::showLoadProgress(const LoadProgress& progress)
+{
+    if (m_statusPanel) {
+        showStatusProgress(m_statusPanel, progress);
+    }
 }
 
 QWidget* ReleaseMainViewController::makeTopBar()

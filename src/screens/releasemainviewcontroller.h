@@ -81,6 +81,7 @@ public:
     void showNowPlaying(const NowPlaying& nowPlaying) override;
     void loadFallbackImage() override;
     void loadHeroImage() override;
+    void showLoadProgress(const LoadProgress& progress) override;
 
 Q_SIGNALS:
     // What the now-playing views show has changed: another station, song, state or volume.
@@ -101,6 +102,8 @@ private:
     void syncContentGeometry();
     void restoreSearchFocus();
 
+    // The loading, empty-catalog or error status with its progress or "Try Again", if any.
+    void appendStatusPanel();
     [[nodiscard]] QWidget* makeTopBar();
     [[nodiscard]] QWidget* makeStationList(std::vector<const Station*> stations);
     [[nodiscard]] QWidget* makeStationRow(const Station& station, QWidget* parent);
@@ -139,6 +142,7 @@ private:
     NowPlayingLines m_panelLines;
     VolumeControl* m_miniVolume = nullptr;
     QPointer<VolumeControl> m_panelVolume;
+    QPointer<PanelView> m_statusPanel;
 
     // The search field's focus and selection, carried across the move into the next top bar.
     struct SearchFocus {

@@ -4,12 +4,43 @@
 
 #include "widgets/elidedlabel.h"
 #include "widgets/palette.h"
+#include "widgets/vellobutton.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QProgressBar>
+
+#include <algorithm>
+#include <cmath>
 
 namespace Vello {
+
+namespace {
+
+constexpr int progressSteps = 1000;
+constexpr double bytesPerMegabyte = 1e6;
+
+// "12 of 65 MB", or "12 MB" when the length is unknown; under 10 MB with one decimal, so a
+// small catalog does not read "0 of 0 MB". What has arrived is rounded down: the figures only
+// meet when the download is complete.
+QString progressText(const LoadProgress& progress)
+{
+    const std::size_t basis = progress.total ? *progress.total : progress.received;
+    const int decimals = static_cast<double>(basis) < 10 * bytesPerMegabyte ? 1 : 0;
+    const double scale = decimals == 0 ? 1.0 : 10.0;
+    const auto megabytes = [&](std::size_t bytes, bool down) {
+        const double scaled = static_cast<double>(bytes) / bytesPerMegabyte * scale;
+        return QString::number((down ? std::floor(scaled) : std::round(scaled)) / scale, 'f', decimals);
+    };
+    if (!progress.total) {
+        return megabytes(progress.received, true) + QStringLiteral(" MB");
+    }
+    return megabytes(std::min(progress.received, *progress.total), true) + QStringLiteral(" of ")
+        + megabytes(*progress.total, false) + QStringLiteral(" MB");
+}
+
+} // namespace
 
 QFont pixelFont(int pixelSize, QFont::Weight weight)
 {
@@ -49,7 +80,8 @@ QWidget* makeSectionTitle(const QString& title)
     return row;
 }
 
-PanelView* makeStatusPanel(const QString& message)
+PanelView* makeStatusPanel(
+    const QString& message, const std::optional<LoadProgress>& progress, const std::function<void()>& onTryAgain)
 {
     auto* panel = new PanelView(12, QColor::fromRgbF(0.09F, 0.108F, 0.126F, 1.0F), velloBorder());
     panel->setObjectName(QStringLiteral("statusPanel"));
@@ -57,8 +89,63 @@ PanelView* makeStatusPanel(const QString& message)
     panel->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     auto* layout = new QHBoxLayout(panel);
     layout->setContentsMargins(16, 0, 16, 0);
+    layout->setSpacing(12);
     layout->addWidget(makeLabel(message, 13, QFont::DemiBold, velloMuted()), 1, Qt::AlignVCenter);
+
+    // Built hidden on every panel, so progress can appear without rebuilding the screen.
+    auto* amount = new QLabel(panel);
+    amount->setObjectName(QStringLiteral("loadProgressText"));
+    amount->setFont(pixelFont(12, QFont::DemiBold));
+    QPalette colors = amount->palette();
+    colors.setColor(QPalette::WindowText, velloMuted());
+    amount->setPalette(colors);
+    amount->hide();
+    layout->addWidget(amount, 0, Qt::AlignVCenter);
+    auto* bar = new QProgressBar(panel);
+    bar->setObjectName(QStringLiteral("loadProgress"));
+    bar->setAccessibleName(QStringLiteral("Download progress"));
+    bar->setTextVisible(false);
+    bar->setFixedSize(160, 4);
+    const QColor track = QColor::fromRgbF(0.16F, 0.19F, 0.22F, 1.0F);
+    bar->setStyleSheet(QStringLiteral("QProgressBar { background: %1; border: none; border-radius: 2px; }"
+                                      "QProgressBar::chunk { background: %2; border-radius: 2px; }")
+                           .arg(track.name(), velloGreen().name()));
+    bar->hide();
+    layout->addWidget(bar, 0, Qt::AlignVCenter);
+    if (progress) {
+        showStatusProgress(panel, *progress);
+    }
+
+    if (onTryAgain) {
+        auto* retry = new VelloButton(QStringLiteral("Try Again"), VelloButton::Style::Secondary, panel);
+        retry->setObjectName(QStringLiteral("tryAgain"));
+        retry->setAccessibleName(QStringLiteral("Try Again"));
+        retry->setFixedHeight(32);
+        QObject::connect(retry, &QAbstractButton::clicked, panel, onTryAgain);
+        layout->addWidget(retry, 0, Qt::AlignVCenter);
+    }
     return panel;
+}
+
+void showStatusProgress(PanelView* panel, const LoadProgress& progress)
+{
+    auto* amount = panel->findChild<QLabel*>(QStringLiteral("loadProgressText"));
+    auto* bar = panel->findChild<QProgressBar*>(QStringLiteral("loadProgress"));
+    if (amount == nullptr || bar == nullptr) {
+        return;
+    }
+    amount->setText(progressText(progress));
+    amount->show();
+    // A length of zero announces nothing useful: the bar moves as for an unknown length.
+    if (progress.total && *progress.total > 0) {
+        const double share
+            = std::min(1.0, static_cast<double>(progress.received) / static_cast<double>(*progress.total));
+        bar->setRange(0, progressSteps);
+        bar->setValue(static_cast<int>(share * progressSteps));
+    } else {
+        bar->setRange(0, 0);
+    }
+    bar->show();
 }
 
 PanelView* makeBadge(const QString& title, const QColor& accent)

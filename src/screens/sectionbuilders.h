@@ -4,6 +4,10 @@
 #include <QFont>
 #include <QString>
 
+#include "catalog/stationsource.h"
+
+#include <functional>
+#include <optional>
 #include <string>
 
 class QLabel;
@@ -26,7 +30,13 @@ class PanelView;
 // A screen section's heading.
 [[nodiscard]] QWidget* makeSectionTitle(const QString& title);
 // The 48-high panel that carries a loading, empty-catalog or error message above the lists.
-[[nodiscard]] PanelView* makeStatusPanel(const QString& message);
+// With `progress` it also shows how far the catalog's download has come; with `onTryAgain` it
+// offers a "Try Again" button that calls it.
+[[nodiscard]] PanelView* makeStatusPanel(const QString& message,
+    const std::optional<LoadProgress>& progress = std::nullopt, const std::function<void()>& onTryAgain = {});
+// Moves a status panel's thin progress bar and its "12 of 65 MB" to `progress`, showing them
+// if they were hidden: a share of the whole when the length is known, a moving bar otherwise.
+void showStatusProgress(PanelView* panel, const LoadProgress& progress);
 // A small tag tinted with `accent`, as wide as its text plus 16.
 [[nodiscard]] PanelView* makeBadge(const QString& title, const QColor& accent);
 

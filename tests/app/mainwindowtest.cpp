@@ -70,6 +70,8 @@ TEST_F(MainWindowTest, OpensAtItsSizeWithTheNameAndOneMenu)
     const std::vector<Entry> expected {
         {QStringLiteral("About Pemba Vello"), {}, true},
         {QStringLiteral("-"), {}, true},
+        {QStringLiteral("Reload Stations"), QKeySequence(Qt::CTRL | Qt::Key_R), true},
+        {QStringLiteral("-"), {}, true},
         {QStringLiteral("Hide Pemba Vello"), QKeySequence(Qt::CTRL | Qt::Key_H), true},
         {QStringLiteral("Hide Others"), QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_H), false},
         {QStringLiteral("-"), {}, true},
@@ -83,9 +85,11 @@ TEST_F(MainWindowTest, OpensAtItsSizeWithTheNameAndOneMenu)
     }
 }
 
-TEST_F(MainWindowTest, ShortcutsHideAndQuit)
+TEST_F(MainWindowTest, ShortcutsReloadHideAndQuit)
 {
     showActive();
+    QTest::keyClick(&window, Qt::Key_R, Qt::ControlModifier);
+    EXPECT_EQ(source.loadCalls, 2);
     QTest::keyClick(&window, Qt::Key_H, Qt::ControlModifier);
     EXPECT_TRUE(window.windowState().testFlag(Qt::WindowMinimized));
 

@@ -2,7 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include "catalog/stationstore.h"
+
+#include <unistd.h>
+
 #include <chrono>
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -256,6 +262,109 @@ TEST(BrowserControllerTest, TogglingAFavouriteSavesItAndRendersFromTheTop)
     h.queue.runPending();
     EXPECT_EQ(h.listed(), (std::vector<std::string> {"s0"}));
     EXPECT_EQ(h.controller->favorites().size(), 2U) << "a favourite outside the catalog stays stored";
+}
+
+// The controller on the real store with the fake network: the first load and every reload go
+// through the store's answer table.
+struct StoreHarness {
+    std::filesystem::path folder = std::filesystem::temp_directory_path()
+        / ("vello-reload-" + std::to_string(::getpid()) + "-" + std::to_string(reinterpret_cast<std::uintptr_t>(this)));
+    RecordingView view;
+    FakeMediaBackend media;
+    FakeHttpClient http;
+    MemoryPreferences preferences;
+    ManualMainQueue queue;
+    StationStore store {http, "https://catalog.test/stations_filtered.json", folder};
+    BrowserController controller {view, store, media, http, preferences, queue};
+
+    ~StoreHarness() { std::filesystem::remove_all(folder); }
+};
+
+std::string catalogOf(int count)
+{
+    std::string json = "[";
+    for (int i = 0; i < count; ++i) {
+        json += (i == 0 ? "" : ",") + std::string(R"({"name":"S","url":"http://s/)") + std::to_string(i) + "\"}";
+    }
+    return json + "]";
+}
+
+TEST(BrowserControllerTest, ReloadAndTryAgainRunTheStoresAnswersAgain)
+{
+    const std::string lost = "Unable to load stations: The network connection was lost.";
+    struct Case {
+        const char* name;
+        bool cached;
+        HttpResult download;
+        std::string status;
+        std::size_t shown;
+    };
+    const Case cases[] = {
+        {"cache, then a catalog", true, HttpResponse {200, catalogOf(3)}, "", 3},
+        {"cache, then an error page", true, HttpResponse {500, "<html>"}, "Unable to load stations: ", 2},
+        {"cache, then no network", true, Error {"The network connection was lost."}, "", 2},
+        {"a catalog", false, HttpResponse {200, catalogOf(3)}, "", 3},
+        {"an error page", false, HttpResponse {500, "<html>"}, "Unable to load stations: ", 0},
+        {"no network", false, Error {"The network connection was lost."}, lost, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        StoreHarness h;
+        if (c.cached) {
+            std::ofstream(h.store.cacheURL()) << catalogOf(2);
+        }
+        h.controller.viewDidLoad();
+        for (int load = 0; load < 2; ++load) {
+            if (load == 1) {
+                // What "Reload Stations" and "Try Again" call.
+                h.controller.reloadStations();
+                EXPECT_TRUE(h.controller.statusMessage().starts_with(c.shown == 0 ? "Loading stations..." : c.status));
+                EXPECT_FALSE(h.controller.offersRetry());
+            }
+            ASSERT_TRUE(h.http.respond(c.download));
+            h.queue.runPending();
+            EXPECT_TRUE(h.controller.statusMessage().starts_with(c.status)) << h.controller.statusMessage();
+            EXPECT_EQ(h.controller.allStations().size(), c.shown);
+            EXPECT_EQ(h.controller.offersRetry(), c.shown == 0 && !c.status.empty());
+        }
+        EXPECT_EQ(h.http.pendingCount(), 0U);
+    }
+}
+
+TEST(BrowserControllerTest, DownloadProgressReachesTheViewRisingAndAtMostTenTimesASecond)
+{
+    using Shown = std::vector<LoadProgress>;
+    constexpr std::size_t total = 65'000'000;
+    StoreHarness h;
+    h.controller.viewDidLoad();
+    h.http.reportProgress(1'000'000, total);
+    h.http.reportProgress(2'000'000, total);
+    h.queue.runPending();
+    EXPECT_EQ(h.view.progress, (Shown {{2'000'000, total}})) << "figures that arrive together are shown once";
+    h.http.reportProgress(3'000'000, total);
+    h.queue.runPending();
+    EXPECT_EQ(h.view.progress.size(), 1U) << "held back for a tenth of a second";
+    h.queue.advance(100ms);
+    EXPECT_EQ(h.view.progress, (Shown {{2'000'000, total}, {3'000'000, total}}));
+    EXPECT_EQ(h.controller.loadProgress(), (LoadProgress {3'000'000, total}));
+
+    // A reload supersedes the running download: its figures and its answer no longer count.
+    h.controller.reloadStations();
+    EXPECT_EQ(h.controller.loadProgress(), std::nullopt);
+    h.http.reportProgress(50'000'000, total);
+    h.queue.advance(200ms);
+    ASSERT_TRUE(h.http.respond(HttpResponse {200, catalogOf(1)}));
+    h.queue.runPending();
+    EXPECT_EQ(h.view.progress.size(), 2U);
+    EXPECT_EQ(h.controller.statusMessage(), "Loading stations...");
+
+    h.http.reportProgress(4'000, std::nullopt);
+    h.queue.advance(100ms);
+    EXPECT_EQ(h.view.progress.back(), (LoadProgress {4'000, std::nullopt}));
+    ASSERT_TRUE(h.http.respond(HttpResponse {200, catalogOf(2)}));
+    h.queue.runPending();
+    EXPECT_EQ(h.controller.allStations().size(), 2U);
+    EXPECT_EQ(h.controller.loadProgress(), std::nullopt);
 }
 
 } // namespace

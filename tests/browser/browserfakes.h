@@ -23,6 +23,7 @@ public:
     bool loading = false;
     std::vector<std::string> events;
     std::vector<NowPlaying> nowPlaying;
+    std::vector<LoadProgress> progress;
     // Runs inside every render, as the window's render would read the state.
     std::function<void(bool resetScroll)> onRender;
 
@@ -34,6 +35,7 @@ public:
     void showNowPlaying(const NowPlaying& shown) override;
     void loadFallbackImage() override;
     void loadHeroImage() override;
+    void showLoadProgress(const LoadProgress& shown) override { progress.push_back(shown); }
 
     [[nodiscard]] std::size_t count(std::string_view event) const;
 };

@@ -11,7 +11,11 @@ public:
         : m_record(std::move(record))
     {
     }
-    ~FakeMediaPlayer() override { m_record->destroyed = true; }
+    ~FakeMediaPlayer() override
+    {
+        m_record->destroyed = true;
+        m_record->onEvent = nullptr;
+    }
 
     void setAutomaticallyWaitsToMinimizeStalling(bool waits) override
     {
@@ -28,12 +32,26 @@ public:
         m_record->status = TimeControlStatus::Paused;
     }
     [[nodiscard]] TimeControlStatus timeControlStatus() const override { return m_record->status; }
+    void setEventHandler(EventHandler handler) override { m_record->onEvent = std::move(handler); }
+    void setVolume(double volume) override { m_record->volume = volume; }
+    void setMuted(bool muted) override { m_record->muted = muted; }
 
 private:
     std::shared_ptr<FakePlayerRecord> m_record;
 };
 
 } // namespace
+
+bool FakePlayerRecord::emit(const MediaEvent& event) const
+{
+    if (!onEvent) {
+        return false;
+    }
+    // A copy: the handler may destroy the player, and with it this one.
+    const MediaPlayer::EventHandler handler = onEvent;
+    handler(event);
+    return true;
+}
 
 std::unique_ptr<MediaPlayer> FakeMediaBackend::createPlayer(const std::string& url)
 {

@@ -17,6 +17,13 @@ struct FakePlayerRecord final {
     // not delivered data yet.
     TimeControlStatus statusAfterPlay = TimeControlStatus::Playing;
     bool destroyed = false;
+    double volume = -1;
+    bool muted = false;
+    MediaPlayer::EventHandler onEvent;
+
+    // Reports `event` as the real player would (through the main queue); false when the
+    // player is gone.
+    bool emit(const MediaEvent& event) const;
 };
 
 // A media back end that makes players which only record what they are told.

@@ -12,6 +12,9 @@
 namespace Vello {
 namespace {
 
+using namespace std::chrono_literals;
+using Calls = std::vector<std::string>;
+
 Station stationWith(std::optional<std::string> url, std::optional<std::string> resolved = std::nullopt)
 {
     Station station;
@@ -22,11 +25,29 @@ Station stationWith(std::optional<std::string> url, std::optional<std::string> r
     return station;
 }
 
+const MediaEvent playing = MediaStateChanged {MediaPipelineState::Playing};
+const MediaEvent unreachable = MediaError {MediaErrorDomain::Resource, MediaErrorCode::resourceOpenRead, 0, false};
+
+MediaEvent httpError(int status)
+{
+    return MediaError {MediaErrorDomain::Resource, MediaErrorCode::resourceNotFound, status, false};
+}
+
 class PlayerControllerTest : public ::testing::Test {
 protected:
     PlayerControllerTest()
     {
         controller.setOnStateChange([this] { ++callbacks; });
+    }
+
+    [[nodiscard]] FakePlayerRecord& latest() const { return *backend.players.back(); }
+    [[nodiscard]] PlaybackPhase phase() const { return controller.playbackState().phase; }
+    [[nodiscard]] std::string status() const { return playbackStatusText(controller.playbackState()); }
+
+    void answer(std::string body, int httpStatus = 200)
+    {
+        ASSERT_TRUE(http.respond(HttpResponse {httpStatus, std::move(body)}));
+        queue.runPending();
     }
 
     FakeMediaBackend backend;
@@ -38,144 +59,240 @@ protected:
 
 TEST_F(PlayerControllerTest, UnplayableStationsChangeNothingAndReportNothing)
 {
-    const Station playing = stationWith("http://radio.example/live");
-    controller.play(playing);
-    ASSERT_EQ(backend.players.size(), 1U);
+    const Station current = stationWith("http://radio.example/live");
+    controller.play(current);
+    backend.refused.push_back("http://refused.example/");
     callbacks = 0;
-
-    const std::vector<Station> unplayable {
-        stationWith(std::nullopt),
-        stationWith("   ", " \n\t "),
-        stationWith("file:///etc/passwd"),
-        stationWith("FILE:///home/user/song.mp3"),
-        stationWith("rtsp://radio.example/live"),
-        stationWith("javascript:alert(1)"),
-        stationWith("http://"),
-        stationWith("http://radio.example:99999/"),
-        stationWith("http://radio example/live"),
-        stationWith("radio.example/live"),
-        stationWith("not an address"),
-        stationWith(std::nullopt, "v4l2:///dev/video0"),
-    };
-    for (const Station& station : unplayable) {
+    for (const Station& station : {stationWith(std::nullopt), stationWith("   ", " \n\t "),
+             stationWith("file:///etc/passwd"), stationWith("rtsp://radio.example/live"), stationWith("http://"),
+             stationWith("not an address"), stationWith(std::nullopt, "v4l2:///dev/video0"),
+             stationWith("http://refused.example/"), stationWith("file:///list.pls")}) {
         controller.play(station);
     }
-
     EXPECT_EQ(callbacks, 0);
-    EXPECT_EQ(backend.players.size(), 1U) << "no player is created for a refused address";
-    EXPECT_EQ(controller.currentStation(), playing);
-    EXPECT_FALSE(backend.players[0]->destroyed);
-    EXPECT_EQ(backend.players[0]->calls, (std::vector<std::string> {"waits", "play"}))
-        << "the stream that was playing keeps playing, untouched";
-    EXPECT_TRUE(controller.isPlaying());
-}
-
-TEST_F(PlayerControllerTest, PlayOpensTheResolvedAddressTrimmedWithSchemeInAnyCase)
-{
-    controller.play(stationWith("http://fallback.example/", "  HTTPS://Radio.Example/live.mp3\n"));
-    ASSERT_EQ(backend.players.size(), 1U);
-    EXPECT_EQ(backend.players[0]->url, "HTTPS://Radio.Example/live.mp3");
-    EXPECT_EQ(backend.players[0]->calls, (std::vector<std::string> {"waits", "play"}));
-    EXPECT_EQ(callbacks, 1);
-
-    controller.play(stationWith(" Http://fallback.example/stream", "  "));
-    ASSERT_EQ(backend.players.size(), 2U);
-    EXPECT_EQ(backend.players[1]->url, "Http://fallback.example/stream");
-}
-
-TEST_F(PlayerControllerTest, ASecondPlayReplacesTheFirstPlayer)
-{
-    const Station first = stationWith("http://one.example/");
-    const Station second = stationWith("https://two.example/");
-    controller.play(first);
-    controller.play(second);
-
-    EXPECT_EQ(backend.livePlayerCount(), 1U);
-    EXPECT_TRUE(backend.players[0]->destroyed) << "the replaced player is released";
-    EXPECT_EQ(backend.players[1]->url, "https://two.example/");
-    EXPECT_EQ(controller.currentStation(), second);
-    EXPECT_EQ(callbacks, 2);
-
-    controller.play(second);
-    EXPECT_EQ(backend.players.size(), 3U) << "playing the current station again reopens its stream";
-    EXPECT_EQ(backend.livePlayerCount(), 1U);
-    EXPECT_EQ(callbacks, 3);
-}
-
-TEST_F(PlayerControllerTest, AnAddressTheBackEndRefusesChangesNothing)
-{
-    backend.refused.push_back("http://refused.example/");
-    controller.play(stationWith("http://refused.example/"));
-    EXPECT_EQ(callbacks, 0);
-    EXPECT_FALSE(controller.currentStation().has_value());
-    EXPECT_FALSE(controller.hasPlayer());
-}
-
-TEST_F(PlayerControllerTest, PauseResumeAndStopOnAFreshControllerOnlyReport)
-{
-    controller.pause();
-    controller.resume();
-    controller.stop();
-    EXPECT_EQ(callbacks, 3);
-    EXPECT_FALSE(controller.hasPlayer());
-    EXPECT_FALSE(controller.currentStation().has_value());
-    EXPECT_TRUE(backend.players.empty());
-}
-
-TEST_F(PlayerControllerTest, StopPausesAndReleasesThenResumeHasNothingToResume)
-{
-    controller.play(stationWith("http://one.example/"));
-    controller.pause();
-    controller.resume();
-    const auto record = backend.players[0];
-    EXPECT_EQ(record->calls, (std::vector<std::string> {"waits", "play", "pause", "play"}));
-    EXPECT_TRUE(controller.currentStation().has_value()) << "pause and resume keep the station";
-
-    controller.stop();
-    EXPECT_EQ(record->calls.back(), "pause");
-    EXPECT_TRUE(record->destroyed);
-    EXPECT_FALSE(controller.hasPlayer());
-    EXPECT_FALSE(controller.currentStation().has_value());
-
-    const std::size_t callsBefore = record->calls.size();
-    callbacks = 0;
-    controller.resume();
-    EXPECT_EQ(callbacks, 1);
-    EXPECT_EQ(record->calls.size(), callsBefore);
     EXPECT_EQ(backend.players.size(), 1U);
+    EXPECT_EQ(controller.currentStation(), current);
+    EXPECT_EQ(latest().calls, (Calls {"waits", "play"})) << "the playing stream is untouched";
+    EXPECT_TRUE(http.requestedUrls().empty());
 }
 
-TEST_F(PlayerControllerTest, IsPlayingFollowsThePlayersStatus)
+TEST_F(PlayerControllerTest, EveryPlayOpensAFreshPlayerWithTheVolumeAndReports)
 {
-    EXPECT_FALSE(controller.isPlaying());
+    controller.setVolume(0.25);
+    controller.setMuted(true);
+    controller.play(stationWith("http://fallback.example/", "  HTTPS://Radio.Example/live.mp3\n"));
+    EXPECT_EQ(latest().url, "HTTPS://Radio.Example/live.mp3");
+    controller.play(stationWith(" Http://two.example/stream", "  "));
+    controller.play(stationWith(" Http://two.example/stream", "  "));
+    ASSERT_EQ(backend.players.size(), 3U);
+    EXPECT_EQ(backend.livePlayerCount(), 1U);
+    EXPECT_EQ(latest().url, "Http://two.example/stream");
+    EXPECT_EQ(latest().calls, (Calls {"waits", "play"}));
+    EXPECT_EQ(latest().volume, 0.25);
+    EXPECT_TRUE(latest().muted);
+    EXPECT_EQ(phase(), PlaybackPhase::Connecting);
+    EXPECT_EQ(callbacks, 2 + 3) << "volume, mute and each play report once";
+
+    controller.setVolume(1.5);
+    EXPECT_EQ(latest().volume, 1.0);
+}
+
+TEST_F(PlayerControllerTest, PauseResumeAndStopFollowThePlayer)
+{
+    controller.pause();
+    controller.resume();
+    controller.stop();
+    EXPECT_EQ(callbacks, 3) << "they report even with nothing to do";
+    EXPECT_TRUE(backend.players.empty());
 
     controller.play(stationWith("http://one.example/"));
-    auto record = backend.players[0];
+    const auto record = backend.players[0];
     record->status = TimeControlStatus::WaitingToPlay;
     EXPECT_FALSE(controller.isPlaying()) << "waiting for data is not playing";
     record->status = TimeControlStatus::Playing;
     EXPECT_TRUE(controller.isPlaying());
-
+    record->emit(playing);
+    EXPECT_EQ(phase(), PlaybackPhase::Playing);
     controller.pause();
+    EXPECT_EQ(phase(), PlaybackPhase::Paused);
     EXPECT_FALSE(controller.isPlaying());
     controller.resume();
+    EXPECT_EQ(record->calls, (Calls {"waits", "play", "pause", "play"}));
     EXPECT_TRUE(controller.isPlaying());
+
     controller.stop();
-    EXPECT_FALSE(controller.isPlaying());
+    EXPECT_TRUE(record->destroyed);
+    EXPECT_FALSE(controller.hasPlayer());
+    EXPECT_FALSE(controller.currentStation().has_value());
+    EXPECT_EQ(phase(), PlaybackPhase::Idle);
+    controller.resume();
+    EXPECT_EQ(backend.players.size(), 1U) << "nothing to resume after stop";
 }
 
-TEST_F(PlayerControllerTest, TheCallbackRunsAfterTheOperationAndMayReplaceItself)
+TEST_F(PlayerControllerTest, ReportsWhatThePlayerSaysAndTheSongTitle)
 {
-    bool sawPlayer = false;
-    int replacementCalls = 0;
-    controller.setOnStateChange([&] {
-        sawPlayer = controller.hasPlayer() && controller.currentStation().has_value();
-        controller.setOnStateChange([&] { ++replacementCalls; });
-    });
+    bool sawState = false;
+    controller.setOnStateChange([&] { sawState = controller.playbackState().phase == PlaybackPhase::Buffering; });
+    const Station station = stationWith("http://one.example/");
+    controller.play(station);
+    latest().emit(MediaBuffering {40});
+    EXPECT_TRUE(sawState) << "the callback runs after the change";
+    EXPECT_EQ(status(), "Buffering 40 %");
+    latest().emit(playing);
+    EXPECT_EQ(status(), "Buffering 40 %") << "the pipeline plays, but the buffer is not full yet";
+    latest().emit(MediaBuffering {100});
+    EXPECT_EQ(phase(), PlaybackPhase::Playing);
+
+    latest().emit(MediaTags {" Blue\x01 Monday\xA0", ""});
+    EXPECT_EQ(controller.streamTitle(), "Blue Monday");
+    latest().emit(MediaTags {"Ceremony", "New Order"});
+    EXPECT_EQ(controller.streamTitle(), "New Order - Ceremony");
+    controller.play(station);
+    EXPECT_EQ(controller.streamTitle(), "New Order - Ceremony") << "the same station keeps its title";
+    controller.play(stationWith("http://two.example/"));
+    EXPECT_EQ(controller.streamTitle(), "");
+}
+
+TEST_F(PlayerControllerTest, RetriesOnTheBackOffScheduleUntilItPlaysAgain)
+{
     controller.play(stationWith("http://one.example/"));
-    EXPECT_TRUE(sawPlayer) << "the callback is the last step, after the fields are set";
+    latest().emit(playing);
+    latest().emit(MediaEndOfStream {});
+    for (const int wait : {1, 2, 4, 8, 15, 30, 30}) {
+        SCOPED_TRACE(wait);
+        const std::size_t players = backend.players.size();
+        EXPECT_EQ(status(), "Reconnecting in " + std::to_string(wait) + " s…");
+        queue.advance(std::chrono::seconds(wait - 1));
+        EXPECT_EQ(controller.playbackState().secondsUntilRetry, 1) << "it counts down each second";
+        EXPECT_EQ(backend.players.size(), players);
+        queue.advance(1s);
+        ASSERT_EQ(backend.players.size(), players + 1);
+        EXPECT_EQ(phase(), PlaybackPhase::Connecting);
+        latest().emit(wait == 1 ? httpError(404) : unreachable);
+    }
+    latest().emit(playing);
+    EXPECT_EQ(phase(), PlaybackPhase::Reconnecting) << "reports after a failure are stale";
+    queue.advance(30s);
+    latest().emit(playing);
+    EXPECT_EQ(phase(), PlaybackPhase::Playing);
+    latest().emit(MediaError {MediaErrorDomain::Resource, MediaErrorCode::resourceRead, 0, false});
+    EXPECT_EQ(status(), "Reconnecting in 1 s…") << "a successful reconnect starts the schedule afresh";
+}
+
+TEST_F(PlayerControllerTest, FailuresThatRetryingCannotMendAreShownAndNotRetried)
+{
+    struct Case {
+        const char* name;
+        MediaEvent event;
+        std::string shown;
+    };
+    const std::vector<Case> cases {
+        {"404", httpError(404), "The station says this stream does not exist (404)."},
+        {"403", httpError(403), "The station refused to play this stream (403)."},
+        {"missing codec",
+            MediaMissingPlugin {"MPEG-4 AAC decoder", "gstreamer|1.0|x|y|decoder-audio/mpeg, mpegversion=(int)4"},
+            "This stream is in a format that cannot be played here (AAC); installing gstreamer1.0-libav adds it."},
+        {"unknown codec", MediaMissingPlugin {"Foo decoder", "decoder-audio/x-foo"},
+            "This stream is in a format that cannot be played here (Foo decoder)."},
+        {"certificate", MediaError {MediaErrorDomain::Resource, MediaErrorCode::resourceOpenRead, 0, true},
+            "The station's secure connection could not be verified."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        controller.play(stationWith("http://one.example/"));
+        latest().emit(c.event);
+        latest().emit(MediaError {MediaErrorDomain::Stream, MediaErrorCode::streamCodecNotFound, 0, false});
+        EXPECT_EQ(phase(), PlaybackPhase::Failed);
+        EXPECT_EQ(status(), c.shown);
+        const std::size_t players = backend.players.size();
+        queue.advance(120s);
+        EXPECT_EQ(backend.players.size(), players);
+    }
+    for (const int status : {408, 429, 503}) {
+        controller.play(stationWith("http://one.example/"));
+        latest().emit(httpError(status));
+        EXPECT_EQ(phase(), PlaybackPhase::Reconnecting) << status;
+    }
+}
+
+TEST_F(PlayerControllerTest, PauseStopOrAnotherStationCancelsAPendingRetry)
+{
+    struct Case {
+        const char* name;
+        std::function<void()> action;
+        PlaybackPhase after;
+        std::size_t newPlayers;
+    };
+    const std::vector<Case> cases {
+        {"pause", [&] { controller.pause(); }, PlaybackPhase::Paused, 0},
+        {"stop", [&] { controller.stop(); }, PlaybackPhase::Idle, 0},
+        {"another station", [&] { controller.play(stationWith("http://two.example/")); }, PlaybackPhase::Connecting, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        controller.play(stationWith("http://one.example/"));
+        latest().emit(unreachable);
+        ASSERT_EQ(phase(), PlaybackPhase::Reconnecting);
+        const std::size_t players = backend.players.size();
+        c.action();
+        queue.advance(60s);
+        EXPECT_EQ(phase(), c.after);
+        EXPECT_EQ(backend.players.size(), players + c.newPlayers);
+    }
+    controller.play(stationWith("http://one.example/"));
+    latest().emit(unreachable);
     controller.pause();
-    EXPECT_EQ(replacementCalls, 1);
+    controller.resume();
+    EXPECT_EQ(phase(), PlaybackPhase::Connecting) << "resuming a dropped stream opens it afresh";
+    EXPECT_EQ(latest().calls, (Calls {"waits", "play"}));
+}
+
+TEST_F(PlayerControllerTest, ResumingAfterALongPauseReopensTheLiveStream)
+{
+    controller.play(stationWith("http://one.example/"));
+    latest().emit(playing);
+    for (const auto& [pause, reopens] : {std::pair {2s, false}, std::pair {6s, true}}) {
+        const std::size_t players = backend.players.size();
+        controller.pause();
+        queue.advance(pause);
+        controller.resume();
+        EXPECT_EQ(backend.players.size(), players + (reopens ? 1 : 0)) << pause.count();
+    }
+}
+
+TEST_F(PlayerControllerTest, PlaylistLinksAreDownloadedAndTheirEntriesTriedInOrder)
+{
+    controller.play(stationWith("http://list.example/radio/station.pls"));
+    EXPECT_TRUE(backend.players.empty()) << "the playlist comes first";
+    EXPECT_TRUE(controller.hasPlayer());
+    answer("[playlist]\nFile1=http://dead.example/a\nFile2=relative.mp3\n");
+    ASSERT_EQ(backend.players.size(), 1U);
+    EXPECT_EQ(latest().url, "http://dead.example/a");
+    latest().emit(unreachable);
+    ASSERT_EQ(backend.players.size(), 2U);
+    EXPECT_EQ(latest().url, "http://list.example/radio/relative.mp3");
+    EXPECT_EQ(phase(), PlaybackPhase::Connecting);
+    latest().emit(unreachable);
+    EXPECT_EQ(phase(), PlaybackPhase::Reconnecting) << "the last entry's failure is what counts";
+    queue.advance(1s);
+    EXPECT_EQ(http.requestedUrls().size(), 2U) << "a retry reads the playlist again";
+    controller.stop();
+    answer("http://late.example/\n");
+    EXPECT_EQ(backend.players.size(), 2U) << "an answer for a stream given up is dropped";
+
+    controller.play(stationWith("http://list.example/self.m3u"));
+    answer("#EXTM3U\nhttp://list.example/self.m3u\nfile:///etc/passwd\n");
+    EXPECT_EQ(status(), "The station's playlist lists no stream that can be played here.");
+
+    controller.play(stationWith("http://list.example/live.m3u8"));
+    answer("#EXTM3U\n#EXT-X-TARGETDURATION:6\nsegment1.ts\n");
+    EXPECT_EQ(latest().url, "http://list.example/live.m3u8") << "HLS goes to the player unchanged";
+
+    controller.play(stationWith("http://list.example/listen"));
+    latest().emit(MediaError {MediaErrorDomain::Stream, MediaErrorCode::streamTypeNotFound, 0, false});
+    EXPECT_EQ(http.requestedUrls().back(), "http://list.example/listen") << "text that is not audio is read";
+    answer("http://list.example/stream.mp3\n");
+    EXPECT_EQ(latest().url, "http://list.example/stream.mp3");
 }
 
 } // namespace

@@ -113,7 +113,7 @@ TEST_F(ArtworkLoaderServerTest, NonImageAndMissingLogosKeepTheFallback)
 
 TEST_F(ArtworkLoaderServerTest, SlowServerHoldsOneSlotUntilItTimesOut)
 {
-    m_server.hold(QStringLiteral("/slow.png"));
+    m_server.route(QStringLiteral("/slow.png"), {"200 OK", {}, {}, LogoServer::Delivery::Hold});
     m_server.serve(QStringLiteral("/quick.png"), encodedImage({16, 16}, Qt::yellow), "image/png");
     auto slow = makeRow(QStringLiteral("/slow.png"));
     auto quick = makeRow(QStringLiteral("/quick.png"));

@@ -1,6 +1,9 @@
 #include "logoserver.h"
 
 #include <QHostAddress>
+#include <QTimer>
+
+#include <utility>
 
 namespace Vello {
 
@@ -8,6 +11,7 @@ LogoServer::LogoServer()
 {
     connect(&m_server, &QTcpServer::newConnection, this, [this] {
         while (QTcpSocket* socket = m_server.nextPendingConnection()) {
+            socket->setParent(this);
             connect(socket, &QTcpSocket::readyRead, this, [this, socket] { answer(socket); });
             connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
         }
@@ -15,25 +19,17 @@ LogoServer::LogoServer()
     m_server.listen(QHostAddress::LocalHost, 0);
 }
 
-LogoServer::~LogoServer()
+// Held and endless answers end with the server; their sockets are its children.
+LogoServer::~LogoServer() = default;
+
+void LogoServer::route(const QString& path, Route route)
 {
-    for (const auto& socket : m_held) {
-        if (socket) {
-            socket->abort();
-        }
-    }
+    m_routes.insert(path, std::move(route));
 }
 
 void LogoServer::serve(const QString& path, const QByteArray& body, const QByteArray& contentType)
 {
-    m_bodies.insert(path, body);
-    m_types.insert(path, contentType);
-}
-
-void LogoServer::hold(const QString& path)
-{
-    m_bodies.remove(path);
-    m_types.insert(path, QByteArray());
+    route(path, Route {"200 OK", "Content-Type: " + contentType + "\r\n", body, Delivery::Whole});
 }
 
 std::string LogoServer::url(const QString& path) const
@@ -45,27 +41,60 @@ void LogoServer::answer(QTcpSocket* socket)
 {
     QByteArray request = socket->property("request").toByteArray() + socket->readAll();
     socket->setProperty("request", request);
-    if (!request.contains("\r\n\r\n")) {
+    if (!request.contains("\r\n\r\n") || socket->property("answered").toBool()) {
         return;
     }
+    socket->setProperty("answered", true);
     const QList<QByteArray> requestLine = request.left(request.indexOf("\r\n")).split(' ');
     const QString path = requestLine.size() >= 2 ? QString::fromLatin1(requestLine.at(1)) : QString();
     m_requests[path] += 1;
 
-    if (m_types.contains(path) && !m_bodies.contains(path)) {
-        m_held.append(socket);
+    const Route route = m_routes.value(path, Route {"404 Not Found", {}, {}, Delivery::Whole});
+    QByteArray head = "HTTP/1.1 " + route.status + "\r\n" + route.headers + "Connection: close\r\n";
+    if (route.delivery == Delivery::Hold) {
         return;
     }
-    QByteArray reply;
-    if (m_bodies.contains(path)) {
-        const QByteArray& body = m_bodies[path];
-        reply = "HTTP/1.1 200 OK\r\nContent-Type: " + m_types[path]
-            + "\r\nContent-Length: " + QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n" + body;
-    } else {
-        reply = "HTTP/1.1 404 Not Found\r\nContent-Length: 0\r\nConnection: close\r\n\r\n";
+    if (route.delivery == Delivery::Endless) {
+        socket->write(head + "Transfer-Encoding: chunked\r\n\r\n");
+        connect(socket, &QTcpSocket::bytesWritten, socket, [socket] { pour(socket); });
+        pour(socket);
+        return;
     }
-    socket->write(reply);
-    socket->disconnectFromHost();
+    head += "Content-Length: " + QByteArray::number(route.body.size()) + "\r\n\r\n";
+    switch (route.delivery) {
+    case Delivery::Drip:
+        socket->write(head);
+        drip(socket, route.body);
+        break;
+    case Delivery::Reset:
+        socket->write(head + route.body.left(route.body.size() / 2));
+        socket->flush();
+        socket->abort();
+        break;
+    default:
+        socket->write(head + route.body);
+        socket->disconnectFromHost();
+        break;
+    }
+}
+
+void LogoServer::drip(QTcpSocket* socket, QByteArray rest)
+{
+    if (rest.isEmpty()) {
+        socket->disconnectFromHost();
+        return;
+    }
+    socket->write(rest.left(1));
+    QTimer::singleShot(dripInterval, socket, [socket, rest = rest.mid(1)] { drip(socket, rest); });
+}
+
+// Keeps a little ahead of what the client reads, for ever.
+void LogoServer::pour(QTcpSocket* socket)
+{
+    static const QByteArray chunk = QByteArray::number(64 * 1024, 16) + "\r\n" + QByteArray(64 * 1024, 'x') + "\r\n";
+    while (socket->bytesToWrite() < 4 * chunk.size()) {
+        socket->write(chunk);
+    }
 }
 
 } // namespace Vello

@@ -2,39 +2,56 @@
 
 #include <QByteArray>
 #include <QHash>
-#include <QList>
-#include <QPointer>
 #include <QString>
 #include <QTcpServer>
 #include <QTcpSocket>
 
+#include <chrono>
 #include <string>
 
 namespace Vello {
 
-// A small HTTP/1.1 server on a free loopback port, served by the event loop of the thread
-// that made it. Routes answer with a fixed body; held routes never answer.
+// A small HTTP/1.1 server on a free loopback port, served by the event loop of the thread that
+// made it: well-behaved answers for logos and catalogs, and the hostile ones the HTTP client
+// must survive. Unknown paths get a 404.
 class LogoServer final : public QObject {
     Q_OBJECT
 
 public:
+    enum class Delivery {
+        Whole, // the head with a Content-Length, then the body
+        Hold, // nothing at all
+        Drip, // the head with a Content-Length, then the body a byte at a time
+        Endless, // a chunked body that never ends
+        Reset, // the head with a Content-Length, half the body, then the connection dropped
+    };
+    struct Route {
+        // The status line's code and text, and any header lines, each ending in "\r\n".
+        QByteArray status = "200 OK";
+        QByteArray headers {};
+        QByteArray body {};
+        Delivery delivery = Delivery::Whole;
+    };
+
     LogoServer();
     ~LogoServer() override;
 
     [[nodiscard]] bool isListening() const { return m_server.isListening(); }
+    void route(const QString& path, Route route);
     void serve(const QString& path, const QByteArray& body, const QByteArray& contentType);
-    void hold(const QString& path);
     [[nodiscard]] std::string url(const QString& path) const;
     [[nodiscard]] int requestCount(const QString& path) const { return m_requests.value(path); }
 
+    static constexpr std::chrono::milliseconds dripInterval {20};
+
 private:
     void answer(QTcpSocket* socket);
+    static void drip(QTcpSocket* socket, QByteArray rest);
+    static void pour(QTcpSocket* socket);
 
     QTcpServer m_server;
-    QHash<QString, QByteArray> m_bodies;
-    QHash<QString, QByteArray> m_types;
+    QHash<QString, Route> m_routes;
     QHash<QString, int> m_requests;
-    QList<QPointer<QTcpSocket>> m_held;
 };
 
 } // namespace Vello

@@ -1,0 +1,202 @@
+#include "playbackmachine.h"
+
+#include "playback/mainqueue.h"
+
+#include <algorithm>
+#include <type_traits>
+#include <utility>
+
+namespace Vello {
+namespace {
+
+PlaybackState inPhase(
+    PlaybackPhase phase, int bufferingPercent = 0, int secondsUntilRetry = 0, std::string failure = {})
+{
+    PlaybackState state;
+    state.phase = phase;
+    state.bufferingPercent = bufferingPercent;
+    state.secondsUntilRetry = secondsUntilRetry;
+    state.failure = std::move(failure);
+    return state;
+}
+
+} // namespace
+
+PlaybackMachine::PlaybackMachine(MainQueue& queue, std::function<void()> reopen, std::function<void()> onChange)
+    : m_queue(queue)
+    , m_reopen(std::move(reopen))
+    , m_onChange(std::move(onChange))
+{
+}
+
+PlaybackMachine::~PlaybackMachine()
+{
+    cancelTimers();
+}
+
+void PlaybackMachine::start()
+{
+    cancelTimers();
+    m_retryStep = 0;
+    m_wantsToPlay = true;
+    m_pipelinePlaying = false;
+    m_buffering = false;
+    m_hasPlayed = false;
+    m_attemptOver = false;
+    m_stale = false;
+    setState(inPhase(PlaybackPhase::Connecting));
+}
+
+void PlaybackMachine::pause()
+{
+    if (m_state.phase == PlaybackPhase::Idle) {
+        return;
+    }
+    cancelTimers();
+    m_wantsToPlay = false;
+    // A stream that failed or was waiting for a retry is not held: resuming opens it again.
+    m_stale = m_attemptOver;
+    m_staleTimer = m_queue.postAfter(staleAfter, [this] { m_stale = true; });
+    setState(inPhase(PlaybackPhase::Paused));
+}
+
+bool PlaybackMachine::resumeNeedsReopen() const
+{
+    return m_stale || m_attemptOver;
+}
+
+void PlaybackMachine::resumed()
+{
+    if (m_state.phase == PlaybackPhase::Idle) {
+        return;
+    }
+    cancelTimers();
+    m_wantsToPlay = true;
+    const bool playing = m_pipelinePlaying && !m_buffering;
+    setState(inPhase(playing ? PlaybackPhase::Playing : PlaybackPhase::Connecting));
+}
+
+void PlaybackMachine::stop()
+{
+    cancelTimers();
+    m_wantsToPlay = false;
+    m_attemptOver = true;
+    setState({});
+}
+
+void PlaybackMachine::handle(const MediaEvent& event)
+{
+    if (m_attemptOver || m_state.phase == PlaybackPhase::Idle) {
+        return;
+    }
+    std::visit(
+        [this](const auto& report) {
+            using Report = std::decay_t<decltype(report)>;
+            if constexpr (std::is_same_v<Report, MediaStateChanged>) {
+                m_pipelinePlaying = report.state == MediaPipelineState::Playing;
+                if (m_pipelinePlaying && m_wantsToPlay && !m_buffering) {
+                    // Sound again: the next drop starts the schedule from the beginning.
+                    m_retryStep = 0;
+                    m_hasPlayed = true;
+                    setState(inPhase(PlaybackPhase::Playing));
+                }
+            } else if constexpr (std::is_same_v<Report, MediaBuffering>) {
+                m_buffering = report.percent < 100;
+                if (!m_wantsToPlay) {
+                    return;
+                }
+                if (m_buffering) {
+                    setState(inPhase(PlaybackPhase::Buffering, std::clamp(report.percent, 0, 99)));
+                } else {
+                    setState(inPhase(m_pipelinePlaying ? PlaybackPhase::Playing : PlaybackPhase::Connecting));
+                }
+            } else if constexpr (std::is_same_v<Report, MediaError>) {
+                StreamFailure failure = streamFailure(report);
+                // An Icecast mount answers 404 while its source is off the air: a stream that
+                // has played is worth waiting for.
+                if (m_hasPlayed && report.httpStatus >= 400 && report.httpStatus < 500) {
+                    failure.worthRetrying = true;
+                }
+                fail(failure);
+            } else if constexpr (std::is_same_v<Report, MediaEndOfStream>) {
+                fail(streamEndedFailure());
+            } else if constexpr (std::is_same_v<Report, MediaMissingPlugin>) {
+                fail(streamFailure(report));
+            }
+        },
+        event);
+}
+
+void PlaybackMachine::fail(const StreamFailure& failure)
+{
+    m_attemptOver = true;
+    m_pipelinePlaying = false;
+    m_buffering = false;
+    if (!m_wantsToPlay) {
+        return;
+    }
+    if (failure.worthRetrying) {
+        scheduleRetry(failure.reason);
+    } else {
+        cancelTimers();
+        setState(inPhase(PlaybackPhase::Failed, 0, 0, failure.reason));
+    }
+}
+
+const PlaybackState& PlaybackMachine::state() const
+{
+    return m_state;
+}
+
+bool PlaybackMachine::hasPlayed() const
+{
+    return m_hasPlayed;
+}
+
+void PlaybackMachine::setState(PlaybackState state)
+{
+    if (state == m_state) {
+        return;
+    }
+    m_state = std::move(state);
+    if (m_onChange) {
+        m_onChange();
+    }
+}
+
+void PlaybackMachine::scheduleRetry(const std::string& reason)
+{
+    cancelTimers();
+    const int wait = retrySeconds.at(std::min(m_retryStep, retrySeconds.size() - 1));
+    ++m_retryStep;
+    // The reason stays with the countdown, for views that want to say why.
+    setState(inPhase(PlaybackPhase::Reconnecting, 0, wait, reason));
+    m_retryTimer = m_queue.postAfter(std::chrono::seconds(1), [this] { tick(); });
+}
+
+void PlaybackMachine::tick()
+{
+    PlaybackState next = m_state;
+    --next.secondsUntilRetry;
+    if (next.secondsUntilRetry > 0) {
+        setState(std::move(next));
+        m_retryTimer = m_queue.postAfter(std::chrono::seconds(1), [this] { tick(); });
+        return;
+    }
+    m_retryTimer.reset();
+    m_attemptOver = false;
+    setState(inPhase(PlaybackPhase::Connecting));
+    m_reopen();
+}
+
+void PlaybackMachine::cancelTimers()
+{
+    for (std::shared_ptr<Cancellable>* timer : {&m_retryTimer, &m_staleTimer}) {
+        if (*timer) {
+            (*timer)->cancel();
+            timer->reset();
+        }
+    }
+}
+
+} // namespace Vello

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "playback/mediabackend.h"
+
+#include <string>
+
+namespace Vello {
+
+// A stream's failure as the person should read it, and whether trying again may help.
+struct StreamFailure final {
+    std::string reason;
+    bool worthRetrying = false;
+
+    friend bool operator==(const StreamFailure&, const StreamFailure&) = default;
+};
+
+[[nodiscard]] StreamFailure streamFailure(const MediaError& error);
+[[nodiscard]] StreamFailure streamFailure(const MediaMissingPlugin& missing);
+// The server closed a stream that should never end.
+[[nodiscard]] StreamFailure streamEndedFailure();
+
+} // namespace Vello

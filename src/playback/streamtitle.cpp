@@ -1,0 +1,144 @@
+#include "streamtitle.h"
+
+#include <array>
+#include <optional>
+
+namespace Vello {
+namespace {
+
+// Windows-1252's 0x80 to 0x9F; zero where the code page leaves a byte undefined.
+constexpr std::array<char32_t, 32> windows1252High {0x20AC, 0, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6,
+    0x2030, 0x0160, 0x2039, 0x0152, 0, 0x017D, 0, 0, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, 0x02DC,
+    0x2122, 0x0161, 0x203A, 0x0153, 0, 0x017E, 0x0178};
+
+// The next code point of well-formed UTF-8 (no overlongs, surrogates or values past U+10FFFF).
+std::optional<char32_t> nextCodePoint(std::string_view text, std::size_t& at)
+{
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char lead = byte(at);
+    std::size_t length = 0;
+    char32_t value = 0;
+    char32_t minimum = 0;
+    if (lead < 0x80) {
+        ++at;
+        return lead;
+    }
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2, value = lead & 0x1FU, minimum = 0x80;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3, value = lead & 0x0FU, minimum = 0x800;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4, value = lead & 0x07U, minimum = 0x10000;
+    } else {
+        return std::nullopt;
+    }
+    if (at + length > text.size()) {
+        return std::nullopt;
+    }
+    for (std::size_t i = 1; i < length; ++i) {
+        if ((byte(at + i) & 0xC0U) != 0x80) {
+            return std::nullopt;
+        }
+        value = (value << 6U) | (byte(at + i) & 0x3FU);
+    }
+    if (value < minimum || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) {
+        return std::nullopt;
+    }
+    at += length;
+    return value;
+}
+
+std::u32string decode(std::string_view raw)
+{
+    std::u32string text;
+    std::size_t at = 0;
+    while (at < raw.size()) {
+        const std::optional<char32_t> next = nextCodePoint(raw, at);
+        if (!next) {
+            // Not UTF-8: the whole title is read again as Windows-1252, the usual code page of
+            // stations that do not send UTF-8.
+            text.clear();
+            for (const char c : raw) {
+                const auto value = static_cast<unsigned char>(c);
+                text.push_back(value >= 0x80 && value < 0xA0 ? windows1252High[value - 0x80] : value);
+            }
+            return text;
+        }
+        // C1 controls in UTF-8 are Windows-1252 bytes that were read as Latin-1 on the way.
+        text.push_back(*next >= 0x80 && *next < 0xA0 ? windows1252High[*next - 0x80] : *next);
+    }
+    return text;
+}
+
+void append(std::string& out, char32_t c)
+{
+    if (c < 0x80) {
+        out.push_back(static_cast<char>(c));
+    } else if (c < 0x800) {
+        out.push_back(static_cast<char>(0xC0 | (c >> 6U)));
+        out.push_back(static_cast<char>(0x80 | (c & 0x3FU)));
+    } else if (c < 0x10000) {
+        out.push_back(static_cast<char>(0xE0 | (c >> 12U)));
+        out.push_back(static_cast<char>(0x80 | ((c >> 6U) & 0x3FU)));
+        out.push_back(static_cast<char>(0x80 | (c & 0x3FU)));
+    } else {
+        out.push_back(static_cast<char>(0xF0 | (c >> 18U)));
+        out.push_back(static_cast<char>(0x80 | ((c >> 12U) & 0x3FU)));
+        out.push_back(static_cast<char>(0x80 | ((c >> 6U) & 0x3FU)));
+        out.push_back(static_cast<char>(0x80 | (c & 0x3FU)));
+    }
+}
+
+bool isSpace(char32_t c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == 0xA0 || c == 0x3000 || (c >= 0x2000 && c <= 0x200A);
+}
+
+// Controls, and the invisible marks that reorder or hide text.
+bool isDropped(char32_t c)
+{
+    return c < 0x20 || (c >= 0x7F && c < 0xA0) || (c >= 0x200B && c <= 0x200F) || (c >= 0x202A && c <= 0x202E)
+        || (c >= 0x2066 && c <= 0x2069) || c == 0xFEFF || c == 0xFFFD;
+}
+
+} // namespace
+
+std::string cleanStreamTitle(std::string_view raw)
+{
+    std::string out;
+    std::size_t characters = 0;
+    bool pendingSpace = false;
+    for (const char32_t c : decode(raw)) {
+        if (isSpace(c)) {
+            pendingSpace = characters > 0;
+            continue;
+        }
+        if (isDropped(c)) {
+            continue;
+        }
+        if (characters + (pendingSpace ? 1 : 0) >= streamTitleMaxCharacters) {
+            out += "…";
+            break;
+        }
+        if (pendingSpace) {
+            out.push_back(' ');
+            ++characters;
+            pendingSpace = false;
+        }
+        append(out, c);
+        ++characters;
+    }
+    return out;
+}
+
+std::string streamTitle(const MediaTags& tags)
+{
+    const std::string title = cleanStreamTitle(tags.title);
+    const std::string artist = cleanStreamTitle(tags.artist);
+    if (artist.empty() || title.find(artist) != std::string::npos) {
+        return title;
+    }
+    return title.empty() ? artist : artist + " - " + title;
+}
+
+} // namespace Vello

@@ -1,0 +1,46 @@
+#include "playback/streamtitle.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace Vello {
+namespace {
+
+TEST(StreamTitleTest, TitlesAreMadePlainAndShort)
+{
+    struct Case {
+        const char* name;
+        std::string raw;
+        std::string shown;
+    };
+    const std::vector<Case> cases {
+        {"UTF-8 kept", "  Sigur Rós – Hoppípolla  ", "Sigur Rós – Hoppípolla"},
+        {"Windows-1252",
+            "Beyonc\xE9 \x96 D\xE9j\xE0"
+            " Vu \x80",
+            "Beyoncé – Déjà Vu €"},
+        {"Windows-1252 read as Latin-1 on the way", "It\xC2\x92s", "It’s"},
+        {"control characters",
+            "A\x01\x1B"
+            "[31mB\tC\r\nD\x7F",
+            "A[31mB C D"},
+        {"invisible reordering marks",
+            "abc\xE2\x80\xAE"
+            "def",
+            "abcdef"},
+        {"markup stays text", "<b>Live</b> &amp; <a href=x>", "<b>Live</b> &amp; <a href=x>"},
+        {"blank", " \t\x02 ", ""},
+        {"100 KB", std::string(100 * 1024, 'a'), std::string(streamTitleMaxCharacters, 'a') + "…"},
+        {"cut between characters", std::string(streamTitleMaxCharacters - 1, 'a') + "éé",
+            std::string(streamTitleMaxCharacters - 1, 'a') + "é…"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(cleanStreamTitle(c.raw), c.shown);
+    }
+}
+
+} // namespace
+} // namespace Vello
