@@ -3,10 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <map>
 #include <optional>
 #include <set>
 #include <string>
-#include <utility>
+#include <tuple>
 #include <vector>
 
 namespace Vello {
@@ -15,14 +16,10 @@ namespace {
 using Ids = std::vector<std::string>;
 using Command = void (BrowserController::*)();
 
-NowPlaying labels(std::string title, std::string detail, bool miniPlayerVisible, int contentBottomInset)
+// What the labels say, without the playback state that changes under them.
+std::tuple<std::string, std::string, bool, int> labels(const NowPlaying& shown)
 {
-    NowPlaying shown;
-    shown.title = std::move(title);
-    shown.detail = std::move(detail);
-    shown.miniPlayerVisible = miniPlayerVisible;
-    shown.contentBottomInset = contentBottomInset;
-    return shown;
+    return {shown.title, shown.detail, shown.miniPlayerVisible, shown.contentBottomInset};
 }
 
 const Station& stationAt(const BrowserHarness& h, std::size_t index)
@@ -32,58 +29,61 @@ const Station& stationAt(const BrowserHarness& h, std::size_t index)
 
 TEST(TransportTest, CommandsWalkTheListOfTheMoment)
 {
+    // n: Next, p: Previous, s: Play, r: shuffle, z: Pause. s3 and s7 are the favourites.
     struct Case {
         const char* name;
-        std::optional<std::size_t> current;
+        int current;
         Screen screen;
-        std::string typed;
-        Command command;
+        const char* typed;
+        std::string commands;
         std::string expected;
         std::size_t opened;
     };
     const Case cases[] = {
-        {"Next with nothing current plays the first", {}, Screen::Home, "", &BrowserController::playNext, "s0", 1},
-        {"Previous with nothing current plays the last", {}, Screen::Home, "", &BrowserController::playPrevious, "s29",
-            1},
-        {"Next wraps from the last to the first", 29, Screen::Home, "", &BrowserController::playNext, "s0", 1},
-        {"Previous wraps from the first to the last", 0, Screen::Home, "", &BrowserController::playPrevious, "s29", 1},
-        {"Next goes past the rows Home shows", 19, Screen::Home, "", &BrowserController::playNext, "s20", 1},
-        // s3 and s7 are the favourites: s12 is not in the Library's list.
-        {"Next off the list plays its first", 12, Screen::Library, "", &BrowserController::playNext, "s3", 1},
-        {"Previous off the list plays its last", 12, Screen::Library, "", &BrowserController::playPrevious, "s7", 1},
-        {"a list of one replays its station", 3, Screen::Home, "station 3", &BrowserController::playNext, "s3", 1},
-        {"Play with nothing current starts the list", {}, Screen::Home, "station 4", &BrowserController::playSelected,
-            "s4", 1},
-        {"Play restarts the current station", 12, Screen::Home, "station 4", &BrowserController::playSelected, "s12",
-            1},
-        {"Next on an empty list does nothing", 3, Screen::Home, "nothing", &BrowserController::playNext, "s3", 0},
-        {"Previous on an empty list does nothing", 3, Screen::Home, "nothing", &BrowserController::playPrevious, "s3",
-            0},
-        {"Shuffle on an empty list does nothing", 3, Screen::Home, "nothing", &BrowserController::shuffle, "s3", 0},
-        {"Play on an empty list with nothing current does nothing", {}, Screen::Home, "nothing",
-            &BrowserController::playSelected, "", 0},
+        {"Next with nothing current plays the first", -1, Screen::Home, "", "n", "s0", 1},
+        {"Previous with nothing current plays the last", -1, Screen::Home, "", "p", "s29", 1},
+        {"Next wraps from the last to the first", 29, Screen::Home, "", "n", "s0", 1},
+        {"Previous wraps from the first to the last", 0, Screen::Home, "", "p", "s29", 1},
+        {"Next goes past the rows Home shows", 19, Screen::Home, "", "n", "s20", 1},
+        {"Next off the Library's list plays its first", 12, Screen::Library, "", "n", "s3", 1},
+        {"Previous off the Library's list plays its last", 12, Screen::Library, "", "p", "s7", 1},
+        {"a list of one replays its station", 3, Screen::Home, "station 3", "np", "s3", 2},
+        {"Play with nothing current starts the list", -1, Screen::Home, "station 4", "s", "s4", 1},
+        {"Play restarts the current station", 12, Screen::Home, "station 4", "s", "s12", 1},
+        {"an empty list leaves the station", 3, Screen::Home, "nothing", "npr", "s3", 0},
+        {"Play with nothing current and an empty list does nothing", -1, Screen::Home, "nothing", "s", "", 0},
+        {"Pause is not a toggle and leaves the labels", 3, Screen::Home, "", "zz", "s3", 0},
     };
+    const std::map<char, Command> commands {{'n', &BrowserController::playNext},
+        {'p', &BrowserController::playPrevious}, {'s', &BrowserController::playSelected},
+        {'r', &BrowserController::shuffle}, {'z', &BrowserController::pause}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         BrowserHarness h;
         h.start(makeStations(30));
         h.controller->toggleFavorite(stationAt(h, 3));
         h.controller->toggleFavorite(stationAt(h, 7));
-        if (c.current) {
-            h.controller->play(stationAt(h, *c.current));
+        if (c.current >= 0) {
+            h.controller->play(stationAt(h, static_cast<std::size_t>(c.current)));
         }
         h.controller->switchScreen(c.screen);
         h.queue.runPending();
         h.view.typed = c.typed;
         const Ids recents = h.controller->recentIds();
         const std::size_t players = h.media.players.size();
+        const auto shown = h.view.nowPlaying.empty() ? labels({}) : labels(h.view.nowPlaying.back());
 
-        (h.controller.get()->*c.command)();
+        for (const char command : c.commands) {
+            (h.controller.get()->*commands.at(command))();
+        }
+        h.queue.runPending();
         EXPECT_EQ(h.currentId(), c.expected);
         EXPECT_EQ(h.media.players.size(), players + c.opened);
+        if (c.opened == 0 && c.current >= 0) {
+            EXPECT_EQ(labels(h.view.nowPlaying.back()), shown);
+        }
         // Only a new station is recorded: a restart and a command that did nothing leave the recents.
-        const bool newStation = c.opened == 1 && (!c.current || c.command != &BrowserController::playSelected);
-        if (newStation) {
+        if (c.opened > 0 && (c.current < 0 || c.commands != "s")) {
             EXPECT_EQ(h.controller->recentIds().front(), c.expected);
             EXPECT_EQ(h.preferences.values["recent"], h.controller->recentIds());
         } else {
@@ -92,48 +92,58 @@ TEST(TransportTest, CommandsWalkTheListOfTheMoment)
     }
 }
 
-TEST(TransportTest, PauseIsNotAToggleAndLeavesTheLabels)
-{
-    BrowserHarness h;
-    h.start(makeStations(2));
-    h.controller->play(stationAt(h, 0));
-    h.queue.runPending();
-    const auto shown = h.view.nowPlaying.back();
-    const auto players = h.media.players.size();
-
-    h.controller->pause();
-    h.controller->pause();
-    h.queue.runPending();
-    EXPECT_EQ(h.view.nowPlaying.back(), shown);
-    EXPECT_EQ(h.media.players.size(), players);
-    EXPECT_EQ(h.media.players.back()->status, TimeControlStatus::Paused);
-    EXPECT_EQ(h.currentId(), "s0");
-}
-
-TEST(TransportTest, NowPlayingFollowsTheCurrentStationThroughTheQueue)
+TEST(TransportTest, NowPlayingFollowsTheStationAndWhatThePlayerReports)
 {
     BrowserHarness h;
     Station silent = makeStation("silent", "No Stream");
     silent.url_resolved = " ";
-    Station longName = makeStation("long", std::string(70, 'x'));
-    Station fits = makeStation("fits", std::string(64, 'y'), "Norway", "news");
+    const Station longName = makeStation("long", std::string(70, 'x'));
+    const Station fits = makeStation("fits", std::string(64, 'y'), "Norway", "news");
     h.start({silent, longName, fits});
-
-    h.controller->play(silent);
-    EXPECT_EQ(h.controller->recentIds(), (Ids {"silent"})) << "recorded although it cannot play";
-    EXPECT_EQ(h.view.nowPlaying.back(), labels("", "", false, 28));
-
-    h.controller->play(longName);
-    EXPECT_EQ(h.view.nowPlaying.back(), labels(std::string(63, 'x') + "…", "Live station", true, 120));
-    const std::size_t shownSoFar = h.view.nowPlaying.size();
-    h.queue.runPending();
-    EXPECT_EQ(h.view.nowPlaying.size(), shownSoFar + 1) << "the player's callback refreshes again a turn later";
-
-    h.controller->play(fits);
-    EXPECT_EQ(h.view.nowPlaying.back(), labels(std::string(64, 'y'), "Norway | news", true, 120));
-    h.controller->play(silent);
-    EXPECT_EQ(h.view.nowPlaying.back().title, std::string(64, 'y')) << "an unplayable station leaves the last one";
-    EXPECT_EQ(h.controller->screen(), Screen::Home);
+    const std::string cut = std::string(63, 'x') + "…";
+    const std::string song = "New Order - Ceremony";
+    struct Step {
+        const char* name;
+        const Station* play;
+        std::optional<MediaEvent> event;
+        // Title, detail, the content's bottom inset (120 with the mini player, 28 without), status, song.
+        std::tuple<std::string, std::string, int, std::string, std::string> shown;
+        PlaybackPhase phase;
+    };
+    const Step steps[] = {
+        {"a station that cannot play leaves nothing on", &silent, {}, {"", "", 28, "", ""}, PlaybackPhase::Idle},
+        {"a long name is cut", &longName, {}, {cut, "Live station", 120, "Connecting…", ""}, PlaybackPhase::Connecting},
+        {"buffering", nullptr, MediaBuffering {40}, {cut, "Live station", 120, "Buffering 40 %", ""},
+            PlaybackPhase::Buffering},
+        {"playing", nullptr, MediaBuffering {100}, {cut, "Live station", 120, "", ""}, PlaybackPhase::Playing},
+        {"a song", nullptr, MediaTags {"Ceremony", "New Order"}, {cut, "Live station", 120, "", song},
+            PlaybackPhase::Playing},
+        {"a drop", nullptr, MediaEndOfStream {}, {cut, "Live station", 120, "Reconnecting in 1 s…", song},
+            PlaybackPhase::Reconnecting},
+        {"a station that cannot play leaves the last", &silent, {},
+            {cut, "Live station", 120, "Reconnecting in 1 s…", song}, PlaybackPhase::Reconnecting},
+        {"a name of 64 fits; a stream that is not there fails", &fits,
+            MediaError {MediaErrorDomain::Resource, MediaErrorCode::resourceNotFound, 404, false},
+            {std::string(64, 'y'), "Norway | news", 120, "The station says this stream does not exist (404).", ""},
+            PlaybackPhase::Failed},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.name);
+        if (step.play != nullptr) {
+            h.controller->play(*step.play);
+        } else {
+            h.media.players.back()->emit(MediaStateChanged {MediaPipelineState::Playing});
+        }
+        if (step.event) {
+            h.media.players.back()->emit(*step.event);
+        }
+        h.queue.runPending();
+        const NowPlaying& now = h.view.nowPlaying.back();
+        EXPECT_EQ(std::tie(now.title, now.detail, now.contentBottomInset, now.status, now.songTitle), step.shown);
+        EXPECT_EQ(now.miniPlayerVisible, now.contentBottomInset == 120);
+        EXPECT_EQ(now.phase, step.phase);
+    }
+    EXPECT_EQ(h.controller->recentIds(), (Ids {"fits", "silent", "long"})) << "recorded although it cannot play";
 }
 
 TEST(TransportTest, VolumeKeysMuteAndRestoreAreRemembered)
