@@ -3,16 +3,24 @@
 #include "testinspector.h"
 
 #include "catalog/stationstore.h"
+#include "mpris/browsermprisplayer.h"
+#include "mpris/mprisservice.h"
 #include "platform/gstmediabackend.h"
 #include "platform/qthttpclient.h"
 #include "platform/qtmainqueue.h"
 #include "platform/settingspreferences.h"
 #include "playback/mainqueue.h"
+#include "screens/releasemainviewcontroller.h"
 #include "widgets/artworkloader.h"
+#include "widgets/logodiskcache.h"
 
 #include <QApplication>
+#include <QDBusConnection>
+#include <QUrl>
+#include <QtGlobal>
 
 #include <cstdio>
+#include <memory>
 #include <variant>
 
 int main(int argc, char* argv[])
@@ -23,7 +31,7 @@ int main(int argc, char* argv[])
     QApplication::setOrganizationName(QStringLiteral("PembaVello"));
     QApplication::setApplicationName(QStringLiteral("PembaVello"));
     QApplication::setApplicationVersion(QStringLiteral(VELLO_VERSION));
-    QApplication::setDesktopFileName(QStringLiteral("pemba-vello"));
+    QApplication::setDesktopFileName(QStringLiteral("org.pembavello.PembaVello"));
 
     const auto parsed = Vello::parseCommandLine(QApplication::arguments());
     if (const auto* error = std::get_if<Vello::Error>(&parsed)) {
@@ -36,18 +44,46 @@ int main(int argc, char* argv[])
         return 0;
     }
 
+    // One player per session: a second start brings the first one's window forward instead.
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    const auto claim = Vello::MprisService::claimName(bus);
+    if (claim == Vello::MprisService::Claim::AlreadyRunning) {
+        if (Vello::MprisService::raiseRunningInstance(bus)) {
+            return 0;
+        }
+        std::fputs("pemba-vello: another Pemba Vello is running but does not answer.\n", stderr);
+        return 1;
+    }
+    if (claim == Vello::MprisService::Claim::NoBus) {
+        qInfo("No D-Bus session bus: media keys and the desktop's media controls will not reach the player.");
+    }
+
     // Declared in the order they depend on each other, so they are torn down in reverse: the
     // window first, the queue that everything posts to last.
     Vello::QtMainQueue mainQueue;
     Vello::QtHttpClient http;
     Vello::SettingsPreferences preferences;
     Vello::GstMediaBackend media(mainQueue);
+    Vello::LogoDiskCache logoDisk(Vello::LogoDiskCache::defaultFolder());
     Vello::ArtworkLoader artwork(http);
+    artwork.setDiskCache(&logoDisk);
     Vello::StationStore store(http, options.catalogUrl, Vello::cacheFolder());
 
     // Only the end-to-end test sets the variable this looks for; otherwise nothing is created.
     const auto inspector = Vello::TestInspector::fromEnvironment();
     Vello::MainWindow window(store, media, http, preferences, mainQueue, artwork);
+    std::unique_ptr<Vello::BrowserMprisPlayer> mprisPlayer;
+    std::unique_ptr<Vello::MprisService> mpris;
+    if (claim == Vello::MprisService::Claim::Claimed) {
+        mprisPlayer = std::make_unique<Vello::BrowserMprisPlayer>(
+            window.controller()->browser(), window, [&logoDisk](const std::string& favicon) {
+                const QString file = logoDisk.existingFile(QString::fromStdString(favicon));
+                return file.isEmpty() ? file : QUrl::fromLocalFile(file).toString();
+            });
+        mpris = std::make_unique<Vello::MprisService>(*mprisPlayer, bus);
+        QObject::connect(window.controller(), &Vello::ReleaseMainViewController::nowPlayingChanged, mpris.get(),
+            &Vello::MprisService::refresh);
+    }
     window.centerOnScreen();
     window.show();
     window.raise();

@@ -1,5 +1,7 @@
 #include "artworkloader.h"
 
+#include "logodiskcache.h"
+
 #include <QBuffer>
 #include <QImageReader>
 #include <QUrl>
@@ -24,6 +26,7 @@ struct ArtworkLoader::Shared {
     bool closed = false;
     ArtworkLoader* loader = nullptr;
     QThreadPool* decoders = nullptr;
+    LogoDiskCache* disk = nullptr;
 };
 
 namespace {
@@ -119,6 +122,16 @@ std::optional<QImage> ArtworkLoader::request(const std::string& favicon, QObject
     if (auto image = m_shared->cache.find(address)) {
         return image;
     }
+    if (auto kept = m_shared->disk ? m_shared->disk->read(address) : std::nullopt) {
+        m_shared->cache.insert(address, kept->image);
+        if (kept->stale && !m_waiters.contains(address)) {
+            // Fetched again in the background; the new picture replaces this one in both caches.
+            m_waiters[address].push_back(Waiter {this, [](const QImage&) {}});
+            m_queue.push_back(address);
+            startNextDownloads();
+        }
+        return kept->image;
+    }
     const bool known = m_waiters.contains(address);
     m_waiters[address].push_back(Waiter {receiver, std::move(deliver)});
     if (!known) {
@@ -151,6 +164,11 @@ QPixmap ArtworkLoader::thumbnail(const QPixmap& source, int side, qreal devicePi
 const ArtworkCache& ArtworkLoader::cache() const
 {
     return m_shared->cache;
+}
+
+void ArtworkLoader::setDiskCache(LogoDiskCache* disk)
+{
+    m_shared->disk = disk;
 }
 
 void ArtworkLoader::startNextDownloads()
@@ -190,6 +208,9 @@ void ArtworkLoader::startDownload(const QString& address)
             const QImage image = decodeLogo(body, shared->limits.targetSize, shared->limits.allocationLimitMegabytes);
             // Cached before the hand-over, so the picture is kept even when its row is gone.
             shared->cache.insert(address, image);
+            if (shared->disk != nullptr && !image.isNull()) {
+                shared->disk->store(address, image);
+            }
             ArtworkLoader* loader = shared->loader;
             QMetaObject::invokeMethod(
                 loader, [loader, address, image] { loader->finish(address, image); }, Qt::QueuedConnection);

@@ -22,6 +22,8 @@
 
 namespace Vello {
 
+class LogoDiskCache;
+
 // Fetches station logos for the rows: one download per address at a time, a few downloads
 // at once, bodies and decoded pictures bounded, decoding off the GUI thread, and every
 // picture kept in one cache for the life of the loader. Created once by the application and
@@ -59,6 +61,9 @@ public:
     [[nodiscard]] QPixmap thumbnail(const QPixmap& source, int side, qreal devicePixelRatio);
 
     [[nodiscard]] const ArtworkCache& cache() const;
+    // Logos are also looked up in and kept in `disk`, which must outlive the loader. Set once,
+    // before the first request.
+    void setDiskCache(LogoDiskCache* disk);
     [[nodiscard]] int downloadsInFlight() const { return m_inFlight; }
     [[nodiscard]] std::size_t downloadsQueued() const { return m_queue.size(); }
 

@@ -1,0 +1,119 @@
+#include "browsermprisplayer.h"
+
+#include "browser/browsercontroller.h"
+
+#include <QWidget>
+
+#include <utility>
+
+namespace Vello {
+
+BrowserMprisPlayer::BrowserMprisPlayer(BrowserController& browser, QWidget& window, LogoFile logoFile)
+    : m_browser(browser)
+    , m_window(window)
+    , m_logoFile(std::move(logoFile))
+{
+}
+
+bool BrowserMprisPlayer::isActive() const
+{
+    switch (m_browser.playbackState().phase) {
+    case PlaybackPhase::Connecting:
+    case PlaybackPhase::Buffering:
+    case PlaybackPhase::Playing:
+    case PlaybackPhase::Reconnecting:
+        return true;
+    case PlaybackPhase::Idle:
+    case PlaybackPhase::Paused:
+    case PlaybackPhase::Failed:
+        return false;
+    }
+    return false;
+}
+
+MprisState BrowserMprisPlayer::state() const
+{
+    MprisState state;
+    const bool active = isActive();
+    const bool hasList = !m_browser.filteredStations().empty();
+    const auto& current = m_browser.currentStation();
+    if (active) {
+        state.playbackStatus = QStringLiteral("Playing");
+    } else if (current && m_browser.playbackState().phase == PlaybackPhase::Paused) {
+        state.playbackStatus = QStringLiteral("Paused");
+    }
+    if (current) {
+        const QString name = QString::fromStdString(current->displayName());
+        const std::string& song = m_browser.streamTitle();
+        state.stationId = QString::fromStdString(current->id());
+        state.title = song.empty() ? name : QString::fromStdString(song);
+        state.artist = name;
+        if (m_logoFile && current->favicon) {
+            state.artUrl = m_logoFile(*current->favicon);
+        }
+    }
+    state.volume = m_browser.volume();
+    state.canGoNext = hasList;
+    state.canGoPrevious = hasList;
+    state.canPlay = current.has_value() || hasList;
+    state.canPause = active;
+    return state;
+}
+
+void BrowserMprisPlayer::playPause()
+{
+    if (isActive()) {
+        m_browser.pause();
+    } else {
+        m_browser.playSelected();
+    }
+}
+
+void BrowserMprisPlayer::play()
+{
+    if (!isActive()) {
+        m_browser.playSelected();
+    }
+}
+
+void BrowserMprisPlayer::pause()
+{
+    if (isActive()) {
+        m_browser.pause();
+    }
+}
+
+void BrowserMprisPlayer::stop()
+{
+    pause();
+}
+
+void BrowserMprisPlayer::next()
+{
+    m_browser.playNext();
+}
+
+void BrowserMprisPlayer::previous()
+{
+    m_browser.playPrevious();
+}
+
+void BrowserMprisPlayer::setVolume(double volume)
+{
+    m_browser.setVolume(volume);
+}
+
+void BrowserMprisPlayer::raise()
+{
+    m_window.setWindowState(m_window.windowState() & ~Qt::WindowMinimized);
+    m_window.show();
+    m_window.raise();
+    m_window.activateWindow();
+}
+
+void BrowserMprisPlayer::quit()
+{
+    m_window.close();
+}
+
+} // namespace Vello

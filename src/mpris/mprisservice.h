@@ -1,0 +1,49 @@
+#pragma once
+
+#include "mprisplayer.h"
+
+#include <QDBusConnection>
+#include <QObject>
+#include <QString>
+
+namespace Vello {
+
+// The player on the session bus under org.mpris.MediaPlayer2.pembavello, so media keys and
+// the desktop's media widget reach it. The bus name doubles as the one-instance lock: the
+// first process to claim it is the player, a later one asks it to come forward.
+class MprisService final : public QObject {
+    Q_OBJECT
+
+public:
+    enum class Claim {
+        Claimed,
+        AlreadyRunning,
+        NoBus,
+    };
+
+    static constexpr auto busName = "org.mpris.MediaPlayer2.pembavello";
+    static constexpr auto objectPath = "/org/mpris/MediaPlayer2";
+
+    // Takes the bus name when no other process holds it.
+    [[nodiscard]] static Claim claimName(QDBusConnection bus);
+    // Asks the process holding the bus name to show its window; false when it does not answer.
+    [[nodiscard]] static bool raiseRunningInstance(QDBusConnection bus);
+
+    // Publishes `player` on `bus`; `player` must outlive this object.
+    MprisService(MprisPlayer& player, QDBusConnection bus, QObject* parent = nullptr);
+    ~MprisService() override;
+
+    MprisService(const MprisService&) = delete;
+    MprisService& operator=(const MprisService&) = delete;
+
+public Q_SLOTS:
+    // Reads the player's state again and announces what changed with PropertiesChanged.
+    void refresh();
+
+private:
+    MprisPlayer& m_player;
+    QDBusConnection m_bus;
+    MprisState m_announced;
+};
+
+} // namespace Vello

@@ -1,0 +1,114 @@
+#include "logodiskcache.h"
+
+#include <QCryptographicHash>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+#include <algorithm>
+#include <utility>
+
+namespace Vello {
+
+namespace {
+
+const QString suffix = QStringLiteral(".png");
+
+} // namespace
+
+LogoDiskCache::LogoDiskCache(QString folder, qint64 capBytes)
+    : m_folder(std::move(folder))
+    , m_capBytes(capBytes)
+{
+}
+
+QString LogoDiskCache::defaultFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + QStringLiteral("/PembaVello/logos");
+}
+
+QString LogoDiskCache::pathFor(const QString& address) const
+{
+    const QByteArray hash = QCryptographicHash::hash(address.toUtf8(), QCryptographicHash::Sha256).toHex();
+    return m_folder + u'/' + QString::fromLatin1(hash) + suffix;
+}
+
+QString LogoDiskCache::existingFile(const QString& address) const
+{
+    const QString path = pathFor(address);
+    return QFileInfo::exists(path) ? path : QString();
+}
+
+std::optional<LogoDiskCache::Entry> LogoDiskCache::read(const QString& address)
+{
+    const QString path = pathFor(address);
+    const std::lock_guard lock(m_mutex);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::ExistingOnly)) {
+        return std::nullopt;
+    }
+    QImage image;
+    // Only this cache writes these files, and only small pictures: anything else is damage.
+    if (file.size() > m_capBytes || !image.loadFromData(file.readAll(), "PNG")) {
+        file.close();
+        if (m_bytes) {
+            *m_bytes -= QFileInfo(path).size();
+        }
+        QFile::remove(path);
+        return std::nullopt;
+    }
+    const QDateTime fetched = file.fileTime(QFileDevice::FileModificationTime);
+    file.setFileTime(QDateTime::currentDateTimeUtc(), QFileDevice::FileAccessTime);
+    const auto age = std::chrono::seconds(fetched.secsTo(QDateTime::currentDateTimeUtc()));
+    return Entry {image.convertToFormat(QImage::Format_ARGB32_Premultiplied), age > maxAge};
+}
+
+void LogoDiskCache::store(const QString& address, const QImage& image)
+{
+    if (image.isNull()) {
+        return;
+    }
+    const QString path = pathFor(address);
+    const std::lock_guard lock(m_mutex);
+    if (!QDir().mkpath(m_folder)) {
+        return;
+    }
+    const qint64 before = QFileInfo(path).size();
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit()) {
+        return;
+    }
+    if (m_bytes) {
+        *m_bytes += QFileInfo(path).size() - before;
+    }
+    trimLocked();
+}
+
+void LogoDiskCache::trimLocked()
+{
+    if (m_bytes && *m_bytes <= m_capBytes) {
+        return;
+    }
+    QFileInfoList files = QDir(m_folder).entryInfoList({QStringLiteral("*") + suffix}, QDir::Files);
+    qint64 total = 0;
+    for (const QFileInfo& info : files) {
+        total += info.size();
+    }
+    std::sort(files.begin(), files.end(), [](const QFileInfo& a, const QFileInfo& b) {
+        return a.fileTime(QFileDevice::FileAccessTime) < b.fileTime(QFileDevice::FileAccessTime);
+    });
+    for (const QFileInfo& info : files) {
+        if (total <= m_capBytes) {
+            break;
+        }
+        if (QFile::remove(info.filePath())) {
+            total -= info.size();
+        }
+    }
+    m_bytes = total;
+}
+
+} // namespace Vello
