@@ -204,9 +204,12 @@ void ReleaseMainViewController::showNowPlaying(const NowPlaying& nowPlaying)
 
 void ReleaseMainViewController::showPlaybackLines(const NowPlaying& nowPlaying)
 {
-    for (const NowPlayingLines* lines : {&m_miniLines, &m_railLines, &m_panelLines}) {
-        showNowPlayingLines(*lines, nowPlaying);
-    }
+    showNowPlayingLines(m_miniLines, nowPlaying);
+    showNowPlayingLines(m_railLines, nowPlaying);
+    // The Player panel names the station current when it was built: another station's song or
+    // state must not appear under that name.
+    const auto& current = m_browser->currentStation();
+    showNowPlayingLines(m_panelLines, current && current->id() == m_panelStationId ? nowPlaying : NowPlaying {});
     m_miniVolume->showVolume(nowPlaying.volume, nowPlaying.muted);
     if (m_panelVolume) {
         m_panelVolume->showVolume(nowPlaying.volume, nowPlaying.muted);
@@ -407,6 +410,7 @@ QWidget* ReleaseMainViewController::makeHomeHeroRow()
 PanelView* ReleaseMainViewController::makePlayerScreenPanel()
 {
     m_panelLines = makeNowPlayingLines(17, 14, true);
+    m_panelStationId = m_browser->currentStation() ? m_browser->currentStation()->id() : std::string();
     showNowPlayingLines(m_panelLines, m_nowPlaying);
     m_panelVolume = makeVolumeControl();
     return makePlayerPanel(

@@ -136,6 +136,11 @@ TEST(PlayerViews, SongAndStatusLinesFollowNowPlayingAndHideWhenEmpty)
     // A rebuilt screen starts with what is shown now.
     h.clickSidebar(QStringLiteral("Home"));
     EXPECT_EQ(shownLines(h), (std::vector<std::string> {"|", "|"}));
+    // The Player panel keeps the name of the station it was built for, and nothing of the next.
+    h.clickSidebar(QStringLiteral("Player"));
+    h.window->browser().play(h.window->browser().allStations().at(1));
+    h.settle();
+    EXPECT_EQ(shownLines(h), (std::vector<std::string> {"|Connecting…", "|"}));
 }
 
 TEST(PlayerViews, VolumeControlsAndKeysDriveOneVolume)
