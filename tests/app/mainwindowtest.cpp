@@ -153,6 +153,9 @@ TEST_F(MainWindowTest, TitleNamesTheSongAndVolumeKeysWorkWhileTyping)
     EXPECT_DOUBLE_EQ(view.browser().volume(), 0.95);
     EXPECT_TRUE(view.browser().isMuted());
     EXPECT_DOUBLE_EQ(*preferences.number("volume"), 0.95);
+    QTest::keyClick(field, Qt::Key_Up, Qt::ControlModifier);
+    EXPECT_DOUBLE_EQ(view.browser().volume(), 1.0);
+    EXPECT_FALSE(view.browser().isMuted()) << "a volume step lifts the mute";
 }
 
 TEST_F(MainWindowTest, CentresItselfOnTheScreen)
