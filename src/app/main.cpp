@@ -16,6 +16,7 @@
 
 #include <QApplication>
 #include <QDBusConnection>
+#include <QIcon>
 #include <QUrl>
 #include <QtGlobal>
 
@@ -31,7 +32,10 @@ int main(int argc, char* argv[])
     QApplication::setOrganizationName(QStringLiteral("PembaVello"));
     QApplication::setApplicationName(QStringLiteral("PembaVello"));
     QApplication::setApplicationVersion(QStringLiteral(VELLO_VERSION));
+    // The desktop entry's name: the desktop matches the window to its entry and icon by it.
     QApplication::setDesktopFileName(QStringLiteral("org.pembavello.PembaVello"));
+    QApplication::setWindowIcon(QIcon::fromTheme(
+        QStringLiteral("org.pembavello.PembaVello"), QIcon(QStringLiteral(":/icons/org.pembavello.PembaVello.svg"))));
 
     const auto parsed = Vello::parseCommandLine(QApplication::arguments());
     if (const auto* error = std::get_if<Vello::Error>(&parsed)) {

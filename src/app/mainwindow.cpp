@@ -1,5 +1,7 @@
 #include "mainwindow.h"
 
+#include "favoritestransfer.h"
+
 #include "browser/browsercontroller.h"
 #include "screens/releasemainviewcontroller.h"
 #include "widgets/palette.h"
@@ -70,6 +72,10 @@ void MainWindow::buildMenu()
     reload->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
     reload->setMenuRole(QAction::NoRole);
     connect(reload, &QAction::triggered, this, [this] { m_controller->browser().reloadStations(); });
+    QAction* exportAction = m_applicationMenu->addAction(QStringLiteral("Export Favourites…"));
+    connect(exportAction, &QAction::triggered, this, [this] { exportFavorites(this, m_controller->browser()); });
+    QAction* importAction = m_applicationMenu->addAction(QStringLiteral("Import Favourites…"));
+    connect(importAction, &QAction::triggered, this, [this] { importFavorites(this, m_controller->browser()); });
     m_applicationMenu->addSeparator();
 
     // Hiding an application is not something every desktop does; minimising is what they all do.

@@ -337,6 +337,15 @@ void BrowserController::toggleFavorite(const Station& station)
     m_view.render(true);
 }
 
+std::size_t BrowserController::importFavorites(const std::vector<std::string>& ids)
+{
+    const std::size_t added = m_library.mergeFavorites(ids);
+    if (added > 0) {
+        m_view.render(false);
+    }
+    return added;
+}
+
 void BrowserController::play(const Station& station)
 {
     // Copied first: `station` may live in the catalog or be the player's own current station,

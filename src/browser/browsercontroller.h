@@ -96,6 +96,8 @@ public:
     // A Library chip: Favorites, Recent or Top Stations.
     void chooseListMode(ListMode mode);
     void toggleFavorite(const Station& station);
+    // Adds the stations of `ids` to the favourites; returns how many were new.
+    std::size_t importFavorites(const std::vector<std::string>& ids);
 
     // Plays `station` and records it as the most recent.
     void play(const Station& station);

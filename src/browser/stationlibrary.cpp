@@ -34,6 +34,21 @@ void StationLibrary::toggleFavorite(const std::string& id)
         std::string(favoritesKey), std::vector<std::string>(m_favorites.begin(), m_favorites.end()));
 }
 
+std::size_t StationLibrary::mergeFavorites(const std::vector<std::string>& ids)
+{
+    std::size_t added = 0;
+    for (const std::string& id : ids) {
+        if (!id.empty() && m_favorites.insert(id).second) {
+            ++added;
+        }
+    }
+    if (added > 0) {
+        m_preferences.setStringList(
+            std::string(favoritesKey), std::vector<std::string>(m_favorites.begin(), m_favorites.end()));
+    }
+    return added;
+}
+
 void StationLibrary::recordRecent(const std::string& id)
 {
     std::erase(m_recentIds, id);

@@ -35,6 +35,9 @@ public:
 
     // Adds or removes `id` and saves the favourites.
     void toggleFavorite(const std::string& id);
+    // Adds every id of `ids` not yet a favourite and saves the favourites once; returns how
+    // many were added.
+    std::size_t mergeFavorites(const std::vector<std::string>& ids);
     // Moves `id` to the front of the recents, keeps the newest 50 and saves them.
     void recordRecent(const std::string& id);
 

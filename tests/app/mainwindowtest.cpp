@@ -71,6 +71,8 @@ TEST_F(MainWindowTest, OpensAtItsSizeWithTheNameAndOneMenu)
         {QStringLiteral("About Pemba Vello"), {}, true},
         {QStringLiteral("-"), {}, true},
         {QStringLiteral("Reload Stations"), QKeySequence(Qt::CTRL | Qt::Key_R), true},
+        {QStringLiteral("Export Favourites…"), {}, true},
+        {QStringLiteral("Import Favourites…"), {}, true},
         {QStringLiteral("-"), {}, true},
         {QStringLiteral("Hide Pemba Vello"), QKeySequence(Qt::CTRL | Qt::Key_H), true},
         {QStringLiteral("Hide Others"), QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_H), false},

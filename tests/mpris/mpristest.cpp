@@ -14,7 +14,6 @@
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusObjectPath>
-#include <QDBusReply>
 #include <QProcess>
 #include <QTest>
 #include <QWidget>
@@ -215,6 +214,11 @@ TEST_F(MprisTest, PlayPauseOnTheRealBackEndIsHeard)
         QStringList {QStringLiteral("Loopback Tone")});
     ASSERT_TRUE(QTest::qWaitFor([&] { return capture->loudSamplesFrom(0) > CaptureSink::sampleRate / 4U; }, 20000));
     EXPECT_NEAR(dominantFrequency(capture->samplesFrom(0), CaptureSink::sampleRate), 440, 5.0);
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return client.property(QStringLiteral("PlaybackStatus")).toString() == u"Playing"; }));
+    client.call(QStringLiteral("PlayPause"));
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return client.property(QStringLiteral("PlaybackStatus")).toString() == u"Paused"; }));
 }
 
 } // namespace

@@ -1,0 +1,86 @@
+#include "favoritesfile.h"
+
+#include <simdjson.h>
+
+#include <cstdio>
+
+namespace Vello {
+
+namespace {
+
+void appendQuoted(std::string& out, std::string_view text)
+{
+    out += '"';
+    for (const char c : text) {
+        switch (c) {
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        default:
+            if (static_cast<unsigned char>(c) < 0x20) {
+                char escaped[8];
+                std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
+                out += escaped;
+            } else {
+                out += c;
+            }
+        }
+    }
+    out += '"';
+}
+
+const Error notFavorites {"The file is not a list of favourite stations."};
+
+} // namespace
+
+std::string FavoritesFile::write(const std::vector<FavoriteEntry>& entries)
+{
+    std::string out = "[";
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        out += i == 0 ? "\n  {\"id\": " : ",\n  {\"id\": ";
+        appendQuoted(out, entries[i].id);
+        out += ", \"name\": ";
+        appendQuoted(out, entries[i].name);
+        out += '}';
+    }
+    out += entries.empty() ? "]\n" : "\n]\n";
+    return out;
+}
+
+Result<std::vector<FavoriteEntry>> FavoritesFile::read(std::string_view text)
+{
+    if (text.size() > maxBytes) {
+        return Error {"The file is too large to be a list of favourite stations."};
+    }
+    simdjson::dom::parser parser;
+    simdjson::dom::element document;
+    if (parser.parse(simdjson::padded_string(text)).get(document) != simdjson::SUCCESS) {
+        return Error {"The file is damaged: it is not valid JSON."};
+    }
+    simdjson::dom::array list;
+    if (document.get_array().get(list) != simdjson::SUCCESS) {
+        return notFavorites;
+    }
+    std::vector<FavoriteEntry> entries;
+    for (const simdjson::dom::element item : list) {
+        std::string_view id;
+        std::string_view name;
+        if (!item.is_object() || item["id"].get_string().get(id) != simdjson::SUCCESS || id.empty()
+            || item["name"].get_string().get(name) != simdjson::SUCCESS) {
+            return notFavorites;
+        }
+        entries.push_back(FavoriteEntry {std::string(id), std::string(name)});
+    }
+    return entries;
+}
+
+} // namespace Vello

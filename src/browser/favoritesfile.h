@@ -1,0 +1,33 @@
+#pragma once
+
+#include "catalog/error.h"
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace Vello {
+
+// One favourite as a file keeps it: the station's identifier, and its name when it was saved
+// so a person reading the file knows which station it was.
+struct FavoriteEntry final {
+    std::string id;
+    std::string name;
+
+    friend bool operator==(const FavoriteEntry&, const FavoriteEntry&) = default;
+};
+
+// Exported favourites are a JSON list of {"id": ..., "name": ...} objects, one per line.
+class FavoritesFile final {
+public:
+    // Larger files are refused before they are read.
+    static constexpr std::size_t maxBytes = std::size_t {8} * 1024 * 1024;
+
+    [[nodiscard]] static std::string write(const std::vector<FavoriteEntry>& entries);
+    // The entries of `text`, or what is wrong with it, in words for the person importing:
+    // text that is not JSON, or JSON of another shape, is refused as a whole.
+    [[nodiscard]] static Result<std::vector<FavoriteEntry>> read(std::string_view text);
+};
+
+} // namespace Vello
