@@ -21,7 +21,9 @@
 
 #include <cstdio>
 #include <map>
+#include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace Vello {
@@ -144,23 +146,44 @@ public:
     void load(Completion completion) override { completion(catalog()); }
 };
 
+// A player that plays nothing: the shots tell the window what it reports.
 class SilentPlayer final : public MediaPlayer {
 public:
+    explicit SilentPlayer(std::shared_ptr<EventHandler> reports)
+        : m_reports(std::move(reports))
+    {
+    }
+    ~SilentPlayer() override { *m_reports = nullptr; }
     void setAutomaticallyWaitsToMinimizeStalling(bool) override { }
     void play() override { m_status = TimeControlStatus::Playing; }
     void pause() override { m_status = TimeControlStatus::Paused; }
     [[nodiscard]] TimeControlStatus timeControlStatus() const override { return m_status; }
-    void setEventHandler(EventHandler) override { }
+    void setEventHandler(EventHandler handler) override { *m_reports = std::move(handler); }
     void setVolume(double) override { }
     void setMuted(bool) override { }
 
 private:
+    std::shared_ptr<EventHandler> m_reports;
     TimeControlStatus m_status = TimeControlStatus::Paused;
 };
 
 class SilentBackend final : public MediaBackend {
 public:
-    std::unique_ptr<MediaPlayer> createPlayer(const std::string&) override { return std::make_unique<SilentPlayer>(); }
+    std::unique_ptr<MediaPlayer> createPlayer(const std::string&) override
+    {
+        return std::make_unique<SilentPlayer>(m_reports);
+    }
+    // Reports `event` as the newest player would.
+    void report(const MediaEvent& event) const
+    {
+        if (*m_reports) {
+            const MediaPlayer::EventHandler handler = *m_reports;
+            handler(event);
+        }
+    }
+
+private:
+    std::shared_ptr<MediaPlayer::EventHandler> m_reports = std::make_shared<MediaPlayer::EventHandler>();
 };
 
 class FixedPreferences final : public Preferences {
@@ -213,17 +236,36 @@ int takeScreenshots(int argc, char** argv, const QString& folder)
     BrowserController& browser = view.browser();
     settle(view, artwork);
     browser.play(browser.allStations().at(3));
+    media.report(MediaStateChanged {MediaPipelineState::Playing});
+    media.report(MediaTags {"Harvest Moon", "Neil Young"});
+    browser.setVolume(0.7);
 
     const struct {
         Screen screen;
         const char* file;
+        // What the player goes through before the shot: "connect" plays another station afresh,
+        // "fail" has it refused for a codec the system lacks, "narrow" shrinks the window.
+        const char* step;
     } shots[] = {
-        {Screen::Home, "home.png"},
-        {Screen::Discover, "browse.png"},
-        {Screen::Library, "library.png"},
-        {Screen::Player, "player.png"},
+        {Screen::Home, "home.png", ""},
+        {Screen::Discover, "browse.png", ""},
+        {Screen::Library, "library.png", ""},
+        {Screen::Player, "player.png", ""},
+        {Screen::Player, "player-connecting.png", "connect"},
+        {Screen::Home, "home-failed.png", "fail"},
+        {Screen::Home, "home-narrow.png", "narrow"},
     };
     for (const auto& shot : shots) {
+        const std::string step = shot.step;
+        if (step == "connect") {
+            browser.play(browser.allStations().at(6));
+            // The Player panel names the station current when it was built: build it afresh.
+            browser.switchScreen(Screen::Home);
+        } else if (step == "fail") {
+            media.report(MediaMissingPlugin {"MPEG-4 AAC decoder", "decoder-audio/mpeg, mpegversion=(int)4"});
+        } else if (step == "narrow") {
+            window.resize(MainWindow::minimumWidth, MainWindow::minimumHeight);
+        }
         browser.switchScreen(shot.screen);
         settle(view, artwork);
         const QString path = folder + u'/' + QString::fromLatin1(shot.file);

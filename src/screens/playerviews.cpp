@@ -9,6 +9,7 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 namespace Vello {
@@ -33,11 +34,18 @@ AspectFillImageView* makeArtwork(const QPixmap& fallback, int side)
 // Shows each line that has something to say, once it has its place in a view.
 void revealLines(const NowPlayingLines& lines)
 {
-    for (ElidedLabel* line : {lines.song.data(), lines.status.data()}) {
+    for (QLabel* line : {static_cast<QLabel*>(lines.song.data()), lines.status.data()}) {
         if (line != nullptr && line->parentWidget() != nullptr) {
             line->setVisible(!line->text().isEmpty());
         }
     }
+}
+
+void setTextColor(QLabel* label, const QColor& color)
+{
+    QPalette colors = label->palette();
+    colors.setColor(QPalette::WindowText, color);
+    label->setPalette(colors);
 }
 
 } // namespace
@@ -58,11 +66,21 @@ PlayerPanelTexts playerPanelTexts(const std::optional<Station>& current)
     };
 }
 
-NowPlayingLines makeNowPlayingLines(int songSize, int statusSize)
+NowPlayingLines makeNowPlayingLines(int songSize, int statusSize, bool wrapStatus)
 {
-    NowPlayingLines lines {
-        makeLabel({}, songSize, QFont::DemiBold, Qt::white), makeLabel({}, statusSize, QFont::DemiBold, velloMuted())};
+    NowPlayingLines lines;
+    lines.song = makeLabel({}, songSize, QFont::DemiBold, Qt::white);
     lines.song->setObjectName(QStringLiteral("songTitle"));
+    if (wrapStatus) {
+        lines.status = new QLabel;
+        // What the player says can quote the station: never let it be read as markup.
+        lines.status->setTextFormat(Qt::PlainText);
+        lines.status->setWordWrap(true);
+        lines.status->setFont(pixelFont(statusSize, QFont::DemiBold));
+        lines.status->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    } else {
+        lines.status = makeLabel({}, statusSize, QFont::DemiBold, velloMuted());
+    }
     lines.status->setObjectName(QStringLiteral("playbackStatus"));
     return lines;
 }
@@ -73,8 +91,11 @@ void showNowPlayingLines(const NowPlayingLines& lines, const NowPlaying& nowPlay
         lines.song->setText(toQString(nowPlaying.songTitle));
     }
     if (lines.status) {
-        lines.status->setText(toQString(nowPlaying.status));
-        lines.status->setTextColor(nowPlaying.phase == PlaybackPhase::Failed ? velloRed() : velloMuted());
+        const QString status = toQString(nowPlaying.status);
+        lines.status->setText(status);
+        // Escaped: a tooltip would read markup in the text as rich text.
+        lines.status->setToolTip(status.isEmpty() ? QString() : Qt::convertFromPlainText(status));
+        setTextColor(lines.status, nowPlaying.phase == PlaybackPhase::Failed ? velloRed() : velloMuted());
     }
     revealLines(lines);
 }

@@ -35,11 +35,12 @@ struct PlayerPanelTexts final {
 // a failure). The builders below place them; they are dropped with the view they are placed in.
 struct NowPlayingLines final {
     QPointer<ElidedLabel> song;
-    QPointer<ElidedLabel> status;
+    QPointer<QLabel> status;
 };
 
-// New lines, in bold text of the given pixel sizes.
-[[nodiscard]] NowPlayingLines makeNowPlayingLines(int songSize, int statusSize);
+// New lines, in bold text of the given pixel sizes. Where there is height to spare the status
+// wraps, so a failure is read whole; otherwise it is cut and whole in its tooltip.
+[[nodiscard]] NowPlayingLines makeNowPlayingLines(int songSize, int statusSize, bool wrapStatus);
 // Sets the lines' texts, as plain text, and hides each placed line that has nothing to say; a
 // failure reads in red.
 void showNowPlayingLines(const NowPlayingLines& lines, const NowPlaying& nowPlaying);

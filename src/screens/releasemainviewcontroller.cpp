@@ -121,7 +121,7 @@ void ReleaseMainViewController::buildShell()
     auto* miniLayout = new QHBoxLayout(m_miniPlayerPanel);
     miniLayout->setContentsMargins(18, 0, 18, 0);
     miniLayout->setSpacing(0);
-    m_miniLines = makeNowPlayingLines(13, 12);
+    m_miniLines = makeNowPlayingLines(13, 12, false);
     miniLayout->addLayout(makeMiniPlayerTexts(m_miniTitle, m_miniLines), 1);
     miniLayout->addSpacing(18);
     m_miniVolume = makeVolumeControl();
@@ -204,9 +204,12 @@ void ReleaseMainViewController::showNowPlaying(const NowPlaying& nowPlaying)
 
 void ReleaseMainViewController::showPlaybackLines(const NowPlaying& nowPlaying)
 {
-    for (const NowPlayingLines* lines : {&m_miniLines, &m_railLines, &m_panelLines}) {
-        showNowPlayingLines(*lines, nowPlaying);
-    }
+    showNowPlayingLines(m_miniLines, nowPlaying);
+    showNowPlayingLines(m_railLines, nowPlaying);
+    // The Player panel names the station current when it was built: another station's song or
+    // state must not appear under that name.
+    const auto& current = m_browser->currentStation();
+    showNowPlayingLines(m_panelLines, current && current->id() == m_panelStationId ? nowPlaying : NowPlaying {});
     m_miniVolume->showVolume(nowPlaying.volume, nowPlaying.muted);
     if (m_panelVolume) {
         m_panelVolume->showVolume(nowPlaying.volume, nowPlaying.muted);
@@ -399,14 +402,15 @@ void ReleaseMainViewController::render(bool resetScroll)
 
 QWidget* ReleaseMainViewController::makeHomeHeroRow()
 {
-    m_railLines = makeNowPlayingLines(14, 12);
+    m_railLines = makeNowPlayingLines(14, 12, true);
     showNowPlayingLines(m_railLines, m_nowPlaying);
     return makeHeroRow(m_playerHero, m_railTitle, m_railMeta, m_railLines, m_fallbackImage, makeControls());
 }
 
 PanelView* ReleaseMainViewController::makePlayerScreenPanel()
 {
-    m_panelLines = makeNowPlayingLines(17, 14);
+    m_panelLines = makeNowPlayingLines(17, 14, true);
+    m_panelStationId = m_browser->currentStation() ? m_browser->currentStation()->id() : std::string();
     showNowPlayingLines(m_panelLines, m_nowPlaying);
     m_panelVolume = makeVolumeControl();
     return makePlayerPanel(

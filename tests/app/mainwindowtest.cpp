@@ -5,8 +5,10 @@
 #include "manualmainqueue.h"
 #include "playback/fakemediabackend.h"
 
+#include "browser/browsercontroller.h"
 #include "screens/releasemainviewcontroller.h"
 #include "widgets/artworkloader.h"
+#include "widgets/searchpillview.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -132,6 +134,30 @@ TEST_F(MainWindowTest, APressOnEmptyBackgroundMovesTheWindowAndAPressOnAControlD
         }
     }
     EXPECT_EQ(moves.count(), 2);
+}
+
+TEST_F(MainWindowTest, TitleNamesTheSongAndVolumeKeysWorkWhileTyping)
+{
+    showActive();
+    ReleaseMainViewController& view = *window.controller();
+    NowPlaying nowPlaying = view.nowPlaying();
+    nowPlaying.songTitle = "Two\nLines <b>x</b>";
+    view.showNowPlaying(nowPlaying);
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Two Lines <b>x</b> – Pemba Vello"));
+    nowPlaying.songTitle.clear();
+    view.showNowPlaying(nowPlaying);
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Pemba Vello"));
+
+    QWidget* field = view.search()->textField();
+    field->setFocus();
+    QTest::keyClick(field, Qt::Key_Down, Qt::ControlModifier);
+    QTest::keyClick(field, Qt::Key_M, Qt::ControlModifier);
+    EXPECT_DOUBLE_EQ(view.browser().volume(), 0.95);
+    EXPECT_TRUE(view.browser().isMuted());
+    EXPECT_DOUBLE_EQ(*preferences.number("volume"), 0.95);
+    QTest::keyClick(field, Qt::Key_Up, Qt::ControlModifier);
+    EXPECT_DOUBLE_EQ(view.browser().volume(), 1.0);
+    EXPECT_FALSE(view.browser().isMuted()) << "a volume step lifts the mute";
 }
 
 TEST_F(MainWindowTest, CentresItselfOnTheScreen)

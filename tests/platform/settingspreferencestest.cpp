@@ -91,5 +91,26 @@ TEST(SettingsPreferencesTest, FavouritesAndRecentsSurviveARestart)
     EXPECT_EQ(controller->filteredStations().front()->id(), "s4");
 }
 
+TEST(SettingsPreferencesTest, NumbersAndFlagsComeBackAndAnythingElseReadsAsNothing)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("prefs.ini"));
+    SettingsPreferences(path).setNumber("volume", 0.35);
+    SettingsPreferences(path).setFlag("muted", true);
+    EXPECT_EQ(SettingsPreferences(path).number("volume"), 0.35);
+    EXPECT_EQ(SettingsPreferences(path).flag("muted"), true);
+    {
+        QSettings raw(path, QSettings::IniFormat);
+        raw.setValue(QStringLiteral("volume"), QStringLiteral("loud"));
+        raw.setValue(QStringLiteral("muted"), QStringLiteral("yes"));
+        raw.setValue(QStringLiteral("nan"), QStringLiteral("nan"));
+    }
+    SettingsPreferences preferences(path);
+    EXPECT_EQ(preferences.number("volume"), std::nullopt);
+    EXPECT_EQ(preferences.flag("muted"), std::nullopt);
+    EXPECT_EQ(preferences.number("nan"), std::nullopt);
+    EXPECT_EQ(preferences.number("missing"), std::nullopt);
+}
+
 } // namespace
 } // namespace Vello
