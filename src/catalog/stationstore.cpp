@@ -220,7 +220,8 @@ void StationStore::load(Completion completion)
     if (cached) {
         completion(std::move(*cached));
     }
-    m_http.get(m_stationsUrl, HttpClient::defaultMaxBodyBytes,
+    // A slow line may take minutes for the catalog; a server that only drips is cut off.
+    m_http.get(HttpRequest {.url = m_stationsUrl, .minimumBytesPerSecond = 2 * 1024},
         [completion = std::move(completion), cacheAnswered, cacheURL = m_cacheURL](
             HttpResult download) { answerDownload(std::move(download), cacheAnswered, cacheURL, completion); });
 }
