@@ -180,6 +180,8 @@ void ArtworkLoader::startDownload(const QString& address)
     request.url = address.toStdString();
     request.maxBodyBytes = m_limits.maxBodyBytes;
     request.deadline = m_limits.deadline;
+    request.minimumBytesPerSecond = m_limits.minimumBytesPerSecond;
+    request.rateWindow = m_limits.rateWindow;
     m_http.get(std::move(request), [weakShared, address](HttpResult result) {
         const auto shared = weakShared.lock();
         if (!shared) {

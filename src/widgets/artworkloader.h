@@ -40,8 +40,12 @@ public:
         int allocationLimitMegabytes = 32;
         int maxDownloads = 6;
         std::size_t cacheBytes = std::size_t {64} * 1024 * 1024;
-        // A download still running after this gives up and frees its place.
+        // A download still running after this gives up and frees its place, and so does one
+        // that averages less than the minimum rate over a window: a server that drips must not
+        // hold a place the logos on screen are waiting for.
         std::chrono::milliseconds deadline {std::chrono::seconds(20)};
+        std::size_t minimumBytesPerSecond = 512;
+        std::chrono::milliseconds rateWindow {std::chrono::seconds(3)};
         // A logo that failed is not fetched again for this long, however many rows ask.
         std::chrono::milliseconds retryAfterFailure {std::chrono::seconds(60)};
     };
