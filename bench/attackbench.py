@@ -145,10 +145,10 @@ def handler_for(state: State, scenario: str):
     return Handler
 
 
-def peak_kb(pid: int) -> int:
+def status_kb(pid: int, field: str = "VmHWM") -> int:
     with open(f"/proc/{pid}/status") as status:
         for line in status:
-            if line.startswith("VmHWM:"):
+            if line.startswith(field + ":"):
                 return int(line.split()[1])
     return 0
 
@@ -183,10 +183,11 @@ def main() -> int:
                                    env=env, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
         peak = 0
         ended = None
+        resident = 0
         last_rise = started
         try:
             while time.monotonic() - started < 60 and process.poll() is None:
-                now_peak = peak_kb(process.pid)
+                now_peak = status_kb(process.pid)
                 if now_peak > peak:
                     peak, last_rise = now_peak, time.monotonic()
                 with state.lock:
@@ -198,8 +199,9 @@ def main() -> int:
                 if done:
                     break
                 time.sleep(0.05)
-            peak = max(peak, peak_kb(process.pid))
+            peak = max(peak, status_kb(process.pid))
             ended = process.poll()
+            resident = status_kb(process.pid, "VmRSS") if ended is None else 0
         finally:
             process.send_signal(signal.SIGTERM)
             try:
@@ -212,7 +214,7 @@ def main() -> int:
     if ended is not None:
         print(f"the application ended by itself with {ended}: {errors[-500:]}")
 
-    print(f"scenario {scenario}: peak RSS (VmHWM) {peak / 1024:.0f} MB")
+    print(f"scenario {scenario}: peak RSS (VmHWM) {peak / 1024:.0f} MB, at the end (VmRSS) {resident / 1024:.0f} MB")
     if scenario != "logos":
         print(f"  body sent: {state.sent / (1 << 20):.0f} MB on the wire")
     else:
