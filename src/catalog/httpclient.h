@@ -22,7 +22,7 @@ using HttpResult = Result<HttpResponse>;
 struct HttpRequest final {
     static constexpr std::size_t defaultMaxBodyBytes = std::size_t {256} * 1024 * 1024;
 
-    std::string url;
+    std::string url {};
     // A body longer than this ends the transfer with an error.
     std::size_t maxBodyBytes = defaultMaxBodyBytes;
     // The whole transfer must be over within this time; zero sets no overall limit.
@@ -33,7 +33,7 @@ struct HttpRequest final {
     std::chrono::milliseconds rateWindow {std::chrono::seconds(30)};
     // Told on a worker thread as the body arrives: the bytes so far and the length the server
     // announced, if it did. It must return quickly.
-    std::function<void(std::size_t received, std::optional<std::size_t> total)> onProgress;
+    std::function<void(std::size_t received, std::optional<std::size_t> total)> onProgress {};
 };
 
 // Fetches one address with a GET. Implementations follow redirects and verify certificates.

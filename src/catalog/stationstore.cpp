@@ -227,6 +227,8 @@ void StationStore::loadWithProgress(Completion completion, Progress progress)
     }
     HttpRequest request;
     request.url = m_stationsUrl;
+    // A slow line may take minutes for the catalog; a server that only drips is cut off.
+    request.minimumBytesPerSecond = 2 * 1024;
     if (progress) {
         request.onProgress = [progress = std::move(progress)](std::size_t received, std::optional<std::size_t> total) {
             progress(LoadProgress {received, total});

@@ -178,7 +178,7 @@ private:
         const qint64 now = transfer.clock.elapsed();
         const qint64 window = transfer.request.rateWindow.count();
         transfer.samples.push_back({now, transfer.body.size()});
-        while (transfer.samples.size() > 2 && transfer.samples[1].elapsedMs <= now - window) {
+        while (transfer.samples.size() >= 2 && transfer.samples[1].elapsedMs <= now - window) {
             transfer.samples.pop_front();
         }
         const Sample& oldest = transfer.samples.front();
@@ -233,7 +233,7 @@ private:
         while (reply->isOpen()) {
             // One byte past the room left is enough to know the cap is broken.
             const std::size_t room = cap - transfer.body.size();
-            const std::size_t wanted = std::min(readChunkBytes, room + 1);
+            const std::size_t wanted = room < readChunkBytes ? room + 1 : readChunkBytes;
             const QNetworkReply::NetworkError errorBefore = reply->error();
             const qint64 read = reply->read(m_scratch.data(), static_cast<qint64>(wanted));
             if (read < 0) {
@@ -274,8 +274,8 @@ private:
             return;
         }
         std::size_t next = cap;
-        while ((next + 1) / 2 >= std::max(needed, readChunkBytes)) {
-            next = (next + 1) / 2;
+        while (next / 2 + next % 2 >= std::max(needed, readChunkBytes)) {
+            next = next / 2 + next % 2;
         }
         body.reserve(next);
     }

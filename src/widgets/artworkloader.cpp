@@ -132,6 +132,9 @@ std::optional<QImage> ArtworkLoader::request(const std::string& favicon, QObject
         }
         return kept->image;
     }
+    if (failedLately(address)) {
+        return std::nullopt;
+    }
     const bool known = m_waiters.contains(address);
     m_waiters[address].push_back(Waiter {receiver, std::move(deliver)});
     if (!known) {
@@ -191,7 +194,13 @@ void ArtworkLoader::startDownload(const QString& address)
 {
     ++m_inFlight;
     std::weak_ptr<Shared> weakShared = m_shared;
-    m_http.get(address.toStdString(), m_limits.maxBodyBytes, [weakShared, address](HttpResult result) {
+    HttpRequest request;
+    request.url = address.toStdString();
+    request.maxBodyBytes = m_limits.maxBodyBytes;
+    request.deadline = m_limits.deadline;
+    request.minimumBytesPerSecond = m_limits.minimumBytesPerSecond;
+    request.rateWindow = m_limits.rateWindow;
+    m_http.get(std::move(request), [weakShared, address](HttpResult result) {
         const auto shared = weakShared.lock();
         if (!shared) {
             return;
@@ -222,7 +231,13 @@ void ArtworkLoader::finish(const QString& address, const QImage& image)
 {
     --m_inFlight;
     const std::vector<Waiter> waiters = m_waiters.take(address);
-    if (!image.isNull()) {
+    if (image.isNull()) {
+        // Old failures are forgotten now and then, so scrolling a long list does not pile them up.
+        if (m_failures.size() >= 512) {
+            m_failures.removeIf([](const auto& failure) { return failure.value().hasExpired(); });
+        }
+        m_failures.insert(address, QDeadlineTimer(m_limits.retryAfterFailure));
+    } else {
         for (const Waiter& waiter : waiters) {
             if (!waiter.receiver.isNull()) {
                 waiter.deliver(image);
@@ -230,6 +245,19 @@ void ArtworkLoader::finish(const QString& address, const QImage& image)
         }
     }
     startNextDownloads();
+}
+
+bool ArtworkLoader::failedLately(const QString& address)
+{
+    const auto found = m_failures.find(address);
+    if (found == m_failures.end()) {
+        return false;
+    }
+    if (!found->hasExpired()) {
+        return true;
+    }
+    m_failures.erase(found);
+    return false;
 }
 
 } // namespace Vello

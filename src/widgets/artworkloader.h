@@ -4,6 +4,7 @@
 
 #include "catalog/httpclient.h"
 
+#include <QDeadlineTimer>
 #include <QHash>
 #include <QImage>
 #include <QObject>
@@ -12,6 +13,7 @@
 #include <QString>
 #include <QThreadPool>
 
+#include <chrono>
 #include <cstddef>
 #include <deque>
 #include <functional>
@@ -40,6 +42,14 @@ public:
         int allocationLimitMegabytes = 32;
         int maxDownloads = 6;
         std::size_t cacheBytes = std::size_t {64} * 1024 * 1024;
+        // A download still running after this gives up and frees its place, and so does one
+        // that averages less than the minimum rate over a window: a server that drips must not
+        // hold a place the logos on screen are waiting for.
+        std::chrono::milliseconds deadline {std::chrono::seconds(20)};
+        std::size_t minimumBytesPerSecond = 512;
+        std::chrono::milliseconds rateWindow {std::chrono::seconds(3)};
+        // A logo that failed is not fetched again for this long, however many rows ask.
+        std::chrono::milliseconds retryAfterFailure {std::chrono::seconds(60)};
     };
     using Delivery = std::function<void(const QImage&)>;
 
@@ -53,7 +63,8 @@ public:
 
     // The picture of `favicon` when it is cached. Otherwise starts or joins its download and
     // returns nothing; `deliver` later runs once on the GUI thread with the picture, unless
-    // `receiver` is gone by then or the download fails.
+    // `receiver` is gone by then or the download fails. A logo that failed lately is not
+    // fetched again until `retryAfterFailure` has passed.
     std::optional<QImage> request(const std::string& favicon, QObject* receiver, Delivery deliver);
 
     // `source` scaled smoothly to fit a `side` square at `devicePixelRatio`, remembered for
@@ -77,6 +88,7 @@ private:
     void startNextDownloads();
     void startDownload(const QString& address);
     void finish(const QString& address, const QImage& image);
+    [[nodiscard]] bool failedLately(const QString& address);
 
     HttpClient& m_http;
     Limits m_limits;
@@ -85,6 +97,8 @@ private:
     std::deque<QString> m_queue;
     int m_inFlight = 0;
     QHash<QString, QPixmap> m_thumbnails;
+    // When each failed address may be fetched again.
+    QHash<QString, QDeadlineTimer> m_failures;
     QThreadPool m_decoders;
 };
 

@@ -1,5 +1,6 @@
 #include "fakehttpclient.h"
 
+#include <thread>
 #include <utility>
 
 namespace Vello {
@@ -8,25 +9,8 @@ void FakeHttpClient::get(HttpRequest request, Completion completion)
 {
     const std::lock_guard lock(m_mutex);
     m_requestedUrls.push_back(request.url);
-    m_lastMaxBodyBytes = request.maxBodyBytes;
+    m_lastRequest = request;
     m_pending.push_back({std::move(request), std::move(completion)});
-}
-
-bool FakeHttpClient::reportProgress(std::size_t received, std::optional<std::size_t> total)
-{
-    std::function<void(std::size_t, std::optional<std::size_t>)> onProgress;
-    {
-        const std::lock_guard lock(m_mutex);
-        if (m_pending.empty()) {
-            return false;
-        }
-        onProgress = m_pending.front().request.onProgress;
-    }
-    if (onProgress) {
-        std::thread worker([&] { onProgress(received, total); });
-        worker.join();
-    }
-    return true;
 }
 
 bool FakeHttpClient::respond(HttpResult result)
@@ -40,8 +24,23 @@ bool FakeHttpClient::respond(HttpResult result)
         request = std::move(m_pending.front());
         m_pending.pop_front();
     }
-    std::thread worker([&] { request.completion(std::move(result)); });
-    worker.join();
+    std::thread([&] { request.completion(std::move(result)); }).join();
+    return true;
+}
+
+bool FakeHttpClient::reportProgress(std::size_t received, std::optional<std::size_t> total)
+{
+    std::function<void(std::size_t, std::optional<std::size_t>)> onProgress;
+    {
+        const std::lock_guard lock(m_mutex);
+        if (m_pending.empty()) {
+            return false;
+        }
+        onProgress = m_pending.front().request.onProgress;
+    }
+    if (onProgress) {
+        std::thread([&] { onProgress(received, total); }).join();
+    }
     return true;
 }
 
@@ -57,10 +56,10 @@ std::vector<std::string> FakeHttpClient::requestedUrls() const
     return m_requestedUrls;
 }
 
-std::size_t FakeHttpClient::lastMaxBodyBytes() const
+HttpRequest FakeHttpClient::lastRequest() const
 {
     const std::lock_guard lock(m_mutex);
-    return m_lastMaxBodyBytes;
+    return m_lastRequest;
 }
 
 } // namespace Vello

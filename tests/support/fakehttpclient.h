@@ -6,7 +6,6 @@
 #include <deque>
 #include <mutex>
 #include <string>
-#include <thread>
 #include <vector>
 
 namespace Vello {
@@ -21,15 +20,16 @@ public:
     // Answers the oldest waiting request and returns once its completion has returned.
     // False when no request is waiting.
     bool respond(HttpResult result);
+    // Tells the oldest waiting request that `received` bytes of `total` have arrived. False
+    // when no request is waiting.
+    bool reportProgress(std::size_t received, std::optional<std::size_t> total);
 
     [[nodiscard]] std::size_t pendingCount() const;
     // Every address asked for, oldest first.
     [[nodiscard]] std::vector<std::string> requestedUrls() const;
-    // The body cap of the latest request.
-    [[nodiscard]] std::size_t lastMaxBodyBytes() const;
-    // Tells the oldest waiting request that `received` bytes of `total` have arrived. False
-    // when no request is waiting.
-    bool reportProgress(std::size_t received, std::optional<std::size_t> total);
+    // The latest request and its body cap.
+    [[nodiscard]] HttpRequest lastRequest() const;
+    [[nodiscard]] std::size_t lastMaxBodyBytes() const { return lastRequest().maxBodyBytes; }
 
 private:
     struct Request {
@@ -40,7 +40,7 @@ private:
     mutable std::mutex m_mutex;
     std::deque<Request> m_pending;
     std::vector<std::string> m_requestedUrls;
-    std::size_t m_lastMaxBodyBytes = 0;
+    HttpRequest m_lastRequest;
 };
 
 } // namespace Vello

@@ -1,7 +1,9 @@
 #include "fakehttpclient.h"
+#include "logoserver.h"
 #include "testimages.h"
 #include "waitfor.h"
 
+#include "platform/qthttpclient.h"
 #include "widgets/artworkloader.h"
 #include "widgets/releasestationrowview.h"
 
@@ -13,15 +15,19 @@
 namespace Vello {
 namespace {
 
+using namespace std::chrono_literals;
+
+std::unique_ptr<ReleaseStationRowView> makeRow(ArtworkLoader& loader, const std::string& favicon)
+{
+    Station station;
+    station.name = "Station";
+    station.favicon = favicon;
+    return std::make_unique<ReleaseStationRowView>(station, QPixmap(), false, loader);
+}
+
 class ArtworkLoaderTest : public ::testing::Test {
 protected:
-    std::unique_ptr<ReleaseStationRowView> makeRow(const std::string& favicon)
-    {
-        Station station;
-        station.name = "Station";
-        station.favicon = favicon;
-        return std::make_unique<ReleaseStationRowView>(station, QPixmap(), false, m_loader);
-    }
+    std::unique_ptr<ReleaseStationRowView> row(const std::string& favicon) { return makeRow(m_loader, favicon); }
 
     // Answers the oldest request and waits until the loader has dealt with it.
     void respond(HttpResult result)
@@ -39,10 +45,11 @@ protected:
     }
 
     FakeHttpClient m_http;
-    ArtworkLoader m_loader {m_http};
+    ArtworkLoader::Limits m_limits {.retryAfterFailure = 300ms};
+    ArtworkLoader m_loader {m_http, m_limits};
 };
 
-TEST(ArtworkLoader, OnlyWebAddressesAreFetched)
+TEST_F(ArtworkLoaderTest, OnlyWebAddressesAreFetched)
 {
     EXPECT_TRUE(ArtworkLoader::isLoadableAddress("http://logos.example/a.png"));
     EXPECT_TRUE(ArtworkLoader::isLoadableAddress("https://logos.example/a.png?size=64"));
@@ -51,89 +58,58 @@ TEST(ArtworkLoader, OnlyWebAddressesAreFetched)
             "Https://logos.example/a.png", " http://logos.example/a.png", "ftp://logos.example/a.png", "http://",
             "http:logo.png", "httpx://logos.example/a.png", "http://logos example/a.png", "file:///etc/passwd"}) {
         EXPECT_FALSE(ArtworkLoader::isLoadableAddress(refused)) << refused;
+        EXPECT_FALSE(row(refused)->showsLogo()) << refused;
     }
-}
-
-TEST_F(ArtworkLoaderTest, RefusedAddressesNeverStartARequest)
-{
-    auto none = std::make_unique<ReleaseStationRowView>(Station {}, QPixmap(), false, m_loader);
-    auto data = makeRow("data:image/png;base64,iVBORw0KGgo=");
-    auto relative = makeRow("//logos.example/a.png");
-    auto capitals = makeRow("HTTPS://logos.example/a.png");
     EXPECT_TRUE(m_http.requestedUrls().empty());
-    EXPECT_FALSE(capitals->showsLogo());
 }
 
-TEST_F(ArtworkLoaderTest, SecondRowOfTheSameAddressNeedsNoRequest)
-{
-    const std::string address = "https://logos.example/one.png";
-    auto first = makeRow(address);
-    respond(png(Qt::yellow));
-    ASSERT_TRUE(first->showsLogo());
-    EXPECT_EQ(m_http.lastMaxBodyBytes(), std::size_t {2} * 1024 * 1024);
-
-    auto second = makeRow(address);
-    EXPECT_TRUE(second->showsLogo());
-    EXPECT_EQ(second->artwork().toImage().pixelColor(5, 5), QColor(Qt::yellow));
-    EXPECT_EQ(m_http.requestedUrls().size(), 1U);
-}
-
-TEST_F(ArtworkLoaderTest, RowsCreatedDuringADownloadShareIt)
+// Rows made during the download share it, a discarded row is not revived, and every later row
+// shows the cached picture, decoded small, with no request.
+TEST_F(ArtworkLoaderTest, OneDownloadServesEveryRowOfAnAddress)
 {
     const std::string address = "https://logos.example/shared.png";
-    auto first = makeRow(address);
-    auto second = makeRow(address);
-    auto third = makeRow(address);
-    EXPECT_EQ(m_http.requestedUrls().size(), 1U);
+    auto first = row(address);
+    auto second = row(address);
+    auto discarded = row(address);
+    discarded.reset();
+    EXPECT_EQ(m_http.lastRequest().maxBodyBytes, std::size_t {2} * 1024 * 1024);
+    EXPECT_EQ(m_http.lastRequest().deadline, 20s);
 
-    respond(png(Qt::blue));
+    respond(png(Qt::blue, {1000, 500}));
     EXPECT_TRUE(first->showsLogo());
     EXPECT_TRUE(second->showsLogo());
-    EXPECT_TRUE(third->showsLogo());
-}
-
-TEST_F(ArtworkLoaderTest, DiscardedRowIsNotRevivedAndThePictureIsKept)
-{
-    const std::string address = "https://logos.example/gone.png";
-    auto row = makeRow(address);
-    row.reset();
-    respond(png(Qt::green));
-    EXPECT_TRUE(m_loader.cache().find(QString::fromStdString(address)).has_value());
-
-    auto later = makeRow(address);
+    auto later = row(address);
     EXPECT_TRUE(later->showsLogo());
+    EXPECT_EQ(later->artwork().toImage().pixelColor(5, 5), QColor(Qt::blue));
+    EXPECT_EQ(later->artwork().size(), QSize(112, 56));
     EXPECT_EQ(m_http.requestedUrls().size(), 1U);
 }
 
-TEST_F(ArtworkLoaderTest, FailuresKeepTheFallbackAndALaterRowTriesAgain)
+TEST_F(ArtworkLoaderTest, AFailedLogoIsFetchedAgainOnlyAfterAPause)
 {
     const std::string address = "https://logos.example/broken.png";
-    auto failed = makeRow(address);
+    auto failed = row(address);
     respond(Error {"Connection refused"});
-    auto notImage = makeRow(address);
-    respond(HttpResponse {200, "<html><body>Not found</body></html>"});
-    auto empty = makeRow(address);
-    respond(HttpResponse {404, ""});
-    EXPECT_FALSE(failed->showsLogo());
-    EXPECT_FALSE(notImage->showsLogo());
-    EXPECT_FALSE(empty->showsLogo());
-    EXPECT_EQ(m_loader.cache().count(), 0U);
-    EXPECT_EQ(m_http.requestedUrls().size(), 3U);
-}
+    auto soon = row(address);
+    EXPECT_EQ(m_http.requestedUrls().size(), 1U);
 
-TEST_F(ArtworkLoaderTest, LargePicturesAreDecodedSmall)
-{
-    auto row = makeRow("https://logos.example/large.png");
-    respond(png(Qt::red, {1000, 500}));
-    ASSERT_TRUE(row->showsLogo());
-    EXPECT_EQ(row->artwork().size(), QSize(112, 56));
+    QTest::qWait(400);
+    auto later = row(address);
+    ASSERT_EQ(m_http.requestedUrls().size(), 2U);
+    respond(HttpResponse {200, "<html><body>Not found</body></html>"});
+    auto again = row(address);
+    EXPECT_EQ(m_http.requestedUrls().size(), 2U);
+    for (const auto* view : {failed.get(), soon.get(), later.get(), again.get()}) {
+        EXPECT_FALSE(view->showsLogo());
+    }
+    EXPECT_EQ(m_loader.cache().count(), 0U);
 }
 
 TEST_F(ArtworkLoaderTest, AFewDownloadsRunAtOnceAndTheRestWait)
 {
     std::vector<std::unique_ptr<ReleaseStationRowView>> rows;
     for (int index = 0; index < 10; ++index) {
-        rows.push_back(makeRow("https://logos.example/" + std::to_string(index) + ".png"));
+        rows.push_back(row("https://logos.example/" + std::to_string(index) + ".png"));
     }
     EXPECT_EQ(m_http.pendingCount(), 6U);
     EXPECT_EQ(m_loader.downloadsQueued(), 4U);
@@ -157,13 +133,73 @@ TEST_F(ArtworkLoaderTest, AFewDownloadsRunAtOnceAndTheRestWait)
 TEST_F(ArtworkLoaderTest, ALoaderGoneBeforeItsDownloadsEndIsSafe)
 {
     auto loader = std::make_unique<ArtworkLoader>(m_http);
-    Station station;
-    station.favicon = "https://logos.example/late.png";
-    auto row = std::make_unique<ReleaseStationRowView>(station, QPixmap(), false, *loader);
-    row.reset();
+    makeRow(*loader, "https://logos.example/late.png").reset();
     loader.reset();
     EXPECT_TRUE(m_http.respond(png(Qt::white)));
     QCoreApplication::processEvents();
+}
+
+// Logos from a real server on loopback through the real HTTP client.
+TEST(ArtworkLoaderServerTest, OnlyDecodablePicturesWithinTheLimitsAreShown)
+{
+    // 4000 × 4000 pixels in a few kilobytes: 64 MB once decoded, over the decoding limit.
+    QImage blank(4000, 4000, QImage::Format_Grayscale8);
+    blank.fill(0);
+    QByteArray bomb;
+    QBuffer buffer(&bomb);
+    buffer.open(QIODevice::WriteOnly);
+    blank.save(&buffer, "PNG");
+    struct Case {
+        const char* path;
+        QByteArray body;
+        QByteArray type;
+        bool shown;
+    };
+    const std::vector<Case> cases {
+        {"/logo.png", encodedImage({48, 48}, Qt::cyan), "image/png", true},
+        {"/bomb.png", bomb, "image/png", false},
+        {"/page.png", "<!doctype html><title>Moved</title>", "text/html", false},
+        {"/vector.svg",
+            R"(<svg xmlns="http://www.w3.org/2000/svg" width="64" height="64"><rect width="64" height="64"/></svg>)",
+            "image/svg+xml", false},
+        {"/missing.png", {}, {}, false},
+    };
+    LogoServer server;
+    QtHttpClient http;
+    ArtworkLoader loader(http);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.path);
+        if (!c.type.isEmpty()) {
+            server.serve(QString::fromLatin1(c.path), c.body, c.type);
+        }
+        auto first = makeRow(loader, server.url(QString::fromLatin1(c.path)));
+        auto second = makeRow(loader, server.url(QString::fromLatin1(c.path)));
+        ASSERT_TRUE(waitFor([&] { return loader.downloadsInFlight() == 0; }));
+        EXPECT_EQ(first->showsLogo(), c.shown);
+        EXPECT_EQ(second->showsLogo(), c.shown);
+        EXPECT_EQ(server.requestCount(QString::fromLatin1(c.path)), 1);
+    }
+}
+
+TEST(ArtworkLoaderServerTest, DrippingLogosGiveUpTheirPlacesToAGoodOne)
+{
+    LogoServer server;
+    QtHttpClient http;
+    ArtworkLoader loader(http, ArtworkLoader::Limits {.deadline = 300ms});
+    std::vector<std::unique_ptr<ReleaseStationRowView>> rows;
+    for (int index = 0; index < 6; ++index) {
+        const QString path = QStringLiteral("/drip%1.png").arg(index);
+        // Five thousand bytes at a byte a tick: far longer than any wait here.
+        server.route(
+            path, {"200 OK", "Content-Type: image/png\r\n", QByteArray(5000, 'p'), LogoServer::Delivery::Drip});
+        rows.push_back(makeRow(loader, server.url(path)));
+    }
+    server.serve(QStringLiteral("/good.png"), encodedImage({16, 16}, Qt::yellow), "image/png");
+    auto good = makeRow(loader, server.url(QStringLiteral("/good.png")));
+    EXPECT_EQ(loader.downloadsQueued(), 1U);
+
+    ASSERT_TRUE(waitFor([&] { return good->showsLogo(); }));
+    EXPECT_EQ(server.requestCount(QStringLiteral("/good.png")), 1);
 }
 
 } // namespace
