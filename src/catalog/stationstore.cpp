@@ -166,20 +166,29 @@ void answerDownload(HttpResult download, bool cacheAnswered, const std::filesyst
         }
         return;
     }
-    // The status is deliberately not looked at: whatever decodes as a catalog is one.
-    std::string body = std::move(std::get<HttpResponse>(download).body);
-    auto decoded = decodeCatalog(body);
+    // The status is deliberately not looked at: whatever decodes as a catalog is one. The body
+    // moves into a buffer the parser reads in place and goes at once: otherwise it, a padded
+    // copy, the parser's working memory and the new stations would all be alive together.
+    DocumentBuffer document;
+    {
+        const std::string body = std::move(std::get<HttpResponse>(download).body);
+        document = DocumentBuffer::copyOf(body);
+        if (document.empty() && !body.empty()) {
+            completion(Error {"not enough memory for the catalog"});
+            return;
+        }
+    }
+    auto decoded = decodeCatalog(document);
     if (auto* failure = std::get_if<Error>(&decoded)) {
         completion(std::move(*failure));
         return;
     }
+    // Written before the answer, so whoever hears of the new catalog finds it on disk.
+    replaceAtomically(cacheURL, document.view());
+    document = DocumentBuffer();
     auto& stations = std::get<std::vector<Station>>(decoded);
     keepPlayable(stations);
-    std::vector<Station> ordered = sortedForDisplay(std::move(stations));
-    replaceAtomically(cacheURL, body);
-    // The receiver keeps the list for a long time; the document need not live that long.
-    body = std::string();
-    completion(std::move(ordered));
+    completion(sortedForDisplay(std::move(stations)));
 }
 
 // The playable stations of the copy on disk in display order, or nothing when there is no
