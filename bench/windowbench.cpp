@@ -171,7 +171,8 @@ private:
 // A start against a catalog server: `stationsUrl` answers with the catalog, and the cache may
 // hold one. Reports the start-up, then waits for the last answer, lets the window settle and
 // reports the peak and the steady memory.
-int runDownload(int argc, char** argv, const QString& cacheFolder, const std::string& stationsUrl, bool cached)
+int runDownload(
+    int argc, char** argv, const QString& cacheFolder, const std::string& stationsUrl, bool cached, int expected)
 {
     QApplication app(argc, argv);
     QTemporaryDir settings;
@@ -191,7 +192,6 @@ int runDownload(int argc, char** argv, const QString& cacheFolder, const std::st
     report("painted", 1);
     QElapsedTimer timer;
     timer.start();
-    const int expected = cached ? 2 : 1;
     while (source.answers() < expected && timer.elapsed() < 120'000) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
     }
@@ -417,17 +417,18 @@ int runParent(int argc, char** argv, int stations, int runs, const QString& kept
     for (int run = 0; run < runs; ++run) {
         QTemporaryDir fresh;
         QFile::copy(cacheFolder + QStringLiteral("/stations.json"), fresh.filePath(QStringLiteral("stations.json")));
-        for (const auto& [key, value] :
-            measureChild({QStringLiteral("--child-download"), fresh.path(), stationsUrl, QStringLiteral("cached")})) {
+        for (const auto& [key, value] : measureChild({QStringLiteral("--child-download"), fresh.path(), stationsUrl,
+                 QStringLiteral("cached"), QStringLiteral("2")})) {
             cacheAndDownload[key].push_back(value);
         }
         QTemporaryDir noCache;
-        for (const auto& [key, value] :
-            measureChild({QStringLiteral("--child-download"), noCache.path(), stationsUrl, QStringLiteral("none")})) {
+        for (const auto& [key, value] : measureChild({QStringLiteral("--child-download"), noCache.path(), stationsUrl,
+                 QStringLiteral("none"), QStringLiteral("1")})) {
             firstDownload[key].push_back(value);
         }
         for (const auto& [key, value] : measureChild({QStringLiteral("--child-download"), cacheFolder,
-                 QStringLiteral("http://127.0.0.1:9/stations_filtered.json"), QStringLiteral("cached")})) {
+                 QStringLiteral("http://127.0.0.1:9/stations_filtered.json"), QStringLiteral("cached"),
+                 QStringLiteral("1")})) {
             cacheOffline[key].push_back(value);
         }
     }
@@ -482,8 +483,8 @@ int main(int argc, char** argv)
         return Vello::runApplication(argc, argv, QString::fromStdString(arguments[1]), true);
     }
     if (arguments.size() >= 4 && arguments[0] == "--child-download") {
-        return Vello::runDownload(
-            argc, argv, QString::fromStdString(arguments[1]), arguments[2], arguments[3] == "cached");
+        return Vello::runDownload(argc, argv, QString::fromStdString(arguments[1]), arguments[2],
+            arguments[3] == "cached", arguments.size() >= 5 ? std::stoi(arguments[4]) : 2);
     }
     if (arguments.size() >= 2 && arguments[0] == "--child-app-no-cache") {
         return Vello::runApplication(argc, argv, QString::fromStdString(arguments[1]), false);

@@ -134,6 +134,12 @@ private:
             return true;
         }
         const QByteArray chunk = reply->readAll();
+        // Grown in one step to the announced length: growing by doubling copies a large body
+        // and holds both copies for a moment.
+        if (const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
+            transfer.body.empty() && length.isValid() && length.toULongLong() <= transfer.request.maxBodyBytes) {
+            transfer.body.reserve(static_cast<std::size_t>(length.toULongLong()));
+        }
         transfer.body.append(chunk.constData(), static_cast<std::size_t>(chunk.size()));
         if (transfer.request.onProgress) {
             const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
