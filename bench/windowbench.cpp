@@ -6,6 +6,7 @@
 //     window_bench [--stations N] [--runs N] [--cache-folder DIR (kept, for profiling a child)]
 //     window_bench --child-app DIR
 //     window_bench --screenshots DIR
+//     window_bench --status-screenshots DIR (loading.png with download progress, try-again.png)
 #include "windowshots.h"
 
 #include "syntheticcatalog.h"
@@ -15,6 +16,7 @@
 #include "catalog/httpclient.h"
 #include "catalog/stationstore.h"
 #include "platform/gstmediabackend.h"
+#include "platform/qthttpclient.h"
 #include "platform/qtmainqueue.h"
 #include "platform/settingspreferences.h"
 #include "screens/releasemainviewcontroller.h"
@@ -23,12 +25,15 @@
 #include "widgets/releasestationrowview.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
 #include <QProcess>
+#include <QTcpServer>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QThreadPool>
 
 #include <sys/resource.h>
@@ -40,6 +45,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace Vello {
@@ -63,16 +69,21 @@ private:
     std::atomic<int> m_logoRequests {0};
 };
 
-long peakMemoryKilobytes()
+long statusKilobytes(std::string_view field)
 {
     std::ifstream status("/proc/self/status");
     std::string line;
     while (std::getline(status, line)) {
-        if (line.starts_with("VmHWM:")) {
-            return std::stol(line.substr(6));
+        if (line.starts_with(field)) {
+            return std::stol(line.substr(field.size()));
         }
     }
     return -1;
+}
+
+long peakMemoryKilobytes()
+{
+    return statusKilobytes("VmHWM:");
 }
 
 // Runs the loop until a widget for which `matches` holds has been painted.
@@ -129,6 +140,71 @@ int runEmptyWindow(int argc, char** argv)
     painted.wait();
     report("cpu_ms", cpuMilliseconds());
     report("painted", 1);
+    report("vmhwm_kb", static_cast<double>(peakMemoryKilobytes()));
+    return 0;
+}
+
+// The real store, counting its answers so the measurement knows when the last one is in.
+class CountingSource final : public StationSource {
+public:
+    explicit CountingSource(StationSource& source)
+        : m_source(source)
+    {
+    }
+    void load(Completion completion) override { loadWithProgress(std::move(completion), nullptr); }
+    void loadWithProgress(Completion completion, Progress progress) override
+    {
+        m_source.loadWithProgress(
+            [this, completion = std::move(completion)](StationsResult result) {
+                completion(std::move(result));
+                ++m_answers;
+            },
+            std::move(progress));
+    }
+    [[nodiscard]] int answers() const { return m_answers.load(); }
+
+private:
+    StationSource& m_source;
+    std::atomic<int> m_answers {0};
+};
+
+// A start against a catalog server: `stationsUrl` answers with the catalog, and the cache may
+// hold one. Reports the start-up, then waits for the last answer, lets the window settle and
+// reports the peak and the steady memory.
+int runDownload(
+    int argc, char** argv, const QString& cacheFolder, const std::string& stationsUrl, bool cached, int expected)
+{
+    QApplication app(argc, argv);
+    QTemporaryDir settings;
+    QtMainQueue mainQueue;
+    QtHttpClient http;
+    SettingsPreferences preferences(settings.filePath(QStringLiteral("settings.ini")));
+    GstMediaBackend media(mainQueue);
+    ArtworkLoader artwork(http);
+    StationStore store(http, stationsUrl, cacheFolder.toStdString());
+    CountingSource source(store);
+    MainWindow window(source, media, http, preferences, mainQueue, artwork);
+    window.centerOnScreen();
+    FirstPaint painted(cached ? std::function<bool(QObject*)>(isStationRow)
+                              : [](QObject* object) { return object->objectName() == u"topBar"; });
+    window.show();
+    painted.wait();
+    report("painted", 1);
+    QElapsedTimer timer;
+    timer.start();
+    while (source.answers() < expected && timer.elapsed() < 120'000) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+    report("download_ms", static_cast<double>(timer.nsecsElapsed()) / 1e6);
+    // The answer's render and the rows' logo loads (which fail: the server has no logos).
+    const QDeadlineTimer settle(1500);
+    while (!settle.hasExpired()) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    report("catalog_stations", static_cast<double>(window.controller()->browser().allStations().size()));
+    report("status_empty", window.controller()->browser().statusMessage().empty() ? 1 : 0);
+    report("vmrss_kb", static_cast<double>(statusKilobytes("VmRSS:")));
     report("vmhwm_kb", static_cast<double>(peakMemoryKilobytes()));
     return 0;
 }
@@ -194,6 +270,55 @@ int runApplication(int argc, char** argv, const QString& cacheFolder, bool catal
     report("library_rows_alive", static_cast<double>(window.findChildren<ReleaseStationRowView*>().size()));
     report("library_logo_requests", http.logoRequests() - logosBefore);
     report("vmhwm_kb", static_cast<double>(peakMemoryKilobytes()));
+    return 0;
+}
+
+// A first start that is still downloading (`fails` false) or whose download failed.
+class FirstStartSource final : public StationSource {
+public:
+    explicit FirstStartSource(bool fails)
+        : m_fails(fails)
+    {
+    }
+    void load(Completion completion) override { loadWithProgress(std::move(completion), nullptr); }
+    void loadWithProgress(Completion completion, Progress progress) override
+    {
+        if (m_fails) {
+            completion(Error {"Could not connect to the server."});
+        } else if (progress) {
+            progress(LoadProgress {12'400'000, 65'500'000});
+        }
+    }
+
+private:
+    bool m_fails;
+};
+
+int takeStatusScreenshots(int argc, char** argv, const QString& folder)
+{
+    QApplication app(argc, argv);
+    QtMainQueue mainQueue;
+    OfflineHttpClient http;
+    ArtworkLoader artwork(http);
+    QTemporaryDir settings;
+    SettingsPreferences preferences(settings.filePath(QStringLiteral("settings.ini")));
+    GstMediaBackend media(mainQueue);
+    for (const bool fails : {false, true}) {
+        FirstStartSource source(fails);
+        MainWindow window(source, media, http, preferences, mainQueue, artwork);
+        window.show();
+        QElapsedTimer timer;
+        timer.start();
+        while (timer.elapsed() < 300) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        }
+        const QString path = folder + (fails ? QStringLiteral("/try-again.png") : QStringLiteral("/loading.png"));
+        if (!window.grab().save(path)) {
+            std::fprintf(stderr, "window_bench: cannot save %s\n", qPrintable(path));
+            return 1;
+        }
+        std::printf("%s\n", qPrintable(path));
+    }
     return 0;
 }
 
@@ -271,7 +396,56 @@ int runParent(int argc, char** argv, int stations, int runs, const QString& kept
             full[key].push_back(value);
         }
     }
+    // A loopback catalog server for the starts that download: the same catalog again.
+    QTemporaryDir served;
+    QFile::copy(
+        cacheFolder + QStringLiteral("/stations.json"), served.filePath(QStringLiteral("stations_filtered.json")));
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost);
+    const quint16 port = probe.serverPort();
+    probe.close();
+    QProcess server;
+    server.start(QStringLiteral("python3"),
+        {QStringLiteral("-m"), QStringLiteral("http.server"), QStringLiteral("--bind"), QStringLiteral("127.0.0.1"),
+            QString::number(port), QStringLiteral("--directory"), served.path()});
+    server.waitForStarted();
+    QThread::msleep(500);
+    const QString stationsUrl = QStringLiteral("http://127.0.0.1:%1/stations_filtered.json").arg(port);
+    std::map<std::string, std::vector<double>> cacheAndDownload;
+    std::map<std::string, std::vector<double>> firstDownload;
+    std::map<std::string, std::vector<double>> cacheOffline;
+    for (int run = 0; run < runs; ++run) {
+        QTemporaryDir fresh;
+        QFile::copy(cacheFolder + QStringLiteral("/stations.json"), fresh.filePath(QStringLiteral("stations.json")));
+        for (const auto& [key, value] : measureChild({QStringLiteral("--child-download"), fresh.path(), stationsUrl,
+                 QStringLiteral("cached"), QStringLiteral("2")})) {
+            cacheAndDownload[key].push_back(value);
+        }
+        QTemporaryDir noCache;
+        for (const auto& [key, value] : measureChild({QStringLiteral("--child-download"), noCache.path(), stationsUrl,
+                 QStringLiteral("none"), QStringLiteral("1")})) {
+            firstDownload[key].push_back(value);
+        }
+        for (const auto& [key, value] : measureChild({QStringLiteral("--child-download"), cacheFolder,
+                 QStringLiteral("http://127.0.0.1:9/stations_filtered.json"), QStringLiteral("cached"),
+                 QStringLiteral("1")})) {
+            cacheOffline[key].push_back(value);
+        }
+    }
+    server.kill();
+    server.waitForFinished();
+
     std::printf("runs: %d (medians; each start-up in a fresh process)\n", runs);
+    const auto memoryLine = [&](const char* what, std::map<std::string, std::vector<double>>& values) {
+        std::printf("%s: first paint %.0f ms (%+.0f ms over the empty window), last answer %.0f ms later, "
+                    "%.0f stations, peak (VmHWM) %.1f MB, steady (VmRSS after the answer) %.1f MB\n",
+            what, median(values["startup_ms"]), median(values["startup_ms"]) - median(empty["startup_ms"]),
+            median(values["download_ms"]), median(values["catalog_stations"]), median(values["vmhwm_kb"]) / 1024,
+            median(values["vmrss_kb"]) / 1024);
+    };
+    memoryLine("cache only (catalog server unreachable)", cacheOffline);
+    memoryLine("cache plus a download from a loopback server", cacheAndDownload);
+    memoryLine("first start, no cache, download from a loopback server", firstDownload);
     std::printf("empty QWidget window, start to first paint: %.0f ms wall, %.0f ms CPU, VmHWM %.1f MB\n",
         median(empty["startup_ms"]), median(empty["cpu_ms"]), median(empty["vmhwm_kb"]) / 1024);
     std::printf("Pemba Vello, start to first painted Home row: %.0f ms wall (%+.0f ms), %.0f ms CPU (%+.0f ms), "
@@ -308,13 +482,20 @@ int main(int argc, char** argv)
     if (arguments.size() >= 2 && arguments[0] == "--child-app") {
         return Vello::runApplication(argc, argv, QString::fromStdString(arguments[1]), true);
     }
+    if (arguments.size() >= 4 && arguments[0] == "--child-download") {
+        return Vello::runDownload(argc, argv, QString::fromStdString(arguments[1]), arguments[2],
+            arguments[3] == "cached", arguments.size() >= 5 ? std::stoi(arguments[4]) : 2);
+    }
     if (arguments.size() >= 2 && arguments[0] == "--child-app-no-cache") {
         return Vello::runApplication(argc, argv, QString::fromStdString(arguments[1]), false);
+    }
+    if (arguments.size() >= 2 && arguments[0] == "--status-screenshots") {
+        return Vello::takeStatusScreenshots(argc, argv, QString::fromStdString(arguments[1]));
     }
     if (arguments.size() >= 2 && arguments[0] == "--screenshots") {
         return Vello::takeScreenshots(argc, argv, QString::fromStdString(arguments[1]));
     }
-    int stations = 50'000;
+    int stations = 55'000;
     int runs = 3;
     QString keptFolder;
     for (std::size_t i = 0; i + 1 < arguments.size(); i += 2) {

@@ -8,6 +8,11 @@
 
 #include <algorithm>
 #include <cmath>
+
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
 #include <mutex>
 #include <string_view>
 #include <type_traits>
@@ -263,6 +268,16 @@ void BrowserController::receive(std::uint64_t load, CatalogAnswer answer)
         m_statusMessage = std::string(failurePrefix) + std::get<Error>(answer).description;
     }
     m_view.render(true);
+    giveBackMemory();
+}
+
+void BrowserController::giveBackMemory()
+{
+#if defined(__GLIBC__)
+    // The previous catalog, the document and the decoder's working memory were freed as many
+    // small blocks among the ones kept; glibc holds on to such pages until asked.
+    malloc_trim(0);
+#endif
 }
 
 void BrowserController::switchScreen(Screen screen)

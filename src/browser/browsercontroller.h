@@ -126,6 +126,8 @@ private:
     void startLoad();
     void receive(std::uint64_t load, CatalogAnswer answer);
     void deliverProgress(const std::shared_ptr<ProgressRelay>& relay);
+    // Hands memory freed by a catalog answer back to the system.
+    static void giveBackMemory();
     void playAt(const std::vector<const Station*>& list, std::size_t index);
     [[nodiscard]] std::optional<std::size_t> currentIndexIn(const std::vector<const Station*>& list) const;
     // Runs `task` on a later turn of the main queue unless this controller is gone by then.

@@ -10,24 +10,74 @@ namespace Vello {
 SearchableCatalog::SearchableCatalog(std::vector<Station> stations)
     : m_stations(std::move(stations))
 {
-    m_ids.reserve(m_stations.size());
-    m_textStart.reserve(m_stations.size() + 1);
-    for (const Station& station : m_stations) {
-        m_ids.push_back(station.id());
-        m_textStart.push_back(m_texts.size());
-        m_texts += searchText(station);
-    }
-    m_textStart.push_back(m_texts.size());
-    m_texts.shrink_to_fit();
+    // The thread reads the stations' heap block, which stays where it is when the vector moves.
+    // Where no thread can be had, the index is built on first use instead.
+    m_pending
+        = std::async([stations = m_stations.data(), count = m_stations.size()] { return buildIndex(stations, count); });
 }
 
-bool SearchableCatalog::matches(std::size_t index, std::string_view query) const
+SearchableCatalog::~SearchableCatalog()
+{
+    finishIndex();
+}
+
+SearchableCatalog::SearchableCatalog(SearchableCatalog&& other) noexcept
+    : m_stations(std::move(other.m_stations))
+    , m_pending(std::move(other.m_pending))
+    , m_index(std::move(other.m_index))
+{
+}
+
+SearchableCatalog& SearchableCatalog::operator=(SearchableCatalog&& other) noexcept
+{
+    if (this != &other) {
+        finishIndex();
+        m_stations = std::move(other.m_stations);
+        m_pending = std::move(other.m_pending);
+        m_index = std::move(other.m_index);
+    }
+    return *this;
+}
+
+SearchableCatalog::Index SearchableCatalog::buildIndex(const Station* stations, std::size_t count)
+{
+    Index built;
+    built.ids.reserve(count);
+    built.textStart.reserve(count + 1);
+    for (std::size_t i = 0; i < count; ++i) {
+        built.ids.push_back(stations[i].id());
+        built.textStart.push_back(built.texts.size());
+        built.texts += searchText(stations[i]);
+    }
+    built.textStart.push_back(built.texts.size());
+    built.texts.shrink_to_fit();
+    return built;
+}
+
+void SearchableCatalog::finishIndex() const
+{
+    if (m_pending.valid()) {
+        m_pending.wait();
+    }
+}
+
+const SearchableCatalog::Index& SearchableCatalog::index() const
+{
+    if (!m_index) {
+        m_index = m_pending.valid() ? m_pending.get() : buildIndex(m_stations.data(), m_stations.size());
+    }
+    return *m_index;
+}
+
+bool SearchableCatalog::matches(std::size_t station, std::string_view query) const
 {
     if (query.empty()) {
         return true;
     }
+    const Index& built = index();
     const std::string_view text
-        = std::string_view(m_texts).substr(m_textStart[index], m_textStart[index + 1] - m_textStart[index]);
+        = std::string_view(built.texts)
+              .substr(built.textStart[station], built.textStart[station + 1] - built.textStart[station]);
     return text.find(query) != std::string_view::npos;
 }
 
@@ -36,7 +86,8 @@ void SearchableCatalog::appendMatches(std::string_view query, std::vector<const 
     // One pass over all texts back to back is several times faster than a search per station;
     // a hit that runs past the end of its station's text is no match, and the search goes on
     // from the next byte.
-    const std::string_view all(m_texts);
+    const std::vector<std::size_t>& textStart = index().textStart;
+    const std::string_view all(index().texts);
     const std::size_t count = m_stations.size();
     std::size_t station = 0;
     std::size_t from = 0;
@@ -47,14 +98,14 @@ void SearchableCatalog::appendMatches(std::string_view query, std::vector<const 
         }
         // Hits are mostly near the last one: gallop forward, then bisect.
         std::size_t past = station + 1;
-        for (std::size_t step = 1; past < count && m_textStart[past] <= hit; step *= 2) {
+        for (std::size_t step = 1; past < count && textStart[past] <= hit; step *= 2) {
             station = past;
             past += step;
         }
         past = std::min(past, count);
-        const auto next = std::upper_bound(m_textStart.begin() + static_cast<std::ptrdiff_t>(station) + 1,
-            m_textStart.begin() + static_cast<std::ptrdiff_t>(past) + 1, hit);
-        station = static_cast<std::size_t>(next - m_textStart.begin()) - 1;
+        const auto next = std::upper_bound(textStart.begin() + static_cast<std::ptrdiff_t>(station) + 1,
+            textStart.begin() + static_cast<std::ptrdiff_t>(past) + 1, hit);
+        station = static_cast<std::size_t>(next - textStart.begin()) - 1;
         if (hit + query.size() <= *next) {
             result.push_back(&m_stations[station]);
             from = *next;
@@ -83,7 +134,7 @@ std::vector<const Station*> SearchableCatalog::filtered(ListMode mode, const Fav
         break;
     case ListMode::Favorites:
         for (std::size_t i = 0; i < m_stations.size(); ++i) {
-            if (favorites.find(m_ids[i]) != favorites.end() && matches(i, query)) {
+            if (favorites.find(index().ids[i]) != favorites.end() && matches(i, query)) {
                 result.push_back(&m_stations[i]);
             }
         }
@@ -91,10 +142,11 @@ std::vector<const Station*> SearchableCatalog::filtered(ListMode mode, const Fav
     case ListMode::Recent: {
         // Identifiers are not unique; the first station in catalog order, the most popular,
         // stands for its identifier.
+        const std::vector<std::string>& ids = index().ids;
         std::unordered_map<std::string_view, std::size_t> byId;
         byId.reserve(m_stations.size());
         for (std::size_t i = 0; i < m_stations.size(); ++i) {
-            byId.try_emplace(m_ids[i], i);
+            byId.try_emplace(ids[i], i);
         }
         for (const std::string& id : recentIds) {
             const auto found = byId.find(id);

@@ -6,6 +6,8 @@
 #include "catalog/station.h"
 
 #include <cstddef>
+#include <future>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,11 +15,18 @@
 namespace Vello {
 
 // The catalog as last delivered, in display order, with each station's identifier and search
-// text worked out once, so filtering a large catalog on every keystroke stays cheap.
+// text worked out once, so filtering a large catalog on every keystroke stays cheap. That work
+// runs on a thread of its own: the first frame shows the most popular stations, which needs
+// none of it, and only a search, Favorites or Recent wait for it.
 class SearchableCatalog final {
 public:
     SearchableCatalog() = default;
     explicit SearchableCatalog(std::vector<Station> stations);
+    ~SearchableCatalog();
+    SearchableCatalog(SearchableCatalog&& other) noexcept;
+    SearchableCatalog& operator=(SearchableCatalog&& other) noexcept;
+    SearchableCatalog(const SearchableCatalog&) = delete;
+    SearchableCatalog& operator=(const SearchableCatalog&) = delete;
 
     [[nodiscard]] const std::vector<Station>& stations() const { return m_stations; }
     [[nodiscard]] bool empty() const { return m_stations.empty(); }
@@ -29,15 +38,25 @@ public:
         const std::vector<std::string>& recentIds, std::string_view query) const;
 
 private:
-    [[nodiscard]] bool matches(std::size_t index, std::string_view query) const;
+    struct Index {
+        std::vector<std::string> ids;
+        // Every station's search text back to back; station i's runs from textStart[i] to
+        // textStart[i + 1].
+        std::string texts;
+        std::vector<std::size_t> textStart;
+    };
+
+    [[nodiscard]] static Index buildIndex(const Station* stations, std::size_t count);
+    // The index, waiting for it to be built first.
+    [[nodiscard]] const Index& index() const;
+    // Lets the thread building the index finish before the stations it reads can go.
+    void finishIndex() const;
+    [[nodiscard]] bool matches(std::size_t station, std::string_view query) const;
     void appendMatches(std::string_view query, std::vector<const Station*>& result) const;
 
     std::vector<Station> m_stations;
-    std::vector<std::string> m_ids;
-    // Every station's search text back to back; station i's runs from m_textStart[i] to
-    // m_textStart[i + 1].
-    std::string m_texts;
-    std::vector<std::size_t> m_textStart;
+    mutable std::future<Index> m_pending;
+    mutable std::optional<Index> m_index;
 };
 
 } // namespace Vello

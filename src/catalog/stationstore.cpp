@@ -98,24 +98,33 @@ bool flushToDisk(int descriptor)
 }
 
 // After a crash the file is either the old or the new document, never a mixture: the bytes
-// reach the disk under a temporary name first and only a rename, which is atomic, puts them
-// in place. Failures leave the old copy untouched.
-void replaceAtomically(const std::filesystem::path& file, std::string_view bytes)
+// reach the disk under a temporary name first (writeTemporary) and only a rename, which is
+// atomic, puts them in place (putInPlace). Failures leave the old copy untouched.
+std::optional<std::filesystem::path> writeTemporary(const std::filesystem::path& file, std::string_view bytes)
 {
-    const std::filesystem::path folder = file.parent_path();
-    std::string temporary = (folder / (std::string(temporaryPrefix) + std::to_string(::getpid()) + ".XXXXXX")).string();
+    std::string temporary
+        = (file.parent_path() / (std::string(temporaryPrefix) + std::to_string(::getpid()) + ".XXXXXX")).string();
     const int descriptor = ::mkstemp(temporary.data());
     if (descriptor < 0) {
-        return;
+        return std::nullopt;
     }
     bool written = writeAll(descriptor, bytes) && flushToDisk(descriptor);
     written = ::close(descriptor) == 0 && written;
-    if (!written || ::rename(temporary.c_str(), file.c_str()) != 0) {
+    if (!written) {
+        ::unlink(temporary.c_str());
+        return std::nullopt;
+    }
+    return temporary;
+}
+
+void putInPlace(const std::filesystem::path& temporary, const std::filesystem::path& file)
+{
+    if (::rename(temporary.c_str(), file.c_str()) != 0) {
         ::unlink(temporary.c_str());
         return;
     }
     // Makes the rename itself survive a power cut.
-    const int folderDescriptor = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int folderDescriptor = ::open(file.parent_path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (folderDescriptor >= 0) {
         ::fsync(folderDescriptor);
         ::close(folderDescriptor);
@@ -167,19 +176,44 @@ void answerDownload(HttpResult download, bool cacheAnswered, const std::filesyst
         return;
     }
     // The status is deliberately not looked at: whatever decodes as a catalog is one.
-    std::string body = std::move(std::get<HttpResponse>(download).body);
-    auto decoded = decodeCatalog(body);
+    //
+    // The body, a padded copy for the parser, the parser's working memory, the new stations
+    // and the list on screen must not all be alive at once. So the body goes to disk under a
+    // temporary name (it has to get there anyway), is freed, and comes back from the page
+    // cache into a buffer the parser reads in place. Only a body that decodes then replaces
+    // the copy on disk. Without room on disk the body is copied instead.
+    std::optional<std::filesystem::path> temporary;
+    DocumentBuffer document;
+    {
+        const std::string body = std::move(std::get<HttpResponse>(download).body);
+        temporary = writeTemporary(cacheURL, body);
+        std::optional<DocumentBuffer> reread;
+        if (temporary) {
+            reread = readWholeFile(*temporary);
+        }
+        document = reread ? std::move(*reread) : DocumentBuffer::copyOf(body);
+    }
+    auto decoded = document.empty() ? Result<std::vector<Station>>(Error {"not enough memory for the catalog"})
+                                    : decodeCatalog(document);
+    const bool decodes = std::holds_alternative<std::vector<Station>>(decoded);
+    if (temporary && decodes) {
+        // Before the answer, so whoever hears of the new catalog finds it on disk.
+        putInPlace(*temporary, cacheURL);
+    } else if (temporary) {
+        ::unlink(temporary->c_str());
+    } else if (decodes) {
+        if (const auto written = writeTemporary(cacheURL, document.view())) {
+            putInPlace(*written, cacheURL);
+        }
+    }
+    document = DocumentBuffer();
     if (auto* failure = std::get_if<Error>(&decoded)) {
         completion(std::move(*failure));
         return;
     }
     auto& stations = std::get<std::vector<Station>>(decoded);
     keepPlayable(stations);
-    std::vector<Station> ordered = sortedForDisplay(std::move(stations));
-    replaceAtomically(cacheURL, body);
-    // The receiver keeps the list for a long time; the document need not live that long.
-    body = std::string();
-    completion(std::move(ordered));
+    completion(sortedForDisplay(std::move(stations)));
 }
 
 // The playable stations of the copy on disk in display order, or nothing when there is no

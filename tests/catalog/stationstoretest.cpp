@@ -8,10 +8,13 @@
 #include <chrono>
 #include <cstdlib>
 #include <fstream>
+#include <iterator>
+#include <memory>
 #include <mutex>
 #include <random>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include <signal.h>
@@ -22,27 +25,12 @@ namespace Vello {
 namespace {
 
 // A folder of its own for each test, removed afterwards.
-class ScratchFolder final {
-public:
-    ScratchFolder()
-    {
+struct ScratchFolder {
+    std::filesystem::path path = [] {
         std::string pattern = (std::filesystem::temp_directory_path() / "vello-store-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) != nullptr) {
-            m_path = pattern;
-        }
-    }
-    ~ScratchFolder()
-    {
-        std::error_code ignored;
-        std::filesystem::remove_all(m_path, ignored);
-    }
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-
-    [[nodiscard]] const std::filesystem::path& path() const { return m_path; }
-
-private:
-    std::filesystem::path m_path;
+        return ::mkdtemp(pattern.data()) != nullptr ? std::filesystem::path(pattern) : std::filesystem::path();
+    }();
+    ~ScratchFolder() { std::filesystem::remove_all(path); }
 };
 
 void writeFile(const std::filesystem::path& file, const std::string& bytes)
@@ -52,11 +40,11 @@ void writeFile(const std::filesystem::path& file, const std::string& bytes)
 
 std::string readFile(const std::filesystem::path& file)
 {
-    std::ifstream stream(file, std::ios::binary | std::ios::ate);
-    std::string bytes(stream ? static_cast<std::size_t>(stream.tellg()) : 0, '\0');
-    stream.seekg(0);
-    stream.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    return bytes;
+    if (!std::filesystem::is_regular_file(file)) {
+        return {};
+    }
+    std::ifstream stream(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>()};
 }
 
 std::size_t temporaryFilesIn(const std::filesystem::path& folder)
@@ -76,10 +64,12 @@ const std::string cachedCatalog = R"([
   {"stationuuid": "a2", "name": "Beta", "url": "http://a2.example/stream", "url_resolved": "  ", "votes": 10},
   {"stationuuid": "a3", "name": "Gamma", "url": " ", "url_resolved": ""}
 ])";
-// Plays in the order b3, b2, b1: ties on score go by name, ignoring case.
+// Plays in the order b3, b2, b2, b1: ties on score go by name, ignoring case, and the
+// duplicate stays.
 const std::string downloadedCatalog = R"([{"stationuuid":"b1","name":"zulu","url":"http://b1","clickcount":5},
 {"stationuuid":"b2","name":"Alpha","url_resolved":"http://b2","clickcount":5},
 {"stationuuid":"b4","name":"Dead air"},
+{"stationuuid":"b2","name":"Alpha","url_resolved":"http://b2","clickcount":5},
 {"stationuuid":"b3","name":"Mike","url":"http://b3","clickcount":9}]
 )";
 const std::string silentCatalog = R"([{"stationuuid": "s1", "name": "Silent", "url": "   "}])";
@@ -87,18 +77,24 @@ const std::string errorPage = "<html><body><h1>502 Bad Gateway</h1></body></html
 const std::string networkError = "Could not connect to the server";
 
 const std::vector<std::string> cachedIds {"a2", "a1"};
-const std::vector<std::string> downloadedIds {"b3", "b2", "b1"};
+const std::vector<std::string> downloadedIds {"b3", "b2", "b2", "b1"};
 
-// One answer of the store and where it arrived.
+// One answer of the store, where it arrived and what the copy on disk held at that moment.
 struct Answer {
     std::vector<std::string> ids;
     std::string error;
     bool beforeLoadReturned = false;
     bool onLoadingThread = false;
+    std::string cacheOnDisk;
 };
 
 class AnswerLog final {
 public:
+    explicit AnswerLog(std::filesystem::path cacheFile)
+        : m_cacheFile(std::move(cacheFile))
+    {
+    }
+
     StationSource::Completion completion()
     {
         return [this, loadingThread = std::this_thread::get_id()](StationsResult result) {
@@ -111,16 +107,19 @@ public:
                 }
             }
             answer.onLoadingThread = std::this_thread::get_id() == loadingThread;
+            answer.cacheOnDisk = readFile(m_cacheFile);
             const std::lock_guard lock(m_mutex);
             answer.beforeLoadReturned = !m_loadReturned;
             m_answers.push_back(std::move(answer));
         };
     }
 
-    void loadReturned()
+    std::vector<Answer> load(StationStore& store)
     {
+        store.load(completion());
         const std::lock_guard lock(m_mutex);
         m_loadReturned = true;
+        return m_answers;
     }
 
     [[nodiscard]] std::vector<Answer> answers() const
@@ -130,6 +129,7 @@ public:
     }
 
 private:
+    std::filesystem::path m_cacheFile;
     mutable std::mutex m_mutex;
     std::vector<Answer> m_answers;
     bool m_loadReturned = false;
@@ -137,19 +137,11 @@ private:
 
 std::string decoderError(const std::string& document)
 {
-    const auto decoded = decodeCatalog(document);
-    return std::holds_alternative<Error>(decoded) ? std::get<Error>(decoded).description : "(decoded)";
+    return std::get<Error>(decodeCatalog(document)).description;
 }
 
 class StationStoreTest : public ::testing::Test {
 protected:
-    std::vector<Answer> loadOnce(StationStore& store, AnswerLog& log)
-    {
-        store.load(log.completion());
-        log.loadReturned();
-        return log.answers();
-    }
-
     ScratchFolder m_scratch;
     FakeHttpClient m_http;
 };
@@ -157,207 +149,120 @@ protected:
 TEST_F(StationStoreTest, EveryCacheAndDownloadCombinationAnswersAsDocumented)
 {
     enum class Cache { Good, Missing, Unreadable, Undecodable, NothingPlayable };
-    enum class Download { Catalog, ErrorPage, NetworkError };
     struct Row {
         Cache cache;
-        Download download;
+        HttpResult download;
         bool cacheAnswer;
-        // Empty: no download answer. Otherwise the ids, or "error:" and its text.
+        // Empty: no download answer. Otherwise "catalog", "empty", or "error:" and its text.
         std::string downloadAnswer;
     };
-    const std::string decoded = "catalog";
+    const HttpResult catalog = HttpResponse {503, downloadedCatalog}; // any status with a catalog counts
+    const HttpResult page = HttpResponse {502, errorPage};
+    const HttpResult offline = Error {networkError};
     const std::string decodeFailure = "error:" + decoderError(errorPage);
     const std::string networkFailure = "error:" + networkError;
     const std::vector<Row> rows {
-        {Cache::Good, Download::Catalog, true, decoded},
-        {Cache::Good, Download::ErrorPage, true, decodeFailure},
-        {Cache::Good, Download::NetworkError, true, ""},
-        {Cache::Missing, Download::Catalog, false, decoded},
-        {Cache::Missing, Download::ErrorPage, false, decodeFailure},
-        {Cache::Missing, Download::NetworkError, false, networkFailure},
-        {Cache::Unreadable, Download::Catalog, false, decoded},
-        {Cache::Unreadable, Download::ErrorPage, false, decodeFailure},
-        {Cache::Unreadable, Download::NetworkError, false, networkFailure},
-        {Cache::Undecodable, Download::Catalog, false, decoded},
-        {Cache::Undecodable, Download::ErrorPage, false, decodeFailure},
-        {Cache::Undecodable, Download::NetworkError, false, networkFailure},
-        {Cache::NothingPlayable, Download::Catalog, false, decoded},
-        {Cache::NothingPlayable, Download::ErrorPage, false, decodeFailure},
+        {Cache::Good, catalog, true, "catalog"},
+        {Cache::Good, page, true, decodeFailure},
+        {Cache::Good, offline, true, ""},
+        {Cache::Good, HttpResponse {200, silentCatalog}, true, "empty"},
+        {Cache::Missing, catalog, false, "catalog"},
+        {Cache::Missing, page, false, decodeFailure},
+        {Cache::Missing, offline, false, networkFailure},
+        {Cache::Unreadable, catalog, false, "catalog"},
+        {Cache::Undecodable, page, false, decodeFailure},
+        {Cache::Undecodable, offline, false, networkFailure},
+        {Cache::NothingPlayable, catalog, false, "catalog"},
         // Our choice where nothing else would answer: the window must not wait for ever.
-        {Cache::NothingPlayable, Download::NetworkError, false, networkFailure},
+        {Cache::NothingPlayable, offline, false, networkFailure},
     };
 
     for (std::size_t index = 0; index < rows.size(); ++index) {
         const Row& row = rows[index];
         SCOPED_TRACE("row " + std::to_string(index));
-        const auto folder = m_scratch.path() / ("row" + std::to_string(index));
+        const auto folder = m_scratch.path / ("row" + std::to_string(index));
         std::filesystem::create_directories(folder);
         const auto cacheFile = folder / "stations.json";
-        std::string cacheBefore;
-        switch (row.cache) {
-        case Cache::Good:
-            cacheBefore = cachedCatalog;
-            break;
-        case Cache::Undecodable:
-            cacheBefore = R"([{"stationuuid": "a1", "url": "http://a1")";
-            break;
-        case Cache::NothingPlayable:
-            cacheBefore = silentCatalog;
-            break;
-        case Cache::Unreadable:
-            // A folder in the file's place: it cannot be read, nor replaced by the write.
-            std::filesystem::create_directory(cacheFile);
-            break;
-        case Cache::Missing:
-            break;
-        }
+        const std::string cacheBefore = row.cache == Cache::Good ? cachedCatalog
+            : row.cache == Cache::Undecodable                    ? R"([{"stationuuid": "a1", "url": "http://a1")"
+            : row.cache == Cache::NothingPlayable                ? silentCatalog
+                                                                 : "";
         if (!cacheBefore.empty()) {
             writeFile(cacheFile, cacheBefore);
+        } else if (row.cache == Cache::Unreadable) {
+            // A folder in the file's place: it cannot be read, nor replaced by the write.
+            std::filesystem::create_directory(cacheFile);
         }
 
-        StationStore store(m_http, stationsUrl, folder);
-        AnswerLog log;
-        const auto duringLoad = loadOnce(store, log);
+        auto store = std::make_unique<StationStore>(m_http, stationsUrl, folder);
+        AnswerLog log(cacheFile);
+        const auto duringLoad = log.load(*store);
         ASSERT_EQ(duringLoad.size(), row.cacheAnswer ? 1U : 0U);
         if (row.cacheAnswer) {
             EXPECT_EQ(duringLoad[0].ids, cachedIds);
             EXPECT_TRUE(duringLoad[0].onLoadingThread);
         }
-
-        ASSERT_EQ(m_http.pendingCount(), 1U);
-        EXPECT_EQ(m_http.requestedUrls().back(), stationsUrl);
-        switch (row.download) {
-        case Download::Catalog:
-            m_http.respond(HttpResponse {200, downloadedCatalog});
-            break;
-        case Download::ErrorPage:
-            m_http.respond(HttpResponse {502, errorPage});
-            break;
-        case Download::NetworkError:
-            m_http.respond(Error {networkError});
-            break;
-        }
+        ASSERT_EQ(m_http.requestedUrls().back(), stationsUrl);
+        EXPECT_EQ(m_http.lastMaxBodyBytes(), HttpClient::defaultMaxBodyBytes);
+        // The download answers and saves even when the store is gone by then.
+        store.reset();
+        ASSERT_TRUE(m_http.respond(row.download));
 
         const auto answers = log.answers();
-        const std::size_t downloadAnswers = row.downloadAnswer.empty() ? 0 : 1;
-        ASSERT_EQ(answers.size(), duringLoad.size() + downloadAnswers);
-        if (downloadAnswers == 1) {
+        ASSERT_EQ(answers.size(), duringLoad.size() + (row.downloadAnswer.empty() ? 0 : 1));
+        const auto* body = std::get_if<HttpResponse>(&row.download);
+        const bool replaced = body != nullptr && body->body != errorPage && row.cache != Cache::Unreadable;
+        if (!row.downloadAnswer.empty()) {
             const Answer& last = answers.back();
             EXPECT_FALSE(last.beforeLoadReturned);
             EXPECT_FALSE(last.onLoadingThread);
-            if (row.downloadAnswer == decoded) {
-                EXPECT_EQ(last.ids, downloadedIds);
+            if (row.downloadAnswer == "catalog" || row.downloadAnswer == "empty") {
+                EXPECT_EQ(last.ids, row.downloadAnswer == "catalog" ? downloadedIds : std::vector<std::string> {});
                 EXPECT_EQ(last.error, "");
             } else {
                 EXPECT_EQ("error:" + last.error, row.downloadAnswer);
             }
+            if (replaced) {
+                EXPECT_EQ(last.cacheOnDisk, body->body) << "the copy on disk is written before the answer";
+            }
         }
-
         if (row.cache == Cache::Unreadable) {
             EXPECT_TRUE(std::filesystem::is_directory(cacheFile));
-        } else if (row.download == Download::Catalog) {
-            EXPECT_EQ(readFile(cacheFile), downloadedCatalog);
-        } else if (row.cache == Cache::Missing) {
-            EXPECT_FALSE(std::filesystem::exists(cacheFile));
         } else {
-            EXPECT_EQ(readFile(cacheFile), cacheBefore);
+            EXPECT_EQ(readFile(cacheFile), replaced ? body->body : cacheBefore);
         }
         EXPECT_EQ(temporaryFilesIn(folder), 0U);
     }
 }
 
-TEST_F(StationStoreTest, DownloadWithoutPlayableStationsIsAnEmptyListAndBecomesTheCache)
+TEST_F(StationStoreTest, TheCacheFolderIsMadeAndClearedOfDeadWritersTemporaries)
 {
-    writeFile(m_scratch.path() / "stations.json", cachedCatalog);
-    StationStore store(m_http, stationsUrl, m_scratch.path());
-    AnswerLog first;
-    loadOnce(store, first);
-    m_http.respond(HttpResponse {200, silentCatalog});
-    const auto answers = first.answers();
-    ASSERT_EQ(answers.size(), 2U);
-    EXPECT_EQ(answers[0].ids, cachedIds);
-    EXPECT_TRUE(answers[1].ids.empty());
-    EXPECT_EQ(answers[1].error, "");
-    EXPECT_EQ(readFile(store.cacheURL()), silentCatalog);
+    const auto folder = m_scratch.path / "data" / "PembaVello";
+    StationStore created(m_http, stationsUrl, folder);
+    EXPECT_TRUE(std::filesystem::is_directory(folder));
+    EXPECT_EQ(created.cacheURL(), folder / "stations.json");
 
-    // The next start has nothing to show from disk and hears of the network failure.
-    AnswerLog second;
-    EXPECT_TRUE(loadOnce(store, second).empty());
-    m_http.respond(Error {networkError});
-    ASSERT_EQ(second.answers().size(), 1U);
-    EXPECT_EQ(second.answers()[0].error, networkError);
-}
-
-TEST_F(StationStoreTest, AnyStatusWithACatalogBodyCountsAsADownload)
-{
-    StationStore store(m_http, stationsUrl, m_scratch.path());
-    AnswerLog log;
-    loadOnce(store, log);
-    EXPECT_EQ(m_http.lastMaxBodyBytes(), HttpClient::defaultMaxBodyBytes);
-    m_http.respond(HttpResponse {503, downloadedCatalog});
-    ASSERT_EQ(log.answers().size(), 1U);
-    EXPECT_EQ(log.answers()[0].ids, downloadedIds);
-    EXPECT_EQ(readFile(store.cacheURL()), downloadedCatalog);
-}
-
-TEST_F(StationStoreTest, DownloadStillAnswersAndSavesAfterTheStoreIsGone)
-{
-    AnswerLog log;
-    std::filesystem::path cacheFile;
-    {
-        StationStore store(m_http, stationsUrl, m_scratch.path());
-        cacheFile = store.cacheURL();
-        store.load(log.completion());
+    const std::pair<std::string, bool> leftovers[] {{"stations.json.tmp.999999999.a1b2c3", false},
+        {"stations.json.tmp.garbage", false}, {"stations.json.bak", true},
+        // This process may be writing it right now.
+        {"stations.json.tmp." + std::to_string(::getpid()) + ".d4e5f6", true}};
+    for (const auto& [name, kept] : leftovers) {
+        writeFile(folder / name, downloadedCatalog);
+        StationStore again(m_http, stationsUrl, folder);
+        EXPECT_EQ(std::filesystem::exists(folder / name), kept) << name;
+        AnswerLog log(again.cacheURL());
+        EXPECT_TRUE(log.load(again).empty()) << "a temporary is never read";
+        m_http.respond(Error {networkError});
     }
-    ASSERT_TRUE(m_http.respond(HttpResponse {200, downloadedCatalog}));
-    ASSERT_EQ(log.answers().size(), 1U);
-    EXPECT_EQ(log.answers()[0].ids, downloadedIds);
-    EXPECT_EQ(readFile(cacheFile), downloadedCatalog);
-}
-
-TEST_F(StationStoreTest, CacheFolderIsCreatedAndAFolderThatCannotBeIsNoObstacle)
-{
-    const auto nested = m_scratch.path() / "data" / "PembaVello";
-    {
-        StationStore store(m_http, stationsUrl, nested);
-        EXPECT_TRUE(std::filesystem::is_directory(nested));
-        EXPECT_EQ(store.cacheURL(), nested / "stations.json");
-    }
-    writeFile(nested / "notes.txt", "kept");
-    StationStore again(m_http, stationsUrl, nested);
-    EXPECT_EQ(readFile(nested / "notes.txt"), "kept");
 
     // A plain file where a parent folder should be: nothing can be created or written.
-    writeFile(m_scratch.path() / "blocker", "");
-    StationStore blocked(m_http, stationsUrl, m_scratch.path() / "blocker" / "PembaVello");
-    AnswerLog log;
-    EXPECT_TRUE(loadOnce(blocked, log).empty());
+    writeFile(m_scratch.path / "blocker", "");
+    StationStore blocked(m_http, stationsUrl, m_scratch.path / "blocker" / "PembaVello");
+    AnswerLog log(blocked.cacheURL());
+    EXPECT_TRUE(log.load(blocked).empty());
     m_http.respond(HttpResponse {200, downloadedCatalog});
     ASSERT_EQ(log.answers().size(), 1U);
     EXPECT_EQ(log.answers()[0].ids, downloadedIds);
-}
-
-TEST_F(StationStoreTest, TemporariesOfDeadWritersAreRemovedAndNeverRead)
-{
-    const auto folder = m_scratch.path();
-    const std::string ownPid = std::to_string(::getpid());
-    writeFile(folder / "stations.json.tmp.999999999.a1b2c3", downloadedCatalog);
-    writeFile(folder / "stations.json.tmp.garbage", downloadedCatalog);
-    writeFile(folder / ("stations.json.tmp." + ownPid + ".d4e5f6"), downloadedCatalog);
-    writeFile(folder / "stations.json.bak", "someone else's");
-
-    StationStore store(m_http, stationsUrl, folder);
-    EXPECT_FALSE(std::filesystem::exists(folder / "stations.json.tmp.999999999.a1b2c3"));
-    EXPECT_FALSE(std::filesystem::exists(folder / "stations.json.tmp.garbage"));
-    // This process may be writing it right now.
-    EXPECT_TRUE(std::filesystem::exists(folder / ("stations.json.tmp." + ownPid + ".d4e5f6")));
-    EXPECT_TRUE(std::filesystem::exists(folder / "stations.json.bak"));
-
-    AnswerLog log;
-    EXPECT_TRUE(loadOnce(store, log).empty());
-    m_http.respond(Error {networkError});
-    ASSERT_EQ(log.answers().size(), 1U);
-    EXPECT_EQ(log.answers()[0].error, networkError);
 }
 
 // Big enough that writing it takes a while, yet quick to decode: most of it is a key the decoder
@@ -414,18 +319,18 @@ TEST_F(StationStoreTest, AWriterKilledAtAnyMomentLeavesOneWholeDocument)
 {
     const std::string first = largeCatalog('a', 100);
     const std::string second = largeCatalog('b', 140);
-    const auto folder = m_scratch.path() / "PembaVello";
+    const auto folder = m_scratch.path / "PembaVello";
     std::filesystem::create_directories(folder);
-    writeFile(m_scratch.path() / "first.json", first);
-    writeFile(m_scratch.path() / "second.json", second);
+    writeFile(m_scratch.path / "first.json", first);
+    writeFile(m_scratch.path / "second.json", second);
     writeFile(folder / "stations.json", first);
 
     std::mt19937 random(std::random_device {}());
     int killedMidWrite = 0;
-    for (int round = 0; round < 16; ++round) {
+    for (int round = 0; round < 8; ++round) {
         SCOPED_TRACE("round " + std::to_string(round));
         const int status = killWriterAtRandom(
-            folder, m_scratch.path() / "first.json", m_scratch.path() / "second.json", round % 2 == 0, random);
+            folder, m_scratch.path / "first.json", m_scratch.path / "second.json", round % 2 == 0, random);
         ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << "the writer ended by itself: " << status;
         const std::string onDisk = readFile(folder / "stations.json");
         ASSERT_TRUE(onDisk == first || onDisk == second) << "a document of " << onDisk.size() << " bytes";
@@ -436,8 +341,8 @@ TEST_F(StationStoreTest, AWriterKilledAtAnyMomentLeavesOneWholeDocument)
 
     StationStore store(m_http, stationsUrl, folder);
     EXPECT_EQ(temporaryFilesIn(folder), 0U);
-    AnswerLog log;
-    const auto answers = loadOnce(store, log);
+    AnswerLog log(store.cacheURL());
+    const auto answers = log.load(store);
     ASSERT_EQ(answers.size(), 1U);
     // Most votes first: the last station of whichever document is on disk.
     EXPECT_TRUE(answers[0].ids.front() == "a99" || answers[0].ids.front() == "b139") << answers[0].ids.front();
