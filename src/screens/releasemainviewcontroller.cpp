@@ -17,10 +17,13 @@
 #include "widgets/stationpagingscrollview.h"
 #include "widgets/vellobutton.h"
 
-#include <QCoreApplication>
+#include <QAbstractButton>
+#include <QApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
+#include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QVBoxLayout>
 
@@ -94,7 +97,6 @@ void ReleaseMainViewController::buildShell()
     m_search = new SearchPillView(this);
     m_search->hide();
     QLineEdit* field = m_search->textField();
-    field->setAccessibleName(field->placeholderText());
     // Only the person's edits start a search; text set by the program does not.
     connect(field, &QLineEdit::textEdited, this, [this] { m_browser->controlTextDidChange(); });
 
@@ -126,6 +128,86 @@ void ReleaseMainViewController::buildShell()
     m_sidebar->lower();
     m_miniPlayerPanel->raise();
     layoutShell();
+    followKeyboardFocus();
+}
+
+void ReleaseMainViewController::followKeyboardFocus()
+{
+    // The content scrolls to show whatever takes the focus, clear of the mini player; the
+    // list's own hand-overs while it builds rows follow the person's scroll instead.
+    m_miniPlayerPanel->installEventFilter(this);
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* /*old*/, QWidget* now) {
+        if (now != nullptr && !m_restoringFocus && !(m_stationList && m_stationList->isUpdating())) {
+            m_contentScroll->reveal(now);
+        }
+    });
+}
+
+bool ReleaseMainViewController::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_miniPlayerPanel
+        && (event->type() == QEvent::Show || event->type() == QEvent::Hide || event->type() == QEvent::Move)) {
+        m_contentScroll->setObscuredBottom(
+            m_miniPlayerPanel->isVisibleTo(this) ? m_contentScroll->height() - m_miniPlayerPanel->y() : 0);
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void ReleaseMainViewController::keyPressEvent(QKeyEvent* event)
+{
+    // Keys that scroll reach the content from anywhere in the window, the sidebar included.
+    switch (event->key()) {
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        QCoreApplication::sendEvent(m_contentScroll, event);
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+void ReleaseMainViewController::rememberFocus(QWidget* within)
+{
+    QWidget* focused = QApplication::focusWidget();
+    QLineEdit* field = m_search->textField();
+    if (focused == nullptr || !within->isAncestorOf(focused)) {
+        return;
+    }
+    if (focused == field) {
+        m_searchFocus.focused = true;
+        m_searchFocus.cursor = field->cursorPosition();
+        m_searchFocus.selectionStart = field->selectionStart();
+        m_searchFocus.selectionLength = static_cast<int>(field->selectedText().size());
+    } else if (m_stationList && m_stationList->focusedStation()) {
+        m_focusedStation = m_stationList->focusedStation();
+    } else {
+        m_focusedControl = focused->accessibleName();
+    }
+    // Dropped views would pass the focus on, and the scroll area would chase it.
+    focused->clearFocus();
+}
+
+void ReleaseMainViewController::restoreFocus(QWidget* within)
+{
+    const QScopedValueRollback quiet(m_restoringFocus, true);
+    const QString name = std::exchange(m_focusedControl, QString());
+    const auto station = std::exchange(m_focusedStation, std::nullopt);
+    QWidget* successor = nullptr;
+    if (station && m_stationList && within == m_contentStack
+        && m_stationList->focusStation(station->first, station->second)) {
+        successor = QApplication::focusWidget();
+    }
+    for (QAbstractButton* button : within->findChildren<QAbstractButton*>()) {
+        if (successor == nullptr && !name.isEmpty() && button->accessibleName() == name && button->isVisibleTo(this)) {
+            successor = button;
+            button->setFocus(Qt::OtherFocusReason);
+        }
+    }
+    if (successor != nullptr) {
+        m_contentScroll->reveal(successor);
+    }
 }
 
 void ReleaseMainViewController::layoutShell()
@@ -194,6 +276,7 @@ void ReleaseMainViewController::showNowPlaying(const NowPlaying& nowPlaying)
 
 void ReleaseMainViewController::renderSidebar()
 {
+    rememberFocus(m_sidebar);
     while (QLayoutItem* item = m_sidebarLayout->takeAt(0)) {
         if (QWidget* widget = item->widget()) {
             discard(widget);
@@ -221,6 +304,7 @@ void ReleaseMainViewController::renderSidebar()
     spacer->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
     m_sidebarLayout->addWidget(spacer, 1);
     spacer->show();
+    restoreFocus(m_sidebar);
 }
 
 SidebarNavButton* ReleaseMainViewController::makeNavButton(
@@ -235,13 +319,6 @@ SidebarNavButton* ReleaseMainViewController::makeNavButton(
 
 void ReleaseMainViewController::detachPersistentViews()
 {
-    QLineEdit* field = m_search->textField();
-    if (m_search->parentWidget() != this) {
-        m_searchFocus.focused = field->hasFocus();
-        m_searchFocus.cursor = field->cursorPosition();
-        m_searchFocus.selectionStart = field->selectionStart();
-        m_searchFocus.selectionLength = static_cast<int>(field->selectedText().size());
-    }
     for (QWidget* view : {static_cast<QWidget*>(m_search), static_cast<QWidget*>(m_playerHero),
              static_cast<QWidget*>(m_railTitle), static_cast<QWidget*>(m_railMeta)}) {
         if (view->parentWidget() != this) {
@@ -255,6 +332,7 @@ void ReleaseMainViewController::discardContent()
 {
     // The list reads stations that the next catalog replaces: it lets go of them before anything
     // else can make it build a row.
+    rememberFocus(m_contentStack);
     if (m_stationList) {
         m_stationList->retire();
         m_stationList.clear();
@@ -344,6 +422,7 @@ void ReleaseMainViewController::render(bool resetScroll)
         m_stationList->startTracking();
     }
     restoreSearchFocus();
+    restoreFocus(m_contentStack);
 }
 
 QWidget* ReleaseMainViewController::makeTopBar()

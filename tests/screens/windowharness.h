@@ -9,6 +9,7 @@
 #include "widgets/artworkloader.h"
 
 #include <QString>
+#include <Qt>
 
 #include <memory>
 #include <string>
@@ -52,5 +53,9 @@ struct WindowHarness {
 
 // Clicks `widget` in its middle with the left button.
 void click(QWidget* widget);
+// Presses and releases `key` on the focused widget, as the keyboard does.
+void pressKey(Qt::Key key);
+// One notch of the mouse wheel over the content, downwards when `notches` is negative.
+void turnWheel(const WindowHarness& h, int notches);
 
 } // namespace Vello
