@@ -55,12 +55,12 @@ PanelView::PanelView(qreal cornerRadius, const QColor& fill, const QColor& borde
     , m_fill(fill)
     , m_border(border)
 {
+    static std::once_flag factoryInstalled;
+    std::call_once(factoryInstalled, [] { QAccessible::installFactory(clickablePanelInterface); });
 }
 
 void PanelView::setOnClick(std::function<void()> action)
 {
-    static std::once_flag factoryInstalled;
-    std::call_once(factoryInstalled, [] { QAccessible::installFactory(clickablePanelInterface); });
     m_onClick = std::move(action);
     setFocusPolicy(m_onClick ? Qt::TabFocus : Qt::NoFocus);
 }

@@ -112,8 +112,9 @@ void ReleaseMainViewController::buildShell()
 
     m_miniPlayerPanel = new PanelView(14, QColor::fromRgbF(0.052F, 0.064F, 0.078F, 0.98F), velloBorder(), this);
     m_miniPlayerPanel->setObjectName(QStringLiteral("miniPlayer"));
-    m_miniPlayerPanel->setAccessibleName(QStringLiteral("Now Playing"));
+    // A button to assistive tools: the action comes before anything that asks how it reads.
     m_miniPlayerPanel->setOnClick([this] { m_browser->openPlayer(); });
+    m_miniPlayerPanel->setAccessibleName(QStringLiteral("Now Playing"));
     m_miniTitle = makeLabel({}, 15, QFont::Bold, Qt::white);
     m_miniTitle->setObjectName(QStringLiteral("miniTitle"));
     auto* miniLayout = new QHBoxLayout(m_miniPlayerPanel);

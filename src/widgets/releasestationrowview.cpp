@@ -59,7 +59,9 @@ ReleaseStationRowView::ReleaseStationRowView(
     const QString displayName = fromUtf8(station.displayName());
     setAccessibleName(displayName);
     m_favoriteButton->setTintColor(isFavorite ? velloRed() : QColor(Qt::white));
-    m_favoriteButton->setAccessibleName(QStringLiteral("Favorite ") + displayName);
+    // The name says what pressing does, so a screen reader tells the state as well.
+    m_favoriteButton->setAccessibleName(isFavorite ? QStringLiteral("Remove %1 from favourites").arg(displayName)
+                                                   : QStringLiteral("Add %1 to favourites").arg(displayName));
     m_favoriteButton->setToolTip(
         isFavorite ? QStringLiteral("Remove from Favorites") : QStringLiteral("Add to Favorites"));
     m_playButton->setAccessibleName(QStringLiteral("Play ") + displayName);

@@ -12,6 +12,7 @@
 #include "widgets/vellobutton.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QLineEdit>
 #include <QScrollBar>
@@ -156,7 +157,7 @@ TEST(ReleaseMainViewController, AFavouriteToggleRebuildsEveryRowAndScrollsToTheT
     h.deliver(makeStations(60));
     h.clickSidebar(QStringLiteral("Browse"));
     h.scrollTo(1500);
-    const auto hearts = h.buttons(QStringLiteral("Favorite Station 20"));
+    const auto hearts = h.buttons(QStringLiteral("Add Station 20 to favourites"));
     ASSERT_EQ(hearts.size(), 1U);
     EXPECT_EQ(static_cast<VelloButton*>(hearts.front())->text(), QStringLiteral("♡"));
 
@@ -165,7 +166,7 @@ TEST(ReleaseMainViewController, AFavouriteToggleRebuildsEveryRowAndScrollsToTheT
     EXPECT_EQ(h.scrollY(), 0);
     EXPECT_EQ(h.preferences.values["favorites"], (Outline {"s20"}));
     h.scrollTo(1500);
-    EXPECT_EQ(static_cast<VelloButton*>(h.buttons(QStringLiteral("Favorite Station 20")).front())->text(),
+    EXPECT_EQ(static_cast<VelloButton*>(h.buttons(QStringLiteral("Remove Station 20 from favourites")).front())->text(),
         QStringLiteral("♥"));
 
     h.clickSidebar(QStringLiteral("Library"));
@@ -302,6 +303,48 @@ TEST(ReleaseMainViewController, TypedSearchTextAndFocusSurviveEveryRender)
     EXPECT_FALSE(h.window->search()->spinner()->isVisible());
     EXPECT_EQ(h.window->search()->parentWidget(), h.window->contentItems().front());
     EXPECT_TRUE(field->hasFocus());
+}
+
+TEST(ReleaseMainViewController, TheKeyboardKeepsItsPlaceThroughRebuildsAndStaysInSight)
+{
+    WindowHarness h;
+    h.deliver(makeStations(60));
+    QApplication::setActiveWindow(h.window.get());
+
+    // Space on a sidebar item: the new item of that screen keeps the focus.
+    h.buttons(QStringLiteral("Browse")).front()->setFocus(Qt::TabFocusReason);
+    pressKey(Qt::Key_Space);
+    h.settle();
+    EXPECT_EQ(h.window->browser().screen(), Screen::Discover);
+    EXPECT_EQ(QApplication::focusWidget(), h.buttons(QStringLiteral("Browse")).front());
+
+    // Space on a heart rebuilds every row: the heart of the same station keeps the focus.
+    h.buttons(QStringLiteral("Add Station 4 to favourites")).front()->setFocus(Qt::TabFocusReason);
+    pressKey(Qt::Key_Space);
+    h.settle();
+    EXPECT_EQ(QApplication::focusWidget(), h.buttons(QStringLiteral("Remove Station 4 from favourites")).front());
+
+    // With the mini player up, a control reached by the keyboard is scrolled clear of it.
+    click(h.buttons(QStringLiteral("Play Station 0")).front());
+    h.settle();
+    PanelView* mini = h.window->miniPlayerPanel();
+    ASSERT_TRUE(mini->isVisible());
+    h.buttons(QStringLiteral("Play Station 2")).front()->setFocus(Qt::TabFocusReason);
+    for (int row = 0; row < 8; ++row) {
+        pressKey(Qt::Key_Down);
+        QWidget* focused = QApplication::focusWidget();
+        const int bottom = focused->mapTo(h.window.get(), QPoint(0, focused->height())).y();
+        EXPECT_LE(bottom, mini->y()) << "row " << row;
+        EXPECT_GE(focused->mapTo(h.window.get(), QPoint(0, 0)).y(), 0);
+    }
+
+    // The mini player is a button for the keyboard and for assistive tools.
+    EXPECT_TRUE(mini->focusPolicy() & Qt::TabFocus);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(mini)->role(), QAccessible::Button);
+    mini->setFocus(Qt::TabFocusReason);
+    pressKey(Qt::Key_Return);
+    h.settle();
+    EXPECT_EQ(h.window->browser().screen(), Screen::Player);
 }
 
 } // namespace

@@ -114,7 +114,8 @@ TEST_F(ReleaseStationRowViewTest, HeartShowsTheFavouriteAndPressesReachTheOwner)
     EXPECT_EQ(plain->favoriteButton()->tintColor(), QColor(Qt::white));
     EXPECT_EQ(plain->playButton()->text(), QStringLiteral("▶"));
     EXPECT_EQ(plain->playButton()->accessibleName(), QStringLiteral("Play Heartbeat FM"));
-    EXPECT_EQ(plain->favoriteButton()->accessibleName(), QStringLiteral("Favorite Heartbeat FM"));
+    EXPECT_EQ(plain->favoriteButton()->accessibleName(), QStringLiteral("Add Heartbeat FM to favourites"));
+    EXPECT_EQ(favourite->favoriteButton()->accessibleName(), QStringLiteral("Remove Heartbeat FM from favourites"));
 
     std::optional<Station> favourited;
     std::optional<Station> played;
