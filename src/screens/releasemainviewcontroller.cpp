@@ -91,6 +91,10 @@ void ReleaseMainViewController::buildShell()
         contentSideInset, contentTopInset, contentSideInset, BrowserController::contentInsetWithPlayer);
     // Takes the height the content leaves free, so no item is ever stretched past its own.
     m_contentLayout->addStretch(1);
+    // Always the viewport's width, whatever an item asks for: an item too wide for it is cut
+    // on its own right instead of pushing every other item past the window's edge.
+    m_contentLayout->setSizeConstraint(QLayout::SetNoConstraint);
+    m_contentStack->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     m_contentScroll->setWidget(m_contentStack);
     m_contentStack->setAutoFillBackground(false);
 

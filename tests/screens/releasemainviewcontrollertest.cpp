@@ -281,6 +281,32 @@ TEST(ReleaseMainViewController, PlayerScreenShowsTheStationCurrentWhenItWasBuilt
     EXPECT_EQ(texts(), (Outline {"Kathmandu FM", station.subtitle(), " Nepal ", "folk"}));
 }
 
+TEST(ReleaseMainViewController, ALongCountryIsCutInsideThePlayerPanelAtTheMinimumWidth)
+{
+    WindowHarness h;
+    h.window->resize(920, 760);
+    const std::string country = "The United Kingdom Of Great Britain And Northern Ireland";
+    h.deliver({makeStation("uk", "Long Wave", country, country + " folk")});
+    click(h.buttons(QStringLiteral("Play Long Wave")).front());
+    h.clickSidebar(QStringLiteral("Player"));
+
+    const QWidget* viewport = h.window->contentScroll()->viewport();
+    EXPECT_EQ(h.window->contentStack()->width(), viewport->width());
+    const auto* panel = h.window->contentStack()->findChild<PanelView*>(QStringLiteral("playerPanel"));
+    const auto badges = panel->findChildren<PanelView*>(QStringLiteral("badge"));
+    ASSERT_EQ(badges.size(), 2U);
+    for (const PanelView* badge : badges) {
+        EXPECT_LE(badge->mapTo(panel, QPoint(badge->width(), 0)).x(), panel->width() - 34);
+        EXPECT_TRUE(badge->findChild<ElidedLabel*>()->displayedText().endsWith(u'…'));
+    }
+    for (QAbstractButton* button : h.window->contentStack()->findChildren<QAbstractButton*>()) {
+        if (button->isVisible()) {
+            EXPECT_LE(button->mapTo(viewport, QPoint(button->width(), 0)).x(), viewport->width())
+                << button->accessibleName().toStdString();
+        }
+    }
+}
+
 TEST(ReleaseMainViewController, TypedSearchTextAndFocusSurviveEveryRender)
 {
     WindowHarness h;
