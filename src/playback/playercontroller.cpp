@@ -18,10 +18,11 @@ PlayerController::~PlayerController() = default;
 void PlayerController::play(const Station& station)
 {
     const std::optional<std::string> address = station.radioURL();
-    if (!address || !isPlayableStreamAddress(*address)) {
+    const std::optional<std::string> encoded = address ? encodedStreamAddress(*address) : std::nullopt;
+    if (!encoded) {
         return;
     }
-    std::unique_ptr<MediaPlayer> player = m_backend.createPlayer(*address);
+    std::unique_ptr<MediaPlayer> player = m_backend.createPlayer(*encoded);
     if (!player) {
         // The back end applies its own, stricter reading of the address; a refusal there is
         // the same as an address that does not parse.

@@ -202,17 +202,30 @@ TEST(ReleaseMainViewController, TheMiniPlayerAppearsWithAStationAndOpensThePlaye
     EXPECT_EQ(h.window->browser().screen(), Screen::Player);
 }
 
-TEST(ReleaseMainViewController, AStationThatCannotPlayLeavesTheMiniPlayerHidden)
+TEST(ReleaseMainViewController, OnlyAWebAddressPlaysAndItPlaysEncoded)
 {
-    WindowHarness h;
-    Station silent = makeStation("x", "Silent");
-    silent.url = std::nullopt;
-    silent.url_resolved = std::nullopt;
-    h.deliver({silent});
-    click(h.buttons(QStringLiteral("Play Silent")).front());
-    h.settle();
-    EXPECT_FALSE(h.window->miniPlayerPanel()->isVisible());
-    EXPECT_EQ(h.window->contentStack()->layout()->contentsMargins().bottom(), 28);
+    struct Case {
+        std::optional<std::string> address;
+        std::string opened;
+    };
+    const Case cases[] = {
+        {std::nullopt, ""},
+        {"file:///etc/passwd", ""},
+        {"http://radio.köln.de/ström.mp3", "http://radio.xn--kln-sna.de/str%C3%B6m.mp3"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.address.value_or("none"));
+        WindowHarness h;
+        Station station = makeStation("x", "Station");
+        station.url = c.address;
+        station.url_resolved = c.address;
+        h.deliver({station});
+        click(h.buttons(QStringLiteral("Play Station")).front());
+        h.settle();
+        EXPECT_EQ(h.window->miniPlayerPanel()->isVisible(), !c.opened.empty());
+        EXPECT_EQ(h.window->contentStack()->layout()->contentsMargins().bottom(), c.opened.empty() ? 28 : 120);
+        EXPECT_EQ(h.media.players.empty() ? std::string() : h.media.players.back()->url, c.opened);
+    }
 }
 
 TEST(ReleaseMainViewController, TransportButtonsSendTheSameCommandsFromEveryRow)
