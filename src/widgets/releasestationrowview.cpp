@@ -84,12 +84,16 @@ ReleaseStationRowView::ReleaseStationRowView(
         }
     });
 
+    // A stack centred in the row: the stretches above and below take the spare height, which
+    // the layout would otherwise spread between the lines.
     auto* texts = new QVBoxLayout;
     texts->setSpacing(4);
     texts->setContentsMargins(0, 0, 0, 0);
+    texts->addStretch(1);
     texts->addWidget(m_nameLabel);
     texts->addWidget(m_subtitleLabel);
     texts->addWidget(m_metaLabel);
+    texts->addStretch(1);
 
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(edgeInset + artworkSide + artworkToText, 0, edgeInset, 0);
