@@ -9,6 +9,7 @@
 #include "widgets/artworkloader.h"
 #include "widgets/aspectfillimageview.h"
 #include "widgets/elidedlabel.h"
+#include "widgets/imagedecoderwarnings.h"
 #include "widgets/palette.h"
 #include "widgets/releasestationrowview.h"
 #include "widgets/resources.h"
@@ -54,6 +55,7 @@ ReleaseMainViewController::ReleaseMainViewController(StationSource& source, Medi
     , m_artwork(artwork)
     , m_browser(std::make_unique<BrowserController>(*this, source, media, http, preferences, queue))
 {
+    silenceImageDecoderWarnings();
     buildShell();
     renderSidebar();
     m_browser->viewDidLoad();

@@ -1,5 +1,7 @@
 #include "artworkloader.h"
 
+#include "imagedecoderwarnings.h"
+
 #include <QBuffer>
 #include <QImageReader>
 #include <QUrl>
@@ -39,7 +41,7 @@ bool isAcceptedFormat(const QByteArray& format)
 // need more than the allocation limit (a few bytes of PNG can claim gigapixels).
 QImage decodeLogo(const QByteArray& body, int target, int allocationLimitMegabytes)
 {
-    if (body.isEmpty()) {
+    if (body.isEmpty() || !isWholeImage(body)) {
         return {};
     }
     QBuffer buffer;
