@@ -44,6 +44,7 @@ protected:
 
 private:
     void buildMenu();
+    void showAbout();
 
     ReleaseMainViewController* m_controller;
     QMenu* m_applicationMenu = nullptr;
