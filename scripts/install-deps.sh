@@ -18,6 +18,8 @@ packages=(
   icecast2 xvfb xauth pulseaudio pulseaudio-utils xdotool
   # a font with every glyph the interface draws
   fonts-dejavu-core fonts-noto-core
+  # station names in Chinese, Japanese and Korean, and with emoji
+  fonts-noto-cjk fonts-noto-color-emoji
 )
 
 missing=()

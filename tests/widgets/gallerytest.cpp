@@ -38,14 +38,15 @@ QImage glyphImage(const QString& text)
     return image;
 }
 
-// Every character the interface draws has a font: its rendering is neither empty nor the
-// box drawn for a character no font has.
+// Every character the interface draws, and the scripts of station names (CJK, emoji), has a
+// font: its rendering is neither empty nor the box drawn for a character no font has.
 TEST(Gallery, EveryInterfaceGlyphHasAFont)
 {
     const QImage blank = glyphImage(QString());
     const QImage missing = glyphImage(QString(QChar(0xE0AB)));
     for (const QString& glyph : {QStringLiteral("⌕"), QStringLiteral("♡"), QStringLiteral("♥"), QStringLiteral("▶"),
-             QStringLiteral("◀"), QStringLiteral("❚"), QStringLiteral("…")}) {
+             QStringLiteral("◀"), QStringLiteral("❚"), QStringLiteral("…"), QStringLiteral("東"), QStringLiteral("한"),
+             QStringLiteral("🎵")}) {
         const QImage drawn = glyphImage(glyph);
         EXPECT_NE(drawn, blank) << glyph.toStdString();
         EXPECT_NE(drawn, missing) << glyph.toStdString();
