@@ -202,6 +202,29 @@ TEST(ReleaseMainViewController, TheMiniPlayerAppearsWithAStationAndOpensThePlaye
     EXPECT_EQ(h.window->browser().screen(), Screen::Player);
 }
 
+// Under AddressSanitizer a row that outlived its station would fail here as it paints.
+TEST(ReleaseMainViewController, ANewCatalogKeepsTheMiniPlayerAndDropsTheOldRowsFirst)
+{
+    WindowHarness h;
+    h.deliver(makeStations(300));
+    h.clickSidebar(QStringLiteral("Browse"));
+    click(h.buttons(QStringLiteral("Play Station 5")).front());
+    h.settle();
+    h.scrollTo(1500);
+
+    std::vector<Station> next = makeStations(300);
+    for (Station& station : next) {
+        station.name = "New " + *station.name;
+    }
+    h.deliver(std::move(next));
+    h.window->grab();
+    h.scrollTo(3000);
+    h.window->grab();
+    EXPECT_EQ(h.window->miniTitle()->text(), QStringLiteral("Station 5"));
+    EXPECT_TRUE(h.window->miniPlayerPanel()->isVisible());
+    EXPECT_EQ(h.rowNames().front().substr(0, 4), "New ");
+}
+
 TEST(ReleaseMainViewController, OnlyAWebAddressPlaysAndItPlaysEncoded)
 {
     struct Case {
