@@ -322,9 +322,15 @@ TEST(ReleaseMainViewController, ALongCountryIsCutInsideThePlayerPanelAtTheMinimu
     WindowHarness h;
     h.window->resize(920, 760);
     const std::string country = "The United Kingdom Of Great Britain And Northern Ireland";
-    h.deliver({makeStation("uk", "Long Wave", country, country + " folk")});
+    h.deliver({makeStation("uk", "Long Wave", country, country + " folk"),
+        makeStation("jp", "東京ジャズ FM 🎷", std::string("Japan"), std::string("jazz")),
+        makeStation("kr", "서울 인디 🎸 Radio", std::string("South Korea"), std::string("indie")),
+        makeStation("cn", "上海古典音乐 🎻", std::string("China"), std::string("classical")),
+        makeStation("em", "🌊 Ocean Waves 🌙", std::string("Portugal"), std::string("ambient"))});
+    h.saveShot(QStringLiteral("station-names-cjk-emoji"));
     click(h.buttons(QStringLiteral("Play Long Wave")).front());
     h.clickSidebar(QStringLiteral("Player"));
+    h.saveShot(QStringLiteral("player-long-country-minimum-width"));
 
     const QWidget* viewport = h.window->contentScroll()->viewport();
     EXPECT_EQ(h.window->contentStack()->width(), viewport->width());
@@ -341,6 +347,10 @@ TEST(ReleaseMainViewController, ALongCountryIsCutInsideThePlayerPanelAtTheMinimu
                 << button->accessibleName().toStdString();
         }
     }
+    QApplication::setActiveWindow(h.window.get());
+    panel->findChildren<QAbstractButton*>().at(1)->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(QApplication::focusWidget()->accessibleName(), QStringLiteral("Play"));
+    h.saveShot(QStringLiteral("focused-play-button"));
 }
 
 TEST(ReleaseMainViewController, TypedSearchTextAndFocusSurviveEveryRender)

@@ -110,6 +110,14 @@ std::vector<std::string> WindowHarness::rowNames() const
     return names;
 }
 
+void WindowHarness::saveShot(const QString& name) const
+{
+    const QString directory = qEnvironmentVariable("VELLO_SHOTS_DIR");
+    if (!directory.isEmpty()) {
+        window->grab().save(directory + u'/' + name + QStringLiteral(".png"));
+    }
+}
+
 void click(QWidget* widget)
 {
     const QPointF middle = QRectF(widget->rect()).center();

@@ -49,6 +49,9 @@ struct WindowHarness {
     void scrollTo(int y);
     // The stations of the rows that exist now, in list order.
     [[nodiscard]] std::vector<std::string> rowNames() const;
+    // Saves the window as <name>.png into $VELLO_SHOTS_DIR, when that is set: the pictures in
+    // docs/screens come from the tests that check what they show.
+    void saveShot(const QString& name) const;
 };
 
 // Clicks `widget` in its middle with the left button.
