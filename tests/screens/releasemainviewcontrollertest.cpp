@@ -327,6 +327,7 @@ TEST(ReleaseMainViewController, ALongCountryIsCutInsideThePlayerPanelAtTheMinimu
     const QWidget* viewport = h.window->contentScroll()->viewport();
     EXPECT_EQ(h.window->contentStack()->width(), viewport->width());
     const auto* panel = h.window->contentStack()->findChild<PanelView*>(QStringLiteral("playerPanel"));
+    EXPECT_EQ(panel->width(), viewport->width() - 2 * 26);
     const auto badges = panel->findChildren<PanelView*>(QStringLiteral("badge"));
     ASSERT_EQ(badges.size(), 2U);
     for (const PanelView* badge : badges) {
