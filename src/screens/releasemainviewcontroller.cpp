@@ -378,6 +378,8 @@ void ReleaseMainViewController::restoreSearchFocus()
     if (!std::exchange(m_searchFocus.focused, false)) {
         return;
     }
+    // The field is back where it was: the content keeps its scroll.
+    const QScopedValueRollback quiet(m_restoringFocus, true);
     QLineEdit* field = m_search->textField();
     field->setFocus(Qt::OtherFocusReason);
     if (m_searchFocus.selectionStart >= 0 && m_searchFocus.selectionLength > 0) {

@@ -121,6 +121,9 @@ TEST(ReleaseMainViewController, DiscoverPagingKeepsTheRowsOnScreenWhereTheyWere)
     h.clickSidebar(QStringLiteral("Browse"));
     ASSERT_EQ(h.contentOutline().back(), "list:40");
 
+    // The search field keeps its focus through the rebuild without pulling the content up.
+    QApplication::setActiveWindow(h.window.get());
+    h.window->search()->textField()->setFocus();
     QScrollBar* bar = h.window->contentScroll()->verticalScrollBar();
     bar->setValue(bar->maximum());
     const int origin = bar->value();
@@ -138,6 +141,7 @@ TEST(ReleaseMainViewController, DiscoverPagingKeepsTheRowsOnScreenWhereTheyWere)
 
     EXPECT_EQ(h.contentOutline().back(), "list:80");
     EXPECT_EQ(bar->value(), origin);
+    EXPECT_TRUE(h.window->search()->textField()->hasFocus());
     const auto rowsAfter = h.rowNames();
     ASSERT_FALSE(rowsBefore.empty());
     EXPECT_NE(std::find(rowsAfter.begin(), rowsAfter.end(), rowsBefore.back()), rowsAfter.end());
