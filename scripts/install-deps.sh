@@ -20,6 +20,8 @@ packages=(
   dbus dbus-daemon desktop-file-utils appstream
   # a font with every glyph the interface draws
   fonts-dejavu-core fonts-noto-core
+  # station names in Chinese, Japanese and Korean, and with emoji
+  fonts-noto-cjk fonts-noto-color-emoji
 )
 
 missing=()

@@ -58,14 +58,12 @@ QString MainWindow::windowTitleFor(const NowPlaying& nowPlaying)
 void MainWindow::buildMenu()
 {
     m_applicationMenu = menuBar()->addMenu(appName);
+    // The menu is drawn by Qt's style: it takes the dark theme from the palette.
+    m_applicationMenu->setPalette(velloDarkPalette(m_applicationMenu->palette()));
 
     QAction* about = m_applicationMenu->addAction(QStringLiteral("About ") + appName);
     about->setMenuRole(QAction::AboutRole);
-    connect(about, &QAction::triggered, this, [this] {
-        QMessageBox::about(this, QStringLiteral("About ") + appName,
-            appName + u' ' + QCoreApplication::applicationVersion()
-                + QStringLiteral("\nInternet radio, most popular first."));
-    });
+    connect(about, &QAction::triggered, this, &MainWindow::showAbout);
     m_applicationMenu->addSeparator();
 
     QAction* reload = m_applicationMenu->addAction(QStringLiteral("Reload Stations"));
@@ -96,6 +94,21 @@ void MainWindow::buildMenu()
     quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     quit->setMenuRole(QAction::QuitRole);
     connect(quit, &QAction::triggered, this, &QWidget::close);
+}
+
+void MainWindow::showAbout()
+{
+    auto* box = new QMessageBox(QMessageBox::NoIcon, QStringLiteral("About ") + appName,
+        appName + u' ' + QCoreApplication::applicationVersion()
+            + QStringLiteral("\nInternet radio, most popular first."),
+        QMessageBox::Ok, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    // A dialog is a window of its own and does not inherit the window's colours.
+    box->setPalette(velloDarkPalette(box->palette()));
+    if (const QIcon icon = windowIcon(); !icon.isNull()) {
+        box->setIconPixmap(icon.pixmap(64, 64));
+    }
+    box->open();
 }
 
 void MainWindow::centerOnScreen()

@@ -49,6 +49,7 @@ protected:
 private:
     void buildMenu();
     void followNowPlaying();
+    void showAbout();
 
     ReleaseMainViewController* m_controller;
     QMenu* m_applicationMenu = nullptr;

@@ -60,13 +60,14 @@ PlayerController::~PlayerController() = default;
 void PlayerController::play(const Station& station)
 {
     const std::optional<std::string> address = station.radioURL();
-    if (!address || !isPlayableStreamAddress(*address)) {
+    const std::optional<std::string> encoded = address ? encodedStreamAddress(*address) : std::nullopt;
+    if (!encoded) {
         return;
     }
-    const bool playlist = mightBePlaylistAddress(*address);
+    const bool playlist = mightBePlaylistAddress(*encoded);
     std::unique_ptr<MediaPlayer> player;
     if (!playlist) {
-        player = m_backend.createPlayer(*address);
+        player = m_backend.createPlayer(*encoded);
         if (!player) {
             // The back end applies its own, stricter reading of the address; a refusal there is
             // the same as an address that does not parse.
@@ -78,7 +79,7 @@ void PlayerController::play(const Station& station)
         m_streamTitle.clear();
     }
     m_currentStation = station;
-    m_address = *address;
+    m_address = *encoded;
     m_readAsPlaylist = playlist;
     m_machine.start();
     // The back end's players silence themselves when destroyed, so replacing the old one here

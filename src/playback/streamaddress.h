@@ -1,11 +1,18 @@
 #pragma once
 
+#include <optional>
+#include <string>
 #include <string_view>
 
 namespace Vello {
 
+// The form of `address` to open, with an internationalised host in its ASCII form and other
+// non-ASCII text percent-encoded, as a strict URL parser writes it; nothing when the address
+// is not playable (below).
+[[nodiscard]] std::optional<std::string> encodedStreamAddress(std::string_view address);
+
 // Whether `address` is one the player may open: an absolute http or https address (scheme in
-// any case) with a host, made only of characters an address may hold. Catalog entries are
+// any case) with a host, made only of characters an address may hold once encoded. Catalog entries are
 // untrusted, so anything else (local files, devices, other protocols, text that does not
 // parse) is refused.
 [[nodiscard]] bool isPlayableStreamAddress(std::string_view address);

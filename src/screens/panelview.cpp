@@ -1,11 +1,53 @@
 #include "panelview.h"
 
+#include "widgets/focusring.h"
+
+#include <QAccessibleWidget>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <mutex>
 #include <utility>
 
 namespace Vello {
+
+namespace {
+
+// Assistive tools see a clickable panel as the button it acts as, with a press action.
+class ClickablePanelAccessible final : public QAccessibleWidget {
+public:
+    explicit ClickablePanelAccessible(PanelView* panel)
+        : QAccessibleWidget(panel, QAccessible::Button)
+    {
+    }
+
+    [[nodiscard]] QStringList actionNames() const override
+    {
+        return QStringList {pressAction()} + QAccessibleWidget::actionNames();
+    }
+
+    void doAction(const QString& actionName) override
+    {
+        if (actionName == pressAction()) {
+            static_cast<PanelView*>(widget())->activate();
+            return;
+        }
+        QAccessibleWidget::doAction(actionName);
+    }
+};
+
+QAccessibleInterface* clickablePanelInterface(const QString& className, QObject* object)
+{
+    auto* panel = qobject_cast<PanelView*>(object);
+    if (className != QLatin1String(PanelView::staticMetaObject.className()) || panel == nullptr
+        || !panel->isClickable()) {
+        return nullptr;
+    }
+    return new ClickablePanelAccessible(panel);
+}
+
+} // namespace
 
 PanelView::PanelView(qreal cornerRadius, const QColor& fill, const QColor& border, QWidget* parent)
     : QWidget(parent)
@@ -13,11 +55,35 @@ PanelView::PanelView(qreal cornerRadius, const QColor& fill, const QColor& borde
     , m_fill(fill)
     , m_border(border)
 {
+    static std::once_flag factoryInstalled;
+    std::call_once(factoryInstalled, [] { QAccessible::installFactory(clickablePanelInterface); });
 }
 
 void PanelView::setOnClick(std::function<void()> action)
 {
     m_onClick = std::move(action);
+    setFocusPolicy(m_onClick ? Qt::TabFocus : Qt::NoFocus);
+}
+
+void PanelView::activate()
+{
+    // The action may rebuild the window around this panel: copy it, and touch nothing after.
+    const auto action = m_onClick;
+    if (action) {
+        action();
+    }
+}
+
+void PanelView::keyPressEvent(QKeyEvent* event)
+{
+    const bool press
+        = isActivationKey(*event) || (event->key() == Qt::Key_Space && event->modifiers() == Qt::NoModifier);
+    if (!m_onClick || !press) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    activate();
 }
 
 void PanelView::paintEvent(QPaintEvent* /*event*/)
@@ -28,11 +94,14 @@ void PanelView::paintEvent(QPaintEvent* /*event*/)
     if (m_border.alpha() == 0) {
         painter.setPen(Qt::NoPen);
         painter.drawRoundedRect(QRectF(rect()), m_cornerRadius, m_cornerRadius);
-        return;
+    } else {
+        // Half a pixel in, so the one-pixel hairline falls on whole pixels instead of blurring.
+        painter.setPen(QPen(m_border, 1));
+        painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), m_cornerRadius, m_cornerRadius);
     }
-    // Half a pixel in, so the one-pixel hairline falls on whole pixels instead of blurring.
-    painter.setPen(QPen(m_border, 1));
-    painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), m_cornerRadius, m_cornerRadius);
+    if (hasFocus()) {
+        paintFocusRing(painter, QRectF(rect()), m_cornerRadius);
+    }
 }
 
 void PanelView::mousePressEvent(QMouseEvent* event)
@@ -54,9 +123,7 @@ void PanelView::mouseReleaseEvent(QMouseEvent* event)
         return;
     }
     event->accept();
-    // The action may rebuild the window around this panel: copy it, and touch nothing after.
-    const auto action = m_onClick;
-    action();
+    activate();
 }
 
 } // namespace Vello

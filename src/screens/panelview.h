@@ -21,12 +21,18 @@ public:
     // Transparent when the panel has no border.
     [[nodiscard]] QColor borderColor() const { return m_border; }
 
+    // With an action the panel is also a button for the keyboard and for assistive tools: Tab
+    // reaches it, and Space, Enter or Return run the action.
     void setOnClick(std::function<void()> action);
+    [[nodiscard]] bool isClickable() const { return static_cast<bool>(m_onClick); }
+    // Runs the click action, if there is one.
+    void activate();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     qreal m_cornerRadius;

@@ -9,6 +9,7 @@
 #include "widgets/artworkloader.h"
 #include "widgets/aspectfillimageview.h"
 #include "widgets/elidedlabel.h"
+#include "widgets/imagedecoderwarnings.h"
 #include "widgets/palette.h"
 #include "widgets/releasestationrowview.h"
 #include "widgets/resources.h"
@@ -18,11 +19,15 @@
 #include "widgets/vellobutton.h"
 #include "widgets/volumecontrol.h"
 
+#include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
+#include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QVBoxLayout>
 
@@ -54,6 +59,7 @@ ReleaseMainViewController::ReleaseMainViewController(StationSource& source, Medi
     , m_artwork(artwork)
     , m_browser(std::make_unique<BrowserController>(*this, source, media, http, preferences, queue))
 {
+    silenceImageDecoderWarnings();
     buildShell();
     installVolumeShortcuts();
     renderSidebar();
@@ -92,13 +98,16 @@ void ReleaseMainViewController::buildShell()
         contentSideInset, contentTopInset, contentSideInset, BrowserController::contentInsetWithPlayer);
     // Takes the height the content leaves free, so no item is ever stretched past its own.
     m_contentLayout->addStretch(1);
+    // Always the viewport's width, whatever an item asks for: an item too wide for it is cut
+    // on its own right instead of pushing every other item past the window's edge.
+    m_contentLayout->setSizeConstraint(QLayout::SetNoConstraint);
+    m_contentStack->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     m_contentScroll->setWidget(m_contentStack);
     m_contentStack->setAutoFillBackground(false);
 
     m_search = new SearchPillView(this);
     m_search->hide();
     QLineEdit* field = m_search->textField();
-    field->setAccessibleName(field->placeholderText());
     // Only the person's edits start a search; text set by the program does not.
     connect(field, &QLineEdit::textEdited, this, [this] { m_browser->controlTextDidChange(); });
 
@@ -114,8 +123,9 @@ void ReleaseMainViewController::buildShell()
 
     m_miniPlayerPanel = new PanelView(14, QColor::fromRgbF(0.052F, 0.064F, 0.078F, 0.98F), velloBorder(), this);
     m_miniPlayerPanel->setObjectName(QStringLiteral("miniPlayer"));
-    m_miniPlayerPanel->setAccessibleName(QStringLiteral("Now Playing"));
+    // A button to assistive tools: the action comes before anything that asks how it reads.
     m_miniPlayerPanel->setOnClick([this] { m_browser->openPlayer(); });
+    m_miniPlayerPanel->setAccessibleName(QStringLiteral("Now Playing"));
     m_miniTitle = makeLabel({}, 15, QFont::Bold, Qt::white);
     m_miniTitle->setObjectName(QStringLiteral("miniTitle"));
     auto* miniLayout = new QHBoxLayout(m_miniPlayerPanel);
@@ -135,6 +145,86 @@ void ReleaseMainViewController::buildShell()
     m_sidebar->lower();
     m_miniPlayerPanel->raise();
     layoutShell();
+    followKeyboardFocus();
+}
+
+void ReleaseMainViewController::followKeyboardFocus()
+{
+    // The content scrolls to show whatever takes the focus, clear of the mini player; the
+    // list's own hand-overs while it builds rows follow the person's scroll instead.
+    m_miniPlayerPanel->installEventFilter(this);
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* /*old*/, QWidget* now) {
+        if (now != nullptr && !m_restoringFocus && !(m_stationList && m_stationList->isUpdating())) {
+            m_contentScroll->reveal(now);
+        }
+    });
+}
+
+bool ReleaseMainViewController::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_miniPlayerPanel
+        && (event->type() == QEvent::Show || event->type() == QEvent::Hide || event->type() == QEvent::Move)) {
+        m_contentScroll->setObscuredBottom(
+            m_miniPlayerPanel->isVisibleTo(this) ? m_contentScroll->height() - m_miniPlayerPanel->y() : 0);
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void ReleaseMainViewController::keyPressEvent(QKeyEvent* event)
+{
+    // Keys that scroll reach the content from anywhere in the window, the sidebar included.
+    switch (event->key()) {
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        QCoreApplication::sendEvent(m_contentScroll, event);
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+void ReleaseMainViewController::rememberFocus(QWidget* within)
+{
+    QWidget* focused = QApplication::focusWidget();
+    QLineEdit* field = m_search->textField();
+    if (focused == nullptr || !within->isAncestorOf(focused)) {
+        return;
+    }
+    if (focused == field) {
+        m_searchFocus.focused = true;
+        m_searchFocus.cursor = field->cursorPosition();
+        m_searchFocus.selectionStart = field->selectionStart();
+        m_searchFocus.selectionLength = static_cast<int>(field->selectedText().size());
+    } else if (m_stationList && m_stationList->focusedStation()) {
+        m_focusedStation = m_stationList->focusedStation();
+    } else {
+        m_focusedControl = focused->accessibleName();
+    }
+    // Dropped views would pass the focus on, and the scroll area would chase it.
+    focused->clearFocus();
+}
+
+void ReleaseMainViewController::restoreFocus(QWidget* within)
+{
+    const QScopedValueRollback quiet(m_restoringFocus, true);
+    const QString name = std::exchange(m_focusedControl, QString());
+    const auto station = std::exchange(m_focusedStation, std::nullopt);
+    QWidget* successor = nullptr;
+    if (station && m_stationList && within == m_contentStack
+        && m_stationList->focusStation(station->first, station->second)) {
+        successor = QApplication::focusWidget();
+    }
+    for (QAbstractButton* button : within->findChildren<QAbstractButton*>()) {
+        if (successor == nullptr && !name.isEmpty() && button->accessibleName() == name && button->isVisibleTo(this)) {
+            successor = button;
+            button->setFocus(Qt::OtherFocusReason);
+        }
+    }
+    if (successor != nullptr) {
+        m_contentScroll->reveal(successor);
+    }
 }
 
 void ReleaseMainViewController::layoutShell()
@@ -251,6 +341,7 @@ void ReleaseMainViewController::installVolumeShortcuts()
 
 void ReleaseMainViewController::renderSidebar()
 {
+    rememberFocus(m_sidebar);
     while (QLayoutItem* item = m_sidebarLayout->takeAt(0)) {
         if (QWidget* widget = item->widget()) {
             discard(widget);
@@ -278,6 +369,7 @@ void ReleaseMainViewController::renderSidebar()
     spacer->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
     m_sidebarLayout->addWidget(spacer, 1);
     spacer->show();
+    restoreFocus(m_sidebar);
 }
 
 SidebarNavButton* ReleaseMainViewController::makeNavButton(
@@ -292,13 +384,6 @@ SidebarNavButton* ReleaseMainViewController::makeNavButton(
 
 void ReleaseMainViewController::detachPersistentViews()
 {
-    QLineEdit* field = m_search->textField();
-    if (m_search->parentWidget() != this) {
-        m_searchFocus.focused = field->hasFocus();
-        m_searchFocus.cursor = field->cursorPosition();
-        m_searchFocus.selectionStart = field->selectionStart();
-        m_searchFocus.selectionLength = static_cast<int>(field->selectedText().size());
-    }
     for (QWidget* view : {static_cast<QWidget*>(m_search), static_cast<QWidget*>(m_playerHero),
              static_cast<QWidget*>(m_railTitle), static_cast<QWidget*>(m_railMeta)}) {
         if (view->parentWidget() != this) {
@@ -312,6 +397,7 @@ void ReleaseMainViewController::discardContent()
 {
     // The list reads stations that the next catalog replaces: it lets go of them before anything
     // else can make it build a row.
+    rememberFocus(m_contentStack);
     if (m_stationList) {
         m_stationList->retire();
         m_stationList.clear();
@@ -350,6 +436,8 @@ void ReleaseMainViewController::restoreSearchFocus()
     if (!std::exchange(m_searchFocus.focused, false)) {
         return;
     }
+    // The field is back where it was: the content keeps its scroll.
+    const QScopedValueRollback quiet(m_restoringFocus, true);
     QLineEdit* field = m_search->textField();
     field->setFocus(Qt::OtherFocusReason);
     if (m_searchFocus.selectionStart >= 0 && m_searchFocus.selectionLength > 0) {
@@ -398,6 +486,7 @@ void ReleaseMainViewController::render(bool resetScroll)
         m_stationList->startTracking();
     }
     restoreSearchFocus();
+    restoreFocus(m_contentStack);
 }
 
 QWidget* ReleaseMainViewController::makeHomeHeroRow()

@@ -14,7 +14,9 @@
 #include <QWidget>
 
 #include <memory>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 class QLabel;
@@ -90,6 +92,8 @@ Q_SIGNALS:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void buildShell();
@@ -101,6 +105,11 @@ private:
     // Makes the scroll area take the content's new height now, so a scroll position can be set.
     void syncContentGeometry();
     void restoreSearchFocus();
+    void followKeyboardFocus();
+    // Rebuilds keep the keyboard on the same control: the focus in `within` (the content or the
+    // sidebar) is noted before the old views go and given to their successor after.
+    void rememberFocus(QWidget* within);
+    void restoreFocus(QWidget* within);
 
     // The loading, empty-catalog or error status with its progress or "Try Again", if any.
     void appendStatusPanel();
@@ -153,6 +162,9 @@ private:
         int selectionLength = 0;
     };
     SearchFocus m_searchFocus;
+    std::optional<std::pair<std::string, std::size_t>> m_focusedStation;
+    QString m_focusedControl;
+    bool m_restoringFocus = false;
 };
 
 } // namespace Vello

@@ -157,22 +157,15 @@ PanelView* makeBadge(const QString& title, const QColor& accent)
     auto* badge = new PanelView(11, fill, border);
     badge->setObjectName(QStringLiteral("badge"));
     badge->setFixedHeight(22);
-    badge->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 
-    // A plain label: the badge grows with its text instead of cutting it.
-    auto* label = new QLabel(badge);
-    label->setTextFormat(Qt::PlainText);
-    // One line whatever the catalog holds: a stray line break would split the tag in two.
-    QString line = title;
-    line.replace(u'\n', u' ').replace(u'\r', u' ');
-    label->setText(line);
+    // As wide as its text until the column runs out; then the text is cut with an ellipsis.
+    badge->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed);
+    auto* label = new ElidedLabel(title, badge);
     label->setFont(pixelFont(11, QFont::Bold));
-    QPalette colors = label->palette();
-    colors.setColor(QPalette::WindowText, accent);
-    label->setPalette(colors);
+    label->setTextColor(accent);
     label->setAccessibleName(title);
     // An empty label still claims a few pixels; an empty tag is only its padding.
-    label->setVisible(!line.isEmpty());
+    label->setVisible(!title.isEmpty());
 
     auto* layout = new QHBoxLayout(badge);
     layout->setContentsMargins(8, 0, 8, 0);

@@ -3,7 +3,9 @@
 #include "sectionbuilders.h"
 
 #include <QAbstractScrollArea>
+#include <QApplication>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QScrollBar>
 
@@ -66,20 +68,44 @@ void StationListView::startTracking()
 
 void StationListView::updateVisibleRows()
 {
+    // Building and dropping rows moves focus and may scroll, which asks for another update
+    // from inside this one: that one runs after the current pass instead of inside it.
+    if (m_updating) {
+        m_updateAgain = true;
+        return;
+    }
+    m_updating = true;
+    // A few passes settle any position; a scroll that keeps moving waits for its next signal.
+    for (int pass = 0; pass < 4; ++pass) {
+        m_updateAgain = false;
+        updateRowsOnce();
+        if (!m_updateAgain) {
+            break;
+        }
+    }
+    m_updating = false;
+}
+
+StationListView::VisibleRange StationListView::visibleRange() const
+{
+    // Before the list is placed in its scroll area (or when it stands elsewhere), only its
+    // top is taken as visible.
+    if (m_scrollArea && m_scrollArea->viewport()->isAncestorOf(this)) {
+        const QWidget* viewport = m_scrollArea->viewport();
+        const int top = mapFrom(viewport, QPoint(0, 0)).y();
+        return {top, top + viewport->height()};
+    }
+    return {0, 0};
+}
+
+void StationListView::updateRowsOnce()
+{
     if (!m_tracking || m_stations.empty()) {
         return;
     }
-    // Which part of the list the viewport shows. Before the list is placed in its scroll area
-    // (or when it stands elsewhere), only its top is taken as visible.
-    int visibleTop = 0;
-    int visibleBottom = 0;
-    if (m_scrollArea && m_scrollArea->viewport()->isAncestorOf(this)) {
-        const QWidget* viewport = m_scrollArea->viewport();
-        visibleTop = mapFrom(viewport, QPoint(0, 0)).y();
-        visibleBottom = visibleTop + viewport->height();
-    }
-    const int wantedTop = std::max(0, visibleTop - overscan);
-    const int wantedBottom = std::min(contentHeight(), visibleBottom + overscan);
+    const VisibleRange visible = visibleRange();
+    const int wantedTop = std::max(0, visible.top - overscan);
+    const int wantedBottom = std::min(contentHeight(), visible.bottom + overscan);
 
     const std::size_t last = m_stations.size() - 1;
     std::size_t first = 1;
@@ -89,16 +115,8 @@ void StationListView::updateVisibleRows()
         end = std::min(last, static_cast<std::size_t>((wantedBottom - 1) / rowPitch)) + 1;
     }
 
-    for (auto row = m_rows.begin(); row != m_rows.end();) {
-        if (row->first < first || row->first >= end) {
-            const auto next = std::next(row);
-            dropRow(row);
-            row = next;
-        } else {
-            ++row;
-        }
-    }
-    for (std::size_t index = first; index < end; ++index) {
+    // New rows first, so that focus leaving a dropped row has somewhere to go.
+    for (std::size_t index = first; index < end && m_tracking; ++index) {
         if (m_rows.contains(index)) {
             continue;
         }
@@ -107,15 +125,167 @@ void StationListView::updateVisibleRows()
         row->show();
         m_rows.emplace(index, row);
     }
+    std::vector<std::size_t> leaving;
+    for (const auto& [index, row] : m_rows) {
+        if (index < first || index >= end) {
+            leaving.push_back(index);
+        }
+    }
+    // The focus stays in sight: a focused row scrolled out of view hands it to one in view.
+    if (const std::optional<std::size_t> focused = rowHolding(QApplication::focusWidget());
+        focused && !isInView(*focused, visible)) {
+        handOverFocus(*focused, first, end);
+    }
+    for (const std::size_t index : leaving) {
+        if (const auto row = m_rows.find(index); row != m_rows.end()) {
+            dropRow(row);
+        }
+    }
+}
+
+bool StationListView::isInView(std::size_t index, VisibleRange visible) const
+{
+    const QRect rect = rowRect(index, width());
+    return rect.top() >= visible.top && rect.bottom() < visible.bottom;
+}
+
+std::optional<std::size_t> StationListView::rowHolding(const QWidget* widget) const
+{
+    for (const auto& [index, row] : m_rows) {
+        if (widget != nullptr && row->isAncestorOf(widget)) {
+            return index;
+        }
+    }
+    return std::nullopt;
+}
+
+std::vector<QWidget*> StationListView::controlsOf(const QWidget* row)
+{
+    std::vector<QWidget*> controls;
+    for (QWidget* child : row->findChildren<QWidget*>()) {
+        if ((child->focusPolicy() & Qt::TabFocus) != 0 && !child->isHidden()) {
+            controls.push_back(child);
+        }
+    }
+    return controls;
+}
+
+void StationListView::focusControl(std::size_t index, std::size_t control)
+{
+    const auto row = m_rows.find(index);
+    if (row == m_rows.end()) {
+        return;
+    }
+    const std::vector<QWidget*> controls = controlsOf(row->second);
+    if (!controls.empty()) {
+        controls[std::min(control, controls.size() - 1)]->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void StationListView::handOverFocus(std::size_t leaving, std::size_t first, std::size_t end)
+{
+    QWidget* focused = QApplication::focusWidget();
+    const std::vector<QWidget*> controls = controlsOf(m_rows.at(leaving));
+    const auto position = std::find(controls.begin(), controls.end(), focused);
+    const auto control = static_cast<std::size_t>(position - controls.begin());
+
+    // The nearest row wholly in view takes the focus, or failing that the nearest row that
+    // stays, without scrolling: the person's scroll decides what is shown, not the focus.
+    const VisibleRange visible = visibleRange();
+    const bool leavesList = leaving < first || leaving >= end;
+    std::optional<std::size_t> best;
+    const auto distance = [&](std::size_t i) { return i > leaving ? i - leaving : leaving - i; };
+    for (const auto& [index, other] : m_rows) {
+        if (index < first || index >= end || index == leaving || (!leavesList && !isInView(index, visible))) {
+            continue;
+        }
+        if (!best || isInView(index, visible) > isInView(*best, visible)
+            || (isInView(index, visible) == isInView(*best, visible) && distance(index) < distance(*best))) {
+            best = index;
+        }
+    }
+    if (!best && !leavesList) {
+        return;
+    }
+    // Hiding a focused row would send the focus on through the scroll area, which scrolls to
+    // show it: the scroll would fight the person's own.
+    if (best) {
+        focusControl(*best, control);
+    } else {
+        setFocus(Qt::OtherFocusReason);
+    }
 }
 
 void StationListView::dropRow(std::map<std::size_t, QWidget*>::iterator row)
 {
+    QWidget* widget = row->second;
+    m_rows.erase(row);
     // Later, not now: the scroll that retires this row may have started inside one of its own
     // event handlers.
-    row->second->hide();
-    row->second->deleteLater();
-    m_rows.erase(row);
+    widget->hide();
+    widget->deleteLater();
+}
+
+bool StationListView::focusStation(const std::string& id, std::size_t control)
+{
+    const auto station = std::find_if(
+        m_stations.begin(), m_stations.end(), [&](const Station* candidate) { return candidate->id() == id; });
+    if (station == m_stations.end()) {
+        return false;
+    }
+    const auto index = static_cast<std::size_t>(station - m_stations.begin());
+    if (!m_rows.contains(index)) {
+        scrollToRow(index);
+    }
+    focusControl(index, control);
+    return m_rows.contains(index);
+}
+
+std::optional<std::pair<std::string, std::size_t>> StationListView::focusedStation() const
+{
+    QWidget* focused = QApplication::focusWidget();
+    const std::optional<std::size_t> index = rowHolding(focused);
+    if (!index) {
+        return std::nullopt;
+    }
+    const std::vector<QWidget*> controls = controlsOf(m_rows.at(*index));
+    const auto position = std::find(controls.begin(), controls.end(), focused);
+    return std::pair {m_stations[*index]->id(), static_cast<std::size_t>(position - controls.begin())};
+}
+
+void StationListView::scrollToRow(std::size_t index)
+{
+    if (!m_scrollArea || !m_scrollArea->viewport()->isAncestorOf(this)) {
+        return;
+    }
+    const QWidget* viewport = m_scrollArea->viewport();
+    const QRect rect = rowRect(index, width()).translated(mapTo(viewport, QPoint(0, 0)));
+    QScrollBar* bar = m_scrollArea->verticalScrollBar();
+    if (rect.top() < 0) {
+        bar->setValue(bar->value() + rect.top());
+    } else if (rect.bottom() >= viewport->height()) {
+        bar->setValue(bar->value() + rect.bottom() + 1 - viewport->height());
+    }
+    updateVisibleRows();
+}
+
+void StationListView::keyPressEvent(QKeyEvent* event)
+{
+    // Up and Down walk the rows with the focus on the same control, as a list does.
+    const bool up = event->key() == Qt::Key_Up;
+    const std::optional<std::size_t> index = rowHolding(QApplication::focusWidget());
+    if ((!up && event->key() != Qt::Key_Down) || event->modifiers() != Qt::NoModifier || !index || (up && *index == 0)
+        || (!up && *index + 1 >= m_stations.size())) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    const std::optional<std::pair<std::string, std::size_t>> focused = focusedStation();
+    const std::size_t target = up ? *index - 1 : *index + 1;
+    if (!m_rows.contains(target)) {
+        scrollToRow(target);
+    }
+    focusControl(target, focused ? focused->second : 0);
 }
 
 void StationListView::retire()

@@ -9,6 +9,9 @@
 #include <cstddef>
 #include <functional>
 #include <map>
+#include <optional>
+#include <string>
+#include <utility>
 #include <vector>
 
 class QAbstractScrollArea;
@@ -49,7 +52,16 @@ public:
     // built for a position about to change would start logo loads for nothing.
     void startTracking();
     // Builds the rows that have come near the visible part and drops the ones that left it.
+    // Safe to call from inside itself (a scroll it causes): the nested call runs afterwards.
     void updateVisibleRows();
+    // True while rows are being built or dropped: focus moves then are the list's own.
+    [[nodiscard]] bool isUpdating() const { return m_updating; }
+
+    // The station whose row holds the keyboard focus, with the control's place in its row.
+    [[nodiscard]] std::optional<std::pair<std::string, std::size_t>> focusedStation() const;
+    // Scrolls the station's row into view and focuses its control at `control` (or its last).
+    // False when the list does not hold the station.
+    bool focusStation(const std::string& id, std::size_t control);
     // Forgets the stations and stops following the scroll area; the list then shows nothing and
     // builds nothing more. Called when the stations are about to change under it.
     void retire();
@@ -61,10 +73,26 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    struct VisibleRange {
+        int top;
+        int bottom;
+    };
+
     [[nodiscard]] int contentHeight() const;
+    [[nodiscard]] VisibleRange visibleRange() const;
+    [[nodiscard]] bool isInView(std::size_t index, VisibleRange visible) const;
+    void updateRowsOnce();
     void dropRow(std::map<std::size_t, QWidget*>::iterator row);
+    [[nodiscard]] std::optional<std::size_t> rowHolding(const QWidget* widget) const;
+    [[nodiscard]] static std::vector<QWidget*> controlsOf(const QWidget* row);
+    void focusControl(std::size_t index, std::size_t control);
+    // Moves the focus out of row `leaving`, which is out of view or about to be dropped, into
+    // a row of [first, end).
+    void handOverFocus(std::size_t leaving, std::size_t first, std::size_t end);
+    void scrollToRow(std::size_t index);
 
     std::vector<const Station*> m_stations;
     RowFactory m_makeRow;
@@ -72,6 +100,8 @@ private:
     QLabel* m_emptyLabel = nullptr;
     std::map<std::size_t, QWidget*> m_rows;
     bool m_tracking = false;
+    bool m_updating = false;
+    bool m_updateAgain = false;
 };
 
 } // namespace Vello

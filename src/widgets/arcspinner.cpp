@@ -2,7 +2,10 @@
 
 #include "palette.h"
 
+#include <QAccessibleWidget>
 #include <QPainter>
+
+#include <mutex>
 
 namespace Vello {
 
@@ -11,11 +14,46 @@ namespace {
 constexpr int frameInterval = 33;
 constexpr int degreesPerFrame = 12;
 
+// Assistive tools hear the spinner as an indicator that is busy while it turns.
+class SpinnerAccessible final : public QAccessibleWidget {
+public:
+    explicit SpinnerAccessible(ArcSpinner* spinner)
+        : QAccessibleWidget(spinner, QAccessible::ProgressBar, QStringLiteral("Searching"))
+    {
+    }
+
+    [[nodiscard]] QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.busy = static_cast<const ArcSpinner*>(widget())->isSpinning();
+        return state;
+    }
+};
+
+QAccessibleInterface* spinnerInterface(const QString& className, QObject* object)
+{
+    auto* spinner = qobject_cast<ArcSpinner*>(object);
+    if (spinner == nullptr || className != QLatin1String(ArcSpinner::staticMetaObject.className())) {
+        return nullptr;
+    }
+    return new SpinnerAccessible(spinner);
+}
+
+void announceBusy(ArcSpinner* spinner)
+{
+    QAccessible::State changed;
+    changed.busy = true;
+    QAccessibleStateChangeEvent event(spinner, changed);
+    QAccessible::updateAccessibility(&event);
+}
+
 } // namespace
 
 ArcSpinner::ArcSpinner(QWidget* parent)
     : QWidget(parent)
 {
+    static std::once_flag factoryInstalled;
+    std::call_once(factoryInstalled, [] { QAccessible::installFactory(spinnerInterface); });
     setFixedSize(diameter, diameter);
     m_timer.setInterval(frameInterval);
     connect(&m_timer, &QTimer::timeout, this, [this] {
@@ -27,11 +65,13 @@ ArcSpinner::ArcSpinner(QWidget* parent)
 void ArcSpinner::start()
 {
     m_timer.start();
+    announceBusy(this);
 }
 
 void ArcSpinner::stop()
 {
     m_timer.stop();
+    announceBusy(this);
 }
 
 QSize ArcSpinner::sizeHint() const

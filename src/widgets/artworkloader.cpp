@@ -1,5 +1,6 @@
 #include "artworkloader.h"
 
+#include "imagedecoderwarnings.h"
 #include "logodiskcache.h"
 
 #include <QBuffer>
@@ -42,7 +43,7 @@ bool isAcceptedFormat(const QByteArray& format)
 // need more than the allocation limit (a few bytes of PNG can claim gigapixels).
 QImage decodeLogo(const QByteArray& body, int target, int allocationLimitMegabytes)
 {
-    if (body.isEmpty()) {
+    if (body.isEmpty() || !isWholeImage(body)) {
         return {};
     }
     QBuffer buffer;

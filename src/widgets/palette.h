@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QPalette>
 
 namespace Vello {
 
@@ -12,5 +13,8 @@ namespace Vello {
 [[nodiscard]] QColor velloMuted();
 [[nodiscard]] QColor velloGreen();
 [[nodiscard]] QColor velloRed();
+
+// The colour roles of the dark theme, for what Qt's own style draws: menus and dialogs.
+[[nodiscard]] QPalette velloDarkPalette(QPalette base);
 
 } // namespace Vello

@@ -59,7 +59,9 @@ ReleaseStationRowView::ReleaseStationRowView(
     const QString displayName = fromUtf8(station.displayName());
     setAccessibleName(displayName);
     m_favoriteButton->setTintColor(isFavorite ? velloRed() : QColor(Qt::white));
-    m_favoriteButton->setAccessibleName(QStringLiteral("Favorite ") + displayName);
+    // The name says what pressing does, so a screen reader tells the state as well.
+    m_favoriteButton->setAccessibleName(isFavorite ? QStringLiteral("Remove %1 from favourites").arg(displayName)
+                                                   : QStringLiteral("Add %1 to favourites").arg(displayName));
     m_favoriteButton->setToolTip(
         isFavorite ? QStringLiteral("Remove from Favorites") : QStringLiteral("Add to Favorites"));
     m_playButton->setAccessibleName(QStringLiteral("Play ") + displayName);
@@ -82,12 +84,16 @@ ReleaseStationRowView::ReleaseStationRowView(
         }
     });
 
+    // A stack centred in the row: the stretches above and below take the spare height, which
+    // the layout would otherwise spread between the lines.
     auto* texts = new QVBoxLayout;
     texts->setSpacing(4);
     texts->setContentsMargins(0, 0, 0, 0);
+    texts->addStretch(1);
     texts->addWidget(m_nameLabel);
     texts->addWidget(m_subtitleLabel);
     texts->addWidget(m_metaLabel);
+    texts->addStretch(1);
 
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(edgeInset + artworkSide + artworkToText, 0, edgeInset, 0);

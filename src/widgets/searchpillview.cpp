@@ -4,7 +4,6 @@
 #include "palette.h"
 
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QPainter>
 
 namespace Vello {
@@ -12,6 +11,8 @@ namespace Vello {
 namespace {
 
 constexpr qreal cornerRadius = 18;
+constexpr int glyphInset = 14;
+constexpr int glyphWidth = 18;
 
 QFont pixelFont(const QFont& base, int pixelSize, QFont::Weight weight)
 {
@@ -30,14 +31,6 @@ SearchPillView::SearchPillView(QWidget* parent)
 {
     setFixedHeight(fixedHeight);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-
-    auto* glyph = new QLabel(QStringLiteral("⌕"), this);
-    glyph->setFont(pixelFont(font(), 16, QFont::Bold));
-    glyph->setAlignment(Qt::AlignCenter);
-    glyph->setFixedWidth(18);
-    QPalette glyphColors = glyph->palette();
-    glyphColors.setColor(QPalette::WindowText, velloMuted());
-    glyph->setPalette(glyphColors);
 
     m_textField->setFrame(false);
     m_textField->setAttribute(Qt::WA_MacShowFocusRect, false);
@@ -61,8 +54,9 @@ SearchPillView::SearchPillView(QWidget* parent)
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(14, 0, 14, 0);
     layout->setSpacing(0);
-    layout->addWidget(glyph);
-    layout->addSpacing(8);
+    // The search glyph is painted, not a label: it is decoration, and a screen reader would
+    // read it out.
+    layout->addSpacing(glyphWidth + 8);
     layout->addWidget(m_textField, 1);
     layout->addSpacing(10);
     layout->addWidget(m_spinner);
@@ -91,6 +85,9 @@ void SearchPillView::paintEvent(QPaintEvent* /*event*/)
     painter.setPen(QPen(velloBorder(), 1));
     painter.setBrush(QColor::fromRgbF(0.067F, 0.09F, 0.133F, 1.0F));
     painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), cornerRadius, cornerRadius);
+    painter.setFont(pixelFont(font(), 16, QFont::Bold));
+    painter.setPen(velloMuted());
+    painter.drawText(QRect(glyphInset, 0, glyphWidth, height()), Qt::AlignCenter, QStringLiteral("⌕"));
 }
 
 } // namespace Vello

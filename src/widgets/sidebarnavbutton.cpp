@@ -1,8 +1,10 @@
 #include "sidebarnavbutton.h"
 
+#include "focusring.h"
 #include "palette.h"
 #include "resources.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 
 #include <algorithm>
@@ -91,6 +93,16 @@ QSize SidebarNavButton::minimumSizeHint() const
     return {inset + symbolSide + symbolToTitle + inset, fixedHeight};
 }
 
+void SidebarNavButton::keyPressEvent(QKeyEvent* event)
+{
+    if (isActivationKey(*event)) {
+        event->accept();
+        click();
+        return;
+    }
+    QAbstractButton::keyPressEvent(event);
+}
+
 void SidebarNavButton::paintEvent(QPaintEvent* /*event*/)
 {
     QPainter painter(this);
@@ -110,9 +122,7 @@ void SidebarNavButton::paintEvent(QPaintEvent* /*event*/)
     }
 
     if (hasFocus()) {
-        painter.setPen(QPen(withAlpha(velloGreen(), 0.8F), 1.5));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), cornerRadius - 1, cornerRadius - 1);
+        paintFocusRing(painter, QRectF(rect()), cornerRadius);
     }
 
     const QPixmap symbol = symbolPixmap(m_symbol, QSize(symbolSide, symbolSide), tintColor(), devicePixelRatioF());

@@ -1,5 +1,6 @@
 #include "stationpagingscrollview.h"
 
+#include <QKeyEvent>
 #include <QScrollBar>
 #include <QWheelEvent>
 
@@ -29,6 +30,71 @@ int StationPagingScrollView::remainingDistance() const
     }
     const int visibleBottom = verticalScrollBar()->value() + viewport()->height();
     return std::max(0, content->height() - visibleBottom);
+}
+
+void StationPagingScrollView::setObscuredBottom(int height)
+{
+    m_obscuredBottom = std::max(0, height);
+}
+
+void StationPagingScrollView::reveal(const QWidget* child)
+{
+    const QWidget* content = widget();
+    if (content == nullptr || child == nullptr || !content->isAncestorOf(child)) {
+        return;
+    }
+    const QRect area(child->mapTo(content, QPoint(0, 0)), child->size());
+    QScrollBar* bar = verticalScrollBar();
+    const int shownHeight = std::max(0, viewport()->height() - m_obscuredBottom);
+    const int top = area.top() - revealMargin;
+    const int bottom = area.bottom() + 1 + revealMargin;
+    if (top < bar->value() || bottom - top > shownHeight) {
+        bar->setValue(top);
+    } else if (bottom > bar->value() + shownHeight) {
+        bar->setValue(bottom - shownHeight);
+    }
+}
+
+void StationPagingScrollView::keyPressEvent(QKeyEvent* event)
+{
+    QScrollBar* bar = verticalScrollBar();
+    // A page is what shows above the floating player, less a line kept for context.
+    const int page = std::max(lineStep, viewport()->height() - m_obscuredBottom - lineStep);
+    if (event->modifiers() != Qt::NoModifier && event->modifiers() != Qt::KeypadModifier) {
+        QScrollArea::keyPressEvent(event);
+        return;
+    }
+    switch (event->key()) {
+    case Qt::Key_PageDown:
+        bar->setValue(bar->value() + page);
+        break;
+    case Qt::Key_PageUp:
+        bar->setValue(bar->value() - page);
+        break;
+    case Qt::Key_Down:
+        bar->setValue(bar->value() + lineStep);
+        break;
+    case Qt::Key_Up:
+        bar->setValue(bar->value() - lineStep);
+        break;
+    case Qt::Key_Home:
+        bar->setValue(bar->minimum());
+        break;
+    case Qt::Key_End:
+        bar->setValue(bar->maximum());
+        break;
+    default:
+        QScrollArea::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    scheduleBottomCheck();
+}
+
+bool StationPagingScrollView::focusNextPrevChild(bool next)
+{
+    // NOLINTNEXTLINE(bugprone-parent-virtual-call): the scroll area's own would scroll too.
+    return QWidget::focusNextPrevChild(next);
 }
 
 void StationPagingScrollView::wheelEvent(QWheelEvent* event)

@@ -21,10 +21,24 @@ public:
     // The height of content below the visible part; 0 when there is no content.
     [[nodiscard]] int remainingDistance() const;
 
+    // How much of the viewport's bottom something floating over it hides (the mini player).
+    void setObscuredBottom(int height);
+    [[nodiscard]] int obscuredBottom() const { return m_obscuredBottom; }
+    // Scrolls the least that shows `child` of the content whole, clear of the obscured bottom.
+    void reveal(const QWidget* child);
+
     static constexpr int approachDistance = 520;
+    // The space kept around a revealed control, and the distance an arrow key scrolls.
+    static constexpr int revealMargin = 12;
+    static constexpr int lineStep = 40;
 
 protected:
     void wheelEvent(QWheelEvent* event) override;
+    // Page Up and Down, Home and End, and the arrows scroll; reaching the end by keyboard
+    // also asks for the next page, as the wheel does.
+    void keyPressEvent(QKeyEvent* event) override;
+    // Tab leaves the revealing of the new focus to the owner, who knows what floats above.
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void scheduleBottomCheck();
@@ -32,6 +46,7 @@ private:
 
     std::function<void()> m_onApproachingBottom;
     bool m_checkScheduled = false;
+    int m_obscuredBottom = 0;
 };
 
 } // namespace Vello

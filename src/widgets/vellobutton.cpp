@@ -1,8 +1,10 @@
 #include "vellobutton.h"
 
+#include "focusring.h"
 #include "palette.h"
 #include "resources.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -129,6 +131,21 @@ void VelloButton::leaveEvent(QEvent* event)
     QAbstractButton::leaveEvent(event);
 }
 
+void VelloButton::keyPressEvent(QKeyEvent* event)
+{
+    if (isActivationKey(*event)) {
+        event->accept();
+        click();
+        return;
+    }
+    // Up and Down belong to what holds the button: a list walks its rows, the content scrolls.
+    if (event->key() == Qt::Key_Up || event->key() == Qt::Key_Down) {
+        event->ignore();
+        return;
+    }
+    QAbstractButton::keyPressEvent(event);
+}
+
 void VelloButton::paintEvent(QPaintEvent* /*event*/)
 {
     QPainter painter(this);
@@ -150,12 +167,7 @@ void VelloButton::paintEvent(QPaintEvent* /*event*/)
     painter.drawRoundedRect(bounds, radius, radius);
 
     if (hasFocus()) {
-        QColor ring = velloGreen();
-        ring.setAlphaF(0.8F);
-        painter.setPen(QPen(ring, 1.5));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRoundedRect(
-            bounds.adjusted(1, 1, -1, -1), std::max<qreal>(radius - 1, 0), std::max<qreal>(radius - 1, 0));
+        paintFocusRing(painter, bounds, radius);
     }
 
     if (!m_symbol.isEmpty()) {

@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
@@ -85,6 +86,20 @@ TEST_F(MainWindowTest, OpensAtItsSizeWithTheNameAndOneMenu)
         EXPECT_EQ(entries[i].shortcut, expected[i].shortcut) << entries[i].text.toStdString();
         EXPECT_EQ(entries[i].enabled, expected[i].enabled) << entries[i].text.toStdString();
     }
+}
+
+TEST_F(MainWindowTest, TheMenuAndTheAboutBoxAreDark)
+{
+    EXPECT_LT(window.applicationMenu()->palette().color(QPalette::Window).lightness(), 60);
+    EXPECT_GT(window.applicationMenu()->palette().color(QPalette::WindowText).lightness(), 200);
+    window.applicationMenu()->actions().front()->trigger();
+    auto* box = window.findChild<QMessageBox*>();
+    ASSERT_NE(box, nullptr);
+    EXPECT_TRUE(box->isVisible());
+    EXPECT_LT(box->palette().color(QPalette::Window).lightness(), 60);
+    EXPECT_GT(box->palette().color(QPalette::WindowText).lightness(), 200);
+    EXPECT_TRUE(box->text().startsWith(QStringLiteral("Pemba Vello")));
+    box->close();
 }
 
 TEST_F(MainWindowTest, ShortcutsReloadHideAndQuit)

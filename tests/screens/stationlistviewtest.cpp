@@ -2,10 +2,11 @@
 
 #include "screens/stationlistview.h"
 #include "widgets/releasestationrowview.h"
+#include "widgets/searchpillview.h"
 #include "widgets/stationpagingscrollview.h"
 
 #include <QAbstractButton>
-#include <QCoreApplication>
+#include <QApplication>
 #include <QScrollBar>
 
 #include <gtest/gtest.h>
@@ -125,6 +126,89 @@ TEST(StationListView, ARetiredListBuildsNothingMore)
     list.resize(800, list.height());
     list.updateVisibleRows();
     EXPECT_EQ(built, before);
+}
+
+// Every row slot the viewport shows has its row, and the focus is on a control of a row in view.
+void expectRowsCoverTheViewport(const WindowHarness& h)
+{
+    StationListView* list = h.window->stationList();
+    QWidget* viewport = h.window->contentScroll()->viewport();
+    const int top = list->mapFrom(viewport, QPoint(0, 0)).y();
+    const int bottom = std::min(top + viewport->height(), list->height());
+    for (int y = std::max(0, top); y < bottom; y += 86) {
+        const auto index = static_cast<std::size_t>(y / 86);
+        const auto row = list->liveRows().find(index);
+        ASSERT_NE(row, list->liveRows().end()) << "no row " << index << " at scroll " << h.scrollY();
+        EXPECT_TRUE(row->second->isVisible());
+    }
+    QWidget* focused = QApplication::focusWidget();
+    ASSERT_NE(focused, nullptr);
+    ASSERT_TRUE(list->isAncestorOf(focused));
+    const int focusedY = focused->mapTo(viewport, QPoint(0, 0)).y();
+    EXPECT_GE(focusedY, -86);
+    EXPECT_LE(focusedY, viewport->height());
+}
+
+TEST(StationListView, KeyboardAndWheelScrollALongListWithAFocusedRow)
+{
+    WindowHarness h;
+    h.deliver(makeStations(600));
+    h.clickSidebar(QStringLiteral("Library"));
+    click(h.buttons(QStringLiteral("Top Stations")).front());
+    h.settle();
+    QApplication::setActiveWindow(h.window.get());
+    h.buttons(QStringLiteral("Play Station 1")).front()->setFocus(Qt::TabFocusReason);
+
+    // Down and Up keep the focus on the same control of the next row.
+    pressKey(Qt::Key_Down);
+    EXPECT_EQ(QApplication::focusWidget(), h.buttons(QStringLiteral("Play Station 2")).front());
+    pressKey(Qt::Key_Up);
+    pressKey(Qt::Key_Up);
+    EXPECT_EQ(QApplication::focusWidget(), h.buttons(QStringLiteral("Play Station 0")).front());
+
+    for (int page = 0; page < 12; ++page) {
+        const int before = h.scrollY();
+        pressKey(Qt::Key_PageDown);
+        h.settle();
+        EXPECT_GT(h.scrollY(), before);
+        expectRowsCoverTheViewport(h);
+    }
+    for (int notch = 0; notch < 30; ++notch) {
+        const int before = h.scrollY();
+        turnWheel(h, -1);
+        h.settle();
+        EXPECT_GT(h.scrollY(), before) << "the focus pulled the list back";
+        expectRowsCoverTheViewport(h);
+    }
+    pressKey(Qt::Key_End);
+    h.settle();
+    expectRowsCoverTheViewport(h);
+    EXPECT_EQ(h.rowNames().back(), "Station 599");
+    pressKey(Qt::Key_Home);
+    h.settle();
+    EXPECT_EQ(h.scrollY(), 0);
+    expectRowsCoverTheViewport(h);
+}
+
+TEST(StationListView, ReachingTheEndOfDiscoverByKeyboardLoadsTheNextPage)
+{
+    WindowHarness h;
+    h.deliver(makeStations(200));
+    h.clickSidebar(QStringLiteral("Browse"));
+    QApplication::setActiveWindow(h.window.get());
+    h.window->search()->textField()->setFocus();
+    // End from the search field moves its cursor; Page Down scrolls, and End from the sidebar.
+    for (int page = 0; page < 12; ++page) {
+        pressKey(Qt::Key_PageDown);
+    }
+    QCoreApplication::processEvents();
+    h.settle();
+    EXPECT_EQ(h.contentOutline().back(), "list:80");
+    h.buttons(QStringLiteral("Home")).front()->setFocus();
+    pressKey(Qt::Key_End);
+    QCoreApplication::processEvents();
+    h.settle();
+    EXPECT_EQ(h.contentOutline().back(), "list:120");
 }
 
 } // namespace

@@ -7,9 +7,11 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QWheelEvent>
 
 namespace Vello {
 
@@ -108,6 +110,14 @@ std::vector<std::string> WindowHarness::rowNames() const
     return names;
 }
 
+void WindowHarness::saveShot(const QString& name) const
+{
+    const QString directory = qEnvironmentVariable("VELLO_SHOTS_DIR");
+    if (!directory.isEmpty()) {
+        window->grab().save(directory + u'/' + name + QStringLiteral(".png"));
+    }
+}
+
 void click(QWidget* widget)
 {
     const QPointF middle = QRectF(widget->rect()).center();
@@ -116,6 +126,26 @@ void click(QWidget* widget)
     QApplication::sendEvent(widget, &press);
     QMouseEvent release(QEvent::MouseButtonRelease, middle, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(widget, &release);
+}
+
+void pressKey(Qt::Key key)
+{
+    QWidget* target = QApplication::focusWidget();
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, key == Qt::Key_Space ? QStringLiteral(" ") : QString());
+    QApplication::sendEvent(target, &press);
+    if (QWidget* still = QApplication::focusWidget()) {
+        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier);
+        QApplication::sendEvent(still, &release);
+    }
+}
+
+void turnWheel(const WindowHarness& h, int notches)
+{
+    QWidget* viewport = h.window->contentScroll()->viewport();
+    const QPointF at(100, 100);
+    QWheelEvent wheel(at, viewport->mapToGlobal(at), QPoint(), QPoint(0, 120 * notches), Qt::NoButton, Qt::NoModifier,
+        Qt::NoScrollPhase, false);
+    QApplication::sendEvent(viewport, &wheel);
 }
 
 } // namespace Vello

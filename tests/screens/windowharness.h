@@ -9,6 +9,7 @@
 #include "widgets/artworkloader.h"
 
 #include <QString>
+#include <Qt>
 
 #include <memory>
 #include <string>
@@ -48,9 +49,16 @@ struct WindowHarness {
     void scrollTo(int y);
     // The stations of the rows that exist now, in list order.
     [[nodiscard]] std::vector<std::string> rowNames() const;
+    // Saves the window as <name>.png into $VELLO_SHOTS_DIR, when that is set: the pictures in
+    // docs/screens come from the tests that check what they show.
+    void saveShot(const QString& name) const;
 };
 
 // Clicks `widget` in its middle with the left button.
 void click(QWidget* widget);
+// Presses and releases `key` on the focused widget, as the keyboard does.
+void pressKey(Qt::Key key);
+// One notch of the mouse wheel over the content, downwards when `notches` is negative.
+void turnWheel(const WindowHarness& h, int notches);
 
 } // namespace Vello

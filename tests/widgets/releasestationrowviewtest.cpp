@@ -56,6 +56,12 @@ TEST_F(ReleaseStationRowViewTest, LaysOutArtworkTextsAndButtons)
     EXPECT_EQ(row->playButton()->geometry().left() - row->favoriteButton()->geometry().right() - 1, 8);
     EXPECT_EQ(row->playButton()->geometry().top(), 20);
     EXPECT_EQ(row->nameLabel()->geometry().left(), 12 + 56 + 14);
+    // The three lines are one stack, 4 apart and centred in the row.
+    const QRect name = row->nameLabel()->geometry();
+    const QRect meta = row->metaLabel()->geometry();
+    EXPECT_EQ(row->subtitleLabel()->geometry().top(), name.bottom() + 1 + 4);
+    EXPECT_EQ(meta.top(), row->subtitleLabel()->geometry().bottom() + 1 + 4);
+    EXPECT_LE(std::abs(name.top() - (78 - 1 - meta.bottom())), 1);
 
     // A narrow row shortens its texts, never the buttons or the artwork.
     auto narrow = makeRow(named(std::string(40, 'W')));
@@ -114,7 +120,8 @@ TEST_F(ReleaseStationRowViewTest, HeartShowsTheFavouriteAndPressesReachTheOwner)
     EXPECT_EQ(plain->favoriteButton()->tintColor(), QColor(Qt::white));
     EXPECT_EQ(plain->playButton()->text(), QStringLiteral("▶"));
     EXPECT_EQ(plain->playButton()->accessibleName(), QStringLiteral("Play Heartbeat FM"));
-    EXPECT_EQ(plain->favoriteButton()->accessibleName(), QStringLiteral("Favorite Heartbeat FM"));
+    EXPECT_EQ(plain->favoriteButton()->accessibleName(), QStringLiteral("Add Heartbeat FM to favourites"));
+    EXPECT_EQ(favourite->favoriteButton()->accessibleName(), QStringLiteral("Remove Heartbeat FM from favourites"));
 
     std::optional<Station> favourited;
     std::optional<Station> played;

@@ -1,6 +1,7 @@
 #include "widgets/stationpagingscrollview.h"
 
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QScrollBar>
 #include <QWheelEvent>
 
@@ -42,11 +43,10 @@ protected:
     int m_calls = 0;
 };
 
-TEST_F(StationPagingScrollViewTest, CallsOnlyWithinTheApproachDistance)
+// The check runs on the next turn of the loop, once per burst, after wheel or keyboard
+// scrolling only, and calls when less than 520 pixels are left.
+TEST_F(StationPagingScrollViewTest, CallsNearTheEndOncePerBurstOfWheelOrKeyScrolling)
 {
-    EXPECT_EQ(m_view.horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
-    EXPECT_EQ(m_view.verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
-
     scrollToRemaining(520);
     wheel(m_view, 0);
     QCoreApplication::processEvents();
@@ -57,28 +57,26 @@ TEST_F(StationPagingScrollViewTest, CallsOnlyWithinTheApproachDistance)
     EXPECT_EQ(m_calls, 0) << "the check waits for the next turn of the loop";
     QCoreApplication::processEvents();
     EXPECT_EQ(m_calls, 1);
-}
 
-TEST_F(StationPagingScrollViewTest, BurstOfWheelEventsMakesOneCheckAfterScrolling)
-{
     scrollToRemaining(900);
     for (int step = 0; step < 12; ++step) {
         wheel(m_view, -120);
     }
     EXPECT_LT(m_view.remainingDistance(), 520);
     QCoreApplication::processEvents();
-    EXPECT_EQ(m_calls, 1);
-
-    wheel(m_view, -120);
-    QCoreApplication::processEvents();
     EXPECT_EQ(m_calls, 2);
-}
 
-TEST_F(StationPagingScrollViewTest, OnlyWheelScrollingTriggersTheCheck)
-{
+    // Scrolling by the program asks nothing; End from the keyboard does.
+    m_view.verticalScrollBar()->setValue(0);
     m_view.verticalScrollBar()->setValue(m_view.verticalScrollBar()->maximum());
     QCoreApplication::processEvents();
-    EXPECT_EQ(m_calls, 0);
+    EXPECT_EQ(m_calls, 2);
+    QKeyEvent end(QEvent::KeyPress, Qt::Key_End, Qt::NoModifier);
+    m_view.verticalScrollBar()->setValue(0);
+    QCoreApplication::sendEvent(&m_view, &end);
+    EXPECT_EQ(m_view.remainingDistance(), 0);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(m_calls, 3);
 
     // A document shorter than the view is wholly visible.
     m_view.widget()->setMinimumHeight(100);
@@ -86,7 +84,7 @@ TEST_F(StationPagingScrollViewTest, OnlyWheelScrollingTriggersTheCheck)
     EXPECT_EQ(m_view.remainingDistance(), 0);
     wheel(m_view, -120);
     QCoreApplication::processEvents();
-    EXPECT_EQ(m_calls, 1);
+    EXPECT_EQ(m_calls, 4);
 }
 
 TEST(StationPagingScrollView, WithoutContentOrCallbackNothingIsCalled)

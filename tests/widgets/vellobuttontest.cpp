@@ -1,94 +1,155 @@
 #include "widgets/vellobutton.h"
 #include "widgets/palette.h"
 #include "widgets/resources.h"
+#include "widgets/sidebarnavbutton.h"
 
+#include <QApplication>
 #include <QImage>
+#include <QKeyEvent>
 
 #include <gtest/gtest.h>
+
+#include <memory>
 
 namespace Vello {
 namespace {
 
 using Style = VelloButton::Style;
 
-int textWidth(const VelloButton& button)
+QImage rendered(QWidget& widget)
 {
-    return button.fontMetrics().horizontalAdvance(button.text());
+    QImage shown(widget.size(), QImage::Format_ARGB32);
+    shown.fill(Qt::black);
+    widget.render(&shown, {}, {}, QWidget::DrawChildren);
+    return shown;
 }
 
-TEST(VelloButton, NaturalSizeFollowsTheStyle)
+TEST(VelloButton, EachStyleHasItsSizeFontCornerAndColours)
 {
-    EXPECT_EQ(VelloButton(QStringLiteral("Go"), Style::Secondary).sizeHint(), QSize(88, 34));
-    EXPECT_EQ(VelloButton(QStringLiteral("Go"), Style::Primary).sizeHint(), QSize(88, 34));
-
-    const VelloButton wide(QStringLiteral("Stations from every corner of the world"), Style::Secondary);
-    EXPECT_EQ(wide.sizeHint(), QSize(textWidth(wide) + 24, 34));
-    EXPECT_GT(wide.sizeHint().width(), 88);
-
-    EXPECT_EQ(VelloButton(QString(), Style::Icon).sizeHint(), QSize(38, 38));
-    EXPECT_EQ(VelloButton(QStringLiteral("A very long caption indeed"), Style::Icon).sizeHint(), QSize(38, 38));
-
-    const VelloButton sidebar(QStringLiteral("Go"), Style::Sidebar);
-    EXPECT_EQ(sidebar.sizeHint(), QSize(120, 38));
-    EXPECT_TRUE(sidebar.titleAlignment() & Qt::AlignLeft);
-    const VelloButton longSidebar(QStringLiteral("Recently played stations"), Style::Sidebar);
-    EXPECT_EQ(longSidebar.sizeHint().width(), std::max(textWidth(longSidebar) + 20, 120));
-}
-
-TEST(VelloButton, StylesCarryTheirFontsAndColours)
-{
-    const VelloButton primary(QStringLiteral("Play"), Style::Primary);
-    EXPECT_EQ(primary.font().pixelSize(), 13);
-    EXPECT_TRUE(primary.font().bold());
-    EXPECT_EQ(primary.backgroundColor(), velloGreen());
-    EXPECT_EQ(primary.tintColor(), QColor::fromRgbF(0.027F, 0.063F, 0.031F, 1.0F));
-    EXPECT_EQ(primary.cornerRadius(), 15);
-
-    const VelloButton sidebar(QStringLiteral("Library"), Style::Sidebar);
-    EXPECT_EQ(sidebar.font().pixelSize(), 14);
-    EXPECT_EQ(sidebar.cornerRadius(), 11);
-    EXPECT_EQ(VelloButton(QString(), Style::Icon).cornerRadius(), 18);
+    struct Case {
+        Style style;
+        QSize shortSize;
+        int extraWidth;
+        int fontSize;
+        qreal radius;
+        QColor background;
+    };
+    const Case cases[] = {
+        {Style::Primary, {88, 34}, 24, 13, 15, velloGreen()},
+        {Style::Secondary, {88, 34}, 24, 13, 15, QColor::fromRgbF(0.125F, 0.157F, 0.216F, 1.0F)},
+        {Style::Icon, {38, 38}, -1, 13, 18, QColor::fromRgbF(0.125F, 0.149F, 0.188F, 1.0F)},
+        {Style::Sidebar, {120, 38}, 20, 14, 11, QColor::fromRgbF(0.086F, 0.102F, 0.122F, 1.0F)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.style));
+        const VelloButton button(QStringLiteral("Go"), c.style);
+        EXPECT_EQ(button.sizeHint(), c.shortSize);
+        EXPECT_EQ(button.font().pixelSize(), c.fontSize);
+        EXPECT_TRUE(button.font().bold());
+        EXPECT_EQ(button.cornerRadius(), c.radius);
+        EXPECT_EQ(button.backgroundColor(), c.background);
+        EXPECT_EQ(bool(button.titleAlignment() & Qt::AlignLeft), c.style == Style::Sidebar);
+        const VelloButton wide(QStringLiteral("Stations from every corner of the world"), c.style);
+        const int text = wide.fontMetrics().horizontalAdvance(wide.text());
+        EXPECT_EQ(wide.sizeHint().width(), c.extraWidth < 0 ? 38 : text + c.extraWidth);
+    }
 }
 
 TEST(VelloButton, KnownSymbolIsShownTintedAndUnknownOneFallsBackToTitle)
 {
     VelloButton play(QString(), Style::Icon);
     EXPECT_TRUE(play.setSymbol(QStringLiteral("play.fill"), QStringLiteral("▶")));
-    EXPECT_EQ(play.symbolName(), QStringLiteral("play.fill"));
     EXPECT_TRUE(play.text().isEmpty());
-    play.setCornerRadius(19);
-    play.setBackgroundColor(velloGreen());
     play.setTintColor(Qt::red);
     play.resize(38, 38);
-    QImage shown(38, 38, QImage::Format_ARGB32);
-    shown.fill(Qt::black);
-    play.render(&shown, {}, {}, QWidget::DrawChildren);
+    const QImage shown = rendered(play);
     EXPECT_EQ(shown.pixelColor(19, 19), QColor(Qt::red));
-    EXPECT_EQ(shown.pixelColor(19, 3).rgb(), velloGreen().rgb());
 
     VelloButton missing(QString(), Style::Icon);
     EXPECT_FALSE(missing.setSymbol(QStringLiteral("no.such.symbol"), QStringLiteral("❚❚")));
-    EXPECT_TRUE(missing.symbolName().isEmpty());
     EXPECT_EQ(missing.text(), QStringLiteral("❚❚"));
     EXPECT_FALSE(missing.setSymbol(QStringLiteral("../images/vello-hero"), QStringLiteral("◀")));
-}
 
-TEST(VelloButton, EveryInterfaceSymbolIsBundled)
-{
     for (const char* name : {"house.fill", "square.grid.2x2.fill", "heart.fill", "play.circle.fill", "play.fill",
              "pause.fill", "backward.fill", "forward.fill"}) {
-        const QPixmap symbol = symbolPixmap(QString::fromLatin1(name), QSize(18, 18), Qt::white, 2.0);
-        ASSERT_FALSE(symbol.isNull()) << name;
-        EXPECT_EQ(symbol.size(), QSize(36, 36)) << name;
-        // Filled drawings: the middle is covered.
-        const QImage pixels = symbol.toImage();
+        const QImage symbol = symbolPixmap(QString::fromLatin1(name), QSize(18, 18), Qt::white, 2.0).toImage();
+        ASSERT_EQ(symbol.size(), QSize(36, 36)) << name;
         int covered = 0;
-        for (int y = 0; y < pixels.height(); ++y) {
-            for (int x = 0; x < pixels.width(); ++x) {
-                covered += pixels.pixelColor(x, y).alpha() > 128 ? 1 : 0;
+        for (int y = 0; y < 36; ++y) {
+            for (int x = 0; x < 36; ++x) {
+                covered += symbol.pixelColor(x, y).alpha() > 128 ? 1 : 0;
             }
         }
         EXPECT_GT(covered, 36 * 36 / 5) << name;
+    }
+}
+
+TEST(SidebarNavButton, ActiveAndInactiveLooksAndATitleClearOfTheEdges)
+{
+    SidebarNavButton active(QStringLiteral("Home"), QStringLiteral("house.fill"), true);
+    QColor fill = velloGreen();
+    fill.setAlphaF(0.15F);
+    EXPECT_EQ(active.backgroundColor(), fill);
+    EXPECT_EQ(active.borderColor().alpha(), 77);
+    EXPECT_EQ(active.titleFont().weight(), QFont::Bold);
+    EXPECT_EQ(active.accessibleName(), QStringLiteral("Home"));
+
+    SidebarNavButton inactive(QStringLiteral("Library"), QStringLiteral("no.such.symbol"), false);
+    inactive.resize(198, 44);
+    EXPECT_EQ(inactive.borderColor().alpha(), 0);
+    EXPECT_EQ(inactive.titleFont().weight(), QFont::DemiBold);
+    EXPECT_FALSE(inactive.showsSymbol());
+    EXPECT_EQ(inactive.symbolRect(), QRect(12, 13, 18, 18));
+    EXPECT_EQ(inactive.titleRect().left(), 41);
+    const QImage shown = rendered(inactive);
+    EXPECT_EQ(shown.pixelColor(100, 1), QColor(Qt::black));
+    EXPECT_LT(shown.pixelColor(inactive.symbolRect().center()).green(), 60);
+
+    SidebarNavButton longTitle(QStringLiteral("A navigation title far longer than any sidebar"), {}, false);
+    longTitle.resize(198, 44);
+    EXPECT_TRUE(longTitle.displayedTitle().endsWith(QStringLiteral("…")));
+    EXPECT_LE(QFontMetrics(longTitle.titleFont()).horizontalAdvance(longTitle.displayedTitle()),
+        longTitle.titleRect().width());
+}
+
+// The ring must stand out from the fill on every look, the green Play button's included, and
+// Enter and Return press a focused button as Space does.
+TEST(VelloButton, FocusRingShowsOnEveryLookAndEnterPresses)
+{
+    std::vector<std::unique_ptr<QAbstractButton>> buttons;
+    for (const Style style : {Style::Primary, Style::Secondary, Style::Icon, Style::Sidebar}) {
+        buttons.push_back(std::make_unique<VelloButton>(QStringLiteral("Go"), style));
+    }
+    auto play = std::make_unique<VelloButton>(QString(), Style::Icon);
+    play->setBackgroundColor(velloGreen());
+    play->setCornerRadius(19);
+    buttons.push_back(std::move(play));
+    buttons.push_back(std::make_unique<SidebarNavButton>(QStringLiteral("Home"), QStringLiteral("house.fill"), true));
+    buttons.push_back(std::make_unique<SidebarNavButton>(QStringLiteral("Home"), QStringLiteral("house.fill"), false));
+
+    for (std::size_t i = 0; i < buttons.size(); ++i) {
+        SCOPED_TRACE(i);
+        QAbstractButton& button = *buttons[i];
+        button.resize(button.sizeHint().expandedTo(QSize(60, 38)));
+        button.show();
+        QApplication::setActiveWindow(&button);
+        button.clearFocus();
+        const QImage plain = rendered(button);
+        button.setFocus();
+        ASSERT_TRUE(button.hasFocus());
+        const QImage focused = rendered(button);
+        const QPoint edge(button.width() / 2, 1);
+        const QColor before = plain.pixelColor(edge);
+        const QColor after = focused.pixelColor(edge);
+        EXPECT_GT(std::abs(after.lightness() - before.lightness()), 80) << "ring too faint";
+
+        int presses = 0;
+        QObject::connect(&button, &QAbstractButton::clicked, [&] { ++presses; });
+        for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+            QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+            QApplication::sendEvent(&button, &press);
+        }
+        EXPECT_EQ(presses, 2);
     }
 }
 

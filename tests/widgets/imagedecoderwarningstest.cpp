@@ -1,0 +1,64 @@
+#include "widgets/imagedecoderwarnings.h"
+
+#include <QBuffer>
+#include <QImage>
+
+#include <gtest/gtest.h>
+
+namespace Vello {
+namespace {
+
+QStringList messages;
+
+void capture(QtMsgType /*type*/, const QMessageLogContext& /*context*/, const QString& message)
+{
+    messages.append(message);
+}
+
+QByteArray encoded(const char* format)
+{
+    QImage picture(64, 64, QImage::Format_RGB32);
+    picture.fill(Qt::darkCyan);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    picture.save(&buffer, format);
+    return bytes;
+}
+
+TEST(ImageDecoderWarnings, BrokenLogosNeverReachTheDecodersVoiceAndOtherWarningsStillShow)
+{
+    const QByteArray png = encoded("PNG");
+    QByteArray flipped = png;
+    flipped[png.indexOf("IDAT") + 6] = static_cast<char>(flipped[png.indexOf("IDAT") + 6] ^ 0x55);
+    struct Case {
+        const char* name;
+        QByteArray data;
+        bool whole;
+    };
+    const Case cases[] = {
+        {"png", png, true},
+        {"truncated png", png.first(png.size() / 2), false},
+        {"png without its end", png.first(png.size() - 12), false},
+        {"damaged png", flipped, false},
+        {"signature only", png.first(8), false},
+        {"jpeg", encoded("JPG"), true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(isWholeImage(c.data), c.whole);
+    }
+
+    // What the decoders say through Qt is filtered; a truncated JPEG is one such.
+    silenceImageDecoderWarnings();
+    messages.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(capture);
+    const QByteArray jpeg = encoded("JPG");
+    (void)QImage::fromData(jpeg.first(jpeg.size() / 2));
+    qWarning("still heard");
+    qInstallMessageHandler(previous);
+    EXPECT_EQ(messages, QStringList {QStringLiteral("still heard")});
+}
+
+} // namespace
+} // namespace Vello
