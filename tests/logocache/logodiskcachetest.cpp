@@ -53,16 +53,16 @@ TEST(LogoDiskCacheTest, ASecondLoaderShowsKeptLogosAndRefetchesDamagedAndStaleOn
     for (const Case& c : cases) {
         SCOPED_TRACE(c.path);
         const QString path = QString::fromLatin1(c.path);
-        const std::string address = server.url(path);
-        QFile file(disk.pathFor(QString::fromStdString(address)));
+        const QString address = QString::fromStdString(server.url(path));
+        QFile file(disk.pathFor(address));
         ASSERT_TRUE(file.open(QIODevice::ReadWrite));
         ASSERT_TRUE(file.resize(file.size() * c.keptPercent / 100));
         file.setFileTime(QDateTime::currentDateTimeUtc().addDays(-c.daysOld), QFileDevice::FileModificationTime);
         file.close();
-        EXPECT_EQ(second.request(address, &receiver, [](const QImage&) {}).has_value(), c.shownAtOnce);
+        EXPECT_EQ(second.request(address.toStdString(), &receiver, [](const QImage&) {}).has_value(), c.shownAtOnce);
         EXPECT_TRUE(
             waitFor([&] { return server.requestCount(path) == c.requestsAfter && second.downloadsInFlight() == 0; }));
-        const auto kept = disk.read(QString::fromStdString(address));
+        const auto kept = disk.read(address);
         ASSERT_TRUE(kept.has_value()) << "the file is whole and fresh again";
         EXPECT_FALSE(kept->stale);
     }
@@ -86,14 +86,9 @@ TEST(LogoDiskCacheTest, TheCapRemovesTheLeastRecentlyUsedFirst)
         disk.store(address(i), noise(i));
         EXPECT_TRUE(disk.read(address(0)).has_value()) << "the logo in use stays, at store " << i;
     }
-    qint64 total = 0;
-    for (const QFileInfo& info : QDir(folder.path()).entryInfoList(QDir::Files)) {
-        total += info.size();
-    }
-    EXPECT_LE(total, cap);
-    EXPECT_FALSE(disk.existingFile(address(6)).isEmpty());
-    EXPECT_FALSE(disk.existingFile(address(7)).isEmpty());
-    EXPECT_TRUE(disk.existingFile(address(1)).isEmpty()) << "the oldest unused logo went first";
+    // Three fit under the cap: the one in use and the two newest.
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).size(), 3);
+    EXPECT_FALSE(disk.existingFile(address(6)).isEmpty() || disk.existingFile(address(7)).isEmpty());
 }
 
 } // namespace
