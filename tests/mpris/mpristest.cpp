@@ -56,7 +56,6 @@ public:
             call(QStringLiteral("Get"), {playerInterface, QString::fromLatin1(name)}, properties))
             .variant();
     }
-    QVariantMap metadata() { return qdbus_cast<QVariantMap>(property("Metadata")); }
 
 private Q_SLOTS:
     void changed(const QString&, const QVariantMap& values, const QStringList&) { announced += values.keys(); }
@@ -104,7 +103,7 @@ TEST(MprisTest, AClientDrivesThePlayerItHearsAndASecondStartRaisesIt)
         EXPECT_EQ(client.property("PlaybackStatus").toString(), QString::fromLatin1(c.status));
         const Station& station = *browser.filteredStations().at(c.station);
         const QString name = QString::fromStdString(station.displayName());
-        const QVariantMap metadata = client.metadata();
+        const auto metadata = qdbus_cast<QVariantMap>(client.property("Metadata"));
         // The stream's own title, once it tells one, comes before the station's name.
         const QString song = QString::fromStdString(browser.streamTitle());
         EXPECT_EQ(metadata.value(QStringLiteral("xesam:title")).toString(), song.isEmpty() ? name : song);
