@@ -152,7 +152,7 @@ IcecastServer::IcecastServer()
         m_startError = "cannot start icecast2 (is it installed?)";
         return;
     }
-    if (!waitUntilListening(10s)) {
+    if (!waitUntilListening(30s)) {
         std::ifstream log(logPath);
         std::stringstream output;
         output << log.rdbuf();
@@ -204,7 +204,7 @@ bool IcecastServer::startSource(const std::string& mount, Codec codec, int frequ
         return false;
     }
     m_sources[mount] = pid;
-    return waitFor(10s, [&] { return httpStatus(mount) == 200; });
+    return waitFor(30s, [&] { return httpStatus(mount) == 200; });
 }
 
 void IcecastServer::stopSource(const std::string& mount)
