@@ -129,10 +129,17 @@ class Player:
         log(f"clicked {what}")
 
     def click_named(self, name: str) -> None:
-        candidates = [w for w in self.inspect()["widgets"] if w["name"] == name and w["enabled"]]
-        check(candidates, f"no button named {name!r} is shown")
-        reachable = [w for w in candidates if w["reachable"]]
-        self.click((reachable or candidates)[0], repr(name))
+        """Clicks the button once two looks at the window agree where it is: a person aims at a
+        button that stands still, and so must the test."""
+        seen = []
+
+        def steady():
+            shown = [w for w in self.inspect()["widgets"] if w["name"] == name and w["enabled"]]
+            button = next((w for w in shown if w["reachable"]), shown[0] if shown else None)
+            seen.append(button and (button["x"], button["y"], button["w"], button["h"]))
+            return button if seen[-1] and seen[-2:] == [seen[-1]] * 2 else None
+
+        self.click(wait_until(steady, 20, f"a button named {name!r} standing still", interval=0.2), repr(name))
 
     def wait_for_top_rows(self, live: list[dict]) -> list[dict]:
         expected = [station["displayName"] for station in live[:TOP_ROWS]]
