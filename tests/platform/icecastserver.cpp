@@ -11,8 +11,11 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <QByteArray>
+#include <QString>
+#include <QUrl>
+
 #include <array>
-#include <cctype>
 #include <cstdint>
 #include <cstdlib>
 #include <fstream>
@@ -77,36 +80,7 @@ template <typename Predicate> bool waitFor(std::chrono::milliseconds timeout, Pr
 
 std::string percentEncoded(const std::string& text)
 {
-    static constexpr char hex[] = "0123456789ABCDEF";
-    std::string out;
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (std::isalnum(byte) != 0 || c == '-' || c == '_' || c == '.' || c == '/') {
-            out.push_back(c);
-        } else {
-            out += {'%', hex[byte >> 4U], hex[byte & 0xFU]};
-        }
-    }
-    return out;
-}
-
-std::string base64(const std::string& text)
-{
-    static constexpr char alphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
-    std::string out;
-    for (std::size_t i = 0; i < text.size(); i += 3) {
-        std::uint32_t chunk = static_cast<unsigned char>(text[i]) << 16U;
-        if (i + 1 < text.size()) {
-            chunk |= static_cast<unsigned char>(text[i + 1]) << 8U;
-        }
-        if (i + 2 < text.size()) {
-            chunk |= static_cast<unsigned char>(text[i + 2]);
-        }
-        for (std::size_t j = 0; j < 4; ++j) {
-            out.push_back(i + j <= text.size() ? alphabet[(chunk >> (18 - 6 * j)) & 0x3FU] : '=');
-        }
-    }
-    return out;
+    return QUrl::toPercentEncoding(QString::fromStdString(text), "/").toStdString();
 }
 
 } // namespace
@@ -152,7 +126,18 @@ IcecastServer::IcecastServer()
         m_startError = "cannot start icecast2 (is it installed?)";
         return;
     }
-    if (!waitUntilListening(30s)) {
+    bool listening = false;
+    waitFor(30s, [&] {
+        if (::waitpid(m_pid, nullptr, WNOHANG) == m_pid) {
+            m_pid = -1;
+            return true;
+        }
+        const int fd = connectLoopback(m_port);
+        listening = fd >= 0;
+        ::close(fd);
+        return listening;
+    });
+    if (!listening) {
         std::ifstream log(logPath);
         std::stringstream output;
         output << log.rdbuf();
@@ -219,8 +204,9 @@ void IcecastServer::stopSource(const std::string& mount)
 
 bool IcecastServer::setTitle(const std::string& mount, const std::string& title) const
 {
+    const std::string credentials = QByteArray::fromStdString("admin:" + m_password).toBase64().toStdString();
     return httpStatus("/admin/metadata?mount=" + percentEncoded(mount) + "&mode=updinfo&song=" + percentEncoded(title),
-               "Authorization: Basic " + base64("admin:" + m_password) + "\r\n")
+               "Authorization: Basic " + credentials + "\r\n")
         == 200;
 }
 
@@ -248,25 +234,6 @@ int IcecastServer::freePort()
     }
     ::close(fd);
     return port;
-}
-
-bool IcecastServer::waitUntilListening(std::chrono::milliseconds timeout)
-{
-    bool listening = false;
-    waitFor(timeout, [&] {
-        int status = 0;
-        if (::waitpid(m_pid, &status, WNOHANG) == m_pid) {
-            m_pid = -1;
-            return true;
-        }
-        const int fd = connectLoopback(m_port);
-        if (fd >= 0) {
-            ::close(fd);
-            listening = true;
-        }
-        return listening;
-    });
-    return listening;
 }
 
 int IcecastServer::httpStatus(const std::string& path, const std::string& headers) const
