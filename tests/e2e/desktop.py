@@ -1,9 +1,6 @@
-"""A private desktop for the end-to-end test: a virtual X display, a PulseAudio server whose only
-output is a null sink, a recorder on that sink's monitor, and the bookkeeping that stops every
-process started here, whatever happens.
-
-Standard library only. Works as root (CI) and as an ordinary user.
-"""
+"""A private desktop for the end-to-end test: a virtual X display, a PulseAudio server with only a
+null sink, a recorder on its monitor, and bookkeeping that stops every process it started.
+Standard library only; works as root (CI) and as an ordinary user."""
 
 import collections
 import ctypes
@@ -36,8 +33,7 @@ def check(condition: bool, message: str) -> None:
 
 
 def wait_until(predicate, timeout: float, what: str, interval: float = 0.1):
-    """Polls `predicate` until it returns something truthy and returns that; fails after
-    `timeout` seconds naming `what` was awaited."""
+    """Polls `predicate` until it returns something truthy, and returns that."""
     deadline = time.monotonic() + timeout
     while True:
         value = predicate()
@@ -108,27 +104,13 @@ class Processes:
 def start_display(processes: Processes, work: Path) -> str:
     """Starts Xvfb on a display number it picks as free itself; returns ":N"."""
     read_end, write_end = os.pipe()
-    try:
-        server = processes.start("Xvfb", ["Xvfb", "-displayfd", write_end, "-screen", "0", "1600x1400x24",
-                                          "-nolisten", "tcp", "-noreset"],
-                                 work / "xvfb.log", pass_fds=(write_end,))
-        os.close(write_end)
-        write_end = -1
-        chunks = []
-        deadline = time.monotonic() + 30
-        while b"\n" not in b"".join(chunks) and time.monotonic() < deadline:
-            check(server.poll() is None, f"Xvfb exited: {(work / 'xvfb.log').read_text(errors='replace')[-500:]}")
-            chunk = os.read(read_end, 16)
-            if not chunk:
-                break
-            chunks.append(chunk)
-        number = b"".join(chunks).strip()
-        check(number.isdigit(), f"Xvfb did not name its display: {(work / 'xvfb.log').read_text(errors='replace')}")
-        return f":{number.decode()}"
-    finally:
-        os.close(read_end)
-        if write_end >= 0:
-            os.close(write_end)
+    processes.start("Xvfb", ["Xvfb", "-displayfd", write_end, "-screen", "0", "1600x1400x24", "-nolisten", "tcp",
+                             "-noreset"], work / "xvfb.log", pass_fds=(write_end,))
+    os.close(write_end)
+    with os.fdopen(read_end) as pipe:  # Xvfb writes its number once it is ready, or closes it exiting
+        number = pipe.readline().strip()
+    check(number.isdigit(), f"Xvfb did not name its display: {(work / 'xvfb.log').read_text(errors='replace')}")
+    return f":{number}"
 
 
 class PulseServer:

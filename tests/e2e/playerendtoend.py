@@ -1,15 +1,9 @@
 #!/usr/bin/env python3
-"""The player end to end, as a person meets it: the real binary on a virtual display, its sound
-on a PulseAudio null sink, the local demo station server as its catalog host.
-
-It checks that the window lists the most popular stations, that a click on a station plays its
-tone and Next the next station's tone, that a station behind a .pls link plays and shows the song
-its stream names, that a favourite survives a restart, that the cache holds
-the served catalog byte for byte, and that with the server gone a restart still lists the cached
-stations and a failing station leaves the window responsive.
+"""The player end to end, as a person meets it: the real binary on a virtual display, its sound on
+a PulseAudio null sink, the local demo station server as its catalog host. Every process it
+starts is stopped, also on failure; exit status 0 when every check holds.
 
 Usage: playerendtoend.py --player PATH [--demo-server PATH] [--keep]
-Exit status 0 when every check holds. Every process it starts is stopped, also on failure.
 """
 
 import argparse
@@ -306,11 +300,9 @@ def offline_run(session: Session) -> None:
     player.click(player.rows()[0]["play"], f"Play on {live[0]['displayName']!r} with the server gone")
     # Watch the window for a while: it must keep answering at once, keep its rows and open no
     # dialog, while the stream fails out of sight; the sink must stay silent.
-    answers = []
     deadline = time.monotonic() + 5
     while time.monotonic() < deadline:
         snapshot = player.inspect()
-        answers.append(player.last_answer_seconds)
         check(player.last_answer_seconds < PROMPT_ANSWER,
               f"the window took {player.last_answer_seconds:.2f} s to answer after a failing play")
         check(len(snapshot["windows"]) == 1, f"a failing play opened a window: {snapshot['windows'][1:]}")
@@ -319,8 +311,7 @@ def offline_run(session: Session) -> None:
               f"after a failing play the window lists {shown}")
         tone = Tone(session.recorder.listen(0.25), [station["frequency"] for station in live])
         check(tone.rms < 300, f"a station with its server gone made sound: {tone}")
-    log(f"a failing play left the window answering {len(answers)} requests in at most "
-        f"{max(answers) * 1000:.0f} ms (in order: {', '.join(f'{a * 1000:.0f}' for a in answers)} ms)")
+    log("a failing play left the window answering at once")
     player.quit()
 
 
