@@ -116,24 +116,31 @@ class Player:
             rows.append({"name": name, "play": play, "heart": heart, "label": label})
         return rows
 
-    def click(self, widget: dict, what: str) -> None:
+    def click(self, find, what: str) -> None:
+        """Clicks the widget `find` picks from a snapshot once two looks agree where it is: a person
+        aims at a widget that stands still, and so must the test."""
+        seen = []
+
+        def steady():
+            widget = find(self.inspect())
+            seen.append(widget and (widget["x"], widget["y"], widget["w"], widget["h"]))
+            return widget if seen[-1] and seen[-2:] == [seen[-1]] * 2 else None
+
+        widget = wait_until(steady, 20, f"{what} standing still", interval=0.2)
         check(widget["reachable"], f"{what} is covered by something else")
         self.xdotool("mousemove", "--sync", widget["x"] + widget["w"] // 2, widget["y"] + widget["h"] // 2,
                      "click", "1")
         log(f"clicked {what}")
 
+    def click_row(self, index: int, part: str, what: str) -> None:
+        self.click(lambda snapshot: self.rows(snapshot)[index][part], what)
+
     def click_named(self, name: str) -> None:
-        """Clicks the button once two looks at the window agree where it is: a person aims at a
-        button that stands still, and so must the test."""
-        seen = []
+        def button(snapshot):
+            shown = [w for w in snapshot["widgets"] if w["name"] == name and w["enabled"]]
+            return next((w for w in shown if w["reachable"]), shown[0] if shown else None)
 
-        def steady():
-            shown = [w for w in self.inspect()["widgets"] if w["name"] == name and w["enabled"]]
-            button = next((w for w in shown if w["reachable"]), shown[0] if shown else None)
-            seen.append(button and (button["x"], button["y"], button["w"], button["h"]))
-            return button if seen[-1] and seen[-2:] == [seen[-1]] * 2 else None
-
-        self.click(wait_until(steady, 20, f"a button named {name!r} standing still", interval=0.2), repr(name))
+        self.click(button, f"the button {name!r}")
 
     def wait_for_top_rows(self, live: list[dict]) -> list[dict]:
         expected = [station["displayName"] for station in live[:TOP_ROWS]]
@@ -237,7 +244,7 @@ def first_run(session: Session) -> None:
     player.wait_for_top_rows(live)
     log(f"first run lists {[station['displayName'] for station in live[:TOP_ROWS]]} on top")
 
-    player.click(player.rows()[0]["play"], f"Play on {live[0]['displayName']!r}")
+    player.click_row(0, "play", f"Play on {live[0]['displayName']!r}")
     session.wait_for_tone(live[0])
     player.click_named("Next")
     session.wait_for_tone(live[1])
@@ -247,8 +254,8 @@ def first_run(session: Session) -> None:
     favourite = live[1]["displayName"]
     before = player.hearts()
     check(before.get(favourite) == EMPTY_HEART, f"{favourite!r} starts as {before.get(favourite)!r}")
-    heart = next(row["heart"] for row in player.rows() if row["name"] == favourite)
-    player.click(heart, f"the heart of {favourite!r}")
+    player.click_row(next(i for i, row in enumerate(player.rows()) if row["name"] == favourite), "heart",
+                     f"the heart of {favourite!r}")
     hearts = wait_until(lambda: (h := player.hearts()).get(favourite) == HEART and h, 20,
                         f"the heart of {favourite!r} to fill")
     others = {name: mark for name, mark in hearts.items() if name != favourite}
@@ -267,7 +274,7 @@ def play_playlist_link(session: Session, player: Player) -> None:
     row reaches it; its tone plays and the window shows the song its stream names."""
     link = next(station for station in json.loads((session.state / "link-stations.json").read_text())
                 if station["kind"] == "pls")
-    player.click(player.rows()[TOP_ROWS - 1]["play"], f"Play on {session.live[TOP_ROWS - 1]['displayName']!r}")
+    player.click_row(TOP_ROWS - 1, "play", f"Play on {session.live[TOP_ROWS - 1]['displayName']!r}")
     session.wait_for_tone(session.live[TOP_ROWS - 1])
     player.click_named("Next")
     session.wait_for_tone({"frequency": link["frequency"], "displayName": link["name"]})
@@ -297,7 +304,7 @@ def offline_run(session: Session) -> None:
     check(hearts.get(live[0]["displayName"]) == EMPTY_HEART, f"after a restart a non-favourite shows {hearts}")
     log("offline run lists the cached stations, the favourite still marked")
 
-    player.click(player.rows()[0]["play"], f"Play on {live[0]['displayName']!r} with the server gone")
+    player.click_row(0, "play", f"Play on {live[0]['displayName']!r} with the server gone")
     # Watch the window for a while: it must keep answering at once, keep its rows and open no
     # dialog, while the stream fails out of sight; the sink must stay silent.
     deadline = time.monotonic() + 5
