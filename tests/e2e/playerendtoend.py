@@ -133,7 +133,11 @@ class Player:
         log(f"clicked {what}")
 
     def click_row(self, index: int, part: str, what: str) -> None:
-        self.click(lambda snapshot: self.rows(snapshot)[index][part], what)
+        def part_of_row(snapshot):
+            rows = self.rows(snapshot)
+            return rows[index][part] if index < len(rows) else None
+
+        self.click(part_of_row, what)
 
     def click_named(self, name: str) -> None:
         def button(snapshot):
