@@ -1,23 +1,21 @@
 #include "icecastserver.h"
 
-#include <arpa/inet.h>
 #include <fcntl.h>
 #include <grp.h>
-#include <netinet/in.h>
 #include <signal.h>
 #include <spawn.h>
-#include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <QByteArray>
+#include <QHostAddress>
 #include <QString>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QUrl>
 
 #include <array>
-#include <cstdint>
-#include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <thread>
@@ -37,23 +35,10 @@ void replaceAll(std::string& text, const std::string& field, const std::string& 
     }
 }
 
-int connectLoopback(int port)
+bool connectLoopback(QTcpSocket& socket, int port)
 {
-    const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    if (fd < 0) {
-        return -1;
-    }
-    timeval timeout {2, 0};
-    ::setsockopt(fd, SOL_SOCKET, SO_RCVTIMEO, &timeout, sizeof timeout);
-    sockaddr_in address {};
-    address.sin_family = AF_INET;
-    address.sin_port = htons(static_cast<std::uint16_t>(port));
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    if (::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0) {
-        ::close(fd);
-        return -1;
-    }
-    return fd;
+    socket.connectToHost(QHostAddress::LocalHost, static_cast<quint16>(port));
+    return socket.waitForConnected(2000);
 }
 
 // Icecast refuses to run as root unless it is told whom to become once its port is bound.
@@ -132,9 +117,8 @@ IcecastServer::IcecastServer()
             m_pid = -1;
             return true;
         }
-        const int fd = connectLoopback(m_port);
-        listening = fd >= 0;
-        ::close(fd);
+        QTcpSocket probe;
+        listening = connectLoopback(probe, m_port);
         return listening;
     });
     if (!listening) {
@@ -222,38 +206,20 @@ void IcecastServer::stopProcess(pid_t pid)
 
 int IcecastServer::freePort()
 {
-    const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    sockaddr_in address {};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t length = sizeof address;
-    int port = 0;
-    if (::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0
-        && ::getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length) == 0) {
-        port = ntohs(address.sin_port);
-    }
-    ::close(fd);
-    return port;
+    QTcpServer probe;
+    return probe.listen(QHostAddress::LocalHost) ? probe.serverPort() : 0;
 }
 
 int IcecastServer::httpStatus(const std::string& path, const std::string& headers) const
 {
-    const int fd = connectLoopback(m_port);
-    if (fd < 0) {
+    QTcpSocket socket;
+    if (!connectLoopback(socket, m_port)) {
         return 0;
     }
-    const std::string request = "GET " + path + " HTTP/1.0\r\nHost: 127.0.0.1\r\n" + headers + "\r\n";
-    int status = 0;
-    if (::send(fd, request.data(), request.size(), MSG_NOSIGNAL) == static_cast<ssize_t>(request.size())) {
-        std::array<char, 64> line {};
-        const ssize_t got = ::recv(fd, line.data(), line.size() - 1, 0);
-        // "HTTP/1.0 200 OK"
-        if (got > 12) {
-            status = std::atoi(line.data() + 9);
-        }
-    }
-    ::close(fd);
-    return status;
+    socket.write(QByteArray::fromStdString("GET " + path + " HTTP/1.0\r\nHost: 127.0.0.1\r\n" + headers + "\r\n"));
+    while (!socket.canReadLine() && socket.waitForReadyRead(2000)) { }
+    // "HTTP/1.0 200 OK"
+    return socket.readLine().mid(9, 3).toInt();
 }
 
 } // namespace Vello
