@@ -1,11 +1,7 @@
-"""A private desktop for the end-to-end test: a virtual X display, a PulseAudio server whose only
-output is a null sink, a recorder on that sink's monitor, and the bookkeeping that stops every
-process started here, whatever happens.
+"""A private desktop for the end-to-end test: a virtual X display, a PulseAudio server with only a
+null sink, a recorder on its monitor, and bookkeeping that stops every process it started.
+Standard library only; works as root (CI) and as an ordinary user."""
 
-Standard library only. Works as root (CI) and as an ordinary user.
-"""
-
-import collections
 import ctypes
 import json
 import math
@@ -36,8 +32,7 @@ def check(condition: bool, message: str) -> None:
 
 
 def wait_until(predicate, timeout: float, what: str, interval: float = 0.1):
-    """Polls `predicate` until it returns something truthy and returns that; fails after
-    `timeout` seconds naming `what` was awaited."""
+    """Polls `predicate` until it returns something truthy, and returns that."""
     deadline = time.monotonic() + timeout
     while True:
         value = predicate()
@@ -108,27 +103,13 @@ class Processes:
 def start_display(processes: Processes, work: Path) -> str:
     """Starts Xvfb on a display number it picks as free itself; returns ":N"."""
     read_end, write_end = os.pipe()
-    try:
-        server = processes.start("Xvfb", ["Xvfb", "-displayfd", write_end, "-screen", "0", "1600x1400x24",
-                                          "-nolisten", "tcp", "-noreset"],
-                                 work / "xvfb.log", pass_fds=(write_end,))
-        os.close(write_end)
-        write_end = -1
-        chunks = []
-        deadline = time.monotonic() + 30
-        while b"\n" not in b"".join(chunks) and time.monotonic() < deadline:
-            check(server.poll() is None, f"Xvfb exited: {(work / 'xvfb.log').read_text(errors='replace')[-500:]}")
-            chunk = os.read(read_end, 16)
-            if not chunk:
-                break
-            chunks.append(chunk)
-        number = b"".join(chunks).strip()
-        check(number.isdigit(), f"Xvfb did not name its display: {(work / 'xvfb.log').read_text(errors='replace')}")
-        return f":{number.decode()}"
-    finally:
-        os.close(read_end)
-        if write_end >= 0:
-            os.close(write_end)
+    processes.start("Xvfb", ["Xvfb", "-displayfd", write_end, "-screen", "0", "1600x1400x24", "-nolisten", "tcp",
+                             "-noreset"], work / "xvfb.log", pass_fds=(write_end,))
+    os.close(write_end)
+    with os.fdopen(read_end) as pipe:  # Xvfb writes its number once it is ready, or closes it exiting
+        number = pipe.readline().strip()
+    check(number.isdigit(), f"Xvfb did not name its display: {(work / 'xvfb.log').read_text(errors='replace')}")
+    return f":{number}"
 
 
 class PulseServer:
@@ -169,46 +150,42 @@ class PulseServer:
 
 
 class Recorder:
-    """Records the null sink's monitor without pause, so any second of it can be examined."""
+    """Records the null sink's monitor without pause, keeping its last ten seconds."""
 
     def __init__(self, processes: Processes, work: Path, pulse: PulseServer) -> None:
         self._condition = threading.Condition()
-        self._chunks: collections.deque[bytes] = collections.deque()
-        self._received = 0  # bytes ever received
-        self._kept_from = 0  # byte offset of the first kept chunk
+        self._data = bytearray()
+        self._dropped = 0  # bytes received before the first one kept
         self._ended = False
         self.process = processes.start("parec", [
             "parec", "-d", f"{pulse.SINK}.monitor", "--raw", "--format=s16le", f"--rate={RATE}", "--channels=1",
             "--latency-msec=20"], work / "parec.log", env={**os.environ, **pulse.client_env},
             stdout=subprocess.PIPE)
-        self._thread = threading.Thread(target=self._read, name="monitor-recorder", daemon=True)
-        self._thread.start()
+        threading.Thread(target=self._read, name="monitor-recorder", daemon=True).start()
         # The first bytes prove the recording runs before anything is played.
         self.listen(0.1, timeout=30)
 
     def _read(self) -> None:
-        while True:
-            chunk = self.process.stdout.read1(65536)
+        while chunk := self.process.stdout.read1(65536):
             with self._condition:
-                if not chunk:
-                    self._ended = True
-                    self._condition.notify_all()
-                    return
-                self._chunks.append(chunk)
-                self._received += len(chunk)
-                # Ten seconds are more than any examination needs.
-                while self._received - self._kept_from - len(self._chunks[0]) > 10 * RATE * 2:
-                    self._kept_from += len(self._chunks.popleft())
+                self._data += chunk
+                if (excess := len(self._data) - 10 * RATE * 2) > 0:
+                    del self._data[:excess]
+                    self._dropped += excess
                 self._condition.notify_all()
+        with self._condition:
+            self._ended = True
+            self._condition.notify_all()
 
     def listen(self, seconds: float, timeout: float = 15) -> list[int]:
         """The next `seconds` of sound on the monitor, as it arrives."""
         wanted = int(seconds * RATE) * 2
         with self._condition:
-            start = self._received
-            ready = self._condition.wait_for(lambda: self._ended or self._received >= start + wanted, timeout)
+            start = self._dropped + len(self._data)
+            ready = self._condition.wait_for(
+                lambda: self._ended or self._dropped + len(self._data) >= start + wanted, timeout)
             check(ready and not self._ended, "the recording of the null sink's monitor stopped")
-            data = b"".join(self._chunks)[start - self._kept_from:start - self._kept_from + wanted]
+            data = bytes(self._data[start - self._dropped:start - self._dropped + wanted])
         return list(struct.unpack(f"<{len(data) // 2}h", data))
 
 

@@ -1,15 +1,9 @@
 #!/usr/bin/env python3
-"""The player end to end, as a person meets it: the real binary on a virtual display, its sound
-on a PulseAudio null sink, the local demo station server as its catalog host.
-
-It checks that the window lists the most popular stations, that a click on a station plays its
-tone and Next the next station's tone, that a station behind a .pls link plays and shows the song
-its stream names, that a favourite survives a restart, that the cache holds
-the served catalog byte for byte, and that with the server gone a restart still lists the cached
-stations and a failing station leaves the window responsive.
+"""The player end to end, as a person meets it: the real binary on a virtual display, its sound on
+a PulseAudio null sink, the local demo station server as its catalog host. Every process it
+starts is stopped, also on failure; exit status 0 when every check holds.
 
 Usage: playerendtoend.py --player PATH [--demo-server PATH] [--keep]
-Exit status 0 when every check holds. Every process it starts is stopped, also on failure.
 """
 
 import argparse
@@ -122,17 +116,35 @@ class Player:
             rows.append({"name": name, "play": play, "heart": heart, "label": label})
         return rows
 
-    def click(self, widget: dict, what: str) -> None:
+    def click(self, find, what: str) -> None:
+        """Clicks the widget `find` picks from a snapshot once two looks agree where it is: a person
+        aims at a widget that stands still, and so must the test."""
+        seen = []
+
+        def steady():
+            widget = find(self.inspect())
+            seen.append(widget and (widget["x"], widget["y"], widget["w"], widget["h"]))
+            return widget if seen[-1] and seen[-2:] == [seen[-1]] * 2 else None
+
+        widget = wait_until(steady, 20, f"{what} standing still", interval=0.2)
         check(widget["reachable"], f"{what} is covered by something else")
         self.xdotool("mousemove", "--sync", widget["x"] + widget["w"] // 2, widget["y"] + widget["h"] // 2,
                      "click", "1")
         log(f"clicked {what}")
 
+    def click_row(self, index: int, part: str, what: str) -> None:
+        def part_of_row(snapshot):
+            rows = self.rows(snapshot)
+            return rows[index][part] if index < len(rows) else None
+
+        self.click(part_of_row, what)
+
     def click_named(self, name: str) -> None:
-        candidates = [w for w in self.inspect()["widgets"] if w["name"] == name and w["enabled"]]
-        check(candidates, f"no button named {name!r} is shown")
-        reachable = [w for w in candidates if w["reachable"]]
-        self.click((reachable or candidates)[0], repr(name))
+        def button(snapshot):
+            shown = [w for w in snapshot["widgets"] if w["name"] == name and w["enabled"]]
+            return next((w for w in shown if w["reachable"]), shown[0] if shown else None)
+
+        self.click(button, f"the button {name!r}")
 
     def wait_for_top_rows(self, live: list[dict]) -> list[dict]:
         expected = [station["displayName"] for station in live[:TOP_ROWS]]
@@ -236,7 +248,7 @@ def first_run(session: Session) -> None:
     player.wait_for_top_rows(live)
     log(f"first run lists {[station['displayName'] for station in live[:TOP_ROWS]]} on top")
 
-    player.click(player.rows()[0]["play"], f"Play on {live[0]['displayName']!r}")
+    player.click_row(0, "play", f"Play on {live[0]['displayName']!r}")
     session.wait_for_tone(live[0])
     player.click_named("Next")
     session.wait_for_tone(live[1])
@@ -246,8 +258,8 @@ def first_run(session: Session) -> None:
     favourite = live[1]["displayName"]
     before = player.hearts()
     check(before.get(favourite) == EMPTY_HEART, f"{favourite!r} starts as {before.get(favourite)!r}")
-    heart = next(row["heart"] for row in player.rows() if row["name"] == favourite)
-    player.click(heart, f"the heart of {favourite!r}")
+    player.click_row(next(i for i, row in enumerate(player.rows()) if row["name"] == favourite), "heart",
+                     f"the heart of {favourite!r}")
     hearts = wait_until(lambda: (h := player.hearts()).get(favourite) == HEART and h, 20,
                         f"the heart of {favourite!r} to fill")
     others = {name: mark for name, mark in hearts.items() if name != favourite}
@@ -266,7 +278,7 @@ def play_playlist_link(session: Session, player: Player) -> None:
     row reaches it; its tone plays and the window shows the song its stream names."""
     link = next(station for station in json.loads((session.state / "link-stations.json").read_text())
                 if station["kind"] == "pls")
-    player.click(player.rows()[TOP_ROWS - 1]["play"], f"Play on {session.live[TOP_ROWS - 1]['displayName']!r}")
+    player.click_row(TOP_ROWS - 1, "play", f"Play on {session.live[TOP_ROWS - 1]['displayName']!r}")
     session.wait_for_tone(session.live[TOP_ROWS - 1])
     player.click_named("Next")
     session.wait_for_tone({"frequency": link["frequency"], "displayName": link["name"]})
@@ -296,14 +308,12 @@ def offline_run(session: Session) -> None:
     check(hearts.get(live[0]["displayName"]) == EMPTY_HEART, f"after a restart a non-favourite shows {hearts}")
     log("offline run lists the cached stations, the favourite still marked")
 
-    player.click(player.rows()[0]["play"], f"Play on {live[0]['displayName']!r} with the server gone")
+    player.click_row(0, "play", f"Play on {live[0]['displayName']!r} with the server gone")
     # Watch the window for a while: it must keep answering at once, keep its rows and open no
     # dialog, while the stream fails out of sight; the sink must stay silent.
-    answers = []
     deadline = time.monotonic() + 5
     while time.monotonic() < deadline:
         snapshot = player.inspect()
-        answers.append(player.last_answer_seconds)
         check(player.last_answer_seconds < PROMPT_ANSWER,
               f"the window took {player.last_answer_seconds:.2f} s to answer after a failing play")
         check(len(snapshot["windows"]) == 1, f"a failing play opened a window: {snapshot['windows'][1:]}")
@@ -312,8 +322,7 @@ def offline_run(session: Session) -> None:
               f"after a failing play the window lists {shown}")
         tone = Tone(session.recorder.listen(0.25), [station["frequency"] for station in live])
         check(tone.rms < 300, f"a station with its server gone made sound: {tone}")
-    log(f"a failing play left the window answering {len(answers)} requests in at most "
-        f"{max(answers) * 1000:.0f} ms (in order: {', '.join(f'{a * 1000:.0f}' for a in answers)} ms)")
+    log("a failing play left the window answering at once")
     player.quit()
 
 

@@ -1,20 +1,21 @@
 #include "icecastserver.h"
 
-#include <arpa/inet.h>
 #include <fcntl.h>
 #include <grp.h>
-#include <netinet/in.h>
 #include <signal.h>
 #include <spawn.h>
-#include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <QByteArray>
+#include <QHostAddress>
+#include <QString>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QUrl>
+
 #include <array>
-#include <cctype>
-#include <cstdint>
-#include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <thread>
@@ -34,23 +35,10 @@ void replaceAll(std::string& text, const std::string& field, const std::string& 
     }
 }
 
-int connectLoopback(int port)
+bool connectLoopback(QTcpSocket& socket, int port)
 {
-    const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    if (fd < 0) {
-        return -1;
-    }
-    timeval timeout {2, 0};
-    ::setsockopt(fd, SOL_SOCKET, SO_RCVTIMEO, &timeout, sizeof timeout);
-    sockaddr_in address {};
-    address.sin_family = AF_INET;
-    address.sin_port = htons(static_cast<std::uint16_t>(port));
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    if (::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0) {
-        ::close(fd);
-        return -1;
-    }
-    return fd;
+    socket.connectToHost(QHostAddress::LocalHost, static_cast<quint16>(port));
+    return socket.waitForConnected(2000);
 }
 
 // Icecast refuses to run as root unless it is told whom to become once its port is bound.
@@ -77,36 +65,7 @@ template <typename Predicate> bool waitFor(std::chrono::milliseconds timeout, Pr
 
 std::string percentEncoded(const std::string& text)
 {
-    static constexpr char hex[] = "0123456789ABCDEF";
-    std::string out;
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (std::isalnum(byte) != 0 || c == '-' || c == '_' || c == '.' || c == '/') {
-            out.push_back(c);
-        } else {
-            out += {'%', hex[byte >> 4U], hex[byte & 0xFU]};
-        }
-    }
-    return out;
-}
-
-std::string base64(const std::string& text)
-{
-    static constexpr char alphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
-    std::string out;
-    for (std::size_t i = 0; i < text.size(); i += 3) {
-        std::uint32_t chunk = static_cast<unsigned char>(text[i]) << 16U;
-        if (i + 1 < text.size()) {
-            chunk |= static_cast<unsigned char>(text[i + 1]) << 8U;
-        }
-        if (i + 2 < text.size()) {
-            chunk |= static_cast<unsigned char>(text[i + 2]);
-        }
-        for (std::size_t j = 0; j < 4; ++j) {
-            out.push_back(i + j <= text.size() ? alphabet[(chunk >> (18 - 6 * j)) & 0x3FU] : '=');
-        }
-    }
-    return out;
+    return QUrl::toPercentEncoding(QString::fromStdString(text), "/").toStdString();
 }
 
 } // namespace
@@ -152,7 +111,17 @@ IcecastServer::IcecastServer()
         m_startError = "cannot start icecast2 (is it installed?)";
         return;
     }
-    if (!waitUntilListening(10s)) {
+    bool listening = false;
+    waitFor(30s, [&] {
+        if (::waitpid(m_pid, nullptr, WNOHANG) == m_pid) {
+            m_pid = -1;
+            return true;
+        }
+        QTcpSocket probe;
+        listening = connectLoopback(probe, m_port);
+        return listening;
+    });
+    if (!listening) {
         std::ifstream log(logPath);
         std::stringstream output;
         output << log.rdbuf();
@@ -204,7 +173,7 @@ bool IcecastServer::startSource(const std::string& mount, Codec codec, int frequ
         return false;
     }
     m_sources[mount] = pid;
-    return waitFor(10s, [&] { return httpStatus(mount) == 200; });
+    return waitFor(30s, [&] { return httpStatus(mount) == 200; });
 }
 
 void IcecastServer::stopSource(const std::string& mount)
@@ -219,8 +188,9 @@ void IcecastServer::stopSource(const std::string& mount)
 
 bool IcecastServer::setTitle(const std::string& mount, const std::string& title) const
 {
+    const std::string credentials = QByteArray::fromStdString("admin:" + m_password).toBase64().toStdString();
     return httpStatus("/admin/metadata?mount=" + percentEncoded(mount) + "&mode=updinfo&song=" + percentEncoded(title),
-               "Authorization: Basic " + base64("admin:" + m_password) + "\r\n")
+               "Authorization: Basic " + credentials + "\r\n")
         == 200;
 }
 
@@ -236,57 +206,20 @@ void IcecastServer::stopProcess(pid_t pid)
 
 int IcecastServer::freePort()
 {
-    const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    sockaddr_in address {};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t length = sizeof address;
-    int port = 0;
-    if (::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0
-        && ::getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length) == 0) {
-        port = ntohs(address.sin_port);
-    }
-    ::close(fd);
-    return port;
-}
-
-bool IcecastServer::waitUntilListening(std::chrono::milliseconds timeout)
-{
-    bool listening = false;
-    waitFor(timeout, [&] {
-        int status = 0;
-        if (::waitpid(m_pid, &status, WNOHANG) == m_pid) {
-            m_pid = -1;
-            return true;
-        }
-        const int fd = connectLoopback(m_port);
-        if (fd >= 0) {
-            ::close(fd);
-            listening = true;
-        }
-        return listening;
-    });
-    return listening;
+    QTcpServer probe;
+    return probe.listen(QHostAddress::LocalHost) ? probe.serverPort() : 0;
 }
 
 int IcecastServer::httpStatus(const std::string& path, const std::string& headers) const
 {
-    const int fd = connectLoopback(m_port);
-    if (fd < 0) {
+    QTcpSocket socket;
+    if (!connectLoopback(socket, m_port)) {
         return 0;
     }
-    const std::string request = "GET " + path + " HTTP/1.0\r\nHost: 127.0.0.1\r\n" + headers + "\r\n";
-    int status = 0;
-    if (::send(fd, request.data(), request.size(), MSG_NOSIGNAL) == static_cast<ssize_t>(request.size())) {
-        std::array<char, 64> line {};
-        const ssize_t got = ::recv(fd, line.data(), line.size() - 1, 0);
-        // "HTTP/1.0 200 OK"
-        if (got > 12) {
-            status = std::atoi(line.data() + 9);
-        }
-    }
-    ::close(fd);
-    return status;
+    socket.write(QByteArray::fromStdString("GET " + path + " HTTP/1.0\r\nHost: 127.0.0.1\r\n" + headers + "\r\n"));
+    while (!socket.canReadLine() && socket.waitForReadyRead(2000)) { }
+    // "HTTP/1.0 200 OK"
+    return socket.readLine().mid(9, 3).toInt();
 }
 
 } // namespace Vello

@@ -39,7 +39,6 @@ public:
     [[nodiscard]] static int freePort();
 
 private:
-    [[nodiscard]] bool waitUntilListening(std::chrono::milliseconds timeout);
     [[nodiscard]] int httpStatus(const std::string& path, const std::string& headers = {}) const;
     static void stopProcess(pid_t pid);
 
