@@ -108,9 +108,9 @@ std::vector<std::string> WindowHarness::rowNames() const
     return names;
 }
 
-void click(QWidget* widget)
+void click(QWidget* widget, std::optional<QPointF> at)
 {
-    const QPointF middle = QRectF(widget->rect()).center();
+    const QPointF middle = at.value_or(QRectF(widget->rect()).center());
     const QPointF global = widget->mapToGlobal(middle);
     QMouseEvent press(QEvent::MouseButtonPress, middle, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(widget, &press);

@@ -8,9 +8,11 @@
 #include "screens/releasemainviewcontroller.h"
 #include "widgets/artworkloader.h"
 
+#include <QPointF>
 #include <QString>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -50,7 +52,7 @@ struct WindowHarness {
     [[nodiscard]] std::vector<std::string> rowNames() const;
 };
 
-// Clicks `widget` in its middle with the left button.
-void click(QWidget* widget);
+// Clicks `widget` with the left button at `at`, in its middle without.
+void click(QWidget* widget, std::optional<QPointF> at = std::nullopt);
 
 } // namespace Vello
