@@ -118,9 +118,9 @@ void WindowHarness::saveShot(const QString& name) const
     }
 }
 
-void click(QWidget* widget)
+void click(QWidget* widget, std::optional<QPointF> at)
 {
-    const QPointF middle = QRectF(widget->rect()).center();
+    const QPointF middle = at.value_or(QRectF(widget->rect()).center());
     const QPointF global = widget->mapToGlobal(middle);
     QMouseEvent press(QEvent::MouseButtonPress, middle, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(widget, &press);

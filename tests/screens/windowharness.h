@@ -8,10 +8,12 @@
 #include "screens/releasemainviewcontroller.h"
 #include "widgets/artworkloader.h"
 
+#include <QPointF>
 #include <QString>
 #include <Qt>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -54,8 +56,8 @@ struct WindowHarness {
     void saveShot(const QString& name) const;
 };
 
-// Clicks `widget` in its middle with the left button.
-void click(QWidget* widget);
+// Clicks `widget` with the left button at `at`, in its middle without.
+void click(QWidget* widget, std::optional<QPointF> at = std::nullopt);
 // Presses and releases `key` on the focused widget, as the keyboard does.
 void pressKey(Qt::Key key);
 // One notch of the mouse wheel over the content, downwards when `notches` is negative.
