@@ -84,7 +84,7 @@ NowPlayingLines makeNowPlayingLines(int songSize, int statusSize, bool wrapStatu
     lines.status->setObjectName(QStringLiteral("playbackStatus"));
     // A line that appears while playing must not push the transport buttons away from under the
     // pointer: an empty line keeps its place.
-    for (ElidedLabel* line : {lines.song.data(), lines.status.data()}) {
+    for (QLabel* line : {static_cast<QLabel*>(lines.song.data()), lines.status.data()}) {
         QSizePolicy policy = line->sizePolicy();
         policy.setRetainSizeWhenHidden(true);
         line->setSizePolicy(policy);
