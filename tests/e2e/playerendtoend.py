@@ -110,7 +110,8 @@ class Player:
             def same_row(widget: dict) -> bool:
                 return abs(widget["y"] + widget["h"] / 2 - middle) < 39
 
-            heart = next((w for w in widgets if w["name"] == f"Add {name} to favourites" and same_row(w)), None)
+            names = (f"Add {name} to favourites", f"Remove {name} from favourites")
+            heart = next((w for w in widgets if w["name"] in names and same_row(w)), None)
             label = next((w for w in widgets if w.get("text") == name and w["class"].endswith("Label")
                           and w["y"] <= middle <= w["y"] + 78), None)
             rows.append({"name": name, "play": play, "heart": heart, "label": label})
