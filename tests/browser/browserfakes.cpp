@@ -1,6 +1,5 @@
 #include "browserfakes.h"
 
-#include <algorithm>
 #include <thread>
 #include <utility>
 
@@ -20,49 +19,10 @@ void RecordingView::render(bool resetScroll)
     }
 }
 
-void RecordingView::renderSidebar()
-{
-    events.emplace_back("sidebar");
-}
-
-void RecordingView::clearContent()
-{
-    events.emplace_back("clear");
-}
-
 void RecordingView::showNowPlaying(const NowPlaying& shown)
 {
     events.emplace_back("now playing");
     nowPlaying.push_back(shown);
-}
-
-void RecordingView::loadFallbackImage()
-{
-    events.emplace_back("fallback image");
-}
-
-void RecordingView::loadHeroImage()
-{
-    events.emplace_back("hero image");
-}
-
-std::size_t RecordingView::count(std::string_view event) const
-{
-    return static_cast<std::size_t>(std::count(events.begin(), events.end(), event));
-}
-
-void FakeStationSource::load(Completion completion)
-{
-    ++loadCalls;
-    m_completion = std::move(completion);
-    if (answerDuringLoad) {
-        m_completion(*answerDuringLoad);
-    }
-}
-
-void FakeStationSource::answer(StationsResult result)
-{
-    m_completion(std::move(result));
 }
 
 void FakeStationSource::answerFromWorker(StationsResult result)
@@ -110,19 +70,16 @@ void MemoryPreferences::setFlag(const std::string& key, bool value)
 Station makeStation(
     const std::string& id, const std::string& name, std::optional<std::string> country, std::optional<std::string> tags)
 {
-    Station station;
-    station.stationuuid = id;
-    station.name = name;
-    station.url_resolved = "http://stream.example/" + id;
-    station.country = std::move(country);
-    station.tags = std::move(tags);
-    return station;
+    return Station {.stationuuid = id,
+        .name = name,
+        .url_resolved = "http://stream.example/" + id,
+        .country = std::move(country),
+        .tags = std::move(tags)};
 }
 
 std::vector<Station> makeStations(std::size_t count)
 {
     std::vector<Station> stations;
-    stations.reserve(count);
     for (std::size_t i = 0; i < count; ++i) {
         stations.push_back(makeStation("s" + std::to_string(i), "Station " + std::to_string(i)));
     }

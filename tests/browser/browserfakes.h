@@ -6,6 +6,7 @@
 #include "catalog/station.h"
 #include "catalog/stationsource.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <functional>
 #include <map>
@@ -30,26 +31,32 @@ public:
     std::string searchText() const override { return typed; }
     void setLoading(bool isLoading) override;
     void render(bool resetScroll) override;
-    void renderSidebar() override;
-    void clearContent() override;
+    void renderSidebar() override { events.emplace_back("sidebar"); }
+    void clearContent() override { events.emplace_back("clear"); }
     void showNowPlaying(const NowPlaying& shown) override;
-    void loadFallbackImage() override;
-    void loadHeroImage() override;
+    void loadFallbackImage() override { events.emplace_back("fallback image"); }
+    void loadHeroImage() override { events.emplace_back("hero image"); }
     void showLoadProgress(const LoadProgress& shown) override { progress.push_back(shown); }
 
-    [[nodiscard]] std::size_t count(std::string_view event) const;
+    [[nodiscard]] std::size_t count(std::string_view event) const
+    {
+        return static_cast<std::size_t>(std::count(events.begin(), events.end(), event));
+    }
 };
 
 // A catalog source that answers only when the test says so, from the test's thread or from a
-// worker thread; it can also give a cache answer inside `load`.
+// worker thread.
 class FakeStationSource final : public StationSource {
 public:
-    std::optional<StationsResult> answerDuringLoad;
-    int loadCalls = 0;
-
-    void load(Completion completion) override;
-    void answer(StationsResult result);
+    void load(Completion completion) override
+    {
+        ++loadCalls;
+        m_completion = std::move(completion);
+    }
+    void answer(StationsResult result) { m_completion(std::move(result)); }
     void answerFromWorker(StationsResult result);
+
+    int loadCalls = 0;
 
 private:
     Completion m_completion;

@@ -2,6 +2,12 @@
 
 namespace Vello {
 
+BrowserHarness::BrowserHarness(Preferences* stored)
+    : controller(std::make_unique<BrowserController>(
+        view, source, media, http, stored != nullptr ? *stored : preferences, queue))
+{
+}
+
 void BrowserHarness::start(std::vector<Station> stations)
 {
     controller->viewDidLoad();

@@ -13,16 +13,18 @@
 
 namespace Vello {
 
-// A controller wired to fakes, the way the window wires it to the real ports.
+// A controller wired to fakes, the way the window wires it to the real ports; `stored` stands
+// in for the in-memory preferences when given.
 struct BrowserHarness {
+    explicit BrowserHarness(Preferences* stored = nullptr);
+
     RecordingView view;
     FakeStationSource source;
     FakeMediaBackend media;
     FakeHttpClient http;
     MemoryPreferences preferences;
     ManualMainQueue queue;
-    std::unique_ptr<BrowserController> controller
-        = std::make_unique<BrowserController>(view, source, media, http, preferences, queue);
+    std::unique_ptr<BrowserController> controller;
 
     // Starts the controller and delivers `stations` as the catalog.
     void start(std::vector<Station> stations);

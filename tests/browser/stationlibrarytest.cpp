@@ -11,11 +11,13 @@
 namespace Vello {
 namespace {
 
-std::vector<std::string> numbered(const std::string& prefix, int count)
+using Ids = std::vector<std::string>;
+
+Ids numbered(int count)
 {
-    std::vector<std::string> ids;
+    Ids ids;
     for (int i = 0; i < count; ++i) {
-        ids.push_back(prefix + std::to_string(i));
+        ids.push_back("r" + std::to_string(i));
     }
     return ids;
 }
@@ -30,51 +32,48 @@ TEST(StationLibraryTest, TogglingTwiceRestoresTheSetAndSavesEachTime)
 
     library.toggleFavorite("c");
     EXPECT_TRUE(library.isFavorite("c"));
-    EXPECT_EQ(preferences.values["favorites"], (std::vector<std::string> {"a", "b", "c"}));
+    EXPECT_EQ(preferences.values["favorites"], (Ids {"a", "b", "c"}));
     library.toggleFavorite("c");
     EXPECT_FALSE(library.isFavorite("c"));
-    EXPECT_EQ(library.favorites(), (FavoriteSet {"a", "b"}));
-    EXPECT_EQ(preferences.values["favorites"], (std::vector<std::string> {"a", "b"}));
+    EXPECT_EQ(preferences.values["favorites"], (Ids {"a", "b"}));
     EXPECT_EQ(preferences.writes["favorites"], 2);
     EXPECT_EQ(preferences.writes["recent"], 0);
 }
 
-TEST(StationLibraryTest, RecentsKeepTheNewestFiftyOnceEach)
+TEST(StationLibraryTest, APlayMovesItsStationFirstAndKeepsTheNewestFifty)
 {
-    MemoryPreferences preferences;
-    StationLibrary library(preferences);
-    library.restore();
-    EXPECT_TRUE(library.recentIds().empty());
-
-    library.recordRecent("x");
-    library.recordRecent("x");
-    EXPECT_EQ(library.recentIds(), (std::vector<std::string> {"x"}));
-
-    for (const std::string& id : numbered("n", 51)) {
-        library.recordRecent(id);
-    }
-    ASSERT_EQ(library.recentIds().size(), 50U);
-    EXPECT_EQ(library.recentIds().front(), "n50");
-    EXPECT_EQ(library.recentIds().back(), "n1") << "the oldest of the 51 (and x) are dropped";
-    EXPECT_EQ(preferences.values["recent"], library.recentIds());
-}
-
-TEST(StationLibraryTest, AStoredRecentListIsUsedAsStoredUntilTheNextPlay)
-{
-    MemoryPreferences preferences;
-    std::vector<std::string> stored = numbered("r", 60);
+    // A stored list is taken as stored, even past fifty and with a repeat, until the next play.
+    Ids stored = numbered(60);
     stored.insert(stored.begin() + 5, "r30");
-    preferences.values["recent"] = stored;
-    StationLibrary library(preferences);
-    library.restore();
-    EXPECT_EQ(library.recentIds(), stored);
-    EXPECT_EQ(preferences.writes["recent"], 0);
-
-    library.recordRecent("r30");
-    ASSERT_EQ(library.recentIds().size(), 50U);
-    EXPECT_EQ(library.recentIds().front(), "r30");
-    EXPECT_EQ(std::count(library.recentIds().begin(), library.recentIds().end(), "r30"), 1);
-    EXPECT_EQ(library.recentIds()[1], "r0");
+    struct Case {
+        const char* name;
+        Ids stored;
+        Ids played;
+        Ids first;
+        std::size_t size;
+    };
+    const std::vector<Case> cases {
+        {"nothing played", stored, {}, {"r0", "r1"}, 61},
+        {"a repeat once", {}, {"x", "x"}, {"x"}, 1},
+        {"a stored repeat once", stored, {"r30"}, {"r30", "r0", "r1", "r2", "r3", "r4", "r5"}, 50},
+        {"the newest fifty", {"old"}, numbered(50), {"r49", "r48"}, 50},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        MemoryPreferences preferences;
+        preferences.values["recent"] = c.stored;
+        StationLibrary library(preferences);
+        library.restore();
+        for (const std::string& id : c.played) {
+            library.recordRecent(id);
+        }
+        const Ids& recents = library.recentIds();
+        ASSERT_EQ(recents.size(), c.size);
+        EXPECT_EQ(Ids(recents.begin(), recents.begin() + static_cast<std::ptrdiff_t>(c.first.size())), c.first);
+        EXPECT_EQ(std::count(recents.begin(), recents.end(), c.first.front()), 1);
+        EXPECT_EQ(preferences.values["recent"], recents);
+        EXPECT_EQ(preferences.writes["recent"], static_cast<int>(c.played.size()));
+    }
 }
 
 } // namespace

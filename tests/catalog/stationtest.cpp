@@ -17,105 +17,94 @@ Station named(std::string name)
     return Station {.name = std::move(name)};
 }
 
-TEST(Station, DisplayNameTrimsAndFallsBack)
+TEST(Station, DerivedTextsAndTheAddressTrimAndLeaveOutBlanks)
 {
-    EXPECT_EQ(Station {}.displayName(), "Unnamed station");
-    EXPECT_EQ(named(" \n\t\u00a0\r\n").displayName(), "Unnamed station");
-    EXPECT_EQ(named("\u00a0 Radio \u00dcber \n").displayName(), "Radio \u00dcber");
-    // The raw name keeps its spaces.
-    EXPECT_EQ(*named("  Radio  ").name, "  Radio  ");
+    using Text = std::string (Station::*)() const;
+    struct Case {
+        const char* name;
+        Station station;
+        Text derived;
+        std::string expected;
+    };
+    const std::vector<Case> cases {
+        {"a blank name", named(" \n\t\u00a0\r\n"), &Station::displayName, "Unnamed station"},
+        {"a padded name", named("\u00a0 Radio \u00dcber \n"), &Station::displayName, "Radio \u00dcber"},
+        {"a blank state", {.country = "Germany", .state = " \t"}, &Station::location, "Germany"},
+        {"both", {.country = " Germany\n", .state = "Bavaria"}, &Station::location, "Bavaria, Germany"},
+        {"blank tags first", {.tags = ",, rock ,pop"}, &Station::primaryTag, "rock"},
+        {"only blank tags", {.tags = " , ,, "}, &Station::primaryTag, ""},
+        {"nothing to show", {}, &Station::subtitle, "Live station"},
+        {"a language of spaces", {.language = "   "}, &Station::subtitle, "   "},
+        {"all three", {.country = "France", .language = "french", .tags = "news,talk"}, &Station::subtitle,
+            "France | french | news"},
+        {"no language", {.state = "Tyrol", .tags = " ,pop"}, &Station::subtitle, "Tyrol | pop"},
+        {"uuid as it is", {.stationuuid = " u1 ", .url = "http://a"}, &Station::id, " u1 "},
+        {"else the address", {.name = "Radio", .url_resolved = "  http://b  "}, &Station::id, "http://b"},
+        {"else the name", {.name = " Radio ", .url = " "}, &Station::id, "Radio"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ((c.station.*c.derived)(), c.expected);
+    }
+    EXPECT_EQ((Station {.url = "http://a", .url_resolved = " http://b\n"}).radioURL(), "http://b");
+    EXPECT_EQ((Station {.url = " not a url ", .url_resolved = "  "}).radioURL(), "not a url");
+    EXPECT_EQ((Station {.url = "\u00a0"}).radioURL(), std::nullopt);
 }
 
 TEST(Station, LimitedDisplayNameCutsWholeCharacters)
 {
-    const std::string fortyEight(48, 'a');
-    EXPECT_EQ(named(fortyEight).limitedDisplayName(), fortyEight);
-    EXPECT_EQ(named(fortyEight + "b").limitedDisplayName(), std::string(47, 'a') + "\u2026");
-    EXPECT_EQ(named(std::string(65, 'x')).limitedDisplayName(64), std::string(63, 'x') + "\u2026");
-    EXPECT_EQ(named(std::string(64, 'x')).limitedDisplayName(64), std::string(64, 'x'));
-
-    const std::string longName(200, 'z');
-    for (std::int64_t limit :
-        {std::int64_t {1}, std::int64_t {0}, std::int64_t {-1}, std::numeric_limits<std::int64_t>::min()}) {
-        EXPECT_EQ(named(longName).limitedDisplayName(limit), longName) << limit;
-    }
-    EXPECT_EQ(named("abc").limitedDisplayName(2), "a\u2026");
-
-    // Forty-eight characters in far more than 48 bytes are not cut.
+    const std::string family = "\U0001F468\u200D\U0001F469\u200D\U0001F467";
     std::string accented;
     for (int i = 0; i < 48; ++i) {
         accented += "e\u0301";
     }
-    EXPECT_EQ(named(accented).limitedDisplayName(), accented);
-
-    // The 47th character is a cluster: it is kept whole.
-    const std::string clusterAt47 = std::string(46, 'a') + "e\u0301" + "bcd";
-    EXPECT_EQ(named(clusterAt47).limitedDisplayName(), std::string(46, 'a') + "e\u0301\u2026");
-    // The 48th character is a cluster: it goes whole, leaving no stray accent behind.
-    const std::string clusterAt48 = std::string(47, 'a') + "\U0001F1E9\U0001F1EA" + "cd";
-    EXPECT_EQ(named(clusterAt48).limitedDisplayName(), std::string(47, 'a') + "\u2026");
-    const std::string family = "\U0001F468\u200D\U0001F469\u200D\U0001F467";
-    const std::string cut = named(std::string(47, 'a') + family + family).limitedDisplayName();
-    EXPECT_EQ(cut, std::string(47, 'a') + "\u2026");
-    EXPECT_EQ(characterCount(cut), 48U);
-}
-
-TEST(Station, LocationTagAndSubtitleDropBlanks)
-{
-    EXPECT_EQ((Station {.country = "Germany", .state = " \t"}).location(), "Germany");
-    EXPECT_EQ((Station {.state = " Bavaria "}).location(), "Bavaria");
-    EXPECT_EQ((Station {.country = "\u00a0", .state = ""}).location(), "");
-    EXPECT_EQ((Station {.country = " Germany\n", .state = "Bavaria"}).location(), "Bavaria, Germany");
-
-    EXPECT_EQ((Station {.tags = ",, rock ,pop"}).primaryTag(), "rock");
-    EXPECT_EQ((Station {.tags = " , ,, "}).primaryTag(), "");
-    EXPECT_EQ((Station {.tags = "jazz"}).primaryTag(), "jazz");
-    EXPECT_EQ(Station {}.primaryTag(), "");
-
-    EXPECT_EQ(Station {}.subtitle(), "Live station");
-    EXPECT_EQ((Station {.language = "   "}).subtitle(), "   ");
-    EXPECT_EQ((Station {.country = "France", .language = "french", .tags = "news,talk"}).subtitle(),
-        "France | french | news");
-    EXPECT_EQ((Station {.state = "Tyrol", .tags = " ,pop"}).subtitle(), "Tyrol | pop");
-}
-
-TEST(Station, RadioUrlPrefersTheResolvedAddress)
-{
-    EXPECT_EQ((Station {.url = "http://a", .url_resolved = " http://b\n"}).radioURL(), "http://b");
-    EXPECT_EQ((Station {.url = " http://a ", .url_resolved = "  "}).radioURL(), "http://a");
-    EXPECT_EQ((Station {.url = "\u00a0", .url_resolved = ""}).radioURL(), std::nullopt);
-    EXPECT_EQ(Station {}.radioURL(), std::nullopt);
-    // No checks beyond blankness: anything non-blank is an address to try.
-    EXPECT_EQ((Station {.url = "not a url"}).radioURL(), "not a url");
-}
-
-TEST(Station, IdFallsBackFromUuidToAddressToName)
-{
-    EXPECT_EQ(Station {}.id(), "Unnamed station");
-    EXPECT_EQ((Station {.stationuuid = "", .name = "Radio", .url = "http://a"}).id(), "");
-    EXPECT_EQ((Station {.stationuuid = " u1 ", .url = "http://a"}).id(), " u1 ");
-    EXPECT_EQ((Station {.name = "Radio", .url_resolved = "  http://b  "}).id(), "http://b");
-    EXPECT_EQ((Station {.name = " Radio ", .url = " "}).id(), "Radio");
+    struct Case {
+        const char* name;
+        std::string text;
+        std::int64_t limit;
+        std::string expected;
+    };
+    const std::vector<Case> cases {
+        {"one too many", std::string(48, 'a') + "b", 48, std::string(47, 'a') + "\u2026"},
+        {"the smallest cut", "abc", 2, "a\u2026"},
+        {"no room for a cut", "abc", 1, "abc"},
+        {"48 characters in 144 bytes", accented, 48, accented},
+        {"a cluster kept whole", std::string(46, 'a') + "e\u0301bcd", 48, std::string(46, 'a') + "e\u0301\u2026"},
+        {"a family dropped whole", std::string(47, 'a') + family + family, 48, std::string(47, 'a') + "\u2026"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(named(c.text).limitedDisplayName(c.limit), c.expected);
+    }
 }
 
 TEST(Station, ScoreWeighsVotesFourTimesAndSaturates)
 {
-    EXPECT_EQ((Station {.votes = 2, .clickcount = 5}).score(), 13);
-    EXPECT_EQ((Station {.votes = 3}).score(), 12);
-    EXPECT_EQ((Station {.clickcount = 10}).score(), 10);
-    EXPECT_EQ(Station {}.score(), 0);
-    EXPECT_EQ((Station {.votes = -2, .clickcount = 1}).score(), -7);
-
     constexpr std::int64_t max = std::numeric_limits<std::int64_t>::max();
     constexpr std::int64_t min = std::numeric_limits<std::int64_t>::min();
-    EXPECT_EQ((Station {.votes = max, .clickcount = max}).score(), max);
-    EXPECT_EQ((Station {.votes = min, .clickcount = min}).score(), min);
-    EXPECT_EQ((Station {.votes = max}).score(), max);
-    EXPECT_EQ((Station {.votes = min, .clickcount = max}).score(), min);
-    // Exact wherever the true total fits, even when 4 × votes alone would not.
-    EXPECT_EQ((Station {.votes = std::int64_t {1} << 61, .clickcount = -1}).score(), max);
-    EXPECT_EQ((Station {.votes = (std::int64_t {1} << 61) + 1, .clickcount = min}).score(), 4);
-    EXPECT_EQ((Station {.votes = -(std::int64_t {1} << 61), .clickcount = 0}).score(), min);
+    constexpr std::int64_t quarter = std::int64_t {1} << 61;
+    struct Case {
+        std::optional<std::int64_t> votes;
+        std::optional<std::int64_t> clickcount;
+        std::int64_t expected;
+    };
+    const std::vector<Case> cases {
+        {2, 5, 13},
+        {-2, 1, -7},
+        {max, max, max},
+        {min, max, min},
+        // Exact wherever the true total fits, even when 4 × votes alone would not.
+        {quarter, -1, max},
+        {quarter, -2, max - 1},
+        {quarter - 1, 3, max},
+        {quarter + 1, min, 4},
+        {-quarter, 0, min},
+        {-quarter, 1, min + 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.expected);
+        EXPECT_EQ((Station {.votes = c.votes, .clickcount = c.clickcount}).score(), c.expected);
+    }
 }
 
 TEST(Station, EqualityIsFieldByFieldUnderCanonicalEquivalence)
@@ -123,28 +112,28 @@ TEST(Station, EqualityIsFieldByFieldUnderCanonicalEquivalence)
     const Station composed {.name = "Caf\u00e9", .tags = "\u00c5"};
     const Station decomposed {.name = "Cafe\u0301", .tags = "\u212B"};
     EXPECT_EQ(composed, decomposed);
-    EXPECT_EQ(hashValue(composed), hashValue(decomposed));
     EXPECT_EQ(std::hash<Station> {}(composed), hashValue(decomposed));
 
-    EXPECT_NE(Station {}, Station {.name = ""});
-    EXPECT_NE(Station {.votes = 0}, Station {});
-    EXPECT_NE(hashValue(Station {}), hashValue(Station {.name = ""}));
-    // The same text in another field is another station.
-    EXPECT_NE(Station {.name = "x"}, Station {.url = "x"});
-    EXPECT_NE(hashValue(Station {.name = "x"}), hashValue(Station {.url = "x"}));
-    EXPECT_NE((Station {.votes = 1, .clickcount = 2}), (Station {.votes = 2, .clickcount = 1}));
-    EXPECT_NE(hashValue(Station {.votes = 1, .clickcount = 2}), hashValue(Station {.votes = 2, .clickcount = 1}));
-    // Same id, different station.
-    EXPECT_NE((Station {.stationuuid = "u", .name = "a"}), (Station {.stationuuid = "u", .name = "b"}));
-    // Case is not canonical equivalence.
-    EXPECT_NE(named("radio"), named("Radio"));
+    struct Case {
+        const char* name;
+        Station a;
+        Station b;
+    };
+    const std::vector<Case> different {
+        {"absent and empty", {}, {.name = ""}},
+        {"the same text in another field", {.name = "x"}, {.url = "x"}},
+        {"counts swapped", {.votes = 1, .clickcount = 2}, {.votes = 2, .clickcount = 1}},
+        {"letter case", named("radio"), named("Radio")},
+    };
+    for (const Case& c : different) {
+        SCOPED_TRACE(c.name);
+        EXPECT_NE(c.a, c.b);
+        EXPECT_NE(hashValue(c.a), hashValue(c.b));
+    }
 
     // Whatever ICU makes of stray bytes, equal stations still hash alike.
-    const std::vector<std::string> odd {"\xff"
-                                        "Cafe\u0301",
-        "\xff"
-        "Caf\u00e9",
-        "Caf\xc3", "Cafe\u0301\xc3"};
+    const std::vector<std::string> odd {
+        std::string("\xff") + "Cafe\u0301", std::string("\xff") + "Caf\u00e9", "Caf\xc3", "Cafe\u0301\xc3"};
     for (const std::string& a : odd) {
         for (const std::string& b : odd) {
             if (named(a) == named(b)) {
@@ -153,10 +142,7 @@ TEST(Station, EqualityIsFieldByFieldUnderCanonicalEquivalence)
         }
         EXPECT_EQ(named(a), named(a));
     }
-
-    std::unordered_set<Station> set {composed, decomposed, Station {}, Station {.name = ""}};
-    EXPECT_EQ(set.size(), 3U);
-    EXPECT_EQ(set.count(Station {.name = "Cafe\u0301", .tags = "\u00c5"}), 1U);
+    EXPECT_EQ((std::unordered_set<Station> {composed, decomposed, Station {}, Station {.name = ""}}).size(), 3U);
 }
 
 } // namespace

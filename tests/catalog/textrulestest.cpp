@@ -17,34 +17,28 @@ TEST(TextRules, TrimsExactlyTheWhiteSpaceAndLineBreakSet)
     for (char32_t c : {0x00U, 0x08U, 0x0EU, 0x1FU, 0x200BU, 0x200DU, 0x2060U, 0xFEFFU, 0x180EU, 0x41U, 0x110000U}) {
         EXPECT_FALSE(isTrimmedCharacter(c)) << std::hex << static_cast<unsigned>(c);
     }
-
     EXPECT_EQ(trimmed("\t\n\v\f\r \u0085\u00a0\u2028\u2029\u3000Radio  One\u00a0\r\n"), "Radio  One");
     EXPECT_EQ(trimmed("\u200bRadio\u200b"), "\u200bRadio\u200b");
     EXPECT_EQ(trimmed(" \u00a0 \n"), "");
-    EXPECT_EQ(trimmed(""), "");
     // A stray byte is kept as it is, and so is everything inside it.
     EXPECT_EQ(trimmed(" \xff Radio \xc2 "), "\xff Radio \xc2");
 }
 
-TEST(TextRules, CountsUserPerceivedCharacters)
+TEST(TextRules, CountsAndCutsUserPerceivedCharacters)
 {
-    EXPECT_EQ(characterCount(""), 0U);
-    EXPECT_EQ(characterCount("Radio"), 5U);
-    EXPECT_EQ(characterCount("Cafe\u0301"), 4U);
-    EXPECT_EQ(characterCount("\r\n"), 1U);
+    EXPECT_EQ(characterCount("Cafe\u0301\r\n"), 5U);
     EXPECT_EQ(characterCount("\U0001F1E9\U0001F1EA\U0001F1EB\U0001F1F7"), 2U); // two flags
     EXPECT_EQ(characterCount("\U0001F468\u200D\U0001F469\u200D\U0001F467"), 1U); // family sequence
     EXPECT_EQ(characterCount("\U0001F44D\U0001F3FD!"), 2U); // thumbs up with skin tone
     EXPECT_EQ(characterCount("\u0928\u092E\u0938\u094D\u0924\u0947"), 3U); // Devanagari conjunct
     EXPECT_EQ(characterCount("abcdef", 3), 3U);
-
     EXPECT_EQ(leadingCharacters("a\U0001F1E9\U0001F1EAb", 2), "a\U0001F1E9\U0001F1EA");
     EXPECT_EQ(leadingCharacters("e\u0301e\u0301", 1), "e\u0301");
     EXPECT_EQ(leadingCharacters("abc", 10), "abc");
     EXPECT_EQ(leadingCharacters("abc", 0), "");
 }
 
-TEST(TextRules, NormalisesToComposedForm)
+TEST(TextRules, NormalisesToComposedFormAndLowerCasesAllOfUnicode)
 {
     EXPECT_TRUE(isNfc("plain ascii"));
     EXPECT_TRUE(isNfc("Caf\u00e9"));
@@ -52,13 +46,8 @@ TEST(TextRules, NormalisesToComposedForm)
     EXPECT_EQ(toNfc("Cafe\u0301"), "Caf\u00e9");
     EXPECT_EQ(toNfc("\u1100\u1161"), "\uAC00"); // Hangul jamo compose
     EXPECT_EQ(toNfc("\u212B"), "\u00C5"); // ANGSTROM SIGN is a singleton decomposition
-    EXPECT_EQ(toNfc("Caf\u00e9"), "Caf\u00e9");
-}
 
-TEST(TextRules, LowerCasesAllOfUnicode)
-{
-    EXPECT_EQ(lowercased("JAZZ Radio 24"), "jazz radio 24");
-    EXPECT_EQ(lowercased("\u00c4\u00d6\u00dc Stra\u00dfe"), "\u00e4\u00f6\u00fc stra\u00dfe");
+    EXPECT_EQ(lowercased("\u00c4\u00d6\u00dc Stra\u00dfe 24"), "\u00e4\u00f6\u00fc stra\u00dfe 24");
     // The final sigma takes its word-final form.
     EXPECT_EQ(lowercased("\u039f\u0394\u039f\u03a3"), "\u03bf\u03b4\u03bf\u03c2");
     EXPECT_EQ(lowercased("\u0420\u0410\u0414\u0418\u041e"), "\u0440\u0430\u0434\u0438\u043e");

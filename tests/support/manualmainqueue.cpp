@@ -4,98 +4,59 @@
 
 namespace Vello {
 
-void ManualMainQueue::post(Task task)
-{
-    {
-        const std::lock_guard lock(m_mutex);
-        m_entries.push_back({m_now, m_nextSequence++, std::move(task), nullptr});
-    }
-    m_posted.notify_all();
-}
-
 std::shared_ptr<Cancellable> ManualMainQueue::postAfter(std::chrono::milliseconds delay, Task task)
 {
     auto handle = std::make_shared<Cancellable>();
-    {
-        const std::lock_guard lock(m_mutex);
-        m_entries.push_back({m_now + delay, m_nextSequence++, std::move(task), handle});
-    }
-    m_posted.notify_all();
+    const std::lock_guard lock(m_mutex);
+    m_entries.push_back({m_now + delay, m_nextSequence++, std::move(task), handle});
     return handle;
 }
 
-bool ManualMainQueue::runOneDue()
+std::vector<ManualMainQueue::Entry>::iterator ManualMainQueue::earliest()
 {
-    Entry entry;
-    {
-        const std::lock_guard lock(m_mutex);
-        auto due = std::min_element(m_entries.begin(), m_entries.end(),
-            [](const Entry& a, const Entry& b) { return a.due != b.due ? a.due < b.due : a.sequence < b.sequence; });
-        if (due == m_entries.end() || due->due > m_now) {
-            return false;
-        }
-        entry = std::move(*due);
-        m_entries.erase(due);
-    }
-    if (!entry.handle || !entry.handle->isCancelled()) {
-        entry.task();
-    }
-    return true;
+    return std::min_element(m_entries.begin(), m_entries.end(),
+        [](const Entry& a, const Entry& b) { return a.due != b.due ? a.due < b.due : a.sequence < b.sequence; });
 }
 
-std::size_t ManualMainQueue::runPending()
+void ManualMainQueue::runPending()
 {
-    std::size_t count = 0;
-    while (runOneDue()) {
-        ++count;
-    }
-    return count;
-}
-
-std::size_t ManualMainQueue::advance(std::chrono::milliseconds by)
-{
-    const auto target = now() + by;
-    std::size_t count = runPending();
     while (true) {
-        std::chrono::milliseconds next;
+        Entry entry;
         {
             const std::lock_guard lock(m_mutex);
-            auto earliest = std::min_element(
-                m_entries.begin(), m_entries.end(), [](const Entry& a, const Entry& b) { return a.due < b.due; });
-            if (earliest == m_entries.end() || earliest->due > target) {
-                m_now = target;
-                break;
+            const auto due = earliest();
+            if (due == m_entries.end() || due->due > m_now) {
+                return;
             }
-            next = earliest->due;
-            m_now = std::max(m_now, next);
+            entry = std::move(*due);
+            m_entries.erase(due);
         }
-        count += runPending();
+        if (!entry.handle->isCancelled()) {
+            entry.task();
+        }
     }
-    return count + runPending();
 }
 
-std::size_t ManualMainQueue::waitAndRun(std::chrono::milliseconds timeout)
+void ManualMainQueue::advance(std::chrono::milliseconds by)
 {
-    {
-        std::unique_lock lock(m_mutex);
-        m_posted.wait_for(lock, timeout, [this] {
-            return std::any_of(m_entries.begin(), m_entries.end(), [this](const Entry& e) { return e.due <= m_now; });
-        });
+    std::unique_lock lock(m_mutex);
+    const auto target = m_now + by;
+    for (auto next = earliest(); next != m_entries.end() && next->due <= target; next = earliest()) {
+        m_now = std::max(m_now, next->due);
+        lock.unlock();
+        runPending();
+        lock.lock();
     }
-    return runPending();
-}
-
-std::chrono::milliseconds ManualMainQueue::now() const
-{
-    const std::lock_guard lock(m_mutex);
-    return m_now;
+    m_now = target;
+    lock.unlock();
+    runPending();
 }
 
 std::size_t ManualMainQueue::pendingCount() const
 {
     const std::lock_guard lock(m_mutex);
-    return static_cast<std::size_t>(std::count_if(
-        m_entries.begin(), m_entries.end(), [](const Entry& e) { return !e.handle || !e.handle->isCancelled(); }));
+    return static_cast<std::size_t>(
+        std::count_if(m_entries.begin(), m_entries.end(), [](const Entry& e) { return !e.handle->isCancelled(); }));
 }
 
 } // namespace Vello

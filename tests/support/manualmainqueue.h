@@ -3,7 +3,6 @@
 #include "playback/mainqueue.h"
 
 #include <chrono>
-#include <condition_variable>
 #include <cstddef>
 #include <mutex>
 #include <vector>
@@ -14,18 +13,13 @@ namespace Vello {
 // `post` may be called from any thread.
 class ManualMainQueue final : public MainQueue {
 public:
-    void post(Task task) override;
+    void post(Task task) override { postAfter(std::chrono::milliseconds(0), std::move(task)); }
     std::shared_ptr<Cancellable> postAfter(std::chrono::milliseconds delay, Task task) override;
 
     // Runs everything that is due now, including work posted while running, in order.
-    // Returns the number of tasks run.
-    std::size_t runPending();
+    void runPending();
     // Moves the clock forward, running what falls due on the way, in time order.
-    std::size_t advance(std::chrono::milliseconds by);
-    // Waits (really) up to `timeout` until something is posted, then runs what is due.
-    std::size_t waitAndRun(std::chrono::milliseconds timeout);
-
-    [[nodiscard]] std::chrono::milliseconds now() const;
+    void advance(std::chrono::milliseconds by);
     // Work still waiting (cancelled work excluded).
     [[nodiscard]] std::size_t pendingCount() const;
 
@@ -37,10 +31,10 @@ private:
         std::shared_ptr<Cancellable> handle;
     };
 
-    bool runOneDue();
+    // The entry due first, or the end; called with the lock held.
+    [[nodiscard]] std::vector<Entry>::iterator earliest();
 
     mutable std::mutex m_mutex;
-    std::condition_variable m_posted;
     std::vector<Entry> m_entries;
     std::chrono::milliseconds m_now {0};
     std::size_t m_nextSequence = 0;
