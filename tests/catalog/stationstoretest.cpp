@@ -135,11 +135,6 @@ private:
     bool m_loadReturned = false;
 };
 
-std::string decoderError(const std::string& document)
-{
-    return std::get<Error>(decodeCatalog(document)).description;
-}
-
 class StationStoreTest : public ::testing::Test {
 protected:
     ScratchFolder m_scratch;
@@ -148,9 +143,11 @@ protected:
 
 TEST_F(StationStoreTest, EveryCacheAndDownloadCombinationAnswersAsDocumented)
 {
-    enum class Cache { Good, Missing, Unreadable, Undecodable, NothingPlayable };
+    // A folder in the file's place: it cannot be read, nor replaced by the write.
+    const std::string unreadable = "<folder>";
+    const std::string undecodable = R"([{"stationuuid": "a1", "url": "http://a1")";
     struct Row {
-        Cache cache;
+        std::string cache; // what the copy on disk holds before; empty: no copy
         HttpResult download;
         bool cacheAnswer;
         // Empty: no download answer. Otherwise "catalog", "empty", or "error:" and its text.
@@ -159,22 +156,22 @@ TEST_F(StationStoreTest, EveryCacheAndDownloadCombinationAnswersAsDocumented)
     const HttpResult catalog = HttpResponse {503, downloadedCatalog}; // any status with a catalog counts
     const HttpResult page = HttpResponse {502, errorPage};
     const HttpResult offline = Error {networkError};
-    const std::string decodeFailure = "error:" + decoderError(errorPage);
+    const std::string decodeFailure = "error:" + std::get<Error>(decodeCatalog(errorPage)).description;
     const std::string networkFailure = "error:" + networkError;
     const std::vector<Row> rows {
-        {Cache::Good, catalog, true, "catalog"},
-        {Cache::Good, page, true, decodeFailure},
-        {Cache::Good, offline, true, ""},
-        {Cache::Good, HttpResponse {200, silentCatalog}, true, "empty"},
-        {Cache::Missing, catalog, false, "catalog"},
-        {Cache::Missing, page, false, decodeFailure},
-        {Cache::Missing, offline, false, networkFailure},
-        {Cache::Unreadable, catalog, false, "catalog"},
-        {Cache::Undecodable, page, false, decodeFailure},
-        {Cache::Undecodable, offline, false, networkFailure},
-        {Cache::NothingPlayable, catalog, false, "catalog"},
+        {cachedCatalog, catalog, true, "catalog"},
+        {cachedCatalog, page, true, decodeFailure},
+        {cachedCatalog, offline, true, ""},
+        {cachedCatalog, HttpResponse {200, silentCatalog}, true, "empty"},
+        {"", catalog, false, "catalog"},
+        {"", page, false, decodeFailure},
+        {"", offline, false, networkFailure},
+        {unreadable, catalog, false, "catalog"},
+        {undecodable, page, false, decodeFailure},
+        {undecodable, offline, false, networkFailure},
+        {silentCatalog, catalog, false, "catalog"},
         // Our choice where nothing else would answer: the window must not wait for ever.
-        {Cache::NothingPlayable, offline, false, networkFailure},
+        {silentCatalog, offline, false, networkFailure},
     };
 
     for (std::size_t index = 0; index < rows.size(); ++index) {
@@ -183,15 +180,10 @@ TEST_F(StationStoreTest, EveryCacheAndDownloadCombinationAnswersAsDocumented)
         const auto folder = m_scratch.path / ("row" + std::to_string(index));
         std::filesystem::create_directories(folder);
         const auto cacheFile = folder / "stations.json";
-        const std::string cacheBefore = row.cache == Cache::Good ? cachedCatalog
-            : row.cache == Cache::Undecodable                    ? R"([{"stationuuid": "a1", "url": "http://a1")"
-            : row.cache == Cache::NothingPlayable                ? silentCatalog
-                                                                 : "";
-        if (!cacheBefore.empty()) {
-            writeFile(cacheFile, cacheBefore);
-        } else if (row.cache == Cache::Unreadable) {
-            // A folder in the file's place: it cannot be read, nor replaced by the write.
+        if (row.cache == unreadable) {
             std::filesystem::create_directory(cacheFile);
+        } else if (!row.cache.empty()) {
+            writeFile(cacheFile, row.cache);
         }
 
         auto store = std::make_unique<StationStore>(m_http, stationsUrl, folder);
@@ -211,25 +203,24 @@ TEST_F(StationStoreTest, EveryCacheAndDownloadCombinationAnswersAsDocumented)
         const auto answers = log.answers();
         ASSERT_EQ(answers.size(), duringLoad.size() + (row.downloadAnswer.empty() ? 0 : 1));
         const auto* body = std::get_if<HttpResponse>(&row.download);
-        const bool replaced = body != nullptr && body->body != errorPage && row.cache != Cache::Unreadable;
+        const bool replaced = body != nullptr && body->body != errorPage && row.cache != unreadable;
         if (!row.downloadAnswer.empty()) {
             const Answer& last = answers.back();
             EXPECT_FALSE(last.beforeLoadReturned);
             EXPECT_FALSE(last.onLoadingThread);
-            if (row.downloadAnswer == "catalog" || row.downloadAnswer == "empty") {
-                EXPECT_EQ(last.ids, row.downloadAnswer == "catalog" ? downloadedIds : std::vector<std::string> {});
-                EXPECT_EQ(last.error, "");
-            } else {
-                EXPECT_EQ("error:" + last.error, row.downloadAnswer);
-            }
+            EXPECT_EQ(!last.error.empty()       ? "error:" + last.error
+                    : last.ids == downloadedIds ? "catalog"
+                    : last.ids.empty()          ? "empty"
+                                                : "other stations",
+                row.downloadAnswer);
             if (replaced) {
                 EXPECT_EQ(last.cacheOnDisk, body->body) << "the copy on disk is written before the answer";
             }
         }
-        if (row.cache == Cache::Unreadable) {
+        if (row.cache == unreadable) {
             EXPECT_TRUE(std::filesystem::is_directory(cacheFile));
         } else {
-            EXPECT_EQ(readFile(cacheFile), replaced ? body->body : cacheBefore);
+            EXPECT_EQ(readFile(cacheFile), replaced ? body->body : row.cache);
         }
         EXPECT_EQ(temporaryFilesIn(folder), 0U);
     }
