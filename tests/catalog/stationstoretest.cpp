@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <fstream>
@@ -49,11 +50,8 @@ std::string readFile(const std::filesystem::path& file)
 
 std::size_t temporaryFilesIn(const std::filesystem::path& folder)
 {
-    std::size_t count = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-        count += entry.path().filename().string().starts_with("stations.json.tmp.") ? 1 : 0;
-    }
-    return count;
+    return static_cast<std::size_t>(std::ranges::count_if(std::filesystem::directory_iterator(folder),
+        [](const auto& entry) { return entry.path().filename().string().starts_with("stations.json.tmp."); }));
 }
 
 const std::string stationsUrl = "https://catalog.example/stations_filtered.json";
@@ -95,9 +93,9 @@ public:
     {
     }
 
-    StationSource::Completion completion()
+    std::vector<Answer> load(StationStore& store)
     {
-        return [this, loadingThread = std::this_thread::get_id()](StationsResult result) {
+        store.load([this, loadingThread = std::this_thread::get_id()](StationsResult result) {
             Answer answer;
             if (const auto* error = std::get_if<Error>(&result)) {
                 answer.error = error->description;
@@ -111,12 +109,7 @@ public:
             const std::lock_guard lock(m_mutex);
             answer.beforeLoadReturned = !m_loadReturned;
             m_answers.push_back(std::move(answer));
-        };
-    }
-
-    std::vector<Answer> load(StationStore& store)
-    {
-        store.load(completion());
+        });
         const std::lock_guard lock(m_mutex);
         m_loadReturned = true;
         return m_answers;
