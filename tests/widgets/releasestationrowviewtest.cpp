@@ -38,16 +38,9 @@ protected:
     }();
 };
 
-Station named(const std::string& name)
-{
-    Station station;
-    station.name = name;
-    return station;
-}
-
 TEST_F(ReleaseStationRowViewTest, LaysOutArtworkTextsAndButtons)
 {
-    auto row = makeRow(named("Jazz Radio"));
+    auto row = makeRow(Station {.name = "Jazz Radio"});
     EXPECT_EQ(row->height(), 78);
     EXPECT_EQ(row->artworkRect(), QRect(12, 11, 56, 56));
     EXPECT_EQ(row->playButton()->size(), QSize(38, 38));
@@ -64,7 +57,7 @@ TEST_F(ReleaseStationRowViewTest, LaysOutArtworkTextsAndButtons)
     EXPECT_LE(std::abs(name.top() - (78 - 1 - meta.bottom())), 1);
 
     // A narrow row shortens its texts, never the buttons or the artwork.
-    auto narrow = makeRow(named(std::string(40, 'W')));
+    auto narrow = makeRow(Station {.name = std::string(40, 'W')});
     narrow->resize(260, 78);
     QCoreApplication::processEvents();
     EXPECT_EQ(narrow->playButton()->size(), QSize(38, 38));
@@ -74,13 +67,12 @@ TEST_F(ReleaseStationRowViewTest, LaysOutArtworkTextsAndButtons)
 
 TEST_F(ReleaseStationRowViewTest, ShowsTheStationsTexts)
 {
-    Station station = named("  Radio Mondo  ");
-    station.country = "Italy";
-    station.state = "Lazio";
-    station.language = "italian";
-    station.tags = ",, rock ,pop";
-    station.votes = 1234567;
-    auto row = makeRow(station);
+    auto row = makeRow(Station {.name = "  Radio Mondo  ",
+        .country = "Italy",
+        .state = "Lazio",
+        .language = "italian",
+        .tags = ",, rock ,pop",
+        .votes = 1234567});
     EXPECT_EQ(row->nameLabel()->text(), QStringLiteral("Radio Mondo"));
     EXPECT_EQ(row->subtitleLabel()->text(), QStringLiteral("Lazio, Italy | italian | rock"));
     EXPECT_EQ(row->metaLabel()->text(), QStringLiteral("Italy  |  rock  |  1234567 votes"));
@@ -88,30 +80,29 @@ TEST_F(ReleaseStationRowViewTest, ShowsTheStationsTexts)
     EXPECT_EQ(row->subtitleLabel()->font().pixelSize(), 12);
     EXPECT_EQ(row->metaLabel()->font().pixelSize(), 11);
 
-    EXPECT_EQ(makeRow(named(std::string(48, 'a')))->nameLabel()->text(), QString(48, u'a'));
-    EXPECT_EQ(makeRow(named(std::string(49, 'a')))->nameLabel()->text(), QString(47, u'a') + QStringLiteral("…"));
+    EXPECT_EQ(makeRow(Station {.name = std::string(48, 'a')})->nameLabel()->text(), QString(48, u'a'));
+    EXPECT_EQ(
+        makeRow(Station {.name = std::string(49, 'a')})->nameLabel()->text(), QString(47, u'a') + QStringLiteral("…"));
     EXPECT_EQ(makeRow(Station {})->subtitleLabel()->text(), QStringLiteral("Live station"));
 }
 
 TEST_F(ReleaseStationRowViewTest, MetaLineStandsInForBlanks)
 {
-    EXPECT_EQ(ReleaseStationRowView::metaLine(Station {}), QStringLiteral("World  |  Music  |  0 votes"));
-
-    Station station;
-    station.country = "";
-    station.tags = " , ";
-    station.votes = -3;
-    EXPECT_EQ(ReleaseStationRowView::metaLine(station), QStringLiteral("World  |  Music  |  -3 votes"));
-
-    station.country = "   ";
-    station.tags = "ambient";
-    station.votes = 0;
-    EXPECT_EQ(ReleaseStationRowView::metaLine(station), QStringLiteral("     |  ambient  |  0 votes"));
+    struct Case {
+        Station station;
+        const char* expected;
+    };
+    for (const Case& c : {Case {Station {}, "World  |  Music  |  0 votes"},
+             Case {Station {.country = "", .tags = " , ", .votes = -3}, "World  |  Music  |  -3 votes"},
+             Case {Station {.country = "   ", .tags = "ambient", .votes = 0}, "     |  ambient  |  0 votes"}}) {
+        SCOPED_TRACE(c.expected);
+        EXPECT_EQ(ReleaseStationRowView::metaLine(c.station), QString::fromUtf8(c.expected));
+    }
 }
 
 TEST_F(ReleaseStationRowViewTest, HeartShowsTheFavouriteAndPressesReachTheOwner)
 {
-    Station station = named("Heartbeat FM");
+    const Station station {.name = "Heartbeat FM"};
     auto favourite = makeRow(station, true);
     EXPECT_EQ(favourite->favoriteButton()->text(), QStringLiteral("♥"));
     EXPECT_EQ(favourite->favoriteButton()->tintColor(), velloRed());
@@ -154,20 +145,16 @@ TEST_F(ReleaseStationRowViewTest, HeartShowsTheFavouriteAndPressesReachTheOwner)
 TEST_F(ReleaseStationRowViewTest, OwnerMayDiscardTheRowFromItsCallbacks)
 {
     for (int control = 0; control < 3; ++control) {
-        auto* row = makeRow(named("Rebuilt")).release();
+        SCOPED_TRACE(control);
+        auto* row = makeRow(Station {.name = "Rebuilt"}).release();
         QPointer<ReleaseStationRowView> guard(row);
-        const auto discard = [&row](const Station&) {
-            delete row;
-            row = nullptr;
-        };
+        const auto discard = [row](const Station&) { delete row; };
         row->setOnPlay(discard);
         row->setOnFavorite(discard);
-        if (control == 0) {
-            QTest::mouseClick(row->playButton(), Qt::LeftButton);
-        } else if (control == 1) {
-            QTest::mouseClick(row->favoriteButton(), Qt::LeftButton);
-        } else {
+        if (control == 2) {
             QTest::mousePress(row, Qt::LeftButton, {}, QPoint(300, 10));
+        } else {
+            QTest::mouseClick(control == 0 ? row->playButton() : row->favoriteButton(), Qt::LeftButton);
         }
         EXPECT_TRUE(guard.isNull());
     }
@@ -175,9 +162,7 @@ TEST_F(ReleaseStationRowViewTest, OwnerMayDiscardTheRowFromItsCallbacks)
 
 TEST_F(ReleaseStationRowViewTest, ShowsTheFallbackUntilTheLogoArrives)
 {
-    Station station = named("Logo FM");
-    station.favicon = "https://logos.example/logo-fm.png";
-    auto row = makeRow(station);
+    auto row = makeRow(Station {.name = "Logo FM", .favicon = "https://logos.example/logo-fm.png"});
     EXPECT_FALSE(row->showsLogo());
     EXPECT_EQ(row->artwork().toImage().pixelColor(10, 10), QColor(Qt::darkCyan));
     ASSERT_EQ(m_http.pendingCount(), 1U);
