@@ -25,15 +25,17 @@
 namespace Vello {
 namespace {
 
-QImage glyphImage(const QString& text)
+// `text` centred in a square of `side` pixels.
+QImage textImage(int side, const QBrush& background, const QColor& pen, const QString& text)
 {
-    QFont font;
-    font.setPixelSize(32);
-    QImage image(48, 48, QImage::Format_ARGB32);
-    image.fill(Qt::white);
+    QImage image(side, side, QImage::Format_ARGB32);
     QPainter painter(&image);
+    painter.fillRect(image.rect(), background);
+    QFont font;
+    font.setPixelSize(side * 2 / 3);
+    font.setBold(side > 48);
     painter.setFont(font);
-    painter.setPen(Qt::black);
+    painter.setPen(pen);
     painter.drawText(image.rect(), Qt::AlignCenter, text);
     return image;
 }
@@ -42,6 +44,7 @@ QImage glyphImage(const QString& text)
 // font: its rendering is neither empty nor the box drawn for a character no font has.
 TEST(Gallery, EveryInterfaceGlyphHasAFont)
 {
+    const auto glyphImage = [](const QString& text) { return textImage(48, Qt::white, Qt::black, text); };
     const QImage blank = glyphImage(QString());
     const QImage missing = glyphImage(QString(QChar(0xE0AB)));
     for (const char* glyph : {"⌕", "♡", "♥", "▶", "◀", "❚", "…", "東", "한", "🎵"}) {
@@ -50,39 +53,6 @@ TEST(Gallery, EveryInterfaceGlyphHasAFont)
         EXPECT_NE(drawn, blank);
         EXPECT_NE(drawn, missing);
     }
-}
-
-QPixmap logo(const QColor& from, const QColor& to, const QString& letter)
-{
-    QImage image(112, 112, QImage::Format_ARGB32_Premultiplied);
-    QPainter painter(&image);
-    QLinearGradient fill(0, 0, 112, 112);
-    fill.setColorAt(0, from);
-    fill.setColorAt(1, to);
-    painter.fillRect(image.rect(), fill);
-    QFont font;
-    font.setPixelSize(56);
-    font.setBold(true);
-    painter.setFont(font);
-    painter.setPen(Qt::white);
-    painter.drawText(image.rect(), Qt::AlignCenter, letter);
-    return QPixmap::fromImage(image);
-}
-
-std::string pngBytes(const QPixmap& pixmap)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    pixmap.save(&buffer, "PNG");
-    return bytes.toStdString();
-}
-
-QLabel* caption(const QString& text, QWidget* parent)
-{
-    auto* label = new QLabel(text, parent);
-    label->setStyleSheet(QStringLiteral("font-size: 11px; font-weight: bold; color: %1").arg(velloMuted().name()));
-    return label;
 }
 
 // Renders one of every widget with real texts into widgets.png (copied to docs/ by hand).
@@ -96,6 +66,11 @@ TEST(Gallery, RendersEveryWidgetKind)
     ASSERT_FALSE(hero.isNull());
     EXPECT_TRUE(loadResourceImage(QStringLiteral("no-such-artwork"), QStringLiteral("webp")).isNull());
 
+    const auto caption = [](const QString& text, QWidget* parent) {
+        auto* label = new QLabel(text, parent);
+        label->setStyleSheet(QStringLiteral("font-size: 11px; font-weight: bold; color: %1").arg(velloMuted().name()));
+        return label;
+    };
     QWidget gallery;
     gallery.setAutoFillBackground(true);
     QPalette colors = gallery.palette();
@@ -196,8 +171,14 @@ TEST(Gallery, RendersEveryWidgetKind)
 
     gallery.resize(1180, 760);
     gallery.show();
-    ASSERT_TRUE(http.respond(
-        HttpResponse {200, pngBytes(logo(QColor(0xf0, 0x8a, 0x24), QColor(0xc2, 0x2e, 0x5c), QStringLiteral("J")))}));
+    QLinearGradient logoFill(0, 0, 112, 112);
+    logoFill.setColorAt(0, QColor(0xf0, 0x8a, 0x24));
+    logoFill.setColorAt(1, QColor(0xc2, 0x2e, 0x5c));
+    QByteArray logo;
+    QBuffer buffer(&logo);
+    buffer.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(textImage(112, logoFill, Qt::white, QStringLiteral("J")).save(&buffer, "PNG"));
+    ASSERT_TRUE(http.respond(HttpResponse {200, logo.toStdString()}));
     auto* jazz = list->findChild<ReleaseStationRowView*>();
     ASSERT_TRUE(waitFor([&] { return jazz->showsLogo(); }));
 
