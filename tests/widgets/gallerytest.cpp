@@ -25,15 +25,17 @@
 namespace Vello {
 namespace {
 
-QImage glyphImage(const QString& text)
+// `text` centred in a square of `side` pixels.
+QImage textImage(int side, const QBrush& background, const QColor& pen, const QString& text)
 {
-    QFont font;
-    font.setPixelSize(32);
-    QImage image(48, 48, QImage::Format_ARGB32);
-    image.fill(Qt::white);
+    QImage image(side, side, QImage::Format_ARGB32);
     QPainter painter(&image);
+    painter.fillRect(image.rect(), background);
+    QFont font;
+    font.setPixelSize(side * 2 / 3);
+    font.setBold(side > 48);
     painter.setFont(font);
-    painter.setPen(Qt::black);
+    painter.setPen(pen);
     painter.drawText(image.rect(), Qt::AlignCenter, text);
     return image;
 }
@@ -42,71 +44,15 @@ QImage glyphImage(const QString& text)
 // font: its rendering is neither empty nor the box drawn for a character no font has.
 TEST(Gallery, EveryInterfaceGlyphHasAFont)
 {
+    const auto glyphImage = [](const QString& text) { return textImage(48, Qt::white, Qt::black, text); };
     const QImage blank = glyphImage(QString());
     const QImage missing = glyphImage(QString(QChar(0xE0AB)));
-    for (const QString& glyph : {QStringLiteral("⌕"), QStringLiteral("♡"), QStringLiteral("♥"), QStringLiteral("▶"),
-             QStringLiteral("◀"), QStringLiteral("❚"), QStringLiteral("…"), QStringLiteral("東"), QStringLiteral("한"),
-             QStringLiteral("🎵")}) {
-        const QImage drawn = glyphImage(glyph);
-        EXPECT_NE(drawn, blank) << glyph.toStdString();
-        EXPECT_NE(drawn, missing) << glyph.toStdString();
+    for (const char* glyph : {"⌕", "♡", "♥", "▶", "◀", "❚", "…", "東", "한", "🎵"}) {
+        SCOPED_TRACE(glyph);
+        const QImage drawn = glyphImage(QString::fromUtf8(glyph));
+        EXPECT_NE(drawn, blank);
+        EXPECT_NE(drawn, missing);
     }
-}
-
-QPixmap logo(const QColor& from, const QColor& to, const QString& letter)
-{
-    QImage image(112, 112, QImage::Format_ARGB32_Premultiplied);
-    QPainter painter(&image);
-    QLinearGradient fill(0, 0, 112, 112);
-    fill.setColorAt(0, from);
-    fill.setColorAt(1, to);
-    painter.fillRect(image.rect(), fill);
-    QFont font;
-    font.setPixelSize(56);
-    font.setBold(true);
-    painter.setFont(font);
-    painter.setPen(Qt::white);
-    painter.drawText(image.rect(), Qt::AlignCenter, letter);
-    return QPixmap::fromImage(image);
-}
-
-std::string pngBytes(const QPixmap& pixmap)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    pixmap.save(&buffer, "PNG");
-    return bytes.toStdString();
-}
-
-QLabel* caption(const QString& text, QWidget* parent)
-{
-    auto* label = new QLabel(text, parent);
-    QFont font = label->font();
-    font.setPixelSize(11);
-    font.setBold(true);
-    label->setFont(font);
-    QPalette colors = label->palette();
-    colors.setColor(QPalette::WindowText, velloMuted());
-    label->setPalette(colors);
-    return label;
-}
-
-Station station(const char* name, const char* country, const char* tags, std::int64_t votes, const char* favicon)
-{
-    Station result;
-    result.name = name;
-    if (country != nullptr) {
-        result.country = country;
-    }
-    if (tags != nullptr) {
-        result.tags = tags;
-    }
-    result.votes = votes;
-    if (favicon != nullptr) {
-        result.favicon = favicon;
-    }
-    return result;
 }
 
 // Renders one of every widget with real texts into widgets.png (copied to docs/ by hand).
@@ -120,6 +66,11 @@ TEST(Gallery, RendersEveryWidgetKind)
     ASSERT_FALSE(hero.isNull());
     EXPECT_TRUE(loadResourceImage(QStringLiteral("no-such-artwork"), QStringLiteral("webp")).isNull());
 
+    const auto caption = [](const QString& text, QWidget* parent) {
+        auto* label = new QLabel(text, parent);
+        label->setStyleSheet(QStringLiteral("font-size: 11px; font-weight: bold; color: %1").arg(velloMuted().name()));
+        return label;
+    };
     QWidget gallery;
     gallery.setAutoFillBackground(true);
     QPalette colors = gallery.palette();
@@ -135,12 +86,11 @@ TEST(Gallery, RendersEveryWidgetKind)
     const std::array<std::array<const char*, 2>, 5> entries {
         {{"Home", "house.fill"}, {"Browse", "square.grid.2x2.fill"}, {"Library", "heart.fill"},
             {"Player", "play.circle.fill"}, {"Unknown symbol, long title", "no.such.symbol"}}};
-    bool first = true;
     for (const auto& [title, symbol] : entries) {
-        auto* entry = new SidebarNavButton(QString::fromUtf8(title), QString::fromUtf8(symbol), first, &gallery);
+        auto* entry = new SidebarNavButton(
+            QString::fromUtf8(title), QString::fromUtf8(symbol), entries[0][0] == title, &gallery);
         entry->setFixedWidth(198);
         sidebar->addWidget(entry);
-        first = false;
     }
     sidebar->addStretch(1);
     columns->addLayout(sidebar);
@@ -149,11 +99,10 @@ TEST(Gallery, RendersEveryWidgetKind)
     content->setSpacing(10);
     content->addWidget(caption(QStringLiteral("SearchPillView"), &gallery));
     auto* searchRow = new QHBoxLayout;
-    auto* emptySearch = new SearchPillView(&gallery);
     auto* typedSearch = new SearchPillView(&gallery);
     typedSearch->textField()->setText(QStringLiteral("jazz"));
     typedSearch->setLoading(true);
-    searchRow->addWidget(emptySearch);
+    searchRow->addWidget(new SearchPillView(&gallery));
     searchRow->addWidget(typedSearch);
     content->addLayout(searchRow);
 
@@ -194,14 +143,22 @@ TEST(Gallery, RendersEveryWidgetKind)
     auto* rows = new QVBoxLayout(list);
     rows->setContentsMargins(0, 0, 0, 0);
     rows->setSpacing(8);
-    const std::array<Station, 4> stations {
-        station("Radio Swiss Jazz", "Switzerland", "jazz,smooth jazz", 28411, "https://logos.example/jazz.png"),
-        station("Lofi Beats Around the Clock, Chilled Study Mix For Long Nights", "", "lofi", 5120, nullptr),
-        station("Ambient Sleeping Pill", nullptr, nullptr, 0, nullptr),
-        station("Classic Rock Florida HD", "The United States Of America", "classic rock,rock", 9012, nullptr)};
+    const std::array<Station, 4> stations {Station {.name = "Radio Swiss Jazz",
+                                               .favicon = "https://logos.example/jazz.png",
+                                               .country = "Switzerland",
+                                               .tags = "jazz,smooth jazz",
+                                               .votes = 28411},
+        Station {.name = "Lofi Beats Around the Clock, Chilled Study Mix For Long Nights",
+            .country = "",
+            .tags = "lofi",
+            .votes = 5120},
+        Station {.name = "Ambient Sleeping Pill", .votes = 0},
+        Station {.name = "Classic Rock Florida HD",
+            .country = "The United States Of America",
+            .tags = "classic rock,rock",
+            .votes = 9012}};
     for (std::size_t index = 0; index < stations.size(); ++index) {
-        rows->addWidget(
-            new ReleaseStationRowView(stations.at(index), fallback, index == 0 || index == 3, loader, list));
+        rows->addWidget(new ReleaseStationRowView(stations.at(index), fallback, index % 3 == 0, loader, list));
     }
     rows->addStretch(1);
     scroll->setWidget(list);
@@ -214,8 +171,14 @@ TEST(Gallery, RendersEveryWidgetKind)
 
     gallery.resize(1180, 760);
     gallery.show();
-    ASSERT_TRUE(http.respond(
-        HttpResponse {200, pngBytes(logo(QColor(0xf0, 0x8a, 0x24), QColor(0xc2, 0x2e, 0x5c), QStringLiteral("J")))}));
+    QLinearGradient logoFill(0, 0, 112, 112);
+    logoFill.setColorAt(0, QColor(0xf0, 0x8a, 0x24));
+    logoFill.setColorAt(1, QColor(0xc2, 0x2e, 0x5c));
+    QByteArray logo;
+    QBuffer buffer(&logo);
+    buffer.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(textImage(112, logoFill, Qt::white, QStringLiteral("J")).save(&buffer, "PNG"));
+    ASSERT_TRUE(http.respond(HttpResponse {200, logo.toStdString()}));
     auto* jazz = list->findChild<ReleaseStationRowView*>();
     ASSERT_TRUE(waitFor([&] { return jazz->showsLogo(); }));
 

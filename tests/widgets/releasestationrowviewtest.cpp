@@ -15,6 +15,7 @@
 
 #include <memory>
 #include <optional>
+#include <vector>
 
 namespace Vello {
 namespace {
@@ -38,23 +39,14 @@ protected:
     }();
 };
 
-Station named(const std::string& name)
-{
-    Station station;
-    station.name = name;
-    return station;
-}
-
 TEST_F(ReleaseStationRowViewTest, LaysOutArtworkTextsAndButtons)
 {
-    auto row = makeRow(named("Jazz Radio"));
+    auto row = makeRow(Station {.name = "Jazz Radio"});
     EXPECT_EQ(row->height(), 78);
     EXPECT_EQ(row->artworkRect(), QRect(12, 11, 56, 56));
-    EXPECT_EQ(row->playButton()->size(), QSize(38, 38));
-    EXPECT_EQ(row->favoriteButton()->size(), QSize(38, 38));
-    EXPECT_EQ(row->playButton()->geometry().right(), 640 - 12 - 1);
-    EXPECT_EQ(row->playButton()->geometry().left() - row->favoriteButton()->geometry().right() - 1, 8);
-    EXPECT_EQ(row->playButton()->geometry().top(), 20);
+    // 38-pixel buttons 12 from the right edge and 8 apart.
+    EXPECT_EQ(row->playButton()->geometry(), QRect(640 - 12 - 38, 20, 38, 38));
+    EXPECT_EQ(row->favoriteButton()->geometry(), QRect(640 - 12 - 38 - 8 - 38, 20, 38, 38));
     EXPECT_EQ(row->nameLabel()->geometry().left(), 12 + 56 + 14);
     // The three lines are one stack, 4 apart and centred in the row.
     const QRect name = row->nameLabel()->geometry();
@@ -64,7 +56,7 @@ TEST_F(ReleaseStationRowViewTest, LaysOutArtworkTextsAndButtons)
     EXPECT_LE(std::abs(name.top() - (78 - 1 - meta.bottom())), 1);
 
     // A narrow row shortens its texts, never the buttons or the artwork.
-    auto narrow = makeRow(named(std::string(40, 'W')));
+    auto narrow = makeRow(Station {.name = std::string(40, 'W')});
     narrow->resize(260, 78);
     QCoreApplication::processEvents();
     EXPECT_EQ(narrow->playButton()->size(), QSize(38, 38));
@@ -74,44 +66,42 @@ TEST_F(ReleaseStationRowViewTest, LaysOutArtworkTextsAndButtons)
 
 TEST_F(ReleaseStationRowViewTest, ShowsTheStationsTexts)
 {
-    Station station = named("  Radio Mondo  ");
-    station.country = "Italy";
-    station.state = "Lazio";
-    station.language = "italian";
-    station.tags = ",, rock ,pop";
-    station.votes = 1234567;
-    auto row = makeRow(station);
+    auto row = makeRow(Station {.name = "  Radio Mondo  ",
+        .country = "Italy",
+        .state = "Lazio",
+        .language = "italian",
+        .tags = ",, rock ,pop",
+        .votes = 1234567});
     EXPECT_EQ(row->nameLabel()->text(), QStringLiteral("Radio Mondo"));
     EXPECT_EQ(row->subtitleLabel()->text(), QStringLiteral("Lazio, Italy | italian | rock"));
     EXPECT_EQ(row->metaLabel()->text(), QStringLiteral("Italy  |  rock  |  1234567 votes"));
-    EXPECT_EQ(row->nameLabel()->font().pixelSize(), 15);
-    EXPECT_EQ(row->subtitleLabel()->font().pixelSize(), 12);
-    EXPECT_EQ(row->metaLabel()->font().pixelSize(), 11);
+    EXPECT_EQ(QList<int>({row->nameLabel()->font().pixelSize(), row->subtitleLabel()->font().pixelSize(),
+                  row->metaLabel()->font().pixelSize()}),
+        QList<int>({15, 12, 11}));
 
-    EXPECT_EQ(makeRow(named(std::string(48, 'a')))->nameLabel()->text(), QString(48, u'a'));
-    EXPECT_EQ(makeRow(named(std::string(49, 'a')))->nameLabel()->text(), QString(47, u'a') + QStringLiteral("…"));
+    EXPECT_EQ(makeRow(Station {.name = std::string(48, 'a')})->nameLabel()->text(), QString(48, u'a'));
+    EXPECT_EQ(
+        makeRow(Station {.name = std::string(49, 'a')})->nameLabel()->text(), QString(47, u'a') + QStringLiteral("…"));
     EXPECT_EQ(makeRow(Station {})->subtitleLabel()->text(), QStringLiteral("Live station"));
 }
 
 TEST_F(ReleaseStationRowViewTest, MetaLineStandsInForBlanks)
 {
-    EXPECT_EQ(ReleaseStationRowView::metaLine(Station {}), QStringLiteral("World  |  Music  |  0 votes"));
-
-    Station station;
-    station.country = "";
-    station.tags = " , ";
-    station.votes = -3;
-    EXPECT_EQ(ReleaseStationRowView::metaLine(station), QStringLiteral("World  |  Music  |  -3 votes"));
-
-    station.country = "   ";
-    station.tags = "ambient";
-    station.votes = 0;
-    EXPECT_EQ(ReleaseStationRowView::metaLine(station), QStringLiteral("     |  ambient  |  0 votes"));
+    struct Case {
+        Station station;
+        const char* expected;
+    };
+    for (const Case& c : {Case {Station {}, "World  |  Music  |  0 votes"},
+             Case {Station {.country = "", .tags = " , ", .votes = -3}, "World  |  Music  |  -3 votes"},
+             Case {Station {.country = "   ", .tags = "ambient", .votes = 0}, "     |  ambient  |  0 votes"}}) {
+        SCOPED_TRACE(c.expected);
+        EXPECT_EQ(ReleaseStationRowView::metaLine(c.station), QString::fromUtf8(c.expected));
+    }
 }
 
 TEST_F(ReleaseStationRowViewTest, HeartShowsTheFavouriteAndPressesReachTheOwner)
 {
-    Station station = named("Heartbeat FM");
+    const Station station {.name = "Heartbeat FM"};
     auto favourite = makeRow(station, true);
     EXPECT_EQ(favourite->favoriteButton()->text(), QStringLiteral("♥"));
     EXPECT_EQ(favourite->favoriteButton()->tintColor(), velloRed());
@@ -124,27 +114,21 @@ TEST_F(ReleaseStationRowViewTest, HeartShowsTheFavouriteAndPressesReachTheOwner)
     EXPECT_EQ(favourite->favoriteButton()->accessibleName(), QStringLiteral("Remove Heartbeat FM from favourites"));
 
     std::optional<Station> favourited;
-    std::optional<Station> played;
-    int plays = 0;
+    std::vector<Station> played;
     favourite->setOnFavorite([&](const Station& s) { favourited = s; });
-    favourite->setOnPlay([&](const Station& s) {
-        played = s;
-        ++plays;
-    });
+    favourite->setOnPlay([&](const Station& s) { played.push_back(s); });
     QTest::mouseClick(favourite->favoriteButton(), Qt::LeftButton);
     ASSERT_TRUE(favourited);
     EXPECT_EQ(*favourited, station);
     EXPECT_EQ(favourite->favoriteButton()->text(), QStringLiteral("♥"));
-    EXPECT_EQ(plays, 0);
+    EXPECT_TRUE(played.empty());
 
     QTest::mouseClick(favourite->playButton(), Qt::LeftButton);
-    EXPECT_EQ(plays, 1);
+    EXPECT_EQ(played.size(), 1U);
     // A press on the panel itself plays at once, before any release.
     QTest::mousePress(favourite.get(), Qt::LeftButton, {}, QPoint(300, 10));
-    EXPECT_EQ(plays, 2);
+    EXPECT_EQ(played, std::vector<Station>(2, station));
     QTest::mouseRelease(favourite.get(), Qt::LeftButton, {}, QPoint(300, 10));
-    ASSERT_TRUE(played);
-    EXPECT_EQ(*played, station);
 
     // Without callbacks nothing happens.
     QTest::mouseClick(plain->playButton(), Qt::LeftButton);
@@ -154,20 +138,16 @@ TEST_F(ReleaseStationRowViewTest, HeartShowsTheFavouriteAndPressesReachTheOwner)
 TEST_F(ReleaseStationRowViewTest, OwnerMayDiscardTheRowFromItsCallbacks)
 {
     for (int control = 0; control < 3; ++control) {
-        auto* row = makeRow(named("Rebuilt")).release();
+        SCOPED_TRACE(control);
+        auto* row = makeRow(Station {.name = "Rebuilt"}).release();
         QPointer<ReleaseStationRowView> guard(row);
-        const auto discard = [&row](const Station&) {
-            delete row;
-            row = nullptr;
-        };
+        const auto discard = [row](const Station&) { delete row; };
         row->setOnPlay(discard);
         row->setOnFavorite(discard);
-        if (control == 0) {
-            QTest::mouseClick(row->playButton(), Qt::LeftButton);
-        } else if (control == 1) {
-            QTest::mouseClick(row->favoriteButton(), Qt::LeftButton);
-        } else {
+        if (control == 2) {
             QTest::mousePress(row, Qt::LeftButton, {}, QPoint(300, 10));
+        } else {
+            QTest::mouseClick(control == 0 ? row->playButton() : row->favoriteButton(), Qt::LeftButton);
         }
         EXPECT_TRUE(guard.isNull());
     }
@@ -175,9 +155,7 @@ TEST_F(ReleaseStationRowViewTest, OwnerMayDiscardTheRowFromItsCallbacks)
 
 TEST_F(ReleaseStationRowViewTest, ShowsTheFallbackUntilTheLogoArrives)
 {
-    Station station = named("Logo FM");
-    station.favicon = "https://logos.example/logo-fm.png";
-    auto row = makeRow(station);
+    auto row = makeRow(Station {.name = "Logo FM", .favicon = "https://logos.example/logo-fm.png"});
     EXPECT_FALSE(row->showsLogo());
     EXPECT_EQ(row->artwork().toImage().pixelColor(10, 10), QColor(Qt::darkCyan));
     ASSERT_EQ(m_http.pendingCount(), 1U);
