@@ -46,11 +46,10 @@ TEST(ReleaseMainViewController, EveryScreenListsItsItemsInOrderWithAndWithoutASt
 
     // A failed download: the message replaces the empty-list text everywhere.
     WindowHarness failed;
-    failed.source.answer(Error {"The server is gone."});
+    failed.source.answer(Error {"Gone."});
     failed.settle();
     EXPECT_EQ(failed.contentOutline(),
-        (Outline {
-            "topBar", "status:Unable to load stations: The server is gone.", "hero", "title:Top Stations", "list:0"}));
+        (Outline {"topBar", "status:Unable to load stations: Gone.", "hero", "title:Top Stations", "list:0"}));
 }
 
 TEST(ReleaseMainViewController, SidebarMarksTheCurrentScreenAndIgnoresASwitchToIt)
@@ -148,7 +147,8 @@ TEST(ReleaseMainViewController, AFavouriteToggleRebuildsEveryRowAndScrollsToTheT
     EXPECT_EQ(h.rowNames(), (Outline {"Station 20"}));
 }
 
-TEST(ReleaseMainViewController, TheMiniPlayerAppearsWithAStationAndOpensThePlayer)
+// Under AddressSanitizer a row that outlived its station would fail at the end as it paints.
+TEST(ReleaseMainViewController, TheMiniPlayerAppearsWithAStationOpensThePlayerAndOutlivesTheCatalog)
 {
     WindowHarness h;
     PanelView* mini = h.window->miniPlayerPanel();
@@ -156,7 +156,7 @@ TEST(ReleaseMainViewController, TheMiniPlayerAppearsWithAStationAndOpensThePlaye
     EXPECT_FALSE(mini->isVisible());
     EXPECT_EQ(layout->contentsMargins().bottom(), 120);
 
-    h.deliver(makeStations(30));
+    h.deliver(makeStations(300));
     h.tap(QStringLiteral("Play Station 3"));
     EXPECT_TRUE(mini->isVisible());
     EXPECT_EQ(h.window->miniTitle()->text(), QStringLiteral("Station 3"));
@@ -173,15 +173,8 @@ TEST(ReleaseMainViewController, TheMiniPlayerAppearsWithAStationAndOpensThePlaye
     click(const_cast<ElidedLabel*>(h.window->miniTitle()));
     h.settle();
     EXPECT_EQ(h.window->browser().screen(), Screen::Player);
-}
 
-// Under AddressSanitizer a row that outlived its station would fail here as it paints.
-TEST(ReleaseMainViewController, ANewCatalogKeepsTheMiniPlayerAndDropsTheOldRowsFirst)
-{
-    WindowHarness h;
-    h.deliver(makeStations(300));
     h.clickSidebar(QStringLiteral("Browse"));
-    h.tap(QStringLiteral("Play Station 5"));
     h.scrollTo(1500);
 
     std::vector<Station> next = makeStations(300);
@@ -192,8 +185,8 @@ TEST(ReleaseMainViewController, ANewCatalogKeepsTheMiniPlayerAndDropsTheOldRowsF
     h.window->grab();
     h.scrollTo(3000);
     h.window->grab();
-    EXPECT_EQ(h.window->miniTitle()->text(), QStringLiteral("Station 5"));
-    EXPECT_TRUE(h.window->miniPlayerPanel()->isVisible());
+    EXPECT_EQ(h.window->miniTitle()->text(), QStringLiteral("Station 3"));
+    EXPECT_TRUE(mini->isVisible());
     EXPECT_EQ(h.rowNames().front().substr(0, 4), "New ");
 }
 
