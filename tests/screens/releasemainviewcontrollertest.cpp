@@ -26,14 +26,12 @@ TEST(ReleaseMainViewController, EveryScreenListsItsItemsInOrderWithAndWithoutASt
 {
     WindowHarness h;
     // Before the catalog: every screen carries the loading status, and its empty list keeps quiet.
-    EXPECT_EQ(
-        h.contentOutline(), (Outline {"topBar", "status:Loading stations...", "hero", "title:Top Stations", "list:0"}));
+    const std::string loading = "status:Loading stations...";
+    EXPECT_EQ(h.contentOutline(), (Outline {"topBar", loading, "hero", "title:Top Stations", "list:0"}));
     h.clickSidebar(QStringLiteral("Library"));
-    EXPECT_EQ(h.contentOutline(),
-        (Outline {"topBar", "status:Loading stations...", "title:Your Library", "chips", "list:0"}));
+    EXPECT_EQ(h.contentOutline(), (Outline {"topBar", loading, "title:Your Library", "chips", "list:0"}));
     h.clickSidebar(QStringLiteral("Browse"));
-    EXPECT_EQ(h.contentOutline(),
-        (Outline {"topBar", "status:Loading stations...", "title:Discover", "title:Browse Stations", "list:0"}));
+    EXPECT_EQ(h.contentOutline(), (Outline {"topBar", loading, "title:Discover", "title:Browse Stations", "list:0"}));
 
     h.deliver(makeStations(30));
     EXPECT_EQ(h.contentOutline(), (Outline {"topBar", "title:Discover", "title:Browse Stations", "list:30"}));
