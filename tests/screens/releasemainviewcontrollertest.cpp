@@ -339,18 +339,15 @@ TEST(ReleaseMainViewController, TheKeyboardKeepsItsPlaceThroughRebuildsAndStaysI
     h.deliver(makeStations(60));
     QApplication::setActiveWindow(h.window.get());
 
-    // Space on a sidebar item: the new item of that screen keeps the focus.
-    h.buttons(QStringLiteral("Browse")).front()->setFocus(Qt::TabFocusReason);
-    pressKey(Qt::Key_Space);
-    h.settle();
-    EXPECT_EQ(h.window->browser().screen(), Screen::Discover);
-    EXPECT_EQ(QApplication::focusWidget(), h.buttons(QStringLiteral("Browse")).front());
-
-    // Space on a heart rebuilds every row: the heart of the same station keeps the focus.
-    h.buttons(QStringLiteral("Add Station 4 to favourites")).front()->setFocus(Qt::TabFocusReason);
-    pressKey(Qt::Key_Space);
-    h.settle();
-    EXPECT_EQ(QApplication::focusWidget(), h.buttons(QStringLiteral("Remove Station 4 from favourites")).front());
+    // Space on a sidebar item, then on a heart, rebuilds: the new item of that screen or station keeps the focus.
+    for (const auto& [pressed, focused] : {std::pair {u"Browse", u"Browse"},
+             std::pair {u"Add Station 4 to favourites", u"Remove Station 4 from favourites"}}) {
+        h.buttons(QString::fromUtf16(pressed)).front()->setFocus(Qt::TabFocusReason);
+        pressKey(Qt::Key_Space);
+        h.settle();
+        EXPECT_EQ(QApplication::focusWidget(), h.buttons(QString::fromUtf16(focused)).front());
+        EXPECT_EQ(h.window->browser().screen(), Screen::Discover);
+    }
 
     // With the mini player up, a control reached by the keyboard is scrolled clear of it.
     h.tap(QStringLiteral("Play Station 0"));
