@@ -2,10 +2,8 @@
 
 #include "browser/browsercontroller.h"
 #include "screens/panelview.h"
-#include "screens/stationlistview.h"
 #include "widgets/arcspinner.h"
 #include "widgets/elidedlabel.h"
-#include "widgets/releasestationrowview.h"
 #include "widgets/searchpillview.h"
 #include "widgets/sidebarnavbutton.h"
 #include "widgets/stationpagingscrollview.h"
@@ -15,9 +13,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QLineEdit>
-#include <QScrollBar>
 #include <QVBoxLayout>
-#include <QWheelEvent>
 
 #include <gtest/gtest.h>
 
@@ -30,14 +26,12 @@ TEST(ReleaseMainViewController, EveryScreenListsItsItemsInOrderWithAndWithoutASt
 {
     WindowHarness h;
     // Before the catalog: every screen carries the loading status, and its empty list keeps quiet.
-    EXPECT_EQ(
-        h.contentOutline(), (Outline {"topBar", "status:Loading stations...", "hero", "title:Top Stations", "list:0"}));
+    const std::string loading = "status:Loading stations...";
+    EXPECT_EQ(h.contentOutline(), (Outline {"topBar", loading, "hero", "title:Top Stations", "list:0"}));
     h.clickSidebar(QStringLiteral("Library"));
-    EXPECT_EQ(h.contentOutline(),
-        (Outline {"topBar", "status:Loading stations...", "title:Your Library", "chips", "list:0"}));
+    EXPECT_EQ(h.contentOutline(), (Outline {"topBar", loading, "title:Your Library", "chips", "list:0"}));
     h.clickSidebar(QStringLiteral("Browse"));
-    EXPECT_EQ(h.contentOutline(),
-        (Outline {"topBar", "status:Loading stations...", "title:Discover", "title:Browse Stations", "list:0"}));
+    EXPECT_EQ(h.contentOutline(), (Outline {"topBar", loading, "title:Discover", "title:Browse Stations", "list:0"}));
 
     h.deliver(makeStations(30));
     EXPECT_EQ(h.contentOutline(), (Outline {"topBar", "title:Discover", "title:Browse Stations", "list:30"}));
@@ -50,32 +44,31 @@ TEST(ReleaseMainViewController, EveryScreenListsItsItemsInOrderWithAndWithoutASt
 
     // A failed download: the message replaces the empty-list text everywhere.
     WindowHarness failed;
-    failed.source.answer(Error {"The server is gone."});
+    failed.source.answer(Error {"Gone."});
     failed.settle();
     EXPECT_EQ(failed.contentOutline(),
-        (Outline {
-            "topBar", "status:Unable to load stations: The server is gone.", "hero", "title:Top Stations", "list:0"}));
+        (Outline {"topBar", "status:Unable to load stations: Gone.", "hero", "title:Top Stations", "list:0"}));
 }
 
 TEST(ReleaseMainViewController, SidebarMarksTheCurrentScreenAndIgnoresASwitchToIt)
 {
     WindowHarness h;
     h.deliver(makeStations(200));
-    const auto sidebarButtons = h.window->sidebar()->findChildren<SidebarNavButton*>();
-    std::vector<std::string> titles;
-    for (SidebarNavButton* button : sidebarButtons) {
-        if (button->isVisible()) {
-            titles.push_back(button->accessibleName().toStdString());
-            EXPECT_EQ(button->width(), 198);
-            EXPECT_EQ(button->isActive(), button->title() == u"Home");
+    // The visible items' titles, the active one in brackets.
+    auto marked = [&] {
+        Outline titles;
+        for (SidebarNavButton* button : h.window->sidebar()->findChildren<SidebarNavButton*>()) {
+            if (button->isVisible()) {
+                const std::string title = button->accessibleName().toStdString();
+                titles.push_back(button->isActive() ? "[" + title + "]" : title);
+                EXPECT_EQ(button->width(), 198);
+            }
         }
-    }
-    EXPECT_EQ(titles, (Outline {"Home", "Browse", "Library", "Player"}));
-
+        return titles;
+    };
+    EXPECT_EQ(marked(), (Outline {"[Home]", "Browse", "Library", "Player"}));
     h.clickSidebar(QStringLiteral("Browse"));
-    ASSERT_EQ(h.buttons(QStringLiteral("Browse")).size(), 1U);
-    EXPECT_TRUE(static_cast<SidebarNavButton*>(h.buttons(QStringLiteral("Browse")).front())->isActive());
-    EXPECT_FALSE(static_cast<SidebarNavButton*>(h.buttons(QStringLiteral("Home")).front())->isActive());
+    EXPECT_EQ(marked(), (Outline {"Home", "[Browse]", "Library", "Player"}));
 
     h.scrollTo(900);
     const auto before = h.window->contentItems();
@@ -98,18 +91,13 @@ TEST(ReleaseMainViewController, ChipsChooseTheLibraryListAndReturnToTheTop)
     WindowHarness h;
     h.deliver(makeStations(100));
     h.clickSidebar(QStringLiteral("Library"));
-    for (const char16_t* chip : {u"Favorites", u"Recent", u"Top Stations"}) {
-        ASSERT_EQ(h.buttons(QString::fromUtf16(chip)).size(), 1U) << QString::fromUtf16(chip).toStdString();
-    }
-    click(h.buttons(QStringLiteral("Top Stations")).front());
-    h.settle();
+    ASSERT_EQ(h.buttons(QStringLiteral("Favorites")).size(), 1U);
+    h.tap(QStringLiteral("Top Stations"));
     EXPECT_EQ(h.contentOutline().back(), "list:100");
     h.scrollTo(2000);
 
-    click(h.buttons(QStringLiteral("Play Station 30")).front());
-    click(h.buttons(QStringLiteral("Recent")).front());
-    h.settle();
-    EXPECT_EQ(h.contentOutline().back(), "list:1");
+    h.tap(QStringLiteral("Play Station 30"));
+    h.tap(QStringLiteral("Recent"));
     EXPECT_EQ(h.rowNames(), (Outline {"Station 30"}));
     EXPECT_EQ(h.scrollY(), 0);
 }
@@ -124,23 +112,18 @@ TEST(ReleaseMainViewController, DiscoverPagingKeepsTheRowsOnScreenWhereTheyWere)
     // The search field keeps its focus through the rebuild without pulling the content up.
     QApplication::setActiveWindow(h.window.get());
     h.window->search()->textField()->setFocus();
-    QScrollBar* bar = h.window->contentScroll()->verticalScrollBar();
-    bar->setValue(bar->maximum());
-    const int origin = bar->value();
+    h.scrollTo(1 << 20);
+    const int origin = h.scrollY();
     ASSERT_GT(origin, 0);
     const auto rowsBefore = h.rowNames();
 
     // A wheel turn near the end asks for the next page on the next turn of the loop.
-    QWidget* viewport = h.window->contentScroll()->viewport();
-    const QPointF at(100, 100);
-    QWheelEvent wheel(at, viewport->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
-        Qt::NoScrollPhase, false);
-    QApplication::sendEvent(viewport, &wheel);
+    turnWheel(h, -1);
     QCoreApplication::processEvents();
     h.settle();
 
     EXPECT_EQ(h.contentOutline().back(), "list:80");
-    EXPECT_EQ(bar->value(), origin);
+    EXPECT_EQ(h.scrollY(), origin);
     EXPECT_TRUE(h.window->search()->textField()->hasFocus());
     const auto rowsAfter = h.rowNames();
     ASSERT_FALSE(rowsBefore.empty());
@@ -153,23 +136,17 @@ TEST(ReleaseMainViewController, AFavouriteToggleRebuildsEveryRowAndScrollsToTheT
     h.deliver(makeStations(60));
     h.clickSidebar(QStringLiteral("Browse"));
     h.scrollTo(1500);
-    const auto hearts = h.buttons(QStringLiteral("Add Station 20 to favourites"));
-    ASSERT_EQ(hearts.size(), 1U);
-    EXPECT_EQ(static_cast<VelloButton*>(hearts.front())->text(), QStringLiteral("♡"));
-
-    click(hearts.front());
-    h.settle();
+    h.tap(QStringLiteral("Add Station 20 to favourites"));
     EXPECT_EQ(h.scrollY(), 0);
-    EXPECT_EQ(h.preferences.values["favorites"], (Outline {"s20"}));
     h.scrollTo(1500);
-    EXPECT_EQ(static_cast<VelloButton*>(h.buttons(QStringLiteral("Remove Station 20 from favourites")).front())->text(),
-        QStringLiteral("♥"));
+    EXPECT_EQ(h.buttons(QStringLiteral("Remove Station 20 from favourites")).size(), 1U);
 
     h.clickSidebar(QStringLiteral("Library"));
     EXPECT_EQ(h.rowNames(), (Outline {"Station 20"}));
 }
 
-TEST(ReleaseMainViewController, TheMiniPlayerAppearsWithAStationAndOpensThePlayer)
+// Under AddressSanitizer a row that outlived its station would fail at the end as it paints.
+TEST(ReleaseMainViewController, TheMiniPlayerAppearsWithAStationOpensThePlayerAndOutlivesTheCatalog)
 {
     WindowHarness h;
     PanelView* mini = h.window->miniPlayerPanel();
@@ -177,9 +154,8 @@ TEST(ReleaseMainViewController, TheMiniPlayerAppearsWithAStationAndOpensThePlaye
     EXPECT_FALSE(mini->isVisible());
     EXPECT_EQ(layout->contentsMargins().bottom(), 120);
 
-    h.deliver(makeStations(30));
-    click(h.buttons(QStringLiteral("Play Station 3")).front());
-    h.settle();
+    h.deliver(makeStations(300));
+    h.tap(QStringLiteral("Play Station 3"));
     EXPECT_TRUE(mini->isVisible());
     EXPECT_EQ(h.window->miniTitle()->text(), QStringLiteral("Station 3"));
     EXPECT_EQ(layout->contentsMargins(), QMargins(26, 22, 26, 120));
@@ -190,22 +166,13 @@ TEST(ReleaseMainViewController, TheMiniPlayerAppearsWithAStationAndOpensThePlaye
     EXPECT_EQ(h.window->sidebar()->width(), 220);
 
     // The title is part of the panel's empty area; the buttons are not.
-    click(h.buttons(QStringLiteral("Pause")).back());
-    h.settle();
+    h.tap(QStringLiteral("Pause"), true);
     EXPECT_EQ(h.window->browser().screen(), Screen::Home);
     click(const_cast<ElidedLabel*>(h.window->miniTitle()));
     h.settle();
     EXPECT_EQ(h.window->browser().screen(), Screen::Player);
-}
 
-// Under AddressSanitizer a row that outlived its station would fail here as it paints.
-TEST(ReleaseMainViewController, ANewCatalogKeepsTheMiniPlayerAndDropsTheOldRowsFirst)
-{
-    WindowHarness h;
-    h.deliver(makeStations(300));
     h.clickSidebar(QStringLiteral("Browse"));
-    click(h.buttons(QStringLiteral("Play Station 5")).front());
-    h.settle();
     h.scrollTo(1500);
 
     std::vector<Station> next = makeStations(300);
@@ -216,8 +183,8 @@ TEST(ReleaseMainViewController, ANewCatalogKeepsTheMiniPlayerAndDropsTheOldRowsF
     h.window->grab();
     h.scrollTo(3000);
     h.window->grab();
-    EXPECT_EQ(h.window->miniTitle()->text(), QStringLiteral("Station 5"));
-    EXPECT_TRUE(h.window->miniPlayerPanel()->isVisible());
+    EXPECT_EQ(h.window->miniTitle()->text(), QStringLiteral("Station 3"));
+    EXPECT_TRUE(mini->isVisible());
     EXPECT_EQ(h.rowNames().front().substr(0, 4), "New ");
 }
 
@@ -239,8 +206,7 @@ TEST(ReleaseMainViewController, OnlyAWebAddressPlaysAndItPlaysEncoded)
         station.url = c.address;
         station.url_resolved = c.address;
         h.deliver({station});
-        click(h.buttons(QStringLiteral("Play Station")).front());
-        h.settle();
+        h.tap(QStringLiteral("Play Station"));
         EXPECT_EQ(h.window->miniPlayerPanel()->isVisible(), !c.opened.empty());
         EXPECT_EQ(h.window->contentStack()->layout()->contentsMargins().bottom(), c.opened.empty() ? 28 : 120);
         EXPECT_EQ(h.media.players.empty() ? std::string() : h.media.players.back()->url, c.opened);
@@ -263,18 +229,14 @@ TEST(ReleaseMainViewController, TransportButtonsSendTheSameCommandsFromEveryRow)
     }
     EXPECT_EQ(static_cast<VelloButton*>(plays.front())->symbolName(), QStringLiteral("play.fill"));
 
-    click(plays.front());
-    h.settle();
+    h.tap(QStringLiteral("Play"));
     EXPECT_EQ(h.window->browser().currentStation()->id(), "s0");
     ASSERT_EQ(h.buttons(QStringLiteral("Next")).size(), 2U);
-    click(h.buttons(QStringLiteral("Next")).back());
-    h.settle();
+    h.tap(QStringLiteral("Next"), true);
     EXPECT_EQ(h.window->browser().currentStation()->id(), "s1");
-    click(h.buttons(QStringLiteral("Next")).front());
-    h.settle();
+    h.tap(QStringLiteral("Next"));
     EXPECT_EQ(h.window->browser().currentStation()->id(), "s2");
-    click(h.buttons(QStringLiteral("Previous")).back());
-    h.settle();
+    h.tap(QStringLiteral("Previous"), true);
     EXPECT_EQ(h.window->browser().currentStation()->id(), "s1");
 
     h.clickSidebar(QStringLiteral("Player"));
@@ -303,10 +265,7 @@ TEST(ReleaseMainViewController, PlayerScreenShowsTheStationCurrentWhenItWasBuilt
         }
         return shown;
     };
-    EXPECT_EQ(texts(), (Outline {"", "Start any station from Home or Discover", "World", "Music"}));
-
-    click(h.buttons(QStringLiteral("Play Kathmandu FM")).front());
-    h.settle();
+    h.tap(QStringLiteral("Play Kathmandu FM"));
     EXPECT_EQ(texts().front(), "") << "the panel is a snapshot until the next render";
     h.clickSidebar(QStringLiteral("Home"));
     h.clickSidebar(QStringLiteral("Player"));
@@ -324,7 +283,7 @@ TEST(ReleaseMainViewController, ALongCountryIsCutInsideThePlayerPanelAtTheMinimu
         makeStation("cn", "上海古典音乐 🎻", std::string("China"), std::string("classical")),
         makeStation("em", "🌊 Ocean Waves 🌙", std::string("Portugal"), std::string("ambient"))});
     h.saveShot(QStringLiteral("station-names-cjk-emoji"));
-    click(h.buttons(QStringLiteral("Play Long Wave")).front());
+    h.tap(QStringLiteral("Play Long Wave"));
     h.clickSidebar(QStringLiteral("Player"));
     h.saveShot(QStringLiteral("player-long-country-minimum-width"));
 
@@ -380,22 +339,18 @@ TEST(ReleaseMainViewController, TheKeyboardKeepsItsPlaceThroughRebuildsAndStaysI
     h.deliver(makeStations(60));
     QApplication::setActiveWindow(h.window.get());
 
-    // Space on a sidebar item: the new item of that screen keeps the focus.
-    h.buttons(QStringLiteral("Browse")).front()->setFocus(Qt::TabFocusReason);
-    pressKey(Qt::Key_Space);
-    h.settle();
-    EXPECT_EQ(h.window->browser().screen(), Screen::Discover);
-    EXPECT_EQ(QApplication::focusWidget(), h.buttons(QStringLiteral("Browse")).front());
-
-    // Space on a heart rebuilds every row: the heart of the same station keeps the focus.
-    h.buttons(QStringLiteral("Add Station 4 to favourites")).front()->setFocus(Qt::TabFocusReason);
-    pressKey(Qt::Key_Space);
-    h.settle();
-    EXPECT_EQ(QApplication::focusWidget(), h.buttons(QStringLiteral("Remove Station 4 from favourites")).front());
+    // Space on a sidebar item, then on a heart, rebuilds: the new item of that screen or station keeps the focus.
+    for (const auto& [pressed, focused] : {std::pair {u"Browse", u"Browse"},
+             std::pair {u"Add Station 4 to favourites", u"Remove Station 4 from favourites"}}) {
+        h.buttons(QString::fromUtf16(pressed)).front()->setFocus(Qt::TabFocusReason);
+        pressKey(Qt::Key_Space);
+        h.settle();
+        EXPECT_EQ(QApplication::focusWidget(), h.buttons(QString::fromUtf16(focused)).front());
+        EXPECT_EQ(h.window->browser().screen(), Screen::Discover);
+    }
 
     // With the mini player up, a control reached by the keyboard is scrolled clear of it.
-    click(h.buttons(QStringLiteral("Play Station 0")).front());
-    h.settle();
+    h.tap(QStringLiteral("Play Station 0"));
     PanelView* mini = h.window->miniPlayerPanel();
     ASSERT_TRUE(mini->isVisible());
     h.buttons(QStringLiteral("Play Station 2")).front()->setFocus(Qt::TabFocusReason);

@@ -13,6 +13,8 @@
 #include <QScrollBar>
 #include <QWheelEvent>
 
+#include <gtest/gtest.h>
+
 namespace Vello {
 
 WindowHarness::WindowHarness()
@@ -47,6 +49,14 @@ void WindowHarness::clickSidebar(const QString& title)
     if (!found.empty()) {
         click(found.front());
     }
+    settle();
+}
+
+void WindowHarness::tap(const QString& name, bool last)
+{
+    const auto found = buttons(name);
+    ASSERT_FALSE(found.empty()) << name.toStdString();
+    click(last ? found.back() : found.front());
     settle();
 }
 

@@ -41,6 +41,8 @@ struct WindowHarness {
     void settle();
     // Switches through the sidebar's own button and lets the deferred render run.
     void clickSidebar(const QString& title);
+    // Clicks the first (with `last`, the last) visible button named `name` and lets the window rebuild.
+    void tap(const QString& name, bool last = false);
 
     // One word per content item, top to bottom: "topBar", "status:<text>", "hero",
     // "title:<text>", "chips", "player", "list:<stations>" or "list:<stations>:<empty text>".
