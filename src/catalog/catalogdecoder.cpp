@@ -237,8 +237,11 @@ constexpr const char* outOfMemory = "there is not enough memory to read the cata
 
 class CatalogReader final {
 public:
-    // `document` is followed by at least DocumentBuffer::padding readable bytes.
+    // `document` is followed by at least DocumentBuffer::padding readable bytes. Appends its
+    // stations to `stations`; on failure `failure()` says why.
+    bool read(std::string_view document, json::parser& parser, std::vector<Station>& stations);
     Result<std::vector<Station>> read(std::string_view document, json::parser& parser);
+    [[nodiscard]] const std::string& failure() const { return m_failure; }
 
 private:
     bool readStation(json::value element, Station& station);
@@ -292,16 +295,29 @@ bool CatalogReader::failSyntax(std::string_view reason)
 
 Result<std::vector<Station>> CatalogReader::read(std::string_view document, json::parser& parser)
 {
+    // Real catalogs spend about a kilobyte per station.
+    std::vector<Station> stations;
+    stations.reserve(document.size() / 1024 + 1);
+    if (!read(document, parser, stations)) {
+        return Error {m_failure};
+    }
+    return stations;
+}
+
+bool CatalogReader::read(std::string_view document, json::parser& parser, std::vector<Station>& stations)
+{
     constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
     if (document.substr(0, byteOrderMark.size()) == byteOrderMark) {
         document.remove_prefix(byteOrderMark.size());
     }
     const std::size_t first = document.find_first_not_of(" \t\r\n");
     if (first == std::string_view::npos) {
-        return Error {reasonFor(simdjson::EMPTY)};
+        m_failure = reasonFor(simdjson::EMPTY);
+        return false;
     }
     if (document[first] == '<') {
-        return Error {"the catalog is a web page or XML, not JSON"};
+        m_failure = "the catalog is a web page or XML, not JSON";
+        return false;
     }
 
     m_end = document.data() + document.size();
@@ -310,41 +326,42 @@ Result<std::vector<Station>> CatalogReader::read(std::string_view document, json
     if (const auto error
         = parser.iterate(document.data(), document.size(), document.size() + DocumentBuffer::padding).get(root);
         error != simdjson::SUCCESS) {
-        return Error {reasonFor(error)};
+        m_failure = reasonFor(error);
+        return false;
     }
     if (const auto error = root.type().get(rootType); error != simdjson::SUCCESS) {
-        return Error {reasonFor(error)};
+        m_failure = reasonFor(error);
+        return false;
     }
     if (rootType != json::json_type::array) {
-        return Error {"the catalog must be a JSON array of stations, found " + std::string(typeName(rootType))};
+        m_failure = "the catalog must be a JSON array of stations, found " + std::string(typeName(rootType));
+        return false;
     }
     json::array elements;
     if (const auto error = root.get_array().get(elements); error != simdjson::SUCCESS) {
-        return Error {reasonFor(error)};
+        m_failure = reasonFor(error);
+        return false;
     }
 
-    // Real catalogs spend about a kilobyte per station.
-    std::vector<Station> stations;
-    stations.reserve(document.size() / 1024 + 1);
     for (auto element : elements) {
         ++m_station;
         m_key = {};
         json::value value;
         if (const auto error = element.get(value); error != simdjson::SUCCESS) {
-            failSyntax(error);
-            return Error {m_failure};
+            return failSyntax(error);
         }
         Station& station = stations.emplace_back();
         if (!readStation(value, station)) {
-            return Error {m_failure};
+            return false;
         }
     }
     m_station = 0;
     const char* rest = nullptr;
     if (root.current_location().get(rest) != simdjson::OUT_OF_BOUNDS) {
-        return Error {"the catalog has more text after the end of its array"};
+        m_failure = "the catalog has more text after the end of its array";
+        return false;
     }
-    return stations;
+    return true;
 }
 
 bool CatalogReader::readStation(json::value element, Station& station)
@@ -591,6 +608,18 @@ Result<std::vector<Station>> CatalogDecoder::decode(const DocumentBuffer& docume
         m_buffers = std::make_unique<Buffers>();
     }
     return CatalogReader {}.read(document.view(), m_buffers->parser);
+}
+
+std::optional<Error> CatalogDecoder::decodeAppending(std::string_view document, std::vector<Station>& stations)
+{
+    if (!m_buffers) {
+        m_buffers = std::make_unique<Buffers>();
+    }
+    CatalogReader reader;
+    if (!reader.read(document, m_buffers->parser, stations)) {
+        return Error {reader.failure()};
+    }
+    return std::nullopt;
 }
 
 Result<std::vector<Station>> decodeCatalog(std::string_view document)

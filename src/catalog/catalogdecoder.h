@@ -4,6 +4,7 @@
 #include "station.h"
 
 #include <memory>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -48,6 +49,9 @@ public:
 
     [[nodiscard]] Result<std::vector<Station>> decode(std::string_view document);
     [[nodiscard]] Result<std::vector<Station>> decode(const DocumentBuffer& document);
+    // Decodes `document`, which DocumentBuffer::padding zeroed bytes follow in memory, adding
+    // its stations to the end of `stations`. Gives the error when it does not decode.
+    [[nodiscard]] std::optional<Error> decodeAppending(std::string_view document, std::vector<Station>& stations);
 
 private:
     struct Buffers;

@@ -1,8 +1,8 @@
 #include "stationstore.h"
 
 #include "catalogdecoder.h"
+#include "catalogparts.h"
 #include "displayorder.h"
-#include "documentbuffer.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -28,43 +28,6 @@ constexpr std::string_view cacheFileName = "stations.json";
 // Temporary copies are named "stations.json.tmp.<pid>.<random>", so that a later start can
 // tell the leftovers of a dead process from a write still running in a live one.
 constexpr std::string_view temporaryPrefix = "stations.json.tmp.";
-
-// The whole of a regular file as it stood when opened, or nothing. Our own writes replace the
-// file rather than change it, so a file that changes while being read was written by someone
-// else; what was read then simply fails to decode. A file larger than any download we accept
-// is not our copy either.
-std::optional<DocumentBuffer> readWholeFile(const std::filesystem::path& file)
-{
-    const int descriptor = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
-    if (descriptor < 0) {
-        return std::nullopt;
-    }
-    std::optional<DocumentBuffer> bytes;
-    struct stat status { };
-    if (::fstat(descriptor, &status) == 0 && S_ISREG(status.st_mode)
-        && static_cast<std::uintmax_t>(status.st_size) <= HttpClient::defaultMaxBodyBytes) {
-        const auto size = static_cast<std::size_t>(status.st_size);
-        bytes.emplace(size);
-        std::size_t got = 0;
-        while (!bytes->empty() && got < size) {
-            const ssize_t read = ::read(descriptor, bytes->data() + got, size - got);
-            if (read > 0) {
-                got += static_cast<std::size_t>(read);
-            } else if (read == 0) {
-                break;
-            } else if (errno != EINTR) {
-                break;
-            }
-        }
-        if (bytes->empty() || got < size) {
-            bytes.reset();
-        } else {
-            bytes->setSize(got);
-        }
-    }
-    ::close(descriptor);
-    return bytes;
-}
 
 void keepPlayable(std::vector<Station>& stations)
 {
@@ -177,36 +140,29 @@ void answerDownload(HttpResult download, bool cacheAnswered, const std::filesyst
     }
     // The status is deliberately not looked at: whatever decodes as a catalog is one.
     //
-    // The body, a padded copy for the parser, the parser's working memory, the new stations
-    // and the list on screen must not all be alive at once. So the body goes to disk under a
-    // temporary name (it has to get there anyway), is freed, and comes back from the page
-    // cache into a buffer the parser reads in place. Only a body that decodes then replaces
-    // the copy on disk. Without room on disk the body is copied instead.
+    // The body, the parser's working memory, the new stations and the list on screen must not
+    // all be alive at once. So the body goes to disk under a temporary name (it has to get there
+    // anyway), is freed, and is decoded from there a part at a time. Only a body that decodes
+    // then replaces the copy on disk. Without room on disk it is decoded where it is, and the copy
+    // on disk stays as it was.
     std::optional<std::filesystem::path> temporary;
-    DocumentBuffer document;
+    Result<std::vector<Station>> decoded = Error {};
     {
         const std::string body = std::move(std::get<HttpResponse>(download).body);
         temporary = writeTemporary(cacheURL, body);
-        std::optional<DocumentBuffer> reread;
-        if (temporary) {
-            reread = readWholeFile(*temporary);
-        }
-        document = reread ? std::move(*reread) : DocumentBuffer::copyOf(body);
-    }
-    auto decoded = document.empty() ? Result<std::vector<Station>>(Error {"not enough memory for the catalog"})
-                                    : decodeCatalog(document);
-    const bool decodes = std::holds_alternative<std::vector<Station>>(decoded);
-    if (temporary && decodes) {
-        // Before the answer, so whoever hears of the new catalog finds it on disk.
-        putInPlace(*temporary, cacheURL);
-    } else if (temporary) {
-        ::unlink(temporary->c_str());
-    } else if (decodes) {
-        if (const auto written = writeTemporary(cacheURL, document.view())) {
-            putInPlace(*written, cacheURL);
+        if (!temporary) {
+            decoded = decodeCatalog(body);
         }
     }
-    document = DocumentBuffer();
+    if (temporary) {
+        decoded = decodeCatalogFile(*temporary, HttpClient::defaultMaxBodyBytes);
+        if (std::holds_alternative<std::vector<Station>>(decoded)) {
+            // Before the answer, so whoever hears of the new catalog finds it on disk.
+            putInPlace(*temporary, cacheURL);
+        } else {
+            ::unlink(temporary->c_str());
+        }
+    }
     if (auto* failure = std::get_if<Error>(&decoded)) {
         completion(std::move(*failure));
         return;
@@ -220,10 +176,7 @@ void answerDownload(HttpResult download, bool cacheAnswered, const std::filesyst
 // copy, it does not decode or nothing in it can be played.
 std::optional<std::vector<Station>> cacheAnswer(const std::filesystem::path& cacheURL)
 {
-    Result<std::vector<Station>> decoded = Error {};
-    if (const auto cached = readWholeFile(cacheURL)) {
-        decoded = decodeCatalog(*cached);
-    }
+    Result<std::vector<Station>> decoded = decodeCatalogFile(cacheURL, HttpClient::defaultMaxBodyBytes);
     auto* stations = std::get_if<std::vector<Station>>(&decoded);
     if (stations == nullptr) {
         return std::nullopt;

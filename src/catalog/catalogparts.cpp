@@ -1,0 +1,276 @@
+#include "catalogparts.h"
+
+#include "catalogdecoder.h"
+#include "documentbuffer.h"
+
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <cstring>
+#include <memory>
+#include <string_view>
+#include <utility>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/types.h>
+#include <unistd.h>
+
+namespace Vello {
+
+namespace {
+
+constexpr const char* unreadable = "the catalog could not be read";
+
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+
+// Where the array element starting at `at` ends: at the comma after it or the array's closing
+// bracket, or nullptr when the text runs out first. Only well-formed JSON is cut right; a wrong
+// cut in anything else makes a part fail to decode.
+const char* elementEnd(const char* at, const char* end)
+{
+    int depth = 0;
+    while (at < end) {
+        const char c = *at;
+        if (c == '"') {
+            const char* content = ++at;
+            for (;;) {
+                const auto* quote = static_cast<const char*>(std::memchr(at, '"', static_cast<std::size_t>(end - at)));
+                if (quote == nullptr) {
+                    return nullptr;
+                }
+                const char* escapes = quote;
+                while (escapes > content && escapes[-1] == '\\') {
+                    --escapes;
+                }
+                at = quote + 1;
+                if ((quote - escapes) % 2 == 0) {
+                    break;
+                }
+            }
+            continue;
+        }
+        if (c == '{' || c == '[') {
+            ++depth;
+        } else if (c == '}' || c == ']') {
+            if (depth == 0) {
+                return at;
+            }
+            --depth;
+        } else if (c == ',' && depth == 0) {
+            return at;
+        }
+        ++at;
+    }
+    return nullptr;
+}
+
+Result<std::vector<Station>> decodeWhole(const DocumentOpener& open)
+{
+    auto stream = open();
+    if (!stream) {
+        return Error {unreadable};
+    }
+    DocumentBuffer document(stream->size);
+    std::size_t got = 0;
+    while (!document.empty() && got < stream->size) {
+        const std::ptrdiff_t read = stream->read(document.data() + got, stream->size - got);
+        if (read < 0) {
+            return Error {unreadable};
+        }
+        if (read == 0) {
+            break;
+        }
+        got += static_cast<std::size_t>(read);
+    }
+    document.setSize(got);
+    return decodeCatalog(document);
+}
+
+// Reads a document into a window that slides along it: the text not yet decoded stays at the
+// front, with one byte before it where a part's opening bracket goes.
+class PartReader final {
+public:
+    PartReader(DocumentStream stream, std::size_t partBytes)
+        : m_stream(std::move(stream))
+        , m_bytes(std::min(m_stream.size, 2 * partBytes) + 1 + DocumentBuffer::padding)
+    {
+    }
+
+    [[nodiscard]] char* data() { return m_bytes.data(); }
+    [[nodiscard]] std::size_t filled() const { return m_filled; }
+    [[nodiscard]] bool atEnd() const { return m_ended; }
+
+    // Reads on, first dropping the text before `keep` and growing the window when it is full.
+    bool more(std::size_t& keep)
+    {
+        std::memmove(m_bytes.data(), m_bytes.data() + keep, m_filled - keep);
+        m_filled -= keep;
+        keep = 0;
+        if (m_filled + 1 + DocumentBuffer::padding >= m_bytes.size()) {
+            m_bytes.resize(2 * m_bytes.size());
+        }
+        const std::size_t room = m_bytes.size() - DocumentBuffer::padding - m_filled;
+        const std::ptrdiff_t read = m_stream.read(m_bytes.data() + m_filled, std::min(room, m_stream.size - m_read));
+        if (read < 0) {
+            return false;
+        }
+        m_filled += static_cast<std::size_t>(read);
+        m_read += static_cast<std::size_t>(read);
+        m_ended = read == 0 || m_read == m_stream.size;
+        return true;
+    }
+
+private:
+    DocumentStream m_stream;
+    std::vector<char> m_bytes;
+    std::size_t m_filled = 0;
+    std::size_t m_read = 0;
+    bool m_ended = false;
+};
+
+// Parses the text between `open` and `close` (the bytes at both are replaced by brackets for the
+// moment) as an array of stations.
+bool decodePart(CatalogDecoder& decoder, char* open, char* close, std::vector<Station>& stations)
+{
+    std::array<char, DocumentBuffer::padding> after {};
+    std::memcpy(after.data(), close + 1, after.size());
+    std::memset(close + 1, 0, after.size());
+    const char closing = *close;
+    *open = '[';
+    *close = ']';
+    const bool fine = !decoder.decodeAppending({open, static_cast<std::size_t>(close - open + 1)}, stations);
+    *close = closing;
+    std::memcpy(close + 1, after.data(), after.size());
+    return fine;
+}
+
+// The stations of a well-formed catalog, or nothing when the document is anything else.
+std::optional<std::vector<Station>> decodeWellFormed(DocumentStream stream, std::size_t partBytes)
+{
+    std::vector<Station> stations;
+    stations.reserve(stream.size / 1024 + 1);
+    CatalogDecoder decoder;
+    PartReader reader(std::move(stream), partBytes);
+    std::size_t partStart = 0;
+    std::string_view head;
+    std::size_t bracket = std::string_view::npos;
+    while (bracket == std::string_view::npos && !reader.atEnd()) {
+        if (!reader.more(partStart)) {
+            return std::nullopt;
+        }
+        head = {reader.data(), reader.filled()};
+        if (head.starts_with("\xEF\xBB\xBF")) {
+            head.remove_prefix(3);
+        }
+        bracket = reader.filled() < 3 && !reader.atEnd() ? std::string_view::npos : head.find_first_not_of(" \t\r\n");
+    }
+    if (bracket == std::string_view::npos || head[bracket] != '[') {
+        return std::nullopt;
+    }
+    // The part's text starts after its opening bracket, or after the comma before its first station.
+    partStart = static_cast<std::size_t>(head.data() + bracket - reader.data()) + 1;
+    for (;;) {
+        std::size_t at = partStart;
+        const char* cut = nullptr;
+        bool closes = false;
+        while (!closes && at - partStart < partBytes) {
+            const char* end = elementEnd(reader.data() + at, reader.data() + reader.filled());
+            if (end == nullptr) {
+                if (cut != nullptr) {
+                    break;
+                }
+                const std::size_t offset = at - partStart;
+                --partStart;
+                if (reader.atEnd() || !reader.more(partStart)) {
+                    return std::nullopt;
+                }
+                partStart = 1;
+                at = partStart + offset;
+                continue;
+            }
+            const std::string_view element(reader.data() + at, static_cast<std::size_t>(end - (reader.data() + at)));
+            closes = *end == ']';
+            const bool emptyArray = closes && stations.empty() && cut == nullptr;
+            if ((*end != ',' && !closes)
+                || (element.find_first_not_of(" \t\r\n") == std::string_view::npos && !emptyArray)) {
+                return std::nullopt;
+            }
+            cut = end;
+            at = static_cast<std::size_t>(end - reader.data()) + 1;
+        }
+        char* close = reader.data() + (cut - reader.data()); // the same byte, writable
+        if (!decodePart(decoder, reader.data() + partStart - 1, close, stations)) {
+            return std::nullopt;
+        }
+        partStart = static_cast<std::size_t>(close - reader.data()) + 1;
+        if (closes) {
+            break;
+        }
+    }
+    // Nothing but blanks may follow the array.
+    for (;;) {
+        char* rest = reader.data() + partStart;
+        if (!std::all_of(rest, reader.data() + reader.filled(), isBlank)) {
+            return std::nullopt;
+        }
+        if (reader.atEnd()) {
+            return stations;
+        }
+        partStart = reader.filled();
+        if (!reader.more(partStart)) {
+            return std::nullopt;
+        }
+    }
+}
+
+} // namespace
+
+Result<std::vector<Station>> decodeCatalogInParts(const DocumentOpener& open, std::size_t partBytes)
+{
+    auto stream = open();
+    if (!stream) {
+        return Error {unreadable};
+    }
+    if (auto stations = decodeWellFormed(std::move(*stream), std::max<std::size_t>(partBytes, 1))) {
+        return std::move(*stations);
+    }
+    return decodeWhole(open);
+}
+
+Result<std::vector<Station>> decodeCatalogFile(const std::filesystem::path& file, std::size_t maxBytes)
+{
+    const int descriptor = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+    if (descriptor < 0) {
+        return Error {unreadable};
+    }
+    const std::shared_ptr<void> closer(nullptr, [descriptor](void*) { ::close(descriptor); });
+    struct stat status { };
+    if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)
+        || static_cast<std::uintmax_t>(status.st_size) > maxBytes) {
+        return Error {unreadable};
+    }
+    const auto size = static_cast<std::size_t>(status.st_size);
+    // Each opening reads from the start of the file as it was opened, whatever replaces it since.
+    return decodeCatalogInParts([descriptor, size]() -> std::optional<DocumentStream> {
+        auto offset = std::make_shared<off_t>(0);
+        return DocumentStream {[descriptor, offset](char* into, std::size_t bytes) -> std::ptrdiff_t {
+                                   for (;;) {
+                                       const ssize_t read = ::pread(descriptor, into, bytes, *offset);
+                                       if (read >= 0) {
+                                           *offset += read;
+                                           return read;
+                                       }
+                                       if (errno != EINTR) {
+                                           return -1;
+                                       }
+                                   }
+                               },
+            size};
+    });
+}
+
+} // namespace Vello

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "error.h"
+#include "station.h"
+
+#include <cstddef>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <vector>
+
+namespace Vello {
+
+// A catalog document read from its start. `read` copies at most `size` bytes to `into` and
+// gives how many, 0 at the end or -1 on a failure; `size` is the length of the whole document.
+struct DocumentStream final {
+    std::function<std::ptrdiff_t(char* into, std::size_t size)> read;
+    std::size_t size = 0;
+};
+
+// Opens the document afresh, or gives nothing when it cannot be read.
+using DocumentOpener = std::function<std::optional<DocumentStream>()>;
+
+// Decodes a catalog exactly as decodeCatalog() does, with the same stations and the same errors,
+// but a part at a time: the array is cut between stations into parts of about `partBytes`, each
+// parsed on its own. Only one part and the parser's working memory for it are ever alive beside
+// the stations, never the whole document and the parser's index of it. A document that does not
+// decode this way is read again whole, to report the error decodeCatalog() gives.
+[[nodiscard]] Result<std::vector<Station>> decodeCatalogInParts(
+    const DocumentOpener& open, std::size_t partBytes = std::size_t {4} << 20U);
+
+// The same for a regular file of at most `maxBytes`, read as it stood when opened.
+[[nodiscard]] Result<std::vector<Station>> decodeCatalogFile(const std::filesystem::path& file, std::size_t maxBytes);
+
+} // namespace Vello
