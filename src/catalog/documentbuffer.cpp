@@ -1,6 +1,7 @@
 #include "documentbuffer.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 
@@ -10,12 +11,13 @@ namespace Vello {
 
 namespace {
 
+constexpr std::size_t hugePage = std::size_t {2} * 1024 * 1024;
+
 // Fresh memory costs a page fault per page on first touch, and on a catalog of tens of
 // megabytes those faults cost more than parsing it. Large buffers therefore sit on huge page
 // boundaries and ask for transparent huge pages: one fault per 2 MB instead of per 4 KB.
 char* allocate(std::size_t bytes)
 {
-    constexpr std::size_t hugePage = std::size_t {2} * 1024 * 1024;
     if (bytes < hugePage) {
         return static_cast<char*>(std::malloc(bytes));
     }
@@ -60,6 +62,20 @@ void DocumentBuffer::setSize(std::size_t size)
     }
     m_size = std::min(size, m_capacity);
     std::memset(m_bytes.get() + m_size, 0, padding);
+}
+
+void preferHugePages(void* memory, std::size_t bytes)
+{
+#ifdef MADV_HUGEPAGE
+    const auto begin = (reinterpret_cast<std::uintptr_t>(memory) + hugePage - 1) / hugePage * hugePage;
+    const auto end = (reinterpret_cast<std::uintptr_t>(memory) + bytes) / hugePage * hugePage;
+    if (end > begin) {
+        ::madvise(reinterpret_cast<void*>(begin), end - begin, MADV_HUGEPAGE);
+    }
+#else
+    (void)memory;
+    (void)bytes;
+#endif
 }
 
 } // namespace Vello

@@ -37,4 +37,8 @@ private:
     std::size_t m_capacity = 0;
 };
 
+// Asks for transparent huge pages under the whole 2 MB pages of a large block that has not been
+// touched yet, so that filling it costs one page fault per 2 MB instead of one per 4 KB.
+void preferHugePages(void* memory, std::size_t bytes);
+
 } // namespace Vello
