@@ -190,6 +190,13 @@ public:
         return finish() && fine && append(m_own);
     }
 
+    // How large the next part should be: the helper's parts are larger, as this thread also
+    // reads and cuts every part.
+    [[nodiscard]] std::size_t nextPartBytes(std::size_t partBytes) const
+    {
+        return m_parallel && !m_helper.valid() ? partBytes + partBytes / 2 : partBytes;
+    }
+
     // Waits for the helper's part and adds its stations.
     bool finish() { return !m_helper.valid() || (m_helper.get() && append(m_helpers)); }
 
@@ -243,7 +250,8 @@ std::optional<std::vector<Station>> decodeWellFormed(DocumentStream stream, std:
         std::size_t at = partStart;
         const char* cut = nullptr;
         bool closes = false;
-        while (!closes && at - partStart < partBytes) {
+        const std::size_t limit = pipeline.nextPartBytes(partBytes);
+        while (!closes && at - partStart < limit) {
             const char* end = elementEnd(reader.data() + at, reader.data() + reader.filled());
             if (end == nullptr) {
                 if (cut != nullptr) {
