@@ -50,7 +50,7 @@ GstMediaBackend::GstMediaBackend(MainQueue& mainQueue, AudioSinkFactory audioSin
     : m_mainQueue(mainQueue)
     , m_audioSinkFactory(std::move(audioSinkFactory))
     , m_reaper(std::make_shared<PipelineReaper>())
-    , m_ready(gst_init_check(nullptr, nullptr, nullptr) != FALSE)
+    , m_ready(std::async(std::launch::async, [] { return gst_init_check(nullptr, nullptr, nullptr) != FALSE; }))
 {
 }
 
@@ -59,7 +59,7 @@ GstMediaBackend::~GstMediaBackend() = default;
 std::unique_ptr<MediaPlayer> GstMediaBackend::createPlayer(const std::string& url)
 {
     const std::string uri = strictStreamUri(url);
-    if (uri.empty() || !m_ready) {
+    if (uri.empty() || !m_ready.get()) {
         return nullptr;
     }
     GstElement* playbin = gst_element_factory_make("playbin", nullptr);

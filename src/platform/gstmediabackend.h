@@ -3,6 +3,7 @@
 #include "playback/mediabackend.h"
 
 #include <functional>
+#include <future>
 #include <memory>
 
 typedef struct _GstElement GstElement;
@@ -34,7 +35,9 @@ private:
     MainQueue& m_mainQueue;
     AudioSinkFactory m_audioSinkFactory;
     std::shared_ptr<PipelineReaper> m_reaper;
-    bool m_ready = false;
+    // GStreamer starts on a thread of its own (it loads its plugin registry), so the window
+    // need not wait for it; the first player does.
+    std::shared_future<bool> m_ready;
 };
 
 } // namespace Vello
