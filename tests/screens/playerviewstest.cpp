@@ -101,7 +101,7 @@ TEST(PlayerViews, SongAndStatusLinesFollowNowPlayingAndHideWhenEmpty)
     h.window->browser().play(h.window->browser().allStations().front());
     h.settle();
     for (const QString& screen : {u"Home"_s, u"Player"_s}) {
-        h.clickSidebar(screen);
+        h.tap(screen);
         for (const auto& [song, phase, status] : cases) {
             const std::string shown = song + "|" + status;
             SCOPED_TRACE(screen.toStdString() + ": " + shown);
@@ -115,9 +115,9 @@ TEST(PlayerViews, SongAndStatusLinesFollowNowPlayingAndHideWhenEmpty)
         }
     }
     // A rebuilt screen starts with what is shown now; the Player panel keeps to the station it was built for.
-    h.clickSidebar(u"Home"_s);
+    h.tap(u"Home"_s);
     EXPECT_EQ(shownLines(h), (std::vector<std::string>(2, "|The server could not be reached.")));
-    h.clickSidebar(u"Player"_s);
+    h.tap(u"Player"_s);
     h.window->browser().play(h.window->browser().allStations().at(1));
     h.settle();
     EXPECT_EQ(shownLines(h), (std::vector<std::string> {"|Connecting…", "|"}));
@@ -129,7 +129,7 @@ TEST(PlayerViews, BothVolumeControlsDriveOneVolume)
     h.deliver(makeStations(5));
     BrowserController& browser = h.window->browser();
     browser.play(browser.allStations().front());
-    h.clickSidebar(u"Player"_s);
+    h.tap(u"Player"_s);
     h.window->resize(920, 620);
     h.settle();
     auto* panel = h.window->contentStack()->findChild<VolumeControl*>();
@@ -148,7 +148,7 @@ TEST(PlayerViews, BothVolumeControlsDriveOneVolume)
         }
     }
     // A press at the slider's left end silences; it must not open the Player from the mini player.
-    h.clickSidebar(u"Home"_s);
+    h.tap(u"Home"_s);
     click(mini->slider(), QPointF(1, 10));
     h.settle();
     EXPECT_DOUBLE_EQ(browser.volume(), 0.0);

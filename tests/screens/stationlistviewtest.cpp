@@ -32,7 +32,7 @@ TEST(StationListView, AWholeCatalogBuildsOnlyTheRowsNearTheVisiblePart)
 {
     WindowHarness h;
     h.deliver(stationsWithLogos(50'000));
-    h.clickSidebar(QStringLiteral("Library"));
+    h.tap(QStringLiteral("Library"));
     click(h.buttons(QStringLiteral("Top Stations")).front());
     h.settle();
 
@@ -75,7 +75,7 @@ TEST(StationListView, ATallerViewportShowsMoreRowsWithoutScrolling)
 {
     WindowHarness h;
     h.deliver(makeStations(300));
-    h.clickSidebar(QStringLiteral("Browse"));
+    h.tap(QStringLiteral("Browse"));
     const std::size_t shortRows = h.window->stationList()->liveRows().size();
     h.window->resize(1180, 1400);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -153,7 +153,7 @@ TEST(StationListView, KeyboardAndWheelScrollALongListWithAFocusedRow)
 {
     WindowHarness h;
     h.deliver(makeStations(600));
-    h.clickSidebar(QStringLiteral("Library"));
+    h.tap(QStringLiteral("Library"));
     click(h.buttons(QStringLiteral("Top Stations")).front());
     h.settle();
     QApplication::setActiveWindow(h.window.get());
@@ -194,7 +194,7 @@ TEST(StationListView, ReachingTheEndOfDiscoverByKeyboardLoadsTheNextPage)
 {
     WindowHarness h;
     h.deliver(makeStations(200));
-    h.clickSidebar(QStringLiteral("Browse"));
+    h.tap(QStringLiteral("Browse"));
     QApplication::setActiveWindow(h.window.get());
     h.window->search()->textField()->setFocus();
     // End from the search field moves its cursor; Page Down scrolls, and End from the sidebar.
