@@ -45,6 +45,14 @@ TEST(ReleaseMainViewController, EveryScreenListsItsItemsInOrderAndIsMarkedInTheS
     show(u"Home"_s, {"topBar", "heroRow", "title:Top Stations", "list:18"});
     show(u"Player"_s, {"topBar", "playerPanel", "title:Up Next", "list:12"});
     show(u"Library"_s, {"topBar", "title:Your Library", "chipRow", "list:0:No stations here yet."});
+
+    // A failed download with nothing to show offers to try again.
+    WindowHarness failed;
+    failed.source.answer(Error {"Gone."});
+    failed.settle();
+    EXPECT_EQ(failed.contentOutline().at(1), "status:Unable to load stations: Gone.");
+    failed.tap(u"Try Again"_s);
+    EXPECT_EQ(failed.source.loadCalls, 2);
 }
 
 TEST(ReleaseMainViewController, ChipsChooseTheLibraryListAndReturnToTheTop)
