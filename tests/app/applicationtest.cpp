@@ -18,9 +18,9 @@ const QByteArray catalog = R"([
 QProcessEnvironment isolatedEnvironment(const QTemporaryDir& home)
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral("data")));
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
-    environment.insert(QStringLiteral("XDG_CACHE_HOME"), home.filePath(QStringLiteral("cache")));
+    for (const QString& folder : {QStringLiteral("data"), QStringLiteral("config"), QStringLiteral("cache")}) {
+        environment.insert(QStringLiteral("XDG_%1_HOME").arg(folder.toUpper()), home.filePath(folder));
+    }
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     // The program is stopped from outside; what it still held then is not a leak.
     environment.insert(QStringLiteral("ASAN_OPTIONS"), QStringLiteral("detect_leaks=0"));
