@@ -87,17 +87,21 @@ TEST_F(StationPagingScrollViewTest, CallsNearTheEndOncePerBurstOfWheelOrKeyScrol
     EXPECT_EQ(m_calls, 4);
 }
 
-TEST(StationPagingScrollView, WithoutContentOrCallbackNothingIsCalled)
+// Nothing is called without content or once the view is gone; without a callback the view still scrolls.
+TEST(StationPagingScrollView, CallsNothingWithoutContentOrAViewAndScrollsWithoutACallback)
 {
     int calls = 0;
-    StationPagingScrollView empty;
-    empty.setOnApproachingBottom([&] { ++calls; });
-    empty.resize(200, 200);
-    wheel(empty, -120);
+    auto view = std::make_unique<StationPagingScrollView>();
+    view->setOnApproachingBottom([&] { ++calls; });
+    view->resize(200, 200);
+    wheel(*view, -120);
+    QCoreApplication::processEvents();
+    view->setWidget(new QWidget);
+    wheel(*view, -120);
+    view.reset();
     QCoreApplication::processEvents();
     EXPECT_EQ(calls, 0);
 
-    // Without a callback the view still scrolls.
     StationPagingScrollView silent;
     auto* content = new QWidget;
     content->setMinimumHeight(1000);
@@ -107,18 +111,6 @@ TEST(StationPagingScrollView, WithoutContentOrCallbackNothingIsCalled)
     wheel(silent, -120);
     QCoreApplication::processEvents();
     EXPECT_GT(silent.verticalScrollBar()->value(), 0);
-}
-
-TEST(StationPagingScrollView, ViewGoneBeforeItsCheckRunsIsSafe)
-{
-    int calls = 0;
-    auto view = std::make_unique<StationPagingScrollView>();
-    view->setWidget(new QWidget);
-    view->setOnApproachingBottom([&] { ++calls; });
-    wheel(*view, -120);
-    view.reset();
-    QCoreApplication::processEvents();
-    EXPECT_EQ(calls, 0);
 }
 
 } // namespace
