@@ -111,12 +111,8 @@ TEST_F(MainWindowTest, APressOnEmptyBackgroundMovesTheWindowAndAPressOnAControlD
     QTest::mouseClick(search, Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_EQ(moves.count(), 2) << "the top bar's rim is background too";
 
-    for (QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
-        if (button->accessibleName() == u"Library" && button->isVisible()) {
-            QTest::mouseClick(button, Qt::LeftButton);
-        }
-    }
-    EXPECT_EQ(moves.count(), 2);
+    QTest::mouseClick(sidebar->findChild<QAbstractButton*>(), Qt::LeftButton);
+    EXPECT_EQ(moves.count(), 2) << "a control is no background";
 }
 
 TEST_F(MainWindowTest, TitleNamesTheSongAndVolumeKeysWorkWhileTyping)

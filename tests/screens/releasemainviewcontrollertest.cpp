@@ -45,6 +45,14 @@ TEST(ReleaseMainViewController, EveryScreenListsItsItemsInOrderAndIsMarkedInTheS
     show(u"Home"_s, {"topBar", "heroRow", "title:Top Stations", "list:18"});
     show(u"Player"_s, {"topBar", "playerPanel", "title:Up Next", "list:12"});
     show(u"Library"_s, {"topBar", "title:Your Library", "chipRow", "list:0:No stations here yet."});
+    // The chips choose the list, and a new list starts at the top.
+    h.tap(u"Top Stations"_s);
+    EXPECT_EQ(h.contentOutline().back(), "list:30");
+    h.scrollTo(1000);
+    h.tap(u"Play Station 20"_s);
+    h.tap(u"Recent"_s);
+    EXPECT_EQ(h.rowNames(), (Outline {"Station 20"}));
+    EXPECT_EQ(h.scrollY(), 0);
 
     // A failed download with nothing to show offers to try again.
     WindowHarness failed;
@@ -55,27 +63,17 @@ TEST(ReleaseMainViewController, EveryScreenListsItsItemsInOrderAndIsMarkedInTheS
     EXPECT_EQ(failed.source.loadCalls, 2);
 }
 
-TEST(ReleaseMainViewController, ChipsChooseTheLibraryListAndReturnToTheTop)
-{
-    WindowHarness h;
-    h.deliver(makeStations(100));
-    h.tap(u"Library"_s);
-    h.tap(u"Top Stations"_s);
-    EXPECT_EQ(h.contentOutline().back(), "list:100");
-    h.scrollTo(2000);
-
-    h.tap(u"Play Station 30"_s);
-    h.tap(u"Recent"_s);
-    EXPECT_EQ(h.rowNames(), (Outline {"Station 30"}));
-    EXPECT_EQ(h.scrollY(), 0);
-}
-
-TEST(ReleaseMainViewController, DiscoverPagingKeepsTheRowsOnScreenWhereTheyWere)
+TEST(ReleaseMainViewController, DiscoverPagesByWheelAndKeysKeepingTheRowsAndTheFocusWhereTheyWere)
 {
     WindowHarness h;
     h.deliver(makeStations(200));
     h.tap(u"Browse"_s);
     ASSERT_EQ(h.contentOutline().back(), "list:40");
+    const auto nextPage = [&h] {
+        QCoreApplication::processEvents();
+        h.settle();
+        return h.contentOutline().back();
+    };
 
     // The search field keeps its focus through the rebuild without pulling the content up.
     QApplication::setActiveWindow(h.window.get());
@@ -84,18 +82,23 @@ TEST(ReleaseMainViewController, DiscoverPagingKeepsTheRowsOnScreenWhereTheyWere)
     const int origin = h.scrollY();
     ASSERT_GT(origin, 0);
     const auto rowsBefore = h.rowNames();
-
+    ASSERT_FALSE(rowsBefore.empty());
     // A wheel turn near the end asks for the next page on the next turn of the loop.
     turnWheel(h, -1);
-    QCoreApplication::processEvents();
-    h.settle();
-
-    EXPECT_EQ(h.contentOutline().back(), "list:80");
+    EXPECT_EQ(nextPage(), "list:80");
     EXPECT_EQ(h.scrollY(), origin);
     EXPECT_TRUE(h.window->search()->textField()->hasFocus());
     const auto rowsAfter = h.rowNames();
-    ASSERT_FALSE(rowsBefore.empty());
     EXPECT_NE(std::find(rowsAfter.begin(), rowsAfter.end(), rowsBefore.back()), rowsAfter.end());
+
+    // End in the search field moves its cursor; Page Down there scrolls, and so does End from the sidebar.
+    for (int page = 0; page < 12; ++page) {
+        pressKey(Qt::Key_PageDown);
+    }
+    EXPECT_EQ(nextPage(), "list:120");
+    h.buttons(u"Home"_s).front()->setFocus();
+    pressKey(Qt::Key_End);
+    EXPECT_EQ(nextPage(), "list:160");
 }
 
 // Under AddressSanitizer a row that outlived its station would fail at the end as it paints.
@@ -167,9 +170,11 @@ TEST(ReleaseMainViewController, ALongCountryIsCutInsideThePlayerPanelAtTheMinimu
     WindowHarness h;
     h.window->resize(920, 760);
     const std::string country = "The United Kingdom Of Great Britain And Northern Ireland";
-    h.deliver({makeStation("uk", "Long Wave", country, country + " folk"), makeStation("jp", "東京ジャズ FM 🎷"),
-        makeStation("kr", "서울 인디 🎸 Radio"), makeStation("cn", "上海古典音乐 🎻"),
-        makeStation("em", "🌊 Ocean Waves 🌙")});
+    h.deliver({makeStation("uk", "Long Wave", country, country + " folk"),
+        makeStation("jp", "東京ジャズ FM 🎷", "Japan", "jazz"),
+        makeStation("kr", "서울 인디 🎸 Radio", "South Korea", "indie"),
+        makeStation("cn", "上海古典音乐 🎻", "China", "classical"),
+        makeStation("em", "🌊 Ocean Waves 🌙", "Portugal", "ambient")});
     h.saveShot(u"station-names-cjk-emoji"_s);
     h.tap(u"Play Long Wave"_s);
     h.tap(u"Player"_s);

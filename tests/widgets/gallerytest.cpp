@@ -20,7 +20,6 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <string_view>
 
 namespace Vello {
 namespace {
@@ -110,11 +109,6 @@ TEST(Gallery, RendersEveryWidgetKind)
     for (const char* symbol : {"backward.fill", "play.fill", "pause.fill", "forward.fill", "no.such.symbol"}) {
         auto* control = new VelloButton(QString(), VelloButton::Style::Icon, &gallery);
         control->setSymbol(QString::fromLatin1(symbol), QStringLiteral("❚❚"));
-        control->setCornerRadius(19);
-        if (std::string_view(symbol) == "play.fill") {
-            control->setBackgroundColor(velloGreen());
-            control->setTintColor(QColor::fromRgbF(0.027F, 0.063F, 0.031F, 1.0F));
-        }
         buttons->addWidget(control);
     }
     buttons->addStretch(1);
