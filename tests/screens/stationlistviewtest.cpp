@@ -68,33 +68,6 @@ TEST(StationListView, AWholeCatalogBuildsOnlyTheRowsNearTheVisiblePart)
     }
 }
 
-TEST(StationListView, ARetiredListBuildsNothingMore)
-{
-    WindowHarness h;
-    std::vector<Station> stations = makeStations(100);
-    std::vector<const Station*> pointers;
-    for (const Station& station : stations) {
-        pointers.push_back(&station);
-    }
-    int built = 0;
-    StationListView list(
-        pointers,
-        [&](const Station&, QWidget* parent) {
-            ++built;
-            return new QWidget(parent);
-        },
-        *h.window->contentScroll());
-    list.startTracking();
-    EXPECT_GT(built, 0);
-    EXPECT_LE(built, 40);
-    const int before = built;
-    list.retire();
-    stations.clear();
-    list.resize(800, list.height());
-    list.updateVisibleRows();
-    EXPECT_EQ(built, before);
-}
-
 // Every row slot the viewport shows has its row, and the focus is on a control of a row in view.
 void expectRowsCoverTheViewport(const WindowHarness& h)
 {
