@@ -70,20 +70,6 @@ TEST_F(MainWindowTest, OpensAtItsSizeWithOneDarkMenuAndADarkAboutBox)
     box->close();
 }
 
-TEST_F(MainWindowTest, ShortcutsReloadHideAndQuit)
-{
-    showActive();
-    QTest::keyClick(&window, Qt::Key_R, Qt::ControlModifier);
-    EXPECT_EQ(source.loadCalls, 2);
-    QTest::keyClick(&window, Qt::Key_H, Qt::ControlModifier);
-    EXPECT_TRUE(window.windowState().testFlag(Qt::WindowMinimized));
-
-    window.showNormal();
-    showActive();
-    QTest::keyClick(&window, Qt::Key_Q, Qt::ControlModifier);
-    EXPECT_FALSE(window.isVisible());
-}
-
 TEST_F(MainWindowTest, ClosingTheWindowEndsTheProgram)
 {
     window.show();
@@ -115,7 +101,7 @@ TEST_F(MainWindowTest, APressOnEmptyBackgroundMovesTheWindowAndAPressOnAControlD
     EXPECT_EQ(moves.count(), 2) << "a control is no background";
 }
 
-TEST_F(MainWindowTest, TitleNamesTheSongAndVolumeKeysWorkWhileTyping)
+TEST_F(MainWindowTest, TitleNamesTheSongAndShortcutsWorkWhileTyping)
 {
     showActive();
     ReleaseMainViewController& view = *window.controller();
@@ -131,6 +117,15 @@ TEST_F(MainWindowTest, TitleNamesTheSongAndVolumeKeysWorkWhileTyping)
         QTest::keyClick(view.search()->textField(), key, Qt::ControlModifier);
     }
     EXPECT_EQ(std::pair(view.browser().volume(), view.browser().isMuted()), std::pair(0.95, true));
+
+    QTest::keyClick(&window, Qt::Key_R, Qt::ControlModifier);
+    EXPECT_EQ(source.loadCalls, 2);
+    QTest::keyClick(&window, Qt::Key_H, Qt::ControlModifier);
+    EXPECT_TRUE(window.windowState().testFlag(Qt::WindowMinimized));
+    window.showNormal();
+    showActive();
+    QTest::keyClick(&window, Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_FALSE(window.isVisible());
 }
 
 TEST_F(MainWindowTest, CentresItselfOnTheScreen)

@@ -9,13 +9,6 @@
 namespace Vello {
 namespace {
 
-QStringList messages;
-
-void capture(QtMsgType /*type*/, const QMessageLogContext& /*context*/, const QString& message)
-{
-    messages.append(message);
-}
-
 TEST(ImageDecoderWarnings, BrokenLogosNeverReachTheDecodersVoiceAndOtherWarningsStillShow)
 {
     const QByteArray png = encodedImage({64, 64}, Qt::darkCyan);
@@ -41,8 +34,9 @@ TEST(ImageDecoderWarnings, BrokenLogosNeverReachTheDecodersVoiceAndOtherWarnings
 
     // What the decoders say through Qt is filtered; a truncated JPEG is one such.
     silenceImageDecoderWarnings();
-    messages.clear();
-    const QtMessageHandler previous = qInstallMessageHandler(capture);
+    static QStringList messages;
+    const QtMessageHandler previous = qInstallMessageHandler(
+        [](QtMsgType, const QMessageLogContext&, const QString& message) { messages.append(message); });
     const QByteArray jpeg = encodedImage({64, 64}, Qt::darkCyan, "JPG");
     (void)QImage::fromData(jpeg.first(jpeg.size() / 2));
     qWarning("still heard");
