@@ -2,8 +2,6 @@
 
 #include "catalog/stationsurl.h"
 
-#include <QTemporaryDir>
-
 #include <gtest/gtest.h>
 
 namespace Vello {
@@ -46,15 +44,6 @@ TEST(LaunchOptions, TheCatalogAddressComesFromTheBuildUnlessTheCommandLineGivesA
         }
         EXPECT_NE(says.find(c.says), std::string::npos) << says;
     }
-}
-
-TEST(LaunchOptions, TheCacheFolderFollowsTheDataHome)
-{
-    QTemporaryDir home;
-    const QByteArray saved = qgetenv("XDG_DATA_HOME");
-    qputenv("XDG_DATA_HOME", home.path().toUtf8());
-    EXPECT_EQ(cacheFolder(), std::filesystem::path(home.path().toStdString()) / "PembaVello");
-    qputenv("XDG_DATA_HOME", saved);
 }
 
 } // namespace

@@ -18,13 +18,6 @@ QImage render(AspectFillImageView& view, QSize size)
     return canvas;
 }
 
-QPixmap solid(QSize size, const QColor& color)
-{
-    QPixmap pixmap(size);
-    pixmap.fill(color);
-    return pixmap;
-}
-
 TEST(AspectFillImageView, CoversTheFrameAndCropsTheOverflowEvenly)
 {
     EXPECT_EQ(AspectFillImageView::drawingRect({50, 50}, {200, 100}), QRectF(0, -50, 200, 200));
@@ -56,7 +49,9 @@ TEST(AspectFillImageView, DrawsTheCentreOfThePictureWithRoundedCorners)
     // The rounded corner lets the background through.
     EXPECT_EQ(shown.pixelColor(0, 0), QColor(Qt::black));
 
-    view.setImage(solid({10, 10}, Qt::blue));
+    QPixmap blue(10, 10);
+    blue.fill(Qt::blue);
+    view.setImage(blue);
     EXPECT_EQ(render(view, {300, 100}).pixelColor(150, 50), QColor(Qt::blue));
 }
 
