@@ -1,4 +1,3 @@
-#include "browserfakes.h"
 #include "windowharness.h"
 
 #include "browser/browsercontroller.h"

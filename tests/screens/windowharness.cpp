@@ -1,7 +1,6 @@
 #include "windowharness.h"
 
 #include "screens/stationlistview.h"
-#include "widgets/elidedlabel.h"
 #include "widgets/releasestationrowview.h"
 #include "widgets/stationpagingscrollview.h"
 
