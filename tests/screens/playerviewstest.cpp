@@ -96,7 +96,7 @@ std::vector<std::string> shownLines(const WindowHarness& h)
     return shown;
 }
 
-TEST(PlayerViews, SongAndStatusLinesFollowNowPlayingAndHideWhenEmpty)
+TEST(PlayerViews, SongStatusAndVolumeFollowNowPlayingInBothPlayers)
 {
     // Song, phase and status; the lines read "song|status".
     using Case = std::tuple<std::string, PlaybackPhase, std::string>;
@@ -128,14 +128,10 @@ TEST(PlayerViews, SongAndStatusLinesFollowNowPlayingAndHideWhenEmpty)
     h.window->browser().play(h.window->browser().allStations().at(1));
     h.settle();
     EXPECT_EQ(shownLines(h), (std::vector<std::string> {"|Connecting…", "|"}));
-}
 
-TEST(PlayerViews, BothVolumeControlsDriveOneVolume)
-{
-    WindowHarness h;
-    h.deliver(makeStations(5));
+    // Both volume controls drive one volume.
     BrowserController& browser = h.window->browser();
-    browser.play(browser.allStations().front());
+    h.tap(u"Home"_s);
     h.tap(u"Player"_s);
     h.window->resize(920, 620);
     h.settle();

@@ -11,9 +11,11 @@
 namespace Vello {
 namespace {
 
-TEST(SearchPillView, FieldReadsAsSearchWithoutItsGlyph)
+TEST(SearchPillView, ReadsAsSearchWithoutItsGlyphAndIsBusyOnlyWhileLoading)
 {
     SearchPillView pill;
+    pill.resize(400, 38);
+    pill.show();
     QLineEdit* field = pill.textField();
     EXPECT_EQ(field->placeholderText(), QStringLiteral("Search stations, countries, genres..."));
     EXPECT_EQ(field->accessibleName(), QStringLiteral("Search"));
@@ -23,17 +25,11 @@ TEST(SearchPillView, FieldReadsAsSearchWithoutItsGlyph)
     for (int i = 0; i < shown->childCount(); ++i) {
         EXPECT_FALSE(shown->child(i)->text(QAccessible::Name).contains(u'⌕'));
     }
-}
 
-TEST(SearchPillView, SpinnerShowsAndReportsBusyOnlyWhileLoading)
-{
-    SearchPillView pill;
-    pill.resize(400, 38);
-    pill.show();
     const ArcSpinner* spinner = pill.spinner();
     QAccessibleInterface* heard = QAccessible::queryAccessibleInterface(const_cast<ArcSpinner*>(spinner));
     // The spinner's place is kept, so typed text never moves.
-    const int fieldWidth = pill.textField()->width();
+    const int fieldWidth = field->width();
     for (const std::optional<bool> loading : {std::optional<bool>(), std::optional(true), std::optional(false)}) {
         if (loading) {
             pill.setLoading(*loading);
@@ -41,9 +37,9 @@ TEST(SearchPillView, SpinnerShowsAndReportsBusyOnlyWhileLoading)
         const bool on = loading.value_or(false);
         EXPECT_EQ(
             std::tuple(spinner->isVisible(), spinner->isSpinning(), bool(heard->state().busy)), std::tuple(on, on, on));
-        EXPECT_EQ(pill.textField()->width(), fieldWidth);
+        EXPECT_EQ(field->width(), fieldWidth);
     }
-    EXPECT_LT(pill.textField()->geometry().right(), spinner->geometry().left());
+    EXPECT_LT(field->geometry().right(), spinner->geometry().left());
 }
 
 } // namespace
