@@ -22,6 +22,8 @@ namespace {
 
 class ReleaseStationRowViewTest : public ::testing::Test {
 protected:
+    ReleaseStationRowViewTest() { m_fallback.fill(Qt::darkCyan); }
+
     std::unique_ptr<ReleaseStationRowView> makeRow(const Station& station, bool isFavorite = false)
     {
         auto row = std::make_unique<ReleaseStationRowView>(station, m_fallback, isFavorite, m_loader);
@@ -32,11 +34,7 @@ protected:
 
     FakeHttpClient m_http;
     ArtworkLoader m_loader {m_http};
-    QPixmap m_fallback = [] {
-        QPixmap pixmap(200, 200);
-        pixmap.fill(Qt::darkCyan);
-        return pixmap;
-    }();
+    QPixmap m_fallback {200, 200};
 };
 
 TEST_F(ReleaseStationRowViewTest, LaysOutArtworkTextsAndButtons)
