@@ -36,9 +36,8 @@ TEST(Application, StartsAgainstTheCatalogOnTheCommandLineAndCachesItInTheDataHom
 
     QProcess program;
     program.setProcessEnvironment(isolatedEnvironment(home));
-    program.start(QStringLiteral(VELLO_APP_PATH),
-        {QStringLiteral("--catalog-url"),
-            QString::fromStdString(server.url(QStringLiteral("/stations_filtered.json")))});
+    const std::string address = server.url(QStringLiteral("/stations_filtered.json"));
+    program.start(QStringLiteral(VELLO_APP_PATH), {QStringLiteral("--catalog-url"), QString::fromStdString(address)});
     ASSERT_TRUE(program.waitForStarted());
 
     const QString cached = home.filePath(QStringLiteral("data/PembaVello/stations.json"));

@@ -36,12 +36,11 @@ TEST(LaunchOptions, TheCatalogAddressComesFromTheBuildUnlessTheCommandLineGivesA
     for (const Case& c : cases) {
         SCOPED_TRACE(c.arguments.join(u' ').toStdString());
         const auto result = parseCommandLine(QStringList {u"pemba-vello"_s} + c.arguments);
-        const auto* error = std::get_if<Error>(&result);
-        ASSERT_EQ(error == nullptr, c.starts);
-        std::string says = error != nullptr ? error->description : std::get<LaunchOptions>(result).catalogUrl;
-        if (error == nullptr && std::get<LaunchOptions>(result).message) {
-            says = std::get<LaunchOptions>(result).message->toStdString();
-        }
+        const auto* options = std::get_if<LaunchOptions>(&result);
+        ASSERT_EQ(options != nullptr, c.starts);
+        const std::string says = options == nullptr ? std::get<Error>(result).description
+            : options->message                      ? options->message->toStdString()
+                                                    : options->catalogUrl;
         EXPECT_NE(says.find(c.says), std::string::npos) << says;
     }
 }

@@ -189,7 +189,6 @@ TEST(ReleaseMainViewController, ALongCountryIsCutInsideThePlayerPanelAtTheMinimu
     h.saveShot(u"player-long-country-minimum-width"_s);
 
     const QWidget* viewport = h.window->contentScroll()->viewport();
-    EXPECT_EQ(h.window->contentStack()->width(), viewport->width());
     const auto* panel = h.window->contentStack()->findChild<PanelView*>(u"playerPanel"_s);
     EXPECT_EQ(panel->width(), viewport->width() - 2 * 26);
     EXPECT_EQ(panel->findChild<QLabel*>(u"playerTitle"_s)->text(), u"Long Wave"_s);

@@ -31,11 +31,7 @@ TEST(Gallery, EveryInterfaceGlyphHasAFont)
     const auto glyphImage = [](const QString& text) {
         QImage image(48, 48, QImage::Format_ARGB32);
         image.fill(Qt::white);
-        QPainter painter(&image);
-        QFont font;
-        font.setPixelSize(32);
-        painter.setFont(font);
-        painter.drawText(image.rect(), Qt::AlignCenter, text);
+        QPainter(&image).drawText(image.rect(), Qt::AlignCenter, text);
         return image;
     };
     const QImage blank = glyphImage(QString());
