@@ -16,6 +16,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <optional>
 #include <string>
@@ -98,10 +99,10 @@ std::vector<std::string> shownLines(const WindowHarness& h)
 
 TEST(PlayerViews, SongStatusAndVolumeFollowNowPlayingInBothPlayers)
 {
-    // Song, phase and status; the lines read "song|status".
+    // Song, phase and status; the lines read "song|status", as plain text on one line.
     using Case = std::tuple<std::string, PlaybackPhase, std::string>;
     const Case cases[] = {{"Nils Frahm – Says", PlaybackPhase::Playing, ""},
-        {"<b>Bold</b> &amp; <i>x</i>", PlaybackPhase::Buffering, "Buffering 40 %"},
+        {"<b>Bold</b>\n&amp; <i>x</i>", PlaybackPhase::Buffering, "Buffering 40 %"},
         {"", PlaybackPhase::Failed, "The server could not be reached."}};
     WindowHarness h;
     h.deliver(makeStations(5));
@@ -110,7 +111,8 @@ TEST(PlayerViews, SongStatusAndVolumeFollowNowPlayingInBothPlayers)
     for (const QString& screen : {u"Home"_s, u"Player"_s}) {
         h.tap(screen);
         for (const auto& [song, phase, status] : cases) {
-            const std::string shown = song + "|" + status;
+            std::string shown = song + "|" + status;
+            std::replace(shown.begin(), shown.end(), '\n', ' ');
             SCOPED_TRACE(screen.toStdString() + ": " + shown);
             NowPlaying nowPlaying = h.window->nowPlaying();
             std::tie(nowPlaying.songTitle, nowPlaying.phase, nowPlaying.status) = std::tie(song, phase, status);
