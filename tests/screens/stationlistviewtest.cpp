@@ -31,7 +31,6 @@ TEST(StationListView, AWholeCatalogBuildsOnlyTheRowsNearTheVisiblePart)
     EXPECT_LE(list->liveRows().size(), 40U);
     EXPECT_LE(h.http.requestedUrls().size(), 40U);
     EXPECT_LE(h.artwork.downloadsInFlight() + static_cast<int>(h.artwork.downloadsQueued()), 40);
-    EXPECT_EQ(h.rowNames().front(), "Station 0");
 
     // Far down: the rows there, at the places they would have in a fully built list.
     const int listTop = list->mapTo(h.window->contentStack(), QPoint(0, 0)).y();
