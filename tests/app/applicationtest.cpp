@@ -18,9 +18,9 @@ const QByteArray catalog = R"([
 QProcessEnvironment isolatedEnvironment(const QTemporaryDir& home)
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral("data")));
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
-    environment.insert(QStringLiteral("XDG_CACHE_HOME"), home.filePath(QStringLiteral("cache")));
+    for (const QString& folder : {QStringLiteral("data"), QStringLiteral("config"), QStringLiteral("cache")}) {
+        environment.insert(QStringLiteral("XDG_%1_HOME").arg(folder.toUpper()), home.filePath(folder));
+    }
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     // The program is stopped from outside; what it still held then is not a leak.
     environment.insert(QStringLiteral("ASAN_OPTIONS"), QStringLiteral("detect_leaks=0"));
@@ -36,9 +36,8 @@ TEST(Application, StartsAgainstTheCatalogOnTheCommandLineAndCachesItInTheDataHom
 
     QProcess program;
     program.setProcessEnvironment(isolatedEnvironment(home));
-    program.start(QStringLiteral(VELLO_APP_PATH),
-        {QStringLiteral("--catalog-url"),
-            QString::fromStdString(server.url(QStringLiteral("/stations_filtered.json")))});
+    const std::string address = server.url(QStringLiteral("/stations_filtered.json"));
+    program.start(QStringLiteral(VELLO_APP_PATH), {QStringLiteral("--catalog-url"), QString::fromStdString(address)});
     ASSERT_TRUE(program.waitForStarted());
 
     const QString cached = home.filePath(QStringLiteral("data/PembaVello/stations.json"));

@@ -2,67 +2,47 @@
 
 #include "catalog/stationsurl.h"
 
-#include <QTemporaryDir>
-
 #include <gtest/gtest.h>
 
 namespace Vello {
 namespace {
 
-Result<LaunchOptions> parse(QStringList arguments)
-{
-    arguments.prepend(QStringLiteral("pemba-vello"));
-    return parseCommandLine(arguments);
-}
-
-std::string errorOf(const Result<LaunchOptions>& result)
-{
-    const auto* error = std::get_if<Error>(&result);
-    return error != nullptr ? error->description : std::string("(no error)");
-}
+using namespace Qt::StringLiterals;
 
 TEST(LaunchOptions, TheCatalogAddressComesFromTheBuildUnlessTheCommandLineGivesAWebAddress)
 {
-    const auto plain = parse({});
-    ASSERT_TRUE(std::holds_alternative<LaunchOptions>(plain));
-    EXPECT_EQ(std::get<LaunchOptions>(plain).catalogUrl, stationsURL);
-    EXPECT_FALSE(std::get<LaunchOptions>(plain).message);
-
-    for (const QString& accepted : {QStringLiteral("http://127.0.0.1:8123/stations_filtered.json"),
-             QStringLiteral("https://mirror.example.org/radio/stations_filtered.json")}) {
-        for (const QStringList& form : {QStringList {QStringLiteral("--catalog-url"), accepted},
-                 QStringList {QStringLiteral("--catalog-url=") + accepted}}) {
-            const auto result = parse(form);
-            ASSERT_TRUE(std::holds_alternative<LaunchOptions>(result)) << errorOf(result);
-            EXPECT_EQ(std::get<LaunchOptions>(result).catalogUrl, accepted.toStdString());
-        }
+    const QString local = u"http://127.0.0.1:8123/stations_filtered.json"_s;
+    const QString mirror = u"https://mirror.example.org/radio/stations_filtered.json"_s;
+    // The arguments, whether they start the window, and what the address, message or error says.
+    struct Case {
+        QStringList arguments;
+        bool starts;
+        std::string says;
+    };
+    const Case cases[] = {
+        {{}, true, std::string(stationsURL)},
+        {{u"--catalog-url"_s, local}, true, local.toStdString()},
+        {{u"--catalog-url="_s + mirror}, true, mirror.toStdString()},
+        {{u"--help"_s}, true, "--catalog-url <URL>"},
+        {{u"--catalog-url"_s, u"ftp://example.org/stations.json"_s}, false, "--catalog-url"},
+        {{u"--catalog-url"_s, u"stations.json"_s}, false, "--catalog-url"},
+        {{u"--catalog-url"_s, u"http://"_s}, false, "--catalog-url"},
+        {{u"--catalog-url"_s, u"https://exa mple.org/x"_s}, false, "--catalog-url"},
+        {{u"--catalog-url"_s, QString()}, false, "--catalog-url"},
+        {{u"--catalog-url"_s}, false, "catalog-url"},
+        {{u"--colour"_s}, false, "colour"},
+        {{u"extra"_s}, false, "extra"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.arguments.join(u' ').toStdString());
+        const auto result = parseCommandLine(QStringList {u"pemba-vello"_s} + c.arguments);
+        const auto* options = std::get_if<LaunchOptions>(&result);
+        ASSERT_EQ(options != nullptr, c.starts);
+        const std::string says = options == nullptr ? std::get<Error>(result).description
+            : options->message                      ? options->message->toStdString()
+                                                    : options->catalogUrl;
+        EXPECT_NE(says.find(c.says), std::string::npos) << says;
     }
-
-    for (const QString& refused : {QStringLiteral("ftp://example.org/stations.json"), QStringLiteral("stations.json"),
-             QStringLiteral("http://"), QStringLiteral("https://exa mple.org/x"), QString()}) {
-        const std::string error = errorOf(parse({QStringLiteral("--catalog-url"), refused}));
-        EXPECT_NE(error.find("--catalog-url"), std::string::npos) << refused.toStdString();
-    }
-    EXPECT_NE(errorOf(parse({QStringLiteral("--catalog-url")})).find("catalog-url"), std::string::npos);
-    EXPECT_NE(errorOf(parse({QStringLiteral("--colour")})).find("colour"), std::string::npos);
-    EXPECT_NE(errorOf(parse({QStringLiteral("extra")})).find("extra"), std::string::npos);
-}
-
-TEST(LaunchOptions, HelpIsAMessageInsteadOfAWindow)
-{
-    const auto help = parse({QStringLiteral("--help")});
-    ASSERT_TRUE(std::holds_alternative<LaunchOptions>(help));
-    ASSERT_TRUE(std::get<LaunchOptions>(help).message);
-    EXPECT_TRUE(std::get<LaunchOptions>(help).message->contains(QStringLiteral("--catalog-url <URL>")));
-}
-
-TEST(LaunchOptions, TheCacheFolderFollowsTheDataHome)
-{
-    QTemporaryDir home;
-    const QByteArray saved = qgetenv("XDG_DATA_HOME");
-    qputenv("XDG_DATA_HOME", home.path().toUtf8());
-    EXPECT_EQ(cacheFolder(), std::filesystem::path(home.path().toStdString()) / "PembaVello");
-    qputenv("XDG_DATA_HOME", saved);
 }
 
 } // namespace

@@ -1,4 +1,3 @@
-#include "browserfakes.h"
 #include "windowharness.h"
 
 #include "browser/browsercontroller.h"
@@ -11,10 +10,13 @@
 #include "widgets/volumecontrol.h"
 #include "widgets/volumeslider.h"
 
+#include <QAbstractButton>
 #include <QLabel>
+#include <QProgressBar>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <optional>
 #include <string>
@@ -41,30 +43,36 @@ TEST(PlayerPanelTexts, FollowTheCurrentStationWithPlaceAndGenreStandIns)
     }
 }
 
-TEST(SectionBuilders, BadgesGrowWithTheirTextAndStatusPanelsCutLongMessages)
+TEST(SectionBuilders, BadgesGrowWithTheirTextAndStatusPanelsCutLongMessagesAndTellProgress)
 {
-    std::unique_ptr<PanelView> narrow(makeBadge(QStringLiteral("World"), velloGreen()));
-    std::unique_ptr<PanelView> wide(makeBadge(QStringLiteral("The United Kingdom of Great Britain"), velloGreen()));
-    std::unique_ptr<PanelView> empty(makeBadge(QString(), velloGreen()));
+    std::unique_ptr<PanelView> narrow(makeBadge(u"World"_s, velloGreen()));
+    std::unique_ptr<PanelView> wide(makeBadge(u"The United Kingdom of Great Britain"_s, velloRed()));
     narrow->adjustSize();
     wide->adjustSize();
-    empty->adjustSize();
-    const QLabel* label = narrow->findChild<QLabel*>();
-    EXPECT_EQ(narrow->height(), 22);
-    EXPECT_EQ(narrow->width(), label->sizeHint().width() + 16);
     EXPECT_GT(wide->width(), 2 * narrow->width());
-    EXPECT_EQ(empty->width(), 16);
-    EXPECT_EQ(label->palette().color(QPalette::WindowText), velloGreen());
+    EXPECT_EQ(wide->findChild<QLabel*>()->palette().color(QPalette::WindowText), velloRed());
 
-    const QString message = QStringLiteral("Unable to load stations: ") + QString(300, u'e');
-    std::unique_ptr<PanelView> status(makeStatusPanel(message));
+    const QString message = u"Unable to load stations: "_s + QString(300, u'e');
+    int retries = 0;
+    std::unique_ptr<PanelView> status(makeStatusPanel(message, std::nullopt, [&retries] { ++retries; }));
     status->resize(600, 48);
     status->show();
     const auto* text = status->findChild<ElidedLabel*>();
-    EXPECT_EQ(status->height(), 48);
-    EXPECT_EQ(text->geometry().right(), 600 - 16 - 1);
     EXPECT_TRUE(text->displayedText().endsWith(u'…'));
     EXPECT_EQ(text->text(), message);
+    click(status->findChild<QAbstractButton*>(u"tryAgain"_s));
+    EXPECT_EQ(retries, 1);
+
+    // What has arrived is rounded down; below 10 MB with a decimal; a bar without a length moves on its own.
+    using Case = std::tuple<LoadProgress, QString, int>;
+    for (const auto& [progress, shown, maximum] : {Case {{12'600'000, 65'000'000}, u"12 of 65 MB"_s, 1000},
+             Case {{70'000'000, 65'000'000}, u"65 of 65 MB"_s, 1000}, Case {{4'000, std::nullopt}, u"0.0 MB"_s, 0}}) {
+        SCOPED_TRACE(shown.toStdString());
+        std::unique_ptr<PanelView> panel(makeStatusPanel(u"Loading stations..."_s, progress));
+        EXPECT_EQ(panel->findChild<QLabel*>(u"loadProgressText"_s)->text(), shown);
+        EXPECT_EQ(panel->findChild<QProgressBar*>()->maximum(), maximum);
+    }
+    EXPECT_EQ(std::unique_ptr<PanelView>(makeStatusPanel(u"x"_s))->findChild<QAbstractButton*>(), nullptr);
 }
 
 // The song and status lines of the mini player and of the content (card or panel), as
@@ -89,21 +97,22 @@ std::vector<std::string> shownLines(const WindowHarness& h)
     return shown;
 }
 
-TEST(PlayerViews, SongAndStatusLinesFollowNowPlayingAndHideWhenEmpty)
+TEST(PlayerViews, SongStatusAndVolumeFollowNowPlayingInBothPlayers)
 {
-    // Song, phase and status; the lines read "song|status".
+    // Song, phase and status; the lines read "song|status", as plain text on one line.
     using Case = std::tuple<std::string, PlaybackPhase, std::string>;
     const Case cases[] = {{"Nils Frahm – Says", PlaybackPhase::Playing, ""},
-        {"<b>Bold</b> &amp; <i>x</i>", PlaybackPhase::Buffering, "Buffering 40 %"},
+        {"<b>Bold</b>\n&amp; <i>x</i>", PlaybackPhase::Buffering, "Buffering 40 %"},
         {"", PlaybackPhase::Failed, "The server could not be reached."}};
     WindowHarness h;
     h.deliver(makeStations(5));
     h.window->browser().play(h.window->browser().allStations().front());
     h.settle();
     for (const QString& screen : {u"Home"_s, u"Player"_s}) {
-        h.clickSidebar(screen);
+        h.tap(screen);
         for (const auto& [song, phase, status] : cases) {
-            const std::string shown = song + "|" + status;
+            std::string shown = song + "|" + status;
+            std::replace(shown.begin(), shown.end(), '\n', ' ');
             SCOPED_TRACE(screen.toStdString() + ": " + shown);
             NowPlaying nowPlaying = h.window->nowPlaying();
             std::tie(nowPlaying.songTitle, nowPlaying.phase, nowPlaying.status) = std::tie(song, phase, status);
@@ -115,21 +124,17 @@ TEST(PlayerViews, SongAndStatusLinesFollowNowPlayingAndHideWhenEmpty)
         }
     }
     // A rebuilt screen starts with what is shown now; the Player panel keeps to the station it was built for.
-    h.clickSidebar(u"Home"_s);
+    h.tap(u"Home"_s);
     EXPECT_EQ(shownLines(h), (std::vector<std::string>(2, "|The server could not be reached.")));
-    h.clickSidebar(u"Player"_s);
+    h.tap(u"Player"_s);
     h.window->browser().play(h.window->browser().allStations().at(1));
     h.settle();
     EXPECT_EQ(shownLines(h), (std::vector<std::string> {"|Connecting…", "|"}));
-}
 
-TEST(PlayerViews, BothVolumeControlsDriveOneVolume)
-{
-    WindowHarness h;
-    h.deliver(makeStations(5));
+    // Both volume controls drive one volume.
     BrowserController& browser = h.window->browser();
-    browser.play(browser.allStations().front());
-    h.clickSidebar(u"Player"_s);
+    h.tap(u"Home"_s);
+    h.tap(u"Player"_s);
     h.window->resize(920, 620);
     h.settle();
     auto* panel = h.window->contentStack()->findChild<VolumeControl*>();
@@ -148,7 +153,7 @@ TEST(PlayerViews, BothVolumeControlsDriveOneVolume)
         }
     }
     // A press at the slider's left end silences; it must not open the Player from the mini player.
-    h.clickSidebar(u"Home"_s);
+    h.tap(u"Home"_s);
     click(mini->slider(), QPointF(1, 10));
     h.settle();
     EXPECT_DOUBLE_EQ(browser.volume(), 0.0);

@@ -1,7 +1,6 @@
 #include "windowharness.h"
 
 #include "screens/stationlistview.h"
-#include "widgets/elidedlabel.h"
 #include "widgets/releasestationrowview.h"
 #include "widgets/stationpagingscrollview.h"
 
@@ -43,15 +42,6 @@ void WindowHarness::settle()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-void WindowHarness::clickSidebar(const QString& title)
-{
-    const auto found = buttons(title);
-    if (!found.empty()) {
-        click(found.front());
-    }
-    settle();
-}
-
 void WindowHarness::tap(const QString& name, bool last)
 {
     const auto found = buttons(name);
@@ -64,25 +54,16 @@ std::vector<std::string> WindowHarness::contentOutline() const
 {
     std::vector<std::string> outline;
     for (QWidget* item : window->contentItems()) {
-        const QString name = item->objectName();
-        if (name == u"statusPanel" || name == u"sectionTitle") {
-            const QString text = item->findChild<QLabel*>()->text();
-            outline.push_back((name == u"statusPanel" ? "status:" : "title:") + text.toStdString());
-        } else if (name == u"heroRow") {
-            outline.emplace_back("hero");
-        } else if (name == u"chipRow") {
-            outline.emplace_back("chips");
-        } else if (name == u"playerPanel") {
-            outline.emplace_back("player");
+        std::string entry = item->objectName().toStdString();
+        if (entry == "statusPanel" || entry == "sectionTitle") {
+            entry = (entry == "statusPanel" ? "status:" : "title:") + item->findChild<QLabel*>()->text().toStdString();
         } else if (auto* list = qobject_cast<StationListView*>(item)) {
-            std::string entry = "list:" + std::to_string(list->stationCount());
+            entry = "list:" + std::to_string(list->stationCount());
             if (list->emptyLabel() != nullptr) {
                 entry += ":" + list->emptyLabel()->text().toStdString();
             }
-            outline.push_back(entry);
-        } else {
-            outline.push_back(name.toStdString());
         }
+        outline.push_back(entry);
     }
     return outline;
 }

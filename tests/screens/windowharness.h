@@ -22,14 +22,18 @@ class QWidget;
 
 namespace Vello {
 
-// The main window's views wired to fakes and shown on the offscreen platform at 1180 × 760.
-struct WindowHarness {
+// The fakes behind a window.
+struct WindowFakes {
     FakeStationSource source;
     FakeMediaBackend media;
     MemoryPreferences preferences;
     ManualMainQueue queue;
     FakeHttpClient http;
     ArtworkLoader artwork {http};
+};
+
+// The main window's views wired to fakes and shown on the offscreen platform at 1180 × 760.
+struct WindowHarness : WindowFakes {
     std::unique_ptr<ReleaseMainViewController> window;
 
     WindowHarness();
@@ -39,13 +43,11 @@ struct WindowHarness {
     void deliver(std::vector<Station> stations);
     // Runs the main queue's due work and deletes the views the last rebuilds dropped.
     void settle();
-    // Switches through the sidebar's own button and lets the deferred render run.
-    void clickSidebar(const QString& title);
     // Clicks the first (with `last`, the last) visible button named `name` and lets the window rebuild.
     void tap(const QString& name, bool last = false);
 
-    // One word per content item, top to bottom: "topBar", "status:<text>", "hero",
-    // "title:<text>", "chips", "player", "list:<stations>" or "list:<stations>:<empty text>".
+    // One word per content item, top to bottom: its object name, or "status:<text>",
+    // "title:<text>", "list:<stations>" or "list:<stations>:<empty text>".
     [[nodiscard]] std::vector<std::string> contentOutline() const;
     // The visible buttons whose accessible name is `name`, in window order.
     [[nodiscard]] std::vector<QAbstractButton*> buttons(const QString& name) const;

@@ -1,4 +1,5 @@
 #include "fakehttpclient.h"
+#include "testimages.h"
 #include "waitfor.h"
 
 #include "widgets/artworkloader.h"
@@ -11,7 +12,6 @@
 #include "widgets/stationpagingscrollview.h"
 #include "widgets/vellobutton.h"
 
-#include <QBuffer>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
@@ -20,31 +20,20 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <string_view>
 
 namespace Vello {
 namespace {
-
-// `text` centred in a square of `side` pixels.
-QImage textImage(int side, const QBrush& background, const QColor& pen, const QString& text)
-{
-    QImage image(side, side, QImage::Format_ARGB32);
-    QPainter painter(&image);
-    painter.fillRect(image.rect(), background);
-    QFont font;
-    font.setPixelSize(side * 2 / 3);
-    font.setBold(side > 48);
-    painter.setFont(font);
-    painter.setPen(pen);
-    painter.drawText(image.rect(), Qt::AlignCenter, text);
-    return image;
-}
 
 // Every character the interface draws, and the scripts of station names (CJK, emoji), has a
 // font: its rendering is neither empty nor the box drawn for a character no font has.
 TEST(Gallery, EveryInterfaceGlyphHasAFont)
 {
-    const auto glyphImage = [](const QString& text) { return textImage(48, Qt::white, Qt::black, text); };
+    const auto glyphImage = [](const QString& text) {
+        QImage image(48, 48, QImage::Format_ARGB32);
+        image.fill(Qt::white);
+        QPainter(&image).drawText(image.rect(), Qt::AlignCenter, text);
+        return image;
+    };
     const QImage blank = glyphImage(QString());
     const QImage missing = glyphImage(QString(QChar(0xE0AB)));
     for (const char* glyph : {"⌕", "♡", "♥", "▶", "◀", "❚", "…", "東", "한", "🎵"}) {
@@ -116,11 +105,6 @@ TEST(Gallery, RendersEveryWidgetKind)
     for (const char* symbol : {"backward.fill", "play.fill", "pause.fill", "forward.fill", "no.such.symbol"}) {
         auto* control = new VelloButton(QString(), VelloButton::Style::Icon, &gallery);
         control->setSymbol(QString::fromLatin1(symbol), QStringLiteral("❚❚"));
-        control->setCornerRadius(19);
-        if (std::string_view(symbol) == "play.fill") {
-            control->setBackgroundColor(velloGreen());
-            control->setTintColor(QColor::fromRgbF(0.027F, 0.063F, 0.031F, 1.0F));
-        }
         buttons->addWidget(control);
     }
     buttons->addStretch(1);
@@ -143,20 +127,14 @@ TEST(Gallery, RendersEveryWidgetKind)
     auto* rows = new QVBoxLayout(list);
     rows->setContentsMargins(0, 0, 0, 0);
     rows->setSpacing(8);
-    const std::array<Station, 4> stations {Station {.name = "Radio Swiss Jazz",
+    const std::array<Station, 3> stations {Station {.name = "Radio Swiss Jazz",
                                                .favicon = "https://logos.example/jazz.png",
                                                .country = "Switzerland",
                                                .tags = "jazz,smooth jazz",
                                                .votes = 28411},
-        Station {.name = "Lofi Beats Around the Clock, Chilled Study Mix For Long Nights",
-            .country = "",
-            .tags = "lofi",
-            .votes = 5120},
-        Station {.name = "Ambient Sleeping Pill", .votes = 0},
-        Station {.name = "Classic Rock Florida HD",
-            .country = "The United States Of America",
-            .tags = "classic rock,rock",
-            .votes = 9012}};
+        Station {
+            .name = "Lofi Beats Around the Clock, Chilled Study Mix For Long Nights", .country = "", .votes = 5120},
+        Station {.name = "Ambient Sleeping Pill"}};
     for (std::size_t index = 0; index < stations.size(); ++index) {
         rows->addWidget(new ReleaseStationRowView(stations.at(index), fallback, index % 3 == 0, loader, list));
     }
@@ -171,14 +149,7 @@ TEST(Gallery, RendersEveryWidgetKind)
 
     gallery.resize(1180, 760);
     gallery.show();
-    QLinearGradient logoFill(0, 0, 112, 112);
-    logoFill.setColorAt(0, QColor(0xf0, 0x8a, 0x24));
-    logoFill.setColorAt(1, QColor(0xc2, 0x2e, 0x5c));
-    QByteArray logo;
-    QBuffer buffer(&logo);
-    buffer.open(QIODevice::WriteOnly);
-    ASSERT_TRUE(textImage(112, logoFill, Qt::white, QStringLiteral("J")).save(&buffer, "PNG"));
-    ASSERT_TRUE(http.respond(HttpResponse {200, logo.toStdString()}));
+    ASSERT_TRUE(http.respond(HttpResponse {200, toStdString(encodedImage({112, 112}, QColor(0xf0, 0x8a, 0x24)))}));
     auto* jazz = list->findChild<ReleaseStationRowView*>();
     ASSERT_TRUE(waitFor([&] { return jazz->showsLogo(); }));
 

@@ -1,6 +1,7 @@
+#include "testimages.h"
+
 #include "widgets/imagedecoderwarnings.h"
 
-#include <QBuffer>
 #include <QImage>
 
 #include <gtest/gtest.h>
@@ -8,27 +9,9 @@
 namespace Vello {
 namespace {
 
-QStringList messages;
-
-void capture(QtMsgType /*type*/, const QMessageLogContext& /*context*/, const QString& message)
-{
-    messages.append(message);
-}
-
-QByteArray encoded(const char* format)
-{
-    QImage picture(64, 64, QImage::Format_RGB32);
-    picture.fill(Qt::darkCyan);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    picture.save(&buffer, format);
-    return bytes;
-}
-
 TEST(ImageDecoderWarnings, BrokenLogosNeverReachTheDecodersVoiceAndOtherWarningsStillShow)
 {
-    const QByteArray png = encoded("PNG");
+    const QByteArray png = encodedImage({64, 64}, Qt::darkCyan);
     QByteArray flipped = png;
     flipped[png.indexOf("IDAT") + 6] = static_cast<char>(flipped[png.indexOf("IDAT") + 6] ^ 0x55);
     struct Case {
@@ -42,7 +25,7 @@ TEST(ImageDecoderWarnings, BrokenLogosNeverReachTheDecodersVoiceAndOtherWarnings
         {"png without its end", png.first(png.size() - 12), false},
         {"damaged png", flipped, false},
         {"signature only", png.first(8), false},
-        {"jpeg", encoded("JPG"), true},
+        {"jpeg", encodedImage({64, 64}, Qt::darkCyan, "JPG"), true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -51,9 +34,10 @@ TEST(ImageDecoderWarnings, BrokenLogosNeverReachTheDecodersVoiceAndOtherWarnings
 
     // What the decoders say through Qt is filtered; a truncated JPEG is one such.
     silenceImageDecoderWarnings();
-    messages.clear();
-    const QtMessageHandler previous = qInstallMessageHandler(capture);
-    const QByteArray jpeg = encoded("JPG");
+    static QStringList messages;
+    const QtMessageHandler previous = qInstallMessageHandler(
+        [](QtMsgType, const QMessageLogContext&, const QString& message) { messages.append(message); });
+    const QByteArray jpeg = encodedImage({64, 64}, Qt::darkCyan, "JPG");
     (void)QImage::fromData(jpeg.first(jpeg.size() / 2));
     qWarning("still heard");
     qInstallMessageHandler(previous);

@@ -20,101 +20,81 @@ void wheel(StationPagingScrollView& view, int angle)
     QCoreApplication::sendEvent(view.viewport(), &event);
 }
 
-class StationPagingScrollViewTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        m_view.resize(300, 400);
-        m_view.setOnApproachingBottom([this] { ++m_calls; });
-        auto* content = new QWidget;
-        content->setMinimumHeight(2000);
-        m_view.setWidget(content);
-        m_view.show();
-        QCoreApplication::processEvents();
-    }
-
-    void scrollToRemaining(int remaining)
-    {
-        m_view.verticalScrollBar()->setValue(m_view.widget()->height() - m_view.viewport()->height() - remaining);
-        ASSERT_EQ(m_view.remainingDistance(), remaining);
-    }
-
-    StationPagingScrollView m_view;
-    int m_calls = 0;
-};
-
 // The check runs on the next turn of the loop, once per burst, after wheel or keyboard
 // scrolling only, and calls when less than 520 pixels are left.
-TEST_F(StationPagingScrollViewTest, CallsNearTheEndOncePerBurstOfWheelOrKeyScrolling)
+TEST(StationPagingScrollView, CallsNearTheEndOncePerBurstOfWheelOrKeyScrolling)
 {
-    scrollToRemaining(520);
-    wheel(m_view, 0);
-    QCoreApplication::processEvents();
-    EXPECT_EQ(m_calls, 0);
-
-    scrollToRemaining(519);
-    wheel(m_view, 0);
-    EXPECT_EQ(m_calls, 0) << "the check waits for the next turn of the loop";
-    QCoreApplication::processEvents();
-    EXPECT_EQ(m_calls, 1);
-
-    scrollToRemaining(900);
-    for (int step = 0; step < 12; ++step) {
-        wheel(m_view, -120);
-    }
-    EXPECT_LT(m_view.remainingDistance(), 520);
-    QCoreApplication::processEvents();
-    EXPECT_EQ(m_calls, 2);
-
-    // Scrolling by the program asks nothing; End from the keyboard does.
-    m_view.verticalScrollBar()->setValue(0);
-    m_view.verticalScrollBar()->setValue(m_view.verticalScrollBar()->maximum());
-    QCoreApplication::processEvents();
-    EXPECT_EQ(m_calls, 2);
-    QKeyEvent end(QEvent::KeyPress, Qt::Key_End, Qt::NoModifier);
-    m_view.verticalScrollBar()->setValue(0);
-    QCoreApplication::sendEvent(&m_view, &end);
-    EXPECT_EQ(m_view.remainingDistance(), 0);
-    QCoreApplication::processEvents();
-    EXPECT_EQ(m_calls, 3);
-
-    // A document shorter than the view is wholly visible.
-    m_view.widget()->setMinimumHeight(100);
-    QCoreApplication::processEvents();
-    EXPECT_EQ(m_view.remainingDistance(), 0);
-    wheel(m_view, -120);
-    QCoreApplication::processEvents();
-    EXPECT_EQ(m_calls, 4);
-}
-
-TEST(StationPagingScrollView, WithoutContentOrCallbackNothingIsCalled)
-{
+    StationPagingScrollView view;
     int calls = 0;
-    StationPagingScrollView empty;
-    empty.setOnApproachingBottom([&] { ++calls; });
-    empty.resize(200, 200);
-    wheel(empty, -120);
+    view.resize(300, 400);
+    view.setOnApproachingBottom([&calls] { ++calls; });
+    view.setWidget(new QWidget);
+    view.widget()->setMinimumHeight(2000);
+    view.show();
+    QCoreApplication::processEvents();
+    const auto scrollToRemaining = [&view](int remaining) {
+        view.verticalScrollBar()->setValue(view.widget()->height() - view.viewport()->height() - remaining);
+        ASSERT_EQ(view.remainingDistance(), remaining);
+    };
+
+    scrollToRemaining(520);
+    wheel(view, 0);
     QCoreApplication::processEvents();
     EXPECT_EQ(calls, 0);
 
-    // Without a callback the view still scrolls.
-    StationPagingScrollView silent;
-    auto* content = new QWidget;
-    content->setMinimumHeight(1000);
-    silent.setWidget(content);
-    silent.resize(200, 200);
-    silent.show();
-    wheel(silent, -120);
+    scrollToRemaining(519);
+    wheel(view, 0);
+    EXPECT_EQ(calls, 0) << "the check waits for the next turn of the loop";
     QCoreApplication::processEvents();
-    EXPECT_GT(silent.verticalScrollBar()->value(), 0);
+    EXPECT_EQ(calls, 1);
+
+    scrollToRemaining(900);
+    for (int step = 0; step < 12; ++step) {
+        wheel(view, -120);
+    }
+    EXPECT_LT(view.remainingDistance(), 520);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(calls, 2);
+
+    // Scrolling by the program asks nothing; End from the keyboard does.
+    view.verticalScrollBar()->setValue(0);
+    view.verticalScrollBar()->setValue(view.verticalScrollBar()->maximum());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(calls, 2);
+    QKeyEvent end(QEvent::KeyPress, Qt::Key_End, Qt::NoModifier);
+    view.verticalScrollBar()->setValue(0);
+    QCoreApplication::sendEvent(&view, &end);
+    EXPECT_EQ(view.remainingDistance(), 0);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(calls, 3);
+
+    // A document shorter than the view is wholly visible.
+    view.widget()->setMinimumHeight(100);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(view.remainingDistance(), 0);
+    wheel(view, -120);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(calls, 4);
+
+    // Without a callback the view still scrolls, near the end too.
+    view.setOnApproachingBottom({});
+    view.widget()->setMinimumHeight(2000);
+    QCoreApplication::processEvents();
+    scrollToRemaining(300);
+    wheel(view, -120);
+    QCoreApplication::processEvents();
+    EXPECT_LT(view.remainingDistance(), 300);
 }
 
-TEST(StationPagingScrollView, ViewGoneBeforeItsCheckRunsIsSafe)
+TEST(StationPagingScrollView, CallsNothingWithoutContentOrOnceTheViewIsGone)
 {
     int calls = 0;
     auto view = std::make_unique<StationPagingScrollView>();
-    view->setWidget(new QWidget);
     view->setOnApproachingBottom([&] { ++calls; });
+    view->resize(200, 200);
+    wheel(*view, -120);
+    QCoreApplication::processEvents();
+    view->setWidget(new QWidget);
     wheel(*view, -120);
     view.reset();
     QCoreApplication::processEvents();
