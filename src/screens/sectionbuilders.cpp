@@ -26,18 +26,22 @@ constexpr double bytesPerMegabyte = 1e6;
 // meet when the download is complete.
 QString progressText(const LoadProgress& progress)
 {
-    const std::size_t basis = progress.total ? *progress.total : progress.received;
+    // A length of zero announces nothing: only what has arrived is shown, as without one.
+    const bool announced = progress.total && *progress.total > 0;
+    const std::size_t basis = announced ? *progress.total : progress.received;
     const int decimals = static_cast<double>(basis) < 10 * bytesPerMegabyte ? 1 : 0;
     const double scale = decimals == 0 ? 1.0 : 10.0;
     const auto megabytes = [&](std::size_t bytes, bool down) {
         const double scaled = static_cast<double>(bytes) / bytesPerMegabyte * scale;
         return QString::number((down ? std::floor(scaled) : std::round(scaled)) / scale, 'f', decimals);
     };
-    if (!progress.total) {
+    if (!announced) {
         return megabytes(progress.received, true) + QStringLiteral(" MB");
     }
-    return megabytes(std::min(progress.received, *progress.total), true) + QStringLiteral(" of ")
-        + megabytes(*progress.total, false) + QStringLiteral(" MB");
+    // What has arrived is rounded down until it is all there, then exactly as the total is.
+    const std::size_t received = std::min(progress.received, *progress.total);
+    return megabytes(received, received < *progress.total) + QStringLiteral(" of ") + megabytes(*progress.total, false)
+        + QStringLiteral(" MB");
 }
 
 } // namespace

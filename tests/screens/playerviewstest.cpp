@@ -63,10 +63,13 @@ TEST(SectionBuilders, BadgesGrowWithTheirTextAndStatusPanelsCutLongMessagesAndTe
     click(status->findChild<QAbstractButton*>(u"tryAgain"_s));
     EXPECT_EQ(retries, 1);
 
-    // What has arrived is rounded down; below 10 MB with a decimal; a bar without a length moves on its own.
+    // What has arrived is rounded down until complete; below 10 MB with a decimal; a bar without a
+    // length (or with a length of 0) moves on its own.
     using Case = std::tuple<LoadProgress, QString, int>;
     for (const auto& [progress, shown, maximum] : {Case {{12'600'000, 65'000'000}, u"12 of 65 MB"_s, 1000},
-             Case {{70'000'000, 65'000'000}, u"65 of 65 MB"_s, 1000}, Case {{4'000, std::nullopt}, u"0.0 MB"_s, 0}}) {
+             Case {{70'000'000, 65'000'000}, u"65 of 65 MB"_s, 1000},
+             Case {{65'600'000, 65'600'000}, u"66 of 66 MB"_s, 1000}, Case {{4'000, std::nullopt}, u"0.0 MB"_s, 0},
+             Case {{4'000, 0}, u"0.0 MB"_s, 0}}) {
         SCOPED_TRACE(shown.toStdString());
         std::unique_ptr<PanelView> panel(makeStatusPanel(u"Loading stations..."_s, progress));
         EXPECT_EQ(panel->findChild<QLabel*>(u"loadProgressText"_s)->text(), shown);
