@@ -16,7 +16,7 @@ namespace {
 
 using Strings = std::vector<std::string>;
 
-TEST(SettingsPreferencesTest, ListsComeBackAsStoredAndAnythingElseReadsAsEmpty)
+TEST(SettingsPreferencesTest, ValuesComeBackAsStoredAndAnythingElseReadsAsNothing)
 {
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("prefs.ini"));
@@ -25,14 +25,26 @@ TEST(SettingsPreferencesTest, ListsComeBackAsStoredAndAnythingElseReadsAsEmpty)
         SettingsPreferences(path).setStringList("recent", sample);
         EXPECT_EQ(SettingsPreferences(path).stringList("recent"), sample);
     }
+    SettingsPreferences(path).setNumber("volume", 0.35);
+    SettingsPreferences(path).setFlag("muted", true);
+    EXPECT_EQ(SettingsPreferences(path).number("volume"), 0.35);
+    EXPECT_EQ(SettingsPreferences(path).flag("muted"), true);
     {
         QSettings raw(path, QSettings::IniFormat);
         raw.setValue(QStringLiteral("favorites"), 42);
         raw.setValue(QStringLiteral("recent"), QVariantList {QStringLiteral("a"), 7});
+        raw.setValue(QStringLiteral("volume"), QStringLiteral("loud"));
+        raw.setValue(QStringLiteral("muted"), QStringLiteral("yes"));
+        raw.setValue(QStringLiteral("nan"), QStringLiteral("nan"));
     }
+    const SettingsPreferences preferences(path);
     for (const char* key : {"favorites", "recent", "never written"}) {
-        EXPECT_TRUE(SettingsPreferences(path).stringList(key).empty()) << key;
+        EXPECT_TRUE(preferences.stringList(key).empty()) << key;
     }
+    for (const char* key : {"volume", "nan", "missing"}) {
+        EXPECT_EQ(preferences.number(key), std::nullopt) << key;
+    }
+    EXPECT_EQ(preferences.flag("muted"), std::nullopt);
 }
 
 TEST(SettingsPreferencesTest, FavouritesAndRecentsSurviveARestartInTheUsersConfigFolder)
@@ -58,27 +70,6 @@ TEST(SettingsPreferencesTest, FavouritesAndRecentsSurviveARestartInTheUsersConfi
     EXPECT_EQ(second.controller->favorites(), (FavoriteSet {"s1", "s3"}));
     second.controller->chooseListMode(ListMode::Recent);
     EXPECT_EQ(second.listed(), (Strings {"s4", "s2"}));
-}
-
-TEST(SettingsPreferencesTest, NumbersAndFlagsComeBackAndAnythingElseReadsAsNothing)
-{
-    QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("prefs.ini"));
-    SettingsPreferences(path).setNumber("volume", 0.35);
-    SettingsPreferences(path).setFlag("muted", true);
-    EXPECT_EQ(SettingsPreferences(path).number("volume"), 0.35);
-    EXPECT_EQ(SettingsPreferences(path).flag("muted"), true);
-    {
-        QSettings raw(path, QSettings::IniFormat);
-        raw.setValue(QStringLiteral("volume"), QStringLiteral("loud"));
-        raw.setValue(QStringLiteral("muted"), QStringLiteral("yes"));
-        raw.setValue(QStringLiteral("nan"), QStringLiteral("nan"));
-    }
-    SettingsPreferences preferences(path);
-    EXPECT_EQ(preferences.number("volume"), std::nullopt);
-    EXPECT_EQ(preferences.flag("muted"), std::nullopt);
-    EXPECT_EQ(preferences.number("nan"), std::nullopt);
-    EXPECT_EQ(preferences.number("missing"), std::nullopt);
 }
 
 } // namespace
