@@ -36,18 +36,12 @@ protected:
     {
         gst_init(nullptr, nullptr);
         server = std::make_unique<IcecastServer>();
-        if (server->startError().empty()) {
-            sourcesStarted = server->startSource("/tone.mp3", IcecastServer::Codec::Mp3, mp3Tone)
-                && server->startSource("/tone.ogg", IcecastServer::Codec::OggVorbis, oggTone);
-        }
+        // With the server down, a source ends at once and says so.
+        sourcesStarted = server->startSource("/tone.mp3", IcecastServer::Codec::Mp3, mp3Tone)
+            && server->startSource("/tone.ogg", IcecastServer::Codec::OggVorbis, oggTone);
     }
     static void TearDownTestSuite() { server.reset(); }
-
-    void SetUp() override
-    {
-        ASSERT_TRUE(server->startError().empty()) << server->startError();
-        ASSERT_TRUE(sourcesStarted) << "the live sources did not reach the server";
-    }
+    void SetUp() override { ASSERT_TRUE(sourcesStarted) << "no live sources on the server " << server->startError(); }
 
     [[nodiscard]] PlaybackPhase phase() const { return controller.playbackState().phase; }
 
