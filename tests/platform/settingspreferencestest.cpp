@@ -1,13 +1,10 @@
 #include "platform/settingspreferences.h"
 
-#include "browserharness.h"
-
 #include <QSettings>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -45,31 +42,6 @@ TEST(SettingsPreferencesTest, ValuesComeBackAsStoredAndAnythingElseReadsAsNothin
         EXPECT_EQ(preferences.number(key), std::nullopt) << key;
     }
     EXPECT_EQ(preferences.flag("muted"), std::nullopt);
-}
-
-TEST(SettingsPreferencesTest, FavouritesAndRecentsSurviveARestartInTheUsersConfigFolder)
-{
-    QTemporaryDir folder;
-    ASSERT_EQ(setenv("XDG_CONFIG_HOME", folder.path().toLocal8Bit().constData(), 1), 0);
-    {
-        SettingsPreferences preferences;
-        BrowserHarness first(&preferences);
-        first.start(makeStations(5));
-        first.controller->toggleFavorite(first.controller->allStations()[3]);
-        first.controller->toggleFavorite(first.controller->allStations()[1]);
-        first.controller->play(first.controller->allStations()[2]);
-        first.controller->play(first.controller->allStations()[4]);
-    }
-    QSettings written(folder.filePath(QStringLiteral("PembaVello/PembaVello.conf")), QSettings::IniFormat);
-    EXPECT_EQ(written.value(QStringLiteral("favorites")).toStringList(),
-        (QStringList {QStringLiteral("s1"), QStringLiteral("s3")}));
-
-    SettingsPreferences preferences;
-    BrowserHarness second(&preferences);
-    second.start(makeStations(5));
-    EXPECT_EQ(second.controller->favorites(), (FavoriteSet {"s1", "s3"}));
-    second.controller->chooseListMode(ListMode::Recent);
-    EXPECT_EQ(second.listed(), (Strings {"s4", "s2"}));
 }
 
 } // namespace
