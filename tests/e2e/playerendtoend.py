@@ -141,12 +141,11 @@ class PulseServer:
 
 
 class Recorder:
-    """Records the null sink's monitor without pause, keeping its last ten seconds."""
+    """Records the null sink's monitor without pause (the whole run is a few megabytes)."""
 
     def __init__(self, processes: Processes, work: Path, pulse: PulseServer) -> None:
         self._condition = threading.Condition()
         self._data = bytearray()
-        self._dropped = 0  # bytes received before the first one kept
         self._ended = False
         self.process = processes.start([
             "parec", "-d", f"{pulse.SINK}.monitor", "--raw", "--format=s16le", f"--rate={RATE}", "--channels=1",
@@ -160,9 +159,6 @@ class Recorder:
         while chunk := self.process.stdout.read1(65536):
             with self._condition:
                 self._data += chunk
-                if (excess := len(self._data) - 10 * RATE * 2) > 0:
-                    del self._data[:excess]
-                    self._dropped += excess
                 self._condition.notify_all()
         with self._condition:
             self._ended = True
@@ -172,11 +168,10 @@ class Recorder:
         """The next `seconds` of sound on the monitor, as it arrives."""
         wanted = int(seconds * RATE) * 2
         with self._condition:
-            start = self._dropped + len(self._data)
-            ready = self._condition.wait_for(
-                lambda: self._ended or self._dropped + len(self._data) >= start + wanted, timeout)
+            start = len(self._data)
+            ready = self._condition.wait_for(lambda: self._ended or len(self._data) >= start + wanted, timeout)
             check(ready and not self._ended, "the recording of the null sink's monitor stopped")
-            data = bytes(self._data[start - self._dropped:start - self._dropped + wanted])
+            data = bytes(self._data[start:start + wanted])
         return list(struct.unpack(f"<{len(data) // 2}h", data))
 
 
