@@ -3,7 +3,7 @@
 #include "platform/qthttpclient.h"
 
 #include <QCoreApplication>
-#include <QDeadlineTimer>
+#include <QTest>
 #include <QThread>
 
 #include <gtest/gtest.h>
@@ -36,12 +36,9 @@ public:
     // them on the GUI thread.
     [[nodiscard]] bool waitFor(std::size_t count) const
     {
-        const QDeadlineTimer deadline(20000);
-        while (results().size() < count && !deadline.hasExpired()) {
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        }
+        const bool arrived = QTest::qWaitFor([&] { return results().size() >= count; }, 20000);
         const std::lock_guard lock(m_mutex);
-        return m_results.size() >= count && !m_onGuiThread;
+        return arrived && !m_onGuiThread;
     }
 
     [[nodiscard]] std::vector<HttpResult> results() const

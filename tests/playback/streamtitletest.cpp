@@ -26,10 +26,15 @@ TEST(StreamTitleTest, TitlesAreMadePlainAndShort)
             "A\x01\x1B"
             "[31mB\tC\r\nD\x7F",
             "A[31mB C D"},
-        {"invisible reordering marks",
+        {"invisible marks and spaces",
             "abc\xE2\x80\xAE"
-            "def",
+            "d\xE2\x80\x8B"
+            "ef",
             "abcdef"},
+        {"no-break space",
+            "A\xC2\xA0"
+            "B",
+            "A B"},
         {"markup stays text", "<b>Live</b> &amp; <a href=x>", "<b>Live</b> &amp; <a href=x>"},
         {"blank", " \t\x02 ", ""},
         {"100 KB", std::string(100 * 1024, 'a'), std::string(streamTitleMaxCharacters, 'a') + "…"},
