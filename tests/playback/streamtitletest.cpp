@@ -31,10 +31,6 @@ TEST(StreamTitleTest, TitlesAreMadePlainAndShort)
             "d\xE2\x80\x8B"
             "ef",
             "abcdef"},
-        {"no-break space",
-            "A\xC2\xA0"
-            "B",
-            "A B"},
         {"markup stays text", "<b>Live</b> &amp; <a href=x>", "<b>Live</b> &amp; <a href=x>"},
         {"blank", " \t\x02 ", ""},
         {"100 KB", std::string(100 * 1024, 'a'), std::string(streamTitleMaxCharacters, 'a') + "…"},
