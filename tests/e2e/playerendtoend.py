@@ -1,44 +1,194 @@
 #!/usr/bin/env python3
-"""The player end to end, as a person meets it: the real binary on a virtual display, its sound on
-a PulseAudio null sink, the local demo station server as its catalog host. Every process it
-starts is stopped, also on failure; exit status 0 when every check holds.
+"""The player end to end, as a person meets it: the real binary on a virtual X display, its sound on
+a private PulseAudio server with only a null sink, whose monitor is recorded, and the local demo
+station server as its catalog host. Every process it starts is stopped, also on failure; exit
+status 0 when every check holds. Standard library only; works as root (CI) and as an ordinary user.
 
-Usage: playerendtoend.py --player PATH [--demo-server PATH] [--keep]
+Usage: playerendtoend.py --player PATH --demo-server PATH
 """
 
 import argparse
+import contextlib
+import ctypes
 import json
+import math
 import os
 import shutil
 import signal
 import socket
+import struct
 import subprocess
 import sys
 import tempfile
+import threading
 import time
 from pathlib import Path
 
 sys.dont_write_bytecode = True  # leave no cache folder in the source tree
-sys.path.insert(0, str(Path(__file__).resolve().parent))
-from desktop import (Failure, Processes, PulseServer, Recorder, Tone, check, inspect,  # noqa: E402
-                     start_display, wait_until)
-
 sys.path.insert(0, str(Path(__file__).resolve().parents[2] / "demo"))
 from livestations import TRACK_ARTIST  # noqa: E402
+from tones import goertzel_power, zero_crossing_frequency  # noqa: E402
 
 TIME_LIMIT = 270  # seconds for the whole test; CTest's own limit is a little longer
-TOOLS = ("Xvfb", "pulseaudio", "pactl", "parec", "xdotool")
 WINDOW_SIZE = (1180, 1300)  # tall enough to show the first rows below the Home hero picture
 TOP_ROWS = 5
 PROMPT_ANSWER = 2.0  # seconds within which a window that is not frozen answers the inspection hook
+RATE = 16000  # the monitor is recorded as mono 16-bit at this rate
 HEART, EMPTY_HEART = "\u2665", "\u2661"
+STARTED = time.monotonic()
+try:
+    _prctl = ctypes.CDLL(None, use_errno=True).prctl
+except (OSError, AttributeError):  # not Linux
+    _prctl = None
+
+
+class Failure(Exception):
+    """A check failed: the message says what a person would have seen."""
+
+
+def check(condition: bool, message: str) -> None:
+    if not condition:
+        raise Failure(message)
+
+
+def wait_until(predicate, timeout: float, what: str, interval: float = 0.1):
+    """Polls `predicate` until it returns something truthy, and returns that."""
+    deadline = time.monotonic() + timeout
+    while not (value := predicate()):
+        if time.monotonic() >= deadline:
+            raise Failure(f"timed out after {timeout:.0f} s waiting for {what}")
+        time.sleep(interval)
+    return value
 
 
 def log(message: str) -> None:
     print(f"[{time.monotonic() - STARTED:6.1f} s] {message}", flush=True)
 
 
-STARTED = time.monotonic()
+def _die_with_parent() -> None:
+    # Should the test itself be killed outright, its children go with it instead of lingering.
+    if _prctl is not None:
+        _prctl(1, signal.SIGKILL)  # PR_SET_PDEATHSIG
+
+
+class Processes:
+    """Starts processes in their own process groups and stops every one of them, newest first."""
+
+    def __init__(self) -> None:
+        self._running: list[subprocess.Popen] = []
+
+    def start(self, command: list, log_path: Path, env: dict | None = None, **options) -> subprocess.Popen:
+        with open(log_path, "ab") as log_file:
+            options.setdefault("stdout", log_file)
+            process = subprocess.Popen([str(part) for part in command], stdin=subprocess.DEVNULL,
+                                       stderr=log_file, env=env, start_new_session=True,
+                                       preexec_fn=_die_with_parent, **options)
+        self._running.append(process)
+        return process
+
+    def stop(self, process: subprocess.Popen, grace: float = 5.0) -> int:
+        """Asks the process to end, then forces it and anything it left in its group; returns its exit status."""
+        with contextlib.suppress(OSError, subprocess.TimeoutExpired):
+            if process.poll() is None:
+                os.killpg(process.pid, signal.SIGTERM)
+                process.wait(grace)
+        with contextlib.suppress(OSError):
+            os.killpg(process.pid, signal.SIGKILL)
+        process.wait(10)
+        self._running = [other for other in self._running if other is not process]
+        return process.returncode
+
+    def stop_all(self) -> None:
+        for process in reversed(self._running):
+            with contextlib.suppress(OSError, subprocess.TimeoutExpired):
+                self.stop(process)
+
+
+class PulseServer:
+    """A private PulseAudio server with one null sink; clients reach it through `client_env`."""
+
+    SINK = "vello_e2e"
+
+    def __init__(self, processes: Processes, work: Path) -> None:
+        home, runtime = work / "pulse-home", work / "pulse-runtime"
+        for folder in (home, runtime):
+            folder.mkdir(mode=0o700, exist_ok=True)
+        self.socket_path = runtime / "native"
+        client_config = work / "pulse-client.conf"
+        # Clients must never start a server of their own behind the test's back.
+        client_config.write_text("autospawn = no\n")
+        self.client_env = {"PULSE_SERVER": f"unix:{self.socket_path}", "PULSE_CLIENTCONFIG": str(client_config),
+                           "PULSE_SINK": self.SINK}
+        env = {key: value for key, value in os.environ.items() if not key.startswith(("DBUS_", "PULSE_"))}
+        env.update(HOME=str(home), XDG_RUNTIME_DIR=str(runtime), XDG_CONFIG_HOME=str(home))
+        # As root PulseAudio warns that it is meant for --system but runs all the same; system
+        # mode would need a pulse user and D-Bus, so the per-user mode is used everywhere.
+        self._log = work / "pulseaudio.log"
+        self.process = processes.start([
+            "pulseaudio", "-n", "--daemonize=no", "--use-pid-file=no", "--exit-idle-time=-1", "--disallow-exit",
+            f"--load=module-native-protocol-unix socket={self.socket_path} auth-anonymous=1",
+            f"--load=module-null-sink sink_name={self.SINK} rate=44100",
+            "--log-target=stderr"], self._log, env=env)
+        wait_until(self._answers, 30, "PulseAudio to answer")
+
+    def _answers(self) -> bool:
+        check(self.process.poll() is None, f"PulseAudio exited: {self._log.read_text(errors='replace')[-800:]}")
+        if not self.socket_path.exists():
+            return False
+        result = subprocess.run(["pactl", "list", "short", "sinks"], capture_output=True, text=True,
+                                env={**os.environ, **self.client_env}, timeout=10)
+        return result.returncode == 0 and self.SINK in result.stdout
+
+
+class Recorder:
+    """Records the null sink's monitor without pause (the whole run is a few megabytes)."""
+
+    def __init__(self, processes: Processes, work: Path, pulse: PulseServer) -> None:
+        self._condition = threading.Condition()
+        self._data = bytearray()
+        self._ended = False
+        self.process = processes.start([
+            "parec", "-d", f"{pulse.SINK}.monitor", "--raw", "--format=s16le", f"--rate={RATE}", "--channels=1",
+            "--latency-msec=20"], work / "parec.log", env={**os.environ, **pulse.client_env},
+            stdout=subprocess.PIPE)
+        threading.Thread(target=self._read, name="monitor-recorder", daemon=True).start()
+        # The first bytes prove the recording runs before anything is played.
+        self.listen(0.1, timeout=30)
+
+    def _read(self) -> None:
+        while chunk := self.process.stdout.read1(65536):
+            with self._condition:
+                self._data += chunk
+                self._condition.notify_all()
+        with self._condition:
+            self._ended = True
+            self._condition.notify_all()
+
+    def listen(self, seconds: float, timeout: float = 15) -> list[int]:
+        """The next `seconds` of sound on the monitor, as it arrives."""
+        wanted = int(seconds * RATE) * 2
+        with self._condition:
+            start = len(self._data)
+            ready = self._condition.wait_for(lambda: self._ended or len(self._data) >= start + wanted, timeout)
+            check(ready and not self._ended, "the recording of the null sink's monitor stopped")
+            data = bytes(self._data[start:start + wanted])
+        return list(struct.unpack(f"<{len(data) // 2}h", data))
+
+
+class Tone:
+    """What one stretch of recorded sound contains: loudness, frequency, the strongest candidate."""
+
+    def __init__(self, samples: list[int], candidates: list[int]) -> None:
+        self.rms = math.sqrt(sum(sample * sample for sample in samples) / max(1, len(samples)))
+        self.frequency = zero_crossing_frequency(samples, RATE) if self.rms > 50 else 0.0
+        powers = {tone: goertzel_power(samples, tone, RATE) for tone in candidates}
+        self.strongest = max(powers, key=powers.get) if powers and self.rms > 50 else None
+
+    def matches(self, expected: int, tolerance: float = 5.0) -> bool:
+        return self.rms > 300 and self.strongest == expected and abs(self.frequency - expected) <= tolerance
+
+    def __str__(self) -> str:
+        return f"{self.frequency:.1f} Hz (RMS {self.rms:.0f}, strongest candidate {self.strongest})"
 
 
 class Player:
@@ -58,11 +208,10 @@ class Player:
         # but trips AddressSanitizer's strict string checks as soon as Qt opens an X display.
         if "ASAN_OPTIONS" in env:
             env["ASAN_OPTIONS"] += ":strict_string_checks=0"
-        self.process = session.processes.start(f"player {label}", [session.binary, "--catalog-url",
-                                                                   session.catalog_url], self.log_path, env=env)
+        self.process = session.processes.start([session.binary, "--catalog-url", session.catalog_url],
+                                               self.log_path, env=env)
         self.snapshot = wait_until(self._first_answer, 60, f"the {label} player's window")
-        window = self.snapshot["windows"][0]
-        self.window_id = window["windowId"]
+        self.window_id = self.snapshot["windows"][0]["windowId"]
         # A person would enlarge the window the same way: the whole of it on the screen, tall
         # enough that the top rows are not hidden behind the mini player.
         self.xdotool("windowmove", self.window_id, 0, 0)
@@ -72,13 +221,23 @@ class Player:
 
     def _first_answer(self):
         self.alive()
-        if not self.socket_path.exists():
-            return None
         try:
-            answer, _ = inspect(self.socket_path)
+            answer, _ = self._ask()
         except (OSError, Failure):  # still starting: the socket is not listening yet
             return None
         return answer if answer["windows"] else None
+
+    def _ask(self) -> tuple[dict, float]:
+        """Asks the player's inspection hook for its widgets; returns the answer and the seconds it took."""
+        started = time.monotonic()
+        with socket.socket(socket.AF_UNIX, socket.SOCK_STREAM) as connection:
+            connection.settimeout(10)
+            connection.connect(str(self.socket_path))
+            connection.sendall(b"widgets\n")
+            with connection.makefile("rb") as answer:
+                line = answer.readline()
+        check(line.endswith(b"\n"), "the inspection hook closed without a whole answer")
+        return json.loads(line), time.monotonic() - started
 
     def alive(self) -> None:
         check(self.process.poll() is None,
@@ -89,8 +248,7 @@ class Player:
 
     def inspect(self) -> dict:
         self.alive()
-        self.snapshot, seconds = inspect(self.socket_path)
-        self.last_answer_seconds = seconds
+        self.snapshot, self.last_answer_seconds = self._ask()
         return self.snapshot
 
     def xdotool(self, *arguments) -> str:
@@ -106,12 +264,8 @@ class Player:
         for play in sorted((w for w in widgets if w["name"].startswith("Play ")), key=lambda w: (w["y"], w["x"])):
             name = play["name"][len("Play "):]
             middle = play["y"] + play["h"] / 2
-
-            def same_row(widget: dict) -> bool:
-                return abs(widget["y"] + widget["h"] / 2 - middle) < 39
-
             names = (f"Add {name} to favourites", f"Remove {name} from favourites")
-            heart = next((w for w in widgets if w["name"] in names and same_row(w)), None)
+            heart = next((w for w in widgets if w["name"] in names and abs(w["y"] + w["h"] / 2 - middle) < 39), None)
             label = next((w for w in widgets if w.get("text") == name and w["class"].endswith("Label")
                           and w["y"] <= middle <= w["y"] + 78), None)
             rows.append({"name": name, "play": play, "heart": heart, "label": label})
@@ -147,22 +301,17 @@ class Player:
 
         self.click(button, f"the button {name!r}")
 
-    def wait_for_top_rows(self, live: list[dict]) -> list[dict]:
+    def wait_for_top_rows(self, live: list[dict]) -> None:
         expected = [station["displayName"] for station in live[:TOP_ROWS]]
 
         def top_rows():
             rows = self.rows()
             return rows if [row["name"] for row in rows[:TOP_ROWS]] == expected else None
 
-        try:
-            rows = wait_until(top_rows, 60, f"the {self.label} player to list the top stations")
-        except Failure:
-            shown = [row["name"] for row in self.rows()]
-            raise Failure(f"the {self.label} window lists {shown[:TOP_ROWS + 3]}, expected {expected} on top")
+        rows = wait_until(top_rows, 60, f"the {self.label} player to list {expected} on top")
         for row in rows[:TOP_ROWS]:
             check(row["label"] is not None, f"the row of {row['name']!r} shows no label with its name")
             check(row["heart"] is not None, f"the row of {row['name']!r} has no heart button")
-        return rows
 
     def hearts(self) -> dict[str, str]:
         return {row["name"]: row["heart"]["text"] for row in self.rows() if row["heart"]}
@@ -175,9 +324,9 @@ class Player:
         try:
             status = self.process.wait(30)
         except subprocess.TimeoutExpired:
-            self.session.processes.stop(self.process)
             raise Failure(f"the {self.label} player did not quit on Ctrl+Q:\n{self.log_tail()}")
-        self.session.processes.stop(self.process)
+        finally:
+            self.session.processes.stop(self.process)
         check(status == 0, f"the {self.label} player quit with status {status}:\n{self.log_tail()}")
         log(f"{self.label} player quit")
 
@@ -190,16 +339,21 @@ class Session:
         self.binary = binary
         self.demo_server = demo_server
         self.processes = Processes()
-        self.data_home = work / "data"
-        self.config_home = work / "config"
-        self.runtime = work / "runtime"
+        self.data_home, self.config_home, self.runtime = work / "data", work / "config", work / "runtime"
         self.state = work / "demo"
         for folder in (self.data_home, self.config_home, self.runtime):
             folder.mkdir(mode=0o700)
         self.demo_running = False
 
     def start(self) -> None:
-        self.display = start_display(self.processes, self.work)
+        read_end, write_end = os.pipe()
+        self.processes.start(["Xvfb", "-displayfd", write_end, "-screen", "0", "1600x1400x24", "-nolisten", "tcp",
+                              "-noreset"], self.work / "xvfb.log", pass_fds=(write_end,))
+        os.close(write_end)
+        with os.fdopen(read_end) as pipe:  # Xvfb writes its number once it is ready, or closes it exiting
+            number = pipe.readline().strip()
+        check(number.isdigit(), f"Xvfb did not name its display: {(self.work / 'xvfb.log').read_text(errors='replace')}")
+        self.display = f":{number}"
         log(f"Xvfb on display {self.display}")
         self.pulse = PulseServer(self.processes, self.work)
         self.recorder = Recorder(self.processes, self.work, self.pulse)
@@ -225,22 +379,20 @@ class Session:
         finally:
             self.processes.stop_all()
 
-    def wait_for_tone(self, station: dict, timeout: float = 45) -> Tone:
+    def wait_for_tone(self, station: dict, timeout: float = 45) -> None:
         candidates = [live["frequency"] for live in self.live]
         heard: list[Tone] = []
 
         def hears_it():
-            tone = Tone(self.recorder.listen(1.0), candidates)
-            heard.append(tone)
-            return tone if tone.matches(station["frequency"]) else None
+            heard.append(Tone(self.recorder.listen(1.0), candidates))
+            return heard[-1].matches(station["frequency"])
 
         try:
-            tone = wait_until(hears_it, timeout, f"{station['frequency']} Hz", interval=0)
+            wait_until(hears_it, timeout, f"{station['frequency']} Hz", interval=0)
         except Failure:
             raise Failure(f"{station['displayName']!r} should sound at {station['frequency']} Hz; the sink "
                           f"carried {', '.join(map(str, heard[-3:]))}")
-        log(f"heard {station['displayName']!r}: {tone}")
-        return tone
+        log(f"heard {station['displayName']!r}: {heard[-1]}")
 
 
 def first_run(session: Session) -> None:
@@ -330,16 +482,8 @@ def offline_run(session: Session) -> None:
 def main() -> int:
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--player", type=Path, required=True, help="the pemba-vello binary")
-    parser.add_argument("--demo-server", type=Path,
-                        default=Path(__file__).resolve().parents[2] / "demo" / "demo-server.sh")
-    parser.add_argument("--keep", action="store_true", help="keep the work folder even when all passes")
+    parser.add_argument("--demo-server", type=Path, required=True, help="demo/demo-server.sh")
     options = parser.parse_args()
-
-    missing = [tool for tool in TOOLS if shutil.which(tool) is None]
-    if missing or not options.player.is_file():
-        print(f"FAILED: cannot run without {missing or options.player} (scripts/install-deps.sh installs the "
-              "tools)", file=sys.stderr)
-        return 1
 
     def give_up(number, _frame):
         raise Failure(f"stopped by signal {number}" if number != signal.SIGALRM else
@@ -358,6 +502,7 @@ def main() -> int:
         offline_run(session)
         passed = True
     except (Failure, OSError, ValueError, KeyError, subprocess.TimeoutExpired) as error:
+        # A missing tool shows here too: scripts/install-deps.sh installs them.
         print(f"FAILED: {error}\nlogs kept in {work}", file=sys.stderr)
     finally:
         signal.alarm(0)
@@ -366,8 +511,7 @@ def main() -> int:
         session.stop()
     if passed:
         log(f"all checks passed in {time.monotonic() - STARTED:.1f} s")
-        if not options.keep:
-            shutil.rmtree(work, ignore_errors=True)
+        shutil.rmtree(work, ignore_errors=True)
     return 0 if passed else 1
 
 

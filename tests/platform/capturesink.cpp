@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <utility>
 
 namespace Vello {
 namespace {
@@ -28,20 +29,6 @@ GstFlowReturn takeSample(GstAppSink* sink, gpointer data)
     return GST_FLOW_OK;
 }
 
-// Goertzel: the energy of one frequency, without a full transform.
-double energyAt(const std::vector<float>& samples, int sampleRate, double frequency)
-{
-    const double coefficient = 2.0 * std::cos(2.0 * std::numbers::pi * frequency / sampleRate);
-    double previous = 0;
-    double beforePrevious = 0;
-    for (const float sample : samples) {
-        const double current = sample + coefficient * previous - beforePrevious;
-        beforePrevious = previous;
-        previous = current;
-    }
-    return previous * previous + beforePrevious * beforePrevious - coefficient * previous * beforePrevious;
-}
-
 } // namespace
 
 std::shared_ptr<CaptureSink> CaptureSink::create()
@@ -51,13 +38,11 @@ std::shared_ptr<CaptureSink> CaptureSink::create()
 
 GstElement* CaptureSink::makeElement()
 {
-    GError* error = nullptr;
-    GstElement* bin = gst_parse_bin_from_description("audioconvert ! audioresample ! "
-                                                     "audio/x-raw,format=F32LE,channels=1,rate=44100 ! "
-                                                     "appsink name=capture sync=true",
-        TRUE, &error);
+    GstElement* bin = gst_parse_bin_from_description(
+        "audioconvert ! audioresample ! audio/x-raw,format=F32LE,channels=1,rate=44100 ! appsink name=capture "
+        "sync=true",
+        TRUE, nullptr);
     if (bin == nullptr) {
-        g_clear_error(&error);
         return nullptr;
     }
     GstElement* appsink = gst_bin_get_by_name(GST_BIN(bin), "capture");
@@ -104,21 +89,30 @@ void CaptureSink::append(const float* samples, std::size_t count)
     m_samples.insert(m_samples.end(), samples, samples + count);
 }
 
-double dominantFrequency(const std::vector<float>& samples, int sampleRate, double lowHz, double highHz)
+double dominantFrequency(const std::vector<float>& samples, int sampleRate)
 {
+    // Goertzel: the energy of one frequency, without a full transform.
+    const auto energyAt = [&](double frequency) {
+        const double coefficient = 2.0 * std::cos(2.0 * std::numbers::pi * frequency / sampleRate);
+        double previous = 0;
+        double beforePrevious = 0;
+        for (const float sample : samples) {
+            beforePrevious = std::exchange(previous, sample + coefficient * previous - beforePrevious);
+        }
+        return previous * previous + beforePrevious * beforePrevious - coefficient * previous * beforePrevious;
+    };
     const auto strongest = [&](double from, double to, double step) {
         double best = from;
         double bestEnergy = -1;
         for (double frequency = from; frequency <= to; frequency += step) {
-            const double energy = energyAt(samples, sampleRate, frequency);
-            if (energy > bestEnergy) {
+            if (const double energy = energyAt(frequency); energy > bestEnergy) {
                 bestEnergy = energy;
                 best = frequency;
             }
         }
         return best;
     };
-    const double coarse = strongest(lowHz, highHz, 2.0);
+    const double coarse = strongest(100, 2000, 2.0);
     return strongest(coarse - 2.0, coarse + 2.0, 0.25);
 }
 

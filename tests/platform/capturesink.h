@@ -40,8 +40,7 @@ private:
     std::optional<std::chrono::steady_clock::time_point> m_firstLoud;
 };
 
-// The frequency with the most energy between `lowHz` and `highHz`, to within half a hertz.
-[[nodiscard]] double dominantFrequency(
-    const std::vector<float>& samples, int sampleRate, double lowHz = 100, double highHz = 2000);
+// The frequency with the most energy between 100 Hz and 2 kHz, to within half a hertz.
+[[nodiscard]] double dominantFrequency(const std::vector<float>& samples, int sampleRate);
 
 } // namespace Vello

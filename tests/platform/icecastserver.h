@@ -1,17 +1,17 @@
 #pragma once
 
-#include <chrono>
-#include <filesystem>
+#include <QByteArray>
+#include <QProcess>
+#include <QTemporaryDir>
+
 #include <map>
 #include <string>
-
-#include <sys/types.h>
 
 namespace Vello {
 
 // A real Icecast 2 server on a free loopback port, fed by live sources that gst-launch-1.0
-// makes: a sine tone encoded as MP3 or Ogg Vorbis and sent with shout2send. Stopped, with its sources, when
-// destroyed.
+// makes: a sine tone encoded as MP3 or Ogg Vorbis and sent with shout2send. Stopped, with its
+// sources, when destroyed.
 class IcecastServer final {
 public:
     enum class Codec { Mp3, OggVorbis };
@@ -19,12 +19,8 @@ public:
     IcecastServer();
     ~IcecastServer();
 
-    IcecastServer(const IcecastServer&) = delete;
-    IcecastServer& operator=(const IcecastServer&) = delete;
-
     // Empty when the server is up, otherwise what went wrong.
     [[nodiscard]] const std::string& startError() const { return m_startError; }
-    [[nodiscard]] int port() const { return m_port; }
     [[nodiscard]] std::string url(const std::string& mount) const;
 
     // Starts a live source on `mount` ("/tone.mp3") and waits until listeners can tune in.
@@ -39,14 +35,14 @@ public:
     [[nodiscard]] static int freePort();
 
 private:
-    [[nodiscard]] int httpStatus(const std::string& path, const std::string& headers = {}) const;
-    static void stopProcess(pid_t pid);
+    // The status code of a GET on the server; 0 when it does not answer.
+    [[nodiscard]] int httpStatus(const QByteArray& path, const QByteArray& headers = {}) const;
 
-    std::filesystem::path m_directory;
-    std::string m_password = "vello-source";
-    std::map<std::string, pid_t> m_sources;
+    // Declared first, removed last: the server writes its logs there until it is stopped.
+    QTemporaryDir m_directory;
+    QProcess m_server;
+    std::map<std::string, QProcess> m_sources;
     std::string m_startError;
-    pid_t m_pid = -1;
     int m_port = 0;
 };
 

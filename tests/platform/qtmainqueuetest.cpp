@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QTest>
 #include <QThread>
 
 #include <gtest/gtest.h>
@@ -11,15 +12,6 @@
 
 namespace Vello {
 namespace {
-
-void spinUntil(const std::function<bool()>& done)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (!done() && timer.elapsed() < 5000) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    }
-}
 
 TEST(QtMainQueueTest, WorkRunsInOrderOnTheGuiThreadAndDelayedWorkAfterItsDelayUnlessCancelled)
 {
@@ -36,7 +28,7 @@ TEST(QtMainQueueTest, WorkRunsInOrderOnTheGuiThreadAndDelayedWorkAfterItsDelayUn
     });
     worker.join();
     EXPECT_TRUE(order.empty()) << "posted work never runs inside post";
-    spinUntil([&] { return order.size() == 4; });
+    EXPECT_TRUE(QTest::qWaitFor([&] { return order.size() == 4; }, 5000));
     QCoreApplication::processEvents();
     EXPECT_EQ(order, (std::vector<int> {0, 1, 2, 3}));
 }

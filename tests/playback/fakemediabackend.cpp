@@ -24,7 +24,7 @@ public:
     void play() override
     {
         m_record->calls.emplace_back("play");
-        m_record->status = m_record->statusAfterPlay;
+        m_record->status = TimeControlStatus::Playing;
     }
     void pause() override
     {
@@ -62,11 +62,6 @@ std::unique_ptr<MediaPlayer> FakeMediaBackend::createPlayer(const std::string& u
     record->url = url;
     players.push_back(record);
     return std::make_unique<FakeMediaPlayer>(record);
-}
-
-std::size_t FakeMediaBackend::livePlayerCount() const
-{
-    return static_cast<std::size_t>(std::ranges::count_if(players, [](const auto& p) { return !p->destroyed; }));
 }
 
 } // namespace Vello

@@ -13,9 +13,6 @@ struct FakePlayerRecord final {
     std::string url;
     std::vector<std::string> calls;
     TimeControlStatus status = TimeControlStatus::Paused;
-    // The status a `play` moves to; tests set it to WaitingToPlay to model a stream that has
-    // not delivered data yet.
-    TimeControlStatus statusAfterPlay = TimeControlStatus::Playing;
     bool destroyed = false;
     double volume = -1;
     bool muted = false;
@@ -34,8 +31,6 @@ public:
     // Addresses this back end refuses, as a real one refuses what it cannot parse.
     std::vector<std::string> refused;
     std::vector<std::shared_ptr<FakePlayerRecord>> players;
-
-    [[nodiscard]] std::size_t livePlayerCount() const;
 };
 
 } // namespace Vello

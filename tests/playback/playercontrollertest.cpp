@@ -85,7 +85,7 @@ TEST_F(PlayerControllerTest, EveryPlayOpensAFreshPlayerWithTheVolumeAndReports)
     controller.play(stationWith(" Http://two.example/stream", "  "));
     controller.play(stationWith(" Http://two.example/stream", "  "));
     ASSERT_EQ(backend.players.size(), 3U);
-    EXPECT_EQ(backend.livePlayerCount(), 1U);
+    EXPECT_TRUE(backend.players[0]->destroyed && backend.players[1]->destroyed && !latest().destroyed);
     EXPECT_EQ(latest().url, "Http://two.example/stream");
     EXPECT_EQ(latest().calls, (Calls {"waits", "play"}));
     EXPECT_EQ(latest().volume, 0.25);
@@ -120,6 +120,7 @@ TEST_F(PlayerControllerTest, PauseResumeAndStopFollowThePlayer)
     controller.resume();
     EXPECT_EQ(record->calls, (Calls {"waits", "play", "pause", "play"}));
     EXPECT_TRUE(controller.isPlaying());
+    EXPECT_EQ(phase(), PlaybackPhase::Playing);
     controller.pause();
     queue.advance(6s);
     controller.resume();
@@ -171,7 +172,8 @@ TEST_F(PlayerControllerTest, RetriesOnTheBackOffScheduleUntilItPlaysAgain)
         queue.advance(1s);
         ASSERT_EQ(backend.players.size(), players + 1);
         EXPECT_EQ(phase(), PlaybackPhase::Connecting);
-        latest().emit(wait == 1 ? httpError(404) : unreachable);
+        // Once a stream has played, even a client error may be a mount briefly off the air.
+        latest().emit(wait == 1 ? httpError(404) : wait == 2 ? httpError(400) : unreachable);
     }
     latest().emit(playing);
     EXPECT_EQ(phase(), PlaybackPhase::Reconnecting) << "reports after a failure are stale";
@@ -266,14 +268,25 @@ TEST_F(PlayerControllerTest, PlaylistLinksAreDownloadedAndTheirEntriesTriedInOrd
     EXPECT_EQ(phase(), PlaybackPhase::Reconnecting) << "the last entry's failure is what counts";
     queue.advance(1s);
     EXPECT_EQ(http.requestedUrls().size(), 2U) << "a retry reads the playlist again";
+    const std::string playlist = "[playlist]\nFile1=http://dead.example/a\nFile2=relative.mp3\n";
+    answer(playlist);
+    latest().emit(playing);
+    latest().emit(unreachable);
+    EXPECT_EQ(backend.players.size(), 3U) << "an entry that played and dropped is retried, not skipped";
+    queue.advance(1s);
+    answer(playlist);
+    latest().emit(unreachable);
+    EXPECT_EQ(latest().url, "http://list.example/radio/relative.mp3") << "each attempt starts unplayed";
+    latest().emit(unreachable);
+    queue.advance(2s);
     controller.stop();
     answer("http://late.example/\n");
-    EXPECT_EQ(backend.players.size(), 2U) << "an answer for a stream given up is dropped";
+    EXPECT_EQ(backend.players.size(), 5U) << "an answer for a stream given up is dropped";
 
     controller.play(stationWith("http://list.example/paused.pls"));
     controller.pause();
     answer("[playlist]\nFile1=http://late.example/\n");
-    EXPECT_EQ(backend.players.size(), 2U) << "a playlist that arrives after a pause starts nothing";
+    EXPECT_EQ(backend.players.size(), 5U) << "a playlist that arrives after a pause starts nothing";
     controller.resume();
     answer("[playlist]\nFile1=http://late.example/\n");
     EXPECT_EQ(latest().url, "http://late.example/") << "resuming reads it again";

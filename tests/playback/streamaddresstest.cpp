@@ -43,6 +43,7 @@ TEST(StreamAddressTest, AcceptsWebAddressesInTheirEncodedFormAndRefusesTheRest)
         {"http://radio.example:123456/", std::nullopt},
         {"http://radio.example:70000/", std::nullopt},
         {"http://[::1/", std::nullopt},
+        {"http://[::g]/", std::nullopt},
         {"http://radio example/", std::nullopt},
         {"http://radio.example/a b", std::nullopt},
         {"http://radio.example/\n", std::nullopt},

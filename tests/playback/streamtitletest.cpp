@@ -26,9 +26,10 @@ TEST(StreamTitleTest, TitlesAreMadePlainAndShort)
             "A\x01\x1B"
             "[31mB\tC\r\nD\x7F",
             "A[31mB C D"},
-        {"invisible reordering marks",
+        {"invisible marks and spaces",
             "abc\xE2\x80\xAE"
-            "def",
+            "d\xE2\x80\x8B"
+            "ef",
             "abcdef"},
         {"markup stays text", "<b>Live</b> &amp; <a href=x>", "<b>Live</b> &amp; <a href=x>"},
         {"blank", " \t\x02 ", ""},
