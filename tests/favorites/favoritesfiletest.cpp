@@ -19,6 +19,7 @@ TEST(FavoritesFileTest, WhatIsWrittenReadsBackAndOtherFilesAreRefused)
     }
     EXPECT_EQ(
         FavoritesFile::read(R"([{"id": "a", "name": "A", "country": "NO"}])"), Result<Entries>(Entries {{"a", "A"}}));
+    EXPECT_EQ(FavoritesFile::read("[]" + std::string(FavoritesFile::maxBytes - 2, ' ')), Result<Entries>(Entries {}));
 
     struct Case {
         const char* name;

@@ -31,6 +31,8 @@ TEST(StreamTitleTest, TitlesAreMadePlainAndShort)
             "d\xE2\x80\x8B"
             "ef",
             "abcdef"},
+        {"every length of UTF-8, and a wide space", "\u07FF\uFFE5\U0001F3B5\u2000!", "\u07FF\uFFE5\U0001F3B5 !"},
+        {"byte order mark", "\xEF\xBB\xBFSong", "Song"},
         {"markup stays text", "<b>Live</b> &amp; <a href=x>", "<b>Live</b> &amp; <a href=x>"},
         {"blank", " \t\x02 ", ""},
         {"100 KB", std::string(100 * 1024, 'a'), std::string(streamTitleMaxCharacters, 'a') + "…"},
