@@ -21,7 +21,6 @@ namespace Vello {
 class RecordingView final : public BrowserView {
 public:
     std::string typed;
-    bool loading = false;
     std::vector<std::string> events;
     std::vector<NowPlaying> nowPlaying;
     std::vector<LoadProgress> progress;
@@ -29,11 +28,11 @@ public:
     std::function<void(bool resetScroll)> onRender;
 
     std::string searchText() const override { return typed; }
-    void setLoading(bool isLoading) override;
+    void setLoading(bool isLoading) override { events.emplace_back(isLoading ? "spinner on" : "spinner off"); }
     void render(bool resetScroll) override;
     void renderSidebar() override { events.emplace_back("sidebar"); }
     void clearContent() override { events.emplace_back("clear"); }
-    void showNowPlaying(const NowPlaying& shown) override;
+    void showNowPlaying(const NowPlaying& shown) override { nowPlaying.push_back(shown); }
     void loadFallbackImage() override { events.emplace_back("fallback image"); }
     void loadHeroImage() override { events.emplace_back("hero image"); }
     void showLoadProgress(const LoadProgress& shown) override { progress.push_back(shown); }

@@ -48,10 +48,10 @@ TEST(TransportTest, CommandsWalkTheListOfTheMoment)
         if (current >= 0) {
             h.controller->play(h.controller->allStations()[static_cast<std::size_t>(current)]);
         }
+        h.source.answer(makeStations(30)); // a new catalog: the current station is found by its identifier
         h.controller->switchScreen(screen);
         h.queue.runPending();
         h.view.typed = typed;
-        Ids recents = h.controller->recentIds();
         const std::size_t players = h.media.players.size();
 
         for (const char command : commands) {
@@ -60,16 +60,6 @@ TEST(TransportTest, CommandsWalkTheListOfTheMoment)
         h.queue.runPending();
         EXPECT_EQ(h.currentId(), expected);
         EXPECT_EQ(h.media.players.size(), players + opened);
-        if (!expected.empty()) {
-            EXPECT_EQ(h.view.nowPlaying.back().title, "Station " + expected.substr(1));
-        }
-        // A restart moves nothing; a new station goes to the front of the recents, and is stored.
-        if (opened > 0) {
-            std::erase(recents, expected);
-            recents.insert(recents.begin(), expected);
-        }
-        EXPECT_EQ(h.controller->recentIds(), recents);
-        EXPECT_EQ(h.preferences.values["recent"], recents);
     }
 }
 
@@ -116,14 +106,10 @@ TEST(TransportTest, NowPlayingRelaysTheStationAndWhatThePlayerReports)
 
 TEST(TransportTest, VolumeKeysMuteAndRestoreAreRemembered)
 {
-    for (const std::optional<double> stored : {std::optional<double> {}, std::optional<double> {7.0}}) {
-        BrowserHarness fresh;
-        if (stored) {
-            fresh.preferences.numbers["volume"] = *stored;
-        }
-        fresh.start({});
-        EXPECT_EQ(std::pair(fresh.controller->volume(), fresh.controller->isMuted()), std::pair(1.0, false));
-    }
+    BrowserHarness loud;
+    loud.preferences.numbers["volume"] = 7.0;
+    loud.start({});
+    EXPECT_EQ(std::pair(loud.controller->volume(), loud.controller->isMuted()), std::pair(1.0, false));
     // u: volume up, d: volume down, m: mute or unmute, h: the slider at 97 %, x: no number.
     const Keys keys {{'u', [](BrowserController& b) { b.changeVolume(1); }},
         {'d', [](BrowserController& b) { b.changeVolume(-1); }}, {'m', &BrowserController::toggleMute},
@@ -158,18 +144,22 @@ TEST(TransportTest, VolumeKeysMuteAndRestoreAreRemembered)
     }
 }
 
-TEST(TransportTest, ShufflePicksAnyStationOfTheList)
+TEST(TransportTest, ShufflePicksAnyStationOfTheListTheCurrentOneIncluded)
 {
     BrowserHarness h;
     h.start(makeStations(40));
     h.view.typed = "station 1";
     std::set<std::string> picked;
+    int repeats = 0;
     for (int i = 0; i < 400; ++i) {
+        const std::string before = h.currentId();
         h.controller->shuffle();
         picked.insert(h.currentId());
+        repeats += h.currentId() == before ? 1 : 0;
     }
     EXPECT_EQ(
         picked, (std::set<std::string> {"s1", "s10", "s11", "s12", "s13", "s14", "s15", "s16", "s17", "s18", "s19"}));
+    EXPECT_GT(repeats, 0);
 }
 
 } // namespace
