@@ -81,4 +81,13 @@ std::vector<Station> makeStations(std::size_t count)
     return stations;
 }
 
+std::vector<std::string> idsOf(const std::vector<const Station*>& stations)
+{
+    std::vector<std::string> ids;
+    for (const Station* station : stations) {
+        ids.push_back(station->id());
+    }
+    return ids;
+}
+
 } // namespace Vello

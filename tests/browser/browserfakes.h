@@ -82,5 +82,7 @@ public:
     std::optional<std::string> country = std::nullopt, std::optional<std::string> tags = std::nullopt);
 // `count` playable stations "s0", "s1", ... named "Station 0", "Station 1", ...
 [[nodiscard]] std::vector<Station> makeStations(std::size_t count);
+// The identifiers of `stations`, in order.
+[[nodiscard]] std::vector<std::string> idsOf(const std::vector<const Station*>& stations);
 
 } // namespace Vello

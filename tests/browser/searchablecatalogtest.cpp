@@ -13,15 +13,6 @@ namespace {
 
 using Ids = std::vector<std::string>;
 
-Ids idsOf(const std::vector<const Station*>& stations)
-{
-    Ids ids;
-    for (const Station* station : stations) {
-        ids.push_back(station->id());
-    }
-    return ids;
-}
-
 TEST(SearchableCatalogTest, QueryIsTrimmedFoldedAndMatchedWithinOneStationsFields)
 {
     const SearchableCatalog catalog({makeStation("jazz", "Smooth Jazz FM", "France", "jazz,lounge"),
