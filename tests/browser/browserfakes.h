@@ -6,13 +6,11 @@
 #include "catalog/station.h"
 #include "catalog/stationsource.h"
 
-#include <algorithm>
 #include <cstddef>
 #include <functional>
 #include <map>
 #include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace Vello {
@@ -36,11 +34,6 @@ public:
     void loadFallbackImage() override { events.emplace_back("fallback image"); }
     void loadHeroImage() override { events.emplace_back("hero image"); }
     void showLoadProgress(const LoadProgress& shown) override { progress.push_back(shown); }
-
-    [[nodiscard]] std::size_t count(std::string_view event) const
-    {
-        return static_cast<std::size_t>(std::count(events.begin(), events.end(), event));
-    }
 };
 
 // A catalog source that answers only when the test says so, from the test's thread or from a
