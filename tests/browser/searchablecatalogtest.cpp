@@ -24,9 +24,9 @@ TEST(SearchableCatalogTest, QueryIsTrimmedFoldedAndMatchedWithinOneStationsField
     };
     const std::vector<Case> cases {
         {"", {"jazz", "double", "bare", "accented", "berlin"}},
-        {" \t\n\u00a0\u2028", {"jazz", "double", "bare", "accented", "berlin"}},
         {"  SMOOTH JAZZ\n", {"jazz"}},
         {"jazz france", {"jazz"}},
+        {"lounge", {"jazz"}},
         {"blue note live", {"bare"}},
         {"ÉCOLE", {"accented"}},
         {"e\u0301cole", {"accented"}},
