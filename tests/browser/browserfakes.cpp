@@ -5,12 +5,6 @@
 
 namespace Vello {
 
-void RecordingView::setLoading(bool isLoading)
-{
-    loading = isLoading;
-    events.emplace_back(isLoading ? "spinner on" : "spinner off");
-}
-
 void RecordingView::render(bool resetScroll)
 {
     events.emplace_back(resetScroll ? "render top" : "render kept");
@@ -19,22 +13,25 @@ void RecordingView::render(bool resetScroll)
     }
 }
 
-void RecordingView::showNowPlaying(const NowPlaying& shown)
-{
-    events.emplace_back("now playing");
-    nowPlaying.push_back(shown);
-}
-
 void FakeStationSource::answerFromWorker(StationsResult result)
 {
     std::thread worker([this, &result] { m_completion(std::move(result)); });
     worker.join();
 }
 
+namespace {
+
+template <typename Map> std::optional<typename Map::mapped_type> lookup(const Map& map, const std::string& key)
+{
+    const auto found = map.find(key);
+    return found == map.end() ? std::nullopt : std::optional(found->second);
+}
+
+} // namespace
+
 std::vector<std::string> MemoryPreferences::stringList(const std::string& key) const
 {
-    const auto found = values.find(key);
-    return found == values.end() ? std::vector<std::string>() : found->second;
+    return lookup(values, key).value_or(std::vector<std::string>());
 }
 
 void MemoryPreferences::setStringList(const std::string& key, const std::vector<std::string>& list)
@@ -45,8 +42,7 @@ void MemoryPreferences::setStringList(const std::string& key, const std::vector<
 
 std::optional<double> MemoryPreferences::number(const std::string& key) const
 {
-    const auto found = numbers.find(key);
-    return found == numbers.end() ? std::nullopt : std::optional<double>(found->second);
+    return lookup(numbers, key);
 }
 
 void MemoryPreferences::setNumber(const std::string& key, double value)
@@ -57,8 +53,7 @@ void MemoryPreferences::setNumber(const std::string& key, double value)
 
 std::optional<bool> MemoryPreferences::flag(const std::string& key) const
 {
-    const auto found = flags.find(key);
-    return found == flags.end() ? std::nullopt : std::optional<bool>(found->second);
+    return lookup(flags, key);
 }
 
 void MemoryPreferences::setFlag(const std::string& key, bool value)
@@ -84,6 +79,15 @@ std::vector<Station> makeStations(std::size_t count)
         stations.push_back(makeStation("s" + std::to_string(i), "Station " + std::to_string(i)));
     }
     return stations;
+}
+
+std::vector<std::string> idsOf(const std::vector<const Station*>& stations)
+{
+    std::vector<std::string> ids;
+    for (const Station* station : stations) {
+        ids.push_back(station->id());
+    }
+    return ids;
 }
 
 } // namespace Vello

@@ -6,13 +6,11 @@
 #include "catalog/station.h"
 #include "catalog/stationsource.h"
 
-#include <algorithm>
 #include <cstddef>
 #include <functional>
 #include <map>
 #include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace Vello {
@@ -21,7 +19,6 @@ namespace Vello {
 class RecordingView final : public BrowserView {
 public:
     std::string typed;
-    bool loading = false;
     std::vector<std::string> events;
     std::vector<NowPlaying> nowPlaying;
     std::vector<LoadProgress> progress;
@@ -29,19 +26,14 @@ public:
     std::function<void(bool resetScroll)> onRender;
 
     std::string searchText() const override { return typed; }
-    void setLoading(bool isLoading) override;
+    void setLoading(bool isLoading) override { events.emplace_back(isLoading ? "spinner on" : "spinner off"); }
     void render(bool resetScroll) override;
     void renderSidebar() override { events.emplace_back("sidebar"); }
     void clearContent() override { events.emplace_back("clear"); }
-    void showNowPlaying(const NowPlaying& shown) override;
+    void showNowPlaying(const NowPlaying& shown) override { nowPlaying.push_back(shown); }
     void loadFallbackImage() override { events.emplace_back("fallback image"); }
     void loadHeroImage() override { events.emplace_back("hero image"); }
     void showLoadProgress(const LoadProgress& shown) override { progress.push_back(shown); }
-
-    [[nodiscard]] std::size_t count(std::string_view event) const
-    {
-        return static_cast<std::size_t>(std::count(events.begin(), events.end(), event));
-    }
 };
 
 // A catalog source that answers only when the test says so, from the test's thread or from a
@@ -83,5 +75,7 @@ public:
     std::optional<std::string> country = std::nullopt, std::optional<std::string> tags = std::nullopt);
 // `count` playable stations "s0", "s1", ... named "Station 0", "Station 1", ...
 [[nodiscard]] std::vector<Station> makeStations(std::size_t count);
+// The identifiers of `stations`, in order.
+[[nodiscard]] std::vector<std::string> idsOf(const std::vector<const Station*>& stations);
 
 } // namespace Vello

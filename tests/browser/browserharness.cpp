@@ -18,11 +18,7 @@ void BrowserHarness::start(std::vector<Station> stations)
 
 std::vector<std::string> BrowserHarness::listed() const
 {
-    std::vector<std::string> ids;
-    for (const Station* station : controller->filteredStations()) {
-        ids.push_back(station->id());
-    }
-    return ids;
+    return idsOf(controller->filteredStations());
 }
 
 std::string BrowserHarness::currentId() const

@@ -13,15 +13,6 @@ namespace {
 
 using Ids = std::vector<std::string>;
 
-Ids idsOf(const std::vector<const Station*>& stations)
-{
-    Ids ids;
-    for (const Station* station : stations) {
-        ids.push_back(station->id());
-    }
-    return ids;
-}
-
 TEST(SearchableCatalogTest, QueryIsTrimmedFoldedAndMatchedWithinOneStationsFields)
 {
     const SearchableCatalog catalog({makeStation("jazz", "Smooth Jazz FM", "France", "jazz,lounge"),
@@ -33,9 +24,9 @@ TEST(SearchableCatalogTest, QueryIsTrimmedFoldedAndMatchedWithinOneStationsField
     };
     const std::vector<Case> cases {
         {"", {"jazz", "double", "bare", "accented", "berlin"}},
-        {" \t\n\u00a0\u2028", {"jazz", "double", "bare", "accented", "berlin"}},
         {"  SMOOTH JAZZ\n", {"jazz"}},
         {"jazz france", {"jazz"}},
+        {"lounge", {"jazz"}},
         {"blue note live", {"bare"}},
         {"ÉCOLE", {"accented"}},
         {"e\u0301cole", {"accented"}},

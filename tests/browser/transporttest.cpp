@@ -16,11 +16,18 @@ namespace Vello {
 namespace {
 
 using Ids = std::vector<std::string>;
-using Keys = std::map<char, std::function<void(BrowserController&)>>;
+// n: Next, p: Previous, s: Play, r: shuffle, z: Pause; u: volume up, d: volume down, m: mute or
+// unmute, h: the slider at 97 %, x: the slider at no number.
+const std::map<char, std::function<void(BrowserController&)>> keys {{'n', &BrowserController::playNext},
+    {'p', &BrowserController::playPrevious}, {'s', &BrowserController::playSelected},
+    {'r', &BrowserController::shuffle}, {'z', &BrowserController::pause},
+    {'u', [](BrowserController& b) { b.changeVolume(1); }}, {'d', [](BrowserController& b) { b.changeVolume(-1); }},
+    {'m', &BrowserController::toggleMute}, {'h', [](BrowserController& b) { b.setVolume(0.97); }},
+    {'x', [](BrowserController& b) { b.setVolume(std::nan("")); }}};
 
 TEST(TransportTest, CommandsWalkTheListOfTheMoment)
 {
-    // n: Next, p: Previous, s: Play, r: shuffle, z: Pause. s3 and s7 are the favourites.
+    // s3 and s7 are the favourites.
     using Case = std::tuple<const char*, int, Screen, const char*, std::string, std::string, std::size_t>;
     const Case cases[] = {
         {"Next with nothing current plays the first", -1, Screen::Home, "", "n", "s0", 1},
@@ -35,10 +42,8 @@ TEST(TransportTest, CommandsWalkTheListOfTheMoment)
         {"Play restarts the current station", 12, Screen::Home, "station 4", "s", "s12", 1},
         {"an empty list leaves the station", 3, Screen::Home, "nothing", "npr", "s3", 0},
         {"Play with nothing current and an empty list does nothing", -1, Screen::Home, "nothing", "s", "", 0},
-        {"Pause is not a toggle and leaves the labels", 3, Screen::Home, "", "zz", "s3", 0},
+        {"Pause is not a toggle", 3, Screen::Home, "", "zz", "s3", 0},
     };
-    const Keys press {{'n', &BrowserController::playNext}, {'p', &BrowserController::playPrevious},
-        {'s', &BrowserController::playSelected}, {'r', &BrowserController::shuffle}, {'z', &BrowserController::pause}};
     for (const auto& [name, current, screen, typed, commands, expected, opened] : cases) {
         SCOPED_TRACE(name);
         BrowserHarness h;
@@ -48,28 +53,19 @@ TEST(TransportTest, CommandsWalkTheListOfTheMoment)
         if (current >= 0) {
             h.controller->play(h.controller->allStations()[static_cast<std::size_t>(current)]);
         }
+        h.source.answer(makeStations(30)); // a new catalog: the current station is found by its identifier
         h.controller->switchScreen(screen);
         h.queue.runPending();
         h.view.typed = typed;
-        Ids recents = h.controller->recentIds();
         const std::size_t players = h.media.players.size();
 
         for (const char command : commands) {
-            press.at(command)(*h.controller);
+            keys.at(command)(*h.controller);
         }
         h.queue.runPending();
         EXPECT_EQ(h.currentId(), expected);
         EXPECT_EQ(h.media.players.size(), players + opened);
-        if (!expected.empty()) {
-            EXPECT_EQ(h.view.nowPlaying.back().title, "Station " + expected.substr(1));
-        }
-        // A restart moves nothing; a new station goes to the front of the recents, and is stored.
-        if (opened > 0) {
-            std::erase(recents, expected);
-            recents.insert(recents.begin(), expected);
-        }
-        EXPECT_EQ(h.controller->recentIds(), recents);
-        EXPECT_EQ(h.preferences.values["recent"], recents);
+        EXPECT_EQ(h.controller->playbackState().phase == PlaybackPhase::Paused, commands == "zz");
     }
 }
 
@@ -116,19 +112,10 @@ TEST(TransportTest, NowPlayingRelaysTheStationAndWhatThePlayerReports)
 
 TEST(TransportTest, VolumeKeysMuteAndRestoreAreRemembered)
 {
-    for (const std::optional<double> stored : {std::optional<double> {}, std::optional<double> {7.0}}) {
-        BrowserHarness fresh;
-        if (stored) {
-            fresh.preferences.numbers["volume"] = *stored;
-        }
-        fresh.start({});
-        EXPECT_EQ(std::pair(fresh.controller->volume(), fresh.controller->isMuted()), std::pair(1.0, false));
-    }
-    // u: volume up, d: volume down, m: mute or unmute, h: the slider at 97 %, x: no number.
-    const Keys keys {{'u', [](BrowserController& b) { b.changeVolume(1); }},
-        {'d', [](BrowserController& b) { b.changeVolume(-1); }}, {'m', &BrowserController::toggleMute},
-        {'h', [](BrowserController& b) { b.setVolume(0.97); }},
-        {'x', [](BrowserController& b) { b.setVolume(std::nan("")); }}};
+    BrowserHarness loud;
+    loud.preferences.numbers["volume"] = 7.0;
+    loud.start({});
+    EXPECT_EQ(std::pair(loud.controller->volume(), loud.controller->isMuted()), std::pair(1.0, false));
     const std::tuple<const char*, std::string, std::pair<double, bool>> steps[] = {
         {"a stored volume and mute come back", "", {0.1, true}},
         {"a volume step lifts the mute", "d", {0.05, false}},
@@ -158,18 +145,22 @@ TEST(TransportTest, VolumeKeysMuteAndRestoreAreRemembered)
     }
 }
 
-TEST(TransportTest, ShufflePicksAnyStationOfTheList)
+TEST(TransportTest, ShufflePicksAnyStationOfTheListTheCurrentOneIncluded)
 {
     BrowserHarness h;
     h.start(makeStations(40));
     h.view.typed = "station 1";
     std::set<std::string> picked;
+    int repeats = 0;
     for (int i = 0; i < 400; ++i) {
+        const std::string before = h.currentId();
         h.controller->shuffle();
         picked.insert(h.currentId());
+        repeats += h.currentId() == before ? 1 : 0;
     }
     EXPECT_EQ(
         picked, (std::set<std::string> {"s1", "s10", "s11", "s12", "s13", "s14", "s15", "s16", "s17", "s18", "s19"}));
+    EXPECT_GT(repeats, 0);
 }
 
 } // namespace

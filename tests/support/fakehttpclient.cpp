@@ -15,29 +15,25 @@ void FakeHttpClient::get(HttpRequest request, Completion completion)
 
 bool FakeHttpClient::respond(HttpResult result)
 {
-    Request request;
-    {
-        const std::lock_guard lock(m_mutex);
-        if (m_pending.empty()) {
-            return false;
-        }
-        request = std::move(m_pending.front());
-        m_pending.pop_front();
+    std::unique_lock lock(m_mutex);
+    if (m_pending.empty()) {
+        return false;
     }
+    Request request = std::move(m_pending.front());
+    m_pending.pop_front();
+    lock.unlock();
     std::thread([&] { request.completion(std::move(result)); }).join();
     return true;
 }
 
 bool FakeHttpClient::reportProgress(std::size_t received, std::optional<std::size_t> total)
 {
-    std::function<void(std::size_t, std::optional<std::size_t>)> onProgress;
-    {
-        const std::lock_guard lock(m_mutex);
-        if (m_pending.empty()) {
-            return false;
-        }
-        onProgress = m_pending.front().request.onProgress;
+    std::unique_lock lock(m_mutex);
+    if (m_pending.empty()) {
+        return false;
     }
+    const auto onProgress = m_pending.front().request.onProgress;
+    lock.unlock();
     if (onProgress) {
         std::thread([&] { onProgress(received, total); }).join();
     }

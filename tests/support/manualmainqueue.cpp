@@ -8,55 +8,47 @@ std::shared_ptr<Cancellable> ManualMainQueue::postAfter(std::chrono::millisecond
 {
     auto handle = std::make_shared<Cancellable>();
     const std::lock_guard lock(m_mutex);
-    m_entries.push_back({m_now + delay, m_nextSequence++, std::move(task), handle});
+    m_entries.emplace(m_now + delay, Entry {std::move(task), handle});
     return handle;
 }
 
-std::vector<ManualMainQueue::Entry>::iterator ManualMainQueue::earliest()
+bool ManualMainQueue::runNext(std::chrono::milliseconds until)
 {
-    return std::min_element(m_entries.begin(), m_entries.end(),
-        [](const Entry& a, const Entry& b) { return a.due != b.due ? a.due < b.due : a.sequence < b.sequence; });
+    Entry entry;
+    {
+        const std::lock_guard lock(m_mutex);
+        const auto first = m_entries.begin();
+        if (first == m_entries.end() || first->first > until) {
+            return false;
+        }
+        m_now = std::max(m_now, first->first);
+        entry = std::move(first->second);
+        m_entries.erase(first);
+    }
+    if (!entry.handle->isCancelled()) {
+        entry.task();
+    }
+    return true;
 }
 
 void ManualMainQueue::runPending()
 {
-    while (true) {
-        Entry entry;
-        {
-            const std::lock_guard lock(m_mutex);
-            const auto due = earliest();
-            if (due == m_entries.end() || due->due > m_now) {
-                return;
-            }
-            entry = std::move(*due);
-            m_entries.erase(due);
-        }
-        if (!entry.handle->isCancelled()) {
-            entry.task();
-        }
-    }
+    while (runNext(m_now)) { }
 }
 
 void ManualMainQueue::advance(std::chrono::milliseconds by)
 {
-    std::unique_lock lock(m_mutex);
     const auto target = m_now + by;
-    for (auto next = earliest(); next != m_entries.end() && next->due <= target; next = earliest()) {
-        m_now = std::max(m_now, next->due);
-        lock.unlock();
-        runPending();
-        lock.lock();
-    }
+    while (runNext(target)) { }
+    const std::lock_guard lock(m_mutex);
     m_now = target;
-    lock.unlock();
-    runPending();
 }
 
 std::size_t ManualMainQueue::pendingCount() const
 {
     const std::lock_guard lock(m_mutex);
-    return static_cast<std::size_t>(
-        std::count_if(m_entries.begin(), m_entries.end(), [](const Entry& e) { return !e.handle->isCancelled(); }));
+    return static_cast<std::size_t>(std::count_if(
+        m_entries.begin(), m_entries.end(), [](const auto& entry) { return !entry.second.handle->isCancelled(); }));
 }
 
 } // namespace Vello

@@ -4,8 +4,8 @@
 
 #include <chrono>
 #include <cstddef>
+#include <map>
 #include <mutex>
-#include <vector>
 
 namespace Vello {
 
@@ -25,19 +25,17 @@ public:
 
 private:
     struct Entry {
-        std::chrono::milliseconds due;
-        std::size_t sequence;
         Task task;
         std::shared_ptr<Cancellable> handle;
     };
 
-    // The entry due first, or the end; called with the lock held.
-    [[nodiscard]] std::vector<Entry>::iterator earliest();
+    // Runs the work due first if it is due by `until`, moving the clock to it; false when none is.
+    bool runNext(std::chrono::milliseconds until);
 
     mutable std::mutex m_mutex;
-    std::vector<Entry> m_entries;
+    // By due time; work due at the same time keeps the order it was posted in.
+    std::multimap<std::chrono::milliseconds, Entry> m_entries;
     std::chrono::milliseconds m_now {0};
-    std::size_t m_nextSequence = 0;
 };
 
 } // namespace Vello

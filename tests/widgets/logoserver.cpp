@@ -11,16 +11,13 @@ LogoServer::LogoServer()
 {
     connect(&m_server, &QTcpServer::newConnection, this, [this] {
         while (QTcpSocket* socket = m_server.nextPendingConnection()) {
-            socket->setParent(this);
+            socket->setParent(this); // held and endless answers end with the server
             connect(socket, &QTcpSocket::readyRead, this, [this, socket] { answer(socket); });
             connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
         }
     });
     m_server.listen(QHostAddress::LocalHost, 0);
 }
-
-// Held and endless answers end with the server; their sockets are its children.
-LogoServer::~LogoServer() = default;
 
 void LogoServer::route(const QString& path, Route route)
 {

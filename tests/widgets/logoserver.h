@@ -34,7 +34,6 @@ public:
     };
 
     LogoServer();
-    ~LogoServer() override;
 
     [[nodiscard]] bool isListening() const { return m_server.isListening(); }
     void route(const QString& path, Route route);
