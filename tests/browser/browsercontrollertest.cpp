@@ -158,6 +158,7 @@ TEST(BrowserControllerTest, DiscoverGrowsByPagesUpToTheListLengthAndOnlyThere)
     std::vector<std::size_t> limitDuringRender;
     h.view.onRender = [&](bool) {
         limitDuringRender.push_back(h.controller->browseVisibleLimit());
+        EXPECT_TRUE(h.controller->isLoadingNextBrowsePage());
         h.controller->loadNextBrowsePage();
     };
     for (int step = 0; step < 4; ++step) {
