@@ -183,7 +183,9 @@ std::string withoutDotSegments(std::string_view path)
     while (at <= path.size()) {
         const auto end = std::min(path.find('/', at), path.size());
         const std::string_view segment = path.substr(at, end - at);
-        if (segment == "..") {
+        if (segment.empty() && end == path.size()) {
+            // What follows a final "/": the directory itself, added back below.
+        } else if (segment == "..") {
             if (!segments.empty()) {
                 segments.pop_back();
             }

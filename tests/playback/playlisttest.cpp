@@ -37,11 +37,11 @@ TEST(PlaylistTest, ReadsRealisticAndHostilePlaylists)
             PlaylistFormat::Pls, {"http://a.example/"}},
         {"extended m3u with relative entries",
             "#EXTM3U\n#EXTINF:-1,Station\nlive.mp3\n#EXTINF:-1,Backup\n../backup/live.aac\n/root.ogg\n"
-            "//cdn.example/x\n?sid=2\nsub/.\n",
+            "//cdn.example/x\n?sid=2\nsub/.\nsub/\n../\n",
             "", PlaylistFormat::M3u,
             {"http://radio.example/lists/live.mp3", "http://radio.example/backup/live.aac",
                 "http://radio.example/root.ogg", "http://cdn.example/x", "http://radio.example/lists/station.pls?sid=2",
-                "http://radio.example/lists/sub/"}},
+                "http://radio.example/lists/sub/", "http://radio.example/"}},
         {"bare address list", "\n  # comment\nhttps://a.example/live\nhttps://a.example/live\n", "",
             PlaylistFormat::M3u, {"https://a.example/live"}},
         {"HLS", "#EXTM3U\n#EXT-X-VERSION:3\n#EXT-X-TARGETDURATION:6\nchunk.ts\n", "", PlaylistFormat::Hls,
