@@ -2,9 +2,8 @@
 
 namespace Vello {
 
-BrowserHarness::BrowserHarness(Preferences* stored)
-    : controller(std::make_unique<BrowserController>(
-        view, source, media, http, stored != nullptr ? *stored : preferences, queue))
+BrowserHarness::BrowserHarness()
+    : controller(std::make_unique<BrowserController>(view, source, media, http, preferences, queue))
 {
 }
 

@@ -13,10 +13,9 @@
 
 namespace Vello {
 
-// A controller wired to fakes, the way the window wires it to the real ports; `stored` stands
-// in for the in-memory preferences when given.
+// A controller wired to fakes, the way the window wires it to the real ports.
 struct BrowserHarness {
-    explicit BrowserHarness(Preferences* stored = nullptr);
+    BrowserHarness();
 
     RecordingView view;
     FakeStationSource source;
