@@ -1,13 +1,9 @@
 #!/usr/bin/env python3
-"""The player end to end, as a person meets it: the real binary on a virtual X display, its sound on
-a private PulseAudio server with only a null sink, whose monitor is recorded, and the local demo
-station server as its catalog host. Every process it starts is stopped, also on failure; exit
-status 0 when every check holds. Standard library only; works as root (CI) and as an ordinary user.
+"""The player end to end, as a person meets it: the real binary on Xvfb, its sound on a private
+PulseAudio null sink whose monitor is recorded, the demo station server as its catalog host. Every
+process it starts is stopped, also on failure. Standard library only; works as root and as a user.
+Usage: playerendtoend.py PLAYER DEMO_SERVER_SCRIPT"""
 
-Usage: playerendtoend.py --player PATH --demo-server PATH
-"""
-
-import argparse
 import contextlib
 import ctypes
 import json
@@ -35,11 +31,8 @@ TOP_ROWS = 5
 PROMPT_ANSWER = 2.0  # seconds within which a window that is not frozen answers the inspection hook
 RATE = 16000  # the monitor is recorded as mono 16-bit at this rate
 HEART, EMPTY_HEART = "\u2665", "\u2661"
+SINK = "vello_e2e"
 STARTED = time.monotonic()
-try:
-    _prctl = ctypes.CDLL(None, use_errno=True).prctl
-except (OSError, AttributeError):  # not Linux
-    _prctl = None
 
 
 class Failure(Exception):
@@ -65,12 +58,6 @@ def log(message: str) -> None:
     print(f"[{time.monotonic() - STARTED:6.1f} s] {message}", flush=True)
 
 
-def _die_with_parent() -> None:
-    # Should the test itself be killed outright, its children go with it instead of lingering.
-    if _prctl is not None:
-        _prctl(1, signal.SIGKILL)  # PR_SET_PDEATHSIG
-
-
 class Processes:
     """Starts processes in their own process groups and stops every one of them, newest first."""
 
@@ -81,8 +68,9 @@ class Processes:
         with open(log_path, "ab") as log_file:
             options.setdefault("stdout", log_file)
             process = subprocess.Popen([str(part) for part in command], stdin=subprocess.DEVNULL,
-                                       stderr=log_file, env=env, start_new_session=True,
-                                       preexec_fn=_die_with_parent, **options)
+                                       stderr=log_file, env=env, start_new_session=True, **options,
+                                       # Should the test be killed outright, its children go with it.
+                                       preexec_fn=lambda: ctypes.CDLL(None).prctl(1, signal.SIGKILL))
         self._running.append(process)
         return process
 
@@ -104,52 +92,48 @@ class Processes:
                 self.stop(process)
 
 
-class PulseServer:
-    """A private PulseAudio server with one null sink; clients reach it through `client_env`."""
+def without_session_env() -> dict:
+    return {key: value for key, value in os.environ.items() if not key.startswith(("DBUS_", "PULSE_"))}
 
-    SINK = "vello_e2e"
 
-    def __init__(self, processes: Processes, work: Path) -> None:
-        home, runtime = work / "pulse-home", work / "pulse-runtime"
-        for folder in (home, runtime):
-            folder.mkdir(mode=0o700, exist_ok=True)
-        self.socket_path = runtime / "native"
-        client_config = work / "pulse-client.conf"
-        # Clients must never start a server of their own behind the test's back.
-        client_config.write_text("autospawn = no\n")
-        self.client_env = {"PULSE_SERVER": f"unix:{self.socket_path}", "PULSE_CLIENTCONFIG": str(client_config),
-                           "PULSE_SINK": self.SINK}
-        env = {key: value for key, value in os.environ.items() if not key.startswith(("DBUS_", "PULSE_"))}
-        env.update(HOME=str(home), XDG_RUNTIME_DIR=str(runtime), XDG_CONFIG_HOME=str(home))
-        # As root PulseAudio warns that it is meant for --system but runs all the same; system
-        # mode would need a pulse user and D-Bus, so the per-user mode is used everywhere.
-        self._log = work / "pulseaudio.log"
-        self.process = processes.start([
-            "pulseaudio", "-n", "--daemonize=no", "--use-pid-file=no", "--exit-idle-time=-1", "--disallow-exit",
-            f"--load=module-native-protocol-unix socket={self.socket_path} auth-anonymous=1",
-            f"--load=module-null-sink sink_name={self.SINK} rate=44100",
-            "--log-target=stderr"], self._log, env=env)
-        wait_until(self._answers, 30, "PulseAudio to answer")
+def start_pulse(processes: Processes, work: Path) -> dict:
+    """Starts a private PulseAudio server with one null sink; returns what its clients need to reach it."""
+    home, runtime = work / "pulse-home", work / "pulse-runtime"
+    for folder in (home, runtime):
+        folder.mkdir(mode=0o700)
+    socket_path, log_path = runtime / "native", work / "pulseaudio.log"
+    # Clients must never start a server of their own behind the test's back.
+    (work / "pulse-client.conf").write_text("autospawn = no\n")
+    client_env = {"PULSE_SERVER": f"unix:{socket_path}", "PULSE_CLIENTCONFIG": str(work / "pulse-client.conf"),
+                  "PULSE_SINK": SINK}
+    # As root PulseAudio warns that it is meant for --system but runs all the same; system
+    # mode would need a pulse user and D-Bus, so the per-user mode is used everywhere.
+    process = processes.start([
+        "pulseaudio", "-n", "--daemonize=no", "--use-pid-file=no", "--exit-idle-time=-1", "--disallow-exit",
+        f"--load=module-native-protocol-unix socket={socket_path} auth-anonymous=1",
+        f"--load=module-null-sink sink_name={SINK} rate=44100", "--log-target=stderr"], log_path,
+        env={**without_session_env(), "HOME": str(home), "XDG_RUNTIME_DIR": str(runtime), "XDG_CONFIG_HOME": str(home)})
 
-    def _answers(self) -> bool:
-        check(self.process.poll() is None, f"PulseAudio exited: {self._log.read_text(errors='replace')[-800:]}")
-        if not self.socket_path.exists():
-            return False
-        result = subprocess.run(["pactl", "list", "short", "sinks"], capture_output=True, text=True,
-                                env={**os.environ, **self.client_env}, timeout=10)
-        return result.returncode == 0 and self.SINK in result.stdout
+    def answers() -> bool:
+        check(process.poll() is None, f"PulseAudio exited: {log_path.read_text(errors='replace')[-800:]}")
+        return socket_path.exists() and SINK in subprocess.run(
+            ["pactl", "list", "short", "sinks"], capture_output=True, text=True,
+            env={**os.environ, **client_env}, timeout=10).stdout
+
+    wait_until(answers, 30, "PulseAudio to answer")
+    return client_env
 
 
 class Recorder:
     """Records the null sink's monitor without pause (the whole run is a few megabytes)."""
 
-    def __init__(self, processes: Processes, work: Path, pulse: PulseServer) -> None:
+    def __init__(self, processes: Processes, work: Path, pulse_env: dict) -> None:
         self._condition = threading.Condition()
         self._data = bytearray()
         self._ended = False
         self.process = processes.start([
-            "parec", "-d", f"{pulse.SINK}.monitor", "--raw", "--format=s16le", f"--rate={RATE}", "--channels=1",
-            "--latency-msec=20"], work / "parec.log", env={**os.environ, **pulse.client_env},
+            "parec", "-d", f"{SINK}.monitor", "--raw", "--format=s16le", f"--rate={RATE}", "--channels=1",
+            "--latency-msec=20"], work / "parec.log", env={**os.environ, **pulse_env},
             stdout=subprocess.PIPE)
         threading.Thread(target=self._read, name="monitor-recorder", daemon=True).start()
         # The first bytes prove the recording runs before anything is played.
@@ -199,8 +183,7 @@ class Player:
         self.label = label
         self.socket_path = session.work / f"inspect-{label}.sock"
         self.log_path = session.work / f"player-{label}.log"
-        env = {key: value for key, value in os.environ.items() if not key.startswith(("PULSE_", "DBUS_"))}
-        env.update(session.pulse.client_env)
+        env = {**without_session_env(), **session.pulse_env}
         env.update(DISPLAY=session.display, QT_QPA_PLATFORM="xcb", XDG_DATA_HOME=str(session.data_home),
                    XDG_CONFIG_HOME=str(session.config_home), XDG_RUNTIME_DIR=str(session.runtime),
                    VELLO_TEST_INSPECT=str(self.socket_path))
@@ -221,14 +204,12 @@ class Player:
 
     def _first_answer(self):
         self.alive()
-        try:
-            answer, _ = self._ask()
-        except (OSError, Failure):  # still starting: the socket is not listening yet
-            return None
-        return answer if answer["windows"] else None
+        with contextlib.suppress(OSError, Failure):  # still starting: the socket is not listening yet
+            return self.inspect()["windows"] and self.snapshot
 
-    def _ask(self) -> tuple[dict, float]:
-        """Asks the player's inspection hook for its widgets; returns the answer and the seconds it took."""
+    def inspect(self) -> dict:
+        """Asks the player's inspection hook for its widgets, noting the seconds the answer took."""
+        self.alive()
         started = time.monotonic()
         with socket.socket(socket.AF_UNIX, socket.SOCK_STREAM) as connection:
             connection.settimeout(10)
@@ -237,7 +218,8 @@ class Player:
             with connection.makefile("rb") as answer:
                 line = answer.readline()
         check(line.endswith(b"\n"), "the inspection hook closed without a whole answer")
-        return json.loads(line), time.monotonic() - started
+        self.snapshot, self.last_answer_seconds = json.loads(line), time.monotonic() - started
+        return self.snapshot
 
     def alive(self) -> None:
         check(self.process.poll() is None,
@@ -246,16 +228,10 @@ class Player:
     def log_tail(self) -> str:
         return self.log_path.read_text(errors="replace")[-3000:]
 
-    def inspect(self) -> dict:
-        self.alive()
-        self.snapshot, self.last_answer_seconds = self._ask()
-        return self.snapshot
-
-    def xdotool(self, *arguments) -> str:
+    def xdotool(self, *arguments) -> None:
         result = subprocess.run(["xdotool", *map(str, arguments)], capture_output=True, text=True, timeout=20,
                                 env={**os.environ, "DISPLAY": self.session.display})
         check(result.returncode == 0, f"xdotool {' '.join(map(str, arguments))} failed: {result.stderr}")
-        return result.stdout
 
     def rows(self, snapshot: dict | None = None) -> list[dict]:
         """The station rows in view, top to bottom: name, play and heart buttons, the name label."""
@@ -288,11 +264,7 @@ class Player:
         log(f"clicked {what}")
 
     def click_row(self, index: int, part: str, what: str) -> None:
-        def part_of_row(snapshot):
-            rows = self.rows(snapshot)
-            return rows[index][part] if index < len(rows) else None
-
-        self.click(part_of_row, what)
+        self.click(lambda snapshot: rows[index][part] if index < len(rows := self.rows(snapshot)) else None, what)
 
     def click_named(self, name: str) -> None:
         def button(snapshot):
@@ -303,15 +275,10 @@ class Player:
 
     def wait_for_top_rows(self, live: list[dict]) -> None:
         expected = [station["displayName"] for station in live[:TOP_ROWS]]
-
-        def top_rows():
-            rows = self.rows()
-            return rows if [row["name"] for row in rows[:TOP_ROWS]] == expected else None
-
-        rows = wait_until(top_rows, 60, f"the {self.label} player to list {expected} on top")
-        for row in rows[:TOP_ROWS]:
-            check(row["label"] is not None, f"the row of {row['name']!r} shows no label with its name")
-            check(row["heart"] is not None, f"the row of {row['name']!r} has no heart button")
+        rows = wait_until(lambda: (r := self.rows()[:TOP_ROWS]) and [row["name"] for row in r] == expected and r, 60,
+                          f"the {self.label} player to list {expected} on top")
+        lacking = [row["name"] for row in rows if row["label"] is None or row["heart"] is None]
+        check(not lacking, f"the rows of {lacking} show no label with their name or no heart button")
 
     def hearts(self) -> dict[str, str]:
         return {row["name"]: row["heart"]["text"] for row in self.rows() if row["heart"]}
@@ -355,23 +322,25 @@ class Session:
         check(number.isdigit(), f"Xvfb did not name its display: {(self.work / 'xvfb.log').read_text(errors='replace')}")
         self.display = f":{number}"
         log(f"Xvfb on display {self.display}")
-        self.pulse = PulseServer(self.processes, self.work)
-        self.recorder = Recorder(self.processes, self.work, self.pulse)
+        self.pulse_env = start_pulse(self.processes, self.work)
+        self.recorder = Recorder(self.processes, self.work, self.pulse_env)
         log("PulseAudio null sink recorded")
         self.demo_running = True
-        result = subprocess.run([self.demo_server, "start", self.state], capture_output=True, text=True, timeout=120)
-        check(result.returncode == 0, f"the demo server did not start: {result.stderr[-2000:]}")
+        self.demo("start", 120)
         self.catalog_url = (self.state / "catalog-url").read_text().strip()
         self.live = json.loads((self.state / "live-stations.json").read_text())
         check(len(self.live) >= TOP_ROWS, f"the demo server has only {len(self.live)} live stations")
         log(f"demo server serves {self.catalog_url}")
 
+    def demo(self, command: str, timeout: float) -> None:
+        result = subprocess.run([self.demo_server, command, self.state], capture_output=True, text=True,
+                                timeout=timeout)
+        check(result.returncode == 0, f"the demo server did not {command}: {result.stderr[-2000:]}")
+
     def stop_demo_server(self) -> None:
         if self.demo_running:
-            result = subprocess.run([self.demo_server, "stop", self.state], capture_output=True, text=True,
-                                    timeout=60)
             self.demo_running = False
-            check(result.returncode == 0, f"the demo server did not stop: {result.stderr[-2000:]}")
+            self.demo("stop", 60)
 
     def stop(self) -> None:
         try:
@@ -480,10 +449,7 @@ def offline_run(session: Session) -> None:
 
 
 def main() -> int:
-    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    parser.add_argument("--player", type=Path, required=True, help="the pemba-vello binary")
-    parser.add_argument("--demo-server", type=Path, required=True, help="demo/demo-server.sh")
-    options = parser.parse_args()
+    player, demo_server = (Path(argument).resolve() for argument in sys.argv[1:3])
 
     def give_up(number, _frame):
         raise Failure(f"stopped by signal {number}" if number != signal.SIGALRM else
@@ -494,7 +460,7 @@ def main() -> int:
     signal.alarm(TIME_LIMIT)
 
     work = Path(tempfile.mkdtemp(prefix="vello-e2e-"))
-    session = Session(work, options.player.resolve(), options.demo_server.resolve())
+    session = Session(work, player, demo_server)
     passed = False
     try:
         session.start()
