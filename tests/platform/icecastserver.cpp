@@ -25,11 +25,10 @@ bool connectLoopback(QTcpSocket& socket, int port)
 // Icecast refuses to run as root unless it is told whom to become once its port is bound.
 QString changeOwnerSection()
 {
-    if (::geteuid() != 0) {
-        return {};
-    }
-    const QString group = QLatin1String(::getgrnam("nogroup") != nullptr ? "nogroup" : "nobody");
-    return QStringLiteral("<changeowner><user>nobody</user><group>%1</group></changeowner>").arg(group);
+    const QLatin1String group(::getgrnam("nogroup") != nullptr ? "nogroup" : "nobody");
+    return ::geteuid() != 0
+        ? QString()
+        : QStringLiteral("<changeowner><user>nobody</user><group>%1</group></changeowner>").arg(group);
 }
 
 // Asks the process to end, and makes sure of it after a while.
