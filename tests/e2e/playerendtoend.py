@@ -49,7 +49,7 @@ def wait_until(predicate, timeout: float, what: str, interval: float = 0.1):
     deadline = time.monotonic() + timeout
     while not (value := predicate()):
         if time.monotonic() >= deadline:
-            raise Failure(f"timed out after {timeout:.0f} s waiting for {what}")
+            raise Failure(f"timed out after {timeout:.0f} s waiting for {what() if callable(what) else what}")
         time.sleep(interval)
     return value
 
@@ -74,8 +74,8 @@ class Processes:
         self._running.append(process)
         return process
 
-    def stop(self, process: subprocess.Popen, grace: float = 5.0) -> int:
-        """Asks the process to end, then forces it and anything it left in its group; returns its exit status."""
+    def stop(self, process: subprocess.Popen, grace: float = 5.0) -> None:
+        """Asks the process to end, then forces it and anything it left in its group."""
         with contextlib.suppress(OSError, subprocess.TimeoutExpired):
             if process.poll() is None:
                 os.killpg(process.pid, signal.SIGTERM)
@@ -84,7 +84,6 @@ class Processes:
             os.killpg(process.pid, signal.SIGKILL)
         process.wait(10)
         self._running = [other for other in self._running if other is not process]
-        return process.returncode
 
     def stop_all(self) -> None:
         for process in reversed(self._running):
@@ -159,20 +158,12 @@ class Recorder:
         return list(struct.unpack(f"<{len(data) // 2}h", data))
 
 
-class Tone:
+def tone(samples: list[int], candidates: list[int]) -> dict:
     """What one stretch of recorded sound contains: loudness, frequency, the strongest candidate."""
-
-    def __init__(self, samples: list[int], candidates: list[int]) -> None:
-        self.rms = math.sqrt(sum(sample * sample for sample in samples) / max(1, len(samples)))
-        self.frequency = zero_crossing_frequency(samples, RATE) if self.rms > 50 else 0.0
-        powers = {tone: goertzel_power(samples, tone, RATE) for tone in candidates}
-        self.strongest = max(powers, key=powers.get) if powers and self.rms > 50 else None
-
-    def matches(self, expected: int, tolerance: float = 5.0) -> bool:
-        return self.rms > 300 and self.strongest == expected and abs(self.frequency - expected) <= tolerance
-
-    def __str__(self) -> str:
-        return f"{self.frequency:.1f} Hz (RMS {self.rms:.0f}, strongest candidate {self.strongest})"
+    rms = math.sqrt(sum(sample * sample for sample in samples) / max(1, len(samples)))
+    loud = rms > 50
+    return {"rms": round(rms), "hz": round(zero_crossing_frequency(samples, RATE), 1) if loud else 0.0,
+            "strongest": max(candidates, key=lambda c: goertzel_power(samples, c, RATE)) if loud else None}
 
 
 class Player:
@@ -288,12 +279,8 @@ class Player:
         self.alive()
         self.xdotool("windowfocus", self.window_id)
         self.xdotool("key", "--clearmodifiers", "ctrl+q")
-        try:
-            status = self.process.wait(30)
-        except subprocess.TimeoutExpired:
-            raise Failure(f"the {self.label} player did not quit on Ctrl+Q:\n{self.log_tail()}")
-        finally:
-            self.session.processes.stop(self.process)
+        wait_until(lambda: self.process.poll() is not None, 30, f"the {self.label} player to quit on Ctrl+Q")
+        status = self.process.returncode
         check(status == 0, f"the {self.label} player quit with status {status}:\n{self.log_tail()}")
         log(f"{self.label} player quit")
 
@@ -350,17 +337,14 @@ class Session:
 
     def wait_for_tone(self, station: dict, timeout: float = 45) -> None:
         candidates = [live["frequency"] for live in self.live]
-        heard: list[Tone] = []
+        heard, wanted = [], station["frequency"]
 
         def hears_it():
-            heard.append(Tone(self.recorder.listen(1.0), candidates))
-            return heard[-1].matches(station["frequency"])
+            heard.append(t := tone(self.recorder.listen(1.0), candidates))
+            return t["rms"] > 300 and t["strongest"] == wanted and abs(t["hz"] - wanted) <= 5
 
-        try:
-            wait_until(hears_it, timeout, f"{station['frequency']} Hz", interval=0)
-        except Failure:
-            raise Failure(f"{station['displayName']!r} should sound at {station['frequency']} Hz; the sink "
-                          f"carried {', '.join(map(str, heard[-3:]))}")
+        wait_until(hears_it, timeout, lambda: f"{station['displayName']!r} to sound at {wanted} Hz; the sink carried "
+                   f"{heard[-3:]}", interval=0)
         log(f"heard {station['displayName']!r}: {heard[-1]}")
 
 
@@ -442,8 +426,8 @@ def offline_run(session: Session) -> None:
         shown = [row["name"] for row in player.rows(snapshot)[:TOP_ROWS]]
         check(shown == [station["displayName"] for station in live[:TOP_ROWS]],
               f"after a failing play the window lists {shown}")
-        tone = Tone(session.recorder.listen(0.25), [station["frequency"] for station in live])
-        check(tone.rms < 300, f"a station with its server gone made sound: {tone}")
+        heard = tone(session.recorder.listen(0.25), [station["frequency"] for station in live])
+        check(heard["rms"] < 300, f"a station with its server gone made sound: {heard}")
     log("a failing play left the window answering at once")
     player.quit()
 
