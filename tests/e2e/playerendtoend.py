@@ -129,7 +129,6 @@ class Recorder:
     def __init__(self, processes: Processes, work: Path, pulse_env: dict) -> None:
         self._condition = threading.Condition()
         self._data = bytearray()
-        self._ended = False
         self.process = processes.start([
             "parec", "-d", f"{SINK}.monitor", "--raw", "--format=s16le", f"--rate={RATE}", "--channels=1",
             "--latency-msec=20"], work / "parec.log", env={**os.environ, **pulse_env},
@@ -143,17 +142,14 @@ class Recorder:
             with self._condition:
                 self._data += chunk
                 self._condition.notify_all()
-        with self._condition:
-            self._ended = True
-            self._condition.notify_all()
 
     def listen(self, seconds: float, timeout: float = 15) -> list[int]:
         """The next `seconds` of sound on the monitor, as it arrives."""
         wanted = int(seconds * RATE) * 2
         with self._condition:
             start = len(self._data)
-            ready = self._condition.wait_for(lambda: self._ended or len(self._data) >= start + wanted, timeout)
-            check(ready and not self._ended, "the recording of the null sink's monitor stopped")
+            check(self._condition.wait_for(lambda: len(self._data) >= start + wanted, timeout),
+                  "the recording of the null sink's monitor stopped")
             data = bytes(self._data[start:start + wanted])
         return list(struct.unpack(f"<{len(data) // 2}h", data))
 
@@ -170,10 +166,8 @@ class Player:
     """One run of the player binary on the test's display, found and driven through its widgets."""
 
     def __init__(self, session: "Session", label: str) -> None:
-        self.session = session
-        self.label = label
-        self.socket_path = session.work / f"inspect-{label}.sock"
-        self.log_path = session.work / f"player-{label}.log"
+        self.session, self.label = session, label
+        self.socket_path, self.log_path = session.work / f"inspect-{label}.sock", session.work / f"player-{label}.log"
         env = {**without_session_env(), **session.pulse_env}
         env.update(DISPLAY=session.display, QT_QPA_PLATFORM="xcb", XDG_DATA_HOME=str(session.data_home),
                    XDG_CONFIG_HOME=str(session.config_home), XDG_RUNTIME_DIR=str(session.runtime),
@@ -289,10 +283,7 @@ class Session:
     """Everything one test run starts: display, sound server, recorder and demo server."""
 
     def __init__(self, work: Path, binary: Path, demo_server: Path) -> None:
-        self.work = work
-        self.binary = binary
-        self.demo_server = demo_server
-        self.processes = Processes()
+        self.work, self.binary, self.demo_server, self.processes = work, binary, demo_server, Processes()
         self.data_home, self.config_home, self.runtime = work / "data", work / "config", work / "runtime"
         self.state = work / "demo"
         for folder in (self.data_home, self.config_home, self.runtime):

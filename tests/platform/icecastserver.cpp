@@ -41,11 +41,6 @@ void stop(QProcess& process)
     }
 }
 
-QByteArray percentEncoded(const std::string& text)
-{
-    return QUrl::toPercentEncoding(QString::fromStdString(text), "/");
-}
-
 } // namespace
 
 IcecastServer::IcecastServer()
@@ -133,6 +128,8 @@ void IcecastServer::stopSource(const std::string& mount)
 bool IcecastServer::setTitle(const std::string& mount, const std::string& title) const
 {
     const QByteArray credentials = ("admin:" + password.toLatin1()).toBase64();
+    const auto percentEncoded
+        = [](const std::string& text) { return QUrl::toPercentEncoding(QString::fromStdString(text), "/"); };
     return httpStatus("/admin/metadata?mount=" + percentEncoded(mount) + "&mode=updinfo&song=" + percentEncoded(title),
                "Authorization: Basic " + credentials + "\r\n")
         == 200;
