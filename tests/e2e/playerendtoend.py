@@ -353,8 +353,7 @@ def first_run(session: Session) -> None:
     play_playlist_link(session, player)
 
     favourite = live[1]["displayName"]
-    before = player.hearts()
-    check(before.get(favourite) == EMPTY_HEART, f"{favourite!r} starts as {before.get(favourite)!r}")
+    check((start := player.hearts().get(favourite)) == EMPTY_HEART, f"{favourite!r} starts as {start!r}")
     player.click_row(next(i for i, row in enumerate(player.rows()) if row["name"] == favourite), "heart",
                      f"the heart of {favourite!r}")
     hearts = wait_until(lambda: (h := player.hearts()).get(favourite) == HEART and h, 20,
@@ -379,13 +378,9 @@ def play_playlist_link(session: Session, player: Player) -> None:
     session.wait_for_tone(session.live[TOP_ROWS - 1])
     player.click_named("Next")
     session.wait_for_tone({"frequency": link["frequency"], "displayName": link["name"]})
-    artist = f"{TRACK_ARTIST} - "
-
-    def song_shown():
-        texts = [w.get("text") or "" for w in player.inspect()["widgets"] if w.get("visible", True)]
-        return next((text for text in texts if text.startswith(artist)), None)
-
-    song = wait_until(song_shown, 20, f"the song title of {link['name']!r} in the window")
+    song = wait_until(lambda: next((w["text"] for w in player.inspect()["widgets"] if w.get("visible", True)
+                                    and (w.get("text") or "").startswith(f"{TRACK_ARTIST} - ")), None), 20,
+                      f"the song title of {link['name']!r} in the window")
     log(f"the window shows the song {song!r}")
 
 
