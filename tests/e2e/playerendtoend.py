@@ -252,11 +252,9 @@ class Player:
         self.click(lambda snapshot: rows[index][part] if index < len(rows := self.rows(snapshot)) else None, what)
 
     def click_named(self, name: str) -> None:
-        def button(snapshot):
-            shown = [w for w in snapshot["widgets"] if w["name"] == name and w["enabled"]]
-            return next((w for w in shown if w["reachable"]), shown[0] if shown else None)
-
-        self.click(button, f"the button {name!r}")
+        # The first reachable of the enabled buttons so named, else the first of them.
+        self.click(lambda snapshot: min((w for w in snapshot["widgets"] if w["name"] == name and w["enabled"]),
+                                        key=lambda w: not w["reachable"], default=None), f"the button {name!r}")
 
     def wait_for_top_rows(self, live: list[dict]) -> None:
         expected = [station["displayName"] for station in live[:TOP_ROWS]]
