@@ -58,7 +58,6 @@ TEST(LogoDiskCacheTest, ASecondLoaderShowsKeptLogosAndRefetchesDamagedAndStaleOn
         ASSERT_TRUE(file.open(QIODevice::ReadWrite));
         ASSERT_TRUE(file.resize(file.size() * c.keptPercent / 100));
         file.setFileTime(QDateTime::currentDateTimeUtc().addDays(-c.daysOld), QFileDevice::FileModificationTime);
-        file.close();
         EXPECT_EQ(second.request(address.toStdString(), &receiver, [](const QImage&) {}).has_value(), c.shownAtOnce);
         EXPECT_TRUE(
             waitFor([&] { return server.requestCount(path) == c.requestsAfter && second.downloadsInFlight() == 0; }));

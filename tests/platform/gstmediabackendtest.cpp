@@ -23,10 +23,7 @@ constexpr int oggTone = 660;
 
 Station stationAt(const std::string& url)
 {
-    Station station;
-    station.stationuuid = url;
-    station.url = url;
-    return station;
+    return {.stationuuid = url, .url = url};
 }
 
 class GstMediaBackendTest : public ::testing::Test {

@@ -25,11 +25,10 @@ bool connectLoopback(QTcpSocket& socket, int port)
 // Icecast refuses to run as root unless it is told whom to become once its port is bound.
 QString changeOwnerSection()
 {
-    if (::geteuid() != 0) {
-        return {};
-    }
-    const QString group = QLatin1String(::getgrnam("nogroup") != nullptr ? "nogroup" : "nobody");
-    return QStringLiteral("<changeowner><user>nobody</user><group>%1</group></changeowner>").arg(group);
+    const QLatin1String group(::getgrnam("nogroup") != nullptr ? "nogroup" : "nobody");
+    return ::geteuid() != 0
+        ? QString()
+        : QStringLiteral("<changeowner><user>nobody</user><group>%1</group></changeowner>").arg(group);
 }
 
 // Asks the process to end, and makes sure of it after a while.
@@ -40,11 +39,6 @@ void stop(QProcess& process)
         process.kill();
         process.waitForFinished();
     }
-}
-
-QByteArray percentEncoded(const std::string& text)
-{
-    return QUrl::toPercentEncoding(QString::fromStdString(text), "/");
 }
 
 } // namespace
@@ -134,6 +128,8 @@ void IcecastServer::stopSource(const std::string& mount)
 bool IcecastServer::setTitle(const std::string& mount, const std::string& title) const
 {
     const QByteArray credentials = ("admin:" + password.toLatin1()).toBase64();
+    const auto percentEncoded
+        = [](const std::string& text) { return QUrl::toPercentEncoding(QString::fromStdString(text), "/"); };
     return httpStatus("/admin/metadata?mount=" + percentEncoded(mount) + "&mode=updinfo&song=" + percentEncoded(title),
                "Authorization: Basic " + credentials + "\r\n")
         == 200;
