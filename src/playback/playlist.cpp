@@ -83,12 +83,12 @@ std::string decodeXmlText(std::string_view text)
 std::vector<std::string> xmlAttributes(std::string_view body, std::string_view element, std::string_view attribute)
 {
     const std::string lowered = lowerCase(body);
-    const std::string open = "<" + std::string(element);
+    const std::string open = std::string("<").append(element);
     std::vector<std::string> values;
     for (auto at = lowered.find(open); at != std::string::npos; at = lowered.find(open, at + 1)) {
         const auto close = lowered.find('>', at);
         const std::string_view tag = std::string_view(lowered).substr(at, close - at);
-        const auto name = tag.find(" " + std::string(attribute));
+        const auto name = tag.find(std::string(" ").append(attribute));
         const auto equals = name == std::string_view::npos ? name : tag.find('=', name);
         const auto quote = equals == std::string_view::npos ? equals : tag.find_first_of("\"'", equals);
         if (quote == std::string_view::npos) {
@@ -106,8 +106,8 @@ std::vector<std::string> xmlAttributes(std::string_view body, std::string_view e
 std::vector<std::string> xmlTexts(std::string_view body, std::string_view element)
 {
     const std::string lowered = lowerCase(body);
-    const std::string open = "<" + std::string(element) + ">";
-    const std::string close = "</" + std::string(element) + ">";
+    const std::string open = std::string("<").append(element).append(">");
+    const std::string close = std::string("</").append(element).append(">");
     std::vector<std::string> values;
     for (auto at = lowered.find(open); at != std::string::npos; at = lowered.find(open, at + 1)) {
         const auto start = at + open.size();
