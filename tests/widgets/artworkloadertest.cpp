@@ -41,7 +41,7 @@ protected:
 
     static HttpResult png(const QColor& color, QSize size = {32, 32})
     {
-        return HttpResponse {200, toStdString(encodedImage(size, color))};
+        return HttpResponse {200, encodedImage(size, color).toStdString()};
     }
 
     FakeHttpClient m_http;

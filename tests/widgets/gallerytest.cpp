@@ -20,6 +20,8 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <string_view>
+#include <utility>
 
 namespace Vello {
 namespace {
@@ -72,12 +74,11 @@ TEST(Gallery, RendersEveryWidgetKind)
     auto* sidebar = new QVBoxLayout;
     sidebar->setSpacing(6);
     sidebar->addWidget(caption(QStringLiteral("SidebarNavButton"), &gallery));
-    const std::array<std::array<const char*, 2>, 5> entries {
-        {{"Home", "house.fill"}, {"Browse", "square.grid.2x2.fill"}, {"Library", "heart.fill"},
-            {"Player", "play.circle.fill"}, {"Unknown symbol, long title", "no.such.symbol"}}};
-    for (const auto& [title, symbol] : entries) {
+    for (const auto& [title, symbol] :
+        {std::pair {"Home", "house.fill"}, {"Browse", "square.grid.2x2.fill"}, {"Library", "heart.fill"},
+            {"Player", "play.circle.fill"}, {"Unknown symbol, long title", "no.such.symbol"}}) {
         auto* entry = new SidebarNavButton(
-            QString::fromUtf8(title), QString::fromUtf8(symbol), entries[0][0] == title, &gallery);
+            QString::fromUtf8(title), QString::fromUtf8(symbol), std::string_view(title) == "Home", &gallery);
         entry->setFixedWidth(198);
         sidebar->addWidget(entry);
     }
@@ -135,8 +136,8 @@ TEST(Gallery, RendersEveryWidgetKind)
         Station {
             .name = "Lofi Beats Around the Clock, Chilled Study Mix For Long Nights", .country = "", .votes = 5120},
         Station {.name = "Ambient Sleeping Pill"}};
-    for (std::size_t index = 0; index < stations.size(); ++index) {
-        rows->addWidget(new ReleaseStationRowView(stations.at(index), fallback, index % 3 == 0, loader, list));
+    for (const Station& station : stations) {
+        rows->addWidget(new ReleaseStationRowView(station, fallback, &station == stations.data(), loader, list));
     }
     rows->addStretch(1);
     scroll->setWidget(list);
@@ -149,7 +150,7 @@ TEST(Gallery, RendersEveryWidgetKind)
 
     gallery.resize(1180, 760);
     gallery.show();
-    ASSERT_TRUE(http.respond(HttpResponse {200, toStdString(encodedImage({112, 112}, QColor(0xf0, 0x8a, 0x24)))}));
+    ASSERT_TRUE(http.respond(HttpResponse {200, encodedImage({112, 112}, QColor(0xf0, 0x8a, 0x24)).toStdString()}));
     auto* jazz = list->findChild<ReleaseStationRowView*>();
     ASSERT_TRUE(waitFor([&] { return jazz->showsLogo(); }));
 

