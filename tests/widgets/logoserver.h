@@ -35,7 +35,6 @@ public:
 
     LogoServer();
 
-    [[nodiscard]] bool isListening() const { return m_server.isListening(); }
     void route(const QString& path, Route route);
     void serve(const QString& path, const QByteArray& body, const QByteArray& contentType);
     [[nodiscard]] std::string url(const QString& path) const;
