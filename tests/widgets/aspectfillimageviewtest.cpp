@@ -1,3 +1,5 @@
+#include "testimages.h"
+
 #include "widgets/aspectfillimageview.h"
 #include "widgets/palette.h"
 
@@ -13,10 +15,7 @@ namespace {
 QImage render(AspectFillImageView& view, QSize size)
 {
     view.resize(size);
-    QImage canvas(size, QImage::Format_ARGB32);
-    canvas.fill(Qt::black);
-    view.render(&canvas, {}, {}, QWidget::DrawChildren);
-    return canvas;
+    return rendered(view);
 }
 
 TEST(AspectFillImageView, CoversTheFrameAndCropsTheOverflowEvenly)

@@ -140,11 +140,9 @@ TEST_F(ReleaseStationRowViewTest, ShowsTheFallbackUntilTheLogoArrives)
     ASSERT_TRUE(m_http.respond(HttpResponse {200, encodedImage({64, 64}, Qt::magenta).toStdString()}));
     ASSERT_TRUE(waitFor([&] { return row->showsLogo(); }));
 
-    QImage shown(row->size(), QImage::Format_ARGB32);
-    shown.fill(Qt::black);
     // Rendered at rest: earlier tests may have left the pointer over this spot.
     row->setAttribute(Qt::WA_UnderMouse, false);
-    row->render(&shown, {}, {}, QWidget::DrawChildren);
+    const QImage shown = rendered(*row);
     EXPECT_EQ(shown.pixelColor(row->artworkRect().center()), QColor(Qt::magenta));
     EXPECT_EQ(shown.pixelColor(300, 5).rgb(), velloPanel().rgb());
 }

@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QImage>
 #include <QSize>
+#include <QWidget>
 
 namespace Vello {
 
@@ -18,6 +19,15 @@ inline QByteArray encodedImage(QSize size, const QColor& color, const char* form
     buffer.open(QIODevice::WriteOnly);
     image.save(&buffer, format);
     return bytes;
+}
+
+// `widget` and its children drawn over black, as the screen shows them.
+inline QImage rendered(QWidget& widget)
+{
+    QImage shown(widget.size(), QImage::Format_ARGB32);
+    shown.fill(Qt::black);
+    widget.render(&shown, {}, {}, QWidget::DrawChildren);
+    return shown;
 }
 
 } // namespace Vello

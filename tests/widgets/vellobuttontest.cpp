@@ -1,7 +1,9 @@
-#include "widgets/vellobutton.h"
+#include "testimages.h"
+
 #include "widgets/palette.h"
 #include "widgets/resources.h"
 #include "widgets/sidebarnavbutton.h"
+#include "widgets/vellobutton.h"
 
 #include <QApplication>
 #include <QImage>
@@ -15,14 +17,6 @@ namespace Vello {
 namespace {
 
 using Style = VelloButton::Style;
-
-QImage rendered(QWidget& widget)
-{
-    QImage shown(widget.size(), QImage::Format_ARGB32);
-    shown.fill(Qt::black);
-    widget.render(&shown, {}, {}, QWidget::DrawChildren);
-    return shown;
-}
 
 TEST(VelloButton, ATitleIsNeverCutAndAnIconButtonStaysSquare)
 {
