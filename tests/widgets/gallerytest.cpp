@@ -155,7 +155,6 @@ TEST(Gallery, RendersEveryWidgetKind)
     ASSERT_TRUE(waitFor([&] { return jazz->showsLogo(); }));
 
     const QImage shot = gallery.grab().toImage();
-    EXPECT_EQ(shot.size(), QSize(1180, 760));
     EXPECT_EQ(shot.pixelColor(5, 5).rgb(), velloBackground().rgb());
     EXPECT_TRUE(shot.save(QStringLiteral(VELLO_GALLERY_PATH)));
 }

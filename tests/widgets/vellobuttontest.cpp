@@ -99,7 +99,6 @@ TEST(VelloButton, FocusRingShowsOnEveryLookAndEnterPresses)
         button.clearFocus();
         const QImage plain = rendered(button);
         button.setFocus();
-        ASSERT_TRUE(button.hasFocus());
         const QImage focused = rendered(button);
         const QPoint edge(button.width() / 2, 1);
         EXPECT_GT(std::abs(focused.pixelColor(edge).lightness() - plain.pixelColor(edge).lightness()), 80)
