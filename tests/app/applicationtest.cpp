@@ -15,8 +15,9 @@ const QByteArray catalog = R"([
   {"stationuuid": "b2", "name": "Harbour News", "url": "http://127.0.0.1:9/news", "clickcount": 5}
 ])";
 
-QProcessEnvironment isolatedEnvironment(const QTemporaryDir& home)
+TEST(Application, RefusesABadCatalogAddressAndCachesAGoodOneInTheDataHome)
 {
+    QTemporaryDir home;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const QString& folder : {QStringLiteral("data"), QStringLiteral("config"), QStringLiteral("cache")}) {
         environment.insert(QStringLiteral("XDG_%1_HOME").arg(folder.toUpper()), home.filePath(folder));
@@ -24,14 +25,8 @@ QProcessEnvironment isolatedEnvironment(const QTemporaryDir& home)
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     // The program is stopped from outside; what it still held then is not a leak.
     environment.insert(QStringLiteral("ASAN_OPTIONS"), QStringLiteral("detect_leaks=0"));
-    return environment;
-}
-
-TEST(Application, RefusesABadCatalogAddressAndCachesAGoodOneInTheDataHome)
-{
-    QTemporaryDir home;
     QProcess program;
-    program.setProcessEnvironment(isolatedEnvironment(home));
+    program.setProcessEnvironment(environment);
     program.start(QStringLiteral(VELLO_APP_PATH), {QStringLiteral("--catalog-url"), QStringLiteral("catalog.json")});
     ASSERT_TRUE(program.waitForFinished(60'000));
     EXPECT_EQ(program.exitCode(), 2);
