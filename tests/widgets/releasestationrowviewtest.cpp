@@ -84,7 +84,7 @@ TEST_F(ReleaseStationRowViewTest, ShowsTheStationsTexts)
     }
 }
 
-TEST_F(ReleaseStationRowViewTest, HeartShowsTheFavouriteAndPressesReachTheOwner)
+TEST_F(ReleaseStationRowViewTest, HeartShowsTheFavouriteAndPressesReachTheOwnerWhoMayDiscardTheRow)
 {
     const Station station {.name = "Heartbeat FM"};
     auto favourite = makeRow(station, true);
@@ -110,10 +110,8 @@ TEST_F(ReleaseStationRowViewTest, HeartShowsTheFavouriteAndPressesReachTheOwner)
     // Without callbacks nothing happens.
     QTest::mouseClick(plain->playButton(), Qt::LeftButton);
     QTest::mouseClick(plain.get(), Qt::LeftButton, {}, QPoint(300, 10));
-}
 
-TEST_F(ReleaseStationRowViewTest, OwnerMayDiscardTheRowFromItsCallbacks)
-{
+    // The owner may discard the row from any of its callbacks.
     for (int control = 0; control < 3; ++control) {
         SCOPED_TRACE(control);
         auto* row = makeRow(Station {.name = "Rebuilt"}).release();
