@@ -63,7 +63,7 @@ TEST_F(ArtworkLoaderTest, OnlyWebAddressesAreFetched)
 
 // Rows made during the download share it, a discarded row is not revived, and every later row
 // shows the cached picture, decoded small, with no request.
-TEST_F(ArtworkLoaderTest, OneDownloadServesEveryRowOfAnAddress)
+TEST_F(ArtworkLoaderTest, OneDownloadServesEveryRowOfAnAddressAndMayOutliveItsLoader)
 {
     const std::string address = "https://logos.example/shared.png";
     auto first = row(address);
@@ -81,6 +81,13 @@ TEST_F(ArtworkLoaderTest, OneDownloadServesEveryRowOfAnAddress)
     EXPECT_EQ(later->artwork().toImage().pixelColor(5, 5), QColor(Qt::blue));
     EXPECT_EQ(later->artwork().size(), QSize(112, 56));
     EXPECT_EQ(m_http.requestedUrls().size(), 1U);
+
+    // A loader gone before its downloads end is safe.
+    auto gone = std::make_unique<ArtworkLoader>(m_http);
+    makeRow(*gone, "https://logos.example/late.png").reset();
+    gone.reset();
+    EXPECT_TRUE(m_http.respond(png(Qt::white)));
+    QCoreApplication::processEvents();
 }
 
 TEST_F(ArtworkLoaderTest, AFailedLogoIsFetchedAgainOnlyAfterAPause)
@@ -122,15 +129,6 @@ TEST_F(ArtworkLoaderTest, AFewDownloadsRunAtOnceAndTheRestWait)
     EXPECT_EQ(m_http.requestedUrls().size(), 8U);
     EXPECT_TRUE(rows[9]->showsLogo());
     EXPECT_EQ(m_loader.downloadsInFlight(), 0);
-}
-
-TEST_F(ArtworkLoaderTest, ALoaderGoneBeforeItsDownloadsEndIsSafe)
-{
-    auto loader = std::make_unique<ArtworkLoader>(m_http);
-    makeRow(*loader, "https://logos.example/late.png").reset();
-    loader.reset();
-    EXPECT_TRUE(m_http.respond(png(Qt::white)));
-    QCoreApplication::processEvents();
 }
 
 // Logos from a real server on loopback through the real HTTP client.

@@ -82,7 +82,7 @@ void LogoServer::drip(QTcpSocket* socket, QByteArray rest)
         return;
     }
     socket->write(rest.left(1));
-    QTimer::singleShot(dripInterval, socket, [socket, rest = rest.mid(1)] { drip(socket, rest); });
+    QTimer::singleShot(20, socket, [socket, rest = rest.mid(1)] { drip(socket, rest); });
 }
 
 // Keeps a little ahead of what the client reads, for ever.

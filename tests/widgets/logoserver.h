@@ -6,7 +6,6 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 
-#include <chrono>
 #include <string>
 
 namespace Vello {
@@ -39,8 +38,6 @@ public:
     void serve(const QString& path, const QByteArray& body, const QByteArray& contentType);
     [[nodiscard]] std::string url(const QString& path) const;
     [[nodiscard]] int requestCount(const QString& path) const { return m_requests.value(path); }
-
-    static constexpr std::chrono::milliseconds dripInterval {20};
 
 private:
     void answer(QTcpSocket* socket);
