@@ -28,7 +28,7 @@ namespace {
 
 // Every character the interface draws, and the scripts of station names (CJK, emoji), has a
 // font: its rendering is neither empty nor the box drawn for a character no font has.
-TEST(Gallery, EveryInterfaceGlyphHasAFont)
+TEST(Gallery, EveryInterfaceGlyphHasAFontAndEveryWidgetKindRenders)
 {
     const auto glyphImage = [](const QString& text) {
         QImage image(48, 48, QImage::Format_ARGB32);
@@ -44,11 +44,8 @@ TEST(Gallery, EveryInterfaceGlyphHasAFont)
         EXPECT_NE(drawn, blank);
         EXPECT_NE(drawn, missing);
     }
-}
 
-// Renders one of every widget with real texts into widgets.png (copied to docs/ by hand).
-TEST(Gallery, RendersEveryWidgetKind)
-{
+    // One of every widget with real texts, into widgets.png (copied to docs/ by hand).
     FakeHttpClient http;
     ArtworkLoader loader(http);
     const QPixmap fallback = loadResourceImage(QStringLiteral("vello-station-fallback"), QStringLiteral("webp"));

@@ -18,7 +18,7 @@ namespace {
 
 using Style = VelloButton::Style;
 
-TEST(VelloButton, ATitleIsNeverCutAndAnIconButtonStaysSquare)
+TEST(VelloButton, ATitleIsNeverCutAKnownSymbolIsTintedAndAnUnknownOneFallsBack)
 {
     for (const Style style : {Style::Primary, Style::Secondary, Style::Icon, Style::Sidebar}) {
         SCOPED_TRACE(static_cast<int>(style));
@@ -28,10 +28,7 @@ TEST(VelloButton, ATitleIsNeverCutAndAnIconButtonStaysSquare)
         EXPECT_EQ(bool(wide.titleAlignment() & Qt::AlignLeft), style == Style::Sidebar);
     }
     EXPECT_EQ(VelloButton(QStringLiteral("♡"), Style::Icon).sizeHint(), QSize(38, 38));
-}
 
-TEST(VelloButton, KnownSymbolIsShownTintedAndUnknownOneFallsBackToTitle)
-{
     VelloButton play(QString(), Style::Icon);
     EXPECT_TRUE(play.setSymbol(QStringLiteral("play.fill"), QStringLiteral("▶")));
     EXPECT_TRUE(play.text().isEmpty());
