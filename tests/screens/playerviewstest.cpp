@@ -28,21 +28,6 @@ namespace {
 
 using namespace Qt::StringLiterals;
 
-TEST(PlayerPanelTexts, FollowTheCurrentStationWithPlaceAndGenreStandIns)
-{
-    EXPECT_EQ(playerPanelTexts(std::nullopt),
-        (PlayerPanelTexts {QString(), QStringLiteral("Start any station from Home or Discover"),
-            QStringLiteral("World"), QStringLiteral("Music")}));
-    // A name of 65 is cut to 64; a missing place or genre has a stand-in, an empty one stays empty.
-    using Case = std::tuple<std::optional<std::string>, std::string, QString, QString>;
-    for (const auto& [country, tags, place, genre] : {Case {std::nullopt, " , jazz,blues", u"World"_s, u"jazz"_s},
-             Case {"", " ", QString(), u"Music"_s}, Case {"  Côte d’Ivoire ", "", u"  Côte d’Ivoire "_s, u"Music"_s}}) {
-        const Station station = makeStation("a", std::string(65, 'y'), country, tags);
-        EXPECT_EQ(playerPanelTexts(station),
-            (PlayerPanelTexts {QString(63, u'y') + u'…', toQString(station.subtitle()), place, genre}));
-    }
-}
-
 TEST(SectionBuilders, BadgesGrowWithTheirTextAndStatusPanelsCutLongMessagesAndTellProgress)
 {
     std::unique_ptr<PanelView> narrow(makeBadge(u"World"_s, velloGreen()));
@@ -97,8 +82,21 @@ std::vector<std::string> shownLines(const WindowHarness& h)
     return shown;
 }
 
-TEST(PlayerViews, SongStatusAndVolumeFollowNowPlayingInBothPlayers)
+TEST(PlayerViews, TextsSongStatusAndVolumeFollowTheStationAndNowPlayingInBothPlayers)
 {
+    // The panel's texts: a name of 65 is cut to 64; a missing place or genre has a stand-in, an empty one stays empty.
+    EXPECT_EQ(playerPanelTexts(std::nullopt),
+        (PlayerPanelTexts {QString(), QStringLiteral("Start any station from Home or Discover"),
+            QStringLiteral("World"), QStringLiteral("Music")}));
+    using Texts = std::tuple<std::optional<std::string>, std::string, QString, QString>;
+    for (const auto& [country, tags, place, genre] :
+        {Texts {std::nullopt, " , jazz,blues", u"World"_s, u"jazz"_s}, Texts {"", " ", QString(), u"Music"_s},
+            Texts {"  Côte d’Ivoire ", "", u"  Côte d’Ivoire "_s, u"Music"_s}}) {
+        const Station station = makeStation("a", std::string(65, 'y'), country, tags);
+        EXPECT_EQ(playerPanelTexts(station),
+            (PlayerPanelTexts {QString(63, u'y') + u'…', toQString(station.subtitle()), place, genre}));
+    }
+
     // Song, phase and status; the lines read "song|status", as plain text on one line.
     using Case = std::tuple<std::string, PlaybackPhase, std::string>;
     const Case cases[] = {{"Nils Frahm – Says", PlaybackPhase::Playing, ""},

@@ -37,7 +37,7 @@ protected:
     QPixmap m_fallback {200, 200};
 };
 
-TEST_F(ReleaseStationRowViewTest, LaysOutArtworkTextsAndButtons)
+TEST_F(ReleaseStationRowViewTest, LaysOutArtworkButtonsAndTheStationsTexts)
 {
     auto row = makeRow(Station {.name = "Jazz Radio"});
     const QRect name = row->nameLabel()->geometry();
@@ -58,12 +58,9 @@ TEST_F(ReleaseStationRowViewTest, LaysOutArtworkTextsAndButtons)
     EXPECT_EQ(narrow->artworkRect().size(), row->artworkRect().size());
     EXPECT_TRUE(narrow->nameLabel()->displayedText().endsWith(QStringLiteral("…")));
     EXPECT_LE(narrow->nameLabel()->geometry().right() + 14, narrow->favoriteButton()->geometry().left());
-}
 
-// The name and subtitle are the station's own (cut and trimmed there); the meta line stands in for blanks.
-TEST_F(ReleaseStationRowViewTest, ShowsTheStationsTexts)
-{
-    auto row = makeRow(Station {.name = "  " + std::string(49, 'a') + "  ",
+    // The name and subtitle are the station's own (cut and trimmed there); the meta line stands in for blanks.
+    row = makeRow(Station {.name = "  " + std::string(49, 'a') + "  ",
         .country = "Italy",
         .state = "Lazio",
         .language = "italian",
