@@ -7,6 +7,7 @@
 #include <QTcpSocket>
 
 #include <string>
+#include <utility>
 
 namespace Vello {
 
@@ -34,9 +35,12 @@ public:
 
     LogoServer();
 
-    void route(const QString& path, Route route);
+    void route(const QString& path, Route route) { m_routes.insert(path, std::move(route)); }
     void serve(const QString& path, const QByteArray& body, const QByteArray& contentType);
-    [[nodiscard]] std::string url(const QString& path) const;
+    [[nodiscard]] std::string url(const QString& path) const
+    {
+        return QStringLiteral("http://127.0.0.1:%1%2").arg(m_server.serverPort()).arg(path).toStdString();
+    }
     [[nodiscard]] int requestCount(const QString& path) const { return m_requests.value(path); }
 
 private:
