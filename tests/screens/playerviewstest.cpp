@@ -131,8 +131,6 @@ TEST(PlayerViews, TextsSongStatusAndVolumeFollowTheStationAndNowPlayingInBothPla
 
     // Both volume controls drive one volume.
     BrowserController& browser = h.window->browser();
-    h.tap(u"Home"_s);
-    h.tap(u"Player"_s);
     h.window->resize(920, 620);
     h.settle();
     auto* panel = h.window->contentStack()->findChild<VolumeControl*>();

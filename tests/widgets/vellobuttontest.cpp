@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <utility>
 
 namespace Vello {
 namespace {
@@ -63,8 +64,7 @@ TEST(SidebarNavButton, ActiveAndInactiveLooksAndATitleClearOfTheEdges)
     EXPECT_NE(active.backgroundColor(), inactive.backgroundColor());
     EXPECT_GT(active.borderColor().alpha(), 0);
     EXPECT_GT(active.titleFont().weight(), inactive.titleFont().weight());
-    EXPECT_TRUE(active.showsSymbol());
-    EXPECT_FALSE(inactive.showsSymbol());
+    EXPECT_EQ(std::pair(active.showsSymbol(), inactive.showsSymbol()), std::pair(true, false));
     // Without a border or a symbol, the inactive item's edge and symbol place stay dark.
     const QImage shown = rendered(inactive);
     EXPECT_EQ(shown.pixelColor(100, 1), QColor(Qt::black));
