@@ -49,7 +49,7 @@ protected:
     ArtworkLoader m_loader {m_http, m_limits};
 };
 
-TEST_F(ArtworkLoaderTest, OnlyWebAddressesAreFetched)
+TEST_F(ArtworkLoaderTest, OnlyWebAddressesAreFetchedAndAFailedOneOnlyAfterAPause)
 {
     for (const char* refused :
         {"", "data:image/png;base64,iVBORw0KGgo=", "//logos.example/a.png", "HTTP://LOGOS.EXAMPLE/A.PNG",
@@ -59,6 +59,21 @@ TEST_F(ArtworkLoaderTest, OnlyWebAddressesAreFetched)
         EXPECT_FALSE(row(refused)->showsLogo()) << refused;
     }
     EXPECT_TRUE(m_http.requestedUrls().empty());
+
+    // A failed logo is fetched again only after a pause.
+    const std::string address = "https://logos.example/broken.png";
+    auto failed = row(address);
+    respond(Error {"Connection refused"});
+    auto soon = row(address);
+    EXPECT_EQ(m_http.requestedUrls().size(), 1U);
+
+    QTest::qWait(400);
+    auto later = row(address);
+    ASSERT_EQ(m_http.requestedUrls().size(), 2U);
+    respond(HttpResponse {200, "<html><body>Not found</body></html>"});
+    auto again = row(address);
+    EXPECT_EQ(m_http.requestedUrls().size(), 2U);
+    EXPECT_EQ(m_loader.cache().count(), 0U);
 }
 
 // Rows made during the download share it, a discarded row is not revived, and every later row
@@ -88,23 +103,6 @@ TEST_F(ArtworkLoaderTest, OneDownloadServesEveryRowOfAnAddressAndMayOutliveItsLo
     gone.reset();
     EXPECT_TRUE(m_http.respond(png(Qt::white)));
     QCoreApplication::processEvents();
-}
-
-TEST_F(ArtworkLoaderTest, AFailedLogoIsFetchedAgainOnlyAfterAPause)
-{
-    const std::string address = "https://logos.example/broken.png";
-    auto failed = row(address);
-    respond(Error {"Connection refused"});
-    auto soon = row(address);
-    EXPECT_EQ(m_http.requestedUrls().size(), 1U);
-
-    QTest::qWait(400);
-    auto later = row(address);
-    ASSERT_EQ(m_http.requestedUrls().size(), 2U);
-    respond(HttpResponse {200, "<html><body>Not found</body></html>"});
-    auto again = row(address);
-    EXPECT_EQ(m_http.requestedUrls().size(), 2U);
-    EXPECT_EQ(m_loader.cache().count(), 0U);
 }
 
 TEST_F(ArtworkLoaderTest, AFewDownloadsRunAtOnceAndTheRestWait)

@@ -37,7 +37,7 @@ protected:
     QPixmap m_fallback {200, 200};
 };
 
-TEST_F(ReleaseStationRowViewTest, LaysOutArtworkButtonsAndTheStationsTexts)
+TEST_F(ReleaseStationRowViewTest, LaysOutTheStationsTextsButtonsAndArtworkWithItsFallback)
 {
     auto row = makeRow(Station {.name = "Jazz Radio"});
     const QRect name = row->nameLabel()->geometry();
@@ -79,6 +79,21 @@ TEST_F(ReleaseStationRowViewTest, LaysOutArtworkButtonsAndTheStationsTexts)
         SCOPED_TRACE(c.expected);
         EXPECT_EQ(ReleaseStationRowView::metaLine(c.station), QString::fromUtf8(c.expected));
     }
+
+    // The fallback shows until the logo arrives.
+    row = makeRow(Station {.name = "Logo FM", .favicon = "https://logos.example/logo-fm.png"});
+    EXPECT_FALSE(row->showsLogo());
+    EXPECT_EQ(row->artwork().toImage().pixelColor(10, 10), QColor(Qt::darkCyan));
+    ASSERT_EQ(m_http.pendingCount(), 1U);
+
+    ASSERT_TRUE(m_http.respond(HttpResponse {200, encodedImage({64, 64}, Qt::magenta).toStdString()}));
+    ASSERT_TRUE(waitFor([&] { return row->showsLogo(); }));
+
+    // Rendered at rest: earlier tests may have left the pointer over this spot.
+    row->setAttribute(Qt::WA_UnderMouse, false);
+    const QImage shown = rendered(*row);
+    EXPECT_EQ(shown.pixelColor(row->artworkRect().center()), QColor(Qt::magenta));
+    EXPECT_EQ(shown.pixelColor(300, 5).rgb(), velloPanel().rgb());
 }
 
 TEST_F(ReleaseStationRowViewTest, HeartShowsTheFavouriteAndPressesReachTheOwnerWhoMayDiscardTheRow)
@@ -123,23 +138,6 @@ TEST_F(ReleaseStationRowViewTest, HeartShowsTheFavouriteAndPressesReachTheOwnerW
         }
         EXPECT_TRUE(guard.isNull());
     }
-}
-
-TEST_F(ReleaseStationRowViewTest, ShowsTheFallbackUntilTheLogoArrives)
-{
-    auto row = makeRow(Station {.name = "Logo FM", .favicon = "https://logos.example/logo-fm.png"});
-    EXPECT_FALSE(row->showsLogo());
-    EXPECT_EQ(row->artwork().toImage().pixelColor(10, 10), QColor(Qt::darkCyan));
-    ASSERT_EQ(m_http.pendingCount(), 1U);
-
-    ASSERT_TRUE(m_http.respond(HttpResponse {200, encodedImage({64, 64}, Qt::magenta).toStdString()}));
-    ASSERT_TRUE(waitFor([&] { return row->showsLogo(); }));
-
-    // Rendered at rest: earlier tests may have left the pointer over this spot.
-    row->setAttribute(Qt::WA_UnderMouse, false);
-    const QImage shown = rendered(*row);
-    EXPECT_EQ(shown.pixelColor(row->artworkRect().center()), QColor(Qt::magenta));
-    EXPECT_EQ(shown.pixelColor(300, 5).rgb(), velloPanel().rgb());
 }
 
 } // namespace
