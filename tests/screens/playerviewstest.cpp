@@ -28,38 +28,6 @@ namespace {
 
 using namespace Qt::StringLiterals;
 
-TEST(SectionBuilders, BadgesGrowWithTheirTextAndStatusPanelsCutLongMessagesAndTellProgress)
-{
-    std::unique_ptr<PanelView> narrow(makeBadge(u"World"_s, velloGreen()));
-    std::unique_ptr<PanelView> wide(makeBadge(u"The United Kingdom of Great Britain"_s, velloRed()));
-    narrow->adjustSize();
-    wide->adjustSize();
-    EXPECT_GT(wide->width(), 2 * narrow->width());
-    EXPECT_EQ(wide->findChild<QLabel*>()->palette().color(QPalette::WindowText), velloRed());
-
-    const QString message = u"Unable to load stations: "_s + QString(300, u'e');
-    std::unique_ptr<PanelView> status(makeStatusPanel(message, std::nullopt, [] {}));
-    status->resize(600, 48);
-    status->show();
-    const auto* text = status->findChild<ElidedLabel*>();
-    EXPECT_TRUE(text->displayedText().endsWith(u'…'));
-    EXPECT_EQ(text->text(), message);
-
-    // What has arrived is rounded down until complete; below 10 MB with a decimal; a bar without a
-    // length (or with a length of 0) moves on its own.
-    using Case = std::tuple<LoadProgress, QString, int>;
-    for (const auto& [progress, shown, maximum] : {Case {{12'600'000, 65'000'000}, u"12 of 65 MB"_s, 1000},
-             Case {{70'000'000, 65'000'000}, u"65 of 65 MB"_s, 1000},
-             Case {{65'600'000, 65'600'000}, u"66 of 66 MB"_s, 1000}, Case {{4'000, std::nullopt}, u"0.0 MB"_s, 0},
-             Case {{4'000, 0}, u"0.0 MB"_s, 0}}) {
-        SCOPED_TRACE(shown.toStdString());
-        std::unique_ptr<PanelView> panel(makeStatusPanel(u"Loading stations..."_s, progress));
-        EXPECT_EQ(panel->findChild<QLabel*>(u"loadProgressText"_s)->text(), shown);
-        EXPECT_EQ(panel->findChild<QProgressBar*>()->maximum(), maximum);
-    }
-    EXPECT_EQ(std::unique_ptr<PanelView>(makeStatusPanel(u"x"_s))->findChild<QAbstractButton*>(), nullptr);
-}
-
 // The song and status lines of the mini player and of the content (card or panel), as
 // "song|status" with a line that is hidden left out.
 std::vector<std::string> shownLines(const WindowHarness& h)
@@ -82,8 +50,38 @@ std::vector<std::string> shownLines(const WindowHarness& h)
     return shown;
 }
 
-TEST(PlayerViews, TextsSongStatusAndVolumeFollowTheStationAndNowPlayingInBothPlayers)
+TEST(PlayerViews, BadgesStatusTextsSongAndVolumeFollowTheStationAndNowPlayingInBothPlayers)
 {
+    // Badges grow with their text; status panels cut long messages and tell the progress.
+    std::unique_ptr<PanelView> narrow(makeBadge(u"World"_s, velloGreen()));
+    std::unique_ptr<PanelView> wide(makeBadge(u"The United Kingdom of Great Britain"_s, velloRed()));
+    narrow->adjustSize();
+    wide->adjustSize();
+    EXPECT_GT(wide->width(), 2 * narrow->width());
+    EXPECT_EQ(wide->findChild<QLabel*>()->palette().color(QPalette::WindowText), velloRed());
+
+    const QString message = u"Unable to load stations: "_s + QString(300, u'e');
+    std::unique_ptr<PanelView> failure(makeStatusPanel(message, std::nullopt, [] {}));
+    failure->resize(600, 48);
+    failure->show();
+    const auto* text = failure->findChild<ElidedLabel*>();
+    EXPECT_TRUE(text->displayedText().endsWith(u'…'));
+    EXPECT_EQ(text->text(), message);
+
+    // What has arrived is rounded down until complete; below 10 MB with a decimal; a bar without a
+    // length (or with a length of 0) moves on its own.
+    using Progress = std::tuple<LoadProgress, QString, int>;
+    for (const auto& [progress, shown, maximum] : {Progress {{12'600'000, 65'000'000}, u"12 of 65 MB"_s, 1000},
+             Progress {{70'000'000, 65'000'000}, u"65 of 65 MB"_s, 1000},
+             Progress {{65'600'000, 65'600'000}, u"66 of 66 MB"_s, 1000},
+             Progress {{4'000, std::nullopt}, u"0.0 MB"_s, 0}, Progress {{4'000, 0}, u"0.0 MB"_s, 0}}) {
+        SCOPED_TRACE(shown.toStdString());
+        std::unique_ptr<PanelView> panel(makeStatusPanel(u"Loading stations..."_s, progress));
+        EXPECT_EQ(panel->findChild<QLabel*>(u"loadProgressText"_s)->text(), shown);
+        EXPECT_EQ(panel->findChild<QProgressBar*>()->maximum(), maximum);
+    }
+    EXPECT_EQ(std::unique_ptr<PanelView>(makeStatusPanel(u"x"_s))->findChild<QAbstractButton*>(), nullptr);
+
     // The panel's texts: a name of 65 is cut to 64; a missing place or genre has a stand-in, an empty one stays empty.
     EXPECT_EQ(playerPanelTexts(std::nullopt),
         (PlayerPanelTexts {QString(), QStringLiteral("Start any station from Home or Discover"),

@@ -50,8 +50,7 @@ TEST(Gallery, EveryInterfaceGlyphHasAFontAndEveryWidgetKindRenders)
     ArtworkLoader loader(http);
     const QPixmap fallback = loadResourceImage(QStringLiteral("vello-station-fallback"), QStringLiteral("webp"));
     const QPixmap hero = loadResourceImage(QStringLiteral("vello-hero"), QStringLiteral("webp"));
-    ASSERT_FALSE(fallback.isNull());
-    ASSERT_FALSE(hero.isNull());
+    ASSERT_FALSE(fallback.isNull() || hero.isNull());
     EXPECT_TRUE(loadResourceImage(QStringLiteral("no-such-artwork"), QStringLiteral("webp")).isNull());
 
     const auto caption = [](const QString& text, QWidget* parent) {
