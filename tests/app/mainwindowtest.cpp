@@ -29,13 +29,6 @@ using namespace Qt::StringLiterals;
 
 struct MainWindowTest : ::testing::Test, WindowFakes {
     MainWindow window {source, media, http, preferences, queue, artwork};
-
-    void showActive()
-    {
-        window.show();
-        QApplication::setActiveWindow(&window);
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    }
 };
 
 TEST_F(MainWindowTest, OpensCentredAtItsSizeWithOneDarkMenuAndADarkAboutBox)
@@ -60,8 +53,7 @@ TEST_F(MainWindowTest, OpensCentredAtItsSizeWithOneDarkMenuAndADarkAboutBox)
 
     window.applicationMenu()->actions().front()->trigger();
     auto* box = window.findChild<QMessageBox*>();
-    ASSERT_NE(box, nullptr);
-    EXPECT_TRUE(box->isVisible());
+    ASSERT_TRUE(box != nullptr && box->isVisible());
     EXPECT_TRUE(box->text().startsWith(u"Pemba Vello"_s));
     for (const QPalette& colors : {window.applicationMenu()->palette(), box->palette()}) {
         EXPECT_LT(colors.color(QPalette::Window).lightness(), 60);
@@ -75,7 +67,9 @@ TEST_F(MainWindowTest, OpensCentredAtItsSizeWithOneDarkMenuAndADarkAboutBox)
 
 TEST_F(MainWindowTest, APressOnEmptyBackgroundMovesTheWindowTheTitleNamesTheSongAndKeysWorkTillQuit)
 {
-    showActive();
+    window.show();
+    QApplication::setActiveWindow(&window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     QSignalSpy moves(&window, &MainWindow::systemMoveRequested);
     QWidget* sidebar = window.controller()->sidebar();
     QTest::mouseClick(sidebar, Qt::LeftButton, {}, QPoint(100, sidebar->height() - 40));
@@ -108,7 +102,8 @@ TEST_F(MainWindowTest, APressOnEmptyBackgroundMovesTheWindowTheTitleNamesTheSong
     QTest::keyClick(&window, Qt::Key_H, Qt::ControlModifier);
     EXPECT_TRUE(window.windowState().testFlag(Qt::WindowMinimized));
     window.showNormal();
-    showActive();
+    QApplication::setActiveWindow(&window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     // Quitting closes the only window, which ends the program; the second timer is only a safety net.
     QTimer::singleShot(0, &window, [this] { QTest::keyClick(&window, Qt::Key_Q, Qt::ControlModifier); });
     QTimer::singleShot(20'000, qApp, [] { QCoreApplication::exit(1); });
