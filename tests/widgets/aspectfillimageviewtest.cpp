@@ -12,12 +12,6 @@
 namespace Vello {
 namespace {
 
-QImage render(AspectFillImageView& view, QSize size)
-{
-    view.resize(size);
-    return rendered(view);
-}
-
 TEST(AspectFillImageView, CoversTheFrameCroppingTheOverflowEvenlyWithRoundedCorners)
 {
     EXPECT_EQ(AspectFillImageView::drawingRect({50, 50}, {200, 100}), QRectF(0, -50, 200, 200));
@@ -34,9 +28,11 @@ TEST(AspectFillImageView, CoversTheFrameCroppingTheOverflowEvenlyWithRoundedCorn
     stripes.fill(Qt::red);
     QPainter(&stripes).fillRect(0, 30, 90, 30, Qt::green);
     AspectFillImageView view;
-    EXPECT_EQ(render(view, {120, 80}).pixelColor(60, 40).rgb(), velloPanel().rgb()) << "no picture";
+    view.resize(120, 80);
+    EXPECT_EQ(rendered(view).pixelColor(60, 40).rgb(), velloPanel().rgb()) << "no picture";
     view.setImage(stripes);
-    const QImage shown = render(view, {300, 100});
+    view.resize(300, 100);
+    const QImage shown = rendered(view);
     EXPECT_EQ(shown.pixelColor(150, 5), QColor(Qt::green));
     EXPECT_EQ(shown.pixelColor(150, 94), QColor(Qt::green));
     // The rounded corner lets the background through.
@@ -45,7 +41,7 @@ TEST(AspectFillImageView, CoversTheFrameCroppingTheOverflowEvenlyWithRoundedCorn
     QPixmap blue(10, 10);
     blue.fill(Qt::blue);
     view.setImage(blue);
-    EXPECT_EQ(render(view, {300, 100}).pixelColor(150, 50), QColor(Qt::blue));
+    EXPECT_EQ(rendered(view).pixelColor(150, 50), QColor(Qt::blue));
 }
 
 } // namespace
