@@ -15,8 +15,9 @@ const QByteArray catalog = R"([
   {"stationuuid": "b2", "name": "Harbour News", "url": "http://127.0.0.1:9/news", "clickcount": 5}
 ])";
 
-QProcessEnvironment isolatedEnvironment(const QTemporaryDir& home)
+TEST(Application, RefusesABadCatalogAddressAndCachesAGoodOneInTheDataHome)
 {
+    QTemporaryDir home;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const QString& folder : {QStringLiteral("data"), QStringLiteral("config"), QStringLiteral("cache")}) {
         environment.insert(QStringLiteral("XDG_%1_HOME").arg(folder.toUpper()), home.filePath(folder));
@@ -24,26 +25,21 @@ QProcessEnvironment isolatedEnvironment(const QTemporaryDir& home)
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     // The program is stopped from outside; what it still held then is not a leak.
     environment.insert(QStringLiteral("ASAN_OPTIONS"), QStringLiteral("detect_leaks=0"));
-    return environment;
-}
-
-TEST(Application, StartsAgainstTheCatalogOnTheCommandLineAndCachesItInTheDataHome)
-{
-    QTemporaryDir home;
-    LogoServer server;
-    ASSERT_TRUE(server.isListening());
-    server.serve(QStringLiteral("/stations_filtered.json"), catalog, "application/json");
-
     QProcess program;
-    program.setProcessEnvironment(isolatedEnvironment(home));
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(VELLO_APP_PATH), {QStringLiteral("--catalog-url"), QStringLiteral("catalog.json")});
+    ASSERT_TRUE(program.waitForFinished(60'000));
+    EXPECT_EQ(program.exitCode(), 2);
+    EXPECT_TRUE(program.readAllStandardError().contains("--catalog-url needs an absolute http or https address"));
+
+    LogoServer server;
+    server.serve(QStringLiteral("/stations_filtered.json"), catalog, "application/json");
     const std::string address = server.url(QStringLiteral("/stations_filtered.json"));
     program.start(QStringLiteral(VELLO_APP_PATH), {QStringLiteral("--catalog-url"), QString::fromStdString(address)});
     ASSERT_TRUE(program.waitForStarted());
-
-    const QString cached = home.filePath(QStringLiteral("data/PembaVello/stations.json"));
     const bool arrived = QTest::qWaitFor(
         [&] {
-            QFile file(cached);
+            QFile file(home.filePath(QStringLiteral("data/PembaVello/stations.json")));
             return file.open(QIODevice::ReadOnly) && file.readAll() == catalog;
         },
         60'000);
@@ -51,17 +47,6 @@ TEST(Application, StartsAgainstTheCatalogOnTheCommandLineAndCachesItInTheDataHom
     program.waitForFinished();
     EXPECT_TRUE(arrived) << program.readAllStandardError().toStdString();
     EXPECT_EQ(server.requestCount(QStringLiteral("/stations_filtered.json")), 1);
-}
-
-TEST(Application, RefusesABadCatalogAddressWithAReason)
-{
-    QTemporaryDir home;
-    QProcess program;
-    program.setProcessEnvironment(isolatedEnvironment(home));
-    program.start(QStringLiteral(VELLO_APP_PATH), {QStringLiteral("--catalog-url"), QStringLiteral("catalog.json")});
-    ASSERT_TRUE(program.waitForFinished(60'000));
-    EXPECT_EQ(program.exitCode(), 2);
-    EXPECT_TRUE(program.readAllStandardError().contains("--catalog-url needs an absolute http or https address"));
 }
 
 } // namespace

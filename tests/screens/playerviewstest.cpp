@@ -28,56 +28,6 @@ namespace {
 
 using namespace Qt::StringLiterals;
 
-TEST(PlayerPanelTexts, FollowTheCurrentStationWithPlaceAndGenreStandIns)
-{
-    EXPECT_EQ(playerPanelTexts(std::nullopt),
-        (PlayerPanelTexts {QString(), QStringLiteral("Start any station from Home or Discover"),
-            QStringLiteral("World"), QStringLiteral("Music")}));
-    // A name of 65 is cut to 64; a missing place or genre has a stand-in, an empty one stays empty.
-    using Case = std::tuple<std::optional<std::string>, std::string, QString, QString>;
-    for (const auto& [country, tags, place, genre] : {Case {std::nullopt, " , jazz,blues", u"World"_s, u"jazz"_s},
-             Case {"", " ", QString(), u"Music"_s}, Case {"  Côte d’Ivoire ", "", u"  Côte d’Ivoire "_s, u"Music"_s}}) {
-        const Station station = makeStation("a", std::string(65, 'y'), country, tags);
-        EXPECT_EQ(playerPanelTexts(station),
-            (PlayerPanelTexts {QString(63, u'y') + u'…', toQString(station.subtitle()), place, genre}));
-    }
-}
-
-TEST(SectionBuilders, BadgesGrowWithTheirTextAndStatusPanelsCutLongMessagesAndTellProgress)
-{
-    std::unique_ptr<PanelView> narrow(makeBadge(u"World"_s, velloGreen()));
-    std::unique_ptr<PanelView> wide(makeBadge(u"The United Kingdom of Great Britain"_s, velloRed()));
-    narrow->adjustSize();
-    wide->adjustSize();
-    EXPECT_GT(wide->width(), 2 * narrow->width());
-    EXPECT_EQ(wide->findChild<QLabel*>()->palette().color(QPalette::WindowText), velloRed());
-
-    const QString message = u"Unable to load stations: "_s + QString(300, u'e');
-    int retries = 0;
-    std::unique_ptr<PanelView> status(makeStatusPanel(message, std::nullopt, [&retries] { ++retries; }));
-    status->resize(600, 48);
-    status->show();
-    const auto* text = status->findChild<ElidedLabel*>();
-    EXPECT_TRUE(text->displayedText().endsWith(u'…'));
-    EXPECT_EQ(text->text(), message);
-    click(status->findChild<QAbstractButton*>(u"tryAgain"_s));
-    EXPECT_EQ(retries, 1);
-
-    // What has arrived is rounded down until complete; below 10 MB with a decimal; a bar without a
-    // length (or with a length of 0) moves on its own.
-    using Case = std::tuple<LoadProgress, QString, int>;
-    for (const auto& [progress, shown, maximum] : {Case {{12'600'000, 65'000'000}, u"12 of 65 MB"_s, 1000},
-             Case {{70'000'000, 65'000'000}, u"65 of 65 MB"_s, 1000},
-             Case {{65'600'000, 65'600'000}, u"66 of 66 MB"_s, 1000}, Case {{4'000, std::nullopt}, u"0.0 MB"_s, 0},
-             Case {{4'000, 0}, u"0.0 MB"_s, 0}}) {
-        SCOPED_TRACE(shown.toStdString());
-        std::unique_ptr<PanelView> panel(makeStatusPanel(u"Loading stations..."_s, progress));
-        EXPECT_EQ(panel->findChild<QLabel*>(u"loadProgressText"_s)->text(), shown);
-        EXPECT_EQ(panel->findChild<QProgressBar*>()->maximum(), maximum);
-    }
-    EXPECT_EQ(std::unique_ptr<PanelView>(makeStatusPanel(u"x"_s))->findChild<QAbstractButton*>(), nullptr);
-}
-
 // The song and status lines of the mini player and of the content (card or panel), as
 // "song|status" with a line that is hidden left out.
 std::vector<std::string> shownLines(const WindowHarness& h)
@@ -100,8 +50,51 @@ std::vector<std::string> shownLines(const WindowHarness& h)
     return shown;
 }
 
-TEST(PlayerViews, SongStatusAndVolumeFollowNowPlayingInBothPlayers)
+TEST(PlayerViews, BadgesStatusTextsSongAndVolumeFollowTheStationAndNowPlayingInBothPlayers)
 {
+    // Badges grow with their text; status panels cut long messages and tell the progress.
+    std::unique_ptr<PanelView> narrow(makeBadge(u"World"_s, velloGreen()));
+    std::unique_ptr<PanelView> wide(makeBadge(u"The United Kingdom of Great Britain"_s, velloRed()));
+    narrow->adjustSize();
+    wide->adjustSize();
+    EXPECT_GT(wide->width(), 2 * narrow->width());
+    EXPECT_EQ(wide->findChild<QLabel*>()->palette().color(QPalette::WindowText), velloRed());
+
+    const QString message = u"Unable to load stations: "_s + QString(300, u'e');
+    std::unique_ptr<PanelView> failure(makeStatusPanel(message, std::nullopt, [] {}));
+    failure->resize(600, 48);
+    failure->show();
+    const auto* text = failure->findChild<ElidedLabel*>();
+    EXPECT_TRUE(text->displayedText().endsWith(u'…'));
+    EXPECT_EQ(text->text(), message);
+
+    // What has arrived is rounded down until complete; below 10 MB with a decimal; a bar without a
+    // length (or with a length of 0) moves on its own.
+    using Progress = std::tuple<LoadProgress, QString, int>;
+    for (const auto& [progress, shown, maximum] : {Progress {{12'600'000, 65'000'000}, u"12 of 65 MB"_s, 1000},
+             Progress {{70'000'000, 65'000'000}, u"65 of 65 MB"_s, 1000},
+             Progress {{65'600'000, 65'600'000}, u"66 of 66 MB"_s, 1000},
+             Progress {{4'000, std::nullopt}, u"0.0 MB"_s, 0}, Progress {{4'000, 0}, u"0.0 MB"_s, 0}}) {
+        SCOPED_TRACE(shown.toStdString());
+        std::unique_ptr<PanelView> panel(makeStatusPanel(u"Loading stations..."_s, progress));
+        EXPECT_EQ(panel->findChild<QLabel*>(u"loadProgressText"_s)->text(), shown);
+        EXPECT_EQ(panel->findChild<QProgressBar*>()->maximum(), maximum);
+    }
+    EXPECT_EQ(std::unique_ptr<PanelView>(makeStatusPanel(u"x"_s))->findChild<QAbstractButton*>(), nullptr);
+
+    // The panel's texts: a name of 65 is cut to 64; a missing place or genre has a stand-in, an empty one stays empty.
+    EXPECT_EQ(playerPanelTexts(std::nullopt),
+        (PlayerPanelTexts {QString(), QStringLiteral("Start any station from Home or Discover"),
+            QStringLiteral("World"), QStringLiteral("Music")}));
+    using Texts = std::tuple<std::optional<std::string>, std::string, QString, QString>;
+    for (const auto& [country, tags, place, genre] :
+        {Texts {std::nullopt, " , jazz,blues", u"World"_s, u"jazz"_s}, Texts {"", " ", QString(), u"Music"_s},
+            Texts {"  Côte d’Ivoire ", "", u"  Côte d’Ivoire "_s, u"Music"_s}}) {
+        const Station station = makeStation("a", std::string(65, 'y'), country, tags);
+        EXPECT_EQ(playerPanelTexts(station),
+            (PlayerPanelTexts {QString(63, u'y') + u'…', toQString(station.subtitle()), place, genre}));
+    }
+
     // Song, phase and status; the lines read "song|status", as plain text on one line.
     using Case = std::tuple<std::string, PlaybackPhase, std::string>;
     const Case cases[] = {{"Nils Frahm – Says", PlaybackPhase::Playing, ""},
@@ -136,8 +129,6 @@ TEST(PlayerViews, SongStatusAndVolumeFollowNowPlayingInBothPlayers)
 
     // Both volume controls drive one volume.
     BrowserController& browser = h.window->browser();
-    h.tap(u"Home"_s);
-    h.tap(u"Player"_s);
     h.window->resize(920, 620);
     h.settle();
     auto* panel = h.window->contentStack()->findChild<VolumeControl*>();

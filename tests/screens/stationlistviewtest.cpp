@@ -12,7 +12,28 @@
 namespace Vello {
 namespace {
 
-TEST(StationListView, AWholeCatalogBuildsOnlyTheRowsNearTheVisiblePart)
+// Every row slot the viewport shows has its row, and the focus is on a control of a row in view.
+void expectRowsCoverTheViewport(const WindowHarness& h)
+{
+    StationListView* list = h.window->stationList();
+    QWidget* viewport = h.window->contentScroll()->viewport();
+    const int top = list->mapFrom(viewport, QPoint(0, 0)).y();
+    const int bottom = std::min(top + viewport->height(), list->height());
+    for (int y = std::max(0, top); y < bottom; y += 86) {
+        const auto index = static_cast<std::size_t>(y / 86);
+        const auto row = list->liveRows().find(index);
+        ASSERT_NE(row, list->liveRows().end()) << "no row " << index << " at scroll " << h.scrollY();
+        EXPECT_TRUE(row->second->isVisible());
+    }
+    QWidget* focused = QApplication::focusWidget();
+    ASSERT_NE(focused, nullptr);
+    ASSERT_TRUE(list->isAncestorOf(focused));
+    const int focusedY = focused->mapTo(viewport, QPoint(0, 0)).y();
+    EXPECT_GE(focusedY, -86);
+    EXPECT_LE(focusedY, viewport->height());
+}
+
+TEST(StationListView, AWholeCatalogBuildsOnlyTheRowsNearTheVisiblePartWhereverKeysAndWheelGo)
 {
     WindowHarness h;
     std::vector<Station> stations = makeStations(50'000);
@@ -58,38 +79,10 @@ TEST(StationListView, AWholeCatalogBuildsOnlyTheRowsNearTheVisiblePart)
     for (const auto& [index, row] : list->liveRows()) {
         EXPECT_EQ(row->width(), list->width());
     }
-}
 
-// Every row slot the viewport shows has its row, and the focus is on a control of a row in view.
-void expectRowsCoverTheViewport(const WindowHarness& h)
-{
-    StationListView* list = h.window->stationList();
-    QWidget* viewport = h.window->contentScroll()->viewport();
-    const int top = list->mapFrom(viewport, QPoint(0, 0)).y();
-    const int bottom = std::min(top + viewport->height(), list->height());
-    for (int y = std::max(0, top); y < bottom; y += 86) {
-        const auto index = static_cast<std::size_t>(y / 86);
-        const auto row = list->liveRows().find(index);
-        ASSERT_NE(row, list->liveRows().end()) << "no row " << index << " at scroll " << h.scrollY();
-        EXPECT_TRUE(row->second->isVisible());
-    }
-    QWidget* focused = QApplication::focusWidget();
-    ASSERT_NE(focused, nullptr);
-    ASSERT_TRUE(list->isAncestorOf(focused));
-    const int focusedY = focused->mapTo(viewport, QPoint(0, 0)).y();
-    EXPECT_GE(focusedY, -86);
-    EXPECT_LE(focusedY, viewport->height());
-}
-
-TEST(StationListView, KeyboardAndWheelScrollALongListWithAFocusedRow)
-{
-    WindowHarness h;
-    h.deliver(makeStations(600));
-    h.tap(QStringLiteral("Library"));
-    h.tap(QStringLiteral("Top Stations"));
+    h.scrollTo(0);
     QApplication::setActiveWindow(h.window.get());
     h.buttons(QStringLiteral("Play Station 1")).front()->setFocus(Qt::TabFocusReason);
-
     // Down and Up keep the focus on the same control of the next row.
     pressKey(Qt::Key_Down);
     EXPECT_EQ(QApplication::focusWidget(), h.buttons(QStringLiteral("Play Station 2")).front());
@@ -108,7 +101,7 @@ TEST(StationListView, KeyboardAndWheelScrollALongListWithAFocusedRow)
     pressKey(Qt::Key_End);
     h.settle();
     expectRowsCoverTheViewport(h);
-    EXPECT_EQ(h.rowNames().back(), "Station 599");
+    EXPECT_EQ(h.rowNames().back(), "Station 49999");
     pressKey(Qt::Key_Home);
     h.settle();
     EXPECT_EQ(h.scrollY(), 0);

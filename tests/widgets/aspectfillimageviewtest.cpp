@@ -1,3 +1,5 @@
+#include "testimages.h"
+
 #include "widgets/aspectfillimageview.h"
 #include "widgets/palette.h"
 
@@ -10,16 +12,7 @@
 namespace Vello {
 namespace {
 
-QImage render(AspectFillImageView& view, QSize size)
-{
-    view.resize(size);
-    QImage canvas(size, QImage::Format_ARGB32);
-    canvas.fill(Qt::black);
-    view.render(&canvas, {}, {}, QWidget::DrawChildren);
-    return canvas;
-}
-
-TEST(AspectFillImageView, CoversTheFrameAndCropsTheOverflowEvenly)
+TEST(AspectFillImageView, CoversTheFrameCroppingTheOverflowEvenlyWithRoundedCorners)
 {
     EXPECT_EQ(AspectFillImageView::drawingRect({50, 50}, {200, 100}), QRectF(0, -50, 200, 200));
     EXPECT_EQ(AspectFillImageView::drawingRect({50, 50}, {100, 200}), QRectF(-50, 0, 200, 200));
@@ -29,18 +22,17 @@ TEST(AspectFillImageView, CoversTheFrameAndCropsTheOverflowEvenly)
     EXPECT_FALSE(AspectFillImageView::drawingRect({0, 50}, {200, 100}));
     EXPECT_FALSE(AspectFillImageView::drawingRect({50, -1}, {200, 100}));
     EXPECT_EQ(AspectFillImageView::drawingRect({100, 50}, {200, 0}), QRectF(0, -50, 200, 100));
-}
 
-TEST(AspectFillImageView, DrawsTheCentreOfThePictureWithRoundedCorners)
-{
     // Top and bottom thirds red, the middle green: in a wide frame only green shows.
     QImage stripes(90, 90, QImage::Format_ARGB32);
     stripes.fill(Qt::red);
     QPainter(&stripes).fillRect(0, 30, 90, 30, Qt::green);
     AspectFillImageView view;
-    EXPECT_EQ(render(view, {120, 80}).pixelColor(60, 40).rgb(), velloPanel().rgb()) << "no picture";
+    view.resize(120, 80);
+    EXPECT_EQ(rendered(view).pixelColor(60, 40).rgb(), velloPanel().rgb()) << "no picture";
     view.setImage(stripes);
-    const QImage shown = render(view, {300, 100});
+    view.resize(300, 100);
+    const QImage shown = rendered(view);
     EXPECT_EQ(shown.pixelColor(150, 5), QColor(Qt::green));
     EXPECT_EQ(shown.pixelColor(150, 94), QColor(Qt::green));
     // The rounded corner lets the background through.
@@ -49,7 +41,7 @@ TEST(AspectFillImageView, DrawsTheCentreOfThePictureWithRoundedCorners)
     QPixmap blue(10, 10);
     blue.fill(Qt::blue);
     view.setImage(blue);
-    EXPECT_EQ(render(view, {300, 100}).pixelColor(150, 50), QColor(Qt::blue));
+    EXPECT_EQ(rendered(view).pixelColor(150, 50), QColor(Qt::blue));
 }
 
 } // namespace

@@ -20,13 +20,15 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <string_view>
+#include <utility>
 
 namespace Vello {
 namespace {
 
 // Every character the interface draws, and the scripts of station names (CJK, emoji), has a
 // font: its rendering is neither empty nor the box drawn for a character no font has.
-TEST(Gallery, EveryInterfaceGlyphHasAFont)
+TEST(Gallery, EveryInterfaceGlyphHasAFontAndEveryWidgetKindRenders)
 {
     const auto glyphImage = [](const QString& text) {
         QImage image(48, 48, QImage::Format_ARGB32);
@@ -42,17 +44,13 @@ TEST(Gallery, EveryInterfaceGlyphHasAFont)
         EXPECT_NE(drawn, blank);
         EXPECT_NE(drawn, missing);
     }
-}
 
-// Renders one of every widget with real texts into widgets.png (copied to docs/ by hand).
-TEST(Gallery, RendersEveryWidgetKind)
-{
+    // One of every widget with real texts, into widgets.png (copied to docs/ by hand).
     FakeHttpClient http;
     ArtworkLoader loader(http);
     const QPixmap fallback = loadResourceImage(QStringLiteral("vello-station-fallback"), QStringLiteral("webp"));
     const QPixmap hero = loadResourceImage(QStringLiteral("vello-hero"), QStringLiteral("webp"));
-    ASSERT_FALSE(fallback.isNull());
-    ASSERT_FALSE(hero.isNull());
+    ASSERT_FALSE(fallback.isNull() || hero.isNull());
     EXPECT_TRUE(loadResourceImage(QStringLiteral("no-such-artwork"), QStringLiteral("webp")).isNull());
 
     const auto caption = [](const QString& text, QWidget* parent) {
@@ -72,12 +70,11 @@ TEST(Gallery, RendersEveryWidgetKind)
     auto* sidebar = new QVBoxLayout;
     sidebar->setSpacing(6);
     sidebar->addWidget(caption(QStringLiteral("SidebarNavButton"), &gallery));
-    const std::array<std::array<const char*, 2>, 5> entries {
-        {{"Home", "house.fill"}, {"Browse", "square.grid.2x2.fill"}, {"Library", "heart.fill"},
-            {"Player", "play.circle.fill"}, {"Unknown symbol, long title", "no.such.symbol"}}};
-    for (const auto& [title, symbol] : entries) {
+    for (const auto& [title, symbol] :
+        {std::pair {"Home", "house.fill"}, {"Browse", "square.grid.2x2.fill"}, {"Library", "heart.fill"},
+            {"Player", "play.circle.fill"}, {"Unknown symbol, long title", "no.such.symbol"}}) {
         auto* entry = new SidebarNavButton(
-            QString::fromUtf8(title), QString::fromUtf8(symbol), entries[0][0] == title, &gallery);
+            QString::fromUtf8(title), QString::fromUtf8(symbol), std::string_view(title) == "Home", &gallery);
         entry->setFixedWidth(198);
         sidebar->addWidget(entry);
     }
@@ -135,8 +132,8 @@ TEST(Gallery, RendersEveryWidgetKind)
         Station {
             .name = "Lofi Beats Around the Clock, Chilled Study Mix For Long Nights", .country = "", .votes = 5120},
         Station {.name = "Ambient Sleeping Pill"}};
-    for (std::size_t index = 0; index < stations.size(); ++index) {
-        rows->addWidget(new ReleaseStationRowView(stations.at(index), fallback, index % 3 == 0, loader, list));
+    for (const Station& station : stations) {
+        rows->addWidget(new ReleaseStationRowView(station, fallback, &station == stations.data(), loader, list));
     }
     rows->addStretch(1);
     scroll->setWidget(list);
@@ -149,12 +146,11 @@ TEST(Gallery, RendersEveryWidgetKind)
 
     gallery.resize(1180, 760);
     gallery.show();
-    ASSERT_TRUE(http.respond(HttpResponse {200, toStdString(encodedImage({112, 112}, QColor(0xf0, 0x8a, 0x24)))}));
+    ASSERT_TRUE(http.respond(HttpResponse {200, encodedImage({112, 112}, QColor(0xf0, 0x8a, 0x24)).toStdString()}));
     auto* jazz = list->findChild<ReleaseStationRowView*>();
     ASSERT_TRUE(waitFor([&] { return jazz->showsLogo(); }));
 
     const QImage shot = gallery.grab().toImage();
-    EXPECT_EQ(shot.size(), QSize(1180, 760));
     EXPECT_EQ(shot.pixelColor(5, 5).rgb(), velloBackground().rgb());
     EXPECT_TRUE(shot.save(QStringLiteral(VELLO_GALLERY_PATH)));
 }

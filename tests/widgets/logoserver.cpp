@@ -3,8 +3,6 @@
 #include <QHostAddress>
 #include <QTimer>
 
-#include <utility>
-
 namespace Vello {
 
 LogoServer::LogoServer()
@@ -19,19 +17,9 @@ LogoServer::LogoServer()
     m_server.listen(QHostAddress::LocalHost, 0);
 }
 
-void LogoServer::route(const QString& path, Route route)
-{
-    m_routes.insert(path, std::move(route));
-}
-
 void LogoServer::serve(const QString& path, const QByteArray& body, const QByteArray& contentType)
 {
     route(path, Route {"200 OK", "Content-Type: " + contentType + "\r\n", body, Delivery::Whole});
-}
-
-std::string LogoServer::url(const QString& path) const
-{
-    return QStringLiteral("http://127.0.0.1:%1%2").arg(m_server.serverPort()).arg(path).toStdString();
 }
 
 void LogoServer::answer(QTcpSocket* socket)
@@ -82,7 +70,7 @@ void LogoServer::drip(QTcpSocket* socket, QByteArray rest)
         return;
     }
     socket->write(rest.left(1));
-    QTimer::singleShot(dripInterval, socket, [socket, rest = rest.mid(1)] { drip(socket, rest); });
+    QTimer::singleShot(20, socket, [socket, rest = rest.mid(1)] { drip(socket, rest); });
 }
 
 // Keeps a little ahead of what the client reads, for ever.

@@ -6,8 +6,8 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 
-#include <chrono>
 #include <string>
+#include <utility>
 
 namespace Vello {
 
@@ -35,13 +35,13 @@ public:
 
     LogoServer();
 
-    [[nodiscard]] bool isListening() const { return m_server.isListening(); }
-    void route(const QString& path, Route route);
+    void route(const QString& path, Route route) { m_routes.insert(path, std::move(route)); }
     void serve(const QString& path, const QByteArray& body, const QByteArray& contentType);
-    [[nodiscard]] std::string url(const QString& path) const;
+    [[nodiscard]] std::string url(const QString& path) const
+    {
+        return QStringLiteral("http://127.0.0.1:%1%2").arg(m_server.serverPort()).arg(path).toStdString();
+    }
     [[nodiscard]] int requestCount(const QString& path) const { return m_requests.value(path); }
-
-    static constexpr std::chrono::milliseconds dripInterval {20};
 
 private:
     void answer(QTcpSocket* socket);

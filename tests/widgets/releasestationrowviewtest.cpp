@@ -37,7 +37,7 @@ protected:
     QPixmap m_fallback {200, 200};
 };
 
-TEST_F(ReleaseStationRowViewTest, LaysOutArtworkTextsAndButtons)
+TEST_F(ReleaseStationRowViewTest, LaysOutTheStationsTextsButtonsAndArtworkWithItsFallback)
 {
     auto row = makeRow(Station {.name = "Jazz Radio"});
     const QRect name = row->nameLabel()->geometry();
@@ -58,12 +58,9 @@ TEST_F(ReleaseStationRowViewTest, LaysOutArtworkTextsAndButtons)
     EXPECT_EQ(narrow->artworkRect().size(), row->artworkRect().size());
     EXPECT_TRUE(narrow->nameLabel()->displayedText().endsWith(QStringLiteral("…")));
     EXPECT_LE(narrow->nameLabel()->geometry().right() + 14, narrow->favoriteButton()->geometry().left());
-}
 
-// The name and subtitle are the station's own (cut and trimmed there); the meta line stands in for blanks.
-TEST_F(ReleaseStationRowViewTest, ShowsTheStationsTexts)
-{
-    auto row = makeRow(Station {.name = "  " + std::string(49, 'a') + "  ",
+    // The name and subtitle are the station's own (cut and trimmed there); the meta line stands in for blanks.
+    row = makeRow(Station {.name = "  " + std::string(49, 'a') + "  ",
         .country = "Italy",
         .state = "Lazio",
         .language = "italian",
@@ -82,9 +79,24 @@ TEST_F(ReleaseStationRowViewTest, ShowsTheStationsTexts)
         SCOPED_TRACE(c.expected);
         EXPECT_EQ(ReleaseStationRowView::metaLine(c.station), QString::fromUtf8(c.expected));
     }
+
+    // The fallback shows until the logo arrives.
+    row = makeRow(Station {.name = "Logo FM", .favicon = "https://logos.example/logo-fm.png"});
+    EXPECT_FALSE(row->showsLogo());
+    EXPECT_EQ(row->artwork().toImage().pixelColor(10, 10), QColor(Qt::darkCyan));
+    ASSERT_EQ(m_http.pendingCount(), 1U);
+
+    ASSERT_TRUE(m_http.respond(HttpResponse {200, encodedImage({64, 64}, Qt::magenta).toStdString()}));
+    ASSERT_TRUE(waitFor([&] { return row->showsLogo(); }));
+
+    // Rendered at rest: earlier tests may have left the pointer over this spot.
+    row->setAttribute(Qt::WA_UnderMouse, false);
+    const QImage shown = rendered(*row);
+    EXPECT_EQ(shown.pixelColor(row->artworkRect().center()), QColor(Qt::magenta));
+    EXPECT_EQ(shown.pixelColor(300, 5).rgb(), velloPanel().rgb());
 }
 
-TEST_F(ReleaseStationRowViewTest, HeartShowsTheFavouriteAndPressesReachTheOwner)
+TEST_F(ReleaseStationRowViewTest, HeartShowsTheFavouriteAndPressesReachTheOwnerWhoMayDiscardTheRow)
 {
     const Station station {.name = "Heartbeat FM"};
     auto favourite = makeRow(station, true);
@@ -110,10 +122,8 @@ TEST_F(ReleaseStationRowViewTest, HeartShowsTheFavouriteAndPressesReachTheOwner)
     // Without callbacks nothing happens.
     QTest::mouseClick(plain->playButton(), Qt::LeftButton);
     QTest::mouseClick(plain.get(), Qt::LeftButton, {}, QPoint(300, 10));
-}
 
-TEST_F(ReleaseStationRowViewTest, OwnerMayDiscardTheRowFromItsCallbacks)
-{
+    // The owner may discard the row from any of its callbacks.
     for (int control = 0; control < 3; ++control) {
         SCOPED_TRACE(control);
         auto* row = makeRow(Station {.name = "Rebuilt"}).release();
@@ -128,26 +138,6 @@ TEST_F(ReleaseStationRowViewTest, OwnerMayDiscardTheRowFromItsCallbacks)
         }
         EXPECT_TRUE(guard.isNull());
     }
-}
-
-TEST_F(ReleaseStationRowViewTest, ShowsTheFallbackUntilTheLogoArrives)
-{
-    auto row = makeRow(Station {.name = "Logo FM", .favicon = "https://logos.example/logo-fm.png"});
-    EXPECT_FALSE(row->showsLogo());
-    EXPECT_EQ(row->artwork().toImage().pixelColor(10, 10), QColor(Qt::darkCyan));
-    ASSERT_EQ(m_http.pendingCount(), 1U);
-
-    ASSERT_TRUE(m_http.respond(HttpResponse {200, toStdString(encodedImage({64, 64}, Qt::magenta))}));
-    ASSERT_TRUE(waitFor([&] { return row->showsLogo(); }));
-    EXPECT_EQ(row->artwork().toImage().pixelColor(32, 32), QColor(Qt::magenta));
-
-    QImage shown(row->size(), QImage::Format_ARGB32);
-    shown.fill(Qt::black);
-    // Rendered at rest: earlier tests may have left the pointer over this spot.
-    row->setAttribute(Qt::WA_UnderMouse, false);
-    row->render(&shown, {}, {}, QWidget::DrawChildren);
-    EXPECT_EQ(shown.pixelColor(row->artworkRect().center()), QColor(Qt::magenta));
-    EXPECT_EQ(shown.pixelColor(300, 5).rgb(), velloPanel().rgb());
 }
 
 } // namespace

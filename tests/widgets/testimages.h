@@ -5,8 +5,7 @@
 #include <QColor>
 #include <QImage>
 #include <QSize>
-
-#include <string>
+#include <QWidget>
 
 namespace Vello {
 
@@ -22,9 +21,13 @@ inline QByteArray encodedImage(QSize size, const QColor& color, const char* form
     return bytes;
 }
 
-inline std::string toStdString(const QByteArray& bytes)
+// `widget` and its children drawn over black, as the screen shows them.
+inline QImage rendered(QWidget& widget)
 {
-    return bytes.toStdString();
+    QImage shown(widget.size(), QImage::Format_ARGB32);
+    shown.fill(Qt::black);
+    widget.render(&shown, {}, {}, QWidget::DrawChildren);
+    return shown;
 }
 
 } // namespace Vello
