@@ -7,13 +7,8 @@
 #include <array>
 #include <cerrno>
 #include <cstring>
-#include <future>
-#include <iterator>
 #include <memory>
-#include <string>
 #include <string_view>
-#include <system_error>
-#include <thread>
 #include <utility>
 
 #include <fcntl.h>
@@ -153,79 +148,13 @@ bool decodePart(CatalogDecoder& decoder, char* open, char* close, std::vector<St
     return fine;
 }
 
-// Decodes the parts on two threads where there are two cores: every other part is copied for a
-// helper thread, which decodes it while this thread decodes the next. The stations join the
-// list in document order.
-class PartPipeline final {
-public:
-    explicit PartPipeline(std::vector<Station>& stations)
-        : m_stations(stations)
-        , m_parallel(std::thread::hardware_concurrency() >= 2)
-    {
-    }
-
-    // Decodes the part between `open` and `close`, which are replaced by brackets for the moment.
-    bool add(char* open, char* close)
-    {
-        if (!m_parallel) {
-            return decodePart(m_decoder, open, close, m_stations);
-        }
-        if (!m_helper.valid()) {
-            const auto size = static_cast<std::size_t>(close - open + 1);
-            m_helperText.assign(open, size);
-            m_helperText.front() = '[';
-            m_helperText.back() = ']';
-            m_helperText.append(DocumentBuffer::padding, '\0');
-            try {
-                m_helper = std::async(std::launch::async, [this, size] {
-                    return !m_helperDecoder.decodeAppending({m_helperText.data(), size}, m_helpers);
-                });
-                return true;
-            } catch (const std::system_error&) {
-                m_parallel = false;
-                return decodePart(m_decoder, open, close, m_stations);
-            }
-        }
-        const bool fine = decodePart(m_decoder, open, close, m_own);
-        return finish() && fine && append(m_own);
-    }
-
-    // How large the next part should be: the helper's parts are larger, as this thread also
-    // reads and cuts every part.
-    [[nodiscard]] std::size_t nextPartBytes(std::size_t partBytes) const
-    {
-        return m_parallel && !m_helper.valid() ? partBytes + partBytes / 2 : partBytes;
-    }
-
-    // Waits for the helper's part and adds its stations.
-    bool finish() { return !m_helper.valid() || (m_helper.get() && append(m_helpers)); }
-
-private:
-    bool append(std::vector<Station>& part)
-    {
-        m_stations.insert(m_stations.end(), std::make_move_iterator(part.begin()), std::make_move_iterator(part.end()));
-        part.clear();
-        return true;
-    }
-
-    std::vector<Station>& m_stations;
-    bool m_parallel;
-    CatalogDecoder m_decoder;
-    CatalogDecoder m_helperDecoder;
-    std::vector<Station> m_own;
-    std::vector<Station> m_helpers;
-    std::string m_helperText;
-    // Last, so that it is waited for before what the helper uses goes away.
-    std::future<bool> m_helper;
-};
-
 // The stations of a well-formed catalog, or nothing when the document is anything else.
 std::optional<std::vector<Station>> decodeWellFormed(DocumentStream stream, std::size_t partBytes)
 {
     std::vector<Station> stations;
     stations.reserve(stream.size / 1024 + 1);
     preferHugePages(stations.data(), stations.capacity() * sizeof(Station));
-    PartPipeline pipeline(stations);
+    CatalogDecoder decoder;
     PartReader reader(std::move(stream), partBytes);
     std::size_t partStart = 0;
     std::string_view head;
@@ -250,8 +179,7 @@ std::optional<std::vector<Station>> decodeWellFormed(DocumentStream stream, std:
         std::size_t at = partStart;
         const char* cut = nullptr;
         bool closes = false;
-        const std::size_t limit = pipeline.nextPartBytes(partBytes);
-        while (!closes && at - partStart < limit) {
+        while (!closes && at - partStart < partBytes) {
             const char* end = elementEnd(reader.data() + at, reader.data() + reader.filled());
             if (end == nullptr) {
                 if (cut != nullptr) {
@@ -278,7 +206,7 @@ std::optional<std::vector<Station>> decodeWellFormed(DocumentStream stream, std:
             at = static_cast<std::size_t>(end - reader.data()) + 1;
         }
         char* close = reader.data() + (cut - reader.data()); // the same byte, writable
-        if (!pipeline.add(reader.data() + partStart - 1, close)) {
+        if (!decodePart(decoder, reader.data() + partStart - 1, close, stations)) {
             return std::nullopt;
         }
         partStart = static_cast<std::size_t>(close - reader.data()) + 1;
@@ -293,9 +221,6 @@ std::optional<std::vector<Station>> decodeWellFormed(DocumentStream stream, std:
             return std::nullopt;
         }
         if (reader.atEnd()) {
-            if (!pipeline.finish()) {
-                return std::nullopt;
-            }
             return stations;
         }
         partStart = reader.filled();

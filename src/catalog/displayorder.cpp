@@ -9,11 +9,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
-#include <future>
 #include <memory>
-#include <system_error>
-#include <thread>
-#include <utility>
 
 namespace Vello {
 
@@ -68,64 +64,33 @@ std::vector<Station> sortedForDisplay(std::vector<Station> stations, std::string
     std::stable_sort(
         entries.begin(), entries.end(), [](const SortEntry& a, const SortEntry& b) { return a.score > b.score; });
 
+    const std::unique_ptr<icu::Collator> collator = makeCollator(localeName);
     // Views of each display name: the trimmed name in place, or the fallback text.
     std::vector<std::string_view> names(stations.size());
-    std::vector<std::pair<std::size_t, std::size_t>> runs;
-    for (std::size_t run = 0; run < entries.size();) {
-        std::size_t runEnd = run + 1;
-        while (runEnd < entries.size() && entries[runEnd].score == entries[run].score) {
-            ++runEnd;
+    const auto nameBefore = [&](const SortEntry& a, const SortEntry& b) {
+        const std::string_view left = names[a.index];
+        const std::string_view right = names[b.index];
+        if (!collator) {
+            return left < right;
         }
+        UErrorCode status = U_ZERO_ERROR;
+        const UCollationResult order
+            = collator->compareUTF8(icu::StringPiece(left.data(), static_cast<std::int32_t>(left.size())),
+                icu::StringPiece(right.data(), static_cast<std::int32_t>(right.size())), status);
+        return U_SUCCESS(status) && order == UCOL_LESS;
+    };
+    for (auto run = entries.begin(); run != entries.end();) {
+        const auto runEnd = std::find_if(
+            run, entries.end(), [score = run->score](const SortEntry& entry) { return entry.score != score; });
         if (runEnd - run > 1) {
-            for (std::size_t entry = run; entry < runEnd; ++entry) {
-                const std::optional<std::string>& name = stations[entries[entry].index].name;
+            for (auto entry = run; entry != runEnd; ++entry) {
+                const std::optional<std::string>& name = stations[entry->index].name;
                 const std::string_view trimmedName = name ? trimmed(*name) : std::string_view();
-                names[entries[entry].index] = trimmedName.empty() ? unnamedStation : trimmedName;
+                names[entry->index] = trimmedName.empty() ? unnamedStation : trimmedName;
             }
-            runs.emplace_back(run, runEnd);
+            std::stable_sort(run, runEnd, nameBefore);
         }
         run = runEnd;
-    }
-    const auto sortRuns = [&](auto firstRun, auto lastRun, const icu::Collator* collator) {
-        const auto nameBefore = [&](const SortEntry& a, const SortEntry& b) {
-            const std::string_view left = names[a.index];
-            const std::string_view right = names[b.index];
-            if (collator == nullptr) {
-                return left < right;
-            }
-            UErrorCode status = U_ZERO_ERROR;
-            const UCollationResult order
-                = collator->compareUTF8(icu::StringPiece(left.data(), static_cast<std::int32_t>(left.size())),
-                    icu::StringPiece(right.data(), static_cast<std::int32_t>(right.size())), status);
-            return U_SUCCESS(status) && order == UCOL_LESS;
-        };
-        for (auto run = firstRun; run != lastRun; ++run) {
-            const auto begin = entries.begin() + static_cast<std::ptrdiff_t>(run->first);
-            std::stable_sort(begin, entries.begin() + static_cast<std::ptrdiff_t>(run->second), nameBefore);
-        }
-    };
-    // Collating is most of the work: with two cores, a second thread takes the runs past the
-    // middle of the list, with a collator of its own.
-    const std::unique_ptr<icu::Collator> collator = makeCollator(localeName);
-    auto middle = runs.end();
-    std::future<void> later;
-    if (std::thread::hardware_concurrency() >= 2 && collator) {
-        const std::shared_ptr<icu::Collator> second(collator->clone());
-        const auto half = std::find_if(
-            runs.begin(), runs.end(), [mid = entries.size() / 2](const auto& run) { return run.second > mid; });
-        if (second) {
-            try {
-                later = std::async(std::launch::async,
-                    [&sortRuns, half, end = runs.end(), second] { sortRuns(half, end, second.get()); });
-                middle = half;
-            } catch (const std::system_error&) {
-                // Without a second thread, this one sorts every run.
-            }
-        }
-    }
-    sortRuns(runs.begin(), middle, collator.get());
-    if (later.valid()) {
-        later.get();
     }
 
     // Station `entries[i].index` belongs at position i. Following each cycle of that permutation
