@@ -24,10 +24,12 @@ using DocumentOpener = std::function<std::optional<DocumentStream>()>;
 // Decodes a catalog exactly as decodeCatalog() does, with the same stations and the same errors,
 // but a part at a time: the array is cut between stations into parts of about `partBytes`, each
 // parsed on its own. Only one part and the parser's working memory for it are ever alive beside
-// the stations, never the whole document and the parser's index of it. A document that does not
-// decode this way is read again whole, to report the error decodeCatalog() gives.
+// the stations, never the whole document and the parser's index of it; parts of about a
+// megabyte also keep that memory in the processor's cache, which makes this faster than a
+// decode of the whole. A document that does not decode this way is read again whole, to report
+// the error decodeCatalog() gives.
 [[nodiscard]] Result<std::vector<Station>> decodeCatalogInParts(
-    const DocumentOpener& open, std::size_t partBytes = std::size_t {4} << 20U);
+    const DocumentOpener& open, std::size_t partBytes = std::size_t {1} << 20U);
 
 // The same for a regular file of at most `maxBytes`, read as it stood when opened.
 [[nodiscard]] Result<std::vector<Station>> decodeCatalogFile(const std::filesystem::path& file, std::size_t maxBytes);
