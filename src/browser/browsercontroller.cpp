@@ -204,7 +204,7 @@ void BrowserController::startLoad()
     const std::weak_ptr<int> alive = m_lifetime;
     // The source may answer on a worker thread, and after this controller is gone: the answer
     // only ever crosses over through the main queue, and the weak token decides there. The
-    // search index is built on the answering thread, so a download never stalls the window.
+    // search index is built on a thread of its own, so a download never stalls the window.
     auto completion = [alive, &queue = m_queue, this, load](StationsResult result) {
         auto answer = std::make_shared<CatalogAnswer>();
         if (auto* stations = std::get_if<std::vector<Station>>(&result)) {
