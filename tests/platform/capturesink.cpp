@@ -73,9 +73,19 @@ std::size_t CaptureSink::loudSamplesFrom(std::size_t index) const
     return static_cast<std::size_t>(std::ranges::count_if(samples, [](float s) { return std::abs(s) > loudness; }));
 }
 
-void CaptureSink::append(const float* samples, std::size_t count)
+std::optional<std::chrono::steady_clock::time_point> CaptureSink::firstLoudSampleTime() const
 {
     std::lock_guard lock(m_mutex);
+    return m_firstLoud;
+}
+
+void CaptureSink::append(const float* samples, std::size_t count)
+{
+    const auto now = std::chrono::steady_clock::now();
+    std::lock_guard lock(m_mutex);
+    if (!m_firstLoud && std::any_of(samples, samples + count, [](float s) { return std::abs(s) > loudness; })) {
+        m_firstLoud = now;
+    }
     m_samples.insert(m_samples.end(), samples, samples + count);
 }
 

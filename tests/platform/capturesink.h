@@ -1,8 +1,10 @@
 #pragma once
 
+#include <chrono>
 #include <cstddef>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <vector>
 
 typedef struct _GstElement GstElement;
@@ -25,6 +27,8 @@ public:
     [[nodiscard]] std::size_t sampleCount() const;
     [[nodiscard]] std::vector<float> samplesFrom(std::size_t index) const;
     [[nodiscard]] std::size_t loudSamplesFrom(std::size_t index) const;
+    // When the first sample louder than silence arrived, if one has (the first-sound benchmark).
+    [[nodiscard]] std::optional<std::chrono::steady_clock::time_point> firstLoudSampleTime() const;
 
     void append(const float* samples, std::size_t count);
 
@@ -33,6 +37,7 @@ private:
 
     mutable std::mutex m_mutex;
     std::vector<float> m_samples;
+    std::optional<std::chrono::steady_clock::time_point> m_firstLoud;
 };
 
 // The frequency with the most energy between 100 Hz and 2 kHz, to within half a hertz.
