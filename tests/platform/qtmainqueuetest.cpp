@@ -48,10 +48,3 @@ TEST(QtMainQueueTest, WorkStillQueuedWhenTheQueueIsDestroyedNeverRuns)
 
 } // namespace
 } // namespace Vello
-
-int main(int argc, char** argv)
-{
-    QCoreApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
