@@ -21,11 +21,8 @@ namespace Vello {
 namespace {
 
 constexpr const char* unreadable = "the catalog could not be read";
-
-bool isBlank(char c)
-{
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
-}
+// JSON's white space.
+constexpr std::string_view blanks = " \t\r\n";
 
 // Where the array element starting at `at` ends: at the comma after it or the array's closing
 // bracket, or nullptr when the text runs out first. Only well-formed JSON is cut right; a wrong
@@ -167,7 +164,7 @@ std::optional<std::vector<Station>> decodeWellFormed(DocumentStream stream, std:
         if (head.starts_with("\xEF\xBB\xBF")) {
             head.remove_prefix(3);
         }
-        bracket = reader.filled() < 3 && !reader.atEnd() ? std::string_view::npos : head.find_first_not_of(" \t\r\n");
+        bracket = reader.filled() < 3 && !reader.atEnd() ? std::string_view::npos : head.find_first_not_of(blanks);
     }
     if (bracket == std::string_view::npos || head[bracket] != '[') {
         return std::nullopt;
@@ -177,12 +174,12 @@ std::optional<std::vector<Station>> decodeWellFormed(DocumentStream stream, std:
     bool anyElement = false;
     for (;;) {
         std::size_t at = partStart;
-        const char* cut = nullptr;
+        std::size_t cut = std::string_view::npos;
         bool closes = false;
         while (!closes && at - partStart < partBytes) {
             const char* end = elementEnd(reader.data() + at, reader.data() + reader.filled());
             if (end == nullptr) {
-                if (cut != nullptr) {
+                if (cut != std::string_view::npos) {
                     break;
                 }
                 const std::size_t offset = at - partStart;
@@ -199,25 +196,24 @@ std::optional<std::vector<Station>> decodeWellFormed(DocumentStream stream, std:
             const bool emptyArray = closes && !anyElement;
             anyElement = true;
             if ((*end != ',' && !closes)
-                || (element.find_first_not_of(" \t\r\n") == std::string_view::npos && !emptyArray)) {
+                || (element.find_first_not_of(blanks) == std::string_view::npos && !emptyArray)) {
                 return std::nullopt;
             }
-            cut = end;
-            at = static_cast<std::size_t>(end - reader.data()) + 1;
+            cut = static_cast<std::size_t>(end - reader.data());
+            at = cut + 1;
         }
-        char* close = reader.data() + (cut - reader.data()); // the same byte, writable
-        if (!decodePart(decoder, reader.data() + partStart - 1, close, stations)) {
+        if (!decodePart(decoder, reader.data() + partStart - 1, reader.data() + cut, stations)) {
             return std::nullopt;
         }
-        partStart = static_cast<std::size_t>(close - reader.data()) + 1;
+        partStart = cut + 1;
         if (closes) {
             break;
         }
     }
     // Nothing but blanks may follow the array.
     for (;;) {
-        char* rest = reader.data() + partStart;
-        if (!std::all_of(rest, reader.data() + reader.filled(), isBlank)) {
+        const std::string_view rest(reader.data() + partStart, reader.filled() - partStart);
+        if (rest.find_first_not_of(blanks) != std::string_view::npos) {
             return std::nullopt;
         }
         if (reader.atEnd()) {
