@@ -55,11 +55,7 @@ bool spinUntil(const std::function<bool()>& done, Clock::duration timeout = give
 
 Station stationAt(const std::string& url)
 {
-    Station station;
-    station.stationuuid = url;
-    station.name = "Loopback";
-    station.url = url;
-    return station;
+    return StationFields {.stationuuid = url, .name = "Loopback", .url = url};
 }
 
 // The whole player as the window uses it: a controller with its ports and a capture for each

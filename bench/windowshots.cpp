@@ -72,18 +72,16 @@ std::vector<Station> catalog()
     std::vector<Station> stations;
     int index = 0;
     for (const Entry& entry : entries) {
-        Station station;
-        station.stationuuid = "shot-" + std::to_string(index);
-        station.name = entry.name;
-        station.url_resolved = "http://127.0.0.1:9/" + std::to_string(index);
-        station.favicon = "http://logos.invalid/" + std::to_string(index) + ".png";
-        station.country = entry.country;
-        station.state = entry.state;
-        station.language = entry.language;
-        station.tags = entry.tags;
-        station.votes = entry.votes;
-        station.clickcount = entry.votes / 3;
-        stations.push_back(std::move(station));
+        stations.push_back(StationFields {.stationuuid = "shot-" + std::to_string(index),
+            .name = entry.name,
+            .url_resolved = "http://127.0.0.1:9/" + std::to_string(index),
+            .favicon = "http://logos.invalid/" + std::to_string(index) + ".png",
+            .country = entry.country,
+            .state = entry.state,
+            .language = entry.language,
+            .tags = entry.tags,
+            .votes = entry.votes,
+            .clickcount = entry.votes / 3});
         ++index;
     }
     return stations;

@@ -22,9 +22,9 @@ std::string searchText(const Station& station)
     text += ' ';
     text += station.subtitle();
     text += ' ';
-    text += station.country.value_or(std::string());
+    text += station.country().value_or(std::string_view());
     text += ' ';
-    text += station.tags.value_or(std::string());
+    text += station.tags().value_or(std::string_view());
     return foldedForSearch(text);
 }
 

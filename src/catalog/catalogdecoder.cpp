@@ -19,40 +19,27 @@ namespace {
 
 namespace json = simdjson::ondemand;
 
-using TextMember = std::optional<std::string> Station::*;
-using CountMember = std::optional<std::int64_t> Station::*;
-
-TextMember textMember(std::string_view key)
+// The stored position of each text key (Station::Texts), or -1 for any other key.
+int textField(std::string_view key)
 {
     switch (key.size()) {
     case 3:
-        return key == "url" ? &Station::url : nullptr;
+        return key == "url" ? 2 : -1;
     case 4:
-        return key == "name" ? &Station::name : key == "tags" ? &Station::tags : nullptr;
+        return key == "name" ? 1 : key == "tags" ? 8 : -1;
     case 5:
-        return key == "state" ? &Station::state : nullptr;
+        return key == "state" ? 6 : -1;
     case 7:
-        return key == "favicon" ? &Station::favicon : key == "country" ? &Station::country : nullptr;
+        return key == "favicon" ? 4 : key == "country" ? 5 : -1;
     case 8:
-        return key == "language" ? &Station::language : nullptr;
+        return key == "language" ? 7 : -1;
     case 11:
-        return key == "stationuuid" ? &Station::stationuuid : nullptr;
+        return key == "stationuuid" ? 0 : -1;
     case 12:
-        return key == "url_resolved" ? &Station::url_resolved : nullptr;
+        return key == "url_resolved" ? 3 : -1;
     default:
-        return nullptr;
+        return -1;
     }
-}
-
-CountMember countMember(std::string_view key)
-{
-    if (key == "votes") {
-        return &Station::votes;
-    }
-    if (key == "clickcount") {
-        return &Station::clickcount;
-    }
-    return nullptr;
 }
 
 std::string_view typeName(json::json_type type)
@@ -237,6 +224,12 @@ constexpr const char* outOfMemory = "there is not enough memory to read the cata
 
 class CatalogReader final {
 public:
+    // The stations' texts are written into `arena`.
+    explicit CatalogReader(StationTextArena& arena)
+        : m_arena(arena)
+    {
+    }
+
     // `document` is followed by at least DocumentBuffer::padding readable bytes. Appends its
     // stations to `stations`; on failure `failure()` says why.
     bool read(std::string_view document, json::parser& parser, std::vector<Station>& stations);
@@ -244,8 +237,8 @@ public:
     [[nodiscard]] const std::string& failure() const { return m_failure; }
 
 private:
-    bool readStation(json::value element, Station& station);
-    bool readText(json::value value, std::optional<std::string>& field);
+    bool readStation(json::value element, std::vector<Station>& stations);
+    bool readText(json::value value, std::optional<std::string_view>& field);
     bool readCount(json::value value, std::optional<std::int64_t>& field);
     bool checkValue(json::value value, int depth);
     bool readString(json::value value, std::string_view& text);
@@ -259,6 +252,7 @@ private:
     bool failSyntax(std::string_view reason);
     bool failSyntax(simdjson::error_code error) { return failSyntax(reasonFor(error)); }
 
+    StationTextArena& m_arena;
     const char* m_end = nullptr;
     std::size_t m_station = 0;
     std::string_view m_key;
@@ -350,8 +344,7 @@ bool CatalogReader::read(std::string_view document, json::parser& parser, std::v
         if (const auto error = element.get(value); error != simdjson::SUCCESS) {
             return failSyntax(error);
         }
-        Station& station = stations.emplace_back();
-        if (!readStation(value, station)) {
+        if (!readStation(value, stations)) {
             return false;
         }
     }
@@ -364,7 +357,9 @@ bool CatalogReader::read(std::string_view document, json::parser& parser, std::v
     return true;
 }
 
-bool CatalogReader::readStation(json::value element, Station& station)
+// The texts are views into the document and the parser's buffers, which outlive the station's
+// object; they are copied once, into the station, when the object is complete.
+bool CatalogReader::readStation(json::value element, std::vector<Station>& stations)
 {
     json::json_type type {};
     if (const auto error = element.type().get(type); error != simdjson::SUCCESS) {
@@ -377,6 +372,9 @@ bool CatalogReader::readStation(json::value element, Station& station)
     if (const auto error = element.get_object().get(object); error != simdjson::SUCCESS) {
         return failSyntax(error);
     }
+    Station::Texts texts;
+    std::optional<std::int64_t> votes;
+    std::optional<std::int64_t> clickcount;
     for (auto entry : object) {
         json::field field;
         if (const auto error = std::move(entry).get(field); error != simdjson::SUCCESS) {
@@ -386,10 +384,12 @@ bool CatalogReader::readStation(json::value element, Station& station)
             return false;
         }
         bool fine = false;
-        if (const TextMember text = textMember(m_key)) {
-            fine = readText(field.value(), station.*text);
-        } else if (const CountMember count = countMember(m_key)) {
-            fine = readCount(field.value(), station.*count);
+        if (const int text = textField(m_key); text >= 0) {
+            fine = readText(field.value(), texts[static_cast<std::size_t>(text)]);
+        } else if (m_key == "votes") {
+            fine = readCount(field.value(), votes);
+        } else if (m_key == "clickcount") {
+            fine = readCount(field.value(), clickcount);
         } else {
             fine = checkValue(field.value(), 3);
         }
@@ -398,10 +398,11 @@ bool CatalogReader::readStation(json::value element, Station& station)
         }
     }
     m_key = {};
+    stations.emplace_back(texts, votes, clickcount, &m_arena);
     return true;
 }
 
-bool CatalogReader::readText(json::value value, std::optional<std::string>& field)
+bool CatalogReader::readText(json::value value, std::optional<std::string_view>& field)
 {
     json::json_type type {};
     if (const auto error = value.type().get(type); error != simdjson::SUCCESS) {
@@ -412,7 +413,7 @@ bool CatalogReader::readText(json::value value, std::optional<std::string>& fiel
         if (!readString(value, text)) {
             return false;
         }
-        field.emplace(text);
+        field = text;
         return true;
     }
     if (type == json::json_type::null) {
@@ -571,6 +572,7 @@ bool CatalogReader::checkValue(json::value value, int depth)
 struct CatalogDecoder::Buffers {
     json::parser parser;
     DocumentBuffer copy;
+    StationTextArena texts;
 };
 
 CatalogDecoder::CatalogDecoder()
@@ -596,7 +598,7 @@ Result<std::vector<Station>> CatalogDecoder::decode(std::string_view document)
     }
     std::copy(document.begin(), document.end(), copy.data());
     copy.setSize(document.size());
-    return CatalogReader {}.read(copy.view(), m_buffers->parser);
+    return CatalogReader(m_buffers->texts).read(copy.view(), m_buffers->parser);
 }
 
 Result<std::vector<Station>> CatalogDecoder::decode(const DocumentBuffer& document)
@@ -607,7 +609,7 @@ Result<std::vector<Station>> CatalogDecoder::decode(const DocumentBuffer& docume
     if (!m_buffers) {
         m_buffers = std::make_unique<Buffers>();
     }
-    return CatalogReader {}.read(document.view(), m_buffers->parser);
+    return CatalogReader(m_buffers->texts).read(document.view(), m_buffers->parser);
 }
 
 std::optional<Error> CatalogDecoder::decodeAppending(std::string_view document, std::vector<Station>& stations)
@@ -615,7 +617,7 @@ std::optional<Error> CatalogDecoder::decodeAppending(std::string_view document, 
     if (!m_buffers) {
         m_buffers = std::make_unique<Buffers>();
     }
-    CatalogReader reader;
+    CatalogReader reader(m_buffers->texts);
     if (!reader.read(document, m_buffers->parser, stations)) {
         return Error {reader.failure()};
     }

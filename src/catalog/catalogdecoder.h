@@ -36,7 +36,8 @@ class DocumentBuffer;
 
 // Decodes catalog documents as decodeCatalog() does, keeping its working memory (a few times
 // the size of the largest document so far) from one decode to the next: fresh memory costs
-// more than the parse itself. Worth keeping for documents decoded in a row, then dropped.
+// more than the parse itself. Its stations share blocks of text (StationTextArena); the decoder
+// holds on to the block it is filling. Worth keeping for documents decoded in a row, then dropped.
 // One decode at a time per object.
 class CatalogDecoder final {
 public:

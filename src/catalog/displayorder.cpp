@@ -84,7 +84,7 @@ std::vector<Station> sortedForDisplay(std::vector<Station> stations, std::string
             run, entries.end(), [score = run->score](const SortEntry& entry) { return entry.score != score; });
         if (runEnd - run > 1) {
             for (auto entry = run; entry != runEnd; ++entry) {
-                const std::optional<std::string>& name = stations[entry->index].name;
+                const std::optional<std::string_view> name = stations[entry->index].name();
                 const std::string_view trimmedName = name ? trimmed(*name) : std::string_view();
                 names[entry->index] = trimmedName.empty() ? unnamedStation : trimmedName;
             }

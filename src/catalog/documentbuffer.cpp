@@ -13,13 +13,15 @@ namespace {
 
 constexpr std::size_t hugePage = std::size_t {2} * 1024 * 1024;
 
+} // namespace
+
 // Fresh memory costs a page fault per page on first touch, and on a catalog of tens of
 // megabytes those faults cost more than parsing it. Large buffers therefore sit on huge page
 // boundaries and ask for transparent huge pages: one fault per 2 MB instead of per 4 KB.
-char* allocate(std::size_t bytes)
+void* allocatePreferringHugePages(std::size_t bytes)
 {
     if (bytes < hugePage) {
-        return static_cast<char*>(std::malloc(bytes));
+        return std::malloc(bytes);
     }
     const std::size_t rounded = (bytes + hugePage - 1) / hugePage * hugePage;
     void* memory = std::aligned_alloc(hugePage, rounded);
@@ -28,10 +30,8 @@ char* allocate(std::size_t bytes)
         ::madvise(memory, rounded, MADV_HUGEPAGE);
     }
 #endif
-    return static_cast<char*>(memory);
+    return memory;
 }
-
-} // namespace
 
 void DocumentBuffer::Free::operator()(char* bytes) const
 {
@@ -39,7 +39,7 @@ void DocumentBuffer::Free::operator()(char* bytes) const
 }
 
 DocumentBuffer::DocumentBuffer(std::size_t size)
-    : m_bytes(allocate(size + padding))
+    : m_bytes(static_cast<char*>(allocatePreferringHugePages(size + padding)))
     , m_capacity(m_bytes ? size : 0)
 {
     setSize(0);

@@ -37,6 +37,10 @@ private:
     std::size_t m_capacity = 0;
 };
 
+// Memory for `bytes`, given back with std::free, or null when there is none. A block of 2 MB or
+// more sits on huge page boundaries and asks for transparent huge pages, as preferHugePages().
+[[nodiscard]] void* allocatePreferringHugePages(std::size_t bytes);
+
 // Asks for transparent huge pages under the whole 2 MB pages of a large block that has not been
 // touched yet, so that filling it costs one page fault per 2 MB instead of one per 4 KB.
 void preferHugePages(void* memory, std::size_t bytes);

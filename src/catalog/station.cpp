@@ -1,10 +1,18 @@
 #include "station.h"
 
+#include "documentbuffer.h"
 #include "textrules.h"
 
+#include <algorithm>
 #include <array>
+#include <atomic>
+#include <cstdlib>
 #include <limits>
+#include <new>
+#include <stdexcept>
 #include <string_view>
+#include <tuple>
+#include <utility>
 
 namespace Vello {
 
@@ -14,9 +22,12 @@ constexpr std::string_view unnamedStation = "Unnamed station";
 constexpr std::string_view liveStation = "Live station";
 constexpr std::string_view ellipsis = "\u2026";
 
-std::string_view textOf(const std::optional<std::string>& field)
+constexpr std::size_t votesBit = 9;
+constexpr std::size_t clickcountBit = 10;
+
+std::string_view textOf(const std::optional<std::string_view>& field)
 {
-    return field ? std::string_view(*field) : std::string_view();
+    return field.value_or(std::string_view());
 }
 
 // Adds `step` to `sum`, pinning at the range's ends instead of overflowing.
@@ -34,12 +45,12 @@ std::int64_t saturatingAdd(std::int64_t sum, std::int64_t step)
 }
 
 // The form equality and hashing both use, so that equal stations always hash alike.
-std::string canonical(const std::string& text)
+std::string canonical(std::string_view text)
 {
-    return isNfc(text) ? text : toNfc(text);
+    return isNfc(text) ? std::string(text) : toNfc(text);
 }
 
-bool sameText(const std::optional<std::string>& a, const std::optional<std::string>& b)
+bool sameText(const std::optional<std::string_view>& a, const std::optional<std::string_view>& b)
 {
     if (a.has_value() != b.has_value()) {
         return false;
@@ -79,12 +90,207 @@ private:
     std::uint64_t m_state = 0;
 };
 
+std::optional<std::string_view> viewOf(const std::optional<std::string>& field)
+{
+    return field ? std::optional<std::string_view>(*field) : std::nullopt;
+}
+
 } // namespace
+
+namespace detail {
+
+struct TextBlock {
+    std::atomic<std::size_t> users {1};
+
+    [[nodiscard]] char* bytes() { return reinterpret_cast<char*>(this + 1); }
+};
+
+TextBlockRef::TextBlockRef(const TextBlockRef& other) noexcept
+    : m_block(other.m_block)
+{
+    if (m_block != nullptr) {
+        m_block->users.fetch_add(1, std::memory_order_relaxed);
+    }
+}
+
+TextBlockRef& TextBlockRef::operator=(const TextBlockRef& other) noexcept
+{
+    TextBlockRef copy(other);
+    std::swap(m_block, copy.m_block);
+    return *this;
+}
+
+TextBlockRef& TextBlockRef::operator=(TextBlockRef&& other) noexcept
+{
+    TextBlockRef taken(std::move(other));
+    std::swap(m_block, taken.m_block);
+    return *this;
+}
+
+TextBlockRef::~TextBlockRef()
+{
+    if (m_block != nullptr && m_block->users.fetch_sub(1, std::memory_order_acq_rel) == 1) {
+        m_block->~TextBlock();
+        std::free(m_block);
+    }
+}
+
+} // namespace detail
+
+namespace {
+
+// A block with room for `bytes` of text, with its one user, and where that room begins.
+std::pair<detail::TextBlockRef, char*> newBlock(std::size_t bytes)
+{
+    void* memory = allocatePreferringHugePages(sizeof(detail::TextBlock) + bytes);
+    if (memory == nullptr) {
+        throw std::bad_alloc();
+    }
+    auto* block = new (memory) detail::TextBlock;
+    return {detail::TextBlockRef(block), block->bytes()};
+}
+
+} // namespace
+
+char* StationTextArena::take(std::size_t bytes, detail::TextBlockRef& block)
+{
+    constexpr std::size_t blockBytes = std::size_t {2} * 1024 * 1024 - sizeof(detail::TextBlock);
+    if (bytes > m_left) {
+        // A station too large to share a block gets one of its own, leaving the current one.
+        if (bytes > blockBytes / 8) {
+            auto [own, room] = newBlock(bytes);
+            block = std::move(own);
+            return room;
+        }
+        std::tie(m_block, m_free) = newBlock(blockBytes);
+        m_left = blockBytes;
+    }
+    block = m_block;
+    char* room = m_free;
+    m_free += bytes;
+    m_left -= bytes;
+    return room;
+}
+
+Station::Station(const Texts& texts, std::optional<std::int64_t> votes, std::optional<std::int64_t> clickcount,
+    StationTextArena* arena)
+    : m_votes(votes.value_or(0))
+    , m_clickcount(clickcount.value_or(0))
+{
+    std::size_t total = 0;
+    for (std::size_t field = 0; field < textCount; ++field) {
+        if (texts[field]) {
+            m_present |= static_cast<std::uint16_t>(1U << field);
+            total += texts[field]->size();
+            if (total > std::numeric_limits<std::uint32_t>::max()) {
+                throw std::length_error("a station's texts exceed 4 GiB");
+            }
+        }
+        m_ends[field] = static_cast<std::uint32_t>(total);
+    }
+    m_present |= static_cast<std::uint16_t>((votes ? 1U << votesBit : 0U) | (clickcount ? 1U << clickcountBit : 0U));
+    if (total == 0) {
+        return;
+    }
+    char* out = nullptr;
+    if (arena != nullptr) {
+        out = arena->take(total, m_block);
+    } else {
+        std::tie(m_block, out) = newBlock(total);
+    }
+    m_text = out;
+    for (const auto& field : texts) {
+        if (field) {
+            out = std::copy(field->begin(), field->end(), out);
+        }
+    }
+}
+
+Station::Station(const StationFields& fields)
+    : Station(Texts {viewOf(fields.stationuuid), viewOf(fields.name), viewOf(fields.url), viewOf(fields.url_resolved),
+                  viewOf(fields.favicon), viewOf(fields.country), viewOf(fields.state), viewOf(fields.language),
+                  viewOf(fields.tags)},
+        fields.votes, fields.clickcount)
+{
+}
+
+Station::Station(const Station& other)
+    : m_ends(other.m_ends)
+    , m_present(other.m_present)
+    , m_votes(other.m_votes)
+    , m_clickcount(other.m_clickcount)
+{
+    if (other.m_text != nullptr) {
+        char* out = nullptr;
+        std::tie(m_block, out) = newBlock(other.textSize());
+        std::copy_n(other.m_text, other.textSize(), out);
+        m_text = out;
+    }
+}
+
+Station& Station::operator=(const Station& other)
+{
+    if (this != &other) {
+        *this = Station(other);
+    }
+    return *this;
+}
+
+// A moved-from station is left empty, every field absent.
+Station::Station(Station&& other) noexcept
+    : m_block(std::move(other.m_block))
+    , m_text(std::exchange(other.m_text, nullptr))
+    , m_ends(std::exchange(other.m_ends, {}))
+    , m_present(std::exchange(other.m_present, 0))
+    , m_votes(other.m_votes)
+    , m_clickcount(other.m_clickcount)
+{
+}
+
+Station& Station::operator=(Station&& other) noexcept
+{
+    m_block = std::move(other.m_block);
+    m_text = std::exchange(other.m_text, nullptr);
+    m_ends = std::exchange(other.m_ends, {});
+    m_present = std::exchange(other.m_present, 0);
+    m_votes = other.m_votes;
+    m_clickcount = other.m_clickcount;
+    return *this;
+}
+
+std::optional<std::string_view> Station::text(std::size_t field) const
+{
+    if ((m_present & (1U << field)) == 0) {
+        return std::nullopt;
+    }
+    const std::uint32_t begin = field == 0 ? 0 : m_ends[field - 1];
+    return std::string_view(m_text + begin, m_ends[field] - begin);
+}
+
+std::optional<std::int64_t> Station::votes() const
+{
+    return (m_present & (1U << votesBit)) != 0 ? std::optional(m_votes) : std::nullopt;
+}
+
+std::optional<std::int64_t> Station::clickcount() const
+{
+    return (m_present & (1U << clickcountBit)) != 0 ? std::optional(m_clickcount) : std::nullopt;
+}
+
+StationFields Station::fields() const
+{
+    const auto owned = [this](std::size_t field) {
+        const auto view = text(field);
+        return view ? std::optional<std::string>(*view) : std::nullopt;
+    };
+    return {owned(0), owned(1), owned(2), owned(3), owned(4), owned(5), owned(6), owned(7), owned(8), votes(),
+        clickcount()};
+}
 
 std::string Station::id() const
 {
-    if (stationuuid) {
-        return *stationuuid;
+    if (const auto uuid = stationuuid()) {
+        return std::string(*uuid);
     }
     if (auto address = radioURL()) {
         return std::move(*address);
@@ -94,7 +300,7 @@ std::string Station::id() const
 
 std::string Station::displayName() const
 {
-    const std::string_view trimmedName = trimmed(textOf(name));
+    const std::string_view trimmedName = trimmed(textOf(name()));
     return std::string(trimmedName.empty() ? unnamedStation : trimmedName);
 }
 
@@ -117,8 +323,8 @@ std::string Station::limitedDisplayName(std::int64_t limit) const
 std::string Station::location() const
 {
     std::string result;
-    for (const auto* part : {&state, &country}) {
-        const std::string_view text = trimmed(textOf(*part));
+    for (const auto& part : {state(), country()}) {
+        const std::string_view text = trimmed(textOf(part));
         if (text.empty()) {
             continue;
         }
@@ -132,7 +338,7 @@ std::string Station::location() const
 
 std::string Station::primaryTag() const
 {
-    std::string_view rest = textOf(tags);
+    std::string_view rest = textOf(tags());
     while (!rest.empty()) {
         const std::size_t comma = rest.find(',');
         const std::string_view piece = trimmed(rest.substr(0, comma));
@@ -149,7 +355,7 @@ std::string Station::primaryTag() const
 
 std::string Station::subtitle() const
 {
-    const std::array<std::string, 3> candidates {location(), std::string(textOf(language)), primaryTag()};
+    const std::array<std::string, 3> candidates {location(), std::string(textOf(language())), primaryTag()};
     std::string result;
     for (const std::string& candidate : candidates) {
         if (candidate.empty()) {
@@ -165,8 +371,8 @@ std::string Station::subtitle() const
 
 std::optional<std::string> Station::radioURL() const
 {
-    for (const auto* address : {&url_resolved, &url}) {
-        const std::string_view text = trimmed(textOf(*address));
+    for (const auto& address : {url_resolved(), url()}) {
+        const std::string_view text = trimmed(textOf(address));
         if (!text.empty()) {
             return std::string(text);
         }
@@ -180,8 +386,8 @@ std::optional<std::string> Station::radioURL() const
 // of the range the true total lies beyond it too.
 std::int64_t Station::score() const
 {
-    const std::int64_t voteCount = votes.value_or(0);
-    std::int64_t total = clickcount.value_or(0);
+    const std::int64_t voteCount = votes().value_or(0);
+    std::int64_t total = clickcount().value_or(0);
     for (int weight = 0; weight < 4; ++weight) {
         total = saturatingAdd(total, voteCount);
     }
@@ -190,30 +396,35 @@ std::int64_t Station::score() const
 
 bool operator==(const Station& a, const Station& b)
 {
-    return sameText(a.stationuuid, b.stationuuid) && sameText(a.name, b.name) && sameText(a.url, b.url)
-        && sameText(a.url_resolved, b.url_resolved) && sameText(a.favicon, b.favicon) && sameText(a.country, b.country)
-        && sameText(a.state, b.state) && sameText(a.language, b.language) && sameText(a.tags, b.tags)
-        && a.votes == b.votes && a.clickcount == b.clickcount;
+    if (a.m_present != b.m_present || a.votes() != b.votes() || a.clickcount() != b.clickcount()) {
+        return false;
+    }
+    for (std::size_t field = 0; field < Station::textCount; ++field) {
+        if (!sameText(a.text(field), b.text(field))) {
+            return false;
+        }
+    }
+    return true;
 }
 
 std::size_t hashValue(const Station& station)
 {
     StationHasher hasher;
-    for (const auto* field : {&station.stationuuid, &station.name, &station.url, &station.url_resolved,
-             &station.favicon, &station.country, &station.state, &station.language, &station.tags}) {
-        hasher.addPresence(field->has_value());
-        if (*field) {
-            if (isNfc(**field)) {
-                hasher.addText(**field);
+    for (const auto& field : {station.stationuuid(), station.name(), station.url(), station.url_resolved(),
+             station.favicon(), station.country(), station.state(), station.language(), station.tags()}) {
+        hasher.addPresence(field.has_value());
+        if (field) {
+            if (isNfc(*field)) {
+                hasher.addText(*field);
             } else {
-                hasher.addText(canonical(**field));
+                hasher.addText(canonical(*field));
             }
         }
     }
-    for (const auto* count : {&station.votes, &station.clickcount}) {
-        hasher.addPresence(count->has_value());
-        if (*count) {
-            hasher.addInteger(**count);
+    for (const auto& count : {station.votes(), station.clickcount()}) {
+        hasher.addPresence(count.has_value());
+        if (count) {
+            hasher.addInteger(*count);
         }
     }
     return hasher.value();

@@ -1,17 +1,19 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <utility>
 
 namespace Vello {
 
-// One catalog entry, exactly as the catalog document states it: texts are UTF-8, untrimmed,
-// and an absent field is never the same as an empty one. Every derived property is computed
-// on each read.
-struct Station final {
+// A station's fields one by one, for building a Station by name (`StationFields {.name = "x"}`)
+// or changing a copy of one (`Station::fields()`).
+struct StationFields final {
     std::optional<std::string> stationuuid {};
     std::optional<std::string> name {};
     std::optional<std::string> url {};
@@ -23,6 +25,96 @@ struct Station final {
     std::optional<std::string> tags {};
     std::optional<std::int64_t> votes {};
     std::optional<std::int64_t> clickcount {};
+};
+
+namespace detail {
+
+// A shared block of station texts; its users are counted.
+struct TextBlock;
+
+class TextBlockRef final {
+public:
+    TextBlockRef() = default;
+    explicit TextBlockRef(TextBlock* adopted) noexcept
+        : m_block(adopted)
+    {
+    }
+    TextBlockRef(const TextBlockRef& other) noexcept;
+    TextBlockRef& operator=(const TextBlockRef& other) noexcept;
+    TextBlockRef(TextBlockRef&& other) noexcept
+        : m_block(std::exchange(other.m_block, nullptr))
+    {
+    }
+    TextBlockRef& operator=(TextBlockRef&& other) noexcept;
+    ~TextBlockRef();
+
+private:
+    TextBlock* m_block = nullptr;
+};
+
+} // namespace detail
+
+// Hands out room for the texts of many stations from blocks of 2 MB that ask for huge pages, so
+// that a catalog's texts take a few page faults instead of one or more per station. A block
+// lives while any station made from it does. One thread at a time.
+class StationTextArena final {
+public:
+    StationTextArena() = default;
+    StationTextArena(const StationTextArena&) = delete;
+    StationTextArena& operator=(const StationTextArena&) = delete;
+    StationTextArena(StationTextArena&&) noexcept = default;
+    StationTextArena& operator=(StationTextArena&&) noexcept = default;
+    ~StationTextArena() = default;
+
+private:
+    friend class Station;
+    // Room for `bytes`, and the block it is in.
+    char* take(std::size_t bytes, detail::TextBlockRef& block);
+
+    detail::TextBlockRef m_block;
+    char* m_free = nullptr;
+    std::size_t m_left = 0;
+};
+
+// One catalog entry, exactly as the catalog document states it: texts are UTF-8, untrimmed,
+// and an absent field is never the same as an empty one. Every derived property is computed
+// on each read.
+//
+// A catalog holds tens of thousands of these, so the nine texts live back to back: a station is
+// one allocation rather than up to nine, and a decoded one shares a block with its neighbours
+// (StationTextArena). A copy always has a block of its own, so that keeping one station never
+// keeps a whole catalog's block alive.
+class Station final {
+public:
+    // The texts in stored order: stationuuid, name, url, url_resolved, favicon, country, state,
+    // language, tags. Each is absent or a text.
+    using Texts = std::array<std::optional<std::string_view>, 9>;
+
+    Station() = default;
+    // Copies the texts, into `arena` when one is given. Throws std::length_error when together
+    // they exceed 4 GiB.
+    Station(const Texts& texts, std::optional<std::int64_t> votes, std::optional<std::int64_t> clickcount,
+        StationTextArena* arena = nullptr);
+    Station(const StationFields& fields); // NOLINT(google-explicit-constructor): built by field name
+    Station(const Station& other);
+    Station& operator=(const Station& other);
+    Station(Station&& other) noexcept;
+    Station& operator=(Station&& other) noexcept;
+    ~Station() = default;
+
+    [[nodiscard]] std::optional<std::string_view> stationuuid() const { return text(0); }
+    [[nodiscard]] std::optional<std::string_view> name() const { return text(1); }
+    [[nodiscard]] std::optional<std::string_view> url() const { return text(2); }
+    [[nodiscard]] std::optional<std::string_view> url_resolved() const { return text(3); }
+    [[nodiscard]] std::optional<std::string_view> favicon() const { return text(4); }
+    [[nodiscard]] std::optional<std::string_view> country() const { return text(5); }
+    [[nodiscard]] std::optional<std::string_view> state() const { return text(6); }
+    [[nodiscard]] std::optional<std::string_view> language() const { return text(7); }
+    [[nodiscard]] std::optional<std::string_view> tags() const { return text(8); }
+    [[nodiscard]] std::optional<std::int64_t> votes() const;
+    [[nodiscard]] std::optional<std::int64_t> clickcount() const;
+    // Every field, as a copy to change.
+    [[nodiscard]] StationFields fields() const;
 
     // The identifier favourites and recents store: the uuid, else the stream address, else
     // the display name. Not unique across the catalog.
@@ -44,6 +136,21 @@ struct Station final {
 
     // Field-by-field; texts compare under canonical equivalence.
     friend bool operator==(const Station& a, const Station& b);
+
+private:
+    static constexpr std::size_t textCount = std::tuple_size_v<Texts>;
+
+    [[nodiscard]] std::optional<std::string_view> text(std::size_t field) const;
+    [[nodiscard]] std::size_t textSize() const { return m_ends[textCount - 1]; }
+
+    detail::TextBlockRef m_block;
+    const char* m_text = nullptr;
+    // Where each text ends in m_text; text i begins where text i - 1 ends.
+    std::array<std::uint32_t, textCount> m_ends {};
+    // Bit i: text i is present; bits 9 and 10: votes and clickcount are.
+    std::uint16_t m_present = 0;
+    std::int64_t m_votes = 0;
+    std::int64_t m_clickcount = 0;
 };
 
 // Consistent with operator==: canonically equivalent texts hash alike.

@@ -48,8 +48,8 @@ MprisState BrowserMprisPlayer::state() const
         state.stationId = QString::fromStdString(current->id());
         state.title = song.empty() ? name : QString::fromStdString(song);
         state.artist = name;
-        if (m_logoFile && current->favicon) {
-            state.artUrl = m_logoFile(*current->favicon);
+        if (const auto favicon = current->favicon(); m_logoFile && favicon) {
+            state.artUrl = m_logoFile(std::string(*favicon));
         }
     }
     state.volume = m_browser.volume();

@@ -61,7 +61,7 @@ PlayerPanelTexts playerPanelTexts(const std::optional<Station>& current)
         toQString(current->limitedDisplayName(panelTitleLimit)),
         toQString(current->subtitle()),
         // The country as the catalog has it, blanks and all: only a missing one reads "World".
-        current->country ? toQString(*current->country) : QStringLiteral("World"),
+        current->country() ? toQString(*current->country()) : QStringLiteral("World"),
         tag.empty() ? QStringLiteral("Music") : toQString(tag),
     };
 }

@@ -54,7 +54,7 @@ QFont pixelFont(int pixelSize, QFont::Weight weight)
     return font;
 }
 
-QString toQString(const std::string& utf8)
+QString toQString(std::string_view utf8)
 {
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }

@@ -9,6 +9,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
 class QLabel;
 class QWidget;
@@ -20,7 +21,7 @@ class PanelView;
 
 // The application font at `pixelSize` device-independent pixels and `weight`.
 [[nodiscard]] QFont pixelFont(int pixelSize, QFont::Weight weight);
-[[nodiscard]] QString toQString(const std::string& utf8);
+[[nodiscard]] QString toQString(std::string_view utf8);
 
 // A one-line label that cuts its text with "…" rather than pushing its neighbours away.
 [[nodiscard]] ElidedLabel* makeLabel(

@@ -32,7 +32,7 @@ ElidedLabel* makeLabel(const QString& text, int pixelSize, QFont::Weight weight,
     return label;
 }
 
-QString fromUtf8(const std::string& text)
+QString fromUtf8(std::string_view text)
 {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
@@ -104,8 +104,9 @@ ReleaseStationRowView::ReleaseStationRowView(
     layout->addSpacing(8);
     layout->addWidget(m_playButton, 0, Qt::AlignVCenter);
 
-    if (station.favicon) {
-        if (auto cached = m_loader.request(*station.favicon, this, [this](const QImage& image) { showLogo(image); })) {
+    if (const auto favicon = station.favicon()) {
+        if (auto cached
+            = m_loader.request(std::string(*favicon), this, [this](const QImage& image) { showLogo(image); })) {
             showLogo(*cached);
         }
     }
@@ -123,12 +124,12 @@ void ReleaseStationRowView::setOnFavorite(StationAction action)
 
 QString ReleaseStationRowView::metaLine(const Station& station)
 {
-    const QString country
-        = station.country && !station.country->empty() ? fromUtf8(*station.country) : QStringLiteral("World");
+    const std::string_view country = station.country().value_or(std::string_view());
     const std::string tag = station.primaryTag();
     const QString genre = tag.empty() ? QStringLiteral("Music") : fromUtf8(tag);
-    const QString votes = QString::number(station.votes.value_or(0)) + QStringLiteral(" votes");
-    return QStringList {country, genre, votes}.join(QStringLiteral("  |  "));
+    const QString votes = QString::number(station.votes().value_or(0)) + QStringLiteral(" votes");
+    return QStringList {country.empty() ? QStringLiteral("World") : fromUtf8(country), genre, votes}.join(
+        QStringLiteral("  |  "));
 }
 
 QRect ReleaseStationRowView::artworkRect() const

@@ -65,7 +65,7 @@ void MemoryPreferences::setFlag(const std::string& key, bool value)
 Station makeStation(
     const std::string& id, const std::string& name, std::optional<std::string> country, std::optional<std::string> tags)
 {
-    return Station {.stationuuid = id,
+    return StationFields {.stationuuid = id,
         .name = name,
         .url_resolved = "http://stream.example/" + id,
         .country = std::move(country),

@@ -72,8 +72,9 @@ TEST(TransportTest, CommandsWalkTheListOfTheMoment)
 TEST(TransportTest, NowPlayingRelaysTheStationAndWhatThePlayerReports)
 {
     BrowserHarness h;
-    Station silent = makeStation("silent", "No Stream");
-    silent.url_resolved = " ";
+    StationFields silentFields = makeStation("silent", "No Stream").fields();
+    silentFields.url_resolved = " ";
+    const Station silent = silentFields;
     const Station longName = makeStation("long", std::string(65, 'x'), "Norway", "news");
     h.start({silent, longName});
     const std::string cut = std::string(63, 'x') + "…";

@@ -49,7 +49,7 @@ TEST(CatalogDecoder, KeepsEveryFieldAsWrittenInDocumentOrder)
       {"stationuuid": "u1"}
     ] )");
     ASSERT_EQ(stations.size(), 5U);
-    const Station expected {.stationuuid = "u1",
+    const Station expected = StationFields {.stationuuid = "u1",
         .name = "  Caf\u00e9 \"Jazz\" \U0001F3B5\n",
         .url = "http://a",
         .url_resolved = "",
@@ -62,23 +62,23 @@ TEST(CatalogDecoder, KeepsEveryFieldAsWrittenInDocumentOrder)
         .clickcount = -3};
     EXPECT_EQ(stations[0], expected);
     // Stored bytes, not just equivalent text.
-    EXPECT_EQ(*stations[0].name, "  Caf\u00e9 \"Jazz\" \U0001F3B5\n");
+    EXPECT_EQ(*stations[0].name(), "  Caf\u00e9 \"Jazz\" \U0001F3B5\n");
     EXPECT_EQ(stations[1], Station {});
     EXPECT_EQ(stations[1].id(), "Unnamed station");
-    EXPECT_EQ(stations[2], Station {.stationuuid = ""});
+    EXPECT_EQ(stations[2], StationFields {.stationuuid = ""});
     EXPECT_EQ(stations[2].id(), "");
     EXPECT_EQ(stations[3], stations[4]);
 
     for (const std::string empty : {"[]", " \r\n\t[ ] \n"}) {
         EXPECT_TRUE(decoded(empty).empty());
     }
-    EXPECT_EQ(decoded("\xEF\xBB\xBF[{\"name\":\"bom\"}]").at(0).name, "bom");
+    EXPECT_EQ(decoded("\xEF\xBB\xBF[{\"name\":\"bom\"}]").at(0).name(), "bom");
     // Keys are matched exactly, after unescaping; the last of two equal keys wins.
     const auto keys = decoded(R"([{"Name": "x", "NAME": 1, "n\u0061me": "escaped"},
                                  {"name": "first", "name": "second", "votes": 1, "votes": null}])");
     ASSERT_EQ(keys.size(), 2U);
-    EXPECT_EQ(keys[0], Station {.name = "escaped"});
-    EXPECT_EQ(keys[1], Station {.name = "second"});
+    EXPECT_EQ(keys[0], StationFields {.name = "escaped"});
+    EXPECT_EQ(keys[1], StationFields {.name = "second"});
 }
 
 TEST(CatalogDecoder, AcceptsCountsOnlyWhenTheyAreWholeAndFitIn64Bits)
@@ -92,8 +92,8 @@ TEST(CatalogDecoder, AcceptsCountsOnlyWhenTheyAreWholeAndFitIn64Bits)
     for (const auto& [text, value] : accepted) {
         const auto stations = decoded("[{\"votes\": " + text + ", \"clickcount\": " + text + "}]");
         ASSERT_EQ(stations.size(), 1U) << text;
-        EXPECT_EQ(stations[0].votes, value) << text;
-        EXPECT_EQ(stations[0].clickcount, value) << text;
+        EXPECT_EQ(stations[0].votes(), value) << text;
+        EXPECT_EQ(stations[0].clickcount(), value) << text;
     }
 
     for (const std::string text : {"9223372036854775808", "-9223372036854775809", "18446744073709551616", "1e19",
@@ -199,10 +199,10 @@ TEST(CatalogDecoder, KeptDecoderForgetsEarlierDocuments)
     const auto second = decoder.decode(R"([{"name": "abc"})");
     ASSERT_TRUE(std::holds_alternative<Error>(second));
     EXPECT_EQ(decoder.decode(R"([{"name": "x"}])"),
-        Result<std::vector<Station>>(std::vector<Station> {Station {.name = "x"}}));
+        Result<std::vector<Station>>(std::vector<Station> {StationFields {.name = "x"}}));
     // Stations outlive the decoder's next document.
     EXPECT_EQ(decoder.decode("[]"), Result<std::vector<Station>>(std::vector<Station> {}));
-    EXPECT_EQ(std::get<std::vector<Station>>(first)[2].name, "ghi");
+    EXPECT_EQ(std::get<std::vector<Station>>(first)[2].name(), "ghi");
 }
 
 TEST(CatalogDecoder, ADocumentReadInPlaceDecodesAsACopiedOne)

@@ -11,7 +11,8 @@ namespace {
 Station station(std::optional<std::string> name, std::int64_t votes, std::int64_t clickcount = 0,
     std::optional<std::string> uuid = std::nullopt)
 {
-    return Station {.stationuuid = std::move(uuid), .name = std::move(name), .votes = votes, .clickcount = clickcount};
+    return StationFields {
+        .stationuuid = std::move(uuid), .name = std::move(name), .votes = votes, .clickcount = clickcount};
 }
 
 using Ids = std::vector<std::string>;
@@ -20,7 +21,7 @@ Ids uuidsOf(const std::vector<Station>& stations)
 {
     Ids uuids;
     for (const Station& s : stations) {
-        uuids.push_back(s.stationuuid.value_or("?"));
+        uuids.emplace_back(s.stationuuid().value_or("?"));
     }
     return uuids;
 }

@@ -101,7 +101,7 @@ public:
                 answer.error = error->description;
             } else {
                 for (const Station& station : std::get<std::vector<Station>>(result)) {
-                    answer.ids.push_back(station.stationuuid.value_or("?"));
+                    answer.ids.emplace_back(station.stationuuid().value_or("?"));
                 }
             }
             answer.onLoadingThread = std::this_thread::get_id() == loadingThread;

@@ -78,8 +78,9 @@ TEST(MprisTest, AClientDrivesThePlayerItHearsAndASecondStartRaisesIt)
     browser.viewDidLoad();
     std::vector<Station> stations;
     for (const std::string id : {"id-0", "id-1", "id-2"}) {
-        stations.push_back(makeStation(id, "Station " + id));
-        stations.back().url_resolved = server.url("/tone.mp3");
+        StationFields fields = makeStation(id, "Station " + id).fields();
+        fields.url_resolved = server.url("/tone.mp3");
+        stations.emplace_back(fields);
     }
     source.answer(stations);
     ASSERT_TRUE(QTest::qWaitFor([&] { return browser.filteredStations().size() == 3; }));

@@ -23,7 +23,7 @@ constexpr int oggTone = 660;
 
 Station stationAt(const std::string& url)
 {
-    return {.stationuuid = url, .url = url};
+    return StationFields {.stationuuid = url, .url = url};
 }
 
 class GstMediaBackendTest : public ::testing::Test {

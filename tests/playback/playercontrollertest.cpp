@@ -17,12 +17,10 @@ using Calls = std::vector<std::string>;
 
 Station stationWith(std::optional<std::string> url, std::optional<std::string> resolved = std::nullopt)
 {
-    Station station;
-    station.stationuuid = "uuid-" + url.value_or("none") + resolved.value_or("");
-    station.name = "Test FM";
-    station.url = std::move(url);
-    station.url_resolved = std::move(resolved);
-    return station;
+    return StationFields {.stationuuid = "uuid-" + url.value_or("none") + resolved.value_or(""),
+        .name = "Test FM",
+        .url = url,
+        .url_resolved = resolved};
 }
 
 const MediaEvent playing = MediaStateChanged {MediaPipelineState::Playing};

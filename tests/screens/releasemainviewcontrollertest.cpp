@@ -154,7 +154,9 @@ TEST(ReleaseMainViewController, TheMiniPlayerAndTheHomeCardDriveOnePlayerThatOut
     WindowHarness h;
     PanelView* mini = h.window->miniPlayerPanel();
     std::vector<Station> stations = makeStations(300);
-    stations[0].url_resolved = "file:///etc/passwd";
+    StationFields local = stations[0].fields();
+    local.url_resolved = "file:///etc/passwd";
+    stations[0] = local;
     h.deliver(std::move(stations));
     ASSERT_EQ(h.buttons(u"Play"_s).size(), 1U) << "the mini player is hidden until a station is current";
     for (const int played : {0, 3}) {
@@ -191,7 +193,9 @@ TEST(ReleaseMainViewController, TheMiniPlayerAndTheHomeCardDriveOnePlayerThatOut
     h.scrollTo(1500);
     std::vector<Station> next = makeStations(300);
     for (Station& station : next) {
-        station.name = "New " + *station.name;
+        StationFields renamed = station.fields();
+        renamed.name = "New " + *renamed.name;
+        station = renamed;
     }
     h.deliver(std::move(next));
     h.window->grab();

@@ -38,7 +38,9 @@ TEST(StationListView, AWholeCatalogBuildsOnlyTheRowsNearTheVisiblePartWhereverKe
     WindowHarness h;
     std::vector<Station> stations = makeStations(50'000);
     for (std::size_t i = 0; i < stations.size(); ++i) {
-        stations[i].favicon = "http://logos.test/" + std::to_string(i) + ".png";
+        StationFields fields = stations[i].fields();
+        fields.favicon = "http://logos.test/" + std::to_string(i) + ".png";
+        stations[i] = fields;
     }
     h.deliver(std::move(stations));
     h.tap(QStringLiteral("Library"));

@@ -19,10 +19,8 @@ using namespace std::chrono_literals;
 
 std::unique_ptr<ReleaseStationRowView> makeRow(ArtworkLoader& loader, const std::string& favicon)
 {
-    Station station;
-    station.name = "Station";
-    station.favicon = favicon;
-    return std::make_unique<ReleaseStationRowView>(station, QPixmap(), false, loader);
+    return std::make_unique<ReleaseStationRowView>(
+        StationFields {.name = "Station", .favicon = favicon}, QPixmap(), false, loader);
 }
 
 class ArtworkLoaderTest : public ::testing::Test {

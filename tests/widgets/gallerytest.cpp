@@ -100,14 +100,14 @@ TEST(Gallery, EveryInterfaceGlyphHasAFontAndEveryWidgetKindRenders)
     auto* rows = new QVBoxLayout(list);
     rows->setContentsMargins(0, 0, 0, 0);
     rows->setSpacing(8);
-    const std::array<Station, 3> stations {Station {.name = "Radio Swiss Jazz",
+    const std::array<Station, 3> stations {StationFields {.name = "Radio Swiss Jazz",
                                                .favicon = "https://logos.example/jazz.png",
                                                .country = "Switzerland",
                                                .tags = "jazz,smooth jazz",
                                                .votes = 28411},
-        Station {
+        StationFields {
             .name = "Lofi Beats Around the Clock, Chilled Study Mix For Long Nights", .country = "", .votes = 5120},
-        Station {.name = "Ambient Sleeping Pill"}};
+        StationFields {.name = "Ambient Sleeping Pill"}};
     for (const Station& station : stations) {
         rows->addWidget(new ReleaseStationRowView(station, fallback, &station == stations.data(), loader, list));
     }

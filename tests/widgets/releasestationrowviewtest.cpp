@@ -39,7 +39,7 @@ protected:
 
 TEST_F(ReleaseStationRowViewTest, LaysOutTheStationsTextsButtonsAndArtworkWithItsFallback)
 {
-    auto row = makeRow(Station {.name = "Jazz Radio"});
+    auto row = makeRow(StationFields {.name = "Jazz Radio"});
     const QRect name = row->nameLabel()->geometry();
     const QRect meta = row->metaLabel()->geometry();
     EXPECT_LT(row->artworkRect().right(), name.left());
@@ -51,7 +51,7 @@ TEST_F(ReleaseStationRowViewTest, LaysOutTheStationsTextsButtonsAndArtworkWithIt
     EXPECT_LE(std::abs(name.top() - (row->height() - 1 - meta.bottom())), 1);
 
     // A narrow row shortens its texts, never the buttons or the artwork.
-    auto narrow = makeRow(Station {.name = std::string(40, 'W')});
+    auto narrow = makeRow(StationFields {.name = std::string(40, 'W')});
     narrow->resize(260, 78);
     QCoreApplication::processEvents();
     EXPECT_EQ(narrow->playButton()->size(), QSize(38, 38));
@@ -60,7 +60,7 @@ TEST_F(ReleaseStationRowViewTest, LaysOutTheStationsTextsButtonsAndArtworkWithIt
     EXPECT_LE(narrow->nameLabel()->geometry().right() + 14, narrow->favoriteButton()->geometry().left());
 
     // The name and subtitle are the station's own (cut and trimmed there); the meta line stands in for blanks.
-    row = makeRow(Station {.name = "  " + std::string(49, 'a') + "  ",
+    row = makeRow(StationFields {.name = "  " + std::string(49, 'a') + "  ",
         .country = "Italy",
         .state = "Lazio",
         .language = "italian",
@@ -74,14 +74,14 @@ TEST_F(ReleaseStationRowViewTest, LaysOutTheStationsTextsButtonsAndArtworkWithIt
         const char* expected;
     };
     for (const Case& c : {Case {Station {}, "World  |  Music  |  0 votes"},
-             Case {Station {.country = "", .tags = " , ", .votes = -3}, "World  |  Music  |  -3 votes"},
-             Case {Station {.country = "   ", .tags = "ambient", .votes = 0}, "     |  ambient  |  0 votes"}}) {
+             Case {StationFields {.country = "", .tags = " , ", .votes = -3}, "World  |  Music  |  -3 votes"},
+             Case {StationFields {.country = "   ", .tags = "ambient", .votes = 0}, "     |  ambient  |  0 votes"}}) {
         SCOPED_TRACE(c.expected);
         EXPECT_EQ(ReleaseStationRowView::metaLine(c.station), QString::fromUtf8(c.expected));
     }
 
     // The fallback shows until the logo arrives.
-    row = makeRow(Station {.name = "Logo FM", .favicon = "https://logos.example/logo-fm.png"});
+    row = makeRow(StationFields {.name = "Logo FM", .favicon = "https://logos.example/logo-fm.png"});
     EXPECT_FALSE(row->showsLogo());
     EXPECT_EQ(row->artwork().toImage().pixelColor(10, 10), QColor(Qt::darkCyan));
     ASSERT_EQ(m_http.pendingCount(), 1U);
@@ -98,7 +98,7 @@ TEST_F(ReleaseStationRowViewTest, LaysOutTheStationsTextsButtonsAndArtworkWithIt
 
 TEST_F(ReleaseStationRowViewTest, HeartShowsTheFavouriteAndPressesReachTheOwnerWhoMayDiscardTheRow)
 {
-    const Station station {.name = "Heartbeat FM"};
+    const Station station = StationFields {.name = "Heartbeat FM"};
     auto favourite = makeRow(station, true);
     auto plain = makeRow(station, false);
     EXPECT_EQ(favourite->favoriteButton()->text() + plain->favoriteButton()->text(), QStringLiteral("♥♡"));
@@ -126,7 +126,7 @@ TEST_F(ReleaseStationRowViewTest, HeartShowsTheFavouriteAndPressesReachTheOwnerW
     // The owner may discard the row from any of its callbacks.
     for (int control = 0; control < 3; ++control) {
         SCOPED_TRACE(control);
-        auto* row = makeRow(Station {.name = "Rebuilt"}).release();
+        auto* row = makeRow(StationFields {.name = "Rebuilt"}).release();
         QPointer<ReleaseStationRowView> guard(row);
         const auto discard = [row](const Station&) { delete row; };
         row->setOnPlay(discard);
