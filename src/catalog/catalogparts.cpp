@@ -65,6 +65,24 @@ const char* elementEnd(const char* at, const char* end)
     return nullptr;
 }
 
+// A likely cut at or after `from`: a comma between one station's closing brace and the next
+// one's opening brace. Finding it costs next to nothing, where following every string to the
+// cut costs a fifth of the decode. A guess inside a string or a nested value leaves the part
+// with an unclosed string or bracket, so the part fails to parse and is cut by elementEnd()
+// instead.
+std::size_t guessedCut(std::string_view text, std::size_t from)
+{
+    for (std::size_t comma = text.find(',', from); comma != std::string_view::npos; comma = text.find(',', comma + 1)) {
+        const std::size_t before = text.find_last_not_of(blanks, comma - 1);
+        const std::size_t after = text.find_first_not_of(blanks, comma + 1);
+        if (before != std::string_view::npos && text[before] == '}' && after != std::string_view::npos
+            && text[after] == '{') {
+            return comma;
+        }
+    }
+    return std::string_view::npos;
+}
+
 Result<std::vector<Station>> decodeWhole(const DocumentOpener& open)
 {
     auto stream = open();
@@ -173,6 +191,24 @@ std::optional<std::vector<Station>> decodeWellFormed(DocumentStream stream, std:
     partStart = static_cast<std::size_t>(head.data() + bracket - reader.data()) + 1;
     bool anyElement = false;
     for (;;) {
+        if (!reader.atEnd() && reader.filled() - partStart <= partBytes) {
+            --partStart;
+            if (!reader.more(partStart)) {
+                return std::nullopt;
+            }
+            partStart = 1;
+        }
+        if (reader.filled() - partStart > partBytes) {
+            const std::size_t guess = guessedCut({reader.data(), reader.filled()}, partStart + partBytes);
+            const std::size_t decoded = stations.size();
+            if (guess != std::string_view::npos
+                && decodePart(decoder, reader.data() + partStart - 1, reader.data() + guess, stations)) {
+                anyElement = true;
+                partStart = guess + 1;
+                continue;
+            }
+            stations.erase(stations.begin() + static_cast<std::ptrdiff_t>(decoded), stations.end());
+        }
         std::size_t at = partStart;
         std::size_t cut = std::string_view::npos;
         bool closes = false;
