@@ -240,7 +240,7 @@ Station& Station::operator=(const Station& other)
 Station::Station(Station&& other) noexcept
     : m_block(std::move(other.m_block))
     , m_text(std::exchange(other.m_text, nullptr))
-    , m_ends(std::exchange(other.m_ends, {}))
+    , m_ends(other.m_ends)
     , m_present(std::exchange(other.m_present, 0))
     , m_votes(other.m_votes)
     , m_clickcount(other.m_clickcount)
@@ -251,7 +251,7 @@ Station& Station::operator=(Station&& other) noexcept
 {
     m_block = std::move(other.m_block);
     m_text = std::exchange(other.m_text, nullptr);
-    m_ends = std::exchange(other.m_ends, {});
+    m_ends = other.m_ends;
     m_present = std::exchange(other.m_present, 0);
     m_votes = other.m_votes;
     m_clickcount = other.m_clickcount;

@@ -5,7 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <optional>
 #include <string>
+#include <tuple>
 #include <unordered_set>
 #include <vector>
 
@@ -143,6 +145,44 @@ TEST(Station, EqualityIsFieldByFieldUnderCanonicalEquivalence)
         EXPECT_EQ(named(a), named(a));
     }
     EXPECT_EQ((std::unordered_set<Station> {composed, decomposed, Station {}, StationFields {.name = ""}}).size(), 3U);
+}
+
+TEST(Station, CopiesAndMovesKeepEveryFieldAndLeaveTheMovedFromEmpty)
+{
+    const StationFields fields {.stationuuid = "u", .name = "", .favicon = "f", .tags = "t", .votes = 0};
+    Station original = fields;
+    EXPECT_EQ(std::tuple(original.stationuuid(), original.name(), original.url(), original.tags(), original.votes(),
+                  original.clickcount()),
+        std::tuple("u", "", std::nullopt, "t", 0, std::nullopt));
+    EXPECT_EQ(Station(original.fields()), original);
+    Station copy = original;
+    Station moved = std::move(original);
+    EXPECT_EQ(moved, copy);
+    EXPECT_EQ(original, Station {}); // NOLINT(bugprone-use-after-move)
+    copy = copy;
+    EXPECT_EQ(copy, moved);
+}
+
+// Under AddressSanitizer a block freed while a station still reads from it fails here.
+TEST(Station, StationsFromAnArenaOutliveItAndACopyOutlivesThem)
+{
+    const auto nameOf = [](int i) { return std::to_string(i) + std::string(i == 7 ? 300'000 : 1'000, 'n'); };
+    std::optional<Station> kept;
+    {
+        std::vector<Station> stations;
+        {
+            StationTextArena arena;
+            for (int i = 0; i < 5'000; ++i) {
+                stations.emplace_back(Station::Texts {std::nullopt, nameOf(i), "http://a"}, i, std::nullopt, &arena);
+            }
+        }
+        for (const int i : {0, 7, 4'999}) {
+            EXPECT_EQ(stations[static_cast<std::size_t>(i)].name(), nameOf(i));
+            EXPECT_EQ(stations[static_cast<std::size_t>(i)].url(), "http://a");
+        }
+        kept = stations.back();
+    }
+    EXPECT_EQ(kept->name(), nameOf(4'999));
 }
 
 } // namespace
