@@ -2,6 +2,8 @@
 
 #include "searchtext.h"
 
+#include "catalog/documentbuffer.h"
+
 #include <algorithm>
 #include <unordered_map>
 
@@ -44,13 +46,24 @@ SearchableCatalog::Index SearchableCatalog::buildIndex(const Station* stations, 
     Index built;
     built.ids.reserve(count);
     built.textStart.reserve(count + 1);
+    // Room for about what the texts take (each holds the name, the location, the language and
+    // the first tag, then the country and the tags again), so that the buffer is not copied as
+    // it grows: lower-casing seldom changes a text's length.
+    const auto size = [](std::optional<std::string_view> text) { return text.value_or(std::string_view()).size(); };
+    std::size_t estimate = 0;
+    for (std::size_t i = 0; i < count; ++i) {
+        const Station& station = stations[i];
+        estimate += size(station.name()) + size(station.state()) + size(station.language()) + 9
+            + 2 * (size(station.country()) + size(station.tags()));
+    }
+    built.texts.reserve(estimate);
+    preferHugePages(built.texts.data(), built.texts.capacity());
     for (std::size_t i = 0; i < count; ++i) {
         built.ids.push_back(stations[i].id());
         built.textStart.push_back(built.texts.size());
         built.texts += searchText(stations[i]);
     }
     built.textStart.push_back(built.texts.size());
-    built.texts.shrink_to_fit();
     return built;
 }
 
