@@ -7,6 +7,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace Vello {
 
@@ -34,6 +35,9 @@ struct HttpRequest final {
     // Told on a worker thread as the body arrives: the bytes so far and the length the server
     // announced, if it did. It must return quickly.
     std::function<void(std::size_t received, std::optional<std::size_t> total)> onProgress {};
+    // When set, takes the body piece by piece as it arrives, on a worker thread, in place of
+    // the response holding it: the response's body is then empty. The body cap still counts.
+    std::function<void(std::string_view piece)> onBody {};
 };
 
 // Fetches one address with a GET. Implementations follow redirects and verify certificates.

@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <charconv>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string_view>
 #include <system_error>
@@ -61,24 +62,95 @@ bool flushToDisk(int descriptor)
 }
 
 // After a crash the file is either the old or the new document, never a mixture: the bytes
-// reach the disk under a temporary name first (writeTemporary) and only a rename, which is
+// reach the disk under a temporary name first (DownloadedBody) and only a rename, which is
 // atomic, puts them in place (putInPlace). Failures leave the old copy untouched.
-std::optional<std::filesystem::path> writeTemporary(const std::filesystem::path& file, std::string_view bytes)
-{
-    std::string temporary
-        = (file.parent_path() / (std::string(temporaryPrefix) + std::to_string(::getpid()) + ".XXXXXX")).string();
-    const int descriptor = ::mkstemp(temporary.data());
-    if (descriptor < 0) {
-        return std::nullopt;
+//
+// A download's body goes to that temporary file as it arrives (it has to reach the disk anyway),
+// so that the body, the parser's working memory, the new stations and the list on screen are
+// never all in memory at once. Without room on disk the body is kept in memory instead, with
+// whatever had reached the file, and decoded there; the copy on disk then stays as it was.
+class DownloadedBody final {
+public:
+    explicit DownloadedBody(const std::filesystem::path& file)
+    {
+        std::string temporary
+            = (file.parent_path() / (std::string(temporaryPrefix) + std::to_string(::getpid()) + ".XXXXXX")).string();
+        m_descriptor = ::mkstemp(temporary.data());
+        if (m_descriptor >= 0) {
+            m_temporary = std::move(temporary);
+        }
     }
-    bool written = writeAll(descriptor, bytes) && flushToDisk(descriptor);
-    written = ::close(descriptor) == 0 && written;
-    if (!written) {
-        ::unlink(temporary.c_str());
-        return std::nullopt;
+    DownloadedBody(const DownloadedBody&) = delete;
+    DownloadedBody& operator=(const DownloadedBody&) = delete;
+    ~DownloadedBody() { discard(); }
+
+    // Removes the temporary file and forgets the body.
+    void discard()
+    {
+        moveToMemory(false);
+        m_memory = {};
     }
-    return temporary;
-}
+
+    void add(std::string_view piece)
+    {
+        if (m_descriptor >= 0 && !writeAll(m_descriptor, piece)) {
+            moveToMemory(true);
+        }
+        if (m_descriptor >= 0) {
+            m_written += piece.size();
+        } else {
+            m_memory += piece;
+        }
+    }
+
+    // The temporary file holding the whole body, flushed to the disk and closed; it is then the
+    // caller's. Nothing when the body is in memory().
+    std::optional<std::filesystem::path> takeFile()
+    {
+        if (m_descriptor >= 0 && !flushToDisk(m_descriptor)) {
+            moveToMemory(true);
+        }
+        if (m_descriptor >= 0) {
+            ::close(m_descriptor);
+            m_descriptor = -1;
+        }
+        return std::exchange(m_temporary, std::nullopt);
+    }
+
+    std::string takeMemory() { return std::exchange(m_memory, {}); }
+
+private:
+    // Drops the file, first reading back what reached it when `keep` is set.
+    void moveToMemory(bool keep)
+    {
+        if (m_descriptor >= 0) {
+            if (keep) {
+                m_memory.resize(m_written);
+                std::size_t got = 0;
+                while (got < m_written) {
+                    const ssize_t read
+                        = ::pread(m_descriptor, m_memory.data() + got, m_written - got, static_cast<off_t>(got));
+                    if (read <= 0 && !(read < 0 && errno == EINTR)) {
+                        break;
+                    }
+                    got += static_cast<std::size_t>(std::max<ssize_t>(read, 0));
+                }
+                m_memory.resize(got);
+            }
+            ::close(m_descriptor);
+            m_descriptor = -1;
+        }
+        if (m_temporary) {
+            ::unlink(m_temporary->c_str());
+            m_temporary.reset();
+        }
+    }
+
+    int m_descriptor = -1;
+    std::optional<std::string> m_temporary;
+    std::size_t m_written = 0;
+    std::string m_memory;
+};
 
 void putInPlace(const std::filesystem::path& temporary, const std::filesystem::path& file)
 {
@@ -127,12 +199,13 @@ void removeLeftoverTemporaries(const std::filesystem::path& folder)
     }
 }
 
-void answerDownload(HttpResult download, bool cacheAnswered, const std::filesystem::path& cacheURL,
-    const StationSource::Completion& completion)
+void answerDownload(HttpResult download, DownloadedBody& body, bool cacheAnswered,
+    const std::filesystem::path& cacheURL, const StationSource::Completion& completion)
 {
     if (const auto* failure = std::get_if<Error>(&download)) {
         // With a list already on screen the copy on disk stands in silently; without one, the
         // caller would otherwise wait for ever.
+        body.discard();
         if (!cacheAnswered) {
             completion(*failure);
         }
@@ -140,21 +213,10 @@ void answerDownload(HttpResult download, bool cacheAnswered, const std::filesyst
     }
     // The status is deliberately not looked at: whatever decodes as a catalog is one.
     //
-    // The body, the parser's working memory, the new stations and the list on screen must not
-    // all be alive at once. So the body goes to disk under a temporary name (it has to get there
-    // anyway), is freed, and is decoded from there a part at a time. Only a body that decodes
-    // then replaces the copy on disk. Without room on disk it is decoded where it is, and the copy
-    // on disk stays as it was.
-    std::optional<std::filesystem::path> temporary;
+    // A client that does not hand the body over as it arrives gives it whole here.
+    body.add(std::exchange(std::get<HttpResponse>(download).body, {}));
     Result<std::vector<Station>> decoded = Error {};
-    {
-        const std::string body = std::move(std::get<HttpResponse>(download).body);
-        temporary = writeTemporary(cacheURL, body);
-        if (!temporary) {
-            decoded = decodeCatalog(body);
-        }
-    }
-    if (temporary) {
+    if (const auto temporary = body.takeFile()) {
         decoded = decodeCatalogFile(*temporary, HttpClient::defaultMaxBodyBytes);
         if (std::holds_alternative<std::vector<Station>>(decoded)) {
             // Before the answer, so whoever hears of the new catalog finds it on disk.
@@ -162,6 +224,8 @@ void answerDownload(HttpResult download, bool cacheAnswered, const std::filesyst
         } else {
             ::unlink(temporary->c_str());
         }
+    } else {
+        decoded = decodeCatalog(body.takeMemory());
     }
     if (auto* failure = std::get_if<Error>(&decoded)) {
         completion(std::move(*failure));
@@ -221,9 +285,11 @@ void StationStore::loadWithProgress(Completion completion, Progress progress)
             progress(LoadProgress {received, total});
         };
     }
+    auto body = std::make_shared<DownloadedBody>(m_cacheURL);
+    request.onBody = [body](std::string_view piece) { body->add(piece); };
     m_http.get(std::move(request),
-        [completion = std::move(completion), cacheAnswered, cacheURL = m_cacheURL](
-            HttpResult download) { answerDownload(std::move(download), cacheAnswered, cacheURL, completion); });
+        [completion = std::move(completion), body, cacheAnswered, cacheURL = m_cacheURL](
+            HttpResult download) { answerDownload(std::move(download), *body, cacheAnswered, cacheURL, completion); });
 }
 
 const std::filesystem::path& StationStore::cacheURL() const

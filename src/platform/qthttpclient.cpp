@@ -143,6 +143,8 @@ private:
         HttpRequest request;
         Completion completion;
         std::string body;
+        // The bytes of the body so far, kept or handed to the request's onBody.
+        std::size_t received = 0;
         QElapsedTimer clock;
         // The bytes received at moments of the last rate window, oldest first.
         std::deque<Sample> samples;
@@ -177,7 +179,7 @@ private:
         Transfer& transfer = found->second;
         const qint64 now = transfer.clock.elapsed();
         const qint64 window = transfer.request.rateWindow.count();
-        transfer.samples.push_back({now, transfer.body.size()});
+        transfer.samples.push_back({now, transfer.received});
         while (transfer.samples.size() >= 2 && transfer.samples[1].elapsedMs <= now - window) {
             transfer.samples.pop_front();
         }
@@ -187,7 +189,7 @@ private:
         }
         const double seconds = static_cast<double>(now - oldest.elapsedMs) / 1000.0;
         const double expected = static_cast<double>(transfer.request.minimumBytesPerSecond) * seconds;
-        if (static_cast<double>(transfer.body.size() - oldest.received) < expected) {
+        if (static_cast<double>(transfer.received - oldest.received) < expected) {
             fail(reply,
                 Error {"The server sent too little data: less than " + sizeText(transfer.request.minimumBytesPerSecond)
                     + " a second over " + durationText(transfer.request.rateWindow)});
@@ -213,7 +215,7 @@ private:
             return;
         }
         const QByteArray encoding = reply->rawHeader("Content-Encoding").trimmed().toLower();
-        if ((encoding.isEmpty() || encoding == "identity") && transfer.body.empty()) {
+        if ((encoding.isEmpty() || encoding == "identity") && transfer.received == 0 && !transfer.request.onBody) {
             transfer.body.reserve(static_cast<std::size_t>(declared));
         }
     }
@@ -228,11 +230,11 @@ private:
         }
         Transfer& transfer = found->second;
         const std::size_t cap = transfer.request.maxBodyBytes;
-        const std::size_t before = transfer.body.size();
+        const std::size_t before = transfer.received;
         // A reply Qt cancelled (the idle time-out) is closed and has nothing left to read.
         while (reply->isOpen()) {
             // One byte past the room left is enough to know the cap is broken.
-            const std::size_t room = cap - transfer.body.size();
+            const std::size_t room = cap - transfer.received;
             const std::size_t wanted = room < readChunkBytes ? room + 1 : readChunkBytes;
             const QNetworkReply::NetworkError errorBefore = reply->error();
             const qint64 read = reply->read(m_scratch.data(), static_cast<qint64>(wanted));
@@ -253,13 +255,18 @@ private:
                 fail(reply, tooLarge(cap));
                 return false;
             }
-            grow(transfer.body, count, cap);
-            transfer.body.append(m_scratch.data(), count);
+            transfer.received += count;
+            if (transfer.request.onBody) {
+                transfer.request.onBody({m_scratch.data(), count});
+            } else {
+                grow(transfer.body, count, cap);
+                transfer.body.append(m_scratch.data(), count);
+            }
         }
-        if (transfer.request.onProgress && transfer.body.size() != before) {
+        if (transfer.request.onProgress && transfer.received != before) {
             const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
-            transfer.request.onProgress(transfer.body.size(),
-                length.isValid() ? std::optional<std::size_t>(length.toULongLong()) : std::nullopt);
+            transfer.request.onProgress(
+                transfer.received, length.isValid() ? std::optional<std::size_t>(length.toULongLong()) : std::nullopt);
         }
         return true;
     }

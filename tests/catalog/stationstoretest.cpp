@@ -19,6 +19,7 @@
 #include <vector>
 
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -247,6 +248,26 @@ TEST_F(StationStoreTest, TheCacheFolderIsMadeAndClearedOfDeadWritersTemporaries)
     m_http.respond(HttpResponse {200, downloadedCatalog});
     ASSERT_EQ(log.answers().size(), 1U);
     EXPECT_EQ(log.answers()[0].ids, downloadedIds);
+
+    // The disk fills up halfway through the download: the body goes on in memory and answers.
+    StationStore filling(m_http, stationsUrl, m_scratch.path / "filling");
+    AnswerLog fillingLog(filling.cacheURL());
+    EXPECT_TRUE(fillingLog.load(filling).empty());
+    const auto onBody = m_http.lastRequest().onBody;
+    const std::string_view body = downloadedCatalog;
+    onBody(body.substr(0, body.size() / 2));
+    ::signal(SIGXFSZ, SIG_IGN);
+    rlimit fileSize {};
+    ::getrlimit(RLIMIT_FSIZE, &fileSize);
+    const rlimit unlimited = fileSize;
+    fileSize.rlim_cur = body.size() / 2;
+    ::setrlimit(RLIMIT_FSIZE, &fileSize);
+    onBody(body.substr(body.size() / 2));
+    m_http.respond(HttpResponse {200, ""});
+    ::setrlimit(RLIMIT_FSIZE, &unlimited);
+    ASSERT_EQ(fillingLog.answers().size(), 1U);
+    EXPECT_EQ(fillingLog.answers()[0].ids, downloadedIds);
+    EXPECT_EQ(temporaryFilesIn(m_scratch.path / "filling"), 0U);
 }
 
 // Big enough that writing it takes a while, yet quick to decode: most of it is a key the decoder
