@@ -62,8 +62,8 @@ public:
     StationTextArena() = default;
     StationTextArena(const StationTextArena&) = delete;
     StationTextArena& operator=(const StationTextArena&) = delete;
-    StationTextArena(StationTextArena&&) noexcept = default;
-    StationTextArena& operator=(StationTextArena&&) noexcept = default;
+    StationTextArena(StationTextArena&&) = delete;
+    StationTextArena& operator=(StationTextArena&&) = delete;
     ~StationTextArena() = default;
 
 private:
