@@ -104,7 +104,7 @@ public:
     }
 
     // The temporary file holding the whole body, flushed to the disk and closed; it is then the
-    // caller's. Nothing when the body is in memory().
+    // caller's. Nothing when the body is in memory: takeMemory() has it.
     std::optional<std::filesystem::path> takeFile()
     {
         if (m_descriptor >= 0 && !flushToDisk(m_descriptor)) {
