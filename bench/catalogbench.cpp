@@ -72,8 +72,8 @@ void BM_Decode(benchmark::State& state)
 }
 BENCHMARK(BM_Decode)->Arg(50000)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-// What the store does with its copy on disk: the document read and decoded a part at a time,
-// on two threads where there are two cores (here read from memory instead of the page cache).
+// What the store does with its copy on disk: the document read and decoded a part at a time
+// (here read from memory instead of the page cache).
 void BM_DecodeInPartsFilterSort(benchmark::State& state)
 {
     decodeFilterSort(state, [](std::string_view document) {
