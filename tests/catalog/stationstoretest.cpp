@@ -220,6 +220,25 @@ TEST_F(StationStoreTest, EveryCacheAndDownloadCombinationAnswersAsDocumented)
     }
 }
 
+// "Try Again" and "Reload Stations" load the same store again: each load follows the table
+// above, from the copy on disk as the last download left it.
+TEST_F(StationStoreTest, LoadingAgainAnswersFromWhatTheLastDownloadLeft)
+{
+    StationStore store(m_http, stationsUrl, m_scratch.path);
+    AnswerLog log(store.cacheURL());
+    EXPECT_TRUE(log.load(store).empty());
+    m_http.respond(Error {networkError});
+    EXPECT_EQ(log.load(store).size(), 1U) << "no copy on disk yet";
+    m_http.respond(HttpResponse {200, downloadedCatalog});
+    const auto reloaded = log.load(store);
+    ASSERT_EQ(reloaded.size(), 3U);
+    EXPECT_EQ(reloaded[0].error, networkError);
+    EXPECT_EQ(reloaded[1].ids, downloadedIds);
+    EXPECT_EQ(reloaded[2].ids, downloadedIds) << "the copy on disk answers before load returns";
+    m_http.respond(Error {networkError});
+    EXPECT_EQ(log.answers().size(), 3U) << "a failed reload leaves the list on screen alone";
+}
+
 TEST_F(StationStoreTest, TheCacheFolderIsMadeAndClearedOfDeadWritersTemporaries)
 {
     const auto folder = m_scratch.path / "data" / "PembaVello";
