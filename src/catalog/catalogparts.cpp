@@ -139,6 +139,18 @@ public:
         return true;
     }
 
+    // Reads on, keeping the part that starts at `partStart` and the byte before it, where the
+    // part's opening bracket goes; the part then starts at 1.
+    bool moreForPart(std::size_t& partStart)
+    {
+        std::size_t keep = partStart - 1;
+        if (!more(keep)) {
+            return false;
+        }
+        partStart = 1;
+        return true;
+    }
+
 private:
     DocumentStream m_stream;
     std::vector<char> m_bytes;
@@ -191,12 +203,8 @@ std::optional<std::vector<Station>> decodeWellFormed(DocumentStream stream, std:
     partStart = static_cast<std::size_t>(head.data() + bracket - reader.data()) + 1;
     bool anyElement = false;
     for (;;) {
-        if (!reader.atEnd() && reader.filled() - partStart <= partBytes) {
-            --partStart;
-            if (!reader.more(partStart)) {
-                return std::nullopt;
-            }
-            partStart = 1;
+        if (!reader.atEnd() && reader.filled() - partStart <= partBytes && !reader.moreForPart(partStart)) {
+            return std::nullopt;
         }
         if (reader.filled() - partStart > partBytes) {
             const std::size_t guess = guessedCut({reader.data(), reader.filled()}, partStart + partBytes);
@@ -219,11 +227,9 @@ std::optional<std::vector<Station>> decodeWellFormed(DocumentStream stream, std:
                     break;
                 }
                 const std::size_t offset = at - partStart;
-                --partStart;
-                if (reader.atEnd() || !reader.more(partStart)) {
+                if (reader.atEnd() || !reader.moreForPart(partStart)) {
                     return std::nullopt;
                 }
-                partStart = 1;
                 at = partStart + offset;
                 continue;
             }

@@ -25,11 +25,9 @@ void* allocatePreferringHugePages(std::size_t bytes)
     }
     const std::size_t rounded = (bytes + hugePage - 1) / hugePage * hugePage;
     void* memory = std::aligned_alloc(hugePage, rounded);
-#ifdef MADV_HUGEPAGE
     if (memory != nullptr) {
-        ::madvise(memory, rounded, MADV_HUGEPAGE);
+        preferHugePages(memory, rounded);
     }
-#endif
     return memory;
 }
 
