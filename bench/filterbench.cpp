@@ -48,7 +48,8 @@ public:
         : m_stations(std::move(stations))
     {
     }
-    void load(Completion completion) override { completion(m_stations); }
+    using StationSource::load;
+    void load(Completion completion, Progress, Refresh) override { completion(m_stations); }
 
 private:
     std::vector<Station> m_stations;

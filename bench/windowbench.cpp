@@ -16,6 +16,7 @@
 #include "catalog/httpclient.h"
 #include "catalog/stationstore.h"
 #include "platform/gstmediabackend.h"
+#include "platform/qtdnsresolver.h"
 #include "platform/qthttpclient.h"
 #include "platform/qtmainqueue.h"
 #include "platform/settingspreferences.h"
@@ -151,15 +152,15 @@ public:
         : m_source(source)
     {
     }
-    void load(Completion completion) override { loadWithProgress(std::move(completion), nullptr); }
-    void loadWithProgress(Completion completion, Progress progress) override
+    using StationSource::load;
+    void load(Completion completion, Progress progress, Refresh refresh) override
     {
-        m_source.loadWithProgress(
+        m_source.load(
             [this, completion = std::move(completion)](StationsResult result) {
                 completion(std::move(result));
                 ++m_answers;
             },
-            std::move(progress));
+            std::move(progress), refresh);
     }
     [[nodiscard]] int answers() const { return m_answers.load(); }
 
@@ -181,7 +182,8 @@ int runDownload(
     SettingsPreferences preferences(settings.filePath(QStringLiteral("settings.ini")));
     GstMediaBackend media(mainQueue);
     ArtworkLoader artwork(http);
-    StationStore store(http, stationsUrl, cacheFolder.toStdString());
+    QtDnsResolver resolver;
+    StationStore store(http, resolver, CatalogSource {.documentUrl = stationsUrl}, cacheFolder.toStdString());
     CountingSource source(store);
     MainWindow window(source, media, http, preferences, mainQueue, artwork);
     window.centerOnScreen();
@@ -226,7 +228,9 @@ int runApplication(int argc, char** argv, const QString& cacheFolder, bool catal
     GstMediaBackend media(mainQueue);
     ArtworkLoader artwork(http);
     report("phase_ports_ms", static_cast<double>(phases.nsecsElapsed()) / 1e6);
-    StationStore store(http, "http://127.0.0.1:9/stations_filtered.json", cacheFolder.toStdString());
+    QtDnsResolver resolver;
+    StationStore store(http, resolver, CatalogSource {.documentUrl = "http://127.0.0.1:9/stations_filtered.json"},
+        cacheFolder.toStdString());
     // The store answers from its cache inside the window's construction, on this thread.
     MainWindow window(store, media, http, preferences, mainQueue, artwork);
     report("phase_window_ms", static_cast<double>(phases.nsecsElapsed()) / 1e6);
@@ -280,8 +284,8 @@ public:
         : m_fails(fails)
     {
     }
-    void load(Completion completion) override { loadWithProgress(std::move(completion), nullptr); }
-    void loadWithProgress(Completion completion, Progress progress) override
+    using StationSource::load;
+    void load(Completion completion, Progress progress, Refresh) override
     {
         if (m_fails) {
             completion(Error {"Could not connect to the server."});

@@ -141,7 +141,8 @@ private:
 
 class ListSource final : public StationSource {
 public:
-    void load(Completion completion) override { completion(catalog()); }
+    using StationSource::load;
+    void load(Completion completion, Progress, Refresh) override { completion(catalog()); }
 };
 
 // A player that plays nothing: the shots tell the window what it reports.

@@ -11,11 +11,17 @@ namespace Vello {
 
 namespace {
 
-bool isCatalogAddress(const QString& text)
+bool isWebAddress(const QString& text)
 {
     const QUrl url(text, QUrl::StrictMode);
     const QString scheme = url.scheme();
     return url.isValid() && (scheme == u"http" || scheme == u"https") && !url.host().isEmpty();
+}
+
+Error notAWebAddress(const QString& option, const QString& text)
+{
+    return Error {
+        "--" + option.toStdString() + " needs an absolute http or https address, not \"" + text.toStdString() + "\""};
 }
 
 } // namespace
@@ -27,9 +33,14 @@ Result<LaunchOptions> parseCommandLine(const QStringList& arguments)
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption catalogUrl(QStringLiteral("catalog-url"),
-        QStringLiteral("Download the station catalog from <URL> instead of the built-in address."),
+        QStringLiteral("Download the station catalog from <URL> for this run, whatever the preferences say."),
         QStringLiteral("URL"));
     parser.addOption(catalogUrl);
+    const QCommandLineOption directoryServer(QStringLiteral("directory-server"),
+        QStringLiteral("Get the catalog from the radio directory server at <URL> instead of finding its servers. "
+                       "Give it more than once to try several in turn."),
+        QStringLiteral("URL"));
+    parser.addOption(directoryServer);
 
     if (!parser.parse(arguments)) {
         return Error {parser.errorText().toStdString()};
@@ -47,16 +58,31 @@ Result<LaunchOptions> parseCommandLine(const QStringList& arguments)
         options.message = QCoreApplication::applicationName() + u' ' + QCoreApplication::applicationVersion() + u'\n';
         return options;
     }
-    options.catalogUrl = std::string(stationsURL);
     if (parser.isSet(catalogUrl)) {
         const QString address = parser.value(catalogUrl);
-        if (!isCatalogAddress(address)) {
-            return Error {
-                "--catalog-url needs an absolute http or https address, not \"" + address.toStdString() + "\""};
+        if (!isWebAddress(address)) {
+            return notAWebAddress(catalogUrl.names().constFirst(), address);
         }
         options.catalogUrl = address.toStdString();
     }
+    for (const QString& address : parser.values(directoryServer)) {
+        if (!isWebAddress(address)) {
+            return notAWebAddress(directoryServer.names().constFirst(), address);
+        }
+        options.directoryServers.push_back(address.toStdString());
+    }
     return options;
+}
+
+CatalogSource catalogSource(const LaunchOptions& options)
+{
+    if (options.catalogUrl) {
+        return CatalogSource {.documentUrl = *options.catalogUrl};
+    }
+    if (!options.directoryServers.empty()) {
+        return CatalogSource {.directoryServers = options.directoryServers};
+    }
+    return CatalogSource {.documentUrl = std::string(stationsURL)};
 }
 
 std::filesystem::path cacheFolder()

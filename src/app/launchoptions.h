@@ -1,5 +1,6 @@
 #pragma once
 
+#include "catalog/catalogsource.h"
 #include "catalog/error.h"
 
 #include <QString>
@@ -8,14 +9,16 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace Vello {
 
 // What the command line asks of this run.
 struct LaunchOptions final {
-    // Where the catalog is downloaded from: the build's own address unless --catalog-url says
-    // otherwise.
-    std::string catalogUrl;
+    // The catalog document --catalog-url asked for, for this run only.
+    std::optional<std::string> catalogUrl;
+    // The directory servers --directory-server pinned, in the order given.
+    std::vector<std::string> directoryServers;
     // The usage or version text, when the person asked for it instead of the window.
     std::optional<QString> message;
 };
@@ -23,6 +26,10 @@ struct LaunchOptions final {
 // Reads `arguments` (the program name first). Unknown options, a missing value and an address
 // that is not an absolute http or https address are errors that say what was wrong.
 [[nodiscard]] Result<LaunchOptions> parseCommandLine(const QStringList& arguments);
+
+// Where this run gets its catalog: the command line's choice, else the build's own document,
+// else the public radio directory.
+[[nodiscard]] CatalogSource catalogSource(const LaunchOptions& options);
 
 // The folder of the catalog's cache file: the per-user data folder (XDG_DATA_HOME on Linux)
 // followed by "PembaVello".

@@ -6,6 +6,7 @@
 #include "mpris/browsermprisplayer.h"
 #include "mpris/mprisservice.h"
 #include "platform/gstmediabackend.h"
+#include "platform/qtdnsresolver.h"
 #include "platform/qthttpclient.h"
 #include "platform/qtmainqueue.h"
 #include "platform/settingspreferences.h"
@@ -65,13 +66,14 @@ int main(int argc, char* argv[])
     // Declared in the order they depend on each other, so they are torn down in reverse: the
     // window first, the queue that everything posts to last.
     Vello::QtMainQueue mainQueue;
-    Vello::QtHttpClient http;
+    Vello::QtHttpClient http("PembaVello/" VELLO_VERSION);
+    Vello::QtDnsResolver resolver;
     Vello::SettingsPreferences preferences;
     Vello::GstMediaBackend media(mainQueue);
     Vello::LogoDiskCache logoDisk(Vello::LogoDiskCache::defaultFolder());
     Vello::ArtworkLoader artwork(http);
     artwork.setDiskCache(&logoDisk);
-    Vello::StationStore store(http, options.catalogUrl, Vello::cacheFolder());
+    Vello::StationStore store(http, resolver, Vello::catalogSource(options), Vello::cacheFolder());
 
     // Only the end-to-end test sets the variable this looks for; otherwise nothing is created.
     const auto inspector = Vello::TestInspector::fromEnvironment();

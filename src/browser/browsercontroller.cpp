@@ -178,7 +178,7 @@ void BrowserController::viewDidLoad()
     restoreVolume();
     m_player->setOnStateChange([this] { postGuarded([this] { refreshPlayer(); }); });
     m_view.render(true);
-    startLoad();
+    startLoad(Refresh::IfDue);
 }
 
 void BrowserController::reloadStations()
@@ -187,7 +187,7 @@ void BrowserController::reloadStations()
         m_statusMessage = loadingMessage;
         m_view.render(true);
     }
-    startLoad();
+    startLoad(Refresh::Now);
 }
 
 bool BrowserController::offersRetry() const
@@ -195,7 +195,7 @@ bool BrowserController::offersRetry() const
     return m_catalog.empty() && m_statusMessage.starts_with(failurePrefix);
 }
 
-void BrowserController::startLoad()
+void BrowserController::startLoad(Refresh refresh)
 {
     const std::uint64_t load = ++m_loadGeneration;
     m_loadProgress.reset();
@@ -230,7 +230,7 @@ void BrowserController::startLoad()
             });
         }
     };
-    m_source.loadWithProgress(std::move(completion), std::move(progress));
+    m_source.load(std::move(completion), std::move(progress), refresh);
 }
 
 void BrowserController::deliverProgress(const std::shared_ptr<ProgressRelay>& relay)
@@ -366,7 +366,13 @@ void BrowserController::play(const Station& station)
     // Copied first: `station` may live in the catalog or be the player's own current station,
     // and neither must change under us while we use it.
     const Station chosen = station;
+    // Playing the current station again resumes or retries it: that is not another listener.
+    const auto& current = m_player->currentStation();
+    const bool another = !current || current->id() != chosen.id();
     m_player->play(chosen);
+    if (another && m_preferences.flag(countPlaysKey).value_or(true)) {
+        m_source.countPlay(chosen);
+    }
     m_library.recordRecent(chosen.id());
     refreshPlayer();
 }

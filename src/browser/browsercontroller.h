@@ -39,6 +39,9 @@ public:
     static constexpr std::int64_t nowPlayingTitleLimit = 64;
     // How far one press of the volume keys moves the volume.
     static constexpr double volumeStep = 0.05;
+    // The preference that lets the catalog source count the stations a person starts; on
+    // unless set otherwise.
+    static constexpr const char* countPlaysKey = "countPlays";
 
     BrowserController(BrowserView& view, StationSource& source, MediaBackend& media, HttpClient& http,
         Preferences& preferences, MainQueue& queue);
@@ -99,7 +102,8 @@ public:
     // Adds the stations of `ids` to the favourites; returns how many were new.
     std::size_t importFavorites(const std::vector<std::string>& ids);
 
-    // Plays `station` and records it as the most recent.
+    // Plays `station` and records it as the most recent; a station other than the current one
+    // counts as a play for the catalog source.
     void play(const Station& station);
     // Restarts the current station, or plays the first of the list when none is current.
     void playSelected();
@@ -123,7 +127,7 @@ private:
 
     struct ProgressRelay;
 
-    void startLoad();
+    void startLoad(Refresh refresh);
     void receive(std::uint64_t load, CatalogAnswer answer);
     void deliverProgress(const std::shared_ptr<ProgressRelay>& relay);
     // Hands memory freed by a catalog answer back to the system.

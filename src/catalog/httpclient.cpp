@@ -4,6 +4,16 @@
 
 namespace Vello {
 
+std::optional<std::string> HttpResponse::header(std::string_view name) const
+{
+    for (const auto& [key, value] : headers) {
+        if (key == name) {
+            return value;
+        }
+    }
+    return std::nullopt;
+}
+
 void HttpClient::get(const std::string& url, std::size_t maxBodyBytes, Completion completion)
 {
     HttpRequest request;

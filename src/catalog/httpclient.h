@@ -8,13 +8,23 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace Vello {
 
-// What a server answered: the status code and the whole body.
+// Header lines as (name, value) pairs.
+using HttpHeaders = std::vector<std::pair<std::string, std::string>>;
+
+// What a server answered: the status code, the whole body and the header lines.
 struct HttpResponse final {
     int status = 0;
     std::string body;
+    // Names in lower case.
+    HttpHeaders headers {};
+
+    // The value of the header `name` (lower case), if the server sent it.
+    [[nodiscard]] std::optional<std::string> header(std::string_view name) const;
 };
 
 using HttpResult = Result<HttpResponse>;
@@ -24,10 +34,15 @@ struct HttpRequest final {
     static constexpr std::size_t defaultMaxBodyBytes = std::size_t {256} * 1024 * 1024;
 
     std::string url {};
+    // Sent with the request, beside the client's own (the User-Agent among them).
+    HttpHeaders headers {};
     // A body longer than this ends the transfer with an error.
     std::size_t maxBodyBytes = defaultMaxBodyBytes;
     // The whole transfer must be over within this time; zero sets no overall limit.
     std::chrono::milliseconds deadline {0};
+    // The connection must be made and the request sent within this time; zero leaves it to the
+    // client's own time-out.
+    std::chrono::milliseconds connectDeadline {0};
     // The transfer fails when less than this arrives per second on average over any
     // `rateWindow`; zero sets no minimum.
     std::size_t minimumBytesPerSecond = 0;
@@ -40,7 +55,8 @@ struct HttpRequest final {
     std::function<void(std::string_view piece)> onBody {};
 };
 
-// Fetches one address with a GET. Implementations follow redirects and verify certificates.
+// Fetches one address with a GET. Implementations follow redirects, verify certificates and
+// name the application in a User-Agent header.
 class HttpClient {
 public:
     using Completion = std::function<void(HttpResult)>;

@@ -22,8 +22,16 @@ struct LoadProgress final {
     friend bool operator==(const LoadProgress&, const LoadProgress&) = default;
 };
 
+// Whether a load downloads even when the copy on disk is recent enough to stand alone.
+enum class Refresh {
+    IfDue, // as at start: the source decides, and may answer from the copy on disk alone
+    Now, // "Reload Stations": always downloads
+};
+
 // Where the browser gets its catalog from. `load` may answer zero, one or two times: from the
-// cache before it returns, and later from the download on a worker thread.
+// cache before it returns, and later from the download on a worker thread. It tells `progress`
+// (which may be empty) on a worker thread, often, as the download arrives; that must return
+// quickly. A load that downloads nothing never calls it.
 class StationSource {
 public:
     using Completion = std::function<void(StationsResult)>;
@@ -31,14 +39,12 @@ public:
 
     virtual ~StationSource() = default;
 
-    virtual void load(Completion completion) = 0;
-    // As load(), and tells `progress` on a worker thread, often, as the download arrives. It
-    // must return quickly. A source that downloads nothing never calls it.
-    virtual void loadWithProgress(Completion completion, Progress progress)
-    {
-        static_cast<void>(progress);
-        load(std::move(completion));
-    }
+    virtual void load(Completion completion, Progress progress, Refresh refresh) = 0;
+    void load(Completion completion) { load(std::move(completion), {}, Refresh::IfDue); }
+
+    // A person started `station` (not a reconnect, a retry or a resume). A source that ranks
+    // stations by plays counts it here, in the background; failures go unheard.
+    virtual void countPlay(const Station& station) { static_cast<void>(station); }
 };
 
 } // namespace Vello

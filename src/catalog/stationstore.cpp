@@ -1,300 +1,312 @@
 #include "stationstore.h"
 
-#include "catalogdecoder.h"
-#include "catalogparts.h"
+#include "catalogcache.h"
+#include "catalogorigin.h"
+#include "directoryservers.h"
 #include "displayorder.h"
+#include "httpclient.h"
 
-#include <algorithm>
-#include <cerrno>
-#include <charconv>
+#include <array>
 #include <cstdint>
-#include <memory>
 #include <optional>
 #include <string_view>
 #include <system_error>
 #include <utility>
-
-#include <fcntl.h>
-#include <signal.h>
-#include <stdlib.h>
-#include <sys/stat.h>
-#include <sys/types.h>
-#include <unistd.h>
 
 namespace Vello {
 
 namespace {
 
 constexpr std::string_view cacheFileName = "stations.json";
-// Temporary copies are named "stations.json.tmp.<pid>.<random>", so that a later start can
-// tell the leftovers of a dead process from a write still running in a live one.
-constexpr std::string_view temporaryPrefix = "stations.json.tmp.";
+constexpr std::string_view originFileName = "stations.origin";
+// A slow line may take minutes for the catalog; a server that only drips is cut off.
+constexpr std::size_t minimumBytesPerSecond = 2 * 1024;
+// What a play count's answer may be: it is read by nobody.
+constexpr std::size_t playAnswerBytes = 64 * 1024;
+constexpr std::chrono::seconds playDeadline {30};
+// The servers remembered for the next time the DNS finds none.
+constexpr std::size_t rememberedServers = 8;
 
-void keepPlayable(std::vector<Station>& stations)
+std::string statusText(int status)
 {
-    std::erase_if(stations, [](const Station& station) { return !station.radioURL().has_value(); });
-}
-
-bool writeAll(int descriptor, std::string_view bytes)
-{
-    while (!bytes.empty()) {
-        const ssize_t written = ::write(descriptor, bytes.data(), bytes.size());
-        if (written < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return false;
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(written));
-    }
-    return true;
-}
-
-bool flushToDisk(int descriptor)
-{
-#ifdef F_FULLFSYNC
-    // On macOS fsync only reaches the drive's cache.
-    if (::fcntl(descriptor, F_FULLFSYNC) == 0) {
-        return true;
-    }
-#endif
-    return ::fsync(descriptor) == 0;
-}
-
-// After a crash the file is either the old or the new document, never a mixture: the bytes
-// reach the disk under a temporary name first (DownloadedBody) and only a rename, which is
-// atomic, puts them in place (putInPlace). Failures leave the old copy untouched.
-//
-// A download's body goes to that temporary file as it arrives (it has to reach the disk anyway),
-// so that the body, the parser's working memory, the new stations and the list on screen are
-// never all in memory at once. Without room on disk the body is kept in memory instead, with
-// whatever had reached the file, and decoded there; the copy on disk then stays as it was.
-class DownloadedBody final {
-public:
-    explicit DownloadedBody(const std::filesystem::path& file)
-    {
-        std::string temporary
-            = (file.parent_path() / (std::string(temporaryPrefix) + std::to_string(::getpid()) + ".XXXXXX")).string();
-        m_descriptor = ::mkstemp(temporary.data());
-        if (m_descriptor >= 0) {
-            m_temporary = std::move(temporary);
+    struct Reason {
+        int status;
+        std::string_view text;
+    };
+    static constexpr std::array<Reason, 16> reasons {{{304, "Not Modified"}, {400, "Bad Request"},
+        {401, "Unauthorized"}, {403, "Forbidden"}, {404, "Not Found"}, {408, "Request Timeout"}, {410, "Gone"},
+        {429, "Too Many Requests"}, {451, "Unavailable For Legal Reasons"}, {500, "Internal Server Error"},
+        {501, "Not Implemented"}, {502, "Bad Gateway"}, {503, "Service Unavailable"}, {504, "Gateway Timeout"},
+        {507, "Insufficient Storage"}, {508, "Loop Detected"}}};
+    std::string text = "The station catalog server answered " + std::to_string(status);
+    for (const Reason& reason : reasons) {
+        if (reason.status == status) {
+            text.append(" (").append(reason.text).append(")");
         }
     }
-    DownloadedBody(const DownloadedBody&) = delete;
-    DownloadedBody& operator=(const DownloadedBody&) = delete;
-    ~DownloadedBody() { discard(); }
-
-    // Removes the temporary file and forgets the body.
-    void discard()
-    {
-        moveToMemory(false);
-        m_memory = {};
-    }
-
-    void add(std::string_view piece)
-    {
-        if (m_descriptor >= 0 && !writeAll(m_descriptor, piece)) {
-            moveToMemory(true);
-        }
-        if (m_descriptor >= 0) {
-            m_written += piece.size();
-        } else {
-            m_memory += piece;
-        }
-    }
-
-    // The temporary file holding the whole body, flushed to the disk and closed; it is then the
-    // caller's. Nothing when the body is in memory: takeMemory() has it.
-    std::optional<std::filesystem::path> takeFile()
-    {
-        if (m_descriptor >= 0 && !flushToDisk(m_descriptor)) {
-            moveToMemory(true);
-        }
-        if (m_descriptor >= 0) {
-            ::close(m_descriptor);
-            m_descriptor = -1;
-        }
-        return std::exchange(m_temporary, std::nullopt);
-    }
-
-    std::string takeMemory() { return std::exchange(m_memory, {}); }
-
-private:
-    // Drops the file, first reading back what reached it when `keep` is set.
-    void moveToMemory(bool keep)
-    {
-        if (m_descriptor >= 0) {
-            if (keep) {
-                m_memory.resize(m_written);
-                std::size_t got = 0;
-                while (got < m_written) {
-                    const ssize_t read
-                        = ::pread(m_descriptor, m_memory.data() + got, m_written - got, static_cast<off_t>(got));
-                    if (read <= 0 && !(read < 0 && errno == EINTR)) {
-                        break;
-                    }
-                    got += static_cast<std::size_t>(std::max<ssize_t>(read, 0));
-                }
-                m_memory.resize(got);
-            }
-            ::close(m_descriptor);
-            m_descriptor = -1;
-        }
-        if (m_temporary) {
-            ::unlink(m_temporary->c_str());
-            m_temporary.reset();
-        }
-    }
-
-    int m_descriptor = -1;
-    std::optional<std::string> m_temporary;
-    std::size_t m_written = 0;
-    std::string m_memory;
-};
-
-void putInPlace(const std::filesystem::path& temporary, const std::filesystem::path& file)
-{
-    if (::rename(temporary.c_str(), file.c_str()) != 0) {
-        ::unlink(temporary.c_str());
-        return;
-    }
-    // Makes the rename itself survive a power cut.
-    const int folderDescriptor = ::open(file.parent_path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (folderDescriptor >= 0) {
-        ::fsync(folderDescriptor);
-        ::close(folderDescriptor);
-    }
-}
-
-// A temporary whose writer is gone. One with a name this store never makes is stale too:
-// nothing else writes here.
-bool isLeftover(std::string_view name)
-{
-    name.remove_prefix(temporaryPrefix.size());
-    const std::string_view pidText = name.substr(0, name.find('.'));
-    pid_t pid = 0;
-    const auto [end, error] = std::from_chars(pidText.data(), pidText.data() + pidText.size(), pid);
-    if (error != std::errc() || end != pidText.data() + pidText.size() || pid <= 0) {
-        return true;
-    }
-    if (pid == ::getpid()) {
-        return false;
-    }
-    return ::kill(pid, 0) != 0 && errno == ESRCH;
-}
-
-void removeLeftoverTemporaries(const std::filesystem::path& folder)
-{
-    std::error_code error;
-    std::vector<std::filesystem::path> leftovers;
-    for (auto entry = std::filesystem::directory_iterator(folder, error);
-         !error && entry != std::filesystem::directory_iterator(); entry.increment(error)) {
-        const std::string name = entry->path().filename().string();
-        if (name.starts_with(temporaryPrefix) && isLeftover(name)) {
-            leftovers.push_back(entry->path());
-        }
-    }
-    for (const auto& leftover : leftovers) {
-        std::filesystem::remove(leftover, error);
-    }
-}
-
-void answerDownload(HttpResult download, DownloadedBody& body, bool cacheAnswered,
-    const std::filesystem::path& cacheURL, const StationSource::Completion& completion)
-{
-    if (const auto* failure = std::get_if<Error>(&download)) {
-        // With a list already on screen the copy on disk stands in silently; without one, the
-        // caller would otherwise wait for ever.
-        body.discard();
-        if (!cacheAnswered) {
-            completion(*failure);
-        }
-        return;
-    }
-    // The status is deliberately not looked at: whatever decodes as a catalog is one.
-    //
-    // A client that does not hand the body over as it arrives gives it whole here.
-    body.add(std::exchange(std::get<HttpResponse>(download).body, {}));
-    Result<std::vector<Station>> decoded = Error {};
-    if (const auto temporary = body.takeFile()) {
-        decoded = decodeCatalogFile(*temporary, HttpClient::defaultMaxBodyBytes);
-        if (std::holds_alternative<std::vector<Station>>(decoded)) {
-            // Before the answer, so whoever hears of the new catalog finds it on disk.
-            putInPlace(*temporary, cacheURL);
-        } else {
-            ::unlink(temporary->c_str());
-        }
-    } else {
-        decoded = decodeCatalog(body.takeMemory());
-    }
-    if (auto* failure = std::get_if<Error>(&decoded)) {
-        completion(std::move(*failure));
-        return;
-    }
-    auto& stations = std::get<std::vector<Station>>(decoded);
-    keepPlayable(stations);
-    completion(sortedForDisplay(std::move(stations)));
-}
-
-// The playable stations of the copy on disk in display order, or nothing when there is no
-// copy, it does not decode or nothing in it can be played.
-std::optional<std::vector<Station>> cacheAnswer(const std::filesystem::path& cacheURL)
-{
-    Result<std::vector<Station>> decoded = decodeCatalogFile(cacheURL, HttpClient::defaultMaxBodyBytes);
-    auto* stations = std::get_if<std::vector<Station>>(&decoded);
-    if (stations == nullptr) {
-        return std::nullopt;
-    }
-    keepPlayable(*stations);
-    if (stations->empty()) {
-        return std::nullopt;
-    }
-    return sortedForDisplay(std::move(*stations));
+    return text + ".";
 }
 
 } // namespace
 
-StationStore::StationStore(HttpClient& http, std::string stationsUrl, std::filesystem::path cacheFolder)
+struct StationStore::Shared {
+    std::mutex mutex;
+    // The directory server the list on screen came from: plays are counted there.
+    std::string playServer;
+    // Counts the changes of source: a download for a source no longer chosen is not kept.
+    std::uint64_t sourceGeneration = 0;
+};
+
+namespace {
+
+// One load's download: the addresses to try in turn, and what happened so far.
+class Download final : public std::enable_shared_from_this<Download> {
+public:
+    struct Setup {
+        HttpClient& http;
+        std::shared_ptr<StationStore::Shared> shared;
+        std::uint64_t sourceGeneration;
+        CatalogSource source;
+        std::filesystem::path cacheFile;
+        std::filesystem::path originFile;
+        StationStore::Clock clock;
+        StationSource::Completion completion;
+        StationSource::Progress progress;
+        bool cacheAnswered;
+        // The copy on disk's origin, when it came from this source.
+        std::optional<CatalogOrigin> origin;
+    };
+
+    explicit Download(Setup setup)
+        : m_setup(std::move(setup))
+    {
+    }
+
+    // Tries the servers, or the document's address, in this order.
+    void start(std::vector<std::string> servers)
+    {
+        m_servers = std::move(servers);
+        tryNext();
+    }
+
+private:
+    void tryNext()
+    {
+        if (m_next == m_servers.size()) {
+            giveUp();
+            return;
+        }
+        const std::string& server = m_servers[m_next];
+        HttpRequest request;
+        request.minimumBytesPerSecond = minimumBytesPerSecond;
+        if (m_setup.source.isDirectory()) {
+            request.url = directoryStationsUrl(server);
+            request.connectDeadline = StationStore::serverConnectDeadline;
+        } else {
+            request.url = server;
+            // Only worth asking when the copy on disk answered: a 304 keeps that copy.
+            if (m_setup.cacheAnswered && m_setup.origin) {
+                if (!m_setup.origin->etag.empty()) {
+                    request.headers.emplace_back("If-None-Match", m_setup.origin->etag);
+                }
+                if (!m_setup.origin->lastModified.empty()) {
+                    request.headers.emplace_back("If-Modified-Since", m_setup.origin->lastModified);
+                }
+            }
+        }
+        m_conditional = !request.headers.empty();
+        if (m_setup.progress) {
+            request.onProgress = [progress = m_setup.progress](std::size_t received, std::optional<std::size_t> total) {
+                progress(LoadProgress {received, total});
+            };
+        }
+        m_body = std::make_shared<DownloadedBody>(m_setup.cacheFile);
+        request.onBody = [body = m_body](std::string_view piece) { body->add(piece); };
+        m_setup.http.get(
+            std::move(request), [self = shared_from_this()](HttpResult result) { self->received(std::move(result)); });
+    }
+
+    void received(HttpResult result)
+    {
+        const std::string server = m_servers[m_next++];
+        if (auto* failure = std::get_if<Error>(&result)) {
+            m_body->discard();
+            m_networkFailure = std::move(*failure);
+            tryNext();
+            return;
+        }
+        auto& response = std::get<HttpResponse>(result);
+        if (response.status == 304 && m_conditional) {
+            m_body->discard();
+            CatalogOrigin origin = *m_setup.origin;
+            origin.downloaded = m_setup.clock();
+            keep(origin);
+            return;
+        }
+        if (response.status < 200 || response.status > 299) {
+            m_body->discard();
+            refuse(Error {statusText(response.status)});
+            return;
+        }
+        // A client that does not hand the body over as it arrives gives it whole here.
+        m_body->add(std::exchange(response.body, {}));
+        if (!isCurrentSource()) {
+            m_body->discard();
+            return;
+        }
+        auto decoded = decodeDownloadedBody(*m_body, m_setup.cacheFile);
+        m_body.reset();
+        if (auto* failure = std::get_if<Error>(&decoded)) {
+            refuse(std::move(*failure));
+            return;
+        }
+        CatalogOrigin origin;
+        origin.source = m_setup.source.name();
+        origin.downloaded = m_setup.clock();
+        origin.etag = response.header("etag").value_or("");
+        origin.lastModified = response.header("last-modified").value_or("");
+        if (m_setup.source.isDirectory()) {
+            origin.servers.push_back(server);
+            for (const std::string& other : m_servers) {
+                if (other != server && origin.servers.size() < rememberedServers) {
+                    origin.servers.push_back(other);
+                }
+            }
+        }
+        keep(origin);
+        auto& stations = std::get<std::vector<Station>>(decoded);
+        keepPlayable(stations);
+        m_setup.completion(sortedForDisplay(std::move(stations)));
+    }
+
+    // A server answered, but not with a catalog: the next one may.
+    void refuse(Error error)
+    {
+        if (!m_refusal) {
+            m_refusal = std::move(error);
+        }
+        tryNext();
+    }
+
+    void giveUp()
+    {
+        if (m_refusal) {
+            m_setup.completion(std::move(*m_refusal));
+        } else if (!m_setup.cacheAnswered) {
+            // With a list already on screen the copy on disk stands in silently; without one, the
+            // caller would otherwise wait for ever.
+            m_setup.completion(m_networkFailure.value_or(Error {"No station catalog server could be reached."}));
+        }
+    }
+
+    void keep(const CatalogOrigin& origin)
+    {
+        origin.write(m_setup.originFile);
+        const std::lock_guard lock(m_setup.shared->mutex);
+        m_setup.shared->playServer = origin.servers.empty() ? std::string() : origin.servers.front();
+    }
+
+    [[nodiscard]] bool isCurrentSource() const
+    {
+        const std::lock_guard lock(m_setup.shared->mutex);
+        return m_setup.shared->sourceGeneration == m_setup.sourceGeneration;
+    }
+
+    Setup m_setup;
+    std::vector<std::string> m_servers;
+    std::size_t m_next = 0;
+    bool m_conditional = false;
+    std::shared_ptr<DownloadedBody> m_body;
+    std::optional<Error> m_refusal;
+    std::optional<Error> m_networkFailure;
+};
+
+} // namespace
+
+StationStore::StationStore(
+    HttpClient& http, HostResolver& resolver, CatalogSource source, std::filesystem::path cacheFolder, Clock clock)
     : m_http(http)
-    , m_stationsUrl(std::move(stationsUrl))
-    , m_cacheURL(cacheFolder / cacheFileName)
+    , m_resolver(resolver)
+    , m_source(std::move(source))
+    , m_cacheFile(cacheFolder / cacheFileName)
+    , m_originFile(cacheFolder / originFileName)
+    , m_clock(std::move(clock))
+    , m_shared(std::make_shared<Shared>())
 {
     std::error_code error;
     std::filesystem::create_directories(cacheFolder, error);
     removeLeftoverTemporaries(cacheFolder);
 }
 
-void StationStore::load(Completion completion)
+void StationStore::setSource(CatalogSource source)
 {
-    loadWithProgress(std::move(completion), nullptr);
+    if (source == m_source) {
+        return;
+    }
+    m_source = std::move(source);
+    const std::lock_guard lock(m_shared->mutex);
+    ++m_shared->sourceGeneration;
+    m_shared->playServer.clear();
 }
 
-void StationStore::loadWithProgress(Completion completion, Progress progress)
+void StationStore::load(Completion completion, Progress progress, Refresh refresh)
 {
-    auto cached = cacheAnswer(m_cacheURL);
+    // A copy made before origins were recorded is taken to be from the source it is used with.
+    auto origin = CatalogOrigin::read(m_originFile);
+    const bool sameSource = !origin || origin->source == m_source.name();
+    if (!sameSource) {
+        origin.reset();
+    }
+    auto cached = sameSource ? readCachedStations(m_cacheFile) : std::nullopt;
     const bool cacheAnswered = cached.has_value();
+    std::uint64_t sourceGeneration = 0;
+    {
+        const std::lock_guard lock(m_shared->mutex);
+        sourceGeneration = m_shared->sourceGeneration;
+        if (origin && m_source.isDirectory() && !origin->servers.empty()) {
+            m_shared->playServer = origin->servers.front();
+        }
+    }
     if (cached) {
         completion(std::move(*cached));
     }
-    HttpRequest request;
-    request.url = m_stationsUrl;
-    // A slow line may take minutes for the catalog; a server that only drips is cut off.
-    request.minimumBytesPerSecond = 2 * 1024;
-    if (progress) {
-        request.onProgress = [progress = std::move(progress)](std::size_t received, std::optional<std::size_t> total) {
-            progress(LoadProgress {received, total});
-        };
+    if (m_source.isDirectory() && refresh == Refresh::IfDue && cacheAnswered && origin && origin->downloaded) {
+        const auto age = m_clock() - *origin->downloaded;
+        if (age >= std::chrono::seconds(0) && age < directoryRefreshInterval) {
+            return;
+        }
     }
-    auto body = std::make_shared<DownloadedBody>(m_cacheURL);
-    request.onBody = [body](std::string_view piece) { body->add(piece); };
-    m_http.get(std::move(request),
-        [completion = std::move(completion), body, cacheAnswered, cacheURL = m_cacheURL](
-            HttpResult download) { answerDownload(std::move(download), *body, cacheAnswered, cacheURL, completion); });
+    auto download = std::make_shared<Download>(Download::Setup {m_http, m_shared, sourceGeneration, m_source,
+        m_cacheFile, m_originFile, m_clock, std::move(completion), std::move(progress), cacheAnswered, origin});
+    if (!m_source.isDirectory()) {
+        download->start({m_source.documentUrl});
+    } else if (!m_source.directoryServers.empty()) {
+        download->start(m_source.directoryServers);
+    } else {
+        findDirectoryServers(m_resolver, origin ? origin->servers : std::vector<std::string>(),
+            [download](std::vector<std::string> servers) { download->start(std::move(servers)); });
+    }
 }
 
-const std::filesystem::path& StationStore::cacheURL() const
+void StationStore::countPlay(const Station& station)
 {
-    return m_cacheURL;
+    const auto uuid = station.stationuuid();
+    if (!m_source.isDirectory() || !uuid || uuid->empty()) {
+        return;
+    }
+    std::string server;
+    {
+        const std::lock_guard lock(m_shared->mutex);
+        server = m_shared->playServer;
+    }
+    if (server.empty()) {
+        return;
+    }
+    HttpRequest request;
+    request.url = directoryPlayUrl(server, *uuid);
+    request.maxBodyBytes = playAnswerBytes;
+    request.deadline = playDeadline;
+    m_http.get(std::move(request), [](const HttpResult&) {});
 }
 
 } // namespace Vello

@@ -89,8 +89,9 @@ public:
 
     [[nodiscard]] QObject* context() const { return m_context; }
 
-    void createManager(std::chrono::milliseconds transferTimeout)
+    void createManager(std::chrono::milliseconds transferTimeout, const std::string& userAgent)
     {
+        m_userAgent = QByteArray::fromStdString(userAgent);
         m_manager = new QNetworkAccessManager(m_context);
         m_manager->setRedirectPolicy(QNetworkRequest::NoLessSafeRedirectPolicy);
         m_manager->setTransferTimeout(static_cast<int>(transferTimeout.count()));
@@ -103,6 +104,10 @@ public:
         // the body cap below counts the decompressed bytes instead, and Qt then inflates only
         // as much as is read.
         networkRequest.setDecompressedSafetyCheckThreshold(-1);
+        networkRequest.setRawHeader("User-Agent", m_userAgent);
+        for (const auto& [name, value] : request.headers) {
+            networkRequest.setRawHeader(QByteArray::fromStdString(name), QByteArray::fromStdString(value));
+        }
         QNetworkReply* reply = m_manager->get(networkRequest);
         // Without a limit Qt buffers whatever the socket delivers, however fast it comes.
         reply->setReadBufferSize(readBufferBytes);
@@ -153,6 +158,20 @@ private:
     // The timers belong to the reply, so they end with it.
     void startLimits(QNetworkReply* reply, const HttpRequest& request)
     {
+        if (request.connectDeadline.count() > 0) {
+            const std::chrono::milliseconds deadline = request.connectDeadline;
+            auto* connecting = new QTimer(reply);
+            connecting->setSingleShot(true);
+            QObject::connect(connecting, &QTimer::timeout, reply, [this, reply, deadline] {
+                if (m_active.contains(reply)) {
+                    fail(reply, Error {"The server did not accept a connection within " + durationText(deadline)});
+                }
+            });
+            // Sent once the connection (and its encryption) stands; a redirect connects afresh.
+            QObject::connect(reply, &QNetworkReply::requestSent, connecting, &QTimer::stop);
+            QObject::connect(reply, &QNetworkReply::redirected, connecting, [connecting] { connecting->start(); });
+            connecting->start(deadline);
+        }
         if (request.deadline.count() > 0) {
             const std::chrono::milliseconds deadline = request.deadline;
             QTimer::singleShot(deadline, reply, [this, reply, deadline] {
@@ -301,7 +320,12 @@ private:
         const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
         const bool statusReply = status.isValid() && status.toInt() >= 400 && isHttpStatusError(error);
         if (error == QNetworkReply::NoError || statusReply) {
-            m_client.deliver(std::move(transfer.completion), HttpResponse {status.toInt(), std::move(transfer.body)});
+            HttpHeaders headers;
+            for (const auto& [name, value] : reply->rawHeaderPairs()) {
+                headers.emplace_back(name.toLower().toStdString(), value.toStdString());
+            }
+            m_client.deliver(std::move(transfer.completion),
+                HttpResponse {status.toInt(), std::move(transfer.body), std::move(headers)});
             return;
         }
         const bool large = transfer.body.capacity() >= trimAfterBytes;
@@ -342,18 +366,20 @@ private:
     QtHttpClient& m_client;
     QObject* m_context;
     QNetworkAccessManager* m_manager = nullptr;
+    QByteArray m_userAgent;
     std::unordered_map<QNetworkReply*, Transfer> m_active;
     std::vector<char> m_scratch;
 };
 
-QtHttpClient::QtHttpClient(std::chrono::milliseconds transferTimeout)
-    : m_transferTimeout(transferTimeout)
+QtHttpClient::QtHttpClient(std::string userAgent, std::chrono::milliseconds transferTimeout)
+    : m_userAgent(std::move(userAgent))
+    , m_transferTimeout(transferTimeout)
 {
     m_networkThread.setObjectName(QStringLiteral("PembaVello network"));
     m_transfers = std::make_unique<Transfers>(*this, m_networkThread);
     m_networkThread.start();
     QMetaObject::invokeMethod(
-        m_transfers->context(), [this] { m_transfers->createManager(m_transferTimeout); },
+        m_transfers->context(), [this] { m_transfers->createManager(m_transferTimeout, m_userAgent); },
         Qt::BlockingQueuedConnection);
 }
 

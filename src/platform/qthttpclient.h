@@ -19,10 +19,11 @@ namespace Vello {
 // followed unless they go from https to http, a transfer that moves no data for
 // `transferTimeout` ends with an error, and so does one that breaks a limit of its request. The
 // body is read as it arrives, so no more than its cap (counted after decompression) is ever
-// held for it.
+// held for it. Every request names the application in its User-Agent.
 class QtHttpClient final : public HttpClient {
 public:
-    explicit QtHttpClient(std::chrono::milliseconds transferTimeout = std::chrono::seconds(60));
+    explicit QtHttpClient(
+        std::string userAgent = "PembaVello", std::chrono::milliseconds transferTimeout = std::chrono::seconds(60));
     // Ends the transfers still running (their completions receive an error) and waits for every
     // completion to return.
     ~QtHttpClient() override;
@@ -39,6 +40,7 @@ private:
 
     void deliver(Completion completion, HttpResult result);
 
+    std::string m_userAgent;
     std::chrono::milliseconds m_transferTimeout;
     QThreadPool m_completions;
     QThread m_networkThread;

@@ -9,7 +9,7 @@ namespace {
 
 using namespace Qt::StringLiterals;
 
-TEST(LaunchOptions, TheCatalogAddressComesFromTheBuildUnlessTheCommandLineGivesAWebAddress)
+TEST(LaunchOptions, TheCatalogSourceComesFromTheBuildUnlessTheCommandLineGivesWebAddresses)
 {
     const QString local = u"http://127.0.0.1:8123/stations_filtered.json"_s;
     const QString mirror = u"https://mirror.example.org/radio/stations_filtered.json"_s;
@@ -20,7 +20,12 @@ TEST(LaunchOptions, TheCatalogAddressComesFromTheBuildUnlessTheCommandLineGivesA
         std::string says;
     };
     const Case cases[] = {
-        {{}, true, std::string(stationsURL)},
+        {{}, true, stationsURL.empty() ? "directory" : std::string(stationsURL)},
+        {{u"--directory-server"_s, local, u"--directory-server=https://de9.example"_s}, true,
+            "directory " + local.toStdString() + " https://de9.example"},
+        {{u"--directory-server"_s, local, u"--catalog-url"_s, mirror}, true, mirror.toStdString()},
+        {{u"--directory-server"_s, u"de1.example"_s}, false, "--directory-server"},
+        {{u"--help"_s}, true, "--directory-server <URL>"},
         {{u"--catalog-url"_s, local}, true, local.toStdString()},
         {{u"--catalog-url="_s + mirror}, true, mirror.toStdString()},
         {{u"--help"_s}, true, "--catalog-url <URL>"},
@@ -38,9 +43,13 @@ TEST(LaunchOptions, TheCatalogAddressComesFromTheBuildUnlessTheCommandLineGivesA
         const auto result = parseCommandLine(QStringList {u"pemba-vello"_s} + c.arguments);
         const auto* options = std::get_if<LaunchOptions>(&result);
         ASSERT_EQ(options != nullptr, c.starts);
-        const std::string says = options == nullptr ? std::get<Error>(result).description
-            : options->message                      ? options->message->toStdString()
-                                                    : options->catalogUrl;
+        std::string says = options == nullptr ? std::get<Error>(result).description
+            : options->message                ? options->message->toStdString()
+                                              : catalogSource(*options).name();
+        for (const std::string& server :
+            options != nullptr ? catalogSource(*options).directoryServers : std::vector<std::string>()) {
+            says += " " + server;
+        }
         EXPECT_NE(says.find(c.says), std::string::npos) << says;
     }
 }

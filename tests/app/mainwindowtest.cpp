@@ -98,7 +98,7 @@ TEST_F(MainWindowTest, APressOnEmptyBackgroundMovesTheWindowTheTitleNamesTheSong
     EXPECT_EQ(std::pair(view.browser().volume(), view.browser().isMuted()), std::pair(0.95, true));
 
     QTest::keyClick(&window, Qt::Key_R, Qt::ControlModifier);
-    EXPECT_EQ(source.loadCalls, 2);
+    EXPECT_EQ(source.refreshes, (std::vector {Refresh::IfDue, Refresh::Now}));
     QTest::keyClick(&window, Qt::Key_H, Qt::ControlModifier);
     EXPECT_TRUE(window.windowState().testFlag(Qt::WindowMinimized));
     window.showNormal();

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "catalog/stationstore.h"
+#include "fakehostresolver.h"
 
 #include <unistd.h>
 
@@ -60,7 +61,7 @@ TEST(BrowserControllerTest, EveryCatalogAnswerWaitsForTheMainQueueAndSetsTheStat
     h.queue.runPending();
     h.controller->reloadStations();
     EXPECT_EQ(h.controller->statusMessage(), "") << "a list on screen stays while it reloads";
-    EXPECT_EQ(h.source.loadCalls, 3);
+    EXPECT_EQ(h.source.refreshes, (std::vector {Refresh::IfDue, Refresh::Now, Refresh::Now}));
 }
 
 TEST(BrowserControllerTest, AnswersAndTimersArrivingAfterTheControllerIsGoneDoNothing)
@@ -188,7 +189,9 @@ struct StoreHarness {
     FakeHttpClient http;
     MemoryPreferences preferences;
     ManualMainQueue queue;
-    StationStore store {http, "https://catalog.test/stations_filtered.json", folder};
+    FakeHostResolver resolver;
+    StationStore store {
+        http, resolver, CatalogSource {.documentUrl = "https://catalog.test/stations_filtered.json"}, folder};
     BrowserController controller {view, store, media, http, preferences, queue};
 
     ~StoreHarness() { std::filesystem::remove_all(folder); }

@@ -40,15 +40,19 @@ public:
 // worker thread.
 class FakeStationSource final : public StationSource {
 public:
-    void load(Completion completion) override
+    using StationSource::load;
+    void load(Completion completion, Progress, Refresh refresh) override
     {
-        ++loadCalls;
+        refreshes.push_back(refresh);
         m_completion = std::move(completion);
     }
+    void countPlay(const Station& station) override { countedPlays.push_back(station.id()); }
     void answer(StationsResult result) { m_completion(std::move(result)); }
     void answerFromWorker(StationsResult result);
 
-    int loadCalls = 0;
+    // What each load asked for, in order.
+    std::vector<Refresh> refreshes;
+    std::vector<std::string> countedPlays;
 
 private:
     Completion m_completion;

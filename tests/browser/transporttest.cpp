@@ -27,24 +27,24 @@ const std::map<char, std::function<void(BrowserController&)>> keys {{'n', &Brows
 
 TEST(TransportTest, CommandsWalkTheListOfTheMoment)
 {
-    // s3 and s7 are the favourites.
-    using Case = std::tuple<const char*, int, Screen, const char*, std::string, std::string, std::size_t>;
+    // s3 and s7 are the favourites. The last column: the plays told to the catalog source.
+    using Case = std::tuple<const char*, int, Screen, const char*, std::string, std::string, std::size_t, Ids>;
     const Case cases[] = {
-        {"Next with nothing current plays the first", -1, Screen::Home, "", "n", "s0", 1},
-        {"Previous with nothing current plays the last", -1, Screen::Home, "", "p", "s29", 1},
-        {"Next wraps from the last to the first", 29, Screen::Home, "", "n", "s0", 1},
-        {"Previous wraps from the first to the last", 0, Screen::Home, "", "p", "s29", 1},
-        {"Next goes past the rows Home shows", 19, Screen::Home, "", "n", "s20", 1},
-        {"Next off the Library's list plays its first", 12, Screen::Library, "", "n", "s3", 1},
-        {"Previous off the Library's list plays its last", 12, Screen::Library, "", "p", "s7", 1},
-        {"a list of one replays its station", 3, Screen::Home, "station 3", "np", "s3", 2},
-        {"Play with nothing current starts the list", -1, Screen::Home, "station 4", "s", "s4", 1},
-        {"Play restarts the current station", 12, Screen::Home, "station 4", "s", "s12", 1},
-        {"an empty list leaves the station", 3, Screen::Home, "nothing", "npr", "s3", 0},
-        {"Play with nothing current and an empty list does nothing", -1, Screen::Home, "nothing", "s", "", 0},
-        {"Pause is not a toggle", 3, Screen::Home, "", "zz", "s3", 0},
+        {"Next with nothing current plays the first", -1, Screen::Home, "", "n", "s0", 1, {"s0"}},
+        {"Previous with nothing current plays the last", -1, Screen::Home, "", "p", "s29", 1, {"s29"}},
+        {"Next wraps from the last to the first", 29, Screen::Home, "", "n", "s0", 1, {"s0"}},
+        {"Previous wraps from the first to the last", 0, Screen::Home, "", "p", "s29", 1, {"s29"}},
+        {"Next goes past the rows Home shows", 19, Screen::Home, "", "n", "s20", 1, {"s20"}},
+        {"Next off the Library's list plays its first", 12, Screen::Library, "", "n", "s3", 1, {"s3"}},
+        {"Previous off the Library's list plays its last", 12, Screen::Library, "", "p", "s7", 1, {"s7"}},
+        {"a list of one replays its station", 3, Screen::Home, "station 3", "np", "s3", 2, {}},
+        {"Play with nothing current starts the list", -1, Screen::Home, "station 4", "s", "s4", 1, {"s4"}},
+        {"Play restarts the current station", 12, Screen::Home, "station 4", "s", "s12", 1, {}},
+        {"an empty list leaves the station", 3, Screen::Home, "nothing", "npr", "s3", 0, {}},
+        {"Play with nothing current and an empty list does nothing", -1, Screen::Home, "nothing", "s", "", 0, {}},
+        {"Pause is not a toggle", 3, Screen::Home, "", "zz", "s3", 0, {}},
     };
-    for (const auto& [name, current, screen, typed, commands, expected, opened] : cases) {
+    for (const auto& [name, current, screen, typed, commands, expected, opened, counted] : cases) {
         SCOPED_TRACE(name);
         BrowserHarness h;
         h.start(makeStations(30));
@@ -58,6 +58,7 @@ TEST(TransportTest, CommandsWalkTheListOfTheMoment)
         h.queue.runPending();
         h.view.typed = typed;
         const std::size_t players = h.media.players.size();
+        h.source.countedPlays.clear();
 
         for (const char command : commands) {
             keys.at(command)(*h.controller);
@@ -66,7 +67,27 @@ TEST(TransportTest, CommandsWalkTheListOfTheMoment)
         EXPECT_EQ(h.currentId(), expected);
         EXPECT_EQ(h.media.players.size(), players + opened);
         EXPECT_EQ(h.controller->playbackState().phase == PlaybackPhase::Paused, commands == "zz");
+        EXPECT_EQ(h.source.countedPlays, counted);
     }
+}
+
+TEST(TransportTest, APlayIsCountedOnceAStartNeverForAReconnectAndNotWhenTurnedOff)
+{
+    BrowserHarness h;
+    h.start(makeStations(3));
+    h.controller->play(h.controller->allStations()[1]);
+    h.media.players.back()->emit(MediaStateChanged {MediaPipelineState::Playing});
+    h.queue.runPending();
+    h.media.players.back()->emit(MediaEndOfStream {});
+    h.queue.advance(std::chrono::seconds(30));
+    ASSERT_GE(h.media.players.size(), 2U) << "the dropped stream was opened again";
+    h.controller->play(h.controller->allStations()[1]);
+    EXPECT_EQ(h.source.countedPlays, Ids {"s1"});
+
+    h.preferences.flags[BrowserController::countPlaysKey] = false;
+    h.controller->playNext();
+    EXPECT_EQ(h.currentId(), "s2");
+    EXPECT_EQ(h.source.countedPlays, Ids {"s1"});
 }
 
 TEST(TransportTest, NowPlayingRelaysTheStationAndWhatThePlayerReports)

@@ -2,6 +2,7 @@
 // test of the store kills it at random moments and then inspects what is on disk.
 #include "catalog/stationstore.h"
 
+#include "fakehostresolver.h"
 #include "fakehttpclient.h"
 
 #include <cstdio>
@@ -22,7 +23,9 @@ int main(int argc, char** argv)
         stream.read(documents[i].data(), static_cast<std::streamsize>(documents[i].size()));
     }
     Vello::FakeHttpClient http;
-    Vello::StationStore store(http, "https://catalog.example/stations_filtered.json", argv[1]);
+    Vello::FakeHostResolver resolver;
+    Vello::StationStore store(http, resolver,
+        Vello::CatalogSource {.documentUrl = "https://catalog.example/stations_filtered.json"}, argv[1]);
     std::fputs("ready\n", stdout);
     std::fflush(stdout);
     for (unsigned round = 1;; ++round) {

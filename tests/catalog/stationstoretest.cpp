@@ -1,6 +1,8 @@
 #include "catalog/stationstore.h"
 
 #include "catalog/catalogdecoder.h"
+#include "catalog/catalogorigin.h"
+#include "fakehostresolver.h"
 #include "fakehttpclient.h"
 
 #include <gtest/gtest.h>
@@ -56,6 +58,7 @@ std::size_t temporaryFilesIn(const std::filesystem::path& folder)
 }
 
 const std::string stationsUrl = "https://catalog.example/stations_filtered.json";
+const CatalogSource catalogAddress {.documentUrl = stationsUrl};
 
 // Plays in the order a2 (score 40), a1 (score 4); a3 has no usable stream address.
 const std::string cachedCatalog = R"([
@@ -133,6 +136,7 @@ class StationStoreTest : public ::testing::Test {
 protected:
     ScratchFolder m_scratch;
     FakeHttpClient m_http;
+    FakeHostResolver m_resolver;
 };
 
 TEST_F(StationStoreTest, EveryCacheAndDownloadCombinationAnswersAsDocumented)
@@ -147,18 +151,23 @@ TEST_F(StationStoreTest, EveryCacheAndDownloadCombinationAnswersAsDocumented)
         // Empty: no download answer. Otherwise "catalog", "empty", or "error:" and its text.
         std::string downloadAnswer;
     };
-    const HttpResult catalog = HttpResponse {503, downloadedCatalog}; // any status with a catalog counts
-    const HttpResult page = HttpResponse {502, errorPage};
+    const HttpResult catalog = HttpResponse {200, downloadedCatalog};
+    const HttpResult page = HttpResponse {200, errorPage};
+    // An error status never replaces the copy, whatever its body.
+    const HttpResult unavailable = HttpResponse {503, "[]"};
     const HttpResult offline = Error {networkError};
     const std::string decodeFailure = "error:" + std::get<Error>(decodeCatalog(errorPage)).description;
     const std::string networkFailure = "error:" + networkError;
+    const std::string statusFailure = "error:The station catalog server answered 503 (Service Unavailable).";
     const std::vector<Row> rows {
         {cachedCatalog, catalog, true, "catalog"},
         {cachedCatalog, page, true, decodeFailure},
+        {cachedCatalog, unavailable, true, statusFailure},
         {cachedCatalog, offline, true, ""},
         {cachedCatalog, HttpResponse {200, silentCatalog}, true, "empty"},
         {"", catalog, false, "catalog"},
         {"", page, false, decodeFailure},
+        {"", unavailable, false, statusFailure},
         {"", offline, false, networkFailure},
         {unreadable, catalog, false, "catalog"},
         {undecodable, page, false, decodeFailure},
@@ -180,7 +189,7 @@ TEST_F(StationStoreTest, EveryCacheAndDownloadCombinationAnswersAsDocumented)
             writeFile(cacheFile, row.cache);
         }
 
-        auto store = std::make_unique<StationStore>(m_http, stationsUrl, folder);
+        auto store = std::make_unique<StationStore>(m_http, m_resolver, catalogAddress, folder);
         AnswerLog log(cacheFile);
         const auto duringLoad = log.load(*store);
         ASSERT_EQ(duringLoad.size(), row.cacheAnswer ? 1U : 0U);
@@ -197,7 +206,8 @@ TEST_F(StationStoreTest, EveryCacheAndDownloadCombinationAnswersAsDocumented)
         const auto answers = log.answers();
         ASSERT_EQ(answers.size(), duringLoad.size() + (row.downloadAnswer.empty() ? 0 : 1));
         const auto* body = std::get_if<HttpResponse>(&row.download);
-        const bool replaced = body != nullptr && body->body != errorPage && row.cache != unreadable;
+        const bool replaced
+            = body != nullptr && body->status == 200 && body->body != errorPage && row.cache != unreadable;
         if (!row.downloadAnswer.empty()) {
             const Answer& last = answers.back();
             EXPECT_FALSE(last.beforeLoadReturned);
@@ -220,12 +230,159 @@ TEST_F(StationStoreTest, EveryCacheAndDownloadCombinationAnswersAsDocumented)
     }
 }
 
+// Where each load goes, and what it keeps, for every source: the directory's servers in turn
+// (pinned, found through the DNS, remembered, built in), its once-a-day rule, and a document's
+// conditional download.
+TEST_F(StationStoreTest, EachSourceDownloadsOnlyWhenDueAndTriesItsServersInTurn)
+{
+    using namespace std::chrono_literals;
+    const auto now = std::chrono::system_clock::time_point(std::chrono::seconds(1'800'000'000));
+    const std::string one = "http://127.0.0.1:8001";
+    const std::string two = "http://127.0.0.1:8002";
+    const std::string three = "http://127.0.0.1:8003";
+    const CatalogSource pinned {.directoryServers = {one, two, three}};
+    const CatalogSource found {};
+    const auto list = [](const std::string& server) { return directoryStationsUrl(server); };
+    const HttpResult catalog = HttpResponse {200, downloadedCatalog, {{"etag", "\"v2\""}}};
+    const HttpResult refused = Error {"Connection refused"};
+    const HttpResult unavailable = HttpResponse {503, "[]"};
+    const std::string fromDirectory = "directory";
+    // A copy on disk from `source`, downloaded `age` ago from `servers`.
+    const auto copy = [&](std::string source, std::chrono::hours age, std::vector<std::string> servers = {}) {
+        return CatalogOrigin {
+            std::move(source), now - age, "\"v1\"", "Tue, 01 Dec 2026 10:00:00 GMT", std::move(servers)};
+    };
+    struct Row {
+        const char* name;
+        CatalogSource source;
+        std::optional<CatalogOrigin> origin; // with the cached catalog beside it; none: no copy
+        Refresh refresh;
+        std::vector<HttpResult> responses;
+        std::vector<std::string> requested;
+        // "cache", "catalog" or "error:" and its text, in order.
+        std::vector<std::string> answers;
+        // The servers the origin remembers afterwards, the one that answered first.
+        std::vector<std::string> remembered {};
+        // The validators the first request carried.
+        HttpHeaders sent {};
+    };
+    const std::vector<Row> rows {
+        {"servers are tried in turn until one gives a catalog", pinned, std::nullopt, Refresh::IfDue,
+            {refused, unavailable, catalog}, {list(one), list(two), list(three)}, {"catalog"}, {three, one, two}},
+        {"an answer that was not a catalog says more than an unreachable server", pinned, std::nullopt, Refresh::IfDue,
+            {unavailable, refused, refused}, {list(one), list(two), list(three)},
+            {"error:The station catalog server answered 503 (Service Unavailable)."}},
+        {"with a list on screen unreachable servers go unmentioned", pinned, copy(fromDirectory, 25h), Refresh::IfDue,
+            {refused, refused, refused}, {list(one), list(two), list(three)}, {"cache"}},
+        {"a directory list younger than a day answers alone", pinned, copy(fromDirectory, 23h), Refresh::IfDue, {}, {},
+            {"cache"}},
+        {"Reload Stations downloads all the same", pinned, copy(fromDirectory, 1h), Refresh::Now, {catalog},
+            {list(one)}, {"cache", "catalog"}, {one, two, three}},
+        {"a list a day old is downloaded again", pinned, copy(fromDirectory, 24h), Refresh::IfDue, {catalog},
+            {list(one)}, {"cache", "catalog"}},
+        {"a list from the future is downloaded again", pinned, copy(fromDirectory, -2h), Refresh::IfDue, {catalog},
+            {list(one)}, {"cache", "catalog"}},
+        {"the DNS's servers come first, then the remembered, then the built-in", found, copy(fromDirectory, 30h, {two}),
+            Refresh::IfDue, {refused, refused, refused, refused},
+            {list("https://srv.example:8443"), list(two), list("https://de1.api.radio-browser.info"),
+                list("https://nl1.api.radio-browser.info")},
+            {"cache"}},
+        {"a copy from another source neither answers nor is asked after", CatalogSource {.documentUrl = stationsUrl},
+            copy(fromDirectory, 1h), Refresh::IfDue, {catalog}, {stationsUrl}, {"catalog"}},
+        {"a document is asked whether it changed; a 304 keeps the copy", CatalogSource {.documentUrl = stationsUrl},
+            copy(stationsUrl, 1h), Refresh::IfDue, {HttpResponse {304, ""}}, {stationsUrl}, {"cache"}, {},
+            {{"If-None-Match", "\"v1\""}, {"If-Modified-Since", "Tue, 01 Dec 2026 10:00:00 GMT"}}},
+        {"a 304 nobody asked for is an error", CatalogSource {.documentUrl = stationsUrl}, std::nullopt, Refresh::IfDue,
+            {HttpResponse {304, ""}}, {stationsUrl}, {"error:The station catalog server answered 304 (Not Modified)."}},
+    };
+
+    for (std::size_t index = 0; index < rows.size(); ++index) {
+        const Row& row = rows[index];
+        SCOPED_TRACE(row.name);
+        const auto folder = m_scratch.path / ("rules" + std::to_string(index));
+        FakeHttpClient http;
+        FakeHostResolver resolver;
+        resolver.services[std::string(directoryService)] = {{"srv.example.", 8443}};
+        StationStore store(http, resolver, row.source, folder, [&] { return now; });
+        if (row.origin) {
+            writeFile(store.cacheFile(), cachedCatalog);
+            ASSERT_TRUE(row.origin->write(store.originFile()));
+        }
+        std::vector<std::string> answers;
+        std::mutex mutex;
+        store.load(
+            [&](StationsResult result) {
+                const std::lock_guard lock(mutex);
+                const auto* stations = std::get_if<std::vector<Station>>(&result);
+                answers.push_back(stations == nullptr          ? "error:" + std::get<Error>(result).description
+                        : stations->size() == cachedIds.size() ? "cache"
+                                                               : "catalog");
+            },
+            {}, row.refresh);
+        for (const HttpResult& response : row.responses) {
+            ASSERT_TRUE(http.respond(response));
+        }
+        EXPECT_EQ(http.pendingCount(), 0U);
+        EXPECT_EQ(http.requestedUrls(), row.requested);
+        EXPECT_EQ(answers, row.answers);
+        const auto requests = http.requests();
+        EXPECT_EQ(requests.empty() ? HttpHeaders() : requests.front().headers, row.sent);
+        const bool downloaded = std::ranges::find(row.answers, "catalog") != row.answers.end();
+        EXPECT_EQ(readFile(store.cacheFile()), downloaded ? downloadedCatalog : row.origin ? cachedCatalog : "");
+        const auto origin = CatalogOrigin::read(store.originFile());
+        if (downloaded || !row.sent.empty()) {
+            ASSERT_TRUE(origin.has_value());
+            EXPECT_EQ(origin->downloaded, now) << "the last good download";
+            EXPECT_EQ(origin->source, row.source.name());
+            EXPECT_EQ(origin->etag, downloaded ? "\"v2\"" : "\"v1\"");
+        }
+        if (!row.remembered.empty()) {
+            EXPECT_EQ(origin->servers, row.remembered);
+        }
+    }
+}
+
+// Plays count at the directory server the list came from, and nowhere else.
+TEST_F(StationStoreTest, APlayIsCountedAtTheDirectoryServerTheListCameFrom)
+{
+    const std::string server = "http://127.0.0.1:8002";
+    const Station station = StationFields {.stationuuid = "9617a958-0601-11e8-ae97-52543be04c81", .name = "x"};
+    struct Row {
+        const char* name;
+        CatalogSource source;
+        std::string listFrom; // the origin's source
+        Station started;
+        std::vector<std::string> requested;
+    };
+    const std::vector<Row> rows {
+        {"from the directory", {}, "directory", station, {server + "/json/url/9617a958-0601-11e8-ae97-52543be04c81"}},
+        {"an id that is not a plain uuid is escaped", {}, "directory",
+            StationFields {.stationuuid = "a/b?c d", .url = "http://x"}, {server + "/json/url/a%2Fb%3Fc%20d"}},
+        {"a station without a uuid", {}, "directory", StationFields {.url = "http://x"}, {}},
+        {"a list from a document", {.documentUrl = stationsUrl}, stationsUrl, station, {}},
+        {"a directory source with a list from elsewhere", {}, stationsUrl, station, {}},
+    };
+    for (std::size_t index = 0; index < rows.size(); ++index) {
+        const Row& row = rows[index];
+        SCOPED_TRACE(row.name);
+        FakeHttpClient http;
+        StationStore store(http, m_resolver, row.source, m_scratch.path / ("plays" + std::to_string(index)));
+        writeFile(store.cacheFile(), cachedCatalog);
+        CatalogOrigin {row.listFrom, std::chrono::system_clock::now(), "", "", {server}}.write(store.originFile());
+        store.load([](const StationsResult&) {});
+        const auto before = http.requestedUrls().size();
+        store.countPlay(row.started);
+        const auto requested = http.requestedUrls();
+        EXPECT_EQ(std::vector(requested.begin() + static_cast<std::ptrdiff_t>(before), requested.end()), row.requested);
+    }
+}
+
 // "Try Again" and "Reload Stations" load the same store again: each load follows the table
 // above, from the copy on disk as the last download left it.
 TEST_F(StationStoreTest, LoadingAgainAnswersFromWhatTheLastDownloadLeft)
 {
-    StationStore store(m_http, stationsUrl, m_scratch.path);
-    AnswerLog log(store.cacheURL());
+    StationStore store(m_http, m_resolver, catalogAddress, m_scratch.path);
+    AnswerLog log(store.cacheFile());
     EXPECT_TRUE(log.load(store).empty());
     m_http.respond(Error {networkError});
     EXPECT_EQ(log.load(store).size(), 1U) << "no copy on disk yet";
@@ -242,9 +399,9 @@ TEST_F(StationStoreTest, LoadingAgainAnswersFromWhatTheLastDownloadLeft)
 TEST_F(StationStoreTest, TheCacheFolderIsMadeAndClearedOfDeadWritersTemporaries)
 {
     const auto folder = m_scratch.path / "data" / "PembaVello";
-    StationStore created(m_http, stationsUrl, folder);
+    StationStore created(m_http, m_resolver, catalogAddress, folder);
     EXPECT_TRUE(std::filesystem::is_directory(folder));
-    EXPECT_EQ(created.cacheURL(), folder / "stations.json");
+    EXPECT_EQ(created.cacheFile(), folder / "stations.json");
 
     const std::pair<std::string, bool> leftovers[] {{"stations.json.tmp.999999999.a1b2c3", false},
         {"stations.json.tmp.garbage", false}, {"stations.json.bak", true},
@@ -252,25 +409,25 @@ TEST_F(StationStoreTest, TheCacheFolderIsMadeAndClearedOfDeadWritersTemporaries)
         {"stations.json.tmp." + std::to_string(::getpid()) + ".d4e5f6", true}};
     for (const auto& [name, kept] : leftovers) {
         writeFile(folder / name, downloadedCatalog);
-        StationStore again(m_http, stationsUrl, folder);
+        StationStore again(m_http, m_resolver, catalogAddress, folder);
         EXPECT_EQ(std::filesystem::exists(folder / name), kept) << name;
-        AnswerLog log(again.cacheURL());
+        AnswerLog log(again.cacheFile());
         EXPECT_TRUE(log.load(again).empty()) << "a temporary is never read";
         m_http.respond(Error {networkError});
     }
 
     // A plain file where a parent folder should be: nothing can be created or written.
     writeFile(m_scratch.path / "blocker", "");
-    StationStore blocked(m_http, stationsUrl, m_scratch.path / "blocker" / "PembaVello");
-    AnswerLog log(blocked.cacheURL());
+    StationStore blocked(m_http, m_resolver, catalogAddress, m_scratch.path / "blocker" / "PembaVello");
+    AnswerLog log(blocked.cacheFile());
     EXPECT_TRUE(log.load(blocked).empty());
     m_http.respond(HttpResponse {200, downloadedCatalog});
     ASSERT_EQ(log.answers().size(), 1U);
     EXPECT_EQ(log.answers()[0].ids, downloadedIds);
 
     // The disk fills up halfway through the download: the body goes on in memory and answers.
-    StationStore filling(m_http, stationsUrl, m_scratch.path / "filling");
-    AnswerLog fillingLog(filling.cacheURL());
+    StationStore filling(m_http, m_resolver, catalogAddress, m_scratch.path / "filling");
+    AnswerLog fillingLog(filling.cacheFile());
     EXPECT_TRUE(fillingLog.load(filling).empty());
     const auto onBody = m_http.lastRequest().onBody;
     const std::string_view body = downloadedCatalog;
@@ -363,9 +520,9 @@ TEST_F(StationStoreTest, AWriterKilledAtAnyMomentLeavesOneWholeDocument)
     // Proof that the kills did land in the middle of writes, not only between them.
     EXPECT_GT(killedMidWrite, 0);
 
-    StationStore store(m_http, stationsUrl, folder);
+    StationStore store(m_http, m_resolver, catalogAddress, folder);
     EXPECT_EQ(temporaryFilesIn(folder), 0U);
-    AnswerLog log(store.cacheURL());
+    AnswerLog log(store.cacheFile());
     const auto answers = log.load(store);
     ASSERT_EQ(answers.size(), 1U);
     // Most votes first: the last station of whichever document is on disk.

@@ -98,7 +98,7 @@ TEST(QtHttpClientTest, EachAnswerReachesTheCallerAsAResponseOrAReadableError)
 
     LogoServer server;
     Answers answers; // outlives the client, which may still answer while it closes
-    QtHttpClient client(1s);
+    QtHttpClient client("PembaVello-test", 1s);
     for (std::size_t index = 0; index < cases.size(); ++index) {
         const Case& c = cases[index];
         SCOPED_TRACE(c.name);

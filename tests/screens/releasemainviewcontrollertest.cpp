@@ -94,7 +94,7 @@ TEST(ReleaseMainViewController, EveryScreenListsItsItemsInOrderAndTheKeyboardKee
     failed.settle();
     EXPECT_EQ(failed.contentOutline().at(1), "status:Unable to load stations: Gone.");
     failed.tap(u"Try Again"_s);
-    EXPECT_EQ(failed.source.loadCalls, 2);
+    EXPECT_EQ(failed.source.refreshes, (std::vector {Refresh::IfDue, Refresh::Now}));
 }
 
 TEST(ReleaseMainViewController, TypedSearchesPageByWheelAndKeysKeepingTheTextRowsAndFocus)

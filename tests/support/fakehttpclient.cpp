@@ -8,8 +8,7 @@ namespace Vello {
 void FakeHttpClient::get(HttpRequest request, Completion completion)
 {
     const std::lock_guard lock(m_mutex);
-    m_requestedUrls.push_back(request.url);
-    m_lastRequest = request;
+    m_requests.push_back(request);
     m_pending.push_back({std::move(request), std::move(completion)});
 }
 
@@ -49,13 +48,23 @@ std::size_t FakeHttpClient::pendingCount() const
 std::vector<std::string> FakeHttpClient::requestedUrls() const
 {
     const std::lock_guard lock(m_mutex);
-    return m_requestedUrls;
+    std::vector<std::string> urls;
+    for (const HttpRequest& request : m_requests) {
+        urls.push_back(request.url);
+    }
+    return urls;
+}
+
+std::vector<HttpRequest> FakeHttpClient::requests() const
+{
+    const std::lock_guard lock(m_mutex);
+    return m_requests;
 }
 
 HttpRequest FakeHttpClient::lastRequest() const
 {
     const std::lock_guard lock(m_mutex);
-    return m_lastRequest;
+    return m_requests.empty() ? HttpRequest() : m_requests.back();
 }
 
 } // namespace Vello

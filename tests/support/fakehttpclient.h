@@ -27,6 +27,8 @@ public:
     [[nodiscard]] std::size_t pendingCount() const;
     // Every address asked for, oldest first.
     [[nodiscard]] std::vector<std::string> requestedUrls() const;
+    // Every request, oldest first.
+    [[nodiscard]] std::vector<HttpRequest> requests() const;
     // The latest request and its body cap.
     [[nodiscard]] HttpRequest lastRequest() const;
     [[nodiscard]] std::size_t lastMaxBodyBytes() const { return lastRequest().maxBodyBytes; }
@@ -39,8 +41,7 @@ private:
 
     mutable std::mutex m_mutex;
     std::deque<Request> m_pending;
-    std::vector<std::string> m_requestedUrls;
-    HttpRequest m_lastRequest;
+    std::vector<HttpRequest> m_requests;
 };
 
 } // namespace Vello

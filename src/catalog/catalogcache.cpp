@@ -1,0 +1,237 @@
+#include "catalogcache.h"
+
+#include "catalogdecoder.h"
+#include "catalogparts.h"
+#include "displayorder.h"
+#include "httpclient.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <charconv>
+#include <system_error>
+#include <utility>
+
+#include <fcntl.h>
+#include <signal.h>
+#include <stdlib.h>
+#include <sys/stat.h>
+#include <sys/types.h>
+#include <unistd.h>
+
+namespace Vello {
+
+namespace {
+
+// Temporary copies are named "<file>.tmp.<pid>.<random>", so that a later start can tell the
+// leftovers of a dead process from a write still running in a live one.
+constexpr std::string_view temporaryMark = ".tmp.";
+
+bool writeAll(int descriptor, std::string_view bytes)
+{
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(descriptor, bytes.data(), bytes.size());
+        if (written < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return false;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+bool flushToDisk(int descriptor)
+{
+#ifdef F_FULLFSYNC
+    // On macOS fsync only reaches the drive's cache.
+    if (::fcntl(descriptor, F_FULLFSYNC) == 0) {
+        return true;
+    }
+#endif
+    return ::fsync(descriptor) == 0;
+}
+
+// A new temporary file beside `file`, open for writing, and its name; -1 when none can be made.
+std::pair<int, std::string> makeTemporary(const std::filesystem::path& file)
+{
+    std::string name = file.string() + std::string(temporaryMark) + std::to_string(::getpid()) + ".XXXXXX";
+    const int descriptor = ::mkstemp(name.data());
+    return {descriptor, std::move(name)};
+}
+
+bool putInPlace(const std::filesystem::path& temporary, const std::filesystem::path& file)
+{
+    if (::rename(temporary.c_str(), file.c_str()) != 0) {
+        ::unlink(temporary.c_str());
+        return false;
+    }
+    // Makes the rename itself survive a power cut.
+    const int folderDescriptor = ::open(file.parent_path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folderDescriptor >= 0) {
+        ::fsync(folderDescriptor);
+        ::close(folderDescriptor);
+    }
+    return true;
+}
+
+// A temporary whose writer is gone. One with a name no writer makes is stale too: nothing else
+// writes here.
+bool isLeftover(std::string_view name)
+{
+    name.remove_prefix(name.find(temporaryMark) + temporaryMark.size());
+    const std::string_view pidText = name.substr(0, name.find('.'));
+    pid_t pid = 0;
+    const auto [end, error] = std::from_chars(pidText.data(), pidText.data() + pidText.size(), pid);
+    if (error != std::errc() || end != pidText.data() + pidText.size() || pid <= 0) {
+        return true;
+    }
+    if (pid == ::getpid()) {
+        return false;
+    }
+    return ::kill(pid, 0) != 0 && errno == ESRCH;
+}
+
+} // namespace
+
+DownloadedBody::DownloadedBody(const std::filesystem::path& file)
+{
+    auto [descriptor, name] = makeTemporary(file);
+    if (descriptor >= 0) {
+        m_descriptor = descriptor;
+        m_temporary = std::move(name);
+    }
+}
+
+DownloadedBody::~DownloadedBody()
+{
+    discard();
+}
+
+void DownloadedBody::discard()
+{
+    moveToMemory(false);
+    m_memory = {};
+}
+
+void DownloadedBody::add(std::string_view piece)
+{
+    if (m_descriptor >= 0 && !writeAll(m_descriptor, piece)) {
+        moveToMemory(true);
+    }
+    if (m_descriptor >= 0) {
+        m_written += piece.size();
+    } else {
+        m_memory += piece;
+    }
+}
+
+std::optional<std::filesystem::path> DownloadedBody::takeFile()
+{
+    if (m_descriptor >= 0 && !flushToDisk(m_descriptor)) {
+        moveToMemory(true);
+    }
+    if (m_descriptor >= 0) {
+        ::close(m_descriptor);
+        m_descriptor = -1;
+    }
+    return std::exchange(m_temporary, std::nullopt);
+}
+
+std::string DownloadedBody::takeMemory()
+{
+    return std::exchange(m_memory, {});
+}
+
+void DownloadedBody::moveToMemory(bool keep)
+{
+    if (m_descriptor >= 0) {
+        if (keep) {
+            m_memory.resize(m_written);
+            std::size_t got = 0;
+            while (got < m_written) {
+                const ssize_t read
+                    = ::pread(m_descriptor, m_memory.data() + got, m_written - got, static_cast<off_t>(got));
+                if (read <= 0 && !(read < 0 && errno == EINTR)) {
+                    break;
+                }
+                got += static_cast<std::size_t>(std::max<ssize_t>(read, 0));
+            }
+            m_memory.resize(got);
+        }
+        ::close(m_descriptor);
+        m_descriptor = -1;
+    }
+    if (m_temporary) {
+        ::unlink(m_temporary->c_str());
+        m_temporary.reset();
+    }
+}
+
+Result<std::vector<Station>> decodeDownloadedBody(DownloadedBody& body, const std::filesystem::path& file)
+{
+    const auto temporary = body.takeFile();
+    if (!temporary) {
+        return decodeCatalog(body.takeMemory());
+    }
+    auto decoded = decodeCatalogFile(*temporary, HttpClient::defaultMaxBodyBytes);
+    if (std::holds_alternative<std::vector<Station>>(decoded)) {
+        // Before the answer, so whoever hears of the new catalog finds it on disk.
+        putInPlace(*temporary, file);
+    } else {
+        ::unlink(temporary->c_str());
+    }
+    return decoded;
+}
+
+bool writeFileAtomically(const std::filesystem::path& file, std::string_view bytes)
+{
+    const auto [descriptor, temporary] = makeTemporary(file);
+    if (descriptor < 0) {
+        return false;
+    }
+    const bool written = writeAll(descriptor, bytes) && flushToDisk(descriptor);
+    ::close(descriptor);
+    if (!written) {
+        ::unlink(temporary.c_str());
+        return false;
+    }
+    return putInPlace(temporary, file);
+}
+
+void removeLeftoverTemporaries(const std::filesystem::path& folder)
+{
+    std::error_code error;
+    std::vector<std::filesystem::path> leftovers;
+    for (auto entry = std::filesystem::directory_iterator(folder, error);
+         !error && entry != std::filesystem::directory_iterator(); entry.increment(error)) {
+        const std::string name = entry->path().filename().string();
+        if (name.find(temporaryMark) != std::string::npos && isLeftover(name)) {
+            leftovers.push_back(entry->path());
+        }
+    }
+    for (const auto& leftover : leftovers) {
+        std::filesystem::remove(leftover, error);
+    }
+}
+
+void keepPlayable(std::vector<Station>& stations)
+{
+    std::erase_if(stations, [](const Station& station) { return !station.radioURL().has_value(); });
+}
+
+std::optional<std::vector<Station>> readCachedStations(const std::filesystem::path& file)
+{
+    Result<std::vector<Station>> decoded = decodeCatalogFile(file, HttpClient::defaultMaxBodyBytes);
+    auto* stations = std::get_if<std::vector<Station>>(&decoded);
+    if (stations == nullptr) {
+        return std::nullopt;
+    }
+    keepPlayable(*stations);
+    if (stations->empty()) {
+        return std::nullopt;
+    }
+    return sortedForDisplay(std::move(*stations));
+}
+
+} // namespace Vello

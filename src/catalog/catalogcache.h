@@ -1,0 +1,69 @@
+#pragma once
+
+#include "error.h"
+#include "station.h"
+
+#include <cstddef>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace Vello {
+
+// A download's body on its way to becoming the copy on disk.
+//
+// After a crash the copy is either the old or the new document, never a mixture: the bytes reach
+// the disk under a temporary name first and only a rename, which is atomic, puts them in place
+// (putInPlace). Failures leave the old copy untouched.
+//
+// The body goes to that temporary file as it arrives (it has to reach the disk anyway), so that
+// the body, the parser's working memory, the new stations and the list on screen are never all
+// in memory at once. Without room on disk the body is kept in memory instead, with whatever had
+// reached the file, and decoded there; the copy on disk then stays as it was.
+class DownloadedBody final {
+public:
+    // Makes the temporary file beside `file`.
+    explicit DownloadedBody(const std::filesystem::path& file);
+    DownloadedBody(const DownloadedBody&) = delete;
+    DownloadedBody& operator=(const DownloadedBody&) = delete;
+    ~DownloadedBody();
+
+    // Removes the temporary file and forgets the body.
+    void discard();
+    void add(std::string_view piece);
+    // The temporary file holding the whole body, flushed to the disk and closed; it is then the
+    // caller's. Nothing when the body is in memory: takeMemory() has it.
+    [[nodiscard]] std::optional<std::filesystem::path> takeFile();
+    [[nodiscard]] std::string takeMemory();
+
+private:
+    // Drops the file, first reading back what reached it when `keep` is set.
+    void moveToMemory(bool keep);
+
+    int m_descriptor = -1;
+    std::optional<std::string> m_temporary;
+    std::size_t m_written = 0;
+    std::string m_memory;
+};
+
+// Decodes the body: from its temporary file, which then replaces `file` when it decodes and is
+// removed otherwise, or from memory.
+[[nodiscard]] Result<std::vector<Station>> decodeDownloadedBody(
+    DownloadedBody& body, const std::filesystem::path& file);
+
+// Replaces `file` with `bytes` as a whole, flushed to the disk. False when it could not.
+bool writeFileAtomically(const std::filesystem::path& file, std::string_view bytes);
+
+// Removes the temporary files in `folder` that writers no longer alive left behind.
+void removeLeftoverTemporaries(const std::filesystem::path& folder);
+
+// The playable stations of the copy at `file` in display order, or nothing when there is no
+// copy, it does not decode or nothing in it can be played.
+[[nodiscard]] std::optional<std::vector<Station>> readCachedStations(const std::filesystem::path& file);
+
+// Keeps only the stations with a stream address, in their order.
+void keepPlayable(std::vector<Station>& stations);
+
+} // namespace Vello

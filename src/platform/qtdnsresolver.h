@@ -1,0 +1,36 @@
+#pragma once
+
+#include "catalog/hostresolver.h"
+
+#include <QHostAddress>
+#include <QObject>
+
+#include <chrono>
+
+namespace Vello {
+
+// The resolver port on QDnsLookup. Lookups run on the thread that made the resolver (its event
+// loop must run) and answer there; one that takes longer than `timeout` answers with nothing.
+class QtDnsResolver final : public HostResolver {
+public:
+    // `nameserver`: the DNS server to ask instead of the system's, on port 53.
+    explicit QtDnsResolver(
+        QHostAddress nameserver = QHostAddress(), std::chrono::milliseconds timeout = std::chrono::seconds(5));
+    ~QtDnsResolver() override;
+
+    QtDnsResolver(const QtDnsResolver&) = delete;
+    QtDnsResolver& operator=(const QtDnsResolver&) = delete;
+
+    // Safe to call from any thread.
+    void serviceHosts(const std::string& service, std::function<void(std::vector<ServiceHost>)> done) override;
+    void addresses(const std::string& host, std::function<void(Names)> done) override;
+    void hostNames(const std::string& address, std::function<void(Names)> done) override;
+
+private:
+    QHostAddress m_nameserver;
+    std::chrono::milliseconds m_timeout;
+    // Owns the lookups still running; they end with it, unanswered.
+    QObject m_lookups;
+};
+
+} // namespace Vello
