@@ -4,8 +4,9 @@
     demoserver.py start STATE_DIR   returns once every stream plays and the catalog is served
     demoserver.py stop STATE_DIR    ends every process that start began, and waits for them
 
-STATE_DIR receives the pids, the logs, the generated Icecast configuration, `catalog-url` (one
-line) and `live-stations.json` (which station plays which tone); see README.md beside this file.
+STATE_DIR receives the pids, the logs, the generated Icecast configuration, `catalog-url` and
+`directory-url` (one line each), `live-stations.json` (which station plays which tone) and
+`plays.log` (the plays the player counted); see README.md beside this file.
 """
 
 import concurrent.futures
@@ -20,6 +21,7 @@ import subprocess
 import sys
 import threading
 import time
+import urllib.parse
 import urllib.request
 from pathlib import Path
 
@@ -34,15 +36,55 @@ from streams import Children, Icecast, TitleTicker, start_sources
 START_TIMEOUT_SECONDS = 60.0
 STOP_TIMEOUT_SECONDS = 15.0
 CATALOG_NAME = "stations_filtered.json"
+# What the public directory gives when a client does not say how many stations it wants.
+DIRECTORY_DEFAULT_LIMIT = 1000
 
 
 class QuietHandler(http.server.SimpleHTTPRequestHandler):
+    """Serves www/, and answers as a station directory server does: /json/stations lists the
+    catalog, /json/url/<stationuuid> counts a play in plays.log."""
     log_file = None
+    plays_file = None
+    plays_lock = threading.Lock()
 
     def log_message(self, format, *args):
         if self.log_file is not None:
             self.log_file.write(f"{self.log_date_time_string()} {format % args}\n")
             self.log_file.flush()
+
+    def do_GET(self):
+        address = urllib.parse.urlsplit(self.path)
+        if address.path == "/json/stations":
+            self._send_stations(urllib.parse.parse_qs(address.query))
+        elif address.path.startswith("/json/url/"):
+            self._count_play(urllib.parse.unquote(address.path[len("/json/url/"):]))
+        else:
+            super().do_GET()
+
+    def _send_json(self, body: bytes) -> None:
+        self.send_response(200)
+        self.send_header("Content-Type", "application/json")
+        self.send_header("Content-Length", str(len(body)))
+        self.end_headers()
+        self.wfile.write(body)
+
+    def _send_stations(self, query: dict) -> None:
+        body = (Path(self.directory) / CATALOG_NAME).read_bytes()
+        try:
+            limit = int(query.get("limit", [DIRECTORY_DEFAULT_LIMIT])[0])
+        except ValueError:
+            limit = DIRECTORY_DEFAULT_LIMIT
+        stations = json.loads(body)
+        if limit < len(stations):
+            body = json.dumps(stations[:limit], ensure_ascii=False).encode()
+        self._send_json(body)
+
+    def _count_play(self, stationuuid: str) -> None:
+        with self.plays_lock:
+            self.plays_file.write(f"{stationuuid}\t{self.headers.get('User-Agent', '')}\n")
+            self.plays_file.flush()
+        self._send_json(json.dumps({"ok": "true", "message": "retrieved station url",
+                                    "stationuuid": stationuuid}).encode())
 
 
 def _write_atomically(path: Path, text: str) -> None:
@@ -82,6 +124,7 @@ class Supervisor:
         self.m_icecast = Icecast(state_dir, self.m_children, self.m_token)
         self.m_http: http.server.ThreadingHTTPServer | None = None
         self.m_http_log = None
+        self.m_plays = None
         self.m_serving = False
         self.m_started = time.monotonic()
         self.m_sockets: list[socket.socket] = []
@@ -127,12 +170,14 @@ class Supervisor:
         catalog_url = f"http://127.0.0.1:{ports.http}/{CATALOG_NAME}"
         self._write_descriptions(ports, catalog_url)
         self._wait_until_ready(catalog_url, www / CATALOG_NAME, self.m_started + START_TIMEOUT_SECONDS)
+        _write_atomically(self.m_state_dir / "directory-url", f"http://127.0.0.1:{ports.http}\n")
         _write_atomically(self.m_state_dir / "catalog-url", catalog_url + "\n")
 
     def _open_ports(self) -> Ports:
         www = self.m_state_dir / "www"
         self.m_http_log = open(self.m_state_dir / "http.log", "a", encoding="utf-8")
-        handler = type("Handler", (QuietHandler,), {"log_file": self.m_http_log})
+        self.m_plays = open(self.m_state_dir / "plays.log", "a", encoding="utf-8")
+        handler = type("Handler", (QuietHandler,), {"log_file": self.m_http_log, "plays_file": self.m_plays})
         self.m_http = http.server.ThreadingHTTPServer(("127.0.0.1", 0),
                                                       functools.partial(handler, directory=str(www)))
         self.m_http.daemon_threads = True
@@ -170,6 +215,7 @@ class Supervisor:
         _write_atomically(self.m_state_dir / "link-stations.json", json.dumps(links, ensure_ascii=False, indent=2))
         server = {
             "catalogUrl": catalog_url,
+        "directoryUrl": f"http://127.0.0.1:{ports.http}",
             "catalogFile": str(self.m_state_dir / "www" / CATALOG_NAME),
             "catalogVariants": {name: f"http://127.0.0.1:{ports.http}/variants/{name}/{CATALOG_NAME}"
                                 for name in sorted(os.listdir(self.m_state_dir / "www" / "variants"))},
@@ -233,9 +279,10 @@ class Supervisor:
         self.m_icecast.stop()
         for held in self.m_sockets:
             held.close()
-        if self.m_http_log is not None:
-            self.m_http_log.close()
-        for name in ("ready", "catalog-url", "pids", "supervisor.pid"):
+        for log_file in (self.m_http_log, self.m_plays):
+            if log_file is not None:
+                log_file.close()
+        for name in ("ready", "catalog-url", "directory-url", "pids", "supervisor.pid"):
             (self.m_state_dir / name).unlink(missing_ok=True)
 
 
@@ -313,7 +360,7 @@ def start(state_dir: Path) -> int:
     if running is not None:
         print(f"demo server already running for {state_dir} (pid {running}); stop it first", file=sys.stderr)
         return 1
-    for name in ("ready", "failed", "catalog-url", "supervisor.pid", "pids"):
+    for name in ("ready", "failed", "catalog-url", "directory-url", "supervisor.pid", "pids"):
         (state_dir / name).unlink(missing_ok=True)
     log_path = state_dir / "supervisor.log"
     with open(log_path, "ab") as log:
@@ -357,7 +404,7 @@ def stop(state_dir: Path, quiet: bool = False) -> int:
     for pid in _wait_for_exit(children, 2.0):
         os.kill(pid, signal.SIGKILL)
     left = _wait_for_exit(children + ([supervisor] if supervisor else []), 5.0)
-    for name in ("ready", "catalog-url", "pids", "supervisor.pid"):
+    for name in ("ready", "catalog-url", "directory-url", "pids", "supervisor.pid"):
         (state_dir / name).unlink(missing_ok=True)
     if left:
         print(f"processes still running: {' '.join(map(str, left))}", file=sys.stderr)

@@ -20,4 +20,4 @@ demo/demo-server.sh start "$state" >/dev/null
 trap 'demo/demo-server.sh stop "$state" >/dev/null 2>&1 || true' EXIT
 
 XDG_DATA_HOME=$home/data XDG_CONFIG_HOME=$home/config \
-  "$build/src/app/pemba-vello" --catalog-url "$(cat "$state/catalog-url")" "$@"
+  "$build/src/app/pemba-vello" --directory-server "$(cat "$state/directory-url")" "$@"

@@ -176,7 +176,7 @@ class Player:
         # but trips AddressSanitizer's strict string checks as soon as Qt opens an X display.
         if "ASAN_OPTIONS" in env:
             env["ASAN_OPTIONS"] += ":strict_string_checks=0"
-        self.process = session.processes.start([session.binary, "--catalog-url", session.catalog_url],
+        self.process = session.processes.start([session.binary, "--directory-server", session.directory_url],
                                                self.log_path, env=env)
         self.snapshot = wait_until(self._first_answer, 60, f"the {label} player's window")
         self.window_id = self.snapshot["windows"][0]["windowId"]
@@ -303,10 +303,10 @@ class Session:
         log("PulseAudio null sink recorded")
         self.demo_running = True
         self.demo("start", 120)
-        self.catalog_url = (self.state / "catalog-url").read_text().strip()
+        self.directory_url = (self.state / "directory-url").read_text().strip()
         self.live = json.loads((self.state / "live-stations.json").read_text())
         check(len(self.live) >= TOP_ROWS, f"the demo server has only {len(self.live)} live stations")
-        log(f"demo server serves {self.catalog_url}")
+        log(f"demo server answers as the directory server {self.directory_url}")
 
     def demo(self, command: str, timeout: float) -> None:
         result = subprocess.run([self.demo_server, command, self.state], capture_output=True, text=True,
@@ -364,6 +364,16 @@ def first_run(session: Session) -> None:
     wait_until(lambda: cache.exists() and cache.read_bytes() == served, 30,
                "the cache file to equal the served catalog byte for byte")
     log(f"cache equals the served catalog ({len(served)} bytes)")
+
+    # One play told to the directory for each station a person started, none for anything else.
+    link = next(station for station in json.loads((session.state / "link-stations.json").read_text())
+                if station["kind"] == "pls")
+    started = [live[0]["stationuuid"], live[1]["stationuuid"], live[TOP_ROWS - 1]["stationuuid"], link["stationuuid"]]
+    plays = wait_until(lambda: (p := [line.split("\t") for line in (session.state / "plays.log").read_text()
+                                      .splitlines()]) and len(p) >= len(started) and p, 20, "the plays to be counted")
+    check([uuid for uuid, _ in plays] == started, f"the directory counted {plays}, not {started}")
+    check(all(agent.startswith("PembaVello/") for _, agent in plays), f"plays counted with {plays}")
+    log(f"the directory counted the {len(started)} stations started")
     player.quit()
 
 
@@ -385,7 +395,7 @@ def play_playlist_link(session: Session, player: Player) -> None:
 def offline_run(session: Session) -> None:
     live = session.live
     session.stop_demo_server()
-    host, port = session.catalog_url.split("/")[2].split(":")
+    host, port = session.directory_url.split("/")[2].split(":")
     with socket.socket() as probe:
         check(probe.connect_ex((host, int(port))) != 0, "the catalog host still answers after the server stopped")
     log("demo server stopped")
