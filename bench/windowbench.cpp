@@ -145,6 +145,47 @@ int runEmptyWindow(int argc, char** argv)
     return 0;
 }
 
+// Says "row_painted" the first time a station row is painted, whenever that is.
+class RowPaintReporter final : public QObject {
+public:
+    RowPaintReporter() { qApp->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && isStationRow(watched)) {
+            qApp->removeEventFilter(this);
+            report("row_painted", 1);
+        }
+        return false;
+    }
+};
+
+// The real HTTP client, counting the catalog's bytes as they arrive.
+class CountingHttpClient final : public HttpClient {
+public:
+    explicit CountingHttpClient(HttpClient& http)
+        : m_http(http)
+    {
+    }
+    using HttpClient::get;
+    void get(HttpRequest request, Completion completion) override
+    {
+        if (request.onBody) {
+            request.onBody = [this, onBody = std::move(request.onBody)](std::string_view piece) {
+                m_bytes += piece.size();
+                onBody(piece);
+            };
+        }
+        m_http.get(std::move(request), std::move(completion));
+    }
+    [[nodiscard]] std::size_t bytes() const { return m_bytes.load(); }
+
+private:
+    HttpClient& m_http;
+    std::atomic<std::size_t> m_bytes {0};
+};
+
 // The real store, counting its answers so the measurement knows when the last one is in.
 class CountingSource final : public StationSource {
 public:
@@ -169,21 +210,28 @@ private:
     std::atomic<int> m_answers {0};
 };
 
-// A start against a catalog server: `stationsUrl` answers with the catalog, and the cache may
-// hold one. Reports the start-up, then waits for the last answer, lets the window settle and
-// reports the peak and the steady memory.
+// A start against a catalog server: `stationsUrl` answers with the catalog (a directory server
+// when it starts with "directory="), and the cache may hold one. Reports the start-up, then waits
+// for the last answer, lets the window settle and reports the peak and the steady memory and the
+// catalog's bytes downloaded.
 int runDownload(
     int argc, char** argv, const QString& cacheFolder, const std::string& stationsUrl, bool cached, int expected)
 {
     QApplication app(argc, argv);
+    RowPaintReporter rowPainted;
     QTemporaryDir settings;
     QtMainQueue mainQueue;
-    QtHttpClient http;
+    QtHttpClient client;
+    CountingHttpClient http(client);
     SettingsPreferences preferences(settings.filePath(QStringLiteral("settings.ini")));
     GstMediaBackend media(mainQueue);
     ArtworkLoader artwork(http);
     QtDnsResolver resolver;
-    StationStore store(http, resolver, CatalogSource {.documentUrl = stationsUrl}, cacheFolder.toStdString());
+    constexpr std::string_view directoryMark = "directory=";
+    const CatalogSource catalogSource = stationsUrl.starts_with(directoryMark)
+        ? CatalogSource {.directoryServers = {stationsUrl.substr(directoryMark.size())}}
+        : CatalogSource {.documentUrl = stationsUrl};
+    StationStore store(http, resolver, catalogSource, cacheFolder.toStdString());
     CountingSource source(store);
     MainWindow window(source, media, http, preferences, mainQueue, artwork);
     window.centerOnScreen();
@@ -206,6 +254,7 @@ int runDownload(
     }
     report("catalog_stations", static_cast<double>(window.controller()->browser().allStations().size()));
     report("status_empty", window.controller()->browser().statusMessage().empty() ? 1 : 0);
+    report("downloaded_bytes", static_cast<double>(http.bytes()));
     report("vmrss_kb", static_cast<double>(statusKilobytes("VmRSS:")));
     report("vmhwm_kb", static_cast<double>(peakMemoryKilobytes()));
     return 0;
@@ -355,6 +404,9 @@ std::map<std::string, double> measureChild(const QStringList& arguments)
             if (key == "painted") {
                 values["startup_ms"] = static_cast<double>(timer.nsecsElapsed()) / 1e6;
             }
+            if (key == "row_painted") {
+                values["first_row_ms"] = static_cast<double>(timer.nsecsElapsed()) / 1e6;
+            }
         }
     }
     child.waitForFinished();
@@ -436,6 +488,23 @@ int runParent(int argc, char** argv, int stations, int runs, const QString& kept
             cacheOffline[key].push_back(value);
         }
     }
+    // The same catalog from a directory server: a first start, then a second one within the day.
+    QDir(served.path()).mkpath(QStringLiteral("json"));
+    QFile::copy(cacheFolder + QStringLiteral("/stations.json"), served.filePath(QStringLiteral("json/stations")));
+    const QString directoryServer = QStringLiteral("directory=http://127.0.0.1:%1").arg(port);
+    std::map<std::string, std::vector<double>> directoryFirst;
+    std::map<std::string, std::vector<double>> directorySecond;
+    for (int run = 0; run < runs; ++run) {
+        QTemporaryDir fresh;
+        for (const auto& [key, value] : measureChild({QStringLiteral("--child-download"), fresh.path(),
+                 directoryServer, QStringLiteral("none"), QStringLiteral("1")})) {
+            directoryFirst[key].push_back(value);
+        }
+        for (const auto& [key, value] : measureChild({QStringLiteral("--child-download"), fresh.path(),
+                 directoryServer, QStringLiteral("cached"), QStringLiteral("1")})) {
+            directorySecond[key].push_back(value);
+        }
+    }
     server.kill();
     server.waitForFinished();
 
@@ -450,6 +519,14 @@ int runParent(int argc, char** argv, int stations, int runs, const QString& kept
     memoryLine("cache only (catalog server unreachable)", cacheOffline);
     memoryLine("cache plus a download from a loopback server", cacheAndDownload);
     memoryLine("first start, no cache, download from a loopback server", firstDownload);
+    const auto directoryLine = [&](const char* what, std::map<std::string, std::vector<double>>& values) {
+        std::printf("%s: first row painted %.0f ms after the start, %.0f stations, %.0f bytes downloaded, "
+                    "peak (VmHWM) %.1f MB\n",
+            what, median(values["first_row_ms"]), median(values["catalog_stations"]),
+            median(values["downloaded_bytes"]), median(values["vmhwm_kb"]) / 1024);
+    };
+    directoryLine("the directory as the source, first start", directoryFirst);
+    directoryLine("the directory as the source, second start the same day", directorySecond);
     std::printf("empty QWidget window, start to first paint: %.0f ms wall, %.0f ms CPU, VmHWM %.1f MB\n",
         median(empty["startup_ms"]), median(empty["cpu_ms"]), median(empty["vmhwm_kb"]) / 1024);
     std::printf("Pemba Vello, start to first painted Home row: %.0f ms wall (%+.0f ms), %.0f ms CPU (%+.0f ms), "

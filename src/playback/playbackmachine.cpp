@@ -167,9 +167,12 @@ void PlaybackMachine::setState(PlaybackState state)
 void PlaybackMachine::scheduleRetry(const std::string& reason)
 {
     cancelTimers();
+    if (!m_hasPlayed && m_retryStep >= retriesBeforeFirstSound) {
+        setState(inPhase(PlaybackPhase::Failed, 0, 0, reason));
+        return;
+    }
     const int wait = retrySeconds.at(std::min(m_retryStep, retrySeconds.size() - 1));
     ++m_retryStep;
-    // The reason stays with the countdown, for views that want to say why.
     setState(inPhase(PlaybackPhase::Reconnecting, 0, wait, reason));
     m_retryTimer = m_queue.postAfter(std::chrono::seconds(1), [this] { tick(); });
 }

@@ -22,6 +22,9 @@ class PlaybackMachine final {
 public:
     // Waits between tries after a stream drops or fails; the last repeats for ever.
     static constexpr std::array<int, 6> retrySeconds {1, 2, 4, 8, 15, 30};
+    // A stream that has not played since the person asked for it is tried this many times more
+    // before the failure stands: a dead station should say so, not count down for ever.
+    static constexpr std::size_t retriesBeforeFirstSound = 3;
     // A live stream paused for longer than this is reopened rather than resumed: what it
     // buffered is old news.
     static constexpr std::chrono::seconds staleAfter {5};

@@ -10,7 +10,8 @@ std::string playbackStatusText(const PlaybackState& state)
     case PlaybackPhase::Buffering:
         return "Buffering " + std::to_string(state.bufferingPercent) + " %";
     case PlaybackPhase::Reconnecting:
-        return "Reconnecting in " + std::to_string(state.secondsUntilRetry) + " s…";
+        // Why it stopped, so that a dead station can be told from a brief drop.
+        return state.failure + " Trying again in " + std::to_string(state.secondsUntilRetry) + " s…";
     case PlaybackPhase::Failed:
         return state.failure;
     case PlaybackPhase::Idle:

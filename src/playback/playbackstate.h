@@ -21,14 +21,15 @@ struct PlaybackState final {
     int bufferingPercent = 0;
     // While reconnecting: whole seconds until the next try.
     int secondsUntilRetry = 0;
-    // When failed: what went wrong, in plain words.
+    // When failed or reconnecting: what went wrong, in plain words.
     std::string failure;
 
     friend bool operator==(const PlaybackState&, const PlaybackState&) = default;
 };
 
-// The line the now-playing views show under the station: "Connecting…", "Buffering 40 %",
-// "Reconnecting in 4 s…", the failure, or nothing while idle, playing or paused.
+// The line the now-playing views show under the station: "Connecting…", "Buffering 40 %", the
+// failure followed by "Trying again in 4 s…", the failure, or nothing while idle, playing or
+// paused.
 [[nodiscard]] std::string playbackStatusText(const PlaybackState& state);
 
 } // namespace Vello

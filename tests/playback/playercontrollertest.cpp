@@ -163,7 +163,7 @@ TEST_F(PlayerControllerTest, RetriesOnTheBackOffScheduleUntilItPlaysAgain)
     for (const int wait : {1, 2, 4, 8, 15, 30, 30}) {
         SCOPED_TRACE(wait);
         const std::size_t players = backend.players.size();
-        EXPECT_EQ(status(), "Reconnecting in " + std::to_string(wait) + " s…");
+        EXPECT_TRUE(status().ends_with(". Trying again in " + std::to_string(wait) + " s…")) << status();
         queue.advance(std::chrono::seconds(wait - 1));
         EXPECT_EQ(controller.playbackState().secondsUntilRetry, 1) << "it counts down each second";
         EXPECT_EQ(backend.players.size(), players);
@@ -179,7 +179,28 @@ TEST_F(PlayerControllerTest, RetriesOnTheBackOffScheduleUntilItPlaysAgain)
     latest().emit(playing);
     EXPECT_EQ(phase(), PlaybackPhase::Playing);
     latest().emit(MediaError {MediaErrorDomain::Resource, MediaErrorCode::resourceRead, 0, false});
-    EXPECT_EQ(status(), "Reconnecting in 1 s…") << "a successful reconnect starts the schedule afresh";
+    EXPECT_EQ(status(), "The station stopped sending audio. Trying again in 1 s…")
+        << "a successful reconnect starts the schedule afresh";
+}
+
+TEST_F(PlayerControllerTest, AStationThatNeverPlayedSaysWhyAndGivesUpAfterThreeTries)
+{
+    const std::string reason = "The station's server could not be reached.";
+    controller.play(stationWith("http://127.0.0.1:9/"));
+    for (const int wait : {1, 2, 4}) {
+        latest().emit(unreachable);
+        EXPECT_EQ(status(), reason + " Trying again in " + std::to_string(wait) + " s…");
+        queue.advance(std::chrono::seconds(wait));
+    }
+    latest().emit(unreachable);
+    EXPECT_EQ(phase(), PlaybackPhase::Failed);
+    EXPECT_EQ(status(), reason);
+    const std::size_t players = backend.players.size();
+    queue.advance(120s);
+    EXPECT_EQ(backend.players.size(), players);
+    controller.play(stationWith("http://127.0.0.1:9/"));
+    EXPECT_EQ(backend.players.size(), players + 1) << "Play tries again";
+    EXPECT_EQ(phase(), PlaybackPhase::Connecting);
 }
 
 TEST_F(PlayerControllerTest, FailuresThatRetryingCannotMendAreShownAndNotRetried)
