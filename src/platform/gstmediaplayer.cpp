@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <mutex>
 #include <optional>
+#include <string_view>
 #include <utility>
 
 namespace Vello {
@@ -157,6 +158,29 @@ struct GstMediaPlayer::Core {
         }
     }
 
+    // Whether `element` buffers the stream itself: the source, or the queue that the stream's
+    // decoding bin put behind it. Elements inside those (a demuxer's own downloads, say) report
+    // on buffers of their own, which say nothing about whether the stream can play.
+    [[nodiscard]] bool isStreamBuffer(GstObject* element) const
+    {
+        GstElement* source = nullptr;
+        g_object_get(playbin, "source", &source, nullptr);
+        const bool isSource = source != nullptr && GST_OBJECT_CAST(source) == element;
+        if (source != nullptr) {
+            gst_object_unref(source);
+        }
+        if (isSource) {
+            return true;
+        }
+        GstObject* parent = gst_object_get_parent(element);
+        if (parent == nullptr) {
+            return false;
+        }
+        const std::string_view parentType = G_OBJECT_TYPE_NAME(parent);
+        gst_object_unref(parent);
+        return parentType == "GstURIDecodeBin" || parentType == "GstDecodeBin";
+    }
+
     std::optional<MediaEvent> update(GstMessage* message)
     {
         switch (GST_MESSAGE_TYPE(message)) {
@@ -170,6 +194,9 @@ struct GstMediaPlayer::Core {
             }
             return MediaStateChanged {pipelineState(state)};
         case GST_MESSAGE_BUFFERING: {
+            if (!isStreamBuffer(GST_MESSAGE_SRC(message))) {
+                return std::nullopt;
+            }
             // The usual rule for network streams: hold playback while the buffer refills, go
             // on once it is full. Live pipelines cannot be held, so they are left alone.
             gint percent = 0;
@@ -181,6 +208,15 @@ struct GstMediaPlayer::Core {
             }
             return MediaBuffering {percent};
         }
+        case GST_MESSAGE_CLOCK_LOST:
+            // The element that gave the clock is gone (the audio device was switched or
+            // unplugged): going through PAUSED makes the pipeline choose a new one; without it
+            // the stream may sit silent while it says it plays.
+            if (state == GST_STATE_PLAYING && wantsToPlay && !ended) {
+                gst_element_set_state(playbin, GST_STATE_PAUSED);
+                applyTargetState();
+            }
+            return std::nullopt;
         case GST_MESSAGE_EOS:
             // The server closed the stream: the player stays silent until it is replaced.
             ended = true;
@@ -229,6 +265,7 @@ bool isWanted(GstMessage* message)
     case GST_MESSAGE_EOS:
     case GST_MESSAGE_ERROR:
     case GST_MESSAGE_TAG:
+    case GST_MESSAGE_CLOCK_LOST:
         return true;
     case GST_MESSAGE_ELEMENT:
         return gst_is_missing_plugin_message(message) != FALSE;

@@ -57,9 +57,12 @@ protected:
     QtMainQueue queue;
     QtHttpClient http;
     std::vector<std::shared_ptr<CaptureSink>> captures;
+    // The newest sink element, owned by its pipeline.
+    GstElement* sink = nullptr;
     GstMediaBackend backend {queue, [this] {
                                  captures.push_back(CaptureSink::create());
-                                 return captures.back()->makeElement();
+                                 sink = captures.back()->makeElement();
+                                 return sink;
                              }};
     PlayerController controller {backend, queue, http};
 };
@@ -116,6 +119,50 @@ TEST_F(GstMediaBackendTest, PlayingTheSecondStationLeavesOnlyItsToneAndMuteSilen
     const int eventsWhenStopped = events;
     QTest::qWait(300);
     EXPECT_EQ(events, eventsWhenStopped);
+}
+
+// A report on some inner element's buffer, or a lost clock (the audio device was switched or
+// unplugged), must neither stall nor silence the stream.
+TEST_F(GstMediaBackendTest, BusMessagesAboutOtherElementsNeitherStallNorSilenceTheStream)
+{
+    const auto player = backend.createPlayer(server->url("/tone.mp3"));
+    std::vector<MediaEvent> events;
+    player->setEventHandler([&](const MediaEvent& event) { events.push_back(event); });
+    player->setAutomaticallyWaitsToMinimizeStalling(true);
+    player->play();
+    ASSERT_TRUE(waitFor([&] { return player->timeControlStatus() == TimeControlStatus::Playing; }));
+    GstElement* pipeline = sink;
+    while (GstObject* parent = GST_OBJECT_PARENT(pipeline)) {
+        pipeline = GST_ELEMENT(parent);
+    }
+    GstClock* clock = gst_pipeline_get_clock(GST_PIPELINE(pipeline));
+    struct Case {
+        const char* name;
+        GstMessage* message;
+        std::vector<MediaPipelineState> states; // what the pipeline goes through after it
+    };
+    const Case cases[] = {
+        {"a sink's buffering", gst_message_new_buffering(GST_OBJECT(sink), 0), {}},
+        {"a lost clock", gst_message_new_clock_lost(GST_OBJECT(pipeline), clock),
+            {MediaPipelineState::Paused, MediaPipelineState::Playing}},
+    };
+    gst_object_unref(clock);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        events.clear();
+        gst_element_post_message(pipeline, c.message);
+        QTest::qWait(500);
+        std::vector<MediaPipelineState> states;
+        for (const MediaEvent& event : events) {
+            EXPECT_FALSE(std::holds_alternative<MediaBuffering>(event));
+            if (const auto* changed = std::get_if<MediaStateChanged>(&event)) {
+                states.push_back(changed->state);
+            }
+        }
+        EXPECT_EQ(states, c.states);
+        EXPECT_EQ(player->timeControlStatus(), TimeControlStatus::Playing);
+        EXPECT_NEAR(toneHeard(0.3), mp3Tone, 5.0);
+    }
 }
 
 TEST_F(GstMediaBackendTest, FailuresAreToldAndA404IsNotRetried)
