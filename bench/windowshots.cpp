@@ -199,6 +199,8 @@ public:
     void setNumber(const std::string&, double) override { }
     std::optional<bool> flag(const std::string&) const override { return std::nullopt; }
     void setFlag(const std::string&, bool) override { }
+    std::optional<std::string> text(const std::string&) const override { return std::nullopt; }
+    void setText(const std::string&, const std::string&) override { }
 };
 
 // Lets queued work, logo decoding and deliveries run until every row on screen has its logo.
