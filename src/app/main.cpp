@@ -73,7 +73,7 @@ int main(int argc, char* argv[])
     Vello::LogoDiskCache logoDisk(Vello::LogoDiskCache::defaultFolder());
     Vello::ArtworkLoader artwork(http);
     artwork.setDiskCache(&logoDisk);
-    Vello::StationStore store(http, resolver, Vello::catalogSource(options), Vello::cacheFolder());
+    Vello::StationStore store(http, resolver, Vello::catalogSource(options, preferences), Vello::cacheFolder());
 
     // Only the end-to-end test sets the variable this looks for; otherwise nothing is created.
     const auto inspector = Vello::TestInspector::fromEnvironment();
