@@ -77,7 +77,8 @@ int main(int argc, char* argv[])
 
     // Only the end-to-end test sets the variable this looks for; otherwise nothing is created.
     const auto inspector = Vello::TestInspector::fromEnvironment();
-    Vello::MainWindow window(store, media, http, preferences, mainQueue, artwork);
+    Vello::MainWindow window(store, media, http, preferences, mainQueue, artwork,
+        [&store](const Vello::CatalogSource& source) { store.setSource(source); });
     std::unique_ptr<Vello::BrowserMprisPlayer> mprisPlayer;
     std::unique_ptr<Vello::MprisService> mpris;
     if (claim == Vello::MprisService::Claim::Claimed) {
