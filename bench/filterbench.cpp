@@ -73,6 +73,8 @@ public:
     void setNumber(const std::string&, double) override { }
     std::optional<bool> flag(const std::string&) const override { return std::nullopt; }
     void setFlag(const std::string&, bool) override { }
+    std::optional<std::string> text(const std::string&) const override { return std::nullopt; }
+    void setText(const std::string&, const std::string&) override { }
 };
 
 class CollectingQueue final : public MainQueue {

@@ -5,7 +5,7 @@
 //
 //     window_bench [--stations N] [--runs N] [--cache-folder DIR (kept, for profiling a child)]
 //     window_bench --child-app DIR
-//     window_bench --screenshots DIR
+//     window_bench --screenshots DIR (the screens, and preferences.png with the Preferences dialog)
 //     window_bench --status-screenshots DIR (loading.png with download progress, try-again.png)
 #include "windowshots.h"
 
@@ -233,7 +233,8 @@ int runDownload(
         : CatalogSource {.documentUrl = stationsUrl};
     StationStore store(http, resolver, catalogSource, cacheFolder.toStdString());
     CountingSource source(store);
-    MainWindow window(source, media, http, preferences, mainQueue, artwork);
+    MainWindow window(source, media, http, preferences, mainQueue, artwork,
+        [&store](const CatalogSource& chosen) { store.setSource(chosen); });
     window.centerOnScreen();
     FirstPaint painted(cached ? std::function<bool(QObject*)>(isStationRow)
                               : [](QObject* object) { return object->objectName() == u"topBar"; });
@@ -281,7 +282,8 @@ int runApplication(int argc, char** argv, const QString& cacheFolder, bool catal
     StationStore store(http, resolver, CatalogSource {.documentUrl = "http://127.0.0.1:9/stations_filtered.json"},
         cacheFolder.toStdString());
     // The store answers from its cache inside the window's construction, on this thread.
-    MainWindow window(store, media, http, preferences, mainQueue, artwork);
+    MainWindow window(store, media, http, preferences, mainQueue, artwork,
+        [&store](const CatalogSource& chosen) { store.setSource(chosen); });
     report("phase_window_ms", static_cast<double>(phases.nsecsElapsed()) / 1e6);
     window.centerOnScreen();
     FirstPaint painted(catalogExpected ? std::function<bool(QObject*)>(isStationRow)
@@ -358,7 +360,7 @@ int takeStatusScreenshots(int argc, char** argv, const QString& folder)
     GstMediaBackend media(mainQueue);
     for (const bool fails : {false, true}) {
         FirstStartSource source(fails);
-        MainWindow window(source, media, http, preferences, mainQueue, artwork);
+        MainWindow window(source, media, http, preferences, mainQueue, artwork, [](const CatalogSource&) {});
         window.show();
         QElapsedTimer timer;
         timer.start();

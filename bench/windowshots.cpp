@@ -1,6 +1,7 @@
 #include "windowshots.h"
 
 #include "app/mainwindow.h"
+#include "app/preferencesdialog.h"
 #include "browser/browsercontroller.h"
 #include "browser/preferences.h"
 #include "catalog/httpclient.h"
@@ -12,10 +13,12 @@
 #include "widgets/artworkloader.h"
 #include "widgets/releasestationrowview.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QBuffer>
 #include <QDeadlineTimer>
 #include <QImage>
+#include <QMenu>
 #include <QPainter>
 #include <QThreadPool>
 
@@ -199,6 +202,8 @@ public:
     void setNumber(const std::string&, double) override { }
     std::optional<bool> flag(const std::string&) const override { return std::nullopt; }
     void setFlag(const std::string&, bool) override { }
+    std::optional<std::string> text(const std::string&) const override { return std::nullopt; }
+    void setText(const std::string&, const std::string&) override { }
 };
 
 // Lets queued work, logo decoding and deliveries run until every row on screen has its logo.
@@ -218,6 +223,29 @@ void settle(const ReleaseMainViewController& view, const ArtworkLoader& artwork)
     }
 }
 
+// Opens "Preferences…" from the menu, as a person would, and saves the dialog alone.
+int savePreferencesShot(const MainWindow& window, const QString& folder)
+{
+    for (QAction* action : window.applicationMenu()->actions()) {
+        if (action->menuRole() == QAction::PreferencesRole) {
+            action->trigger();
+        }
+    }
+    auto* dialog = window.findChild<PreferencesDialog*>();
+    if (dialog == nullptr) {
+        std::fprintf(stderr, "window_bench: the menu opened no preferences\n");
+        return 1;
+    }
+    QCoreApplication::processEvents();
+    const QString path = folder + QStringLiteral("/preferences.png");
+    if (!dialog->grab().save(path)) {
+        std::fprintf(stderr, "window_bench: cannot save %s\n", qPrintable(path));
+        return 1;
+    }
+    std::printf("%s\n", qPrintable(path));
+    return 0;
+}
+
 } // namespace
 
 int takeScreenshots(int argc, char** argv, const QString& folder)
@@ -229,7 +257,7 @@ int takeScreenshots(int argc, char** argv, const QString& folder)
     ListSource source;
     SilentBackend media;
     FixedPreferences preferences;
-    MainWindow window(source, media, http, preferences, mainQueue, artwork);
+    MainWindow window(source, media, http, preferences, mainQueue, artwork, [](const CatalogSource&) {});
     window.show();
     ReleaseMainViewController& view = *window.controller();
     BrowserController& browser = view.browser();
@@ -274,7 +302,7 @@ int takeScreenshots(int argc, char** argv, const QString& folder)
         }
         std::printf("%s\n", qPrintable(path));
     }
-    return 0;
+    return savePreferencesShot(window, folder);
 }
 
 } // namespace Vello

@@ -1,5 +1,6 @@
 #include "launchoptions.h"
 
+#include "browser/preferences.h"
 #include "catalog/stationsurl.h"
 
 #include <QCommandLineParser>
@@ -7,16 +8,15 @@
 #include <QStandardPaths>
 #include <QUrl>
 
+#include <optional>
+#include <string_view>
+
 namespace Vello {
 
 namespace {
 
-bool isWebAddress(const QString& text)
-{
-    const QUrl url(text, QUrl::StrictMode);
-    const QString scheme = url.scheme();
-    return url.isValid() && (scheme == u"http" || scheme == u"https") && !url.host().isEmpty();
-}
+constexpr std::string_view directoryChoice = "directory";
+constexpr std::string_view addressChoice = "address";
 
 Error notAWebAddress(const QString& option, const QString& text)
 {
@@ -25,6 +25,13 @@ Error notAWebAddress(const QString& option, const QString& text)
 }
 
 } // namespace
+
+bool isWebAddress(const QString& text)
+{
+    const QUrl url(text, QUrl::StrictMode);
+    const QString scheme = url.scheme();
+    return url.isValid() && (scheme == u"http" || scheme == u"https") && !url.host().isEmpty();
+}
 
 Result<LaunchOptions> parseCommandLine(const QStringList& arguments)
 {
@@ -74,7 +81,31 @@ Result<LaunchOptions> parseCommandLine(const QStringList& arguments)
     return options;
 }
 
-CatalogSource catalogSource(const LaunchOptions& options)
+CatalogSource preferredCatalogSource(const Preferences& preferences)
+{
+    const std::optional<std::string> choice = preferences.text(catalogSourceKey);
+    if (choice == directoryChoice) {
+        return CatalogSource {};
+    }
+    if (choice == addressChoice) {
+        // The settings file is the person's to edit: an address that would not load is ignored.
+        const std::optional<std::string> address = preferences.text(catalogAddressKey);
+        if (address && isWebAddress(QString::fromStdString(*address))) {
+            return CatalogSource {.documentUrl = *address};
+        }
+    }
+    return CatalogSource {.documentUrl = std::string(stationsURL)};
+}
+
+void storeCatalogSource(Preferences& preferences, const CatalogSource& source)
+{
+    if (!source.isDirectory()) {
+        preferences.setText(catalogAddressKey, source.documentUrl);
+    }
+    preferences.setText(catalogSourceKey, std::string(source.isDirectory() ? directoryChoice : addressChoice));
+}
+
+CatalogSource catalogSource(const LaunchOptions& options, const Preferences& preferences)
 {
     if (options.catalogUrl) {
         return CatalogSource {.documentUrl = *options.catalogUrl};
@@ -82,7 +113,7 @@ CatalogSource catalogSource(const LaunchOptions& options)
     if (!options.directoryServers.empty()) {
         return CatalogSource {.directoryServers = options.directoryServers};
     }
-    return CatalogSource {.documentUrl = std::string(stationsURL)};
+    return preferredCatalogSource(preferences);
 }
 
 std::filesystem::path cacheFolder()

@@ -13,6 +13,8 @@
 
 namespace Vello {
 
+class Preferences;
+
 // What the command line asks of this run.
 struct LaunchOptions final {
     // The catalog document --catalog-url asked for, for this run only.
@@ -27,9 +29,24 @@ struct LaunchOptions final {
 // that is not an absolute http or https address are errors that say what was wrong.
 [[nodiscard]] Result<LaunchOptions> parseCommandLine(const QStringList& arguments);
 
-// Where this run gets its catalog: the command line's choice, else the build's own document,
-// else the public radio directory.
-[[nodiscard]] CatalogSource catalogSource(const LaunchOptions& options);
+// Whether `text` is an absolute http or https address with a host.
+[[nodiscard]] bool isWebAddress(const QString& text);
+
+// The preferences that say where the catalog comes from: "directory" or "address", and the
+// address.
+inline constexpr const char* catalogSourceKey = "catalogSource";
+inline constexpr const char* catalogAddressKey = "catalogAddress";
+
+// Where the preferences say the catalog comes from. Without a choice stored, or with an address
+// that is not a web address, the build's own document, else the public radio directory.
+[[nodiscard]] CatalogSource preferredCatalogSource(const Preferences& preferences);
+// Stores `source` as the choice preferredCatalogSource reads; choosing the directory keeps the
+// address for later.
+void storeCatalogSource(Preferences& preferences, const CatalogSource& source);
+
+// Where this run gets its catalog: the command line's choice, for this run only, else the
+// preferences'.
+[[nodiscard]] CatalogSource catalogSource(const LaunchOptions& options, const Preferences& preferences);
 
 // The folder of the catalog's cache file: the per-user data folder (XDG_DATA_HOME on Linux)
 // followed by "PembaVello".

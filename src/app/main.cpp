@@ -73,11 +73,12 @@ int main(int argc, char* argv[])
     Vello::LogoDiskCache logoDisk(Vello::LogoDiskCache::defaultFolder());
     Vello::ArtworkLoader artwork(http);
     artwork.setDiskCache(&logoDisk);
-    Vello::StationStore store(http, resolver, Vello::catalogSource(options), Vello::cacheFolder());
+    Vello::StationStore store(http, resolver, Vello::catalogSource(options, preferences), Vello::cacheFolder());
 
     // Only the end-to-end test sets the variable this looks for; otherwise nothing is created.
     const auto inspector = Vello::TestInspector::fromEnvironment();
-    Vello::MainWindow window(store, media, http, preferences, mainQueue, artwork);
+    Vello::MainWindow window(store, media, http, preferences, mainQueue, artwork,
+        [&store](const Vello::CatalogSource& source) { store.setSource(source); });
     std::unique_ptr<Vello::BrowserMprisPlayer> mprisPlayer;
     std::unique_ptr<Vello::MprisService> mpris;
     if (claim == Vello::MprisService::Claim::Claimed) {

@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 
 #include "favoritestransfer.h"
+#include "preferencesdialog.h"
 
 #include "browser/browsercontroller.h"
 #include "screens/releasemainviewcontroller.h"
@@ -15,6 +16,8 @@
 #include <QScreen>
 #include <QWindow>
 
+#include <utility>
+
 namespace Vello {
 
 namespace {
@@ -24,8 +27,10 @@ const QString appName = QStringLiteral("Pemba Vello");
 } // namespace
 
 MainWindow::MainWindow(StationSource& source, MediaBackend& media, HttpClient& http, Preferences& preferences,
-    MainQueue& queue, ArtworkLoader& artwork, QWidget* parent)
+    MainQueue& queue, ArtworkLoader& artwork, CatalogSourceSetter setCatalogSource, QWidget* parent)
     : QMainWindow(parent)
+    , m_setCatalogSource(std::move(setCatalogSource))
+    , m_preferences(preferences)
     , m_controller(new ReleaseMainViewController(source, media, http, preferences, queue, artwork, this))
 {
     setCentralWidget(m_controller);
@@ -74,6 +79,11 @@ void MainWindow::buildMenu()
     connect(exportAction, &QAction::triggered, this, [this] { exportFavorites(this, m_controller->browser()); });
     QAction* importAction = m_applicationMenu->addAction(QStringLiteral("Import Favourites…"));
     connect(importAction, &QAction::triggered, this, [this] { importFavorites(this, m_controller->browser()); });
+    QAction* preferencesAction = m_applicationMenu->addAction(QStringLiteral("Preferences…"));
+    // QKeySequence::Preferences has a key on macOS only; Ctrl+, (Cmd+, there) works everywhere.
+    preferencesAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma));
+    preferencesAction->setMenuRole(QAction::PreferencesRole);
+    connect(preferencesAction, &QAction::triggered, this, &MainWindow::showPreferences);
     m_applicationMenu->addSeparator();
 
     // Hiding an application is not something every desktop does; minimising is what they all do.
@@ -109,6 +119,24 @@ void MainWindow::showAbout()
         box->setIconPixmap(icon.pixmap(64, 64));
     }
     box->open();
+}
+
+void MainWindow::showPreferences()
+{
+    if (m_preferencesDialog) {
+        m_preferencesDialog->raise();
+        m_preferencesDialog->activateWindow();
+        return;
+    }
+    m_preferencesDialog = new PreferencesDialog(m_preferences, this);
+    m_preferencesDialog->setAttribute(Qt::WA_DeleteOnClose);
+    // The dialog edits the stored choice even when --catalog-url or --directory-server chose
+    // the source of this run: a choice made here replaces theirs from now on.
+    connect(m_preferencesDialog, &PreferencesDialog::catalogSourceChosen, this, [this](const CatalogSource& source) {
+        m_setCatalogSource(source);
+        m_controller->browser().reloadStations();
+    });
+    m_preferencesDialog->show();
 }
 
 void MainWindow::centerOnScreen()

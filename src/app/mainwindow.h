@@ -1,6 +1,11 @@
 #pragma once
 
+#include "catalog/catalogsource.h"
+
 #include <QMainWindow>
+#include <QPointer>
+
+#include <functional>
 
 class QAction;
 class QMenu;
@@ -12,6 +17,7 @@ class HttpClient;
 class MainQueue;
 class MediaBackend;
 class Preferences;
+class PreferencesDialog;
 class ReleaseMainViewController;
 class StationSource;
 struct NowPlaying;
@@ -27,8 +33,11 @@ public:
     static constexpr int minimumWidth = 920;
     static constexpr int minimumHeight = 620;
 
+    // Changes where `source` loads from next, when a person chooses another catalog source.
+    using CatalogSourceSetter = std::function<void(const CatalogSource&)>;
+
     MainWindow(StationSource& source, MediaBackend& media, HttpClient& http, Preferences& preferences, MainQueue& queue,
-        ArtworkLoader& artwork, QWidget* parent = nullptr);
+        ArtworkLoader& artwork, CatalogSourceSetter setCatalogSource, QWidget* parent = nullptr);
 
     [[nodiscard]] ReleaseMainViewController* controller() const { return m_controller; }
     [[nodiscard]] QMenu* applicationMenu() const { return m_applicationMenu; }
@@ -50,8 +59,12 @@ private:
     void buildMenu();
     void followNowPlaying();
     void showAbout();
+    void showPreferences();
 
+    CatalogSourceSetter m_setCatalogSource;
+    Preferences& m_preferences;
     ReleaseMainViewController* m_controller;
+    QPointer<PreferencesDialog> m_preferencesDialog;
     QMenu* m_applicationMenu = nullptr;
 };
 

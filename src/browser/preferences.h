@@ -20,6 +20,9 @@ public:
     // The yes or no stored under `key`; nothing when the key is missing or holds anything else.
     [[nodiscard]] virtual std::optional<bool> flag(const std::string& key) const = 0;
     virtual void setFlag(const std::string& key, bool value) = 0;
+    // The single text stored under `key`; nothing when the key is missing or holds anything else.
+    [[nodiscard]] virtual std::optional<std::string> text(const std::string& key) const = 0;
+    virtual void setText(const std::string& key, const std::string& value) = 0;
 };
 
 } // namespace Vello

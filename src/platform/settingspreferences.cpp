@@ -118,4 +118,21 @@ void SettingsPreferences::setFlag(const std::string& key, bool value)
     m_settings->setValue(QString::fromStdString(key), value);
 }
 
+std::optional<std::string> SettingsPreferences::text(const std::string& key) const
+{
+    const QVariant value = m_settings->value(QString::fromStdString(key));
+    if (value.typeId() != QMetaType::QString) {
+        return std::nullopt;
+    }
+    return value.toString().toStdString();
+}
+
+void SettingsPreferences::setText(const std::string& key, const std::string& value)
+{
+    m_settings->setValue(QString::fromStdString(key), QString::fromStdString(value));
+    // Texts are choices a person makes once in a while, such as where the catalog comes from:
+    // written through at once, like the favourites.
+    m_settings->sync();
+}
+
 } // namespace Vello

@@ -25,6 +25,8 @@ public:
     void setNumber(const std::string& key, double value) override;
     [[nodiscard]] std::optional<bool> flag(const std::string& key) const override;
     void setFlag(const std::string& key, bool value) override;
+    [[nodiscard]] std::optional<std::string> text(const std::string& key) const override;
+    void setText(const std::string& key, const std::string& value) override;
 
 private:
     std::unique_ptr<QSettings> m_settings;

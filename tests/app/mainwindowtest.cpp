@@ -1,5 +1,8 @@
 #include "app/mainwindow.h"
 
+#include "app/launchoptions.h"
+#include "app/preferencesdialog.h"
+
 #include "windowharness.h"
 
 #include "browser/browsercontroller.h"
@@ -9,9 +12,12 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QGroupBox>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPointer>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
@@ -28,7 +34,9 @@ namespace {
 using namespace Qt::StringLiterals;
 
 struct MainWindowTest : ::testing::Test, WindowFakes {
-    MainWindow window {source, media, http, preferences, queue, artwork};
+    std::vector<CatalogSource> chosenSources;
+    MainWindow window {source, media, http, preferences, queue, artwork,
+        [this](const CatalogSource& chosen) { chosenSources.push_back(chosen); }};
 };
 
 TEST_F(MainWindowTest, OpensCentredAtItsSizeWithOneDarkMenuAndADarkAboutBox)
@@ -48,8 +56,8 @@ TEST_F(MainWindowTest, OpensCentredAtItsSizeWithOneDarkMenuAndADarkAboutBox)
     }
     EXPECT_EQ(entries,
         QStringList({u"About Pemba Vello"_s, u"-"_s, u"Reload Stations Ctrl+R"_s, u"Export Favourites…"_s,
-            u"Import Favourites…"_s, u"-"_s, u"Hide Pemba Vello Ctrl+H"_s, u"Hide Others Ctrl+Alt+H (off)"_s, u"-"_s,
-            u"Quit Pemba Vello Ctrl+Q"_s}));
+            u"Import Favourites…"_s, u"Preferences… Ctrl+,"_s, u"-"_s, u"Hide Pemba Vello Ctrl+H"_s,
+            u"Hide Others Ctrl+Alt+H (off)"_s, u"-"_s, u"Quit Pemba Vello Ctrl+Q"_s}));
 
     window.applicationMenu()->actions().front()->trigger();
     auto* box = window.findChild<QMessageBox*>();
@@ -109,6 +117,76 @@ TEST_F(MainWindowTest, APressOnEmptyBackgroundMovesTheWindowTheTitleNamesTheSong
     QTimer::singleShot(20'000, qApp, [] { QCoreApplication::exit(1); });
     EXPECT_EQ(QApplication::exec(), 0);
     EXPECT_FALSE(window.isVisible());
+}
+
+TEST_F(MainWindowTest, PreferencesWorkByKeyboardAloneAndApplyOnlyAValidChoiceAtOnce)
+{
+    // Stored, so that a build with a document of its own starts from the directory too.
+    preferences.texts[catalogSourceKey] = "directory";
+    window.show();
+    QApplication::setActiveWindow(&window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(&window, Qt::Key_Comma, Qt::ControlModifier);
+    QPointer<PreferencesDialog> dialog = window.findChild<PreferencesDialog*>();
+    ASSERT_TRUE(dialog != nullptr && dialog->isVisible());
+    QApplication::setActiveWindow(dialog);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+    EXPECT_LT(dialog->palette().color(QPalette::Window).lightness(), 60);
+    QStringList names;
+    for (QWidget* control : dialog->findChildren<QWidget*>()) {
+        if (control->focusPolicy() != Qt::NoFocus || qobject_cast<QGroupBox*>(control) != nullptr) {
+            names.append(control->accessibleName());
+        }
+    }
+    names.sort();
+    EXPECT_EQ(names,
+        QStringList({u"Address of the catalog document"_s, u"Catalog address"_s, u"Catalog source"_s, u"Close"_s,
+            u"Help rank stations: tell the directory which stations I play"_s, u"Public radio directory"_s}));
+
+    // A mnemonic clicks its button only after showing the press for a moment: hence the waits.
+    const auto press = [](Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+    };
+    const auto focusedName = [] { return QApplication::focusWidget()->accessibleName(); };
+    press(Qt::Key_A, Qt::AltModifier);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return focusedName() == u"Address of the catalog document"_s; }));
+    QWidget* field = QApplication::focusWidget();
+    QTest::keyClicks(field, u"example.org/stations.json"_s);
+    EXPECT_FALSE(field->accessibleDescription().isEmpty()) << "the field says it is wrong";
+    press(Qt::Key_Return);
+    EXPECT_TRUE(preferences.writes.empty() && chosenSources.empty());
+    press(Qt::Key_Home);
+    QTest::keyClicks(field, u"https://"_s);
+    EXPECT_TRUE(field->accessibleDescription().isEmpty());
+    press(Qt::Key_Return);
+    press(Qt::Key_Return); // the same address again: nothing new to load
+    const CatalogSource typed {.documentUrl = "https://example.org/stations.json"};
+    EXPECT_EQ(preferredCatalogSource(preferences), typed);
+    EXPECT_EQ(chosenSources, std::vector {typed});
+    EXPECT_EQ(source.refreshes, (std::vector {Refresh::IfDue, Refresh::Now}));
+
+    QStringList tabOrder;
+    for (int i = 0; i < 4; ++i) {
+        press(Qt::Key_Tab);
+        tabOrder.append(focusedName());
+    }
+    EXPECT_EQ(tabOrder,
+        QStringList({u"Help rank stations: tell the directory which stations I play"_s, u"Close"_s,
+            u"Catalog address"_s, u"Address of the catalog document"_s}));
+    press(Qt::Key_P, Qt::AltModifier);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return chosenSources.size() == 2; }));
+    EXPECT_EQ(chosenSources.back(), CatalogSource {});
+    EXPECT_EQ(preferredCatalogSource(preferences), CatalogSource {});
+    EXPECT_EQ(source.refreshes.size(), 3U);
+    press(Qt::Key_A, Qt::AltModifier);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return chosenSources.size() == 3; })) << "the address kept applies at once";
+    EXPECT_EQ(chosenSources.back(), typed);
+    press(Qt::Key_H, Qt::AltModifier);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return preferences.flags.contains(BrowserController::countPlaysKey); }));
+    EXPECT_FALSE(preferences.flags[BrowserController::countPlaysKey]);
+    EXPECT_EQ(source.refreshes.size(), 4U) << "the flag alone reloads nothing";
+    press(Qt::Key_Escape);
+    EXPECT_FALSE(dialog && dialog->isVisible());
 }
 
 } // namespace

@@ -62,6 +62,17 @@ void MemoryPreferences::setFlag(const std::string& key, bool value)
     ++writes[key];
 }
 
+std::optional<std::string> MemoryPreferences::text(const std::string& key) const
+{
+    return lookup(texts, key);
+}
+
+void MemoryPreferences::setText(const std::string& key, const std::string& value)
+{
+    texts[key] = value;
+    ++writes[key];
+}
+
 Station makeStation(
     const std::string& id, const std::string& name, std::optional<std::string> country, std::optional<std::string> tags)
 {

@@ -64,6 +64,7 @@ public:
     std::map<std::string, std::vector<std::string>> values;
     std::map<std::string, double> numbers;
     std::map<std::string, bool> flags;
+    std::map<std::string, std::string> texts;
     std::map<std::string, int> writes;
 
     std::vector<std::string> stringList(const std::string& key) const override;
@@ -72,6 +73,8 @@ public:
     void setNumber(const std::string& key, double value) override;
     std::optional<bool> flag(const std::string& key) const override;
     void setFlag(const std::string& key, bool value) override;
+    std::optional<std::string> text(const std::string& key) const override;
+    void setText(const std::string& key, const std::string& value) override;
 };
 
 // A playable station; `id` is its uuid, its stream address derives from it.

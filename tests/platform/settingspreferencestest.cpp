@@ -22,6 +22,11 @@ TEST(SettingsPreferencesTest, ValuesComeBackAsStoredAndAnythingElseReadsAsNothin
         SettingsPreferences(path).setStringList("recent", sample);
         EXPECT_EQ(SettingsPreferences(path).stringList("recent"), sample);
     }
+    // Texts with what an INI file reads as a list, a type or an escape must still come back whole.
+    for (const std::string sample : {"", "https://h.example/a,b?x=1;y=2", "@Invalid()", "\"quoted\" \\ ünï\nline"}) {
+        SettingsPreferences(path).setText("catalogAddress", sample);
+        EXPECT_EQ(SettingsPreferences(path).text("catalogAddress"), sample);
+    }
     SettingsPreferences(path).setNumber("volume", 0.35);
     SettingsPreferences(path).setFlag("muted", true);
     EXPECT_EQ(SettingsPreferences(path).number("volume"), 0.35);
@@ -42,6 +47,9 @@ TEST(SettingsPreferencesTest, ValuesComeBackAsStoredAndAnythingElseReadsAsNothin
         EXPECT_EQ(preferences.number(key), std::nullopt) << key;
     }
     EXPECT_EQ(preferences.flag("muted"), std::nullopt);
+    for (const char* key : {"recent", "missing"}) {
+        EXPECT_EQ(preferences.text(key), std::nullopt) << key;
+    }
 }
 
 } // namespace

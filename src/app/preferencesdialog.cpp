@@ -1,0 +1,160 @@
+#include "preferencesdialog.h"
+
+#include "launchoptions.h"
+
+#include "browser/browsercontroller.h"
+#include "browser/preferences.h"
+#include "catalog/stationsurl.h"
+#include "widgets/palette.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <initializer_list>
+
+namespace Vello {
+
+namespace {
+
+const QString addressHint = QStringLiteral("The address of a catalog document, loaded instead of the directory.");
+const QString invalidAddress = QStringLiteral("Not an address to load from: it must start with https:// or http://.");
+
+} // namespace
+
+PreferencesDialog::PreferencesDialog(Preferences& preferences, QWidget* parent)
+    : QDialog(parent)
+    , m_preferences(preferences)
+    , m_chosen(preferredCatalogSource(preferences))
+    , m_directory(new QRadioButton(QStringLiteral("&Public radio directory")))
+    , m_address(new QRadioButton(QStringLiteral("Catalog &address")))
+    , m_addressField(new QLineEdit)
+    , m_addressNote(new QLabel)
+    , m_countPlays(new QCheckBox(QStringLiteral("&Help rank stations: tell the directory which stations I play")))
+{
+    setWindowTitle(QStringLiteral("Preferences"));
+    // A dialog is a window of its own and does not inherit the window's colours.
+    setPalette(velloDarkPalette(palette()));
+
+    auto* source = new QGroupBox(QStringLiteral("Catalog source"));
+    source->setAccessibleName(source->title());
+    m_addressField->setAccessibleName(QStringLiteral("Address of the catalog document"));
+    m_addressField->setPlaceholderText(QStringLiteral("https://example.org/stations_filtered.json"));
+    // Wide enough for either note under the field, so the dialog keeps its size as the note changes.
+    const QFontMetrics metrics = m_addressNote->fontMetrics();
+    m_addressNote->setMinimumWidth(
+        std::max(metrics.horizontalAdvance(addressHint), metrics.horizontalAdvance(invalidAddress)));
+
+    auto* sourceLayout = new QVBoxLayout(source);
+    sourceLayout->addWidget(m_directory);
+    sourceLayout->addWidget(m_address);
+    auto* addressLayout = new QVBoxLayout;
+    // Under its button, lined up with the button's words.
+    addressLayout->setContentsMargins(style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth)
+            + style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing),
+        0, 0, 0);
+    addressLayout->addWidget(m_addressField);
+    addressLayout->addWidget(m_addressNote);
+    sourceLayout->addLayout(addressLayout);
+
+    m_countPlays->setChecked(preferences.flag(BrowserController::countPlaysKey).value_or(true));
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
+    QPushButton* close = buttons->button(QDialogButtonBox::Close);
+    // Return finishes the address; it must not close the dialog as well.
+    close->setAutoDefault(false);
+    close->setDefault(false);
+
+    // A screen reader says a button's words without the mnemonic's marker.
+    for (QAbstractButton* button :
+        std::initializer_list<QAbstractButton*> {m_directory, m_address, m_countPlays, close}) {
+        button->setAccessibleName(QString(button->text()).remove(u'&'));
+    }
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(source);
+    layout->addWidget(m_countPlays);
+    layout->addStretch();
+    layout->addWidget(buttons);
+
+    m_directory->setChecked(m_chosen.isDirectory());
+    m_address->setChecked(!m_chosen.isDirectory());
+    m_addressField->setEnabled(!m_chosen.isDirectory());
+    m_addressField->setText(QString::fromStdString(m_chosen.isDirectory()
+            ? preferences.text(catalogAddressKey).value_or(std::string(stationsURL))
+            : m_chosen.documentUrl));
+    showAddressNote();
+
+    connect(m_directory, &QRadioButton::toggled, this, [this](bool chosen) {
+        if (chosen) {
+            choose(CatalogSource {});
+        }
+    });
+    connect(m_address, &QRadioButton::toggled, this, &PreferencesDialog::onAddressChosen);
+    connect(m_addressField, &QLineEdit::textChanged, this, &PreferencesDialog::showAddressNote);
+    connect(m_addressField, &QLineEdit::editingFinished, this, &PreferencesDialog::onAddressEdited);
+    // The browser reads the flag at every play: storing it is all a change needs.
+    connect(m_countPlays, &QCheckBox::toggled, this,
+        [this](bool on) { m_preferences.setFlag(BrowserController::countPlaysKey, on); });
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+}
+
+void PreferencesDialog::onAddressChosen(bool chosen)
+{
+    m_addressField->setEnabled(chosen);
+    if (!chosen) {
+        return;
+    }
+    if (const auto source = typedSource()) {
+        choose(*source);
+    } else {
+        m_addressField->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void PreferencesDialog::onAddressEdited()
+{
+    if (const auto source = typedSource()) {
+        choose(*source);
+    }
+}
+
+void PreferencesDialog::showAddressNote()
+{
+    const bool wrong = !m_addressField->text().isEmpty() && !typedSource();
+    m_addressNote->setText(wrong ? invalidAddress : addressHint);
+    QPalette colors = m_addressNote->palette();
+    colors.setColor(QPalette::WindowText, wrong ? velloRed() : velloMuted());
+    m_addressNote->setPalette(colors);
+    // A screen reader says what is wrong with the field.
+    m_addressField->setAccessibleDescription(wrong ? invalidAddress : QString());
+}
+
+std::optional<CatalogSource> PreferencesDialog::typedSource() const
+{
+    const QString address = m_addressField->text().trimmed();
+    if (!isWebAddress(address)) {
+        return std::nullopt;
+    }
+    return CatalogSource {.documentUrl = address.toStdString()};
+}
+
+void PreferencesDialog::choose(const CatalogSource& source)
+{
+    if (source == m_chosen) {
+        return;
+    }
+    m_chosen = source;
+    storeCatalogSource(m_preferences, source);
+    Q_EMIT catalogSourceChosen(source);
+}
+
+} // namespace Vello
