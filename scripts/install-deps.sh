@@ -18,6 +18,8 @@ packages=(
   icecast2 xvfb xauth pulseaudio pulseaudio-utils xdotool
   # a private session bus for the media-controls tests; checkers of the installed desktop files
   dbus dbus-daemon desktop-file-utils appstream
+  # locale sources, so a test can run under a Latin-1 locale
+  locales
   # a font with every glyph the interface draws
   fonts-dejavu-core fonts-noto-core
   # station names in Chinese, Japanese and Korean, and with emoji

@@ -1,7 +1,6 @@
 #include "mprisplayeradaptor.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cmath>
 #include <utility>
 
@@ -19,7 +18,8 @@ QDBusObjectPath trackPath(const QString& stationId)
     QString element;
     for (const char byte : stationId.toUtf8()) {
         const auto code = static_cast<unsigned char>(byte);
-        if (std::isalnum(code) != 0) {
+        // ASCII only: what the locale calls a letter may be any byte.
+        if ((code >= 'a' && code <= 'z') || (code >= 'A' && code <= 'Z') || (code >= '0' && code <= '9')) {
             element.append(QLatin1Char(byte));
         } else {
             element.append(QStringLiteral("_%1").arg(code, 2, 16, QLatin1Char('0')));

@@ -5,6 +5,7 @@
 
 #include "browser/browsercontroller.h"
 #include "mpris/browsermprisplayer.h"
+#include "mpris/mprisplayeradaptor.h"
 #include "mpris/mprisservice.h"
 #include "platform/gstmediabackend.h"
 #include "platform/qtmainqueue.h"
@@ -13,10 +14,14 @@
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
 
 #include <gtest/gtest.h>
+
+#include <clocale>
 
 namespace Vello {
 namespace {
@@ -60,6 +65,34 @@ public:
 private Q_SLOTS:
     void changed(const QString&, const QVariantMap& values, const QStringList&) { announced += values.keys(); }
 };
+
+// Object paths take ASCII letters, digits and underscores only, whatever the locale calls a
+// letter: in Latin-1 the bytes of a UTF-8 "é" are letters too.
+TEST(MprisTest, TrackPathsStayValidUnderEveryLocale)
+{
+    QTemporaryDir locales;
+    const QString latin1 = QStringLiteral("de_DE.ISO-8859-1");
+    ASSERT_EQ(QProcess::execute(QStringLiteral("localedef"),
+                  {QStringLiteral("-i"), QStringLiteral("de_DE"), QStringLiteral("-f"), QStringLiteral("ISO-8859-1"),
+                      locales.filePath(latin1)}),
+        0);
+    qputenv("LOCPATH", locales.path().toLocal8Bit());
+    ASSERT_NE(std::setlocale(LC_CTYPE, latin1.toLatin1().constData()), nullptr);
+    const QRegularExpression valid(QStringLiteral("^(/[A-Za-z0-9_]+)+$"));
+    QStringList paths;
+    for (const char* id : {"Café", "Cafe", "Caf_c3_a9", "station 1", "日本"}) {
+        MprisState state;
+        state.stationId = QString::fromUtf8(id);
+        paths += MprisPlayerAdaptor::metadataOf(state)
+                     .value(QStringLiteral("mpris:trackid"))
+                     .value<QDBusObjectPath>()
+                     .path();
+        EXPECT_TRUE(valid.match(paths.back()).hasMatch()) << id << " gives " << paths.back().toStdString();
+    }
+    std::setlocale(LC_CTYPE, "C");
+    qunsetenv("LOCPATH");
+    EXPECT_EQ(paths.removeDuplicates(), 0);
+}
 
 TEST(MprisTest, AClientDrivesThePlayerItHearsAndASecondStartRaisesIt)
 {
