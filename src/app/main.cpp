@@ -90,6 +90,8 @@ int main(int argc, char* argv[])
         mpris = std::make_unique<Vello::MprisService>(*mprisPlayer, bus);
         QObject::connect(window.controller(), &Vello::ReleaseMainViewController::nowPlayingChanged, mpris.get(),
             &Vello::MprisService::refresh);
+        QObject::connect(window.controller(), &Vello::ReleaseMainViewController::listChanged, mpris.get(),
+            &Vello::MprisService::refresh);
     }
     window.centerOnScreen();
     window.show();

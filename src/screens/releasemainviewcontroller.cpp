@@ -487,6 +487,7 @@ void ReleaseMainViewController::render(bool resetScroll)
     }
     restoreSearchFocus();
     restoreFocus(m_contentStack);
+    Q_EMIT listChanged();
 }
 
 QWidget* ReleaseMainViewController::makeHomeHeroRow()

@@ -88,6 +88,9 @@ public:
 Q_SIGNALS:
     // What the now-playing views show has changed: another station, song, state or volume.
     void nowPlayingChanged(const Vello::NowPlaying& nowPlaying);
+    // The list of the moment was shown afresh: what Next, Previous and Play can reach may have
+    // changed with it.
+    void listChanged();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

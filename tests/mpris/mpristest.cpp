@@ -1,5 +1,6 @@
 #include "browserfakes.h"
 #include "fakehttpclient.h"
+#include "logoserver.h"
 #include "platform/capturesink.h"
 #include "platform/icecastserver.h"
 
@@ -14,6 +15,7 @@
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -65,6 +67,32 @@ public:
 private Q_SLOTS:
     void changed(const QString&, const QVariantMap& values, const QStringList&) { announced += values.keys(); }
 };
+
+// The desktop's media widget greys out what the player cannot do: it must hear when the
+// catalog's arrival makes Play and Next possible.
+TEST(MprisTest, TheDesktopHearsWhenTheCatalogMakesPlayAndNextPossible)
+{
+    Client client; // listening before the player starts
+    LogoServer catalog;
+    catalog.serve(QStringLiteral("/stations_filtered.json"),
+        R"([{"stationuuid": "a", "name": "A", "url": "http://127.0.0.1:9/a"},
+            {"stationuuid": "b", "name": "B", "url": "http://127.0.0.1:9/b"}])",
+        "application/json");
+    QTemporaryDir home;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* folder : {"XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME"}) {
+        environment.insert(QString::fromLatin1(folder), home.filePath(QString::fromLatin1(folder)));
+    }
+    QProcess player;
+    player.setProcessEnvironment(environment);
+    player.start(QStringLiteral(VELLO_APP_PATH),
+        {QStringLiteral("--catalog-url"),
+            QString::fromStdString(catalog.url(QStringLiteral("/stations_filtered.json")))});
+    EXPECT_TRUE(QTest::qWaitFor([&] { return client.announced.contains(QStringLiteral("CanGoNext")); }, 30000));
+    EXPECT_TRUE(client.property("CanPlay").toBool());
+    player.terminate();
+    EXPECT_TRUE(player.waitForFinished(10000));
+}
 
 // Object paths take ASCII letters, digits and underscores only, whatever the locale calls a
 // letter: in Latin-1 the bytes of a UTF-8 "é" are letters too.
