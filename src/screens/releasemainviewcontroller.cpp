@@ -600,7 +600,8 @@ QWidget* ReleaseMainViewController::makeControls()
         true, &BrowserController::playSelected));
     layout->addWidget(makePlayerIconButton(
         QStringLiteral("pause.fill"), QStringLiteral("❚❚"), QStringLiteral("Pause"), false, &BrowserController::pause));
-    layout->addWidget(makePlayerIconButton(QStringLiteral("forward.fill"), QStringLiteral("▶"), QStringLiteral("Next"),
+    // Not Play's "▶": without its symbol, Next must still look like Next.
+    layout->addWidget(makePlayerIconButton(QStringLiteral("forward.fill"), QStringLiteral("▶▶"), QStringLiteral("Next"),
         false, &BrowserController::playNext));
     row->setFixedSize(row->sizeHint());
     return row;
