@@ -185,13 +185,17 @@ PanelView* makePlayerPanel(const PlayerPanelTexts& texts, const NowPlayingLines&
     auto* badges = new QHBoxLayout;
     badges->setContentsMargins(0, 0, 0, 0);
     badges->setSpacing(8);
-    badges->addWidget(makeBadge(texts.place, QColor::fromRgbF(0.25F, 0.4F, 0.96F, 1.0F)));
-    badges->addWidget(makeBadge(texts.genre, velloGreen()));
+    auto* place = makeBadge({}, QColor::fromRgbF(0.25F, 0.4F, 0.96F, 1.0F));
+    place->setObjectName(QStringLiteral("playerPlace"));
+    auto* genre = makeBadge({}, velloGreen());
+    genre->setObjectName(QStringLiteral("playerGenre"));
+    badges->addWidget(place);
+    badges->addWidget(genre);
     badges->addStretch(1);
 
-    auto* title = makeLabel(texts.title, 31, QFont::Bold, Qt::white);
+    auto* title = makeLabel({}, 31, QFont::Bold, Qt::white);
     title->setObjectName(QStringLiteral("playerTitle"));
-    auto* subtitle = makeLabel(texts.subtitle, 15, QFont::DemiBold, velloMuted());
+    auto* subtitle = makeLabel({}, 15, QFont::DemiBold, velloMuted());
     subtitle->setObjectName(QStringLiteral("playerSubtitle"));
 
     auto* info = new QVBoxLayout;
@@ -217,8 +221,17 @@ PanelView* makePlayerPanel(const PlayerPanelTexts& texts, const NowPlayingLines&
     layout->setSpacing(34);
     layout->addWidget(makeArtwork(fallback, panelArtworkSide), 0, Qt::AlignVCenter);
     layout->addLayout(info, 1);
+    showPlayerPanelTexts(*panel, texts);
     revealLines(lines);
     return panel;
+}
+
+void showPlayerPanelTexts(QWidget& panel, const PlayerPanelTexts& texts)
+{
+    panel.findChild<QLabel*>(QStringLiteral("playerTitle"))->setText(texts.title);
+    panel.findChild<QLabel*>(QStringLiteral("playerSubtitle"))->setText(texts.subtitle);
+    setBadgeTitle(*panel.findChild<QWidget*>(QStringLiteral("playerPlace")), texts.place);
+    setBadgeTitle(*panel.findChild<QWidget*>(QStringLiteral("playerGenre")), texts.genre);
 }
 
 } // namespace Vello

@@ -57,5 +57,7 @@ void showNowPlayingLines(const NowPlayingLines& lines, const NowPlaying& nowPlay
 // a transport row with the volume control beside it.
 [[nodiscard]] PanelView* makePlayerPanel(const PlayerPanelTexts& texts, const NowPlayingLines& lines,
     const QPixmap& fallback, QWidget* controls, QWidget* volume);
+// Names another station in a panel made by makePlayerPanel.
+void showPlayerPanelTexts(QWidget& panel, const PlayerPanelTexts& texts);
 
 } // namespace Vello

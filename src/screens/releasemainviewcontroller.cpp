@@ -296,10 +296,12 @@ void ReleaseMainViewController::showPlaybackLines(const NowPlaying& nowPlaying)
 {
     showNowPlayingLines(m_miniLines, nowPlaying);
     showNowPlayingLines(m_railLines, nowPlaying);
-    // The Player panel names the station current when it was built: another station's song or
-    // state must not appear under that name.
-    const auto& current = m_browser->currentStation();
-    showNowPlayingLines(m_panelLines, current && current->id() == m_panelStationId ? nowPlaying : NowPlaying {});
+    // The Player panel follows the player like the others: its name, song and state always belong
+    // to the same station.
+    if (m_playerPanel) {
+        showPlayerPanelTexts(*m_playerPanel, playerPanelTexts(m_browser->currentStation()));
+    }
+    showNowPlayingLines(m_panelLines, nowPlaying);
     m_miniVolume->showVolume(nowPlaying.volume, nowPlaying.muted);
     if (m_panelVolume) {
         m_panelVolume->showVolume(nowPlaying.volume, nowPlaying.muted);
@@ -500,11 +502,11 @@ QWidget* ReleaseMainViewController::makeHomeHeroRow()
 PanelView* ReleaseMainViewController::makePlayerScreenPanel()
 {
     m_panelLines = makeNowPlayingLines(17, 14, true);
-    m_panelStationId = m_browser->currentStation() ? m_browser->currentStation()->id() : std::string();
     showNowPlayingLines(m_panelLines, m_nowPlaying);
     m_panelVolume = makeVolumeControl();
-    return makePlayerPanel(
+    m_playerPanel = makePlayerPanel(
         playerPanelTexts(m_browser->currentStation()), m_panelLines, m_fallbackImage, makeControls(), m_panelVolume);
+    return m_playerPanel;
 }
 
 void ReleaseMainViewController::appendStatusPanel()

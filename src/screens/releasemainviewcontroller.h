@@ -152,7 +152,7 @@ private:
     NowPlayingLines m_miniLines;
     NowPlayingLines m_railLines;
     NowPlayingLines m_panelLines;
-    std::string m_panelStationId;
+    QPointer<PanelView> m_playerPanel;
     VolumeControl* m_miniVolume = nullptr;
     QPointer<VolumeControl> m_panelVolume;
     QPointer<PanelView> m_statusPanel;

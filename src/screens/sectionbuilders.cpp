@@ -152,6 +152,15 @@ void showStatusProgress(PanelView* panel, const LoadProgress& progress)
     bar->show();
 }
 
+void setBadgeTitle(QWidget& badge, const QString& title)
+{
+    auto* label = badge.findChild<ElidedLabel*>();
+    label->setText(title);
+    label->setAccessibleName(title);
+    // An empty label still claims a few pixels; an empty tag is only its padding.
+    label->setVisible(!title.isEmpty());
+}
+
 PanelView* makeBadge(const QString& title, const QColor& accent)
 {
     QColor fill = accent;
@@ -164,16 +173,14 @@ PanelView* makeBadge(const QString& title, const QColor& accent)
 
     // As wide as its text until the column runs out; then the text is cut with an ellipsis.
     badge->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed);
-    auto* label = new ElidedLabel(title, badge);
+    auto* label = new ElidedLabel(QString(), badge);
     label->setFont(pixelFont(11, QFont::Bold));
     label->setTextColor(accent);
-    label->setAccessibleName(title);
-    // An empty label still claims a few pixels; an empty tag is only its padding.
-    label->setVisible(!title.isEmpty());
 
     auto* layout = new QHBoxLayout(badge);
     layout->setContentsMargins(8, 0, 8, 0);
     layout->addWidget(label, 0, Qt::AlignVCenter);
+    setBadgeTitle(*badge, title);
     return badge;
 }
 

@@ -40,5 +40,7 @@ class PanelView;
 void showStatusProgress(PanelView* panel, const LoadProgress& progress);
 // A small tag tinted with `accent`, as wide as its text plus 16.
 [[nodiscard]] PanelView* makeBadge(const QString& title, const QColor& accent);
+// Gives a badge made by makeBadge another title.
+void setBadgeTitle(QWidget& badge, const QString& title);
 
 } // namespace Vello

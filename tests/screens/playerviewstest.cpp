@@ -119,13 +119,15 @@ TEST(PlayerViews, BadgesStatusTextsSongAndVolumeFollowTheStationAndNowPlayingInB
                 phase == PlaybackPhase::Failed ? velloRed() : velloMuted());
         }
     }
-    // A rebuilt screen starts with what is shown now; the Player panel keeps to the station it was built for.
+    // A rebuilt screen starts with what is shown now; the Player panel follows another station.
     h.tap(u"Home"_s);
     EXPECT_EQ(shownLines(h), (std::vector<std::string>(2, "|The server could not be reached.")));
     h.tap(u"Player"_s);
-    h.window->browser().play(h.window->browser().allStations().at(1));
+    const Station& next = h.window->browser().allStations().at(1);
+    h.window->browser().play(next);
     h.settle();
-    EXPECT_EQ(shownLines(h), (std::vector<std::string> {"|Connecting…", "|"}));
+    EXPECT_EQ(shownLines(h), (std::vector<std::string>(2, "|Connecting…")));
+    EXPECT_EQ(h.window->contentStack()->findChild<QLabel*>(u"playerTitle"_s)->text(), toQString(next.displayName()));
 
     // Both volume controls drive one volume.
     BrowserController& browser = h.window->browser();

@@ -226,7 +226,8 @@ TEST(ReleaseMainViewController, ALongCountryIsCutInsideThePlayerPanelAtTheMinimu
     EXPECT_EQ(panel->width(), viewport->width() - 2 * 26);
     EXPECT_EQ(panel->findChild<QLabel*>(u"playerTitle"_s)->text(), u"Long Wave"_s);
     QStringList badgeTexts;
-    for (const PanelView* badge : panel->findChildren<PanelView*>(u"badge"_s)) {
+    for (const PanelView* badge :
+        {panel->findChild<PanelView*>(u"playerPlace"_s), panel->findChild<PanelView*>(u"playerGenre"_s)}) {
         EXPECT_LE(badge->mapTo(panel, QPoint(badge->width(), 0)).x(), panel->width() - 34);
         EXPECT_TRUE(badge->findChild<ElidedLabel*>()->displayedText().endsWith(u'…'));
         badgeTexts.append(badge->findChild<ElidedLabel*>()->text());
