@@ -71,10 +71,12 @@ void look(QObject& owner, const QHostAddress& nameserver, std::chrono::milliseco
                 }
             });
             QTimer::singleShot(timeout, lookup, [lookup, answer] {
+                // Answered last: `done` may end the resolver, and this lookup with it.
+                auto taken = std::exchange(*answer, nullptr);
                 lookup->abort();
                 lookup->deleteLater();
-                if (*answer) {
-                    std::exchange(*answer, nullptr)(Answer());
+                if (taken) {
+                    taken(Answer());
                 }
             });
             lookup->lookup();

@@ -137,7 +137,7 @@ TEST(QtHttpClientTest, EachAnswerReachesTheCallerAsAResponseOrAReadableError)
             for (const auto& [name, value] : c.heardHeaders) {
                 EXPECT_EQ(response->header(name).value_or("(none)"), value) << name;
             }
-            EXPECT_EQ(server.requestHeaders(path).value("user-agent"), "PembaVello-test");
+            EXPECT_EQ(server.requestHeaders(path).value("user-agent").toStdString(), "PembaVello-test");
             continue;
         }
         EXPECT_EQ(std::get<Error>(result).description.substr(0, c.heard.size()), c.heard);
