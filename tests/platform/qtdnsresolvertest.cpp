@@ -168,6 +168,8 @@ TEST(QtDnsResolverTest, EachLookupAnswersOnceWithWhatTheServerHasOrNothing)
         }
         FAIL() << "Cannot listen on " << slowAddress.toStdString() << ":53: " << slow.errorString().toStdString();
     }
+    ASSERT_TRUE(QtDnsResolver::canAsk(QHostAddress(dnsmasqAddress)))
+        << "The first nameserver in /etc/resolv.conf is not IPv4, so Qt cannot ask one on loopback";
     QProcess dnsmasq; // killed on the way out, and with the test should it crash
     dnsmasq.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
     dnsmasq.setProcessChannelMode(QProcess::MergedChannels);
@@ -218,7 +220,7 @@ TEST(QtDnsResolverTest, EachLookupAnswersOnceWithWhatTheServerHasOrNothing)
             resolver.reset();
         }
         // Late answers from the slow server must not make a second one.
-        ASSERT_TRUE(QTest::qWaitFor([&] { return (answers->all().size() == 1 || !c.heard) && slow.idle(); }, 20000));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return (!answers->all().empty() || !c.heard) && slow.idle(); }, 20000));
         QTest::qWait(50);
         const std::vector<Names> heard = answers->all();
         if (c.heard) {
