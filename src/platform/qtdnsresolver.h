@@ -11,6 +11,8 @@ namespace Vello {
 
 // The resolver port on QDnsLookup. Lookups run on the thread that made the resolver (its event
 // loop must run) and answer there; one that takes longer than `timeout` answers with nothing.
+// One with nothing to ask (an address that is not one, a nameserver that cannot be asked)
+// answers at once, on the caller's thread.
 class QtDnsResolver final : public HostResolver {
 public:
     // `nameserver`: the DNS server to ask instead of the system's, on port 53. When it cannot be

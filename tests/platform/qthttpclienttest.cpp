@@ -67,7 +67,7 @@ TEST(QtHttpClientTest, EachAnswerReachesTheCallerAsAResponseOrAReadableError)
         LogoServer::Route route;
         std::string heard; // "status body" for a response, the start of the error otherwise
         HttpRequest request {.maxBodyBytes = 1 << 20};
-        HttpHeaders heardHeaders {};
+        HttpHeaders heardHeaders {}; // found in the response, by lower-case name
     };
     LogoServer server;
     const std::string tls = "https" + server.url(QStringLiteral("/tls")).substr(4);
@@ -98,8 +98,8 @@ TEST(QtHttpClientTest, EachAnswerReachesTheCallerAsAResponseOrAReadableError)
         {"dripping under the minimum rate", {"200 OK", {}, drip, Delivery::Drip},
             "The server sent too little data: less than 1000 bytes a second over 200 ms",
             {.minimumBytesPerSecond = 1000, .rateWindow = 200ms}},
-        {"dripping after a quick connection", {"200 OK", {}, drip.left(20), Delivery::Drip},
-            "200 " + std::string(20, 'd'), {.connectDeadline = 100ms}},
+        {"dripping after a quick connection", {"200 OK", {}, drip.left(40), Delivery::Drip},
+            "200 " + std::string(40, 'd'), {.connectDeadline = 300ms}},
         // With https the request is sent only once the handshake is over, and this server never
         // answers it.
         {"handshake never answered", {}, "The server did not accept a connection within 300 ms",
