@@ -36,27 +36,16 @@ const QString deafAddress = QStringLiteral("127.0.53.3"); // nothing listens the
 
 // The directory's records under .test, in documentation ranges; dnsmasq answers for them alone
 // and asks no other server.
-const QStringList dnsmasqArguments {
-    QStringLiteral("--no-daemon"),
-    QStringLiteral("--port=53"),
-    QStringLiteral("--listen-address=") + dnsmasqAddress,
-    QStringLiteral("--bind-interfaces"),
-    QStringLiteral("--no-resolv"),
-    QStringLiteral("--no-hosts"),
-    QStringLiteral("--conf-file=/dev/null"),
-    QStringLiteral("--log-facility=-"),
-    QStringLiteral("--local=/test/"),
-    QStringLiteral("--local=/in-addr.arpa/"),
-    QStringLiteral("--local=/ip6.arpa/"),
-    QStringLiteral("--srv-host=_api._tcp.radio-browser.test,de1.api.radio-browser.test,443,10,5"),
-    QStringLiteral("--srv-host=_api._tcp.radio-browser.test,fi1.api.radio-browser.test,8443,20,5"),
-    QStringLiteral("--address=/all.api.radio-browser.test/198.51.100.10"),
-    QStringLiteral("--address=/all.api.radio-browser.test/198.51.100.11"),
-    QStringLiteral("--address=/all.api.radio-browser.test/2001:db8::a1b2"),
-    QStringLiteral("--ptr-record=10.100.51.198.in-addr.arpa,de1.api.radio-browser.test"),
-    QStringLiteral("--ptr-record=2.b.1.a.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.8.b.d.0.1.0.0.2.ip6.arpa,"
-                   "fi1.api.radio-browser.test"),
-};
+const QStringList dnsmasqArguments = QStringLiteral(
+    "--no-daemon --port=53 --bind-interfaces --no-resolv --no-hosts "
+    "--conf-file=/dev/null --log-facility=- --local=/test/ --local=/in-addr.arpa/ --local=/ip6.arpa/ "
+    "--srv-host=_api._tcp.radio-browser.test,de1.api.radio-browser.test,443,10,5 "
+    "--srv-host=_api._tcp.radio-browser.test,fi1.api.radio-browser.test,8443,20,5 "
+    "--address=/all.api.radio-browser.test/198.51.100.10 --address=/all.api.radio-browser.test/198.51.100.11 "
+    "--address=/all.api.radio-browser.test/2001:db8::a1b2 "
+    "--ptr-record=10.100.51.198.in-addr.arpa,de1.api.radio-browser.test "
+    "--ptr-record=2.b.1.a.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.8.b.d.0.1.0.0.2.ip6.arpa,fi1.api.radio-browser.test")
+                                         .split(u' ');
 
 // A nameserver that hands each query on to dnsmasq and its answer back only after `delay`.
 class SlowNameserver final {
@@ -173,7 +162,8 @@ TEST(QtDnsResolverTest, EachLookupAnswersOnceWithWhatTheServerHasOrNothing)
     QProcess dnsmasq; // killed on the way out, and with the test should it crash
     dnsmasq.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
     dnsmasq.setProcessChannelMode(QProcess::MergedChannels);
-    dnsmasq.start(QStringLiteral("dnsmasq"), dnsmasqArguments);
+    dnsmasq.start(QStringLiteral("dnsmasq"),
+        dnsmasqArguments + QStringList {QStringLiteral("--listen-address=") + dnsmasqAddress});
     ASSERT_TRUE(dnsmasq.waitForStarted()) << "dnsmasq is missing: scripts/install-deps.sh installs it";
     QByteArray log;
     ASSERT_TRUE(QTest::qWaitFor(
