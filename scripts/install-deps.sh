@@ -16,6 +16,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev python3
   # real servers and a real desktop for the tests and the demo
   icecast2 xvfb xauth pulseaudio pulseaudio-utils xdotool
+  # a DNS server on loopback for the resolver's tests
+  dnsmasq-base
   # a private session bus for the media-controls tests; checkers of the installed desktop files
   dbus dbus-daemon desktop-file-utils appstream
   # locale sources, so a test can run under a Latin-1 locale

@@ -1,6 +1,9 @@
 #include "qtdnsresolver.h"
 
+#include <QByteArray>
 #include <QDnsLookup>
+#include <QFile>
+#include <QList>
 #include <QString>
 #include <QTimer>
 
@@ -48,6 +51,24 @@ QtDnsResolver::QtDnsResolver(QHostAddress nameserver, std::chrono::milliseconds 
 
 QtDnsResolver::~QtDnsResolver() = default;
 
+bool QtDnsResolver::canAsk(const QHostAddress& nameserver)
+{
+    QHostAddress first(QHostAddress::LocalHost); // glibc's choice when the file names none
+    QFile file(QStringLiteral("/etc/resolv.conf"));
+    if (file.open(QIODevice::ReadOnly)) {
+        while (!file.atEnd()) {
+            const QList<QByteArray> words = file.readLine(1024).simplified().split(' ');
+            const QHostAddress address(
+                words.size() >= 2 && words.at(0) == "nameserver" ? QString::fromLatin1(words.at(1)) : QString());
+            if (!address.isNull()) {
+                first = address;
+                break;
+            }
+        }
+    }
+    return nameserver.protocol() == first.protocol();
+}
+
 namespace {
 
 // Starts a lookup owned by `owner` on its thread. `read` turns the finished lookup into the
@@ -56,6 +77,11 @@ template <typename Answer>
 void look(QObject& owner, const QHostAddress& nameserver, std::chrono::milliseconds timeout, QDnsLookup::Type type,
     const QString& name, std::function<Answer(const QDnsLookup&)> read, std::function<void(Answer)> done)
 {
+    // Better no answer than a question to a server the caller did not name.
+    if (!nameserver.isNull() && !QtDnsResolver::canAsk(nameserver)) {
+        done(Answer());
+        return;
+    }
     QMetaObject::invokeMethod(
         &owner,
         [&owner, nameserver, timeout, type, name, read = std::move(read), done = std::move(done)]() mutable {
@@ -71,10 +97,11 @@ void look(QObject& owner, const QHostAddress& nameserver, std::chrono::milliseco
                 }
             });
             QTimer::singleShot(timeout, lookup, [lookup, answer] {
-                lookup->abort();
+                // Answered last: `done` may end the resolver, and this lookup with it.
+                auto taken = std::exchange(*answer, nullptr);
                 lookup->deleteLater();
-                if (*answer) {
-                    std::exchange(*answer, nullptr)(Answer());
+                if (taken) {
+                    taken(Answer());
                 }
             });
             lookup->lookup();

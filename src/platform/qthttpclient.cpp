@@ -216,11 +216,14 @@ private:
     }
 
     // A declared length over the cap fails before any of the body arrives; one within it is
-    // room enough for the whole body.
+    // room enough for the whole body. A 304 may declare the length of the body it stands for, and
+    // none of it follows, as with a 204.
     void checkLength(QNetworkReply* reply)
     {
         const auto found = m_active.find(reply);
-        if (found == m_active.end() || reply->attribute(QNetworkRequest::RedirectionTargetAttribute).isValid()) {
+        const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+        if (found == m_active.end() || reply->attribute(QNetworkRequest::RedirectionTargetAttribute).isValid()
+            || status == 204 || status == 304) {
             return;
         }
         Transfer& transfer = found->second;

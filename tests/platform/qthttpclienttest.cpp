@@ -67,15 +67,22 @@ TEST(QtHttpClientTest, EachAnswerReachesTheCallerAsAResponseOrAReadableError)
         LogoServer::Route route;
         std::string heard; // "status body" for a response, the start of the error otherwise
         HttpRequest request {.maxBodyBytes = 1 << 20};
+        HttpHeaders heardHeaders {}; // found in the response, by lower-case name
     };
+    LogoServer server;
+    const std::string tls = "https" + server.url(QStringLiteral("/tls")).substr(4);
     const QByteArray page = "<html><body><h1>404 Not Found</h1></body></html>";
     const QByteArray drip(1000, 'd');
     const QByteArray deflate = "Content-Encoding: deflate\r\n";
+    const HttpHeaders conditional {{"If-None-Match", "\"v7\""}};
     const std::vector<Case> cases {
         {"whole body", {"200 OK", {}, "hello, world"}, "200 hello, world"},
         {"error page", {"404 Not Found", "Content-Type: text/html\r\n", page}, "404 " + page.toStdString()},
         {"redirect", {"302 Found", "Location: /0\r\n"}, "200 hello, world"},
         {"redirect loop", {"302 Found", "Location: /3\r\n"}, "Too many redirects"},
+        // A 304 may declare the length that a 200 would have had; none of it follows.
+        {"not modified", {"200 OK", "X-Station-Count: 12\r\n", QByteArray(4096, 'x'), Delivery::Whole, "\"v7\""},
+            "304 ", {.headers = conditional, .maxBodyBytes = 1024}, {{"etag", "\"v7\""}, {"x-station-count", "12"}}},
         {"body of exactly the cap", {"200 OK", {}, QByteArray(1024, 'z')}, "200 " + std::string(1024, 'z'),
             {.maxBodyBytes = 1024}},
         {"declared length over the cap", {"200 OK", {}, QByteArray(4096, 'x')}, "The response is larger than 1 KB",
@@ -91,12 +98,17 @@ TEST(QtHttpClientTest, EachAnswerReachesTheCallerAsAResponseOrAReadableError)
         {"dripping under the minimum rate", {"200 OK", {}, drip, Delivery::Drip},
             "The server sent too little data: less than 1000 bytes a second over 200 ms",
             {.minimumBytesPerSecond = 1000, .rateWindow = 200ms}},
+        {"dripping after a quick connection", {"200 OK", {}, drip.left(40), Delivery::Drip},
+            "200 " + std::string(40, 'd'), {.connectDeadline = 300ms}},
+        // With https the request is sent only once the handshake is over, and this server never
+        // answers it.
+        {"handshake never answered", {}, "The server did not accept a connection within 300 ms",
+            {.url = tls, .connectDeadline = 300ms}},
         {"not a web address", {}, "\"ftp://127.0.0.1/file\" is not a valid web address",
             {.url = "ftp://127.0.0.1/file"}},
         {"nothing listening", {}, "Connection refused", {.url = "http://127.0.0.1:1/"}},
     };
 
-    LogoServer server;
     Answers answers; // outlives the client, which may still answer while it closes
     QtHttpClient client("PembaVello-test", 1s);
     for (std::size_t index = 0; index < cases.size(); ++index) {
@@ -122,6 +134,10 @@ TEST(QtHttpClientTest, EachAnswerReachesTheCallerAsAResponseOrAReadableError)
             EXPECT_EQ(std::to_string(response->status) + " " + response->body + *streamed, c.heard);
             EXPECT_TRUE(!request.onBody || response->body.empty());
             EXPECT_EQ(held->load(), response->body.size() + streamed->size());
+            for (const auto& [name, value] : c.heardHeaders) {
+                EXPECT_EQ(response->header(name).value_or("(none)"), value) << name;
+            }
+            EXPECT_EQ(server.requestHeaders(path).value("user-agent").toStdString(), "PembaVello-test");
             continue;
         }
         EXPECT_EQ(std::get<Error>(result).description.substr(0, c.heard.size()), c.heard);

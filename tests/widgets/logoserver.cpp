@@ -33,9 +33,26 @@ void LogoServer::answer(QTcpSocket* socket)
     const QList<QByteArray> requestLine = request.left(request.indexOf("\r\n")).split(' ');
     const QString path = requestLine.size() >= 2 ? QString::fromLatin1(requestLine.at(1)) : QString();
     m_requests[path] += 1;
+    QHash<QByteArray, QByteArray>& headers = m_requestHeaders[path];
+    headers.clear();
+    const QList<QByteArray> lines = request.left(request.indexOf("\r\n\r\n")).split('\n');
+    for (qsizetype i = 1; i < lines.size(); ++i) {
+        const qsizetype colon = lines.at(i).indexOf(':');
+        if (colon > 0) {
+            headers.insert(lines.at(i).left(colon).trimmed().toLower(), lines.at(i).mid(colon + 1).trimmed());
+        }
+    }
 
     const Route route = m_routes.value(path, Route {"404 Not Found", {}, {}, Delivery::Whole});
-    QByteArray head = "HTTP/1.1 " + route.status + "\r\n" + route.headers + "Connection: close\r\n";
+    const QByteArray etag = route.etag.isEmpty() ? QByteArray() : "ETag: " + route.etag + "\r\n";
+    if (!route.etag.isEmpty() && notModified(headers.value("if-none-match"), route.etag)) {
+        // Declaring the length a 200 would have had is allowed; no body follows all the same.
+        socket->write("HTTP/1.1 304 Not Modified\r\n" + route.headers + etag
+            + "Connection: close\r\nContent-Length: " + QByteArray::number(route.body.size()) + "\r\n\r\n");
+        socket->disconnectFromHost();
+        return;
+    }
+    QByteArray head = "HTTP/1.1 " + route.status + "\r\n" + route.headers + etag + "Connection: close\r\n";
     if (route.delivery == Delivery::Hold) {
         return;
     }
@@ -61,6 +78,16 @@ void LogoServer::answer(QTcpSocket* socket)
         socket->disconnectFromHost();
         break;
     }
+}
+
+bool LogoServer::notModified(const QByteArray& ifNoneMatch, const QByteArray& etag)
+{
+    for (const QByteArray& tag : ifNoneMatch.split(',')) {
+        if (tag.trimmed() == etag || tag.trimmed() == "*") {
+            return true;
+        }
+    }
+    return false;
 }
 
 void LogoServer::drip(QTcpSocket* socket, QByteArray rest)

@@ -31,6 +31,8 @@ public:
         QByteArray headers {};
         QByteArray body {};
         Delivery delivery = Delivery::Whole;
+        // Sent as the ETag header; a request whose If-None-Match names it gets a 304 instead.
+        QByteArray etag {};
     };
 
     LogoServer();
@@ -42,15 +44,23 @@ public:
         return QStringLiteral("http://127.0.0.1:%1%2").arg(m_server.serverPort()).arg(path).toStdString();
     }
     [[nodiscard]] int requestCount(const QString& path) const { return m_requests.value(path); }
+    // The header lines of the latest request for `path`, by name in lower case.
+    [[nodiscard]] QHash<QByteArray, QByteArray> requestHeaders(const QString& path) const
+    {
+        return m_requestHeaders.value(path);
+    }
 
 private:
     void answer(QTcpSocket* socket);
+    // Whether an If-None-Match header names `etag` (or any tag at all).
+    static bool notModified(const QByteArray& ifNoneMatch, const QByteArray& etag);
     static void drip(QTcpSocket* socket, QByteArray rest);
     static void pour(QTcpSocket* socket);
 
     QTcpServer m_server;
     QHash<QString, Route> m_routes;
     QHash<QString, int> m_requests;
+    QHash<QString, QHash<QByteArray, QByteArray>> m_requestHeaders;
 };
 
 } // namespace Vello
