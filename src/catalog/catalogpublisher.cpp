@@ -285,10 +285,10 @@ Result<Publication> publishCatalog(
         return Error {"the catalog could not be compressed; nothing was published"};
     }
     const auto gzipFile = folder / publishedGzipFileName;
-    if (!writeFileAtomically(gzipFile, *compressed)) {
+    if (!writeFileAtomically(gzipFile, *compressed, FileReaders::everyone)) {
         return Error {"could not write " + gzipFile.string() + "; nothing was published"};
     }
-    if (!writeFileAtomically(file, catalog.document)) {
+    if (!writeFileAtomically(file, catalog.document, FileReaders::everyone)) {
         return Error {"could not write " + file.string() + " (" + gzipFile.string() + " is new)"};
     }
     return publication;

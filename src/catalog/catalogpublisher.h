@@ -50,7 +50,8 @@ struct Publication final {
 };
 
 // Puts `catalog` into `folder` as publishedFileName and its gzip copy publishedGzipFileName,
-// each replaced as a whole, the copy first; the same catalog always gives the same bytes. Refuses
+// readable by anyone, each replaced as a whole, the copy first; the same catalog always gives the
+// same bytes. Refuses
 // a catalog without stations, and one that shrank below `rules` compared with the document already
 // there; both files then stay as they were.
 [[nodiscard]] Result<Publication> publishCatalog(

@@ -159,6 +159,10 @@ TEST(CatalogPublisher, PublishesWhatThePlayerKeepsAndRefusesWhatWouldHarmIt)
         const auto gzip = readFile(gzipFile);
         ASSERT_TRUE(json && gzip);
         EXPECT_EQ(*json, array(expected));
+        for (const auto& served : {file, gzipFile}) {
+            const auto readers = std::filesystem::status(served).permissions() & std::filesystem::perms::others_read;
+            EXPECT_NE(readers, std::filesystem::perms::none) << "a web server could not read " << served;
+        }
         EXPECT_EQ(gunzipped(*gzip), json);
         // No time stamp, no file name: the flags byte and the four bytes of the time are zero.
         EXPECT_EQ(gzip->substr(3, 5), std::string(5, '\0'));
