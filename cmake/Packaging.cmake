@@ -8,6 +8,7 @@ if(VELLO_BUILD_GUI)
   add_dependencies(pemba-vello vello_app_icons)
   # The player, and the catalog publisher for deployments (deploy/README.md).
   install(TARGETS pemba-vello pemba-vello-catalog RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  install(DIRECTORY ${PROJECT_SOURCE_DIR}/deploy/ DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/pemba-vello/deploy)
   install(FILES ${PROJECT_SOURCE_DIR}/resources/desktop/${VELLO_APP_ID}.desktop
     DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
   install(FILES ${PROJECT_SOURCE_DIR}/resources/desktop/${VELLO_APP_ID}.metainfo.xml
