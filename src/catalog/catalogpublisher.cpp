@@ -137,6 +137,8 @@ std::optional<std::string> gzipped(std::string_view document)
         return std::nullopt;
     }
     std::string compressed;
+    // Room for the worst case up front: growing would copy what is already compressed.
+    compressed.reserve(deflateBound(&stream, static_cast<uLong>(document.size())));
     constexpr std::size_t piece = std::size_t {1} << 20U;
     int status = Z_OK;
     while (status != Z_STREAM_END) {
@@ -147,9 +149,11 @@ std::optional<std::string> gzipped(std::string_view document)
         const int flush = input == document.size() ? Z_FINISH : Z_NO_FLUSH;
         do {
             const std::size_t before = compressed.size();
-            compressed.resize(before + piece);
+            const std::size_t room
+                = compressed.capacity() > before ? std::min(piece, compressed.capacity() - before) : piece;
+            compressed.resize(before + room);
             stream.next_out = reinterpret_cast<Bytef*>(compressed.data() + before);
-            stream.avail_out = static_cast<uInt>(piece);
+            stream.avail_out = static_cast<uInt>(room);
             status = deflate(&stream, flush);
             compressed.resize(compressed.size() - stream.avail_out);
             if (status == Z_STREAM_ERROR) {
@@ -168,9 +172,8 @@ std::string share(double fraction)
     return text.data();
 }
 
-} // namespace
-
-Result<FilteredCatalog> filterCatalog(std::string_view answer)
+// The stations of the answer to publish, cut out of it in their order.
+Result<FilteredCatalog> keptStations(std::string_view answer)
 {
     auto decoded = decodeCatalogInParts(openerOf(answer));
     if (const auto* failure = std::get_if<Error>(&decoded)) {
@@ -220,17 +223,29 @@ Result<FilteredCatalog> filterCatalog(std::string_view answer)
             "the directory's answer could not be cut into its " + std::to_string(stations.size()) + " stations"};
     }
     catalog.document += "]\n";
+    return catalog;
+}
 
-    const auto check = decodeCatalogInParts(openerOf(catalog.document));
+} // namespace
+
+Result<FilteredCatalog> filterCatalog(std::string_view answer)
+{
+    // The answer's stations are gone before the result's are decoded: one catalog's worth at a time.
+    auto kept = keptStations(answer);
+    auto* catalog = std::get_if<FilteredCatalog>(&kept);
+    if (catalog == nullptr) {
+        return kept;
+    }
+    const auto check = decodeCatalogInParts(openerOf(catalog->document));
     if (const auto* failure = std::get_if<Error>(&check)) {
         return Error {"the filtered catalog does not decode: " + failure->description};
     }
-    const auto& kept = std::get<std::vector<Station>>(check);
-    if (kept.size() != catalog.stations || playableCount(kept) != catalog.stations) {
-        return Error {"the filtered catalog decodes to " + std::to_string(playableCount(kept))
-            + " playable stations instead of " + std::to_string(catalog.stations)};
+    const auto& stations = std::get<std::vector<Station>>(check);
+    if (stations.size() != catalog->stations || playableCount(stations) != catalog->stations) {
+        return Error {"the filtered catalog decodes to " + std::to_string(playableCount(stations))
+            + " playable stations instead of " + std::to_string(catalog->stations)};
     }
-    return catalog;
+    return kept;
 }
 
 Result<std::string> readCatalogDocument(const std::filesystem::path& file, std::size_t maxBytes)

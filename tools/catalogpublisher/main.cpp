@@ -42,6 +42,9 @@ Vello::Result<Vello::FilteredCatalog> downloadCatalog(
         download(servers);
     }
     QCoreApplication::exec();
+    if (!outcome) {
+        return Vello::Error {"the download was interrupted"};
+    }
     return std::move(*outcome);
 }
 
