@@ -52,3 +52,4 @@ diff -r "$work/before" "$work/saved" || fail "the published documents changed"
 status=0
 "$program" --from "$answer" 2>/dev/null || status=$?
 [[ $status == 2 ]] || fail "a missing --output exited with $status"
+"$program" --help | grep -q -- --min-share || fail "no usage text"
