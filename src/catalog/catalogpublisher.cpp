@@ -117,16 +117,16 @@ std::optional<std::size_t> publishedStations(const std::filesystem::path& file)
     return stations != nullptr ? std::optional(playableCount(*stations)) : std::nullopt;
 }
 
-// A gzip stream that says nothing of when or from what file it was made, so that the same
-// document always gives the same bytes.
-std::optional<std::string> gzipped(std::string_view document)
+// Replaces `file` with a gzip copy of `document` that says nothing of when or from what file it
+// was made, so that the same document always gives the same bytes.
+bool writeGzipCopy(const std::filesystem::path& file, std::string_view document)
 {
     z_stream stream {};
     constexpr int gzipWindowBits = 15 + 16;
     constexpr int memoryLevel = 9;
     if (deflateInit2(&stream, Z_BEST_COMPRESSION, Z_DEFLATED, gzipWindowBits, memoryLevel, Z_DEFAULT_STRATEGY)
         != Z_OK) {
-        return std::nullopt;
+        return false;
     }
     const std::shared_ptr<z_stream> ender(&stream, [](z_stream* ended) { deflateEnd(ended); });
     gz_header header {};
@@ -134,35 +134,26 @@ std::optional<std::string> gzipped(std::string_view document)
     constexpr int unknownSystem = 255;
     header.os = unknownSystem;
     if (deflateSetHeader(&stream, &header) != Z_OK) {
-        return std::nullopt;
+        return false;
     }
-    std::string compressed;
-    // Room for the worst case up front: growing would copy what is already compressed.
-    compressed.reserve(deflateBound(&stream, static_cast<uLong>(document.size())));
+    // Room for the worst case, in one piece that is never filled in advance: only the pages
+    // the copy takes are ever touched, and it is compressed in a single pass.
+    const uLong room = deflateBound(&stream, static_cast<uLong>(document.size()));
+    const auto compressed = std::make_unique_for_overwrite<char[]>(room);
+    stream.next_out = reinterpret_cast<Bytef*>(compressed.get());
+    stream.avail_out = static_cast<uInt>(room);
     constexpr std::size_t piece = std::size_t {1} << 20U;
     int status = Z_OK;
-    while (status != Z_STREAM_END) {
-        const std::size_t input = std::min<std::size_t>(document.size(), piece);
+    while (status == Z_OK) {
+        const std::size_t input = std::min(document.size(), piece);
         // NOLINTNEXTLINE(cppcoreguidelines-pro-type-const-cast): zlib's input is never written.
         stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(document.data()));
         stream.avail_in = static_cast<uInt>(input);
-        const int flush = input == document.size() ? Z_FINISH : Z_NO_FLUSH;
-        do {
-            const std::size_t before = compressed.size();
-            const std::size_t room
-                = compressed.capacity() > before ? std::min(piece, compressed.capacity() - before) : piece;
-            compressed.resize(before + room);
-            stream.next_out = reinterpret_cast<Bytef*>(compressed.data() + before);
-            stream.avail_out = static_cast<uInt>(room);
-            status = deflate(&stream, flush);
-            compressed.resize(compressed.size() - stream.avail_out);
-            if (status == Z_STREAM_ERROR) {
-                return std::nullopt;
-            }
-        } while (stream.avail_out == 0 && status != Z_STREAM_END);
-        document.remove_prefix(input);
+        status = deflate(&stream, input == document.size() ? Z_FINISH : Z_NO_FLUSH);
+        document.remove_prefix(input - stream.avail_in);
     }
-    return compressed;
+    return status == Z_STREAM_END
+        && writeFileAtomically(file, {compressed.get(), stream.total_out}, FileReaders::everyone);
 }
 
 std::string share(double fraction)
@@ -295,12 +286,8 @@ Result<Publication> publishCatalog(
             + share(rules.minShare) + " of the " + std::to_string(*publication.previous) + " in " + file.string()
             + "; nothing was published (--force publishes it all the same)"};
     }
-    const auto compressed = gzipped(catalog.document);
-    if (!compressed) {
-        return Error {"the catalog could not be compressed; nothing was published"};
-    }
     const auto gzipFile = folder / publishedGzipFileName;
-    if (!writeFileAtomically(gzipFile, *compressed, FileReaders::everyone)) {
+    if (!writeGzipCopy(gzipFile, catalog.document)) {
         return Error {"could not write " + gzipFile.string() + "; nothing was published"};
     }
     if (!writeFileAtomically(file, catalog.document, FileReaders::everyone)) {
