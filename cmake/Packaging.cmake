@@ -6,7 +6,9 @@ include(GNUInstallDirs)
 set(VELLO_APP_ID org.pembavello.PembaVello)
 if(VELLO_BUILD_GUI)
   add_dependencies(pemba-vello vello_app_icons)
-  install(TARGETS pemba-vello RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  # The player, and the catalog publisher for deployments (deploy/README.md).
+  install(TARGETS pemba-vello pemba-vello-catalog RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  install(DIRECTORY ${PROJECT_SOURCE_DIR}/deploy/ DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/pemba-vello/deploy)
   install(FILES ${PROJECT_SOURCE_DIR}/resources/desktop/${VELLO_APP_ID}.desktop
     DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
   install(FILES ${PROJECT_SOURCE_DIR}/resources/desktop/${VELLO_APP_ID}.metainfo.xml
@@ -29,12 +31,12 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION sound)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-# The libraries the binary links, the plugins Qt loads at run time, the GStreamer elements
+# The libraries the binaries link, the plugins Qt loads at run time, the GStreamer elements
 # the streams need, and fonts for every script and emoji in station names.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
   "libc6, libstdc++6, libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), \
 libqt6network6 (>= 6.4), libqt6dbus6 (>= 6.4), libqt6svg6 (>= 6.4), qt6-qpa-plugins, \
-qt6-image-formats-plugins, libsimdjson14, libicu72, libgstreamer1.0-0 (>= 1.22), \
+qt6-image-formats-plugins, libsimdjson14, libicu72, zlib1g, libgstreamer1.0-0 (>= 1.22), \
 libgstreamer-plugins-base1.0-0 (>= 1.22), gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, \
 gstreamer1.0-plugins-bad, gstreamer1.0-plugins-ugly, gstreamer1.0-libav, gstreamer1.0-pulseaudio, \
 fonts-noto-core, fonts-noto-cjk, fonts-noto-color-emoji")

@@ -7,7 +7,7 @@ packages=(
   # build
   cmake ninja-build g++ pkg-config clang-format
   # libraries
-  libsimdjson-dev libicu-dev qt6-base-dev qt6-svg-dev qt6-image-formats-plugins
+  libsimdjson-dev libicu-dev zlib1g-dev qt6-base-dev qt6-svg-dev qt6-image-formats-plugins
   libgstreamer1.0-dev libgstreamer-plugins-base1.0-dev
   # playback
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-bad

@@ -184,13 +184,16 @@ Result<std::vector<Station>> decodeDownloadedBody(DownloadedBody& body, const st
     return decoded;
 }
 
-bool writeFileAtomically(const std::filesystem::path& file, std::string_view bytes)
+bool writeFileAtomically(const std::filesystem::path& file, std::string_view bytes, FileReaders readers)
 {
     const auto [descriptor, temporary] = makeTemporary(file);
     if (descriptor < 0) {
         return false;
     }
-    const bool written = writeAll(descriptor, bytes) && flushToDisk(descriptor);
+    // The temporary file is made readable by its owner only.
+    constexpr mode_t readableByAll = 0644;
+    const bool written = (readers == FileReaders::owner || ::fchmod(descriptor, readableByAll) == 0)
+        && writeAll(descriptor, bytes) && flushToDisk(descriptor);
     ::close(descriptor);
     if (!written) {
         ::unlink(temporary.c_str());

@@ -53,8 +53,12 @@ private:
 [[nodiscard]] Result<std::vector<Station>> decodeDownloadedBody(
     DownloadedBody& body, const std::filesystem::path& file);
 
+// Who may read a file written whole: its owner only, or anyone (a document a web server serves).
+enum class FileReaders { owner, everyone };
+
 // Replaces `file` with `bytes` as a whole, flushed to the disk. False when it could not.
-bool writeFileAtomically(const std::filesystem::path& file, std::string_view bytes);
+bool writeFileAtomically(
+    const std::filesystem::path& file, std::string_view bytes, FileReaders readers = FileReaders::owner);
 
 // Removes the temporary files in `folder` that writers no longer alive left behind.
 void removeLeftoverTemporaries(const std::filesystem::path& folder);

@@ -24,51 +24,10 @@ constexpr const char* unreadable = "the catalog could not be read";
 // JSON's white space.
 constexpr std::string_view blanks = " \t\r\n";
 
-// Where the array element starting at `at` ends: at the comma after it or the array's closing
-// bracket, or nullptr when the text runs out first. Only well-formed JSON is cut right; a wrong
-// cut in anything else makes a part fail to decode.
-const char* elementEnd(const char* at, const char* end)
-{
-    int depth = 0;
-    while (at < end) {
-        const char c = *at;
-        if (c == '"') {
-            const char* content = ++at;
-            for (;;) {
-                const auto* quote = static_cast<const char*>(std::memchr(at, '"', static_cast<std::size_t>(end - at)));
-                if (quote == nullptr) {
-                    return nullptr;
-                }
-                const char* escapes = quote;
-                while (escapes > content && escapes[-1] == '\\') {
-                    --escapes;
-                }
-                at = quote + 1;
-                if ((quote - escapes) % 2 == 0) {
-                    break;
-                }
-            }
-            continue;
-        }
-        if (c == '{' || c == '[') {
-            ++depth;
-        } else if (c == '}' || c == ']') {
-            if (depth == 0) {
-                return at;
-            }
-            --depth;
-        } else if (c == ',' && depth == 0) {
-            return at;
-        }
-        ++at;
-    }
-    return nullptr;
-}
-
 // A likely cut at or after `from`: a comma between one station's closing brace and the next
 // one's opening brace. Finding it costs next to nothing, where following every string to the
 // cut costs a fifth of the decode. A guess inside a string or a nested value leaves the part
-// with an unclosed string or bracket, so the part fails to parse and is cut by elementEnd()
+// with an unclosed string or bracket, so the part fails to parse and is cut by arrayElementEnd()
 // instead.
 std::size_t guessedCut(std::string_view text, std::size_t from)
 {
@@ -221,7 +180,7 @@ std::optional<std::vector<Station>> decodeWellFormed(DocumentStream stream, std:
         std::size_t cut = std::string_view::npos;
         bool closes = false;
         while (!closes && at - partStart < partBytes) {
-            const char* end = elementEnd(reader.data() + at, reader.data() + reader.filled());
+            const char* end = arrayElementEnd(reader.data() + at, reader.data() + reader.filled());
             if (end == nullptr) {
                 if (cut != std::string_view::npos) {
                     break;
@@ -269,6 +228,45 @@ std::optional<std::vector<Station>> decodeWellFormed(DocumentStream stream, std:
 }
 
 } // namespace
+
+// A wrong cut in anything but well-formed JSON makes a part fail to decode.
+const char* arrayElementEnd(const char* at, const char* end)
+{
+    int depth = 0;
+    while (at < end) {
+        const char c = *at;
+        if (c == '"') {
+            const char* content = ++at;
+            for (;;) {
+                const auto* quote = static_cast<const char*>(std::memchr(at, '"', static_cast<std::size_t>(end - at)));
+                if (quote == nullptr) {
+                    return nullptr;
+                }
+                const char* escapes = quote;
+                while (escapes > content && escapes[-1] == '\\') {
+                    --escapes;
+                }
+                at = quote + 1;
+                if ((quote - escapes) % 2 == 0) {
+                    break;
+                }
+            }
+            continue;
+        }
+        if (c == '{' || c == '[') {
+            ++depth;
+        } else if (c == '}' || c == ']') {
+            if (depth == 0) {
+                return at;
+            }
+            --depth;
+        } else if (c == ',' && depth == 0) {
+            return at;
+        }
+        ++at;
+    }
+    return nullptr;
+}
 
 Result<std::vector<Station>> decodeCatalogInParts(const DocumentOpener& open, std::size_t partBytes)
 {

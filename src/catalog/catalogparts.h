@@ -34,4 +34,8 @@ using DocumentOpener = std::function<std::optional<DocumentStream>()>;
 // The same for a regular file of at most `maxBytes`, read as it stood when opened.
 [[nodiscard]] Result<std::vector<Station>> decodeCatalogFile(const std::filesystem::path& file, std::size_t maxBytes);
 
+// Where the array element that starts at `at` ends: at the comma after it or at the array's
+// closing bracket, or nullptr when the text runs out first. Only well-formed JSON is cut right.
+[[nodiscard]] const char* arrayElementEnd(const char* at, const char* end);
+
 } // namespace Vello

@@ -1,0 +1,299 @@
+#include "catalogpublisher.h"
+
+#include "catalogcache.h"
+#include "catalogparts.h"
+#include "httpclient.h"
+#include "station.h"
+
+#include <simdjson.h>
+#include <zlib.h>
+
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <unordered_set>
+#include <utility>
+#include <vector>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace Vello {
+
+namespace {
+
+namespace json = simdjson::ondemand;
+
+constexpr std::string_view blanks = " \t\r\n";
+constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
+
+DocumentOpener openerOf(std::string_view document)
+{
+    return [document]() -> std::optional<DocumentStream> {
+        return DocumentStream {[document, at = std::size_t {0}](char* into, std::size_t size) mutable {
+                                   const std::size_t count = std::min(size, document.size() - at);
+                                   std::memcpy(into, document.data() + at, count);
+                                   at += count;
+                                   return static_cast<std::ptrdiff_t>(count);
+                               },
+            document.size()};
+    };
+}
+
+std::string_view trimmed(std::string_view text)
+{
+    const std::size_t first = text.find_first_not_of(blanks);
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(blanks) - first + 1);
+}
+
+// Reads the one key of a station object the player's decoder skips and the publisher needs.
+class BrokenCheck final {
+public:
+    // Whether the directory's last check of the station `object` failed. As in the player's
+    // decoder, the last of repeated keys counts.
+    bool isMarkedBroken(std::string_view object)
+    {
+        m_padded.assign(object);
+        m_padded.append(simdjson::SIMDJSON_PADDING, '\0');
+        json::document document;
+        json::object fields;
+        if (m_parser.iterate(m_padded.data(), object.size(), m_padded.size()).get(document) != simdjson::SUCCESS
+            || document.get_object().get(fields) != simdjson::SUCCESS) {
+            return false;
+        }
+        bool broken = false;
+        for (auto entry : fields) {
+            json::field field;
+            std::string_view key;
+            if (std::move(entry).get(field) != simdjson::SUCCESS
+                || field.unescaped_key().get(key) != simdjson::SUCCESS) {
+                return false;
+            }
+            if (key != "lastcheckok") {
+                continue;
+            }
+            json::value value = field.value();
+            json::json_type type {};
+            double number = 1;
+            bool flag = true;
+            if (value.type().get(type) != simdjson::SUCCESS) {
+                return false;
+            }
+            broken = (type == json::json_type::number && value.get_double().get(number) == simdjson::SUCCESS
+                         && number == 0)
+                || (type == json::json_type::boolean && value.get_bool().get(flag) == simdjson::SUCCESS && !flag);
+        }
+        return broken;
+    }
+
+private:
+    json::parser m_parser;
+    std::string m_padded;
+};
+
+std::size_t playableCount(const std::vector<Station>& stations)
+{
+    return static_cast<std::size_t>(
+        std::ranges::count_if(stations, [](const Station& station) { return station.radioURL().has_value(); }));
+}
+
+// The playable stations of the document published last, or nothing when there is none that
+// decodes: a document players cannot use is nothing to keep.
+std::optional<std::size_t> publishedStations(const std::filesystem::path& file)
+{
+    std::error_code error;
+    if (!std::filesystem::exists(file, error)) {
+        return std::nullopt;
+    }
+    const auto decoded = decodeCatalogFile(file, HttpClient::defaultMaxBodyBytes);
+    const auto* stations = std::get_if<std::vector<Station>>(&decoded);
+    return stations != nullptr ? std::optional(playableCount(*stations)) : std::nullopt;
+}
+
+// Replaces `file` with a gzip copy of `document` that says nothing of when or from what file it
+// was made, so that the same document always gives the same bytes.
+bool writeGzipCopy(const std::filesystem::path& file, std::string_view document)
+{
+    z_stream stream {};
+    constexpr int gzipWindowBits = 15 + 16;
+    constexpr int memoryLevel = 9;
+    if (deflateInit2(&stream, Z_BEST_COMPRESSION, Z_DEFLATED, gzipWindowBits, memoryLevel, Z_DEFAULT_STRATEGY)
+        != Z_OK) {
+        return false;
+    }
+    const std::shared_ptr<z_stream> ender(&stream, [](z_stream* ended) { deflateEnd(ended); });
+    gz_header header {};
+    // Zlib otherwise names the system it was built for.
+    constexpr int unknownSystem = 255;
+    header.os = unknownSystem;
+    if (deflateSetHeader(&stream, &header) != Z_OK) {
+        return false;
+    }
+    // Room for the worst case, in one piece that is never filled in advance: only the pages
+    // the copy takes are ever touched, and it is compressed in a single pass.
+    const uLong room = deflateBound(&stream, static_cast<uLong>(document.size()));
+    const auto compressed = std::make_unique_for_overwrite<char[]>(room);
+    stream.next_out = reinterpret_cast<Bytef*>(compressed.get());
+    stream.avail_out = static_cast<uInt>(room);
+    constexpr std::size_t piece = std::size_t {1} << 20U;
+    int status = Z_OK;
+    while (status == Z_OK) {
+        const std::size_t input = std::min(document.size(), piece);
+        // NOLINTNEXTLINE(cppcoreguidelines-pro-type-const-cast): zlib's input is never written.
+        stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(document.data()));
+        stream.avail_in = static_cast<uInt>(input);
+        status = deflate(&stream, input == document.size() ? Z_FINISH : Z_NO_FLUSH);
+        document.remove_prefix(input - stream.avail_in);
+    }
+    return status == Z_STREAM_END
+        && writeFileAtomically(file, {compressed.get(), stream.total_out}, FileReaders::everyone);
+}
+
+std::string share(double fraction)
+{
+    std::array<char, 32> text {};
+    std::snprintf(text.data(), text.size(), "%g %%", fraction * 100);
+    return text.data();
+}
+
+// The stations of the answer to publish, cut out of it in their order.
+Result<FilteredCatalog> keptStations(std::string_view answer)
+{
+    auto decoded = decodeCatalogInParts(openerOf(answer));
+    if (const auto* failure = std::get_if<Error>(&decoded)) {
+        return Error {"the directory's answer is not a catalog the player reads: " + failure->description};
+    }
+    const auto& stations = std::get<std::vector<Station>>(decoded);
+
+    FilteredCatalog catalog;
+    catalog.document.reserve(answer.size() + stations.size() + 3);
+    catalog.document += '[';
+    BrokenCheck brokenCheck;
+    std::unordered_set<std::string_view> uuids;
+    // The answer decoded, so it is a well-formed array whose elements are the stations in order.
+    if (answer.starts_with(byteOrderMark)) {
+        answer.remove_prefix(byteOrderMark.size());
+    }
+    const char* at = answer.data() + answer.find('[') + 1;
+    const char* const end = answer.data() + answer.size();
+    std::size_t index = 0;
+    for (;;) {
+        const char* const elementEnd = arrayElementEnd(at, end);
+        if (elementEnd == nullptr) {
+            break;
+        }
+        const std::string_view object = trimmed({at, static_cast<std::size_t>(elementEnd - at)});
+        if (!object.empty() && index < stations.size()) {
+            const Station& station = stations[index];
+            const auto uuid = station.stationuuid();
+            if (!station.radioURL()) {
+                ++catalog.unplayable;
+            } else if (brokenCheck.isMarkedBroken(object)) {
+                ++catalog.broken;
+            } else if (uuid && !uuid->empty() && !uuids.insert(*uuid).second) {
+                ++catalog.repeated;
+            } else {
+                catalog.document.append(catalog.stations++ > 0 ? ",\n" : "").append(object);
+            }
+        }
+        index += object.empty() ? 0 : 1;
+        if (*elementEnd == ']') {
+            break;
+        }
+        at = elementEnd + 1;
+    }
+    if (index != stations.size()) {
+        return Error {
+            "the directory's answer could not be cut into its " + std::to_string(stations.size()) + " stations"};
+    }
+    catalog.document += "]\n";
+    return catalog;
+}
+
+} // namespace
+
+Result<FilteredCatalog> filterCatalog(std::string_view answer)
+{
+    // The answer's stations are gone before the result's are decoded: one catalog's worth at a time.
+    auto kept = keptStations(answer);
+    auto* catalog = std::get_if<FilteredCatalog>(&kept);
+    if (catalog == nullptr) {
+        return kept;
+    }
+    const auto check = decodeCatalogInParts(openerOf(catalog->document));
+    if (const auto* failure = std::get_if<Error>(&check)) {
+        return Error {"the filtered catalog does not decode: " + failure->description};
+    }
+    const auto& stations = std::get<std::vector<Station>>(check);
+    if (stations.size() != catalog->stations || playableCount(stations) != catalog->stations) {
+        return Error {"the filtered catalog decodes to " + std::to_string(playableCount(stations))
+            + " playable stations instead of " + std::to_string(catalog->stations)};
+    }
+    return kept;
+}
+
+Result<std::string> readCatalogDocument(const std::filesystem::path& file, std::size_t maxBytes)
+{
+    const auto failure = [&file](std::string_view what) { return Error {file.string() + ": " + std::string(what)}; };
+    const int descriptor = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+    if (descriptor < 0) {
+        return failure(std::strerror(errno));
+    }
+    const std::shared_ptr<void> closer(nullptr, [descriptor](void*) { ::close(descriptor); });
+    struct stat status { };
+    if (::fstat(descriptor, &status) != 0) {
+        return failure(std::strerror(errno));
+    }
+    if (!S_ISREG(status.st_mode)) {
+        return failure("not a regular file");
+    }
+    if (static_cast<std::uintmax_t>(status.st_size) > maxBytes) {
+        return failure("larger than " + std::to_string(maxBytes / 1024 / 1024) + " MB");
+    }
+    std::string document(static_cast<std::size_t>(status.st_size), '\0');
+    std::size_t got = 0;
+    while (got < document.size()) {
+        const ssize_t read = ::read(descriptor, document.data() + got, document.size() - got);
+        if (read < 0 && errno == EINTR) {
+            continue;
+        }
+        if (read <= 0) {
+            return failure(read < 0 ? std::strerror(errno) : "it shrank while it was read");
+        }
+        got += static_cast<std::size_t>(read);
+    }
+    return document;
+}
+
+Result<Publication> publishCatalog(
+    const FilteredCatalog& catalog, const std::filesystem::path& folder, const PublishRules& rules)
+{
+    if (catalog.stations == 0) {
+        return Error {"the catalog has no playable station; nothing was published"};
+    }
+    const auto file = folder / publishedFileName;
+    const Publication publication {catalog.stations, publishedStations(file)};
+    if (publication.previous && !rules.force
+        && static_cast<double>(catalog.stations) < rules.minShare * static_cast<double>(*publication.previous)) {
+        return Error {"the catalog has " + std::to_string(catalog.stations) + " stations, fewer than "
+            + share(rules.minShare) + " of the " + std::to_string(*publication.previous) + " in " + file.string()
+            + "; nothing was published (--force publishes it all the same)"};
+    }
+    const auto gzipFile = folder / publishedGzipFileName;
+    if (!writeGzipCopy(gzipFile, catalog.document)) {
+        return Error {"could not write " + gzipFile.string() + "; nothing was published"};
+    }
+    if (!writeFileAtomically(file, catalog.document, FileReaders::everyone)) {
+        return Error {"could not write " + file.string() + " (" + gzipFile.string() + " is new)"};
+    }
+    return publication;
+}
+
+} // namespace Vello

@@ -1,0 +1,175 @@
+#include "catalog/catalogpublisher.h"
+
+#include <gtest/gtest.h>
+#include <zlib.h>
+
+#include <array>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include <stdlib.h>
+
+namespace Vello {
+namespace {
+
+struct ScratchFolder {
+    std::filesystem::path path = [] {
+        std::string pattern = (std::filesystem::temp_directory_path() / "vello-publisher-XXXXXX").string();
+        return ::mkdtemp(pattern.data()) != nullptr ? std::filesystem::path(pattern) : std::filesystem::path();
+    }();
+    ~ScratchFolder() { std::filesystem::remove_all(path); }
+};
+
+void writeFile(const std::filesystem::path& file, const std::string& bytes)
+{
+    std::ofstream(file, std::ios::binary) << bytes;
+}
+
+std::optional<std::string> readFile(const std::filesystem::path& file)
+{
+    std::ifstream stream(file, std::ios::binary);
+    if (!stream) {
+        return std::nullopt;
+    }
+    return std::string {std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>()};
+}
+
+// The text a gzip file holds when it is whole and holds at most `size` bytes.
+std::optional<std::string> gunzipped(std::string gzip, std::size_t size)
+{
+    z_stream stream {};
+    std::string text(size + 1, '\0');
+    stream.next_in = reinterpret_cast<Bytef*>(gzip.data());
+    stream.avail_in = static_cast<uInt>(gzip.size());
+    stream.next_out = reinterpret_cast<Bytef*>(text.data());
+    stream.avail_out = static_cast<uInt>(text.size());
+    const bool whole = inflateInit2(&stream, 15 + 16) == Z_OK && inflate(&stream, Z_FINISH) == Z_STREAM_END;
+    text.resize(text.size() - stream.avail_out);
+    inflateEnd(&stream);
+    return whole ? std::optional(text) : std::nullopt;
+}
+
+std::string array(const std::vector<std::string>& objects)
+{
+    std::string document = "[";
+    for (const std::string& object : objects) {
+        document += (document.size() > 1 ? ",\n" : "") + object;
+    }
+    return document + "]\n";
+}
+
+// `count` stations, each named with random letters so that the document compresses about as
+// badly as a real one.
+std::string stations(int count)
+{
+    std::vector<std::string> objects;
+    unsigned noise = 1;
+    for (int i = 0; i < count; ++i) {
+        std::string name;
+        for (int letter = 0; letter < 160; ++letter) {
+            noise = noise * 1103515245U + 12345U;
+            name += static_cast<char>('a' + (noise >> 16U) % 26);
+        }
+        objects.push_back(R"({"stationuuid": "p)" + std::to_string(i) + R"(", "name": ")" + name
+            + R"(", "url": "http://p.example/"})");
+    }
+    return array(objects);
+}
+
+// Spacing, escapes, nested values and key order must survive byte for byte.
+const std::string first = R"({ "stationuuid" : "u1", "name": "Caf\u00e9 \"One\"", "url" : "http://one.example/",)"
+                          R"( "geo": [1.5, {"x": null}], "lastcheckok": 1 })";
+const std::string resolvedOnly = R"({"name": "No uuid", "url": null, "url_resolved": "http://two.example/"})";
+const std::string unplayable = R"({"stationuuid": "u3", "url": "  ", "url_resolved": "", "lastcheckok": 1})";
+const std::string broken = R"({"stationuuid": "u4", "url": "http://four.example/", "lastcheckok": 0})";
+const std::string brokenFlag = R"({"stationuuid": "u5", "url": "http://five.example/", "lastcheckok": false})";
+const std::string repeated = R"({"stationuuid": "u1", "name": "One again", "url": "http://one.example/2"})";
+// Its first copy was left out as broken, so this one is the first kept.
+const std::string repairedCopy = R"({"stationuuid": "u4", "url": "http://four.example/", "lastcheckok": 1})";
+const std::string checkedTwice = R"({"stationuuid": "u6", "url": "http://six.example/", "lastcheckok": 0,)"
+                                 R"( "lastcheckok": 1, "lastcheckoktime": 0})";
+const std::string oddCheck = R"({"stationuuid": "u7", "url": "http://seven.example/", "lastcheckok": "0"})";
+const std::string noUuid = R"({"name": "Also no uuid", "url": "http://eight.example/", "lastcheckok": true})";
+
+// A publish run over a folder that may hold an earlier document: what it keeps, and what it
+// refuses, leaving the folder as it was.
+TEST(CatalogPublisher, PublishesWhatThePlayerKeepsAndRefusesWhatWouldHarmIt)
+{
+    struct Case {
+        const char* name;
+        std::string answer;
+        std::optional<std::string> published {};
+        bool force = false;
+        std::string publishes {};
+        std::array<std::size_t, 3> dropped {}; // unplayable, broken, repeated
+        std::string refusal {};
+    };
+    const Case cases[] = {
+        {"keeps what plays once, in order",
+            "\xEF\xBB\xBF \n[" + first + ",\n  " + resolvedOnly + "," + unplayable + " , " + broken + "," + brokenFlag
+                + "," + repeated + "," + repairedCopy + "," + checkedTwice + "," + oddCheck + "," + noUuid + "]  \n",
+            std::nullopt, false, array({first, resolvedOnly, repairedCopy, checkedTwice, oddCheck, noUuid}), {1, 2, 1}},
+        {"an answer the player refuses whole", R"([{"stationuuid": "v", "url": "http://v/", "votes": "many"}])",
+            stations(5), true, {}, {}, "station 1: \"votes\" must be an integer or null"},
+        {"not JSON", "<html>502</html>", stations(5), false, {}, {}, "web page"},
+        {"cut off", stations(5).substr(0, 60), std::nullopt, false, {}, {}, "cut off"},
+        {"nothing playable", "[" + unplayable + "]", std::nullopt, false, {}, {1, 0, 0}, "no playable station"},
+        {"shrinks below the share", stations(3), stations(4), false, {}, {}, "fewer than 80 % of the 4"},
+        {"shrinks below the share, forced", stations(3), stations(4), true, stations(3)},
+        {"shrinks to the share exactly", stations(4), stations(5), false, stations(4)},
+        {"the last document does not decode", stations(1), "[{", false, stations(1)},
+        {"over a megabyte, compressed a piece at a time", stations(6000), std::nullopt, false, stations(6000)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ScratchFolder folder;
+        const auto file = folder.path / publishedFileName;
+        const auto gzipFile = folder.path / publishedGzipFileName;
+        if (c.published) {
+            writeFile(file, *c.published);
+            writeFile(gzipFile, "earlier copy");
+        }
+        auto publish = [&](const std::filesystem::path& into) -> Result<Publication> {
+            auto filtered = filterCatalog(c.answer);
+            if (const auto* failure = std::get_if<Error>(&filtered)) {
+                return *failure;
+            }
+            const auto& catalog = std::get<FilteredCatalog>(filtered);
+            EXPECT_EQ((std::array {catalog.unplayable, catalog.broken, catalog.repeated}), c.dropped);
+            return publishCatalog(catalog, into, PublishRules {.force = c.force});
+        };
+        const auto result = publish(folder.path);
+
+        if (!c.refusal.empty()) {
+            const auto* failure = std::get_if<Error>(&result);
+            ASSERT_NE(failure, nullptr);
+            EXPECT_NE(failure->description.find(c.refusal), std::string::npos) << failure->description;
+            EXPECT_EQ(readFile(file), c.published);
+            EXPECT_EQ(readFile(gzipFile), c.published ? std::optional<std::string>("earlier copy") : std::nullopt);
+            EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path), {}), c.published ? 2 : 0);
+            continue;
+        }
+        ASSERT_TRUE(std::holds_alternative<Publication>(result)) << std::get<Error>(result).description;
+        const auto json = readFile(file);
+        const auto gzip = readFile(gzipFile);
+        ASSERT_TRUE(json && gzip);
+        EXPECT_EQ(*json, c.publishes);
+        for (const auto& served : {file, gzipFile}) {
+            const auto readers = std::filesystem::status(served).permissions() & std::filesystem::perms::others_read;
+            EXPECT_NE(readers, std::filesystem::perms::none) << "a web server could not read " << served;
+        }
+        EXPECT_EQ(gunzipped(*gzip, json->size()), json);
+        // No time stamp, no file name: the flags byte and the four bytes of the time are zero.
+        EXPECT_EQ(gzip->substr(3, 5), std::string(5, '\0'));
+        ScratchFolder again;
+        ASSERT_TRUE(std::holds_alternative<Publication>(publish(again.path)));
+        EXPECT_EQ(readFile(again.path / publishedFileName), json);
+        EXPECT_EQ(readFile(again.path / publishedGzipFileName), gzip);
+    }
+}
+
+} // namespace
+} // namespace Vello

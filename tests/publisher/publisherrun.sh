@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# Runs the built publisher as a deployment's timer does, with no display: from a saved directory
+# answer, then from a directory server on loopback after one that refuses the connection, and
+# against an answer that is not a catalog. Usage: publisherrun.sh PROGRAM VERSION
+set -euo pipefail
+program=$1 version=$2
+answer=$(dirname "$0")/directoryanswer.json
+work=$(mktemp -d)
+server=
+trap '[[ -z $server ]] || kill "$server"; rm -rf "$work"' EXIT
+unset DISPLAY WAYLAND_DISPLAY
+fail() { echo "$*"; exit 1; }
+
+"$program" --from "$answer" --output "$work/saved" || fail "publishing a saved answer exited with $?"
+# Of the seven stations: one is broken, one has no stream address and one repeats a uuid.
+[[ $(grep -c '^\[\?{"changeuuid"' "$work/saved/stations_filtered.json") == 4 ]] || fail "not the four good stations"
+gzip -dc "$work/saved/stations_filtered.json.gz" | cmp - "$work/saved/stations_filtered.json"
+
+python3 - "$answer" "$work" <<'PYTHON' &
+import http.server, pathlib, sys
+body, work = pathlib.Path(sys.argv[1]).read_bytes(), pathlib.Path(sys.argv[2])
+class Directory(http.server.BaseHTTPRequestHandler):
+    def do_GET(self):
+        (work / "agent").write_text(self.headers.get("User-Agent", ""))
+        self.send_response(200)
+        self.send_header("Content-Length", str(len(body)))
+        self.end_headers()
+        self.wfile.write(body)
+    def log_message(self, *args):
+        pass
+server = http.server.HTTPServer(("127.0.0.1", 0), Directory)
+(work / "port.tmp").write_text(str(server.server_port))
+(work / "port.tmp").rename(work / "port")
+server.serve_forever()
+PYTHON
+server=$!
+for _ in $(seq 100); do [[ -f $work/port ]] && break; sleep 0.1; done
+"$program" --server http://127.0.0.1:1 --server "http://127.0.0.1:$(cat "$work/port")" --output "$work/served" \
+  2>"$work/errors" || fail "publishing from a server exited with $?: $(cat "$work/errors")"
+cmp "$work/saved/stations_filtered.json" "$work/served/stations_filtered.json"
+cmp "$work/saved/stations_filtered.json.gz" "$work/served/stations_filtered.json.gz"
+grep -q '127.0.0.1:1' "$work/errors" || fail "the refused server went unreported"
+[[ $(cat "$work/agent") == "PembaVello-catalog/$version" ]] || fail "User-Agent: $(cat "$work/agent")"
+
+cp -r "$work/saved" "$work/before"
+echo '<html>502 Bad Gateway</html>' >"$work/error.html"
+status=0
+"$program" --from "$work/error.html" --output "$work/saved" 2>"$work/errors" || status=$?
+[[ $status == 1 ]] || fail "an answer that is not a catalog exited with $status"
+grep -q 'nothing was published' "$work/errors" || fail "no reason given: $(cat "$work/errors")"
+diff -r "$work/before" "$work/saved" || fail "the published documents changed"
+status=0
+"$program" --from "$answer" 2>/dev/null || status=$?
+[[ $status == 2 ]] || fail "a missing --output exited with $status"
+"$program" --help | grep -q -- --min-share || fail "no usage text"
