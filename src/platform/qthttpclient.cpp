@@ -105,6 +105,10 @@ public:
         // as much as is read.
         networkRequest.setDecompressedSafetyCheckThreshold(-1);
         networkRequest.setRawHeader("User-Agent", m_userAgent);
+        // A server's cookie would tie one request to the next (a play counted to the list fetched
+        // before it): none is kept or sent.
+        networkRequest.setAttribute(QNetworkRequest::CookieLoadControlAttribute, QNetworkRequest::Manual);
+        networkRequest.setAttribute(QNetworkRequest::CookieSaveControlAttribute, QNetworkRequest::Manual);
         for (const auto& [name, value] : request.headers) {
             networkRequest.setRawHeader(QByteArray::fromStdString(name), QByteArray::fromStdString(value));
         }
