@@ -498,12 +498,12 @@ int runParent(int argc, char** argv, int stations, int runs, const QString& kept
     std::map<std::string, std::vector<double>> directorySecond;
     for (int run = 0; run < runs; ++run) {
         QTemporaryDir fresh;
-        for (const auto& [key, value] : measureChild({QStringLiteral("--child-download"), fresh.path(),
-                 directoryServer, QStringLiteral("none"), QStringLiteral("1")})) {
+        for (const auto& [key, value] : measureChild({QStringLiteral("--child-download"), fresh.path(), directoryServer,
+                 QStringLiteral("none"), QStringLiteral("1")})) {
             directoryFirst[key].push_back(value);
         }
-        for (const auto& [key, value] : measureChild({QStringLiteral("--child-download"), fresh.path(),
-                 directoryServer, QStringLiteral("cached"), QStringLiteral("1")})) {
+        for (const auto& [key, value] : measureChild({QStringLiteral("--child-download"), fresh.path(), directoryServer,
+                 QStringLiteral("cached"), QStringLiteral("1")})) {
             directorySecond[key].push_back(value);
         }
     }

@@ -111,7 +111,8 @@ TEST(TransportTest, NowPlayingRelaysTheStationAndWhatThePlayerReports)
             {"buffering", nullptr, MediaBuffering {40}, {120, "Buffering 40 %", song, PlaybackPhase::Buffering}},
             {"a station that cannot play leaves the last", &silent, {},
                 {120, "Buffering 40 %", song, PlaybackPhase::Buffering}},
-            {"a drop", nullptr, MediaEndOfStream {}, {120, "The station stopped sending audio. Trying again in 1 s…", song, PlaybackPhase::Reconnecting}},
+            {"a drop", nullptr, MediaEndOfStream {},
+                {120, "The station stopped sending audio. Trying again in 1 s…", song, PlaybackPhase::Reconnecting}},
         };
     for (const auto& [name, play, event, shown] : steps) {
         SCOPED_TRACE(name);
