@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -104,6 +105,17 @@ void MainWindow::buildMenu()
     quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     quit->setMenuRole(QAction::QuitRole);
     connect(quit, &QAction::triggered, this, &QWidget::close);
+
+    QMenu* playback = menuBar()->addMenu(QStringLiteral("Playback"));
+    playback->setPalette(velloDarkPalette(playback->palette()));
+    const QList<QAction*>& actions = m_controller->playbackActions();
+    for (qsizetype i = 0; i < actions.size(); ++i) {
+        // Play/Pause, Next, Previous, the random station; then the volume.
+        if (i == 4) {
+            playback->addSeparator();
+        }
+        playback->addAction(actions[i]);
+    }
 }
 
 void MainWindow::showAbout()
@@ -148,6 +160,16 @@ void MainWindow::centerOnScreen()
     QRect frame = frameGeometry();
     frame.moveCenter(display->availableGeometry().center());
     move(frame.topLeft());
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event)
+{
+    // Reaches the window only when the control with the focus, if any, did not take it.
+    if (event->key() == Qt::Key_Space && event->modifiers() == Qt::NoModifier) {
+        m_controller->playbackActions().front()->trigger();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
 }
 
 void MainWindow::mousePressEvent(QMouseEvent* event)

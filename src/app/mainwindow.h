@@ -53,6 +53,7 @@ Q_SIGNALS:
     void systemMoveRequested();
 
 protected:
+    void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
 private:

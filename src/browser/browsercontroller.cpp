@@ -395,6 +395,31 @@ void BrowserController::pause()
     m_player->pause();
 }
 
+void BrowserController::playPause()
+{
+    if (isPlaybackActive()) {
+        pause();
+    } else {
+        playSelected();
+    }
+}
+
+bool BrowserController::isPlaybackActive() const
+{
+    switch (m_player->playbackState().phase) {
+    case PlaybackPhase::Connecting:
+    case PlaybackPhase::Buffering:
+    case PlaybackPhase::Playing:
+    case PlaybackPhase::Reconnecting:
+        return true;
+    case PlaybackPhase::Idle:
+    case PlaybackPhase::Paused:
+    case PlaybackPhase::Failed:
+        return false;
+    }
+    return false;
+}
+
 std::optional<std::size_t> BrowserController::currentIndexIn(const std::vector<const Station*>& list) const
 {
     const auto& current = m_player->currentStation();

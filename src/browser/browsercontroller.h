@@ -108,6 +108,10 @@ public:
     // Restarts the current station, or plays the first of the list when none is current.
     void playSelected();
     void pause();
+    // Pauses what is playing or on its way, and otherwise plays as playSelected() does.
+    void playPause();
+    // Whether a stream is playing or on its way: connecting, buffering or reconnecting.
+    [[nodiscard]] bool isPlaybackActive() const;
     void playPrevious();
     void playNext();
     // Plays a station of the list picked at random.

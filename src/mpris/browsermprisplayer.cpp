@@ -15,26 +15,10 @@ BrowserMprisPlayer::BrowserMprisPlayer(BrowserController& browser, QWidget& wind
 {
 }
 
-bool BrowserMprisPlayer::isActive() const
-{
-    switch (m_browser.playbackState().phase) {
-    case PlaybackPhase::Connecting:
-    case PlaybackPhase::Buffering:
-    case PlaybackPhase::Playing:
-    case PlaybackPhase::Reconnecting:
-        return true;
-    case PlaybackPhase::Idle:
-    case PlaybackPhase::Paused:
-    case PlaybackPhase::Failed:
-        return false;
-    }
-    return false;
-}
-
 MprisState BrowserMprisPlayer::state() const
 {
     MprisState state;
-    const bool active = isActive();
+    const bool active = m_browser.isPlaybackActive();
     const bool hasList = !m_browser.filteredStations().empty();
     const auto& current = m_browser.currentStation();
     if (active) {
@@ -62,23 +46,19 @@ MprisState BrowserMprisPlayer::state() const
 
 void BrowserMprisPlayer::playPause()
 {
-    if (isActive()) {
-        m_browser.pause();
-    } else {
-        m_browser.playSelected();
-    }
+    m_browser.playPause();
 }
 
 void BrowserMprisPlayer::play()
 {
-    if (!isActive()) {
+    if (!m_browser.isPlaybackActive()) {
         m_browser.playSelected();
     }
 }
 
 void BrowserMprisPlayer::pause()
 {
-    if (isActive()) {
+    if (m_browser.isPlaybackActive()) {
         m_browser.pause();
     }
 }

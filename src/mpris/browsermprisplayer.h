@@ -37,8 +37,6 @@ public:
     void quit() override;
 
 private:
-    [[nodiscard]] bool isActive() const;
-
     BrowserController& m_browser;
     QWidget& m_window;
     LogoFile m_logoFile;

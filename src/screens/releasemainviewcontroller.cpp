@@ -61,7 +61,7 @@ ReleaseMainViewController::ReleaseMainViewController(StationSource& source, Medi
 {
     silenceImageDecoderWarnings();
     buildShell();
-    installVolumeShortcuts();
+    installPlaybackActions();
     renderSidebar();
     m_browser->viewDidLoad();
 }
@@ -321,24 +321,34 @@ VolumeControl* ReleaseMainViewController::makeVolumeControl()
     return control;
 }
 
-void ReleaseMainViewController::installVolumeShortcuts()
+void ReleaseMainViewController::installPlaybackActions()
 {
     const struct {
         const char16_t* name;
-        QKeyCombination keys;
+        QKeySequence keys;
         void (*run)(BrowserController&);
-    } shortcuts[] = {
-        {u"Volume Up", Qt::CTRL | Qt::Key_Up, [](BrowserController& browser) { browser.changeVolume(1); }},
-        {u"Volume Down", Qt::CTRL | Qt::Key_Down, [](BrowserController& browser) { browser.changeVolume(-1); }},
-        {u"Mute", Qt::CTRL | Qt::Key_M, [](BrowserController& browser) { browser.toggleMute(); }},
+    } commands[] = {
+        {u"Play/Pause", QKeySequence(Qt::Key_Space), [](BrowserController& browser) { browser.playPause(); }},
+        {u"Next", QKeySequence(Qt::ALT | Qt::Key_Right), [](BrowserController& browser) { browser.playNext(); }},
+        {u"Previous", QKeySequence(Qt::ALT | Qt::Key_Left), [](BrowserController& browser) { browser.playPrevious(); }},
+        {u"Play a Random Station", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
+            [](BrowserController& browser) { browser.shuffle(); }},
+        {u"Volume Up", QKeySequence(Qt::CTRL | Qt::Key_Up),
+            [](BrowserController& browser) { browser.changeVolume(1); }},
+        {u"Volume Down", QKeySequence(Qt::CTRL | Qt::Key_Down),
+            [](BrowserController& browser) { browser.changeVolume(-1); }},
+        {u"Mute", QKeySequence(Qt::CTRL | Qt::Key_M), [](BrowserController& browser) { browser.toggleMute(); }},
     };
-    for (const auto& shortcut : shortcuts) {
-        auto* action = new QAction(QString::fromUtf16(shortcut.name), this);
-        action->setShortcut(QKeySequence(shortcut.keys));
-        action->setShortcutContext(Qt::WindowShortcut);
-        connect(action, &QAction::triggered, this, [this, run = shortcut.run] { run(*m_browser); });
+    for (const auto& command : commands) {
+        auto* action = new QAction(QString::fromUtf16(command.name), this);
+        action->setShortcut(command.keys);
+        connect(action, &QAction::triggered, this, [this, run = command.run] { run(*m_browser); });
         addAction(action);
+        m_playbackActions.append(action);
     }
+    // Space belongs to the control that has the focus (a button presses, a field types): the
+    // window plays or pauses only with a Space nothing else took. The menu still shows it.
+    m_playbackActions.front()->setShortcutContext(Qt::WidgetShortcut);
 }
 
 void ReleaseMainViewController::renderSidebar()

@@ -8,6 +8,7 @@
 #include "browser/screen.h"
 #include "catalog/station.h"
 
+#include <QList>
 #include <QPixmap>
 #include <QPointer>
 #include <QString>
@@ -72,6 +73,9 @@ public:
     [[nodiscard]] SearchPillView* search() const { return m_search; }
     // The current screen's station list; null while a screen switch has emptied the content.
     [[nodiscard]] StationListView* stationList() const { return m_stationList; }
+    // Play/Pause, Next, Previous, a random station and the volume, with their shortcuts, for
+    // the Playback menu. Play/Pause first.
+    [[nodiscard]] const QList<QAction*>& playbackActions() const { return m_playbackActions; }
     // The content's items from top to bottom.
     [[nodiscard]] std::vector<QWidget*> contentItems() const;
 
@@ -127,7 +131,7 @@ private:
     [[nodiscard]] QWidget* makeHomeHeroRow();
     [[nodiscard]] PanelView* makePlayerScreenPanel();
     [[nodiscard]] VolumeControl* makeVolumeControl();
-    void installVolumeShortcuts();
+    void installPlaybackActions();
     void showPlaybackLines(const NowPlaying& nowPlaying);
     [[nodiscard]] VelloButton* makePlayerIconButton(const QString& symbol, const QString& fallback,
         const QString& toolTip, bool primary, void (BrowserController::*action)());
@@ -148,6 +152,7 @@ private:
     AspectFillImageView* m_playerHero = nullptr;
     QPixmap m_fallbackImage;
     QPointer<StationListView> m_stationList;
+    QList<QAction*> m_playbackActions;
     NowPlaying m_nowPlaying;
     NowPlayingLines m_miniLines;
     NowPlayingLines m_railLines;

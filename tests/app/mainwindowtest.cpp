@@ -26,6 +26,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <utility>
 
 namespace Vello {
@@ -45,19 +46,22 @@ TEST_F(MainWindowTest, OpensCentredAtItsSizeWithOneDarkMenuAndADarkAboutBox)
     window.resize(600, 400);
     EXPECT_EQ(window.size(), QSize(920, 620));
     EXPECT_EQ(window.windowTitle(), u"Pemba Vello"_s);
-    ASSERT_EQ(window.menuBar()->actions().size(), 1);
-    EXPECT_EQ(window.menuBar()->actions().front()->text(), u"Pemba Vello"_s);
-
     QStringList entries;
-    for (QAction* action : window.applicationMenu()->actions()) {
-        entries.append(action->isSeparator() ? u"-"_s
-                                             : (action->text() + u' ' + action->shortcut().toString()).trimmed()
-                    + (action->isEnabled() ? u""_s : u" (off)"_s));
+    for (QAction* menu : window.menuBar()->actions()) {
+        entries.append(u"["_s + menu->text() + u"]"_s);
+        for (QAction* action : menu->menu()->actions()) {
+            entries.append(action->isSeparator() ? u"-"_s
+                                                 : (action->text() + u' ' + action->shortcut().toString()).trimmed()
+                        + (action->isEnabled() ? u""_s : u" (off)"_s));
+        }
     }
     EXPECT_EQ(entries,
-        QStringList({u"About Pemba Vello"_s, u"-"_s, u"Reload Stations Ctrl+R"_s, u"Export Favourites…"_s,
-            u"Import Favourites…"_s, u"Preferences… Ctrl+,"_s, u"-"_s, u"Hide Pemba Vello Ctrl+H"_s,
-            u"Hide Others Ctrl+Alt+H (off)"_s, u"-"_s, u"Quit Pemba Vello Ctrl+Q"_s}));
+        QStringList({u"[Pemba Vello]"_s, u"About Pemba Vello"_s, u"-"_s, u"Reload Stations Ctrl+R"_s,
+            u"Export Favourites…"_s, u"Import Favourites…"_s, u"Preferences… Ctrl+,"_s, u"-"_s,
+            u"Hide Pemba Vello Ctrl+H"_s, u"Hide Others Ctrl+Alt+H (off)"_s, u"-"_s, u"Quit Pemba Vello Ctrl+Q"_s,
+            u"[Playback]"_s, u"Play/Pause Space"_s, u"Next Alt+Right"_s, u"Previous Alt+Left"_s,
+            u"Play a Random Station Ctrl+Shift+S"_s, u"-"_s, u"Volume Up Ctrl+Up"_s, u"Volume Down Ctrl+Down"_s,
+            u"Mute Ctrl+M"_s}));
 
     window.applicationMenu()->actions().front()->trigger();
     auto* box = window.findChild<QMessageBox*>();
@@ -104,6 +108,22 @@ TEST_F(MainWindowTest, APressOnEmptyBackgroundMovesTheWindowTheTitleNamesTheSong
         QTest::keyClick(view.search()->textField(), key, Qt::ControlModifier);
     }
     EXPECT_EQ(std::pair(view.browser().volume(), view.browser().isMuted()), std::pair(0.95, true));
+
+    // Space plays and pauses wherever nothing else takes it: in the search field it is typed.
+    source.answer(makeStations(3));
+    queue.runPending();
+    QTest::keyClick(view.search()->textField(), Qt::Key_Space);
+    EXPECT_EQ(view.search()->textField()->text(), u" "_s);
+    EXPECT_FALSE(view.browser().currentStation().has_value());
+    view.search()->textField()->clear();
+    view.search()->textField()->clearFocus();
+    for (const auto& [key, modifiers, playing] : {std::tuple {Qt::Key_Space, Qt::NoModifier, "s0"},
+             std::tuple {Qt::Key_Right, Qt::AltModifier, "s1"}, std::tuple {Qt::Key_Left, Qt::AltModifier, "s0"}}) {
+        QTest::keyClick(&window, key, modifiers);
+        EXPECT_EQ(view.browser().currentStation().value_or(Station()).id(), playing);
+    }
+    QTest::keyClick(&window, Qt::Key_Space);
+    EXPECT_EQ(view.browser().playbackState().phase, PlaybackPhase::Paused);
 
     QTest::keyClick(&window, Qt::Key_R, Qt::ControlModifier);
     EXPECT_EQ(source.refreshes, (std::vector {Refresh::IfDue, Refresh::Now}));
