@@ -44,7 +44,7 @@ std::int64_t saturatingAdd(std::int64_t sum, std::int64_t step)
     return sum + step;
 }
 
-// The form equality and hashing both use, so that equal stations always hash alike.
+// The form equality compares: canonically equivalent texts have the same one.
 std::string canonical(std::string_view text)
 {
     return isNfc(text) ? std::string(text) : toNfc(text);
@@ -64,31 +64,6 @@ bool sameText(const std::optional<std::string_view>& a, const std::optional<std:
     }
     return canonical(*a) == canonical(*b);
 }
-
-class StationHasher final {
-public:
-    void addPresence(bool present) { mix(present ? 1U : 0U); }
-    void addText(std::string_view text)
-    {
-        mix(text.size());
-        mix(std::hash<std::string_view> {}(text));
-    }
-    void addInteger(std::int64_t value) { mix(static_cast<std::uint64_t>(value)); }
-    [[nodiscard]] std::size_t value() const { return static_cast<std::size_t>(m_state); }
-
-private:
-    // Order-sensitive combination followed by the 64-bit finaliser of MurmurHash3, so that
-    // fields swapped between positions hash differently.
-    void mix(std::uint64_t word)
-    {
-        m_state ^= word + 0x9E3779B97F4A7C15ULL + (m_state << 6U) + (m_state >> 2U);
-        m_state ^= m_state >> 33U;
-        m_state *= 0xFF51AFD7ED558CCDULL;
-        m_state ^= m_state >> 33U;
-    }
-
-    std::uint64_t m_state = 0;
-};
 
 std::optional<std::string_view> viewOf(const std::optional<std::string>& field)
 {
@@ -405,29 +380,6 @@ bool operator==(const Station& a, const Station& b)
         }
     }
     return true;
-}
-
-std::size_t hashValue(const Station& station)
-{
-    StationHasher hasher;
-    for (const auto& field : {station.stationuuid(), station.name(), station.url(), station.url_resolved(),
-             station.favicon(), station.country(), station.state(), station.language(), station.tags()}) {
-        hasher.addPresence(field.has_value());
-        if (field) {
-            if (isNfc(*field)) {
-                hasher.addText(*field);
-            } else {
-                hasher.addText(canonical(*field));
-            }
-        }
-    }
-    for (const auto& count : {station.votes(), station.clickcount()}) {
-        hasher.addPresence(count.has_value());
-        if (count) {
-            hasher.addInteger(*count);
-        }
-    }
-    return hasher.value();
 }
 
 } // namespace Vello

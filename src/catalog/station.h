@@ -153,11 +153,4 @@ private:
     std::int64_t m_clickcount = 0;
 };
 
-// Consistent with operator==: canonically equivalent texts hash alike.
-[[nodiscard]] std::size_t hashValue(const Station& station);
-
 } // namespace Vello
-
-template <> struct std::hash<Vello::Station> {
-    std::size_t operator()(const Vello::Station& station) const noexcept { return Vello::hashValue(station); }
-};

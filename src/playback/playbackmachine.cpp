@@ -31,19 +31,18 @@ PlaybackMachine::PlaybackMachine(MainQueue& queue, std::function<void()> reopen,
 
 PlaybackMachine::~PlaybackMachine()
 {
-    cancelTimers();
+    cancelRetry();
 }
 
 void PlaybackMachine::start()
 {
-    cancelTimers();
+    cancelRetry();
     m_retryStep = 0;
     m_wantsToPlay = true;
     m_pipelinePlaying = false;
     m_buffering = false;
     m_hasPlayed = false;
     m_attemptOver = false;
-    m_stale = false;
     setState(inPhase(PlaybackPhase::Connecting));
 }
 
@@ -52,36 +51,9 @@ void PlaybackMachine::pause()
     if (m_state.phase == PlaybackPhase::Idle) {
         return;
     }
-    cancelTimers();
+    cancelRetry();
     m_wantsToPlay = false;
-    // A stream that failed or was waiting for a retry is not held: resuming opens it again.
-    m_stale = m_attemptOver;
-    m_staleTimer = m_queue.postAfter(staleAfter, [this] { m_stale = true; });
     setState(inPhase(PlaybackPhase::Paused));
-}
-
-bool PlaybackMachine::resumeNeedsReopen() const
-{
-    return m_stale || m_attemptOver;
-}
-
-void PlaybackMachine::resumed()
-{
-    if (m_state.phase == PlaybackPhase::Idle) {
-        return;
-    }
-    cancelTimers();
-    m_wantsToPlay = true;
-    const bool playing = m_pipelinePlaying && !m_buffering;
-    setState(inPhase(playing ? PlaybackPhase::Playing : PlaybackPhase::Connecting));
-}
-
-void PlaybackMachine::stop()
-{
-    cancelTimers();
-    m_wantsToPlay = false;
-    m_attemptOver = true;
-    setState({});
 }
 
 void PlaybackMachine::handle(const MediaEvent& event)
@@ -138,7 +110,7 @@ void PlaybackMachine::fail(const StreamFailure& failure)
     if (failure.worthRetrying) {
         scheduleRetry(failure.reason);
     } else {
-        cancelTimers();
+        cancelRetry();
         setState(inPhase(PlaybackPhase::Failed, 0, 0, failure.reason));
     }
 }
@@ -146,11 +118,6 @@ void PlaybackMachine::fail(const StreamFailure& failure)
 const PlaybackState& PlaybackMachine::state() const
 {
     return m_state;
-}
-
-bool PlaybackMachine::hasPlayed() const
-{
-    return m_hasPlayed;
 }
 
 void PlaybackMachine::setState(PlaybackState state)
@@ -166,7 +133,7 @@ void PlaybackMachine::setState(PlaybackState state)
 
 void PlaybackMachine::scheduleRetry(const std::string& reason)
 {
-    cancelTimers();
+    cancelRetry();
     if (!m_hasPlayed && m_retryStep >= retriesBeforeFirstSound) {
         setState(inPhase(PlaybackPhase::Failed, 0, 0, reason));
         return;
@@ -192,13 +159,11 @@ void PlaybackMachine::tick()
     m_reopen();
 }
 
-void PlaybackMachine::cancelTimers()
+void PlaybackMachine::cancelRetry()
 {
-    for (std::shared_ptr<Cancellable>* timer : {&m_retryTimer, &m_staleTimer}) {
-        if (*timer) {
-            (*timer)->cancel();
-            timer->reset();
-        }
+    if (m_retryTimer) {
+        m_retryTimer->cancel();
+        m_retryTimer.reset();
     }
 }
 

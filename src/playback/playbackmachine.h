@@ -25,9 +25,6 @@ public:
     // A stream that has not played since the person asked for it is tried this many times more
     // before the failure stands: a dead station should say so, not count down for ever.
     static constexpr std::size_t retriesBeforeFirstSound = 3;
-    // A live stream paused for longer than this is reopened rather than resumed: what it
-    // buffered is old news.
-    static constexpr std::chrono::seconds staleAfter {5};
 
     // `reopen` opens the stream afresh (the machine is already Connecting when it runs);
     // `onChange` runs after every change of state that no call of the owner caused.
@@ -40,40 +37,32 @@ public:
     // The person asked for a station (again): a fresh start, with a fresh retry schedule.
     void start();
     void pause();
-    // Whether resuming needs a fresh stream (paused too long, or it dropped meanwhile) rather
-    // than the paused one. Call `start` or `resumed` accordingly.
-    [[nodiscard]] bool resumeNeedsReopen() const;
-    void resumed();
-    void stop();
 
     void handle(const MediaEvent& event);
     // The stream failed before the player could be asked (a playlist that lists nothing).
     void fail(const StreamFailure& failure);
 
     [[nodiscard]] const PlaybackState& state() const;
-    // Whether the current stream has played since the person asked for it.
-    [[nodiscard]] bool hasPlayed() const;
 
 private:
     void setState(PlaybackState state);
     void scheduleRetry(const std::string& reason);
     void tick();
-    void cancelTimers();
+    void cancelRetry();
 
     MainQueue& m_queue;
     std::function<void()> m_reopen;
     std::function<void()> m_onChange;
     PlaybackState m_state;
     std::shared_ptr<Cancellable> m_retryTimer;
-    std::shared_ptr<Cancellable> m_staleTimer;
     std::size_t m_retryStep = 0;
     bool m_wantsToPlay = false;
     bool m_pipelinePlaying = false;
     bool m_buffering = false;
+    // The current stream has played since the person asked for it.
     bool m_hasPlayed = false;
     // The current attempt failed or ended: later reports about it change nothing.
     bool m_attemptOver = false;
-    bool m_stale = false;
 };
 
 } // namespace Vello

@@ -96,22 +96,6 @@ void PlayerController::play(const Station& station)
     notify();
 }
 
-void PlayerController::resume()
-{
-    const OperationScope scope(m_inOperation);
-    // No player yet: the pause came while the playlist was being read, and dropped it.
-    if (m_currentStation && (m_machine.resumeNeedsReopen() || !m_player)) {
-        m_machine.start();
-        open();
-    } else {
-        if (m_player) {
-            m_player->play();
-        }
-        m_machine.resumed();
-    }
-    notify();
-}
-
 void PlayerController::pause()
 {
     const OperationScope scope(m_inOperation);
@@ -125,20 +109,6 @@ void PlayerController::pause()
     notify();
 }
 
-void PlayerController::stop()
-{
-    const OperationScope scope(m_inOperation);
-    if (m_player) {
-        m_player->pause();
-    }
-    m_player.reset();
-    m_resolver.reset();
-    m_machine.stop();
-    m_currentStation.reset();
-    m_streamTitle.clear();
-    notify();
-}
-
 bool PlayerController::isPlaying() const
 {
     return m_player && m_player->timeControlStatus() == TimeControlStatus::Playing;
@@ -147,12 +117,6 @@ bool PlayerController::isPlaying() const
 const std::optional<Station>& PlayerController::currentStation() const
 {
     return m_currentStation;
-}
-
-bool PlayerController::hasPlayer() const
-{
-    // While a playlist downloads the stream is being opened, though no player exists yet.
-    return m_player != nullptr || m_resolver != nullptr;
 }
 
 const PlaybackState& PlayerController::playbackState() const

@@ -34,15 +34,11 @@ public:
     // Opens the station's stream in a fresh player, replacing (and silencing) the previous
     // one. A station without an http or https address changes nothing and reports nothing.
     void play(const Station& station);
-    void resume();
     void pause();
-    // Releases the player and forgets the station.
-    void stop();
 
     // True exactly while the player reports that it is playing (not waiting for data).
     [[nodiscard]] bool isPlaying() const;
     [[nodiscard]] const std::optional<Station>& currentStation() const;
-    [[nodiscard]] bool hasPlayer() const;
     [[nodiscard]] const PlaybackState& playbackState() const;
     // The song the station says is on, cleaned up for display; empty when it has not said.
     [[nodiscard]] const std::string& streamTitle() const;

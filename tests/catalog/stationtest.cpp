@@ -8,7 +8,6 @@
 #include <optional>
 #include <string>
 #include <tuple>
-#include <unordered_set>
 #include <vector>
 
 namespace Vello {
@@ -114,7 +113,6 @@ TEST(Station, EqualityIsFieldByFieldUnderCanonicalEquivalence)
     const Station composed = StationFields {.name = "Caf\u00e9", .tags = "\u00c5"};
     const Station decomposed = StationFields {.name = "Cafe\u0301", .tags = "\u212B"};
     EXPECT_EQ(composed, decomposed);
-    EXPECT_EQ(std::hash<Station> {}(composed), hashValue(decomposed));
 
     struct Case {
         const char* name;
@@ -130,21 +128,12 @@ TEST(Station, EqualityIsFieldByFieldUnderCanonicalEquivalence)
     for (const Case& c : different) {
         SCOPED_TRACE(c.name);
         EXPECT_NE(Station(c.a), Station(c.b));
-        EXPECT_NE(hashValue(c.a), hashValue(c.b));
     }
 
-    // Whatever ICU makes of stray bytes, equal stations still hash alike.
-    const std::vector<std::string> odd {
-        std::string("\xff") + "Cafe\u0301", std::string("\xff") + "Caf\u00e9", "Caf\xc3", "Cafe\u0301\xc3"};
-    for (const std::string& a : odd) {
-        for (const std::string& b : odd) {
-            if (named(a) == named(b)) {
-                EXPECT_EQ(hashValue(named(a)), hashValue(named(b))) << a << " / " << b;
-            }
-        }
-        EXPECT_EQ(named(a), named(a));
+    // Whatever ICU makes of stray bytes, a station equals itself.
+    for (const std::string& odd : {std::string("\xff") + "Cafe\u0301", std::string("Caf\xc3")}) {
+        EXPECT_EQ(named(odd), named(odd));
     }
-    EXPECT_EQ((std::unordered_set<Station> {composed, decomposed, Station {}, StationFields {.name = ""}}).size(), 3U);
 }
 
 TEST(Station, CopiesAndMovesKeepEveryFieldAndLeaveTheMovedFromEmpty)

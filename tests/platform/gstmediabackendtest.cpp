@@ -91,8 +91,6 @@ TEST_F(GstMediaBackendTest, PlaysMp3AndOggAtTheirToneWithTheTitleTheStationSets)
 
 TEST_F(GstMediaBackendTest, PlayingTheSecondStationLeavesOnlyItsToneAndMuteSilencesIt)
 {
-    int events = 0;
-    controller.setOnStateChange([&] { ++events; });
     controller.play(stationAt(server->url("/tone.mp3")));
     ASSERT_TRUE(waitFor([&] { return controller.isPlaying(); }));
     const std::shared_ptr<CaptureSink> first = captures.at(0);
@@ -113,12 +111,6 @@ TEST_F(GstMediaBackendTest, PlayingTheSecondStationLeavesOnlyItsToneAndMuteSilen
     const std::size_t mutedFrom = captures.back()->sampleCount();
     toneHeard(0.3);
     EXPECT_EQ(captures.back()->loudSamplesFrom(mutedFrom), 0U);
-
-    // Stopped while its messages are still queued: they must find the player gone.
-    controller.stop();
-    const int eventsWhenStopped = events;
-    QTest::qWait(300);
-    EXPECT_EQ(events, eventsWhenStopped);
 }
 
 // A report on some inner element's buffer, or a lost clock (the audio device was switched or
