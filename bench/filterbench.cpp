@@ -110,7 +110,7 @@ void BM_FilteredStations(benchmark::State& state)
     NoPreferences preferences;
     CollectingQueue queue;
     BrowserController controller(view, source, backend, http, preferences, queue);
-    controller.viewDidLoad();
+    controller.start();
     queue.runAll();
     view.typed = queries.at(static_cast<std::size_t>(state.range(1)));
     controller.scheduleSearchRender();

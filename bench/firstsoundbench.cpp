@@ -98,11 +98,11 @@ Timing timeTunedPlayer(const std::string& url)
         return timing;
     }
     const Clock::time_point start = Clock::now();
-    player->setAutomaticallyWaitsToMinimizeStalling(true);
+    player->setWaitsForBuffering(true);
     player->play();
     while (Clock::now() - start < giveUpAfter && !(timing.toSound && timing.toPlaying)) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        if (!timing.toPlaying && player->timeControlStatus() == TimeControlStatus::Playing) {
+        if (!timing.toPlaying && player->activity() == PlayerActivity::Playing) {
             timing.toPlaying = Clock::now() - start;
         }
         if (const auto heard = capture->firstLoudSampleTime(); heard && !timing.toSound) {
@@ -248,7 +248,7 @@ void BM_FirstByteToSound(benchmark::State& state, const char* path)
         GstMediaBackend backend(queue, [&] { return capture->makeElement(); });
         auto player = backend.createPlayer(pacedServer->url(path));
         const std::size_t connection = pacedServer->connectionCount();
-        player->setAutomaticallyWaitsToMinimizeStalling(true);
+        player->setWaitsForBuffering(true);
         player->play();
         if (!spinUntil([&] { return capture->firstLoudSampleTime().has_value(); })) {
             state.SkipWithError("no sound within 30 s");

@@ -20,10 +20,10 @@
 #include "platform/qthttpclient.h"
 #include "platform/qtmainqueue.h"
 #include "platform/settingspreferences.h"
-#include "screens/releasemainviewcontroller.h"
-#include "screens/stationlistview.h"
+#include "screens/mainview.h"
+#include "screens/stationlist.h"
 #include "widgets/artworkloader.h"
-#include "widgets/releasestationrowview.h"
+#include "widgets/stationrow.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>
@@ -114,7 +114,7 @@ private:
 
 bool isStationRow(QObject* object)
 {
-    return qobject_cast<ReleaseStationRowView*>(object) != nullptr;
+    return qobject_cast<StationRow*>(object) != nullptr;
 }
 
 double cpuMilliseconds()
@@ -298,7 +298,7 @@ int runApplication(int argc, char** argv, const QString& cacheFolder, bool catal
     report("phase_painted_ms", static_cast<double>(phases.nsecsElapsed()) / 1e6);
     report("cpu_ms", cpuMilliseconds());
     report("painted", 1);
-    report("home_rows", static_cast<double>(window.findChildren<ReleaseStationRowView*>().size()));
+    report("home_rows", static_cast<double>(window.findChildren<StationRow*>().size()));
 
     BrowserController& browser = window.controller()->browser();
     browser.switchScreen(Screen::Library);
@@ -322,7 +322,7 @@ int runApplication(int argc, char** argv, const QString& cacheFolder, bool catal
     report("library_list", static_cast<double>(window.controller()->stationList()->stationCount()));
     report("library_render_ms", renderMs);
     report("library_painted_ms", paintedMs);
-    report("library_rows_alive", static_cast<double>(window.findChildren<ReleaseStationRowView*>().size()));
+    report("library_rows_alive", static_cast<double>(window.findChildren<StationRow*>().size()));
     report("library_logo_requests", http.logoRequests() - logosBefore);
     report("vmhwm_kb", static_cast<double>(peakMemoryKilobytes()));
     return 0;

@@ -8,10 +8,10 @@
 #include "catalog/stationsource.h"
 #include "platform/qtmainqueue.h"
 #include "playback/mediabackend.h"
-#include "screens/releasemainviewcontroller.h"
-#include "screens/stationlistview.h"
+#include "screens/mainview.h"
+#include "screens/stationlist.h"
 #include "widgets/artworkloader.h"
-#include "widgets/releasestationrowview.h"
+#include "widgets/stationrow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -156,17 +156,17 @@ public:
     {
     }
     ~SilentPlayer() override { *m_reports = nullptr; }
-    void setAutomaticallyWaitsToMinimizeStalling(bool) override { }
-    void play() override { m_status = TimeControlStatus::Playing; }
-    void pause() override { m_status = TimeControlStatus::Paused; }
-    [[nodiscard]] TimeControlStatus timeControlStatus() const override { return m_status; }
+    void setWaitsForBuffering(bool) override { }
+    void play() override { m_status = PlayerActivity::Playing; }
+    void pause() override { m_status = PlayerActivity::Paused; }
+    [[nodiscard]] PlayerActivity activity() const override { return m_status; }
     void setEventHandler(EventHandler handler) override { *m_reports = std::move(handler); }
     void setVolume(double) override { }
     void setMuted(bool) override { }
 
 private:
     std::shared_ptr<EventHandler> m_reports;
-    TimeControlStatus m_status = TimeControlStatus::Paused;
+    PlayerActivity m_status = PlayerActivity::Paused;
 };
 
 class SilentBackend final : public MediaBackend {
@@ -207,14 +207,14 @@ public:
 };
 
 // Lets queued work, logo decoding and deliveries run until every row on screen has its logo.
-void settle(const ReleaseMainViewController& view, const ArtworkLoader& artwork)
+void settle(const MainView& view, const ArtworkLoader& artwork)
 {
     const QDeadlineTimer deadline(5000);
     while (!deadline.hasExpired()) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         bool done = view.stationList() != nullptr && artwork.downloadsInFlight() == 0 && artwork.downloadsQueued() == 0;
-        for (const ReleaseStationRowView* row : view.findChildren<ReleaseStationRowView*>()) {
+        for (const StationRow* row : view.findChildren<StationRow*>()) {
             done = done && row->showsLogo();
         }
         if (done) {
@@ -259,7 +259,7 @@ int takeScreenshots(int argc, char** argv, const QString& folder)
     FixedPreferences preferences;
     MainWindow window(source, media, http, preferences, mainQueue, artwork, [](const CatalogSource&) {});
     window.show();
-    ReleaseMainViewController& view = *window.controller();
+    MainView& view = *window.controller();
     BrowserController& browser = view.browser();
     settle(view, artwork);
     browser.play(browser.allStations().at(3));

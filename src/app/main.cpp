@@ -11,7 +11,7 @@
 #include "platform/qtmainqueue.h"
 #include "platform/settingspreferences.h"
 #include "playback/mainqueue.h"
-#include "screens/releasemainviewcontroller.h"
+#include "screens/mainview.h"
 #include "widgets/artworkloader.h"
 #include "widgets/logodiskcache.h"
 
@@ -88,10 +88,10 @@ int main(int argc, char* argv[])
                 return file.isEmpty() ? file : QUrl::fromLocalFile(file).toString();
             });
         mpris = std::make_unique<Vello::MprisService>(*mprisPlayer, bus);
-        QObject::connect(window.controller(), &Vello::ReleaseMainViewController::nowPlayingChanged, mpris.get(),
-            &Vello::MprisService::refresh);
-        QObject::connect(window.controller(), &Vello::ReleaseMainViewController::listChanged, mpris.get(),
-            &Vello::MprisService::refresh);
+        QObject::connect(
+            window.controller(), &Vello::MainView::nowPlayingChanged, mpris.get(), &Vello::MprisService::refresh);
+        QObject::connect(
+            window.controller(), &Vello::MainView::listChanged, mpris.get(), &Vello::MprisService::refresh);
     }
     window.centerOnScreen();
     window.show();

@@ -4,7 +4,7 @@
 #include "preferencesdialog.h"
 
 #include "browser/browsercontroller.h"
-#include "screens/releasemainviewcontroller.h"
+#include "screens/mainview.h"
 #include "widgets/palette.h"
 
 #include <QAction>
@@ -32,7 +32,7 @@ MainWindow::MainWindow(StationSource& source, MediaBackend& media, HttpClient& h
     : QMainWindow(parent)
     , m_setCatalogSource(std::move(setCatalogSource))
     , m_preferences(preferences)
-    , m_controller(new ReleaseMainViewController(source, media, http, preferences, queue, artwork, this))
+    , m_controller(new MainView(source, media, http, preferences, queue, artwork, this))
 {
     setCentralWidget(m_controller);
     setWindowTitle(appName);
@@ -50,7 +50,7 @@ MainWindow::MainWindow(StationSource& source, MediaBackend& media, HttpClient& h
 
 void MainWindow::followNowPlaying()
 {
-    connect(m_controller, &ReleaseMainViewController::nowPlayingChanged, this,
+    connect(m_controller, &MainView::nowPlayingChanged, this,
         [this](const NowPlaying& nowPlaying) { setWindowTitle(windowTitleFor(nowPlaying)); });
 }
 

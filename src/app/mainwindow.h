@@ -18,7 +18,7 @@ class MainQueue;
 class MediaBackend;
 class Preferences;
 class PreferencesDialog;
-class ReleaseMainViewController;
+class MainView;
 class StationSource;
 struct NowPlaying;
 
@@ -39,7 +39,7 @@ public:
     MainWindow(StationSource& source, MediaBackend& media, HttpClient& http, Preferences& preferences, MainQueue& queue,
         ArtworkLoader& artwork, CatalogSourceSetter setCatalogSource, QWidget* parent = nullptr);
 
-    [[nodiscard]] ReleaseMainViewController* controller() const { return m_controller; }
+    [[nodiscard]] MainView* controller() const { return m_controller; }
     [[nodiscard]] QMenu* applicationMenu() const { return m_applicationMenu; }
 
     // Puts the window in the middle of the screen it is on.
@@ -64,7 +64,7 @@ private:
 
     CatalogSourceSetter m_setCatalogSource;
     Preferences& m_preferences;
-    ReleaseMainViewController* m_controller;
+    MainView* m_controller;
     QPointer<PreferencesDialog> m_preferencesDialog;
     QMenu* m_applicationMenu = nullptr;
 };

@@ -170,7 +170,7 @@ void BrowserController::postGuardedAfter(std::chrono::milliseconds delay, MainQu
     });
 }
 
-void BrowserController::viewDidLoad()
+void BrowserController::start()
 {
     m_view.loadFallbackImage();
     m_view.loadHeroImage();
@@ -301,7 +301,7 @@ void BrowserController::switchScreen(Screen screen)
     postGuarded([this] { m_view.render(true); });
 }
 
-void BrowserController::controlTextDidChange()
+void BrowserController::onSearchTextChanged()
 {
     scheduleSearchRender();
 }

@@ -82,7 +82,7 @@ public:
 
     // Loads the pictures, restores favourites and recents, follows the player, shows Home and
     // asks for the catalog. Called once, after the views exist.
-    void viewDidLoad();
+    void start();
 
     // Asks the source for the catalog again ("Reload Stations", "Try Again"). Answers and
     // progress of earlier loads are ignored from now on; the stations shown stay until the new
@@ -91,7 +91,7 @@ public:
 
     void switchScreen(Screen screen);
     // The search field's text changed.
-    void controlTextDidChange();
+    void onSearchTextChanged();
     // Starts, or starts again, the wait after which the search results are shown.
     void scheduleSearchRender();
     // Adds a page to the Discover list; the content view calls it as it nears its end.

@@ -116,7 +116,7 @@ std::string tagString(const GstTagList* tags, const char* name)
 struct GstMediaPlayer::Core {
     GstElement* playbin = nullptr;
     bool wantsToPlay = false;
-    bool waitsToMinimizeStalling = false;
+    bool waitsForBuffering = false;
     bool buffering = false;
     bool live = false;
     bool ended = false;
@@ -128,7 +128,7 @@ struct GstMediaPlayer::Core {
         if (ended) {
             return;
         }
-        const bool holdForData = buffering && waitsToMinimizeStalling && !live;
+        const bool holdForData = buffering && waitsForBuffering && !live;
         // Asking for PLAYING while the pipeline is still prerolling, then pausing it again for
         // buffering, can leave it waiting for ever on a preroll that has already happened; so
         // PLAYING is asked for only once it has prerolled (live pipelines do not preroll).
@@ -203,7 +203,7 @@ struct GstMediaPlayer::Core {
             gst_message_parse_buffering(message, &percent);
             const bool wasBuffering = buffering;
             buffering = percent < 100;
-            if (buffering != wasBuffering && waitsToMinimizeStalling && !live) {
+            if (buffering != wasBuffering && waitsForBuffering && !live) {
                 applyTargetState();
             }
             return MediaBuffering {percent};
@@ -323,9 +323,9 @@ GstMediaPlayer::~GstMediaPlayer()
     m_core->playbin = nullptr;
 }
 
-void GstMediaPlayer::setAutomaticallyWaitsToMinimizeStalling(bool waits)
+void GstMediaPlayer::setWaitsForBuffering(bool waits)
 {
-    m_core->waitsToMinimizeStalling = waits;
+    m_core->waitsForBuffering = waits;
 }
 
 void GstMediaPlayer::play()
@@ -345,16 +345,16 @@ void GstMediaPlayer::pause()
     m_core->applyTargetState();
 }
 
-TimeControlStatus GstMediaPlayer::timeControlStatus() const
+PlayerActivity GstMediaPlayer::activity() const
 {
     const Core& core = *m_core;
     if (!core.wantsToPlay || core.ended) {
-        return TimeControlStatus::Paused;
+        return PlayerActivity::Paused;
     }
     if (core.state == GST_STATE_PLAYING && !core.buffering) {
-        return TimeControlStatus::Playing;
+        return PlayerActivity::Playing;
     }
-    return TimeControlStatus::WaitingToPlay;
+    return PlayerActivity::WaitingToPlay;
 }
 
 } // namespace Vello

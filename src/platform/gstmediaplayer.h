@@ -25,10 +25,10 @@ public:
     GstMediaPlayer(const GstMediaPlayer&) = delete;
     GstMediaPlayer& operator=(const GstMediaPlayer&) = delete;
 
-    void setAutomaticallyWaitsToMinimizeStalling(bool waits) override;
+    void setWaitsForBuffering(bool waits) override;
     void play() override;
     void pause() override;
-    [[nodiscard]] TimeControlStatus timeControlStatus() const override;
+    [[nodiscard]] PlayerActivity activity() const override;
     void setEventHandler(EventHandler handler) override;
     void setVolume(double volume) override;
     void setMuted(bool muted) override;

@@ -8,7 +8,7 @@
 namespace Vello {
 
 // What a media player reports about its playback.
-enum class TimeControlStatus {
+enum class PlayerActivity {
     Paused = 0, // paused or stopped
     WaitingToPlay = 1, // pre-rolling or buffering
     Playing = 2,
@@ -80,10 +80,10 @@ public:
 
     virtual ~MediaPlayer() = default;
 
-    virtual void setAutomaticallyWaitsToMinimizeStalling(bool waits) = 0;
+    virtual void setWaitsForBuffering(bool waits) = 0;
     virtual void play() = 0;
     virtual void pause() = 0;
-    [[nodiscard]] virtual TimeControlStatus timeControlStatus() const = 0;
+    [[nodiscard]] virtual PlayerActivity activity() const = 0;
 
     virtual void setEventHandler(EventHandler handler) = 0;
     // Loudness on the cubic scale desktop mixers show, 0 to 1.

@@ -111,7 +111,7 @@ void PlayerController::pause()
 
 bool PlayerController::isPlaying() const
 {
-    return m_player && m_player->timeControlStatus() == TimeControlStatus::Playing;
+    return m_player && m_player->activity() == PlayerActivity::Playing;
 }
 
 const std::optional<Station>& PlayerController::currentStation() const
@@ -205,7 +205,7 @@ void PlayerController::attach(std::unique_ptr<MediaPlayer> player)
     m_player->setEventHandler([this](const MediaEvent& event) { handle(event); });
     m_player->setVolume(m_volume);
     m_player->setMuted(m_muted);
-    m_player->setAutomaticallyWaitsToMinimizeStalling(true);
+    m_player->setWaitsForBuffering(true);
     m_player->play();
 }
 

@@ -1,9 +1,9 @@
 #include "playerviews.h"
 
-#include "panelview.h"
+#include "panel.h"
 #include "sectionbuilders.h"
 
-#include "widgets/aspectfillimageview.h"
+#include "widgets/aspectfillimage.h"
 #include "widgets/elidedlabel.h"
 #include "widgets/palette.h"
 
@@ -23,9 +23,9 @@ constexpr int panelHeight = 408;
 constexpr int panelArtworkSide = 248;
 constexpr std::int64_t panelTitleLimit = 64;
 
-AspectFillImageView* makeArtwork(const QPixmap& fallback, int side)
+AspectFillImage* makeArtwork(const QPixmap& fallback, int side)
 {
-    auto* artwork = new AspectFillImageView;
+    auto* artwork = new AspectFillImage;
     artwork->setImage(fallback);
     artwork->setFixedSize(side, side);
     return artwork;
@@ -121,10 +121,10 @@ QVBoxLayout* makeMiniPlayerTexts(QLabel* title, const NowPlayingLines& lines)
     return texts;
 }
 
-QWidget* makeHeroRow(AspectFillImageView* hero, QLabel* railTitle, QLabel* railMeta, const NowPlayingLines& lines,
+QWidget* makeHeroRow(AspectFillImage* hero, QLabel* railTitle, QLabel* railMeta, const NowPlayingLines& lines,
     const QPixmap& fallback, QWidget* controls)
 {
-    auto* card = new PanelView(16, velloPanel(), velloBorder());
+    auto* card = new Panel(16, velloPanel(), velloBorder());
     card->setObjectName(QStringLiteral("nowPlayingCard"));
     card->setFixedSize(cardWidth, heroHeight);
 
@@ -174,10 +174,10 @@ QWidget* makeHeroRow(AspectFillImageView* hero, QLabel* railTitle, QLabel* railM
     return row;
 }
 
-PanelView* makePlayerPanel(const PlayerPanelTexts& texts, const NowPlayingLines& lines, const QPixmap& fallback,
+Panel* makePlayerPanel(const PlayerPanelTexts& texts, const NowPlayingLines& lines, const QPixmap& fallback,
     QWidget* controls, QWidget* volume)
 {
-    auto* panel = new PanelView(18, QColor::fromRgbF(0.067F, 0.09F, 0.133F, 1.0F), Qt::transparent);
+    auto* panel = new Panel(18, QColor::fromRgbF(0.067F, 0.09F, 0.133F, 1.0F), Qt::transparent);
     panel->setObjectName(QStringLiteral("playerPanel"));
     panel->setFixedHeight(panelHeight);
     panel->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);

@@ -16,8 +16,8 @@ class QWidget;
 
 namespace Vello {
 
-class AspectFillImageView;
-class PanelView;
+class AspectFillImage;
+class Panel;
 
 // What the Player screen's panel says about the station current when it is built.
 struct PlayerPanelTexts final {
@@ -50,12 +50,12 @@ void showNowPlayingLines(const NowPlayingLines& lines, const NowPlaying& nowPlay
 // The Home screen's first row: the hero picture beside the 384 × 324 now-playing card. The
 // hero and the two rail labels are the window's own and are moved into the new row; `lines`
 // are new and go under the rail's title; `controls` is a fresh transport row.
-[[nodiscard]] QWidget* makeHeroRow(AspectFillImageView* hero, QLabel* railTitle, QLabel* railMeta,
+[[nodiscard]] QWidget* makeHeroRow(AspectFillImage* hero, QLabel* railTitle, QLabel* railMeta,
     const NowPlayingLines& lines, const QPixmap& fallback, QWidget* controls);
 
 // The Player screen's 408-high panel: artwork, badges, title, the song, subtitle, the status, and
 // a transport row with the volume control beside it.
-[[nodiscard]] PanelView* makePlayerPanel(const PlayerPanelTexts& texts, const NowPlayingLines& lines,
+[[nodiscard]] Panel* makePlayerPanel(const PlayerPanelTexts& texts, const NowPlayingLines& lines,
     const QPixmap& fallback, QWidget* controls, QWidget* volume);
 // Names another station in a panel made by makePlayerPanel.
 void showPlayerPanelTexts(QWidget& panel, const PlayerPanelTexts& texts);

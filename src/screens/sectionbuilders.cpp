@@ -1,6 +1,6 @@
 #include "sectionbuilders.h"
 
-#include "panelview.h"
+#include "panel.h"
 
 #include "widgets/elidedlabel.h"
 #include "widgets/palette.h"
@@ -84,10 +84,10 @@ QWidget* makeSectionTitle(const QString& title)
     return row;
 }
 
-PanelView* makeStatusPanel(
+Panel* makeStatusPanel(
     const QString& message, const std::optional<LoadProgress>& progress, const std::function<void()>& onTryAgain)
 {
-    auto* panel = new PanelView(12, QColor::fromRgbF(0.09F, 0.108F, 0.126F, 1.0F), velloBorder());
+    auto* panel = new Panel(12, QColor::fromRgbF(0.09F, 0.108F, 0.126F, 1.0F), velloBorder());
     panel->setObjectName(QStringLiteral("statusPanel"));
     panel->setFixedHeight(48);
     panel->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
@@ -131,7 +131,7 @@ PanelView* makeStatusPanel(
     return panel;
 }
 
-void showStatusProgress(PanelView* panel, const LoadProgress& progress)
+void showStatusProgress(Panel* panel, const LoadProgress& progress)
 {
     auto* amount = panel->findChild<QLabel*>(QStringLiteral("loadProgressText"));
     auto* bar = panel->findChild<QProgressBar*>(QStringLiteral("loadProgress"));
@@ -161,13 +161,13 @@ void setBadgeTitle(QWidget& badge, const QString& title)
     label->setVisible(!title.isEmpty());
 }
 
-PanelView* makeBadge(const QString& title, const QColor& accent)
+Panel* makeBadge(const QString& title, const QColor& accent)
 {
     QColor fill = accent;
     fill.setAlphaF(0.14F);
     QColor border = accent;
     border.setAlphaF(0.35F);
-    auto* badge = new PanelView(11, fill, border);
+    auto* badge = new Panel(11, fill, border);
     badge->setObjectName(QStringLiteral("badge"));
     badge->setFixedHeight(22);
 

@@ -17,7 +17,7 @@ class QWidget;
 namespace Vello {
 
 class ElidedLabel;
-class PanelView;
+class Panel;
 
 // The application font at `pixelSize` device-independent pixels and `weight`.
 [[nodiscard]] QFont pixelFont(int pixelSize, QFont::Weight weight);
@@ -33,13 +33,13 @@ class PanelView;
 // The 48-high panel that carries a loading, empty-catalog or error message above the lists.
 // With `progress` it also shows how far the catalog's download has come; with `onTryAgain` it
 // offers a "Try Again" button that calls it.
-[[nodiscard]] PanelView* makeStatusPanel(const QString& message,
-    const std::optional<LoadProgress>& progress = std::nullopt, const std::function<void()>& onTryAgain = {});
+[[nodiscard]] Panel* makeStatusPanel(const QString& message, const std::optional<LoadProgress>& progress = std::nullopt,
+    const std::function<void()>& onTryAgain = {});
 // Moves a status panel's thin progress bar and its "12 of 65 MB" to `progress`, showing them
 // if they were hidden: a share of the whole when the length is known, a moving bar otherwise.
-void showStatusProgress(PanelView* panel, const LoadProgress& progress);
+void showStatusProgress(Panel* panel, const LoadProgress& progress);
 // A small tag tinted with `accent`, as wide as its text plus 16.
-[[nodiscard]] PanelView* makeBadge(const QString& title, const QColor& accent);
+[[nodiscard]] Panel* makeBadge(const QString& title, const QColor& accent);
 // Gives a badge made by makeBadge another title.
 void setBadgeTitle(QWidget& badge, const QString& title);
 

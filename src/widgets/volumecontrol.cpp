@@ -68,9 +68,9 @@ double VolumeControl::volume() const
 QString VolumeControl::symbolFor(double volume, bool muted)
 {
     if (muted || volume <= 0) {
-        return QStringLiteral("speaker.xmark.fill");
+        return QStringLiteral("speaker-muted");
     }
-    return volume < quietVolume ? QStringLiteral("speaker.fill") : QStringLiteral("speaker.wave.2.fill");
+    return volume < quietVolume ? QStringLiteral("speaker") : QStringLiteral("speaker-wave");
 }
 
 } // namespace Vello

@@ -6,8 +6,8 @@
 #include "windowharness.h"
 
 #include "browser/browsercontroller.h"
-#include "screens/releasemainviewcontroller.h"
-#include "widgets/searchpillview.h"
+#include "screens/mainview.h"
+#include "widgets/searchfield.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -95,7 +95,7 @@ TEST_F(MainWindowTest, APressOnEmptyBackgroundMovesTheWindowTheTitleNamesTheSong
     QTest::mouseClick(sidebar->findChild<QAbstractButton*>(), Qt::LeftButton);
     EXPECT_EQ(moves.count(), 2) << "a control is no background";
 
-    ReleaseMainViewController& view = *window.controller();
+    MainView& view = *window.controller();
     NowPlaying nowPlaying = view.nowPlaying();
     for (const std::string song : {"Two\nLines <b>x</b>", ""}) {
         nowPlaying.songTitle = song;

@@ -21,7 +21,7 @@ using Events = std::vector<std::string>;
 TEST(BrowserControllerTest, EveryCatalogAnswerWaitsForTheMainQueueAndSetsTheStatus)
 {
     BrowserHarness h;
-    h.controller->viewDidLoad();
+    h.controller->start();
     EXPECT_EQ(h.view.events, (Events {"fallback image", "hero image", "render top"}));
 
     const std::string lost = "Unable to load stations: lost";
@@ -69,7 +69,7 @@ TEST(BrowserControllerTest, AnswersAndTimersArrivingAfterTheControllerIsGoneDoNo
     BrowserHarness h;
     h.start(makeStations(3));
     h.view.typed = "station";
-    h.controller->controlTextDidChange();
+    h.controller->onSearchTextChanged();
     h.controller->switchScreen(Screen::Discover);
     h.controller->play(h.controller->allStations().front());
     h.controller.reset();
@@ -90,7 +90,7 @@ TEST(BrowserControllerTest, EditsWithinTheDebounceMakeOneRenderUnlessASwitchCanc
     h.view.events.clear();
     for (const char* typed : {"s", "st", "station 3"}) {
         h.view.typed = typed;
-        h.controller->controlTextDidChange();
+        h.controller->onSearchTextChanged();
         EXPECT_EQ(h.controller->mode(), ListMode::Search);
         h.queue.advance(50ms);
     }
@@ -102,7 +102,7 @@ TEST(BrowserControllerTest, EditsWithinTheDebounceMakeOneRenderUnlessASwitchCanc
     EXPECT_EQ(h.controller->browseVisibleLimit(), 40U) << "a new search starts from the first page";
 
     h.view.events.clear();
-    h.controller->controlTextDidChange();
+    h.controller->onSearchTextChanged();
     h.queue.advance(100ms);
     h.controller->switchScreen(Screen::Player);
     h.queue.advance(1s);
@@ -202,7 +202,7 @@ TEST(BrowserControllerTest, DownloadProgressReachesTheViewRisingAndAtMostTenTime
     using Shown = std::vector<LoadProgress>;
     constexpr std::size_t total = 65'000'000;
     StoreHarness h;
-    h.controller.viewDidLoad();
+    h.controller.start();
     h.http.reportProgress(1'000'000, total);
     h.http.reportProgress(2'000'000, total);
     h.queue.runPending();

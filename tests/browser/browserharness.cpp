@@ -9,7 +9,7 @@ BrowserHarness::BrowserHarness()
 
 void BrowserHarness::start(std::vector<Station> stations)
 {
-    controller->viewDidLoad();
+    controller->start();
     source.answer(std::move(stations));
     queue.runPending();
     view.events.clear();

@@ -136,7 +136,7 @@ TEST(MprisTest, AClientDrivesThePlayerItHearsAndASecondStartRaisesIt)
     FakeHttpClient http;
     MemoryPreferences preferences;
     BrowserController browser(view, source, media, http, preferences, queue);
-    browser.viewDidLoad();
+    browser.start();
     std::vector<Station> stations;
     for (const std::string id : {"id-0", "id-1", "id-2"}) {
         StationFields fields = makeStation(id, "Station " + id).fields();

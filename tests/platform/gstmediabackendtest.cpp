@@ -120,9 +120,9 @@ TEST_F(GstMediaBackendTest, BusMessagesAboutOtherElementsNeitherStallNorSilenceT
     const auto player = backend.createPlayer(server->url("/tone.mp3"));
     std::vector<MediaEvent> events;
     player->setEventHandler([&](const MediaEvent& event) { events.push_back(event); });
-    player->setAutomaticallyWaitsToMinimizeStalling(true);
+    player->setWaitsForBuffering(true);
     player->play();
-    ASSERT_TRUE(waitFor([&] { return player->timeControlStatus() == TimeControlStatus::Playing; }));
+    ASSERT_TRUE(waitFor([&] { return player->activity() == PlayerActivity::Playing; }));
     GstElement* pipeline = sink;
     while (GstObject* parent = GST_OBJECT_PARENT(pipeline)) {
         pipeline = GST_ELEMENT(parent);
@@ -155,7 +155,7 @@ TEST_F(GstMediaBackendTest, BusMessagesAboutOtherElementsNeitherStallNorSilenceT
         }
         EXPECT_FALSE(emptyBuffer);
         EXPECT_EQ(!states.empty() && states.front() == MediaPipelineState::Paused, c.reselectsClock);
-        EXPECT_EQ(player->timeControlStatus(), TimeControlStatus::Playing);
+        EXPECT_EQ(player->activity(), PlayerActivity::Playing);
         EXPECT_NEAR(toneHeard(0.3), mp3Tone, 5.0);
     }
 }

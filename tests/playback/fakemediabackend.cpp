@@ -17,21 +17,18 @@ public:
         m_record->onEvent = nullptr;
     }
 
-    void setAutomaticallyWaitsToMinimizeStalling(bool waits) override
-    {
-        m_record->calls.push_back(waits ? "waits" : "does not wait");
-    }
+    void setWaitsForBuffering(bool waits) override { m_record->calls.push_back(waits ? "waits" : "does not wait"); }
     void play() override
     {
         m_record->calls.emplace_back("play");
-        m_record->status = TimeControlStatus::Playing;
+        m_record->status = PlayerActivity::Playing;
     }
     void pause() override
     {
         m_record->calls.emplace_back("pause");
-        m_record->status = TimeControlStatus::Paused;
+        m_record->status = PlayerActivity::Paused;
     }
-    [[nodiscard]] TimeControlStatus timeControlStatus() const override { return m_record->status; }
+    [[nodiscard]] PlayerActivity activity() const override { return m_record->status; }
     void setEventHandler(EventHandler handler) override { m_record->onEvent = std::move(handler); }
     void setVolume(double volume) override { m_record->volume = volume; }
     void setMuted(bool muted) override { m_record->muted = muted; }

@@ -12,7 +12,7 @@ namespace Vello {
 struct FakePlayerRecord final {
     std::string url;
     std::vector<std::string> calls;
-    TimeControlStatus status = TimeControlStatus::Paused;
+    PlayerActivity status = PlayerActivity::Paused;
     bool destroyed = false;
     double volume = -1;
     bool muted = false;

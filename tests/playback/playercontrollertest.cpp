@@ -103,9 +103,9 @@ TEST_F(PlayerControllerTest, PauseFollowsThePlayer)
 
     controller.play(stationWith("http://one.example/"));
     const auto record = backend.players[0];
-    record->status = TimeControlStatus::WaitingToPlay;
+    record->status = PlayerActivity::WaitingToPlay;
     EXPECT_FALSE(controller.isPlaying()) << "waiting for data is not playing";
-    record->status = TimeControlStatus::Playing;
+    record->status = PlayerActivity::Playing;
     EXPECT_TRUE(controller.isPlaying());
     record->emit(playing);
     EXPECT_EQ(phase(), PlaybackPhase::Playing);

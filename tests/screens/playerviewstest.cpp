@@ -1,7 +1,7 @@
 #include "windowharness.h"
 
 #include "browser/browsercontroller.h"
-#include "screens/panelview.h"
+#include "screens/panel.h"
 #include "screens/playerviews.h"
 #include "screens/sectionbuilders.h"
 #include "widgets/elidedlabel.h"
@@ -53,15 +53,15 @@ std::vector<std::string> shownLines(const WindowHarness& h)
 TEST(PlayerViews, BadgesStatusTextsSongAndVolumeFollowTheStationAndNowPlayingInBothPlayers)
 {
     // Badges grow with their text; status panels cut long messages and tell the progress.
-    std::unique_ptr<PanelView> narrow(makeBadge(u"World"_s, velloGreen()));
-    std::unique_ptr<PanelView> wide(makeBadge(u"The United Kingdom of Great Britain"_s, velloRed()));
+    std::unique_ptr<Panel> narrow(makeBadge(u"World"_s, velloGreen()));
+    std::unique_ptr<Panel> wide(makeBadge(u"The United Kingdom of Great Britain"_s, velloRed()));
     narrow->adjustSize();
     wide->adjustSize();
     EXPECT_GT(wide->width(), 2 * narrow->width());
     EXPECT_EQ(wide->findChild<QLabel*>()->palette().color(QPalette::WindowText), velloRed());
 
     const QString message = u"Unable to load stations: "_s + QString(300, u'e');
-    std::unique_ptr<PanelView> failure(makeStatusPanel(message, std::nullopt, [] {}));
+    std::unique_ptr<Panel> failure(makeStatusPanel(message, std::nullopt, [] {}));
     failure->resize(600, 48);
     failure->show();
     const auto* text = failure->findChild<ElidedLabel*>();
@@ -76,11 +76,11 @@ TEST(PlayerViews, BadgesStatusTextsSongAndVolumeFollowTheStationAndNowPlayingInB
              Progress {{65'600'000, 65'600'000}, u"66 of 66 MB"_s, 1000},
              Progress {{4'000, std::nullopt}, u"0.0 MB"_s, 0}, Progress {{4'000, 0}, u"0.0 MB"_s, 0}}) {
         SCOPED_TRACE(shown.toStdString());
-        std::unique_ptr<PanelView> panel(makeStatusPanel(u"Loading stations..."_s, progress));
+        std::unique_ptr<Panel> panel(makeStatusPanel(u"Loading stations..."_s, progress));
         EXPECT_EQ(panel->findChild<QLabel*>(u"loadProgressText"_s)->text(), shown);
         EXPECT_EQ(panel->findChild<QProgressBar*>()->maximum(), maximum);
     }
-    EXPECT_EQ(std::unique_ptr<PanelView>(makeStatusPanel(u"x"_s))->findChild<QAbstractButton*>(), nullptr);
+    EXPECT_EQ(std::unique_ptr<Panel>(makeStatusPanel(u"x"_s))->findChild<QAbstractButton*>(), nullptr);
 
     // The panel's texts: a name of 65 is cut to 64; a missing place or genre has a stand-in, an empty one stays empty.
     EXPECT_EQ(playerPanelTexts(std::nullopt),
@@ -144,8 +144,7 @@ TEST(PlayerViews, BadgesStatusTextsSongAndVolumeFollowTheStationAndNowPlayingInB
         for (VolumeControl* control : {mini, panel}) {
             EXPECT_EQ(control->slider()->value(), 100);
             EXPECT_EQ(control->slider()->isDimmed(), browser.isMuted());
-            EXPECT_EQ(control->muteButton()->symbolName(),
-                browser.isMuted() ? u"speaker.xmark.fill"_s : u"speaker.wave.2.fill"_s);
+            EXPECT_EQ(control->muteButton()->symbolName(), browser.isMuted() ? u"speaker-muted"_s : u"speaker-wave"_s);
         }
     }
     // A press at the slider's left end silences; it must not open the Player from the mini player.
@@ -153,7 +152,7 @@ TEST(PlayerViews, BadgesStatusTextsSongAndVolumeFollowTheStationAndNowPlayingInB
     click(mini->slider(), QPointF(1, 10));
     h.settle();
     EXPECT_DOUBLE_EQ(browser.volume(), 0.0);
-    EXPECT_EQ(mini->muteButton()->symbolName(), u"speaker.xmark.fill"_s);
+    EXPECT_EQ(mini->muteButton()->symbolName(), u"speaker-muted"_s);
     EXPECT_EQ(browser.screen(), Screen::Home);
 
     // At the narrowest window the mini player's parts stay side by side, inside the panel.

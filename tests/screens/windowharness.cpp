@@ -1,8 +1,8 @@
 #include "windowharness.h"
 
-#include "screens/stationlistview.h"
-#include "widgets/releasestationrowview.h"
-#include "widgets/stationpagingscrollview.h"
+#include "screens/stationlist.h"
+#include "widgets/stationrow.h"
+#include "widgets/stationscrollarea.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -18,7 +18,7 @@ namespace Vello {
 
 WindowHarness::WindowHarness()
 {
-    window = std::make_unique<ReleaseMainViewController>(source, media, http, preferences, queue, artwork);
+    window = std::make_unique<MainView>(source, media, http, preferences, queue, artwork);
     window->resize(1180, 760);
     window->show();
     settle();
@@ -57,7 +57,7 @@ std::vector<std::string> WindowHarness::contentOutline() const
         std::string entry = item->objectName().toStdString();
         if (entry == "statusPanel" || entry == "sectionTitle") {
             entry = (entry == "statusPanel" ? "status:" : "title:") + item->findChild<QLabel*>()->text().toStdString();
-        } else if (auto* list = qobject_cast<StationListView*>(item)) {
+        } else if (auto* list = qobject_cast<StationList*>(item)) {
             entry = "list:" + std::to_string(list->stationCount());
             if (list->emptyLabel() != nullptr) {
                 entry += ":" + list->emptyLabel()->text().toStdString();
@@ -93,9 +93,9 @@ void WindowHarness::scrollTo(int y)
 std::vector<std::string> WindowHarness::rowNames() const
 {
     std::vector<std::string> names;
-    if (StationListView* list = window->stationList()) {
+    if (StationList* list = window->stationList()) {
         for (const auto& [index, row] : list->liveRows()) {
-            names.push_back(static_cast<ReleaseStationRowView*>(row)->station().displayName());
+            names.push_back(static_cast<StationRow*>(row)->station().displayName());
         }
     }
     return names;

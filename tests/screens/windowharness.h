@@ -5,7 +5,7 @@
 #include "manualmainqueue.h"
 #include "playback/fakemediabackend.h"
 
-#include "screens/releasemainviewcontroller.h"
+#include "screens/mainview.h"
 #include "widgets/artworkloader.h"
 
 #include <QPointF>
@@ -34,7 +34,7 @@ struct WindowFakes {
 
 // The main window's views wired to fakes and shown on the offscreen platform at 1180 × 760.
 struct WindowHarness : WindowFakes {
-    std::unique_ptr<ReleaseMainViewController> window;
+    std::unique_ptr<MainView> window;
 
     WindowHarness();
     ~WindowHarness();

@@ -5,7 +5,7 @@
 
 #include "platform/qthttpclient.h"
 #include "widgets/artworkloader.h"
-#include "widgets/releasestationrowview.h"
+#include "widgets/stationrow.h"
 
 #include <gtest/gtest.h>
 
@@ -17,15 +17,15 @@ namespace {
 
 using namespace std::chrono_literals;
 
-std::unique_ptr<ReleaseStationRowView> makeRow(ArtworkLoader& loader, const std::string& favicon)
+std::unique_ptr<StationRow> makeRow(ArtworkLoader& loader, const std::string& favicon)
 {
-    return std::make_unique<ReleaseStationRowView>(
+    return std::make_unique<StationRow>(
         StationFields {.name = "Station", .favicon = favicon}, QPixmap(), false, loader);
 }
 
 class ArtworkLoaderTest : public ::testing::Test {
 protected:
-    std::unique_ptr<ReleaseStationRowView> row(const std::string& favicon) { return makeRow(m_loader, favicon); }
+    std::unique_ptr<StationRow> row(const std::string& favicon) { return makeRow(m_loader, favicon); }
 
     // Answers the oldest request and waits until the loader has dealt with it.
     void respond(HttpResult result)
@@ -105,7 +105,7 @@ TEST_F(ArtworkLoaderTest, OneDownloadServesEveryRowOfAnAddressAndMayOutliveItsLo
 
 TEST_F(ArtworkLoaderTest, AFewDownloadsRunAtOnceAndTheRestWait)
 {
-    std::vector<std::unique_ptr<ReleaseStationRowView>> rows;
+    std::vector<std::unique_ptr<StationRow>> rows;
     for (int index = 0; index < 10; ++index) {
         rows.push_back(row("https://logos.example/" + std::to_string(index) + ".png"));
     }
@@ -168,7 +168,7 @@ TEST(ArtworkLoaderServerTest, DrippingLogosGiveUpTheirPlacesToAGoodOne)
     LogoServer server;
     QtHttpClient http;
     ArtworkLoader loader(http, ArtworkLoader::Limits {.deadline = 300ms});
-    std::vector<std::unique_ptr<ReleaseStationRowView>> rows;
+    std::vector<std::unique_ptr<StationRow>> rows;
     for (int index = 0; index < 6; ++index) {
         const QString path = QStringLiteral("/drip%1.png").arg(index);
         // Five thousand bytes at a byte a tick: far longer than any wait here.

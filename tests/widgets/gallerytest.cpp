@@ -3,13 +3,13 @@
 #include "waitfor.h"
 
 #include "widgets/artworkloader.h"
-#include "widgets/aspectfillimageview.h"
+#include "widgets/aspectfillimage.h"
 #include "widgets/palette.h"
-#include "widgets/releasestationrowview.h"
 #include "widgets/resources.h"
-#include "widgets/searchpillview.h"
+#include "widgets/searchfield.h"
 #include "widgets/sidebarnavbutton.h"
-#include "widgets/stationpagingscrollview.h"
+#include "widgets/stationrow.h"
+#include "widgets/stationscrollarea.h"
 #include "widgets/vellobutton.h"
 
 #include <QHBoxLayout>
@@ -60,9 +60,8 @@ TEST(Gallery, EveryInterfaceGlyphHasAFontAndEveryWidgetKindRenders)
     auto* columns = new QHBoxLayout(&gallery);
 
     auto* sidebar = new QVBoxLayout;
-    for (const auto& [title, symbol] :
-        {std::pair {"Home", "house.fill"}, {"Browse", "square.grid.2x2.fill"}, {"Library", "heart.fill"},
-            {"Player", "play.circle.fill"}, {"Unknown symbol, long title", "no.such.symbol"}}) {
+    for (const auto& [title, symbol] : {std::pair {"Home", "home"}, {"Browse", "grid"}, {"Library", "heart-filled"},
+             {"Player", "play-circle"}, {"Unknown symbol, long title", "no.such.symbol"}}) {
         auto* entry = new SidebarNavButton(
             QString::fromUtf8(title), QString::fromUtf8(symbol), std::string_view(title) == "Home", &gallery);
         entry->setFixedWidth(198);
@@ -72,7 +71,7 @@ TEST(Gallery, EveryInterfaceGlyphHasAFontAndEveryWidgetKindRenders)
     columns->addLayout(sidebar);
 
     auto* content = new QVBoxLayout;
-    auto* typedSearch = new SearchPillView(&gallery);
+    auto* typedSearch = new SearchField(&gallery);
     typedSearch->textField()->setText(QStringLiteral("jazz"));
     typedSearch->setLoading(true);
     content->addWidget(typedSearch);
@@ -82,7 +81,7 @@ TEST(Gallery, EveryInterfaceGlyphHasAFontAndEveryWidgetKindRenders)
     buttons->addWidget(new VelloButton(QStringLiteral("Jazz"), VelloButton::Style::Secondary, &gallery));
     buttons->addWidget(new VelloButton(QStringLiteral("♡"), VelloButton::Style::Icon, &gallery));
     buttons->addWidget(new VelloButton(QStringLiteral("Open library"), VelloButton::Style::Sidebar, &gallery));
-    for (const char* symbol : {"backward.fill", "play.fill", "pause.fill", "forward.fill", "no.such.symbol"}) {
+    for (const char* symbol : {"backward", "play", "pause", "forward", "no.such.symbol"}) {
         auto* control = new VelloButton(QString(), VelloButton::Style::Icon, &gallery);
         control->setSymbol(QString::fromLatin1(symbol), QStringLiteral("❚❚"));
         buttons->addWidget(control);
@@ -90,12 +89,12 @@ TEST(Gallery, EveryInterfaceGlyphHasAFontAndEveryWidgetKindRenders)
     buttons->addStretch(1);
     content->addLayout(buttons);
 
-    auto* heroView = new AspectFillImageView(&gallery);
+    auto* heroView = new AspectFillImage(&gallery);
     heroView->setImage(hero);
     heroView->setFixedHeight(180);
     content->addWidget(heroView);
 
-    auto* scroll = new StationPagingScrollView(&gallery);
+    auto* scroll = new StationScrollArea(&gallery);
     auto* list = new QWidget;
     auto* rows = new QVBoxLayout(list);
     rows->setContentsMargins(0, 0, 0, 0);
@@ -109,7 +108,7 @@ TEST(Gallery, EveryInterfaceGlyphHasAFontAndEveryWidgetKindRenders)
             .name = "Lofi Beats Around the Clock, Chilled Study Mix For Long Nights", .country = "", .votes = 5120},
         StationFields {.name = "Ambient Sleeping Pill"}};
     for (const Station& station : stations) {
-        rows->addWidget(new ReleaseStationRowView(station, fallback, &station == stations.data(), loader, list));
+        rows->addWidget(new StationRow(station, fallback, &station == stations.data(), loader, list));
     }
     scroll->setWidget(list);
     scroll->setFixedHeight(300);
@@ -120,7 +119,7 @@ TEST(Gallery, EveryInterfaceGlyphHasAFontAndEveryWidgetKindRenders)
     gallery.resize(1180, 760);
     gallery.show();
     ASSERT_TRUE(http.respond(HttpResponse {200, encodedImage({112, 112}, QColor(0xf0, 0x8a, 0x24)).toStdString()}));
-    auto* jazz = list->findChild<ReleaseStationRowView*>();
+    auto* jazz = list->findChild<StationRow*>();
     ASSERT_TRUE(waitFor([&] { return jazz->showsLogo(); }));
 
     const QImage shot = gallery.grab().toImage();

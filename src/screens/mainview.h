@@ -1,8 +1,8 @@
 #pragma once
 
-#include "panelview.h"
+#include "panel.h"
 #include "playerviews.h"
-#include "stationlistview.h"
+#include "stationlist.h"
 
 #include "browser/browserview.h"
 #include "browser/screen.h"
@@ -26,16 +26,16 @@ class QVBoxLayout;
 namespace Vello {
 
 class ArtworkLoader;
-class AspectFillImageView;
+class AspectFillImage;
 class BrowserController;
 class ElidedLabel;
 class HttpClient;
 class MainQueue;
 class MediaBackend;
 class Preferences;
-class SearchPillView;
+class SearchField;
 class SidebarNavButton;
-class StationPagingScrollView;
+class StationScrollArea;
 class StationSource;
 class VelloButton;
 class VolumeControl;
@@ -44,7 +44,7 @@ class VolumeControl;
 // mini player floating over the content's bottom. The state and every decision live in the
 // BrowserController it creates; this side builds widgets from that state and forwards what the
 // person does back to it.
-class ReleaseMainViewController final : public QWidget, public BrowserView {
+class MainView final : public QWidget, public BrowserView {
     Q_OBJECT
 
 public:
@@ -56,23 +56,23 @@ public:
 
     // Builds the shell, then loads the pictures, favourites and recents and asks `source` for
     // the catalog. Every port must outlive the controller.
-    ReleaseMainViewController(StationSource& source, MediaBackend& media, HttpClient& http, Preferences& preferences,
-        MainQueue& queue, ArtworkLoader& artwork, QWidget* parent = nullptr);
-    ~ReleaseMainViewController() override;
+    MainView(StationSource& source, MediaBackend& media, HttpClient& http, Preferences& preferences, MainQueue& queue,
+        ArtworkLoader& artwork, QWidget* parent = nullptr);
+    ~MainView() override;
 
     [[nodiscard]] BrowserController& browser() const { return *m_browser; }
 
     [[nodiscard]] QWidget* sidebar() const { return m_sidebar; }
-    [[nodiscard]] StationPagingScrollView* contentScroll() const { return m_contentScroll; }
+    [[nodiscard]] StationScrollArea* contentScroll() const { return m_contentScroll; }
     [[nodiscard]] QWidget* contentStack() const { return m_contentStack; }
-    [[nodiscard]] PanelView* miniPlayerPanel() const { return m_miniPlayerPanel; }
+    [[nodiscard]] Panel* miniPlayerPanel() const { return m_miniPlayerPanel; }
     [[nodiscard]] const ElidedLabel* miniTitle() const { return m_miniTitle; }
     [[nodiscard]] VolumeControl* miniVolume() const { return m_miniVolume; }
     // What the now-playing views show, as last given to showNowPlaying().
     [[nodiscard]] const NowPlaying& nowPlaying() const { return m_nowPlaying; }
-    [[nodiscard]] SearchPillView* search() const { return m_search; }
+    [[nodiscard]] SearchField* search() const { return m_search; }
     // The current screen's station list; null while a screen switch has emptied the content.
-    [[nodiscard]] StationListView* stationList() const { return m_stationList; }
+    [[nodiscard]] StationList* stationList() const { return m_stationList; }
     // Play/Pause, Next, Previous, a random station and the volume, with their shortcuts, for
     // the Playback menu. Play/Pause first.
     [[nodiscard]] const QList<QAction*>& playbackActions() const { return m_playbackActions; }
@@ -129,7 +129,7 @@ private:
         const QString& title, const QString& symbol, bool active, Screen screen);
     [[nodiscard]] QWidget* makeControls();
     [[nodiscard]] QWidget* makeHomeHeroRow();
-    [[nodiscard]] PanelView* makePlayerScreenPanel();
+    [[nodiscard]] Panel* makePlayerScreenPanel();
     [[nodiscard]] VolumeControl* makeVolumeControl();
     void installPlaybackActions();
     void showPlaybackLines(const NowPlaying& nowPlaying);
@@ -139,28 +139,28 @@ private:
     ArtworkLoader& m_artwork;
     std::unique_ptr<BrowserController> m_browser;
 
-    PanelView* m_sidebar = nullptr;
+    Panel* m_sidebar = nullptr;
     QVBoxLayout* m_sidebarLayout = nullptr;
-    StationPagingScrollView* m_contentScroll = nullptr;
+    StationScrollArea* m_contentScroll = nullptr;
     QWidget* m_contentStack = nullptr;
     QVBoxLayout* m_contentLayout = nullptr;
-    SearchPillView* m_search = nullptr;
-    PanelView* m_miniPlayerPanel = nullptr;
+    SearchField* m_search = nullptr;
+    Panel* m_miniPlayerPanel = nullptr;
     ElidedLabel* m_miniTitle = nullptr;
     ElidedLabel* m_railTitle = nullptr;
     ElidedLabel* m_railMeta = nullptr;
-    AspectFillImageView* m_playerHero = nullptr;
+    AspectFillImage* m_playerHero = nullptr;
     QPixmap m_fallbackImage;
-    QPointer<StationListView> m_stationList;
+    QPointer<StationList> m_stationList;
     QList<QAction*> m_playbackActions;
     NowPlaying m_nowPlaying;
     NowPlayingLines m_miniLines;
     NowPlayingLines m_railLines;
     NowPlayingLines m_panelLines;
-    QPointer<PanelView> m_playerPanel;
+    QPointer<Panel> m_playerPanel;
     VolumeControl* m_miniVolume = nullptr;
     QPointer<VolumeControl> m_panelVolume;
-    QPointer<PanelView> m_statusPanel;
+    QPointer<Panel> m_statusPanel;
 
     // The search field's focus and selection, carried across the move into the next top bar.
     struct SearchFocus {

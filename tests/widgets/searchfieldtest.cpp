@@ -1,4 +1,4 @@
-#include "widgets/searchpillview.h"
+#include "widgets/searchfield.h"
 #include "widgets/arcspinner.h"
 
 #include <QAccessible>
@@ -11,9 +11,9 @@
 namespace Vello {
 namespace {
 
-TEST(SearchPillView, ReadsAsSearchWithoutItsGlyphAndIsBusyOnlyWhileLoading)
+TEST(SearchField, ReadsAsSearchWithoutItsGlyphAndIsBusyOnlyWhileLoading)
 {
-    SearchPillView pill;
+    SearchField pill;
     pill.resize(400, 38);
     pill.show();
     QLineEdit* field = pill.textField();

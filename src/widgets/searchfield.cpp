@@ -1,4 +1,4 @@
-#include "searchpillview.h"
+#include "searchfield.h"
 
 #include "arcspinner.h"
 #include "palette.h"
@@ -24,7 +24,7 @@ QFont pixelFont(const QFont& base, int pixelSize, QFont::Weight weight)
 
 } // namespace
 
-SearchPillView::SearchPillView(QWidget* parent)
+SearchField::SearchField(QWidget* parent)
     : QWidget(parent)
     , m_textField(new QLineEdit(this))
     , m_spinner(new ArcSpinner(this))
@@ -62,7 +62,7 @@ SearchPillView::SearchPillView(QWidget* parent)
     layout->addWidget(m_spinner);
 }
 
-void SearchPillView::setLoading(bool loading)
+void SearchField::setLoading(bool loading)
 {
     if (loading) {
         m_spinner->show();
@@ -73,12 +73,12 @@ void SearchPillView::setLoading(bool loading)
     }
 }
 
-QSize SearchPillView::sizeHint() const
+QSize SearchField::sizeHint() const
 {
     return {360, fixedHeight};
 }
 
-void SearchPillView::paintEvent(QPaintEvent* /*event*/)
+void SearchField::paintEvent(QPaintEvent* /*event*/)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);

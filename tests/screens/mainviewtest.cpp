@@ -1,13 +1,13 @@
 #include "windowharness.h"
 
 #include "browser/browsercontroller.h"
-#include "screens/panelview.h"
+#include "screens/panel.h"
 #include "screens/sectionbuilders.h"
 #include "widgets/arcspinner.h"
 #include "widgets/elidedlabel.h"
-#include "widgets/searchpillview.h"
+#include "widgets/searchfield.h"
 #include "widgets/sidebarnavbutton.h"
-#include "widgets/stationpagingscrollview.h"
+#include "widgets/stationscrollarea.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -26,7 +26,7 @@ namespace {
 using namespace Qt::StringLiterals;
 using Outline = std::vector<std::string>;
 
-TEST(ReleaseMainViewController, EveryScreenListsItsItemsInOrderAndTheKeyboardKeepsItsPlaceInIt)
+TEST(MainView, EveryScreenListsItsItemsInOrderAndTheKeyboardKeepsItsPlaceInIt)
 {
     WindowHarness h;
     const auto show = [&h](const QString& screen, const Outline& outline) {
@@ -69,7 +69,7 @@ TEST(ReleaseMainViewController, EveryScreenListsItsItemsInOrderAndTheKeyboardKee
     }
 
     // With the mini player up, a control reached by the keyboard is scrolled clear of it.
-    PanelView* mini = h.window->miniPlayerPanel();
+    Panel* mini = h.window->miniPlayerPanel();
     ASSERT_TRUE(mini->isVisible());
     h.buttons(u"Play Station 2"_s).front()->setFocus(Qt::TabFocusReason);
     for (int row = 0; row < 8; ++row) {
@@ -97,7 +97,7 @@ TEST(ReleaseMainViewController, EveryScreenListsItsItemsInOrderAndTheKeyboardKee
     EXPECT_EQ(failed.source.refreshes, (std::vector {Refresh::IfDue, Refresh::Now}));
 }
 
-TEST(ReleaseMainViewController, TypedSearchesPageByWheelAndKeysKeepingTheTextRowsAndFocus)
+TEST(MainView, TypedSearchesPageByWheelAndKeysKeepingTheTextRowsAndFocus)
 {
     WindowHarness h;
     h.deliver(makeStations(1200));
@@ -149,10 +149,10 @@ TEST(ReleaseMainViewController, TypedSearchesPageByWheelAndKeysKeepingTheTextRow
 }
 
 // Under AddressSanitizer a row that outlived its station would fail at the end as it paints.
-TEST(ReleaseMainViewController, TheMiniPlayerAndTheHomeCardDriveOnePlayerThatOutlivesTheCatalog)
+TEST(MainView, TheMiniPlayerAndTheHomeCardDriveOnePlayerThatOutlivesTheCatalog)
 {
     WindowHarness h;
-    PanelView* mini = h.window->miniPlayerPanel();
+    Panel* mini = h.window->miniPlayerPanel();
     std::vector<Station> stations = makeStations(300);
     StationFields local = stations[0].fields();
     local.url_resolved = "file:///etc/passwd";
@@ -206,7 +206,7 @@ TEST(ReleaseMainViewController, TheMiniPlayerAndTheHomeCardDriveOnePlayerThatOut
     EXPECT_EQ(h.rowNames().front().substr(0, 4), "New ");
 }
 
-TEST(ReleaseMainViewController, ALongCountryIsCutInsideThePlayerPanelAtTheMinimumWidth)
+TEST(MainView, ALongCountryIsCutInsideThePlayerPanelAtTheMinimumWidth)
 {
     WindowHarness h;
     h.window->resize(920, 760);
@@ -222,12 +222,12 @@ TEST(ReleaseMainViewController, ALongCountryIsCutInsideThePlayerPanelAtTheMinimu
     h.saveShot(u"player-long-country-minimum-width"_s);
 
     const QWidget* viewport = h.window->contentScroll()->viewport();
-    const auto* panel = h.window->contentStack()->findChild<PanelView*>(u"playerPanel"_s);
+    const auto* panel = h.window->contentStack()->findChild<Panel*>(u"playerPanel"_s);
     EXPECT_EQ(panel->width(), viewport->width() - 2 * 26);
     EXPECT_EQ(panel->findChild<QLabel*>(u"playerTitle"_s)->text(), u"Long Wave"_s);
     QStringList badgeTexts;
-    for (const PanelView* badge :
-        {panel->findChild<PanelView*>(u"playerPlace"_s), panel->findChild<PanelView*>(u"playerGenre"_s)}) {
+    for (const Panel* badge :
+        {panel->findChild<Panel*>(u"playerPlace"_s), panel->findChild<Panel*>(u"playerGenre"_s)}) {
         EXPECT_LE(badge->mapTo(panel, QPoint(badge->width(), 0)).x(), panel->width() - 34);
         EXPECT_TRUE(badge->findChild<ElidedLabel*>()->displayedText().endsWith(u'…'));
         badgeTexts.append(badge->findChild<ElidedLabel*>()->text());

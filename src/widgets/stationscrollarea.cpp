@@ -1,4 +1,4 @@
-#include "stationpagingscrollview.h"
+#include "stationscrollarea.h"
 
 #include <QKeyEvent>
 #include <QScrollBar>
@@ -8,7 +8,7 @@
 
 namespace Vello {
 
-StationPagingScrollView::StationPagingScrollView(QWidget* parent)
+StationScrollArea::StationScrollArea(QWidget* parent)
     : QScrollArea(parent)
 {
     setWidgetResizable(true);
@@ -17,12 +17,12 @@ StationPagingScrollView::StationPagingScrollView(QWidget* parent)
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 }
 
-void StationPagingScrollView::setOnApproachingBottom(std::function<void()> callback)
+void StationScrollArea::setOnApproachingBottom(std::function<void()> callback)
 {
     m_onApproachingBottom = std::move(callback);
 }
 
-int StationPagingScrollView::remainingDistance() const
+int StationScrollArea::remainingDistance() const
 {
     const QWidget* content = widget();
     if (content == nullptr) {
@@ -32,12 +32,12 @@ int StationPagingScrollView::remainingDistance() const
     return std::max(0, content->height() - visibleBottom);
 }
 
-void StationPagingScrollView::setObscuredBottom(int height)
+void StationScrollArea::setObscuredBottom(int height)
 {
     m_obscuredBottom = std::max(0, height);
 }
 
-void StationPagingScrollView::reveal(const QWidget* child)
+void StationScrollArea::reveal(const QWidget* child)
 {
     const QWidget* content = widget();
     if (content == nullptr || child == nullptr || !content->isAncestorOf(child)) {
@@ -55,7 +55,7 @@ void StationPagingScrollView::reveal(const QWidget* child)
     }
 }
 
-void StationPagingScrollView::keyPressEvent(QKeyEvent* event)
+void StationScrollArea::keyPressEvent(QKeyEvent* event)
 {
     QScrollBar* bar = verticalScrollBar();
     // A page is what shows above the floating player, less a line kept for context.
@@ -91,19 +91,19 @@ void StationPagingScrollView::keyPressEvent(QKeyEvent* event)
     scheduleBottomCheck();
 }
 
-bool StationPagingScrollView::focusNextPrevChild(bool next)
+bool StationScrollArea::focusNextPrevChild(bool next)
 {
     // NOLINTNEXTLINE(bugprone-parent-virtual-call): the scroll area's own would scroll too.
     return QWidget::focusNextPrevChild(next);
 }
 
-void StationPagingScrollView::wheelEvent(QWheelEvent* event)
+void StationScrollArea::wheelEvent(QWheelEvent* event)
 {
     QScrollArea::wheelEvent(event);
     scheduleBottomCheck();
 }
 
-void StationPagingScrollView::scheduleBottomCheck()
+void StationScrollArea::scheduleBottomCheck()
 {
     // One gesture delivers many events in a single turn of the loop: they share one check,
     // taken after all of them have scrolled.
@@ -111,10 +111,10 @@ void StationPagingScrollView::scheduleBottomCheck()
         return;
     }
     m_checkScheduled = true;
-    QMetaObject::invokeMethod(this, &StationPagingScrollView::checkBottom, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, &StationScrollArea::checkBottom, Qt::QueuedConnection);
 }
 
-void StationPagingScrollView::checkBottom()
+void StationScrollArea::checkBottom()
 {
     m_checkScheduled = false;
     if (widget() == nullptr || !m_onApproachingBottom) {

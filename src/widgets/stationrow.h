@@ -17,13 +17,13 @@ class VelloButton;
 // One station of a list: artwork, name, subtitle, a line of facts, a heart and a play button
 // on a rounded panel. Built for one station and never re-bound; a changed favourite shows
 // when the owner builds new rows.
-class ReleaseStationRowView final : public QWidget {
+class StationRow final : public QWidget {
     Q_OBJECT
 
 public:
     using StationAction = std::function<void(const Station&)>;
 
-    ReleaseStationRowView(const Station& station, const QPixmap& fallback, bool isFavorite, ArtworkLoader& artwork,
+    StationRow(const Station& station, const QPixmap& fallback, bool isFavorite, ArtworkLoader& artwork,
         QWidget* parent = nullptr);
 
     // Called with the station when the row or its play button is pressed.

@@ -5,7 +5,7 @@
 #include "widgets/artworkloader.h"
 #include "widgets/elidedlabel.h"
 #include "widgets/palette.h"
-#include "widgets/releasestationrowview.h"
+#include "widgets/stationrow.h"
 #include "widgets/vellobutton.h"
 
 #include <QPointer>
@@ -20,13 +20,13 @@
 namespace Vello {
 namespace {
 
-class ReleaseStationRowViewTest : public ::testing::Test {
+class StationRowTest : public ::testing::Test {
 protected:
-    ReleaseStationRowViewTest() { m_fallback.fill(Qt::darkCyan); }
+    StationRowTest() { m_fallback.fill(Qt::darkCyan); }
 
-    std::unique_ptr<ReleaseStationRowView> makeRow(const Station& station, bool isFavorite = false)
+    std::unique_ptr<StationRow> makeRow(const Station& station, bool isFavorite = false)
     {
-        auto row = std::make_unique<ReleaseStationRowView>(station, m_fallback, isFavorite, m_loader);
+        auto row = std::make_unique<StationRow>(station, m_fallback, isFavorite, m_loader);
         row->resize(640, row->sizeHint().height());
         row->show();
         return row;
@@ -37,7 +37,7 @@ protected:
     QPixmap m_fallback {200, 200};
 };
 
-TEST_F(ReleaseStationRowViewTest, LaysOutTheStationsTextsButtonsAndArtworkWithItsFallback)
+TEST_F(StationRowTest, LaysOutTheStationsTextsButtonsAndArtworkWithItsFallback)
 {
     auto row = makeRow(StationFields {.name = "Jazz Radio"});
     const QRect name = row->nameLabel()->geometry();
@@ -77,7 +77,7 @@ TEST_F(ReleaseStationRowViewTest, LaysOutTheStationsTextsButtonsAndArtworkWithIt
              Case {StationFields {.country = "", .tags = " , ", .votes = -3}, "World  |  Music  |  -3 votes"},
              Case {StationFields {.country = "   ", .tags = "ambient", .votes = 0}, "     |  ambient  |  0 votes"}}) {
         SCOPED_TRACE(c.expected);
-        EXPECT_EQ(ReleaseStationRowView::metaLine(c.station), QString::fromUtf8(c.expected));
+        EXPECT_EQ(StationRow::metaLine(c.station), QString::fromUtf8(c.expected));
     }
 
     // The fallback shows until the logo arrives.
@@ -96,7 +96,7 @@ TEST_F(ReleaseStationRowViewTest, LaysOutTheStationsTextsButtonsAndArtworkWithIt
     EXPECT_EQ(shown.pixelColor(300, 5).rgb(), velloPanel().rgb());
 }
 
-TEST_F(ReleaseStationRowViewTest, HeartShowsTheFavouriteAndPressesReachTheOwnerWhoMayDiscardTheRow)
+TEST_F(StationRowTest, HeartShowsTheFavouriteAndPressesReachTheOwnerWhoMayDiscardTheRow)
 {
     const Station station = StationFields {.name = "Heartbeat FM"};
     auto favourite = makeRow(station, true);
@@ -127,7 +127,7 @@ TEST_F(ReleaseStationRowViewTest, HeartShowsTheFavouriteAndPressesReachTheOwnerW
     for (int control = 0; control < 3; ++control) {
         SCOPED_TRACE(control);
         auto* row = makeRow(StationFields {.name = "Rebuilt"}).release();
-        QPointer<ReleaseStationRowView> guard(row);
+        QPointer<StationRow> guard(row);
         const auto discard = [row](const Station&) { delete row; };
         row->setOnPlay(discard);
         row->setOnFavorite(discard);

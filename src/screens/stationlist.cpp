@@ -1,4 +1,4 @@
-#include "stationlistview.h"
+#include "stationlist.h"
 
 #include "sectionbuilders.h"
 
@@ -15,12 +15,12 @@ namespace Vello {
 
 namespace {
 
-constexpr int rowPitch = StationListView::rowHeight + StationListView::rowSpacing;
+constexpr int rowPitch = StationList::rowHeight + StationList::rowSpacing;
 
 } // namespace
 
-StationListView::StationListView(std::vector<const Station*> stations, RowFactory makeRow,
-    QAbstractScrollArea& scrollArea, const QString& emptyText, QWidget* parent)
+StationList::StationList(std::vector<const Station*> stations, RowFactory makeRow, QAbstractScrollArea& scrollArea,
+    const QString& emptyText, QWidget* parent)
     : QWidget(parent)
     , m_stations(std::move(stations))
     , m_makeRow(std::move(makeRow))
@@ -35,16 +35,16 @@ StationListView::StationListView(std::vector<const Station*> stations, RowFactor
 
     // The range follows the viewport's height: a taller window shows more rows without any
     // scrolling, so the viewport's resizes matter as much as the scroll position.
-    connect(scrollArea.verticalScrollBar(), &QScrollBar::valueChanged, this, &StationListView::updateVisibleRows);
+    connect(scrollArea.verticalScrollBar(), &QScrollBar::valueChanged, this, &StationList::updateVisibleRows);
     scrollArea.viewport()->installEventFilter(this);
 }
 
-QRect StationListView::rowRect(std::size_t index, int width)
+QRect StationList::rowRect(std::size_t index, int width)
 {
     return {0, static_cast<int>(index) * rowPitch, width, rowHeight};
 }
 
-int StationListView::contentHeight() const
+int StationList::contentHeight() const
 {
     if (m_emptyLabel != nullptr) {
         return m_emptyLabel->sizeHint().height();
@@ -55,18 +55,18 @@ int StationListView::contentHeight() const
     return static_cast<int>(m_stations.size()) * rowPitch - rowSpacing;
 }
 
-QSize StationListView::sizeHint() const
+QSize StationList::sizeHint() const
 {
     return {0, contentHeight()};
 }
 
-void StationListView::startTracking()
+void StationList::startTracking()
 {
     m_tracking = true;
     updateVisibleRows();
 }
 
-void StationListView::updateVisibleRows()
+void StationList::updateVisibleRows()
 {
     // Building and dropping rows moves focus and may scroll, which asks for another update
     // from inside this one: that one runs after the current pass instead of inside it.
@@ -86,7 +86,7 @@ void StationListView::updateVisibleRows()
     m_updating = false;
 }
 
-StationListView::VisibleRange StationListView::visibleRange() const
+StationList::VisibleRange StationList::visibleRange() const
 {
     // Before the list is placed in its scroll area (or when it stands elsewhere), only its
     // top is taken as visible.
@@ -98,7 +98,7 @@ StationListView::VisibleRange StationListView::visibleRange() const
     return {0, 0};
 }
 
-void StationListView::updateRowsOnce()
+void StationList::updateRowsOnce()
 {
     if (!m_tracking || m_stations.empty()) {
         return;
@@ -143,13 +143,13 @@ void StationListView::updateRowsOnce()
     }
 }
 
-bool StationListView::isInView(std::size_t index, VisibleRange visible) const
+bool StationList::isInView(std::size_t index, VisibleRange visible) const
 {
     const QRect rect = rowRect(index, width());
     return rect.top() >= visible.top && rect.bottom() < visible.bottom;
 }
 
-std::optional<std::size_t> StationListView::rowHolding(const QWidget* widget) const
+std::optional<std::size_t> StationList::rowHolding(const QWidget* widget) const
 {
     for (const auto& [index, row] : m_rows) {
         if (widget != nullptr && row->isAncestorOf(widget)) {
@@ -159,7 +159,7 @@ std::optional<std::size_t> StationListView::rowHolding(const QWidget* widget) co
     return std::nullopt;
 }
 
-std::vector<QWidget*> StationListView::controlsOf(const QWidget* row)
+std::vector<QWidget*> StationList::controlsOf(const QWidget* row)
 {
     std::vector<QWidget*> controls;
     for (QWidget* child : row->findChildren<QWidget*>()) {
@@ -170,7 +170,7 @@ std::vector<QWidget*> StationListView::controlsOf(const QWidget* row)
     return controls;
 }
 
-void StationListView::focusControl(std::size_t index, std::size_t control)
+void StationList::focusControl(std::size_t index, std::size_t control)
 {
     const auto row = m_rows.find(index);
     if (row == m_rows.end()) {
@@ -182,7 +182,7 @@ void StationListView::focusControl(std::size_t index, std::size_t control)
     }
 }
 
-void StationListView::handOverFocus(std::size_t leaving, std::size_t first, std::size_t end)
+void StationList::handOverFocus(std::size_t leaving, std::size_t first, std::size_t end)
 {
     QWidget* focused = QApplication::focusWidget();
     const std::vector<QWidget*> controls = controlsOf(m_rows.at(leaving));
@@ -216,7 +216,7 @@ void StationListView::handOverFocus(std::size_t leaving, std::size_t first, std:
     }
 }
 
-void StationListView::dropRow(std::map<std::size_t, QWidget*>::iterator row)
+void StationList::dropRow(std::map<std::size_t, QWidget*>::iterator row)
 {
     QWidget* widget = row->second;
     m_rows.erase(row);
@@ -226,7 +226,7 @@ void StationListView::dropRow(std::map<std::size_t, QWidget*>::iterator row)
     widget->deleteLater();
 }
 
-bool StationListView::focusStation(const std::string& id, std::size_t control)
+bool StationList::focusStation(const std::string& id, std::size_t control)
 {
     const auto station = std::find_if(
         m_stations.begin(), m_stations.end(), [&](const Station* candidate) { return candidate->id() == id; });
@@ -241,7 +241,7 @@ bool StationListView::focusStation(const std::string& id, std::size_t control)
     return m_rows.contains(index);
 }
 
-std::optional<std::pair<std::string, std::size_t>> StationListView::focusedStation() const
+std::optional<std::pair<std::string, std::size_t>> StationList::focusedStation() const
 {
     QWidget* focused = QApplication::focusWidget();
     const std::optional<std::size_t> index = rowHolding(focused);
@@ -253,7 +253,7 @@ std::optional<std::pair<std::string, std::size_t>> StationListView::focusedStati
     return std::pair {m_stations[*index]->id(), static_cast<std::size_t>(position - controls.begin())};
 }
 
-void StationListView::scrollToRow(std::size_t index)
+void StationList::scrollToRow(std::size_t index)
 {
     if (!m_scrollArea || !m_scrollArea->viewport()->isAncestorOf(this)) {
         return;
@@ -269,7 +269,7 @@ void StationListView::scrollToRow(std::size_t index)
     updateVisibleRows();
 }
 
-void StationListView::keyPressEvent(QKeyEvent* event)
+void StationList::keyPressEvent(QKeyEvent* event)
 {
     // Up and Down walk the rows with the focus on the same control, as a list does.
     const bool up = event->key() == Qt::Key_Up;
@@ -288,7 +288,7 @@ void StationListView::keyPressEvent(QKeyEvent* event)
     focusControl(target, focused ? focused->second : 0);
 }
 
-void StationListView::retire()
+void StationList::retire()
 {
     m_stations.clear();
     m_rows.clear();
@@ -300,7 +300,7 @@ void StationListView::retire()
     m_tracking = false;
 }
 
-bool StationListView::eventFilter(QObject* watched, QEvent* event)
+bool StationList::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::Resize && m_scrollArea && watched == m_scrollArea->viewport()) {
         updateVisibleRows();
@@ -308,7 +308,7 @@ bool StationListView::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-void StationListView::resizeEvent(QResizeEvent* event)
+void StationList::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     for (const auto& [index, row] : m_rows) {
@@ -320,13 +320,13 @@ void StationListView::resizeEvent(QResizeEvent* event)
     updateVisibleRows();
 }
 
-void StationListView::moveEvent(QMoveEvent* event)
+void StationList::moveEvent(QMoveEvent* event)
 {
     QWidget::moveEvent(event);
     updateVisibleRows();
 }
 
-void StationListView::showEvent(QShowEvent* event)
+void StationList::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     updateVisibleRows();

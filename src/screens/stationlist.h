@@ -23,7 +23,7 @@ namespace Vello {
 // visible part of its scroll area and drops them again as the person scrolls. A list of 50,000
 // stations therefore costs a few dozen rows and as many logo loads, and looks and behaves as if
 // every row were there: rows 78 high and 8 apart, at the positions they would have anyway.
-class StationListView final : public QWidget {
+class StationList final : public QWidget {
     Q_OBJECT
 
 public:
@@ -38,7 +38,7 @@ public:
 
     // `stations` must stay valid while the list is in use: call retire() before they go. When
     // the list is empty and `emptyText` is not, the list shows that text instead.
-    StationListView(std::vector<const Station*> stations, RowFactory makeRow, QAbstractScrollArea& scrollArea,
+    StationList(std::vector<const Station*> stations, RowFactory makeRow, QAbstractScrollArea& scrollArea,
         const QString& emptyText = {}, QWidget* parent = nullptr);
 
     [[nodiscard]] std::size_t stationCount() const { return m_stations.size(); }

@@ -10,11 +10,11 @@ namespace Vello {
 // A rounded, filled, optionally bordered surface that the screens' cards, bars and badges are
 // drawn on. It paints itself, so rows of them stay cheap. With a click action set, a left click
 // on the surface itself (not on a control inside it) runs the action.
-class PanelView final : public QWidget {
+class Panel final : public QWidget {
     Q_OBJECT
 
 public:
-    PanelView(qreal cornerRadius, const QColor& fill, const QColor& border, QWidget* parent = nullptr);
+    Panel(qreal cornerRadius, const QColor& fill, const QColor& border, QWidget* parent = nullptr);
 
     [[nodiscard]] qreal cornerRadius() const { return m_cornerRadius; }
     [[nodiscard]] QColor fillColor() const { return m_fill; }

@@ -1,4 +1,4 @@
-#include "panelview.h"
+#include "panel.h"
 
 #include "widgets/focusring.h"
 
@@ -17,7 +17,7 @@ namespace {
 // Assistive tools see a clickable panel as the button it acts as, with a press action.
 class ClickablePanelAccessible final : public QAccessibleWidget {
 public:
-    explicit ClickablePanelAccessible(PanelView* panel)
+    explicit ClickablePanelAccessible(Panel* panel)
         : QAccessibleWidget(panel, QAccessible::Button)
     {
     }
@@ -30,7 +30,7 @@ public:
     void doAction(const QString& actionName) override
     {
         if (actionName == pressAction()) {
-            static_cast<PanelView*>(widget())->activate();
+            static_cast<Panel*>(widget())->activate();
             return;
         }
         QAccessibleWidget::doAction(actionName);
@@ -39,9 +39,8 @@ public:
 
 QAccessibleInterface* clickablePanelInterface(const QString& className, QObject* object)
 {
-    auto* panel = qobject_cast<PanelView*>(object);
-    if (className != QLatin1String(PanelView::staticMetaObject.className()) || panel == nullptr
-        || !panel->isClickable()) {
+    auto* panel = qobject_cast<Panel*>(object);
+    if (className != QLatin1String(Panel::staticMetaObject.className()) || panel == nullptr || !panel->isClickable()) {
         return nullptr;
     }
     return new ClickablePanelAccessible(panel);
@@ -49,7 +48,7 @@ QAccessibleInterface* clickablePanelInterface(const QString& className, QObject*
 
 } // namespace
 
-PanelView::PanelView(qreal cornerRadius, const QColor& fill, const QColor& border, QWidget* parent)
+Panel::Panel(qreal cornerRadius, const QColor& fill, const QColor& border, QWidget* parent)
     : QWidget(parent)
     , m_cornerRadius(cornerRadius)
     , m_fill(fill)
@@ -59,13 +58,13 @@ PanelView::PanelView(qreal cornerRadius, const QColor& fill, const QColor& borde
     std::call_once(factoryInstalled, [] { QAccessible::installFactory(clickablePanelInterface); });
 }
 
-void PanelView::setOnClick(std::function<void()> action)
+void Panel::setOnClick(std::function<void()> action)
 {
     m_onClick = std::move(action);
     setFocusPolicy(m_onClick ? Qt::TabFocus : Qt::NoFocus);
 }
 
-void PanelView::activate()
+void Panel::activate()
 {
     // The action may rebuild the window around this panel: copy it, and touch nothing after.
     const auto action = m_onClick;
@@ -74,7 +73,7 @@ void PanelView::activate()
     }
 }
 
-void PanelView::keyPressEvent(QKeyEvent* event)
+void Panel::keyPressEvent(QKeyEvent* event)
 {
     const bool press
         = isActivationKey(*event) || (event->key() == Qt::Key_Space && event->modifiers() == Qt::NoModifier);
@@ -86,7 +85,7 @@ void PanelView::keyPressEvent(QKeyEvent* event)
     activate();
 }
 
-void PanelView::paintEvent(QPaintEvent* /*event*/)
+void Panel::paintEvent(QPaintEvent* /*event*/)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -104,7 +103,7 @@ void PanelView::paintEvent(QPaintEvent* /*event*/)
     }
 }
 
-void PanelView::mousePressEvent(QMouseEvent* event)
+void Panel::mousePressEvent(QMouseEvent* event)
 {
     if (!m_onClick || event->button() != Qt::LeftButton) {
         // Unclaimed presses travel on to the window, which moves itself by its background.
@@ -115,7 +114,7 @@ void PanelView::mousePressEvent(QMouseEvent* event)
     event->accept();
 }
 
-void PanelView::mouseReleaseEvent(QMouseEvent* event)
+void Panel::mouseReleaseEvent(QMouseEvent* event)
 {
     const bool wasPressed = std::exchange(m_pressed, false);
     if (!wasPressed || event->button() != Qt::LeftButton || !rect().contains(event->position().toPoint())) {

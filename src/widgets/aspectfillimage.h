@@ -11,11 +11,11 @@ namespace Vello {
 
 // A rounded picture frame that scales its picture to cover the whole frame, cropping the
 // overflow evenly on both sides. Without a usable picture it shows a plain velloPanel fill.
-class AspectFillImageView final : public QWidget {
+class AspectFillImage final : public QWidget {
     Q_OBJECT
 
 public:
-    explicit AspectFillImageView(QWidget* parent = nullptr);
+    explicit AspectFillImage(QWidget* parent = nullptr);
 
     // Every call repaints, even with the same picture.
     void setImage(const QPixmap& image);

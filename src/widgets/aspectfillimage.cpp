@@ -1,4 +1,4 @@
-#include "aspectfillimageview.h"
+#include "aspectfillimage.h"
 
 #include "palette.h"
 
@@ -9,29 +9,29 @@
 
 namespace Vello {
 
-AspectFillImageView::AspectFillImageView(QWidget* parent)
+AspectFillImage::AspectFillImage(QWidget* parent)
     : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent, false);
 }
 
-void AspectFillImageView::setImage(const QPixmap& image)
+void AspectFillImage::setImage(const QPixmap& image)
 {
     m_image = image;
     update();
 }
 
-void AspectFillImageView::setImage(const QImage& image)
+void AspectFillImage::setImage(const QImage& image)
 {
     setImage(QPixmap::fromImage(image));
 }
 
-QPixmap AspectFillImageView::image() const
+QPixmap AspectFillImage::image() const
 {
     return m_image;
 }
 
-std::optional<QRectF> AspectFillImageView::drawingRect(QSizeF imageSize, QSizeF bounds)
+std::optional<QRectF> AspectFillImage::drawingRect(QSizeF imageSize, QSizeF bounds)
 {
     if (imageSize.width() <= 0 || imageSize.height() <= 0) {
         return std::nullopt;
@@ -49,7 +49,7 @@ std::optional<QRectF> AspectFillImageView::drawingRect(QSizeF imageSize, QSizeF 
     return QRectF(0, (height - drawnHeight) / 2, width, drawnHeight);
 }
 
-void AspectFillImageView::paintEvent(QPaintEvent* /*event*/)
+void AspectFillImage::paintEvent(QPaintEvent* /*event*/)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -59,7 +59,7 @@ void AspectFillImageView::paintEvent(QPaintEvent* /*event*/)
     frame.addRoundedRect(QRectF(rect()), cornerRadius, cornerRadius);
     painter.setClipPath(frame);
 
-    const auto target = AspectFillImageView::drawingRect(m_image.deviceIndependentSize(), QSizeF(size()));
+    const auto target = AspectFillImage::drawingRect(m_image.deviceIndependentSize(), QSizeF(size()));
     if (target && !m_image.isNull()) {
         painter.drawPixmap(*target, m_image, QRectF(m_image.rect()));
     } else {

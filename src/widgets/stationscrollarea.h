@@ -9,11 +9,11 @@ namespace Vello {
 // The content's scroll view. After wheel or trackpad scrolling it measures, once per burst of
 // events, how much content is left below the visible part, and tells its owner when that is
 // less than 520 pixels so the next page can be added.
-class StationPagingScrollView final : public QScrollArea {
+class StationScrollArea final : public QScrollArea {
     Q_OBJECT
 
 public:
-    explicit StationPagingScrollView(QWidget* parent = nullptr);
+    explicit StationScrollArea(QWidget* parent = nullptr);
 
     // May be called repeatedly while the user keeps scrolling near the end.
     void setOnApproachingBottom(std::function<void()> callback);

@@ -9,11 +9,11 @@ class ArcSpinner;
 
 // The rounded search field: a glyph, a frameless text field and a spinner that runs while a
 // typed search waits to be applied.
-class SearchPillView final : public QWidget {
+class SearchField final : public QWidget {
     Q_OBJECT
 
 public:
-    explicit SearchPillView(QWidget* parent = nullptr);
+    explicit SearchField(QWidget* parent = nullptr);
 
     [[nodiscard]] QLineEdit* textField() const { return m_textField; }
     // true shows and starts the spinner; false stops and hides it.

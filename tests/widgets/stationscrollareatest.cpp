@@ -1,4 +1,4 @@
-#include "widgets/stationpagingscrollview.h"
+#include "widgets/stationscrollarea.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -12,7 +12,7 @@
 namespace Vello {
 namespace {
 
-void wheel(StationPagingScrollView& view, int angle)
+void wheel(StationScrollArea& view, int angle)
 {
     const QPointF inside(50, 50);
     QWheelEvent event(inside, view.viewport()->mapToGlobal(inside), QPoint(), QPoint(0, angle), Qt::NoButton,
@@ -22,10 +22,10 @@ void wheel(StationPagingScrollView& view, int angle)
 
 // The check runs on the next turn of the loop, once per burst, after wheel or keyboard
 // scrolling only, and calls when less than 520 pixels are left.
-TEST(StationPagingScrollView, CallsNearTheEndOncePerBurstOfWheelOrKeyScrolling)
+TEST(StationScrollArea, CallsNearTheEndOncePerBurstOfWheelOrKeyScrolling)
 {
-    auto owned = std::make_unique<StationPagingScrollView>();
-    StationPagingScrollView& view = *owned;
+    auto owned = std::make_unique<StationScrollArea>();
+    StationScrollArea& view = *owned;
     int calls = 0;
     const auto count = [&calls] { ++calls; };
     view.resize(300, 400);

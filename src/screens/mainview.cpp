@@ -1,21 +1,21 @@
-#include "releasemainviewcontroller.h"
+#include "mainview.h"
 
-#include "panelview.h"
+#include "panel.h"
 #include "playerviews.h"
 #include "sectionbuilders.h"
-#include "stationlistview.h"
+#include "stationlist.h"
 
 #include "browser/browsercontroller.h"
 #include "widgets/artworkloader.h"
-#include "widgets/aspectfillimageview.h"
+#include "widgets/aspectfillimage.h"
 #include "widgets/elidedlabel.h"
 #include "widgets/imagedecoderwarnings.h"
 #include "widgets/palette.h"
-#include "widgets/releasestationrowview.h"
 #include "widgets/resources.h"
-#include "widgets/searchpillview.h"
+#include "widgets/searchfield.h"
 #include "widgets/sidebarnavbutton.h"
-#include "widgets/stationpagingscrollview.h"
+#include "widgets/stationrow.h"
+#include "widgets/stationscrollarea.h"
 #include "widgets/vellobutton.h"
 #include "widgets/volumecontrol.h"
 
@@ -53,8 +53,8 @@ void discard(QWidget* widget)
 
 } // namespace
 
-ReleaseMainViewController::ReleaseMainViewController(StationSource& source, MediaBackend& media, HttpClient& http,
-    Preferences& preferences, MainQueue& queue, ArtworkLoader& artwork, QWidget* parent)
+MainView::MainView(StationSource& source, MediaBackend& media, HttpClient& http, Preferences& preferences,
+    MainQueue& queue, ArtworkLoader& artwork, QWidget* parent)
     : QWidget(parent)
     , m_artwork(artwork)
     , m_browser(std::make_unique<BrowserController>(*this, source, media, http, preferences, queue))
@@ -63,10 +63,10 @@ ReleaseMainViewController::ReleaseMainViewController(StationSource& source, Medi
     buildShell();
     installPlaybackActions();
     renderSidebar();
-    m_browser->viewDidLoad();
+    m_browser->start();
 }
 
-ReleaseMainViewController::~ReleaseMainViewController()
+MainView::~MainView()
 {
     // The browser talks to these views until its last moment; it goes before any of them.
     if (m_stationList) {
@@ -75,17 +75,17 @@ ReleaseMainViewController::~ReleaseMainViewController()
     m_browser.reset();
 }
 
-void ReleaseMainViewController::buildShell()
+void MainView::buildShell()
 {
     setObjectName(QStringLiteral("mainView"));
 
-    m_sidebar = new PanelView(0, QColor::fromRgbF(0.04F, 0.045F, 0.055F, 1.0F), Qt::transparent, this);
+    m_sidebar = new Panel(0, QColor::fromRgbF(0.04F, 0.045F, 0.055F, 1.0F), Qt::transparent, this);
     m_sidebar->setObjectName(QStringLiteral("sidebar"));
     m_sidebarLayout = new QVBoxLayout(m_sidebar);
     m_sidebarLayout->setContentsMargins(10, 58, 12, 18);
     m_sidebarLayout->setSpacing(12);
 
-    m_contentScroll = new StationPagingScrollView(this);
+    m_contentScroll = new StationScrollArea(this);
     m_contentScroll->setObjectName(QStringLiteral("contentScroll"));
     m_contentScroll->viewport()->setAutoFillBackground(false);
     m_contentScroll->setOnApproachingBottom([this] { m_browser->loadNextBrowsePage(); });
@@ -105,11 +105,11 @@ void ReleaseMainViewController::buildShell()
     m_contentScroll->setWidget(m_contentStack);
     m_contentStack->setAutoFillBackground(false);
 
-    m_search = new SearchPillView(this);
+    m_search = new SearchField(this);
     m_search->hide();
     QLineEdit* field = m_search->textField();
     // Only the person's edits start a search; text set by the program does not.
-    connect(field, &QLineEdit::textEdited, this, [this] { m_browser->controlTextDidChange(); });
+    connect(field, &QLineEdit::textEdited, this, [this] { m_browser->onSearchTextChanged(); });
 
     m_railTitle = makeLabel({}, 21, QFont::Bold, Qt::white, this);
     m_railTitle->setObjectName(QStringLiteral("railTitle"));
@@ -117,11 +117,11 @@ void ReleaseMainViewController::buildShell()
     m_railMeta = makeLabel({}, 13, QFont::DemiBold, velloMuted(), this);
     m_railMeta->setObjectName(QStringLiteral("railMeta"));
     m_railMeta->hide();
-    m_playerHero = new AspectFillImageView(this);
+    m_playerHero = new AspectFillImage(this);
     m_playerHero->setObjectName(QStringLiteral("playerHero"));
     m_playerHero->hide();
 
-    m_miniPlayerPanel = new PanelView(14, QColor::fromRgbF(0.052F, 0.064F, 0.078F, 0.98F), velloBorder(), this);
+    m_miniPlayerPanel = new Panel(14, QColor::fromRgbF(0.052F, 0.064F, 0.078F, 0.98F), velloBorder(), this);
     m_miniPlayerPanel->setObjectName(QStringLiteral("miniPlayer"));
     // A button to assistive tools: the action comes before anything that asks how it reads.
     m_miniPlayerPanel->setOnClick([this] { m_browser->openPlayer(); });
@@ -148,7 +148,7 @@ void ReleaseMainViewController::buildShell()
     followKeyboardFocus();
 }
 
-void ReleaseMainViewController::followKeyboardFocus()
+void MainView::followKeyboardFocus()
 {
     // The content scrolls to show whatever takes the focus, clear of the mini player; the
     // list's own hand-overs while it builds rows follow the person's scroll instead.
@@ -160,7 +160,7 @@ void ReleaseMainViewController::followKeyboardFocus()
     });
 }
 
-bool ReleaseMainViewController::eventFilter(QObject* watched, QEvent* event)
+bool MainView::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_miniPlayerPanel
         && (event->type() == QEvent::Show || event->type() == QEvent::Hide || event->type() == QEvent::Move)) {
@@ -170,7 +170,7 @@ bool ReleaseMainViewController::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-void ReleaseMainViewController::keyPressEvent(QKeyEvent* event)
+void MainView::keyPressEvent(QKeyEvent* event)
 {
     // Keys that scroll reach the content from anywhere in the window, the sidebar included.
     switch (event->key()) {
@@ -185,7 +185,7 @@ void ReleaseMainViewController::keyPressEvent(QKeyEvent* event)
     }
 }
 
-void ReleaseMainViewController::rememberFocus(QWidget* within)
+void MainView::rememberFocus(QWidget* within)
 {
     QWidget* focused = QApplication::focusWidget();
     QLineEdit* field = m_search->textField();
@@ -206,7 +206,7 @@ void ReleaseMainViewController::rememberFocus(QWidget* within)
     focused->clearFocus();
 }
 
-void ReleaseMainViewController::restoreFocus(QWidget* within)
+void MainView::restoreFocus(QWidget* within)
 {
     const QScopedValueRollback quiet(m_restoringFocus, true);
     const QString name = std::exchange(m_focusedControl, QString());
@@ -227,7 +227,7 @@ void ReleaseMainViewController::restoreFocus(QWidget* within)
     }
 }
 
-void ReleaseMainViewController::layoutShell()
+void MainView::layoutShell()
 {
     const int contentWidth = std::max(0, width() - sidebarWidth);
     m_sidebar->setGeometry(0, 0, sidebarWidth, height());
@@ -237,19 +237,19 @@ void ReleaseMainViewController::layoutShell()
         miniPlayerHeight);
 }
 
-void ReleaseMainViewController::resizeEvent(QResizeEvent* event)
+void MainView::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     layoutShell();
 }
 
-void ReleaseMainViewController::paintEvent(QPaintEvent* /*event*/)
+void MainView::paintEvent(QPaintEvent* /*event*/)
 {
     QPainter painter(this);
     painter.fillRect(rect(), velloBackground());
 }
 
-std::vector<QWidget*> ReleaseMainViewController::contentItems() const
+std::vector<QWidget*> MainView::contentItems() const
 {
     std::vector<QWidget*> items;
     for (int i = 0; i < m_contentLayout->count(); ++i) {
@@ -260,27 +260,27 @@ std::vector<QWidget*> ReleaseMainViewController::contentItems() const
     return items;
 }
 
-std::string ReleaseMainViewController::searchText() const
+std::string MainView::searchText() const
 {
     return m_search->textField()->text().toStdString();
 }
 
-void ReleaseMainViewController::setLoading(bool loading)
+void MainView::setLoading(bool loading)
 {
     m_search->setLoading(loading);
 }
 
-void ReleaseMainViewController::loadFallbackImage()
+void MainView::loadFallbackImage()
 {
     m_fallbackImage = loadResourceImage(QStringLiteral("vello-station-fallback"), QStringLiteral("webp"));
 }
 
-void ReleaseMainViewController::loadHeroImage()
+void MainView::loadHeroImage()
 {
     m_playerHero->setImage(loadResourceImage(QStringLiteral("vello-hero"), QStringLiteral("webp")));
 }
 
-void ReleaseMainViewController::showNowPlaying(const NowPlaying& nowPlaying)
+void MainView::showNowPlaying(const NowPlaying& nowPlaying)
 {
     const QString title = toQString(nowPlaying.title);
     m_miniTitle->setText(title);
@@ -292,7 +292,7 @@ void ReleaseMainViewController::showNowPlaying(const NowPlaying& nowPlaying)
     showPlaybackLines(nowPlaying);
 }
 
-void ReleaseMainViewController::showPlaybackLines(const NowPlaying& nowPlaying)
+void MainView::showPlaybackLines(const NowPlaying& nowPlaying)
 {
     showNowPlayingLines(m_miniLines, nowPlaying);
     showNowPlayingLines(m_railLines, nowPlaying);
@@ -312,7 +312,7 @@ void ReleaseMainViewController::showPlaybackLines(const NowPlaying& nowPlaying)
     }
 }
 
-VolumeControl* ReleaseMainViewController::makeVolumeControl()
+VolumeControl* MainView::makeVolumeControl()
 {
     auto* control = new VolumeControl;
     control->showVolume(m_browser->volume(), m_browser->isMuted());
@@ -321,7 +321,7 @@ VolumeControl* ReleaseMainViewController::makeVolumeControl()
     return control;
 }
 
-void ReleaseMainViewController::installPlaybackActions()
+void MainView::installPlaybackActions()
 {
     const struct {
         const char16_t* name;
@@ -351,7 +351,7 @@ void ReleaseMainViewController::installPlaybackActions()
     m_playbackActions.front()->setShortcutContext(Qt::WidgetShortcut);
 }
 
-void ReleaseMainViewController::renderSidebar()
+void MainView::renderSidebar()
 {
     rememberFocus(m_sidebar);
     while (QLayoutItem* item = m_sidebarLayout->takeAt(0)) {
@@ -366,10 +366,10 @@ void ReleaseMainViewController::renderSidebar()
         const char16_t* symbol;
         Screen screen;
     } entries[] = {
-        {u"Home", u"house.fill", Screen::Home},
-        {u"Browse", u"square.grid.2x2.fill", Screen::Discover},
-        {u"Library", u"heart.fill", Screen::Library},
-        {u"Player", u"play.circle.fill", Screen::Player},
+        {u"Home", u"home", Screen::Home},
+        {u"Browse", u"grid", Screen::Discover},
+        {u"Library", u"heart-filled", Screen::Library},
+        {u"Player", u"play-circle", Screen::Player},
     };
     for (const auto& entry : entries) {
         auto* button = makeNavButton(
@@ -384,8 +384,7 @@ void ReleaseMainViewController::renderSidebar()
     restoreFocus(m_sidebar);
 }
 
-SidebarNavButton* ReleaseMainViewController::makeNavButton(
-    const QString& title, const QString& symbol, bool active, Screen screen)
+SidebarNavButton* MainView::makeNavButton(const QString& title, const QString& symbol, bool active, Screen screen)
 {
     auto* button = new SidebarNavButton(title, symbol, active);
     button->setFixedWidth(navButtonWidth);
@@ -394,7 +393,7 @@ SidebarNavButton* ReleaseMainViewController::makeNavButton(
     return button;
 }
 
-void ReleaseMainViewController::detachPersistentViews()
+void MainView::detachPersistentViews()
 {
     for (QWidget* view : {static_cast<QWidget*>(m_search), static_cast<QWidget*>(m_playerHero),
              static_cast<QWidget*>(m_railTitle), static_cast<QWidget*>(m_railMeta)}) {
@@ -405,7 +404,7 @@ void ReleaseMainViewController::detachPersistentViews()
     }
 }
 
-void ReleaseMainViewController::discardContent()
+void MainView::discardContent()
 {
     // The list reads stations that the next catalog replaces: it lets go of them before anything
     // else can make it build a row.
@@ -425,25 +424,25 @@ void ReleaseMainViewController::discardContent()
     }
 }
 
-void ReleaseMainViewController::clearContent()
+void MainView::clearContent()
 {
     discardContent();
 }
 
-void ReleaseMainViewController::appendContent(QWidget* item)
+void MainView::appendContent(QWidget* item)
 {
     m_contentLayout->insertWidget(m_contentLayout->count() - 1, item);
     item->show();
 }
 
-void ReleaseMainViewController::syncContentGeometry()
+void MainView::syncContentGeometry()
 {
     m_contentLayout->activate();
     QEvent layoutRequest(QEvent::LayoutRequest);
     QCoreApplication::sendEvent(m_contentScroll, &layoutRequest);
 }
 
-void ReleaseMainViewController::restoreSearchFocus()
+void MainView::restoreSearchFocus()
 {
     if (!std::exchange(m_searchFocus.focused, false)) {
         return;
@@ -459,7 +458,7 @@ void ReleaseMainViewController::restoreSearchFocus()
     }
 }
 
-void ReleaseMainViewController::render(bool resetScroll)
+void MainView::render(bool resetScroll)
 {
     const QPoint origin(m_contentScroll->horizontalScrollBar()->value(), m_contentScroll->verticalScrollBar()->value());
     discardContent();
@@ -502,14 +501,14 @@ void ReleaseMainViewController::render(bool resetScroll)
     Q_EMIT listChanged();
 }
 
-QWidget* ReleaseMainViewController::makeHomeHeroRow()
+QWidget* MainView::makeHomeHeroRow()
 {
     m_railLines = makeNowPlayingLines(14, 12, true);
     showNowPlayingLines(m_railLines, m_nowPlaying);
     return makeHeroRow(m_playerHero, m_railTitle, m_railMeta, m_railLines, m_fallbackImage, makeControls());
 }
 
-PanelView* ReleaseMainViewController::makePlayerScreenPanel()
+Panel* MainView::makePlayerScreenPanel()
 {
     m_panelLines = makeNowPlayingLines(17, 14, true);
     showNowPlayingLines(m_panelLines, m_nowPlaying);
@@ -519,7 +518,7 @@ PanelView* ReleaseMainViewController::makePlayerScreenPanel()
     return m_playerPanel;
 }
 
-void ReleaseMainViewController::appendStatusPanel()
+void MainView::appendStatusPanel()
 {
     const std::string& status = m_browser->statusMessage();
     if (status.empty()) {
@@ -534,16 +533,16 @@ void ReleaseMainViewController::appendStatusPanel()
     appendContent(m_statusPanel);
 }
 
-void ReleaseMainViewController::showLoadProgress(const LoadProgress& progress)
+void MainView::showLoadProgress(const LoadProgress& progress)
 {
     if (m_statusPanel) {
         showStatusProgress(m_statusPanel, progress);
     }
 }
 
-QWidget* ReleaseMainViewController::makeTopBar()
+QWidget* MainView::makeTopBar()
 {
-    auto* bar = new PanelView(16, QColor::fromRgbF(0.052F, 0.06F, 0.07F, 0.98F), velloBorder());
+    auto* bar = new Panel(16, QColor::fromRgbF(0.052F, 0.06F, 0.07F, 0.98F), velloBorder());
     bar->setObjectName(QStringLiteral("topBar"));
     bar->setFixedHeight(topBarHeight);
     bar->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
@@ -554,11 +553,11 @@ QWidget* ReleaseMainViewController::makeTopBar()
     return bar;
 }
 
-QWidget* ReleaseMainViewController::makeStationList(std::vector<const Station*> stations)
+QWidget* MainView::makeStationList(std::vector<const Station*> stations)
 {
     // While a status explains why a list is empty, the list itself says nothing.
     const QString emptyText = m_browser->statusMessage().empty() ? QStringLiteral("No stations here yet.") : QString();
-    auto* list = new StationListView(
+    auto* list = new StationList(
         std::move(stations),
         [this](const Station& station, QWidget* parent) { return makeStationRow(station, parent); }, *m_contentScroll,
         emptyText);
@@ -567,16 +566,16 @@ QWidget* ReleaseMainViewController::makeStationList(std::vector<const Station*> 
     return list;
 }
 
-QWidget* ReleaseMainViewController::makeStationRow(const Station& station, QWidget* parent)
+QWidget* MainView::makeStationRow(const Station& station, QWidget* parent)
 {
-    auto* row = new ReleaseStationRowView(station, m_fallbackImage, m_browser->isFavorite(station), m_artwork, parent);
+    auto* row = new StationRow(station, m_fallbackImage, m_browser->isFavorite(station), m_artwork, parent);
     // Playing leaves the list as it is; a favourite changes every row's heart, so it rebuilds.
     row->setOnPlay([this](const Station& chosen) { m_browser->play(chosen); });
     row->setOnFavorite([this](const Station& chosen) { m_browser->toggleFavorite(chosen); });
     return row;
 }
 
-QWidget* ReleaseMainViewController::makeChipRow()
+QWidget* MainView::makeChipRow()
 {
     auto* row = new QWidget;
     row->setObjectName(QStringLiteral("chipRow"));
@@ -591,7 +590,7 @@ QWidget* ReleaseMainViewController::makeChipRow()
     return row;
 }
 
-VelloButton* ReleaseMainViewController::makeChip(const QString& title, ListMode mode)
+VelloButton* MainView::makeChip(const QString& title, ListMode mode)
 {
     auto* chip = new VelloButton(title, VelloButton::Style::Secondary);
     chip->setAccessibleName(title);
@@ -599,28 +598,28 @@ VelloButton* ReleaseMainViewController::makeChip(const QString& title, ListMode 
     return chip;
 }
 
-QWidget* ReleaseMainViewController::makeControls()
+QWidget* MainView::makeControls()
 {
     auto* row = new QWidget;
     row->setObjectName(QStringLiteral("transport"));
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(8);
-    layout->addWidget(makePlayerIconButton(QStringLiteral("backward.fill"), QStringLiteral("◀"),
-        QStringLiteral("Previous"), false, &BrowserController::playPrevious));
-    layout->addWidget(makePlayerIconButton(QStringLiteral("play.fill"), QStringLiteral("▶"), QStringLiteral("Play"),
-        true, &BrowserController::playSelected));
+    layout->addWidget(makePlayerIconButton(QStringLiteral("backward"), QStringLiteral("◀"), QStringLiteral("Previous"),
+        false, &BrowserController::playPrevious));
     layout->addWidget(makePlayerIconButton(
-        QStringLiteral("pause.fill"), QStringLiteral("❚❚"), QStringLiteral("Pause"), false, &BrowserController::pause));
+        QStringLiteral("play"), QStringLiteral("▶"), QStringLiteral("Play"), true, &BrowserController::playSelected));
+    layout->addWidget(makePlayerIconButton(
+        QStringLiteral("pause"), QStringLiteral("❚❚"), QStringLiteral("Pause"), false, &BrowserController::pause));
     // Not Play's "▶": without its symbol, Next must still look like Next.
-    layout->addWidget(makePlayerIconButton(QStringLiteral("forward.fill"), QStringLiteral("▶▶"), QStringLiteral("Next"),
-        false, &BrowserController::playNext));
+    layout->addWidget(makePlayerIconButton(
+        QStringLiteral("forward"), QStringLiteral("▶▶"), QStringLiteral("Next"), false, &BrowserController::playNext));
     row->setFixedSize(row->sizeHint());
     return row;
 }
 
-VelloButton* ReleaseMainViewController::makePlayerIconButton(const QString& symbol, const QString& fallback,
-    const QString& toolTip, bool primary, void (BrowserController::*action)())
+VelloButton* MainView::makePlayerIconButton(const QString& symbol, const QString& fallback, const QString& toolTip,
+    bool primary, void (BrowserController::*action)())
 {
     auto* button = new VelloButton(QString(), VelloButton::Style::Icon);
     button->setSymbol(symbol, fallback);

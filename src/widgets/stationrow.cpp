@@ -1,4 +1,4 @@
-#include "releasestationrowview.h"
+#include "stationrow.h"
 
 #include "artworkloader.h"
 #include "elidedlabel.h"
@@ -39,7 +39,7 @@ QString fromUtf8(std::string_view text)
 
 } // namespace
 
-ReleaseStationRowView::ReleaseStationRowView(
+StationRow::StationRow(
     const Station& station, const QPixmap& fallback, bool isFavorite, ArtworkLoader& artwork, QWidget* parent)
     : QWidget(parent)
     , m_station(station)
@@ -112,17 +112,17 @@ ReleaseStationRowView::ReleaseStationRowView(
     }
 }
 
-void ReleaseStationRowView::setOnPlay(StationAction action)
+void StationRow::setOnPlay(StationAction action)
 {
     m_onPlay = std::move(action);
 }
 
-void ReleaseStationRowView::setOnFavorite(StationAction action)
+void StationRow::setOnFavorite(StationAction action)
 {
     m_onFavorite = std::move(action);
 }
 
-QString ReleaseStationRowView::metaLine(const Station& station)
+QString StationRow::metaLine(const Station& station)
 {
     const std::string_view country = station.country().value_or(std::string_view());
     const std::string tag = station.primaryTag();
@@ -132,24 +132,24 @@ QString ReleaseStationRowView::metaLine(const Station& station)
         QStringLiteral("  |  "));
 }
 
-QRect ReleaseStationRowView::artworkRect() const
+QRect StationRow::artworkRect() const
 {
     return {edgeInset, (height() - artworkSide) / 2, artworkSide, artworkSide};
 }
 
-QSize ReleaseStationRowView::sizeHint() const
+QSize StationRow::sizeHint() const
 {
     return {QWidget::sizeHint().width(), fixedHeight};
 }
 
-void ReleaseStationRowView::showLogo(const QImage& image)
+void StationRow::showLogo(const QImage& image)
 {
     m_artwork = QPixmap::fromImage(image);
     m_showsLogo = true;
     update(artworkRect());
 }
 
-void ReleaseStationRowView::paintEvent(QPaintEvent* /*event*/)
+void StationRow::paintEvent(QPaintEvent* /*event*/)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -175,7 +175,7 @@ void ReleaseStationRowView::paintEvent(QPaintEvent* /*event*/)
     painter.drawPixmap(target, m_artwork, QRectF(m_artwork.rect()));
 }
 
-void ReleaseStationRowView::mousePressEvent(QMouseEvent* event)
+void StationRow::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton) {
         QWidget::mousePressEvent(event);

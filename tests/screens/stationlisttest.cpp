@@ -1,8 +1,8 @@
 #include "windowharness.h"
 
-#include "screens/stationlistview.h"
-#include "widgets/releasestationrowview.h"
-#include "widgets/stationpagingscrollview.h"
+#include "screens/stationlist.h"
+#include "widgets/stationrow.h"
+#include "widgets/stationscrollarea.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -15,7 +15,7 @@ namespace {
 // Every row slot the viewport shows has its row, and the focus is on a control of a row in view.
 void expectRowsCoverTheViewport(const WindowHarness& h)
 {
-    StationListView* list = h.window->stationList();
+    StationList* list = h.window->stationList();
     QWidget* viewport = h.window->contentScroll()->viewport();
     const int top = list->mapFrom(viewport, QPoint(0, 0)).y();
     const int bottom = std::min(top + viewport->height(), list->height());
@@ -33,7 +33,7 @@ void expectRowsCoverTheViewport(const WindowHarness& h)
     EXPECT_LE(focusedY, viewport->height());
 }
 
-TEST(StationListView, AWholeCatalogBuildsOnlyTheRowsNearTheVisiblePartWhereverKeysAndWheelGo)
+TEST(StationList, AWholeCatalogBuildsOnlyTheRowsNearTheVisiblePartWhereverKeysAndWheelGo)
 {
     WindowHarness h;
     std::vector<Station> stations = makeStations(50'000);
@@ -46,7 +46,7 @@ TEST(StationListView, AWholeCatalogBuildsOnlyTheRowsNearTheVisiblePartWhereverKe
     h.tap(QStringLiteral("Library"));
     h.tap(QStringLiteral("Top Stations"));
 
-    StationListView* list = h.window->stationList();
+    StationList* list = h.window->stationList();
     ASSERT_NE(list, nullptr);
     EXPECT_EQ(list->stationCount(), 50'000U);
     EXPECT_EQ(list->height(), 50'000 * 86 - 8);
@@ -60,13 +60,13 @@ TEST(StationListView, AWholeCatalogBuildsOnlyTheRowsNearTheVisiblePartWhereverKe
     h.scrollTo(listTop + 30'000 * 86);
     ASSERT_EQ(h.scrollY(), listTop + 30'000 * 86);
     EXPECT_LE(list->liveRows().size(), 40U);
-    EXPECT_EQ(h.window->findChildren<ReleaseStationRowView*>().size(), list->liveRows().size());
+    EXPECT_EQ(h.window->findChildren<StationRow*>().size(), list->liveRows().size());
     EXPECT_LE(h.artwork.downloadsInFlight() + static_cast<int>(h.artwork.downloadsQueued()), 40);
     bool sawTopRow = false;
     for (const auto& [index, row] : list->liveRows()) {
-        const auto* stationRow = static_cast<ReleaseStationRowView*>(row);
+        const auto* stationRow = static_cast<StationRow*>(row);
         EXPECT_EQ(stationRow->station().displayName(), "Station " + std::to_string(index));
-        EXPECT_EQ(row->geometry(), StationListView::rowRect(index, list->width()));
+        EXPECT_EQ(row->geometry(), StationList::rowRect(index, list->width()));
         EXPECT_GE(index + 5, 30'000U);
         EXPECT_LE(index, 30'015U);
         sawTopRow = sawTopRow || index == 30'000;
