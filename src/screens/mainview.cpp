@@ -1,9 +1,12 @@
 #include "mainview.h"
 
+#include "miniplayer.h"
 #include "panel.h"
 #include "playerviews.h"
 #include "sectionbuilders.h"
+#include "sidebar.h"
 #include "stationlist.h"
+#include "transportcontrols.h"
 
 #include "browser/browsercontroller.h"
 #include "widgets/artworkloader.h"
@@ -79,11 +82,7 @@ void MainView::buildShell()
 {
     setObjectName(QStringLiteral("mainView"));
 
-    m_sidebar = new Panel(0, QColor::fromRgbF(0.04F, 0.045F, 0.055F, 1.0F), Qt::transparent, this);
-    m_sidebar->setObjectName(QStringLiteral("sidebar"));
-    m_sidebarLayout = new QVBoxLayout(m_sidebar);
-    m_sidebarLayout->setContentsMargins(10, 58, 12, 18);
-    m_sidebarLayout->setSpacing(12);
+    m_sidebar = new Sidebar(*m_browser, this);
 
     m_contentScroll = new StationScrollArea(this);
     m_contentScroll->setObjectName(QStringLiteral("contentScroll"));
@@ -121,29 +120,11 @@ void MainView::buildShell()
     m_playerHero->setObjectName(QStringLiteral("playerHero"));
     m_playerHero->hide();
 
-    m_miniPlayerPanel = new Panel(14, QColor::fromRgbF(0.052F, 0.064F, 0.078F, 0.98F), velloBorder(), this);
-    m_miniPlayerPanel->setObjectName(QStringLiteral("miniPlayer"));
-    // A button to assistive tools: the action comes before anything that asks how it reads.
-    m_miniPlayerPanel->setOnClick([this] { m_browser->openPlayer(); });
-    m_miniPlayerPanel->setAccessibleName(QStringLiteral("Now Playing"));
-    m_miniTitle = makeLabel({}, 15, QFont::Bold, Qt::white);
-    m_miniTitle->setObjectName(QStringLiteral("miniTitle"));
-    auto* miniLayout = new QHBoxLayout(m_miniPlayerPanel);
-    miniLayout->setContentsMargins(18, 0, 18, 0);
-    miniLayout->setSpacing(0);
-    m_miniLines = makeNowPlayingLines(13, 12, false);
-    miniLayout->addLayout(makeMiniPlayerTexts(m_miniTitle, m_miniLines), 1);
-    miniLayout->addSpacing(18);
-    m_miniVolume = makeVolumeControl();
-    miniLayout->addWidget(m_miniVolume, 0, Qt::AlignVCenter);
-    miniLayout->addSpacing(18);
-    miniLayout->addWidget(makeControls(), 0, Qt::AlignVCenter);
-    showNowPlayingLines(m_miniLines, m_nowPlaying);
-    m_miniPlayerPanel->hide();
+    m_miniPlayer = new MiniPlayer(*m_browser, this);
 
     // Later siblings draw above earlier ones: the mini player floats over the content.
     m_sidebar->lower();
-    m_miniPlayerPanel->raise();
+    m_miniPlayer->raise();
     layoutShell();
     followKeyboardFocus();
 }
@@ -152,7 +133,7 @@ void MainView::followKeyboardFocus()
 {
     // The content scrolls to show whatever takes the focus, clear of the mini player; the
     // list's own hand-overs while it builds rows follow the person's scroll instead.
-    m_miniPlayerPanel->installEventFilter(this);
+    m_miniPlayer->installEventFilter(this);
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget* /*old*/, QWidget* now) {
         if (now != nullptr && !m_restoringFocus && !(m_stationList && m_stationList->isUpdating())) {
             m_contentScroll->reveal(now);
@@ -162,10 +143,10 @@ void MainView::followKeyboardFocus()
 
 bool MainView::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_miniPlayerPanel
+    if (watched == m_miniPlayer
         && (event->type() == QEvent::Show || event->type() == QEvent::Hide || event->type() == QEvent::Move)) {
         m_contentScroll->setObscuredBottom(
-            m_miniPlayerPanel->isVisibleTo(this) ? m_contentScroll->height() - m_miniPlayerPanel->y() : 0);
+            m_miniPlayer->isVisibleTo(this) ? m_contentScroll->height() - m_miniPlayer->y() : 0);
     }
     return QWidget::eventFilter(watched, event);
 }
@@ -229,10 +210,10 @@ void MainView::restoreFocus(QWidget* within)
 
 void MainView::layoutShell()
 {
-    const int contentWidth = std::max(0, width() - sidebarWidth);
-    m_sidebar->setGeometry(0, 0, sidebarWidth, height());
-    m_contentScroll->setGeometry(sidebarWidth, 0, contentWidth, height());
-    m_miniPlayerPanel->setGeometry(sidebarWidth + miniPlayerSideMargin,
+    const int contentWidth = std::max(0, width() - Sidebar::width);
+    m_sidebar->setGeometry(0, 0, Sidebar::width, height());
+    m_contentScroll->setGeometry(Sidebar::width, 0, contentWidth, height());
+    m_miniPlayer->setGeometry(Sidebar::width + miniPlayerSideMargin,
         height() - miniPlayerBottomMargin - miniPlayerHeight, std::max(0, contentWidth - 2 * miniPlayerSideMargin),
         miniPlayerHeight);
 }
@@ -282,19 +263,11 @@ void MainView::loadHeroImage()
 
 void MainView::showNowPlaying(const NowPlaying& nowPlaying)
 {
-    const QString title = toQString(nowPlaying.title);
-    m_miniTitle->setText(title);
-    m_railTitle->setText(title);
+    m_railTitle->setText(toQString(nowPlaying.title));
     m_railMeta->setText(toQString(nowPlaying.detail));
-    m_miniPlayerPanel->setVisible(nowPlaying.miniPlayerVisible);
+    m_miniPlayer->showNowPlaying(nowPlaying);
     m_contentLayout->setContentsMargins(
         contentSideInset, contentTopInset, contentSideInset, nowPlaying.contentBottomInset);
-    showPlaybackLines(nowPlaying);
-}
-
-void MainView::showPlaybackLines(const NowPlaying& nowPlaying)
-{
-    showNowPlayingLines(m_miniLines, nowPlaying);
     showNowPlayingLines(m_railLines, nowPlaying);
     // The Player panel follows the player like the others: its name, song and state always belong
     // to the same station.
@@ -302,7 +275,6 @@ void MainView::showPlaybackLines(const NowPlaying& nowPlaying)
         showPlayerPanelTexts(*m_playerPanel, playerPanelTexts(m_browser->currentStation()));
     }
     showNowPlayingLines(m_panelLines, nowPlaying);
-    m_miniVolume->showVolume(nowPlaying.volume, nowPlaying.muted);
     if (m_panelVolume) {
         m_panelVolume->showVolume(nowPlaying.volume, nowPlaying.muted);
     }
@@ -310,15 +282,6 @@ void MainView::showPlaybackLines(const NowPlaying& nowPlaying)
         m_nowPlaying = nowPlaying;
         Q_EMIT nowPlayingChanged(m_nowPlaying);
     }
-}
-
-VolumeControl* MainView::makeVolumeControl()
-{
-    auto* control = new VolumeControl;
-    control->showVolume(m_browser->volume(), m_browser->isMuted());
-    connect(control, &VolumeControl::volumeRequested, this, [this](double volume) { m_browser->setVolume(volume); });
-    connect(control, &VolumeControl::muteToggleRequested, this, [this] { m_browser->toggleMute(); });
-    return control;
 }
 
 void MainView::installPlaybackActions()
@@ -354,43 +317,8 @@ void MainView::installPlaybackActions()
 void MainView::renderSidebar()
 {
     rememberFocus(m_sidebar);
-    while (QLayoutItem* item = m_sidebarLayout->takeAt(0)) {
-        if (QWidget* widget = item->widget()) {
-            discard(widget);
-        }
-        delete item;
-    }
-    const Screen current = m_browser->screen();
-    const struct {
-        const char16_t* title;
-        const char16_t* symbol;
-        Screen screen;
-    } entries[] = {
-        {u"Home", u"home", Screen::Home},
-        {u"Browse", u"grid", Screen::Discover},
-        {u"Library", u"heart-filled", Screen::Library},
-        {u"Player", u"play-circle", Screen::Player},
-    };
-    for (const auto& entry : entries) {
-        auto* button = makeNavButton(
-            QString::fromUtf16(entry.title), QString::fromUtf16(entry.symbol), entry.screen == current, entry.screen);
-        m_sidebarLayout->addWidget(button, 0, Qt::AlignLeft);
-        button->show();
-    }
-    auto* spacer = new QWidget;
-    spacer->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
-    m_sidebarLayout->addWidget(spacer, 1);
-    spacer->show();
+    m_sidebar->render();
     restoreFocus(m_sidebar);
-}
-
-SidebarNavButton* MainView::makeNavButton(const QString& title, const QString& symbol, bool active, Screen screen)
-{
-    auto* button = new SidebarNavButton(title, symbol, active);
-    button->setFixedWidth(navButtonWidth);
-    button->setAccessibleName(title);
-    connect(button, &QAbstractButton::clicked, this, [this, screen] { m_browser->switchScreen(screen); });
-    return button;
 }
 
 void MainView::detachPersistentViews()
@@ -505,16 +433,17 @@ QWidget* MainView::makeHomeHeroRow()
 {
     m_railLines = makeNowPlayingLines(14, 12, true);
     showNowPlayingLines(m_railLines, m_nowPlaying);
-    return makeHeroRow(m_playerHero, m_railTitle, m_railMeta, m_railLines, m_fallbackImage, makeControls());
+    return makeHeroRow(
+        m_playerHero, m_railTitle, m_railMeta, m_railLines, m_fallbackImage, makeTransportControls(*m_browser));
 }
 
 Panel* MainView::makePlayerScreenPanel()
 {
     m_panelLines = makeNowPlayingLines(17, 14, true);
     showNowPlayingLines(m_panelLines, m_nowPlaying);
-    m_panelVolume = makeVolumeControl();
-    m_playerPanel = makePlayerPanel(
-        playerPanelTexts(m_browser->currentStation()), m_panelLines, m_fallbackImage, makeControls(), m_panelVolume);
+    m_panelVolume = makeVolumeControl(*m_browser);
+    m_playerPanel = makePlayerPanel(playerPanelTexts(m_browser->currentStation()), m_panelLines, m_fallbackImage,
+        makeTransportControls(*m_browser), m_panelVolume);
     return m_playerPanel;
 }
 
@@ -596,41 +525,6 @@ VelloButton* MainView::makeChip(const QString& title, ListMode mode)
     chip->setAccessibleName(title);
     connect(chip, &QAbstractButton::clicked, this, [this, mode] { m_browser->chooseListMode(mode); });
     return chip;
-}
-
-QWidget* MainView::makeControls()
-{
-    auto* row = new QWidget;
-    row->setObjectName(QStringLiteral("transport"));
-    auto* layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(8);
-    layout->addWidget(makePlayerIconButton(QStringLiteral("backward"), QStringLiteral("◀"), QStringLiteral("Previous"),
-        false, &BrowserController::playPrevious));
-    layout->addWidget(makePlayerIconButton(
-        QStringLiteral("play"), QStringLiteral("▶"), QStringLiteral("Play"), true, &BrowserController::playSelected));
-    layout->addWidget(makePlayerIconButton(
-        QStringLiteral("pause"), QStringLiteral("❚❚"), QStringLiteral("Pause"), false, &BrowserController::pause));
-    // Not Play's "▶": without its symbol, Next must still look like Next.
-    layout->addWidget(makePlayerIconButton(
-        QStringLiteral("forward"), QStringLiteral("▶▶"), QStringLiteral("Next"), false, &BrowserController::playNext));
-    row->setFixedSize(row->sizeHint());
-    return row;
-}
-
-VelloButton* MainView::makePlayerIconButton(const QString& symbol, const QString& fallback, const QString& toolTip,
-    bool primary, void (BrowserController::*action)())
-{
-    auto* button = new VelloButton(QString(), VelloButton::Style::Icon);
-    button->setSymbol(symbol, fallback);
-    button->setToolTip(toolTip);
-    button->setAccessibleName(toolTip);
-    button->setCornerRadius(19);
-    button->setBackgroundColor(primary ? velloGreen() : QColor::fromRgbF(0.125F, 0.149F, 0.188F, 1.0F));
-    button->setTintColor(primary ? QColor::fromRgbF(0.027F, 0.063F, 0.031F, 1.0F) : QColor(Qt::white));
-    button->setFixedSize(38, 38);
-    connect(button, &QAbstractButton::clicked, this, [this, action] { (m_browser.get()->*action)(); });
-    return button;
 }
 
 } // namespace Vello

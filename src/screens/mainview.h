@@ -32,9 +32,10 @@ class ElidedLabel;
 class HttpClient;
 class MainQueue;
 class MediaBackend;
+class MiniPlayer;
 class Preferences;
 class SearchField;
-class SidebarNavButton;
+class Sidebar;
 class StationScrollArea;
 class StationSource;
 class VelloButton;
@@ -48,8 +49,6 @@ class MainView final : public QWidget, public BrowserView {
     Q_OBJECT
 
 public:
-    static constexpr int sidebarWidth = 220;
-    static constexpr int navButtonWidth = 198;
     static constexpr int miniPlayerHeight = 76;
     static constexpr int miniPlayerSideMargin = 20;
     static constexpr int miniPlayerBottomMargin = 18;
@@ -62,12 +61,10 @@ public:
 
     [[nodiscard]] BrowserController& browser() const { return *m_browser; }
 
-    [[nodiscard]] QWidget* sidebar() const { return m_sidebar; }
+    [[nodiscard]] Sidebar* sidebar() const { return m_sidebar; }
     [[nodiscard]] StationScrollArea* contentScroll() const { return m_contentScroll; }
     [[nodiscard]] QWidget* contentStack() const { return m_contentStack; }
-    [[nodiscard]] Panel* miniPlayerPanel() const { return m_miniPlayerPanel; }
-    [[nodiscard]] const ElidedLabel* miniTitle() const { return m_miniTitle; }
-    [[nodiscard]] VolumeControl* miniVolume() const { return m_miniVolume; }
+    [[nodiscard]] MiniPlayer* miniPlayer() const { return m_miniPlayer; }
     // What the now-playing views show, as last given to showNowPlaying().
     [[nodiscard]] const NowPlaying& nowPlaying() const { return m_nowPlaying; }
     [[nodiscard]] SearchField* search() const { return m_search; }
@@ -125,28 +122,19 @@ private:
     [[nodiscard]] QWidget* makeStationRow(const Station& station, QWidget* parent);
     [[nodiscard]] QWidget* makeChipRow();
     [[nodiscard]] VelloButton* makeChip(const QString& title, ListMode mode);
-    [[nodiscard]] SidebarNavButton* makeNavButton(
-        const QString& title, const QString& symbol, bool active, Screen screen);
-    [[nodiscard]] QWidget* makeControls();
     [[nodiscard]] QWidget* makeHomeHeroRow();
     [[nodiscard]] Panel* makePlayerScreenPanel();
-    [[nodiscard]] VolumeControl* makeVolumeControl();
     void installPlaybackActions();
-    void showPlaybackLines(const NowPlaying& nowPlaying);
-    [[nodiscard]] VelloButton* makePlayerIconButton(const QString& symbol, const QString& fallback,
-        const QString& toolTip, bool primary, void (BrowserController::*action)());
 
     ArtworkLoader& m_artwork;
     std::unique_ptr<BrowserController> m_browser;
 
-    Panel* m_sidebar = nullptr;
-    QVBoxLayout* m_sidebarLayout = nullptr;
+    Sidebar* m_sidebar = nullptr;
     StationScrollArea* m_contentScroll = nullptr;
     QWidget* m_contentStack = nullptr;
     QVBoxLayout* m_contentLayout = nullptr;
     SearchField* m_search = nullptr;
-    Panel* m_miniPlayerPanel = nullptr;
-    ElidedLabel* m_miniTitle = nullptr;
+    MiniPlayer* m_miniPlayer = nullptr;
     ElidedLabel* m_railTitle = nullptr;
     ElidedLabel* m_railMeta = nullptr;
     AspectFillImage* m_playerHero = nullptr;
@@ -154,11 +142,9 @@ private:
     QPointer<StationList> m_stationList;
     QList<QAction*> m_playbackActions;
     NowPlaying m_nowPlaying;
-    NowPlayingLines m_miniLines;
     NowPlayingLines m_railLines;
     NowPlayingLines m_panelLines;
     QPointer<Panel> m_playerPanel;
-    VolumeControl* m_miniVolume = nullptr;
     QPointer<VolumeControl> m_panelVolume;
     QPointer<Panel> m_statusPanel;
 

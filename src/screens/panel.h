@@ -10,7 +10,7 @@ namespace Vello {
 // A rounded, filled, optionally bordered surface that the screens' cards, bars and badges are
 // drawn on. It paints itself, so rows of them stay cheap. With a click action set, a left click
 // on the surface itself (not on a control inside it) runs the action.
-class Panel final : public QWidget {
+class Panel : public QWidget {
     Q_OBJECT
 
 public:

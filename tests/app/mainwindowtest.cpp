@@ -7,6 +7,7 @@
 
 #include "browser/browsercontroller.h"
 #include "screens/mainview.h"
+#include "screens/sidebar.h"
 #include "widgets/searchfield.h"
 
 #include <QAbstractButton>

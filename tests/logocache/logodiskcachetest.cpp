@@ -61,6 +61,7 @@ TEST(LogoDiskCacheTest, ASecondLoaderShowsKeptLogosAndRefetchesDamagedAndStaleOn
         EXPECT_EQ(second.request(address.toStdString(), &receiver, [](const QImage&) {}).has_value(), c.shownAtOnce);
         EXPECT_TRUE(
             waitFor([&] { return server.requestCount(path) == c.requestsAfter && second.downloadsInFlight() == 0; }));
+        disk.flush();
         const auto kept = disk.read(address);
         ASSERT_TRUE(kept.has_value()) << "the file is whole and fresh again";
         EXPECT_FALSE(kept->stale);

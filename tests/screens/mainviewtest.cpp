@@ -1,8 +1,10 @@
 #include "windowharness.h"
 
 #include "browser/browsercontroller.h"
+#include "screens/miniplayer.h"
 #include "screens/panel.h"
 #include "screens/sectionbuilders.h"
+#include "screens/sidebar.h"
 #include "widgets/arcspinner.h"
 #include "widgets/elidedlabel.h"
 #include "widgets/searchfield.h"
@@ -69,7 +71,7 @@ TEST(MainView, EveryScreenListsItsItemsInOrderAndTheKeyboardKeepsItsPlaceInIt)
     }
 
     // With the mini player up, a control reached by the keyboard is scrolled clear of it.
-    Panel* mini = h.window->miniPlayerPanel();
+    Panel* mini = h.window->miniPlayer();
     ASSERT_TRUE(mini->isVisible());
     h.buttons(u"Play Station 2"_s).front()->setFocus(Qt::TabFocusReason);
     for (int row = 0; row < 8; ++row) {
@@ -152,7 +154,7 @@ TEST(MainView, TypedSearchesPageByWheelAndKeysKeepingTheTextRowsAndFocus)
 TEST(MainView, TheMiniPlayerAndTheHomeCardDriveOnePlayerThatOutlivesTheCatalog)
 {
     WindowHarness h;
-    Panel* mini = h.window->miniPlayerPanel();
+    Panel* mini = h.window->miniPlayer();
     std::vector<Station> stations = makeStations(300);
     StationFields local = stations[0].fields();
     local.url_resolved = "file:///etc/passwd";
@@ -165,7 +167,7 @@ TEST(MainView, TheMiniPlayerAndTheHomeCardDriveOnePlayerThatOutlivesTheCatalog)
         EXPECT_EQ(h.window->contentStack()->layout()->contentsMargins().bottom(), played == 3 ? 120 : 28);
     }
     ASSERT_EQ(h.media.players.size(), 1U);
-    EXPECT_EQ(h.window->miniTitle()->text(), u"Station 3"_s);
+    EXPECT_EQ(h.window->miniPlayer()->title()->text(), u"Station 3"_s);
     h.window->resize(1400, 900);
     EXPECT_EQ(mini->geometry(), QRect(240, 900 - 18 - 76, 1400 - 220 - 40, 76));
 
@@ -181,7 +183,7 @@ TEST(MainView, TheMiniPlayerAndTheHomeCardDriveOnePlayerThatOutlivesTheCatalog)
     // The title is part of the panel's empty area; the buttons are not.
     h.tap(u"Pause"_s, true);
     EXPECT_EQ(h.window->browser().screen(), Screen::Home);
-    click(const_cast<ElidedLabel*>(h.window->miniTitle()));
+    click(const_cast<ElidedLabel*>(h.window->miniPlayer()->title()));
     h.settle();
     EXPECT_EQ(h.window->browser().screen(), Screen::Player);
     // There the panel's Pause pauses too.
@@ -201,7 +203,7 @@ TEST(MainView, TheMiniPlayerAndTheHomeCardDriveOnePlayerThatOutlivesTheCatalog)
     h.window->grab();
     h.scrollTo(3000);
     h.window->grab();
-    EXPECT_EQ(h.window->miniTitle()->text(), u"Station 4"_s);
+    EXPECT_EQ(h.window->miniPlayer()->title()->text(), u"Station 4"_s);
     EXPECT_TRUE(mini->isVisible());
     EXPECT_EQ(h.rowNames().front().substr(0, 4), "New ");
 }

@@ -1,6 +1,7 @@
 #include "windowharness.h"
 
 #include "browser/browsercontroller.h"
+#include "screens/miniplayer.h"
 #include "screens/panel.h"
 #include "screens/playerviews.h"
 #include "screens/sectionbuilders.h"
@@ -33,7 +34,7 @@ using namespace Qt::StringLiterals;
 std::vector<std::string> shownLines(const WindowHarness& h)
 {
     std::vector<std::string> shown;
-    for (QWidget* place : {static_cast<QWidget*>(h.window->miniPlayerPanel()), h.window->contentStack()}) {
+    for (QWidget* place : {static_cast<QWidget*>(h.window->miniPlayer()), h.window->contentStack()}) {
         std::string line;
         for (const char* name : {"songTitle", "playbackStatus"}) {
             for (auto* label : place->findChildren<QLabel*>(QString::fromLatin1(name))) {
@@ -134,7 +135,7 @@ TEST(PlayerViews, BadgesStatusTextsSongAndVolumeFollowTheStationAndNowPlayingInB
     h.window->resize(920, 620);
     h.settle();
     auto* panel = h.window->contentStack()->findChild<VolumeControl*>();
-    VolumeControl* mini = h.window->miniVolume();
+    VolumeControl* mini = h.window->miniPlayer()->volume();
     ASSERT_NE(panel, nullptr);
     bool muted = false;
     for (VolumeControl* pressed : {panel, mini}) {
@@ -156,12 +157,12 @@ TEST(PlayerViews, BadgesStatusTextsSongAndVolumeFollowTheStationAndNowPlayingInB
     EXPECT_EQ(browser.screen(), Screen::Home);
 
     // At the narrowest window the mini player's parts stay side by side, inside the panel.
-    const QWidget* transport = h.window->miniPlayerPanel()->findChild<QWidget*>(u"transport"_s);
-    const QWidget* title = h.window->miniTitle();
+    const QWidget* transport = h.window->miniPlayer()->findChild<QWidget*>(u"transport"_s);
+    const QWidget* title = h.window->miniPlayer()->title();
     EXPECT_GT(title->width(), 150);
     EXPECT_LT(title->geometry().right(), mini->geometry().left());
     EXPECT_LT(mini->geometry().right(), transport->geometry().left());
-    EXPECT_EQ(transport->geometry().right(), h.window->miniPlayerPanel()->width() - 18 - 1);
+    EXPECT_EQ(transport->geometry().right(), h.window->miniPlayer()->width() - 18 - 1);
 }
 
 } // namespace

@@ -1,0 +1,46 @@
+#include "miniplayer.h"
+
+#include "sectionbuilders.h"
+#include "transportcontrols.h"
+
+#include "browser/browsercontroller.h"
+#include "widgets/elidedlabel.h"
+#include "widgets/palette.h"
+#include "widgets/volumecontrol.h"
+
+#include <QHBoxLayout>
+
+namespace Vello {
+
+MiniPlayer::MiniPlayer(BrowserController& browser, QWidget* parent)
+    : Panel(14, QColor::fromRgbF(0.052F, 0.064F, 0.078F, 0.98F), velloBorder(), parent)
+    , m_title(makeLabel({}, 15, QFont::Bold, Qt::white))
+{
+    setObjectName(QStringLiteral("miniPlayer"));
+    // A button to assistive tools: the action comes before anything that asks how it reads.
+    setOnClick([&browser] { browser.openPlayer(); });
+    setAccessibleName(QStringLiteral("Now Playing"));
+    m_title->setObjectName(QStringLiteral("miniTitle"));
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(18, 0, 18, 0);
+    layout->setSpacing(0);
+    m_lines = makeNowPlayingLines(13, 12, false);
+    layout->addLayout(makeMiniPlayerTexts(m_title, m_lines), 1);
+    layout->addSpacing(18);
+    m_volume = makeVolumeControl(browser);
+    layout->addWidget(m_volume, 0, Qt::AlignVCenter);
+    layout->addSpacing(18);
+    layout->addWidget(makeTransportControls(browser), 0, Qt::AlignVCenter);
+    showNowPlayingLines(m_lines, NowPlaying {});
+    hide();
+}
+
+void MiniPlayer::showNowPlaying(const NowPlaying& nowPlaying)
+{
+    m_title->setText(toQString(nowPlaying.title));
+    showNowPlayingLines(m_lines, nowPlaying);
+    m_volume->showVolume(nowPlaying.volume, nowPlaying.muted);
+    setVisible(nowPlaying.miniPlayerVisible);
+}
+
+} // namespace Vello

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "panel.h"
+#include "playerviews.h"
+
+namespace Vello {
+
+class BrowserController;
+class ElidedLabel;
+class VolumeControl;
+struct NowPlaying;
+
+// The bar floating over the content's bottom while a station is current: its name, song and
+// state, the volume and the transport buttons. A click on the bar itself opens the Player.
+class MiniPlayer final : public Panel {
+    Q_OBJECT
+
+public:
+    MiniPlayer(BrowserController& browser, QWidget* parent = nullptr);
+
+    [[nodiscard]] const ElidedLabel* title() const { return m_title; }
+    [[nodiscard]] VolumeControl* volume() const { return m_volume; }
+
+    // Shows the station, its song and state and the volume; the bar shows itself when asked to.
+    void showNowPlaying(const NowPlaying& nowPlaying);
+
+private:
+    ElidedLabel* m_title;
+    NowPlayingLines m_lines;
+    VolumeControl* m_volume;
+};
+
+} // namespace Vello

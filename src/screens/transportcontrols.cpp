@@ -1,0 +1,61 @@
+#include "transportcontrols.h"
+
+#include "browser/browsercontroller.h"
+#include "widgets/palette.h"
+#include "widgets/vellobutton.h"
+#include "widgets/volumecontrol.h"
+
+#include <QHBoxLayout>
+
+namespace Vello {
+
+namespace {
+
+VelloButton* makePlayerIconButton(BrowserController& browser, const QString& symbol, const QString& fallback,
+    const QString& toolTip, bool primary, void (BrowserController::*action)())
+{
+    auto* button = new VelloButton(QString(), VelloButton::Style::Icon);
+    button->setSymbol(symbol, fallback);
+    button->setToolTip(toolTip);
+    button->setAccessibleName(toolTip);
+    button->setCornerRadius(19);
+    button->setBackgroundColor(primary ? velloGreen() : QColor::fromRgbF(0.125F, 0.149F, 0.188F, 1.0F));
+    button->setTintColor(primary ? QColor::fromRgbF(0.027F, 0.063F, 0.031F, 1.0F) : QColor(Qt::white));
+    button->setFixedSize(38, 38);
+    QObject::connect(button, &QAbstractButton::clicked, button, [&browser, action] { (browser.*action)(); });
+    return button;
+}
+
+} // namespace
+
+QWidget* makeTransportControls(BrowserController& browser)
+{
+    auto* row = new QWidget;
+    row->setObjectName(QStringLiteral("transport"));
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(8);
+    layout->addWidget(makePlayerIconButton(browser, QStringLiteral("backward"), QStringLiteral("◀"),
+        QStringLiteral("Previous"), false, &BrowserController::playPrevious));
+    layout->addWidget(makePlayerIconButton(browser, QStringLiteral("play"), QStringLiteral("▶"), QStringLiteral("Play"),
+        true, &BrowserController::playSelected));
+    layout->addWidget(makePlayerIconButton(browser, QStringLiteral("pause"), QStringLiteral("❚❚"),
+        QStringLiteral("Pause"), false, &BrowserController::pause));
+    // Not Play's "▶": without its symbol, Next must still look like Next.
+    layout->addWidget(makePlayerIconButton(browser, QStringLiteral("forward"), QStringLiteral("▶▶"),
+        QStringLiteral("Next"), false, &BrowserController::playNext));
+    row->setFixedSize(row->sizeHint());
+    return row;
+}
+
+VolumeControl* makeVolumeControl(BrowserController& browser)
+{
+    auto* control = new VolumeControl;
+    control->showVolume(browser.volume(), browser.isMuted());
+    QObject::connect(
+        control, &VolumeControl::volumeRequested, control, [&browser](double volume) { browser.setVolume(volume); });
+    QObject::connect(control, &VolumeControl::muteToggleRequested, control, [&browser] { browser.toggleMute(); });
+    return control;
+}
+
+} // namespace Vello
