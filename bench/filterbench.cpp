@@ -2,11 +2,11 @@
 
 #include "browser/browsercontroller.h"
 #include "browser/browserview.h"
-#include "browser/preferences.h"
 #include "catalog/catalogdecoder.h"
 #include "catalog/displayorder.h"
-#include "catalog/httpclient.h"
-#include "playback/mediabackend.h"
+#include "ports/httpclient.h"
+#include "ports/mediabackend.h"
+#include "ports/preferences.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,8 +1,8 @@
 #include "syntheticcatalog.h"
 
-#include "catalog/hostresolver.h"
-#include "catalog/httpclient.h"
 #include "catalog/stationstore.h"
+#include "ports/hostresolver.h"
+#include "ports/httpclient.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,7 +1,7 @@
 #include "launchoptions.h"
 
-#include "browser/preferences.h"
 #include "catalog/stationsurl.h"
+#include "ports/preferences.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "catalog/catalogsource.h"
-#include "catalog/error.h"
+#include "ports/error.h"
 
 #include <QString>
 #include <QStringList>

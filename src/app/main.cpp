@@ -10,7 +10,7 @@
 #include "platform/qthttpclient.h"
 #include "platform/qtmainqueue.h"
 #include "platform/settingspreferences.h"
-#include "playback/mainqueue.h"
+#include "ports/mainqueue.h"
 #include "screens/mainview.h"
 #include "widgets/artworkloader.h"
 #include "widgets/logodiskcache.h"

@@ -3,8 +3,8 @@
 #include "launchoptions.h"
 
 #include "browser/browsercontroller.h"
-#include "browser/preferences.h"
 #include "catalog/stationsurl.h"
+#include "ports/preferences.h"
 #include "widgets/palette.h"
 
 #include <QAbstractButton>

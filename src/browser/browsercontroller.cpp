@@ -1,7 +1,7 @@
 #include "browsercontroller.h"
 
 #include "browserview.h"
-#include "preferences.h"
+#include "ports/preferences.h"
 #include "searchtext.h"
 
 #include "playback/playercontroller.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "playback/mainqueue.h"
+#include "ports/mainqueue.h"
 #include "screen.h"
 #include "searchablecatalog.h"
 #include "stationlibrary.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "catalog/error.h"
+#include "ports/error.h"
 
 #include <cstddef>
 #include <string>

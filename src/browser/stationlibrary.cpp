@@ -1,6 +1,6 @@
 #include "stationlibrary.h"
 
-#include "preferences.h"
+#include "ports/preferences.h"
 
 #include <algorithm>
 

@@ -3,7 +3,7 @@
 #include "catalogdecoder.h"
 #include "catalogparts.h"
 #include "displayorder.h"
-#include "httpclient.h"
+#include "ports/httpclient.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -2,7 +2,7 @@
 
 #include "catalogcache.h"
 #include "catalogparts.h"
-#include "httpclient.h"
+#include "ports/httpclient.h"
 #include "station.h"
 
 #include <simdjson.h>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "error.h"
+#include "ports/error.h"
 
 #include <cstddef>
 #include <filesystem>

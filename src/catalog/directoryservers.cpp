@@ -1,7 +1,7 @@
 #include "directoryservers.h"
 
 #include "catalogsource.h"
-#include "hostresolver.h"
+#include "ports/hostresolver.h"
 
 #include <algorithm>
 #include <cstddef>

@@ -4,7 +4,7 @@
 #include "catalogorigin.h"
 #include "directoryservers.h"
 #include "displayorder.h"
-#include "httpclient.h"
+#include "ports/httpclient.h"
 
 #include <array>
 #include <cstdint>

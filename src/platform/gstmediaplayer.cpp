@@ -2,7 +2,7 @@
 
 #include "pipelinereaper.h"
 
-#include "playback/mainqueue.h"
+#include "ports/mainqueue.h"
 
 #include <QtGlobal>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "catalog/httpclient.h"
+#include "ports/httpclient.h"
 
 #include <QThread>
 #include <QThreadPool>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "browser/preferences.h"
+#include "ports/preferences.h"
 
 #include <QSettings>
 

@@ -1,6 +1,6 @@
 #include "playbackmachine.h"
 
-#include "playback/mainqueue.h"
+#include "ports/mainqueue.h"
 
 #include <algorithm>
 #include <type_traits>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "playback/mediabackend.h"
 #include "playback/playbackstate.h"
 #include "playback/streamfailure.h"
+#include "ports/mediabackend.h"
 
 #include <array>
 #include <chrono>

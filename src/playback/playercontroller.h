@@ -1,9 +1,9 @@
 #pragma once
 
-#include "playback/mediabackend.h"
 #include "playback/playbackmachine.h"
 #include "playback/playbackstate.h"
 #include "playback/playlistresolver.h"
+#include "ports/mediabackend.h"
 
 #include "catalog/station.h"
 

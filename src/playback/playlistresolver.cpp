@@ -1,9 +1,9 @@
 #include "playlistresolver.h"
 
-#include "playback/mainqueue.h"
 #include "playback/playlist.h"
+#include "ports/mainqueue.h"
 
-#include "catalog/httpclient.h"
+#include "ports/httpclient.h"
 
 #include <chrono>
 #include <deque>

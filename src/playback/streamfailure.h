@@ -1,6 +1,6 @@
 #pragma once
 
-#include "playback/mediabackend.h"
+#include "ports/mediabackend.h"
 
 #include <string>
 

@@ -2,7 +2,7 @@
 
 #include "artworkcache.h"
 
-#include "catalog/httpclient.h"
+#include "ports/httpclient.h"
 
 #include <QDeadlineTimer>
 #include <QHash>

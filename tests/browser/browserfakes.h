@@ -1,7 +1,7 @@
 #pragma once
 
 #include "browser/browserview.h"
-#include "browser/preferences.h"
+#include "ports/preferences.h"
 
 #include "catalog/station.h"
 #include "catalog/stationsource.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "catalog/hostresolver.h"
+#include "ports/hostresolver.h"
 
 #include <map>
 #include <string>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "playback/mainqueue.h"
+#include "ports/mainqueue.h"
 
 #include <chrono>
 #include <cstddef>

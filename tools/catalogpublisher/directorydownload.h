@@ -1,8 +1,8 @@
 #pragma once
 
 #include "catalog/catalogpublisher.h"
-#include "catalog/error.h"
-#include "catalog/httpclient.h"
+#include "ports/error.h"
+#include "ports/httpclient.h"
 
 #include <filesystem>
 #include <functional>

@@ -4,9 +4,9 @@
 #include "catalog/catalogcache.h"
 #include "catalog/catalogpublisher.h"
 #include "catalog/directoryservers.h"
-#include "catalog/httpclient.h"
 #include "platform/qtdnsresolver.h"
 #include "platform/qthttpclient.h"
+#include "ports/httpclient.h"
 
 #include <QCoreApplication>
 #include <QMetaObject>
