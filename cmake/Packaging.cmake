@@ -16,6 +16,9 @@ if(VELLO_BUILD_GUI)
   install(FILES ${PROJECT_SOURCE_DIR}/resources/desktop/${VELLO_APP_ID}.svg
     DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
   install(DIRECTORY ${VELLO_ICON_DIR}/ DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
+  # The licence of the player and of the libraries it links, where Debian looks for it.
+  install(FILES ${PROJECT_SOURCE_DIR}/resources/debian/copyright
+    DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/pemba-vello)
 endif()
 
 set(CPACK_PACKAGE_NAME pemba-vello)
@@ -25,6 +28,7 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Internet radio player, most popular stati
 set(CPACK_PACKAGE_DESCRIPTION "Plays internet radio stations from a catalog of tens of thousands, with search, favourites, recently played stations, media keys and the desktop's media controls.")
 set(CPACK_PACKAGE_HOMEPAGE_URL "https://pembavello.org/")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_GENERATOR DEB)
 set(CPACK_STRIP_FILES ON)
