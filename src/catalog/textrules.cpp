@@ -97,11 +97,16 @@ Prefix graphemePrefix(std::string_view text, std::size_t count)
     return prefix;
 }
 
+// Asked of ICU once, in a static the C++ runtime guards: the search index thread and the GUI
+// thread both normalise, and ICU's own lazy set-up is invisible to ThreadSanitizer.
 const icu::Normalizer2* nfcNormalizer()
 {
-    UErrorCode status = U_ZERO_ERROR;
-    const icu::Normalizer2* normalizer = icu::Normalizer2::getNFCInstance(status);
-    return U_SUCCESS(status) ? normalizer : nullptr;
+    static const icu::Normalizer2* const normalizer = [] {
+        UErrorCode status = U_ZERO_ERROR;
+        const icu::Normalizer2* instance = icu::Normalizer2::getNFCInstance(status);
+        return U_SUCCESS(status) ? instance : nullptr;
+    }();
+    return normalizer;
 }
 
 } // namespace
