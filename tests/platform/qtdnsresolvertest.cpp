@@ -1,3 +1,5 @@
+#include "collected.h"
+
 #include "platform/qtdnsresolver.h"
 
 #include <QCoreApplication>
@@ -14,7 +16,6 @@
 #include <algorithm>
 #include <csignal>
 #include <memory>
-#include <mutex>
 #include <optional>
 #include <string>
 #include <thread>
@@ -84,27 +85,6 @@ private:
     QUdpSocket m_upstream;
     // The queries waiting for an answer, by their id.
     QHash<QByteArray, QNetworkDatagram> m_askers;
-};
-
-// Collects answers from whichever thread they come on.
-class Answers final {
-public:
-    void add(Names names)
-    {
-        std::ranges::sort(names);
-        const std::lock_guard lock(m_mutex);
-        m_answers.push_back(std::move(names));
-    }
-
-    [[nodiscard]] std::vector<Names> all() const
-    {
-        const std::lock_guard lock(m_mutex);
-        return m_answers;
-    }
-
-private:
-    mutable std::mutex m_mutex;
-    std::vector<Names> m_answers;
 };
 
 // Every lookup against a real nameserver, one that does not answer in time and one that is not
@@ -177,8 +157,9 @@ TEST(QtDnsResolverTest, EachLookupAnswersOnceWithWhatTheServerHasOrNothing)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         auto resolver = std::make_unique<QtDnsResolver>(QHostAddress(c.nameserver), c.timeout);
-        auto answers = std::make_shared<Answers>();
+        auto answers = std::make_shared<Collected<Names>>();
         const auto answer = [&, answers](Names names) {
+            std::ranges::sort(names);
             answers->add(std::move(names));
             if (c.close == Close::InAnswer) {
                 ASSERT_EQ(QThread::currentThread(), QCoreApplication::instance()->thread());
