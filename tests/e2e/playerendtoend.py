@@ -343,6 +343,10 @@ def first_run(session: Session) -> None:
                 if station["kind"] == "pls")
     player.click_named("Next")
     session.wait_for_tone({"frequency": link["frequency"], "displayName": link["name"]})
+    # The directory hears of each station a person started, and of nothing else.
+    plays, started = session.state / "plays.log", [live[TOP_ROWS - 1]["stationuuid"], link["stationuuid"]]
+    wait_until(lambda: [line.split("\t")[0] for line in plays.read_text().splitlines()] == started, 20,
+               lambda: f"the directory to count the plays of {started}, not {plays.read_text()!r}")
 
     favourite = live[1]["displayName"]
     player.click_row(next(i for i, row in enumerate(player.rows()) if row["name"] == favourite), "heart",
