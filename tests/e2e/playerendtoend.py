@@ -273,8 +273,8 @@ class Session:
 
     def __init__(self, work: Path, binary: Path, demo_server: Path) -> None:
         self.work, self.binary, self.demo_server, self.processes = work, binary, demo_server, Processes()
-        self.data_home, self.config_home, self.runtime = work / "data", work / "config", work / "runtime"
-        self.state = work / "demo"
+        self.data_home, self.config_home, self.runtime, self.state = (work / name for name in
+                                                                      ("data", "config", "runtime", "demo"))
         for folder in (self.data_home, self.config_home, self.runtime):
             folder.mkdir(mode=0o700)
         self.demo_running = False
@@ -288,10 +288,9 @@ class Session:
             number = pipe.readline().strip()
         check(number.isdigit(), f"Xvfb did not name its display: {(self.work / 'xvfb.log').read_text(errors='replace')}")
         self.display = f":{number}"
-        log(f"Xvfb on display {self.display}")
         self.pulse_env = start_pulse(self.processes, self.work)
         self.recorder = Recorder(self.processes, self.work, self.pulse_env)
-        log("PulseAudio null sink recorded")
+        log(f"Xvfb on display {self.display}, PulseAudio's null sink recorded")
         self.demo_running = True
         self.demo("start", 120)
         self.directory_url = (self.state / "directory-url").read_text().strip()
@@ -308,12 +307,6 @@ class Session:
         if self.demo_running:
             self.demo_running = False
             self.demo("stop", 60)
-
-    def stop(self) -> None:
-        try:
-            self.stop_demo_server()
-        finally:
-            self.processes.stop_all()
 
     def wait_for_tone(self, station: dict, timeout: float = 45) -> None:
         candidates = [live["frequency"] for live in self.live]
@@ -358,15 +351,12 @@ def first_run(session: Session) -> None:
 def offline_run(session: Session) -> None:
     live = session.live
     session.stop_demo_server()
-    log("demo server stopped")
-
     # The restart also shows that the favourite is kept.
     player = Player(session, "offline")
     player.wait_for_top_rows(live)
     hearts = player.hearts()
     check(hearts.get(live[1]["displayName"]) == HEART, f"after a restart the favourite shows {hearts}")
     check(hearts.get(live[0]["displayName"]) == EMPTY_HEART, f"after a restart a non-favourite shows {hearts}")
-    log("offline run lists the cached stations, the favourite still marked")
 
     player.click_row(0, "play", f"Play on {live[0]['displayName']!r} with the server gone")
     # Watch the window for a while: it must keep answering at once, keep its rows and open no
@@ -412,7 +402,10 @@ def main() -> int:
         signal.alarm(0)
         for number in (signal.SIGTERM, signal.SIGINT, signal.SIGHUP):
             signal.signal(number, signal.SIG_IGN)
-        session.stop()
+        try:
+            session.stop_demo_server()
+        finally:
+            session.processes.stop_all()
     if passed:
         log(f"all checks passed in {time.monotonic() - STARTED:.1f} s")
         shutil.rmtree(work, ignore_errors=True)

@@ -102,8 +102,16 @@ TEST_F(GstMediaBackendTest, EachStationIsHeardAloneAtItsToneWithItsTitleAndMuteS
 TEST_F(GstMediaBackendTest, BusMessagesAboutOtherElementsNeitherStallNorSilenceTheStream)
 {
     const auto player = backend.createPlayer(server->url("/tone.mp3"));
-    std::vector<MediaEvent> events;
-    player->setEventHandler([&](const MediaEvent& event) { events.push_back(event); });
+    bool emptyBuffer = false;
+    std::vector<MediaPipelineState> states;
+    player->setEventHandler([&](const MediaEvent& event) {
+        // The stream's own queue may report as the pipeline pauses; the sink's empty buffer never.
+        const auto* buffering = std::get_if<MediaBuffering>(&event);
+        emptyBuffer = emptyBuffer || (buffering != nullptr && buffering->percent == 0);
+        if (const auto* changed = std::get_if<MediaStateChanged>(&event)) {
+            states.push_back(changed->state);
+        }
+    });
     player->setWaitsForBuffering(true);
     player->play();
     ASSERT_TRUE(waitFor([&] { return player->activity() == PlayerActivity::Playing; }));
@@ -112,36 +120,20 @@ TEST_F(GstMediaBackendTest, BusMessagesAboutOtherElementsNeitherStallNorSilenceT
         pipeline = GST_ELEMENT(parent);
     }
     GstClock* clock = gst_pipeline_get_clock(GST_PIPELINE(pipeline));
-    struct Case {
-        const char* name;
-        GstMessage* message;
-        bool reselectsClock; // the pipeline goes through PAUSED back to PLAYING
-    };
-    const Case cases[] = {
-        {"a sink's buffering", gst_message_new_buffering(GST_OBJECT(sink), 0), false},
-        {"a lost clock", gst_message_new_clock_lost(GST_OBJECT(pipeline), clock), true},
-    };
-    gst_object_unref(clock);
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        events.clear();
-        gst_element_post_message(pipeline, c.message);
+    // With a lost clock the pipeline goes through PAUSED back to PLAYING to choose another.
+    for (const auto& [message, reselectsClock] : {std::pair {gst_message_new_buffering(GST_OBJECT(sink), 0), false},
+             std::pair {gst_message_new_clock_lost(GST_OBJECT(pipeline), clock), true}}) {
+        SCOPED_TRACE(reselectsClock ? "a lost clock" : "a sink's buffering");
+        emptyBuffer = false;
+        states.clear();
+        gst_element_post_message(pipeline, message);
         QTest::qWait(500);
-        // The stream's own queue may report as the pipeline pauses; the sink's empty buffer never.
-        bool emptyBuffer = false;
-        std::vector<MediaPipelineState> states;
-        for (const MediaEvent& event : events) {
-            const auto* buffering = std::get_if<MediaBuffering>(&event);
-            emptyBuffer = emptyBuffer || (buffering != nullptr && buffering->percent == 0);
-            if (const auto* changed = std::get_if<MediaStateChanged>(&event)) {
-                states.push_back(changed->state);
-            }
-        }
         EXPECT_FALSE(emptyBuffer);
-        EXPECT_EQ(!states.empty() && states.front() == MediaPipelineState::Paused, c.reselectsClock);
+        EXPECT_EQ(!states.empty() && states.front() == MediaPipelineState::Paused, reselectsClock);
         EXPECT_EQ(player->activity(), PlayerActivity::Playing);
         EXPECT_NEAR(toneHeard(0.3), mp3Tone, 5.0);
     }
+    gst_object_unref(clock);
 }
 
 TEST_F(GstMediaBackendTest, FailuresAreToldAndA404IsNotRetried)
