@@ -193,7 +193,7 @@ TEST(QtDnsResolverTest, EachLookupAnswersOnceWithWhatTheServerHasOrNothing)
         // Late answers from the slow server must not make a second one.
         ASSERT_TRUE(QTest::qWaitFor([&] { return (!answers->all().empty() || !c.heard) && slow.idle(); }, 20000));
         QTest::qWait(50);
-        EXPECT_EQ(answers->all(), c.heard ? std::vector {*c.heard} : std::vector<Names> {});
+        EXPECT_EQ(answers->all(), c.heard ? std::vector<Names> {*c.heard} : std::vector<Names> {});
     }
     dnsmasq.terminate();
     EXPECT_TRUE(dnsmasq.waitForFinished());
