@@ -22,7 +22,6 @@ from pathlib import Path
 
 sys.dont_write_bytecode = True  # leave no cache folder in the source tree
 sys.path.insert(0, str(Path(__file__).resolve().parents[2] / "demo"))
-from livestations import TRACK_ARTIST  # noqa: E402
 from tones import goertzel_power, zero_crossing_frequency  # noqa: E402
 
 TIME_LIMIT = 270  # seconds for the whole test; CTest's own limit is a little longer
@@ -74,21 +73,17 @@ class Processes:
         self._running.append(process)
         return process
 
-    def stop(self, process: subprocess.Popen, grace: float = 5.0) -> None:
-        """Asks the process to end, then forces it and anything it left in its group."""
-        with contextlib.suppress(OSError, subprocess.TimeoutExpired):
-            if process.poll() is None:
-                os.killpg(process.pid, signal.SIGTERM)
-                process.wait(grace)
-        with contextlib.suppress(OSError):
-            os.killpg(process.pid, signal.SIGKILL)
-        process.wait(10)
-        self._running = [other for other in self._running if other is not process]
-
     def stop_all(self) -> None:
-        for process in reversed(self._running):
+        """Asks each process to end, then forces it and anything it left in its group."""
+        while self._running:
+            process = self._running.pop()
             with contextlib.suppress(OSError, subprocess.TimeoutExpired):
-                self.stop(process)
+                if process.poll() is None:
+                    os.killpg(process.pid, signal.SIGTERM)
+                    process.wait(5)
+            with contextlib.suppress(OSError, subprocess.TimeoutExpired):
+                os.killpg(process.pid, signal.SIGKILL)
+                process.wait(10)
 
 
 def without_session_env() -> dict:
@@ -219,7 +214,7 @@ class Player:
         check(result.returncode == 0, f"xdotool {' '.join(map(str, arguments))} failed: {result.stderr}")
 
     def rows(self, snapshot: dict | None = None) -> list[dict]:
-        """The station rows in view, top to bottom: name, play and heart buttons, the name label."""
+        """The station rows in view, top to bottom: name, play and heart buttons."""
         widgets = (snapshot or self.inspect())["widgets"]
         rows = []
         for play in sorted((w for w in widgets if w["name"].startswith("Play ")), key=lambda w: (w["y"], w["x"])):
@@ -227,9 +222,7 @@ class Player:
             middle = play["y"] + play["h"] / 2
             names = (f"Add {name} to favourites", f"Remove {name} from favourites")
             heart = next((w for w in widgets if w["name"] in names and abs(w["y"] + w["h"] / 2 - middle) < 39), None)
-            label = next((w for w in widgets if w.get("text") == name and w["class"].endswith("Label")
-                          and w["y"] <= middle <= w["y"] + 78), None)
-            rows.append({"name": name, "play": play, "heart": heart, "label": label})
+            rows.append({"name": name, "play": play, "heart": heart})
         return rows
 
     def click(self, find, what: str) -> None:
@@ -258,10 +251,8 @@ class Player:
 
     def wait_for_top_rows(self, live: list[dict]) -> None:
         expected = [station["displayName"] for station in live[:TOP_ROWS]]
-        rows = wait_until(lambda: (r := self.rows()[:TOP_ROWS]) and [row["name"] for row in r] == expected and r, 60,
-                          f"the {self.label} player to list {expected} on top")
-        lacking = [row["name"] for row in rows if row["label"] is None or row["heart"] is None]
-        check(not lacking, f"the rows of {lacking} show no label with their name or no heart button")
+        wait_until(lambda: [row["name"] for row in self.rows()[:TOP_ROWS]] == expected, 60,
+                   f"the {self.label} player to list {expected} on top")
 
     def hearts(self) -> dict[str, str]:
         return {row["name"]: row["heart"]["text"] for row in self.rows() if row["heart"]}
@@ -282,8 +273,8 @@ class Session:
 
     def __init__(self, work: Path, binary: Path, demo_server: Path) -> None:
         self.work, self.binary, self.demo_server, self.processes = work, binary, demo_server, Processes()
-        self.data_home, self.config_home, self.runtime = work / "data", work / "config", work / "runtime"
-        self.state = work / "demo"
+        self.data_home, self.config_home, self.runtime, self.state = (work / name for name in
+                                                                      ("data", "config", "runtime", "demo"))
         for folder in (self.data_home, self.config_home, self.runtime):
             folder.mkdir(mode=0o700)
         self.demo_running = False
@@ -297,10 +288,9 @@ class Session:
             number = pipe.readline().strip()
         check(number.isdigit(), f"Xvfb did not name its display: {(self.work / 'xvfb.log').read_text(errors='replace')}")
         self.display = f":{number}"
-        log(f"Xvfb on display {self.display}")
         self.pulse_env = start_pulse(self.processes, self.work)
         self.recorder = Recorder(self.processes, self.work, self.pulse_env)
-        log("PulseAudio null sink recorded")
+        log(f"Xvfb on display {self.display}, PulseAudio's null sink recorded")
         self.demo_running = True
         self.demo("start", 120)
         self.directory_url = (self.state / "directory-url").read_text().strip()
@@ -318,12 +308,6 @@ class Session:
             self.demo_running = False
             self.demo("stop", 60)
 
-    def stop(self) -> None:
-        try:
-            self.stop_demo_server()
-        finally:
-            self.processes.stop_all()
-
     def wait_for_tone(self, station: dict, timeout: float = 45) -> None:
         candidates = [live["frequency"] for live in self.live]
         heard, wanted = [], station["frequency"]
@@ -338,75 +322,41 @@ class Session:
 
 
 def first_run(session: Session) -> None:
+    """Lists the top stations, plays the last of them and goes on with Next to the station after
+    the live ones, a .pls link to a mount of its own, whose tone plays. Then one station becomes a
+    favourite."""
     live = session.live
     player = Player(session, "first")
     player.wait_for_top_rows(live)
     log(f"first run lists {[station['displayName'] for station in live[:TOP_ROWS]]} on top")
 
-    player.click_row(0, "play", f"Play on {live[0]['displayName']!r}")
-    session.wait_for_tone(live[0])
-    player.click_named("Next")
-    session.wait_for_tone(live[1])
-
-    play_playlist_link(session, player)
-
-    favourite = live[1]["displayName"]
-    check((start := player.hearts().get(favourite)) == EMPTY_HEART, f"{favourite!r} starts as {start!r}")
-    player.click_row(next(i for i, row in enumerate(player.rows()) if row["name"] == favourite), "heart",
-                     f"the heart of {favourite!r}")
-    hearts = wait_until(lambda: (h := player.hearts()).get(favourite) == HEART and h, 20,
-                        f"the heart of {favourite!r} to fill")
-    others = {name: mark for name, mark in hearts.items() if name != favourite}
-    check(all(mark == EMPTY_HEART for mark in others.values()), f"other hearts changed too: {others}")
-
-    served = (session.state / "www" / "stations_filtered.json").read_bytes()
-    cache = session.data_home / "PembaVello" / "stations.json"
-    wait_until(lambda: cache.exists() and cache.read_bytes() == served, 30,
-               "the cache file to equal the served catalog byte for byte")
-    log(f"cache equals the served catalog ({len(served)} bytes)")
-
-    # One play told to the directory for each station a person started, none for anything else.
+    player.click_row(TOP_ROWS - 1, "play", f"Play on {live[TOP_ROWS - 1]['displayName']!r}")
+    session.wait_for_tone(live[TOP_ROWS - 1])
     link = next(station for station in json.loads((session.state / "link-stations.json").read_text())
                 if station["kind"] == "pls")
-    started = [live[0]["stationuuid"], live[1]["stationuuid"], live[TOP_ROWS - 1]["stationuuid"], link["stationuuid"]]
-    plays = wait_until(lambda: (p := [line.split("\t") for line in (session.state / "plays.log").read_text()
-                                      .splitlines()]) and len(p) >= len(started) and p, 20, "the plays to be counted")
-    check([uuid for uuid, _ in plays] == started, f"the directory counted {plays}, not {started}")
-    check(all(agent.startswith("PembaVello/") for _, agent in plays), f"plays counted with {plays}")
-    log(f"the directory counted the {len(started)} stations started")
-    player.quit()
-
-
-def play_playlist_link(session: Session, player: Player) -> None:
-    """The station after the live ones is a .pls link to the 440 Hz mount: Next from the last live
-    row reaches it; its tone plays and the window shows the song its stream names."""
-    link = next(station for station in json.loads((session.state / "link-stations.json").read_text())
-                if station["kind"] == "pls")
-    player.click_row(TOP_ROWS - 1, "play", f"Play on {session.live[TOP_ROWS - 1]['displayName']!r}")
-    session.wait_for_tone(session.live[TOP_ROWS - 1])
     player.click_named("Next")
     session.wait_for_tone({"frequency": link["frequency"], "displayName": link["name"]})
-    song = wait_until(lambda: next((w["text"] for w in player.inspect()["widgets"] if w.get("visible", True)
-                                    and (w.get("text") or "").startswith(f"{TRACK_ARTIST} - ")), None), 20,
-                      f"the song title of {link['name']!r} in the window")
-    log(f"the window shows the song {song!r}")
+    # The directory hears of each station a person started, and of nothing else.
+    plays, started = session.state / "plays.log", [live[TOP_ROWS - 1]["stationuuid"], link["stationuuid"]]
+    wait_until(lambda: [line.split("\t")[0] for line in plays.read_text().splitlines()] == started, 20,
+               lambda: f"the directory to count the plays of {started}, not {plays.read_text()!r}")
+
+    favourite = live[1]["displayName"]
+    player.click_row(next(i for i, row in enumerate(player.rows()) if row["name"] == favourite), "heart",
+                     f"the heart of {favourite!r}")
+    wait_until(lambda: player.hearts().get(favourite) == HEART, 20, f"the heart of {favourite!r} to fill")
+    player.quit()
 
 
 def offline_run(session: Session) -> None:
     live = session.live
     session.stop_demo_server()
-    host, port = session.directory_url.split("/")[2].split(":")
-    with socket.socket() as probe:
-        check(probe.connect_ex((host, int(port))) != 0, "the catalog host still answers after the server stopped")
-    log("demo server stopped")
-
     # The restart also shows that the favourite is kept.
     player = Player(session, "offline")
     player.wait_for_top_rows(live)
     hearts = player.hearts()
     check(hearts.get(live[1]["displayName"]) == HEART, f"after a restart the favourite shows {hearts}")
     check(hearts.get(live[0]["displayName"]) == EMPTY_HEART, f"after a restart a non-favourite shows {hearts}")
-    log("offline run lists the cached stations, the favourite still marked")
 
     player.click_row(0, "play", f"Play on {live[0]['displayName']!r} with the server gone")
     # Watch the window for a while: it must keep answering at once, keep its rows and open no
@@ -452,7 +402,10 @@ def main() -> int:
         signal.alarm(0)
         for number in (signal.SIGTERM, signal.SIGINT, signal.SIGHUP):
             signal.signal(number, signal.SIG_IGN)
-        session.stop()
+        try:
+            session.stop_demo_server()
+        finally:
+            session.processes.stop_all()
     if passed:
         log(f"all checks passed in {time.monotonic() - STARTED:.1f} s")
         shutil.rmtree(work, ignore_errors=True)

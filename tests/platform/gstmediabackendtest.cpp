@@ -68,44 +68,28 @@ protected:
 };
 
 // Playlist links are read by the unit tests and heard end to end.
-TEST_F(GstMediaBackendTest, PlaysMp3AndOggAtTheirToneWithTheTitleTheStationSets)
+TEST_F(GstMediaBackendTest, EachStationIsHeardAloneAtItsToneWithItsTitleAndMuteSilencesIt)
 {
-    struct Case {
-        const char* mount;
-        int tone;
-    };
-    for (const Case& c : {Case {"/tone.mp3", mp3Tone}, Case {"/tone.ogg", oggTone}}) {
-        SCOPED_TRACE(c.mount);
-        controller.play(stationAt(server->url(c.mount)));
+    for (const auto& [mount, tone] : {std::pair {"/tone.mp3", mp3Tone}, std::pair {"/tone.ogg", oggTone}}) {
+        SCOPED_TRACE(mount);
+        const std::shared_ptr<CaptureSink> previous = captures.empty() ? CaptureSink::create() : captures.back();
+        controller.play(stationAt(server->url(mount)));
+        const std::size_t previousBeforeSwitch = previous->sampleCount();
         ASSERT_TRUE(waitFor([&] { return phase() == PlaybackPhase::Playing; }));
-        EXPECT_NEAR(toneHeard(), c.tone, 5.0);
+        const std::size_t previousWhenPlaying = previous->sampleCount();
+        EXPECT_NEAR(toneHeard(), tone, 5.0);
+        // At most one buffer in flight may still reach the old sink after the switch; nothing of
+        // it once the new station plays.
+        EXPECT_LT(previous->loudSamplesFrom(previousBeforeSwitch), CaptureSink::sampleRate / 10U);
+        EXPECT_EQ(previous->loudSamplesFrom(previousWhenPlaying), 0U);
         // Ogg streams carry the new title in a new chained stream, MP3 in ICY metadata. Either
         // reaches the player with the audio it belongs to: behind the server's burst, and for
         // Ogg behind the next chain Icecast starts (several seconds).
-        const std::string title = std::string("Song <b>for</b> ") + c.mount;
-        ASSERT_TRUE(server->setTitle(c.mount, title));
+        const std::string title = std::string("Song <b>for</b> ") + mount;
+        ASSERT_TRUE(server->setTitle(mount, title));
         EXPECT_TRUE(QTest::qWaitFor([&] { return controller.streamTitle() == title; }, 40000));
-        EXPECT_NEAR(toneHeard(0.3), c.tone, 5.0) << "a new chain keeps playing";
+        EXPECT_NEAR(toneHeard(0.3), tone, 5.0) << "a new chain keeps playing";
     }
-}
-
-TEST_F(GstMediaBackendTest, PlayingTheSecondStationLeavesOnlyItsToneAndMuteSilencesIt)
-{
-    controller.play(stationAt(server->url("/tone.mp3")));
-    ASSERT_TRUE(waitFor([&] { return controller.isPlaying(); }));
-    const std::shared_ptr<CaptureSink> first = captures.at(0);
-    toneHeard(0.2);
-
-    controller.play(stationAt(server->url("/tone.ogg")));
-    const std::size_t firstHeardBeforeSwitch = first->sampleCount();
-    ASSERT_TRUE(waitFor([&] { return controller.isPlaying(); }));
-    const std::size_t firstHeardWhenSecondPlays = first->sampleCount();
-    EXPECT_NEAR(toneHeard(), oggTone, 5.0);
-    // At most one buffer in flight may still reach the old sink after the switch; nothing of
-    // it once the new station plays.
-    EXPECT_LT(first->loudSamplesFrom(firstHeardBeforeSwitch), CaptureSink::sampleRate / 10U);
-    EXPECT_EQ(first->loudSamplesFrom(firstHeardWhenSecondPlays), 0U);
-
     controller.setMuted(true);
     toneHeard(0.3);
     const std::size_t mutedFrom = captures.back()->sampleCount();
@@ -118,8 +102,16 @@ TEST_F(GstMediaBackendTest, PlayingTheSecondStationLeavesOnlyItsToneAndMuteSilen
 TEST_F(GstMediaBackendTest, BusMessagesAboutOtherElementsNeitherStallNorSilenceTheStream)
 {
     const auto player = backend.createPlayer(server->url("/tone.mp3"));
-    std::vector<MediaEvent> events;
-    player->setEventHandler([&](const MediaEvent& event) { events.push_back(event); });
+    bool emptyBuffer = false;
+    std::vector<MediaPipelineState> states;
+    player->setEventHandler([&](const MediaEvent& event) {
+        // The stream's own queue may report as the pipeline pauses; the sink's empty buffer never.
+        const auto* buffering = std::get_if<MediaBuffering>(&event);
+        emptyBuffer = emptyBuffer || (buffering != nullptr && buffering->percent == 0);
+        if (const auto* changed = std::get_if<MediaStateChanged>(&event)) {
+            states.push_back(changed->state);
+        }
+    });
     player->setWaitsForBuffering(true);
     player->play();
     ASSERT_TRUE(waitFor([&] { return player->activity() == PlayerActivity::Playing; }));
@@ -128,36 +120,20 @@ TEST_F(GstMediaBackendTest, BusMessagesAboutOtherElementsNeitherStallNorSilenceT
         pipeline = GST_ELEMENT(parent);
     }
     GstClock* clock = gst_pipeline_get_clock(GST_PIPELINE(pipeline));
-    struct Case {
-        const char* name;
-        GstMessage* message;
-        bool reselectsClock; // the pipeline goes through PAUSED back to PLAYING
-    };
-    const Case cases[] = {
-        {"a sink's buffering", gst_message_new_buffering(GST_OBJECT(sink), 0), false},
-        {"a lost clock", gst_message_new_clock_lost(GST_OBJECT(pipeline), clock), true},
-    };
-    gst_object_unref(clock);
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        events.clear();
-        gst_element_post_message(pipeline, c.message);
+    // With a lost clock the pipeline goes through PAUSED back to PLAYING to choose another.
+    for (const auto& [message, reselectsClock] : {std::pair {gst_message_new_buffering(GST_OBJECT(sink), 0), false},
+             std::pair {gst_message_new_clock_lost(GST_OBJECT(pipeline), clock), true}}) {
+        SCOPED_TRACE(reselectsClock ? "a lost clock" : "a sink's buffering");
+        emptyBuffer = false;
+        states.clear();
+        gst_element_post_message(pipeline, message);
         QTest::qWait(500);
-        // The stream's own queue may report as the pipeline pauses; the sink's empty buffer never.
-        bool emptyBuffer = false;
-        std::vector<MediaPipelineState> states;
-        for (const MediaEvent& event : events) {
-            const auto* buffering = std::get_if<MediaBuffering>(&event);
-            emptyBuffer = emptyBuffer || (buffering != nullptr && buffering->percent == 0);
-            if (const auto* changed = std::get_if<MediaStateChanged>(&event)) {
-                states.push_back(changed->state);
-            }
-        }
         EXPECT_FALSE(emptyBuffer);
-        EXPECT_EQ(!states.empty() && states.front() == MediaPipelineState::Paused, c.reselectsClock);
+        EXPECT_EQ(!states.empty() && states.front() == MediaPipelineState::Paused, reselectsClock);
         EXPECT_EQ(player->activity(), PlayerActivity::Playing);
         EXPECT_NEAR(toneHeard(0.3), mp3Tone, 5.0);
     }
+    gst_object_unref(clock);
 }
 
 TEST_F(GstMediaBackendTest, FailuresAreToldAndA404IsNotRetried)

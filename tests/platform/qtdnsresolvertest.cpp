@@ -1,3 +1,5 @@
+#include "collected.h"
+
 #include "platform/qtdnsresolver.h"
 
 #include <QCoreApplication>
@@ -14,7 +16,6 @@
 #include <algorithm>
 #include <csignal>
 #include <memory>
-#include <mutex>
 #include <optional>
 #include <string>
 #include <thread>
@@ -73,8 +74,7 @@ public:
     }
 
     [[nodiscard]] bool bind() { return m_clients.bind(QHostAddress(slowAddress), 53); }
-    [[nodiscard]] QUdpSocket::SocketError error() const { return m_clients.error(); }
-    [[nodiscard]] QString errorString() const { return m_clients.errorString(); }
+    [[nodiscard]] const QUdpSocket& socket() const { return m_clients; }
     // Whether every query that came has had its answer.
     [[nodiscard]] bool idle() const { return m_askers.isEmpty(); }
 
@@ -84,27 +84,6 @@ private:
     QUdpSocket m_upstream;
     // The queries waiting for an answer, by their id.
     QHash<QByteArray, QNetworkDatagram> m_askers;
-};
-
-// Collects answers from whichever thread they come on.
-class Answers final {
-public:
-    void add(Names names)
-    {
-        std::ranges::sort(names);
-        const std::lock_guard lock(m_mutex);
-        m_answers.push_back(std::move(names));
-    }
-
-    [[nodiscard]] std::vector<Names> all() const
-    {
-        const std::lock_guard lock(m_mutex);
-        return m_answers;
-    }
-
-private:
-    mutable std::mutex m_mutex;
-    std::vector<Names> m_answers;
 };
 
 // Every lookup against a real nameserver, one that does not answer in time and one that is not
@@ -152,10 +131,11 @@ TEST(QtDnsResolverTest, EachLookupAnswersOnceWithWhatTheServerHasOrNothing)
     // Binding port 53 takes root, as in CI; a developer's own account cannot.
     SlowNameserver slow(500ms);
     if (!slow.bind()) {
-        if (slow.error() == QAbstractSocket::SocketAccessError) {
-            GTEST_SKIP() << "Port 53 cannot be bound without root: " << slow.errorString().toStdString();
+        const std::string why = slow.socket().errorString().toStdString();
+        if (slow.socket().error() == QAbstractSocket::SocketAccessError) {
+            GTEST_SKIP() << "Port 53 cannot be bound without root: " << why;
         }
-        FAIL() << "Cannot listen on " << slowAddress.toStdString() << ":53: " << slow.errorString().toStdString();
+        FAIL() << "Cannot listen on " << slowAddress.toStdString() << ":53: " << why;
     }
     ASSERT_TRUE(QtDnsResolver::canAsk(QHostAddress(dnsmasqAddress)))
         << "The first nameserver in /etc/resolv.conf is not IPv4, so Qt cannot ask one on loopback";
@@ -177,8 +157,9 @@ TEST(QtDnsResolverTest, EachLookupAnswersOnceWithWhatTheServerHasOrNothing)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         auto resolver = std::make_unique<QtDnsResolver>(QHostAddress(c.nameserver), c.timeout);
-        auto answers = std::make_shared<Answers>();
+        auto answers = std::make_shared<Collected<Names>>();
         const auto answer = [&, answers](Names names) {
+            std::ranges::sort(names);
             answers->add(std::move(names));
             if (c.close == Close::InAnswer) {
                 ASSERT_EQ(QThread::currentThread(), QCoreApplication::instance()->thread());
@@ -212,13 +193,7 @@ TEST(QtDnsResolverTest, EachLookupAnswersOnceWithWhatTheServerHasOrNothing)
         // Late answers from the slow server must not make a second one.
         ASSERT_TRUE(QTest::qWaitFor([&] { return (!answers->all().empty() || !c.heard) && slow.idle(); }, 20000));
         QTest::qWait(50);
-        const std::vector<Names> heard = answers->all();
-        if (c.heard) {
-            ASSERT_EQ(heard.size(), 1U);
-            EXPECT_EQ(heard.front(), *c.heard);
-        } else {
-            EXPECT_TRUE(heard.empty());
-        }
+        EXPECT_EQ(answers->all(), c.heard ? std::vector<Names> {*c.heard} : std::vector<Names> {});
     }
     dnsmasq.terminate();
     EXPECT_TRUE(dnsmasq.waitForFinished());

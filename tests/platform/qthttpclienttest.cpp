@@ -1,3 +1,4 @@
+#include "collected.h"
 #include "logoserver.h"
 
 #include "platform/qthttpclient.h"
@@ -10,7 +11,6 @@
 
 #include <atomic>
 #include <memory>
-#include <mutex>
 #include <string>
 #include <vector>
 
@@ -20,37 +20,19 @@ namespace {
 using namespace std::chrono_literals;
 using Delivery = LogoServer::Delivery;
 
-// Collects completions from whichever thread they run on.
-class Answers final {
+// Collects completions, noting whether any ran on the GUI thread (none may).
+class Answers final : public Collected<HttpResult> {
 public:
     HttpClient::Completion completion()
     {
         return [this](HttpResult result) {
-            const std::lock_guard lock(m_mutex);
-            m_results.push_back(std::move(result));
-            m_onGuiThread = m_onGuiThread || QThread::currentThread() == QCoreApplication::instance()->thread();
+            if (QThread::currentThread() == QCoreApplication::instance()->thread()) {
+                onGuiThread = true;
+            }
+            add(std::move(result));
         };
     }
-
-    // Runs the test's event loop (and with it the server) until `count` answers are in, none of
-    // them on the GUI thread.
-    [[nodiscard]] bool waitFor(std::size_t count) const
-    {
-        const bool arrived = QTest::qWaitFor([&] { return results().size() >= count; }, 20000);
-        const std::lock_guard lock(m_mutex);
-        return arrived && !m_onGuiThread;
-    }
-
-    [[nodiscard]] std::vector<HttpResult> results() const
-    {
-        const std::lock_guard lock(m_mutex);
-        return m_results;
-    }
-
-private:
-    mutable std::mutex m_mutex;
-    std::vector<HttpResult> m_results;
-    bool m_onGuiThread = false;
+    std::atomic<bool> onGuiThread = false;
 };
 
 // Text that deflates to almost nothing: a bomb when the cap is far below its inflated size.
@@ -130,7 +112,8 @@ TEST(QtHttpClientTest, EachAnswerReachesTheCallerAsAResponseOrAReadableError)
         }
         client.get(request, answers.completion());
         ASSERT_TRUE(answers.waitFor(index + 1));
-        const HttpResult result = answers.results().back();
+        ASSERT_FALSE(answers.onGuiThread);
+        const HttpResult result = answers.all().back();
         if (const auto* response = std::get_if<HttpResponse>(&result)) {
             EXPECT_EQ(std::to_string(response->status) + " " + response->body + *streamed, c.heard);
             EXPECT_TRUE(!request.onBody || response->body.empty());
@@ -169,16 +152,16 @@ TEST(QtHttpClientTest, ManyTransfersEachEndOnceEvenWhenTheClientCloses)
         // Asked for while the others stall; it may or may not get going before the end.
         client.get(server.url(QStringLiteral("/stall")), 1 << 20, answers.completion());
     }
-    ASSERT_EQ(answers.results().size(), 41U);
+    ASSERT_EQ(answers.all().size(), 41U);
     int bodies = 0;
-    for (const HttpResult& result : answers.results()) {
+    for (const HttpResult& result : answers.all()) {
         const auto* response = std::get_if<HttpResponse>(&result);
         bodies += response != nullptr && response->body == "hello, world" ? 1 : 0;
         EXPECT_TRUE(response != nullptr
             || std::get<Error>(result).description == "The transfer was stopped because the application is closing");
     }
     EXPECT_EQ(bodies, 36);
-    EXPECT_TRUE(answers.waitFor(41));
+    EXPECT_FALSE(answers.onGuiThread);
 }
 
 } // namespace

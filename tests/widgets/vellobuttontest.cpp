@@ -35,8 +35,7 @@ TEST(VelloButton, ATitleIsNeverCutAKnownSymbolIsTintedAndAnUnknownOneFallsBack)
     EXPECT_TRUE(play.text().isEmpty());
     play.setTintColor(Qt::red);
     play.resize(38, 38);
-    const QImage shown = rendered(play);
-    EXPECT_EQ(shown.pixelColor(19, 19), QColor(Qt::red));
+    EXPECT_EQ(rendered(play).pixelColor(19, 19), QColor(Qt::red));
 
     VelloButton missing(QString(), Style::Icon);
     EXPECT_FALSE(missing.setSymbol(QStringLiteral("no.such.symbol"), QStringLiteral("❚❚")));
@@ -61,7 +60,6 @@ TEST(SidebarNavButton, ActiveAndInactiveLooksAndATitleClearOfTheEdges)
         QStringLiteral("A navigation title far longer than any sidebar"), QStringLiteral("no.such.symbol"), false);
     inactive.resize(198, 44);
     EXPECT_NE(active.backgroundColor(), inactive.backgroundColor());
-    EXPECT_GT(active.borderColor().alpha(), 0);
     EXPECT_GT(active.titleFont().weight(), inactive.titleFont().weight());
     EXPECT_EQ(std::pair(active.showsSymbol(), inactive.showsSymbol()), std::pair(true, false));
     // Without a border or a symbol, the inactive item's edge and symbol place stay dark.
