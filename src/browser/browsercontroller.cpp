@@ -365,7 +365,7 @@ void BrowserController::play(const Station& station)
 {
     // Copied first: `station` may live in the catalog or be the player's own current station,
     // and neither must change under us while we use it.
-    const Station chosen = station;
+    const Station chosen = station; // NOLINT(performance-unnecessary-copy-initialization)
     // Playing the current station again resumes or retries it: that is not another listener.
     const auto& current = m_player->currentStation();
     const bool another = !current || current->id() != chosen.id();

@@ -5,7 +5,7 @@
 
 namespace Vello {
 
-struct Station;
+class Station;
 
 // Full Unicode lower-casing (root locale) in composed form, so that a query matches a station
 // whatever the normalisation of either side.

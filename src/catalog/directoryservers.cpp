@@ -60,7 +60,7 @@ void reverseAddresses(HostResolver& resolver, const std::shared_ptr<Search>& sea
     }
     search->waiting = addresses.size();
     for (const std::string& address : addresses) {
-        resolver.hostNames(address, [search](HostResolver::Names names) {
+        resolver.hostNames(address, [search](const HostResolver::Names& names) {
             std::unique_lock lock(search->mutex);
             for (const std::string& name : names) {
                 if (const std::string host = hostName(name); !host.empty()) {
@@ -106,7 +106,7 @@ void findDirectoryServers(
     auto search = std::make_shared<Search>();
     search->remembered = std::move(remembered);
     search->done = std::move(done);
-    resolver.serviceHosts(std::string(directoryService), [&resolver, search](std::vector<ServiceHost> hosts) {
+    resolver.serviceHosts(std::string(directoryService), [&resolver, search](const std::vector<ServiceHost>& hosts) {
         for (const ServiceHost& service : hosts) {
             const std::string host = hostName(service.name);
             if (!host.empty() && service.port > 0 && service.port <= 65535 && search->found.size() < maxFound) {

@@ -65,10 +65,11 @@ void DocumentBuffer::setSize(std::size_t size)
 void preferHugePages(void* memory, std::size_t bytes)
 {
 #ifdef MADV_HUGEPAGE
-    const auto begin = (reinterpret_cast<std::uintptr_t>(memory) + hugePage - 1) / hugePage * hugePage;
-    const auto end = (reinterpret_cast<std::uintptr_t>(memory) + bytes) / hugePage * hugePage;
-    if (end > begin) {
-        ::madvise(reinterpret_cast<void*>(begin), end - begin, MADV_HUGEPAGE);
+    // The whole huge pages inside the block, found by offsets from its start.
+    const auto address = reinterpret_cast<std::uintptr_t>(memory);
+    const std::size_t skip = (hugePage - address % hugePage) % hugePage;
+    if (bytes > skip && bytes - skip >= hugePage) {
+        ::madvise(static_cast<char*>(memory) + skip, (bytes - skip) / hugePage * hugePage, MADV_HUGEPAGE);
     }
 #else
     (void)memory;

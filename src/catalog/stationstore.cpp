@@ -223,8 +223,8 @@ private:
 
 } // namespace
 
-StationStore::StationStore(
-    HttpClient& http, HostResolver& resolver, CatalogSource source, std::filesystem::path cacheFolder, Clock clock)
+StationStore::StationStore(HttpClient& http, HostResolver& resolver, CatalogSource source,
+    const std::filesystem::path& cacheFolder, Clock clock)
     : m_http(http)
     , m_resolver(resolver)
     , m_source(std::move(source))

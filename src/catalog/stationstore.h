@@ -37,8 +37,8 @@ public:
     // Creates `cacheFolder` when missing (a failure only means there will be no copy on disk)
     // and removes temporary files that a process killed while writing the copy left behind.
     // Both ports must outlive the downloads.
-    StationStore(HttpClient& http, HostResolver& resolver, CatalogSource source, std::filesystem::path cacheFolder,
-        Clock clock = &std::chrono::system_clock::now);
+    StationStore(HttpClient& http, HostResolver& resolver, CatalogSource source,
+        const std::filesystem::path& cacheFolder, Clock clock = &std::chrono::system_clock::now);
 
     // Where the next load gets the catalog from.
     void setSource(CatalogSource source);

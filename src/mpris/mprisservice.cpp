@@ -11,7 +11,7 @@
 
 namespace Vello {
 
-MprisService::Claim MprisService::claimName(QDBusConnection bus)
+MprisService::Claim MprisService::claimName(const QDBusConnection& bus)
 {
     if (!bus.isConnected() || bus.interface() == nullptr) {
         return Claim::NoBus;
@@ -24,7 +24,7 @@ MprisService::Claim MprisService::claimName(QDBusConnection bus)
     return reply.value() == QDBusConnectionInterface::ServiceRegistered ? Claim::Claimed : Claim::AlreadyRunning;
 }
 
-bool MprisService::raiseRunningInstance(QDBusConnection bus)
+bool MprisService::raiseRunningInstance(const QDBusConnection& bus)
 {
     const QDBusMessage call = QDBusMessage::createMethodCall(QString::fromLatin1(busName),
         QString::fromLatin1(objectPath), QStringLiteral("org.mpris.MediaPlayer2"), QStringLiteral("Raise"));

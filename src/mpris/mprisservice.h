@@ -25,9 +25,9 @@ public:
     static constexpr auto objectPath = "/org/mpris/MediaPlayer2";
 
     // Takes the bus name when no other process holds it.
-    [[nodiscard]] static Claim claimName(QDBusConnection bus);
+    [[nodiscard]] static Claim claimName(const QDBusConnection& bus);
     // Asks the process holding the bus name to show its window; false when it does not answer.
-    [[nodiscard]] static bool raiseRunningInstance(QDBusConnection bus);
+    [[nodiscard]] static bool raiseRunningInstance(const QDBusConnection& bus);
 
     // Publishes `player` on `bus`; `player` must outlive this object.
     MprisService(MprisPlayer& player, QDBusConnection bus, QObject* parent = nullptr);

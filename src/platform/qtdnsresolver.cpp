@@ -43,8 +43,8 @@ std::vector<std::string> addressesIn(const QDnsLookup& lookup)
 
 } // namespace
 
-QtDnsResolver::QtDnsResolver(QHostAddress nameserver, std::chrono::milliseconds timeout)
-    : m_nameserver(std::move(nameserver))
+QtDnsResolver::QtDnsResolver(const QHostAddress& nameserver, std::chrono::milliseconds timeout)
+    : m_nameserver(nameserver)
     , m_timeout(timeout)
 {
 }

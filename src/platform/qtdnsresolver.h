@@ -18,7 +18,7 @@ public:
     // `nameserver`: the DNS server to ask instead of the system's, on port 53. When it cannot be
     // asked (see canAsk) every lookup answers with nothing.
     explicit QtDnsResolver(
-        QHostAddress nameserver = QHostAddress(), std::chrono::milliseconds timeout = std::chrono::seconds(5));
+        const QHostAddress& nameserver = QHostAddress(), std::chrono::milliseconds timeout = std::chrono::seconds(5));
     ~QtDnsResolver() override;
 
     QtDnsResolver(const QtDnsResolver&) = delete;

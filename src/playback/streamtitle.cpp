@@ -133,7 +133,7 @@ std::string cleanStreamTitle(std::string_view raw)
 
 std::string streamTitle(const MediaTags& tags)
 {
-    const std::string title = cleanStreamTitle(tags.title);
+    std::string title = cleanStreamTitle(tags.title);
     const std::string artist = cleanStreamTitle(tags.artist);
     if (artist.empty() || title.find(artist) != std::string::npos) {
         return title;

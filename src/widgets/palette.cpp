@@ -36,7 +36,7 @@ QPalette velloDarkPalette(QPalette base)
 {
     const QColor button = QColor::fromRgbF(0.125F, 0.157F, 0.216F, 1.0F);
     const struct {
-        QPalette::ColorRole role;
+        QPalette::ColorRole role {};
         QColor color;
     } roles[] = {
         {QPalette::Window, velloPanel()},

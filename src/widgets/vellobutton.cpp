@@ -15,8 +15,8 @@ namespace Vello {
 namespace {
 
 struct Look {
-    int fontSize;
-    qreal cornerRadius;
+    int fontSize = 0;
+    qreal cornerRadius = 0;
     QColor tint;
     QColor background;
 };
