@@ -10,6 +10,7 @@
 #include <chrono>
 #include <filesystem>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace Vello {
@@ -25,29 +26,23 @@ TEST(BrowserControllerTest, EveryCatalogAnswerWaitsForTheMainQueueAndSetsTheStat
     EXPECT_EQ(h.view.events, (Events {"fallback image", "hero image", "render top"}));
 
     const std::string lost = "Unable to load stations: lost";
-    struct Case {
-        const char* name;
-        StationsResult answer;
-        std::string status;
-        std::size_t listed;
-        bool retry;
-    };
-    const std::vector<Case> cases {
+    // The answer, then the status, rows and the offer to try again it leaves.
+    const std::vector<std::tuple<const char*, StationsResult, std::string, std::size_t, bool>> cases {
         {"a list from a worker thread", makeStations(3), "", 3, false},
         {"an error keeps the list", Error {"lost"}, lost, 3, false},
         {"a later list replaces it", makeStations(2), "", 2, false},
         {"an empty list", std::vector<Station> {}, "No stations are available right now.", 0, false},
         {"an error with nothing to show", Error {"lost"}, lost, 0, true},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const auto& [name, answer, status, listed, retry] : cases) {
+        SCOPED_TRACE(name);
         h.view.events.clear();
-        h.source.answerFromWorker(c.answer);
+        h.source.answerFromWorker(answer);
         EXPECT_TRUE(h.view.events.empty());
         h.queue.runPending();
-        EXPECT_EQ(h.controller->statusMessage(), c.status);
-        EXPECT_EQ(h.listed().size(), c.listed);
-        EXPECT_EQ(h.controller->offersRetry(), c.retry);
+        EXPECT_EQ(h.controller->statusMessage(), status);
+        EXPECT_EQ(h.listed().size(), listed);
+        EXPECT_EQ(h.controller->offersRetry(), retry);
         EXPECT_EQ(h.view.events, (Events {"render top"}));
     }
 
@@ -111,35 +106,28 @@ TEST(BrowserControllerTest, EditsWithinTheDebounceMakeOneRenderUnlessASwitchCanc
 
 TEST(BrowserControllerTest, ASwitchSetsTheModeAndLimitOfTheNewScreen)
 {
-    struct Case {
-        const char* name;
-        Screen from;
-        Screen to;
-        ListMode mode;
-        std::size_t limit;
-    };
-    const std::vector<Case> cases {
+    const std::vector<std::tuple<const char*, Screen, Screen, ListMode, std::size_t>> cases {
         {"Home keeps both", Screen::Discover, Screen::Home, ListMode::Recent, 80},
         {"Library lists the favourites", Screen::Discover, Screen::Library, ListMode::Favorites, 80},
         {"Discover lists the top from its first page", Screen::Home, Screen::Discover, ListMode::Top, 40},
         {"the same screen does nothing", Screen::Discover, Screen::Discover, ListMode::Recent, 80},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const auto& [name, from, to, mode, limit] : cases) {
+        SCOPED_TRACE(name);
         BrowserHarness h;
         h.start(makeStations(100));
         h.controller->switchScreen(Screen::Discover);
         h.controller->loadNextBrowsePage();
         h.controller->chooseListMode(ListMode::Recent);
-        h.controller->switchScreen(c.from);
+        h.controller->switchScreen(from);
         h.queue.runPending();
         h.view.events.clear();
 
-        h.controller->switchScreen(c.to);
+        h.controller->switchScreen(to);
         h.queue.runPending();
-        EXPECT_EQ(h.controller->mode(), c.mode);
-        EXPECT_EQ(h.controller->browseVisibleLimit(), c.limit);
-        EXPECT_EQ(h.view.events.empty(), c.from == c.to);
+        EXPECT_EQ(h.controller->mode(), mode);
+        EXPECT_EQ(h.controller->browseVisibleLimit(), limit);
+        EXPECT_EQ(h.view.events.empty(), from == to);
     }
 }
 

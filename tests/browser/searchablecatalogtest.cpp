@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 namespace Vello {
@@ -18,11 +20,7 @@ TEST(SearchableCatalogTest, QueryIsTrimmedFoldedAndMatchedWithinOneStationsField
     const SearchableCatalog catalog({makeStation("jazz", "Smooth Jazz FM", "France", "jazz,lounge"),
         makeStation("double", "Smooth  Jazz Radio"), makeStation("bare", "Blue Note"),
         makeStation("accented", "École Radio", "Belgique"), makeStation("berlin", "Radio FM", "Berlin", "news")});
-    struct Case {
-        const char* typed;
-        Ids expected;
-    };
-    const std::vector<Case> cases {
+    const std::vector<std::pair<const char*, Ids>> cases {
         {"", {"jazz", "double", "bare", "accented", "berlin"}},
         {"  SMOOTH JAZZ\n", {"jazz"}},
         {"jazz france", {"jazz"}},
@@ -37,9 +35,9 @@ TEST(SearchableCatalogTest, QueryIsTrimmedFoldedAndMatchedWithinOneStationsField
         {"loungesmooth", {}},
         {"station  jazz", {}},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.typed);
-        EXPECT_EQ(idsOf(catalog.filtered(ListMode::Search, {}, {}, searchQuery(c.typed))), c.expected);
+    for (const auto& [typed, expected] : cases) {
+        SCOPED_TRACE(typed);
+        EXPECT_EQ(idsOf(catalog.filtered(ListMode::Search, {}, {}, searchQuery(typed))), expected);
     }
 }
 
@@ -50,13 +48,7 @@ TEST(SearchableCatalogTest, EachModeStartsFromItsOwnBaseList)
         makeStation("c", "Gamma Rock"), makeStation("d", "Delta Rock"), makeStation("a", "Alpha Again")});
     const FavoriteSet favorites {"c", "a", "gone"};
     const Ids recents {"d", "gone", "a", "c"};
-    struct Case {
-        const char* name;
-        ListMode mode;
-        std::string query;
-        Ids expected;
-    };
-    const std::vector<Case> cases {
+    const std::vector<std::tuple<const char*, ListMode, std::string, Ids>> cases {
         {"top", ListMode::Top, "", {"a", "b", "c", "d", "a"}},
         {"favourites in catalog order", ListMode::Favorites, "", {"a", "c", "a"}},
         {"recents in their own order", ListMode::Recent, "", {"d", "a", "c"}},
@@ -65,9 +57,9 @@ TEST(SearchableCatalogTest, EachModeStartsFromItsOwnBaseList)
         {"searched recents, none left", ListMode::Recent, "pop", {}},
         {"the first of a shared identifier", ListMode::Recent, "again", {}},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(idsOf(catalog.filtered(c.mode, favorites, recents, c.query)), c.expected);
+    for (const auto& [name, mode, query, expected] : cases) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(idsOf(catalog.filtered(mode, favorites, recents, query)), expected);
     }
     EXPECT_TRUE(SearchableCatalog().filtered(ListMode::Top, favorites, recents, "").empty());
 }

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace Vello {
@@ -43,36 +44,29 @@ TEST(StationLibraryTest, TogglingTwiceRestoresTheSetAndSavesEachTime)
 TEST(StationLibraryTest, APlayMovesItsStationFirstAndKeepsTheNewestFifty)
 {
     // A stored list is taken as stored, even past fifty and with a repeat, until the next play.
-    Ids stored = numbered(60);
-    stored.insert(stored.begin() + 5, "r30");
-    struct Case {
-        const char* name;
-        Ids stored;
-        Ids played;
-        Ids first;
-        std::size_t size;
-    };
-    const std::vector<Case> cases {
-        {"nothing played", stored, {}, {"r0", "r1"}, 61},
+    Ids longList = numbered(60);
+    longList.insert(longList.begin() + 5, "r30");
+    const std::vector<std::tuple<const char*, Ids, Ids, Ids, std::size_t>> cases {
+        {"nothing played", longList, {}, {"r0", "r1"}, 61},
         {"a repeat once", {}, {"x", "x"}, {"x"}, 1},
-        {"a stored repeat once", stored, {"r30"}, {"r30", "r0", "r1", "r2", "r3", "r4", "r5"}, 50},
+        {"a stored repeat once", longList, {"r30"}, {"r30", "r0", "r1", "r2", "r3", "r4", "r5"}, 50},
         {"the newest fifty", {"old"}, numbered(50), {"r49", "r48"}, 50},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const auto& [name, stored, played, first, size] : cases) {
+        SCOPED_TRACE(name);
         MemoryPreferences preferences;
-        preferences.values["recent"] = c.stored;
+        preferences.values["recent"] = stored;
         StationLibrary library(preferences);
         library.restore();
-        for (const std::string& id : c.played) {
+        for (const std::string& id : played) {
             library.recordRecent(id);
         }
         const Ids& recents = library.recentIds();
-        ASSERT_EQ(recents.size(), c.size);
-        EXPECT_EQ(Ids(recents.begin(), recents.begin() + static_cast<std::ptrdiff_t>(c.first.size())), c.first);
-        EXPECT_EQ(std::count(recents.begin(), recents.end(), c.first.front()), 1);
+        ASSERT_EQ(recents.size(), size);
+        EXPECT_EQ(Ids(recents.begin(), recents.begin() + static_cast<std::ptrdiff_t>(first.size())), first);
+        EXPECT_EQ(std::count(recents.begin(), recents.end(), first.front()), 1);
         EXPECT_EQ(preferences.values["recent"], recents);
-        EXPECT_EQ(preferences.writes["recent"], static_cast<int>(c.played.size()));
+        EXPECT_EQ(preferences.writes["recent"], static_cast<int>(played.size()));
     }
 }
 

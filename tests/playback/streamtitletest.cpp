@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace Vello {
@@ -10,27 +11,12 @@ namespace {
 
 TEST(StreamTitleTest, TitlesAreMadePlainAndShort)
 {
-    struct Case {
-        const char* name;
-        std::string raw;
-        std::string shown;
-    };
-    const std::vector<Case> cases {
+    const std::vector<std::tuple<const char*, std::string, std::string>> cases {
         {"UTF-8 kept", "  Sigur Rós – Hoppípolla  ", "Sigur Rós – Hoppípolla"},
-        {"Windows-1252",
-            "Beyonc\xE9 \x96 D\xE9j\xE0"
-            " Vu \x80",
-            "Beyoncé – Déjà Vu €"},
+        {"Windows-1252", "Beyonc\xE9 \x96 D\xE9j\xE0 Vu \x80", "Beyoncé – Déjà Vu €"},
         {"Windows-1252 read as Latin-1 on the way", "It\xC2\x92s", "It’s"},
-        {"control characters",
-            "A\x01\x1B"
-            "[31mB\tC\r\nD\x7F",
-            "A[31mB C D"},
-        {"invisible marks and spaces",
-            "abc\xE2\x80\xAE"
-            "d\xE2\x80\x8B"
-            "ef",
-            "abcdef"},
+        {"control characters", "A\x01\x1B[31mB\tC\r\nD\x7F", "A[31mB C D"},
+        {"invisible marks and spaces", "abc\u202Ed\u200Bef", "abcdef"},
         {"every length of UTF-8, and a wide space", "\u07FF\uFFE5\U0001F3B5\u2000!", "\u07FF\uFFE5\U0001F3B5 !"},
         {"byte order mark", "\xEF\xBB\xBFSong", "Song"},
         {"markup stays text", "<b>Live</b> &amp; <a href=x>", "<b>Live</b> &amp; <a href=x>"},
@@ -39,9 +25,9 @@ TEST(StreamTitleTest, TitlesAreMadePlainAndShort)
         {"cut between characters", std::string(streamTitleMaxCharacters - 1, 'a') + "éé",
             std::string(streamTitleMaxCharacters - 1, 'a') + "é…"},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(cleanStreamTitle(c.raw), c.shown);
+    for (const auto& [name, raw, shown] : cases) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(cleanStreamTitle(raw), shown);
     }
 }
 
