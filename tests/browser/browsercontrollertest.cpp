@@ -169,20 +169,19 @@ TEST(BrowserControllerTest, TogglingAFavouriteRendersFromTheTop)
 }
 
 // The controller on the real store with the fake network, for the download's progress.
-struct StoreHarness {
+struct StoreHarness : BrowserHarness {
     std::filesystem::path folder
         = std::filesystem::temp_directory_path() / ("vello-progress-" + std::to_string(::getpid()));
-    RecordingView view;
-    FakeMediaBackend media;
-    FakeHttpClient http;
-    MemoryPreferences preferences;
-    ManualMainQueue queue;
     FakeHostResolver resolver;
     StationStore store {
         http, resolver, CatalogSource {.documentUrl = "https://catalog.test/stations_filtered.json"}, folder};
-    BrowserController controller {view, store, media, http, preferences, queue};
 
-    ~StoreHarness() { std::filesystem::remove_all(folder); }
+    StoreHarness() { controller = std::make_unique<BrowserController>(view, store, media, http, preferences, queue); }
+    ~StoreHarness()
+    {
+        controller.reset();
+        std::filesystem::remove_all(folder);
+    }
 };
 
 TEST(BrowserControllerTest, DownloadProgressReachesTheViewRisingAndAtMostTenTimesASecond)
@@ -190,7 +189,7 @@ TEST(BrowserControllerTest, DownloadProgressReachesTheViewRisingAndAtMostTenTime
     using Shown = std::vector<LoadProgress>;
     constexpr std::size_t total = 65'000'000;
     StoreHarness h;
-    h.controller.start();
+    h.controller->start();
     h.http.reportProgress(1'000'000, total);
     h.http.reportProgress(2'000'000, total);
     h.queue.runPending();
@@ -200,17 +199,17 @@ TEST(BrowserControllerTest, DownloadProgressReachesTheViewRisingAndAtMostTenTime
     EXPECT_EQ(h.view.progress.size(), 1U) << "held back for a tenth of a second";
     h.queue.advance(200ms);
     EXPECT_EQ(h.view.progress, (Shown {{2'000'000, total}, {3'000'000, total}})) << "and not again";
-    EXPECT_EQ(h.controller.loadProgress(), (LoadProgress {3'000'000, total}));
+    EXPECT_EQ(h.controller->loadProgress(), (LoadProgress {3'000'000, total}));
 
     // A reload supersedes the running download: its figures and its answer no longer count.
-    h.controller.reloadStations();
-    EXPECT_EQ(h.controller.loadProgress(), std::nullopt);
+    h.controller->reloadStations();
+    EXPECT_EQ(h.controller->loadProgress(), std::nullopt);
     h.http.reportProgress(50'000'000, total);
     h.queue.advance(200ms);
     ASSERT_TRUE(h.http.respond(HttpResponse {200, R"([{"name":"S","url":"http://s/0"}])"}));
     h.queue.runPending();
     EXPECT_EQ(h.view.progress.size(), 2U);
-    EXPECT_EQ(h.controller.statusMessage(), "Loading stations...");
+    EXPECT_EQ(h.controller->statusMessage(), "Loading stations...");
 
     h.http.reportProgress(4'000, std::nullopt);
     h.queue.advance(100ms);
@@ -218,8 +217,8 @@ TEST(BrowserControllerTest, DownloadProgressReachesTheViewRisingAndAtMostTenTime
     ASSERT_TRUE(
         h.http.respond(HttpResponse {200, R"([{"name":"S","url":"http://s/0"},{"name":"S","url":"http://s/1"}])"}));
     h.queue.runPending();
-    EXPECT_EQ(h.controller.allStations().size(), 2U);
-    EXPECT_EQ(h.controller.loadProgress(), std::nullopt);
+    EXPECT_EQ(h.controller->allStations().size(), 2U);
+    EXPECT_EQ(h.controller->loadProgress(), std::nullopt);
 }
 
 } // namespace
