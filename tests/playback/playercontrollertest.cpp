@@ -128,6 +128,10 @@ TEST_F(PlayerControllerTest, ReportsWhatThePlayerSaysAndTheSongTitle)
     EXPECT_EQ(status(), "Buffering 40 %") << "the pipeline plays, but the buffer is not full yet";
     latest().emit(MediaBuffering {100});
     EXPECT_EQ(phase(), PlaybackPhase::Playing);
+    latest().emit(MediaBuffering {40});
+    controller.play(station);
+    latest().emit(playing);
+    EXPECT_EQ(phase(), PlaybackPhase::Playing) << "a fresh start forgets the old buffer";
 
     latest().emit(MediaTags {"Ceremony\x01", "New Order"});
     EXPECT_EQ(controller.streamTitle(), "New Order - Ceremony");

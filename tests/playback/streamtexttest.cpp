@@ -77,7 +77,8 @@ TEST(PlaylistTest, ReadsRealisticAndHostilePlaylists)
             "\xEF\xBB\xBF[Playlist]\r\nNumberOfEntries=2\r\nFile2=http://b.example/2\r\nTitle1=One\r\n"
             "file1 = http://a.example/1 \r\nLength1=-1\r\nVersion=2\r\n",
             "", PlaylistFormat::Pls, {"http://a.example/1", "http://b.example/2"}},
-        {"pls that lies about its count", "[playlist]\nNumberOfEntries=99999\nFile1=http://a.example/\n", "",
+        {"pls that lies about its count",
+            "[playlist]\nNumberOfEntries=99999\nFile=http://x.example/\nFile1=http://a.example/\n", "",
             PlaylistFormat::Pls, {"http://a.example/"}},
         {"extended m3u with relative entries",
             "#EXTM3U\n#EXTINF:-1,Station\nlive.mp3\n#EXTINF:-1,Backup\n../backup/live.aac\n/root.ogg\n"
@@ -121,7 +122,7 @@ TEST(PlaylistTest, OnlyAddressesNamedLikePlaylistsAreDownloadedFirst)
 {
     for (const std::string address : {"http://a.example/x.pls", "http://a.example/X.M3U?sid=1",
              "https://a.example/a.m3u8", "http://a.example/listen.asx#top", "http://a.example/l.xspf",
-             "-http://a.example/live.mp3", "-http://a.example/live", "-http://a.pls/",
+             "-http://a.example/live.mp3", "-http://a.example/live", "-http://a.pls/", "-http://a.example.pls",
              "-http://a.example/get?file=x.pls", "-http://a.example:8000/;"}) {
         // A leading '-' marks an address that is opened as it is.
         EXPECT_EQ(mightBePlaylistAddress(address.substr(address[0] == '-' ? 1 : 0)), address[0] != '-') << address;
