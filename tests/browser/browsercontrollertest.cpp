@@ -10,6 +10,7 @@
 #include <chrono>
 #include <filesystem>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace Vello {
@@ -25,29 +26,23 @@ TEST(BrowserControllerTest, EveryCatalogAnswerWaitsForTheMainQueueAndSetsTheStat
     EXPECT_EQ(h.view.events, (Events {"fallback image", "hero image", "render top"}));
 
     const std::string lost = "Unable to load stations: lost";
-    struct Case {
-        const char* name;
-        StationsResult answer;
-        std::string status;
-        std::size_t listed;
-        bool retry;
-    };
-    const std::vector<Case> cases {
+    // The answer, then the status, rows and the offer to try again it leaves.
+    const std::vector<std::tuple<const char*, StationsResult, std::string, std::size_t, bool>> cases {
         {"a list from a worker thread", makeStations(3), "", 3, false},
         {"an error keeps the list", Error {"lost"}, lost, 3, false},
         {"a later list replaces it", makeStations(2), "", 2, false},
         {"an empty list", std::vector<Station> {}, "No stations are available right now.", 0, false},
         {"an error with nothing to show", Error {"lost"}, lost, 0, true},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const auto& [name, answer, status, listed, retry] : cases) {
+        SCOPED_TRACE(name);
         h.view.events.clear();
-        h.source.answerFromWorker(c.answer);
+        h.source.answerFromWorker(answer);
         EXPECT_TRUE(h.view.events.empty());
         h.queue.runPending();
-        EXPECT_EQ(h.controller->statusMessage(), c.status);
-        EXPECT_EQ(h.listed().size(), c.listed);
-        EXPECT_EQ(h.controller->offersRetry(), c.retry);
+        EXPECT_EQ(h.controller->statusMessage(), status);
+        EXPECT_EQ(h.listed().size(), listed);
+        EXPECT_EQ(h.controller->offersRetry(), retry);
         EXPECT_EQ(h.view.events, (Events {"render top"}));
     }
 
@@ -111,35 +106,28 @@ TEST(BrowserControllerTest, EditsWithinTheDebounceMakeOneRenderUnlessASwitchCanc
 
 TEST(BrowserControllerTest, ASwitchSetsTheModeAndLimitOfTheNewScreen)
 {
-    struct Case {
-        const char* name;
-        Screen from;
-        Screen to;
-        ListMode mode;
-        std::size_t limit;
-    };
-    const std::vector<Case> cases {
+    const std::vector<std::tuple<const char*, Screen, Screen, ListMode, std::size_t>> cases {
         {"Home keeps both", Screen::Discover, Screen::Home, ListMode::Recent, 80},
         {"Library lists the favourites", Screen::Discover, Screen::Library, ListMode::Favorites, 80},
         {"Discover lists the top from its first page", Screen::Home, Screen::Discover, ListMode::Top, 40},
         {"the same screen does nothing", Screen::Discover, Screen::Discover, ListMode::Recent, 80},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const auto& [name, from, to, mode, limit] : cases) {
+        SCOPED_TRACE(name);
         BrowserHarness h;
         h.start(makeStations(100));
         h.controller->switchScreen(Screen::Discover);
         h.controller->loadNextBrowsePage();
         h.controller->chooseListMode(ListMode::Recent);
-        h.controller->switchScreen(c.from);
+        h.controller->switchScreen(from);
         h.queue.runPending();
         h.view.events.clear();
 
-        h.controller->switchScreen(c.to);
+        h.controller->switchScreen(to);
         h.queue.runPending();
-        EXPECT_EQ(h.controller->mode(), c.mode);
-        EXPECT_EQ(h.controller->browseVisibleLimit(), c.limit);
-        EXPECT_EQ(h.view.events.empty(), c.from == c.to);
+        EXPECT_EQ(h.controller->mode(), mode);
+        EXPECT_EQ(h.controller->browseVisibleLimit(), limit);
+        EXPECT_EQ(h.view.events.empty(), from == to);
     }
 }
 
@@ -181,20 +169,19 @@ TEST(BrowserControllerTest, TogglingAFavouriteRendersFromTheTop)
 }
 
 // The controller on the real store with the fake network, for the download's progress.
-struct StoreHarness {
+struct StoreHarness : BrowserHarness {
     std::filesystem::path folder
         = std::filesystem::temp_directory_path() / ("vello-progress-" + std::to_string(::getpid()));
-    RecordingView view;
-    FakeMediaBackend media;
-    FakeHttpClient http;
-    MemoryPreferences preferences;
-    ManualMainQueue queue;
     FakeHostResolver resolver;
     StationStore store {
         http, resolver, CatalogSource {.documentUrl = "https://catalog.test/stations_filtered.json"}, folder};
-    BrowserController controller {view, store, media, http, preferences, queue};
 
-    ~StoreHarness() { std::filesystem::remove_all(folder); }
+    StoreHarness() { controller = std::make_unique<BrowserController>(view, store, media, http, preferences, queue); }
+    ~StoreHarness()
+    {
+        controller.reset();
+        std::filesystem::remove_all(folder);
+    }
 };
 
 TEST(BrowserControllerTest, DownloadProgressReachesTheViewRisingAndAtMostTenTimesASecond)
@@ -202,7 +189,7 @@ TEST(BrowserControllerTest, DownloadProgressReachesTheViewRisingAndAtMostTenTime
     using Shown = std::vector<LoadProgress>;
     constexpr std::size_t total = 65'000'000;
     StoreHarness h;
-    h.controller.start();
+    h.controller->start();
     h.http.reportProgress(1'000'000, total);
     h.http.reportProgress(2'000'000, total);
     h.queue.runPending();
@@ -212,17 +199,17 @@ TEST(BrowserControllerTest, DownloadProgressReachesTheViewRisingAndAtMostTenTime
     EXPECT_EQ(h.view.progress.size(), 1U) << "held back for a tenth of a second";
     h.queue.advance(200ms);
     EXPECT_EQ(h.view.progress, (Shown {{2'000'000, total}, {3'000'000, total}})) << "and not again";
-    EXPECT_EQ(h.controller.loadProgress(), (LoadProgress {3'000'000, total}));
+    EXPECT_EQ(h.controller->loadProgress(), (LoadProgress {3'000'000, total}));
 
     // A reload supersedes the running download: its figures and its answer no longer count.
-    h.controller.reloadStations();
-    EXPECT_EQ(h.controller.loadProgress(), std::nullopt);
+    h.controller->reloadStations();
+    EXPECT_EQ(h.controller->loadProgress(), std::nullopt);
     h.http.reportProgress(50'000'000, total);
     h.queue.advance(200ms);
     ASSERT_TRUE(h.http.respond(HttpResponse {200, R"([{"name":"S","url":"http://s/0"}])"}));
     h.queue.runPending();
     EXPECT_EQ(h.view.progress.size(), 2U);
-    EXPECT_EQ(h.controller.statusMessage(), "Loading stations...");
+    EXPECT_EQ(h.controller->statusMessage(), "Loading stations...");
 
     h.http.reportProgress(4'000, std::nullopt);
     h.queue.advance(100ms);
@@ -230,8 +217,8 @@ TEST(BrowserControllerTest, DownloadProgressReachesTheViewRisingAndAtMostTenTime
     ASSERT_TRUE(
         h.http.respond(HttpResponse {200, R"([{"name":"S","url":"http://s/0"},{"name":"S","url":"http://s/1"}])"}));
     h.queue.runPending();
-    EXPECT_EQ(h.controller.allStations().size(), 2U);
-    EXPECT_EQ(h.controller.loadProgress(), std::nullopt);
+    EXPECT_EQ(h.controller->allStations().size(), 2U);
+    EXPECT_EQ(h.controller->loadProgress(), std::nullopt);
 }
 
 } // namespace

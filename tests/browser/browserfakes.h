@@ -27,7 +27,13 @@ public:
 
     std::string searchText() const override { return typed; }
     void setLoading(bool isLoading) override { events.emplace_back(isLoading ? "spinner on" : "spinner off"); }
-    void render(bool resetScroll) override;
+    void render(bool resetScroll) override
+    {
+        events.emplace_back(resetScroll ? "render top" : "render kept");
+        if (onRender) {
+            onRender(resetScroll);
+        }
+    }
     void renderSidebar() override { events.emplace_back("sidebar"); }
     void clearContent() override { events.emplace_back("clear"); }
     void showNowPlaying(const NowPlaying& shown) override { nowPlaying.push_back(shown); }
@@ -67,14 +73,32 @@ public:
     std::map<std::string, std::string> texts;
     std::map<std::string, int> writes;
 
-    std::vector<std::string> stringList(const std::string& key) const override;
-    void setStringList(const std::string& key, const std::vector<std::string>& list) override;
-    std::optional<double> number(const std::string& key) const override;
-    void setNumber(const std::string& key, double value) override;
-    std::optional<bool> flag(const std::string& key) const override;
-    void setFlag(const std::string& key, bool value) override;
-    std::optional<std::string> text(const std::string& key) const override;
-    void setText(const std::string& key, const std::string& value) override;
+    std::vector<std::string> stringList(const std::string& key) const override
+    {
+        return get(values, key).value_or(std::vector<std::string>());
+    }
+    void setStringList(const std::string& key, const std::vector<std::string>& list) override
+    {
+        put(values, key, list);
+    }
+    std::optional<double> number(const std::string& key) const override { return get(numbers, key); }
+    void setNumber(const std::string& key, double value) override { put(numbers, key, value); }
+    std::optional<bool> flag(const std::string& key) const override { return get(flags, key); }
+    void setFlag(const std::string& key, bool value) override { put(flags, key, value); }
+    std::optional<std::string> text(const std::string& key) const override { return get(texts, key); }
+    void setText(const std::string& key, const std::string& value) override { put(texts, key, value); }
+
+private:
+    template <typename T> static std::optional<T> get(const std::map<std::string, T>& map, const std::string& key)
+    {
+        const auto found = map.find(key);
+        return found == map.end() ? std::nullopt : std::optional(found->second);
+    }
+    template <typename T> void put(std::map<std::string, T>& map, const std::string& key, const T& value)
+    {
+        map[key] = value;
+        ++writes[key];
+    }
 };
 
 // A playable station; `id` is its uuid, its stream address derives from it.

@@ -15,21 +15,29 @@ namespace Vello {
 
 // A controller wired to fakes, the way the window wires it to the real ports.
 struct BrowserHarness {
-    BrowserHarness();
-
     RecordingView view;
     FakeStationSource source;
     FakeMediaBackend media;
     FakeHttpClient http;
     MemoryPreferences preferences;
     ManualMainQueue queue;
-    std::unique_ptr<BrowserController> controller;
+    std::unique_ptr<BrowserController> controller
+        = std::make_unique<BrowserController>(view, source, media, http, preferences, queue);
 
     // Starts the controller and delivers `stations` as the catalog.
-    void start(std::vector<Station> stations);
+    void start(std::vector<Station> stations)
+    {
+        controller->start();
+        source.answer(std::move(stations));
+        queue.runPending();
+        view.events.clear();
+    }
     // The identifiers of the list of the moment.
-    [[nodiscard]] std::vector<std::string> listed() const;
-    [[nodiscard]] std::string currentId() const;
+    [[nodiscard]] std::vector<std::string> listed() const { return idsOf(controller->filteredStations()); }
+    [[nodiscard]] std::string currentId() const
+    {
+        return controller->currentStation() ? controller->currentStation()->id() : std::string();
+    }
 };
 
 } // namespace Vello

@@ -15,6 +15,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace Vello {
 namespace {
 
@@ -24,14 +26,9 @@ TEST(LogoDiskCacheTest, ASecondLoaderShowsKeptLogosAndRefetchesDamagedAndStaleOn
     LogoServer server;
     QtHttpClient http;
     QObject receiver;
-    struct Case {
-        const char* path;
-        int keptPercent;
-        int daysOld;
-        bool shownAtOnce;
-        int requestsAfter;
-    };
-    const Case cases[] = {
+    // The logo, how much of its file is left and how old it is, whether the second loader shows it
+    // at once and the downloads made by then.
+    const std::tuple<const char*, int, int, bool, int> cases[] = {
         {"/kept.png", 100, 0, true, 1},
         {"/truncated.png", 50, 0, false, 2},
         {"/empty.png", 0, 0, false, 2},
@@ -43,24 +40,25 @@ TEST(LogoDiskCacheTest, ASecondLoaderShowsKeptLogosAndRefetchesDamagedAndStaleOn
     ArtworkLoader second(http);
     first.setDiskCache(&disk);
     second.setDiskCache(&disk);
-    for (const Case& c : cases) {
-        server.serve(QString::fromLatin1(c.path), encodedImage(QSize(64, 64), Qt::red), "image/png");
-        EXPECT_FALSE(first.request(server.url(QString::fromLatin1(c.path)), &receiver, [](const QImage&) {}));
+    for (const auto& c : cases) {
+        const QString path = QString::fromLatin1(std::get<0>(c));
+        server.serve(path, encodedImage(QSize(64, 64), Qt::red), "image/png");
+        EXPECT_FALSE(first.request(server.url(path), &receiver, [](const QImage&) {}));
     }
     ASSERT_TRUE(waitFor([&] { return first.downloadsInFlight() == 0; }));
     disk.flush();
 
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.path);
-        const QString path = QString::fromLatin1(c.path);
+    for (const auto& [name, keptPercent, daysOld, shownAtOnce, requestsAfter] : cases) {
+        SCOPED_TRACE(name);
+        const QString path = QString::fromLatin1(name);
         const QString address = QString::fromStdString(server.url(path));
         QFile file(disk.pathFor(address));
         ASSERT_TRUE(file.open(QIODevice::ReadWrite));
-        ASSERT_TRUE(file.resize(file.size() * c.keptPercent / 100));
-        file.setFileTime(QDateTime::currentDateTimeUtc().addDays(-c.daysOld), QFileDevice::FileModificationTime);
-        EXPECT_EQ(second.request(address.toStdString(), &receiver, [](const QImage&) {}).has_value(), c.shownAtOnce);
+        ASSERT_TRUE(file.resize(file.size() * keptPercent / 100));
+        file.setFileTime(QDateTime::currentDateTimeUtc().addDays(-daysOld), QFileDevice::FileModificationTime);
+        EXPECT_EQ(second.request(address.toStdString(), &receiver, [](const QImage&) {}).has_value(), shownAtOnce);
         EXPECT_TRUE(
-            waitFor([&] { return server.requestCount(path) == c.requestsAfter && second.downloadsInFlight() == 0; }));
+            waitFor([&] { return server.requestCount(path) == requestsAfter && second.downloadsInFlight() == 0; }));
         disk.flush();
         const auto kept = disk.read(address);
         ASSERT_TRUE(kept.has_value()) << "the file is whole and fresh again";

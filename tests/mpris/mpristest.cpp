@@ -24,6 +24,7 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <tuple>
 
 namespace Vello {
 namespace {
@@ -150,20 +151,17 @@ TEST(MprisTest, AClientDrivesThePlayerItHearsAndASecondStartRaisesIt)
     MprisService service(player, QDBusConnection::sessionBus());
     Client client;
 
-    struct Case {
-        const char* method;
-        const char* status;
-        std::size_t station;
-        const char* announced;
-    };
-    for (const Case& c : {Case {"PlayPause", "Playing", 0, "PlaybackStatus"}, Case {"Next", "Playing", 1, "Metadata"},
-             Case {"Previous", "Playing", 0, "Metadata"}, Case {"Previous", "Playing", 2, "Metadata"},
-             Case {"PlayPause", "Paused", 2, "CanPause"}, Case {"PlayPause", "Playing", 2, "PlaybackStatus"}}) {
-        SCOPED_TRACE(c.method);
+    // The call, then the status it leaves, the station it plays and a property it announces.
+    using Case = std::tuple<const char*, const char*, std::size_t, const char*>;
+    for (const auto& [method, status, index, announced] :
+        {Case {"PlayPause", "Playing", 0, "PlaybackStatus"}, Case {"Next", "Playing", 1, "Metadata"},
+            Case {"Previous", "Playing", 0, "Metadata"}, Case {"Previous", "Playing", 2, "Metadata"},
+            Case {"PlayPause", "Paused", 2, "CanPause"}, Case {"PlayPause", "Playing", 2, "PlaybackStatus"}}) {
+        SCOPED_TRACE(method);
         client.announced.clear();
-        client.call(QString::fromLatin1(c.method));
-        EXPECT_EQ(client.property("PlaybackStatus").toString(), QString::fromLatin1(c.status));
-        const Station& station = *browser.filteredStations().at(c.station);
+        client.call(QString::fromLatin1(method));
+        EXPECT_EQ(client.property("PlaybackStatus").toString(), QString::fromLatin1(status));
+        const Station& station = *browser.filteredStations().at(index);
         const QString name = QString::fromStdString(station.displayName());
         const auto metadata = qdbus_cast<QVariantMap>(client.property("Metadata"));
         // The stream's own title, once it tells one, comes before the station's name.
@@ -173,7 +171,7 @@ TEST(MprisTest, AClientDrivesThePlayerItHearsAndASecondStartRaisesIt)
         // Object paths allow no '-': the id's hyphen is spelled out.
         EXPECT_EQ(metadata.value(QStringLiteral("mpris:trackid")).value<QDBusObjectPath>().path(),
             QStringLiteral("/org/pembavello/PembaVello/station/sid_2d") + QLatin1Char(station.id().back()));
-        EXPECT_TRUE(QTest::qWaitFor([&] { return client.announced.contains(QString::fromLatin1(c.announced)); }));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return client.announced.contains(QString::fromLatin1(announced)); }));
     }
     ASSERT_TRUE(QTest::qWaitFor([&] { return capture->loudSamplesFrom(0) > CaptureSink::sampleRate / 4U; }, 20000));
     EXPECT_NEAR(dominantFrequency(capture->samplesFrom(0), CaptureSink::sampleRate), 440, 5.0);

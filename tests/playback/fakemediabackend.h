@@ -2,6 +2,7 @@
 
 #include "ports/mediabackend.h"
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -20,13 +21,60 @@ struct FakePlayerRecord final {
 
     // Reports `event` as the real player would (through the main queue); false when the
     // player is gone.
-    bool emit(const MediaEvent& event) const;
+    bool emit(const MediaEvent& event) const
+    {
+        // A copy: the handler may destroy the player, and with it this record's handler.
+        const MediaPlayer::EventHandler handler = onEvent;
+        if (handler) {
+            handler(event);
+        }
+        return static_cast<bool>(handler);
+    }
 };
 
-// A media back end that makes players which only record what they are told.
+// A player that only records what it is told.
+class FakeMediaPlayer final : public MediaPlayer {
+public:
+    explicit FakeMediaPlayer(std::shared_ptr<FakePlayerRecord> record)
+        : m_record(std::move(record))
+    {
+    }
+    ~FakeMediaPlayer() override
+    {
+        m_record->destroyed = true;
+        m_record->onEvent = nullptr;
+    }
+
+    void setWaitsForBuffering(bool waits) override { m_record->calls.push_back(waits ? "waits" : "does not wait"); }
+    void play() override { set(PlayerActivity::Playing, "play"); }
+    void pause() override { set(PlayerActivity::Paused, "pause"); }
+    [[nodiscard]] PlayerActivity activity() const override { return m_record->status; }
+    void setEventHandler(EventHandler handler) override { m_record->onEvent = std::move(handler); }
+    void setVolume(double volume) override { m_record->volume = volume; }
+    void setMuted(bool muted) override { m_record->muted = muted; }
+
+private:
+    void set(PlayerActivity status, const char* call)
+    {
+        m_record->calls.emplace_back(call);
+        m_record->status = status;
+    }
+
+    std::shared_ptr<FakePlayerRecord> m_record;
+};
+
+// A media back end that makes fake players, keeping a record of each.
 class FakeMediaBackend final : public MediaBackend {
 public:
-    std::unique_ptr<MediaPlayer> createPlayer(const std::string& url) override;
+    std::unique_ptr<MediaPlayer> createPlayer(const std::string& url) override
+    {
+        if (std::ranges::find(refused, url) != refused.end()) {
+            return nullptr;
+        }
+        players.push_back(std::make_shared<FakePlayerRecord>());
+        players.back()->url = url;
+        return std::make_unique<FakeMediaPlayer>(players.back());
+    }
 
     // Addresses this back end refuses, as a real one refuses what it cannot parse.
     std::vector<std::string> refused;

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace Vello {
@@ -127,6 +128,10 @@ TEST_F(PlayerControllerTest, ReportsWhatThePlayerSaysAndTheSongTitle)
     EXPECT_EQ(status(), "Buffering 40 %") << "the pipeline plays, but the buffer is not full yet";
     latest().emit(MediaBuffering {100});
     EXPECT_EQ(phase(), PlaybackPhase::Playing);
+    latest().emit(MediaBuffering {40});
+    controller.play(station);
+    latest().emit(playing);
+    EXPECT_EQ(phase(), PlaybackPhase::Playing) << "a fresh start forgets the old buffer";
 
     latest().emit(MediaTags {"Ceremony\x01", "New Order"});
     EXPECT_EQ(controller.streamTitle(), "New Order - Ceremony");
@@ -186,12 +191,7 @@ TEST_F(PlayerControllerTest, AStationThatNeverPlayedSaysWhyAndGivesUpAfterThreeT
 
 TEST_F(PlayerControllerTest, FailuresThatRetryingCannotMendAreShownAndNotRetried)
 {
-    struct Case {
-        const char* name;
-        MediaEvent event;
-        std::string shown;
-    };
-    const std::vector<Case> cases {
+    const std::vector<std::tuple<const char*, MediaEvent, std::string>> cases {
         {"404", httpError(404), "The station says this stream does not exist (404)."},
         {"403", httpError(403), "The station refused to play this stream (403)."},
         {"missing codec",
@@ -202,13 +202,13 @@ TEST_F(PlayerControllerTest, FailuresThatRetryingCannotMendAreShownAndNotRetried
         {"certificate", MediaError {MediaErrorDomain::Resource, MediaErrorCode::resourceOpenRead, 0, true},
             "The station's secure connection could not be verified."},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const auto& [name, event, shown] : cases) {
+        SCOPED_TRACE(name);
         controller.play(stationWith("http://one.example/"));
-        latest().emit(c.event);
+        latest().emit(event);
         latest().emit(MediaError {MediaErrorDomain::Stream, MediaErrorCode::streamCodecNotFound, 0, false});
         EXPECT_EQ(phase(), PlaybackPhase::Failed);
-        EXPECT_EQ(status(), c.shown);
+        EXPECT_EQ(status(), shown);
         const std::size_t players = backend.players.size();
         queue.advance(120s);
         EXPECT_EQ(backend.players.size(), players);
@@ -222,26 +222,16 @@ TEST_F(PlayerControllerTest, FailuresThatRetryingCannotMendAreShownAndNotRetried
 
 TEST_F(PlayerControllerTest, PauseOrAnotherStationCancelsAPendingRetry)
 {
-    struct Case {
-        const char* name;
-        std::function<void()> action;
-        PlaybackPhase after;
-        std::size_t newPlayers;
-    };
-    const std::vector<Case> cases {
-        {"pause", [&] { controller.pause(); }, PlaybackPhase::Paused, 0},
-        {"another station", [&] { controller.play(stationWith("http://two.example/")); }, PlaybackPhase::Connecting, 1},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const bool pause : {true, false}) {
+        SCOPED_TRACE(pause ? "pause" : "another station");
         controller.play(stationWith("http://one.example/"));
         latest().emit(unreachable);
         ASSERT_EQ(phase(), PlaybackPhase::Reconnecting);
         const std::size_t players = backend.players.size();
-        c.action();
+        pause ? controller.pause() : controller.play(stationWith("http://two.example/"));
         queue.advance(60s);
-        EXPECT_EQ(phase(), c.after);
-        EXPECT_EQ(backend.players.size(), players + c.newPlayers);
+        EXPECT_EQ(phase(), pause ? PlaybackPhase::Paused : PlaybackPhase::Connecting);
+        EXPECT_EQ(backend.players.size(), players + (pause ? 0 : 1));
     }
 }
 

@@ -1,11 +1,15 @@
-#include "browserfakes.h"
-
+// The lists a screen shows: the catalog searched and filtered, the favourites and the recents.
 #include "browser/searchablecatalog.h"
 #include "browser/searchtext.h"
+#include "browser/stationlibrary.h"
+#include "browserfakes.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 namespace Vello {
@@ -18,11 +22,7 @@ TEST(SearchableCatalogTest, QueryIsTrimmedFoldedAndMatchedWithinOneStationsField
     const SearchableCatalog catalog({makeStation("jazz", "Smooth Jazz FM", "France", "jazz,lounge"),
         makeStation("double", "Smooth  Jazz Radio"), makeStation("bare", "Blue Note"),
         makeStation("accented", "École Radio", "Belgique"), makeStation("berlin", "Radio FM", "Berlin", "news")});
-    struct Case {
-        const char* typed;
-        Ids expected;
-    };
-    const std::vector<Case> cases {
+    const std::vector<std::pair<const char*, Ids>> cases {
         {"", {"jazz", "double", "bare", "accented", "berlin"}},
         {"  SMOOTH JAZZ\n", {"jazz"}},
         {"jazz france", {"jazz"}},
@@ -37,9 +37,9 @@ TEST(SearchableCatalogTest, QueryIsTrimmedFoldedAndMatchedWithinOneStationsField
         {"loungesmooth", {}},
         {"station  jazz", {}},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.typed);
-        EXPECT_EQ(idsOf(catalog.filtered(ListMode::Search, {}, {}, searchQuery(c.typed))), c.expected);
+    for (const auto& [typed, expected] : cases) {
+        SCOPED_TRACE(typed);
+        EXPECT_EQ(idsOf(catalog.filtered(ListMode::Search, {}, {}, searchQuery(typed))), expected);
     }
 }
 
@@ -50,13 +50,7 @@ TEST(SearchableCatalogTest, EachModeStartsFromItsOwnBaseList)
         makeStation("c", "Gamma Rock"), makeStation("d", "Delta Rock"), makeStation("a", "Alpha Again")});
     const FavoriteSet favorites {"c", "a", "gone"};
     const Ids recents {"d", "gone", "a", "c"};
-    struct Case {
-        const char* name;
-        ListMode mode;
-        std::string query;
-        Ids expected;
-    };
-    const std::vector<Case> cases {
+    const std::vector<std::tuple<const char*, ListMode, std::string, Ids>> cases {
         {"top", ListMode::Top, "", {"a", "b", "c", "d", "a"}},
         {"favourites in catalog order", ListMode::Favorites, "", {"a", "c", "a"}},
         {"recents in their own order", ListMode::Recent, "", {"d", "a", "c"}},
@@ -65,9 +59,9 @@ TEST(SearchableCatalogTest, EachModeStartsFromItsOwnBaseList)
         {"searched recents, none left", ListMode::Recent, "pop", {}},
         {"the first of a shared identifier", ListMode::Recent, "again", {}},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(idsOf(catalog.filtered(c.mode, favorites, recents, c.query)), c.expected);
+    for (const auto& [name, mode, query, expected] : cases) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(idsOf(catalog.filtered(mode, favorites, recents, query)), expected);
     }
     EXPECT_TRUE(SearchableCatalog().filtered(ListMode::Top, favorites, recents, "").empty());
 }
@@ -92,6 +86,62 @@ TEST(SearchableCatalogTest, MatchesWhatTheSearchTextWorkedOutAfreshMatches)
             }
         }
         EXPECT_EQ(idsOf(catalog.filtered(ListMode::Search, {}, {}, query)), expected);
+    }
+}
+
+Ids numbered(int count)
+{
+    Ids ids;
+    for (int i = 0; i < count; ++i) {
+        ids.push_back("r" + std::to_string(i));
+    }
+    return ids;
+}
+
+TEST(StationLibraryTest, TogglingTwiceRestoresTheSetAndSavesEachTime)
+{
+    MemoryPreferences preferences;
+    preferences.values["favorites"] = {"b", "a", "b"};
+    StationLibrary library(preferences);
+    library.restore();
+    EXPECT_EQ(library.favorites(), (FavoriteSet {"a", "b"})) << "repeats collapse";
+
+    library.toggleFavorite("c");
+    EXPECT_TRUE(library.isFavorite("c"));
+    EXPECT_EQ(preferences.values["favorites"], (Ids {"a", "b", "c"}));
+    library.toggleFavorite("c");
+    EXPECT_FALSE(library.isFavorite("c"));
+    EXPECT_EQ(preferences.values["favorites"], (Ids {"a", "b"}));
+    EXPECT_EQ(preferences.writes["favorites"], 2);
+    EXPECT_EQ(preferences.writes["recent"], 0);
+}
+
+TEST(StationLibraryTest, APlayMovesItsStationFirstAndKeepsTheNewestFifty)
+{
+    // A stored list is taken as stored, even past fifty and with a repeat, until the next play.
+    Ids longList = numbered(60);
+    longList.insert(longList.begin() + 5, "r30");
+    const std::vector<std::tuple<const char*, Ids, Ids, Ids, std::size_t>> cases {
+        {"nothing played", longList, {}, {"r0", "r1"}, 61},
+        {"a repeat once", {}, {"x", "x"}, {"x"}, 1},
+        {"a stored repeat once", longList, {"r30"}, {"r30", "r0", "r1", "r2", "r3", "r4", "r5"}, 50},
+        {"the newest fifty", {"old"}, numbered(50), {"r49", "r48"}, 50},
+    };
+    for (const auto& [name, stored, played, first, size] : cases) {
+        SCOPED_TRACE(name);
+        MemoryPreferences preferences;
+        preferences.values["recent"] = stored;
+        StationLibrary library(preferences);
+        library.restore();
+        for (const std::string& id : played) {
+            library.recordRecent(id);
+        }
+        const Ids& recents = library.recentIds();
+        ASSERT_EQ(recents.size(), size);
+        EXPECT_EQ(Ids(recents.begin(), recents.begin() + static_cast<std::ptrdiff_t>(first.size())), first);
+        EXPECT_EQ(std::count(recents.begin(), recents.end(), first.front()), 1);
+        EXPECT_EQ(preferences.values["recent"], recents);
+        EXPECT_EQ(preferences.writes["recent"], static_cast<int>(played.size()));
     }
 }
 
