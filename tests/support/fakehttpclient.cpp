@@ -55,12 +55,6 @@ std::vector<std::string> FakeHttpClient::requestedUrls() const
     return urls;
 }
 
-std::vector<HttpRequest> FakeHttpClient::requests() const
-{
-    const std::lock_guard lock(m_mutex);
-    return m_requests;
-}
-
 HttpRequest FakeHttpClient::lastRequest() const
 {
     const std::lock_guard lock(m_mutex);

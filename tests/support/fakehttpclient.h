@@ -27,11 +27,8 @@ public:
     [[nodiscard]] std::size_t pendingCount() const;
     // Every address asked for, oldest first.
     [[nodiscard]] std::vector<std::string> requestedUrls() const;
-    // Every request, oldest first.
-    [[nodiscard]] std::vector<HttpRequest> requests() const;
-    // The latest request and its body cap.
+    // The latest request.
     [[nodiscard]] HttpRequest lastRequest() const;
-    [[nodiscard]] std::size_t lastMaxBodyBytes() const { return lastRequest().maxBodyBytes; }
 
 private:
     struct Request {
