@@ -31,10 +31,7 @@ void writeFile(const std::filesystem::path& file, const std::string& bytes)
 std::optional<std::string> readFile(const std::filesystem::path& file)
 {
     std::ifstream stream(file, std::ios::binary);
-    if (!stream) {
-        return std::nullopt;
-    }
-    return std::string {std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>()};
+    return stream ? std::optional<std::string>({std::istreambuf_iterator<char>(stream), {}}) : std::nullopt;
 }
 
 // The text a gzip file holds when it is whole and holds at most `size` bytes.
@@ -54,27 +51,20 @@ std::optional<std::string> gunzipped(std::string gzip, std::size_t size)
 
 std::string array(const std::vector<std::string>& objects)
 {
-    std::string document = "[";
+    std::string document;
     for (const std::string& object : objects) {
-        document += (document.size() > 1 ? ",\n" : "") + object;
+        document += (document.empty() ? "[" : ",\n") + object;
     }
-    return document + "]\n";
+    return (document.empty() ? "[" : document) + "]\n";
 }
 
-// `count` stations, each named with random letters so that the document compresses about as
-// badly as a real one.
+// `count` stations, over a megabyte from 5000 on.
 std::string stations(int count)
 {
     std::vector<std::string> objects;
-    unsigned noise = 1;
     for (int i = 0; i < count; ++i) {
-        std::string name;
-        for (int letter = 0; letter < 160; ++letter) {
-            noise = noise * 1103515245U + 12345U;
-            name += static_cast<char>('a' + (noise >> 16U) % 26);
-        }
-        objects.push_back(R"({"stationuuid": "p)" + std::to_string(i) + R"(", "name": ")" + name
-            + R"(", "url": "http://p.example/"})");
+        objects.push_back(R"({"stationuuid": "p)" + std::to_string(i) + R"(", "name": ")"
+            + std::string(160, static_cast<char>('a' + i % 26)) + R"(", "url": "http://p.example/"})");
     }
     return array(objects);
 }
@@ -130,7 +120,7 @@ TEST(CatalogPublisher, PublishesWhatThePlayerKeepsAndRefusesWhatWouldHarmIt)
         const auto gzipFile = folder.path / publishedGzipFileName;
         if (c.published) {
             writeFile(file, *c.published);
-            writeFile(gzipFile, "earlier copy");
+            writeFile(gzipFile, *c.published); // not gzip: only that it stays matters
         }
         auto publish = [&](const std::filesystem::path& into) -> Result<Publication> {
             auto filtered = filterCatalog(c.answer);
@@ -148,7 +138,7 @@ TEST(CatalogPublisher, PublishesWhatThePlayerKeepsAndRefusesWhatWouldHarmIt)
             ASSERT_NE(failure, nullptr);
             EXPECT_NE(failure->description.find(c.refusal), std::string::npos) << failure->description;
             EXPECT_EQ(readFile(file), c.published);
-            EXPECT_EQ(readFile(gzipFile), c.published ? std::optional<std::string>("earlier copy") : std::nullopt);
+            EXPECT_EQ(readFile(gzipFile), c.published);
             EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path), {}), c.published ? 2 : 0);
             continue;
         }
