@@ -127,93 +127,11 @@ protected:
     FakeHostResolver m_resolver;
 };
 
-TEST_F(StationStoreTest, EveryCacheAndDownloadCombinationAnswersAsDocumented)
-{
-    // A folder in the file's place: it cannot be read, nor replaced by the write.
-    const std::string unreadable = "<folder>";
-    const std::string undecodable = R"([{"stationuuid": "a1", "url": "http://a1")";
-    struct Row {
-        std::string cache; // what the copy on disk holds before; empty: no copy
-        HttpResult download;
-        bool cacheAnswer;
-        std::optional<std::string> downloadAnswer;
-    };
-    const HttpResult catalog = HttpResponse {200, downloadedCatalog};
-    const HttpResult page = HttpResponse {200, errorPage};
-    // An error status never replaces the copy, whatever its body.
-    const HttpResult unavailable = HttpResponse {503, "[]"};
-    const HttpResult offline = Error {networkError};
-    const std::string decodeFailure = "error:" + std::get<Error>(decodeCatalog(errorPage)).description;
-    const std::string networkFailure = "error:" + networkError;
-    const std::string statusFailure = "error:The station catalog server answered 503 (Service Unavailable).";
-    const std::vector<Row> rows {
-        {cachedCatalog, catalog, true, downloaded},
-        {cachedCatalog, page, true, decodeFailure},
-        {cachedCatalog, unavailable, true, statusFailure},
-        {cachedCatalog, offline, true, std::nullopt},
-        {cachedCatalog, HttpResponse {200, silentCatalog}, true, ""},
-        {"", catalog, false, downloaded},
-        {"", page, false, decodeFailure},
-        {"", unavailable, false, statusFailure},
-        {"", offline, false, networkFailure},
-        {unreadable, catalog, false, downloaded},
-        {undecodable, page, false, decodeFailure},
-        {undecodable, offline, false, networkFailure},
-        {silentCatalog, catalog, false, downloaded},
-        // Our choice where nothing else would answer: the window must not wait for ever.
-        {silentCatalog, offline, false, networkFailure},
-    };
-
-    for (std::size_t index = 0; index < rows.size(); ++index) {
-        const Row& row = rows[index];
-        SCOPED_TRACE("row " + std::to_string(index));
-        const auto folder = m_scratch.path / ("row" + std::to_string(index));
-        std::filesystem::create_directories(folder);
-        const auto cacheFile = folder / "stations.json";
-        if (row.cache == unreadable) {
-            std::filesystem::create_directory(cacheFile);
-        } else if (!row.cache.empty()) {
-            writeFile(cacheFile, row.cache);
-        }
-
-        auto store = std::make_unique<StationStore>(m_http, m_resolver, catalogAddress, folder);
-        AnswerLog log {cacheFile};
-        const auto duringLoad = log.load(*store);
-        ASSERT_EQ(duringLoad.size(), row.cacheAnswer ? 1U : 0U);
-        if (row.cacheAnswer) {
-            EXPECT_EQ(duringLoad[0].what, cached);
-            EXPECT_TRUE(duringLoad[0].onLoadingThread);
-        }
-        ASSERT_EQ(m_http.requestedUrls().back(), stationsUrl);
-        // The download answers and saves even when the store is gone by then.
-        store.reset();
-        ASSERT_TRUE(m_http.respond(row.download));
-
-        const auto answers = log.all();
-        ASSERT_EQ(answers.size(), duringLoad.size() + (row.downloadAnswer ? 1 : 0));
-        const auto* body = std::get_if<HttpResponse>(&row.download);
-        const bool replaced
-            = body != nullptr && body->status == 200 && body->body != errorPage && row.cache != unreadable;
-        if (row.downloadAnswer) {
-            EXPECT_FALSE(answers.back().beforeLoadReturned);
-            EXPECT_FALSE(answers.back().onLoadingThread);
-            EXPECT_EQ(answers.back().what, row.downloadAnswer);
-            if (replaced) {
-                EXPECT_EQ(answers.back().cacheOnDisk, body->body) << "the copy on disk is written before the answer";
-            }
-        }
-        EXPECT_EQ(std::filesystem::is_directory(cacheFile), row.cache == unreadable);
-        if (row.cache != unreadable) {
-            EXPECT_EQ(readFile(cacheFile), replaced ? body->body : row.cache);
-        }
-        EXPECT_EQ(temporaryFilesIn(folder), 0U);
-    }
-}
-
-// Where each load goes, and what it keeps, for every source: the directory's servers in turn
-// (pinned, found through the DNS, remembered, built in), its once-a-day rule, and a document's
-// conditional download.
-TEST_F(StationStoreTest, EachSourceDownloadsOnlyWhenDueAndTriesItsServersInTurn)
+// Every combination of what the copy on disk holds and what the download gives, for every
+// source: the directory's servers in turn (pinned, found through the DNS, remembered, built in),
+// its once-a-day rule, and a document's conditional download. The store is gone before the
+// download answers: the download still answers and saves.
+TEST_F(StationStoreTest, EachLoadAnswersFromTheCopyAndTheDownloadAsDocumented)
 {
     using namespace std::chrono_literals;
     const auto now = std::chrono::system_clock::time_point(std::chrono::seconds(1'800'000'000));
@@ -223,8 +141,17 @@ TEST_F(StationStoreTest, EachSourceDownloadsOnlyWhenDueAndTriesItsServersInTurn)
     const CatalogSource pinned {.directoryServers = {one, two, three}};
     const auto list = [](const std::string& server) { return directoryStationsUrl(server); };
     const HttpResult catalog = HttpResponse {200, downloadedCatalog, {{"etag", "\"v2\""}}};
+    const HttpResult page = HttpResponse {200, errorPage};
     const HttpResult refused = Error {"Connection refused"};
+    // An error status never replaces the copy, whatever its body.
     const HttpResult unavailable = HttpResponse {503, "[]"};
+    const HttpResult offline = Error {networkError};
+    const std::string decodeFailure = "error:" + std::get<Error>(decodeCatalog(errorPage)).description;
+    const std::string networkFailure = "error:" + networkError;
+    const std::string statusFailure = "error:The station catalog server answered 503 (Service Unavailable).";
+    // A folder in the file's place: it cannot be read, nor replaced by the write.
+    const std::string unreadable = "<folder>";
+    const std::string undecodable = R"([{"stationuuid": "a1", "url": "http://a1")";
     // A copy on disk from `source`, downloaded `age` ago from `servers`.
     const auto copy = [&](std::string source, std::chrono::hours age, std::vector<std::string> servers = {}) {
         return CatalogOrigin {
@@ -233,7 +160,7 @@ TEST_F(StationStoreTest, EachSourceDownloadsOnlyWhenDueAndTriesItsServersInTurn)
     struct Row {
         const char* name;
         CatalogSource source;
-        std::optional<CatalogOrigin> origin; // with the cached catalog beside it; none: no copy
+        std::optional<CatalogOrigin> origin; // with the cached catalog beside it
         Refresh refresh;
         std::vector<HttpResult> responses;
         std::vector<std::string> requested;
@@ -242,13 +169,33 @@ TEST_F(StationStoreTest, EachSourceDownloadsOnlyWhenDueAndTriesItsServersInTurn)
         std::vector<std::string> remembered {};
         // The validators the requests carried.
         HttpHeaders sent {};
+        std::string cache {}; // without an origin, what the copy on disk holds; empty: no copy
+    };
+    // A document's download over a copy on disk without an origin.
+    const auto document = [&](std::string cache, HttpResult response, std::vector<std::string> answers) {
+        return Row {"a document", catalogAddress, std::nullopt, Refresh::IfDue, {std::move(response)}, {stationsUrl},
+            std::move(answers), {}, {}, std::move(cache)};
     };
     const std::vector<Row> rows {
+        document(cachedCatalog, catalog, {cached, downloaded}),
+        document(cachedCatalog, page, {cached, decodeFailure}),
+        document(cachedCatalog, unavailable, {cached, statusFailure}),
+        document(cachedCatalog, offline, {cached}),
+        document(cachedCatalog, HttpResponse {200, silentCatalog}, {cached, ""}),
+        document("", catalog, {downloaded}),
+        document("", page, {decodeFailure}),
+        document("", unavailable, {statusFailure}),
+        document("", offline, {networkFailure}),
+        document(unreadable, catalog, {downloaded}),
+        document(undecodable, page, {decodeFailure}),
+        document(undecodable, offline, {networkFailure}),
+        document(silentCatalog, catalog, {downloaded}),
+        // Our choice where nothing else would answer: the window must not wait for ever.
+        document(silentCatalog, offline, {networkFailure}),
         {"servers are tried in turn until one gives a catalog", pinned, std::nullopt, Refresh::IfDue,
             {refused, unavailable, catalog}, {list(one), list(two), list(three)}, {downloaded}, {three, one, two}},
         {"an answer that was not a catalog says more than an unreachable server", pinned, std::nullopt, Refresh::IfDue,
-            {unavailable, refused, refused}, {list(one), list(two), list(three)},
-            {"error:The station catalog server answered 503 (Service Unavailable)."}},
+            {unavailable, refused, refused}, {list(one), list(two), list(three)}, {statusFailure}},
         {"with a list on screen unreachable servers go unmentioned", pinned, copy("directory", 25h), Refresh::IfDue,
             {refused, refused, refused}, {list(one), list(two), list(three)}, {cached}},
         {"a directory list younger than a day answers alone", pinned, copy("directory", 23h), Refresh::IfDue, {}, {},
@@ -273,31 +220,61 @@ TEST_F(StationStoreTest, EachSourceDownloadsOnlyWhenDueAndTriesItsServersInTurn)
             {stationsUrl}, {"error:The station catalog server answered 304 (Not Modified)."}},
     };
 
+    m_resolver.services[std::string(directoryService)] = {{"srv.example.", 8443}};
     for (std::size_t index = 0; index < rows.size(); ++index) {
         const Row& row = rows[index];
-        SCOPED_TRACE(row.name);
-        FakeHttpClient http;
-        m_resolver.services[std::string(directoryService)] = {{"srv.example.", 8443}};
-        StationStore store(
-            http, m_resolver, row.source, m_scratch.path / ("rules" + std::to_string(index)), [&] { return now; });
-        if (row.origin) {
-            writeFile(store.cacheFile(), cachedCatalog);
-            ASSERT_TRUE(row.origin->write(store.originFile()));
+        SCOPED_TRACE(std::to_string(index) + ": " + row.name);
+        const auto folder = m_scratch.path / std::to_string(index);
+        const std::string cache = row.origin ? cachedCatalog : row.cache;
+        std::filesystem::create_directories(folder);
+        const auto cacheFile = folder / "stations.json";
+        const auto originFile = folder / "stations.origin";
+        if (cache == unreadable) {
+            std::filesystem::create_directory(cacheFile);
+        } else if (!cache.empty()) {
+            writeFile(cacheFile, cache);
         }
-        AnswerLog log {store.cacheFile()};
-        log.load(store, row.refresh);
+        if (row.origin) {
+            ASSERT_TRUE(row.origin->write(originFile));
+        }
+        FakeHttpClient http;
+        AnswerLog log {cacheFile};
+        {
+            StationStore store(http, m_resolver, row.source, folder, [&] { return now; });
+            ASSERT_EQ(store.cacheFile(), cacheFile);
+            ASSERT_EQ(store.originFile(), originFile);
+            log.load(store, row.refresh);
+        }
         for (const HttpResult& response : row.responses) {
             ASSERT_TRUE(http.respond(response));
         }
         EXPECT_EQ(http.pendingCount(), 0U);
         EXPECT_EQ(http.requestedUrls(), row.requested);
-        std::vector<std::string> answers;
-        std::ranges::transform(log.all(), std::back_inserter(answers), &Answer::what);
-        EXPECT_EQ(answers, row.answers);
         EXPECT_EQ(http.lastRequest().headers, row.sent);
+
+        const auto answers = log.all();
+        std::vector<std::string> said;
+        for (const Answer& answer : answers) {
+            said.push_back(answer.what);
+            // The copy on disk answers before load returns, the download later on its own thread.
+            EXPECT_EQ(answer.beforeLoadReturned, answer.what == cached);
+            EXPECT_EQ(answer.onLoadingThread, answer.what == cached);
+        }
+        EXPECT_EQ(said, row.answers);
+        const auto* last = row.responses.empty() ? nullptr : std::get_if<HttpResponse>(&row.responses.back());
+        const bool replaced = last != nullptr && last->status == 200 && cache != unreadable
+            && std::holds_alternative<std::vector<Station>>(decodeCatalog(last->body));
+        if (replaced) {
+            EXPECT_EQ(answers.back().cacheOnDisk, last->body) << "the copy on disk is written before the answer";
+        }
+        EXPECT_EQ(std::filesystem::is_directory(cacheFile), cache == unreadable);
+        if (cache != unreadable) {
+            EXPECT_EQ(readFile(cacheFile), replaced ? last->body : cache);
+        }
+        EXPECT_EQ(temporaryFilesIn(folder), 0U);
+
         const bool fresh = std::ranges::find(row.answers, downloaded) != row.answers.end();
-        EXPECT_EQ(readFile(store.cacheFile()), fresh ? downloadedCatalog : row.origin ? cachedCatalog : "");
-        const auto origin = CatalogOrigin::read(store.originFile());
+        const auto origin = CatalogOrigin::read(originFile);
         if (fresh || !row.sent.empty()) {
             ASSERT_TRUE(origin.has_value());
             EXPECT_EQ(origin->downloaded, now) << "the last good download";
@@ -350,7 +327,6 @@ TEST_F(StationStoreTest, TheCacheFolderIsMadeAndClearedOfDeadWritersTemporaries)
     const auto folder = m_scratch.path / "data" / "PembaVello";
     StationStore created(m_http, m_resolver, catalogAddress, folder);
     EXPECT_TRUE(std::filesystem::is_directory(folder));
-    EXPECT_EQ(created.cacheFile(), folder / "stations.json");
 
     const std::pair<std::string, bool> leftovers[] {{"stations.json.tmp.999999999.a1b2c3", false},
         {"stations.json.tmp.garbage", false}, {"stations.json.bak", true},
