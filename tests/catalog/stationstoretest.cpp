@@ -14,7 +14,6 @@
 #include <memory>
 #include <mutex>
 #include <string>
-#include <thread>
 #include <utility>
 #include <vector>
 
@@ -81,7 +80,6 @@ const std::string downloaded = "b3 b2 b2 b1 ";
 struct Answer {
     std::string what {};
     bool beforeLoadReturned = false;
-    bool onLoadingThread = false;
     std::string cacheOnDisk;
 };
 
@@ -94,9 +92,8 @@ struct AnswerLog {
     std::vector<Answer> load(StationStore& store, Refresh refresh = Refresh::IfDue)
     {
         store.load(
-            [this, loadingThread = std::this_thread::get_id()](StationsResult result) {
-                Answer answer {
-                    .onLoadingThread = std::this_thread::get_id() == loadingThread, .cacheOnDisk = readFile(cacheFile)};
+            [this](StationsResult result) {
+                Answer answer {.cacheOnDisk = readFile(cacheFile)};
                 if (const auto* error = std::get_if<Error>(&result)) {
                     answer.what = "error:" + error->description;
                 } else {
@@ -256,9 +253,8 @@ TEST_F(StationStoreTest, EachLoadAnswersFromTheCopyAndTheDownloadAsDocumented)
         std::vector<std::string> said;
         for (const Answer& answer : answers) {
             said.push_back(answer.what);
-            // The copy on disk answers before load returns, the download later on its own thread.
+            // The copy on disk answers before load returns, the download later.
             EXPECT_EQ(answer.beforeLoadReturned, answer.what == cached);
-            EXPECT_EQ(answer.onLoadingThread, answer.what == cached);
         }
         EXPECT_EQ(said, row.answers);
         const auto* last = row.responses.empty() ? nullptr : std::get_if<HttpResponse>(&row.responses.back());
