@@ -12,7 +12,6 @@
 #include <fstream>
 #include <iterator>
 #include <memory>
-#include <mutex>
 #include <string>
 #include <utility>
 #include <vector>
@@ -83,9 +82,9 @@ struct Answer {
     std::string cacheOnDisk;
 };
 
+// The answers to loads. The fake client's answers run on a thread it joins, so no lock is needed.
 struct AnswerLog {
     std::filesystem::path cacheFile;
-    std::mutex mutex {};
     std::vector<Answer> answers {};
     bool loadReturned = false;
 
@@ -93,7 +92,7 @@ struct AnswerLog {
     {
         store.load(
             [this](StationsResult result) {
-                Answer answer {.cacheOnDisk = readFile(cacheFile)};
+                Answer answer {.beforeLoadReturned = !loadReturned, .cacheOnDisk = readFile(cacheFile)};
                 if (const auto* error = std::get_if<Error>(&result)) {
                     answer.what = "error:" + error->description;
                 } else {
@@ -101,18 +100,10 @@ struct AnswerLog {
                         answer.what.append(station.stationuuid().value_or("?")).append(" ");
                     }
                 }
-                const std::lock_guard lock(mutex);
-                answer.beforeLoadReturned = !loadReturned;
                 answers.push_back(std::move(answer));
             },
             {}, refresh);
-        return all(true);
-    }
-
-    std::vector<Answer> all(bool loadReturns = false)
-    {
-        const std::lock_guard lock(mutex);
-        loadReturned = loadReturned || loadReturns;
+        loadReturned = true;
         return answers;
     }
 };
@@ -249,7 +240,7 @@ TEST_F(StationStoreTest, EachLoadAnswersFromTheCopyAndTheDownloadAsDocumented)
         EXPECT_EQ(http.requestedUrls(), row.requested);
         EXPECT_EQ(http.lastRequest().headers, row.sent);
 
-        const auto answers = log.all();
+        const auto answers = log.answers;
         std::vector<std::string> said;
         for (const Answer& answer : answers) {
             said.push_back(answer.what);
@@ -343,8 +334,8 @@ TEST_F(StationStoreTest, TheCacheFolderIsMadeAndClearedOfDeadWritersTemporaries)
     AnswerLog log {blocked.cacheFile()};
     EXPECT_TRUE(log.load(blocked).empty());
     m_http.respond(HttpResponse {200, downloadedCatalog});
-    ASSERT_EQ(log.all().size(), 1U);
-    EXPECT_EQ(log.all()[0].what, downloaded);
+    ASSERT_EQ(log.answers.size(), 1U);
+    EXPECT_EQ(log.answers[0].what, downloaded);
 
     // The download goes to a temporary file beside the copy, which a rename replaces whole once
     // it decodes: a writer killed at any moment leaves one whole document.
@@ -373,8 +364,8 @@ TEST_F(StationStoreTest, TheCacheFolderIsMadeAndClearedOfDeadWritersTemporaries)
     onBody(body.substr(body.size() / 2));
     m_http.respond(HttpResponse {200, ""});
     ::setrlimit(RLIMIT_FSIZE, &unlimited);
-    ASSERT_EQ(fillingLog.all().size(), 1U);
-    EXPECT_EQ(fillingLog.all()[0].what, downloaded);
+    ASSERT_EQ(fillingLog.answers.size(), 1U);
+    EXPECT_EQ(fillingLog.answers[0].what, downloaded);
     EXPECT_EQ(temporaryFilesIn(m_scratch.path / "filling"), 0U);
 }
 
