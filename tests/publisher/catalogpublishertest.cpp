@@ -122,17 +122,13 @@ TEST(CatalogPublisher, PublishesWhatThePlayerKeepsAndRefusesWhatWouldHarmIt)
             writeFile(file, *c.published);
             writeFile(gzipFile, *c.published); // not gzip: only that it stays matters
         }
-        auto publish = [&](const std::filesystem::path& into) -> Result<Publication> {
-            auto filtered = filterCatalog(c.answer);
-            if (const auto* failure = std::get_if<Error>(&filtered)) {
-                return *failure;
-            }
-            const auto& catalog = std::get<FilteredCatalog>(filtered);
-            EXPECT_EQ((std::array {catalog.unplayable, catalog.broken, catalog.repeated}), c.dropped);
-            return publishCatalog(catalog, into, PublishRules {.force = c.force});
-        };
-        const auto result = publish(folder.path);
-
+        const auto filtered = filterCatalog(c.answer);
+        const auto* catalog = std::get_if<FilteredCatalog>(&filtered);
+        if (catalog != nullptr) {
+            EXPECT_EQ((std::array {catalog->unplayable, catalog->broken, catalog->repeated}), c.dropped);
+        }
+        const auto result = catalog != nullptr ? publishCatalog(*catalog, folder.path, PublishRules {.force = c.force})
+                                               : Result<Publication>(std::get<Error>(filtered));
         if (!c.refusal.empty()) {
             const auto* failure = std::get_if<Error>(&result);
             ASSERT_NE(failure, nullptr);
@@ -154,10 +150,6 @@ TEST(CatalogPublisher, PublishesWhatThePlayerKeepsAndRefusesWhatWouldHarmIt)
         EXPECT_EQ(gunzipped(*gzip, json->size()), json);
         // No time stamp, no file name: the flags byte and the four bytes of the time are zero.
         EXPECT_EQ(gzip->substr(3, 5), std::string(5, '\0'));
-        ScratchFolder again;
-        ASSERT_TRUE(std::holds_alternative<Publication>(publish(again.path)));
-        EXPECT_EQ(readFile(again.path / publishedFileName), json);
-        EXPECT_EQ(readFile(again.path / publishedGzipFileName), gzip);
     }
 }
 
