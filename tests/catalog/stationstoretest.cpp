@@ -208,7 +208,9 @@ TEST_F(StationStoreTest, EachLoadAnswersFromTheCopyAndTheDownloadAsDocumented)
             {stationsUrl}, {"error:The station catalog server answered 304 (Not Modified)."}},
     };
 
-    m_resolver.services[std::string(directoryService)] = {{"srv.example.", 8443}};
+    // Only the first names a usable server.
+    m_resolver.services[std::string(directoryService)] = {{"srv.example.", 8443}, {"bad_name!.", 443},
+        {"-dash.example.", 443}, {"zero.example.", 0}, {"big.example.", 65536}};
     for (std::size_t index = 0; index < rows.size(); ++index) {
         const Row& row = rows[index];
         SCOPED_TRACE(std::to_string(index) + ": " + row.name);
