@@ -121,6 +121,7 @@ TEST(CatalogDecoder, RefusesBadDocumentsWithAnExactMessage)
         {R"({"stations": [{"name": "x"}]})", "the catalog must be a JSON array of stations, found an object"},
         {R"("[]")", "the catalog must be a JSON array of stations, found a string"},
         {"42", "the catalog must be a JSON array of stations, found a number"},
+        {"}", "the JSON is malformed (a misplaced comma, bracket, brace or colon)"},
         {"", "the catalog is empty"},
         {" \n ", "the catalog is empty"},
         {"<!DOCTYPE html>\n<html><body>502 Bad Gateway</body></html>", "the catalog is a web page or XML, not JSON"},
