@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <limits>
 #include <optional>
 #include <string>
@@ -13,18 +14,28 @@
 namespace Vello {
 namespace {
 
-Station named(std::string name)
+// What the list shows of a station, and how it ranks: names, places, tags, the address, the id,
+// the name cut to a length in whole characters, and a score that saturates.
+TEST(Station, DerivedValuesTrimLeaveOutBlanksAndSaturate)
 {
-    return StationFields {.name = std::move(name)};
-}
-
-TEST(Station, DerivedTextsAndTheAddressTrimAndLeaveOutBlanks)
-{
-    using Text = std::string (Station::*)() const;
+    using Derived = std::function<std::string(const Station&)>;
+    const Derived radio = [](const Station& station) { return station.radioURL().value_or("<none>"); };
+    const Derived score = [](const Station& station) { return std::to_string(station.score()); };
+    const auto limited = [](std::int64_t limit) {
+        return Derived([limit](const Station& station) { return station.limitedDisplayName(limit); });
+    };
+    const std::string family = "\U0001F468\u200D\U0001F469\u200D\U0001F467";
+    std::string accented;
+    for (int i = 0; i < 48; ++i) {
+        accented += "e\u0301";
+    }
+    constexpr std::int64_t max = std::numeric_limits<std::int64_t>::max();
+    constexpr std::int64_t min = std::numeric_limits<std::int64_t>::min();
+    constexpr std::int64_t quarter = std::int64_t {1} << 61;
     struct Case {
         const char* name;
         StationFields station;
-        Text derived;
+        Derived derived;
         std::string expected;
     };
     const std::vector<Case> cases {
@@ -42,69 +53,32 @@ TEST(Station, DerivedTextsAndTheAddressTrimAndLeaveOutBlanks)
         {"uuid as it is", {.stationuuid = " u1 ", .url = "http://a"}, &Station::id, " u1 "},
         {"else the address", {.name = "Radio", .url_resolved = "  http://b  "}, &Station::id, "http://b"},
         {"else the name", {.name = " Radio ", .url = " "}, &Station::id, "Radio"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ((Station(c.station).*c.derived)(), c.expected);
-    }
-    EXPECT_EQ(Station(StationFields {.url = "http://a", .url_resolved = " http://b\n"}).radioURL(), "http://b");
-    EXPECT_EQ(Station(StationFields {.url = " not a url ", .url_resolved = "  "}).radioURL(), "not a url");
-    EXPECT_EQ(Station(StationFields {.url = "\u00a0"}).radioURL(), std::nullopt);
-}
-
-TEST(Station, LimitedDisplayNameCutsWholeCharacters)
-{
-    const std::string family = "\U0001F468\u200D\U0001F469\u200D\U0001F467";
-    std::string accented;
-    for (int i = 0; i < 48; ++i) {
-        accented += "e\u0301";
-    }
-    struct Case {
-        const char* name;
-        std::string text;
-        std::int64_t limit;
-        std::string expected;
-    };
-    const std::vector<Case> cases {
-        {"one too many", std::string(48, 'a') + "b", 48, std::string(47, 'a') + "\u2026"},
-        {"the smallest cut", "abc", 2, "a\u2026"},
-        {"no room for a cut", "abc", 1, "abc"},
-        {"48 characters in 144 bytes", accented, 48, accented},
-        {"a cluster kept whole", std::string(46, 'a') + "e\u0301bcd", 48, std::string(46, 'a') + "e\u0301\u2026"},
-        {"a family dropped whole", std::string(47, 'a') + family + family, 48, std::string(47, 'a') + "\u2026"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(named(c.text).limitedDisplayName(c.limit), c.expected);
-    }
-}
-
-TEST(Station, ScoreWeighsVotesFourTimesAndSaturates)
-{
-    constexpr std::int64_t max = std::numeric_limits<std::int64_t>::max();
-    constexpr std::int64_t min = std::numeric_limits<std::int64_t>::min();
-    constexpr std::int64_t quarter = std::int64_t {1} << 61;
-    struct Case {
-        std::optional<std::int64_t> votes;
-        std::optional<std::int64_t> clickcount;
-        std::int64_t expected;
-    };
-    const std::vector<Case> cases {
-        {2, 5, 13},
-        {-2, 1, -7},
-        {max, max, max},
-        {min, max, min},
+        {"the resolved address first", {.url = "http://a", .url_resolved = " http://b\n"}, radio, "http://b"},
+        {"any text will do", {.url = " not a url ", .url_resolved = "  "}, radio, "not a url"},
+        {"no address", {.url = "\u00a0"}, radio, "<none>"},
+        {"one too many", {.name = std::string(48, 'a') + "b"}, limited(48), std::string(47, 'a') + "\u2026"},
+        {"the smallest cut", {.name = "abc"}, limited(2), "a\u2026"},
+        {"no room for a cut", {.name = "abc"}, limited(1), "abc"},
+        {"48 characters in 144 bytes", {.name = accented}, limited(48), accented},
+        {"a cluster kept whole", {.name = std::string(46, 'a') + "e\u0301bcd"}, limited(48),
+            std::string(46, 'a') + "e\u0301\u2026"},
+        {"a family dropped whole", {.name = std::string(47, 'a') + family + family}, limited(48),
+            std::string(47, 'a') + "\u2026"},
+        {"votes count four times", {.votes = 2, .clickcount = 5}, score, "13"},
+        {"negative", {.votes = -2, .clickcount = 1}, score, "-7"},
+        {"saturates up", {.votes = max, .clickcount = max}, score, std::to_string(max)},
+        {"saturates down", {.votes = min, .clickcount = max}, score, std::to_string(min)},
         // Exact wherever the true total fits, even when 4 × votes alone would not.
-        {quarter, -1, max},
-        {quarter, -2, max - 1},
-        {quarter - 1, 3, max},
-        {quarter + 1, min, 4},
-        {-quarter, 0, min},
-        {-quarter, 1, min + 1},
+        {"fits at the top", {.votes = quarter, .clickcount = -1}, score, std::to_string(max)},
+        {"one below the top", {.votes = quarter, .clickcount = -2}, score, std::to_string(max - 1)},
+        {"votes just under", {.votes = quarter - 1, .clickcount = 3}, score, std::to_string(max)},
+        {"clicks pull back", {.votes = quarter + 1, .clickcount = min}, score, "4"},
+        {"fits at the bottom", {.votes = -quarter, .clickcount = 0}, score, std::to_string(min)},
+        {"one above the bottom", {.votes = -quarter, .clickcount = 1}, score, std::to_string(min + 1)},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.expected);
-        EXPECT_EQ(Station(StationFields {.votes = c.votes, .clickcount = c.clickcount}).score(), c.expected);
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(c.derived(Station(c.station)), c.expected);
     }
 }
 
@@ -132,7 +106,7 @@ TEST(Station, EqualityIsFieldByFieldUnderCanonicalEquivalence)
 
     // Whatever ICU makes of stray bytes, a station equals itself.
     for (const std::string& odd : {std::string("\xff") + "Cafe\u0301", std::string("Caf\xc3")}) {
-        EXPECT_EQ(named(odd), named(odd));
+        EXPECT_EQ(Station(StationFields {.name = odd}), Station(StationFields {.name = odd}));
     }
 }
 

@@ -31,10 +31,7 @@ void writeFile(const std::filesystem::path& file, const std::string& bytes)
 std::optional<std::string> readFile(const std::filesystem::path& file)
 {
     std::ifstream stream(file, std::ios::binary);
-    if (!stream) {
-        return std::nullopt;
-    }
-    return std::string {std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>()};
+    return stream ? std::optional<std::string>({std::istreambuf_iterator<char>(stream), {}}) : std::nullopt;
 }
 
 // The text a gzip file holds when it is whole and holds at most `size` bytes.
@@ -54,27 +51,20 @@ std::optional<std::string> gunzipped(std::string gzip, std::size_t size)
 
 std::string array(const std::vector<std::string>& objects)
 {
-    std::string document = "[";
+    std::string document;
     for (const std::string& object : objects) {
-        document += (document.size() > 1 ? ",\n" : "") + object;
+        document += (document.empty() ? "[" : ",\n") + object;
     }
-    return document + "]\n";
+    return (document.empty() ? "[" : document) + "]\n";
 }
 
-// `count` stations, each named with random letters so that the document compresses about as
-// badly as a real one.
+// `count` stations, over a megabyte from 5000 on.
 std::string stations(int count)
 {
     std::vector<std::string> objects;
-    unsigned noise = 1;
     for (int i = 0; i < count; ++i) {
-        std::string name;
-        for (int letter = 0; letter < 160; ++letter) {
-            noise = noise * 1103515245U + 12345U;
-            name += static_cast<char>('a' + (noise >> 16U) % 26);
-        }
-        objects.push_back(R"({"stationuuid": "p)" + std::to_string(i) + R"(", "name": ")" + name
-            + R"(", "url": "http://p.example/"})");
+        objects.push_back(R"({"stationuuid": "p)" + std::to_string(i) + R"(", "name": ")"
+            + std::string(160, static_cast<char>('a' + i % 26)) + R"(", "url": "http://p.example/"})");
     }
     return array(objects);
 }
@@ -130,25 +120,21 @@ TEST(CatalogPublisher, PublishesWhatThePlayerKeepsAndRefusesWhatWouldHarmIt)
         const auto gzipFile = folder.path / publishedGzipFileName;
         if (c.published) {
             writeFile(file, *c.published);
-            writeFile(gzipFile, "earlier copy");
+            writeFile(gzipFile, *c.published); // not gzip: only that it stays matters
         }
-        auto publish = [&](const std::filesystem::path& into) -> Result<Publication> {
-            auto filtered = filterCatalog(c.answer);
-            if (const auto* failure = std::get_if<Error>(&filtered)) {
-                return *failure;
-            }
-            const auto& catalog = std::get<FilteredCatalog>(filtered);
-            EXPECT_EQ((std::array {catalog.unplayable, catalog.broken, catalog.repeated}), c.dropped);
-            return publishCatalog(catalog, into, PublishRules {.force = c.force});
-        };
-        const auto result = publish(folder.path);
-
+        const auto filtered = filterCatalog(c.answer);
+        const auto* catalog = std::get_if<FilteredCatalog>(&filtered);
+        if (catalog != nullptr) {
+            EXPECT_EQ((std::array {catalog->unplayable, catalog->broken, catalog->repeated}), c.dropped);
+        }
+        const auto result = catalog != nullptr ? publishCatalog(*catalog, folder.path, PublishRules {.force = c.force})
+                                               : Result<Publication>(std::get<Error>(filtered));
         if (!c.refusal.empty()) {
             const auto* failure = std::get_if<Error>(&result);
             ASSERT_NE(failure, nullptr);
             EXPECT_NE(failure->description.find(c.refusal), std::string::npos) << failure->description;
             EXPECT_EQ(readFile(file), c.published);
-            EXPECT_EQ(readFile(gzipFile), c.published ? std::optional<std::string>("earlier copy") : std::nullopt);
+            EXPECT_EQ(readFile(gzipFile), c.published);
             EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path), {}), c.published ? 2 : 0);
             continue;
         }
@@ -164,10 +150,6 @@ TEST(CatalogPublisher, PublishesWhatThePlayerKeepsAndRefusesWhatWouldHarmIt)
         EXPECT_EQ(gunzipped(*gzip, json->size()), json);
         // No time stamp, no file name: the flags byte and the four bytes of the time are zero.
         EXPECT_EQ(gzip->substr(3, 5), std::string(5, '\0'));
-        ScratchFolder again;
-        ASSERT_TRUE(std::holds_alternative<Publication>(publish(again.path)));
-        EXPECT_EQ(readFile(again.path / publishedFileName), json);
-        EXPECT_EQ(readFile(again.path / publishedGzipFileName), gzip);
     }
 }
 

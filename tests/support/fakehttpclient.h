@@ -6,6 +6,8 @@
 #include <deque>
 #include <mutex>
 #include <string>
+#include <thread>
+#include <utility>
 #include <vector>
 
 namespace Vello {
@@ -15,23 +17,67 @@ namespace Vello {
 class FakeHttpClient final : public HttpClient {
 public:
     using HttpClient::get;
-    void get(HttpRequest request, Completion completion) override;
+    void get(HttpRequest request, Completion completion) override
+    {
+        const std::lock_guard lock(m_mutex);
+        m_requests.push_back(request);
+        m_pending.push_back({std::move(request), std::move(completion)});
+    }
 
     // Answers the oldest waiting request and returns once its completion has returned.
     // False when no request is waiting.
-    bool respond(HttpResult result);
+    bool respond(HttpResult result)
+    {
+        std::unique_lock lock(m_mutex);
+        if (m_pending.empty()) {
+            return false;
+        }
+        Request request = std::move(m_pending.front());
+        m_pending.pop_front();
+        lock.unlock();
+        std::thread([&] { request.completion(std::move(result)); }).join();
+        return true;
+    }
+
     // Tells the oldest waiting request that `received` bytes of `total` have arrived. False
     // when no request is waiting.
-    bool reportProgress(std::size_t received, std::optional<std::size_t> total);
+    bool reportProgress(std::size_t received, std::optional<std::size_t> total)
+    {
+        std::unique_lock lock(m_mutex);
+        if (m_pending.empty()) {
+            return false;
+        }
+        const auto onProgress = m_pending.front().request.onProgress;
+        lock.unlock();
+        if (onProgress) {
+            std::thread([&] { onProgress(received, total); }).join();
+        }
+        return true;
+    }
 
-    [[nodiscard]] std::size_t pendingCount() const;
+    [[nodiscard]] std::size_t pendingCount() const
+    {
+        const std::lock_guard lock(m_mutex);
+        return m_pending.size();
+    }
+
     // Every address asked for, oldest first.
-    [[nodiscard]] std::vector<std::string> requestedUrls() const;
-    // Every request, oldest first.
-    [[nodiscard]] std::vector<HttpRequest> requests() const;
-    // The latest request and its body cap.
-    [[nodiscard]] HttpRequest lastRequest() const;
-    [[nodiscard]] std::size_t lastMaxBodyBytes() const { return lastRequest().maxBodyBytes; }
+    [[nodiscard]] std::vector<std::string> requestedUrls() const
+    {
+        const std::lock_guard lock(m_mutex);
+        std::vector<std::string> urls;
+        for (const HttpRequest& request : m_requests) {
+            urls.push_back(request.url);
+        }
+        return urls;
+    }
+
+    // The latest request.
+    [[nodiscard]] HttpRequest lastRequest() const
+    {
+        const std::lock_guard lock(m_mutex);
+        return m_requests.empty() ? HttpRequest() : m_requests.back();
+    }
 
 private:
     struct Request {
