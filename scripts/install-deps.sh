@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   # build
-  cmake ninja-build g++ pkg-config clang-format
+  cmake ninja-build g++ pkg-config clang-format clang-tidy
   # libraries
   libsimdjson-dev libicu-dev zlib1g-dev qt6-base-dev qt6-svg-dev qt6-image-formats-plugins
   libgstreamer1.0-dev libgstreamer-plugins-base1.0-dev
