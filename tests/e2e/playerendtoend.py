@@ -113,28 +113,6 @@ def start_pulse(processes: Processes, work: Path) -> dict:
     return client_env
 
 
-class Recorder:
-    """Records the null sink's monitor to a file without pause (the whole run is a few megabytes)."""
-
-    def __init__(self, processes: Processes, work: Path, pulse_env: dict) -> None:
-        self.path = work / "monitor.raw"
-        with open(self.path, "wb") as recording:
-            processes.start(["parec", "-d", f"{SINK}.monitor", "--raw", "--format=s16le", f"--rate={RATE}",
-                             "--channels=1", "--latency-msec=20"], work / "parec.log", env={**os.environ, **pulse_env},
-                            stdout=recording)
-        # The first bytes prove the recording runs before anything is played.
-        self.listen(0.1, timeout=30)
-
-    def listen(self, seconds: float, timeout: float = 15) -> list[int]:
-        """The next `seconds` of sound on the monitor, as it arrives."""
-        wanted, start = int(seconds * RATE) * 2, self.path.stat().st_size // 2 * 2
-        wait_until(lambda: self.path.stat().st_size >= start + wanted, timeout, "the recording of the monitor")
-        with open(self.path, "rb") as recording:
-            recording.seek(start)
-            data = recording.read(wanted)
-        return list(struct.unpack(f"<{len(data) // 2}h", data))
-
-
 class Player:
     """One run of the player binary on the test's display, found and driven through its widgets."""
 
@@ -241,7 +219,7 @@ class Player:
 
 
 class Session:
-    """Everything one test run starts: display, sound server, recorder and demo server."""
+    """Everything one test run starts: display, sound server, its recording and the demo server."""
 
     def __init__(self, work: Path, binary: Path, demo_server: Path) -> None:
         self.work, self.binary, self.demo_server, self.processes = work, binary, demo_server, Processes()
@@ -261,7 +239,13 @@ class Session:
         check(number.isdigit(), f"Xvfb did not name its display: {(self.work / 'xvfb.log').read_text(errors='replace')}")
         self.display = f":{number}"
         self.pulse_env = start_pulse(self.processes, self.work)
-        self.recorder = Recorder(self.processes, self.work, self.pulse_env)
+        # The null sink's monitor, recorded without pause (the whole run is a few megabytes).
+        self.recording = self.work / "monitor.raw"
+        with open(self.recording, "wb") as recording:
+            self.processes.start(["parec", "-d", f"{SINK}.monitor", "--raw", "--format=s16le", f"--rate={RATE}",
+                                  "--channels=1", "--latency-msec=20"], self.work / "parec.log",
+                                 env={**os.environ, **self.pulse_env}, stdout=recording)
+        self.listen(0.1, timeout=30)  # the first bytes prove the recording runs before anything plays
         log(f"Xvfb on display {self.display}, PulseAudio's null sink recorded")
         self.demo_running = True
         self.demo("start", 120)
@@ -280,12 +264,21 @@ class Session:
             self.demo_running = False
             self.demo("stop", 60)
 
+    def listen(self, seconds: float, timeout: float = 15) -> list[int]:
+        """The next `seconds` of sound on the monitor, as it arrives."""
+        wanted, start = int(seconds * RATE) * 2, self.recording.stat().st_size // 2 * 2
+        wait_until(lambda: self.recording.stat().st_size >= start + wanted, timeout, "the recording of the monitor")
+        with open(self.recording, "rb") as recording:
+            recording.seek(start)
+            data = recording.read(wanted)
+        return list(struct.unpack(f"<{len(data) // 2}h", data))
+
     def wait_for_tone(self, station: dict, timeout: float = 45) -> None:
         """Waits until the sink plays `station`: loud, at its frequency, and the strongest of the tones."""
         candidates, heard, wanted = [live["frequency"] for live in self.live], [], station["frequency"]
 
         def hears_it():
-            samples = self.recorder.listen(1.0)
+            samples = self.listen(1.0)
             rms = math.sqrt(sum(sample * sample for sample in samples) / len(samples))
             heard.append({"rms": round(rms), "hz": round(zero_crossing_frequency(samples, RATE), 1),
                           "strongest": max(candidates, key=lambda c: goertzel_power(samples, c, RATE))})
@@ -296,29 +289,25 @@ class Session:
         log(f"heard {station['displayName']!r}: {heard[-1]}")
 
 
-def first_run(session: Session) -> None:
-    """Lists the top stations, plays one and hears its tone, then makes another a favourite."""
+def run(session: Session) -> None:
+    """Lists the top stations, plays one and hears its tone, and makes another a favourite. Started
+    again with the directory server gone, the player lists the stations it keeps, the favourite too."""
     live = session.live
     player = Player(session, "first")
     player.wait_for_top_rows(live)
     player.click_row(TOP_ROWS - 1, "play", f"Play on {live[TOP_ROWS - 1]['displayName']!r}")
     session.wait_for_tone(live[TOP_ROWS - 1])
-
     favourite = live[1]["displayName"]
     player.click_row(next(i for i, row in enumerate(player.rows()) if row["name"] == favourite), "heart",
                      f"the heart of {favourite!r}")
     wait_until(lambda: player.hearts().get(favourite) == HEART, 20, f"the heart of {favourite!r} to fill")
     player.quit()
 
-
-def offline_run(session: Session) -> None:
-    """With the directory server gone the player starts from its cache, the favourite kept."""
-    live = session.live
     session.stop_demo_server()
     player = Player(session, "offline")
     player.wait_for_top_rows(live)
     hearts = player.hearts()
-    check(hearts.get(live[1]["displayName"]) == HEART and hearts.get(live[0]["displayName"]) == EMPTY_HEART,
+    check(hearts.get(favourite) == HEART and hearts.get(live[0]["displayName"]) == EMPTY_HEART,
           f"after a restart the hearts show {hearts}")
     player.quit()
 
@@ -339,8 +328,7 @@ def main() -> int:
     passed = False
     try:
         session.start()
-        first_run(session)
-        offline_run(session)
+        run(session)
         passed = True
     except (Failure, OSError, ValueError, KeyError, subprocess.TimeoutExpired) as error:
         # A missing tool shows here too: scripts/install-deps.sh installs them.

@@ -134,7 +134,7 @@ TEST(MprisTest, AClientDrivesThePlayerAndASecondStartRaisesIt)
     MemoryPreferences preferences;
     BrowserController browser(view, source, media, http, preferences, queue);
     browser.start();
-    source.answer({makeStation("id-0", "Station 0"), makeStation("id-1", "Station 1")});
+    source.answer(std::vector<Station> {makeStation("id-0", "Station 0"), makeStation("id-1", "Station 1")});
     ASSERT_TRUE(QTest::qWaitFor([&] { return browser.filteredStations().size() == 2; }));
     QWidget window;
     BrowserMprisPlayer player(browser, window);

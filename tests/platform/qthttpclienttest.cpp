@@ -1,4 +1,3 @@
-#include "collected.h"
 #include "logoserver.h"
 
 #include "platform/qthttpclient.h"
@@ -11,6 +10,7 @@
 
 #include <atomic>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -20,8 +20,9 @@ namespace {
 using namespace std::chrono_literals;
 using Delivery = LogoServer::Delivery;
 
-// Collects completions, noting whether any ran on the GUI thread (none may).
-class Answers final : public Collected<HttpResult> {
+// Collects completions from whichever thread they come on, noting whether any ran on the GUI
+// thread (none may).
+class Answers final {
 public:
     HttpClient::Completion completion()
     {
@@ -29,10 +30,25 @@ public:
             if (QThread::currentThread() == QCoreApplication::instance()->thread()) {
                 onGuiThread = true;
             }
-            add(std::move(result));
+            const std::lock_guard lock(m_mutex);
+            m_results.push_back(std::move(result));
         };
     }
+    [[nodiscard]] std::vector<HttpResult> all() const
+    {
+        const std::lock_guard lock(m_mutex);
+        return m_results;
+    }
+    // Runs the test's event loop, and with it the server, until `count` answers are in.
+    [[nodiscard]] bool waitFor(std::size_t count) const
+    {
+        return QTest::qWaitFor([&] { return all().size() >= count; }, 20000);
+    }
     std::atomic<bool> onGuiThread = false;
+
+private:
+    mutable std::mutex m_mutex;
+    std::vector<HttpResult> m_results;
 };
 
 // Text that deflates to almost nothing: a bomb when the cap is far below its inflated size.
