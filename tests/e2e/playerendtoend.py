@@ -215,7 +215,6 @@ class Player:
         wait_until(lambda: self.process.poll() is not None, 30, f"the {self.label} player to quit on Ctrl+Q")
         status = self.process.returncode
         check(status == 0, f"the {self.label} player quit with status {status}:\n{self.log_tail()}")
-        log(f"{self.label} player quit")
 
 
 class Session:
@@ -246,13 +245,11 @@ class Session:
                                   "--channels=1", "--latency-msec=20"], self.work / "parec.log",
                                  env={**os.environ, **self.pulse_env}, stdout=recording)
         self.listen(0.1, timeout=30)  # the first bytes prove the recording runs before anything plays
-        log(f"Xvfb on display {self.display}, PulseAudio's null sink recorded")
         self.demo_running = True
         self.demo("start", 120)
         self.directory_url = (self.state / "directory-url").read_text().strip()
         self.live = json.loads((self.state / "live-stations.json").read_text())
         check(len(self.live) >= TOP_ROWS, f"the demo server has only {len(self.live)} live stations")
-        log(f"demo server answers as the directory server {self.directory_url}")
 
     def demo(self, command: str, timeout: float) -> None:
         result = subprocess.run([self.demo_server, command, self.state], capture_output=True, text=True,
