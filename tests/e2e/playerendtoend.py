@@ -16,7 +16,6 @@ import struct
 import subprocess
 import sys
 import tempfile
-import threading
 import time
 from pathlib import Path
 
@@ -27,7 +26,6 @@ from tones import goertzel_power, zero_crossing_frequency  # noqa: E402
 TIME_LIMIT = 270  # seconds for the whole test; CTest's own limit is a little longer
 WINDOW_SIZE = (1180, 1300)  # tall enough to show the first rows below the Home hero picture
 TOP_ROWS = 5
-PROMPT_ANSWER = 2.0  # seconds within which a window that is not frozen answers the inspection hook
 RATE = 16000  # the monitor is recorded as mono 16-bit at this rate
 HEART, EMPTY_HEART = "\u2665", "\u2661"
 SINK = "vello_e2e"
@@ -75,15 +73,12 @@ class Processes:
 
     def stop_all(self) -> None:
         """Asks each process to end, then forces it and anything it left in its group."""
-        while self._running:
-            process = self._running.pop()
-            with contextlib.suppress(OSError, subprocess.TimeoutExpired):
-                if process.poll() is None:
-                    os.killpg(process.pid, signal.SIGTERM)
-                    process.wait(5)
-            with contextlib.suppress(OSError, subprocess.TimeoutExpired):
-                os.killpg(process.pid, signal.SIGKILL)
-                process.wait(10)
+        for process in reversed(self._running):
+            for number, grace in ((signal.SIGTERM, 5), (signal.SIGKILL, 10)):
+                with contextlib.suppress(OSError, subprocess.TimeoutExpired):
+                    os.killpg(process.pid, number)
+                    process.wait(grace)
+        self._running.clear()
 
 
 def without_session_env() -> dict:
@@ -118,45 +113,6 @@ def start_pulse(processes: Processes, work: Path) -> dict:
     return client_env
 
 
-class Recorder:
-    """Records the null sink's monitor without pause (the whole run is a few megabytes)."""
-
-    def __init__(self, processes: Processes, work: Path, pulse_env: dict) -> None:
-        self._condition = threading.Condition()
-        self._data = bytearray()
-        self.process = processes.start([
-            "parec", "-d", f"{SINK}.monitor", "--raw", "--format=s16le", f"--rate={RATE}", "--channels=1",
-            "--latency-msec=20"], work / "parec.log", env={**os.environ, **pulse_env},
-            stdout=subprocess.PIPE)
-        threading.Thread(target=self._read, name="monitor-recorder", daemon=True).start()
-        # The first bytes prove the recording runs before anything is played.
-        self.listen(0.1, timeout=30)
-
-    def _read(self) -> None:
-        while chunk := self.process.stdout.read1(65536):
-            with self._condition:
-                self._data += chunk
-                self._condition.notify_all()
-
-    def listen(self, seconds: float, timeout: float = 15) -> list[int]:
-        """The next `seconds` of sound on the monitor, as it arrives."""
-        wanted = int(seconds * RATE) * 2
-        with self._condition:
-            start = len(self._data)
-            check(self._condition.wait_for(lambda: len(self._data) >= start + wanted, timeout),
-                  "the recording of the null sink's monitor stopped")
-            data = bytes(self._data[start:start + wanted])
-        return list(struct.unpack(f"<{len(data) // 2}h", data))
-
-
-def tone(samples: list[int], candidates: list[int]) -> dict:
-    """What one stretch of recorded sound contains: loudness, frequency, the strongest candidate."""
-    rms = math.sqrt(sum(sample * sample for sample in samples) / max(1, len(samples)))
-    loud = rms > 50
-    return {"rms": round(rms), "hz": round(zero_crossing_frequency(samples, RATE), 1) if loud else 0.0,
-            "strongest": max(candidates, key=lambda c: goertzel_power(samples, c, RATE)) if loud else None}
-
-
 class Player:
     """One run of the player binary on the test's display, found and driven through its widgets."""
 
@@ -188,9 +144,8 @@ class Player:
             return self.inspect()["windows"] and self.snapshot
 
     def inspect(self) -> dict:
-        """Asks the player's inspection hook for its widgets, noting the seconds the answer took."""
+        """Asks the player's inspection hook for its widgets."""
         self.alive()
-        started = time.monotonic()
         with socket.socket(socket.AF_UNIX, socket.SOCK_STREAM) as connection:
             connection.settimeout(10)
             connection.connect(str(self.socket_path))
@@ -198,7 +153,7 @@ class Player:
             with connection.makefile("rb") as answer:
                 line = answer.readline()
         check(line.endswith(b"\n"), "the inspection hook closed without a whole answer")
-        self.snapshot, self.last_answer_seconds = json.loads(line), time.monotonic() - started
+        self.snapshot = json.loads(line)
         return self.snapshot
 
     def alive(self) -> None:
@@ -244,11 +199,6 @@ class Player:
     def click_row(self, index: int, part: str, what: str) -> None:
         self.click(lambda snapshot: rows[index][part] if index < len(rows := self.rows(snapshot)) else None, what)
 
-    def click_named(self, name: str) -> None:
-        # The first reachable of the enabled buttons so named, else the first of them.
-        self.click(lambda snapshot: min((w for w in snapshot["widgets"] if w["name"] == name and w["enabled"]),
-                                        key=lambda w: not w["reachable"], default=None), f"the button {name!r}")
-
     def wait_for_top_rows(self, live: list[dict]) -> None:
         expected = [station["displayName"] for station in live[:TOP_ROWS]]
         wait_until(lambda: [row["name"] for row in self.rows()[:TOP_ROWS]] == expected, 60,
@@ -265,11 +215,10 @@ class Player:
         wait_until(lambda: self.process.poll() is not None, 30, f"the {self.label} player to quit on Ctrl+Q")
         status = self.process.returncode
         check(status == 0, f"the {self.label} player quit with status {status}:\n{self.log_tail()}")
-        log(f"{self.label} player quit")
 
 
 class Session:
-    """Everything one test run starts: display, sound server, recorder and demo server."""
+    """Everything one test run starts: display, sound server, its recording and the demo server."""
 
     def __init__(self, work: Path, binary: Path, demo_server: Path) -> None:
         self.work, self.binary, self.demo_server, self.processes = work, binary, demo_server, Processes()
@@ -289,14 +238,18 @@ class Session:
         check(number.isdigit(), f"Xvfb did not name its display: {(self.work / 'xvfb.log').read_text(errors='replace')}")
         self.display = f":{number}"
         self.pulse_env = start_pulse(self.processes, self.work)
-        self.recorder = Recorder(self.processes, self.work, self.pulse_env)
-        log(f"Xvfb on display {self.display}, PulseAudio's null sink recorded")
+        # The null sink's monitor, recorded without pause (the whole run is a few megabytes).
+        self.recording = self.work / "monitor.raw"
+        with open(self.recording, "wb") as recording:
+            self.processes.start(["parec", "-d", f"{SINK}.monitor", "--raw", "--format=s16le", f"--rate={RATE}",
+                                  "--channels=1", "--latency-msec=20"], self.work / "parec.log",
+                                 env={**os.environ, **self.pulse_env}, stdout=recording)
+        self.listen(0.1, timeout=30)  # the first bytes prove the recording runs before anything plays
         self.demo_running = True
         self.demo("start", 120)
         self.directory_url = (self.state / "directory-url").read_text().strip()
         self.live = json.loads((self.state / "live-stations.json").read_text())
         check(len(self.live) >= TOP_ROWS, f"the demo server has only {len(self.live)} live stations")
-        log(f"demo server answers as the directory server {self.directory_url}")
 
     def demo(self, command: str, timeout: float) -> None:
         result = subprocess.run([self.demo_server, command, self.state], capture_output=True, text=True,
@@ -308,71 +261,51 @@ class Session:
             self.demo_running = False
             self.demo("stop", 60)
 
+    def listen(self, seconds: float, timeout: float = 15) -> list[int]:
+        """The next `seconds` of sound on the monitor, as it arrives."""
+        wanted, start = int(seconds * RATE) * 2, self.recording.stat().st_size // 2 * 2
+        wait_until(lambda: self.recording.stat().st_size >= start + wanted, timeout, "the recording of the monitor")
+        with open(self.recording, "rb") as recording:
+            recording.seek(start)
+            data = recording.read(wanted)
+        return list(struct.unpack(f"<{len(data) // 2}h", data))
+
     def wait_for_tone(self, station: dict, timeout: float = 45) -> None:
-        candidates = [live["frequency"] for live in self.live]
-        heard, wanted = [], station["frequency"]
+        """Waits until the sink plays `station`: loud, at its frequency, and the strongest of the tones."""
+        candidates, heard, wanted = [live["frequency"] for live in self.live], [], station["frequency"]
 
         def hears_it():
-            heard.append(t := tone(self.recorder.listen(1.0), candidates))
-            return t["rms"] > 300 and t["strongest"] == wanted and abs(t["hz"] - wanted) <= 5
+            samples = self.listen(1.0)
+            rms = math.sqrt(sum(sample * sample for sample in samples) / len(samples))
+            heard.append({"rms": round(rms), "hz": round(zero_crossing_frequency(samples, RATE), 1),
+                          "strongest": max(candidates, key=lambda c: goertzel_power(samples, c, RATE))})
+            return rms > 300 and heard[-1]["strongest"] == wanted and abs(heard[-1]["hz"] - wanted) <= 5
 
         wait_until(hears_it, timeout, lambda: f"{station['displayName']!r} to sound at {wanted} Hz; the sink carried "
                    f"{heard[-3:]}", interval=0)
         log(f"heard {station['displayName']!r}: {heard[-1]}")
 
 
-def first_run(session: Session) -> None:
-    """Lists the top stations, plays the last of them and goes on with Next to the station after
-    the live ones, a .pls link to a mount of its own, whose tone plays. Then one station becomes a
-    favourite."""
+def run(session: Session) -> None:
+    """Lists the top stations, plays one and hears its tone, and makes another a favourite. Started
+    again with the directory server gone, the player lists the stations it keeps, the favourite too."""
     live = session.live
     player = Player(session, "first")
     player.wait_for_top_rows(live)
-    log(f"first run lists {[station['displayName'] for station in live[:TOP_ROWS]]} on top")
-
     player.click_row(TOP_ROWS - 1, "play", f"Play on {live[TOP_ROWS - 1]['displayName']!r}")
     session.wait_for_tone(live[TOP_ROWS - 1])
-    link = next(station for station in json.loads((session.state / "link-stations.json").read_text())
-                if station["kind"] == "pls")
-    player.click_named("Next")
-    session.wait_for_tone({"frequency": link["frequency"], "displayName": link["name"]})
-    # The directory hears of each station a person started, and of nothing else.
-    plays, started = session.state / "plays.log", [live[TOP_ROWS - 1]["stationuuid"], link["stationuuid"]]
-    wait_until(lambda: [line.split("\t")[0] for line in plays.read_text().splitlines()] == started, 20,
-               lambda: f"the directory to count the plays of {started}, not {plays.read_text()!r}")
-
     favourite = live[1]["displayName"]
     player.click_row(next(i for i, row in enumerate(player.rows()) if row["name"] == favourite), "heart",
                      f"the heart of {favourite!r}")
     wait_until(lambda: player.hearts().get(favourite) == HEART, 20, f"the heart of {favourite!r} to fill")
     player.quit()
 
-
-def offline_run(session: Session) -> None:
-    live = session.live
     session.stop_demo_server()
-    # The restart also shows that the favourite is kept.
     player = Player(session, "offline")
     player.wait_for_top_rows(live)
     hearts = player.hearts()
-    check(hearts.get(live[1]["displayName"]) == HEART, f"after a restart the favourite shows {hearts}")
-    check(hearts.get(live[0]["displayName"]) == EMPTY_HEART, f"after a restart a non-favourite shows {hearts}")
-
-    player.click_row(0, "play", f"Play on {live[0]['displayName']!r} with the server gone")
-    # Watch the window for a while: it must keep answering at once, keep its rows and open no
-    # dialog, while the stream fails out of sight; the sink must stay silent.
-    deadline = time.monotonic() + 5
-    while time.monotonic() < deadline:
-        snapshot = player.inspect()
-        check(player.last_answer_seconds < PROMPT_ANSWER,
-              f"the window took {player.last_answer_seconds:.2f} s to answer after a failing play")
-        check(len(snapshot["windows"]) == 1, f"a failing play opened a window: {snapshot['windows'][1:]}")
-        shown = [row["name"] for row in player.rows(snapshot)[:TOP_ROWS]]
-        check(shown == [station["displayName"] for station in live[:TOP_ROWS]],
-              f"after a failing play the window lists {shown}")
-        heard = tone(session.recorder.listen(0.25), [station["frequency"] for station in live])
-        check(heard["rms"] < 300, f"a station with its server gone made sound: {heard}")
-    log("a failing play left the window answering at once")
+    check(hearts.get(favourite) == HEART and hearts.get(live[0]["displayName"]) == EMPTY_HEART,
+          f"after a restart the hearts show {hearts}")
     player.quit()
 
 
@@ -392,8 +325,7 @@ def main() -> int:
     passed = False
     try:
         session.start()
-        first_run(session)
-        offline_run(session)
+        run(session)
         passed = True
     except (Failure, OSError, ValueError, KeyError, subprocess.TimeoutExpired) as error:
         # A missing tool shows here too: scripts/install-deps.sh installs them.

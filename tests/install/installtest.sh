@@ -8,7 +8,7 @@ id=org.pembavello.PembaVello
 icons=share/icons/hicolor
 expected=(bin/pemba-vello bin/pemba-vello-catalog share/applications/$id.desktop share/metainfo/$id.metainfo.xml
   $icons/scalable/apps/$id.svg $icons/{48x48,128x128,256x256}/apps/$id.png
-  share/doc/pemba-vello/deploy/pemba-vello-catalog.service)
+  share/doc/pemba-vello/deploy/pemba-vello-catalog.service share/doc/pemba-vello/copyright)
 fail() { echo "$*"; exit 1; }
 
 cmake --install "$1" --prefix "$work/prefix" >/dev/null

@@ -31,7 +31,6 @@ TEST(LogoDiskCacheTest, ASecondLoaderShowsKeptLogosAndRefetchesDamagedAndStaleOn
     const std::tuple<const char*, int, int, bool, int> cases[] = {
         {"/kept.png", 100, 0, true, 1},
         {"/truncated.png", 50, 0, false, 2},
-        {"/empty.png", 0, 0, false, 2},
         {"/stale.png", 100, 8, true, 2},
     };
     // Each loader has a memory cache of its own, as each start of the player has.

@@ -1,14 +1,12 @@
 #include "browserfakes.h"
 #include "fakehttpclient.h"
 #include "logoserver.h"
-#include "platform/capturesink.h"
-#include "platform/icecastserver.h"
+#include "playback/fakemediabackend.h"
 
 #include "browser/browsercontroller.h"
 #include "mpris/browsermprisplayer.h"
 #include "mpris/mprisplayeradaptor.h"
 #include "mpris/mprisservice.h"
-#include "platform/gstmediabackend.h"
 #include "platform/qtmainqueue.h"
 
 #include <QDBusArgument>
@@ -123,29 +121,21 @@ TEST(MprisTest, TrackPathsStayValidUnderEveryLocale)
     EXPECT_EQ(paths.removeDuplicates(), 0);
 }
 
-TEST(MprisTest, AClientDrivesThePlayerItHearsAndASecondStartRaisesIt)
+// The transport itself is the browser's; here each call reaches it and its outcome the client.
+TEST(MprisTest, AClientDrivesThePlayerAndASecondStartRaisesIt)
 {
     ASSERT_EQ(MprisService::claimName(QDBusConnection::sessionBus()), MprisService::Claim::Claimed)
         << "run under dbus-run-session";
-    IcecastServer server;
-    ASSERT_TRUE(server.startSource("/tone.mp3", IcecastServer::Codec::Mp3, 440)) << server.startError();
-    const auto capture = CaptureSink::create();
     QtMainQueue queue;
-    GstMediaBackend media(queue, [&] { return capture->makeElement(); });
+    FakeMediaBackend media;
     RecordingView view;
     FakeStationSource source;
     FakeHttpClient http;
     MemoryPreferences preferences;
     BrowserController browser(view, source, media, http, preferences, queue);
     browser.start();
-    std::vector<Station> stations;
-    for (const std::string id : {"id-0", "id-1", "id-2"}) {
-        StationFields fields = makeStation(id, "Station " + id).fields();
-        fields.url_resolved = server.url("/tone.mp3");
-        stations.emplace_back(fields);
-    }
-    source.answer(stations);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return browser.filteredStations().size() == 3; }));
+    source.answer(std::vector<Station> {makeStation("id-0", "Station 0"), makeStation("id-1", "Station 1")});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return browser.filteredStations().size() == 2; }));
     QWidget window;
     BrowserMprisPlayer player(browser, window);
     MprisService service(player, QDBusConnection::sessionBus());
@@ -155,26 +145,20 @@ TEST(MprisTest, AClientDrivesThePlayerItHearsAndASecondStartRaisesIt)
     using Case = std::tuple<const char*, const char*, std::size_t, const char*>;
     for (const auto& [method, status, index, announced] :
         {Case {"PlayPause", "Playing", 0, "PlaybackStatus"}, Case {"Next", "Playing", 1, "Metadata"},
-            Case {"Previous", "Playing", 0, "Metadata"}, Case {"Previous", "Playing", 2, "Metadata"},
-            Case {"PlayPause", "Paused", 2, "CanPause"}, Case {"PlayPause", "Playing", 2, "PlaybackStatus"}}) {
+            Case {"Previous", "Playing", 0, "Metadata"}, Case {"PlayPause", "Paused", 0, "CanPause"}}) {
         SCOPED_TRACE(method);
         client.announced.clear();
         client.call(QString::fromLatin1(method));
         EXPECT_EQ(client.property("PlaybackStatus").toString(), QString::fromLatin1(status));
-        const Station& station = *browser.filteredStations().at(index);
-        const QString name = QString::fromStdString(station.displayName());
         const auto metadata = qdbus_cast<QVariantMap>(client.property("Metadata"));
-        // The stream's own title, once it tells one, comes before the station's name.
-        const QString song = QString::fromStdString(browser.streamTitle());
-        EXPECT_EQ(metadata.value(QStringLiteral("xesam:title")).toString(), song.isEmpty() ? name : song);
+        const QString name = QStringLiteral("Station %1").arg(index);
+        EXPECT_EQ(metadata.value(QStringLiteral("xesam:title")).toString(), name);
         EXPECT_EQ(metadata.value(QStringLiteral("xesam:artist")).toStringList(), QStringList {name});
         // Object paths allow no '-': the id's hyphen is spelled out.
         EXPECT_EQ(metadata.value(QStringLiteral("mpris:trackid")).value<QDBusObjectPath>().path(),
-            QStringLiteral("/org/pembavello/PembaVello/station/sid_2d") + QLatin1Char(station.id().back()));
+            QStringLiteral("/org/pembavello/PembaVello/station/sid_2d%1").arg(index));
         EXPECT_TRUE(QTest::qWaitFor([&] { return client.announced.contains(QString::fromLatin1(announced)); }));
     }
-    ASSERT_TRUE(QTest::qWaitFor([&] { return capture->loudSamplesFrom(0) > CaptureSink::sampleRate / 4U; }, 20000));
-    EXPECT_NEAR(dominantFrequency(capture->samplesFrom(0), CaptureSink::sampleRate), 440, 5.0);
 
     for (const auto& [volume, held] : {std::pair {2.5, 1.0}, std::pair {0.25, 0.25}}) {
         client.call(QStringLiteral("Set"),

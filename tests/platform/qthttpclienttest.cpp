@@ -1,4 +1,3 @@
-#include "collected.h"
 #include "logoserver.h"
 
 #include "platform/qthttpclient.h"
@@ -11,6 +10,7 @@
 
 #include <atomic>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -20,8 +20,9 @@ namespace {
 using namespace std::chrono_literals;
 using Delivery = LogoServer::Delivery;
 
-// Collects completions, noting whether any ran on the GUI thread (none may).
-class Answers final : public Collected<HttpResult> {
+// Collects completions from whichever thread they come on, noting whether any ran on the GUI
+// thread (none may).
+class Answers final {
 public:
     HttpClient::Completion completion()
     {
@@ -29,10 +30,25 @@ public:
             if (QThread::currentThread() == QCoreApplication::instance()->thread()) {
                 onGuiThread = true;
             }
-            add(std::move(result));
+            const std::lock_guard lock(m_mutex);
+            m_results.push_back(std::move(result));
         };
     }
+    [[nodiscard]] std::vector<HttpResult> all() const
+    {
+        const std::lock_guard lock(m_mutex);
+        return m_results;
+    }
+    // Runs the test's event loop, and with it the server, until `count` answers are in.
+    [[nodiscard]] bool waitFor(std::size_t count) const
+    {
+        return QTest::qWaitFor([&] { return all().size() >= count; }, 20000);
+    }
     std::atomic<bool> onGuiThread = false;
+
+private:
+    mutable std::mutex m_mutex;
+    std::vector<HttpResult> m_results;
 };
 
 // Text that deflates to almost nothing: a bomb when the cap is far below its inflated size.
@@ -62,7 +78,6 @@ TEST(QtHttpClientTest, EachAnswerReachesTheCallerAsAResponseOrAReadableError)
         {"whole body", {"200 OK", "Set-Cookie: id=abc; Path=/\r\n", "hello, world"}, "200 hello, world"},
         {"error page", {"404 Not Found", "Content-Type: text/html\r\n", page}, "404 " + page.toStdString()},
         {"redirect", {"302 Found", "Location: /0\r\n"}, "200 hello, world"},
-        {"redirect loop", {"302 Found", "Location: /3\r\n"}, "Too many redirects"},
         // A 304 may declare the length that a 200 would have had; none of it follows.
         {"not modified", {"200 OK", "X-Station-Count: 12\r\n", QByteArray(4096, 'x'), Delivery::Whole, "\"v7\""},
             "304 ", {.headers = conditional, .maxBodyBytes = 1024}, {{"etag", "\"v7\""}, {"x-station-count", "12"}}},
@@ -73,8 +88,6 @@ TEST(QtHttpClientTest, EachAnswerReachesTheCallerAsAResponseOrAReadableError)
         {"endless chunked body", {"200 OK", {}, {}, Delivery::Endless}, "The response is larger than 1 MB"},
         {"deflated body", {"200 OK", deflate, deflated("hello, world")}, "200 hello, world"},
         {"deflate bomb", {"200 OK", deflate, deflated(QByteArray(16 << 20, ' '))}, "The response is larger than 1 MB"},
-        {"body that does not inflate", {"200 OK", deflate, QByteArray(4096, '\x7f')}, "Decompression failed"},
-        {"connection dropped mid-body", {"200 OK", {}, QByteArray(4096, 'r'), Delivery::Reset}, "Connection closed"},
         {"no data at all", {"200 OK", {}, {}, Delivery::Hold}, "The server sent no data for 1 second"},
         {"dripping past the deadline", {"200 OK", {}, drip, Delivery::Drip}, "The download took longer than 300 ms",
             {.deadline = 300ms}},
