@@ -288,7 +288,8 @@ class Session:
 
 def run(session: Session) -> None:
     """Lists the top stations, plays one and hears its tone, and makes another a favourite. Started
-    again with the directory server gone, the player lists the stations it keeps, the favourite too."""
+    again with the directory server gone, the player lists the stations it keeps, the favourite too,
+    and a play that fails leaves the window answering."""
     live = session.live
     player = Player(session, "first")
     player.wait_for_top_rows(live)
@@ -306,6 +307,17 @@ def run(session: Session) -> None:
     hearts = player.hearts()
     check(hearts.get(favourite) == HEART and hearts.get(live[0]["displayName"]) == EMPTY_HEART,
           f"after a restart the hearts show {hearts}")
+    # A play with the server gone fails out of sight: the window keeps answering at once, opens no
+    # dialog, and the sink stays silent.
+    player.click_row(0, "play", f"Play on {live[0]['displayName']!r} with the server gone")
+    deadline = time.monotonic() + 5
+    while time.monotonic() < deadline:
+        asked = time.monotonic()
+        windows = player.inspect()["windows"]
+        check(time.monotonic() - asked < 2.0, "the window took over 2 s to answer after a failing play")
+        check(len(windows) == 1, f"a failing play opened a window: {windows[1:]}")
+        samples = session.listen(0.25)
+        check(math.sqrt(sum(x * x for x in samples) / len(samples)) < 300, "a station with its server gone made sound")
     player.quit()
 
 

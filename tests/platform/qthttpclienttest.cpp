@@ -78,6 +78,7 @@ TEST(QtHttpClientTest, EachAnswerReachesTheCallerAsAResponseOrAReadableError)
         {"whole body", {"200 OK", "Set-Cookie: id=abc; Path=/\r\n", "hello, world"}, "200 hello, world"},
         {"error page", {"404 Not Found", "Content-Type: text/html\r\n", page}, "404 " + page.toStdString()},
         {"redirect", {"302 Found", "Location: /0\r\n"}, "200 hello, world"},
+        {"redirect loop", {"302 Found", "Location: /3\r\n"}, "Too many redirects"},
         // A 304 may declare the length that a 200 would have had; none of it follows.
         {"not modified", {"200 OK", "X-Station-Count: 12\r\n", QByteArray(4096, 'x'), Delivery::Whole, "\"v7\""},
             "304 ", {.headers = conditional, .maxBodyBytes = 1024}, {{"etag", "\"v7\""}, {"x-station-count", "12"}}},
@@ -88,6 +89,8 @@ TEST(QtHttpClientTest, EachAnswerReachesTheCallerAsAResponseOrAReadableError)
         {"endless chunked body", {"200 OK", {}, {}, Delivery::Endless}, "The response is larger than 1 MB"},
         {"deflated body", {"200 OK", deflate, deflated("hello, world")}, "200 hello, world"},
         {"deflate bomb", {"200 OK", deflate, deflated(QByteArray(16 << 20, ' '))}, "The response is larger than 1 MB"},
+        {"body that does not inflate", {"200 OK", deflate, QByteArray(4096, '\x7f')}, "Decompression failed"},
+        {"connection dropped mid-body", {"200 OK", {}, QByteArray(4096, 'r'), Delivery::Reset}, "Connection closed"},
         {"no data at all", {"200 OK", {}, {}, Delivery::Hold}, "The server sent no data for 1 second"},
         {"dripping past the deadline", {"200 OK", {}, drip, Delivery::Drip}, "The download took longer than 300 ms",
             {.deadline = 300ms}},

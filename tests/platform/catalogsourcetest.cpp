@@ -1,0 +1,114 @@
+#include "fakehostresolver.h"
+#include "logoserver.h"
+
+#include "catalog/catalogsource.h"
+#include "catalog/stationstore.h"
+#include "platform/qthttpclient.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <mutex>
+#include <string>
+#include <vector>
+
+namespace Vello {
+namespace {
+
+using namespace std::chrono_literals;
+
+const QByteArray catalog = R"([{"stationuuid": "9617a958-0601-11e8-ae97-52543be04c81", "name": "Alpha",
+    "url": "http://127.0.0.1:9/alpha", "lastcheckok": 1, "votes": 3}])";
+const QString listPath = QStringLiteral("/json/stations?hidebroken=true&limit=100000");
+
+// Loads `store` and runs the loop (and with it the servers) until `count` answers are in, and a
+// little longer for an answer too many: each as "stations N" or the error.
+std::vector<std::string> load(StationStore& store, std::size_t count)
+{
+    std::mutex mutex;
+    std::vector<std::string> heard;
+    store.load([&](StationsResult result) {
+        const std::lock_guard lock(mutex);
+        const auto* stations = std::get_if<std::vector<Station>>(&result);
+        heard.push_back(
+            stations != nullptr ? "stations " + std::to_string(stations->size()) : std::get<Error>(result).description);
+    });
+    const auto done = [&] {
+        const std::lock_guard lock(mutex);
+        return heard.size() >= count;
+    };
+    static_cast<void>(QTest::qWaitFor(done, 20000));
+    QTest::qWait(100);
+    const std::lock_guard lock(mutex);
+    return heard;
+}
+
+std::string readFile(const std::filesystem::path& file)
+{
+    std::ifstream stream(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>()};
+}
+
+// The directory's servers on loopback, one refusing, one unavailable and one good: the store
+// finds its way through them over real HTTP, once a day, and counts a play where the list came
+// from; an error status never costs the copy on disk.
+TEST(CatalogSourceTest, AStandInDirectoryIsReadPolitelyOverRealHttp)
+{
+    LogoServer unavailable;
+    LogoServer good;
+    unavailable.route(listPath, {"503 Service Unavailable", {}, "[]"});
+    good.serve(listPath, catalog, "application/json");
+    QTemporaryDir home;
+    QtHttpClient http("PembaVello/test");
+    FakeHostResolver resolver;
+    auto now = std::chrono::system_clock::time_point(std::chrono::seconds(1'800'000'000));
+    StationStore store(http, resolver,
+        CatalogSource {.directoryServers = {"http://127.0.0.1:1", unavailable.url({}), good.url({})}},
+        home.path().toStdString(), [&] { return now; });
+
+    EXPECT_EQ(load(store, 1), std::vector<std::string> {"stations 1"});
+    EXPECT_EQ(unavailable.requestCount(listPath), 1);
+    EXPECT_EQ(good.requestHeaders(listPath).value("user-agent"), "PembaVello/test");
+
+    now += 23h;
+    EXPECT_EQ(load(store, 1), std::vector<std::string> {"stations 1"});
+    EXPECT_EQ(good.requestCount(listPath) + unavailable.requestCount(listPath), 2) << "nothing asked the same day";
+
+    const QString playPath = QStringLiteral("/json/url/9617a958-0601-11e8-ae97-52543be04c81");
+    store.countPlay(StationFields {.stationuuid = "9617a958-0601-11e8-ae97-52543be04c81", .url = "http://x"});
+    EXPECT_TRUE(QTest::qWaitFor([&] { return good.requestCount(playPath) == 1; }, 10000));
+    EXPECT_EQ(unavailable.requestCount(playPath), 0);
+
+    now += 2h;
+    good.route(listPath, {"503 Service Unavailable", {}, "[]"});
+    EXPECT_EQ(load(store, 2),
+        (std::vector<std::string> {"stations 1", "The station catalog server answered 503 (Service Unavailable)."}));
+    EXPECT_EQ(readFile(store.cacheFile()), catalog.toStdString());
+}
+
+// A document of a deployment's own is asked at each start whether it changed; "not modified"
+// keeps the copy and answers nothing more.
+TEST(CatalogSourceTest, AnUnchangedDocumentIsNotDownloadedAgain)
+{
+    LogoServer server;
+    const QString path = QStringLiteral("/stations_filtered.json");
+    server.route(
+        path, {"200 OK", "Content-Type: application/json\r\n", catalog, LogoServer::Delivery::Whole, "\"v1\""});
+    QTemporaryDir home;
+    QtHttpClient http;
+    FakeHostResolver resolver;
+    StationStore store(http, resolver, CatalogSource {.documentUrl = server.url(path)}, home.path().toStdString());
+    EXPECT_EQ(load(store, 1), std::vector<std::string> {"stations 1"});
+
+    EXPECT_EQ(load(store, 1), std::vector<std::string> {"stations 1"}) << "the copy on disk, and nothing after";
+    EXPECT_EQ(server.requestCount(path), 2);
+    EXPECT_EQ(server.requestHeaders(path).value("if-none-match"), "\"v1\"");
+    EXPECT_EQ(readFile(store.cacheFile()), catalog.toStdString());
+}
+
+} // namespace
+} // namespace Vello
