@@ -7,7 +7,7 @@ namespace Vello {
 
 void FakeStationSource::answerFromWorker(StationsResult result)
 {
-    std::thread worker([this, &result] { m_completion(std::move(result)); });
+    std::thread worker([this, &result] { completions.back()(std::move(result)); });
     worker.join();
 }
 

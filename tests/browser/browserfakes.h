@@ -47,21 +47,22 @@ public:
 class FakeStationSource final : public StationSource {
 public:
     using StationSource::load;
-    void load(Completion completion, Progress, Refresh refresh) override
+    void load(Completion completion, Progress onProgress, Refresh refresh) override
     {
         refreshes.push_back(refresh);
-        m_completion = std::move(completion);
+        completions.push_back(std::move(completion));
+        progress.push_back(std::move(onProgress));
     }
     void countPlay(const Station& station) override { countedPlays.push_back(station.id()); }
-    void answer(StationsResult result) { m_completion(std::move(result)); }
+    // Answers the latest load.
+    void answer(StationsResult result) { completions.back()(std::move(result)); }
     void answerFromWorker(StationsResult result);
 
-    // What each load asked for, in order.
+    // What each load asked for and where it answers, in order.
     std::vector<Refresh> refreshes;
+    std::vector<Completion> completions;
+    std::vector<Progress> progress;
     std::vector<std::string> countedPlays;
-
-private:
-    Completion m_completion;
 };
 
 // Preferences held in memory, with the number of writes per key.

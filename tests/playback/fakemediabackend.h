@@ -19,16 +19,14 @@ struct FakePlayerRecord final {
     bool muted = false;
     MediaPlayer::EventHandler onEvent;
 
-    // Reports `event` as the real player would (through the main queue); false when the
-    // player is gone.
-    bool emit(const MediaEvent& event) const
+    // Reports `event` as the real player would (through the main queue), unless the player is gone.
+    void emit(const MediaEvent& event) const
     {
         // A copy: the handler may destroy the player, and with it this record's handler.
         const MediaPlayer::EventHandler handler = onEvent;
         if (handler) {
             handler(event);
         }
-        return static_cast<bool>(handler);
     }
 };
 

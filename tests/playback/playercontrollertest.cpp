@@ -62,10 +62,9 @@ TEST_F(PlayerControllerTest, UnplayableStationsChangeNothingAndReportNothing)
     controller.play(current);
     backend.refused.push_back("http://refused.example/");
     callbacks = 0;
-    for (const Station& station : {stationWith(std::nullopt), stationWith("   ", " \n\t "),
-             stationWith("file:///etc/passwd"), stationWith("rtsp://radio.example/live"), stationWith("http://"),
-             stationWith("not an address"), stationWith(std::nullopt, "v4l2:///dev/video0"),
-             stationWith("http://refused.example/"), stationWith("file:///list.pls")}) {
+    for (const Station& station :
+        {stationWith(std::nullopt), stationWith("   ", " \n\t "), stationWith(std::nullopt, "v4l2:///dev/video0"),
+            stationWith("http://refused.example/"), stationWith("file:///list.pls")}) {
         controller.play(station);
     }
     EXPECT_EQ(callbacks, 0);

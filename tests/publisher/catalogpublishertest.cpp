@@ -104,8 +104,6 @@ TEST(CatalogPublisher, PublishesWhatThePlayerKeepsAndRefusesWhatWouldHarmIt)
             std::nullopt, false, array({first, resolvedOnly, repairedCopy, checkedTwice, oddCheck, noUuid}), {1, 2, 1}},
         {"an answer the player refuses whole", R"([{"stationuuid": "v", "url": "http://v/", "votes": "many"}])",
             stations(5), true, {}, {}, "station 1: \"votes\" must be an integer or null"},
-        {"not JSON", "<html>502</html>", stations(5), false, {}, {}, "web page"},
-        {"cut off", stations(5).substr(0, 60), std::nullopt, false, {}, {}, "cut off"},
         {"nothing playable", "[" + unplayable + "]", std::nullopt, false, {}, {1, 0, 0}, "no playable station"},
         {"shrinks below the share", stations(3), stations(4), false, {}, {}, "fewer than 80 % of the 4"},
         {"shrinks below the share, forced", stations(3), stations(4), true, stations(3)},

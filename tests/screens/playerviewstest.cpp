@@ -6,7 +6,6 @@
 #include "screens/playerviews.h"
 #include "screens/sectionbuilders.h"
 #include "widgets/elidedlabel.h"
-#include "widgets/palette.h"
 #include "widgets/vellobutton.h"
 #include "widgets/volumecontrol.h"
 #include "widgets/volumeslider.h"
@@ -94,9 +93,6 @@ TEST(PlayerViews, BothPlayersFollowNowPlayingAndDriveOneVolume)
             std::tie(nowPlaying.songTitle, nowPlaying.phase, nowPlaying.status) = std::tie(song, phase, status);
             h.window->showNowPlaying(nowPlaying);
             EXPECT_EQ(shownLines(h), (std::vector<std::string> {shown, shown}));
-            const auto* label = h.window->contentStack()->findChild<QLabel*>(u"playbackStatus"_s);
-            EXPECT_EQ(label->palette().color(QPalette::WindowText),
-                phase == PlaybackPhase::Failed ? velloRed() : velloMuted());
         }
     }
     // A rebuilt screen starts with what is shown now; the Player panel follows another station.
@@ -111,22 +107,18 @@ TEST(PlayerViews, BothPlayersFollowNowPlayingAndDriveOneVolume)
 
     // Both volume controls drive one volume.
     BrowserController& browser = h.window->browser();
-    h.window->resize(920, 620);
-    h.settle();
     auto* panel = h.window->contentStack()->findChild<VolumeControl*>();
     VolumeControl* mini = h.window->miniPlayer()->volume();
     ASSERT_NE(panel, nullptr);
-    bool muted = false;
-    for (VolumeControl* pressed : {panel, mini}) {
-        click(pressed->muteButton());
-        h.settle();
-        EXPECT_EQ(browser.isMuted(), muted = !muted) << "either button mutes and unmutes";
-        for (VolumeControl* control : {mini, panel}) {
-            EXPECT_EQ(control->slider()->value(), 100);
-            EXPECT_EQ(control->slider()->isDimmed(), browser.isMuted());
-            EXPECT_EQ(control->muteButton()->symbolName(), browser.isMuted() ? u"speaker-muted"_s : u"speaker-wave"_s);
-        }
-    }
+    // Either button mutes, and both controls show it.
+    click(panel->muteButton());
+    h.settle();
+    EXPECT_TRUE(browser.isMuted());
+    EXPECT_TRUE(mini->slider()->isDimmed());
+    click(mini->muteButton());
+    h.settle();
+    EXPECT_FALSE(browser.isMuted());
+    EXPECT_FALSE(panel->slider()->isDimmed());
     // A press at the slider's left end silences; it must not open the Player from the mini player.
     h.tap(u"Home"_s);
     click(mini->slider(), QPointF(1, 10));
@@ -134,14 +126,6 @@ TEST(PlayerViews, BothPlayersFollowNowPlayingAndDriveOneVolume)
     EXPECT_DOUBLE_EQ(browser.volume(), 0.0);
     EXPECT_EQ(mini->muteButton()->symbolName(), u"speaker-muted"_s);
     EXPECT_EQ(browser.screen(), Screen::Home);
-
-    // At the narrowest window the mini player's parts stay side by side, inside the panel.
-    const QWidget* transport = h.window->miniPlayer()->findChild<QWidget*>(u"transport"_s);
-    const QWidget* title = h.window->miniPlayer()->title();
-    EXPECT_GT(title->width(), 150);
-    EXPECT_LT(title->geometry().right(), mini->geometry().left());
-    EXPECT_LT(mini->geometry().right(), transport->geometry().left());
-    EXPECT_EQ(transport->geometry().right(), h.window->miniPlayer()->width() - 18 - 1);
 }
 
 } // namespace

@@ -39,22 +39,6 @@ public:
         return true;
     }
 
-    // Tells the oldest waiting request that `received` bytes of `total` have arrived. False
-    // when no request is waiting.
-    bool reportProgress(std::size_t received, std::optional<std::size_t> total)
-    {
-        std::unique_lock lock(m_mutex);
-        if (m_pending.empty()) {
-            return false;
-        }
-        const auto onProgress = m_pending.front().request.onProgress;
-        lock.unlock();
-        if (onProgress) {
-            std::thread([&] { onProgress(received, total); }).join();
-        }
-        return true;
-    }
-
     [[nodiscard]] std::size_t pendingCount() const
     {
         const std::lock_guard lock(m_mutex);

@@ -44,11 +44,4 @@ void ManualMainQueue::advance(std::chrono::milliseconds by)
     m_now = target;
 }
 
-std::size_t ManualMainQueue::pendingCount() const
-{
-    const std::lock_guard lock(m_mutex);
-    return static_cast<std::size_t>(std::count_if(
-        m_entries.begin(), m_entries.end(), [](const auto& entry) { return !entry.second.handle->isCancelled(); }));
-}
-
 } // namespace Vello

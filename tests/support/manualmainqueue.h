@@ -3,7 +3,6 @@
 #include "ports/mainqueue.h"
 
 #include <chrono>
-#include <cstddef>
 #include <map>
 #include <mutex>
 
@@ -20,8 +19,6 @@ public:
     void runPending();
     // Moves the clock forward, running what falls due on the way, in time order.
     void advance(std::chrono::milliseconds by);
-    // Work still waiting (cancelled work excluded).
-    [[nodiscard]] std::size_t pendingCount() const;
 
 private:
     struct Entry {

@@ -80,8 +80,6 @@ TEST_F(ArtworkLoaderTest, OneDownloadServesEveryRowOfAnAddressAndMayOutliveItsLo
     auto second = row(address);
     auto discarded = row(address);
     discarded.reset();
-    EXPECT_EQ(m_http.lastRequest().maxBodyBytes, std::size_t {2} * 1024 * 1024);
-    EXPECT_EQ(m_http.lastRequest().deadline, 20s);
 
     respond(png(Qt::blue, {1000, 500}));
     auto later = row(address);
@@ -119,7 +117,6 @@ TEST_F(ArtworkLoaderTest, AFewDownloadsRunAtOnceAndTheRestWait)
     }
     EXPECT_EQ(m_http.requestedUrls().size(), 8U);
     EXPECT_TRUE(rows[9]->showsLogo());
-    EXPECT_EQ(m_loader.downloadsInFlight(), 0);
 }
 
 // Logos from a real server on loopback through the real HTTP client.

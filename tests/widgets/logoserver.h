@@ -52,8 +52,6 @@ public:
 
 private:
     void answer(QTcpSocket* socket);
-    // Whether an If-None-Match header names `etag` (or any tag at all).
-    static bool notModified(const QByteArray& ifNoneMatch, const QByteArray& etag);
     static void drip(QTcpSocket* socket, QByteArray rest);
     static void pour(QTcpSocket* socket);
 

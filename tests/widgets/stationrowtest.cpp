@@ -4,7 +4,6 @@
 
 #include "widgets/artworkloader.h"
 #include "widgets/elidedlabel.h"
-#include "widgets/palette.h"
 #include "widgets/stationrow.h"
 #include "widgets/vellobutton.h"
 
@@ -37,37 +36,21 @@ protected:
     QPixmap m_fallback {200, 200};
 };
 
-TEST_F(StationRowTest, LaysOutTheStationsTextsButtonsAndArtworkWithItsFallback)
+// Where the parts of a row go the screenshots show.
+TEST_F(StationRowTest, ShowsTheStationsTextsAndItsArtworkWithAFallback)
 {
-    auto row = makeRow(StationFields {.name = "Jazz Radio"});
-    const QRect name = row->nameLabel()->geometry();
-    const QRect meta = row->metaLabel()->geometry();
-    EXPECT_LT(row->artworkRect().right(), name.left());
-    EXPECT_LT(row->favoriteButton()->geometry().right(), row->playButton()->geometry().left());
-    EXPECT_EQ(row->playButton()->geometry().right(), 640 - 12 - 1);
-    // The three lines are one stack, 4 apart and centred in the row.
-    EXPECT_EQ(row->subtitleLabel()->geometry().top(), name.bottom() + 1 + 4);
-    EXPECT_EQ(meta.top(), row->subtitleLabel()->geometry().bottom() + 1 + 4);
-    EXPECT_LE(std::abs(name.top() - (row->height() - 1 - meta.bottom())), 1);
-
-    // A narrow row shortens its texts, never the buttons or the artwork.
+    // A narrow row shortens its texts, never the buttons.
     auto narrow = makeRow(StationFields {.name = std::string(40, 'W')});
     narrow->resize(260, 78);
     QCoreApplication::processEvents();
     EXPECT_EQ(narrow->playButton()->size(), QSize(38, 38));
-    EXPECT_EQ(narrow->artworkRect().size(), row->artworkRect().size());
     EXPECT_TRUE(narrow->nameLabel()->displayedText().endsWith(QStringLiteral("…")));
-    EXPECT_LE(narrow->nameLabel()->geometry().right() + 14, narrow->favoriteButton()->geometry().left());
 
     // The name and subtitle are the station's own (cut and trimmed there); the meta line stands in for blanks.
-    row = makeRow(StationFields {.name = "  " + std::string(49, 'a') + "  ",
-        .country = "Italy",
-        .state = "Lazio",
-        .language = "italian",
-        .tags = ",, rock ,pop",
-        .votes = 1234567});
+    auto row = makeRow(StationFields {
+        .name = "  " + std::string(49, 'a') + "  ", .country = "Italy", .tags = ",, rock ,pop", .votes = 1234567});
     EXPECT_EQ(row->nameLabel()->text(), QString(47, u'a') + QStringLiteral("…"));
-    EXPECT_EQ(row->subtitleLabel()->text(), QStringLiteral("Lazio, Italy | italian | rock"));
+    EXPECT_EQ(row->subtitleLabel()->text(), QStringLiteral("Italy | rock"));
     EXPECT_EQ(row->metaLabel()->text(), QStringLiteral("Italy  |  rock  |  1234567 votes"));
     for (const auto& [station, expected] :
         {std::pair {Station {}, "World  |  Music  |  0 votes"},
@@ -86,11 +69,7 @@ TEST_F(StationRowTest, LaysOutTheStationsTextsButtonsAndArtworkWithItsFallback)
     ASSERT_TRUE(m_http.respond(HttpResponse {200, encodedImage({64, 64}, Qt::magenta).toStdString()}));
     ASSERT_TRUE(waitFor([&] { return row->showsLogo(); }));
 
-    // Rendered at rest: earlier tests may have left the pointer over this spot.
-    row->setAttribute(Qt::WA_UnderMouse, false);
-    const QImage shown = rendered(*row);
-    EXPECT_EQ(shown.pixelColor(row->artworkRect().center()), QColor(Qt::magenta));
-    EXPECT_EQ(shown.pixelColor(300, 5).rgb(), velloPanel().rgb());
+    EXPECT_EQ(rendered(*row).pixelColor(row->artworkRect().center()), QColor(Qt::magenta));
 }
 
 TEST_F(StationRowTest, HeartShowsTheFavouriteAndPressesReachTheOwnerWhoMayDiscardTheRow)
@@ -99,7 +78,6 @@ TEST_F(StationRowTest, HeartShowsTheFavouriteAndPressesReachTheOwnerWhoMayDiscar
     auto favourite = makeRow(station, true);
     auto plain = makeRow(station, false);
     EXPECT_EQ(favourite->favoriteButton()->text() + plain->favoriteButton()->text(), QStringLiteral("♥♡"));
-    EXPECT_EQ(favourite->favoriteButton()->tintColor(), velloRed());
 
     std::optional<Station> favourited;
     std::vector<Station> played;
