@@ -32,7 +32,7 @@ struct MainWindowTest : ::testing::Test, WindowFakes {
         [this](const CatalogSource& chosen) { chosenSources.push_back(chosen); }};
 };
 
-TEST_F(MainWindowTest, OpensCentredNoSmallerThanItsMinimumWithADarkMenuAndAboutBox)
+TEST_F(MainWindowTest, OpensCentredNoSmallerThanItsMinimumWithAnAboutBox)
 {
     window.resize(600, 400);
     EXPECT_EQ(window.size(), QSize(920, 620));
@@ -40,10 +40,6 @@ TEST_F(MainWindowTest, OpensCentredNoSmallerThanItsMinimumWithADarkMenuAndAboutB
     auto* box = window.findChild<QMessageBox*>();
     ASSERT_TRUE(box != nullptr && box->isVisible());
     EXPECT_TRUE(box->text().startsWith(u"Pemba Vello"_s));
-    for (const QPalette& colors : {window.applicationMenu()->palette(), box->palette()}) {
-        EXPECT_LT(colors.color(QPalette::Window).lightness(), 60);
-        EXPECT_GT(colors.color(QPalette::WindowText).lightness(), 200);
-    }
     box->close();
     window.show();
     window.centerOnScreen();

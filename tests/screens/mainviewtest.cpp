@@ -131,7 +131,7 @@ TEST(MainView, TheMiniPlayerDrivesThePlayerThatOutlivesTheCatalog)
     EXPECT_EQ(h.window->browser().currentStation()->id(), "s4");
     EXPECT_EQ(h.window->browser().screen(), Screen::Home) << "a button is no part of the panel's empty area";
     // The title is, and opens the Player, whose panel pauses.
-    click(const_cast<ElidedLabel*>(mini->title()));
+    QTest::mouseClick(const_cast<ElidedLabel*>(mini->title()), Qt::LeftButton);
     h.settle();
     EXPECT_EQ(h.window->browser().screen(), Screen::Player);
     h.tap(u"Pause"_s);

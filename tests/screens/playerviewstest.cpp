@@ -111,17 +111,17 @@ TEST(PlayerViews, BothPlayersFollowNowPlayingAndDriveOneVolume)
     VolumeControl* mini = h.window->miniPlayer()->volume();
     ASSERT_NE(panel, nullptr);
     // Either button mutes, and both controls show it.
-    click(panel->muteButton());
+    QTest::mouseClick(panel->muteButton(), Qt::LeftButton);
     h.settle();
     EXPECT_TRUE(browser.isMuted());
     EXPECT_TRUE(mini->slider()->isDimmed());
-    click(mini->muteButton());
+    QTest::mouseClick(mini->muteButton(), Qt::LeftButton);
     h.settle();
     EXPECT_FALSE(browser.isMuted());
     EXPECT_FALSE(panel->slider()->isDimmed());
     // A press at the slider's left end silences; it must not open the Player from the mini player.
     h.tap(u"Home"_s);
-    click(mini->slider(), QPointF(1, 10));
+    QTest::mouseClick(mini->slider(), Qt::LeftButton, {}, QPoint(1, 10));
     h.settle();
     EXPECT_DOUBLE_EQ(browser.volume(), 0.0);
     EXPECT_EQ(mini->muteButton()->symbolName(), u"speaker-muted"_s);

@@ -48,7 +48,6 @@ TEST(StationList, AWholeCatalogBuildsOnlyTheRowsNearTheVisiblePartWhereverKeysAn
     // Far down: the rows there, at the places they would have in a fully built list.
     const int listTop = list->mapTo(h.window->contentStack(), QPoint(0, 0)).y();
     h.scrollTo(listTop + 30'000 * 86);
-    ASSERT_EQ(h.scrollY(), listTop + 30'000 * 86);
     EXPECT_EQ(h.window->findChildren<StationRow*>().size(), list->liveRows().size());
     EXPECT_LE(h.artwork.downloadsInFlight() + static_cast<int>(h.artwork.downloadsQueued()), 40);
     EXPECT_TRUE(list->liveRows().contains(30'000));

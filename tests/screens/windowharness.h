@@ -12,16 +12,14 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QKeyEvent>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QScrollBar>
+#include <QTest>
 #include <QWheelEvent>
 
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -37,26 +35,10 @@ struct WindowFakes {
     ArtworkLoader artwork {http};
 };
 
-// Clicks `widget` with the left button at `at`, in its middle without.
-inline void click(QWidget* widget, std::optional<QPointF> at = std::nullopt)
-{
-    const QPointF middle = at.value_or(QRectF(widget->rect()).center());
-    const QPointF global = widget->mapToGlobal(middle);
-    QMouseEvent press(QEvent::MouseButtonPress, middle, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(widget, &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, middle, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(widget, &release);
-}
-
 // Presses and releases `key` on the focused widget, as the keyboard does.
 inline void pressKey(Qt::Key key)
 {
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, key == Qt::Key_Space ? QStringLiteral(" ") : QString());
-    QApplication::sendEvent(QApplication::focusWidget(), &press);
-    if (QWidget* still = QApplication::focusWidget()) {
-        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier);
-        QApplication::sendEvent(still, &release);
-    }
+    QTest::keyClick(QApplication::focusWidget(), key);
 }
 
 // The main window's views wired to fakes and shown on the offscreen platform at 1180 × 760.
@@ -92,7 +74,7 @@ struct WindowHarness : WindowFakes {
     {
         const auto found = buttons(name);
         ASSERT_FALSE(found.empty()) << name.toStdString();
-        click(last ? found.back() : found.front());
+        QTest::mouseClick(last ? found.back() : found.front(), Qt::LeftButton);
         settle();
     }
 
