@@ -28,7 +28,7 @@ const QString appName = QStringLiteral("Pemba Vello");
 
 // The Sleep Timer menu's entries, in order.
 struct SleepEntry {
-    const char16_t* name;
+    const char16_t* name = nullptr;
     SleepChoice choice;
 };
 const SleepEntry sleepEntries[] = {
