@@ -124,7 +124,6 @@ TEST(SleepTimerTest, APauseByHandOrOffCancelsAReconnectDoesNot)
     };
     const Case cases[] = {
         {"a pause by hand", 10min, [](Sleeper& h) { h.controller->pause(); }, true, setting},
-        {"Play/Pause by hand", 10min, [](Sleeper& h) { h.controller->playPause(); }, true, setting},
         {"a pause by hand mid-fade gives the volume back", 30min + 10s, [](Sleeper& h) { h.controller->pause(); }, true,
             setting},
         {"Off mid-fade gives the volume back and plays on", 30min + 10s,
