@@ -8,6 +8,7 @@
 #include "widgets/palette.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMenu>
@@ -24,6 +25,21 @@ namespace Vello {
 namespace {
 
 const QString appName = QStringLiteral("Pemba Vello");
+
+// The Sleep Timer menu's entries, in order.
+struct SleepEntry {
+    const char16_t* name = nullptr;
+    SleepChoice choice;
+};
+const SleepEntry sleepEntries[] = {
+    {u"Off", SleepChoice::off()},
+    {u"15 Minutes", SleepChoice::after(15)},
+    {u"30 Minutes", SleepChoice::after(30)},
+    {u"45 Minutes", SleepChoice::after(45)},
+    {u"60 Minutes", SleepChoice::after(60)},
+    {u"90 Minutes", SleepChoice::after(90)},
+    {u"End of the Current Song", SleepChoice::endOfSong()},
+};
 
 } // namespace
 
@@ -50,8 +66,15 @@ MainWindow::MainWindow(StationSource& source, MediaBackend& media, HttpClient& h
 
 void MainWindow::followNowPlaying()
 {
-    connect(m_controller, &MainView::nowPlayingChanged, this,
-        [this](const NowPlaying& nowPlaying) { setWindowTitle(windowTitleFor(nowPlaying)); });
+    connect(m_controller, &MainView::nowPlayingChanged, this, [this](const NowPlaying& nowPlaying) {
+        setWindowTitle(windowTitleFor(nowPlaying));
+        // The timer also ends by itself and with a pause by hand: the menu shows Off again.
+        for (qsizetype i = 0; i < m_sleepTimerActions.size(); ++i) {
+            if (sleepEntries[i].choice == nowPlaying.sleepTimer) {
+                m_sleepTimerActions[i]->setChecked(true);
+            }
+        }
+    });
 }
 
 QString MainWindow::windowTitleFor(const NowPlaying& nowPlaying)
@@ -115,6 +138,19 @@ void MainWindow::buildMenu()
             playback->addSeparator();
         }
         playback->addAction(actions[i]);
+    }
+    playback->addSeparator();
+    QMenu* sleep = playback->addMenu(QStringLiteral("Sleep Timer"));
+    sleep->setPalette(velloDarkPalette(sleep->palette()));
+    auto* choices = new QActionGroup(sleep);
+    for (const SleepEntry& entry : sleepEntries) {
+        QAction* action = sleep->addAction(QString::fromUtf16(entry.name));
+        action->setCheckable(true);
+        action->setChecked(entry.choice == SleepChoice::off());
+        choices->addAction(action);
+        connect(action, &QAction::triggered, this,
+            [this, choice = entry.choice] { m_controller->browser().setSleepTimer(choice); });
+        m_sleepTimerActions.append(action);
     }
 }
 

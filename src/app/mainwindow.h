@@ -2,6 +2,7 @@
 
 #include "catalog/catalogsource.h"
 
+#include <QList>
 #include <QMainWindow>
 #include <QPointer>
 
@@ -67,6 +68,8 @@ private:
     MainView* m_controller;
     QPointer<PreferencesDialog> m_preferencesDialog;
     QMenu* m_applicationMenu = nullptr;
+    // The Sleep Timer menu's entries, checked to match the timer.
+    QList<QAction*> m_sleepTimerActions;
 };
 
 } // namespace Vello

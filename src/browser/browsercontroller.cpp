@@ -47,6 +47,19 @@ BrowserController::BrowserController(BrowserView& view, StationSource& source, M
     , m_queue(queue)
     , m_preferences(preferences)
     , m_player(std::make_unique<PlayerController>(media, queue, http))
+    , m_sleepTimer(queue,
+          {.setVolumeShare =
+                  [this](double share) {
+                      m_volumeShare = share;
+                      applyVolume();
+                  },
+              .pause =
+                  [this] {
+                      if (isPlaybackActive()) {
+                          m_player->pause();
+                      }
+                  },
+              .changed = [this] { refreshPlayer(); }})
     , m_library(preferences)
     , m_random(std::random_device {}())
 {
@@ -84,7 +97,7 @@ const std::string& BrowserController::streamTitle() const
 
 double BrowserController::volume() const
 {
-    return m_player->volume();
+    return m_volume;
 }
 
 bool BrowserController::isMuted() const
@@ -98,10 +111,11 @@ void BrowserController::setVolume(double volume)
         return;
     }
     const double level = std::clamp(volume, 0.0, 1.0);
-    if (level == m_player->volume()) {
+    if (level == m_volume) {
         return;
     }
-    m_player->setVolume(level);
+    m_volume = level;
+    applyVolume();
     m_preferences.setNumber("volume", level);
     // Moving the volume is a wish to hear something: it lifts the mute, as desktop mixers do.
     if (m_player->isMuted()) {
@@ -124,7 +138,7 @@ void BrowserController::setMuted(bool muted)
 void BrowserController::changeVolume(int steps)
 {
     // Rounded to whole percent, so repeated steps land on 0 and 1 exactly.
-    setVolume(std::round((m_player->volume() + steps * volumeStep) * 100) / 100);
+    setVolume(std::round((m_volume + steps * volumeStep) * 100) / 100);
 }
 
 void BrowserController::toggleMute()
@@ -135,11 +149,22 @@ void BrowserController::toggleMute()
 void BrowserController::restoreVolume()
 {
     if (const auto volume = m_preferences.number("volume")) {
-        m_player->setVolume(std::clamp(*volume, 0.0, 1.0));
+        m_volume = std::clamp(*volume, 0.0, 1.0);
+        applyVolume();
     }
     if (const auto muted = m_preferences.flag("muted")) {
         m_player->setMuted(*muted);
     }
+}
+
+void BrowserController::applyVolume()
+{
+    m_player->setVolume(m_volume * m_volumeShare);
+}
+
+void BrowserController::setSleepTimer(SleepChoice choice)
+{
+    m_sleepTimer.choose(choice, m_player->streamTitle());
 }
 
 std::vector<const Station*> BrowserController::filteredStations() const
@@ -176,7 +201,12 @@ void BrowserController::start()
     m_view.loadHeroImage();
     m_library.restore();
     restoreVolume();
-    m_player->setOnStateChange([this] { postGuarded([this] { refreshPlayer(); }); });
+    m_player->setOnStateChange([this] {
+        postGuarded([this] {
+            m_sleepTimer.followSong(m_player->streamTitle());
+            refreshPlayer();
+        });
+    });
     m_view.render(true);
     startLoad(Refresh::IfDue);
 }
@@ -392,6 +422,8 @@ void BrowserController::playSelected()
 
 void BrowserController::pause()
 {
+    // A pause by hand says the person has stopped listening: the timer has nothing left to do.
+    m_sleepTimer.cancel();
     m_player->pause();
 }
 
@@ -486,11 +518,13 @@ void BrowserController::refreshPlayer()
         nowPlaying.songTitle = m_player->streamTitle();
         nowPlaying.status = playbackStatusText(m_player->playbackState());
         nowPlaying.phase = m_player->playbackState().phase;
+        nowPlaying.sleepLabel = m_sleepTimer.label();
     } else {
         nowPlaying.contentBottomInset = contentInsetWithoutPlayer;
     }
-    nowPlaying.volume = m_player->volume();
+    nowPlaying.volume = m_volume;
     nowPlaying.muted = m_player->isMuted();
+    nowPlaying.sleepTimer = m_sleepTimer.choice();
     m_view.showNowPlaying(nowPlaying);
 }
 

@@ -3,6 +3,7 @@
 #include "ports/mainqueue.h"
 #include "screen.h"
 #include "searchablecatalog.h"
+#include "sleeptimer.h"
 #include "stationlibrary.h"
 
 #include "catalog/station.h"
@@ -70,7 +71,8 @@ public:
     [[nodiscard]] const PlaybackState& playbackState() const;
     // The song on the air, when the station says; empty otherwise.
     [[nodiscard]] const std::string& streamTitle() const;
-    // The loudness on the cubic scale, 0 to 1, and whether it is muted.
+    // The loudness the person set, on the cubic scale, 0 to 1, and whether it is muted. The
+    // sleep timer's fade lowers what the player plays at, never this.
     [[nodiscard]] double volume() const;
     [[nodiscard]] bool isMuted() const;
 
@@ -126,6 +128,11 @@ public:
     // Brings the now-playing parts of the window up to date with the current station.
     void refreshPlayer();
 
+    // Starts the sleep timer afresh with `choice`, or stops it with Off (restoring the volume
+    // at once if it was fading). Pausing by hand stops it too; a reconnect does not.
+    void setSleepTimer(SleepChoice choice);
+    [[nodiscard]] SleepChoice sleepTimer() const { return m_sleepTimer.choice(); }
+
 private:
     using CatalogAnswer = std::variant<SearchableCatalog, Error>;
 
@@ -141,6 +148,8 @@ private:
     // Runs `task` on a later turn of the main queue unless this controller is gone by then.
     void postGuarded(MainQueue::Task task);
     void restoreVolume();
+    // Gives the player the person's volume, lowered while the sleep timer fades.
+    void applyVolume();
     void postGuardedAfter(std::chrono::milliseconds delay, MainQueue::Task task);
 
     BrowserView& m_view;
@@ -148,6 +157,10 @@ private:
     MainQueue& m_queue;
     Preferences& m_preferences;
     std::unique_ptr<PlayerController> m_player;
+    // The volume the person set, and the share of it the sleep timer's fade leaves.
+    double m_volume = 1.0;
+    double m_volumeShare = 1.0;
+    SleepTimer m_sleepTimer;
     StationLibrary m_library;
     SearchableCatalog m_catalog;
     Screen m_screen = Screen::Home;

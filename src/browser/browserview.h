@@ -2,6 +2,7 @@
 
 #include "catalog/stationsource.h"
 #include "playback/playbackstate.h"
+#include "sleeptimer.h"
 
 #include <string>
 
@@ -24,6 +25,10 @@ struct NowPlaying final {
     // The loudness on the cubic scale, 0 to 1, and whether it is muted.
     double volume = 1.0;
     bool muted = false;
+    // The Sleep Timer menu's choice, and the mini player's line on it ("Sleep in 23 min");
+    // the line is empty while the timer is off or no station is current.
+    SleepChoice sleepTimer;
+    std::string sleepLabel;
 
     friend bool operator==(const NowPlaying&, const NowPlaying&) = default;
 };

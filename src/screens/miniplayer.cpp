@@ -15,6 +15,7 @@ namespace Vello {
 MiniPlayer::MiniPlayer(BrowserController& browser, QWidget* parent)
     : Panel(14, QColor::fromRgbF(0.052F, 0.064F, 0.078F, 0.98F), velloBorder(), parent)
     , m_title(makeLabel({}, 15, QFont::Bold, Qt::white))
+    , m_sleepTimer(makeLabel({}, 12, QFont::DemiBold, velloMuted()))
 {
     setObjectName(QStringLiteral("miniPlayer"));
     // A button to assistive tools: the action comes before anything that asks how it reads.
@@ -26,7 +27,11 @@ MiniPlayer::MiniPlayer(BrowserController& browser, QWidget* parent)
     layout->setSpacing(0);
     m_lines = makeNowPlayingLines(13, 12, false);
     layout->addLayout(makeMiniPlayerTexts(m_title, m_lines), 1);
-    layout->addSpacing(18);
+    m_sleepTimer->setObjectName(QStringLiteral("sleepTimer"));
+    m_sleepTimer->hide();
+    layout->addSpacing(12);
+    layout->addWidget(m_sleepTimer, 0, Qt::AlignVCenter);
+    layout->addSpacing(6);
     m_volume = makeVolumeControl(browser);
     layout->addWidget(m_volume, 0, Qt::AlignVCenter);
     layout->addSpacing(18);
@@ -40,6 +45,11 @@ void MiniPlayer::showNowPlaying(const NowPlaying& nowPlaying)
     m_title->setText(toQString(nowPlaying.title));
     showNowPlayingLines(m_lines, nowPlaying);
     m_volume->showVolume(nowPlaying.volume, nowPlaying.muted);
+    const QString sleep = toQString(nowPlaying.sleepLabel);
+    m_sleepTimer->setText(sleep);
+    // Short enough to show whole: the song's line gives way first.
+    m_sleepTimer->setMinimumWidth(m_sleepTimer->fontMetrics().horizontalAdvance(sleep));
+    m_sleepTimer->setVisible(!sleep.isEmpty());
     setVisible(nowPlaying.miniPlayerVisible);
 }
 

@@ -11,7 +11,7 @@ class VolumeControl;
 struct NowPlaying;
 
 // The bar floating over the content's bottom while a station is current: its name, song and
-// state, the volume and the transport buttons. A click on the bar itself opens the Player.
+// state, the sleep timer's time left, the volume and the transport buttons. A click on the bar itself opens the Player.
 class MiniPlayer final : public Panel {
     Q_OBJECT
 
@@ -20,12 +20,15 @@ public:
 
     [[nodiscard]] const ElidedLabel* title() const { return m_title; }
     [[nodiscard]] VolumeControl* volume() const { return m_volume; }
+    // "Sleep in 23 min" while the sleep timer runs; hidden otherwise.
+    [[nodiscard]] const ElidedLabel* sleepTimer() const { return m_sleepTimer; }
 
     // Shows the station, its song and state and the volume; the bar shows itself when asked to.
     void showNowPlaying(const NowPlaying& nowPlaying);
 
 private:
     ElidedLabel* m_title;
+    ElidedLabel* m_sleepTimer;
     NowPlayingLines m_lines;
     VolumeControl* m_volume;
 };

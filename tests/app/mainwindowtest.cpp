@@ -6,11 +6,13 @@
 #include "windowharness.h"
 
 #include "browser/browsercontroller.h"
+#include "screens/miniplayer.h"
 #include "screens/sidebar.h"
 #include "widgets/searchfield.h"
 
 #include <QAction>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
@@ -19,6 +21,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <algorithm>
 #include <tuple>
 
 namespace Vello {
@@ -98,6 +101,38 @@ TEST_F(MainWindowTest, APressOnEmptyBackgroundMovesTheWindowTheTitleNamesTheSong
     EXPECT_EQ(source.refreshes, (std::vector {Refresh::IfDue, Refresh::Now}));
     QTest::keyClick(&window, Qt::Key_H, Qt::ControlModifier);
     EXPECT_TRUE(window.windowState().testFlag(Qt::WindowMinimized));
+}
+
+TEST_F(MainWindowTest, ASleepTimerChosenInThePlaybackMenuShowsInTheMiniPlayerTillAPause)
+{
+    window.show();
+    source.answer(makeStations(3));
+    queue.runPending();
+    MainView& view = *window.controller();
+    view.browser().playSelected();
+    queue.runPending();
+    const auto menus = window.findChildren<QMenu*>();
+    const auto found = std::ranges::find(menus, u"Sleep Timer"_s, &QMenu::title);
+    ASSERT_NE(found, menus.end());
+    const QMenu* sleep = *found;
+    QStringList entries;
+    for (const QAction* action : sleep->actions()) {
+        entries.append(action->text());
+    }
+    EXPECT_EQ(entries,
+        QStringList({u"Off"_s, u"15 Minutes"_s, u"30 Minutes"_s, u"45 Minutes"_s, u"60 Minutes"_s, u"90 Minutes"_s,
+            u"End of the Current Song"_s}));
+    const auto* label = view.miniPlayer()->findChild<QLabel*>(u"sleepTimer"_s);
+    EXPECT_FALSE(label->isVisible());
+
+    sleep->actions()[2]->trigger();
+    queue.runPending();
+    EXPECT_TRUE(label->isVisible());
+    EXPECT_EQ(label->text(), u"Sleep in 30 min"_s);
+    view.browser().pause();
+    queue.runPending();
+    EXPECT_FALSE(label->isVisible());
+    EXPECT_TRUE(sleep->actions().front()->isChecked()) << "a pause by hand turns the timer off";
 }
 
 TEST_F(MainWindowTest, PreferencesWorkByKeyboardAloneAndApplyOnlyAValidChoiceAtOnce)

@@ -1,0 +1,205 @@
+#include "browserharness.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace Vello {
+namespace {
+
+using namespace std::chrono_literals;
+
+constexpr double setting = 0.8;
+
+// A station playing at the person's volume of 0.8.
+struct Sleeper : BrowserHarness {
+    Sleeper()
+    {
+        start(makeStations(3));
+        controller->setVolume(setting);
+        controller->play(controller->allStations()[0]);
+        playing();
+    }
+    // The current stream reports that it plays.
+    void playing()
+    {
+        media.players.back()->emit(MediaStateChanged {MediaPipelineState::Playing});
+        queue.runPending();
+    }
+    void song(const std::string& title)
+    {
+        media.players.back()->emit(MediaTags {title, ""});
+        queue.runPending();
+    }
+    // The stream drops and the player opens it again.
+    void reconnect()
+    {
+        const std::size_t before = media.players.size();
+        media.players.back()->emit(MediaEndOfStream {});
+        queue.advance(1s);
+        ASSERT_EQ(media.players.size(), before + 1);
+        playing();
+    }
+    // What the back end plays at.
+    [[nodiscard]] double heard() const { return media.players.back()->volume; }
+    [[nodiscard]] PlaybackPhase phase() const { return controller->playbackState().phase; }
+    [[nodiscard]] std::string label() const { return view.nowPlaying.back().sleepLabel; }
+};
+
+TEST(SleepTimerTest, CountsDownInWholeMinutesRoundedUpThenFades)
+{
+    // Time since 15 minutes were chosen, and what the mini player says then.
+    const std::vector<std::pair<std::chrono::milliseconds, std::string>> marks {
+        {0ms, "Sleep in 15 min"},
+        {59'999ms, "Sleep in 15 min"},
+        {60s, "Sleep in 14 min"},
+        {10min + 30s, "Sleep in 5 min"},
+        {15min - 1ms, "Sleep in 1 min"},
+        {15min, "Fading out…"},
+    };
+    Sleeper h;
+    h.controller->setSleepTimer(SleepChoice::after(15));
+    std::chrono::milliseconds now {0};
+    for (const auto& [at, label] : marks) {
+        SCOPED_TRACE(label + " at " + std::to_string(at.count()) + " ms");
+        h.queue.advance(at - now);
+        now = at;
+        EXPECT_EQ(h.label(), label);
+        EXPECT_EQ(h.view.nowPlaying.back().sleepTimer, SleepChoice::after(15));
+        EXPECT_EQ(h.phase(), PlaybackPhase::Playing);
+        EXPECT_EQ(h.heard(), setting) << "the fade starts only when the time is up";
+    }
+}
+
+TEST(SleepTimerTest, TheFadeFallsToSilenceOver30SecondsThenPausesAndGivesTheVolumeBack)
+{
+    Sleeper h;
+    const int volumeWrites = h.preferences.writes["volume"];
+    h.controller->setSleepTimer(SleepChoice::after(15));
+    h.queue.advance(15min);
+    std::vector<double> heard {h.heard()};
+    for (auto elapsed = SleepTimer::fadeStep; elapsed < SleepTimer::fadeLength; elapsed += SleepTimer::fadeStep) {
+        h.queue.advance(SleepTimer::fadeStep);
+        ASSERT_EQ(h.phase(), PlaybackPhase::Playing) << elapsed.count() << " ms into the fade";
+        EXPECT_LT(h.heard(), heard.back()) << elapsed.count() << " ms into the fade";
+        heard.push_back(h.heard());
+        // The person's volume shows and stays where it was set.
+        EXPECT_EQ(h.controller->volume(), setting);
+        EXPECT_EQ(h.view.nowPlaying.back().volume, setting);
+    }
+    EXPECT_EQ(heard.front(), setting);
+    EXPECT_NEAR(heard.back(), setting / 60, 1e-9) << "the last step before silence";
+
+    h.queue.advance(SleepTimer::fadeStep);
+    EXPECT_EQ(h.phase(), PlaybackPhase::Paused);
+    EXPECT_EQ(h.media.players.back()->calls.back(), "pause");
+    EXPECT_EQ(h.heard(), setting) << "the next Play is not silent";
+    EXPECT_EQ(h.controller->sleepTimer(), SleepChoice::off());
+    EXPECT_EQ(h.label(), "");
+    EXPECT_EQ(h.preferences.writes["volume"], volumeWrites);
+    EXPECT_EQ(h.preferences.numbers["volume"], setting);
+
+    h.controller->playSelected();
+    h.playing();
+    h.queue.advance(2h);
+    EXPECT_EQ(h.phase(), PlaybackPhase::Playing) << "the timer went off once";
+    EXPECT_EQ(h.heard(), setting);
+}
+
+TEST(SleepTimerTest, APauseByHandOrOffCancelsAReconnectDoesNot)
+{
+    struct Case {
+        const char* name;
+        // Time from choosing 30 minutes to the interruption; 30 min + 10 s is mid-fade.
+        std::chrono::milliseconds at;
+        std::function<void(Sleeper&)> interrupt;
+        bool cancels;
+        // What the back end plays at just after the interruption.
+        double heardAfter;
+    };
+    const Case cases[] = {
+        {"a pause by hand", 10min, [](Sleeper& h) { h.controller->pause(); }, true, setting},
+        {"a pause by hand mid-fade gives the volume back", 30min + 10s, [](Sleeper& h) { h.controller->pause(); }, true,
+            setting},
+        {"Off mid-fade gives the volume back and plays on", 30min + 10s,
+            [](Sleeper& h) { h.controller->setSleepTimer(SleepChoice::off()); }, true, setting},
+        {"a reconnect", 10min, [](Sleeper& h) { h.reconnect(); }, false, setting},
+        {"a reconnect mid-fade keeps fading", 30min + 10s, [](Sleeper& h) { h.reconnect(); }, false, setting * 38 / 60},
+        {"another station", 10min, [](Sleeper& h) { h.controller->playNext(); }, false, setting},
+    };
+    for (const auto& [name, at, interrupt, cancels, heardAfter] : cases) {
+        SCOPED_TRACE(name);
+        Sleeper h;
+        h.controller->setSleepTimer(SleepChoice::after(30));
+        h.queue.advance(at);
+        interrupt(h);
+        h.queue.runPending();
+        EXPECT_NEAR(h.heard(), heardAfter, 1e-9);
+        EXPECT_EQ(h.controller->sleepTimer(), cancels ? SleepChoice::off() : SleepChoice::after(30));
+        EXPECT_EQ(h.view.nowPlaying.back().sleepTimer, h.controller->sleepTimer()) << "the menu follows";
+        EXPECT_EQ(h.label().empty(), cancels);
+
+        // Playing on: a cancelled timer never pauses; one still set pauses by 31 minutes in.
+        if (h.phase() == PlaybackPhase::Paused) {
+            h.controller->playSelected();
+        }
+        h.playing();
+        h.queue.advance(31min - at);
+        EXPECT_EQ(h.phase(), cancels ? PlaybackPhase::Playing : PlaybackPhase::Paused);
+        EXPECT_EQ(h.heard(), setting);
+    }
+}
+
+TEST(SleepTimerTest, TheEndOfTheSongIsTheNextTitle)
+{
+    struct Case {
+        const char* name;
+        // The title on the air when the choice is made; empty when the station has not said.
+        std::string before;
+        std::function<void(Sleeper&)> then;
+        bool fades;
+    };
+    const Case cases[] = {
+        {"a new title", "A", [](Sleeper& h) { h.song("B"); }, true},
+        {"the same title again", "A", [](Sleeper& h) { h.song("A"); }, false},
+        {"a reconnect", "A", [](Sleeper& h) { h.reconnect(); }, false},
+        {"the first title names the song on", "", [](Sleeper& h) { h.song("A"); }, false},
+        {"the song after the first title", "",
+            [](Sleeper& h) {
+                h.song("A");
+                h.song("B");
+            },
+            true},
+        {"another station's next song", "A",
+            [](Sleeper& h) {
+                h.controller->playNext();
+                h.playing();
+                h.song("X");
+                h.song("Y");
+            },
+            true},
+    };
+    for (const auto& [name, before, then, fades] : cases) {
+        SCOPED_TRACE(name);
+        Sleeper h;
+        if (!before.empty()) {
+            h.song(before);
+        }
+        h.controller->setSleepTimer(SleepChoice::endOfSong());
+        EXPECT_EQ(h.label(), "Sleep after this song");
+        h.queue.advance(1h);
+        EXPECT_EQ(h.phase(), PlaybackPhase::Playing) << "no clock runs for the song";
+        then(h);
+        EXPECT_EQ(h.label(), fades ? "Fading out…" : "Sleep after this song");
+        h.queue.advance(SleepTimer::fadeLength);
+        EXPECT_EQ(h.phase(), fades ? PlaybackPhase::Paused : PlaybackPhase::Playing);
+        EXPECT_EQ(h.controller->sleepTimer(), fades ? SleepChoice::off() : SleepChoice::endOfSong());
+        EXPECT_EQ(h.heard(), setting);
+    }
+}
+
+} // namespace
+} // namespace Vello
