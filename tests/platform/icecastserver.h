@@ -31,9 +31,6 @@ public:
     // broadcaster's playout software does. True when the server took it.
     [[nodiscard]] bool setTitle(const std::string& mount, const std::string& title) const;
 
-    // A loopback port nothing listens on at the moment of the call.
-    [[nodiscard]] static int freePort();
-
 private:
     // The status code of a GET on the server; 0 when it does not answer.
     [[nodiscard]] int httpStatus(const QByteArray& path, const QByteArray& headers = {}) const;
