@@ -82,11 +82,6 @@ IcecastServer::~IcecastServer()
     stop(m_server);
 }
 
-std::string IcecastServer::url(const std::string& mount) const
-{
-    return "http://127.0.0.1:" + std::to_string(m_port) + mount;
-}
-
 bool IcecastServer::startSource(const std::string& mount, Codec codec, int frequencyHz)
 {
     // Icecast re-pages Vorbis and hands listeners whole pages of about 4 KB, so the bitrate sets

@@ -21,7 +21,10 @@ public:
 
     // Empty when the server is up, otherwise what went wrong.
     [[nodiscard]] const std::string& startError() const { return m_startError; }
-    [[nodiscard]] std::string url(const std::string& mount) const;
+    [[nodiscard]] std::string url(const std::string& mount) const
+    {
+        return "http://127.0.0.1:" + std::to_string(m_port) + mount;
+    }
 
     // Starts a live source on `mount` ("/tone.mp3") and waits until listeners can tune in.
     [[nodiscard]] bool startSource(const std::string& mount, Codec codec, int frequencyHz);
