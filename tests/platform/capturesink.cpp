@@ -39,9 +39,8 @@ std::shared_ptr<CaptureSink> CaptureSink::create()
 GstElement* CaptureSink::makeElement()
 {
     GstElement* bin = gst_parse_bin_from_description(
-        "audioconvert ! audioresample ! audio/x-raw,format=F32LE,channels=1,rate=44100 ! appsink name=capture "
-        "sync=true",
-        TRUE, nullptr);
+        "audioconvert ! audioresample ! audio/x-raw,format=F32LE,channels=1,rate=44100 ! appsink name=capture", TRUE,
+        nullptr);
     if (bin == nullptr) {
         return nullptr;
     }
