@@ -39,7 +39,6 @@ public:
         bus.connect(busName, objectPath, properties, QStringLiteral("PropertiesChanged"), this,
             SLOT(changed(QString, QVariantMap, QStringList)));
     }
-    ~Client() override { QDBusConnection::disconnectFromBus(QStringLiteral("client")); }
 
     QVariant call(const QString& method, const QVariantList& arguments = {}, const QString& interface = playerInterface)
     {
