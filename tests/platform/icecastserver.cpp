@@ -14,7 +14,6 @@
 namespace Vello {
 namespace {
 
-// As in the configuration's template.
 const QString password = QStringLiteral("vello-source");
 
 // A loopback port nothing listens on at the moment of the call.
@@ -54,9 +53,8 @@ IcecastServer::IcecastServer()
                      .toUtf8());
     config.close();
 
-    const QString log = m_directory.filePath(QStringLiteral("stdout.log"));
+    // It logs to files of its own: what it prints, a complaint about its configuration, is kept here.
     m_server.setProcessChannelMode(QProcess::MergedChannels);
-    m_server.setStandardOutputFile(log);
     m_server.start(QStringLiteral("icecast2"), {QStringLiteral("-c"), config.fileName()});
     if (!m_server.waitForStarted()) {
         m_startError = "cannot start icecast2 (is it installed?)";
@@ -66,9 +64,7 @@ IcecastServer::IcecastServer()
     const QDeadlineTimer deadline(30000);
     while (httpStatus("/") == 0) {
         if (m_server.waitForFinished(20) || deadline.hasExpired()) {
-            QFile output(log);
-            m_startError = "icecast2 did not start listening: "
-                + (output.open(QIODevice::ReadOnly) ? output.readAll().toStdString() : std::string());
+            m_startError = "icecast2 did not start listening: " + m_server.readAll().toStdString();
             return;
         }
     }
