@@ -70,7 +70,6 @@ TEST(QtHttpClientTest, EachAnswerReachesTheCallerAsAResponseOrAReadableError)
         // The cookie is never sent back, in the redirect to here below or anywhere else.
         {"whole body", {"200 OK", "Set-Cookie: id=abc; Path=/\r\n", "hello, world"}, "200 hello, world"},
         {"redirect", {"302 Found", "Location: /0\r\n"}, "200 hello, world"},
-        // Row 2 sends the client back to itself.
         {"redirect loop", {"302 Found", "Location: /2\r\n"}, "Too many redirects"},
         // A 304 may declare the length that a 200 would have had; none of it follows.
         {"not modified", {"200 OK", "X-Station-Count: 12\r\n", QByteArray(4096, 'x'), Delivery::Whole, "\"v7\""},
