@@ -25,13 +25,13 @@ const QString properties = QStringLiteral("org.freedesktop.DBus.Properties");
 const QString busName = QString::fromLatin1(MprisService::busName);
 const QString objectPath = QString::fromLatin1(MprisService::objectPath);
 
-// A client on its own connection, as the desktop's media widget is, noting the properties each
-// PropertiesChanged names. Its calls keep the loop turning: the service answers from this thread.
+// A client on the session bus, as the desktop's media widget is, noting the properties each
+// PropertiesChanged names. Its calls keep the loop turning, so that the signals get in.
 class Client final : public QObject {
     Q_OBJECT
 
 public:
-    QDBusConnection bus = QDBusConnection::connectToBus(QDBusConnection::SessionBus, QStringLiteral("client"));
+    QDBusConnection bus = QDBusConnection::sessionBus();
     QStringList announced;
 
     Client()
