@@ -42,7 +42,6 @@ def check(condition: bool, message: str) -> None:
 
 
 def wait_until(predicate, timeout: float, what: str, interval: float = 0.1):
-    """Polls `predicate` until it returns something truthy, and returns that."""
     deadline = time.monotonic() + timeout
     while not (value := predicate()):
         if time.monotonic() >= deadline:
@@ -203,7 +202,6 @@ class Session:
         self.demo("start", 120)
         self.directory_url = (self.state / "directory-url").read_text().strip()
         self.live = json.loads((self.state / "live-stations.json").read_text())
-        check(len(self.live) >= TOP_ROWS, f"the demo server has only {len(self.live)} live stations")
 
     def start_pulse(self) -> None:
         """A private PulseAudio server with one null sink; pulse_env is what its clients need to reach it."""
