@@ -42,7 +42,6 @@ def check(condition: bool, message: str) -> None:
 
 
 def wait_until(predicate, timeout: float, what: str, interval: float = 0.1):
-    """Polls `predicate` until it returns something truthy, and returns that."""
     deadline = time.monotonic() + timeout
     while not (value := predicate()):
         if time.monotonic() >= deadline:
@@ -55,62 +54,8 @@ def log(message: str) -> None:
     print(f"[{time.monotonic() - STARTED:6.1f} s] {message}", flush=True)
 
 
-class Processes:
-    """Starts processes in their own process groups and stops every one of them, newest first."""
-
-    def __init__(self) -> None:
-        self._running: list[subprocess.Popen] = []
-
-    def start(self, command: list, log_path: Path, env: dict | None = None, **options) -> subprocess.Popen:
-        with open(log_path, "ab") as log_file:
-            options.setdefault("stdout", log_file)
-            process = subprocess.Popen([str(part) for part in command], stdin=subprocess.DEVNULL,
-                                       stderr=log_file, env=env, start_new_session=True, **options,
-                                       # Should the test be killed outright, its children go with it.
-                                       preexec_fn=lambda: ctypes.CDLL(None).prctl(1, signal.SIGKILL))
-        self._running.append(process)
-        return process
-
-    def stop_all(self) -> None:
-        """Asks each process to end, then forces it and anything it left in its group."""
-        for process in reversed(self._running):
-            for number, grace in ((signal.SIGTERM, 5), (signal.SIGKILL, 10)):
-                with contextlib.suppress(OSError, subprocess.TimeoutExpired):
-                    os.killpg(process.pid, number)
-                    process.wait(grace)
-        self._running.clear()
-
-
-def without_session_env() -> dict:
-    return {key: value for key, value in os.environ.items() if not key.startswith(("DBUS_", "PULSE_"))}
-
-
-def start_pulse(processes: Processes, work: Path) -> dict:
-    """Starts a private PulseAudio server with one null sink; returns what its clients need to reach it."""
-    home, runtime = work / "pulse-home", work / "pulse-runtime"
-    for folder in (home, runtime):
-        folder.mkdir(mode=0o700)
-    socket_path, log_path = runtime / "native", work / "pulseaudio.log"
-    # Clients must never start a server of their own behind the test's back.
-    (work / "pulse-client.conf").write_text("autospawn = no\n")
-    client_env = {"PULSE_SERVER": f"unix:{socket_path}", "PULSE_CLIENTCONFIG": str(work / "pulse-client.conf"),
-                  "PULSE_SINK": SINK}
-    # As root PulseAudio warns that it is meant for --system but runs all the same; system
-    # mode would need a pulse user and D-Bus, so the per-user mode is used everywhere.
-    process = processes.start([
-        "pulseaudio", "-n", "--daemonize=no", "--use-pid-file=no", "--exit-idle-time=-1", "--disallow-exit",
-        f"--load=module-native-protocol-unix socket={socket_path} auth-anonymous=1",
-        f"--load=module-null-sink sink_name={SINK} rate=44100", "--log-target=stderr"], log_path,
-        env={**without_session_env(), "HOME": str(home), "XDG_RUNTIME_DIR": str(runtime), "XDG_CONFIG_HOME": str(home)})
-
-    def answers() -> bool:
-        check(process.poll() is None, f"PulseAudio exited: {log_path.read_text(errors='replace')[-800:]}")
-        return socket_path.exists() and SINK in subprocess.run(
-            ["pactl", "list", "short", "sinks"], capture_output=True, text=True,
-            env={**os.environ, **client_env}, timeout=10).stdout
-
-    wait_until(answers, 30, "PulseAudio to answer")
-    return client_env
+# The environment without the desktop's own bus and sound server.
+SESSIONLESS_ENV = {key: value for key, value in os.environ.items() if not key.startswith(("DBUS_", "PULSE_"))}
 
 
 class Player:
@@ -119,7 +64,7 @@ class Player:
     def __init__(self, session: "Session", label: str) -> None:
         self.session, self.label = session, label
         self.socket_path, self.log_path = session.work / f"inspect-{label}.sock", session.work / f"player-{label}.log"
-        env = {**without_session_env(), **session.pulse_env}
+        env = {**SESSIONLESS_ENV, **session.pulse_env}
         env.update(DISPLAY=session.display, QT_QPA_PLATFORM="xcb", XDG_DATA_HOME=str(session.data_home),
                    XDG_CONFIG_HOME=str(session.config_home), XDG_RUNTIME_DIR=str(session.runtime),
                    VELLO_TEST_INSPECT=str(self.socket_path))
@@ -127,10 +72,9 @@ class Player:
         # but trips AddressSanitizer's strict string checks as soon as Qt opens an X display.
         if "ASAN_OPTIONS" in env:
             env["ASAN_OPTIONS"] += ":strict_string_checks=0"
-        self.process = session.processes.start([session.binary, "--directory-server", session.directory_url],
-                                               self.log_path, env=env)
-        self.snapshot = wait_until(self._first_answer, 60, f"the {label} player's window")
-        self.window_id = self.snapshot["windows"][0]["windowId"]
+        self.process = session.spawn([session.binary, "--directory-server", session.directory_url],
+                                     self.log_path, env=env)
+        self.window_id = wait_until(self._first_window, 60, f"the {label} player's window")["windowId"]
         # A person would enlarge the window the same way: the whole of it on the screen, tall
         # enough that the top rows are not hidden behind the mini player.
         self.xdotool("windowmove", self.window_id, 0, 0)
@@ -138,23 +82,18 @@ class Player:
         wait_until(lambda: (w := self.inspect()["windows"][0])["h"] == WINDOW_SIZE[1] and w["y"] == 0, 20,
                    "the window to move and grow")
 
-    def _first_answer(self):
-        self.alive()
-        with contextlib.suppress(OSError, Failure):  # still starting: the socket is not listening yet
-            return self.inspect()["windows"] and self.snapshot
+    def _first_window(self):
+        with contextlib.suppress(OSError, ValueError):  # still starting: the hook does not answer yet
+            return next(iter(self.inspect()["windows"]), None)
 
     def inspect(self) -> dict:
-        """Asks the player's inspection hook for its widgets."""
         self.alive()
         with socket.socket(socket.AF_UNIX, socket.SOCK_STREAM) as connection:
             connection.settimeout(10)
             connection.connect(str(self.socket_path))
             connection.sendall(b"widgets\n")
             with connection.makefile("rb") as answer:
-                line = answer.readline()
-        check(line.endswith(b"\n"), "the inspection hook closed without a whole answer")
-        self.snapshot = json.loads(line)
-        return self.snapshot
+                return json.loads(answer.readline())  # a cut-off answer does not parse
 
     def alive(self) -> None:
         check(self.process.poll() is None,
@@ -168,9 +107,9 @@ class Player:
                                 env={**os.environ, "DISPLAY": self.session.display})
         check(result.returncode == 0, f"xdotool {' '.join(map(str, arguments))} failed: {result.stderr}")
 
-    def rows(self, snapshot: dict | None = None) -> list[dict]:
+    def rows(self) -> list[dict]:
         """The station rows in view, top to bottom: name, play and heart buttons."""
-        widgets = (snapshot or self.inspect())["widgets"]
+        widgets = self.inspect()["widgets"]
         rows = []
         for play in sorted((w for w in widgets if w["name"].startswith("Play ")), key=lambda w: (w["y"], w["x"])):
             name = play["name"][len("Play "):]
@@ -180,13 +119,13 @@ class Player:
             rows.append({"name": name, "play": play, "heart": heart})
         return rows
 
-    def click(self, find, what: str) -> None:
-        """Clicks the widget `find` picks from a snapshot once two looks agree where it is: a person
-        aims at a widget that stands still, and so must the test."""
+    def click_row(self, index: int, part: str, what: str) -> None:
+        """Clicks a part of the row at `index` once two looks agree where it is: a person aims at a
+        widget that stands still, and so must the test."""
         seen = []
 
         def steady():
-            widget = find(self.inspect())
+            widget = rows[index][part] if index < len(rows := self.rows()) else None
             seen.append(widget and (widget["x"], widget["y"], widget["w"], widget["h"]))
             return widget if seen[-1] and seen[-2:] == [seen[-1]] * 2 else None
 
@@ -196,8 +135,6 @@ class Player:
                      "click", "1")
         log(f"clicked {what}")
 
-    def click_row(self, index: int, part: str, what: str) -> None:
-        self.click(lambda snapshot: rows[index][part] if index < len(rows := self.rows(snapshot)) else None, what)
 
     def wait_for_top_rows(self, live: list[dict]) -> None:
         expected = [station["displayName"] for station in live[:TOP_ROWS]]
@@ -209,57 +146,93 @@ class Player:
 
     def quit(self) -> None:
         """Quits as a person would, with Ctrl+Q in the focused window; fails if it does not end cleanly."""
-        self.alive()
         self.xdotool("windowfocus", self.window_id)
         self.xdotool("key", "--clearmodifiers", "ctrl+q")
         wait_until(lambda: self.process.poll() is not None, 30, f"the {self.label} player to quit on Ctrl+Q")
-        status = self.process.returncode
-        check(status == 0, f"the {self.label} player quit with status {status}:\n{self.log_tail()}")
+        check(self.process.returncode == 0,
+              f"the {self.label} player quit with status {self.process.returncode}:\n{self.log_tail()}")
 
 
 class Session:
-    """Everything one test run starts: display, sound server, its recording and the demo server."""
+    """Everything one test run starts: display, sound server, its recording and the demo server.
+    Each process runs in a process group of its own, and stop_all() ends them all, newest first."""
 
     def __init__(self, work: Path, binary: Path, demo_server: Path) -> None:
-        self.work, self.binary, self.demo_server, self.processes = work, binary, demo_server, Processes()
+        self.work, self.binary, self.demo_server, self.running = work, binary, demo_server, []
         self.data_home, self.config_home, self.runtime, self.state = (work / name for name in
                                                                       ("data", "config", "runtime", "demo"))
         for folder in (self.data_home, self.config_home, self.runtime):
             folder.mkdir(mode=0o700)
         self.demo_running = False
 
+    def spawn(self, command: list, log_path: Path, env: dict | None = None, **options) -> subprocess.Popen:
+        with open(log_path, "ab") as log_file:
+            options.setdefault("stdout", log_file)
+            process = subprocess.Popen([str(part) for part in command], stdin=subprocess.DEVNULL,
+                                       stderr=log_file, env=env, start_new_session=True, **options,
+                                       # Should the test be killed outright, its children go with it.
+                                       preexec_fn=lambda: ctypes.CDLL(None).prctl(1, signal.SIGKILL))
+        self.running.append(process)
+        return process
+
+    def stop_all(self) -> None:
+        for process in reversed(self.running):
+            for number, grace in ((signal.SIGTERM, 5), (signal.SIGKILL, 10)):
+                with contextlib.suppress(OSError, subprocess.TimeoutExpired):
+                    os.killpg(process.pid, number)
+                    process.wait(grace)
+
     def start(self) -> None:
         read_end, write_end = os.pipe()
-        self.processes.start(["Xvfb", "-displayfd", write_end, "-screen", "0", "1600x1400x24", "-nolisten", "tcp",
-                              "-noreset"], self.work / "xvfb.log", pass_fds=(write_end,))
+        self.spawn(["Xvfb", "-displayfd", write_end, "-screen", "0", "1600x1400x24", "-nolisten", "tcp", "-noreset"],
+                   self.work / "xvfb.log", pass_fds=(write_end,))
         os.close(write_end)
         with os.fdopen(read_end) as pipe:  # Xvfb writes its number once it is ready, or closes it exiting
             number = pipe.readline().strip()
         check(number.isdigit(), f"Xvfb did not name its display: {(self.work / 'xvfb.log').read_text(errors='replace')}")
         self.display = f":{number}"
-        self.pulse_env = start_pulse(self.processes, self.work)
+        self.start_pulse()
         # The null sink's monitor, recorded without pause (the whole run is a few megabytes).
         self.recording = self.work / "monitor.raw"
         with open(self.recording, "wb") as recording:
-            self.processes.start(["parec", "-d", f"{SINK}.monitor", "--raw", "--format=s16le", f"--rate={RATE}",
-                                  "--channels=1", "--latency-msec=20"], self.work / "parec.log",
-                                 env={**os.environ, **self.pulse_env}, stdout=recording)
+            self.spawn(["parec", "-d", f"{SINK}.monitor", "--raw", "--format=s16le", f"--rate={RATE}", "--channels=1",
+                        "--latency-msec=20"], self.work / "parec.log", env={**os.environ, **self.pulse_env},
+                       stdout=recording)
         self.listen(0.1, timeout=30)  # the first bytes prove the recording runs before anything plays
-        self.demo_running = True
         self.demo("start", 120)
         self.directory_url = (self.state / "directory-url").read_text().strip()
         self.live = json.loads((self.state / "live-stations.json").read_text())
-        check(len(self.live) >= TOP_ROWS, f"the demo server has only {len(self.live)} live stations")
+
+    def start_pulse(self) -> None:
+        """A private PulseAudio server with one null sink; pulse_env is what its clients need to reach it."""
+        home = self.work / "pulse"  # its home, configuration and runtime folder all in one
+        home.mkdir(mode=0o700)
+        socket_path, log_path = home / "native", self.work / "pulseaudio.log"
+        # Clients must never start a server of their own behind the test's back.
+        (self.work / "pulse-client.conf").write_text("autospawn = no\n")
+        self.pulse_env = {"PULSE_SERVER": f"unix:{socket_path}", "PULSE_SINK": SINK,
+                          "PULSE_CLIENTCONFIG": str(self.work / "pulse-client.conf")}
+        # As root PulseAudio warns that it is meant for --system but runs all the same; system
+        # mode would need a pulse user and D-Bus, so the per-user mode is used everywhere. The
+        # sink is loaded first, so it is there once the socket is.
+        process = self.spawn([
+            "pulseaudio", "-n", "--daemonize=no", "--use-pid-file=no", "--exit-idle-time=-1", "--disallow-exit",
+            f"--load=module-null-sink sink_name={SINK} rate=44100",
+            f"--load=module-native-protocol-unix socket={socket_path} auth-anonymous=1", "--log-target=stderr"],
+            log_path, env={**SESSIONLESS_ENV, "HOME": str(home), "XDG_RUNTIME_DIR": str(home),
+                           "XDG_CONFIG_HOME": str(home)})
+
+        def answers() -> bool:
+            check(process.poll() is None, f"PulseAudio exited: {log_path.read_text(errors='replace')[-800:]}")
+            return socket_path.exists()
+
+        wait_until(answers, 30, "PulseAudio to answer")
 
     def demo(self, command: str, timeout: float) -> None:
+        self.demo_running = command == "start"  # once asked to stop, it is not asked again
         result = subprocess.run([self.demo_server, command, self.state], capture_output=True, text=True,
                                 timeout=timeout)
         check(result.returncode == 0, f"the demo server did not {command}: {result.stderr[-2000:]}")
-
-    def stop_demo_server(self) -> None:
-        if self.demo_running:
-            self.demo_running = False
-            self.demo("stop", 60)
 
     def listen(self, seconds: float, timeout: float = 15) -> list[int]:
         """The next `seconds` of sound on the monitor, as it arrives."""
@@ -301,7 +274,7 @@ def run(session: Session) -> None:
     wait_until(lambda: player.hearts().get(favourite) == HEART, 20, f"the heart of {favourite!r} to fill")
     player.quit()
 
-    session.stop_demo_server()
+    session.demo("stop", 60)
     player = Player(session, "offline")
     player.wait_for_top_rows(live)
     hearts = player.hearts()
@@ -334,27 +307,25 @@ def main() -> int:
 
     work = Path(tempfile.mkdtemp(prefix="vello-e2e-"))
     session = Session(work, player, demo_server)
-    passed = False
     try:
         session.start()
         run(session)
-        passed = True
     except (Failure, OSError, ValueError, KeyError, subprocess.TimeoutExpired) as error:
         # A missing tool shows here too: scripts/install-deps.sh installs them.
         print(f"FAILED: {error}\nlogs kept in {work}", file=sys.stderr)
+        return 1
     finally:
         signal.alarm(0)
         for number in (signal.SIGTERM, signal.SIGINT, signal.SIGHUP):
             signal.signal(number, signal.SIG_IGN)
         try:
-            session.stop_demo_server()
+            if session.demo_running:
+                session.demo("stop", 60)
         finally:
-            session.processes.stop_all()
-    if passed:
-        log(f"all checks passed in {time.monotonic() - STARTED:.1f} s")
-        shutil.rmtree(work, ignore_errors=True)
-    return 0 if passed else 1
-
+            session.stop_all()
+    log(f"all checks passed in {time.monotonic() - STARTED:.1f} s")
+    shutil.rmtree(work, ignore_errors=True)
+    return 0
 
 if __name__ == "__main__":
     sys.exit(main())

@@ -39,9 +39,8 @@ std::shared_ptr<CaptureSink> CaptureSink::create()
 GstElement* CaptureSink::makeElement()
 {
     GstElement* bin = gst_parse_bin_from_description(
-        "audioconvert ! audioresample ! audio/x-raw,format=F32LE,channels=1,rate=44100 ! appsink name=capture "
-        "sync=true",
-        TRUE, nullptr);
+        "audioconvert ! audioresample ! audio/x-raw,format=F32LE,channels=1,rate=44100 ! appsink name=capture", TRUE,
+        nullptr);
     if (bin == nullptr) {
         return nullptr;
     }
@@ -63,7 +62,6 @@ std::size_t CaptureSink::sampleCount() const
 std::vector<float> CaptureSink::samplesFrom(std::size_t index) const
 {
     std::lock_guard lock(m_mutex);
-    index = std::min(index, m_samples.size());
     return {m_samples.begin() + static_cast<std::ptrdiff_t>(index), m_samples.end()};
 }
 
@@ -91,29 +89,24 @@ void CaptureSink::append(const float* samples, std::size_t count)
 
 double dominantFrequency(const std::vector<float>& samples, int sampleRate)
 {
-    // Goertzel: the energy of one frequency, without a full transform.
-    const auto energyAt = [&](double frequency) {
+    double best = 0;
+    double bestEnergy = -1;
+    for (double frequency = 100; frequency <= 2000; frequency += 1.0) {
+        // Goertzel: the energy of one frequency, without a full transform.
         const double coefficient = 2.0 * std::cos(2.0 * std::numbers::pi * frequency / sampleRate);
         double previous = 0;
         double beforePrevious = 0;
         for (const float sample : samples) {
             beforePrevious = std::exchange(previous, sample + coefficient * previous - beforePrevious);
         }
-        return previous * previous + beforePrevious * beforePrevious - coefficient * previous * beforePrevious;
-    };
-    const auto strongest = [&](double from, double to, double step) {
-        double best = from;
-        double bestEnergy = -1;
-        for (double frequency = from; frequency <= to; frequency += step) {
-            if (const double energy = energyAt(frequency); energy > bestEnergy) {
-                bestEnergy = energy;
-                best = frequency;
-            }
+        const double energy
+            = previous * previous + beforePrevious * beforePrevious - coefficient * previous * beforePrevious;
+        if (energy > bestEnergy) {
+            bestEnergy = energy;
+            best = frequency;
         }
-        return best;
-    };
-    const double coarse = strongest(100, 2000, 2.0);
-    return strongest(coarse - 2.0, coarse + 2.0, 0.25);
+    }
+    return best;
 }
 
 } // namespace Vello

@@ -137,7 +137,7 @@ TEST_F(GstMediaBackendTest, FailuresAreToldAndRetriedOnlyWhenRetryingCanMendThem
     // Failed, not Reconnecting: the unit tests show that such a failure is never retried.
     EXPECT_EQ(playbackStatusText(controller.playbackState()), "The station says this stream does not exist (404).");
 
-    controller.play(stationAt("http://127.0.0.1:" + std::to_string(IcecastServer::freePort()) + "/live"));
+    controller.play(stationAt("http://127.0.0.1:1/live"));
     ASSERT_TRUE(waitFor([&] { return phase() == PlaybackPhase::Reconnecting; }));
     EXPECT_EQ(controller.playbackState().failure, "The station's server could not be reached.");
 
@@ -147,19 +147,6 @@ TEST_F(GstMediaBackendTest, FailuresAreToldAndRetriedOnlyWhenRetryingCanMendThem
     ASSERT_TRUE(waitFor([&] { return phase() == PlaybackPhase::Playing; }));
     server->stopSource("/return.mp3");
     EXPECT_TRUE(waitFor([&] { return phase() == PlaybackPhase::Reconnecting; }));
-}
-
-// Needs no server: a suite of its own, so it does not start one.
-TEST(GstMediaBackendAddressTest, RefusesEverythingButHttpAndHttps)
-{
-    gst_init(nullptr, nullptr);
-    QtMainQueue queue;
-    GstMediaBackend backend(queue);
-    for (const char* url : {"file:///etc/passwd", "FILE:///etc/passwd", "fd://0", "v4l2:///dev/video0",
-             "rtsp://127.0.0.1/live", "http://", "http:///no-host", "http://bad host/", "not an address"}) {
-        EXPECT_EQ(backend.createPlayer(url), nullptr) << url;
-    }
-    EXPECT_NE(backend.createPlayer("HTTP://127.0.0.1:1/upper-case-scheme"), nullptr);
 }
 
 } // namespace

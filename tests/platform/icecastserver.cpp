@@ -16,29 +16,18 @@ namespace {
 
 const QString password = QStringLiteral("vello-source");
 
-bool connectLoopback(QTcpSocket& socket, int port)
+// A loopback port nothing listens on at the moment of the call.
+int freePort()
 {
-    socket.connectToHost(QHostAddress::LocalHost, static_cast<quint16>(port));
-    return socket.waitForConnected(2000);
+    QTcpServer probe;
+    return probe.listen(QHostAddress::LocalHost) ? probe.serverPort() : 0;
 }
 
-// Icecast refuses to run as root unless it is told whom to become once its port is bound.
-QString changeOwnerSection()
-{
-    const QLatin1String group(::getgrnam("nogroup") != nullptr ? "nogroup" : "nobody");
-    return ::geteuid() != 0
-        ? QString()
-        : QStringLiteral("<changeowner><user>nobody</user><group>%1</group></changeowner>").arg(group);
-}
-
-// Asks the process to end, and makes sure of it after a while.
+// Ends a process at once; to the server, a source ended so is a broadcaster gone off the air.
 void stop(QProcess& process)
 {
-    process.terminate();
-    if (!process.waitForFinished(5000)) {
-        process.kill();
-        process.waitForFinished();
-    }
+    process.kill();
+    process.waitForFinished();
 }
 
 } // namespace
@@ -54,17 +43,18 @@ IcecastServer::IcecastServer()
     // The server may drop its privileges to "nobody", who still has to write its logs here.
     ::chmod(QFile::encodeName(m_directory.path()).constData(), 0777);
     m_port = freePort();
+    // Icecast refuses to run as root unless it is told whom to become once its port is bound.
+    const QLatin1String group(::getgrnam("nogroup") != nullptr ? "nogroup" : "nobody");
+    const QString changeOwner = QStringLiteral("<changeowner><user>nobody</user><group>%1</group></changeowner>");
     config.write(QString::fromUtf8(configTemplate.readAll())
                      .replace(QStringLiteral("@PORT@"), QString::number(m_port))
-                     .replace(QStringLiteral("@PASSWORD@"), password)
                      .replace(QStringLiteral("@LOGDIR@"), m_directory.path())
-                     .replace(QStringLiteral("@CHANGEOWNER@"), changeOwnerSection())
+                     .replace(QStringLiteral("@CHANGEOWNER@"), ::geteuid() == 0 ? changeOwner.arg(group) : QString())
                      .toUtf8());
     config.close();
 
-    const QString log = m_directory.filePath(QStringLiteral("stdout.log"));
+    // It logs to files of its own: what it prints, a complaint about its configuration, is kept here.
     m_server.setProcessChannelMode(QProcess::MergedChannels);
-    m_server.setStandardOutputFile(log);
     m_server.start(QStringLiteral("icecast2"), {QStringLiteral("-c"), config.fileName()});
     if (!m_server.waitForStarted()) {
         m_startError = "cannot start icecast2 (is it installed?)";
@@ -72,12 +62,9 @@ IcecastServer::IcecastServer()
     }
     // Generous: a loaded machine starts it slowly. The wait for its end is the pause between looks.
     const QDeadlineTimer deadline(30000);
-    QTcpSocket probe;
-    while (!connectLoopback(probe, m_port)) {
+    while (httpStatus("/") == 0) {
         if (m_server.waitForFinished(20) || deadline.hasExpired()) {
-            QFile output(log);
-            m_startError = "icecast2 did not start listening: "
-                + (output.open(QIODevice::ReadOnly) ? output.readAll().toStdString() : std::string());
+            m_startError = "icecast2 did not start listening: " + m_server.readAll().toStdString();
             return;
         }
     }
@@ -89,11 +76,6 @@ IcecastServer::~IcecastServer()
         stop(source);
     }
     stop(m_server);
-}
-
-std::string IcecastServer::url(const std::string& mount) const
-{
-    return "http://127.0.0.1:" + std::to_string(m_port) + mount;
 }
 
 bool IcecastServer::startSource(const std::string& mount, Codec codec, int frequencyHz)
@@ -135,16 +117,11 @@ bool IcecastServer::setTitle(const std::string& mount, const std::string& title)
         == 200;
 }
 
-int IcecastServer::freePort()
-{
-    QTcpServer probe;
-    return probe.listen(QHostAddress::LocalHost) ? probe.serverPort() : 0;
-}
-
 int IcecastServer::httpStatus(const QByteArray& path, const QByteArray& headers) const
 {
     QTcpSocket socket;
-    if (!connectLoopback(socket, m_port)) {
+    socket.connectToHost(QHostAddress::LocalHost, static_cast<quint16>(m_port));
+    if (!socket.waitForConnected(2000)) {
         return 0;
     }
     socket.write("GET " + path + " HTTP/1.0\r\nHost: 127.0.0.1\r\n" + headers + "\r\n");

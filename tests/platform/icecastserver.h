@@ -21,7 +21,10 @@ public:
 
     // Empty when the server is up, otherwise what went wrong.
     [[nodiscard]] const std::string& startError() const { return m_startError; }
-    [[nodiscard]] std::string url(const std::string& mount) const;
+    [[nodiscard]] std::string url(const std::string& mount) const
+    {
+        return "http://127.0.0.1:" + std::to_string(m_port) + mount;
+    }
 
     // Starts a live source on `mount` ("/tone.mp3") and waits until listeners can tune in.
     [[nodiscard]] bool startSource(const std::string& mount, Codec codec, int frequencyHz);
@@ -30,9 +33,6 @@ public:
     // Sets the mount's song title through the server's metadata admin call, as a
     // broadcaster's playout software does. True when the server took it.
     [[nodiscard]] bool setTitle(const std::string& mount, const std::string& title) const;
-
-    // A loopback port nothing listens on at the moment of the call.
-    [[nodiscard]] static int freePort();
 
 private:
     // The status code of a GET on the server; 0 when it does not answer.

@@ -1,7 +1,6 @@
 #include "platform/qtdnsresolver.h"
 
 #include <QCoreApplication>
-#include <QNetworkDatagram>
 #include <QProcess>
 #include <QTest>
 #include <QThread>
@@ -49,11 +48,6 @@ const QStringList dnsmasqArguments = QStringLiteral(
 TEST(QtDnsResolverTest, EachLookupAnswersOnceWithWhatTheServerHasOrNothing)
 {
     enum class Lookup { Service, Addresses, HostNames };
-    enum class Close {
-        After, // once the answer is in
-        InAnswer, // from inside the answer
-        First, // right after asking: no answer comes
-    };
     struct Case {
         const char* name;
         Lookup lookup;
@@ -61,24 +55,24 @@ TEST(QtDnsResolverTest, EachLookupAnswersOnceWithWhatTheServerHasOrNothing)
         std::optional<Names> heard; // sorted; service hosts as "name:port"
         QString nameserver = dnsmasqAddress;
         std::chrono::milliseconds timeout = 5s;
-        Close close = Close::After;
+        // Closed from inside the answer; one with no answer heard is closed right after asking.
+        bool closeInAnswer = false;
     };
     const std::vector<Case> cases {
         {"service hosts", Lookup::Service, "_api._tcp.radio-browser.test",
             Names {"de1.api.radio-browser.test:443", "fi1.api.radio-browser.test:8443"}},
         {"addresses of both families", Lookup::Addresses, "all.api.radio-browser.test",
             Names {"198.51.100.10", "198.51.100.11", "2001:db8::a1b2"}},
-        {"IPv4 reverse name", Lookup::HostNames, "198.51.100.10", Names {"de1.api.radio-browser.test"}},
+        {"IPv4 reverse name, closed from inside the answer", Lookup::HostNames, "198.51.100.10",
+            Names {"de1.api.radio-browser.test"}, dnsmasqAddress, 5s, true},
         {"IPv6 reverse name", Lookup::HostNames, "2001:db8::a1b2", Names {"fi1.api.radio-browser.test"}},
         {"missing host", Lookup::Addresses, "nowhere.radio-browser.test", Names {}},
         {"not an address", Lookup::HostNames, "radio-browser.test", Names {}},
         {"no nameserver there", Lookup::Addresses, "all.api.radio-browser.test", Names {}, deafAddress},
-        {"closed from inside an answer", Lookup::HostNames, "198.51.100.10", Names {"de1.api.radio-browser.test"},
-            dnsmasqAddress, 5s, Close::InAnswer},
         {"closed from inside the answer of a lookup given up", Lookup::HostNames, "198.51.100.10", Names {},
-            silentAddress, 200ms, Close::InAnswer},
+            silentAddress, 200ms, true},
         {"closed before the answer", Lookup::Service, "_api._tcp.radio-browser.test", std::nullopt, silentAddress,
-            200ms, Close::First},
+            200ms},
     };
 
     // Binding port 53 takes root, as in CI; a developer's own account cannot.
@@ -104,15 +98,12 @@ TEST(QtDnsResolverTest, EachLookupAnswersOnceWithWhatTheServerHasOrNothing)
 
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        while (silent.hasPendingDatagrams()) {
-            silent.receiveDatagram();
-        }
         auto resolver = std::make_unique<QtDnsResolver>(QHostAddress(c.nameserver), c.timeout);
         std::vector<Names> answers; // on the asking thread or, once asked, the main one
         const auto answer = [&](Names names) {
             std::ranges::sort(names);
             answers.push_back(std::move(names));
-            if (c.close == Close::InAnswer) {
+            if (c.closeInAnswer) {
                 ASSERT_EQ(QThread::currentThread(), QCoreApplication::instance()->thread());
                 resolver.reset();
             }
@@ -137,8 +128,7 @@ TEST(QtDnsResolverTest, EachLookupAnswersOnceWithWhatTheServerHasOrNothing)
                 break;
             }
         }).join();
-        if (c.close == Close::First) {
-            ASSERT_TRUE(QTest::qWaitFor([&] { return silent.hasPendingDatagrams(); }, 20000));
+        if (!c.heard) {
             resolver.reset();
         }
         // Past the time-out, should the lookup given up end after all, it must not answer again.
@@ -146,8 +136,6 @@ TEST(QtDnsResolverTest, EachLookupAnswersOnceWithWhatTheServerHasOrNothing)
         QTest::qWait(300);
         EXPECT_EQ(answers, c.heard ? std::vector<Names> {*c.heard} : std::vector<Names> {});
     }
-    dnsmasq.terminate();
-    EXPECT_TRUE(dnsmasq.waitForFinished());
 }
 
 } // namespace

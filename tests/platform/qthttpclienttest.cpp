@@ -20,35 +20,29 @@ namespace {
 using namespace std::chrono_literals;
 using Delivery = LogoServer::Delivery;
 
-// Collects completions from whichever thread they come on, noting whether any ran on the GUI
-// thread (none may).
-class Answers final {
-public:
+// Collects completions from whichever thread they come on; none may come on the GUI thread.
+struct Answers {
     HttpClient::Completion completion()
     {
         return [this](HttpResult result) {
-            if (QThread::currentThread() == QCoreApplication::instance()->thread()) {
-                onGuiThread = true;
-            }
-            const std::lock_guard lock(m_mutex);
-            m_results.push_back(std::move(result));
+            EXPECT_NE(QThread::currentThread(), QCoreApplication::instance()->thread());
+            const std::lock_guard lock(mutex);
+            results.push_back(std::move(result));
         };
     }
-    [[nodiscard]] std::vector<HttpResult> all() const
+    std::vector<HttpResult> all()
     {
-        const std::lock_guard lock(m_mutex);
-        return m_results;
+        const std::lock_guard lock(mutex);
+        return results;
     }
     // Runs the test's event loop, and with it the server, until `count` answers are in.
-    [[nodiscard]] bool waitFor(std::size_t count) const
+    bool waitFor(std::size_t count)
     {
         return QTest::qWaitFor([&] { return all().size() >= count; }, 20000);
     }
-    std::atomic<bool> onGuiThread = false;
 
-private:
-    mutable std::mutex m_mutex;
-    std::vector<HttpResult> m_results;
+    std::mutex mutex;
+    std::vector<HttpResult> results;
 };
 
 // Text that deflates to almost nothing: a bomb when the cap is far below its inflated size.
@@ -69,16 +63,14 @@ TEST(QtHttpClientTest, EachAnswerReachesTheCallerAsAResponseOrAReadableError)
     };
     LogoServer server;
     const std::string tls = "https" + server.url(QStringLiteral("/tls")).substr(4);
-    const QByteArray page = "<html><body><h1>404 Not Found</h1></body></html>";
     const QByteArray drip(1000, 'd');
     const QByteArray deflate = "Content-Encoding: deflate\r\n";
     const HttpHeaders conditional {{"If-None-Match", "\"v7\""}};
     const std::vector<Case> cases {
         // The cookie is never sent back, in the redirect to here below or anywhere else.
         {"whole body", {"200 OK", "Set-Cookie: id=abc; Path=/\r\n", "hello, world"}, "200 hello, world"},
-        {"error page", {"404 Not Found", "Content-Type: text/html\r\n", page}, "404 " + page.toStdString()},
         {"redirect", {"302 Found", "Location: /0\r\n"}, "200 hello, world"},
-        {"redirect loop", {"302 Found", "Location: /3\r\n"}, "Too many redirects"},
+        {"redirect loop", {"302 Found", "Location: /2\r\n"}, "Too many redirects"},
         // A 304 may declare the length that a 200 would have had; none of it follows.
         {"not modified", {"200 OK", "X-Station-Count: 12\r\n", QByteArray(4096, 'x'), Delivery::Whole, "\"v7\""},
             "304 ", {.headers = conditional, .maxBodyBytes = 1024}, {{"etag", "\"v7\""}, {"x-station-count", "12"}}},
@@ -128,7 +120,6 @@ TEST(QtHttpClientTest, EachAnswerReachesTheCallerAsAResponseOrAReadableError)
         }
         client.get(request, answers.completion());
         ASSERT_TRUE(answers.waitFor(index + 1));
-        ASSERT_FALSE(answers.onGuiThread);
         const HttpResult result = answers.all().back();
         if (const auto* response = std::get_if<HttpResponse>(&result)) {
             EXPECT_EQ(std::to_string(response->status) + " " + response->body + *streamed, c.heard);
@@ -177,7 +168,6 @@ TEST(QtHttpClientTest, ManyTransfersEachEndOnceEvenWhenTheClientCloses)
             || std::get<Error>(result).description == "The transfer was stopped because the application is closing");
     }
     EXPECT_EQ(bodies, 36);
-    EXPECT_FALSE(answers.onGuiThread);
 }
 
 } // namespace
