@@ -49,64 +49,44 @@ struct Sleeper : BrowserHarness {
     [[nodiscard]] std::string label() const { return view.nowPlaying.back().sleepLabel; }
 };
 
-TEST(SleepTimerTest, CountsDownInWholeMinutesRoundedUpThenFades)
-{
-    // Time since 15 minutes were chosen, and what the mini player says then.
-    const std::vector<std::pair<std::chrono::milliseconds, std::string>> marks {
-        {0ms, "Sleep in 15 min"},
-        {59'999ms, "Sleep in 15 min"},
-        {60s, "Sleep in 14 min"},
-        {10min + 30s, "Sleep in 5 min"},
-        {15min - 1ms, "Sleep in 1 min"},
-        {15min, "Fading out…"},
-    };
-    Sleeper h;
-    h.controller->setSleepTimer(SleepChoice::after(15));
-    std::chrono::milliseconds now {0};
-    for (const auto& [at, label] : marks) {
-        SCOPED_TRACE(label + " at " + std::to_string(at.count()) + " ms");
-        h.queue.advance(at - now);
-        now = at;
-        EXPECT_EQ(h.label(), label);
-        EXPECT_EQ(h.view.nowPlaying.back().sleepTimer, SleepChoice::after(15));
-        EXPECT_EQ(h.phase(), PlaybackPhase::Playing);
-        EXPECT_EQ(h.heard(), setting) << "the fade starts only when the time is up";
-    }
-}
-
-TEST(SleepTimerTest, TheFadeFallsToSilenceOver30SecondsThenPausesAndGivesTheVolumeBack)
+// The mini player counts down in whole minutes rounded up; then the volume the back end plays
+// at falls to silence over 30 s while the person's own volume stays, then the stream pauses and
+// the back end gets that volume back, so the next Play is not silent.
+TEST(SleepTimerTest, CountsDownThenFadesToSilenceAndPausesOnce)
 {
     Sleeper h;
     const int volumeWrites = h.preferences.writes["volume"];
     h.controller->setSleepTimer(SleepChoice::after(15));
-    h.queue.advance(15min);
+    std::chrono::milliseconds now {0};
+    for (const auto& [at, label] : {std::pair {0ms, "Sleep in 15 min"}, std::pair {59'999ms, "Sleep in 15 min"},
+             std::pair {60'000ms, "Sleep in 14 min"}, std::pair {899'999ms, "Sleep in 1 min"},
+             std::pair {900'000ms, "Fading out…"}}) {
+        h.queue.advance(at - now);
+        now = at;
+        EXPECT_EQ(h.label(), label) << at.count() << " ms";
+        EXPECT_EQ(h.heard(), setting) << "the fade starts only when the time is up";
+    }
     std::vector<double> heard {h.heard()};
     for (auto elapsed = SleepTimer::fadeStep; elapsed < SleepTimer::fadeLength; elapsed += SleepTimer::fadeStep) {
         h.queue.advance(SleepTimer::fadeStep);
         ASSERT_EQ(h.phase(), PlaybackPhase::Playing) << elapsed.count() << " ms into the fade";
         EXPECT_LT(h.heard(), heard.back()) << elapsed.count() << " ms into the fade";
         heard.push_back(h.heard());
-        // The person's volume shows and stays where it was set.
-        EXPECT_EQ(h.controller->volume(), setting);
-        EXPECT_EQ(h.view.nowPlaying.back().volume, setting);
     }
-    EXPECT_EQ(heard.front(), setting);
     EXPECT_NEAR(heard.back(), setting / 60, 1e-9) << "the last step before silence";
+    EXPECT_EQ(h.view.nowPlaying.back().volume, setting) << "the person's volume shows where it was set";
 
     h.queue.advance(SleepTimer::fadeStep);
     EXPECT_EQ(h.phase(), PlaybackPhase::Paused);
-    EXPECT_EQ(h.media.players.back()->calls.back(), "pause");
-    EXPECT_EQ(h.heard(), setting) << "the next Play is not silent";
-    EXPECT_EQ(h.controller->sleepTimer(), SleepChoice::off());
+    EXPECT_EQ(h.heard(), setting);
+    EXPECT_EQ(h.view.nowPlaying.back().sleepTimer, SleepChoice::off());
     EXPECT_EQ(h.label(), "");
     EXPECT_EQ(h.preferences.writes["volume"], volumeWrites);
-    EXPECT_EQ(h.preferences.numbers["volume"], setting);
 
     h.controller->playSelected();
     h.playing();
     h.queue.advance(2h);
     EXPECT_EQ(h.phase(), PlaybackPhase::Playing) << "the timer went off once";
-    EXPECT_EQ(h.heard(), setting);
 }
 
 TEST(SleepTimerTest, APauseByHandOrOffCancelsAReconnectDoesNot)
