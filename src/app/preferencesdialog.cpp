@@ -39,6 +39,7 @@ PreferencesDialog::PreferencesDialog(Preferences& preferences, QWidget* parent)
     , m_addressField(new QLineEdit)
     , m_addressNote(new QLabel)
     , m_countPlays(new QCheckBox(QStringLiteral("&Help rank stations: tell the directory which stations I play")))
+    , m_continueLastStation(new QCheckBox(QStringLiteral("&Continue the last station when Pemba Vello starts")))
 {
     setWindowTitle(QStringLiteral("Preferences"));
     // A dialog is a window of its own and does not inherit the window's colours.
@@ -66,6 +67,7 @@ PreferencesDialog::PreferencesDialog(Preferences& preferences, QWidget* parent)
     sourceLayout->addLayout(addressLayout);
 
     m_countPlays->setChecked(preferences.flag(BrowserController::countPlaysKey).value_or(true));
+    m_continueLastStation->setChecked(preferences.flag(BrowserController::continueLastStationKey).value_or(false));
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
     QPushButton* close = buttons->button(QDialogButtonBox::Close);
@@ -75,13 +77,14 @@ PreferencesDialog::PreferencesDialog(Preferences& preferences, QWidget* parent)
 
     // A screen reader says a button's words without the mnemonic's marker.
     for (QAbstractButton* button :
-        std::initializer_list<QAbstractButton*> {m_directory, m_address, m_countPlays, close}) {
+        std::initializer_list<QAbstractButton*> {m_directory, m_address, m_countPlays, m_continueLastStation, close}) {
         button->setAccessibleName(QString(button->text()).remove(u'&'));
     }
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(source);
     layout->addWidget(m_countPlays);
+    layout->addWidget(m_continueLastStation);
     layout->addStretch();
     layout->addWidget(buttons);
 
@@ -104,6 +107,9 @@ PreferencesDialog::PreferencesDialog(Preferences& preferences, QWidget* parent)
     // The browser reads the flag at every play: storing it is all a change needs.
     connect(m_countPlays, &QCheckBox::toggled, this,
         [this](bool on) { m_preferences.setFlag(BrowserController::countPlaysKey, on); });
+    // Read at the next start.
+    connect(m_continueLastStation, &QCheckBox::toggled, this,
+        [this](bool on) { m_preferences.setFlag(BrowserController::continueLastStationKey, on); });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 }
 

@@ -43,6 +43,7 @@ private:
     QLineEdit* m_addressField;
     QLabel* m_addressNote;
     QCheckBox* m_countPlays;
+    QCheckBox* m_continueLastStation;
 };
 
 } // namespace Vello

@@ -294,11 +294,34 @@ void BrowserController::receive(std::uint64_t load, CatalogAnswer answer)
     if (auto* catalog = std::get_if<SearchableCatalog>(&answer)) {
         m_catalog = std::move(*catalog);
         m_statusMessage = m_catalog.empty() ? "No stations are available right now." : "";
+        takeUpLastStation();
     } else {
         m_statusMessage = std::string(failurePrefix) + std::get<Error>(answer).description;
     }
     m_view.render(true);
     giveBackMemory();
+}
+
+void BrowserController::takeUpLastStation()
+{
+    if (m_lastStationTakenUp || m_catalog.empty() || m_player->currentStation() || m_library.recentIds().empty()) {
+        return;
+    }
+    m_lastStationTakenUp = true;
+    const std::string& last = m_library.recentIds().front();
+    const auto& stations = m_catalog.stations();
+    const auto found = std::ranges::find_if(stations, [&](const Station& station) { return station.id() == last; });
+    if (found == stations.end()) {
+        return;
+    }
+    // Not counted as a play: nobody chose it just now.
+    if (m_preferences.flag(continueLastStationKey).value_or(false)) {
+        m_player->play(*found);
+    } else {
+        m_player->cue(*found);
+        m_currentOnlyCued = m_player->currentStation().has_value();
+    }
+    refreshPlayer();
 }
 
 void BrowserController::giveBackMemory()
@@ -398,7 +421,8 @@ void BrowserController::play(const Station& station)
     const Station chosen = station; // NOLINT(performance-unnecessary-copy-initialization)
     // Playing the current station again resumes or retries it: that is not another listener.
     const auto& current = m_player->currentStation();
-    const bool another = !current || current->id() != chosen.id();
+    const bool another = !current || current->id() != chosen.id() || m_currentOnlyCued;
+    m_currentOnlyCued = false;
     m_player->play(chosen);
     if (another && m_preferences.flag(countPlaysKey).value_or(true)) {
         m_source.countPlay(chosen);
@@ -410,6 +434,10 @@ void BrowserController::play(const Station& station)
 void BrowserController::playSelected()
 {
     if (const auto& current = m_player->currentStation()) {
+        if (m_currentOnlyCued) {
+            play(*current);
+            return;
+        }
         const Station again = *current;
         m_player->play(again);
         return;

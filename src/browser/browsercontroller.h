@@ -43,6 +43,9 @@ public:
     // The preference that lets the catalog source count the stations a person starts; on
     // unless set otherwise.
     static constexpr const char* countPlaysKey = "countPlays";
+    // The preference that plays the last station as soon as the catalog has it; off unless
+    // set. Off, the last station waits in the mini player.
+    static constexpr const char* continueLastStationKey = "continueLastStation";
 
     BrowserController(BrowserView& view, StationSource& source, MediaBackend& media, HttpClient& http,
         Preferences& preferences, MainQueue& queue);
@@ -139,6 +142,9 @@ private:
     struct ProgressRelay;
 
     void startLoad(Refresh refresh);
+    // Once, at the first catalog with stations: the last station played becomes the current
+    // one, playing or ready to play as the preference says, unless another is current.
+    void takeUpLastStation();
     void receive(std::uint64_t load, CatalogAnswer answer);
     void deliverProgress(const std::shared_ptr<ProgressRelay>& relay);
     // Hands memory freed by a catalog answer back to the system.
@@ -173,6 +179,10 @@ private:
     std::size_t m_browseVisibleLimit = browsePageSize;
     bool m_isLoadingNextBrowsePage = false;
     std::mt19937_64 m_random;
+    bool m_lastStationTakenUp = false;
+    // The current station was taken up at start and has not been played since: a Play starts
+    // it as a new listen.
+    bool m_currentOnlyCued = false;
     // Callbacks that may outlive the controller hold a weak copy and do nothing once it expires.
     std::shared_ptr<int> m_lifetime = std::make_shared<int>(0);
 };

@@ -57,6 +57,14 @@ PlayerController::PlayerController(MediaBackend& backend, MainQueue& queue, Http
 
 PlayerController::~PlayerController() = default;
 
+void PlayerController::cue(const Station& station)
+{
+    const std::optional<std::string> address = station.radioURL();
+    if (!m_currentStation && address && encodedStreamAddress(*address)) {
+        m_currentStation = station;
+    }
+}
+
 void PlayerController::play(const Station& station)
 {
     const std::optional<std::string> address = station.radioURL();

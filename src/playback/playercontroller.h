@@ -34,6 +34,9 @@ public:
     // Opens the station's stream in a fresh player, replacing (and silencing) the previous
     // one. A station without an http or https address changes nothing and reports nothing.
     void play(const Station& station);
+    // Makes `station` the current one without opening it, ready for play(): only while no
+    // station is current, and only one that play() would open. Reports nothing.
+    void cue(const Station& station);
     void pause();
 
     // True exactly while the player reports that it is playing (not waiting for data).

@@ -79,6 +79,31 @@ TEST(TransportTest, PlaysAreNotCountedWhenCountingIsTurnedOff)
     EXPECT_TRUE(h.source.countedPlays.empty());
 }
 
+// At start the last station played is taken up: ready in the mini player, or playing when the
+// preference says so. Neither counts as a play; the first Play of a station waiting does.
+TEST(TransportTest, TheLastStationWaitsOrPlaysAtStart)
+{
+    // The last station played, the preference, what is current, whether a stream opened, and the
+    // plays counted after Play twice.
+    using Case = std::tuple<const char*, std::string, bool, std::string, bool, Ids>;
+    for (const auto& [name, last, continues, current, opened, counted] :
+        {Case {"waits", "s2", false, "s2", false, {"s2"}}, Case {"plays", "s2", true, "s2", true, {}},
+            Case {"gone from the catalog", "s9", true, "", false, {"s0"}}}) {
+        SCOPED_TRACE(name);
+        BrowserHarness h;
+        h.preferences.values["recent"] = {last, "s1"};
+        h.preferences.flags[BrowserController::continueLastStationKey] = continues;
+        h.start(makeStations(3));
+        EXPECT_EQ(h.currentId(), current);
+        EXPECT_EQ(h.media.players.size(), opened ? 1U : 0U);
+        EXPECT_EQ(!h.view.nowPlaying.empty() && h.view.nowPlaying.back().miniPlayerVisible, !current.empty());
+        EXPECT_TRUE(h.source.countedPlays.empty());
+        h.controller->playSelected();
+        h.controller->playSelected();
+        EXPECT_EQ(h.source.countedPlays, counted);
+    }
+}
+
 // The player's own reports are its tests' business: here only that each part reaches the view.
 TEST(TransportTest, NowPlayingRelaysTheStationAndWhatThePlayerReports)
 {
