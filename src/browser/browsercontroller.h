@@ -3,6 +3,7 @@
 #include "ports/mainqueue.h"
 #include "screen.h"
 #include "searchablecatalog.h"
+#include "songhistory.h"
 #include "stationlibrary.h"
 
 #include "catalog/station.h"
@@ -12,16 +13,19 @@
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
+#include <deque>
 #include <memory>
 #include <optional>
 #include <random>
 #include <string>
+#include <utility>
 #include <variant>
 #include <vector>
 
 namespace Vello {
 
 class BrowserView;
+class DocumentStore;
 class HttpClient;
 class MediaBackend;
 class PlayerController;
@@ -70,6 +74,8 @@ public:
     [[nodiscard]] const PlaybackState& playbackState() const;
     // The song on the air, when the station says; empty otherwise.
     [[nodiscard]] const std::string& streamTitle() const;
+    // The song titles the stations sent, newest first; empty until keepSongsIn() is called.
+    [[nodiscard]] const std::deque<SongHistory::Entry>& songsHeard() const;
     // The loudness on the cubic scale, 0 to 1, and whether it is muted.
     [[nodiscard]] double volume() const;
     [[nodiscard]] bool isMuted() const;
@@ -84,6 +90,12 @@ public:
     // asks for the catalog. Called once, after the views exist.
     void start();
 
+    // Remembers the songs heard in `documents` from now on, starting from the list saved there,
+    // each with the time `clock` tells.
+    void keepSongsIn(DocumentStore& documents, SongHistory::Clock clock = &std::chrono::system_clock::now);
+    // Forgets every song heard, in memory and in the saved list.
+    void clearSongs();
+
     // Asks the source for the catalog again ("Reload Stations", "Try Again"). Answers and
     // progress of earlier loads are ignored from now on; the stations shown stay until the new
     // load answers.
@@ -96,7 +108,7 @@ public:
     void scheduleSearchRender();
     // Adds a page to the Discover list; the content view calls it as it nears its end.
     void loadNextBrowsePage();
-    // A Library chip: Favorites, Recent or Top Stations.
+    // A Library chip: Favorites, Recent, Songs or Top Stations.
     void chooseListMode(ListMode mode);
     void toggleFavorite(const Station& station);
     // Adds the stations of `ids` to the favourites; returns how many were new.
@@ -141,6 +153,8 @@ private:
     // Runs `task` on a later turn of the main queue unless this controller is gone by then.
     void postGuarded(MainQueue::Task task);
     void restoreVolume();
+    // Adds the current station's song to the songs heard when it is a new one.
+    void noteSongHeard();
     void postGuardedAfter(std::chrono::milliseconds delay, MainQueue::Task task);
 
     BrowserView& m_view;
@@ -160,6 +174,10 @@ private:
     std::size_t m_browseVisibleLimit = browsePageSize;
     bool m_isLoadingNextBrowsePage = false;
     std::mt19937_64 m_random;
+    std::unique_ptr<SongHistory> m_songs;
+    // The station and title last offered to the songs heard: the player reports the same
+    // title with every change of state.
+    std::pair<std::string, std::string> m_lastSongHeard;
     // Callbacks that may outlive the controller hold a weak copy and do nothing once it expires.
     std::shared_ptr<int> m_lifetime = std::make_shared<int>(0);
 };
