@@ -21,13 +21,24 @@ constexpr int rowPitch = StationList::rowHeight + StationList::rowSpacing;
 
 StationList::StationList(std::vector<const Station*> stations, RowFactory makeRow, QAbstractScrollArea& scrollArea,
     const QString& emptyText, QWidget* parent)
+    : StationList(
+        stations.size(),
+        [stations, makeRow = std::move(makeRow)](
+            std::size_t index, QWidget* list) { return makeRow(*stations[index], list); },
+        [stations](std::size_t index) { return stations[index]->id(); }, scrollArea, emptyText, parent)
+{
+}
+
+StationList::StationList(std::size_t count, IndexedRowFactory makeRow, RowKey keyOf, QAbstractScrollArea& scrollArea,
+    const QString& emptyText, QWidget* parent)
     : QWidget(parent)
-    , m_stations(std::move(stations))
+    , m_count(count)
     , m_makeRow(std::move(makeRow))
+    , m_keyOf(std::move(keyOf))
     , m_scrollArea(&scrollArea)
 {
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
-    if (m_stations.empty() && !emptyText.isEmpty()) {
+    if (m_count == 0 && !emptyText.isEmpty()) {
         m_emptyLabel = makeEmptyListLabel(emptyText, this);
         m_emptyLabel->move(0, 0);
     }
@@ -49,10 +60,10 @@ int StationList::contentHeight() const
     if (m_emptyLabel != nullptr) {
         return m_emptyLabel->sizeHint().height();
     }
-    if (m_stations.empty()) {
+    if (m_count == 0) {
         return 0;
     }
-    return static_cast<int>(m_stations.size()) * rowPitch - rowSpacing;
+    return static_cast<int>(m_count) * rowPitch - rowSpacing;
 }
 
 QSize StationList::sizeHint() const
@@ -100,14 +111,14 @@ StationList::VisibleRange StationList::visibleRange() const
 
 void StationList::updateRowsOnce()
 {
-    if (!m_tracking || m_stations.empty()) {
+    if (!m_tracking || m_count == 0) {
         return;
     }
     const VisibleRange visible = visibleRange();
     const int wantedTop = std::max(0, visible.top - overscan);
     const int wantedBottom = std::min(contentHeight(), visible.bottom + overscan);
 
-    const std::size_t last = m_stations.size() - 1;
+    const std::size_t last = m_count - 1;
     std::size_t first = 1;
     std::size_t end = 0;
     if (wantedBottom > wantedTop) {
@@ -120,7 +131,7 @@ void StationList::updateRowsOnce()
         if (m_rows.contains(index)) {
             continue;
         }
-        QWidget* row = m_makeRow(*m_stations[index], this);
+        QWidget* row = m_makeRow(index, this);
         row->setGeometry(rowRect(index, width()));
         row->show();
         m_rows.emplace(index, row);
@@ -228,12 +239,13 @@ void StationList::dropRow(std::map<std::size_t, QWidget*>::iterator row)
 
 bool StationList::focusStation(const std::string& id, std::size_t control)
 {
-    const auto station = std::find_if(
-        m_stations.begin(), m_stations.end(), [&](const Station* candidate) { return candidate->id() == id; });
-    if (station == m_stations.end()) {
+    std::size_t index = 0;
+    while (index < m_count && m_keyOf(index) != id) {
+        ++index;
+    }
+    if (index == m_count) {
         return false;
     }
-    const auto index = static_cast<std::size_t>(station - m_stations.begin());
     if (!m_rows.contains(index)) {
         scrollToRow(index);
     }
@@ -250,7 +262,7 @@ std::optional<std::pair<std::string, std::size_t>> StationList::focusedStation()
     }
     const std::vector<QWidget*> controls = controlsOf(m_rows.at(*index));
     const auto position = std::find(controls.begin(), controls.end(), focused);
-    return std::pair {m_stations[*index]->id(), static_cast<std::size_t>(position - controls.begin())};
+    return std::pair {m_keyOf(*index), static_cast<std::size_t>(position - controls.begin())};
 }
 
 void StationList::scrollToRow(std::size_t index)
@@ -275,7 +287,7 @@ void StationList::keyPressEvent(QKeyEvent* event)
     const bool up = event->key() == Qt::Key_Up;
     const std::optional<std::size_t> index = rowHolding(QApplication::focusWidget());
     if ((!up && event->key() != Qt::Key_Down) || event->modifiers() != Qt::NoModifier || !index || (up && *index == 0)
-        || (!up && *index + 1 >= m_stations.size())) {
+        || (!up && *index + 1 >= m_count)) {
         QWidget::keyPressEvent(event);
         return;
     }
@@ -290,7 +302,9 @@ void StationList::keyPressEvent(QKeyEvent* event)
 
 void StationList::retire()
 {
-    m_stations.clear();
+    m_count = 0;
+    m_makeRow = nullptr;
+    m_keyOf = nullptr;
     m_rows.clear();
     if (m_scrollArea) {
         disconnect(m_scrollArea->verticalScrollBar(), nullptr, this, nullptr);
