@@ -9,6 +9,9 @@
 #include <QDateTime>
 #include <QDesktopServices>
 #include <QGuiApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
 #include <QUrl>
 
 #include <chrono>
@@ -81,6 +84,28 @@ TEST(SongsHeard, TheSongsChipListsTheTitlesWithTheirTimeAndCopiesOrSearchesOne)
     ASSERT_EQ(recorder.opened.size(), 1);
     EXPECT_EQ(recorder.opened[0].host(), u"duckduckgo.com"_s);
     EXPECT_EQ(recorder.opened[0].query(QUrl::FullyDecoded), u"q=New Order - Ceremony"_s);
+
+    // Clearing asks first: Cancel keeps the list, Clear empties it and its saved document.
+    for (const QString& answer : {u"Cancel"_s, u"Clear"_s}) {
+        QString asked;
+        QTimer::singleShot(0, [&asked, answer] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            asked = box->text();
+            for (QAbstractButton* button : box->buttons()) {
+                if (button->text() == answer) {
+                    button->click();
+                }
+            }
+        });
+        h.tap(u"Clear Songs"_s);
+        EXPECT_EQ(asked, u"Clear the list of songs heard?"_s);
+        EXPECT_EQ(h.window->browser().songsHeard().size(), answer == u"Cancel"_s ? 1U : 0U);
+    }
+    EXPECT_EQ(h.contentOutline(),
+        (Outline {"topBar", "title:Your Library", "chipRow",
+            "list:0:No songs heard yet. Titles the stations send appear here."}));
+    EXPECT_EQ(documents.documents.at("songs.json").find("Ceremony"), std::string::npos);
 }
 
 } // namespace
