@@ -10,6 +10,7 @@
 #include <QScrollBar>
 
 #include <algorithm>
+#include <memory>
 
 namespace Vello {
 
@@ -21,12 +22,15 @@ constexpr int rowPitch = StationList::rowHeight + StationList::rowSpacing;
 
 StationList::StationList(std::vector<const Station*> stations, RowFactory makeRow, QAbstractScrollArea& scrollArea,
     const QString& emptyText, QWidget* parent)
-    : StationList(
-        stations.size(),
-        [stations, makeRow = std::move(makeRow)](
-            std::size_t index, QWidget* list) { return makeRow(*stations[index], list); },
-        [stations](std::size_t index) { return stations[index]->id(); }, scrollArea, emptyText, parent)
+    : QWidget(parent)
+    , m_count(stations.size())
+    , m_scrollArea(&scrollArea)
 {
+    auto shared = std::make_shared<const std::vector<const Station*>>(std::move(stations));
+    m_makeRow = [shared, makeRow = std::move(makeRow)](
+                    std::size_t index, QWidget* list) { return makeRow(*(*shared)[index], list); };
+    m_keyOf = [shared](std::size_t index) { return (*shared)[index]->id(); };
+    setUp(emptyText);
 }
 
 StationList::StationList(std::size_t count, IndexedRowFactory makeRow, RowKey keyOf, QAbstractScrollArea& scrollArea,
@@ -37,6 +41,11 @@ StationList::StationList(std::size_t count, IndexedRowFactory makeRow, RowKey ke
     , m_keyOf(std::move(keyOf))
     , m_scrollArea(&scrollArea)
 {
+    setUp(emptyText);
+}
+
+void StationList::setUp(const QString& emptyText)
+{
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     if (m_count == 0 && !emptyText.isEmpty()) {
         m_emptyLabel = makeEmptyListLabel(emptyText, this);
@@ -46,8 +55,8 @@ StationList::StationList(std::size_t count, IndexedRowFactory makeRow, RowKey ke
 
     // The range follows the viewport's height: a taller window shows more rows without any
     // scrolling, so the viewport's resizes matter as much as the scroll position.
-    connect(scrollArea.verticalScrollBar(), &QScrollBar::valueChanged, this, &StationList::updateVisibleRows);
-    scrollArea.viewport()->installEventFilter(this);
+    connect(m_scrollArea->verticalScrollBar(), &QScrollBar::valueChanged, this, &StationList::updateVisibleRows);
+    m_scrollArea->viewport()->installEventFilter(this);
 }
 
 QRect StationList::rowRect(std::size_t index, int width)

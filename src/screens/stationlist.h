@@ -91,6 +91,8 @@ private:
         int bottom;
     };
 
+    // What both constructors do once the rows are known.
+    void setUp(const QString& emptyText);
     [[nodiscard]] int contentHeight() const;
     [[nodiscard]] VisibleRange visibleRange() const;
     [[nodiscard]] bool isInView(std::size_t index, VisibleRange visible) const;
