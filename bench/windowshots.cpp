@@ -5,6 +5,7 @@
 #include "browser/browsercontroller.h"
 #include "catalog/stationsource.h"
 #include "platform/qtmainqueue.h"
+#include "ports/documentstore.h"
 #include "ports/httpclient.h"
 #include "ports/mediabackend.h"
 #include "ports/preferences.h"
@@ -16,16 +17,21 @@
 #include <QAction>
 #include <QApplication>
 #include <QBuffer>
+#include <QDateTime>
 #include <QDeadlineTimer>
 #include <QImage>
 #include <QMenu>
 #include <QPainter>
 #include <QThreadPool>
 
+#include <chrono>
 #include <cstdio>
+#include <deque>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -246,6 +252,54 @@ int savePreferencesShot(const MainWindow& window, const QString& folder)
     return 0;
 }
 
+// The songs heard, held in memory and starting from an afternoon's listening.
+class ShotDocuments final : public DocumentStore {
+public:
+    ShotDocuments()
+    {
+        const struct {
+            const char* title;
+            const char* station;
+            int minutesBefore;
+        } songs[] = {
+            {"Chet Baker - Almost Blue", "Lowland Jazz FM", 4},
+            {"Ali Farka Touré - Ai Du", "Sahara Blues Radio", 11},
+            {"Mariza - Ó Gente da Minha Terra", "Radio Café Lisboa", 19},
+            {"Tatsuro Yamashita - Ride on Time", "Tokyo Night Drive", 27},
+            {"Bill Evans Trio - Waltz for Debby", "Lowland Jazz FM", 36},
+            {"Amadou & Mariam - Dimanche à Bamako", "Sahara Blues Radio", 48},
+        };
+        std::deque<SongHistory::Entry> heard;
+        for (const auto& song : songs) {
+            heard.push_back(SongHistory::Entry {
+                song.title, song.station, song.station, shotTime() - std::chrono::minutes(song.minutesBefore)});
+        }
+        m_songs = SongHistory::toDocument(heard);
+    }
+
+    // Half past two in the afternoon, local time, on the day of the shots.
+    static std::chrono::system_clock::time_point shotTime()
+    {
+        const QDateTime afternoon(QDate::currentDate(), QTime(14, 32));
+        return std::chrono::system_clock::time_point(std::chrono::seconds(afternoon.toSecsSinceEpoch()));
+    }
+
+    std::optional<std::string> read(std::string_view name) const override
+    {
+        return name == SongHistory::documentName ? std::optional<std::string>(m_songs) : std::nullopt;
+    }
+    bool write(std::string_view name, std::string_view bytes) override
+    {
+        if (name == SongHistory::documentName) {
+            m_songs = bytes;
+        }
+        return true;
+    }
+
+private:
+    std::string m_songs;
+};
+
 } // namespace
 
 int takeScreenshots(int argc, char** argv, const QString& folder)
@@ -261,6 +315,8 @@ int takeScreenshots(int argc, char** argv, const QString& folder)
     window.show();
     MainView& view = *window.controller();
     BrowserController& browser = view.browser();
+    ShotDocuments documents;
+    browser.keepSongsIn(documents, &ShotDocuments::shotTime);
     settle(view, artwork);
     browser.play(browser.allStations().at(3));
     media.report(MediaStateChanged {MediaPipelineState::Playing});
@@ -271,7 +327,8 @@ int takeScreenshots(int argc, char** argv, const QString& folder)
         Screen screen;
         const char* file;
         // What the player goes through before the shot: "connect" plays another station afresh,
-        // "fail" has it refused for a codec the system lacks, "narrow" shrinks the window.
+        // "fail" has it refused for a codec the system lacks, "narrow" shrinks the window, "songs"
+        // brings it back to its size and shows the songs heard.
         const char* step;
     } shots[] = {
         {Screen::Home, "home.png", ""},
@@ -281,6 +338,7 @@ int takeScreenshots(int argc, char** argv, const QString& folder)
         {Screen::Player, "player-connecting.png", "connect"},
         {Screen::Home, "home-failed.png", "fail"},
         {Screen::Home, "home-narrow.png", "narrow"},
+        {Screen::Library, "songs.png", "songs"},
     };
     for (const auto& shot : shots) {
         const std::string step = shot.step;
@@ -292,6 +350,10 @@ int takeScreenshots(int argc, char** argv, const QString& folder)
             media.report(MediaMissingPlugin {"MPEG-4 AAC decoder", "decoder-audio/mpeg, mpegversion=(int)4"});
         } else if (step == "narrow") {
             window.resize(MainWindow::minimumWidth, MainWindow::minimumHeight);
+        } else if (step == "songs") {
+            window.resize(MainWindow::initialWidth, MainWindow::initialHeight);
+            browser.switchScreen(Screen::Library);
+            browser.chooseListMode(ListMode::Songs);
         }
         browser.switchScreen(shot.screen);
         settle(view, artwork);

@@ -2,9 +2,11 @@
 #include "mainwindow.h"
 #include "testinspector.h"
 
+#include "browser/browsercontroller.h"
 #include "catalog/stationstore.h"
 #include "mpris/browsermprisplayer.h"
 #include "mpris/mprisservice.h"
+#include "platform/folderdocumentstore.h"
 #include "platform/gstmediabackend.h"
 #include "platform/qtdnsresolver.h"
 #include "platform/qthttpclient.h"
@@ -69,6 +71,8 @@ int main(int argc, char* argv[])
     Vello::QtHttpClient http("PembaVello/" VELLO_VERSION);
     Vello::QtDnsResolver resolver;
     Vello::SettingsPreferences preferences;
+    // Beside the preferences: the songs heard.
+    Vello::FolderDocumentStore documents;
     Vello::GstMediaBackend media(mainQueue);
     Vello::LogoDiskCache logoDisk(Vello::LogoDiskCache::defaultFolder());
     Vello::ArtworkLoader artwork(http);
@@ -79,6 +83,7 @@ int main(int argc, char* argv[])
     const auto inspector = Vello::TestInspector::fromEnvironment();
     Vello::MainWindow window(store, media, http, preferences, mainQueue, artwork,
         [&store](const Vello::CatalogSource& source) { store.setSource(source); });
+    window.controller()->browser().keepSongsIn(documents);
     std::unique_ptr<Vello::BrowserMprisPlayer> mprisPlayer;
     std::unique_ptr<Vello::MprisService> mpris;
     if (claim == Vello::MprisService::Claim::Claimed) {

@@ -1,6 +1,7 @@
 #include "browsercontroller.h"
 
 #include "browserview.h"
+#include "ports/documentstore.h"
 #include "ports/preferences.h"
 #include "searchtext.h"
 
@@ -93,6 +94,51 @@ const PlaybackState& BrowserController::playbackState() const
 const std::string& BrowserController::streamTitle() const
 {
     return m_player->streamTitle();
+}
+
+const std::deque<SongHistory::Entry>& BrowserController::songsHeard() const
+{
+    static const std::deque<SongHistory::Entry> none;
+    return m_songs ? m_songs->entries() : none;
+}
+
+void BrowserController::keepSongsIn(DocumentStore& documents, SongHistory::Clock clock)
+{
+    m_songs = std::make_unique<SongHistory>(documents, std::move(clock));
+    m_songs->restore();
+    m_lastSongHeard = {};
+    noteSongHeard();
+    if (m_mode == ListMode::Songs) {
+        m_view.render(false);
+    }
+}
+
+void BrowserController::clearSongs()
+{
+    if (!m_songs) {
+        return;
+    }
+    m_songs->clear();
+    if (m_mode == ListMode::Songs) {
+        m_view.render(true);
+    }
+}
+
+void BrowserController::noteSongHeard()
+{
+    const auto& current = m_player->currentStation();
+    if (!m_songs || !current) {
+        return;
+    }
+    std::pair<std::string, std::string> heard {current->id(), m_player->streamTitle()};
+    if (heard == m_lastSongHeard) {
+        return;
+    }
+    m_lastSongHeard = std::move(heard);
+    if (m_songs->record(m_lastSongHeard.first, current->displayName(), m_lastSongHeard.second)
+        && m_screen == Screen::Library && m_mode == ListMode::Songs) {
+        m_view.render(false);
+    }
 }
 
 double BrowserController::volume() const
@@ -348,6 +394,9 @@ void BrowserController::switchScreen(Screen screen)
         m_browseVisibleLimit = browsePageSize;
     } else if (screen == Screen::Library) {
         m_mode = ListMode::Favorites;
+    } else if (m_mode == ListMode::Songs) {
+        // Songs heard are no stations to list or play next elsewhere.
+        m_mode = ListMode::Top;
     }
     m_view.renderSidebar();
     m_view.clearContent();
@@ -554,6 +603,7 @@ void BrowserController::refreshPlayer()
     nowPlaying.muted = m_player->isMuted();
     nowPlaying.sleepTimer = m_sleepTimer.choice();
     m_view.showNowPlaying(nowPlaying);
+    noteSongHeard();
 }
 
 } // namespace Vello

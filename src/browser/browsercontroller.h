@@ -4,6 +4,7 @@
 #include "screen.h"
 #include "searchablecatalog.h"
 #include "sleeptimer.h"
+#include "songhistory.h"
 #include "stationlibrary.h"
 
 #include "catalog/station.h"
@@ -13,16 +14,19 @@
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
+#include <deque>
 #include <memory>
 #include <optional>
 #include <random>
 #include <string>
+#include <utility>
 #include <variant>
 #include <vector>
 
 namespace Vello {
 
 class BrowserView;
+class DocumentStore;
 class HttpClient;
 class MediaBackend;
 class PlayerController;
@@ -74,6 +78,8 @@ public:
     [[nodiscard]] const PlaybackState& playbackState() const;
     // The song on the air, when the station says; empty otherwise.
     [[nodiscard]] const std::string& streamTitle() const;
+    // The song titles the stations sent, newest first; empty until keepSongsIn() is called.
+    [[nodiscard]] const std::deque<SongHistory::Entry>& songsHeard() const;
     // The loudness the person set, on the cubic scale, 0 to 1, and whether it is muted. The
     // sleep timer's fade lowers what the player plays at, never this.
     [[nodiscard]] double volume() const;
@@ -89,6 +95,12 @@ public:
     // asks for the catalog. Called once, after the views exist.
     void start();
 
+    // Remembers the songs heard in `documents` from now on, starting from the list saved there,
+    // each with the time `clock` tells.
+    void keepSongsIn(DocumentStore& documents, SongHistory::Clock clock = &std::chrono::system_clock::now);
+    // Forgets every song heard, in memory and in the saved list.
+    void clearSongs();
+
     // Asks the source for the catalog again ("Reload Stations", "Try Again"). Answers and
     // progress of earlier loads are ignored from now on; the stations shown stay until the new
     // load answers.
@@ -101,7 +113,7 @@ public:
     void scheduleSearchRender();
     // Adds a page to the Discover list; the content view calls it as it nears its end.
     void loadNextBrowsePage();
-    // A Library chip: Favorites, Recent or Top Stations.
+    // A Library chip: Favorites, Recent, Songs or Top Stations.
     void chooseListMode(ListMode mode);
     void toggleFavorite(const Station& station);
     // Adds the stations of `ids` to the favourites; returns how many were new.
@@ -156,6 +168,8 @@ private:
     void restoreVolume();
     // Gives the player the person's volume, lowered while the sleep timer fades.
     void applyVolume();
+    // Adds the current station's song to the songs heard when it is a new one.
+    void noteSongHeard();
     void postGuardedAfter(std::chrono::milliseconds delay, MainQueue::Task task);
 
     BrowserView& m_view;
@@ -183,6 +197,10 @@ private:
     // The current station was taken up at start and has not been played since: a Play starts
     // it as a new listen.
     bool m_currentOnlyCued = false;
+    std::unique_ptr<SongHistory> m_songs;
+    // The station and title last offered to the songs heard: the player reports the same
+    // title with every change of state.
+    std::pair<std::string, std::string> m_lastSongHeard;
     // Callbacks that may outlive the controller hold a weak copy and do nothing once it expires.
     std::shared_ptr<int> m_lifetime = std::make_shared<int>(0);
 };

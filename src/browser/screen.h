@@ -18,6 +18,8 @@ enum class ListMode {
     Favorites,
     Recent,
     Search,
+    // The song titles the stations sent; lists no station.
+    Songs,
 };
 
 // How many rows of a list of `listSize` stations `screen` shows: Home 18, Discover

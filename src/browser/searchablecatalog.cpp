@@ -169,6 +169,9 @@ std::vector<const Station*> SearchableCatalog::filtered(ListMode mode, const Fav
         }
         break;
     }
+    case ListMode::Songs:
+        // Songs heard are not stations: the list of the moment is empty.
+        break;
     }
     return result;
 }

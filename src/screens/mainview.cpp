@@ -5,6 +5,7 @@
 #include "playerviews.h"
 #include "sectionbuilders.h"
 #include "sidebar.h"
+#include "songrow.h"
 #include "stationlist.h"
 #include "transportcontrols.h"
 
@@ -36,6 +37,8 @@
 
 #include <algorithm>
 #include <functional>
+#include <memory>
+#include <string>
 
 namespace Vello {
 
@@ -415,7 +418,11 @@ void MainView::render(bool resetScroll)
         appendContent(makeSectionTitle(QStringLiteral("Up Next")));
         break;
     }
-    appendContent(makeStationList(std::move(stations)));
+    if (m_browser->screen() == Screen::Library && m_browser->mode() == ListMode::Songs) {
+        appendContent(makeSongList());
+    } else {
+        appendContent(makeStationList(std::move(stations)));
+    }
 
     syncContentGeometry();
     const QPoint target = resetScroll ? QPoint(0, 0) : origin;
@@ -495,6 +502,23 @@ QWidget* MainView::makeStationList(std::vector<const Station*> stations)
     return list;
 }
 
+QWidget* MainView::makeSongList()
+{
+    // A copy: the rows are built as the person scrolls, and the songs heard change meanwhile.
+    auto songs = std::make_shared<const std::vector<SongHistory::Entry>>(
+        m_browser->songsHeard().begin(), m_browser->songsHeard().end());
+    auto* list = new StationList(
+        songs->size(), [songs](std::size_t index, QWidget* parent) { return new SongRow((*songs)[index], parent); },
+        [songs](std::size_t index) {
+            const SongHistory::Entry& song = (*songs)[index];
+            return std::to_string(song.heard.time_since_epoch().count()) + '\n' + song.stationId + '\n' + song.title;
+        },
+        *m_contentScroll, QStringLiteral("No songs heard yet. Titles the stations send appear here."));
+    list->setObjectName(QStringLiteral("songList"));
+    m_stationList = list;
+    return list;
+}
+
 QWidget* MainView::makeStationRow(const Station& station, QWidget* parent)
 {
     auto* row = new StationRow(station, m_fallbackImage, m_browser->isFavorite(station), m_artwork, parent);
@@ -514,8 +538,19 @@ QWidget* MainView::makeChipRow()
     layout->setSpacing(10);
     layout->addWidget(makeChip(QStringLiteral("Favorites"), ListMode::Favorites));
     layout->addWidget(makeChip(QStringLiteral("Recent"), ListMode::Recent));
+    layout->addWidget(makeChip(QStringLiteral("Songs"), ListMode::Songs));
     layout->addWidget(makeChip(QStringLiteral("Top Stations"), ListMode::Top));
     layout->addStretch(1);
+    if (m_browser->mode() == ListMode::Songs && !m_browser->songsHeard().empty()) {
+        auto* clear = new VelloButton(QStringLiteral("Clear Songs…"), VelloButton::Style::Secondary);
+        clear->setAccessibleName(QStringLiteral("Clear Songs"));
+        connect(clear, &QAbstractButton::clicked, this, [this] {
+            if (confirmClearSongs(this)) {
+                m_browser->clearSongs();
+            }
+        });
+        layout->addWidget(clear);
+    }
     return row;
 }
 

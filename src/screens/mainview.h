@@ -68,7 +68,8 @@ public:
     // What the now-playing views show, as last given to showNowPlaying().
     [[nodiscard]] const NowPlaying& nowPlaying() const { return m_nowPlaying; }
     [[nodiscard]] SearchField* search() const { return m_search; }
-    // The current screen's station list; null while a screen switch has emptied the content.
+    // The current screen's station list (or the list of songs heard); null while a screen switch has emptied the
+    // content.
     [[nodiscard]] StationList* stationList() const { return m_stationList; }
     // Play/Pause, Next, Previous, a random station and the volume, with their shortcuts, for
     // the Playback menu. Play/Pause first.
@@ -120,6 +121,8 @@ private:
     [[nodiscard]] QWidget* makeTopBar();
     [[nodiscard]] QWidget* makeStationList(std::vector<const Station*> stations);
     [[nodiscard]] QWidget* makeStationRow(const Station& station, QWidget* parent);
+    // The songs heard, in rows the size of a station's.
+    [[nodiscard]] QWidget* makeSongList();
     [[nodiscard]] QWidget* makeChipRow();
     [[nodiscard]] VelloButton* makeChip(const QString& title, ListMode mode);
     [[nodiscard]] QWidget* makeHomeHeroRow();

@@ -10,6 +10,7 @@
 #include <QScrollBar>
 
 #include <algorithm>
+#include <memory>
 
 namespace Vello {
 
@@ -22,12 +23,31 @@ constexpr int rowPitch = StationList::rowHeight + StationList::rowSpacing;
 StationList::StationList(std::vector<const Station*> stations, RowFactory makeRow, QAbstractScrollArea& scrollArea,
     const QString& emptyText, QWidget* parent)
     : QWidget(parent)
-    , m_stations(std::move(stations))
-    , m_makeRow(std::move(makeRow))
+    , m_count(stations.size())
     , m_scrollArea(&scrollArea)
 {
+    auto shared = std::make_shared<const std::vector<const Station*>>(std::move(stations));
+    m_makeRow = [shared, makeRow = std::move(makeRow)](
+                    std::size_t index, QWidget* list) { return makeRow(*(*shared)[index], list); };
+    m_keyOf = [shared](std::size_t index) { return (*shared)[index]->id(); };
+    setUp(emptyText);
+}
+
+StationList::StationList(std::size_t count, IndexedRowFactory makeRow, RowKey keyOf, QAbstractScrollArea& scrollArea,
+    const QString& emptyText, QWidget* parent)
+    : QWidget(parent)
+    , m_count(count)
+    , m_makeRow(std::move(makeRow))
+    , m_keyOf(std::move(keyOf))
+    , m_scrollArea(&scrollArea)
+{
+    setUp(emptyText);
+}
+
+void StationList::setUp(const QString& emptyText)
+{
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
-    if (m_stations.empty() && !emptyText.isEmpty()) {
+    if (m_count == 0 && !emptyText.isEmpty()) {
         m_emptyLabel = makeEmptyListLabel(emptyText, this);
         m_emptyLabel->move(0, 0);
     }
@@ -35,8 +55,8 @@ StationList::StationList(std::vector<const Station*> stations, RowFactory makeRo
 
     // The range follows the viewport's height: a taller window shows more rows without any
     // scrolling, so the viewport's resizes matter as much as the scroll position.
-    connect(scrollArea.verticalScrollBar(), &QScrollBar::valueChanged, this, &StationList::updateVisibleRows);
-    scrollArea.viewport()->installEventFilter(this);
+    connect(m_scrollArea->verticalScrollBar(), &QScrollBar::valueChanged, this, &StationList::updateVisibleRows);
+    m_scrollArea->viewport()->installEventFilter(this);
 }
 
 QRect StationList::rowRect(std::size_t index, int width)
@@ -49,10 +69,10 @@ int StationList::contentHeight() const
     if (m_emptyLabel != nullptr) {
         return m_emptyLabel->sizeHint().height();
     }
-    if (m_stations.empty()) {
+    if (m_count == 0) {
         return 0;
     }
-    return static_cast<int>(m_stations.size()) * rowPitch - rowSpacing;
+    return static_cast<int>(m_count) * rowPitch - rowSpacing;
 }
 
 QSize StationList::sizeHint() const
@@ -100,14 +120,14 @@ StationList::VisibleRange StationList::visibleRange() const
 
 void StationList::updateRowsOnce()
 {
-    if (!m_tracking || m_stations.empty()) {
+    if (!m_tracking || m_count == 0) {
         return;
     }
     const VisibleRange visible = visibleRange();
     const int wantedTop = std::max(0, visible.top - overscan);
     const int wantedBottom = std::min(contentHeight(), visible.bottom + overscan);
 
-    const std::size_t last = m_stations.size() - 1;
+    const std::size_t last = m_count - 1;
     std::size_t first = 1;
     std::size_t end = 0;
     if (wantedBottom > wantedTop) {
@@ -120,7 +140,7 @@ void StationList::updateRowsOnce()
         if (m_rows.contains(index)) {
             continue;
         }
-        QWidget* row = m_makeRow(*m_stations[index], this);
+        QWidget* row = m_makeRow(index, this);
         row->setGeometry(rowRect(index, width()));
         row->show();
         m_rows.emplace(index, row);
@@ -228,12 +248,13 @@ void StationList::dropRow(std::map<std::size_t, QWidget*>::iterator row)
 
 bool StationList::focusStation(const std::string& id, std::size_t control)
 {
-    const auto station = std::find_if(
-        m_stations.begin(), m_stations.end(), [&](const Station* candidate) { return candidate->id() == id; });
-    if (station == m_stations.end()) {
+    std::size_t index = 0;
+    while (index < m_count && m_keyOf(index) != id) {
+        ++index;
+    }
+    if (index == m_count) {
         return false;
     }
-    const auto index = static_cast<std::size_t>(station - m_stations.begin());
     if (!m_rows.contains(index)) {
         scrollToRow(index);
     }
@@ -250,7 +271,7 @@ std::optional<std::pair<std::string, std::size_t>> StationList::focusedStation()
     }
     const std::vector<QWidget*> controls = controlsOf(m_rows.at(*index));
     const auto position = std::find(controls.begin(), controls.end(), focused);
-    return std::pair {m_stations[*index]->id(), static_cast<std::size_t>(position - controls.begin())};
+    return std::pair {m_keyOf(*index), static_cast<std::size_t>(position - controls.begin())};
 }
 
 void StationList::scrollToRow(std::size_t index)
@@ -275,7 +296,7 @@ void StationList::keyPressEvent(QKeyEvent* event)
     const bool up = event->key() == Qt::Key_Up;
     const std::optional<std::size_t> index = rowHolding(QApplication::focusWidget());
     if ((!up && event->key() != Qt::Key_Down) || event->modifiers() != Qt::NoModifier || !index || (up && *index == 0)
-        || (!up && *index + 1 >= m_stations.size())) {
+        || (!up && *index + 1 >= m_count)) {
         QWidget::keyPressEvent(event);
         return;
     }
@@ -290,7 +311,9 @@ void StationList::keyPressEvent(QKeyEvent* event)
 
 void StationList::retire()
 {
-    m_stations.clear();
+    m_count = 0;
+    m_makeRow = nullptr;
+    m_keyOf = nullptr;
     m_rows.clear();
     if (m_scrollArea) {
         disconnect(m_scrollArea->verticalScrollBar(), nullptr, this, nullptr);

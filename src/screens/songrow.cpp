@@ -1,0 +1,121 @@
+#include "songrow.h"
+
+#include "sectionbuilders.h"
+#include "stationlist.h"
+
+#include "widgets/elidedlabel.h"
+#include "widgets/palette.h"
+#include "widgets/vellobutton.h"
+
+#include <QClipboard>
+#include <QDateTime>
+#include <QDesktopServices>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace Vello {
+
+namespace {
+
+constexpr int edgeInset = 18;
+constexpr qreal panelRadius = 12;
+
+} // namespace
+
+SongRow::SongRow(const SongHistory::Entry& song, QWidget* parent)
+    : QWidget(parent)
+    , m_title(toQString(song.title))
+    , m_titleLabel(makeLabel(m_title, 15, QFont::Bold, Qt::white, this))
+    , m_stationLabel(makeLabel(toQString(song.stationName), 12, QFont::DemiBold, velloMuted(), this))
+    , m_timeLabel(new QLabel(timeOfDay(song.heard), this))
+    , m_copyButton(new VelloButton(QStringLiteral("Copy"), VelloButton::Style::Secondary, this))
+    , m_searchButton(new VelloButton(QStringLiteral("Search the web"), VelloButton::Style::Secondary, this))
+{
+    setFixedHeight(StationList::rowHeight);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    setAccessibleName(m_title);
+
+    m_timeLabel->setFont(pixelFont(13, QFont::DemiBold));
+    QPalette colors = m_timeLabel->palette();
+    colors.setColor(QPalette::WindowText, velloMuted());
+    m_timeLabel->setPalette(colors);
+    m_timeLabel->setAccessibleName(QStringLiteral("Heard at ") + m_timeLabel->text());
+
+    m_copyButton->setAccessibleName(QStringLiteral("Copy ") + m_title);
+    m_copyButton->setToolTip(QStringLiteral("Copy the title"));
+    m_copyButton->setFixedHeight(34);
+    m_searchButton->setAccessibleName(QStringLiteral("Search the web for ") + m_title);
+    m_searchButton->setToolTip(QStringLiteral("Search the web for the title"));
+    m_searchButton->setFixedHeight(34);
+    connect(m_copyButton, &QAbstractButton::clicked, this, [this] { QGuiApplication::clipboard()->setText(m_title); });
+    connect(
+        m_searchButton, &QAbstractButton::clicked, this, [this] { QDesktopServices::openUrl(webSearchUrl(m_title)); });
+
+    auto* texts = new QVBoxLayout;
+    texts->setSpacing(4);
+    texts->setContentsMargins(0, 0, 0, 0);
+    texts->addStretch(1);
+    texts->addWidget(m_titleLabel);
+    texts->addWidget(m_stationLabel);
+    texts->addStretch(1);
+
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(edgeInset, 0, 12, 0);
+    layout->setSpacing(0);
+    layout->addLayout(texts, 1);
+    layout->addSpacing(14);
+    layout->addWidget(m_timeLabel, 0, Qt::AlignVCenter);
+    layout->addSpacing(14);
+    layout->addWidget(m_copyButton, 0, Qt::AlignVCenter);
+    layout->addSpacing(8);
+    layout->addWidget(m_searchButton, 0, Qt::AlignVCenter);
+}
+
+QString SongRow::timeOfDay(std::chrono::system_clock::time_point heard)
+{
+    const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(heard.time_since_epoch()).count();
+    return QDateTime::fromSecsSinceEpoch(seconds).toLocalTime().toString(QStringLiteral("HH:mm"));
+}
+
+QUrl SongRow::webSearchUrl(const QString& title)
+{
+    return QUrl::fromEncoded(QByteArrayLiteral("https://duckduckgo.com/?q=") + QUrl::toPercentEncoding(title));
+}
+
+QSize SongRow::sizeHint() const
+{
+    return {QWidget::sizeHint().width(), StationList::rowHeight};
+}
+
+void SongRow::paintEvent(QPaintEvent* /*event*/)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(velloBorder(), 1));
+    painter.setBrush(velloPanel());
+    painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), panelRadius, panelRadius);
+}
+
+bool confirmClearSongs(QWidget* parent)
+{
+    QMessageBox box(parent);
+    box.setWindowTitle(QStringLiteral("Clear Songs"));
+    box.setText(QStringLiteral("Clear the list of songs heard?"));
+    // A dialog is a window of its own and does not inherit the window's colours.
+    box.setPalette(velloDarkPalette(box.palette()));
+    QPushButton* clear = box.addButton(QStringLiteral("Clear"), QMessageBox::DestructiveRole);
+    QPushButton* cancel = box.addButton(QMessageBox::Cancel);
+    clear->setAccessibleName(QStringLiteral("Clear"));
+    cancel->setAccessibleName(QStringLiteral("Cancel"));
+    box.setDefaultButton(cancel);
+    box.setEscapeButton(cancel);
+    box.exec();
+    return box.clickedButton() == clear;
+}
+
+} // namespace Vello

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "browser/songhistory.h"
+
+#include <QString>
+#include <QUrl>
+#include <QWidget>
+
+class QLabel;
+
+namespace Vello {
+
+class ElidedLabel;
+class VelloButton;
+
+// One song heard, on a rounded panel of a station row's size: the title, the station and the
+// time it was heard, with "Copy" (the title to the clipboard) and "Search the web".
+class SongRow final : public QWidget {
+    Q_OBJECT
+
+public:
+    SongRow(const SongHistory::Entry& song, QWidget* parent = nullptr);
+
+    // "14:32": the local time of day the song was heard, on the 24-hour clock.
+    [[nodiscard]] static QString timeOfDay(std::chrono::system_clock::time_point heard);
+    // Where "Search the web" goes for `title`.
+    [[nodiscard]] static QUrl webSearchUrl(const QString& title);
+
+    [[nodiscard]] const ElidedLabel* titleLabel() const { return m_titleLabel; }
+    [[nodiscard]] const ElidedLabel* stationLabel() const { return m_stationLabel; }
+    [[nodiscard]] const QLabel* timeLabel() const { return m_timeLabel; }
+    [[nodiscard]] VelloButton* copyButton() const { return m_copyButton; }
+    [[nodiscard]] VelloButton* searchButton() const { return m_searchButton; }
+
+    [[nodiscard]] QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QString m_title;
+    ElidedLabel* m_titleLabel;
+    ElidedLabel* m_stationLabel;
+    QLabel* m_timeLabel;
+    VelloButton* m_copyButton;
+    VelloButton* m_searchButton;
+};
+
+// Asks whether to clear the list of songs heard; true for Clear.
+[[nodiscard]] bool confirmClearSongs(QWidget* parent);
+
+} // namespace Vello
