@@ -16,14 +16,6 @@ namespace {
 
 const QString password = QStringLiteral("vello-source");
 
-// A loopback port nothing listens on at the moment of the call.
-int freePort()
-{
-    QTcpServer probe;
-    return probe.listen(QHostAddress::LocalHost) ? probe.serverPort() : 0;
-}
-
-// Ends a process at once; to the server, a source ended so is a broadcaster gone off the air.
 void stop(QProcess& process)
 {
     process.kill();
@@ -42,7 +34,10 @@ IcecastServer::IcecastServer()
     }
     // The server may drop its privileges to "nobody", who still has to write its logs here.
     ::chmod(QFile::encodeName(m_directory.path()).constData(), 0777);
-    m_port = freePort();
+    QTcpServer probe; // for a loopback port nothing listens on now
+    probe.listen(QHostAddress::LocalHost);
+    m_port = probe.serverPort();
+    probe.close();
     // Icecast refuses to run as root unless it is told whom to become once its port is bound.
     const QLatin1String group(::getgrnam("nogroup") != nullptr ? "nogroup" : "nobody");
     const QString changeOwner = QStringLiteral("<changeowner><user>nobody</user><group>%1</group></changeowner>");
@@ -84,7 +79,6 @@ bool IcecastServer::startSource(const std::string& mount, Codec codec, int frequ
     // how soon the first page arrives; 160 kbit/s is usual for Ogg stations.
     const QString encoder = codec == Codec::Mp3 ? QStringLiteral("lamemp3enc target=bitrate bitrate=128 cbr=true")
                                                 : QStringLiteral("vorbisenc bitrate=160000 ! oggmux");
-    // A process of its own, as a broadcaster's encoder would be.
     QProcess& source = m_sources[mount];
     source.setProcessChannelMode(QProcess::ForwardedChannels);
     source.startCommand(QStringLiteral("gst-launch-1.0 -q audiotestsrc is-live=true wave=sine volume=0.5 freq=%1 ! "
@@ -110,9 +104,8 @@ void IcecastServer::stopSource(const std::string& mount)
 bool IcecastServer::setTitle(const std::string& mount, const std::string& title) const
 {
     const QByteArray credentials = ("admin:" + password.toLatin1()).toBase64();
-    const auto percentEncoded
-        = [](const std::string& text) { return QUrl::toPercentEncoding(QString::fromStdString(text), "/"); };
-    return httpStatus("/admin/metadata?mount=" + percentEncoded(mount) + "&mode=updinfo&song=" + percentEncoded(title),
+    const QByteArray song = QUrl::toPercentEncoding(QString::fromStdString(title));
+    return httpStatus("/admin/metadata?mount=" + QByteArray::fromStdString(mount) + "&mode=updinfo&song=" + song,
                "Authorization: Basic " + credentials + "\r\n")
         == 200;
 }
@@ -126,7 +119,6 @@ int IcecastServer::httpStatus(const QByteArray& path, const QByteArray& headers)
     }
     socket.write("GET " + path + " HTTP/1.0\r\nHost: 127.0.0.1\r\n" + headers + "\r\n");
     while (!socket.canReadLine() && socket.waitForReadyRead(2000)) { }
-    // "HTTP/1.0 200 OK"
     return socket.readLine().mid(9, 3).toInt();
 }
 

@@ -30,8 +30,7 @@ public:
     [[nodiscard]] bool startSource(const std::string& mount, Codec codec, int frequencyHz);
     // Disconnects the source, as when a broadcaster goes off the air.
     void stopSource(const std::string& mount);
-    // Sets the mount's song title through the server's metadata admin call, as a
-    // broadcaster's playout software does. True when the server took it.
+    // Sets the mount's song title as a broadcaster's playout software does; true when it took.
     [[nodiscard]] bool setTitle(const std::string& mount, const std::string& title) const;
 
 private:
