@@ -17,11 +17,6 @@ LogoServer::LogoServer()
     m_server.listen(QHostAddress::LocalHost, 0);
 }
 
-void LogoServer::serve(const QString& path, const QByteArray& body, const QByteArray& contentType)
-{
-    route(path, Route {"200 OK", "Content-Type: " + contentType + "\r\n", body, Delivery::Whole});
-}
-
 void LogoServer::answer(QTcpSocket* socket)
 {
     QByteArray request = socket->property("request").toByteArray() + socket->readAll();
@@ -30,51 +25,45 @@ void LogoServer::answer(QTcpSocket* socket)
         return;
     }
     socket->setProperty("answered", true);
-    const QList<QByteArray> requestLine = request.left(request.indexOf("\r\n")).split(' ');
+    const QList<QByteArray> lines = request.left(request.indexOf("\r\n\r\n")).split('\n');
+    const QList<QByteArray> requestLine = lines.first().split(' ');
     const QString path = requestLine.size() >= 2 ? QString::fromLatin1(requestLine.at(1)) : QString();
     m_requests[path] += 1;
     QHash<QByteArray, QByteArray>& headers = m_requestHeaders[path];
     headers.clear();
-    const QList<QByteArray> lines = request.left(request.indexOf("\r\n\r\n")).split('\n');
-    for (qsizetype i = 1; i < lines.size(); ++i) {
-        const qsizetype colon = lines.at(i).indexOf(':');
+    for (const QByteArray& line : lines.mid(1)) {
+        const qsizetype colon = line.indexOf(':');
         if (colon > 0) {
-            headers.insert(lines.at(i).left(colon).trimmed().toLower(), lines.at(i).mid(colon + 1).trimmed());
+            headers.insert(line.left(colon).trimmed().toLower(), line.mid(colon + 1).trimmed());
         }
     }
 
-    const Route route = m_routes.value(path, Route {"404 Not Found", {}, {}, Delivery::Whole});
-    const QByteArray etag = route.etag.isEmpty() ? QByteArray() : "ETag: " + route.etag + "\r\n";
-    if (!route.etag.isEmpty() && headers.value("if-none-match") == route.etag) {
-        // Declaring the length a 200 would have had is allowed; no body follows all the same.
-        socket->write("HTTP/1.1 304 Not Modified\r\n" + route.headers + etag
-            + "Connection: close\r\nContent-Length: " + QByteArray::number(route.body.size()) + "\r\n\r\n");
-        socket->disconnectFromHost();
-        return;
-    }
-    QByteArray head = "HTTP/1.1 " + route.status + "\r\n" + route.headers + etag + "Connection: close\r\n";
-    if (route.delivery == Delivery::Hold) {
-        return;
-    }
-    if (route.delivery == Delivery::Endless) {
+    const Route route = m_routes.value(path, Route {"404 Not Found"});
+    // A 304 may declare the length a 200 would have had; no body follows all the same.
+    const bool notModified = !route.etag.isEmpty() && headers.value("if-none-match") == route.etag;
+    const QByteArray head = "HTTP/1.1 " + (notModified ? QByteArray("304 Not Modified") : route.status) + "\r\n"
+        + route.headers + (route.etag.isEmpty() ? QByteArray() : "ETag: " + route.etag + "\r\n")
+        + "Connection: close\r\n";
+    const QByteArray withLength = head + "Content-Length: " + QByteArray::number(route.body.size()) + "\r\n\r\n";
+    switch (notModified ? Delivery::Whole : route.delivery) {
+    case Delivery::Hold:
+        break;
+    case Delivery::Endless:
         socket->write(head + "Transfer-Encoding: chunked\r\n\r\n");
         connect(socket, &QTcpSocket::bytesWritten, socket, [socket] { pour(socket); });
         pour(socket);
-        return;
-    }
-    head += "Content-Length: " + QByteArray::number(route.body.size()) + "\r\n\r\n";
-    switch (route.delivery) {
+        break;
     case Delivery::Drip:
-        socket->write(head);
+        socket->write(withLength);
         drip(socket, route.body);
         break;
     case Delivery::Reset:
-        socket->write(head + route.body.left(route.body.size() / 2));
+        socket->write(withLength + route.body.left(route.body.size() / 2));
         socket->flush();
         socket->abort();
         break;
-    default:
-        socket->write(head + route.body);
+    case Delivery::Whole:
+        socket->write(withLength + (notModified ? QByteArray() : route.body));
         socket->disconnectFromHost();
         break;
     }

@@ -38,7 +38,10 @@ public:
     LogoServer();
 
     void route(const QString& path, Route route) { m_routes.insert(path, std::move(route)); }
-    void serve(const QString& path, const QByteArray& body, const QByteArray& contentType);
+    void serve(const QString& path, const QByteArray& body, const QByteArray& contentType)
+    {
+        route(path, Route {"200 OK", "Content-Type: " + contentType + "\r\n", body});
+    }
     [[nodiscard]] std::string url(const QString& path) const
     {
         return QStringLiteral("http://127.0.0.1:%1%2").arg(m_server.serverPort()).arg(path).toStdString();
