@@ -99,14 +99,11 @@ struct WindowHarness : WindowFakes {
         return outline;
     }
     // The visible buttons whose accessible name is `name`, in window order.
-    [[nodiscard]] std::vector<QAbstractButton*> buttons(const QString& name) const
+    [[nodiscard]] QList<QAbstractButton*> buttons(const QString& name) const
     {
-        std::vector<QAbstractButton*> found;
-        for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
-            if (button->accessibleName() == name && button->isVisible()) {
-                found.push_back(button);
-            }
-        }
+        QList<QAbstractButton*> found = window->findChildren<QAbstractButton*>();
+        found.removeIf(
+            [&](QAbstractButton* button) { return button->accessibleName() != name || !button->isVisible(); });
         return found;
     }
     [[nodiscard]] int scrollY() const { return window->contentScroll()->verticalScrollBar()->value(); }
