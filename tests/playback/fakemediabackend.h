@@ -23,8 +23,7 @@ struct FakePlayerRecord final {
     void emit(const MediaEvent& event) const
     {
         // A copy: the handler may destroy the player, and with it this record's handler.
-        const MediaPlayer::EventHandler handler = onEvent;
-        if (handler) {
+        if (const MediaPlayer::EventHandler handler = onEvent) {
             handler(event);
         }
     }
@@ -69,8 +68,7 @@ public:
         if (std::ranges::find(refused, url) != refused.end()) {
             return nullptr;
         }
-        players.push_back(std::make_shared<FakePlayerRecord>());
-        players.back()->url = url;
+        players.push_back(std::make_shared<FakePlayerRecord>(FakePlayerRecord {.url = url}));
         return std::make_unique<FakeMediaPlayer>(players.back());
     }
 
