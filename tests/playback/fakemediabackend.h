@@ -68,7 +68,8 @@ public:
         if (std::ranges::find(refused, url) != refused.end()) {
             return nullptr;
         }
-        players.push_back(std::make_shared<FakePlayerRecord>(FakePlayerRecord {.url = url}));
+        players.push_back(std::make_shared<FakePlayerRecord>());
+        players.back()->url = url;
         return std::make_unique<FakeMediaPlayer>(players.back());
     }
 
