@@ -328,7 +328,7 @@ int takeScreenshots(int argc, char** argv, const QString& folder)
         const char* file;
         // What the player goes through before the shot: "connect" plays another station afresh,
         // "fail" has it refused for a codec the system lacks, "narrow" shrinks the window, "songs"
-        // brings it back to its size and shows the songs heard.
+        // brings it back to its size, playing the first station again, and shows the songs heard.
         const char* step;
     } shots[] = {
         {Screen::Home, "home.png", ""},
@@ -352,6 +352,10 @@ int takeScreenshots(int argc, char** argv, const QString& folder)
             window.resize(MainWindow::minimumWidth, MainWindow::minimumHeight);
         } else if (step == "songs") {
             window.resize(MainWindow::initialWidth, MainWindow::initialHeight);
+            // The station the songs began with, playing again.
+            browser.play(browser.allStations().at(3));
+            media.report(MediaStateChanged {MediaPipelineState::Playing});
+            media.report(MediaTags {"Harvest Moon", "Neil Young"});
             browser.switchScreen(Screen::Library);
             browser.chooseListMode(ListMode::Songs);
         }
