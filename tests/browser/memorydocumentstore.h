@@ -9,11 +9,10 @@
 
 namespace Vello {
 
-// Documents held in memory; with `failWrites` every write fails and the old document stays.
+// Documents held in memory.
 class MemoryDocumentStore final : public DocumentStore {
 public:
     std::map<std::string, std::string, std::less<>> documents;
-    bool failWrites = false;
 
     std::optional<std::string> read(std::string_view name) const override
     {
@@ -22,9 +21,6 @@ public:
     }
     bool write(std::string_view name, std::string_view bytes) override
     {
-        if (failWrites) {
-            return false;
-        }
         documents.insert_or_assign(std::string(name), std::string(bytes));
         return true;
     }

@@ -42,19 +42,16 @@ TEST(SongHistoryTest, RecordsOnlyNewSongTitles)
         std::vector<Heard> heard;
         std::vector<std::string> expected;
     } cases[] = {
-        {"new titles, newest first", {{"a", "Alpha FM", "One"}, {"a", "Alpha FM", "Two"}}, {"a:Two", "a:One"}},
+        {"new titles, trimmed, newest first", {{"a", "Alpha FM", "One"}, {"a", "Alpha FM", "  Two  "}},
+            {"a:Two", "a:One"}},
         {"empty and blank titles", {{"a", "Alpha FM", ""}, {"a", "Alpha FM", "  \t "}}, {}},
         {"repeat of the station's last title", {{"a", "Alpha FM", "One"}, {"a", "Alpha FM", " one "}}, {"a:One"}},
         {"repeat after another station spoke",
             {{"a", "Alpha FM", "One"}, {"b", "Beta", "Two"}, {"a", "Alpha FM", "One"}}, {"b:Two", "a:One"}},
-        {"same title on a new station", {{"a", "Alpha FM", "One"}, {"b", "Beta", "One"}}, {"b:One", "a:One"}},
         {"a title heard again after another",
             {{"a", "Alpha FM", "One"}, {"a", "Alpha FM", "Two"}, {"a", "Alpha FM", "One"}},
             {"a:One", "a:Two", "a:One"}},
-        {"the station's own name", {{"a", "Alpha FM", "Alpha FM"}, {"a", "Alpha FM", "  ALPHA fm "}}, {}},
-        {"another station's name is a title", {{"a", "Alpha FM", "Beta"}}, {"a:Beta"}},
-        {"non-ASCII name in other case", {{"z", "Zürich Öffentlich", "ZÜRICH ÖFFENTLICH"}}, {}},
-        {"title kept trimmed", {{"a", "Alpha FM", "  Three  "}}, {"a:Three"}},
+        {"the station's own name in other case", {{"z", "Zürich FM", "  ZÜRICH fm "}}, {}},
     };
     for (const auto& test : cases) {
         SCOPED_TRACE(test.name);
@@ -66,35 +63,19 @@ TEST(SongHistoryTest, RecordsOnlyNewSongTitles)
     }
 }
 
-TEST(SongHistoryTest, KeepsTheNewest500)
+TEST(SongHistoryTest, TheNewest500AreReadBackByAnotherInstance)
 {
     HistoryFixture fixture;
-    for (int i = 0; i < 503; ++i) {
+    for (int i = 0; i < 500; ++i) {
         fixture.history.record("a", "Alpha FM", "Song " + std::to_string(i));
     }
+    fixture.history.record("b", "Beta \"FM\"", "Caf\xC3\xA9 \\ \"Tango\"\nLive");
     ASSERT_EQ(fixture.history.entries().size(), SongHistory::maxEntries);
-    EXPECT_EQ(fixture.history.entries().front().title, "Song 502");
-    EXPECT_EQ(fixture.history.entries().back().title, "Song 3");
-
-    SongHistory reread(fixture.store);
-    reread.restore();
-    EXPECT_EQ(reread.entries().size(), SongHistory::maxEntries);
-    EXPECT_EQ(reread.entries().back().title, "Song 3");
-}
-
-TEST(SongHistoryTest, SavedListIsReadBackByAnotherInstance)
-{
-    HistoryFixture fixture;
-    fixture.history.record("a", "Alpha \"FM\"", "Caf\xC3\xA9 \\ \"Tango\"");
-    fixture.history.record("b", "Beta", "Two\nLines");
-    ASSERT_TRUE(fixture.store.documents.contains("songs.json"));
+    EXPECT_EQ(fixture.history.entries().back().title, "Song 1");
 
     SongHistory reread(fixture.store);
     reread.restore();
     EXPECT_EQ(reread.entries(), fixture.history.entries());
-    EXPECT_EQ(reread.entries().back().heard, std::chrono::system_clock::time_point(1'780'000'060s));
-    // The repeat rule holds across restarts: the station's current song is not recorded twice.
-    EXPECT_FALSE(reread.record("b", "Beta", "Two\nLines"));
 
     reread.clear();
     SongHistory afterClear(fixture.store);
@@ -104,15 +85,11 @@ TEST(SongHistoryTest, SavedListIsReadBackByAnotherInstance)
 
 TEST(SongHistoryTest, DamagedOrForeignDocumentsLeaveTheListEmpty)
 {
-    const std::string valid
-        = R"({"version": 1, "songs": [{"title": "One", "stationId": "a", "station": "A", "heard": 5}]})";
     const struct {
         const char* name;
         std::string document;
     } cases[] = {
-        {"cut short", valid.substr(0, valid.size() / 2)},
-        {"not JSON", "\x89PNG\r\n"},
-        {"a list, not our object", "[1, 2, 3]"},
+        {"cut short", R"({"version": 1, "songs": [{"title": "On)"},
         {"another version", R"({"version": 2, "songs": []})"},
         {"entry missing its time", R"({"version": 1, "songs": [{"title": "One", "stationId": "a", "station": "A"}]})"},
         {"title of the wrong type",
@@ -123,19 +100,12 @@ TEST(SongHistoryTest, DamagedOrForeignDocumentsLeaveTheListEmpty)
     for (const auto& test : cases) {
         SCOPED_TRACE(test.name);
         MemoryDocumentStore store;
-        store.documents["songs.json"] = test.document;
         SongHistory history(store);
         history.record("x", "X", "Before");
         store.documents["songs.json"] = test.document;
         history.restore();
         EXPECT_TRUE(history.entries().empty());
     }
-    MemoryDocumentStore store;
-    store.documents["songs.json"] = valid;
-    SongHistory history(store);
-    history.restore();
-    ASSERT_EQ(history.entries().size(), 1U);
-    EXPECT_EQ(history.entries().front().title, "One");
 }
 
 } // namespace
