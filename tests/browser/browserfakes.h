@@ -1,6 +1,7 @@
 #pragma once
 
 #include "browser/browserview.h"
+#include "ports/documentstore.h"
 #include "ports/preferences.h"
 
 #include "catalog/station.h"
@@ -11,6 +12,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace Vello {
@@ -109,5 +111,22 @@ private:
 [[nodiscard]] std::vector<Station> makeStations(std::size_t count);
 // The identifiers of `stations`, in order.
 [[nodiscard]] std::vector<std::string> idsOf(const std::vector<const Station*>& stations);
+
+// Documents held in memory.
+class MemoryDocumentStore final : public DocumentStore {
+public:
+    std::map<std::string, std::string, std::less<>> documents;
+
+    std::optional<std::string> read(std::string_view name) const override
+    {
+        const auto found = documents.find(name);
+        return found == documents.end() ? std::nullopt : std::optional<std::string>(found->second);
+    }
+    bool write(std::string_view name, std::string_view bytes) override
+    {
+        documents.insert_or_assign(std::string(name), std::string(bytes));
+        return true;
+    }
+};
 
 } // namespace Vello

@@ -1,4 +1,4 @@
-#include "memorydocumentstore.h"
+#include "browserfakes.h"
 
 #include "browser/songhistory.h"
 

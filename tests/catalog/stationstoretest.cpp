@@ -2,7 +2,6 @@
 
 #include "catalog/catalogdecoder.h"
 #include "catalog/catalogorigin.h"
-#include "fakehostresolver.h"
 #include "fakehttpclient.h"
 
 #include <gtest/gtest.h>
@@ -11,7 +10,6 @@
 #include <chrono>
 #include <fstream>
 #include <iterator>
-#include <memory>
 #include <string>
 #include <utility>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "fakehostresolver.h"
+#include "fakehttpclient.h"
 #include "logoserver.h"
 
 #include "catalog/catalogsource.h"

@@ -12,7 +12,6 @@
 
 #include <QProgressBar>
 
-#include <algorithm>
 #include <tuple>
 
 namespace Vello {

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "ports/hostresolver.h"
 #include "ports/httpclient.h"
 
 #include <cstddef>
 #include <deque>
+#include <map>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -72,6 +74,20 @@ private:
     mutable std::mutex m_mutex;
     std::deque<Request> m_pending;
     std::vector<HttpRequest> m_requests;
+};
+
+// A DNS that answers at once: SRV lookups from its table, every other lookup with nothing.
+class FakeHostResolver final : public HostResolver {
+public:
+    std::map<std::string, std::vector<ServiceHost>> services;
+
+    void serviceHosts(const std::string& service, std::function<void(std::vector<ServiceHost>)> done) override
+    {
+        const auto found = services.find(service);
+        done(found == services.end() ? std::vector<ServiceHost>() : found->second);
+    }
+    void addresses(const std::string&, std::function<void(Names)> done) override { done({}); }
+    void hostNames(const std::string&, std::function<void(Names)> done) override { done({}); }
 };
 
 } // namespace Vello

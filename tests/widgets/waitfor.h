@@ -2,8 +2,6 @@
 
 #include <QTest>
 
-#include <chrono>
-
 namespace Vello {
 
 // Runs the event loop until `condition` holds; the limit only keeps a broken build from

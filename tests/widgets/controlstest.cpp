@@ -10,7 +10,12 @@
 
 #include <gtest/gtest.h>
 
+#include "widgets/arcspinner.h"
+#include "widgets/searchfield.h"
+#include <QAccessible>
 #include <memory>
+#include <optional>
+#include <tuple>
 
 namespace Vello {
 namespace {
@@ -66,6 +71,29 @@ TEST(VelloButton, FocusRingShowsOnEveryLookAndEnterPresses)
             QApplication::sendEvent(&button, &press);
         }
         EXPECT_EQ(presses, 2);
+    }
+}
+
+TEST(SearchField, ReadsAsSearchAndIsBusyOnlyWhileLoading)
+{
+    SearchField pill;
+    pill.resize(400, 38);
+    pill.show();
+    QLineEdit* field = pill.textField();
+    EXPECT_EQ(field->accessibleName(), QStringLiteral("Search"));
+
+    const ArcSpinner* spinner = pill.spinner();
+    QAccessibleInterface* heard = QAccessible::queryAccessibleInterface(const_cast<ArcSpinner*>(spinner));
+    // The spinner's place is kept, so typed text never moves.
+    const int fieldWidth = field->width();
+    for (const std::optional<bool> loading : {std::optional<bool>(), std::optional(true), std::optional(false)}) {
+        if (loading) {
+            pill.setLoading(*loading);
+        }
+        const bool on = loading.value_or(false);
+        EXPECT_EQ(
+            std::tuple(spinner->isVisible(), spinner->isSpinning(), bool(heard->state().busy)), std::tuple(on, on, on));
+        EXPECT_EQ(field->width(), fieldWidth);
     }
 }
 
