@@ -1,7 +1,8 @@
 // Measures the window: start-up to the first painted frame of Home with a 50,000-station
 // catalog in the cache, beside an empty window started the same way; the Library's Top
-// Stations render; the peak memory with the catalog loaded. Each start-up runs in a child
-// process of its own, timed from the parent's side so process start and loading count too.
+// Stations render, and its Songs list at 500 entries; the peak memory with the catalog loaded.
+// Each start-up runs in a child process of its own, timed from the parent's side so process
+// start and loading count too.
 //
 //     window_bench [--stations N] [--runs N] [--cache-folder DIR (kept, for profiling a child)]
 //     window_bench --child-app DIR
@@ -19,8 +20,10 @@
 #include "platform/qthttpclient.h"
 #include "platform/qtmainqueue.h"
 #include "platform/settingspreferences.h"
+#include "ports/documentstore.h"
 #include "ports/httpclient.h"
 #include "screens/mainview.h"
+#include "screens/songrow.h"
 #include "screens/stationlist.h"
 #include "widgets/artworkloader.h"
 #include "widgets/stationrow.h"
@@ -36,6 +39,9 @@
 #include <QTemporaryDir>
 #include <QThread>
 #include <QThreadPool>
+
+#include <chrono>
+#include <deque>
 
 #include <sys/resource.h>
 
@@ -263,6 +269,30 @@ int runDownload(
 
 // With `catalogExpected` false the cache is empty: the first frame is Home's loading state,
 // marked by its top bar.
+// The songs heard at their cap, held in memory.
+class FullSongList final : public DocumentStore {
+public:
+    explicit FullSongList(const std::vector<Station>& stations)
+    {
+        std::deque<SongHistory::Entry> heard;
+        const auto now = std::chrono::system_clock::now();
+        for (std::size_t i = 0; i < SongHistory::maxEntries; ++i) {
+            const Station& station = stations[i % stations.size()];
+            heard.push_back(SongHistory::Entry {"Artist " + std::to_string(i) + " - A Song Title Of Some Length",
+                station.id(), station.displayName(), now - std::chrono::minutes(i)});
+        }
+        m_songs = SongHistory::toDocument(heard);
+    }
+    std::optional<std::string> read(std::string_view name) const override
+    {
+        return name == SongHistory::documentName ? std::optional<std::string>(m_songs) : std::nullopt;
+    }
+    bool write(std::string_view, std::string_view) override { return true; }
+
+private:
+    std::string m_songs;
+};
+
 int runApplication(int argc, char** argv, const QString& cacheFolder, bool catalogExpected)
 {
     QElapsedTimer phases;
@@ -324,6 +354,18 @@ int runApplication(int argc, char** argv, const QString& cacheFolder, bool catal
     report("library_painted_ms", paintedMs);
     report("library_rows_alive", static_cast<double>(window.findChildren<StationRow*>().size()));
     report("library_logo_requests", http.logoRequests() - logosBefore);
+
+    FullSongList songs(browser.allStations());
+    browser.keepSongsIn(songs);
+    timer.restart();
+    browser.chooseListMode(ListMode::Songs);
+    report("songs_render_ms", static_cast<double>(timer.nsecsElapsed()) / 1e6);
+    while (window.findChildren<SongRow*>().isEmpty()) {
+        settle.processEvents(QEventLoop::AllEvents);
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    report("songs_listed", static_cast<double>(browser.songsHeard().size()));
+    report("songs_rows_alive", static_cast<double>(window.findChildren<SongRow*>().size()));
     report("vmhwm_kb", static_cast<double>(peakMemoryKilobytes()));
     return 0;
 }
@@ -550,6 +592,8 @@ int runParent(int argc, char** argv, int stations, int runs, const QString& kept
                 "logo requests %.0f\n",
         median(full["library_list"]), median(full["library_render_ms"]), median(full["library_painted_ms"]),
         median(full["library_rows_alive"]), median(full["library_logo_requests"]));
+    std::printf("Library Songs (%.0f songs heard): render %.1f ms, rows alive %.0f\n", median(full["songs_listed"]),
+        median(full["songs_render_ms"]), median(full["songs_rows_alive"]));
     return 0;
 }
 
