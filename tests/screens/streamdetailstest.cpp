@@ -5,8 +5,7 @@
 namespace Vello {
 namespace {
 
-// What the stream is adds up from the player's reports, keeps the song, and goes with its station.
-TEST(StreamDetailsView, ThePlayerPanelShowsWhatTheStreamIsUntilAnotherStationStarts)
+TEST(StreamDetailsView, ThePlayerPanelAddsUpWhatTheStreamIsKeepsTheSongAndForgetsItForTheNextStation)
 {
     WindowHarness h;
     h.deliver(makeStations(2));
