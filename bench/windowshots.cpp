@@ -320,7 +320,7 @@ int takeScreenshots(int argc, char** argv, const QString& folder)
     settle(view, artwork);
     browser.play(browser.allStations().at(3));
     media.report(MediaStateChanged {MediaPipelineState::Playing});
-    media.report(MediaTags {"Harvest Moon", "Neil Young"});
+    media.report(MediaTags {"Harvest Moon", "Neil Young", {"MPEG-1 Layer 3 (MP3)", 128'000, 44'100}});
     browser.setVolume(0.7);
 
     const struct {
@@ -355,7 +355,7 @@ int takeScreenshots(int argc, char** argv, const QString& folder)
             // The station the songs began with, playing again.
             browser.play(browser.allStations().at(3));
             media.report(MediaStateChanged {MediaPipelineState::Playing});
-            media.report(MediaTags {"Harvest Moon", "Neil Young"});
+            media.report(MediaTags {"Harvest Moon", "Neil Young", {"MPEG-1 Layer 3 (MP3)", 128'000, 44'100}});
             browser.switchScreen(Screen::Library);
             browser.chooseListMode(ListMode::Songs);
         }

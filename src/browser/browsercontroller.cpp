@@ -6,6 +6,7 @@
 #include "searchtext.h"
 
 #include "playback/playercontroller.h"
+#include "playback/streamtitle.h"
 
 #include <algorithm>
 #include <cmath>
@@ -593,6 +594,7 @@ void BrowserController::refreshPlayer()
         nowPlaying.miniPlayerVisible = true;
         nowPlaying.contentBottomInset = contentInsetWithPlayer;
         nowPlaying.songTitle = m_player->streamTitle();
+        nowPlaying.streamDetails = streamDetailsText(m_player->streamDetails());
         nowPlaying.status = playbackStatusText(m_player->playbackState());
         nowPlaying.phase = m_player->playbackState().phase;
         nowPlaying.sleepLabel = m_sleepTimer.label();

@@ -19,6 +19,8 @@ struct NowPlaying final {
     int contentBottomInset = 28;
     // Empty while the station has not said what is on.
     std::string songTitle;
+    // streamDetailsText() of what the stream is: empty while nothing is known of it.
+    std::string streamDetails;
     // playbackStatusText() of the player's state: empty while playing, paused or idle.
     std::string status;
     PlaybackPhase phase = PlaybackPhase::Idle;

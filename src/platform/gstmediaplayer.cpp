@@ -111,6 +111,34 @@ std::string tagString(const GstTagList* tags, const char* name)
     return gst_tag_list_get_string(tags, name, &value) ? takeString(value) : std::string {};
 }
 
+unsigned tagNumber(const GstTagList* tags, const char* name)
+{
+    guint value = 0;
+    return gst_tag_list_get_uint(tags, name, &value) ? value : 0;
+}
+
+// The sample rate of the decoded audio on its way to the sink; 0 while it is not known.
+unsigned decodedSampleRate(GstElement* playbin)
+{
+    // Only playbin (not playbin3) offers its streams' pads.
+    if (g_signal_lookup("get-audio-pad", G_OBJECT_TYPE(playbin)) == 0) {
+        return 0;
+    }
+    GstPad* pad = nullptr;
+    g_signal_emit_by_name(playbin, "get-audio-pad", 0, &pad);
+    if (pad == nullptr) {
+        return 0;
+    }
+    GstCaps* caps = gst_pad_get_current_caps(pad);
+    gst_object_unref(pad);
+    gint rate = 0;
+    if (caps != nullptr) {
+        gst_structure_get_int(gst_caps_get_structure(caps, 0), "rate", &rate);
+        gst_caps_unref(caps);
+    }
+    return rate > 0 ? static_cast<unsigned>(rate) : 0;
+}
+
 } // namespace
 
 struct GstMediaPlayer::Core {
@@ -153,8 +181,21 @@ struct GstMediaPlayer::Core {
             return;
         }
         std::optional<MediaEvent> event = update(message);
+        // The decoded audio's format is settled once the stream plays; read before reporting,
+        // as the report may end the player.
+        std::optional<MediaEvent> format;
+        if (event && std::holds_alternative<MediaStateChanged>(*event) && state == GST_STATE_PLAYING) {
+            MediaTags found;
+            found.details.sampleRate = decodedSampleRate(playbin);
+            if (found.details.sampleRate != 0) {
+                format = found;
+            }
+        }
         if (event) {
             report(*event);
+        }
+        if (format) {
+            report(*format);
         }
     }
 
@@ -228,8 +269,13 @@ struct GstMediaPlayer::Core {
             GstTagList* tags = nullptr;
             gst_message_parse_tag(message, &tags);
             MediaTags found {tagString(tags, GST_TAG_TITLE), tagString(tags, GST_TAG_ARTIST)};
+            found.details.codec = tagString(tags, GST_TAG_AUDIO_CODEC);
+            found.details.bitrate = tagNumber(tags, GST_TAG_NOMINAL_BITRATE);
+            if (found.details.bitrate == 0) {
+                found.details.bitrate = tagNumber(tags, GST_TAG_BITRATE);
+            }
             gst_tag_list_unref(tags);
-            if (found.title.empty() && found.artist.empty()) {
+            if (found.title.empty() && found.artist.empty() && found.details == MediaStreamDetails {}) {
                 return std::nullopt;
             }
             return found;

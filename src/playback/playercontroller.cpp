@@ -86,6 +86,7 @@ void PlayerController::play(const Station& station)
     if (m_currentStation != station) {
         m_streamTitle.clear();
     }
+    m_streamDetails = {};
     m_currentStation = station;
     m_address = *encoded;
     m_readAsPlaylist = playlist;
@@ -135,6 +136,11 @@ const PlaybackState& PlayerController::playbackState() const
 const std::string& PlayerController::streamTitle() const
 {
     return m_streamTitle;
+}
+
+const MediaStreamDetails& PlayerController::streamDetails() const
+{
+    return m_streamDetails;
 }
 
 void PlayerController::setVolume(double volume)
@@ -210,6 +216,7 @@ void PlayerController::attach(std::unique_ptr<MediaPlayer> player)
 {
     m_player = std::move(player);
     m_attemptPlayed = false;
+    m_streamDetails = {};
     m_player->setEventHandler([this](const MediaEvent& event) { handle(event); });
     m_player->setVolume(m_volume);
     m_player->setMuted(m_muted);
@@ -220,9 +227,17 @@ void PlayerController::attach(std::unique_ptr<MediaPlayer> player)
 void PlayerController::handle(const MediaEvent& event)
 {
     if (const auto* tags = std::get_if<MediaTags>(&event)) {
+        const MediaStreamDetails before = m_streamDetails;
+        const MediaStreamDetails& found = tags->details;
+        m_streamDetails.codec = found.codec.empty() ? m_streamDetails.codec : found.codec;
+        m_streamDetails.bitrate = found.bitrate == 0 ? m_streamDetails.bitrate : found.bitrate;
+        m_streamDetails.sampleRate = found.sampleRate == 0 ? m_streamDetails.sampleRate : found.sampleRate;
         std::string title = Vello::streamTitle(*tags);
-        if (!title.empty() && title != m_streamTitle) {
+        const bool newTitle = !title.empty() && title != m_streamTitle;
+        if (newTitle) {
             m_streamTitle = std::move(title);
+        }
+        if (newTitle || m_streamDetails != before) {
             notify();
         }
         return;

@@ -21,7 +21,7 @@ class MainQueue;
 // play. It follows what the player reports (state, failures, song titles), opens playlist
 // links before playing, and reopens a stream that drops. The state-change callback runs,
 // synchronously, as the last step of every operation and after every change of
-// `playbackState` or `streamTitle` that the player or a retry brings. GUI thread only.
+// `playbackState`, `streamTitle` or `streamDetails` that the player or a retry brings. GUI thread only.
 class PlayerController final {
 public:
     // Every port must outlive the controller.
@@ -45,6 +45,8 @@ public:
     [[nodiscard]] const PlaybackState& playbackState() const;
     // The song the station says is on, cleaned up for display; empty when it has not said.
     [[nodiscard]] const std::string& streamTitle() const;
+    // What the stream is, as far as the player has said; empty from each new stream on.
+    [[nodiscard]] const MediaStreamDetails& streamDetails() const;
 
     // The loudness on the cubic scale desktop mixers show, 0 to 1; it carries over to every
     // later stream.
@@ -81,6 +83,7 @@ private:
     std::optional<Station> m_currentStation;
     PlaybackState m_state;
     std::string m_streamTitle;
+    MediaStreamDetails m_streamDetails;
     double m_volume = 1.0;
     bool m_muted = false;
     std::function<void()> m_onStateChange;

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <optional>
+#include <vector>
 
 namespace Vello {
 namespace {
@@ -139,6 +140,33 @@ std::string streamTitle(const MediaTags& tags)
         return title;
     }
     return title.empty() ? artist : artist + " - " + title;
+}
+
+std::string streamDetailsText(const MediaStreamDetails& details)
+{
+    std::vector<std::string> parts;
+    std::string_view codec = details.codec;
+    if (const std::size_t open = codec.rfind('(');
+        open != std::string_view::npos && codec.ends_with(')') && open + 2 < codec.size()) {
+        codec = codec.substr(open + 1, codec.size() - open - 2);
+    }
+    if (!codec.empty()) {
+        parts.emplace_back(codec);
+    }
+    if (const unsigned kbps = (details.bitrate + 500) / 1000; kbps > 0) {
+        parts.push_back(std::to_string(kbps) + " kbps");
+    }
+    if (details.sampleRate > 0) {
+        const std::string khz = std::to_string(details.sampleRate / 1000);
+        std::string decimals = std::to_string(1000 + details.sampleRate % 1000).substr(1);
+        decimals.erase(decimals.find_last_not_of('0') + 1);
+        parts.push_back(khz + (decimals.empty() ? "" : "." + decimals) + " kHz");
+    }
+    std::string text;
+    for (const std::string& part : parts) {
+        text += (text.empty() ? "" : " · ") + part;
+    }
+    return text;
 }
 
 } // namespace Vello

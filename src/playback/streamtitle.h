@@ -20,4 +20,10 @@ inline constexpr std::size_t streamTitleMaxCharacters = 200;
 // they name none.
 [[nodiscard]] std::string streamTitle(const MediaTags& tags);
 
+// What the stream is, in one line: "MP3 · 128 kbps · 44.1 kHz". A codec named with its short
+// name in brackets goes by that name; the bitrate is rounded to whole kbps and the sample rate
+// has as many decimals as it needs (48 kHz, 22.05 kHz). A part not known is left out; empty
+// when none is.
+[[nodiscard]] std::string streamDetailsText(const MediaStreamDetails& details);
+
 } // namespace Vello

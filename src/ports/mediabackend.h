@@ -54,10 +54,26 @@ struct MediaError final {
 
 struct MediaEndOfStream final { };
 
-// Tags the stream carries. Raw bytes as they arrived: not necessarily valid UTF-8.
+// What the stream is, as far as the media framework has said: each part empty or 0 while it
+// has not.
+struct MediaStreamDetails final {
+    // The codec's name as the framework gives it ("MPEG-1 Layer 3 (MP3)").
+    std::string codec;
+    // Bits per second: the rate the stream states, or else the rate measured.
+    unsigned bitrate = 0;
+    // Samples per second of the decoded audio.
+    unsigned sampleRate = 0;
+
+    friend bool operator==(const MediaStreamDetails&, const MediaStreamDetails&) = default;
+};
+
+// Tags the stream carries. Raw bytes as they arrived: not necessarily valid UTF-8. A report
+// names only what it knows: an empty title or a detail left empty or 0 leaves the one known
+// before as it was.
 struct MediaTags final {
     std::string title;
     std::string artist;
+    MediaStreamDetails details {};
 };
 
 // A part the media framework lacks to play this stream.

@@ -447,10 +447,10 @@ QWidget* MainView::makeHomeHeroRow()
 Panel* MainView::makePlayerScreenPanel()
 {
     m_panelLines = makeNowPlayingLines(17, 14, true);
-    showNowPlayingLines(m_panelLines, m_nowPlaying);
     m_panelVolume = makeVolumeControl(*m_browser);
     m_playerPanel = makePlayerPanel(playerPanelTexts(m_browser->currentStation()), m_panelLines, m_fallbackImage,
         makeTransportControls(*m_browser), m_panelVolume);
+    showNowPlayingLines(m_panelLines, m_nowPlaying);
     return m_playerPanel;
 }
 

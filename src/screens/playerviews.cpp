@@ -34,7 +34,7 @@ AspectFillImage* makeArtwork(const QPixmap& fallback, int side)
 // Shows each line that has something to say, once it has its place in a view.
 void revealLines(const NowPlayingLines& lines)
 {
-    for (QLabel* line : {static_cast<QLabel*>(lines.song.data()), lines.status.data()}) {
+    for (QLabel* line : {static_cast<QLabel*>(lines.song.data()), lines.status.data(), lines.details.data()}) {
         if (line != nullptr && line->parentWidget() != nullptr) {
             line->setVisible(!line->text().isEmpty());
         }
@@ -105,6 +105,9 @@ void showNowPlayingLines(const NowPlayingLines& lines, const NowPlaying& nowPlay
         lines.status->setToolTip(status.isEmpty() ? QString() : Qt::convertFromPlainText(status));
         setTextColor(lines.status, nowPlaying.phase == PlaybackPhase::Failed ? velloRed() : velloMuted());
     }
+    if (lines.details) {
+        lines.details->setText(toQString(nowPlaying.streamDetails));
+    }
     revealLines(lines);
 }
 
@@ -174,8 +177,8 @@ QWidget* makeHeroRow(AspectFillImage* hero, QLabel* railTitle, QLabel* railMeta,
     return row;
 }
 
-Panel* makePlayerPanel(const PlayerPanelTexts& texts, const NowPlayingLines& lines, const QPixmap& fallback,
-    QWidget* controls, QWidget* volume)
+Panel* makePlayerPanel(
+    const PlayerPanelTexts& texts, NowPlayingLines& lines, const QPixmap& fallback, QWidget* controls, QWidget* volume)
 {
     auto* panel = new Panel(18, QColor::fromRgbF(0.067F, 0.09F, 0.133F, 1.0F), Qt::transparent);
     panel->setObjectName(QStringLiteral("playerPanel"));
@@ -189,8 +192,12 @@ Panel* makePlayerPanel(const PlayerPanelTexts& texts, const NowPlayingLines& lin
     place->setObjectName(QStringLiteral("playerPlace"));
     auto* genre = makeBadge({}, velloGreen());
     genre->setObjectName(QStringLiteral("playerGenre"));
+    lines.details = makeLabel({}, 12, QFont::DemiBold, velloMuted());
+    lines.details->setObjectName(QStringLiteral("streamDetails"));
     badges->addWidget(place);
     badges->addWidget(genre);
+    badges->addSpacing(6);
+    badges->addWidget(lines.details);
     badges->addStretch(1);
 
     auto* title = makeLabel({}, 31, QFont::Bold, Qt::white);

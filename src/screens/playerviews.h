@@ -33,9 +33,11 @@ struct PlayerPanelTexts final {
 
 // The two lines under a station's name: the song on the air and how playback goes ("Connecting…",
 // a failure). The builders below place them; they are dropped with the view they are placed in.
+// Only the Player panel adds a third, beside its badges: what the stream is ("MP3 · 128 kbps").
 struct NowPlayingLines final {
     QPointer<ElidedLabel> song;
     QPointer<QLabel> status;
+    QPointer<QLabel> details;
 };
 
 // New lines, in bold text of the given pixel sizes. Where there is height to spare the status
@@ -53,10 +55,11 @@ void showNowPlayingLines(const NowPlayingLines& lines, const NowPlaying& nowPlay
 [[nodiscard]] QWidget* makeHeroRow(AspectFillImage* hero, QLabel* railTitle, QLabel* railMeta,
     const NowPlayingLines& lines, const QPixmap& fallback, QWidget* controls);
 
-// The Player screen's 408-high panel: artwork, badges, title, the song, subtitle, the status, and
-// a transport row with the volume control beside it.
-[[nodiscard]] Panel* makePlayerPanel(const PlayerPanelTexts& texts, const NowPlayingLines& lines,
-    const QPixmap& fallback, QWidget* controls, QWidget* volume);
+// The Player screen's 408-high panel: artwork, badges with what the stream is beside them, title,
+// the song, subtitle, the status, and a transport row with the volume control beside it. The
+// stream's line is made here, into `lines`.
+[[nodiscard]] Panel* makePlayerPanel(
+    const PlayerPanelTexts& texts, NowPlayingLines& lines, const QPixmap& fallback, QWidget* controls, QWidget* volume);
 // Names another station in a panel made by makePlayerPanel.
 void showPlayerPanelTexts(QWidget& panel, const PlayerPanelTexts& texts);
 
