@@ -3,10 +3,10 @@
 #include "waitfor.h"
 
 #include <QDBusArgument>
-#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusVirtualObject>
 #include <QImage>
 #include <QTemporaryDir>
-#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -15,87 +15,50 @@
 namespace Vello {
 namespace {
 
-// The desktop's services, stood in for on a connection of their own, so that the player's
-// calls travel over the bus. Each notes the calls it answers.
-QDBusConnection standInBus()
-{
-    return QDBusConnection::connectToBus(QDBusConnection::SessionBus, QStringLiteral("stand-ins"));
-}
+using namespace Qt::StringLiterals;
 
-class StandInScreenSaver final : public QObject {
-    Q_OBJECT
-    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.ScreenSaver")
-
+// A desktop service on a connection of its own, so that calls travel over the bus. It notes each
+// call with its arguments (and an image hint's layout and size) and answers with the next number.
+class StandIn final : public QDBusVirtualObject {
 public:
     QStringList calls;
-    StandInScreenSaver()
+
+    StandIn(const QString& service, const QString& path)
     {
-        EXPECT_TRUE(standInBus().registerService(QStringLiteral("org.freedesktop.ScreenSaver")));
-        EXPECT_TRUE(standInBus().registerObject(
-            QStringLiteral("/org/freedesktop/ScreenSaver"), this, QDBusConnection::ExportAllSlots));
+        EXPECT_TRUE(m_bus.registerService(service));
+        EXPECT_TRUE(m_bus.registerVirtualObject(path, this));
     }
-
-public Q_SLOTS:
-    uint Inhibit(const QString& application, const QString&)
+    bool handleMessage(const QDBusMessage& message, const QDBusConnection& connection) override
     {
-        calls << QStringLiteral("Inhibit %1").arg(application);
-        return ++m_cookie;
-    }
-    void UnInhibit(uint cookie) { calls << QStringLiteral("UnInhibit %1").arg(cookie); }
-
-private:
-    uint m_cookie = 40;
-};
-
-class StandInNotifications final : public QObject {
-    Q_OBJECT
-    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
-
-public:
-    QStringList calls;
-    StandInNotifications()
-    {
-        EXPECT_TRUE(standInBus().registerService(QStringLiteral("org.freedesktop.Notifications")));
-        EXPECT_TRUE(standInBus().registerObject(
-            QStringLiteral("/org/freedesktop/Notifications"), this, QDBusConnection::ExportAllSlots));
-    }
-
-public Q_SLOTS:
-    // Notes the summary, body, replaced id and the image's size and completeness.
-    uint Notify(const QString&, uint replaces, const QString&, const QString& summary, const QString& body,
-        const QStringList&, const QVariantMap& hints, int)
-    {
-        int width = 0;
-        int height = 0;
-        int stride = 0;
-        bool alpha = false;
-        int bits = 0;
-        int channels = 0;
-        QByteArray data;
-        if (hints.contains(QStringLiteral("image-data"))) {
-            const auto image = hints.value(QStringLiteral("image-data")).value<QDBusArgument>();
-            image.beginStructure();
-            image >> width >> height >> stride >> alpha >> bits >> channels >> data;
-            image.endStructure();
+        QStringList words {message.member()};
+        for (const QVariant& argument : message.arguments()) {
+            words << argument.toString();
         }
-        calls << QStringLiteral("%1|%2|%3|%4x%5|%6")
-                     .arg(summary, body)
-                     .arg(replaces)
-                     .arg(width)
-                     .arg(height)
-                     .arg(alpha && bits == 8 && channels == 4 && data.size() == stride * height);
-        return ++m_id;
+        if (const auto hints = qdbus_cast<QVariantMap>(message.arguments().value(6)); hints.contains(u"image-data"_s)) {
+            const auto image = hints.value(u"image-data"_s).value<QDBusArgument>();
+            int width = 0;
+            int height = 0;
+            words << image.currentSignature();
+            image.beginStructure();
+            image >> width >> height;
+            words << u"%1x%2"_s.arg(width).arg(height);
+        }
+        calls << words.join(u'|');
+        connection.send(message.createReply(m_next++));
+        return true;
     }
+    [[nodiscard]] QString introspect(const QString&) const override { return {}; }
 
 private:
-    uint m_id = 6;
+    QDBusConnection m_bus = QDBusConnection::connectToBus(QDBusConnection::SessionBus, u"stand-ins"_s);
+    uint m_next = 41;
 };
 
-// The lock is given back with the cookie it was granted under: at once when let go before the
-// answer came, and when the player quits holding it.
+// The lock is given back with the cookie it was granted under: once granted when let go before
+// the answer came, and when the player quits holding it.
 TEST(DesktopSessionBusTest, TheIdleLockIsGivenBackWithItsCookie)
 {
-    StandInScreenSaver saver;
+    StandIn saver(u"org.freedesktop.ScreenSaver"_s, u"/org/freedesktop/ScreenSaver"_s);
     auto inhibitor = std::make_unique<DBusIdleInhibitor>(QDBusConnection::sessionBus());
     inhibitor->setInhibited(true);
     inhibitor->setInhibited(false);
@@ -104,27 +67,28 @@ TEST(DesktopSessionBusTest, TheIdleLockIsGivenBackWithItsCookie)
     ASSERT_TRUE(waitFor([&] { return saver.calls.size() == 3; }));
     inhibitor.reset();
     ASSERT_TRUE(waitFor([&] { return saver.calls.size() == 4; }));
-    EXPECT_EQ(
-        saver.calls.join(u','), QStringLiteral("Inhibit Pemba Vello,UnInhibit 41,Inhibit Pemba Vello,UnInhibit 42"));
+    EXPECT_EQ(saver.calls.join(u','),
+        u"Inhibit|Pemba Vello|Playing a radio stream,UnInhibit|41,Inhibit|Pemba Vello|Playing a radio stream,"
+        "UnInhibit|43"_s);
 }
 
 // Each notice replaces the one before, and carries the logo when one is kept, scaled down.
 TEST(DesktopSessionBusTest, EachSongNoticeReplacesTheLast)
 {
-    StandInNotifications notifications;
+    StandIn notifications(u"org.freedesktop.Notifications"_s, u"/org/freedesktop/Notifications"_s);
     QTemporaryDir folder;
-    const QString logo = folder.filePath(QStringLiteral("logo.png"));
+    const QString logo = folder.filePath(u"logo.png"_s);
     QImage(300, 150, QImage::Format_RGB32).save(logo);
     DBusSongNotifier notifier(QDBusConnection::sessionBus(),
         [&logo](const std::string& favicon) { return favicon == "kept" ? logo : QString(); });
     notifier.notify({"One", "Alpha FM", "kept"});
-    ASSERT_TRUE(waitFor([&] { return notifier.lastId() == 7; }));
+    ASSERT_TRUE(waitFor([&] { return notifier.lastId() == 41; }));
     notifier.notify({"Two", "Alpha FM", "not kept"});
-    ASSERT_TRUE(waitFor([&] { return notifier.lastId() == 8; }));
-    EXPECT_EQ(notifications.calls.join(u','), QStringLiteral("One|Alpha FM|0|128x64|1,Two|Alpha FM|7|0x0|0"));
+    ASSERT_TRUE(waitFor([&] { return notifier.lastId() == 42; }));
+    EXPECT_EQ(notifications.calls.join(u','),
+        u"Notify|Pemba Vello|0|org.pembavello.PembaVello|One|Alpha FM|||-1|(iiibiiay)|128x64,"
+        "Notify|Pemba Vello|41|org.pembavello.PembaVello|Two|Alpha FM|||-1"_s);
 }
 
 } // namespace
 } // namespace Vello
-
-#include "desktopsessiontest.moc"
