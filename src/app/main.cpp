@@ -5,6 +5,8 @@
 #include "browser/browsercontroller.h"
 #include "catalog/stationstore.h"
 #include "mpris/browsermprisplayer.h"
+#include "mpris/dbusidleinhibitor.h"
+#include "mpris/dbussongnotifier.h"
 #include "mpris/mprisservice.h"
 #include "platform/folderdocumentstore.h"
 #include "platform/gstmediabackend.h"
@@ -79,19 +81,29 @@ int main(int argc, char* argv[])
     artwork.setDiskCache(&logoDisk);
     Vello::StationStore store(http, resolver, Vello::catalogSource(options, preferences), Vello::cacheFolder());
 
+    // The session's idle lock and the song notices, used by the window until it is gone.
+    Vello::DBusIdleInhibitor idleInhibitor(bus);
+    Vello::DBusSongNotifier songNotifier(bus,
+        [&logoDisk](const std::string& favicon) { return logoDisk.existingFile(QString::fromStdString(favicon)); });
+
     // Only the end-to-end test sets the variable this looks for; otherwise nothing is created.
     const auto inspector = Vello::TestInspector::fromEnvironment();
     Vello::MainWindow window(store, media, http, preferences, mainQueue, artwork,
         [&store](const Vello::CatalogSource& source) { store.setSource(source); });
-    window.controller()->browser().keepSongsIn(documents);
+    Vello::BrowserController& browser = window.controller()->browser();
+    browser.keepSongsIn(documents);
+    browser.keepAwakeWith(idleInhibitor);
+    browser.notifySongsThrough(songNotifier);
+    QObject::connect(&app, &QGuiApplication::applicationStateChanged, &window,
+        [&browser](Qt::ApplicationState state) { browser.setWindowActive(state == Qt::ApplicationActive); });
     std::unique_ptr<Vello::BrowserMprisPlayer> mprisPlayer;
     std::unique_ptr<Vello::MprisService> mpris;
     if (claim == Vello::MprisService::Claim::Claimed) {
-        mprisPlayer = std::make_unique<Vello::BrowserMprisPlayer>(
-            window.controller()->browser(), window, [&logoDisk](const std::string& favicon) {
-                const QString file = logoDisk.existingFile(QString::fromStdString(favicon));
-                return file.isEmpty() ? file : QUrl::fromLocalFile(file).toString();
-            });
+        mprisPlayer
+            = std::make_unique<Vello::BrowserMprisPlayer>(browser, window, [&logoDisk](const std::string& favicon) {
+                  const QString file = logoDisk.existingFile(QString::fromStdString(favicon));
+                  return file.isEmpty() ? file : QUrl::fromLocalFile(file).toString();
+              });
         mpris = std::make_unique<Vello::MprisService>(*mprisPlayer, bus);
         QObject::connect(
             window.controller(), &Vello::MainView::nowPlayingChanged, mpris.get(), &Vello::MprisService::refresh);

@@ -40,6 +40,7 @@ PreferencesDialog::PreferencesDialog(Preferences& preferences, QWidget* parent)
     , m_addressNote(new QLabel)
     , m_countPlays(new QCheckBox(QStringLiteral("&Help rank stations: tell the directory which stations I play")))
     , m_continueLastStation(new QCheckBox(QStringLiteral("&Continue the last station when Pemba Vello starts")))
+    , m_notifySongs(new QCheckBox(QStringLiteral("&Notify when the song changes")))
 {
     setWindowTitle(QStringLiteral("Preferences"));
     // A dialog is a window of its own and does not inherit the window's colours.
@@ -68,6 +69,7 @@ PreferencesDialog::PreferencesDialog(Preferences& preferences, QWidget* parent)
 
     m_countPlays->setChecked(preferences.flag(BrowserController::countPlaysKey).value_or(true));
     m_continueLastStation->setChecked(preferences.flag(BrowserController::continueLastStationKey).value_or(false));
+    m_notifySongs->setChecked(preferences.flag(BrowserController::notifySongsKey).value_or(false));
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
     QPushButton* close = buttons->button(QDialogButtonBox::Close);
@@ -76,8 +78,8 @@ PreferencesDialog::PreferencesDialog(Preferences& preferences, QWidget* parent)
     close->setDefault(false);
 
     // A screen reader says a button's words without the mnemonic's marker.
-    for (QAbstractButton* button :
-        std::initializer_list<QAbstractButton*> {m_directory, m_address, m_countPlays, m_continueLastStation, close}) {
+    for (QAbstractButton* button : std::initializer_list<QAbstractButton*> {
+             m_directory, m_address, m_countPlays, m_continueLastStation, m_notifySongs, close}) {
         button->setAccessibleName(QString(button->text()).remove(u'&'));
     }
 
@@ -85,6 +87,7 @@ PreferencesDialog::PreferencesDialog(Preferences& preferences, QWidget* parent)
     layout->addWidget(source);
     layout->addWidget(m_countPlays);
     layout->addWidget(m_continueLastStation);
+    layout->addWidget(m_notifySongs);
     layout->addStretch();
     layout->addWidget(buttons);
 
@@ -110,6 +113,9 @@ PreferencesDialog::PreferencesDialog(Preferences& preferences, QWidget* parent)
     // Read at the next start.
     connect(m_continueLastStation, &QCheckBox::toggled, this,
         [this](bool on) { m_preferences.setFlag(BrowserController::continueLastStationKey, on); });
+    // Read at every new song.
+    connect(m_notifySongs, &QCheckBox::toggled, this,
+        [this](bool on) { m_preferences.setFlag(BrowserController::notifySongsKey, on); });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 }
 

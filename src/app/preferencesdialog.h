@@ -15,8 +15,8 @@ namespace Vello {
 
 class Preferences;
 
-// "Preferences…": where the catalog comes from, and whether the directory hears which stations
-// a person plays. Every change is stored as it is made; there is nothing to confirm.
+// "Preferences…": where the catalog comes from, whether the directory hears which stations a
+// person plays, and whether new songs are announced. Every change is stored as it is made; there is nothing to confirm.
 class PreferencesDialog final : public QDialog {
     Q_OBJECT
 
@@ -44,6 +44,7 @@ private:
     QLabel* m_addressNote;
     QCheckBox* m_countPlays;
     QCheckBox* m_continueLastStation;
+    QCheckBox* m_notifySongs;
 };
 
 } // namespace Vello

@@ -2,7 +2,9 @@
 
 #include "browserview.h"
 #include "ports/documentstore.h"
+#include "ports/idleinhibitor.h"
 #include "ports/preferences.h"
+#include "ports/songnotifier.h"
 #include "searchtext.h"
 
 #include "playback/playercontroller.h"
@@ -125,6 +127,27 @@ void BrowserController::clearSongs()
     }
 }
 
+void BrowserController::keepAwakeWith(IdleInhibitor& inhibitor)
+{
+    m_idleInhibitor = &inhibitor;
+    m_inhibiting = false;
+    keepAwakeWhilePlaying();
+}
+
+void BrowserController::keepAwakeWhilePlaying()
+{
+    const bool wanted = isPlaybackActive();
+    if (m_idleInhibitor != nullptr && wanted != m_inhibiting) {
+        m_inhibiting = wanted;
+        m_idleInhibitor->setInhibited(wanted);
+    }
+}
+
+void BrowserController::notifySongsThrough(SongNotifier& notifier)
+{
+    m_songNotifier = &notifier;
+}
+
 void BrowserController::noteSongHeard()
 {
     const auto& current = m_player->currentStation();
@@ -136,9 +159,16 @@ void BrowserController::noteSongHeard()
         return;
     }
     m_lastSongHeard = std::move(heard);
-    if (m_songs->record(m_lastSongHeard.first, current->displayName(), m_lastSongHeard.second)
-        && m_screen == Screen::Library && m_mode == ListMode::Songs) {
+    if (!m_songs->record(m_lastSongHeard.first, current->displayName(), m_lastSongHeard.second)) {
+        return;
+    }
+    if (m_screen == Screen::Library && m_mode == ListMode::Songs) {
         m_view.render(false);
+    }
+    if (m_songNotifier != nullptr && !m_windowActive && m_preferences.flag(notifySongsKey).value_or(false)) {
+        m_songNotifier->notify({.song = m_songs->entries().front().title,
+            .station = current->displayName(),
+            .favicon = std::string(current->favicon().value_or(""))});
     }
 }
 
@@ -605,6 +635,7 @@ void BrowserController::refreshPlayer()
     nowPlaying.muted = m_player->isMuted();
     nowPlaying.sleepTimer = m_sleepTimer.choice();
     m_view.showNowPlaying(nowPlaying);
+    keepAwakeWhilePlaying();
     noteSongHeard();
 }
 

@@ -28,9 +28,11 @@ namespace Vello {
 class BrowserView;
 class DocumentStore;
 class HttpClient;
+class IdleInhibitor;
 class MediaBackend;
 class PlayerController;
 class Preferences;
+class SongNotifier;
 
 // The state and behaviour of the main window: what it lists, searches, pages, remembers and
 // plays. The window's views show this state and forward the user's actions here; every call
@@ -50,6 +52,9 @@ public:
     // The preference that plays the last station as soon as the catalog has it; off unless
     // set. Off, the last station waits in the mini player.
     static constexpr const char* continueLastStationKey = "continueLastStation";
+    // The preference that announces each new song in a desktop notification while the window
+    // is not active; off unless set.
+    static constexpr const char* notifySongsKey = "notifySongChanges";
 
     BrowserController(BrowserView& view, StationSource& source, MediaBackend& media, HttpClient& http,
         Preferences& preferences, MainQueue& queue);
@@ -100,6 +105,14 @@ public:
     void keepSongsIn(DocumentStore& documents, SongHistory::Clock clock = &std::chrono::system_clock::now);
     // Forgets every song heard, in memory and in the saved list.
     void clearSongs();
+    // Holds the session's idle lock through `inhibitor` while a stream plays or is on its way,
+    // and lets it go otherwise. `inhibitor` must outlive this controller.
+    void keepAwakeWith(IdleInhibitor& inhibitor);
+    // Tells `notifier` of each song added to the songs heard, while the preference is on and
+    // the window is not active. `notifier` must outlive this controller.
+    void notifySongsThrough(SongNotifier& notifier);
+    // Whether the window is the one the person is using; songs are announced only when not.
+    void setWindowActive(bool active) { m_windowActive = active; }
 
     // Asks the source for the catalog again ("Reload Stations", "Try Again"). Answers and
     // progress of earlier loads are ignored from now on; the stations shown stay until the new
@@ -168,8 +181,10 @@ private:
     void restoreVolume();
     // Gives the player the person's volume, lowered while the sleep timer fades.
     void applyVolume();
-    // Adds the current station's song to the songs heard when it is a new one.
+    // Adds the current station's song to the songs heard when it is a new one, and announces it.
     void noteSongHeard();
+    // Takes or lets go the idle lock as the playback phase asks.
+    void keepAwakeWhilePlaying();
     void postGuardedAfter(std::chrono::milliseconds delay, MainQueue::Task task);
 
     BrowserView& m_view;
@@ -201,6 +216,10 @@ private:
     // The station and title last offered to the songs heard: the player reports the same
     // title with every change of state.
     std::pair<std::string, std::string> m_lastSongHeard;
+    IdleInhibitor* m_idleInhibitor = nullptr;
+    bool m_inhibiting = false;
+    SongNotifier* m_songNotifier = nullptr;
+    bool m_windowActive = false;
     // Callbacks that may outlive the controller hold a weak copy and do nothing once it expires.
     std::shared_ptr<int> m_lifetime = std::make_shared<int>(0);
 };
