@@ -46,7 +46,6 @@ TEST(DesktopSessionTest, TheIdleLockIsHeldWhileAStreamPlaysOrIsOnItsWay)
     h.report(MediaBuffering {100});
     h.report(MediaStateChanged {MediaPipelineState::Playing});
     h.report(MediaEndOfStream {});
-    EXPECT_EQ(h.controller->playbackState().phase, PlaybackPhase::Reconnecting);
     EXPECT_EQ(h.locks, std::vector<bool> {true}) << "held from connecting through buffering, playing, reconnecting";
     h.controller->pause();
     h.queue.runPending();
@@ -54,7 +53,6 @@ TEST(DesktopSessionTest, TheIdleLockIsHeldWhileAStreamPlaysOrIsOnItsWay)
     h.controller->playSelected();
     h.queue.runPending();
     h.report(MediaError {MediaErrorDomain::Resource, MediaErrorCode::resourceNotAuthorized, 403});
-    EXPECT_EQ(h.controller->playbackState().phase, PlaybackPhase::Failed);
     EXPECT_EQ(h.locks, (std::vector<bool> {true, false, true, false}));
 }
 
