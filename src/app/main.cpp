@@ -22,6 +22,7 @@
 #include <QApplication>
 #include <QDBusConnection>
 #include <QIcon>
+#include <QSystemTrayIcon>
 #include <QUrl>
 #include <QtGlobal>
 
@@ -110,6 +111,12 @@ int main(int argc, char* argv[])
         QObject::connect(
             window.controller(), &Vello::MainView::listChanged, mpris.get(), &Vello::MprisService::refresh);
     }
+    // With a tray, closing the window may only hide it: the program ends when it closes for good.
+    if (QSystemTrayIcon::isSystemTrayAvailable()) {
+        QApplication::setQuitOnLastWindowClosed(false);
+        window.showTrayIcon();
+    }
+    QObject::connect(&window, &Vello::MainWindow::closedForGood, &app, &QCoreApplication::quit, Qt::QueuedConnection);
     window.centerOnScreen();
     window.show();
     window.raise();

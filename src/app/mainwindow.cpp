@@ -4,11 +4,13 @@
 #include "preferencesdialog.h"
 
 #include "browser/browsercontroller.h"
+#include "ports/preferences.h"
 #include "screens/mainview.h"
 #include "widgets/palette.h"
 
 #include <QAction>
 #include <QActionGroup>
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMenu>
@@ -16,6 +18,7 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QSystemTrayIcon>
 #include <QWindow>
 
 #include <utility>
@@ -25,6 +28,20 @@ namespace Vello {
 namespace {
 
 const QString appName = QStringLiteral("Pemba Vello");
+const QString stillPlayingMessage
+    = appName + QStringLiteral(" is still playing. Click its icon in the system tray to show the window again.");
+
+// The tray menu's first line: "<station> – <song>", the station alone, or that nothing plays.
+QString trayLineFor(const NowPlaying& nowPlaying)
+{
+    const QString station = QString::fromStdString(nowPlaying.title).simplified();
+    const QString song = QString::fromStdString(nowPlaying.songTitle).simplified();
+    QString line = station.isEmpty() ? QStringLiteral("Not Playing")
+        : song.isEmpty()             ? station
+                                     : station + QStringLiteral(" – ") + song;
+    // A menu entry reads a lone & as a mnemonic's marker.
+    return line.replace(u'&', QStringLiteral("&&"));
+}
 
 // The Sleep Timer menu's entries, in order.
 struct SleepEntry {
@@ -61,6 +78,7 @@ MainWindow::MainWindow(StationSource& source, MediaBackend& media, HttpClient& h
     resize(initialWidth, initialHeight);
     setMinimumSize(minimumWidth, minimumHeight);
     buildMenu();
+    buildTrayMenu();
     followNowPlaying();
 }
 
@@ -68,6 +86,7 @@ void MainWindow::followNowPlaying()
 {
     connect(m_controller, &MainView::nowPlayingChanged, this, [this](const NowPlaying& nowPlaying) {
         setWindowTitle(windowTitleFor(nowPlaying));
+        m_trayNowPlaying->setText(trayLineFor(nowPlaying));
         // The timer also ends by itself and with a pause by hand: the menu shows Off again.
         for (qsizetype i = 0; i < m_sleepTimerActions.size(); ++i) {
             if (sleepEntries[i].choice == nowPlaying.sleepTimer) {
@@ -123,11 +142,11 @@ void MainWindow::buildMenu()
     hideOthers->setEnabled(false);
     m_applicationMenu->addSeparator();
 
-    // Closing the only window ends the program, so quitting is closing it.
-    QAction* quit = m_applicationMenu->addAction(QStringLiteral("Quit ") + appName);
-    quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
-    quit->setMenuRole(QAction::QuitRole);
-    connect(quit, &QAction::triggered, this, &QWidget::close);
+    // Quitting is closing the window for good, even when closing it would only hide it.
+    m_quitAction = m_applicationMenu->addAction(QStringLiteral("Quit ") + appName);
+    m_quitAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    m_quitAction->setMenuRole(QAction::QuitRole);
+    connect(m_quitAction, &QAction::triggered, this, &MainWindow::quit);
 
     QMenu* playback = menuBar()->addMenu(QStringLiteral("Playback"));
     playback->setPalette(velloDarkPalette(playback->palette()));
@@ -154,6 +173,67 @@ void MainWindow::buildMenu()
     }
 }
 
+void MainWindow::buildTrayMenu()
+{
+    m_trayMenu = new QMenu(this);
+    m_trayMenu->setPalette(velloDarkPalette(m_trayMenu->palette()));
+    m_trayNowPlaying = m_trayMenu->addAction(trayLineFor(NowPlaying {}));
+    m_trayNowPlaying->setEnabled(false);
+    m_trayMenu->addSeparator();
+    // Play/Pause, Next and Previous: the Playback menu's own actions.
+    m_trayMenu->addActions(m_controller->playbackActions().first(3));
+    m_trayMenu->addSeparator();
+    m_trayMenu->addAction(m_quitAction);
+}
+
+void MainWindow::showTrayIcon()
+{
+    if (m_trayIcon != nullptr) {
+        return;
+    }
+    m_trayAvailable = true;
+    m_trayIcon = new QSystemTrayIcon(windowIcon(), this);
+    m_trayIcon->setToolTip(appName);
+    m_trayIcon->setContextMenu(m_trayMenu);
+    connect(m_trayIcon, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
+        if (reason != QSystemTrayIcon::Trigger) {
+            return;
+        }
+        if (isVisible() && !isMinimized()) {
+            hide();
+            return;
+        }
+        showNormal();
+        raise();
+        activateWindow();
+    });
+    connect(this, &MainWindow::stillPlayingInTray, m_trayIcon,
+        [this](const QString& message) { m_trayIcon->showMessage(appName, message, windowIcon()); });
+    m_trayIcon->show();
+}
+
+void MainWindow::quit()
+{
+    m_quitting = true;
+    close();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    const bool keepPlaying = m_trayAvailable && m_preferences.flag(PreferencesDialog::keepPlayingKey).value_or(true);
+    if (m_quitting || !keepPlaying) {
+        QMainWindow::closeEvent(event);
+        Q_EMIT closedForGood();
+        return;
+    }
+    event->ignore();
+    hide();
+    if (!m_preferences.flag(trayNoticeShownKey).value_or(false)) {
+        m_preferences.setFlag(trayNoticeShownKey, true);
+        Q_EMIT stillPlayingInTray(stillPlayingMessage);
+    }
+}
+
 void MainWindow::showAbout()
 {
     auto* box = new QMessageBox(QMessageBox::NoIcon, QStringLiteral("About ") + appName,
@@ -176,7 +256,7 @@ void MainWindow::showPreferences()
         m_preferencesDialog->activateWindow();
         return;
     }
-    m_preferencesDialog = new PreferencesDialog(m_preferences, this);
+    m_preferencesDialog = new PreferencesDialog(m_preferences, m_trayAvailable, this);
     m_preferencesDialog->setAttribute(Qt::WA_DeleteOnClose);
     // The dialog edits the stored choice even when --catalog-url or --directory-server chose
     // the source of this run: a choice made here replaces theirs from now on.

@@ -9,7 +9,9 @@
 #include <functional>
 
 class QAction;
+class QCloseEvent;
 class QMenu;
+class QSystemTrayIcon;
 
 namespace Vello {
 
@@ -24,7 +26,8 @@ class StationSource;
 struct NowPlaying;
 
 // The one window: the player's views under the desktop's own frame, and the application menu.
-// Closing it ends the program.
+// Closing it ends the program, unless the desktop has a system tray and the preference keeps the
+// player going there: then the window hides until the tray icon is clicked.
 class MainWindow final : public QMainWindow {
     Q_OBJECT
 
@@ -49,16 +52,34 @@ public:
     // "<song> – Pemba Vello" while the station says what is on, else the application's name.
     [[nodiscard]] static QString windowTitleFor(const NowPlaying& nowPlaying);
 
+    // Set once the first close has said where the player went.
+    static constexpr const char* trayNoticeShownKey = "trayNoticeShown";
+
+    // Whether the desktop has a system tray to play on from; without one closing quits.
+    void setTrayAvailable(bool available) { m_trayAvailable = available; }
+    // Puts the application's icon with the tray menu in the system tray, and makes it available.
+    void showTrayIcon();
+    // The tray icon's menu: what is playing, the transport actions and Quit.
+    [[nodiscard]] QMenu* trayMenu() const { return m_trayMenu; }
+    // Closes the window for good, tray or not.
+    void quit();
+
 Q_SIGNALS:
     // A press on empty background asked the desktop to move the window.
     void systemMoveRequested();
+    // Closing hid the window for the first time: the tray should tell the person where it went.
+    void stillPlayingInTray(const QString& message);
+    // The window closed for good: the program should end.
+    void closedForGood();
 
 protected:
+    void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
     void buildMenu();
+    void buildTrayMenu();
     void followNowPlaying();
     void showAbout();
     void showPreferences();
@@ -70,6 +91,13 @@ private:
     QMenu* m_applicationMenu = nullptr;
     // The Sleep Timer menu's entries, checked to match the timer.
     QList<QAction*> m_sleepTimerActions;
+    QAction* m_quitAction = nullptr;
+    QMenu* m_trayMenu = nullptr;
+    // What is playing: the tray menu's first line, not to be chosen.
+    QAction* m_trayNowPlaying = nullptr;
+    QSystemTrayIcon* m_trayIcon = nullptr;
+    bool m_trayAvailable = false;
+    bool m_quitting = false;
 };
 
 } // namespace Vello

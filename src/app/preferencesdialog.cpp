@@ -30,7 +30,7 @@ const QString invalidAddress = QStringLiteral("Not an address to load from: it m
 
 } // namespace
 
-PreferencesDialog::PreferencesDialog(Preferences& preferences, QWidget* parent)
+PreferencesDialog::PreferencesDialog(Preferences& preferences, bool trayAvailable, QWidget* parent)
     : QDialog(parent)
     , m_preferences(preferences)
     , m_chosen(preferredCatalogSource(preferences))
@@ -41,6 +41,7 @@ PreferencesDialog::PreferencesDialog(Preferences& preferences, QWidget* parent)
     , m_countPlays(new QCheckBox(QStringLiteral("&Help rank stations: tell the directory which stations I play")))
     , m_continueLastStation(new QCheckBox(QStringLiteral("&Continue the last station when Pemba Vello starts")))
     , m_notifySongs(new QCheckBox(QStringLiteral("&Notify when the song changes")))
+    , m_keepPlaying(new QCheckBox(QStringLiteral("&Keep playing when the window is closed")))
 {
     setWindowTitle(QStringLiteral("Preferences"));
     // A dialog is a window of its own and does not inherit the window's colours.
@@ -70,6 +71,8 @@ PreferencesDialog::PreferencesDialog(Preferences& preferences, QWidget* parent)
     m_countPlays->setChecked(preferences.flag(BrowserController::countPlaysKey).value_or(true));
     m_continueLastStation->setChecked(preferences.flag(BrowserController::continueLastStationKey).value_or(false));
     m_notifySongs->setChecked(preferences.flag(BrowserController::notifySongsKey).value_or(false));
+    m_keepPlaying->setChecked(trayAvailable && preferences.flag(keepPlayingKey).value_or(true));
+    m_keepPlaying->setEnabled(trayAvailable);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
     QPushButton* close = buttons->button(QDialogButtonBox::Close);
@@ -79,7 +82,7 @@ PreferencesDialog::PreferencesDialog(Preferences& preferences, QWidget* parent)
 
     // A screen reader says a button's words without the mnemonic's marker.
     for (QAbstractButton* button : std::initializer_list<QAbstractButton*> {
-             m_directory, m_address, m_countPlays, m_continueLastStation, m_notifySongs, close}) {
+             m_directory, m_address, m_countPlays, m_continueLastStation, m_notifySongs, m_keepPlaying, close}) {
         button->setAccessibleName(QString(button->text()).remove(u'&'));
     }
 
@@ -88,6 +91,7 @@ PreferencesDialog::PreferencesDialog(Preferences& preferences, QWidget* parent)
     layout->addWidget(m_countPlays);
     layout->addWidget(m_continueLastStation);
     layout->addWidget(m_notifySongs);
+    layout->addWidget(m_keepPlaying);
     layout->addStretch();
     layout->addWidget(buttons);
 
@@ -116,6 +120,8 @@ PreferencesDialog::PreferencesDialog(Preferences& preferences, QWidget* parent)
     // Read at every new song.
     connect(m_notifySongs, &QCheckBox::toggled, this,
         [this](bool on) { m_preferences.setFlag(BrowserController::notifySongsKey, on); });
+    // Read at every close of the window.
+    connect(m_keepPlaying, &QCheckBox::toggled, this, [this](bool on) { m_preferences.setFlag(keepPlayingKey, on); });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 }
 

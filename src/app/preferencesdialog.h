@@ -16,12 +16,18 @@ namespace Vello {
 class Preferences;
 
 // "Preferences…": where the catalog comes from, whether the directory hears which stations a
-// person plays, and whether new songs are announced. Every change is stored as it is made; there is nothing to confirm.
+// person plays, whether new songs are announced and whether closing the window leaves the player
+// in the system tray. Every change is stored as it is made; there is nothing to confirm.
 class PreferencesDialog final : public QDialog {
     Q_OBJECT
 
 public:
-    explicit PreferencesDialog(Preferences& preferences, QWidget* parent = nullptr);
+    // Whether closing the window hides it while the player goes on from the tray; on by default.
+    static constexpr const char* keepPlayingKey = "keepPlayingInBackground";
+
+    // Without a system tray (`trayAvailable` false) closing the window always quits: the choice
+    // is shown but cannot be made.
+    explicit PreferencesDialog(Preferences& preferences, bool trayAvailable = false, QWidget* parent = nullptr);
 
 Q_SIGNALS:
     // A source other than the one last chosen was chosen and stored: the catalog should be
@@ -45,6 +51,7 @@ private:
     QCheckBox* m_countPlays;
     QCheckBox* m_continueLastStation;
     QCheckBox* m_notifySongs;
+    QCheckBox* m_keepPlaying;
 };
 
 } // namespace Vello

@@ -22,6 +22,8 @@
 #include <QTest>
 
 #include <algorithm>
+#include <initializer_list>
+#include <optional>
 #include <tuple>
 
 namespace Vello {
@@ -188,6 +190,45 @@ TEST_F(MainWindowTest, PreferencesWorkByKeyboardAloneAndApplyOnlyAValidChoiceAtO
     EXPECT_EQ(source.refreshes.size(), 4U) << "the flag alone reloads nothing";
     press(Qt::Key_Escape);
     EXPECT_FALSE(dialog && dialog->isVisible());
+}
+
+TEST_F(MainWindowTest, WithATrayClosingHidesAndSaysWhereOnceQuitQuitsAndTheTrayMenuFollowsTheSong)
+{
+    const QList<QAction*> entries = window.trayMenu()->actions();
+    EXPECT_EQ(entries.mid(2, 3), window.controller()->playbackActions().first(3));
+    MainView& view = *window.controller();
+    NowPlaying nowPlaying = view.nowPlaying();
+    nowPlaying.title = "Rock & Roll FM";
+    for (const auto& [song, line] :
+        {std::pair {"Two\nLines", u"Rock && Roll FM – Two Lines"_s}, std::pair {"", u"Rock && Roll FM"_s}}) {
+        nowPlaying.songTitle = song;
+        view.showNowPlaying(nowPlaying);
+        EXPECT_EQ(std::pair(entries[0]->text(), entries[0]->isEnabled()), std::pair(line, false));
+    }
+
+    QSignalSpy notices(&window, &MainWindow::stillPlayingInTray);
+    QSignalSpy ends(&window, &MainWindow::closedForGood);
+    // The tray, the preference, whether the tray menu's Quit closes, and whether the window closes.
+    using Row = std::tuple<bool, std::optional<bool>, bool, bool>;
+    for (const auto& [tray, keepPlaying, quit, closes] :
+        std::initializer_list<Row> {{true, std::nullopt, false, false}, {true, std::nullopt, false, false},
+            {true, false, false, true}, {false, true, false, true}, {true, true, true, true}}) {
+        window.setTrayAvailable(tray);
+        if (keepPlaying) {
+            preferences.flags[PreferencesDialog::keepPlayingKey] = *keepPlaying;
+        }
+        window.show();
+        const qsizetype endsBefore = ends.count();
+        if (quit) {
+            entries.back()->trigger();
+        } else {
+            EXPECT_EQ(window.close(), closes);
+        }
+        EXPECT_FALSE(window.isVisible());
+        EXPECT_EQ(ends.count() - endsBefore, closes ? 1 : 0);
+        EXPECT_EQ(notices.count(), 1) << "once only, the first time the window hides";
+    }
+    EXPECT_TRUE(preferences.flags[MainWindow::trayNoticeShownKey]);
 }
 
 } // namespace
