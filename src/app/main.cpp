@@ -117,6 +117,8 @@ int main(int argc, char* argv[])
         window.showTrayIcon();
     }
     QObject::connect(&window, &Vello::MainWindow::closedForGood, &app, &QCoreApplication::quit, Qt::QueuedConnection);
+    // A session that ends must not find the window hiding from its close.
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &window, &Vello::MainWindow::quit);
     window.centerOnScreen();
     window.show();
     window.raise();
