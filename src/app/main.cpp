@@ -100,11 +100,13 @@ int main(int argc, char* argv[])
     std::unique_ptr<Vello::BrowserMprisPlayer> mprisPlayer;
     std::unique_ptr<Vello::MprisService> mpris;
     if (claim == Vello::MprisService::Claim::Claimed) {
-        mprisPlayer
-            = std::make_unique<Vello::BrowserMprisPlayer>(browser, window, [&logoDisk](const std::string& favicon) {
-                  const QString file = logoDisk.existingFile(QString::fromStdString(favicon));
-                  return file.isEmpty() ? file : QUrl::fromLocalFile(file).toString();
-              });
+        mprisPlayer = std::make_unique<Vello::BrowserMprisPlayer>(
+            browser, window,
+            [&logoDisk](const std::string& favicon) {
+                const QString file = logoDisk.existingFile(QString::fromStdString(favicon));
+                return file.isEmpty() ? file : QUrl::fromLocalFile(file).toString();
+            },
+            [&window] { window.quit(); });
         mpris = std::make_unique<Vello::MprisService>(*mprisPlayer, bus);
         QObject::connect(
             window.controller(), &Vello::MainView::nowPlayingChanged, mpris.get(), &Vello::MprisService::refresh);

@@ -8,10 +8,12 @@
 
 namespace Vello {
 
-BrowserMprisPlayer::BrowserMprisPlayer(BrowserController& browser, QWidget& window, LogoFile logoFile)
+BrowserMprisPlayer::BrowserMprisPlayer(
+    BrowserController& browser, QWidget& window, LogoFile logoFile, std::function<void()> quit)
     : m_browser(browser)
     , m_window(window)
     , m_logoFile(std::move(logoFile))
+    , m_quit(std::move(quit))
 {
 }
 
@@ -93,7 +95,11 @@ void BrowserMprisPlayer::raise()
 
 void BrowserMprisPlayer::quit()
 {
-    m_window.close();
+    if (m_quit) {
+        m_quit();
+    } else {
+        m_window.close();
+    }
 }
 
 } // namespace Vello

@@ -20,8 +20,10 @@ public:
     // The file holding the logo of a favicon address, or empty when none is kept.
     using LogoFile = std::function<QString(const std::string& favicon)>;
 
-    // `browser` and `window` must outlive this object.
-    BrowserMprisPlayer(BrowserController& browser, QWidget& window, LogoFile logoFile = {});
+    // `browser` and `window` must outlive this object. `quit` ends the program, which closing a
+    // window that keeps playing from the tray does not; without it Quit closes the window.
+    BrowserMprisPlayer(
+        BrowserController& browser, QWidget& window, LogoFile logoFile = {}, std::function<void()> quit = {});
 
     [[nodiscard]] MprisState state() const override;
     // Pauses what plays or is on its way to playing; otherwise plays, as the window's button does.
@@ -40,6 +42,7 @@ private:
     BrowserController& m_browser;
     QWidget& m_window;
     LogoFile m_logoFile;
+    std::function<void()> m_quit;
 };
 
 } // namespace Vello
