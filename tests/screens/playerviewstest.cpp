@@ -10,7 +10,9 @@
 #include "widgets/volumecontrol.h"
 #include "widgets/volumeslider.h"
 
+#include <QDesktopServices>
 #include <QProgressBar>
+#include <QUrl>
 
 #include <tuple>
 
@@ -145,5 +147,51 @@ TEST(StreamDetailsView, ThePlayerPanelAddsUpWhatTheStreamIsKeepsTheSongAndForget
     EXPECT_FALSE(details->isVisibleTo(h.window.get()));
 }
 
+// Takes the addresses the panel asks the desktop to open, so none reaches a browser.
+class OpenedUrls final : public QObject {
+    Q_OBJECT
+
+public:
+    QList<QUrl> opened;
+
+public Q_SLOTS:
+    void open(const QUrl& url) { opened.append(url); }
+};
+
+TEST(PlayerViews, TheHomepageLinkOpensOnlyAWebHomepage)
+{
+    std::vector<Station> stations;
+    for (const char* homepage : {" https://radio.example/about ", "javascript:alert(1)"}) {
+        StationFields fields = makeStation(homepage, "Radio").fields();
+        fields.homepage = homepage;
+        stations.emplace_back(fields);
+    }
+    WindowHarness h;
+    h.deliver(stations);
+    OpenedUrls urls;
+    for (const QString& scheme : {u"https"_s, u"http"_s, u"javascript"_s}) {
+        QDesktopServices::setUrlHandler(scheme, &urls, "open");
+    }
+    h.window->browser().play(h.window->browser().allStations()[0]);
+    h.tap(u"Player"_s);
+    auto* link = h.window->contentStack()->findChild<QAbstractButton*>(u"playerHomepage"_s);
+    ASSERT_NE(link, nullptr);
+    EXPECT_TRUE(link->isVisibleTo(h.window.get()));
+    EXPECT_NE(link->focusPolicy() & Qt::TabFocus, 0);
+    h.tap(u"Open the station's homepage"_s);
+    EXPECT_EQ(urls.opened, (QList<QUrl> {QUrl(u"https://radio.example/about"_s)}));
+
+    h.window->browser().play(h.window->browser().allStations()[1]);
+    h.settle();
+    EXPECT_FALSE(link->isVisibleTo(h.window.get()));
+    link->click();
+    for (const QString& scheme : {u"https"_s, u"http"_s, u"javascript"_s}) {
+        QDesktopServices::unsetUrlHandler(scheme);
+    }
+    EXPECT_EQ(urls.opened.size(), 1);
+}
+
 } // namespace
 } // namespace Vello
+
+#include "playerviewstest.moc"
