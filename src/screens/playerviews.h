@@ -26,7 +26,7 @@ struct PlayerPanelTexts final {
     QString place;
     QString genre;
     // Where the "Homepage" link goes, or empty text when the station has no web page to offer.
-    QString homepage;
+    QString homepage {};
 
     friend bool operator==(const PlayerPanelTexts&, const PlayerPanelTexts&) = default;
 };

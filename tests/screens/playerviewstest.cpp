@@ -162,7 +162,7 @@ TEST(PlayerViews, TheHomepageLinkOpensOnlyAWebHomepage)
 {
     std::vector<Station> stations;
     for (const char* homepage : {" https://radio.example/about ", "javascript:alert(1)"}) {
-        StationFields fields = makeStation(homepage, "Radio").fields();
+        StationFields fields = makeStation("s" + std::to_string(stations.size()), "Radio").fields();
         fields.homepage = homepage;
         stations.emplace_back(fields);
     }
