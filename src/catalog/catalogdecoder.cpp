@@ -19,7 +19,10 @@ namespace {
 
 namespace json = simdjson::ondemand;
 
-// The stored position of each text key (Station::Texts), or -1 for any other key.
+// Where "homepage" is stored in Station::Texts; the decoder reads it apart from the other texts.
+constexpr std::size_t homepageField = 9;
+
+// The stored position of each text key (Station::Texts) but "homepage", or -1 for any other key.
 int textField(std::string_view key)
 {
     switch (key.size()) {
@@ -239,6 +242,7 @@ public:
 private:
     bool readStation(json::value element, std::vector<Station>& stations);
     bool readText(json::value value, std::optional<std::string_view>& field);
+    bool readHomepage(json::value value, std::optional<std::string_view>& field);
     bool readCount(json::value value, std::optional<std::int64_t>& field);
     bool checkValue(json::value value, int depth);
     bool readString(json::value value, std::string_view& text);
@@ -390,6 +394,8 @@ bool CatalogReader::readStation(json::value element, std::vector<Station>& stati
             fine = readCount(field.value(), votes);
         } else if (m_key == "clickcount") {
             fine = readCount(field.value(), clickcount);
+        } else if (m_key == "homepage") {
+            fine = readHomepage(field.value(), texts[homepageField]);
         } else {
             fine = checkValue(field.value(), 3);
         }
@@ -421,6 +427,18 @@ bool CatalogReader::readText(json::value value, std::optional<std::string_view>&
         return checkValue(value, 3);
     }
     return failValue("must be a string or null, found " + std::string(typeName(type)));
+}
+
+// A homepage that is not a string is checked as an unknown key's value would be and left absent:
+// catalogs carry odd ones, and none may cost the station.
+bool CatalogReader::readHomepage(json::value value, std::optional<std::string_view>& field)
+{
+    json::json_type type {};
+    if (value.type().get(type) == simdjson::SUCCESS && type == json::json_type::string) {
+        return readText(value, field);
+    }
+    field.reset();
+    return checkValue(value, 3);
 }
 
 bool CatalogReader::readCount(json::value value, std::optional<std::int64_t>& field)

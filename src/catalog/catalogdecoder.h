@@ -14,10 +14,11 @@ class DocumentBuffer;
 
 // Decodes a catalog document: a JSON array of station objects, in document order.
 //
-// - The eleven station keys are matched exactly; a missing key and `null` both leave the field
+// - The twelve station keys are matched exactly; a missing key and `null` both leave the field
 //   absent. When a key appears twice in one object the last occurrence wins (every occurrence
 //   must still be of the right type).
-// - The nine text keys take strings. "votes" and "clickcount" take numbers whose value is a
+// - The nine text keys take strings. "homepage" keeps a string; any other value is checked as
+//   an unknown key's would be and leaves it absent. "votes" and "clickcount" take numbers whose value is a
 //   whole number in the signed 64-bit range. A fraction or an exponent is accepted when the
 //   value is still whole: 12.0, 1e3 and 1.5e1 give 12, 1000 and 15, while 12.5 and 1e-1 are
 //   refused. The check works on the decimal text, never through floating point, so no digit

@@ -22,8 +22,8 @@ constexpr std::string_view unnamedStation = "Unnamed station";
 constexpr std::string_view liveStation = "Live station";
 constexpr std::string_view ellipsis = "\u2026";
 
-constexpr std::size_t votesBit = 9;
-constexpr std::size_t clickcountBit = 10;
+constexpr std::size_t votesBit = 10;
+constexpr std::size_t clickcountBit = 11;
 
 std::string_view textOf(const std::optional<std::string_view>& field)
 {
@@ -184,7 +184,7 @@ Station::Station(const Texts& texts, std::optional<std::int64_t> votes, std::opt
 Station::Station(const StationFields& fields)
     : Station(Texts {viewOf(fields.stationuuid), viewOf(fields.name), viewOf(fields.url), viewOf(fields.url_resolved),
                   viewOf(fields.favicon), viewOf(fields.country), viewOf(fields.state), viewOf(fields.language),
-                  viewOf(fields.tags)},
+                  viewOf(fields.tags), viewOf(fields.homepage)},
         fields.votes, fields.clickcount)
 {
 }
@@ -259,7 +259,7 @@ StationFields Station::fields() const
         return view ? std::optional<std::string>(*view) : std::nullopt;
     };
     return {owned(0), owned(1), owned(2), owned(3), owned(4), owned(5), owned(6), owned(7), owned(8), votes(),
-        clickcount()};
+        clickcount(), owned(9)};
 }
 
 std::string Station::id() const

@@ -25,6 +25,7 @@ struct StationFields final {
     std::optional<std::string> tags {};
     std::optional<std::int64_t> votes {};
     std::optional<std::int64_t> clickcount {};
+    std::optional<std::string> homepage {};
 };
 
 namespace detail {
@@ -80,15 +81,15 @@ private:
 // and an absent field is never the same as an empty one. Every derived property is computed
 // on each read.
 //
-// A catalog holds tens of thousands of these, so the nine texts live back to back: a station is
-// one allocation rather than up to nine, and a decoded one shares a block with its neighbours
+// A catalog holds tens of thousands of these, so the ten texts live back to back: a station is
+// one allocation rather than up to ten, and a decoded one shares a block with its neighbours
 // (StationTextArena). A copy always has a block of its own, so that keeping one station never
 // keeps a whole catalog's block alive.
 class Station final {
 public:
     // The texts in stored order: stationuuid, name, url, url_resolved, favicon, country, state,
-    // language, tags. Each is absent or a text.
-    using Texts = std::array<std::optional<std::string_view>, 9>;
+    // language, tags, homepage. Each is absent or a text.
+    using Texts = std::array<std::optional<std::string_view>, 10>;
 
     Station() = default;
     // Copies the texts, into `arena` when one is given. Throws std::length_error when together
@@ -111,6 +112,8 @@ public:
     [[nodiscard]] std::optional<std::string_view> state() const { return text(6); }
     [[nodiscard]] std::optional<std::string_view> language() const { return text(7); }
     [[nodiscard]] std::optional<std::string_view> tags() const { return text(8); }
+    // The station's own web page, as the catalog states it; nothing is checked.
+    [[nodiscard]] std::optional<std::string_view> homepage() const { return text(9); }
     [[nodiscard]] std::optional<std::int64_t> votes() const;
     [[nodiscard]] std::optional<std::int64_t> clickcount() const;
     // Every field, as a copy to change.
@@ -147,7 +150,7 @@ private:
     const char* m_text = nullptr;
     // Where each text ends in m_text; text i begins where text i - 1 ends.
     std::array<std::uint32_t, textCount> m_ends {};
-    // Bit i: text i is present; bits 9 and 10: votes and clickcount are.
+    // Bit i: text i is present; bits 10 and 11: votes and clickcount are.
     std::uint16_t m_present = 0;
     std::int64_t m_votes = 0;
     std::int64_t m_clickcount = 0;

@@ -1,5 +1,7 @@
 #include "streamaddress.h"
 
+#include "catalog/textrules.h"
+
 #include <unicode/uidna.h>
 
 #include <algorithm>
@@ -219,6 +221,14 @@ std::optional<std::string> encodedStreamAddress(std::string_view address)
 bool isPlayableStreamAddress(std::string_view address)
 {
     return encodedStreamAddress(address).has_value();
+}
+
+std::optional<std::string> homepageAddress(std::optional<std::string_view> homepage)
+{
+    if (!homepage) {
+        return std::nullopt;
+    }
+    return encodedStreamAddress(trimmed(*homepage));
 }
 
 } // namespace Vello

@@ -3,13 +3,17 @@
 #include "panel.h"
 #include "sectionbuilders.h"
 
+#include "playback/streamaddress.h"
 #include "widgets/aspectfillimage.h"
 #include "widgets/elidedlabel.h"
 #include "widgets/palette.h"
+#include "widgets/vellobutton.h"
 
+#include <QDesktopServices>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QTextDocument>
+#include <QUrl>
 #include <QVBoxLayout>
 
 namespace Vello {
@@ -22,6 +26,7 @@ constexpr int cardArtworkSide = 106;
 constexpr int panelHeight = 408;
 constexpr int panelArtworkSide = 248;
 constexpr std::int64_t panelTitleLimit = 64;
+constexpr const char* homepageProperty = "homepageAddress";
 
 AspectFillImage* makeArtwork(const QPixmap& fallback, int side)
 {
@@ -57,12 +62,14 @@ PlayerPanelTexts playerPanelTexts(const std::optional<Station>& current)
             QStringLiteral("Music")};
     }
     const std::string tag = current->primaryTag();
+    const std::optional<std::string> homepage = homepageAddress(current->homepage());
     return {
         toQString(current->limitedDisplayName(panelTitleLimit)),
         toQString(current->subtitle()),
         // The country as the catalog has it, blanks and all: only a missing one reads "World".
         current->country() ? toQString(*current->country()) : QStringLiteral("World"),
         tag.empty() ? QStringLiteral("Music") : toQString(tag),
+        homepage ? toQString(*homepage) : QString(),
     };
 }
 
@@ -219,6 +226,13 @@ Panel* makePlayerPanel(
     controlRow->setSpacing(18);
     controlRow->addWidget(controls, 0, Qt::AlignVCenter);
     controlRow->addWidget(volume, 0, Qt::AlignVCenter);
+    auto* homepage = new VelloButton(QStringLiteral("Homepage"), VelloButton::Style::Secondary);
+    homepage->setObjectName(QStringLiteral("playerHomepage"));
+    homepage->setAccessibleName(QStringLiteral("Open the station's homepage"));
+    QObject::connect(homepage, &QAbstractButton::clicked, homepage, [homepage] {
+        QDesktopServices::openUrl(QUrl(homepage->property(homepageProperty).toString(), QUrl::StrictMode));
+    });
+    controlRow->addWidget(homepage, 0, Qt::AlignVCenter);
     controlRow->addStretch(1);
     info->addLayout(controlRow);
     info->addStretch(1);
@@ -239,6 +253,11 @@ void showPlayerPanelTexts(QWidget& panel, const PlayerPanelTexts& texts)
     panel.findChild<QLabel*>(QStringLiteral("playerSubtitle"))->setText(texts.subtitle);
     setBadgeTitle(*panel.findChild<QWidget*>(QStringLiteral("playerPlace")), texts.place);
     setBadgeTitle(*panel.findChild<QWidget*>(QStringLiteral("playerGenre")), texts.genre);
+    auto* homepage = panel.findChild<QAbstractButton*>(QStringLiteral("playerHomepage"));
+    homepage->setProperty(homepageProperty, texts.homepage);
+    // The address is plain ASCII without markup characters (streamaddress.h), safe as a tooltip.
+    homepage->setToolTip(texts.homepage);
+    homepage->setVisible(!texts.homepage.isEmpty());
 }
 
 } // namespace Vello

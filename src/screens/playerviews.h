@@ -25,6 +25,8 @@ struct PlayerPanelTexts final {
     QString subtitle;
     QString place;
     QString genre;
+    // Where the "Homepage" link goes, or empty text when the station has no web page to offer.
+    QString homepage {};
 
     friend bool operator==(const PlayerPanelTexts&, const PlayerPanelTexts&) = default;
 };
@@ -56,8 +58,9 @@ void showNowPlayingLines(const NowPlayingLines& lines, const NowPlaying& nowPlay
     const NowPlayingLines& lines, const QPixmap& fallback, QWidget* controls);
 
 // The Player screen's 408-high panel: artwork, badges with what the stream is beside them, title,
-// the song, subtitle, the status, and a transport row with the volume control beside it. The
-// stream's line is made here, into `lines`.
+// the song, subtitle, the status, and a transport row with the volume control and the station's
+// "Homepage" link (opened through QDesktopServices) beside it. The stream's line is made here,
+// into `lines`.
 [[nodiscard]] Panel* makePlayerPanel(
     const PlayerPanelTexts& texts, NowPlayingLines& lines, const QPixmap& fallback, QWidget* controls, QWidget* volume);
 // Names another station in a panel made by makePlayerPanel.

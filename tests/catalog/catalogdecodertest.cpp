@@ -51,7 +51,7 @@ TEST(CatalogDecoder, KeepsEveryFieldAsWrittenInDocumentOrder)
     ASSERT_EQ(stations.size(), 5U);
     // In the order of StationFields.
     const Station expected = StationFields {"u1", "  Caf\u00e9 \"Jazz\" \U0001F3B5\n", "http://a", "", "null", "France",
-        std::nullopt, "   ", "jazz,,blues", 12, -3};
+        std::nullopt, "   ", "jazz,,blues", 12, -3, "https://home"};
     EXPECT_EQ(stations[0], expected);
     // Stored bytes, not just equivalent text.
     EXPECT_EQ(*stations[0].name(), "  Caf\u00e9 \"Jazz\" \U0001F3B5\n");
@@ -69,6 +69,15 @@ TEST(CatalogDecoder, KeepsEveryFieldAsWrittenInDocumentOrder)
     ASSERT_EQ(keys.size(), 2U);
     EXPECT_EQ(keys[0], StationFields {.name = "escaped"});
     EXPECT_EQ(keys[1], StationFields {.name = "second"});
+
+    // A homepage that is not a string is left out, never refused; the last one still wins.
+    for (const std::string homepage :
+        {"null", "12", "-1.5e400", "true", "[]", R"({"a": [1, "é"]})", R"("https://a", "homepage": 0)"}) {
+        EXPECT_EQ(decoded(R"([{"name": "x", "homepage": )" + homepage + "}]"),
+            (std::vector<Station> {StationFields {.name = "x"}}))
+            << homepage;
+    }
+    EXPECT_EQ(decoded(R"([{"homepage": 0, "homepage": " h "}])").at(0).homepage(), " h ");
 }
 
 TEST(CatalogDecoder, AcceptsCountsOnlyWhenTheyAreWholeAndFitIn64Bits)
@@ -145,9 +154,10 @@ TEST(CatalogDecoder, RefusesMalformedText)
     }
 
     // Skipped values must be well-formed too.
-    for (const std::string members : {R"("homepage": [1,,2])", R"("x": nul)", R"("x": tru)", R"("x": 01)",
-             R"("x": "\q")", R"("x": 1.)", R"("x" 1)", R"("x": 1,)", R"("x": {"a" "b"})", R"("x": -)",
-             R"("name": "\x41")", R"("name": nul)", R"("name": "\ud800")", R"("name": "\udc00\ud800x")"}) {
+    for (const std::string members :
+        {R"("homepage": [1,,2])", R"("x": nul)", R"("x": tru)", R"("x": 01)", R"("x": "\q")", R"("x": 1.)", R"("x" 1)",
+            R"("x": 1,)", R"("x": {"a" "b"})", R"("x": -)", R"("name": "\x41")", R"("name": nul)", R"("homepage": nul)",
+            R"("name": "\ud800")", R"("name": "\udc00\ud800x")"}) {
         const std::string message = failure(oneStation(members));
         EXPECT_EQ(message.rfind("station 2", 0), 0U) << members << " -> " << message;
     }

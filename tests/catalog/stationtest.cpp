@@ -93,6 +93,7 @@ TEST(Station, EqualityIsFieldByFieldUnderCanonicalEquivalence)
     const std::vector<Case> different {
         {"absent and empty", {}, {.name = ""}},
         {"the same text in another field", {.name = "x"}, {.url = "x"}},
+        {"the same text as the homepage", {.tags = "x"}, {.homepage = "x"}},
         {"counts swapped", {.votes = 1, .clickcount = 2}, {.votes = 2, .clickcount = 1}},
         {"letter case", {.name = "radio"}, {.name = "Radio"}},
     };
