@@ -50,6 +50,11 @@ TEST(StreamAddressTest, AcceptsWebAddressesInTheirEncodedFormAndRefusesTheRest)
         EXPECT_EQ(encodedStreamAddress(c.address), c.encoded);
         EXPECT_EQ(isPlayableStreamAddress(c.address), c.encoded.has_value());
     }
+    // A station's homepage opens under the same rule, trimmed first.
+    EXPECT_EQ(homepageAddress(" https://radio.example/a\n"), "https://radio.example/a");
+    for (const auto refused : {std::optional<std::string_view>("javascript:alert(1)"), {"   "}, {std::nullopt}}) {
+        EXPECT_EQ(homepageAddress(refused), std::nullopt) << refused.value_or("<absent>");
+    }
 }
 
 using Entries = std::vector<std::string>;

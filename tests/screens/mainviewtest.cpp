@@ -250,6 +250,28 @@ TEST(SongsHeard, TheSongsChipListsTheTitlesWithTheirTimeAndCopiesOrSearchesOne)
             "list:0:No songs heard yet. Titles the stations send appear here."}));
 }
 
+TEST(PlayerViews, TheHomepageLinkOpensOnlyAWebHomepage)
+{
+    std::vector<Station> stations;
+    for (const char* homepage : {" https://radio.example/about ", "javascript:alert(1)"}) {
+        StationFields fields = makeStation("s" + std::to_string(stations.size()), "Radio").fields();
+        fields.homepage = homepage;
+        stations.emplace_back(fields);
+    }
+    WindowHarness h;
+    h.deliver(stations);
+    UrlRecorder urls;
+    QDesktopServices::setUrlHandler(u"https"_s, &urls, "open");
+    h.window->browser().play(h.window->browser().allStations()[0]);
+    h.tap(u"Player"_s);
+    h.tap(u"Open the station's homepage"_s);
+    EXPECT_EQ(urls.opened, (QList<QUrl> {QUrl(u"https://radio.example/about"_s)}));
+    h.window->browser().play(h.window->browser().allStations()[1]);
+    h.settle();
+    QDesktopServices::unsetUrlHandler(u"https"_s);
+    EXPECT_TRUE(h.buttons(u"Open the station's homepage"_s).empty());
+}
+
 } // namespace
 } // namespace Vello
 

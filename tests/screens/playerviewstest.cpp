@@ -10,9 +10,7 @@
 #include "widgets/volumecontrol.h"
 #include "widgets/volumeslider.h"
 
-#include <QDesktopServices>
 #include <QProgressBar>
-#include <QUrl>
 
 #include <tuple>
 
@@ -147,40 +145,5 @@ TEST(StreamDetailsView, ThePlayerPanelAddsUpWhatTheStreamIsKeepsTheSongAndForget
     EXPECT_FALSE(details->isVisibleTo(h.window.get()));
 }
 
-// Takes the addresses the panel asks the desktop to open, so none reaches a browser.
-class OpenedUrls final : public QObject {
-    Q_OBJECT
-
-public:
-    QList<QUrl> opened;
-
-public Q_SLOTS:
-    void open(const QUrl& url) { opened.append(url); }
-};
-
-TEST(PlayerViews, TheHomepageLinkOpensOnlyAWebHomepage)
-{
-    std::vector<Station> stations;
-    for (const char* homepage : {" https://radio.example/about ", "javascript:alert(1)"}) {
-        StationFields fields = makeStation("s" + std::to_string(stations.size()), "Radio").fields();
-        fields.homepage = homepage;
-        stations.emplace_back(fields);
-    }
-    WindowHarness h;
-    h.deliver(stations);
-    OpenedUrls urls;
-    QDesktopServices::setUrlHandler(u"https"_s, &urls, "open");
-    h.window->browser().play(h.window->browser().allStations()[0]);
-    h.tap(u"Player"_s);
-    h.tap(u"Open the station's homepage"_s);
-    EXPECT_EQ(urls.opened, (QList<QUrl> {QUrl(u"https://radio.example/about"_s)}));
-    h.window->browser().play(h.window->browser().allStations()[1]);
-    h.settle();
-    QDesktopServices::unsetUrlHandler(u"https"_s);
-    EXPECT_TRUE(h.buttons(u"Open the station's homepage"_s).empty());
-}
-
 } // namespace
 } // namespace Vello
-
-#include "playerviewstest.moc"
