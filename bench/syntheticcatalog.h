@@ -6,8 +6,8 @@
 namespace Vello {
 
 // A catalog document shaped like a real station directory's export: each station an object of
-// 37 keys (the eleven the player reads and the rest it skips: homepage, codec, bitrate,
-// coordinates, timestamps, check results, ...), about 1.2 KB each. It holds what real
+// 37 keys (the twelve the player reads, homepage among them, and the rest it skips: codec,
+// bitrate, coordinates, timestamps, check results, ...), about 1.2 KB each. It holds what real
 // directories hold: names in many scripts, some with emoji or combining marks, some with tabs,
 // line breaks or no-break spaces at their ends, duplicate names, blank and null values,
 // favicons that are the text "null", lack a scheme or are data: addresses, stream addresses
