@@ -117,6 +117,11 @@ TEST_F(MainWindowTest, ASleepTimerChosenInThePlaybackMenuShowsInTheMiniPlayerTil
     const auto found = std::ranges::find(menus, u"Sleep Timer"_s, &QMenu::title);
     ASSERT_NE(found, menus.end());
     const QMenu* sleep = *found;
+    // Every command of the Playback menu shows its key.
+    for (const QAction* action : (*std::ranges::find(menus, u"Playback"_s, &QMenu::title))->actions()) {
+        EXPECT_TRUE(action->isSeparator() || action->menu() || !action->shortcut().isEmpty())
+            << action->text().toStdString();
+    }
     QStringList entries;
     for (const QAction* action : sleep->actions()) {
         entries.append(action->text());
