@@ -1,42 +1,12 @@
 #include "favoritesfile.h"
 
-#include <simdjson.h>
+#include "jsontext.h"
 
-#include <cstdio>
+#include <simdjson.h>
 
 namespace Vello {
 
 namespace {
-
-void appendQuoted(std::string& out, std::string_view text)
-{
-    out += '"';
-    for (const char c : text) {
-        switch (c) {
-        case '"':
-            out += "\\\"";
-            break;
-        case '\\':
-            out += "\\\\";
-            break;
-        case '\n':
-            out += "\\n";
-            break;
-        case '\t':
-            out += "\\t";
-            break;
-        default:
-            if (static_cast<unsigned char>(c) < 0x20) {
-                char escaped[8];
-                std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
-                out += escaped;
-            } else {
-                out += c;
-            }
-        }
-    }
-    out += '"';
-}
 
 const Error notFavorites {"The file is not a list of favourite stations."};
 
@@ -47,9 +17,9 @@ std::string FavoritesFile::write(const std::vector<FavoriteEntry>& entries)
     std::string out = "[";
     for (std::size_t i = 0; i < entries.size(); ++i) {
         out += i == 0 ? "\n  {\"id\": " : ",\n  {\"id\": ";
-        appendQuoted(out, entries[i].id);
+        appendJsonString(out, entries[i].id);
         out += ", \"name\": ";
-        appendQuoted(out, entries[i].name);
+        appendJsonString(out, entries[i].name);
         out += '}';
     }
     out += entries.empty() ? "]\n" : "\n]\n";

@@ -1,5 +1,7 @@
 #include "songhistory.h"
 
+#include "jsontext.h"
+
 #include "ports/documentstore.h"
 
 #include "catalog/textrules.h"
@@ -8,7 +10,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstdio>
 #include <utility>
 
 namespace Vello {
@@ -16,24 +17,6 @@ namespace Vello {
 namespace {
 
 constexpr std::int64_t documentVersion = 1;
-
-void appendQuoted(std::string& out, std::string_view text)
-{
-    out += '"';
-    for (const char c : text) {
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (static_cast<unsigned char>(c) < 0x20) {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
-            out += escaped;
-        } else {
-            out += c;
-        }
-    }
-    out += '"';
-}
 
 bool sameText(std::string_view a, std::string_view b)
 {
@@ -95,11 +78,11 @@ std::string SongHistory::toDocument(const std::deque<Entry>& entries)
     for (const Entry& entry : entries) {
         out += first ? "\n  {\"title\": " : ",\n  {\"title\": ";
         first = false;
-        appendQuoted(out, entry.title);
+        appendJsonString(out, entry.title);
         out += ", \"stationId\": ";
-        appendQuoted(out, entry.stationId);
+        appendJsonString(out, entry.stationId);
         out += ", \"station\": ";
-        appendQuoted(out, entry.stationName);
+        appendJsonString(out, entry.stationName);
         out += ", \"heard\": ";
         out += std::to_string(std::chrono::duration_cast<std::chrono::seconds>(entry.heard.time_since_epoch()).count());
         out += '}';
