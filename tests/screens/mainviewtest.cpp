@@ -252,14 +252,12 @@ TEST(SongsHeard, TheSongsChipListsTheTitlesWithTheirTimeAndCopiesOrSearchesOne)
 
 TEST(PlayerViews, TheHomepageLinkOpensOnlyAWebHomepage)
 {
-    std::vector<Station> stations;
-    for (const char* homepage : {" https://radio.example/about ", "javascript:alert(1)"}) {
-        StationFields fields = makeStation("s" + std::to_string(stations.size()), "Radio").fields();
-        fields.homepage = homepage;
-        stations.emplace_back(fields);
-    }
+    StationFields web = makeStation("s0", "Radio").fields();
+    StationFields script = makeStation("s1", "Radio").fields();
+    web.homepage = " https://radio.example/about ";
+    script.homepage = "javascript:alert(1)";
     WindowHarness h;
-    h.deliver(stations);
+    h.deliver({web, script});
     UrlRecorder urls;
     QDesktopServices::setUrlHandler(u"https"_s, &urls, "open");
     h.window->browser().play(h.window->browser().allStations()[0]);
