@@ -10,7 +10,6 @@
 #include <QMessageBox>
 #include <QSaveFile>
 
-#include <unordered_map>
 #include <variant>
 
 namespace Vello {
@@ -30,18 +29,7 @@ void exportFavorites(QWidget* parent, const BrowserController& browser)
     if (path.isEmpty()) {
         return;
     }
-    std::unordered_map<std::string, std::string> names;
-    for (const Station& station : browser.allStations()) {
-        if (browser.isFavorite(station)) {
-            names.emplace(station.id(), station.displayName());
-        }
-    }
-    std::vector<FavoriteEntry> entries;
-    for (const std::string& id : browser.favorites()) {
-        const auto found = names.find(id);
-        entries.push_back(FavoriteEntry {id, found == names.end() ? std::string() : found->second});
-    }
-    const std::string text = FavoritesFile::write(entries);
+    const std::string text = FavoritesFile::write(browser.favoritesToExport());
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(text.data(), static_cast<qint64>(text.size())) < 0
         || !file.commit()) {
@@ -72,14 +60,17 @@ void importFavorites(QWidget* parent, BrowserController& browser)
                 .arg(name, QString::fromStdString(error->description)));
         return;
     }
-    std::vector<std::string> ids;
-    for (const FavoriteEntry& entry : std::get<std::vector<FavoriteEntry>>(parsed)) {
-        ids.push_back(entry.id);
+    const BrowserController::Imported added = browser.importFavorites(std::get<std::vector<FavoriteEntry>>(parsed));
+    QString message = added.favorites == 1
+        ? QStringLiteral("1 station was added to your favourites.")
+        : QStringLiteral("%1 stations were added to your favourites.").arg(added.favorites);
+    if (added.ownStations > 0) {
+        message += u' '
+            + (added.ownStations == 1
+                    ? QStringLiteral("1 station of your own was added to My Stations.")
+                    : QStringLiteral("%1 stations of your own were added to My Stations.").arg(added.ownStations));
     }
-    const std::size_t added = browser.importFavorites(ids);
-    QMessageBox::information(parent, importTitle,
-        added == 1 ? QStringLiteral("1 station was added to your favourites.")
-                   : QStringLiteral("%1 stations were added to your favourites.").arg(added));
+    QMessageBox::information(parent, importTitle, message);
 }
 
 } // namespace Vello

@@ -93,6 +93,7 @@ int main(int argc, char* argv[])
         [&store](const Vello::CatalogSource& source) { store.setSource(source); });
     Vello::BrowserController& browser = window.controller()->browser();
     browser.keepSongsIn(documents);
+    browser.keepOwnStationsIn(documents);
     browser.keepAwakeWith(idleInhibitor);
     browser.notifySongsThrough(songNotifier);
     QObject::connect(&app, &QGuiApplication::applicationStateChanged, &window,

@@ -6,6 +6,7 @@
 #include "browser/browsercontroller.h"
 #include "ports/preferences.h"
 #include "screens/mainview.h"
+#include "screens/stationdialog.h"
 #include "widgets/palette.h"
 
 #include <QAction>
@@ -109,44 +110,64 @@ void MainWindow::buildMenu()
     // The menu is drawn by Qt's style: it takes the dark theme from the palette.
     m_applicationMenu->setPalette(velloDarkPalette(m_applicationMenu->palette()));
 
-    QAction* about = m_applicationMenu->addAction(QStringLiteral("About ") + appName);
+    auto* about = new QAction(tr("About %1").arg(appName), this);
     about->setMenuRole(QAction::AboutRole);
     connect(about, &QAction::triggered, this, &MainWindow::showAbout);
-    m_applicationMenu->addSeparator();
-
-    QAction* reload = m_applicationMenu->addAction(QStringLiteral("Reload Stations"));
+    QAction* reload = new QAction(tr("Reload Stations"), this);
     reload->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
     reload->setMenuRole(QAction::NoRole);
     connect(reload, &QAction::triggered, this, [this] { m_controller->browser().reloadStations(); });
-    QAction* exportAction = m_applicationMenu->addAction(QStringLiteral("Export Favourites…"));
-    connect(exportAction, &QAction::triggered, this, [this] { exportFavorites(this, m_controller->browser()); });
-    QAction* importAction = m_applicationMenu->addAction(QStringLiteral("Import Favourites…"));
+    auto* addStation = new QAction(tr("Add Station…"), this);
+    addStation->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    addStation->setMenuRole(QAction::NoRole);
+    connect(addStation, &QAction::triggered, this, [this] { editOwnStation(this, m_controller->browser()); });
+    auto* importAction = new QAction(tr("Import Favourites…"), this);
+    importAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     connect(importAction, &QAction::triggered, this, [this] { importFavorites(this, m_controller->browser()); });
-    QAction* preferencesAction = m_applicationMenu->addAction(QStringLiteral("Preferences…"));
+    auto* exportAction = new QAction(tr("Export Favourites…"), this);
+    exportAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    connect(exportAction, &QAction::triggered, this, [this] { exportFavorites(this, m_controller->browser()); });
+    auto* preferencesAction = new QAction(tr("Preferences…"), this);
     // QKeySequence::Preferences has a key on macOS only; Ctrl+, (Cmd+, there) works everywhere.
     preferencesAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma));
     preferencesAction->setMenuRole(QAction::PreferencesRole);
     connect(preferencesAction, &QAction::triggered, this, &MainWindow::showPreferences);
-    m_applicationMenu->addSeparator();
+    // Quitting is closing the window for good, even when closing it would only hide it.
+    m_quitAction = new QAction(this);
+    m_quitAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    m_quitAction->setMenuRole(QAction::QuitRole);
+    connect(m_quitAction, &QAction::triggered, this, &MainWindow::quit);
 
-    // Hiding an application is not something every desktop does; minimising is what they all do.
-    QAction* hide = m_applicationMenu->addAction(QStringLiteral("Hide ") + appName);
+#if defined(Q_OS_MACOS)
+    // The application menu as the Mac has it: About first, Hide and Hide Others before Quit.
+    m_applicationMenu->addAction(about);
+    m_applicationMenu->addSeparator();
+    m_applicationMenu->addActions({reload, addStation, exportAction, importAction, preferencesAction});
+    m_applicationMenu->addSeparator();
+    QAction* hide = m_applicationMenu->addAction(tr("Hide %1").arg(appName));
     hide->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
     hide->setMenuRole(QAction::NoRole);
     connect(hide, &QAction::triggered, this, &QWidget::showMinimized);
-
     // No desktop offers this through Qt: the entry keeps its place and shortcut, disabled.
-    QAction* hideOthers = m_applicationMenu->addAction(QStringLiteral("Hide Others"));
+    QAction* hideOthers = m_applicationMenu->addAction(tr("Hide Others"));
     hideOthers->setShortcut(QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_H));
     hideOthers->setMenuRole(QAction::NoRole);
     hideOthers->setEnabled(false);
     m_applicationMenu->addSeparator();
-
-    // Quitting is closing the window for good, even when closing it would only hide it.
-    m_quitAction = m_applicationMenu->addAction(QStringLiteral("Quit ") + appName);
-    m_quitAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
-    m_quitAction->setMenuRole(QAction::QuitRole);
-    connect(m_quitAction, &QAction::triggered, this, &MainWindow::quit);
+    m_quitAction->setText(tr("Quit %1").arg(appName));
+    m_applicationMenu->addAction(m_quitAction);
+#else
+    // The shape of Qt and KDE applications: the application's commands, then Quit, under its
+    // name; About under Help.
+    m_applicationMenu->addActions({reload, addStation});
+    m_applicationMenu->addSeparator();
+    m_applicationMenu->addActions({importAction, exportAction});
+    m_applicationMenu->addSeparator();
+    m_applicationMenu->addAction(preferencesAction);
+    m_applicationMenu->addSeparator();
+    m_quitAction->setText(tr("Quit"));
+    m_applicationMenu->addAction(m_quitAction);
+#endif
 
     QMenu* playback = menuBar()->addMenu(QStringLiteral("Playback"));
     playback->setPalette(velloDarkPalette(playback->palette()));
@@ -171,6 +192,12 @@ void MainWindow::buildMenu()
             [this, choice = entry.choice] { m_controller->browser().setSleepTimer(choice); });
         m_sleepTimerActions.append(action);
     }
+
+#if !defined(Q_OS_MACOS)
+    QMenu* help = menuBar()->addMenu(tr("Help"));
+    help->setPalette(velloDarkPalette(help->palette()));
+    help->addAction(about);
+#endif
 }
 
 void MainWindow::buildTrayMenu()

@@ -127,6 +127,101 @@ void BrowserController::clearSongs()
     }
 }
 
+const std::vector<Station>& BrowserController::ownStations() const
+{
+    static const std::vector<Station> none;
+    return m_own ? m_own->stations() : none;
+}
+
+void BrowserController::keepOwnStationsIn(DocumentStore& documents)
+{
+    m_own = std::make_unique<OwnStations>(documents, [this] {
+        static constexpr std::string_view digits = "0123456789abcdef";
+        std::string id;
+        for (int i = 0; i < 32; ++i) {
+            id += digits[m_random() % digits.size()];
+        }
+        return id;
+    });
+    m_own->restore();
+    ownStationsChanged();
+}
+
+Result<Station> BrowserController::saveOwnStation(const StationDraft& draft, std::string_view id)
+{
+    if (!m_own) {
+        return Error {"Stations of your own cannot be kept here."};
+    }
+    Result<Station> saved = id.empty() ? m_own->add(draft) : m_own->update(id, draft);
+    if (std::holds_alternative<Station>(saved)) {
+        ownStationsChanged();
+    }
+    return saved;
+}
+
+void BrowserController::removeOwnStation(const std::string& id)
+{
+    if (!m_own || !m_own->remove(id)) {
+        return;
+    }
+    if (m_library.isFavorite(id)) {
+        m_library.toggleFavorite(id);
+    }
+    ownStationsChanged();
+}
+
+void BrowserController::ownStationsChanged()
+{
+    m_catalog.setOwnStations(m_own->stations());
+    m_view.render(false);
+}
+
+std::vector<FavoriteEntry> BrowserController::favoritesToExport() const
+{
+    std::vector<FavoriteEntry> entries;
+    for (const std::string& id : m_library.favorites()) {
+        const Station* station = m_catalog.find(id);
+        entries.push_back(FavoriteEntry {id, station != nullptr ? station->displayName() : std::string()});
+        if (station != nullptr && OwnStations::isOwnId(id)) {
+            entries.back().own = OwnStations::draftOf(*station);
+        }
+    }
+    for (const Station& station : ownStations()) {
+        if (!m_library.isFavorite(station.id())) {
+            entries.push_back(
+                FavoriteEntry {station.id(), station.displayName(), OwnStations::draftOf(station), false});
+        }
+    }
+    return entries;
+}
+
+BrowserController::Imported BrowserController::importFavorites(const std::vector<FavoriteEntry>& entries)
+{
+    Imported imported;
+    std::vector<std::string> favorites;
+    for (const FavoriteEntry& entry : entries) {
+        // An own station already here keeps the person's own edits.
+        if (entry.own && m_own && m_own->find(entry.id) == nullptr) {
+            const Result<Station> added = m_own->add(*entry.own, entry.id);
+            if (const auto* station = std::get_if<Station>(&added)) {
+                ++imported.ownStations;
+                if (entry.favorite) {
+                    favorites.push_back(station->id());
+                }
+            }
+        } else if (entry.favorite) {
+            favorites.push_back(entry.id);
+        }
+    }
+    imported.favorites = m_library.mergeFavorites(favorites);
+    if (imported.ownStations > 0) {
+        ownStationsChanged();
+    } else if (imported.favorites > 0) {
+        m_view.render(false);
+    }
+    return imported;
+}
+
 void BrowserController::keepAwakeWith(IdleInhibitor& inhibitor)
 {
     m_idleInhibitor = &inhibitor;
@@ -370,6 +465,7 @@ void BrowserController::receive(std::uint64_t load, CatalogAnswer answer)
     m_loadProgress.reset();
     if (auto* catalog = std::get_if<SearchableCatalog>(&answer)) {
         m_catalog = std::move(*catalog);
+        m_catalog.setOwnStations(ownStations());
         m_statusMessage = m_catalog.empty() ? "No stations are available right now." : "";
         takeUpLastStation();
     } else {
@@ -385,10 +481,8 @@ void BrowserController::takeUpLastStation()
         return;
     }
     m_lastStationTakenUp = true;
-    const std::string& last = m_library.recentIds().front();
-    const auto& stations = m_catalog.stations();
-    const auto found = std::ranges::find_if(stations, [&](const Station& station) { return station.id() == last; });
-    if (found == stations.end()) {
+    const Station* found = m_catalog.find(m_library.recentIds().front());
+    if (found == nullptr) {
         return;
     }
     // Not counted as a play: nobody chose it just now.
@@ -485,15 +579,6 @@ void BrowserController::toggleFavorite(const Station& station)
     m_view.render(true);
 }
 
-std::size_t BrowserController::importFavorites(const std::vector<std::string>& ids)
-{
-    const std::size_t added = m_library.mergeFavorites(ids);
-    if (added > 0) {
-        m_view.render(false);
-    }
-    return added;
-}
-
 void BrowserController::play(const Station& station)
 {
     // Copied first: `station` may live in the catalog or be the player's own current station,
@@ -504,7 +589,8 @@ void BrowserController::play(const Station& station)
     const bool another = !current || current->id() != chosen.id() || m_currentOnlyCued;
     m_currentOnlyCued = false;
     m_player->play(chosen);
-    if (another && m_preferences.flag(countPlaysKey).value_or(true)) {
+    // The directory has never heard of a station added by hand.
+    if (another && !OwnStations::isOwnId(chosen.id()) && m_preferences.flag(countPlaysKey).value_or(true)) {
         m_source.countPlay(chosen);
     }
     m_library.recordRecent(chosen.id());

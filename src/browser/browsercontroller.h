@@ -1,5 +1,7 @@
 #pragma once
 
+#include "favoritesfile.h"
+#include "ownstations.h"
 #include "ports/mainqueue.h"
 #include "screen.h"
 #include "searchablecatalog.h"
@@ -76,6 +78,8 @@ public:
     [[nodiscard]] bool isLoadingNextBrowsePage() const { return m_isLoadingNextBrowsePage; }
     // The whole catalog in display order, as last delivered.
     [[nodiscard]] const std::vector<Station>& allStations() const { return m_catalog.stations(); }
+    // The stations the person added by hand, in the order added; empty until keepOwnStationsIn().
+    [[nodiscard]] const std::vector<Station>& ownStations() const;
     [[nodiscard]] const FavoriteSet& favorites() const { return m_library.favorites(); }
     [[nodiscard]] const std::vector<std::string>& recentIds() const { return m_library.recentIds(); }
     [[nodiscard]] bool isFavorite(const Station& station) const;
@@ -105,6 +109,14 @@ public:
     void keepSongsIn(DocumentStore& documents, SongHistory::Clock clock = &std::chrono::system_clock::now);
     // Forgets every song heard, in memory and in the saved list.
     void clearSongs();
+    // Keeps the stations added by hand in `documents` from now on, starting from the list saved
+    // there. They are listed, searched and played like the catalog's, whatever it downloads.
+    void keepOwnStationsIn(DocumentStore& documents);
+    // Adds a station of the person's own made from `draft`, or, given the identifier of one,
+    // changes that one. The station saved, or what is wrong with the draft.
+    Result<Station> saveOwnStation(const StationDraft& draft, std::string_view id = {});
+    // Removes the own station `id`, and its place among the favourites.
+    void removeOwnStation(const std::string& id);
     // Holds the session's idle lock through `inhibitor` while a stream plays or is on its way,
     // and lets it go otherwise. `inhibitor` must outlive this controller.
     void keepAwakeWith(IdleInhibitor& inhibitor);
@@ -129,8 +141,15 @@ public:
     // A Library chip: Favorites, Recent, Songs or Top Stations.
     void chooseListMode(ListMode mode);
     void toggleFavorite(const Station& station);
-    // Adds the stations of `ids` to the favourites; returns how many were new.
-    std::size_t importFavorites(const std::vector<std::string>& ids);
+    struct Imported {
+        std::size_t favorites = 0;
+        std::size_t ownStations = 0;
+    };
+    // What an export file holds: every favourite, and every own station with what it is made of.
+    [[nodiscard]] std::vector<FavoriteEntry> favoritesToExport() const;
+    // Adds the own stations of `entries` not yet here, under their identifiers, and the
+    // favourites among them not yet favourites; returns how many of each were new.
+    Imported importFavorites(const std::vector<FavoriteEntry>& entries);
 
     // Plays `station` and records it as the most recent; a station other than the current one
     // counts as a play for the catalog source.
@@ -183,6 +202,8 @@ private:
     void applyVolume();
     // Adds the current station's song to the songs heard when it is a new one, and announces it.
     void noteSongHeard();
+    // Hands the catalog the own stations as they are now, and shows the list again.
+    void ownStationsChanged();
     // Takes or lets go the idle lock as the playback phase asks.
     void keepAwakeWhilePlaying();
     void postGuardedAfter(std::chrono::milliseconds delay, MainQueue::Task task);
@@ -213,6 +234,7 @@ private:
     // it as a new listen.
     bool m_currentOnlyCued = false;
     std::unique_ptr<SongHistory> m_songs;
+    std::unique_ptr<OwnStations> m_own;
     // The station and title last offered to the songs heard: the player reports the same
     // title with every change of state.
     std::pair<std::string, std::string> m_lastSongHeard;

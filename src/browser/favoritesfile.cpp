@@ -20,6 +20,17 @@ std::string FavoritesFile::write(const std::vector<FavoriteEntry>& entries)
         appendJsonString(out, entries[i].id);
         out += ", \"name\": ";
         appendJsonString(out, entries[i].name);
+        if (const auto& own = entries[i].own) {
+            out += ", \"url\": ";
+            appendJsonString(out, own->address);
+            out += ", \"favicon\": ";
+            appendJsonString(out, own->logo);
+            out += ", \"tags\": ";
+            appendJsonString(out, own->tags);
+            if (!entries[i].favorite) {
+                out += ", \"favorite\": false";
+            }
+        }
         out += '}';
     }
     out += entries.empty() ? "]\n" : "\n]\n";
@@ -48,7 +59,21 @@ Result<std::vector<FavoriteEntry>> FavoritesFile::read(std::string_view text)
             || item["name"].get_string().get(name) != simdjson::SUCCESS) {
             return notFavorites;
         }
-        entries.push_back(FavoriteEntry {std::string(id), std::string(name)});
+        FavoriteEntry entry {std::string(id), std::string(name)};
+        std::string_view url;
+        if (OwnStations::isOwnId(id) && item["url"].get_string().get(url) == simdjson::SUCCESS) {
+            const auto optionalText = [&item](const char* key) {
+                std::string_view value;
+                return item[key].get_string().get(value) == simdjson::SUCCESS ? std::string(value) : std::string();
+            };
+            entry.own
+                = StationDraft {std::string(name), std::string(url), optionalText("favicon"), optionalText("tags")};
+            bool favorite = true;
+            if (item["favorite"].get_bool().get(favorite) == simdjson::SUCCESS) {
+                entry.favorite = favorite;
+            }
+        }
+        entries.push_back(std::move(entry));
     }
     return entries;
 }

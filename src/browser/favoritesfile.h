@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ownstations.h"
+
 #include "ports/error.h"
 
 #include <cstddef>
@@ -10,15 +12,21 @@
 namespace Vello {
 
 // One favourite as a file keeps it: the station's identifier, and its name when it was saved
-// so a person reading the file knows which station it was.
+// so a person reading the file knows which station it was. A station of the person's own comes
+// with what it is made of, so that another player can add it too, and it is there whether a
+// favourite or not.
 struct FavoriteEntry final {
     std::string id;
     std::string name;
+    std::optional<StationDraft> own {};
+    bool favorite = true;
 
     friend bool operator==(const FavoriteEntry&, const FavoriteEntry&) = default;
 };
 
-// Exported favourites are a JSON list of {"id": ..., "name": ...} objects, one per line.
+// Exported favourites are a JSON list of {"id": ..., "name": ...} objects, one per line. An own
+// station's object adds "url", "favicon" and "tags", and "favorite": false when it is not one;
+// files without them, as older players wrote, read as they always did.
 class FavoritesFile final {
 public:
     // Larger files are refused before they are read.

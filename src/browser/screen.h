@@ -20,6 +20,8 @@ enum class ListMode {
     Search,
     // The song titles the stations sent; lists no station.
     Songs,
+    // The stations the person added by hand.
+    Own,
 };
 
 // How many rows of a list of `listSize` stations `screen` shows: Home 18, Discover

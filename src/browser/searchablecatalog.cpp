@@ -1,5 +1,6 @@
 #include "searchablecatalog.h"
 
+#include "ownstations.h"
 #include "searchtext.h"
 
 #include "catalog/documentbuffer.h"
@@ -12,6 +13,7 @@ namespace Vello {
 SearchableCatalog::SearchableCatalog(std::vector<Station> stations)
     : m_stations(std::move(stations))
 {
+    std::erase_if(m_stations, [](const Station& station) { return OwnStations::isOwnId(station.id()); });
     // The thread reads the stations' heap block, which stays where it is when the vector moves.
     // Where no thread can be had, the index is built on first use instead.
     m_pending
@@ -25,6 +27,9 @@ SearchableCatalog::~SearchableCatalog()
 
 SearchableCatalog::SearchableCatalog(SearchableCatalog&& other) noexcept
     : m_stations(std::move(other.m_stations))
+    , m_own(std::move(other.m_own))
+    , m_ownIds(std::move(other.m_ownIds))
+    , m_ownTexts(std::move(other.m_ownTexts))
     , m_pending(std::move(other.m_pending))
     , m_index(std::move(other.m_index))
 {
@@ -37,8 +42,41 @@ SearchableCatalog& SearchableCatalog::operator=(SearchableCatalog&& other) noexc
         m_stations = std::move(other.m_stations);
         m_pending = std::move(other.m_pending);
         m_index = std::move(other.m_index);
+        m_own = std::move(other.m_own);
+        m_ownIds = std::move(other.m_ownIds);
+        m_ownTexts = std::move(other.m_ownTexts);
     }
     return *this;
+}
+
+void SearchableCatalog::setOwnStations(std::vector<Station> own)
+{
+    m_own = std::move(own);
+    m_ownIds.clear();
+    m_ownTexts.clear();
+    for (const Station& station : m_own) {
+        m_ownIds.push_back(station.id());
+        m_ownTexts.push_back(searchText(station));
+    }
+}
+
+const Station* SearchableCatalog::find(std::string_view id) const
+{
+    if (const auto own = std::ranges::find(m_ownIds, id); own != m_ownIds.end()) {
+        return &m_own[static_cast<std::size_t>(own - m_ownIds.begin())];
+    }
+    const auto found = std::ranges::find_if(m_stations, [&](const Station& station) { return station.id() == id; });
+    return found == m_stations.end() ? nullptr : &*found;
+}
+
+void SearchableCatalog::appendOwn(
+    std::string_view query, const FavoriteSet* ids, std::vector<const Station*>& result) const
+{
+    for (std::size_t i = 0; i < m_own.size(); ++i) {
+        if ((ids == nullptr || ids->contains(m_ownIds[i])) && m_ownTexts[i].find(query) != std::string::npos) {
+            result.push_back(&m_own[i]);
+        }
+    }
 }
 
 SearchableCatalog::Index SearchableCatalog::buildIndex(const Station* stations, std::size_t count)
@@ -144,6 +182,7 @@ std::vector<const Station*> SearchableCatalog::filtered(ListMode mode, const Fav
             result.reserve(m_stations.size());
             appendMatches(query, result);
         }
+        appendOwn(query, nullptr, result);
         break;
     case ListMode::Favorites:
         for (std::size_t i = 0; i < m_stations.size(); ++i) {
@@ -151,6 +190,10 @@ std::vector<const Station*> SearchableCatalog::filtered(ListMode mode, const Fav
                 result.push_back(&m_stations[i]);
             }
         }
+        appendOwn(query, &favorites, result);
+        break;
+    case ListMode::Own:
+        appendOwn(query, nullptr, result);
         break;
     case ListMode::Recent: {
         // Identifiers are not unique; the first station in catalog order, the most popular,
@@ -162,8 +205,12 @@ std::vector<const Station*> SearchableCatalog::filtered(ListMode mode, const Fav
             byId.try_emplace(ids[i], i);
         }
         for (const std::string& id : recentIds) {
-            const auto found = byId.find(id);
-            if (found != byId.end() && matches(found->second, query)) {
+            if (const auto own = std::ranges::find(m_ownIds, id); own != m_ownIds.end()) {
+                const auto at = static_cast<std::size_t>(own - m_ownIds.begin());
+                if (m_ownTexts[at].find(query) != std::string::npos) {
+                    result.push_back(&m_own[at]);
+                }
+            } else if (const auto found = byId.find(id); found != byId.end() && matches(found->second, query)) {
                 result.push_back(&m_stations[found->second]);
             }
         }

@@ -11,6 +11,9 @@
 
 namespace Vello {
 
+// What the identifier of a station the person added by hand starts with; no catalog's does.
+inline constexpr std::string_view ownStationIdPrefix = "own:";
+
 // A station's fields one by one, for building a Station by name (`StationFields {.name = "x"}`)
 // or changing a copy of one (`Station::fields()`).
 struct StationFields final {

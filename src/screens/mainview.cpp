@@ -6,6 +6,7 @@
 #include "sectionbuilders.h"
 #include "sidebar.h"
 #include "songrow.h"
+#include "stationdialog.h"
 #include "stationlist.h"
 #include "transportcontrols.h"
 
@@ -492,7 +493,12 @@ QWidget* MainView::makeTopBar()
 QWidget* MainView::makeStationList(std::vector<const Station*> stations)
 {
     // While a status explains why a list is empty, the list itself says nothing.
-    const QString emptyText = m_browser->statusMessage().empty() ? QStringLiteral("No stations here yet.") : QString();
+    QString emptyText;
+    if (m_browser->screen() == Screen::Library && m_browser->mode() == ListMode::Own) {
+        emptyText = tr("No stations of your own yet. Add one by its address with Add Station…");
+    } else if (m_browser->statusMessage().empty()) {
+        emptyText = QStringLiteral("No stations here yet.");
+    }
     auto* list = new StationList(
         std::move(stations),
         [this](const Station& station, QWidget* parent) { return makeStationRow(station, parent); }, *m_contentScroll,
@@ -525,6 +531,9 @@ QWidget* MainView::makeStationRow(const Station& station, QWidget* parent)
     // Playing leaves the list as it is; a favourite changes every row's heart, so it rebuilds.
     row->setOnPlay([this](const Station& chosen) { m_browser->play(chosen); });
     row->setOnFavorite([this](const Station& chosen) { m_browser->toggleFavorite(chosen); });
+    if (OwnStations::isOwnId(station.id())) {
+        row->setOnEdit([this](const Station& chosen) { editOwnStation(this, *m_browser, &chosen); });
+    }
     return row;
 }
 
@@ -539,6 +548,7 @@ QWidget* MainView::makeChipRow()
     layout->addWidget(makeChip(QStringLiteral("Favorites"), ListMode::Favorites));
     layout->addWidget(makeChip(QStringLiteral("Recent"), ListMode::Recent));
     layout->addWidget(makeChip(QStringLiteral("Songs"), ListMode::Songs));
+    layout->addWidget(makeChip(tr("My Stations"), ListMode::Own));
     layout->addWidget(makeChip(QStringLiteral("Top Stations"), ListMode::Top));
     layout->addStretch(1);
     if (m_browser->mode() == ListMode::Songs && !m_browser->songsHeard().empty()) {
@@ -550,6 +560,12 @@ QWidget* MainView::makeChipRow()
             }
         });
         layout->addWidget(clear);
+    }
+    if (m_browser->mode() == ListMode::Own) {
+        auto* add = new VelloButton(tr("Add Station…"), VelloButton::Style::Secondary);
+        add->setAccessibleName(tr("Add Station"));
+        connect(add, &QAbstractButton::clicked, this, [this] { editOwnStation(this, *m_browser); });
+        layout->addWidget(add);
     }
     return row;
 }

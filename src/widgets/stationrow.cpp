@@ -122,12 +122,39 @@ void StationRow::setOnFavorite(StationAction action)
     m_onFavorite = std::move(action);
 }
 
+void StationRow::setOnEdit(StationAction action)
+{
+    if (m_editButton == nullptr) {
+        m_editButton = new VelloButton(QString(), VelloButton::Style::Icon, this);
+        m_editButton->setSymbol(QStringLiteral("pencil"), QStringLiteral("✎"));
+        m_editButton->setAccessibleName(tr("Edit %1").arg(accessibleName()));
+        m_editButton->setToolTip(tr("Edit Station"));
+        auto* buttons = qobject_cast<QHBoxLayout*>(layout());
+        buttons->insertWidget(buttons->indexOf(m_favoriteButton), m_editButton, 0, Qt::AlignVCenter);
+        buttons->insertSpacing(buttons->indexOf(m_favoriteButton), 8);
+        // Focus moves through the row's buttons in the order they show.
+        setTabOrder(m_editButton, m_favoriteButton);
+        setTabOrder(m_favoriteButton, m_playButton);
+        connect(m_editButton, &QAbstractButton::clicked, this, [this] {
+            const StationAction edit = m_onEdit;
+            const Station shown = m_station;
+            if (edit) {
+                edit(shown);
+            }
+        });
+    }
+    m_onEdit = std::move(action);
+}
+
 QString StationRow::metaLine(const Station& station)
 {
     const std::string_view country = station.country().value_or(std::string_view());
     const std::string tag = station.primaryTag();
     const QString genre = tag.empty() ? QStringLiteral("Music") : fromUtf8(tag);
-    const QString votes = QString::number(station.votes().value_or(0)) + QStringLiteral(" votes");
+    // A station added by hand has no votes: the line says whose it is instead.
+    const QString votes = station.id().starts_with(ownStationIdPrefix)
+        ? tr("My station")
+        : QString::number(station.votes().value_or(0)) + QStringLiteral(" votes");
     return QStringList {country.empty() ? QStringLiteral("World") : fromUtf8(country), genre, votes}.join(
         QStringLiteral("  |  "));
 }

@@ -30,9 +30,12 @@ public:
     void setOnPlay(StationAction action);
     // Called with the station when the heart is pressed.
     void setOnFavorite(StationAction action);
+    // Gives the row a pencil button, before the heart, that calls `action` with the station.
+    void setOnEdit(StationAction action);
 
     [[nodiscard]] const Station& station() const { return m_station; }
-    // "country  |  genre  |  N votes", with "World" and "Music" standing in for blanks.
+    // "country  |  genre  |  N votes", with "World" and "Music" standing in for blanks, and "My
+    // station" instead of the votes for a station added by hand.
     [[nodiscard]] static QString metaLine(const Station& station);
 
     // The picture the artwork square shows now: the logo, else the fallback.
@@ -44,6 +47,8 @@ public:
     [[nodiscard]] const ElidedLabel* metaLabel() const { return m_metaLabel; }
     [[nodiscard]] VelloButton* playButton() const { return m_playButton; }
     [[nodiscard]] VelloButton* favoriteButton() const { return m_favoriteButton; }
+    // The pencil, once setOnEdit() has made it.
+    [[nodiscard]] VelloButton* editButton() const { return m_editButton; }
 
     [[nodiscard]] QSize sizeHint() const override;
 
@@ -66,8 +71,10 @@ private:
     ElidedLabel* m_metaLabel;
     VelloButton* m_favoriteButton;
     VelloButton* m_playButton;
+    VelloButton* m_editButton = nullptr;
     StationAction m_onPlay;
     StationAction m_onFavorite;
+    StationAction m_onEdit;
 };
 
 } // namespace Vello

@@ -1,0 +1,88 @@
+#pragma once
+
+#include "catalog/station.h"
+#include "ports/error.h"
+
+#include <cstddef>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace Vello {
+
+class DocumentStore;
+
+// What a person types for a station of their own: a name, the stream's or playlist's address,
+// and optionally a logo's address and tags ("jazz, live").
+struct StationDraft final {
+    std::string name;
+    std::string address;
+    std::string logo;
+    std::string tags;
+
+    friend bool operator==(const StationDraft&, const StationDraft&) = default;
+};
+
+// What is wrong with each field of a draft, in words for the form; nothing where it is fine.
+struct DraftProblems final {
+    std::optional<std::string> name;
+    std::optional<std::string> address;
+    std::optional<std::string> logo;
+
+    [[nodiscard]] bool any() const { return name || address || logo; }
+};
+
+// The stations a person added by hand: private, paid, local and LAN streams no directory lists.
+// Kept in a small JSON document of the DocumentStore, apart from the catalog, so that no download
+// touches them; written whole on every change. Each is a Station whose identifier starts with
+// idPrefix, which no catalog identifier does (SearchableCatalog drops any that would).
+class OwnStations final {
+public:
+    // Makes the random part of a new identifier.
+    using IdSource = std::function<std::string()>;
+
+    static constexpr std::string_view idPrefix = ownStationIdPrefix;
+    static constexpr std::string_view documentName = "own-stations.json";
+    // Nobody types this many stations; anything larger is not ours and is not read.
+    static constexpr std::size_t maxStations = 10'000;
+    static constexpr std::size_t maxDocumentBytes = std::size_t {8} << 20;
+
+    OwnStations(DocumentStore& store, IdSource newId);
+
+    // Replaces the list with the one saved in the store; a missing, damaged or foreign document
+    // leaves it empty.
+    void restore();
+
+    [[nodiscard]] const std::vector<Station>& stations() const { return m_stations; }
+    [[nodiscard]] const Station* find(std::string_view id) const;
+
+    // Adds a station made from `draft` under a new identifier, or under `id` when it is an own
+    // identifier not yet used (an imported station keeps its own). The station added, or what
+    // is wrong with the draft.
+    Result<Station> add(const StationDraft& draft, std::string_view id = {});
+    // Replaces the station `id` with one made from `draft`, keeping the identifier.
+    Result<Station> update(std::string_view id, const StationDraft& draft);
+    // False when there was no such station.
+    bool remove(std::string_view id);
+
+    [[nodiscard]] static bool isOwnId(std::string_view id) { return id.starts_with(idPrefix); }
+    // The form's checks, as the person types: a name that is not blank, an http or https
+    // address the player may open, and a logo address of the same kind or none.
+    [[nodiscard]] static DraftProblems problems(const StationDraft& draft);
+    // The draft a station was made from, to edit or export it.
+    [[nodiscard]] static StationDraft draftOf(const Station& station);
+
+    [[nodiscard]] static std::string toDocument(const std::vector<Station>& stations);
+    [[nodiscard]] static std::vector<Station> fromDocument(std::string_view document);
+
+private:
+    void save();
+
+    DocumentStore& m_store;
+    IdSource m_newId;
+    std::vector<Station> m_stations;
+};
+
+} // namespace Vello

@@ -1,0 +1,155 @@
+// Stations added by hand: the form's checks, their own document, and their life beside the catalog.
+#include "browserharness.h"
+
+#include "browser/favoritesfile.h"
+#include "browser/ownstations.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace Vello {
+namespace {
+
+using Ids = std::vector<std::string>;
+
+TEST(OwnStationsTest, TheFormRefusesWhatCannotPlayAndTheDocumentKeepsTheRest)
+{
+    const struct {
+        StationDraft draft;
+        const char* wrong; // n: name, a: address, l: logo
+    } cases[] = {
+        {{"LAN Jazz", "http://192.168.1.5:8000/jazz", "", "jazz"}, ""},
+        {{" Kitchen ", " https://radio.lan/list.m3u ", "https://radio.lan/logo.png", ""}, ""},
+        {{"  ", "http://radio.lan/", "", ""}, "n"},
+        {{"A", "", "", ""}, "a"},
+        {{"A", "radio.lan/stream", "", ""}, "a"},
+        {{"A", "file:///etc/passwd", "", ""}, "a"},
+        {{"A", "javascript:alert(1)", "", ""}, "a"},
+        {{"A", "http://", "", ""}, "a"},
+        {{"A", "http://radio.lan/", "ftp://radio.lan/logo.png", ""}, "l"},
+    };
+    MemoryDocumentStore store;
+    int next = 0;
+    OwnStations own(store, [&next] { return std::to_string(++next); });
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.draft.address);
+        const DraftProblems problems = OwnStations::problems(test.draft);
+        const std::string wrong
+            = std::string(problems.name ? "n" : "") + (problems.address ? "a" : "") + (problems.logo ? "l" : "");
+        EXPECT_EQ(wrong, test.wrong);
+        EXPECT_EQ(std::holds_alternative<Station>(own.add(test.draft)), wrong.empty());
+    }
+    ASSERT_EQ(own.stations().size(), 2U);
+    EXPECT_EQ(own.stations()[1].id(), "own:2");
+    EXPECT_EQ(own.stations()[1].radioURL(), "https://radio.lan/list.m3u");
+    EXPECT_EQ(OwnStations::draftOf(own.stations()[1]),
+        (StationDraft {"Kitchen", "https://radio.lan/list.m3u", "https://radio.lan/logo.png", ""}));
+
+    // The document reads back; one not of ours, or a damaged one, reads as none.
+    OwnStations again(store, [] { return "x"; });
+    again.restore();
+    EXPECT_EQ(again.stations(), own.stations());
+    for (const char* foreign : {R"({"version": 1, "stations": [{"id": "catalog-uuid", "name": "A", "url": "http://a/",
+             "favicon": "", "tags": ""}]})",
+             R"({"version": 2, "stations": []})", "[]", "{\"version\": 1, \"stations\": ["}) {
+        store.documents[std::string(OwnStations::documentName)] = foreign;
+        again.restore();
+        EXPECT_TRUE(again.stations().empty()) << foreign;
+    }
+}
+
+struct OwnHarness : BrowserHarness {
+    MemoryDocumentStore documents;
+
+    Station add(const std::string& name, const std::string& address, const std::string& tags = "")
+    {
+        return std::get<Station>(controller->saveOwnStation({name, address, "", tags}));
+    }
+};
+
+TEST(OwnStationsTest, TheyAreListedSearchedAndPlayedLikeTheCatalogsThroughEveryDownload)
+{
+    OwnHarness h;
+    // A catalog that claims an own identifier loses that station.
+    std::vector<Station> catalog = makeStations(2);
+    catalog.push_back(makeStation("own:forged", "Forged Jazz"));
+    h.start(catalog);
+    h.controller->keepOwnStationsIn(h.documents);
+    const std::string jazz = h.add("LAN Jazz", "http://192.168.1.5:8000/jazz", "jazz").id();
+    const std::string kitchen = h.add("Kitchen Radio", "https://radio.lan/list.m3u").id();
+    EXPECT_NE(jazz, kitchen);
+    EXPECT_TRUE(jazz.starts_with(OwnStations::idPrefix));
+
+    const auto listedIn = [&h](ListMode mode, const char* typed) {
+        h.controller->chooseListMode(mode);
+        h.view.typed = typed;
+        return h.listed();
+    };
+    EXPECT_EQ(listedIn(ListMode::Top, ""), (Ids {"s0", "s1", jazz, kitchen})) << "after the catalog, ranked";
+    EXPECT_EQ(listedIn(ListMode::Search, "jazz"), (Ids {jazz}));
+    EXPECT_EQ(listedIn(ListMode::Own, ""), (Ids {jazz, kitchen}));
+
+    // Next and Previous go round the list of the moment; the directory never hears of them.
+    h.controller->playNext();
+    EXPECT_EQ(h.currentId(), jazz);
+    h.controller->playNext();
+    EXPECT_EQ(h.currentId(), kitchen);
+    h.controller->playPrevious();
+    EXPECT_EQ(h.currentId(), jazz);
+    h.controller->toggleFavorite(*h.controller->currentStation());
+    h.controller->play(h.controller->allStations()[0]);
+    EXPECT_EQ(h.source.countedPlays, Ids {"s0"});
+    EXPECT_EQ(listedIn(ListMode::Recent, ""), (Ids {"s0", jazz, kitchen}));
+
+    // A new catalog, an edit that keeps the identifier and the favourite, a removal that drops it.
+    h.controller->reloadStations();
+    h.source.answer(makeStations(1));
+    h.queue.runPending();
+    EXPECT_EQ(listedIn(ListMode::Favorites, ""), (Ids {jazz}));
+    ASSERT_TRUE(std::holds_alternative<Station>(
+        h.controller->saveOwnStation({"LAN Jazz 2", "http://192.168.1.5:8000/jazz2", "", ""}, jazz)));
+    EXPECT_EQ(listedIn(ListMode::Favorites, "jazz 2"), (Ids {jazz}));
+    h.controller->removeOwnStation(jazz);
+    EXPECT_EQ(listedIn(ListMode::Own, ""), (Ids {kitchen}));
+    EXPECT_TRUE(h.controller->favorites().empty());
+
+    // The next start finds them as they were left.
+    OwnHarness later;
+    later.documents = h.documents;
+    later.controller->keepOwnStationsIn(later.documents);
+    EXPECT_EQ(later.controller->ownStations(), h.controller->ownStations());
+}
+
+TEST(OwnStationsTest, ExportAndImportCarryThemAndOlderFilesStillImport)
+{
+    OwnHarness from;
+    from.start(makeStations(3));
+    from.controller->keepOwnStationsIn(from.documents);
+    const Station loved = from.add("Loved", "http://radio.lan/loved", "lan");
+    from.add("Other", "http://radio.lan/other");
+    from.controller->toggleFavorite(loved);
+    from.controller->toggleFavorite(from.controller->allStations()[2]);
+    const std::string file = FavoritesFile::write(from.controller->favoritesToExport());
+    const auto entries = std::get<std::vector<FavoriteEntry>>(FavoritesFile::read(file));
+
+    OwnHarness to;
+    to.start(makeStations(3));
+    to.controller->keepOwnStationsIn(to.documents);
+    const auto imported = to.controller->importFavorites(entries);
+    EXPECT_EQ(std::pair(imported.favorites, imported.ownStations), std::pair(std::size_t {2}, std::size_t {2}));
+    EXPECT_EQ(to.controller->ownStations(), from.controller->ownStations());
+    EXPECT_EQ(to.controller->favorites(), from.controller->favorites());
+    const auto again = to.controller->importFavorites(entries);
+    EXPECT_EQ(std::pair(again.favorites, again.ownStations), std::pair(std::size_t {0}, std::size_t {0}));
+
+    // A file of ids and names alone, as older players write, adds favourites only.
+    const auto older = std::get<std::vector<FavoriteEntry>>(
+        FavoritesFile::read(R"([{"id": "s0", "name": "Station 0"}, {"id": "own:gone", "name": "Gone"}])"));
+    EXPECT_EQ(to.controller->importFavorites(older).favorites, 2U);
+    EXPECT_EQ(to.controller->ownStations().size(), 2U);
+}
+
+} // namespace
+} // namespace Vello
