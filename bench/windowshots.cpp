@@ -10,6 +10,7 @@
 #include "ports/mediabackend.h"
 #include "ports/preferences.h"
 #include "screens/mainview.h"
+#include "screens/stationdialog.h"
 #include "screens/stationlist.h"
 #include "widgets/artworkloader.h"
 #include "widgets/stationrow.h"
@@ -20,6 +21,7 @@
 #include <QDateTime>
 #include <QDeadlineTimer>
 #include <QImage>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPainter>
 #include <QThreadPool>
@@ -274,7 +276,7 @@ public:
             heard.push_back(SongHistory::Entry {
                 song.title, song.station, song.station, shotTime() - std::chrono::minutes(song.minutesBefore)});
         }
-        m_songs = SongHistory::toDocument(heard);
+        m_documents[std::string(SongHistory::documentName)] = SongHistory::toDocument(heard);
     }
 
     // Half past two in the afternoon, local time, on the day of the shots.
@@ -286,19 +288,32 @@ public:
 
     std::optional<std::string> read(std::string_view name) const override
     {
-        return name == SongHistory::documentName ? std::optional<std::string>(m_songs) : std::nullopt;
+        const auto found = m_documents.find(name);
+        return found == m_documents.end() ? std::nullopt : std::optional<std::string>(found->second);
     }
     bool write(std::string_view name, std::string_view bytes) override
     {
-        if (name == SongHistory::documentName) {
-            m_songs = bytes;
-        }
+        m_documents.insert_or_assign(std::string(name), std::string(bytes));
         return true;
     }
 
 private:
-    std::string m_songs;
+    std::map<std::string, std::string, std::less<>> m_documents;
 };
+
+// Saves `widget` alone, as it would show, to `name` in `folder`.
+bool saveShot(QWidget& widget, const QString& folder, const char* name)
+{
+    widget.adjustSize();
+    QCoreApplication::processEvents();
+    const QString path = folder + u'/' + QString::fromLatin1(name);
+    if (!widget.grab().save(path)) {
+        std::fprintf(stderr, "window_bench: cannot save %s\n", qPrintable(path));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(path));
+    return true;
+}
 
 } // namespace
 
@@ -317,6 +332,12 @@ int takeScreenshots(int argc, char** argv, const QString& folder)
     BrowserController& browser = view.browser();
     ShotDocuments documents;
     browser.keepSongsIn(documents, &ShotDocuments::shotTime);
+    browser.keepOwnStationsIn(documents);
+    for (const StationDraft& own :
+        {StationDraft {"Kitchen Radio", "http://192.168.1.20:8000/kitchen", "", "local, talk"},
+            StationDraft {"Campus Jazz Club", "https://radio.campus.example/jazz.pls", "", "jazz"}}) {
+        (void)browser.saveOwnStation(own);
+    }
     settle(view, artwork);
     browser.play(browser.allStations().at(3));
     media.report(MediaStateChanged {MediaPipelineState::Playing});
@@ -328,7 +349,8 @@ int takeScreenshots(int argc, char** argv, const QString& folder)
         const char* file;
         // What the player goes through before the shot: "connect" plays another station afresh,
         // "fail" has it refused for a codec the system lacks, "narrow" shrinks the window, "songs"
-        // brings it back to its size, playing the first station again, and shows the songs heard.
+        // brings it back to its size, playing the first station again, and shows the songs heard;
+        // "own" shows the stations added by hand.
         const char* step;
     } shots[] = {
         {Screen::Home, "home.png", ""},
@@ -339,6 +361,7 @@ int takeScreenshots(int argc, char** argv, const QString& folder)
         {Screen::Home, "home-failed.png", "fail"},
         {Screen::Home, "home-narrow.png", "narrow"},
         {Screen::Library, "songs.png", "songs"},
+        {Screen::Library, "my-stations.png", "own"},
     };
     for (const auto& shot : shots) {
         const std::string step = shot.step;
@@ -358,6 +381,8 @@ int takeScreenshots(int argc, char** argv, const QString& folder)
             media.report(MediaTags {"Harvest Moon", "Neil Young", {"MPEG-1 Layer 3 (MP3)", 128'000, 44'100}});
             browser.switchScreen(Screen::Library);
             browser.chooseListMode(ListMode::Songs);
+        } else if (step == "own") {
+            browser.chooseListMode(ListMode::Own);
         }
         browser.switchScreen(shot.screen);
         settle(view, artwork);
@@ -367,6 +392,14 @@ int takeScreenshots(int argc, char** argv, const QString& folder)
             return 1;
         }
         std::printf("%s\n", qPrintable(path));
+    }
+    // The form to add a station, filled in, and the tray's menu while a song plays.
+    StationDialog addStation(browser, nullptr, &window);
+    addStation.nameField()->setText(QStringLiteral("Lake House Radio"));
+    addStation.addressField()->setText(QStringLiteral("http://192.168.1.20:8000/lake.m3u"));
+    addStation.tagsField()->setText(QStringLiteral("local, news"));
+    if (!saveShot(addStation, folder, "add-station.png") || !saveShot(*window.trayMenu(), folder, "tray-menu.png")) {
+        return 1;
     }
     return savePreferencesShot(window, folder);
 }
