@@ -76,9 +76,11 @@ StationDialog::StationDialog(BrowserController& browser, const Station* existing
 
     QPushButton* save
         = m_buttons->addButton(existing != nullptr ? tr("Save") : tr("Add Station"), QDialogButtonBox::AcceptRole);
-    save->setDefault(true);
     save->setAccessibleName(save->text());
-    m_buttons->button(QDialogButtonBox::Cancel)->setAccessibleName(tr("Cancel"));
+    // Return in a field saves, once the form holds a station; it never cancels the form.
+    QPushButton* cancel = m_buttons->button(QDialogButtonBox::Cancel);
+    cancel->setAutoDefault(false);
+    cancel->setAccessibleName(tr("Cancel"));
     if (existing != nullptr) {
         QPushButton* remove = m_buttons->addButton(tr("Remove Station…"), QDialogButtonBox::DestructiveRole);
         remove->setAutoDefault(false);
@@ -116,6 +118,8 @@ void StationDialog::showProblems()
     for (QAbstractButton* button : m_buttons->buttons()) {
         if (m_buttons->buttonRole(button) == QDialogButtonBox::AcceptRole) {
             button->setEnabled(!problems.any());
+            // A button that was off lost its place as the default.
+            qobject_cast<QPushButton*>(button)->setDefault(!problems.any());
         }
     }
 }

@@ -190,7 +190,7 @@ TEST_F(MainWindowTest, AStationAddedIsCheckedAsTypedListedUnderMyStationsAndRemo
         dialog->addressField()->setCursorPosition(0);
         QTest::keyClicks(dialog->addressField(), u"http://"_s);
         EXPECT_TRUE(add->isEnabled() && dialog->addressField()->accessibleDescription().isEmpty());
-        QTest::mouseClick(add, Qt::LeftButton);
+        QTest::keyClick(dialog->addressField(), Qt::Key_Return);
     });
     QTest::keyClick(&window, Qt::Key_N, Qt::ControlModifier);
     queue.runPending();
