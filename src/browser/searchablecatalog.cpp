@@ -13,7 +13,11 @@ namespace Vello {
 SearchableCatalog::SearchableCatalog(std::vector<Station> stations)
     : m_stations(std::move(stations))
 {
-    std::erase_if(m_stations, [](const Station& station) { return OwnStations::isOwnId(station.id()); });
+    // Most stations have a uuid, which is their identifier: no copy of it is needed to look.
+    std::erase_if(m_stations, [](const Station& station) {
+        const auto uuid = station.stationuuid();
+        return OwnStations::isOwnId(uuid ? *uuid : station.id());
+    });
     // The thread reads the stations' heap block, which stays where it is when the vector moves.
     // Where no thread can be had, the index is built on first use instead.
     m_pending
