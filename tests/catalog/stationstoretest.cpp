@@ -3,13 +3,12 @@
 #include "catalog/catalogdecoder.h"
 #include "catalog/catalogorigin.h"
 #include "fakehttpclient.h"
+#include "scratchfolder.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <chrono>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <utility>
 #include <vector>
@@ -20,28 +19,6 @@
 
 namespace Vello {
 namespace {
-
-// A folder of its own for each test, removed afterwards.
-struct ScratchFolder {
-    std::filesystem::path path = [] {
-        std::string pattern = (std::filesystem::temp_directory_path() / "vello-store-XXXXXX").string();
-        return ::mkdtemp(pattern.data()) != nullptr ? std::filesystem::path(pattern) : std::filesystem::path();
-    }();
-    ~ScratchFolder() { std::filesystem::remove_all(path); }
-};
-
-void writeFile(const std::filesystem::path& file, const std::string& bytes)
-{
-    std::ofstream(file, std::ios::binary) << bytes;
-}
-
-std::string readFile(const std::filesystem::path& file)
-{
-    std::ifstream stream(file, std::ios::binary);
-    return std::filesystem::is_regular_file(file)
-        ? std::string(std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>())
-        : std::string();
-}
 
 std::size_t temporaryFilesIn(const std::filesystem::path& folder)
 {
@@ -90,7 +67,7 @@ struct AnswerLog {
     {
         store.load(
             [this](StationsResult result) {
-                Answer answer {.beforeLoadReturned = !loadReturned, .cacheOnDisk = readFile(cacheFile)};
+                Answer answer {.beforeLoadReturned = !loadReturned, .cacheOnDisk = readFile(cacheFile).value_or("")};
                 if (const auto* error = std::get_if<Error>(&result)) {
                     answer.what = "error:" + error->description;
                 } else {
@@ -249,7 +226,7 @@ TEST_F(StationStoreTest, EachLoadAnswersFromTheCopyAndTheDownloadAsDocumented)
         }
         EXPECT_EQ(std::filesystem::is_directory(cacheFile), cache == unreadable);
         if (cache != unreadable) {
-            EXPECT_EQ(readFile(cacheFile), replaced ? last->body : cache);
+            EXPECT_EQ(readFile(cacheFile).value_or(""), replaced ? last->body : cache);
         }
         EXPECT_EQ(temporaryFilesIn(folder), 0U);
 
