@@ -47,6 +47,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <csignal>
 #include <cstdio>
 #include <fstream>
 #include <functional>
@@ -127,7 +128,9 @@ double cpuMilliseconds()
 {
     rusage usage {};
     getrusage(RUSAGE_SELF, &usage);
-    const auto ms = [](const timeval& time) { return static_cast<double>(time.tv_sec) * 1e3 + time.tv_usec / 1e3; };
+    const auto ms = [](const timeval& time) {
+        return static_cast<double>(time.tv_sec) * 1e3 + static_cast<double>(time.tv_usec) / 1e3;
+    };
     return ms(usage.ru_utime) + ms(usage.ru_stime);
 }
 
@@ -219,10 +222,16 @@ private:
 // A start against a catalog server: `stationsUrl` answers with the catalog (a directory server
 // when it starts with "directory="), and the cache may hold one. Reports the start-up, then waits
 // for the last answer, lets the window settle and reports the peak and the steady memory and the
-// catalog's bytes downloaded.
-int runDownload(
-    int argc, char** argv, const QString& cacheFolder, const std::string& stationsUrl, bool cached, int expected)
+// catalog's bytes downloaded. With `diskFull` no file can grow, as on a full disk: the download's
+// body stays in memory.
+int runDownload(int argc, char** argv, const QString& cacheFolder, const std::string& stationsUrl, bool cached,
+    int expected, bool diskFull)
 {
+    if (diskFull) {
+        ::signal(SIGXFSZ, SIG_IGN);
+        const rlimit noGrowth {0, RLIM_INFINITY};
+        ::setrlimit(RLIMIT_FSIZE, &noGrowth);
+    }
     QApplication app(argc, argv);
     RowPaintReporter rowPainted;
     QTemporaryDir settings;
@@ -514,6 +523,7 @@ int runParent(int argc, char** argv, int stations, int runs, const QString& kept
     std::map<std::string, std::vector<double>> cacheAndDownload;
     std::map<std::string, std::vector<double>> firstDownload;
     std::map<std::string, std::vector<double>> cacheOffline;
+    std::map<std::string, std::vector<double>> diskFullDownload;
     for (int run = 0; run < runs; ++run) {
         QTemporaryDir fresh;
         QFile::copy(cacheFolder + QStringLiteral("/stations.json"), fresh.filePath(QStringLiteral("stations.json")));
@@ -525,6 +535,11 @@ int runParent(int argc, char** argv, int stations, int runs, const QString& kept
         for (const auto& [key, value] : measureChild({QStringLiteral("--child-download"), noCache.path(), stationsUrl,
                  QStringLiteral("none"), QStringLiteral("1")})) {
             firstDownload[key].push_back(value);
+        }
+        QTemporaryDir noRoom;
+        for (const auto& [key, value] : measureChild({QStringLiteral("--child-download"), noRoom.path(), stationsUrl,
+                 QStringLiteral("none"), QStringLiteral("1"), QStringLiteral("disk-full")})) {
+            diskFullDownload[key].push_back(value);
         }
         for (const auto& [key, value] : measureChild({QStringLiteral("--child-download"), cacheFolder,
                  QStringLiteral("http://127.0.0.1:9/stations_filtered.json"), QStringLiteral("cached"),
@@ -563,6 +578,7 @@ int runParent(int argc, char** argv, int stations, int runs, const QString& kept
     memoryLine("cache only (catalog server unreachable)", cacheOffline);
     memoryLine("cache plus a download from a loopback server", cacheAndDownload);
     memoryLine("first start, no cache, download from a loopback server", firstDownload);
+    memoryLine("the same with the disk full (the body kept in memory)", diskFullDownload);
     const auto directoryLine = [&](const char* what, std::map<std::string, std::vector<double>>& values) {
         std::printf("%s: first row painted %.0f ms after the start, %.0f stations, %.0f bytes downloaded, "
                     "peak (VmHWM) %.1f MB\n",
@@ -611,7 +627,8 @@ int main(int argc, char** argv)
     }
     if (arguments.size() >= 4 && arguments[0] == "--child-download") {
         return Vello::runDownload(argc, argv, QString::fromStdString(arguments[1]), arguments[2],
-            arguments[3] == "cached", arguments.size() >= 5 ? std::stoi(arguments[4]) : 2);
+            arguments[3] == "cached", arguments.size() >= 5 ? std::stoi(arguments[4]) : 2,
+            arguments.size() >= 6 && arguments[5] == "disk-full");
     }
     if (arguments.size() >= 2 && arguments[0] == "--child-app-no-cache") {
         return Vello::runApplication(argc, argv, QString::fromStdString(arguments[1]), false);

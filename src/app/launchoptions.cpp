@@ -24,6 +24,25 @@ Error notAWebAddress(const QString& option, const QString& text)
         "--" + option.toStdString() + " needs an absolute http or https address, not \"" + text.toStdString() + "\""};
 }
 
+// The options the application object takes out of the command line for itself (Qt's, and the
+// session manager's -session when it starts the player again): accepted here, and left to it.
+void acceptQtOptions(QCommandLineParser& parser)
+{
+    const auto accept = [&parser](const QString& name, const QString& value) {
+        QCommandLineOption option(name, QString(), value);
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    };
+    for (const char16_t* name : {u"platform", u"platformpluginpath", u"platformtheme", u"plugin", u"qwindowgeometry",
+             u"qwindowicon", u"qwindowtitle", u"session", u"style", u"stylesheet", u"qmljsdebugger", u"display",
+             u"geometry", u"icon", u"name", u"title", u"visual"}) {
+        accept(QString::fromUtf16(name), QStringLiteral("value"));
+    }
+    for (const char16_t* name : {u"reverse", u"testability", u"widgetcount", u"sync", u"nograb", u"dograb"}) {
+        accept(QString::fromUtf16(name), QString());
+    }
+}
+
 } // namespace
 
 bool isWebAddress(const QString& text)
@@ -48,6 +67,9 @@ Result<LaunchOptions> parseCommandLine(const QStringList& arguments)
                        "Give it more than once to try several in turn."),
         QStringLiteral("URL"));
     parser.addOption(directoryServer);
+    // Qt's own options are words after a single dash: -platform, -style.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    acceptQtOptions(parser);
 
     if (!parser.parse(arguments)) {
         return Error {parser.errorText().toStdString()};
@@ -58,7 +80,9 @@ Result<LaunchOptions> parseCommandLine(const QStringList& arguments)
 
     LaunchOptions options;
     if (parser.isSet(help)) {
-        options.message = parser.helpText();
+        // Read before there is an application object, the parser cannot name the program.
+        const QString program = arguments.isEmpty() ? QStringLiteral("pemba-vello") : arguments.constFirst();
+        options.message = parser.helpText().replace(QStringLiteral("<executable_name>"), program);
         return options;
     }
     if (parser.isSet(version)) {

@@ -25,8 +25,10 @@ struct LaunchOptions final {
     std::optional<QString> message;
 };
 
-// Reads `arguments` (the program name first). Unknown options, a missing value and an address
-// that is not an absolute http or https address are errors that say what was wrong.
+// Reads `arguments` (the program name first); needs no application object, so that the usage,
+// the version and errors need no display. Qt's own options (-platform, -style, -session, ...)
+// are accepted and left to the application object. Unknown options, a missing value and an
+// address that is not an absolute http or https address are errors that say what was wrong.
 [[nodiscard]] Result<LaunchOptions> parseCommandLine(const QStringList& arguments);
 
 // Whether `text` is an absolute http or https address with a host.

@@ -20,8 +20,10 @@
 #include "widgets/logodiskcache.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QIcon>
+#include <QStringList>
 #include <QSystemTrayIcon>
 #include <QUrl>
 #include <QtGlobal>
@@ -32,18 +34,18 @@
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
-    QApplication::setApplicationDisplayName(QStringLiteral("Pemba Vello"));
     // Settings and data live under these names: $XDG_CONFIG_HOME/PembaVello/PembaVello.conf.
-    QApplication::setOrganizationName(QStringLiteral("PembaVello"));
-    QApplication::setApplicationName(QStringLiteral("PembaVello"));
-    QApplication::setApplicationVersion(QStringLiteral(VELLO_VERSION));
-    // The desktop entry's name: the desktop matches the window to its entry and icon by it.
-    QApplication::setDesktopFileName(QStringLiteral("org.pembavello.PembaVello"));
-    QApplication::setWindowIcon(QIcon::fromTheme(
-        QStringLiteral("org.pembavello.PembaVello"), QIcon(QStringLiteral(":/icons/org.pembavello.PembaVello.svg"))));
+    QCoreApplication::setOrganizationName(QStringLiteral("PembaVello"));
+    QCoreApplication::setApplicationName(QStringLiteral("PembaVello"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(VELLO_VERSION));
 
-    const auto parsed = Vello::parseCommandLine(QApplication::arguments());
+    // Read before the application object, which needs a display: the usage, the version and a
+    // command line the player cannot follow answer on any terminal, over ssh too.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    }
+    const auto parsed = Vello::parseCommandLine(arguments);
     if (const auto* error = std::get_if<Vello::Error>(&parsed)) {
         std::fprintf(stderr, "pemba-vello: %s\nTry 'pemba-vello --help'.\n", error->description.c_str());
         return 2;
@@ -53,6 +55,13 @@ int main(int argc, char* argv[])
         std::fputs(options.message->toLocal8Bit().constData(), stdout);
         return 0;
     }
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationDisplayName(QStringLiteral("Pemba Vello"));
+    // The desktop entry's name: the desktop matches the window to its entry and icon by it.
+    QApplication::setDesktopFileName(QStringLiteral("org.pembavello.PembaVello"));
+    QApplication::setWindowIcon(QIcon::fromTheme(
+        QStringLiteral("org.pembavello.PembaVello"), QIcon(QStringLiteral(":/icons/org.pembavello.PembaVello.svg"))));
 
     // One player per session: a second start brings the first one's window forward instead.
     QDBusConnection bus = QDBusConnection::sessionBus();

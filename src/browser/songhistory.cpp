@@ -5,6 +5,7 @@
 #include "ports/documentstore.h"
 
 #include "catalog/textrules.h"
+#include "playback/streamtitle.h"
 
 #include <simdjson.h>
 
@@ -42,7 +43,7 @@ void SongHistory::restore()
 bool SongHistory::record(std::string_view stationId, std::string_view stationName, std::string_view title)
 {
     const std::string_view song = trimmed(title);
-    if (song.empty() || sameText(song, stationName)) {
+    if (song.empty()) {
         return false;
     }
     const auto previous = std::find_if(
@@ -118,7 +119,7 @@ std::deque<SongHistory::Entry> SongHistory::fromDocument(std::string_view docume
             || item["heard"].get_int64().get(heard) != simdjson::SUCCESS) {
             return {};
         }
-        if (entries.size() < maxEntries) {
+        if (entries.size() < maxEntries && !isPlaceholderTitle(title, {station})) {
             entries.push_back(Entry {std::string(title), std::string(stationId), std::string(station),
                 std::chrono::system_clock::time_point(std::chrono::seconds(heard))});
         }

@@ -36,12 +36,12 @@ public:
     explicit SongHistory(DocumentStore& store, Clock clock = &std::chrono::system_clock::now);
 
     // Replaces the list with the one saved in the store; a missing, damaged or foreign
-    // document leaves it empty.
+    // document leaves it empty. Placeholders saved before they were known as such are left out.
     void restore();
 
-    // Records that `stationId` sent `title` (already cleaned for display). Nothing is recorded
-    // for an empty title, for the station's own name (trimmed, in any case) or for the title
-    // this station sent last. True when the title was added.
+    // Records that `stationId` sent `title` (already cleaned for display, placeholders taken
+    // out: see streamTitle). Nothing is recorded for an empty title or for the title this
+    // station sent last. True when the title was added.
     bool record(std::string_view stationId, std::string_view stationName, std::string_view title);
 
     // Empties the list and saves the empty list.

@@ -1,6 +1,5 @@
 #include "catalogcache.h"
 
-#include "catalogdecoder.h"
 #include "catalogparts.h"
 #include "displayorder.h"
 #include "ports/httpclient.h"
@@ -8,12 +7,16 @@
 #include <algorithm>
 #include <cerrno>
 #include <charconv>
+#include <cstring>
+#include <deque>
 #include <system_error>
 #include <utility>
+#include <vector>
 
 #include <fcntl.h>
 #include <signal.h>
 #include <stdlib.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <sys/types.h>
 #include <unistd.h>
@@ -94,7 +97,67 @@ bool isLeftover(std::string_view name)
 
 } // namespace
 
+// The body kept in memory, in blocks mapped one by one and read once from the front. A block is
+// given back to the system as soon as it has been read: a freed heap block may stay with the
+// allocator, and the stations decoded from the body would then come on top of all of it.
+struct DownloadedBody::Blocks {
+    static constexpr std::size_t blockBytes = std::size_t {1} << 20U;
+
+    struct Unmap {
+        void operator()(char* block) const { ::munmap(block, blockBytes); }
+    };
+
+    std::deque<std::unique_ptr<char, Unmap>> blocks;
+    // Bytes kept, read, and given back with the blocks dropped from the front.
+    std::size_t size = 0;
+    std::size_t read = 0;
+    std::size_t dropped = 0;
+    // A block could not be had: the body is incomplete.
+    bool lost = false;
+
+    void append(std::string_view piece)
+    {
+        while (!piece.empty() && !lost) {
+            if (size == dropped + blocks.size() * blockBytes) {
+                void* block = ::mmap(nullptr, blockBytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+                lost = block == MAP_FAILED;
+                if (lost) {
+                    blocks.clear();
+                    return;
+                }
+                blocks.emplace_back(static_cast<char*>(block));
+            }
+            const std::size_t at = (size - dropped) % blockBytes;
+            const std::size_t taken = std::min(piece.size(), blockBytes - at);
+            std::memcpy(blocks.back().get() + at, piece.data(), taken);
+            size += taken;
+            piece.remove_prefix(taken);
+        }
+    }
+
+    std::ptrdiff_t readInto(char* into, std::size_t bytes)
+    {
+        if (lost) {
+            return -1;
+        }
+        std::size_t copied = 0;
+        while (copied < bytes && read < size) {
+            const std::size_t at = read - dropped;
+            const std::size_t taken = std::min(bytes - copied, std::min(blockBytes, size - dropped) - at);
+            std::memcpy(into + copied, blocks.front().get() + at, taken);
+            copied += taken;
+            read += taken;
+            if (read - dropped == blockBytes) {
+                blocks.pop_front();
+                dropped += blockBytes;
+            }
+        }
+        return static_cast<std::ptrdiff_t>(copied);
+    }
+};
+
 DownloadedBody::DownloadedBody(const std::filesystem::path& file)
+    : m_memory(std::make_shared<Blocks>())
 {
     auto [descriptor, name] = makeTemporary(file);
     if (descriptor >= 0) {
@@ -111,7 +174,7 @@ DownloadedBody::~DownloadedBody()
 void DownloadedBody::discard()
 {
     moveToMemory(false);
-    m_memory = {};
+    m_memory = std::make_shared<Blocks>();
 }
 
 void DownloadedBody::add(std::string_view piece)
@@ -122,7 +185,7 @@ void DownloadedBody::add(std::string_view piece)
     if (m_descriptor >= 0) {
         m_written += piece.size();
     } else {
-        m_memory += piece;
+        m_memory->append(piece);
     }
 }
 
@@ -138,26 +201,31 @@ std::optional<std::filesystem::path> DownloadedBody::takeFile()
     return std::exchange(m_temporary, std::nullopt);
 }
 
-std::string DownloadedBody::takeMemory()
+DocumentStream DownloadedBody::takeMemory()
 {
-    return std::exchange(m_memory, {});
+    const std::shared_ptr<Blocks> blocks = std::exchange(m_memory, std::make_shared<Blocks>());
+    return DocumentStream {
+        [blocks](char* into, std::size_t bytes) { return blocks->readInto(into, bytes); }, blocks->size};
 }
 
 void DownloadedBody::moveToMemory(bool keep)
 {
     if (m_descriptor >= 0) {
         if (keep) {
-            m_memory.resize(m_written);
+            std::vector<char> chunk(std::min(m_written, Blocks::blockBytes));
             std::size_t got = 0;
             while (got < m_written) {
-                const ssize_t read
-                    = ::pread(m_descriptor, m_memory.data() + got, m_written - got, static_cast<off_t>(got));
-                if (read <= 0 && !(read < 0 && errno == EINTR)) {
+                const ssize_t read = ::pread(
+                    m_descriptor, chunk.data(), std::min(chunk.size(), m_written - got), static_cast<off_t>(got));
+                if (read < 0 && errno == EINTR) {
+                    continue;
+                }
+                if (read <= 0) {
                     break;
                 }
-                got += static_cast<std::size_t>(std::max<ssize_t>(read, 0));
+                m_memory->append({chunk.data(), static_cast<std::size_t>(read)});
+                got += static_cast<std::size_t>(read);
             }
-            m_memory.resize(got);
         }
         ::close(m_descriptor);
         m_descriptor = -1;
@@ -172,7 +240,8 @@ Result<std::vector<Station>> decodeDownloadedBody(DownloadedBody& body, const st
 {
     const auto temporary = body.takeFile();
     if (!temporary) {
-        return decodeCatalog(body.takeMemory());
+        auto memory = std::make_shared<std::optional<DocumentStream>>(body.takeMemory());
+        return decodeCatalogInParts([memory] { return std::exchange(*memory, std::nullopt); });
     }
     auto decoded = decodeCatalogFile(*temporary, HttpClient::defaultMaxBodyBytes);
     if (std::holds_alternative<std::vector<Station>>(decoded)) {

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "catalogparts.h"
 #include "ports/error.h"
 #include "station.h"
 
 #include <cstddef>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -21,7 +23,8 @@ namespace Vello {
 // The body goes to that temporary file as it arrives (it has to reach the disk anyway), so that
 // the body, the parser's working memory, the new stations and the list on screen are never all
 // in memory at once. Without room on disk the body is kept in memory instead, with whatever had
-// reached the file, and decoded there; the copy on disk then stays as it was.
+// reached the file, in blocks that are let go as they are decoded; the copy on disk then stays
+// as it was.
 class DownloadedBody final {
 public:
     // Makes the temporary file beside `file`.
@@ -36,20 +39,25 @@ public:
     // The temporary file holding the whole body, flushed to the disk and closed; it is then the
     // caller's. Nothing when the body is in memory: takeMemory() has it.
     [[nodiscard]] std::optional<std::filesystem::path> takeFile();
-    [[nodiscard]] std::string takeMemory();
+    // The body kept in memory, to be read once from its start: each block is given back as soon
+    // as it has been read. A read fails when memory ran out while the body was kept.
+    [[nodiscard]] DocumentStream takeMemory();
 
 private:
+    struct Blocks;
+
     // Drops the file, first reading back what reached it when `keep` is set.
     void moveToMemory(bool keep);
 
     int m_descriptor = -1;
     std::optional<std::string> m_temporary;
     std::size_t m_written = 0;
-    std::string m_memory;
+    std::shared_ptr<Blocks> m_memory;
 };
 
 // Decodes the body: from its temporary file, which then replaces `file` when it decodes and is
-// removed otherwise, or from memory.
+// removed otherwise, or from memory, a part at a time as the file is. The body in memory is read
+// only once: one that is not a catalog fails as unreadable, not with the decoder's reason.
 [[nodiscard]] Result<std::vector<Station>> decodeDownloadedBody(
     DownloadedBody& body, const std::filesystem::path& file);
 

@@ -96,6 +96,7 @@ void PlayerController::play(const Station& station)
     m_resolver = std::make_unique<PlaylistResolver>(m_http, m_queue, m_address, m_readAsPlaylist);
     if (player) {
         m_resolver->next([](const PlaylistResolver::Answer&) {}); // the address itself, taken here
+        m_openedAddress = m_address;
         m_player.reset();
         attach(std::move(player));
     } else {
@@ -195,6 +196,7 @@ void PlayerController::openNext(std::optional<MediaEvent> lastFailure)
     m_resolver->next([this, lastFailure = std::move(lastFailure)](PlaylistResolver::Answer answer) {
         if (const auto* address = std::get_if<std::string>(&answer)) {
             if (std::unique_ptr<MediaPlayer> player = m_backend.createPlayer(*address)) {
+                m_openedAddress = *address;
                 m_player.reset();
                 attach(std::move(player));
             } else {
@@ -232,7 +234,10 @@ void PlayerController::handle(const MediaEvent& event)
         m_streamDetails.codec = found.codec.empty() ? m_streamDetails.codec : found.codec;
         m_streamDetails.bitrate = found.bitrate == 0 ? m_streamDetails.bitrate : found.bitrate;
         m_streamDetails.sampleRate = found.sampleRate == 0 ? m_streamDetails.sampleRate : found.sampleRate;
-        std::string title = Vello::streamTitle(*tags);
+        // A placeholder is no title: like tags that name no song, it leaves the last one.
+        std::string title = Vello::streamTitle(*tags,
+            {m_currentStation->displayName(), m_currentStation->url().value_or(""),
+                m_currentStation->url_resolved().value_or(""), m_address, m_openedAddress});
         const bool newTitle = !title.empty() && title != m_streamTitle;
         if (newTitle) {
             m_streamTitle = std::move(title);

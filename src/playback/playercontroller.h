@@ -43,7 +43,8 @@ public:
     [[nodiscard]] bool isPlaying() const;
     [[nodiscard]] const std::optional<Station>& currentStation() const;
     [[nodiscard]] const PlaybackState& playbackState() const;
-    // The song the station says is on, cleaned up for display; empty when it has not said.
+    // The song the station says is on, cleaned up for display; empty when it has not said, or
+    // has sent a placeholder instead (isPlaceholderTitle).
     [[nodiscard]] const std::string& streamTitle() const;
     // What the stream is, as far as the player has said; empty from each new stream on.
     [[nodiscard]] const MediaStreamDetails& streamDetails() const;
@@ -76,6 +77,8 @@ private:
     // The address the current station opens with, and whether it was read as a playlist.
     std::string m_address;
     bool m_readAsPlaylist = false;
+    // The address the current player streams from: the station's, or its playlist's entry.
+    std::string m_openedAddress;
     // The current player has played: a failure now is a drop, not a bad playlist entry.
     bool m_attemptPlayed = false;
     // Inside one of the public operations, which report once at their end.

@@ -1,5 +1,8 @@
 #include "streamtitle.h"
 
+#include "catalog/textrules.h"
+
+#include <algorithm>
 #include <array>
 #include <optional>
 #include <vector>
@@ -102,8 +105,6 @@ bool isDropped(char32_t c)
         || (c >= 0x2066 && c <= 0x2069) || c == 0xFEFF || c == 0xFFFD;
 }
 
-} // namespace
-
 std::string cleanStreamTitle(std::string_view raw)
 {
     std::string out;
@@ -132,14 +133,36 @@ std::string cleanStreamTitle(std::string_view raw)
     return out;
 }
 
-std::string streamTitle(const MediaTags& tags)
+// What a placeholder's words are separated by: "Unknown - Unknown".
+constexpr std::string_view placeholderSeparators = " -";
+
+} // namespace
+
+bool isPlaceholderTitle(std::string_view title, std::initializer_list<std::string_view> ownTexts)
+{
+    // Word by word, so that a band called "Unknown Mortal Orchestra" is still a song.
+    bool onlyUnknown = true;
+    for (std::size_t at = title.find_first_not_of(placeholderSeparators); onlyUnknown && at != std::string_view::npos;
+         at = title.find_first_not_of(placeholderSeparators, at)) {
+        const std::size_t end = std::min(title.find_first_of(placeholderSeparators, at), title.size());
+        onlyUnknown = lowercased(title.substr(at, end - at)) == "unknown";
+        at = end;
+    }
+    if (onlyUnknown) {
+        return true;
+    }
+    const std::string song = lowercased(trimmed(title));
+    return std::ranges::any_of(ownTexts, [&song](std::string_view own) { return lowercased(trimmed(own)) == song; });
+}
+
+std::string streamTitle(const MediaTags& tags, std::initializer_list<std::string_view> ownTexts)
 {
     std::string title = cleanStreamTitle(tags.title);
     const std::string artist = cleanStreamTitle(tags.artist);
-    if (artist.empty() || title.find(artist) != std::string::npos) {
-        return title;
+    if (!artist.empty() && title.find(artist) == std::string::npos) {
+        title = title.empty() ? artist : artist + " - " + title;
     }
-    return title.empty() ? artist : artist + " - " + title;
+    return isPlaceholderTitle(title, ownTexts) ? std::string() : title;
 }
 
 std::string streamDetailsText(const MediaStreamDetails& details)

@@ -3,6 +3,7 @@
 #include "ports/mediabackend.h"
 
 #include <cstddef>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -11,14 +12,17 @@ namespace Vello {
 // Longer titles are cut (with an ellipsis): no station names a song in more characters.
 inline constexpr std::size_t streamTitleMaxCharacters = 200;
 
-// A title as a station sent it, made fit to show as plain text: bytes that are not valid
-// UTF-8 read as Windows-1252, control characters dropped, runs of white space made one space,
-// trimmed and cut to `streamTitleMaxCharacters`. Markup stays as the literal text it is.
-[[nodiscard]] std::string cleanStreamTitle(std::string_view raw);
+// Whether a cleaned title names no song, as stations send instead of one: it is empty, nothing
+// but "Unknown"s and dashes ("Unknown - Unknown", " - "), or one of `ownTexts` (the station's
+// name, its stream's addresses). Compared trimmed and in any case.
+[[nodiscard]] bool isPlaceholderTitle(std::string_view title, std::initializer_list<std::string_view> ownTexts);
 
-// The song a stream's tags name ("Artist - Title" when both are known), cleaned; empty when
-// they name none.
-[[nodiscard]] std::string streamTitle(const MediaTags& tags);
+// The song a stream's tags name ("Artist - Title" when both are known), made fit to show as
+// plain text: bytes that are not valid UTF-8 read as Windows-1252, control characters dropped,
+// runs of white space made one space, trimmed and cut to `streamTitleMaxCharacters`; markup
+// stays as the literal text it is. Empty when they name none, or only a placeholder for a
+// station known by `ownTexts`.
+[[nodiscard]] std::string streamTitle(const MediaTags& tags, std::initializer_list<std::string_view> ownTexts);
 
 // What the stream is, in one line: "MP3 · 128 kbps · 44.1 kHz". A codec named with its short
 // name in brackets goes by that name; the bitrate is rounded to whole kbps and the sample rate

@@ -269,6 +269,12 @@ void MainView::showNowPlaying(const NowPlaying& nowPlaying)
 {
     m_railTitle->setText(toQString(nowPlaying.title));
     m_railMeta->setText(toQString(nowPlaying.detail));
+    for (QLabel* label : {m_railTitle, m_railMeta}) {
+        // Put aside while no hero row holds them, they stay hidden.
+        if (label->parentWidget() != this) {
+            revealText(label);
+        }
+    }
     m_miniPlayer->showNowPlaying(nowPlaying);
     m_contentLayout->setContentsMargins(
         contentSideInset, contentTopInset, contentSideInset, nowPlaying.contentBottomInset);

@@ -16,6 +16,8 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include <utility>
+
 namespace Vello {
 
 namespace {
@@ -41,7 +43,7 @@ void revealLines(const NowPlayingLines& lines)
 {
     for (QLabel* line : {static_cast<QLabel*>(lines.song.data()), lines.status.data(), lines.details.data()}) {
         if (line != nullptr && line->parentWidget() != nullptr) {
-            line->setVisible(!line->text().isEmpty());
+            revealText(line);
         }
     }
 }
@@ -54,6 +56,16 @@ void setTextColor(QLabel* label, const QColor& color)
 }
 
 } // namespace
+
+void revealText(QLabel* label)
+{
+    // A line that appears while playing must not push the transport buttons away from under the
+    // pointer: an empty line keeps its place.
+    QSizePolicy policy = label->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    label->setSizePolicy(policy);
+    label->setVisible(!label->text().isEmpty());
+}
 
 PlayerPanelTexts playerPanelTexts(const std::optional<Station>& current)
 {
@@ -89,12 +101,8 @@ NowPlayingLines makeNowPlayingLines(int songSize, int statusSize, bool wrapStatu
         lines.status = makeLabel({}, statusSize, QFont::DemiBold, velloMuted());
     }
     lines.status->setObjectName(QStringLiteral("playbackStatus"));
-    // A line that appears while playing must not push the transport buttons away from under the
-    // pointer: an empty line keeps its place.
+    // An empty line keeps a line's height (revealText).
     for (QLabel* line : {static_cast<QLabel*>(lines.song.data()), lines.status.data()}) {
-        QSizePolicy policy = line->sizePolicy();
-        policy.setRetainSizeWhenHidden(true);
-        line->setSizePolicy(policy);
         line->setMinimumHeight(line->fontMetrics().height());
     }
     return lines;
@@ -178,8 +186,8 @@ QWidget* makeHeroRow(AspectFillImage* hero, QLabel* railTitle, QLabel* railMeta,
     layout->addWidget(hero, 1, Qt::AlignTop);
     layout->addWidget(card, 0, Qt::AlignTop);
     hero->show();
-    railTitle->show();
-    railMeta->show();
+    revealText(railTitle);
+    revealText(railMeta);
     revealLines(lines);
     return row;
 }
@@ -249,8 +257,12 @@ Panel* makePlayerPanel(
 
 void showPlayerPanelTexts(QWidget& panel, const PlayerPanelTexts& texts)
 {
-    panel.findChild<QLabel*>(QStringLiteral("playerTitle"))->setText(texts.title);
-    panel.findChild<QLabel*>(QStringLiteral("playerSubtitle"))->setText(texts.subtitle);
+    for (const auto& [name, text] : {std::pair {QStringLiteral("playerTitle"), texts.title},
+             std::pair {QStringLiteral("playerSubtitle"), texts.subtitle}}) {
+        auto* label = panel.findChild<QLabel*>(name);
+        label->setText(text);
+        revealText(label);
+    }
     setBadgeTitle(*panel.findChild<QWidget*>(QStringLiteral("playerPlace")), texts.place);
     setBadgeTitle(*panel.findChild<QWidget*>(QStringLiteral("playerGenre")), texts.genre);
     auto* homepage = panel.findChild<QAbstractButton*>(QStringLiteral("playerHomepage"));

@@ -33,6 +33,10 @@ struct PlayerPanelTexts final {
 
 [[nodiscard]] PlayerPanelTexts playerPanelTexts(const std::optional<Station>& current);
 
+// Shows a placed label only when it has something to say, keeping its place either way: an
+// empty one would reach assistive tools as a label without a name.
+void revealText(QLabel* label);
+
 // The two lines under a station's name: the song on the air and how playback goes ("Connecting…",
 // a failure). The builders below place them; they are dropped with the view they are placed in.
 // Only the Player panel adds a third, beside its badges: what the stream is ("MP3 · 128 kbps").

@@ -5,6 +5,7 @@
 #include "catalog/stationsurl.h"
 
 #include <QProcess>
+#include <QProcessEnvironment>
 
 #include <gtest/gtest.h>
 
@@ -43,6 +44,8 @@ TEST(LaunchOptions, TheCommandLineOverridesThePreferencesWhichOverrideTheBuildWi
         {{u"--directory-server"_s, u"de1.example"_s}, {}, false, "--directory-server"},
         {{u"--catalog-url"_s, local}, address, true, local.toStdString()},
         {{u"--help"_s}, {}, true, "--catalog-url <URL>"},
+        {{u"-session"_s, u"10d2e_42"_s, u"-reverse"_s, u"--style=Fusion"_s, u"-platform"_s, u"xcb"_s}, {}, true,
+            byDefault},
         {{u"--catalog-url"_s, u"ftp://example.org/stations.json"_s}, {}, false, "--catalog-url"},
         {{u"--catalog-url"_s, u"http://"_s}, {}, false, "--catalog-url"},
         {{u"--catalog-url"_s, u"https://exa mple.org/x"_s}, {}, false, "--catalog-url"},
@@ -67,14 +70,34 @@ TEST(LaunchOptions, TheCommandLineOverridesThePreferencesWhichOverrideTheBuildWi
     }
 }
 
-// A command line the program cannot follow ends it before any window; the end-to-end run fetches.
-TEST(Application, RefusesABadCatalogAddressWithItsReason)
+// The usage, the version and a command line the program cannot follow need no display: they
+// answer before any window, on a terminal with none. The end-to-end run fetches.
+TEST(Application, AnswersItsCommandLineWithoutADisplay)
 {
-    QProcess program;
-    program.start(QStringLiteral(VELLO_APP_PATH), {QStringLiteral("--catalog-url"), QStringLiteral("catalog.json")});
-    ASSERT_TRUE(program.waitForFinished(60'000));
-    EXPECT_EQ(program.exitCode(), 2);
-    EXPECT_TRUE(program.readAllStandardError().contains("--catalog-url needs an absolute http or https address"));
+    struct Case {
+        QStringList arguments;
+        int exitCode;
+        QByteArray says;
+    };
+    const Case cases[] = {
+        {{u"--help"_s}, 0, "Usage: " VELLO_APP_PATH " [options]"},
+        {{u"-session"_s, u"10d2e_42"_s, u"--version"_s}, 0, "PembaVello "},
+        {{u"--catalog-url"_s, u"catalog.json"_s}, 2, "--catalog-url needs an absolute http or https address"},
+    };
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const QString& name : {u"DISPLAY"_s, u"WAYLAND_DISPLAY"_s, u"QT_QPA_PLATFORM"_s}) {
+        environment.remove(name);
+    }
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.arguments.join(u' ').toStdString());
+        QProcess program;
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(VELLO_APP_PATH), c.arguments);
+        ASSERT_TRUE(program.waitForFinished(60'000));
+        EXPECT_EQ(program.exitCode(), c.exitCode);
+        const QByteArray output = program.readAllStandardOutput() + program.readAllStandardError();
+        EXPECT_TRUE(output.contains(c.says)) << output.toStdString();
+    }
 }
 
 } // namespace

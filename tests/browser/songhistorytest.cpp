@@ -51,7 +51,6 @@ TEST(SongHistoryTest, RecordsOnlyNewSongTitles)
         {"a title heard again after another",
             {{"a", "Alpha FM", "One"}, {"a", "Alpha FM", "Two"}, {"a", "Alpha FM", "One"}},
             {"a:One", "a:Two", "a:One"}},
-        {"the station's own name in other case", {{"z", "Zürich FM", "  ZÜRICH fm "}}, {}},
     };
     for (const auto& test : cases) {
         SCOPED_TRACE(test.name);
@@ -76,6 +75,12 @@ TEST(SongHistoryTest, TheNewest500AreReadBackByAnotherInstance)
     SongHistory reread(fixture.store);
     reread.restore();
     EXPECT_EQ(reread.entries(), fixture.history.entries());
+    // Placeholders kept by an older version are left out.
+    fixture.store.documents["songs.json"] = R"({"version": 1, "songs": [{"title": "a", "stationId": "a",
+        "station": "A", "heard": 5}, {"title": "Unknown", "stationId": "a", "station": "A", "heard": 5},
+        {"title": "One", "stationId": "a", "station": "A", "heard": 5}]})";
+    reread.restore();
+    EXPECT_EQ(reread.entries().size(), 1U);
 
     reread.clear();
     SongHistory afterClear(fixture.store);

@@ -3,13 +3,12 @@
 #include "catalog/catalogdecoder.h"
 #include "catalog/catalogorigin.h"
 #include "fakehttpclient.h"
+#include "scratchfolder.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <chrono>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <utility>
 #include <vector>
@@ -20,28 +19,6 @@
 
 namespace Vello {
 namespace {
-
-// A folder of its own for each test, removed afterwards.
-struct ScratchFolder {
-    std::filesystem::path path = [] {
-        std::string pattern = (std::filesystem::temp_directory_path() / "vello-store-XXXXXX").string();
-        return ::mkdtemp(pattern.data()) != nullptr ? std::filesystem::path(pattern) : std::filesystem::path();
-    }();
-    ~ScratchFolder() { std::filesystem::remove_all(path); }
-};
-
-void writeFile(const std::filesystem::path& file, const std::string& bytes)
-{
-    std::ofstream(file, std::ios::binary) << bytes;
-}
-
-std::string readFile(const std::filesystem::path& file)
-{
-    std::ifstream stream(file, std::ios::binary);
-    return std::filesystem::is_regular_file(file)
-        ? std::string(std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>())
-        : std::string();
-}
 
 std::size_t temporaryFilesIn(const std::filesystem::path& folder)
 {
@@ -90,7 +67,7 @@ struct AnswerLog {
     {
         store.load(
             [this](StationsResult result) {
-                Answer answer {.beforeLoadReturned = !loadReturned, .cacheOnDisk = readFile(cacheFile)};
+                Answer answer {.beforeLoadReturned = !loadReturned, .cacheOnDisk = readFile(cacheFile).value_or("")};
                 if (const auto* error = std::get_if<Error>(&result)) {
                     answer.what = "error:" + error->description;
                 } else {
@@ -249,7 +226,7 @@ TEST_F(StationStoreTest, EachLoadAnswersFromTheCopyAndTheDownloadAsDocumented)
         }
         EXPECT_EQ(std::filesystem::is_directory(cacheFile), cache == unreadable);
         if (cache != unreadable) {
-            EXPECT_EQ(readFile(cacheFile), replaced ? last->body : cache);
+            EXPECT_EQ(readFile(cacheFile).value_or(""), replaced ? last->body : cache);
         }
         EXPECT_EQ(temporaryFilesIn(folder), 0U);
 
@@ -336,25 +313,35 @@ TEST_F(StationStoreTest, TheCacheFolderIsMadeAndClearedOfDeadWritersTemporaries)
     m_http.respond(HttpResponse {200, downloadedCatalog.substr(100)});
     EXPECT_EQ(readFile(replacing.cacheFile()), downloadedCatalog);
 
-    // The disk fills up halfway through the download: the body goes on in memory and answers.
-    StationStore filling(m_http, m_resolver, catalogAddress, m_scratch.path / "filling");
-    AnswerLog fillingLog {filling.cacheFile()};
-    EXPECT_TRUE(fillingLog.load(filling).empty());
-    const auto onBody = m_http.lastRequest().onBody;
-    const std::string_view body = downloadedCatalog;
-    onBody(body.substr(0, body.size() / 2));
+    // The disk fills up halfway through the download: the body goes on in memory, more than a
+    // block and a part of it, and answers; read only once, one that is not a catalog is refused.
+    std::string large = "[";
+    for (int i = 0; i < 20'000; ++i) {
+        large += R"({"stationuuid":"m", "url":"http://m.example/)" + std::to_string(i) + "\"},";
+    }
+    large.back() = ']';
     ::signal(SIGXFSZ, SIG_IGN);
     rlimit fileSize {};
     ::getrlimit(RLIMIT_FSIZE, &fileSize);
     const rlimit unlimited = fileSize;
-    fileSize.rlim_cur = body.size() / 2;
-    ::setrlimit(RLIMIT_FSIZE, &fileSize);
-    onBody(body.substr(body.size() / 2));
-    m_http.respond(HttpResponse {200, ""});
-    ::setrlimit(RLIMIT_FSIZE, &unlimited);
-    ASSERT_EQ(fillingLog.answers.size(), 1U);
-    EXPECT_EQ(fillingLog.answers[0].what, downloaded);
-    EXPECT_EQ(temporaryFilesIn(m_scratch.path / "filling"), 0U);
+    for (const auto& [body, answer] : {std::pair<std::string_view, std::string> {large, "20000 stations"},
+             {errorPage, "error:the catalog could not be read"}}) {
+        StationStore filling(m_http, m_resolver, catalogAddress, m_scratch.path / "filling");
+        AnswerLog fillingLog {filling.cacheFile()};
+        EXPECT_TRUE(fillingLog.load(filling).empty());
+        const auto onBody = m_http.lastRequest().onBody;
+        onBody(body.substr(0, body.size() / 2));
+        fileSize.rlim_cur = body.size() / 2;
+        ::setrlimit(RLIMIT_FSIZE, &fileSize);
+        onBody(body.substr(body.size() / 2));
+        m_http.respond(HttpResponse {200, ""});
+        ::setrlimit(RLIMIT_FSIZE, &unlimited);
+        ASSERT_EQ(fillingLog.answers.size(), 1U);
+        const std::string& said = fillingLog.answers[0].what;
+        EXPECT_EQ(
+            said.starts_with("error:") ? said : std::to_string(std::ranges::count(said, ' ')) + " stations", answer);
+        EXPECT_EQ(temporaryFilesIn(m_scratch.path / "filling"), 0U);
+    }
 }
 
 } // namespace

@@ -134,6 +134,10 @@ TEST_F(PlayerControllerTest, ReportsWhatThePlayerSaysAndTheSongTitle)
 
     latest().emit(MediaTags {"Ceremony\x01", "New Order"});
     EXPECT_EQ(controller.streamTitle(), "New Order - Ceremony");
+    for (const char* placeholder : {"Unknown - Unknown", "test fm", "http://one.example/"}) {
+        latest().emit(MediaTags {placeholder, ""});
+        EXPECT_EQ(controller.streamTitle(), "New Order - Ceremony") << placeholder << " leaves the last title";
+    }
     controller.play(station);
     EXPECT_EQ(controller.streamTitle(), "New Order - Ceremony") << "the same station keeps its title";
     controller.play(stationWith("http://two.example/"));
@@ -252,6 +256,8 @@ TEST_F(PlayerControllerTest, PlaylistLinksAreDownloadedAndTheirEntriesTriedInOrd
     const std::string playlist = "[playlist]\nFile1=http://dead.example/a\nFile2=relative.mp3\n";
     answer(playlist);
     latest().emit(playing);
+    latest().emit(MediaTags {"http://dead.example/a", ""});
+    EXPECT_EQ(controller.streamTitle(), "") << "the entry's address is no title";
     latest().emit(unreachable);
     EXPECT_EQ(backend.players.size(), 3U) << "an entry that played and dropped is retried, not skipped";
     queue.advance(1s);

@@ -1,38 +1,17 @@
 #include "catalog/catalogpublisher.h"
 
+#include "scratchfolder.h"
+
 #include <gtest/gtest.h>
 #include <zlib.h>
 
 #include <array>
-#include <fstream>
-#include <iterator>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include <stdlib.h>
-
 namespace Vello {
 namespace {
-
-struct ScratchFolder {
-    std::filesystem::path path = [] {
-        std::string pattern = (std::filesystem::temp_directory_path() / "vello-publisher-XXXXXX").string();
-        return ::mkdtemp(pattern.data()) != nullptr ? std::filesystem::path(pattern) : std::filesystem::path();
-    }();
-    ~ScratchFolder() { std::filesystem::remove_all(path); }
-};
-
-void writeFile(const std::filesystem::path& file, const std::string& bytes)
-{
-    std::ofstream(file, std::ios::binary) << bytes;
-}
-
-std::optional<std::string> readFile(const std::filesystem::path& file)
-{
-    std::ifstream stream(file, std::ios::binary);
-    return stream ? std::optional<std::string>({std::istreambuf_iterator<char>(stream), {}}) : std::nullopt;
-}
 
 // The text a gzip file holds when it is whole and holds at most `size` bytes.
 std::optional<std::string> gunzipped(std::string gzip, std::size_t size)

@@ -1,11 +1,14 @@
 #include "directorydownload.h"
 
 #include "catalog/catalogcache.h"
+#include "catalog/catalogparts.h"
 #include "catalog/catalogsource.h"
 #include "catalog/stationstore.h"
 
 #include <chrono>
+#include <cstddef>
 #include <cstdio>
+#include <string>
 #include <system_error>
 #include <utility>
 
@@ -84,7 +87,12 @@ Result<FilteredCatalog> DirectoryDownload::filteredBody()
     const auto body = std::exchange(m_body, nullptr);
     const auto file = body->takeFile();
     if (!file) {
-        return filterCatalog(body->takeMemory());
+        DocumentStream memory = body->takeMemory();
+        std::string document(memory.size, '\0');
+        if (memory.read(document.data(), document.size()) != static_cast<std::ptrdiff_t>(document.size())) {
+            return Error {"the catalog could not be kept in memory"};
+        }
+        return filterCatalog(document);
     }
     const auto document = readCatalogDocument(*file, HttpClient::defaultMaxBodyBytes);
     std::error_code ignored;
