@@ -26,4 +26,8 @@ inline constexpr std::size_t streamTitleMaxCharacters = 200;
 // when none is.
 [[nodiscard]] std::string streamDetailsText(const MediaStreamDetails& details);
 
+// Takes what a stream's `tags` say into the song `title` and the `details` known so far: a new
+// title, and each detail they name. True when either changed.
+bool takeInTags(const MediaTags& tags, std::string& title, MediaStreamDetails& details);
+
 } // namespace Vello
