@@ -22,7 +22,9 @@
 #include <QApplication>
 #include <QDBusConnection>
 #include <QIcon>
+#include <QNetworkInformation>
 #include <QSystemTrayIcon>
+#include <QTimer>
 #include <QUrl>
 #include <QtGlobal>
 
@@ -98,6 +100,16 @@ int main(int argc, char* argv[])
     browser.notifySongsThrough(songNotifier);
     QObject::connect(&app, &QGuiApplication::applicationStateChanged, &window,
         [&browser](Qt::ApplicationState state) { browser.setWindowActive(state == Qt::ApplicationActive); });
+    // Nothing opens early on a network that charges by the byte, where the desktop can tell. Asked
+    // once the window is up: the answer comes over the system bus.
+    QTimer::singleShot(0, &window, [&browser, &window] {
+        if (QNetworkInformation::loadBackendByFeatures(QNetworkInformation::Feature::Metered)) {
+            const QNetworkInformation* network = QNetworkInformation::instance();
+            browser.setNetworkMetered(network->isMetered());
+            QObject::connect(network, &QNetworkInformation::isMeteredChanged, &window,
+                [&browser](bool metered) { browser.setNetworkMetered(metered); });
+        }
+    });
     std::unique_ptr<Vello::BrowserMprisPlayer> mprisPlayer;
     std::unique_ptr<Vello::MprisService> mpris;
     if (claim == Vello::MprisService::Claim::Claimed) {
