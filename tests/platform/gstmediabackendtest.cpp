@@ -46,7 +46,7 @@ protected:
 
     // Waits until the newest capture (or `heard`) holds `seconds` of audio from now on, and
     // returns its tone.
-    double toneHeard(double seconds = 0.5, std::shared_ptr<CaptureSink> heard = nullptr)
+    double toneHeard(double seconds = 0.5, const std::shared_ptr<CaptureSink>& heard = nullptr)
     {
         const std::shared_ptr<CaptureSink> capture = heard ? heard : captures.back();
         const std::size_t from = capture->sampleCount();

@@ -159,6 +159,7 @@ TEST(MainView, TheMiniPlayerDrivesThePlayerThatOutlivesTheCatalog)
     h.tap(u"Browse"_s);
     h.scrollTo(1500);
     std::vector<Station> next;
+    next.reserve(300);
     for (int i = 0; i < 300; ++i) {
         next.push_back(makeStation("n" + std::to_string(i), "New " + std::to_string(i)));
     }
