@@ -28,6 +28,7 @@
 #include <QUrl>
 #include <QtGlobal>
 
+#include <chrono>
 #include <cstdio>
 #include <memory>
 #include <variant>
@@ -101,8 +102,9 @@ int main(int argc, char* argv[])
     QObject::connect(&app, &QGuiApplication::applicationStateChanged, &window,
         [&browser](Qt::ApplicationState state) { browser.setWindowActive(state == Qt::ApplicationActive); });
     // Nothing opens early on a network that charges by the byte, where the desktop can tell. Asked
-    // once the window is up: the answer comes over the system bus.
-    QTimer::singleShot(0, &window, [&browser, &window] {
+    // a moment after start: loading the platform's network information takes some 20 ms that the
+    // first rows should not wait for.
+    QTimer::singleShot(std::chrono::seconds(1), &window, [&browser, &window] {
         if (QNetworkInformation::loadBackendByFeatures(QNetworkInformation::Feature::Metered)) {
             const QNetworkInformation* network = QNetworkInformation::instance();
             browser.setNetworkMetered(network->isMetered());
