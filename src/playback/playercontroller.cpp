@@ -81,8 +81,8 @@ void PlayerController::play(const Station& station)
     }
     const OperationScope scope(m_inOperation);
     if (m_currentStation != station) {
-        m_streamTitle.clear();
         keepWarm();
+        m_streamTitle.clear();
     }
     m_streamDetails = {};
     m_currentStation = station;
