@@ -2,7 +2,10 @@
 // sink, and to status 2, for our tuned player and for playbin with its default settings (what
 // `gst-launch-1.0 playbin uri=...` does); through a .pls link against the direct address; from a
 // source's return to sound; from a title change to the controller; and the player's own delay
-// from the first audio byte to the first sound. Run from a Release build; needs icecast2.
+// from the first audio byte to the first sound. On a server that answers 1,250 ms after the
+// request: from the click to sound after the pointer rested on the station, and for Previous
+// after a switch; the bytes a station opened on a rest and never played takes; the memory and
+// CPU of the streams held beside the one playing. Run from a Release build; needs icecast2.
 #include "capturesink.h"
 #include "icecastserver.h"
 #include "pacedstreamserver.h"
@@ -17,9 +20,11 @@
 
 #include <benchmark/benchmark.h>
 #include <gst/gst.h>
+#include <sys/resource.h>
 
 #include <chrono>
 #include <cstdio>
+#include <fstream>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -53,9 +58,15 @@ bool spinUntil(const std::function<bool()>& done, Clock::duration timeout = give
     return true;
 }
 
-Station stationAt(const std::string& url)
+void spinFor(Clock::duration wait)
 {
-    return StationFields {.stationuuid = url, .name = "Loopback", .url = url};
+    spinUntil([] { return false; }, wait);
+}
+
+// A station of its own for each `id`; the address names it when no id is given.
+Station stationAt(const std::string& url, const std::string& id = {})
+{
+    return StationFields {.stationuuid = id.empty() ? url : id, .name = "Loopback", .url = url};
 }
 
 // The whole player as the window uses it: a controller with its ports and a capture for each
@@ -206,7 +217,7 @@ void BM_ReturnToSound(benchmark::State& state)
         rig.controller.play(stationAt(server->url("/return.mp3")));
         spinUntil([&] { return rig.controller.playbackState().phase == PlaybackPhase::Playing; });
         server->stopSource("/return.mp3");
-        spinUntil([] { return false; }, 3s);
+        spinFor(3s);
         if (!server->startSource("/return.mp3", IcecastServer::Codec::Mp3, 440)) {
             state.SkipWithError("the source did not come back");
             return;
@@ -263,6 +274,138 @@ void BM_FirstByteToSound(benchmark::State& state, const char* path)
     }
 }
 
+// From the click to sound on a server that answers 1,250 ms after the request, the pointer
+// having rested on the station's button for the argument's milliseconds first (0: no rest).
+void BM_ClickAfterRest(benchmark::State& state)
+{
+    const std::chrono::milliseconds rest(state.range(0));
+    for (auto _ : state) {
+        ControllerRig rig;
+        const Station station = stationAt(pacedServer->url("/late/tone.mp3"));
+        if (rest > 0ms) {
+            rig.controller.restOn(station);
+            spinFor(rest);
+        }
+        const Clock::time_point click = Clock::now();
+        rig.controller.play(station);
+        if (!spinUntil([&] { return rig.soundAfter(click).has_value(); })) {
+            state.SkipWithError("no sound within 30 s");
+            return;
+        }
+        state.SetIterationTime(std::chrono::duration<double>(*rig.soundAfter(click) - click).count());
+    }
+}
+
+// Previous a moment after a switch, both stations on the late server: from the click to the
+// first station's sound again.
+void BM_PreviousAfterSwitch(benchmark::State& state)
+{
+    for (auto _ : state) {
+        ControllerRig rig;
+        const Station first = stationAt(pacedServer->url("/late/tone.mp3"), "first");
+        const Station second = stationAt(pacedServer->url("/late/tone.aac"), "second");
+        rig.controller.play(first);
+        spinUntil([&] { return rig.controller.playbackState().phase == PlaybackPhase::Playing; });
+        rig.controller.play(second);
+        spinUntil([&] { return rig.controller.playbackState().phase == PlaybackPhase::Playing; });
+        spinFor(1s);
+        const Clock::time_point click = Clock::now();
+        rig.controller.play(first);
+        if (!spinUntil([&] { return rig.captures.front()->firstLoudSampleTime(click).has_value(); })) {
+            state.SkipWithError("no sound within 30 s");
+            return;
+        }
+        state.SetIterationTime(
+            std::chrono::duration<double>(*rig.captures.front()->firstLoudSampleTime(click) - click).count());
+    }
+}
+
+// The bytes that reach a 128 kbit/s station opened on a rest and never played, by the time it
+// has closed; and, for comparison, a player started muted for as long (the argument: 1).
+void BM_BytesOfAnUnplayedRest(benchmark::State& state)
+{
+    for (auto _ : state) {
+        ControllerRig rig;
+        const std::size_t connection = pacedServer->connectionCount();
+        const std::string url = pacedServer->url("/tone.mp3");
+        std::unique_ptr<MediaPlayer> muted;
+        if (state.range(0) == 1) {
+            muted = rig.backend.createPlayer(url);
+            muted->setMuted(true);
+            muted->play();
+        } else {
+            rig.controller.restOn(stationAt(url));
+        }
+        const Clock::time_point start = Clock::now();
+        spinFor(StandbyStreams::restBeforeOpening + StandbyStreams::intentLifetime + 500ms);
+        state.SetIterationTime(std::chrono::duration<double>(Clock::now() - start).count());
+        state.counters["kilobytes"] = static_cast<double>(pacedServer->bytesDelivered(connection)) / 1000;
+        state.counters["listeners"] = static_cast<double>(pacedServer->connectionCount() - connection);
+    }
+}
+
+double statusMegabytes(const std::string& key)
+{
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);) {
+        if (line.starts_with(key + ":")) {
+            return std::stod(line.substr(key.size() + 1)) / 1024;
+        }
+    }
+    return 0;
+}
+
+double cpuSeconds()
+{
+    rusage usage {};
+    getrusage(RUSAGE_SELF, &usage);
+    return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec)
+        + static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+// One station playing through an ordinary sink, alone (argument 0) or with one kept warm and one
+// opened on a rest beside it (1), all three MP3, so that the codecs loaded are the same: CPU over
+// 5 s and the process's peak memory. Run each in a process of its own, for the peak.
+void BM_StandbyCost(benchmark::State& state)
+{
+    for (auto _ : state) {
+        QtMainQueue queue;
+        QtHttpClient http;
+        int sinks = 0;
+        GstMediaBackend backend(queue, [&sinks] {
+            ++sinks;
+            GstElement* sink = gst_element_factory_make("fakesink", nullptr);
+            g_object_set(sink, "sync", TRUE, nullptr);
+            return sink;
+        });
+        PlayerController controller(backend, queue, http);
+        const auto playUntilHeard = [&](const Station& station) {
+            controller.play(station);
+            return spinUntil([&] { return controller.playbackState().phase == PlaybackPhase::Playing; });
+        };
+        if (state.range(0) == 1) {
+            playUntilHeard(stationAt(server->url("/tone.mp3"), "warm"));
+        }
+        if (!playUntilHeard(stationAt(server->url("/tone.mp3"), "playing"))) {
+            state.SkipWithError("no sound within 30 s");
+            return;
+        }
+        if (state.range(0) == 1) {
+            controller.restOn(stationAt(server->url("/tone.mp3"), "rest"));
+        }
+        spinFor(1s);
+        const double cpuBefore = cpuSeconds();
+        const Clock::time_point start = Clock::now();
+        spinFor(5s);
+        const double wall = std::chrono::duration<double>(Clock::now() - start).count();
+        state.SetIterationTime(wall);
+        state.counters["cpu_percent"] = (cpuSeconds() - cpuBefore) / wall * 100;
+        state.counters["peak_mb"] = statusMegabytes("VmHWM");
+        state.counters["rss_mb"] = statusMegabytes("VmRSS");
+        state.counters["pipelines"] = sinks;
+    }
+}
+
 void runs(benchmark::internal::Benchmark* benchmark, int count)
 {
     benchmark->UseManualTime()->Iterations(1)->Repetitions(count)->ReportAggregatesOnly(true);
@@ -293,6 +436,10 @@ BENCHMARK_CAPTURE(BM_TitleToController, mp3_icy, "/tone.mp3")
 BENCHMARK_CAPTURE(BM_FirstByteToSound, mp3, "/tone.mp3")->Apply(tenRuns);
 BENCHMARK_CAPTURE(BM_FirstByteToSound, aac, "/tone.aac")->Apply(tenRuns);
 BENCHMARK_CAPTURE(BM_FirstByteToSound, ogg_vorbis, "/tone.ogg")->Apply(tenRuns);
+BENCHMARK(BM_ClickAfterRest)->Arg(0)->Arg(300)->Arg(1500)->Apply(tenRuns);
+BENCHMARK(BM_PreviousAfterSwitch)->Apply(tenRuns);
+BENCHMARK(BM_BytesOfAnUnplayedRest)->Arg(0)->Arg(1)->Apply(tenRuns);
+BENCHMARK(BM_StandbyCost)->Arg(0)->Arg(1)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace Vello

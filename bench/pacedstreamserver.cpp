@@ -1,15 +1,19 @@
 #include "pacedstreamserver.h"
 
 #include <arpa/inet.h>
+#include <linux/sockios.h>
 #include <netinet/in.h>
 #include <poll.h>
+#include <sys/ioctl.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
+#include <string_view>
 
 namespace Vello {
 namespace {
@@ -130,6 +134,12 @@ std::optional<PacedStreamServer::Clock::time_point> PacedStreamServer::firstByte
     return connection < m_firstBytes.size() ? m_firstBytes[connection] : std::nullopt;
 }
 
+std::size_t PacedStreamServer::bytesDelivered(std::size_t connection) const
+{
+    const std::lock_guard lock(m_mutex);
+    return connection < m_delivered.size() ? m_delivered[connection] : 0;
+}
+
 void PacedStreamServer::acceptLoop()
 {
     while (!m_stopping) {
@@ -146,6 +156,7 @@ void PacedStreamServer::acceptLoop()
             const std::lock_guard lock(m_mutex);
             connection = m_firstBytes.size();
             m_firstBytes.emplace_back();
+            m_delivered.push_back(0);
         }
         m_threads.emplace_back([this, fd, connection] { serve(fd, connection); });
     }
@@ -169,7 +180,14 @@ void PacedStreamServer::serve(int fd, std::size_t connection)
         request.append(buffer, static_cast<std::size_t>(got));
     }
     const auto pathStart = request.find(' ') + 1;
-    const std::string path = request.substr(pathStart, request.find(' ', pathStart) - pathStart);
+    std::string path = request.substr(pathStart, request.find(' ', pathStart) - pathStart);
+    if (path.starts_with(latePrefix)) {
+        path.erase(0, std::string_view(latePrefix).size());
+        const Clock::time_point due = Clock::now() + lateFirstByte;
+        while (Clock::now() < due && !m_stopping) {
+            std::this_thread::sleep_for(5ms);
+        }
+    }
     const auto found = m_bodies.find(path);
     if (found == m_bodies.end()) {
         const std::string answer = "HTTP/1.0 404 Not Found\r\nContent-Length: 0\r\n\r\n";
@@ -187,7 +205,14 @@ void PacedStreamServer::serve(int fd, std::size_t connection)
         m_firstBytes[connection] = start;
     }
     std::size_t sent = 0;
+    // Sent without blocking, so that a listener that stops reading leaves the count up to date.
     while (sent < body.size() && !m_stopping) {
+        int queued = 0;
+        ::ioctl(fd, SIOCOUTQ, &queued);
+        {
+            const std::lock_guard lock(m_mutex);
+            m_delivered[connection] = sent - std::min(sent, static_cast<std::size_t>(std::max(queued, 0)));
+        }
         const std::size_t due = burstBytes
             + static_cast<std::size_t>(std::chrono::duration<double>(Clock::now() - start).count() * bytesPerSecond);
         if (sent >= due) {
@@ -195,10 +220,16 @@ void PacedStreamServer::serve(int fd, std::size_t connection)
             continue;
         }
         const std::size_t size = std::min({chunkBytes, body.size() - sent, due - sent});
-        if (!sendAll(fd, body.data() + sent, size)) {
+        const ssize_t written = ::send(fd, body.data() + sent, size, MSG_NOSIGNAL | MSG_DONTWAIT);
+        if (written < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
+            pollfd waiting {fd, POLLOUT, 0};
+            ::poll(&waiting, 1, 5);
+            continue;
+        }
+        if (written <= 0) {
             break;
         }
-        sent += size;
+        sent += static_cast<std::size_t>(written);
     }
     ::close(fd);
 }

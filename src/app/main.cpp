@@ -23,11 +23,14 @@
 #include <QCoreApplication>
 #include <QDBusConnection>
 #include <QIcon>
+#include <QNetworkInformation>
 #include <QStringList>
 #include <QSystemTrayIcon>
+#include <QTimer>
 #include <QUrl>
 #include <QtGlobal>
 
+#include <chrono>
 #include <cstdio>
 #include <memory>
 #include <variant>
@@ -107,6 +110,17 @@ int main(int argc, char* argv[])
     browser.notifySongsThrough(songNotifier);
     QObject::connect(&app, &QGuiApplication::applicationStateChanged, &window,
         [&browser](Qt::ApplicationState state) { browser.setWindowActive(state == Qt::ApplicationActive); });
+    // Nothing opens early on a network that charges by the byte, where the desktop can tell. Asked
+    // a moment after start: loading the platform's network information takes some 20 ms that the
+    // first rows should not wait for.
+    QTimer::singleShot(std::chrono::seconds(1), &window, [&browser, &window] {
+        if (QNetworkInformation::loadBackendByFeatures(QNetworkInformation::Feature::Metered)) {
+            const QNetworkInformation* network = QNetworkInformation::instance();
+            browser.setNetworkMetered(network->isMetered());
+            QObject::connect(network, &QNetworkInformation::isMeteredChanged, &window,
+                [&browser](bool metered) { browser.setNetworkMetered(metered); });
+        }
+    });
     std::unique_ptr<Vello::BrowserMprisPlayer> mprisPlayer;
     std::unique_ptr<Vello::MprisService> mpris;
     if (claim == Vello::MprisService::Claim::Claimed) {

@@ -42,6 +42,7 @@ PreferencesDialog::PreferencesDialog(Preferences& preferences, bool trayAvailabl
     , m_continueLastStation(new QCheckBox(QStringLiteral("&Continue the last station when Pemba Vello starts")))
     , m_notifySongs(new QCheckBox(QStringLiteral("&Notify when the song changes")))
     , m_keepPlaying(new QCheckBox(QStringLiteral("&Keep playing when the window is closed")))
+    , m_openEarly(new QCheckBox(tr("&Open stations early when the pointer rests on them")))
 {
     setWindowTitle(QStringLiteral("Preferences"));
     // A dialog is a window of its own and does not inherit the window's colours.
@@ -73,6 +74,7 @@ PreferencesDialog::PreferencesDialog(Preferences& preferences, bool trayAvailabl
     m_notifySongs->setChecked(preferences.flag(BrowserController::notifySongsKey).value_or(false));
     m_keepPlaying->setChecked(trayAvailable && preferences.flag(keepPlayingKey).value_or(true));
     m_keepPlaying->setEnabled(trayAvailable);
+    m_openEarly->setChecked(preferences.flag(BrowserController::openEarlyKey).value_or(true));
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
     QPushButton* close = buttons->button(QDialogButtonBox::Close);
@@ -81,8 +83,8 @@ PreferencesDialog::PreferencesDialog(Preferences& preferences, bool trayAvailabl
     close->setDefault(false);
 
     // A screen reader says a button's words without the mnemonic's marker.
-    for (QAbstractButton* button : std::initializer_list<QAbstractButton*> {
-             m_directory, m_address, m_countPlays, m_continueLastStation, m_notifySongs, m_keepPlaying, close}) {
+    for (QAbstractButton* button : std::initializer_list<QAbstractButton*> {m_directory, m_address, m_countPlays,
+             m_continueLastStation, m_notifySongs, m_keepPlaying, m_openEarly, close}) {
         button->setAccessibleName(QString(button->text()).remove(u'&'));
     }
 
@@ -92,6 +94,7 @@ PreferencesDialog::PreferencesDialog(Preferences& preferences, bool trayAvailabl
     layout->addWidget(m_continueLastStation);
     layout->addWidget(m_notifySongs);
     layout->addWidget(m_keepPlaying);
+    layout->addWidget(m_openEarly);
     layout->addStretch();
     layout->addWidget(buttons);
 
@@ -122,6 +125,9 @@ PreferencesDialog::PreferencesDialog(Preferences& preferences, bool trayAvailabl
         [this](bool on) { m_preferences.setFlag(BrowserController::notifySongsKey, on); });
     // Read at every close of the window.
     connect(m_keepPlaying, &QCheckBox::toggled, this, [this](bool on) { m_preferences.setFlag(keepPlayingKey, on); });
+    // Read at every rest of the pointer.
+    connect(m_openEarly, &QCheckBox::toggled, this,
+        [this](bool on) { m_preferences.setFlag(BrowserController::openEarlyKey, on); });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 }
 

@@ -16,8 +16,9 @@ namespace Vello {
 class Preferences;
 
 // "Preferences…": where the catalog comes from, whether the directory hears which stations a
-// person plays, whether new songs are announced and whether closing the window leaves the player
-// in the system tray. Every change is stored as it is made; there is nothing to confirm.
+// person plays, whether new songs are announced, whether closing the window leaves the player
+// in the system tray and whether stations open early. Every change is stored as it is made; there is nothing to
+// confirm.
 class PreferencesDialog final : public QDialog {
     Q_OBJECT
 
@@ -52,6 +53,7 @@ private:
     QCheckBox* m_continueLastStation;
     QCheckBox* m_notifySongs;
     QCheckBox* m_keepPlaying;
+    QCheckBox* m_openEarly;
 };
 
 } // namespace Vello

@@ -595,6 +595,10 @@ void BrowserController::play(const Station& station)
     }
     m_library.recordRecent(chosen.id());
     refreshPlayer();
+    // Resting on Next or Previous, the pointer now points at the station beyond this one.
+    if (m_restStep != 0) {
+        restBeside(m_restStep);
+    }
 }
 
 void BrowserController::playSelected()
@@ -661,29 +665,79 @@ std::optional<std::size_t> BrowserController::currentIndexIn(const std::vector<c
     return std::nullopt;
 }
 
-void BrowserController::playAt(const std::vector<const Station*>& list, std::size_t index)
+const Station* BrowserController::stationBeside(int step) const
 {
-    play(*list[index]);
+    const auto list = filteredStations();
+    if (list.empty()) {
+        return nullptr;
+    }
+    const std::size_t size = list.size();
+    const auto current = currentIndexIn(list);
+    if (!current) {
+        return step > 0 ? list.front() : list.back();
+    }
+    return list[(*current + (step > 0 ? 1 : size - 1)) % size];
 }
 
 void BrowserController::playPrevious()
 {
-    const auto list = filteredStations();
-    if (list.empty()) {
-        return;
+    if (const Station* station = stationBeside(-1)) {
+        play(*station);
     }
-    const auto current = currentIndexIn(list);
-    playAt(list, current ? (*current + list.size() - 1) % list.size() : list.size() - 1);
 }
 
 void BrowserController::playNext()
 {
-    const auto list = filteredStations();
-    if (list.empty()) {
+    if (const Station* station = stationBeside(1)) {
+        play(*station);
+    }
+}
+
+void BrowserController::restOn(const Station& station)
+{
+    m_restStep = 0;
+    openEarly(station);
+}
+
+void BrowserController::restOnNext()
+{
+    restBeside(1);
+}
+
+void BrowserController::restOnPrevious()
+{
+    restBeside(-1);
+}
+
+void BrowserController::restBeside(int step)
+{
+    m_restStep = step;
+    if (const Station* station = stationBeside(step)) {
+        openEarly(*station);
+    }
+}
+
+void BrowserController::endRest()
+{
+    m_restStep = 0;
+    m_player->endRest();
+}
+
+void BrowserController::setNetworkMetered(bool metered)
+{
+    m_networkMetered = metered;
+    if (metered) {
+        m_player->closeIntent();
+    }
+}
+
+void BrowserController::openEarly(const Station& station)
+{
+    if (m_networkMetered || !m_preferences.flag(openEarlyKey).value_or(true)) {
+        m_player->endRest();
         return;
     }
-    const auto current = currentIndexIn(list);
-    playAt(list, current ? (*current + 1) % list.size() : 0);
+    m_player->restOn(station);
 }
 
 void BrowserController::shuffle()
@@ -693,7 +747,7 @@ void BrowserController::shuffle()
         return;
     }
     std::uniform_int_distribution<std::size_t> pick(0, list.size() - 1);
-    playAt(list, pick(m_random));
+    play(*list[pick(m_random)]);
 }
 
 void BrowserController::openPlayer()

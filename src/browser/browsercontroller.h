@@ -57,6 +57,9 @@ public:
     // The preference that announces each new song in a desktop notification while the window
     // is not active; off unless set.
     static constexpr const char* notifySongsKey = "notifySongChanges";
+    // The preference that opens a station's stream, unheard, while the pointer or keyboard focus
+    // rests on its Play button or on Next or Previous; on unless set otherwise.
+    static constexpr const char* openEarlyKey = "openStationsEarly";
 
     BrowserController(BrowserView& view, StationSource& source, MediaBackend& media, HttpClient& http,
         Preferences& preferences, MainQueue& queue);
@@ -163,6 +166,16 @@ public:
     [[nodiscard]] bool isPlaybackActive() const;
     void playPrevious();
     void playNext();
+    // The pointer or keyboard focus came to rest on the Play button of `station`, or on Next or
+    // Previous (and stays there as they play), until endRest(). Unless the network is metered
+    // or the preference says no, the station that a click would play is opened early, unheard.
+    void restOn(const Station& station);
+    void restOnNext();
+    void restOnPrevious();
+    void endRest();
+    // Whether the network charges by the byte, as far as the platform can tell; nothing is
+    // opened early while it does.
+    void setNetworkMetered(bool metered);
     // Plays a station of the list picked at random.
     void shuffle();
     void openPlayer();
@@ -193,8 +206,14 @@ private:
     void deliverProgress(const std::shared_ptr<ProgressRelay>& relay);
     // Hands memory freed by a catalog answer back to the system.
     static void giveBackMemory();
-    void playAt(const std::vector<const Station*>& list, std::size_t index);
     [[nodiscard]] std::optional<std::size_t> currentIndexIn(const std::vector<const Station*>& list) const;
+    // The station `step` (1 or -1) away from the current one in the list of the moment; the
+    // list's first or last when none is current there. Valid until the next catalog arrives.
+    [[nodiscard]] const Station* stationBeside(int step) const;
+    // Opens `station` early when nothing forbids it.
+    void openEarly(const Station& station);
+    // The pointer or focus rests on Next (1) or Previous (-1).
+    void restBeside(int step);
     // Runs `task` on a later turn of the main queue unless this controller is gone by then.
     void postGuarded(MainQueue::Task task);
     void restoreVolume();
@@ -242,6 +261,9 @@ private:
     bool m_inhibiting = false;
     SongNotifier* m_songNotifier = nullptr;
     bool m_windowActive = false;
+    bool m_networkMetered = false;
+    // 1 or -1 while the pointer or focus rests on Next or Previous, 0 otherwise.
+    int m_restStep = 0;
     // Callbacks that may outlive the controller hold a weak copy and do nothing once it expires.
     std::shared_ptr<int> m_lifetime = std::make_shared<int>(0);
 };

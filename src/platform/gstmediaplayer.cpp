@@ -148,8 +148,21 @@ struct GstMediaPlayer::Core {
     bool buffering = false;
     bool live = false;
     bool ended = false;
+    bool opened = false;
     GstState state = GST_STATE_NULL;
     EventHandler onEvent;
+
+    // Starts the stream on the first play or pause; paused, it pre-rolls and waits, silent, at
+    // its first audio.
+    void open()
+    {
+        if (opened || ended) {
+            return;
+        }
+        opened = true;
+        // A live source cannot pre-roll; knowing that up front keeps buffering from holding it.
+        live = gst_element_set_state(playbin, GST_STATE_PAUSED) == GST_STATE_CHANGE_NO_PREROLL;
+    }
 
     void applyTargetState() const
     {
@@ -376,18 +389,15 @@ void GstMediaPlayer::setWaitsForBuffering(bool waits)
 
 void GstMediaPlayer::play()
 {
-    Core& core = *m_core;
-    core.wantsToPlay = true;
-    if (core.state == GST_STATE_NULL && !core.ended) {
-        // A live source cannot pre-roll; knowing that up front keeps buffering from holding it.
-        core.live = gst_element_set_state(core.playbin, GST_STATE_PAUSED) == GST_STATE_CHANGE_NO_PREROLL;
-    }
-    core.applyTargetState();
+    m_core->wantsToPlay = true;
+    m_core->open();
+    m_core->applyTargetState();
 }
 
 void GstMediaPlayer::pause()
 {
     m_core->wantsToPlay = false;
+    m_core->open();
     m_core->applyTargetState();
 }
 

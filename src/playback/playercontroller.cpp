@@ -2,6 +2,7 @@
 
 #include "playback/playlist.h"
 #include "playback/streamaddress.h"
+#include "playback/streamfailure.h"
 #include "playback/streamtitle.h"
 
 #include <algorithm>
@@ -29,12 +30,6 @@ private:
     bool m_outer;
 };
 
-bool isFailure(const MediaEvent& event)
-{
-    return std::holds_alternative<MediaError>(event) || std::holds_alternative<MediaEndOfStream>(event)
-        || std::holds_alternative<MediaMissingPlugin>(event);
-}
-
 // What the player says when a server sends text it cannot decode: maybe a playlist whose
 // address does not say so.
 bool isNotAudio(const MediaEvent& event)
@@ -52,6 +47,7 @@ PlayerController::PlayerController(MediaBackend& backend, MainQueue& queue, Http
     , m_http(http)
     , m_machine(
           queue, [this] { open(); }, [this] { machineChanged(); })
+    , m_standby(backend, queue, http)
 {
 }
 
@@ -73,8 +69,9 @@ void PlayerController::play(const Station& station)
         return;
     }
     const bool playlist = mightBePlaylistAddress(*encoded);
-    std::unique_ptr<MediaPlayer> player;
-    if (!playlist) {
+    std::optional<StandbyStreams::Stream> ready = m_standby.take(station);
+    std::unique_ptr<MediaPlayer> player = ready ? std::move(ready->player) : nullptr;
+    if (!player && !playlist) {
         player = m_backend.createPlayer(*encoded);
         if (!player) {
             // The back end applies its own, stricter reading of the address; a refusal there is
@@ -84,6 +81,7 @@ void PlayerController::play(const Station& station)
     }
     const OperationScope scope(m_inOperation);
     if (m_currentStation != station) {
+        keepWarm();
         m_streamTitle.clear();
     }
     m_streamDetails = {};
@@ -91,8 +89,21 @@ void PlayerController::play(const Station& station)
     m_address = *encoded;
     m_readAsPlaylist = playlist;
     m_machine.start();
-    // The back end's players silence themselves when destroyed, so replacing the old one here
-    // keeps at most one stream audible.
+    // The back end's players silence themselves when destroyed or held in standby, so replacing
+    // the old one here keeps at most one stream audible.
+    if (ready) {
+        m_resolver = std::move(ready->resolver);
+        m_player.reset();
+        attach(std::move(player));
+        // What the stream said while it waited.
+        m_streamTitle = ready->title.empty() ? m_streamTitle : ready->title;
+        m_streamDetails = ready->details;
+        if (ready->bufferingPercent) {
+            m_machine.handle(MediaBuffering {*ready->bufferingPercent});
+        }
+        notify();
+        return;
+    }
     m_resolver = std::make_unique<PlaylistResolver>(m_http, m_queue, m_address, m_readAsPlaylist);
     if (player) {
         m_resolver->next([](const PlaylistResolver::Answer&) {}); // the address itself, taken here
@@ -104,6 +115,27 @@ void PlayerController::play(const Station& station)
         openNext();
     }
     notify();
+}
+
+void PlayerController::restOn(const Station& station)
+{
+    const std::optional<std::string> address = station.radioURL();
+    const std::optional<std::string> encoded = address ? encodedStreamAddress(*address) : std::nullopt;
+    if (!encoded || station == m_currentStation) {
+        m_standby.endRest();
+        return;
+    }
+    m_standby.restOn(station, *encoded, mightBePlaylistAddress(*encoded));
+}
+
+void PlayerController::endRest()
+{
+    m_standby.endRest();
+}
+
+void PlayerController::closeIntent()
+{
+    m_standby.closeIntent();
 }
 
 void PlayerController::pause()
@@ -226,23 +258,24 @@ void PlayerController::attach(std::unique_ptr<MediaPlayer> player)
     m_player->play();
 }
 
+void PlayerController::keepWarm()
+{
+    const PlaybackPhase phase = m_machine.state().phase;
+    if (m_player && m_currentStation && m_attemptPlayed
+        && (phase == PlaybackPhase::Playing || phase == PlaybackPhase::Buffering || phase == PlaybackPhase::Paused)) {
+        m_standby.keepWarm(
+            {*m_currentStation, std::move(m_resolver), std::move(m_player), m_streamTitle, m_streamDetails, {}});
+    }
+}
+
 void PlayerController::handle(const MediaEvent& event)
 {
     if (const auto* tags = std::get_if<MediaTags>(&event)) {
-        const MediaStreamDetails before = m_streamDetails;
-        const MediaStreamDetails& found = tags->details;
-        m_streamDetails.codec = found.codec.empty() ? m_streamDetails.codec : found.codec;
-        m_streamDetails.bitrate = found.bitrate == 0 ? m_streamDetails.bitrate : found.bitrate;
-        m_streamDetails.sampleRate = found.sampleRate == 0 ? m_streamDetails.sampleRate : found.sampleRate;
         // A placeholder is no title: like tags that name no song, it leaves the last one.
-        std::string title = Vello::streamTitle(*tags,
-            {m_currentStation->displayName(), m_currentStation->url().value_or(""),
-                m_currentStation->url_resolved().value_or(""), m_address, m_openedAddress});
-        const bool newTitle = !title.empty() && title != m_streamTitle;
-        if (newTitle) {
-            m_streamTitle = std::move(title);
-        }
-        if (newTitle || m_streamDetails != before) {
+        if (takeInTags(*tags,
+                {m_currentStation->displayName(), m_currentStation->url().value_or(""),
+                    m_currentStation->url_resolved().value_or(""), m_address, m_openedAddress},
+                m_streamTitle, m_streamDetails)) {
             notify();
         }
         return;
@@ -252,7 +285,7 @@ void PlayerController::handle(const MediaEvent& event)
         m_attemptPlayed = true;
     }
     const bool paused = m_machine.state().phase == PlaybackPhase::Paused;
-    if (isFailure(event) && !m_attemptPlayed && !paused) {
+    if (endsStream(event) && !m_attemptPlayed && !paused) {
         if (isNotAudio(event) && !m_readAsPlaylist) {
             // A playlist behind an address that does not look like one.
             m_readAsPlaylist = true;

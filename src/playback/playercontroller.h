@@ -3,6 +3,7 @@
 #include "playback/playbackmachine.h"
 #include "playback/playbackstate.h"
 #include "playback/playlistresolver.h"
+#include "playback/standbystreams.h"
 #include "ports/mediabackend.h"
 
 #include "catalog/station.h"
@@ -17,9 +18,11 @@ namespace Vello {
 class HttpClient;
 class MainQueue;
 
-// Owns the application's one media player and remembers the station it was last asked to
-// play. It follows what the player reports (state, failures, song titles), opens playlist
-// links before playing, and reopens a stream that drops. The state-change callback runs,
+// Owns the application's one audible media player and remembers the station it was last asked
+// to play. It follows what the player reports (state, failures, song titles), opens playlist
+// links before playing, and reopens a stream that drops. Beside it, silent, it holds the
+// station the person is about to play and the one played last (`StandbyStreams`), so that
+// playing either sounds at once; nothing they do is reported. The state-change callback runs,
 // synchronously, as the last step of every operation and after every change of
 // `playbackState`, `streamTitle` or `streamDetails` that the player or a retry brings. GUI thread only.
 class PlayerController final {
@@ -31,13 +34,22 @@ public:
     PlayerController(const PlayerController&) = delete;
     PlayerController& operator=(const PlayerController&) = delete;
 
-    // Opens the station's stream in a fresh player, replacing (and silencing) the previous
-    // one. A station without an http or https address changes nothing and reports nothing.
+    // Plays the station's stream: the one held open for it, or else a fresh player. The previous
+    // station falls silent at once and, if it was playing or paused, is held open a while. A
+    // station without an http or https address changes nothing and reports nothing.
     void play(const Station& station);
     // Makes `station` the current one without opening it, ready for play(): only while no
     // station is current, and only one that play() would open. Reports nothing.
     void cue(const Station& station);
     void pause();
+
+    // The pointer or keyboard focus rests on something that plays `station`: if the rest lasts,
+    // its stream is opened, unheard, ready for play(). Never for the current station.
+    void restOn(const Station& station);
+    // The rest ended; what it opened closes a while later unless it is played.
+    void endRest();
+    // Closes what a rest opened, at once, and opens nothing more for the rest going on.
+    void closeIntent();
 
     // True exactly while the player reports that it is playing (not waiting for data).
     [[nodiscard]] bool isPlaying() const;
@@ -64,6 +76,8 @@ private:
     // Opens the next address to try; `lastFailure` is what ended the previous one.
     void openNext(std::optional<MediaEvent> lastFailure = std::nullopt);
     void attach(std::unique_ptr<MediaPlayer> player);
+    // Hands the current player to the standby streams when the person may want it back.
+    void keepWarm();
     void handle(const MediaEvent& event);
     void machineChanged();
     void notify() const;
@@ -90,6 +104,7 @@ private:
     double m_volume = 1.0;
     bool m_muted = false;
     std::function<void()> m_onStateChange;
+    StandbyStreams m_standby;
 };
 
 } // namespace Vello

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string_view>
+#include <variant>
 
 namespace Vello {
 namespace {
@@ -116,6 +117,12 @@ StreamFailure streamFailure(const MediaMissingPlugin& missing)
 StreamFailure streamEndedFailure()
 {
     return {"The station stopped sending audio.", true};
+}
+
+bool endsStream(const MediaEvent& event)
+{
+    return std::holds_alternative<MediaError>(event) || std::holds_alternative<MediaEndOfStream>(event)
+        || std::holds_alternative<MediaMissingPlugin>(event);
 }
 
 } // namespace Vello

@@ -18,5 +18,7 @@ struct StreamFailure final {
 [[nodiscard]] StreamFailure streamFailure(const MediaMissingPlugin& missing);
 // The server closed a stream that should never end.
 [[nodiscard]] StreamFailure streamEndedFailure();
+// Whether `event` ends the stream it reports on: an error, its end, or a part missing to play it.
+[[nodiscard]] bool endsStream(const MediaEvent& event);
 
 } // namespace Vello

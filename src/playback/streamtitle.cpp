@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace Vello {
@@ -190,6 +191,22 @@ std::string streamDetailsText(const MediaStreamDetails& details)
         text += (text.empty() ? "" : " · ") + part;
     }
     return text;
+}
+
+bool takeInTags(const MediaTags& tags, std::initializer_list<std::string_view> ownTexts, std::string& title,
+    MediaStreamDetails& details)
+{
+    const MediaStreamDetails before = details;
+    const MediaStreamDetails& found = tags.details;
+    details.codec = found.codec.empty() ? details.codec : found.codec;
+    details.bitrate = found.bitrate == 0 ? details.bitrate : found.bitrate;
+    details.sampleRate = found.sampleRate == 0 ? details.sampleRate : found.sampleRate;
+    std::string named = streamTitle(tags, ownTexts);
+    const bool newTitle = !named.empty() && named != title;
+    if (newTitle) {
+        title = std::move(named);
+    }
+    return newTitle || details != before;
 }
 
 } // namespace Vello

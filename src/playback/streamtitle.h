@@ -30,4 +30,10 @@ inline constexpr std::size_t streamTitleMaxCharacters = 200;
 // when none is.
 [[nodiscard]] std::string streamDetailsText(const MediaStreamDetails& details);
 
+// Takes what a stream's `tags` say into the song `title` and the `details` known so far: a new
+// title that is no placeholder for the station known by `ownTexts`, and each detail they name.
+// True when either changed.
+bool takeInTags(const MediaTags& tags, std::initializer_list<std::string_view> ownTexts, std::string& title,
+    MediaStreamDetails& details);
+
 } // namespace Vello

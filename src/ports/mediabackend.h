@@ -88,7 +88,7 @@ using MediaEvent
     = std::variant<MediaStateChanged, MediaBuffering, MediaError, MediaEndOfStream, MediaTags, MediaMissingPlugin>;
 
 // One stream. Destroying it releases the stream and silences it at once; no event arrives
-// after that.
+// after that. A back end may hold several players at once, each with its own stream.
 class MediaPlayer {
 public:
     // Called on the GUI thread, through the main queue.
@@ -98,6 +98,8 @@ public:
 
     virtual void setWaitsForBuffering(bool waits) = 0;
     virtual void play() = 0;
+    // Holds the stream where it is, silent. A player never started opens its stream and waits
+    // at the first audio, so that play() sounds at once.
     virtual void pause() = 0;
     [[nodiscard]] virtual PlayerActivity activity() const = 0;
 

@@ -75,7 +75,11 @@ MainView::MainView(StationSource& source, MediaBackend& media, HttpClient& http,
 
 MainView::~MainView()
 {
-    // The browser talks to these views until its last moment; it goes before any of them.
+    // The browser talks to these views until its last moment; it goes before any of them. The
+    // focus and the pointer leaving them as the window closes must not reach it.
+    for (VelloButton* button : findChildren<VelloButton*>()) {
+        disconnect(button, &VelloButton::restingChanged, nullptr, nullptr);
+    }
     if (m_stationList) {
         m_stationList->retire();
     }
@@ -536,6 +540,9 @@ QWidget* MainView::makeStationRow(const Station& station, QWidget* parent)
     auto* row = new StationRow(station, m_fallbackImage, m_browser->isFavorite(station), m_artwork, parent);
     // Playing leaves the list as it is; a favourite changes every row's heart, so it rebuilds.
     row->setOnPlay([this](const Station& chosen) { m_browser->play(chosen); });
+    // Resting on the play button opens the station early, so that the click sounds at once.
+    connect(row->playButton(), &VelloButton::restingChanged, row,
+        [this, row](bool resting) { resting ? m_browser->restOn(row->station()) : m_browser->endRest(); });
     row->setOnFavorite([this](const Station& chosen) { m_browser->toggleFavorite(chosen); });
     if (OwnStations::isOwnId(station.id())) {
         row->setOnEdit([this](const Station& chosen) { editOwnStation(this, *m_browser, &chosen); });

@@ -35,15 +35,22 @@ QWidget* makeTransportControls(BrowserController& browser)
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(8);
-    layout->addWidget(makePlayerIconButton(browser, QStringLiteral("backward"), QStringLiteral("◀"),
-        QStringLiteral("Previous"), false, &BrowserController::playPrevious));
+    VelloButton* previous = makePlayerIconButton(browser, QStringLiteral("backward"), QStringLiteral("◀"),
+        QStringLiteral("Previous"), false, &BrowserController::playPrevious);
+    layout->addWidget(previous);
     layout->addWidget(makePlayerIconButton(browser, QStringLiteral("play"), QStringLiteral("▶"), QStringLiteral("Play"),
         true, &BrowserController::playSelected));
     layout->addWidget(makePlayerIconButton(browser, QStringLiteral("pause"), QStringLiteral("❚❚"),
         QStringLiteral("Pause"), false, &BrowserController::pause));
     // Not Play's "▶": without its symbol, Next must still look like Next.
-    layout->addWidget(makePlayerIconButton(browser, QStringLiteral("forward"), QStringLiteral("▶▶"),
-        QStringLiteral("Next"), false, &BrowserController::playNext));
+    VelloButton* next = makePlayerIconButton(browser, QStringLiteral("forward"), QStringLiteral("▶▶"),
+        QStringLiteral("Next"), false, &BrowserController::playNext);
+    layout->addWidget(next);
+    // Resting on Previous or Next opens the station it would play, so that the click sounds at once.
+    QObject::connect(previous, &VelloButton::restingChanged, previous,
+        [&browser](bool resting) { resting ? browser.restOnPrevious() : browser.endRest(); });
+    QObject::connect(next, &VelloButton::restingChanged, next,
+        [&browser](bool resting) { resting ? browser.restOnNext() : browser.endRest(); });
     row->setFixedSize(row->sizeHint());
     return row;
 }

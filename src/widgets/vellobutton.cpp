@@ -122,6 +122,7 @@ void VelloButton::enterEvent(QEnterEvent* event)
     m_hovered = true;
     update();
     QAbstractButton::enterEvent(event);
+    updateResting();
 }
 
 void VelloButton::leaveEvent(QEvent* event)
@@ -129,6 +130,28 @@ void VelloButton::leaveEvent(QEvent* event)
     m_hovered = false;
     update();
     QAbstractButton::leaveEvent(event);
+    updateResting();
+}
+
+void VelloButton::focusInEvent(QFocusEvent* event)
+{
+    QAbstractButton::focusInEvent(event);
+    updateResting();
+}
+
+void VelloButton::focusOutEvent(QFocusEvent* event)
+{
+    QAbstractButton::focusOutEvent(event);
+    updateResting();
+}
+
+void VelloButton::updateResting()
+{
+    const bool resting = m_hovered || hasFocus();
+    if (resting != m_resting) {
+        m_resting = resting;
+        Q_EMIT restingChanged(resting);
+    }
 }
 
 void VelloButton::keyPressEvent(QKeyEvent* event)

@@ -39,19 +39,28 @@ public:
 
     [[nodiscard]] Qt::Alignment titleAlignment() const;
 
+Q_SIGNALS:
+    // The pointer or the keyboard focus came onto the button (true), or the last of them left it.
+    void restingChanged(bool resting);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    void updateResting();
+
     Style m_style;
     qreal m_cornerRadius;
     QColor m_background;
     QColor m_tint;
     QString m_symbol;
     bool m_hovered = false;
+    bool m_resting = false;
 };
 
 } // namespace Vello

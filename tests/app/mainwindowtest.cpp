@@ -266,6 +266,9 @@ TEST_F(MainWindowTest, PreferencesWorkByKeyboardAloneAndApplyOnlyAValidChoiceAtO
     ASSERT_TRUE(QTest::qWaitFor([&] { return preferences.flags.contains(BrowserController::countPlaysKey); }));
     EXPECT_FALSE(preferences.flags[BrowserController::countPlaysKey]);
     EXPECT_EQ(source.refreshes.size(), 4U) << "the flag alone reloads nothing";
+    press(Qt::Key_O, Qt::AltModifier);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return preferences.flags.contains(BrowserController::openEarlyKey); }));
+    EXPECT_FALSE(preferences.flags[BrowserController::openEarlyKey]);
     press(Qt::Key_Escape);
     EXPECT_FALSE(dialog && dialog->isVisible());
 }

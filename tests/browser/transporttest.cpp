@@ -5,7 +5,9 @@
 #include <cmath>
 #include <functional>
 #include <map>
+#include <memory>
 #include <set>
+#include <sstream>
 #include <string>
 #include <tuple>
 #include <utility>
@@ -160,6 +162,113 @@ TEST(TransportTest, VolumeKeysMuteAndRestoreAreRemembered)
             EXPECT_EQ(std::pair(h.view.nowPlaying.back().volume, h.view.nowPlaying.back().muted), expected)
                 << "the view is told";
         }
+    }
+}
+
+// Streams opened ahead of a click. s3 plays at half volume as each script starts. Script: r<n>
+// rests on station n's Play, rn and rp on Next and Previous, l ends the rest, c<n> clicks station
+// n's Play, n and p click Next and Previous, +<ms> lets time pass, b<n>, t<n> and f<n> have n's
+// stream buffer, name a song or fail, M mutes, m makes the network metered. Then: the
+// streams open, * on the one playing; the players made; the status line and song; the plays
+// counted. After every step only the current station's player plays, with the person's volume
+// and mute, and every other one waits paused and muted.
+TEST(TransportTest, StationsOpenUnheardWhileThePointerRestsAndCloseOnTime)
+{
+    struct Case {
+        const char* name;
+        const char* script;
+        std::string open;
+        std::size_t made;
+        std::string shown;
+        Ids counted;
+        bool preference = true;
+    };
+    const Case cases[] = {
+        {"a rest under 150 ms opens nothing", "r5 +149", "s3*", 0, "", {}},
+        {"one of 150 ms opens the station", "r5 +150", "s3* s5", 1, "", {}},
+        {"a click plays the open stream; the last stays warm", "r5 +300 c5", "s3 s5*", 1, "Connecting…", {"s5"}},
+        {"muted as the person left it", "r5 +300 M c5", "s3 s5*", 1, "Connecting…", {"s5"}},
+        {"it closes 3 s after the rest ends", "r5 +300 l +2999", "s3* s5", 1, "", {}},
+        {"closed then", "r5 +300 l +3000", "s3*", 1, "", {}},
+        {"back on it in time, it stays", "r5 +300 l +2000 r5 +1500", "s3* s5", 1, "", {}},
+        {"it closes 4 s after it opened, however long the rest", "r5 +4149", "s3* s5", 1, "", {}},
+        {"closed then too", "r5 +4150", "s3*", 1, "", {}},
+        {"a short rest opens nothing", "r5 +100 l +100", "s3*", 0, "", {}},
+        {"one opened on intent at a time", "r5 +200 r6 +200", "s3* s6", 2, "", {}},
+        {"the station playing opens nothing", "r3 +200", "s3*", 0, "", {}},
+        {"the last station stays warm 10 s", "c5 +9999", "s3 s5*", 1, "Connecting…", {"s5"}},
+        {"closed then", "c5 +10000", "s5*", 1, "Connecting…", {"s5"}},
+        {"Previous within 10 s plays it, with its song; one never played is not kept", "t3 n +5000 p", "s3*", 1,
+            "Connecting… · Song 3", {"s4", "s3"}},
+        {"resting on Next opens the station beyond each click", "rn +200 n +200", "s3 s4* s5", 2, "Connecting…",
+            {"s4"}},
+        {"what a waiting stream says shows only once it plays", "r5 +200 b5 t5", "s3* s5", 1, "", {}},
+        {"then", "r5 +200 b5 t5 c5", "s3 s5*", 1, "Buffering 40 % · Song 5", {"s5"}},
+        {"a waiting stream that fails closes without a word", "r5 +200 f5", "s3*", 1, "", {}},
+        {"and the click opens it afresh", "r5 +200 f5 c5", "s3 s5*", 2, "Connecting…", {"s5"}},
+        {"a metered network opens nothing", "m r5 +200", "s3*", 0, "", {}},
+        {"and closes what is open", "r5 +200 m", "s3*", 1, "", {}},
+        {"the preference off opens nothing", "r5 +200 rn +200", "s3*", 0, "", {}, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        BrowserHarness h;
+        h.preferences.flags[BrowserController::openEarlyKey] = c.preference;
+        h.start(makeStations(30));
+        std::string n;
+        const auto station = [&] { return h.controller->allStations()[std::stoul(n)]; };
+        const auto playerOf = [&] {
+            for (const auto& player : h.media.players) {
+                if (!player->destroyed && player->url.ends_with("/s" + n)) {
+                    return player;
+                }
+            }
+            return std::shared_ptr<FakePlayerRecord>();
+        };
+        const std::map<std::string, std::function<void()>> steps {{"rn", [&] { h.controller->restOnNext(); }},
+            {"rp", [&] { h.controller->restOnPrevious(); }}, {"l", [&] { h.controller->endRest(); }},
+            {"n", [&] { h.controller->playNext(); }}, {"p", [&] { h.controller->playPrevious(); }},
+            {"M", [&] { h.controller->setMuted(true); }}, {"m", [&] { h.controller->setNetworkMetered(true); }},
+            {"r", [&] { h.controller->restOn(station()); }}, {"c", [&] { h.controller->play(station()); }},
+            {"+", [&] { h.queue.advance(std::chrono::milliseconds(std::stoi(n))); }},
+            {"b", [&] { playerOf()->emit(MediaBuffering {40}); }},
+            {"t",
+                [&] {
+                    playerOf()->emit(MediaTags {"Song " + n, "", {}});
+                }},
+            {"f", [&] {
+                 playerOf()->emit(MediaError {MediaErrorDomain::Resource, MediaErrorCode::resourceOpenRead, 0, false});
+             }}};
+        h.controller->setVolume(0.5);
+        n = "3";
+        h.controller->play(station());
+        h.media.players.back()->emit(MediaStateChanged {MediaPipelineState::Playing});
+        h.source.countedPlays.clear();
+        const std::size_t before = h.media.players.size();
+        std::string open;
+        std::istringstream script(c.script);
+        for (std::string step; script >> step;) {
+            n = step.substr(1);
+            steps.at(steps.contains(step) ? step : step.substr(0, 1))();
+            h.queue.runPending();
+            open.clear();
+            for (const auto& player : h.media.players) {
+                if (player->destroyed) {
+                    continue;
+                }
+                const bool plays = player->status == PlayerActivity::Playing;
+                open += (open.empty() ? "" : " ") + player->url.substr(player->url.rfind('/') + 1) + (plays ? "*" : "");
+                EXPECT_TRUE(plays ? player->url.ends_with("/" + h.currentId()) && player->volume == 0.5
+                            && player->muted == h.controller->isMuted()
+                                  : player->muted)
+                    << step << ": " << player->url;
+            }
+        }
+        EXPECT_EQ(open, c.open);
+        EXPECT_EQ(h.media.players.size() - before, c.made);
+        const NowPlaying& now = h.view.nowPlaying.back();
+        EXPECT_EQ(now.songTitle.empty() ? now.status : now.status + " · " + now.songTitle, c.shown);
+        EXPECT_EQ(h.source.countedPlays, c.counted);
     }
 }
 

@@ -71,18 +71,20 @@ std::size_t CaptureSink::loudSamplesFrom(std::size_t index) const
     return static_cast<std::size_t>(std::ranges::count_if(samples, [](float s) { return std::abs(s) > loudness; }));
 }
 
-std::optional<std::chrono::steady_clock::time_point> CaptureSink::firstLoudSampleTime() const
+std::optional<std::chrono::steady_clock::time_point> CaptureSink::firstLoudSampleTime(
+    std::chrono::steady_clock::time_point since) const
 {
     std::lock_guard lock(m_mutex);
-    return m_firstLoud;
+    const auto found = std::ranges::upper_bound(m_loudTimes, since);
+    return found == m_loudTimes.end() ? std::nullopt : std::optional(*found);
 }
 
 void CaptureSink::append(const float* samples, std::size_t count)
 {
     const auto now = std::chrono::steady_clock::now();
     std::lock_guard lock(m_mutex);
-    if (!m_firstLoud && std::any_of(samples, samples + count, [](float s) { return std::abs(s) > loudness; })) {
-        m_firstLoud = now;
+    if (std::any_of(samples, samples + count, [](float s) { return std::abs(s) > loudness; })) {
+        m_loudTimes.push_back(now);
     }
     m_samples.insert(m_samples.end(), samples, samples + count);
 }

@@ -27,8 +27,9 @@ public:
     [[nodiscard]] std::size_t sampleCount() const;
     [[nodiscard]] std::vector<float> samplesFrom(std::size_t index) const;
     [[nodiscard]] std::size_t loudSamplesFrom(std::size_t index) const;
-    // When the first sample louder than silence arrived, if one has (the first-sound benchmark).
-    [[nodiscard]] std::optional<std::chrono::steady_clock::time_point> firstLoudSampleTime() const;
+    // When the first sample louder than silence arrived after `since`, if one has.
+    [[nodiscard]] std::optional<std::chrono::steady_clock::time_point> firstLoudSampleTime(
+        std::chrono::steady_clock::time_point since = {}) const;
 
     void append(const float* samples, std::size_t count);
 
@@ -37,7 +38,8 @@ private:
 
     mutable std::mutex m_mutex;
     std::vector<float> m_samples;
-    std::optional<std::chrono::steady_clock::time_point> m_firstLoud;
+    // When each batch of samples holding a loud one arrived, in order.
+    std::vector<std::chrono::steady_clock::time_point> m_loudTimes;
 };
 
 // The frequency with the most energy between 100 Hz and 2 kHz, to within half a hertz.

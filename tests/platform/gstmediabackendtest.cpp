@@ -13,7 +13,9 @@
 #include <gst/gst.h>
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <memory>
+#include <tuple>
 #include <vector>
 
 namespace Vello {
@@ -42,10 +44,11 @@ protected:
 
     [[nodiscard]] PlaybackPhase phase() const { return controller.playbackState().phase; }
 
-    // Waits until the newest capture holds `seconds` of audio from now on, and returns its tone.
-    double toneHeard(double seconds = 0.5)
+    // Waits until the newest capture (or `heard`) holds `seconds` of audio from now on, and
+    // returns its tone.
+    double toneHeard(double seconds = 0.5, const std::shared_ptr<CaptureSink>& heard = nullptr)
     {
-        const std::shared_ptr<CaptureSink> capture = captures.back();
+        const std::shared_ptr<CaptureSink> capture = heard ? heard : captures.back();
         const std::size_t from = capture->sampleCount();
         const auto wanted = static_cast<std::size_t>(seconds * CaptureSink::sampleRate);
         waitFor([&] { return capture->sampleCount() >= from + wanted; });
@@ -99,6 +102,33 @@ TEST_F(GstMediaBackendTest, EachStationIsHeardAloneAtItsToneWithItsTitleAndMuteS
     const std::size_t mutedFrom = captures.back()->sampleCount();
     toneHeard(0.3);
     EXPECT_EQ(captures.back()->loudSamplesFrom(mutedFrom), 0U);
+}
+
+// A station opened while the pointer rests on it is not heard until the click, and then at once;
+// the station before it waits, silent, for Previous.
+TEST_F(GstMediaBackendTest, TheStationRestedOnAndThePreviousOneSoundAtTheClick)
+{
+    const Station mp3 = stationAt(server->url("/tone.mp3"));
+    const Station ogg = stationAt(server->url("/tone.ogg"));
+    controller.play(mp3);
+    ASSERT_TRUE(waitFor([&] { return phase() == PlaybackPhase::Playing; }));
+    controller.restOn(ogg);
+    QTest::qWait(2000);
+    ASSERT_EQ(captures.size(), 2U);
+    EXPECT_EQ(captures.back()->sampleCount(), 0U) << "it waits at its first audio, unheard";
+    for (const auto& [station, index, tone] : {std::tuple {ogg, 1, oggTone}, std::tuple {mp3, 0, mp3Tone}}) {
+        SCOPED_TRACE(tone);
+        const std::shared_ptr<CaptureSink> heard = captures.at(index);
+        const std::shared_ptr<CaptureSink> other = captures.at(1 - index);
+        const auto click = std::chrono::steady_clock::now();
+        controller.play(station);
+        ASSERT_TRUE(waitFor([&] { return heard->firstLoudSampleTime(click).has_value(); }));
+        EXPECT_LT(*heard->firstLoudSampleTime(click) - click, std::chrono::milliseconds(150));
+        const std::size_t otherFrom = other->sampleCount();
+        EXPECT_NEAR(toneHeard(0.5, heard), tone, 5.0);
+        EXPECT_EQ(other->loudSamplesFrom(otherFrom), 0U);
+    }
+    EXPECT_EQ(captures.size(), 2U) << "no stream opened at either click";
 }
 
 // A report on some inner element's buffer, or a lost clock (the audio device was switched or

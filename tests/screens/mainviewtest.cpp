@@ -1,6 +1,7 @@
 #include "windowharness.h"
 
 #include "browser/browsercontroller.h"
+#include "playback/standbystreams.h"
 #include "screens/miniplayer.h"
 #include "screens/sectionbuilders.h"
 #include "screens/sidebar.h"
@@ -155,17 +156,25 @@ TEST(MainView, TheMiniPlayerDrivesThePlayerThatOutlivesTheCatalog)
     h.tap(u"Next"_s, true);
     EXPECT_EQ(h.window->browser().currentStation()->id(), "s4");
     EXPECT_EQ(h.window->browser().screen(), Screen::Home) << "a button is no part of the panel's empty area";
+    // The pointer resting on Next, or on a row's Play, opens the station it would play, unheard.
+    for (const auto& [button, station] : {std::pair {u"Next"_s, "/s5"}, std::pair {u"Play Station 7"_s, "/s7"}}) {
+        QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
+        QApplication::sendEvent(h.buttons(button).back(), &enter);
+        h.queue.advance(StandbyStreams::restBeforeOpening);
+        EXPECT_TRUE(h.media.players.back()->url.ends_with(station) && h.media.players.back()->muted) << station;
+    }
     // The title is, and opens the Player, whose panel pauses.
     QTest::mouseClick(const_cast<ElidedLabel*>(mini->title()), Qt::LeftButton);
     h.settle();
     EXPECT_EQ(h.window->browser().screen(), Screen::Player);
     h.tap(u"Pause"_s);
-    const auto& calls = h.media.players.back()->calls;
+    const auto& calls = h.media.players.at(1)->calls;
     EXPECT_EQ(std::count(calls.begin(), calls.end(), "pause"), 1);
 
     h.tap(u"Browse"_s);
     h.scrollTo(1500);
     std::vector<Station> next;
+    next.reserve(300);
     for (int i = 0; i < 300; ++i) {
         next.push_back(makeStation("n" + std::to_string(i), "New " + std::to_string(i)));
     }
