@@ -18,10 +18,12 @@
 #include "screens/mainview.h"
 #include "widgets/artworkloader.h"
 #include "widgets/logodiskcache.h"
+#include "widgets/translation.h"
 
 #include <QApplication>
 #include <QDBusConnection>
 #include <QIcon>
+#include <QLocale>
 #include <QSystemTrayIcon>
 #include <QUrl>
 #include <QtGlobal>
@@ -33,7 +35,10 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationDisplayName(QStringLiteral("Pemba Vello"));
+    // The session's language, before any text is made; an Arabic catalogue mirrors the window.
+    Vello::Translations translations;
+    translations.install(QLocale());
+    QApplication::setApplicationDisplayName(Vello::MainWindow::tr("Pemba Vello"));
     // Settings and data live under these names: $XDG_CONFIG_HOME/PembaVello/PembaVello.conf.
     QApplication::setOrganizationName(QStringLiteral("PembaVello"));
     QApplication::setApplicationName(QStringLiteral("PembaVello"));
@@ -45,7 +50,9 @@ int main(int argc, char* argv[])
 
     const auto parsed = Vello::parseCommandLine(QApplication::arguments());
     if (const auto* error = std::get_if<Vello::Error>(&parsed)) {
-        std::fprintf(stderr, "pemba-vello: %s\nTry 'pemba-vello --help'.\n", error->description.c_str());
+        const QString message = Vello::MainWindow::tr("pemba-vello: %1\nTry 'pemba-vello --help'.\n")
+                                    .arg(Vello::translated(error->description));
+        std::fputs(message.toLocal8Bit().constData(), stderr);
         return 2;
     }
     const auto& options = std::get<Vello::LaunchOptions>(parsed);
@@ -61,7 +68,10 @@ int main(int argc, char* argv[])
         if (Vello::MprisService::raiseRunningInstance(bus)) {
             return 0;
         }
-        std::fputs("pemba-vello: another Pemba Vello is running but does not answer.\n", stderr);
+        std::fputs(Vello::MainWindow::tr("pemba-vello: another Pemba Vello is running but does not answer.\n")
+                       .toLocal8Bit()
+                       .constData(),
+            stderr);
         return 1;
     }
     if (claim == Vello::MprisService::Claim::NoBus) {

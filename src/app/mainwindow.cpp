@@ -7,6 +7,7 @@
 #include "ports/preferences.h"
 #include "screens/mainview.h"
 #include "widgets/palette.h"
+#include "widgets/translation.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -27,35 +28,37 @@ namespace Vello {
 
 namespace {
 
-const QString appName = QStringLiteral("Pemba Vello");
-const QString stillPlayingMessage
-    = appName + QStringLiteral(" is still playing. Click its icon in the system tray to show the window again.");
+// The program's name, which a language may write in its own script.
+QString appName()
+{
+    return MainWindow::tr("Pemba Vello");
+}
 
 // The tray menu's first line: "<station> – <song>", the station alone, or that nothing plays.
 QString trayLineFor(const NowPlaying& nowPlaying)
 {
-    const QString station = QString::fromStdString(nowPlaying.title).simplified();
+    const QString station = translated(nowPlaying.title).simplified();
     const QString song = QString::fromStdString(nowPlaying.songTitle).simplified();
-    QString line = station.isEmpty() ? QStringLiteral("Not Playing")
+    QString line = station.isEmpty() ? MainWindow::tr("Not Playing")
         : song.isEmpty()             ? station
-                                     : station + QStringLiteral(" – ") + song;
+                                     : MainWindow::tr("%1 – %2", "station – song").arg(station, song);
     // A menu entry reads a lone & as a mnemonic's marker.
     return line.replace(u'&', QStringLiteral("&&"));
 }
 
 // The Sleep Timer menu's entries, in order.
 struct SleepEntry {
-    const char16_t* name = nullptr;
+    const char* name = nullptr;
     SleepChoice choice;
 };
 const SleepEntry sleepEntries[] = {
-    {u"Off", SleepChoice::off()},
-    {u"15 Minutes", SleepChoice::after(15)},
-    {u"30 Minutes", SleepChoice::after(30)},
-    {u"45 Minutes", SleepChoice::after(45)},
-    {u"60 Minutes", SleepChoice::after(60)},
-    {u"90 Minutes", SleepChoice::after(90)},
-    {u"End of the Current Song", SleepChoice::endOfSong()},
+    {QT_TRANSLATE_NOOP("Vello::MainWindow", "Off"), SleepChoice::off()},
+    {QT_TRANSLATE_NOOP("Vello::MainWindow", "15 Minutes"), SleepChoice::after(15)},
+    {QT_TRANSLATE_NOOP("Vello::MainWindow", "30 Minutes"), SleepChoice::after(30)},
+    {QT_TRANSLATE_NOOP("Vello::MainWindow", "45 Minutes"), SleepChoice::after(45)},
+    {QT_TRANSLATE_NOOP("Vello::MainWindow", "60 Minutes"), SleepChoice::after(60)},
+    {QT_TRANSLATE_NOOP("Vello::MainWindow", "90 Minutes"), SleepChoice::after(90)},
+    {QT_TRANSLATE_NOOP("Vello::MainWindow", "End of the Current Song"), SleepChoice::endOfSong()},
 };
 
 } // namespace
@@ -68,7 +71,7 @@ MainWindow::MainWindow(StationSource& source, MediaBackend& media, HttpClient& h
     , m_controller(new MainView(source, media, http, preferences, queue, artwork, this))
 {
     setCentralWidget(m_controller);
-    setWindowTitle(appName);
+    setWindowTitle(appName());
     QPalette colors = palette();
     colors.setColor(QPalette::Window, velloBackground());
     // The menu bar draws on the window's dark background: its titles need light text.
@@ -100,29 +103,29 @@ QString MainWindow::windowTitleFor(const NowPlaying& nowPlaying)
 {
     // A title bar has one line: breaks and tabs in what a station sends become spaces.
     const QString song = QString::fromStdString(nowPlaying.songTitle).simplified();
-    return song.isEmpty() ? appName : song + QStringLiteral(" – ") + appName;
+    return song.isEmpty() ? appName() : tr("%1 – %2", "song – program").arg(song, appName());
 }
 
 void MainWindow::buildMenu()
 {
-    m_applicationMenu = menuBar()->addMenu(appName);
+    m_applicationMenu = menuBar()->addMenu(appName());
     // The menu is drawn by Qt's style: it takes the dark theme from the palette.
     m_applicationMenu->setPalette(velloDarkPalette(m_applicationMenu->palette()));
 
-    QAction* about = m_applicationMenu->addAction(QStringLiteral("About ") + appName);
+    QAction* about = m_applicationMenu->addAction(tr("About %1").arg(appName()));
     about->setMenuRole(QAction::AboutRole);
     connect(about, &QAction::triggered, this, &MainWindow::showAbout);
     m_applicationMenu->addSeparator();
 
-    QAction* reload = m_applicationMenu->addAction(QStringLiteral("Reload Stations"));
+    QAction* reload = m_applicationMenu->addAction(tr("Reload Stations"));
     reload->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
     reload->setMenuRole(QAction::NoRole);
     connect(reload, &QAction::triggered, this, [this] { m_controller->browser().reloadStations(); });
-    QAction* exportAction = m_applicationMenu->addAction(QStringLiteral("Export Favourites…"));
+    QAction* exportAction = m_applicationMenu->addAction(tr("Export Favourites…"));
     connect(exportAction, &QAction::triggered, this, [this] { exportFavorites(this, m_controller->browser()); });
-    QAction* importAction = m_applicationMenu->addAction(QStringLiteral("Import Favourites…"));
+    QAction* importAction = m_applicationMenu->addAction(tr("Import Favourites…"));
     connect(importAction, &QAction::triggered, this, [this] { importFavorites(this, m_controller->browser()); });
-    QAction* preferencesAction = m_applicationMenu->addAction(QStringLiteral("Preferences…"));
+    QAction* preferencesAction = m_applicationMenu->addAction(tr("Preferences…"));
     // QKeySequence::Preferences has a key on macOS only; Ctrl+, (Cmd+, there) works everywhere.
     preferencesAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma));
     preferencesAction->setMenuRole(QAction::PreferencesRole);
@@ -130,25 +133,25 @@ void MainWindow::buildMenu()
     m_applicationMenu->addSeparator();
 
     // Hiding an application is not something every desktop does; minimising is what they all do.
-    QAction* hide = m_applicationMenu->addAction(QStringLiteral("Hide ") + appName);
+    QAction* hide = m_applicationMenu->addAction(tr("Hide %1").arg(appName()));
     hide->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
     hide->setMenuRole(QAction::NoRole);
     connect(hide, &QAction::triggered, this, &QWidget::showMinimized);
 
     // No desktop offers this through Qt: the entry keeps its place and shortcut, disabled.
-    QAction* hideOthers = m_applicationMenu->addAction(QStringLiteral("Hide Others"));
+    QAction* hideOthers = m_applicationMenu->addAction(tr("Hide Others"));
     hideOthers->setShortcut(QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_H));
     hideOthers->setMenuRole(QAction::NoRole);
     hideOthers->setEnabled(false);
     m_applicationMenu->addSeparator();
 
     // Quitting is closing the window for good, even when closing it would only hide it.
-    m_quitAction = m_applicationMenu->addAction(QStringLiteral("Quit ") + appName);
+    m_quitAction = m_applicationMenu->addAction(tr("Quit %1").arg(appName()));
     m_quitAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     m_quitAction->setMenuRole(QAction::QuitRole);
     connect(m_quitAction, &QAction::triggered, this, &MainWindow::quit);
 
-    QMenu* playback = menuBar()->addMenu(QStringLiteral("Playback"));
+    QMenu* playback = menuBar()->addMenu(tr("Playback"));
     playback->setPalette(velloDarkPalette(playback->palette()));
     const QList<QAction*>& actions = m_controller->playbackActions();
     for (qsizetype i = 0; i < actions.size(); ++i) {
@@ -159,11 +162,11 @@ void MainWindow::buildMenu()
         playback->addAction(actions[i]);
     }
     playback->addSeparator();
-    QMenu* sleep = playback->addMenu(QStringLiteral("Sleep Timer"));
+    QMenu* sleep = playback->addMenu(tr("Sleep Timer"));
     sleep->setPalette(velloDarkPalette(sleep->palette()));
     auto* choices = new QActionGroup(sleep);
     for (const SleepEntry& entry : sleepEntries) {
-        QAction* action = sleep->addAction(QString::fromUtf16(entry.name));
+        QAction* action = sleep->addAction(tr(entry.name));
         action->setCheckable(true);
         action->setChecked(entry.choice == SleepChoice::off());
         choices->addAction(action);
@@ -193,7 +196,7 @@ void MainWindow::showTrayIcon()
     }
     m_trayAvailable = true;
     m_trayIcon = new QSystemTrayIcon(windowIcon(), this);
-    m_trayIcon->setToolTip(appName);
+    m_trayIcon->setToolTip(appName());
     m_trayIcon->setContextMenu(m_trayMenu);
     connect(m_trayIcon, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
         if (reason != QSystemTrayIcon::Trigger) {
@@ -208,7 +211,7 @@ void MainWindow::showTrayIcon()
         activateWindow();
     });
     connect(this, &MainWindow::stillPlayingInTray, m_trayIcon,
-        [this](const QString& message) { m_trayIcon->showMessage(appName, message, windowIcon()); });
+        [this](const QString& message) { m_trayIcon->showMessage(appName(), message, windowIcon()); });
     m_trayIcon->show();
 }
 
@@ -230,15 +233,16 @@ void MainWindow::closeEvent(QCloseEvent* event)
     hide();
     if (!m_preferences.flag(trayNoticeShownKey).value_or(false)) {
         m_preferences.setFlag(trayNoticeShownKey, true);
-        Q_EMIT stillPlayingInTray(stillPlayingMessage);
+        Q_EMIT stillPlayingInTray(
+            tr("%1 is still playing. Click its icon in the system tray to show the window again.").arg(appName()));
     }
 }
 
 void MainWindow::showAbout()
 {
-    auto* box = new QMessageBox(QMessageBox::NoIcon, QStringLiteral("About ") + appName,
-        appName + u' ' + QCoreApplication::applicationVersion()
-            + QStringLiteral("\nInternet radio, most popular first."),
+    auto* box = new QMessageBox(QMessageBox::NoIcon, tr("About %1").arg(appName()),
+        tr("%1 %2\nInternet radio, most popular first.", "program, version")
+            .arg(appName(), QCoreApplication::applicationVersion()),
         QMessageBox::Ok, this);
     box->setAttribute(Qt::WA_DeleteOnClose);
     // A dialog is a window of its own and does not inherit the window's colours.

@@ -35,8 +35,8 @@ SearchField::SearchField(QWidget* parent)
     m_textField->setFrame(false);
     m_textField->setAttribute(Qt::WA_MacShowFocusRect, false);
     m_textField->setFont(pixelFont(font(), 14, QFont::DemiBold));
-    m_textField->setPlaceholderText(QStringLiteral("Search stations, countries, genres..."));
-    m_textField->setAccessibleName(QStringLiteral("Search"));
+    m_textField->setPlaceholderText(tr("Search stations, countries, genres..."));
+    m_textField->setAccessibleName(tr("Search"));
     QPalette fieldColors = m_textField->palette();
     fieldColors.setColor(QPalette::Base, Qt::transparent);
     fieldColors.setColor(QPalette::Text, Qt::white);

@@ -7,6 +7,7 @@
 #include "widgets/stationrow.h"
 #include "widgets/vellobutton.h"
 
+#include <QLocale>
 #include <QPointer>
 #include <QTest>
 
@@ -48,7 +49,8 @@ TEST_F(StationRowTest, ShowsTheStationsTextsAndItsArtworkWithAFallback)
 
     // The name and subtitle are the station's own, cut and trimmed there; the meta line stands in for blanks.
     auto row = makeRow(StationFields {.country = "Italy", .tags = ",, rock ,pop", .votes = 1234567});
-    EXPECT_EQ(row->metaLabel()->text(), QStringLiteral("Italy  |  rock  |  1234567 votes"));
+    // The count in the reader's digits and grouping.
+    EXPECT_EQ(row->metaLabel()->text(), QStringLiteral("Italy  |  rock  |  %1 votes").arg(QLocale().toString(1234567)));
     for (const auto& [station, expected] :
         {std::pair {Station {}, "World  |  Music  |  0 votes"},
             std::pair {
