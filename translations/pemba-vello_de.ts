@@ -1,379 +1,381 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<TS version="2.1" language="de_DE">
+<TS version="2.1" language="de">
 <context>
     <name>Core</name>
     <message>
         <source>The file is too large to be a list of favourite stations.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist zu groß für eine Liste von Lieblingssendern.</translation>
     </message>
     <message>
         <source>Loading stations...</source>
-        <translation type="unfinished"></translation>
+        <translation>Sender werden geladen …</translation>
     </message>
     <message>
         <source>Unable to load stations: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sender konnten nicht geladen werden: %1</translation>
     </message>
     <message>
         <source>No stations are available right now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Moment sind keine Sender verfügbar.</translation>
     </message>
     <message>
         <source>The file is not a list of favourite stations.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist keine Liste von Lieblingssendern.</translation>
     </message>
     <message>
         <source>The file is damaged: it is not valid JSON.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist beschädigt: Sie enthält kein gültiges JSON.</translation>
     </message>
     <message>
         <source>Fading out…</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird ausgeblendet …</translation>
     </message>
     <message>
         <source>Sleep in %1 min</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus in %1 Min.</translation>
     </message>
     <message>
         <source>Sleep after this song</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus nach diesem Titel</translation>
     </message>
     <message>
         <source>an array</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Array</translation>
     </message>
     <message>
         <source>an object</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Objekt</translation>
     </message>
     <message>
         <source>a number</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Zahl</translation>
     </message>
     <message>
         <source>a string</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Zeichenkette</translation>
     </message>
     <message>
         <source>a boolean</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Wahrheitswert</translation>
     </message>
     <message>
         <source>an unknown value</source>
-        <translation type="unfinished"></translation>
+        <translation>ein unbekannter Wert</translation>
     </message>
     <message>
         <source>the catalog is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>der Katalog ist leer</translation>
     </message>
     <message>
         <source>the catalog is not valid UTF-8 text</source>
-        <translation type="unfinished"></translation>
+        <translation>der Katalog ist kein gültiger UTF-8-Text</translation>
     </message>
     <message>
         <source>a string is never closed; the catalog may be cut off</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Zeichenkette wird nie geschlossen; der Katalog ist womöglich abgeschnitten</translation>
     </message>
     <message>
         <source>the catalog ends before its arrays and objects are closed; it may be cut off</source>
-        <translation type="unfinished"></translation>
+        <translation>der Katalog endet, bevor seine Arrays und Objekte geschlossen sind; er ist womöglich abgeschnitten</translation>
     </message>
     <message>
         <source>the JSON is malformed (a misplaced comma, bracket, brace or colon)</source>
-        <translation type="unfinished"></translation>
+        <translation>das JSON ist fehlerhaft (ein Komma, eine Klammer oder ein Doppelpunkt steht an der falschen Stelle)</translation>
     </message>
     <message>
         <source>a string holds an invalid escape sequence</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Zeichenkette enthält eine ungültige Escape-Sequenz</translation>
     </message>
     <message>
         <source>a string holds an unescaped control character such as a tab or a line break</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Zeichenkette enthält ein nicht maskiertes Steuerzeichen wie einen Tabulator oder Zeilenumbruch</translation>
     </message>
     <message>
         <source>a number is malformed</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Zahl ist fehlerhaft</translation>
     </message>
     <message>
         <source>a true, false or null is misspelt</source>
-        <translation type="unfinished"></translation>
+        <translation>ein true, false oder null ist falsch geschrieben</translation>
     </message>
     <message>
         <source>the catalog is too large to decode</source>
-        <translation type="unfinished"></translation>
+        <translation>der Katalog ist zu groß zum Einlesen</translation>
     </message>
     <message>
         <source>arrays and objects nest too deeply</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrays und Objekte sind zu tief verschachtelt</translation>
     </message>
     <message>
         <source>the JSON is malformed (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>das JSON ist fehlerhaft (%1)</translation>
     </message>
     <message>
         <source>there is not enough memory to read the catalog</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist nicht genug Speicher frei, um den Katalog zu lesen</translation>
     </message>
     <message>
         <source>station %1: &quot;%2&quot; %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Sender %1: „%2“ %3</translation>
     </message>
     <message>
         <source>station %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Sender %1 %2</translation>
     </message>
     <message>
         <source>station %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Sender %1: %2</translation>
     </message>
     <message>
         <source>station %1, in &quot;%2&quot;: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Sender %1, in „%2“: %3</translation>
     </message>
     <message>
         <source>the catalog is a web page or XML, not JSON</source>
-        <translation type="unfinished"></translation>
+        <translation>der Katalog ist eine Webseite oder XML, kein JSON</translation>
     </message>
     <message>
         <source>the catalog must be a JSON array of stations, found %1</source>
-        <translation type="unfinished"></translation>
+        <translation>der Katalog muss ein JSON-Array von Sendern sein, gefunden: %1</translation>
     </message>
     <message>
         <source>the catalog has more text after the end of its array</source>
-        <translation type="unfinished"></translation>
+        <translation>nach dem Ende seines Arrays folgt im Katalog noch Text</translation>
     </message>
     <message>
         <source>must be an object, found %1</source>
-        <translation type="unfinished"></translation>
+        <translation>muss ein Objekt sein, gefunden: %1</translation>
     </message>
     <message>
         <source>must be a string or null, found %1</source>
-        <translation type="unfinished"></translation>
+        <translation>muss eine Zeichenkette oder null sein, gefunden: %1</translation>
     </message>
     <message>
         <source>must be an integer or null, found %1</source>
-        <translation type="unfinished"></translation>
+        <translation>muss eine Ganzzahl oder null sein, gefunden: %1</translation>
     </message>
     <message>
         <source>must be a whole number, found %1</source>
-        <translation type="unfinished"></translation>
+        <translation>muss eine ganze Zahl sein, gefunden: %1</translation>
     </message>
     <message>
         <source>must fit in a signed 64-bit integer, found %1</source>
-        <translation type="unfinished"></translation>
+        <translation>muss in eine vorzeichenbehaftete 64-Bit-Ganzzahl passen, gefunden: %1</translation>
     </message>
     <message>
         <source>holds a malformed number: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>enthält eine fehlerhafte Zahl: %1</translation>
     </message>
     <message>
         <source>arrays and objects nest more than %1 levels deep</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrays und Objekte sind mehr als %1 Ebenen tief verschachtelt</translation>
     </message>
     <message>
         <source>the catalog could not be read</source>
-        <translation type="unfinished"></translation>
+        <translation>der Katalog konnte nicht gelesen werden</translation>
     </message>
     <message>
         <source>Unnamed station</source>
-        <translation type="unfinished"></translation>
+        <translation>Sender ohne Namen</translation>
     </message>
     <message>
         <source>Live station</source>
-        <translation type="unfinished"></translation>
+        <translation>Live-Sender</translation>
     </message>
     <message>
         <source>The station catalog server answered %1 (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Server des Senderkatalogs antwortete mit %1 (%2).</translation>
     </message>
     <message>
         <source>The station catalog server answered %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Server des Senderkatalogs antwortete mit %1.</translation>
     </message>
     <message>
         <source>No station catalog server could be reached.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Server des Senderkatalogs war erreichbar.</translation>
     </message>
     <message>
         <source>%1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 MB</translation>
     </message>
     <message>
         <source>%1 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 KB</translation>
     </message>
     <message numerus="yes">
         <source>%Ln byte(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln Byte</numerusform>
+            <numerusform>%Ln Byte</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln second(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln Sekunde</numerusform>
+            <numerusform>%Ln Sekunden</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 ms</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ms</translation>
     </message>
     <message>
         <source>The response is larger than %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Antwort ist größer als %1</translation>
     </message>
     <message>
         <source>The transfer was stopped because the application is closing</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Übertragung wurde abgebrochen, weil das Programm beendet wird</translation>
     </message>
     <message>
         <source>The server did not accept a connection within %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Server hat innerhalb von %1 keine Verbindung angenommen</translation>
     </message>
     <message>
         <source>The download took longer than %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Download dauerte länger als %1</translation>
     </message>
     <message>
         <source>The server sent too little data: less than %1 a second over %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Server sendete zu wenig Daten: weniger als %1 pro Sekunde über %2</translation>
     </message>
     <message>
         <source>The server sent no data for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Server sendete %1 lang keine Daten</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a valid web address</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine gültige Webadresse</translation>
     </message>
     <message>
         <source>Connecting…</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindung wird hergestellt …</translation>
     </message>
     <message>
         <source>Buffering %1 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Puffern %1 %</translation>
     </message>
     <message>
         <source>%1 Trying again in %2 s…</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Neuer Versuch in %2 s …</translation>
     </message>
     <message>
         <source>The station&apos;s playlist lists no stream that can be played here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Playlist des Senders enthält keinen Stream, der hier abgespielt werden kann.</translation>
     </message>
     <message>
         <source>The station has no other address to try.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Sender hat keine weitere Adresse, die sich versuchen ließe.</translation>
     </message>
     <message>
         <source>The station&apos;s server could not be reached.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Server des Senders war nicht erreichbar.</translation>
     </message>
     <message>
         <source>The station&apos;s server is busy.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Server des Senders ist ausgelastet.</translation>
     </message>
     <message>
         <source>The station stopped sending audio.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Sender hat aufgehört, Audio zu senden.</translation>
     </message>
     <message>
         <source>The station refused to play this stream.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Sender verweigert die Wiedergabe dieses Streams.</translation>
     </message>
     <message>
         <source>The station sent something that is not audio.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Sender hat etwas gesendet, das kein Audio ist.</translation>
     </message>
     <message>
         <source>This stream is in a format that cannot be played here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Stream hat ein Format, das hier nicht abgespielt werden kann.</translation>
     </message>
     <message>
         <source>The station sent audio that could not be decoded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Sender hat Audio gesendet, das nicht dekodiert werden konnte.</translation>
     </message>
     <message>
         <source>The station refused the request (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Sender hat die Anfrage abgelehnt (%1).</translation>
     </message>
     <message>
         <source>The station says this stream does not exist (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Laut Sender gibt es diesen Stream nicht (%1).</translation>
     </message>
     <message>
         <source>The station refused to play this stream (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Sender verweigert die Wiedergabe dieses Streams (%1).</translation>
     </message>
     <message>
         <source>The station&apos;s server is busy (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Server des Senders ist ausgelastet (%1).</translation>
     </message>
     <message>
         <source>The station&apos;s server has a fault (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Server des Senders hat einen Fehler (%1).</translation>
     </message>
     <message>
         <source>The station&apos;s secure connection could not be verified.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die sichere Verbindung zum Sender konnte nicht überprüft werden.</translation>
     </message>
     <message>
         <source>The stream could not be played.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Stream konnte nicht abgespielt werden.</translation>
     </message>
     <message>
         <source>This stream is in a format that cannot be played here (%1); installing %2 adds it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Stream hat ein Format, das hier nicht abgespielt werden kann (%1); das Paket %2 fügt es hinzu.</translation>
     </message>
     <message>
         <source>This stream is in a format that cannot be played here (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Stream hat ein Format, das hier nicht abgespielt werden kann (%1).</translation>
     </message>
 </context>
 <context>
     <name>DBusIdleInhibitor</name>
     <message>
         <source>Playing a radio stream</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Radiostream läuft</translation>
     </message>
 </context>
 <context>
     <name>FavoritesTransfer</name>
     <message>
         <source>Export Favourites</source>
-        <translation type="unfinished"></translation>
+        <translation>Favoriten exportieren</translation>
     </message>
     <message>
         <source>Import Favourites</source>
-        <translation type="unfinished"></translation>
+        <translation>Favoriten importieren</translation>
     </message>
     <message>
         <source>Favourites (*.json);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Favoriten (*.json);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>Pemba Vello Favourites.json</source>
-        <translation type="unfinished"></translation>
+        <translation>Pemba Vello Favoriten.json</translation>
     </message>
     <message>
         <source>The favourites could not be saved to “%1”: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Favoriten konnten nicht in „%1“ gespeichert werden: %2</translation>
     </message>
     <message>
         <source>“%1” was not imported, and your favourites are unchanged.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ wurde nicht importiert, Ihre Favoriten sind unverändert.
+
+%2</translation>
     </message>
     <message numerus="yes">
         <source>%Ln station(s) were added to your favourites.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln Sender wurde zu Ihren Favoriten hinzugefügt.</numerusform>
+            <numerusform>%Ln Sender wurden zu Ihren Favoriten hinzugefügt.</numerusform>
         </translation>
     </message>
 </context>
@@ -381,477 +383,481 @@
     <name>LaunchOptions</name>
     <message>
         <source>--%1 needs an absolute http or https address, not &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 braucht eine absolute http- oder https-Adresse, nicht „%2“</translation>
     </message>
     <message>
         <source>Pemba Vello, an internet radio player.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pemba Vello, ein Player für Internetradio.</translation>
     </message>
     <message>
         <source>Download the station catalog from &lt;URL&gt; for this run, whatever the preferences say.</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Senderkatalog bei diesem Start von &lt;URL&gt; laden, unabhängig von den Einstellungen.</translation>
     </message>
     <message>
         <source>URL</source>
-        <translation type="unfinished"></translation>
+        <translation>URL</translation>
     </message>
     <message>
         <source>Get the catalog from the radio directory server at &lt;URL&gt; instead of finding its servers. Give it more than once to try several in turn.</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Katalog vom Radioverzeichnis-Server unter &lt;URL&gt; holen, statt die Server zu suchen. Mehrfach angeben, um mehrere nacheinander zu versuchen.</translation>
     </message>
     <message>
         <source>unexpected argument: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>unerwartetes Argument: %1</translation>
     </message>
 </context>
 <context>
     <name>PlayerViews</name>
     <message>
         <source>Now Playing</source>
-        <translation type="unfinished"></translation>
+        <translation>Läuft gerade</translation>
     </message>
     <message>
         <source>Start any station from Home or Discover</source>
-        <translation type="unfinished"></translation>
+        <translation>Starten Sie einen Sender unter „Start“ oder „Entdecken“</translation>
     </message>
     <message>
         <source>World</source>
-        <translation type="unfinished"></translation>
+        <translation>Welt</translation>
     </message>
     <message>
         <source>Music</source>
-        <translation type="unfinished"></translation>
+        <translation>Musik</translation>
     </message>
     <message>
         <source>Homepage</source>
-        <translation type="unfinished"></translation>
+        <translation>Website</translation>
     </message>
     <message>
         <source>Open the station&apos;s homepage</source>
-        <translation type="unfinished"></translation>
+        <translation>Website des Senders öffnen</translation>
     </message>
 </context>
 <context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
-        <translation type="unfinished"></translation>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>
     <name>SectionBuilders</name>
     <message>
         <source>%1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 MB</translation>
     </message>
     <message>
         <source>%1 of %2 MB</source>
         <comment>received of total</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2 MB</translation>
     </message>
     <message>
         <source>Download progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Download-Fortschritt</translation>
     </message>
     <message>
         <source>Try Again</source>
-        <translation type="unfinished"></translation>
+        <translation>Erneut versuchen</translation>
     </message>
 </context>
 <context>
     <name>TransportControls</name>
     <message>
         <source>Previous</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorheriger</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Abspielen</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächster</translation>
     </message>
 </context>
 <context>
     <name>Vello::ArcSpinner</name>
     <message>
         <source>Searching</source>
-        <translation type="unfinished"></translation>
+        <translation>Suche läuft</translation>
     </message>
 </context>
 <context>
     <name>Vello::MainView</name>
     <message>
         <source>Play/Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Abspielen/Pause</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächster</translation>
     </message>
     <message>
         <source>Previous</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorheriger</translation>
     </message>
     <message>
         <source>Play a Random Station</source>
-        <translation type="unfinished"></translation>
+        <translation>Zufälligen Sender abspielen</translation>
     </message>
     <message>
         <source>Volume Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Lauter</translation>
     </message>
     <message>
         <source>Volume Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Leiser</translation>
     </message>
     <message>
         <source>Mute</source>
-        <translation type="unfinished"></translation>
+        <translation>Stumm</translation>
     </message>
     <message>
         <source>Top Stations</source>
-        <translation type="unfinished"></translation>
+        <translation>Top-Sender</translation>
     </message>
     <message>
         <source>Discover</source>
-        <translation type="unfinished"></translation>
+        <translation>Entdecken</translation>
     </message>
     <message>
         <source>Browse Stations</source>
-        <translation type="unfinished"></translation>
+        <translation>Sender durchstöbern</translation>
     </message>
     <message>
         <source>Your Library</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Bibliothek</translation>
     </message>
     <message>
         <source>Up Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Als Nächstes</translation>
     </message>
     <message>
         <source>No stations here yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hier sind noch keine Sender.</translation>
     </message>
     <message>
         <source>No songs heard yet. Titles the stations send appear here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch keine Titel gehört. Titel, die Sender übermitteln, erscheinen hier.</translation>
     </message>
     <message>
         <source>Favorites</source>
-        <translation type="unfinished"></translation>
+        <translation>Favoriten</translation>
     </message>
     <message>
         <source>Recent</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuletzt gehört</translation>
     </message>
     <message>
         <source>Songs</source>
-        <translation type="unfinished"></translation>
+        <translation>Titel</translation>
     </message>
     <message>
         <source>Clear Songs…</source>
-        <translation type="unfinished"></translation>
+        <translation>Titel löschen …</translation>
     </message>
     <message>
         <source>Clear Songs</source>
-        <translation type="unfinished"></translation>
+        <translation>Titel löschen</translation>
     </message>
 </context>
 <context>
     <name>Vello::MainWindow</name>
     <message>
         <source>Pemba Vello</source>
-        <translation type="unfinished"></translation>
+        <translation>Pemba Vello</translation>
     </message>
     <message>
         <source>pemba-vello: %1
 Try &apos;pemba-vello --help&apos;.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>pemba-vello: %1
+Siehe &apos;pemba-vello --help&apos;.
+</translation>
     </message>
     <message>
         <source>pemba-vello: another Pemba Vello is running but does not answer.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>pemba-vello: Ein anderes Pemba Vello läuft, antwortet aber nicht.
+</translation>
     </message>
     <message>
         <source>Not Playing</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Wiedergabe</translation>
     </message>
     <message>
         <source>%1 – %2</source>
         <comment>station – song</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 – %2</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus</translation>
     </message>
     <message>
         <source>15 Minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>15 Minuten</translation>
     </message>
     <message>
         <source>30 Minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>30 Minuten</translation>
     </message>
     <message>
         <source>45 Minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>45 Minuten</translation>
     </message>
     <message>
         <source>60 Minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>60 Minuten</translation>
     </message>
     <message>
         <source>90 Minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>90 Minuten</translation>
     </message>
     <message>
         <source>End of the Current Song</source>
-        <translation type="unfinished"></translation>
+        <translation>Ende des aktuellen Titels</translation>
     </message>
     <message>
         <source>%1 – %2</source>
         <comment>song – program</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 – %2</translation>
     </message>
     <message>
         <source>About %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Über %1</translation>
     </message>
     <message>
         <source>Reload Stations</source>
-        <translation type="unfinished"></translation>
+        <translation>Sender neu laden</translation>
     </message>
     <message>
         <source>Export Favourites…</source>
-        <translation type="unfinished"></translation>
+        <translation>Favoriten exportieren …</translation>
     </message>
     <message>
         <source>Import Favourites…</source>
-        <translation type="unfinished"></translation>
+        <translation>Favoriten importieren …</translation>
     </message>
     <message>
         <source>Preferences…</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen …</translation>
     </message>
     <message>
         <source>Hide %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ausblenden</translation>
     </message>
     <message>
         <source>Hide Others</source>
-        <translation type="unfinished"></translation>
+        <translation>Andere ausblenden</translation>
     </message>
     <message>
         <source>Quit %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 beenden</translation>
     </message>
     <message>
         <source>Playback</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiedergabe</translation>
     </message>
     <message>
         <source>Sleep Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Schlaftimer</translation>
     </message>
     <message>
         <source>%1 is still playing. Click its icon in the system tray to show the window again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 spielt weiter. Klicken Sie auf das Symbol im Systembereich, um das Fenster wieder anzuzeigen.</translation>
     </message>
     <message>
         <source>%1 %2
 Internet radio, most popular first.</source>
         <comment>program, version</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2
+Internetradio, die beliebtesten Sender zuerst.</translation>
     </message>
 </context>
 <context>
     <name>Vello::PreferencesDialog</name>
     <message>
         <source>The address of a catalog document, loaded instead of the directory.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Adresse eines Katalogdokuments, das statt des Verzeichnisses geladen wird.</translation>
     </message>
     <message>
         <source>Not an address to load from: it must start with https:// or http://.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Adresse, von der sich laden lässt: Sie muss mit https:// oder http:// beginnen.</translation>
     </message>
     <message>
         <source>&amp;Public radio directory</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Öffentliches Radioverzeichnis</translation>
     </message>
     <message>
         <source>Catalog &amp;address</source>
-        <translation type="unfinished"></translation>
+        <translation>Katalog&amp;adresse</translation>
     </message>
     <message>
         <source>&amp;Help rank stations: tell the directory which stations I play</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Ranking &amp;helfen: dem Verzeichnis mitteilen, welche Sender ich höre</translation>
     </message>
     <message>
         <source>&amp;Continue the last station when Pemba Vello starts</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Letzten Sender beim Start von Pemba Vello fortsetzen</translation>
     </message>
     <message>
         <source>&amp;Notify when the song changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Bei Titelwechsel &amp;benachrichtigen</translation>
     </message>
     <message>
         <source>&amp;Keep playing when the window is closed</source>
-        <translation type="unfinished"></translation>
+        <translation>Weiterspielen, wenn das Fenster &amp;geschlossen ist</translation>
     </message>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>Catalog source</source>
-        <translation type="unfinished"></translation>
+        <translation>Katalogquelle</translation>
     </message>
     <message>
         <source>Address of the catalog document</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse des Katalogdokuments</translation>
     </message>
     <message>
         <source>https://example.org/stations_filtered.json</source>
-        <translation type="unfinished"></translation>
+        <translation>https://example.org/stations_filtered.json</translation>
     </message>
 </context>
 <context>
     <name>Vello::SearchField</name>
     <message>
         <source>Search stations, countries, genres...</source>
-        <translation type="unfinished"></translation>
+        <translation>Sender, Länder, Genres suchen …</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Suche</translation>
     </message>
 </context>
 <context>
     <name>Vello::Sidebar</name>
     <message>
         <source>Home</source>
-        <translation type="unfinished"></translation>
+        <translation>Start</translation>
     </message>
     <message>
         <source>Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>Stöbern</translation>
     </message>
     <message>
         <source>Library</source>
-        <translation type="unfinished"></translation>
+        <translation>Bibliothek</translation>
     </message>
     <message>
         <source>Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Player</translation>
     </message>
 </context>
 <context>
     <name>Vello::SongRow</name>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopieren</translation>
     </message>
     <message>
         <source>Search the web</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Web suchen</translation>
     </message>
     <message>
         <source>Heard at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gehört um %1</translation>
     </message>
     <message>
         <source>Copy %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kopieren</translation>
     </message>
     <message>
         <source>Copy the title</source>
-        <translation type="unfinished"></translation>
+        <translation>Titel kopieren</translation>
     </message>
     <message>
         <source>Search the web for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Web nach %1 suchen</translation>
     </message>
     <message>
         <source>Search the web for the title</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Web nach dem Titel suchen</translation>
     </message>
     <message>
         <source>Clear Songs</source>
-        <translation type="unfinished"></translation>
+        <translation>Titel löschen</translation>
     </message>
     <message>
         <source>Clear the list of songs heard?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Liste der gehörten Titel löschen?</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
 </context>
 <context>
     <name>Vello::StationRow</name>
     <message>
         <source>Remove %1 from favourites</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 aus den Favoriten entfernen</translation>
     </message>
     <message>
         <source>Add %1 to favourites</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 zu den Favoriten hinzufügen</translation>
     </message>
     <message>
         <source>Remove from Favorites</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus Favoriten entfernen</translation>
     </message>
     <message>
         <source>Add to Favorites</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu Favoriten hinzufügen</translation>
     </message>
     <message>
         <source>Play %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 abspielen</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Abspielen</translation>
     </message>
     <message>
         <source>Music</source>
-        <translation type="unfinished"></translation>
+        <translation>Musik</translation>
     </message>
     <message numerus="yes">
         <source>%Ln votes</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln Stimme</numerusform>
+            <numerusform>%Ln Stimmen</numerusform>
         </translation>
     </message>
     <message>
         <source>World</source>
-        <translation type="unfinished"></translation>
+        <translation>Welt</translation>
     </message>
 </context>
 <context>
     <name>Vello::VolumeControl</name>
     <message>
         <source>Mute</source>
-        <translation type="unfinished"></translation>
+        <translation>Stumm</translation>
     </message>
     <message>
         <source>Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Lautstärke</translation>
     </message>
     <message>
         <source>Unmute</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton an</translation>
     </message>
 </context>
 </TS>
