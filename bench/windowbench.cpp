@@ -7,6 +7,7 @@
 //     window_bench [--stations N] [--runs N] [--cache-folder DIR (kept, for profiling a child)]
 //     window_bench --child-app DIR
 //     window_bench --screenshots DIR (the screens, and preferences.png with the Preferences dialog)
+//     window_bench --screenshots DIR --language LANG (the screens at the minimum size in LANG)
 //     window_bench --status-screenshots DIR (loading.png with download progress, try-again.png)
 #include "windowshots.h"
 
@@ -620,7 +621,9 @@ int main(int argc, char** argv)
         return Vello::takeStatusScreenshots(argc, argv, QString::fromStdString(arguments[1]));
     }
     if (arguments.size() >= 2 && arguments[0] == "--screenshots") {
-        return Vello::takeScreenshots(argc, argv, QString::fromStdString(arguments[1]));
+        const bool language = arguments.size() >= 4 && arguments[2] == "--language";
+        return Vello::takeScreenshots(argc, argv, QString::fromStdString(arguments[1]),
+            language ? QString::fromStdString(arguments[3]) : QString());
     }
     int stations = 55'000;
     int runs = 3;

@@ -13,6 +13,7 @@
 #include "screens/stationlist.h"
 #include "widgets/artworkloader.h"
 #include "widgets/stationrow.h"
+#include "widgets/translation.h"
 
 #include <QAction>
 #include <QApplication>
@@ -20,6 +21,7 @@
 #include <QDateTime>
 #include <QDeadlineTimer>
 #include <QImage>
+#include <QLocale>
 #include <QMenu>
 #include <QPainter>
 #include <QThreadPool>
@@ -230,7 +232,7 @@ void settle(const MainView& view, const ArtworkLoader& artwork)
 }
 
 // Opens "Preferences…" from the menu, as a person would, and saves the dialog alone.
-int savePreferencesShot(const MainWindow& window, const QString& folder)
+int savePreferencesShot(const MainWindow& window, const QString& folder, const QString& prefix)
 {
     for (QAction* action : window.applicationMenu()->actions()) {
         if (action->menuRole() == QAction::PreferencesRole) {
@@ -243,7 +245,7 @@ int savePreferencesShot(const MainWindow& window, const QString& folder)
         return 1;
     }
     QCoreApplication::processEvents();
-    const QString path = folder + QStringLiteral("/preferences.png");
+    const QString path = folder + u'/' + prefix + QStringLiteral("preferences.png");
     if (!dialog->grab().save(path)) {
         std::fprintf(stderr, "window_bench: cannot save %s\n", qPrintable(path));
         return 1;
@@ -302,9 +304,16 @@ private:
 
 } // namespace
 
-int takeScreenshots(int argc, char** argv, const QString& folder)
+int takeScreenshots(int argc, char** argv, const QString& folder, const QString& language)
 {
     QApplication app(argc, argv);
+    Translations translations;
+    const bool translated = !language.isEmpty();
+    if (translated) {
+        QLocale::setDefault(QLocale(language));
+        translations.install(QLocale(language));
+    }
+    const QString prefix = translated ? language + u'-' : QString();
     QtMainQueue mainQueue;
     LogoHttpClient http;
     ArtworkLoader artwork(http);
@@ -323,23 +332,23 @@ int takeScreenshots(int argc, char** argv, const QString& folder)
     media.report(MediaTags {"Harvest Moon", "Neil Young", {"MPEG-1 Layer 3 (MP3)", 128'000, 44'100}});
     browser.setVolume(0.7);
 
-    const struct {
+    struct Shot {
         Screen screen;
         const char* file;
         // What the player goes through before the shot: "connect" plays another station afresh,
         // "fail" has it refused for a codec the system lacks, "narrow" shrinks the window, "songs"
         // brings it back to its size, playing the first station again, and shows the songs heard.
         const char* step;
-    } shots[] = {
-        {Screen::Home, "home.png", ""},
-        {Screen::Discover, "browse.png", ""},
-        {Screen::Library, "library.png", ""},
-        {Screen::Player, "player.png", ""},
-        {Screen::Player, "player-connecting.png", "connect"},
-        {Screen::Home, "home-failed.png", "fail"},
-        {Screen::Home, "home-narrow.png", "narrow"},
-        {Screen::Library, "songs.png", "songs"},
     };
+    const std::vector<Shot> shots = translated
+        // Every text has to fit where it has least room.
+        ? std::vector<Shot> {{Screen::Home, "home.png", "narrow"}, {Screen::Discover, "browse.png", ""},
+            {Screen::Player, "player.png", ""}, {Screen::Home, "home-failed.png", "fail"},
+            {Screen::Library, "songs.png", "songs"}}
+        : std::vector<Shot> {{Screen::Home, "home.png", ""}, {Screen::Discover, "browse.png", ""},
+            {Screen::Library, "library.png", ""}, {Screen::Player, "player.png", ""},
+            {Screen::Player, "player-connecting.png", "connect"}, {Screen::Home, "home-failed.png", "fail"},
+            {Screen::Home, "home-narrow.png", "narrow"}, {Screen::Library, "songs.png", "songs"}};
     for (const auto& shot : shots) {
         const std::string step = shot.step;
         if (step == "connect") {
@@ -351,7 +360,9 @@ int takeScreenshots(int argc, char** argv, const QString& folder)
         } else if (step == "narrow") {
             window.resize(MainWindow::minimumWidth, MainWindow::minimumHeight);
         } else if (step == "songs") {
-            window.resize(MainWindow::initialWidth, MainWindow::initialHeight);
+            if (!translated) {
+                window.resize(MainWindow::initialWidth, MainWindow::initialHeight);
+            }
             // The station the songs began with, playing again.
             browser.play(browser.allStations().at(3));
             media.report(MediaStateChanged {MediaPipelineState::Playing});
@@ -361,14 +372,14 @@ int takeScreenshots(int argc, char** argv, const QString& folder)
         }
         browser.switchScreen(shot.screen);
         settle(view, artwork);
-        const QString path = folder + u'/' + QString::fromLatin1(shot.file);
+        const QString path = folder + u'/' + prefix + QString::fromLatin1(shot.file);
         if (!window.grab().save(path)) {
             std::fprintf(stderr, "window_bench: cannot save %s\n", qPrintable(path));
             return 1;
         }
         std::printf("%s\n", qPrintable(path));
     }
-    return savePreferencesShot(window, folder);
+    return savePreferencesShot(window, folder, prefix);
 }
 
 } // namespace Vello

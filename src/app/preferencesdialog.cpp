@@ -6,6 +6,7 @@
 #include "catalog/stationsurl.h"
 #include "ports/preferences.h"
 #include "widgets/palette.h"
+#include "widgets/textdirection.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -68,9 +69,10 @@ PreferencesDialog::PreferencesDialog(Preferences& preferences, bool trayAvailabl
     sourceLayout->addWidget(m_address);
     auto* addressLayout = new QVBoxLayout;
     // Under its button, lined up with the button's words.
-    addressLayout->setContentsMargins(style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth)
-            + style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing),
-        0, 0, 0);
+    addressLayout->setContentsMargins(marginsInDirection(*this,
+        {style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth)
+                + style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing),
+            0, 0, 0}));
     addressLayout->addWidget(m_addressField);
     addressLayout->addWidget(m_addressNote);
     sourceLayout->addLayout(addressLayout);

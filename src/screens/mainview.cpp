@@ -34,6 +34,7 @@
 #include <QPainter>
 #include <QScopedValueRollback>
 #include <QScrollBar>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -214,12 +215,16 @@ void MainView::restoreFocus(QWidget* within)
 
 void MainView::layoutShell()
 {
+    // Laid out left to right, then mirrored in a right-to-left language: the sidebar on the right.
+    const auto place = [this](QWidget* widget, const QRect& logical) {
+        widget->setGeometry(QStyle::visualRect(layoutDirection(), rect(), logical));
+    };
     const int contentWidth = std::max(0, width() - Sidebar::width);
-    m_sidebar->setGeometry(0, 0, Sidebar::width, height());
-    m_contentScroll->setGeometry(Sidebar::width, 0, contentWidth, height());
-    m_miniPlayer->setGeometry(Sidebar::width + miniPlayerSideMargin,
-        height() - miniPlayerBottomMargin - miniPlayerHeight, std::max(0, contentWidth - 2 * miniPlayerSideMargin),
-        miniPlayerHeight);
+    place(m_sidebar, {0, 0, Sidebar::width, height()});
+    place(m_contentScroll, {Sidebar::width, 0, contentWidth, height()});
+    place(m_miniPlayer,
+        {Sidebar::width + miniPlayerSideMargin, height() - miniPlayerBottomMargin - miniPlayerHeight,
+            std::max(0, contentWidth - 2 * miniPlayerSideMargin), miniPlayerHeight});
 }
 
 void MainView::resizeEvent(QResizeEvent* event)

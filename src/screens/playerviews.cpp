@@ -7,6 +7,7 @@
 #include "widgets/aspectfillimage.h"
 #include "widgets/elidedlabel.h"
 #include "widgets/palette.h"
+#include "widgets/textdirection.h"
 #include "widgets/translation.h"
 #include "widgets/vellobutton.h"
 
@@ -243,7 +244,7 @@ Panel* makePlayerPanel(
     info->addStretch(1);
 
     auto* layout = new QHBoxLayout(panel);
-    layout->setContentsMargins(28, 0, 34, 0);
+    layout->setContentsMargins(marginsInDirection(*panel, {28, 0, 34, 0}));
     layout->setSpacing(34);
     layout->addWidget(makeArtwork(fallback, panelArtworkSide), 0, Qt::AlignVCenter);
     layout->addLayout(info, 1);

@@ -2,6 +2,7 @@
 
 #include "browser/browsercontroller.h"
 #include "widgets/sidebarnavbutton.h"
+#include "widgets/textdirection.h"
 
 #include <QVBoxLayout>
 
@@ -13,7 +14,7 @@ Sidebar::Sidebar(BrowserController& browser, QWidget* parent)
     , m_layout(new QVBoxLayout(this))
 {
     setObjectName(QStringLiteral("sidebar"));
-    m_layout->setContentsMargins(10, 58, 12, 18);
+    m_layout->setContentsMargins(marginsInDirection(*this, {10, 58, 12, 18}));
     m_layout->setSpacing(12);
 }
 

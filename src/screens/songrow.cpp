@@ -5,6 +5,7 @@
 
 #include "widgets/elidedlabel.h"
 #include "widgets/palette.h"
+#include "widgets/textdirection.h"
 #include "widgets/vellobutton.h"
 
 #include <QClipboard>
@@ -67,7 +68,7 @@ SongRow::SongRow(const SongHistory::Entry& song, QWidget* parent)
     texts->addStretch(1);
 
     auto* layout = new QHBoxLayout(this);
-    layout->setContentsMargins(edgeInset, 0, 12, 0);
+    layout->setContentsMargins(marginsInDirection(*this, {edgeInset, 0, 12, 0}));
     layout->setSpacing(0);
     layout->addLayout(texts, 1);
     layout->addSpacing(14);

@@ -5,6 +5,7 @@
 
 #include <QHBoxLayout>
 #include <QPainter>
+#include <QStyle>
 
 namespace Vello {
 
@@ -87,7 +88,8 @@ void SearchField::paintEvent(QPaintEvent* /*event*/)
     painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), cornerRadius, cornerRadius);
     painter.setFont(pixelFont(font(), 16, QFont::Bold));
     painter.setPen(velloMuted());
-    painter.drawText(QRect(glyphInset, 0, glyphWidth, height()), Qt::AlignCenter, QStringLiteral("⌕"));
+    painter.drawText(QStyle::visualRect(layoutDirection(), rect(), QRect(glyphInset, 0, glyphWidth, height())),
+        Qt::AlignCenter, QStringLiteral("⌕"));
 }
 
 } // namespace Vello

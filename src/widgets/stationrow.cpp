@@ -3,6 +3,7 @@
 #include "artworkloader.h"
 #include "elidedlabel.h"
 #include "palette.h"
+#include "textdirection.h"
 #include "translation.h"
 #include "vellobutton.h"
 
@@ -11,6 +12,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -102,7 +104,7 @@ StationRow::StationRow(
     texts->addStretch(1);
 
     auto* layout = new QHBoxLayout(this);
-    layout->setContentsMargins(edgeInset + artworkSide + artworkToText, 0, edgeInset, 0);
+    layout->setContentsMargins(marginsInDirection(*this, {edgeInset + artworkSide + artworkToText, 0, edgeInset, 0}));
     layout->setSpacing(0);
     layout->addLayout(texts, 1);
     layout->addSpacing(textToButtons);
@@ -132,19 +134,21 @@ QString StationRow::metaLine(const Station& station)
 {
     const std::string_view country = station.country().value_or(std::string_view());
     const std::string tag = station.primaryTag();
-    const QString genre = tag.empty() ? tr("Music") : fromUtf8(tag);
+    const QString genre = tag.empty() ? tr("Music") : isolated(fromUtf8(tag));
     // Counts past what an int holds read as the most an int holds.
     const auto count = static_cast<int>(std::clamp<std::int64_t>(
         station.votes().value_or(0), std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
     QString votes = tr("%Ln votes", nullptr, count);
     // Qt fills in counts of zero and more only; a catalog has negative ones too.
     votes.replace(QStringLiteral("%Ln"), QLocale().toString(count));
-    return QStringList {country.empty() ? tr("World") : fromUtf8(country), genre, votes}.join(QStringLiteral("  |  "));
+    return QStringList {country.empty() ? tr("World") : isolated(fromUtf8(country)), genre, votes}.join(
+        QStringLiteral("  |  "));
 }
 
 QRect StationRow::artworkRect() const
 {
-    return {edgeInset, (height() - artworkSide) / 2, artworkSide, artworkSide};
+    return QStyle::visualRect(
+        layoutDirection(), rect(), {edgeInset, (height() - artworkSide) / 2, artworkSide, artworkSide});
 }
 
 QSize StationRow::sizeHint() const

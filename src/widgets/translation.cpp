@@ -59,7 +59,7 @@ QString translated(const Text& text)
         break;
     }
     const int count = text.numberValue() >= 0 ? static_cast<int>(text.numberValue()) : -1;
-    const QString pattern = QCoreApplication::translate(coreContext, text.source().c_str(), nullptr, count);
+    QString pattern = QCoreApplication::translate(coreContext, text.source().c_str(), nullptr, count);
     if (text.values().empty()) {
         return pattern;
     }
