@@ -60,9 +60,12 @@ PreferencesDialog::PreferencesDialog(Preferences& preferences, bool trayAvailabl
     m_addressField->setAccessibleName(tr("Address of the catalog document"));
     m_addressField->setPlaceholderText(tr("https://example.org/stations_filtered.json"));
     // Wide enough for either note under the field, so the dialog keeps its size as the note changes.
-    const QFontMetrics metrics = m_addressNote->fontMetrics();
-    m_addressNote->setMinimumWidth(
-        std::max(metrics.horizontalAdvance(addressHint()), metrics.horizontalAdvance(invalidAddress())));
+    int noteWidth = 0;
+    for (const QString& note : {addressHint(), invalidAddress()}) {
+        m_addressNote->setText(note);
+        noteWidth = std::max(noteWidth, m_addressNote->sizeHint().width());
+    }
+    m_addressNote->setMinimumWidth(noteWidth);
 
     auto* sourceLayout = new QVBoxLayout(source);
     sourceLayout->addWidget(m_directory);
