@@ -44,6 +44,8 @@ public:
     [[nodiscard]] std::string english() const;
 
     friend bool operator==(const Text&, const Text&) = default;
+    // A text with values never equals a bare English sentence: compare english() instead.
+    friend bool operator==(const Text&, const char*) = delete;
 
 private:
     Kind m_kind = Kind::Verbatim;

@@ -139,11 +139,12 @@ TEST_F(GstMediaBackendTest, FailuresAreToldAndRetriedOnlyWhenRetryingCanMendThem
     controller.play(stationAt(server->url("/missing.mp3")));
     ASSERT_TRUE(waitFor([&] { return phase() == PlaybackPhase::Failed; }));
     // Failed, not Reconnecting: the unit tests show that such a failure is never retried.
-    EXPECT_EQ(playbackStatusText(controller.playbackState()), "The station says this stream does not exist (404).");
+    EXPECT_EQ(
+        playbackStatusText(controller.playbackState()).english(), "The station says this stream does not exist (404).");
 
     controller.play(stationAt("http://127.0.0.1:1/live"));
     ASSERT_TRUE(waitFor([&] { return phase() == PlaybackPhase::Reconnecting; }));
-    EXPECT_EQ(controller.playbackState().failure, "The station's server could not be reached.");
+    EXPECT_EQ(controller.playbackState().failure.english(), "The station's server could not be reached.");
 
     // A source going off the air mid-stream is retried too; the unit tests show the retries.
     ASSERT_TRUE(server->startSource("/return.mp3", IcecastServer::Codec::Mp3, mp3Tone));
