@@ -341,6 +341,18 @@
         <source>This stream is in a format that cannot be played here (%1).</source>
         <translation>هذا البث بتنسيق لا يمكن تشغيله هنا (%1).</translation>
     </message>
+    <message>
+        <source>%1 kbps</source>
+        <translation>%1 كيلوبت/ث</translation>
+    </message>
+    <message>
+        <source>%1 kHz</source>
+        <translation>%1 كيلوهرتز</translation>
+    </message>
+    <message>
+        <source>%1 · %2</source>
+        <translation>%1 · %2</translation>
+    </message>
 </context>
 <context>
     <name>DBusIdleInhibitor</name>

@@ -333,6 +333,18 @@
         <source>This stream is in a format that cannot be played here (%1).</source>
         <translation>Dieser Stream hat ein Format, das hier nicht abgespielt werden kann (%1).</translation>
     </message>
+    <message>
+        <source>%1 kbps</source>
+        <translation>%1 kbit/s</translation>
+    </message>
+    <message>
+        <source>%1 kHz</source>
+        <translation>%1 kHz</translation>
+    </message>
+    <message>
+        <source>%1 · %2</source>
+        <translation>%1 · %2</translation>
+    </message>
 </context>
 <context>
     <name>DBusIdleInhibitor</name>

@@ -333,6 +333,18 @@
         <source>This stream is in a format that cannot be played here (%1).</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1 kbps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 kHz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 · %2</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>DBusIdleInhibitor</name>

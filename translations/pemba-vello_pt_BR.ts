@@ -333,6 +333,18 @@
         <source>This stream is in a format that cannot be played here (%1).</source>
         <translation>Este stream está em um formato que não pode ser tocado aqui (%1).</translation>
     </message>
+    <message>
+        <source>%1 kbps</source>
+        <translation>%1 kbps</translation>
+    </message>
+    <message>
+        <source>%1 kHz</source>
+        <translation>%1 kHz</translation>
+    </message>
+    <message>
+        <source>%1 · %2</source>
+        <translation>%1 · %2</translation>
+    </message>
 </context>
 <context>
     <name>DBusIdleInhibitor</name>

@@ -20,7 +20,7 @@ struct NowPlaying final {
     // Empty while the station has not said what is on.
     std::string songTitle;
     // streamDetailsText() of what the stream is: empty while nothing is known of it.
-    std::string streamDetails;
+    Text streamDetails;
     // playbackStatusText() of the player's state: empty while playing, paused or idle.
     Text status;
     PlaybackPhase phase = PlaybackPhase::Idle;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ports/mediabackend.h"
+#include "ports/text.h"
 
 #include <cstddef>
 #include <string>
@@ -24,6 +25,6 @@ inline constexpr std::size_t streamTitleMaxCharacters = 200;
 // name in brackets goes by that name; the bitrate is rounded to whole kbps and the sample rate
 // has as many decimals as it needs (48 kHz, 22.05 kHz). A part not known is left out; empty
 // when none is.
-[[nodiscard]] std::string streamDetailsText(const MediaStreamDetails& details);
+[[nodiscard]] Text streamDetailsText(const MediaStreamDetails& details);
 
 } // namespace Vello

@@ -24,11 +24,12 @@ Text Text::verbatim(std::string value)
     return text;
 }
 
-Text Text::number(std::int64_t value)
+Text Text::number(std::int64_t value, int decimals)
 {
     Text text;
     text.m_kind = Kind::Number;
     text.m_number = value;
+    text.m_decimals = decimals;
     return text;
 }
 
@@ -49,8 +50,17 @@ std::string Text::english() const
     switch (m_kind) {
     case Kind::Verbatim:
         return m_source;
-    case Kind::Number:
-        return std::to_string(m_number);
+    case Kind::Number: {
+        std::string digits = std::to_string(m_number < 0 ? -m_number : m_number);
+        if (m_decimals > 0) {
+            const auto places = static_cast<std::size_t>(m_decimals);
+            if (digits.size() <= places) {
+                digits.insert(0, places + 1 - digits.size(), '0');
+            }
+            digits.insert(digits.size() - places, ".");
+        }
+        return (m_number < 0 ? "-" : "") + digits;
+    }
     case Kind::Phrase:
         break;
     }

@@ -27,8 +27,9 @@ public:
     Text(const char* source, std::vector<Text> values);
     // A name, address or technical detail: shown as it is in every language.
     [[nodiscard]] static Text verbatim(std::string value);
-    // A whole number, written with the reader's digits and grouping.
-    [[nodiscard]] static Text number(std::int64_t value);
+    // A number, written with the reader's digits, grouping and decimal sign: `value` holds it
+    // times 10 to the `decimals` (number(441, 1) is 44.1).
+    [[nodiscard]] static Text number(std::int64_t value, int decimals = 0);
     // A phrase marked with VELLO_TR_N whose %Ln is `count`, which also picks the plural form.
     // Its English is written the Qt way, "%Ln second(s)"; english() reads the "(s)".
     [[nodiscard]] static Text counted(const char* source, std::int64_t count);
@@ -39,6 +40,7 @@ public:
     [[nodiscard]] const std::vector<Text>& values() const { return m_values; }
     // The number, or for a counted phrase its count; -1 for a phrase that counts nothing.
     [[nodiscard]] std::int64_t numberValue() const { return m_number; }
+    [[nodiscard]] int decimals() const { return m_decimals; }
     [[nodiscard]] bool empty() const;
     // The text in English, its places filled.
     [[nodiscard]] std::string english() const;
@@ -52,6 +54,7 @@ private:
     std::string m_source;
     std::vector<Text> m_values;
     std::int64_t m_number = -1;
+    int m_decimals = 0;
 };
 
 // `pattern` with each %1 to %9 replaced by the matching entry of `values` in one pass, so a

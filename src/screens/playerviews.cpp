@@ -116,7 +116,7 @@ void showNowPlayingLines(const NowPlayingLines& lines, const NowPlaying& nowPlay
         setTextColor(lines.status, nowPlaying.phase == PlaybackPhase::Failed ? velloRed() : velloMuted());
     }
     if (lines.details) {
-        lines.details->setText(toQString(nowPlaying.streamDetails));
+        lines.details->setText(translated(nowPlaying.streamDetails));
     }
     revealLines(lines);
 }

@@ -6,6 +6,8 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include <cmath>
+
 namespace Vello {
 
 namespace {
@@ -54,6 +56,10 @@ QString translated(const Text& text)
     case Text::Kind::Verbatim:
         return fromUtf8(text.source());
     case Text::Kind::Number:
+        if (text.decimals() > 0) {
+            return QLocale().toString(
+                static_cast<double>(text.numberValue()) / std::pow(10.0, text.decimals()), 'f', text.decimals());
+        }
         return QLocale().toString(static_cast<qlonglong>(text.numberValue()));
     case Text::Kind::Phrase:
         break;

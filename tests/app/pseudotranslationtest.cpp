@@ -99,7 +99,7 @@ TEST_F(PseudoTranslationTest, EveryScreenAndDialogShowsOnlyTranslatedTextsThatFi
         StationFields {.stationuuid = "b", .url = "http://b.example/stream"}});
     queue.runPending();
     browser.play(browser.allStations().front());
-    media.players.back()->emit(MediaTags {"⟦Song⟧", "⟦Singer⟧"});
+    media.players.back()->emit(MediaTags {"⟦Song⟧", "⟦Singer⟧", {"⟦MP3⟧", 128'000, 44'100}});
     queue.runPending();
     for (const Screen screen : {Screen::Home, Screen::Discover, Screen::Library, Screen::Player}) {
         browser.switchScreen(screen);

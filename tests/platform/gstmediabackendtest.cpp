@@ -81,7 +81,7 @@ TEST_F(GstMediaBackendTest, EachStationIsHeardAloneAtItsToneWithItsTitleAndMuteS
         EXPECT_NEAR(toneHeard(), tone, 5.0);
         // The sources send 44.1 kHz; what the stream is comes with its first audio.
         const std::string details = tone == mp3Tone ? "MP3 · 128 kbps · 44.1 kHz" : "Vorbis · 160 kbps · 44.1 kHz";
-        EXPECT_TRUE(waitFor([&] { return streamDetailsText(controller.streamDetails()) == details; }));
+        EXPECT_TRUE(waitFor([&] { return streamDetailsText(controller.streamDetails()).english() == details; }));
         // At most one buffer in flight may still reach the old sink after the switch; nothing of
         // it once the new station plays.
         EXPECT_LT(previous->loudSamplesFrom(previousBeforeSwitch), CaptureSink::sampleRate / 10U);

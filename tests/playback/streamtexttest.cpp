@@ -166,7 +166,7 @@ TEST(StreamDetailsTest, NamesTheCodecWithRoundedBitrateAndExactSampleRate)
         {{}, ""},
     };
     for (const auto& [details, shown] : cases) {
-        EXPECT_EQ(streamDetailsText(details), shown);
+        EXPECT_EQ(streamDetailsText(details).english(), shown);
     }
 }
 
