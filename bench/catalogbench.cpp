@@ -28,7 +28,7 @@ template <typename Decode> void decodeFilterSort(benchmark::State& state, Decode
         auto decoded = decode(document);
         auto* stations = std::get_if<std::vector<Station>>(&decoded);
         if (stations == nullptr) {
-            state.SkipWithError(std::get<Error>(decoded).description.c_str());
+            state.SkipWithError(std::get<Error>(decoded).description.english().c_str());
             break;
         }
         std::erase_if(*stations, [](const Station& station) { return !station.radioURL(); });

@@ -14,6 +14,7 @@
 #include "screens/stationlist.h"
 #include "widgets/artworkloader.h"
 #include "widgets/stationrow.h"
+#include "widgets/translation.h"
 
 #include <QAction>
 #include <QApplication>
@@ -22,6 +23,7 @@
 #include <QDeadlineTimer>
 #include <QImage>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenu>
 #include <QPainter>
 #include <QThreadPool>
@@ -232,7 +234,7 @@ void settle(const MainView& view, const ArtworkLoader& artwork)
 }
 
 // Opens "Preferences…" from the menu, as a person would, and saves the dialog alone.
-int savePreferencesShot(const MainWindow& window, const QString& folder)
+int savePreferencesShot(const MainWindow& window, const QString& folder, const QString& prefix)
 {
     for (QAction* action : window.applicationMenu()->actions()) {
         if (action->menuRole() == QAction::PreferencesRole) {
@@ -245,7 +247,7 @@ int savePreferencesShot(const MainWindow& window, const QString& folder)
         return 1;
     }
     QCoreApplication::processEvents();
-    const QString path = folder + QStringLiteral("/preferences.png");
+    const QString path = folder + u'/' + prefix + QStringLiteral("preferences.png");
     if (!dialog->grab().save(path)) {
         std::fprintf(stderr, "window_bench: cannot save %s\n", qPrintable(path));
         return 1;
@@ -302,11 +304,11 @@ private:
 };
 
 // Saves `widget` alone, as it would show, to `name` in `folder`.
-bool saveShot(QWidget& widget, const QString& folder, const char* name)
+bool saveShot(QWidget& widget, const QString& folder, const QString& name)
 {
     widget.adjustSize();
     QCoreApplication::processEvents();
-    const QString path = folder + u'/' + QString::fromLatin1(name);
+    const QString path = folder + u'/' + name;
     if (!widget.grab().save(path)) {
         std::fprintf(stderr, "window_bench: cannot save %s\n", qPrintable(path));
         return false;
@@ -317,9 +319,16 @@ bool saveShot(QWidget& widget, const QString& folder, const char* name)
 
 } // namespace
 
-int takeScreenshots(int argc, char** argv, const QString& folder)
+int takeScreenshots(int argc, char** argv, const QString& folder, const QString& language)
 {
     QApplication app(argc, argv);
+    Translations translations;
+    const bool translated = !language.isEmpty();
+    if (translated) {
+        QLocale::setDefault(QLocale(language));
+        translations.install(QLocale(language));
+    }
+    const QString prefix = translated ? language + u'-' : QString();
     QtMainQueue mainQueue;
     LogoHttpClient http;
     ArtworkLoader artwork(http);
@@ -344,7 +353,7 @@ int takeScreenshots(int argc, char** argv, const QString& folder)
     media.report(MediaTags {"Harvest Moon", "Neil Young", {"MPEG-1 Layer 3 (MP3)", 128'000, 44'100}});
     browser.setVolume(0.7);
 
-    const struct {
+    struct Shot {
         Screen screen;
         const char* file;
         // What the player goes through before the shot: "connect" plays another station afresh,
@@ -352,17 +361,17 @@ int takeScreenshots(int argc, char** argv, const QString& folder)
         // brings it back to its size, playing the first station again, and shows the songs heard;
         // "own" shows the stations added by hand.
         const char* step;
-    } shots[] = {
-        {Screen::Home, "home.png", ""},
-        {Screen::Discover, "browse.png", ""},
-        {Screen::Library, "library.png", ""},
-        {Screen::Player, "player.png", ""},
-        {Screen::Player, "player-connecting.png", "connect"},
-        {Screen::Home, "home-failed.png", "fail"},
-        {Screen::Home, "home-narrow.png", "narrow"},
-        {Screen::Library, "songs.png", "songs"},
-        {Screen::Library, "my-stations.png", "own"},
     };
+    const std::vector<Shot> shots = translated
+        // Every text has to fit where it has least room.
+        ? std::vector<Shot> {{Screen::Home, "home.png", "narrow"}, {Screen::Discover, "browse.png", ""},
+            {Screen::Player, "player.png", ""}, {Screen::Home, "home-failed.png", "fail"},
+            {Screen::Library, "songs.png", "songs"}}
+        : std::vector<Shot> {{Screen::Home, "home.png", ""}, {Screen::Discover, "browse.png", ""},
+            {Screen::Library, "library.png", ""}, {Screen::Player, "player.png", ""},
+            {Screen::Player, "player-connecting.png", "connect"}, {Screen::Home, "home-failed.png", "fail"},
+            {Screen::Home, "home-narrow.png", "narrow"}, {Screen::Library, "songs.png", "songs"},
+            {Screen::Library, "my-stations.png", "own"}};
     for (const auto& shot : shots) {
         const std::string step = shot.step;
         if (step == "connect") {
@@ -374,7 +383,9 @@ int takeScreenshots(int argc, char** argv, const QString& folder)
         } else if (step == "narrow") {
             window.resize(MainWindow::minimumWidth, MainWindow::minimumHeight);
         } else if (step == "songs") {
-            window.resize(MainWindow::initialWidth, MainWindow::initialHeight);
+            if (!translated) {
+                window.resize(MainWindow::initialWidth, MainWindow::initialHeight);
+            }
             // The station the songs began with, playing again.
             browser.play(browser.allStations().at(3));
             media.report(MediaStateChanged {MediaPipelineState::Playing});
@@ -386,7 +397,7 @@ int takeScreenshots(int argc, char** argv, const QString& folder)
         }
         browser.switchScreen(shot.screen);
         settle(view, artwork);
-        const QString path = folder + u'/' + QString::fromLatin1(shot.file);
+        const QString path = folder + u'/' + prefix + QString::fromLatin1(shot.file);
         if (!window.grab().save(path)) {
             std::fprintf(stderr, "window_bench: cannot save %s\n", qPrintable(path));
             return 1;
@@ -398,10 +409,11 @@ int takeScreenshots(int argc, char** argv, const QString& folder)
     addStation.nameField()->setText(QStringLiteral("Lake House Radio"));
     addStation.addressField()->setText(QStringLiteral("http://192.168.1.20:8000/lake.m3u"));
     addStation.tagsField()->setText(QStringLiteral("local, news"));
-    if (!saveShot(addStation, folder, "add-station.png") || !saveShot(*window.trayMenu(), folder, "tray-menu.png")) {
+    if (!saveShot(addStation, folder, prefix + QStringLiteral("add-station.png"))
+        || !saveShot(*window.trayMenu(), folder, prefix + QStringLiteral("tray-menu.png"))) {
         return 1;
     }
-    return savePreferencesShot(window, folder);
+    return savePreferencesShot(window, folder, prefix);
 }
 
 } // namespace Vello

@@ -9,6 +9,8 @@ packages=(
   # libraries
   libsimdjson-dev libicu-dev zlib1g-dev qt6-base-dev qt6-svg-dev qt6-image-formats-plugins
   libgstreamer1.0-dev libgstreamer-plugins-base1.0-dev
+  # translations: lupdate and lrelease, their CMake functions, and Qt's own catalogues
+  qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
   # playback
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-bad
   gstreamer1.0-plugins-ugly gstreamer1.0-libav gstreamer1.0-pulseaudio gstreamer1.0-tools

@@ -2,7 +2,9 @@
 
 #include "browser/browsercontroller.h"
 #include "browser/favoritesfile.h"
+#include "widgets/translation.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -16,16 +18,28 @@ namespace Vello {
 
 namespace {
 
-const QString exportTitle = QStringLiteral("Export Favourites");
-const QString importTitle = QStringLiteral("Import Favourites");
-const QString fileFilter = QStringLiteral("Favourites (*.json);;All files (*)");
+QString exportTitle()
+{
+    return QCoreApplication::translate("FavoritesTransfer", "Export Favourites");
+}
+
+QString importTitle()
+{
+    return QCoreApplication::translate("FavoritesTransfer", "Import Favourites");
+}
+
+QString fileFilter()
+{
+    return QCoreApplication::translate("FavoritesTransfer", "Favourites (*.json);;All files (*)");
+}
 
 } // namespace
 
 void exportFavorites(QWidget* parent, const BrowserController& browser)
 {
-    const QString path = QFileDialog::getSaveFileName(
-        parent, exportTitle, QDir::home().filePath(QStringLiteral("Pemba Vello Favourites.json")), fileFilter);
+    const QString path = QFileDialog::getSaveFileName(parent, exportTitle(),
+        QDir::home().filePath(QCoreApplication::translate("FavoritesTransfer", "Pemba Vello Favourites.json")),
+        fileFilter());
     if (path.isEmpty()) {
         return;
     }
@@ -33,44 +47,44 @@ void exportFavorites(QWidget* parent, const BrowserController& browser)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(text.data(), static_cast<qint64>(text.size())) < 0
         || !file.commit()) {
-        QMessageBox::warning(parent, exportTitle,
-            QStringLiteral("The favourites could not be saved to “%1”: %2")
+        QMessageBox::warning(parent, exportTitle(),
+            QCoreApplication::translate("FavoritesTransfer", "The favourites could not be saved to “%1”: %2")
                 .arg(QFileInfo(path).fileName(), file.errorString()));
     }
 }
 
 void importFavorites(QWidget* parent, BrowserController& browser)
 {
-    const QString path = QFileDialog::getOpenFileName(parent, importTitle, QDir::homePath(), fileFilter);
+    const QString path = QFileDialog::getOpenFileName(parent, importTitle(), QDir::homePath(), fileFilter());
     if (path.isEmpty()) {
         return;
     }
     const QString name = QFileInfo(path).fileName();
     QFile file(path);
-    Result<std::vector<FavoriteEntry>> parsed = Error {"The file is too large to be a list of favourite stations."};
+    Result<std::vector<FavoriteEntry>> parsed
+        = Error {VELLO_TR("Core", "The file is too large to be a list of favourite stations.")};
     if (!file.open(QIODevice::ReadOnly)) {
-        parsed = Error {file.errorString().toStdString()};
+        parsed = Error {Text::verbatim(file.errorString().toStdString())};
     } else if (file.size() <= static_cast<qint64>(FavoritesFile::maxBytes)) {
         const QByteArray text = file.read(static_cast<qint64>(FavoritesFile::maxBytes) + 1);
         parsed = FavoritesFile::read(std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
     }
     if (const auto* error = std::get_if<Error>(&parsed)) {
-        QMessageBox::warning(parent, importTitle,
-            QStringLiteral("“%1” was not imported, and your favourites are unchanged.\n\n%2")
-                .arg(name, QString::fromStdString(error->description)));
+        QMessageBox::warning(parent, importTitle(),
+            QCoreApplication::translate(
+                "FavoritesTransfer", "“%1” was not imported, and your favourites are unchanged.\n\n%2")
+                .arg(name, translated(error->description)));
         return;
     }
     const BrowserController::Imported added = browser.importFavorites(std::get<std::vector<FavoriteEntry>>(parsed));
-    QString message = added.favorites == 1
-        ? QStringLiteral("1 station was added to your favourites.")
-        : QStringLiteral("%1 stations were added to your favourites.").arg(added.favorites);
+    QString message = QCoreApplication::translate("FavoritesTransfer", "%Ln station(s) were added to your favourites.",
+        nullptr, static_cast<int>(added.favorites));
     if (added.ownStations > 0) {
         message += u' '
-            + (added.ownStations == 1
-                    ? QStringLiteral("1 station of your own was added to My Stations.")
-                    : QStringLiteral("%1 stations of your own were added to My Stations.").arg(added.ownStations));
+            + QCoreApplication::translate("FavoritesTransfer", "%Ln station(s) of your own were added to My Stations.",
+                nullptr, static_cast<int>(added.ownStations));
     }
-    QMessageBox::information(parent, importTitle, message);
+    QMessageBox::information(parent, importTitle(), message);
 }
 
 } // namespace Vello

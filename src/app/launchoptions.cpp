@@ -20,8 +20,10 @@ constexpr std::string_view addressChoice = "address";
 
 Error notAWebAddress(const QString& option, const QString& text)
 {
-    return Error {
-        "--" + option.toStdString() + " needs an absolute http or https address, not \"" + text.toStdString() + "\""};
+    return Error {Text::verbatim(
+        QCoreApplication::translate("LaunchOptions", "--%1 needs an absolute http or https address, not \"%2\"")
+            .arg(option, text)
+            .toStdString())};
 }
 
 // The options the application object takes out of the command line for itself (Qt's, and the
@@ -55,27 +57,32 @@ bool isWebAddress(const QString& text)
 Result<LaunchOptions> parseCommandLine(const QStringList& arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Pemba Vello, an internet radio player."));
+    parser.setApplicationDescription(
+        QCoreApplication::translate("LaunchOptions", "Pemba Vello, an internet radio player."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption catalogUrl(QStringLiteral("catalog-url"),
-        QStringLiteral("Download the station catalog from <URL> for this run, whatever the preferences say."),
-        QStringLiteral("URL"));
+        QCoreApplication::translate(
+            "LaunchOptions", "Download the station catalog from <URL> for this run, whatever the preferences say."),
+        QCoreApplication::translate("LaunchOptions", "URL"));
     parser.addOption(catalogUrl);
     const QCommandLineOption directoryServer(QStringLiteral("directory-server"),
-        QStringLiteral("Get the catalog from the radio directory server at <URL> instead of finding its servers. "
-                       "Give it more than once to try several in turn."),
-        QStringLiteral("URL"));
+        QCoreApplication::translate("LaunchOptions",
+            "Get the catalog from the radio directory server at <URL> instead of finding its servers. "
+            "Give it more than once to try several in turn."),
+        QCoreApplication::translate("LaunchOptions", "URL"));
     parser.addOption(directoryServer);
     // Qt's own options are words after a single dash: -platform, -style.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     acceptQtOptions(parser);
 
     if (!parser.parse(arguments)) {
-        return Error {parser.errorText().toStdString()};
+        return Error {Text::verbatim(parser.errorText().toStdString())};
     }
     if (!parser.positionalArguments().isEmpty()) {
-        return Error {"unexpected argument: " + parser.positionalArguments().constFirst().toStdString()};
+        return Error {Text::verbatim(QCoreApplication::translate("LaunchOptions", "unexpected argument: %1")
+                                         .arg(parser.positionalArguments().constFirst())
+                                         .toStdString())};
     }
 
     LaunchOptions options;

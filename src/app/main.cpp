@@ -18,13 +18,14 @@
 #include "screens/mainview.h"
 #include "widgets/artworkloader.h"
 #include "widgets/logodiskcache.h"
+#include "widgets/translation.h"
 
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDBusConnection>
 #include <QIcon>
+#include <QLocale>
 #include <QNetworkInformation>
-#include <QStringList>
 #include <QSystemTrayIcon>
 #include <QTimer>
 #include <QUrl>
@@ -33,6 +34,7 @@
 #include <chrono>
 #include <cstdio>
 #include <memory>
+#include <optional>
 #include <variant>
 
 int main(int argc, char* argv[])
@@ -42,25 +44,34 @@ int main(int argc, char* argv[])
     QCoreApplication::setApplicationName(QStringLiteral("PembaVello"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VELLO_VERSION));
 
-    // Read before the application object, which needs a display: the usage, the version and a
-    // command line the player cannot follow answer on any terminal, over ssh too.
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i) {
-        arguments.append(QString::fromLocal8Bit(argv[i]));
+    // Read before the window's application object, which needs a display: the usage, the version
+    // and a command line the player cannot follow answer on any terminal, over ssh too, and in
+    // the session's language, which a core application object can load without one.
+    std::optional<Vello::LaunchOptions> launch;
+    {
+        const QCoreApplication terminal(argc, argv);
+        Vello::Translations translations;
+        translations.install(QLocale());
+        const auto parsed = Vello::parseCommandLine(QCoreApplication::arguments());
+        if (const auto* error = std::get_if<Vello::Error>(&parsed)) {
+            const QString message = Vello::MainWindow::tr("pemba-vello: %1\nTry 'pemba-vello --help'.\n")
+                                        .arg(Vello::translated(error->description));
+            std::fputs(message.toLocal8Bit().constData(), stderr);
+            return 2;
+        }
+        launch = std::get<Vello::LaunchOptions>(parsed);
     }
-    const auto parsed = Vello::parseCommandLine(arguments);
-    if (const auto* error = std::get_if<Vello::Error>(&parsed)) {
-        std::fprintf(stderr, "pemba-vello: %s\nTry 'pemba-vello --help'.\n", error->description.c_str());
-        return 2;
-    }
-    const auto& options = std::get<Vello::LaunchOptions>(parsed);
+    const Vello::LaunchOptions& options = *launch;
     if (options.message) {
         std::fputs(options.message->toLocal8Bit().constData(), stdout);
         return 0;
     }
 
     QApplication app(argc, argv);
-    QApplication::setApplicationDisplayName(QStringLiteral("Pemba Vello"));
+    // The session's language, before any text is made; an Arabic catalogue mirrors the window.
+    Vello::Translations translations;
+    translations.install(QLocale());
+    QApplication::setApplicationDisplayName(Vello::MainWindow::tr("Pemba Vello"));
     // The desktop entry's name: the desktop matches the window to its entry and icon by it.
     QApplication::setDesktopFileName(QStringLiteral("org.pembavello.PembaVello"));
     QApplication::setWindowIcon(QIcon::fromTheme(
@@ -73,7 +84,10 @@ int main(int argc, char* argv[])
         if (Vello::MprisService::raiseRunningInstance(bus)) {
             return 0;
         }
-        std::fputs("pemba-vello: another Pemba Vello is running but does not answer.\n", stderr);
+        std::fputs(Vello::MainWindow::tr("pemba-vello: another Pemba Vello is running but does not answer.\n")
+                       .toLocal8Bit()
+                       .constData(),
+            stderr);
         return 1;
     }
     if (claim == Vello::MprisService::Claim::NoBus) {

@@ -8,6 +8,7 @@
 #include "screens/mainview.h"
 #include "screens/stationdialog.h"
 #include "widgets/palette.h"
+#include "widgets/translation.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -28,35 +29,37 @@ namespace Vello {
 
 namespace {
 
-const QString appName = QStringLiteral("Pemba Vello");
-const QString stillPlayingMessage
-    = appName + QStringLiteral(" is still playing. Click its icon in the system tray to show the window again.");
+// The program's name, which a language may write in its own script.
+QString appName()
+{
+    return MainWindow::tr("Pemba Vello");
+}
 
 // The tray menu's first line: "<station> – <song>", the station alone, or that nothing plays.
 QString trayLineFor(const NowPlaying& nowPlaying)
 {
-    const QString station = QString::fromStdString(nowPlaying.title).simplified();
+    const QString station = translated(nowPlaying.title).simplified();
     const QString song = QString::fromStdString(nowPlaying.songTitle).simplified();
-    QString line = station.isEmpty() ? QStringLiteral("Not Playing")
+    QString line = station.isEmpty() ? MainWindow::tr("Not Playing")
         : song.isEmpty()             ? station
-                                     : station + QStringLiteral(" – ") + song;
+                                     : MainWindow::tr("%1 – %2", "station – song").arg(station, song);
     // A menu entry reads a lone & as a mnemonic's marker.
     return line.replace(u'&', QStringLiteral("&&"));
 }
 
 // The Sleep Timer menu's entries, in order.
 struct SleepEntry {
-    const char16_t* name = nullptr;
+    const char* name = nullptr;
     SleepChoice choice;
 };
 const SleepEntry sleepEntries[] = {
-    {u"Off", SleepChoice::off()},
-    {u"15 Minutes", SleepChoice::after(15)},
-    {u"30 Minutes", SleepChoice::after(30)},
-    {u"45 Minutes", SleepChoice::after(45)},
-    {u"60 Minutes", SleepChoice::after(60)},
-    {u"90 Minutes", SleepChoice::after(90)},
-    {u"End of the Current Song", SleepChoice::endOfSong()},
+    {QT_TRANSLATE_NOOP("Vello::MainWindow", "Off"), SleepChoice::off()},
+    {QT_TRANSLATE_NOOP("Vello::MainWindow", "15 Minutes"), SleepChoice::after(15)},
+    {QT_TRANSLATE_NOOP("Vello::MainWindow", "30 Minutes"), SleepChoice::after(30)},
+    {QT_TRANSLATE_NOOP("Vello::MainWindow", "45 Minutes"), SleepChoice::after(45)},
+    {QT_TRANSLATE_NOOP("Vello::MainWindow", "60 Minutes"), SleepChoice::after(60)},
+    {QT_TRANSLATE_NOOP("Vello::MainWindow", "90 Minutes"), SleepChoice::after(90)},
+    {QT_TRANSLATE_NOOP("Vello::MainWindow", "End of the Current Song"), SleepChoice::endOfSong()},
 };
 
 } // namespace
@@ -69,7 +72,7 @@ MainWindow::MainWindow(StationSource& source, MediaBackend& media, HttpClient& h
     , m_controller(new MainView(source, media, http, preferences, queue, artwork, this))
 {
     setCentralWidget(m_controller);
-    setWindowTitle(appName);
+    setWindowTitle(appName());
     QPalette colors = palette();
     colors.setColor(QPalette::Window, velloBackground());
     // The menu bar draws on the window's dark background: its titles need light text.
@@ -101,16 +104,16 @@ QString MainWindow::windowTitleFor(const NowPlaying& nowPlaying)
 {
     // A title bar has one line: breaks and tabs in what a station sends become spaces.
     const QString song = QString::fromStdString(nowPlaying.songTitle).simplified();
-    return song.isEmpty() ? appName : song + QStringLiteral(" – ") + appName;
+    return song.isEmpty() ? appName() : tr("%1 – %2", "song – program").arg(song, appName());
 }
 
 void MainWindow::buildMenu()
 {
-    m_applicationMenu = menuBar()->addMenu(appName);
+    m_applicationMenu = menuBar()->addMenu(appName());
     // The menu is drawn by Qt's style: it takes the dark theme from the palette.
     m_applicationMenu->setPalette(velloDarkPalette(m_applicationMenu->palette()));
 
-    auto* about = new QAction(tr("About %1").arg(appName), this);
+    auto* about = new QAction(tr("About %1").arg(appName()), this);
     about->setMenuRole(QAction::AboutRole);
     connect(about, &QAction::triggered, this, &MainWindow::showAbout);
     QAction* reload = new QAction(tr("Reload Stations"), this);
@@ -144,7 +147,7 @@ void MainWindow::buildMenu()
     m_applicationMenu->addSeparator();
     m_applicationMenu->addActions({reload, addStation, exportAction, importAction, preferencesAction});
     m_applicationMenu->addSeparator();
-    QAction* hide = m_applicationMenu->addAction(tr("Hide %1").arg(appName));
+    QAction* hide = m_applicationMenu->addAction(tr("Hide %1").arg(appName()));
     hide->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
     hide->setMenuRole(QAction::NoRole);
     connect(hide, &QAction::triggered, this, &QWidget::showMinimized);
@@ -154,7 +157,7 @@ void MainWindow::buildMenu()
     hideOthers->setMenuRole(QAction::NoRole);
     hideOthers->setEnabled(false);
     m_applicationMenu->addSeparator();
-    m_quitAction->setText(tr("Quit %1").arg(appName));
+    m_quitAction->setText(tr("Quit %1").arg(appName()));
     m_applicationMenu->addAction(m_quitAction);
 #else
     // The shape of Qt and KDE applications: the application's commands, then Quit, under its
@@ -169,7 +172,7 @@ void MainWindow::buildMenu()
     m_applicationMenu->addAction(m_quitAction);
 #endif
 
-    QMenu* playback = menuBar()->addMenu(QStringLiteral("Playback"));
+    QMenu* playback = menuBar()->addMenu(tr("Playback"));
     playback->setPalette(velloDarkPalette(playback->palette()));
     const QList<QAction*>& actions = m_controller->playbackActions();
     for (qsizetype i = 0; i < actions.size(); ++i) {
@@ -180,11 +183,11 @@ void MainWindow::buildMenu()
         playback->addAction(actions[i]);
     }
     playback->addSeparator();
-    QMenu* sleep = playback->addMenu(QStringLiteral("Sleep Timer"));
+    QMenu* sleep = playback->addMenu(tr("Sleep Timer"));
     sleep->setPalette(velloDarkPalette(sleep->palette()));
     auto* choices = new QActionGroup(sleep);
     for (const SleepEntry& entry : sleepEntries) {
-        QAction* action = sleep->addAction(QString::fromUtf16(entry.name));
+        QAction* action = sleep->addAction(tr(entry.name));
         action->setCheckable(true);
         action->setChecked(entry.choice == SleepChoice::off());
         choices->addAction(action);
@@ -220,7 +223,7 @@ void MainWindow::showTrayIcon()
     }
     m_trayAvailable = true;
     m_trayIcon = new QSystemTrayIcon(windowIcon(), this);
-    m_trayIcon->setToolTip(appName);
+    m_trayIcon->setToolTip(appName());
     m_trayIcon->setContextMenu(m_trayMenu);
     connect(m_trayIcon, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
         if (reason != QSystemTrayIcon::Trigger) {
@@ -235,7 +238,7 @@ void MainWindow::showTrayIcon()
         activateWindow();
     });
     connect(this, &MainWindow::stillPlayingInTray, m_trayIcon,
-        [this](const QString& message) { m_trayIcon->showMessage(appName, message, windowIcon()); });
+        [this](const QString& message) { m_trayIcon->showMessage(appName(), message, windowIcon()); });
     m_trayIcon->show();
 }
 
@@ -257,15 +260,16 @@ void MainWindow::closeEvent(QCloseEvent* event)
     hide();
     if (!m_preferences.flag(trayNoticeShownKey).value_or(false)) {
         m_preferences.setFlag(trayNoticeShownKey, true);
-        Q_EMIT stillPlayingInTray(stillPlayingMessage);
+        Q_EMIT stillPlayingInTray(
+            tr("%1 is still playing. Click its icon in the system tray to show the window again.").arg(appName()));
     }
 }
 
 void MainWindow::showAbout()
 {
-    auto* box = new QMessageBox(QMessageBox::NoIcon, QStringLiteral("About ") + appName,
-        appName + u' ' + QCoreApplication::applicationVersion()
-            + QStringLiteral("\nInternet radio, most popular first."),
+    auto* box = new QMessageBox(QMessageBox::NoIcon, tr("About %1").arg(appName()),
+        tr("%1 %2\nInternet radio, most popular first.", "program, version")
+            .arg(appName(), QCoreApplication::applicationVersion()),
         QMessageBox::Ok, this);
     box->setAttribute(Qt::WA_DeleteOnClose);
     // A dialog is a window of its own and does not inherit the window's colours.

@@ -6,6 +6,7 @@
 #include "catalog/stationsurl.h"
 #include "ports/preferences.h"
 #include "widgets/palette.h"
+#include "widgets/textdirection.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -25,8 +26,15 @@ namespace Vello {
 
 namespace {
 
-const QString addressHint = QStringLiteral("The address of a catalog document, loaded instead of the directory.");
-const QString invalidAddress = QStringLiteral("Not an address to load from: it must start with https:// or http://.");
+QString addressHint()
+{
+    return PreferencesDialog::tr("The address of a catalog document, loaded instead of the directory.");
+}
+
+QString invalidAddress()
+{
+    return PreferencesDialog::tr("Not an address to load from: it must start with https:// or http://.");
+}
 
 } // namespace
 
@@ -34,37 +42,41 @@ PreferencesDialog::PreferencesDialog(Preferences& preferences, bool trayAvailabl
     : QDialog(parent)
     , m_preferences(preferences)
     , m_chosen(preferredCatalogSource(preferences))
-    , m_directory(new QRadioButton(QStringLiteral("&Public radio directory")))
-    , m_address(new QRadioButton(QStringLiteral("Catalog &address")))
+    , m_directory(new QRadioButton(tr("&Public radio directory")))
+    , m_address(new QRadioButton(tr("Catalog &address")))
     , m_addressField(new QLineEdit)
     , m_addressNote(new QLabel)
-    , m_countPlays(new QCheckBox(QStringLiteral("&Help rank stations: tell the directory which stations I play")))
-    , m_continueLastStation(new QCheckBox(QStringLiteral("&Continue the last station when Pemba Vello starts")))
-    , m_notifySongs(new QCheckBox(QStringLiteral("&Notify when the song changes")))
-    , m_keepPlaying(new QCheckBox(QStringLiteral("&Keep playing when the window is closed")))
+    , m_countPlays(new QCheckBox(tr("&Help rank stations: tell the directory which stations I play")))
+    , m_continueLastStation(new QCheckBox(tr("&Continue the last station when Pemba Vello starts")))
+    , m_notifySongs(new QCheckBox(tr("&Notify when the song changes")))
+    , m_keepPlaying(new QCheckBox(tr("&Keep playing when the window is closed")))
     , m_openEarly(new QCheckBox(tr("&Open stations early when the pointer rests on them")))
 {
-    setWindowTitle(QStringLiteral("Preferences"));
+    setWindowTitle(tr("Preferences"));
     // A dialog is a window of its own and does not inherit the window's colours.
     setPalette(velloDarkPalette(palette()));
 
-    auto* source = new QGroupBox(QStringLiteral("Catalog source"));
+    auto* source = new QGroupBox(tr("Catalog source"));
     source->setAccessibleName(source->title());
-    m_addressField->setAccessibleName(QStringLiteral("Address of the catalog document"));
-    m_addressField->setPlaceholderText(QStringLiteral("https://example.org/stations_filtered.json"));
+    m_addressField->setAccessibleName(tr("Address of the catalog document"));
+    m_addressField->setPlaceholderText(tr("https://example.org/stations_filtered.json"));
     // Wide enough for either note under the field, so the dialog keeps its size as the note changes.
-    const QFontMetrics metrics = m_addressNote->fontMetrics();
-    m_addressNote->setMinimumWidth(
-        std::max(metrics.horizontalAdvance(addressHint), metrics.horizontalAdvance(invalidAddress)));
+    int noteWidth = 0;
+    for (const QString& note : {addressHint(), invalidAddress()}) {
+        m_addressNote->setText(note);
+        noteWidth = std::max(noteWidth, m_addressNote->sizeHint().width());
+    }
+    m_addressNote->setMinimumWidth(noteWidth);
 
     auto* sourceLayout = new QVBoxLayout(source);
     sourceLayout->addWidget(m_directory);
     sourceLayout->addWidget(m_address);
     auto* addressLayout = new QVBoxLayout;
     // Under its button, lined up with the button's words.
-    addressLayout->setContentsMargins(style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth)
-            + style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing),
-        0, 0, 0);
+    addressLayout->setContentsMargins(marginsInDirection(*this,
+        {style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth)
+                + style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing),
+            0, 0, 0}));
     addressLayout->addWidget(m_addressField);
     addressLayout->addWidget(m_addressNote);
     sourceLayout->addLayout(addressLayout);
@@ -154,12 +166,12 @@ void PreferencesDialog::onAddressEdited()
 void PreferencesDialog::showAddressNote()
 {
     const bool wrong = !m_addressField->text().isEmpty() && !typedSource();
-    m_addressNote->setText(wrong ? invalidAddress : addressHint);
+    m_addressNote->setText(wrong ? invalidAddress() : addressHint());
     QPalette colors = m_addressNote->palette();
     colors.setColor(QPalette::WindowText, wrong ? velloRed() : velloMuted());
     m_addressNote->setPalette(colors);
     // A screen reader says what is wrong with the field.
-    m_addressField->setAccessibleDescription(wrong ? invalidAddress : QString());
+    m_addressField->setAccessibleDescription(wrong ? invalidAddress() : QString());
 }
 
 std::optional<CatalogSource> PreferencesDialog::typedSource() const

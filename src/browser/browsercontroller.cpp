@@ -26,8 +26,15 @@ namespace Vello {
 
 namespace {
 
-constexpr std::string_view loadingMessage = "Loading stations...";
-constexpr std::string_view failurePrefix = "Unable to load stations: ";
+constexpr const char* loadingMessage = VELLO_TR("Core", "Loading stations...");
+constexpr const char* failureMessage = VELLO_TR("Core", "Unable to load stations: %1");
+
+// A station's text as it is, or, where the station lacks it, its stand-in to translate.
+Text standInOr(std::string text, const char* standIn)
+{
+    return text == standIn ? Text(standIn) : Text::verbatim(std::move(text));
+}
+
 // At most this often the download's progress reaches the window: often enough for the bar to
 // move smoothly, rarely enough not to keep the GUI thread busy on a fast line.
 constexpr std::chrono::milliseconds progressInterval {100};
@@ -150,7 +157,7 @@ void BrowserController::keepOwnStationsIn(DocumentStore& documents)
 Result<Station> BrowserController::saveOwnStation(const StationDraft& draft, std::string_view id)
 {
     if (!m_own) {
-        return Error {"Stations of your own cannot be kept here."};
+        return Error {VELLO_TR("Core", "Stations of your own cannot be kept here.")};
     }
     Result<Station> saved = id.empty() ? m_own->add(draft) : m_own->update(id, draft);
     if (std::holds_alternative<Station>(saved)) {
@@ -394,7 +401,7 @@ void BrowserController::reloadStations()
 
 bool BrowserController::offersRetry() const
 {
-    return m_catalog.empty() && m_statusMessage.starts_with(failurePrefix);
+    return m_catalog.empty() && m_statusMessage.source() == failureMessage;
 }
 
 void BrowserController::startLoad(Refresh refresh)
@@ -450,7 +457,7 @@ void BrowserController::deliverProgress(const std::shared_ptr<ProgressRelay>& re
     // Figures that arrive meanwhile wait for this.
     postGuardedAfter(progressInterval, [this, relay] { deliverProgress(relay); });
     // A list on screen or an error says more than a bar would.
-    if (m_statusMessage != loadingMessage) {
+    if (m_statusMessage != Text(loadingMessage)) {
         return;
     }
     m_loadProgress = figures;
@@ -466,10 +473,10 @@ void BrowserController::receive(std::uint64_t load, CatalogAnswer answer)
     if (auto* catalog = std::get_if<SearchableCatalog>(&answer)) {
         m_catalog = std::move(*catalog);
         m_catalog.setOwnStations(ownStations());
-        m_statusMessage = m_catalog.empty() ? "No stations are available right now." : "";
+        m_statusMessage = m_catalog.empty() ? VELLO_TR("Core", "No stations are available right now.") : Text();
         takeUpLastStation();
     } else {
-        m_statusMessage = std::string(failurePrefix) + std::get<Error>(answer).description;
+        m_statusMessage = {failureMessage, {std::get<Error>(answer).description}};
     }
     m_view.render(true);
     giveBackMemory();
@@ -759,8 +766,8 @@ void BrowserController::refreshPlayer()
 {
     NowPlaying nowPlaying;
     if (const auto& current = m_player->currentStation()) {
-        nowPlaying.title = current->limitedDisplayName(nowPlayingTitleLimit);
-        nowPlaying.detail = current->subtitle();
+        nowPlaying.title = standInOr(current->limitedDisplayName(nowPlayingTitleLimit), unnamedStationText);
+        nowPlaying.detail = standInOr(current->subtitle(), liveStationText);
         nowPlaying.miniPlayerVisible = true;
         nowPlaying.contentBottomInset = contentInsetWithPlayer;
         nowPlaying.songTitle = m_player->streamTitle();

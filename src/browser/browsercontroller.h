@@ -71,7 +71,7 @@ public:
     [[nodiscard]] Screen screen() const { return m_screen; }
     [[nodiscard]] ListMode mode() const { return m_mode; }
     // Empty once a non-empty catalog has arrived; otherwise what the screens show above their lists.
-    [[nodiscard]] const std::string& statusMessage() const { return m_statusMessage; }
+    [[nodiscard]] const Text& statusMessage() const { return m_statusMessage; }
     // How far the catalog's download has come while "Loading stations..." shows; nothing until
     // the download first reports.
     [[nodiscard]] const std::optional<LoadProgress>& loadProgress() const { return m_loadProgress; }
@@ -240,7 +240,7 @@ private:
     SearchableCatalog m_catalog;
     Screen m_screen = Screen::Home;
     ListMode m_mode = ListMode::Top;
-    std::string m_statusMessage = "Loading stations...";
+    Text m_statusMessage = VELLO_TR("Core", "Loading stations...");
     std::optional<LoadProgress> m_loadProgress;
     // Counts the loads started; only the latest one's answers and progress count.
     std::uint64_t m_loadGeneration = 0;

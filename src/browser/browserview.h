@@ -13,16 +13,16 @@ namespace Vello {
 // player is shown, and the content's bottom inset (room for the mini player while it floats
 // over the content).
 struct NowPlaying final {
-    std::string title;
-    std::string detail;
+    Text title;
+    Text detail;
     bool miniPlayerVisible = false;
     int contentBottomInset = 28;
     // Empty while the station has not said what is on.
     std::string songTitle;
     // streamDetailsText() of what the stream is: empty while nothing is known of it.
-    std::string streamDetails;
+    Text streamDetails;
     // playbackStatusText() of the player's state: empty while playing, paused or idle.
-    std::string status;
+    Text status;
     PlaybackPhase phase = PlaybackPhase::Idle;
     // The loudness on the cubic scale, 0 to 1, and whether it is muted.
     double volume = 1.0;
@@ -30,7 +30,7 @@ struct NowPlaying final {
     // The Sleep Timer menu's choice, and the mini player's line on it ("Sleep in 23 min");
     // the line is empty while the timer is off or no station is current.
     SleepChoice sleepTimer;
-    std::string sleepLabel;
+    Text sleepLabel;
 
     friend bool operator==(const NowPlaying&, const NowPlaying&) = default;
 };

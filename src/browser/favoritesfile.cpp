@@ -8,7 +8,7 @@ namespace Vello {
 
 namespace {
 
-const Error notFavorites {"The file is not a list of favourite stations."};
+const Error notFavorites {VELLO_TR("Core", "The file is not a list of favourite stations.")};
 
 } // namespace
 
@@ -40,12 +40,12 @@ std::string FavoritesFile::write(const std::vector<FavoriteEntry>& entries)
 Result<std::vector<FavoriteEntry>> FavoritesFile::read(std::string_view text)
 {
     if (text.size() > maxBytes) {
-        return Error {"The file is too large to be a list of favourite stations."};
+        return Error {VELLO_TR("Core", "The file is too large to be a list of favourite stations.")};
     }
     simdjson::dom::parser parser;
     simdjson::dom::element document;
     if (parser.parse(simdjson::padded_string(text)).get(document) != simdjson::SUCCESS) {
-        return Error {"The file is damaged: it is not valid JSON."};
+        return Error {VELLO_TR("Core", "The file is damaged: it is not valid JSON.")};
     }
     simdjson::dom::array list;
     if (document.get_array().get(list) != simdjson::SUCCESS) {

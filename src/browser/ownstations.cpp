@@ -59,10 +59,10 @@ const Station* OwnStations::find(std::string_view id) const
 Result<Station> OwnStations::add(const StationDraft& draft, std::string_view id)
 {
     if (const DraftProblems wrong = problems(draft); wrong.any()) {
-        return Error {wrong.name.value_or(wrong.address.value_or(wrong.logo.value_or("")))};
+        return Error {wrong.name.value_or(wrong.address.value_or(wrong.logo.value_or(Text())))};
     }
     if (m_stations.size() >= maxStations) {
-        return Error {"You cannot add more stations of your own."};
+        return Error {VELLO_TR("Core", "You cannot add more stations of your own.")};
     }
     std::string chosen(id);
     if (!isOwnId(chosen) || chosen.size() == idPrefix.size() || find(chosen) != nullptr) {
@@ -79,10 +79,10 @@ Result<Station> OwnStations::update(std::string_view id, const StationDraft& dra
 {
     const auto found = std::ranges::find_if(m_stations, [&](const Station& station) { return station.id() == id; });
     if (found == m_stations.end()) {
-        return Error {"The station is no longer among your own."};
+        return Error {VELLO_TR("Core", "The station is no longer among your own.")};
     }
     if (const DraftProblems wrong = problems(draft); wrong.any()) {
-        return Error {wrong.name.value_or(wrong.address.value_or(wrong.logo.value_or("")))};
+        return Error {wrong.name.value_or(wrong.address.value_or(wrong.logo.value_or(Text())))};
     }
     *found = stationFrom(std::string(id), draft);
     save();
@@ -102,15 +102,15 @@ DraftProblems OwnStations::problems(const StationDraft& draft)
 {
     DraftProblems found;
     if (trimmed(draft.name).empty()) {
-        found.name = "Give the station a name.";
+        found.name = VELLO_TR("Core", "Give the station a name.");
     }
     if (trimmed(draft.address).empty()) {
-        found.address = "Enter the address of the stream or its playlist.";
+        found.address = VELLO_TR("Core", "Enter the address of the stream or its playlist.");
     } else if (!isPlayableStreamAddress(trimmed(draft.address))) {
-        found.address = "Enter a full http:// or https:// address.";
+        found.address = VELLO_TR("Core", "Enter a full http:// or https:// address.");
     }
     if (!trimmed(draft.logo).empty() && !isPlayableStreamAddress(trimmed(draft.logo))) {
-        found.logo = "Enter a full http:// or https:// address, or leave it empty.";
+        found.logo = VELLO_TR("Core", "Enter a full http:// or https:// address, or leave it empty.");
     }
     return found;
 }

@@ -2,6 +2,7 @@
 
 #include "catalog/station.h"
 #include "ports/error.h"
+#include "ports/text.h"
 
 #include <cstddef>
 #include <functional>
@@ -27,9 +28,9 @@ struct StationDraft final {
 
 // What is wrong with each field of a draft, in words for the form; nothing where it is fine.
 struct DraftProblems final {
-    std::optional<std::string> name;
-    std::optional<std::string> address;
-    std::optional<std::string> logo;
+    std::optional<Text> name;
+    std::optional<Text> address;
+    std::optional<Text> logo;
 
     [[nodiscard]] bool any() const { return name || address || logo; }
 };

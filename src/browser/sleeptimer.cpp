@@ -69,18 +69,18 @@ void SleepTimer::followSong(const std::string& title)
     m_hooks.changed();
 }
 
-std::string SleepTimer::label() const
+Text SleepTimer::label() const
 {
     if (isFading()) {
-        return "Fading out…";
+        return VELLO_TR("Core", "Fading out…");
     }
     switch (m_choice.kind) {
     case SleepChoice::Kind::Off:
         return {};
     case SleepChoice::Kind::Minutes:
-        return "Sleep in " + std::to_string(m_minutesLeft) + " min";
+        return {VELLO_TR("Core", "Sleep in %1 min"), {Text::number(m_minutesLeft)}};
     case SleepChoice::Kind::EndOfSong:
-        return "Sleep after this song";
+        return VELLO_TR("Core", "Sleep after this song");
     }
     return {};
 }

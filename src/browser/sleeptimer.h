@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ports/mainqueue.h"
+#include "ports/text.h"
 
 #include <chrono>
 #include <functional>
@@ -61,7 +62,7 @@ public:
     [[nodiscard]] bool isFading() const { return m_fadeStepsDone >= 0; }
     // "Sleep in 23 min" (whole minutes left, rounded up), "Sleep after this song", "Fading out…"
     // during the fade, or empty while off.
-    [[nodiscard]] std::string label() const;
+    [[nodiscard]] Text label() const;
 
 private:
     void schedule(std::chrono::milliseconds delay, void (SleepTimer::*step)());

@@ -45,60 +45,60 @@ int textField(std::string_view key)
     }
 }
 
-std::string_view typeName(json::json_type type)
+Text typeName(json::json_type type)
 {
     switch (type) {
     case json::json_type::array:
-        return "an array";
+        return VELLO_TR("Core", "an array");
     case json::json_type::object:
-        return "an object";
+        return VELLO_TR("Core", "an object");
     case json::json_type::number:
-        return "a number";
+        return VELLO_TR("Core", "a number");
     case json::json_type::string:
-        return "a string";
+        return VELLO_TR("Core", "a string");
     case json::json_type::boolean:
-        return "a boolean";
+        return VELLO_TR("Core", "a boolean");
     case json::json_type::null:
-        return "null";
+        return Text::verbatim("null");
     }
-    return "an unknown value";
+    return VELLO_TR("Core", "an unknown value");
 }
 
-std::string reasonFor(simdjson::error_code error)
+Text reasonFor(simdjson::error_code error)
 {
     switch (error) {
     case simdjson::EMPTY:
-        return "the catalog is empty";
+        return VELLO_TR("Core", "the catalog is empty");
     case simdjson::UTF8_ERROR:
-        return "the catalog is not valid UTF-8 text";
+        return VELLO_TR("Core", "the catalog is not valid UTF-8 text");
     case simdjson::UNCLOSED_STRING:
-        return "a string is never closed; the catalog may be cut off";
+        return VELLO_TR("Core", "a string is never closed; the catalog may be cut off");
     case simdjson::INCOMPLETE_ARRAY_OR_OBJECT:
-        return "the catalog ends before its arrays and objects are closed; it may be cut off";
+        return VELLO_TR("Core", "the catalog ends before its arrays and objects are closed; it may be cut off");
     case simdjson::TAPE_ERROR:
-        return "the JSON is malformed (a misplaced comma, bracket, brace or colon)";
+        return VELLO_TR("Core", "the JSON is malformed (a misplaced comma, bracket, brace or colon)");
     case simdjson::STRING_ERROR:
-        return "a string holds an invalid escape sequence";
+        return VELLO_TR("Core", "a string holds an invalid escape sequence");
     case simdjson::UNESCAPED_CHARS:
-        return "a string holds an unescaped control character such as a tab or a line break";
+        return VELLO_TR("Core", "a string holds an unescaped control character such as a tab or a line break");
     case simdjson::NUMBER_ERROR:
-        return "a number is malformed";
+        return VELLO_TR("Core", "a number is malformed");
     case simdjson::T_ATOM_ERROR:
     case simdjson::F_ATOM_ERROR:
     case simdjson::N_ATOM_ERROR:
-        return "a true, false or null is misspelt";
+        return VELLO_TR("Core", "a true, false or null is misspelt");
     case simdjson::CAPACITY:
     case simdjson::MEMALLOC:
-        return "the catalog is too large to decode";
+        return VELLO_TR("Core", "the catalog is too large to decode");
     case simdjson::DEPTH_ERROR:
-        return "arrays and objects nest too deeply";
+        return VELLO_TR("Core", "arrays and objects nest too deeply");
     default:
-        return std::string("the JSON is malformed (") + simdjson::error_message(error) + ")";
+        return {VELLO_TR("Core", "the JSON is malformed (%1)"), {Text::verbatim(simdjson::error_message(error))}};
     }
 }
 
 // A token quoted in an error, cut short (on a character boundary) when it is long.
-std::string quoted(std::string_view token)
+Text quoted(std::string_view token)
 {
     while (!token.empty()
         && (token.back() == ' ' || token.back() == '\t' || token.back() == '\n' || token.back() == '\r')) {
@@ -106,13 +106,13 @@ std::string quoted(std::string_view token)
     }
     constexpr std::size_t longest = 40;
     if (token.size() <= longest) {
-        return std::string(token);
+        return Text::verbatim(std::string(token));
     }
     std::size_t cut = longest;
     while (cut > 0 && (static_cast<unsigned char>(token[cut]) & 0xC0U) == 0x80U) {
         --cut;
     }
-    return std::string(token.substr(0, cut)) + "\u2026";
+    return Text::verbatim(std::string(token.substr(0, cut)) + "\u2026");
 }
 
 enum class NumberKind { whole, fraction, outOfRange, malformed };
@@ -223,7 +223,7 @@ NumberReading readNumber(std::string_view token, bool syntaxOnly = false)
 
 static_assert(DocumentBuffer::padding >= simdjson::SIMDJSON_PADDING);
 
-constexpr const char* outOfMemory = "there is not enough memory to read the catalog";
+constexpr const char* outOfMemory = VELLO_TR("Core", "there is not enough memory to read the catalog");
 
 class CatalogReader final {
 public:
@@ -237,7 +237,7 @@ public:
     // stations to `stations`; on failure `failure()` says why.
     bool read(std::string_view document, json::parser& parser, std::vector<Station>& stations);
     Result<std::vector<Station>> read(std::string_view document, json::parser& parser);
-    [[nodiscard]] const std::string& failure() const { return m_failure; }
+    [[nodiscard]] const Text& failure() const { return m_failure; }
 
 private:
     bool readStation(json::value element, std::vector<Station>& stations);
@@ -249,45 +249,44 @@ private:
     bool readKey(json::field& field, std::string_view& key);
 
     // "station 3: \"votes\" must be ...": the value of the current key is of the wrong kind.
-    bool failValue(std::string_view reason);
+    bool failValue(Text reason);
     // "station 3 must be ...": the element itself is of the wrong kind.
-    bool failStation(std::string_view reason);
+    bool failStation(Text reason);
     // "station 3, in \"homepage\": ...": the JSON text itself is wrong where reading stopped.
-    bool failSyntax(std::string_view reason);
+    bool failSyntax(Text reason);
     bool failSyntax(simdjson::error_code error) { return failSyntax(reasonFor(error)); }
 
     StationTextArena& m_arena;
     const char* m_end = nullptr;
     std::size_t m_station = 0;
     std::string_view m_key;
-    std::string m_failure;
+    Text m_failure;
 };
 
-bool CatalogReader::failValue(std::string_view reason)
+bool CatalogReader::failValue(Text reason)
 {
-    m_failure = "station " + std::to_string(m_station) + ": \"" + quoted(m_key) + "\" ";
-    m_failure += reason;
+    m_failure = {VELLO_TR("Core", "station %1: \"%2\" %3"),
+        {Text::number(static_cast<std::int64_t>(m_station)), quoted(m_key), std::move(reason)}};
     return false;
 }
 
-bool CatalogReader::failStation(std::string_view reason)
+bool CatalogReader::failStation(Text reason)
 {
-    m_failure = "station " + std::to_string(m_station) + " ";
-    m_failure += reason;
+    m_failure
+        = {VELLO_TR("Core", "station %1 %2"), {Text::number(static_cast<std::int64_t>(m_station)), std::move(reason)}};
     return false;
 }
 
-bool CatalogReader::failSyntax(std::string_view reason)
+bool CatalogReader::failSyntax(Text reason)
 {
-    m_failure.clear();
-    if (m_station > 0) {
-        m_failure = "station " + std::to_string(m_station);
-        if (!m_key.empty()) {
-            m_failure += ", in \"" + quoted(m_key) + "\"";
-        }
-        m_failure += ": ";
+    const auto station = Text::number(static_cast<std::int64_t>(m_station));
+    if (m_station == 0) {
+        m_failure = std::move(reason);
+    } else if (m_key.empty()) {
+        m_failure = {VELLO_TR("Core", "station %1: %2"), {station, std::move(reason)}};
+    } else {
+        m_failure = {VELLO_TR("Core", "station %1, in \"%2\": %3"), {station, quoted(m_key), std::move(reason)}};
     }
-    m_failure += reason;
     return false;
 }
 
@@ -314,7 +313,7 @@ bool CatalogReader::read(std::string_view document, json::parser& parser, std::v
         return false;
     }
     if (document[first] == '<') {
-        m_failure = "the catalog is a web page or XML, not JSON";
+        m_failure = VELLO_TR("Core", "the catalog is a web page or XML, not JSON");
         return false;
     }
 
@@ -332,7 +331,7 @@ bool CatalogReader::read(std::string_view document, json::parser& parser, std::v
         return false;
     }
     if (rootType != json::json_type::array) {
-        m_failure = "the catalog must be a JSON array of stations, found " + std::string(typeName(rootType));
+        m_failure = {VELLO_TR("Core", "the catalog must be a JSON array of stations, found %1"), {typeName(rootType)}};
         return false;
     }
     json::array elements;
@@ -355,7 +354,7 @@ bool CatalogReader::read(std::string_view document, json::parser& parser, std::v
     m_station = 0;
     const char* rest = nullptr;
     if (root.current_location().get(rest) != simdjson::OUT_OF_BOUNDS) {
-        m_failure = "the catalog has more text after the end of its array";
+        m_failure = VELLO_TR("Core", "the catalog has more text after the end of its array");
         return false;
     }
     return true;
@@ -370,7 +369,7 @@ bool CatalogReader::readStation(json::value element, std::vector<Station>& stati
         return failSyntax(error);
     }
     if (type != json::json_type::object) {
-        return failStation("must be an object, found " + std::string(typeName(type)));
+        return failStation({VELLO_TR("Core", "must be an object, found %1"), {typeName(type)}});
     }
     json::object object;
     if (const auto error = element.get_object().get(object); error != simdjson::SUCCESS) {
@@ -426,7 +425,7 @@ bool CatalogReader::readText(json::value value, std::optional<std::string_view>&
         field.reset();
         return checkValue(value, 3);
     }
-    return failValue("must be a string or null, found " + std::string(typeName(type)));
+    return failValue({VELLO_TR("Core", "must be a string or null, found %1"), {typeName(type)}});
 }
 
 // A homepage that is not a string is checked as an unknown key's value would be and left absent:
@@ -452,7 +451,7 @@ bool CatalogReader::readCount(json::value value, std::optional<std::int64_t>& fi
         return checkValue(value, 3);
     }
     if (type != json::json_type::number) {
-        return failValue("must be an integer or null, found " + std::string(typeName(type)));
+        return failValue({VELLO_TR("Core", "must be an integer or null, found %1"), {typeName(type)}});
     }
     std::int64_t count = 0;
     if (value.get_int64().get(count) == simdjson::SUCCESS) {
@@ -467,13 +466,13 @@ bool CatalogReader::readCount(json::value value, std::optional<std::int64_t>& fi
         field = reading.value;
         return true;
     case NumberKind::fraction:
-        return failValue("must be a whole number, found " + quoted(token));
+        return failValue({VELLO_TR("Core", "must be a whole number, found %1"), {quoted(token)}});
     case NumberKind::outOfRange:
-        return failValue("must fit in a signed 64-bit integer, found " + quoted(token));
+        return failValue({VELLO_TR("Core", "must fit in a signed 64-bit integer, found %1"), {quoted(token)}});
     case NumberKind::malformed:
         break;
     }
-    return failValue("holds a malformed number: " + quoted(token));
+    return failValue({VELLO_TR("Core", "holds a malformed number: %1"), {quoted(token)}});
 }
 
 // Most strings hold no escapes: their text is taken straight from the document, which the
@@ -521,7 +520,8 @@ bool CatalogReader::checkValue(json::value value, int depth)
     switch (type) {
     case json::json_type::array: {
         if (depth > maxNesting) {
-            return failSyntax("arrays and objects nest more than " + std::to_string(maxNesting) + " levels deep");
+            return failSyntax(
+                {VELLO_TR("Core", "arrays and objects nest more than %1 levels deep"), {Text::number(maxNesting)}});
         }
         json::array array;
         if (const auto error = value.get_array().get(array); error != simdjson::SUCCESS) {
@@ -540,7 +540,8 @@ bool CatalogReader::checkValue(json::value value, int depth)
     }
     case json::json_type::object: {
         if (depth > maxNesting) {
-            return failSyntax("arrays and objects nest more than " + std::to_string(maxNesting) + " levels deep");
+            return failSyntax(
+                {VELLO_TR("Core", "arrays and objects nest more than %1 levels deep"), {Text::number(maxNesting)}});
         }
         json::object object;
         if (const auto error = value.get_object().get(object); error != simdjson::SUCCESS) {

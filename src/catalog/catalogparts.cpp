@@ -20,7 +20,7 @@ namespace Vello {
 
 namespace {
 
-constexpr const char* unreadable = "the catalog could not be read";
+constexpr const char* unreadable = VELLO_TR("Core", "the catalog could not be read");
 // JSON's white space.
 constexpr std::string_view blanks = " \t\r\n";
 

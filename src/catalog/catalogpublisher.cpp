@@ -168,7 +168,8 @@ Result<FilteredCatalog> keptStations(std::string_view answer)
 {
     auto decoded = decodeCatalogInParts(openerOf(answer));
     if (const auto* failure = std::get_if<Error>(&decoded)) {
-        return Error {"the directory's answer is not a catalog the player reads: " + failure->description};
+        return Error {Text::verbatim(
+            "the directory's answer is not a catalog the player reads: " + failure->description.english())};
     }
     const auto& stations = std::get<std::vector<Station>>(decoded);
 
@@ -210,8 +211,8 @@ Result<FilteredCatalog> keptStations(std::string_view answer)
         at = elementEnd + 1;
     }
     if (index != stations.size()) {
-        return Error {
-            "the directory's answer could not be cut into its " + std::to_string(stations.size()) + " stations"};
+        return Error {Text::verbatim(
+            "the directory's answer could not be cut into its " + std::to_string(stations.size()) + " stations")};
     }
     catalog.document += "]\n";
     return catalog;
@@ -229,19 +230,20 @@ Result<FilteredCatalog> filterCatalog(std::string_view answer)
     }
     const auto check = decodeCatalogInParts(openerOf(catalog->document));
     if (const auto* failure = std::get_if<Error>(&check)) {
-        return Error {"the filtered catalog does not decode: " + failure->description};
+        return Error {Text::verbatim("the filtered catalog does not decode: " + failure->description.english())};
     }
     const auto& stations = std::get<std::vector<Station>>(check);
     if (stations.size() != catalog->stations || playableCount(stations) != catalog->stations) {
-        return Error {"the filtered catalog decodes to " + std::to_string(playableCount(stations))
-            + " playable stations instead of " + std::to_string(catalog->stations)};
+        return Error {Text::verbatim("the filtered catalog decodes to " + std::to_string(playableCount(stations))
+            + " playable stations instead of " + std::to_string(catalog->stations))};
     }
     return kept;
 }
 
 Result<std::string> readCatalogDocument(const std::filesystem::path& file, std::size_t maxBytes)
 {
-    const auto failure = [&file](std::string_view what) { return Error {file.string() + ": " + std::string(what)}; };
+    const auto failure
+        = [&file](std::string_view what) { return Error {Text::verbatim(file.string() + ": " + std::string(what))}; };
     const int descriptor = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
     if (descriptor < 0) {
         return failure(std::strerror(errno));
@@ -282,16 +284,16 @@ Result<Publication> publishCatalog(
     const Publication publication {catalog.stations, publishedStations(file)};
     if (publication.previous && !rules.force
         && static_cast<double>(catalog.stations) < rules.minShare * static_cast<double>(*publication.previous)) {
-        return Error {"the catalog has " + std::to_string(catalog.stations) + " stations, fewer than "
+        return Error {Text::verbatim("the catalog has " + std::to_string(catalog.stations) + " stations, fewer than "
             + share(rules.minShare) + " of the " + std::to_string(*publication.previous) + " in " + file.string()
-            + "; nothing was published (--force publishes it all the same)"};
+            + "; nothing was published (--force publishes it all the same)")};
     }
     const auto gzipFile = folder / publishedGzipFileName;
     if (!writeGzipCopy(gzipFile, catalog.document)) {
-        return Error {"could not write " + gzipFile.string() + "; nothing was published"};
+        return Error {Text::verbatim("could not write " + gzipFile.string() + "; nothing was published")};
     }
     if (!writeFileAtomically(file, catalog.document, FileReaders::everyone)) {
-        return Error {"could not write " + file.string() + " (" + gzipFile.string() + " is new)"};
+        return Error {Text::verbatim("could not write " + file.string() + " (" + gzipFile.string() + " is new)")};
     }
     return publication;
 }

@@ -33,8 +33,8 @@ std::unique_ptr<icu::Collator> makeCollator(std::string_view localeName)
     return collator;
 }
 
-// Station::displayName() without a copy; kept in step with it by the ordering tests.
-constexpr std::string_view unnamedStation = "Unnamed station";
+// Station::displayName() without a copy.
+constexpr std::string_view unnamedStation = unnamedStationText;
 
 struct SortEntry {
     std::int64_t score = 0;

@@ -18,8 +18,6 @@ namespace Vello {
 
 namespace {
 
-constexpr std::string_view unnamedStation = "Unnamed station";
-constexpr std::string_view liveStation = "Live station";
 constexpr std::string_view ellipsis = "\u2026";
 
 constexpr std::size_t votesBit = 10;
@@ -276,7 +274,7 @@ std::string Station::id() const
 std::string Station::displayName() const
 {
     const std::string_view trimmedName = trimmed(textOf(name()));
-    return std::string(trimmedName.empty() ? unnamedStation : trimmedName);
+    return trimmedName.empty() ? std::string(unnamedStationText) : std::string(trimmedName);
 }
 
 std::string Station::limitedDisplayName(std::int64_t limit) const
@@ -341,7 +339,7 @@ std::string Station::subtitle() const
         }
         result += candidate;
     }
-    return result.empty() ? std::string(liveStation) : result;
+    return result.empty() ? std::string(liveStationText) : result;
 }
 
 std::optional<std::string> Station::radioURL() const

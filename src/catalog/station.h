@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ports/text.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -13,6 +15,10 @@ namespace Vello {
 
 // What the identifier of a station the person added by hand starts with; no catalog's does.
 inline constexpr std::string_view ownStationIdPrefix = "own:";
+// What displayName() and subtitle() give for a station without a name, or without a location,
+// language and tag.
+inline constexpr const char* unnamedStationText = VELLO_TR("Core", "Unnamed station");
+inline constexpr const char* liveStationText = VELLO_TR("Core", "Live station");
 
 // A station's fields one by one, for building a Station by name (`StationFields {.name = "x"}`)
 // or changing a copy of one (`Station::fields()`).

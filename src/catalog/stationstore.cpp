@@ -27,7 +27,7 @@ constexpr std::chrono::seconds playDeadline {30};
 // The servers remembered for the next time the DNS finds none.
 constexpr std::size_t rememberedServers = 8;
 
-std::string statusText(int status)
+Text statusText(int status)
 {
     struct Reason {
         int status;
@@ -38,13 +38,15 @@ std::string statusText(int status)
         {429, "Too Many Requests"}, {451, "Unavailable For Legal Reasons"}, {500, "Internal Server Error"},
         {501, "Not Implemented"}, {502, "Bad Gateway"}, {503, "Service Unavailable"}, {504, "Gateway Timeout"},
         {507, "Insufficient Storage"}, {508, "Loop Detected"}}};
-    std::string text = "The station catalog server answered " + std::to_string(status);
+    // The code and its reason phrase are the protocol's own words, the same in every language.
+    Text code = Text::verbatim(std::to_string(status));
     for (const Reason& reason : reasons) {
         if (reason.status == status) {
-            text.append(" (").append(reason.text).append(")");
+            return {VELLO_TR("Core", "The station catalog server answered %1 (%2)."),
+                {std::move(code), Text::verbatim(std::string(reason.text))}};
         }
     }
-    return text + ".";
+    return {VELLO_TR("Core", "The station catalog server answered %1."), {std::move(code)}};
 }
 
 } // namespace
@@ -195,7 +197,8 @@ private:
         } else if (!m_setup.cacheAnswered) {
             // With a list already on screen the copy on disk stands in silently; without one, the
             // caller would otherwise wait for ever.
-            m_setup.completion(m_networkFailure.value_or(Error {"No station catalog server could be reached."}));
+            m_setup.completion(
+                m_networkFailure.value_or(Error {VELLO_TR("Core", "No station catalog server could be reached.")}));
         }
     }
 

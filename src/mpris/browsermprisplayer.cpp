@@ -1,6 +1,7 @@
 #include "browsermprisplayer.h"
 
 #include "browser/browsercontroller.h"
+#include "widgets/translation.h"
 
 #include <QWidget>
 
@@ -29,7 +30,7 @@ MprisState BrowserMprisPlayer::state() const
         state.playbackStatus = QStringLiteral("Paused");
     }
     if (current) {
-        const QString name = QString::fromStdString(current->displayName());
+        const QString name = stationText(current->displayName(), unnamedStationText);
         const std::string& song = m_browser.streamTitle();
         state.stationId = QString::fromStdString(current->id());
         state.title = song.empty() ? name : QString::fromStdString(song);

@@ -26,7 +26,11 @@ constexpr std::array routes {
     Route {"org.freedesktop.portal.Desktop", "/org/freedesktop/portal/desktop", "org.freedesktop.portal.Inhibit", true},
 };
 
-const QString reason = QStringLiteral("Playing a radio stream");
+// What the desktop may show as the reason it stays awake.
+QString reason()
+{
+    return QCoreApplication::translate("DBusIdleInhibitor", "Playing a radio stream");
+}
 // The portal's flag for the session going idle.
 constexpr quint32 portalIdleFlag = 8;
 
@@ -106,9 +110,9 @@ void DBusIdleInhibitor::ask(std::size_t route, std::size_t left)
     QDBusMessage call = QDBusMessage::createMethodCall(QString::fromLatin1(to.service), QString::fromLatin1(to.path),
         QString::fromLatin1(to.interface), QStringLiteral("Inhibit"));
     if (to.portal) {
-        call << QString() << portalIdleFlag << QVariantMap {{QStringLiteral("reason"), reason}};
+        call << QString() << portalIdleFlag << QVariantMap {{QStringLiteral("reason"), reason()}};
     } else {
-        call << QStringLiteral("Pemba Vello") << reason;
+        call << QStringLiteral("Pemba Vello") << reason();
     }
     m_askedRoute = route;
     m_asking = new QDBusPendingCallWatcher(m_bus.asyncCall(call), this);

@@ -1,5 +1,8 @@
 #include "dbussongnotifier.h"
 
+#include "catalog/station.h"
+#include "widgets/translation.h"
+
 #include <QDBusArgument>
 #include <QDBusMessage>
 #include <QDBusMetaType>
@@ -58,8 +61,8 @@ void DBusSongNotifier::notify(const SongNotice& notice)
         QStringLiteral("/org/freedesktop/Notifications"), QStringLiteral("org.freedesktop.Notifications"),
         QStringLiteral("Notify"));
     call << QStringLiteral("Pemba Vello") << m_lastId << QStringLiteral("org.pembavello.PembaVello")
-         << QString::fromStdString(notice.song) << QString::fromStdString(notice.station) << QStringList {} << hints
-         << -1;
+         << QString::fromStdString(notice.song) << stationText(notice.station, unnamedStationText) << QStringList {}
+         << hints << -1;
     auto* watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* answer) {
         answer->deleteLater();

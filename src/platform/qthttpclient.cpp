@@ -23,32 +23,31 @@ namespace Vello {
 
 namespace {
 
-std::string sizeText(std::size_t bytes)
+Text sizeText(std::size_t bytes)
 {
     constexpr std::size_t kilobyte = 1024;
     constexpr std::size_t megabyte = kilobyte * kilobyte;
     if (bytes >= megabyte && bytes % megabyte == 0) {
-        return std::to_string(bytes / megabyte) + " MB";
+        return {VELLO_TR("Core", "%1 MB"), {Text::number(static_cast<std::int64_t>(bytes / megabyte))}};
     }
     if (bytes >= kilobyte && bytes % kilobyte == 0) {
-        return std::to_string(bytes / kilobyte) + " KB";
+        return {VELLO_TR("Core", "%1 KB"), {Text::number(static_cast<std::int64_t>(bytes / kilobyte))}};
     }
-    return std::to_string(bytes) + (bytes == 1 ? " byte" : " bytes");
+    return Text::counted(VELLO_TR_N("Core", "%Ln byte(s)"), static_cast<std::int64_t>(bytes));
 }
 
-std::string durationText(std::chrono::milliseconds duration)
+Text durationText(std::chrono::milliseconds duration)
 {
     const auto count = duration.count();
     if (count % 1000 == 0) {
-        const auto seconds = count / 1000;
-        return std::to_string(seconds) + (seconds == 1 ? " second" : " seconds");
+        return Text::counted(VELLO_TR_N("Core", "%Ln second(s)"), count / 1000);
     }
-    return std::to_string(count) + " ms";
+    return {VELLO_TR("Core", "%1 ms"), {Text::number(count)}};
 }
 
 Error tooLarge(std::size_t maxBodyBytes)
 {
-    return Error {"The response is larger than " + sizeText(maxBodyBytes)};
+    return Error {{VELLO_TR("Core", "The response is larger than %1"), {sizeText(maxBodyBytes)}}};
 }
 
 // Qt reports an HTTP error status as a reply error, but a server that answered with a whole
@@ -130,7 +129,8 @@ public:
     void closeAll()
     {
         while (!m_active.empty()) {
-            fail(m_active.begin()->first, Error {"The transfer was stopped because the application is closing"});
+            fail(m_active.begin()->first,
+                Error {VELLO_TR("Core", "The transfer was stopped because the application is closing")});
         }
         delete m_manager;
         m_manager = nullptr;
@@ -168,7 +168,9 @@ private:
             connecting->setSingleShot(true);
             QObject::connect(connecting, &QTimer::timeout, reply, [this, reply, deadline] {
                 if (m_active.contains(reply)) {
-                    fail(reply, Error {"The server did not accept a connection within " + durationText(deadline)});
+                    fail(reply,
+                        Error {{VELLO_TR("Core", "The server did not accept a connection within %1"),
+                            {durationText(deadline)}}});
                 }
             });
             // Sent once the connection (and its encryption) stands; a redirect connects afresh.
@@ -180,7 +182,8 @@ private:
             const std::chrono::milliseconds deadline = request.deadline;
             QTimer::singleShot(deadline, reply, [this, reply, deadline] {
                 if (m_active.contains(reply)) {
-                    fail(reply, Error {"The download took longer than " + durationText(deadline)});
+                    fail(reply,
+                        Error {{VELLO_TR("Core", "The download took longer than %1"), {durationText(deadline)}}});
                 }
             });
         }
@@ -214,8 +217,8 @@ private:
         const double expected = static_cast<double>(transfer.request.minimumBytesPerSecond) * seconds;
         if (static_cast<double>(transfer.received - oldest.received) < expected) {
             fail(reply,
-                Error {"The server sent too little data: less than " + sizeText(transfer.request.minimumBytesPerSecond)
-                    + " a second over " + durationText(transfer.request.rateWindow)});
+                Error {{VELLO_TR("Core", "The server sent too little data: less than %1 a second over %2"),
+                    {sizeText(transfer.request.minimumBytesPerSecond), durationText(transfer.request.rateWindow)}}});
         }
     }
 
@@ -268,7 +271,7 @@ private:
                 // The end of a finished body, or a body that could not be decompressed: that is
                 // a broken transfer, whatever the status line said.
                 if (errorBefore == QNetworkReply::NoError && reply->error() != QNetworkReply::NoError) {
-                    fail(reply, Error {reply->errorString().toStdString()});
+                    fail(reply, Error {Text::verbatim(reply->errorString().toStdString())});
                     return false;
                 }
                 break;
@@ -340,9 +343,11 @@ private:
         if (error == QNetworkReply::OperationCanceledError) {
             // Only the transfer time-out cancels a reply that is still in m_active.
             m_client.deliver(std::move(transfer.completion),
-                Error {"The server sent no data for " + durationText(m_client.m_transferTimeout)});
+                Error {
+                    {VELLO_TR("Core", "The server sent no data for %1"), {durationText(m_client.m_transferTimeout)}}});
         } else {
-            m_client.deliver(std::move(transfer.completion), Error {reply->errorString().toStdString()});
+            m_client.deliver(
+                std::move(transfer.completion), Error {Text::verbatim(reply->errorString().toStdString())});
         }
         if (large) {
             releaseFreedMemoryLater();
@@ -413,12 +418,14 @@ void QtHttpClient::get(HttpRequest request, Completion completion)
     const QString scheme = parsed.scheme();
     if (!parsed.isValid() || parsed.host().isEmpty()
         || (scheme != QLatin1String("http") && scheme != QLatin1String("https"))) {
-        deliver(std::move(completion), Error {"\"" + url + "\" is not a valid web address"});
+        deliver(std::move(completion),
+            Error {{VELLO_TR("Core", "\"%1\" is not a valid web address"), {Text::verbatim(url)}}});
         return;
     }
     const std::lock_guard lock(m_mutex);
     if (m_closing) {
-        deliver(std::move(completion), Error {"The transfer was stopped because the application is closing"});
+        deliver(std::move(completion),
+            Error {VELLO_TR("Core", "The transfer was stopped because the application is closing")});
         return;
     }
     QMetaObject::invokeMethod(

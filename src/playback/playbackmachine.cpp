@@ -9,8 +9,7 @@
 namespace Vello {
 namespace {
 
-PlaybackState inPhase(
-    PlaybackPhase phase, int bufferingPercent = 0, int secondsUntilRetry = 0, std::string failure = {})
+PlaybackState inPhase(PlaybackPhase phase, int bufferingPercent = 0, int secondsUntilRetry = 0, Text failure = {})
 {
     PlaybackState state;
     state.phase = phase;
@@ -131,7 +130,7 @@ void PlaybackMachine::setState(PlaybackState state)
     }
 }
 
-void PlaybackMachine::scheduleRetry(const std::string& reason)
+void PlaybackMachine::scheduleRetry(const Text& reason)
 {
     cancelRetry();
     if (!m_hasPlayed && m_retryStep >= retriesBeforeFirstSound) {

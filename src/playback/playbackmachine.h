@@ -46,7 +46,7 @@ public:
 
 private:
     void setState(PlaybackState state);
-    void scheduleRetry(const std::string& reason);
+    void scheduleRetry(const Text& reason);
     void tick();
     void cancelRetry();
 

@@ -2,16 +2,16 @@
 
 namespace Vello {
 
-std::string playbackStatusText(const PlaybackState& state)
+Text playbackStatusText(const PlaybackState& state)
 {
     switch (state.phase) {
     case PlaybackPhase::Connecting:
-        return "Connecting…";
+        return VELLO_TR("Core", "Connecting…");
     case PlaybackPhase::Buffering:
-        return "Buffering " + std::to_string(state.bufferingPercent) + " %";
+        return {VELLO_TR("Core", "Buffering %1 %"), {Text::number(state.bufferingPercent)}};
     case PlaybackPhase::Reconnecting:
         // Why it stopped, so that a dead station can be told from a brief drop.
-        return state.failure + " Trying again in " + std::to_string(state.secondsUntilRetry) + " s…";
+        return {VELLO_TR("Core", "%1 Trying again in %2 s…"), {state.failure, Text::number(state.secondsUntilRetry)}};
     case PlaybackPhase::Failed:
         return state.failure;
     case PlaybackPhase::Idle:

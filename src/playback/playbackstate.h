@@ -1,6 +1,6 @@
 #pragma once
 
-#include <string>
+#include "ports/text.h"
 
 namespace Vello {
 
@@ -22,7 +22,7 @@ struct PlaybackState final {
     // While reconnecting: whole seconds until the next try.
     int secondsUntilRetry = 0;
     // When failed or reconnecting: what went wrong, in plain words.
-    std::string failure;
+    Text failure;
 
     friend bool operator==(const PlaybackState&, const PlaybackState&) = default;
 };
@@ -30,6 +30,6 @@ struct PlaybackState final {
 // The line the now-playing views show under the station: "Connecting…", "Buffering 40 %", the
 // failure followed by "Trying again in 4 s…", the failure, or nothing while idle, playing or
 // paused.
-[[nodiscard]] std::string playbackStatusText(const PlaybackState& state);
+[[nodiscard]] Text playbackStatusText(const PlaybackState& state);
 
 } // namespace Vello

@@ -49,8 +49,9 @@ void PlaylistResolver::next(std::function<void(Answer)> answer)
 {
     State& state = *m_state;
     if (state.pending.empty()) {
-        answer(Error {state.sawPlaylist ? "The station's playlist lists no stream that can be played here."
-                                        : "The station has no other address to try."});
+        answer(Error {state.sawPlaylist
+                ? VELLO_TR("Core", "The station's playlist lists no stream that can be played here.")
+                : VELLO_TR("Core", "The station has no other address to try.")});
         return;
     }
     State::Entry entry = std::move(state.pending.front());

@@ -12,7 +12,7 @@ constexpr int anyCode = -1;
 struct ErrorRule {
     MediaErrorDomain domain;
     int code;
-    std::string_view reason;
+    const char* reason;
     bool worthRetrying;
 };
 
@@ -20,21 +20,25 @@ struct ErrorRule {
 // reached or drops out may well come back; one that sends something unplayable will not.
 constexpr std::array errorRules {
     ErrorRule {MediaErrorDomain::Resource, MediaErrorCode::resourceNotFound,
-        "The station's server could not be reached.", true},
+        VELLO_TR("Core", "The station's server could not be reached."), true},
     ErrorRule {MediaErrorDomain::Resource, MediaErrorCode::resourceOpenRead,
-        "The station's server could not be reached.", true},
-    ErrorRule {MediaErrorDomain::Resource, MediaErrorCode::resourceBusy, "The station's server is busy.", true},
-    ErrorRule {MediaErrorDomain::Resource, MediaErrorCode::resourceRead, "The station stopped sending audio.", true},
+        VELLO_TR("Core", "The station's server could not be reached."), true},
+    ErrorRule {MediaErrorDomain::Resource, MediaErrorCode::resourceBusy,
+        VELLO_TR("Core", "The station's server is busy."), true},
+    ErrorRule {MediaErrorDomain::Resource, MediaErrorCode::resourceRead,
+        VELLO_TR("Core", "The station stopped sending audio."), true},
     ErrorRule {MediaErrorDomain::Resource, MediaErrorCode::resourceNotAuthorized,
-        "The station refused to play this stream.", false},
+        VELLO_TR("Core", "The station refused to play this stream."), false},
     ErrorRule {MediaErrorDomain::Stream, MediaErrorCode::streamTypeNotFound,
-        "The station sent something that is not audio.", false},
+        VELLO_TR("Core", "The station sent something that is not audio."), false},
     ErrorRule {MediaErrorDomain::Stream, MediaErrorCode::streamWrongType,
-        "The station sent something that is not audio.", false},
+        VELLO_TR("Core", "The station sent something that is not audio."), false},
     ErrorRule {MediaErrorDomain::Stream, MediaErrorCode::streamCodecNotFound,
-        "This stream is in a format that cannot be played here.", false},
-    ErrorRule {MediaErrorDomain::Stream, anyCode, "The station sent audio that could not be decoded.", true},
-    ErrorRule {MediaErrorDomain::Resource, anyCode, "The station's server could not be reached.", true},
+        VELLO_TR("Core", "This stream is in a format that cannot be played here."), false},
+    ErrorRule {
+        MediaErrorDomain::Stream, anyCode, VELLO_TR("Core", "The station sent audio that could not be decoded."), true},
+    ErrorRule {
+        MediaErrorDomain::Resource, anyCode, VELLO_TR("Core", "The station's server could not be reached."), true},
 };
 
 struct Codec {
@@ -58,22 +62,19 @@ constexpr std::array codecs {
     Codec {"video/mpegts", "", "MPEG-TS", "gstreamer1.0-plugins-bad"},
 };
 
-std::string statusReason(int status)
+Text statusReason(int status)
 {
-    const std::string code = " (" + std::to_string(status) + ").";
+    const char* reason = VELLO_TR("Core", "The station refused the request (%1).");
     if (status == 404 || status == 410) {
-        return "The station says this stream does not exist" + code;
+        reason = VELLO_TR("Core", "The station says this stream does not exist (%1).");
+    } else if (status == 401 || status == 403) {
+        reason = VELLO_TR("Core", "The station refused to play this stream (%1).");
+    } else if (status == 408 || status == 429 || status == 503) {
+        reason = VELLO_TR("Core", "The station's server is busy (%1).");
+    } else if (status >= 500) {
+        reason = VELLO_TR("Core", "The station's server has a fault (%1).");
     }
-    if (status == 401 || status == 403) {
-        return "The station refused to play this stream" + code;
-    }
-    if (status == 408 || status == 429 || status == 503) {
-        return "The station's server is busy" + code;
-    }
-    if (status >= 500) {
-        return "The station's server has a fault" + code;
-    }
-    return "The station refused the request" + code;
+    return {reason, {Text::verbatim(std::to_string(status))}};
 }
 
 } // namespace
@@ -87,14 +88,14 @@ StreamFailure streamFailure(const MediaError& error)
     // A certificate that cannot be verified does not fix itself in the next minute, and the
     // person should see why rather than a countdown.
     if (error.secureConnectionFailed) {
-        return {"The station's secure connection could not be verified.", false};
+        return {VELLO_TR("Core", "The station's secure connection could not be verified."), false};
     }
     for (const ErrorRule& rule : errorRules) {
         if (rule.domain == error.domain && (rule.code == anyCode || rule.code == error.code)) {
-            return {std::string(rule.reason), rule.worthRetrying};
+            return {rule.reason, rule.worthRetrying};
         }
     }
-    return {"The stream could not be played.", true};
+    return {VELLO_TR("Core", "The stream could not be played."), true};
 }
 
 StreamFailure streamFailure(const MediaMissingPlugin& missing)
@@ -103,20 +104,23 @@ StreamFailure streamFailure(const MediaMissingPlugin& missing)
     for (const Codec& codec : codecs) {
         if (detail.find(codec.caps) != std::string::npos
             && (codec.extra.empty() || detail.find(codec.extra) != std::string::npos)) {
-            return {"This stream is in a format that cannot be played here (" + std::string(codec.name)
-                    + "); installing " + std::string(codec.package) + " adds it.",
+            return {
+                {VELLO_TR("Core", "This stream is in a format that cannot be played here (%1); installing %2 adds it."),
+                    {Text::verbatim(std::string(codec.name)), Text::verbatim(std::string(codec.package))}},
                 false};
         }
     }
     if (missing.description.empty()) {
-        return {"This stream is in a format that cannot be played here.", false};
+        return {VELLO_TR("Core", "This stream is in a format that cannot be played here."), false};
     }
-    return {"This stream is in a format that cannot be played here (" + missing.description + ").", false};
+    return {{VELLO_TR("Core", "This stream is in a format that cannot be played here (%1)."),
+                {Text::verbatim(missing.description)}},
+        false};
 }
 
 StreamFailure streamEndedFailure()
 {
-    return {"The station stopped sending audio.", true};
+    return {VELLO_TR("Core", "The station stopped sending audio."), true};
 }
 
 bool endsStream(const MediaEvent& event)

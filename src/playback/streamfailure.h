@@ -1,14 +1,13 @@
 #pragma once
 
 #include "ports/mediabackend.h"
-
-#include <string>
+#include "ports/text.h"
 
 namespace Vello {
 
 // A stream's failure as the person should read it, and whether trying again may help.
 struct StreamFailure final {
-    std::string reason;
+    Text reason;
     bool worthRetrying = false;
 
     friend bool operator==(const StreamFailure&, const StreamFailure&) = default;

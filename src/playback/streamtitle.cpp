@@ -166,29 +166,36 @@ std::string streamTitle(const MediaTags& tags, std::initializer_list<std::string
     return isPlaceholderTitle(title, ownTexts) ? std::string() : title;
 }
 
-std::string streamDetailsText(const MediaStreamDetails& details)
+Text streamDetailsText(const MediaStreamDetails& details)
 {
-    std::vector<std::string> parts;
+    std::vector<Text> parts;
     std::string_view codec = details.codec;
     if (const std::size_t open = codec.rfind('(');
         open != std::string_view::npos && codec.ends_with(')') && open + 2 < codec.size()) {
         codec = codec.substr(open + 1, codec.size() - open - 2);
     }
     if (!codec.empty()) {
-        parts.emplace_back(codec);
+        parts.push_back(Text::verbatim(std::string(codec)));
     }
     if (const unsigned kbps = (details.bitrate + 500) / 1000; kbps > 0) {
-        parts.push_back(std::to_string(kbps) + " kbps");
+        parts.push_back({VELLO_TR("Core", "%1 kbps"), {Text::number(static_cast<std::int64_t>(kbps))}});
     }
     if (details.sampleRate > 0) {
-        const std::string khz = std::to_string(details.sampleRate / 1000);
-        std::string decimals = std::to_string(1000 + details.sampleRate % 1000).substr(1);
-        decimals.erase(decimals.find_last_not_of('0') + 1);
-        parts.push_back(khz + (decimals.empty() ? "" : "." + decimals) + " kHz");
+        // 44.1 kHz, 48 kHz: as many decimals as the rate needs.
+        std::int64_t hertz = details.sampleRate;
+        int decimals = 3;
+        while (decimals > 0 && hertz % 10 == 0) {
+            hertz /= 10;
+            --decimals;
+        }
+        parts.push_back({VELLO_TR("Core", "%1 kHz"), {Text::number(hertz, decimals)}});
     }
-    std::string text;
-    for (const std::string& part : parts) {
-        text += (text.empty() ? "" : " · ") + part;
+    if (parts.empty()) {
+        return {};
+    }
+    Text text = parts.front();
+    for (std::size_t i = 1; i < parts.size(); ++i) {
+        text = {VELLO_TR("Core", "%1 · %2"), {std::move(text), parts[i]}};
     }
     return text;
 }

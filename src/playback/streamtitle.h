@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ports/mediabackend.h"
+#include "ports/text.h"
 
 #include <cstddef>
 #include <initializer_list>
@@ -28,7 +29,7 @@ inline constexpr std::size_t streamTitleMaxCharacters = 200;
 // name in brackets goes by that name; the bitrate is rounded to whole kbps and the sample rate
 // has as many decimals as it needs (48 kHz, 22.05 kHz). A part not known is left out; empty
 // when none is.
-[[nodiscard]] std::string streamDetailsText(const MediaStreamDetails& details);
+[[nodiscard]] Text streamDetailsText(const MediaStreamDetails& details);
 
 // Takes what a stream's `tags` say into the song `title` and the `details` known so far: a new
 // title that is no placeholder for the station known by `ownTexts`, and each detail they name.

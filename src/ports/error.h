@@ -1,14 +1,15 @@
 #pragma once
 
-#include <string>
+#include "text.h"
+
 #include <variant>
 
 namespace Vello {
 
-// A failure that a person can read: the window shows `description` after
+// A failure that a person can read: the window shows `description`, translated, after
 // "Unable to load stations: ".
 struct Error final {
-    std::string description;
+    Text description;
 
     friend bool operator==(const Error&, const Error&) = default;
 };

@@ -21,6 +21,7 @@
 #include "widgets/sidebarnavbutton.h"
 #include "widgets/stationrow.h"
 #include "widgets/stationscrollarea.h"
+#include "widgets/translation.h"
 #include "widgets/vellobutton.h"
 #include "widgets/volumecontrol.h"
 
@@ -34,6 +35,7 @@
 #include <QPainter>
 #include <QScopedValueRollback>
 #include <QScrollBar>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -218,12 +220,16 @@ void MainView::restoreFocus(QWidget* within)
 
 void MainView::layoutShell()
 {
+    // Laid out left to right, then mirrored in a right-to-left language: the sidebar on the right.
+    const auto place = [this](QWidget* widget, const QRect& logical) {
+        widget->setGeometry(QStyle::visualRect(layoutDirection(), rect(), logical));
+    };
     const int contentWidth = std::max(0, width() - Sidebar::width);
-    m_sidebar->setGeometry(0, 0, Sidebar::width, height());
-    m_contentScroll->setGeometry(Sidebar::width, 0, contentWidth, height());
-    m_miniPlayer->setGeometry(Sidebar::width + miniPlayerSideMargin,
-        height() - miniPlayerBottomMargin - miniPlayerHeight, std::max(0, contentWidth - 2 * miniPlayerSideMargin),
-        miniPlayerHeight);
+    place(m_sidebar, {0, 0, Sidebar::width, height()});
+    place(m_contentScroll, {Sidebar::width, 0, contentWidth, height()});
+    place(m_miniPlayer,
+        {Sidebar::width + miniPlayerSideMargin, height() - miniPlayerBottomMargin - miniPlayerHeight,
+            std::max(0, contentWidth - 2 * miniPlayerSideMargin), miniPlayerHeight});
 }
 
 void MainView::resizeEvent(QResizeEvent* event)
@@ -271,8 +277,8 @@ void MainView::loadHeroImage()
 
 void MainView::showNowPlaying(const NowPlaying& nowPlaying)
 {
-    m_railTitle->setText(toQString(nowPlaying.title));
-    m_railMeta->setText(toQString(nowPlaying.detail));
+    m_railTitle->setText(translated(nowPlaying.title));
+    m_railMeta->setText(translated(nowPlaying.detail));
     for (QLabel* label : {m_railTitle, m_railMeta}) {
         // Put aside while no hero row holds them, they stay hidden.
         if (label->parentWidget() != this) {
@@ -301,23 +307,27 @@ void MainView::showNowPlaying(const NowPlaying& nowPlaying)
 void MainView::installPlaybackActions()
 {
     const struct {
-        const char16_t* name;
+        const char* name;
         QKeySequence keys;
         void (*run)(BrowserController&);
     } commands[] = {
-        {u"Play/Pause", QKeySequence(Qt::Key_Space), [](BrowserController& browser) { browser.playPause(); }},
-        {u"Next", QKeySequence(Qt::ALT | Qt::Key_Right), [](BrowserController& browser) { browser.playNext(); }},
-        {u"Previous", QKeySequence(Qt::ALT | Qt::Key_Left), [](BrowserController& browser) { browser.playPrevious(); }},
-        {u"Play a Random Station", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
+        {QT_TR_NOOP("Play/Pause"), QKeySequence(Qt::Key_Space),
+            [](BrowserController& browser) { browser.playPause(); }},
+        {QT_TR_NOOP("Next"), QKeySequence(Qt::ALT | Qt::Key_Right),
+            [](BrowserController& browser) { browser.playNext(); }},
+        {QT_TR_NOOP("Previous"), QKeySequence(Qt::ALT | Qt::Key_Left),
+            [](BrowserController& browser) { browser.playPrevious(); }},
+        {QT_TR_NOOP("Play a Random Station"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
             [](BrowserController& browser) { browser.shuffle(); }},
-        {u"Volume Up", QKeySequence(Qt::CTRL | Qt::Key_Up),
+        {QT_TR_NOOP("Volume Up"), QKeySequence(Qt::CTRL | Qt::Key_Up),
             [](BrowserController& browser) { browser.changeVolume(1); }},
-        {u"Volume Down", QKeySequence(Qt::CTRL | Qt::Key_Down),
+        {QT_TR_NOOP("Volume Down"), QKeySequence(Qt::CTRL | Qt::Key_Down),
             [](BrowserController& browser) { browser.changeVolume(-1); }},
-        {u"Mute", QKeySequence(Qt::CTRL | Qt::Key_M), [](BrowserController& browser) { browser.toggleMute(); }},
+        {QT_TR_NOOP("Mute"), QKeySequence(Qt::CTRL | Qt::Key_M),
+            [](BrowserController& browser) { browser.toggleMute(); }},
     };
     for (const auto& command : commands) {
-        auto* action = new QAction(QString::fromUtf16(command.name), this);
+        auto* action = new QAction(tr(command.name), this);
         action->setShortcut(command.keys);
         connect(action, &QAction::triggered, this, [this, run = command.run] { run(*m_browser); });
         addAction(action);
@@ -414,19 +424,19 @@ void MainView::render(bool resetScroll)
     switch (m_browser->screen()) {
     case Screen::Home:
         appendContent(makeHomeHeroRow());
-        appendContent(makeSectionTitle(QStringLiteral("Top Stations")));
+        appendContent(makeSectionTitle(tr("Top Stations")));
         break;
     case Screen::Discover:
-        appendContent(makeSectionTitle(QStringLiteral("Discover")));
-        appendContent(makeSectionTitle(QStringLiteral("Browse Stations")));
+        appendContent(makeSectionTitle(tr("Discover")));
+        appendContent(makeSectionTitle(tr("Browse Stations")));
         break;
     case Screen::Library:
-        appendContent(makeSectionTitle(QStringLiteral("Your Library")));
+        appendContent(makeSectionTitle(tr("Your Library")));
         appendContent(makeChipRow());
         break;
     case Screen::Player:
         appendContent(makePlayerScreenPanel());
-        appendContent(makeSectionTitle(QStringLiteral("Up Next")));
+        appendContent(makeSectionTitle(tr("Up Next")));
         break;
     }
     if (m_browser->screen() == Screen::Library && m_browser->mode() == ListMode::Songs) {
@@ -467,7 +477,7 @@ Panel* MainView::makePlayerScreenPanel()
 
 void MainView::appendStatusPanel()
 {
-    const std::string& status = m_browser->statusMessage();
+    const Text& status = m_browser->statusMessage();
     if (status.empty()) {
         m_statusPanel.clear();
         return;
@@ -476,7 +486,7 @@ void MainView::appendStatusPanel()
     if (m_browser->offersRetry()) {
         onTryAgain = [this] { m_browser->reloadStations(); };
     }
-    m_statusPanel = makeStatusPanel(toQString(status), m_browser->loadProgress(), onTryAgain);
+    m_statusPanel = makeStatusPanel(translated(status), m_browser->loadProgress(), onTryAgain);
     appendContent(m_statusPanel);
 }
 
@@ -507,7 +517,7 @@ QWidget* MainView::makeStationList(std::vector<const Station*> stations)
     if (m_browser->screen() == Screen::Library && m_browser->mode() == ListMode::Own) {
         emptyText = tr("No stations of your own yet. Add one by its address with Add Station…");
     } else if (m_browser->statusMessage().empty()) {
-        emptyText = QStringLiteral("No stations here yet.");
+        emptyText = tr("No stations here yet.");
     }
     auto* list = new StationList(
         std::move(stations),
@@ -529,7 +539,7 @@ QWidget* MainView::makeSongList()
             const SongHistory::Entry& song = (*songs)[index];
             return std::to_string(song.heard.time_since_epoch().count()) + '\n' + song.stationId + '\n' + song.title;
         },
-        *m_contentScroll, QStringLiteral("No songs heard yet. Titles the stations send appear here."));
+        *m_contentScroll, tr("No songs heard yet. Titles the stations send appear here."));
     list->setObjectName(QStringLiteral("songList"));
     m_stationList = list;
     return list;
@@ -558,15 +568,15 @@ QWidget* MainView::makeChipRow()
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(10);
-    layout->addWidget(makeChip(QStringLiteral("Favorites"), ListMode::Favorites));
-    layout->addWidget(makeChip(QStringLiteral("Recent"), ListMode::Recent));
-    layout->addWidget(makeChip(QStringLiteral("Songs"), ListMode::Songs));
+    layout->addWidget(makeChip(tr("Favorites"), ListMode::Favorites));
+    layout->addWidget(makeChip(tr("Recent"), ListMode::Recent));
+    layout->addWidget(makeChip(tr("Songs"), ListMode::Songs));
     layout->addWidget(makeChip(tr("My Stations"), ListMode::Own));
-    layout->addWidget(makeChip(QStringLiteral("Top Stations"), ListMode::Top));
+    layout->addWidget(makeChip(tr("Top Stations"), ListMode::Top));
     layout->addStretch(1);
     if (m_browser->mode() == ListMode::Songs && !m_browser->songsHeard().empty()) {
-        auto* clear = new VelloButton(QStringLiteral("Clear Songs…"), VelloButton::Style::Secondary);
-        clear->setAccessibleName(QStringLiteral("Clear Songs"));
+        auto* clear = new VelloButton(tr("Clear Songs…"), VelloButton::Style::Secondary);
+        clear->setAccessibleName(tr("Clear Songs"));
         connect(clear, &QAbstractButton::clicked, this, [this] {
             if (confirmClearSongs(this)) {
                 m_browser->clearSongs();

@@ -6,8 +6,10 @@
 #include "browser/browsercontroller.h"
 #include "widgets/elidedlabel.h"
 #include "widgets/palette.h"
+#include "widgets/translation.h"
 #include "widgets/volumecontrol.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 
 namespace Vello {
@@ -20,7 +22,7 @@ MiniPlayer::MiniPlayer(BrowserController& browser, QWidget* parent)
     setObjectName(QStringLiteral("miniPlayer"));
     // A button to assistive tools: the action comes before anything that asks how it reads.
     setOnClick([&browser] { browser.openPlayer(); });
-    setAccessibleName(QStringLiteral("Now Playing"));
+    setAccessibleName(QCoreApplication::translate("PlayerViews", "Now Playing"));
     m_title->setObjectName(QStringLiteral("miniTitle"));
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(18, 0, 18, 0);
@@ -42,10 +44,10 @@ MiniPlayer::MiniPlayer(BrowserController& browser, QWidget* parent)
 
 void MiniPlayer::showNowPlaying(const NowPlaying& nowPlaying)
 {
-    m_title->setText(toQString(nowPlaying.title));
+    m_title->setText(translated(nowPlaying.title));
     showNowPlayingLines(m_lines, nowPlaying);
     m_volume->showVolume(nowPlaying.volume, nowPlaying.muted);
-    const QString sleep = toQString(nowPlaying.sleepLabel);
+    const QString sleep = translated(nowPlaying.sleepLabel);
     m_sleepTimer->setText(sleep);
     // Short enough to show whole: the song's line gives way first.
     m_sleepTimer->setMinimumWidth(m_sleepTimer->fontMetrics().horizontalAdvance(sleep));

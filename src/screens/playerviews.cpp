@@ -7,8 +7,11 @@
 #include "widgets/aspectfillimage.h"
 #include "widgets/elidedlabel.h"
 #include "widgets/palette.h"
+#include "widgets/textdirection.h"
+#include "widgets/translation.h"
 #include "widgets/vellobutton.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -70,17 +73,17 @@ void revealText(QLabel* label)
 PlayerPanelTexts playerPanelTexts(const std::optional<Station>& current)
 {
     if (!current) {
-        return {{}, QStringLiteral("Start any station from Home or Discover"), QStringLiteral("World"),
-            QStringLiteral("Music")};
+        return {{}, QCoreApplication::translate("PlayerViews", "Start any station from Home or Discover"),
+            QCoreApplication::translate("PlayerViews", "World"), QCoreApplication::translate("PlayerViews", "Music")};
     }
     const std::string tag = current->primaryTag();
     const std::optional<std::string> homepage = homepageAddress(current->homepage());
     return {
-        toQString(current->limitedDisplayName(panelTitleLimit)),
-        toQString(current->subtitle()),
+        stationText(current->limitedDisplayName(panelTitleLimit), unnamedStationText),
+        stationText(current->subtitle(), liveStationText),
         // The country as the catalog has it, blanks and all: only a missing one reads "World".
-        current->country() ? toQString(*current->country()) : QStringLiteral("World"),
-        tag.empty() ? QStringLiteral("Music") : toQString(tag),
+        current->country() ? toQString(*current->country()) : QCoreApplication::translate("PlayerViews", "World"),
+        tag.empty() ? QCoreApplication::translate("PlayerViews", "Music") : toQString(tag),
         homepage ? toQString(*homepage) : QString(),
     };
 }
@@ -114,14 +117,14 @@ void showNowPlayingLines(const NowPlayingLines& lines, const NowPlaying& nowPlay
         lines.song->setText(toQString(nowPlaying.songTitle));
     }
     if (lines.status) {
-        const QString status = toQString(nowPlaying.status);
+        const QString status = translated(nowPlaying.status);
         lines.status->setText(status);
         // Escaped: a tooltip would read markup in the text as rich text.
         lines.status->setToolTip(status.isEmpty() ? QString() : Qt::convertFromPlainText(status));
         setTextColor(lines.status, nowPlaying.phase == PlaybackPhase::Failed ? velloRed() : velloMuted());
     }
     if (lines.details) {
-        lines.details->setText(toQString(nowPlaying.streamDetails));
+        lines.details->setText(translated(nowPlaying.streamDetails));
     }
     revealLines(lines);
 }
@@ -148,7 +151,9 @@ QWidget* makeHeroRow(AspectFillImage* hero, QLabel* railTitle, QLabel* railMeta,
 
     auto* header = new QHBoxLayout;
     header->setContentsMargins(0, 0, 0, 0);
-    header->addWidget(makeLabel(QStringLiteral("Now Playing"), 12, QFont::Bold, velloMuted()), 0, Qt::AlignVCenter);
+    header->addWidget(
+        makeLabel(QCoreApplication::translate("PlayerViews", "Now Playing"), 12, QFont::Bold, velloMuted()), 0,
+        Qt::AlignVCenter);
     header->addStretch(1);
 
     auto* texts = new QVBoxLayout;
@@ -234,9 +239,10 @@ Panel* makePlayerPanel(
     controlRow->setSpacing(18);
     controlRow->addWidget(controls, 0, Qt::AlignVCenter);
     controlRow->addWidget(volume, 0, Qt::AlignVCenter);
-    auto* homepage = new VelloButton(QStringLiteral("Homepage"), VelloButton::Style::Secondary);
+    auto* homepage
+        = new VelloButton(QCoreApplication::translate("PlayerViews", "Homepage"), VelloButton::Style::Secondary);
     homepage->setObjectName(QStringLiteral("playerHomepage"));
-    homepage->setAccessibleName(QStringLiteral("Open the station's homepage"));
+    homepage->setAccessibleName(QCoreApplication::translate("PlayerViews", "Open the station's homepage"));
     QObject::connect(homepage, &QAbstractButton::clicked, homepage, [homepage] {
         QDesktopServices::openUrl(QUrl(homepage->property(homepageProperty).toString(), QUrl::StrictMode));
     });
@@ -246,7 +252,7 @@ Panel* makePlayerPanel(
     info->addStretch(1);
 
     auto* layout = new QHBoxLayout(panel);
-    layout->setContentsMargins(28, 0, 34, 0);
+    layout->setContentsMargins(marginsInDirection(*panel, {28, 0, 34, 0}));
     layout->setSpacing(34);
     layout->addWidget(makeArtwork(fallback, panelArtworkSide), 0, Qt::AlignVCenter);
     layout->addLayout(info, 1);

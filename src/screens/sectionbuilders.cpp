@@ -7,8 +7,10 @@
 #include "widgets/vellobutton.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QProgressBar>
 
 #include <algorithm>
@@ -21,9 +23,9 @@ namespace {
 constexpr int progressSteps = 1000;
 constexpr double bytesPerMegabyte = 1e6;
 
-// "12 of 65 MB", or "12 MB" when the length is unknown; under 10 MB with one decimal, so a
-// small catalog does not read "0 of 0 MB". What has arrived is rounded down: the figures only
-// meet when the download is complete.
+// "12 of 65 MB", or "12 MB" when the length is unknown, in the reader's digits; under 10 MB with
+// one decimal, so a small catalog does not read "0 of 0 MB". What has arrived is rounded down:
+// the figures only meet when the download is complete.
 QString progressText(const LoadProgress& progress)
 {
     // A length of zero announces nothing: only what has arrived is shown, as without one.
@@ -33,15 +35,15 @@ QString progressText(const LoadProgress& progress)
     const double scale = decimals == 0 ? 1.0 : 10.0;
     const auto megabytes = [&](std::size_t bytes, bool down) {
         const double scaled = static_cast<double>(bytes) / bytesPerMegabyte * scale;
-        return QString::number((down ? std::floor(scaled) : std::round(scaled)) / scale, 'f', decimals);
+        return QLocale().toString((down ? std::floor(scaled) : std::round(scaled)) / scale, 'f', decimals);
     };
     if (!announced) {
-        return megabytes(progress.received, true) + QStringLiteral(" MB");
+        return QCoreApplication::translate("SectionBuilders", "%1 MB").arg(megabytes(progress.received, true));
     }
     // What has arrived is rounded down until it is all there, then exactly as the total is.
     const std::size_t received = std::min(progress.received, *progress.total);
-    return megabytes(received, received < *progress.total) + QStringLiteral(" of ") + megabytes(*progress.total, false)
-        + QStringLiteral(" MB");
+    return QCoreApplication::translate("SectionBuilders", "%1 of %2 MB", "received of total")
+        .arg(megabytes(received, received < *progress.total), megabytes(*progress.total, false));
 }
 
 } // namespace
@@ -107,7 +109,7 @@ Panel* makeStatusPanel(
     layout->addWidget(amount, 0, Qt::AlignVCenter);
     auto* bar = new QProgressBar(panel);
     bar->setObjectName(QStringLiteral("loadProgress"));
-    bar->setAccessibleName(QStringLiteral("Download progress"));
+    bar->setAccessibleName(QCoreApplication::translate("SectionBuilders", "Download progress"));
     bar->setTextVisible(false);
     bar->setFixedSize(160, 4);
     const QColor track = QColor::fromRgbF(0.16F, 0.19F, 0.22F, 1.0F);
@@ -121,9 +123,10 @@ Panel* makeStatusPanel(
     }
 
     if (onTryAgain) {
-        auto* retry = new VelloButton(QStringLiteral("Try Again"), VelloButton::Style::Secondary, panel);
+        auto* retry = new VelloButton(
+            QCoreApplication::translate("SectionBuilders", "Try Again"), VelloButton::Style::Secondary, panel);
         retry->setObjectName(QStringLiteral("tryAgain"));
-        retry->setAccessibleName(QStringLiteral("Try Again"));
+        retry->setAccessibleName(retry->text());
         retry->setFixedHeight(32);
         QObject::connect(retry, &QAbstractButton::clicked, panel, onTryAgain);
         layout->addWidget(retry, 0, Qt::AlignVCenter);

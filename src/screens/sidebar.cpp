@@ -2,6 +2,7 @@
 
 #include "browser/browsercontroller.h"
 #include "widgets/sidebarnavbutton.h"
+#include "widgets/textdirection.h"
 
 #include <QVBoxLayout>
 
@@ -13,7 +14,7 @@ Sidebar::Sidebar(BrowserController& browser, QWidget* parent)
     , m_layout(new QVBoxLayout(this))
 {
     setObjectName(QStringLiteral("sidebar"));
-    m_layout->setContentsMargins(10, 58, 12, 18);
+    m_layout->setContentsMargins(marginsInDirection(*this, {10, 58, 12, 18}));
     m_layout->setSpacing(12);
 }
 
@@ -30,17 +31,17 @@ void Sidebar::render()
     }
     const Screen current = m_browser.screen();
     const struct {
-        const char16_t* title;
+        const char* title;
         const char16_t* symbol;
         Screen screen;
     } entries[] = {
-        {u"Home", u"home", Screen::Home},
-        {u"Browse", u"grid", Screen::Discover},
-        {u"Library", u"heart-filled", Screen::Library},
-        {u"Player", u"play-circle", Screen::Player},
+        {QT_TR_NOOP("Home"), u"home", Screen::Home},
+        {QT_TR_NOOP("Browse"), u"grid", Screen::Discover},
+        {QT_TR_NOOP("Library"), u"heart-filled", Screen::Library},
+        {QT_TR_NOOP("Player"), u"play-circle", Screen::Player},
     };
     for (const auto& entry : entries) {
-        const QString title = QString::fromUtf16(entry.title);
+        const QString title = tr(entry.title);
         auto* button = new SidebarNavButton(title, QString::fromUtf16(entry.symbol), entry.screen == current);
         button->setFixedWidth(navButtonWidth);
         button->setAccessibleName(title);

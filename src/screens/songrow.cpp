@@ -5,6 +5,7 @@
 
 #include "widgets/elidedlabel.h"
 #include "widgets/palette.h"
+#include "widgets/textdirection.h"
 #include "widgets/vellobutton.h"
 
 #include <QClipboard>
@@ -13,9 +14,11 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QVBoxLayout>
 
 namespace Vello {
@@ -33,8 +36,8 @@ SongRow::SongRow(const SongHistory::Entry& song, QWidget* parent)
     , m_titleLabel(makeLabel(m_title, 15, QFont::Bold, Qt::white, this))
     , m_stationLabel(makeLabel(toQString(song.stationName), 12, QFont::DemiBold, velloMuted(), this))
     , m_timeLabel(new QLabel(timeOfDay(song.heard), this))
-    , m_copyButton(new VelloButton(QStringLiteral("Copy"), VelloButton::Style::Secondary, this))
-    , m_searchButton(new VelloButton(QStringLiteral("Search the web"), VelloButton::Style::Secondary, this))
+    , m_copyButton(new VelloButton(tr("Copy"), VelloButton::Style::Secondary, this))
+    , m_searchButton(new VelloButton(tr("Search the web"), VelloButton::Style::Secondary, this))
 {
     setFixedHeight(StationList::rowHeight);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
@@ -44,13 +47,13 @@ SongRow::SongRow(const SongHistory::Entry& song, QWidget* parent)
     QPalette colors = m_timeLabel->palette();
     colors.setColor(QPalette::WindowText, velloMuted());
     m_timeLabel->setPalette(colors);
-    m_timeLabel->setAccessibleName(QStringLiteral("Heard at ") + m_timeLabel->text());
+    m_timeLabel->setAccessibleName(tr("Heard at %1").arg(m_timeLabel->text()));
 
-    m_copyButton->setAccessibleName(QStringLiteral("Copy ") + m_title);
-    m_copyButton->setToolTip(QStringLiteral("Copy the title"));
+    m_copyButton->setAccessibleName(tr("Copy %1").arg(m_title));
+    m_copyButton->setToolTip(tr("Copy the title"));
     m_copyButton->setFixedHeight(34);
-    m_searchButton->setAccessibleName(QStringLiteral("Search the web for ") + m_title);
-    m_searchButton->setToolTip(QStringLiteral("Search the web for the title"));
+    m_searchButton->setAccessibleName(tr("Search the web for %1").arg(m_title));
+    m_searchButton->setToolTip(tr("Search the web for the title"));
     m_searchButton->setFixedHeight(34);
     connect(m_copyButton, &QAbstractButton::clicked, this, [this] { QGuiApplication::clipboard()->setText(m_title); });
     connect(
@@ -65,7 +68,7 @@ SongRow::SongRow(const SongHistory::Entry& song, QWidget* parent)
     texts->addStretch(1);
 
     auto* layout = new QHBoxLayout(this);
-    layout->setContentsMargins(edgeInset, 0, 12, 0);
+    layout->setContentsMargins(marginsInDirection(*this, {edgeInset, 0, 12, 0}));
     layout->setSpacing(0);
     layout->addLayout(texts, 1);
     layout->addSpacing(14);
@@ -79,7 +82,11 @@ SongRow::SongRow(const SongHistory::Entry& song, QWidget* parent)
 QString SongRow::timeOfDay(std::chrono::system_clock::time_point heard)
 {
     const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(heard.time_since_epoch()).count();
-    return QDateTime::fromSecsSinceEpoch(seconds).toLocalTime().toString(QStringLiteral("HH:mm"));
+    // The locale's own clock (24 or 12 hours, its digits), to the minute.
+    const QLocale locale;
+    QString format = locale.timeFormat(QLocale::ShortFormat);
+    format.remove(QRegularExpression(QStringLiteral("[^\\w']?s+")));
+    return locale.toString(QDateTime::fromSecsSinceEpoch(seconds).toLocalTime().time(), format);
 }
 
 QUrl SongRow::webSearchUrl(const QString& title)
@@ -104,14 +111,14 @@ void SongRow::paintEvent(QPaintEvent* /*event*/)
 bool confirmClearSongs(QWidget* parent)
 {
     QMessageBox box(parent);
-    box.setWindowTitle(QStringLiteral("Clear Songs"));
-    box.setText(QStringLiteral("Clear the list of songs heard?"));
+    box.setWindowTitle(SongRow::tr("Clear Songs"));
+    box.setText(SongRow::tr("Clear the list of songs heard?"));
     // A dialog is a window of its own and does not inherit the window's colours.
     box.setPalette(velloDarkPalette(box.palette()));
-    QPushButton* clear = box.addButton(QStringLiteral("Clear"), QMessageBox::DestructiveRole);
+    QPushButton* clear = box.addButton(SongRow::tr("Clear"), QMessageBox::DestructiveRole);
     QPushButton* cancel = box.addButton(QMessageBox::Cancel);
-    clear->setAccessibleName(QStringLiteral("Clear"));
-    cancel->setAccessibleName(QStringLiteral("Cancel"));
+    clear->setAccessibleName(clear->text());
+    cancel->setAccessibleName(QString(cancel->text()).remove(u'&'));
     box.setDefaultButton(cancel);
     box.setEscapeButton(cancel);
     box.exec();

@@ -2,6 +2,7 @@
 
 #include "browser/browsercontroller.h"
 #include "widgets/palette.h"
+#include "widgets/translation.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -28,10 +29,10 @@ QLineEdit* makeField(const QString& accessibleName, const QString& placeholder)
 
 // Shows `problem` in red under its field, or else `hint` in the muted colour, and lets a screen
 // reader tell what is wrong with the field.
-void showNote(QLabel* note, QLineEdit* field, const std::optional<std::string>& problem, const QString& hint)
+void showNote(QLabel* note, QLineEdit* field, const std::optional<Text>& problem, const QString& hint)
 {
     const bool wrong = problem.has_value() && !field->text().trimmed().isEmpty();
-    note->setText(wrong ? QString::fromStdString(*problem) : hint);
+    note->setText(wrong ? translated(*problem) : hint);
     QPalette colors = note->palette();
     colors.setColor(QPalette::WindowText, wrong ? velloRed() : velloMuted());
     note->setPalette(colors);
@@ -128,7 +129,7 @@ void StationDialog::save()
 {
     const Result<Station> saved = m_browser.saveOwnStation(draft(), m_id);
     if (const auto* error = std::get_if<Error>(&saved)) {
-        QMessageBox::warning(this, windowTitle(), QString::fromStdString(error->description));
+        QMessageBox::warning(this, windowTitle(), translated(error->description));
         return;
     }
     accept();

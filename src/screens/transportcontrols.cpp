@@ -5,6 +5,7 @@
 #include "widgets/vellobutton.h"
 #include "widgets/volumecontrol.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 
 namespace Vello {
@@ -32,19 +33,22 @@ QWidget* makeTransportControls(BrowserController& browser)
 {
     auto* row = new QWidget;
     row->setObjectName(QStringLiteral("transport"));
+    // Media controls keep the direction of time in every language: Previous on the left, its
+    // arrow pointing left, as a tape deck's keys do in a right-to-left window too.
+    row->setLayoutDirection(Qt::LeftToRight);
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(8);
     VelloButton* previous = makePlayerIconButton(browser, QStringLiteral("backward"), QStringLiteral("◀"),
-        QStringLiteral("Previous"), false, &BrowserController::playPrevious);
+        QCoreApplication::translate("TransportControls", "Previous"), false, &BrowserController::playPrevious);
     layout->addWidget(previous);
-    layout->addWidget(makePlayerIconButton(browser, QStringLiteral("play"), QStringLiteral("▶"), QStringLiteral("Play"),
-        true, &BrowserController::playSelected));
+    layout->addWidget(makePlayerIconButton(browser, QStringLiteral("play"), QStringLiteral("▶"),
+        QCoreApplication::translate("TransportControls", "Play"), true, &BrowserController::playSelected));
     layout->addWidget(makePlayerIconButton(browser, QStringLiteral("pause"), QStringLiteral("❚❚"),
-        QStringLiteral("Pause"), false, &BrowserController::pause));
+        QCoreApplication::translate("TransportControls", "Pause"), false, &BrowserController::pause));
     // Not Play's "▶": without its symbol, Next must still look like Next.
     VelloButton* next = makePlayerIconButton(browser, QStringLiteral("forward"), QStringLiteral("▶▶"),
-        QStringLiteral("Next"), false, &BrowserController::playNext);
+        QCoreApplication::translate("TransportControls", "Next"), false, &BrowserController::playNext);
     layout->addWidget(next);
     // Resting on Previous or Next opens the station it would play, so that the click sounds at once.
     QObject::connect(previous, &VelloButton::restingChanged, previous,

@@ -18,7 +18,7 @@ constexpr int degreesPerFrame = 12;
 class SpinnerAccessible final : public QAccessibleWidget {
 public:
     explicit SpinnerAccessible(ArcSpinner* spinner)
-        : QAccessibleWidget(spinner, QAccessible::ProgressBar, QStringLiteral("Searching"))
+        : QAccessibleWidget(spinner, QAccessible::ProgressBar, ArcSpinner::tr("Searching"))
     {
     }
 

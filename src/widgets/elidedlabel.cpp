@@ -1,5 +1,7 @@
 #include "elidedlabel.h"
 
+#include "textdirection.h"
+
 #include <QPainter>
 
 namespace Vello {
@@ -40,7 +42,7 @@ void ElidedLabel::paintEvent(QPaintEvent* /*event*/)
     QPainter painter(this);
     painter.setPen(palette().color(QPalette::WindowText));
     painter.setFont(font());
-    painter.drawText(contentsRect(), static_cast<int>(alignment()), displayedText());
+    drawTextInItsDirection(painter, *this, contentsRect(), alignment(), displayedText());
 }
 
 } // namespace Vello

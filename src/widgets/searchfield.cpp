@@ -5,6 +5,7 @@
 
 #include <QHBoxLayout>
 #include <QPainter>
+#include <QStyle>
 
 namespace Vello {
 
@@ -35,8 +36,8 @@ SearchField::SearchField(QWidget* parent)
     m_textField->setFrame(false);
     m_textField->setAttribute(Qt::WA_MacShowFocusRect, false);
     m_textField->setFont(pixelFont(font(), 14, QFont::DemiBold));
-    m_textField->setPlaceholderText(QStringLiteral("Search stations, countries, genres..."));
-    m_textField->setAccessibleName(QStringLiteral("Search"));
+    m_textField->setPlaceholderText(tr("Search stations, countries, genres..."));
+    m_textField->setAccessibleName(tr("Search"));
     QPalette fieldColors = m_textField->palette();
     fieldColors.setColor(QPalette::Base, Qt::transparent);
     fieldColors.setColor(QPalette::Text, Qt::white);
@@ -87,7 +88,8 @@ void SearchField::paintEvent(QPaintEvent* /*event*/)
     painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), cornerRadius, cornerRadius);
     painter.setFont(pixelFont(font(), 16, QFont::Bold));
     painter.setPen(velloMuted());
-    painter.drawText(QRect(glyphInset, 0, glyphWidth, height()), Qt::AlignCenter, QStringLiteral("⌕"));
+    painter.drawText(QStyle::visualRect(layoutDirection(), rect(), QRect(glyphInset, 0, glyphWidth, height())),
+        Qt::AlignCenter, QStringLiteral("⌕"));
 }
 
 } // namespace Vello

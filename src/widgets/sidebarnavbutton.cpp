@@ -3,9 +3,11 @@
 #include "focusring.h"
 #include "palette.h"
 #include "resources.h"
+#include "textdirection.h"
 
 #include <QKeyEvent>
 #include <QPainter>
+#include <QStyle>
 
 #include <algorithm>
 
@@ -60,13 +62,13 @@ QColor SidebarNavButton::borderColor() const
 
 QRect SidebarNavButton::symbolRect() const
 {
-    return {inset, (height() - symbolSide) / 2, symbolSide, symbolSide};
+    return QStyle::visualRect(layoutDirection(), rect(), {inset, (height() - symbolSide) / 2, symbolSide, symbolSide});
 }
 
 QRect SidebarNavButton::titleRect() const
 {
     const int left = inset + symbolSide + symbolToTitle;
-    return {left, 0, std::max(0, width() - inset - left), height()};
+    return QStyle::visualRect(layoutDirection(), rect(), {left, 0, std::max(0, width() - inset - left), height()});
 }
 
 QFont SidebarNavButton::titleFont() const
@@ -132,7 +134,7 @@ void SidebarNavButton::paintEvent(QPaintEvent* /*event*/)
 
     painter.setFont(titleFont());
     painter.setPen(tintColor());
-    painter.drawText(titleRect(), Qt::AlignLeft | Qt::AlignVCenter, displayedTitle());
+    drawTextInItsDirection(painter, *this, titleRect(), Qt::AlignLeft | Qt::AlignVCenter, displayedTitle());
 }
 
 } // namespace Vello

@@ -3,13 +3,20 @@
 #include "artworkloader.h"
 #include "elidedlabel.h"
 #include "palette.h"
+#include "textdirection.h"
+#include "translation.h"
 #include "vellobutton.h"
 
 #include <QHBoxLayout>
+#include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QStyle>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <limits>
 
 namespace Vello {
 
@@ -44,8 +51,10 @@ StationRow::StationRow(
     : QWidget(parent)
     , m_station(station)
     , m_loader(artwork)
-    , m_nameLabel(makeLabel(fromUtf8(station.limitedDisplayName()), 15, QFont::Bold, Qt::white, this))
-    , m_subtitleLabel(makeLabel(fromUtf8(station.subtitle()), 12, QFont::DemiBold, velloMuted(), this))
+    , m_nameLabel(
+          makeLabel(stationText(station.limitedDisplayName(), unnamedStationText), 15, QFont::Bold, Qt::white, this))
+    , m_subtitleLabel(
+          makeLabel(stationText(station.subtitle(), liveStationText), 12, QFont::DemiBold, velloMuted(), this))
     , m_metaLabel(makeLabel(metaLine(station), 11, QFont::Bold, QColor::fromRgbF(0.68F, 0.72F, 0.79F, 1.0F), this))
     , m_favoriteButton(
           new VelloButton(isFavorite ? QStringLiteral("♥") : QStringLiteral("♡"), VelloButton::Style::Icon, this))
@@ -56,16 +65,15 @@ StationRow::StationRow(
     setAttribute(Qt::WA_Hover);
     m_artwork = m_loader.thumbnail(fallback, artworkSide, devicePixelRatioF());
 
-    const QString displayName = fromUtf8(station.displayName());
+    const QString displayName = stationText(station.displayName(), unnamedStationText);
     setAccessibleName(displayName);
     m_favoriteButton->setTintColor(isFavorite ? velloRed() : QColor(Qt::white));
     // The name says what pressing does, so a screen reader tells the state as well.
-    m_favoriteButton->setAccessibleName(isFavorite ? QStringLiteral("Remove %1 from favourites").arg(displayName)
-                                                   : QStringLiteral("Add %1 to favourites").arg(displayName));
-    m_favoriteButton->setToolTip(
-        isFavorite ? QStringLiteral("Remove from Favorites") : QStringLiteral("Add to Favorites"));
-    m_playButton->setAccessibleName(QStringLiteral("Play ") + displayName);
-    m_playButton->setToolTip(QStringLiteral("Play"));
+    m_favoriteButton->setAccessibleName(
+        isFavorite ? tr("Remove %1 from favourites").arg(displayName) : tr("Add %1 to favourites").arg(displayName));
+    m_favoriteButton->setToolTip(isFavorite ? tr("Remove from Favorites") : tr("Add to Favorites"));
+    m_playButton->setAccessibleName(tr("Play %1").arg(displayName));
+    m_playButton->setToolTip(tr("Play"));
 
     // The callbacks may rebuild the list and so delete this row: copy what they need first
     // and touch nothing of the row afterwards.
@@ -96,7 +104,7 @@ StationRow::StationRow(
     texts->addStretch(1);
 
     auto* layout = new QHBoxLayout(this);
-    layout->setContentsMargins(edgeInset + artworkSide + artworkToText, 0, edgeInset, 0);
+    layout->setContentsMargins(marginsInDirection(*this, {edgeInset + artworkSide + artworkToText, 0, edgeInset, 0}));
     layout->setSpacing(0);
     layout->addLayout(texts, 1);
     layout->addSpacing(textToButtons);
@@ -150,18 +158,25 @@ QString StationRow::metaLine(const Station& station)
 {
     const std::string_view country = station.country().value_or(std::string_view());
     const std::string tag = station.primaryTag();
-    const QString genre = tag.empty() ? QStringLiteral("Music") : fromUtf8(tag);
+    const QString genre = tag.empty() ? tr("Music") : isolated(fromUtf8(tag));
+    // Counts past what an int holds read as the most an int holds.
+    const auto count = static_cast<int>(std::clamp<std::int64_t>(
+        station.votes().value_or(0), std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+    QString votes = tr("%Ln votes", nullptr, count);
+    // Qt fills in counts of zero and more only; a catalog has negative ones too.
+    votes.replace(QStringLiteral("%Ln"), QLocale().toString(count));
     // A station added by hand has no votes: the line says whose it is instead.
-    const QString votes = station.id().starts_with(ownStationIdPrefix)
-        ? tr("My station")
-        : QString::number(station.votes().value_or(0)) + QStringLiteral(" votes");
-    return QStringList {country.empty() ? QStringLiteral("World") : fromUtf8(country), genre, votes}.join(
+    if (station.id().starts_with(ownStationIdPrefix)) {
+        votes = tr("My station");
+    }
+    return QStringList {country.empty() ? tr("World") : isolated(fromUtf8(country)), genre, votes}.join(
         QStringLiteral("  |  "));
 }
 
 QRect StationRow::artworkRect() const
 {
-    return {edgeInset, (height() - artworkSide) / 2, artworkSide, artworkSide};
+    return QStyle::visualRect(
+        layoutDirection(), rect(), {edgeInset, (height() - artworkSide) / 2, artworkSide, artworkSide});
 }
 
 QSize StationRow::sizeHint() const

@@ -3,6 +3,7 @@
 #include "focusring.h"
 #include "palette.h"
 #include "resources.h"
+#include "textdirection.h"
 
 #include <QKeyEvent>
 #include <QPainter>
@@ -204,8 +205,8 @@ void VelloButton::paintEvent(QPaintEvent* /*event*/)
     const QRect textRect = rect().adjusted(inset, 0, -inset, 0);
     painter.setFont(font());
     painter.setPen(m_tint);
-    painter.drawText(textRect, static_cast<int>(titleAlignment()),
-        fontMetrics().elidedText(text(), Qt::ElideRight, textRect.width()));
+    drawTextInItsDirection(
+        painter, *this, textRect, titleAlignment(), fontMetrics().elidedText(text(), Qt::ElideRight, textRect.width()));
 }
 
 } // namespace Vello

@@ -29,10 +29,10 @@ VolumeControl::VolumeControl(QWidget* parent)
     m_muteButton->setFixedSize(buttonSide, buttonSide);
     m_muteButton->setCornerRadius(buttonSide / 2.0);
     m_muteButton->setBackgroundColor(QColor::fromRgbF(0.125F, 0.149F, 0.188F, 1.0F));
-    m_muteButton->setAccessibleName(QStringLiteral("Mute"));
+    m_muteButton->setAccessibleName(tr("Mute"));
     m_slider->setFixedWidth(sliderWidth);
-    m_slider->setAccessibleName(QStringLiteral("Volume"));
-    m_slider->setToolTip(QStringLiteral("Volume"));
+    m_slider->setAccessibleName(tr("Volume"));
+    m_slider->setToolTip(tr("Volume"));
 
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -56,7 +56,7 @@ void VolumeControl::showVolume(double volume, bool muted)
     }
     m_slider->setDimmed(muted);
     m_muteButton->setSymbol(symbolFor(volume, muted), muted ? QStringLiteral("×") : QStringLiteral("♪"));
-    m_muteButton->setToolTip(muted ? QStringLiteral("Unmute") : QStringLiteral("Mute"));
+    m_muteButton->setToolTip(muted ? tr("Unmute") : tr("Mute"));
     m_muteButton->setTintColor(muted ? velloMuted() : QColor(Qt::white));
 }
 

@@ -49,6 +49,10 @@ QSize VolumeSlider::minimumSizeHint() const
 
 int VolumeSlider::valueAt(qreal x) const
 {
+    // Louder away from the start of the line: to the left in a right-to-left language.
+    if (layoutDirection() == Qt::RightToLeft) {
+        x = width() - x;
+    }
     const qreal span = std::max<qreal>(width() - 2 * knobRadius, 1);
     const qreal fraction = std::clamp((x - knobRadius) / span, 0.0, 1.0);
     return minimum() + static_cast<int>(std::lround(fraction * (maximum() - minimum())));
@@ -90,14 +94,20 @@ void VolumeSlider::paintEvent(QPaintEvent* /*event*/)
 
     const qreal span = std::max<qreal>(width() - 2 * knobRadius, 0);
     const qreal range = std::max(maximum() - minimum(), 1);
-    const qreal knobX = knobRadius + span * (sliderPosition() - minimum()) / range;
+    const bool mirrored = layoutDirection() == Qt::RightToLeft;
+    const qreal reach = span * (sliderPosition() - minimum()) / range;
+    const qreal knobX = mirrored ? width() - knobRadius - reach : knobRadius + reach;
     const qreal middle = height() / 2.0;
     const QRectF track(knobRadius, middle - trackHeight / 2, span, trackHeight);
 
     painter.setBrush(QColor::fromRgbF(1.0F, 1.0F, 1.0F, 0.14F));
     painter.drawRoundedRect(track, trackHeight / 2, trackHeight / 2);
     QRectF filled = track;
-    filled.setRight(knobX);
+    if (mirrored) {
+        filled.setLeft(knobX);
+    } else {
+        filled.setRight(knobX);
+    }
     painter.setBrush(m_dimmed ? velloMuted() : velloGreen());
     painter.drawRoundedRect(filled, trackHeight / 2, trackHeight / 2);
 

@@ -59,7 +59,7 @@ TEST(LaunchOptions, TheCommandLineOverridesThePreferencesWhichOverrideTheBuildWi
         const auto* options = std::get_if<LaunchOptions>(&result);
         ASSERT_EQ(options != nullptr, c.starts);
         const CatalogSource source = options != nullptr ? catalogSource(*options, preferences) : CatalogSource {};
-        std::string says = options == nullptr ? std::get<Error>(result).description
+        std::string says = options == nullptr ? std::get<Error>(result).description.english()
             : options->message                ? options->message->toStdString()
                                               : source.name();
         for (const std::string& server : source.directoryServers) {

@@ -279,7 +279,7 @@ TEST_F(MainWindowTest, WithATrayClosingHidesAndSaysWhereOnceQuitQuitsAndTheTrayM
     EXPECT_EQ(entries.mid(2, 3), window.controller()->playbackActions().first(3));
     MainView& view = *window.controller();
     NowPlaying nowPlaying = view.nowPlaying();
-    nowPlaying.title = "Rock & Roll FM";
+    nowPlaying.title = Text::verbatim("Rock & Roll FM");
     for (const auto& [song, line] :
         {std::pair {"Two\nLines", u"Rock && Roll FM – Two Lines"_s}, std::pair {"", u"Rock && Roll FM"_s}}) {
         nowPlaying.songTitle = song;

@@ -33,7 +33,7 @@ TEST(BrowserControllerTest, EveryCatalogAnswerWaitsForTheMainQueueAndSetsTheStat
         h.source.answerFromWorker(answer);
         EXPECT_TRUE(h.view.events.empty());
         h.queue.runPending();
-        EXPECT_EQ(h.controller->statusMessage(), status);
+        EXPECT_EQ(h.controller->statusMessage().english(), status);
         EXPECT_EQ(h.listed().size(), listed);
         EXPECT_EQ(h.controller->offersRetry(), retry);
         EXPECT_EQ(h.view.events, (Events {"render top"}));
@@ -42,13 +42,13 @@ TEST(BrowserControllerTest, EveryCatalogAnswerWaitsForTheMainQueueAndSetsTheStat
     // What "Reload Stations" and "Try Again" call.
     h.view.events.clear();
     h.controller->reloadStations();
-    EXPECT_EQ(h.controller->statusMessage(), "Loading stations...");
+    EXPECT_EQ(h.controller->statusMessage().english(), "Loading stations...");
     EXPECT_FALSE(h.controller->offersRetry());
     EXPECT_EQ(h.view.events, (Events {"render top"}));
     h.source.answer(makeStations(1));
     h.queue.runPending();
     h.controller->reloadStations();
-    EXPECT_EQ(h.controller->statusMessage(), "") << "a list on screen stays while it reloads";
+    EXPECT_EQ(h.controller->statusMessage().english(), "") << "a list on screen stays while it reloads";
     EXPECT_EQ(h.source.refreshes, (std::vector {Refresh::IfDue, Refresh::Now, Refresh::Now}));
 }
 
@@ -186,7 +186,7 @@ TEST(BrowserControllerTest, DownloadProgressReachesTheViewAtMostTenTimesASecond)
     h.source.completions[0](makeStations(1));
     h.queue.runPending();
     EXPECT_EQ(h.view.progress.size(), 2U);
-    EXPECT_EQ(h.controller->statusMessage(), "Loading stations...");
+    EXPECT_EQ(h.controller->statusMessage().english(), "Loading stations...");
 
     h.source.progress[1]({4'000, std::nullopt});
     h.queue.advance(100ms);

@@ -43,7 +43,7 @@ struct Sleeper : BrowserHarness {
     // What the back end plays at.
     [[nodiscard]] double heard() const { return media.players.back()->volume; }
     [[nodiscard]] PlaybackPhase phase() const { return controller->playbackState().phase; }
-    [[nodiscard]] std::string label() const { return view.nowPlaying.back().sleepLabel; }
+    [[nodiscard]] std::string label() const { return view.nowPlaying.back().sleepLabel.english(); }
 };
 
 // The mini player counts down in whole minutes rounded up; then the volume the back end plays

@@ -120,13 +120,13 @@ TEST(TransportTest, NowPlayingRelaysTheStationAndWhatThePlayerReports)
     EXPECT_EQ(h.view.nowPlaying.back().contentBottomInset, 28);
 
     h.controller->play(longName);
-    EXPECT_EQ(h.view.nowPlaying.back().status, "Connecting…");
+    EXPECT_EQ(h.view.nowPlaying.back().status.english(), "Connecting…");
     h.media.players.back()->emit(MediaStateChanged {MediaPipelineState::Playing});
     h.media.players.back()->emit(MediaTags {"Ceremony", "New Order"});
     h.queue.runPending();
     const NowPlaying& now = h.view.nowPlaying.back();
     EXPECT_TRUE(now.miniPlayerVisible);
-    EXPECT_EQ(std::tie(now.contentBottomInset, now.title, now.detail, now.songTitle, now.phase),
+    EXPECT_EQ(std::tuple(now.contentBottomInset, now.title.english(), now.detail.english(), now.songTitle, now.phase),
         std::tuple(120, std::string(63, 'x') + "…", "Norway | news", "New Order - Ceremony", PlaybackPhase::Playing));
     EXPECT_EQ(h.controller->recentIds(), (Ids {"long", "silent"})) << "recorded although it cannot play";
 }
@@ -267,7 +267,7 @@ TEST(TransportTest, StationsOpenUnheardWhileThePointerRestsAndCloseOnTime)
         EXPECT_EQ(open, c.open);
         EXPECT_EQ(h.media.players.size() - before, c.made);
         const NowPlaying& now = h.view.nowPlaying.back();
-        EXPECT_EQ(now.songTitle.empty() ? now.status : now.status + " · " + now.songTitle, c.shown);
+        EXPECT_EQ(now.songTitle.empty() ? now.status.english() : now.status.english() + " · " + now.songTitle, c.shown);
         EXPECT_EQ(h.source.countedPlays, c.counted);
     }
 }

@@ -14,7 +14,7 @@ std::vector<Station> decoded(std::string_view document)
 {
     auto result = decodeCatalog(document);
     if (const auto* error = std::get_if<Error>(&result)) {
-        ADD_FAILURE() << "unexpected error: " << error->description << "\n" << document;
+        ADD_FAILURE() << "unexpected error: " << error->description.english() << "\n" << document;
         return {};
     }
     return std::get<std::vector<Station>>(std::move(result));
@@ -24,7 +24,7 @@ std::string failure(std::string_view document)
 {
     const auto result = decodeCatalog(document);
     if (const auto* error = std::get_if<Error>(&result)) {
-        return error->description;
+        return error->description.english();
     }
     ADD_FAILURE() << "decoded a document that should fail:\n" << document;
     return {};

@@ -69,7 +69,7 @@ struct AnswerLog {
             [this](StationsResult result) {
                 Answer answer {.beforeLoadReturned = !loadReturned, .cacheOnDisk = readFile(cacheFile).value_or("")};
                 if (const auto* error = std::get_if<Error>(&result)) {
-                    answer.what = "error:" + error->description;
+                    answer.what = "error:" + error->description.english();
                 } else {
                     for (const Station& station : std::get<std::vector<Station>>(result)) {
                         answer.what.append(station.stationuuid().value_or("?")).append(" ");
@@ -108,8 +108,8 @@ TEST_F(StationStoreTest, EachLoadAnswersFromTheCopyAndTheDownloadAsDocumented)
     const HttpResult refused = Error {"Connection refused"};
     // An error status never replaces the copy, whatever its body.
     const HttpResult unavailable = HttpResponse {503, "[]"};
-    const HttpResult offline = Error {networkError};
-    const std::string decodeFailure = "error:" + std::get<Error>(decodeCatalog(errorPage)).description;
+    const HttpResult offline = Error {Text::verbatim(networkError)};
+    const std::string decodeFailure = "error:" + std::get<Error>(decodeCatalog(errorPage)).description.english();
     const std::string networkFailure = "error:" + networkError;
     const std::string statusFailure = "error:The station catalog server answered 503 (Service Unavailable).";
     // A folder in the file's place: it cannot be read, nor replaced by the write.
@@ -295,7 +295,7 @@ TEST_F(StationStoreTest, TheCacheFolderIsMadeAndClearedOfDeadWritersTemporaries)
         EXPECT_EQ(std::filesystem::exists(folder / name), kept) << name;
         AnswerLog log {again.cacheFile()};
         EXPECT_TRUE(log.load(again).empty()) << "a temporary is never read";
-        m_http.respond(Error {networkError});
+        m_http.respond(Error {Text::verbatim(networkError)});
     }
 
     // The download goes to a temporary file beside the copy, which a rename replaces whole once

@@ -39,7 +39,7 @@ TEST(FavoritesFileTest, WhatIsWrittenReadsBackAndOtherFilesAreRefused)
         SCOPED_TRACE(c.name);
         const Result<Entries> read = FavoritesFile::read(c.text);
         ASSERT_TRUE(std::holds_alternative<Error>(read));
-        EXPECT_NE(std::get<Error>(read).description.find(c.reason), std::string::npos);
+        EXPECT_NE(std::get<Error>(read).description.english().find(c.reason), std::string::npos);
     }
 }
 

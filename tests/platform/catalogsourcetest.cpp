@@ -33,8 +33,8 @@ std::vector<std::string> load(StationStore& store, std::size_t count)
     store.load([&](StationsResult result) {
         const std::lock_guard lock(mutex);
         const auto* stations = std::get_if<std::vector<Station>>(&result);
-        heard.push_back(
-            stations != nullptr ? "stations " + std::to_string(stations->size()) : std::get<Error>(result).description);
+        heard.push_back(stations != nullptr ? "stations " + std::to_string(stations->size())
+                                            : std::get<Error>(result).description.english());
     });
     const auto done = [&] {
         const std::lock_guard lock(mutex);

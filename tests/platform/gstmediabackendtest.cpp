@@ -84,7 +84,7 @@ TEST_F(GstMediaBackendTest, EachStationIsHeardAloneAtItsToneWithItsTitleAndMuteS
         EXPECT_NEAR(toneHeard(), tone, 5.0);
         // The sources send 44.1 kHz; what the stream is comes with its first audio.
         const std::string details = tone == mp3Tone ? "MP3 · 128 kbps · 44.1 kHz" : "Vorbis · 160 kbps · 44.1 kHz";
-        EXPECT_TRUE(waitFor([&] { return streamDetailsText(controller.streamDetails()) == details; }));
+        EXPECT_TRUE(waitFor([&] { return streamDetailsText(controller.streamDetails()).english() == details; }));
         // At most one buffer in flight may still reach the old sink after the switch; nothing of
         // it once the new station plays.
         EXPECT_LT(previous->loudSamplesFrom(previousBeforeSwitch), CaptureSink::sampleRate / 10U);
@@ -169,11 +169,12 @@ TEST_F(GstMediaBackendTest, FailuresAreToldAndRetriedOnlyWhenRetryingCanMendThem
     controller.play(stationAt(server->url("/missing.mp3")));
     ASSERT_TRUE(waitFor([&] { return phase() == PlaybackPhase::Failed; }));
     // Failed, not Reconnecting: the unit tests show that such a failure is never retried.
-    EXPECT_EQ(playbackStatusText(controller.playbackState()), "The station says this stream does not exist (404).");
+    EXPECT_EQ(
+        playbackStatusText(controller.playbackState()).english(), "The station says this stream does not exist (404).");
 
     controller.play(stationAt("http://127.0.0.1:1/live"));
     ASSERT_TRUE(waitFor([&] { return phase() == PlaybackPhase::Reconnecting; }));
-    EXPECT_EQ(controller.playbackState().failure, "The station's server could not be reached.");
+    EXPECT_EQ(controller.playbackState().failure.english(), "The station's server could not be reached.");
 
     // A source going off the air mid-stream is retried too; the unit tests show the retries.
     ASSERT_TRUE(server->startSource("/return.mp3", IcecastServer::Codec::Mp3, mp3Tone));

@@ -41,7 +41,7 @@ protected:
 
     [[nodiscard]] FakePlayerRecord& latest() const { return *backend.players.back(); }
     [[nodiscard]] PlaybackPhase phase() const { return controller.playbackState().phase; }
-    [[nodiscard]] std::string status() const { return playbackStatusText(controller.playbackState()); }
+    [[nodiscard]] std::string status() const { return playbackStatusText(controller.playbackState()).english(); }
 
     void answer(std::string body, int httpStatus = 200)
     {

@@ -178,7 +178,7 @@ TEST(StreamDetailsTest, NamesTheCodecWithRoundedBitrateAndExactSampleRate)
         {{}, ""},
     };
     for (const auto& [details, shown] : cases) {
-        EXPECT_EQ(streamDetailsText(details), shown);
+        EXPECT_EQ(streamDetailsText(details).english(), shown);
     }
 }
 

@@ -109,13 +109,14 @@ TEST(CatalogPublisher, PublishesWhatThePlayerKeepsAndRefusesWhatWouldHarmIt)
         if (!c.refusal.empty()) {
             const auto* failure = std::get_if<Error>(&result);
             ASSERT_NE(failure, nullptr);
-            EXPECT_NE(failure->description.find(c.refusal), std::string::npos) << failure->description;
+            EXPECT_NE(failure->description.english().find(c.refusal), std::string::npos)
+                << failure->description.english();
             EXPECT_EQ(readFile(file), c.published);
             EXPECT_EQ(readFile(gzipFile), c.published);
             EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path), {}), c.published ? 2 : 0);
             continue;
         }
-        ASSERT_TRUE(std::holds_alternative<Publication>(result)) << std::get<Error>(result).description;
+        ASSERT_TRUE(std::holds_alternative<Publication>(result)) << std::get<Error>(result).description.english();
         const auto json = readFile(file);
         const auto gzip = readFile(gzipFile);
         ASSERT_TRUE(json && gzip);

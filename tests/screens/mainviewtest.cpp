@@ -8,6 +8,7 @@
 #include "widgets/elidedlabel.h"
 #include "widgets/searchfield.h"
 #include "widgets/sidebarnavbutton.h"
+#include "widgets/stationrow.h"
 
 #include <QAccessible>
 #include <QLineEdit>
@@ -208,6 +209,21 @@ TEST(MainView, ScreenshotsOfLongTextsAtTheMinimumWidthAndOfAFocusedPlayButton)
     panel->findChildren<QAbstractButton*>().at(1)->setFocus(Qt::TabFocusReason);
     EXPECT_EQ(QApplication::focusWidget()->accessibleName(), u"Play"_s);
     h.saveShot(u"focused-play-button"_s);
+}
+
+// In a right-to-left language the shell and the rows mirror; the transport keeps time's direction.
+TEST(MainView, ARightToLeftWindowMirrorsItsShellAndRows)
+{
+    QGuiApplication::setLayoutDirection(Qt::RightToLeft);
+    WindowHarness h;
+    h.deliver(makeStations(2));
+    EXPECT_GT(h.window->sidebar()->x(), h.window->contentScroll()->x());
+    const auto* row = h.window->findChild<StationRow*>();
+    ASSERT_NE(row, nullptr);
+    EXPECT_GT(row->artworkRect().left(), row->width() / 2);
+    EXPECT_LT(row->nameLabel()->geometry().right(), row->artworkRect().left()) << "the name clears the logo";
+    EXPECT_EQ(h.window->findChild<QWidget*>(u"transport"_s)->layoutDirection(), Qt::LeftToRight);
+    QGuiApplication::setLayoutDirection(Qt::LeftToRight);
 }
 
 // Takes the addresses the window asks the desktop to open, so none leaves the machine.

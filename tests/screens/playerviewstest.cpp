@@ -89,7 +89,8 @@ TEST(PlayerViews, BothPlayersFollowNowPlayingAndDriveOneVolume)
             std::replace(shown.begin(), shown.end(), '\n', ' ');
             SCOPED_TRACE(screen.toStdString() + ": " + shown);
             NowPlaying nowPlaying = h.window->nowPlaying();
-            std::tie(nowPlaying.songTitle, nowPlaying.phase, nowPlaying.status) = std::tie(song, phase, status);
+            std::tie(nowPlaying.songTitle, nowPlaying.phase) = std::tie(song, phase);
+            nowPlaying.status = Text::verbatim(status);
             h.window->showNowPlaying(nowPlaying);
             EXPECT_EQ(shownLines(h), (std::vector<std::string> {shown, shown}));
         }

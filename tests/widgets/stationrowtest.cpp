@@ -7,6 +7,7 @@
 #include "widgets/stationrow.h"
 #include "widgets/vellobutton.h"
 
+#include <QLocale>
 #include <QPointer>
 #include <QTest>
 
@@ -48,12 +49,15 @@ TEST_F(StationRowTest, ShowsTheStationsTextsAndItsArtworkWithAFallback)
 
     // The name and subtitle are the station's own, cut and trimmed there; the meta line stands in for blanks.
     auto row = makeRow(StationFields {.country = "Italy", .tags = ",, rock ,pop", .votes = 1234567});
-    EXPECT_EQ(row->metaLabel()->text(), QStringLiteral("Italy  |  rock  |  1234567 votes"));
-    for (const auto& [station, expected] :
-        {std::pair {Station {}, "World  |  Music  |  0 votes"},
-            std::pair {
-                Station {StationFields {.country = "", .tags = " , ", .votes = -3}}, "World  |  Music  |  -3 votes"},
-            std::pair {Station {StationFields {.country = "   ", .tags = "ambient"}}, "     |  ambient  |  0 votes"}}) {
+    // The count in the reader's digits and grouping; the station's own words each in their own
+    // direction (first-strong isolates), so a right-to-left line keeps its order.
+    EXPECT_EQ(row->metaLabel()->text(),
+        QStringLiteral("\u2068Italy\u2069  |  \u2068rock\u2069  |  %1 votes").arg(QLocale().toString(1234567)));
+    for (const auto& [station, expected] : {std::pair {Station {}, "World  |  Music  |  0 votes"},
+             std::pair {
+                 Station {StationFields {.country = "", .tags = " , ", .votes = -3}}, "World  |  Music  |  -3 votes"},
+             std::pair {Station {StationFields {.country = "   ", .tags = "ambient"}},
+                 "\u2068   \u2069  |  \u2068ambient\u2069  |  0 votes"}}) {
         EXPECT_EQ(StationRow::metaLine(station), QString::fromUtf8(expected));
     }
 

@@ -63,7 +63,7 @@ void DirectoryDownload::received(HttpResult result)
     const std::string& server = m_servers[m_next++];
     if (const auto* failure = std::get_if<Error>(&result)) {
         m_body->discard();
-        fail(server, failure->description);
+        fail(server, failure->description.english());
         return;
     }
     auto& response = std::get<HttpResponse>(result);
@@ -76,7 +76,7 @@ void DirectoryDownload::received(HttpResult result)
     m_body->add(std::exchange(response.body, {}));
     auto filtered = filteredBody();
     if (const auto* failure = std::get_if<Error>(&filtered)) {
-        fail(server, failure->description);
+        fail(server, failure->description.english());
         return;
     }
     m_completion(std::move(filtered));

@@ -73,8 +73,8 @@ int main(int argc, char* argv[])
 
     const auto parsed = Vello::parsePublisherCommandLine(QCoreApplication::arguments());
     if (const auto* error = std::get_if<Vello::Error>(&parsed)) {
-        std::fprintf(
-            stderr, "pemba-vello-catalog: %s\nTry 'pemba-vello-catalog --help'.\n", error->description.c_str());
+        std::fprintf(stderr, "pemba-vello-catalog: %s\nTry 'pemba-vello-catalog --help'.\n",
+            error->description.english().c_str());
         return 2;
     }
     const auto& options = std::get<Vello::PublisherOptions>(parsed);
@@ -92,12 +92,12 @@ int main(int argc, char* argv[])
 
     const auto filtered = options.from ? readCatalog(*options.from) : downloadCatalog(options.servers, options.output);
     if (const auto* failure = std::get_if<Vello::Error>(&filtered)) {
-        return refuse(failure->description + "; nothing was published");
+        return refuse(failure->description.english() + "; nothing was published");
     }
     const auto& catalog = std::get<Vello::FilteredCatalog>(filtered);
     const auto published = Vello::publishCatalog(catalog, options.output, options.rules);
     if (const auto* failure = std::get_if<Vello::Error>(&published)) {
-        return refuse(failure->description);
+        return refuse(failure->description.english());
     }
     const auto& publication = std::get<Vello::Publication>(published);
     std::printf("pemba-vello-catalog: published %zu stations in %s (left out: %zu with no stream address, %zu "

@@ -44,10 +44,11 @@ Result<PublisherOptions> parsePublisherCommandLine(const QStringList& arguments)
     parser.addOptions({output, from, server, minShare, force});
 
     if (!parser.parse(arguments)) {
-        return Error {parser.errorText().toStdString()};
+        return Error {Text::verbatim(parser.errorText().toStdString())};
     }
     if (!parser.positionalArguments().isEmpty()) {
-        return Error {"unexpected argument: " + parser.positionalArguments().constFirst().toStdString()};
+        return Error {
+            Text::verbatim("unexpected argument: " + parser.positionalArguments().constFirst().toStdString())};
     }
     PublisherOptions options;
     if (parser.isSet(help)) {
@@ -70,14 +71,16 @@ Result<PublisherOptions> parsePublisherCommandLine(const QStringList& arguments)
     }
     for (const QString& address : parser.values(server)) {
         if (!isWebAddress(address)) {
-            return Error {"--server needs an absolute http or https address, not \"" + address.toStdString() + "\""};
+            return Error {Text::verbatim(
+                "--server needs an absolute http or https address, not \"" + address.toStdString() + "\"")};
         }
         options.servers.push_back(address.toStdString());
     }
     bool isNumber = false;
     options.rules.minShare = parser.value(minShare).toDouble(&isNumber);
     if (!isNumber || !(options.rules.minShare >= 0 && options.rules.minShare <= 1)) {
-        return Error {"--min-share needs a number from 0 to 1, not \"" + parser.value(minShare).toStdString() + "\""};
+        return Error {Text::verbatim(
+            "--min-share needs a number from 0 to 1, not \"" + parser.value(minShare).toStdString() + "\"")};
     }
     options.rules.force = parser.isSet(force);
     return options;

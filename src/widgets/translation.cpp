@@ -1,0 +1,133 @@
+#include "translation.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+#include <cmath>
+
+namespace Vello {
+
+namespace {
+
+const QString catalogueFolder = QStringLiteral(":/i18n");
+const QString catalogueName = QStringLiteral("pemba-vello");
+
+QString fromUtf8(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// `pattern` with %1 to %9 filled in one pass, so a value holding "%2" stays as it is.
+QString fillPlaces(const QString& pattern, const QStringList& values)
+{
+    QString filled;
+    filled.reserve(pattern.size());
+    for (qsizetype i = 0; i < pattern.size(); ++i) {
+        const QChar c = pattern.at(i);
+        if (c == u'%' && i + 1 < pattern.size() && pattern.at(i + 1) >= u'1' && pattern.at(i + 1) <= u'9') {
+            const qsizetype index = pattern.at(i + 1).unicode() - u'1';
+            if (index < values.size()) {
+                filled += values.at(index);
+                ++i;
+                continue;
+            }
+        }
+        filled += c;
+    }
+    return filled;
+}
+
+// Mirrors the whole window for a language written right to left. Every catalogue says which
+// way its language runs, the way Qt's own do, so this does not hang on Qt's being installed.
+void followLanguageDirection()
+{
+    const bool rightToLeft = QCoreApplication::translate("QGuiApplication", "QT_LAYOUT_DIRECTION") == u"RTL";
+    QGuiApplication::setLayoutDirection(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+}
+
+} // namespace
+
+QString translated(const Text& text)
+{
+    switch (text.kind()) {
+    case Text::Kind::Verbatim:
+        return fromUtf8(text.source());
+    case Text::Kind::Number:
+        if (text.decimals() > 0) {
+            return QLocale().toString(
+                static_cast<double>(text.numberValue()) / std::pow(10.0, text.decimals()), 'f', text.decimals());
+        }
+        return QLocale().toString(static_cast<qlonglong>(text.numberValue()));
+    case Text::Kind::Phrase:
+        break;
+    }
+    const int count = text.numberValue() >= 0 ? static_cast<int>(text.numberValue()) : -1;
+    QString pattern = QCoreApplication::translate(coreContext, text.source().c_str(), nullptr, count);
+    if (text.values().empty()) {
+        return pattern;
+    }
+    QStringList values;
+    values.reserve(static_cast<qsizetype>(text.values().size()));
+    for (const Text& value : text.values()) {
+        values.append(translated(value));
+    }
+    return fillPlaces(pattern, values);
+}
+
+QString stationText(std::string_view shown, const char* standIn)
+{
+    return shown == standIn ? QCoreApplication::translate(coreContext, standIn) : fromUtf8(shown);
+}
+
+Translations::~Translations()
+{
+    for (const auto& translator : m_translators) {
+        QCoreApplication::removeTranslator(translator.get());
+    }
+}
+
+void Translations::install(const QLocale& locale)
+{
+    auto english = std::make_unique<QTranslator>();
+    if (english->load(catalogueName + QStringLiteral("_en"), catalogueFolder)) {
+        add(std::move(english));
+    }
+    // QTranslator::load tries the locale's languages in the person's order of preference,
+    // each from the most to the least specific (pt_BR, then pt), and stops at the first found.
+    auto own = std::make_unique<QTranslator>();
+    if (!own->load(locale, catalogueName, QStringLiteral("_"), catalogueFolder) || own->language().startsWith(u"en")) {
+        return;
+    }
+    m_language = own->language();
+    add(std::move(own));
+    followLanguageDirection();
+    auto qt = std::make_unique<QTranslator>();
+    if (qt->load(QLocale(m_language), QStringLiteral("qtbase"), QStringLiteral("_"),
+            QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        add(std::move(qt));
+    }
+}
+
+void Translations::installFrom(const QString& folder, const QString& language)
+{
+    auto translator = std::make_unique<QTranslator>();
+    if (translator->load(catalogueName + u'_' + language, folder)) {
+        m_language = language;
+        add(std::move(translator));
+        followLanguageDirection();
+    }
+}
+
+bool Translations::add(std::unique_ptr<QTranslator> translator)
+{
+    const bool installed = QCoreApplication::installTranslator(translator.get());
+    if (installed) {
+        m_translators.push_back(std::move(translator));
+    }
+    return installed;
+}
+
+} // namespace Vello

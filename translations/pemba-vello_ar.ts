@@ -1,0 +1,891 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ar">
+<context>
+    <name>Core</name>
+    <message>
+        <source>The file is too large to be a list of favourite stations.</source>
+        <translation>الملف أكبر من أن يكون قائمة بالمحطات المفضلة.</translation>
+    </message>
+    <message>
+        <source>Loading stations...</source>
+        <translation>جارٍ تحميل المحطات...</translation>
+    </message>
+    <message>
+        <source>Unable to load stations: %1</source>
+        <translation>تعذّر تحميل المحطات: %1</translation>
+    </message>
+    <message>
+        <source>No stations are available right now.</source>
+        <translation>لا توجد محطات متاحة حاليًا.</translation>
+    </message>
+    <message>
+        <source>The file is not a list of favourite stations.</source>
+        <translation>الملف ليس قائمة بالمحطات المفضلة.</translation>
+    </message>
+    <message>
+        <source>The file is damaged: it is not valid JSON.</source>
+        <translation>الملف تالف: ليس بتنسيق JSON صالح.</translation>
+    </message>
+    <message>
+        <source>Fading out…</source>
+        <translation>يخفت الصوت…</translation>
+    </message>
+    <message>
+        <source>Sleep in %1 min</source>
+        <translation>إيقاف بعد %1 دقيقة</translation>
+    </message>
+    <message>
+        <source>Sleep after this song</source>
+        <translation>إيقاف بعد هذه الأغنية</translation>
+    </message>
+    <message>
+        <source>an array</source>
+        <translation>مصفوفة</translation>
+    </message>
+    <message>
+        <source>an object</source>
+        <translation>كائن</translation>
+    </message>
+    <message>
+        <source>a number</source>
+        <translation>رقم</translation>
+    </message>
+    <message>
+        <source>a string</source>
+        <translation>سلسلة نصية</translation>
+    </message>
+    <message>
+        <source>a boolean</source>
+        <translation>قيمة منطقية</translation>
+    </message>
+    <message>
+        <source>an unknown value</source>
+        <translation>قيمة غير معروفة</translation>
+    </message>
+    <message>
+        <source>the catalog is empty</source>
+        <translation>الفهرس فارغ</translation>
+    </message>
+    <message>
+        <source>the catalog is not valid UTF-8 text</source>
+        <translation>الفهرس ليس نصًا صالحًا بترميز UTF-8</translation>
+    </message>
+    <message>
+        <source>a string is never closed; the catalog may be cut off</source>
+        <translation>سلسلة نصية لم تُغلق؛ ربما الفهرس مقطوع</translation>
+    </message>
+    <message>
+        <source>the catalog ends before its arrays and objects are closed; it may be cut off</source>
+        <translation>ينتهي الفهرس قبل إغلاق مصفوفاته وكائناته؛ ربما هو مقطوع</translation>
+    </message>
+    <message>
+        <source>the JSON is malformed (a misplaced comma, bracket, brace or colon)</source>
+        <translation>صيغة JSON غير سليمة (فاصلة أو قوس أو معقوف أو نقطتان في غير موضعها)</translation>
+    </message>
+    <message>
+        <source>a string holds an invalid escape sequence</source>
+        <translation>تحتوي سلسلة نصية على تسلسل هروب غير صالح</translation>
+    </message>
+    <message>
+        <source>a string holds an unescaped control character such as a tab or a line break</source>
+        <translation>تحتوي سلسلة نصية على محرف تحكم غير مُهرَّب مثل علامة جدولة أو فاصل أسطر</translation>
+    </message>
+    <message>
+        <source>a number is malformed</source>
+        <translation>رقم بصيغة غير سليمة</translation>
+    </message>
+    <message>
+        <source>a true, false or null is misspelt</source>
+        <translation>كلمة true أو false أو null مكتوبة خطأ</translation>
+    </message>
+    <message>
+        <source>the catalog is too large to decode</source>
+        <translation>الفهرس أكبر من أن يُفك ترميزه</translation>
+    </message>
+    <message>
+        <source>arrays and objects nest too deeply</source>
+        <translation>المصفوفات والكائنات متداخلة بعمق زائد</translation>
+    </message>
+    <message>
+        <source>the JSON is malformed (%1)</source>
+        <translation>صيغة JSON غير سليمة (%1)</translation>
+    </message>
+    <message>
+        <source>there is not enough memory to read the catalog</source>
+        <translation>لا توجد ذاكرة كافية لقراءة الفهرس</translation>
+    </message>
+    <message>
+        <source>station %1: &quot;%2&quot; %3</source>
+        <translation>المحطة %1: &quot;%2&quot; %3</translation>
+    </message>
+    <message>
+        <source>station %1 %2</source>
+        <translation>المحطة %1: %2</translation>
+    </message>
+    <message>
+        <source>station %1: %2</source>
+        <translation>المحطة %1: %2</translation>
+    </message>
+    <message>
+        <source>station %1, in &quot;%2&quot;: %3</source>
+        <translation>المحطة %1، في &quot;%2&quot;: %3</translation>
+    </message>
+    <message>
+        <source>the catalog is a web page or XML, not JSON</source>
+        <translation>الفهرس صفحة ويب أو XML وليس JSON</translation>
+    </message>
+    <message>
+        <source>the catalog must be a JSON array of stations, found %1</source>
+        <translation>يجب أن يكون الفهرس مصفوفة JSON من المحطات، لكن وُجد %1</translation>
+    </message>
+    <message>
+        <source>the catalog has more text after the end of its array</source>
+        <translation>يحتوي الفهرس على نص إضافي بعد نهاية مصفوفته</translation>
+    </message>
+    <message>
+        <source>must be an object, found %1</source>
+        <translation>يجب أن تكون كائنًا، لكن وُجد %1</translation>
+    </message>
+    <message>
+        <source>must be a string or null, found %1</source>
+        <translation>يجب أن تكون سلسلة نصية أو null، لكن وُجد %1</translation>
+    </message>
+    <message>
+        <source>must be an integer or null, found %1</source>
+        <translation>يجب أن تكون عددًا صحيحًا أو null، لكن وُجد %1</translation>
+    </message>
+    <message>
+        <source>must be a whole number, found %1</source>
+        <translation>يجب أن تكون عددًا صحيحًا، لكن وُجد %1</translation>
+    </message>
+    <message>
+        <source>must fit in a signed 64-bit integer, found %1</source>
+        <translation>يجب أن تتسع في عدد صحيح بإشارة من 64 بت، لكن وُجد %1</translation>
+    </message>
+    <message>
+        <source>holds a malformed number: %1</source>
+        <translation>تحتوي على رقم بصيغة غير سليمة: %1</translation>
+    </message>
+    <message>
+        <source>arrays and objects nest more than %1 levels deep</source>
+        <translation>المصفوفات والكائنات متداخلة بأكثر من %1 مستوى</translation>
+    </message>
+    <message>
+        <source>the catalog could not be read</source>
+        <translation>تعذّرت قراءة الفهرس</translation>
+    </message>
+    <message>
+        <source>Unnamed station</source>
+        <translation>محطة بلا اسم</translation>
+    </message>
+    <message>
+        <source>Live station</source>
+        <translation>محطة مباشرة</translation>
+    </message>
+    <message>
+        <source>The station catalog server answered %1 (%2).</source>
+        <translation>ردّ خادم فهرس المحطات بالرمز %1 (%2).</translation>
+    </message>
+    <message>
+        <source>The station catalog server answered %1.</source>
+        <translation>ردّ خادم فهرس المحطات بالرمز %1.</translation>
+    </message>
+    <message>
+        <source>No station catalog server could be reached.</source>
+        <translation>تعذّر الوصول إلى أي خادم لفهرس المحطات.</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 ميغابايت</translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 كيلوبايت</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln byte(s)</source>
+        <translation>
+            <numerusform>%Ln بايت</numerusform>
+            <numerusform>بايت واحد</numerusform>
+            <numerusform>بايتان</numerusform>
+            <numerusform>%Ln بايتات</numerusform>
+            <numerusform>%Ln بايتًا</numerusform>
+            <numerusform>%Ln بايت</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln second(s)</source>
+        <translation>
+            <numerusform>%Ln ثانية</numerusform>
+            <numerusform>ثانية واحدة</numerusform>
+            <numerusform>ثانيتين</numerusform>
+            <numerusform>%Ln ثوانٍ</numerusform>
+            <numerusform>%Ln ثانية</numerusform>
+            <numerusform>%Ln ثانية</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 مللي ثانية</translation>
+    </message>
+    <message>
+        <source>The response is larger than %1</source>
+        <translation>الرد أكبر من %1</translation>
+    </message>
+    <message>
+        <source>The transfer was stopped because the application is closing</source>
+        <translation>توقف النقل لأن التطبيق يُغلق</translation>
+    </message>
+    <message>
+        <source>The server did not accept a connection within %1</source>
+        <translation>لم يقبل الخادم الاتصال خلال %1</translation>
+    </message>
+    <message>
+        <source>The download took longer than %1</source>
+        <translation>استغرق التنزيل أكثر من %1</translation>
+    </message>
+    <message>
+        <source>The server sent too little data: less than %1 a second over %2</source>
+        <translation>أرسل الخادم بيانات قليلة جدًا: أقل من %1 في الثانية خلال %2</translation>
+    </message>
+    <message>
+        <source>The server sent no data for %1</source>
+        <translation>لم يرسل الخادم أي بيانات لمدة %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a valid web address</source>
+        <translation>&quot;%1&quot; ليس عنوان ويب صالحًا</translation>
+    </message>
+    <message>
+        <source>Connecting…</source>
+        <translation>جارٍ الاتصال…</translation>
+    </message>
+    <message>
+        <source>Buffering %1 %</source>
+        <translation>جارٍ التخزين المؤقت %1٪</translation>
+    </message>
+    <message>
+        <source>%1 Trying again in %2 s…</source>
+        <translation>%1 إعادة المحاولة بعد %2 ث…</translation>
+    </message>
+    <message>
+        <source>The station&apos;s playlist lists no stream that can be played here.</source>
+        <translation>لا تتضمن قائمة تشغيل المحطة أي بث يمكن تشغيله هنا.</translation>
+    </message>
+    <message>
+        <source>The station has no other address to try.</source>
+        <translation>ليس لدى المحطة عنوان آخر للمحاولة.</translation>
+    </message>
+    <message>
+        <source>The station&apos;s server could not be reached.</source>
+        <translation>تعذّر الوصول إلى خادم المحطة.</translation>
+    </message>
+    <message>
+        <source>The station&apos;s server is busy.</source>
+        <translation>خادم المحطة مشغول.</translation>
+    </message>
+    <message>
+        <source>The station stopped sending audio.</source>
+        <translation>توقفت المحطة عن إرسال الصوت.</translation>
+    </message>
+    <message>
+        <source>The station refused to play this stream.</source>
+        <translation>رفضت المحطة تشغيل هذا البث.</translation>
+    </message>
+    <message>
+        <source>The station sent something that is not audio.</source>
+        <translation>أرسلت المحطة شيئًا ليس صوتًا.</translation>
+    </message>
+    <message>
+        <source>This stream is in a format that cannot be played here.</source>
+        <translation>هذا البث بتنسيق لا يمكن تشغيله هنا.</translation>
+    </message>
+    <message>
+        <source>The station sent audio that could not be decoded.</source>
+        <translation>أرسلت المحطة صوتًا تعذّر فك ترميزه.</translation>
+    </message>
+    <message>
+        <source>The station refused the request (%1).</source>
+        <translation>رفضت المحطة الطلب (%1).</translation>
+    </message>
+    <message>
+        <source>The station says this stream does not exist (%1).</source>
+        <translation>تقول المحطة إن هذا البث غير موجود (%1).</translation>
+    </message>
+    <message>
+        <source>The station refused to play this stream (%1).</source>
+        <translation>رفضت المحطة تشغيل هذا البث (%1).</translation>
+    </message>
+    <message>
+        <source>The station&apos;s server is busy (%1).</source>
+        <translation>خادم المحطة مشغول (%1).</translation>
+    </message>
+    <message>
+        <source>The station&apos;s server has a fault (%1).</source>
+        <translation>في خادم المحطة عطل (%1).</translation>
+    </message>
+    <message>
+        <source>The station&apos;s secure connection could not be verified.</source>
+        <translation>تعذّر التحقق من الاتصال الآمن بالمحطة.</translation>
+    </message>
+    <message>
+        <source>The stream could not be played.</source>
+        <translation>تعذّر تشغيل البث.</translation>
+    </message>
+    <message>
+        <source>This stream is in a format that cannot be played here (%1); installing %2 adds it.</source>
+        <translation>هذا البث بتنسيق لا يمكن تشغيله هنا (%1)؛ تثبيت %2 يضيفه.</translation>
+    </message>
+    <message>
+        <source>This stream is in a format that cannot be played here (%1).</source>
+        <translation>هذا البث بتنسيق لا يمكن تشغيله هنا (%1).</translation>
+    </message>
+    <message>
+        <source>%1 kbps</source>
+        <translation>%1 كيلوبت/ث</translation>
+    </message>
+    <message>
+        <source>%1 kHz</source>
+        <translation>%1 كيلوهرتز</translation>
+    </message>
+    <message>
+        <source>%1 · %2</source>
+        <translation>%1 · %2</translation>
+    </message>
+</context>
+<context>
+    <name>DBusIdleInhibitor</name>
+    <message>
+        <source>Playing a radio stream</source>
+        <translation>يجري تشغيل بث إذاعي</translation>
+    </message>
+</context>
+<context>
+    <name>FavoritesTransfer</name>
+    <message>
+        <source>Export Favourites</source>
+        <translation>تصدير المفضلة</translation>
+    </message>
+    <message>
+        <source>Import Favourites</source>
+        <translation>استيراد المفضلة</translation>
+    </message>
+    <message>
+        <source>Favourites (*.json);;All files (*)</source>
+        <translation>المفضلة (*.json);;كل الملفات (*)</translation>
+    </message>
+    <message>
+        <source>Pemba Vello Favourites.json</source>
+        <translation>مفضلة Pemba Vello.json</translation>
+    </message>
+    <message>
+        <source>The favourites could not be saved to “%1”: %2</source>
+        <translation>تعذّر حفظ المفضلة في “%1”: %2</translation>
+    </message>
+    <message>
+        <source>“%1” was not imported, and your favourites are unchanged.
+
+%2</source>
+        <translation>لم يُستورد “%1”، ولم تتغير مفضلتك.
+
+%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln station(s) were added to your favourites.</source>
+        <translation>
+            <numerusform>لم تُضف أي محطة إلى مفضلتك.</numerusform>
+            <numerusform>أُضيفت محطة واحدة إلى مفضلتك.</numerusform>
+            <numerusform>أُضيفت محطتان إلى مفضلتك.</numerusform>
+            <numerusform>أُضيفت %Ln محطات إلى مفضلتك.</numerusform>
+            <numerusform>أُضيفت %Ln محطة إلى مفضلتك.</numerusform>
+            <numerusform>أُضيفت %Ln محطة إلى مفضلتك.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>LaunchOptions</name>
+    <message>
+        <source>--%1 needs an absolute http or https address, not &quot;%2&quot;</source>
+        <translation>يحتاج --%1 إلى عنوان http أو https مطلق، وليس &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>Pemba Vello, an internet radio player.</source>
+        <translation>Pemba Vello، مشغّل للإذاعة عبر الإنترنت.</translation>
+    </message>
+    <message>
+        <source>Download the station catalog from &lt;URL&gt; for this run, whatever the preferences say.</source>
+        <translation>تنزيل فهرس المحطات من &lt;URL&gt; لهذا التشغيل، أيًّا كانت التفضيلات.</translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation>URL</translation>
+    </message>
+    <message>
+        <source>Get the catalog from the radio directory server at &lt;URL&gt; instead of finding its servers. Give it more than once to try several in turn.</source>
+        <translation>جلب الفهرس من خادم دليل الإذاعات على &lt;URL&gt; بدلًا من البحث عن خوادمه. كرّره أكثر من مرة لتجربة عدة خوادم بالتتابع.</translation>
+    </message>
+    <message>
+        <source>unexpected argument: %1</source>
+        <translation>وسيط غير متوقع: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerViews</name>
+    <message>
+        <source>Now Playing</source>
+        <translation>قيد التشغيل الآن</translation>
+    </message>
+    <message>
+        <source>Start any station from Home or Discover</source>
+        <translation>شغّل أي محطة من الرئيسية أو «اكتشف»</translation>
+    </message>
+    <message>
+        <source>World</source>
+        <translation>العالم</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>موسيقى</translation>
+    </message>
+    <message>
+        <source>Homepage</source>
+        <translation>الموقع</translation>
+    </message>
+    <message>
+        <source>Open the station&apos;s homepage</source>
+        <translation>فتح موقع المحطة</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <translation>RTL</translation>
+    </message>
+</context>
+<context>
+    <name>SectionBuilders</name>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 ميغابايت</translation>
+    </message>
+    <message>
+        <source>%1 of %2 MB</source>
+        <comment>received of total</comment>
+        <translation>%1 من %2 ميغابايت</translation>
+    </message>
+    <message>
+        <source>Download progress</source>
+        <translation>تقدّم التنزيل</translation>
+    </message>
+    <message>
+        <source>Try Again</source>
+        <translation>إعادة المحاولة</translation>
+    </message>
+</context>
+<context>
+    <name>TransportControls</name>
+    <message>
+        <source>Previous</source>
+        <translation>السابق</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>تشغيل</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>إيقاف مؤقت</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>التالي</translation>
+    </message>
+</context>
+<context>
+    <name>Vello::ArcSpinner</name>
+    <message>
+        <source>Searching</source>
+        <translation>جارٍ البحث</translation>
+    </message>
+</context>
+<context>
+    <name>Vello::MainView</name>
+    <message>
+        <source>Play/Pause</source>
+        <translation>تشغيل/إيقاف مؤقت</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>التالي</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>السابق</translation>
+    </message>
+    <message>
+        <source>Play a Random Station</source>
+        <translation>تشغيل محطة عشوائية</translation>
+    </message>
+    <message>
+        <source>Volume Up</source>
+        <translation>رفع الصوت</translation>
+    </message>
+    <message>
+        <source>Volume Down</source>
+        <translation>خفض الصوت</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>كتم الصوت</translation>
+    </message>
+    <message>
+        <source>Top Stations</source>
+        <translation>أشهر المحطات</translation>
+    </message>
+    <message>
+        <source>Discover</source>
+        <translation>اكتشف</translation>
+    </message>
+    <message>
+        <source>Browse Stations</source>
+        <translation>تصفّح المحطات</translation>
+    </message>
+    <message>
+        <source>Your Library</source>
+        <translation>مكتبتك</translation>
+    </message>
+    <message>
+        <source>Up Next</source>
+        <translation>التالي في القائمة</translation>
+    </message>
+    <message>
+        <source>No stations here yet.</source>
+        <translation>لا توجد محطات هنا بعد.</translation>
+    </message>
+    <message>
+        <source>No songs heard yet. Titles the stations send appear here.</source>
+        <translation>لم تُسمع أي أغنية بعد. تظهر هنا العناوين التي ترسلها المحطات.</translation>
+    </message>
+    <message>
+        <source>Favorites</source>
+        <translation>المفضلة</translation>
+    </message>
+    <message>
+        <source>Recent</source>
+        <translation>الأخيرة</translation>
+    </message>
+    <message>
+        <source>Songs</source>
+        <translation>الأغاني</translation>
+    </message>
+    <message>
+        <source>Clear Songs…</source>
+        <translation>مسح الأغاني…</translation>
+    </message>
+    <message>
+        <source>Clear Songs</source>
+        <translation>مسح الأغاني</translation>
+    </message>
+</context>
+<context>
+    <name>Vello::MainWindow</name>
+    <message>
+        <source>Pemba Vello</source>
+        <translation>Pemba Vello</translation>
+    </message>
+    <message>
+        <source>pemba-vello: %1
+Try &apos;pemba-vello --help&apos;.
+</source>
+        <translation>pemba-vello: %1
+جرّب &apos;pemba-vello --help&apos;.
+</translation>
+    </message>
+    <message>
+        <source>pemba-vello: another Pemba Vello is running but does not answer.
+</source>
+        <translation>pemba-vello: هناك نسخة أخرى من Pemba Vello تعمل لكنها لا تستجيب.
+</translation>
+    </message>
+    <message>
+        <source>Not Playing</source>
+        <translation>لا شيء قيد التشغيل</translation>
+    </message>
+    <message>
+        <source>%1 – %2</source>
+        <comment>station – song</comment>
+        <translation>%1 – %2</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>إيقاف</translation>
+    </message>
+    <message>
+        <source>15 Minutes</source>
+        <translation>١٥ دقيقة</translation>
+    </message>
+    <message>
+        <source>30 Minutes</source>
+        <translation>٣٠ دقيقة</translation>
+    </message>
+    <message>
+        <source>45 Minutes</source>
+        <translation>٤٥ دقيقة</translation>
+    </message>
+    <message>
+        <source>60 Minutes</source>
+        <translation>٦٠ دقيقة</translation>
+    </message>
+    <message>
+        <source>90 Minutes</source>
+        <translation>٩٠ دقيقة</translation>
+    </message>
+    <message>
+        <source>End of the Current Song</source>
+        <translation>نهاية الأغنية الحالية</translation>
+    </message>
+    <message>
+        <source>%1 – %2</source>
+        <comment>song – program</comment>
+        <translation>%1 – %2</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>حول %1</translation>
+    </message>
+    <message>
+        <source>Reload Stations</source>
+        <translation>إعادة تحميل المحطات</translation>
+    </message>
+    <message>
+        <source>Export Favourites…</source>
+        <translation>تصدير المفضلة…</translation>
+    </message>
+    <message>
+        <source>Import Favourites…</source>
+        <translation>استيراد المفضلة…</translation>
+    </message>
+    <message>
+        <source>Preferences…</source>
+        <translation>التفضيلات…</translation>
+    </message>
+    <message>
+        <source>Hide %1</source>
+        <translation>إخفاء %1</translation>
+    </message>
+    <message>
+        <source>Hide Others</source>
+        <translation>إخفاء الأخرى</translation>
+    </message>
+    <message>
+        <source>Quit %1</source>
+        <translation>إنهاء %1</translation>
+    </message>
+    <message>
+        <source>Playback</source>
+        <translation>التشغيل</translation>
+    </message>
+    <message>
+        <source>Sleep Timer</source>
+        <translation>مؤقت النوم</translation>
+    </message>
+    <message>
+        <source>%1 is still playing. Click its icon in the system tray to show the window again.</source>
+        <translation>لا يزال %1 يعمل. انقر أيقونته في علبة النظام لإظهار النافذة مجددًا.</translation>
+    </message>
+    <message>
+        <source>%1 %2
+Internet radio, most popular first.</source>
+        <comment>program, version</comment>
+        <translation>%1 %2
+إذاعة عبر الإنترنت، الأكثر شعبية أولًا.</translation>
+    </message>
+</context>
+<context>
+    <name>Vello::PreferencesDialog</name>
+    <message>
+        <source>The address of a catalog document, loaded instead of the directory.</source>
+        <translation>عنوان مستند فهرس يُحمَّل بدلًا من الدليل.</translation>
+    </message>
+    <message>
+        <source>Not an address to load from: it must start with https:// or http://.</source>
+        <translation>ليس عنوانًا يمكن التحميل منه: يجب أن يبدأ بـ https:// أو http://.</translation>
+    </message>
+    <message>
+        <source>&amp;Public radio directory</source>
+        <translation>دليل الإذاعات العام (&amp;P)</translation>
+    </message>
+    <message>
+        <source>Catalog &amp;address</source>
+        <translation>عنوان الفهرس (&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Help rank stations: tell the directory which stations I play</source>
+        <translation>المساعدة في ترتيب المحطات: إخبار الدليل بالمحطات التي أشغّلها (&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;Continue the last station when Pemba Vello starts</source>
+        <translation>متابعة آخر محطة عند بدء Pemba Vello (&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Notify when the song changes</source>
+        <translation>الإشعار عند تغيّر الأغنية (&amp;N)</translation>
+    </message>
+    <message>
+        <source>&amp;Keep playing when the window is closed</source>
+        <translation>مواصلة التشغيل عند إغلاق النافذة (&amp;K)</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>التفضيلات</translation>
+    </message>
+    <message>
+        <source>Catalog source</source>
+        <translation>مصدر الفهرس</translation>
+    </message>
+    <message>
+        <source>Address of the catalog document</source>
+        <translation>عنوان مستند الفهرس</translation>
+    </message>
+    <message>
+        <source>https://example.org/stations_filtered.json</source>
+        <translation>https://example.org/stations_filtered.json</translation>
+    </message>
+</context>
+<context>
+    <name>Vello::SearchField</name>
+    <message>
+        <source>Search stations, countries, genres...</source>
+        <translation>ابحث عن محطات أو بلدان أو أنواع...</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>بحث</translation>
+    </message>
+</context>
+<context>
+    <name>Vello::Sidebar</name>
+    <message>
+        <source>Home</source>
+        <translation>الرئيسية</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>تصفّح</translation>
+    </message>
+    <message>
+        <source>Library</source>
+        <translation>المكتبة</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>المشغّل</translation>
+    </message>
+</context>
+<context>
+    <name>Vello::SongRow</name>
+    <message>
+        <source>Copy</source>
+        <translation>نسخ</translation>
+    </message>
+    <message>
+        <source>Search the web</source>
+        <translation>البحث في الويب</translation>
+    </message>
+    <message>
+        <source>Heard at %1</source>
+        <translation>سُمعت في %1</translation>
+    </message>
+    <message>
+        <source>Copy %1</source>
+        <translation>نسخ %1</translation>
+    </message>
+    <message>
+        <source>Copy the title</source>
+        <translation>نسخ العنوان</translation>
+    </message>
+    <message>
+        <source>Search the web for %1</source>
+        <translation>البحث في الويب عن %1</translation>
+    </message>
+    <message>
+        <source>Search the web for the title</source>
+        <translation>البحث في الويب عن العنوان</translation>
+    </message>
+    <message>
+        <source>Clear Songs</source>
+        <translation>مسح الأغاني</translation>
+    </message>
+    <message>
+        <source>Clear the list of songs heard?</source>
+        <translation>هل تريد مسح قائمة الأغاني المسموعة؟</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>مسح</translation>
+    </message>
+</context>
+<context>
+    <name>Vello::StationRow</name>
+    <message>
+        <source>Remove %1 from favourites</source>
+        <translation>إزالة %1 من المفضلة</translation>
+    </message>
+    <message>
+        <source>Add %1 to favourites</source>
+        <translation>إضافة %1 إلى المفضلة</translation>
+    </message>
+    <message>
+        <source>Remove from Favorites</source>
+        <translation>إزالة من المفضلة</translation>
+    </message>
+    <message>
+        <source>Add to Favorites</source>
+        <translation>إضافة إلى المفضلة</translation>
+    </message>
+    <message>
+        <source>Play %1</source>
+        <translation>تشغيل %1</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>تشغيل</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>موسيقى</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln votes</source>
+        <translation>
+            <numerusform>%Ln صوت</numerusform>
+            <numerusform>صوت واحد</numerusform>
+            <numerusform>صوتان</numerusform>
+            <numerusform>%Ln أصوات</numerusform>
+            <numerusform>%Ln صوتًا</numerusform>
+            <numerusform>%Ln صوت</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>World</source>
+        <translation>العالم</translation>
+    </message>
+</context>
+<context>
+    <name>Vello::VolumeControl</name>
+    <message>
+        <source>Mute</source>
+        <translation>كتم الصوت</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>مستوى الصوت</translation>
+    </message>
+    <message>
+        <source>Unmute</source>
+        <translation>إلغاء الكتم</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,875 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>Core</name>
+    <message>
+        <source>The file is too large to be a list of favourite stations.</source>
+        <translation>Die Datei ist zu groß für eine Liste von Lieblingssendern.</translation>
+    </message>
+    <message>
+        <source>Loading stations...</source>
+        <translation>Sender werden geladen …</translation>
+    </message>
+    <message>
+        <source>Unable to load stations: %1</source>
+        <translation>Die Sender konnten nicht geladen werden: %1</translation>
+    </message>
+    <message>
+        <source>No stations are available right now.</source>
+        <translation>Im Moment sind keine Sender verfügbar.</translation>
+    </message>
+    <message>
+        <source>The file is not a list of favourite stations.</source>
+        <translation>Die Datei ist keine Liste von Lieblingssendern.</translation>
+    </message>
+    <message>
+        <source>The file is damaged: it is not valid JSON.</source>
+        <translation>Die Datei ist beschädigt: Sie enthält kein gültiges JSON.</translation>
+    </message>
+    <message>
+        <source>Fading out…</source>
+        <translation>Wird ausgeblendet …</translation>
+    </message>
+    <message>
+        <source>Sleep in %1 min</source>
+        <translation>Aus in %1 Min.</translation>
+    </message>
+    <message>
+        <source>Sleep after this song</source>
+        <translation>Aus nach diesem Titel</translation>
+    </message>
+    <message>
+        <source>an array</source>
+        <translation>ein Array</translation>
+    </message>
+    <message>
+        <source>an object</source>
+        <translation>ein Objekt</translation>
+    </message>
+    <message>
+        <source>a number</source>
+        <translation>eine Zahl</translation>
+    </message>
+    <message>
+        <source>a string</source>
+        <translation>eine Zeichenkette</translation>
+    </message>
+    <message>
+        <source>a boolean</source>
+        <translation>ein Wahrheitswert</translation>
+    </message>
+    <message>
+        <source>an unknown value</source>
+        <translation>ein unbekannter Wert</translation>
+    </message>
+    <message>
+        <source>the catalog is empty</source>
+        <translation>der Katalog ist leer</translation>
+    </message>
+    <message>
+        <source>the catalog is not valid UTF-8 text</source>
+        <translation>der Katalog ist kein gültiger UTF-8-Text</translation>
+    </message>
+    <message>
+        <source>a string is never closed; the catalog may be cut off</source>
+        <translation>eine Zeichenkette wird nie geschlossen; der Katalog ist womöglich abgeschnitten</translation>
+    </message>
+    <message>
+        <source>the catalog ends before its arrays and objects are closed; it may be cut off</source>
+        <translation>der Katalog endet, bevor seine Arrays und Objekte geschlossen sind; er ist womöglich abgeschnitten</translation>
+    </message>
+    <message>
+        <source>the JSON is malformed (a misplaced comma, bracket, brace or colon)</source>
+        <translation>das JSON ist fehlerhaft (ein Komma, eine Klammer oder ein Doppelpunkt steht an der falschen Stelle)</translation>
+    </message>
+    <message>
+        <source>a string holds an invalid escape sequence</source>
+        <translation>eine Zeichenkette enthält eine ungültige Escape-Sequenz</translation>
+    </message>
+    <message>
+        <source>a string holds an unescaped control character such as a tab or a line break</source>
+        <translation>eine Zeichenkette enthält ein nicht maskiertes Steuerzeichen wie einen Tabulator oder Zeilenumbruch</translation>
+    </message>
+    <message>
+        <source>a number is malformed</source>
+        <translation>eine Zahl ist fehlerhaft</translation>
+    </message>
+    <message>
+        <source>a true, false or null is misspelt</source>
+        <translation>ein true, false oder null ist falsch geschrieben</translation>
+    </message>
+    <message>
+        <source>the catalog is too large to decode</source>
+        <translation>der Katalog ist zu groß zum Einlesen</translation>
+    </message>
+    <message>
+        <source>arrays and objects nest too deeply</source>
+        <translation>Arrays und Objekte sind zu tief verschachtelt</translation>
+    </message>
+    <message>
+        <source>the JSON is malformed (%1)</source>
+        <translation>das JSON ist fehlerhaft (%1)</translation>
+    </message>
+    <message>
+        <source>there is not enough memory to read the catalog</source>
+        <translation>es ist nicht genug Speicher frei, um den Katalog zu lesen</translation>
+    </message>
+    <message>
+        <source>station %1: &quot;%2&quot; %3</source>
+        <translation>Sender %1: „%2“ %3</translation>
+    </message>
+    <message>
+        <source>station %1 %2</source>
+        <translation>Sender %1 %2</translation>
+    </message>
+    <message>
+        <source>station %1: %2</source>
+        <translation>Sender %1: %2</translation>
+    </message>
+    <message>
+        <source>station %1, in &quot;%2&quot;: %3</source>
+        <translation>Sender %1, in „%2“: %3</translation>
+    </message>
+    <message>
+        <source>the catalog is a web page or XML, not JSON</source>
+        <translation>der Katalog ist eine Webseite oder XML, kein JSON</translation>
+    </message>
+    <message>
+        <source>the catalog must be a JSON array of stations, found %1</source>
+        <translation>der Katalog muss ein JSON-Array von Sendern sein, gefunden: %1</translation>
+    </message>
+    <message>
+        <source>the catalog has more text after the end of its array</source>
+        <translation>nach dem Ende seines Arrays folgt im Katalog noch Text</translation>
+    </message>
+    <message>
+        <source>must be an object, found %1</source>
+        <translation>muss ein Objekt sein, gefunden: %1</translation>
+    </message>
+    <message>
+        <source>must be a string or null, found %1</source>
+        <translation>muss eine Zeichenkette oder null sein, gefunden: %1</translation>
+    </message>
+    <message>
+        <source>must be an integer or null, found %1</source>
+        <translation>muss eine Ganzzahl oder null sein, gefunden: %1</translation>
+    </message>
+    <message>
+        <source>must be a whole number, found %1</source>
+        <translation>muss eine ganze Zahl sein, gefunden: %1</translation>
+    </message>
+    <message>
+        <source>must fit in a signed 64-bit integer, found %1</source>
+        <translation>muss in eine vorzeichenbehaftete 64-Bit-Ganzzahl passen, gefunden: %1</translation>
+    </message>
+    <message>
+        <source>holds a malformed number: %1</source>
+        <translation>enthält eine fehlerhafte Zahl: %1</translation>
+    </message>
+    <message>
+        <source>arrays and objects nest more than %1 levels deep</source>
+        <translation>Arrays und Objekte sind mehr als %1 Ebenen tief verschachtelt</translation>
+    </message>
+    <message>
+        <source>the catalog could not be read</source>
+        <translation>der Katalog konnte nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>Unnamed station</source>
+        <translation>Sender ohne Namen</translation>
+    </message>
+    <message>
+        <source>Live station</source>
+        <translation>Live-Sender</translation>
+    </message>
+    <message>
+        <source>The station catalog server answered %1 (%2).</source>
+        <translation>Der Server des Senderkatalogs antwortete mit %1 (%2).</translation>
+    </message>
+    <message>
+        <source>The station catalog server answered %1.</source>
+        <translation>Der Server des Senderkatalogs antwortete mit %1.</translation>
+    </message>
+    <message>
+        <source>No station catalog server could be reached.</source>
+        <translation>Kein Server des Senderkatalogs war erreichbar.</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 KB</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln byte(s)</source>
+        <translation>
+            <numerusform>%Ln Byte</numerusform>
+            <numerusform>%Ln Byte</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln second(s)</source>
+        <translation>
+            <numerusform>%Ln Sekunde</numerusform>
+            <numerusform>%Ln Sekunden</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 ms</translation>
+    </message>
+    <message>
+        <source>The response is larger than %1</source>
+        <translation>Die Antwort ist größer als %1</translation>
+    </message>
+    <message>
+        <source>The transfer was stopped because the application is closing</source>
+        <translation>Die Übertragung wurde abgebrochen, weil das Programm beendet wird</translation>
+    </message>
+    <message>
+        <source>The server did not accept a connection within %1</source>
+        <translation>Der Server hat innerhalb von %1 keine Verbindung angenommen</translation>
+    </message>
+    <message>
+        <source>The download took longer than %1</source>
+        <translation>Der Download dauerte länger als %1</translation>
+    </message>
+    <message>
+        <source>The server sent too little data: less than %1 a second over %2</source>
+        <translation>Der Server sendete zu wenig Daten: weniger als %1 pro Sekunde über %2</translation>
+    </message>
+    <message>
+        <source>The server sent no data for %1</source>
+        <translation>Der Server sendete %1 lang keine Daten</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a valid web address</source>
+        <translation>„%1“ ist keine gültige Webadresse</translation>
+    </message>
+    <message>
+        <source>Connecting…</source>
+        <translation>Verbindung wird hergestellt …</translation>
+    </message>
+    <message>
+        <source>Buffering %1 %</source>
+        <translation>Puffern %1 %</translation>
+    </message>
+    <message>
+        <source>%1 Trying again in %2 s…</source>
+        <translation>%1 Neuer Versuch in %2 s …</translation>
+    </message>
+    <message>
+        <source>The station&apos;s playlist lists no stream that can be played here.</source>
+        <translation>Die Playlist des Senders enthält keinen Stream, der hier abgespielt werden kann.</translation>
+    </message>
+    <message>
+        <source>The station has no other address to try.</source>
+        <translation>Der Sender hat keine weitere Adresse, die sich versuchen ließe.</translation>
+    </message>
+    <message>
+        <source>The station&apos;s server could not be reached.</source>
+        <translation>Der Server des Senders war nicht erreichbar.</translation>
+    </message>
+    <message>
+        <source>The station&apos;s server is busy.</source>
+        <translation>Der Server des Senders ist ausgelastet.</translation>
+    </message>
+    <message>
+        <source>The station stopped sending audio.</source>
+        <translation>Der Sender hat aufgehört, Audio zu senden.</translation>
+    </message>
+    <message>
+        <source>The station refused to play this stream.</source>
+        <translation>Der Sender verweigert die Wiedergabe dieses Streams.</translation>
+    </message>
+    <message>
+        <source>The station sent something that is not audio.</source>
+        <translation>Der Sender hat etwas gesendet, das kein Audio ist.</translation>
+    </message>
+    <message>
+        <source>This stream is in a format that cannot be played here.</source>
+        <translation>Dieser Stream hat ein Format, das hier nicht abgespielt werden kann.</translation>
+    </message>
+    <message>
+        <source>The station sent audio that could not be decoded.</source>
+        <translation>Der Sender hat Audio gesendet, das nicht dekodiert werden konnte.</translation>
+    </message>
+    <message>
+        <source>The station refused the request (%1).</source>
+        <translation>Der Sender hat die Anfrage abgelehnt (%1).</translation>
+    </message>
+    <message>
+        <source>The station says this stream does not exist (%1).</source>
+        <translation>Laut Sender gibt es diesen Stream nicht (%1).</translation>
+    </message>
+    <message>
+        <source>The station refused to play this stream (%1).</source>
+        <translation>Der Sender verweigert die Wiedergabe dieses Streams (%1).</translation>
+    </message>
+    <message>
+        <source>The station&apos;s server is busy (%1).</source>
+        <translation>Der Server des Senders ist ausgelastet (%1).</translation>
+    </message>
+    <message>
+        <source>The station&apos;s server has a fault (%1).</source>
+        <translation>Der Server des Senders hat einen Fehler (%1).</translation>
+    </message>
+    <message>
+        <source>The station&apos;s secure connection could not be verified.</source>
+        <translation>Die sichere Verbindung zum Sender konnte nicht überprüft werden.</translation>
+    </message>
+    <message>
+        <source>The stream could not be played.</source>
+        <translation>Der Stream konnte nicht abgespielt werden.</translation>
+    </message>
+    <message>
+        <source>This stream is in a format that cannot be played here (%1); installing %2 adds it.</source>
+        <translation>Dieser Stream hat ein Format, das hier nicht abgespielt werden kann (%1); das Paket %2 fügt es hinzu.</translation>
+    </message>
+    <message>
+        <source>This stream is in a format that cannot be played here (%1).</source>
+        <translation>Dieser Stream hat ein Format, das hier nicht abgespielt werden kann (%1).</translation>
+    </message>
+    <message>
+        <source>%1 kbps</source>
+        <translation>%1 kbit/s</translation>
+    </message>
+    <message>
+        <source>%1 kHz</source>
+        <translation>%1 kHz</translation>
+    </message>
+    <message>
+        <source>%1 · %2</source>
+        <translation>%1 · %2</translation>
+    </message>
+</context>
+<context>
+    <name>DBusIdleInhibitor</name>
+    <message>
+        <source>Playing a radio stream</source>
+        <translation>Ein Radiostream läuft</translation>
+    </message>
+</context>
+<context>
+    <name>FavoritesTransfer</name>
+    <message>
+        <source>Export Favourites</source>
+        <translation>Favoriten exportieren</translation>
+    </message>
+    <message>
+        <source>Import Favourites</source>
+        <translation>Favoriten importieren</translation>
+    </message>
+    <message>
+        <source>Favourites (*.json);;All files (*)</source>
+        <translation>Favoriten (*.json);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Pemba Vello Favourites.json</source>
+        <translation>Pemba Vello Favoriten.json</translation>
+    </message>
+    <message>
+        <source>The favourites could not be saved to “%1”: %2</source>
+        <translation>Die Favoriten konnten nicht in „%1“ gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>“%1” was not imported, and your favourites are unchanged.
+
+%2</source>
+        <translation>„%1“ wurde nicht importiert, Ihre Favoriten sind unverändert.
+
+%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln station(s) were added to your favourites.</source>
+        <translation>
+            <numerusform>%Ln Sender wurde zu Ihren Favoriten hinzugefügt.</numerusform>
+            <numerusform>%Ln Sender wurden zu Ihren Favoriten hinzugefügt.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>LaunchOptions</name>
+    <message>
+        <source>--%1 needs an absolute http or https address, not &quot;%2&quot;</source>
+        <translation>--%1 braucht eine absolute http- oder https-Adresse, nicht „%2“</translation>
+    </message>
+    <message>
+        <source>Pemba Vello, an internet radio player.</source>
+        <translation>Pemba Vello, ein Player für Internetradio.</translation>
+    </message>
+    <message>
+        <source>Download the station catalog from &lt;URL&gt; for this run, whatever the preferences say.</source>
+        <translation>Den Senderkatalog bei diesem Start von &lt;URL&gt; laden, unabhängig von den Einstellungen.</translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation>URL</translation>
+    </message>
+    <message>
+        <source>Get the catalog from the radio directory server at &lt;URL&gt; instead of finding its servers. Give it more than once to try several in turn.</source>
+        <translation>Den Katalog vom Radioverzeichnis-Server unter &lt;URL&gt; holen, statt die Server zu suchen. Mehrfach angeben, um mehrere nacheinander zu versuchen.</translation>
+    </message>
+    <message>
+        <source>unexpected argument: %1</source>
+        <translation>unerwartetes Argument: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerViews</name>
+    <message>
+        <source>Now Playing</source>
+        <translation>Läuft gerade</translation>
+    </message>
+    <message>
+        <source>Start any station from Home or Discover</source>
+        <translation>Starten Sie einen Sender unter „Start“ oder „Entdecken“</translation>
+    </message>
+    <message>
+        <source>World</source>
+        <translation>Welt</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Musik</translation>
+    </message>
+    <message>
+        <source>Homepage</source>
+        <translation>Website</translation>
+    </message>
+    <message>
+        <source>Open the station&apos;s homepage</source>
+        <translation>Website des Senders öffnen</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>SectionBuilders</name>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>%1 of %2 MB</source>
+        <comment>received of total</comment>
+        <translation>%1 von %2 MB</translation>
+    </message>
+    <message>
+        <source>Download progress</source>
+        <translation>Download-Fortschritt</translation>
+    </message>
+    <message>
+        <source>Try Again</source>
+        <translation>Erneut versuchen</translation>
+    </message>
+</context>
+<context>
+    <name>TransportControls</name>
+    <message>
+        <source>Previous</source>
+        <translation>Vorheriger</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Abspielen</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Nächster</translation>
+    </message>
+</context>
+<context>
+    <name>Vello::ArcSpinner</name>
+    <message>
+        <source>Searching</source>
+        <translation>Suche läuft</translation>
+    </message>
+</context>
+<context>
+    <name>Vello::MainView</name>
+    <message>
+        <source>Play/Pause</source>
+        <translation>Abspielen/Pause</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Nächster</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Vorheriger</translation>
+    </message>
+    <message>
+        <source>Play a Random Station</source>
+        <translation>Zufälligen Sender abspielen</translation>
+    </message>
+    <message>
+        <source>Volume Up</source>
+        <translation>Lauter</translation>
+    </message>
+    <message>
+        <source>Volume Down</source>
+        <translation>Leiser</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Stumm</translation>
+    </message>
+    <message>
+        <source>Top Stations</source>
+        <translation>Top-Sender</translation>
+    </message>
+    <message>
+        <source>Discover</source>
+        <translation>Entdecken</translation>
+    </message>
+    <message>
+        <source>Browse Stations</source>
+        <translation>Sender durchstöbern</translation>
+    </message>
+    <message>
+        <source>Your Library</source>
+        <translation>Ihre Bibliothek</translation>
+    </message>
+    <message>
+        <source>Up Next</source>
+        <translation>Als Nächstes</translation>
+    </message>
+    <message>
+        <source>No stations here yet.</source>
+        <translation>Hier sind noch keine Sender.</translation>
+    </message>
+    <message>
+        <source>No songs heard yet. Titles the stations send appear here.</source>
+        <translation>Noch keine Titel gehört. Titel, die Sender übermitteln, erscheinen hier.</translation>
+    </message>
+    <message>
+        <source>Favorites</source>
+        <translation>Favoriten</translation>
+    </message>
+    <message>
+        <source>Recent</source>
+        <translation>Zuletzt gehört</translation>
+    </message>
+    <message>
+        <source>Songs</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>Clear Songs…</source>
+        <translation>Titel löschen …</translation>
+    </message>
+    <message>
+        <source>Clear Songs</source>
+        <translation>Titel löschen</translation>
+    </message>
+</context>
+<context>
+    <name>Vello::MainWindow</name>
+    <message>
+        <source>Pemba Vello</source>
+        <translation>Pemba Vello</translation>
+    </message>
+    <message>
+        <source>pemba-vello: %1
+Try &apos;pemba-vello --help&apos;.
+</source>
+        <translation>pemba-vello: %1
+Siehe &apos;pemba-vello --help&apos;.
+</translation>
+    </message>
+    <message>
+        <source>pemba-vello: another Pemba Vello is running but does not answer.
+</source>
+        <translation>pemba-vello: Ein anderes Pemba Vello läuft, antwortet aber nicht.
+</translation>
+    </message>
+    <message>
+        <source>Not Playing</source>
+        <translation>Keine Wiedergabe</translation>
+    </message>
+    <message>
+        <source>%1 – %2</source>
+        <comment>station – song</comment>
+        <translation>%1 – %2</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>15 Minutes</source>
+        <translation>15 Minuten</translation>
+    </message>
+    <message>
+        <source>30 Minutes</source>
+        <translation>30 Minuten</translation>
+    </message>
+    <message>
+        <source>45 Minutes</source>
+        <translation>45 Minuten</translation>
+    </message>
+    <message>
+        <source>60 Minutes</source>
+        <translation>60 Minuten</translation>
+    </message>
+    <message>
+        <source>90 Minutes</source>
+        <translation>90 Minuten</translation>
+    </message>
+    <message>
+        <source>End of the Current Song</source>
+        <translation>Ende des aktuellen Titels</translation>
+    </message>
+    <message>
+        <source>%1 – %2</source>
+        <comment>song – program</comment>
+        <translation>%1 – %2</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>Über %1</translation>
+    </message>
+    <message>
+        <source>Reload Stations</source>
+        <translation>Sender neu laden</translation>
+    </message>
+    <message>
+        <source>Export Favourites…</source>
+        <translation>Favoriten exportieren …</translation>
+    </message>
+    <message>
+        <source>Import Favourites…</source>
+        <translation>Favoriten importieren …</translation>
+    </message>
+    <message>
+        <source>Preferences…</source>
+        <translation>Einstellungen …</translation>
+    </message>
+    <message>
+        <source>Hide %1</source>
+        <translation>%1 ausblenden</translation>
+    </message>
+    <message>
+        <source>Hide Others</source>
+        <translation>Andere ausblenden</translation>
+    </message>
+    <message>
+        <source>Quit %1</source>
+        <translation>%1 beenden</translation>
+    </message>
+    <message>
+        <source>Playback</source>
+        <translation>Wiedergabe</translation>
+    </message>
+    <message>
+        <source>Sleep Timer</source>
+        <translation>Schlaftimer</translation>
+    </message>
+    <message>
+        <source>%1 is still playing. Click its icon in the system tray to show the window again.</source>
+        <translation>%1 spielt weiter. Klicken Sie auf das Symbol im Systembereich, um das Fenster wieder anzuzeigen.</translation>
+    </message>
+    <message>
+        <source>%1 %2
+Internet radio, most popular first.</source>
+        <comment>program, version</comment>
+        <translation>%1 %2
+Internetradio, die beliebtesten Sender zuerst.</translation>
+    </message>
+</context>
+<context>
+    <name>Vello::PreferencesDialog</name>
+    <message>
+        <source>The address of a catalog document, loaded instead of the directory.</source>
+        <translation>Die Adresse eines Katalogdokuments, das statt des Verzeichnisses geladen wird.</translation>
+    </message>
+    <message>
+        <source>Not an address to load from: it must start with https:// or http://.</source>
+        <translation>Keine Adresse, von der sich laden lässt: Sie muss mit https:// oder http:// beginnen.</translation>
+    </message>
+    <message>
+        <source>&amp;Public radio directory</source>
+        <translation>&amp;Öffentliches Radioverzeichnis</translation>
+    </message>
+    <message>
+        <source>Catalog &amp;address</source>
+        <translation>Katalog&amp;adresse</translation>
+    </message>
+    <message>
+        <source>&amp;Help rank stations: tell the directory which stations I play</source>
+        <translation>Beim Ranking &amp;helfen: dem Verzeichnis mitteilen, welche Sender ich höre</translation>
+    </message>
+    <message>
+        <source>&amp;Continue the last station when Pemba Vello starts</source>
+        <translation>&amp;Letzten Sender beim Start von Pemba Vello fortsetzen</translation>
+    </message>
+    <message>
+        <source>&amp;Notify when the song changes</source>
+        <translation>Bei Titelwechsel &amp;benachrichtigen</translation>
+    </message>
+    <message>
+        <source>&amp;Keep playing when the window is closed</source>
+        <translation>Weiterspielen, wenn das Fenster &amp;geschlossen ist</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Catalog source</source>
+        <translation>Katalogquelle</translation>
+    </message>
+    <message>
+        <source>Address of the catalog document</source>
+        <translation>Adresse des Katalogdokuments</translation>
+    </message>
+    <message>
+        <source>https://example.org/stations_filtered.json</source>
+        <translation>https://example.org/stations_filtered.json</translation>
+    </message>
+</context>
+<context>
+    <name>Vello::SearchField</name>
+    <message>
+        <source>Search stations, countries, genres...</source>
+        <translation>Sender, Länder, Genres suchen …</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Suche</translation>
+    </message>
+</context>
+<context>
+    <name>Vello::Sidebar</name>
+    <message>
+        <source>Home</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Stöbern</translation>
+    </message>
+    <message>
+        <source>Library</source>
+        <translation>Bibliothek</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Player</translation>
+    </message>
+</context>
+<context>
+    <name>Vello::SongRow</name>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Search the web</source>
+        <translation>Im Web suchen</translation>
+    </message>
+    <message>
+        <source>Heard at %1</source>
+        <translation>Gehört um %1</translation>
+    </message>
+    <message>
+        <source>Copy %1</source>
+        <translation>%1 kopieren</translation>
+    </message>
+    <message>
+        <source>Copy the title</source>
+        <translation>Titel kopieren</translation>
+    </message>
+    <message>
+        <source>Search the web for %1</source>
+        <translation>Im Web nach %1 suchen</translation>
+    </message>
+    <message>
+        <source>Search the web for the title</source>
+        <translation>Im Web nach dem Titel suchen</translation>
+    </message>
+    <message>
+        <source>Clear Songs</source>
+        <translation>Titel löschen</translation>
+    </message>
+    <message>
+        <source>Clear the list of songs heard?</source>
+        <translation>Die Liste der gehörten Titel löschen?</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Löschen</translation>
+    </message>
+</context>
+<context>
+    <name>Vello::StationRow</name>
+    <message>
+        <source>Remove %1 from favourites</source>
+        <translation>%1 aus den Favoriten entfernen</translation>
+    </message>
+    <message>
+        <source>Add %1 to favourites</source>
+        <translation>%1 zu den Favoriten hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove from Favorites</source>
+        <translation>Aus Favoriten entfernen</translation>
+    </message>
+    <message>
+        <source>Add to Favorites</source>
+        <translation>Zu Favoriten hinzufügen</translation>
+    </message>
+    <message>
+        <source>Play %1</source>
+        <translation>%1 abspielen</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Abspielen</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Musik</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln votes</source>
+        <translation>
+            <numerusform>%Ln Stimme</numerusform>
+            <numerusform>%Ln Stimmen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>World</source>
+        <translation>Welt</translation>
+    </message>
+</context>
+<context>
+    <name>Vello::VolumeControl</name>
+    <message>
+        <source>Mute</source>
+        <translation>Stumm</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Lautstärke</translation>
+    </message>
+    <message>
+        <source>Unmute</source>
+        <translation>Ton an</translation>
+    </message>
+</context>
+</TS>

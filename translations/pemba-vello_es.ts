@@ -1,0 +1,875 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>Core</name>
+    <message>
+        <source>The file is too large to be a list of favourite stations.</source>
+        <translation>El archivo es demasiado grande para ser una lista de emisoras favoritas.</translation>
+    </message>
+    <message>
+        <source>Loading stations...</source>
+        <translation>Cargando emisoras...</translation>
+    </message>
+    <message>
+        <source>Unable to load stations: %1</source>
+        <translation>No se pudieron cargar las emisoras: %1</translation>
+    </message>
+    <message>
+        <source>No stations are available right now.</source>
+        <translation>No hay emisoras disponibles en este momento.</translation>
+    </message>
+    <message>
+        <source>The file is not a list of favourite stations.</source>
+        <translation>El archivo no es una lista de emisoras favoritas.</translation>
+    </message>
+    <message>
+        <source>The file is damaged: it is not valid JSON.</source>
+        <translation>El archivo está dañado: no es JSON válido.</translation>
+    </message>
+    <message>
+        <source>Fading out…</source>
+        <translation>Bajando el volumen…</translation>
+    </message>
+    <message>
+        <source>Sleep in %1 min</source>
+        <translation>Se apaga en %1 min</translation>
+    </message>
+    <message>
+        <source>Sleep after this song</source>
+        <translation>Se apaga tras esta canción</translation>
+    </message>
+    <message>
+        <source>an array</source>
+        <translation>un array</translation>
+    </message>
+    <message>
+        <source>an object</source>
+        <translation>un objeto</translation>
+    </message>
+    <message>
+        <source>a number</source>
+        <translation>un número</translation>
+    </message>
+    <message>
+        <source>a string</source>
+        <translation>una cadena</translation>
+    </message>
+    <message>
+        <source>a boolean</source>
+        <translation>un booleano</translation>
+    </message>
+    <message>
+        <source>an unknown value</source>
+        <translation>un valor desconocido</translation>
+    </message>
+    <message>
+        <source>the catalog is empty</source>
+        <translation>el catálogo está vacío</translation>
+    </message>
+    <message>
+        <source>the catalog is not valid UTF-8 text</source>
+        <translation>el catálogo no es texto UTF-8 válido</translation>
+    </message>
+    <message>
+        <source>a string is never closed; the catalog may be cut off</source>
+        <translation>una cadena nunca se cierra; puede que el catálogo esté cortado</translation>
+    </message>
+    <message>
+        <source>the catalog ends before its arrays and objects are closed; it may be cut off</source>
+        <translation>el catálogo termina antes de cerrar sus arrays y objetos; puede que esté cortado</translation>
+    </message>
+    <message>
+        <source>the JSON is malformed (a misplaced comma, bracket, brace or colon)</source>
+        <translation>el JSON está mal formado (una coma, corchete, llave o dos puntos fuera de lugar)</translation>
+    </message>
+    <message>
+        <source>a string holds an invalid escape sequence</source>
+        <translation>una cadena contiene una secuencia de escape no válida</translation>
+    </message>
+    <message>
+        <source>a string holds an unescaped control character such as a tab or a line break</source>
+        <translation>una cadena contiene un carácter de control sin escapar, como un tabulador o un salto de línea</translation>
+    </message>
+    <message>
+        <source>a number is malformed</source>
+        <translation>un número está mal formado</translation>
+    </message>
+    <message>
+        <source>a true, false or null is misspelt</source>
+        <translation>un true, false o null está mal escrito</translation>
+    </message>
+    <message>
+        <source>the catalog is too large to decode</source>
+        <translation>el catálogo es demasiado grande para decodificarlo</translation>
+    </message>
+    <message>
+        <source>arrays and objects nest too deeply</source>
+        <translation>los arrays y objetos están anidados a demasiada profundidad</translation>
+    </message>
+    <message>
+        <source>the JSON is malformed (%1)</source>
+        <translation>el JSON está mal formado (%1)</translation>
+    </message>
+    <message>
+        <source>there is not enough memory to read the catalog</source>
+        <translation>no hay memoria suficiente para leer el catálogo</translation>
+    </message>
+    <message>
+        <source>station %1: &quot;%2&quot; %3</source>
+        <translation>emisora %1: «%2» %3</translation>
+    </message>
+    <message>
+        <source>station %1 %2</source>
+        <translation>emisora %1: %2</translation>
+    </message>
+    <message>
+        <source>station %1: %2</source>
+        <translation>emisora %1: %2</translation>
+    </message>
+    <message>
+        <source>station %1, in &quot;%2&quot;: %3</source>
+        <translation>emisora %1, en «%2»: %3</translation>
+    </message>
+    <message>
+        <source>the catalog is a web page or XML, not JSON</source>
+        <translation>el catálogo es una página web o XML, no JSON</translation>
+    </message>
+    <message>
+        <source>the catalog must be a JSON array of stations, found %1</source>
+        <translation>el catálogo debe ser un array JSON de emisoras; se encontró %1</translation>
+    </message>
+    <message>
+        <source>the catalog has more text after the end of its array</source>
+        <translation>el catálogo tiene más texto tras el final de su array</translation>
+    </message>
+    <message>
+        <source>must be an object, found %1</source>
+        <translation>debe ser un objeto; se encontró %1</translation>
+    </message>
+    <message>
+        <source>must be a string or null, found %1</source>
+        <translation>debe ser una cadena o null; se encontró %1</translation>
+    </message>
+    <message>
+        <source>must be an integer or null, found %1</source>
+        <translation>debe ser un entero o null; se encontró %1</translation>
+    </message>
+    <message>
+        <source>must be a whole number, found %1</source>
+        <translation>debe ser un número entero; se encontró %1</translation>
+    </message>
+    <message>
+        <source>must fit in a signed 64-bit integer, found %1</source>
+        <translation>debe caber en un entero de 64 bits con signo; se encontró %1</translation>
+    </message>
+    <message>
+        <source>holds a malformed number: %1</source>
+        <translation>contiene un número mal formado: %1</translation>
+    </message>
+    <message>
+        <source>arrays and objects nest more than %1 levels deep</source>
+        <translation>los arrays y objetos se anidan en más de %1 niveles</translation>
+    </message>
+    <message>
+        <source>the catalog could not be read</source>
+        <translation>no se pudo leer el catálogo</translation>
+    </message>
+    <message>
+        <source>Unnamed station</source>
+        <translation>Emisora sin nombre</translation>
+    </message>
+    <message>
+        <source>Live station</source>
+        <translation>Emisora en directo</translation>
+    </message>
+    <message>
+        <source>The station catalog server answered %1 (%2).</source>
+        <translation>El servidor del catálogo de emisoras respondió %1 (%2).</translation>
+    </message>
+    <message>
+        <source>The station catalog server answered %1.</source>
+        <translation>El servidor del catálogo de emisoras respondió %1.</translation>
+    </message>
+    <message>
+        <source>No station catalog server could be reached.</source>
+        <translation>No se pudo contactar con ningún servidor del catálogo de emisoras.</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 KB</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln byte(s)</source>
+        <translation>
+            <numerusform>%Ln byte</numerusform>
+            <numerusform>%Ln bytes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln second(s)</source>
+        <translation>
+            <numerusform>%Ln segundo</numerusform>
+            <numerusform>%Ln segundos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 ms</translation>
+    </message>
+    <message>
+        <source>The response is larger than %1</source>
+        <translation>La respuesta supera los %1</translation>
+    </message>
+    <message>
+        <source>The transfer was stopped because the application is closing</source>
+        <translation>La transferencia se detuvo porque la aplicación se está cerrando</translation>
+    </message>
+    <message>
+        <source>The server did not accept a connection within %1</source>
+        <translation>El servidor no aceptó la conexión en %1</translation>
+    </message>
+    <message>
+        <source>The download took longer than %1</source>
+        <translation>La descarga tardó más de %1</translation>
+    </message>
+    <message>
+        <source>The server sent too little data: less than %1 a second over %2</source>
+        <translation>El servidor envió muy pocos datos: menos de %1 por segundo durante %2</translation>
+    </message>
+    <message>
+        <source>The server sent no data for %1</source>
+        <translation>El servidor no envió datos durante %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a valid web address</source>
+        <translation>«%1» no es una dirección web válida</translation>
+    </message>
+    <message>
+        <source>Connecting…</source>
+        <translation>Conectando…</translation>
+    </message>
+    <message>
+        <source>Buffering %1 %</source>
+        <translation>Cargando búfer %1 %</translation>
+    </message>
+    <message>
+        <source>%1 Trying again in %2 s…</source>
+        <translation>%1 Nuevo intento en %2 s…</translation>
+    </message>
+    <message>
+        <source>The station&apos;s playlist lists no stream that can be played here.</source>
+        <translation>La lista de reproducción de la emisora no incluye ninguna transmisión que se pueda reproducir aquí.</translation>
+    </message>
+    <message>
+        <source>The station has no other address to try.</source>
+        <translation>La emisora no tiene otra dirección que probar.</translation>
+    </message>
+    <message>
+        <source>The station&apos;s server could not be reached.</source>
+        <translation>No se pudo contactar con el servidor de la emisora.</translation>
+    </message>
+    <message>
+        <source>The station&apos;s server is busy.</source>
+        <translation>El servidor de la emisora está ocupado.</translation>
+    </message>
+    <message>
+        <source>The station stopped sending audio.</source>
+        <translation>La emisora dejó de enviar audio.</translation>
+    </message>
+    <message>
+        <source>The station refused to play this stream.</source>
+        <translation>La emisora se negó a reproducir esta transmisión.</translation>
+    </message>
+    <message>
+        <source>The station sent something that is not audio.</source>
+        <translation>La emisora envió algo que no es audio.</translation>
+    </message>
+    <message>
+        <source>This stream is in a format that cannot be played here.</source>
+        <translation>Esta transmisión está en un formato que no se puede reproducir aquí.</translation>
+    </message>
+    <message>
+        <source>The station sent audio that could not be decoded.</source>
+        <translation>La emisora envió audio que no se pudo decodificar.</translation>
+    </message>
+    <message>
+        <source>The station refused the request (%1).</source>
+        <translation>La emisora rechazó la solicitud (%1).</translation>
+    </message>
+    <message>
+        <source>The station says this stream does not exist (%1).</source>
+        <translation>La emisora indica que esta transmisión no existe (%1).</translation>
+    </message>
+    <message>
+        <source>The station refused to play this stream (%1).</source>
+        <translation>La emisora se negó a reproducir esta transmisión (%1).</translation>
+    </message>
+    <message>
+        <source>The station&apos;s server is busy (%1).</source>
+        <translation>El servidor de la emisora está ocupado (%1).</translation>
+    </message>
+    <message>
+        <source>The station&apos;s server has a fault (%1).</source>
+        <translation>El servidor de la emisora tiene un fallo (%1).</translation>
+    </message>
+    <message>
+        <source>The station&apos;s secure connection could not be verified.</source>
+        <translation>No se pudo verificar la conexión segura de la emisora.</translation>
+    </message>
+    <message>
+        <source>The stream could not be played.</source>
+        <translation>No se pudo reproducir la transmisión.</translation>
+    </message>
+    <message>
+        <source>This stream is in a format that cannot be played here (%1); installing %2 adds it.</source>
+        <translation>Esta transmisión está en un formato que no se puede reproducir aquí (%1); instalar %2 lo añade.</translation>
+    </message>
+    <message>
+        <source>This stream is in a format that cannot be played here (%1).</source>
+        <translation>Esta transmisión está en un formato que no se puede reproducir aquí (%1).</translation>
+    </message>
+    <message>
+        <source>%1 kbps</source>
+        <translation>%1 kbps</translation>
+    </message>
+    <message>
+        <source>%1 kHz</source>
+        <translation>%1 kHz</translation>
+    </message>
+    <message>
+        <source>%1 · %2</source>
+        <translation>%1 · %2</translation>
+    </message>
+</context>
+<context>
+    <name>DBusIdleInhibitor</name>
+    <message>
+        <source>Playing a radio stream</source>
+        <translation>Reproduciendo una emisora de radio</translation>
+    </message>
+</context>
+<context>
+    <name>FavoritesTransfer</name>
+    <message>
+        <source>Export Favourites</source>
+        <translation>Exportar favoritas</translation>
+    </message>
+    <message>
+        <source>Import Favourites</source>
+        <translation>Importar favoritas</translation>
+    </message>
+    <message>
+        <source>Favourites (*.json);;All files (*)</source>
+        <translation>Favoritas (*.json);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Pemba Vello Favourites.json</source>
+        <translation>Favoritas de Pemba Vello.json</translation>
+    </message>
+    <message>
+        <source>The favourites could not be saved to “%1”: %2</source>
+        <translation>No se pudieron guardar las favoritas en «%1»: %2</translation>
+    </message>
+    <message>
+        <source>“%1” was not imported, and your favourites are unchanged.
+
+%2</source>
+        <translation>«%1» no se importó y tus favoritas siguen igual.
+
+%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln station(s) were added to your favourites.</source>
+        <translation>
+            <numerusform>Se añadió %Ln emisora a tus favoritas.</numerusform>
+            <numerusform>Se añadieron %Ln emisoras a tus favoritas.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>LaunchOptions</name>
+    <message>
+        <source>--%1 needs an absolute http or https address, not &quot;%2&quot;</source>
+        <translation>--%1 necesita una dirección http o https absoluta, no «%2»</translation>
+    </message>
+    <message>
+        <source>Pemba Vello, an internet radio player.</source>
+        <translation>Pemba Vello, un reproductor de radio por internet.</translation>
+    </message>
+    <message>
+        <source>Download the station catalog from &lt;URL&gt; for this run, whatever the preferences say.</source>
+        <translation>Descargar el catálogo de emisoras de &lt;URL&gt; en esta ejecución, digan lo que digan las preferencias.</translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation>URL</translation>
+    </message>
+    <message>
+        <source>Get the catalog from the radio directory server at &lt;URL&gt; instead of finding its servers. Give it more than once to try several in turn.</source>
+        <translation>Obtener el catálogo del servidor del directorio de radio en &lt;URL&gt; en lugar de buscar sus servidores. Indícalo varias veces para probar varios por turno.</translation>
+    </message>
+    <message>
+        <source>unexpected argument: %1</source>
+        <translation>argumento inesperado: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerViews</name>
+    <message>
+        <source>Now Playing</source>
+        <translation>Sonando ahora</translation>
+    </message>
+    <message>
+        <source>Start any station from Home or Discover</source>
+        <translation>Elige una emisora en Inicio o Descubrir</translation>
+    </message>
+    <message>
+        <source>World</source>
+        <translation>Mundo</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Música</translation>
+    </message>
+    <message>
+        <source>Homepage</source>
+        <translation>Sitio web</translation>
+    </message>
+    <message>
+        <source>Open the station&apos;s homepage</source>
+        <translation>Abrir el sitio web de la emisora</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>SectionBuilders</name>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>%1 of %2 MB</source>
+        <comment>received of total</comment>
+        <translation>%1 de %2 MB</translation>
+    </message>
+    <message>
+        <source>Download progress</source>
+        <translation>Progreso de la descarga</translation>
+    </message>
+    <message>
+        <source>Try Again</source>
+        <translation>Reintentar</translation>
+    </message>
+</context>
+<context>
+    <name>TransportControls</name>
+    <message>
+        <source>Previous</source>
+        <translation>Anterior</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Reproducir</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Siguiente</translation>
+    </message>
+</context>
+<context>
+    <name>Vello::ArcSpinner</name>
+    <message>
+        <source>Searching</source>
+        <translation>Buscando</translation>
+    </message>
+</context>
+<context>
+    <name>Vello::MainView</name>
+    <message>
+        <source>Play/Pause</source>
+        <translation>Reproducir/Pausar</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Siguiente</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Anterior</translation>
+    </message>
+    <message>
+        <source>Play a Random Station</source>
+        <translation>Reproducir una emisora al azar</translation>
+    </message>
+    <message>
+        <source>Volume Up</source>
+        <translation>Subir volumen</translation>
+    </message>
+    <message>
+        <source>Volume Down</source>
+        <translation>Bajar volumen</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Silenciar</translation>
+    </message>
+    <message>
+        <source>Top Stations</source>
+        <translation>Las más escuchadas</translation>
+    </message>
+    <message>
+        <source>Discover</source>
+        <translation>Descubrir</translation>
+    </message>
+    <message>
+        <source>Browse Stations</source>
+        <translation>Explorar emisoras</translation>
+    </message>
+    <message>
+        <source>Your Library</source>
+        <translation>Tu biblioteca</translation>
+    </message>
+    <message>
+        <source>Up Next</source>
+        <translation>A continuación</translation>
+    </message>
+    <message>
+        <source>No stations here yet.</source>
+        <translation>Aún no hay emisoras aquí.</translation>
+    </message>
+    <message>
+        <source>No songs heard yet. Titles the stations send appear here.</source>
+        <translation>Todavía no has escuchado canciones. Aquí aparecen los títulos que envían las emisoras.</translation>
+    </message>
+    <message>
+        <source>Favorites</source>
+        <translation>Favoritas</translation>
+    </message>
+    <message>
+        <source>Recent</source>
+        <translation>Recientes</translation>
+    </message>
+    <message>
+        <source>Songs</source>
+        <translation>Canciones</translation>
+    </message>
+    <message>
+        <source>Clear Songs…</source>
+        <translation>Borrar canciones…</translation>
+    </message>
+    <message>
+        <source>Clear Songs</source>
+        <translation>Borrar canciones</translation>
+    </message>
+</context>
+<context>
+    <name>Vello::MainWindow</name>
+    <message>
+        <source>Pemba Vello</source>
+        <translation>Pemba Vello</translation>
+    </message>
+    <message>
+        <source>pemba-vello: %1
+Try &apos;pemba-vello --help&apos;.
+</source>
+        <translation>pemba-vello: %1
+Prueba &apos;pemba-vello --help&apos;.
+</translation>
+    </message>
+    <message>
+        <source>pemba-vello: another Pemba Vello is running but does not answer.
+</source>
+        <translation>pemba-vello: hay otro Pemba Vello en marcha, pero no responde.
+</translation>
+    </message>
+    <message>
+        <source>Not Playing</source>
+        <translation>Nada en reproducción</translation>
+    </message>
+    <message>
+        <source>%1 – %2</source>
+        <comment>station – song</comment>
+        <translation>%1 – %2</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Desactivado</translation>
+    </message>
+    <message>
+        <source>15 Minutes</source>
+        <translation>15 minutos</translation>
+    </message>
+    <message>
+        <source>30 Minutes</source>
+        <translation>30 minutos</translation>
+    </message>
+    <message>
+        <source>45 Minutes</source>
+        <translation>45 minutos</translation>
+    </message>
+    <message>
+        <source>60 Minutes</source>
+        <translation>60 minutos</translation>
+    </message>
+    <message>
+        <source>90 Minutes</source>
+        <translation>90 minutos</translation>
+    </message>
+    <message>
+        <source>End of the Current Song</source>
+        <translation>Al terminar la canción actual</translation>
+    </message>
+    <message>
+        <source>%1 – %2</source>
+        <comment>song – program</comment>
+        <translation>%1 – %2</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>Acerca de %1</translation>
+    </message>
+    <message>
+        <source>Reload Stations</source>
+        <translation>Recargar emisoras</translation>
+    </message>
+    <message>
+        <source>Export Favourites…</source>
+        <translation>Exportar favoritas…</translation>
+    </message>
+    <message>
+        <source>Import Favourites…</source>
+        <translation>Importar favoritas…</translation>
+    </message>
+    <message>
+        <source>Preferences…</source>
+        <translation>Preferencias…</translation>
+    </message>
+    <message>
+        <source>Hide %1</source>
+        <translation>Ocultar %1</translation>
+    </message>
+    <message>
+        <source>Hide Others</source>
+        <translation>Ocultar otras</translation>
+    </message>
+    <message>
+        <source>Quit %1</source>
+        <translation>Salir de %1</translation>
+    </message>
+    <message>
+        <source>Playback</source>
+        <translation>Reproducción</translation>
+    </message>
+    <message>
+        <source>Sleep Timer</source>
+        <translation>Temporizador de apagado</translation>
+    </message>
+    <message>
+        <source>%1 is still playing. Click its icon in the system tray to show the window again.</source>
+        <translation>%1 sigue sonando. Haz clic en su icono de la bandeja del sistema para volver a mostrar la ventana.</translation>
+    </message>
+    <message>
+        <source>%1 %2
+Internet radio, most popular first.</source>
+        <comment>program, version</comment>
+        <translation>%1 %2
+Radio por internet, lo más escuchado primero.</translation>
+    </message>
+</context>
+<context>
+    <name>Vello::PreferencesDialog</name>
+    <message>
+        <source>The address of a catalog document, loaded instead of the directory.</source>
+        <translation>La dirección de un documento de catálogo, que se carga en lugar del directorio.</translation>
+    </message>
+    <message>
+        <source>Not an address to load from: it must start with https:// or http://.</source>
+        <translation>No es una dirección desde la que cargar: debe empezar por https:// o http://.</translation>
+    </message>
+    <message>
+        <source>&amp;Public radio directory</source>
+        <translation>Directorio de radio &amp;público</translation>
+    </message>
+    <message>
+        <source>Catalog &amp;address</source>
+        <translation>&amp;Dirección del catálogo</translation>
+    </message>
+    <message>
+        <source>&amp;Help rank stations: tell the directory which stations I play</source>
+        <translation>&amp;Ayudar a clasificar emisoras: decir al directorio qué emisoras escucho</translation>
+    </message>
+    <message>
+        <source>&amp;Continue the last station when Pemba Vello starts</source>
+        <translation>&amp;Continuar con la última emisora al iniciar Pemba Vello</translation>
+    </message>
+    <message>
+        <source>&amp;Notify when the song changes</source>
+        <translation>&amp;Notificar cuando cambie la canción</translation>
+    </message>
+    <message>
+        <source>&amp;Keep playing when the window is closed</source>
+        <translation>Seguir sonando al cerrar la &amp;ventana</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Preferencias</translation>
+    </message>
+    <message>
+        <source>Catalog source</source>
+        <translation>Origen del catálogo</translation>
+    </message>
+    <message>
+        <source>Address of the catalog document</source>
+        <translation>Dirección del documento del catálogo</translation>
+    </message>
+    <message>
+        <source>https://example.org/stations_filtered.json</source>
+        <translation>https://example.org/stations_filtered.json</translation>
+    </message>
+</context>
+<context>
+    <name>Vello::SearchField</name>
+    <message>
+        <source>Search stations, countries, genres...</source>
+        <translation>Buscar emisoras, países, géneros...</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Buscar</translation>
+    </message>
+</context>
+<context>
+    <name>Vello::Sidebar</name>
+    <message>
+        <source>Home</source>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Explorar</translation>
+    </message>
+    <message>
+        <source>Library</source>
+        <translation>Biblioteca</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Reproductor</translation>
+    </message>
+</context>
+<context>
+    <name>Vello::SongRow</name>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Search the web</source>
+        <translation>Buscar en la web</translation>
+    </message>
+    <message>
+        <source>Heard at %1</source>
+        <translation>Escuchada a las %1</translation>
+    </message>
+    <message>
+        <source>Copy %1</source>
+        <translation>Copiar %1</translation>
+    </message>
+    <message>
+        <source>Copy the title</source>
+        <translation>Copiar el título</translation>
+    </message>
+    <message>
+        <source>Search the web for %1</source>
+        <translation>Buscar %1 en la web</translation>
+    </message>
+    <message>
+        <source>Search the web for the title</source>
+        <translation>Buscar el título en la web</translation>
+    </message>
+    <message>
+        <source>Clear Songs</source>
+        <translation>Borrar canciones</translation>
+    </message>
+    <message>
+        <source>Clear the list of songs heard?</source>
+        <translation>¿Borrar la lista de canciones escuchadas?</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Borrar</translation>
+    </message>
+</context>
+<context>
+    <name>Vello::StationRow</name>
+    <message>
+        <source>Remove %1 from favourites</source>
+        <translation>Quitar %1 de favoritas</translation>
+    </message>
+    <message>
+        <source>Add %1 to favourites</source>
+        <translation>Añadir %1 a favoritas</translation>
+    </message>
+    <message>
+        <source>Remove from Favorites</source>
+        <translation>Quitar de favoritas</translation>
+    </message>
+    <message>
+        <source>Add to Favorites</source>
+        <translation>Añadir a favoritas</translation>
+    </message>
+    <message>
+        <source>Play %1</source>
+        <translation>Reproducir %1</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Reproducir</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Música</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln votes</source>
+        <translation>
+            <numerusform>%Ln voto</numerusform>
+            <numerusform>%Ln votos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>World</source>
+        <translation>Mundo</translation>
+    </message>
+</context>
+<context>
+    <name>Vello::VolumeControl</name>
+    <message>
+        <source>Mute</source>
+        <translation>Silenciar</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volumen</translation>
+    </message>
+    <message>
+        <source>Unmute</source>
+        <translation>Activar sonido</translation>
+    </message>
+</context>
+</TS>

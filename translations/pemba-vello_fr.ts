@@ -1,0 +1,875 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>Core</name>
+    <message>
+        <source>The file is too large to be a list of favourite stations.</source>
+        <translation>Le fichier est trop volumineux pour être une liste de stations favorites.</translation>
+    </message>
+    <message>
+        <source>Loading stations...</source>
+        <translation>Chargement des stations…</translation>
+    </message>
+    <message>
+        <source>Unable to load stations: %1</source>
+        <translation>Impossible de charger les stations : %1</translation>
+    </message>
+    <message>
+        <source>No stations are available right now.</source>
+        <translation>Aucune station n’est disponible pour le moment.</translation>
+    </message>
+    <message>
+        <source>The file is not a list of favourite stations.</source>
+        <translation>Le fichier n’est pas une liste de stations favorites.</translation>
+    </message>
+    <message>
+        <source>The file is damaged: it is not valid JSON.</source>
+        <translation>Le fichier est endommagé : ce n’est pas du JSON valide.</translation>
+    </message>
+    <message>
+        <source>Fading out…</source>
+        <translation>Fondu en cours…</translation>
+    </message>
+    <message>
+        <source>Sleep in %1 min</source>
+        <translation>Arrêt dans %1 min</translation>
+    </message>
+    <message>
+        <source>Sleep after this song</source>
+        <translation>Arrêt après ce titre</translation>
+    </message>
+    <message>
+        <source>an array</source>
+        <translation>un tableau</translation>
+    </message>
+    <message>
+        <source>an object</source>
+        <translation>un objet</translation>
+    </message>
+    <message>
+        <source>a number</source>
+        <translation>un nombre</translation>
+    </message>
+    <message>
+        <source>a string</source>
+        <translation>une chaîne</translation>
+    </message>
+    <message>
+        <source>a boolean</source>
+        <translation>un booléen</translation>
+    </message>
+    <message>
+        <source>an unknown value</source>
+        <translation>une valeur inconnue</translation>
+    </message>
+    <message>
+        <source>the catalog is empty</source>
+        <translation>le catalogue est vide</translation>
+    </message>
+    <message>
+        <source>the catalog is not valid UTF-8 text</source>
+        <translation>le catalogue n’est pas un texte UTF-8 valide</translation>
+    </message>
+    <message>
+        <source>a string is never closed; the catalog may be cut off</source>
+        <translation>une chaîne n’est jamais fermée ; le catalogue est peut-être tronqué</translation>
+    </message>
+    <message>
+        <source>the catalog ends before its arrays and objects are closed; it may be cut off</source>
+        <translation>le catalogue se termine avant la fermeture de ses tableaux et objets ; il est peut-être tronqué</translation>
+    </message>
+    <message>
+        <source>the JSON is malformed (a misplaced comma, bracket, brace or colon)</source>
+        <translation>le JSON est mal formé (virgule, crochet, accolade ou deux-points mal placé)</translation>
+    </message>
+    <message>
+        <source>a string holds an invalid escape sequence</source>
+        <translation>une chaîne contient une séquence d’échappement non valide</translation>
+    </message>
+    <message>
+        <source>a string holds an unescaped control character such as a tab or a line break</source>
+        <translation>une chaîne contient un caractère de contrôle non échappé, comme une tabulation ou un saut de ligne</translation>
+    </message>
+    <message>
+        <source>a number is malformed</source>
+        <translation>un nombre est mal formé</translation>
+    </message>
+    <message>
+        <source>a true, false or null is misspelt</source>
+        <translation>un true, false ou null est mal orthographié</translation>
+    </message>
+    <message>
+        <source>the catalog is too large to decode</source>
+        <translation>le catalogue est trop volumineux pour être décodé</translation>
+    </message>
+    <message>
+        <source>arrays and objects nest too deeply</source>
+        <translation>les tableaux et objets sont trop imbriqués</translation>
+    </message>
+    <message>
+        <source>the JSON is malformed (%1)</source>
+        <translation>le JSON est mal formé (%1)</translation>
+    </message>
+    <message>
+        <source>there is not enough memory to read the catalog</source>
+        <translation>la mémoire est insuffisante pour lire le catalogue</translation>
+    </message>
+    <message>
+        <source>station %1: &quot;%2&quot; %3</source>
+        <translation>station %1 : « %2 » %3</translation>
+    </message>
+    <message>
+        <source>station %1 %2</source>
+        <translation>station %1 : %2</translation>
+    </message>
+    <message>
+        <source>station %1: %2</source>
+        <translation>station %1 : %2</translation>
+    </message>
+    <message>
+        <source>station %1, in &quot;%2&quot;: %3</source>
+        <translation>station %1, dans « %2 » : %3</translation>
+    </message>
+    <message>
+        <source>the catalog is a web page or XML, not JSON</source>
+        <translation>le catalogue est une page web ou du XML, pas du JSON</translation>
+    </message>
+    <message>
+        <source>the catalog must be a JSON array of stations, found %1</source>
+        <translation>le catalogue doit être un tableau JSON de stations ; trouvé : %1</translation>
+    </message>
+    <message>
+        <source>the catalog has more text after the end of its array</source>
+        <translation>le catalogue contient du texte après la fin de son tableau</translation>
+    </message>
+    <message>
+        <source>must be an object, found %1</source>
+        <translation>doit être un objet ; trouvé : %1</translation>
+    </message>
+    <message>
+        <source>must be a string or null, found %1</source>
+        <translation>doit être une chaîne ou null ; trouvé : %1</translation>
+    </message>
+    <message>
+        <source>must be an integer or null, found %1</source>
+        <translation>doit être un entier ou null ; trouvé : %1</translation>
+    </message>
+    <message>
+        <source>must be a whole number, found %1</source>
+        <translation>doit être un nombre entier ; trouvé : %1</translation>
+    </message>
+    <message>
+        <source>must fit in a signed 64-bit integer, found %1</source>
+        <translation>doit tenir dans un entier signé de 64 bits ; trouvé : %1</translation>
+    </message>
+    <message>
+        <source>holds a malformed number: %1</source>
+        <translation>contient un nombre mal formé : %1</translation>
+    </message>
+    <message>
+        <source>arrays and objects nest more than %1 levels deep</source>
+        <translation>les tableaux et objets sont imbriqués sur plus de %1 niveaux</translation>
+    </message>
+    <message>
+        <source>the catalog could not be read</source>
+        <translation>le catalogue n’a pas pu être lu</translation>
+    </message>
+    <message>
+        <source>Unnamed station</source>
+        <translation>Station sans nom</translation>
+    </message>
+    <message>
+        <source>Live station</source>
+        <translation>Station en direct</translation>
+    </message>
+    <message>
+        <source>The station catalog server answered %1 (%2).</source>
+        <translation>Le serveur du catalogue de stations a répondu %1 (%2).</translation>
+    </message>
+    <message>
+        <source>The station catalog server answered %1.</source>
+        <translation>Le serveur du catalogue de stations a répondu %1.</translation>
+    </message>
+    <message>
+        <source>No station catalog server could be reached.</source>
+        <translation>Aucun serveur du catalogue de stations n’a pu être joint.</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 Mo</translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 Ko</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln byte(s)</source>
+        <translation>
+            <numerusform>%Ln octet</numerusform>
+            <numerusform>%Ln octets</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln second(s)</source>
+        <translation>
+            <numerusform>%Ln seconde</numerusform>
+            <numerusform>%Ln secondes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 ms</translation>
+    </message>
+    <message>
+        <source>The response is larger than %1</source>
+        <translation>La réponse dépasse %1</translation>
+    </message>
+    <message>
+        <source>The transfer was stopped because the application is closing</source>
+        <translation>Le transfert a été interrompu car l’application se ferme</translation>
+    </message>
+    <message>
+        <source>The server did not accept a connection within %1</source>
+        <translation>Le serveur n’a pas accepté de connexion en %1</translation>
+    </message>
+    <message>
+        <source>The download took longer than %1</source>
+        <translation>Le téléchargement a duré plus de %1</translation>
+    </message>
+    <message>
+        <source>The server sent too little data: less than %1 a second over %2</source>
+        <translation>Le serveur a envoyé trop peu de données : moins de %1 par seconde pendant %2</translation>
+    </message>
+    <message>
+        <source>The server sent no data for %1</source>
+        <translation>Le serveur n’a envoyé aucune donnée pendant %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a valid web address</source>
+        <translation>« %1 » n’est pas une adresse web valide</translation>
+    </message>
+    <message>
+        <source>Connecting…</source>
+        <translation>Connexion…</translation>
+    </message>
+    <message>
+        <source>Buffering %1 %</source>
+        <translation>Mise en mémoire tampon %1 %</translation>
+    </message>
+    <message>
+        <source>%1 Trying again in %2 s…</source>
+        <translation>%1 Nouvel essai dans %2 s…</translation>
+    </message>
+    <message>
+        <source>The station&apos;s playlist lists no stream that can be played here.</source>
+        <translation>La liste de lecture de la station ne contient aucun flux lisible ici.</translation>
+    </message>
+    <message>
+        <source>The station has no other address to try.</source>
+        <translation>La station n’a pas d’autre adresse à essayer.</translation>
+    </message>
+    <message>
+        <source>The station&apos;s server could not be reached.</source>
+        <translation>Le serveur de la station est injoignable.</translation>
+    </message>
+    <message>
+        <source>The station&apos;s server is busy.</source>
+        <translation>Le serveur de la station est occupé.</translation>
+    </message>
+    <message>
+        <source>The station stopped sending audio.</source>
+        <translation>La station a cessé d’envoyer du son.</translation>
+    </message>
+    <message>
+        <source>The station refused to play this stream.</source>
+        <translation>La station a refusé de diffuser ce flux.</translation>
+    </message>
+    <message>
+        <source>The station sent something that is not audio.</source>
+        <translation>La station a envoyé autre chose que du son.</translation>
+    </message>
+    <message>
+        <source>This stream is in a format that cannot be played here.</source>
+        <translation>Ce flux est dans un format qui ne peut pas être lu ici.</translation>
+    </message>
+    <message>
+        <source>The station sent audio that could not be decoded.</source>
+        <translation>La station a envoyé un son qui n’a pas pu être décodé.</translation>
+    </message>
+    <message>
+        <source>The station refused the request (%1).</source>
+        <translation>La station a refusé la requête (%1).</translation>
+    </message>
+    <message>
+        <source>The station says this stream does not exist (%1).</source>
+        <translation>La station indique que ce flux n’existe pas (%1).</translation>
+    </message>
+    <message>
+        <source>The station refused to play this stream (%1).</source>
+        <translation>La station a refusé de diffuser ce flux (%1).</translation>
+    </message>
+    <message>
+        <source>The station&apos;s server is busy (%1).</source>
+        <translation>Le serveur de la station est occupé (%1).</translation>
+    </message>
+    <message>
+        <source>The station&apos;s server has a fault (%1).</source>
+        <translation>Le serveur de la station est en panne (%1).</translation>
+    </message>
+    <message>
+        <source>The station&apos;s secure connection could not be verified.</source>
+        <translation>La connexion sécurisée de la station n’a pas pu être vérifiée.</translation>
+    </message>
+    <message>
+        <source>The stream could not be played.</source>
+        <translation>Le flux n’a pas pu être lu.</translation>
+    </message>
+    <message>
+        <source>This stream is in a format that cannot be played here (%1); installing %2 adds it.</source>
+        <translation>Ce flux est dans un format qui ne peut pas être lu ici (%1) ; installer %2 l’ajoute.</translation>
+    </message>
+    <message>
+        <source>This stream is in a format that cannot be played here (%1).</source>
+        <translation>Ce flux est dans un format qui ne peut pas être lu ici (%1).</translation>
+    </message>
+    <message>
+        <source>%1 kbps</source>
+        <translation>%1 kbit/s</translation>
+    </message>
+    <message>
+        <source>%1 kHz</source>
+        <translation>%1 kHz</translation>
+    </message>
+    <message>
+        <source>%1 · %2</source>
+        <translation>%1 · %2</translation>
+    </message>
+</context>
+<context>
+    <name>DBusIdleInhibitor</name>
+    <message>
+        <source>Playing a radio stream</source>
+        <translation>Lecture d’un flux radio</translation>
+    </message>
+</context>
+<context>
+    <name>FavoritesTransfer</name>
+    <message>
+        <source>Export Favourites</source>
+        <translation>Exporter les favoris</translation>
+    </message>
+    <message>
+        <source>Import Favourites</source>
+        <translation>Importer des favoris</translation>
+    </message>
+    <message>
+        <source>Favourites (*.json);;All files (*)</source>
+        <translation>Favoris (*.json);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Pemba Vello Favourites.json</source>
+        <translation>Favoris Pemba Vello.json</translation>
+    </message>
+    <message>
+        <source>The favourites could not be saved to “%1”: %2</source>
+        <translation>Impossible d’enregistrer les favoris dans « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>“%1” was not imported, and your favourites are unchanged.
+
+%2</source>
+        <translation>« %1 » n’a pas été importé et vos favoris sont inchangés.
+
+%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln station(s) were added to your favourites.</source>
+        <translation>
+            <numerusform>%Ln station a été ajoutée à vos favoris.</numerusform>
+            <numerusform>%Ln stations ont été ajoutées à vos favoris.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>LaunchOptions</name>
+    <message>
+        <source>--%1 needs an absolute http or https address, not &quot;%2&quot;</source>
+        <translation>--%1 attend une adresse http ou https absolue, pas « %2 »</translation>
+    </message>
+    <message>
+        <source>Pemba Vello, an internet radio player.</source>
+        <translation>Pemba Vello, un lecteur de radio sur Internet.</translation>
+    </message>
+    <message>
+        <source>Download the station catalog from &lt;URL&gt; for this run, whatever the preferences say.</source>
+        <translation>Télécharger le catalogue des stations depuis &lt;URL&gt; pour cette exécution, quelles que soient les préférences.</translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation>URL</translation>
+    </message>
+    <message>
+        <source>Get the catalog from the radio directory server at &lt;URL&gt; instead of finding its servers. Give it more than once to try several in turn.</source>
+        <translation>Obtenir le catalogue auprès du serveur d’annuaire radio à &lt;URL&gt; au lieu de chercher ses serveurs. À donner plusieurs fois pour en essayer plusieurs à tour de rôle.</translation>
+    </message>
+    <message>
+        <source>unexpected argument: %1</source>
+        <translation>argument inattendu : %1</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerViews</name>
+    <message>
+        <source>Now Playing</source>
+        <translation>En cours de lecture</translation>
+    </message>
+    <message>
+        <source>Start any station from Home or Discover</source>
+        <translation>Lancez une station depuis Accueil ou Découvrir</translation>
+    </message>
+    <message>
+        <source>World</source>
+        <translation>Monde</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Musique</translation>
+    </message>
+    <message>
+        <source>Homepage</source>
+        <translation>Site web</translation>
+    </message>
+    <message>
+        <source>Open the station&apos;s homepage</source>
+        <translation>Ouvrir le site web de la station</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>SectionBuilders</name>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 Mo</translation>
+    </message>
+    <message>
+        <source>%1 of %2 MB</source>
+        <comment>received of total</comment>
+        <translation>%1 sur %2 Mo</translation>
+    </message>
+    <message>
+        <source>Download progress</source>
+        <translation>Progression du téléchargement</translation>
+    </message>
+    <message>
+        <source>Try Again</source>
+        <translation>Réessayer</translation>
+    </message>
+</context>
+<context>
+    <name>TransportControls</name>
+    <message>
+        <source>Previous</source>
+        <translation>Précédente</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Lire</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Suivante</translation>
+    </message>
+</context>
+<context>
+    <name>Vello::ArcSpinner</name>
+    <message>
+        <source>Searching</source>
+        <translation>Recherche en cours</translation>
+    </message>
+</context>
+<context>
+    <name>Vello::MainView</name>
+    <message>
+        <source>Play/Pause</source>
+        <translation>Lecture/Pause</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Suivante</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Précédente</translation>
+    </message>
+    <message>
+        <source>Play a Random Station</source>
+        <translation>Lire une station au hasard</translation>
+    </message>
+    <message>
+        <source>Volume Up</source>
+        <translation>Augmenter le volume</translation>
+    </message>
+    <message>
+        <source>Volume Down</source>
+        <translation>Baisser le volume</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Couper le son</translation>
+    </message>
+    <message>
+        <source>Top Stations</source>
+        <translation>Stations populaires</translation>
+    </message>
+    <message>
+        <source>Discover</source>
+        <translation>Découvrir</translation>
+    </message>
+    <message>
+        <source>Browse Stations</source>
+        <translation>Parcourir les stations</translation>
+    </message>
+    <message>
+        <source>Your Library</source>
+        <translation>Votre bibliothèque</translation>
+    </message>
+    <message>
+        <source>Up Next</source>
+        <translation>À suivre</translation>
+    </message>
+    <message>
+        <source>No stations here yet.</source>
+        <translation>Aucune station ici pour l’instant.</translation>
+    </message>
+    <message>
+        <source>No songs heard yet. Titles the stations send appear here.</source>
+        <translation>Aucun titre écouté pour l’instant. Les titres envoyés par les stations apparaissent ici.</translation>
+    </message>
+    <message>
+        <source>Favorites</source>
+        <translation>Favoris</translation>
+    </message>
+    <message>
+        <source>Recent</source>
+        <translation>Récentes</translation>
+    </message>
+    <message>
+        <source>Songs</source>
+        <translation>Titres</translation>
+    </message>
+    <message>
+        <source>Clear Songs…</source>
+        <translation>Effacer les titres…</translation>
+    </message>
+    <message>
+        <source>Clear Songs</source>
+        <translation>Effacer les titres</translation>
+    </message>
+</context>
+<context>
+    <name>Vello::MainWindow</name>
+    <message>
+        <source>Pemba Vello</source>
+        <translation>Pemba Vello</translation>
+    </message>
+    <message>
+        <source>pemba-vello: %1
+Try &apos;pemba-vello --help&apos;.
+</source>
+        <translation>pemba-vello : %1
+Essayez « pemba-vello --help ».
+</translation>
+    </message>
+    <message>
+        <source>pemba-vello: another Pemba Vello is running but does not answer.
+</source>
+        <translation>pemba-vello : un autre Pemba Vello est lancé mais ne répond pas.
+</translation>
+    </message>
+    <message>
+        <source>Not Playing</source>
+        <translation>Aucune lecture</translation>
+    </message>
+    <message>
+        <source>%1 – %2</source>
+        <comment>station – song</comment>
+        <translation>%1 – %2</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Désactivé</translation>
+    </message>
+    <message>
+        <source>15 Minutes</source>
+        <translation>15 minutes</translation>
+    </message>
+    <message>
+        <source>30 Minutes</source>
+        <translation>30 minutes</translation>
+    </message>
+    <message>
+        <source>45 Minutes</source>
+        <translation>45 minutes</translation>
+    </message>
+    <message>
+        <source>60 Minutes</source>
+        <translation>60 minutes</translation>
+    </message>
+    <message>
+        <source>90 Minutes</source>
+        <translation>90 minutes</translation>
+    </message>
+    <message>
+        <source>End of the Current Song</source>
+        <translation>Fin du titre en cours</translation>
+    </message>
+    <message>
+        <source>%1 – %2</source>
+        <comment>song – program</comment>
+        <translation>%1 – %2</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>À propos de %1</translation>
+    </message>
+    <message>
+        <source>Reload Stations</source>
+        <translation>Recharger les stations</translation>
+    </message>
+    <message>
+        <source>Export Favourites…</source>
+        <translation>Exporter les favoris…</translation>
+    </message>
+    <message>
+        <source>Import Favourites…</source>
+        <translation>Importer des favoris…</translation>
+    </message>
+    <message>
+        <source>Preferences…</source>
+        <translation>Préférences…</translation>
+    </message>
+    <message>
+        <source>Hide %1</source>
+        <translation>Masquer %1</translation>
+    </message>
+    <message>
+        <source>Hide Others</source>
+        <translation>Masquer les autres</translation>
+    </message>
+    <message>
+        <source>Quit %1</source>
+        <translation>Quitter %1</translation>
+    </message>
+    <message>
+        <source>Playback</source>
+        <translation>Lecture</translation>
+    </message>
+    <message>
+        <source>Sleep Timer</source>
+        <translation>Minuterie de veille</translation>
+    </message>
+    <message>
+        <source>%1 is still playing. Click its icon in the system tray to show the window again.</source>
+        <translation>%1 continue de jouer. Cliquez sur son icône dans la zone de notification pour afficher de nouveau la fenêtre.</translation>
+    </message>
+    <message>
+        <source>%1 %2
+Internet radio, most popular first.</source>
+        <comment>program, version</comment>
+        <translation>%1 %2
+La radio sur Internet, les plus populaires d’abord.</translation>
+    </message>
+</context>
+<context>
+    <name>Vello::PreferencesDialog</name>
+    <message>
+        <source>The address of a catalog document, loaded instead of the directory.</source>
+        <translation>L’adresse d’un document de catalogue, chargé à la place de l’annuaire.</translation>
+    </message>
+    <message>
+        <source>Not an address to load from: it must start with https:// or http://.</source>
+        <translation>Adresse inutilisable : elle doit commencer par https:// ou http://.</translation>
+    </message>
+    <message>
+        <source>&amp;Public radio directory</source>
+        <translation>Annuaire radio &amp;public</translation>
+    </message>
+    <message>
+        <source>Catalog &amp;address</source>
+        <translation>&amp;Adresse du catalogue</translation>
+    </message>
+    <message>
+        <source>&amp;Help rank stations: tell the directory which stations I play</source>
+        <translation>Aider au &amp;classement : indiquer à l’annuaire les stations que j’écoute</translation>
+    </message>
+    <message>
+        <source>&amp;Continue the last station when Pemba Vello starts</source>
+        <translation>&amp;Reprendre la dernière station au démarrage de Pemba Vello</translation>
+    </message>
+    <message>
+        <source>&amp;Notify when the song changes</source>
+        <translation>&amp;Notifier le changement de titre</translation>
+    </message>
+    <message>
+        <source>&amp;Keep playing when the window is closed</source>
+        <translation>Continuer la lecture quand la &amp;fenêtre est fermée</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Préférences</translation>
+    </message>
+    <message>
+        <source>Catalog source</source>
+        <translation>Source du catalogue</translation>
+    </message>
+    <message>
+        <source>Address of the catalog document</source>
+        <translation>Adresse du document de catalogue</translation>
+    </message>
+    <message>
+        <source>https://example.org/stations_filtered.json</source>
+        <translation>https://example.org/stations_filtered.json</translation>
+    </message>
+</context>
+<context>
+    <name>Vello::SearchField</name>
+    <message>
+        <source>Search stations, countries, genres...</source>
+        <translation>Rechercher stations, pays, genres…</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Rechercher</translation>
+    </message>
+</context>
+<context>
+    <name>Vello::Sidebar</name>
+    <message>
+        <source>Home</source>
+        <translation>Accueil</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Parcourir</translation>
+    </message>
+    <message>
+        <source>Library</source>
+        <translation>Bibliothèque</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Lecteur</translation>
+    </message>
+</context>
+<context>
+    <name>Vello::SongRow</name>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>Search the web</source>
+        <translation>Chercher sur le web</translation>
+    </message>
+    <message>
+        <source>Heard at %1</source>
+        <translation>Écouté à %1</translation>
+    </message>
+    <message>
+        <source>Copy %1</source>
+        <translation>Copier %1</translation>
+    </message>
+    <message>
+        <source>Copy the title</source>
+        <translation>Copier le titre</translation>
+    </message>
+    <message>
+        <source>Search the web for %1</source>
+        <translation>Chercher %1 sur le web</translation>
+    </message>
+    <message>
+        <source>Search the web for the title</source>
+        <translation>Chercher le titre sur le web</translation>
+    </message>
+    <message>
+        <source>Clear Songs</source>
+        <translation>Effacer les titres</translation>
+    </message>
+    <message>
+        <source>Clear the list of songs heard?</source>
+        <translation>Effacer la liste des titres écoutés ?</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
+    </message>
+</context>
+<context>
+    <name>Vello::StationRow</name>
+    <message>
+        <source>Remove %1 from favourites</source>
+        <translation>Retirer %1 des favoris</translation>
+    </message>
+    <message>
+        <source>Add %1 to favourites</source>
+        <translation>Ajouter %1 aux favoris</translation>
+    </message>
+    <message>
+        <source>Remove from Favorites</source>
+        <translation>Retirer des favoris</translation>
+    </message>
+    <message>
+        <source>Add to Favorites</source>
+        <translation>Ajouter aux favoris</translation>
+    </message>
+    <message>
+        <source>Play %1</source>
+        <translation>Lire %1</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Lire</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Musique</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln votes</source>
+        <translation>
+            <numerusform>%Ln vote</numerusform>
+            <numerusform>%Ln votes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>World</source>
+        <translation>Monde</translation>
+    </message>
+</context>
+<context>
+    <name>Vello::VolumeControl</name>
+    <message>
+        <source>Mute</source>
+        <translation>Couper le son</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>Unmute</source>
+        <translation>Rétablir le son</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,871 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja">
+<context>
+    <name>Core</name>
+    <message>
+        <source>The file is too large to be a list of favourite stations.</source>
+        <translation>このファイルはお気に入り局のリストにしては大きすぎます。</translation>
+    </message>
+    <message>
+        <source>Loading stations...</source>
+        <translation>放送局を読み込んでいます…</translation>
+    </message>
+    <message>
+        <source>Unable to load stations: %1</source>
+        <translation>放送局を読み込めませんでした: %1</translation>
+    </message>
+    <message>
+        <source>No stations are available right now.</source>
+        <translation>現在利用できる放送局はありません。</translation>
+    </message>
+    <message>
+        <source>The file is not a list of favourite stations.</source>
+        <translation>このファイルはお気に入り局のリストではありません。</translation>
+    </message>
+    <message>
+        <source>The file is damaged: it is not valid JSON.</source>
+        <translation>ファイルが壊れています。有効な JSON ではありません。</translation>
+    </message>
+    <message>
+        <source>Fading out…</source>
+        <translation>フェードアウト中…</translation>
+    </message>
+    <message>
+        <source>Sleep in %1 min</source>
+        <translation>あと %1 分で停止</translation>
+    </message>
+    <message>
+        <source>Sleep after this song</source>
+        <translation>この曲の後に停止</translation>
+    </message>
+    <message>
+        <source>an array</source>
+        <translation>配列</translation>
+    </message>
+    <message>
+        <source>an object</source>
+        <translation>オブジェクト</translation>
+    </message>
+    <message>
+        <source>a number</source>
+        <translation>数値</translation>
+    </message>
+    <message>
+        <source>a string</source>
+        <translation>文字列</translation>
+    </message>
+    <message>
+        <source>a boolean</source>
+        <translation>真偽値</translation>
+    </message>
+    <message>
+        <source>an unknown value</source>
+        <translation>不明な値</translation>
+    </message>
+    <message>
+        <source>the catalog is empty</source>
+        <translation>カタログが空です</translation>
+    </message>
+    <message>
+        <source>the catalog is not valid UTF-8 text</source>
+        <translation>カタログが有効な UTF-8 テキストではありません</translation>
+    </message>
+    <message>
+        <source>a string is never closed; the catalog may be cut off</source>
+        <translation>文字列が閉じられていません。カタログが途中で切れている可能性があります</translation>
+    </message>
+    <message>
+        <source>the catalog ends before its arrays and objects are closed; it may be cut off</source>
+        <translation>配列やオブジェクトが閉じる前にカタログが終わっています。途中で切れている可能性があります</translation>
+    </message>
+    <message>
+        <source>the JSON is malformed (a misplaced comma, bracket, brace or colon)</source>
+        <translation>JSON の形式が正しくありません (カンマ、角かっこ、波かっこ、コロンの位置の誤り)</translation>
+    </message>
+    <message>
+        <source>a string holds an invalid escape sequence</source>
+        <translation>文字列に無効なエスケープシーケンスがあります</translation>
+    </message>
+    <message>
+        <source>a string holds an unescaped control character such as a tab or a line break</source>
+        <translation>文字列にエスケープされていない制御文字 (タブや改行など) があります</translation>
+    </message>
+    <message>
+        <source>a number is malformed</source>
+        <translation>数値の形式が正しくありません</translation>
+    </message>
+    <message>
+        <source>a true, false or null is misspelt</source>
+        <translation>true、false、null のつづりが誤っています</translation>
+    </message>
+    <message>
+        <source>the catalog is too large to decode</source>
+        <translation>カタログが大きすぎて読み込めません</translation>
+    </message>
+    <message>
+        <source>arrays and objects nest too deeply</source>
+        <translation>配列やオブジェクトの入れ子が深すぎます</translation>
+    </message>
+    <message>
+        <source>the JSON is malformed (%1)</source>
+        <translation>JSON の形式が正しくありません (%1)</translation>
+    </message>
+    <message>
+        <source>there is not enough memory to read the catalog</source>
+        <translation>カタログを読み込むためのメモリが足りません</translation>
+    </message>
+    <message>
+        <source>station %1: &quot;%2&quot; %3</source>
+        <translation>放送局 %1: &quot;%2&quot; は%3</translation>
+    </message>
+    <message>
+        <source>station %1 %2</source>
+        <translation>放送局 %1 は%2</translation>
+    </message>
+    <message>
+        <source>station %1: %2</source>
+        <translation>放送局 %1: %2</translation>
+    </message>
+    <message>
+        <source>station %1, in &quot;%2&quot;: %3</source>
+        <translation>放送局 %1 の &quot;%2&quot;: %3</translation>
+    </message>
+    <message>
+        <source>the catalog is a web page or XML, not JSON</source>
+        <translation>カタログが JSON ではなく、ウェブページか XML です</translation>
+    </message>
+    <message>
+        <source>the catalog must be a JSON array of stations, found %1</source>
+        <translation>カタログは放送局の JSON 配列である必要がありますが、%1 でした</translation>
+    </message>
+    <message>
+        <source>the catalog has more text after the end of its array</source>
+        <translation>カタログの配列の後にさらにテキストがあります</translation>
+    </message>
+    <message>
+        <source>must be an object, found %1</source>
+        <translation>オブジェクトである必要がありますが、%1 でした</translation>
+    </message>
+    <message>
+        <source>must be a string or null, found %1</source>
+        <translation>文字列か null である必要がありますが、%1 でした</translation>
+    </message>
+    <message>
+        <source>must be an integer or null, found %1</source>
+        <translation>整数か null である必要がありますが、%1 でした</translation>
+    </message>
+    <message>
+        <source>must be a whole number, found %1</source>
+        <translation>整数である必要がありますが、%1 でした</translation>
+    </message>
+    <message>
+        <source>must fit in a signed 64-bit integer, found %1</source>
+        <translation>符号付き 64 ビット整数に収まる必要がありますが、%1 でした</translation>
+    </message>
+    <message>
+        <source>holds a malformed number: %1</source>
+        <translation>形式の正しくない数値を含んでいます: %1</translation>
+    </message>
+    <message>
+        <source>arrays and objects nest more than %1 levels deep</source>
+        <translation>配列やオブジェクトの入れ子が %1 段を超えています</translation>
+    </message>
+    <message>
+        <source>the catalog could not be read</source>
+        <translation>カタログを読み込めませんでした</translation>
+    </message>
+    <message>
+        <source>Unnamed station</source>
+        <translation>名前のない放送局</translation>
+    </message>
+    <message>
+        <source>Live station</source>
+        <translation>ライブ放送局</translation>
+    </message>
+    <message>
+        <source>The station catalog server answered %1 (%2).</source>
+        <translation>放送局カタログのサーバーが %1 (%2) を返しました。</translation>
+    </message>
+    <message>
+        <source>The station catalog server answered %1.</source>
+        <translation>放送局カタログのサーバーが %1 を返しました。</translation>
+    </message>
+    <message>
+        <source>No station catalog server could be reached.</source>
+        <translation>放送局カタログのサーバーにつながりませんでした。</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 KB</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln byte(s)</source>
+        <translation>
+            <numerusform>%Ln バイト</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln second(s)</source>
+        <translation>
+            <numerusform>%Ln 秒</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 ミリ秒</translation>
+    </message>
+    <message>
+        <source>The response is larger than %1</source>
+        <translation>応答が %1 を超えています</translation>
+    </message>
+    <message>
+        <source>The transfer was stopped because the application is closing</source>
+        <translation>アプリケーションの終了により転送を中止しました</translation>
+    </message>
+    <message>
+        <source>The server did not accept a connection within %1</source>
+        <translation>サーバーが %1 以内に接続を受け付けませんでした</translation>
+    </message>
+    <message>
+        <source>The download took longer than %1</source>
+        <translation>ダウンロードに %1 以上かかりました</translation>
+    </message>
+    <message>
+        <source>The server sent too little data: less than %1 a second over %2</source>
+        <translation>サーバーから届くデータが少なすぎます: %2 の間、毎秒 %1 未満でした</translation>
+    </message>
+    <message>
+        <source>The server sent no data for %1</source>
+        <translation>サーバーから %1 の間データが届きませんでした</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a valid web address</source>
+        <translation>&quot;%1&quot; は有効なウェブアドレスではありません</translation>
+    </message>
+    <message>
+        <source>Connecting…</source>
+        <translation>接続中…</translation>
+    </message>
+    <message>
+        <source>Buffering %1 %</source>
+        <translation>バッファリング中 %1%</translation>
+    </message>
+    <message>
+        <source>%1 Trying again in %2 s…</source>
+        <translation>%1 %2 秒後に再試行します…</translation>
+    </message>
+    <message>
+        <source>The station&apos;s playlist lists no stream that can be played here.</source>
+        <translation>この放送局のプレイリストには、ここで再生できるストリームがありません。</translation>
+    </message>
+    <message>
+        <source>The station has no other address to try.</source>
+        <translation>この放送局には他に試せるアドレスがありません。</translation>
+    </message>
+    <message>
+        <source>The station&apos;s server could not be reached.</source>
+        <translation>放送局のサーバーにつながりませんでした。</translation>
+    </message>
+    <message>
+        <source>The station&apos;s server is busy.</source>
+        <translation>放送局のサーバーが混み合っています。</translation>
+    </message>
+    <message>
+        <source>The station stopped sending audio.</source>
+        <translation>放送局からの音声が途絶えました。</translation>
+    </message>
+    <message>
+        <source>The station refused to play this stream.</source>
+        <translation>放送局がこのストリームの再生を拒否しました。</translation>
+    </message>
+    <message>
+        <source>The station sent something that is not audio.</source>
+        <translation>放送局から音声以外のものが届きました。</translation>
+    </message>
+    <message>
+        <source>This stream is in a format that cannot be played here.</source>
+        <translation>このストリームはここでは再生できない形式です。</translation>
+    </message>
+    <message>
+        <source>The station sent audio that could not be decoded.</source>
+        <translation>放送局から届いた音声をデコードできませんでした。</translation>
+    </message>
+    <message>
+        <source>The station refused the request (%1).</source>
+        <translation>放送局が要求を拒否しました (%1)。</translation>
+    </message>
+    <message>
+        <source>The station says this stream does not exist (%1).</source>
+        <translation>放送局によると、このストリームは存在しません (%1)。</translation>
+    </message>
+    <message>
+        <source>The station refused to play this stream (%1).</source>
+        <translation>放送局がこのストリームの再生を拒否しました (%1)。</translation>
+    </message>
+    <message>
+        <source>The station&apos;s server is busy (%1).</source>
+        <translation>放送局のサーバーが混み合っています (%1)。</translation>
+    </message>
+    <message>
+        <source>The station&apos;s server has a fault (%1).</source>
+        <translation>放送局のサーバーに障害があります (%1)。</translation>
+    </message>
+    <message>
+        <source>The station&apos;s secure connection could not be verified.</source>
+        <translation>放送局の安全な接続を確認できませんでした。</translation>
+    </message>
+    <message>
+        <source>The stream could not be played.</source>
+        <translation>ストリームを再生できませんでした。</translation>
+    </message>
+    <message>
+        <source>This stream is in a format that cannot be played here (%1); installing %2 adds it.</source>
+        <translation>このストリームはここでは再生できない形式です (%1)。%2 をインストールすると再生できます。</translation>
+    </message>
+    <message>
+        <source>This stream is in a format that cannot be played here (%1).</source>
+        <translation>このストリームはここでは再生できない形式です (%1)。</translation>
+    </message>
+    <message>
+        <source>%1 kbps</source>
+        <translation>%1 kbps</translation>
+    </message>
+    <message>
+        <source>%1 kHz</source>
+        <translation>%1 kHz</translation>
+    </message>
+    <message>
+        <source>%1 · %2</source>
+        <translation>%1 · %2</translation>
+    </message>
+</context>
+<context>
+    <name>DBusIdleInhibitor</name>
+    <message>
+        <source>Playing a radio stream</source>
+        <translation>ラジオを再生中</translation>
+    </message>
+</context>
+<context>
+    <name>FavoritesTransfer</name>
+    <message>
+        <source>Export Favourites</source>
+        <translation>お気に入りを書き出す</translation>
+    </message>
+    <message>
+        <source>Import Favourites</source>
+        <translation>お気に入りを読み込む</translation>
+    </message>
+    <message>
+        <source>Favourites (*.json);;All files (*)</source>
+        <translation>お気に入り (*.json);;すべてのファイル (*)</translation>
+    </message>
+    <message>
+        <source>Pemba Vello Favourites.json</source>
+        <translation>Pemba Vello お気に入り.json</translation>
+    </message>
+    <message>
+        <source>The favourites could not be saved to “%1”: %2</source>
+        <translation>お気に入りを「%1」に保存できませんでした: %2</translation>
+    </message>
+    <message>
+        <source>“%1” was not imported, and your favourites are unchanged.
+
+%2</source>
+        <translation>「%1」は読み込まれませんでした。お気に入りは変更されていません。
+
+%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln station(s) were added to your favourites.</source>
+        <translation>
+            <numerusform>%Ln 局をお気に入りに追加しました。</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>LaunchOptions</name>
+    <message>
+        <source>--%1 needs an absolute http or https address, not &quot;%2&quot;</source>
+        <translation>--%1 には http または https の絶対アドレスが必要です (&quot;%2&quot; は使えません)</translation>
+    </message>
+    <message>
+        <source>Pemba Vello, an internet radio player.</source>
+        <translation>Pemba Vello — インターネットラジオ プレーヤー</translation>
+    </message>
+    <message>
+        <source>Download the station catalog from &lt;URL&gt; for this run, whatever the preferences say.</source>
+        <translation>設定にかかわらず、今回は &lt;URL&gt; から放送局カタログをダウンロードします。</translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation>URL</translation>
+    </message>
+    <message>
+        <source>Get the catalog from the radio directory server at &lt;URL&gt; instead of finding its servers. Give it more than once to try several in turn.</source>
+        <translation>サーバーを探す代わりに、&lt;URL&gt; のラジオディレクトリ サーバーからカタログを取得します。複数回指定すると順に試します。</translation>
+    </message>
+    <message>
+        <source>unexpected argument: %1</source>
+        <translation>予期しない引数: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerViews</name>
+    <message>
+        <source>Now Playing</source>
+        <translation>再生中</translation>
+    </message>
+    <message>
+        <source>Start any station from Home or Discover</source>
+        <translation>ホームか「見つける」から放送局を選んでください</translation>
+    </message>
+    <message>
+        <source>World</source>
+        <translation>ワールド</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>音楽</translation>
+    </message>
+    <message>
+        <source>Homepage</source>
+        <translation>ホームページ</translation>
+    </message>
+    <message>
+        <source>Open the station&apos;s homepage</source>
+        <translation>放送局のホームページを開く</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>SectionBuilders</name>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>%1 of %2 MB</source>
+        <comment>received of total</comment>
+        <translation>%1 / %2 MB</translation>
+    </message>
+    <message>
+        <source>Download progress</source>
+        <translation>ダウンロードの進行状況</translation>
+    </message>
+    <message>
+        <source>Try Again</source>
+        <translation>再試行</translation>
+    </message>
+</context>
+<context>
+    <name>TransportControls</name>
+    <message>
+        <source>Previous</source>
+        <translation>前へ</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>再生</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>一時停止</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>次へ</translation>
+    </message>
+</context>
+<context>
+    <name>Vello::ArcSpinner</name>
+    <message>
+        <source>Searching</source>
+        <translation>検索中</translation>
+    </message>
+</context>
+<context>
+    <name>Vello::MainView</name>
+    <message>
+        <source>Play/Pause</source>
+        <translation>再生/一時停止</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>次へ</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>前へ</translation>
+    </message>
+    <message>
+        <source>Play a Random Station</source>
+        <translation>ランダムな放送局を再生</translation>
+    </message>
+    <message>
+        <source>Volume Up</source>
+        <translation>音量を上げる</translation>
+    </message>
+    <message>
+        <source>Volume Down</source>
+        <translation>音量を下げる</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>ミュート</translation>
+    </message>
+    <message>
+        <source>Top Stations</source>
+        <translation>人気の放送局</translation>
+    </message>
+    <message>
+        <source>Discover</source>
+        <translation>見つける</translation>
+    </message>
+    <message>
+        <source>Browse Stations</source>
+        <translation>放送局を探す</translation>
+    </message>
+    <message>
+        <source>Your Library</source>
+        <translation>ライブラリ</translation>
+    </message>
+    <message>
+        <source>Up Next</source>
+        <translation>次に再生</translation>
+    </message>
+    <message>
+        <source>No stations here yet.</source>
+        <translation>まだ放送局はありません。</translation>
+    </message>
+    <message>
+        <source>No songs heard yet. Titles the stations send appear here.</source>
+        <translation>まだ曲を聴いていません。放送局が送る曲名がここに表示されます。</translation>
+    </message>
+    <message>
+        <source>Favorites</source>
+        <translation>お気に入り</translation>
+    </message>
+    <message>
+        <source>Recent</source>
+        <translation>最近</translation>
+    </message>
+    <message>
+        <source>Songs</source>
+        <translation>曲</translation>
+    </message>
+    <message>
+        <source>Clear Songs…</source>
+        <translation>曲をクリア…</translation>
+    </message>
+    <message>
+        <source>Clear Songs</source>
+        <translation>曲をクリア</translation>
+    </message>
+</context>
+<context>
+    <name>Vello::MainWindow</name>
+    <message>
+        <source>Pemba Vello</source>
+        <translation>Pemba Vello</translation>
+    </message>
+    <message>
+        <source>pemba-vello: %1
+Try &apos;pemba-vello --help&apos;.
+</source>
+        <translation>pemba-vello: %1
+&apos;pemba-vello --help&apos; を参照してください。
+</translation>
+    </message>
+    <message>
+        <source>pemba-vello: another Pemba Vello is running but does not answer.
+</source>
+        <translation>pemba-vello: 別の Pemba Vello が実行中ですが応答しません。
+</translation>
+    </message>
+    <message>
+        <source>Not Playing</source>
+        <translation>再生していません</translation>
+    </message>
+    <message>
+        <source>%1 – %2</source>
+        <comment>station – song</comment>
+        <translation>%1 – %2</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>オフ</translation>
+    </message>
+    <message>
+        <source>15 Minutes</source>
+        <translation>15 分</translation>
+    </message>
+    <message>
+        <source>30 Minutes</source>
+        <translation>30 分</translation>
+    </message>
+    <message>
+        <source>45 Minutes</source>
+        <translation>45 分</translation>
+    </message>
+    <message>
+        <source>60 Minutes</source>
+        <translation>60 分</translation>
+    </message>
+    <message>
+        <source>90 Minutes</source>
+        <translation>90 分</translation>
+    </message>
+    <message>
+        <source>End of the Current Song</source>
+        <translation>現在の曲の終わり</translation>
+    </message>
+    <message>
+        <source>%1 – %2</source>
+        <comment>song – program</comment>
+        <translation>%1 – %2</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>%1 について</translation>
+    </message>
+    <message>
+        <source>Reload Stations</source>
+        <translation>放送局を再読み込み</translation>
+    </message>
+    <message>
+        <source>Export Favourites…</source>
+        <translation>お気に入りを書き出す…</translation>
+    </message>
+    <message>
+        <source>Import Favourites…</source>
+        <translation>お気に入りを読み込む…</translation>
+    </message>
+    <message>
+        <source>Preferences…</source>
+        <translation>設定…</translation>
+    </message>
+    <message>
+        <source>Hide %1</source>
+        <translation>%1 を隠す</translation>
+    </message>
+    <message>
+        <source>Hide Others</source>
+        <translation>ほかを隠す</translation>
+    </message>
+    <message>
+        <source>Quit %1</source>
+        <translation>%1 を終了</translation>
+    </message>
+    <message>
+        <source>Playback</source>
+        <translation>再生</translation>
+    </message>
+    <message>
+        <source>Sleep Timer</source>
+        <translation>スリープタイマー</translation>
+    </message>
+    <message>
+        <source>%1 is still playing. Click its icon in the system tray to show the window again.</source>
+        <translation>%1 は再生を続けています。ウィンドウを再表示するには、システムトレイのアイコンをクリックしてください。</translation>
+    </message>
+    <message>
+        <source>%1 %2
+Internet radio, most popular first.</source>
+        <comment>program, version</comment>
+        <translation>%1 %2
+人気の局から並ぶインターネットラジオ。</translation>
+    </message>
+</context>
+<context>
+    <name>Vello::PreferencesDialog</name>
+    <message>
+        <source>The address of a catalog document, loaded instead of the directory.</source>
+        <translation>ディレクトリの代わりに読み込むカタログ文書のアドレスです。</translation>
+    </message>
+    <message>
+        <source>Not an address to load from: it must start with https:// or http://.</source>
+        <translation>読み込めるアドレスではありません。https:// か http:// で始めてください。</translation>
+    </message>
+    <message>
+        <source>&amp;Public radio directory</source>
+        <translation>公開ラジオディレクトリ(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Catalog &amp;address</source>
+        <translation>カタログのアドレス(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Help rank stations: tell the directory which stations I play</source>
+        <translation>ランキングに協力する: 再生した局をディレクトリに伝える(&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;Continue the last station when Pemba Vello starts</source>
+        <translation>Pemba Vello の起動時に前回の放送局を続ける(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Notify when the song changes</source>
+        <translation>曲が変わったら通知する(&amp;N)</translation>
+    </message>
+    <message>
+        <source>&amp;Keep playing when the window is closed</source>
+        <translation>ウィンドウを閉じても再生を続ける(&amp;K)</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>Catalog source</source>
+        <translation>カタログの取得元</translation>
+    </message>
+    <message>
+        <source>Address of the catalog document</source>
+        <translation>カタログ文書のアドレス</translation>
+    </message>
+    <message>
+        <source>https://example.org/stations_filtered.json</source>
+        <translation>https://example.org/stations_filtered.json</translation>
+    </message>
+</context>
+<context>
+    <name>Vello::SearchField</name>
+    <message>
+        <source>Search stations, countries, genres...</source>
+        <translation>放送局・国・ジャンルを検索…</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>検索</translation>
+    </message>
+</context>
+<context>
+    <name>Vello::Sidebar</name>
+    <message>
+        <source>Home</source>
+        <translation>ホーム</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>探す</translation>
+    </message>
+    <message>
+        <source>Library</source>
+        <translation>ライブラリ</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>プレーヤー</translation>
+    </message>
+</context>
+<context>
+    <name>Vello::SongRow</name>
+    <message>
+        <source>Copy</source>
+        <translation>コピー</translation>
+    </message>
+    <message>
+        <source>Search the web</source>
+        <translation>ウェブで検索</translation>
+    </message>
+    <message>
+        <source>Heard at %1</source>
+        <translation>%1 に再生</translation>
+    </message>
+    <message>
+        <source>Copy %1</source>
+        <translation>%1 をコピー</translation>
+    </message>
+    <message>
+        <source>Copy the title</source>
+        <translation>曲名をコピー</translation>
+    </message>
+    <message>
+        <source>Search the web for %1</source>
+        <translation>%1 をウェブで検索</translation>
+    </message>
+    <message>
+        <source>Search the web for the title</source>
+        <translation>曲名をウェブで検索</translation>
+    </message>
+    <message>
+        <source>Clear Songs</source>
+        <translation>曲をクリア</translation>
+    </message>
+    <message>
+        <source>Clear the list of songs heard?</source>
+        <translation>聴いた曲のリストをクリアしますか?</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>クリア</translation>
+    </message>
+</context>
+<context>
+    <name>Vello::StationRow</name>
+    <message>
+        <source>Remove %1 from favourites</source>
+        <translation>%1 をお気に入りから削除</translation>
+    </message>
+    <message>
+        <source>Add %1 to favourites</source>
+        <translation>%1 をお気に入りに追加</translation>
+    </message>
+    <message>
+        <source>Remove from Favorites</source>
+        <translation>お気に入りから削除</translation>
+    </message>
+    <message>
+        <source>Add to Favorites</source>
+        <translation>お気に入りに追加</translation>
+    </message>
+    <message>
+        <source>Play %1</source>
+        <translation>%1 を再生</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>再生</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>音楽</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln votes</source>
+        <translation>
+            <numerusform>%Ln 票</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>World</source>
+        <translation>ワールド</translation>
+    </message>
+</context>
+<context>
+    <name>Vello::VolumeControl</name>
+    <message>
+        <source>Mute</source>
+        <translation>ミュート</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>音量</translation>
+    </message>
+    <message>
+        <source>Unmute</source>
+        <translation>ミュート解除</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,875 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR">
+<context>
+    <name>Core</name>
+    <message>
+        <source>The file is too large to be a list of favourite stations.</source>
+        <translation>O arquivo é grande demais para ser uma lista de estações favoritas.</translation>
+    </message>
+    <message>
+        <source>Loading stations...</source>
+        <translation>Carregando estações...</translation>
+    </message>
+    <message>
+        <source>Unable to load stations: %1</source>
+        <translation>Não foi possível carregar as estações: %1</translation>
+    </message>
+    <message>
+        <source>No stations are available right now.</source>
+        <translation>Nenhuma estação disponível no momento.</translation>
+    </message>
+    <message>
+        <source>The file is not a list of favourite stations.</source>
+        <translation>O arquivo não é uma lista de estações favoritas.</translation>
+    </message>
+    <message>
+        <source>The file is damaged: it is not valid JSON.</source>
+        <translation>O arquivo está danificado: não é um JSON válido.</translation>
+    </message>
+    <message>
+        <source>Fading out…</source>
+        <translation>Diminuindo o volume…</translation>
+    </message>
+    <message>
+        <source>Sleep in %1 min</source>
+        <translation>Desliga em %1 min</translation>
+    </message>
+    <message>
+        <source>Sleep after this song</source>
+        <translation>Desliga após esta música</translation>
+    </message>
+    <message>
+        <source>an array</source>
+        <translation>um array</translation>
+    </message>
+    <message>
+        <source>an object</source>
+        <translation>um objeto</translation>
+    </message>
+    <message>
+        <source>a number</source>
+        <translation>um número</translation>
+    </message>
+    <message>
+        <source>a string</source>
+        <translation>uma string</translation>
+    </message>
+    <message>
+        <source>a boolean</source>
+        <translation>um booleano</translation>
+    </message>
+    <message>
+        <source>an unknown value</source>
+        <translation>um valor desconhecido</translation>
+    </message>
+    <message>
+        <source>the catalog is empty</source>
+        <translation>o catálogo está vazio</translation>
+    </message>
+    <message>
+        <source>the catalog is not valid UTF-8 text</source>
+        <translation>o catálogo não é um texto UTF-8 válido</translation>
+    </message>
+    <message>
+        <source>a string is never closed; the catalog may be cut off</source>
+        <translation>uma string nunca é fechada; o catálogo pode estar cortado</translation>
+    </message>
+    <message>
+        <source>the catalog ends before its arrays and objects are closed; it may be cut off</source>
+        <translation>o catálogo termina antes de fechar seus arrays e objetos; pode estar cortado</translation>
+    </message>
+    <message>
+        <source>the JSON is malformed (a misplaced comma, bracket, brace or colon)</source>
+        <translation>o JSON está malformado (vírgula, colchete, chave ou dois-pontos fora do lugar)</translation>
+    </message>
+    <message>
+        <source>a string holds an invalid escape sequence</source>
+        <translation>uma string contém uma sequência de escape inválida</translation>
+    </message>
+    <message>
+        <source>a string holds an unescaped control character such as a tab or a line break</source>
+        <translation>uma string contém um caractere de controle sem escape, como uma tabulação ou quebra de linha</translation>
+    </message>
+    <message>
+        <source>a number is malformed</source>
+        <translation>um número está malformado</translation>
+    </message>
+    <message>
+        <source>a true, false or null is misspelt</source>
+        <translation>um true, false ou null está escrito errado</translation>
+    </message>
+    <message>
+        <source>the catalog is too large to decode</source>
+        <translation>o catálogo é grande demais para ser decodificado</translation>
+    </message>
+    <message>
+        <source>arrays and objects nest too deeply</source>
+        <translation>arrays e objetos estão aninhados profundamente demais</translation>
+    </message>
+    <message>
+        <source>the JSON is malformed (%1)</source>
+        <translation>o JSON está malformado (%1)</translation>
+    </message>
+    <message>
+        <source>there is not enough memory to read the catalog</source>
+        <translation>não há memória suficiente para ler o catálogo</translation>
+    </message>
+    <message>
+        <source>station %1: &quot;%2&quot; %3</source>
+        <translation>estação %1: &quot;%2&quot; %3</translation>
+    </message>
+    <message>
+        <source>station %1 %2</source>
+        <translation>estação %1: %2</translation>
+    </message>
+    <message>
+        <source>station %1: %2</source>
+        <translation>estação %1: %2</translation>
+    </message>
+    <message>
+        <source>station %1, in &quot;%2&quot;: %3</source>
+        <translation>estação %1, em &quot;%2&quot;: %3</translation>
+    </message>
+    <message>
+        <source>the catalog is a web page or XML, not JSON</source>
+        <translation>o catálogo é uma página da web ou XML, não JSON</translation>
+    </message>
+    <message>
+        <source>the catalog must be a JSON array of stations, found %1</source>
+        <translation>o catálogo deve ser um array JSON de estações; encontrado: %1</translation>
+    </message>
+    <message>
+        <source>the catalog has more text after the end of its array</source>
+        <translation>o catálogo tem mais texto depois do fim do array</translation>
+    </message>
+    <message>
+        <source>must be an object, found %1</source>
+        <translation>deve ser um objeto; encontrado: %1</translation>
+    </message>
+    <message>
+        <source>must be a string or null, found %1</source>
+        <translation>deve ser uma string ou null; encontrado: %1</translation>
+    </message>
+    <message>
+        <source>must be an integer or null, found %1</source>
+        <translation>deve ser um inteiro ou null; encontrado: %1</translation>
+    </message>
+    <message>
+        <source>must be a whole number, found %1</source>
+        <translation>deve ser um número inteiro; encontrado: %1</translation>
+    </message>
+    <message>
+        <source>must fit in a signed 64-bit integer, found %1</source>
+        <translation>deve caber em um inteiro de 64 bits com sinal; encontrado: %1</translation>
+    </message>
+    <message>
+        <source>holds a malformed number: %1</source>
+        <translation>contém um número malformado: %1</translation>
+    </message>
+    <message>
+        <source>arrays and objects nest more than %1 levels deep</source>
+        <translation>arrays e objetos estão aninhados em mais de %1 níveis</translation>
+    </message>
+    <message>
+        <source>the catalog could not be read</source>
+        <translation>não foi possível ler o catálogo</translation>
+    </message>
+    <message>
+        <source>Unnamed station</source>
+        <translation>Estação sem nome</translation>
+    </message>
+    <message>
+        <source>Live station</source>
+        <translation>Estação ao vivo</translation>
+    </message>
+    <message>
+        <source>The station catalog server answered %1 (%2).</source>
+        <translation>O servidor do catálogo de estações respondeu %1 (%2).</translation>
+    </message>
+    <message>
+        <source>The station catalog server answered %1.</source>
+        <translation>O servidor do catálogo de estações respondeu %1.</translation>
+    </message>
+    <message>
+        <source>No station catalog server could be reached.</source>
+        <translation>Nenhum servidor do catálogo de estações pôde ser alcançado.</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 KB</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln byte(s)</source>
+        <translation>
+            <numerusform>%Ln byte</numerusform>
+            <numerusform>%Ln bytes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln second(s)</source>
+        <translation>
+            <numerusform>%Ln segundo</numerusform>
+            <numerusform>%Ln segundos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 ms</translation>
+    </message>
+    <message>
+        <source>The response is larger than %1</source>
+        <translation>A resposta é maior que %1</translation>
+    </message>
+    <message>
+        <source>The transfer was stopped because the application is closing</source>
+        <translation>A transferência foi interrompida porque o aplicativo está sendo fechado</translation>
+    </message>
+    <message>
+        <source>The server did not accept a connection within %1</source>
+        <translation>O servidor não aceitou a conexão em %1</translation>
+    </message>
+    <message>
+        <source>The download took longer than %1</source>
+        <translation>O download demorou mais de %1</translation>
+    </message>
+    <message>
+        <source>The server sent too little data: less than %1 a second over %2</source>
+        <translation>O servidor enviou poucos dados: menos de %1 por segundo durante %2</translation>
+    </message>
+    <message>
+        <source>The server sent no data for %1</source>
+        <translation>O servidor não enviou dados por %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a valid web address</source>
+        <translation>&quot;%1&quot; não é um endereço da web válido</translation>
+    </message>
+    <message>
+        <source>Connecting…</source>
+        <translation>Conectando…</translation>
+    </message>
+    <message>
+        <source>Buffering %1 %</source>
+        <translation>Carregando buffer %1 %</translation>
+    </message>
+    <message>
+        <source>%1 Trying again in %2 s…</source>
+        <translation>%1 Nova tentativa em %2 s…</translation>
+    </message>
+    <message>
+        <source>The station&apos;s playlist lists no stream that can be played here.</source>
+        <translation>A playlist da estação não tem nenhum stream que possa ser tocado aqui.</translation>
+    </message>
+    <message>
+        <source>The station has no other address to try.</source>
+        <translation>A estação não tem outro endereço para tentar.</translation>
+    </message>
+    <message>
+        <source>The station&apos;s server could not be reached.</source>
+        <translation>Não foi possível alcançar o servidor da estação.</translation>
+    </message>
+    <message>
+        <source>The station&apos;s server is busy.</source>
+        <translation>O servidor da estação está ocupado.</translation>
+    </message>
+    <message>
+        <source>The station stopped sending audio.</source>
+        <translation>A estação parou de enviar áudio.</translation>
+    </message>
+    <message>
+        <source>The station refused to play this stream.</source>
+        <translation>A estação se recusou a tocar este stream.</translation>
+    </message>
+    <message>
+        <source>The station sent something that is not audio.</source>
+        <translation>A estação enviou algo que não é áudio.</translation>
+    </message>
+    <message>
+        <source>This stream is in a format that cannot be played here.</source>
+        <translation>Este stream está em um formato que não pode ser tocado aqui.</translation>
+    </message>
+    <message>
+        <source>The station sent audio that could not be decoded.</source>
+        <translation>A estação enviou áudio que não pôde ser decodificado.</translation>
+    </message>
+    <message>
+        <source>The station refused the request (%1).</source>
+        <translation>A estação recusou a solicitação (%1).</translation>
+    </message>
+    <message>
+        <source>The station says this stream does not exist (%1).</source>
+        <translation>A estação diz que este stream não existe (%1).</translation>
+    </message>
+    <message>
+        <source>The station refused to play this stream (%1).</source>
+        <translation>A estação se recusou a tocar este stream (%1).</translation>
+    </message>
+    <message>
+        <source>The station&apos;s server is busy (%1).</source>
+        <translation>O servidor da estação está ocupado (%1).</translation>
+    </message>
+    <message>
+        <source>The station&apos;s server has a fault (%1).</source>
+        <translation>O servidor da estação está com falha (%1).</translation>
+    </message>
+    <message>
+        <source>The station&apos;s secure connection could not be verified.</source>
+        <translation>Não foi possível verificar a conexão segura da estação.</translation>
+    </message>
+    <message>
+        <source>The stream could not be played.</source>
+        <translation>Não foi possível tocar o stream.</translation>
+    </message>
+    <message>
+        <source>This stream is in a format that cannot be played here (%1); installing %2 adds it.</source>
+        <translation>Este stream está em um formato que não pode ser tocado aqui (%1); instalar %2 resolve isso.</translation>
+    </message>
+    <message>
+        <source>This stream is in a format that cannot be played here (%1).</source>
+        <translation>Este stream está em um formato que não pode ser tocado aqui (%1).</translation>
+    </message>
+    <message>
+        <source>%1 kbps</source>
+        <translation>%1 kbps</translation>
+    </message>
+    <message>
+        <source>%1 kHz</source>
+        <translation>%1 kHz</translation>
+    </message>
+    <message>
+        <source>%1 · %2</source>
+        <translation>%1 · %2</translation>
+    </message>
+</context>
+<context>
+    <name>DBusIdleInhibitor</name>
+    <message>
+        <source>Playing a radio stream</source>
+        <translation>Tocando uma rádio</translation>
+    </message>
+</context>
+<context>
+    <name>FavoritesTransfer</name>
+    <message>
+        <source>Export Favourites</source>
+        <translation>Exportar favoritas</translation>
+    </message>
+    <message>
+        <source>Import Favourites</source>
+        <translation>Importar favoritas</translation>
+    </message>
+    <message>
+        <source>Favourites (*.json);;All files (*)</source>
+        <translation>Favoritas (*.json);;Todos os arquivos (*)</translation>
+    </message>
+    <message>
+        <source>Pemba Vello Favourites.json</source>
+        <translation>Favoritas do Pemba Vello.json</translation>
+    </message>
+    <message>
+        <source>The favourites could not be saved to “%1”: %2</source>
+        <translation>Não foi possível salvar as favoritas em “%1”: %2</translation>
+    </message>
+    <message>
+        <source>“%1” was not imported, and your favourites are unchanged.
+
+%2</source>
+        <translation>“%1” não foi importado, e suas favoritas continuam iguais.
+
+%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln station(s) were added to your favourites.</source>
+        <translation>
+            <numerusform>%Ln estação foi adicionada às suas favoritas.</numerusform>
+            <numerusform>%Ln estações foram adicionadas às suas favoritas.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>LaunchOptions</name>
+    <message>
+        <source>--%1 needs an absolute http or https address, not &quot;%2&quot;</source>
+        <translation>--%1 precisa de um endereço http ou https absoluto, não &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>Pemba Vello, an internet radio player.</source>
+        <translation>Pemba Vello, um player de rádio pela internet.</translation>
+    </message>
+    <message>
+        <source>Download the station catalog from &lt;URL&gt; for this run, whatever the preferences say.</source>
+        <translation>Baixar o catálogo de estações de &lt;URL&gt; nesta execução, independentemente das preferências.</translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation>URL</translation>
+    </message>
+    <message>
+        <source>Get the catalog from the radio directory server at &lt;URL&gt; instead of finding its servers. Give it more than once to try several in turn.</source>
+        <translation>Obter o catálogo do servidor do diretório de rádios em &lt;URL&gt; em vez de procurar os servidores. Informe mais de uma vez para tentar vários em sequência.</translation>
+    </message>
+    <message>
+        <source>unexpected argument: %1</source>
+        <translation>argumento inesperado: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerViews</name>
+    <message>
+        <source>Now Playing</source>
+        <translation>Tocando agora</translation>
+    </message>
+    <message>
+        <source>Start any station from Home or Discover</source>
+        <translation>Comece qualquer estação em Início ou Descobrir</translation>
+    </message>
+    <message>
+        <source>World</source>
+        <translation>Mundo</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Música</translation>
+    </message>
+    <message>
+        <source>Homepage</source>
+        <translation>Site</translation>
+    </message>
+    <message>
+        <source>Open the station&apos;s homepage</source>
+        <translation>Abrir o site da estação</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>SectionBuilders</name>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>%1 of %2 MB</source>
+        <comment>received of total</comment>
+        <translation>%1 de %2 MB</translation>
+    </message>
+    <message>
+        <source>Download progress</source>
+        <translation>Progresso do download</translation>
+    </message>
+    <message>
+        <source>Try Again</source>
+        <translation>Tentar de novo</translation>
+    </message>
+</context>
+<context>
+    <name>TransportControls</name>
+    <message>
+        <source>Previous</source>
+        <translation>Anterior</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Tocar</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausar</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Próxima</translation>
+    </message>
+</context>
+<context>
+    <name>Vello::ArcSpinner</name>
+    <message>
+        <source>Searching</source>
+        <translation>Pesquisando</translation>
+    </message>
+</context>
+<context>
+    <name>Vello::MainView</name>
+    <message>
+        <source>Play/Pause</source>
+        <translation>Tocar/Pausar</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Próxima</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Anterior</translation>
+    </message>
+    <message>
+        <source>Play a Random Station</source>
+        <translation>Tocar uma estação aleatória</translation>
+    </message>
+    <message>
+        <source>Volume Up</source>
+        <translation>Aumentar volume</translation>
+    </message>
+    <message>
+        <source>Volume Down</source>
+        <translation>Diminuir volume</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Silenciar</translation>
+    </message>
+    <message>
+        <source>Top Stations</source>
+        <translation>Mais ouvidas</translation>
+    </message>
+    <message>
+        <source>Discover</source>
+        <translation>Descobrir</translation>
+    </message>
+    <message>
+        <source>Browse Stations</source>
+        <translation>Explorar estações</translation>
+    </message>
+    <message>
+        <source>Your Library</source>
+        <translation>Sua biblioteca</translation>
+    </message>
+    <message>
+        <source>Up Next</source>
+        <translation>A seguir</translation>
+    </message>
+    <message>
+        <source>No stations here yet.</source>
+        <translation>Ainda não há estações aqui.</translation>
+    </message>
+    <message>
+        <source>No songs heard yet. Titles the stations send appear here.</source>
+        <translation>Nenhuma música ouvida ainda. Os títulos enviados pelas estações aparecem aqui.</translation>
+    </message>
+    <message>
+        <source>Favorites</source>
+        <translation>Favoritas</translation>
+    </message>
+    <message>
+        <source>Recent</source>
+        <translation>Recentes</translation>
+    </message>
+    <message>
+        <source>Songs</source>
+        <translation>Músicas</translation>
+    </message>
+    <message>
+        <source>Clear Songs…</source>
+        <translation>Limpar músicas…</translation>
+    </message>
+    <message>
+        <source>Clear Songs</source>
+        <translation>Limpar músicas</translation>
+    </message>
+</context>
+<context>
+    <name>Vello::MainWindow</name>
+    <message>
+        <source>Pemba Vello</source>
+        <translation>Pemba Vello</translation>
+    </message>
+    <message>
+        <source>pemba-vello: %1
+Try &apos;pemba-vello --help&apos;.
+</source>
+        <translation>pemba-vello: %1
+Tente &apos;pemba-vello --help&apos;.
+</translation>
+    </message>
+    <message>
+        <source>pemba-vello: another Pemba Vello is running but does not answer.
+</source>
+        <translation>pemba-vello: outro Pemba Vello está em execução, mas não responde.
+</translation>
+    </message>
+    <message>
+        <source>Not Playing</source>
+        <translation>Nada tocando</translation>
+    </message>
+    <message>
+        <source>%1 – %2</source>
+        <comment>station – song</comment>
+        <translation>%1 – %2</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Desligado</translation>
+    </message>
+    <message>
+        <source>15 Minutes</source>
+        <translation>15 minutos</translation>
+    </message>
+    <message>
+        <source>30 Minutes</source>
+        <translation>30 minutos</translation>
+    </message>
+    <message>
+        <source>45 Minutes</source>
+        <translation>45 minutos</translation>
+    </message>
+    <message>
+        <source>60 Minutes</source>
+        <translation>60 minutos</translation>
+    </message>
+    <message>
+        <source>90 Minutes</source>
+        <translation>90 minutos</translation>
+    </message>
+    <message>
+        <source>End of the Current Song</source>
+        <translation>Fim da música atual</translation>
+    </message>
+    <message>
+        <source>%1 – %2</source>
+        <comment>song – program</comment>
+        <translation>%1 – %2</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>Sobre o %1</translation>
+    </message>
+    <message>
+        <source>Reload Stations</source>
+        <translation>Recarregar estações</translation>
+    </message>
+    <message>
+        <source>Export Favourites…</source>
+        <translation>Exportar favoritas…</translation>
+    </message>
+    <message>
+        <source>Import Favourites…</source>
+        <translation>Importar favoritas…</translation>
+    </message>
+    <message>
+        <source>Preferences…</source>
+        <translation>Preferências…</translation>
+    </message>
+    <message>
+        <source>Hide %1</source>
+        <translation>Ocultar o %1</translation>
+    </message>
+    <message>
+        <source>Hide Others</source>
+        <translation>Ocultar outros</translation>
+    </message>
+    <message>
+        <source>Quit %1</source>
+        <translation>Sair do %1</translation>
+    </message>
+    <message>
+        <source>Playback</source>
+        <translation>Reprodução</translation>
+    </message>
+    <message>
+        <source>Sleep Timer</source>
+        <translation>Timer para desligar</translation>
+    </message>
+    <message>
+        <source>%1 is still playing. Click its icon in the system tray to show the window again.</source>
+        <translation>O %1 continua tocando. Clique no ícone na bandeja do sistema para mostrar a janela de novo.</translation>
+    </message>
+    <message>
+        <source>%1 %2
+Internet radio, most popular first.</source>
+        <comment>program, version</comment>
+        <translation>%1 %2
+Rádio pela internet, as mais populares primeiro.</translation>
+    </message>
+</context>
+<context>
+    <name>Vello::PreferencesDialog</name>
+    <message>
+        <source>The address of a catalog document, loaded instead of the directory.</source>
+        <translation>O endereço de um documento de catálogo, carregado no lugar do diretório.</translation>
+    </message>
+    <message>
+        <source>Not an address to load from: it must start with https:// or http://.</source>
+        <translation>Não é um endereço para carregar: deve começar com https:// ou http://.</translation>
+    </message>
+    <message>
+        <source>&amp;Public radio directory</source>
+        <translation>Diretório &amp;público de rádios</translation>
+    </message>
+    <message>
+        <source>Catalog &amp;address</source>
+        <translation>&amp;Endereço do catálogo</translation>
+    </message>
+    <message>
+        <source>&amp;Help rank stations: tell the directory which stations I play</source>
+        <translation>&amp;Ajudar a classificar as estações: informar ao diretório quais estações eu ouço</translation>
+    </message>
+    <message>
+        <source>&amp;Continue the last station when Pemba Vello starts</source>
+        <translation>&amp;Continuar a última estação ao iniciar o Pemba Vello</translation>
+    </message>
+    <message>
+        <source>&amp;Notify when the song changes</source>
+        <translation>&amp;Notificar quando a música mudar</translation>
+    </message>
+    <message>
+        <source>&amp;Keep playing when the window is closed</source>
+        <translation>Continuar tocando com a janela &amp;fechada</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Preferências</translation>
+    </message>
+    <message>
+        <source>Catalog source</source>
+        <translation>Fonte do catálogo</translation>
+    </message>
+    <message>
+        <source>Address of the catalog document</source>
+        <translation>Endereço do documento do catálogo</translation>
+    </message>
+    <message>
+        <source>https://example.org/stations_filtered.json</source>
+        <translation>https://example.org/stations_filtered.json</translation>
+    </message>
+</context>
+<context>
+    <name>Vello::SearchField</name>
+    <message>
+        <source>Search stations, countries, genres...</source>
+        <translation>Buscar estações, países, gêneros...</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Buscar</translation>
+    </message>
+</context>
+<context>
+    <name>Vello::Sidebar</name>
+    <message>
+        <source>Home</source>
+        <translation>Início</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Explorar</translation>
+    </message>
+    <message>
+        <source>Library</source>
+        <translation>Biblioteca</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Player</translation>
+    </message>
+</context>
+<context>
+    <name>Vello::SongRow</name>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Search the web</source>
+        <translation>Pesquisar na web</translation>
+    </message>
+    <message>
+        <source>Heard at %1</source>
+        <translation>Ouvida às %1</translation>
+    </message>
+    <message>
+        <source>Copy %1</source>
+        <translation>Copiar %1</translation>
+    </message>
+    <message>
+        <source>Copy the title</source>
+        <translation>Copiar o título</translation>
+    </message>
+    <message>
+        <source>Search the web for %1</source>
+        <translation>Pesquisar %1 na web</translation>
+    </message>
+    <message>
+        <source>Search the web for the title</source>
+        <translation>Pesquisar o título na web</translation>
+    </message>
+    <message>
+        <source>Clear Songs</source>
+        <translation>Limpar músicas</translation>
+    </message>
+    <message>
+        <source>Clear the list of songs heard?</source>
+        <translation>Limpar a lista de músicas ouvidas?</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Limpar</translation>
+    </message>
+</context>
+<context>
+    <name>Vello::StationRow</name>
+    <message>
+        <source>Remove %1 from favourites</source>
+        <translation>Remover %1 das favoritas</translation>
+    </message>
+    <message>
+        <source>Add %1 to favourites</source>
+        <translation>Adicionar %1 às favoritas</translation>
+    </message>
+    <message>
+        <source>Remove from Favorites</source>
+        <translation>Remover das favoritas</translation>
+    </message>
+    <message>
+        <source>Add to Favorites</source>
+        <translation>Adicionar às favoritas</translation>
+    </message>
+    <message>
+        <source>Play %1</source>
+        <translation>Tocar %1</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Tocar</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Música</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln votes</source>
+        <translation>
+            <numerusform>%Ln voto</numerusform>
+            <numerusform>%Ln votos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>World</source>
+        <translation>Mundo</translation>
+    </message>
+</context>
+<context>
+    <name>Vello::VolumeControl</name>
+    <message>
+        <source>Mute</source>
+        <translation>Silenciar</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>Unmute</source>
+        <translation>Ativar som</translation>
+    </message>
+</context>
+</TS>
