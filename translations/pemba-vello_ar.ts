@@ -353,6 +353,34 @@
         <source>%1 · %2</source>
         <translation>%1 · %2</translation>
     </message>
+    <message>
+        <source>Stations of your own cannot be kept here.</source>
+        <translation>لا يمكن حفظ محطاتك الخاصة هنا.</translation>
+    </message>
+    <message>
+        <source>You cannot add more stations of your own.</source>
+        <translation>لا يمكنك إضافة المزيد من محطاتك الخاصة.</translation>
+    </message>
+    <message>
+        <source>The station is no longer among your own.</source>
+        <translation>لم تعد هذه المحطة من محطاتك.</translation>
+    </message>
+    <message>
+        <source>Give the station a name.</source>
+        <translation>أدخل اسمًا للمحطة.</translation>
+    </message>
+    <message>
+        <source>Enter the address of the stream or its playlist.</source>
+        <translation>أدخل عنوان البث أو قائمة تشغيله.</translation>
+    </message>
+    <message>
+        <source>Enter a full http:// or https:// address.</source>
+        <translation>أدخل عنوانًا كاملًا يبدأ بـ http://‎ أو https://‎.</translation>
+    </message>
+    <message>
+        <source>Enter a full http:// or https:// address, or leave it empty.</source>
+        <translation>أدخل عنوانًا كاملًا يبدأ بـ http://‎ أو https://‎، أو اتركه فارغًا.</translation>
+    </message>
 </context>
 <context>
     <name>DBusIdleInhibitor</name>
@@ -400,6 +428,17 @@
             <numerusform>أُضيفت %Ln محطات إلى مفضلتك.</numerusform>
             <numerusform>أُضيفت %Ln محطة إلى مفضلتك.</numerusform>
             <numerusform>أُضيفت %Ln محطة إلى مفضلتك.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln station(s) of your own were added to My Stations.</source>
+        <translation>
+            <numerusform>لم تُضف أي محطة خاصة إلى محطاتي.</numerusform>
+            <numerusform>أُضيفت محطة خاصة واحدة إلى محطاتي.</numerusform>
+            <numerusform>أُضيفت محطتان خاصتان إلى محطاتي.</numerusform>
+            <numerusform>أُضيفت %Ln محطات خاصة إلى محطاتي.</numerusform>
+            <numerusform>أُضيفت %Ln محطة خاصة إلى محطاتي.</numerusform>
+            <numerusform>أُضيفت %Ln محطة خاصة إلى محطاتي.</numerusform>
         </translation>
     </message>
 </context>
@@ -588,6 +627,22 @@
         <source>Clear Songs</source>
         <translation>مسح الأغاني</translation>
     </message>
+    <message>
+        <source>No stations of your own yet. Add one by its address with Add Station…</source>
+        <translation>لا توجد محطات خاصة بك بعد. أضف محطة بعنوانها من «إضافة محطة…».</translation>
+    </message>
+    <message>
+        <source>My Stations</source>
+        <translation>محطاتي</translation>
+    </message>
+    <message>
+        <source>Add Station…</source>
+        <translation>إضافة محطة…</translation>
+    </message>
+    <message>
+        <source>Add Station</source>
+        <translation>إضافة محطة</translation>
+    </message>
 </context>
 <context>
     <name>Vello::MainWindow</name>
@@ -702,6 +757,18 @@ Internet radio, most popular first.</source>
         <translation>%1 %2
 إذاعة عبر الإنترنت، الأكثر شعبية أولًا.</translation>
     </message>
+    <message>
+        <source>Add Station…</source>
+        <translation>إضافة محطة…</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>إنهاء</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>مساعدة</translation>
+    </message>
 </context>
 <context>
     <name>Vello::PreferencesDialog</name>
@@ -752,6 +819,10 @@ Internet radio, most popular first.</source>
     <message>
         <source>https://example.org/stations_filtered.json</source>
         <translation>https://example.org/stations_filtered.json</translation>
+    </message>
+    <message>
+        <source>&amp;Open stations early when the pointer rests on them</source>
+        <translation>فتح المحطات مسبقًا عند توقف المؤشر عليها (&amp;O)</translation>
     </message>
 </context>
 <context>
@@ -828,6 +899,97 @@ Internet radio, most popular first.</source>
     </message>
 </context>
 <context>
+    <name>Vello::StationDialog</name>
+    <message>
+        <source>Station name</source>
+        <translation>اسم المحطة</translation>
+    </message>
+    <message>
+        <source>My Station</source>
+        <translation>محطتي</translation>
+    </message>
+    <message>
+        <source>Stream or playlist address</source>
+        <translation>عنوان البث أو قائمة التشغيل</translation>
+    </message>
+    <message>
+        <source>Logo address</source>
+        <translation>عنوان الشعار</translation>
+    </message>
+    <message>
+        <source>Tags</source>
+        <translation>الوسوم</translation>
+    </message>
+    <message>
+        <source>jazz, live, local</source>
+        <translation>جاز، مباشر، محلي</translation>
+    </message>
+    <message>
+        <source>Edit Station</source>
+        <translation>تعديل المحطة</translation>
+    </message>
+    <message>
+        <source>Add Station</source>
+        <translation>إضافة المحطة</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>الاسم (&amp;N):</translation>
+    </message>
+    <message>
+        <source>&amp;Address:</source>
+        <translation>العنوان (&amp;A):</translation>
+    </message>
+    <message>
+        <source>&amp;Logo:</source>
+        <translation>الشعار (&amp;L):</translation>
+    </message>
+    <message>
+        <source>&amp;Tags:</source>
+        <translation>الوسوم (&amp;T):</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>حفظ</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>Remove Station…</source>
+        <translation>إزالة المحطة…</translation>
+    </message>
+    <message>
+        <source>Remove Station</source>
+        <translation>إزالة المحطة</translation>
+    </message>
+    <message>
+        <source>The address of the stream, or of a playlist (.pls, .m3u) that names it.</source>
+        <translation>عنوان البث، أو عنوان قائمة تشغيل (‎.pls، ‎.m3u) تشير إليه.</translation>
+    </message>
+    <message>
+        <source>Optional: the address of a picture for the station.</source>
+        <translation>اختياري: عنوان صورة للمحطة.</translation>
+    </message>
+    <message>
+        <source>Remove “%1” from My Stations?</source>
+        <translation>إزالة «%1» من محطاتي؟</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>إزالة</translation>
+    </message>
+    <message>
+        <source>https://stream.example.org/live.mp3</source>
+        <translation>https://stream.example.org/live.mp3</translation>
+    </message>
+    <message>
+        <source>https://example.org/logo.png</source>
+        <translation>https://example.org/logo.png</translation>
+    </message>
+</context>
+<context>
     <name>Vello::StationRow</name>
     <message>
         <source>Remove %1 from favourites</source>
@@ -871,6 +1033,18 @@ Internet radio, most popular first.</source>
     <message>
         <source>World</source>
         <translation>العالم</translation>
+    </message>
+    <message>
+        <source>Edit %1</source>
+        <translation>تعديل %1</translation>
+    </message>
+    <message>
+        <source>Edit Station</source>
+        <translation>تعديل المحطة</translation>
+    </message>
+    <message>
+        <source>My station</source>
+        <translation>محطتي</translation>
     </message>
 </context>
 <context>

@@ -345,6 +345,34 @@
         <source>%1 · %2</source>
         <translation>%1 · %2</translation>
     </message>
+    <message>
+        <source>Stations of your own cannot be kept here.</source>
+        <translation>Eigene Sender können hier nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>You cannot add more stations of your own.</source>
+        <translation>Sie können keine weiteren eigenen Sender hinzufügen.</translation>
+    </message>
+    <message>
+        <source>The station is no longer among your own.</source>
+        <translation>Der Sender gehört nicht mehr zu Ihren eigenen.</translation>
+    </message>
+    <message>
+        <source>Give the station a name.</source>
+        <translation>Geben Sie dem Sender einen Namen.</translation>
+    </message>
+    <message>
+        <source>Enter the address of the stream or its playlist.</source>
+        <translation>Geben Sie die Adresse des Streams oder seiner Wiedergabeliste ein.</translation>
+    </message>
+    <message>
+        <source>Enter a full http:// or https:// address.</source>
+        <translation>Geben Sie eine vollständige http://- oder https://-Adresse ein.</translation>
+    </message>
+    <message>
+        <source>Enter a full http:// or https:// address, or leave it empty.</source>
+        <translation>Geben Sie eine vollständige http://- oder https://-Adresse ein oder lassen Sie das Feld leer.</translation>
+    </message>
 </context>
 <context>
     <name>DBusIdleInhibitor</name>
@@ -388,6 +416,13 @@
         <translation>
             <numerusform>%Ln Sender wurde zu Ihren Favoriten hinzugefügt.</numerusform>
             <numerusform>%Ln Sender wurden zu Ihren Favoriten hinzugefügt.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln station(s) of your own were added to My Stations.</source>
+        <translation>
+            <numerusform>%Ln eigener Sender wurde zu „Meine Sender“ hinzugefügt.</numerusform>
+            <numerusform>%Ln eigene Sender wurden zu „Meine Sender“ hinzugefügt.</numerusform>
         </translation>
     </message>
 </context>
@@ -576,6 +611,22 @@
         <source>Clear Songs</source>
         <translation>Titel löschen</translation>
     </message>
+    <message>
+        <source>No stations of your own yet. Add one by its address with Add Station…</source>
+        <translation>Noch keine eigenen Sender. Fügen Sie mit „Sender hinzufügen …“ einen über seine Adresse hinzu.</translation>
+    </message>
+    <message>
+        <source>My Stations</source>
+        <translation>Meine Sender</translation>
+    </message>
+    <message>
+        <source>Add Station…</source>
+        <translation>Sender hinzufügen …</translation>
+    </message>
+    <message>
+        <source>Add Station</source>
+        <translation>Sender hinzufügen</translation>
+    </message>
 </context>
 <context>
     <name>Vello::MainWindow</name>
@@ -690,6 +741,18 @@ Internet radio, most popular first.</source>
         <translation>%1 %2
 Internetradio, die beliebtesten Sender zuerst.</translation>
     </message>
+    <message>
+        <source>Add Station…</source>
+        <translation>Sender hinzufügen …</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
 </context>
 <context>
     <name>Vello::PreferencesDialog</name>
@@ -740,6 +803,10 @@ Internetradio, die beliebtesten Sender zuerst.</translation>
     <message>
         <source>https://example.org/stations_filtered.json</source>
         <translation>https://example.org/stations_filtered.json</translation>
+    </message>
+    <message>
+        <source>&amp;Open stations early when the pointer rests on them</source>
+        <translation>Sender beim Verweilen des Zeigers &amp;vorab öffnen</translation>
     </message>
 </context>
 <context>
@@ -816,6 +883,97 @@ Internetradio, die beliebtesten Sender zuerst.</translation>
     </message>
 </context>
 <context>
+    <name>Vello::StationDialog</name>
+    <message>
+        <source>Station name</source>
+        <translation>Name des Senders</translation>
+    </message>
+    <message>
+        <source>My Station</source>
+        <translation>Mein Sender</translation>
+    </message>
+    <message>
+        <source>Stream or playlist address</source>
+        <translation>Adresse des Streams oder der Wiedergabeliste</translation>
+    </message>
+    <message>
+        <source>Logo address</source>
+        <translation>Adresse des Logos</translation>
+    </message>
+    <message>
+        <source>Tags</source>
+        <translation>Schlagwörter</translation>
+    </message>
+    <message>
+        <source>jazz, live, local</source>
+        <translation>Jazz, live, lokal</translation>
+    </message>
+    <message>
+        <source>Edit Station</source>
+        <translation>Sender bearbeiten</translation>
+    </message>
+    <message>
+        <source>Add Station</source>
+        <translation>Sender hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Name:</translation>
+    </message>
+    <message>
+        <source>&amp;Address:</source>
+        <translation>&amp;Adresse:</translation>
+    </message>
+    <message>
+        <source>&amp;Logo:</source>
+        <translation>&amp;Logo:</translation>
+    </message>
+    <message>
+        <source>&amp;Tags:</source>
+        <translation>&amp;Schlagwörter:</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Remove Station…</source>
+        <translation>Sender entfernen …</translation>
+    </message>
+    <message>
+        <source>Remove Station</source>
+        <translation>Sender entfernen</translation>
+    </message>
+    <message>
+        <source>The address of the stream, or of a playlist (.pls, .m3u) that names it.</source>
+        <translation>Die Adresse des Streams oder einer Wiedergabeliste (.pls, .m3u), die ihn nennt.</translation>
+    </message>
+    <message>
+        <source>Optional: the address of a picture for the station.</source>
+        <translation>Optional: die Adresse eines Bildes für den Sender.</translation>
+    </message>
+    <message>
+        <source>Remove “%1” from My Stations?</source>
+        <translation>„%1“ aus „Meine Sender“ entfernen?</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>https://stream.example.org/live.mp3</source>
+        <translation>https://stream.example.org/live.mp3</translation>
+    </message>
+    <message>
+        <source>https://example.org/logo.png</source>
+        <translation>https://example.org/logo.png</translation>
+    </message>
+</context>
+<context>
     <name>Vello::StationRow</name>
     <message>
         <source>Remove %1 from favourites</source>
@@ -855,6 +1013,18 @@ Internetradio, die beliebtesten Sender zuerst.</translation>
     <message>
         <source>World</source>
         <translation>Welt</translation>
+    </message>
+    <message>
+        <source>Edit %1</source>
+        <translation>%1 bearbeiten</translation>
+    </message>
+    <message>
+        <source>Edit Station</source>
+        <translation>Sender bearbeiten</translation>
+    </message>
+    <message>
+        <source>My station</source>
+        <translation>Eigener Sender</translation>
     </message>
 </context>
 <context>

@@ -345,6 +345,34 @@
         <source>%1 · %2</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Stations of your own cannot be kept here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You cannot add more stations of your own.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The station is no longer among your own.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Give the station a name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter the address of the stream or its playlist.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter a full http:// or https:// address.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter a full http:// or https:// address, or leave it empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>DBusIdleInhibitor</name>
@@ -386,6 +414,13 @@
         <translation>
             <numerusform>%Ln station was added to your favourites.</numerusform>
             <numerusform>%Ln stations were added to your favourites.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln station(s) of your own were added to My Stations.</source>
+        <translation>
+            <numerusform>%Ln station of your own was added to My Stations.</numerusform>
+            <numerusform>%Ln stations of your own were added to My Stations.</numerusform>
         </translation>
     </message>
 </context>
@@ -574,6 +609,22 @@
         <source>Clear Songs</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>No stations of your own yet. Add one by its address with Add Station…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>My Stations</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add Station…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add Station</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Vello::MainWindow</name>
@@ -684,6 +735,18 @@ Internet radio, most popular first.</source>
         <comment>program, version</comment>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Add Station…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Vello::PreferencesDialog</name>
@@ -733,6 +796,10 @@ Internet radio, most popular first.</source>
     </message>
     <message>
         <source>https://example.org/stations_filtered.json</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Open stations early when the pointer rests on them</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -810,6 +877,97 @@ Internet radio, most popular first.</source>
     </message>
 </context>
 <context>
+    <name>Vello::StationDialog</name>
+    <message>
+        <source>Station name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>My Station</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stream or playlist address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Logo address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tags</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>jazz, live, local</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit Station</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add Station</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Address:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Logo:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Tags:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove Station…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove Station</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The address of the stream, or of a playlist (.pls, .m3u) that names it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Optional: the address of a picture for the station.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove “%1” from My Stations?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>https://stream.example.org/live.mp3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>https://example.org/logo.png</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Vello::StationRow</name>
     <message>
         <source>Remove %1 from favourites</source>
@@ -848,6 +1006,18 @@ Internet radio, most popular first.</source>
     </message>
     <message>
         <source>World</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit Station</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>My station</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

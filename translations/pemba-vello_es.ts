@@ -345,6 +345,34 @@
         <source>%1 · %2</source>
         <translation>%1 · %2</translation>
     </message>
+    <message>
+        <source>Stations of your own cannot be kept here.</source>
+        <translation>Aquí no se pueden guardar emisoras propias.</translation>
+    </message>
+    <message>
+        <source>You cannot add more stations of your own.</source>
+        <translation>No puedes añadir más emisoras propias.</translation>
+    </message>
+    <message>
+        <source>The station is no longer among your own.</source>
+        <translation>La emisora ya no está entre las tuyas.</translation>
+    </message>
+    <message>
+        <source>Give the station a name.</source>
+        <translation>Ponle un nombre a la emisora.</translation>
+    </message>
+    <message>
+        <source>Enter the address of the stream or its playlist.</source>
+        <translation>Escribe la dirección de la transmisión o de su lista de reproducción.</translation>
+    </message>
+    <message>
+        <source>Enter a full http:// or https:// address.</source>
+        <translation>Escribe una dirección completa con http:// o https://.</translation>
+    </message>
+    <message>
+        <source>Enter a full http:// or https:// address, or leave it empty.</source>
+        <translation>Escribe una dirección completa con http:// o https://, o déjalo vacío.</translation>
+    </message>
 </context>
 <context>
     <name>DBusIdleInhibitor</name>
@@ -388,6 +416,13 @@
         <translation>
             <numerusform>Se añadió %Ln emisora a tus favoritas.</numerusform>
             <numerusform>Se añadieron %Ln emisoras a tus favoritas.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln station(s) of your own were added to My Stations.</source>
+        <translation>
+            <numerusform>Se añadió %Ln emisora propia a Mis emisoras.</numerusform>
+            <numerusform>Se añadieron %Ln emisoras propias a Mis emisoras.</numerusform>
         </translation>
     </message>
 </context>
@@ -576,6 +611,22 @@
         <source>Clear Songs</source>
         <translation>Borrar canciones</translation>
     </message>
+    <message>
+        <source>No stations of your own yet. Add one by its address with Add Station…</source>
+        <translation>Aún no tienes emisoras propias. Añade una por su dirección con Añadir emisora…</translation>
+    </message>
+    <message>
+        <source>My Stations</source>
+        <translation>Mis emisoras</translation>
+    </message>
+    <message>
+        <source>Add Station…</source>
+        <translation>Añadir emisora…</translation>
+    </message>
+    <message>
+        <source>Add Station</source>
+        <translation>Añadir emisora</translation>
+    </message>
 </context>
 <context>
     <name>Vello::MainWindow</name>
@@ -690,6 +741,18 @@ Internet radio, most popular first.</source>
         <translation>%1 %2
 Radio por internet, lo más escuchado primero.</translation>
     </message>
+    <message>
+        <source>Add Station…</source>
+        <translation>Añadir emisora…</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
 </context>
 <context>
     <name>Vello::PreferencesDialog</name>
@@ -740,6 +803,10 @@ Radio por internet, lo más escuchado primero.</translation>
     <message>
         <source>https://example.org/stations_filtered.json</source>
         <translation>https://example.org/stations_filtered.json</translation>
+    </message>
+    <message>
+        <source>&amp;Open stations early when the pointer rests on them</source>
+        <translation>&amp;Abrir las emisoras al dejar el puntero sobre ellas</translation>
     </message>
 </context>
 <context>
@@ -816,6 +883,97 @@ Radio por internet, lo más escuchado primero.</translation>
     </message>
 </context>
 <context>
+    <name>Vello::StationDialog</name>
+    <message>
+        <source>Station name</source>
+        <translation>Nombre de la emisora</translation>
+    </message>
+    <message>
+        <source>My Station</source>
+        <translation>Mi emisora</translation>
+    </message>
+    <message>
+        <source>Stream or playlist address</source>
+        <translation>Dirección de la transmisión o de la lista</translation>
+    </message>
+    <message>
+        <source>Logo address</source>
+        <translation>Dirección del logotipo</translation>
+    </message>
+    <message>
+        <source>Tags</source>
+        <translation>Etiquetas</translation>
+    </message>
+    <message>
+        <source>jazz, live, local</source>
+        <translation>jazz, en directo, local</translation>
+    </message>
+    <message>
+        <source>Edit Station</source>
+        <translation>Editar emisora</translation>
+    </message>
+    <message>
+        <source>Add Station</source>
+        <translation>Añadir emisora</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nombre:</translation>
+    </message>
+    <message>
+        <source>&amp;Address:</source>
+        <translation>&amp;Dirección:</translation>
+    </message>
+    <message>
+        <source>&amp;Logo:</source>
+        <translation>&amp;Logotipo:</translation>
+    </message>
+    <message>
+        <source>&amp;Tags:</source>
+        <translation>E&amp;tiquetas:</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Remove Station…</source>
+        <translation>Quitar emisora…</translation>
+    </message>
+    <message>
+        <source>Remove Station</source>
+        <translation>Quitar emisora</translation>
+    </message>
+    <message>
+        <source>The address of the stream, or of a playlist (.pls, .m3u) that names it.</source>
+        <translation>La dirección de la transmisión, o de una lista (.pls, .m3u) que la contenga.</translation>
+    </message>
+    <message>
+        <source>Optional: the address of a picture for the station.</source>
+        <translation>Opcional: la dirección de una imagen para la emisora.</translation>
+    </message>
+    <message>
+        <source>Remove “%1” from My Stations?</source>
+        <translation>¿Quitar «%1» de Mis emisoras?</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <source>https://stream.example.org/live.mp3</source>
+        <translation>https://stream.example.org/live.mp3</translation>
+    </message>
+    <message>
+        <source>https://example.org/logo.png</source>
+        <translation>https://example.org/logo.png</translation>
+    </message>
+</context>
+<context>
     <name>Vello::StationRow</name>
     <message>
         <source>Remove %1 from favourites</source>
@@ -855,6 +1013,18 @@ Radio por internet, lo más escuchado primero.</translation>
     <message>
         <source>World</source>
         <translation>Mundo</translation>
+    </message>
+    <message>
+        <source>Edit %1</source>
+        <translation>Editar %1</translation>
+    </message>
+    <message>
+        <source>Edit Station</source>
+        <translation>Editar emisora</translation>
+    </message>
+    <message>
+        <source>My station</source>
+        <translation>Emisora propia</translation>
     </message>
 </context>
 <context>

@@ -345,6 +345,34 @@
         <source>%1 · %2</source>
         <translation>%1 · %2</translation>
     </message>
+    <message>
+        <source>Stations of your own cannot be kept here.</source>
+        <translation>Impossible d’enregistrer vos propres stations ici.</translation>
+    </message>
+    <message>
+        <source>You cannot add more stations of your own.</source>
+        <translation>Vous ne pouvez plus ajouter de stations personnelles.</translation>
+    </message>
+    <message>
+        <source>The station is no longer among your own.</source>
+        <translation>La station ne fait plus partie des vôtres.</translation>
+    </message>
+    <message>
+        <source>Give the station a name.</source>
+        <translation>Donnez un nom à la station.</translation>
+    </message>
+    <message>
+        <source>Enter the address of the stream or its playlist.</source>
+        <translation>Saisissez l’adresse du flux ou de sa liste de lecture.</translation>
+    </message>
+    <message>
+        <source>Enter a full http:// or https:// address.</source>
+        <translation>Saisissez une adresse complète en http:// ou https://.</translation>
+    </message>
+    <message>
+        <source>Enter a full http:// or https:// address, or leave it empty.</source>
+        <translation>Saisissez une adresse complète en http:// ou https://, ou laissez le champ vide.</translation>
+    </message>
 </context>
 <context>
     <name>DBusIdleInhibitor</name>
@@ -388,6 +416,13 @@
         <translation>
             <numerusform>%Ln station a été ajoutée à vos favoris.</numerusform>
             <numerusform>%Ln stations ont été ajoutées à vos favoris.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln station(s) of your own were added to My Stations.</source>
+        <translation>
+            <numerusform>%Ln station personnelle a été ajoutée à Mes stations.</numerusform>
+            <numerusform>%Ln stations personnelles ont été ajoutées à Mes stations.</numerusform>
         </translation>
     </message>
 </context>
@@ -576,6 +611,22 @@
         <source>Clear Songs</source>
         <translation>Effacer les titres</translation>
     </message>
+    <message>
+        <source>No stations of your own yet. Add one by its address with Add Station…</source>
+        <translation>Aucune station personnelle pour l’instant. Ajoutez-en une par son adresse avec Ajouter une station…</translation>
+    </message>
+    <message>
+        <source>My Stations</source>
+        <translation>Mes stations</translation>
+    </message>
+    <message>
+        <source>Add Station…</source>
+        <translation>Ajouter une station…</translation>
+    </message>
+    <message>
+        <source>Add Station</source>
+        <translation>Ajouter une station</translation>
+    </message>
 </context>
 <context>
     <name>Vello::MainWindow</name>
@@ -690,6 +741,18 @@ Internet radio, most popular first.</source>
         <translation>%1 %2
 La radio sur Internet, les plus populaires d’abord.</translation>
     </message>
+    <message>
+        <source>Add Station…</source>
+        <translation>Ajouter une station…</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
 </context>
 <context>
     <name>Vello::PreferencesDialog</name>
@@ -740,6 +803,10 @@ La radio sur Internet, les plus populaires d’abord.</translation>
     <message>
         <source>https://example.org/stations_filtered.json</source>
         <translation>https://example.org/stations_filtered.json</translation>
+    </message>
+    <message>
+        <source>&amp;Open stations early when the pointer rests on them</source>
+        <translation>&amp;Ouvrir les stations dès que le pointeur s’y arrête</translation>
     </message>
 </context>
 <context>
@@ -816,6 +883,97 @@ La radio sur Internet, les plus populaires d’abord.</translation>
     </message>
 </context>
 <context>
+    <name>Vello::StationDialog</name>
+    <message>
+        <source>Station name</source>
+        <translation>Nom de la station</translation>
+    </message>
+    <message>
+        <source>My Station</source>
+        <translation>Ma station</translation>
+    </message>
+    <message>
+        <source>Stream or playlist address</source>
+        <translation>Adresse du flux ou de la liste de lecture</translation>
+    </message>
+    <message>
+        <source>Logo address</source>
+        <translation>Adresse du logo</translation>
+    </message>
+    <message>
+        <source>Tags</source>
+        <translation>Étiquettes</translation>
+    </message>
+    <message>
+        <source>jazz, live, local</source>
+        <translation>jazz, direct, local</translation>
+    </message>
+    <message>
+        <source>Edit Station</source>
+        <translation>Modifier la station</translation>
+    </message>
+    <message>
+        <source>Add Station</source>
+        <translation>Ajouter la station</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nom :</translation>
+    </message>
+    <message>
+        <source>&amp;Address:</source>
+        <translation>&amp;Adresse :</translation>
+    </message>
+    <message>
+        <source>&amp;Logo:</source>
+        <translation>&amp;Logo :</translation>
+    </message>
+    <message>
+        <source>&amp;Tags:</source>
+        <translation>É&amp;tiquettes :</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Remove Station…</source>
+        <translation>Supprimer la station…</translation>
+    </message>
+    <message>
+        <source>Remove Station</source>
+        <translation>Supprimer la station</translation>
+    </message>
+    <message>
+        <source>The address of the stream, or of a playlist (.pls, .m3u) that names it.</source>
+        <translation>L’adresse du flux, ou d’une liste de lecture (.pls, .m3u) qui le contient.</translation>
+    </message>
+    <message>
+        <source>Optional: the address of a picture for the station.</source>
+        <translation>Facultatif : l’adresse d’une image pour la station.</translation>
+    </message>
+    <message>
+        <source>Remove “%1” from My Stations?</source>
+        <translation>Supprimer « %1 » de Mes stations ?</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>https://stream.example.org/live.mp3</source>
+        <translation>https://stream.example.org/live.mp3</translation>
+    </message>
+    <message>
+        <source>https://example.org/logo.png</source>
+        <translation>https://example.org/logo.png</translation>
+    </message>
+</context>
+<context>
     <name>Vello::StationRow</name>
     <message>
         <source>Remove %1 from favourites</source>
@@ -855,6 +1013,18 @@ La radio sur Internet, les plus populaires d’abord.</translation>
     <message>
         <source>World</source>
         <translation>Monde</translation>
+    </message>
+    <message>
+        <source>Edit %1</source>
+        <translation>Modifier %1</translation>
+    </message>
+    <message>
+        <source>Edit Station</source>
+        <translation>Modifier la station</translation>
+    </message>
+    <message>
+        <source>My station</source>
+        <translation>Ma station</translation>
     </message>
 </context>
 <context>

@@ -343,6 +343,34 @@
         <source>%1 · %2</source>
         <translation>%1 · %2</translation>
     </message>
+    <message>
+        <source>Stations of your own cannot be kept here.</source>
+        <translation>ここには自分の放送局を保存できません。</translation>
+    </message>
+    <message>
+        <source>You cannot add more stations of your own.</source>
+        <translation>これ以上自分の放送局を追加できません。</translation>
+    </message>
+    <message>
+        <source>The station is no longer among your own.</source>
+        <translation>この放送局はもう自分の放送局にありません。</translation>
+    </message>
+    <message>
+        <source>Give the station a name.</source>
+        <translation>放送局の名前を入力してください。</translation>
+    </message>
+    <message>
+        <source>Enter the address of the stream or its playlist.</source>
+        <translation>ストリームまたはプレイリストのアドレスを入力してください。</translation>
+    </message>
+    <message>
+        <source>Enter a full http:// or https:// address.</source>
+        <translation>http:// または https:// で始まる完全なアドレスを入力してください。</translation>
+    </message>
+    <message>
+        <source>Enter a full http:// or https:// address, or leave it empty.</source>
+        <translation>http:// または https:// で始まる完全なアドレスを入力するか、空欄のままにしてください。</translation>
+    </message>
 </context>
 <context>
     <name>DBusIdleInhibitor</name>
@@ -385,6 +413,12 @@
         <source>%Ln station(s) were added to your favourites.</source>
         <translation>
             <numerusform>%Ln 局をお気に入りに追加しました。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln station(s) of your own were added to My Stations.</source>
+        <translation>
+            <numerusform>自分の放送局 %Ln 件を追加しました。</numerusform>
         </translation>
     </message>
 </context>
@@ -573,6 +607,22 @@
         <source>Clear Songs</source>
         <translation>曲をクリア</translation>
     </message>
+    <message>
+        <source>No stations of your own yet. Add one by its address with Add Station…</source>
+        <translation>自分の放送局はまだありません。「放送局を追加…」からアドレスで追加できます。</translation>
+    </message>
+    <message>
+        <source>My Stations</source>
+        <translation>自分の放送局</translation>
+    </message>
+    <message>
+        <source>Add Station…</source>
+        <translation>放送局を追加…</translation>
+    </message>
+    <message>
+        <source>Add Station</source>
+        <translation>放送局を追加</translation>
+    </message>
 </context>
 <context>
     <name>Vello::MainWindow</name>
@@ -687,6 +737,18 @@ Internet radio, most popular first.</source>
         <translation>%1 %2
 人気の局から並ぶインターネットラジオ。</translation>
     </message>
+    <message>
+        <source>Add Station…</source>
+        <translation>放送局を追加…</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>終了</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>ヘルプ</translation>
+    </message>
 </context>
 <context>
     <name>Vello::PreferencesDialog</name>
@@ -737,6 +799,10 @@ Internet radio, most popular first.</source>
     <message>
         <source>https://example.org/stations_filtered.json</source>
         <translation>https://example.org/stations_filtered.json</translation>
+    </message>
+    <message>
+        <source>&amp;Open stations early when the pointer rests on them</source>
+        <translation>ポインターを置いたときに放送局を先に開く(&amp;O)</translation>
     </message>
 </context>
 <context>
@@ -813,6 +879,97 @@ Internet radio, most popular first.</source>
     </message>
 </context>
 <context>
+    <name>Vello::StationDialog</name>
+    <message>
+        <source>Station name</source>
+        <translation>放送局の名前</translation>
+    </message>
+    <message>
+        <source>My Station</source>
+        <translation>マイ放送局</translation>
+    </message>
+    <message>
+        <source>Stream or playlist address</source>
+        <translation>ストリームまたはプレイリストのアドレス</translation>
+    </message>
+    <message>
+        <source>Logo address</source>
+        <translation>ロゴのアドレス</translation>
+    </message>
+    <message>
+        <source>Tags</source>
+        <translation>タグ</translation>
+    </message>
+    <message>
+        <source>jazz, live, local</source>
+        <translation>ジャズ, ライブ, 地元</translation>
+    </message>
+    <message>
+        <source>Edit Station</source>
+        <translation>放送局を編集</translation>
+    </message>
+    <message>
+        <source>Add Station</source>
+        <translation>放送局を追加</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>名前(&amp;N):</translation>
+    </message>
+    <message>
+        <source>&amp;Address:</source>
+        <translation>アドレス(&amp;A):</translation>
+    </message>
+    <message>
+        <source>&amp;Logo:</source>
+        <translation>ロゴ(&amp;L):</translation>
+    </message>
+    <message>
+        <source>&amp;Tags:</source>
+        <translation>タグ(&amp;T):</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Remove Station…</source>
+        <translation>放送局を削除…</translation>
+    </message>
+    <message>
+        <source>Remove Station</source>
+        <translation>放送局を削除</translation>
+    </message>
+    <message>
+        <source>The address of the stream, or of a playlist (.pls, .m3u) that names it.</source>
+        <translation>ストリームのアドレス、またはそれを含むプレイリスト(.pls、.m3u)のアドレス。</translation>
+    </message>
+    <message>
+        <source>Optional: the address of a picture for the station.</source>
+        <translation>任意: 放送局の画像のアドレス。</translation>
+    </message>
+    <message>
+        <source>Remove “%1” from My Stations?</source>
+        <translation>「%1」を自分の放送局から削除しますか？</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>https://stream.example.org/live.mp3</source>
+        <translation>https://stream.example.org/live.mp3</translation>
+    </message>
+    <message>
+        <source>https://example.org/logo.png</source>
+        <translation>https://example.org/logo.png</translation>
+    </message>
+</context>
+<context>
     <name>Vello::StationRow</name>
     <message>
         <source>Remove %1 from favourites</source>
@@ -851,6 +1008,18 @@ Internet radio, most popular first.</source>
     <message>
         <source>World</source>
         <translation>ワールド</translation>
+    </message>
+    <message>
+        <source>Edit %1</source>
+        <translation>%1 を編集</translation>
+    </message>
+    <message>
+        <source>Edit Station</source>
+        <translation>放送局を編集</translation>
+    </message>
+    <message>
+        <source>My station</source>
+        <translation>自分の放送局</translation>
     </message>
 </context>
 <context>

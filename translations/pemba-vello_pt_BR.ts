@@ -345,6 +345,34 @@
         <source>%1 · %2</source>
         <translation>%1 · %2</translation>
     </message>
+    <message>
+        <source>Stations of your own cannot be kept here.</source>
+        <translation>Não é possível guardar estações próprias aqui.</translation>
+    </message>
+    <message>
+        <source>You cannot add more stations of your own.</source>
+        <translation>Você não pode adicionar mais estações próprias.</translation>
+    </message>
+    <message>
+        <source>The station is no longer among your own.</source>
+        <translation>A estação não está mais entre as suas.</translation>
+    </message>
+    <message>
+        <source>Give the station a name.</source>
+        <translation>Dê um nome à estação.</translation>
+    </message>
+    <message>
+        <source>Enter the address of the stream or its playlist.</source>
+        <translation>Digite o endereço da transmissão ou da sua playlist.</translation>
+    </message>
+    <message>
+        <source>Enter a full http:// or https:// address.</source>
+        <translation>Digite um endereço completo com http:// ou https://.</translation>
+    </message>
+    <message>
+        <source>Enter a full http:// or https:// address, or leave it empty.</source>
+        <translation>Digite um endereço completo com http:// ou https://, ou deixe em branco.</translation>
+    </message>
 </context>
 <context>
     <name>DBusIdleInhibitor</name>
@@ -388,6 +416,13 @@
         <translation>
             <numerusform>%Ln estação foi adicionada às suas favoritas.</numerusform>
             <numerusform>%Ln estações foram adicionadas às suas favoritas.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln station(s) of your own were added to My Stations.</source>
+        <translation>
+            <numerusform>%Ln estação própria foi adicionada a Minhas estações.</numerusform>
+            <numerusform>%Ln estações próprias foram adicionadas a Minhas estações.</numerusform>
         </translation>
     </message>
 </context>
@@ -576,6 +611,22 @@
         <source>Clear Songs</source>
         <translation>Limpar músicas</translation>
     </message>
+    <message>
+        <source>No stations of your own yet. Add one by its address with Add Station…</source>
+        <translation>Nenhuma estação própria ainda. Adicione uma pelo endereço em Adicionar estação…</translation>
+    </message>
+    <message>
+        <source>My Stations</source>
+        <translation>Minhas estações</translation>
+    </message>
+    <message>
+        <source>Add Station…</source>
+        <translation>Adicionar estação…</translation>
+    </message>
+    <message>
+        <source>Add Station</source>
+        <translation>Adicionar estação</translation>
+    </message>
 </context>
 <context>
     <name>Vello::MainWindow</name>
@@ -690,6 +741,18 @@ Internet radio, most popular first.</source>
         <translation>%1 %2
 Rádio pela internet, as mais populares primeiro.</translation>
     </message>
+    <message>
+        <source>Add Station…</source>
+        <translation>Adicionar estação…</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Sair</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ajuda</translation>
+    </message>
 </context>
 <context>
     <name>Vello::PreferencesDialog</name>
@@ -740,6 +803,10 @@ Rádio pela internet, as mais populares primeiro.</translation>
     <message>
         <source>https://example.org/stations_filtered.json</source>
         <translation>https://example.org/stations_filtered.json</translation>
+    </message>
+    <message>
+        <source>&amp;Open stations early when the pointer rests on them</source>
+        <translation>&amp;Abrir as estações quando o ponteiro para sobre elas</translation>
     </message>
 </context>
 <context>
@@ -816,6 +883,97 @@ Rádio pela internet, as mais populares primeiro.</translation>
     </message>
 </context>
 <context>
+    <name>Vello::StationDialog</name>
+    <message>
+        <source>Station name</source>
+        <translation>Nome da estação</translation>
+    </message>
+    <message>
+        <source>My Station</source>
+        <translation>Minha estação</translation>
+    </message>
+    <message>
+        <source>Stream or playlist address</source>
+        <translation>Endereço da transmissão ou da playlist</translation>
+    </message>
+    <message>
+        <source>Logo address</source>
+        <translation>Endereço do logotipo</translation>
+    </message>
+    <message>
+        <source>Tags</source>
+        <translation>Etiquetas</translation>
+    </message>
+    <message>
+        <source>jazz, live, local</source>
+        <translation>jazz, ao vivo, local</translation>
+    </message>
+    <message>
+        <source>Edit Station</source>
+        <translation>Editar estação</translation>
+    </message>
+    <message>
+        <source>Add Station</source>
+        <translation>Adicionar estação</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nome:</translation>
+    </message>
+    <message>
+        <source>&amp;Address:</source>
+        <translation>&amp;Endereço:</translation>
+    </message>
+    <message>
+        <source>&amp;Logo:</source>
+        <translation>&amp;Logotipo:</translation>
+    </message>
+    <message>
+        <source>&amp;Tags:</source>
+        <translation>E&amp;tiquetas:</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salvar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Remove Station…</source>
+        <translation>Remover estação…</translation>
+    </message>
+    <message>
+        <source>Remove Station</source>
+        <translation>Remover estação</translation>
+    </message>
+    <message>
+        <source>The address of the stream, or of a playlist (.pls, .m3u) that names it.</source>
+        <translation>O endereço da transmissão, ou de uma playlist (.pls, .m3u) que a contenha.</translation>
+    </message>
+    <message>
+        <source>Optional: the address of a picture for the station.</source>
+        <translation>Opcional: o endereço de uma imagem para a estação.</translation>
+    </message>
+    <message>
+        <source>Remove “%1” from My Stations?</source>
+        <translation>Remover “%1” de Minhas estações?</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Remover</translation>
+    </message>
+    <message>
+        <source>https://stream.example.org/live.mp3</source>
+        <translation>https://stream.example.org/live.mp3</translation>
+    </message>
+    <message>
+        <source>https://example.org/logo.png</source>
+        <translation>https://example.org/logo.png</translation>
+    </message>
+</context>
+<context>
     <name>Vello::StationRow</name>
     <message>
         <source>Remove %1 from favourites</source>
@@ -855,6 +1013,18 @@ Rádio pela internet, as mais populares primeiro.</translation>
     <message>
         <source>World</source>
         <translation>Mundo</translation>
+    </message>
+    <message>
+        <source>Edit %1</source>
+        <translation>Editar %1</translation>
+    </message>
+    <message>
+        <source>Edit Station</source>
+        <translation>Editar estação</translation>
+    </message>
+    <message>
+        <source>My station</source>
+        <translation>Estação própria</translation>
     </message>
 </context>
 <context>

@@ -77,12 +77,14 @@ void importFavorites(QWidget* parent, BrowserController& browser)
         return;
     }
     const BrowserController::Imported added = browser.importFavorites(std::get<std::vector<FavoriteEntry>>(parsed));
-    QString message = QCoreApplication::translate("FavoritesTransfer", "%Ln station(s) were added to your favourites.",
-        nullptr, static_cast<int>(added.favorites));
-    if (added.ownStations > 0) {
-        message += u' '
-            + QCoreApplication::translate("FavoritesTransfer", "%Ln station(s) of your own were added to My Stations.",
-                nullptr, static_cast<int>(added.ownStations));
+    const auto favorites = static_cast<int>(added.favorites);
+    const auto own = static_cast<int>(added.ownStations);
+    QString message = QCoreApplication::translate(
+        "FavoritesTransfer", "%Ln station(s) were added to your favourites.", nullptr, favorites);
+    if (own > 0) {
+        message += QLatin1Char(' ')
+            + QCoreApplication::translate(
+                "FavoritesTransfer", "%Ln station(s) of your own were added to My Stations.", nullptr, own);
     }
     QMessageBox::information(parent, importTitle(), message);
 }

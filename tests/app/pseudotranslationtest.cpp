@@ -1,5 +1,6 @@
 #include "app/mainwindow.h"
 #include "app/preferencesdialog.h"
+#include "screens/stationdialog.h"
 
 #include "windowharness.h"
 
@@ -107,7 +108,7 @@ TEST_F(PseudoTranslationTest, EveryScreenAndDialogShowsOnlyTranslatedTextsThatFi
         expectTranslatedAndWhole(window, QString::number(static_cast<int>(screen)));
     }
     browser.switchScreen(Screen::Library);
-    for (const ListMode mode : {ListMode::Favorites, ListMode::Recent, ListMode::Songs}) {
+    for (const ListMode mode : {ListMode::Favorites, ListMode::Recent, ListMode::Songs, ListMode::Own}) {
         browser.chooseListMode(mode);
         queue.runPending();
         // The list builds the rows on screen once it is laid out.
@@ -122,13 +123,15 @@ TEST_F(PseudoTranslationTest, EveryScreenAndDialogShowsOnlyTranslatedTextsThatFi
             expectMarked(action->text(), u"menu"_s);
         }
     }
-    for (QAction* action : window.applicationMenu()->actions()) {
+    for (QAction* action : window.findChildren<QAction*>()) {
         if (action->menuRole() == QAction::AboutRole || action->menuRole() == QAction::PreferencesRole) {
             action->trigger();
         }
     }
-    for (QWidget* dialog :
-        std::initializer_list<QWidget*> {window.findChild<QMessageBox*>(), window.findChild<PreferencesDialog*>()}) {
+    StationDialog station(browser, nullptr, &window);
+    station.show();
+    for (QWidget* dialog : std::initializer_list<QWidget*> {
+             window.findChild<QMessageBox*>(), window.findChild<PreferencesDialog*>(), &station}) {
         ASSERT_NE(dialog, nullptr);
         expectMarked(dialog->windowTitle(), u"dialog"_s);
         expectTranslatedAndWhole(*dialog, u"dialog"_s);
