@@ -431,7 +431,7 @@ void MainView::render(bool resetScroll)
         appendContent(makeSectionTitle(tr("Browse Stations")));
         break;
     case Screen::Library:
-        appendContent(makeSectionTitle(tr("Your Library")));
+        appendContent(makeLibraryTitle());
         appendContent(makeChipRow());
         break;
     case Screen::Player:
@@ -560,6 +560,31 @@ QWidget* MainView::makeStationRow(const Station& station, QWidget* parent)
     return row;
 }
 
+QWidget* MainView::makeLibraryTitle()
+{
+    QWidget* row = makeSectionTitle(tr("Your Library"));
+    // As tall as its button in every list, so that choosing a list moves nothing below.
+    row->setFixedHeight(VelloButton(QString(), VelloButton::Style::Secondary).sizeHint().height());
+    VelloButton* action = nullptr;
+    if (m_browser->mode() == ListMode::Songs && !m_browser->songsHeard().empty()) {
+        action = new VelloButton(tr("Clear Songs…"), VelloButton::Style::Secondary);
+        action->setAccessibleName(tr("Clear Songs"));
+        connect(action, &QAbstractButton::clicked, this, [this] {
+            if (confirmClearSongs(this)) {
+                m_browser->clearSongs();
+            }
+        });
+    } else if (m_browser->mode() == ListMode::Own) {
+        action = new VelloButton(tr("Add Station…"), VelloButton::Style::Secondary);
+        action->setAccessibleName(tr("Add Station"));
+        connect(action, &QAbstractButton::clicked, this, [this] { editOwnStation(this, *m_browser); });
+    }
+    if (action != nullptr) {
+        row->layout()->addWidget(action);
+    }
+    return row;
+}
+
 QWidget* MainView::makeChipRow()
 {
     auto* row = new QWidget;
@@ -574,22 +599,6 @@ QWidget* MainView::makeChipRow()
     layout->addWidget(makeChip(tr("My Stations"), ListMode::Own));
     layout->addWidget(makeChip(tr("Top Stations"), ListMode::Top));
     layout->addStretch(1);
-    if (m_browser->mode() == ListMode::Songs && !m_browser->songsHeard().empty()) {
-        auto* clear = new VelloButton(tr("Clear Songs…"), VelloButton::Style::Secondary);
-        clear->setAccessibleName(tr("Clear Songs"));
-        connect(clear, &QAbstractButton::clicked, this, [this] {
-            if (confirmClearSongs(this)) {
-                m_browser->clearSongs();
-            }
-        });
-        layout->addWidget(clear);
-    }
-    if (m_browser->mode() == ListMode::Own) {
-        auto* add = new VelloButton(tr("Add Station…"), VelloButton::Style::Secondary);
-        add->setAccessibleName(tr("Add Station"));
-        connect(add, &QAbstractButton::clicked, this, [this] { editOwnStation(this, *m_browser); });
-        layout->addWidget(add);
-    }
     return row;
 }
 

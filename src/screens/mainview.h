@@ -123,6 +123,8 @@ private:
     [[nodiscard]] QWidget* makeStationRow(const Station& station, QWidget* parent);
     // The songs heard, in rows the size of a station's.
     [[nodiscard]] QWidget* makeSongList();
+    // "Your Library", with the button of the list chosen: "Clear Songs…" or "Add Station…".
+    [[nodiscard]] QWidget* makeLibraryTitle();
     [[nodiscard]] QWidget* makeChipRow();
     [[nodiscard]] VelloButton* makeChip(const QString& title, ListMode mode);
     [[nodiscard]] QWidget* makeHomeHeroRow();
