@@ -25,6 +25,16 @@ std::optional<std::string> present(std::string_view text)
     return kept.empty() ? std::nullopt : std::optional<std::string>(kept);
 }
 
+// What the form would say first about `draft`, if anything.
+std::optional<Error> refusal(const StationDraft& draft)
+{
+    const DraftProblems wrong = OwnStations::problems(draft);
+    if (!wrong.any()) {
+        return std::nullopt;
+    }
+    return Error {wrong.name.value_or(wrong.address.value_or(wrong.logo.value_or(Text())))};
+}
+
 Station stationFrom(std::string id, const StationDraft& draft)
 {
     return StationFields {.stationuuid = std::move(id),
@@ -58,8 +68,8 @@ const Station* OwnStations::find(std::string_view id) const
 
 Result<Station> OwnStations::add(const StationDraft& draft, std::string_view id)
 {
-    if (const DraftProblems wrong = problems(draft); wrong.any()) {
-        return Error {wrong.name.value_or(wrong.address.value_or(wrong.logo.value_or(Text())))};
+    if (const auto wrong = refusal(draft)) {
+        return *wrong;
     }
     if (m_stations.size() >= maxStations) {
         return Error {VELLO_TR("Core", "You cannot add more stations of your own.")};
@@ -81,8 +91,8 @@ Result<Station> OwnStations::update(std::string_view id, const StationDraft& dra
     if (found == m_stations.end()) {
         return Error {VELLO_TR("Core", "The station is no longer among your own.")};
     }
-    if (const DraftProblems wrong = problems(draft); wrong.any()) {
-        return Error {wrong.name.value_or(wrong.address.value_or(wrong.logo.value_or(Text())))};
+    if (const auto wrong = refusal(draft)) {
+        return *wrong;
     }
     *found = stationFrom(std::string(id), draft);
     save();

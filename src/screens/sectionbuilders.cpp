@@ -11,7 +11,9 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLocale>
+#include <QMessageBox>
 #include <QProgressBar>
+#include <QPushButton>
 
 #include <algorithm>
 #include <cmath>
@@ -73,6 +75,23 @@ ElidedLabel* makeLabel(const QString& text, int pixelSize, QFont::Weight weight,
 QLabel* makeEmptyListLabel(const QString& text, QWidget* parent)
 {
     return makeLabel(text, 15, QFont::DemiBold, velloMuted(), parent);
+}
+
+bool confirmDestructive(QWidget* parent, const QString& title, const QString& question, const QString& action)
+{
+    QMessageBox box(parent);
+    box.setWindowTitle(title);
+    box.setText(question);
+    // A dialog is a window of its own and does not inherit the window's colours.
+    box.setPalette(velloDarkPalette(box.palette()));
+    QPushButton* confirm = box.addButton(action, QMessageBox::DestructiveRole);
+    QPushButton* cancel = box.addButton(QMessageBox::Cancel);
+    confirm->setAccessibleName(confirm->text());
+    cancel->setAccessibleName(QString(cancel->text()).remove(u'&'));
+    box.setDefaultButton(cancel);
+    box.setEscapeButton(cancel);
+    box.exec();
+    return box.clickedButton() == confirm;
 }
 
 QWidget* makeSectionTitle(const QString& title)

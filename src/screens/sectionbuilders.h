@@ -28,6 +28,10 @@ class Panel;
     const QString& text, int pixelSize, QFont::Weight weight, const QColor& color, QWidget* parent = nullptr);
 // What an empty station list shows when no status explains the emptiness.
 [[nodiscard]] QLabel* makeEmptyListLabel(const QString& text, QWidget* parent = nullptr);
+// Asks `question` before something that cannot be undone, with `action` as the button that does
+// it and Cancel the default; true for `action`.
+[[nodiscard]] bool confirmDestructive(
+    QWidget* parent, const QString& title, const QString& question, const QString& action);
 // A screen section's heading.
 [[nodiscard]] QWidget* makeSectionTitle(const QString& title);
 // The 48-high panel that carries a loading, empty-catalog or error message above the lists.

@@ -15,9 +15,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLocale>
-#include <QMessageBox>
 #include <QPainter>
-#include <QPushButton>
 #include <QRegularExpression>
 #include <QVBoxLayout>
 
@@ -110,19 +108,8 @@ void SongRow::paintEvent(QPaintEvent* /*event*/)
 
 bool confirmClearSongs(QWidget* parent)
 {
-    QMessageBox box(parent);
-    box.setWindowTitle(SongRow::tr("Clear Songs"));
-    box.setText(SongRow::tr("Clear the list of songs heard?"));
-    // A dialog is a window of its own and does not inherit the window's colours.
-    box.setPalette(velloDarkPalette(box.palette()));
-    QPushButton* clear = box.addButton(SongRow::tr("Clear"), QMessageBox::DestructiveRole);
-    QPushButton* cancel = box.addButton(QMessageBox::Cancel);
-    clear->setAccessibleName(clear->text());
-    cancel->setAccessibleName(QString(cancel->text()).remove(u'&'));
-    box.setDefaultButton(cancel);
-    box.setEscapeButton(cancel);
-    box.exec();
-    return box.clickedButton() == clear;
+    return confirmDestructive(
+        parent, SongRow::tr("Clear Songs"), SongRow::tr("Clear the list of songs heard?"), SongRow::tr("Clear"));
 }
 
 } // namespace Vello

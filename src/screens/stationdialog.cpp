@@ -1,5 +1,7 @@
 #include "stationdialog.h"
 
+#include "sectionbuilders.h"
+
 #include "browser/browsercontroller.h"
 #include "widgets/palette.h"
 #include "widgets/translation.h"
@@ -137,18 +139,8 @@ void StationDialog::save()
 
 void StationDialog::confirmRemove()
 {
-    QMessageBox box(this);
-    box.setWindowTitle(tr("Remove Station"));
-    box.setText(tr("Remove “%1” from My Stations?").arg(m_name->text().trimmed()));
-    box.setPalette(velloDarkPalette(box.palette()));
-    QPushButton* remove = box.addButton(tr("Remove"), QMessageBox::DestructiveRole);
-    QPushButton* cancel = box.addButton(QMessageBox::Cancel);
-    remove->setAccessibleName(tr("Remove"));
-    cancel->setAccessibleName(tr("Cancel"));
-    box.setDefaultButton(cancel);
-    box.setEscapeButton(cancel);
-    box.exec();
-    if (box.clickedButton() == remove) {
+    if (confirmDestructive(this, tr("Remove Station"),
+            tr("Remove “%1” from My Stations?").arg(m_name->text().trimmed()), tr("Remove"))) {
         m_browser.removeOwnStation(m_id);
         accept();
     }
