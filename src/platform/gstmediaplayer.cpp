@@ -350,13 +350,15 @@ GstMediaPlayer::GstMediaPlayer(GstElement* playbin, MainQueue& mainQueue, std::s
         bus,
         [](GstBus*, GstMessage* message, gpointer data) -> GstBusSyncReply {
             auto& link = *static_cast<LinkHandle*>(data);
+            // A message dropped here is ours to release: each one holds the element that sent it,
+            // so one kept would keep the whole pipeline.
+            std::shared_ptr<GstMessage> held(message, gst_message_unref);
             if (!isWanted(message)) {
                 return GST_BUS_DROP;
             }
             std::lock_guard lock(link->mutex);
             if (link->open) {
-                std::shared_ptr<GstMessage> held(gst_message_ref(message), gst_message_unref);
-                link->mainQueue->post([core = link->core, held] {
+                link->mainQueue->post([core = link->core, held = std::move(held)] {
                     if (const auto alive = core.lock()) {
                         alive->handle(held.get());
                     }
