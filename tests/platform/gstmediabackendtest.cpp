@@ -118,6 +118,9 @@ TEST_F(GstMediaBackendTest, TheStationRestedOnAndThePreviousOneSoundAtTheClick)
     QTest::qWait(2000);
     ASSERT_EQ(captures.size(), 2U);
     EXPECT_EQ(captures.back()->sampleCount(), 0U) << "it waits at its first audio, unheard";
+    // The sound server's clock of an output opened early runs on while it waits, and the first
+    // sound would wait as long: the output opens at the click.
+    EXPECT_FALSE(captures.back()->prerolled()) << "it waits before the audio output";
     for (const auto& [station, index, tone] : {std::tuple {ogg, 1, oggTone}, std::tuple {mp3, 0, mp3Tone}}) {
         SCOPED_TRACE(tone);
         const std::shared_ptr<CaptureSink> heard = captures.at(index);
