@@ -29,6 +29,7 @@ pid_t spawn(const std::vector<std::string>& arguments, const std::vector<std::st
     const posix_spawn_file_actions_t* actions = nullptr)
 {
     std::vector<char*> argv;
+    argv.reserve(arguments.size() + 1);
     for (const std::string& argument : arguments) {
         argv.push_back(const_cast<char*>(argument.c_str()));
     }
