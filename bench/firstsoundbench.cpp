@@ -5,9 +5,13 @@
 // from the first audio byte to the first sound. On a server that answers 1,250 ms after the
 // request: from the click to sound after the pointer rested on the station, and for Previous
 // after a switch; the bytes a station opened on a rest and never played takes; the memory and
-// CPU of the streams held beside the one playing. Run from a Release build; needs icecast2.
+// CPU of the streams held beside the one playing. On Icecast, with its 64 KB burst: from the
+// click to sound after a rest, also heard from outside on a PulseAudio null sink, and Previous
+// there; the memory left after 200 streams opened early or 200 switches. Run from a Release
+// build; needs icecast2, pulseaudio and parec.
 #include "capturesink.h"
 #include "icecastserver.h"
+#include "nullsinkmonitor.h"
 #include "pacedstreamserver.h"
 #include "widgets/logoserver.h"
 
@@ -43,6 +47,7 @@ constexpr auto giveUpAfter = 30s;
 IcecastServer* server = nullptr;
 LogoServer* links = nullptr;
 PacedStreamServer* pacedServer = nullptr;
+NullSinkMonitor* nullSink = nullptr;
 
 // Runs the GUI thread's loop until `done` holds or `timeout` passes; returns whether it held.
 bool spinUntil(const std::function<bool()>& done, Clock::duration timeout = giveUpAfter)
@@ -70,12 +75,19 @@ Station stationAt(const std::string& url, const std::string& id = {})
 }
 
 // The whole player as the window uses it: a controller with its ports and a capture for each
-// stream it opens.
+// stream it opens, or, given the null sink's monitor, the desktop's default sink as the player's
+// own and the monitor to hear it.
 struct ControllerRig {
+    explicit ControllerRig(const NullSinkMonitor* monitor = nullptr)
+        : speaker(monitor)
+    {
+    }
+
+    const NullSinkMonitor* speaker;
     QtMainQueue queue;
     QtHttpClient http;
     std::vector<std::shared_ptr<CaptureSink>> captures;
-    GstMediaBackend backend {queue, [this] {
+    GstMediaBackend backend {queue, speaker != nullptr ? GstMediaBackend::AudioSinkFactory {} : [this] {
                                  captures.push_back(CaptureSink::create());
                                  return captures.back()->makeElement();
                              }};
@@ -84,6 +96,9 @@ struct ControllerRig {
     // The first loud sample any stream opened so far made after `since`.
     [[nodiscard]] std::optional<Clock::time_point> soundAfter(Clock::time_point since) const
     {
+        if (speaker != nullptr) {
+            return speaker->firstLoudAfter(since);
+        }
         for (const auto& capture : captures) {
             if (const auto heard = capture->firstLoudSampleTime(); heard && *heard > since) {
                 return heard;
@@ -296,14 +311,51 @@ void BM_ClickAfterRest(benchmark::State& state)
     }
 }
 
-// Previous a moment after a switch, both stations on the late server: from the click to the
-// first station's sound again.
+// The same on the Icecast server, which answers at once with its 64 KB burst, heard at a capture
+// sink (argument 1: 0) or from outside, on the monitor of the desktop's default sink, a PulseAudio
+// null sink (1): from the click to sound after resting on the station for the first argument's
+// milliseconds (0: no rest).
+void BM_ClickAfterRestOnIcecast(benchmark::State& state, const char* mount)
+{
+    const std::chrono::milliseconds rest(state.range(0));
+    if (state.range(1) == 1 && nullSink == nullptr) {
+        state.SkipWithError("no PulseAudio null sink");
+        return;
+    }
+    for (auto _ : state) {
+        ControllerRig rig(state.range(1) == 1 ? nullSink : nullptr);
+        const Station station = stationAt(server->url(mount));
+        if (rest > 0ms) {
+            rig.controller.restOn(station);
+            spinFor(rest);
+        }
+        const Clock::time_point click = Clock::now();
+        rig.controller.play(station);
+        if (!spinUntil([&] { return rig.soundAfter(click).has_value(); })) {
+            state.SkipWithError("no sound within 30 s");
+            return;
+        }
+        state.SetIterationTime(std::chrono::duration<double>(*rig.soundAfter(click) - click).count());
+    }
+}
+
+// Previous a moment after a switch, both stations on the late server, heard at a capture sink
+// (argument 0); or on Icecast, from the monitor of the null sink (1), the second station silent so
+// that what is heard after the click is the first: from the click to the first station's sound
+// again.
 void BM_PreviousAfterSwitch(benchmark::State& state)
 {
+    const bool onSpeaker = state.range(0) == 1;
+    if (onSpeaker && nullSink == nullptr) {
+        state.SkipWithError("no PulseAudio null sink");
+        return;
+    }
     for (auto _ : state) {
-        ControllerRig rig;
-        const Station first = stationAt(pacedServer->url("/late/tone.mp3"), "first");
-        const Station second = stationAt(pacedServer->url("/late/tone.aac"), "second");
+        ControllerRig rig(onSpeaker ? nullSink : nullptr);
+        const Station first
+            = stationAt(onSpeaker ? server->url("/tone.mp3") : pacedServer->url("/late/tone.mp3"), "first");
+        const Station second
+            = stationAt(onSpeaker ? server->url("/silence.mp3") : pacedServer->url("/late/tone.aac"), "second");
         rig.controller.play(first);
         spinUntil([&] { return rig.controller.playbackState().phase == PlaybackPhase::Playing; });
         rig.controller.play(second);
@@ -311,12 +363,14 @@ void BM_PreviousAfterSwitch(benchmark::State& state)
         spinFor(1s);
         const Clock::time_point click = Clock::now();
         rig.controller.play(first);
-        if (!spinUntil([&] { return rig.captures.front()->firstLoudSampleTime(click).has_value(); })) {
+        const auto heard = [&] {
+            return onSpeaker ? nullSink->firstLoudAfter(click) : rig.captures.front()->firstLoudSampleTime(click);
+        };
+        if (!spinUntil([&] { return heard().has_value(); })) {
             state.SkipWithError("no sound within 30 s");
             return;
         }
-        state.SetIterationTime(
-            std::chrono::duration<double>(*rig.captures.front()->firstLoudSampleTime(click) - click).count());
+        state.SetIterationTime(std::chrono::duration<double>(*heard() - click).count());
     }
 }
 
@@ -406,6 +460,57 @@ void BM_StandbyCost(benchmark::State& state)
     }
 }
 
+// The memory a stream opened early leaves behind: the player as the window uses it, on the
+// desktop's default sink (the null sink), rests on 200 stations of the Icecast server one after
+// the other, each long enough for its stream to open and wait at its first audio; then all close.
+// The resident set after, against before (after a few opens, so that the plug-ins and the
+// threads' pools are loaded). The argument 1 plays 200 stations one after the other instead, each
+// until it sounds: every switch keeps the one before warm and closes the one kept before that.
+void BM_MemoryAfterOpens(benchmark::State& state)
+{
+    if (nullSink == nullptr) {
+        state.SkipWithError("no PulseAudio null sink");
+        return;
+    }
+    constexpr int opens = 200;
+    constexpr int warmUp = 5;
+    const bool switches = state.range(0) == 1;
+    for (auto _ : state) {
+        ControllerRig rig(nullSink);
+        const auto openOne = [&](int index) {
+            const Station station = stationAt(server->url("/tone.mp3"), "station " + std::to_string(index));
+            if (switches) {
+                rig.controller.play(station);
+                spinUntil([&] { return rig.controller.playbackState().phase == PlaybackPhase::Playing; });
+            } else {
+                rig.controller.restOn(station);
+                spinFor(StandbyStreams::restBeforeOpening + 500ms);
+            }
+        };
+        const auto settle = [&] {
+            rig.controller.closeIntent();
+            rig.controller.pause();
+            spinFor(StandbyStreams::warmLifetime + 1s);
+        };
+        for (int index = 0; index < warmUp; ++index) {
+            openOne(index);
+        }
+        settle();
+        const double before = statusMegabytes("VmRSS");
+        const Clock::time_point start = Clock::now();
+        for (int index = warmUp; index < warmUp + opens; ++index) {
+            openOne(index);
+        }
+        state.SetIterationTime(std::chrono::duration<double>(Clock::now() - start).count());
+        settle();
+        const double after = statusMegabytes("VmRSS");
+        state.counters["rss_before_mb"] = before;
+        state.counters["rss_after_mb"] = after;
+        state.counters["growth_mb"] = after - before;
+        state.counters["growth_kb_per_open"] = (after - before) * 1024 / opens;
+    }
+}
+
 void runs(benchmark::internal::Benchmark* benchmark, int count)
 {
     benchmark->UseManualTime()->Iterations(1)->Repetitions(count)->ReportAggregatesOnly(true);
@@ -437,9 +542,14 @@ BENCHMARK_CAPTURE(BM_FirstByteToSound, mp3, "/tone.mp3")->Apply(tenRuns);
 BENCHMARK_CAPTURE(BM_FirstByteToSound, aac, "/tone.aac")->Apply(tenRuns);
 BENCHMARK_CAPTURE(BM_FirstByteToSound, ogg_vorbis, "/tone.ogg")->Apply(tenRuns);
 BENCHMARK(BM_ClickAfterRest)->Arg(0)->Arg(300)->Arg(1500)->Apply(tenRuns);
-BENCHMARK(BM_PreviousAfterSwitch)->Apply(tenRuns);
+BENCHMARK_CAPTURE(BM_ClickAfterRestOnIcecast, mp3, "/tone.mp3")->ArgsProduct({{0, 300, 1500}, {0, 1}})->Apply(fiveRuns);
+BENCHMARK_CAPTURE(BM_ClickAfterRestOnIcecast, ogg_vorbis, "/tone.ogg")
+    ->ArgsProduct({{0, 300, 1500}, {0, 1}})
+    ->Apply(fiveRuns);
+BENCHMARK(BM_PreviousAfterSwitch)->Arg(0)->Arg(1)->Apply(tenRuns);
 BENCHMARK(BM_BytesOfAnUnplayedRest)->Arg(0)->Arg(1)->Apply(tenRuns);
 BENCHMARK(BM_StandbyCost)->Arg(0)->Arg(1)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MemoryAfterOpens)->Arg(0)->Arg(1)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace Vello
@@ -454,7 +564,8 @@ int main(int argc, char** argv)
         return 1;
     }
     if (!icecast.startSource("/tone.mp3", Vello::IcecastServer::Codec::Mp3, 440)
-        || !icecast.startSource("/tone.ogg", Vello::IcecastServer::Codec::OggVorbis, 660)) {
+        || !icecast.startSource("/tone.ogg", Vello::IcecastServer::Codec::OggVorbis, 660)
+        || !icecast.startSource("/silence.mp3", Vello::IcecastServer::Codec::Mp3, 0)) {
         std::fprintf(stderr, "the live sources did not reach the server\n");
         return 1;
     }
@@ -471,6 +582,12 @@ int main(int argc, char** argv)
         return 1;
     }
     Vello::pacedServer = &paced;
+    Vello::NullSinkMonitor monitor;
+    if (monitor.startError().empty()) {
+        Vello::nullSink = &monitor;
+    } else {
+        std::fprintf(stderr, "%s: the null sink's cases are skipped\n", monitor.startError().c_str());
+    }
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -70,10 +70,11 @@ std::unique_ptr<MediaPlayer> GstMediaBackend::createPlayer(const std::string& ur
     g_object_set(playbin, "uri", uri.c_str(), "flags", playFlagAudio | playFlagSoftVolume, "buffer-duration",
         bufferDurationNs, "buffer-size", bufferSizeBytes, nullptr);
     g_signal_connect(playbin, "source-setup", G_CALLBACK(configureSource), nullptr);
-    if (m_audioSinkFactory) {
-        if (GstElement* sink = m_audioSinkFactory()) {
-            g_object_set(playbin, "audio-sink", sink, nullptr);
-        }
+    // Chosen here rather than left to playbin, so that a player can hold its stream in front of
+    // the output (see GstMediaPlayer).
+    if (GstElement* sink
+        = m_audioSinkFactory ? m_audioSinkFactory() : gst_element_factory_make("autoaudiosink", nullptr)) {
+        g_object_set(playbin, "audio-sink", sink, nullptr);
     }
     return std::make_unique<GstMediaPlayer>(playbin, m_mainQueue, m_reaper);
 }

@@ -151,17 +151,58 @@ struct GstMediaPlayer::Core {
     bool opened = false;
     GstState state = GST_STATE_NULL;
     EventHandler onEvent;
+    // The audio output's input, while a stream opened paused waits in front of it.
+    GstPad* heldAt = nullptr;
+    gulong holdProbe = 0;
 
-    // Starts the stream on the first play or pause; paused, it pre-rolls and waits, silent, at
-    // its first audio.
+    // Starts the stream on the first play or pause; paused, it waits, silent, with its first
+    // audio decoded.
     void open()
     {
         if (opened || ended) {
             return;
         }
         opened = true;
+        if (!wantsToPlay) {
+            holdBeforeOutput();
+        }
         // A live source cannot pre-roll; knowing that up front keeps buffering from holding it.
         live = gst_element_set_state(playbin, GST_STATE_PAUSED) == GST_STATE_CHANGE_NO_PREROLL;
+    }
+
+    // A stream opened paused waits in front of the audio output, not in it. An output that has
+    // been given its format opens its stream on the sound server, and that stream's clock runs
+    // on while it waits (PulseAudio moves it as the server shortens its latency for the new
+    // stream): its first sound would come as much later, up to a second or more. Opened at the
+    // first play, the output starts in step with the stream.
+    void holdBeforeOutput()
+    {
+        GstElement* sink = nullptr;
+        g_object_get(playbin, "audio-sink", &sink, nullptr);
+        if (sink == nullptr) {
+            return;
+        }
+        heldAt = gst_element_get_static_pad(sink, "sink");
+        gst_object_unref(sink);
+        if (heldAt != nullptr) {
+            holdProbe = gst_pad_add_probe(
+                heldAt, GST_PAD_PROBE_TYPE_BLOCK_DOWNSTREAM,
+                [](GstPad*, GstPadProbeInfo*, gpointer) { return GST_PAD_PROBE_OK; }, nullptr, nullptr);
+        }
+    }
+
+    // With `letThrough`, what waited in front of the output goes on into it; without, it stays
+    // held until the pipeline is shut down.
+    void endHold(bool letThrough)
+    {
+        if (heldAt == nullptr) {
+            return;
+        }
+        if (letThrough) {
+            gst_pad_remove_probe(heldAt, holdProbe);
+        }
+        gst_object_unref(heldAt);
+        heldAt = nullptr;
     }
 
     void applyTargetState() const
@@ -350,13 +391,15 @@ GstMediaPlayer::GstMediaPlayer(GstElement* playbin, MainQueue& mainQueue, std::s
         bus,
         [](GstBus*, GstMessage* message, gpointer data) -> GstBusSyncReply {
             auto& link = *static_cast<LinkHandle*>(data);
+            // A message dropped here is ours to release: each one holds the element that sent it,
+            // so one kept would keep the whole pipeline.
+            std::shared_ptr<GstMessage> held(message, gst_message_unref);
             if (!isWanted(message)) {
                 return GST_BUS_DROP;
             }
             std::lock_guard lock(link->mutex);
             if (link->open) {
-                std::shared_ptr<GstMessage> held(gst_message_ref(message), gst_message_unref);
-                link->mainQueue->post([core = link->core, held] {
+                link->mainQueue->post([core = link->core, held = std::move(held)] {
                     if (const auto alive = core.lock()) {
                         alive->handle(held.get());
                     }
@@ -378,6 +421,7 @@ GstMediaPlayer::~GstMediaPlayer()
     // Muting takes effect on the next buffer, while stopping the pipeline may have to wait for
     // a stalled source: the old stream must not be heard even for that long.
     g_object_set(m_core->playbin, "mute", TRUE, nullptr);
+    m_core->endHold(false);
     m_reaper->release(m_core->playbin);
     m_core->playbin = nullptr;
 }
@@ -391,6 +435,7 @@ void GstMediaPlayer::play()
 {
     m_core->wantsToPlay = true;
     m_core->open();
+    m_core->endHold(true);
     m_core->applyTargetState();
 }
 

@@ -29,6 +29,15 @@ GstFlowReturn takeSample(GstAppSink* sink, gpointer data)
     return GST_FLOW_OK;
 }
 
+GstFlowReturn takePreroll(GstAppSink* sink, gpointer data)
+{
+    if (GstSample* sample = gst_app_sink_pull_preroll(sink)) {
+        gst_sample_unref(sample);
+    }
+    (*static_cast<Handle*>(data))->notePreroll();
+    return GST_FLOW_OK;
+}
+
 } // namespace
 
 std::shared_ptr<CaptureSink> CaptureSink::create()
@@ -47,10 +56,17 @@ GstElement* CaptureSink::makeElement()
     GstElement* appsink = gst_bin_get_by_name(GST_BIN(bin), "capture");
     GstAppSinkCallbacks callbacks {};
     callbacks.new_sample = takeSample;
+    callbacks.new_preroll = takePreroll;
     gst_app_sink_set_callbacks(GST_APP_SINK(appsink), &callbacks, new Handle(shared_from_this()),
         [](gpointer data) { delete static_cast<Handle*>(data); });
     gst_object_unref(appsink);
     return bin;
+}
+
+bool CaptureSink::prerolled() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_prerolled;
 }
 
 std::size_t CaptureSink::sampleCount() const
@@ -87,6 +103,12 @@ void CaptureSink::append(const float* samples, std::size_t count)
         m_loudTimes.push_back(now);
     }
     m_samples.insert(m_samples.end(), samples, samples + count);
+}
+
+void CaptureSink::notePreroll()
+{
+    std::lock_guard lock(m_mutex);
+    m_prerolled = true;
 }
 
 double dominantFrequency(const std::vector<float>& samples, int sampleRate)

@@ -24,6 +24,8 @@ public:
     // A new sink element (a floating reference) that records into this capture.
     [[nodiscard]] GstElement* makeElement();
 
+    // Whether a sink made here has been given its first audio while paused.
+    [[nodiscard]] bool prerolled() const;
     [[nodiscard]] std::size_t sampleCount() const;
     [[nodiscard]] std::vector<float> samplesFrom(std::size_t index) const;
     [[nodiscard]] std::size_t loudSamplesFrom(std::size_t index) const;
@@ -32,11 +34,13 @@ public:
         std::chrono::steady_clock::time_point since = {}) const;
 
     void append(const float* samples, std::size_t count);
+    void notePreroll();
 
 private:
     CaptureSink() = default;
 
     mutable std::mutex m_mutex;
+    bool m_prerolled = false;
     std::vector<float> m_samples;
     // When each batch of samples holding a loud one arrived, in order.
     std::vector<std::chrono::steady_clock::time_point> m_loudTimes;

@@ -6,6 +6,7 @@
 #include "platform/qthttpclient.h"
 #include "platform/qtmainqueue.h"
 #include "playback/playercontroller.h"
+#include "playback/streamfailure.h"
 #include "playback/streamtitle.h"
 
 #include <QCoreApplication>
@@ -14,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <functional>
 #include <memory>
 #include <tuple>
 #include <vector>
@@ -116,6 +118,9 @@ TEST_F(GstMediaBackendTest, TheStationRestedOnAndThePreviousOneSoundAtTheClick)
     QTest::qWait(2000);
     ASSERT_EQ(captures.size(), 2U);
     EXPECT_EQ(captures.back()->sampleCount(), 0U) << "it waits at its first audio, unheard";
+    // The sound server's clock of an output opened early runs on while it waits, and the first
+    // sound would wait as long: the output opens at the click.
+    EXPECT_FALSE(captures.back()->prerolled()) << "it waits before the audio output";
     for (const auto& [station, index, tone] : {std::tuple {ogg, 1, oggTone}, std::tuple {mp3, 0, mp3Tone}}) {
         SCOPED_TRACE(tone);
         const std::shared_ptr<CaptureSink> heard = captures.at(index);
@@ -129,6 +134,41 @@ TEST_F(GstMediaBackendTest, TheStationRestedOnAndThePreviousOneSoundAtTheClick)
         EXPECT_EQ(other->loudSamplesFrom(otherFrom), 0U);
     }
     EXPECT_EQ(captures.size(), 2U) << "no stream opened at either click";
+}
+
+// A stream closed, whether it played, waited unplayed or failed, leaves nothing behind: its whole
+// pipeline, down to the sink, is freed.
+TEST_F(GstMediaBackendTest, AClosedStreamIsFreedWhateverItDid)
+{
+    struct Case {
+        const char* name;
+        const char* mount;
+        bool play;
+        std::function<bool(const MediaEvent&)> done;
+    };
+    const Case cases[] {
+        {"played", "/tone.mp3", true,
+            [](const MediaEvent& event) {
+                const auto* changed = std::get_if<MediaStateChanged>(&event);
+                return changed != nullptr && changed->state == MediaPipelineState::Playing;
+            }},
+        {"held", "/tone.ogg", false,
+            [](const MediaEvent& event) {
+                const auto* buffering = std::get_if<MediaBuffering>(&event);
+                return buffering != nullptr && buffering->percent == 100;
+            }},
+        {"failed", "/missing.mp3", true, [](const MediaEvent& event) { return endsStream(event); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        auto player = backend.createPlayer(server->url(c.mount));
+        bool done = false;
+        player->setEventHandler([&](const MediaEvent& event) { done = done || c.done(event); });
+        c.play ? player->play() : player->pause();
+        ASSERT_TRUE(waitFor([&] { return done; }));
+        player.reset();
+        EXPECT_TRUE(waitFor([&] { return captures.back().use_count() == 1; })) << "its sink is still held";
+    }
 }
 
 // A report on some inner element's buffer, or a lost clock (the audio device was switched or
