@@ -84,13 +84,17 @@ void DBusSongNotifier::sendWaiting()
     if (!m_waiting) {
         return;
     }
-    if (!m_bodyMarkup) {
+    // A server that did not say, perhaps none yet, is asked again with the next notice.
+    if (!m_bodyMarkup && !m_askedForWaiting) {
+        m_askedForWaiting = true;
         call(notificationsCall(QStringLiteral("GetCapabilities")), [this](const QDBusMessage& reply) {
-            m_bodyMarkup = reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty()
-                && reply.arguments().constFirst().toStringList().contains(QStringLiteral("body-markup"));
+            if (reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty()) {
+                m_bodyMarkup = reply.arguments().constFirst().toStringList().contains(QStringLiteral("body-markup"));
+            }
         });
         return;
     }
+    m_askedForWaiting = false;
     const QDBusMessage message = notifyCall(*m_waiting);
     m_waiting.reset();
     call(message, [this](const QDBusMessage& reply) {
@@ -124,9 +128,9 @@ QDBusMessage DBusSongNotifier::notifyCall(const SongNotice& notice) const
             QVariant::fromValue(NotificationImage {image.convertToFormat(QImage::Format_RGBA8888)}));
     }
     // The summary is plain text by the protocol; the body is markup where the desktop says so,
-    // and a station's name is anyone's to choose.
+    // or may be where it has not said, and a station's name is anyone's to choose.
     QString body = stationText(notice.station, unnamedStationText);
-    if (m_bodyMarkup.value_or(false)) {
+    if (m_bodyMarkup.value_or(true)) {
         body = escapedMarkup(body);
     }
     QDBusMessage message = notificationsCall(QStringLiteral("Notify"));

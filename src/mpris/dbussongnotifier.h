@@ -16,8 +16,8 @@ namespace Vello {
 
 // Song notices through org.freedesktop.Notifications: the song as the summary, the station as
 // the body and its logo as the image when one is kept. Each notice replaces the last one shown.
-// Both texts show as the text they are, markup characters included: the body is escaped when
-// the desktop says it reads markup there, which it is asked once.
+// Both texts show as the text they are, markup characters included: the body is escaped unless
+// the desktop says it reads no markup there, which it is asked once it can answer.
 class DBusSongNotifier final : public QObject, public SongNotifier {
     Q_OBJECT
 
@@ -47,6 +47,8 @@ private:
     quint32 m_lastId = 0;
     // Whether the desktop reads the body as markup; unknown until it answers.
     std::optional<bool> m_bodyMarkup;
+    // The desktop was asked for the waiting notice and did not say.
+    bool m_askedForWaiting = false;
     bool m_awaitingAnswer = false;
     std::optional<SongNotice> m_waiting;
 };

@@ -3,6 +3,7 @@
 #include "waitfor.h"
 
 #include <QDBusArgument>
+#include <QDBusError>
 #include <QDBusMessage>
 #include <QDBusVirtualObject>
 #include <QImage>
@@ -20,7 +21,8 @@ using namespace Qt::StringLiterals;
 
 // A desktop service on a connection of its own, so that calls travel over the bus. It notes each
 // call with its arguments and the keys of its hints, and answers with the next number, or with
-// `capabilities` when asked for them; while `holding`, only when told to.
+// `capabilities` when asked for them (an error when it has none); while `holding`, only when
+// told to.
 class StandIn final : public QDBusVirtualObject {
 public:
     QStringList calls;
@@ -51,8 +53,13 @@ public:
     void answer()
     {
         for (const QDBusMessage& call : std::exchange(m_held, {})) {
-            m_bus.send(
-                call.member() == u"GetCapabilities" ? call.createReply(capabilities) : call.createReply(m_next++));
+            if (call.member() != u"GetCapabilities") {
+                m_bus.send(call.createReply(m_next++));
+            } else if (capabilities.isEmpty()) {
+                m_bus.send(call.createErrorReply(QDBusError::UnknownMethod, u"not offered"_s));
+            } else {
+                m_bus.send(call.createReply(capabilities));
+            }
         }
     }
     [[nodiscard]] QString introspect(const QString&) const override { return {}; }
@@ -122,6 +129,20 @@ TEST(DesktopSessionBusTest, EachSongNoticeReplacesTheLastAndShowsItsTextAsText)
                   "desktop-entry"_s)
                 .toStdString());
     }
+}
+
+// A server that does not say how it reads the body gets it escaped, and is asked again next time.
+TEST(DesktopSessionBusTest, AServerThatDoesNotSayGetsTheBodyEscapedAndIsAskedAgain)
+{
+    StandIn notifications(u"org.freedesktop.Notifications"_s, u"/org/freedesktop/Notifications"_s);
+    DBusSongNotifier notifier(QDBusConnection::sessionBus());
+    notifier.notify({"One", "A & B", ""});
+    ASSERT_TRUE(waitFor([&] { return notifier.lastId() == 41; }));
+    notifier.notify({"Two", "A & B", ""});
+    ASSERT_TRUE(waitFor([&] { return notifier.lastId() == 42; }));
+    EXPECT_EQ(notifications.calls.join(u',').toStdString(),
+        "GetCapabilities|,Notify|Pemba Vello|0|org.pembavello.PembaVello|One|A &amp; B|||-1|desktop-entry,"
+        "GetCapabilities|,Notify|Pemba Vello|41|org.pembavello.PembaVello|Two|A &amp; B|||-1|desktop-entry");
 }
 
 } // namespace
