@@ -1,6 +1,7 @@
 #include "browsercontroller.h"
 
 #include "browserview.h"
+#include "pacedsongnotifier.h"
 #include "ports/documentstore.h"
 #include "ports/idleinhibitor.h"
 #include "ports/preferences.h"
@@ -247,7 +248,7 @@ void BrowserController::keepAwakeWhilePlaying()
 
 void BrowserController::notifySongsThrough(SongNotifier& notifier)
 {
-    m_songNotifier = &notifier;
+    m_songNotifier = std::make_unique<PacedSongNotifier>(notifier, m_queue);
 }
 
 void BrowserController::noteSongHeard()

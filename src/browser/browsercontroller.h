@@ -32,6 +32,7 @@ class DocumentStore;
 class HttpClient;
 class IdleInhibitor;
 class MediaBackend;
+class PacedSongNotifier;
 class PlayerController;
 class Preferences;
 class SongNotifier;
@@ -124,7 +125,8 @@ public:
     // and lets it go otherwise. `inhibitor` must outlive this controller.
     void keepAwakeWith(IdleInhibitor& inhibitor);
     // Tells `notifier` of each song added to the songs heard, while the preference is on and
-    // the window is not active. `notifier` must outlive this controller.
+    // the window is not active, at most one an interval (PacedSongNotifier). `notifier` must
+    // outlive this controller.
     void notifySongsThrough(SongNotifier& notifier);
     // Whether the window is the one the person is using; songs are announced only when not.
     void setWindowActive(bool active) { m_windowActive = active; }
@@ -259,7 +261,7 @@ private:
     std::pair<std::string, std::string> m_lastSongHeard;
     IdleInhibitor* m_idleInhibitor = nullptr;
     bool m_inhibiting = false;
-    SongNotifier* m_songNotifier = nullptr;
+    std::unique_ptr<PacedSongNotifier> m_songNotifier;
     bool m_windowActive = false;
     bool m_networkMetered = false;
     // 1 or -1 while the pointer or focus rests on Next or Previous, 0 otherwise.

@@ -20,6 +20,8 @@ namespace {
 
 constexpr std::string_view ellipsis = "\u2026";
 
+// Where the name is in Station::Texts.
+constexpr std::size_t nameField = 1;
 constexpr std::size_t votesBit = 10;
 constexpr std::size_t clickcountBit = 11;
 
@@ -147,8 +149,22 @@ char* StationTextArena::take(std::size_t bytes, detail::TextBlockRef& block)
 
 Station::Station(const Texts& texts, std::optional<std::int64_t> votes, std::optional<std::int64_t> clickcount,
     StationTextArena* arena)
-    : m_votes(votes.value_or(0))
+    : m_present(static_cast<std::uint16_t>((votes ? 1U << votesBit : 0U) | (clickcount ? 1U << clickcountBit : 0U)))
+    , m_votes(votes.value_or(0))
     , m_clickcount(clickcount.value_or(0))
+{
+    // The name reaches the desktop's media controls, its notifications and the terminals that
+    // print them: whatever would act there rather than show is taken out once, here.
+    if (const std::optional<std::string> name = printableText(textOf(texts[nameField]))) {
+        Texts printable = texts;
+        printable[nameField] = *name;
+        keep(printable, arena);
+    } else {
+        keep(texts, arena);
+    }
+}
+
+void Station::keep(const Texts& texts, StationTextArena* arena)
 {
     std::size_t total = 0;
     for (std::size_t field = 0; field < textCount; ++field) {
@@ -161,7 +177,6 @@ Station::Station(const Texts& texts, std::optional<std::int64_t> votes, std::opt
         }
         m_ends[field] = static_cast<std::uint32_t>(total);
     }
-    m_present |= static_cast<std::uint16_t>((votes ? 1U << votesBit : 0U) | (clickcount ? 1U << clickcountBit : 0U));
     if (total == 0) {
         return;
     }

@@ -87,8 +87,8 @@ private:
 };
 
 // One catalog entry, exactly as the catalog document states it: texts are UTF-8, untrimmed,
-// and an absent field is never the same as an empty one. Every derived property is computed
-// on each read.
+// and an absent field is never the same as an empty one; only the name is made printable
+// (printableText) as the station is made. Every derived property is computed on each read.
 //
 // A catalog holds tens of thousands of these, so the ten texts live back to back: a station is
 // one allocation rather than up to ten, and a decoded one shares a block with its neighbours
@@ -152,6 +152,8 @@ public:
 private:
     static constexpr std::size_t textCount = std::tuple_size_v<Texts>;
 
+    // Copies `texts` in, into `arena` when one is given.
+    void keep(const Texts& texts, StationTextArena* arena);
     [[nodiscard]] std::optional<std::string_view> text(std::size_t field) const;
     [[nodiscard]] std::size_t textSize() const { return m_ends[textCount - 1]; }
 

@@ -9,6 +9,7 @@
 #include <unicode/utext.h>
 #include <unicode/utf8.h>
 
+#include <array>
 #include <cstdint>
 #include <cstring>
 #include <memory>
@@ -97,6 +98,20 @@ Prefix graphemePrefix(std::string_view text, std::size_t count)
     return prefix;
 }
 
+// The bytes that may begin a character printableText() changes: the C0 controls, DEL, and the
+// lead bytes of U+0080 to U+00BF, U+2000 to U+2FFF and U+F000 to U+FFFF. A text without them,
+// as nearly every one is, is passed over a byte at a time without decoding it.
+constexpr std::array<bool, 256> mayBeginChange = [] {
+    std::array<bool, 256> table {};
+    for (std::size_t byte = 0; byte < 0x20; ++byte) {
+        table.at(byte) = true;
+    }
+    for (const std::size_t byte : {0x7F, 0xC2, 0xE2, 0xEF}) {
+        table.at(byte) = true;
+    }
+    return table;
+}();
+
 // Asked of ICU once, in a static the C++ runtime guards: the search index thread and the GUI
 // thread both normalise, and ICU's own lazy set-up is invisible to ThreadSanitizer.
 const icu::Normalizer2* nfcNormalizer()
@@ -151,6 +166,68 @@ std::string_view trimmed(std::string_view text)
         end = previous;
     }
     return text.substr(static_cast<std::size_t>(begin), static_cast<std::size_t>(end - begin));
+}
+
+bool isHiddenCharacter(char32_t character)
+{
+    if (character < 0xA0) {
+        return (character < 0x20 || character >= 0x7F) && !isTrimmedCharacter(character);
+    }
+    return character == 0x200B || (character >= 0x202A && character <= 0x202E)
+        || (character >= 0x2066 && character <= 0x2069) || character == 0xFEFF || character == 0xFFFD;
+}
+
+std::optional<std::string> printableText(std::string_view text)
+{
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.data());
+    const auto length = static_cast<std::int32_t>(text.size());
+    // What becomes of the character at `at`, which ends at `next`: nothing when it stays.
+    enum class Change { none, drop, space };
+    const auto changeAt = [&](std::int32_t at, std::int32_t& next) {
+        if (!mayBeginChange[bytes[at]]) {
+            next = at + 1;
+            return Change::none;
+        }
+        next = at;
+        UChar32 character = 0;
+        U8_NEXT(bytes, next, length, character);
+        if (character < 0) {
+            return Change::none;
+        }
+        const auto value = static_cast<char32_t>(character);
+        if (isHiddenCharacter(value)) {
+            return Change::drop;
+        }
+        return value < 0x20 || value == 0x85 || value == 0x2028 || value == 0x2029 ? Change::space : Change::none;
+    };
+    // Nearly every text needs nothing: find the first change before copying anything.
+    std::int32_t at = 0;
+    std::int32_t next = 0;
+    for (;; at = next) {
+        while (at < length && !mayBeginChange[bytes[at]]) {
+            ++at;
+        }
+        if (at == length) {
+            return std::nullopt;
+        }
+        if (changeAt(at, next) != Change::none) {
+            break;
+        }
+    }
+    std::string printable(text.substr(0, static_cast<std::size_t>(at)));
+    for (; at < length; at = next) {
+        switch (changeAt(at, next)) {
+        case Change::none:
+            printable.append(text.substr(static_cast<std::size_t>(at), static_cast<std::size_t>(next - at)));
+            break;
+        case Change::space:
+            printable.push_back(' ');
+            break;
+        case Change::drop:
+            break;
+        }
+    }
+    return printable;
 }
 
 std::size_t characterCount(std::string_view text, std::size_t stopAfter)

@@ -50,8 +50,14 @@ GstMediaBackend::GstMediaBackend(MainQueue& mainQueue, AudioSinkFactory audioSin
     : m_mainQueue(mainQueue)
     , m_audioSinkFactory(std::move(audioSinkFactory))
     , m_reaper(std::make_shared<PipelineReaper>())
-    , m_ready(std::async(std::launch::async, [] { return gst_init_check(nullptr, nullptr, nullptr) != FALSE; }))
 {
+    // ICY metadata names no code page. GStreamer reads a title that is not UTF-8 as Windows-1252
+    // and drops it whole at a byte that code page leaves undefined (0x81, 0x90). Read as Latin-1,
+    // every byte arrives as the code point of its value, and the player's title rules take
+    // Windows-1252 from there, dropping only the undefined bytes. Set before GStreamer starts and
+    // any stream is read; a value the person set is kept.
+    g_setenv("GST_ICY_TAG_ENCODING", "ISO-8859-1", FALSE);
+    m_ready = std::async(std::launch::async, [] { return gst_init_check(nullptr, nullptr, nullptr) != FALSE; });
 }
 
 GstMediaBackend::~GstMediaBackend() = default;

@@ -94,29 +94,17 @@ void append(std::string& out, char32_t c)
     }
 }
 
-bool isSpace(char32_t c)
-{
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == 0xA0 || c == 0x3000 || (c >= 0x2000 && c <= 0x200A);
-}
-
-// Controls, and the invisible marks that reorder or hide text.
-bool isDropped(char32_t c)
-{
-    return c < 0x20 || (c >= 0x7F && c < 0xA0) || (c >= 0x200B && c <= 0x200F) || (c >= 0x202A && c <= 0x202E)
-        || (c >= 0x2066 && c <= 0x2069) || c == 0xFEFF || c == 0xFFFD;
-}
-
 std::string cleanStreamTitle(std::string_view raw)
 {
     std::string out;
     std::size_t characters = 0;
     bool pendingSpace = false;
     for (const char32_t c : decode(raw)) {
-        if (isSpace(c)) {
+        if (isTrimmedCharacter(c)) {
             pendingSpace = characters > 0;
             continue;
         }
-        if (isDropped(c)) {
+        if (isHiddenCharacter(c)) {
             continue;
         }
         if (characters + (pendingSpace ? 1 : 0) >= streamTitleMaxCharacters) {

@@ -19,10 +19,10 @@ inline constexpr std::size_t streamTitleMaxCharacters = 200;
 [[nodiscard]] bool isPlaceholderTitle(std::string_view title, std::initializer_list<std::string_view> ownTexts);
 
 // The song a stream's tags name ("Artist - Title" when both are known), made fit to show as
-// plain text: bytes that are not valid UTF-8 read as Windows-1252, control characters dropped,
-// runs of white space made one space, trimmed and cut to `streamTitleMaxCharacters`; markup
-// stays as the literal text it is. Empty when they name none, or only a placeholder for a
-// station known by `ownTexts`.
+// plain text: bytes that are not valid UTF-8 read as Windows-1252 (those it leaves undefined
+// dropped), hidden characters (isHiddenCharacter) dropped, runs of white space made one space,
+// trimmed and cut to `streamTitleMaxCharacters`; markup stays as the literal text it is.
+// Empty when they name none, or only a placeholder for a station known by `ownTexts`.
 [[nodiscard]] std::string streamTitle(const MediaTags& tags, std::initializer_list<std::string_view> ownTexts);
 
 // What the stream is, in one line: "MP3 · 128 kbps · 44.1 kHz". A codec named with its short

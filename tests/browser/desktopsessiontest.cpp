@@ -1,10 +1,13 @@
 #include "browserharness.h"
 
+#include "browser/pacedsongnotifier.h"
+
 #include "ports/idleinhibitor.h"
 #include "ports/songnotifier.h"
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <optional>
 #include <string>
 #include <tuple>
@@ -78,8 +81,38 @@ TEST(DesktopSessionTest, NewSongsAreAnnouncedOnlyWhenAskedAndTheWindowIsInactive
             h.report(MediaTags {title, ""});
             h.report(MediaStateChanged {MediaPipelineState::Playing});
         }
+        h.queue.advance(PacedSongNotifier::interval);
         EXPECT_EQ(h.notices, expected);
     }
+}
+
+// A station that changes its title every 100 ms is announced at once, then once an interval
+// with the newest title; a song after a quiet interval is announced at once again.
+TEST(DesktopSessionTest, RapidTitlesAreAnnouncedAtMostOnceAnInterval)
+{
+    using namespace std::chrono_literals;
+    Desktop h;
+    h.preferences.flags[BrowserController::notifySongsKey] = true;
+    h.controller->playSelected();
+    std::vector<std::string> expected;
+    std::string newest;
+    for (auto now = 0ms; now < 60s; now += 100ms) {
+        if (now % PacedSongNotifier::interval == 0ms) {
+            expected.push_back(now == 0ms ? "Song 0ms" : newest);
+        }
+        newest = "Song " + std::to_string(now.count()) + "ms";
+        h.report(MediaTags {newest, ""});
+        h.queue.advance(100ms);
+    }
+    expected.push_back(newest);
+    h.queue.advance(PacedSongNotifier::interval);
+    h.report(MediaTags {"Later", ""});
+    expected.push_back("Later");
+    std::vector<std::string> announced;
+    for (const SongNotice& notice : h.notices) {
+        announced.push_back(notice.song);
+    }
+    EXPECT_EQ(announced, expected);
 }
 
 } // namespace

@@ -20,6 +20,7 @@ TEST(Station, DerivedValuesTrimLeaveOutBlanksAndSaturate)
     using Derived = std::function<std::string(const Station&)>;
     const Derived radio = [](const Station& station) { return station.radioURL().value_or("<none>"); };
     const Derived score = [](const Station& station) { return std::to_string(station.score()); };
+    const Derived stored = [](const Station& station) { return std::string(station.name().value_or("<none>")); };
     const auto limited = [](std::int64_t limit) {
         return Derived([limit](const Station& station) { return station.limitedDisplayName(limit); });
     };
@@ -40,6 +41,12 @@ TEST(Station, DerivedValuesTrimLeaveOutBlanksAndSaturate)
     const std::vector<Case> cases {
         {"a blank name", {.name = " \n\t\u00a0\r\n"}, &Station::displayName, "Unnamed station"},
         {"a padded name", {.name = "\u00a0 Radio \u00dcber \n"}, &Station::displayName, "Radio \u00dcber"},
+        // What a terminal or the desktop would act on goes; spaces stay, line breaks become spaces.
+        {"controls and direction overrides", {.name = " \x1B]0;x\x07Ra\bdio\u202E\u2066FM\u2069\u200B\tOne\r\n2\u0085"},
+            stored, " ]0;xRadioFM One  2 "},
+        {"ill-formed bytes kept", {.name = "a\xC2\x1B\xFF"}, stored, "a\xC2\xFF"},
+        {"joiners and direction marks kept", {.name = "\u0645\u06CC\u200C\u200F" + family}, stored,
+            "\u0645\u06CC\u200C\u200F" + family},
         {"a blank state", {.country = "Germany", .state = " \t"}, &Station::location, "Germany"},
         {"both", {.country = " Germany\n", .state = "Bavaria"}, &Station::location, "Bavaria, Germany"},
         {"blank tags first", {.tags = ",, rock ,pop"}, &Station::primaryTag, "rock"},

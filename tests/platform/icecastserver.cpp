@@ -9,7 +9,6 @@
 #include <QHostAddress>
 #include <QTcpServer>
 #include <QTcpSocket>
-#include <QUrl>
 
 namespace Vello {
 namespace {
@@ -104,7 +103,7 @@ void IcecastServer::stopSource(const std::string& mount)
 bool IcecastServer::setTitle(const std::string& mount, const std::string& title) const
 {
     const QByteArray credentials = ("admin:" + password.toLatin1()).toBase64();
-    const QByteArray song = QUrl::toPercentEncoding(QString::fromStdString(title));
+    const QByteArray song = QByteArray::fromStdString(title).toPercentEncoding();
     return httpStatus("/admin/metadata?mount=" + QByteArray::fromStdString(mount) + "&mode=updinfo&song=" + song,
                "Authorization: Basic " + credentials + "\r\n")
         == 200;

@@ -30,7 +30,8 @@ public:
     [[nodiscard]] bool startSource(const std::string& mount, Codec codec, int frequencyHz);
     // Disconnects the source, as when a broadcaster goes off the air.
     void stopSource(const std::string& mount);
-    // Sets the mount's song title as a broadcaster's playout software does; true when it took.
+    // Sets the mount's song title, bytes as they are, as a broadcaster's playout software does;
+    // true when it took.
     [[nodiscard]] bool setTitle(const std::string& mount, const std::string& title) const;
 
 private:
