@@ -236,18 +236,27 @@ void DownloadedBody::moveToMemory(bool keep)
     }
 }
 
-Result<std::vector<Station>> decodeDownloadedBody(DownloadedBody& body, const std::filesystem::path& file)
+Result<std::vector<Station>> decodeDownloadedBody(
+    DownloadedBody& body, const std::filesystem::path& file, const DownloadCheck& check)
 {
     const auto temporary = body.takeFile();
-    if (!temporary) {
+    Result<std::vector<Station>> decoded;
+    if (temporary) {
+        decoded = decodeCatalogFile(*temporary, HttpClient::defaultMaxBodyBytes);
+    } else {
         auto memory = std::make_shared<std::optional<DocumentStream>>(body.takeMemory());
-        return decodeCatalogInParts([memory] { return std::exchange(*memory, std::nullopt); });
+        decoded = decodeCatalogInParts([memory] { return std::exchange(*memory, std::nullopt); });
     }
-    auto decoded = decodeCatalogFile(*temporary, HttpClient::defaultMaxBodyBytes);
-    if (std::holds_alternative<std::vector<Station>>(decoded)) {
+    if (auto* stations = std::get_if<std::vector<Station>>(&decoded)) {
+        keepListable(*stations);
+        if (auto refusal = check(*stations)) {
+            decoded = std::move(*refusal);
+        }
+    }
+    if (temporary && std::holds_alternative<std::vector<Station>>(decoded)) {
         // Before the answer, so whoever hears of the new catalog finds it on disk.
         putInPlace(*temporary, file);
-    } else {
+    } else if (temporary) {
         ::unlink(temporary->c_str());
     }
     return decoded;
@@ -287,9 +296,12 @@ void removeLeftoverTemporaries(const std::filesystem::path& folder)
     }
 }
 
-void keepPlayable(std::vector<Station>& stations)
+void keepListable(std::vector<Station>& stations)
 {
-    std::erase_if(stations, [](const Station& station) { return !station.radioURL().has_value(); });
+    std::erase_if(stations, [](const Station& station) {
+        const auto uuid = station.stationuuid();
+        return !station.radioURL().has_value() || (uuid && uuid->starts_with(ownStationIdPrefix));
+    });
 }
 
 std::optional<std::vector<Station>> readCachedStations(const std::filesystem::path& file)
@@ -299,7 +311,7 @@ std::optional<std::vector<Station>> readCachedStations(const std::filesystem::pa
     if (stations == nullptr) {
         return std::nullopt;
     }
-    keepPlayable(*stations);
+    keepListable(*stations);
     if (stations->empty()) {
         return std::nullopt;
     }
