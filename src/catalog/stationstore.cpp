@@ -21,9 +21,10 @@ constexpr std::string_view cacheFileName = "stations.json";
 constexpr std::string_view originFileName = "stations.origin";
 // A slow line may take minutes for the catalog; a server that only drips is cut off.
 constexpr std::size_t minimumBytesPerSecond = 2 * 1024;
-// What a play count's answer may be: it is read by nobody.
+// What a play count's answer may be: it is read by nobody. A server that does not answer one
+// soon is left: counts come with every station started.
 constexpr std::size_t playAnswerBytes = 64 * 1024;
-constexpr std::chrono::seconds playDeadline {30};
+constexpr std::chrono::seconds playDeadline {5};
 // The servers remembered for the next time the DNS finds none.
 constexpr std::size_t rememberedServers = 8;
 
@@ -328,6 +329,7 @@ void StationStore::countPlay(const Station& station)
     request.url = directoryPlayUrl(server, *uuid);
     request.maxBodyBytes = playAnswerBytes;
     request.deadline = playDeadline;
+    request.background = true;
     m_http.get(std::move(request), [](const HttpResult&) {});
 }
 

@@ -91,9 +91,16 @@ public:
     void createManager(std::chrono::milliseconds transferTimeout, const std::string& userAgent)
     {
         m_userAgent = QByteArray::fromStdString(userAgent);
-        m_manager = new QNetworkAccessManager(m_context);
-        m_manager->setRedirectPolicy(QNetworkRequest::NoLessSafeRedirectPolicy);
-        m_manager->setTransferTimeout(static_cast<int>(transferTimeout.count()));
+        // A manager opens at most six connections to a host and queues the rest: background
+        // requests get a manager of their own, whose queue nothing else waits in.
+        const auto makeManager = [this, transferTimeout] {
+            auto* manager = new QNetworkAccessManager(m_context);
+            manager->setRedirectPolicy(QNetworkRequest::NoLessSafeRedirectPolicy);
+            manager->setTransferTimeout(static_cast<int>(transferTimeout.count()));
+            return manager;
+        };
+        m_manager = makeManager();
+        m_backgroundManager = makeManager();
     }
 
     void start(const QUrl& url, HttpRequest request, Completion completion)
@@ -111,7 +118,7 @@ public:
         for (const auto& [name, value] : request.headers) {
             networkRequest.setRawHeader(QByteArray::fromStdString(name), QByteArray::fromStdString(value));
         }
-        QNetworkReply* reply = m_manager->get(networkRequest);
+        QNetworkReply* reply = (request.background ? m_backgroundManager : m_manager)->get(networkRequest);
         // Without a limit Qt buffers whatever the socket delivers, however fast it comes.
         reply->setReadBufferSize(readBufferBytes);
         Transfer& transfer = m_active[reply];
@@ -134,6 +141,8 @@ public:
         }
         delete m_manager;
         m_manager = nullptr;
+        delete m_backgroundManager;
+        m_backgroundManager = nullptr;
     }
 
 private:
@@ -378,6 +387,7 @@ private:
     QtHttpClient& m_client;
     QObject* m_context;
     QNetworkAccessManager* m_manager = nullptr;
+    QNetworkAccessManager* m_backgroundManager = nullptr;
     QByteArray m_userAgent;
     std::unordered_map<QNetworkReply*, Transfer> m_active;
     std::vector<char> m_scratch;
