@@ -63,19 +63,14 @@ std::pair<int, std::string> makeTemporary(const std::filesystem::path& file)
     return {descriptor, std::move(name)};
 }
 
-bool putInPlace(const std::filesystem::path& temporary, const std::filesystem::path& file)
+// Makes the changes of the folder's entries survive a power cut, in the order they were made.
+void syncFolder(const std::filesystem::path& folder)
 {
-    if (::rename(temporary.c_str(), file.c_str()) != 0) {
-        ::unlink(temporary.c_str());
-        return false;
-    }
-    // Makes the rename itself survive a power cut.
-    const int folderDescriptor = ::open(file.parent_path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int folderDescriptor = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (folderDescriptor >= 0) {
         ::fsync(folderDescriptor);
         ::close(folderDescriptor);
     }
-    return true;
 }
 
 // A temporary whose writer is gone. One with a name no writer makes is stale too: nothing else
@@ -262,11 +257,12 @@ Result<std::vector<Station>> decodeDownloadedBody(
     return decoded;
 }
 
-bool writeFileAtomically(const std::filesystem::path& file, std::string_view bytes, FileReaders readers)
+std::optional<std::filesystem::path> writeTemporaryBeside(
+    const std::filesystem::path& file, std::string_view bytes, FileReaders readers)
 {
     const auto [descriptor, temporary] = makeTemporary(file);
     if (descriptor < 0) {
-        return false;
+        return std::nullopt;
     }
     // The temporary file is made readable by its owner only.
     constexpr mode_t readableByAll = 0644;
@@ -275,9 +271,34 @@ bool writeFileAtomically(const std::filesystem::path& file, std::string_view byt
     ::close(descriptor);
     if (!written) {
         ::unlink(temporary.c_str());
+        return std::nullopt;
+    }
+    return temporary;
+}
+
+bool putInPlace(const std::filesystem::path& temporary, const std::filesystem::path& file)
+{
+    if (::rename(temporary.c_str(), file.c_str()) != 0) {
+        ::unlink(temporary.c_str());
         return false;
     }
-    return putInPlace(temporary, file);
+    syncFolder(file.parent_path());
+    return true;
+}
+
+bool removeFile(const std::filesystem::path& file)
+{
+    if (::unlink(file.c_str()) != 0) {
+        return errno == ENOENT;
+    }
+    syncFolder(file.parent_path());
+    return true;
+}
+
+bool writeFileAtomically(const std::filesystem::path& file, std::string_view bytes, FileReaders readers)
+{
+    const auto temporary = writeTemporaryBeside(file, bytes, readers);
+    return temporary && putInPlace(*temporary, file);
 }
 
 void removeLeftoverTemporaries(const std::filesystem::path& folder)

@@ -75,6 +75,17 @@ enum class FileReaders { owner, everyone };
 bool writeFileAtomically(
     const std::filesystem::path& file, std::string_view bytes, FileReaders readers = FileReaders::owner);
 
+// The two halves of writeFileAtomically, for files that must change together: a temporary file
+// beside `file` holding `bytes`, flushed to the disk (nothing, and nothing left behind, when it
+// could not be written); then `temporary` renamed over `file` for good (false, and the temporary
+// removed, when it could not be).
+[[nodiscard]] std::optional<std::filesystem::path> writeTemporaryBeside(
+    const std::filesystem::path& file, std::string_view bytes, FileReaders readers);
+bool putInPlace(const std::filesystem::path& temporary, const std::filesystem::path& file);
+
+// Removes `file` for good; true when it is gone, also when it was not there.
+bool removeFile(const std::filesystem::path& file);
+
 // Removes the temporary files in `folder` that writers no longer alive left behind.
 void removeLeftoverTemporaries(const std::filesystem::path& folder);
 
