@@ -129,6 +129,11 @@ public:
         QObject::connect(reply, &QNetworkReply::metaDataChanged, m_context, [this, reply] { checkLength(reply); });
         QObject::connect(reply, &QNetworkReply::readyRead, m_context, [this, reply] { drain(reply); });
         QObject::connect(reply, &QNetworkReply::finished, m_context, [this, reply] { finish(reply); });
+        QObject::connect(reply, &QNetworkReply::sslErrors, m_context, [this, reply] {
+            if (const auto found = m_active.find(reply); found != m_active.end()) {
+                found->second.certificateRefused = true;
+            }
+        });
         startLimits(reply, transfer.request);
     }
 
@@ -166,6 +171,8 @@ private:
         QElapsedTimer clock;
         // The bytes received at moments of the last rate window, oldest first.
         std::deque<Sample> samples;
+        // The server's certificate was refused, which Qt says in words of its own.
+        bool certificateRefused = false;
     };
 
     // The timers belong to the reply, so they end with it.
@@ -354,6 +361,12 @@ private:
             m_client.deliver(std::move(transfer.completion),
                 Error {
                     {VELLO_TR("Core", "The server sent no data for %1"), {durationText(m_client.m_transferTimeout)}}});
+        } else if (error == QNetworkReply::SslHandshakeFailedError && !transfer.certificateRefused) {
+            // Otherwise the words are OpenSSL's ("wrong version number"); the usual cause is an
+            // https address of a server that speaks plain http only.
+            m_client.deliver(std::move(transfer.completion),
+                Error {VELLO_TR(
+                    "Core", "No secure connection could be made: the server may not offer https at this address.")});
         } else {
             m_client.deliver(
                 std::move(transfer.completion), Error {Text::verbatim(reply->errorString().toStdString())});
