@@ -135,7 +135,7 @@ std::int64_t secondsOf(std::chrono::system_clock::time_point time)
 // line; a line that does not read so, and one from further back or the future, is left out.
 std::vector<Run> weekRuns(const std::filesystem::path& file, std::chrono::system_clock::time_point now)
 {
-    constexpr std::size_t recordBytes = 64 * 1024;
+    constexpr std::size_t recordBytes = std::size_t {1} << 20U;
     const auto text = readCatalogDocument(file, recordBytes);
     std::vector<Run> runs;
     std::istringstream lines(std::holds_alternative<std::string>(text) ? std::get<std::string>(text) : "");
@@ -156,10 +156,20 @@ std::vector<Run> weekRuns(const std::filesystem::path& file, std::chrono::system
     return runs;
 }
 
+// Writes the runs, oldest first, less those that can never again be the week's largest: a run
+// with no more stations than a later one, which leaves the week after it. The record stays small
+// however often the program runs.
 bool writeRuns(const std::filesystem::path& file, const std::vector<Run>& runs)
 {
-    std::string text;
+    std::vector<Run> kept;
     for (const Run& run : runs) {
+        while (!kept.empty() && kept.back().stations <= run.stations) {
+            kept.pop_back();
+        }
+        kept.push_back(run);
+    }
+    std::string text;
+    for (const Run& run : kept) {
         text += std::to_string(run.seconds) + ' ' + std::to_string(run.stations) + '\n';
     }
     return writeFileAtomically(file, text);

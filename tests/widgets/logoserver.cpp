@@ -71,7 +71,7 @@ void LogoServer::answer(QTcpSocket* socket)
     }
 }
 
-void LogoServer::drip(QTcpSocket* socket, QByteArray rest)
+void LogoServer::drip(QTcpSocket* socket, const QByteArray& rest)
 {
     if (rest.isEmpty()) {
         socket->disconnectFromHost();

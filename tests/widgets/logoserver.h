@@ -57,7 +57,7 @@ public:
 
 private:
     void answer(QTcpSocket* socket);
-    static void drip(QTcpSocket* socket, QByteArray rest);
+    static void drip(QTcpSocket* socket, const QByteArray& rest);
     static void pour(QTcpSocket* socket);
 
     QTcpServer m_server;
