@@ -381,6 +381,25 @@
         <source>Enter a full http:// or https:// address, or leave it empty.</source>
         <translation>أدخل عنوانًا كاملًا يبدأ بـ http://‎ أو https://‎، أو اتركه فارغًا.</translation>
     </message>
+    <message>
+        <source>The station catalog server answered with no usable stations.</source>
+        <translation>لم يُعِد خادم فهرس المحطات أي محطة صالحة للاستخدام.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The station catalog server answered with only %Ln station(s), fewer than half of those already here.</source>
+        <translation>
+            <numerusform>لم يُعِد خادم فهرس المحطات أي محطة (%Ln)، وهذا أقل من نصف المحطات الموجودة هنا.</numerusform>
+            <numerusform>لم يُعِد خادم فهرس المحطات إلا محطة واحدة (%Ln)، وهذا أقل من نصف المحطات الموجودة هنا.</numerusform>
+            <numerusform>لم يُعِد خادم فهرس المحطات إلا محطتين (%Ln)، وهذا أقل من نصف المحطات الموجودة هنا.</numerusform>
+            <numerusform>لم يُعِد خادم فهرس المحطات إلا %Ln محطات، وهذا أقل من نصف المحطات الموجودة هنا.</numerusform>
+            <numerusform>لم يُعِد خادم فهرس المحطات إلا %Ln محطة، وهذا أقل من نصف المحطات الموجودة هنا.</numerusform>
+            <numerusform>لم يُعِد خادم فهرس المحطات إلا %Ln محطة، وهذا أقل من نصف المحطات الموجودة هنا.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No secure connection could be made: the server may not offer https at this address.</source>
+        <translation>تعذّر إنشاء اتصال آمن: ربما لا يوفّر الخادم https على هذا العنوان.</translation>
+    </message>
 </context>
 <context>
     <name>DBusIdleInhibitor</name>
@@ -467,6 +486,10 @@
     <message>
         <source>unexpected argument: %1</source>
         <translation>وسيط غير متوقع: %1</translation>
+    </message>
+    <message>
+        <source>--%1 takes an address of at most %2 characters</source>
+        <translation>يقبل --%1 عنوانًا لا يتجاوز %2 حرفًا</translation>
     </message>
 </context>
 <context>
@@ -823,6 +846,14 @@ Internet radio, most popular first.</source>
     <message>
         <source>&amp;Open stations early when the pointer rests on them</source>
         <translation>فتح المحطات مسبقًا عند توقف المؤشر عليها (&amp;O)</translation>
+    </message>
+    <message>
+        <source>Not an address to load from: it is longer than %L1 characters.</source>
+        <translation>ليس عنوانًا يمكن التحميل منه: يتجاوز طوله %L1 حرفًا.</translation>
+    </message>
+    <message>
+        <source>The password in this address is kept as plain text in the settings file.</source>
+        <translation>تُحفظ كلمة المرور الموجودة في هذا العنوان نصًا صريحًا في ملف الإعدادات.</translation>
     </message>
 </context>
 <context>

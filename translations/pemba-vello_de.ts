@@ -373,6 +373,21 @@
         <source>Enter a full http:// or https:// address, or leave it empty.</source>
         <translation>Geben Sie eine vollständige http://- oder https://-Adresse ein oder lassen Sie das Feld leer.</translation>
     </message>
+    <message>
+        <source>The station catalog server answered with no usable stations.</source>
+        <translation>Der Server des Senderkatalogs lieferte keine brauchbaren Sender.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The station catalog server answered with only %Ln station(s), fewer than half of those already here.</source>
+        <translation>
+            <numerusform>Der Server des Senderkatalogs lieferte nur %Ln Sender, weniger als die Hälfte der vorhandenen.</numerusform>
+            <numerusform>Der Server des Senderkatalogs lieferte nur %Ln Sender, weniger als die Hälfte der vorhandenen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No secure connection could be made: the server may not offer https at this address.</source>
+        <translation>Es ließ sich keine sichere Verbindung herstellen: Der Server bietet unter dieser Adresse womöglich kein https an.</translation>
+    </message>
 </context>
 <context>
     <name>DBusIdleInhibitor</name>
@@ -451,6 +466,10 @@
     <message>
         <source>unexpected argument: %1</source>
         <translation>unerwartetes Argument: %1</translation>
+    </message>
+    <message>
+        <source>--%1 takes an address of at most %2 characters</source>
+        <translation>--%1 nimmt eine Adresse von höchstens %2 Zeichen</translation>
     </message>
 </context>
 <context>
@@ -807,6 +826,14 @@ Internetradio, die beliebtesten Sender zuerst.</translation>
     <message>
         <source>&amp;Open stations early when the pointer rests on them</source>
         <translation>Sender beim Verweilen des Zeigers &amp;vorab öffnen</translation>
+    </message>
+    <message>
+        <source>Not an address to load from: it is longer than %L1 characters.</source>
+        <translation>Keine Adresse, von der sich laden lässt: Sie ist länger als %L1 Zeichen.</translation>
+    </message>
+    <message>
+        <source>The password in this address is kept as plain text in the settings file.</source>
+        <translation>Das Passwort in dieser Adresse wird als Klartext in der Einstellungsdatei gespeichert.</translation>
     </message>
 </context>
 <context>

@@ -373,6 +373,21 @@
         <source>Enter a full http:// or https:// address, or leave it empty.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The station catalog server answered with no usable stations.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>The station catalog server answered with only %Ln station(s), fewer than half of those already here.</source>
+        <translation>
+            <numerusform>The station catalog server answered with only %Ln station, fewer than half of those already here.</numerusform>
+            <numerusform>The station catalog server answered with only %Ln stations, fewer than half of those already here.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No secure connection could be made: the server may not offer https at this address.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>DBusIdleInhibitor</name>
@@ -448,6 +463,10 @@
     </message>
     <message>
         <source>unexpected argument: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--%1 takes an address of at most %2 characters</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -800,6 +819,14 @@ Internet radio, most popular first.</source>
     </message>
     <message>
         <source>&amp;Open stations early when the pointer rests on them</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not an address to load from: it is longer than %L1 characters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The password in this address is kept as plain text in the settings file.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -373,6 +373,21 @@
         <source>Enter a full http:// or https:// address, or leave it empty.</source>
         <translation>Escribe una dirección completa con http:// o https://, o déjalo vacío.</translation>
     </message>
+    <message>
+        <source>The station catalog server answered with no usable stations.</source>
+        <translation>El servidor del catálogo de emisoras no respondió con ninguna emisora utilizable.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The station catalog server answered with only %Ln station(s), fewer than half of those already here.</source>
+        <translation>
+            <numerusform>El servidor del catálogo de emisoras respondió con solo %Ln emisora, menos de la mitad de las que ya hay.</numerusform>
+            <numerusform>El servidor del catálogo de emisoras respondió con solo %Ln emisoras, menos de la mitad de las que ya hay.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No secure connection could be made: the server may not offer https at this address.</source>
+        <translation>No se pudo establecer una conexión segura: puede que el servidor no ofrezca https en esta dirección.</translation>
+    </message>
 </context>
 <context>
     <name>DBusIdleInhibitor</name>
@@ -451,6 +466,10 @@
     <message>
         <source>unexpected argument: %1</source>
         <translation>argumento inesperado: %1</translation>
+    </message>
+    <message>
+        <source>--%1 takes an address of at most %2 characters</source>
+        <translation>--%1 admite una dirección de %2 caracteres como máximo</translation>
     </message>
 </context>
 <context>
@@ -807,6 +826,14 @@ Radio por internet, lo más escuchado primero.</translation>
     <message>
         <source>&amp;Open stations early when the pointer rests on them</source>
         <translation>&amp;Abrir las emisoras al dejar el puntero sobre ellas</translation>
+    </message>
+    <message>
+        <source>Not an address to load from: it is longer than %L1 characters.</source>
+        <translation>No es una dirección desde la que cargar: tiene más de %L1 caracteres.</translation>
+    </message>
+    <message>
+        <source>The password in this address is kept as plain text in the settings file.</source>
+        <translation>La contraseña de esta dirección se guarda como texto sin cifrar en el archivo de configuración.</translation>
     </message>
 </context>
 <context>

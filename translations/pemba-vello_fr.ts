@@ -373,6 +373,21 @@
         <source>Enter a full http:// or https:// address, or leave it empty.</source>
         <translation>Saisissez une adresse complète en http:// ou https://, ou laissez le champ vide.</translation>
     </message>
+    <message>
+        <source>The station catalog server answered with no usable stations.</source>
+        <translation>Le serveur du catalogue de stations n’a renvoyé aucune station utilisable.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The station catalog server answered with only %Ln station(s), fewer than half of those already here.</source>
+        <translation>
+            <numerusform>Le serveur du catalogue de stations n’a renvoyé que %Ln station, moins de la moitié de celles déjà présentes.</numerusform>
+            <numerusform>Le serveur du catalogue de stations n’a renvoyé que %Ln stations, moins de la moitié de celles déjà présentes.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No secure connection could be made: the server may not offer https at this address.</source>
+        <translation>Impossible d’établir une connexion sécurisée : le serveur ne propose peut-être pas https à cette adresse.</translation>
+    </message>
 </context>
 <context>
     <name>DBusIdleInhibitor</name>
@@ -451,6 +466,10 @@
     <message>
         <source>unexpected argument: %1</source>
         <translation>argument inattendu : %1</translation>
+    </message>
+    <message>
+        <source>--%1 takes an address of at most %2 characters</source>
+        <translation>--%1 accepte une adresse de %2 caractères au plus</translation>
     </message>
 </context>
 <context>
@@ -807,6 +826,14 @@ La radio sur Internet, les plus populaires d’abord.</translation>
     <message>
         <source>&amp;Open stations early when the pointer rests on them</source>
         <translation>&amp;Ouvrir les stations dès que le pointeur s’y arrête</translation>
+    </message>
+    <message>
+        <source>Not an address to load from: it is longer than %L1 characters.</source>
+        <translation>Adresse inutilisable : elle dépasse %L1 caractères.</translation>
+    </message>
+    <message>
+        <source>The password in this address is kept as plain text in the settings file.</source>
+        <translation>Le mot de passe de cette adresse est enregistré en clair dans le fichier de réglages.</translation>
     </message>
 </context>
 <context>

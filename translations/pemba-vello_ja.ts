@@ -371,6 +371,20 @@
         <source>Enter a full http:// or https:// address, or leave it empty.</source>
         <translation>http:// または https:// で始まる完全なアドレスを入力するか、空欄のままにしてください。</translation>
     </message>
+    <message>
+        <source>The station catalog server answered with no usable stations.</source>
+        <translation>放送局カタログのサーバーから使える放送局が返されませんでした。</translation>
+    </message>
+    <message numerus="yes">
+        <source>The station catalog server answered with only %Ln station(s), fewer than half of those already here.</source>
+        <translation>
+            <numerusform>放送局カタログのサーバーが返した放送局は %Ln 局だけで、すでにある数の半分に足りません。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No secure connection could be made: the server may not offer https at this address.</source>
+        <translation>安全な接続を確立できませんでした。このアドレスのサーバーは https に対応していない可能性があります。</translation>
+    </message>
 </context>
 <context>
     <name>DBusIdleInhibitor</name>
@@ -447,6 +461,10 @@
     <message>
         <source>unexpected argument: %1</source>
         <translation>予期しない引数: %1</translation>
+    </message>
+    <message>
+        <source>--%1 takes an address of at most %2 characters</source>
+        <translation>--%1 に指定できるアドレスは %2 文字までです</translation>
     </message>
 </context>
 <context>
@@ -803,6 +821,14 @@ Internet radio, most popular first.</source>
     <message>
         <source>&amp;Open stations early when the pointer rests on them</source>
         <translation>ポインターを置いたときに放送局を先に開く(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Not an address to load from: it is longer than %L1 characters.</source>
+        <translation>読み込めるアドレスではありません。%L1 文字を超えています。</translation>
+    </message>
+    <message>
+        <source>The password in this address is kept as plain text in the settings file.</source>
+        <translation>このアドレスに含まれるパスワードは、設定ファイルに平文で保存されます。</translation>
     </message>
 </context>
 <context>

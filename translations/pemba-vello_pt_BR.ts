@@ -373,6 +373,21 @@
         <source>Enter a full http:// or https:// address, or leave it empty.</source>
         <translation>Digite um endereço completo com http:// ou https://, ou deixe em branco.</translation>
     </message>
+    <message>
+        <source>The station catalog server answered with no usable stations.</source>
+        <translation>O servidor do catálogo de estações não respondeu com nenhuma estação utilizável.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The station catalog server answered with only %Ln station(s), fewer than half of those already here.</source>
+        <translation>
+            <numerusform>O servidor do catálogo de estações respondeu com apenas %Ln estação, menos da metade das que já estão aqui.</numerusform>
+            <numerusform>O servidor do catálogo de estações respondeu com apenas %Ln estações, menos da metade das que já estão aqui.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No secure connection could be made: the server may not offer https at this address.</source>
+        <translation>Não foi possível estabelecer uma conexão segura: talvez o servidor não ofereça https neste endereço.</translation>
+    </message>
 </context>
 <context>
     <name>DBusIdleInhibitor</name>
@@ -451,6 +466,10 @@
     <message>
         <source>unexpected argument: %1</source>
         <translation>argumento inesperado: %1</translation>
+    </message>
+    <message>
+        <source>--%1 takes an address of at most %2 characters</source>
+        <translation>--%1 aceita um endereço de no máximo %2 caracteres</translation>
     </message>
 </context>
 <context>
@@ -807,6 +826,14 @@ Rádio pela internet, as mais populares primeiro.</translation>
     <message>
         <source>&amp;Open stations early when the pointer rests on them</source>
         <translation>&amp;Abrir as estações quando o ponteiro para sobre elas</translation>
+    </message>
+    <message>
+        <source>Not an address to load from: it is longer than %L1 characters.</source>
+        <translation>Não é um endereço para carregar: tem mais de %L1 caracteres.</translation>
+    </message>
+    <message>
+        <source>The password in this address is kept as plain text in the settings file.</source>
+        <translation>A senha deste endereço fica guardada como texto simples no arquivo de configurações.</translation>
     </message>
 </context>
 <context>

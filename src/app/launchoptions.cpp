@@ -20,6 +20,13 @@ constexpr std::string_view addressChoice = "address";
 
 Error notAWebAddress(const QString& option, const QString& text)
 {
+    if (text.size() > maxAddressLength) {
+        return Error {Text::verbatim(
+            QCoreApplication::translate("LaunchOptions", "--%1 takes an address of at most %2 characters")
+                .arg(option)
+                .arg(maxAddressLength)
+                .toStdString())};
+    }
     return Error {Text::verbatim(
         QCoreApplication::translate("LaunchOptions", "--%1 needs an absolute http or https address, not \"%2\"")
             .arg(option, text)
@@ -49,9 +56,17 @@ void acceptQtOptions(QCommandLineParser& parser)
 
 bool isWebAddress(const QString& text)
 {
+    if (text.size() > maxAddressLength) {
+        return false;
+    }
     const QUrl url(text, QUrl::StrictMode);
     const QString scheme = url.scheme();
     return url.isValid() && (scheme == u"http" || scheme == u"https") && !url.host().isEmpty();
+}
+
+bool holdsPassword(const QString& text)
+{
+    return !QUrl(text, QUrl::StrictMode).password().isEmpty();
 }
 
 Result<LaunchOptions> parseCommandLine(const QStringList& arguments)

@@ -31,8 +31,14 @@ struct LaunchOptions final {
 // address that is not an absolute http or https address are errors that say what was wrong.
 [[nodiscard]] Result<LaunchOptions> parseCommandLine(const QStringList& arguments);
 
-// Whether `text` is an absolute http or https address with a host.
+// The longest address taken for the catalog or a directory server. Real ones are far shorter; a
+// longer text is a paste gone wrong, which a line edit would otherwise cut short without a word.
+inline constexpr qsizetype maxAddressLength = 4096;
+
+// Whether `text` is an absolute http or https address with a host, of at most maxAddressLength.
 [[nodiscard]] bool isWebAddress(const QString& text);
+// Whether the address `text` carries a password, which storing it would keep as plain text.
+[[nodiscard]] bool holdsPassword(const QString& text);
 
 // The preferences that say where the catalog comes from: "directory" or "address", and the
 // address.

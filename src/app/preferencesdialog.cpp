@@ -36,6 +36,30 @@ QString invalidAddress()
     return PreferencesDialog::tr("Not an address to load from: it must start with https:// or http://.");
 }
 
+QString tooLongAddress()
+{
+    return PreferencesDialog::tr("Not an address to load from: it is longer than %L1 characters.")
+        .arg(maxAddressLength);
+}
+
+// Without a keyring to keep it in, the person decides whether the password may stay there.
+QString passwordInClear()
+{
+    return PreferencesDialog::tr("The password in this address is kept as plain text in the settings file.");
+}
+
+// What is wrong with the typed address, or what to know before it is kept; empty when nothing is.
+QString addressWarning(const QString& typed, bool valid)
+{
+    if (typed.size() > maxAddressLength) {
+        return tooLongAddress();
+    }
+    if (!typed.isEmpty() && !valid) {
+        return invalidAddress();
+    }
+    return holdsPassword(typed.trimmed()) ? passwordInClear() : QString();
+}
+
 } // namespace
 
 PreferencesDialog::PreferencesDialog(Preferences& preferences, bool trayAvailable, QWidget* parent)
@@ -60,9 +84,9 @@ PreferencesDialog::PreferencesDialog(Preferences& preferences, bool trayAvailabl
     source->setAccessibleName(source->title());
     m_addressField->setAccessibleName(tr("Address of the catalog document"));
     m_addressField->setPlaceholderText(tr("https://example.org/stations_filtered.json"));
-    // Wide enough for either note under the field, so the dialog keeps its size as the note changes.
+    // Wide enough for every note under the field, so the dialog keeps its size as the note changes.
     int noteWidth = 0;
-    for (const QString& note : {addressHint(), invalidAddress()}) {
+    for (const QString& note : {addressHint(), invalidAddress(), tooLongAddress(), passwordInClear()}) {
         m_addressNote->setText(note);
         noteWidth = std::max(noteWidth, m_addressNote->sizeHint().width());
     }
@@ -165,13 +189,13 @@ void PreferencesDialog::onAddressEdited()
 
 void PreferencesDialog::showAddressNote()
 {
-    const bool wrong = !m_addressField->text().isEmpty() && !typedSource();
-    m_addressNote->setText(wrong ? invalidAddress() : addressHint());
+    const QString warning = addressWarning(m_addressField->text(), typedSource().has_value());
+    m_addressNote->setText(warning.isEmpty() ? addressHint() : warning);
     QPalette colors = m_addressNote->palette();
-    colors.setColor(QPalette::WindowText, wrong ? velloRed() : velloMuted());
+    colors.setColor(QPalette::WindowText, warning.isEmpty() ? velloMuted() : velloRed());
     m_addressNote->setPalette(colors);
     // A screen reader says what is wrong with the field.
-    m_addressField->setAccessibleDescription(wrong ? invalidAddress() : QString());
+    m_addressField->setAccessibleDescription(warning);
 }
 
 std::optional<CatalogSource> PreferencesDialog::typedSource() const

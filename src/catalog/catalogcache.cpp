@@ -63,19 +63,14 @@ std::pair<int, std::string> makeTemporary(const std::filesystem::path& file)
     return {descriptor, std::move(name)};
 }
 
-bool putInPlace(const std::filesystem::path& temporary, const std::filesystem::path& file)
+// Makes the changes of the folder's entries survive a power cut, in the order they were made.
+void syncFolder(const std::filesystem::path& folder)
 {
-    if (::rename(temporary.c_str(), file.c_str()) != 0) {
-        ::unlink(temporary.c_str());
-        return false;
-    }
-    // Makes the rename itself survive a power cut.
-    const int folderDescriptor = ::open(file.parent_path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int folderDescriptor = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (folderDescriptor >= 0) {
         ::fsync(folderDescriptor);
         ::close(folderDescriptor);
     }
-    return true;
 }
 
 // A temporary whose writer is gone. One with a name no writer makes is stale too: nothing else
@@ -236,28 +231,38 @@ void DownloadedBody::moveToMemory(bool keep)
     }
 }
 
-Result<std::vector<Station>> decodeDownloadedBody(DownloadedBody& body, const std::filesystem::path& file)
+Result<std::vector<Station>> decodeDownloadedBody(
+    DownloadedBody& body, const std::filesystem::path& file, const DownloadCheck& check)
 {
     const auto temporary = body.takeFile();
-    if (!temporary) {
+    Result<std::vector<Station>> decoded;
+    if (temporary) {
+        decoded = decodeCatalogFile(*temporary, HttpClient::defaultMaxBodyBytes);
+    } else {
         auto memory = std::make_shared<std::optional<DocumentStream>>(body.takeMemory());
-        return decodeCatalogInParts([memory] { return std::exchange(*memory, std::nullopt); });
+        decoded = decodeCatalogInParts([memory] { return std::exchange(*memory, std::nullopt); });
     }
-    auto decoded = decodeCatalogFile(*temporary, HttpClient::defaultMaxBodyBytes);
-    if (std::holds_alternative<std::vector<Station>>(decoded)) {
+    if (auto* stations = std::get_if<std::vector<Station>>(&decoded)) {
+        keepListable(*stations);
+        if (auto refusal = check(*stations)) {
+            decoded = std::move(*refusal);
+        }
+    }
+    if (temporary && std::holds_alternative<std::vector<Station>>(decoded)) {
         // Before the answer, so whoever hears of the new catalog finds it on disk.
         putInPlace(*temporary, file);
-    } else {
+    } else if (temporary) {
         ::unlink(temporary->c_str());
     }
     return decoded;
 }
 
-bool writeFileAtomically(const std::filesystem::path& file, std::string_view bytes, FileReaders readers)
+std::optional<std::filesystem::path> writeTemporaryBeside(
+    const std::filesystem::path& file, std::string_view bytes, FileReaders readers)
 {
     const auto [descriptor, temporary] = makeTemporary(file);
     if (descriptor < 0) {
-        return false;
+        return std::nullopt;
     }
     // The temporary file is made readable by its owner only.
     constexpr mode_t readableByAll = 0644;
@@ -266,9 +271,34 @@ bool writeFileAtomically(const std::filesystem::path& file, std::string_view byt
     ::close(descriptor);
     if (!written) {
         ::unlink(temporary.c_str());
+        return std::nullopt;
+    }
+    return temporary;
+}
+
+bool putInPlace(const std::filesystem::path& temporary, const std::filesystem::path& file)
+{
+    if (::rename(temporary.c_str(), file.c_str()) != 0) {
+        ::unlink(temporary.c_str());
         return false;
     }
-    return putInPlace(temporary, file);
+    syncFolder(file.parent_path());
+    return true;
+}
+
+bool removeFile(const std::filesystem::path& file)
+{
+    if (::unlink(file.c_str()) != 0) {
+        return errno == ENOENT;
+    }
+    syncFolder(file.parent_path());
+    return true;
+}
+
+bool writeFileAtomically(const std::filesystem::path& file, std::string_view bytes, FileReaders readers)
+{
+    const auto temporary = writeTemporaryBeside(file, bytes, readers);
+    return temporary && putInPlace(*temporary, file);
 }
 
 void removeLeftoverTemporaries(const std::filesystem::path& folder)
@@ -287,9 +317,12 @@ void removeLeftoverTemporaries(const std::filesystem::path& folder)
     }
 }
 
-void keepPlayable(std::vector<Station>& stations)
+void keepListable(std::vector<Station>& stations)
 {
-    std::erase_if(stations, [](const Station& station) { return !station.radioURL().has_value(); });
+    std::erase_if(stations, [](const Station& station) {
+        const auto uuid = station.stationuuid();
+        return !station.radioURL().has_value() || (uuid && uuid->starts_with(ownStationIdPrefix));
+    });
 }
 
 std::optional<std::vector<Station>> readCachedStations(const std::filesystem::path& file)
@@ -299,7 +332,7 @@ std::optional<std::vector<Station>> readCachedStations(const std::filesystem::pa
     if (stations == nullptr) {
         return std::nullopt;
     }
-    keepPlayable(*stations);
+    keepListable(*stations);
     if (stations->empty()) {
         return std::nullopt;
     }

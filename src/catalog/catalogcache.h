@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -55,11 +56,17 @@ private:
     std::shared_ptr<Blocks> m_memory;
 };
 
-// Decodes the body: from its temporary file, which then replaces `file` when it decodes and is
-// removed otherwise, or from memory, a part at a time as the file is. The body in memory is read
-// only once: one that is not a catalog fails as unreadable, not with the decoder's reason.
+// Whether the stations a download kept may replace the copy on disk: nothing when they may, else
+// why not.
+using DownloadCheck = std::function<std::optional<Error>(const std::vector<Station>& kept)>;
+
+// Decodes the body, from its temporary file or from memory, a part at a time as the file is, and
+// gives the stations keepListable() keeps, or the reason they are refused: the decoder's or
+// `check`'s. Only stations `check` lets through replace `file`; a refused temporary is removed.
+// The body in memory is read only once: one that is not a catalog fails as unreadable, not with
+// the decoder's reason.
 [[nodiscard]] Result<std::vector<Station>> decodeDownloadedBody(
-    DownloadedBody& body, const std::filesystem::path& file);
+    DownloadedBody& body, const std::filesystem::path& file, const DownloadCheck& check);
 
 // Who may read a file written whole: its owner only, or anyone (a document a web server serves).
 enum class FileReaders { owner, everyone };
@@ -68,14 +75,26 @@ enum class FileReaders { owner, everyone };
 bool writeFileAtomically(
     const std::filesystem::path& file, std::string_view bytes, FileReaders readers = FileReaders::owner);
 
+// The two halves of writeFileAtomically, for files that must change together: a temporary file
+// beside `file` holding `bytes`, flushed to the disk (nothing, and nothing left behind, when it
+// could not be written); then `temporary` renamed over `file` for good (false, and the temporary
+// removed, when it could not be).
+[[nodiscard]] std::optional<std::filesystem::path> writeTemporaryBeside(
+    const std::filesystem::path& file, std::string_view bytes, FileReaders readers);
+bool putInPlace(const std::filesystem::path& temporary, const std::filesystem::path& file);
+
+// Removes `file` for good; true when it is gone, also when it was not there.
+bool removeFile(const std::filesystem::path& file);
+
 // Removes the temporary files in `folder` that writers no longer alive left behind.
 void removeLeftoverTemporaries(const std::filesystem::path& folder);
 
-// The playable stations of the copy at `file` in display order, or nothing when there is no
-// copy, it does not decode or nothing in it can be played.
+// The listable stations of the copy at `file` in display order, or nothing when there is no
+// copy, it does not decode or nothing in it can be listed.
 [[nodiscard]] std::optional<std::vector<Station>> readCachedStations(const std::filesystem::path& file);
 
-// Keeps only the stations with a stream address, in their order.
-void keepPlayable(std::vector<Station>& stations);
+// Keeps, in their order, only the stations a catalog may list: those with a stream address,
+// less any whose identifier is one of the person's own stations'.
+void keepListable(std::vector<Station>& stations);
 
 } // namespace Vello

@@ -1,17 +1,12 @@
 #include "catalogpublisher.h"
 
-#include "catalogcache.h"
 #include "catalogparts.h"
-#include "ports/httpclient.h"
 #include "station.h"
 
 #include <simdjson.h>
-#include <zlib.h>
 
 #include <algorithm>
-#include <array>
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <memory>
 #include <unordered_set>
@@ -102,65 +97,6 @@ std::size_t playableCount(const std::vector<Station>& stations)
 {
     return static_cast<std::size_t>(
         std::ranges::count_if(stations, [](const Station& station) { return station.radioURL().has_value(); }));
-}
-
-// The playable stations of the document published last, or nothing when there is none that
-// decodes: a document players cannot use is nothing to keep.
-std::optional<std::size_t> publishedStations(const std::filesystem::path& file)
-{
-    std::error_code error;
-    if (!std::filesystem::exists(file, error)) {
-        return std::nullopt;
-    }
-    const auto decoded = decodeCatalogFile(file, HttpClient::defaultMaxBodyBytes);
-    const auto* stations = std::get_if<std::vector<Station>>(&decoded);
-    return stations != nullptr ? std::optional(playableCount(*stations)) : std::nullopt;
-}
-
-// Replaces `file` with a gzip copy of `document` that says nothing of when or from what file it
-// was made, so that the same document always gives the same bytes.
-bool writeGzipCopy(const std::filesystem::path& file, std::string_view document)
-{
-    z_stream stream {};
-    constexpr int gzipWindowBits = 15 + 16;
-    constexpr int memoryLevel = 9;
-    if (deflateInit2(&stream, Z_BEST_COMPRESSION, Z_DEFLATED, gzipWindowBits, memoryLevel, Z_DEFAULT_STRATEGY)
-        != Z_OK) {
-        return false;
-    }
-    const std::shared_ptr<z_stream> ender(&stream, [](z_stream* ended) { deflateEnd(ended); });
-    gz_header header {};
-    // Zlib otherwise names the system it was built for.
-    constexpr int unknownSystem = 255;
-    header.os = unknownSystem;
-    if (deflateSetHeader(&stream, &header) != Z_OK) {
-        return false;
-    }
-    // Room for the worst case, in one piece that is never filled in advance: only the pages
-    // the copy takes are ever touched, and it is compressed in a single pass.
-    const uLong room = deflateBound(&stream, static_cast<uLong>(document.size()));
-    const auto compressed = std::make_unique_for_overwrite<char[]>(room);
-    stream.next_out = reinterpret_cast<Bytef*>(compressed.get());
-    stream.avail_out = static_cast<uInt>(room);
-    constexpr std::size_t piece = std::size_t {1} << 20U;
-    int status = Z_OK;
-    while (status == Z_OK) {
-        const std::size_t input = std::min(document.size(), piece);
-        // NOLINTNEXTLINE(cppcoreguidelines-pro-type-const-cast): zlib's input is never written.
-        stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(document.data()));
-        stream.avail_in = static_cast<uInt>(input);
-        status = deflate(&stream, input == document.size() ? Z_FINISH : Z_NO_FLUSH);
-        document.remove_prefix(input - stream.avail_in);
-    }
-    return status == Z_STREAM_END
-        && writeFileAtomically(file, {compressed.get(), stream.total_out}, FileReaders::everyone);
-}
-
-std::string share(double fraction)
-{
-    std::array<char, 32> text {};
-    std::snprintf(text.data(), text.size(), "%g %%", fraction * 100);
-    return text.data();
 }
 
 // The stations of the answer to publish, cut out of it in their order.
@@ -272,30 +208,6 @@ Result<std::string> readCatalogDocument(const std::filesystem::path& file, std::
         got += static_cast<std::size_t>(read);
     }
     return document;
-}
-
-Result<Publication> publishCatalog(
-    const FilteredCatalog& catalog, const std::filesystem::path& folder, const PublishRules& rules)
-{
-    if (catalog.stations == 0) {
-        return Error {"the catalog has no playable station; nothing was published"};
-    }
-    const auto file = folder / publishedFileName;
-    const Publication publication {catalog.stations, publishedStations(file)};
-    if (publication.previous && !rules.force
-        && static_cast<double>(catalog.stations) < rules.minShare * static_cast<double>(*publication.previous)) {
-        return Error {Text::verbatim("the catalog has " + std::to_string(catalog.stations) + " stations, fewer than "
-            + share(rules.minShare) + " of the " + std::to_string(*publication.previous) + " in " + file.string()
-            + "; nothing was published (--force publishes it all the same)")};
-    }
-    const auto gzipFile = folder / publishedGzipFileName;
-    if (!writeGzipCopy(gzipFile, catalog.document)) {
-        return Error {Text::verbatim("could not write " + gzipFile.string() + "; nothing was published")};
-    }
-    if (!writeFileAtomically(file, catalog.document, FileReaders::everyone)) {
-        return Error {Text::verbatim("could not write " + file.string() + " (" + gzipFile.string() + " is new)")};
-    }
-    return publication;
 }
 
 } // namespace Vello

@@ -4,15 +4,10 @@
 
 #include <cstddef>
 #include <filesystem>
-#include <optional>
 #include <string>
 #include <string_view>
 
 namespace Vello {
-
-// The names of the document a deployment publishes for its players, and of its gzip copy.
-inline constexpr std::string_view publishedFileName = "stations_filtered.json";
-inline constexpr std::string_view publishedGzipFileName = "stations_filtered.json.gz";
 
 // The directory's answer reduced to the stations worth sending to players.
 struct FilteredCatalog final {
@@ -35,26 +30,5 @@ struct FilteredCatalog final {
 
 // Reads a whole catalog document from `file`, which must be a regular file of at most `maxBytes`.
 [[nodiscard]] Result<std::string> readCatalogDocument(const std::filesystem::path& file, std::size_t maxBytes);
-
-struct PublishRules final {
-    // A document with fewer stations than this share of the last one published is refused.
-    double minShare = 0.8;
-    // Publishes a document that shrank all the same.
-    bool force = false;
-};
-
-struct Publication final {
-    std::size_t stations = 0;
-    // The playable stations of the document it replaced, when there was one that decodes.
-    std::optional<std::size_t> previous;
-};
-
-// Puts `catalog` into `folder` as publishedFileName and its gzip copy publishedGzipFileName,
-// readable by anyone, each replaced as a whole, the copy first; the same catalog always gives the
-// same bytes. Refuses
-// a catalog without stations, and one that shrank below `rules` compared with the document already
-// there; both files then stay as they were.
-[[nodiscard]] Result<Publication> publishCatalog(
-    const FilteredCatalog& catalog, const std::filesystem::path& folder, const PublishRules& rules);
 
 } // namespace Vello

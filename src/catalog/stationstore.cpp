@@ -21,9 +21,10 @@ constexpr std::string_view cacheFileName = "stations.json";
 constexpr std::string_view originFileName = "stations.origin";
 // A slow line may take minutes for the catalog; a server that only drips is cut off.
 constexpr std::size_t minimumBytesPerSecond = 2 * 1024;
-// What a play count's answer may be: it is read by nobody.
+// What a play count's answer may be: it is read by nobody. A server that does not answer one
+// soon is left: counts come with every station started.
 constexpr std::size_t playAnswerBytes = 64 * 1024;
-constexpr std::chrono::seconds playDeadline {30};
+constexpr std::chrono::seconds playDeadline {5};
 // The servers remembered for the next time the DNS finds none.
 constexpr std::size_t rememberedServers = 8;
 
@@ -74,7 +75,8 @@ public:
         StationStore::Clock clock;
         StationSource::Completion completion;
         StationSource::Progress progress;
-        bool cacheAnswered;
+        // How many stations the copy on disk answered with; 0 when it gave no answer.
+        std::size_t cachedStations;
         // The copy on disk's origin, when it came from this source.
         std::optional<CatalogOrigin> origin;
     };
@@ -107,7 +109,7 @@ private:
         } else {
             request.url = server;
             // Only worth asking when the copy on disk answered: a 304 keeps that copy.
-            if (m_setup.cacheAnswered && m_setup.origin) {
+            if (m_setup.cachedStations > 0 && m_setup.origin) {
                 if (!m_setup.origin->etag.empty()) {
                     request.headers.emplace_back("If-None-Match", m_setup.origin->etag);
                 }
@@ -156,7 +158,8 @@ private:
             m_body->discard();
             return;
         }
-        auto decoded = decodeDownloadedBody(*m_body, m_setup.cacheFile);
+        auto decoded = decodeDownloadedBody(
+            *m_body, m_setup.cacheFile, [this](const std::vector<Station>& kept) { return check(kept); });
         m_body.reset();
         if (auto* failure = std::get_if<Error>(&decoded)) {
             refuse(std::move(*failure));
@@ -176,9 +179,26 @@ private:
             }
         }
         keep(origin);
-        auto& stations = std::get<std::vector<Station>>(decoded);
-        keepPlayable(stations);
-        m_setup.completion(sortedForDisplay(std::move(stations)));
+        m_setup.completion(sortedForDisplay(std::move(std::get<std::vector<Station>>(decoded))));
+    }
+
+    // The directory's list never shrinks much from one day to the next: an answer with under
+    // half the stations on screen, or none to list, comes from a broken or hostile server, and
+    // would cost the person the list they have. A document's owner may shrink it, but a
+    // document with nothing to list never replaces one.
+    [[nodiscard]] std::optional<Error> check(const std::vector<Station>& kept) const
+    {
+        const bool directory = m_setup.source.isDirectory();
+        if (kept.empty() && (directory || m_setup.cachedStations > 0)) {
+            return Error {VELLO_TR("Core", "The station catalog server answered with no usable stations.")};
+        }
+        if (directory && kept.size() * 2 < m_setup.cachedStations) {
+            return Error {Text::counted(VELLO_TR_N("Core",
+                                            "The station catalog server answered with only %Ln station(s), fewer "
+                                            "than half of those already here."),
+                static_cast<std::int64_t>(kept.size()))};
+        }
+        return std::nullopt;
     }
 
     // A server answered, but not with a catalog: the next one may.
@@ -194,7 +214,7 @@ private:
     {
         if (m_refusal) {
             m_setup.completion(std::move(*m_refusal));
-        } else if (!m_setup.cacheAnswered) {
+        } else if (m_setup.cachedStations == 0) {
             // With a list already on screen the copy on disk stands in silently; without one, the
             // caller would otherwise wait for ever.
             m_setup.completion(
@@ -261,7 +281,7 @@ void StationStore::load(Completion completion, Progress progress, Refresh refres
         origin.reset();
     }
     auto cached = sameSource ? readCachedStations(m_cacheFile) : std::nullopt;
-    const bool cacheAnswered = cached.has_value();
+    const std::size_t cachedStations = cached ? cached->size() : 0;
     std::uint64_t sourceGeneration = 0;
     {
         const std::lock_guard lock(m_shared->mutex);
@@ -273,14 +293,14 @@ void StationStore::load(Completion completion, Progress progress, Refresh refres
     if (cached) {
         completion(std::move(*cached));
     }
-    if (m_source.isDirectory() && refresh == Refresh::IfDue && cacheAnswered && origin && origin->downloaded) {
+    if (m_source.isDirectory() && refresh == Refresh::IfDue && cachedStations > 0 && origin && origin->downloaded) {
         const auto age = m_clock() - *origin->downloaded;
         if (age >= std::chrono::seconds(0) && age < directoryRefreshInterval) {
             return;
         }
     }
     auto download = std::make_shared<Download>(Download::Setup {m_http, m_shared, sourceGeneration, m_source,
-        m_cacheFile, m_originFile, m_clock, std::move(completion), std::move(progress), cacheAnswered, origin});
+        m_cacheFile, m_originFile, m_clock, std::move(completion), std::move(progress), cachedStations, origin});
     if (!m_source.isDirectory()) {
         download->start({m_source.documentUrl});
     } else if (!m_source.directoryServers.empty()) {
@@ -309,6 +329,7 @@ void StationStore::countPlay(const Station& station)
     request.url = directoryPlayUrl(server, *uuid);
     request.maxBodyBytes = playAnswerBytes;
     request.deadline = playDeadline;
+    request.background = true;
     m_http.get(std::move(request), [](const HttpResult&) {});
 }
 

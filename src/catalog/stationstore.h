@@ -23,7 +23,9 @@ class HttpClient;
 //
 // From the public directory it downloads at most once a day unless asked to reload, trying its
 // servers in turn until one answers a catalog; a document at an address of its own is asked
-// for at every start, but only whether it changed since the copy on disk.
+// for at every start, but only whether it changed since the copy on disk. A directory answer
+// with nothing to list, or with under half the stations the copy on disk answered with, is no
+// catalog; a document may shrink, but one with nothing to list never replaces the copy.
 class StationStore final : public StationSource {
 public:
     using Clock = std::function<std::chrono::system_clock::time_point()>;

@@ -91,9 +91,16 @@ public:
     void createManager(std::chrono::milliseconds transferTimeout, const std::string& userAgent)
     {
         m_userAgent = QByteArray::fromStdString(userAgent);
-        m_manager = new QNetworkAccessManager(m_context);
-        m_manager->setRedirectPolicy(QNetworkRequest::NoLessSafeRedirectPolicy);
-        m_manager->setTransferTimeout(static_cast<int>(transferTimeout.count()));
+        // A manager opens at most six connections to a host and queues the rest: background
+        // requests get a manager of their own, whose queue nothing else waits in.
+        const auto makeManager = [this, transferTimeout] {
+            auto* manager = new QNetworkAccessManager(m_context);
+            manager->setRedirectPolicy(QNetworkRequest::NoLessSafeRedirectPolicy);
+            manager->setTransferTimeout(static_cast<int>(transferTimeout.count()));
+            return manager;
+        };
+        m_manager = makeManager();
+        m_backgroundManager = makeManager();
     }
 
     void start(const QUrl& url, HttpRequest request, Completion completion)
@@ -111,7 +118,7 @@ public:
         for (const auto& [name, value] : request.headers) {
             networkRequest.setRawHeader(QByteArray::fromStdString(name), QByteArray::fromStdString(value));
         }
-        QNetworkReply* reply = m_manager->get(networkRequest);
+        QNetworkReply* reply = (request.background ? m_backgroundManager : m_manager)->get(networkRequest);
         // Without a limit Qt buffers whatever the socket delivers, however fast it comes.
         reply->setReadBufferSize(readBufferBytes);
         Transfer& transfer = m_active[reply];
@@ -122,6 +129,11 @@ public:
         QObject::connect(reply, &QNetworkReply::metaDataChanged, m_context, [this, reply] { checkLength(reply); });
         QObject::connect(reply, &QNetworkReply::readyRead, m_context, [this, reply] { drain(reply); });
         QObject::connect(reply, &QNetworkReply::finished, m_context, [this, reply] { finish(reply); });
+        QObject::connect(reply, &QNetworkReply::sslErrors, m_context, [this, reply] {
+            if (const auto found = m_active.find(reply); found != m_active.end()) {
+                found->second.certificateRefused = true;
+            }
+        });
         startLimits(reply, transfer.request);
     }
 
@@ -134,6 +146,8 @@ public:
         }
         delete m_manager;
         m_manager = nullptr;
+        delete m_backgroundManager;
+        m_backgroundManager = nullptr;
     }
 
 private:
@@ -157,6 +171,8 @@ private:
         QElapsedTimer clock;
         // The bytes received at moments of the last rate window, oldest first.
         std::deque<Sample> samples;
+        // The server's certificate was refused, which Qt says in words of its own.
+        bool certificateRefused = false;
     };
 
     // The timers belong to the reply, so they end with it.
@@ -345,6 +361,12 @@ private:
             m_client.deliver(std::move(transfer.completion),
                 Error {
                     {VELLO_TR("Core", "The server sent no data for %1"), {durationText(m_client.m_transferTimeout)}}});
+        } else if (error == QNetworkReply::SslHandshakeFailedError && !transfer.certificateRefused) {
+            // Otherwise the words are OpenSSL's ("wrong version number"); the usual cause is an
+            // https address of a server that speaks plain http only.
+            m_client.deliver(std::move(transfer.completion),
+                Error {VELLO_TR(
+                    "Core", "No secure connection could be made: the server may not offer https at this address.")});
         } else {
             m_client.deliver(
                 std::move(transfer.completion), Error {Text::verbatim(reply->errorString().toStdString())});
@@ -378,6 +400,7 @@ private:
     QtHttpClient& m_client;
     QObject* m_context;
     QNetworkAccessManager* m_manager = nullptr;
+    QNetworkAccessManager* m_backgroundManager = nullptr;
     QByteArray m_userAgent;
     std::unordered_map<QNetworkReply*, Transfer> m_active;
     std::vector<char> m_scratch;

@@ -228,7 +228,18 @@ std::optional<std::string> homepageAddress(std::optional<std::string_view> homep
     if (!homepage) {
         return std::nullopt;
     }
-    return encodedStreamAddress(trimmed(*homepage));
+    std::optional<std::string> address = encodedStreamAddress(trimmed(*homepage));
+    // Credentials would be handed to the site, or dress a link up as another site's
+    // ("https://bank.example@elsewhere.example/"): a homepage opens without them.
+    if (address) {
+        const std::size_t start = address->find("//") + 2;
+        const std::string_view authority
+            = std::string_view(*address).substr(start, address->find_first_of("/?#", start) - start);
+        if (const auto at = authority.rfind('@'); at != std::string_view::npos) {
+            address->erase(start, at + 1);
+        }
+    }
+    return address;
 }
 
 } // namespace Vello

@@ -17,9 +17,10 @@ namespace Vello {
 // parse) is refused.
 [[nodiscard]] bool isPlayableStreamAddress(std::string_view address);
 
-// Where a station's homepage link may take the user: the homepage without the blanks around it,
-// in the encoded form above, when it is an http or https address; nothing for anything else
-// (absent, blank, script, local file, other protocols), as catalog entries are untrusted.
+// Where a station's homepage link may take the user: the homepage without the blanks around it
+// and without a user name or password, in the encoded form above, when it is an http or https
+// address; nothing for anything else (absent, blank, script, local file, other protocols), as
+// catalog entries are untrusted.
 [[nodiscard]] std::optional<std::string> homepageAddress(std::optional<std::string_view> homepage);
 
 } // namespace Vello

@@ -36,6 +36,9 @@ struct HttpRequest final {
     std::string url {};
     // Sent with the request, beside the client's own (the User-Agent among them).
     HttpHeaders headers {};
+    // Nobody waits for the answer (a play counted): the request goes over connections of its
+    // own, so that however many of these a server leaves hanging, they never hold up the others.
+    bool background = false;
     // A body longer than this ends the transfer with an error.
     std::size_t maxBodyBytes = defaultMaxBodyBytes;
     // The whole transfer must be over within this time; zero sets no overall limit.

@@ -44,11 +44,32 @@ const std::string downloadedCatalog = R"([{"stationuuid":"b1","name":"zulu","url
 {"stationuuid":"b3","name":"Mike","url":"http://b3","clickcount":9}]
 )";
 const std::string silentCatalog = R"([{"stationuuid": "s1", "name": "Silent", "url": "   "}])";
+// Playable, but claiming identifiers of the person's own stations: nothing a catalog may give.
+const std::string ownOnlyCatalog = R"([{"stationuuid": "own:1", "url": "http://o1"}, {"stationuuid": "own:"}])";
 const std::string errorPage = "<html><body><h1>502 Bad Gateway</h1></body></html>";
 const std::string networkError = "Could not connect to the server";
 // How answers are written down: the stations' uuids, or "error:" and its text.
 const std::string cached = "a2 a1 ";
 const std::string downloaded = "b3 b2 b2 b1 ";
+
+// `count` playable stations c1, c2, ..., which play in that order; numbered() writes their answer.
+std::string numberedCatalog(int count)
+{
+    std::string document = "[";
+    for (int i = 1; i <= count; ++i) {
+        document += std::string(i > 1 ? "," : "") + R"({"stationuuid": "c)" + std::to_string(i) + R"(", "name": "c)"
+            + std::to_string(i) + R"(", "url": "http://c.example/)" + std::to_string(i) + R"("})";
+    }
+    return document + "]";
+}
+std::string numbered(int count)
+{
+    std::string answer;
+    for (int i = 1; i <= count; ++i) {
+        answer += "c" + std::to_string(i) + " ";
+    }
+    return answer;
+}
 
 // One answer of the store, where it arrived and what the copy on disk held at that moment.
 struct Answer {
@@ -132,19 +153,37 @@ TEST_F(StationStoreTest, EachLoadAnswersFromTheCopyAndTheDownloadAsDocumented)
         std::vector<std::string> remembered {};
         // The validators the requests carried.
         HttpHeaders sent {};
-        std::string cache {}; // without an origin, what the copy on disk holds; empty: no copy
+        // What the copy on disk holds; empty: no copy without an origin, the cached catalog with one.
+        std::string cache {};
     };
     // A document's download over a copy on disk without an origin.
     const auto document = [&](std::string cache, HttpResult response, std::vector<std::string> answers) {
         return Row {"a document", catalogAddress, std::nullopt, Refresh::IfDue, {std::move(response)}, {stationsUrl},
             std::move(answers), {}, {}, std::move(cache)};
     };
+    // A directory list of 6 over its copy on disk, due for a download: an answer that shrank to
+    // under half of it, or that holds nothing to list, is a failed server like any other.
+    const auto shrinking = [&](const char* name, std::vector<HttpResult> responses, std::vector<std::string> answers) {
+        std::vector<std::string> requested {list(one), list(two), list(three)};
+        requested.resize(responses.size());
+        return Row {name, pinned, copy("directory", 25h), Refresh::IfDue, std::move(responses), std::move(requested),
+            std::move(answers), {}, {}, numberedCatalog(6)};
+    };
+    const HttpResult twoOfSix = HttpResponse {200, numberedCatalog(2)};
+    const HttpResult threeOfSix = HttpResponse {200, numberedCatalog(3)};
+    const std::string emptyFailure = "error:The station catalog server answered with no usable stations.";
+    const std::string shrinkFailure
+        = "error:The station catalog server answered with only 2 stations, fewer than half of those already here.";
     const std::vector<Row> rows {
         document(cachedCatalog, catalog, {cached, downloaded}),
         document(cachedCatalog, page, {cached, decodeFailure}),
         document(cachedCatalog, unavailable, {cached, statusFailure}),
         document(cachedCatalog, offline, {cached}),
-        document(cachedCatalog, HttpResponse {200, silentCatalog}, {cached, ""}),
+        // A document's owner may shrink it, but never to nothing over a list.
+        document(numberedCatalog(6), HttpResponse {200, numberedCatalog(1)}, {numbered(6), numbered(1)}),
+        document(cachedCatalog, HttpResponse {200, silentCatalog}, {cached, emptyFailure}),
+        document(cachedCatalog, HttpResponse {200, "[]"}, {cached, emptyFailure}),
+        document("", HttpResponse {200, "[]"}, {""}),
         document("", catalog, {downloaded}),
         document("", offline, {networkFailure}),
         document(unreadable, catalog, {downloaded}),
@@ -175,6 +214,15 @@ TEST_F(StationStoreTest, EachLoadAnswersFromTheCopyAndTheDownloadAsDocumented)
         {"a document is asked whether it changed; a 304 keeps the copy", catalogAddress, copy(stationsUrl, 1h),
             Refresh::IfDue, {HttpResponse {304, ""}}, {stationsUrl}, {cached}, {},
             {{"If-None-Match", "\"v1\""}, {"If-Modified-Since", "Tue, 01 Dec 2026 10:00:00 GMT"}}},
+        shrinking("exactly half is a catalog", {threeOfSix}, {numbered(6), numbered(3)}),
+        shrinking("under half is not: the next server is asked", {twoOfSix, catalog}, {numbered(6), downloaded}),
+        shrinking("a server that answered nothing to list neither",
+            {unavailable, HttpResponse {200, "[]"}, HttpResponse {200, ownOnlyCatalog}}, {numbered(6), statusFailure}),
+        shrinking("when every server shrinks the copy stays, and the window says so", {twoOfSix, twoOfSix, twoOfSix},
+            {numbered(6), shrinkFailure}),
+        {"without a copy an empty answer is refused all the same", pinned, std::nullopt, Refresh::IfDue,
+            {HttpResponse {200, silentCatalog}, HttpResponse {200, ownOnlyCatalog}, HttpResponse {200, "[]"}},
+            {list(one), list(two), list(three)}, {emptyFailure}},
         {"a 304 nobody asked for is an error", catalogAddress, std::nullopt, Refresh::IfDue, {HttpResponse {304, ""}},
             {stationsUrl}, {"error:The station catalog server answered 304 (Not Modified)."}},
     };
@@ -186,7 +234,7 @@ TEST_F(StationStoreTest, EachLoadAnswersFromTheCopyAndTheDownloadAsDocumented)
         const Row& row = rows[index];
         SCOPED_TRACE(std::to_string(index) + ": " + row.name);
         const auto folder = m_scratch.path / std::to_string(index);
-        const std::string cache = row.origin ? cachedCatalog : row.cache;
+        const std::string cache = row.origin && row.cache.empty() ? cachedCatalog : row.cache;
         std::filesystem::create_directories(folder);
         const auto cacheFile = folder / "stations.json";
         const auto originFile = folder / "stations.origin";
@@ -198,6 +246,7 @@ TEST_F(StationStoreTest, EachLoadAnswersFromTheCopyAndTheDownloadAsDocumented)
         if (row.origin) {
             ASSERT_TRUE(row.origin->write(originFile));
         }
+        const auto originBefore = readFile(originFile);
         FakeHttpClient http;
         AnswerLog log {cacheFile};
         {
@@ -215,11 +264,12 @@ TEST_F(StationStoreTest, EachLoadAnswersFromTheCopyAndTheDownloadAsDocumented)
         for (const Answer& answer : answers) {
             said.push_back(answer.what);
             // The copy on disk answers before load returns, the download later.
-            EXPECT_EQ(answer.beforeLoadReturned, answer.what == cached);
+            EXPECT_EQ(answer.beforeLoadReturned, answer.what == cached || answer.what == numbered(6)) << answer.what;
         }
         EXPECT_EQ(said, row.answers);
+        const bool failed = !said.empty() && said.back().starts_with("error:");
         const auto* last = row.responses.empty() ? nullptr : std::get_if<HttpResponse>(&row.responses.back());
-        const bool replaced = last != nullptr && last->status == 200 && cache != unreadable
+        const bool replaced = last != nullptr && last->status == 200 && cache != unreadable && !failed
             && std::holds_alternative<std::vector<Station>>(decodeCatalog(last->body));
         if (replaced) {
             EXPECT_EQ(answers.back().cacheOnDisk, last->body) << "the copy on disk is written before the answer";
@@ -229,6 +279,10 @@ TEST_F(StationStoreTest, EachLoadAnswersFromTheCopyAndTheDownloadAsDocumented)
             EXPECT_EQ(readFile(cacheFile).value_or(""), replaced ? last->body : cache);
         }
         EXPECT_EQ(temporaryFilesIn(folder), 0U);
+        if (failed) {
+            EXPECT_EQ(readFile(originFile), originBefore)
+                << "a refused answer is no download: the next start asks again";
+        }
 
         const bool fresh = std::ranges::find(row.answers, downloaded) != row.answers.end();
         const auto origin = CatalogOrigin::read(originFile);

@@ -88,6 +88,38 @@ TEST(CatalogSourceTest, AStandInDirectoryIsReadPolitelyOverRealHttp)
     EXPECT_EQ(readFile(store.cacheFile()), catalog);
 }
 
+// A directory server that leaves play counts hanging still gets asked for the catalog at once,
+// and soon sees the counts given up; an answer with nothing to list never costs the copy.
+TEST(CatalogSourceTest, PlayCountsLeftHangingNeverHoldUpTheCatalog)
+{
+    LogoServer directory;
+    directory.serve(listPath, catalog, "application/json");
+    QTemporaryDir home;
+    QtHttpClient http;
+    FakeHostResolver resolver;
+    auto now = std::chrono::system_clock::time_point(std::chrono::seconds(1'800'000'000));
+    StationStore store(http, resolver, CatalogSource {.directoryServers = {directory.url({})}},
+        home.path().toStdString(), [&] { return now; });
+    ASSERT_EQ(load(store, 1), std::vector<std::string> {"stations 1"});
+
+    for (int i = 0; i < 8; ++i) {
+        const std::string uuid = "held-" + std::to_string(i);
+        directory.route(QString::fromStdString("/json/url/" + uuid), {"200 OK", {}, {}, LogoServer::Delivery::Hold});
+        store.countPlay(StationFields {.stationuuid = uuid, .url = "http://x"});
+    }
+    ASSERT_TRUE(QTest::qWaitFor([&] { return directory.heldConnections() >= 6; }, 10000));
+    now += 25h;
+    EXPECT_EQ(load(store, 2), (std::vector<std::string> {"stations 1", "stations 1"}));
+    EXPECT_GE(directory.heldConnections(), 6) << "the catalog came while the counts still waited";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return directory.heldConnections() == 0; }, 10000)) << "counts given up";
+
+    now += 25h;
+    directory.serve(listPath, "[]", "application/json");
+    EXPECT_EQ(load(store, 2),
+        (std::vector<std::string> {"stations 1", "The station catalog server answered with no usable stations."}));
+    EXPECT_EQ(readFile(store.cacheFile()), catalog);
+}
+
 // A document of a deployment's own is asked at each start whether it changed; "not modified"
 // keeps the copy and answers nothing more.
 TEST(CatalogSourceTest, AnUnchangedDocumentIsNotDownloadedAgain)

@@ -3,6 +3,9 @@
 #include "platform/qthttpclient.h"
 
 #include <QCoreApplication>
+#include <QHostAddress>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTest>
 #include <QThread>
 
@@ -63,6 +66,16 @@ TEST(QtHttpClientTest, EachAnswerReachesTheCallerAsAResponseOrAReadableError)
     };
     LogoServer server;
     const std::string tls = "https" + server.url(QStringLiteral("/tls")).substr(4);
+    // A plain web server answers a secure connection's first bytes as a request it cannot read.
+    QTcpServer plain;
+    plain.listen(QHostAddress::LocalHost);
+    QObject::connect(&plain, &QTcpServer::newConnection, &plain, [&plain] {
+        QTcpSocket* socket = plain.nextPendingConnection();
+        QObject::connect(socket, &QTcpSocket::readyRead, socket, [socket] {
+            socket->write("HTTP/1.1 400 Bad Request\r\nContent-Length: 0\r\nConnection: close\r\n\r\n");
+            socket->disconnectFromHost();
+        });
+    });
     const QByteArray drip(1000, 'd');
     const QByteArray deflate = "Content-Encoding: deflate\r\n";
     const HttpHeaders conditional {{"If-None-Match", "\"v7\""}};
@@ -95,6 +108,9 @@ TEST(QtHttpClientTest, EachAnswerReachesTheCallerAsAResponseOrAReadableError)
         // answers it.
         {"handshake never answered", {}, "The server did not accept a connection within 300 ms",
             {.url = tls, .connectDeadline = 300ms}},
+        {"https to a plain server", {},
+            "No secure connection could be made: the server may not offer https at this address.",
+            {.url = "https://127.0.0.1:" + std::to_string(plain.serverPort()) + "/"}},
         {"not a web address", {}, "\"ftp://127.0.0.1/file\" is not a valid web address",
             {.url = "ftp://127.0.0.1/file"}},
         {"nothing listening", {}, "Connection refused", {.url = "http://127.0.0.1:1/"}},

@@ -1,4 +1,5 @@
 #include "catalog/catalogpublisher.h"
+#include "catalog/publishedfolder.h"
 
 #include "scratchfolder.h"
 
@@ -6,9 +7,14 @@
 #include <zlib.h>
 
 #include <array>
+#include <cerrno>
+#include <cstring>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
+
+#include <sys/mount.h>
 
 namespace Vello {
 namespace {
@@ -41,6 +47,7 @@ std::string array(const std::vector<std::string>& objects)
 std::string stations(int count)
 {
     std::vector<std::string> objects;
+    objects.reserve(static_cast<std::size_t>(count));
     for (int i = 0; i < count; ++i) {
         objects.push_back(R"({"stationuuid": "p)" + std::to_string(i) + R"(", "name": ")"
             + std::string(160, static_cast<char>('a' + i % 26)) + R"(", "url": "http://p.example/"})");
@@ -128,6 +135,53 @@ TEST(CatalogPublisher, PublishesWhatThePlayerKeepsAndRefusesWhatWouldHarmIt)
         EXPECT_EQ(gunzipped(*gzip, json->size()), json);
         // No time stamp, no file name: the flags byte and the four bytes of the time are zero.
         EXPECT_EQ(gzip->substr(3, 5), std::string(5, '\0'));
+    }
+}
+
+// Each day's catalog a little smaller than the last: the largest of the week stops the slide,
+// and a forced one starts the week afresh.
+TEST(CatalogPublisher, ComparesWithTheLargestOfTheLastWeekToo)
+{
+    struct Step {
+        int day;
+        int stations;
+        bool force;
+        bool publishes;
+    };
+    const Step steps[] = {{0, 100, false, true}, {1, 82, false, true}, {2, 67, false, false}, {8, 67, false, true},
+        {9, 40, true, true}, {10, 35, false, true}};
+    ScratchFolder folder;
+    const auto start = std::chrono::system_clock::time_point(std::chrono::seconds(1'800'000'000));
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.day);
+        const auto catalog = std::get<FilteredCatalog>(filterCatalog(stations(step.stations)));
+        const auto result
+            = publishCatalog(catalog, folder.path, {.force = step.force}, start + std::chrono::days(step.day));
+        EXPECT_EQ(std::holds_alternative<Publication>(result), step.publishes);
+    }
+}
+
+// The disk fills up while a larger catalog is written: its gzip copy would still fit, the
+// document not. The pair stays the last one published, whole, with nothing left beside it.
+TEST(CatalogPublisher, AFullDiskLeavesThePublishedPairAsItWas)
+{
+    ScratchFolder scratch;
+    if (::mount("tmpfs", scratch.path.c_str(), "tmpfs", 0, "size=256k") != 0) {
+        GTEST_SKIP() << "a small tmpfs cannot be mounted here (" << std::strerror(errno) << "); it takes root";
+    }
+    const std::shared_ptr<void> unmount(nullptr, [&](void*) { ::umount2(scratch.path.c_str(), MNT_DETACH); });
+    const auto file = scratch.path / publishedFileName;
+    const auto gzipFile = scratch.path / publishedGzipFileName;
+    ASSERT_TRUE(std::holds_alternative<Publication>(
+        publishCatalog(std::get<FilteredCatalog>(filterCatalog(stations(10))), scratch.path, {})));
+    const auto json = readFile(file);
+    const auto gzip = readFile(gzipFile);
+    const auto grown = publishCatalog(std::get<FilteredCatalog>(filterCatalog(stations(6000))), scratch.path, {});
+    ASSERT_TRUE(std::holds_alternative<Error>(grown));
+    EXPECT_NE(std::get<Error>(grown).description.english().find("nothing was published"), std::string::npos);
+    EXPECT_TRUE(readFile(file) == json && readFile(gzipFile) == gzip) << "the pair changed";
+    for (const auto& entry : std::filesystem::directory_iterator(scratch.path)) {
+        EXPECT_EQ(entry.path().string().find(".tmp."), std::string::npos) << entry.path();
     }
 }
 

@@ -47,6 +47,8 @@ void LogoServer::answer(QTcpSocket* socket)
     const QByteArray withLength = head + "Content-Length: " + QByteArray::number(route.body.size()) + "\r\n\r\n";
     switch (notModified ? Delivery::Whole : route.delivery) {
     case Delivery::Hold:
+        ++m_held;
+        connect(socket, &QTcpSocket::disconnected, this, [this] { --m_held; });
         break;
     case Delivery::Endless:
         socket->write(head + "Transfer-Encoding: chunked\r\n\r\n");
@@ -69,7 +71,7 @@ void LogoServer::answer(QTcpSocket* socket)
     }
 }
 
-void LogoServer::drip(QTcpSocket* socket, QByteArray rest)
+void LogoServer::drip(QTcpSocket* socket, const QByteArray& rest)
 {
     if (rest.isEmpty()) {
         socket->disconnectFromHost();

@@ -47,6 +47,8 @@ public:
         return QStringLiteral("http://127.0.0.1:%1%2").arg(m_server.serverPort()).arg(path).toStdString();
     }
     [[nodiscard]] int requestCount(const QString& path) const { return m_requests.value(path); }
+    // The connections answered with Delivery::Hold that the client still keeps open.
+    [[nodiscard]] int heldConnections() const { return m_held; }
     // The header lines of the latest request for `path`, by name in lower case.
     [[nodiscard]] QHash<QByteArray, QByteArray> requestHeaders(const QString& path) const
     {
@@ -55,13 +57,14 @@ public:
 
 private:
     void answer(QTcpSocket* socket);
-    static void drip(QTcpSocket* socket, QByteArray rest);
+    static void drip(QTcpSocket* socket, const QByteArray& rest);
     static void pour(QTcpSocket* socket);
 
     QTcpServer m_server;
     QHash<QString, Route> m_routes;
     QHash<QString, int> m_requests;
     QHash<QString, QHash<QByteArray, QByteArray>> m_requestHeaders;
+    int m_held = 0;
 };
 
 } // namespace Vello

@@ -4,6 +4,7 @@
 #include "catalog/catalogcache.h"
 #include "catalog/catalogpublisher.h"
 #include "catalog/directoryservers.h"
+#include "catalog/publishedfolder.h"
 #include "platform/qtdnsresolver.h"
 #include "platform/qthttpclient.h"
 #include "ports/httpclient.h"
@@ -89,6 +90,9 @@ int main(int argc, char* argv[])
         return refuse("cannot make " + options.output.string() + ": " + error.message());
     }
     Vello::removeLeftoverTemporaries(options.output);
+    if (const auto repaired = Vello::repairPublishedPair(options.output)) {
+        std::fprintf(stderr, "pemba-vello-catalog: %s\n", repaired->c_str());
+    }
 
     const auto filtered = options.from ? readCatalog(*options.from) : downloadCatalog(options.servers, options.output);
     if (const auto* failure = std::get_if<Vello::Error>(&filtered)) {
@@ -100,9 +104,18 @@ int main(int argc, char* argv[])
         return refuse(failure->description.english());
     }
     const auto& publication = std::get<Vello::Publication>(published);
+    const auto count = [](std::optional<std::size_t> stations) {
+        return stations ? std::to_string(*stations) : std::string("none");
+    };
     std::printf("pemba-vello-catalog: published %zu stations in %s (left out: %zu with no stream address, %zu "
-                "found broken, %zu repeated; the last document had %s)\n",
+                "found broken, %zu repeated; the last document had %s, the largest of the last 7 days %s)\n",
         catalog.stations, options.output.c_str(), catalog.unplayable, catalog.broken, catalog.repeated,
-        publication.previous ? std::to_string(*publication.previous).c_str() : "none");
+        count(publication.previous).c_str(), count(publication.weekLargest).c_str());
+    if (!publication.recorded) {
+        std::fprintf(stderr,
+            "pemba-vello-catalog: could not record this run in %s: the next runs compare with the "
+            "last document only\n",
+            (options.output / Vello::publishedRunsFileName).c_str());
+    }
     return 0;
 }

@@ -36,11 +36,12 @@ Result<PublisherOptions> parsePublisherCommandLine(const QStringList& arguments)
                        "to try several in turn."),
         QStringLiteral("URL"));
     const QCommandLineOption minShare(QStringLiteral("min-share"),
-        QStringLiteral("Refuse a document with fewer stations than <share> (0 to 1) of the one published last. "
-                       "Default: 0.8."),
+        QStringLiteral("Refuse a document with fewer stations than <share> (0 to 1) of the one published last, "
+                       "or of the largest published in the last 7 days. Default: 0.8."),
         QStringLiteral("share"), QStringLiteral("0.8"));
-    const QCommandLineOption force(
-        QStringLiteral("force"), QStringLiteral("Publish the document even when it has fewer stations than that."));
+    const QCommandLineOption force(QStringLiteral("force"),
+        QStringLiteral("Publish the document even when it has fewer stations than that, and compare the next runs "
+                       "with it alone."));
     parser.addOptions({output, from, server, minShare, force});
 
     if (!parser.parse(arguments)) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "catalog/catalogpublisher.h"
+#include "catalog/publishedfolder.h"
 #include "ports/error.h"
 
 #include <QString>
