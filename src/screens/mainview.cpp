@@ -32,6 +32,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPainter>
 #include <QScopedValueRollback>
 #include <QScrollBar>
@@ -495,6 +496,14 @@ void MainView::showLoadProgress(const LoadProgress& progress)
     if (m_statusPanel) {
         showStatusProgress(m_statusPanel, progress);
     }
+}
+
+void MainView::showNotice(const Text& notice)
+{
+    auto* box = new QMessageBox(QMessageBox::Information, QCoreApplication::translate("MainWindow", "Pemba Vello"),
+        translated(notice), QMessageBox::Ok, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
 }
 
 QWidget* MainView::makeTopBar()

@@ -86,6 +86,7 @@ public:
     void loadFallbackImage() override;
     void loadHeroImage() override;
     void showLoadProgress(const LoadProgress& progress) override;
+    void showNotice(const Text& notice) override;
 
 Q_SIGNALS:
     // What the now-playing views show has changed: another station, song, state or volume.
