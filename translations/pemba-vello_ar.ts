@@ -381,6 +381,50 @@
         <source>Enter a full http:// or https:// address, or leave it empty.</source>
         <translation>أدخل عنوانًا كاملًا يبدأ بـ http://‎ أو https://‎، أو اتركه فارغًا.</translation>
     </message>
+    <message>
+        <source>The file is no longer there.</source>
+        <translation>لم يعد الملف موجودًا.</translation>
+    </message>
+    <message>
+        <source>Stations of your own cannot be changed now: “%1” is left as it was found.</source>
+        <translation>لا يمكن تغيير محطاتك الخاصة الآن: يُترك “%1” كما وُجد.</translation>
+    </message>
+    <message>
+        <source>“%1” was saved by a newer version of Pemba Vello. What this version knows of it is shown, but it is left as it is: changes made now are not kept.</source>
+        <translation>حُفظ “%1” بإصدار أحدث من Pemba Vello. يُعرض ما يفهمه هذا الإصدار منه، لكنه يُترك كما هو: لن تُحفظ التغييرات التي تجريها الآن.</translation>
+    </message>
+    <message>
+        <source>It holds more entries than the player keeps.</source>
+        <translation>يحتوي على إدخالات أكثر مما يحتفظ به المشغّل.</translation>
+    </message>
+    <message>
+        <source>It is larger than the player reads.</source>
+        <translation>إنه أكبر مما يقرؤه المشغّل.</translation>
+    </message>
+    <message>
+        <source>It is damaged.</source>
+        <translation>إنه تالف.</translation>
+    </message>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation>ليس ملفًا عاديًا.</translation>
+    </message>
+    <message>
+        <source>The system did not let the player read it: %1</source>
+        <translation>لم يسمح النظام للمشغّل بقراءته: %1</translation>
+    </message>
+    <message>
+        <source>There are too many files set aside beside it.</source>
+        <translation>توجد بجانبه ملفات كثيرة جدًا نُحّيت جانبًا.</translation>
+    </message>
+    <message>
+        <source>“%1” could not be read in full. %2 It was kept as it was, as “%3”, and the player goes on with what it could read.</source>
+        <translation>تعذّرت قراءة “%1” كاملًا. %2 حُفظ كما هو باسم “%3”، ويتابع المشغّل بما استطاع قراءته.</translation>
+    </message>
+    <message>
+        <source>“%1” could not be read in full. %2 It could not be set aside either (%3), so the player leaves it as it is and keeps no changes to it until it starts again.</source>
+        <translation>تعذّرت قراءة “%1” كاملًا. %2 وتعذّر أيضًا تنحيته جانبًا (%3)، لذا يتركه المشغّل كما هو ولا يحفظ فيه أي تغييرات حتى يبدأ من جديد.</translation>
+    </message>
 </context>
 <context>
     <name>DBusIdleInhibitor</name>
@@ -439,6 +483,39 @@
             <numerusform>أُضيفت %Ln محطات خاصة إلى محطاتي.</numerusform>
             <numerusform>أُضيفت %Ln محطة خاصة إلى محطاتي.</numerusform>
             <numerusform>أُضيفت %Ln محطة خاصة إلى محطاتي.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln station(s) were skipped because they were already there.</source>
+        <translation>
+            <numerusform>لم تُتخطَّ أي محطة.</numerusform>
+            <numerusform>تُخطِّيت محطة واحدة لأنها موجودة بالفعل.</numerusform>
+            <numerusform>تُخطِّيت محطتان لأنهما موجودتان بالفعل.</numerusform>
+            <numerusform>تُخطِّيت %Ln محطات لأنها موجودة بالفعل.</numerusform>
+            <numerusform>تُخطِّيت %Ln محطة لأنها موجودة بالفعل.</numerusform>
+            <numerusform>تُخطِّيت %Ln محطة لأنها موجودة بالفعل.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln entry(s) were skipped because they are not stations that can be played.</source>
+        <translation>
+            <numerusform>لم يُتخطَّ أي إدخال.</numerusform>
+            <numerusform>تُخطِّي إدخال واحد لأنه ليس محطة يمكن تشغيلها.</numerusform>
+            <numerusform>تُخطِّي إدخالان لأنهما ليسا محطتين يمكن تشغيلهما.</numerusform>
+            <numerusform>تُخطِّيت %Ln إدخالات لأنها ليست محطات يمكن تشغيلها.</numerusform>
+            <numerusform>تُخطِّي %Ln إدخالًا لأنها ليست محطات يمكن تشغيلها.</numerusform>
+            <numerusform>تُخطِّي %Ln إدخال لأنها ليست محطات يمكن تشغيلها.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln station(s) of your own were skipped because no more can be saved.</source>
+        <translation>
+            <numerusform>لم تُتخطَّ أي محطة خاصة.</numerusform>
+            <numerusform>تُخطِّيت محطة خاصة واحدة لأنه لا يمكن حفظ المزيد.</numerusform>
+            <numerusform>تُخطِّيت محطتان خاصتان لأنه لا يمكن حفظ المزيد.</numerusform>
+            <numerusform>تُخطِّيت %Ln محطات خاصة لأنه لا يمكن حفظ المزيد.</numerusform>
+            <numerusform>تُخطِّيت %Ln محطة خاصة لأنه لا يمكن حفظ المزيد.</numerusform>
+            <numerusform>تُخطِّيت %Ln محطة خاصة لأنه لا يمكن حفظ المزيد.</numerusform>
         </translation>
     </message>
 </context>

@@ -373,6 +373,50 @@
         <source>Enter a full http:// or https:// address, or leave it empty.</source>
         <translation>Geben Sie eine vollständige http://- oder https://-Adresse ein oder lassen Sie das Feld leer.</translation>
     </message>
+    <message>
+        <source>The file is no longer there.</source>
+        <translation>Die Datei ist nicht mehr da.</translation>
+    </message>
+    <message>
+        <source>Stations of your own cannot be changed now: “%1” is left as it was found.</source>
+        <translation>Eigene Sender können jetzt nicht geändert werden: „%1“ bleibt, wie es vorgefunden wurde.</translation>
+    </message>
+    <message>
+        <source>“%1” was saved by a newer version of Pemba Vello. What this version knows of it is shown, but it is left as it is: changes made now are not kept.</source>
+        <translation>„%1“ wurde von einer neueren Version von Pemba Vello gespeichert. Was diese Version davon kennt, wird angezeigt, aber die Datei bleibt unverändert: Änderungen, die Sie jetzt vornehmen, werden nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>It holds more entries than the player keeps.</source>
+        <translation>Sie enthält mehr Einträge, als der Player behält.</translation>
+    </message>
+    <message>
+        <source>It is larger than the player reads.</source>
+        <translation>Sie ist größer, als der Player liest.</translation>
+    </message>
+    <message>
+        <source>It is damaged.</source>
+        <translation>Sie ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation>Sie ist keine gewöhnliche Datei.</translation>
+    </message>
+    <message>
+        <source>The system did not let the player read it: %1</source>
+        <translation>Das System hat dem Player das Lesen nicht erlaubt: %1</translation>
+    </message>
+    <message>
+        <source>There are too many files set aside beside it.</source>
+        <translation>Daneben liegen schon zu viele beiseitegelegte Dateien.</translation>
+    </message>
+    <message>
+        <source>“%1” could not be read in full. %2 It was kept as it was, as “%3”, and the player goes on with what it could read.</source>
+        <translation>„%1“ konnte nicht vollständig gelesen werden. %2 Sie wurde unverändert als „%3“ aufbewahrt, und der Player macht mit dem weiter, was er lesen konnte.</translation>
+    </message>
+    <message>
+        <source>“%1” could not be read in full. %2 It could not be set aside either (%3), so the player leaves it as it is and keeps no changes to it until it starts again.</source>
+        <translation>„%1“ konnte nicht vollständig gelesen werden. %2 Sie konnte auch nicht beiseitegelegt werden (%3), daher lässt der Player sie unverändert und speichert bis zum nächsten Start keine Änderungen daran.</translation>
+    </message>
 </context>
 <context>
     <name>DBusIdleInhibitor</name>
@@ -423,6 +467,27 @@
         <translation>
             <numerusform>%Ln eigener Sender wurde zu „Meine Sender“ hinzugefügt.</numerusform>
             <numerusform>%Ln eigene Sender wurden zu „Meine Sender“ hinzugefügt.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln station(s) were skipped because they were already there.</source>
+        <translation>
+            <numerusform>%Ln Sender wurde übersprungen, weil er schon da war.</numerusform>
+            <numerusform>%Ln Sender wurden übersprungen, weil sie schon da waren.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln entry(s) were skipped because they are not stations that can be played.</source>
+        <translation>
+            <numerusform>%Ln Eintrag wurde übersprungen, weil er kein abspielbarer Sender ist.</numerusform>
+            <numerusform>%Ln Einträge wurden übersprungen, weil sie keine abspielbaren Sender sind.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln station(s) of your own were skipped because no more can be saved.</source>
+        <translation>
+            <numerusform>%Ln eigener Sender wurde übersprungen, weil keine weiteren gespeichert werden können.</numerusform>
+            <numerusform>%Ln eigene Sender wurden übersprungen, weil keine weiteren gespeichert werden können.</numerusform>
         </translation>
     </message>
 </context>

@@ -373,6 +373,50 @@
         <source>Enter a full http:// or https:// address, or leave it empty.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The file is no longer there.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stations of your own cannot be changed now: “%1” is left as it was found.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1” was saved by a newer version of Pemba Vello. What this version knows of it is shown, but it is left as it is: changes made now are not kept.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It holds more entries than the player keeps.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It is larger than the player reads.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It is damaged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The system did not let the player read it: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There are too many files set aside beside it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1” could not be read in full. %2 It was kept as it was, as “%3”, and the player goes on with what it could read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1” could not be read in full. %2 It could not be set aside either (%3), so the player leaves it as it is and keeps no changes to it until it starts again.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>DBusIdleInhibitor</name>
@@ -421,6 +465,27 @@
         <translation>
             <numerusform>%Ln station of your own was added to My Stations.</numerusform>
             <numerusform>%Ln stations of your own were added to My Stations.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln station(s) were skipped because they were already there.</source>
+        <translation>
+            <numerusform>%Ln station was skipped because it was already there.</numerusform>
+            <numerusform>%Ln stations were skipped because they were already there.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln entry(s) were skipped because they are not stations that can be played.</source>
+        <translation>
+            <numerusform>%Ln entry was skipped because it is not a station that can be played.</numerusform>
+            <numerusform>%Ln entries were skipped because they are not stations that can be played.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln station(s) of your own were skipped because no more can be saved.</source>
+        <translation>
+            <numerusform>%Ln station of your own was skipped because no more can be saved.</numerusform>
+            <numerusform>%Ln stations of your own were skipped because no more can be saved.</numerusform>
         </translation>
     </message>
 </context>

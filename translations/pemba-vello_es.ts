@@ -373,6 +373,50 @@
         <source>Enter a full http:// or https:// address, or leave it empty.</source>
         <translation>Escribe una dirección completa con http:// o https://, o déjalo vacío.</translation>
     </message>
+    <message>
+        <source>The file is no longer there.</source>
+        <translation>El archivo ya no está.</translation>
+    </message>
+    <message>
+        <source>Stations of your own cannot be changed now: “%1” is left as it was found.</source>
+        <translation>Ahora no se pueden cambiar tus emisoras propias: «%1» se deja como se encontró.</translation>
+    </message>
+    <message>
+        <source>“%1” was saved by a newer version of Pemba Vello. What this version knows of it is shown, but it is left as it is: changes made now are not kept.</source>
+        <translation>«%1» lo guardó una versión más reciente de Pemba Vello. Se muestra lo que esta versión entiende de él, pero se deja como está: los cambios que hagas ahora no se conservarán.</translation>
+    </message>
+    <message>
+        <source>It holds more entries than the player keeps.</source>
+        <translation>Contiene más entradas de las que guarda el reproductor.</translation>
+    </message>
+    <message>
+        <source>It is larger than the player reads.</source>
+        <translation>Es más grande de lo que lee el reproductor.</translation>
+    </message>
+    <message>
+        <source>It is damaged.</source>
+        <translation>Está dañado.</translation>
+    </message>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation>No es un archivo normal.</translation>
+    </message>
+    <message>
+        <source>The system did not let the player read it: %1</source>
+        <translation>El sistema no permitió al reproductor leerlo: %1</translation>
+    </message>
+    <message>
+        <source>There are too many files set aside beside it.</source>
+        <translation>Ya hay demasiados archivos apartados junto a él.</translation>
+    </message>
+    <message>
+        <source>“%1” could not be read in full. %2 It was kept as it was, as “%3”, and the player goes on with what it could read.</source>
+        <translation>No se pudo leer «%1» por completo. %2 Se ha guardado tal cual como «%3», y el reproductor sigue con lo que pudo leer.</translation>
+    </message>
+    <message>
+        <source>“%1” could not be read in full. %2 It could not be set aside either (%3), so the player leaves it as it is and keeps no changes to it until it starts again.</source>
+        <translation>No se pudo leer «%1» por completo. %2 Tampoco se pudo apartar (%3), así que el reproductor lo deja como está y no guarda cambios en él hasta que vuelva a iniciarse.</translation>
+    </message>
 </context>
 <context>
     <name>DBusIdleInhibitor</name>
@@ -423,6 +467,27 @@
         <translation>
             <numerusform>Se añadió %Ln emisora propia a Mis emisoras.</numerusform>
             <numerusform>Se añadieron %Ln emisoras propias a Mis emisoras.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln station(s) were skipped because they were already there.</source>
+        <translation>
+            <numerusform>Se omitió %Ln emisora porque ya estaba.</numerusform>
+            <numerusform>Se omitieron %Ln emisoras porque ya estaban.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln entry(s) were skipped because they are not stations that can be played.</source>
+        <translation>
+            <numerusform>Se omitió %Ln entrada porque no es una emisora que se pueda reproducir.</numerusform>
+            <numerusform>Se omitieron %Ln entradas porque no son emisoras que se puedan reproducir.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln station(s) of your own were skipped because no more can be saved.</source>
+        <translation>
+            <numerusform>Se omitió %Ln emisora propia porque no se pueden guardar más.</numerusform>
+            <numerusform>Se omitieron %Ln emisoras propias porque no se pueden guardar más.</numerusform>
         </translation>
     </message>
 </context>

@@ -373,6 +373,50 @@
         <source>Enter a full http:// or https:// address, or leave it empty.</source>
         <translation>Saisissez une adresse complète en http:// ou https://, ou laissez le champ vide.</translation>
     </message>
+    <message>
+        <source>The file is no longer there.</source>
+        <translation>Le fichier n’est plus là.</translation>
+    </message>
+    <message>
+        <source>Stations of your own cannot be changed now: “%1” is left as it was found.</source>
+        <translation>Vos stations personnelles ne peuvent pas être modifiées pour l’instant : « %1 » est laissé tel quel.</translation>
+    </message>
+    <message>
+        <source>“%1” was saved by a newer version of Pemba Vello. What this version knows of it is shown, but it is left as it is: changes made now are not kept.</source>
+        <translation>« %1 » a été enregistré par une version plus récente de Pemba Vello. Ce que cette version en comprend est affiché, mais le fichier est laissé tel quel : les modifications faites maintenant ne seront pas conservées.</translation>
+    </message>
+    <message>
+        <source>It holds more entries than the player keeps.</source>
+        <translation>Il contient plus d’entrées que le lecteur n’en garde.</translation>
+    </message>
+    <message>
+        <source>It is larger than the player reads.</source>
+        <translation>Il est plus volumineux que ce que le lecteur lit.</translation>
+    </message>
+    <message>
+        <source>It is damaged.</source>
+        <translation>Il est endommagé.</translation>
+    </message>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation>Ce n’est pas un fichier ordinaire.</translation>
+    </message>
+    <message>
+        <source>The system did not let the player read it: %1</source>
+        <translation>Le système n’a pas laissé le lecteur le lire : %1</translation>
+    </message>
+    <message>
+        <source>There are too many files set aside beside it.</source>
+        <translation>Trop de fichiers ont déjà été mis de côté à côté de lui.</translation>
+    </message>
+    <message>
+        <source>“%1” could not be read in full. %2 It was kept as it was, as “%3”, and the player goes on with what it could read.</source>
+        <translation>« %1 » n’a pas pu être lu entièrement. %2 Il a été conservé tel quel sous le nom « %3 », et le lecteur continue avec ce qu’il a pu lire.</translation>
+    </message>
+    <message>
+        <source>“%1” could not be read in full. %2 It could not be set aside either (%3), so the player leaves it as it is and keeps no changes to it until it starts again.</source>
+        <translation>« %1 » n’a pas pu être lu entièrement. %2 Il n’a pas pu être mis de côté non plus (%3) : le lecteur le laisse tel quel et n’y enregistre aucune modification jusqu’à son prochain démarrage.</translation>
+    </message>
 </context>
 <context>
     <name>DBusIdleInhibitor</name>
@@ -423,6 +467,27 @@
         <translation>
             <numerusform>%Ln station personnelle a été ajoutée à Mes stations.</numerusform>
             <numerusform>%Ln stations personnelles ont été ajoutées à Mes stations.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln station(s) were skipped because they were already there.</source>
+        <translation>
+            <numerusform>%Ln station a été ignorée, car elle était déjà là.</numerusform>
+            <numerusform>%Ln stations ont été ignorées, car elles étaient déjà là.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln entry(s) were skipped because they are not stations that can be played.</source>
+        <translation>
+            <numerusform>%Ln entrée a été ignorée, car ce n’est pas une station qui peut être lue.</numerusform>
+            <numerusform>%Ln entrées ont été ignorées, car ce ne sont pas des stations qui peuvent être lues.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln station(s) of your own were skipped because no more can be saved.</source>
+        <translation>
+            <numerusform>%Ln station personnelle a été ignorée, car aucune autre ne peut être enregistrée.</numerusform>
+            <numerusform>%Ln stations personnelles ont été ignorées, car aucune autre ne peut être enregistrée.</numerusform>
         </translation>
     </message>
 </context>

@@ -371,6 +371,50 @@
         <source>Enter a full http:// or https:// address, or leave it empty.</source>
         <translation>http:// または https:// で始まる完全なアドレスを入力するか、空欄のままにしてください。</translation>
     </message>
+    <message>
+        <source>The file is no longer there.</source>
+        <translation>ファイルがもうありません。</translation>
+    </message>
+    <message>
+        <source>Stations of your own cannot be changed now: “%1” is left as it was found.</source>
+        <translation>今は自分の放送局を変更できません。「%1」は見つかったときのまま残されます。</translation>
+    </message>
+    <message>
+        <source>“%1” was saved by a newer version of Pemba Vello. What this version knows of it is shown, but it is left as it is: changes made now are not kept.</source>
+        <translation>「%1」は新しいバージョンの Pemba Vello で保存されています。このバージョンで読める内容は表示されますが、ファイルはそのまま残され、今行った変更は保存されません。</translation>
+    </message>
+    <message>
+        <source>It holds more entries than the player keeps.</source>
+        <translation>プレーヤーが保持できるより多くの項目が含まれています。</translation>
+    </message>
+    <message>
+        <source>It is larger than the player reads.</source>
+        <translation>プレーヤーが読み込めるサイズを超えています。</translation>
+    </message>
+    <message>
+        <source>It is damaged.</source>
+        <translation>破損しています。</translation>
+    </message>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation>通常のファイルではありません。</translation>
+    </message>
+    <message>
+        <source>The system did not let the player read it: %1</source>
+        <translation>システムがプレーヤーによる読み込みを許可しませんでした: %1</translation>
+    </message>
+    <message>
+        <source>There are too many files set aside beside it.</source>
+        <translation>横に退避したファイルが多すぎます。</translation>
+    </message>
+    <message>
+        <source>“%1” could not be read in full. %2 It was kept as it was, as “%3”, and the player goes on with what it could read.</source>
+        <translation>「%1」をすべて読み込めませんでした。%2 元のまま「%3」として保管し、読み込めた内容で続行します。</translation>
+    </message>
+    <message>
+        <source>“%1” could not be read in full. %2 It could not be set aside either (%3), so the player leaves it as it is and keeps no changes to it until it starts again.</source>
+        <translation>「%1」をすべて読み込めませんでした。%2 退避することもできなかったため（%3）、次に起動するまでこのファイルはそのままにし、変更を保存しません。</translation>
+    </message>
 </context>
 <context>
     <name>DBusIdleInhibitor</name>
@@ -419,6 +463,24 @@
         <source>%Ln station(s) of your own were added to My Stations.</source>
         <translation>
             <numerusform>自分の放送局 %Ln 件を追加しました。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln station(s) were skipped because they were already there.</source>
+        <translation>
+            <numerusform>%Ln 局はすでにあったため、スキップしました。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln entry(s) were skipped because they are not stations that can be played.</source>
+        <translation>
+            <numerusform>%Ln 件の項目は再生できる放送局ではないため、スキップしました。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln station(s) of your own were skipped because no more can be saved.</source>
+        <translation>
+            <numerusform>これ以上保存できないため、自分の放送局 %Ln 件をスキップしました。</numerusform>
         </translation>
     </message>
 </context>

@@ -373,6 +373,50 @@
         <source>Enter a full http:// or https:// address, or leave it empty.</source>
         <translation>Digite um endereço completo com http:// ou https://, ou deixe em branco.</translation>
     </message>
+    <message>
+        <source>The file is no longer there.</source>
+        <translation>O arquivo não está mais lá.</translation>
+    </message>
+    <message>
+        <source>Stations of your own cannot be changed now: “%1” is left as it was found.</source>
+        <translation>Suas estações próprias não podem ser alteradas agora: “%1” fica como foi encontrado.</translation>
+    </message>
+    <message>
+        <source>“%1” was saved by a newer version of Pemba Vello. What this version knows of it is shown, but it is left as it is: changes made now are not kept.</source>
+        <translation>“%1” foi salvo por uma versão mais nova do Pemba Vello. O que esta versão entende dele é mostrado, mas ele fica como está: as alterações feitas agora não serão mantidas.</translation>
+    </message>
+    <message>
+        <source>It holds more entries than the player keeps.</source>
+        <translation>Ele contém mais entradas do que o player guarda.</translation>
+    </message>
+    <message>
+        <source>It is larger than the player reads.</source>
+        <translation>Ele é maior do que o player lê.</translation>
+    </message>
+    <message>
+        <source>It is damaged.</source>
+        <translation>Ele está danificado.</translation>
+    </message>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation>Não é um arquivo comum.</translation>
+    </message>
+    <message>
+        <source>The system did not let the player read it: %1</source>
+        <translation>O sistema não deixou o player lê-lo: %1</translation>
+    </message>
+    <message>
+        <source>There are too many files set aside beside it.</source>
+        <translation>Já há arquivos demais separados ao lado dele.</translation>
+    </message>
+    <message>
+        <source>“%1” could not be read in full. %2 It was kept as it was, as “%3”, and the player goes on with what it could read.</source>
+        <translation>Não foi possível ler “%1” por inteiro. %2 Ele foi guardado como estava, como “%3”, e o player segue com o que conseguiu ler.</translation>
+    </message>
+    <message>
+        <source>“%1” could not be read in full. %2 It could not be set aside either (%3), so the player leaves it as it is and keeps no changes to it until it starts again.</source>
+        <translation>Não foi possível ler “%1” por inteiro. %2 Também não foi possível separá-lo (%3), então o player o deixa como está e não guarda alterações nele até iniciar de novo.</translation>
+    </message>
 </context>
 <context>
     <name>DBusIdleInhibitor</name>
@@ -423,6 +467,27 @@
         <translation>
             <numerusform>%Ln estação própria foi adicionada a Minhas estações.</numerusform>
             <numerusform>%Ln estações próprias foram adicionadas a Minhas estações.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln station(s) were skipped because they were already there.</source>
+        <translation>
+            <numerusform>%Ln estação foi ignorada porque já estava lá.</numerusform>
+            <numerusform>%Ln estações foram ignoradas porque já estavam lá.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln entry(s) were skipped because they are not stations that can be played.</source>
+        <translation>
+            <numerusform>%Ln entrada foi ignorada porque não é uma estação que possa ser tocada.</numerusform>
+            <numerusform>%Ln entradas foram ignoradas porque não são estações que possam ser tocadas.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln station(s) of your own were skipped because no more can be saved.</source>
+        <translation>
+            <numerusform>%Ln estação própria foi ignorada porque não é possível salvar mais.</numerusform>
+            <numerusform>%Ln estações próprias foram ignoradas porque não é possível salvar mais.</numerusform>
         </translation>
     </message>
 </context>

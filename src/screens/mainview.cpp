@@ -500,8 +500,8 @@ void MainView::showLoadProgress(const LoadProgress& progress)
 
 void MainView::showNotice(const Text& notice)
 {
-    auto* box = new QMessageBox(QMessageBox::Information, QCoreApplication::translate("MainWindow", "Pemba Vello"),
-        translated(notice), QMessageBox::Ok, this);
+    auto* box = new QMessageBox(QMessageBox::Information,
+        QCoreApplication::translate("Vello::MainWindow", "Pemba Vello"), translated(notice), QMessageBox::Ok, this);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();
 }
