@@ -93,7 +93,7 @@ void OwnStations::keepOnly(std::size_t count)
 
 std::optional<Error> OwnStations::append(const StationDraft& draft, std::string_view id)
 {
-    if (const auto wrong = refusal(draft)) {
+    if (auto wrong = refusal(draft)) {
         return wrong;
     }
     if (!m_list.isWritable()) {

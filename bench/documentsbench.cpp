@@ -1,12 +1,16 @@
-// Importing favourites that carry many stations of the person's own, on a real folder: the file
-// read and parsed (on a worker), then merged and written once (on the GUI thread).
+// The person's documents on a real folder: an import of favourites that carry many stations of
+// their own (the file read and parsed on a worker, then merged and written once on the GUI
+// thread), and the own stations and songs heard read at start, on the GUI thread.
 #include "browser/favoritesfile.h"
 #include "browser/favoritesimport.h"
 #include "browser/ownstations.h"
+#include "browser/songhistory.h"
 #include "browser/stationlibrary.h"
 #include "platform/folderdocumentstore.h"
+#include "platform/qtmainqueue.h"
 #include "ports/preferences.h"
 
+#include <QCoreApplication>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -87,7 +91,45 @@ void BM_MergeImport(benchmark::State& state)
 }
 BENCHMARK(BM_MergeImport)->Arg(2000)->Arg(5000)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+// The most own stations kept, and the most songs, read back at start.
+void BM_RestoreAtStart(benchmark::State& state)
+{
+    QTemporaryDir folder;
+    FolderDocumentStore store(folder.path());
+    QtMainQueue queue;
+    {
+        OwnStations own(store, [] { return std::string("new"); });
+        const auto contents
+            = std::get<FavoritesFile::Contents>(FavoritesFile::read(exportOf(OwnStations::maxStations)));
+        HeldPreferences preferences;
+        StationLibrary library(preferences);
+        (void)mergeImported(contents, library, &own);
+        SongHistory songs(store, queue);
+        for (std::size_t i = 0; i < SongHistory::maxEntries; ++i) {
+            songs.record("station" + std::to_string(i % 40), "Station " + std::to_string(i % 40),
+                "Artist " + std::to_string(i) + " - A Song Title Of Some Length");
+        }
+    }
+    for (auto _ : state) {
+        OwnStations own(store, [] { return std::string("new"); });
+        SongHistory songs(store, queue);
+        benchmark::DoNotOptimize(own.restore());
+        benchmark::DoNotOptimize(songs.restore());
+        if (own.stations().size() != OwnStations::maxStations || songs.entries().size() != SongHistory::maxEntries) {
+            state.SkipWithError("not everything was read back");
+        }
+    }
+}
+BENCHMARK(BM_RestoreAtStart)->Unit(benchmark::kMillisecond)->UseRealTime();
+
 } // namespace
 } // namespace Vello
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
