@@ -418,12 +418,12 @@
         <translation>توجد بجانبه ملفات كثيرة جدًا نُحّيت جانبًا.</translation>
     </message>
     <message>
-        <source>“%1” could not be read in full. %2 It was kept as it was, as “%3”, and the player goes on with what it could read.</source>
-        <translation>تعذّرت قراءة “%1” كاملًا. %2 حُفظ كما هو باسم “%3”، ويتابع المشغّل بما استطاع قراءته.</translation>
+        <source>“%1” could not be read. %2 It was kept as it was, as “%3”, and the player goes on with what it could read.</source>
+        <translation>تعذّرت قراءة “%1”. %2 حُفظ كما هو باسم “%3”، ويتابع المشغّل بما استطاع قراءته.</translation>
     </message>
     <message>
-        <source>“%1” could not be read in full. %2 It could not be set aside either (%3), so the player leaves it as it is and keeps no changes to it until it starts again.</source>
-        <translation>تعذّرت قراءة “%1” كاملًا. %2 وتعذّر أيضًا تنحيته جانبًا (%3)، لذا يتركه المشغّل كما هو ولا يحفظ فيه أي تغييرات حتى يبدأ من جديد.</translation>
+        <source>“%1” could not be read. %2 It could not be set aside either (%3), so the player leaves it as it is and keeps no changes to it until it starts again.</source>
+        <translation>تعذّرت قراءة “%1”. %2 وتعذّر أيضًا تنحيته جانبًا (%3)، لذا يتركه المشغّل كما هو ولا يحفظ فيه أي تغييرات حتى يبدأ من جديد.</translation>
     </message>
 </context>
 <context>

@@ -410,12 +410,12 @@
         <translation>Daneben liegen schon zu viele beiseitegelegte Dateien.</translation>
     </message>
     <message>
-        <source>“%1” could not be read in full. %2 It was kept as it was, as “%3”, and the player goes on with what it could read.</source>
-        <translation>„%1“ konnte nicht vollständig gelesen werden. %2 Sie wurde unverändert als „%3“ aufbewahrt, und der Player macht mit dem weiter, was er lesen konnte.</translation>
+        <source>“%1” could not be read. %2 It was kept as it was, as “%3”, and the player goes on with what it could read.</source>
+        <translation>„%1“ konnte nicht gelesen werden. %2 Sie wurde unverändert als „%3“ aufbewahrt, und der Player macht mit dem weiter, was er lesen konnte.</translation>
     </message>
     <message>
-        <source>“%1” could not be read in full. %2 It could not be set aside either (%3), so the player leaves it as it is and keeps no changes to it until it starts again.</source>
-        <translation>„%1“ konnte nicht vollständig gelesen werden. %2 Sie konnte auch nicht beiseitegelegt werden (%3), daher lässt der Player sie unverändert und speichert bis zum nächsten Start keine Änderungen daran.</translation>
+        <source>“%1” could not be read. %2 It could not be set aside either (%3), so the player leaves it as it is and keeps no changes to it until it starts again.</source>
+        <translation>„%1“ konnte nicht gelesen werden. %2 Sie konnte auch nicht beiseitegelegt werden (%3), daher lässt der Player sie unverändert und speichert bis zum nächsten Start keine Änderungen daran.</translation>
     </message>
 </context>
 <context>

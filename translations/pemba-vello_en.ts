@@ -410,11 +410,11 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>“%1” could not be read in full. %2 It was kept as it was, as “%3”, and the player goes on with what it could read.</source>
+        <source>“%1” could not be read. %2 It was kept as it was, as “%3”, and the player goes on with what it could read.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>“%1” could not be read in full. %2 It could not be set aside either (%3), so the player leaves it as it is and keeps no changes to it until it starts again.</source>
+        <source>“%1” could not be read. %2 It could not be set aside either (%3), so the player leaves it as it is and keeps no changes to it until it starts again.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

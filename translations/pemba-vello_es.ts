@@ -410,12 +410,12 @@
         <translation>Ya hay demasiados archivos apartados junto a él.</translation>
     </message>
     <message>
-        <source>“%1” could not be read in full. %2 It was kept as it was, as “%3”, and the player goes on with what it could read.</source>
-        <translation>No se pudo leer «%1» por completo. %2 Se ha guardado tal cual como «%3», y el reproductor sigue con lo que pudo leer.</translation>
+        <source>“%1” could not be read. %2 It was kept as it was, as “%3”, and the player goes on with what it could read.</source>
+        <translation>No se pudo leer «%1». %2 Se ha guardado tal cual como «%3», y el reproductor sigue con lo que pudo leer.</translation>
     </message>
     <message>
-        <source>“%1” could not be read in full. %2 It could not be set aside either (%3), so the player leaves it as it is and keeps no changes to it until it starts again.</source>
-        <translation>No se pudo leer «%1» por completo. %2 Tampoco se pudo apartar (%3), así que el reproductor lo deja como está y no guarda cambios en él hasta que vuelva a iniciarse.</translation>
+        <source>“%1” could not be read. %2 It could not be set aside either (%3), so the player leaves it as it is and keeps no changes to it until it starts again.</source>
+        <translation>No se pudo leer «%1». %2 Tampoco se pudo apartar (%3), así que el reproductor lo deja como está y no guarda cambios en él hasta que vuelva a iniciarse.</translation>
     </message>
 </context>
 <context>

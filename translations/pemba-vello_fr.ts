@@ -410,12 +410,12 @@
         <translation>Trop de fichiers ont déjà été mis de côté à côté de lui.</translation>
     </message>
     <message>
-        <source>“%1” could not be read in full. %2 It was kept as it was, as “%3”, and the player goes on with what it could read.</source>
-        <translation>« %1 » n’a pas pu être lu entièrement. %2 Il a été conservé tel quel sous le nom « %3 », et le lecteur continue avec ce qu’il a pu lire.</translation>
+        <source>“%1” could not be read. %2 It was kept as it was, as “%3”, and the player goes on with what it could read.</source>
+        <translation>« %1 » n’a pas pu être lu. %2 Il a été conservé tel quel sous le nom « %3 », et le lecteur continue avec ce qu’il a pu lire.</translation>
     </message>
     <message>
-        <source>“%1” could not be read in full. %2 It could not be set aside either (%3), so the player leaves it as it is and keeps no changes to it until it starts again.</source>
-        <translation>« %1 » n’a pas pu être lu entièrement. %2 Il n’a pas pu être mis de côté non plus (%3) : le lecteur le laisse tel quel et n’y enregistre aucune modification jusqu’à son prochain démarrage.</translation>
+        <source>“%1” could not be read. %2 It could not be set aside either (%3), so the player leaves it as it is and keeps no changes to it until it starts again.</source>
+        <translation>« %1 » n’a pas pu être lu. %2 Il n’a pas pu être mis de côté non plus (%3) : le lecteur le laisse tel quel et n’y enregistre aucune modification jusqu’à son prochain démarrage.</translation>
     </message>
 </context>
 <context>

@@ -408,12 +408,12 @@
         <translation>横に退避したファイルが多すぎます。</translation>
     </message>
     <message>
-        <source>“%1” could not be read in full. %2 It was kept as it was, as “%3”, and the player goes on with what it could read.</source>
-        <translation>「%1」をすべて読み込めませんでした。%2 元のまま「%3」として保管し、読み込めた内容で続行します。</translation>
+        <source>“%1” could not be read. %2 It was kept as it was, as “%3”, and the player goes on with what it could read.</source>
+        <translation>「%1」を読み込めませんでした。%2 元のまま「%3」として保管し、読み込めた内容で続行します。</translation>
     </message>
     <message>
-        <source>“%1” could not be read in full. %2 It could not be set aside either (%3), so the player leaves it as it is and keeps no changes to it until it starts again.</source>
-        <translation>「%1」をすべて読み込めませんでした。%2 退避することもできなかったため（%3）、次に起動するまでこのファイルはそのままにし、変更を保存しません。</translation>
+        <source>“%1” could not be read. %2 It could not be set aside either (%3), so the player leaves it as it is and keeps no changes to it until it starts again.</source>
+        <translation>「%1」を読み込めませんでした。%2 退避することもできなかったため（%3）、次に起動するまでこのファイルはそのままにし、変更を保存しません。</translation>
     </message>
 </context>
 <context>

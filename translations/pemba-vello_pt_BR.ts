@@ -410,12 +410,12 @@
         <translation>Já há arquivos demais separados ao lado dele.</translation>
     </message>
     <message>
-        <source>“%1” could not be read in full. %2 It was kept as it was, as “%3”, and the player goes on with what it could read.</source>
-        <translation>Não foi possível ler “%1” por inteiro. %2 Ele foi guardado como estava, como “%3”, e o player segue com o que conseguiu ler.</translation>
+        <source>“%1” could not be read. %2 It was kept as it was, as “%3”, and the player goes on with what it could read.</source>
+        <translation>Não foi possível ler “%1”. %2 Ele foi guardado como estava, como “%3”, e o player segue com o que conseguiu ler.</translation>
     </message>
     <message>
-        <source>“%1” could not be read in full. %2 It could not be set aside either (%3), so the player leaves it as it is and keeps no changes to it until it starts again.</source>
-        <translation>Não foi possível ler “%1” por inteiro. %2 Também não foi possível separá-lo (%3), então o player o deixa como está e não guarda alterações nele até iniciar de novo.</translation>
+        <source>“%1” could not be read. %2 It could not be set aside either (%3), so the player leaves it as it is and keeps no changes to it until it starts again.</source>
+        <translation>Não foi possível ler “%1”. %2 Também não foi possível separá-lo (%3), então o player o deixa como está e não guarda alterações nele até iniciar de novo.</translation>
     </message>
 </context>
 <context>

@@ -59,7 +59,7 @@ public:
 
     // Replaces the list with the one saved in the store. A station the form would refuse now, or
     // not of this version's kind, is left out of the list but kept in the document. What the
-    // person is told, once, when the document could not be read in full (StoredList).
+    // person is told, once, when the document could not be read (StoredList).
     [[nodiscard]] std::optional<Text> restore();
 
     [[nodiscard]] const std::vector<Station>& stations() const { return m_stations; }

@@ -28,7 +28,7 @@ public:
     virtual Result<std::string> setAside(std::string_view name) = 0;
 };
 
-// What the person is told, once, about their file `name` that could not be read in full: `why`,
+// What the person is told, once, about their file `name` that could not be read: `why`,
 // and where it was set aside or why it could not be (then nothing is written to it).
 [[nodiscard]] Text setAsideNotice(std::string_view name, const Text& why, const Result<std::string>& keptAs);
 

@@ -500,10 +500,14 @@ void MainView::showLoadProgress(const LoadProgress& progress)
 
 void MainView::showNotice(const Text& notice)
 {
-    auto* box = new QMessageBox(QMessageBox::Information,
+    if (m_notice) {
+        m_notice->setText(m_notice->text() + QStringLiteral("\n\n") + translated(notice));
+        return;
+    }
+    m_notice = new QMessageBox(QMessageBox::Information,
         QCoreApplication::translate("Vello::MainWindow", "Pemba Vello"), translated(notice), QMessageBox::Ok, this);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->open();
+    m_notice->setAttribute(Qt::WA_DeleteOnClose);
+    m_notice->open();
 }
 
 QWidget* MainView::makeTopBar()

@@ -21,6 +21,7 @@
 #include <vector>
 
 class QLabel;
+class QMessageBox;
 class QVBoxLayout;
 
 namespace Vello {
@@ -153,6 +154,8 @@ private:
     QPointer<Panel> m_playerPanel;
     QPointer<VolumeControl> m_panelVolume;
     QPointer<Panel> m_statusPanel;
+    // The notice on screen, which notices arriving while it shows join.
+    QPointer<QMessageBox> m_notice;
 
     // The search field's focus and selection, carried across the move into the next top bar.
     struct SearchFocus {
