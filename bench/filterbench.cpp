@@ -40,6 +40,7 @@ public:
     void loadFallbackImage() override { }
     void loadHeroImage() override { }
     void showLoadProgress(const LoadProgress&) override { }
+    void showNotice(const Text&) override { }
 };
 
 class AnsweringSource final : public StationSource {

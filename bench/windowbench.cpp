@@ -298,11 +298,12 @@ public:
         }
         m_songs = SongHistory::toDocument(heard);
     }
-    std::optional<std::string> read(std::string_view name) const override
+    Result<std::optional<std::string>> read(std::string_view name, std::size_t) const override
     {
         return name == SongHistory::documentName ? std::optional<std::string>(m_songs) : std::nullopt;
     }
     bool write(std::string_view, std::string_view) override { return true; }
+    Result<std::string> setAside(std::string_view) override { return Error {}; }
 
 private:
     std::string m_songs;

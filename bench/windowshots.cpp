@@ -288,11 +288,12 @@ public:
         return std::chrono::system_clock::time_point(std::chrono::seconds(afternoon.toSecsSinceEpoch()));
     }
 
-    std::optional<std::string> read(std::string_view name) const override
+    Result<std::optional<std::string>> read(std::string_view name, std::size_t) const override
     {
         const auto found = m_documents.find(name);
         return found == m_documents.end() ? std::nullopt : std::optional<std::string>(found->second);
     }
+    Result<std::string> setAside(std::string_view) override { return Error {}; }
     bool write(std::string_view name, std::string_view bytes) override
     {
         m_documents.insert_or_assign(std::string(name), std::string(bytes));
@@ -335,11 +336,11 @@ int takeScreenshots(int argc, char** argv, const QString& folder, const QString&
     ListSource source;
     SilentBackend media;
     FixedPreferences preferences;
+    ShotDocuments documents;
     MainWindow window(source, media, http, preferences, mainQueue, artwork, [](const CatalogSource&) {});
     window.show();
     MainView& view = *window.controller();
     BrowserController& browser = view.browser();
-    ShotDocuments documents;
     browser.keepSongsIn(documents, &ShotDocuments::shotTime);
     browser.keepOwnStationsIn(documents);
     for (const StationDraft& own :

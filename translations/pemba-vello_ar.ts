@@ -1,5 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="ar">
 <context>
     <name>Core</name>
@@ -116,8 +115,8 @@
         <translation>لا توجد ذاكرة كافية لقراءة الفهرس</translation>
     </message>
     <message>
-        <source>station %1: &quot;%2&quot; %3</source>
-        <translation>المحطة %1: &quot;%2&quot; %3</translation>
+        <source>station %1: "%2" %3</source>
+        <translation>المحطة %1: "%2" %3</translation>
     </message>
     <message>
         <source>station %1 %2</source>
@@ -128,8 +127,8 @@
         <translation>المحطة %1: %2</translation>
     </message>
     <message>
-        <source>station %1, in &quot;%2&quot;: %3</source>
-        <translation>المحطة %1، في &quot;%2&quot;: %3</translation>
+        <source>station %1, in "%2": %3</source>
+        <translation>المحطة %1، في "%2": %3</translation>
     </message>
     <message>
         <source>the catalog is a web page or XML, not JSON</source>
@@ -254,8 +253,8 @@
         <translation>لم يرسل الخادم أي بيانات لمدة %1</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not a valid web address</source>
-        <translation>&quot;%1&quot; ليس عنوان ويب صالحًا</translation>
+        <source>"%1" is not a valid web address</source>
+        <translation>"%1" ليس عنوان ويب صالحًا</translation>
     </message>
     <message>
         <source>Connecting…</source>
@@ -270,7 +269,7 @@
         <translation>%1 إعادة المحاولة بعد %2 ث…</translation>
     </message>
     <message>
-        <source>The station&apos;s playlist lists no stream that can be played here.</source>
+        <source>The station's playlist lists no stream that can be played here.</source>
         <translation>لا تتضمن قائمة تشغيل المحطة أي بث يمكن تشغيله هنا.</translation>
     </message>
     <message>
@@ -278,11 +277,11 @@
         <translation>ليس لدى المحطة عنوان آخر للمحاولة.</translation>
     </message>
     <message>
-        <source>The station&apos;s server could not be reached.</source>
+        <source>The station's server could not be reached.</source>
         <translation>تعذّر الوصول إلى خادم المحطة.</translation>
     </message>
     <message>
-        <source>The station&apos;s server is busy.</source>
+        <source>The station's server is busy.</source>
         <translation>خادم المحطة مشغول.</translation>
     </message>
     <message>
@@ -318,15 +317,15 @@
         <translation>رفضت المحطة تشغيل هذا البث (%1).</translation>
     </message>
     <message>
-        <source>The station&apos;s server is busy (%1).</source>
+        <source>The station's server is busy (%1).</source>
         <translation>خادم المحطة مشغول (%1).</translation>
     </message>
     <message>
-        <source>The station&apos;s server has a fault (%1).</source>
+        <source>The station's server has a fault (%1).</source>
         <translation>في خادم المحطة عطل (%1).</translation>
     </message>
     <message>
-        <source>The station&apos;s secure connection could not be verified.</source>
+        <source>The station's secure connection could not be verified.</source>
         <translation>تعذّر التحقق من الاتصال الآمن بالمحطة.</translation>
     </message>
     <message>
@@ -400,6 +399,50 @@
         <source>No secure connection could be made: the server may not offer https at this address.</source>
         <translation>تعذّر إنشاء اتصال آمن: ربما لا يوفّر الخادم https على هذا العنوان.</translation>
     </message>
+<message>
+        <source>The file is no longer there.</source>
+        <translation>لم يعد الملف موجودًا.</translation>
+    </message>
+    <message>
+        <source>Stations of your own cannot be changed now: “%1” is left as it was found.</source>
+        <translation>لا يمكن تغيير محطاتك الخاصة الآن: يُترك “%1” كما وُجد.</translation>
+    </message>
+    <message>
+        <source>“%1” was saved by a newer version of Pemba Vello. What this version knows of it is shown, but it is left as it is: changes made now are not kept.</source>
+        <translation>حُفظ “%1” بإصدار أحدث من Pemba Vello. يُعرض ما يفهمه هذا الإصدار منه، لكنه يُترك كما هو: لن تُحفظ التغييرات التي تجريها الآن.</translation>
+    </message>
+    <message>
+        <source>It holds more entries than the player keeps.</source>
+        <translation>يحتوي على إدخالات أكثر مما يحتفظ به المشغّل.</translation>
+    </message>
+    <message>
+        <source>It is larger than the player reads.</source>
+        <translation>إنه أكبر مما يقرؤه المشغّل.</translation>
+    </message>
+    <message>
+        <source>It is damaged.</source>
+        <translation>إنه تالف.</translation>
+    </message>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation>ليس ملفًا عاديًا.</translation>
+    </message>
+    <message>
+        <source>The system did not let the player read it: %1</source>
+        <translation>لم يسمح النظام للمشغّل بقراءته: %1</translation>
+    </message>
+    <message>
+        <source>There are too many files set aside beside it.</source>
+        <translation>توجد بجانبه ملفات كثيرة جدًا نُحّيت جانبًا.</translation>
+    </message>
+    <message>
+        <source>“%1” could not be read. %2 It was kept as it was, as “%3”, and the player goes on with what it could read.</source>
+        <translation>تعذّرت قراءة “%1”. %2 حُفظ كما هو باسم “%3”، ويتابع المشغّل بما استطاع قراءته.</translation>
+    </message>
+    <message>
+        <source>“%1” could not be read. %2 It could not be set aside either (%3), so the player leaves it as it is and keeps no changes to it until it starts again.</source>
+        <translation>تعذّرت قراءة “%1”. %2 وتعذّر أيضًا تنحيته جانبًا (%3)، لذا يتركه المشغّل كما هو ولا يحفظ فيه أي تغييرات حتى يبدأ من جديد.</translation>
+    </message>
 </context>
 <context>
     <name>DBusIdleInhibitor</name>
@@ -460,12 +503,45 @@
             <numerusform>أُضيفت %Ln محطة خاصة إلى محطاتي.</numerusform>
         </translation>
     </message>
+<message numerus="yes">
+        <source>%Ln station(s) were skipped because they were already there.</source>
+        <translation>
+            <numerusform>لم تُتخطَّ أي محطة.</numerusform>
+            <numerusform>تُخطِّيت محطة واحدة لأنها موجودة بالفعل.</numerusform>
+            <numerusform>تُخطِّيت محطتان لأنهما موجودتان بالفعل.</numerusform>
+            <numerusform>تُخطِّيت %Ln محطات لأنها موجودة بالفعل.</numerusform>
+            <numerusform>تُخطِّيت %Ln محطة لأنها موجودة بالفعل.</numerusform>
+            <numerusform>تُخطِّيت %Ln محطة لأنها موجودة بالفعل.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln entry(s) were skipped because they are not stations that can be played.</source>
+        <translation>
+            <numerusform>لم يُتخطَّ أي إدخال.</numerusform>
+            <numerusform>تُخطِّي إدخال واحد لأنه ليس محطة يمكن تشغيلها.</numerusform>
+            <numerusform>تُخطِّي إدخالان لأنهما ليسا محطتين يمكن تشغيلهما.</numerusform>
+            <numerusform>تُخطِّيت %Ln إدخالات لأنها ليست محطات يمكن تشغيلها.</numerusform>
+            <numerusform>تُخطِّي %Ln إدخالًا لأنها ليست محطات يمكن تشغيلها.</numerusform>
+            <numerusform>تُخطِّي %Ln إدخال لأنها ليست محطات يمكن تشغيلها.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln station(s) of your own were skipped because no more can be saved.</source>
+        <translation>
+            <numerusform>لم تُتخطَّ أي محطة خاصة.</numerusform>
+            <numerusform>تُخطِّيت محطة خاصة واحدة لأنه لا يمكن حفظ المزيد.</numerusform>
+            <numerusform>تُخطِّيت محطتان خاصتان لأنه لا يمكن حفظ المزيد.</numerusform>
+            <numerusform>تُخطِّيت %Ln محطات خاصة لأنه لا يمكن حفظ المزيد.</numerusform>
+            <numerusform>تُخطِّيت %Ln محطة خاصة لأنه لا يمكن حفظ المزيد.</numerusform>
+            <numerusform>تُخطِّيت %Ln محطة خاصة لأنه لا يمكن حفظ المزيد.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>LaunchOptions</name>
     <message>
-        <source>--%1 needs an absolute http or https address, not &quot;%2&quot;</source>
-        <translation>يحتاج --%1 إلى عنوان http أو https مطلق، وليس &quot;%2&quot;</translation>
+        <source>--%1 needs an absolute http or https address, not "%2"</source>
+        <translation>يحتاج --%1 إلى عنوان http أو https مطلق، وليس "%2"</translation>
     </message>
     <message>
         <source>Pemba Vello, an internet radio player.</source>
@@ -515,7 +591,7 @@
         <translation>الموقع</translation>
     </message>
     <message>
-        <source>Open the station&apos;s homepage</source>
+        <source>Open the station's homepage</source>
         <translation>فتح موقع المحطة</translation>
     </message>
 </context>
@@ -675,10 +751,10 @@
     </message>
     <message>
         <source>pemba-vello: %1
-Try &apos;pemba-vello --help&apos;.
+Try 'pemba-vello --help'.
 </source>
         <translation>pemba-vello: %1
-جرّب &apos;pemba-vello --help&apos;.
+جرّب 'pemba-vello --help'.
 </translation>
     </message>
     <message>

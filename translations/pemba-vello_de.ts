@@ -1,5 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="de">
 <context>
     <name>Core</name>
@@ -116,7 +115,7 @@
         <translation>es ist nicht genug Speicher frei, um den Katalog zu lesen</translation>
     </message>
     <message>
-        <source>station %1: &quot;%2&quot; %3</source>
+        <source>station %1: "%2" %3</source>
         <translation>Sender %1: „%2“ %3</translation>
     </message>
     <message>
@@ -128,7 +127,7 @@
         <translation>Sender %1: %2</translation>
     </message>
     <message>
-        <source>station %1, in &quot;%2&quot;: %3</source>
+        <source>station %1, in "%2": %3</source>
         <translation>Sender %1, in „%2“: %3</translation>
     </message>
     <message>
@@ -246,7 +245,7 @@
         <translation>Der Server sendete %1 lang keine Daten</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not a valid web address</source>
+        <source>"%1" is not a valid web address</source>
         <translation>„%1“ ist keine gültige Webadresse</translation>
     </message>
     <message>
@@ -262,7 +261,7 @@
         <translation>%1 Neuer Versuch in %2 s …</translation>
     </message>
     <message>
-        <source>The station&apos;s playlist lists no stream that can be played here.</source>
+        <source>The station's playlist lists no stream that can be played here.</source>
         <translation>Die Playlist des Senders enthält keinen Stream, der hier abgespielt werden kann.</translation>
     </message>
     <message>
@@ -270,11 +269,11 @@
         <translation>Der Sender hat keine weitere Adresse, die sich versuchen ließe.</translation>
     </message>
     <message>
-        <source>The station&apos;s server could not be reached.</source>
+        <source>The station's server could not be reached.</source>
         <translation>Der Server des Senders war nicht erreichbar.</translation>
     </message>
     <message>
-        <source>The station&apos;s server is busy.</source>
+        <source>The station's server is busy.</source>
         <translation>Der Server des Senders ist ausgelastet.</translation>
     </message>
     <message>
@@ -310,15 +309,15 @@
         <translation>Der Sender verweigert die Wiedergabe dieses Streams (%1).</translation>
     </message>
     <message>
-        <source>The station&apos;s server is busy (%1).</source>
+        <source>The station's server is busy (%1).</source>
         <translation>Der Server des Senders ist ausgelastet (%1).</translation>
     </message>
     <message>
-        <source>The station&apos;s server has a fault (%1).</source>
+        <source>The station's server has a fault (%1).</source>
         <translation>Der Server des Senders hat einen Fehler (%1).</translation>
     </message>
     <message>
-        <source>The station&apos;s secure connection could not be verified.</source>
+        <source>The station's secure connection could not be verified.</source>
         <translation>Die sichere Verbindung zum Sender konnte nicht überprüft werden.</translation>
     </message>
     <message>
@@ -388,6 +387,50 @@
         <source>No secure connection could be made: the server may not offer https at this address.</source>
         <translation>Es ließ sich keine sichere Verbindung herstellen: Der Server bietet unter dieser Adresse womöglich kein https an.</translation>
     </message>
+<message>
+        <source>The file is no longer there.</source>
+        <translation>Die Datei ist nicht mehr da.</translation>
+    </message>
+    <message>
+        <source>Stations of your own cannot be changed now: “%1” is left as it was found.</source>
+        <translation>Eigene Sender können jetzt nicht geändert werden: „%1“ bleibt, wie es vorgefunden wurde.</translation>
+    </message>
+    <message>
+        <source>“%1” was saved by a newer version of Pemba Vello. What this version knows of it is shown, but it is left as it is: changes made now are not kept.</source>
+        <translation>„%1“ wurde von einer neueren Version von Pemba Vello gespeichert. Was diese Version davon kennt, wird angezeigt, aber die Datei bleibt unverändert: Änderungen, die Sie jetzt vornehmen, werden nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>It holds more entries than the player keeps.</source>
+        <translation>Sie enthält mehr Einträge, als der Player behält.</translation>
+    </message>
+    <message>
+        <source>It is larger than the player reads.</source>
+        <translation>Sie ist größer, als der Player liest.</translation>
+    </message>
+    <message>
+        <source>It is damaged.</source>
+        <translation>Sie ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation>Sie ist keine gewöhnliche Datei.</translation>
+    </message>
+    <message>
+        <source>The system did not let the player read it: %1</source>
+        <translation>Das System hat dem Player das Lesen nicht erlaubt: %1</translation>
+    </message>
+    <message>
+        <source>There are too many files set aside beside it.</source>
+        <translation>Daneben liegen schon zu viele beiseitegelegte Dateien.</translation>
+    </message>
+    <message>
+        <source>“%1” could not be read. %2 It was kept as it was, as “%3”, and the player goes on with what it could read.</source>
+        <translation>„%1“ konnte nicht gelesen werden. %2 Sie wurde unverändert als „%3“ aufbewahrt, und der Player macht mit dem weiter, was er lesen konnte.</translation>
+    </message>
+    <message>
+        <source>“%1” could not be read. %2 It could not be set aside either (%3), so the player leaves it as it is and keeps no changes to it until it starts again.</source>
+        <translation>„%1“ konnte nicht gelesen werden. %2 Sie konnte auch nicht beiseitegelegt werden (%3), daher lässt der Player sie unverändert und speichert bis zum nächsten Start keine Änderungen daran.</translation>
+    </message>
 </context>
 <context>
     <name>DBusIdleInhibitor</name>
@@ -440,11 +483,32 @@
             <numerusform>%Ln eigene Sender wurden zu „Meine Sender“ hinzugefügt.</numerusform>
         </translation>
     </message>
+<message numerus="yes">
+        <source>%Ln station(s) were skipped because they were already there.</source>
+        <translation>
+            <numerusform>%Ln Sender wurde übersprungen, weil er schon da war.</numerusform>
+            <numerusform>%Ln Sender wurden übersprungen, weil sie schon da waren.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln entry(s) were skipped because they are not stations that can be played.</source>
+        <translation>
+            <numerusform>%Ln Eintrag wurde übersprungen, weil er kein abspielbarer Sender ist.</numerusform>
+            <numerusform>%Ln Einträge wurden übersprungen, weil sie keine abspielbaren Sender sind.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln station(s) of your own were skipped because no more can be saved.</source>
+        <translation>
+            <numerusform>%Ln eigener Sender wurde übersprungen, weil keine weiteren gespeichert werden können.</numerusform>
+            <numerusform>%Ln eigene Sender wurden übersprungen, weil keine weiteren gespeichert werden können.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>LaunchOptions</name>
     <message>
-        <source>--%1 needs an absolute http or https address, not &quot;%2&quot;</source>
+        <source>--%1 needs an absolute http or https address, not "%2"</source>
         <translation>--%1 braucht eine absolute http- oder https-Adresse, nicht „%2“</translation>
     </message>
     <message>
@@ -495,7 +559,7 @@
         <translation>Website</translation>
     </message>
     <message>
-        <source>Open the station&apos;s homepage</source>
+        <source>Open the station's homepage</source>
         <translation>Website des Senders öffnen</translation>
     </message>
 </context>
@@ -655,10 +719,10 @@
     </message>
     <message>
         <source>pemba-vello: %1
-Try &apos;pemba-vello --help&apos;.
+Try 'pemba-vello --help'.
 </source>
         <translation>pemba-vello: %1
-Siehe &apos;pemba-vello --help&apos;.
+Siehe 'pemba-vello --help'.
 </translation>
     </message>
     <message>

@@ -1,5 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="es">
 <context>
     <name>Core</name>
@@ -116,7 +115,7 @@
         <translation>no hay memoria suficiente para leer el catálogo</translation>
     </message>
     <message>
-        <source>station %1: &quot;%2&quot; %3</source>
+        <source>station %1: "%2" %3</source>
         <translation>emisora %1: «%2» %3</translation>
     </message>
     <message>
@@ -128,7 +127,7 @@
         <translation>emisora %1: %2</translation>
     </message>
     <message>
-        <source>station %1, in &quot;%2&quot;: %3</source>
+        <source>station %1, in "%2": %3</source>
         <translation>emisora %1, en «%2»: %3</translation>
     </message>
     <message>
@@ -246,7 +245,7 @@
         <translation>El servidor no envió datos durante %1</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not a valid web address</source>
+        <source>"%1" is not a valid web address</source>
         <translation>«%1» no es una dirección web válida</translation>
     </message>
     <message>
@@ -262,7 +261,7 @@
         <translation>%1 Nuevo intento en %2 s…</translation>
     </message>
     <message>
-        <source>The station&apos;s playlist lists no stream that can be played here.</source>
+        <source>The station's playlist lists no stream that can be played here.</source>
         <translation>La lista de reproducción de la emisora no incluye ninguna transmisión que se pueda reproducir aquí.</translation>
     </message>
     <message>
@@ -270,11 +269,11 @@
         <translation>La emisora no tiene otra dirección que probar.</translation>
     </message>
     <message>
-        <source>The station&apos;s server could not be reached.</source>
+        <source>The station's server could not be reached.</source>
         <translation>No se pudo contactar con el servidor de la emisora.</translation>
     </message>
     <message>
-        <source>The station&apos;s server is busy.</source>
+        <source>The station's server is busy.</source>
         <translation>El servidor de la emisora está ocupado.</translation>
     </message>
     <message>
@@ -310,15 +309,15 @@
         <translation>La emisora se negó a reproducir esta transmisión (%1).</translation>
     </message>
     <message>
-        <source>The station&apos;s server is busy (%1).</source>
+        <source>The station's server is busy (%1).</source>
         <translation>El servidor de la emisora está ocupado (%1).</translation>
     </message>
     <message>
-        <source>The station&apos;s server has a fault (%1).</source>
+        <source>The station's server has a fault (%1).</source>
         <translation>El servidor de la emisora tiene un fallo (%1).</translation>
     </message>
     <message>
-        <source>The station&apos;s secure connection could not be verified.</source>
+        <source>The station's secure connection could not be verified.</source>
         <translation>No se pudo verificar la conexión segura de la emisora.</translation>
     </message>
     <message>
@@ -388,6 +387,50 @@
         <source>No secure connection could be made: the server may not offer https at this address.</source>
         <translation>No se pudo establecer una conexión segura: puede que el servidor no ofrezca https en esta dirección.</translation>
     </message>
+<message>
+        <source>The file is no longer there.</source>
+        <translation>El archivo ya no está.</translation>
+    </message>
+    <message>
+        <source>Stations of your own cannot be changed now: “%1” is left as it was found.</source>
+        <translation>Ahora no se pueden cambiar tus emisoras propias: «%1» se deja como se encontró.</translation>
+    </message>
+    <message>
+        <source>“%1” was saved by a newer version of Pemba Vello. What this version knows of it is shown, but it is left as it is: changes made now are not kept.</source>
+        <translation>«%1» lo guardó una versión más reciente de Pemba Vello. Se muestra lo que esta versión entiende de él, pero se deja como está: los cambios que hagas ahora no se conservarán.</translation>
+    </message>
+    <message>
+        <source>It holds more entries than the player keeps.</source>
+        <translation>Contiene más entradas de las que guarda el reproductor.</translation>
+    </message>
+    <message>
+        <source>It is larger than the player reads.</source>
+        <translation>Es más grande de lo que lee el reproductor.</translation>
+    </message>
+    <message>
+        <source>It is damaged.</source>
+        <translation>Está dañado.</translation>
+    </message>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation>No es un archivo normal.</translation>
+    </message>
+    <message>
+        <source>The system did not let the player read it: %1</source>
+        <translation>El sistema no permitió al reproductor leerlo: %1</translation>
+    </message>
+    <message>
+        <source>There are too many files set aside beside it.</source>
+        <translation>Ya hay demasiados archivos apartados junto a él.</translation>
+    </message>
+    <message>
+        <source>“%1” could not be read. %2 It was kept as it was, as “%3”, and the player goes on with what it could read.</source>
+        <translation>No se pudo leer «%1». %2 Se ha guardado tal cual como «%3», y el reproductor sigue con lo que pudo leer.</translation>
+    </message>
+    <message>
+        <source>“%1” could not be read. %2 It could not be set aside either (%3), so the player leaves it as it is and keeps no changes to it until it starts again.</source>
+        <translation>No se pudo leer «%1». %2 Tampoco se pudo apartar (%3), así que el reproductor lo deja como está y no guarda cambios en él hasta que vuelva a iniciarse.</translation>
+    </message>
 </context>
 <context>
     <name>DBusIdleInhibitor</name>
@@ -440,11 +483,32 @@
             <numerusform>Se añadieron %Ln emisoras propias a Mis emisoras.</numerusform>
         </translation>
     </message>
+<message numerus="yes">
+        <source>%Ln station(s) were skipped because they were already there.</source>
+        <translation>
+            <numerusform>Se omitió %Ln emisora porque ya estaba.</numerusform>
+            <numerusform>Se omitieron %Ln emisoras porque ya estaban.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln entry(s) were skipped because they are not stations that can be played.</source>
+        <translation>
+            <numerusform>Se omitió %Ln entrada porque no es una emisora que se pueda reproducir.</numerusform>
+            <numerusform>Se omitieron %Ln entradas porque no son emisoras que se puedan reproducir.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln station(s) of your own were skipped because no more can be saved.</source>
+        <translation>
+            <numerusform>Se omitió %Ln emisora propia porque no se pueden guardar más.</numerusform>
+            <numerusform>Se omitieron %Ln emisoras propias porque no se pueden guardar más.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>LaunchOptions</name>
     <message>
-        <source>--%1 needs an absolute http or https address, not &quot;%2&quot;</source>
+        <source>--%1 needs an absolute http or https address, not "%2"</source>
         <translation>--%1 necesita una dirección http o https absoluta, no «%2»</translation>
     </message>
     <message>
@@ -495,7 +559,7 @@
         <translation>Sitio web</translation>
     </message>
     <message>
-        <source>Open the station&apos;s homepage</source>
+        <source>Open the station's homepage</source>
         <translation>Abrir el sitio web de la emisora</translation>
     </message>
 </context>
@@ -655,10 +719,10 @@
     </message>
     <message>
         <source>pemba-vello: %1
-Try &apos;pemba-vello --help&apos;.
+Try 'pemba-vello --help'.
 </source>
         <translation>pemba-vello: %1
-Prueba &apos;pemba-vello --help&apos;.
+Prueba 'pemba-vello --help'.
 </translation>
     </message>
     <message>

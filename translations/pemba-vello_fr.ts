@@ -1,5 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="fr">
 <context>
     <name>Core</name>
@@ -116,7 +115,7 @@
         <translation>la mémoire est insuffisante pour lire le catalogue</translation>
     </message>
     <message>
-        <source>station %1: &quot;%2&quot; %3</source>
+        <source>station %1: "%2" %3</source>
         <translation>station %1 : « %2 » %3</translation>
     </message>
     <message>
@@ -128,7 +127,7 @@
         <translation>station %1 : %2</translation>
     </message>
     <message>
-        <source>station %1, in &quot;%2&quot;: %3</source>
+        <source>station %1, in "%2": %3</source>
         <translation>station %1, dans « %2 » : %3</translation>
     </message>
     <message>
@@ -246,7 +245,7 @@
         <translation>Le serveur n’a envoyé aucune donnée pendant %1</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not a valid web address</source>
+        <source>"%1" is not a valid web address</source>
         <translation>« %1 » n’est pas une adresse web valide</translation>
     </message>
     <message>
@@ -262,7 +261,7 @@
         <translation>%1 Nouvel essai dans %2 s…</translation>
     </message>
     <message>
-        <source>The station&apos;s playlist lists no stream that can be played here.</source>
+        <source>The station's playlist lists no stream that can be played here.</source>
         <translation>La liste de lecture de la station ne contient aucun flux lisible ici.</translation>
     </message>
     <message>
@@ -270,11 +269,11 @@
         <translation>La station n’a pas d’autre adresse à essayer.</translation>
     </message>
     <message>
-        <source>The station&apos;s server could not be reached.</source>
+        <source>The station's server could not be reached.</source>
         <translation>Le serveur de la station est injoignable.</translation>
     </message>
     <message>
-        <source>The station&apos;s server is busy.</source>
+        <source>The station's server is busy.</source>
         <translation>Le serveur de la station est occupé.</translation>
     </message>
     <message>
@@ -310,15 +309,15 @@
         <translation>La station a refusé de diffuser ce flux (%1).</translation>
     </message>
     <message>
-        <source>The station&apos;s server is busy (%1).</source>
+        <source>The station's server is busy (%1).</source>
         <translation>Le serveur de la station est occupé (%1).</translation>
     </message>
     <message>
-        <source>The station&apos;s server has a fault (%1).</source>
+        <source>The station's server has a fault (%1).</source>
         <translation>Le serveur de la station est en panne (%1).</translation>
     </message>
     <message>
-        <source>The station&apos;s secure connection could not be verified.</source>
+        <source>The station's secure connection could not be verified.</source>
         <translation>La connexion sécurisée de la station n’a pas pu être vérifiée.</translation>
     </message>
     <message>
@@ -388,6 +387,50 @@
         <source>No secure connection could be made: the server may not offer https at this address.</source>
         <translation>Impossible d’établir une connexion sécurisée : le serveur ne propose peut-être pas https à cette adresse.</translation>
     </message>
+<message>
+        <source>The file is no longer there.</source>
+        <translation>Le fichier n’est plus là.</translation>
+    </message>
+    <message>
+        <source>Stations of your own cannot be changed now: “%1” is left as it was found.</source>
+        <translation>Vos stations personnelles ne peuvent pas être modifiées pour l’instant : « %1 » est laissé tel quel.</translation>
+    </message>
+    <message>
+        <source>“%1” was saved by a newer version of Pemba Vello. What this version knows of it is shown, but it is left as it is: changes made now are not kept.</source>
+        <translation>« %1 » a été enregistré par une version plus récente de Pemba Vello. Ce que cette version en comprend est affiché, mais le fichier est laissé tel quel : les modifications faites maintenant ne seront pas conservées.</translation>
+    </message>
+    <message>
+        <source>It holds more entries than the player keeps.</source>
+        <translation>Il contient plus d’entrées que le lecteur n’en garde.</translation>
+    </message>
+    <message>
+        <source>It is larger than the player reads.</source>
+        <translation>Il est plus volumineux que ce que le lecteur lit.</translation>
+    </message>
+    <message>
+        <source>It is damaged.</source>
+        <translation>Il est endommagé.</translation>
+    </message>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation>Ce n’est pas un fichier ordinaire.</translation>
+    </message>
+    <message>
+        <source>The system did not let the player read it: %1</source>
+        <translation>Le système n’a pas laissé le lecteur le lire : %1</translation>
+    </message>
+    <message>
+        <source>There are too many files set aside beside it.</source>
+        <translation>Trop de fichiers ont déjà été mis de côté à côté de lui.</translation>
+    </message>
+    <message>
+        <source>“%1” could not be read. %2 It was kept as it was, as “%3”, and the player goes on with what it could read.</source>
+        <translation>« %1 » n’a pas pu être lu. %2 Il a été conservé tel quel sous le nom « %3 », et le lecteur continue avec ce qu’il a pu lire.</translation>
+    </message>
+    <message>
+        <source>“%1” could not be read. %2 It could not be set aside either (%3), so the player leaves it as it is and keeps no changes to it until it starts again.</source>
+        <translation>« %1 » n’a pas pu être lu. %2 Il n’a pas pu être mis de côté non plus (%3) : le lecteur le laisse tel quel et n’y enregistre aucune modification jusqu’à son prochain démarrage.</translation>
+    </message>
 </context>
 <context>
     <name>DBusIdleInhibitor</name>
@@ -440,11 +483,32 @@
             <numerusform>%Ln stations personnelles ont été ajoutées à Mes stations.</numerusform>
         </translation>
     </message>
+<message numerus="yes">
+        <source>%Ln station(s) were skipped because they were already there.</source>
+        <translation>
+            <numerusform>%Ln station a été ignorée, car elle était déjà là.</numerusform>
+            <numerusform>%Ln stations ont été ignorées, car elles étaient déjà là.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln entry(s) were skipped because they are not stations that can be played.</source>
+        <translation>
+            <numerusform>%Ln entrée a été ignorée, car ce n’est pas une station qui peut être lue.</numerusform>
+            <numerusform>%Ln entrées ont été ignorées, car ce ne sont pas des stations qui peuvent être lues.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln station(s) of your own were skipped because no more can be saved.</source>
+        <translation>
+            <numerusform>%Ln station personnelle a été ignorée, car aucune autre ne peut être enregistrée.</numerusform>
+            <numerusform>%Ln stations personnelles ont été ignorées, car aucune autre ne peut être enregistrée.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>LaunchOptions</name>
     <message>
-        <source>--%1 needs an absolute http or https address, not &quot;%2&quot;</source>
+        <source>--%1 needs an absolute http or https address, not "%2"</source>
         <translation>--%1 attend une adresse http ou https absolue, pas « %2 »</translation>
     </message>
     <message>
@@ -495,7 +559,7 @@
         <translation>Site web</translation>
     </message>
     <message>
-        <source>Open the station&apos;s homepage</source>
+        <source>Open the station's homepage</source>
         <translation>Ouvrir le site web de la station</translation>
     </message>
 </context>
@@ -655,7 +719,7 @@
     </message>
     <message>
         <source>pemba-vello: %1
-Try &apos;pemba-vello --help&apos;.
+Try 'pemba-vello --help'.
 </source>
         <translation>pemba-vello : %1
 Essayez « pemba-vello --help ».

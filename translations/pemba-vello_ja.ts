@@ -1,5 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="ja">
 <context>
     <name>Core</name>
@@ -116,8 +115,8 @@
         <translation>カタログを読み込むためのメモリが足りません</translation>
     </message>
     <message>
-        <source>station %1: &quot;%2&quot; %3</source>
-        <translation>放送局 %1: &quot;%2&quot; は%3</translation>
+        <source>station %1: "%2" %3</source>
+        <translation>放送局 %1: "%2" は%3</translation>
     </message>
     <message>
         <source>station %1 %2</source>
@@ -128,8 +127,8 @@
         <translation>放送局 %1: %2</translation>
     </message>
     <message>
-        <source>station %1, in &quot;%2&quot;: %3</source>
-        <translation>放送局 %1 の &quot;%2&quot;: %3</translation>
+        <source>station %1, in "%2": %3</source>
+        <translation>放送局 %1 の "%2": %3</translation>
     </message>
     <message>
         <source>the catalog is a web page or XML, not JSON</source>
@@ -244,8 +243,8 @@
         <translation>サーバーから %1 の間データが届きませんでした</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not a valid web address</source>
-        <translation>&quot;%1&quot; は有効なウェブアドレスではありません</translation>
+        <source>"%1" is not a valid web address</source>
+        <translation>"%1" は有効なウェブアドレスではありません</translation>
     </message>
     <message>
         <source>Connecting…</source>
@@ -260,7 +259,7 @@
         <translation>%1 %2 秒後に再試行します…</translation>
     </message>
     <message>
-        <source>The station&apos;s playlist lists no stream that can be played here.</source>
+        <source>The station's playlist lists no stream that can be played here.</source>
         <translation>この放送局のプレイリストには、ここで再生できるストリームがありません。</translation>
     </message>
     <message>
@@ -268,11 +267,11 @@
         <translation>この放送局には他に試せるアドレスがありません。</translation>
     </message>
     <message>
-        <source>The station&apos;s server could not be reached.</source>
+        <source>The station's server could not be reached.</source>
         <translation>放送局のサーバーにつながりませんでした。</translation>
     </message>
     <message>
-        <source>The station&apos;s server is busy.</source>
+        <source>The station's server is busy.</source>
         <translation>放送局のサーバーが混み合っています。</translation>
     </message>
     <message>
@@ -308,15 +307,15 @@
         <translation>放送局がこのストリームの再生を拒否しました (%1)。</translation>
     </message>
     <message>
-        <source>The station&apos;s server is busy (%1).</source>
+        <source>The station's server is busy (%1).</source>
         <translation>放送局のサーバーが混み合っています (%1)。</translation>
     </message>
     <message>
-        <source>The station&apos;s server has a fault (%1).</source>
+        <source>The station's server has a fault (%1).</source>
         <translation>放送局のサーバーに障害があります (%1)。</translation>
     </message>
     <message>
-        <source>The station&apos;s secure connection could not be verified.</source>
+        <source>The station's secure connection could not be verified.</source>
         <translation>放送局の安全な接続を確認できませんでした。</translation>
     </message>
     <message>
@@ -385,6 +384,50 @@
         <source>No secure connection could be made: the server may not offer https at this address.</source>
         <translation>安全な接続を確立できませんでした。このアドレスのサーバーは https に対応していない可能性があります。</translation>
     </message>
+<message>
+        <source>The file is no longer there.</source>
+        <translation>ファイルがもうありません。</translation>
+    </message>
+    <message>
+        <source>Stations of your own cannot be changed now: “%1” is left as it was found.</source>
+        <translation>今は自分の放送局を変更できません。「%1」は見つかったときのまま残されます。</translation>
+    </message>
+    <message>
+        <source>“%1” was saved by a newer version of Pemba Vello. What this version knows of it is shown, but it is left as it is: changes made now are not kept.</source>
+        <translation>「%1」は新しいバージョンの Pemba Vello で保存されています。このバージョンで読める内容は表示されますが、ファイルはそのまま残され、今行った変更は保存されません。</translation>
+    </message>
+    <message>
+        <source>It holds more entries than the player keeps.</source>
+        <translation>プレーヤーが保持できるより多くの項目が含まれています。</translation>
+    </message>
+    <message>
+        <source>It is larger than the player reads.</source>
+        <translation>プレーヤーが読み込めるサイズを超えています。</translation>
+    </message>
+    <message>
+        <source>It is damaged.</source>
+        <translation>破損しています。</translation>
+    </message>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation>通常のファイルではありません。</translation>
+    </message>
+    <message>
+        <source>The system did not let the player read it: %1</source>
+        <translation>システムがプレーヤーによる読み込みを許可しませんでした: %1</translation>
+    </message>
+    <message>
+        <source>There are too many files set aside beside it.</source>
+        <translation>横に退避したファイルが多すぎます。</translation>
+    </message>
+    <message>
+        <source>“%1” could not be read. %2 It was kept as it was, as “%3”, and the player goes on with what it could read.</source>
+        <translation>「%1」を読み込めませんでした。%2 元のまま「%3」として保管し、読み込めた内容で続行します。</translation>
+    </message>
+    <message>
+        <source>“%1” could not be read. %2 It could not be set aside either (%3), so the player leaves it as it is and keeps no changes to it until it starts again.</source>
+        <translation>「%1」を読み込めませんでした。%2 退避することもできなかったため（%3）、次に起動するまでこのファイルはそのままにし、変更を保存しません。</translation>
+    </message>
 </context>
 <context>
     <name>DBusIdleInhibitor</name>
@@ -435,12 +478,30 @@
             <numerusform>自分の放送局 %Ln 件を追加しました。</numerusform>
         </translation>
     </message>
+<message numerus="yes">
+        <source>%Ln station(s) were skipped because they were already there.</source>
+        <translation>
+            <numerusform>%Ln 局はすでにあったため、スキップしました。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln entry(s) were skipped because they are not stations that can be played.</source>
+        <translation>
+            <numerusform>%Ln 件の項目は再生できる放送局ではないため、スキップしました。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln station(s) of your own were skipped because no more can be saved.</source>
+        <translation>
+            <numerusform>これ以上保存できないため、自分の放送局 %Ln 件をスキップしました。</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>LaunchOptions</name>
     <message>
-        <source>--%1 needs an absolute http or https address, not &quot;%2&quot;</source>
-        <translation>--%1 には http または https の絶対アドレスが必要です (&quot;%2&quot; は使えません)</translation>
+        <source>--%1 needs an absolute http or https address, not "%2"</source>
+        <translation>--%1 には http または https の絶対アドレスが必要です ("%2" は使えません)</translation>
     </message>
     <message>
         <source>Pemba Vello, an internet radio player.</source>
@@ -490,7 +551,7 @@
         <translation>ホームページ</translation>
     </message>
     <message>
-        <source>Open the station&apos;s homepage</source>
+        <source>Open the station's homepage</source>
         <translation>放送局のホームページを開く</translation>
     </message>
 </context>
@@ -650,10 +711,10 @@
     </message>
     <message>
         <source>pemba-vello: %1
-Try &apos;pemba-vello --help&apos;.
+Try 'pemba-vello --help'.
 </source>
         <translation>pemba-vello: %1
-&apos;pemba-vello --help&apos; を参照してください。
+'pemba-vello --help' を参照してください。
 </translation>
     </message>
     <message>

@@ -1,5 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="pt_BR">
 <context>
     <name>Core</name>
@@ -116,8 +115,8 @@
         <translation>não há memória suficiente para ler o catálogo</translation>
     </message>
     <message>
-        <source>station %1: &quot;%2&quot; %3</source>
-        <translation>estação %1: &quot;%2&quot; %3</translation>
+        <source>station %1: "%2" %3</source>
+        <translation>estação %1: "%2" %3</translation>
     </message>
     <message>
         <source>station %1 %2</source>
@@ -128,8 +127,8 @@
         <translation>estação %1: %2</translation>
     </message>
     <message>
-        <source>station %1, in &quot;%2&quot;: %3</source>
-        <translation>estação %1, em &quot;%2&quot;: %3</translation>
+        <source>station %1, in "%2": %3</source>
+        <translation>estação %1, em "%2": %3</translation>
     </message>
     <message>
         <source>the catalog is a web page or XML, not JSON</source>
@@ -246,8 +245,8 @@
         <translation>O servidor não enviou dados por %1</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not a valid web address</source>
-        <translation>&quot;%1&quot; não é um endereço da web válido</translation>
+        <source>"%1" is not a valid web address</source>
+        <translation>"%1" não é um endereço da web válido</translation>
     </message>
     <message>
         <source>Connecting…</source>
@@ -262,7 +261,7 @@
         <translation>%1 Nova tentativa em %2 s…</translation>
     </message>
     <message>
-        <source>The station&apos;s playlist lists no stream that can be played here.</source>
+        <source>The station's playlist lists no stream that can be played here.</source>
         <translation>A playlist da estação não tem nenhum stream que possa ser tocado aqui.</translation>
     </message>
     <message>
@@ -270,11 +269,11 @@
         <translation>A estação não tem outro endereço para tentar.</translation>
     </message>
     <message>
-        <source>The station&apos;s server could not be reached.</source>
+        <source>The station's server could not be reached.</source>
         <translation>Não foi possível alcançar o servidor da estação.</translation>
     </message>
     <message>
-        <source>The station&apos;s server is busy.</source>
+        <source>The station's server is busy.</source>
         <translation>O servidor da estação está ocupado.</translation>
     </message>
     <message>
@@ -310,15 +309,15 @@
         <translation>A estação se recusou a tocar este stream (%1).</translation>
     </message>
     <message>
-        <source>The station&apos;s server is busy (%1).</source>
+        <source>The station's server is busy (%1).</source>
         <translation>O servidor da estação está ocupado (%1).</translation>
     </message>
     <message>
-        <source>The station&apos;s server has a fault (%1).</source>
+        <source>The station's server has a fault (%1).</source>
         <translation>O servidor da estação está com falha (%1).</translation>
     </message>
     <message>
-        <source>The station&apos;s secure connection could not be verified.</source>
+        <source>The station's secure connection could not be verified.</source>
         <translation>Não foi possível verificar a conexão segura da estação.</translation>
     </message>
     <message>
@@ -388,6 +387,50 @@
         <source>No secure connection could be made: the server may not offer https at this address.</source>
         <translation>Não foi possível estabelecer uma conexão segura: talvez o servidor não ofereça https neste endereço.</translation>
     </message>
+<message>
+        <source>The file is no longer there.</source>
+        <translation>O arquivo não está mais lá.</translation>
+    </message>
+    <message>
+        <source>Stations of your own cannot be changed now: “%1” is left as it was found.</source>
+        <translation>Suas estações próprias não podem ser alteradas agora: “%1” fica como foi encontrado.</translation>
+    </message>
+    <message>
+        <source>“%1” was saved by a newer version of Pemba Vello. What this version knows of it is shown, but it is left as it is: changes made now are not kept.</source>
+        <translation>“%1” foi salvo por uma versão mais nova do Pemba Vello. O que esta versão entende dele é mostrado, mas ele fica como está: as alterações feitas agora não serão mantidas.</translation>
+    </message>
+    <message>
+        <source>It holds more entries than the player keeps.</source>
+        <translation>Ele contém mais entradas do que o player guarda.</translation>
+    </message>
+    <message>
+        <source>It is larger than the player reads.</source>
+        <translation>Ele é maior do que o player lê.</translation>
+    </message>
+    <message>
+        <source>It is damaged.</source>
+        <translation>Ele está danificado.</translation>
+    </message>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation>Não é um arquivo comum.</translation>
+    </message>
+    <message>
+        <source>The system did not let the player read it: %1</source>
+        <translation>O sistema não deixou o player lê-lo: %1</translation>
+    </message>
+    <message>
+        <source>There are too many files set aside beside it.</source>
+        <translation>Já há arquivos demais separados ao lado dele.</translation>
+    </message>
+    <message>
+        <source>“%1” could not be read. %2 It was kept as it was, as “%3”, and the player goes on with what it could read.</source>
+        <translation>Não foi possível ler “%1”. %2 Ele foi guardado como estava, como “%3”, e o player segue com o que conseguiu ler.</translation>
+    </message>
+    <message>
+        <source>“%1” could not be read. %2 It could not be set aside either (%3), so the player leaves it as it is and keeps no changes to it until it starts again.</source>
+        <translation>Não foi possível ler “%1”. %2 Também não foi possível separá-lo (%3), então o player o deixa como está e não guarda alterações nele até iniciar de novo.</translation>
+    </message>
 </context>
 <context>
     <name>DBusIdleInhibitor</name>
@@ -440,12 +483,33 @@
             <numerusform>%Ln estações próprias foram adicionadas a Minhas estações.</numerusform>
         </translation>
     </message>
+<message numerus="yes">
+        <source>%Ln station(s) were skipped because they were already there.</source>
+        <translation>
+            <numerusform>%Ln estação foi ignorada porque já estava lá.</numerusform>
+            <numerusform>%Ln estações foram ignoradas porque já estavam lá.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln entry(s) were skipped because they are not stations that can be played.</source>
+        <translation>
+            <numerusform>%Ln entrada foi ignorada porque não é uma estação que possa ser tocada.</numerusform>
+            <numerusform>%Ln entradas foram ignoradas porque não são estações que possam ser tocadas.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln station(s) of your own were skipped because no more can be saved.</source>
+        <translation>
+            <numerusform>%Ln estação própria foi ignorada porque não é possível salvar mais.</numerusform>
+            <numerusform>%Ln estações próprias foram ignoradas porque não é possível salvar mais.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>LaunchOptions</name>
     <message>
-        <source>--%1 needs an absolute http or https address, not &quot;%2&quot;</source>
-        <translation>--%1 precisa de um endereço http ou https absoluto, não &quot;%2&quot;</translation>
+        <source>--%1 needs an absolute http or https address, not "%2"</source>
+        <translation>--%1 precisa de um endereço http ou https absoluto, não "%2"</translation>
     </message>
     <message>
         <source>Pemba Vello, an internet radio player.</source>
@@ -495,7 +559,7 @@
         <translation>Site</translation>
     </message>
     <message>
-        <source>Open the station&apos;s homepage</source>
+        <source>Open the station's homepage</source>
         <translation>Abrir o site da estação</translation>
     </message>
 </context>
@@ -655,10 +719,10 @@
     </message>
     <message>
         <source>pemba-vello: %1
-Try &apos;pemba-vello --help&apos;.
+Try 'pemba-vello --help'.
 </source>
         <translation>pemba-vello: %1
-Tente &apos;pemba-vello --help&apos;.
+Tente 'pemba-vello --help'.
 </translation>
     </message>
     <message>

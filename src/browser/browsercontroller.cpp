@@ -115,8 +115,8 @@ const std::deque<SongHistory::Entry>& BrowserController::songsHeard() const
 
 void BrowserController::keepSongsIn(DocumentStore& documents, SongHistory::Clock clock)
 {
-    m_songs = std::make_unique<SongHistory>(documents, std::move(clock));
-    m_songs->restore();
+    m_songs = std::make_unique<SongHistory>(documents, m_queue, std::move(clock));
+    tellOnce(m_songs->restore());
     m_lastSongHeard = {};
     noteSongHeard();
     if (m_mode == ListMode::Songs) {
@@ -151,7 +151,7 @@ void BrowserController::keepOwnStationsIn(DocumentStore& documents)
         }
         return id;
     });
-    m_own->restore();
+    tellOnce(m_own->restore());
     ownStationsChanged();
 }
 
@@ -203,25 +203,9 @@ std::vector<FavoriteEntry> BrowserController::favoritesToExport() const
     return entries;
 }
 
-BrowserController::Imported BrowserController::importFavorites(const std::vector<FavoriteEntry>& entries)
+ImportSummary BrowserController::importFavorites(const FavoritesFile::Contents& file)
 {
-    Imported imported;
-    std::vector<std::string> favorites;
-    for (const FavoriteEntry& entry : entries) {
-        // An own station already here keeps the person's own edits.
-        if (entry.own && m_own && m_own->find(entry.id) == nullptr) {
-            const Result<Station> added = m_own->add(*entry.own, entry.id);
-            if (const auto* station = std::get_if<Station>(&added)) {
-                ++imported.ownStations;
-                if (entry.favorite) {
-                    favorites.push_back(station->id());
-                }
-            }
-        } else if (entry.favorite) {
-            favorites.push_back(entry.id);
-        }
-    }
-    imported.favorites = m_library.mergeFavorites(favorites);
+    const ImportSummary imported = mergeImported(file, m_library, m_own.get());
     if (imported.ownStations > 0) {
         ownStationsChanged();
     } else if (imported.favorites > 0) {
@@ -366,6 +350,13 @@ void BrowserController::postGuarded(MainQueue::Task task)
     });
 }
 
+void BrowserController::tellOnce(std::optional<Text> notice)
+{
+    if (notice) {
+        postGuarded([this, text = std::move(*notice)] { m_view.showNotice(text); });
+    }
+}
+
 void BrowserController::postGuardedAfter(std::chrono::milliseconds delay, MainQueue::Task task)
 {
     m_queue.postAfter(delay, [alive = std::weak_ptr<int>(m_lifetime), task = std::move(task)] {
@@ -380,6 +371,7 @@ void BrowserController::start()
     m_view.loadFallbackImage();
     m_view.loadHeroImage();
     m_library.restore();
+    tellOnce(m_preferences.notice());
     restoreVolume();
     m_player->setOnStateChange([this] {
         postGuarded([this] {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "favoritesfile.h"
+#include "favoritesimport.h"
 #include "ownstations.h"
 #include "ports/mainqueue.h"
 #include "screen.h"
@@ -146,15 +147,11 @@ public:
     // A Library chip: Favorites, Recent, Songs or Top Stations.
     void chooseListMode(ListMode mode);
     void toggleFavorite(const Station& station);
-    struct Imported {
-        std::size_t favorites = 0;
-        std::size_t ownStations = 0;
-    };
     // What an export file holds: every favourite, and every own station with what it is made of.
     [[nodiscard]] std::vector<FavoriteEntry> favoritesToExport() const;
-    // Adds the own stations of `entries` not yet here, under their identifiers, and the
-    // favourites among them not yet favourites; returns how many of each were new.
-    Imported importFavorites(const std::vector<FavoriteEntry>& entries);
+    // Adds the own stations of `file` not yet here, under their identifiers, and the favourites
+    // among them not yet favourites; says what was added and what was skipped.
+    ImportSummary importFavorites(const FavoritesFile::Contents& file);
 
     // Plays `station` and records it as the most recent; a station other than the current one
     // counts as a play for the catalog source.
@@ -228,6 +225,8 @@ private:
     // Takes or lets go the idle lock as the playback phase asks.
     void keepAwakeWhilePlaying();
     void postGuardedAfter(std::chrono::milliseconds delay, MainQueue::Task task);
+    // Shows `notice`, if any, once the window is up.
+    void tellOnce(std::optional<Text> notice);
 
     BrowserView& m_view;
     StationSource& m_source;

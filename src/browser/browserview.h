@@ -59,6 +59,9 @@ public:
     virtual void loadHeroImage() = 0;
     // Brings the loading status's progress bar up to date, without rebuilding the content.
     virtual void showLoadProgress(const LoadProgress& progress) = 0;
+    // Tells the person something they should know once, such as a file of theirs that could not
+    // be read and was set aside, in a message they dismiss.
+    virtual void showNotice(const Text& notice) = 0;
 };
 
 } // namespace Vello

@@ -1,81 +1,68 @@
 #include "favoritesfile.h"
 
-#include "jsontext.h"
-
-#include <simdjson.h>
+#include "listdocument.h"
 
 namespace Vello {
 
 namespace {
 
-const Error notFavorites {VELLO_TR("Core", "The file is not a list of favourite stations.")};
+constexpr ListFormat fileFormat {{}, 0, FavoritesFile::maxBytes};
 
 } // namespace
 
 std::string FavoritesFile::write(const std::vector<FavoriteEntry>& entries)
 {
-    std::string out = "[";
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        out += i == 0 ? "\n  {\"id\": " : ",\n  {\"id\": ";
-        appendJsonString(out, entries[i].id);
-        out += ", \"name\": ";
-        appendJsonString(out, entries[i].name);
-        if (const auto& own = entries[i].own) {
-            out += ", \"url\": ";
-            appendJsonString(out, own->address);
-            out += ", \"favicon\": ";
-            appendJsonString(out, own->logo);
-            out += ", \"tags\": ";
-            appendJsonString(out, own->tags);
-            if (!entries[i].favorite) {
-                out += ", \"favorite\": false";
+    ListDocument document(fileFormat);
+    for (const FavoriteEntry& entry : entries) {
+        document.beginEntry();
+        document.addText("id", entry.id);
+        document.addText("name", entry.name);
+        if (const auto& own = entry.own) {
+            document.addText("url", own->address);
+            document.addText("favicon", own->logo);
+            document.addText("tags", own->tags);
+            if (!entry.favorite) {
+                document.addFlag("favorite", false);
             }
         }
-        out += '}';
     }
-    out += entries.empty() ? "]\n" : "\n]\n";
-    return out;
+    return document.finish();
 }
 
-Result<std::vector<FavoriteEntry>> FavoritesFile::read(std::string_view text)
+Result<FavoritesFile::Contents> FavoritesFile::read(std::string_view text)
 {
-    if (text.size() > maxBytes) {
+    Contents contents;
+    const ListReading reading = ListDocument::read(text, fileFormat, [&contents](const ListEntry& item) {
+        const auto id = item.text("id");
+        const auto name = item.text("name");
+        if (!id || id->empty() || !name) {
+            return EntryTaken::LeftOut;
+        }
+        FavoriteEntry entry {std::string(*id), std::string(*name)};
+        const auto url = item.text("url");
+        if (OwnStations::isOwnId(*id) && url) {
+            entry.own = StationDraft {std::string(*name), std::string(*url),
+                std::string(item.text("favicon").value_or("")), std::string(item.text("tags").value_or(""))};
+            entry.favorite = item.flag("favorite").value_or(true);
+        }
+        contents.entries.push_back(std::move(entry));
+        return EntryTaken::Yes;
+    });
+    switch (reading.fault) {
+    case ListReading::Fault::TooLarge:
         return Error {VELLO_TR("Core", "The file is too large to be a list of favourite stations.")};
-    }
-    simdjson::dom::parser parser;
-    simdjson::dom::element document;
-    if (parser.parse(simdjson::padded_string(text)).get(document) != simdjson::SUCCESS) {
+    case ListReading::Fault::Damaged:
         return Error {VELLO_TR("Core", "The file is damaged: it is not valid JSON.")};
-    }
-    simdjson::dom::array list;
-    if (document.get_array().get(list) != simdjson::SUCCESS) {
-        return notFavorites;
-    }
-    std::vector<FavoriteEntry> entries;
-    for (const simdjson::dom::element item : list) {
-        std::string_view id;
-        std::string_view name;
-        if (!item.is_object() || item["id"].get_string().get(id) != simdjson::SUCCESS || id.empty()
-            || item["name"].get_string().get(name) != simdjson::SUCCESS) {
-            return notFavorites;
+    case ListReading::Fault::Foreign:
+        break;
+    case ListReading::Fault::None:
+        // Entries that are no station are skipped, unless nothing in the file is one.
+        if (!contents.entries.empty() || reading.leftOut.empty()) {
+            contents.notStations = reading.leftOut.size();
+            return contents;
         }
-        FavoriteEntry entry {std::string(id), std::string(name)};
-        std::string_view url;
-        if (OwnStations::isOwnId(id) && item["url"].get_string().get(url) == simdjson::SUCCESS) {
-            const auto optionalText = [&item](const char* key) {
-                std::string_view value;
-                return item[key].get_string().get(value) == simdjson::SUCCESS ? std::string(value) : std::string();
-            };
-            entry.own
-                = StationDraft {std::string(name), std::string(url), optionalText("favicon"), optionalText("tags")};
-            bool favorite = true;
-            if (item["favorite"].get_bool().get(favorite) == simdjson::SUCCESS) {
-                entry.favorite = favorite;
-            }
-        }
-        entries.push_back(std::move(entry));
     }
-    return entries;
+    return Error {VELLO_TR("Core", "The file is not a list of favourite stations.")};
 }
 
 } // namespace Vello

@@ -32,10 +32,18 @@ public:
     // Larger files are refused before they are read.
     static constexpr std::size_t maxBytes = std::size_t {8} * 1024 * 1024;
 
+    // What a file holds: the stations, and how many of its entries are none.
+    struct Contents {
+        std::vector<FavoriteEntry> entries;
+        std::size_t notStations = 0;
+
+        friend bool operator==(const Contents&, const Contents&) = default;
+    };
+
     [[nodiscard]] static std::string write(const std::vector<FavoriteEntry>& entries);
-    // The entries of `text`, or what is wrong with it, in words for the person importing:
-    // text that is not JSON, or JSON of another shape, is refused as a whole.
-    [[nodiscard]] static Result<std::vector<FavoriteEntry>> read(std::string_view text);
+    // What `text` holds, or what is wrong with it, in words for the person importing: text that
+    // is not JSON, JSON of another shape, or a list with no station, is refused as a whole.
+    [[nodiscard]] static Result<Contents> read(std::string_view text);
 };
 
 } // namespace Vello

@@ -1,23 +1,24 @@
 #include "ownstations.h"
 
-#include "jsontext.h"
-
-#include "ports/documentstore.h"
-
 #include "catalog/textrules.h"
 #include "playback/streamaddress.h"
 
-#include <simdjson.h>
-
 #include <algorithm>
-#include <cstdint>
 #include <utility>
 
 namespace Vello {
 
 namespace {
 
-constexpr std::int64_t documentVersion = 1;
+constexpr ListFormat documentFormat {"stations", 1, OwnStations::maxDocumentBytes};
+
+const Error noRoom {VELLO_TR("Core", "You cannot add more stations of your own.")};
+
+Error notWritable()
+{
+    return Error {Text(VELLO_TR("Core", "Stations of your own cannot be changed now: “%1” is left as it was found."),
+        {Text::verbatim(std::string(OwnStations::documentName))})};
+}
 
 std::optional<std::string> present(std::string_view text)
 {
@@ -47,32 +48,59 @@ Station stationFrom(std::string id, const StationDraft& draft)
 } // namespace
 
 OwnStations::OwnStations(DocumentStore& store, IdSource newId)
-    : m_store(store)
-    , m_newId(std::move(newId))
+    : m_newId(std::move(newId))
+    , m_list(store, documentName, documentFormat, [this](ListDocument& document) { write(document, m_stations); })
 {
 }
 
-void OwnStations::restore()
+std::optional<Text> OwnStations::restore()
 {
     m_stations.clear();
-    if (const auto document = m_store.read(documentName)) {
-        m_stations = fromDocument(*document);
-    }
+    m_places.clear();
+    return m_list.restore([this](const ListEntry& item) {
+        const auto id = item.text("id");
+        const auto name = item.text("name");
+        const auto url = item.text("url");
+        const auto favicon = item.text("favicon");
+        const auto tags = item.text("tags");
+        if (!id || !isOwnId(*id) || !name || !url || !favicon || !tags || find(*id) != nullptr) {
+            return EntryTaken::LeftOut;
+        }
+        const StationDraft draft {std::string(*name), std::string(*url), std::string(*favicon), std::string(*tags)};
+        if (problems(draft).any()) {
+            return EntryTaken::LeftOut;
+        }
+        if (m_stations.size() == maxStations) {
+            return EntryTaken::NoRoom;
+        }
+        m_places.emplace(*id, m_stations.size());
+        m_stations.push_back(stationFrom(std::string(*id), draft));
+        return EntryTaken::Yes;
+    });
 }
 
 const Station* OwnStations::find(std::string_view id) const
 {
-    const auto found = std::ranges::find_if(m_stations, [&](const Station& station) { return station.id() == id; });
-    return found == m_stations.end() ? nullptr : &*found;
+    const auto found = m_places.find(id);
+    return found == m_places.end() ? nullptr : &m_stations[found->second];
 }
 
-Result<Station> OwnStations::add(const StationDraft& draft, std::string_view id)
+void OwnStations::keepOnly(std::size_t count)
 {
-    if (const auto wrong = refusal(draft)) {
-        return *wrong;
+    m_stations.resize(count);
+    std::erase_if(m_places, [count](const auto& place) { return place.second >= count; });
+}
+
+std::optional<Error> OwnStations::append(const StationDraft& draft, std::string_view id)
+{
+    if (auto wrong = refusal(draft)) {
+        return wrong;
+    }
+    if (!m_list.isWritable()) {
+        return notWritable();
     }
     if (m_stations.size() >= maxStations) {
-        return Error {VELLO_TR("Core", "You cannot add more stations of your own.")};
+        return noRoom;
     }
     std::string chosen(id);
     if (!isOwnId(chosen) || chosen.size() == idPrefix.size() || find(chosen) != nullptr) {
@@ -80,31 +108,80 @@ Result<Station> OwnStations::add(const StationDraft& draft, std::string_view id)
             chosen = std::string(idPrefix) + m_newId();
         } while (find(chosen) != nullptr);
     }
+    m_places.emplace(chosen, m_stations.size());
     m_stations.push_back(stationFrom(std::move(chosen), draft));
-    save();
+    return std::nullopt;
+}
+
+Result<Station> OwnStations::add(const StationDraft& draft, std::string_view id)
+{
+    if (auto wrong = append(draft, id)) {
+        return std::move(*wrong);
+    }
+    if (auto wrong = save()) {
+        keepOnly(m_stations.size() - 1);
+        return std::move(*wrong);
+    }
     return m_stations.back();
+}
+
+std::vector<Result<Station>> OwnStations::addAll(const std::vector<std::pair<StationDraft, std::string>>& drafts)
+{
+    const std::size_t before = m_stations.size();
+    std::vector<std::optional<Error>> refused;
+    refused.reserve(drafts.size());
+    for (const auto& [draft, id] : drafts) {
+        refused.push_back(append(draft, id));
+    }
+    std::optional<Error> unsaved = m_stations.size() > before ? save() : std::nullopt;
+    if (unsaved) {
+        keepOnly(before);
+    }
+    std::vector<Result<Station>> added;
+    added.reserve(drafts.size());
+    auto next = m_stations.begin() + static_cast<std::ptrdiff_t>(before);
+    for (std::optional<Error>& wrong : refused) {
+        if (wrong) {
+            added.emplace_back(std::move(*wrong));
+        } else if (unsaved) {
+            added.emplace_back(*unsaved);
+        } else {
+            added.emplace_back(*next++);
+        }
+    }
+    return added;
 }
 
 Result<Station> OwnStations::update(std::string_view id, const StationDraft& draft)
 {
-    const auto found = std::ranges::find_if(m_stations, [&](const Station& station) { return station.id() == id; });
-    if (found == m_stations.end()) {
+    const auto place = m_places.find(id);
+    if (place == m_places.end()) {
         return Error {VELLO_TR("Core", "The station is no longer among your own.")};
     }
     if (const auto wrong = refusal(draft)) {
         return *wrong;
     }
-    *found = stationFrom(std::string(id), draft);
-    save();
-    return *found;
+    Station& station = m_stations[place->second];
+    Station old = std::exchange(station, stationFrom(std::string(id), draft));
+    if (auto wrong = save()) {
+        station = std::move(old);
+        return std::move(*wrong);
+    }
+    return station;
 }
 
 bool OwnStations::remove(std::string_view id)
 {
-    if (std::erase_if(m_stations, [&](const Station& station) { return station.id() == id; }) == 0) {
+    const auto place = m_places.find(id);
+    if (place == m_places.end() || !m_list.isWritable()) {
         return false;
     }
-    save();
+    m_stations.erase(m_stations.begin() + static_cast<std::ptrdiff_t>(place->second));
+    m_places.clear();
+    for (std::size_t i = 0; i < m_stations.size(); ++i) {
+        m_places.emplace(m_stations[i].id(), i);
+    }
+    (void)save();
     return true;
 }
 
@@ -133,75 +210,31 @@ StationDraft OwnStations::draftOf(const Station& station)
         .tags = std::string(station.tags().value_or(""))};
 }
 
-void OwnStations::save()
+std::optional<Error> OwnStations::save()
 {
-    // A failed write keeps the old document; the list in memory is still right and the next
-    // change tries again.
-    (void)m_store.write(documentName, toDocument(m_stations));
+    switch (m_list.save()) {
+    case StoredList::Saved::Yes:
+    case StoredList::Saved::Failed:
+        return std::nullopt;
+    case StoredList::Saved::TooLarge:
+        return noRoom;
+    case StoredList::Saved::NotWritable:
+        break;
+    }
+    return notWritable();
 }
 
-std::string OwnStations::toDocument(const std::vector<Station>& stations)
+void OwnStations::write(ListDocument& document, const std::vector<Station>& stations)
 {
-    std::string out = "{\"version\": " + std::to_string(documentVersion) + ", \"stations\": [";
-    bool first = true;
     for (const Station& station : stations) {
         const StationDraft draft = draftOf(station);
-        out += first ? "\n  {\"id\": " : ",\n  {\"id\": ";
-        first = false;
-        appendJsonString(out, station.id());
-        out += ", \"name\": ";
-        appendJsonString(out, draft.name);
-        out += ", \"url\": ";
-        appendJsonString(out, draft.address);
-        out += ", \"favicon\": ";
-        appendJsonString(out, draft.logo);
-        out += ", \"tags\": ";
-        appendJsonString(out, draft.tags);
-        out += '}';
+        document.beginEntry();
+        document.addText("id", station.id());
+        document.addText("name", draft.name);
+        document.addText("url", draft.address);
+        document.addText("favicon", draft.logo);
+        document.addText("tags", draft.tags);
     }
-    out += stations.empty() ? "]}\n" : "\n]}\n";
-    return out;
-}
-
-std::vector<Station> OwnStations::fromDocument(std::string_view document)
-{
-    if (document.size() > maxDocumentBytes) {
-        return {};
-    }
-    simdjson::dom::parser parser;
-    simdjson::dom::element root;
-    std::int64_t version = 0;
-    simdjson::dom::array list;
-    if (parser.parse(simdjson::padded_string(document)).get(root) != simdjson::SUCCESS
-        || root["version"].get_int64().get(version) != simdjson::SUCCESS || version != documentVersion
-        || root["stations"].get_array().get(list) != simdjson::SUCCESS) {
-        return {};
-    }
-    std::vector<Station> stations;
-    for (const simdjson::dom::element item : list) {
-        std::string_view id;
-        StationDraft draft;
-        const auto text = [&](const char* key, std::string& into) {
-            std::string_view value;
-            if (item[key].get_string().get(value) != simdjson::SUCCESS) {
-                return false;
-            }
-            into = value;
-            return true;
-        };
-        // One entry not of ours makes the whole document foreign.
-        if (!item.is_object() || item["id"].get_string().get(id) != simdjson::SUCCESS || !isOwnId(id)
-            || !text("name", draft.name) || !text("url", draft.address) || !text("favicon", draft.logo)
-            || !text("tags", draft.tags)) {
-            return {};
-        }
-        // A station the form would refuse now is left out; the others still play.
-        if (stations.size() < maxStations && !problems(draft).any()
-            && std::ranges::none_of(stations, [&](const Station& kept) { return kept.id() == id; })) {
-            stations.push_back(stationFrom(std::string(id), draft));
-        }
-    }
-    return stations;
 }
 
 } // namespace Vello

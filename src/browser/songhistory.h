@@ -1,19 +1,27 @@
 #pragma once
 
+#include "storedlist.h"
+
+#include "ports/text.h"
+
 #include <chrono>
 #include <cstddef>
 #include <deque>
 #include <functional>
+#include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
 namespace Vello {
 
+class Cancellable;
 class DocumentStore;
+class MainQueue;
 
 // The song titles the stations sent, newest first, with the station and the time each was
-// first heard. Kept in a small JSON document of the DocumentStore, written whole on every
-// change.
+// first heard. Kept in a small JSON document of the DocumentStore, written whole at most once
+// every saveInterval while songs come in, and at the end.
 class SongHistory final {
 public:
     using Clock = std::function<std::chrono::system_clock::time_point()>;
@@ -29,37 +37,54 @@ public:
 
     static constexpr std::size_t maxEntries = 500;
     static constexpr std::string_view documentName = "songs.json";
-    // A saved list of 500 titles of at most 200 characters stays well under this; anything
-    // larger is not ours and is not read.
-    static constexpr std::size_t maxDocumentBytes = std::size_t {1} << 20;
+    // Each text is kept to this many bytes, cut where a character ends: a title has at most 200
+    // characters, and no station needs a longer name or identifier.
+    static constexpr std::size_t maxTextBytes = 1024;
+    // The document of maxEntries entries whose texts are all as long as kept, every byte escaped
+    // at its longest: what the player writes, it reads back.
+    static constexpr std::size_t maxDocumentBytes = maxEntries * (3 * 6 * maxTextBytes + 128) + 64;
+    static constexpr std::chrono::milliseconds saveInterval {1000};
 
-    explicit SongHistory(DocumentStore& store, Clock clock = &std::chrono::system_clock::now);
+    // `queue` times the writes.
+    SongHistory(DocumentStore& store, MainQueue& queue, Clock clock = &std::chrono::system_clock::now);
+    // Writes what is not written yet.
+    ~SongHistory();
 
-    // Replaces the list with the one saved in the store; a missing, damaged or foreign
-    // document leaves it empty. Placeholders saved before they were known as such are left out.
-    void restore();
+    SongHistory(const SongHistory&) = delete;
+    SongHistory& operator=(const SongHistory&) = delete;
+
+    // Replaces the list with the one saved in the store; entries not of this version's kind
+    // (placeholders saved before they were known as such, say) are left out of the list but kept
+    // in the document. What the person is told, once, when the document could not be read in
+    // full (StoredList).
+    [[nodiscard]] std::optional<Text> restore();
 
     // Records that `stationId` sent `title` (already cleaned for display, placeholders taken
     // out: see streamTitle). Nothing is recorded for an empty title or for the title this
     // station sent last. True when the title was added.
     bool record(std::string_view stationId, std::string_view stationName, std::string_view title);
 
-    // Empties the list and saves the empty list.
+    // Empties the list and saves the empty list at once.
     void clear();
 
     [[nodiscard]] const std::deque<Entry>& entries() const { return m_entries; }
 
-    // The document saved for `entries`, and the entries a document holds (at most maxEntries;
-    // nothing when it is not such a document).
+    // The document saved for `entries`.
     [[nodiscard]] static std::string toDocument(const std::deque<Entry>& entries);
-    [[nodiscard]] static std::deque<Entry> fromDocument(std::string_view document);
 
 private:
-    void save();
+    static void write(ListDocument& document, const std::deque<Entry>& entries);
+    // Saves now unless a save was made within saveInterval; then once that interval ends.
+    void saveSoon();
+    void endSaveInterval();
 
-    DocumentStore& m_store;
+    MainQueue& m_queue;
     Clock m_clock;
     std::deque<Entry> m_entries;
+    StoredList m_list;
+    // While set, a save was made less than saveInterval ago.
+    std::shared_ptr<Cancellable> m_saveInterval;
+    bool m_unsaved = false;
 };
 
 } // namespace Vello

@@ -1,7 +1,8 @@
 #include "folderdocumentstore.h"
 
+#include "regularfile.h"
+
 #include <QDir>
-#include <QFile>
 #include <QSaveFile>
 #include <QStandardPaths>
 
@@ -24,14 +25,14 @@ QString FolderDocumentStore::pathOf(std::string_view name) const
     return m_folder + u'/' + QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
 }
 
-std::optional<std::string> FolderDocumentStore::read(std::string_view name) const
+Result<std::optional<std::string>> FolderDocumentStore::read(std::string_view name, std::size_t maxBytes) const
 {
-    QFile file(pathOf(name));
-    if (!file.open(QIODevice::ReadOnly) || file.size() > maxBytes) {
-        return std::nullopt;
+    auto bytes = readRegularFile(pathOf(name), static_cast<qint64>(maxBytes));
+    if (auto* error = std::get_if<Error>(&bytes)) {
+        return std::move(*error);
     }
-    const QByteArray bytes = file.readAll();
-    return bytes.toStdString();
+    const auto& read = std::get<std::optional<QByteArray>>(bytes);
+    return read ? std::optional<std::string>(read->toStdString()) : std::nullopt;
 }
 
 bool FolderDocumentStore::write(std::string_view name, std::string_view bytes)
@@ -43,6 +44,11 @@ bool FolderDocumentStore::write(std::string_view name, std::string_view bytes)
     return file.open(QIODevice::WriteOnly)
         && file.write(bytes.data(), static_cast<qint64>(bytes.size())) == static_cast<qint64>(bytes.size())
         && file.commit();
+}
+
+Result<std::string> FolderDocumentStore::setAside(std::string_view name)
+{
+    return setFileAside(pathOf(name));
 }
 
 } // namespace Vello

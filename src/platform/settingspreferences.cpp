@@ -1,5 +1,11 @@
 #include "settingspreferences.h"
 
+#include "regularfile.h"
+
+#include "ports/documentstore.h"
+
+#include <QFileInfo>
+#include <QStandardPaths>
 #include <QStringList>
 #include <QVariant>
 
@@ -10,16 +16,39 @@ namespace {
 
 const QString organisationAndApplication = QStringLiteral("PembaVello");
 
+// QSettings reads its file whole as it opens it. The player's own stays far smaller: a list of
+// thousands of favourites takes some hundred kilobytes.
+constexpr qint64 maxFileBytes = qint64 {16} * 1024 * 1024;
+
 } // namespace
 
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+// The file QSettings keeps the organisation's and application's settings in here, named outright
+// so that it is looked at before QSettings reads it.
+SettingsPreferences::SettingsPreferences()
+    : SettingsPreferences(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + u'/'
+        + organisationAndApplication + u'/' + organisationAndApplication + QStringLiteral(".conf"))
+{
+}
+#else
 SettingsPreferences::SettingsPreferences()
     : m_settings(std::make_unique<QSettings>(organisationAndApplication, organisationAndApplication))
 {
 }
+#endif
 
 SettingsPreferences::SettingsPreferences(const QString& iniFilePath)
-    : m_settings(std::make_unique<QSettings>(iniFilePath, QSettings::IniFormat))
 {
+    QString readable = iniFilePath;
+    if (const auto why = unreadableReason(iniFilePath, maxFileBytes)) {
+        const Result<std::string> aside = setFileAside(iniFilePath);
+        m_notice = setAsideNotice(QFileInfo(iniFilePath).fileName().toStdString(), *why, aside);
+        // Settings without a file live in memory only, for this run.
+        if (std::holds_alternative<Error>(aside)) {
+            readable.clear();
+        }
+    }
+    m_settings = std::make_unique<QSettings>(readable, QSettings::IniFormat);
 }
 
 SettingsPreferences::~SettingsPreferences() = default;

@@ -11,7 +11,8 @@ class QString;
 namespace Vello {
 
 // Preferences kept by QSettings under the organisation and application "PembaVello" (on
-// Linux in $XDG_CONFIG_HOME/PembaVello/PembaVello.conf).
+// Linux in $XDG_CONFIG_HOME/PembaVello/PembaVello.conf). A file that is no regular file, or far
+// larger than any the player writes, is set aside before QSettings would read it.
 class SettingsPreferences final : public Preferences {
 public:
     SettingsPreferences();
@@ -27,9 +28,11 @@ public:
     void setFlag(const std::string& key, bool value) override;
     [[nodiscard]] std::optional<std::string> text(const std::string& key) const override;
     void setText(const std::string& key, const std::string& value) override;
+    [[nodiscard]] std::optional<Text> notice() const override { return m_notice; }
 
 private:
     std::unique_ptr<QSettings> m_settings;
+    std::optional<Text> m_notice;
 };
 
 } // namespace Vello

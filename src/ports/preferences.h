@@ -1,5 +1,7 @@
 #pragma once
 
+#include "text.h"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -23,6 +25,9 @@ public:
     // The single text stored under `key`; nothing when the key is missing or holds anything else.
     [[nodiscard]] virtual std::optional<std::string> text(const std::string& key) const = 0;
     virtual void setText(const std::string& key, const std::string& value) = 0;
+    // What the person is told, once, when the file the values are kept in could not be read and
+    // was set aside; nothing otherwise.
+    [[nodiscard]] virtual std::optional<Text> notice() const { return std::nullopt; }
 };
 
 } // namespace Vello

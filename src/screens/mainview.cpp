@@ -32,6 +32,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPainter>
 #include <QScopedValueRollback>
 #include <QScrollBar>
@@ -495,6 +496,18 @@ void MainView::showLoadProgress(const LoadProgress& progress)
     if (m_statusPanel) {
         showStatusProgress(m_statusPanel, progress);
     }
+}
+
+void MainView::showNotice(const Text& notice)
+{
+    if (m_notice) {
+        m_notice->setText(m_notice->text() + QStringLiteral("\n\n") + translated(notice));
+        return;
+    }
+    m_notice = new QMessageBox(QMessageBox::Information,
+        QCoreApplication::translate("Vello::MainWindow", "Pemba Vello"), translated(notice), QMessageBox::Ok, this);
+    m_notice->setAttribute(Qt::WA_DeleteOnClose);
+    m_notice->open();
 }
 
 QWidget* MainView::makeTopBar()

@@ -21,6 +21,7 @@
 #include <vector>
 
 class QLabel;
+class QMessageBox;
 class QVBoxLayout;
 
 namespace Vello {
@@ -86,6 +87,7 @@ public:
     void loadFallbackImage() override;
     void loadHeroImage() override;
     void showLoadProgress(const LoadProgress& progress) override;
+    void showNotice(const Text& notice) override;
 
 Q_SIGNALS:
     // What the now-playing views show has changed: another station, song, state or volume.
@@ -152,6 +154,8 @@ private:
     QPointer<Panel> m_playerPanel;
     QPointer<VolumeControl> m_panelVolume;
     QPointer<Panel> m_statusPanel;
+    // The notice on screen, which notices arriving while it shows join.
+    QPointer<QMessageBox> m_notice;
 
     // The search field's focus and selection, carried across the move into the next top bar.
     struct SearchFocus {

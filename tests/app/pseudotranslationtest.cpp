@@ -80,8 +80,8 @@ struct PseudoTranslated {
 };
 
 struct PseudoTranslationTest : ::testing::Test, WindowFakes, PseudoTranslated {
-    MainWindow window {source, media, http, preferences, queue, artwork, [](const CatalogSource&) {}};
     MemoryDocumentStore songs;
+    MainWindow window {source, media, http, preferences, queue, artwork, [](const CatalogSource&) {}};
 };
 
 TEST_F(PseudoTranslationTest, EveryScreenAndDialogShowsOnlyTranslatedTextsThatFit)

@@ -24,6 +24,8 @@ public:
     std::vector<std::string> events;
     std::vector<NowPlaying> nowPlaying;
     std::vector<LoadProgress> progress;
+    // What showNotice() was given, in English.
+    std::vector<std::string> notices;
     // Runs inside every render, as the window's render would read the state.
     std::function<void(bool resetScroll)> onRender;
 
@@ -42,6 +44,7 @@ public:
     void loadFallbackImage() override { events.emplace_back("fallback image"); }
     void loadHeroImage() override { events.emplace_back("hero image"); }
     void showLoadProgress(const LoadProgress& shown) override { progress.push_back(shown); }
+    void showNotice(const Text& notice) override { notices.push_back(notice.english()); }
 };
 
 // A catalog source that answers only when the test says so, from the test's thread or from a
@@ -112,20 +115,35 @@ private:
 // The identifiers of `stations`, in order.
 [[nodiscard]] std::vector<std::string> idsOf(const std::vector<const Station*>& stations);
 
-// Documents held in memory.
+// Documents held in memory, with the number of writes per document. One over the size a reader
+// asks for reads as too large; one set aside moves to its name with " set aside" added.
 class MemoryDocumentStore final : public DocumentStore {
 public:
     std::map<std::string, std::string, std::less<>> documents;
+    std::map<std::string, int, std::less<>> writes;
 
-    std::optional<std::string> read(std::string_view name) const override
+    Result<std::optional<std::string>> read(std::string_view name, std::size_t maxBytes) const override
     {
         const auto found = documents.find(name);
-        return found == documents.end() ? std::nullopt : std::optional<std::string>(found->second);
+        if (found == documents.end()) {
+            return std::nullopt;
+        }
+        if (found->second.size() > maxBytes) {
+            return Error {Text::verbatim("too large")};
+        }
+        return found->second;
     }
     bool write(std::string_view name, std::string_view bytes) override
     {
         documents.insert_or_assign(std::string(name), std::string(bytes));
+        ++writes[std::string(name)];
         return true;
+    }
+    Result<std::string> setAside(std::string_view name) override
+    {
+        auto node = documents.extract(std::string(name));
+        node.key() += " set aside";
+        return documents.insert(std::move(node)).position->first;
     }
 };
 

@@ -21,6 +21,8 @@ struct BrowserHarness {
     FakeHttpClient http;
     MemoryPreferences preferences;
     ManualMainQueue queue;
+    // Kept in by keepSongsIn() and keepOwnStationsIn() where a test calls them.
+    MemoryDocumentStore documents;
     std::unique_ptr<BrowserController> controller
         = std::make_unique<BrowserController>(view, source, media, http, preferences, queue);
 

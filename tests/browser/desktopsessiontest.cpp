@@ -18,7 +18,6 @@ namespace {
 
 // A controller keeping its songs, noting what it asks of the idle lock and notifications.
 struct Desktop : BrowserHarness, IdleInhibitor, SongNotifier {
-    MemoryDocumentStore documents;
     std::vector<bool> locks;
     std::vector<SongNotice> notices;
 

@@ -33,6 +33,7 @@ TEST(OwnStationsTest, TheFormRefusesWhatCannotPlayAndTheDocumentKeepsTheRest)
     MemoryDocumentStore store;
     int next = 0;
     OwnStations own(store, [&next] { return std::to_string(++next); });
+    EXPECT_EQ(own.restore(), std::nullopt) << "none yet";
     for (const auto& test : cases) {
         SCOPED_TRACE(test.draft.address);
         const DraftProblems problems = OwnStations::problems(test.draft);
@@ -47,22 +48,20 @@ TEST(OwnStationsTest, TheFormRefusesWhatCannotPlayAndTheDocumentKeepsTheRest)
     EXPECT_EQ(OwnStations::draftOf(own.stations()[1]),
         (StationDraft {"Kitchen", "https://radio.lan/list.m3u", "https://radio.lan/logo.png", ""}));
 
-    // The document reads back; one not of ours, or a damaged one, reads as none.
+    // The document reads back; one not of ours, or a damaged one, lists none.
     OwnStations again(store, [] { return "x"; });
-    again.restore();
+    EXPECT_EQ(again.restore(), std::nullopt);
     EXPECT_EQ(again.stations(), own.stations());
     for (const char* foreign : {R"({"version": 1, "stations": [{"id": "catalog-uuid", "name": "A", "url": "http://a/",
              "favicon": "", "tags": ""}]})",
              R"({"version": 2, "stations": []})", "[]", "{\"version\": 1, \"stations\": ["}) {
         store.documents[std::string(OwnStations::documentName)] = foreign;
-        again.restore();
+        (void)again.restore();
         EXPECT_TRUE(again.stations().empty()) << foreign;
     }
 }
 
 struct OwnHarness : BrowserHarness {
-    MemoryDocumentStore documents;
-
     Station add(const std::string& name, const std::string& address, const std::string& tags = "")
     {
         return std::get<Station>(controller->saveOwnStation({name, address, "", tags}));
@@ -115,14 +114,23 @@ TEST(OwnStationsTest, TheyAreListedSearchedAndPlayedLikeTheCatalogsThroughEveryD
     EXPECT_EQ(listedIn(ListMode::Own, ""), (Ids {kitchen}));
     EXPECT_TRUE(h.controller->favorites().empty());
 
-    // The next start finds them as they were left.
+    // The next start finds them as they were left. A file it cannot read is set aside, and the
+    // window says so once, when it is up.
     OwnHarness later;
     later.documents = h.documents;
+    later.documents.documents["songs.json"] = R"({"version": 1, "songs": [{"title": "On)";
     later.controller->keepOwnStationsIn(later.documents);
+    later.controller->keepSongsIn(later.documents);
     EXPECT_EQ(later.controller->ownStations(), h.controller->ownStations());
+    EXPECT_TRUE(later.view.notices.empty());
+    later.queue.runPending();
+    later.controller->keepSongsIn(later.documents);
+    later.queue.runPending();
+    ASSERT_EQ(later.view.notices.size(), 1U);
+    EXPECT_NE(later.view.notices[0].find("“songs.json set aside”"), std::string::npos) << later.view.notices[0];
 }
 
-TEST(OwnStationsTest, ExportAndImportCarryThemAndOlderFilesStillImport)
+TEST(OwnStationsTest, ExportAndImportCarryThemInOneWriteAndSaySoWhatWasSkipped)
 {
     OwnHarness from;
     from.start(makeStations(3));
@@ -132,22 +140,24 @@ TEST(OwnStationsTest, ExportAndImportCarryThemAndOlderFilesStillImport)
     from.controller->toggleFavorite(loved);
     from.controller->toggleFavorite(from.controller->allStations()[2]);
     const std::string file = FavoritesFile::write(from.controller->favoritesToExport());
-    const auto entries = std::get<std::vector<FavoriteEntry>>(FavoritesFile::read(file));
+    const auto contents = std::get<FavoritesFile::Contents>(FavoritesFile::read(file));
 
     OwnHarness to;
     to.start(makeStations(3));
     to.controller->keepOwnStationsIn(to.documents);
-    const auto imported = to.controller->importFavorites(entries);
-    EXPECT_EQ(std::pair(imported.favorites, imported.ownStations), std::pair(std::size_t {2}, std::size_t {2}));
+    EXPECT_EQ(to.controller->importFavorites(contents), (ImportSummary {.favorites = 2, .ownStations = 2}));
+    EXPECT_EQ(to.documents.writes[std::string(OwnStations::documentName)], 1) << "one write for all";
     EXPECT_EQ(to.controller->ownStations(), from.controller->ownStations());
     EXPECT_EQ(to.controller->favorites(), from.controller->favorites());
-    const auto again = to.controller->importFavorites(entries);
-    EXPECT_EQ(std::pair(again.favorites, again.ownStations), std::pair(std::size_t {0}, std::size_t {0}));
+    EXPECT_EQ(to.controller->importFavorites(contents), (ImportSummary {.alreadyThere = 3}));
 
-    // A file of ids and names alone, as older players write, adds favourites only.
-    const auto older = std::get<std::vector<FavoriteEntry>>(
-        FavoritesFile::read(R"([{"id": "s0", "name": "Station 0"}, {"id": "own:gone", "name": "Gone"}])"));
-    EXPECT_EQ(to.controller->importFavorites(older).favorites, 2U);
+    // A file of ids and names alone, as older players write, adds favourites only; what is no
+    // station, or one the form refuses, is skipped and counted.
+    const auto older = std::get<FavoritesFile::Contents>(FavoritesFile::read(R"([{"id": "s0", "name": "Station 0"},
+        {"id": "own:gone", "name": "Gone"}, {"id": "s0", "name": "Again"}, {"id": 7},
+        {"id": "own:bad", "name": "Bad", "url": "file:///etc/passwd"}])"));
+    EXPECT_EQ(
+        to.controller->importFavorites(older), (ImportSummary {.favorites = 2, .alreadyThere = 1, .notStations = 2}));
     EXPECT_EQ(to.controller->ownStations().size(), 2U);
 }
 

@@ -239,8 +239,8 @@ public Q_SLOTS:
 
 TEST(SongsHeard, TheSongsChipListsTheTitlesWithTheirTimeAndCopiesOrSearchesOne)
 {
-    WindowHarness h;
     MemoryDocumentStore documents;
+    WindowHarness h;
     const QDateTime afternoon(QDate(2026, 5, 4), QTime(14, 32, 10));
     h.window->browser().keepSongsIn(documents, [&afternoon] {
         return std::chrono::system_clock::time_point(std::chrono::seconds(afternoon.toSecsSinceEpoch()));
