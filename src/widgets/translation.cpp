@@ -42,8 +42,12 @@ QString fillPlaces(const QString& pattern, const QStringList& values)
 
 // Mirrors the whole window for a language written right to left. Every catalogue says which
 // way its language runs, the way Qt's own do, so this does not hang on Qt's being installed.
+// Only a GUI application has a layout direction: the command line is read with a core one.
 void followLanguageDirection()
 {
+    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr) {
+        return;
+    }
     const bool rightToLeft = QCoreApplication::translate("QGuiApplication", "QT_LAYOUT_DIRECTION") == u"RTL";
     QGuiApplication::setLayoutDirection(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
 }

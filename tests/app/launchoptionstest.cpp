@@ -4,9 +4,6 @@
 
 #include "catalog/stationsurl.h"
 
-#include <QProcess>
-#include <QProcessEnvironment>
-
 #include <gtest/gtest.h>
 
 #include <map>
@@ -67,36 +64,6 @@ TEST(LaunchOptions, TheCommandLineOverridesThePreferencesWhichOverrideTheBuildWi
         }
         EXPECT_NE(says.find(c.says), std::string::npos) << says;
         EXPECT_TRUE(preferences.writes.empty()) << "a run's choice is never stored";
-    }
-}
-
-// The usage, the version and a command line the program cannot follow need no display: they
-// answer before any window, on a terminal with none. The end-to-end run fetches.
-TEST(Application, AnswersItsCommandLineWithoutADisplay)
-{
-    struct Case {
-        QStringList arguments;
-        int exitCode;
-        QByteArray says;
-    };
-    const Case cases[] = {
-        {{u"--help"_s}, 0, "Usage: " VELLO_APP_PATH " [options]"},
-        {{u"-session"_s, u"10d2e_42"_s, u"--version"_s}, 0, "PembaVello "},
-        {{u"--catalog-url"_s, u"catalog.json"_s}, 2, "--catalog-url needs an absolute http or https address"},
-    };
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const QString& name : {u"DISPLAY"_s, u"WAYLAND_DISPLAY"_s, u"QT_QPA_PLATFORM"_s}) {
-        environment.remove(name);
-    }
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.arguments.join(u' ').toStdString());
-        QProcess program;
-        program.setProcessEnvironment(environment);
-        program.start(QStringLiteral(VELLO_APP_PATH), c.arguments);
-        ASSERT_TRUE(program.waitForFinished(60'000));
-        EXPECT_EQ(program.exitCode(), c.exitCode);
-        const QByteArray output = program.readAllStandardOutput() + program.readAllStandardError();
-        EXPECT_TRUE(output.contains(c.says)) << output.toStdString();
     }
 }
 
