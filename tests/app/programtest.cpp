@@ -61,6 +61,7 @@ TEST(Application, AnswersItsCommandLineWithoutADisplayInEveryLanguage)
     };
     const Case cases[] = {
         {{u"--help"_s}, 0, "--directory-server"},
+        {{u"--help-all"_s}, 0, "--directory-server"},
         {{u"-session"_s, u"10d2e_42"_s, u"--version"_s}, 0, "PembaVello " VELLO_VERSION},
         {{u"--catalog-url"_s, u"catalog.json"_s}, 2, "--catalog-url"},
     };
