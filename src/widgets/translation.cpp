@@ -1,11 +1,13 @@
 #include "translation.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 
+#include <algorithm>
 #include <cmath>
 
 namespace Vello {
@@ -93,19 +95,44 @@ Translations::~Translations()
     }
 }
 
+QString Translations::closestLanguage(const QStringList& preferred, const QStringList& shipped)
+{
+    for (const QString& wanted : preferred) {
+        // From the most to the least specific: zh_Hant_TW, zh_Hant, zh.
+        QString name = QString(wanted).replace(u'-', u'_');
+        for (; !name.isEmpty(); name.truncate(std::max<qsizetype>(name.lastIndexOf(u'_'), 0))) {
+            if (shipped.contains(name)) {
+                return name;
+            }
+        }
+        // Another variant of the same language reads better than the next language down the
+        // list: a Portuguese reader in Portugal gets the Brazilian catalogue, not English.
+        const QString language = wanted.section(u'-', 0, 0).section(u'_', 0, 0);
+        for (const QString& variant : shipped) {
+            if (variant.startsWith(language + u'_')) {
+                return variant;
+            }
+        }
+    }
+    return QStringLiteral("en");
+}
+
 void Translations::install(const QLocale& locale)
 {
     auto english = std::make_unique<QTranslator>();
     if (english->load(catalogueName + QStringLiteral("_en"), catalogueFolder)) {
         add(std::move(english));
     }
-    // QTranslator::load tries the locale's languages in the person's order of preference,
-    // each from the most to the least specific (pt_BR, then pt), and stops at the first found.
+    QStringList shipped;
+    for (const QString& file : QDir(catalogueFolder).entryList({catalogueName + QStringLiteral("_*.qm")})) {
+        shipped += file.sliced(catalogueName.size() + 1).chopped(3);
+    }
+    const QString language = closestLanguage(locale.uiLanguages(), shipped);
     auto own = std::make_unique<QTranslator>();
-    if (!own->load(locale, catalogueName, QStringLiteral("_"), catalogueFolder) || own->language().startsWith(u"en")) {
+    if (language.startsWith(u"en") || !own->load(catalogueName + u'_' + language, catalogueFolder)) {
         return;
     }
-    m_language = own->language();
+    m_language = language;
     add(std::move(own));
     followLanguageDirection();
     auto qt = std::make_unique<QTranslator>();

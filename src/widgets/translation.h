@@ -36,6 +36,10 @@ public:
     // language by language and finally to English, and Qt's own for the same language. The
     // English catalogue only gives the plural forms, so it is always installed underneath.
     void install(const QLocale& locale);
+    // Of the `shipped` catalogues ("de", "pt_BR"), the one for the first of the `preferred`
+    // languages ("pt-PT", "de") that has one, exact or less specific, or else another variant of
+    // it; "en" when none has.
+    [[nodiscard]] static QString closestLanguage(const QStringList& preferred, const QStringList& shipped);
     // Installs the catalogue files under `folder` instead of the built-in ones (the
     // pseudo-translation check).
     void installFrom(const QString& folder, const QString& language);

@@ -1,5 +1,7 @@
 #include "logoserver.h"
 
+#include "widgets/translation.h"
+
 #include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -79,14 +81,35 @@ TEST(Application, AnswersItsCommandLineWithoutADisplayInEveryLanguage)
         }
     }
     // The usage's first words, in English and in the Portuguese a reader in Portugal gets.
-    for (const auto& [language, says] : {
-             std::pair {u"en"_s, QByteArray("Usage: " VELLO_APP_PATH " [options]")},
-         }) {
+    for (const auto& [language, says] : {std::pair {u"en"_s, QByteArray("Usage: " VELLO_APP_PATH " [options]")},
+             std::pair {u"pt_PT"_s, QByteArray("Pemba Vello, um player de rádio pela internet.")}}) {
         QProcess program;
         program.setProcessEnvironment(sessionIn(u"LANGUAGE"_s, language));
         program.start(QStringLiteral(VELLO_APP_PATH), {u"--help"_s});
         ASSERT_TRUE(program.waitForFinished(60'000));
         EXPECT_TRUE(program.readAllStandardOutput().contains(says)) << language.toStdString();
+    }
+}
+
+TEST(Translations, TheClosestShippedLanguageComesBeforeEnglish)
+{
+    const QStringList shipped {u"ar"_s, u"de"_s, u"en"_s, u"ja"_s, u"pt_BR"_s};
+    struct Case {
+        QStringList preferred;
+        QString chosen;
+    };
+    const Case cases[] = {
+        {{u"de-AT"_s, u"ja"_s}, u"de"_s},
+        {{u"pt-PT"_s, u"en"_s}, u"pt_BR"_s},
+        {{u"pt_PT"_s}, u"pt_BR"_s},
+        {{u"sv-SE"_s, u"ja-JP"_s}, u"ja"_s},
+        {{u"en-GB"_s, u"de"_s}, u"en"_s},
+        {{u"zh-Hant-TW"_s}, u"en"_s},
+        {{}, u"en"_s},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.preferred.join(u' ').toStdString());
+        EXPECT_EQ(Translations::closestLanguage(c.preferred, shipped), c.chosen);
     }
 }
 
