@@ -521,14 +521,18 @@ void BrowserController::switchScreen(Screen screen)
     }
     m_view.setLoading(false);
     m_screen = screen;
-    if (screen == Screen::Discover) {
+    // Home lists the top stations, whatever the Library's chips chose; the Player's "Up Next" is
+    // the list the person came from, which Next and Previous walk.
+    if (screen == Screen::Discover || screen == Screen::Home) {
         m_mode = ListMode::Top;
-        m_browseVisibleLimit = browsePageSize;
     } else if (screen == Screen::Library) {
         m_mode = ListMode::Favorites;
     } else if (m_mode == ListMode::Songs) {
         // Songs heard are no stations to list or play next elsewhere.
         m_mode = ListMode::Top;
+    }
+    if (screen == Screen::Discover) {
+        m_browseVisibleLimit = browsePageSize;
     }
     m_view.renderSidebar();
     m_view.clearContent();

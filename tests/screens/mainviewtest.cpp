@@ -71,6 +71,9 @@ TEST(MainView, EveryScreenListsItsItemsInOrderAndTheKeyboardKeepsItsPlaceInIt)
     h.tap(u"Recent"_s);
     EXPECT_EQ(h.rowNames(), (Outline {"Station 20"}));
     EXPECT_EQ(h.scrollY(), 0);
+    // The chip chose the Library's list only: Home's title keeps its word.
+    show(u"Home"_s, {"topBar", "heroRow", "title:Top Stations", "list:18"});
+    h.tap(u"Library"_s);
 
     QApplication::setActiveWindow(h.window.get());
 
