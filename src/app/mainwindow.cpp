@@ -35,16 +35,21 @@ QString appName()
     return MainWindow::tr("Pemba Vello");
 }
 
-// The tray menu's first line: "<station> – <song>", the station alone, or that nothing plays.
-QString trayLineFor(const NowPlaying& nowPlaying)
+// What plays, on one line: "<station> – <song>", the station alone, or that nothing plays.
+QString nowPlayingLine(const NowPlaying& nowPlaying)
 {
     const QString station = translated(nowPlaying.title).simplified();
     const QString song = QString::fromStdString(nowPlaying.songTitle).simplified();
-    QString line = station.isEmpty() ? MainWindow::tr("Not Playing")
-        : song.isEmpty()             ? station
-                                     : MainWindow::tr("%1 – %2", "station – song").arg(station, song);
+    return station.isEmpty() ? MainWindow::tr("Not Playing")
+        : song.isEmpty()     ? station
+                             : MainWindow::tr("%1 – %2", "station – song").arg(station, song);
+}
+
+// The tray menu's first line.
+QString trayLineFor(const NowPlaying& nowPlaying)
+{
     // A menu entry reads a lone & as a mnemonic's marker.
-    return line.replace(u'&', QStringLiteral("&&"));
+    return nowPlayingLine(nowPlaying).replace(u'&', QStringLiteral("&&"));
 }
 
 // The Sleep Timer menu's entries, in order.
@@ -91,6 +96,9 @@ void MainWindow::followNowPlaying()
     connect(m_controller, &MainView::nowPlayingChanged, this, [this](const NowPlaying& nowPlaying) {
         setWindowTitle(windowTitleFor(nowPlaying));
         m_trayNowPlaying->setText(trayLineFor(nowPlaying));
+        if (m_trayIcon != nullptr) {
+            m_trayIcon->setToolTip(trayToolTipFor(nowPlaying));
+        }
         // The timer also ends by itself and with a pause by hand: the menu shows Off again.
         for (qsizetype i = 0; i < m_sleepTimerActions.size(); ++i) {
             if (sleepEntries[i].choice == nowPlaying.sleepTimer) {
@@ -102,9 +110,23 @@ void MainWindow::followNowPlaying()
 
 QString MainWindow::windowTitleFor(const NowPlaying& nowPlaying)
 {
-    // A title bar has one line: breaks and tabs in what a station sends become spaces.
-    const QString song = QString::fromStdString(nowPlaying.songTitle).simplified();
+    // A title bar has one line: breaks and tabs in what a station sends become spaces. Paused, the
+    // song on the air is not what the person hears: the title says it is paused instead.
+    const QString song = nowPlaying.phase == PlaybackPhase::Paused
+        ? translated(nowPlaying.status)
+        : QString::fromStdString(nowPlaying.songTitle).simplified();
     return song.isEmpty() ? appName() : tr("%1 – %2", "song – program").arg(song, appName());
+}
+
+QString MainWindow::trayToolTipFor(const NowPlaying& nowPlaying)
+{
+    // The program's name first: a tray that shows rich text tells it from plain text by the
+    // first line, and a station's name must never be read as markup.
+    QStringList lines {appName(), nowPlayingLine(nowPlaying)};
+    if (const QString status = translated(nowPlaying.status).simplified(); !status.isEmpty()) {
+        lines += status;
+    }
+    return lines.join(u'\n');
 }
 
 void MainWindow::buildMenu()
@@ -223,7 +245,7 @@ void MainWindow::showTrayIcon()
     }
     m_trayAvailable = true;
     m_trayIcon = new QSystemTrayIcon(windowIcon(), this);
-    m_trayIcon->setToolTip(appName());
+    m_trayIcon->setToolTip(trayToolTipFor(m_controller->nowPlaying()));
     m_trayIcon->setContextMenu(m_trayMenu);
     connect(m_trayIcon, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
         if (reason != QSystemTrayIcon::Trigger) {

@@ -49,8 +49,11 @@ public:
     // Puts the window in the middle of the screen it is on.
     void centerOnScreen();
 
-    // "<song> – Pemba Vello" while the station says what is on, else the application's name.
+    // "<song> – Pemba Vello" while the station says what is on, "Paused – Pemba Vello" while
+    // paused, else the application's name.
     [[nodiscard]] static QString windowTitleFor(const NowPlaying& nowPlaying);
+    // The tray icon's tooltip: the application's name, what plays and how playback goes, a line each.
+    [[nodiscard]] static QString trayToolTipFor(const NowPlaying& nowPlaying);
 
     // Set once the first close has said where the player went.
     static constexpr const char* trayNoticeShownKey = "trayNoticeShown";

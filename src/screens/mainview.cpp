@@ -298,6 +298,11 @@ void MainView::showNowPlaying(const NowPlaying& nowPlaying)
     if (m_panelVolume) {
         m_panelVolume->showVolume(nowPlaying.volume, nowPlaying.muted);
     }
+    for (TransportControls* transport : {m_railTransport.data(), m_panelTransport.data()}) {
+        if (transport != nullptr) {
+            transport->showPhase(nowPlaying.phase);
+        }
+    }
     if (nowPlaying != m_nowPlaying) {
         m_nowPlaying = nowPlaying;
         Q_EMIT nowPlayingChanged(m_nowPlaying);
@@ -461,16 +466,17 @@ QWidget* MainView::makeHomeHeroRow()
 {
     m_railLines = makeNowPlayingLines(14, 12, true);
     showNowPlayingLines(m_railLines, m_nowPlaying);
-    return makeHeroRow(
-        m_playerHero, m_railTitle, m_railMeta, m_railLines, m_fallbackImage, makeTransportControls(*m_browser));
+    m_railTransport = new TransportControls(*m_browser);
+    return makeHeroRow(m_playerHero, m_railTitle, m_railMeta, m_railLines, m_fallbackImage, m_railTransport);
 }
 
 Panel* MainView::makePlayerScreenPanel()
 {
     m_panelLines = makeNowPlayingLines(17, 14, true);
     m_panelVolume = makeVolumeControl(*m_browser);
-    m_playerPanel = makePlayerPanel(playerPanelTexts(m_browser->currentStation()), m_panelLines, m_fallbackImage,
-        makeTransportControls(*m_browser), m_panelVolume);
+    m_panelTransport = new TransportControls(*m_browser);
+    m_playerPanel = makePlayerPanel(
+        playerPanelTexts(m_browser->currentStation()), m_panelLines, m_fallbackImage, m_panelTransport, m_panelVolume);
     showNowPlayingLines(m_panelLines, m_nowPlaying);
     return m_playerPanel;
 }

@@ -38,6 +38,7 @@ class SearchField;
 class Sidebar;
 class StationScrollArea;
 class StationSource;
+class TransportControls;
 class VelloButton;
 class VolumeControl;
 
@@ -151,6 +152,9 @@ private:
     NowPlayingLines m_panelLines;
     QPointer<Panel> m_playerPanel;
     QPointer<VolumeControl> m_panelVolume;
+    // The transport rows of the Home card and of the Player panel, while they are shown.
+    QPointer<TransportControls> m_railTransport;
+    QPointer<TransportControls> m_panelTransport;
     QPointer<Panel> m_statusPanel;
 
     // The search field's focus and selection, carried across the move into the next top bar.

@@ -98,10 +98,23 @@ TEST_F(MainWindowTest, APressOnEmptyBackgroundMovesTheWindowTheTitleNamesTheSong
 
     MainView& view = *window.controller();
     NowPlaying nowPlaying = view.nowPlaying();
-    for (const std::string song : {"Two\nLines <b>x</b>", ""}) {
+    nowPlaying.title = Text::verbatim("<b>Rock</b> & Roll");
+    // The song, the phase, and what the title and the tray's tooltip say.
+    using Case = std::tuple<std::string, PlaybackPhase, QString, QString>;
+    for (const auto& [song, phase, title, toolTip] :
+        {Case {"Two\nLines <b>x</b>", PlaybackPhase::Playing, u"Two Lines <b>x</b> – Pemba Vello"_s,
+             u"Pemba Vello\n<b>Rock</b> & Roll – Two Lines <b>x</b>"_s},
+            Case {"", PlaybackPhase::Playing, u"Pemba Vello"_s, u"Pemba Vello\n<b>Rock</b> & Roll"_s},
+            Case {"Song", PlaybackPhase::Paused, u"Paused – Pemba Vello"_s,
+                u"Pemba Vello\n<b>Rock</b> & Roll – Song\nPaused"_s}}) {
         nowPlaying.songTitle = song;
+        nowPlaying.phase = phase;
+        PlaybackState state;
+        state.phase = phase;
+        nowPlaying.status = playbackStatusText(state);
         view.showNowPlaying(nowPlaying);
-        EXPECT_EQ(window.windowTitle(), song.empty() ? u"Pemba Vello"_s : u"Two Lines <b>x</b> – Pemba Vello"_s);
+        EXPECT_EQ(window.windowTitle(), title);
+        EXPECT_EQ(MainWindow::trayToolTipFor(nowPlaying), toolTip);
     }
     // Each key once: a key that does nothing or the wrong thing leaves another volume.
     view.search()->textField()->setFocus();

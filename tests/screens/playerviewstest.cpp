@@ -5,11 +5,13 @@
 #include "screens/panel.h"
 #include "screens/playerviews.h"
 #include "screens/sectionbuilders.h"
+#include "screens/transportcontrols.h"
 #include "widgets/elidedlabel.h"
 #include "widgets/vellobutton.h"
 #include "widgets/volumecontrol.h"
 #include "widgets/volumeslider.h"
 
+#include <QAccessible>
 #include <QProgressBar>
 
 #include <tuple>
@@ -126,6 +128,47 @@ TEST(PlayerViews, BothPlayersFollowNowPlayingAndDriveOneVolume)
     EXPECT_DOUBLE_EQ(browser.volume(), 0.0);
     EXPECT_EQ(mini->muteButton()->symbolName(), u"speaker-muted"_s);
     EXPECT_EQ(browser.screen(), Screen::Home);
+}
+
+// The transport rows of the mini player and of the screen, as "play pause" with the checked
+// buttons named, and whether assistive tools hear the same.
+std::vector<std::string> checkedTransport(const WindowHarness& h)
+{
+    std::vector<std::string> checked;
+    for (const auto* transport : h.window->findChildren<TransportControls*>()) {
+        std::string names;
+        for (VelloButton* button : {transport->playButton(), transport->pauseButton()}) {
+            const bool heard = QAccessible::queryAccessibleInterface(button)->state().checked;
+            EXPECT_EQ(heard, button->isChecked());
+            names += button->isChecked() ? button->accessibleName().toStdString() : "-";
+        }
+        checked.push_back(names);
+    }
+    return checked;
+}
+
+TEST(PlayerViews, ThePlayButtonIsDownWhilePlayingAndPauseWhilePaused)
+{
+    WindowHarness h;
+    h.deliver(makeStations(3));
+    EXPECT_EQ(checkedTransport(h), (std::vector<std::string> {"--", "--"})) << "nothing plays yet";
+    h.window->browser().play(h.window->browser().allStations().front());
+    for (const QString& screen : {u"Home"_s, u"Player"_s}) {
+        SCOPED_TRACE(screen.toStdString());
+        h.tap(screen);
+        h.tap(u"Play"_s);
+        EXPECT_EQ(checkedTransport(h), (std::vector<std::string> {"Play-", "Play-"})) << "on its way";
+        h.media.players.back()->emit(MediaError {MediaErrorDomain::Resource, MediaErrorCode::resourceNotFound, 404});
+        h.settle();
+        EXPECT_EQ(checkedTransport(h), (std::vector<std::string> {"--", "--"})) << "a failure";
+        h.tap(u"Play"_s, true);
+        h.media.players.back()->emit(MediaStateChanged {MediaPipelineState::Playing});
+        h.settle();
+        EXPECT_EQ(checkedTransport(h), (std::vector<std::string> {"Play-", "Play-"}));
+        h.tap(u"Pause"_s);
+        EXPECT_EQ(checkedTransport(h), (std::vector<std::string> {"-Pause", "-Pause"}));
+        EXPECT_EQ(shownLines(h), (std::vector<std::string>(2, "|Paused")));
+    }
 }
 
 TEST(StreamDetailsView, ThePlayerPanelAddsUpWhatTheStreamIsKeepsTheSongAndForgetsItForTheNextStation)
