@@ -612,6 +612,9 @@ VelloButton* MainView::makeChip(const QString& title, ListMode mode)
 {
     auto* chip = new VelloButton(title, VelloButton::Style::Secondary);
     chip->setAccessibleName(title);
+    // The list shown is the chosen chip's; a search in the Library lists none of theirs.
+    chip->setCheckable(true);
+    chip->setChecked(mode == m_browser->mode());
     connect(chip, &QAbstractButton::clicked, this, [this, mode] { m_browser->chooseListMode(mode); });
     return chip;
 }

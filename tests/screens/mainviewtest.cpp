@@ -71,6 +71,14 @@ TEST(MainView, EveryScreenListsItsItemsInOrderAndTheKeyboardKeepsItsPlaceInIt)
     h.tap(u"Recent"_s);
     EXPECT_EQ(h.rowNames(), (Outline {"Station 20"}));
     EXPECT_EQ(h.scrollY(), 0);
+    // The chosen chip is marked, for the eye and for assistive tools.
+    Outline chosen;
+    for (QAbstractButton* chip : h.window->findChild<QWidget*>(u"chipRow"_s)->findChildren<QAbstractButton*>()) {
+        if (QAccessible::queryAccessibleInterface(chip)->state().checked) {
+            chosen.push_back(chip->accessibleName().toStdString());
+        }
+    }
+    EXPECT_EQ(chosen, Outline {"Recent"});
     // The chip chose the Library's list only: Home's title keeps its word.
     show(u"Home"_s, {"topBar", "heroRow", "title:Top Stations", "list:18"});
     h.tap(u"Library"_s);
