@@ -160,7 +160,9 @@ Result<Station> BrowserController::saveOwnStation(const StationDraft& draft, std
         return Error {VELLO_TR("Core", "Stations of your own cannot be kept here.")};
     }
     Result<Station> saved = id.empty() ? m_own->add(draft) : m_own->update(id, draft);
-    if (std::holds_alternative<Station>(saved)) {
+    if (const auto* station = std::get_if<Station>(&saved)) {
+        // The station playing shows its new name and logo everywhere it is shown.
+        m_player->updateCurrentStation(*station);
         ownStationsChanged();
     }
     return saved;
