@@ -294,6 +294,7 @@ void MainView::showNowPlaying(const NowPlaying& nowPlaying)
     if (m_playerPanel) {
         showPlayerPanelTexts(*m_playerPanel, playerPanelTexts(m_browser->currentStation()));
     }
+    showArtwork();
     showNowPlayingLines(m_panelLines, nowPlaying);
     if (m_panelVolume) {
         m_panelVolume->showVolume(nowPlaying.volume, nowPlaying.muted);
@@ -467,7 +468,9 @@ QWidget* MainView::makeHomeHeroRow()
     m_railLines = makeNowPlayingLines(14, 12, true);
     showNowPlayingLines(m_railLines, m_nowPlaying);
     m_railTransport = new TransportControls(*m_browser);
-    return makeHeroRow(m_playerHero, m_railTitle, m_railMeta, m_railLines, m_fallbackImage, m_railTransport);
+    m_heroRow = makeHeroRow(m_playerHero, m_railTitle, m_railMeta, m_railLines, m_fallbackImage, m_railTransport);
+    showArtwork();
+    return m_heroRow;
 }
 
 Panel* MainView::makePlayerScreenPanel()
@@ -478,7 +481,17 @@ Panel* MainView::makePlayerScreenPanel()
     m_playerPanel = makePlayerPanel(
         playerPanelTexts(m_browser->currentStation()), m_panelLines, m_fallbackImage, m_panelTransport, m_panelVolume);
     showNowPlayingLines(m_panelLines, m_nowPlaying);
+    showArtwork();
     return m_playerPanel;
+}
+
+void MainView::showArtwork()
+{
+    for (QWidget* view : {m_heroRow.data(), static_cast<QWidget*>(m_playerPanel.data())}) {
+        if (view != nullptr) {
+            showStationArtwork(*view, m_browser->currentStation(), m_artwork, m_fallbackImage);
+        }
+    }
 }
 
 void MainView::appendStatusPanel()

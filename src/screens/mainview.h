@@ -130,6 +130,8 @@ private:
     [[nodiscard]] VelloButton* makeChip(const QString& title, ListMode mode);
     [[nodiscard]] QWidget* makeHomeHeroRow();
     [[nodiscard]] Panel* makePlayerScreenPanel();
+    // The current station's logo in the Home card and the Player panel, where they are shown.
+    void showArtwork();
     void installPlaybackActions();
 
     ArtworkLoader& m_artwork;
@@ -150,6 +152,7 @@ private:
     NowPlaying m_nowPlaying;
     NowPlayingLines m_railLines;
     NowPlayingLines m_panelLines;
+    QPointer<QWidget> m_heroRow;
     QPointer<Panel> m_playerPanel;
     QPointer<VolumeControl> m_panelVolume;
     // The transport rows of the Home card and of the Player panel, while they are shown.

@@ -4,6 +4,7 @@
 #include "sectionbuilders.h"
 
 #include "playback/streamaddress.h"
+#include "widgets/artworkloader.h"
 #include "widgets/aspectfillimage.h"
 #include "widgets/elidedlabel.h"
 #include "widgets/palette.h"
@@ -15,6 +16,7 @@
 #include <QDesktopServices>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPainter>
 #include <QTextDocument>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -32,13 +34,28 @@ constexpr int panelHeight = 408;
 constexpr int panelArtworkSide = 248;
 constexpr std::int64_t panelTitleLimit = 64;
 constexpr const char* homepageProperty = "homepageAddress";
+constexpr const char* logoProperty = "logoAddress";
 
 AspectFillImage* makeArtwork(const QPixmap& fallback, int side)
 {
     auto* artwork = new AspectFillImage;
+    artwork->setObjectName(QStringLiteral("stationArtwork"));
     artwork->setImage(fallback);
     artwork->setFixedSize(side, side);
     return artwork;
+}
+
+// A logo for a square frame of `side`: whole, as a row shows it, centred on the frame's own fill.
+QPixmap framedLogo(const QImage& logo, int side, qreal devicePixelRatio)
+{
+    QPixmap framed(QSize(side, side) * devicePixelRatio);
+    framed.setDevicePixelRatio(devicePixelRatio);
+    framed.fill(velloPanel());
+    QPainter painter(&framed);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    const QSizeF drawn = QSizeF(logo.size()).scaled(QSizeF(side, side), Qt::KeepAspectRatio);
+    painter.drawImage(QRectF(QPointF((side - drawn.width()) / 2, (side - drawn.height()) / 2), drawn), logo);
+    return framed;
 }
 
 // Shows each line that has something to say, once it has its place in a view.
@@ -276,6 +293,32 @@ void showPlayerPanelTexts(QWidget& panel, const PlayerPanelTexts& texts)
     // The address is plain ASCII without markup characters (streamaddress.h), safe as a tooltip.
     homepage->setToolTip(texts.homepage);
     homepage->setVisible(!texts.homepage.isEmpty());
+}
+
+void showStationArtwork(
+    QWidget& view, const std::optional<Station>& station, ArtworkLoader& loader, const QPixmap& fallback)
+{
+    auto* artwork = view.findChild<AspectFillImage*>(QStringLiteral("stationArtwork"));
+    const std::optional<std::string_view> favicon = station ? station->favicon() : std::nullopt;
+    const QString address = favicon ? toQString(*favicon) : QString();
+    // The views follow every change of the player's state; the picture changes with the logo only.
+    if (artwork == nullptr || artwork->property(logoProperty) == QVariant(address)) {
+        return;
+    }
+    artwork->setProperty(logoProperty, address);
+    artwork->setImage(fallback);
+    if (address.isEmpty()) {
+        return;
+    }
+    const auto show = [artwork, address](const QImage& logo) {
+        // A logo that arrives after the station changed is not this station's.
+        if (artwork->property(logoProperty) == QVariant(address)) {
+            artwork->setImage(framedLogo(logo, artwork->width(), artwork->devicePixelRatioF()));
+        }
+    };
+    if (const std::optional<QImage> cached = loader.request(address.toStdString(), artwork, show)) {
+        show(*cached);
+    }
 }
 
 } // namespace Vello

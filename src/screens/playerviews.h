@@ -16,6 +16,7 @@ class QWidget;
 
 namespace Vello {
 
+class ArtworkLoader;
 class AspectFillImage;
 class Panel;
 
@@ -69,5 +70,11 @@ void showNowPlayingLines(const NowPlayingLines& lines, const NowPlaying& nowPlay
     const PlayerPanelTexts& texts, NowPlayingLines& lines, const QPixmap& fallback, QWidget* controls, QWidget* volume);
 // Names another station in a panel made by makePlayerPanel.
 void showPlayerPanelTexts(QWidget& panel, const PlayerPanelTexts& texts);
+
+// The station's picture in the artwork of a card or panel made above (the child named
+// "stationArtwork"): its logo through `loader`, whole on the frame's own fill, or `fallback`
+// while it has none. Asks once for each logo, however often it is called.
+void showStationArtwork(
+    QWidget& view, const std::optional<Station>& station, ArtworkLoader& loader, const QPixmap& fallback);
 
 } // namespace Vello

@@ -1,3 +1,5 @@
+#include "testimages.h"
+#include "waitfor.h"
 #include "windowharness.h"
 
 #include "browser/browsercontroller.h"
@@ -6,6 +8,7 @@
 #include "screens/playerviews.h"
 #include "screens/sectionbuilders.h"
 #include "screens/transportcontrols.h"
+#include "widgets/aspectfillimage.h"
 #include "widgets/elidedlabel.h"
 #include "widgets/vellobutton.h"
 #include "widgets/volumecontrol.h"
@@ -169,6 +172,46 @@ TEST(PlayerViews, ThePlayButtonIsDownWhilePlayingAndPauseWhilePaused)
         EXPECT_EQ(checkedTransport(h), (std::vector<std::string> {"-Pause", "-Pause"}));
         EXPECT_EQ(shownLines(h), (std::vector<std::string>(2, "|Paused")));
     }
+}
+
+// The colour at the middle of the station's picture in the Home card or the Player panel.
+QColor artworkMiddle(const WindowHarness& h)
+{
+    const auto* artwork = h.window->contentStack()->findChild<AspectFillImage*>(u"stationArtwork"_s);
+    const QImage image = artwork->image().toImage();
+    return image.pixelColor(image.width() / 2, image.height() / 2);
+}
+
+TEST(PlayerViews, TheCardAndThePanelShowTheStationsLogoAndFollowAnEditOfIt)
+{
+    WindowHarness h;
+    MemoryDocumentStore documents;
+    BrowserController& browser = h.window->browser();
+    browser.keepOwnStationsIn(documents);
+    StationFields withLogo = makeStation("a", "Logo Radio").fields();
+    withLogo.favicon = "http://logo.test/a.png";
+    h.deliver({withLogo, makeStation("b", "Plain Radio")});
+    const QColor placeholder = artworkMiddle(h);
+    browser.play(browser.allStations().front());
+    h.settle();
+    ASSERT_TRUE(h.http.respond(HttpResponse {200, encodedImage({64, 64}, Qt::magenta).toStdString()}));
+    EXPECT_TRUE(waitFor([&] { return artworkMiddle(h) == QColor(Qt::magenta); }));
+    h.tap(u"Player"_s);
+    EXPECT_EQ(artworkMiddle(h), QColor(Qt::magenta)) << "from the cache";
+    browser.play(browser.allStations().back());
+    h.settle();
+    EXPECT_EQ(artworkMiddle(h), placeholder) << "a station without a logo";
+
+    // An own station playing, given another logo: the panel asks for it and shows it.
+    const auto own = std::get<Station>(browser.saveOwnStation({"Mine", "http://radio.lan/", "", ""}));
+    browser.play(own);
+    h.settle();
+    ASSERT_TRUE(std::holds_alternative<Station>(
+        browser.saveOwnStation({"Mine", "http://radio.lan/", "http://logo.test/mine.png", ""}, own.id())));
+    h.settle();
+    EXPECT_EQ(h.http.lastRequest().url, "http://logo.test/mine.png");
+    while (h.http.respond(HttpResponse {200, encodedImage({64, 64}, Qt::cyan).toStdString()})) { }
+    EXPECT_TRUE(waitFor([&] { return artworkMiddle(h) == QColor(Qt::cyan); }));
 }
 
 TEST(StreamDetailsView, ThePlayerPanelAddsUpWhatTheStreamIsKeepsTheSongAndForgetsItForTheNextStation)
