@@ -2,6 +2,7 @@
 
 #include "favoritestransfer.h"
 #include "preferencesdialog.h"
+#include "spacekey.h"
 
 #include "browser/browsercontroller.h"
 #include "ports/preferences.h"
@@ -12,6 +13,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -58,13 +60,13 @@ struct SleepEntry {
     SleepChoice choice;
 };
 const SleepEntry sleepEntries[] = {
-    {QT_TRANSLATE_NOOP("Vello::MainWindow", "Off"), SleepChoice::off()},
-    {QT_TRANSLATE_NOOP("Vello::MainWindow", "15 Minutes"), SleepChoice::after(15)},
-    {QT_TRANSLATE_NOOP("Vello::MainWindow", "30 Minutes"), SleepChoice::after(30)},
-    {QT_TRANSLATE_NOOP("Vello::MainWindow", "45 Minutes"), SleepChoice::after(45)},
-    {QT_TRANSLATE_NOOP("Vello::MainWindow", "60 Minutes"), SleepChoice::after(60)},
-    {QT_TRANSLATE_NOOP("Vello::MainWindow", "90 Minutes"), SleepChoice::after(90)},
-    {QT_TRANSLATE_NOOP("Vello::MainWindow", "End of the Current Song"), SleepChoice::endOfSong()},
+    {QT_TRANSLATE_NOOP("Vello::MainWindow", "&Off"), SleepChoice::off()},
+    {QT_TRANSLATE_NOOP("Vello::MainWindow", "&15 Minutes"), SleepChoice::after(15)},
+    {QT_TRANSLATE_NOOP("Vello::MainWindow", "&30 Minutes"), SleepChoice::after(30)},
+    {QT_TRANSLATE_NOOP("Vello::MainWindow", "&45 Minutes"), SleepChoice::after(45)},
+    {QT_TRANSLATE_NOOP("Vello::MainWindow", "&60 Minutes"), SleepChoice::after(60)},
+    {QT_TRANSLATE_NOOP("Vello::MainWindow", "&90 Minutes"), SleepChoice::after(90)},
+    {QT_TRANSLATE_NOOP("Vello::MainWindow", "&End of the Current Song"), SleepChoice::endOfSong()},
 };
 
 } // namespace
@@ -89,6 +91,7 @@ MainWindow::MainWindow(StationSource& source, MediaBackend& media, HttpClient& h
     buildMenu();
     buildTrayMenu();
     followNowPlaying();
+    QApplication::instance()->installEventFilter(new SpaceKey(*this, *m_controller->playbackActions().front(), this));
 }
 
 void MainWindow::followNowPlaying()
@@ -131,28 +134,29 @@ QString MainWindow::trayToolTipFor(const NowPlaying& nowPlaying)
 
 void MainWindow::buildMenu()
 {
-    m_applicationMenu = menuBar()->addMenu(appName());
+    // Every title and entry has a letter of its own, pressed with Alt or while its menu is open.
+    m_applicationMenu = menuBar()->addMenu(tr("&Pemba Vello", "the application's menu"));
     // The menu is drawn by Qt's style: it takes the dark theme from the palette.
     m_applicationMenu->setPalette(velloDarkPalette(m_applicationMenu->palette()));
 
-    auto* about = new QAction(tr("About %1").arg(appName()), this);
+    auto* about = new QAction(tr("&About %1").arg(appName()), this);
     about->setMenuRole(QAction::AboutRole);
     connect(about, &QAction::triggered, this, &MainWindow::showAbout);
-    QAction* reload = new QAction(tr("Reload Stations"), this);
+    QAction* reload = new QAction(tr("&Reload Stations"), this);
     reload->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
     reload->setMenuRole(QAction::NoRole);
     connect(reload, &QAction::triggered, this, [this] { m_controller->browser().reloadStations(); });
-    auto* addStation = new QAction(tr("Add Station…"), this);
+    auto* addStation = new QAction(tr("&Add Station…"), this);
     addStation->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     addStation->setMenuRole(QAction::NoRole);
     connect(addStation, &QAction::triggered, this, [this] { editOwnStation(this, m_controller->browser()); });
-    auto* importAction = new QAction(tr("Import Favourites…"), this);
+    auto* importAction = new QAction(tr("&Import Favorites…"), this);
     importAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     connect(importAction, &QAction::triggered, this, [this] { importFavorites(this, m_controller->browser()); });
-    auto* exportAction = new QAction(tr("Export Favourites…"), this);
+    auto* exportAction = new QAction(tr("&Export Favorites…"), this);
     exportAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     connect(exportAction, &QAction::triggered, this, [this] { exportFavorites(this, m_controller->browser()); });
-    auto* preferencesAction = new QAction(tr("Preferences…"), this);
+    auto* preferencesAction = new QAction(tr("&Preferences…"), this);
     // QKeySequence::Preferences has a key on macOS only; Ctrl+, (Cmd+, there) works everywhere.
     preferencesAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma));
     preferencesAction->setMenuRole(QAction::PreferencesRole);
@@ -190,11 +194,11 @@ void MainWindow::buildMenu()
     m_applicationMenu->addSeparator();
     m_applicationMenu->addAction(preferencesAction);
     m_applicationMenu->addSeparator();
-    m_quitAction->setText(tr("Quit"));
+    m_quitAction->setText(tr("&Quit"));
     m_applicationMenu->addAction(m_quitAction);
 #endif
 
-    QMenu* playback = menuBar()->addMenu(tr("Playback"));
+    QMenu* playback = menuBar()->addMenu(tr("P&layback"));
     playback->setPalette(velloDarkPalette(playback->palette()));
     const QList<QAction*>& actions = m_controller->playbackActions();
     for (qsizetype i = 0; i < actions.size(); ++i) {
@@ -205,7 +209,7 @@ void MainWindow::buildMenu()
         playback->addAction(actions[i]);
     }
     playback->addSeparator();
-    QMenu* sleep = playback->addMenu(tr("Sleep Timer"));
+    QMenu* sleep = playback->addMenu(tr("&Sleep Timer"));
     sleep->setPalette(velloDarkPalette(sleep->palette()));
     auto* choices = new QActionGroup(sleep);
     for (const SleepEntry& entry : sleepEntries) {
@@ -219,10 +223,16 @@ void MainWindow::buildMenu()
     }
 
 #if !defined(Q_OS_MACOS)
-    QMenu* help = menuBar()->addMenu(tr("Help"));
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->setPalette(velloDarkPalette(help->palette()));
     help->addAction(about);
 #endif
+    // F10 opens the first menu, as in the desktop's own applications.
+    auto* openMenus = new QAction(this);
+    openMenus->setShortcut(QKeySequence(Qt::Key_F10));
+    connect(openMenus, &QAction::triggered, this,
+        [this] { menuBar()->setActiveAction(menuBar()->actions().constFirst()); });
+    addAction(openMenus);
 }
 
 void MainWindow::buildTrayMenu()

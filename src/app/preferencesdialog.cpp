@@ -47,7 +47,7 @@ PreferencesDialog::PreferencesDialog(Preferences& preferences, bool trayAvailabl
     , m_addressField(new QLineEdit)
     , m_addressNote(new QLabel)
     , m_countPlays(new QCheckBox(tr("&Help rank stations: tell the directory which stations I play")))
-    , m_continueLastStation(new QCheckBox(tr("&Continue the last station when Pemba Vello starts")))
+    , m_continueLastStation(new QCheckBox(tr("Con&tinue the last station when Pemba Vello starts")))
     , m_notifySongs(new QCheckBox(tr("&Notify when the song changes")))
     , m_keepPlaying(new QCheckBox(tr("&Keep playing when the window is closed")))
     , m_openEarly(new QCheckBox(tr("&Open stations early when the pointer rests on them")))

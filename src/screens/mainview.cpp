@@ -317,19 +317,19 @@ void MainView::installPlaybackActions()
         QKeySequence keys;
         void (*run)(BrowserController&);
     } commands[] = {
-        {QT_TR_NOOP("Play/Pause"), QKeySequence(Qt::Key_Space),
+        {QT_TR_NOOP("&Play/Pause"), QKeySequence(Qt::Key_Space),
             [](BrowserController& browser) { browser.playPause(); }},
-        {QT_TR_NOOP("Next"), QKeySequence(Qt::ALT | Qt::Key_Right),
+        {QT_TR_NOOP("&Next"), QKeySequence(Qt::ALT | Qt::Key_Right),
             [](BrowserController& browser) { browser.playNext(); }},
-        {QT_TR_NOOP("Previous"), QKeySequence(Qt::ALT | Qt::Key_Left),
+        {QT_TR_NOOP("Pre&vious"), QKeySequence(Qt::ALT | Qt::Key_Left),
             [](BrowserController& browser) { browser.playPrevious(); }},
-        {QT_TR_NOOP("Play a Random Station"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
+        {QT_TR_NOOP("Play a &Random Station"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
             [](BrowserController& browser) { browser.shuffle(); }},
-        {QT_TR_NOOP("Volume Up"), QKeySequence(Qt::CTRL | Qt::Key_Up),
+        {QT_TR_NOOP("Volume &Up"), QKeySequence(Qt::CTRL | Qt::Key_Up),
             [](BrowserController& browser) { browser.changeVolume(1); }},
-        {QT_TR_NOOP("Volume Down"), QKeySequence(Qt::CTRL | Qt::Key_Down),
+        {QT_TR_NOOP("Volume &Down"), QKeySequence(Qt::CTRL | Qt::Key_Down),
             [](BrowserController& browser) { browser.changeVolume(-1); }},
-        {QT_TR_NOOP("Mute"), QKeySequence(Qt::CTRL | Qt::Key_M),
+        {QT_TR_NOOP("&Mute"), QKeySequence(Qt::CTRL | Qt::Key_M),
             [](BrowserController& browser) { browser.toggleMute(); }},
     };
     for (const auto& command : commands) {

@@ -95,6 +95,15 @@ Translations::~Translations()
     }
 }
 
+QStringList Translations::shippedLanguages()
+{
+    QStringList shipped;
+    for (const QString& file : QDir(catalogueFolder).entryList({catalogueName + QStringLiteral("_*.qm")})) {
+        shipped += file.sliced(catalogueName.size() + 1).chopped(3);
+    }
+    return shipped;
+}
+
 QString Translations::closestLanguage(const QStringList& preferred, const QStringList& shipped)
 {
     for (const QString& wanted : preferred) {
@@ -123,11 +132,7 @@ void Translations::install(const QLocale& locale)
     if (english->load(catalogueName + QStringLiteral("_en"), catalogueFolder)) {
         add(std::move(english));
     }
-    QStringList shipped;
-    for (const QString& file : QDir(catalogueFolder).entryList({catalogueName + QStringLiteral("_*.qm")})) {
-        shipped += file.sliced(catalogueName.size() + 1).chopped(3);
-    }
-    const QString language = closestLanguage(locale.uiLanguages(), shipped);
+    const QString language = closestLanguage(locale.uiLanguages(), shippedLanguages());
     auto own = std::make_unique<QTranslator>();
     if (language.startsWith(u"en") || !own->load(catalogueName + u'_' + language, catalogueFolder)) {
         return;

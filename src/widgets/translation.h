@@ -36,6 +36,8 @@ public:
     // language by language and finally to English, and Qt's own for the same language. The
     // English catalogue only gives the plural forms, so it is always installed underneath.
     void install(const QLocale& locale);
+    // The languages of the built-in catalogues, as they are named: "de", "pt_BR", and "en".
+    [[nodiscard]] static QStringList shippedLanguages();
     // Of the `shipped` catalogues ("de", "pt_BR"), the one for the first of the `preferred`
     // languages ("pt-PT", "de") that has one, exact or less specific, or else another variant of
     // it; "en" when none has.

@@ -11,6 +11,7 @@
 #include "screens/stationdialog.h"
 #include "widgets/elidedlabel.h"
 #include "widgets/searchfield.h"
+#include "widgets/translation.h"
 #include "widgets/vellobutton.h"
 
 #include <QAction>
@@ -64,12 +65,12 @@ TEST_F(MainWindowTest, OpensCentredNoSmallerThanItsMinimumWithMenusInTheDesktops
         }
         menus.append(menu->text() + u": "_s + entries.join(u", "_s));
     }
-    EXPECT_EQ(menus,
-        QStringList({u"Pemba Vello: Reload Stations Ctrl+R, Add Station… Ctrl+N, -, Import Favourites… Ctrl+O, "
-                     "Export Favourites… Ctrl+E, -, Preferences… Ctrl+,, -, Quit Ctrl+Q"_s,
-            u"Playback: Play/Pause Space, Next Alt+Right, Previous Alt+Left, Play a Random Station Ctrl+Shift+S, -, "
-            "Volume Up Ctrl+Up, Volume Down Ctrl+Down, Mute Ctrl+M, -, Sleep Timer"_s,
-            u"Help: About Pemba Vello"_s}));
+    EXPECT_EQ(menus.join(u'\n').toStdString(),
+        "&Pemba Vello: &Reload Stations Ctrl+R, &Add Station… Ctrl+N, -, &Import Favorites… Ctrl+O, "
+        "&Export Favorites… Ctrl+E, -, &Preferences… Ctrl+,, -, &Quit Ctrl+Q\n"
+        "P&layback: &Play/Pause Space, &Next Alt+Right, Pre&vious Alt+Left, Play a &Random Station Ctrl+Shift+S, -, "
+        "Volume &Up Ctrl+Up, Volume &Down Ctrl+Down, &Mute Ctrl+M, -, &Sleep Timer\n"
+        "&Help: &About Pemba Vello");
     window.menuBar()->actions().back()->menu()->actions().front()->trigger();
     auto* box = window.findChild<QMessageBox*>();
     ASSERT_TRUE(box != nullptr && box->isVisible());
@@ -145,6 +146,109 @@ TEST_F(MainWindowTest, APressOnEmptyBackgroundMovesTheWindowTheTitleNamesTheSong
     EXPECT_EQ(source.refreshes, (std::vector {Refresh::IfDue, Refresh::Now}));
 }
 
+// A mouse click leaves the focus where the keyboard put it, out of the person's mind: Space
+// there plays or pauses. Once the keyboard moves the focus again, Space presses what it holds.
+TEST_F(MainWindowTest, SpacePressesOnlyAControlTheKeyboardHasJustMovedTo)
+{
+    window.show();
+    QApplication::setActiveWindow(&window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    source.answer(makeStations(3));
+    queue.runPending();
+    MainView& view = *window.controller();
+    const auto heart = [&view] {
+        QList<QAbstractButton*> found = view.findChildren<QAbstractButton*>();
+        found.removeIf([](QAbstractButton* b) {
+            return !b->isVisible() || !b->accessibleName().endsWith(u"Station 1 to favorites"_s);
+        });
+        return found.front();
+    };
+    heart()->setFocus(Qt::TabFocusReason);
+    QTest::mouseClick(view.sidebar()->findChildren<QAbstractButton*>().at(1), Qt::LeftButton);
+    queue.runPending();
+    QTest::mouseClick(view.sidebar()->findChildren<QAbstractButton*>().at(0), Qt::LeftButton);
+    queue.runPending();
+    ASSERT_EQ(QApplication::focusWidget(), heart()) << "the focus is back on the heart, unseen";
+    pressKey(Qt::Key_Space);
+    queue.runPending();
+    EXPECT_TRUE(view.browser().favorites().empty());
+    EXPECT_TRUE(view.browser().isPlaybackActive()) << "Space played instead";
+
+    pressKey(Qt::Key_Down);
+    pressKey(Qt::Key_Up);
+    pressKey(Qt::Key_Space);
+    queue.runPending();
+    EXPECT_EQ(view.browser().favorites().size(), 1U) << "the keyboard moved to it: Space presses it";
+    EXPECT_TRUE(view.browser().isPlaybackActive());
+}
+
+TEST_F(MainWindowTest, F10OpensTheFirstMenuAndAltWithALetterItsOwn)
+{
+    window.show();
+    QApplication::setActiveWindow(&window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    for (const auto& [key, modifiers, title] : {std::tuple {Qt::Key_F10, Qt::NoModifier, u"&Pemba Vello"_s},
+             std::tuple {Qt::Key_L, Qt::AltModifier, u"P&layback"_s},
+             std::tuple {Qt::Key_H, Qt::AltModifier, u"&Help"_s}}) {
+        QTest::keyClick(&window, key, modifiers);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr) << title.toStdString();
+        EXPECT_EQ(menu->title(), title);
+        menu->close();
+    }
+}
+
+// The letters of the mnemonics in `texts` differ; with `every`, each text has one.
+void expectOwnMnemonics(const QStringList& texts, bool every, const QString& where)
+{
+    QStringList letters;
+    for (const QString& text : texts) {
+        const QString letter = QKeySequence::mnemonic(text).toString();
+        EXPECT_TRUE(!letter.isEmpty() || !every) << where.toStdString() << ": none in " << text.toStdString();
+        EXPECT_TRUE(letter.isEmpty() || !letters.contains(letter))
+            << where.toStdString() << ": " << letter.toStdString() << " again in " << text.toStdString();
+        letters += letter.isEmpty() ? QStringList() : QStringList {letter};
+    }
+}
+
+TEST(Mnemonics, EveryMenuAndDialogHasLettersOfItsOwnInEveryLanguage)
+{
+    for (const QString& language : Translations::shippedLanguages()) {
+        SCOPED_TRACE(language.toStdString());
+        Translations translations;
+        translations.install(QLocale(language));
+        WindowFakes fakes;
+        MainWindow window(fakes.source, fakes.media, fakes.http, fakes.preferences, fakes.queue, fakes.artwork,
+            [](const CatalogSource&) {});
+        QStringList titles;
+        for (const QAction* menu : window.menuBar()->actions()) {
+            titles += menu->text();
+        }
+        expectOwnMnemonics(titles, true, u"menu bar"_s);
+        for (const QMenu* menu : window.findChildren<QMenu*>()) {
+            QStringList entries;
+            for (const QAction* action : menu->actions()) {
+                entries += action->isSeparator() || !action->isEnabled() ? QStringList() : QStringList {action->text()};
+            }
+            expectOwnMnemonics(entries, true, menu->title());
+        }
+        PreferencesDialog preferences(fakes.preferences, true);
+        const Station own = makeStation("own:1", "Mine");
+        StationDialog station(window.controller()->browser(), &own, &window);
+        for (const QDialog* dialog : std::initializer_list<const QDialog*> {&preferences, &station}) {
+            QStringList texts;
+            for (const QAbstractButton* button : dialog->findChildren<QAbstractButton*>()) {
+                texts += button->text();
+            }
+            for (const QLabel* label : dialog->findChildren<QLabel*>()) {
+                texts += label->text();
+            }
+            expectOwnMnemonics(texts, false, dialog->windowTitle());
+        }
+        QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+    }
+}
+
 TEST_F(MainWindowTest, ASleepTimerChosenInThePlaybackMenuShowsInTheMiniPlayerTillAPause)
 {
     window.show();
@@ -154,7 +258,7 @@ TEST_F(MainWindowTest, ASleepTimerChosenInThePlaybackMenuShowsInTheMiniPlayerTil
     view.browser().playSelected();
     queue.runPending();
     const auto menus = window.findChildren<QMenu*>();
-    const auto found = std::ranges::find(menus, u"Sleep Timer"_s, &QMenu::title);
+    const auto found = std::ranges::find(menus, u"&Sleep Timer"_s, &QMenu::title);
     ASSERT_NE(found, menus.end());
     const QMenu* sleep = *found;
     QStringList entries;
@@ -162,8 +266,8 @@ TEST_F(MainWindowTest, ASleepTimerChosenInThePlaybackMenuShowsInTheMiniPlayerTil
         entries.append(action->text());
     }
     EXPECT_EQ(entries,
-        QStringList({u"Off"_s, u"15 Minutes"_s, u"30 Minutes"_s, u"45 Minutes"_s, u"60 Minutes"_s, u"90 Minutes"_s,
-            u"End of the Current Song"_s}));
+        QStringList({u"&Off"_s, u"&15 Minutes"_s, u"&30 Minutes"_s, u"&45 Minutes"_s, u"&60 Minutes"_s,
+            u"&90 Minutes"_s, u"&End of the Current Song"_s}));
     const auto* label = view.miniPlayer()->findChild<QLabel*>(u"sleepTimer"_s);
     EXPECT_FALSE(label->isVisible());
 

@@ -2,7 +2,6 @@
 
 #include "widgets/translation.h"
 
-#include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -22,16 +21,6 @@ namespace {
 
 using namespace Qt::StringLiterals;
 
-// The languages the player ships, as their catalogues are named: "de", "pt_BR".
-QStringList shippedLanguages()
-{
-    QStringList languages;
-    for (const QString& file : QDir(u":/i18n"_s).entryList({u"pemba-vello_*.qm"_s})) {
-        languages += file.section(u'_', 1).chopped(3);
-    }
-    return languages;
-}
-
 // The test's environment as a terminal without a display has it, in the session language `variable`=`value`.
 QProcessEnvironment sessionIn(const QString& variable, const QString& value)
 {
@@ -48,7 +37,7 @@ QProcessEnvironment sessionIn(const QString& variable, const QString& value)
 // answer before any window, on a terminal with none, in every language the player speaks.
 TEST(Application, AnswersItsCommandLineWithoutADisplayInEveryLanguage)
 {
-    const QStringList languages = shippedLanguages();
+    const QStringList languages = Translations::shippedLanguages();
     ASSERT_TRUE(languages.contains(u"ar"_s) && languages.contains(u"de"_s)) << languages.join(u' ').toStdString();
     std::vector<std::pair<QString, QString>> sessions;
     for (const QString& language : languages) {
@@ -139,7 +128,7 @@ TEST(Application, ShowsTheFirstStationInEveryShippedLanguage)
         R"([{"stationuuid": "id-0", "name": "Radio Alpha", "url": "http://127.0.0.1:9/a", "votes": 9},
             {"stationuuid": "id-1", "name": "Radio Beta", "url": "http://127.0.0.1:9/b", "votes": 3}])",
         "application/json");
-    for (const QString& language : shippedLanguages()) {
+    for (const QString& language : Translations::shippedLanguages()) {
         SCOPED_TRACE(language.toStdString());
         QTemporaryDir home;
         QProcessEnvironment environment = sessionIn(u"LANGUAGE"_s, language);
