@@ -433,7 +433,7 @@ void MainView::render(bool resetScroll)
         appendContent(makeSectionTitle(tr("Top Stations")));
         break;
     case Screen::Discover:
-        appendContent(makeSectionTitle(tr("Discover")));
+        appendContent(makeSectionTitle(tr("Browse")));
         appendContent(makeSectionTitle(tr("Browse Stations")));
         break;
     case Screen::Library:

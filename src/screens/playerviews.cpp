@@ -90,7 +90,7 @@ void revealText(QLabel* label)
 PlayerPanelTexts playerPanelTexts(const std::optional<Station>& current)
 {
     if (!current) {
-        return {{}, QCoreApplication::translate("PlayerViews", "Start any station from Home or Discover"),
+        return {{}, QCoreApplication::translate("PlayerViews", "Start any station from Home or Browse"),
             QCoreApplication::translate("PlayerViews", "World"), QCoreApplication::translate("PlayerViews", "Music")};
     }
     const std::string tag = current->primaryTag();

@@ -58,9 +58,9 @@ TEST(MainView, EveryScreenListsItsItemsInOrderAndTheKeyboardKeepsItsPlaceInIt)
         }
     };
     // Before the catalog the screen carries the loading status, and its empty list keeps quiet.
-    show(u"Browse"_s, {"topBar", "status:Loading stations...", "title:Discover", "title:Browse Stations", "list:0"});
+    show(u"Browse"_s, {"topBar", "status:Loading stations...", "title:Browse", "title:Browse Stations", "list:0"});
     h.deliver(makeStations(30));
-    EXPECT_EQ(h.contentOutline(), (Outline {"topBar", "title:Discover", "title:Browse Stations", "list:30"}));
+    EXPECT_EQ(h.contentOutline(), (Outline {"topBar", "title:Browse", "title:Browse Stations", "list:30"}));
     show(u"Home"_s, {"topBar", "heroRow", "title:Top Stations", "list:18"});
     show(u"Player"_s, {"topBar", "playerPanel", "title:Up Next", "list:12"});
     show(u"Library"_s, {"topBar", "title:Your Library", "chipRow", "list:0:No stations here yet."});
@@ -87,7 +87,7 @@ TEST(MainView, EveryScreenListsItsItemsInOrderAndTheKeyboardKeepsItsPlaceInIt)
 
     // Space on a sidebar item, then on a heart, rebuilds: the new item of that screen or station keeps the focus.
     for (const auto& [pressed, focused] : {std::pair {u"Browse"_s, u"Browse"_s},
-             std::pair {u"Add Station 4 to favourites"_s, u"Remove Station 4 from favourites"_s}}) {
+             std::pair {u"Add Station 4 to favorites"_s, u"Remove Station 4 from favorites"_s}}) {
         h.buttons(pressed).front()->setFocus(Qt::TabFocusReason);
         pressKey(Qt::Key_Space);
         h.settle();

@@ -64,8 +64,8 @@ TEST(PlayerViews, StatusAndPanelTextsTellTheProgressAndStandInForWhatIsMissing)
 
     // The panel's texts: a name of 65 is cut to 64; a missing place or genre has a stand-in, an empty one stays empty.
     EXPECT_EQ(playerPanelTexts(std::nullopt),
-        (PlayerPanelTexts {QString(), QStringLiteral("Start any station from Home or Discover"),
-            QStringLiteral("World"), QStringLiteral("Music")}));
+        (PlayerPanelTexts {QString(), QStringLiteral("Start any station from Home or Browse"), QStringLiteral("World"),
+            QStringLiteral("Music")}));
     using Texts = std::tuple<std::optional<std::string>, std::string, QString, QString>;
     for (const auto& [country, tags, place, genre] :
         {Texts {std::nullopt, " , jazz,blues", u"World"_s, u"jazz"_s}, Texts {"", " ", QString(), u"Music"_s},
