@@ -251,10 +251,12 @@ Panel* makePlayerPanel(
     info->addWidget(lines.song);
     info->addWidget(subtitle);
     info->addWidget(lines.status);
+    // The transport on a row of its own, the volume and the link under it: side by side they
+    // would not fit beside the artwork at the window's narrowest in every language.
+    info->addWidget(controls, 0, Qt::AlignLeading);
     auto* controlRow = new QHBoxLayout;
     controlRow->setContentsMargins(0, 0, 0, 0);
     controlRow->setSpacing(18);
-    controlRow->addWidget(controls, 0, Qt::AlignVCenter);
     controlRow->addWidget(volume, 0, Qt::AlignVCenter);
     auto* homepage
         = new VelloButton(QCoreApplication::translate("PlayerViews", "Homepage"), VelloButton::Style::Secondary);

@@ -63,8 +63,8 @@ void showNowPlayingLines(const NowPlayingLines& lines, const NowPlaying& nowPlay
     const NowPlayingLines& lines, const QPixmap& fallback, QWidget* controls);
 
 // The Player screen's 408-high panel: artwork, badges with what the stream is beside them, title,
-// the song, subtitle, the status, and a transport row with the volume control and the station's
-// "Homepage" link (opened through QDesktopServices) beside it. The stream's line is made here,
+// the song, subtitle, the status, a transport row, and under it the volume control with the
+// station's "Homepage" link (opened through QDesktopServices). The stream's line is made here,
 // into `lines`.
 [[nodiscard]] Panel* makePlayerPanel(
     const PlayerPanelTexts& texts, NowPlayingLines& lines, const QPixmap& fallback, QWidget* controls, QWidget* volume);

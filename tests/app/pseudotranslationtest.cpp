@@ -1,5 +1,6 @@
 #include "app/mainwindow.h"
 #include "app/preferencesdialog.h"
+#include "screens/miniplayer.h"
 #include "screens/stationdialog.h"
 
 #include "windowharness.h"
@@ -9,6 +10,7 @@
 #include "widgets/sidebarnavbutton.h"
 #include "widgets/translation.h"
 #include "widgets/vellobutton.h"
+#include "widgets/volumecontrol.h"
 
 #include <QAction>
 #include <QDialogButtonBox>
@@ -135,6 +137,62 @@ TEST_F(PseudoTranslationTest, EveryScreenAndDialogShowsOnlyTranslatedTextsThatFi
         ASSERT_NE(dialog, nullptr);
         expectMarked(dialog->windowTitle(), u"dialog"_s);
         expectTranslatedAndWhole(*dialog, u"dialog"_s);
+    }
+}
+
+// The controls of the Player panel and of the mini player, each with where it is in the window.
+std::vector<std::pair<QString, QRect>> playerControls(const MainWindow& window)
+{
+    std::vector<std::pair<QString, QRect>> controls;
+    const QWidget* panel = window.findChild<QWidget*>(u"playerPanel"_s);
+    for (const QWidget* player : {panel, static_cast<const QWidget*>(window.controller()->miniPlayer())}) {
+        for (const QWidget* control : player->findChildren<QWidget*>()) {
+            const bool standsAlone = control->objectName() == u"transport"_s
+                || qobject_cast<const VolumeControl*>(control) || control->objectName() == u"playerHomepage"_s
+                || control->objectName() == u"stationArtwork"_s;
+            if (standsAlone && control->isVisible()) {
+                controls.emplace_back(player->objectName() + u' ' + control->objectName() + control->accessibleName(),
+                    QRect(control->mapTo(&window, QPoint(0, 0)), control->size()));
+            }
+        }
+    }
+    return controls;
+}
+
+// At the window's smallest, in every language it ships, the Player's controls keep apart and
+// within the window: none covers another.
+TEST(Languages, ThePlayersControlsKeepApartAtTheMinimumSize)
+{
+    for (const QString& language : Translations::shippedLanguages()) {
+        SCOPED_TRACE(language.toStdString());
+        Translations translations;
+        translations.install(QLocale(language));
+        WindowFakes fakes;
+        MainWindow window(fakes.source, fakes.media, fakes.http, fakes.preferences, fakes.queue, fakes.artwork,
+            [](const CatalogSource&) {});
+        window.resize(MainWindow::minimumWidth, MainWindow::minimumHeight);
+        window.show();
+        StationFields station = makeStation("a", "Radio", "Portugal", "fado").fields();
+        station.homepage = "https://radio.example/";
+        fakes.source.answer(std::vector<Station> {station});
+        fakes.queue.runPending();
+        BrowserController& browser = window.controller()->browser();
+        browser.play(browser.allStations().front());
+        browser.switchScreen(Screen::Player);
+        fakes.queue.runPending();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::processEvents();
+        const auto controls = playerControls(window);
+        ASSERT_EQ(controls.size(), 6U);
+        for (std::size_t i = 0; i < controls.size(); ++i) {
+            const auto& [name, place] = controls[i];
+            EXPECT_TRUE(window.rect().contains(place)) << name.toStdString();
+            for (std::size_t j = i + 1; j < controls.size(); ++j) {
+                EXPECT_FALSE(place.intersects(controls[j].second))
+                    << name.toStdString() << " covers " << controls[j].first.toStdString();
+            }
+        }
+        QGuiApplication::setLayoutDirection(Qt::LeftToRight);
     }
 }
 
