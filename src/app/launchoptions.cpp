@@ -156,6 +156,11 @@ void storeCatalogSource(Preferences& preferences, const CatalogSource& source)
     preferences.setText(catalogSourceKey, std::string(source.isDirectory() ? directoryChoice : addressChoice));
 }
 
+bool pinsCatalogSource(const LaunchOptions& options)
+{
+    return options.catalogUrl || !options.directoryServers.empty();
+}
+
 CatalogSource catalogSource(const LaunchOptions& options, const Preferences& preferences)
 {
     if (options.catalogUrl) {

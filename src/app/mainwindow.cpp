@@ -322,11 +322,16 @@ void MainWindow::showPreferences()
     m_preferencesDialog = new PreferencesDialog(m_preferences, m_trayAvailable, this);
     m_preferencesDialog->setAttribute(Qt::WA_DeleteOnClose);
     // The dialog edits the stored choice even when --catalog-url or --directory-server chose
-    // the source of this run: a choice made here replaces theirs from now on.
-    connect(m_preferencesDialog, &PreferencesDialog::catalogSourceChosen, this, [this](const CatalogSource& source) {
-        m_setCatalogSource(source);
-        m_controller->browser().reloadStations();
-    });
+    // the source of this run, which keeps theirs to its end.
+    if (m_catalogSourcePinned) {
+        m_preferencesDialog->showSourcePinned();
+    } else {
+        connect(
+            m_preferencesDialog, &PreferencesDialog::catalogSourceChosen, this, [this](const CatalogSource& source) {
+                m_setCatalogSource(source);
+                m_controller->browser().reloadStations();
+            });
+    }
     m_preferencesDialog->show();
 }
 

@@ -48,6 +48,9 @@ public:
 
     // Puts the window in the middle of the screen it is on.
     void centerOnScreen();
+    // The command line chose this run's catalog: a source chosen in Preferences is stored for the
+    // next start, and this run keeps loading from the command line's.
+    void pinCatalogSource() { m_catalogSourcePinned = true; }
 
     // "<song> – Pemba Vello" while the station says what is on, "Paused – Pemba Vello" while
     // paused, else the application's name.
@@ -100,6 +103,7 @@ private:
     QAction* m_trayNowPlaying = nullptr;
     QSystemTrayIcon* m_trayIcon = nullptr;
     bool m_trayAvailable = false;
+    bool m_catalogSourcePinned = false;
     bool m_quitting = false;
 };
 

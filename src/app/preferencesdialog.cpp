@@ -46,6 +46,8 @@ PreferencesDialog::PreferencesDialog(Preferences& preferences, bool trayAvailabl
     , m_address(new QRadioButton(tr("Catalog &address")))
     , m_addressField(new QLineEdit)
     , m_addressNote(new QLabel)
+    , m_pinnedNote(new QLabel(tr("This run loads the catalog the command line named. A choice made here is kept "
+                                 "and applies from the next start.")))
     , m_countPlays(new QCheckBox(tr("&Help rank stations: tell the directory which stations I play")))
     , m_continueLastStation(new QCheckBox(tr("Con&tinue the last station when Pemba Vello starts")))
     , m_notifySongs(new QCheckBox(tr("&Notify when the song changes")))
@@ -80,6 +82,10 @@ PreferencesDialog::PreferencesDialog(Preferences& preferences, bool trayAvailabl
     addressLayout->addWidget(m_addressField);
     addressLayout->addWidget(m_addressNote);
     sourceLayout->addLayout(addressLayout);
+    m_pinnedNote->setObjectName(QStringLiteral("sourcePinned"));
+    m_pinnedNote->setWordWrap(true);
+    m_pinnedNote->hide();
+    sourceLayout->addWidget(m_pinnedNote);
 
     m_countPlays->setChecked(preferences.flag(BrowserController::countPlaysKey).value_or(true));
     m_continueLastStation->setChecked(preferences.flag(BrowserController::continueLastStationKey).value_or(false));
@@ -143,9 +149,15 @@ PreferencesDialog::PreferencesDialog(Preferences& preferences, bool trayAvailabl
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 }
 
+void PreferencesDialog::showSourcePinned()
+{
+    m_pinnedNote->show();
+}
+
 void PreferencesDialog::onAddressChosen(bool chosen)
 {
     m_addressField->setEnabled(chosen);
+    showAddressNote();
     if (!chosen) {
         return;
     }
@@ -165,7 +177,8 @@ void PreferencesDialog::onAddressEdited()
 
 void PreferencesDialog::showAddressNote()
 {
-    const bool wrong = !m_addressField->text().isEmpty() && !typedSource();
+    // A field that is not in use is nothing to correct.
+    const bool wrong = m_addressField->isEnabled() && !m_addressField->text().isEmpty() && !typedSource();
     m_addressNote->setText(wrong ? invalidAddress() : addressHint());
     QPalette colors = m_addressNote->palette();
     colors.setColor(QPalette::WindowText, wrong ? velloRed() : velloMuted());

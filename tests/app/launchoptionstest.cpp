@@ -36,10 +36,10 @@ TEST(LaunchOptions, TheCommandLineOverridesThePreferencesWhichOverrideTheBuildWi
         {{}, {{catalogSourceKey, "address"}}, true, byDefault},
         {{}, {{catalogSourceKey, "Address"}, {catalogAddressKey, mirror.toStdString()}}, true, byDefault},
         {{u"--directory-server"_s, local, u"--directory-server=https://de9.example"_s}, address, true,
-            "directory " + local.toStdString() + " https://de9.example"},
+            "directory " + local.toStdString() + " https://de9.example pinned"},
         {{u"--directory-server"_s, local, u"--catalog-url"_s, mirror}, {}, true, mirror.toStdString()},
         {{u"--directory-server"_s, u"de1.example"_s}, {}, false, "--directory-server"},
-        {{u"--catalog-url"_s, local}, address, true, local.toStdString()},
+        {{u"--catalog-url"_s, local}, address, true, local.toStdString() + " pinned"},
         {{u"--help"_s}, {}, true, "--catalog-url <URL>"},
         {{u"--help-all"_s}, {}, true, "  -platform <value>\n"},
         {{u"-session"_s, u"10d2e_42"_s, u"-reverse"_s, u"--style=Fusion"_s, u"-platform"_s, u"xcb"_s}, {}, true,
@@ -63,6 +63,7 @@ TEST(LaunchOptions, TheCommandLineOverridesThePreferencesWhichOverrideTheBuildWi
         for (const std::string& server : source.directoryServers) {
             says += " " + server;
         }
+        says += options != nullptr && pinsCatalogSource(*options) ? " pinned" : "";
         EXPECT_NE(says.find(c.says), std::string::npos) << says;
         EXPECT_TRUE(preferences.writes.empty()) << "a run's choice is never stored";
     }

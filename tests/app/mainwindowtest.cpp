@@ -360,6 +360,13 @@ TEST_F(MainWindowTest, PreferencesWorkByKeyboardAloneAndApplyOnlyAValidChoiceAtO
     QWidget* field = QApplication::focusWidget();
     QTest::keyClicks(field, u"example.org/stations.json"_s);
     EXPECT_FALSE(field->accessibleDescription().isEmpty()) << "the field says it is wrong";
+    // With the directory chosen the field is out of use, and so is what is wrong with it.
+    press(Qt::Key_P, Qt::AltModifier);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !field->isEnabled(); }));
+    EXPECT_TRUE(field->accessibleDescription().isEmpty());
+    press(Qt::Key_A, Qt::AltModifier);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::focusWidget() == field; }));
+    EXPECT_FALSE(field->accessibleDescription().isEmpty());
     press(Qt::Key_Return);
     EXPECT_TRUE(preferences.writes.empty() && chosenSources.empty());
     press(Qt::Key_Home);
@@ -388,6 +395,26 @@ TEST_F(MainWindowTest, PreferencesWorkByKeyboardAloneAndApplyOnlyAValidChoiceAtO
     EXPECT_FALSE(preferences.flags[BrowserController::openEarlyKey]);
     press(Qt::Key_Escape);
     EXPECT_FALSE(dialog && dialog->isVisible());
+}
+
+TEST_F(MainWindowTest, ACatalogSourceTheCommandLinePinnedHoldsForTheRunAndAChoiceWaitsForTheNext)
+{
+    preferences.texts[catalogSourceKey] = "directory";
+    window.pinCatalogSource();
+    window.show();
+    QApplication::setActiveWindow(&window);
+    QTest::keyClick(&window, Qt::Key_Comma, Qt::ControlModifier);
+    auto* dialog = window.findChild<PreferencesDialog*>();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_TRUE(dialog->findChild<QLabel*>(u"sourcePinned"_s)->isVisible());
+    QApplication::setActiveWindow(dialog);
+    QTest::keyClick(dialog, Qt::Key_A, Qt::AltModifier);
+    ASSERT_TRUE(QTest::qWaitFor([] { return qobject_cast<QLineEdit*>(QApplication::focusWidget()) != nullptr; }));
+    QTest::keyClicks(QApplication::focusWidget(), u"https://example.org/stations.json"_s);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(preferredCatalogSource(preferences), CatalogSource {.documentUrl = "https://example.org/stations.json"});
+    EXPECT_TRUE(chosenSources.empty());
+    EXPECT_EQ(source.refreshes, std::vector {Refresh::IfDue});
 }
 
 TEST_F(MainWindowTest, WithATrayClosingHidesAndSaysWhereOnceQuitQuitsAndTheTrayMenuFollowsTheSong)
