@@ -90,8 +90,7 @@ void revealText(QLabel* label)
 PlayerPanelTexts playerPanelTexts(const std::optional<Station>& current)
 {
     if (!current) {
-        return {{}, QCoreApplication::translate("PlayerViews", "Start any station from Home or Browse"),
-            QCoreApplication::translate("PlayerViews", "World"), QCoreApplication::translate("PlayerViews", "Music")};
+        return {{}, QCoreApplication::translate("PlayerViews", "Start any station from Home or Browse"), {}, {}};
     }
     const std::string tag = current->primaryTag();
     const std::optional<std::string> homepage = homepageAddress(current->homepage());
@@ -288,8 +287,13 @@ void showPlayerPanelTexts(QWidget& panel, const PlayerPanelTexts& texts)
         label->setText(text);
         revealText(label);
     }
-    setBadgeTitle(*panel.findChild<QWidget*>(QStringLiteral("playerPlace")), texts.place);
-    setBadgeTitle(*panel.findChild<QWidget*>(QStringLiteral("playerGenre")), texts.genre);
+    // Every station has a genre, if only "Music": without one there is no station, and no badges.
+    for (const auto& [name, text] : {std::pair {QStringLiteral("playerPlace"), texts.place},
+             std::pair {QStringLiteral("playerGenre"), texts.genre}}) {
+        auto* badge = panel.findChild<QWidget*>(name);
+        setBadgeTitle(*badge, text);
+        badge->setVisible(!texts.genre.isEmpty());
+    }
     auto* homepage = panel.findChild<QAbstractButton*>(QStringLiteral("playerHomepage"));
     homepage->setProperty(homepageProperty, texts.homepage);
     // The address is plain ASCII without markup characters (streamaddress.h), safe as a tooltip.

@@ -63,6 +63,9 @@ TEST(MainView, EveryScreenListsItsItemsInOrderAndTheKeyboardKeepsItsPlaceInIt)
     EXPECT_EQ(h.contentOutline(), (Outline {"topBar", "title:Browse", "title:Browse Stations", "list:30"}));
     show(u"Home"_s, {"topBar", "heroRow", "title:Top Stations", "list:18"});
     show(u"Player"_s, {"topBar", "playerPanel", "title:Up Next", "list:12"});
+    for (const QString& badge : {u"playerPlace"_s, u"playerGenre"_s}) {
+        EXPECT_FALSE(h.window->contentStack()->findChild<QWidget*>(badge)->isVisible()) << "no station, no badges";
+    }
     show(u"Library"_s, {"topBar", "title:Your Library", "chipRow", "list:0:No stations here yet."});
     // A chip chooses the list, and a new list starts at the top.
     h.tap(u"Top Stations"_s);

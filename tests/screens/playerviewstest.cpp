@@ -62,10 +62,10 @@ TEST(PlayerViews, StatusAndPanelTextsTellTheProgressAndStandInForWhatIsMissing)
     }
     EXPECT_EQ(std::unique_ptr<Panel>(makeStatusPanel(u"x"_s))->findChild<QAbstractButton*>(), nullptr);
 
-    // The panel's texts: a name of 65 is cut to 64; a missing place or genre has a stand-in, an empty one stays empty.
+    // The panel's texts: a name of 65 is cut to 64; a missing place or genre has a stand-in, an empty one stays
+    // empty; with no station there is neither.
     EXPECT_EQ(playerPanelTexts(std::nullopt),
-        (PlayerPanelTexts {QString(), QStringLiteral("Start any station from Home or Browse"), QStringLiteral("World"),
-            QStringLiteral("Music")}));
+        (PlayerPanelTexts {QString(), QStringLiteral("Start any station from Home or Browse"), {}, {}}));
     using Texts = std::tuple<std::optional<std::string>, std::string, QString, QString>;
     for (const auto& [country, tags, place, genre] :
         {Texts {std::nullopt, " , jazz,blues", u"World"_s, u"jazz"_s}, Texts {"", " ", QString(), u"Music"_s},
