@@ -103,8 +103,9 @@ void MainView::buildShell()
     m_contentStack->setObjectName(QStringLiteral("contentStack"));
     m_contentLayout = new QVBoxLayout(m_contentStack);
     m_contentLayout->setSpacing(contentSpacing);
+    // Room for the mini player comes with it: showNowPlaying() sets the bottom inset.
     m_contentLayout->setContentsMargins(
-        contentSideInset, contentTopInset, contentSideInset, BrowserController::contentInsetWithPlayer);
+        contentSideInset, contentTopInset, contentSideInset, m_nowPlaying.contentBottomInset);
     // Takes the height the content leaves free, so no item is ever stretched past its own.
     m_contentLayout->addStretch(1);
     // Always the viewport's width, whatever an item asks for: an item too wide for it is cut

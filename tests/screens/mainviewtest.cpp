@@ -19,6 +19,7 @@
 #include <QDateTime>
 #include <QDesktopServices>
 #include <QGuiApplication>
+#include <QLayout>
 #include <QMessageBox>
 #include <QTimer>
 #include <QUrl>
@@ -61,6 +62,9 @@ TEST(MainView, EveryScreenListsItsItemsInOrderAndTheKeyboardKeepsItsPlaceInIt)
     show(u"Browse"_s, {"topBar", "status:Loading stations...", "title:Browse", "title:Browse Stations", "list:0"});
     h.deliver(makeStations(30));
     EXPECT_EQ(h.contentOutline(), (Outline {"topBar", "title:Browse", "title:Browse Stations", "list:30"}));
+    EXPECT_EQ(
+        h.window->contentStack()->layout()->contentsMargins().bottom(), BrowserController::contentInsetWithoutPlayer)
+        << "no room kept for a mini player that is not there";
     show(u"Home"_s, {"topBar", "heroRow", "title:Top Stations", "list:18"});
     show(u"Player"_s, {"topBar", "playerPanel", "title:Up Next", "list:12"});
     for (const QString& badge : {u"playerPlace"_s, u"playerGenre"_s}) {
