@@ -152,6 +152,14 @@ void VelloButton::focusOutEvent(QFocusEvent* event)
     updateResting();
 }
 
+void VelloButton::hideEvent(QHideEvent* event)
+{
+    // A list rebuilt under the pointer hides its rows and deletes them later: no leave comes.
+    m_hovered = false;
+    QAbstractButton::hideEvent(event);
+    updateResting();
+}
+
 void VelloButton::updateResting()
 {
     const bool resting = m_hovered || hasFocus();

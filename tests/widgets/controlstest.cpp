@@ -5,6 +5,7 @@
 #include "widgets/vellobutton.h"
 
 #include <QApplication>
+#include <QEnterEvent>
 #include <QImage>
 #include <QKeyEvent>
 
@@ -16,6 +17,8 @@
 #include <memory>
 #include <optional>
 #include <tuple>
+#include <utility>
+#include <vector>
 
 namespace Vello {
 namespace {
@@ -72,6 +75,20 @@ TEST(VelloButton, FocusRingShowsOnEveryLookAndEnterPresses)
         }
         EXPECT_EQ(presses, 2);
     }
+}
+
+// A rebuilt list hides the row under the pointer and deletes it later: no leave event comes.
+TEST(VelloButton, RestingEndsWhenTheButtonGoesOutOfSight)
+{
+    QWidget row;
+    auto* play = new VelloButton(QStringLiteral("▶"), Style::Icon, &row);
+    row.show();
+    std::vector<bool> resting;
+    QObject::connect(play, &VelloButton::restingChanged, [&resting](bool now) { resting.push_back(now); });
+    QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
+    QApplication::sendEvent(play, &enter);
+    row.hide();
+    EXPECT_EQ(resting, (std::vector {true, false}));
 }
 
 TEST(SearchField, ReadsAsSearchAndIsBusyOnlyWhileLoading)
