@@ -77,6 +77,26 @@ TEST(VelloButton, FocusRingShowsOnEveryLookAndEnterPresses)
     }
 }
 
+// A checked button shows a state its owner chose: drawn in the accent, which a click leaves as it is.
+TEST(VelloButton, ACheckedButtonIsDrawnChosenAndAClickOnlyAsks)
+{
+    for (const Style style : {Style::Icon, Style::Secondary}) {
+        SCOPED_TRACE(static_cast<int>(style));
+        VelloButton button(QStringLiteral("Go"), style);
+        button.resize(button.sizeHint());
+        button.setCheckable(true);
+        const QPoint inside(button.width() / 4, button.height() / 2);
+        const QColor plain = rendered(button).pixelColor(inside);
+        button.setChecked(true);
+        const QColor chosen = rendered(button).pixelColor(inside);
+        EXPECT_GT(chosen.green() - chosen.red(), plain.green() - plain.red() + 10) << "green, as chosen";
+        int clicks = 0;
+        QObject::connect(&button, &QAbstractButton::clicked, [&clicks] { ++clicks; });
+        button.click();
+        EXPECT_EQ(std::pair(clicks, button.isChecked()), std::pair(1, true));
+    }
+}
+
 // A rebuilt list hides the row under the pointer and deletes it later: no leave event comes.
 TEST(VelloButton, RestingEndsWhenTheButtonGoesOutOfSight)
 {
