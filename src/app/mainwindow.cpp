@@ -8,6 +8,7 @@
 #include "ports/preferences.h"
 #include "screens/mainview.h"
 #include "screens/stationdialog.h"
+#include "widgets/menustyle.h"
 #include "widgets/palette.h"
 #include "widgets/translation.h"
 
@@ -136,8 +137,9 @@ void MainWindow::buildMenu()
 {
     // Every title and entry has a letter of its own, pressed with Alt or while its menu is open.
     m_applicationMenu = menuBar()->addMenu(tr("&Pemba Vello", "the application's menu"));
-    // The menu is drawn by Qt's style: it takes the dark theme from the palette.
-    m_applicationMenu->setPalette(velloDarkPalette(m_applicationMenu->palette()));
+    // The menu is drawn by Qt's style: it takes the dark theme from the palette, and separators
+    // that show on it from MenuStyle.
+    useDarkMenuLook(*m_applicationMenu);
 
     auto* about = new QAction(tr("&About %1").arg(appName()), this);
     about->setMenuRole(QAction::AboutRole);
@@ -199,7 +201,7 @@ void MainWindow::buildMenu()
 #endif
 
     QMenu* playback = menuBar()->addMenu(tr("P&layback"));
-    playback->setPalette(velloDarkPalette(playback->palette()));
+    useDarkMenuLook(*playback);
     const QList<QAction*>& actions = m_controller->playbackActions();
     for (qsizetype i = 0; i < actions.size(); ++i) {
         // Play/Pause, Next, Previous, the random station; then the volume.
@@ -210,7 +212,7 @@ void MainWindow::buildMenu()
     }
     playback->addSeparator();
     QMenu* sleep = playback->addMenu(tr("&Sleep Timer"));
-    sleep->setPalette(velloDarkPalette(sleep->palette()));
+    useDarkMenuLook(*sleep);
     auto* choices = new QActionGroup(sleep);
     for (const SleepEntry& entry : sleepEntries) {
         QAction* action = sleep->addAction(tr(entry.name));
@@ -224,7 +226,7 @@ void MainWindow::buildMenu()
 
 #if !defined(Q_OS_MACOS)
     QMenu* help = menuBar()->addMenu(tr("&Help"));
-    help->setPalette(velloDarkPalette(help->palette()));
+    useDarkMenuLook(*help);
     help->addAction(about);
 #endif
     // F10 opens the first menu, as in the desktop's own applications.
@@ -238,7 +240,7 @@ void MainWindow::buildMenu()
 void MainWindow::buildTrayMenu()
 {
     m_trayMenu = new QMenu(this);
-    m_trayMenu->setPalette(velloDarkPalette(m_trayMenu->palette()));
+    useDarkMenuLook(*m_trayMenu);
     m_trayNowPlaying = m_trayMenu->addAction(trayLineFor(NowPlaying {}));
     m_trayNowPlaying->setEnabled(false);
     m_trayMenu->addSeparator();

@@ -1,5 +1,6 @@
 #include "testimages.h"
 
+#include "widgets/menustyle.h"
 #include "widgets/palette.h"
 #include "widgets/sidebarnavbutton.h"
 #include "widgets/vellobutton.h"
@@ -8,12 +9,14 @@
 #include <QEnterEvent>
 #include <QImage>
 #include <QKeyEvent>
+#include <QMenu>
 
 #include <gtest/gtest.h>
 
 #include "widgets/arcspinner.h"
 #include "widgets/searchfield.h"
 #include <QAccessible>
+#include <algorithm>
 #include <memory>
 #include <optional>
 #include <tuple>
@@ -109,6 +112,24 @@ TEST(VelloButton, RestingEndsWhenTheButtonGoesOutOfSight)
     QApplication::sendEvent(play, &enter);
     row.hide();
     EXPECT_EQ(resting, (std::vector {true, false}));
+}
+
+// Menus are drawn by Qt's style in the dark palette: their separators must stand out from them.
+TEST(MenuStyle, SeparatorsShowOnTheDarkMenu)
+{
+    QMenu menu;
+    useDarkMenuLook(menu);
+    menu.addAction(QStringLiteral("Play"));
+    QAction* separator = menu.addSeparator();
+    menu.addAction(QStringLiteral("Quit"));
+    menu.resize(menu.sizeHint());
+    const QImage drawn = menu.grab().toImage();
+    const QRect line = menu.actionGeometry(separator);
+    int brightest = 0;
+    for (int y = line.top(); y <= line.bottom(); ++y) {
+        brightest = std::max(brightest, drawn.pixelColor(line.center().x(), y).lightness());
+    }
+    EXPECT_GT(brightest - velloPanel().lightness(), 30);
 }
 
 TEST(SearchField, ReadsAsSearchAndIsBusyOnlyWhileLoading)
