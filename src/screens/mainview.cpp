@@ -1,5 +1,6 @@
 #include "mainview.h"
 
+#include "libraryheader.h"
 #include "miniplayer.h"
 #include "panel.h"
 #include "playerviews.h"
@@ -438,8 +439,8 @@ void MainView::render(bool resetScroll)
         appendContent(makeSectionTitle(tr("Browse Stations")));
         break;
     case Screen::Library:
-        appendContent(makeLibraryTitle());
-        appendContent(makeChipRow());
+        appendContent(makeLibraryTitle(*m_browser, *this));
+        appendContent(makeChipRow(*m_browser));
         break;
     case Screen::Player:
         appendContent(makePlayerScreenPanel());
@@ -578,59 +579,6 @@ QWidget* MainView::makeStationRow(const Station& station, QWidget* parent)
         row->setOnEdit([this](const Station& chosen) { editOwnStation(this, *m_browser, &chosen); });
     }
     return row;
-}
-
-QWidget* MainView::makeLibraryTitle()
-{
-    QWidget* row = makeSectionTitle(tr("Your Library"));
-    // As tall as its button in every list, so that choosing a list moves nothing below.
-    row->setFixedHeight(VelloButton(QString(), VelloButton::Style::Secondary).sizeHint().height());
-    VelloButton* action = nullptr;
-    if (m_browser->mode() == ListMode::Songs && !m_browser->songsHeard().empty()) {
-        action = new VelloButton(tr("Clear Songs…"), VelloButton::Style::Secondary);
-        action->setAccessibleName(tr("Clear Songs"));
-        connect(action, &QAbstractButton::clicked, this, [this] {
-            if (confirmClearSongs(this)) {
-                m_browser->clearSongs();
-            }
-        });
-    } else if (m_browser->mode() == ListMode::Own) {
-        action = new VelloButton(tr("Add Station…"), VelloButton::Style::Secondary);
-        action->setAccessibleName(tr("Add Station"));
-        connect(action, &QAbstractButton::clicked, this, [this] { editOwnStation(this, *m_browser); });
-    }
-    if (action != nullptr) {
-        row->layout()->addWidget(action);
-    }
-    return row;
-}
-
-QWidget* MainView::makeChipRow()
-{
-    auto* row = new QWidget;
-    row->setObjectName(QStringLiteral("chipRow"));
-    row->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
-    auto* layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(10);
-    layout->addWidget(makeChip(tr("Favorites"), ListMode::Favorites));
-    layout->addWidget(makeChip(tr("Recent"), ListMode::Recent));
-    layout->addWidget(makeChip(tr("Songs"), ListMode::Songs));
-    layout->addWidget(makeChip(tr("My Stations"), ListMode::Own));
-    layout->addWidget(makeChip(tr("Top Stations"), ListMode::Top));
-    layout->addStretch(1);
-    return row;
-}
-
-VelloButton* MainView::makeChip(const QString& title, ListMode mode)
-{
-    auto* chip = new VelloButton(title, VelloButton::Style::Secondary);
-    chip->setAccessibleName(title);
-    // The list shown is the chosen chip's; a search in the Library lists none of theirs.
-    chip->setCheckable(true);
-    chip->setChecked(mode == m_browser->mode());
-    connect(chip, &QAbstractButton::clicked, this, [this, mode] { m_browser->chooseListMode(mode); });
-    return chip;
 }
 
 } // namespace Vello

@@ -39,7 +39,6 @@ class Sidebar;
 class StationScrollArea;
 class StationSource;
 class TransportControls;
-class VelloButton;
 class VolumeControl;
 
 // The main window's views: the sidebar, the scrolling content rebuilt for each screen, and the
@@ -124,10 +123,6 @@ private:
     [[nodiscard]] QWidget* makeStationRow(const Station& station, QWidget* parent);
     // The songs heard, in rows the size of a station's.
     [[nodiscard]] QWidget* makeSongList();
-    // "Your Library", with the button of the list chosen: "Clear Songs…" or "Add Station…".
-    [[nodiscard]] QWidget* makeLibraryTitle();
-    [[nodiscard]] QWidget* makeChipRow();
-    [[nodiscard]] VelloButton* makeChip(const QString& title, ListMode mode);
     [[nodiscard]] QWidget* makeHomeHeroRow();
     [[nodiscard]] Panel* makePlayerScreenPanel();
     // The current station's logo in the Home card and the Player panel, where they are shown.
