@@ -381,6 +381,10 @@
         <source>Enter a full http:// or https:// address, or leave it empty.</source>
         <translation>أدخل عنوانًا كاملًا يبدأ بـ http://‎ أو https://‎، أو اتركه فارغًا.</translation>
     </message>
+    <message>
+        <source>Paused</source>
+        <translation>متوقف مؤقتًا</translation>
+    </message>
 </context>
 <context>
     <name>DBusIdleInhibitor</name>
@@ -468,16 +472,63 @@
         <source>unexpected argument: %1</source>
         <translation>وسيط غير متوقع: %1</translation>
     </message>
+    <message>
+        <source>value</source>
+        <translation>قيمة</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s own options:</source>
+        <translation>خيارات Qt الخاصة:</translation>
+    </message>
+</context>
+<context>
+    <name>LibraryHeader</name>
+    <message>
+        <source>Your Library</source>
+        <translation>مكتبتك</translation>
+    </message>
+    <message>
+        <source>Clear Songs…</source>
+        <translation>مسح الأغاني…</translation>
+    </message>
+    <message>
+        <source>Clear Songs</source>
+        <translation>مسح الأغاني</translation>
+    </message>
+    <message>
+        <source>Add Station…</source>
+        <translation>إضافة محطة…</translation>
+    </message>
+    <message>
+        <source>Add Station</source>
+        <translation>إضافة محطة</translation>
+    </message>
+    <message>
+        <source>Favorites</source>
+        <translation>المفضلة</translation>
+    </message>
+    <message>
+        <source>Recent</source>
+        <translation>الأخيرة</translation>
+    </message>
+    <message>
+        <source>Songs</source>
+        <translation>الأغاني</translation>
+    </message>
+    <message>
+        <source>My Stations</source>
+        <translation>محطاتي</translation>
+    </message>
+    <message>
+        <source>Top Stations</source>
+        <translation>أشهر المحطات</translation>
+    </message>
 </context>
 <context>
     <name>PlayerViews</name>
     <message>
         <source>Now Playing</source>
         <translation>قيد التشغيل الآن</translation>
-    </message>
-    <message>
-        <source>Start any station from Home or Discover</source>
-        <translation>شغّل أي محطة من الرئيسية أو «اكتشف»</translation>
     </message>
     <message>
         <source>World</source>
@@ -494,6 +545,10 @@
     <message>
         <source>Open the station&apos;s homepage</source>
         <translation>فتح موقع المحطة</translation>
+    </message>
+    <message>
+        <source>Start any station from Home or Browse</source>
+        <translation>شغّل أي محطة من الرئيسية أو «تصفّح»</translation>
     </message>
 </context>
 <context>
@@ -552,48 +607,12 @@
 <context>
     <name>Vello::MainView</name>
     <message>
-        <source>Play/Pause</source>
-        <translation>تشغيل/إيقاف مؤقت</translation>
-    </message>
-    <message>
-        <source>Next</source>
-        <translation>التالي</translation>
-    </message>
-    <message>
-        <source>Previous</source>
-        <translation>السابق</translation>
-    </message>
-    <message>
-        <source>Play a Random Station</source>
-        <translation>تشغيل محطة عشوائية</translation>
-    </message>
-    <message>
-        <source>Volume Up</source>
-        <translation>رفع الصوت</translation>
-    </message>
-    <message>
-        <source>Volume Down</source>
-        <translation>خفض الصوت</translation>
-    </message>
-    <message>
-        <source>Mute</source>
-        <translation>كتم الصوت</translation>
-    </message>
-    <message>
         <source>Top Stations</source>
         <translation>أشهر المحطات</translation>
     </message>
     <message>
-        <source>Discover</source>
-        <translation>اكتشف</translation>
-    </message>
-    <message>
         <source>Browse Stations</source>
         <translation>تصفّح المحطات</translation>
-    </message>
-    <message>
-        <source>Your Library</source>
-        <translation>مكتبتك</translation>
     </message>
     <message>
         <source>Up Next</source>
@@ -608,40 +627,40 @@
         <translation>لم تُسمع أي أغنية بعد. تظهر هنا العناوين التي ترسلها المحطات.</translation>
     </message>
     <message>
-        <source>Favorites</source>
-        <translation>المفضلة</translation>
-    </message>
-    <message>
-        <source>Recent</source>
-        <translation>الأخيرة</translation>
-    </message>
-    <message>
-        <source>Songs</source>
-        <translation>الأغاني</translation>
-    </message>
-    <message>
-        <source>Clear Songs…</source>
-        <translation>مسح الأغاني…</translation>
-    </message>
-    <message>
-        <source>Clear Songs</source>
-        <translation>مسح الأغاني</translation>
-    </message>
-    <message>
         <source>No stations of your own yet. Add one by its address with Add Station…</source>
         <translation>لا توجد محطات خاصة بك بعد. أضف محطة بعنوانها من «إضافة محطة…».</translation>
     </message>
     <message>
-        <source>My Stations</source>
-        <translation>محطاتي</translation>
+        <source>&amp;Play/Pause</source>
+        <translation>تشغيل/إيقاف مؤقت (&amp;P)</translation>
     </message>
     <message>
-        <source>Add Station…</source>
-        <translation>إضافة محطة…</translation>
+        <source>&amp;Next</source>
+        <translation>التالي (&amp;N)</translation>
     </message>
     <message>
-        <source>Add Station</source>
-        <translation>إضافة محطة</translation>
+        <source>Pre&amp;vious</source>
+        <translation>السابق (&amp;V)</translation>
+    </message>
+    <message>
+        <source>Play a &amp;Random Station</source>
+        <translation>تشغيل محطة عشوائية (&amp;R)</translation>
+    </message>
+    <message>
+        <source>Volume &amp;Up</source>
+        <translation>رفع الصوت (&amp;U)</translation>
+    </message>
+    <message>
+        <source>Volume &amp;Down</source>
+        <translation>خفض الصوت (&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;Mute</source>
+        <translation>كتم الصوت (&amp;M)</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>تصفّح</translation>
     </message>
 </context>
 <context>
@@ -674,34 +693,6 @@ Try &apos;pemba-vello --help&apos;.
         <translation>%1 – %2</translation>
     </message>
     <message>
-        <source>Off</source>
-        <translation>إيقاف</translation>
-    </message>
-    <message>
-        <source>15 Minutes</source>
-        <translation>١٥ دقيقة</translation>
-    </message>
-    <message>
-        <source>30 Minutes</source>
-        <translation>٣٠ دقيقة</translation>
-    </message>
-    <message>
-        <source>45 Minutes</source>
-        <translation>٤٥ دقيقة</translation>
-    </message>
-    <message>
-        <source>60 Minutes</source>
-        <translation>٦٠ دقيقة</translation>
-    </message>
-    <message>
-        <source>90 Minutes</source>
-        <translation>٩٠ دقيقة</translation>
-    </message>
-    <message>
-        <source>End of the Current Song</source>
-        <translation>نهاية الأغنية الحالية</translation>
-    </message>
-    <message>
         <source>%1 – %2</source>
         <comment>song – program</comment>
         <translation>%1 – %2</translation>
@@ -709,22 +700,6 @@ Try &apos;pemba-vello --help&apos;.
     <message>
         <source>About %1</source>
         <translation>حول %1</translation>
-    </message>
-    <message>
-        <source>Reload Stations</source>
-        <translation>إعادة تحميل المحطات</translation>
-    </message>
-    <message>
-        <source>Export Favourites…</source>
-        <translation>تصدير المفضلة…</translation>
-    </message>
-    <message>
-        <source>Import Favourites…</source>
-        <translation>استيراد المفضلة…</translation>
-    </message>
-    <message>
-        <source>Preferences…</source>
-        <translation>التفضيلات…</translation>
     </message>
     <message>
         <source>Hide %1</source>
@@ -739,14 +714,6 @@ Try &apos;pemba-vello --help&apos;.
         <translation>إنهاء %1</translation>
     </message>
     <message>
-        <source>Playback</source>
-        <translation>التشغيل</translation>
-    </message>
-    <message>
-        <source>Sleep Timer</source>
-        <translation>مؤقت النوم</translation>
-    </message>
-    <message>
         <source>%1 is still playing. Click its icon in the system tray to show the window again.</source>
         <translation>لا يزال %1 يعمل. انقر أيقونته في علبة النظام لإظهار النافذة مجددًا.</translation>
     </message>
@@ -758,16 +725,77 @@ Internet radio, most popular first.</source>
 إذاعة عبر الإنترنت، الأكثر شعبية أولًا.</translation>
     </message>
     <message>
-        <source>Add Station…</source>
-        <translation>إضافة محطة…</translation>
+        <source>&amp;Off</source>
+        <translation>إيقاف (&amp;O)</translation>
     </message>
     <message>
-        <source>Quit</source>
-        <translation>إنهاء</translation>
+        <source>&amp;15 Minutes</source>
+        <translation>١٥ دقيقة (&amp;1)</translation>
     </message>
     <message>
-        <source>Help</source>
-        <translation>مساعدة</translation>
+        <source>&amp;30 Minutes</source>
+        <translation>٣٠ دقيقة (&amp;3)</translation>
+    </message>
+    <message>
+        <source>&amp;45 Minutes</source>
+        <translation>٤٥ دقيقة (&amp;4)</translation>
+    </message>
+    <message>
+        <source>&amp;60 Minutes</source>
+        <translation>٦٠ دقيقة (&amp;6)</translation>
+    </message>
+    <message>
+        <source>&amp;90 Minutes</source>
+        <translation>٩٠ دقيقة (&amp;9)</translation>
+    </message>
+    <message>
+        <source>&amp;End of the Current Song</source>
+        <translation>نهاية الأغنية الحالية (&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Pemba Vello</source>
+        <comment>the application&apos;s menu</comment>
+        <translation>Pemba Vello (&amp;P)</translation>
+    </message>
+    <message>
+        <source>&amp;About %1</source>
+        <translation>حول %1 (&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Reload Stations</source>
+        <translation>إعادة تحميل المحطات (&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Add Station…</source>
+        <translation>إضافة محطة… (&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Import Favorites…</source>
+        <translation>استيراد المفضلة… (&amp;I)</translation>
+    </message>
+    <message>
+        <source>&amp;Export Favorites…</source>
+        <translation>تصدير المفضلة… (&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Preferences…</source>
+        <translation>التفضيلات… (&amp;P)</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>إنهاء (&amp;Q)</translation>
+    </message>
+    <message>
+        <source>P&amp;layback</source>
+        <translation>التشغيل (&amp;L)</translation>
+    </message>
+    <message>
+        <source>&amp;Sleep Timer</source>
+        <translation>مؤقت النوم (&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>مساعدة (&amp;H)</translation>
     </message>
 </context>
 <context>
@@ -791,10 +819,6 @@ Internet radio, most popular first.</source>
     <message>
         <source>&amp;Help rank stations: tell the directory which stations I play</source>
         <translation>المساعدة في ترتيب المحطات: إخبار الدليل بالمحطات التي أشغّلها (&amp;H)</translation>
-    </message>
-    <message>
-        <source>&amp;Continue the last station when Pemba Vello starts</source>
-        <translation>متابعة آخر محطة عند بدء Pemba Vello (&amp;C)</translation>
     </message>
     <message>
         <source>&amp;Notify when the song changes</source>
@@ -823,6 +847,14 @@ Internet radio, most popular first.</source>
     <message>
         <source>&amp;Open stations early when the pointer rests on them</source>
         <translation>فتح المحطات مسبقًا عند توقف المؤشر عليها (&amp;O)</translation>
+    </message>
+    <message>
+        <source>Con&amp;tinue the last station when Pemba Vello starts</source>
+        <translation>متابعة آخر محطة عند بدء Pemba Vello (&amp;T)</translation>
+    </message>
+    <message>
+        <source>This run loads the catalog the command line named. A choice made here is kept and applies from the next start.</source>
+        <translation>يحمّل هذا التشغيل الفهرس الذي حدّده سطر الأوامر. يُحفظ الاختيار هنا ويُطبَّق بدءًا من التشغيل التالي.</translation>
     </message>
 </context>
 <context>
@@ -992,14 +1024,6 @@ Internet radio, most popular first.</source>
 <context>
     <name>Vello::StationRow</name>
     <message>
-        <source>Remove %1 from favourites</source>
-        <translation>إزالة %1 من المفضلة</translation>
-    </message>
-    <message>
-        <source>Add %1 to favourites</source>
-        <translation>إضافة %1 إلى المفضلة</translation>
-    </message>
-    <message>
         <source>Remove from Favorites</source>
         <translation>إزالة من المفضلة</translation>
     </message>
@@ -1045,6 +1069,14 @@ Internet radio, most popular first.</source>
     <message>
         <source>My station</source>
         <translation>محطتي</translation>
+    </message>
+    <message>
+        <source>Remove %1 from favorites</source>
+        <translation>إزالة %1 من المفضلة</translation>
+    </message>
+    <message>
+        <source>Add %1 to favorites</source>
+        <translation>إضافة %1 إلى المفضلة</translation>
     </message>
 </context>
 <context>

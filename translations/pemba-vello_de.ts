@@ -373,6 +373,10 @@
         <source>Enter a full http:// or https:// address, or leave it empty.</source>
         <translation>Geben Sie eine vollständige http://- oder https://-Adresse ein oder lassen Sie das Feld leer.</translation>
     </message>
+    <message>
+        <source>Paused</source>
+        <translation>Pausiert</translation>
+    </message>
 </context>
 <context>
     <name>DBusIdleInhibitor</name>
@@ -452,16 +456,63 @@
         <source>unexpected argument: %1</source>
         <translation>unerwartetes Argument: %1</translation>
     </message>
+    <message>
+        <source>value</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s own options:</source>
+        <translation>Qts eigene Optionen:</translation>
+    </message>
+</context>
+<context>
+    <name>LibraryHeader</name>
+    <message>
+        <source>Your Library</source>
+        <translation>Ihre Bibliothek</translation>
+    </message>
+    <message>
+        <source>Clear Songs…</source>
+        <translation>Titel löschen …</translation>
+    </message>
+    <message>
+        <source>Clear Songs</source>
+        <translation>Titel löschen</translation>
+    </message>
+    <message>
+        <source>Add Station…</source>
+        <translation>Sender hinzufügen …</translation>
+    </message>
+    <message>
+        <source>Add Station</source>
+        <translation>Sender hinzufügen</translation>
+    </message>
+    <message>
+        <source>Favorites</source>
+        <translation>Favoriten</translation>
+    </message>
+    <message>
+        <source>Recent</source>
+        <translation>Zuletzt gehört</translation>
+    </message>
+    <message>
+        <source>Songs</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>My Stations</source>
+        <translation>Meine Sender</translation>
+    </message>
+    <message>
+        <source>Top Stations</source>
+        <translation>Top-Sender</translation>
+    </message>
 </context>
 <context>
     <name>PlayerViews</name>
     <message>
         <source>Now Playing</source>
         <translation>Läuft gerade</translation>
-    </message>
-    <message>
-        <source>Start any station from Home or Discover</source>
-        <translation>Starten Sie einen Sender unter „Start“ oder „Entdecken“</translation>
     </message>
     <message>
         <source>World</source>
@@ -478,6 +529,10 @@
     <message>
         <source>Open the station&apos;s homepage</source>
         <translation>Website des Senders öffnen</translation>
+    </message>
+    <message>
+        <source>Start any station from Home or Browse</source>
+        <translation>Starten Sie einen Sender unter „Start“ oder „Stöbern“</translation>
     </message>
 </context>
 <context>
@@ -536,48 +591,12 @@
 <context>
     <name>Vello::MainView</name>
     <message>
-        <source>Play/Pause</source>
-        <translation>Abspielen/Pause</translation>
-    </message>
-    <message>
-        <source>Next</source>
-        <translation>Nächster</translation>
-    </message>
-    <message>
-        <source>Previous</source>
-        <translation>Vorheriger</translation>
-    </message>
-    <message>
-        <source>Play a Random Station</source>
-        <translation>Zufälligen Sender abspielen</translation>
-    </message>
-    <message>
-        <source>Volume Up</source>
-        <translation>Lauter</translation>
-    </message>
-    <message>
-        <source>Volume Down</source>
-        <translation>Leiser</translation>
-    </message>
-    <message>
-        <source>Mute</source>
-        <translation>Stumm</translation>
-    </message>
-    <message>
         <source>Top Stations</source>
         <translation>Top-Sender</translation>
     </message>
     <message>
-        <source>Discover</source>
-        <translation>Entdecken</translation>
-    </message>
-    <message>
         <source>Browse Stations</source>
         <translation>Sender durchstöbern</translation>
-    </message>
-    <message>
-        <source>Your Library</source>
-        <translation>Ihre Bibliothek</translation>
     </message>
     <message>
         <source>Up Next</source>
@@ -592,40 +611,40 @@
         <translation>Noch keine Titel gehört. Titel, die Sender übermitteln, erscheinen hier.</translation>
     </message>
     <message>
-        <source>Favorites</source>
-        <translation>Favoriten</translation>
-    </message>
-    <message>
-        <source>Recent</source>
-        <translation>Zuletzt gehört</translation>
-    </message>
-    <message>
-        <source>Songs</source>
-        <translation>Titel</translation>
-    </message>
-    <message>
-        <source>Clear Songs…</source>
-        <translation>Titel löschen …</translation>
-    </message>
-    <message>
-        <source>Clear Songs</source>
-        <translation>Titel löschen</translation>
-    </message>
-    <message>
         <source>No stations of your own yet. Add one by its address with Add Station…</source>
         <translation>Noch keine eigenen Sender. Fügen Sie mit „Sender hinzufügen …“ einen über seine Adresse hinzu.</translation>
     </message>
     <message>
-        <source>My Stations</source>
-        <translation>Meine Sender</translation>
+        <source>&amp;Play/Pause</source>
+        <translation>&amp;Abspielen/Pause</translation>
     </message>
     <message>
-        <source>Add Station…</source>
-        <translation>Sender hinzufügen …</translation>
+        <source>&amp;Next</source>
+        <translation>&amp;Nächster</translation>
     </message>
     <message>
-        <source>Add Station</source>
-        <translation>Sender hinzufügen</translation>
+        <source>Pre&amp;vious</source>
+        <translation>&amp;Vorheriger</translation>
+    </message>
+    <message>
+        <source>Play a &amp;Random Station</source>
+        <translation>&amp;Zufälligen Sender abspielen</translation>
+    </message>
+    <message>
+        <source>Volume &amp;Up</source>
+        <translation>&amp;Lauter</translation>
+    </message>
+    <message>
+        <source>Volume &amp;Down</source>
+        <translation>Lei&amp;ser</translation>
+    </message>
+    <message>
+        <source>&amp;Mute</source>
+        <translation>S&amp;tumm</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Stöbern</translation>
     </message>
 </context>
 <context>
@@ -658,34 +677,6 @@ Siehe &apos;pemba-vello --help&apos;.
         <translation>%1 – %2</translation>
     </message>
     <message>
-        <source>Off</source>
-        <translation>Aus</translation>
-    </message>
-    <message>
-        <source>15 Minutes</source>
-        <translation>15 Minuten</translation>
-    </message>
-    <message>
-        <source>30 Minutes</source>
-        <translation>30 Minuten</translation>
-    </message>
-    <message>
-        <source>45 Minutes</source>
-        <translation>45 Minuten</translation>
-    </message>
-    <message>
-        <source>60 Minutes</source>
-        <translation>60 Minuten</translation>
-    </message>
-    <message>
-        <source>90 Minutes</source>
-        <translation>90 Minuten</translation>
-    </message>
-    <message>
-        <source>End of the Current Song</source>
-        <translation>Ende des aktuellen Titels</translation>
-    </message>
-    <message>
         <source>%1 – %2</source>
         <comment>song – program</comment>
         <translation>%1 – %2</translation>
@@ -693,22 +684,6 @@ Siehe &apos;pemba-vello --help&apos;.
     <message>
         <source>About %1</source>
         <translation>Über %1</translation>
-    </message>
-    <message>
-        <source>Reload Stations</source>
-        <translation>Sender neu laden</translation>
-    </message>
-    <message>
-        <source>Export Favourites…</source>
-        <translation>Favoriten exportieren …</translation>
-    </message>
-    <message>
-        <source>Import Favourites…</source>
-        <translation>Favoriten importieren …</translation>
-    </message>
-    <message>
-        <source>Preferences…</source>
-        <translation>Einstellungen …</translation>
     </message>
     <message>
         <source>Hide %1</source>
@@ -723,14 +698,6 @@ Siehe &apos;pemba-vello --help&apos;.
         <translation>%1 beenden</translation>
     </message>
     <message>
-        <source>Playback</source>
-        <translation>Wiedergabe</translation>
-    </message>
-    <message>
-        <source>Sleep Timer</source>
-        <translation>Schlaftimer</translation>
-    </message>
-    <message>
         <source>%1 is still playing. Click its icon in the system tray to show the window again.</source>
         <translation>%1 spielt weiter. Klicken Sie auf das Symbol im Systembereich, um das Fenster wieder anzuzeigen.</translation>
     </message>
@@ -742,16 +709,77 @@ Internet radio, most popular first.</source>
 Internetradio, die beliebtesten Sender zuerst.</translation>
     </message>
     <message>
-        <source>Add Station…</source>
-        <translation>Sender hinzufügen …</translation>
+        <source>&amp;Off</source>
+        <translation>&amp;Aus</translation>
     </message>
     <message>
-        <source>Quit</source>
-        <translation>Beenden</translation>
+        <source>&amp;15 Minutes</source>
+        <translation>&amp;15 Minuten</translation>
     </message>
     <message>
-        <source>Help</source>
-        <translation>Hilfe</translation>
+        <source>&amp;30 Minutes</source>
+        <translation>&amp;30 Minuten</translation>
+    </message>
+    <message>
+        <source>&amp;45 Minutes</source>
+        <translation>&amp;45 Minuten</translation>
+    </message>
+    <message>
+        <source>&amp;60 Minutes</source>
+        <translation>&amp;60 Minuten</translation>
+    </message>
+    <message>
+        <source>&amp;90 Minutes</source>
+        <translation>&amp;90 Minuten</translation>
+    </message>
+    <message>
+        <source>&amp;End of the Current Song</source>
+        <translation>&amp;Ende des aktuellen Titels</translation>
+    </message>
+    <message>
+        <source>&amp;Pemba Vello</source>
+        <comment>the application&apos;s menu</comment>
+        <translation>&amp;Pemba Vello</translation>
+    </message>
+    <message>
+        <source>&amp;About %1</source>
+        <translation>Ü&amp;ber %1</translation>
+    </message>
+    <message>
+        <source>&amp;Reload Stations</source>
+        <translation>Sender neu &amp;laden</translation>
+    </message>
+    <message>
+        <source>&amp;Add Station…</source>
+        <translation>Sender &amp;hinzufügen …</translation>
+    </message>
+    <message>
+        <source>&amp;Import Favorites…</source>
+        <translation>Favoriten &amp;importieren …</translation>
+    </message>
+    <message>
+        <source>&amp;Export Favorites…</source>
+        <translation>Favoriten &amp;exportieren …</translation>
+    </message>
+    <message>
+        <source>&amp;Preferences…</source>
+        <translation>Ein&amp;stellungen …</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>P&amp;layback</source>
+        <translation>&amp;Wiedergabe</translation>
+    </message>
+    <message>
+        <source>&amp;Sleep Timer</source>
+        <translation>Sc&amp;hlaftimer</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
     </message>
 </context>
 <context>
@@ -775,10 +803,6 @@ Internetradio, die beliebtesten Sender zuerst.</translation>
     <message>
         <source>&amp;Help rank stations: tell the directory which stations I play</source>
         <translation>Beim Ranking &amp;helfen: dem Verzeichnis mitteilen, welche Sender ich höre</translation>
-    </message>
-    <message>
-        <source>&amp;Continue the last station when Pemba Vello starts</source>
-        <translation>&amp;Letzten Sender beim Start von Pemba Vello fortsetzen</translation>
     </message>
     <message>
         <source>&amp;Notify when the song changes</source>
@@ -807,6 +831,14 @@ Internetradio, die beliebtesten Sender zuerst.</translation>
     <message>
         <source>&amp;Open stations early when the pointer rests on them</source>
         <translation>Sender beim Verweilen des Zeigers &amp;vorab öffnen</translation>
+    </message>
+    <message>
+        <source>Con&amp;tinue the last station when Pemba Vello starts</source>
+        <translation>&amp;Letzten Sender beim Start von Pemba Vello fortsetzen</translation>
+    </message>
+    <message>
+        <source>This run loads the catalog the command line named. A choice made here is kept and applies from the next start.</source>
+        <translation>Dieser Lauf lädt den Katalog, den die Befehlszeile angegeben hat. Eine Wahl hier wird gespeichert und gilt ab dem nächsten Start.</translation>
     </message>
 </context>
 <context>
@@ -922,7 +954,7 @@ Internetradio, die beliebtesten Sender zuerst.</translation>
     </message>
     <message>
         <source>&amp;Address:</source>
-        <translation>&amp;Adresse:</translation>
+        <translation>A&amp;dresse:</translation>
     </message>
     <message>
         <source>&amp;Logo:</source>
@@ -976,14 +1008,6 @@ Internetradio, die beliebtesten Sender zuerst.</translation>
 <context>
     <name>Vello::StationRow</name>
     <message>
-        <source>Remove %1 from favourites</source>
-        <translation>%1 aus den Favoriten entfernen</translation>
-    </message>
-    <message>
-        <source>Add %1 to favourites</source>
-        <translation>%1 zu den Favoriten hinzufügen</translation>
-    </message>
-    <message>
         <source>Remove from Favorites</source>
         <translation>Aus Favoriten entfernen</translation>
     </message>
@@ -1025,6 +1049,14 @@ Internetradio, die beliebtesten Sender zuerst.</translation>
     <message>
         <source>My station</source>
         <translation>Eigener Sender</translation>
+    </message>
+    <message>
+        <source>Remove %1 from favorites</source>
+        <translation>%1 aus den Favoriten entfernen</translation>
+    </message>
+    <message>
+        <source>Add %1 to favorites</source>
+        <translation>%1 zu den Favoriten hinzufügen</translation>
     </message>
 </context>
 <context>

@@ -373,6 +373,10 @@
         <source>Enter a full http:// or https:// address, or leave it empty.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Paused</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>DBusIdleInhibitor</name>
@@ -450,15 +454,62 @@
         <source>unexpected argument: %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Qt&apos;s own options:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LibraryHeader</name>
+    <message>
+        <source>Your Library</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear Songs…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear Songs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add Station…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add Station</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Favorites</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Songs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>My Stations</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Top Stations</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PlayerViews</name>
     <message>
         <source>Now Playing</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Start any station from Home or Discover</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -475,6 +526,10 @@
     </message>
     <message>
         <source>Open the station&apos;s homepage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start any station from Home or Browse</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -534,47 +589,11 @@
 <context>
     <name>Vello::MainView</name>
     <message>
-        <source>Play/Pause</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Next</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Previous</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Play a Random Station</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Volume Up</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Volume Down</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Mute</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Top Stations</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Discover</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Browse Stations</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Your Library</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -590,39 +609,39 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Favorites</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Recent</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Songs</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Clear Songs…</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Clear Songs</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>No stations of your own yet. Add one by its address with Add Station…</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>My Stations</source>
+        <source>&amp;Play/Pause</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Add Station…</source>
+        <source>&amp;Next</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Add Station</source>
+        <source>Pre&amp;vious</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play a &amp;Random Station</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Volume &amp;Up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Volume &amp;Down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Mute</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Browse</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -653,56 +672,12 @@ Try &apos;pemba-vello --help&apos;.
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Off</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>15 Minutes</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>30 Minutes</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>45 Minutes</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>60 Minutes</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>90 Minutes</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>End of the Current Song</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>%1 – %2</source>
         <comment>song – program</comment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>About %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Reload Stations</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Export Favourites…</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Import Favourites…</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Preferences…</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -718,14 +693,6 @@ Try &apos;pemba-vello --help&apos;.
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Playback</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Sleep Timer</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>%1 is still playing. Click its icon in the system tray to show the window again.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -736,15 +703,76 @@ Internet radio, most popular first.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Add Station…</source>
+        <source>&amp;Off</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Quit</source>
+        <source>&amp;15 Minutes</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Help</source>
+        <source>&amp;30 Minutes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;45 Minutes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;60 Minutes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;90 Minutes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;End of the Current Song</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Pemba Vello</source>
+        <comment>the application&apos;s menu</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;About %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Reload Stations</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Add Station…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Import Favorites…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Export Favorites…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Preferences…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>P&amp;layback</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Sleep Timer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -768,10 +796,6 @@ Internet radio, most popular first.</source>
     </message>
     <message>
         <source>&amp;Help rank stations: tell the directory which stations I play</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Continue the last station when Pemba Vello starts</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -800,6 +824,14 @@ Internet radio, most popular first.</source>
     </message>
     <message>
         <source>&amp;Open stations early when the pointer rests on them</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Con&amp;tinue the last station when Pemba Vello starts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This run loads the catalog the command line named. A choice made here is kept and applies from the next start.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -970,14 +1002,6 @@ Internet radio, most popular first.</source>
 <context>
     <name>Vello::StationRow</name>
     <message>
-        <source>Remove %1 from favourites</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Add %1 to favourites</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Remove from Favorites</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1018,6 +1042,14 @@ Internet radio, most popular first.</source>
     </message>
     <message>
         <source>My station</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove %1 from favorites</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add %1 to favorites</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -373,6 +373,10 @@
         <source>Enter a full http:// or https:// address, or leave it empty.</source>
         <translation>Escribe una dirección completa con http:// o https://, o déjalo vacío.</translation>
     </message>
+    <message>
+        <source>Paused</source>
+        <translation>En pausa</translation>
+    </message>
 </context>
 <context>
     <name>DBusIdleInhibitor</name>
@@ -452,16 +456,63 @@
         <source>unexpected argument: %1</source>
         <translation>argumento inesperado: %1</translation>
     </message>
+    <message>
+        <source>value</source>
+        <translation>valor</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s own options:</source>
+        <translation>Opciones propias de Qt:</translation>
+    </message>
+</context>
+<context>
+    <name>LibraryHeader</name>
+    <message>
+        <source>Your Library</source>
+        <translation>Tu biblioteca</translation>
+    </message>
+    <message>
+        <source>Clear Songs…</source>
+        <translation>Borrar canciones…</translation>
+    </message>
+    <message>
+        <source>Clear Songs</source>
+        <translation>Borrar canciones</translation>
+    </message>
+    <message>
+        <source>Add Station…</source>
+        <translation>Añadir emisora…</translation>
+    </message>
+    <message>
+        <source>Add Station</source>
+        <translation>Añadir emisora</translation>
+    </message>
+    <message>
+        <source>Favorites</source>
+        <translation>Favoritas</translation>
+    </message>
+    <message>
+        <source>Recent</source>
+        <translation>Recientes</translation>
+    </message>
+    <message>
+        <source>Songs</source>
+        <translation>Canciones</translation>
+    </message>
+    <message>
+        <source>My Stations</source>
+        <translation>Mis emisoras</translation>
+    </message>
+    <message>
+        <source>Top Stations</source>
+        <translation>Las más escuchadas</translation>
+    </message>
 </context>
 <context>
     <name>PlayerViews</name>
     <message>
         <source>Now Playing</source>
         <translation>Sonando ahora</translation>
-    </message>
-    <message>
-        <source>Start any station from Home or Discover</source>
-        <translation>Elige una emisora en Inicio o Descubrir</translation>
     </message>
     <message>
         <source>World</source>
@@ -478,6 +529,10 @@
     <message>
         <source>Open the station&apos;s homepage</source>
         <translation>Abrir el sitio web de la emisora</translation>
+    </message>
+    <message>
+        <source>Start any station from Home or Browse</source>
+        <translation>Elige una emisora en Inicio o Explorar</translation>
     </message>
 </context>
 <context>
@@ -536,48 +591,12 @@
 <context>
     <name>Vello::MainView</name>
     <message>
-        <source>Play/Pause</source>
-        <translation>Reproducir/Pausar</translation>
-    </message>
-    <message>
-        <source>Next</source>
-        <translation>Siguiente</translation>
-    </message>
-    <message>
-        <source>Previous</source>
-        <translation>Anterior</translation>
-    </message>
-    <message>
-        <source>Play a Random Station</source>
-        <translation>Reproducir una emisora al azar</translation>
-    </message>
-    <message>
-        <source>Volume Up</source>
-        <translation>Subir volumen</translation>
-    </message>
-    <message>
-        <source>Volume Down</source>
-        <translation>Bajar volumen</translation>
-    </message>
-    <message>
-        <source>Mute</source>
-        <translation>Silenciar</translation>
-    </message>
-    <message>
         <source>Top Stations</source>
         <translation>Las más escuchadas</translation>
     </message>
     <message>
-        <source>Discover</source>
-        <translation>Descubrir</translation>
-    </message>
-    <message>
         <source>Browse Stations</source>
         <translation>Explorar emisoras</translation>
-    </message>
-    <message>
-        <source>Your Library</source>
-        <translation>Tu biblioteca</translation>
     </message>
     <message>
         <source>Up Next</source>
@@ -592,40 +611,40 @@
         <translation>Todavía no has escuchado canciones. Aquí aparecen los títulos que envían las emisoras.</translation>
     </message>
     <message>
-        <source>Favorites</source>
-        <translation>Favoritas</translation>
-    </message>
-    <message>
-        <source>Recent</source>
-        <translation>Recientes</translation>
-    </message>
-    <message>
-        <source>Songs</source>
-        <translation>Canciones</translation>
-    </message>
-    <message>
-        <source>Clear Songs…</source>
-        <translation>Borrar canciones…</translation>
-    </message>
-    <message>
-        <source>Clear Songs</source>
-        <translation>Borrar canciones</translation>
-    </message>
-    <message>
         <source>No stations of your own yet. Add one by its address with Add Station…</source>
         <translation>Aún no tienes emisoras propias. Añade una por su dirección con Añadir emisora…</translation>
     </message>
     <message>
-        <source>My Stations</source>
-        <translation>Mis emisoras</translation>
+        <source>&amp;Play/Pause</source>
+        <translation>&amp;Reproducir/Pausar</translation>
     </message>
     <message>
-        <source>Add Station…</source>
-        <translation>Añadir emisora…</translation>
+        <source>&amp;Next</source>
+        <translation>&amp;Siguiente</translation>
     </message>
     <message>
-        <source>Add Station</source>
-        <translation>Añadir emisora</translation>
+        <source>Pre&amp;vious</source>
+        <translation>&amp;Anterior</translation>
+    </message>
+    <message>
+        <source>Play a &amp;Random Station</source>
+        <translation>Reproducir una emisora al a&amp;zar</translation>
+    </message>
+    <message>
+        <source>Volume &amp;Up</source>
+        <translation>Subir &amp;volumen</translation>
+    </message>
+    <message>
+        <source>Volume &amp;Down</source>
+        <translation>&amp;Bajar volumen</translation>
+    </message>
+    <message>
+        <source>&amp;Mute</source>
+        <translation>Si&amp;lenciar</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Explorar</translation>
     </message>
 </context>
 <context>
@@ -658,34 +677,6 @@ Prueba &apos;pemba-vello --help&apos;.
         <translation>%1 – %2</translation>
     </message>
     <message>
-        <source>Off</source>
-        <translation>Desactivado</translation>
-    </message>
-    <message>
-        <source>15 Minutes</source>
-        <translation>15 minutos</translation>
-    </message>
-    <message>
-        <source>30 Minutes</source>
-        <translation>30 minutos</translation>
-    </message>
-    <message>
-        <source>45 Minutes</source>
-        <translation>45 minutos</translation>
-    </message>
-    <message>
-        <source>60 Minutes</source>
-        <translation>60 minutos</translation>
-    </message>
-    <message>
-        <source>90 Minutes</source>
-        <translation>90 minutos</translation>
-    </message>
-    <message>
-        <source>End of the Current Song</source>
-        <translation>Al terminar la canción actual</translation>
-    </message>
-    <message>
         <source>%1 – %2</source>
         <comment>song – program</comment>
         <translation>%1 – %2</translation>
@@ -693,22 +684,6 @@ Prueba &apos;pemba-vello --help&apos;.
     <message>
         <source>About %1</source>
         <translation>Acerca de %1</translation>
-    </message>
-    <message>
-        <source>Reload Stations</source>
-        <translation>Recargar emisoras</translation>
-    </message>
-    <message>
-        <source>Export Favourites…</source>
-        <translation>Exportar favoritas…</translation>
-    </message>
-    <message>
-        <source>Import Favourites…</source>
-        <translation>Importar favoritas…</translation>
-    </message>
-    <message>
-        <source>Preferences…</source>
-        <translation>Preferencias…</translation>
     </message>
     <message>
         <source>Hide %1</source>
@@ -723,14 +698,6 @@ Prueba &apos;pemba-vello --help&apos;.
         <translation>Salir de %1</translation>
     </message>
     <message>
-        <source>Playback</source>
-        <translation>Reproducción</translation>
-    </message>
-    <message>
-        <source>Sleep Timer</source>
-        <translation>Temporizador de apagado</translation>
-    </message>
-    <message>
         <source>%1 is still playing. Click its icon in the system tray to show the window again.</source>
         <translation>%1 sigue sonando. Haz clic en su icono de la bandeja del sistema para volver a mostrar la ventana.</translation>
     </message>
@@ -742,16 +709,77 @@ Internet radio, most popular first.</source>
 Radio por internet, lo más escuchado primero.</translation>
     </message>
     <message>
-        <source>Add Station…</source>
-        <translation>Añadir emisora…</translation>
+        <source>&amp;Off</source>
+        <translation>&amp;Desactivado</translation>
     </message>
     <message>
-        <source>Quit</source>
-        <translation>Salir</translation>
+        <source>&amp;15 Minutes</source>
+        <translation>&amp;15 minutos</translation>
     </message>
     <message>
-        <source>Help</source>
-        <translation>Ayuda</translation>
+        <source>&amp;30 Minutes</source>
+        <translation>&amp;30 minutos</translation>
+    </message>
+    <message>
+        <source>&amp;45 Minutes</source>
+        <translation>&amp;45 minutos</translation>
+    </message>
+    <message>
+        <source>&amp;60 Minutes</source>
+        <translation>&amp;60 minutos</translation>
+    </message>
+    <message>
+        <source>&amp;90 Minutes</source>
+        <translation>&amp;90 minutos</translation>
+    </message>
+    <message>
+        <source>&amp;End of the Current Song</source>
+        <translation>Al &amp;terminar la canción actual</translation>
+    </message>
+    <message>
+        <source>&amp;Pemba Vello</source>
+        <comment>the application&apos;s menu</comment>
+        <translation>&amp;Pemba Vello</translation>
+    </message>
+    <message>
+        <source>&amp;About %1</source>
+        <translation>A&amp;cerca de %1</translation>
+    </message>
+    <message>
+        <source>&amp;Reload Stations</source>
+        <translation>&amp;Recargar emisoras</translation>
+    </message>
+    <message>
+        <source>&amp;Add Station…</source>
+        <translation>&amp;Añadir emisora…</translation>
+    </message>
+    <message>
+        <source>&amp;Import Favorites…</source>
+        <translation>&amp;Importar favoritas…</translation>
+    </message>
+    <message>
+        <source>&amp;Export Favorites…</source>
+        <translation>&amp;Exportar favoritas…</translation>
+    </message>
+    <message>
+        <source>&amp;Preferences…</source>
+        <translation>&amp;Preferencias…</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>Sa&amp;lir</translation>
+    </message>
+    <message>
+        <source>P&amp;layback</source>
+        <translation>&amp;Reproducción</translation>
+    </message>
+    <message>
+        <source>&amp;Sleep Timer</source>
+        <translation>&amp;Temporizador de apagado</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Ayuda</translation>
     </message>
 </context>
 <context>
@@ -775,10 +803,6 @@ Radio por internet, lo más escuchado primero.</translation>
     <message>
         <source>&amp;Help rank stations: tell the directory which stations I play</source>
         <translation>&amp;Ayudar a clasificar emisoras: decir al directorio qué emisoras escucho</translation>
-    </message>
-    <message>
-        <source>&amp;Continue the last station when Pemba Vello starts</source>
-        <translation>&amp;Continuar con la última emisora al iniciar Pemba Vello</translation>
     </message>
     <message>
         <source>&amp;Notify when the song changes</source>
@@ -806,7 +830,15 @@ Radio por internet, lo más escuchado primero.</translation>
     </message>
     <message>
         <source>&amp;Open stations early when the pointer rests on them</source>
-        <translation>&amp;Abrir las emisoras al dejar el puntero sobre ellas</translation>
+        <translation>A&amp;brir las emisoras al dejar el puntero sobre ellas</translation>
+    </message>
+    <message>
+        <source>Con&amp;tinue the last station when Pemba Vello starts</source>
+        <translation>C&amp;ontinuar con la última emisora al iniciar Pemba Vello</translation>
+    </message>
+    <message>
+        <source>This run loads the catalog the command line named. A choice made here is kept and applies from the next start.</source>
+        <translation>Esta sesión carga el catálogo indicado en la línea de órdenes. Lo que elijas aquí se guarda y se aplica desde el próximo inicio.</translation>
     </message>
 </context>
 <context>
@@ -976,14 +1008,6 @@ Radio por internet, lo más escuchado primero.</translation>
 <context>
     <name>Vello::StationRow</name>
     <message>
-        <source>Remove %1 from favourites</source>
-        <translation>Quitar %1 de favoritas</translation>
-    </message>
-    <message>
-        <source>Add %1 to favourites</source>
-        <translation>Añadir %1 a favoritas</translation>
-    </message>
-    <message>
         <source>Remove from Favorites</source>
         <translation>Quitar de favoritas</translation>
     </message>
@@ -1025,6 +1049,14 @@ Radio por internet, lo más escuchado primero.</translation>
     <message>
         <source>My station</source>
         <translation>Emisora propia</translation>
+    </message>
+    <message>
+        <source>Remove %1 from favorites</source>
+        <translation>Quitar %1 de favoritas</translation>
+    </message>
+    <message>
+        <source>Add %1 to favorites</source>
+        <translation>Añadir %1 a favoritas</translation>
     </message>
 </context>
 <context>

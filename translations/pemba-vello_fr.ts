@@ -373,6 +373,10 @@
         <source>Enter a full http:// or https:// address, or leave it empty.</source>
         <translation>Saisissez une adresse complète en http:// ou https://, ou laissez le champ vide.</translation>
     </message>
+    <message>
+        <source>Paused</source>
+        <translation>En pause</translation>
+    </message>
 </context>
 <context>
     <name>DBusIdleInhibitor</name>
@@ -452,16 +456,63 @@
         <source>unexpected argument: %1</source>
         <translation>argument inattendu : %1</translation>
     </message>
+    <message>
+        <source>value</source>
+        <translation>valeur</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s own options:</source>
+        <translation>Options propres à Qt :</translation>
+    </message>
+</context>
+<context>
+    <name>LibraryHeader</name>
+    <message>
+        <source>Your Library</source>
+        <translation>Votre bibliothèque</translation>
+    </message>
+    <message>
+        <source>Clear Songs…</source>
+        <translation>Effacer les titres…</translation>
+    </message>
+    <message>
+        <source>Clear Songs</source>
+        <translation>Effacer les titres</translation>
+    </message>
+    <message>
+        <source>Add Station…</source>
+        <translation>Ajouter une station…</translation>
+    </message>
+    <message>
+        <source>Add Station</source>
+        <translation>Ajouter une station</translation>
+    </message>
+    <message>
+        <source>Favorites</source>
+        <translation>Favoris</translation>
+    </message>
+    <message>
+        <source>Recent</source>
+        <translation>Récentes</translation>
+    </message>
+    <message>
+        <source>Songs</source>
+        <translation>Titres</translation>
+    </message>
+    <message>
+        <source>My Stations</source>
+        <translation>Mes stations</translation>
+    </message>
+    <message>
+        <source>Top Stations</source>
+        <translation>Stations populaires</translation>
+    </message>
 </context>
 <context>
     <name>PlayerViews</name>
     <message>
         <source>Now Playing</source>
         <translation>En cours de lecture</translation>
-    </message>
-    <message>
-        <source>Start any station from Home or Discover</source>
-        <translation>Lancez une station depuis Accueil ou Découvrir</translation>
     </message>
     <message>
         <source>World</source>
@@ -478,6 +529,10 @@
     <message>
         <source>Open the station&apos;s homepage</source>
         <translation>Ouvrir le site web de la station</translation>
+    </message>
+    <message>
+        <source>Start any station from Home or Browse</source>
+        <translation>Lancez une station depuis Accueil ou Parcourir</translation>
     </message>
 </context>
 <context>
@@ -536,48 +591,12 @@
 <context>
     <name>Vello::MainView</name>
     <message>
-        <source>Play/Pause</source>
-        <translation>Lecture/Pause</translation>
-    </message>
-    <message>
-        <source>Next</source>
-        <translation>Suivante</translation>
-    </message>
-    <message>
-        <source>Previous</source>
-        <translation>Précédente</translation>
-    </message>
-    <message>
-        <source>Play a Random Station</source>
-        <translation>Lire une station au hasard</translation>
-    </message>
-    <message>
-        <source>Volume Up</source>
-        <translation>Augmenter le volume</translation>
-    </message>
-    <message>
-        <source>Volume Down</source>
-        <translation>Baisser le volume</translation>
-    </message>
-    <message>
-        <source>Mute</source>
-        <translation>Couper le son</translation>
-    </message>
-    <message>
         <source>Top Stations</source>
         <translation>Stations populaires</translation>
     </message>
     <message>
-        <source>Discover</source>
-        <translation>Découvrir</translation>
-    </message>
-    <message>
         <source>Browse Stations</source>
         <translation>Parcourir les stations</translation>
-    </message>
-    <message>
-        <source>Your Library</source>
-        <translation>Votre bibliothèque</translation>
     </message>
     <message>
         <source>Up Next</source>
@@ -592,40 +611,40 @@
         <translation>Aucun titre écouté pour l’instant. Les titres envoyés par les stations apparaissent ici.</translation>
     </message>
     <message>
-        <source>Favorites</source>
-        <translation>Favoris</translation>
-    </message>
-    <message>
-        <source>Recent</source>
-        <translation>Récentes</translation>
-    </message>
-    <message>
-        <source>Songs</source>
-        <translation>Titres</translation>
-    </message>
-    <message>
-        <source>Clear Songs…</source>
-        <translation>Effacer les titres…</translation>
-    </message>
-    <message>
-        <source>Clear Songs</source>
-        <translation>Effacer les titres</translation>
-    </message>
-    <message>
         <source>No stations of your own yet. Add one by its address with Add Station…</source>
         <translation>Aucune station personnelle pour l’instant. Ajoutez-en une par son adresse avec Ajouter une station…</translation>
     </message>
     <message>
-        <source>My Stations</source>
-        <translation>Mes stations</translation>
+        <source>&amp;Play/Pause</source>
+        <translation>&amp;Lecture/Pause</translation>
     </message>
     <message>
-        <source>Add Station…</source>
-        <translation>Ajouter une station…</translation>
+        <source>&amp;Next</source>
+        <translation>&amp;Suivante</translation>
     </message>
     <message>
-        <source>Add Station</source>
-        <translation>Ajouter une station</translation>
+        <source>Pre&amp;vious</source>
+        <translation>&amp;Précédente</translation>
+    </message>
+    <message>
+        <source>Play a &amp;Random Station</source>
+        <translation>Lire une station au &amp;hasard</translation>
+    </message>
+    <message>
+        <source>Volume &amp;Up</source>
+        <translation>&amp;Augmenter le volume</translation>
+    </message>
+    <message>
+        <source>Volume &amp;Down</source>
+        <translation>&amp;Baisser le volume</translation>
+    </message>
+    <message>
+        <source>&amp;Mute</source>
+        <translation>&amp;Couper le son</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Parcourir</translation>
     </message>
 </context>
 <context>
@@ -658,34 +677,6 @@ Essayez « pemba-vello --help ».
         <translation>%1 – %2</translation>
     </message>
     <message>
-        <source>Off</source>
-        <translation>Désactivé</translation>
-    </message>
-    <message>
-        <source>15 Minutes</source>
-        <translation>15 minutes</translation>
-    </message>
-    <message>
-        <source>30 Minutes</source>
-        <translation>30 minutes</translation>
-    </message>
-    <message>
-        <source>45 Minutes</source>
-        <translation>45 minutes</translation>
-    </message>
-    <message>
-        <source>60 Minutes</source>
-        <translation>60 minutes</translation>
-    </message>
-    <message>
-        <source>90 Minutes</source>
-        <translation>90 minutes</translation>
-    </message>
-    <message>
-        <source>End of the Current Song</source>
-        <translation>Fin du titre en cours</translation>
-    </message>
-    <message>
         <source>%1 – %2</source>
         <comment>song – program</comment>
         <translation>%1 – %2</translation>
@@ -693,22 +684,6 @@ Essayez « pemba-vello --help ».
     <message>
         <source>About %1</source>
         <translation>À propos de %1</translation>
-    </message>
-    <message>
-        <source>Reload Stations</source>
-        <translation>Recharger les stations</translation>
-    </message>
-    <message>
-        <source>Export Favourites…</source>
-        <translation>Exporter les favoris…</translation>
-    </message>
-    <message>
-        <source>Import Favourites…</source>
-        <translation>Importer des favoris…</translation>
-    </message>
-    <message>
-        <source>Preferences…</source>
-        <translation>Préférences…</translation>
     </message>
     <message>
         <source>Hide %1</source>
@@ -723,14 +698,6 @@ Essayez « pemba-vello --help ».
         <translation>Quitter %1</translation>
     </message>
     <message>
-        <source>Playback</source>
-        <translation>Lecture</translation>
-    </message>
-    <message>
-        <source>Sleep Timer</source>
-        <translation>Minuterie de veille</translation>
-    </message>
-    <message>
         <source>%1 is still playing. Click its icon in the system tray to show the window again.</source>
         <translation>%1 continue de jouer. Cliquez sur son icône dans la zone de notification pour afficher de nouveau la fenêtre.</translation>
     </message>
@@ -742,16 +709,77 @@ Internet radio, most popular first.</source>
 La radio sur Internet, les plus populaires d’abord.</translation>
     </message>
     <message>
-        <source>Add Station…</source>
-        <translation>Ajouter une station…</translation>
+        <source>&amp;Off</source>
+        <translation>&amp;Désactivé</translation>
     </message>
     <message>
-        <source>Quit</source>
-        <translation>Quitter</translation>
+        <source>&amp;15 Minutes</source>
+        <translation>&amp;15 minutes</translation>
     </message>
     <message>
-        <source>Help</source>
-        <translation>Aide</translation>
+        <source>&amp;30 Minutes</source>
+        <translation>&amp;30 minutes</translation>
+    </message>
+    <message>
+        <source>&amp;45 Minutes</source>
+        <translation>&amp;45 minutes</translation>
+    </message>
+    <message>
+        <source>&amp;60 Minutes</source>
+        <translation>&amp;60 minutes</translation>
+    </message>
+    <message>
+        <source>&amp;90 Minutes</source>
+        <translation>&amp;90 minutes</translation>
+    </message>
+    <message>
+        <source>&amp;End of the Current Song</source>
+        <translation>&amp;Fin du titre en cours</translation>
+    </message>
+    <message>
+        <source>&amp;Pemba Vello</source>
+        <comment>the application&apos;s menu</comment>
+        <translation>&amp;Pemba Vello</translation>
+    </message>
+    <message>
+        <source>&amp;About %1</source>
+        <translation>À &amp;propos de %1</translation>
+    </message>
+    <message>
+        <source>&amp;Reload Stations</source>
+        <translation>&amp;Recharger les stations</translation>
+    </message>
+    <message>
+        <source>&amp;Add Station…</source>
+        <translation>&amp;Ajouter une station…</translation>
+    </message>
+    <message>
+        <source>&amp;Import Favorites…</source>
+        <translation>&amp;Importer des favoris…</translation>
+    </message>
+    <message>
+        <source>&amp;Export Favorites…</source>
+        <translation>&amp;Exporter les favoris…</translation>
+    </message>
+    <message>
+        <source>&amp;Preferences…</source>
+        <translation>&amp;Préférences…</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>P&amp;layback</source>
+        <translation>&amp;Lecture</translation>
+    </message>
+    <message>
+        <source>&amp;Sleep Timer</source>
+        <translation>&amp;Minuterie de veille</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
     </message>
 </context>
 <context>
@@ -777,16 +805,12 @@ La radio sur Internet, les plus populaires d’abord.</translation>
         <translation>Aider au &amp;classement : indiquer à l’annuaire les stations que j’écoute</translation>
     </message>
     <message>
-        <source>&amp;Continue the last station when Pemba Vello starts</source>
-        <translation>&amp;Reprendre la dernière station au démarrage de Pemba Vello</translation>
-    </message>
-    <message>
         <source>&amp;Notify when the song changes</source>
         <translation>&amp;Notifier le changement de titre</translation>
     </message>
     <message>
         <source>&amp;Keep playing when the window is closed</source>
-        <translation>Continuer la lecture quand la &amp;fenêtre est fermée</translation>
+        <translation>Continuer la &amp;lecture quand la fenêtre est fermée</translation>
     </message>
     <message>
         <source>Preferences</source>
@@ -807,6 +831,14 @@ La radio sur Internet, les plus populaires d’abord.</translation>
     <message>
         <source>&amp;Open stations early when the pointer rests on them</source>
         <translation>&amp;Ouvrir les stations dès que le pointeur s’y arrête</translation>
+    </message>
+    <message>
+        <source>Con&amp;tinue the last station when Pemba Vello starts</source>
+        <translation>&amp;Reprendre la dernière station au démarrage de Pemba Vello</translation>
+    </message>
+    <message>
+        <source>This run loads the catalog the command line named. A choice made here is kept and applies from the next start.</source>
+        <translation>Cette session charge le catalogue indiqué sur la ligne de commande. Un choix fait ici est conservé et s’applique dès le prochain démarrage.</translation>
     </message>
 </context>
 <context>
@@ -922,7 +954,7 @@ La radio sur Internet, les plus populaires d’abord.</translation>
     </message>
     <message>
         <source>&amp;Address:</source>
-        <translation>&amp;Adresse :</translation>
+        <translation>A&amp;dresse :</translation>
     </message>
     <message>
         <source>&amp;Logo:</source>
@@ -976,14 +1008,6 @@ La radio sur Internet, les plus populaires d’abord.</translation>
 <context>
     <name>Vello::StationRow</name>
     <message>
-        <source>Remove %1 from favourites</source>
-        <translation>Retirer %1 des favoris</translation>
-    </message>
-    <message>
-        <source>Add %1 to favourites</source>
-        <translation>Ajouter %1 aux favoris</translation>
-    </message>
-    <message>
         <source>Remove from Favorites</source>
         <translation>Retirer des favoris</translation>
     </message>
@@ -1025,6 +1049,14 @@ La radio sur Internet, les plus populaires d’abord.</translation>
     <message>
         <source>My station</source>
         <translation>Ma station</translation>
+    </message>
+    <message>
+        <source>Remove %1 from favorites</source>
+        <translation>Retirer %1 des favoris</translation>
+    </message>
+    <message>
+        <source>Add %1 to favorites</source>
+        <translation>Ajouter %1 aux favoris</translation>
     </message>
 </context>
 <context>

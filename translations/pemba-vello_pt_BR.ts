@@ -373,6 +373,10 @@
         <source>Enter a full http:// or https:// address, or leave it empty.</source>
         <translation>Digite um endereço completo com http:// ou https://, ou deixe em branco.</translation>
     </message>
+    <message>
+        <source>Paused</source>
+        <translation>Pausado</translation>
+    </message>
 </context>
 <context>
     <name>DBusIdleInhibitor</name>
@@ -452,16 +456,63 @@
         <source>unexpected argument: %1</source>
         <translation>argumento inesperado: %1</translation>
     </message>
+    <message>
+        <source>value</source>
+        <translation>valor</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s own options:</source>
+        <translation>Opções próprias do Qt:</translation>
+    </message>
+</context>
+<context>
+    <name>LibraryHeader</name>
+    <message>
+        <source>Your Library</source>
+        <translation>Sua biblioteca</translation>
+    </message>
+    <message>
+        <source>Clear Songs…</source>
+        <translation>Limpar músicas…</translation>
+    </message>
+    <message>
+        <source>Clear Songs</source>
+        <translation>Limpar músicas</translation>
+    </message>
+    <message>
+        <source>Add Station…</source>
+        <translation>Adicionar estação…</translation>
+    </message>
+    <message>
+        <source>Add Station</source>
+        <translation>Adicionar estação</translation>
+    </message>
+    <message>
+        <source>Favorites</source>
+        <translation>Favoritas</translation>
+    </message>
+    <message>
+        <source>Recent</source>
+        <translation>Recentes</translation>
+    </message>
+    <message>
+        <source>Songs</source>
+        <translation>Músicas</translation>
+    </message>
+    <message>
+        <source>My Stations</source>
+        <translation>Minhas estações</translation>
+    </message>
+    <message>
+        <source>Top Stations</source>
+        <translation>Mais ouvidas</translation>
+    </message>
 </context>
 <context>
     <name>PlayerViews</name>
     <message>
         <source>Now Playing</source>
         <translation>Tocando agora</translation>
-    </message>
-    <message>
-        <source>Start any station from Home or Discover</source>
-        <translation>Comece qualquer estação em Início ou Descobrir</translation>
     </message>
     <message>
         <source>World</source>
@@ -478,6 +529,10 @@
     <message>
         <source>Open the station&apos;s homepage</source>
         <translation>Abrir o site da estação</translation>
+    </message>
+    <message>
+        <source>Start any station from Home or Browse</source>
+        <translation>Comece qualquer estação em Início ou Explorar</translation>
     </message>
 </context>
 <context>
@@ -536,48 +591,12 @@
 <context>
     <name>Vello::MainView</name>
     <message>
-        <source>Play/Pause</source>
-        <translation>Tocar/Pausar</translation>
-    </message>
-    <message>
-        <source>Next</source>
-        <translation>Próxima</translation>
-    </message>
-    <message>
-        <source>Previous</source>
-        <translation>Anterior</translation>
-    </message>
-    <message>
-        <source>Play a Random Station</source>
-        <translation>Tocar uma estação aleatória</translation>
-    </message>
-    <message>
-        <source>Volume Up</source>
-        <translation>Aumentar volume</translation>
-    </message>
-    <message>
-        <source>Volume Down</source>
-        <translation>Diminuir volume</translation>
-    </message>
-    <message>
-        <source>Mute</source>
-        <translation>Silenciar</translation>
-    </message>
-    <message>
         <source>Top Stations</source>
         <translation>Mais ouvidas</translation>
     </message>
     <message>
-        <source>Discover</source>
-        <translation>Descobrir</translation>
-    </message>
-    <message>
         <source>Browse Stations</source>
         <translation>Explorar estações</translation>
-    </message>
-    <message>
-        <source>Your Library</source>
-        <translation>Sua biblioteca</translation>
     </message>
     <message>
         <source>Up Next</source>
@@ -592,40 +611,40 @@
         <translation>Nenhuma música ouvida ainda. Os títulos enviados pelas estações aparecem aqui.</translation>
     </message>
     <message>
-        <source>Favorites</source>
-        <translation>Favoritas</translation>
-    </message>
-    <message>
-        <source>Recent</source>
-        <translation>Recentes</translation>
-    </message>
-    <message>
-        <source>Songs</source>
-        <translation>Músicas</translation>
-    </message>
-    <message>
-        <source>Clear Songs…</source>
-        <translation>Limpar músicas…</translation>
-    </message>
-    <message>
-        <source>Clear Songs</source>
-        <translation>Limpar músicas</translation>
-    </message>
-    <message>
         <source>No stations of your own yet. Add one by its address with Add Station…</source>
         <translation>Nenhuma estação própria ainda. Adicione uma pelo endereço em Adicionar estação…</translation>
     </message>
     <message>
-        <source>My Stations</source>
-        <translation>Minhas estações</translation>
+        <source>&amp;Play/Pause</source>
+        <translation>&amp;Tocar/Pausar</translation>
     </message>
     <message>
-        <source>Add Station…</source>
-        <translation>Adicionar estação…</translation>
+        <source>&amp;Next</source>
+        <translation>&amp;Próxima</translation>
     </message>
     <message>
-        <source>Add Station</source>
-        <translation>Adicionar estação</translation>
+        <source>Pre&amp;vious</source>
+        <translation>&amp;Anterior</translation>
+    </message>
+    <message>
+        <source>Play a &amp;Random Station</source>
+        <translation>Tocar uma estação a&amp;leatória</translation>
+    </message>
+    <message>
+        <source>Volume &amp;Up</source>
+        <translation>A&amp;umentar volume</translation>
+    </message>
+    <message>
+        <source>Volume &amp;Down</source>
+        <translation>&amp;Diminuir volume</translation>
+    </message>
+    <message>
+        <source>&amp;Mute</source>
+        <translation>&amp;Silenciar</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Explorar</translation>
     </message>
 </context>
 <context>
@@ -658,34 +677,6 @@ Tente &apos;pemba-vello --help&apos;.
         <translation>%1 – %2</translation>
     </message>
     <message>
-        <source>Off</source>
-        <translation>Desligado</translation>
-    </message>
-    <message>
-        <source>15 Minutes</source>
-        <translation>15 minutos</translation>
-    </message>
-    <message>
-        <source>30 Minutes</source>
-        <translation>30 minutos</translation>
-    </message>
-    <message>
-        <source>45 Minutes</source>
-        <translation>45 minutos</translation>
-    </message>
-    <message>
-        <source>60 Minutes</source>
-        <translation>60 minutos</translation>
-    </message>
-    <message>
-        <source>90 Minutes</source>
-        <translation>90 minutos</translation>
-    </message>
-    <message>
-        <source>End of the Current Song</source>
-        <translation>Fim da música atual</translation>
-    </message>
-    <message>
         <source>%1 – %2</source>
         <comment>song – program</comment>
         <translation>%1 – %2</translation>
@@ -693,22 +684,6 @@ Tente &apos;pemba-vello --help&apos;.
     <message>
         <source>About %1</source>
         <translation>Sobre o %1</translation>
-    </message>
-    <message>
-        <source>Reload Stations</source>
-        <translation>Recarregar estações</translation>
-    </message>
-    <message>
-        <source>Export Favourites…</source>
-        <translation>Exportar favoritas…</translation>
-    </message>
-    <message>
-        <source>Import Favourites…</source>
-        <translation>Importar favoritas…</translation>
-    </message>
-    <message>
-        <source>Preferences…</source>
-        <translation>Preferências…</translation>
     </message>
     <message>
         <source>Hide %1</source>
@@ -723,14 +698,6 @@ Tente &apos;pemba-vello --help&apos;.
         <translation>Sair do %1</translation>
     </message>
     <message>
-        <source>Playback</source>
-        <translation>Reprodução</translation>
-    </message>
-    <message>
-        <source>Sleep Timer</source>
-        <translation>Timer para desligar</translation>
-    </message>
-    <message>
         <source>%1 is still playing. Click its icon in the system tray to show the window again.</source>
         <translation>O %1 continua tocando. Clique no ícone na bandeja do sistema para mostrar a janela de novo.</translation>
     </message>
@@ -742,16 +709,77 @@ Internet radio, most popular first.</source>
 Rádio pela internet, as mais populares primeiro.</translation>
     </message>
     <message>
-        <source>Add Station…</source>
-        <translation>Adicionar estação…</translation>
+        <source>&amp;Off</source>
+        <translation>&amp;Desligado</translation>
     </message>
     <message>
-        <source>Quit</source>
-        <translation>Sair</translation>
+        <source>&amp;15 Minutes</source>
+        <translation>&amp;15 minutos</translation>
     </message>
     <message>
-        <source>Help</source>
-        <translation>Ajuda</translation>
+        <source>&amp;30 Minutes</source>
+        <translation>&amp;30 minutos</translation>
+    </message>
+    <message>
+        <source>&amp;45 Minutes</source>
+        <translation>&amp;45 minutos</translation>
+    </message>
+    <message>
+        <source>&amp;60 Minutes</source>
+        <translation>&amp;60 minutos</translation>
+    </message>
+    <message>
+        <source>&amp;90 Minutes</source>
+        <translation>&amp;90 minutos</translation>
+    </message>
+    <message>
+        <source>&amp;End of the Current Song</source>
+        <translation>&amp;Fim da música atual</translation>
+    </message>
+    <message>
+        <source>&amp;Pemba Vello</source>
+        <comment>the application&apos;s menu</comment>
+        <translation>&amp;Pemba Vello</translation>
+    </message>
+    <message>
+        <source>&amp;About %1</source>
+        <translation>&amp;Sobre o %1</translation>
+    </message>
+    <message>
+        <source>&amp;Reload Stations</source>
+        <translation>&amp;Recarregar estações</translation>
+    </message>
+    <message>
+        <source>&amp;Add Station…</source>
+        <translation>&amp;Adicionar estação…</translation>
+    </message>
+    <message>
+        <source>&amp;Import Favorites…</source>
+        <translation>&amp;Importar favoritas…</translation>
+    </message>
+    <message>
+        <source>&amp;Export Favorites…</source>
+        <translation>&amp;Exportar favoritas…</translation>
+    </message>
+    <message>
+        <source>&amp;Preferences…</source>
+        <translation>&amp;Preferências…</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Sair</translation>
+    </message>
+    <message>
+        <source>P&amp;layback</source>
+        <translation>&amp;Reprodução</translation>
+    </message>
+    <message>
+        <source>&amp;Sleep Timer</source>
+        <translation>Ti&amp;mer para desligar</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Ajuda</translation>
     </message>
 </context>
 <context>
@@ -777,16 +805,12 @@ Rádio pela internet, as mais populares primeiro.</translation>
         <translation>&amp;Ajudar a classificar as estações: informar ao diretório quais estações eu ouço</translation>
     </message>
     <message>
-        <source>&amp;Continue the last station when Pemba Vello starts</source>
-        <translation>&amp;Continuar a última estação ao iniciar o Pemba Vello</translation>
-    </message>
-    <message>
         <source>&amp;Notify when the song changes</source>
         <translation>&amp;Notificar quando a música mudar</translation>
     </message>
     <message>
         <source>&amp;Keep playing when the window is closed</source>
-        <translation>Continuar tocando com a janela &amp;fechada</translation>
+        <translation>Continuar tocando com a &amp;janela fechada</translation>
     </message>
     <message>
         <source>Preferences</source>
@@ -806,7 +830,15 @@ Rádio pela internet, as mais populares primeiro.</translation>
     </message>
     <message>
         <source>&amp;Open stations early when the pointer rests on them</source>
-        <translation>&amp;Abrir as estações quando o ponteiro para sobre elas</translation>
+        <translation>A&amp;brir as estações quando o ponteiro para sobre elas</translation>
+    </message>
+    <message>
+        <source>Con&amp;tinue the last station when Pemba Vello starts</source>
+        <translation>&amp;Continuar a última estação ao iniciar o Pemba Vello</translation>
+    </message>
+    <message>
+        <source>This run loads the catalog the command line named. A choice made here is kept and applies from the next start.</source>
+        <translation>Esta execução carrega o catálogo indicado na linha de comando. O que for escolhido aqui fica salvo e vale a partir da próxima inicialização.</translation>
     </message>
 </context>
 <context>
@@ -976,14 +1008,6 @@ Rádio pela internet, as mais populares primeiro.</translation>
 <context>
     <name>Vello::StationRow</name>
     <message>
-        <source>Remove %1 from favourites</source>
-        <translation>Remover %1 das favoritas</translation>
-    </message>
-    <message>
-        <source>Add %1 to favourites</source>
-        <translation>Adicionar %1 às favoritas</translation>
-    </message>
-    <message>
         <source>Remove from Favorites</source>
         <translation>Remover das favoritas</translation>
     </message>
@@ -1025,6 +1049,14 @@ Rádio pela internet, as mais populares primeiro.</translation>
     <message>
         <source>My station</source>
         <translation>Estação própria</translation>
+    </message>
+    <message>
+        <source>Remove %1 from favorites</source>
+        <translation>Remover %1 das favoritas</translation>
+    </message>
+    <message>
+        <source>Add %1 to favorites</source>
+        <translation>Adicionar %1 às favoritas</translation>
     </message>
 </context>
 <context>

@@ -15,6 +15,7 @@
 #include "widgets/vellobutton.h"
 
 #include <QAction>
+#include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -237,8 +238,16 @@ TEST(Mnemonics, EveryMenuAndDialogHasLettersOfItsOwnInEveryLanguage)
         StationDialog station(window.controller()->browser(), &own, &window);
         for (const QDialog* dialog : std::initializer_list<const QDialog*> {&preferences, &station}) {
             QStringList texts;
-            for (const QAbstractButton* button : dialog->findChildren<QAbstractButton*>()) {
+            for (QAbstractButton* button : dialog->findChildren<QAbstractButton*>()) {
                 texts += button->text();
+                // Qt leaves its own buttons' letters to the desktop, which gives Close and Cancel
+                // their first one in the reader's language, as &Schließen and &Annuler do.
+                const auto* box = qobject_cast<const QDialogButtonBox*>(button->parentWidget());
+                const QChar first = button->text().isEmpty() ? QChar() : button->text().front();
+                if (box != nullptr && box->standardButton(button) != QDialogButtonBox::NoButton
+                    && !button->text().contains(u'&') && first.script() == QChar::Script_Latin) {
+                    texts.back().prepend(u'&');
+                }
             }
             for (const QLabel* label : dialog->findChildren<QLabel*>()) {
                 texts += label->text();
