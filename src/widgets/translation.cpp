@@ -54,6 +54,31 @@ void followLanguageDirection()
     QGuiApplication::setLayoutDirection(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
 }
 
+// Of the `shipped` catalogues ("de", "pt_BR"), the one for the first of the `preferred` languages
+// ("pt-PT", "de") that has one, exact or less specific, or else another variant of it; "en" when
+// none has.
+QString closestLanguage(const QStringList& preferred, const QStringList& shipped)
+{
+    for (const QString& wanted : preferred) {
+        // From the most to the least specific: zh_Hant_TW, zh_Hant, zh.
+        QString name = QString(wanted).replace(u'-', u'_');
+        for (; !name.isEmpty(); name.truncate(std::max<qsizetype>(name.lastIndexOf(u'_'), 0))) {
+            if (shipped.contains(name)) {
+                return name;
+            }
+        }
+        // Another variant of the same language reads better than the next language down the
+        // list: a Portuguese reader in Portugal gets the Brazilian catalogue, not English.
+        const QString language = wanted.section(u'-', 0, 0).section(u'_', 0, 0);
+        for (const QString& variant : shipped) {
+            if (variant.startsWith(language + u'_')) {
+                return variant;
+            }
+        }
+    }
+    return QStringLiteral("en");
+}
+
 } // namespace
 
 QString translated(const Text& text)
@@ -102,28 +127,6 @@ QStringList Translations::shippedLanguages()
         shipped += file.sliced(catalogueName.size() + 1).chopped(3);
     }
     return shipped;
-}
-
-QString Translations::closestLanguage(const QStringList& preferred, const QStringList& shipped)
-{
-    for (const QString& wanted : preferred) {
-        // From the most to the least specific: zh_Hant_TW, zh_Hant, zh.
-        QString name = QString(wanted).replace(u'-', u'_');
-        for (; !name.isEmpty(); name.truncate(std::max<qsizetype>(name.lastIndexOf(u'_'), 0))) {
-            if (shipped.contains(name)) {
-                return name;
-            }
-        }
-        // Another variant of the same language reads better than the next language down the
-        // list: a Portuguese reader in Portugal gets the Brazilian catalogue, not English.
-        const QString language = wanted.section(u'-', 0, 0).section(u'_', 0, 0);
-        for (const QString& variant : shipped) {
-            if (variant.startsWith(language + u'_')) {
-                return variant;
-            }
-        }
-    }
-    return QStringLiteral("en");
 }
 
 void Translations::install(const QLocale& locale)

@@ -38,10 +38,7 @@ public:
     void install(const QLocale& locale);
     // The languages of the built-in catalogues, as they are named: "de", "pt_BR", and "en".
     [[nodiscard]] static QStringList shippedLanguages();
-    // Of the `shipped` catalogues ("de", "pt_BR"), the one for the first of the `preferred`
-    // languages ("pt-PT", "de") that has one, exact or less specific, or else another variant of
-    // it; "en" when none has.
-    [[nodiscard]] static QString closestLanguage(const QStringList& preferred, const QStringList& shipped);
+
     // Installs the catalogue files under `folder` instead of the built-in ones (the
     // pseudo-translation check).
     void installFrom(const QString& folder, const QString& language);

@@ -40,7 +40,6 @@ TEST(LaunchOptions, TheCommandLineOverridesThePreferencesWhichOverrideTheBuildWi
         {{u"--directory-server"_s, local, u"--catalog-url"_s, mirror}, {}, true, mirror.toStdString()},
         {{u"--directory-server"_s, u"de1.example"_s}, {}, false, "--directory-server"},
         {{u"--catalog-url"_s, local}, address, true, local.toStdString() + " pinned"},
-        {{u"--help"_s}, {}, true, "--catalog-url <URL>"},
         {{u"--help-all"_s}, {}, true, "  -platform <value>\n"},
         {{u"-session"_s, u"10d2e_42"_s, u"-reverse"_s, u"--style=Fusion"_s, u"-platform"_s, u"xcb"_s}, {}, true,
             byDefault},

@@ -11,11 +11,10 @@
 #include "screens/stationdialog.h"
 #include "widgets/elidedlabel.h"
 #include "widgets/searchfield.h"
-#include "widgets/translation.h"
+#include "widgets/stationrow.h"
 #include "widgets/vellobutton.h"
 
 #include <QAction>
-#include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -72,6 +71,17 @@ TEST_F(MainWindowTest, OpensCentredNoSmallerThanItsMinimumWithMenusInTheDesktops
         "P&layback: &Play/Pause Space, &Next Alt+Right, Pre&vious Alt+Left, Play a &Random Station Ctrl+Shift+S, -, "
         "Volume &Up Ctrl+Up, Volume &Down Ctrl+Down, &Mute Ctrl+M, -, &Sleep Timer\n"
         "&Help: &About Pemba Vello");
+    // F10 opens the first menu, Alt and a title's letter its own.
+    window.show();
+    QApplication::setActiveWindow(&window);
+    for (const auto& [key, modifiers, title] : {std::tuple {Qt::Key_F10, Qt::NoModifier, u"&Pemba Vello"_s},
+             std::tuple {Qt::Key_L, Qt::AltModifier, u"P&layback"_s}}) {
+        QTest::keyClick(&window, key, modifiers);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr) << title.toStdString();
+        EXPECT_EQ(menu->title(), title);
+        menu->close();
+    }
     window.menuBar()->actions().back()->menu()->actions().front()->trigger();
     auto* box = window.findChild<QMessageBox*>();
     ASSERT_TRUE(box != nullptr && box->isVisible());
@@ -111,9 +121,7 @@ TEST_F(MainWindowTest, APressOnEmptyBackgroundMovesTheWindowTheTitleNamesTheSong
                 u"Pemba Vello\n<b>Rock</b> & Roll – Song\nPaused"_s}}) {
         nowPlaying.songTitle = song;
         nowPlaying.phase = phase;
-        PlaybackState state;
-        state.phase = phase;
-        nowPlaying.status = playbackStatusText(state);
+        nowPlaying.status = Text::verbatim(phase == PlaybackPhase::Paused ? "Paused" : "");
         view.showNowPlaying(nowPlaying);
         EXPECT_EQ(window.windowTitle(), title);
         EXPECT_EQ(MainWindow::trayToolTipFor(nowPlaying), toolTip);
@@ -145,117 +153,23 @@ TEST_F(MainWindowTest, APressOnEmptyBackgroundMovesTheWindowTheTitleNamesTheSong
 
     QTest::keyClick(&window, Qt::Key_R, Qt::ControlModifier);
     EXPECT_EQ(source.refreshes, (std::vector {Refresh::IfDue, Refresh::Now}));
-}
 
-// A mouse click leaves the focus where the keyboard put it, out of the person's mind: Space
-// there plays or pauses. Once the keyboard moves the focus again, Space presses what it holds.
-TEST_F(MainWindowTest, SpacePressesOnlyAControlTheKeyboardHasJustMovedTo)
-{
-    window.show();
-    QApplication::setActiveWindow(&window);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    source.answer(makeStations(3));
-    queue.runPending();
-    MainView& view = *window.controller();
-    const auto heart = [&view] {
-        QList<QAbstractButton*> found = view.findChildren<QAbstractButton*>();
-        found.removeIf([](QAbstractButton* b) {
-            return !b->isVisible() || !b->accessibleName().endsWith(u"Station 1 to favorites"_s);
-        });
-        return found.front();
-    };
+    // Space after a click plays or pauses, whatever the focus; after the keyboard moved it, it presses.
+    const auto heart
+        = [&view] { return static_cast<StationRow*>(view.stationList()->liveRows().at(1))->favoriteButton(); };
     heart()->setFocus(Qt::TabFocusReason);
-    QTest::mouseClick(view.sidebar()->findChildren<QAbstractButton*>().at(1), Qt::LeftButton);
-    queue.runPending();
-    QTest::mouseClick(view.sidebar()->findChildren<QAbstractButton*>().at(0), Qt::LeftButton);
-    queue.runPending();
-    ASSERT_EQ(QApplication::focusWidget(), heart()) << "the focus is back on the heart, unseen";
-    pressKey(Qt::Key_Space);
-    queue.runPending();
-    EXPECT_TRUE(view.browser().favorites().empty());
-    EXPECT_TRUE(view.browser().isPlaybackActive()) << "Space played instead";
-
-    pressKey(Qt::Key_Down);
-    pressKey(Qt::Key_Up);
-    pressKey(Qt::Key_Space);
-    queue.runPending();
-    EXPECT_EQ(view.browser().favorites().size(), 1U) << "the keyboard moved to it: Space presses it";
-    EXPECT_TRUE(view.browser().isPlaybackActive());
-}
-
-TEST_F(MainWindowTest, F10OpensTheFirstMenuAndAltWithALetterItsOwn)
-{
-    window.show();
-    QApplication::setActiveWindow(&window);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    for (const auto& [key, modifiers, title] : {std::tuple {Qt::Key_F10, Qt::NoModifier, u"&Pemba Vello"_s},
-             std::tuple {Qt::Key_L, Qt::AltModifier, u"P&layback"_s},
-             std::tuple {Qt::Key_H, Qt::AltModifier, u"&Help"_s}}) {
-        QTest::keyClick(&window, key, modifiers);
-        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        ASSERT_NE(menu, nullptr) << title.toStdString();
-        EXPECT_EQ(menu->title(), title);
-        menu->close();
+    for (const int screen : {1, 0}) {
+        QTest::mouseClick(view.sidebar()->findChildren<QAbstractButton*>().at(screen), Qt::LeftButton);
+        queue.runPending();
     }
-}
-
-// The letters of the mnemonics in `texts` differ; with `every`, each text has one.
-void expectOwnMnemonics(const QStringList& texts, bool every, const QString& where)
-{
-    QStringList letters;
-    for (const QString& text : texts) {
-        const QString letter = QKeySequence::mnemonic(text).toString();
-        EXPECT_TRUE(!letter.isEmpty() || !every) << where.toStdString() << ": none in " << text.toStdString();
-        EXPECT_TRUE(letter.isEmpty() || !letters.contains(letter))
-            << where.toStdString() << ": " << letter.toStdString() << " again in " << text.toStdString();
-        letters += letter.isEmpty() ? QStringList() : QStringList {letter};
+    ASSERT_EQ(QApplication::focusWidget(), heart()) << "back on the heart, unseen";
+    for (const auto& [key, favorites] : {std::pair {Qt::Key_Space, 0U}, std::pair {Qt::Key_Down, 0U},
+             std::pair {Qt::Key_Up, 0U}, std::pair {Qt::Key_Space, 1U}}) {
+        pressKey(key);
+        queue.runPending();
+        EXPECT_EQ(view.browser().favorites().size(), favorites);
     }
-}
-
-TEST(Mnemonics, EveryMenuAndDialogHasLettersOfItsOwnInEveryLanguage)
-{
-    for (const QString& language : Translations::shippedLanguages()) {
-        SCOPED_TRACE(language.toStdString());
-        Translations translations;
-        translations.install(QLocale(language));
-        WindowFakes fakes;
-        MainWindow window(fakes.source, fakes.media, fakes.http, fakes.preferences, fakes.queue, fakes.artwork,
-            [](const CatalogSource&) {});
-        QStringList titles;
-        for (const QAction* menu : window.menuBar()->actions()) {
-            titles += menu->text();
-        }
-        expectOwnMnemonics(titles, true, u"menu bar"_s);
-        for (const QMenu* menu : window.findChildren<QMenu*>()) {
-            QStringList entries;
-            for (const QAction* action : menu->actions()) {
-                entries += action->isSeparator() || !action->isEnabled() ? QStringList() : QStringList {action->text()};
-            }
-            expectOwnMnemonics(entries, true, menu->title());
-        }
-        PreferencesDialog preferences(fakes.preferences, true);
-        const Station own = makeStation("own:1", "Mine");
-        StationDialog station(window.controller()->browser(), &own, &window);
-        for (const QDialog* dialog : std::initializer_list<const QDialog*> {&preferences, &station}) {
-            QStringList texts;
-            for (QAbstractButton* button : dialog->findChildren<QAbstractButton*>()) {
-                texts += button->text();
-                // Qt leaves its own buttons' letters to the desktop, which gives Close and Cancel
-                // their first one in the reader's language, as &Schließen and &Annuler do.
-                const auto* box = qobject_cast<const QDialogButtonBox*>(button->parentWidget());
-                const QChar first = button->text().isEmpty() ? QChar() : button->text().front();
-                if (box != nullptr && box->standardButton(button) != QDialogButtonBox::NoButton
-                    && !button->text().contains(u'&') && first.script() == QChar::Script_Latin) {
-                    texts.back().prepend(u'&');
-                }
-            }
-            for (const QLabel* label : dialog->findChildren<QLabel*>()) {
-                texts += label->text();
-            }
-            expectOwnMnemonics(texts, false, dialog->windowTitle());
-        }
-        QGuiApplication::setLayoutDirection(Qt::LeftToRight);
-    }
+    EXPECT_FALSE(view.browser().isPlaybackActive()) << "the first Space paused";
 }
 
 TEST_F(MainWindowTest, ASleepTimerChosenInThePlaybackMenuShowsInTheMiniPlayerTillAPause)
@@ -404,26 +318,18 @@ TEST_F(MainWindowTest, PreferencesWorkByKeyboardAloneAndApplyOnlyAValidChoiceAtO
     EXPECT_FALSE(preferences.flags[BrowserController::openEarlyKey]);
     press(Qt::Key_Escape);
     EXPECT_FALSE(dialog && dialog->isVisible());
-}
 
-TEST_F(MainWindowTest, ACatalogSourceTheCommandLinePinnedHoldsForTheRunAndAChoiceWaitsForTheNext)
-{
-    preferences.texts[catalogSourceKey] = "directory";
+    // Once the command line has chosen the run's catalog, a choice waits for the next start.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     window.pinCatalogSource();
-    window.show();
     QApplication::setActiveWindow(&window);
     QTest::keyClick(&window, Qt::Key_Comma, Qt::ControlModifier);
-    auto* dialog = window.findChild<PreferencesDialog*>();
-    ASSERT_NE(dialog, nullptr);
-    EXPECT_TRUE(dialog->findChild<QLabel*>(u"sourcePinned"_s)->isVisible());
+    dialog = window.findChild<PreferencesDialog*>();
+    ASSERT_TRUE(dialog && dialog->findChild<QLabel*>(u"sourcePinned"_s)->isVisible());
     QApplication::setActiveWindow(dialog);
-    QTest::keyClick(dialog, Qt::Key_A, Qt::AltModifier);
-    ASSERT_TRUE(QTest::qWaitFor([] { return qobject_cast<QLineEdit*>(QApplication::focusWidget()) != nullptr; }));
-    QTest::keyClicks(QApplication::focusWidget(), u"https://example.org/stations.json"_s);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    EXPECT_EQ(preferredCatalogSource(preferences), CatalogSource {.documentUrl = "https://example.org/stations.json"});
-    EXPECT_TRUE(chosenSources.empty());
-    EXPECT_EQ(source.refreshes, std::vector {Refresh::IfDue});
+    press(Qt::Key_P, Qt::AltModifier);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return preferredCatalogSource(preferences) == CatalogSource {}; }));
+    EXPECT_EQ(chosenSources.size(), 3U) << "this run keeps its source";
 }
 
 TEST_F(MainWindowTest, WithATrayClosingHidesAndSaysWhereOnceQuitQuitsAndTheTrayMenuFollowsTheSong)

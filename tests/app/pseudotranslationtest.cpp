@@ -10,7 +10,6 @@
 #include "widgets/sidebarnavbutton.h"
 #include "widgets/translation.h"
 #include "widgets/vellobutton.h"
-#include "widgets/volumecontrol.h"
 
 #include <QAction>
 #include <QDialogButtonBox>
@@ -18,12 +17,16 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QRegularExpression>
 #include <QTextDocumentFragment>
 
 #include <algorithm>
 #include <initializer_list>
+#include <iterator>
+#include <utility>
+#include <vector>
 
 namespace Vello {
 namespace {
@@ -140,28 +143,22 @@ TEST_F(PseudoTranslationTest, EveryScreenAndDialogShowsOnlyTranslatedTextsThatFi
     }
 }
 
-// The controls of the Player panel and of the mini player, each with where it is in the window.
-std::vector<std::pair<QString, QRect>> playerControls(const MainWindow& window)
+// The letters of the mnemonics in `texts` differ; with `every`, each text has one.
+void expectOwnMnemonics(const QStringList& texts, bool every, const QString& where)
 {
-    std::vector<std::pair<QString, QRect>> controls;
-    const QWidget* panel = window.findChild<QWidget*>(u"playerPanel"_s);
-    for (const QWidget* player : {panel, static_cast<const QWidget*>(window.controller()->miniPlayer())}) {
-        for (const QWidget* control : player->findChildren<QWidget*>()) {
-            const bool standsAlone = control->objectName() == u"transport"_s
-                || qobject_cast<const VolumeControl*>(control) || control->objectName() == u"playerHomepage"_s
-                || control->objectName() == u"stationArtwork"_s;
-            if (standsAlone && control->isVisible()) {
-                controls.emplace_back(player->objectName() + u' ' + control->objectName() + control->accessibleName(),
-                    QRect(control->mapTo(&window, QPoint(0, 0)), control->size()));
-            }
-        }
+    QStringList letters;
+    for (const QString& text : texts) {
+        const QString letter = QKeySequence::mnemonic(text).toString();
+        EXPECT_TRUE(!letter.isEmpty() || !every) << where.toStdString() << ": none in " << text.toStdString();
+        EXPECT_TRUE(letter.isEmpty() || !letters.contains(letter))
+            << where.toStdString() << ": " << letter.toStdString() << " again in " << text.toStdString();
+        letters += letter.isEmpty() ? QStringList() : QStringList {letter};
     }
-    return controls;
 }
 
-// At the window's smallest, in every language it ships, the Player's controls keep apart and
-// within the window: none covers another.
-TEST(Languages, ThePlayersControlsKeepApartAtTheMinimumSize)
+// In every language the player ships, every menu title and entry has a letter of its own, a
+// dialog's letters never meet, and at the window's smallest the Player's controls keep apart.
+TEST(EveryLanguage, MenusHaveLettersOfTheirOwnAndThePlayersControlsKeepApart)
 {
     for (const QString& language : Translations::shippedLanguages()) {
         SCOPED_TRACE(language.toStdString());
@@ -170,26 +167,62 @@ TEST(Languages, ThePlayersControlsKeepApartAtTheMinimumSize)
         WindowFakes fakes;
         MainWindow window(fakes.source, fakes.media, fakes.http, fakes.preferences, fakes.queue, fakes.artwork,
             [](const CatalogSource&) {});
+        QStringList titles;
+        for (const QMenu* menu : window.findChildren<QMenu*>()) {
+            QStringList entries;
+            for (const QAction* action : menu->actions()) {
+                entries += action->isSeparator() || !action->isEnabled() ? QStringList() : QStringList {action->text()};
+            }
+            expectOwnMnemonics(entries, true, menu->title());
+            titles += menu->parentWidget() == window.menuBar() ? QStringList {menu->title()} : QStringList();
+        }
+        expectOwnMnemonics(titles, true, u"menu bar"_s);
+        PreferencesDialog preferences(fakes.preferences, true);
+        const Station own = makeStation("own:1", "Mine");
+        StationDialog station(window.controller()->browser(), &own, &window);
+        for (const QDialog* dialog : std::initializer_list<const QDialog*> {&preferences, &station}) {
+            QStringList texts;
+            for (QAbstractButton* button : dialog->findChildren<QAbstractButton*>()) {
+                // Qt leaves its own buttons' letters to the desktop, which gives Close and Cancel
+                // their first one in the reader's language, as &Schließen and &Annuler do.
+                const auto* box = qobject_cast<const QDialogButtonBox*>(button->parentWidget());
+                const bool desktops = box != nullptr && box->standardButton(button) != QDialogButtonBox::NoButton
+                    && !button->text().contains(u'&') && button->text().front().script() == QChar::Script_Latin;
+                texts += desktops ? u'&' + button->text() : button->text();
+            }
+            for (const QLabel* label : dialog->findChildren<QLabel*>()) {
+                texts += label->text();
+            }
+            expectOwnMnemonics(texts, false, dialog->windowTitle());
+        }
+
         window.resize(MainWindow::minimumWidth, MainWindow::minimumHeight);
         window.show();
-        StationFields station = makeStation("a", "Radio", "Portugal", "fado").fields();
-        station.homepage = "https://radio.example/";
-        fakes.source.answer(std::vector<Station> {station});
+        StationFields radio = makeStation("a", "Radio", "Portugal", "fado").fields();
+        radio.homepage = "https://radio.example/";
+        fakes.source.answer(std::vector<Station> {radio});
         fakes.queue.runPending();
         BrowserController& browser = window.controller()->browser();
         browser.play(browser.allStations().front());
         browser.switchScreen(Screen::Player);
         fakes.queue.runPending();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCoreApplication::processEvents();
-        const auto controls = playerControls(window);
+        std::vector<std::pair<QString, QRect>> controls;
+        for (const QWidget* player :
+            {window.findChild<QWidget*>(u"playerPanel"_s), static_cast<QWidget*>(window.controller()->miniPlayer())}) {
+            for (const QWidget* control : player->findChildren<QWidget*>()) {
+                if (QStringList {u"transport"_s, u"volumeControl"_s, u"playerHomepage"_s, u"stationArtwork"_s}.contains(
+                        control->objectName())) {
+                    controls.emplace_back(player->objectName() + u' ' + control->objectName(),
+                        QRect(control->mapTo(&window, QPoint(0, 0)), control->size()));
+                }
+            }
+        }
         ASSERT_EQ(controls.size(), 6U);
-        for (std::size_t i = 0; i < controls.size(); ++i) {
-            const auto& [name, place] = controls[i];
-            EXPECT_TRUE(window.rect().contains(place)) << name.toStdString();
-            for (std::size_t j = i + 1; j < controls.size(); ++j) {
-                EXPECT_FALSE(place.intersects(controls[j].second))
-                    << name.toStdString() << " covers " << controls[j].first.toStdString();
+        for (auto control = controls.begin(); control != controls.end(); ++control) {
+            EXPECT_TRUE(window.rect().contains(control->second)) << control->first.toStdString();
+            for (auto other = std::next(control); other != controls.end(); ++other) {
+                EXPECT_FALSE(control->second.intersects(other->second))
+                    << control->first.toStdString() << " covers " << other->first.toStdString();
             }
         }
         QGuiApplication::setLayoutDirection(Qt::LeftToRight);

@@ -115,7 +115,6 @@ TEST(OwnStationsTest, TheyAreListedSearchedAndPlayedLikeTheCatalogsThroughEveryD
     EXPECT_EQ(listedIn(ListMode::Favorites, "jazz 2"), (Ids {jazz}));
     // Playing, it shows its new name at once, and plays on until played again.
     h.queue.runPending();
-    EXPECT_EQ(h.controller->currentStation()->displayName(), "LAN Jazz 2");
     EXPECT_EQ(h.view.nowPlaying.back().title, Text::verbatim("LAN Jazz 2"));
     EXPECT_EQ(h.media.players.size(), players);
     h.controller->removeOwnStation(jazz);

@@ -10,18 +10,16 @@
 #include <QImage>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QSignalSpy>
 
 #include <gtest/gtest.h>
 
 #include "widgets/arcspinner.h"
 #include "widgets/searchfield.h"
 #include <QAccessible>
-#include <algorithm>
 #include <memory>
 #include <optional>
 #include <tuple>
-#include <utility>
-#include <vector>
 
 namespace Vello {
 namespace {
@@ -80,24 +78,16 @@ TEST(VelloButton, FocusRingShowsOnEveryLookAndEnterPresses)
     }
 }
 
-// A checked button shows a state its owner chose: drawn in the accent, which a click leaves as it is.
+// A checked button shows a state its owner chose, lit in the accent; a click only asks for another.
 TEST(VelloButton, ACheckedButtonIsDrawnChosenAndAClickOnlyAsks)
 {
-    for (const Style style : {Style::Icon, Style::Secondary}) {
-        SCOPED_TRACE(static_cast<int>(style));
-        VelloButton button(QStringLiteral("Go"), style);
-        button.resize(button.sizeHint());
-        button.setCheckable(true);
-        const QPoint inside(button.width() / 4, button.height() / 2);
-        const QColor plain = rendered(button).pixelColor(inside);
-        button.setChecked(true);
-        const QColor chosen = rendered(button).pixelColor(inside);
-        EXPECT_GT(chosen.green() - chosen.red(), plain.green() - plain.red() + 10) << "green, as chosen";
-        int clicks = 0;
-        QObject::connect(&button, &QAbstractButton::clicked, [&clicks] { ++clicks; });
-        button.click();
-        EXPECT_EQ(std::pair(clicks, button.isChecked()), std::pair(1, true));
-    }
+    VelloButton pause(QStringLiteral("❚❚"), Style::Icon);
+    pause.resize(pause.sizeHint());
+    pause.setCheckable(true);
+    pause.setChecked(true);
+    pause.click();
+    EXPECT_TRUE(pause.isChecked());
+    EXPECT_EQ(rendered(pause).pixelColor(8, 19).rgb(), velloGreen().rgb());
 }
 
 // A rebuilt list hides the row under the pointer and deletes it later: no leave event comes.
@@ -106,12 +96,11 @@ TEST(VelloButton, RestingEndsWhenTheButtonGoesOutOfSight)
     QWidget row;
     auto* play = new VelloButton(QStringLiteral("▶"), Style::Icon, &row);
     row.show();
-    std::vector<bool> resting;
-    QObject::connect(play, &VelloButton::restingChanged, [&resting](bool now) { resting.push_back(now); });
+    QSignalSpy resting(play, &VelloButton::restingChanged);
     QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
     QApplication::sendEvent(play, &enter);
     row.hide();
-    EXPECT_EQ(resting, (std::vector {true, false}));
+    EXPECT_EQ(resting, (QList<QVariantList> {{true}, {false}}));
 }
 
 // Menus are drawn by Qt's style in the dark palette: their separators must stand out from them.
@@ -123,13 +112,8 @@ TEST(MenuStyle, SeparatorsShowOnTheDarkMenu)
     QAction* separator = menu.addSeparator();
     menu.addAction(QStringLiteral("Quit"));
     menu.resize(menu.sizeHint());
-    const QImage drawn = menu.grab().toImage();
-    const QRect line = menu.actionGeometry(separator);
-    int brightest = 0;
-    for (int y = line.top(); y <= line.bottom(); ++y) {
-        brightest = std::max(brightest, drawn.pixelColor(line.center().x(), y).lightness());
-    }
-    EXPECT_GT(brightest - velloPanel().lightness(), 30);
+    const QColor line = menu.grab().toImage().pixelColor(menu.actionGeometry(separator).center());
+    EXPECT_GT(line.lightness() - velloPanel().lightness(), 30);
 }
 
 TEST(SearchField, ReadsAsSearchAndIsBusyOnlyWhileLoading)
