@@ -524,13 +524,11 @@ void BrowserController::switchScreen(Screen screen)
     m_view.setLoading(false);
     m_screen = screen;
     // Home lists the top stations, whatever the Library's chips chose; the Player's "Up Next" is
-    // the list the person came from, which Next and Previous walk.
-    if (screen == Screen::Discover || screen == Screen::Home) {
-        m_mode = ListMode::Top;
-    } else if (screen == Screen::Library) {
+    // the list the person came from, which Next and Previous walk, unless that was the songs
+    // heard, which are no stations to list or play next.
+    if (screen == Screen::Library) {
         m_mode = ListMode::Favorites;
-    } else if (m_mode == ListMode::Songs) {
-        // Songs heard are no stations to list or play next elsewhere.
+    } else if (screen != Screen::Player || m_mode == ListMode::Songs) {
         m_mode = ListMode::Top;
     }
     if (screen == Screen::Discover) {
