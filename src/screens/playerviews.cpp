@@ -68,6 +68,17 @@ void revealLines(const NowPlayingLines& lines)
     }
 }
 
+// `widget` at the start of a row of its own: the right in a right-to-left window, though a
+// transport row keeps its buttons left to right and would be put on the left by itself.
+QHBoxLayout* atRowStart(QWidget* widget)
+{
+    auto* row = new QHBoxLayout;
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(widget);
+    row->addStretch(1);
+    return row;
+}
+
 void setTextColor(QLabel* label, const QColor& color)
 {
     QPalette colors = label->palette();
@@ -179,7 +190,7 @@ QWidget* makeHeroRow(AspectFillImage* hero, QLabel* railTitle, QLabel* railMeta,
     texts->addWidget(lines.song);
     texts->addWidget(railMeta);
     texts->addWidget(lines.status);
-    texts->addWidget(controls, 0, Qt::AlignLeft);
+    texts->addLayout(atRowStart(controls));
 
     auto* media = new QHBoxLayout;
     media->setContentsMargins(0, 0, 0, 0);
@@ -252,7 +263,7 @@ Panel* makePlayerPanel(
     info->addWidget(lines.status);
     // The transport on a row of its own, the volume and the link under it: side by side they
     // would not fit beside the artwork at the window's narrowest in every language.
-    info->addWidget(controls, 0, Qt::AlignLeading);
+    info->addLayout(atRowStart(controls));
     auto* controlRow = new QHBoxLayout;
     controlRow->setContentsMargins(0, 0, 0, 0);
     controlRow->setSpacing(18);
