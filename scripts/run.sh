@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds Pemba Vello, starts the local demo station server and the player pointed at it, and
-# stops the server when the player quits. The player's cache and settings live in
+# stops the server when the player quits. The player's catalog, logos and settings live in
 # build/demo-home, so a person's own favourites and cached catalog are never touched.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -19,5 +19,5 @@ demo/demo-server.sh stop "$state" >/dev/null 2>&1 || true
 demo/demo-server.sh start "$state" >/dev/null
 trap 'demo/demo-server.sh stop "$state" >/dev/null 2>&1 || true' EXIT
 
-XDG_DATA_HOME=$home/data XDG_CONFIG_HOME=$home/config \
+XDG_DATA_HOME=$home/data XDG_CONFIG_HOME=$home/config XDG_CACHE_HOME=$home/cache \
   "$build/src/app/pemba-vello" --directory-server "$(cat "$state/directory-url")" "$@"

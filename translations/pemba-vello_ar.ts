@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="ar">
 <context>
     <name>Core</name>
@@ -115,8 +116,8 @@
         <translation>لا توجد ذاكرة كافية لقراءة الفهرس</translation>
     </message>
     <message>
-        <source>station %1: "%2" %3</source>
-        <translation>المحطة %1: "%2" %3</translation>
+        <source>station %1: &quot;%2&quot; %3</source>
+        <translation>المحطة %1: &quot;%2&quot; %3</translation>
     </message>
     <message>
         <source>station %1 %2</source>
@@ -127,8 +128,8 @@
         <translation>المحطة %1: %2</translation>
     </message>
     <message>
-        <source>station %1, in "%2": %3</source>
-        <translation>المحطة %1، في "%2": %3</translation>
+        <source>station %1, in &quot;%2&quot;: %3</source>
+        <translation>المحطة %1، في &quot;%2&quot;: %3</translation>
     </message>
     <message>
         <source>the catalog is a web page or XML, not JSON</source>
@@ -253,8 +254,8 @@
         <translation>لم يرسل الخادم أي بيانات لمدة %1</translation>
     </message>
     <message>
-        <source>"%1" is not a valid web address</source>
-        <translation>"%1" ليس عنوان ويب صالحًا</translation>
+        <source>&quot;%1&quot; is not a valid web address</source>
+        <translation>&quot;%1&quot; ليس عنوان ويب صالحًا</translation>
     </message>
     <message>
         <source>Connecting…</source>
@@ -269,7 +270,7 @@
         <translation>%1 إعادة المحاولة بعد %2 ث…</translation>
     </message>
     <message>
-        <source>The station's playlist lists no stream that can be played here.</source>
+        <source>The station&apos;s playlist lists no stream that can be played here.</source>
         <translation>لا تتضمن قائمة تشغيل المحطة أي بث يمكن تشغيله هنا.</translation>
     </message>
     <message>
@@ -277,11 +278,11 @@
         <translation>ليس لدى المحطة عنوان آخر للمحاولة.</translation>
     </message>
     <message>
-        <source>The station's server could not be reached.</source>
+        <source>The station&apos;s server could not be reached.</source>
         <translation>تعذّر الوصول إلى خادم المحطة.</translation>
     </message>
     <message>
-        <source>The station's server is busy.</source>
+        <source>The station&apos;s server is busy.</source>
         <translation>خادم المحطة مشغول.</translation>
     </message>
     <message>
@@ -317,15 +318,15 @@
         <translation>رفضت المحطة تشغيل هذا البث (%1).</translation>
     </message>
     <message>
-        <source>The station's server is busy (%1).</source>
+        <source>The station&apos;s server is busy (%1).</source>
         <translation>خادم المحطة مشغول (%1).</translation>
     </message>
     <message>
-        <source>The station's server has a fault (%1).</source>
+        <source>The station&apos;s server has a fault (%1).</source>
         <translation>في خادم المحطة عطل (%1).</translation>
     </message>
     <message>
-        <source>The station's secure connection could not be verified.</source>
+        <source>The station&apos;s secure connection could not be verified.</source>
         <translation>تعذّر التحقق من الاتصال الآمن بالمحطة.</translation>
     </message>
     <message>
@@ -399,7 +400,7 @@
         <source>No secure connection could be made: the server may not offer https at this address.</source>
         <translation>تعذّر إنشاء اتصال آمن: ربما لا يوفّر الخادم https على هذا العنوان.</translation>
     </message>
-<message>
+    <message>
         <source>The file is no longer there.</source>
         <translation>لم يعد الملف موجودًا.</translation>
     </message>
@@ -442,6 +443,10 @@
     <message>
         <source>“%1” could not be read. %2 It could not be set aside either (%3), so the player leaves it as it is and keeps no changes to it until it starts again.</source>
         <translation>تعذّرت قراءة “%1”. %2 وتعذّر أيضًا تنحيته جانبًا (%3)، لذا يتركه المشغّل كما هو ولا يحفظ فيه أي تغييرات حتى يبدأ من جديد.</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>متوقف مؤقتًا</translation>
     </message>
 </context>
 <context>
@@ -503,7 +508,7 @@
             <numerusform>أُضيفت %Ln محطة خاصة إلى محطاتي.</numerusform>
         </translation>
     </message>
-<message numerus="yes">
+    <message numerus="yes">
         <source>%Ln station(s) were skipped because they were already there.</source>
         <translation>
             <numerusform>لم تُتخطَّ أي محطة.</numerusform>
@@ -540,8 +545,8 @@
 <context>
     <name>LaunchOptions</name>
     <message>
-        <source>--%1 needs an absolute http or https address, not "%2"</source>
-        <translation>يحتاج --%1 إلى عنوان http أو https مطلق، وليس "%2"</translation>
+        <source>--%1 needs an absolute http or https address, not &quot;%2&quot;</source>
+        <translation>يحتاج --%1 إلى عنوان http أو https مطلق، وليس &quot;%2&quot;</translation>
     </message>
     <message>
         <source>Pemba Vello, an internet radio player.</source>
@@ -567,16 +572,63 @@
         <source>--%1 takes an address of at most %2 characters</source>
         <translation>يقبل --%1 عنوانًا لا يتجاوز %2 حرفًا</translation>
     </message>
+    <message>
+        <source>value</source>
+        <translation>قيمة</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s own options:</source>
+        <translation>خيارات Qt الخاصة:</translation>
+    </message>
+</context>
+<context>
+    <name>LibraryHeader</name>
+    <message>
+        <source>Your Library</source>
+        <translation>مكتبتك</translation>
+    </message>
+    <message>
+        <source>Clear Songs…</source>
+        <translation>مسح الأغاني…</translation>
+    </message>
+    <message>
+        <source>Clear Songs</source>
+        <translation>مسح الأغاني</translation>
+    </message>
+    <message>
+        <source>Add Station…</source>
+        <translation>إضافة محطة…</translation>
+    </message>
+    <message>
+        <source>Add Station</source>
+        <translation>إضافة محطة</translation>
+    </message>
+    <message>
+        <source>Favorites</source>
+        <translation>المفضلة</translation>
+    </message>
+    <message>
+        <source>Recent</source>
+        <translation>الأخيرة</translation>
+    </message>
+    <message>
+        <source>Songs</source>
+        <translation>الأغاني</translation>
+    </message>
+    <message>
+        <source>My Stations</source>
+        <translation>محطاتي</translation>
+    </message>
+    <message>
+        <source>Top Stations</source>
+        <translation>أشهر المحطات</translation>
+    </message>
 </context>
 <context>
     <name>PlayerViews</name>
     <message>
         <source>Now Playing</source>
         <translation>قيد التشغيل الآن</translation>
-    </message>
-    <message>
-        <source>Start any station from Home or Discover</source>
-        <translation>شغّل أي محطة من الرئيسية أو «اكتشف»</translation>
     </message>
     <message>
         <source>World</source>
@@ -591,8 +643,12 @@
         <translation>الموقع</translation>
     </message>
     <message>
-        <source>Open the station's homepage</source>
+        <source>Open the station&apos;s homepage</source>
         <translation>فتح موقع المحطة</translation>
+    </message>
+    <message>
+        <source>Start any station from Home or Browse</source>
+        <translation>شغّل أي محطة من الرئيسية أو «تصفّح»</translation>
     </message>
 </context>
 <context>
@@ -651,48 +707,12 @@
 <context>
     <name>Vello::MainView</name>
     <message>
-        <source>Play/Pause</source>
-        <translation>تشغيل/إيقاف مؤقت</translation>
-    </message>
-    <message>
-        <source>Next</source>
-        <translation>التالي</translation>
-    </message>
-    <message>
-        <source>Previous</source>
-        <translation>السابق</translation>
-    </message>
-    <message>
-        <source>Play a Random Station</source>
-        <translation>تشغيل محطة عشوائية</translation>
-    </message>
-    <message>
-        <source>Volume Up</source>
-        <translation>رفع الصوت</translation>
-    </message>
-    <message>
-        <source>Volume Down</source>
-        <translation>خفض الصوت</translation>
-    </message>
-    <message>
-        <source>Mute</source>
-        <translation>كتم الصوت</translation>
-    </message>
-    <message>
         <source>Top Stations</source>
         <translation>أشهر المحطات</translation>
     </message>
     <message>
-        <source>Discover</source>
-        <translation>اكتشف</translation>
-    </message>
-    <message>
         <source>Browse Stations</source>
         <translation>تصفّح المحطات</translation>
-    </message>
-    <message>
-        <source>Your Library</source>
-        <translation>مكتبتك</translation>
     </message>
     <message>
         <source>Up Next</source>
@@ -707,40 +727,40 @@
         <translation>لم تُسمع أي أغنية بعد. تظهر هنا العناوين التي ترسلها المحطات.</translation>
     </message>
     <message>
-        <source>Favorites</source>
-        <translation>المفضلة</translation>
-    </message>
-    <message>
-        <source>Recent</source>
-        <translation>الأخيرة</translation>
-    </message>
-    <message>
-        <source>Songs</source>
-        <translation>الأغاني</translation>
-    </message>
-    <message>
-        <source>Clear Songs…</source>
-        <translation>مسح الأغاني…</translation>
-    </message>
-    <message>
-        <source>Clear Songs</source>
-        <translation>مسح الأغاني</translation>
-    </message>
-    <message>
         <source>No stations of your own yet. Add one by its address with Add Station…</source>
         <translation>لا توجد محطات خاصة بك بعد. أضف محطة بعنوانها من «إضافة محطة…».</translation>
     </message>
     <message>
-        <source>My Stations</source>
-        <translation>محطاتي</translation>
+        <source>&amp;Play/Pause</source>
+        <translation>تشغيل/إيقاف مؤقت (&amp;P)</translation>
     </message>
     <message>
-        <source>Add Station…</source>
-        <translation>إضافة محطة…</translation>
+        <source>&amp;Next</source>
+        <translation>التالي (&amp;N)</translation>
     </message>
     <message>
-        <source>Add Station</source>
-        <translation>إضافة محطة</translation>
+        <source>Pre&amp;vious</source>
+        <translation>السابق (&amp;V)</translation>
+    </message>
+    <message>
+        <source>Play a &amp;Random Station</source>
+        <translation>تشغيل محطة عشوائية (&amp;R)</translation>
+    </message>
+    <message>
+        <source>Volume &amp;Up</source>
+        <translation>رفع الصوت (&amp;U)</translation>
+    </message>
+    <message>
+        <source>Volume &amp;Down</source>
+        <translation>خفض الصوت (&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;Mute</source>
+        <translation>كتم الصوت (&amp;M)</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>تصفّح</translation>
     </message>
 </context>
 <context>
@@ -751,10 +771,10 @@
     </message>
     <message>
         <source>pemba-vello: %1
-Try 'pemba-vello --help'.
+Try &apos;pemba-vello --help&apos;.
 </source>
         <translation>pemba-vello: %1
-جرّب 'pemba-vello --help'.
+جرّب &apos;pemba-vello --help&apos;.
 </translation>
     </message>
     <message>
@@ -773,34 +793,6 @@ Try 'pemba-vello --help'.
         <translation>%1 – %2</translation>
     </message>
     <message>
-        <source>Off</source>
-        <translation>إيقاف</translation>
-    </message>
-    <message>
-        <source>15 Minutes</source>
-        <translation>١٥ دقيقة</translation>
-    </message>
-    <message>
-        <source>30 Minutes</source>
-        <translation>٣٠ دقيقة</translation>
-    </message>
-    <message>
-        <source>45 Minutes</source>
-        <translation>٤٥ دقيقة</translation>
-    </message>
-    <message>
-        <source>60 Minutes</source>
-        <translation>٦٠ دقيقة</translation>
-    </message>
-    <message>
-        <source>90 Minutes</source>
-        <translation>٩٠ دقيقة</translation>
-    </message>
-    <message>
-        <source>End of the Current Song</source>
-        <translation>نهاية الأغنية الحالية</translation>
-    </message>
-    <message>
         <source>%1 – %2</source>
         <comment>song – program</comment>
         <translation>%1 – %2</translation>
@@ -808,22 +800,6 @@ Try 'pemba-vello --help'.
     <message>
         <source>About %1</source>
         <translation>حول %1</translation>
-    </message>
-    <message>
-        <source>Reload Stations</source>
-        <translation>إعادة تحميل المحطات</translation>
-    </message>
-    <message>
-        <source>Export Favourites…</source>
-        <translation>تصدير المفضلة…</translation>
-    </message>
-    <message>
-        <source>Import Favourites…</source>
-        <translation>استيراد المفضلة…</translation>
-    </message>
-    <message>
-        <source>Preferences…</source>
-        <translation>التفضيلات…</translation>
     </message>
     <message>
         <source>Hide %1</source>
@@ -838,14 +814,6 @@ Try 'pemba-vello --help'.
         <translation>إنهاء %1</translation>
     </message>
     <message>
-        <source>Playback</source>
-        <translation>التشغيل</translation>
-    </message>
-    <message>
-        <source>Sleep Timer</source>
-        <translation>مؤقت النوم</translation>
-    </message>
-    <message>
         <source>%1 is still playing. Click its icon in the system tray to show the window again.</source>
         <translation>لا يزال %1 يعمل. انقر أيقونته في علبة النظام لإظهار النافذة مجددًا.</translation>
     </message>
@@ -857,16 +825,77 @@ Internet radio, most popular first.</source>
 إذاعة عبر الإنترنت، الأكثر شعبية أولًا.</translation>
     </message>
     <message>
-        <source>Add Station…</source>
-        <translation>إضافة محطة…</translation>
+        <source>&amp;Off</source>
+        <translation>إيقاف (&amp;O)</translation>
     </message>
     <message>
-        <source>Quit</source>
-        <translation>إنهاء</translation>
+        <source>&amp;15 Minutes</source>
+        <translation>١٥ دقيقة (&amp;1)</translation>
     </message>
     <message>
-        <source>Help</source>
-        <translation>مساعدة</translation>
+        <source>&amp;30 Minutes</source>
+        <translation>٣٠ دقيقة (&amp;3)</translation>
+    </message>
+    <message>
+        <source>&amp;45 Minutes</source>
+        <translation>٤٥ دقيقة (&amp;4)</translation>
+    </message>
+    <message>
+        <source>&amp;60 Minutes</source>
+        <translation>٦٠ دقيقة (&amp;6)</translation>
+    </message>
+    <message>
+        <source>&amp;90 Minutes</source>
+        <translation>٩٠ دقيقة (&amp;9)</translation>
+    </message>
+    <message>
+        <source>&amp;End of the Current Song</source>
+        <translation>نهاية الأغنية الحالية (&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Pemba Vello</source>
+        <comment>the application&apos;s menu</comment>
+        <translation>Pemba Vello (&amp;P)</translation>
+    </message>
+    <message>
+        <source>&amp;About %1</source>
+        <translation>حول %1 (&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Reload Stations</source>
+        <translation>إعادة تحميل المحطات (&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Add Station…</source>
+        <translation>إضافة محطة… (&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Import Favorites…</source>
+        <translation>استيراد المفضلة… (&amp;I)</translation>
+    </message>
+    <message>
+        <source>&amp;Export Favorites…</source>
+        <translation>تصدير المفضلة… (&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Preferences…</source>
+        <translation>التفضيلات… (&amp;P)</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>إنهاء (&amp;Q)</translation>
+    </message>
+    <message>
+        <source>P&amp;layback</source>
+        <translation>التشغيل (&amp;L)</translation>
+    </message>
+    <message>
+        <source>&amp;Sleep Timer</source>
+        <translation>مؤقت النوم (&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>مساعدة (&amp;H)</translation>
     </message>
 </context>
 <context>
@@ -890,10 +919,6 @@ Internet radio, most popular first.</source>
     <message>
         <source>&amp;Help rank stations: tell the directory which stations I play</source>
         <translation>المساعدة في ترتيب المحطات: إخبار الدليل بالمحطات التي أشغّلها (&amp;H)</translation>
-    </message>
-    <message>
-        <source>&amp;Continue the last station when Pemba Vello starts</source>
-        <translation>متابعة آخر محطة عند بدء Pemba Vello (&amp;C)</translation>
     </message>
     <message>
         <source>&amp;Notify when the song changes</source>
@@ -930,6 +955,14 @@ Internet radio, most popular first.</source>
     <message>
         <source>The password in this address is kept as plain text in the settings file.</source>
         <translation>تُحفظ كلمة المرور الموجودة في هذا العنوان نصًا صريحًا في ملف الإعدادات.</translation>
+    </message>
+    <message>
+        <source>Con&amp;tinue the last station when Pemba Vello starts</source>
+        <translation>متابعة آخر محطة عند بدء Pemba Vello (&amp;T)</translation>
+    </message>
+    <message>
+        <source>This run loads the catalog the command line named. A choice made here is kept and applies from the next start.</source>
+        <translation>يحمّل هذا التشغيل الفهرس الذي حدّده سطر الأوامر. يُحفظ الاختيار هنا ويُطبَّق بدءًا من التشغيل التالي.</translation>
     </message>
 </context>
 <context>
@@ -1099,14 +1132,6 @@ Internet radio, most popular first.</source>
 <context>
     <name>Vello::StationRow</name>
     <message>
-        <source>Remove %1 from favourites</source>
-        <translation>إزالة %1 من المفضلة</translation>
-    </message>
-    <message>
-        <source>Add %1 to favourites</source>
-        <translation>إضافة %1 إلى المفضلة</translation>
-    </message>
-    <message>
         <source>Remove from Favorites</source>
         <translation>إزالة من المفضلة</translation>
     </message>
@@ -1152,6 +1177,14 @@ Internet radio, most popular first.</source>
     <message>
         <source>My station</source>
         <translation>محطتي</translation>
+    </message>
+    <message>
+        <source>Remove %1 from favorites</source>
+        <translation>إزالة %1 من المفضلة</translation>
+    </message>
+    <message>
+        <source>Add %1 to favorites</source>
+        <translation>إضافة %1 إلى المفضلة</translation>
     </message>
 </context>
 <context>

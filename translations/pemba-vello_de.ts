@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
     <name>Core</name>
@@ -115,7 +116,7 @@
         <translation>es ist nicht genug Speicher frei, um den Katalog zu lesen</translation>
     </message>
     <message>
-        <source>station %1: "%2" %3</source>
+        <source>station %1: &quot;%2&quot; %3</source>
         <translation>Sender %1: „%2“ %3</translation>
     </message>
     <message>
@@ -127,7 +128,7 @@
         <translation>Sender %1: %2</translation>
     </message>
     <message>
-        <source>station %1, in "%2": %3</source>
+        <source>station %1, in &quot;%2&quot;: %3</source>
         <translation>Sender %1, in „%2“: %3</translation>
     </message>
     <message>
@@ -245,7 +246,7 @@
         <translation>Der Server sendete %1 lang keine Daten</translation>
     </message>
     <message>
-        <source>"%1" is not a valid web address</source>
+        <source>&quot;%1&quot; is not a valid web address</source>
         <translation>„%1“ ist keine gültige Webadresse</translation>
     </message>
     <message>
@@ -261,7 +262,7 @@
         <translation>%1 Neuer Versuch in %2 s …</translation>
     </message>
     <message>
-        <source>The station's playlist lists no stream that can be played here.</source>
+        <source>The station&apos;s playlist lists no stream that can be played here.</source>
         <translation>Die Playlist des Senders enthält keinen Stream, der hier abgespielt werden kann.</translation>
     </message>
     <message>
@@ -269,11 +270,11 @@
         <translation>Der Sender hat keine weitere Adresse, die sich versuchen ließe.</translation>
     </message>
     <message>
-        <source>The station's server could not be reached.</source>
+        <source>The station&apos;s server could not be reached.</source>
         <translation>Der Server des Senders war nicht erreichbar.</translation>
     </message>
     <message>
-        <source>The station's server is busy.</source>
+        <source>The station&apos;s server is busy.</source>
         <translation>Der Server des Senders ist ausgelastet.</translation>
     </message>
     <message>
@@ -309,15 +310,15 @@
         <translation>Der Sender verweigert die Wiedergabe dieses Streams (%1).</translation>
     </message>
     <message>
-        <source>The station's server is busy (%1).</source>
+        <source>The station&apos;s server is busy (%1).</source>
         <translation>Der Server des Senders ist ausgelastet (%1).</translation>
     </message>
     <message>
-        <source>The station's server has a fault (%1).</source>
+        <source>The station&apos;s server has a fault (%1).</source>
         <translation>Der Server des Senders hat einen Fehler (%1).</translation>
     </message>
     <message>
-        <source>The station's secure connection could not be verified.</source>
+        <source>The station&apos;s secure connection could not be verified.</source>
         <translation>Die sichere Verbindung zum Sender konnte nicht überprüft werden.</translation>
     </message>
     <message>
@@ -387,7 +388,7 @@
         <source>No secure connection could be made: the server may not offer https at this address.</source>
         <translation>Es ließ sich keine sichere Verbindung herstellen: Der Server bietet unter dieser Adresse womöglich kein https an.</translation>
     </message>
-<message>
+    <message>
         <source>The file is no longer there.</source>
         <translation>Die Datei ist nicht mehr da.</translation>
     </message>
@@ -430,6 +431,10 @@
     <message>
         <source>“%1” could not be read. %2 It could not be set aside either (%3), so the player leaves it as it is and keeps no changes to it until it starts again.</source>
         <translation>„%1“ konnte nicht gelesen werden. %2 Sie konnte auch nicht beiseitegelegt werden (%3), daher lässt der Player sie unverändert und speichert bis zum nächsten Start keine Änderungen daran.</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>Pausiert</translation>
     </message>
 </context>
 <context>
@@ -483,7 +488,7 @@
             <numerusform>%Ln eigene Sender wurden zu „Meine Sender“ hinzugefügt.</numerusform>
         </translation>
     </message>
-<message numerus="yes">
+    <message numerus="yes">
         <source>%Ln station(s) were skipped because they were already there.</source>
         <translation>
             <numerusform>%Ln Sender wurde übersprungen, weil er schon da war.</numerusform>
@@ -508,7 +513,7 @@
 <context>
     <name>LaunchOptions</name>
     <message>
-        <source>--%1 needs an absolute http or https address, not "%2"</source>
+        <source>--%1 needs an absolute http or https address, not &quot;%2&quot;</source>
         <translation>--%1 braucht eine absolute http- oder https-Adresse, nicht „%2“</translation>
     </message>
     <message>
@@ -535,16 +540,63 @@
         <source>--%1 takes an address of at most %2 characters</source>
         <translation>--%1 nimmt eine Adresse von höchstens %2 Zeichen</translation>
     </message>
+    <message>
+        <source>value</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s own options:</source>
+        <translation>Qts eigene Optionen:</translation>
+    </message>
+</context>
+<context>
+    <name>LibraryHeader</name>
+    <message>
+        <source>Your Library</source>
+        <translation>Ihre Bibliothek</translation>
+    </message>
+    <message>
+        <source>Clear Songs…</source>
+        <translation>Titel löschen …</translation>
+    </message>
+    <message>
+        <source>Clear Songs</source>
+        <translation>Titel löschen</translation>
+    </message>
+    <message>
+        <source>Add Station…</source>
+        <translation>Sender hinzufügen …</translation>
+    </message>
+    <message>
+        <source>Add Station</source>
+        <translation>Sender hinzufügen</translation>
+    </message>
+    <message>
+        <source>Favorites</source>
+        <translation>Favoriten</translation>
+    </message>
+    <message>
+        <source>Recent</source>
+        <translation>Zuletzt gehört</translation>
+    </message>
+    <message>
+        <source>Songs</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>My Stations</source>
+        <translation>Meine Sender</translation>
+    </message>
+    <message>
+        <source>Top Stations</source>
+        <translation>Top-Sender</translation>
+    </message>
 </context>
 <context>
     <name>PlayerViews</name>
     <message>
         <source>Now Playing</source>
         <translation>Läuft gerade</translation>
-    </message>
-    <message>
-        <source>Start any station from Home or Discover</source>
-        <translation>Starten Sie einen Sender unter „Start“ oder „Entdecken“</translation>
     </message>
     <message>
         <source>World</source>
@@ -559,8 +611,12 @@
         <translation>Website</translation>
     </message>
     <message>
-        <source>Open the station's homepage</source>
+        <source>Open the station&apos;s homepage</source>
         <translation>Website des Senders öffnen</translation>
+    </message>
+    <message>
+        <source>Start any station from Home or Browse</source>
+        <translation>Starten Sie einen Sender unter „Start“ oder „Stöbern“</translation>
     </message>
 </context>
 <context>
@@ -619,48 +675,12 @@
 <context>
     <name>Vello::MainView</name>
     <message>
-        <source>Play/Pause</source>
-        <translation>Abspielen/Pause</translation>
-    </message>
-    <message>
-        <source>Next</source>
-        <translation>Nächster</translation>
-    </message>
-    <message>
-        <source>Previous</source>
-        <translation>Vorheriger</translation>
-    </message>
-    <message>
-        <source>Play a Random Station</source>
-        <translation>Zufälligen Sender abspielen</translation>
-    </message>
-    <message>
-        <source>Volume Up</source>
-        <translation>Lauter</translation>
-    </message>
-    <message>
-        <source>Volume Down</source>
-        <translation>Leiser</translation>
-    </message>
-    <message>
-        <source>Mute</source>
-        <translation>Stumm</translation>
-    </message>
-    <message>
         <source>Top Stations</source>
         <translation>Top-Sender</translation>
     </message>
     <message>
-        <source>Discover</source>
-        <translation>Entdecken</translation>
-    </message>
-    <message>
         <source>Browse Stations</source>
         <translation>Sender durchstöbern</translation>
-    </message>
-    <message>
-        <source>Your Library</source>
-        <translation>Ihre Bibliothek</translation>
     </message>
     <message>
         <source>Up Next</source>
@@ -675,40 +695,40 @@
         <translation>Noch keine Titel gehört. Titel, die Sender übermitteln, erscheinen hier.</translation>
     </message>
     <message>
-        <source>Favorites</source>
-        <translation>Favoriten</translation>
-    </message>
-    <message>
-        <source>Recent</source>
-        <translation>Zuletzt gehört</translation>
-    </message>
-    <message>
-        <source>Songs</source>
-        <translation>Titel</translation>
-    </message>
-    <message>
-        <source>Clear Songs…</source>
-        <translation>Titel löschen …</translation>
-    </message>
-    <message>
-        <source>Clear Songs</source>
-        <translation>Titel löschen</translation>
-    </message>
-    <message>
         <source>No stations of your own yet. Add one by its address with Add Station…</source>
         <translation>Noch keine eigenen Sender. Fügen Sie mit „Sender hinzufügen …“ einen über seine Adresse hinzu.</translation>
     </message>
     <message>
-        <source>My Stations</source>
-        <translation>Meine Sender</translation>
+        <source>&amp;Play/Pause</source>
+        <translation>&amp;Abspielen/Pause</translation>
     </message>
     <message>
-        <source>Add Station…</source>
-        <translation>Sender hinzufügen …</translation>
+        <source>&amp;Next</source>
+        <translation>&amp;Nächster</translation>
     </message>
     <message>
-        <source>Add Station</source>
-        <translation>Sender hinzufügen</translation>
+        <source>Pre&amp;vious</source>
+        <translation>&amp;Vorheriger</translation>
+    </message>
+    <message>
+        <source>Play a &amp;Random Station</source>
+        <translation>&amp;Zufälligen Sender abspielen</translation>
+    </message>
+    <message>
+        <source>Volume &amp;Up</source>
+        <translation>&amp;Lauter</translation>
+    </message>
+    <message>
+        <source>Volume &amp;Down</source>
+        <translation>Lei&amp;ser</translation>
+    </message>
+    <message>
+        <source>&amp;Mute</source>
+        <translation>S&amp;tumm</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Stöbern</translation>
     </message>
 </context>
 <context>
@@ -719,10 +739,10 @@
     </message>
     <message>
         <source>pemba-vello: %1
-Try 'pemba-vello --help'.
+Try &apos;pemba-vello --help&apos;.
 </source>
         <translation>pemba-vello: %1
-Siehe 'pemba-vello --help'.
+Siehe &apos;pemba-vello --help&apos;.
 </translation>
     </message>
     <message>
@@ -741,34 +761,6 @@ Siehe 'pemba-vello --help'.
         <translation>%1 – %2</translation>
     </message>
     <message>
-        <source>Off</source>
-        <translation>Aus</translation>
-    </message>
-    <message>
-        <source>15 Minutes</source>
-        <translation>15 Minuten</translation>
-    </message>
-    <message>
-        <source>30 Minutes</source>
-        <translation>30 Minuten</translation>
-    </message>
-    <message>
-        <source>45 Minutes</source>
-        <translation>45 Minuten</translation>
-    </message>
-    <message>
-        <source>60 Minutes</source>
-        <translation>60 Minuten</translation>
-    </message>
-    <message>
-        <source>90 Minutes</source>
-        <translation>90 Minuten</translation>
-    </message>
-    <message>
-        <source>End of the Current Song</source>
-        <translation>Ende des aktuellen Titels</translation>
-    </message>
-    <message>
         <source>%1 – %2</source>
         <comment>song – program</comment>
         <translation>%1 – %2</translation>
@@ -776,22 +768,6 @@ Siehe 'pemba-vello --help'.
     <message>
         <source>About %1</source>
         <translation>Über %1</translation>
-    </message>
-    <message>
-        <source>Reload Stations</source>
-        <translation>Sender neu laden</translation>
-    </message>
-    <message>
-        <source>Export Favourites…</source>
-        <translation>Favoriten exportieren …</translation>
-    </message>
-    <message>
-        <source>Import Favourites…</source>
-        <translation>Favoriten importieren …</translation>
-    </message>
-    <message>
-        <source>Preferences…</source>
-        <translation>Einstellungen …</translation>
     </message>
     <message>
         <source>Hide %1</source>
@@ -806,14 +782,6 @@ Siehe 'pemba-vello --help'.
         <translation>%1 beenden</translation>
     </message>
     <message>
-        <source>Playback</source>
-        <translation>Wiedergabe</translation>
-    </message>
-    <message>
-        <source>Sleep Timer</source>
-        <translation>Schlaftimer</translation>
-    </message>
-    <message>
         <source>%1 is still playing. Click its icon in the system tray to show the window again.</source>
         <translation>%1 spielt weiter. Klicken Sie auf das Symbol im Systembereich, um das Fenster wieder anzuzeigen.</translation>
     </message>
@@ -825,16 +793,77 @@ Internet radio, most popular first.</source>
 Internetradio, die beliebtesten Sender zuerst.</translation>
     </message>
     <message>
-        <source>Add Station…</source>
-        <translation>Sender hinzufügen …</translation>
+        <source>&amp;Off</source>
+        <translation>&amp;Aus</translation>
     </message>
     <message>
-        <source>Quit</source>
-        <translation>Beenden</translation>
+        <source>&amp;15 Minutes</source>
+        <translation>&amp;15 Minuten</translation>
     </message>
     <message>
-        <source>Help</source>
-        <translation>Hilfe</translation>
+        <source>&amp;30 Minutes</source>
+        <translation>&amp;30 Minuten</translation>
+    </message>
+    <message>
+        <source>&amp;45 Minutes</source>
+        <translation>&amp;45 Minuten</translation>
+    </message>
+    <message>
+        <source>&amp;60 Minutes</source>
+        <translation>&amp;60 Minuten</translation>
+    </message>
+    <message>
+        <source>&amp;90 Minutes</source>
+        <translation>&amp;90 Minuten</translation>
+    </message>
+    <message>
+        <source>&amp;End of the Current Song</source>
+        <translation>&amp;Ende des aktuellen Titels</translation>
+    </message>
+    <message>
+        <source>&amp;Pemba Vello</source>
+        <comment>the application&apos;s menu</comment>
+        <translation>&amp;Pemba Vello</translation>
+    </message>
+    <message>
+        <source>&amp;About %1</source>
+        <translation>Ü&amp;ber %1</translation>
+    </message>
+    <message>
+        <source>&amp;Reload Stations</source>
+        <translation>Sender neu &amp;laden</translation>
+    </message>
+    <message>
+        <source>&amp;Add Station…</source>
+        <translation>Sender &amp;hinzufügen …</translation>
+    </message>
+    <message>
+        <source>&amp;Import Favorites…</source>
+        <translation>Favoriten &amp;importieren …</translation>
+    </message>
+    <message>
+        <source>&amp;Export Favorites…</source>
+        <translation>Favoriten &amp;exportieren …</translation>
+    </message>
+    <message>
+        <source>&amp;Preferences…</source>
+        <translation>Ein&amp;stellungen …</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>P&amp;layback</source>
+        <translation>&amp;Wiedergabe</translation>
+    </message>
+    <message>
+        <source>&amp;Sleep Timer</source>
+        <translation>Sc&amp;hlaftimer</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
     </message>
 </context>
 <context>
@@ -858,10 +887,6 @@ Internetradio, die beliebtesten Sender zuerst.</translation>
     <message>
         <source>&amp;Help rank stations: tell the directory which stations I play</source>
         <translation>Beim Ranking &amp;helfen: dem Verzeichnis mitteilen, welche Sender ich höre</translation>
-    </message>
-    <message>
-        <source>&amp;Continue the last station when Pemba Vello starts</source>
-        <translation>&amp;Letzten Sender beim Start von Pemba Vello fortsetzen</translation>
     </message>
     <message>
         <source>&amp;Notify when the song changes</source>
@@ -898,6 +923,14 @@ Internetradio, die beliebtesten Sender zuerst.</translation>
     <message>
         <source>The password in this address is kept as plain text in the settings file.</source>
         <translation>Das Passwort in dieser Adresse wird als Klartext in der Einstellungsdatei gespeichert.</translation>
+    </message>
+    <message>
+        <source>Con&amp;tinue the last station when Pemba Vello starts</source>
+        <translation>&amp;Letzten Sender beim Start von Pemba Vello fortsetzen</translation>
+    </message>
+    <message>
+        <source>This run loads the catalog the command line named. A choice made here is kept and applies from the next start.</source>
+        <translation>Dieser Lauf lädt den Katalog, den die Befehlszeile angegeben hat. Eine Wahl hier wird gespeichert und gilt ab dem nächsten Start.</translation>
     </message>
 </context>
 <context>
@@ -1013,7 +1046,7 @@ Internetradio, die beliebtesten Sender zuerst.</translation>
     </message>
     <message>
         <source>&amp;Address:</source>
-        <translation>&amp;Adresse:</translation>
+        <translation>A&amp;dresse:</translation>
     </message>
     <message>
         <source>&amp;Logo:</source>
@@ -1067,14 +1100,6 @@ Internetradio, die beliebtesten Sender zuerst.</translation>
 <context>
     <name>Vello::StationRow</name>
     <message>
-        <source>Remove %1 from favourites</source>
-        <translation>%1 aus den Favoriten entfernen</translation>
-    </message>
-    <message>
-        <source>Add %1 to favourites</source>
-        <translation>%1 zu den Favoriten hinzufügen</translation>
-    </message>
-    <message>
         <source>Remove from Favorites</source>
         <translation>Aus Favoriten entfernen</translation>
     </message>
@@ -1116,6 +1141,14 @@ Internetradio, die beliebtesten Sender zuerst.</translation>
     <message>
         <source>My station</source>
         <translation>Eigener Sender</translation>
+    </message>
+    <message>
+        <source>Remove %1 from favorites</source>
+        <translation>%1 aus den Favoriten entfernen</translation>
+    </message>
+    <message>
+        <source>Add %1 to favorites</source>
+        <translation>%1 zu den Favoriten hinzufügen</translation>
     </message>
 </context>
 <context>

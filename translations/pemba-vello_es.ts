@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
     <name>Core</name>
@@ -115,7 +116,7 @@
         <translation>no hay memoria suficiente para leer el catálogo</translation>
     </message>
     <message>
-        <source>station %1: "%2" %3</source>
+        <source>station %1: &quot;%2&quot; %3</source>
         <translation>emisora %1: «%2» %3</translation>
     </message>
     <message>
@@ -127,7 +128,7 @@
         <translation>emisora %1: %2</translation>
     </message>
     <message>
-        <source>station %1, in "%2": %3</source>
+        <source>station %1, in &quot;%2&quot;: %3</source>
         <translation>emisora %1, en «%2»: %3</translation>
     </message>
     <message>
@@ -245,7 +246,7 @@
         <translation>El servidor no envió datos durante %1</translation>
     </message>
     <message>
-        <source>"%1" is not a valid web address</source>
+        <source>&quot;%1&quot; is not a valid web address</source>
         <translation>«%1» no es una dirección web válida</translation>
     </message>
     <message>
@@ -261,7 +262,7 @@
         <translation>%1 Nuevo intento en %2 s…</translation>
     </message>
     <message>
-        <source>The station's playlist lists no stream that can be played here.</source>
+        <source>The station&apos;s playlist lists no stream that can be played here.</source>
         <translation>La lista de reproducción de la emisora no incluye ninguna transmisión que se pueda reproducir aquí.</translation>
     </message>
     <message>
@@ -269,11 +270,11 @@
         <translation>La emisora no tiene otra dirección que probar.</translation>
     </message>
     <message>
-        <source>The station's server could not be reached.</source>
+        <source>The station&apos;s server could not be reached.</source>
         <translation>No se pudo contactar con el servidor de la emisora.</translation>
     </message>
     <message>
-        <source>The station's server is busy.</source>
+        <source>The station&apos;s server is busy.</source>
         <translation>El servidor de la emisora está ocupado.</translation>
     </message>
     <message>
@@ -309,15 +310,15 @@
         <translation>La emisora se negó a reproducir esta transmisión (%1).</translation>
     </message>
     <message>
-        <source>The station's server is busy (%1).</source>
+        <source>The station&apos;s server is busy (%1).</source>
         <translation>El servidor de la emisora está ocupado (%1).</translation>
     </message>
     <message>
-        <source>The station's server has a fault (%1).</source>
+        <source>The station&apos;s server has a fault (%1).</source>
         <translation>El servidor de la emisora tiene un fallo (%1).</translation>
     </message>
     <message>
-        <source>The station's secure connection could not be verified.</source>
+        <source>The station&apos;s secure connection could not be verified.</source>
         <translation>No se pudo verificar la conexión segura de la emisora.</translation>
     </message>
     <message>
@@ -387,7 +388,7 @@
         <source>No secure connection could be made: the server may not offer https at this address.</source>
         <translation>No se pudo establecer una conexión segura: puede que el servidor no ofrezca https en esta dirección.</translation>
     </message>
-<message>
+    <message>
         <source>The file is no longer there.</source>
         <translation>El archivo ya no está.</translation>
     </message>
@@ -430,6 +431,10 @@
     <message>
         <source>“%1” could not be read. %2 It could not be set aside either (%3), so the player leaves it as it is and keeps no changes to it until it starts again.</source>
         <translation>No se pudo leer «%1». %2 Tampoco se pudo apartar (%3), así que el reproductor lo deja como está y no guarda cambios en él hasta que vuelva a iniciarse.</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>En pausa</translation>
     </message>
 </context>
 <context>
@@ -483,7 +488,7 @@
             <numerusform>Se añadieron %Ln emisoras propias a Mis emisoras.</numerusform>
         </translation>
     </message>
-<message numerus="yes">
+    <message numerus="yes">
         <source>%Ln station(s) were skipped because they were already there.</source>
         <translation>
             <numerusform>Se omitió %Ln emisora porque ya estaba.</numerusform>
@@ -508,7 +513,7 @@
 <context>
     <name>LaunchOptions</name>
     <message>
-        <source>--%1 needs an absolute http or https address, not "%2"</source>
+        <source>--%1 needs an absolute http or https address, not &quot;%2&quot;</source>
         <translation>--%1 necesita una dirección http o https absoluta, no «%2»</translation>
     </message>
     <message>
@@ -535,16 +540,63 @@
         <source>--%1 takes an address of at most %2 characters</source>
         <translation>--%1 admite una dirección de %2 caracteres como máximo</translation>
     </message>
+    <message>
+        <source>value</source>
+        <translation>valor</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s own options:</source>
+        <translation>Opciones propias de Qt:</translation>
+    </message>
+</context>
+<context>
+    <name>LibraryHeader</name>
+    <message>
+        <source>Your Library</source>
+        <translation>Tu biblioteca</translation>
+    </message>
+    <message>
+        <source>Clear Songs…</source>
+        <translation>Borrar canciones…</translation>
+    </message>
+    <message>
+        <source>Clear Songs</source>
+        <translation>Borrar canciones</translation>
+    </message>
+    <message>
+        <source>Add Station…</source>
+        <translation>Añadir emisora…</translation>
+    </message>
+    <message>
+        <source>Add Station</source>
+        <translation>Añadir emisora</translation>
+    </message>
+    <message>
+        <source>Favorites</source>
+        <translation>Favoritas</translation>
+    </message>
+    <message>
+        <source>Recent</source>
+        <translation>Recientes</translation>
+    </message>
+    <message>
+        <source>Songs</source>
+        <translation>Canciones</translation>
+    </message>
+    <message>
+        <source>My Stations</source>
+        <translation>Mis emisoras</translation>
+    </message>
+    <message>
+        <source>Top Stations</source>
+        <translation>Las más escuchadas</translation>
+    </message>
 </context>
 <context>
     <name>PlayerViews</name>
     <message>
         <source>Now Playing</source>
         <translation>Sonando ahora</translation>
-    </message>
-    <message>
-        <source>Start any station from Home or Discover</source>
-        <translation>Elige una emisora en Inicio o Descubrir</translation>
     </message>
     <message>
         <source>World</source>
@@ -559,8 +611,12 @@
         <translation>Sitio web</translation>
     </message>
     <message>
-        <source>Open the station's homepage</source>
+        <source>Open the station&apos;s homepage</source>
         <translation>Abrir el sitio web de la emisora</translation>
+    </message>
+    <message>
+        <source>Start any station from Home or Browse</source>
+        <translation>Elige una emisora en Inicio o Explorar</translation>
     </message>
 </context>
 <context>
@@ -619,48 +675,12 @@
 <context>
     <name>Vello::MainView</name>
     <message>
-        <source>Play/Pause</source>
-        <translation>Reproducir/Pausar</translation>
-    </message>
-    <message>
-        <source>Next</source>
-        <translation>Siguiente</translation>
-    </message>
-    <message>
-        <source>Previous</source>
-        <translation>Anterior</translation>
-    </message>
-    <message>
-        <source>Play a Random Station</source>
-        <translation>Reproducir una emisora al azar</translation>
-    </message>
-    <message>
-        <source>Volume Up</source>
-        <translation>Subir volumen</translation>
-    </message>
-    <message>
-        <source>Volume Down</source>
-        <translation>Bajar volumen</translation>
-    </message>
-    <message>
-        <source>Mute</source>
-        <translation>Silenciar</translation>
-    </message>
-    <message>
         <source>Top Stations</source>
         <translation>Las más escuchadas</translation>
     </message>
     <message>
-        <source>Discover</source>
-        <translation>Descubrir</translation>
-    </message>
-    <message>
         <source>Browse Stations</source>
         <translation>Explorar emisoras</translation>
-    </message>
-    <message>
-        <source>Your Library</source>
-        <translation>Tu biblioteca</translation>
     </message>
     <message>
         <source>Up Next</source>
@@ -675,40 +695,40 @@
         <translation>Todavía no has escuchado canciones. Aquí aparecen los títulos que envían las emisoras.</translation>
     </message>
     <message>
-        <source>Favorites</source>
-        <translation>Favoritas</translation>
-    </message>
-    <message>
-        <source>Recent</source>
-        <translation>Recientes</translation>
-    </message>
-    <message>
-        <source>Songs</source>
-        <translation>Canciones</translation>
-    </message>
-    <message>
-        <source>Clear Songs…</source>
-        <translation>Borrar canciones…</translation>
-    </message>
-    <message>
-        <source>Clear Songs</source>
-        <translation>Borrar canciones</translation>
-    </message>
-    <message>
         <source>No stations of your own yet. Add one by its address with Add Station…</source>
         <translation>Aún no tienes emisoras propias. Añade una por su dirección con Añadir emisora…</translation>
     </message>
     <message>
-        <source>My Stations</source>
-        <translation>Mis emisoras</translation>
+        <source>&amp;Play/Pause</source>
+        <translation>&amp;Reproducir/Pausar</translation>
     </message>
     <message>
-        <source>Add Station…</source>
-        <translation>Añadir emisora…</translation>
+        <source>&amp;Next</source>
+        <translation>&amp;Siguiente</translation>
     </message>
     <message>
-        <source>Add Station</source>
-        <translation>Añadir emisora</translation>
+        <source>Pre&amp;vious</source>
+        <translation>&amp;Anterior</translation>
+    </message>
+    <message>
+        <source>Play a &amp;Random Station</source>
+        <translation>Reproducir una emisora al a&amp;zar</translation>
+    </message>
+    <message>
+        <source>Volume &amp;Up</source>
+        <translation>Subir &amp;volumen</translation>
+    </message>
+    <message>
+        <source>Volume &amp;Down</source>
+        <translation>&amp;Bajar volumen</translation>
+    </message>
+    <message>
+        <source>&amp;Mute</source>
+        <translation>Si&amp;lenciar</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Explorar</translation>
     </message>
 </context>
 <context>
@@ -719,10 +739,10 @@
     </message>
     <message>
         <source>pemba-vello: %1
-Try 'pemba-vello --help'.
+Try &apos;pemba-vello --help&apos;.
 </source>
         <translation>pemba-vello: %1
-Prueba 'pemba-vello --help'.
+Prueba &apos;pemba-vello --help&apos;.
 </translation>
     </message>
     <message>
@@ -741,34 +761,6 @@ Prueba 'pemba-vello --help'.
         <translation>%1 – %2</translation>
     </message>
     <message>
-        <source>Off</source>
-        <translation>Desactivado</translation>
-    </message>
-    <message>
-        <source>15 Minutes</source>
-        <translation>15 minutos</translation>
-    </message>
-    <message>
-        <source>30 Minutes</source>
-        <translation>30 minutos</translation>
-    </message>
-    <message>
-        <source>45 Minutes</source>
-        <translation>45 minutos</translation>
-    </message>
-    <message>
-        <source>60 Minutes</source>
-        <translation>60 minutos</translation>
-    </message>
-    <message>
-        <source>90 Minutes</source>
-        <translation>90 minutos</translation>
-    </message>
-    <message>
-        <source>End of the Current Song</source>
-        <translation>Al terminar la canción actual</translation>
-    </message>
-    <message>
         <source>%1 – %2</source>
         <comment>song – program</comment>
         <translation>%1 – %2</translation>
@@ -776,22 +768,6 @@ Prueba 'pemba-vello --help'.
     <message>
         <source>About %1</source>
         <translation>Acerca de %1</translation>
-    </message>
-    <message>
-        <source>Reload Stations</source>
-        <translation>Recargar emisoras</translation>
-    </message>
-    <message>
-        <source>Export Favourites…</source>
-        <translation>Exportar favoritas…</translation>
-    </message>
-    <message>
-        <source>Import Favourites…</source>
-        <translation>Importar favoritas…</translation>
-    </message>
-    <message>
-        <source>Preferences…</source>
-        <translation>Preferencias…</translation>
     </message>
     <message>
         <source>Hide %1</source>
@@ -806,14 +782,6 @@ Prueba 'pemba-vello --help'.
         <translation>Salir de %1</translation>
     </message>
     <message>
-        <source>Playback</source>
-        <translation>Reproducción</translation>
-    </message>
-    <message>
-        <source>Sleep Timer</source>
-        <translation>Temporizador de apagado</translation>
-    </message>
-    <message>
         <source>%1 is still playing. Click its icon in the system tray to show the window again.</source>
         <translation>%1 sigue sonando. Haz clic en su icono de la bandeja del sistema para volver a mostrar la ventana.</translation>
     </message>
@@ -825,16 +793,77 @@ Internet radio, most popular first.</source>
 Radio por internet, lo más escuchado primero.</translation>
     </message>
     <message>
-        <source>Add Station…</source>
-        <translation>Añadir emisora…</translation>
+        <source>&amp;Off</source>
+        <translation>&amp;Desactivado</translation>
     </message>
     <message>
-        <source>Quit</source>
-        <translation>Salir</translation>
+        <source>&amp;15 Minutes</source>
+        <translation>&amp;15 minutos</translation>
     </message>
     <message>
-        <source>Help</source>
-        <translation>Ayuda</translation>
+        <source>&amp;30 Minutes</source>
+        <translation>&amp;30 minutos</translation>
+    </message>
+    <message>
+        <source>&amp;45 Minutes</source>
+        <translation>&amp;45 minutos</translation>
+    </message>
+    <message>
+        <source>&amp;60 Minutes</source>
+        <translation>&amp;60 minutos</translation>
+    </message>
+    <message>
+        <source>&amp;90 Minutes</source>
+        <translation>&amp;90 minutos</translation>
+    </message>
+    <message>
+        <source>&amp;End of the Current Song</source>
+        <translation>Al &amp;terminar la canción actual</translation>
+    </message>
+    <message>
+        <source>&amp;Pemba Vello</source>
+        <comment>the application&apos;s menu</comment>
+        <translation>&amp;Pemba Vello</translation>
+    </message>
+    <message>
+        <source>&amp;About %1</source>
+        <translation>A&amp;cerca de %1</translation>
+    </message>
+    <message>
+        <source>&amp;Reload Stations</source>
+        <translation>&amp;Recargar emisoras</translation>
+    </message>
+    <message>
+        <source>&amp;Add Station…</source>
+        <translation>&amp;Añadir emisora…</translation>
+    </message>
+    <message>
+        <source>&amp;Import Favorites…</source>
+        <translation>&amp;Importar favoritas…</translation>
+    </message>
+    <message>
+        <source>&amp;Export Favorites…</source>
+        <translation>&amp;Exportar favoritas…</translation>
+    </message>
+    <message>
+        <source>&amp;Preferences…</source>
+        <translation>&amp;Preferencias…</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>Sa&amp;lir</translation>
+    </message>
+    <message>
+        <source>P&amp;layback</source>
+        <translation>&amp;Reproducción</translation>
+    </message>
+    <message>
+        <source>&amp;Sleep Timer</source>
+        <translation>&amp;Temporizador de apagado</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Ayuda</translation>
     </message>
 </context>
 <context>
@@ -858,10 +887,6 @@ Radio por internet, lo más escuchado primero.</translation>
     <message>
         <source>&amp;Help rank stations: tell the directory which stations I play</source>
         <translation>&amp;Ayudar a clasificar emisoras: decir al directorio qué emisoras escucho</translation>
-    </message>
-    <message>
-        <source>&amp;Continue the last station when Pemba Vello starts</source>
-        <translation>&amp;Continuar con la última emisora al iniciar Pemba Vello</translation>
     </message>
     <message>
         <source>&amp;Notify when the song changes</source>
@@ -889,7 +914,7 @@ Radio por internet, lo más escuchado primero.</translation>
     </message>
     <message>
         <source>&amp;Open stations early when the pointer rests on them</source>
-        <translation>&amp;Abrir las emisoras al dejar el puntero sobre ellas</translation>
+        <translation>A&amp;brir las emisoras al dejar el puntero sobre ellas</translation>
     </message>
     <message>
         <source>Not an address to load from: it is longer than %L1 characters.</source>
@@ -898,6 +923,14 @@ Radio por internet, lo más escuchado primero.</translation>
     <message>
         <source>The password in this address is kept as plain text in the settings file.</source>
         <translation>La contraseña de esta dirección se guarda como texto sin cifrar en el archivo de configuración.</translation>
+    </message>
+    <message>
+        <source>Con&amp;tinue the last station when Pemba Vello starts</source>
+        <translation>C&amp;ontinuar con la última emisora al iniciar Pemba Vello</translation>
+    </message>
+    <message>
+        <source>This run loads the catalog the command line named. A choice made here is kept and applies from the next start.</source>
+        <translation>Esta sesión carga el catálogo indicado en la línea de órdenes. Lo que elijas aquí se guarda y se aplica desde el próximo inicio.</translation>
     </message>
 </context>
 <context>
@@ -1067,14 +1100,6 @@ Radio por internet, lo más escuchado primero.</translation>
 <context>
     <name>Vello::StationRow</name>
     <message>
-        <source>Remove %1 from favourites</source>
-        <translation>Quitar %1 de favoritas</translation>
-    </message>
-    <message>
-        <source>Add %1 to favourites</source>
-        <translation>Añadir %1 a favoritas</translation>
-    </message>
-    <message>
         <source>Remove from Favorites</source>
         <translation>Quitar de favoritas</translation>
     </message>
@@ -1116,6 +1141,14 @@ Radio por internet, lo más escuchado primero.</translation>
     <message>
         <source>My station</source>
         <translation>Emisora propia</translation>
+    </message>
+    <message>
+        <source>Remove %1 from favorites</source>
+        <translation>Quitar %1 de favoritas</translation>
+    </message>
+    <message>
+        <source>Add %1 to favorites</source>
+        <translation>Añadir %1 a favoritas</translation>
     </message>
 </context>
 <context>

@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
     <name>Core</name>
@@ -115,7 +116,7 @@
         <translation>la mémoire est insuffisante pour lire le catalogue</translation>
     </message>
     <message>
-        <source>station %1: "%2" %3</source>
+        <source>station %1: &quot;%2&quot; %3</source>
         <translation>station %1 : « %2 » %3</translation>
     </message>
     <message>
@@ -127,7 +128,7 @@
         <translation>station %1 : %2</translation>
     </message>
     <message>
-        <source>station %1, in "%2": %3</source>
+        <source>station %1, in &quot;%2&quot;: %3</source>
         <translation>station %1, dans « %2 » : %3</translation>
     </message>
     <message>
@@ -245,7 +246,7 @@
         <translation>Le serveur n’a envoyé aucune donnée pendant %1</translation>
     </message>
     <message>
-        <source>"%1" is not a valid web address</source>
+        <source>&quot;%1&quot; is not a valid web address</source>
         <translation>« %1 » n’est pas une adresse web valide</translation>
     </message>
     <message>
@@ -261,7 +262,7 @@
         <translation>%1 Nouvel essai dans %2 s…</translation>
     </message>
     <message>
-        <source>The station's playlist lists no stream that can be played here.</source>
+        <source>The station&apos;s playlist lists no stream that can be played here.</source>
         <translation>La liste de lecture de la station ne contient aucun flux lisible ici.</translation>
     </message>
     <message>
@@ -269,11 +270,11 @@
         <translation>La station n’a pas d’autre adresse à essayer.</translation>
     </message>
     <message>
-        <source>The station's server could not be reached.</source>
+        <source>The station&apos;s server could not be reached.</source>
         <translation>Le serveur de la station est injoignable.</translation>
     </message>
     <message>
-        <source>The station's server is busy.</source>
+        <source>The station&apos;s server is busy.</source>
         <translation>Le serveur de la station est occupé.</translation>
     </message>
     <message>
@@ -309,15 +310,15 @@
         <translation>La station a refusé de diffuser ce flux (%1).</translation>
     </message>
     <message>
-        <source>The station's server is busy (%1).</source>
+        <source>The station&apos;s server is busy (%1).</source>
         <translation>Le serveur de la station est occupé (%1).</translation>
     </message>
     <message>
-        <source>The station's server has a fault (%1).</source>
+        <source>The station&apos;s server has a fault (%1).</source>
         <translation>Le serveur de la station est en panne (%1).</translation>
     </message>
     <message>
-        <source>The station's secure connection could not be verified.</source>
+        <source>The station&apos;s secure connection could not be verified.</source>
         <translation>La connexion sécurisée de la station n’a pas pu être vérifiée.</translation>
     </message>
     <message>
@@ -387,7 +388,7 @@
         <source>No secure connection could be made: the server may not offer https at this address.</source>
         <translation>Impossible d’établir une connexion sécurisée : le serveur ne propose peut-être pas https à cette adresse.</translation>
     </message>
-<message>
+    <message>
         <source>The file is no longer there.</source>
         <translation>Le fichier n’est plus là.</translation>
     </message>
@@ -430,6 +431,10 @@
     <message>
         <source>“%1” could not be read. %2 It could not be set aside either (%3), so the player leaves it as it is and keeps no changes to it until it starts again.</source>
         <translation>« %1 » n’a pas pu être lu. %2 Il n’a pas pu être mis de côté non plus (%3) : le lecteur le laisse tel quel et n’y enregistre aucune modification jusqu’à son prochain démarrage.</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>En pause</translation>
     </message>
 </context>
 <context>
@@ -483,7 +488,7 @@
             <numerusform>%Ln stations personnelles ont été ajoutées à Mes stations.</numerusform>
         </translation>
     </message>
-<message numerus="yes">
+    <message numerus="yes">
         <source>%Ln station(s) were skipped because they were already there.</source>
         <translation>
             <numerusform>%Ln station a été ignorée, car elle était déjà là.</numerusform>
@@ -508,7 +513,7 @@
 <context>
     <name>LaunchOptions</name>
     <message>
-        <source>--%1 needs an absolute http or https address, not "%2"</source>
+        <source>--%1 needs an absolute http or https address, not &quot;%2&quot;</source>
         <translation>--%1 attend une adresse http ou https absolue, pas « %2 »</translation>
     </message>
     <message>
@@ -535,16 +540,63 @@
         <source>--%1 takes an address of at most %2 characters</source>
         <translation>--%1 accepte une adresse de %2 caractères au plus</translation>
     </message>
+    <message>
+        <source>value</source>
+        <translation>valeur</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s own options:</source>
+        <translation>Options propres à Qt :</translation>
+    </message>
+</context>
+<context>
+    <name>LibraryHeader</name>
+    <message>
+        <source>Your Library</source>
+        <translation>Votre bibliothèque</translation>
+    </message>
+    <message>
+        <source>Clear Songs…</source>
+        <translation>Effacer les titres…</translation>
+    </message>
+    <message>
+        <source>Clear Songs</source>
+        <translation>Effacer les titres</translation>
+    </message>
+    <message>
+        <source>Add Station…</source>
+        <translation>Ajouter une station…</translation>
+    </message>
+    <message>
+        <source>Add Station</source>
+        <translation>Ajouter une station</translation>
+    </message>
+    <message>
+        <source>Favorites</source>
+        <translation>Favoris</translation>
+    </message>
+    <message>
+        <source>Recent</source>
+        <translation>Récentes</translation>
+    </message>
+    <message>
+        <source>Songs</source>
+        <translation>Titres</translation>
+    </message>
+    <message>
+        <source>My Stations</source>
+        <translation>Mes stations</translation>
+    </message>
+    <message>
+        <source>Top Stations</source>
+        <translation>Stations populaires</translation>
+    </message>
 </context>
 <context>
     <name>PlayerViews</name>
     <message>
         <source>Now Playing</source>
         <translation>En cours de lecture</translation>
-    </message>
-    <message>
-        <source>Start any station from Home or Discover</source>
-        <translation>Lancez une station depuis Accueil ou Découvrir</translation>
     </message>
     <message>
         <source>World</source>
@@ -559,8 +611,12 @@
         <translation>Site web</translation>
     </message>
     <message>
-        <source>Open the station's homepage</source>
+        <source>Open the station&apos;s homepage</source>
         <translation>Ouvrir le site web de la station</translation>
+    </message>
+    <message>
+        <source>Start any station from Home or Browse</source>
+        <translation>Lancez une station depuis Accueil ou Parcourir</translation>
     </message>
 </context>
 <context>
@@ -619,48 +675,12 @@
 <context>
     <name>Vello::MainView</name>
     <message>
-        <source>Play/Pause</source>
-        <translation>Lecture/Pause</translation>
-    </message>
-    <message>
-        <source>Next</source>
-        <translation>Suivante</translation>
-    </message>
-    <message>
-        <source>Previous</source>
-        <translation>Précédente</translation>
-    </message>
-    <message>
-        <source>Play a Random Station</source>
-        <translation>Lire une station au hasard</translation>
-    </message>
-    <message>
-        <source>Volume Up</source>
-        <translation>Augmenter le volume</translation>
-    </message>
-    <message>
-        <source>Volume Down</source>
-        <translation>Baisser le volume</translation>
-    </message>
-    <message>
-        <source>Mute</source>
-        <translation>Couper le son</translation>
-    </message>
-    <message>
         <source>Top Stations</source>
         <translation>Stations populaires</translation>
     </message>
     <message>
-        <source>Discover</source>
-        <translation>Découvrir</translation>
-    </message>
-    <message>
         <source>Browse Stations</source>
         <translation>Parcourir les stations</translation>
-    </message>
-    <message>
-        <source>Your Library</source>
-        <translation>Votre bibliothèque</translation>
     </message>
     <message>
         <source>Up Next</source>
@@ -675,40 +695,40 @@
         <translation>Aucun titre écouté pour l’instant. Les titres envoyés par les stations apparaissent ici.</translation>
     </message>
     <message>
-        <source>Favorites</source>
-        <translation>Favoris</translation>
-    </message>
-    <message>
-        <source>Recent</source>
-        <translation>Récentes</translation>
-    </message>
-    <message>
-        <source>Songs</source>
-        <translation>Titres</translation>
-    </message>
-    <message>
-        <source>Clear Songs…</source>
-        <translation>Effacer les titres…</translation>
-    </message>
-    <message>
-        <source>Clear Songs</source>
-        <translation>Effacer les titres</translation>
-    </message>
-    <message>
         <source>No stations of your own yet. Add one by its address with Add Station…</source>
         <translation>Aucune station personnelle pour l’instant. Ajoutez-en une par son adresse avec Ajouter une station…</translation>
     </message>
     <message>
-        <source>My Stations</source>
-        <translation>Mes stations</translation>
+        <source>&amp;Play/Pause</source>
+        <translation>&amp;Lecture/Pause</translation>
     </message>
     <message>
-        <source>Add Station…</source>
-        <translation>Ajouter une station…</translation>
+        <source>&amp;Next</source>
+        <translation>&amp;Suivante</translation>
     </message>
     <message>
-        <source>Add Station</source>
-        <translation>Ajouter une station</translation>
+        <source>Pre&amp;vious</source>
+        <translation>&amp;Précédente</translation>
+    </message>
+    <message>
+        <source>Play a &amp;Random Station</source>
+        <translation>Lire une station au &amp;hasard</translation>
+    </message>
+    <message>
+        <source>Volume &amp;Up</source>
+        <translation>&amp;Augmenter le volume</translation>
+    </message>
+    <message>
+        <source>Volume &amp;Down</source>
+        <translation>&amp;Baisser le volume</translation>
+    </message>
+    <message>
+        <source>&amp;Mute</source>
+        <translation>&amp;Couper le son</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Parcourir</translation>
     </message>
 </context>
 <context>
@@ -719,7 +739,7 @@
     </message>
     <message>
         <source>pemba-vello: %1
-Try 'pemba-vello --help'.
+Try &apos;pemba-vello --help&apos;.
 </source>
         <translation>pemba-vello : %1
 Essayez « pemba-vello --help ».
@@ -741,34 +761,6 @@ Essayez « pemba-vello --help ».
         <translation>%1 – %2</translation>
     </message>
     <message>
-        <source>Off</source>
-        <translation>Désactivé</translation>
-    </message>
-    <message>
-        <source>15 Minutes</source>
-        <translation>15 minutes</translation>
-    </message>
-    <message>
-        <source>30 Minutes</source>
-        <translation>30 minutes</translation>
-    </message>
-    <message>
-        <source>45 Minutes</source>
-        <translation>45 minutes</translation>
-    </message>
-    <message>
-        <source>60 Minutes</source>
-        <translation>60 minutes</translation>
-    </message>
-    <message>
-        <source>90 Minutes</source>
-        <translation>90 minutes</translation>
-    </message>
-    <message>
-        <source>End of the Current Song</source>
-        <translation>Fin du titre en cours</translation>
-    </message>
-    <message>
         <source>%1 – %2</source>
         <comment>song – program</comment>
         <translation>%1 – %2</translation>
@@ -776,22 +768,6 @@ Essayez « pemba-vello --help ».
     <message>
         <source>About %1</source>
         <translation>À propos de %1</translation>
-    </message>
-    <message>
-        <source>Reload Stations</source>
-        <translation>Recharger les stations</translation>
-    </message>
-    <message>
-        <source>Export Favourites…</source>
-        <translation>Exporter les favoris…</translation>
-    </message>
-    <message>
-        <source>Import Favourites…</source>
-        <translation>Importer des favoris…</translation>
-    </message>
-    <message>
-        <source>Preferences…</source>
-        <translation>Préférences…</translation>
     </message>
     <message>
         <source>Hide %1</source>
@@ -806,14 +782,6 @@ Essayez « pemba-vello --help ».
         <translation>Quitter %1</translation>
     </message>
     <message>
-        <source>Playback</source>
-        <translation>Lecture</translation>
-    </message>
-    <message>
-        <source>Sleep Timer</source>
-        <translation>Minuterie de veille</translation>
-    </message>
-    <message>
         <source>%1 is still playing. Click its icon in the system tray to show the window again.</source>
         <translation>%1 continue de jouer. Cliquez sur son icône dans la zone de notification pour afficher de nouveau la fenêtre.</translation>
     </message>
@@ -825,16 +793,77 @@ Internet radio, most popular first.</source>
 La radio sur Internet, les plus populaires d’abord.</translation>
     </message>
     <message>
-        <source>Add Station…</source>
-        <translation>Ajouter une station…</translation>
+        <source>&amp;Off</source>
+        <translation>&amp;Désactivé</translation>
     </message>
     <message>
-        <source>Quit</source>
-        <translation>Quitter</translation>
+        <source>&amp;15 Minutes</source>
+        <translation>&amp;15 minutes</translation>
     </message>
     <message>
-        <source>Help</source>
-        <translation>Aide</translation>
+        <source>&amp;30 Minutes</source>
+        <translation>&amp;30 minutes</translation>
+    </message>
+    <message>
+        <source>&amp;45 Minutes</source>
+        <translation>&amp;45 minutes</translation>
+    </message>
+    <message>
+        <source>&amp;60 Minutes</source>
+        <translation>&amp;60 minutes</translation>
+    </message>
+    <message>
+        <source>&amp;90 Minutes</source>
+        <translation>&amp;90 minutes</translation>
+    </message>
+    <message>
+        <source>&amp;End of the Current Song</source>
+        <translation>&amp;Fin du titre en cours</translation>
+    </message>
+    <message>
+        <source>&amp;Pemba Vello</source>
+        <comment>the application&apos;s menu</comment>
+        <translation>&amp;Pemba Vello</translation>
+    </message>
+    <message>
+        <source>&amp;About %1</source>
+        <translation>À &amp;propos de %1</translation>
+    </message>
+    <message>
+        <source>&amp;Reload Stations</source>
+        <translation>&amp;Recharger les stations</translation>
+    </message>
+    <message>
+        <source>&amp;Add Station…</source>
+        <translation>&amp;Ajouter une station…</translation>
+    </message>
+    <message>
+        <source>&amp;Import Favorites…</source>
+        <translation>&amp;Importer des favoris…</translation>
+    </message>
+    <message>
+        <source>&amp;Export Favorites…</source>
+        <translation>&amp;Exporter les favoris…</translation>
+    </message>
+    <message>
+        <source>&amp;Preferences…</source>
+        <translation>&amp;Préférences…</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>P&amp;layback</source>
+        <translation>&amp;Lecture</translation>
+    </message>
+    <message>
+        <source>&amp;Sleep Timer</source>
+        <translation>&amp;Minuterie de veille</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
     </message>
 </context>
 <context>
@@ -860,16 +889,12 @@ La radio sur Internet, les plus populaires d’abord.</translation>
         <translation>Aider au &amp;classement : indiquer à l’annuaire les stations que j’écoute</translation>
     </message>
     <message>
-        <source>&amp;Continue the last station when Pemba Vello starts</source>
-        <translation>&amp;Reprendre la dernière station au démarrage de Pemba Vello</translation>
-    </message>
-    <message>
         <source>&amp;Notify when the song changes</source>
         <translation>&amp;Notifier le changement de titre</translation>
     </message>
     <message>
         <source>&amp;Keep playing when the window is closed</source>
-        <translation>Continuer la lecture quand la &amp;fenêtre est fermée</translation>
+        <translation>Continuer la &amp;lecture quand la fenêtre est fermée</translation>
     </message>
     <message>
         <source>Preferences</source>
@@ -898,6 +923,14 @@ La radio sur Internet, les plus populaires d’abord.</translation>
     <message>
         <source>The password in this address is kept as plain text in the settings file.</source>
         <translation>Le mot de passe de cette adresse est enregistré en clair dans le fichier de réglages.</translation>
+    </message>
+    <message>
+        <source>Con&amp;tinue the last station when Pemba Vello starts</source>
+        <translation>&amp;Reprendre la dernière station au démarrage de Pemba Vello</translation>
+    </message>
+    <message>
+        <source>This run loads the catalog the command line named. A choice made here is kept and applies from the next start.</source>
+        <translation>Cette session charge le catalogue indiqué sur la ligne de commande. Un choix fait ici est conservé et s’applique dès le prochain démarrage.</translation>
     </message>
 </context>
 <context>
@@ -1013,7 +1046,7 @@ La radio sur Internet, les plus populaires d’abord.</translation>
     </message>
     <message>
         <source>&amp;Address:</source>
-        <translation>&amp;Adresse :</translation>
+        <translation>A&amp;dresse :</translation>
     </message>
     <message>
         <source>&amp;Logo:</source>
@@ -1067,14 +1100,6 @@ La radio sur Internet, les plus populaires d’abord.</translation>
 <context>
     <name>Vello::StationRow</name>
     <message>
-        <source>Remove %1 from favourites</source>
-        <translation>Retirer %1 des favoris</translation>
-    </message>
-    <message>
-        <source>Add %1 to favourites</source>
-        <translation>Ajouter %1 aux favoris</translation>
-    </message>
-    <message>
         <source>Remove from Favorites</source>
         <translation>Retirer des favoris</translation>
     </message>
@@ -1116,6 +1141,14 @@ La radio sur Internet, les plus populaires d’abord.</translation>
     <message>
         <source>My station</source>
         <translation>Ma station</translation>
+    </message>
+    <message>
+        <source>Remove %1 from favorites</source>
+        <translation>Retirer %1 des favoris</translation>
+    </message>
+    <message>
+        <source>Add %1 to favorites</source>
+        <translation>Ajouter %1 aux favoris</translation>
     </message>
 </context>
 <context>

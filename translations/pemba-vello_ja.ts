@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="ja">
 <context>
     <name>Core</name>
@@ -115,8 +116,8 @@
         <translation>カタログを読み込むためのメモリが足りません</translation>
     </message>
     <message>
-        <source>station %1: "%2" %3</source>
-        <translation>放送局 %1: "%2" は%3</translation>
+        <source>station %1: &quot;%2&quot; %3</source>
+        <translation>放送局 %1: &quot;%2&quot; は%3</translation>
     </message>
     <message>
         <source>station %1 %2</source>
@@ -127,8 +128,8 @@
         <translation>放送局 %1: %2</translation>
     </message>
     <message>
-        <source>station %1, in "%2": %3</source>
-        <translation>放送局 %1 の "%2": %3</translation>
+        <source>station %1, in &quot;%2&quot;: %3</source>
+        <translation>放送局 %1 の &quot;%2&quot;: %3</translation>
     </message>
     <message>
         <source>the catalog is a web page or XML, not JSON</source>
@@ -243,8 +244,8 @@
         <translation>サーバーから %1 の間データが届きませんでした</translation>
     </message>
     <message>
-        <source>"%1" is not a valid web address</source>
-        <translation>"%1" は有効なウェブアドレスではありません</translation>
+        <source>&quot;%1&quot; is not a valid web address</source>
+        <translation>&quot;%1&quot; は有効なウェブアドレスではありません</translation>
     </message>
     <message>
         <source>Connecting…</source>
@@ -259,7 +260,7 @@
         <translation>%1 %2 秒後に再試行します…</translation>
     </message>
     <message>
-        <source>The station's playlist lists no stream that can be played here.</source>
+        <source>The station&apos;s playlist lists no stream that can be played here.</source>
         <translation>この放送局のプレイリストには、ここで再生できるストリームがありません。</translation>
     </message>
     <message>
@@ -267,11 +268,11 @@
         <translation>この放送局には他に試せるアドレスがありません。</translation>
     </message>
     <message>
-        <source>The station's server could not be reached.</source>
+        <source>The station&apos;s server could not be reached.</source>
         <translation>放送局のサーバーにつながりませんでした。</translation>
     </message>
     <message>
-        <source>The station's server is busy.</source>
+        <source>The station&apos;s server is busy.</source>
         <translation>放送局のサーバーが混み合っています。</translation>
     </message>
     <message>
@@ -307,15 +308,15 @@
         <translation>放送局がこのストリームの再生を拒否しました (%1)。</translation>
     </message>
     <message>
-        <source>The station's server is busy (%1).</source>
+        <source>The station&apos;s server is busy (%1).</source>
         <translation>放送局のサーバーが混み合っています (%1)。</translation>
     </message>
     <message>
-        <source>The station's server has a fault (%1).</source>
+        <source>The station&apos;s server has a fault (%1).</source>
         <translation>放送局のサーバーに障害があります (%1)。</translation>
     </message>
     <message>
-        <source>The station's secure connection could not be verified.</source>
+        <source>The station&apos;s secure connection could not be verified.</source>
         <translation>放送局の安全な接続を確認できませんでした。</translation>
     </message>
     <message>
@@ -384,7 +385,7 @@
         <source>No secure connection could be made: the server may not offer https at this address.</source>
         <translation>安全な接続を確立できませんでした。このアドレスのサーバーは https に対応していない可能性があります。</translation>
     </message>
-<message>
+    <message>
         <source>The file is no longer there.</source>
         <translation>ファイルがもうありません。</translation>
     </message>
@@ -427,6 +428,10 @@
     <message>
         <source>“%1” could not be read. %2 It could not be set aside either (%3), so the player leaves it as it is and keeps no changes to it until it starts again.</source>
         <translation>「%1」を読み込めませんでした。%2 退避することもできなかったため（%3）、次に起動するまでこのファイルはそのままにし、変更を保存しません。</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>一時停止中</translation>
     </message>
 </context>
 <context>
@@ -478,7 +483,7 @@
             <numerusform>自分の放送局 %Ln 件を追加しました。</numerusform>
         </translation>
     </message>
-<message numerus="yes">
+    <message numerus="yes">
         <source>%Ln station(s) were skipped because they were already there.</source>
         <translation>
             <numerusform>%Ln 局はすでにあったため、スキップしました。</numerusform>
@@ -500,8 +505,8 @@
 <context>
     <name>LaunchOptions</name>
     <message>
-        <source>--%1 needs an absolute http or https address, not "%2"</source>
-        <translation>--%1 には http または https の絶対アドレスが必要です ("%2" は使えません)</translation>
+        <source>--%1 needs an absolute http or https address, not &quot;%2&quot;</source>
+        <translation>--%1 には http または https の絶対アドレスが必要です (&quot;%2&quot; は使えません)</translation>
     </message>
     <message>
         <source>Pemba Vello, an internet radio player.</source>
@@ -527,16 +532,63 @@
         <source>--%1 takes an address of at most %2 characters</source>
         <translation>--%1 に指定できるアドレスは %2 文字までです</translation>
     </message>
+    <message>
+        <source>value</source>
+        <translation>値</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s own options:</source>
+        <translation>Qt 独自のオプション:</translation>
+    </message>
+</context>
+<context>
+    <name>LibraryHeader</name>
+    <message>
+        <source>Your Library</source>
+        <translation>ライブラリ</translation>
+    </message>
+    <message>
+        <source>Clear Songs…</source>
+        <translation>曲をクリア…</translation>
+    </message>
+    <message>
+        <source>Clear Songs</source>
+        <translation>曲をクリア</translation>
+    </message>
+    <message>
+        <source>Add Station…</source>
+        <translation>放送局を追加…</translation>
+    </message>
+    <message>
+        <source>Add Station</source>
+        <translation>放送局を追加</translation>
+    </message>
+    <message>
+        <source>Favorites</source>
+        <translation>お気に入り</translation>
+    </message>
+    <message>
+        <source>Recent</source>
+        <translation>最近</translation>
+    </message>
+    <message>
+        <source>Songs</source>
+        <translation>曲</translation>
+    </message>
+    <message>
+        <source>My Stations</source>
+        <translation>自分の放送局</translation>
+    </message>
+    <message>
+        <source>Top Stations</source>
+        <translation>人気の放送局</translation>
+    </message>
 </context>
 <context>
     <name>PlayerViews</name>
     <message>
         <source>Now Playing</source>
         <translation>再生中</translation>
-    </message>
-    <message>
-        <source>Start any station from Home or Discover</source>
-        <translation>ホームか「見つける」から放送局を選んでください</translation>
     </message>
     <message>
         <source>World</source>
@@ -551,8 +603,12 @@
         <translation>ホームページ</translation>
     </message>
     <message>
-        <source>Open the station's homepage</source>
+        <source>Open the station&apos;s homepage</source>
         <translation>放送局のホームページを開く</translation>
+    </message>
+    <message>
+        <source>Start any station from Home or Browse</source>
+        <translation>ホームか「探す」から放送局を選んでください</translation>
     </message>
 </context>
 <context>
@@ -611,48 +667,12 @@
 <context>
     <name>Vello::MainView</name>
     <message>
-        <source>Play/Pause</source>
-        <translation>再生/一時停止</translation>
-    </message>
-    <message>
-        <source>Next</source>
-        <translation>次へ</translation>
-    </message>
-    <message>
-        <source>Previous</source>
-        <translation>前へ</translation>
-    </message>
-    <message>
-        <source>Play a Random Station</source>
-        <translation>ランダムな放送局を再生</translation>
-    </message>
-    <message>
-        <source>Volume Up</source>
-        <translation>音量を上げる</translation>
-    </message>
-    <message>
-        <source>Volume Down</source>
-        <translation>音量を下げる</translation>
-    </message>
-    <message>
-        <source>Mute</source>
-        <translation>ミュート</translation>
-    </message>
-    <message>
         <source>Top Stations</source>
         <translation>人気の放送局</translation>
     </message>
     <message>
-        <source>Discover</source>
-        <translation>見つける</translation>
-    </message>
-    <message>
         <source>Browse Stations</source>
         <translation>放送局を探す</translation>
-    </message>
-    <message>
-        <source>Your Library</source>
-        <translation>ライブラリ</translation>
     </message>
     <message>
         <source>Up Next</source>
@@ -667,40 +687,40 @@
         <translation>まだ曲を聴いていません。放送局が送る曲名がここに表示されます。</translation>
     </message>
     <message>
-        <source>Favorites</source>
-        <translation>お気に入り</translation>
-    </message>
-    <message>
-        <source>Recent</source>
-        <translation>最近</translation>
-    </message>
-    <message>
-        <source>Songs</source>
-        <translation>曲</translation>
-    </message>
-    <message>
-        <source>Clear Songs…</source>
-        <translation>曲をクリア…</translation>
-    </message>
-    <message>
-        <source>Clear Songs</source>
-        <translation>曲をクリア</translation>
-    </message>
-    <message>
         <source>No stations of your own yet. Add one by its address with Add Station…</source>
         <translation>自分の放送局はまだありません。「放送局を追加…」からアドレスで追加できます。</translation>
     </message>
     <message>
-        <source>My Stations</source>
-        <translation>自分の放送局</translation>
+        <source>&amp;Play/Pause</source>
+        <translation>再生/一時停止(&amp;P)</translation>
     </message>
     <message>
-        <source>Add Station…</source>
-        <translation>放送局を追加…</translation>
+        <source>&amp;Next</source>
+        <translation>次へ(&amp;N)</translation>
     </message>
     <message>
-        <source>Add Station</source>
-        <translation>放送局を追加</translation>
+        <source>Pre&amp;vious</source>
+        <translation>前へ(&amp;V)</translation>
+    </message>
+    <message>
+        <source>Play a &amp;Random Station</source>
+        <translation>ランダムな放送局を再生(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Volume &amp;Up</source>
+        <translation>音量を上げる(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Volume &amp;Down</source>
+        <translation>音量を下げる(&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;Mute</source>
+        <translation>ミュート(&amp;M)</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>探す</translation>
     </message>
 </context>
 <context>
@@ -711,10 +731,10 @@
     </message>
     <message>
         <source>pemba-vello: %1
-Try 'pemba-vello --help'.
+Try &apos;pemba-vello --help&apos;.
 </source>
         <translation>pemba-vello: %1
-'pemba-vello --help' を参照してください。
+&apos;pemba-vello --help&apos; を参照してください。
 </translation>
     </message>
     <message>
@@ -733,34 +753,6 @@ Try 'pemba-vello --help'.
         <translation>%1 – %2</translation>
     </message>
     <message>
-        <source>Off</source>
-        <translation>オフ</translation>
-    </message>
-    <message>
-        <source>15 Minutes</source>
-        <translation>15 分</translation>
-    </message>
-    <message>
-        <source>30 Minutes</source>
-        <translation>30 分</translation>
-    </message>
-    <message>
-        <source>45 Minutes</source>
-        <translation>45 分</translation>
-    </message>
-    <message>
-        <source>60 Minutes</source>
-        <translation>60 分</translation>
-    </message>
-    <message>
-        <source>90 Minutes</source>
-        <translation>90 分</translation>
-    </message>
-    <message>
-        <source>End of the Current Song</source>
-        <translation>現在の曲の終わり</translation>
-    </message>
-    <message>
         <source>%1 – %2</source>
         <comment>song – program</comment>
         <translation>%1 – %2</translation>
@@ -768,22 +760,6 @@ Try 'pemba-vello --help'.
     <message>
         <source>About %1</source>
         <translation>%1 について</translation>
-    </message>
-    <message>
-        <source>Reload Stations</source>
-        <translation>放送局を再読み込み</translation>
-    </message>
-    <message>
-        <source>Export Favourites…</source>
-        <translation>お気に入りを書き出す…</translation>
-    </message>
-    <message>
-        <source>Import Favourites…</source>
-        <translation>お気に入りを読み込む…</translation>
-    </message>
-    <message>
-        <source>Preferences…</source>
-        <translation>設定…</translation>
     </message>
     <message>
         <source>Hide %1</source>
@@ -798,14 +774,6 @@ Try 'pemba-vello --help'.
         <translation>%1 を終了</translation>
     </message>
     <message>
-        <source>Playback</source>
-        <translation>再生</translation>
-    </message>
-    <message>
-        <source>Sleep Timer</source>
-        <translation>スリープタイマー</translation>
-    </message>
-    <message>
         <source>%1 is still playing. Click its icon in the system tray to show the window again.</source>
         <translation>%1 は再生を続けています。ウィンドウを再表示するには、システムトレイのアイコンをクリックしてください。</translation>
     </message>
@@ -817,16 +785,77 @@ Internet radio, most popular first.</source>
 人気の局から並ぶインターネットラジオ。</translation>
     </message>
     <message>
-        <source>Add Station…</source>
-        <translation>放送局を追加…</translation>
+        <source>&amp;Off</source>
+        <translation>オフ(&amp;O)</translation>
     </message>
     <message>
-        <source>Quit</source>
-        <translation>終了</translation>
+        <source>&amp;15 Minutes</source>
+        <translation>15 分(&amp;1)</translation>
     </message>
     <message>
-        <source>Help</source>
-        <translation>ヘルプ</translation>
+        <source>&amp;30 Minutes</source>
+        <translation>30 分(&amp;3)</translation>
+    </message>
+    <message>
+        <source>&amp;45 Minutes</source>
+        <translation>45 分(&amp;4)</translation>
+    </message>
+    <message>
+        <source>&amp;60 Minutes</source>
+        <translation>60 分(&amp;6)</translation>
+    </message>
+    <message>
+        <source>&amp;90 Minutes</source>
+        <translation>90 分(&amp;9)</translation>
+    </message>
+    <message>
+        <source>&amp;End of the Current Song</source>
+        <translation>現在の曲の終わり(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Pemba Vello</source>
+        <comment>the application&apos;s menu</comment>
+        <translation>Pemba Vello(&amp;P)</translation>
+    </message>
+    <message>
+        <source>&amp;About %1</source>
+        <translation>%1 について(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Reload Stations</source>
+        <translation>放送局を再読み込み(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Add Station…</source>
+        <translation>放送局を追加…(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Import Favorites…</source>
+        <translation>お気に入りを読み込む…(&amp;I)</translation>
+    </message>
+    <message>
+        <source>&amp;Export Favorites…</source>
+        <translation>お気に入りを書き出す…(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Preferences…</source>
+        <translation>設定…(&amp;P)</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>終了(&amp;Q)</translation>
+    </message>
+    <message>
+        <source>P&amp;layback</source>
+        <translation>再生(&amp;L)</translation>
+    </message>
+    <message>
+        <source>&amp;Sleep Timer</source>
+        <translation>スリープタイマー(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>ヘルプ(&amp;H)</translation>
     </message>
 </context>
 <context>
@@ -850,10 +879,6 @@ Internet radio, most popular first.</source>
     <message>
         <source>&amp;Help rank stations: tell the directory which stations I play</source>
         <translation>ランキングに協力する: 再生した局をディレクトリに伝える(&amp;H)</translation>
-    </message>
-    <message>
-        <source>&amp;Continue the last station when Pemba Vello starts</source>
-        <translation>Pemba Vello の起動時に前回の放送局を続ける(&amp;C)</translation>
     </message>
     <message>
         <source>&amp;Notify when the song changes</source>
@@ -890,6 +915,14 @@ Internet radio, most popular first.</source>
     <message>
         <source>The password in this address is kept as plain text in the settings file.</source>
         <translation>このアドレスに含まれるパスワードは、設定ファイルに平文で保存されます。</translation>
+    </message>
+    <message>
+        <source>Con&amp;tinue the last station when Pemba Vello starts</source>
+        <translation>Pemba Vello の起動時に前回の放送局を続ける(&amp;T)</translation>
+    </message>
+    <message>
+        <source>This run loads the catalog the command line named. A choice made here is kept and applies from the next start.</source>
+        <translation>今回はコマンドラインで指定されたカタログを読み込みます。ここでの選択は保存され、次回の起動から適用されます。</translation>
     </message>
 </context>
 <context>
@@ -1059,14 +1092,6 @@ Internet radio, most popular first.</source>
 <context>
     <name>Vello::StationRow</name>
     <message>
-        <source>Remove %1 from favourites</source>
-        <translation>%1 をお気に入りから削除</translation>
-    </message>
-    <message>
-        <source>Add %1 to favourites</source>
-        <translation>%1 をお気に入りに追加</translation>
-    </message>
-    <message>
         <source>Remove from Favorites</source>
         <translation>お気に入りから削除</translation>
     </message>
@@ -1107,6 +1132,14 @@ Internet radio, most popular first.</source>
     <message>
         <source>My station</source>
         <translation>自分の放送局</translation>
+    </message>
+    <message>
+        <source>Remove %1 from favorites</source>
+        <translation>%1 をお気に入りから削除</translation>
+    </message>
+    <message>
+        <source>Add %1 to favorites</source>
+        <translation>%1 をお気に入りに追加</translation>
     </message>
 </context>
 <context>

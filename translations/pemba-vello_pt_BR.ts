@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
     <name>Core</name>
@@ -115,8 +116,8 @@
         <translation>não há memória suficiente para ler o catálogo</translation>
     </message>
     <message>
-        <source>station %1: "%2" %3</source>
-        <translation>estação %1: "%2" %3</translation>
+        <source>station %1: &quot;%2&quot; %3</source>
+        <translation>estação %1: &quot;%2&quot; %3</translation>
     </message>
     <message>
         <source>station %1 %2</source>
@@ -127,8 +128,8 @@
         <translation>estação %1: %2</translation>
     </message>
     <message>
-        <source>station %1, in "%2": %3</source>
-        <translation>estação %1, em "%2": %3</translation>
+        <source>station %1, in &quot;%2&quot;: %3</source>
+        <translation>estação %1, em &quot;%2&quot;: %3</translation>
     </message>
     <message>
         <source>the catalog is a web page or XML, not JSON</source>
@@ -245,8 +246,8 @@
         <translation>O servidor não enviou dados por %1</translation>
     </message>
     <message>
-        <source>"%1" is not a valid web address</source>
-        <translation>"%1" não é um endereço da web válido</translation>
+        <source>&quot;%1&quot; is not a valid web address</source>
+        <translation>&quot;%1&quot; não é um endereço da web válido</translation>
     </message>
     <message>
         <source>Connecting…</source>
@@ -261,7 +262,7 @@
         <translation>%1 Nova tentativa em %2 s…</translation>
     </message>
     <message>
-        <source>The station's playlist lists no stream that can be played here.</source>
+        <source>The station&apos;s playlist lists no stream that can be played here.</source>
         <translation>A playlist da estação não tem nenhum stream que possa ser tocado aqui.</translation>
     </message>
     <message>
@@ -269,11 +270,11 @@
         <translation>A estação não tem outro endereço para tentar.</translation>
     </message>
     <message>
-        <source>The station's server could not be reached.</source>
+        <source>The station&apos;s server could not be reached.</source>
         <translation>Não foi possível alcançar o servidor da estação.</translation>
     </message>
     <message>
-        <source>The station's server is busy.</source>
+        <source>The station&apos;s server is busy.</source>
         <translation>O servidor da estação está ocupado.</translation>
     </message>
     <message>
@@ -309,15 +310,15 @@
         <translation>A estação se recusou a tocar este stream (%1).</translation>
     </message>
     <message>
-        <source>The station's server is busy (%1).</source>
+        <source>The station&apos;s server is busy (%1).</source>
         <translation>O servidor da estação está ocupado (%1).</translation>
     </message>
     <message>
-        <source>The station's server has a fault (%1).</source>
+        <source>The station&apos;s server has a fault (%1).</source>
         <translation>O servidor da estação está com falha (%1).</translation>
     </message>
     <message>
-        <source>The station's secure connection could not be verified.</source>
+        <source>The station&apos;s secure connection could not be verified.</source>
         <translation>Não foi possível verificar a conexão segura da estação.</translation>
     </message>
     <message>
@@ -387,7 +388,7 @@
         <source>No secure connection could be made: the server may not offer https at this address.</source>
         <translation>Não foi possível estabelecer uma conexão segura: talvez o servidor não ofereça https neste endereço.</translation>
     </message>
-<message>
+    <message>
         <source>The file is no longer there.</source>
         <translation>O arquivo não está mais lá.</translation>
     </message>
@@ -430,6 +431,10 @@
     <message>
         <source>“%1” could not be read. %2 It could not be set aside either (%3), so the player leaves it as it is and keeps no changes to it until it starts again.</source>
         <translation>Não foi possível ler “%1”. %2 Também não foi possível separá-lo (%3), então o player o deixa como está e não guarda alterações nele até iniciar de novo.</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>Pausado</translation>
     </message>
 </context>
 <context>
@@ -483,7 +488,7 @@
             <numerusform>%Ln estações próprias foram adicionadas a Minhas estações.</numerusform>
         </translation>
     </message>
-<message numerus="yes">
+    <message numerus="yes">
         <source>%Ln station(s) were skipped because they were already there.</source>
         <translation>
             <numerusform>%Ln estação foi ignorada porque já estava lá.</numerusform>
@@ -508,8 +513,8 @@
 <context>
     <name>LaunchOptions</name>
     <message>
-        <source>--%1 needs an absolute http or https address, not "%2"</source>
-        <translation>--%1 precisa de um endereço http ou https absoluto, não "%2"</translation>
+        <source>--%1 needs an absolute http or https address, not &quot;%2&quot;</source>
+        <translation>--%1 precisa de um endereço http ou https absoluto, não &quot;%2&quot;</translation>
     </message>
     <message>
         <source>Pemba Vello, an internet radio player.</source>
@@ -535,16 +540,63 @@
         <source>--%1 takes an address of at most %2 characters</source>
         <translation>--%1 aceita um endereço de no máximo %2 caracteres</translation>
     </message>
+    <message>
+        <source>value</source>
+        <translation>valor</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s own options:</source>
+        <translation>Opções próprias do Qt:</translation>
+    </message>
+</context>
+<context>
+    <name>LibraryHeader</name>
+    <message>
+        <source>Your Library</source>
+        <translation>Sua biblioteca</translation>
+    </message>
+    <message>
+        <source>Clear Songs…</source>
+        <translation>Limpar músicas…</translation>
+    </message>
+    <message>
+        <source>Clear Songs</source>
+        <translation>Limpar músicas</translation>
+    </message>
+    <message>
+        <source>Add Station…</source>
+        <translation>Adicionar estação…</translation>
+    </message>
+    <message>
+        <source>Add Station</source>
+        <translation>Adicionar estação</translation>
+    </message>
+    <message>
+        <source>Favorites</source>
+        <translation>Favoritas</translation>
+    </message>
+    <message>
+        <source>Recent</source>
+        <translation>Recentes</translation>
+    </message>
+    <message>
+        <source>Songs</source>
+        <translation>Músicas</translation>
+    </message>
+    <message>
+        <source>My Stations</source>
+        <translation>Minhas estações</translation>
+    </message>
+    <message>
+        <source>Top Stations</source>
+        <translation>Mais ouvidas</translation>
+    </message>
 </context>
 <context>
     <name>PlayerViews</name>
     <message>
         <source>Now Playing</source>
         <translation>Tocando agora</translation>
-    </message>
-    <message>
-        <source>Start any station from Home or Discover</source>
-        <translation>Comece qualquer estação em Início ou Descobrir</translation>
     </message>
     <message>
         <source>World</source>
@@ -559,8 +611,12 @@
         <translation>Site</translation>
     </message>
     <message>
-        <source>Open the station's homepage</source>
+        <source>Open the station&apos;s homepage</source>
         <translation>Abrir o site da estação</translation>
+    </message>
+    <message>
+        <source>Start any station from Home or Browse</source>
+        <translation>Comece qualquer estação em Início ou Explorar</translation>
     </message>
 </context>
 <context>
@@ -619,48 +675,12 @@
 <context>
     <name>Vello::MainView</name>
     <message>
-        <source>Play/Pause</source>
-        <translation>Tocar/Pausar</translation>
-    </message>
-    <message>
-        <source>Next</source>
-        <translation>Próxima</translation>
-    </message>
-    <message>
-        <source>Previous</source>
-        <translation>Anterior</translation>
-    </message>
-    <message>
-        <source>Play a Random Station</source>
-        <translation>Tocar uma estação aleatória</translation>
-    </message>
-    <message>
-        <source>Volume Up</source>
-        <translation>Aumentar volume</translation>
-    </message>
-    <message>
-        <source>Volume Down</source>
-        <translation>Diminuir volume</translation>
-    </message>
-    <message>
-        <source>Mute</source>
-        <translation>Silenciar</translation>
-    </message>
-    <message>
         <source>Top Stations</source>
         <translation>Mais ouvidas</translation>
     </message>
     <message>
-        <source>Discover</source>
-        <translation>Descobrir</translation>
-    </message>
-    <message>
         <source>Browse Stations</source>
         <translation>Explorar estações</translation>
-    </message>
-    <message>
-        <source>Your Library</source>
-        <translation>Sua biblioteca</translation>
     </message>
     <message>
         <source>Up Next</source>
@@ -675,40 +695,40 @@
         <translation>Nenhuma música ouvida ainda. Os títulos enviados pelas estações aparecem aqui.</translation>
     </message>
     <message>
-        <source>Favorites</source>
-        <translation>Favoritas</translation>
-    </message>
-    <message>
-        <source>Recent</source>
-        <translation>Recentes</translation>
-    </message>
-    <message>
-        <source>Songs</source>
-        <translation>Músicas</translation>
-    </message>
-    <message>
-        <source>Clear Songs…</source>
-        <translation>Limpar músicas…</translation>
-    </message>
-    <message>
-        <source>Clear Songs</source>
-        <translation>Limpar músicas</translation>
-    </message>
-    <message>
         <source>No stations of your own yet. Add one by its address with Add Station…</source>
         <translation>Nenhuma estação própria ainda. Adicione uma pelo endereço em Adicionar estação…</translation>
     </message>
     <message>
-        <source>My Stations</source>
-        <translation>Minhas estações</translation>
+        <source>&amp;Play/Pause</source>
+        <translation>&amp;Tocar/Pausar</translation>
     </message>
     <message>
-        <source>Add Station…</source>
-        <translation>Adicionar estação…</translation>
+        <source>&amp;Next</source>
+        <translation>&amp;Próxima</translation>
     </message>
     <message>
-        <source>Add Station</source>
-        <translation>Adicionar estação</translation>
+        <source>Pre&amp;vious</source>
+        <translation>&amp;Anterior</translation>
+    </message>
+    <message>
+        <source>Play a &amp;Random Station</source>
+        <translation>Tocar uma estação a&amp;leatória</translation>
+    </message>
+    <message>
+        <source>Volume &amp;Up</source>
+        <translation>A&amp;umentar volume</translation>
+    </message>
+    <message>
+        <source>Volume &amp;Down</source>
+        <translation>&amp;Diminuir volume</translation>
+    </message>
+    <message>
+        <source>&amp;Mute</source>
+        <translation>&amp;Silenciar</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Explorar</translation>
     </message>
 </context>
 <context>
@@ -719,10 +739,10 @@
     </message>
     <message>
         <source>pemba-vello: %1
-Try 'pemba-vello --help'.
+Try &apos;pemba-vello --help&apos;.
 </source>
         <translation>pemba-vello: %1
-Tente 'pemba-vello --help'.
+Tente &apos;pemba-vello --help&apos;.
 </translation>
     </message>
     <message>
@@ -741,34 +761,6 @@ Tente 'pemba-vello --help'.
         <translation>%1 – %2</translation>
     </message>
     <message>
-        <source>Off</source>
-        <translation>Desligado</translation>
-    </message>
-    <message>
-        <source>15 Minutes</source>
-        <translation>15 minutos</translation>
-    </message>
-    <message>
-        <source>30 Minutes</source>
-        <translation>30 minutos</translation>
-    </message>
-    <message>
-        <source>45 Minutes</source>
-        <translation>45 minutos</translation>
-    </message>
-    <message>
-        <source>60 Minutes</source>
-        <translation>60 minutos</translation>
-    </message>
-    <message>
-        <source>90 Minutes</source>
-        <translation>90 minutos</translation>
-    </message>
-    <message>
-        <source>End of the Current Song</source>
-        <translation>Fim da música atual</translation>
-    </message>
-    <message>
         <source>%1 – %2</source>
         <comment>song – program</comment>
         <translation>%1 – %2</translation>
@@ -776,22 +768,6 @@ Tente 'pemba-vello --help'.
     <message>
         <source>About %1</source>
         <translation>Sobre o %1</translation>
-    </message>
-    <message>
-        <source>Reload Stations</source>
-        <translation>Recarregar estações</translation>
-    </message>
-    <message>
-        <source>Export Favourites…</source>
-        <translation>Exportar favoritas…</translation>
-    </message>
-    <message>
-        <source>Import Favourites…</source>
-        <translation>Importar favoritas…</translation>
-    </message>
-    <message>
-        <source>Preferences…</source>
-        <translation>Preferências…</translation>
     </message>
     <message>
         <source>Hide %1</source>
@@ -806,14 +782,6 @@ Tente 'pemba-vello --help'.
         <translation>Sair do %1</translation>
     </message>
     <message>
-        <source>Playback</source>
-        <translation>Reprodução</translation>
-    </message>
-    <message>
-        <source>Sleep Timer</source>
-        <translation>Timer para desligar</translation>
-    </message>
-    <message>
         <source>%1 is still playing. Click its icon in the system tray to show the window again.</source>
         <translation>O %1 continua tocando. Clique no ícone na bandeja do sistema para mostrar a janela de novo.</translation>
     </message>
@@ -825,16 +793,77 @@ Internet radio, most popular first.</source>
 Rádio pela internet, as mais populares primeiro.</translation>
     </message>
     <message>
-        <source>Add Station…</source>
-        <translation>Adicionar estação…</translation>
+        <source>&amp;Off</source>
+        <translation>&amp;Desligado</translation>
     </message>
     <message>
-        <source>Quit</source>
-        <translation>Sair</translation>
+        <source>&amp;15 Minutes</source>
+        <translation>&amp;15 minutos</translation>
     </message>
     <message>
-        <source>Help</source>
-        <translation>Ajuda</translation>
+        <source>&amp;30 Minutes</source>
+        <translation>&amp;30 minutos</translation>
+    </message>
+    <message>
+        <source>&amp;45 Minutes</source>
+        <translation>&amp;45 minutos</translation>
+    </message>
+    <message>
+        <source>&amp;60 Minutes</source>
+        <translation>&amp;60 minutos</translation>
+    </message>
+    <message>
+        <source>&amp;90 Minutes</source>
+        <translation>&amp;90 minutos</translation>
+    </message>
+    <message>
+        <source>&amp;End of the Current Song</source>
+        <translation>&amp;Fim da música atual</translation>
+    </message>
+    <message>
+        <source>&amp;Pemba Vello</source>
+        <comment>the application&apos;s menu</comment>
+        <translation>&amp;Pemba Vello</translation>
+    </message>
+    <message>
+        <source>&amp;About %1</source>
+        <translation>&amp;Sobre o %1</translation>
+    </message>
+    <message>
+        <source>&amp;Reload Stations</source>
+        <translation>&amp;Recarregar estações</translation>
+    </message>
+    <message>
+        <source>&amp;Add Station…</source>
+        <translation>&amp;Adicionar estação…</translation>
+    </message>
+    <message>
+        <source>&amp;Import Favorites…</source>
+        <translation>&amp;Importar favoritas…</translation>
+    </message>
+    <message>
+        <source>&amp;Export Favorites…</source>
+        <translation>&amp;Exportar favoritas…</translation>
+    </message>
+    <message>
+        <source>&amp;Preferences…</source>
+        <translation>&amp;Preferências…</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Sair</translation>
+    </message>
+    <message>
+        <source>P&amp;layback</source>
+        <translation>&amp;Reprodução</translation>
+    </message>
+    <message>
+        <source>&amp;Sleep Timer</source>
+        <translation>Ti&amp;mer para desligar</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Ajuda</translation>
     </message>
 </context>
 <context>
@@ -860,16 +889,12 @@ Rádio pela internet, as mais populares primeiro.</translation>
         <translation>&amp;Ajudar a classificar as estações: informar ao diretório quais estações eu ouço</translation>
     </message>
     <message>
-        <source>&amp;Continue the last station when Pemba Vello starts</source>
-        <translation>&amp;Continuar a última estação ao iniciar o Pemba Vello</translation>
-    </message>
-    <message>
         <source>&amp;Notify when the song changes</source>
         <translation>&amp;Notificar quando a música mudar</translation>
     </message>
     <message>
         <source>&amp;Keep playing when the window is closed</source>
-        <translation>Continuar tocando com a janela &amp;fechada</translation>
+        <translation>Continuar tocando com a &amp;janela fechada</translation>
     </message>
     <message>
         <source>Preferences</source>
@@ -889,7 +914,7 @@ Rádio pela internet, as mais populares primeiro.</translation>
     </message>
     <message>
         <source>&amp;Open stations early when the pointer rests on them</source>
-        <translation>&amp;Abrir as estações quando o ponteiro para sobre elas</translation>
+        <translation>A&amp;brir as estações quando o ponteiro para sobre elas</translation>
     </message>
     <message>
         <source>Not an address to load from: it is longer than %L1 characters.</source>
@@ -898,6 +923,14 @@ Rádio pela internet, as mais populares primeiro.</translation>
     <message>
         <source>The password in this address is kept as plain text in the settings file.</source>
         <translation>A senha deste endereço fica guardada como texto simples no arquivo de configurações.</translation>
+    </message>
+    <message>
+        <source>Con&amp;tinue the last station when Pemba Vello starts</source>
+        <translation>&amp;Continuar a última estação ao iniciar o Pemba Vello</translation>
+    </message>
+    <message>
+        <source>This run loads the catalog the command line named. A choice made here is kept and applies from the next start.</source>
+        <translation>Esta execução carrega o catálogo indicado na linha de comando. O que for escolhido aqui fica salvo e vale a partir da próxima inicialização.</translation>
     </message>
 </context>
 <context>
@@ -1067,14 +1100,6 @@ Rádio pela internet, as mais populares primeiro.</translation>
 <context>
     <name>Vello::StationRow</name>
     <message>
-        <source>Remove %1 from favourites</source>
-        <translation>Remover %1 das favoritas</translation>
-    </message>
-    <message>
-        <source>Add %1 to favourites</source>
-        <translation>Adicionar %1 às favoritas</translation>
-    </message>
-    <message>
         <source>Remove from Favorites</source>
         <translation>Remover das favoritas</translation>
     </message>
@@ -1116,6 +1141,14 @@ Rádio pela internet, as mais populares primeiro.</translation>
     <message>
         <source>My station</source>
         <translation>Estação própria</translation>
+    </message>
+    <message>
+        <source>Remove %1 from favorites</source>
+        <translation>Remover %1 das favoritas</translation>
+    </message>
+    <message>
+        <source>Add %1 to favorites</source>
+        <translation>Adicionar %1 às favoritas</translation>
     </message>
 </context>
 <context>

@@ -35,21 +35,35 @@ Error notAWebAddress(const QString& option, const QString& text)
 
 // The options the application object takes out of the command line for itself (Qt's, and the
 // session manager's -session when it starts the player again): accepted here, and left to it.
-void acceptQtOptions(QCommandLineParser& parser)
+// Returns their names, as --help-all lists them.
+QStringList acceptQtOptions(QCommandLineParser& parser)
 {
-    const auto accept = [&parser](const QString& name, const QString& value) {
+    QStringList names;
+    const auto accept = [&parser, &names](const QString& name, const QString& value) {
         QCommandLineOption option(name, QString(), value);
         option.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(option);
+        names += u'-' + name + (value.isEmpty() ? QString() : QStringLiteral(" <%1>").arg(value));
     };
     for (const char16_t* name : {u"platform", u"platformpluginpath", u"platformtheme", u"plugin", u"qwindowgeometry",
              u"qwindowicon", u"qwindowtitle", u"session", u"style", u"stylesheet", u"qmljsdebugger", u"display",
              u"geometry", u"icon", u"name", u"title", u"visual"}) {
-        accept(QString::fromUtf16(name), QStringLiteral("value"));
+        accept(QString::fromUtf16(name), QCoreApplication::translate("LaunchOptions", "value"));
     }
     for (const char16_t* name : {u"reverse", u"testability", u"widgetcount", u"sync", u"nograb", u"dograb"}) {
         accept(QString::fromUtf16(name), QString());
     }
+    return names;
+}
+
+// `names` as lines under a heading, indented as the usage's options are.
+QString optionList(const QString& heading, const QStringList& names)
+{
+    QString list = u'\n' + heading + u'\n';
+    for (const QString& name : names) {
+        list += QStringLiteral("  ") + name + u'\n';
+    }
+    return list;
 }
 
 } // namespace
@@ -89,7 +103,7 @@ Result<LaunchOptions> parseCommandLine(const QStringList& arguments)
     parser.addOption(directoryServer);
     // Qt's own options are words after a single dash: -platform, -style.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    acceptQtOptions(parser);
+    const QStringList qtOptions = acceptQtOptions(parser);
 
     if (!parser.parse(arguments)) {
         return Error {Text::verbatim(parser.errorText().toStdString())};
@@ -101,10 +115,16 @@ Result<LaunchOptions> parseCommandLine(const QStringList& arguments)
     }
 
     LaunchOptions options;
-    if (parser.isSet(help)) {
+    // The parser offers --help-all beside --help: the usage with the options Qt takes for itself.
+    const bool helpAll = parser.isSet(QStringLiteral("help-all"));
+    if (parser.isSet(help) || helpAll) {
         // Read before there is an application object, the parser cannot name the program.
         const QString program = arguments.isEmpty() ? QStringLiteral("pemba-vello") : arguments.constFirst();
         options.message = parser.helpText().replace(QStringLiteral("<executable_name>"), program);
+        if (helpAll) {
+            *options.message
+                += optionList(QCoreApplication::translate("LaunchOptions", "Qt's own options:"), qtOptions);
+        }
         return options;
     }
     if (parser.isSet(version)) {
@@ -149,6 +169,11 @@ void storeCatalogSource(Preferences& preferences, const CatalogSource& source)
         preferences.setText(catalogAddressKey, source.documentUrl);
     }
     preferences.setText(catalogSourceKey, std::string(source.isDirectory() ? directoryChoice : addressChoice));
+}
+
+bool pinsCatalogSource(const LaunchOptions& options)
+{
+    return options.catalogUrl || !options.directoryServers.empty();
 }
 
 CatalogSource catalogSource(const LaunchOptions& options, const Preferences& preferences)

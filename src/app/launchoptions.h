@@ -52,6 +52,9 @@ inline constexpr const char* catalogAddressKey = "catalogAddress";
 // address for later.
 void storeCatalogSource(Preferences& preferences, const CatalogSource& source);
 
+// Whether the command line chose where this run's catalog comes from: then a choice in the
+// preferences waits for the next start.
+[[nodiscard]] bool pinsCatalogSource(const LaunchOptions& options);
 // Where this run gets its catalog: the command line's choice, for this run only, else the
 // preferences'.
 [[nodiscard]] CatalogSource catalogSource(const LaunchOptions& options, const Preferences& preferences);

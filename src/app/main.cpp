@@ -117,6 +117,9 @@ int main(int argc, char* argv[])
     const auto inspector = Vello::TestInspector::fromEnvironment();
     Vello::MainWindow window(store, media, http, preferences, mainQueue, artwork,
         [&store](const Vello::CatalogSource& source) { store.setSource(source); });
+    if (Vello::pinsCatalogSource(options)) {
+        window.pinCatalogSource();
+    }
     Vello::BrowserController& browser = window.controller()->browser();
     browser.keepSongsIn(documents);
     browser.keepOwnStationsIn(documents);

@@ -2,16 +2,19 @@
 
 #include "favoritestransfer.h"
 #include "preferencesdialog.h"
+#include "spacekey.h"
 
 #include "browser/browsercontroller.h"
 #include "ports/preferences.h"
 #include "screens/mainview.h"
 #include "screens/stationdialog.h"
+#include "widgets/menustyle.h"
 #include "widgets/palette.h"
 #include "widgets/translation.h"
 
 #include <QAction>
 #include <QActionGroup>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -35,16 +38,21 @@ QString appName()
     return MainWindow::tr("Pemba Vello");
 }
 
-// The tray menu's first line: "<station> – <song>", the station alone, or that nothing plays.
-QString trayLineFor(const NowPlaying& nowPlaying)
+// What plays, on one line: "<station> – <song>", the station alone, or that nothing plays.
+QString nowPlayingLine(const NowPlaying& nowPlaying)
 {
     const QString station = translated(nowPlaying.title).simplified();
     const QString song = QString::fromStdString(nowPlaying.songTitle).simplified();
-    QString line = station.isEmpty() ? MainWindow::tr("Not Playing")
-        : song.isEmpty()             ? station
-                                     : MainWindow::tr("%1 – %2", "station – song").arg(station, song);
+    return station.isEmpty() ? MainWindow::tr("Not Playing")
+        : song.isEmpty()     ? station
+                             : MainWindow::tr("%1 – %2", "station – song").arg(station, song);
+}
+
+// The tray menu's first line.
+QString trayLineFor(const NowPlaying& nowPlaying)
+{
     // A menu entry reads a lone & as a mnemonic's marker.
-    return line.replace(u'&', QStringLiteral("&&"));
+    return nowPlayingLine(nowPlaying).replace(u'&', QStringLiteral("&&"));
 }
 
 // The Sleep Timer menu's entries, in order.
@@ -53,13 +61,13 @@ struct SleepEntry {
     SleepChoice choice;
 };
 const SleepEntry sleepEntries[] = {
-    {QT_TRANSLATE_NOOP("Vello::MainWindow", "Off"), SleepChoice::off()},
-    {QT_TRANSLATE_NOOP("Vello::MainWindow", "15 Minutes"), SleepChoice::after(15)},
-    {QT_TRANSLATE_NOOP("Vello::MainWindow", "30 Minutes"), SleepChoice::after(30)},
-    {QT_TRANSLATE_NOOP("Vello::MainWindow", "45 Minutes"), SleepChoice::after(45)},
-    {QT_TRANSLATE_NOOP("Vello::MainWindow", "60 Minutes"), SleepChoice::after(60)},
-    {QT_TRANSLATE_NOOP("Vello::MainWindow", "90 Minutes"), SleepChoice::after(90)},
-    {QT_TRANSLATE_NOOP("Vello::MainWindow", "End of the Current Song"), SleepChoice::endOfSong()},
+    {QT_TRANSLATE_NOOP("Vello::MainWindow", "&Off"), SleepChoice::off()},
+    {QT_TRANSLATE_NOOP("Vello::MainWindow", "&15 Minutes"), SleepChoice::after(15)},
+    {QT_TRANSLATE_NOOP("Vello::MainWindow", "&30 Minutes"), SleepChoice::after(30)},
+    {QT_TRANSLATE_NOOP("Vello::MainWindow", "&45 Minutes"), SleepChoice::after(45)},
+    {QT_TRANSLATE_NOOP("Vello::MainWindow", "&60 Minutes"), SleepChoice::after(60)},
+    {QT_TRANSLATE_NOOP("Vello::MainWindow", "&90 Minutes"), SleepChoice::after(90)},
+    {QT_TRANSLATE_NOOP("Vello::MainWindow", "&End of the Current Song"), SleepChoice::endOfSong()},
 };
 
 } // namespace
@@ -84,6 +92,7 @@ MainWindow::MainWindow(StationSource& source, MediaBackend& media, HttpClient& h
     buildMenu();
     buildTrayMenu();
     followNowPlaying();
+    QApplication::instance()->installEventFilter(new SpaceKey(*this, *m_controller->playbackActions().front(), this));
 }
 
 void MainWindow::followNowPlaying()
@@ -91,6 +100,9 @@ void MainWindow::followNowPlaying()
     connect(m_controller, &MainView::nowPlayingChanged, this, [this](const NowPlaying& nowPlaying) {
         setWindowTitle(windowTitleFor(nowPlaying));
         m_trayNowPlaying->setText(trayLineFor(nowPlaying));
+        if (m_trayIcon != nullptr) {
+            m_trayIcon->setToolTip(trayToolTipFor(nowPlaying));
+        }
         // The timer also ends by itself and with a pause by hand: the menu shows Off again.
         for (qsizetype i = 0; i < m_sleepTimerActions.size(); ++i) {
             if (sleepEntries[i].choice == nowPlaying.sleepTimer) {
@@ -102,35 +114,51 @@ void MainWindow::followNowPlaying()
 
 QString MainWindow::windowTitleFor(const NowPlaying& nowPlaying)
 {
-    // A title bar has one line: breaks and tabs in what a station sends become spaces.
-    const QString song = QString::fromStdString(nowPlaying.songTitle).simplified();
+    // A title bar has one line: breaks and tabs in what a station sends become spaces. Paused, the
+    // song on the air is not what the person hears: the title says it is paused instead.
+    const QString song = nowPlaying.phase == PlaybackPhase::Paused
+        ? translated(nowPlaying.status)
+        : QString::fromStdString(nowPlaying.songTitle).simplified();
     return song.isEmpty() ? appName() : tr("%1 – %2", "song – program").arg(song, appName());
+}
+
+QString MainWindow::trayToolTipFor(const NowPlaying& nowPlaying)
+{
+    // The program's name first: a tray that shows rich text tells it from plain text by the
+    // first line, and a station's name must never be read as markup.
+    QStringList lines {appName(), nowPlayingLine(nowPlaying)};
+    if (const QString status = translated(nowPlaying.status).simplified(); !status.isEmpty()) {
+        lines += status;
+    }
+    return lines.join(u'\n');
 }
 
 void MainWindow::buildMenu()
 {
-    m_applicationMenu = menuBar()->addMenu(appName());
-    // The menu is drawn by Qt's style: it takes the dark theme from the palette.
-    m_applicationMenu->setPalette(velloDarkPalette(m_applicationMenu->palette()));
+    // Every title and entry has a letter of its own, pressed with Alt or while its menu is open.
+    m_applicationMenu = menuBar()->addMenu(tr("&Pemba Vello", "the application's menu"));
+    // The menu is drawn by Qt's style: it takes the dark theme from the palette, and separators
+    // that show on it from MenuStyle.
+    useDarkMenuLook(*m_applicationMenu);
 
-    auto* about = new QAction(tr("About %1").arg(appName()), this);
+    auto* about = new QAction(tr("&About %1").arg(appName()), this);
     about->setMenuRole(QAction::AboutRole);
     connect(about, &QAction::triggered, this, &MainWindow::showAbout);
-    QAction* reload = new QAction(tr("Reload Stations"), this);
+    QAction* reload = new QAction(tr("&Reload Stations"), this);
     reload->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
     reload->setMenuRole(QAction::NoRole);
     connect(reload, &QAction::triggered, this, [this] { m_controller->browser().reloadStations(); });
-    auto* addStation = new QAction(tr("Add Station…"), this);
+    auto* addStation = new QAction(tr("&Add Station…"), this);
     addStation->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     addStation->setMenuRole(QAction::NoRole);
     connect(addStation, &QAction::triggered, this, [this] { editOwnStation(this, m_controller->browser()); });
-    auto* importAction = new QAction(tr("Import Favourites…"), this);
+    auto* importAction = new QAction(tr("&Import Favorites…"), this);
     importAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     connect(importAction, &QAction::triggered, this, [this] { importFavorites(this, m_controller->browser()); });
-    auto* exportAction = new QAction(tr("Export Favourites…"), this);
+    auto* exportAction = new QAction(tr("&Export Favorites…"), this);
     exportAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     connect(exportAction, &QAction::triggered, this, [this] { exportFavorites(this, m_controller->browser()); });
-    auto* preferencesAction = new QAction(tr("Preferences…"), this);
+    auto* preferencesAction = new QAction(tr("&Preferences…"), this);
     // QKeySequence::Preferences has a key on macOS only; Ctrl+, (Cmd+, there) works everywhere.
     preferencesAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma));
     preferencesAction->setMenuRole(QAction::PreferencesRole);
@@ -168,12 +196,12 @@ void MainWindow::buildMenu()
     m_applicationMenu->addSeparator();
     m_applicationMenu->addAction(preferencesAction);
     m_applicationMenu->addSeparator();
-    m_quitAction->setText(tr("Quit"));
+    m_quitAction->setText(tr("&Quit"));
     m_applicationMenu->addAction(m_quitAction);
 #endif
 
-    QMenu* playback = menuBar()->addMenu(tr("Playback"));
-    playback->setPalette(velloDarkPalette(playback->palette()));
+    QMenu* playback = menuBar()->addMenu(tr("P&layback"));
+    useDarkMenuLook(*playback);
     const QList<QAction*>& actions = m_controller->playbackActions();
     for (qsizetype i = 0; i < actions.size(); ++i) {
         // Play/Pause, Next, Previous, the random station; then the volume.
@@ -183,8 +211,8 @@ void MainWindow::buildMenu()
         playback->addAction(actions[i]);
     }
     playback->addSeparator();
-    QMenu* sleep = playback->addMenu(tr("Sleep Timer"));
-    sleep->setPalette(velloDarkPalette(sleep->palette()));
+    QMenu* sleep = playback->addMenu(tr("&Sleep Timer"));
+    useDarkMenuLook(*sleep);
     auto* choices = new QActionGroup(sleep);
     for (const SleepEntry& entry : sleepEntries) {
         QAction* action = sleep->addAction(tr(entry.name));
@@ -197,16 +225,22 @@ void MainWindow::buildMenu()
     }
 
 #if !defined(Q_OS_MACOS)
-    QMenu* help = menuBar()->addMenu(tr("Help"));
-    help->setPalette(velloDarkPalette(help->palette()));
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    useDarkMenuLook(*help);
     help->addAction(about);
 #endif
+    // F10 opens the first menu, as in the desktop's own applications.
+    auto* openMenus = new QAction(this);
+    openMenus->setShortcut(QKeySequence(Qt::Key_F10));
+    connect(openMenus, &QAction::triggered, this,
+        [this] { menuBar()->setActiveAction(menuBar()->actions().constFirst()); });
+    addAction(openMenus);
 }
 
 void MainWindow::buildTrayMenu()
 {
     m_trayMenu = new QMenu(this);
-    m_trayMenu->setPalette(velloDarkPalette(m_trayMenu->palette()));
+    useDarkMenuLook(*m_trayMenu);
     m_trayNowPlaying = m_trayMenu->addAction(trayLineFor(NowPlaying {}));
     m_trayNowPlaying->setEnabled(false);
     m_trayMenu->addSeparator();
@@ -223,7 +257,7 @@ void MainWindow::showTrayIcon()
     }
     m_trayAvailable = true;
     m_trayIcon = new QSystemTrayIcon(windowIcon(), this);
-    m_trayIcon->setToolTip(appName());
+    m_trayIcon->setToolTip(trayToolTipFor(m_controller->nowPlaying()));
     m_trayIcon->setContextMenu(m_trayMenu);
     connect(m_trayIcon, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
         if (reason != QSystemTrayIcon::Trigger) {
@@ -290,11 +324,16 @@ void MainWindow::showPreferences()
     m_preferencesDialog = new PreferencesDialog(m_preferences, m_trayAvailable, this);
     m_preferencesDialog->setAttribute(Qt::WA_DeleteOnClose);
     // The dialog edits the stored choice even when --catalog-url or --directory-server chose
-    // the source of this run: a choice made here replaces theirs from now on.
-    connect(m_preferencesDialog, &PreferencesDialog::catalogSourceChosen, this, [this](const CatalogSource& source) {
-        m_setCatalogSource(source);
-        m_controller->browser().reloadStations();
-    });
+    // the source of this run, which keeps theirs to its end.
+    if (m_catalogSourcePinned) {
+        m_preferencesDialog->showSourcePinned();
+    } else {
+        connect(
+            m_preferencesDialog, &PreferencesDialog::catalogSourceChosen, this, [this](const CatalogSource& source) {
+                m_setCatalogSource(source);
+                m_controller->browser().reloadStations();
+            });
+    }
     m_preferencesDialog->show();
 }
 

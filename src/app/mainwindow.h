@@ -48,9 +48,15 @@ public:
 
     // Puts the window in the middle of the screen it is on.
     void centerOnScreen();
+    // The command line chose this run's catalog: a source chosen in Preferences is stored for the
+    // next start, and this run keeps loading from the command line's.
+    void pinCatalogSource() { m_catalogSourcePinned = true; }
 
-    // "<song> – Pemba Vello" while the station says what is on, else the application's name.
+    // "<song> – Pemba Vello" while the station says what is on, "Paused – Pemba Vello" while
+    // paused, else the application's name.
     [[nodiscard]] static QString windowTitleFor(const NowPlaying& nowPlaying);
+    // The tray icon's tooltip: the application's name, what plays and how playback goes, a line each.
+    [[nodiscard]] static QString trayToolTipFor(const NowPlaying& nowPlaying);
 
     // Set once the first close has said where the player went.
     static constexpr const char* trayNoticeShownKey = "trayNoticeShown";
@@ -97,6 +103,7 @@ private:
     QAction* m_trayNowPlaying = nullptr;
     QSystemTrayIcon* m_trayIcon = nullptr;
     bool m_trayAvailable = false;
+    bool m_catalogSourcePinned = false;
     bool m_quitting = false;
 };
 

@@ -70,8 +70,10 @@ PreferencesDialog::PreferencesDialog(Preferences& preferences, bool trayAvailabl
     , m_address(new QRadioButton(tr("Catalog &address")))
     , m_addressField(new QLineEdit)
     , m_addressNote(new QLabel)
+    , m_pinnedNote(new QLabel(tr("This run loads the catalog the command line named. A choice made here is kept "
+                                 "and applies from the next start.")))
     , m_countPlays(new QCheckBox(tr("&Help rank stations: tell the directory which stations I play")))
-    , m_continueLastStation(new QCheckBox(tr("&Continue the last station when Pemba Vello starts")))
+    , m_continueLastStation(new QCheckBox(tr("Con&tinue the last station when Pemba Vello starts")))
     , m_notifySongs(new QCheckBox(tr("&Notify when the song changes")))
     , m_keepPlaying(new QCheckBox(tr("&Keep playing when the window is closed")))
     , m_openEarly(new QCheckBox(tr("&Open stations early when the pointer rests on them")))
@@ -104,6 +106,10 @@ PreferencesDialog::PreferencesDialog(Preferences& preferences, bool trayAvailabl
     addressLayout->addWidget(m_addressField);
     addressLayout->addWidget(m_addressNote);
     sourceLayout->addLayout(addressLayout);
+    m_pinnedNote->setObjectName(QStringLiteral("sourcePinned"));
+    m_pinnedNote->setWordWrap(true);
+    m_pinnedNote->hide();
+    sourceLayout->addWidget(m_pinnedNote);
 
     m_countPlays->setChecked(preferences.flag(BrowserController::countPlaysKey).value_or(true));
     m_continueLastStation->setChecked(preferences.flag(BrowserController::continueLastStationKey).value_or(false));
@@ -167,9 +173,15 @@ PreferencesDialog::PreferencesDialog(Preferences& preferences, bool trayAvailabl
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 }
 
+void PreferencesDialog::showSourcePinned()
+{
+    m_pinnedNote->show();
+}
+
 void PreferencesDialog::onAddressChosen(bool chosen)
 {
     m_addressField->setEnabled(chosen);
+    showAddressNote();
     if (!chosen) {
         return;
     }
@@ -189,7 +201,10 @@ void PreferencesDialog::onAddressEdited()
 
 void PreferencesDialog::showAddressNote()
 {
-    const QString warning = addressWarning(m_addressField->text(), typedSource().has_value());
+    // A field that is not in use is nothing to correct.
+    const QString warning = m_addressField->isEnabled()
+        ? addressWarning(m_addressField->text(), typedSource().has_value())
+        : QString();
     m_addressNote->setText(warning.isEmpty() ? addressHint() : warning);
     QPalette colors = m_addressNote->palette();
     colors.setColor(QPalette::WindowText, warning.isEmpty() ? velloMuted() : velloRed());

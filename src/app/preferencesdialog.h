@@ -30,6 +30,10 @@ public:
     // is shown but cannot be made.
     explicit PreferencesDialog(Preferences& preferences, bool trayAvailable = false, QWidget* parent = nullptr);
 
+    // Says under the catalog's source that the command line chose this run's, and that a choice
+    // made here waits for the next start.
+    void showSourcePinned();
+
 Q_SIGNALS:
     // A source other than the one last chosen was chosen and stored: the catalog should be
     // loaded from it now.
@@ -49,6 +53,7 @@ private:
     QRadioButton* m_address;
     QLineEdit* m_addressField;
     QLabel* m_addressNote;
+    QLabel* m_pinnedNote;
     QCheckBox* m_countPlays;
     QCheckBox* m_continueLastStation;
     QCheckBox* m_notifySongs;

@@ -161,7 +161,9 @@ Result<Station> BrowserController::saveOwnStation(const StationDraft& draft, std
         return Error {VELLO_TR("Core", "Stations of your own cannot be kept here.")};
     }
     Result<Station> saved = id.empty() ? m_own->add(draft) : m_own->update(id, draft);
-    if (std::holds_alternative<Station>(saved)) {
+    if (const auto* station = std::get_if<Station>(&saved)) {
+        // The station playing shows its new name and logo everywhere it is shown.
+        m_player->updateCurrentStation(*station);
         ownStationsChanged();
     }
     return saved;
@@ -514,14 +516,16 @@ void BrowserController::switchScreen(Screen screen)
     }
     m_view.setLoading(false);
     m_screen = screen;
-    if (screen == Screen::Discover) {
-        m_mode = ListMode::Top;
-        m_browseVisibleLimit = browsePageSize;
-    } else if (screen == Screen::Library) {
+    // Home lists the top stations, whatever the Library's chips chose; the Player's "Up Next" is
+    // the list the person came from, which Next and Previous walk, unless that was the songs
+    // heard, which are no stations to list or play next.
+    if (screen == Screen::Library) {
         m_mode = ListMode::Favorites;
-    } else if (m_mode == ListMode::Songs) {
-        // Songs heard are no stations to list or play next elsewhere.
+    } else if (screen != Screen::Player || m_mode == ListMode::Songs) {
         m_mode = ListMode::Top;
+    }
+    if (screen == Screen::Discover) {
+        m_browseVisibleLimit = browsePageSize;
     }
     m_view.renderSidebar();
     m_view.clearContent();

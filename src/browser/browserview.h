@@ -21,7 +21,8 @@ struct NowPlaying final {
     std::string songTitle;
     // streamDetailsText() of what the stream is: empty while nothing is known of it.
     Text streamDetails;
-    // playbackStatusText() of the player's state: empty while playing, paused or idle.
+    // playbackStatusText() of the player's state: "Paused", how it goes on its way, or why it
+    // failed; empty while playing or idle.
     Text status;
     PlaybackPhase phase = PlaybackPhase::Idle;
     // The loudness on the cubic scale, 0 to 1, and whether it is muted.

@@ -14,9 +14,10 @@ Text playbackStatusText(const PlaybackState& state)
         return {VELLO_TR("Core", "%1 Trying again in %2 s…"), {state.failure, Text::number(state.secondsUntilRetry)}};
     case PlaybackPhase::Failed:
         return state.failure;
+    case PlaybackPhase::Paused:
+        return VELLO_TR("Core", "Paused");
     case PlaybackPhase::Idle:
     case PlaybackPhase::Playing:
-    case PlaybackPhase::Paused:
         break;
     }
     return {};

@@ -28,8 +28,8 @@ struct PlaybackState final {
 };
 
 // The line the now-playing views show under the station: "Connecting…", "Buffering 40 %", the
-// failure followed by "Trying again in 4 s…", the failure, or nothing while idle, playing or
-// paused.
+// failure followed by "Trying again in 4 s…", the failure, "Paused", or nothing while idle or
+// playing.
 [[nodiscard]] Text playbackStatusText(const PlaybackState& state);
 
 } // namespace Vello

@@ -117,6 +117,15 @@ void PlayerController::play(const Station& station)
     notify();
 }
 
+void PlayerController::updateCurrentStation(const Station& station)
+{
+    if (!m_currentStation || m_currentStation->id() != station.id()) {
+        return;
+    }
+    m_currentStation = station;
+    notify();
+}
+
 void PlayerController::restOn(const Station& station)
 {
     const std::optional<std::string> address = station.radioURL();

@@ -42,6 +42,9 @@ public:
     // station is current, and only one that play() would open. Reports nothing.
     void cue(const Station& station);
     void pause();
+    // The current station's record was edited (the same identifier, a new name, logo or tags):
+    // it replaces the current one, whose stream plays on. Any other station changes nothing.
+    void updateCurrentStation(const Station& station);
 
     // The pointer or keyboard focus rests on something that plays `station`: if the rest lasts,
     // its stream is opened, unheard, ready for play(). Never for the current station.

@@ -1,5 +1,6 @@
 #include "mainview.h"
 
+#include "libraryheader.h"
 #include "miniplayer.h"
 #include "panel.h"
 #include "playerviews.h"
@@ -104,8 +105,9 @@ void MainView::buildShell()
     m_contentStack->setObjectName(QStringLiteral("contentStack"));
     m_contentLayout = new QVBoxLayout(m_contentStack);
     m_contentLayout->setSpacing(contentSpacing);
+    // Room for the mini player comes with it: showNowPlaying() sets the bottom inset.
     m_contentLayout->setContentsMargins(
-        contentSideInset, contentTopInset, contentSideInset, BrowserController::contentInsetWithPlayer);
+        contentSideInset, contentTopInset, contentSideInset, m_nowPlaying.contentBottomInset);
     // Takes the height the content leaves free, so no item is ever stretched past its own.
     m_contentLayout->addStretch(1);
     // Always the viewport's width, whatever an item asks for: an item too wide for it is cut
@@ -295,9 +297,15 @@ void MainView::showNowPlaying(const NowPlaying& nowPlaying)
     if (m_playerPanel) {
         showPlayerPanelTexts(*m_playerPanel, playerPanelTexts(m_browser->currentStation()));
     }
+    showArtwork();
     showNowPlayingLines(m_panelLines, nowPlaying);
     if (m_panelVolume) {
         m_panelVolume->showVolume(nowPlaying.volume, nowPlaying.muted);
+    }
+    for (TransportControls* transport : {m_railTransport.data(), m_panelTransport.data()}) {
+        if (transport != nullptr) {
+            transport->showPhase(nowPlaying.phase);
+        }
     }
     if (nowPlaying != m_nowPlaying) {
         m_nowPlaying = nowPlaying;
@@ -312,19 +320,19 @@ void MainView::installPlaybackActions()
         QKeySequence keys;
         void (*run)(BrowserController&);
     } commands[] = {
-        {QT_TR_NOOP("Play/Pause"), QKeySequence(Qt::Key_Space),
+        {QT_TR_NOOP("&Play/Pause"), QKeySequence(Qt::Key_Space),
             [](BrowserController& browser) { browser.playPause(); }},
-        {QT_TR_NOOP("Next"), QKeySequence(Qt::ALT | Qt::Key_Right),
+        {QT_TR_NOOP("&Next"), QKeySequence(Qt::ALT | Qt::Key_Right),
             [](BrowserController& browser) { browser.playNext(); }},
-        {QT_TR_NOOP("Previous"), QKeySequence(Qt::ALT | Qt::Key_Left),
+        {QT_TR_NOOP("Pre&vious"), QKeySequence(Qt::ALT | Qt::Key_Left),
             [](BrowserController& browser) { browser.playPrevious(); }},
-        {QT_TR_NOOP("Play a Random Station"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
+        {QT_TR_NOOP("Play a &Random Station"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
             [](BrowserController& browser) { browser.shuffle(); }},
-        {QT_TR_NOOP("Volume Up"), QKeySequence(Qt::CTRL | Qt::Key_Up),
+        {QT_TR_NOOP("Volume &Up"), QKeySequence(Qt::CTRL | Qt::Key_Up),
             [](BrowserController& browser) { browser.changeVolume(1); }},
-        {QT_TR_NOOP("Volume Down"), QKeySequence(Qt::CTRL | Qt::Key_Down),
+        {QT_TR_NOOP("Volume &Down"), QKeySequence(Qt::CTRL | Qt::Key_Down),
             [](BrowserController& browser) { browser.changeVolume(-1); }},
-        {QT_TR_NOOP("Mute"), QKeySequence(Qt::CTRL | Qt::Key_M),
+        {QT_TR_NOOP("&Mute"), QKeySequence(Qt::CTRL | Qt::Key_M),
             [](BrowserController& browser) { browser.toggleMute(); }},
     };
     for (const auto& command : commands) {
@@ -428,12 +436,12 @@ void MainView::render(bool resetScroll)
         appendContent(makeSectionTitle(tr("Top Stations")));
         break;
     case Screen::Discover:
-        appendContent(makeSectionTitle(tr("Discover")));
+        appendContent(makeSectionTitle(tr("Browse")));
         appendContent(makeSectionTitle(tr("Browse Stations")));
         break;
     case Screen::Library:
-        appendContent(makeLibraryTitle());
-        appendContent(makeChipRow());
+        appendContent(makeLibraryTitle(*m_browser, *this));
+        appendContent(makeChipRow(*m_browser));
         break;
     case Screen::Player:
         appendContent(makePlayerScreenPanel());
@@ -462,18 +470,31 @@ QWidget* MainView::makeHomeHeroRow()
 {
     m_railLines = makeNowPlayingLines(14, 12, true);
     showNowPlayingLines(m_railLines, m_nowPlaying);
-    return makeHeroRow(
-        m_playerHero, m_railTitle, m_railMeta, m_railLines, m_fallbackImage, makeTransportControls(*m_browser));
+    m_railTransport = new TransportControls(*m_browser);
+    m_heroRow = makeHeroRow(m_playerHero, m_railTitle, m_railMeta, m_railLines, m_fallbackImage, m_railTransport);
+    showArtwork();
+    return m_heroRow;
 }
 
 Panel* MainView::makePlayerScreenPanel()
 {
     m_panelLines = makeNowPlayingLines(17, 14, true);
     m_panelVolume = makeVolumeControl(*m_browser);
-    m_playerPanel = makePlayerPanel(playerPanelTexts(m_browser->currentStation()), m_panelLines, m_fallbackImage,
-        makeTransportControls(*m_browser), m_panelVolume);
+    m_panelTransport = new TransportControls(*m_browser);
+    m_playerPanel = makePlayerPanel(
+        playerPanelTexts(m_browser->currentStation()), m_panelLines, m_fallbackImage, m_panelTransport, m_panelVolume);
     showNowPlayingLines(m_panelLines, m_nowPlaying);
+    showArtwork();
     return m_playerPanel;
+}
+
+void MainView::showArtwork()
+{
+    for (QWidget* view : {m_heroRow.data(), static_cast<QWidget*>(m_playerPanel.data())}) {
+        if (view != nullptr) {
+            showStationArtwork(*view, m_browser->currentStation(), m_artwork, m_fallbackImage);
+        }
+    }
 }
 
 void MainView::appendStatusPanel()
@@ -571,56 +592,6 @@ QWidget* MainView::makeStationRow(const Station& station, QWidget* parent)
         row->setOnEdit([this](const Station& chosen) { editOwnStation(this, *m_browser, &chosen); });
     }
     return row;
-}
-
-QWidget* MainView::makeLibraryTitle()
-{
-    QWidget* row = makeSectionTitle(tr("Your Library"));
-    // As tall as its button in every list, so that choosing a list moves nothing below.
-    row->setFixedHeight(VelloButton(QString(), VelloButton::Style::Secondary).sizeHint().height());
-    VelloButton* action = nullptr;
-    if (m_browser->mode() == ListMode::Songs && !m_browser->songsHeard().empty()) {
-        action = new VelloButton(tr("Clear Songs…"), VelloButton::Style::Secondary);
-        action->setAccessibleName(tr("Clear Songs"));
-        connect(action, &QAbstractButton::clicked, this, [this] {
-            if (confirmClearSongs(this)) {
-                m_browser->clearSongs();
-            }
-        });
-    } else if (m_browser->mode() == ListMode::Own) {
-        action = new VelloButton(tr("Add Station…"), VelloButton::Style::Secondary);
-        action->setAccessibleName(tr("Add Station"));
-        connect(action, &QAbstractButton::clicked, this, [this] { editOwnStation(this, *m_browser); });
-    }
-    if (action != nullptr) {
-        row->layout()->addWidget(action);
-    }
-    return row;
-}
-
-QWidget* MainView::makeChipRow()
-{
-    auto* row = new QWidget;
-    row->setObjectName(QStringLiteral("chipRow"));
-    row->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
-    auto* layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(10);
-    layout->addWidget(makeChip(tr("Favorites"), ListMode::Favorites));
-    layout->addWidget(makeChip(tr("Recent"), ListMode::Recent));
-    layout->addWidget(makeChip(tr("Songs"), ListMode::Songs));
-    layout->addWidget(makeChip(tr("My Stations"), ListMode::Own));
-    layout->addWidget(makeChip(tr("Top Stations"), ListMode::Top));
-    layout->addStretch(1);
-    return row;
-}
-
-VelloButton* MainView::makeChip(const QString& title, ListMode mode)
-{
-    auto* chip = new VelloButton(title, VelloButton::Style::Secondary);
-    chip->setAccessibleName(title);
-    connect(chip, &QAbstractButton::clicked, this, [this, mode] { m_browser->chooseListMode(mode); });
-    return chip;
 }
 
 } // namespace Vello

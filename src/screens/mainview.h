@@ -39,7 +39,7 @@ class SearchField;
 class Sidebar;
 class StationScrollArea;
 class StationSource;
-class VelloButton;
+class TransportControls;
 class VolumeControl;
 
 // The main window's views: the sidebar, the scrolling content rebuilt for each screen, and the
@@ -125,12 +125,10 @@ private:
     [[nodiscard]] QWidget* makeStationRow(const Station& station, QWidget* parent);
     // The songs heard, in rows the size of a station's.
     [[nodiscard]] QWidget* makeSongList();
-    // "Your Library", with the button of the list chosen: "Clear Songs…" or "Add Station…".
-    [[nodiscard]] QWidget* makeLibraryTitle();
-    [[nodiscard]] QWidget* makeChipRow();
-    [[nodiscard]] VelloButton* makeChip(const QString& title, ListMode mode);
     [[nodiscard]] QWidget* makeHomeHeroRow();
     [[nodiscard]] Panel* makePlayerScreenPanel();
+    // The current station's logo in the Home card and the Player panel, where they are shown.
+    void showArtwork();
     void installPlaybackActions();
 
     ArtworkLoader& m_artwork;
@@ -151,8 +149,12 @@ private:
     NowPlaying m_nowPlaying;
     NowPlayingLines m_railLines;
     NowPlayingLines m_panelLines;
+    QPointer<QWidget> m_heroRow;
     QPointer<Panel> m_playerPanel;
     QPointer<VolumeControl> m_panelVolume;
+    // The transport rows of the Home card and of the Player panel, while they are shown.
+    QPointer<TransportControls> m_railTransport;
+    QPointer<TransportControls> m_panelTransport;
     QPointer<Panel> m_statusPanel;
     // The notice on screen, which notices arriving while it shows join.
     QPointer<QMessageBox> m_notice;

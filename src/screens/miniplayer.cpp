@@ -37,7 +37,8 @@ MiniPlayer::MiniPlayer(BrowserController& browser, QWidget* parent)
     m_volume = makeVolumeControl(browser);
     layout->addWidget(m_volume, 0, Qt::AlignVCenter);
     layout->addSpacing(18);
-    layout->addWidget(makeTransportControls(browser), 0, Qt::AlignVCenter);
+    m_transport = new TransportControls(browser);
+    layout->addWidget(m_transport, 0, Qt::AlignVCenter);
     showNowPlayingLines(m_lines, NowPlaying {});
     hide();
 }
@@ -47,6 +48,7 @@ void MiniPlayer::showNowPlaying(const NowPlaying& nowPlaying)
     m_title->setText(translated(nowPlaying.title));
     showNowPlayingLines(m_lines, nowPlaying);
     m_volume->showVolume(nowPlaying.volume, nowPlaying.muted);
+    m_transport->showPhase(nowPlaying.phase);
     const QString sleep = translated(nowPlaying.sleepLabel);
     m_sleepTimer->setText(sleep);
     // Short enough to show whole: the song's line gives way first.

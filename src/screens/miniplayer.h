@@ -7,6 +7,7 @@ namespace Vello {
 
 class BrowserController;
 class ElidedLabel;
+class TransportControls;
 class VolumeControl;
 struct NowPlaying;
 
@@ -31,6 +32,7 @@ private:
     ElidedLabel* m_sleepTimer;
     NowPlayingLines m_lines;
     VolumeControl* m_volume;
+    TransportControls* m_transport;
 };
 
 } // namespace Vello

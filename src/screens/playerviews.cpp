@@ -4,6 +4,7 @@
 #include "sectionbuilders.h"
 
 #include "playback/streamaddress.h"
+#include "widgets/artworkloader.h"
 #include "widgets/aspectfillimage.h"
 #include "widgets/elidedlabel.h"
 #include "widgets/palette.h"
@@ -15,6 +16,7 @@
 #include <QDesktopServices>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPainter>
 #include <QTextDocument>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -32,13 +34,28 @@ constexpr int panelHeight = 408;
 constexpr int panelArtworkSide = 248;
 constexpr std::int64_t panelTitleLimit = 64;
 constexpr const char* homepageProperty = "homepageAddress";
+constexpr const char* logoProperty = "logoAddress";
 
 AspectFillImage* makeArtwork(const QPixmap& fallback, int side)
 {
     auto* artwork = new AspectFillImage;
+    artwork->setObjectName(QStringLiteral("stationArtwork"));
     artwork->setImage(fallback);
     artwork->setFixedSize(side, side);
     return artwork;
+}
+
+// A logo for a square frame of `side`: whole, as a row shows it, centred on the frame's own fill.
+QPixmap framedLogo(const QImage& logo, int side, qreal devicePixelRatio)
+{
+    QPixmap framed(QSize(side, side) * devicePixelRatio);
+    framed.setDevicePixelRatio(devicePixelRatio);
+    framed.fill(velloPanel());
+    QPainter painter(&framed);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    const QSizeF drawn = QSizeF(logo.size()).scaled(QSizeF(side, side), Qt::KeepAspectRatio);
+    painter.drawImage(QRectF(QPointF((side - drawn.width()) / 2, (side - drawn.height()) / 2), drawn), logo);
+    return framed;
 }
 
 // Shows each line that has something to say, once it has its place in a view.
@@ -49,6 +66,17 @@ void revealLines(const NowPlayingLines& lines)
             revealText(line);
         }
     }
+}
+
+// `widget` at the start of a row of its own: the right in a right-to-left window, though a
+// transport row keeps its buttons left to right and would be put on the left by itself.
+QHBoxLayout* atRowStart(QWidget* widget)
+{
+    auto* row = new QHBoxLayout;
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(widget);
+    row->addStretch(1);
+    return row;
 }
 
 void setTextColor(QLabel* label, const QColor& color)
@@ -73,8 +101,7 @@ void revealText(QLabel* label)
 PlayerPanelTexts playerPanelTexts(const std::optional<Station>& current)
 {
     if (!current) {
-        return {{}, QCoreApplication::translate("PlayerViews", "Start any station from Home or Discover"),
-            QCoreApplication::translate("PlayerViews", "World"), QCoreApplication::translate("PlayerViews", "Music")};
+        return {{}, QCoreApplication::translate("PlayerViews", "Start any station from Home or Browse"), {}, {}};
     }
     const std::string tag = current->primaryTag();
     const std::optional<std::string> homepage = homepageAddress(current->homepage());
@@ -163,7 +190,7 @@ QWidget* makeHeroRow(AspectFillImage* hero, QLabel* railTitle, QLabel* railMeta,
     texts->addWidget(lines.song);
     texts->addWidget(railMeta);
     texts->addWidget(lines.status);
-    texts->addWidget(controls, 0, Qt::AlignLeft);
+    texts->addLayout(atRowStart(controls));
 
     auto* media = new QHBoxLayout;
     media->setContentsMargins(0, 0, 0, 0);
@@ -234,10 +261,12 @@ Panel* makePlayerPanel(
     info->addWidget(lines.song);
     info->addWidget(subtitle);
     info->addWidget(lines.status);
+    // The transport on a row of its own, the volume and the link under it: side by side they
+    // would not fit beside the artwork at the window's narrowest in every language.
+    info->addLayout(atRowStart(controls));
     auto* controlRow = new QHBoxLayout;
     controlRow->setContentsMargins(0, 0, 0, 0);
     controlRow->setSpacing(18);
-    controlRow->addWidget(controls, 0, Qt::AlignVCenter);
     controlRow->addWidget(volume, 0, Qt::AlignVCenter);
     auto* homepage
         = new VelloButton(QCoreApplication::translate("PlayerViews", "Homepage"), VelloButton::Style::Secondary);
@@ -269,13 +298,44 @@ void showPlayerPanelTexts(QWidget& panel, const PlayerPanelTexts& texts)
         label->setText(text);
         revealText(label);
     }
-    setBadgeTitle(*panel.findChild<QWidget*>(QStringLiteral("playerPlace")), texts.place);
-    setBadgeTitle(*panel.findChild<QWidget*>(QStringLiteral("playerGenre")), texts.genre);
+    // Every station has a genre, if only "Music": without one there is no station, and no badges.
+    for (const auto& [name, text] : {std::pair {QStringLiteral("playerPlace"), texts.place},
+             std::pair {QStringLiteral("playerGenre"), texts.genre}}) {
+        auto* badge = panel.findChild<QWidget*>(name);
+        setBadgeTitle(*badge, text);
+        badge->setVisible(!texts.genre.isEmpty());
+    }
     auto* homepage = panel.findChild<QAbstractButton*>(QStringLiteral("playerHomepage"));
     homepage->setProperty(homepageProperty, texts.homepage);
     // The address is plain ASCII without markup characters (streamaddress.h), safe as a tooltip.
     homepage->setToolTip(texts.homepage);
     homepage->setVisible(!texts.homepage.isEmpty());
+}
+
+void showStationArtwork(
+    QWidget& view, const std::optional<Station>& station, ArtworkLoader& loader, const QPixmap& fallback)
+{
+    auto* artwork = view.findChild<AspectFillImage*>(QStringLiteral("stationArtwork"));
+    const std::optional<std::string_view> favicon = station ? station->favicon() : std::nullopt;
+    const QString address = favicon ? toQString(*favicon) : QString();
+    // The views follow every change of the player's state; the picture changes with the logo only.
+    if (artwork == nullptr || artwork->property(logoProperty) == QVariant(address)) {
+        return;
+    }
+    artwork->setProperty(logoProperty, address);
+    artwork->setImage(fallback);
+    if (address.isEmpty()) {
+        return;
+    }
+    const auto show = [artwork, address](const QImage& logo) {
+        // A logo that arrives after the station changed is not this station's.
+        if (artwork->property(logoProperty) == QVariant(address)) {
+            artwork->setImage(framedLogo(logo, artwork->width(), artwork->devicePixelRatioF()));
+        }
+    };
+    if (const std::optional<QImage> cached = loader.request(address.toStdString(), artwork, show)) {
+        show(*cached);
+    }
 }
 
 } // namespace Vello

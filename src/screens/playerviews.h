@@ -16,6 +16,7 @@ class QWidget;
 
 namespace Vello {
 
+class ArtworkLoader;
 class AspectFillImage;
 class Panel;
 
@@ -62,12 +63,18 @@ void showNowPlayingLines(const NowPlayingLines& lines, const NowPlaying& nowPlay
     const NowPlayingLines& lines, const QPixmap& fallback, QWidget* controls);
 
 // The Player screen's 408-high panel: artwork, badges with what the stream is beside them, title,
-// the song, subtitle, the status, and a transport row with the volume control and the station's
-// "Homepage" link (opened through QDesktopServices) beside it. The stream's line is made here,
+// the song, subtitle, the status, a transport row, and under it the volume control with the
+// station's "Homepage" link (opened through QDesktopServices). The stream's line is made here,
 // into `lines`.
 [[nodiscard]] Panel* makePlayerPanel(
     const PlayerPanelTexts& texts, NowPlayingLines& lines, const QPixmap& fallback, QWidget* controls, QWidget* volume);
 // Names another station in a panel made by makePlayerPanel.
 void showPlayerPanelTexts(QWidget& panel, const PlayerPanelTexts& texts);
+
+// The station's picture in the artwork of a card or panel made above (the child named
+// "stationArtwork"): its logo through `loader`, whole on the frame's own fill, or `fallback`
+// while it has none. Asks once for each logo, however often it is called.
+void showStationArtwork(
+    QWidget& view, const std::optional<Station>& station, ArtworkLoader& loader, const QPixmap& fallback);
 
 } // namespace Vello

@@ -1,15 +1,35 @@
 #pragma once
 
-class QWidget;
+#include "playback/playbackstate.h"
+
+#include <QWidget>
 
 namespace Vello {
 
 class BrowserController;
+class VelloButton;
 class VolumeControl;
 
 // The transport row that the mini player, the Home card and the Player panel all carry:
-// Previous, Play, Pause and Next, each driving `browser`.
-[[nodiscard]] QWidget* makeTransportControls(BrowserController& browser);
+// Previous, Play, Pause and Next, each driving `browser`. The button of the current state is
+// marked as chosen: Play while a stream plays or is on its way, Pause while paused.
+class TransportControls final : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TransportControls(BrowserController& browser, QWidget* parent = nullptr);
+
+    // Marks the button of `phase`, and none while nothing plays or playing failed.
+    void showPhase(PlaybackPhase phase);
+
+    [[nodiscard]] VelloButton* playButton() const { return m_play; }
+    [[nodiscard]] VelloButton* pauseButton() const { return m_pause; }
+
+private:
+    VelloButton* m_play;
+    VelloButton* m_pause;
+};
+
 // A volume control that shows `browser`'s volume and changes it.
 [[nodiscard]] VolumeControl* makeVolumeControl(BrowserController& browser);
 

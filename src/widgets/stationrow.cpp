@@ -70,7 +70,7 @@ StationRow::StationRow(
     m_favoriteButton->setTintColor(isFavorite ? velloRed() : QColor(Qt::white));
     // The name says what pressing does, so a screen reader tells the state as well.
     m_favoriteButton->setAccessibleName(
-        isFavorite ? tr("Remove %1 from favourites").arg(displayName) : tr("Add %1 to favourites").arg(displayName));
+        isFavorite ? tr("Remove %1 from favorites").arg(displayName) : tr("Add %1 to favorites").arg(displayName));
     m_favoriteButton->setToolTip(isFavorite ? tr("Remove from Favorites") : tr("Add to Favorites"));
     m_playButton->setAccessibleName(tr("Play %1").arg(displayName));
     m_playButton->setToolTip(tr("Play"));

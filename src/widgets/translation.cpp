@@ -1,11 +1,13 @@
 #include "translation.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 
+#include <algorithm>
 #include <cmath>
 
 namespace Vello {
@@ -42,10 +44,39 @@ QString fillPlaces(const QString& pattern, const QStringList& values)
 
 // Mirrors the whole window for a language written right to left. Every catalogue says which
 // way its language runs, the way Qt's own do, so this does not hang on Qt's being installed.
+// Only a GUI application has a layout direction: the command line is read with a core one.
 void followLanguageDirection()
 {
+    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr) {
+        return;
+    }
     const bool rightToLeft = QCoreApplication::translate("QGuiApplication", "QT_LAYOUT_DIRECTION") == u"RTL";
     QGuiApplication::setLayoutDirection(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+}
+
+// Of the `shipped` catalogues ("de", "pt_BR"), the one for the first of the `preferred` languages
+// ("pt-PT", "de") that has one, exact or less specific, or else another variant of it; "en" when
+// none has.
+QString closestLanguage(const QStringList& preferred, const QStringList& shipped)
+{
+    for (const QString& wanted : preferred) {
+        // From the most to the least specific: zh_Hant_TW, zh_Hant, zh.
+        QString name = QString(wanted).replace(u'-', u'_');
+        for (; !name.isEmpty(); name.truncate(std::max<qsizetype>(name.lastIndexOf(u'_'), 0))) {
+            if (shipped.contains(name)) {
+                return name;
+            }
+        }
+        // Another variant of the same language reads better than the next language down the
+        // list: a Portuguese reader in Portugal gets the Brazilian catalogue, not English.
+        const QString language = wanted.section(u'-', 0, 0).section(u'_', 0, 0);
+        for (const QString& variant : shipped) {
+            if (variant.startsWith(language + u'_')) {
+                return variant;
+            }
+        }
+    }
+    return QStringLiteral("en");
 }
 
 } // namespace
@@ -89,19 +120,27 @@ Translations::~Translations()
     }
 }
 
+QStringList Translations::shippedLanguages()
+{
+    QStringList shipped;
+    for (const QString& file : QDir(catalogueFolder).entryList({catalogueName + QStringLiteral("_*.qm")})) {
+        shipped += file.sliced(catalogueName.size() + 1).chopped(3);
+    }
+    return shipped;
+}
+
 void Translations::install(const QLocale& locale)
 {
     auto english = std::make_unique<QTranslator>();
     if (english->load(catalogueName + QStringLiteral("_en"), catalogueFolder)) {
         add(std::move(english));
     }
-    // QTranslator::load tries the locale's languages in the person's order of preference,
-    // each from the most to the least specific (pt_BR, then pt), and stops at the first found.
+    const QString language = closestLanguage(locale.uiLanguages(), shippedLanguages());
     auto own = std::make_unique<QTranslator>();
-    if (!own->load(locale, catalogueName, QStringLiteral("_"), catalogueFolder) || own->language().startsWith(u"en")) {
+    if (language.startsWith(u"en") || !own->load(catalogueName + u'_' + language, catalogueFolder)) {
         return;
     }
-    m_language = own->language();
+    m_language = language;
     add(std::move(own));
     followLanguageDirection();
     auto qt = std::make_unique<QTranslator>();

@@ -36,6 +36,9 @@ public:
     // language by language and finally to English, and Qt's own for the same language. The
     // English catalogue only gives the plural forms, so it is always installed underneath.
     void install(const QLocale& locale);
+    // The languages of the built-in catalogues, as they are named: "de", "pt_BR", and "en".
+    [[nodiscard]] static QStringList shippedLanguages();
+
     // Installs the catalogue files under `folder` instead of the built-in ones (the
     // pseudo-translation check).
     void installFrom(const QString& folder, const QString& language);

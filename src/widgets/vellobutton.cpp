@@ -37,6 +37,12 @@ Look lookFor(VelloButton::Style style)
     return {13, 15, Qt::white, velloPanel()};
 }
 
+QColor withAlpha(QColor color, float alpha)
+{
+    color.setAlphaF(alpha);
+    return color;
+}
+
 constexpr int symbolSide = 16;
 constexpr int sidebarTextInset = 10;
 constexpr int captionTextInset = 8;
@@ -146,6 +152,14 @@ void VelloButton::focusOutEvent(QFocusEvent* event)
     updateResting();
 }
 
+void VelloButton::hideEvent(QHideEvent* event)
+{
+    // A list rebuilt under the pointer hides its rows and deletes them later: no leave comes.
+    m_hovered = false;
+    QAbstractButton::hideEvent(event);
+    updateResting();
+}
+
 void VelloButton::updateResting()
 {
     const bool resting = m_hovered || hasFocus();
@@ -153,6 +167,11 @@ void VelloButton::updateResting()
         m_resting = resting;
         Q_EMIT restingChanged(resting);
     }
+}
+
+void VelloButton::nextCheckState()
+{
+    // The owner sets the state the click asked for, once it holds.
 }
 
 void VelloButton::keyPressEvent(QKeyEvent* event)
@@ -178,7 +197,19 @@ void VelloButton::paintEvent(QPaintEvent* /*event*/)
         painter.setOpacity(0.45);
     }
 
+    // Chosen, a round transport key lights up in the accent, as the primary button is drawn; a
+    // caption takes the look of the sidebar's current screen.
     QColor fill = m_background;
+    QColor tint = m_tint;
+    QColor border = Qt::transparent;
+    if (isChecked() && m_style == Style::Icon) {
+        fill = velloGreen();
+        tint = lookFor(Style::Primary).tint;
+    } else if (isChecked()) {
+        fill = withAlpha(velloGreen(), 0.15F);
+        border = withAlpha(velloGreen(), 0.3F);
+        tint = Qt::white;
+    }
     if (isDown()) {
         fill = fill.darker(118);
     } else if (m_hovered && isEnabled()) {
@@ -186,16 +217,16 @@ void VelloButton::paintEvent(QPaintEvent* /*event*/)
     }
     const QRectF bounds(rect());
     const qreal radius = std::min({m_cornerRadius, bounds.width() / 2, bounds.height() / 2});
-    painter.setPen(Qt::NoPen);
+    painter.setPen(border.alpha() > 0 ? QPen(border, 1) : QPen(Qt::NoPen));
     painter.setBrush(fill);
-    painter.drawRoundedRect(bounds, radius, radius);
+    painter.drawRoundedRect(border.alpha() > 0 ? bounds.adjusted(0.5, 0.5, -0.5, -0.5) : bounds, radius, radius);
 
     if (hasFocus()) {
         paintFocusRing(painter, bounds, radius);
     }
 
     if (!m_symbol.isEmpty()) {
-        const QPixmap symbol = symbolPixmap(m_symbol, QSize(symbolSide, symbolSide), m_tint, devicePixelRatioF());
+        const QPixmap symbol = symbolPixmap(m_symbol, QSize(symbolSide, symbolSide), tint, devicePixelRatioF());
         const QPointF topLeft((width() - symbolSide) / 2.0, (height() - symbolSide) / 2.0);
         painter.drawPixmap(topLeft, symbol);
         return;
@@ -204,7 +235,7 @@ void VelloButton::paintEvent(QPaintEvent* /*event*/)
     const int inset = m_style == Style::Sidebar ? sidebarTextInset : captionTextInset;
     const QRect textRect = rect().adjusted(inset, 0, -inset, 0);
     painter.setFont(font());
-    painter.setPen(m_tint);
+    painter.setPen(tint);
     drawTextInItsDirection(
         painter, *this, textRect, titleAlignment(), fontMetrics().elidedText(text(), Qt::ElideRight, textRect.width()));
 }

@@ -7,7 +7,8 @@
 namespace Vello {
 
 // A flat, rounded, filled push button in one of four looks. It paints its own fill and its
-// title or symbol in the tint colour.
+// title or symbol in the tint colour. A checkable one shows a state its owner sets, drawn as
+// chosen while checked: a click asks, and never flips the state by itself.
 class VelloButton final : public QAbstractButton {
     Q_OBJECT
 
@@ -44,12 +45,14 @@ Q_SIGNALS:
     void restingChanged(bool resting);
 
 protected:
+    void nextCheckState() override;
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     void updateResting();

@@ -6,8 +6,6 @@
 #include "catalog/stationsurl.h"
 
 #include <QLineEdit>
-#include <QProcess>
-#include <QProcessEnvironment>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -43,11 +41,11 @@ TEST(LaunchOptions, TheCommandLineOverridesThePreferencesWhichOverrideTheBuildWi
         {{}, {{catalogSourceKey, "address"}}, true, byDefault},
         {{}, {{catalogSourceKey, "Address"}, {catalogAddressKey, mirror.toStdString()}}, true, byDefault},
         {{u"--directory-server"_s, local, u"--directory-server=https://de9.example"_s}, address, true,
-            "directory " + local.toStdString() + " https://de9.example"},
+            "directory " + local.toStdString() + " https://de9.example pinned"},
         {{u"--directory-server"_s, local, u"--catalog-url"_s, mirror}, {}, true, mirror.toStdString()},
         {{u"--directory-server"_s, u"de1.example"_s}, {}, false, "--directory-server"},
-        {{u"--catalog-url"_s, local}, address, true, local.toStdString()},
-        {{u"--help"_s}, {}, true, "--catalog-url <URL>"},
+        {{u"--catalog-url"_s, local}, address, true, local.toStdString() + " pinned"},
+        {{u"--help-all"_s}, {}, true, "  -platform <value>\n"},
         {{u"-session"_s, u"10d2e_42"_s, u"-reverse"_s, u"--style=Fusion"_s, u"-platform"_s, u"xcb"_s}, {}, true,
             byDefault},
         {{u"--catalog-url"_s, u"ftp://example.org/stations.json"_s}, {}, false, "--catalog-url"},
@@ -71,6 +69,7 @@ TEST(LaunchOptions, TheCommandLineOverridesThePreferencesWhichOverrideTheBuildWi
         for (const std::string& server : source.directoryServers) {
             says += " " + server;
         }
+        says += options != nullptr && pinsCatalogSource(*options) ? " pinned" : "";
         EXPECT_NE(says.find(c.says), std::string::npos) << says;
         EXPECT_TRUE(preferences.writes.empty()) << "a run's choice is never stored";
     }
@@ -95,36 +94,6 @@ TEST(LaunchOptions, TheAddressFieldRefusesOverlongPastesAndWarnsOfPasswords)
         EXPECT_TRUE(preferences.texts[catalogAddressKey] == stored) << "another address was stored";
         const bool warned = stored != "https://example.org/s.json";
         EXPECT_EQ(field->accessibleDescription().isEmpty(), !warned) << field->accessibleDescription().toStdString();
-    }
-}
-
-// The usage, the version and a command line the program cannot follow need no display: they
-// answer before any window, on a terminal with none. The end-to-end run fetches.
-TEST(Application, AnswersItsCommandLineWithoutADisplay)
-{
-    struct Case {
-        QStringList arguments;
-        int exitCode;
-        QByteArray says;
-    };
-    const Case cases[] = {
-        {{u"--help"_s}, 0, "Usage: " VELLO_APP_PATH " [options]"},
-        {{u"-session"_s, u"10d2e_42"_s, u"--version"_s}, 0, "PembaVello "},
-        {{u"--catalog-url"_s, u"catalog.json"_s}, 2, "--catalog-url needs an absolute http or https address"},
-    };
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const QString& name : {u"DISPLAY"_s, u"WAYLAND_DISPLAY"_s, u"QT_QPA_PLATFORM"_s}) {
-        environment.remove(name);
-    }
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.arguments.join(u' ').toStdString());
-        QProcess program;
-        program.setProcessEnvironment(environment);
-        program.start(QStringLiteral(VELLO_APP_PATH), c.arguments);
-        ASSERT_TRUE(program.waitForFinished(60'000));
-        EXPECT_EQ(program.exitCode(), c.exitCode);
-        const QByteArray output = program.readAllStandardOutput() + program.readAllStandardError();
-        EXPECT_TRUE(output.contains(c.says)) << output.toStdString();
     }
 }
 

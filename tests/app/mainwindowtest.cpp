@@ -11,6 +11,7 @@
 #include "screens/stationdialog.h"
 #include "widgets/elidedlabel.h"
 #include "widgets/searchfield.h"
+#include "widgets/stationrow.h"
 #include "widgets/vellobutton.h"
 
 #include <QAction>
@@ -64,12 +65,23 @@ TEST_F(MainWindowTest, OpensCentredNoSmallerThanItsMinimumWithMenusInTheDesktops
         }
         menus.append(menu->text() + u": "_s + entries.join(u", "_s));
     }
-    EXPECT_EQ(menus,
-        QStringList({u"Pemba Vello: Reload Stations Ctrl+R, Add Station… Ctrl+N, -, Import Favourites… Ctrl+O, "
-                     "Export Favourites… Ctrl+E, -, Preferences… Ctrl+,, -, Quit Ctrl+Q"_s,
-            u"Playback: Play/Pause Space, Next Alt+Right, Previous Alt+Left, Play a Random Station Ctrl+Shift+S, -, "
-            "Volume Up Ctrl+Up, Volume Down Ctrl+Down, Mute Ctrl+M, -, Sleep Timer"_s,
-            u"Help: About Pemba Vello"_s}));
+    EXPECT_EQ(menus.join(u'\n').toStdString(),
+        "&Pemba Vello: &Reload Stations Ctrl+R, &Add Station… Ctrl+N, -, &Import Favorites… Ctrl+O, "
+        "&Export Favorites… Ctrl+E, -, &Preferences… Ctrl+,, -, &Quit Ctrl+Q\n"
+        "P&layback: &Play/Pause Space, &Next Alt+Right, Pre&vious Alt+Left, Play a &Random Station Ctrl+Shift+S, -, "
+        "Volume &Up Ctrl+Up, Volume &Down Ctrl+Down, &Mute Ctrl+M, -, &Sleep Timer\n"
+        "&Help: &About Pemba Vello");
+    // F10 opens the first menu, Alt and a title's letter its own.
+    window.show();
+    QApplication::setActiveWindow(&window);
+    for (const auto& [key, modifiers, title] : {std::tuple {Qt::Key_F10, Qt::NoModifier, u"&Pemba Vello"_s},
+             std::tuple {Qt::Key_L, Qt::AltModifier, u"P&layback"_s}}) {
+        QTest::keyClick(&window, key, modifiers);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr) << title.toStdString();
+        EXPECT_EQ(menu->title(), title);
+        menu->close();
+    }
     window.menuBar()->actions().back()->menu()->actions().front()->trigger();
     auto* box = window.findChild<QMessageBox*>();
     ASSERT_TRUE(box != nullptr && box->isVisible());
@@ -98,10 +110,21 @@ TEST_F(MainWindowTest, APressOnEmptyBackgroundMovesTheWindowTheTitleNamesTheSong
 
     MainView& view = *window.controller();
     NowPlaying nowPlaying = view.nowPlaying();
-    for (const std::string song : {"Two\nLines <b>x</b>", ""}) {
+    nowPlaying.title = Text::verbatim("<b>Rock</b> & Roll");
+    // The song, the phase, and what the title and the tray's tooltip say.
+    using Case = std::tuple<std::string, PlaybackPhase, QString, QString>;
+    for (const auto& [song, phase, title, toolTip] :
+        {Case {"Two\nLines <b>x</b>", PlaybackPhase::Playing, u"Two Lines <b>x</b> – Pemba Vello"_s,
+             u"Pemba Vello\n<b>Rock</b> & Roll – Two Lines <b>x</b>"_s},
+            Case {"", PlaybackPhase::Playing, u"Pemba Vello"_s, u"Pemba Vello\n<b>Rock</b> & Roll"_s},
+            Case {"Song", PlaybackPhase::Paused, u"Paused – Pemba Vello"_s,
+                u"Pemba Vello\n<b>Rock</b> & Roll – Song\nPaused"_s}}) {
         nowPlaying.songTitle = song;
+        nowPlaying.phase = phase;
+        nowPlaying.status = Text::verbatim(phase == PlaybackPhase::Paused ? "Paused" : "");
         view.showNowPlaying(nowPlaying);
-        EXPECT_EQ(window.windowTitle(), song.empty() ? u"Pemba Vello"_s : u"Two Lines <b>x</b> – Pemba Vello"_s);
+        EXPECT_EQ(window.windowTitle(), title);
+        EXPECT_EQ(MainWindow::trayToolTipFor(nowPlaying), toolTip);
     }
     // Each key once: a key that does nothing or the wrong thing leaves another volume.
     view.search()->textField()->setFocus();
@@ -130,6 +153,23 @@ TEST_F(MainWindowTest, APressOnEmptyBackgroundMovesTheWindowTheTitleNamesTheSong
 
     QTest::keyClick(&window, Qt::Key_R, Qt::ControlModifier);
     EXPECT_EQ(source.refreshes, (std::vector {Refresh::IfDue, Refresh::Now}));
+
+    // Space after a click plays or pauses, whatever the focus; after the keyboard moved it, it presses.
+    const auto heart
+        = [&view] { return static_cast<StationRow*>(view.stationList()->liveRows().at(1))->favoriteButton(); };
+    heart()->setFocus(Qt::TabFocusReason);
+    for (const int screen : {1, 0}) {
+        QTest::mouseClick(view.sidebar()->findChildren<QAbstractButton*>().at(screen), Qt::LeftButton);
+        queue.runPending();
+    }
+    ASSERT_EQ(QApplication::focusWidget(), heart()) << "back on the heart, unseen";
+    for (const auto& [key, favorites] : {std::pair {Qt::Key_Space, 0U}, std::pair {Qt::Key_Down, 0U},
+             std::pair {Qt::Key_Up, 0U}, std::pair {Qt::Key_Space, 1U}}) {
+        pressKey(key);
+        queue.runPending();
+        EXPECT_EQ(view.browser().favorites().size(), favorites);
+    }
+    EXPECT_FALSE(view.browser().isPlaybackActive()) << "the first Space paused";
 }
 
 TEST_F(MainWindowTest, ASleepTimerChosenInThePlaybackMenuShowsInTheMiniPlayerTillAPause)
@@ -141,7 +181,7 @@ TEST_F(MainWindowTest, ASleepTimerChosenInThePlaybackMenuShowsInTheMiniPlayerTil
     view.browser().playSelected();
     queue.runPending();
     const auto menus = window.findChildren<QMenu*>();
-    const auto found = std::ranges::find(menus, u"Sleep Timer"_s, &QMenu::title);
+    const auto found = std::ranges::find(menus, u"&Sleep Timer"_s, &QMenu::title);
     ASSERT_NE(found, menus.end());
     const QMenu* sleep = *found;
     QStringList entries;
@@ -149,8 +189,8 @@ TEST_F(MainWindowTest, ASleepTimerChosenInThePlaybackMenuShowsInTheMiniPlayerTil
         entries.append(action->text());
     }
     EXPECT_EQ(entries,
-        QStringList({u"Off"_s, u"15 Minutes"_s, u"30 Minutes"_s, u"45 Minutes"_s, u"60 Minutes"_s, u"90 Minutes"_s,
-            u"End of the Current Song"_s}));
+        QStringList({u"&Off"_s, u"&15 Minutes"_s, u"&30 Minutes"_s, u"&45 Minutes"_s, u"&60 Minutes"_s,
+            u"&90 Minutes"_s, u"&End of the Current Song"_s}));
     const auto* label = view.miniPlayer()->findChild<QLabel*>(u"sleepTimer"_s);
     EXPECT_FALSE(label->isVisible());
 
@@ -243,6 +283,13 @@ TEST_F(MainWindowTest, PreferencesWorkByKeyboardAloneAndApplyOnlyAValidChoiceAtO
     QWidget* field = QApplication::focusWidget();
     QTest::keyClicks(field, u"example.org/stations.json"_s);
     EXPECT_FALSE(field->accessibleDescription().isEmpty()) << "the field says it is wrong";
+    // With the directory chosen the field is out of use, and so is what is wrong with it.
+    press(Qt::Key_P, Qt::AltModifier);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !field->isEnabled(); }));
+    EXPECT_TRUE(field->accessibleDescription().isEmpty());
+    press(Qt::Key_A, Qt::AltModifier);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::focusWidget() == field; }));
+    EXPECT_FALSE(field->accessibleDescription().isEmpty());
     press(Qt::Key_Return);
     EXPECT_TRUE(preferences.writes.empty() && chosenSources.empty());
     press(Qt::Key_Home);
@@ -271,6 +318,18 @@ TEST_F(MainWindowTest, PreferencesWorkByKeyboardAloneAndApplyOnlyAValidChoiceAtO
     EXPECT_FALSE(preferences.flags[BrowserController::openEarlyKey]);
     press(Qt::Key_Escape);
     EXPECT_FALSE(dialog && dialog->isVisible());
+
+    // Once the command line has chosen the run's catalog, a choice waits for the next start.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    window.pinCatalogSource();
+    QApplication::setActiveWindow(&window);
+    QTest::keyClick(&window, Qt::Key_Comma, Qt::ControlModifier);
+    dialog = window.findChild<PreferencesDialog*>();
+    ASSERT_TRUE(dialog && dialog->findChild<QLabel*>(u"sourcePinned"_s)->isVisible());
+    QApplication::setActiveWindow(dialog);
+    press(Qt::Key_P, Qt::AltModifier);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return preferredCatalogSource(preferences) == CatalogSource {}; }));
+    EXPECT_EQ(chosenSources.size(), 3U) << "this run keeps its source";
 }
 
 TEST_F(MainWindowTest, WithATrayClosingHidesAndSaysWhereOnceQuitQuitsAndTheTrayMenuFollowsTheSong)

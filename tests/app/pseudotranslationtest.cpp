@@ -1,5 +1,6 @@
 #include "app/mainwindow.h"
 #include "app/preferencesdialog.h"
+#include "screens/miniplayer.h"
 #include "screens/stationdialog.h"
 
 #include "windowharness.h"
@@ -16,12 +17,16 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QRegularExpression>
 #include <QTextDocumentFragment>
 
 #include <algorithm>
 #include <initializer_list>
+#include <iterator>
+#include <utility>
+#include <vector>
 
 namespace Vello {
 namespace {
@@ -135,6 +140,92 @@ TEST_F(PseudoTranslationTest, EveryScreenAndDialogShowsOnlyTranslatedTextsThatFi
         ASSERT_NE(dialog, nullptr);
         expectMarked(dialog->windowTitle(), u"dialog"_s);
         expectTranslatedAndWhole(*dialog, u"dialog"_s);
+    }
+}
+
+// The letters of the mnemonics in `texts` differ; with `every`, each text has one.
+void expectOwnMnemonics(const QStringList& texts, bool every, const QString& where)
+{
+    QStringList letters;
+    for (const QString& text : texts) {
+        const QString letter = QKeySequence::mnemonic(text).toString();
+        EXPECT_TRUE(!letter.isEmpty() || !every) << where.toStdString() << ": none in " << text.toStdString();
+        EXPECT_TRUE(letter.isEmpty() || !letters.contains(letter))
+            << where.toStdString() << ": " << letter.toStdString() << " again in " << text.toStdString();
+        letters += letter.isEmpty() ? QStringList() : QStringList {letter};
+    }
+}
+
+// In every language the player ships, every menu title and entry has a letter of its own, a
+// dialog's letters never meet, and at the window's smallest the Player's controls keep apart.
+TEST(EveryLanguage, MenusHaveLettersOfTheirOwnAndThePlayersControlsKeepApart)
+{
+    for (const QString& language : Translations::shippedLanguages()) {
+        SCOPED_TRACE(language.toStdString());
+        Translations translations;
+        translations.install(QLocale(language));
+        WindowFakes fakes;
+        MainWindow window(fakes.source, fakes.media, fakes.http, fakes.preferences, fakes.queue, fakes.artwork,
+            [](const CatalogSource&) {});
+        QStringList titles;
+        for (const QMenu* menu : window.findChildren<QMenu*>()) {
+            QStringList entries;
+            for (const QAction* action : menu->actions()) {
+                entries += action->isSeparator() || !action->isEnabled() ? QStringList() : QStringList {action->text()};
+            }
+            expectOwnMnemonics(entries, true, menu->title());
+            titles += menu->parentWidget() == window.menuBar() ? QStringList {menu->title()} : QStringList();
+        }
+        expectOwnMnemonics(titles, true, u"menu bar"_s);
+        PreferencesDialog preferences(fakes.preferences, true);
+        const Station own = makeStation("own:1", "Mine");
+        StationDialog station(window.controller()->browser(), &own, &window);
+        for (const QDialog* dialog : std::initializer_list<const QDialog*> {&preferences, &station}) {
+            QStringList texts;
+            for (QAbstractButton* button : dialog->findChildren<QAbstractButton*>()) {
+                // Qt leaves its own buttons' letters to the desktop, which gives Close and Cancel
+                // their first one in the reader's language, as &Schließen and &Annuler do.
+                const auto* box = qobject_cast<const QDialogButtonBox*>(button->parentWidget());
+                const bool desktops = box != nullptr && box->standardButton(button) != QDialogButtonBox::NoButton
+                    && !button->text().contains(u'&') && button->text().front().script() == QChar::Script_Latin;
+                texts += desktops ? u'&' + button->text() : button->text();
+            }
+            for (const QLabel* label : dialog->findChildren<QLabel*>()) {
+                texts += label->text();
+            }
+            expectOwnMnemonics(texts, false, dialog->windowTitle());
+        }
+
+        window.resize(MainWindow::minimumWidth, MainWindow::minimumHeight);
+        window.show();
+        StationFields radio = makeStation("a", "Radio", "Portugal", "fado").fields();
+        radio.homepage = "https://radio.example/";
+        fakes.source.answer(std::vector<Station> {radio});
+        fakes.queue.runPending();
+        BrowserController& browser = window.controller()->browser();
+        browser.play(browser.allStations().front());
+        browser.switchScreen(Screen::Player);
+        fakes.queue.runPending();
+        std::vector<std::pair<QString, QRect>> controls;
+        for (const QWidget* player :
+            {window.findChild<QWidget*>(u"playerPanel"_s), static_cast<QWidget*>(window.controller()->miniPlayer())}) {
+            for (const QWidget* control : player->findChildren<QWidget*>()) {
+                if (QStringList {u"transport"_s, u"volumeControl"_s, u"playerHomepage"_s, u"stationArtwork"_s}.contains(
+                        control->objectName())) {
+                    controls.emplace_back(player->objectName() + u' ' + control->objectName(),
+                        QRect(control->mapTo(&window, QPoint(0, 0)), control->size()));
+                }
+            }
+        }
+        ASSERT_EQ(controls.size(), 6U);
+        for (auto control = controls.begin(); control != controls.end(); ++control) {
+            EXPECT_TRUE(window.rect().contains(control->second)) << control->first.toStdString();
+            for (auto other = std::next(control); other != controls.end(); ++other) {
+                EXPECT_FALSE(control->second.intersects(other->second))
+                    << control->first.toStdString() << " covers " << other->first.toStdString();
+            }
+        }
+        QGuiApplication::setLayoutDirection(Qt::LeftToRight);
     }
 }
 

@@ -100,7 +100,9 @@ TEST(BrowserControllerTest, EditsWithinTheDebounceMakeOneRenderUnlessASwitchCanc
 TEST(BrowserControllerTest, ASwitchSetsTheModeAndLimitOfTheNewScreen)
 {
     const std::vector<std::tuple<const char*, Screen, Screen, ListMode, std::size_t>> cases {
-        {"Home keeps both", Screen::Discover, Screen::Home, ListMode::Recent, 80},
+        {"Home lists the top and keeps the page", Screen::Discover, Screen::Home, ListMode::Top, 80},
+        {"Home lists the top after the Library", Screen::Library, Screen::Home, ListMode::Top, 80},
+        {"the Player keeps the list it came from", Screen::Discover, Screen::Player, ListMode::Recent, 80},
         {"Library lists the favourites", Screen::Discover, Screen::Library, ListMode::Favorites, 80},
         {"Discover lists the top from its first page", Screen::Home, Screen::Discover, ListMode::Top, 40},
         {"the same screen does nothing", Screen::Discover, Screen::Discover, ListMode::Recent, 80},

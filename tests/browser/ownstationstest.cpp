@@ -107,9 +107,15 @@ TEST(OwnStationsTest, TheyAreListedSearchedAndPlayedLikeTheCatalogsThroughEveryD
     h.source.answer(makeStations(1));
     h.queue.runPending();
     EXPECT_EQ(listedIn(ListMode::Favorites, ""), (Ids {jazz}));
+    h.controller->play(h.controller->ownStations().front());
+    const std::size_t players = h.media.players.size();
     ASSERT_TRUE(std::holds_alternative<Station>(
         h.controller->saveOwnStation({"LAN Jazz 2", "http://192.168.1.5:8000/jazz2", "", ""}, jazz)));
     EXPECT_EQ(listedIn(ListMode::Favorites, "jazz 2"), (Ids {jazz}));
+    // Playing, it shows its new name at once, and plays on until played again.
+    h.queue.runPending();
+    EXPECT_EQ(h.view.nowPlaying.back().title, Text::verbatim("LAN Jazz 2"));
+    EXPECT_EQ(h.media.players.size(), players);
     h.controller->removeOwnStation(jazz);
     EXPECT_EQ(listedIn(ListMode::Own, ""), (Ids {kitchen}));
     EXPECT_TRUE(h.controller->favorites().empty());

@@ -114,7 +114,7 @@ class Player:
         for play in sorted((w for w in widgets if w["name"].startswith("Play ")), key=lambda w: (w["y"], w["x"])):
             name = play["name"][len("Play "):]
             middle = play["y"] + play["h"] / 2
-            names = (f"Add {name} to favourites", f"Remove {name} from favourites")
+            names = (f"Add {name} to favorites", f"Remove {name} from favorites")
             heart = next((w for w in widgets if w["name"] in names and abs(w["y"] + w["h"] / 2 - middle) < 39), None)
             rows.append({"name": name, "play": play, "heart": heart})
         return rows

@@ -108,9 +108,9 @@ TEST_F(PlayerControllerTest, PauseFollowsThePlayer)
     record->status = PlayerActivity::Playing;
     EXPECT_TRUE(controller.isPlaying());
     record->emit(playing);
-    EXPECT_EQ(phase(), PlaybackPhase::Playing);
+    EXPECT_EQ(std::pair(phase(), status()), std::pair(PlaybackPhase::Playing, std::string()));
     controller.pause();
-    EXPECT_EQ(phase(), PlaybackPhase::Paused);
+    EXPECT_EQ(std::pair(phase(), status()), std::pair(PlaybackPhase::Paused, std::string("Paused")));
     EXPECT_EQ(record->calls, (Calls {"waits", "play", "pause"}));
 }
 

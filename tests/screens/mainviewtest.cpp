@@ -19,6 +19,7 @@
 #include <QDateTime>
 #include <QDesktopServices>
 #include <QGuiApplication>
+#include <QLayout>
 #include <QMessageBox>
 #include <QTimer>
 #include <QUrl>
@@ -58,11 +59,13 @@ TEST(MainView, EveryScreenListsItsItemsInOrderAndTheKeyboardKeepsItsPlaceInIt)
         }
     };
     // Before the catalog the screen carries the loading status, and its empty list keeps quiet.
-    show(u"Browse"_s, {"topBar", "status:Loading stations...", "title:Discover", "title:Browse Stations", "list:0"});
+    show(u"Browse"_s, {"topBar", "status:Loading stations...", "title:Browse", "title:Browse Stations", "list:0"});
     h.deliver(makeStations(30));
-    EXPECT_EQ(h.contentOutline(), (Outline {"topBar", "title:Discover", "title:Browse Stations", "list:30"}));
+    EXPECT_EQ(h.contentOutline(), (Outline {"topBar", "title:Browse", "title:Browse Stations", "list:30"}));
+    EXPECT_EQ(h.window->contentStack()->layout()->contentsMargins().bottom(), 28) << "no room for no mini player";
     show(u"Home"_s, {"topBar", "heroRow", "title:Top Stations", "list:18"});
     show(u"Player"_s, {"topBar", "playerPanel", "title:Up Next", "list:12"});
+    EXPECT_FALSE(h.window->contentStack()->findChild<QWidget*>(u"playerGenre"_s)->isVisible()) << "no station";
     show(u"Library"_s, {"topBar", "title:Your Library", "chipRow", "list:0:No stations here yet."});
     // A chip chooses the list, and a new list starts at the top.
     h.tap(u"Top Stations"_s);
@@ -71,12 +74,19 @@ TEST(MainView, EveryScreenListsItsItemsInOrderAndTheKeyboardKeepsItsPlaceInIt)
     h.tap(u"Recent"_s);
     EXPECT_EQ(h.rowNames(), (Outline {"Station 20"}));
     EXPECT_EQ(h.scrollY(), 0);
+    // The chosen chip is marked, for the eye and for assistive tools.
+    for (QAbstractButton* chip : h.window->findChild<QWidget*>(u"chipRow"_s)->findChildren<QAbstractButton*>()) {
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(chip)->state().checked, chip->accessibleName() == u"Recent"_s);
+    }
+    // The chip chose the Library's list only: Home's title keeps its word.
+    show(u"Home"_s, {"topBar", "heroRow", "title:Top Stations", "list:18"});
+    h.tap(u"Library"_s);
 
     QApplication::setActiveWindow(h.window.get());
 
     // Space on a sidebar item, then on a heart, rebuilds: the new item of that screen or station keeps the focus.
     for (const auto& [pressed, focused] : {std::pair {u"Browse"_s, u"Browse"_s},
-             std::pair {u"Add Station 4 to favourites"_s, u"Remove Station 4 from favourites"_s}}) {
+             std::pair {u"Add Station 4 to favorites"_s, u"Remove Station 4 from favorites"_s}}) {
         h.buttons(pressed).front()->setFocus(Qt::TabFocusReason);
         pressKey(Qt::Key_Space);
         h.settle();

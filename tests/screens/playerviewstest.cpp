@@ -1,3 +1,5 @@
+#include "testimages.h"
+#include "waitfor.h"
 #include "windowharness.h"
 
 #include "browser/browsercontroller.h"
@@ -5,11 +7,14 @@
 #include "screens/panel.h"
 #include "screens/playerviews.h"
 #include "screens/sectionbuilders.h"
+#include "screens/transportcontrols.h"
+#include "widgets/aspectfillimage.h"
 #include "widgets/elidedlabel.h"
 #include "widgets/vellobutton.h"
 #include "widgets/volumecontrol.h"
 #include "widgets/volumeslider.h"
 
+#include <QAccessible>
 #include <QProgressBar>
 
 #include <tuple>
@@ -57,10 +62,10 @@ TEST(PlayerViews, StatusAndPanelTextsTellTheProgressAndStandInForWhatIsMissing)
     }
     EXPECT_EQ(std::unique_ptr<Panel>(makeStatusPanel(u"x"_s))->findChild<QAbstractButton*>(), nullptr);
 
-    // The panel's texts: a name of 65 is cut to 64; a missing place or genre has a stand-in, an empty one stays empty.
+    // The panel's texts: a name of 65 is cut to 64; a missing place or genre has a stand-in, an empty one stays
+    // empty; with no station there is neither.
     EXPECT_EQ(playerPanelTexts(std::nullopt),
-        (PlayerPanelTexts {QString(), QStringLiteral("Start any station from Home or Discover"),
-            QStringLiteral("World"), QStringLiteral("Music")}));
+        (PlayerPanelTexts {QString(), QStringLiteral("Start any station from Home or Browse"), {}, {}}));
     using Texts = std::tuple<std::optional<std::string>, std::string, QString, QString>;
     for (const auto& [country, tags, place, genre] :
         {Texts {std::nullopt, " , jazz,blues", u"World"_s, u"jazz"_s}, Texts {"", " ", QString(), u"Music"_s},
@@ -71,20 +76,39 @@ TEST(PlayerViews, StatusAndPanelTextsTellTheProgressAndStandInForWhatIsMissing)
     }
 }
 
+// The transport rows of the mini player and of the screen, as "play pause" with the checked
+// buttons named, and whether assistive tools hear the same.
+std::vector<std::string> checkedTransport(const WindowHarness& h)
+{
+    std::vector<std::string> checked;
+    for (const auto* transport : h.window->findChildren<TransportControls*>()) {
+        std::string names;
+        for (VelloButton* button : {transport->playButton(), transport->pauseButton()}) {
+            const bool heard = QAccessible::queryAccessibleInterface(button)->state().checked;
+            EXPECT_EQ(heard, button->isChecked());
+            names += button->isChecked() ? button->accessibleName().toStdString() : "-";
+        }
+        checked.push_back(names);
+    }
+    return checked;
+}
+
 TEST(PlayerViews, BothPlayersFollowNowPlayingAndDriveOneVolume)
 {
-    // Song, phase and status; the lines read "song|status", as plain text on one line.
-    using Case = std::tuple<std::string, PlaybackPhase, std::string>;
-    const Case cases[] = {{"Nils Frahm – Says", PlaybackPhase::Playing, ""},
-        {"<b>Bold</b>\n&amp; <i>x</i>", PlaybackPhase::Buffering, "Buffering 40 %"},
-        {"", PlaybackPhase::Failed, "The server could not be reached."}};
+    // Song, phase and status; the lines read "song|status", as plain text on one line, and the
+    // transport marks Play or Pause ("Play-", "-Pause") as the state is.
+    using Case = std::tuple<std::string, PlaybackPhase, std::string, std::string>;
+    const Case cases[] = {{"Nils Frahm – Says", PlaybackPhase::Playing, "", "Play-"},
+        {"<b>Bold</b>\n&amp; <i>x</i>", PlaybackPhase::Buffering, "Buffering 40 %", "Play-"},
+        {"Says", PlaybackPhase::Paused, "Paused", "-Pause"},
+        {"", PlaybackPhase::Failed, "The server could not be reached.", "--"}};
     WindowHarness h;
     h.deliver(makeStations(5));
     h.window->browser().play(h.window->browser().allStations().front());
     h.settle();
     for (const QString& screen : {u"Home"_s, u"Player"_s}) {
         h.tap(screen);
-        for (const auto& [song, phase, status] : cases) {
+        for (const auto& [song, phase, status, marked] : cases) {
             std::string shown = song + "|" + status;
             std::replace(shown.begin(), shown.end(), '\n', ' ');
             SCOPED_TRACE(screen.toStdString() + ": " + shown);
@@ -93,6 +117,7 @@ TEST(PlayerViews, BothPlayersFollowNowPlayingAndDriveOneVolume)
             nowPlaying.status = Text::verbatim(status);
             h.window->showNowPlaying(nowPlaying);
             EXPECT_EQ(shownLines(h), (std::vector<std::string> {shown, shown}));
+            EXPECT_EQ(checkedTransport(h), (std::vector<std::string> {marked, marked}));
         }
     }
     // A rebuilt screen starts with what is shown now; the Player panel follows another station.
@@ -126,6 +151,33 @@ TEST(PlayerViews, BothPlayersFollowNowPlayingAndDriveOneVolume)
     EXPECT_DOUBLE_EQ(browser.volume(), 0.0);
     EXPECT_EQ(mini->muteButton()->symbolName(), u"speaker-muted"_s);
     EXPECT_EQ(browser.screen(), Screen::Home);
+}
+
+// The colour at the middle of the station's picture in the Home card or the Player panel.
+QColor artworkMiddle(const WindowHarness& h)
+{
+    const auto* artwork = h.window->contentStack()->findChild<AspectFillImage*>(u"stationArtwork"_s);
+    const QImage image = artwork->image().toImage();
+    return image.pixelColor(image.width() / 2, image.height() / 2);
+}
+
+TEST(PlayerViews, TheCardAndThePanelShowTheStationsLogo)
+{
+    WindowHarness h;
+    BrowserController& browser = h.window->browser();
+    StationFields withLogo = makeStation("a", "Logo Radio").fields();
+    withLogo.favicon = "http://logo.test/a.png";
+    h.deliver({withLogo, makeStation("b", "Plain Radio")});
+    const QColor placeholder = artworkMiddle(h);
+    browser.play(browser.allStations().front());
+    h.settle();
+    ASSERT_TRUE(h.http.respond(HttpResponse {200, encodedImage({64, 64}, Qt::magenta).toStdString()}));
+    EXPECT_TRUE(waitFor([&] { return artworkMiddle(h) == QColor(Qt::magenta); }));
+    h.tap(u"Player"_s);
+    EXPECT_EQ(artworkMiddle(h), QColor(Qt::magenta)) << "from the cache";
+    browser.play(browser.allStations().back());
+    h.settle();
+    EXPECT_EQ(artworkMiddle(h), placeholder) << "a station without a logo";
 }
 
 TEST(StreamDetailsView, ThePlayerPanelAddsUpWhatTheStreamIsKeepsTheSongAndForgetsItForTheNextStation)

@@ -1,12 +1,16 @@
 #include "testimages.h"
 
+#include "widgets/menustyle.h"
 #include "widgets/palette.h"
 #include "widgets/sidebarnavbutton.h"
 #include "widgets/vellobutton.h"
 
 #include <QApplication>
+#include <QEnterEvent>
 #include <QImage>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QSignalSpy>
 
 #include <gtest/gtest.h>
 
@@ -72,6 +76,44 @@ TEST(VelloButton, FocusRingShowsOnEveryLookAndEnterPresses)
         }
         EXPECT_EQ(presses, 2);
     }
+}
+
+// A checked button shows a state its owner chose, lit in the accent; a click only asks for another.
+TEST(VelloButton, ACheckedButtonIsDrawnChosenAndAClickOnlyAsks)
+{
+    VelloButton pause(QStringLiteral("❚❚"), Style::Icon);
+    pause.resize(pause.sizeHint());
+    pause.setCheckable(true);
+    pause.setChecked(true);
+    pause.click();
+    EXPECT_TRUE(pause.isChecked());
+    EXPECT_EQ(rendered(pause).pixelColor(8, 19).rgb(), velloGreen().rgb());
+}
+
+// A rebuilt list hides the row under the pointer and deletes it later: no leave event comes.
+TEST(VelloButton, RestingEndsWhenTheButtonGoesOutOfSight)
+{
+    QWidget row;
+    auto* play = new VelloButton(QStringLiteral("▶"), Style::Icon, &row);
+    row.show();
+    QSignalSpy resting(play, &VelloButton::restingChanged);
+    QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
+    QApplication::sendEvent(play, &enter);
+    row.hide();
+    EXPECT_EQ(resting, (QList<QVariantList> {{true}, {false}}));
+}
+
+// Menus are drawn by Qt's style in the dark palette: their separators must stand out from them.
+TEST(MenuStyle, SeparatorsShowOnTheDarkMenu)
+{
+    QMenu menu;
+    useDarkMenuLook(menu);
+    menu.addAction(QStringLiteral("Play"));
+    QAction* separator = menu.addSeparator();
+    menu.addAction(QStringLiteral("Quit"));
+    menu.resize(menu.sizeHint());
+    const QColor line = menu.grab().toImage().pixelColor(menu.actionGeometry(separator).center());
+    EXPECT_GT(line.lightness() - velloPanel().lightness(), 30);
 }
 
 TEST(SearchField, ReadsAsSearchAndIsBusyOnlyWhileLoading)

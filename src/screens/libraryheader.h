@@ -1,0 +1,15 @@
+#pragma once
+
+class QWidget;
+
+namespace Vello {
+
+class BrowserController;
+
+// "Your Library", with the button of the list chosen: "Clear Songs…" or "Add Station…", whose
+// dialogs open over `window`.
+[[nodiscard]] QWidget* makeLibraryTitle(BrowserController& browser, QWidget& window);
+// The chips that choose the Library's list, the chosen one checked.
+[[nodiscard]] QWidget* makeChipRow(BrowserController& browser);
+
+} // namespace Vello
