@@ -202,9 +202,8 @@ void PreferencesDialog::onAddressEdited()
 void PreferencesDialog::showAddressNote()
 {
     // A field that is not in use is nothing to correct.
-    const QString warning = m_addressField->isEnabled()
-        ? addressWarning(m_addressField->text(), typedSource().has_value())
-        : QString();
+    const QString warning
+        = m_addressField->isEnabled() ? addressWarning(m_addressField->text(), typedSource().has_value()) : QString();
     m_addressNote->setText(warning.isEmpty() ? addressHint() : warning);
     QPalette colors = m_addressNote->palette();
     colors.setColor(QPalette::WindowText, warning.isEmpty() ? velloMuted() : velloRed());
