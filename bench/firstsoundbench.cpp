@@ -11,9 +11,9 @@
 // build; needs icecast2, pulseaudio and parec.
 #include "capturesink.h"
 #include "icecastserver.h"
+#include "logoserver.h"
 #include "nullsinkmonitor.h"
 #include "pacedstreamserver.h"
-#include "widgets/logoserver.h"
 
 #include "platform/gstmediabackend.h"
 #include "platform/qthttpclient.h"

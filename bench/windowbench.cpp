@@ -16,6 +16,7 @@
 #include "app/mainwindow.h"
 #include "browser/browsercontroller.h"
 #include "catalog/stationstore.h"
+#include "i18n/translation.h"
 #include "platform/gstmediabackend.h"
 #include "platform/qtdnsresolver.h"
 #include "platform/qthttpclient.h"
@@ -28,7 +29,6 @@
 #include "screens/stationlist.h"
 #include "widgets/artworkloader.h"
 #include "widgets/stationrow.h"
-#include "widgets/translation.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>
@@ -274,8 +274,8 @@ int runDownload(int argc, char** argv, const QString& cacheFolder, const std::st
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
-    report("catalog_stations", static_cast<double>(window.controller()->browser().allStations().size()));
-    report("status_empty", window.controller()->browser().statusMessage().empty() ? 1 : 0);
+    report("catalog_stations", static_cast<double>(window.mainView()->browser().allStations().size()));
+    report("status_empty", window.mainView()->browser().statusMessage().empty() ? 1 : 0);
     report("downloaded_bytes", static_cast<double>(http.bytes()));
     report("vmrss_kb", static_cast<double>(statusKilobytes("VmRSS:")));
     report("vmhwm_kb", static_cast<double>(peakMemoryKilobytes()));
@@ -351,10 +351,10 @@ int runApplication(int argc, char** argv, const QString& cacheFolder, bool catal
     report("painted", 1);
     report("home_rows", static_cast<double>(window.findChildren<StationRow*>().size()));
 
-    BrowserController& browser = window.controller()->browser();
+    BrowserController& browser = window.mainView()->browser();
     browser.switchScreen(Screen::Library);
     QEventLoop settle;
-    while (window.controller()->stationList() == nullptr) {
+    while (window.mainView()->stationList() == nullptr) {
         settle.processEvents(QEventLoop::AllEvents);
     }
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -370,7 +370,7 @@ int runApplication(int argc, char** argv, const QString& cacheFolder, bool catal
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
     report("catalog_stations", static_cast<double>(browser.allStations().size()));
-    report("library_list", static_cast<double>(window.controller()->stationList()->stationCount()));
+    report("library_list", static_cast<double>(window.mainView()->stationList()->stationCount()));
     report("library_render_ms", renderMs);
     report("library_painted_ms", paintedMs);
     report("library_rows_alive", static_cast<double>(window.findChildren<StationRow*>().size()));

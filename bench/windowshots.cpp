@@ -4,6 +4,7 @@
 #include "app/preferencesdialog.h"
 #include "browser/browsercontroller.h"
 #include "catalog/stationsource.h"
+#include "i18n/translation.h"
 #include "platform/qtmainqueue.h"
 #include "ports/documentstore.h"
 #include "ports/httpclient.h"
@@ -14,7 +15,6 @@
 #include "screens/stationlist.h"
 #include "widgets/artworkloader.h"
 #include "widgets/stationrow.h"
-#include "widgets/translation.h"
 
 #include <QAction>
 #include <QApplication>
@@ -339,7 +339,7 @@ int takeScreenshots(int argc, char** argv, const QString& folder, const QString&
     ShotDocuments documents;
     MainWindow window(source, media, http, preferences, mainQueue, artwork, [](const CatalogSource&) {});
     window.show();
-    MainView& view = *window.controller();
+    MainView& view = *window.mainView();
     BrowserController& browser = view.browser();
     browser.keepSongsIn(documents, &ShotDocuments::shotTime);
     browser.keepOwnStationsIn(documents);
@@ -365,10 +365,10 @@ int takeScreenshots(int argc, char** argv, const QString& folder, const QString&
     };
     const std::vector<Shot> shots = translated
         // Every text has to fit where it has least room.
-        ? std::vector<Shot> {{Screen::Home, "home.png", "narrow"}, {Screen::Discover, "browse.png", ""},
+        ? std::vector<Shot> {{Screen::Home, "home.png", "narrow"}, {Screen::Browse, "browse.png", ""},
             {Screen::Player, "player.png", ""}, {Screen::Home, "home-failed.png", "fail"},
             {Screen::Library, "songs.png", "songs"}}
-        : std::vector<Shot> {{Screen::Home, "home.png", ""}, {Screen::Discover, "browse.png", ""},
+        : std::vector<Shot> {{Screen::Home, "home.png", ""}, {Screen::Browse, "browse.png", ""},
             {Screen::Library, "library.png", ""}, {Screen::Player, "player.png", ""},
             {Screen::Player, "player-connecting.png", "connect"}, {Screen::Home, "home-failed.png", "fail"},
             {Screen::Home, "home-narrow.png", "narrow"}, {Screen::Library, "songs.png", "songs"},

@@ -2,8 +2,8 @@
 
 #include "browser/browsercontroller.h"
 #include "browser/favoritesfile.h"
+#include "i18n/translation.h"
 #include "platform/regularfile.h"
-#include "widgets/translation.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "base/error.h"
 #include "catalog/catalogsource.h"
-#include "ports/error.h"
 
 #include <QString>
 #include <QStringList>

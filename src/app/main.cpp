@@ -4,10 +4,11 @@
 
 #include "browser/browsercontroller.h"
 #include "catalog/stationstore.h"
-#include "mpris/browsermprisplayer.h"
-#include "mpris/dbusidleinhibitor.h"
-#include "mpris/dbussongnotifier.h"
-#include "mpris/mprisservice.h"
+#include "desktop/browsermprisplayer.h"
+#include "desktop/dbusidleinhibitor.h"
+#include "desktop/dbussongnotifier.h"
+#include "desktop/mprisservice.h"
+#include "i18n/translation.h"
 #include "platform/folderdocumentstore.h"
 #include "platform/gstmediabackend.h"
 #include "platform/qtdnsresolver.h"
@@ -18,7 +19,6 @@
 #include "screens/mainview.h"
 #include "widgets/artworkloader.h"
 #include "widgets/logodiskcache.h"
-#include "widgets/translation.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -120,7 +120,7 @@ int main(int argc, char* argv[])
     if (Vello::pinsCatalogSource(options)) {
         window.pinCatalogSource();
     }
-    Vello::BrowserController& browser = window.controller()->browser();
+    Vello::BrowserController& browser = window.mainView()->browser();
     browser.keepSongsIn(documents);
     browser.keepOwnStationsIn(documents);
     browser.keepAwakeWith(idleInhibitor);
@@ -142,17 +142,15 @@ int main(int argc, char* argv[])
     std::unique_ptr<Vello::MprisService> mpris;
     if (claim == Vello::MprisService::Claim::Claimed) {
         mprisPlayer = std::make_unique<Vello::BrowserMprisPlayer>(
-            browser, window,
+            browser, [&window] { window.bringForward(); }, [&window] { window.quit(); },
             [&logoDisk](const std::string& favicon) {
                 const QString file = logoDisk.existingFile(QString::fromStdString(favicon));
                 return file.isEmpty() ? file : QUrl::fromLocalFile(file).toString();
-            },
-            [&window] { window.quit(); });
+            });
         mpris = std::make_unique<Vello::MprisService>(*mprisPlayer, bus);
         QObject::connect(
-            window.controller(), &Vello::MainView::nowPlayingChanged, mpris.get(), &Vello::MprisService::refresh);
-        QObject::connect(
-            window.controller(), &Vello::MainView::listChanged, mpris.get(), &Vello::MprisService::refresh);
+            window.mainView(), &Vello::MainView::nowPlayingChanged, mpris.get(), &Vello::MprisService::refresh);
+        QObject::connect(window.mainView(), &Vello::MainView::listChanged, mpris.get(), &Vello::MprisService::refresh);
     }
     // With a tray, closing the window may only hide it: the program ends when it closes for good.
     if (QSystemTrayIcon::isSystemTrayAvailable()) {

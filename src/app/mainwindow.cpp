@@ -5,12 +5,12 @@
 #include "spacekey.h"
 
 #include "browser/browsercontroller.h"
+#include "i18n/translation.h"
 #include "ports/preferences.h"
 #include "screens/mainview.h"
 #include "screens/stationdialog.h"
 #include "widgets/menustyle.h"
 #include "widgets/palette.h"
-#include "widgets/translation.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -77,9 +77,9 @@ MainWindow::MainWindow(StationSource& source, MediaBackend& media, HttpClient& h
     : QMainWindow(parent)
     , m_setCatalogSource(std::move(setCatalogSource))
     , m_preferences(preferences)
-    , m_controller(new MainView(source, media, http, preferences, queue, artwork, this))
+    , m_mainView(new MainView(source, media, http, preferences, queue, artwork, this))
 {
-    setCentralWidget(m_controller);
+    setCentralWidget(m_mainView);
     setWindowTitle(appName());
     QPalette colors = palette();
     colors.setColor(QPalette::Window, velloBackground());
@@ -92,12 +92,12 @@ MainWindow::MainWindow(StationSource& source, MediaBackend& media, HttpClient& h
     buildMenu();
     buildTrayMenu();
     followNowPlaying();
-    QApplication::instance()->installEventFilter(new SpaceKey(*this, *m_controller->playbackActions().front(), this));
+    QApplication::instance()->installEventFilter(new SpaceKey(*this, *m_mainView->playbackActions().front(), this));
 }
 
 void MainWindow::followNowPlaying()
 {
-    connect(m_controller, &MainView::nowPlayingChanged, this, [this](const NowPlaying& nowPlaying) {
+    connect(m_mainView, &MainView::nowPlayingChanged, this, [this](const NowPlaying& nowPlaying) {
         setWindowTitle(windowTitleFor(nowPlaying));
         m_trayNowPlaying->setText(trayLineFor(nowPlaying));
         if (m_trayIcon != nullptr) {
@@ -147,17 +147,17 @@ void MainWindow::buildMenu()
     QAction* reload = new QAction(tr("&Reload Stations"), this);
     reload->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
     reload->setMenuRole(QAction::NoRole);
-    connect(reload, &QAction::triggered, this, [this] { m_controller->browser().reloadStations(); });
+    connect(reload, &QAction::triggered, this, [this] { m_mainView->browser().reloadStations(); });
     auto* addStation = new QAction(tr("&Add Station…"), this);
     addStation->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     addStation->setMenuRole(QAction::NoRole);
-    connect(addStation, &QAction::triggered, this, [this] { editOwnStation(this, m_controller->browser()); });
+    connect(addStation, &QAction::triggered, this, [this] { editOwnStation(this, m_mainView->browser()); });
     auto* importAction = new QAction(tr("&Import Favorites…"), this);
     importAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    connect(importAction, &QAction::triggered, this, [this] { importFavorites(this, m_controller->browser()); });
+    connect(importAction, &QAction::triggered, this, [this] { importFavorites(this, m_mainView->browser()); });
     auto* exportAction = new QAction(tr("&Export Favorites…"), this);
     exportAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
-    connect(exportAction, &QAction::triggered, this, [this] { exportFavorites(this, m_controller->browser()); });
+    connect(exportAction, &QAction::triggered, this, [this] { exportFavorites(this, m_mainView->browser()); });
     auto* preferencesAction = new QAction(tr("&Preferences…"), this);
     // QKeySequence::Preferences has a key on macOS only; Ctrl+, (Cmd+, there) works everywhere.
     preferencesAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma));
@@ -202,7 +202,7 @@ void MainWindow::buildMenu()
 
     QMenu* playback = menuBar()->addMenu(tr("P&layback"));
     useDarkMenuLook(*playback);
-    const QList<QAction*>& actions = m_controller->playbackActions();
+    const QList<QAction*>& actions = m_mainView->playbackActions();
     for (qsizetype i = 0; i < actions.size(); ++i) {
         // Play/Pause, Next, Previous, the random station; then the volume.
         if (i == 4) {
@@ -220,7 +220,7 @@ void MainWindow::buildMenu()
         action->setChecked(entry.choice == SleepChoice::off());
         choices->addAction(action);
         connect(action, &QAction::triggered, this,
-            [this, choice = entry.choice] { m_controller->browser().setSleepTimer(choice); });
+            [this, choice = entry.choice] { m_mainView->browser().setSleepTimer(choice); });
         m_sleepTimerActions.append(action);
     }
 
@@ -245,7 +245,7 @@ void MainWindow::buildTrayMenu()
     m_trayNowPlaying->setEnabled(false);
     m_trayMenu->addSeparator();
     // Play/Pause, Next and Previous: the Playback menu's own actions.
-    m_trayMenu->addActions(m_controller->playbackActions().first(3));
+    m_trayMenu->addActions(m_mainView->playbackActions().first(3));
     m_trayMenu->addSeparator();
     m_trayMenu->addAction(m_quitAction);
 }
@@ -257,7 +257,7 @@ void MainWindow::showTrayIcon()
     }
     m_trayAvailable = true;
     m_trayIcon = new QSystemTrayIcon(windowIcon(), this);
-    m_trayIcon->setToolTip(trayToolTipFor(m_controller->nowPlaying()));
+    m_trayIcon->setToolTip(trayToolTipFor(m_mainView->nowPlaying()));
     m_trayIcon->setContextMenu(m_trayMenu);
     connect(m_trayIcon, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
         if (reason != QSystemTrayIcon::Trigger) {
@@ -267,13 +267,20 @@ void MainWindow::showTrayIcon()
             hide();
             return;
         }
-        showNormal();
-        raise();
-        activateWindow();
+        bringForward();
     });
     connect(this, &MainWindow::stillPlayingInTray, m_trayIcon,
         [this](const QString& message) { m_trayIcon->showMessage(appName(), message, windowIcon()); });
     m_trayIcon->show();
+}
+
+void MainWindow::bringForward()
+{
+    // Un-minimised, but a maximised window stays maximised.
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    raise();
+    activateWindow();
 }
 
 void MainWindow::quit()
@@ -331,7 +338,7 @@ void MainWindow::showPreferences()
         connect(
             m_preferencesDialog, &PreferencesDialog::catalogSourceChosen, this, [this](const CatalogSource& source) {
                 m_setCatalogSource(source);
-                m_controller->browser().reloadStations();
+                m_mainView->browser().reloadStations();
             });
     }
     m_preferencesDialog->show();
@@ -352,7 +359,7 @@ void MainWindow::keyPressEvent(QKeyEvent* event)
 {
     // Reaches the window only when the control with the focus, if any, did not take it.
     if (event->key() == Qt::Key_Space && event->modifiers() == Qt::NoModifier) {
-        m_controller->playbackActions().front()->trigger();
+        m_mainView->playbackActions().front()->trigger();
         return;
     }
     QMainWindow::keyPressEvent(event);

@@ -43,7 +43,7 @@ public:
     MainWindow(StationSource& source, MediaBackend& media, HttpClient& http, Preferences& preferences, MainQueue& queue,
         ArtworkLoader& artwork, CatalogSourceSetter setCatalogSource, QWidget* parent = nullptr);
 
-    [[nodiscard]] MainView* controller() const { return m_controller; }
+    [[nodiscard]] MainView* mainView() const { return m_mainView; }
     [[nodiscard]] QMenu* applicationMenu() const { return m_applicationMenu; }
 
     // Puts the window in the middle of the screen it is on.
@@ -69,6 +69,8 @@ public:
     [[nodiscard]] QMenu* trayMenu() const { return m_trayMenu; }
     // Closes the window for good, tray or not.
     void quit();
+    // Shows the window, hidden, minimised or behind others, in front and active.
+    void bringForward();
 
 Q_SIGNALS:
     // A press on empty background asked the desktop to move the window.
@@ -92,7 +94,7 @@ private:
 
     CatalogSourceSetter m_setCatalogSource;
     Preferences& m_preferences;
-    MainView* m_controller;
+    MainView* m_mainView;
     QPointer<PreferencesDialog> m_preferencesDialog;
     QMenu* m_applicationMenu = nullptr;
     // The Sleep Timer menu's entries, checked to match the timer.

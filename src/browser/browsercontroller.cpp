@@ -524,7 +524,7 @@ void BrowserController::switchScreen(Screen screen)
     } else if (screen != Screen::Player || m_mode == ListMode::Songs) {
         m_mode = ListMode::Top;
     }
-    if (screen == Screen::Discover) {
+    if (screen == Screen::Browse) {
         m_browseVisibleLimit = browsePageSize;
     }
     m_view.renderSidebar();
@@ -558,7 +558,7 @@ void BrowserController::scheduleSearchRender()
 
 void BrowserController::loadNextBrowsePage()
 {
-    if (m_screen != Screen::Discover || m_isLoadingNextBrowsePage) {
+    if (m_screen != Screen::Browse || m_isLoadingNextBrowsePage) {
         return;
     }
     const std::size_t available = filteredStations().size();

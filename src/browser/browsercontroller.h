@@ -142,7 +142,7 @@ public:
     void onSearchTextChanged();
     // Starts, or starts again, the wait after which the search results are shown.
     void scheduleSearchRender();
-    // Adds a page to the Discover list; the content view calls it as it nears its end.
+    // Adds a page to the Browse list; the content view calls it as it nears its end.
     void loadNextBrowsePage();
     // A Library chip: Favorites, Recent, Songs or Top Stations.
     void chooseListMode(ListMode mode);

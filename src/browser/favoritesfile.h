@@ -2,7 +2,7 @@
 
 #include "ownstations.h"
 
-#include "ports/error.h"
+#include "base/error.h"
 
 #include <cstddef>
 #include <string>

@@ -2,9 +2,9 @@
 
 #include "storedlist.h"
 
+#include "base/error.h"
+#include "base/text.h"
 #include "catalog/station.h"
-#include "ports/error.h"
-#include "ports/text.h"
 
 #include <cstddef>
 #include <functional>

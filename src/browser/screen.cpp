@@ -9,7 +9,7 @@ std::size_t rowsShown(Screen screen, std::size_t browseVisibleLimit, std::size_t
     switch (screen) {
     case Screen::Home:
         return std::min<std::size_t>(18, listSize);
-    case Screen::Discover:
+    case Screen::Browse:
         return std::min(browseVisibleLimit, listSize);
     case Screen::Library:
         return listSize;

@@ -7,7 +7,7 @@ namespace Vello {
 // The four screens of the window, in sidebar order.
 enum class Screen {
     Home,
-    Discover,
+    Browse,
     Library,
     Player,
 };
@@ -24,7 +24,7 @@ enum class ListMode {
     Own,
 };
 
-// How many rows of a list of `listSize` stations `screen` shows: Home 18, Discover
+// How many rows of a list of `listSize` stations `screen` shows: Home 18, Browse
 // `browseVisibleLimit`, Library all of them, Player 12; never more than the list holds.
 [[nodiscard]] std::size_t rowsShown(Screen screen, std::size_t browseVisibleLimit, std::size_t listSize);
 

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "base/text.h"
 #include "ports/mainqueue.h"
-#include "ports/text.h"
 
 #include <chrono>
 #include <functional>

@@ -2,7 +2,7 @@
 
 #include "storedlist.h"
 
-#include "ports/text.h"
+#include "base/text.h"
 
 #include <chrono>
 #include <cstddef>

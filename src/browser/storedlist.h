@@ -2,7 +2,7 @@
 
 #include "listdocument.h"
 
-#include "ports/text.h"
+#include "base/text.h"
 
 #include <functional>
 #include <optional>

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "base/error.h"
 #include "catalogparts.h"
-#include "ports/error.h"
 #include "station.h"
 
 #include <cstddef>

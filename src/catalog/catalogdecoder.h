@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ports/error.h"
+#include "base/error.h"
 #include "station.h"
 
 #include <memory>

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "base/error.h"
 #include "catalogpublisher.h"
-#include "ports/error.h"
 
 #include <chrono>
 #include <cstddef>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ports/text.h"
+#include "base/text.h"
 
 namespace Vello {
 

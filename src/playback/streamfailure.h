@@ -1,7 +1,7 @@
 #pragma once
 
+#include "base/text.h"
 #include "ports/mediabackend.h"
-#include "ports/text.h"
 
 namespace Vello {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "text.h"
+#include "base/text.h"
 
 #include <optional>
 #include <string>

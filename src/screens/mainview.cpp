@@ -12,6 +12,7 @@
 #include "transportcontrols.h"
 
 #include "browser/browsercontroller.h"
+#include "i18n/translation.h"
 #include "widgets/artworkloader.h"
 #include "widgets/aspectfillimage.h"
 #include "widgets/elidedlabel.h"
@@ -22,7 +23,6 @@
 #include "widgets/sidebarnavbutton.h"
 #include "widgets/stationrow.h"
 #include "widgets/stationscrollarea.h"
-#include "widgets/translation.h"
 #include "widgets/vellobutton.h"
 #include "widgets/volumecontrol.h"
 
@@ -435,7 +435,7 @@ void MainView::render(bool resetScroll)
         appendContent(makeHomeHeroRow());
         appendContent(makeSectionTitle(tr("Top Stations")));
         break;
-    case Screen::Discover:
+    case Screen::Browse:
         appendContent(makeSectionTitle(tr("Browse")));
         appendContent(makeSectionTitle(tr("Browse Stations")));
         break;

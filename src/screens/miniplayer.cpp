@@ -4,9 +4,9 @@
 #include "transportcontrols.h"
 
 #include "browser/browsercontroller.h"
+#include "i18n/translation.h"
 #include "widgets/elidedlabel.h"
 #include "widgets/palette.h"
-#include "widgets/translation.h"
 #include "widgets/volumecontrol.h"
 
 #include <QCoreApplication>

@@ -3,13 +3,13 @@
 #include "panel.h"
 #include "sectionbuilders.h"
 
+#include "i18n/translation.h"
 #include "playback/streamaddress.h"
 #include "widgets/artworkloader.h"
 #include "widgets/aspectfillimage.h"
 #include "widgets/elidedlabel.h"
 #include "widgets/palette.h"
 #include "widgets/textdirection.h"
-#include "widgets/translation.h"
 #include "widgets/vellobutton.h"
 
 #include <QCoreApplication>

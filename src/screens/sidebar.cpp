@@ -36,7 +36,7 @@ void Sidebar::render()
         Screen screen;
     } entries[] = {
         {QT_TR_NOOP("Home"), u"home", Screen::Home},
-        {QT_TR_NOOP("Browse"), u"grid", Screen::Discover},
+        {QT_TR_NOOP("Browse"), u"grid", Screen::Browse},
         {QT_TR_NOOP("Library"), u"heart-filled", Screen::Library},
         {QT_TR_NOOP("Player"), u"play-circle", Screen::Player},
     };

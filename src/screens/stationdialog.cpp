@@ -3,8 +3,8 @@
 #include "sectionbuilders.h"
 
 #include "browser/browsercontroller.h"
+#include "i18n/translation.h"
 #include "widgets/palette.h"
-#include "widgets/translation.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>

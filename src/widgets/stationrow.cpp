@@ -2,9 +2,9 @@
 
 #include "artworkloader.h"
 #include "elidedlabel.h"
+#include "i18n/translation.h"
 #include "palette.h"
 #include "textdirection.h"
-#include "translation.h"
 #include "vellobutton.h"
 
 #include <QHBoxLayout>

@@ -98,17 +98,17 @@ TEST_F(MainWindowTest, APressOnEmptyBackgroundMovesTheWindowTheTitleNamesTheSong
     QApplication::setActiveWindow(&window);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     QSignalSpy moves(&window, &MainWindow::systemMoveRequested);
-    QWidget* sidebar = window.controller()->sidebar();
+    QWidget* sidebar = window.mainView()->sidebar();
     QTest::mouseClick(sidebar, Qt::LeftButton, {}, QPoint(100, sidebar->height() - 40));
     EXPECT_EQ(moves.count(), 1);
 
-    QTest::mouseClick(window.controller()->findChild<QWidget*>(u"topBar"_s), Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseClick(window.mainView()->findChild<QWidget*>(u"topBar"_s), Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_EQ(moves.count(), 2) << "the top bar's rim is background too";
 
     QTest::mouseClick(sidebar->findChild<QAbstractButton*>(), Qt::LeftButton);
     EXPECT_EQ(moves.count(), 2) << "a control is no background";
 
-    MainView& view = *window.controller();
+    MainView& view = *window.mainView();
     NowPlaying nowPlaying = view.nowPlaying();
     nowPlaying.title = Text::verbatim("<b>Rock</b> & Roll");
     // The song, the phase, and what the title and the tray's tooltip say.
@@ -177,7 +177,7 @@ TEST_F(MainWindowTest, ASleepTimerChosenInThePlaybackMenuShowsInTheMiniPlayerTil
     window.show();
     source.answer(makeStations(3));
     queue.runPending();
-    MainView& view = *window.controller();
+    MainView& view = *window.mainView();
     view.browser().playSelected();
     queue.runPending();
     const auto menus = window.findChildren<QMenu*>();
@@ -207,7 +207,7 @@ TEST_F(MainWindowTest, ASleepTimerChosenInThePlaybackMenuShowsInTheMiniPlayerTil
 TEST_F(MainWindowTest, AStationAddedIsCheckedAsTypedListedUnderMyStationsAndRemovedFromItsRow)
 {
     MemoryDocumentStore documents;
-    MainView& view = *window.controller();
+    MainView& view = *window.mainView();
     view.browser().keepOwnStationsIn(documents);
     window.show();
     QApplication::setActiveWindow(&window);
@@ -335,8 +335,8 @@ TEST_F(MainWindowTest, PreferencesWorkByKeyboardAloneAndApplyOnlyAValidChoiceAtO
 TEST_F(MainWindowTest, WithATrayClosingHidesAndSaysWhereOnceQuitQuitsAndTheTrayMenuFollowsTheSong)
 {
     const QList<QAction*> entries = window.trayMenu()->actions();
-    EXPECT_EQ(entries.mid(2, 3), window.controller()->playbackActions().first(3));
-    MainView& view = *window.controller();
+    EXPECT_EQ(entries.mid(2, 3), window.mainView()->playbackActions().first(3));
+    MainView& view = *window.mainView();
     NowPlaying nowPlaying = view.nowPlaying();
     nowPlaying.title = Text::verbatim("Rock & Roll FM");
     for (const auto& [song, line] :

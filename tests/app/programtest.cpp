@@ -1,6 +1,6 @@
 #include "logoserver.h"
 
-#include "widgets/translation.h"
+#include "i18n/translation.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

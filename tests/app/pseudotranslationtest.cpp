@@ -6,9 +6,9 @@
 #include "windowharness.h"
 
 #include "browser/browsercontroller.h"
+#include "i18n/translation.h"
 #include "widgets/elidedlabel.h"
 #include "widgets/sidebarnavbutton.h"
-#include "widgets/translation.h"
 #include "widgets/vellobutton.h"
 
 #include <QAction>
@@ -94,7 +94,7 @@ TEST_F(PseudoTranslationTest, EveryScreenAndDialogShowsOnlyTranslatedTextsThatFi
     ASSERT_EQ(translations.language(), u"pseudo"_s);
     window.resize(MainWindow::minimumWidth, MainWindow::minimumHeight);
     window.show();
-    BrowserController& browser = window.controller()->browser();
+    BrowserController& browser = window.mainView()->browser();
     browser.keepSongsIn(songs);
     source.answer(Error {VELLO_TR("Core", "No station catalog server could be reached.")});
     queue.runPending();
@@ -107,7 +107,7 @@ TEST_F(PseudoTranslationTest, EveryScreenAndDialogShowsOnlyTranslatedTextsThatFi
     browser.play(browser.allStations().front());
     media.players.back()->emit(MediaTags {"⟦Song⟧", "⟦Singer⟧", {"⟦MP3⟧", 128'000, 44'100}});
     queue.runPending();
-    for (const Screen screen : {Screen::Home, Screen::Discover, Screen::Library, Screen::Player}) {
+    for (const Screen screen : {Screen::Home, Screen::Browse, Screen::Library, Screen::Player}) {
         browser.switchScreen(screen);
         queue.runPending();
         expectTranslatedAndWhole(window, QString::number(static_cast<int>(screen)));
@@ -179,7 +179,7 @@ TEST(EveryLanguage, MenusHaveLettersOfTheirOwnAndThePlayersControlsKeepApart)
         expectOwnMnemonics(titles, true, u"menu bar"_s);
         PreferencesDialog preferences(fakes.preferences, true);
         const Station own = makeStation("own:1", "Mine");
-        StationDialog station(window.controller()->browser(), &own, &window);
+        StationDialog station(window.mainView()->browser(), &own, &window);
         for (const QDialog* dialog : std::initializer_list<const QDialog*> {&preferences, &station}) {
             QStringList texts;
             for (QAbstractButton* button : dialog->findChildren<QAbstractButton*>()) {
@@ -202,13 +202,13 @@ TEST(EveryLanguage, MenusHaveLettersOfTheirOwnAndThePlayersControlsKeepApart)
         radio.homepage = "https://radio.example/";
         fakes.source.answer(std::vector<Station> {radio});
         fakes.queue.runPending();
-        BrowserController& browser = window.controller()->browser();
+        BrowserController& browser = window.mainView()->browser();
         browser.play(browser.allStations().front());
         browser.switchScreen(Screen::Player);
         fakes.queue.runPending();
         std::vector<std::pair<QString, QRect>> controls;
         for (const QWidget* player :
-            {window.findChild<QWidget*>(u"playerPanel"_s), static_cast<QWidget*>(window.controller()->miniPlayer())}) {
+            {window.findChild<QWidget*>(u"playerPanel"_s), static_cast<QWidget*>(window.mainView()->miniPlayer())}) {
             for (const QWidget* control : player->findChildren<QWidget*>()) {
                 if (QStringList {u"transport"_s, u"volumeControl"_s, u"playerHomepage"_s, u"stationArtwork"_s}.contains(
                         control->objectName())) {

@@ -58,7 +58,7 @@ TEST(BrowserControllerTest, AnswersAndTimersArrivingAfterTheControllerIsGoneDoNo
     h.start(makeStations(3));
     h.view.typed = "station";
     h.controller->onSearchTextChanged();
-    h.controller->switchScreen(Screen::Discover);
+    h.controller->switchScreen(Screen::Browse);
     h.controller->play(h.controller->allStations().front());
     h.controller.reset();
     h.view.events.clear();
@@ -72,7 +72,7 @@ TEST(BrowserControllerTest, EditsWithinTheDebounceMakeOneRenderUnlessASwitchCanc
 {
     BrowserHarness h;
     h.start(makeStations(100));
-    h.controller->switchScreen(Screen::Discover);
+    h.controller->switchScreen(Screen::Browse);
     h.controller->loadNextBrowsePage();
     h.queue.runPending();
     h.view.events.clear();
@@ -100,18 +100,18 @@ TEST(BrowserControllerTest, EditsWithinTheDebounceMakeOneRenderUnlessASwitchCanc
 TEST(BrowserControllerTest, ASwitchSetsTheModeAndLimitOfTheNewScreen)
 {
     const std::vector<std::tuple<const char*, Screen, Screen, ListMode, std::size_t>> cases {
-        {"Home lists the top and keeps the page", Screen::Discover, Screen::Home, ListMode::Top, 80},
+        {"Home lists the top and keeps the page", Screen::Browse, Screen::Home, ListMode::Top, 80},
         {"Home lists the top after the Library", Screen::Library, Screen::Home, ListMode::Top, 80},
-        {"the Player keeps the list it came from", Screen::Discover, Screen::Player, ListMode::Recent, 80},
-        {"Library lists the favourites", Screen::Discover, Screen::Library, ListMode::Favorites, 80},
-        {"Discover lists the top from its first page", Screen::Home, Screen::Discover, ListMode::Top, 40},
-        {"the same screen does nothing", Screen::Discover, Screen::Discover, ListMode::Recent, 80},
+        {"the Player keeps the list it came from", Screen::Browse, Screen::Player, ListMode::Recent, 80},
+        {"Library lists the favourites", Screen::Browse, Screen::Library, ListMode::Favorites, 80},
+        {"Browse lists the top from its first page", Screen::Home, Screen::Browse, ListMode::Top, 40},
+        {"the same screen does nothing", Screen::Browse, Screen::Browse, ListMode::Recent, 80},
     };
     for (const auto& [name, from, to, mode, limit] : cases) {
         SCOPED_TRACE(name);
         BrowserHarness h;
         h.start(makeStations(100));
-        h.controller->switchScreen(Screen::Discover);
+        h.controller->switchScreen(Screen::Browse);
         h.controller->loadNextBrowsePage();
         h.controller->chooseListMode(ListMode::Recent);
         h.controller->switchScreen(from);
@@ -126,7 +126,7 @@ TEST(BrowserControllerTest, ASwitchSetsTheModeAndLimitOfTheNewScreen)
     }
 }
 
-TEST(BrowserControllerTest, DiscoverGrowsByPagesUpToTheListLengthAndOnlyThere)
+TEST(BrowserControllerTest, BrowseGrowsByPagesUpToTheListLengthAndOnlyThere)
 {
     BrowserHarness h;
     std::vector<Station> stations = makeStations(95);
@@ -134,8 +134,8 @@ TEST(BrowserControllerTest, DiscoverGrowsByPagesUpToTheListLengthAndOnlyThere)
     h.start(stations);
     h.view.typed = "station";
     h.controller->loadNextBrowsePage();
-    EXPECT_EQ(h.controller->browseVisibleLimit(), 40U) << "only Discover pages";
-    h.controller->switchScreen(Screen::Discover);
+    EXPECT_EQ(h.controller->browseVisibleLimit(), 40U) << "only Browse pages";
+    h.controller->switchScreen(Screen::Browse);
     h.queue.runPending();
     h.view.events.clear();
 

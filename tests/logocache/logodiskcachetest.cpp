@@ -1,6 +1,6 @@
-#include "widgets/logoserver.h"
-#include "widgets/testimages.h"
-#include "widgets/waitfor.h"
+#include "logoserver.h"
+#include "testimages.h"
+#include "waitfor.h"
 
 #include "platform/qthttpclient.h"
 #include "widgets/artworkloader.h"

@@ -1,6 +1,6 @@
 #include "capturesink.h"
 #include "icecastserver.h"
-#include "widgets/waitfor.h"
+#include "waitfor.h"
 
 #include "platform/gstmediabackend.h"
 #include "platform/qthttpclient.h"

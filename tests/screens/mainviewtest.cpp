@@ -92,7 +92,7 @@ TEST(MainView, EveryScreenListsItsItemsInOrderAndTheKeyboardKeepsItsPlaceInIt)
         h.settle();
         EXPECT_EQ(QApplication::focusWidget(), h.buttons(focused).front());
     }
-    EXPECT_EQ(h.window->browser().screen(), Screen::Discover);
+    EXPECT_EQ(h.window->browser().screen(), Screen::Browse);
 
     // With the mini player up, a control reached by the keyboard is scrolled clear of it.
     Panel* mini = h.window->miniPlayer();

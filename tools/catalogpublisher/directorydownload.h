@@ -1,7 +1,7 @@
 #pragma once
 
+#include "base/error.h"
 #include "catalog/catalogpublisher.h"
-#include "ports/error.h"
 #include "ports/httpclient.h"
 
 #include <filesystem>

@@ -1,7 +1,7 @@
 #include "dbussongnotifier.h"
 
 #include "catalog/station.h"
-#include "widgets/translation.h"
+#include "i18n/translation.h"
 
 #include <QDBusArgument>
 #include <QDBusMessage>

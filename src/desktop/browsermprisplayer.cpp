@@ -1,20 +1,18 @@
 #include "browsermprisplayer.h"
 
 #include "browser/browsercontroller.h"
-#include "widgets/translation.h"
-
-#include <QWidget>
+#include "i18n/translation.h"
 
 #include <utility>
 
 namespace Vello {
 
 BrowserMprisPlayer::BrowserMprisPlayer(
-    BrowserController& browser, QWidget& window, LogoFile logoFile, std::function<void()> quit)
+    BrowserController& browser, std::function<void()> raise, std::function<void()> quit, LogoFile logoFile)
     : m_browser(browser)
-    , m_window(window)
-    , m_logoFile(std::move(logoFile))
+    , m_raise(std::move(raise))
     , m_quit(std::move(quit))
+    , m_logoFile(std::move(logoFile))
 {
 }
 
@@ -88,19 +86,12 @@ void BrowserMprisPlayer::setVolume(double volume)
 
 void BrowserMprisPlayer::raise()
 {
-    m_window.setWindowState(m_window.windowState() & ~Qt::WindowMinimized);
-    m_window.show();
-    m_window.raise();
-    m_window.activateWindow();
+    m_raise();
 }
 
 void BrowserMprisPlayer::quit()
 {
-    if (m_quit) {
-        m_quit();
-    } else {
-        m_window.close();
-    }
+    m_quit();
 }
 
 } // namespace Vello

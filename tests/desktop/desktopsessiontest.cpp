@@ -1,5 +1,5 @@
-#include "mpris/dbusidleinhibitor.h"
-#include "mpris/dbussongnotifier.h"
+#include "desktop/dbusidleinhibitor.h"
+#include "desktop/dbussongnotifier.h"
 #include "waitfor.h"
 
 #include <QDBusArgument>

@@ -1,7 +1,7 @@
 #include "logoserver.h"
 
-#include "mpris/mprisplayeradaptor.h"
-#include "mpris/mprisservice.h"
+#include "desktop/mprisplayeradaptor.h"
+#include "desktop/mprisservice.h"
 
 #include <QDBusArgument>
 #include <QDBusConnection>

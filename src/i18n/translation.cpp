@@ -9,6 +9,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
+#include <vector>
 
 namespace Vello {
 
@@ -20,26 +22,6 @@ const QString catalogueName = QStringLiteral("pemba-vello");
 QString fromUtf8(std::string_view text)
 {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-// `pattern` with %1 to %9 filled in one pass, so a value holding "%2" stays as it is.
-QString fillPlaces(const QString& pattern, const QStringList& values)
-{
-    QString filled;
-    filled.reserve(pattern.size());
-    for (qsizetype i = 0; i < pattern.size(); ++i) {
-        const QChar c = pattern.at(i);
-        if (c == u'%' && i + 1 < pattern.size() && pattern.at(i + 1) >= u'1' && pattern.at(i + 1) <= u'9') {
-            const qsizetype index = pattern.at(i + 1).unicode() - u'1';
-            if (index < values.size()) {
-                filled += values.at(index);
-                ++i;
-                continue;
-            }
-        }
-        filled += c;
-    }
-    return filled;
 }
 
 // Mirrors the whole window for a language written right to left. Every catalogue says which
@@ -100,12 +82,12 @@ QString translated(const Text& text)
     if (text.values().empty()) {
         return pattern;
     }
-    QStringList values;
-    values.reserve(static_cast<qsizetype>(text.values().size()));
+    std::vector<std::string> values;
+    values.reserve(text.values().size());
     for (const Text& value : text.values()) {
-        values.append(translated(value));
+        values.push_back(translated(value).toStdString());
     }
-    return fillPlaces(pattern, values);
+    return QString::fromStdString(fillPlaces(pattern.toStdString(), values));
 }
 
 QString stationText(std::string_view shown, const char* standIn)

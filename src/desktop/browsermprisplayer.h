@@ -7,8 +7,6 @@
 #include <functional>
 #include <string>
 
-class QWidget;
-
 namespace Vello {
 
 class BrowserController;
@@ -20,10 +18,10 @@ public:
     // The file holding the logo of a favicon address, or empty when none is kept.
     using LogoFile = std::function<QString(const std::string& favicon)>;
 
-    // `browser` and `window` must outlive this object. `quit` ends the program, which closing a
-    // window that keeps playing from the tray does not; without it Quit closes the window.
+    // `browser` must outlive this object. `raise` brings the window to the front; `quit` ends the
+    // program, which closing a window that keeps playing from the tray does not.
     BrowserMprisPlayer(
-        BrowserController& browser, QWidget& window, LogoFile logoFile = {}, std::function<void()> quit = {});
+        BrowserController& browser, std::function<void()> raise, std::function<void()> quit, LogoFile logoFile = {});
 
     [[nodiscard]] MprisState state() const override;
     // Pauses what plays or is on its way to playing; otherwise plays, as the window's button does.
@@ -40,9 +38,9 @@ public:
 
 private:
     BrowserController& m_browser;
-    QWidget& m_window;
-    LogoFile m_logoFile;
+    std::function<void()> m_raise;
     std::function<void()> m_quit;
+    LogoFile m_logoFile;
 };
 
 } // namespace Vello
