@@ -31,7 +31,7 @@ template <typename Decode> void decodeFilterSort(benchmark::State& state, Decode
             state.SkipWithError(std::get<Error>(decoded).description.english().c_str());
             break;
         }
-        std::erase_if(*stations, [](const Station& station) { return !station.radioURL(); });
+        std::erase_if(*stations, [](const Station& station) { return !station.hasRadioURL(); });
         const std::vector<Station> sorted = sortedForDisplay(std::move(*stations), "en_US");
         kept = sorted.size();
         benchmark::DoNotOptimize(sorted.data());
@@ -76,17 +76,7 @@ BENCHMARK(BM_Decode)->Arg(50000)->Unit(benchmark::kMillisecond)->UseRealTime();
 // (here read from memory instead of the page cache).
 void BM_DecodeInPartsFilterSort(benchmark::State& state)
 {
-    decodeFilterSort(state, [](std::string_view document) {
-        return decodeCatalogInParts([document]() -> std::optional<DocumentStream> {
-            return DocumentStream {[document, at = std::size_t {0}](char* into, std::size_t size) mutable {
-                                       const std::size_t n = std::min(size, document.size() - at);
-                                       std::memcpy(into, document.data() + at, n);
-                                       at += n;
-                                       return static_cast<std::ptrdiff_t>(n);
-                                   },
-                document.size()};
-        });
-    });
+    decodeFilterSort(state, [](std::string_view document) { return decodeCatalogInParts(openerOf(document)); });
 }
 BENCHMARK(BM_DecodeInPartsFilterSort)->Arg(50000)->Unit(benchmark::kMillisecond)->UseRealTime();
 

@@ -48,13 +48,19 @@ std::vector<Station> sortedForDisplay(std::vector<Station> stations)
     return sortedForDisplay(std::move(stations), userCollationLocale());
 }
 
+std::vector<Station> sortedForDisplay(std::vector<Station> stations, std::string_view localeName)
+{
+    const std::vector<std::uint32_t> order = displayOrder(stations, localeName);
+    return inOrder(std::move(stations), order);
+}
+
 // Names are compared only inside runs of equal scores, and each station's score and display
 // name are derived once rather than on every comparison. Sorting by score first and then each
 // run by name, both stably, gives exactly the order of the combined comparison.
-std::vector<Station> sortedForDisplay(std::vector<Station> stations, std::string_view localeName)
+std::vector<std::uint32_t> displayOrder(const std::vector<Station>& stations, std::string_view localeName)
 {
     if (stations.size() < 2) {
-        return stations;
+        return std::vector<std::uint32_t>(stations.size(), 0);
     }
     std::vector<SortEntry> entries;
     entries.reserve(stations.size());
@@ -65,12 +71,18 @@ std::vector<Station> sortedForDisplay(std::vector<Station> stations, std::string
         entries.begin(), entries.end(), [](const SortEntry& a, const SortEntry& b) { return a.score > b.score; });
 
     const std::unique_ptr<icu::Collator> collator = makeCollator(localeName);
-    // Views of each display name: the trimmed name in place, or the fallback text.
+    // Views of each display name: the trimmed name in place, or the fallback text. Taken in the
+    // stations' own order, which is the order their texts lie in memory.
     std::vector<std::string_view> names(stations.size());
+    for (std::size_t index = 0; index < stations.size(); ++index) {
+        const std::optional<std::string_view> name = stations[index].name();
+        const std::string_view trimmedName = name ? trimmed(*name) : std::string_view();
+        names[index] = trimmedName.empty() ? unnamedStation : trimmedName;
+    }
     const auto nameBefore = [&](const SortEntry& a, const SortEntry& b) {
         const std::string_view left = names[a.index];
         const std::string_view right = names[b.index];
-        if (!collator) {
+        if (!collator || left == right) {
             return left < right;
         }
         UErrorCode status = U_ZERO_ERROR;
@@ -83,18 +95,20 @@ std::vector<Station> sortedForDisplay(std::vector<Station> stations, std::string
         const auto runEnd = std::find_if(
             run, entries.end(), [score = run->score](const SortEntry& entry) { return entry.score != score; });
         if (runEnd - run > 1) {
-            for (auto entry = run; entry != runEnd; ++entry) {
-                const std::optional<std::string_view> name = stations[entry->index].name();
-                const std::string_view trimmedName = name ? trimmed(*name) : std::string_view();
-                names[entry->index] = trimmedName.empty() ? unnamedStation : trimmedName;
-            }
             std::stable_sort(run, runEnd, nameBefore);
         }
         run = runEnd;
     }
+    std::vector<std::uint32_t> order(entries.size());
+    std::ranges::transform(
+        entries, order.begin(), [](const SortEntry& entry) { return static_cast<std::uint32_t>(entry.index); });
+    return order;
+}
 
-    // Station `entries[i].index` belongs at position i. Following each cycle of that permutation
-    // moves every station once and needs no second list.
+// Station `order[i]` belongs at position i. Following each cycle of that permutation moves every
+// station once and needs no second list.
+std::vector<Station> inOrder(std::vector<Station> stations, const std::vector<std::uint32_t>& order)
+{
     std::vector<bool> placed(stations.size(), false);
     for (std::size_t start = 0; start < stations.size(); ++start) {
         if (placed[start]) {
@@ -102,10 +116,10 @@ std::vector<Station> sortedForDisplay(std::vector<Station> stations, std::string
         }
         Station held = std::move(stations[start]);
         std::size_t position = start;
-        while (entries[position].index != start) {
-            stations[position] = std::move(stations[entries[position].index]);
+        while (order[position] != start) {
+            stations[position] = std::move(stations[order[position]]);
             placed[position] = true;
-            position = entries[position].index;
+            position = order[position];
         }
         stations[position] = std::move(held);
         placed[position] = true;
