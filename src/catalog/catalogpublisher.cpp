@@ -160,6 +160,7 @@ Result<FilteredCatalog> filterCatalog(std::string_view answer)
         return Error {Text::verbatim("the filtered catalog decodes to " + std::to_string(playableCount(stations))
             + " playable stations instead of " + std::to_string(catalog->stations))};
     }
+    catalog->latest = latestChange(stations);
     return kept;
 }
 

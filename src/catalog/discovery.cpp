@@ -189,7 +189,8 @@ private:
     {
         text = trimmed(text);
         m_folded.clear();
-        const bool ascii = std::ranges::none_of(text, [](char c) { return (static_cast<unsigned char>(c) & 0x80U) != 0; });
+        const bool ascii
+            = std::ranges::none_of(text, [](char c) { return (static_cast<unsigned char>(c) & 0x80U) != 0; });
         const std::string wide = ascii ? std::string() : lowercased(isNfc(text) ? text : toNfc(text));
         const std::string_view source = ascii ? text : std::string_view(wide);
         const auto* bytes = reinterpret_cast<const std::uint8_t*>(source.data());
@@ -317,7 +318,8 @@ std::vector<DiscoveryEntry> shownGenres(const std::vector<DiscoveryEntry>& genre
 {
     const std::string wanted = lowercased(trimmed(filter));
     if (wanted.empty()) {
-        return {genres.begin(), genres.begin() + static_cast<std::ptrdiff_t>(std::min(genres.size(), genresShownByDefault))};
+        return {genres.begin(),
+            genres.begin() + static_cast<std::ptrdiff_t>(std::min(genres.size(), genresShownByDefault))};
     }
     std::vector<DiscoveryEntry> shown;
     std::ranges::copy_if(genres, std::back_inserter(shown),

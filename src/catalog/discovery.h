@@ -62,6 +62,7 @@ struct Discovery final {
 
 // The genres a list shows: the first genresShownByDefault of `genres` while `filter` is blank,
 // else every one whose tag holds `filter` (trimmed, lower-cased).
-[[nodiscard]] std::vector<DiscoveryEntry> shownGenres(const std::vector<DiscoveryEntry>& genres, std::string_view filter);
+[[nodiscard]] std::vector<DiscoveryEntry> shownGenres(
+    const std::vector<DiscoveryEntry>& genres, std::string_view filter);
 
 } // namespace Vello

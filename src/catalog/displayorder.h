@@ -18,7 +18,8 @@ namespace Vello {
 [[nodiscard]] std::vector<Station> sortedForDisplay(std::vector<Station> stations, std::string_view localeName);
 
 // That order as the positions of the stations: the station shown i-th is stations[order[i]].
-[[nodiscard]] std::vector<std::uint32_t> displayOrder(const std::vector<Station>& stations, std::string_view localeName);
+[[nodiscard]] std::vector<std::uint32_t> displayOrder(
+    const std::vector<Station>& stations, std::string_view localeName);
 
 // `stations` put in `order`, which holds each of their positions once (as displayOrder() gives).
 [[nodiscard]] std::vector<Station> inOrder(std::vector<Station> stations, const std::vector<std::uint32_t>& order);
