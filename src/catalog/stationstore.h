@@ -69,9 +69,10 @@ public:
     // list came from the directory.
     void countPlay(const Station& station) override;
 
-    // The copy of the last good download, and what it records of its origin.
+    // The copy of the last good download, what it records of its origin, and its display order.
     [[nodiscard]] const std::filesystem::path& cacheFile() const { return m_cacheFile; }
     [[nodiscard]] const std::filesystem::path& originFile() const { return m_originFile; }
+    [[nodiscard]] const std::filesystem::path& orderFile() const { return m_orderFile; }
 
     // What downloads share with the store, which they may outlive.
     struct Shared;

@@ -1,7 +1,9 @@
 #include "catalog/stationstore.h"
 
+#include "catalog/cachedorder.h"
 #include "catalog/catalogdecoder.h"
 #include "catalog/catalogorigin.h"
+#include "catalog/displayorder.h"
 #include "fakehttpclient.h"
 #include "scratchfolder.h"
 
@@ -14,6 +16,7 @@
 #include <utility>
 #include <vector>
 
+#include <fcntl.h>
 #include <signal.h>
 #include <sys/resource.h>
 #include <unistd.h>
@@ -401,6 +404,33 @@ TEST_F(StationStoreTest, ChangesSinceTheLastRefreshAreWrittenIntoTheCopy)
         ASSERT_TRUE(origin);
         EXPECT_EQ(origin->lastChange, row.becomes == changed ? "c6" : row.becomes == copy ? "c3" : "");
     }
+}
+
+// A start takes the display order kept beside the copy and compares no names; an order kept for
+// another copy is left alone.
+TEST_F(StationStoreTest, AStartTakesTheOrderKeptBesideTheCopy)
+{
+    const std::string tied = R"([{"name": "b", "url": "http://b"}, {"name": "a", "url": "http://a"},
+        {"name": "C", "url": "http://c"}, {"stationuuid": "own:1", "url": "http://o"}])";
+    StationStore store(m_http, m_resolver, catalogAddress, m_scratch.path / "order");
+    const auto names = [&store] {
+        std::string said;
+        store.load([&said](StationsResult result) {
+            for (const Station& station : std::get<std::vector<Station>>(result)) {
+                said += station.displayName();
+            }
+        });
+        return said;
+    };
+    writeFile(store.cacheFile(), tied);
+    EXPECT_EQ(names(), "abC");
+    const int descriptor = ::open(store.cacheFile().c_str(), O_RDONLY);
+    const auto copy = identityOf(descriptor);
+    ::close(descriptor);
+    ASSERT_TRUE(copy && writeCachedOrder(store.orderFile(), *copy, userCollationLocale(), {2, 0, 1}));
+    EXPECT_EQ(names(), "Cba") << "the kept order, taken as it is";
+    writeFile(store.cacheFile(), tied);
+    EXPECT_EQ(names(), "abC") << "a copy written anew is sorted again";
 }
 
 // Plays count at the directory server the list came from, and nowhere else.
