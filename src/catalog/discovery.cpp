@@ -173,28 +173,43 @@ private:
     // Calls `take` with each comma-separated part of `text` that is not blank, folded.
     template <typename Take> void forEachPart(std::optional<std::string_view> text, const Take& take)
     {
-        std::string_view rest = text.value_or("");
-        while (!rest.empty()) {
-            const std::size_t comma = rest.find(',');
-            fold(rest.substr(0, comma));
+        const std::string_view whole = text.value_or("");
+        // Parts are a few bytes long: a loop finds their ends sooner than a call to memchr.
+        for (auto begin = whole.begin(); begin != whole.end();) {
+            const auto end = std::find(begin, whole.end(), ',');
+            fold(std::string_view(begin, end));
             if (!m_folded.empty()) {
                 take(std::string_view(m_folded));
             }
-            rest.remove_prefix(comma == std::string_view::npos ? rest.size() : comma + 1);
+            begin = end == whole.end() ? end : end + 1;
         }
     }
 
     // `text` trimmed, each run of white space inside it one space, lower-cased and composed.
     void fold(std::string_view text)
     {
-        text = trimmed(text);
         m_folded.clear();
         const bool ascii
             = std::ranges::none_of(text, [](char c) { return (static_cast<unsigned char>(c) & 0x80U) != 0; });
-        const std::string wide = ascii ? std::string() : lowercased(isNfc(text) ? text : toNfc(text));
-        const std::string_view source = ascii ? text : std::string_view(wide);
-        const auto* bytes = reinterpret_cast<const std::uint8_t*>(source.data());
-        const auto length = static_cast<std::int32_t>(source.size());
+        if (ascii) {
+            for (const char c : text) {
+                if (c == ' ' || (c >= '\t' && c <= '\r')) {
+                    if (!m_folded.empty() && m_folded.back() != ' ') {
+                        m_folded += ' ';
+                    }
+                } else {
+                    m_folded += lower(c);
+                }
+            }
+            if (!m_folded.empty() && m_folded.back() == ' ') {
+                m_folded.pop_back();
+            }
+            return;
+        }
+        text = trimmed(text);
+        const std::string wide = lowercased(isNfc(text) ? text : toNfc(text));
+        const auto* bytes = reinterpret_cast<const std::uint8_t*>(wide.data());
+        const auto length = static_cast<std::int32_t>(wide.size());
         for (std::int32_t at = 0; at < length;) {
             const std::int32_t begin = at;
             UChar32 character = 0;
@@ -203,10 +218,8 @@ private:
                 if (m_folded.back() != ' ') {
                     m_folded += ' ';
                 }
-            } else if (ascii) {
-                m_folded += lower(source[static_cast<std::size_t>(begin)]);
             } else {
-                m_folded.append(source.substr(static_cast<std::size_t>(begin), static_cast<std::size_t>(at - begin)));
+                m_folded.append(wide, static_cast<std::size_t>(begin), static_cast<std::size_t>(at - begin));
             }
         }
     }
@@ -231,52 +244,54 @@ private:
     std::size_t m_seenCount = 0;
 };
 
-std::vector<DiscoveryEntry> sortedEntries(std::vector<DiscoveryEntry> entries)
-{
-    std::ranges::sort(entries, [](const DiscoveryEntry& a, const DiscoveryEntry& b) {
-        return std::tie(b.stations, a.code, a.name) < std::tie(a.stations, b.code, b.name);
-    });
-    return entries;
-}
+// The stations counted under each entry of one facet.
+class FacetCounts final {
+public:
+    void add(std::string_view code, std::string_view name)
+    {
+        if (!code.empty()) {
+            count(m_byCode, code);
+        } else if (!name.empty()) {
+            count(m_byName, name);
+        } else {
+            ++m_other;
+        }
+    }
 
-std::vector<DiscoveryEntry> counted(const std::vector<Station>& stations, Facet facet)
-{
-    TextMap<std::size_t> byCode;
-    TextMap<std::size_t> byName;
-    std::size_t other = 0;
-    EntryReader reader;
-    const auto count = [](TextMap<std::size_t>& counts, std::string_view key) {
+    // Most first; the entry without a code or name last.
+    [[nodiscard]] std::vector<DiscoveryEntry> entries() const
+    {
+        std::vector<DiscoveryEntry> entries;
+        entries.reserve(m_byCode.size() + m_byName.size() + 1);
+        for (const auto& [code, stations] : m_byCode) {
+            entries.push_back({code, {}, stations});
+        }
+        for (const auto& [name, stations] : m_byName) {
+            entries.push_back({{}, name, stations});
+        }
+        std::ranges::sort(entries, [](const DiscoveryEntry& a, const DiscoveryEntry& b) {
+            return std::tie(b.stations, a.code, a.name) < std::tie(a.stations, b.code, b.name);
+        });
+        if (m_other > 0) {
+            entries.push_back({{}, {}, m_other});
+        }
+        return entries;
+    }
+
+private:
+    static void count(TextMap<std::size_t>& counts, std::string_view key)
+    {
         if (const auto entry = counts.find(key); entry != counts.end()) {
             ++entry->second;
         } else {
             counts.emplace(std::string(key), 1);
         }
-    };
-    for (const Station& station : stations) {
-        reader.read(station, facet, [&](std::string_view code, std::string_view name) {
-            if (!code.empty()) {
-                count(byCode, code);
-            } else if (!name.empty()) {
-                count(byName, name);
-            } else {
-                ++other;
-            }
-        });
     }
-    std::vector<DiscoveryEntry> entries;
-    entries.reserve(byCode.size() + byName.size() + 1);
-    for (auto& [code, stationCount] : byCode) {
-        entries.push_back({code, {}, stationCount});
-    }
-    for (auto& [name, stationCount] : byName) {
-        entries.push_back({{}, name, stationCount});
-    }
-    entries = sortedEntries(std::move(entries));
-    if (other > 0) {
-        entries.push_back({{}, {}, other});
-    }
-    return entries;
-}
+
+    TextMap<std::size_t> m_byCode;
+    TextMap<std::size_t> m_byName;
+    std::size_t m_other = 0;
+};
 
 } // namespace
 
@@ -293,9 +308,19 @@ const std::vector<DiscoveryEntry>& Discovery::entries(Facet facet) const
     return genres;
 }
 
+// One pass, all three facets: a station's texts lie together, and reading them is most of the cost.
 Discovery discover(const std::vector<Station>& stations)
 {
-    return {counted(stations, Facet::country), counted(stations, Facet::language), counted(stations, Facet::genre)};
+    constexpr std::array<Facet, 3> facets {Facet::country, Facet::language, Facet::genre};
+    std::array<FacetCounts, facets.size()> counts;
+    EntryReader reader;
+    for (const Station& station : stations) {
+        for (std::size_t facet = 0; facet < facets.size(); ++facet) {
+            reader.read(station, facets[facet],
+                [&counts, facet](std::string_view code, std::string_view name) { counts[facet].add(code, name); });
+        }
+    }
+    return {counts[0].entries(), counts[1].entries(), counts[2].entries()};
 }
 
 std::vector<std::uint32_t> stationsOf(const std::vector<Station>& stations, Facet facet, const DiscoveryEntry& entry)

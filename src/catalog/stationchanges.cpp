@@ -5,6 +5,7 @@
 #include "documentbuffer.h"
 #include "jsonnumber.h"
 
+#include <algorithm>
 #include <cstring>
 #include <optional>
 #include <unordered_set>
@@ -104,9 +105,12 @@ public:
             check && (*check == "false" || readJsonNumber(*check) == NumberReading {NumberKind::whole, 0})) {
             return false;
         }
-        m_document.assign("[").append(object).append("]");
-        const std::size_t size = m_document.size();
-        m_document.append(DocumentBuffer::padding, '\0');
+        m_document.resize(object.size() + 2 + DocumentBuffer::padding, '\0');
+        m_document.front() = '[';
+        std::copy(object.begin(), object.end(), m_document.begin() + 1);
+        const std::size_t size = object.size() + 2;
+        m_document[size - 1] = ']';
+        std::fill(m_document.begin() + static_cast<std::ptrdiff_t>(size), m_document.end(), '\0');
         m_stations.clear();
         return !m_decoder.decodeAppending({m_document.data(), size}, m_stations) && m_stations.size() == 1
             && m_stations.front().hasRadioURL();
