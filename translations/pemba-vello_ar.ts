@@ -448,6 +448,43 @@
         <source>Paused</source>
         <translation>متوقف مؤقتًا</translation>
     </message>
+    <message>
+        <source>Other</source>
+        <translation>أخرى</translation>
+    </message>
+    <message numerus="yes">
+        <source>Checked working %Ln minute(s) ago</source>
+        <translation>
+            <numerusform>تم التحقق من عملها قبل %Ln دقيقة</numerusform>
+            <numerusform>تم التحقق من عملها قبل دقيقة واحدة</numerusform>
+            <numerusform>تم التحقق من عملها قبل دقيقتين</numerusform>
+            <numerusform>تم التحقق من عملها قبل %Ln دقائق</numerusform>
+            <numerusform>تم التحقق من عملها قبل %Ln دقيقة</numerusform>
+            <numerusform>تم التحقق من عملها قبل %Ln دقيقة</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Checked working %Ln hour(s) ago</source>
+        <translation>
+            <numerusform>تم التحقق من عملها قبل %Ln ساعة</numerusform>
+            <numerusform>تم التحقق من عملها قبل ساعة واحدة</numerusform>
+            <numerusform>تم التحقق من عملها قبل ساعتين</numerusform>
+            <numerusform>تم التحقق من عملها قبل %Ln ساعات</numerusform>
+            <numerusform>تم التحقق من عملها قبل %Ln ساعة</numerusform>
+            <numerusform>تم التحقق من عملها قبل %Ln ساعة</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Checked working %Ln day(s) ago</source>
+        <translation>
+            <numerusform>تم التحقق من عملها قبل %Ln يوم</numerusform>
+            <numerusform>تم التحقق من عملها قبل يوم واحد</numerusform>
+            <numerusform>تم التحقق من عملها قبل يومين</numerusform>
+            <numerusform>تم التحقق من عملها قبل %Ln أيام</numerusform>
+            <numerusform>تم التحقق من عملها قبل %Ln يومًا</numerusform>
+            <numerusform>تم التحقق من عملها قبل %Ln يوم</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>DBusIdleInhibitor</name>

@@ -436,6 +436,31 @@
         <source>Paused</source>
         <translation>Pausiert</translation>
     </message>
+    <message>
+        <source>Other</source>
+        <translation>Andere</translation>
+    </message>
+    <message numerus="yes">
+        <source>Checked working %Ln minute(s) ago</source>
+        <translation>
+            <numerusform>Vor %Ln Minute als funktionierend geprüft</numerusform>
+            <numerusform>Vor %Ln Minuten als funktionierend geprüft</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Checked working %Ln hour(s) ago</source>
+        <translation>
+            <numerusform>Vor %Ln Stunde als funktionierend geprüft</numerusform>
+            <numerusform>Vor %Ln Stunden als funktionierend geprüft</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Checked working %Ln day(s) ago</source>
+        <translation>
+            <numerusform>Vor %Ln Tag als funktionierend geprüft</numerusform>
+            <numerusform>Vor %Ln Tagen als funktionierend geprüft</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>DBusIdleInhibitor</name>

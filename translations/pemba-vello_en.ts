@@ -436,6 +436,31 @@
         <source>Paused</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Other</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Checked working %Ln minute(s) ago</source>
+        <translation>
+            <numerusform>Checked working %Ln minute ago</numerusform>
+            <numerusform>Checked working %Ln minutes ago</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Checked working %Ln hour(s) ago</source>
+        <translation>
+            <numerusform>Checked working %Ln hour ago</numerusform>
+            <numerusform>Checked working %Ln hours ago</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Checked working %Ln day(s) ago</source>
+        <translation>
+            <numerusform>Checked working %Ln day ago</numerusform>
+            <numerusform>Checked working %Ln days ago</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>DBusIdleInhibitor</name>

@@ -436,6 +436,31 @@
         <source>Paused</source>
         <translation>En pausa</translation>
     </message>
+    <message>
+        <source>Other</source>
+        <translation>Otros</translation>
+    </message>
+    <message numerus="yes">
+        <source>Checked working %Ln minute(s) ago</source>
+        <translation>
+            <numerusform>Comprobada en funcionamiento hace %Ln minuto</numerusform>
+            <numerusform>Comprobada en funcionamiento hace %Ln minutos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Checked working %Ln hour(s) ago</source>
+        <translation>
+            <numerusform>Comprobada en funcionamiento hace %Ln hora</numerusform>
+            <numerusform>Comprobada en funcionamiento hace %Ln horas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Checked working %Ln day(s) ago</source>
+        <translation>
+            <numerusform>Comprobada en funcionamiento hace %Ln día</numerusform>
+            <numerusform>Comprobada en funcionamiento hace %Ln días</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>DBusIdleInhibitor</name>

@@ -436,6 +436,31 @@
         <source>Paused</source>
         <translation>En pause</translation>
     </message>
+    <message>
+        <source>Other</source>
+        <translation>Autres</translation>
+    </message>
+    <message numerus="yes">
+        <source>Checked working %Ln minute(s) ago</source>
+        <translation>
+            <numerusform>Vérifiée en état de marche il y a %Ln minute</numerusform>
+            <numerusform>Vérifiée en état de marche il y a %Ln minutes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Checked working %Ln hour(s) ago</source>
+        <translation>
+            <numerusform>Vérifiée en état de marche il y a %Ln heure</numerusform>
+            <numerusform>Vérifiée en état de marche il y a %Ln heures</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Checked working %Ln day(s) ago</source>
+        <translation>
+            <numerusform>Vérifiée en état de marche il y a %Ln jour</numerusform>
+            <numerusform>Vérifiée en état de marche il y a %Ln jours</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>DBusIdleInhibitor</name>

@@ -433,6 +433,28 @@
         <source>Paused</source>
         <translation>一時停止中</translation>
     </message>
+    <message>
+        <source>Other</source>
+        <translation>その他</translation>
+    </message>
+    <message numerus="yes">
+        <source>Checked working %Ln minute(s) ago</source>
+        <translation>
+            <numerusform>%Ln 分前に動作を確認</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Checked working %Ln hour(s) ago</source>
+        <translation>
+            <numerusform>%Ln 時間前に動作を確認</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Checked working %Ln day(s) ago</source>
+        <translation>
+            <numerusform>%Ln 日前に動作を確認</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>DBusIdleInhibitor</name>

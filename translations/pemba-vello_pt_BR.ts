@@ -436,6 +436,31 @@
         <source>Paused</source>
         <translation>Pausado</translation>
     </message>
+    <message>
+        <source>Other</source>
+        <translation>Outros</translation>
+    </message>
+    <message numerus="yes">
+        <source>Checked working %Ln minute(s) ago</source>
+        <translation>
+            <numerusform>Verificada funcionando há %Ln minuto</numerusform>
+            <numerusform>Verificada funcionando há %Ln minutos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Checked working %Ln hour(s) ago</source>
+        <translation>
+            <numerusform>Verificada funcionando há %Ln hora</numerusform>
+            <numerusform>Verificada funcionando há %Ln horas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Checked working %Ln day(s) ago</source>
+        <translation>
+            <numerusform>Verificada funcionando há %Ln dia</numerusform>
+            <numerusform>Verificada funcionando há %Ln dias</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>DBusIdleInhibitor</name>
