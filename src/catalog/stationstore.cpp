@@ -129,6 +129,7 @@ private:
         origin.lastChangeTime = outcome->last.time;
         std::erase(origin.servers, server);
         origin.servers.insert(origin.servers.begin(), server);
+        origin.servers.resize(std::min(origin.servers.size(), rememberedServers));
         if (outcome->changes.size() == 0) {
             keep(origin);
             return true;

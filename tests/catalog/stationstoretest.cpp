@@ -318,7 +318,7 @@ TEST_F(StationStoreTest, ChangesSinceTheLastRefreshAreWrittenIntoTheCopy)
     const auto now = std::chrono::system_clock::time_point(std::chrono::seconds(1'800'000'000));
     const std::string one = "http://127.0.0.1:8001";
     const std::string two = "http://127.0.0.1:8002";
-    const auto station = [](int n, std::string members) {
+    const auto station = [](int n, const std::string& members) {
         return R"({"stationuuid": "s)" + std::to_string(n) + R"(", "changeuuid": "c)" + std::to_string(n)
             + R"(", "lastchangetime": "2026-01-0)" + std::to_string(n) + R"( 00:00:00", )" + members + "}";
     };

@@ -55,7 +55,7 @@ Run downloadCatalog(const std::vector<std::string>& servers, const std::filesyst
     Vello::QtHttpClient http("PembaVello-catalog/" VELLO_VERSION);
     Vello::QtDnsResolver resolver;
     using Answer = std::pair<Vello::Result<Vello::FilteredCatalog>, std::string>;
-    auto answer = await<Answer>([&](std::function<void(Answer)> finish) {
+    auto answer = await<Answer>([&](const std::function<void(Answer)>& finish) {
         auto download = [&http, folder, finish](std::vector<std::string> found) {
             Vello::DirectoryDownload::start(http, std::move(found), folder,
                 [finish](Vello::Result<Vello::FilteredCatalog> result, const std::string& server) {
