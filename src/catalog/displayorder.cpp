@@ -7,9 +7,14 @@
 #include <unicode/stringpiece.h>
 
 #include <algorithm>
+#include <bit>
 #include <cstdint>
 #include <cstdlib>
+#include <future>
 #include <memory>
+#include <span>
+#include <system_error>
+#include <utility>
 
 namespace Vello {
 
@@ -35,6 +40,9 @@ std::unique_ptr<icu::Collator> makeCollator(std::string_view localeName)
 
 // Station::displayName() without a copy.
 constexpr std::string_view unnamedStation = unnamedStationText;
+
+// How many stations make it worth sorting the names on two threads.
+constexpr std::size_t secondThreadFrom = 10000;
 
 struct SortEntry {
     std::int64_t score = 0;
@@ -79,25 +87,58 @@ std::vector<std::uint32_t> displayOrder(const std::vector<Station>& stations, st
         const std::string_view trimmedName = name ? trimmed(*name) : std::string_view();
         names[index] = trimmedName.empty() ? unnamedStation : trimmedName;
     }
-    const auto nameBefore = [&](const SortEntry& a, const SortEntry& b) {
-        const std::string_view left = names[a.index];
-        const std::string_view right = names[b.index];
-        if (!collator || left == right) {
-            return left < right;
-        }
-        UErrorCode status = U_ZERO_ERROR;
-        const UCollationResult order
-            = collator->compareUTF8(icu::StringPiece(left.data(), static_cast<std::int32_t>(left.size())),
-                icu::StringPiece(right.data(), static_cast<std::int32_t>(right.size())), status);
-        return U_SUCCESS(status) && order == UCOL_LESS;
-    };
+    // Each run of equal scores is sorted by name, and about its length times the bits of its
+    // length names are compared. A collator serves one thread at a time: with many stations the
+    // later runs, half the comparisons, go to a second thread with a copy of it.
+    using Run = std::pair<std::vector<SortEntry>::iterator, std::vector<SortEntry>::iterator>;
+    std::vector<Run> runs;
+    std::size_t comparisons = 0;
     for (auto run = entries.begin(); run != entries.end();) {
         const auto runEnd = std::find_if(
             run, entries.end(), [score = run->score](const SortEntry& entry) { return entry.score != score; });
-        if (runEnd - run > 1) {
-            std::stable_sort(run, runEnd, nameBefore);
+        if (const auto length = static_cast<std::size_t>(runEnd - run); length > 1) {
+            runs.emplace_back(run, runEnd);
+            comparisons += length * std::bit_width(length);
         }
         run = runEnd;
+    }
+    const auto sortRuns = [&names](std::span<const Run> part, icu::Collator* by) {
+        const auto nameBefore = [&](const SortEntry& a, const SortEntry& b) {
+            const std::string_view left = names[a.index];
+            const std::string_view right = names[b.index];
+            if (by == nullptr || left == right) {
+                return left < right;
+            }
+            UErrorCode status = U_ZERO_ERROR;
+            const UCollationResult order
+                = by->compareUTF8(icu::StringPiece(left.data(), static_cast<std::int32_t>(left.size())),
+                    icu::StringPiece(right.data(), static_cast<std::int32_t>(right.size())), status);
+            return U_SUCCESS(status) && order == UCOL_LESS;
+        };
+        for (const auto& [begin, end] : part) {
+            std::stable_sort(begin, end, nameBefore);
+        }
+    };
+    std::size_t firstLater = runs.size();
+    const std::unique_ptr<icu::Collator> copy(
+        collator && entries.size() >= secondThreadFrom ? collator->clone() : nullptr);
+    std::future<void> later;
+    if (copy) {
+        std::size_t counted = 0;
+        for (firstLater = 0; firstLater < runs.size() && counted * 2 < comparisons; ++firstLater) {
+            const auto length = static_cast<std::size_t>(runs[firstLater].second - runs[firstLater].first);
+            counted += length * std::bit_width(length);
+        }
+        try {
+            later = std::async(
+                std::launch::async, [&] { sortRuns(std::span<const Run>(runs).subspan(firstLater), copy.get()); });
+        } catch (const std::system_error&) {
+            firstLater = runs.size();
+        }
+    }
+    sortRuns(std::span<const Run>(runs).first(firstLater), collator.get());
+    if (later.valid()) {
+        later.get();
     }
     std::vector<std::uint32_t> order(entries.size());
     std::ranges::transform(
