@@ -1,0 +1,185 @@
+#include "keptstream.h"
+
+#include <algorithm>
+#include <fstream>
+#include <system_error>
+
+namespace Vello {
+namespace {
+
+// About 32 files for the whole length at 128 kbit/s, and never tiny or huge ones.
+std::uint64_t fileSizeFor(std::chrono::milliseconds length)
+{
+    constexpr std::uint64_t bytesPerSecond = 16000;
+    const auto wanted = static_cast<std::uint64_t>(length.count()) * bytesPerSecond / 1000 / 32;
+    return std::clamp<std::uint64_t>(wanted, 16 * 1024, 4 * 1024 * 1024);
+}
+
+// Frames closer together than this share an index entry.
+constexpr std::int64_t indexStepNs = 100'000'000;
+
+} // namespace
+
+KeptStream::KeptStream(std::filesystem::path folder, std::chrono::milliseconds length)
+    : m_folder(std::move(folder))
+    , m_length(length)
+    , m_fileSize(fileSizeFor(length))
+{
+    std::error_code error;
+    std::filesystem::create_directories(m_folder, error);
+    m_failed = static_cast<bool>(error);
+}
+
+KeptStream::~KeptStream()
+{
+    std::error_code error;
+    std::filesystem::remove_all(m_folder, error);
+}
+
+std::filesystem::path KeptStream::fileFor(std::uint64_t index) const
+{
+    return m_folder / std::to_string(index);
+}
+
+bool KeptStream::append(const std::uint8_t* data, std::size_t size)
+{
+    std::uint64_t at = 0;
+    {
+        std::lock_guard lock(m_mutex);
+        if (m_failed) {
+            return false;
+        }
+        at = m_newest;
+    }
+    std::size_t done = 0;
+    while (done < size) {
+        const std::uint64_t index = (at + done) / m_fileSize;
+        const std::size_t part = std::min<std::uint64_t>(size - done, (index + 1) * m_fileSize - (at + done));
+        std::ofstream file(fileFor(index), std::ios::binary | std::ios::app);
+        file.write(reinterpret_cast<const char*>(data + done), static_cast<std::streamsize>(part));
+        file.close();
+        if (!file) {
+            std::lock_guard lock(m_mutex);
+            m_failed = true;
+            m_grown.notify_all();
+            return false;
+        }
+        done += part;
+    }
+    std::lock_guard lock(m_mutex);
+    m_newest = at + size;
+    m_grown.notify_all();
+    return true;
+}
+
+bool KeptStream::noteFrame(std::uint64_t offset, std::int64_t timeNs)
+{
+    std::lock_guard lock(m_mutex);
+    if (!m_frames.empty() && (offset <= m_frames.back().first || timeNs - m_frames.back().second < indexStepNs)) {
+        return false;
+    }
+    m_frames.emplace_back(offset, timeNs);
+    const std::uint64_t before = m_oldest;
+    dropOld();
+    return m_oldest != before;
+}
+
+void KeptStream::dropOld()
+{
+    const std::int64_t newestTime = m_frames.back().second;
+    const std::int64_t keepFrom = newestTime - std::chrono::nanoseconds(m_length).count();
+    // A file goes once everything after it is enough to keep.
+    for (;;) {
+        const std::uint64_t nextFile = (m_oldest / m_fileSize + 1) * m_fileSize;
+        const auto first = std::ranges::find_if(m_frames, [&](const auto& frame) { return frame.first >= nextFile; });
+        if (first == m_frames.end() || first->second > keepFrom) {
+            return;
+        }
+        std::error_code error;
+        std::filesystem::remove(fileFor(m_oldest / m_fileSize), error);
+        m_oldest = nextFile;
+        m_frames.erase(m_frames.begin(), first);
+    }
+}
+
+void KeptStream::close()
+{
+    std::lock_guard lock(m_mutex);
+    m_closed = true;
+    m_grown.notify_all();
+}
+
+std::size_t KeptStream::read(std::uint64_t offset, std::uint8_t* out, std::size_t size) const
+{
+    {
+        std::lock_guard lock(m_mutex);
+        if (offset < m_oldest || offset >= m_newest) {
+            return 0;
+        }
+        size = std::min<std::uint64_t>(size, m_newest - offset);
+    }
+    std::size_t done = 0;
+    while (done < size) {
+        const std::uint64_t at = offset + done;
+        const std::size_t part = std::min<std::uint64_t>(size - done, (at / m_fileSize + 1) * m_fileSize - at);
+        std::ifstream file(fileFor(at / m_fileSize), std::ios::binary);
+        file.seekg(static_cast<std::streamoff>(at % m_fileSize));
+        file.read(reinterpret_cast<char*>(out + done), static_cast<std::streamsize>(part));
+        const auto got = static_cast<std::size_t>(file.gcount());
+        done += got;
+        if (got < part) {
+            break;
+        }
+    }
+    return done;
+}
+
+void KeptStream::waitForMore(std::uint64_t offset, std::chrono::steady_clock::time_point deadline) const
+{
+    std::unique_lock lock(m_mutex);
+    m_grown.wait_until(lock, deadline, [&] { return m_newest > offset || m_closed || m_failed; });
+}
+
+std::uint64_t KeptStream::oldest() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_oldest;
+}
+
+std::uint64_t KeptStream::newest() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_newest;
+}
+
+bool KeptStream::failed() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_failed;
+}
+
+std::optional<std::pair<std::uint64_t, std::int64_t>> KeptStream::frameAt(std::int64_t timeNs) const
+{
+    std::lock_guard lock(m_mutex);
+    if (m_frames.empty()) {
+        return std::nullopt;
+    }
+    auto after = std::ranges::upper_bound(m_frames, timeNs, {}, [](const auto& frame) { return frame.second; });
+    return after == m_frames.begin() ? m_frames.front() : *std::prev(after);
+}
+
+std::optional<std::int64_t> KeptStream::timeAt(std::uint64_t offset) const
+{
+    std::lock_guard lock(m_mutex);
+    const auto found = std::ranges::lower_bound(m_frames, offset, {}, [](const auto& frame) { return frame.first; });
+    return found == m_frames.end() ? std::nullopt : std::optional(found->second);
+}
+
+std::pair<std::int64_t, std::int64_t> KeptStream::timeSpan() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_frames.empty() ? std::pair<std::int64_t, std::int64_t> {0, 0}
+                            : std::pair {m_frames.front().second, m_frames.back().second};
+}
+
+} // namespace Vello

@@ -1,0 +1,357 @@
+#include "streamkeeper.h"
+
+#include "piecefile.h"
+
+#include "ports/mainqueue.h"
+
+#include <QtGlobal>
+
+#include <algorithm>
+#include <array>
+
+namespace Vello {
+namespace {
+
+// What the stream's threads may queue before the disk catches up: minutes of any radio stream.
+// Beyond it the keeper gives up rather than hold the stream or grow without bound.
+constexpr std::size_t maxQueuedBytes = 8 * 1024 * 1024;
+// A FLAC stream's header is read from its first bytes; one larger than this is not kept.
+constexpr std::size_t maxStreamHeader = 256 * 1024;
+
+std::chrono::milliseconds toMilliseconds(std::int64_t nanoseconds)
+{
+    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::nanoseconds(nanoseconds));
+}
+
+} // namespace
+
+StreamKeeper::StreamKeeper(std::filesystem::path folder, std::chrono::milliseconds length, MainQueue& mainQueue,
+    std::shared_ptr<EventHandler> onEvent)
+    : m_kept(std::make_shared<KeptStream>(std::move(folder), length))
+    , m_mainQueue(mainQueue)
+    , m_onEvent(onEvent)
+    , m_thread([this] { run(); })
+{
+}
+
+StreamKeeper::~StreamKeeper()
+{
+    {
+        std::lock_guard lock(m_mutex);
+        m_quit = true;
+    }
+    m_queued.notify_one();
+    m_thread.join();
+    m_kept->close();
+}
+
+void StreamKeeper::push(Item item)
+{
+    {
+        std::lock_guard lock(m_mutex);
+        if (auto* bytes = std::get_if<Bytes>(&item)) {
+            if (m_overrun || m_queuedBytes + bytes->data.size() > maxQueuedBytes) {
+                m_overrun = true;
+                return;
+            }
+            m_queuedBytes += bytes->data.size();
+        }
+        m_items.push_back(std::move(item));
+    }
+    m_queued.notify_one();
+}
+
+void StreamKeeper::tappedFormat(RecordedFormat format)
+{
+    push(format);
+}
+
+void StreamKeeper::tappedBytes(std::uint64_t offset, const std::uint8_t* data, std::size_t size)
+{
+    push(Bytes {offset, {data, data + size}});
+}
+
+void StreamKeeper::tappedTitle(std::string title, std::string artist)
+{
+    push(Title {std::move(title), std::move(artist)});
+}
+
+void StreamKeeper::tappedFrame(std::uint64_t offset, std::int64_t streamTimeNs)
+{
+    push(Frame {offset, streamTimeNs});
+}
+
+void StreamKeeper::tappedEnd()
+{
+    push(End {});
+}
+
+void StreamKeeper::startRecording(std::filesystem::path folder, std::shared_ptr<const RecordingRules> rules)
+{
+    push(StartRecording {std::move(folder), std::move(rules)});
+}
+
+void StreamKeeper::stopRecording()
+{
+    push(StopRecording {});
+}
+
+void StreamKeeper::saveSong(
+    std::uint64_t songId, std::filesystem::path folder, std::shared_ptr<const RecordingRules> rules)
+{
+    push(SaveSong {songId, std::move(folder), std::move(rules)});
+}
+
+void StreamKeeper::run()
+{
+    for (;;) {
+        Item item;
+        {
+            std::unique_lock lock(m_mutex);
+            m_queued.wait(lock, [&] { return m_quit || !m_items.empty(); });
+            if (m_items.empty()) {
+                break;
+            }
+            item = std::move(m_items.front());
+            m_items.pop_front();
+            if (const auto* bytes = std::get_if<Bytes>(&item)) {
+                m_queuedBytes -= bytes->data.size();
+            }
+        }
+        std::visit([&](auto& taken) { take(taken); }, item);
+        std::erase_if(m_jobs, [&](Job& job) { return advance(job); });
+    }
+    // Quitting: the files being written end where the stream got to.
+    for (Job& job : m_jobs) {
+        job.stopAt = m_kept->newest();
+        static_cast<void>(advance(job));
+    }
+}
+
+void StreamKeeper::take(RecordedFormat format)
+{
+    m_format = format;
+    post(RecorderFormatKnown {format});
+}
+
+void StreamKeeper::take(Bytes& bytes)
+{
+    if (!m_base) {
+        m_base = bytes.offset;
+        Song first;
+        first.info.id = 1;
+        first.info.startedAt = std::chrono::system_clock::now();
+        m_songs.push_back(std::move(first));
+    }
+    if (!m_streamHeader) {
+        m_streamStart.append(bytes.data.begin(), bytes.data.end());
+        m_streamHeader = flacStreamHeader(m_streamStart);
+        if (m_streamHeader || m_streamStart.size() > maxStreamHeader) {
+            m_streamHeader = m_streamHeader.value_or("");
+            m_streamStart = {};
+        }
+    }
+    if (!m_kept->append(bytes.data.data(), bytes.data.size()) && !m_keptFailed) {
+        m_keptFailed = true;
+        qWarning("The stream's last minutes cannot be kept: the cache folder refuses them");
+        post(RecorderFailed {RecorderFailure::NoRoom, {}});
+    }
+}
+
+void StreamKeeper::take(Title& title)
+{
+    if (m_songs.empty()) {
+        return;
+    }
+    Song& last = m_songs.back();
+    if (last.info.title == title.title && last.info.artist == title.artist) {
+        return;
+    }
+    // The first title names the song the stream began in.
+    if (last.info.id == 1 && last.info.title.empty() && last.info.artist.empty()) {
+        last.info.title = std::move(title.title);
+        last.info.artist = std::move(title.artist);
+        if (last.timed) {
+            post(SongKept {last.info});
+        }
+        return;
+    }
+    const std::uint64_t at = m_kept->newest();
+    last.end = at;
+    last.endsAtTitleChange = true;
+    Song next;
+    next.info.id = last.info.id + 1;
+    next.info.title = std::move(title.title);
+    next.info.artist = std::move(title.artist);
+    next.info.startedAt = std::chrono::system_clock::now();
+    next.start = at;
+    m_songs.push_back(std::move(next));
+}
+
+void StreamKeeper::take(const Frame& frame)
+{
+    if (!m_base || frame.offset < *m_base) {
+        return;
+    }
+    if (m_kept->noteFrame(frame.offset - *m_base, frame.timeNs)) {
+        const std::uint64_t oldest = m_kept->oldest();
+        std::erase_if(m_songs, [&](const Song& song) { return song.end && *song.end <= oldest; });
+        post(KeptFrom {toMilliseconds(m_kept->timeAt(oldest).value_or(0))});
+    }
+    for (Song& song : m_songs) {
+        if (!song.timed) {
+            if (const auto time = m_kept->timeAt(song.start)) {
+                song.timed = true;
+                song.info.streamTime = toMilliseconds(*time);
+                post(SongKept {song.info});
+            }
+        }
+    }
+}
+
+void StreamKeeper::take(End)
+{
+    if (!m_songs.empty() && !m_songs.back().end) {
+        m_songs.back().end = m_kept->newest();
+    }
+    m_kept->close();
+}
+
+void StreamKeeper::take(StartRecording& start)
+{
+    if (m_songs.empty() || std::ranges::any_of(m_jobs, &Job::recording)) {
+        return;
+    }
+    Job job;
+    job.recording = true;
+    job.folder = std::move(start.folder);
+    job.rules = std::move(start.rules);
+    job.songId = m_songs.back().info.id;
+    job.next = m_kept->newest();
+    m_jobs.push_back(std::move(job));
+}
+
+void StreamKeeper::take(StopRecording)
+{
+    for (Job& job : m_jobs) {
+        if (job.recording && !job.stopAt) {
+            job.stopAt = m_kept->newest();
+        }
+    }
+}
+
+void StreamKeeper::take(SaveSong& save)
+{
+    const Song* found = song(save.songId);
+    if (found == nullptr || found->start < m_kept->oldest()) {
+        post(RecorderFailed {RecorderFailure::NotKept, {}});
+        return;
+    }
+    Job job;
+    job.folder = std::move(save.folder);
+    job.rules = std::move(save.rules);
+    job.songId = save.songId;
+    job.next = found->start;
+    m_jobs.push_back(std::move(job));
+}
+
+StreamKeeper::Song* StreamKeeper::song(std::uint64_t id)
+{
+    const auto found = std::ranges::find_if(m_songs, [&](const Song& song) { return song.info.id == id; });
+    return found == m_songs.end() ? nullptr : &*found;
+}
+
+bool StreamKeeper::advance(Job& job)
+{
+    for (;;) {
+        const Song* current = song(job.songId);
+        if (current == nullptr) {
+            finish(job, RecorderFailed {RecorderFailure::NotKept, {}});
+            return true;
+        }
+        if (!m_format) {
+            return false;
+        }
+        if (*m_format == RecordedFormat::NotSavable) {
+            finish(job, RecorderFailed {RecorderFailure::NotSavable, {}});
+            return true;
+        }
+        if (!job.file) {
+            RecorderFailure failure {};
+            RecordedPiece piece;
+            piece.song = current->info;
+            piece.startsAtTitleChange = job.next == current->start && current->info.id > 1;
+            job.file = PieceFile::open(job.folder, *job.rules, piece, *m_format, m_streamHeader.value_or(""), failure);
+            if (!job.file) {
+                finish(job, RecorderFailed {failure, {}});
+                return true;
+            }
+            post(PieceWritten {job.file->piece(), false});
+        }
+        const std::uint64_t songEnd = current->end.value_or(m_kept->newest());
+        const std::uint64_t limit = std::min({songEnd, job.stopAt.value_or(songEnd), m_kept->newest()});
+        if (job.next < m_kept->oldest()) {
+            finish(job, RecorderFailed {RecorderFailure::WriteFailed, job.file->piece().path});
+            return true;
+        }
+        std::array<std::uint8_t, 64 * 1024> block {};
+        while (job.next < limit) {
+            const std::size_t got = m_kept->read(job.next, block.data(), std::min<std::uint64_t>(block.size(), limit - job.next));
+            RecorderFailure failure {};
+            if (got == 0 || !job.file->write(block.data(), got, failure)) {
+                finish(job, RecorderFailed {got == 0 ? RecorderFailure::WriteFailed : failure, job.file->piece().path});
+                return true;
+            }
+            job.next += got;
+        }
+        const bool songDone = current->end && job.next == *current->end;
+        const bool stopped = job.stopAt && job.next >= *job.stopAt;
+        if (!songDone && !stopped) {
+            return false;
+        }
+        job.file->piece().endsAtTitleChange = songDone && current->endsAtTitleChange;
+        if (!job.recording || stopped || song(job.songId + 1) == nullptr) {
+            finish(job, std::nullopt);
+            return true;
+        }
+        job.written.push_back(job.file->piece());
+        post(PieceWritten {job.file->piece(), true});
+        job.file.reset();
+        ++job.songId;
+    }
+}
+
+void StreamKeeper::finish(Job& job, std::optional<RecorderFailed> failure)
+{
+    if (job.file) {
+        job.written.push_back(job.file->piece());
+        post(PieceWritten {job.file->piece(), true});
+        job.file.reset();
+    }
+    if (failure) {
+        qWarning("Recording stopped: %s", failure->path.c_str());
+        post(*failure);
+    }
+    if (!job.recording) {
+        return;
+    }
+    for (const RecordedPiece& piece : job.written) {
+        if (!job.rules->keeps(piece)) {
+            std::error_code error;
+            std::filesystem::remove(piece.path, error);
+        }
+    }
+    post(RecordingStopped {});
+}
+
+void StreamKeeper::post(RecorderEvent event)
+{
+    m_mainQueue.post([onEvent = m_onEvent, event = std::move(event)] {
+        if (const auto handler = onEvent.lock(); handler && *handler) {
+            const EventHandler call = *handler;
+            call(event);
+        }
+    });
+}
+
+} // namespace Vello
