@@ -168,8 +168,9 @@ void StreamTap::elementAdded(GstElement* element)
         return;
     }
     // Tag demuxers take a tag off the front and pass the stream on whole.
-    const bool demuxer = kind.find("Demuxer") != std::string_view::npos && kind.find("Metadata") == std::string_view::npos;
-    const bool decoder = kind.find("Decoder") != std::string_view::npos;
+    const bool demuxer
+        = kind.starts_with("Codec/Demuxer") && kind.find("Metadata") == std::string_view::npos;
+    const bool decoder = kind.starts_with("Codec/Decoder");
     if ((demuxer && !m_tapped) || (decoder && !m_tapped && !m_decided)) {
         // HLS, MP4, Ogg and the rest: the parts a demuxer picks out cannot be put back into
         // files without re-encoding or re-muxing them.
