@@ -86,22 +86,8 @@ void GstRecorder::saveSong(std::uint64_t songId, const std::string& folder, std:
 
 std::int64_t GstRecorder::liveNs() const
 {
-    // A silenced output is given nothing and its position stands still: live is then as far
-    // behind the newest audio kept as it was when the output was silenced.
-    if (m_silenced) {
-        return m_keeper->kept()->timeSpan().second - m_liveLatencyNs;
-    }
     gint64 position = 0;
     return gst_element_query_position(m_playbin, GST_FORMAT_TIME, &position) ? position : 0;
-}
-
-void GstRecorder::silenceLive()
-{
-    if (!m_silenced) {
-        m_liveLatencyNs = std::max<std::int64_t>(0, m_keeper->kept()->timeSpan().second - liveNs());
-        m_tap->silence(m_playbin, true);
-        m_silenced = true;
-    }
 }
 
 std::int64_t GstRecorder::heardNs() const
@@ -120,7 +106,7 @@ void GstRecorder::pause()
     m_placeNs = heardNs();
     m_replay.reset();
     // The stream goes on arriving and being kept while nothing is heard.
-    silenceLive();
+    m_tap->silence(m_playbin, true);
     m_paused = true;
 }
 
@@ -137,7 +123,6 @@ void GstRecorder::goLive()
     m_paused = false;
     m_replay.reset();
     m_tap->silence(m_playbin, false);
-    m_silenced = false;
 }
 
 void GstRecorder::skip(std::chrono::milliseconds offset)
@@ -159,7 +144,7 @@ void GstRecorder::replayFrom(std::int64_t timeNs)
         goLive();
         return;
     }
-    silenceLive();
+    m_tap->silence(m_playbin, true);
     m_replay.reset();
     m_replay = std::make_unique<ReplayPlayer>(playbin, m_playbin, m_keeper->kept(), frame->first, m_reaper);
     m_replayFromNs = frame->second;

@@ -48,8 +48,6 @@ private:
     [[nodiscard]] std::int64_t liveNs() const;
     // What is heard, or the place kept while paused.
     [[nodiscard]] std::int64_t heardNs() const;
-    // Stops the live output, which goes on being kept.
-    void silenceLive();
     // Plays what is kept from `timeNs`, or live when that is at or past the live end.
     void replayFrom(std::int64_t timeNs);
 
@@ -63,9 +61,6 @@ private:
     // Where the replay began, in the stream's time.
     std::int64_t m_replayFromNs = 0;
     bool m_paused = false;
-    bool m_silenced = false;
-    // How far the live output was behind the newest audio kept when it was silenced.
-    std::int64_t m_liveLatencyNs = 0;
     std::int64_t m_placeNs = 0;
 };
 

@@ -1,5 +1,6 @@
 #include "streamtap.h"
 
+#include <gst/audio/audio.h>
 #include <gst/gst.h>
 
 #include <string_view>
@@ -63,6 +64,41 @@ RecordedFormat formatOf(const GstCaps* caps)
     return RecordedFormat::NotSavable;
 }
 
+// Makes the audio going into the output silent. Silence rather than nothing: an output given
+// nothing no longer holds the stream to its pace, which then runs ahead as fast as the server has
+// audio for it, and on its return would be heard only once its clock caught up.
+GstPadProbeReturn silenceAudio(GstPad* pad, GstPadProbeInfo* info, gpointer)
+{
+    GstCaps* caps = gst_pad_get_current_caps(pad);
+    GstAudioInfo audio;
+    const bool known = caps != nullptr && gst_audio_info_from_caps(&audio, caps);
+    if (caps != nullptr) {
+        gst_caps_unref(caps);
+    }
+    if (!known) {
+        return GST_PAD_PROBE_DROP;
+    }
+    const auto fill = [&](GstBuffer* buffer) {
+        GstMapInfo map;
+        if (gst_buffer_map(buffer, &map, GST_MAP_WRITE)) {
+            gst_audio_format_info_fill_silence(audio.finfo, map.data, map.size);
+            gst_buffer_unmap(buffer, &map);
+        }
+    };
+    if ((info->type & GST_PAD_PROBE_TYPE_BUFFER) != 0) {
+        GstBuffer* buffer = gst_buffer_make_writable(GST_PAD_PROBE_INFO_BUFFER(info));
+        GST_PAD_PROBE_INFO_DATA(info) = buffer;
+        fill(buffer);
+    } else {
+        GstBufferList* list = gst_buffer_list_make_writable(GST_PAD_PROBE_INFO_BUFFER_LIST(info));
+        GST_PAD_PROBE_INFO_DATA(info) = list;
+        for (guint i = 0; i < gst_buffer_list_length(list); ++i) {
+            fill(gst_buffer_list_get_writable(list, i));
+        }
+    }
+    return GST_PAD_PROBE_OK;
+}
+
 } // namespace
 
 std::shared_ptr<StreamTap> StreamTap::install(GstElement* playbin)
@@ -117,8 +153,8 @@ void StreamTap::silence(GstElement* playbin, bool silenced)
     gst_object_unref(sink);
     if (m_silencedAt != nullptr) {
         m_silenceProbe = gst_pad_add_probe(m_silencedAt,
-            static_cast<GstPadProbeType>(GST_PAD_PROBE_TYPE_BUFFER | GST_PAD_PROBE_TYPE_BUFFER_LIST),
-            [](GstPad*, GstPadProbeInfo*, gpointer) { return GST_PAD_PROBE_DROP; }, nullptr, nullptr);
+            static_cast<GstPadProbeType>(GST_PAD_PROBE_TYPE_BUFFER | GST_PAD_PROBE_TYPE_BUFFER_LIST), silenceAudio,
+            nullptr, nullptr);
     }
 }
 

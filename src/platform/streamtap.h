@@ -44,8 +44,8 @@ public:
     // Hands what passes from now on to `listener` (nullptr: to nobody). The format, when known, is
     // handed at once.
     void setListener(std::shared_ptr<TapListener> listener);
-    // Drops the decoded audio in front of the output while `silenced`: the stream is still
-    // read, decoded and tapped, and comes back at once, in step, when let through.
+    // Makes the decoded audio silent in front of the output while `silenced`: the stream is still
+    // read, decoded, tapped and played at its pace, and is heard again at once, in step.
     void silence(GstElement* playbin, bool silenced);
 
 private:

@@ -53,11 +53,6 @@ std::string_view cutToBytes(std::string_view text, std::size_t maxBytes)
     return leadingCharacters(text, low);
 }
 
-std::string songName(const RecordedSong& song, std::string_view station)
-{
-    const std::string title = streamTitle(MediaTags {song.title, song.artist, {}}, {station});
-    return title.empty() ? std::string(station) + " " + localTime(song.startedAt, "%Y-%m-%d %H.%M") : title;
-}
 
 } // namespace
 
@@ -107,9 +102,13 @@ std::string songFileName(const RecordedSong& song, std::string_view station, Rec
 {
     const std::string number = attempt > 1 ? " (" + std::to_string(attempt) + ")" : "";
     const std::string_view extension = fileExtension(format);
-    std::string stem = safeFileName(songName(song, station), recordedFileNameMaxBytes - number.size() - extension.size());
-    if (stem.empty()) {
-        stem = safeFileName(localTime(song.startedAt, "%Y-%m-%d %H.%M"));
+    const std::size_t maxBytes = recordedFileNameMaxBytes - number.size() - extension.size();
+    std::string stem = safeFileName(streamTitle(MediaTags {song.title, song.artist, {}}, {station}), maxBytes);
+    // A title with nothing safe left in it names no song either.
+    for (const std::string& fallback : {std::string(station) + " ", std::string()}) {
+        if (stem.empty()) {
+            stem = safeFileName(fallback + localTime(song.startedAt, "%Y-%m-%d %H.%M"), maxBytes);
+        }
     }
     return stem + number + std::string(extension);
 }
