@@ -102,6 +102,23 @@ void KeptStream::dropOld()
     }
 }
 
+void KeptStream::setHeaders(std::uint64_t offset, std::string headers)
+{
+    std::lock_guard lock(m_mutex);
+    m_headers[offset] = std::move(headers);
+    // Only the headers of what is still kept are needed.
+    while (m_headers.size() > 1 && std::next(m_headers.begin())->first <= m_oldest) {
+        m_headers.erase(m_headers.begin());
+    }
+}
+
+std::string KeptStream::headersFor(std::uint64_t offset) const
+{
+    std::lock_guard lock(m_mutex);
+    const auto after = m_headers.upper_bound(offset);
+    return after == m_headers.begin() ? std::string() : std::prev(after)->second;
+}
+
 void KeptStream::close()
 {
     std::lock_guard lock(m_mutex);

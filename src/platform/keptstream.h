@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <deque>
 #include <filesystem>
+#include <map>
 #include <mutex>
 #include <optional>
 
@@ -27,6 +28,10 @@ public:
     [[nodiscard]] bool append(const std::uint8_t* data, std::size_t size);
     // A frame begins at `offset`, heard at `timeNs`. Returns true when old files were dropped.
     bool noteFrame(std::uint64_t offset, std::int64_t timeNs);
+    // The headers a player needs in front of the bytes from `offset` on (an Ogg chain's, or a FLAC
+    // stream's), until headers are set at a later offset.
+    void setHeaders(std::uint64_t offset, std::string headers);
+    [[nodiscard]] std::string headersFor(std::uint64_t offset) const;
     // Ends waits for more bytes: nothing more will come.
     void close();
 
@@ -61,6 +66,7 @@ private:
     bool m_closed = false;
     // Frames at least a tenth of a second apart: offset and time.
     std::deque<std::pair<std::uint64_t, std::int64_t>> m_frames;
+    std::map<std::uint64_t, std::string> m_headers;
 };
 
 } // namespace Vello

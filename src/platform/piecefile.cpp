@@ -36,7 +36,7 @@ bool hasRoom(const std::filesystem::path& folder, const RecordingRules& rules)
 } // namespace
 
 std::unique_ptr<PieceFile> PieceFile::open(const std::filesystem::path& folder, const RecordingRules& rules,
-    const RecordedPiece& piece, RecordedFormat format, const std::string& streamHeader, RecorderFailure& failure)
+    const RecordedPiece& piece, RecordedFormat format, const std::string& headers, RecorderFailure& failure)
 {
     std::error_code error;
     std::filesystem::create_directories(folder, error);
@@ -64,7 +64,7 @@ std::unique_ptr<PieceFile> PieceFile::open(const std::filesystem::path& folder, 
         std::unique_ptr<PieceFile> result(new PieceFile(file, rules, std::move(opened)));
         const std::string tag
             = format == RecordedFormat::Mp3 || format == RecordedFormat::Aac ? id3Tag(rules.tags(piece.song)) : "";
-        const std::string front = tag + (format == RecordedFormat::Flac ? streamHeader : "");
+        const std::string front = tag + headers;
         if (!result->put(front.data(), front.size(), failure)) {
             return nullptr;
         }

@@ -7,6 +7,8 @@
 #include <gst/gst.h>
 
 #include <atomic>
+#include <string>
+#include <utility>
 
 namespace Vello {
 namespace {
@@ -20,11 +22,17 @@ constexpr auto liveWait = std::chrono::milliseconds(100);
 struct ReplayPlayer::Feed {
     std::shared_ptr<const KeptStream> kept;
     std::uint64_t next = 0;
+    std::string headers;
     std::atomic<bool> stopped {false};
 
     // On appsrc's thread: the next block, waiting at the live end for more.
     void give(GstAppSrc* source)
     {
+        if (!headers.empty()) {
+            const std::string first = std::exchange(headers, {});
+            gst_app_src_push_buffer(source, gst_buffer_new_memdup(first.data(), first.size()));
+            return;
+        }
         while (!stopped.load()) {
             GstBuffer* buffer = gst_buffer_new_allocate(nullptr, blockSize, nullptr);
             GstMapInfo map;
@@ -56,6 +64,7 @@ ReplayPlayer::ReplayPlayer(GstElement* playbin, GstElement* live, std::shared_pt
 {
     m_feed->kept = std::move(kept);
     m_feed->next = from;
+    m_feed->headers = m_feed->kept->headersFor(from);
     using FeedHandle = std::shared_ptr<Feed>;
     g_signal_connect_data(playbin, "source-setup", G_CALLBACK(+[](GstElement*, GstElement* source, gpointer data) {
         if (!GST_IS_APP_SRC(source)) {

@@ -18,7 +18,7 @@ class PipelineReaper;
 class ReplayPlayer final {
 public:
     // Takes over `playbin`, made for "appsrc://" with its audio output; its volume and mute follow
-    // `live`'s. Starts playing at once.
+    // `live`'s. Gives it the headers kept for `from` first. Starts playing at once.
     ReplayPlayer(GstElement* playbin, GstElement* live, std::shared_ptr<const KeptStream> kept, std::uint64_t from,
         std::shared_ptr<PipelineReaper> reaper);
     // Silences it at once and leaves the shutdown to the reaper.

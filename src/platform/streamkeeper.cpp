@@ -32,6 +32,16 @@ StreamKeeper::StreamKeeper(std::filesystem::path folder, std::chrono::millisecon
     , m_onEvent(onEvent)
     , m_thread([this] { run(); })
 {
+    Song first;
+    first.info.id = 1;
+    m_songs.push_back(std::move(first));
+    m_oggPages.onChainStart = [this](std::uint64_t at) {
+        if (at > 0) {
+            cut(at, {}, {}, false);
+        }
+    };
+    m_oggPages.onChainHeaders = [this](const OggPages::Chain& chain) { chainHeaders(chain); };
+    m_oggPages.onPage = [this](std::uint64_t at, std::int64_t timeNs) { take(Frame {at + *m_base, timeNs}); };
 }
 
 StreamKeeper::~StreamKeeper()
@@ -138,17 +148,18 @@ void StreamKeeper::take(Bytes& bytes)
 {
     if (!m_base) {
         m_base = bytes.offset;
-        Song first;
-        first.info.id = 1;
-        first.info.startedAt = std::chrono::system_clock::now();
-        m_songs.push_back(std::move(first));
+        m_ogg = !m_format && bytes.data.size() >= 4 && std::equal(bytes.data.begin(), bytes.data.begin() + 4, "OggS");
+        m_songs.front().info.startedAt = std::chrono::system_clock::now();
+        m_songs.front().titled = !m_ogg;
     }
+    const std::uint64_t at = m_kept->newest();
     if (!m_streamHeader) {
         m_streamStart.append(bytes.data.begin(), bytes.data.end());
         m_streamHeader = flacStreamHeader(m_streamStart);
         if (m_streamHeader || m_streamStart.size() > maxStreamHeader) {
             m_streamHeader = m_streamHeader.value_or("");
             m_streamStart = {};
+            m_kept->setHeaders(0, *m_streamHeader);
         }
     }
     if (!m_kept->append(bytes.data.data(), bytes.data.size()) && !m_keptFailed) {
@@ -156,36 +167,70 @@ void StreamKeeper::take(Bytes& bytes)
         qWarning("The stream's last minutes cannot be kept: the cache folder refuses them");
         post(RecorderFailed {RecorderFailure::NoRoom, {}});
     }
+    if (m_ogg) {
+        m_oggPages.take(at, {reinterpret_cast<const char*>(bytes.data.data()), bytes.data.size()});
+    }
 }
 
 void StreamKeeper::take(Title& title)
 {
-    if (m_songs.empty()) {
-        return;
-    }
     Song& last = m_songs.back();
     if (last.info.title == title.title && last.info.artist == title.artist) {
         return;
     }
     // The first title names the song the stream began in.
     if (last.info.id == 1 && last.info.title.empty() && last.info.artist.empty()) {
-        last.info.title = std::move(title.title);
-        last.info.artist = std::move(title.artist);
-        if (last.timed) {
-            post(SongKept {last.info});
-        }
+        named(last, std::move(title.title), std::move(title.artist));
         return;
     }
-    const std::uint64_t at = m_kept->newest();
+    cut(m_kept->newest(), std::move(title.title), std::move(title.artist), true);
+}
+
+void StreamKeeper::cut(std::uint64_t at, std::string title, std::string artist, bool titled)
+{
+    Song& last = m_songs.back();
     last.end = at;
     last.endsAtTitleChange = true;
     Song next;
     next.info.id = last.info.id + 1;
-    next.info.title = std::move(title.title);
-    next.info.artist = std::move(title.artist);
+    next.info.title = std::move(title);
+    next.info.artist = std::move(artist);
     next.info.startedAt = std::chrono::system_clock::now();
     next.start = at;
+    next.titled = titled;
     m_songs.push_back(std::move(next));
+}
+
+void StreamKeeper::named(Song& song, std::string title, std::string artist)
+{
+    song.info.title = std::move(title);
+    song.info.artist = std::move(artist);
+    song.titled = true;
+    if (song.timed) {
+        post(SongKept {song.info});
+    }
+}
+
+void StreamKeeper::chainHeaders(const OggPages::Chain& chain)
+{
+    if (!m_format) {
+        m_format = chain.format;
+        post(RecorderFormatKnown {chain.format});
+    }
+    m_kept->setHeaders(chain.start, chain.header);
+    const auto found = std::ranges::find(m_songs, chain.start, &Song::start);
+    if (found != m_songs.end()) {
+        found->headers = chain.header;
+        named(*found, chain.title, chain.artist);
+    }
+}
+
+std::string StreamKeeper::headersFor(const Song& song, std::uint64_t at) const
+{
+    if (m_ogg) {
+        return at == song.start ? std::string() : song.headers;
+    }
+    return at == 0 ? std::string() : m_streamHeader.value_or("");
 }
 
 void StreamKeeper::take(const Frame& frame)
@@ -211,7 +256,7 @@ void StreamKeeper::take(const Frame& frame)
 
 void StreamKeeper::take(End)
 {
-    if (!m_songs.empty() && !m_songs.back().end) {
+    if (!m_songs.back().end) {
         m_songs.back().end = m_kept->newest();
     }
     m_kept->close();
@@ -219,7 +264,7 @@ void StreamKeeper::take(End)
 
 void StreamKeeper::take(StartRecording& start)
 {
-    if (m_songs.empty() || std::ranges::any_of(m_jobs, &Job::recording)) {
+    if (std::ranges::any_of(m_jobs, &Job::recording)) {
         return;
     }
     Job job;
@@ -269,7 +314,7 @@ bool StreamKeeper::advance(Job& job)
             finish(job, RecorderFailed {RecorderFailure::NotKept, {}});
             return true;
         }
-        if (!m_format) {
+        if (!m_format || !current->titled) {
             return false;
         }
         if (*m_format == RecordedFormat::NotSavable) {
@@ -281,7 +326,7 @@ bool StreamKeeper::advance(Job& job)
             RecordedPiece piece;
             piece.song = current->info;
             piece.startsAtTitleChange = job.next == current->start && current->info.id > 1;
-            job.file = PieceFile::open(job.folder, *job.rules, piece, *m_format, m_streamHeader.value_or(""), failure);
+            job.file = PieceFile::open(job.folder, *job.rules, piece, *m_format, headersFor(*current, job.next), failure);
             if (!job.file) {
                 finish(job, RecorderFailed {failure, {}});
                 return true;

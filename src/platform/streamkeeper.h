@@ -1,6 +1,7 @@
 #pragma once
 
 #include "keptstream.h"
+#include "oggpages.h"
 #include "streamtap.h"
 
 #include "ports/recorder.h"
@@ -80,6 +81,10 @@ private:
         std::optional<std::uint64_t> end;
         bool endsAtTitleChange = false;
         bool timed = false;
+        // An Ogg chain's title comes with its headers, a page or two after it begins.
+        bool titled = true;
+        // An Ogg chain's header pages.
+        std::string headers;
     };
     struct Job {
         bool recording = false;
@@ -106,6 +111,12 @@ private:
     [[nodiscard]] bool advance(Job& job);
     void finish(Job& job, std::optional<RecorderFailed> failure);
     [[nodiscard]] Song* song(std::uint64_t id);
+    // The song playing ends at `at`, where one named `title` begins.
+    void cut(std::uint64_t at, std::string title, std::string artist, bool titled);
+    void named(Song& song, std::string title, std::string artist);
+    void chainHeaders(const OggPages::Chain& chain);
+    // What a file from `at` within `song` needs in front of the bytes.
+    [[nodiscard]] std::string headersFor(const Song& song, std::uint64_t at) const;
     void post(RecorderEvent event);
 
     std::shared_ptr<KeptStream> m_kept;
@@ -127,6 +138,9 @@ private:
     std::optional<std::string> m_streamHeader;
     bool m_keptFailed = false;
     std::deque<Song> m_songs;
+    // Ogg streams are read page by page.
+    bool m_ogg = false;
+    OggPages m_oggPages;
     std::vector<Job> m_jobs;
     std::thread m_thread;
 };

@@ -174,8 +174,17 @@ void StreamTap::elementAdded(GstElement* element)
             newHandle(shared_from_this()), deleteHandle, GConnectFlags {});
         return;
     }
+    if (name == "oggdemux" && !m_tapped && !m_sawOtherDemuxer) {
+        // An Ogg stream is kept whole, pages and all: the keeper reads its chains and times.
+        m_sawOgg = true;
+        lock.unlock();
+        GstPad* sinkPad = gst_element_get_static_pad(element, "sink");
+        tapBytesAt(sinkPad);
+        gst_object_unref(sinkPad);
+        return;
+    }
     if (name == "mpegaudioparse" || name == "aacparse" || name == "flacparse") {
-        if (m_sawOtherDemuxer) {
+        if (m_sawOtherDemuxer || m_sawOgg) {
             return;
         }
         const bool tapBytesHere = !m_sawIcy && !m_tapped;

@@ -62,6 +62,7 @@ private:
     // Set once, under the mutex.
     bool m_tapped = false;
     bool m_sawIcy = false;
+    bool m_sawOgg = false;
     bool m_sawOtherDemuxer = false;
     bool m_decided = false;
     RecordedFormat m_format = RecordedFormat::NotSavable;

@@ -1,5 +1,6 @@
 #include "capturesink.h"
 #include "icecastserver.h"
+#include "logoserver.h"
 #include "scratchfolder.h"
 #include "streamrelay.h"
 #include "waitfor.h"
@@ -71,7 +72,7 @@ std::string probe(const std::filesystem::path& file)
 {
     QProcess ffprobe;
     ffprobe.start(QStringLiteral("ffprobe"), {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-show_entries"),
-                                                 QStringLiteral("format=format_name,duration:format_tags=title,artist,album"),
+                                                 QStringLiteral("format=format_name,duration:format_tags=title,artist,album:stream_tags=title"),
                                                  QStringLiteral("-of"), QStringLiteral("default=nw=1"),
                                                  QString::fromStdString(file.string())});
     ffprobe.waitForFinished();
@@ -123,6 +124,7 @@ protected:
         gst_init(nullptr, nullptr);
         server = std::make_unique<IcecastServer>();
         sourcesStarted = server->startSource("/songs.mp3", IcecastServer::Codec::Mp3, 440)
+            && server->startSource("/songs.ogg", IcecastServer::Codec::OggVorbis, 660)
             && server->startSource("/steps.mp3", IcecastServer::Codec::Mp3Steps, 300)
             && server->setTitle("/songs.mp3", "Alpha - First Song");
     }
@@ -219,6 +221,62 @@ TEST_F(GstRecorderTest, RecordingCutsTheStationsOwnBytesAtItsTitlesAndKeptSongsS
     EXPECT_EQ(audioOf(scratch.path / "saved" / names[1]), sent.audio.substr(second, third - second));
     all->recorder->saveSong(song, (scratch.path / "saved").string(), std::make_shared<RecordingPlan>("Songs FM", false));
     ASSERT_TRUE(waitFor([&] { return std::filesystem::exists(scratch.path / "saved" / "Beta - Second Song (2).mp3"); }));
+}
+
+// An Ogg station begins a chain for each song: each file is a chain as sent, the first one with the
+// headers of the chain it began in. A stream that would need re-encoding is not recorded at all.
+TEST_F(GstRecorderTest, OggIsCutAtItsChainsAndWhatCannotBeSavedIsNotRecorded)
+{
+    StreamRelay relay(server->port());
+    const auto ogg = listen(relay.url("/songs.ogg"), 60s);
+    ASSERT_TRUE(waitFor([&] { return ogg->last<RecorderFormatKnown>() != nullptr; }));
+    EXPECT_EQ(ogg->last<RecorderFormatKnown>()->format, RecordedFormat::OggVorbis);
+    const std::filesystem::path folder = scratch.path / "ogg";
+    ogg->recorder->startRecording(folder.string(), std::make_shared<RecordingPlan>("Songs FM", false));
+    for (const std::string title : {"Delta - Fourth Song", "Eta - Fifth Song"}) {
+        QTest::qWait(2000);
+        ASSERT_TRUE(server->setTitle("/songs.ogg", title));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return ogg->kept(title) != 0; }, 40000));
+    }
+    QTest::qWait(1000);
+    ogg->recorder->stopRecording();
+    ASSERT_TRUE(waitFor([&] { return ogg->last<RecordingStopped>() != nullptr; }));
+    const std::vector<std::string> names = filesIn(folder);
+    ASSERT_EQ(names.size(), 3U);
+    EXPECT_EQ(names[0], "Delta - Fourth Song.ogg");
+    EXPECT_EQ(names[1], "Eta - Fifth Song.ogg");
+    // The chain as sent: from the page that begins it to the one that begins the next.
+    const std::string sent = relay.received(0);
+    std::size_t begins = sent.rfind("OggS", sent.find("title=Delta - Fourth Song"));
+    const auto beginsStream = [&](std::size_t at) { return (sent[at + 5] & 0x02) != 0; };
+    while (begins != std::string::npos && !beginsStream(begins)) {
+        begins = sent.rfind("OggS", begins - 1);
+    }
+    std::size_t next = sent.find("OggS", sent.find("title=Delta - Fourth Song"));
+    while (next != std::string::npos && !beginsStream(next)) {
+        next = sent.find("OggS", next + 1);
+    }
+    ASSERT_NE(next, std::string::npos);
+    EXPECT_EQ(readFile(folder / names[0]).value_or(""), sent.substr(begins, next - begins));
+    for (const std::string& name : names) {
+        EXPECT_NE(probe(folder / name).find("format_name=ogg"), std::string::npos) << name;
+    }
+    EXPECT_NE(probe(folder / names[0]).find("TAG:title=Delta - Fourth Song"), std::string::npos);
+
+    QProcess encode;
+    encode.start(QStringLiteral("gst-launch-1.0"), QStringLiteral("-q audiotestsrc num-buffers=50 ! wavenc ! filesink location=%1")
+                                                      .arg(QString::fromStdString((scratch.path / "tone.wav").string()))
+                                                      .split(u' '));
+    ASSERT_TRUE(encode.waitForFinished());
+    LogoServer files;
+    files.serve(QStringLiteral("/tone.wav"), QByteArray::fromStdString(*readFile(scratch.path / "tone.wav")), "audio/x-wav");
+    const auto wav = listen(files.url(QStringLiteral("/tone.wav")), 60s);
+    ASSERT_TRUE(waitFor([&] { return wav->last<RecorderFormatKnown>() != nullptr; }));
+    EXPECT_EQ(wav->last<RecorderFormatKnown>()->format, RecordedFormat::NotSavable);
+    wav->recorder->startRecording((scratch.path / "wav").string(), std::make_shared<RecordingPlan>("Songs FM", false));
+    ASSERT_TRUE(waitFor([&] { return wav->last<RecorderFailed>() != nullptr; }));
+    EXPECT_EQ(wav->last<RecorderFailed>()->failure, RecorderFailure::NotSavable);
+    EXPECT_FALSE(std::filesystem::exists(scratch.path / "wav"));
 }
 
 // Pause keeps the place while the station goes on; Play goes on from it, Go Live jumps to now,
