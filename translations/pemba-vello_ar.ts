@@ -448,6 +448,26 @@
         <source>Paused</source>
         <translation>متوقف مؤقتًا</translation>
     </message>
+    <message>
+        <source>Recording stopped: the disk is full or has less than 200 MB free.</source>
+        <translation>توقف التسجيل: القرص ممتلئ أو فيه أقل من 200 ميغابايت متاحة.</translation>
+    </message>
+    <message>
+        <source>Recording stopped: the folder cannot be written to.</source>
+        <translation>توقف التسجيل: لا يمكن الكتابة في المجلد.</translation>
+    </message>
+    <message>
+        <source>Recording stopped: the file could not be written.</source>
+        <translation>توقف التسجيل: تعذّرت كتابة الملف.</translation>
+    </message>
+    <message>
+        <source>This station cannot be recorded without re-encoding it, so nothing was recorded.</source>
+        <translation>لا يمكن تسجيل هذه المحطة دون إعادة ترميزها، لذا لم يُسجَّل شيء.</translation>
+    </message>
+    <message>
+        <source>This song is no longer kept.</source>
+        <translation>لم تعد هذه الأغنية محفوظة.</translation>
+    </message>
 </context>
 <context>
     <name>DBusIdleInhibitor</name>

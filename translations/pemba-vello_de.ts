@@ -436,6 +436,26 @@
         <source>Paused</source>
         <translation>Pausiert</translation>
     </message>
+    <message>
+        <source>Recording stopped: the disk is full or has less than 200 MB free.</source>
+        <translation>Aufnahme beendet: Der Datenträger ist voll oder hat weniger als 200 MB frei.</translation>
+    </message>
+    <message>
+        <source>Recording stopped: the folder cannot be written to.</source>
+        <translation>Aufnahme beendet: In den Ordner kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Recording stopped: the file could not be written.</source>
+        <translation>Aufnahme beendet: Die Datei konnte nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>This station cannot be recorded without re-encoding it, so nothing was recorded.</source>
+        <translation>Dieser Sender kann nicht ohne Neukodierung aufgenommen werden, daher wurde nichts aufgenommen.</translation>
+    </message>
+    <message>
+        <source>This song is no longer kept.</source>
+        <translation>Dieser Titel wird nicht mehr vorgehalten.</translation>
+    </message>
 </context>
 <context>
     <name>DBusIdleInhibitor</name>

@@ -436,6 +436,26 @@
         <source>Paused</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Recording stopped: the disk is full or has less than 200 MB free.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recording stopped: the folder cannot be written to.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recording stopped: the file could not be written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This station cannot be recorded without re-encoding it, so nothing was recorded.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This song is no longer kept.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>DBusIdleInhibitor</name>

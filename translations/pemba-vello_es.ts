@@ -436,6 +436,26 @@
         <source>Paused</source>
         <translation>En pausa</translation>
     </message>
+    <message>
+        <source>Recording stopped: the disk is full or has less than 200 MB free.</source>
+        <translation>Grabación detenida: el disco está lleno o tiene menos de 200 MB libres.</translation>
+    </message>
+    <message>
+        <source>Recording stopped: the folder cannot be written to.</source>
+        <translation>Grabación detenida: no se puede escribir en la carpeta.</translation>
+    </message>
+    <message>
+        <source>Recording stopped: the file could not be written.</source>
+        <translation>Grabación detenida: no se pudo escribir el archivo.</translation>
+    </message>
+    <message>
+        <source>This station cannot be recorded without re-encoding it, so nothing was recorded.</source>
+        <translation>Esta emisora no se puede grabar sin recodificarla, así que no se grabó nada.</translation>
+    </message>
+    <message>
+        <source>This song is no longer kept.</source>
+        <translation>Esta canción ya no se conserva.</translation>
+    </message>
 </context>
 <context>
     <name>DBusIdleInhibitor</name>

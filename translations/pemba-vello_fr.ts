@@ -436,6 +436,26 @@
         <source>Paused</source>
         <translation>En pause</translation>
     </message>
+    <message>
+        <source>Recording stopped: the disk is full or has less than 200 MB free.</source>
+        <translation>Enregistrement arrêté : le disque est plein ou a moins de 200 Mo libres.</translation>
+    </message>
+    <message>
+        <source>Recording stopped: the folder cannot be written to.</source>
+        <translation>Enregistrement arrêté : impossible d’écrire dans le dossier.</translation>
+    </message>
+    <message>
+        <source>Recording stopped: the file could not be written.</source>
+        <translation>Enregistrement arrêté : le fichier n’a pas pu être écrit.</translation>
+    </message>
+    <message>
+        <source>This station cannot be recorded without re-encoding it, so nothing was recorded.</source>
+        <translation>Cette station ne peut pas être enregistrée sans être réencodée : rien n’a été enregistré.</translation>
+    </message>
+    <message>
+        <source>This song is no longer kept.</source>
+        <translation>Ce morceau n’est plus conservé.</translation>
+    </message>
 </context>
 <context>
     <name>DBusIdleInhibitor</name>

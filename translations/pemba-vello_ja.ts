@@ -433,6 +433,26 @@
         <source>Paused</source>
         <translation>一時停止中</translation>
     </message>
+    <message>
+        <source>Recording stopped: the disk is full or has less than 200 MB free.</source>
+        <translation>録音を停止しました: ディスクがいっぱいか、空き容量が 200 MB 未満です。</translation>
+    </message>
+    <message>
+        <source>Recording stopped: the folder cannot be written to.</source>
+        <translation>録音を停止しました: フォルダーに書き込めません。</translation>
+    </message>
+    <message>
+        <source>Recording stopped: the file could not be written.</source>
+        <translation>録音を停止しました: ファイルを書き込めませんでした。</translation>
+    </message>
+    <message>
+        <source>This station cannot be recorded without re-encoding it, so nothing was recorded.</source>
+        <translation>この局は再エンコードしないと録音できないため、何も録音していません。</translation>
+    </message>
+    <message>
+        <source>This song is no longer kept.</source>
+        <translation>この曲はもう保持されていません。</translation>
+    </message>
 </context>
 <context>
     <name>DBusIdleInhibitor</name>

@@ -436,6 +436,26 @@
         <source>Paused</source>
         <translation>Pausado</translation>
     </message>
+    <message>
+        <source>Recording stopped: the disk is full or has less than 200 MB free.</source>
+        <translation>Gravação interrompida: o disco está cheio ou tem menos de 200 MB livres.</translation>
+    </message>
+    <message>
+        <source>Recording stopped: the folder cannot be written to.</source>
+        <translation>Gravação interrompida: não é possível gravar na pasta.</translation>
+    </message>
+    <message>
+        <source>Recording stopped: the file could not be written.</source>
+        <translation>Gravação interrompida: não foi possível gravar o arquivo.</translation>
+    </message>
+    <message>
+        <source>This station cannot be recorded without re-encoding it, so nothing was recorded.</source>
+        <translation>Esta estação não pode ser gravada sem recodificação, então nada foi gravado.</translation>
+    </message>
+    <message>
+        <source>This song is no longer kept.</source>
+        <translation>Esta música não está mais guardada.</translation>
+    </message>
 </context>
 <context>
     <name>DBusIdleInhibitor</name>
