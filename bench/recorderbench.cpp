@@ -75,7 +75,10 @@ struct Rig {
                              }};
     std::unique_ptr<MediaPlayer> player = backend.createPlayer(server->url("/tone.mp3"));
 
-    [[nodiscard]] std::string path(const char* name) const { return folder.filePath(QLatin1String(name)).toStdString(); }
+    [[nodiscard]] std::string path(const char* name) const
+    {
+        return folder.filePath(QLatin1String(name)).toStdString();
+    }
 };
 
 // Argument 0: plain playback; 1: keeping 30 minutes and recording. CPU of one core and the
@@ -134,7 +137,8 @@ void BM_KeepThirtyMinutes(benchmark::State& state)
                 for (std::size_t sent = 0; sent < bytesPerSecond; sent += piece.size()) {
                     keeper.tappedBytes(offset, piece.data(), piece.size());
                     offset += piece.size();
-                    for (; frameNs < (static_cast<std::int64_t>(offset) * 1'000'000'000) / 16000; frameNs += 26'122'449) {
+                    for (; frameNs < (static_cast<std::int64_t>(offset) * 1'000'000'000) / 16000;
+                         frameNs += 26'122'449) {
                         keeper.tappedFrame(static_cast<std::uint64_t>(frameNs) * 16000 / 1'000'000'000, frameNs);
                     }
                 }

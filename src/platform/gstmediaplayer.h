@@ -24,8 +24,8 @@ public:
 
     // Takes over `playbin`, which must already hold its address and settings. `mainQueue`
     // must outlive the player; `makePlaybin` makes the pipelines that replay what is kept.
-    GstMediaPlayer(GstElement* playbin, MainQueue& mainQueue, std::shared_ptr<PipelineReaper> reaper,
-        PlaybinFactory makePlaybin);
+    GstMediaPlayer(
+        GstElement* playbin, MainQueue& mainQueue, std::shared_ptr<PipelineReaper> reaper, PlaybinFactory makePlaybin);
     // Silences the stream at once and leaves the shutdown to the reaper.
     ~GstMediaPlayer() override;
 

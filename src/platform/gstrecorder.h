@@ -35,7 +35,8 @@ public:
     void setEventHandler(EventHandler handler) override;
     void startRecording(const std::string& folder, std::shared_ptr<const RecordingRules> rules) override;
     void stopRecording() override;
-    void saveSong(std::uint64_t songId, const std::string& folder, std::shared_ptr<const RecordingRules> rules) override;
+    void saveSong(
+        std::uint64_t songId, const std::string& folder, std::shared_ptr<const RecordingRules> rules) override;
     void pause() override;
     void play() override;
     void goLive() override;

@@ -150,7 +150,8 @@ void OggPages::headersComplete()
                                  "FLAC")
         && first.size() >= 30) {
         m_chain.format = RecordedFormat::OggFlac;
-        const auto byte = [&](std::size_t i) { return static_cast<std::uint32_t>(static_cast<std::uint8_t>(first[i])); };
+        const auto byte
+            = [&](std::size_t i) { return static_cast<std::uint32_t>(static_cast<std::uint8_t>(first[i])); };
         m_rate = (byte(27) << 12U) | (byte(28) << 4U) | (byte(29) >> 4U);
     }
     for (std::size_t i = 1; i < m_packets.size(); ++i) {

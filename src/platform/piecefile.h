@@ -13,14 +13,15 @@ namespace Vello {
 
 // One file of a recording or a saved song, written as it comes: a tag in front where the format
 // has one (ID3v2.4 for MP3 and AAC), the headers the stream needs to be played from where the
-// file begins (FLAC's stream header, an Ogg chain's header pages), then the station's bytes. Never written over an existing file; stops short of a full
-// disk, so what it holds stays whole.
+// file begins (FLAC's stream header, an Ogg chain's header pages), then the station's bytes. Never written over an
+// existing file; stops short of a full disk, so what it holds stays whole.
 class PieceFile final {
 public:
     // Opens a new file for `piece.song` in `folder`, which it makes when missing; nothing, with
     // `failure` set, when it cannot.
-    [[nodiscard]] static std::unique_ptr<PieceFile> open(const std::filesystem::path& folder, const RecordingRules& rules,
-        const RecordedPiece& piece, RecordedFormat format, const std::string& headers, RecorderFailure& failure);
+    [[nodiscard]] static std::unique_ptr<PieceFile> open(const std::filesystem::path& folder,
+        const RecordingRules& rules, const RecordedPiece& piece, RecordedFormat format, const std::string& headers,
+        RecorderFailure& failure);
     ~PieceFile();
 
     PieceFile(const PieceFile&) = delete;

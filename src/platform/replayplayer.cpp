@@ -66,16 +66,18 @@ ReplayPlayer::ReplayPlayer(GstElement* playbin, GstElement* live, std::shared_pt
     m_feed->next = from;
     m_feed->headers = m_feed->kept->headersFor(from);
     using FeedHandle = std::shared_ptr<Feed>;
-    g_signal_connect_data(playbin, "source-setup", G_CALLBACK(+[](GstElement*, GstElement* source, gpointer data) {
-        if (!GST_IS_APP_SRC(source)) {
-            return;
-        }
-        g_object_set(source, "format", GST_FORMAT_BYTES, "block", FALSE, nullptr);
-        GstAppSrcCallbacks callbacks {};
-        callbacks.need_data = [](GstAppSrc* appsrc, guint, gpointer feed) { (*static_cast<FeedHandle*>(feed))->give(appsrc); };
-        gst_app_src_set_callbacks(GST_APP_SRC(source), &callbacks, new FeedHandle(*static_cast<FeedHandle*>(data)),
-            [](gpointer feed) { delete static_cast<FeedHandle*>(feed); });
-    }),
+    g_signal_connect_data(
+        playbin, "source-setup", G_CALLBACK(+[](GstElement*, GstElement* source, gpointer data) {
+            if (!GST_IS_APP_SRC(source)) {
+                return;
+            }
+            g_object_set(source, "format", GST_FORMAT_BYTES, "block", FALSE, nullptr);
+            GstAppSrcCallbacks callbacks {};
+            callbacks.need_data
+                = [](GstAppSrc* appsrc, guint, gpointer feed) { (*static_cast<FeedHandle*>(feed))->give(appsrc); };
+            gst_app_src_set_callbacks(GST_APP_SRC(source), &callbacks, new FeedHandle(*static_cast<FeedHandle*>(data)),
+                [](gpointer feed) { delete static_cast<FeedHandle*>(feed); });
+        }),
         new FeedHandle(m_feed), [](gpointer data, GClosure*) { delete static_cast<FeedHandle*>(data); },
         GConnectFlags {});
     for (const char* property : {"volume", "mute"}) {

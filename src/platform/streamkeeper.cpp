@@ -326,7 +326,8 @@ bool StreamKeeper::advance(Job& job)
             RecordedPiece piece;
             piece.song = current->info;
             piece.startsAtTitleChange = job.next == current->start && current->info.id > 1;
-            job.file = PieceFile::open(job.folder, *job.rules, piece, *m_format, headersFor(*current, job.next), failure);
+            job.file
+                = PieceFile::open(job.folder, *job.rules, piece, *m_format, headersFor(*current, job.next), failure);
             if (!job.file) {
                 finish(job, RecorderFailed {failure, {}});
                 return true;
@@ -341,7 +342,8 @@ bool StreamKeeper::advance(Job& job)
         }
         std::array<std::uint8_t, 64 * 1024> block {};
         while (job.next < limit) {
-            const std::size_t got = m_kept->read(job.next, block.data(), std::min<std::uint64_t>(block.size(), limit - job.next));
+            const std::size_t got
+                = m_kept->read(job.next, block.data(), std::min<std::uint64_t>(block.size(), limit - job.next));
             RecorderFailure failure {};
             if (got == 0 || !job.file->write(block.data(), got, failure)) {
                 finish(job, RecorderFailed {got == 0 ? RecorderFailure::WriteFailed : failure, job.file->piece().path});

@@ -195,7 +195,8 @@ void StreamTap::elementAdded(GstElement* element)
             tapBytesAt(sinkPad);
         }
         // The format is read from what the parser is given.
-        gst_pad_add_probe(sinkPad, GST_PAD_PROBE_TYPE_EVENT_DOWNSTREAM,
+        gst_pad_add_probe(
+            sinkPad, GST_PAD_PROBE_TYPE_EVENT_DOWNSTREAM,
             [](GstPad*, GstPadProbeInfo* info, gpointer data) {
                 GstEvent* event = GST_PAD_PROBE_INFO_EVENT(info);
                 const auto alive = static_cast<TapHandle*>(data)->lock();
@@ -213,8 +214,7 @@ void StreamTap::elementAdded(GstElement* element)
         return;
     }
     // Tag demuxers take a tag off the front and pass the stream on whole.
-    const bool demuxer
-        = kind.starts_with("Codec/Demuxer") && kind.find("Metadata") == std::string_view::npos;
+    const bool demuxer = kind.starts_with("Codec/Demuxer") && kind.find("Metadata") == std::string_view::npos;
     const bool decoder = kind.starts_with("Codec/Decoder");
     if ((demuxer && !m_tapped) || (decoder && !m_tapped && !m_decided)) {
         // HLS, MP4, Ogg and the rest: the parts a demuxer picks out cannot be put back into
@@ -234,7 +234,8 @@ void StreamTap::tapBytesAt(GstPad* pad)
         }
         m_tapped = true;
     }
-    gst_pad_add_probe(pad,
+    gst_pad_add_probe(
+        pad,
         static_cast<GstPadProbeType>(
             GST_PAD_PROBE_TYPE_BUFFER | GST_PAD_PROBE_TYPE_BUFFER_LIST | GST_PAD_PROBE_TYPE_EVENT_DOWNSTREAM),
         [](GstPad*, GstPadProbeInfo* info, gpointer data) {
@@ -282,7 +283,8 @@ void StreamTap::tapBytesAt(GstPad* pad)
 
 void StreamTap::tapFramesAt(GstPad* pad)
 {
-    gst_pad_add_probe(pad, GST_PAD_PROBE_TYPE_BUFFER,
+    gst_pad_add_probe(
+        pad, GST_PAD_PROBE_TYPE_BUFFER,
         [](GstPad*, GstPadProbeInfo* info, gpointer data) {
             GstBuffer* buffer = GST_PAD_PROBE_INFO_BUFFER(info);
             const auto alive = static_cast<TapHandle*>(data)->lock();

@@ -53,7 +53,6 @@ std::string_view cutToBytes(std::string_view text, std::size_t maxBytes)
     return leadingCharacters(text, low);
 }
 
-
 } // namespace
 
 std::string safeFileName(std::string_view text, std::size_t maxBytes)

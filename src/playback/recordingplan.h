@@ -16,8 +16,8 @@ inline constexpr std::uint64_t recordingMinimumFreeBytes = 200'000'000;
 // keeps only complete songs, and a stop once the disk runs low.
 class RecordingPlan final : public RecordingRules {
 public:
-    RecordingPlan(std::string station, bool keepOnlyCompleteSongs,
-        std::uint64_t minimumFreeBytes = recordingMinimumFreeBytes);
+    RecordingPlan(
+        std::string station, bool keepOnlyCompleteSongs, std::uint64_t minimumFreeBytes = recordingMinimumFreeBytes);
 
     [[nodiscard]] std::string fileName(const RecordedSong& song, RecordedFormat format, int attempt) const override;
     [[nodiscard]] RecordedTags tags(const RecordedSong& song) const override;

@@ -71,10 +71,10 @@ std::string audioOf(const std::filesystem::path& file)
 std::string probe(const std::filesystem::path& file)
 {
     QProcess ffprobe;
-    ffprobe.start(QStringLiteral("ffprobe"), {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-show_entries"),
-                                                 QStringLiteral("format=format_name,duration:format_tags=title,artist,album:stream_tags=title"),
-                                                 QStringLiteral("-of"), QStringLiteral("default=nw=1"),
-                                                 QString::fromStdString(file.string())});
+    ffprobe.start(QStringLiteral("ffprobe"),
+        {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-show_entries"),
+            QStringLiteral("format=format_name,duration:format_tags=title,artist,album:stream_tags=title"),
+            QStringLiteral("-of"), QStringLiteral("default=nw=1"), QString::fromStdString(file.string())});
     ffprobe.waitForFinished();
     return ffprobe.exitCode() == 0 ? ffprobe.readAllStandardOutput().toStdString() : "unreadable";
 }
@@ -148,7 +148,9 @@ protected:
     static double toneHeard(const std::shared_ptr<CaptureSink>& capture, double seconds = 0.3)
     {
         const std::size_t from = capture->sampleCount();
-        waitFor([&] { return capture->sampleCount() >= from + static_cast<std::size_t>(seconds * CaptureSink::sampleRate); });
+        waitFor([&] {
+            return capture->sampleCount() >= from + static_cast<std::size_t>(seconds * CaptureSink::sampleRate);
+        });
         return dominantFrequency(capture->samplesFrom(from), CaptureSink::sampleRate);
     }
 
@@ -215,12 +217,15 @@ TEST_F(GstRecorderTest, RecordingCutsTheStationsOwnBytesAtItsTitlesAndKeptSongsS
     EXPECT_EQ(complete->keptSongs.savable("Beta - Second Song", heard, {}), std::nullopt);
     complete->recorder->saveSong(complete->kept("Beta - Second Song"), completeFolder.string(),
         std::make_shared<RecordingPlan>("Songs FM", false));
-    all->recorder->saveSong(song, (scratch.path / "saved").string(), std::make_shared<RecordingPlan>("Songs FM", false));
+    all->recorder->saveSong(
+        song, (scratch.path / "saved").string(), std::make_shared<RecordingPlan>("Songs FM", false));
     ASSERT_TRUE(waitFor([&] { return complete->last<RecorderFailed>() && all->last<PieceWritten>()->finished; }));
     EXPECT_EQ(complete->last<RecorderFailed>()->failure, RecorderFailure::NotKept);
     EXPECT_EQ(audioOf(scratch.path / "saved" / names[1]), sent.audio.substr(second, third - second));
-    all->recorder->saveSong(song, (scratch.path / "saved").string(), std::make_shared<RecordingPlan>("Songs FM", false));
-    ASSERT_TRUE(waitFor([&] { return std::filesystem::exists(scratch.path / "saved" / "Beta - Second Song (2).mp3"); }));
+    all->recorder->saveSong(
+        song, (scratch.path / "saved").string(), std::make_shared<RecordingPlan>("Songs FM", false));
+    ASSERT_TRUE(
+        waitFor([&] { return std::filesystem::exists(scratch.path / "saved" / "Beta - Second Song (2).mp3"); }));
 }
 
 // An Ogg station begins a chain for each song: each file is a chain as sent, the first one with the
@@ -264,12 +269,14 @@ TEST_F(GstRecorderTest, OggIsCutAtItsChainsAndWhatCannotBeSavedIsNotRecorded)
     EXPECT_NE(probe(folder / names[0]).find("TAG:title=Delta - Fourth Song"), std::string::npos);
 
     QProcess encode;
-    encode.start(QStringLiteral("gst-launch-1.0"), QStringLiteral("-q audiotestsrc num-buffers=50 ! wavenc ! filesink location=%1")
-                                                      .arg(QString::fromStdString((scratch.path / "tone.wav").string()))
-                                                      .split(u' '));
+    encode.start(QStringLiteral("gst-launch-1.0"),
+        QStringLiteral("-q audiotestsrc num-buffers=50 ! wavenc ! filesink location=%1")
+            .arg(QString::fromStdString((scratch.path / "tone.wav").string()))
+            .split(u' '));
     ASSERT_TRUE(encode.waitForFinished());
     LogoServer files;
-    files.serve(QStringLiteral("/tone.wav"), QByteArray::fromStdString(*readFile(scratch.path / "tone.wav")), "audio/x-wav");
+    files.serve(
+        QStringLiteral("/tone.wav"), QByteArray::fromStdString(*readFile(scratch.path / "tone.wav")), "audio/x-wav");
     const auto wav = listen(files.url(QStringLiteral("/tone.wav")), 60s);
     ASSERT_TRUE(waitFor([&] { return wav->last<RecorderFormatKnown>() != nullptr; }));
     EXPECT_EQ(wav->last<RecorderFormatKnown>()->format, RecordedFormat::NotSavable);
@@ -345,7 +352,8 @@ TEST_F(GstRecorderTest, AFullDiskStopsTheRecordingWithAPlayableFile)
         SCOPED_TRACE(c.name);
         const auto listener = listen(server->url("/songs.mp3"), 60s);
         ASSERT_TRUE(waitFor([&] { return listener->last<RecorderFormatKnown>() != nullptr; }));
-        listener->recorder->startRecording((disk / c.name).string(), std::make_shared<RecordingPlan>("Songs FM", false, c.minimumFree));
+        listener->recorder->startRecording(
+            (disk / c.name).string(), std::make_shared<RecordingPlan>("Songs FM", false, c.minimumFree));
         ASSERT_TRUE(QTest::qWaitFor([&] { return listener->last<RecordingStopped>() != nullptr; }, 40000));
         ASSERT_NE(listener->last<RecorderFailed>(), nullptr);
         EXPECT_EQ(listener->last<RecorderFailed>()->failure, RecorderFailure::NoRoom);

@@ -100,7 +100,8 @@ bool IcecastServer::startSource(const std::string& mount, Codec codec, int frequ
         if (!encode.waitForFinished(60000) || encode.exitCode() != 0) {
             return false;
         }
-        source.startCommand(QStringLiteral("gst-launch-1.0 -q filesrc location=%1 ! mpegaudioparse ! %2").arg(file, shout));
+        source.startCommand(
+            QStringLiteral("gst-launch-1.0 -q filesrc location=%1 ! mpegaudioparse ! %2").arg(file, shout));
     } else {
         source.startCommand(QStringLiteral("gst-launch-1.0 -q audiotestsrc is-live=true wave=sine volume=0.5 freq=%1 ! "
                                            "audio/x-raw,rate=44100,channels=2 ! audioconvert ! %2 ! %3")
