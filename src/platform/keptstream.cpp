@@ -17,6 +17,11 @@ std::uint64_t fileSizeFor(std::chrono::milliseconds length)
 
 // Frames closer together than this share an index entry.
 constexpr std::int64_t indexStepNs = 100'000'000;
+// However its times run, the ring holds no more than this per second kept (CD-quality FLAC
+// needs 176 kB).
+constexpr std::uint64_t maxBytesPerSecond = 200'000;
+// A new file is begun only with this much left free on the disk.
+constexpr std::uintmax_t minimumFreeBytes = 200'000'000;
 
 } // namespace
 
@@ -24,8 +29,12 @@ KeptStream::KeptStream(std::filesystem::path folder, std::chrono::milliseconds l
     : m_folder(std::move(folder))
     , m_length(length)
     , m_fileSize(fileSizeFor(length))
+    , m_maxBytes(std::max<std::uint64_t>(2 * m_fileSize,
+          static_cast<std::uint64_t>(std::chrono::ceil<std::chrono::seconds>(length).count()) * maxBytesPerSecond))
 {
+    // A folder left by an earlier run under the same name is not appended to.
     std::error_code error;
+    std::filesystem::remove_all(m_folder, error);
     std::filesystem::create_directories(m_folder, error);
     m_failed = static_cast<bool>(error);
 }
@@ -55,6 +64,13 @@ bool KeptStream::append(const std::uint8_t* data, std::size_t size)
     while (done < size) {
         const std::uint64_t index = (at + done) / m_fileSize;
         const std::size_t part = std::min<std::uint64_t>(size - done, (index + 1) * m_fileSize - (at + done));
+        std::error_code error;
+        if ((at + done) % m_fileSize == 0 && std::filesystem::space(m_folder, error).available < minimumFreeBytes) {
+            std::lock_guard lock(m_mutex);
+            m_failed = true;
+            m_grown.notify_all();
+            return false;
+        }
         std::ofstream file(fileFor(index), std::ios::binary | std::ios::app);
         file.write(reinterpret_cast<const char*>(data + done), static_cast<std::streamsize>(part));
         file.close();
@@ -68,8 +84,21 @@ bool KeptStream::append(const std::uint8_t* data, std::size_t size)
     }
     std::lock_guard lock(m_mutex);
     m_newest = at + size;
+    while (m_newest - m_oldest > m_maxBytes) {
+        dropOldestFile();
+    }
     m_grown.notify_all();
     return true;
+}
+
+void KeptStream::dropOldestFile()
+{
+    std::error_code error;
+    std::filesystem::remove(fileFor(m_oldest / m_fileSize), error);
+    m_oldest = (m_oldest / m_fileSize + 1) * m_fileSize;
+    while (!m_frames.empty() && m_frames.front().first < m_oldest) {
+        m_frames.pop_front();
+    }
 }
 
 bool KeptStream::noteFrame(std::uint64_t offset, std::int64_t timeNs)
@@ -95,10 +124,7 @@ void KeptStream::dropOld()
         if (first == m_frames.end() || first->second > keepFrom) {
             return;
         }
-        std::error_code error;
-        std::filesystem::remove(fileFor(m_oldest / m_fileSize), error);
-        m_oldest = nextFile;
-        m_frames.erase(m_frames.begin(), first);
+        dropOldestFile();
     }
 }
 

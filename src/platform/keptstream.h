@@ -12,7 +12,8 @@
 namespace Vello {
 
 // The last minutes of a stream's encoded bytes, on disk in a folder of its own: a ring of small
-// files, the oldest deleted as the newest fill. Bytes are numbered from the stream's first; a
+// files, the oldest deleted as the newest fill, and by size too whatever times the stream gives.
+// It stops rather than leave less than 200 MB free on its disk. Bytes are numbered from the stream's first; a
 // frame index maps them to the stream's time. One thread appends; any thread reads.
 class KeptStream final {
 public:
@@ -54,10 +55,12 @@ public:
 private:
     [[nodiscard]] std::filesystem::path fileFor(std::uint64_t index) const;
     void dropOld();
+    void dropOldestFile();
 
     const std::filesystem::path m_folder;
     const std::chrono::milliseconds m_length;
     const std::uint64_t m_fileSize;
+    const std::uint64_t m_maxBytes;
     mutable std::mutex m_mutex;
     mutable std::condition_variable m_grown;
     std::uint64_t m_oldest = 0;

@@ -17,6 +17,10 @@ namespace {
 constexpr std::size_t maxQueuedBytes = 8 * 1024 * 1024;
 // A FLAC stream's header is read from its first bytes; one larger than this is not kept.
 constexpr std::size_t maxStreamHeader = 256 * 1024;
+// A station that changes its title many times a second cannot make the list of songs grow
+// without bound, nor any one title.
+constexpr std::size_t maxSongs = 4096;
+constexpr std::size_t maxTitleBytes = 1024;
 
 std::chrono::milliseconds toMilliseconds(std::int64_t nanoseconds)
 {
@@ -26,7 +30,7 @@ std::chrono::milliseconds toMilliseconds(std::int64_t nanoseconds)
 } // namespace
 
 StreamKeeper::StreamKeeper(std::filesystem::path folder, std::chrono::milliseconds length, MainQueue& mainQueue,
-    std::shared_ptr<EventHandler> onEvent)
+    const std::shared_ptr<EventHandler>& onEvent)
     : m_kept(std::make_shared<KeptStream>(std::move(folder), length))
     , m_mainQueue(mainQueue)
     , m_onEvent(onEvent)
@@ -83,6 +87,8 @@ void StreamKeeper::tappedBytes(std::uint64_t offset, const std::uint8_t* data, s
 
 void StreamKeeper::tappedTitle(std::string title, std::string artist)
 {
+    title.resize(std::min(title.size(), maxTitleBytes));
+    artist.resize(std::min(artist.size(), maxTitleBytes));
     push(Title {std::move(title), std::move(artist)});
 }
 
@@ -199,6 +205,9 @@ void StreamKeeper::cut(std::uint64_t at, std::string title, std::string artist, 
     next.start = at;
     next.titled = titled;
     m_songs.push_back(std::move(next));
+    if (m_songs.size() > maxSongs) {
+        m_songs.pop_front();
+    }
 }
 
 void StreamKeeper::named(Song& song, std::string title, std::string artist)

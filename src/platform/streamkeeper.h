@@ -30,7 +30,7 @@ public:
 
     // `mainQueue` must outlive the keeper; `onEvent` is called on the GUI thread.
     StreamKeeper(std::filesystem::path folder, std::chrono::milliseconds length, MainQueue& mainQueue,
-        std::shared_ptr<EventHandler> onEvent);
+        const std::shared_ptr<EventHandler>& onEvent);
     // Closes what it writes (each file whole), and deletes what it kept.
     ~StreamKeeper() override;
 
