@@ -50,6 +50,7 @@ GstRecorder::GstRecorder(std::shared_ptr<StreamTap> tap, GstElement* playbin, Ma
     , m_playbin(GST_ELEMENT(gst_object_ref(playbin)))
     , m_reaper(std::move(reaper))
     , m_makePlaybin(std::move(makePlaybin))
+    , m_lengthNs(std::chrono::nanoseconds(length).count())
     , m_onEvent(std::make_shared<EventHandler>())
     , m_keeper(std::make_shared<StreamKeeper>(keptFolder(folder), length, mainQueue, m_onEvent))
 {
@@ -138,7 +139,11 @@ void GstRecorder::skip(std::chrono::milliseconds offset)
 
 void GstRecorder::replayFrom(std::int64_t timeNs)
 {
-    const auto frame = m_keeper->kept()->frameAt(timeNs);
+    // Once the ring is full its oldest audio is dropped as the stream goes on: a replay begun
+    // right there would soon find what it was about to play gone.
+    const auto [oldest, newest] = m_keeper->kept()->timeSpan();
+    const std::int64_t earliest = oldest + (newest - oldest >= m_lengthNs ? m_lengthNs / 16 : 0);
+    const auto frame = m_keeper->kept()->frameAt(std::max(timeNs, earliest));
     GstElement* playbin = frame && timeNs < liveNs() - liveMarginNs ? m_makePlaybin("appsrc://") : nullptr;
     if (playbin == nullptr) {
         goLive();

@@ -56,6 +56,7 @@ private:
     GstElement* m_playbin;
     std::shared_ptr<PipelineReaper> m_reaper;
     PlaybinFactory m_makePlaybin;
+    std::int64_t m_lengthNs;
     std::shared_ptr<EventHandler> m_onEvent;
     std::shared_ptr<StreamKeeper> m_keeper;
     std::unique_ptr<ReplayPlayer> m_replay;
