@@ -16,6 +16,8 @@ packages=(
   gstreamer1.0-plugins-ugly gstreamer1.0-libav gstreamer1.0-pulseaudio gstreamer1.0-tools
   # tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev python3
+  # ffprobe, which reads the recorder's files as any player would
+  ffmpeg
   # real servers and a real desktop for the tests and the demo
   icecast2 xvfb xauth pulseaudio pulseaudio-utils xdotool
   # a DNS server on loopback for the resolver's tests

@@ -1,5 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="es">
 <context>
     <name>Core</name>
@@ -116,7 +115,7 @@
         <translation>no hay memoria suficiente para leer el catálogo</translation>
     </message>
     <message>
-        <source>station %1: &quot;%2&quot; %3</source>
+        <source>station %1: "%2" %3</source>
         <translation>emisora %1: «%2» %3</translation>
     </message>
     <message>
@@ -128,7 +127,7 @@
         <translation>emisora %1: %2</translation>
     </message>
     <message>
-        <source>station %1, in &quot;%2&quot;: %3</source>
+        <source>station %1, in "%2": %3</source>
         <translation>emisora %1, en «%2»: %3</translation>
     </message>
     <message>
@@ -246,7 +245,7 @@
         <translation>El servidor no envió datos durante %1</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not a valid web address</source>
+        <source>"%1" is not a valid web address</source>
         <translation>«%1» no es una dirección web válida</translation>
     </message>
     <message>
@@ -262,7 +261,7 @@
         <translation>%1 Nuevo intento en %2 s…</translation>
     </message>
     <message>
-        <source>The station&apos;s playlist lists no stream that can be played here.</source>
+        <source>The station's playlist lists no stream that can be played here.</source>
         <translation>La lista de reproducción de la emisora no incluye ninguna transmisión que se pueda reproducir aquí.</translation>
     </message>
     <message>
@@ -270,11 +269,11 @@
         <translation>La emisora no tiene otra dirección que probar.</translation>
     </message>
     <message>
-        <source>The station&apos;s server could not be reached.</source>
+        <source>The station's server could not be reached.</source>
         <translation>No se pudo contactar con el servidor de la emisora.</translation>
     </message>
     <message>
-        <source>The station&apos;s server is busy.</source>
+        <source>The station's server is busy.</source>
         <translation>El servidor de la emisora está ocupado.</translation>
     </message>
     <message>
@@ -310,15 +309,15 @@
         <translation>La emisora se negó a reproducir esta transmisión (%1).</translation>
     </message>
     <message>
-        <source>The station&apos;s server is busy (%1).</source>
+        <source>The station's server is busy (%1).</source>
         <translation>El servidor de la emisora está ocupado (%1).</translation>
     </message>
     <message>
-        <source>The station&apos;s server has a fault (%1).</source>
+        <source>The station's server has a fault (%1).</source>
         <translation>El servidor de la emisora tiene un fallo (%1).</translation>
     </message>
     <message>
-        <source>The station&apos;s secure connection could not be verified.</source>
+        <source>The station's secure connection could not be verified.</source>
         <translation>No se pudo verificar la conexión segura de la emisora.</translation>
     </message>
     <message>
@@ -461,6 +460,26 @@
             <numerusform>Comprobada en funcionamiento hace %Ln días</numerusform>
         </translation>
     </message>
+<message>
+        <source>Recording stopped: the disk is full or has less than 200 MB free.</source>
+        <translation>Grabación detenida: el disco está lleno o tiene menos de 200 MB libres.</translation>
+    </message>
+    <message>
+        <source>Recording stopped: the folder cannot be written to.</source>
+        <translation>Grabación detenida: no se puede escribir en la carpeta.</translation>
+    </message>
+    <message>
+        <source>Recording stopped: the file could not be written.</source>
+        <translation>Grabación detenida: no se pudo escribir el archivo.</translation>
+    </message>
+    <message>
+        <source>This station cannot be recorded without re-encoding it, so nothing was recorded.</source>
+        <translation>Esta emisora no se puede grabar sin recodificarla, así que no se grabó nada.</translation>
+    </message>
+    <message>
+        <source>This song is no longer kept.</source>
+        <translation>Esta canción ya no se conserva.</translation>
+    </message>
 </context>
 <context>
     <name>DBusIdleInhibitor</name>
@@ -538,7 +557,7 @@
 <context>
     <name>LaunchOptions</name>
     <message>
-        <source>--%1 needs an absolute http or https address, not &quot;%2&quot;</source>
+        <source>--%1 needs an absolute http or https address, not "%2"</source>
         <translation>--%1 necesita una dirección http o https absoluta, no «%2»</translation>
     </message>
     <message>
@@ -570,7 +589,7 @@
         <translation>valor</translation>
     </message>
     <message>
-        <source>Qt&apos;s own options:</source>
+        <source>Qt's own options:</source>
         <translation>Opciones propias de Qt:</translation>
     </message>
 </context>
@@ -636,7 +655,7 @@
         <translation>Sitio web</translation>
     </message>
     <message>
-        <source>Open the station&apos;s homepage</source>
+        <source>Open the station's homepage</source>
         <translation>Abrir el sitio web de la emisora</translation>
     </message>
     <message>
@@ -764,10 +783,10 @@
     </message>
     <message>
         <source>pemba-vello: %1
-Try &apos;pemba-vello --help&apos;.
+Try 'pemba-vello --help'.
 </source>
         <translation>pemba-vello: %1
-Prueba &apos;pemba-vello --help&apos;.
+Prueba 'pemba-vello --help'.
 </translation>
     </message>
     <message>
@@ -847,7 +866,7 @@ Radio por internet, lo más escuchado primero.</translation>
     </message>
     <message>
         <source>&amp;Pemba Vello</source>
-        <comment>the application&apos;s menu</comment>
+        <comment>the application's menu</comment>
         <translation>&amp;Pemba Vello</translation>
     </message>
     <message>

@@ -68,6 +68,16 @@ std::unique_ptr<MediaPlayer> GstMediaBackend::createPlayer(const std::string& ur
     if (uri.empty() || !m_ready.get()) {
         return nullptr;
     }
+    GstElement* playbin = makePlaybin(uri);
+    if (playbin == nullptr) {
+        return nullptr;
+    }
+    return std::make_unique<GstMediaPlayer>(
+        playbin, m_mainQueue, m_reaper, [this](const std::string& address) { return makePlaybin(address); });
+}
+
+GstElement* GstMediaBackend::makePlaybin(const std::string& uri) const
+{
     GstElement* playbin = gst_element_factory_make("playbin", nullptr);
     if (playbin == nullptr) {
         return nullptr;
@@ -82,7 +92,7 @@ std::unique_ptr<MediaPlayer> GstMediaBackend::createPlayer(const std::string& ur
         = m_audioSinkFactory ? m_audioSinkFactory() : gst_element_factory_make("autoaudiosink", nullptr)) {
         g_object_set(playbin, "audio-sink", sink, nullptr);
     }
-    return std::make_unique<GstMediaPlayer>(playbin, m_mainQueue, m_reaper);
+    return playbin;
 }
 
 } // namespace Vello

@@ -32,6 +32,9 @@ public:
     [[nodiscard]] std::unique_ptr<MediaPlayer> createPlayer(const std::string& url) override;
 
 private:
+    // A playbin (a reference of its own) for `uri`, set up with its audio output.
+    [[nodiscard]] GstElement* makePlaybin(const std::string& uri) const;
+
     MainQueue& m_mainQueue;
     AudioSinkFactory m_audioSinkFactory;
     std::shared_ptr<PipelineReaper> m_reaper;
