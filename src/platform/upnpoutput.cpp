@@ -88,13 +88,69 @@ std::string didlTitle(const char* didl)
 
 struct UpnpOutput::Call {
     std::weak_ptr<bool> alive;
-    Done done;
+    std::vector<const char*> outputs;
+    Answer answer;
     GCancellable* cancellable = g_cancellable_new();
     unsigned timeout = 0;
     bool timedOut = false;
 
     ~Call() { g_object_unref(cancellable); }
+
+    static void finished(GObject* source, GAsyncResult* result, void* data);
+    [[nodiscard]] std::optional<OutputFailure> failure(GError* error, bool transported) const;
 };
+
+void UpnpOutput::Call::finished(GObject* source, GAsyncResult* result, void* data)
+{
+    const std::unique_ptr<Call> call(static_cast<Call*>(data));
+    if (call->timeout != 0) {
+        g_source_remove(call->timeout);
+    }
+    GError* error = nullptr;
+    GUPnPServiceProxyAction* action = gupnp_service_proxy_call_action_finish(GUPNP_SERVICE_PROXY(source), result, &error);
+    GList* names = nullptr;
+    GList* types = nullptr;
+    for (const char* output : call->outputs) {
+        names = g_list_append(names, const_cast<char*>(output));
+        types = g_list_append(types, GSIZE_TO_POINTER(G_TYPE_STRING));
+    }
+    GList* values = nullptr;
+    if (action != nullptr) {
+        gupnp_service_proxy_action_get_result_list(action, names, types, &values, &error);
+    }
+    std::vector<std::string> texts;
+    for (GList* value = values; value != nullptr; value = value->next) {
+        const char* text = g_value_get_string(static_cast<GValue*>(value->data));
+        texts.emplace_back(text != nullptr ? text : "");
+        g_value_unset(static_cast<GValue*>(value->data));
+        g_free(value->data);
+    }
+    g_list_free(values);
+    g_list_free(names);
+    g_list_free(types);
+    const std::optional<OutputFailure> failed = call->failure(error, action != nullptr);
+    g_clear_error(&error);
+    if (!call->alive.expired()) {
+        texts.resize(call->outputs.size());
+        call->answer(failed, texts);
+    }
+}
+
+std::optional<OutputFailure> UpnpOutput::Call::failure(GError* error, bool transported) const
+{
+    if (timedOut) {
+        return OutputFailure {OutputFailure::Kind::NoAnswer, "no answer in time"};
+    }
+    if (error == nullptr) {
+        return std::nullopt;
+    }
+    if (!transported) {
+        return OutputFailure {OutputFailure::Kind::NoAnswer, error->message};
+    }
+    const bool type = error->domain == GUPNP_CONTROL_ERROR && error->code == illegalMimeType;
+    return OutputFailure {type ? OutputFailure::Kind::UnsupportedType : OutputFailure::Kind::Refused,
+        std::to_string(error->code) + " " + error->message};
+}
 
 UpnpOutput::UpnpOutput(GUPnPServiceProxy* avTransport, GUPnPServiceProxy* renderingControl)
     : m_avTransport(avTransport)
@@ -103,19 +159,23 @@ UpnpOutput::UpnpOutput(GUPnPServiceProxy* avTransport, GUPnPServiceProxy* render
 {
     for (GUPnPServiceProxy* service : {m_avTransport, m_renderingControl}) {
         if (service != nullptr) {
-            g_signal_connect(service, "subscription-lost", G_CALLBACK(&UpnpOutput::subscriptionLost), this);
             gupnp_service_proxy_add_notify(service, "LastChange", G_TYPE_STRING, &UpnpOutput::lastChanged, this);
             gupnp_service_proxy_set_subscribed(service, TRUE);
         }
     }
+    poll();
+    m_pollSource = g_timeout_add(static_cast<unsigned>(pollInterval.count()), +[](void* self) -> gboolean {
+        static_cast<UpnpOutput*>(self)->poll();
+        return G_SOURCE_CONTINUE;
+    }, this);
 }
 
 UpnpOutput::~UpnpOutput()
 {
+    g_source_remove(m_pollSource);
     for (GUPnPServiceProxy* service : {m_avTransport, m_renderingControl}) {
         if (service != nullptr) {
             gupnp_service_proxy_remove_notify(service, "LastChange", &UpnpOutput::lastChanged, this);
-            g_signal_handlers_disconnect_by_data(service, this);
             gupnp_service_proxy_set_subscribed(service, FALSE);
             g_object_unref(service);
         }
@@ -173,55 +233,67 @@ void UpnpOutput::setMuted(bool muted, Done done)
 
 void UpnpOutput::call(GUPnPServiceProxy* proxy, GUPnPServiceProxyAction* action, Done done)
 {
-    auto* call = new Call {m_alive, std::move(done)};
+    call(proxy, action, {}, [done = std::move(done)](std::optional<OutputFailure> failure, const auto&) {
+        done(std::move(failure));
+    });
+}
+
+void UpnpOutput::call(
+    GUPnPServiceProxy* proxy, GUPnPServiceProxyAction* action, std::vector<const char*> outputs, Answer answer)
+{
+    auto* call = new Call {m_alive, std::move(outputs), std::move(answer)};
     if (proxy == nullptr) {
         gupnp_service_proxy_action_unref(action);
-        g_idle_add_full(
-            G_PRIORITY_DEFAULT,
-            +[](void* data) {
-                const std::unique_ptr<Call> refused(static_cast<Call*>(data));
-                if (!refused->alive.expired()) {
-                    refused->done(OutputFailure {OutputFailure::Kind::Refused, "no RenderingControl service"});
-                }
-                return G_SOURCE_REMOVE;
-            },
-            call, nullptr);
+        g_idle_add(+[](void* data) -> gboolean {
+            const std::unique_ptr<Call> refused(static_cast<Call*>(data));
+            if (!refused->alive.expired()) {
+                refused->answer(OutputFailure {OutputFailure::Kind::Refused, "no RenderingControl service"}, {});
+            }
+            return G_SOURCE_REMOVE;
+        }, call);
         return;
     }
-    call->timeout = g_timeout_add(static_cast<unsigned>(actionDeadline.count()), +[](void* data) {
+    call->timeout = g_timeout_add(static_cast<unsigned>(actionDeadline.count()), +[](void* data) -> gboolean {
         auto* late = static_cast<Call*>(data);
         late->timeout = 0;
         late->timedOut = true;
         g_cancellable_cancel(late->cancellable);
         return G_SOURCE_REMOVE;
     }, call);
-    gupnp_service_proxy_call_action_async(proxy, action, call->cancellable, +[](GObject* source, GAsyncResult* result, void* data) {
-        const std::unique_ptr<Call> answered(static_cast<Call*>(data));
-        if (answered->timeout != 0) {
-            g_source_remove(answered->timeout);
-        }
-        GError* error = nullptr;
-        GUPnPServiceProxyAction* finished = gupnp_service_proxy_call_action_finish(GUPNP_SERVICE_PROXY(source), result, &error);
-        const bool transported = finished != nullptr;
-        if (transported) {
-            gupnp_service_proxy_action_get_result(finished, &error, nullptr);
-        }
-        std::optional<OutputFailure> failure;
-        if (answered->timedOut) {
-            failure = OutputFailure {OutputFailure::Kind::NoAnswer, "no answer in time"};
-        } else if (error != nullptr && !transported) {
-            failure = OutputFailure {OutputFailure::Kind::NoAnswer, error->message};
-        } else if (error != nullptr) {
-            const bool type = error->domain == GUPNP_CONTROL_ERROR && error->code == illegalMimeType;
-            failure = OutputFailure {type ? OutputFailure::Kind::UnsupportedType : OutputFailure::Kind::Refused,
-                std::to_string(error->code) + " " + error->message};
-        }
-        g_clear_error(&error);
-        if (!answered->alive.expired()) {
-            answered->done(std::move(failure));
-        }
-    }, call);
+    gupnp_service_proxy_call_action_async(proxy, action, call->cancellable, &Call::finished, call);
     gupnp_service_proxy_action_unref(action);
+}
+
+void UpnpOutput::poll()
+{
+    if (m_polling) {
+        return; // the last one is still on its way
+    }
+    m_polling = true;
+    call(m_avTransport, gupnp_service_proxy_action_new("GetTransportInfo", "InstanceID", G_TYPE_UINT, 0U, nullptr),
+        {"CurrentTransportState", "CurrentTransportStatus"},
+        [this](const std::optional<OutputFailure>& failure, const std::vector<std::string>& values) {
+            m_polling = false;
+            m_pollsUnanswered = failure && failure->kind == OutputFailure::Kind::NoAnswer ? m_pollsUnanswered + 1 : 0;
+            if (m_pollsUnanswered == unansweredPolls) {
+                emit(OutputFailed {"no answer to " + std::to_string(unansweredPolls) + " questions in a row"});
+            } else if (!failure && tellTransport(values[0].c_str(), values[1].c_str()) && m_renderingControl != nullptr) {
+                call(m_renderingControl,
+                    gupnp_service_proxy_action_new("GetVolume", "InstanceID", G_TYPE_UINT, 0U, "Channel", G_TYPE_STRING, "Master", nullptr),
+                    {"CurrentVolume"}, [this](const auto& refused, const auto& volume) {
+                        if (!refused) {
+                            tellVolume(volume[0].c_str());
+                        }
+                    });
+                call(m_renderingControl,
+                    gupnp_service_proxy_action_new("GetMute", "InstanceID", G_TYPE_UINT, 0U, "Channel", G_TYPE_STRING, "Master", nullptr),
+                    {"CurrentMute"}, [this](const auto& refused, const auto& mute) {
+                        if (!refused) {
+                            tellMute(mute[0].c_str());
+                        }
+                    });
+            }
+        });
 }
 
 void UpnpOutput::lastChanged(GUPnPServiceProxy* proxy, const char*, GValue* value, void* self)
@@ -238,12 +310,6 @@ void UpnpOutput::lastChanged(GUPnPServiceProxy* proxy, const char*, GValue* valu
     }
 }
 
-void UpnpOutput::subscriptionLost(GUPnPServiceProxy*, void* error, void* self)
-{
-    static_cast<UpnpOutput*>(self)->emit(
-        OutputFailed {std::string("it stopped sending its state: ") + static_cast<GError*>(error)->message});
-}
-
 void UpnpOutput::transportChanged(const char* lastChange)
 {
     char* state = nullptr;
@@ -251,20 +317,13 @@ void UpnpOutput::transportChanged(const char* lastChange)
     char* track = nullptr;
     gupnp_last_change_parser_parse_last_change(m_parser, 0, lastChange, nullptr, "TransportState", G_TYPE_STRING,
         &state, "TransportStatus", G_TYPE_STRING, &status, "CurrentTrackMetaData", G_TYPE_STRING, &track, nullptr);
-    const std::optional<OutputTransport> transport = transportFrom(state != nullptr ? state : "");
+    const bool tracked = track != nullptr;
     std::string title = didlTitle(track);
-    const bool failed = status != nullptr && std::string_view(status) == "ERROR_OCCURRED";
+    const bool alive = tellTransport(state, status);
     g_free(state);
     g_free(status);
     g_free(track);
-    // The error first: it says why the renderer stopped.
-    if (failed && !emit(OutputFailed {"ERROR_OCCURRED"})) {
-        return;
-    }
-    if (transport && !emit(OutputTransportChanged {*transport})) {
-        return;
-    }
-    if (title != m_title) {
+    if (alive && tracked && title != m_title) {
         m_title = title;
         emit(OutputTitleChanged {std::move(title)});
     }
@@ -276,19 +335,48 @@ void UpnpOutput::renderingChanged(const char* lastChange)
     char* mute = nullptr;
     gupnp_last_change_parser_parse_last_change(
         m_parser, 0, lastChange, nullptr, "Volume", G_TYPE_STRING, &volume, "Mute", G_TYPE_STRING, &mute, nullptr);
-    const std::string_view volumeText = volume != nullptr ? volume : "";
-    unsigned steps = 0;
-    const bool hasVolume = std::from_chars(volumeText.data(), volumeText.data() + volumeText.size(), steps).ec == std::errc();
-    const std::optional<bool> muted = mute == nullptr ? std::nullopt
-                                                      : std::optional(std::string_view(mute) == "1" || std::string_view(mute) == "true");
+    if (tellVolume(volume)) {
+        tellMute(mute);
+    }
     g_free(volume);
     g_free(mute);
-    if (hasVolume && !emit(OutputVolumeChanged {std::min(steps / volumeSteps, 1.0)})) {
-        return;
+}
+
+bool UpnpOutput::tellTransport(const char* state, const char* status)
+{
+    // The error first: it says why the renderer stopped.
+    if (status != nullptr && m_status != status) {
+        m_status = status;
+        if (m_status == "ERROR_OCCURRED" && !emit(OutputFailed {m_status})) {
+            return false;
+        }
     }
-    if (muted) {
-        emit(OutputMuteChanged {*muted});
+    if (state == nullptr || m_state == state) {
+        return true;
     }
+    m_state = state;
+    const std::optional<OutputTransport> transport = transportFrom(m_state);
+    return !transport || emit(OutputTransportChanged {*transport});
+}
+
+bool UpnpOutput::tellVolume(const char* volume)
+{
+    const std::string_view text = volume != nullptr ? volume : "";
+    unsigned steps = 0;
+    if (std::from_chars(text.data(), text.data() + text.size(), steps).ec != std::errc() || m_volume == text) {
+        return true;
+    }
+    m_volume = text;
+    return emit(OutputVolumeChanged {std::min(steps / volumeSteps, 1.0)});
+}
+
+bool UpnpOutput::tellMute(const char* mute)
+{
+    if (mute == nullptr || m_mute == mute) {
+        return true;
+    }
+    m_mute = mute;
+    return emit(OutputMuteChanged {m_mute == "1" || m_mute == "true"});
 }
 
 bool UpnpOutput::emit(const OutputEvent& event)
