@@ -107,13 +107,14 @@ bool Casting::choose(const std::string& id)
         return true;
     }
     const OutputInfo* found = m_outputs.find(id);
-    std::unique_ptr<Output> control = found != nullptr ? m_outputs.open(id) : nullptr;
-    if (!control) {
+    const bool chosenAlready = m_output && m_output->id == id;
+    std::unique_ptr<Output> control = found != nullptr && !chosenAlready ? m_outputs.open(id) : nullptr;
+    if (!control && !chosenAlready) {
         return false;
     }
     m_personChose = true;
     m_outputs.remember(id);
-    if (m_output != *found) {
+    if (control) {
         take(*found, std::move(control));
     }
     return true;
@@ -210,7 +211,7 @@ void Casting::sendPlay()
 
 void Casting::pause()
 {
-    if (!m_control || !m_station || !m_wantPlaying) {
+    if (!m_control || !m_station) {
         return;
     }
     ++m_attempt;
