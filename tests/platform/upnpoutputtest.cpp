@@ -53,9 +53,9 @@ protected:
             GTEST_SKIP() << unavailable;
         }
         ASSERT_TRUE(networkReady);
-        ASSERT_EQ(monitor.startError(), "");
-        ASSERT_EQ(server.startError(), "");
-        ASSERT_TRUE(server.startSource("/tone.mp3", IcecastServer::Codec::Mp3, 440));
+        ASSERT_EQ(monitor.emplace().startError(), "");
+        ASSERT_EQ(server.emplace().startError(), "");
+        ASSERT_TRUE(server->startSource("/tone.mp3", IcecastServer::Codec::Mp3, 440));
         // It plays into the monitored null sink: PULSE_SERVER is set for this process's children.
         renderer.start(QStringLiteral("gmediarender"),
             {QStringLiteral("-I"), QStringLiteral("vello1"), QStringLiteral("-f"), QStringLiteral("Kitchen"),
@@ -80,14 +80,15 @@ protected:
     // The next `seconds` of sound in the null sink.
     std::vector<float> heard(double seconds)
     {
-        const std::size_t from = monitor.sampleCount();
+        const std::size_t from = monitor->sampleCount();
         const auto wanted = static_cast<std::size_t>(seconds * NullSinkMonitor::sampleRate);
-        EXPECT_TRUE(waitFor([&] { return monitor.sampleCount() >= from + wanted; }));
-        return monitor.samplesFrom(from);
+        EXPECT_TRUE(waitFor([&] { return monitor->sampleCount() >= from + wanted; }));
+        return monitor->samplesFrom(from);
     }
 
-    NullSinkMonitor monitor;
-    IcecastServer server;
+    // Started only where the test runs.
+    std::optional<NullSinkMonitor> monitor;
+    std::optional<IcecastServer> server;
     QProcess renderer;
 };
 
@@ -119,7 +120,7 @@ TEST_F(UpnpOutputTest, KitchenIsFoundAndPlaysPausesAndTakesTheVolumeAndMute)
             muted = mute->muted;
         }
     });
-    const OutputStream stream {server.url("/tone.mp3"), "Tone FM", {}, "audio/mpeg"};
+    const OutputStream stream {server->url("/tone.mp3"), "Tone FM", {}, "audio/mpeg"};
     EXPECT_EQ(act([&](Output::Done done) { kitchen->setStream(stream, std::move(done)); }), std::nullopt);
     EXPECT_EQ(act([&](Output::Done done) { kitchen->play(std::move(done)); }), std::nullopt);
     ASSERT_TRUE(waitFor([&] { return transport == OutputTransport::Playing; }));
