@@ -72,12 +72,13 @@ std::string didlTitle(const char* didl)
         return title; // "NOT_IMPLEMENTED", or nothing
     }
     GUPnPDIDLLiteParser* parser = gupnp_didl_lite_parser_new();
-    g_signal_connect(parser, "object-available", G_CALLBACK(+[](GUPnPDIDLLiteParser*, GUPnPDIDLLiteObject* object, std::string* found) {
-        const char* name = gupnp_didl_lite_object_get_title(object);
-        if (found->empty() && name != nullptr) {
-            *found = name;
-        }
-    }),
+    g_signal_connect(parser, "object-available",
+        G_CALLBACK(+[](GUPnPDIDLLiteParser*, GUPnPDIDLLiteObject* object, std::string* found) {
+            const char* name = gupnp_didl_lite_object_get_title(object);
+            if (found->empty() && name != nullptr) {
+                *found = name;
+            }
+        }),
         &title);
     gupnp_didl_lite_parser_parse_didl(parser, didl, nullptr);
     g_object_unref(parser);
@@ -107,7 +108,8 @@ void UpnpOutput::Call::finished(GObject* source, GAsyncResult* result, void* dat
         g_source_remove(call->timeout);
     }
     GError* error = nullptr;
-    GUPnPServiceProxyAction* action = gupnp_service_proxy_call_action_finish(GUPNP_SERVICE_PROXY(source), result, &error);
+    GUPnPServiceProxyAction* action
+        = gupnp_service_proxy_call_action_finish(GUPNP_SERVICE_PROXY(source), result, &error);
     GList* names = nullptr;
     GList* types = nullptr;
     for (const char* output : call->outputs) {
@@ -164,10 +166,13 @@ UpnpOutput::UpnpOutput(GUPnPServiceProxy* avTransport, GUPnPServiceProxy* render
         }
     }
     poll();
-    m_pollSource = g_timeout_add(static_cast<unsigned>(pollInterval.count()), +[](void* self) -> gboolean {
-        static_cast<UpnpOutput*>(self)->poll();
-        return G_SOURCE_CONTINUE;
-    }, this);
+    m_pollSource = g_timeout_add(
+        static_cast<unsigned>(pollInterval.count()),
+        +[](void* self) -> gboolean {
+            static_cast<UpnpOutput*>(self)->poll();
+            return G_SOURCE_CONTINUE;
+        },
+        this);
 }
 
 UpnpOutput::~UpnpOutput()
@@ -206,12 +211,14 @@ void UpnpOutput::play(Done done)
 
 void UpnpOutput::pause(Done done)
 {
-    call(m_avTransport, gupnp_service_proxy_action_new("Pause", "InstanceID", G_TYPE_UINT, 0U, nullptr), std::move(done));
+    call(m_avTransport, gupnp_service_proxy_action_new("Pause", "InstanceID", G_TYPE_UINT, 0U, nullptr),
+        std::move(done));
 }
 
 void UpnpOutput::stop(Done done)
 {
-    call(m_avTransport, gupnp_service_proxy_action_new("Stop", "InstanceID", G_TYPE_UINT, 0U, nullptr), std::move(done));
+    call(
+        m_avTransport, gupnp_service_proxy_action_new("Stop", "InstanceID", G_TYPE_UINT, 0U, nullptr), std::move(done));
 }
 
 void UpnpOutput::setVolume(double volume, Done done)
@@ -233,9 +240,8 @@ void UpnpOutput::setMuted(bool muted, Done done)
 
 void UpnpOutput::call(GUPnPServiceProxy* proxy, GUPnPServiceProxyAction* action, Done done)
 {
-    call(proxy, action, {}, [done = std::move(done)](std::optional<OutputFailure> failure, const auto&) {
-        done(std::move(failure));
-    });
+    call(proxy, action, {},
+        [done = std::move(done)](std::optional<OutputFailure> failure, const auto&) { done(std::move(failure)); });
 }
 
 void UpnpOutput::call(
@@ -244,22 +250,27 @@ void UpnpOutput::call(
     auto* call = new Call {m_alive, std::move(outputs), std::move(answer)};
     if (proxy == nullptr) {
         gupnp_service_proxy_action_unref(action);
-        g_idle_add(+[](void* data) -> gboolean {
-            const std::unique_ptr<Call> refused(static_cast<Call*>(data));
-            if (!refused->alive.expired()) {
-                refused->answer(OutputFailure {OutputFailure::Kind::Refused, "no RenderingControl service"}, {});
-            }
-            return G_SOURCE_REMOVE;
-        }, call);
+        g_idle_add(
+            +[](void* data) -> gboolean {
+                const std::unique_ptr<Call> refused(static_cast<Call*>(data));
+                if (!refused->alive.expired()) {
+                    refused->answer(OutputFailure {OutputFailure::Kind::Refused, "no RenderingControl service"}, {});
+                }
+                return G_SOURCE_REMOVE;
+            },
+            call);
         return;
     }
-    call->timeout = g_timeout_add(static_cast<unsigned>(actionDeadline.count()), +[](void* data) -> gboolean {
-        auto* late = static_cast<Call*>(data);
-        late->timeout = 0;
-        late->timedOut = true;
-        g_cancellable_cancel(late->cancellable);
-        return G_SOURCE_REMOVE;
-    }, call);
+    call->timeout = g_timeout_add(
+        static_cast<unsigned>(actionDeadline.count()),
+        +[](void* data) -> gboolean {
+            auto* late = static_cast<Call*>(data);
+            late->timeout = 0;
+            late->timedOut = true;
+            g_cancellable_cancel(late->cancellable);
+            return G_SOURCE_REMOVE;
+        },
+        call);
     gupnp_service_proxy_call_action_async(proxy, action, call->cancellable, &Call::finished, call);
     gupnp_service_proxy_action_unref(action);
 }
@@ -277,16 +288,19 @@ void UpnpOutput::poll()
             m_pollsUnanswered = failure && failure->kind == OutputFailure::Kind::NoAnswer ? m_pollsUnanswered + 1 : 0;
             if (m_pollsUnanswered == unansweredPolls) {
                 emit(OutputFailed {"no answer to " + std::to_string(unansweredPolls) + " questions in a row"});
-            } else if (!failure && tellTransport(values[0].c_str(), values[1].c_str()) && m_renderingControl != nullptr) {
+            } else if (!failure && tellTransport(values[0].c_str(), values[1].c_str())
+                && m_renderingControl != nullptr) {
                 call(m_renderingControl,
-                    gupnp_service_proxy_action_new("GetVolume", "InstanceID", G_TYPE_UINT, 0U, "Channel", G_TYPE_STRING, "Master", nullptr),
+                    gupnp_service_proxy_action_new(
+                        "GetVolume", "InstanceID", G_TYPE_UINT, 0U, "Channel", G_TYPE_STRING, "Master", nullptr),
                     {"CurrentVolume"}, [this](const auto& refused, const auto& volume) {
                         if (!refused) {
                             tellVolume(volume[0].c_str());
                         }
                     });
                 call(m_renderingControl,
-                    gupnp_service_proxy_action_new("GetMute", "InstanceID", G_TYPE_UINT, 0U, "Channel", G_TYPE_STRING, "Master", nullptr),
+                    gupnp_service_proxy_action_new(
+                        "GetMute", "InstanceID", G_TYPE_UINT, 0U, "Channel", G_TYPE_STRING, "Master", nullptr),
                     {"CurrentMute"}, [this](const auto& refused, const auto& mute) {
                         if (!refused) {
                             tellMute(mute[0].c_str());

@@ -49,8 +49,8 @@ private:
     using Answer = std::function<void(std::optional<OutputFailure>, const std::vector<std::string>&)>;
 
     // Sends `action` (adopted) and answers with its `outputs`, unless this output is gone by then.
-    void call(GUPnPServiceProxy* proxy, GUPnPServiceProxyAction* action, std::vector<const char*> outputs,
-        Answer answer);
+    void call(
+        GUPnPServiceProxy* proxy, GUPnPServiceProxyAction* action, std::vector<const char*> outputs, Answer answer);
     void call(GUPnPServiceProxy* proxy, GUPnPServiceProxyAction* action, Done done);
     void poll();
     static void lastChanged(GUPnPServiceProxy* proxy, const char* variable, GValue* value, void* self);

@@ -107,8 +107,7 @@ void UpnpOutputDiscovery::contextUnavailable(GUPnPContextManager*, GUPnPContext*
 void UpnpOutputDiscovery::watch(GUPnPContext* context)
 {
     GUPnPControlPoint* controlPoint = gupnp_control_point_new(context, rendererType);
-    g_signal_connect(
-        controlPoint, "device-proxy-available", G_CALLBACK(&UpnpOutputDiscovery::deviceAvailable), this);
+    g_signal_connect(controlPoint, "device-proxy-available", G_CALLBACK(&UpnpOutputDiscovery::deviceAvailable), this);
     g_signal_connect(
         controlPoint, "device-proxy-unavailable", G_CALLBACK(&UpnpOutputDiscovery::deviceUnavailable), this);
     gssdp_resource_browser_set_active(GSSDP_RESOURCE_BROWSER(controlPoint), TRUE);
@@ -144,8 +143,9 @@ void UpnpOutputDiscovery::forget(GUPnPDeviceProxy* device, GUPnPContext* context
     std::vector<std::string> gone;
     for (auto& [udn, seenAs] : m_devices) {
         std::erase_if(seenAs, [&](GUPnPDeviceProxy* seen) {
-            const bool forgotten = device != nullptr ? seen == device
-                                                     : gupnp_device_info_get_context(GUPNP_DEVICE_INFO(seen)) == context;
+            const bool forgotten = device != nullptr
+                ? seen == device
+                : gupnp_device_info_get_context(GUPNP_DEVICE_INFO(seen)) == context;
             if (forgotten) {
                 g_object_unref(seen);
             }

@@ -320,8 +320,8 @@ void Casting::handle(const OutputEvent& event)
         if (!m_streamSet) {
             return; // what it played before
         }
-        const bool starting = transport->transport == OutputTransport::Starting
-            || transport->transport == OutputTransport::Playing;
+        const bool starting
+            = transport->transport == OutputTransport::Starting || transport->transport == OutputTransport::Playing;
         m_started = m_started || (m_wantPlaying && starting);
         const std::optional<PlaybackPhase> phase = castPhase(transport->transport, m_wantPlaying, m_started);
         if (!phase) {
@@ -353,8 +353,8 @@ void Casting::handle(const OutputEvent& event)
             m_hooks.changed();
         }
     } else if (m_streamSet) {
-        returnHere(Text(VELLO_TR("Core", "It reported an error: %1"),
-            {Text::verbatim(std::get<OutputFailed>(event).detail)}));
+        returnHere(
+            Text(VELLO_TR("Core", "It reported an error: %1"), {Text::verbatim(std::get<OutputFailed>(event).detail)}));
     }
 }
 

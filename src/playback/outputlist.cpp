@@ -16,7 +16,8 @@ std::string fitName(const OutputInfo& output)
 {
     const std::optional<std::string> printable = printableText(output.name);
     const std::string_view name = trimmed(printable ? *printable : output.name);
-    return std::string(leadingCharacters(name.empty() ? std::string_view(output.id) : name, OutputList::maxNameCharacters));
+    return std::string(
+        leadingCharacters(name.empty() ? std::string_view(output.id) : name, OutputList::maxNameCharacters));
 }
 
 } // namespace
@@ -77,7 +78,8 @@ void OutputList::handle(const OutputDiscoveryEvent& event)
         });
         m_outputs.insert(place, output);
         told = OutputFound {std::move(output)};
-    } else if (std::erase_if(m_outputs, [&](const OutputInfo& kept) { return kept.id == std::get<OutputLost>(event).id; })
+    } else if (std::erase_if(
+                   m_outputs, [&](const OutputInfo& kept) { return kept.id == std::get<OutputLost>(event).id; })
         == 0) {
         return;
     }

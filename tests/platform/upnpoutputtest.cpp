@@ -31,17 +31,17 @@ bool networkReady = false;
 
 // A veth pair with loopback-range addresses, both ends in this namespace: SSDP's multicast goes
 // from one end to the other and nowhere else.
-constexpr const char* networkSetUp = "set -e; ip link set lo up; ip link add vello0 type veth peer name vello1;"
-                                     "ip addr add 127.200.0.1/24 dev vello0; ip addr add 127.200.0.2/24 dev vello1;"
-                                     "ip link set vello0 up; ip link set vello1 up;"
-                                     "for c in all vello0 vello1; do sysctl -qw net.ipv4.conf.$c.route_localnet=1; done;"
-                                     "ip route add 239.0.0.0/8 dev vello0";
+constexpr const char* networkSetUp
+    = "set -e; ip link set lo up; ip link add vello0 type veth peer name vello1;"
+      "ip addr add 127.200.0.1/24 dev vello0; ip addr add 127.200.0.2/24 dev vello1;"
+      "ip link set vello0 up; ip link set vello1 up;"
+      "for c in all vello0 vello1; do sysctl -qw net.ipv4.conf.$c.route_localnet=1; done;"
+      "ip route add 239.0.0.0/8 dev vello0";
 
 double loudness(const std::vector<float>& samples)
 {
-    const double sum = std::transform_reduce(samples.begin(), samples.end(), 0.0, std::plus<>(), [](float s) {
-        return static_cast<double>(s) * s;
-    });
+    const double sum = std::transform_reduce(
+        samples.begin(), samples.end(), 0.0, std::plus<>(), [](float s) { return static_cast<double>(s) * s; });
     return samples.empty() ? 0 : std::sqrt(sum / static_cast<double>(samples.size()));
 }
 
@@ -158,8 +158,8 @@ int main(int argc, char** argv)
 {
     ::testing::InitGoogleTest(&argc, argv);
     if (::unshare(CLONE_NEWNET | CLONE_NEWPID | CLONE_NEWNS) != 0) {
-        Vello::unavailable = std::string("cannot make private network and process namespaces (needs root): ")
-            + std::strerror(errno);
+        Vello::unavailable
+            = std::string("cannot make private network and process namespaces (needs root): ") + std::strerror(errno);
     } else if (const pid_t child = ::fork(); child > 0) {
         int status = 0;
         ::waitpid(child, &status, 0);

@@ -43,7 +43,8 @@ struct Rig {
     std::vector<std::string> returned;
     bool playingHere = false;
     Casting casting {outputs, http, queue,
-        {[] {}, [this](const Station& s, const Text& why) { returned.push_back(s.displayName() + ": " + why.english()); },
+        {[] {},
+            [this](const Station& s, const Text& why) { returned.push_back(s.displayName() + ": " + why.english()); },
             [this] { return playingHere; }}};
 };
 
@@ -104,7 +105,8 @@ TEST(CastingTest, AStationIsReadSetPlayedThenFollowedAndTakenBack)
     EXPECT_EQ(r.preferences.texts[OutputList::rememberedKey], "uuid:k");
     EXPECT_EQ(r.phase(), PlaybackPhase::Connecting);
     // A playlist's local file is never sent to the output; its stream is.
-    ASSERT_TRUE(r.http.respond(HttpResponse {200, "[playlist]\nFile1=file:///etc/passwd\nFile2=http://radio.test/a\n"}));
+    ASSERT_TRUE(
+        r.http.respond(HttpResponse {200, "[playlist]\nFile1=file:///etc/passwd\nFile2=http://radio.test/a\n"}));
     r.queue.runPending();
     EXPECT_EQ(r.kitchen().calls, Calls {"set http://radio.test/a"});
     EXPECT_EQ(r.kitchen().stream.title, "Tone FM");
