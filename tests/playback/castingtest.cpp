@@ -134,6 +134,10 @@ TEST(CastingTest, AStationIsReadSetPlayedThenFollowedAndTakenBack)
     EXPECT_EQ(r.phase(), PlaybackPhase::Paused);
     r.casting.play(listed);
     EXPECT_EQ(r.kitchen().calls, (Calls {"set http://radio.test/a", "play", "pause", "stop", "play"}));
+    r.kitchen().emit(OutputTransportChanged {OutputTransport::Stopped});
+    EXPECT_EQ(r.phase(), PlaybackPhase::Connecting) << "still stopped, before Play took";
+    r.discovery.find("uuid:x", "Hall");
+    EXPECT_EQ(r.casting.output()->name, "Kitchen");
 
     ASSERT_TRUE(r.casting.choose(""));
     EXPECT_EQ(r.kitchen().calls.back(), "gone");
@@ -244,9 +248,11 @@ TEST(CastingTest, TheRememberedOutputIsTakenOnlyWhenFoundAgainAndNothingElseWasC
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         Rig r("uuid:k");
+        r.casting.play(toneFm); // nowhere to play it yet
         c.before(r);
         r.discovery.find(c.found, "Kitchen");
         EXPECT_EQ(r.casting.output().has_value(), c.taken);
+        EXPECT_EQ(r.phase(), PlaybackPhase::Idle);
     }
 }
 
