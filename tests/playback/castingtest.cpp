@@ -137,7 +137,8 @@ TEST(CastingTest, AStationIsReadSetPlayedThenFollowedAndTakenBack)
     r.kitchen().emit(OutputTransportChanged {OutputTransport::Stopped});
     EXPECT_EQ(r.phase(), PlaybackPhase::Connecting) << "still stopped, before Play took";
     r.discovery.find("uuid:x", "Hall");
-    EXPECT_EQ(r.casting.output()->name, "Kitchen");
+    r.discovery.find("uuid:k", "Big Kitchen");
+    EXPECT_EQ(r.casting.output()->name, "Big Kitchen");
 
     ASSERT_TRUE(r.casting.choose(""));
     EXPECT_EQ(r.kitchen().calls.back(), "gone");
@@ -145,6 +146,9 @@ TEST(CastingTest, AStationIsReadSetPlayedThenFollowedAndTakenBack)
     EXPECT_EQ(r.casting.output(), std::nullopt);
     EXPECT_EQ(r.preferences.texts[OutputList::rememberedKey], "");
     EXPECT_TRUE(r.returned.empty());
+    ASSERT_TRUE(r.casting.choose("uuid:k"));
+    r.kitchen().emit(OutputTransportChanged {OutputTransport::Playing});
+    EXPECT_EQ(r.phase(), PlaybackPhase::Idle) << "nothing of ours plays there";
 }
 
 TEST(CastingTest, AFailingOutputSendsTheStationBackWithWhatHappened)
