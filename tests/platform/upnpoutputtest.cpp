@@ -68,7 +68,6 @@ protected:
         renderer.waitForFinished(5000);
     }
 
-    // Runs `action` and waits for its answer.
     std::optional<OutputFailure> act(const std::function<void(Output::Done)>& action)
     {
         std::optional<std::optional<OutputFailure>> answer;
@@ -77,7 +76,6 @@ protected:
         return answer.value_or(OutputFailure {OutputFailure::Kind::NoAnswer, "the test waited in vain"});
     }
 
-    // The next `seconds` of sound in the null sink.
     std::vector<float> heard(double seconds)
     {
         const std::size_t from = monitor->sampleCount();
@@ -169,8 +167,6 @@ int main(int argc, char** argv)
         ::prctl(PR_SET_PDEATHSIG, SIGKILL);
         Vello::networkReady = ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0
             && ::mount("proc", "/proc", "proc", 0, nullptr) == 0 && std::system(Vello::networkSetUp) == 0;
-    } else {
-        Vello::unavailable = std::string("cannot start a process in the namespaces: ") + std::strerror(errno);
     }
     QCoreApplication app(argc, argv);
     return RUN_ALL_TESTS();

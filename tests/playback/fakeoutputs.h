@@ -10,8 +10,8 @@
 
 namespace Vello {
 
-// What one fake output was asked, as words ("play", "volume 0.4"), kept after it is gone. Its
-// actions wait until the test answers them, oldest first.
+// What one fake output was asked, as words ("play", "volume 0.40"), kept after it is gone
+// ("gone"). Its actions wait until the test answers them, oldest first.
 struct FakeOutputRecord final {
     std::vector<std::string> calls;
     std::deque<Output::Done> waiting;
@@ -29,12 +29,8 @@ struct FakeOutputRecord final {
         done(std::move(failure));
         return true;
     }
-    void emit(const OutputEvent& event) const
-    {
-        if (const Output::EventHandler handler = onEvent) {
-            handler(event);
-        }
-    }
+    // Through a copy: the handler may destroy the output, and itself with it.
+    void emit(const OutputEvent& event) const { Output::EventHandler {onEvent}(event); }
 };
 
 class FakeOutput final : public Output {
@@ -51,18 +47,11 @@ public:
     }
 
     void setEventHandler(EventHandler handler) override { m_record->onEvent = std::move(handler); }
-    void setStream(const OutputStream& stream, Done done) override
-    {
-        m_record->stream = stream;
-        record("set " + stream.url, std::move(done));
-    }
+    void setStream(const OutputStream& set, Done done) override { record("set " + (m_record->stream = set).url, done); }
     void play(Done done) override { record("play", std::move(done)); }
     void pause(Done done) override { record("pause", std::move(done)); }
     void stop(Done done) override { record("stop", std::move(done)); }
-    void setVolume(double volume, Done done) override
-    {
-        record("volume " + std::to_string(volume).substr(0, 4), std::move(done));
-    }
+    void setVolume(double volume, Done done) override { record("volume " + std::to_string(volume).substr(0, 4), done); }
     void setMuted(bool muted, Done done) override { record(muted ? "mute" : "unmute", std::move(done)); }
 
 private:
@@ -75,28 +64,22 @@ private:
     std::shared_ptr<FakeOutputRecord> m_record;
 };
 
-// Outputs come and go when the test says; each one opened is recorded.
-class FakeOutputDiscovery final : public OutputDiscovery {
-public:
-    std::optional<Error> start(EventHandler handler) override
+// Outputs come and go when the test says; the latest one opened for each identifier is kept.
+struct FakeOutputDiscovery final : OutputDiscovery {
+    std::optional<Error> start(EventHandler found) override
     {
-        m_handler = std::move(handler);
+        handler = std::move(found);
         return std::nullopt;
     }
     std::unique_ptr<Output> open(const std::string& id) override
     {
-        opened[id] = std::make_shared<FakeOutputRecord>();
-        return std::make_unique<FakeOutput>(opened[id]);
+        return std::make_unique<FakeOutput>(opened[id] = std::make_shared<FakeOutputRecord>());
     }
+    void find(const std::string& id, const std::string& name) const { handler(OutputFound {{id, name}}); }
+    void lose(const std::string& id) const { handler(OutputLost {id}); }
 
-    void find(const std::string& id, const std::string& name) const { m_handler(OutputFound {{id, name}}); }
-    void lose(const std::string& id) const { m_handler(OutputLost {id}); }
-
-    // The latest output opened for each identifier.
+    EventHandler handler;
     std::map<std::string, std::shared_ptr<FakeOutputRecord>> opened;
-
-private:
-    EventHandler m_handler;
 };
 
 } // namespace Vello
