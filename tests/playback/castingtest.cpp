@@ -135,8 +135,11 @@ TEST(CastingTest, AStationIsReadSetPlayedThenFollowedAndTakenBack)
     r.discovery.find("uuid:k", "Big Kitchen");
     EXPECT_EQ(r.casting.output()->name, "Big Kitchen");
 
+    r.casting.play(StationFields {.stationuuid = "s2", .url = "http://radio.test/two"}); // Next
     ASSERT_TRUE(r.casting.choose(""));
-    EXPECT_EQ(r.kitchen().calls, (Calls {"set http://radio.test/a", "play", "pause", "stop", "play", "stop", "gone"}));
+    EXPECT_EQ(r.kitchen().calls,
+        (Calls {
+            "set http://radio.test/a", "play", "pause", "stop", "play", "set http://radio.test/two", "stop", "gone"}));
     EXPECT_EQ(r.casting.output(), std::nullopt);
     EXPECT_EQ(r.preferences.texts[OutputList::rememberedKey], "");
     EXPECT_TRUE(r.returned.empty());
