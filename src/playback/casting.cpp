@@ -98,7 +98,7 @@ Casting::~Casting()
 bool Casting::choose(const std::string& id)
 {
     if (id.empty()) {
-        m_personChose = true;
+        m_choiceMade = true;
         m_outputs.remember(id);
         if (m_output) {
             release();
@@ -112,7 +112,6 @@ bool Casting::choose(const std::string& id)
     if (!control && !chosenAlready) {
         return false;
     }
-    m_personChose = true;
     m_outputs.remember(id);
     if (control) {
         take(*found, std::move(control));
@@ -123,6 +122,7 @@ bool Casting::choose(const std::string& id)
 void Casting::take(const OutputInfo& output, std::unique_ptr<Output> control)
 {
     release();
+    m_choiceMade = true;
     m_output = output;
     m_control = std::move(control);
     m_control->setEventHandler([this](const OutputEvent& event) { handle(event); });
@@ -307,7 +307,7 @@ void Casting::outputsChanged(const OutputDiscoveryEvent& event)
     if (m_output && m_output->id == found.id) {
         m_output->name = found.name;
         m_hooks.changed();
-    } else if (!m_output && !m_personChose && found.id == m_outputs.remembered() && !m_hooks.playingHere()) {
+    } else if (!m_choiceMade && found.id == m_outputs.remembered() && !m_hooks.playingHere()) {
         if (std::unique_ptr<Output> control = m_outputs.open(found.id)) {
             take(found, std::move(control));
         }

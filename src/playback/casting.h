@@ -34,8 +34,8 @@ class HttpClient;
 // then the stream set on the output, then Play. Every step has a deadline; when one passes,
 // when the output refuses, disappears, reports an error or stops on its own, the station
 // comes back to this computer, paused (`Hooks::returned`), with what happened in words. The
-// output chosen is remembered across starts, and taken again once it is found again. GUI
-// thread only.
+// output chosen is remembered across starts, and taken again at the next start once it is
+// found, unless a choice came first. GUI thread only.
 class Casting final {
 public:
     static constexpr std::chrono::milliseconds actionDeadline {10'000};
@@ -110,8 +110,8 @@ private:
     OutputList::Subscription m_subscription;
     std::optional<OutputInfo> m_output;
     std::unique_ptr<Output> m_control;
-    // The person chose an output in this run: the remembered one is no longer taken.
-    bool m_personChose = false;
+    // An output was chosen or taken in this run: the remembered one is taken only before.
+    bool m_choiceMade = false;
     std::optional<Station> m_station;
     std::string m_mimeType;
     std::unique_ptr<PlaylistResolver> m_resolver;

@@ -233,6 +233,12 @@ TEST(CastingTest, TheRememberedOutputIsTakenOnlyWhenFoundAgainAndNothingElseWasC
         {"another one found", [](Rig&) {}, "uuid:x", false},
         {"while this computer plays", [](Rig& r) { r.playingHere = true; }, "uuid:k", false},
         {"after choosing this computer", [](Rig& r) { r.casting.choose(""); }, "uuid:k", false},
+        {"lost, then found again",
+            [](Rig& r) {
+                r.discovery.find("uuid:k", "K");
+                r.discovery.lose("uuid:k");
+            },
+            "uuid:k", false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
