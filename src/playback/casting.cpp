@@ -168,7 +168,7 @@ void Casting::play(const Station& station, std::string_view codec)
     m_station = station;
     m_streamSet = false;
     m_streamTitle.clear();
-    m_mimeType = std::string(codec);
+    m_codec = std::string(codec);
     setPhase(PlaybackPhase::Connecting);
     m_resolver = std::make_unique<PlaylistResolver>(m_http, m_queue, *encoded, mightBePlaylistAddress(*encoded));
     resolveNext();
@@ -182,8 +182,8 @@ void Casting::resolveNext()
         }
         if (const Error* error = std::get_if<Error>(&found)) {
             returnHere(error->description);
-        } else if (isPlayableStreamAddress(std::get<std::string>(found))) {
-            setStream(std::get<std::string>(found));
+        } else if (const std::optional<std::string> stream = encodedStreamAddress(std::get<std::string>(found))) {
+            setStream(*stream);
         } else {
             // A playlist may list local files, which no output should be sent to.
             resolveNext();
@@ -193,9 +193,11 @@ void Casting::resolveNext()
 
 void Casting::setStream(const std::string& address)
 {
-    OutputStream stream {address, m_station->displayName(), std::string(m_station->favicon().value_or("")),
-        castMimeType(m_mimeType, address)};
-    m_mimeType = stream.mimeType;
+    // The output fetches the logo itself: only from the web, as it would a stream.
+    const std::string logo(m_station->favicon().value_or(""));
+    m_mimeType = castMimeType(m_codec, address);
+    const OutputStream stream {
+        address, m_station->displayName(), isPlayableStreamAddress(logo) ? logo : "", m_mimeType};
     arm(actionDeadline, VELLO_TR("Core", "It did not answer in time."));
     m_control->setStream(stream, step([this] {
         m_streamSet = true;

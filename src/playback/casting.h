@@ -113,6 +113,8 @@ private:
     // An output was chosen or taken in this run: the remembered one is taken only before.
     bool m_choiceMade = false;
     std::optional<Station> m_station;
+    std::string m_codec;
+    // The stream's, as the output was told.
     std::string m_mimeType;
     std::unique_ptr<PlaylistResolver> m_resolver;
     // The stream is set on the output: Play alone plays the station again.

@@ -135,7 +135,9 @@ TEST(CastingTest, AStationIsReadSetPlayedThenFollowedAndTakenBack)
     r.discovery.find("uuid:k", "Big Kitchen");
     EXPECT_EQ(r.casting.output()->name, "Big Kitchen");
 
-    r.casting.play(StationFields {.stationuuid = "s2", .url = "http://radio.test/two"}); // Next
+    r.casting.play(
+        StationFields {.stationuuid = "s2", .url = "http://radio.test/two", .favicon = "file:///etc/passwd"});
+    EXPECT_EQ(r.kitchen().stream.artUrl, "") << "a logo only from the web";
     ASSERT_TRUE(r.casting.choose(""));
     EXPECT_EQ(r.kitchen().calls,
         (Calls {
