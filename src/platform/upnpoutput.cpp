@@ -98,7 +98,7 @@ struct UpnpOutput::Call {
     ~Call() { g_object_unref(cancellable); }
 
     static void finished(GObject* source, GAsyncResult* result, void* data);
-    [[nodiscard]] std::optional<OutputFailure> failure(GError* error, bool transported) const;
+    [[nodiscard]] std::optional<OutputFailure> failure(const GError* error) const;
 };
 
 void UpnpOutput::Call::finished(GObject* source, GAsyncResult* result, void* data)
@@ -130,7 +130,7 @@ void UpnpOutput::Call::finished(GObject* source, GAsyncResult* result, void* dat
     g_list_free(values);
     g_list_free(names);
     g_list_free(types);
-    const std::optional<OutputFailure> failed = call->failure(error, action != nullptr);
+    const std::optional<OutputFailure> failed = call->failure(error);
     g_clear_error(&error);
     if (!call->alive.expired()) {
         texts.resize(call->outputs.size());
@@ -138,7 +138,7 @@ void UpnpOutput::Call::finished(GObject* source, GAsyncResult* result, void* dat
     }
 }
 
-std::optional<OutputFailure> UpnpOutput::Call::failure(GError* error, bool transported) const
+std::optional<OutputFailure> UpnpOutput::Call::failure(const GError* error) const
 {
     if (timedOut) {
         return OutputFailure {OutputFailure::Kind::NoAnswer, "no answer in time"};
@@ -146,11 +146,12 @@ std::optional<OutputFailure> UpnpOutput::Call::failure(GError* error, bool trans
     if (error == nullptr) {
         return std::nullopt;
     }
-    if (!transported) {
+    // The renderer's own fault comes in this domain, with its UPnP error code.
+    if (error->domain != GUPNP_CONTROL_ERROR) {
         return OutputFailure {OutputFailure::Kind::NoAnswer, error->message};
     }
-    const bool type = error->domain == GUPNP_CONTROL_ERROR && error->code == illegalMimeType;
-    return OutputFailure {type ? OutputFailure::Kind::UnsupportedType : OutputFailure::Kind::Refused,
+    return OutputFailure {
+        error->code == illegalMimeType ? OutputFailure::Kind::UnsupportedType : OutputFailure::Kind::Refused,
         std::to_string(error->code) + " " + error->message};
 }
 

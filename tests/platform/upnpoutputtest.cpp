@@ -118,6 +118,8 @@ TEST_F(UpnpOutputTest, KitchenIsFoundAndPlaysPausesAndTakesTheVolumeAndMute)
             muted = mute->muted;
         }
     });
+    const auto nothingToPause = act([&](Output::Done done) { kitchen->pause(std::move(done)); });
+    EXPECT_EQ(nothingToPause.value_or(OutputFailure {}).kind, OutputFailure::Kind::Refused);
     const OutputStream stream {server->url("/tone.mp3"), "Tone FM", {}, "audio/mpeg"};
     EXPECT_EQ(act([&](Output::Done done) { kitchen->setStream(stream, std::move(done)); }), std::nullopt);
     EXPECT_EQ(act([&](Output::Done done) { kitchen->play(std::move(done)); }), std::nullopt);
