@@ -84,7 +84,6 @@ protected:
         return monitor->samplesFrom(from);
     }
 
-    // Started only where the test runs.
     std::optional<NullSinkMonitor> monitor;
     std::optional<IcecastServer> server;
     QProcess renderer;

@@ -18,7 +18,6 @@ const Station toneFm = StationFields {.stationuuid = "s1",
     .url = "http://radio.test/live.mp3",
     .favicon = "http://radio.test/logo.png"};
 
-// Casting over a fake discovery, HTTP client and clock; what comes back is kept as words.
 struct Rig {
     explicit Rig(const std::string& remembered = {})
     {
@@ -195,7 +194,6 @@ TEST(CastingTest, AFailingOutputSendsTheStationBackWithWhatHappened)
         EXPECT_EQ(r.casting.output(), std::nullopt);
         EXPECT_EQ(r.phase(), PlaybackPhase::Idle);
         EXPECT_EQ(Calls(r.kitchen().calls.end() - 2, r.kitchen().calls.end()), (Calls {"stop", "gone"}));
-        // Nothing late brings it back a second time.
         r.queue.advance(1min);
         EXPECT_EQ(r.returned.size(), 1U);
     }
@@ -249,7 +247,6 @@ TEST(CastingTest, TheRememberedOutputIsTakenOnlyWhenFoundAgainAndNothingElseWasC
         c.before(r);
         r.discovery.find(c.found, "Kitchen");
         EXPECT_EQ(r.casting.output().has_value(), c.taken);
-        EXPECT_EQ(r.phase(), PlaybackPhase::Idle);
     }
 }
 
