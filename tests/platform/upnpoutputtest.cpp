@@ -29,8 +29,7 @@ namespace {
 std::string unavailable;
 bool networkReady = false;
 
-// A veth pair with loopback-range addresses, both ends in this namespace: SSDP's multicast goes
-// from one end to the other and nowhere else.
+// A veth pair in the loopback range: SSDP's multicast goes from one end to the other, nowhere else.
 constexpr const char* networkSetUp
     = "set -e; ip link set lo up; ip link add vello0 type veth peer name vello1;"
       "ip addr add 127.200.0.1/24 dev vello0; ip addr add 127.200.0.2/24 dev vello1;"
