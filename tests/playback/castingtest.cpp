@@ -95,6 +95,7 @@ TEST(CastingTest, TheMimeTypeComesFromTheCodecOrElseTheAddress)
 TEST(CastingTest, AStationIsReadSetPlayedThenFollowedAndTakenBack)
 {
     Rig r;
+    EXPECT_FALSE(r.casting.choose("uuid:k")) << "not found yet";
     StationFields listed = toneFm.fields();
     listed.url = "http://radio.test/live.pls";
     r.castTo(listed);
@@ -132,7 +133,8 @@ TEST(CastingTest, AStationIsReadSetPlayedThenFollowedAndTakenBack)
     EXPECT_EQ(r.phase(), PlaybackPhase::Connecting) << "still stopped, before Play took";
     r.discovery.find("uuid:x", "Hall");
     r.discovery.find("uuid:k", "Big Kitchen");
-    EXPECT_EQ(r.casting.output()->name, "Big Kitchen");
+    r.discovery.lose("uuid:x");
+    EXPECT_EQ(r.casting.output().value().name, "Big Kitchen");
 
     r.casting.play(
         StationFields {.stationuuid = "s2", .url = "http://radio.test/two", .favicon = "file:///etc/passwd"});
@@ -207,15 +209,14 @@ TEST(CastingTest, TheVolumeGoesOneActionAtATimeAndTheSleepFadeScalesIt)
     r.casting.setVolume(0.8);
     r.casting.setVolumeShare(0.5);
     r.casting.setVolumeShare(0.25);
-    EXPECT_EQ(r.kitchen().calls.back(), "volume 0.80");
     r.kitchen().calls.clear();
     r.kitchen().waiting.pop_front(); // the stream, left unanswered
     ASSERT_TRUE(r.kitchen().answer());
     EXPECT_EQ(r.kitchen().calls, Calls {"volume 0.20"}) << "only the latest wish";
+    ASSERT_TRUE(r.kitchen().answer());
     r.kitchen().emit(OutputVolumeChanged {0.2});
     EXPECT_DOUBLE_EQ(r.casting.volume(), 0.8) << "the person's own, while it fades";
     r.casting.setVolumeShare(1);
-    ASSERT_TRUE(r.kitchen().answer());
     ASSERT_TRUE(r.kitchen().answer());
     r.kitchen().emit(OutputVolumeChanged {0.6});
     EXPECT_DOUBLE_EQ(r.casting.volume(), 0.6) << "turned on the speaker itself";
@@ -265,7 +266,6 @@ TEST(CastingTest, TheListShowsPrintableShortNamesInOrderUpToItsLimit)
         r.discovery.find("uuid:n" + std::to_string(i), "n");
     }
     EXPECT_EQ(r.outputs.outputs().size(), OutputList::maxOutputs);
-    EXPECT_EQ(r.outputs.find("uuid:b"), nullptr);
 }
 
 } // namespace
