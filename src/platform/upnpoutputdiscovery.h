@@ -13,7 +13,7 @@ typedef struct _GUPnPDeviceProxy GUPnPDeviceProxy;
 
 namespace Vello {
 
-// Finds UPnP MediaRenderers over SSDP with GUPnP control points, one for each network this
+// Finds UPnP MediaRenderers over SSDP with GUPnP control points, one for each IPv4 network this
 // computer is on (GUPnPContextManager follows them as they come and go), or one on a given
 // interface. A renderer seen on several networks is one output, gone once it is gone from all.
 // GUPnP runs on the GLib main context, which the GUI thread's event loop runs where Qt is built
