@@ -504,6 +504,46 @@
         <source>This song is no longer kept.</source>
         <translation>لم تعد هذه الأغنية محفوظة.</translation>
     </message>
+<message>
+        <source>Speakers on the network cannot be found: %1</source>
+        <translation>تعذّر البحث عن مكبّرات الصوت على الشبكة: %1</translation>
+    </message>
+    <message>
+        <source>It did not answer in time.</source>
+        <translation>لم يُجب في الوقت المحدد.</translation>
+    </message>
+    <message>
+        <source>It did not start playing in time.</source>
+        <translation>لم يبدأ التشغيل في الوقت المحدد.</translation>
+    </message>
+    <message>
+        <source>It cannot play this kind of stream (%1).</source>
+        <translation>لا يمكنه تشغيل هذا النوع من البث (%1).</translation>
+    </message>
+    <message>
+        <source>It refused: %1</source>
+        <translation>رُفض الطلب: %1</translation>
+    </message>
+    <message>
+        <source>It could not be reached: %1</source>
+        <translation>تعذّر الوصول إليه: %1</translation>
+    </message>
+    <message>
+        <source>%1 stopped playing the station: %2</source>
+        <translation>توقّف %1 عن تشغيل المحطة: %2</translation>
+    </message>
+    <message>
+        <source>It is no longer on the network.</source>
+        <translation>لم يعد موجودًا على الشبكة.</translation>
+    </message>
+    <message>
+        <source>It stopped on its own.</source>
+        <translation>توقّف من تلقاء نفسه.</translation>
+    </message>
+    <message>
+        <source>It reported an error: %1</source>
+        <translation>أبلغ عن خطأ: %1</translation>
+    </message>
 </context>
 <context>
     <name>DBusIdleInhibitor</name>

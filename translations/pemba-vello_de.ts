@@ -480,6 +480,46 @@
         <source>This song is no longer kept.</source>
         <translation>Dieser Titel wird nicht mehr vorgehalten.</translation>
     </message>
+<message>
+        <source>Speakers on the network cannot be found: %1</source>
+        <translation>Lautsprecher im Netzwerk können nicht gesucht werden: %1</translation>
+    </message>
+    <message>
+        <source>It did not answer in time.</source>
+        <translation>Keine Antwort in der vorgesehenen Zeit.</translation>
+    </message>
+    <message>
+        <source>It did not start playing in time.</source>
+        <translation>Die Wiedergabe hat nicht rechtzeitig begonnen.</translation>
+    </message>
+    <message>
+        <source>It cannot play this kind of stream (%1).</source>
+        <translation>Diese Art von Stream kann dort nicht abgespielt werden (%1).</translation>
+    </message>
+    <message>
+        <source>It refused: %1</source>
+        <translation>Abgelehnt: %1</translation>
+    </message>
+    <message>
+        <source>It could not be reached: %1</source>
+        <translation>Nicht erreichbar: %1</translation>
+    </message>
+    <message>
+        <source>%1 stopped playing the station: %2</source>
+        <translation>%1 spielt den Sender nicht mehr: %2</translation>
+    </message>
+    <message>
+        <source>It is no longer on the network.</source>
+        <translation>Nicht mehr im Netzwerk.</translation>
+    </message>
+    <message>
+        <source>It stopped on its own.</source>
+        <translation>Die Wiedergabe endete von selbst.</translation>
+    </message>
+    <message>
+        <source>It reported an error: %1</source>
+        <translation>Ein Fehler wurde gemeldet: %1</translation>
+    </message>
 </context>
 <context>
     <name>DBusIdleInhibitor</name>

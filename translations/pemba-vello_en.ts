@@ -480,6 +480,46 @@
         <source>This song is no longer kept.</source>
         <translation type="unfinished" />
     </message>
+    <message>
+        <source>Speakers on the network cannot be found: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It did not answer in time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It did not start playing in time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It cannot play this kind of stream (%1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It refused: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It could not be reached: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 stopped playing the station: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It is no longer on the network.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It stopped on its own.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It reported an error: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>DBusIdleInhibitor</name>

@@ -480,6 +480,46 @@
         <source>This song is no longer kept.</source>
         <translation>Esta canción ya no se conserva.</translation>
     </message>
+<message>
+        <source>Speakers on the network cannot be found: %1</source>
+        <translation>No se pueden buscar altavoces en la red: %1</translation>
+    </message>
+    <message>
+        <source>It did not answer in time.</source>
+        <translation>No respondió a tiempo.</translation>
+    </message>
+    <message>
+        <source>It did not start playing in time.</source>
+        <translation>No empezó a reproducir a tiempo.</translation>
+    </message>
+    <message>
+        <source>It cannot play this kind of stream (%1).</source>
+        <translation>No puede reproducir este tipo de emisión (%1).</translation>
+    </message>
+    <message>
+        <source>It refused: %1</source>
+        <translation>Se negó: %1</translation>
+    </message>
+    <message>
+        <source>It could not be reached: %1</source>
+        <translation>No se pudo conectar: %1</translation>
+    </message>
+    <message>
+        <source>%1 stopped playing the station: %2</source>
+        <translation>%1 dejó de reproducir la emisora: %2</translation>
+    </message>
+    <message>
+        <source>It is no longer on the network.</source>
+        <translation>Ya no está en la red.</translation>
+    </message>
+    <message>
+        <source>It stopped on its own.</source>
+        <translation>Se detuvo por sí solo.</translation>
+    </message>
+    <message>
+        <source>It reported an error: %1</source>
+        <translation>Informó de un error: %1</translation>
+    </message>
 </context>
 <context>
     <name>DBusIdleInhibitor</name>

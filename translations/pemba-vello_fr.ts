@@ -480,6 +480,46 @@
         <source>This song is no longer kept.</source>
         <translation>Ce morceau n’est plus conservé.</translation>
     </message>
+<message>
+        <source>Speakers on the network cannot be found: %1</source>
+        <translation>Impossible de rechercher les enceintes du réseau : %1</translation>
+    </message>
+    <message>
+        <source>It did not answer in time.</source>
+        <translation>Pas de réponse à temps.</translation>
+    </message>
+    <message>
+        <source>It did not start playing in time.</source>
+        <translation>La lecture n’a pas commencé à temps.</translation>
+    </message>
+    <message>
+        <source>It cannot play this kind of stream (%1).</source>
+        <translation>Ce type de flux n’y est pas lisible (%1).</translation>
+    </message>
+    <message>
+        <source>It refused: %1</source>
+        <translation>Refusé : %1</translation>
+    </message>
+    <message>
+        <source>It could not be reached: %1</source>
+        <translation>Injoignable : %1</translation>
+    </message>
+    <message>
+        <source>%1 stopped playing the station: %2</source>
+        <translation>%1 a cessé de lire la station : %2</translation>
+    </message>
+    <message>
+        <source>It is no longer on the network.</source>
+        <translation>N’est plus sur le réseau.</translation>
+    </message>
+    <message>
+        <source>It stopped on its own.</source>
+        <translation>La lecture s’est arrêtée d’elle-même.</translation>
+    </message>
+    <message>
+        <source>It reported an error: %1</source>
+        <translation>Erreur signalée : %1</translation>
+    </message>
 </context>
 <context>
     <name>DBusIdleInhibitor</name>

@@ -474,6 +474,46 @@
         <source>This song is no longer kept.</source>
         <translation>この曲はもう保持されていません。</translation>
     </message>
+<message>
+        <source>Speakers on the network cannot be found: %1</source>
+        <translation>ネットワーク上のスピーカーを探せません: %1</translation>
+    </message>
+    <message>
+        <source>It did not answer in time.</source>
+        <translation>時間内に応答がありませんでした。</translation>
+    </message>
+    <message>
+        <source>It did not start playing in time.</source>
+        <translation>時間内に再生が始まりませんでした。</translation>
+    </message>
+    <message>
+        <source>It cannot play this kind of stream (%1).</source>
+        <translation>この種類のストリームは再生できません（%1）。</translation>
+    </message>
+    <message>
+        <source>It refused: %1</source>
+        <translation>拒否されました: %1</translation>
+    </message>
+    <message>
+        <source>It could not be reached: %1</source>
+        <translation>接続できません: %1</translation>
+    </message>
+    <message>
+        <source>%1 stopped playing the station: %2</source>
+        <translation>%1 で放送局の再生が止まりました: %2</translation>
+    </message>
+    <message>
+        <source>It is no longer on the network.</source>
+        <translation>ネットワーク上に見つからなくなりました。</translation>
+    </message>
+    <message>
+        <source>It stopped on its own.</source>
+        <translation>ひとりでに停止しました。</translation>
+    </message>
+    <message>
+        <source>It reported an error: %1</source>
+        <translation>エラーが報告されました: %1</translation>
+    </message>
 </context>
 <context>
     <name>DBusIdleInhibitor</name>

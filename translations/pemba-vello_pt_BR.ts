@@ -480,6 +480,46 @@
         <source>This song is no longer kept.</source>
         <translation>Esta música não está mais guardada.</translation>
     </message>
+<message>
+        <source>Speakers on the network cannot be found: %1</source>
+        <translation>Não é possível procurar alto-falantes na rede: %1</translation>
+    </message>
+    <message>
+        <source>It did not answer in time.</source>
+        <translation>Não respondeu a tempo.</translation>
+    </message>
+    <message>
+        <source>It did not start playing in time.</source>
+        <translation>Não começou a tocar a tempo.</translation>
+    </message>
+    <message>
+        <source>It cannot play this kind of stream (%1).</source>
+        <translation>Não consegue tocar este tipo de transmissão (%1).</translation>
+    </message>
+    <message>
+        <source>It refused: %1</source>
+        <translation>Recusou: %1</translation>
+    </message>
+    <message>
+        <source>It could not be reached: %1</source>
+        <translation>Inacessível: %1</translation>
+    </message>
+    <message>
+        <source>%1 stopped playing the station: %2</source>
+        <translation>%1 parou de tocar a estação: %2</translation>
+    </message>
+    <message>
+        <source>It is no longer on the network.</source>
+        <translation>Não está mais na rede.</translation>
+    </message>
+    <message>
+        <source>It stopped on its own.</source>
+        <translation>Parou por conta própria.</translation>
+    </message>
+    <message>
+        <source>It reported an error: %1</source>
+        <translation>Informou um erro: %1</translation>
+    </message>
 </context>
 <context>
     <name>DBusIdleInhibitor</name>
