@@ -112,10 +112,9 @@ void Scheduler::check(bool edited)
     std::vector<ScheduleEvent> events;
     bool changed = edited;
     for (Alarm& alarm : m_alarms) {
-        // Never from later than now: the clock may have been set back.
-        const sys_seconds from = std::min(alarm.checkedUntil, now);
+        const auto due
+            = alarm.enabled ? lastDue(alarm.when, std::min(alarm.checkedUntil, skippedFrom), now) : std::nullopt;
         alarm.checkedUntil = now;
-        const auto due = alarm.enabled ? lastDue(alarm.when, std::min(from, skippedFrom), now) : std::nullopt;
         if (due) {
             alarm.enabled = alarm.when.days != 0;
             changed = true;
@@ -143,10 +142,10 @@ void Scheduler::check(bool edited)
         under = m_recording.erase(under);
     }
     for (ScheduledRecording& recording : m_recordings) {
-        const sys_seconds from = std::min(recording.checkedUntil, now);
-        recording.checkedUntil = now;
         const bool due = recording.enabled && !m_recording.contains(recording.id);
-        const auto started = due ? lastDue(recording.start, std::min(from, skippedFrom), now) : std::nullopt;
+        const auto started
+            = due ? lastDue(recording.start, std::min(recording.checkedUntil, skippedFrom), now) : std::nullopt;
+        recording.checkedUntil = now;
         if (!started) {
             continue;
         }

@@ -15,7 +15,7 @@ namespace {
 using namespace std::chrono_literals;
 
 // An alarm rising to 0.8 over 2 minutes. Steps: "wait N" seconds, what the station does, "stop",
-// and "volume", which notes the volume set last. What is heard reads "<second> what".
+// "start" and "volume", which notes the volume set last. What is heard reads "<second> what".
 TEST(AlarmSoundTest, TheStationRisesAndTheToneTakesOverWhenItGivesNoSound)
 {
     struct Case {
@@ -30,11 +30,12 @@ TEST(AlarmSoundTest, TheStationRisesAndTheToneTakesOverWhenItGivesNoSound)
         {"no sound within 20 s: the tone, rising the same way",
             {"wait 19", "volume", "wait 1", "volume", "wait 60", "volume"},
             {"0 station s", "19 volume 0.13", "20 tone", "20 volume 0.00", "80 volume 0.40"}},
-        {"refused: the tone at once", {"failed", "wait 30", "failed"}, {"0 station s", "0 tone"}},
+        {"refused: the tone at once, each time it rings", {"failed", "wait 30", "failed", "stop", "start", "failed"},
+            {"0 station s", "0 tone", "30 silence", "30 station s", "30 tone"}},
         {"silent for 20 s after sounding: the tone; back within 20 s: the station stays",
             {"wait 5", "sounds", "silent", "wait 19", "sounds", "wait 30", "silent", "silent", "wait 20"},
             {"0 station s", "74 tone"}},
-        {"stop silences it and ends the rise", {"wait 10", "volume", "stop", "wait 30", "volume"},
+        {"stop silences it and ends the rise", {"wait 10", "volume", "stop", "silent", "wait 30", "volume"},
             {"0 station s", "10 volume 0.07", "10 silence", "40 volume 0.07"}},
     };
     for (const Case& c : cases) {
@@ -50,7 +51,8 @@ TEST(AlarmSoundTest, TheStationRisesAndTheToneTakesOverWhenItGivesNoSound)
                 .playTone = [&] { note("tone"); },
                 .setVolume = [&](double set) { volume = set; },
                 .silence = [&] { note("silence"); }});
-        sound.start(Alarm {"a", {}, "s", 80, 2min, true, {}});
+        const Alarm alarm {"a", {}, "s", 80, 2min, true, {}};
+        sound.start(alarm);
         for (const std::string& step : c.steps) {
             if (step.starts_with("wait")) {
                 queue.advance(std::chrono::seconds {std::stoi(step.substr(5))});
@@ -64,6 +66,8 @@ TEST(AlarmSoundTest, TheStationRisesAndTheToneTakesOverWhenItGivesNoSound)
                 sound.stationSilent();
             } else if (step == "failed") {
                 sound.stationFailed();
+            } else if (step == "start") {
+                sound.start(alarm);
             } else {
                 sound.stop();
             }

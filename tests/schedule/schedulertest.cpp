@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <map>
 #include <optional>
@@ -32,7 +33,9 @@ seconds length(const std::string& text)
 
 // Each case is one alarm "a" (or, with an end, one recording) on a manual clock that starts at
 // `start` in `zone`, then the steps: "wait" runs the main queue's clock and the wall clock
-// together, "jump" moves the wall clock alone (a sleep, the time set by hand) and tells of it.
+// together, "jump" moves the wall clock alone (a sleep, the time set by hand) and tells of it,
+// "look" notes what the clock shows, "add" puts a new one "b" in the place of "a", "off" turns
+// "a" off.
 // What happens reads "what <the clock now> (<when it fell due, or a recording's end>)".
 TEST(SchedulerTest, FallsDueByTheLocalClockThroughSummerTimeZonesSleepAndSnooze)
 {
@@ -58,8 +61,9 @@ TEST(SchedulerTest, FallsDueByTheLocalClockThroughSummerTimeZonesSleepAndSnooze)
             {2h + 30min, everyDay}, {"wait 2d"}, {"ring 03-31 03:00", "ring 04-01 02:30"}},
         {"the same in New York", newYork, "2024-03-09 22:00", {2h + 15min, everyDay}, {"wait 1d"},
             {"ring 03-10 03:00"}},
-        {"a time the autumn change repeats rings once", berlin, "2024-10-26 22:00", {2h + 30min, everyDay}, {"wait 1d"},
-            {"ring 10-27 02:30"}},
+        {"a time the autumn change repeats rings once, the first time", berlin, "2024-10-26 22:00",
+            {2h + 30min, everyDay}, {"wait 5h", "look", "wait 25h"},
+            {"ring 10-27 02:30", "at 10-27 02:00", "ring 10-28 02:30"}},
         {"the same in New York", newYork, "2024-11-02 22:00", {1h + 30min, everyDay}, {"wait 1d"},
             {"ring 11-03 01:30"}},
         {"a change of zone westward rings by the new zone's clock only", berlin, "2024-06-10 06:55", {7h, everyDay},
@@ -77,8 +81,8 @@ TEST(SchedulerTest, FallsDueByTheLocalClockThroughSummerTimeZonesSleepAndSnooze)
             {"ring 06-10 07:00", "ring 06-10 07:10"}},
         {"the clock set back before the time rings it again", berlin, "2024-06-10 06:50", {7h, everyDay},
             {"wait 15m", "jump -10m", "wait 10m"}, {"ring 06-10 07:00", "ring 06-10 07:00"}},
-        {"an alarm added counts from then", berlin, "2024-06-10 08:00", {7h, everyDay}, {"add", "wait 1d"},
-            {"ring 06-11 07:00"}},
+        {"an alarm put in the place of a snoozed one counts from then, and the snooze goes", berlin, "2024-06-10 06:50",
+            {7h, everyDay}, {"wait 10m", "snooze", "add", "wait 12h"}, {"ring 06-10 07:00"}},
         {"a recording starts and ends past midnight", berlin, "2024-06-10 23:00",
             {23h + 30min, 0, local_days {2024y / June / 10}}, {"wait 2h"},
             {"starts 06-10 23:30 (06-11 00:30)", "ends 06-11 00:30"}, 30min},
@@ -86,12 +90,21 @@ TEST(SchedulerTest, FallsDueByTheLocalClockThroughSummerTimeZonesSleepAndSnooze)
             {20h, everyDay}, {"jump 90m", "wait 1h", "jump 1d"},
             {"starts 06-10 20:30 (06-10 21:00)", "ends 06-10 21:00", "recording missed 06-11 21:30 (06-11 20:00)"},
             21h},
+        {"an alarm turned off does not ring", berlin, "2024-06-10 06:00", {7h, everyDay}, {"off", "wait 1d"}, {}},
+        {"a recording turned off does not start", berlin, "2024-06-10 19:00", {20h, everyDay}, {"off", "wait 1d"}, {},
+            21h},
+        {"a recording taken out of the list ends at once, one put in its place counts from then", berlin,
+            "2024-06-10 19:00", {20h, everyDay}, {"wait 90m", "add", "wait 1h"},
+            {"starts 06-10 20:00 (06-10 21:00)", "ends 06-10 20:30"}, 21h},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         ManualMainQueue queue;
         ManualWallClock clock(queue, c.zone, c.start);
         std::vector<std::string> happened;
+        // Which alarm or recording there was as the lists were last given to be kept, and whether on.
+        std::string kept;
+        const Scheduler* self = nullptr;
         Scheduler scheduler(queue, clock,
             {.happened =
                     [&](const ScheduleEvent& event) {
@@ -100,7 +113,13 @@ TEST(SchedulerTest, FallsDueByTheLocalClockThroughSummerTimeZonesSleepAndSnooze)
                         happened.push_back(kinds[static_cast<int>(event.kind)] + (" " + clock.shows())
                             + (at == clock.shows() ? "" : " (" + at + ")"));
                     },
-                .changed = [] {}});
+                .changed =
+                    [&] {
+                        const auto keep
+                            = [&](const auto& list) { kept = list.at(0).id + (list.at(0).enabled ? " on" : " off"); };
+                        c.recordingEnd ? keep(self->recordings()) : keep(self->alarms());
+                    }});
+        self = &scheduler;
         const sys_seconds checked = floor<seconds>(clock.now()) - c.unchecked;
         const Alarm alarm {"a", c.when, "s", 50, 2min, true, checked};
         if (c.recordingEnd) {
@@ -117,18 +136,22 @@ TEST(SchedulerTest, FallsDueByTheLocalClockThroughSummerTimeZonesSleepAndSnooze)
                 clock.jump(length(value));
             } else if (what == "zone") {
                 clock.setZone(value);
+            } else if (what == "look") {
+                happened.push_back("at " + clock.shows());
             } else if (what == "snooze") {
                 scheduler.snooze("a");
             } else if (what == "stop") {
                 scheduler.stop("a");
+            } else if (const bool add = what == "add"; c.recordingEnd) {
+                scheduler.setRecordings({{add ? "b" : "a", "s", c.when, *c.recordingEnd, add, {}}});
             } else {
-                scheduler.setAlarms({});
-                scheduler.setAlarms({Alarm {"a", c.when, "s", 50, 2min, true, {}}});
+                scheduler.setAlarms({Alarm {add ? "b" : "a", c.when, "s", 50, 2min, add, {}}});
             }
         }
         EXPECT_EQ(happened, c.happened);
-        const bool enabled = c.recordingEnd ? scheduler.recordings().at(0).enabled : scheduler.alarms().at(0).enabled;
-        EXPECT_EQ(enabled, c.when.days != 0) << "a once turns itself off";
+        const auto has = [&c](const char* step) { return std::ranges::find(c.steps, step) != c.steps.end(); };
+        EXPECT_EQ(kept, (has("add") ? "b" : "a") + std::string(c.when.days != 0 && !has("off") ? " on" : " off"))
+            << "what is kept is what there is, and a once turns itself off";
     }
 }
 
