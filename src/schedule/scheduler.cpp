@@ -164,7 +164,7 @@ void Scheduler::check(bool edited)
     waitForNext(now);
     // Told last: a hook may change the lists.
     if (changed) {
-        m_hooks.changed();
+        m_hooks.changed(m_alarms, m_recordings);
     }
     for (const ScheduleEvent& event : events) {
         m_hooks.happened(event);

@@ -51,8 +51,8 @@ public:
     struct Hooks {
         std::function<void(const ScheduleEvent&)> happened;
         // The lists changed, by an edit or as time went by (the instants checked moved on, a once
-        // turned itself off): the time to keep them.
-        std::function<void()> changed;
+        // turned itself off): they are to be kept as they are now.
+        std::function<void(const std::vector<Alarm>&, const std::vector<ScheduledRecording>&)> changed;
     };
 
     static constexpr std::chrono::minutes lateRingLimit {10};

@@ -44,10 +44,4 @@ void ManualMainQueue::advance(std::chrono::milliseconds by)
     m_now = target;
 }
 
-std::chrono::milliseconds ManualMainQueue::now() const
-{
-    const std::lock_guard lock(m_mutex);
-    return m_now;
-}
-
 } // namespace Vello
