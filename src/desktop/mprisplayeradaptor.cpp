@@ -1,5 +1,9 @@
 #include "mprisplayeradaptor.h"
 
+#include "mprisrootadaptor.h"
+
+#include <QUrl>
+
 #include <algorithm>
 #include <cmath>
 #include <utility>
@@ -7,6 +11,9 @@
 namespace Vello {
 
 namespace {
+
+// Longer is a paste gone wrong, not a stream's address.
+constexpr qsizetype maxUriLength = 4096;
 
 // Object paths allow only letters, digits and underscores in an element: anything else in a
 // station id becomes its code in hexadecimal, so different ids never share a path.
@@ -108,8 +115,18 @@ void MprisPlayerAdaptor::Seek(qlonglong) { }
 
 void MprisPlayerAdaptor::SetPosition(const QDBusObjectPath&, qlonglong) { }
 
-// No address schemes are offered (SupportedUriSchemes is empty), so there is nothing to open.
-void MprisPlayerAdaptor::OpenUri(const QString&) { }
+// Anything but a web address is not offered (SupportedUriSchemes), and is ignored as the
+// interface allows.
+void MprisPlayerAdaptor::OpenUri(const QString& uri)
+{
+    const QUrl url(uri, QUrl::StrictMode);
+    if (uri.size() > maxUriLength || !url.isValid() || url.host().isEmpty()
+        || !MprisRootAdaptor::supportedSchemes().contains(url.scheme())) {
+        return;
+    }
+    m_player.openUri(uri);
+    m_afterCommand();
+}
 
 void MprisPlayerAdaptor::run(void (MprisPlayer::*command)())
 {
