@@ -179,6 +179,8 @@ int main(int argc, char* argv[])
         Vello::performHere(*options.command, remote, mprisPlayer, [](const Vello::RemoteReply& reply) {
             std::fputs(reply.output.toLocal8Bit().constData(), stdout);
             std::fputs(reply.error.toLocal8Bit().constData(), stderr);
+            // Whoever started the player may be reading: the window can run for days.
+            std::fflush(stdout);
         });
     }
     window.centerOnScreen();
