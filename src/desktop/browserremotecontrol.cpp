@@ -64,6 +64,11 @@ void BrowserRemoteControl::play(const QString& named, std::function<void(const P
 {
     const std::string text = named.toStdString();
     if (namesAddress(text)) {
+        // The command line checked it already; another caller on the bus may not have.
+        if (!isStreamAddress(named)) {
+            answered({});
+            return;
+        }
         m_browser.playForThisRun(stationForAddress(text));
         answered({.station = named, .others = 0});
         return;

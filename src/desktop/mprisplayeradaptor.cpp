@@ -1,8 +1,6 @@
 #include "mprisplayeradaptor.h"
 
-#include "mprisrootadaptor.h"
-
-#include <QUrl>
+#include "remotecontrol.h"
 
 #include <algorithm>
 #include <cmath>
@@ -11,9 +9,6 @@
 namespace Vello {
 
 namespace {
-
-// Longer is a paste gone wrong, not a stream's address.
-constexpr qsizetype maxUriLength = 4096;
 
 // Object paths allow only letters, digits and underscores in an element: anything else in a
 // station id becomes its code in hexadecimal, so different ids never share a path.
@@ -119,9 +114,7 @@ void MprisPlayerAdaptor::SetPosition(const QDBusObjectPath&, qlonglong) { }
 // interface allows.
 void MprisPlayerAdaptor::OpenUri(const QString& uri)
 {
-    const QUrl url(uri, QUrl::StrictMode);
-    if (uri.size() > maxUriLength || !url.isValid() || url.host().isEmpty()
-        || !MprisRootAdaptor::supportedSchemes().contains(url.scheme())) {
+    if (!isStreamAddress(uri)) {
         return;
     }
     m_player.openUri(uri);

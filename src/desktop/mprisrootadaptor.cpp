@@ -22,7 +22,7 @@ QString MprisRootAdaptor::desktopEntry() const
     return QGuiApplication::desktopFileName();
 }
 
-QStringList MprisRootAdaptor::supportedSchemes()
+QStringList MprisRootAdaptor::supportedUriSchemes() const
 {
     return {QStringLiteral("http"), QStringLiteral("https")};
 }

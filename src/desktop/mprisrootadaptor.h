@@ -27,9 +27,8 @@ public:
     [[nodiscard]] bool hasTrackList() const { return false; }
     [[nodiscard]] QString identity() const;
     [[nodiscard]] QString desktopEntry() const;
-    // OpenUri plays web addresses of streams and of playlists.
-    [[nodiscard]] static QStringList supportedSchemes();
-    [[nodiscard]] QStringList supportedUriSchemes() const { return supportedSchemes(); }
+    // OpenUri plays web addresses of streams and of playlists (isStreamAddress).
+    [[nodiscard]] QStringList supportedUriSchemes() const;
     [[nodiscard]] QStringList supportedMimeTypes() const;
 
 public Q_SLOTS:

@@ -1,6 +1,22 @@
 #include "remotecontrol.h"
 
+#include <QUrl>
+
 namespace Vello {
+
+namespace {
+
+// Longer is a paste gone wrong, not a stream's address.
+constexpr qsizetype maxAddressLength = 4096;
+
+} // namespace
+
+bool isStreamAddress(const QString& text)
+{
+    const QUrl url(text, QUrl::StrictMode);
+    return text.size() <= maxAddressLength && url.isValid() && !url.host().isEmpty()
+        && (url.scheme() == u"http" || url.scheme() == u"https");
+}
 
 QVariantMap statusToMap(const RemoteStatus& status)
 {

@@ -44,6 +44,10 @@ public:
     virtual void play(const QString& named, std::function<void(const PlayAnswer&)> answered) = 0;
 };
 
+// Whether `text` is an absolute http or https address with a host, short enough to be one,
+// which is what is opened from outside as a stream or playlist.
+[[nodiscard]] bool isStreamAddress(const QString& text);
+
 // `status` as the D-Bus interface sends it, and back; missing entries read as empty.
 [[nodiscard]] QVariantMap statusToMap(const RemoteStatus& status);
 [[nodiscard]] RemoteStatus statusFromMap(const QVariantMap& map);
