@@ -119,12 +119,20 @@ Result<std::optional<RemoteCommand>> remoteCommandOf(const QCommandLineParser& p
 
 QString exitStatusHelp()
 {
-    return u'\n' + QCoreApplication::translate("LaunchOptions", "Exit status:") + u'\n'
-        + QCoreApplication::translate("LaunchOptions", "  0  done, or the window closed") + u'\n'
-        + QCoreApplication::translate("LaunchOptions", "  1  the running player does not answer") + u'\n'
-        + QCoreApplication::translate("LaunchOptions", "  2  the command line is wrong") + u'\n'
-        + QCoreApplication::translate("LaunchOptions", "  3  --status: no player is running") + u'\n'
-        + QCoreApplication::translate("LaunchOptions", "  4  --play: no station matches") + u'\n';
+    const std::array<QString, 5> meanings {
+        QCoreApplication::translate("LaunchOptions", "done, or the window closed"),
+        QCoreApplication::translate("LaunchOptions", "the running player does not answer"),
+        QCoreApplication::translate("LaunchOptions", "the command line is wrong"),
+        QCoreApplication::translate("LaunchOptions", "--status: no player is running"),
+        QCoreApplication::translate("LaunchOptions", "--play: no station matches"),
+    };
+    static_assert(
+        exitDone == 0 && exitNoAnswer == 1 && exitBadUsage == 2 && exitNotRunning == 3 && exitNothingMatched == 4);
+    QString help = u'\n' + QCoreApplication::translate("LaunchOptions", "Exit status:") + u'\n';
+    for (std::size_t code = 0; code < meanings.size(); ++code) {
+        help += QStringLiteral("  %1  %2\n").arg(code).arg(meanings.at(code));
+    }
+    return help;
 }
 
 } // namespace Vello

@@ -230,9 +230,9 @@ RemoteReply playReply(const QString& named, const PlayAnswer& answer)
             .output = {},
             .error = QCoreApplication::translate("RemoteClient", "No station matches \"%1\".\n").arg(named)};
     }
-    const QString said = answer.others == 0
-        ? QCoreApplication::translate("RemoteClient", "Playing %1.\n")
-        : QCoreApplication::translate("RemoteClient", "Playing %1; %n more stations match.\n", nullptr, answer.others);
+    const QString said = answer.others == 0 ? QCoreApplication::translate("RemoteClient", "Playing %1.\n")
+                                            : QCoreApplication::translate("RemoteClient",
+                                                "Playing %1; %n more station(s) match.\n", nullptr, answer.others);
     return {.exitCode = exitDone, .output = said.arg(oneLine(answer.station)), .error = {}};
 }
 
