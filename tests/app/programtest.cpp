@@ -51,7 +51,7 @@ TEST(Application, AnswersItsCommandLineWithoutADisplayInEveryLanguage)
         program.setProcessEnvironment(sessionIn(session));
         program.start(QStringLiteral(VELLO_APP_PATH), arguments);
         EXPECT_TRUE(program.waitForFinished(60'000));
-        const QByteArray output = program.readAllStandardOutput() + program.readAllStandardError();
+        QByteArray output = program.readAllStandardOutput() + program.readAllStandardError();
         EXPECT_EQ(std::pair(program.exitStatus(), program.exitCode()), std::pair(QProcess::NormalExit, exitCode))
             << output.toStdString();
         return output;
