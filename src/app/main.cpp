@@ -5,9 +5,12 @@
 #include "browser/browsercontroller.h"
 #include "catalog/stationstore.h"
 #include "desktop/browsermprisplayer.h"
+#include "desktop/browserremotecontrol.h"
 #include "desktop/dbusidleinhibitor.h"
 #include "desktop/dbussongnotifier.h"
 #include "desktop/mprisservice.h"
+#include "desktop/remoteclient.h"
+#include "desktop/remoteservice.h"
 #include "i18n/translation.h"
 #include "platform/folderdocumentstore.h"
 #include "platform/gstmediabackend.h"
@@ -60,6 +63,15 @@ int main(int argc, char* argv[])
             return 2;
         }
         launch = std::get<Vello::LaunchOptions>(parsed);
+        // A command for the running player needs no display either; with none running, this
+        // process becomes the player and performs it (below).
+        if (const auto& command = launch->command) {
+            if (const auto reply = Vello::sendToRunningPlayer(*command)) {
+                std::fputs(reply->output.toLocal8Bit().constData(), stdout);
+                std::fputs(reply->error.toLocal8Bit().constData(), stderr);
+                return reply->exitCode;
+            }
+        }
     }
     const Vello::LaunchOptions& options = *launch;
     if (options.message) {
@@ -138,16 +150,19 @@ int main(int argc, char* argv[])
                 [&browser](bool metered) { browser.setNetworkMetered(metered); });
         }
     });
-    std::unique_ptr<Vello::BrowserMprisPlayer> mprisPlayer;
+    Vello::BrowserMprisPlayer mprisPlayer(
+        browser, [&window] { window.bringForward(); }, [&window] { window.quit(); },
+        [&logoDisk](const std::string& favicon) {
+            const QString file = logoDisk.existingFile(QString::fromStdString(favicon));
+            return file.isEmpty() ? file : QUrl::fromLocalFile(file).toString();
+        });
+    Vello::BrowserRemoteControl remote(browser);
+    QObject::connect(window.mainView(), &Vello::MainView::listChanged, &window, [&remote] { remote.listChanged(); });
     std::unique_ptr<Vello::MprisService> mpris;
+    std::unique_ptr<Vello::RemoteService> remoteService;
     if (claim == Vello::MprisService::Claim::Claimed) {
-        mprisPlayer = std::make_unique<Vello::BrowserMprisPlayer>(
-            browser, [&window] { window.bringForward(); }, [&window] { window.quit(); },
-            [&logoDisk](const std::string& favicon) {
-                const QString file = logoDisk.existingFile(QString::fromStdString(favicon));
-                return file.isEmpty() ? file : QUrl::fromLocalFile(file).toString();
-            });
-        mpris = std::make_unique<Vello::MprisService>(*mprisPlayer, bus);
+        mpris = std::make_unique<Vello::MprisService>(mprisPlayer, bus);
+        remoteService = std::make_unique<Vello::RemoteService>(remote, bus);
         QObject::connect(
             window.mainView(), &Vello::MainView::nowPlayingChanged, mpris.get(), &Vello::MprisService::refresh);
         QObject::connect(window.mainView(), &Vello::MainView::listChanged, mpris.get(), &Vello::MprisService::refresh);
@@ -160,6 +175,14 @@ int main(int argc, char* argv[])
     QObject::connect(&window, &Vello::MainWindow::closedForGood, &app, &QCoreApplication::quit, Qt::QueuedConnection);
     // A session that ends must not find the window hiding from its close.
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &window, &Vello::MainWindow::quit);
+    if (options.command) {
+        Vello::performHere(*options.command, remote, mprisPlayer, [](const Vello::RemoteReply& reply) {
+            std::fputs(reply.output.toLocal8Bit().constData(), stdout);
+            std::fputs(reply.error.toLocal8Bit().constData(), stderr);
+            // Whoever started the player may be reading: the window can run for days.
+            std::fflush(stdout);
+        });
+    }
     window.centerOnScreen();
     window.show();
     window.raise();

@@ -399,6 +399,11 @@ bool BrowserController::offersRetry() const
     return m_catalog.empty() && m_statusMessage.source() == failureMessage;
 }
 
+bool BrowserController::isLoadingStations() const
+{
+    return m_statusMessage == Text(loadingMessage);
+}
+
 void BrowserController::startLoad(Refresh refresh)
 {
     const std::uint64_t load = ++m_loadGeneration;
@@ -603,6 +608,13 @@ void BrowserController::play(const Station& station)
     if (m_restStep != 0) {
         restBeside(m_restStep);
     }
+}
+
+void BrowserController::playForThisRun(const Station& station)
+{
+    m_currentOnlyCued = false;
+    m_player->play(station);
+    refreshPlayer();
 }
 
 void BrowserController::playSelected()

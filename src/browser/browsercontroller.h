@@ -79,6 +79,8 @@ public:
     [[nodiscard]] const std::optional<LoadProgress>& loadProgress() const { return m_loadProgress; }
     // Whether the status offers to try again: the last answer was a failure and no station is shown.
     [[nodiscard]] bool offersRetry() const;
+    // Whether the window still waits for the catalog's answer, stations or a failure.
+    [[nodiscard]] bool isLoadingStations() const;
     [[nodiscard]] std::size_t browseVisibleLimit() const { return m_browseVisibleLimit; }
     [[nodiscard]] bool isLoadingNextBrowsePage() const { return m_isLoadingNextBrowsePage; }
     // The whole catalog in display order, as last delivered.
@@ -156,6 +158,9 @@ public:
     // Plays `station` and records it as the most recent; a station other than the current one
     // counts as a play for the catalog source.
     void play(const Station& station);
+    // Plays `station`, an address opened from outside, for this run only: it joins neither the
+    // recents nor the catalog source's count.
+    void playForThisRun(const Station& station);
     // Restarts the current station, or plays the first of the list when none is current.
     void playSelected();
     void pause();

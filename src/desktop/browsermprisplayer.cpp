@@ -1,6 +1,7 @@
 #include "browsermprisplayer.h"
 
 #include "browser/browsercontroller.h"
+#include "browser/stationquery.h"
 #include "i18n/translation.h"
 
 #include <utility>
@@ -82,6 +83,11 @@ void BrowserMprisPlayer::previous()
 void BrowserMprisPlayer::setVolume(double volume)
 {
     m_browser.setVolume(volume);
+}
+
+void BrowserMprisPlayer::openUri(const QString& address)
+{
+    m_browser.playForThisRun(stationForAddress(address.toStdString()));
 }
 
 void BrowserMprisPlayer::raise()

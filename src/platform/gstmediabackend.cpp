@@ -146,6 +146,7 @@ std::unique_ptr<MediaPlayer> GstMediaBackend::createPlaybinPlayer(
     if (playbin == nullptr) {
         return nullptr;
     }
+    // The remade playbin is a replay's, whose appsrc the replay sets up itself.
     return std::make_unique<GstMediaPlayer>(playbin, m_mainQueue, m_reaper,
         [this](const std::string& address) { return makePlaybin(address, configureSource); });
 }

@@ -1,5 +1,7 @@
 #include "browserharness.h"
 
+#include "browser/stationquery.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -79,6 +81,35 @@ TEST(TransportTest, PlaysAreNotCountedWhenCountingIsTurnedOff)
     h.controller->playNext();
     EXPECT_EQ(h.currentId(), "s0");
     EXPECT_TRUE(h.source.countedPlays.empty());
+}
+
+// An address opened from outside plays for this run: Play resumes it, and neither it nor its Play
+// joins the recents or the count; the list's stations still do.
+TEST(TransportTest, AnAddressOpenedFromOutsideIsNeitherRememberedNorCounted)
+{
+    BrowserHarness h;
+    h.start(makeStations(3));
+    h.controller->play(h.controller->allStations()[1]);
+    h.source.countedPlays.clear();
+    const std::string address = "http://127.0.0.1:9/live.mp3";
+    // The step, then the station current, its stream, the recents and the plays counted.
+    using Case = std::tuple<char, std::string, std::string, Ids, Ids>;
+    for (const auto& [step, current, stream, recents, counted] :
+        {Case {'o', address, address, {"s1"}, {}}, Case {'z', address, address, {"s1"}, {}},
+            Case {'s', address, address, {"s1"}, {}}, Case {'n', "s0", "s0", {"s0", "s1"}, {"s0"}}}) {
+        SCOPED_TRACE(step);
+        if (step == 'o') {
+            h.controller->playForThisRun(stationForAddress(address));
+        } else {
+            keys.at(step)(*h.controller);
+        }
+        h.queue.runPending();
+        EXPECT_EQ(h.currentId(), current);
+        EXPECT_TRUE(h.media.players.back()->url.ends_with(stream)) << h.media.players.back()->url;
+        EXPECT_EQ(h.controller->recentIds(), recents);
+        EXPECT_EQ(h.preferences.values["recent"], recents);
+        EXPECT_EQ(h.source.countedPlays, counted);
+    }
 }
 
 // At start the last station played is taken up: ready in the mini player, or playing when the
