@@ -1,5 +1,6 @@
 #include "launchoptions.h"
 
+#include "autostart.h"
 #include "remoteoptions.h"
 
 #include "catalog/stationsurl.h"
@@ -105,6 +106,10 @@ Result<LaunchOptions> parseCommandLine(const QStringList& arguments)
         QCoreApplication::translate("LaunchOptions", "URL"));
     parser.addOption(directoryServer);
     addRemoteOptions(parser);
+    // Only the autostart entry gives it.
+    QCommandLineOption startedAtLogin(QString::fromLatin1(Autostart::startedAtLoginOption).mid(2));
+    startedAtLogin.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(startedAtLogin);
     // Qt's own options are words after a single dash: -platform, -style.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QStringList qtOptions = acceptQtOptions(parser);
@@ -153,6 +158,7 @@ Result<LaunchOptions> parseCommandLine(const QStringList& arguments)
         return std::move(*error);
     }
     options.command = std::get<std::optional<RemoteCommand>>(command);
+    options.startedAtLogin = parser.isSet(startedAtLogin);
     return options;
 }
 

@@ -26,6 +26,8 @@ struct LaunchOptions final {
     std::optional<RemoteCommand> command;
     // The usage or version text, when the person asked for it instead of the window.
     std::optional<QString> message;
+    // The desktop started the player at login (its autostart entry): it starts in the tray.
+    bool startedAtLogin = false;
 };
 
 // Reads `arguments` (the program name first); needs no application object, so that the usage,

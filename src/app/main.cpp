@@ -1,3 +1,6 @@
+#include "alarmcontrols.h"
+#include "browseralarmplayer.h"
+#include "browserstationfinder.h"
 #include "launchoptions.h"
 #include "mainwindow.h"
 #include "testinspector.h"
@@ -17,6 +20,7 @@
 #include "platform/qtdnsresolver.h"
 #include "platform/qthttpclient.h"
 #include "platform/qtmainqueue.h"
+#include "platform/qtwallclock.h"
 #include "platform/settingspreferences.h"
 #include "ports/mainqueue.h"
 #include "screens/mainview.h"
@@ -29,6 +33,7 @@
 #include <QIcon>
 #include <QLocale>
 #include <QNetworkInformation>
+#include <QStandardPaths>
 #include <QSystemTrayIcon>
 #include <QTimer>
 #include <QUrl>
@@ -157,6 +162,15 @@ int main(int argc, char* argv[])
             return file.isEmpty() ? file : QUrl::fromLocalFile(file).toString();
         });
     Vello::BrowserRemoteControl remote(browser);
+    // Alarms and scheduled recordings, timed by the wall clock; they work while the window is in the tray.
+    Vello::QtWallClock wallClock(QDBusConnection::systemBus());
+    Vello::BrowserAlarmPlayer alarmPlayer(browser, *window.mainView());
+    Vello::AlarmControls alarms(window, {mainQueue, wallClock, documents, media, http, media, alarmPlayer},
+        {(QStandardPaths::writableLocation(QStandardPaths::MusicLocation) + QStringLiteral("/Pemba Vello")).toStdString(),
+            (Vello::cacheFolder() / "scheduled").string()},
+        Vello::browserStationFinder(browser), [&songNotifier](const QString& what) {
+            songNotifier.notify({Vello::AlarmControls::tr("Alarm").toStdString(), what.toStdString(), {}});
+        });
     QObject::connect(window.mainView(), &Vello::MainView::listChanged, &window, [&remote] { remote.listChanged(); });
     std::unique_ptr<Vello::MprisService> mpris;
     std::unique_ptr<Vello::RemoteService> remoteService;
@@ -183,9 +197,13 @@ int main(int argc, char* argv[])
             std::fflush(stdout);
         });
     }
+    alarms.start();
     window.centerOnScreen();
-    window.show();
-    window.raise();
-    window.activateWindow();
+    // Started at login, the player waits in the tray for its alarms.
+    if (!options.startedAtLogin || !QSystemTrayIcon::isSystemTrayAvailable()) {
+        window.show();
+        window.raise();
+        window.activateWindow();
+    }
     return QApplication::exec();
 }

@@ -201,6 +201,7 @@ void MainWindow::buildMenu()
 #endif
 
     QMenu* playback = menuBar()->addMenu(tr("P&layback"));
+    m_playbackMenu = playback;
     useDarkMenuLook(*playback);
     const QList<QAction*>& actions = m_mainView->playbackActions();
     for (qsizetype i = 0; i < actions.size(); ++i) {

@@ -45,6 +45,7 @@ public:
 
     [[nodiscard]] MainView* mainView() const { return m_mainView; }
     [[nodiscard]] QMenu* applicationMenu() const { return m_applicationMenu; }
+    [[nodiscard]] QMenu* playbackMenu() const { return m_playbackMenu; }
 
     // Puts the window in the middle of the screen it is on.
     void centerOnScreen();
@@ -97,6 +98,7 @@ private:
     MainView* m_mainView;
     QPointer<PreferencesDialog> m_preferencesDialog;
     QMenu* m_applicationMenu = nullptr;
+    QMenu* m_playbackMenu = nullptr;
     // The Sleep Timer menu's entries, checked to match the timer.
     QList<QAction*> m_sleepTimerActions;
     QAction* m_quitAction = nullptr;

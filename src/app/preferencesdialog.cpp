@@ -1,5 +1,7 @@
 #include "preferencesdialog.h"
 
+#include "autostart.h"
+
 #include "launchoptions.h"
 
 #include "browser/browsercontroller.h"
@@ -137,6 +139,8 @@ PreferencesDialog::PreferencesDialog(Preferences& preferences, bool trayAvailabl
     layout->addWidget(m_notifySongs);
     layout->addWidget(m_keepPlaying);
     layout->addWidget(m_openEarly);
+    // The desktop's autostart entry is the whole setting: nothing else is stored.
+    layout->addWidget(Autostart::makeCheckBox(this));
     layout->addStretch();
     layout->addWidget(buttons);
 

@@ -325,7 +325,13 @@ void BrowserController::restoreVolume()
 
 void BrowserController::applyVolume()
 {
-    m_player->setVolume(m_volume * m_volumeShare);
+    m_player->setVolume(m_volumeOverride.value_or(m_volume * m_volumeShare));
+}
+
+void BrowserController::overrideVolume(std::optional<double> volume)
+{
+    m_volumeOverride = volume;
+    applyVolume();
 }
 
 void BrowserController::setSleepTimer(SleepChoice choice)

@@ -189,6 +189,9 @@ public:
     // The volume keys: up or down by `steps` times volumeStep, and mute or unmute.
     void changeVolume(int steps);
     void toggleMute();
+    // While set, the player plays at `volume` (an alarm rising), whatever the person's volume;
+    // theirs comes back when it is cleared.
+    void overrideVolume(std::optional<double> volume);
     // Brings the now-playing parts of the window up to date with the current station.
     void refreshPlayer();
 
@@ -241,6 +244,7 @@ private:
     // The volume the person set, and the share of it the sleep timer's fade leaves.
     double m_volume = 1.0;
     double m_volumeShare = 1.0;
+    std::optional<double> m_volumeOverride;
     SleepTimer m_sleepTimer;
     StationLibrary m_library;
     SearchableCatalog m_catalog;
