@@ -38,6 +38,9 @@ AlarmBar::AlarmBar(MainView& view)
     layout->addWidget(m_snooze);
     layout->addWidget(m_stop);
     setAccessibleName(tr("Alarm"));
+    for (QPushButton* button : {m_snooze, m_stop}) {
+        button->setAccessibleName(QString(button->text()).remove(u'&'));
+    }
     connect(m_snooze, &QPushButton::clicked, this, &AlarmBar::snoozeChosen);
     connect(m_stop, &QPushButton::clicked, this, &AlarmBar::stopChosen);
     view.installEventFilter(this);

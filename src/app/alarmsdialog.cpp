@@ -104,6 +104,17 @@ AlarmsDialog::AlarmsDialog(ScheduleHost& host, StationFinder finder, QWidget* pa
     layout->addWidget(m_autostartNote);
     auto* close = new QDialogButtonBox(QDialogButtonBox::Close, this);
     layout->addWidget(close);
+    // Return chooses a station found: it must press no button as well.
+    for (QPushButton* button : findChildren<QPushButton*>()) {
+        button->setAutoDefault(false);
+        button->setDefault(false);
+    }
+    // A screen reader says a button's words without the mnemonic's marker.
+    for (QAbstractButton* button : findChildren<QAbstractButton*>()) {
+        if (button->accessibleName().isEmpty()) {
+            button->setAccessibleName(QString(button->text()).remove(u'&'));
+        }
+    }
 
     connect(addAlarm, &QPushButton::clicked, this, &AlarmsDialog::addAlarm);
     connect(addRecording, &QPushButton::clicked, this, &AlarmsDialog::addRecording);
