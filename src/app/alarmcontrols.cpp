@@ -15,8 +15,8 @@
 
 namespace Vello {
 
-AlarmControls::AlarmControls(MainWindow& window, ScheduleHost::Ports ports, ScheduleHost::Folders folders,
-    StationFinder finder, Notify notify)
+AlarmControls::AlarmControls(
+    MainWindow& window, ScheduleHost::Ports ports, ScheduleHost::Folders folders, StationFinder finder, Notify notify)
     : m_window(window)
     , m_finder(std::move(finder))
     , m_notify(std::move(notify))

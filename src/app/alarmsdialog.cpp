@@ -62,8 +62,7 @@ QString newId()
     return QUuid::createUuid().toString(QUuid::WithoutBraces);
 }
 
-template <typename Entry>
-Entry* findIn(std::vector<Entry>& entries, const std::string& id)
+template <typename Entry> Entry* findIn(std::vector<Entry>& entries, const std::string& id)
 {
     const auto found = std::ranges::find(entries, id, &Entry::id);
     return found == entries.end() ? nullptr : &*found;

@@ -17,7 +17,9 @@ constexpr const char* appId = "org.pembavello.PembaVello";
 // A desktop entry's Exec quotes its arguments, and escapes in them what it reserves.
 QString quotedArgument(QString argument)
 {
-    argument.replace(u'\\', QStringLiteral("\\\\")).replace(u'"', QStringLiteral("\\\"")).replace(u'`', QStringLiteral("\\`"));
+    argument.replace(u'\\', QStringLiteral("\\\\"))
+        .replace(u'"', QStringLiteral("\\\""))
+        .replace(u'`', QStringLiteral("\\`"));
     argument.replace(u'$', QStringLiteral("\\$"));
     // And a desktop entry's own escape for the backslash, applied after the Exec rules.
     argument.replace(u'\\', QStringLiteral("\\\\"));
@@ -41,7 +43,9 @@ QString set(bool on, const QString& program)
 {
     const QString path = entryPath();
     if (!on) {
-        return !QFileInfo::exists(path) || QFile::remove(path) ? QString() : QCoreApplication::translate("Vello::Autostart", "It could not be removed.");
+        return !QFileInfo::exists(path) || QFile::remove(path)
+            ? QString()
+            : QCoreApplication::translate("Vello::Autostart", "It could not be removed.");
     }
     if (!QDir().mkpath(QFileInfo(path).absolutePath())) {
         return QCoreApplication::translate("Vello::Autostart", "The autostart folder could not be made.");
@@ -50,17 +54,18 @@ QString set(bool on, const QString& program)
     if (!file.open(QIODevice::WriteOnly)) {
         return file.errorString();
     }
-    const QString entry = QStringLiteral("[Desktop Entry]\nType=Application\nName=Pemba Vello\nExec=%1 %2\n"
-                                         "Icon=%3\nX-GNOME-Autostart-enabled=true\n")
-                              .arg(quotedArgument(program), QString::fromLatin1(startedAtLoginOption),
-                                  QString::fromLatin1(appId));
+    const QString entry
+        = QStringLiteral("[Desktop Entry]\nType=Application\nName=Pemba Vello\nExec=%1 %2\n"
+                         "Icon=%3\nX-GNOME-Autostart-enabled=true\n")
+              .arg(quotedArgument(program), QString::fromLatin1(startedAtLoginOption), QString::fromLatin1(appId));
     file.write(entry.toUtf8());
     return file.commit() ? QString() : file.errorString();
 }
 
 QCheckBox* makeCheckBox(QWidget* parent)
 {
-    auto* box = new QCheckBox(QCoreApplication::translate("Vello::Autostart", "Start Pemba Vello when I log in"), parent);
+    auto* box
+        = new QCheckBox(QCoreApplication::translate("Vello::Autostart", "Start Pemba Vello when I log in"), parent);
     box->setAccessibleName(box->text());
     box->setChecked(isOn());
     QObject::connect(box, &QCheckBox::toggled, box, [box](bool on) {

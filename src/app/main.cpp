@@ -166,7 +166,8 @@ int main(int argc, char* argv[])
     Vello::QtWallClock wallClock(QDBusConnection::systemBus());
     Vello::BrowserAlarmPlayer alarmPlayer(browser, *window.mainView());
     Vello::AlarmControls alarms(window, {mainQueue, wallClock, documents, media, http, media, alarmPlayer},
-        {(QStandardPaths::writableLocation(QStandardPaths::MusicLocation) + QStringLiteral("/Pemba Vello")).toStdString(),
+        {(QStandardPaths::writableLocation(QStandardPaths::MusicLocation) + QStringLiteral("/Pemba Vello"))
+                .toStdString(),
             (Vello::cacheFolder() / "scheduled").string()},
         Vello::browserStationFinder(browser), [&songNotifier](const QString& what) {
             songNotifier.notify({Vello::AlarmControls::tr("Alarm").toStdString(), what.toStdString(), {}});

@@ -38,7 +38,8 @@ ProgrammeRecording::ProgrammeRecording(Ports ports, const Station& station, Fold
         });
         return;
     }
-    m_resolver = std::make_unique<PlaylistResolver>(m_ports.http, m_ports.queue, *address, mightBePlaylistAddress(*address));
+    m_resolver
+        = std::make_unique<PlaylistResolver>(m_ports.http, m_ports.queue, *address, mightBePlaylistAddress(*address));
     openNext();
 }
 

@@ -63,13 +63,12 @@ private:
 Text clockTime(std::chrono::minutes time)
 {
     char shown[8];
-    std::snprintf(shown, sizeof shown, "%02d:%02d", static_cast<int>(time.count() / 60),
-        static_cast<int>(time.count() % 60));
+    std::snprintf(
+        shown, sizeof shown, "%02d:%02d", static_cast<int>(time.count() / 60), static_cast<int>(time.count() % 60));
     return Text::verbatim(shown);
 }
 
-template <typename Entry>
-const Entry* findIn(const std::vector<Entry>& entries, std::string_view id)
+template <typename Entry> const Entry* findIn(const std::vector<Entry>& entries, std::string_view id)
 {
     const auto found = std::ranges::find(entries, id, &Entry::id);
     return found == entries.end() ? nullptr : &*found;
@@ -220,8 +219,9 @@ void ScheduleHost::ring(const std::string& id)
 void ScheduleHost::missed(const std::string& id)
 {
     if (const Alarm* alarm = findIn(m_scheduler.alarms(), id); alarm && m_hooks.tell) {
-        m_hooks.tell(Text(VELLO_TR("Core", "The alarm at %1 was missed: the computer was asleep or Pemba Vello was "
-                                           "not running."),
+        m_hooks.tell(Text(VELLO_TR("Core",
+                              "The alarm at %1 was missed: the computer was asleep or Pemba Vello was "
+                              "not running."),
             {clockTime(alarm->when.time)}));
     }
 }

@@ -81,7 +81,8 @@ struct AlarmsDialogTest : ::testing::Test {
     std::unique_ptr<ScheduleHost> makeHost()
     {
         auto made = std::make_unique<ScheduleHost>(ScheduleHost::Ports {queue, clock, store, media, http, tone, player},
-            ScheduleHost::Folders {}, ScheduleHost::Hooks {.station = {}, .tell = {}, .ringingChanged = {}, .listsChanged = {}});
+            ScheduleHost::Folders {},
+            ScheduleHost::Hooks {.station = {}, .tell = {}, .ringingChanged = {}, .listsChanged = {}});
         made->start();
         return made;
     }
@@ -99,8 +100,7 @@ struct AlarmsDialogTest : ::testing::Test {
     }
     std::optional<std::string> configBefore;
 
-    template <typename Widget>
-    static Widget* named(const QWidget& dialog, const QString& name)
+    template <typename Widget> static Widget* named(const QWidget& dialog, const QString& name)
     {
         for (Widget* widget : dialog.findChildren<Widget*>()) {
             if (widget->accessibleName() == name) {

@@ -103,8 +103,8 @@ struct Rig {
         , store(shared != nullptr ? *shared : ownStore)
         , host({queue, clock, store, media, http, tone, player}, {"/music", "/cache"},
               {.station = [](std::string_view id) -> std::optional<Station> {
-                  return id == "s1" ? std::optional(makeStation("s1", "Radio One")) : std::nullopt;
-              },
+                   return id == "s1" ? std::optional(makeStation("s1", "Radio One")) : std::nullopt;
+               },
                   .tell = [this](const Text& notice) { told.push_back(translated(notice).toStdString()); },
                   .ringingChanged = [] {},
                   .listsChanged = [] {}})
