@@ -544,6 +544,30 @@
         <source>It reported an error: %1</source>
         <translation>أبلغ عن خطأ: %1</translation>
     </message>
+    <message>
+        <source>The station has no address to play.</source>
+        <translation>ليس للمحطة عنوان يمكن تشغيله.</translation>
+    </message>
+    <message>
+        <source>This station cannot be recorded here.</source>
+        <translation>لا يمكن تسجيل هذه المحطة هنا.</translation>
+    </message>
+    <message>
+        <source>The recording at %1 was missed: Pemba Vello was not running.</source>
+        <translation>فات التسجيل المقرر في %1: لم يكن Pemba Vello يعمل.</translation>
+    </message>
+    <message>
+        <source>The alarm at %1 was missed: the computer was asleep or Pemba Vello was not running.</source>
+        <translation>فات المنبه في %1: كان الحاسوب في وضع السكون أو لم يكن Pemba Vello يعمل.</translation>
+    </message>
+    <message>
+        <source>A scheduled recording did not start: its station is not in the list.</source>
+        <translation>لم يبدأ تسجيل مقرر: محطته ليست في القائمة.</translation>
+    </message>
+    <message>
+        <source>The recording of %1 stopped: %2</source>
+        <translation>توقف تسجيل %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>DBusIdleInhibitor</name>
@@ -1469,6 +1493,211 @@ Internet radio, most popular first.</source>
     <message>
         <source>Unmute</source>
         <translation>إلغاء الكتم</translation>
+    </message>
+</context>
+<context>
+    <name>Vello::AlarmBar</name>
+    <message>
+        <source>&amp;Snooze 10 Minutes</source>
+        <translation>غفوة 10 دقائق (&amp;S)</translation>
+    </message>
+    <message>
+        <source>S&amp;top Alarm</source>
+        <translation>إيقاف المنبه (&amp;T)</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation>المنبه</translation>
+    </message>
+</context>
+<context>
+    <name>Vello::AlarmControls</name>
+    <message>
+        <source>Snooze 10 Minutes</source>
+        <translation>غفوة 10 دقائق</translation>
+    </message>
+    <message>
+        <source>Stop Alarm</source>
+        <translation>إيقاف المنبه</translation>
+    </message>
+    <message>
+        <source>&amp;Alarms…</source>
+        <translation>المنبهات… (&amp;A)</translation>
+    </message>
+    <message>
+        <source>Alarm %1</source>
+        <comment>time</comment>
+        <translation>منبه %1</translation>
+    </message>
+    <message>
+        <source>Alarm %1 · %2</source>
+        <comment>time, station</comment>
+        <translation>منبه %1 · %2</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation>المنبه</translation>
+    </message>
+</context>
+<context>
+    <name>Vello::AlarmsDialog</name>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>إزالة (&amp;R)</translation>
+    </message>
+    <message>
+        <source>Alarms and Scheduled Recordings</source>
+        <translation>المنبهات والتسجيلات المقررة</translation>
+    </message>
+    <message>
+        <source>Alarms and scheduled recordings</source>
+        <translation>المنبهات والتسجيلات المقررة</translation>
+    </message>
+    <message>
+        <source>Add &amp;Alarm</source>
+        <translation>إضافة منبه (&amp;A)</translation>
+    </message>
+    <message>
+        <source>Add Scheduled Re&amp;cording</source>
+        <translation>إضافة تسجيل مقرر (&amp;C)</translation>
+    </message>
+    <message>
+        <source>Alarms and recordings happen only while Pemba Vello runs, in the window or the system tray.</source>
+        <translation>لا تعمل المنبهات والتسجيلات إلا أثناء تشغيل Pemba Vello، في النافذة أو في علبة النظام.</translation>
+    </message>
+    <message>
+        <source>Ends at</source>
+        <translation>ينتهي في</translation>
+    </message>
+    <message>
+        <source>&amp;Ends at:</source>
+        <translation>ينتهي في (&amp;E):</translation>
+    </message>
+    <message>
+        <source>Repeats on:</source>
+        <translation>يتكرر في:</translation>
+    </message>
+    <message>
+        <source>With no day chosen, it happens once.</source>
+        <translation>إن لم يُختر أي يوم، يحدث مرة واحدة.</translation>
+    </message>
+    <message>
+        <source>Station:</source>
+        <translation>المحطة:</translation>
+    </message>
+    <message>
+        <source>Volume it rises to</source>
+        <translation>مستوى الصوت الذي يرتفع إليه</translation>
+    </message>
+    <message>
+        <source>&amp;Volume:</source>
+        <translation>مستوى الصوت (&amp;V):</translation>
+    </message>
+    <message>
+        <source> min</source>
+        <comment>minutes</comment>
+        <translation> دقيقة</translation>
+    </message>
+    <message>
+        <source>Rises over, in minutes</source>
+        <translation>يرتفع خلال، بالدقائق</translation>
+    </message>
+    <message>
+        <source>Rises &amp;over:</source>
+        <translation>يرتفع خلال (&amp;O):</translation>
+    </message>
+    <message>
+        <source>Once</source>
+        <translation>مرة واحدة</translation>
+    </message>
+    <message>
+        <source>Every day</source>
+        <translation>كل يوم</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <comment>between days of the week</comment>
+        <translation>، </translation>
+    </message>
+    <message>
+        <source>Alarm %1 · %2 · %3</source>
+        <comment>time, days, station</comment>
+        <translation>منبه %1 · %2 · %3</translation>
+    </message>
+    <message>
+        <source>No station</source>
+        <translation>لا محطة</translation>
+    </message>
+    <message>
+        <source>Recording %1–%2 · %3 · %4</source>
+        <comment>start, end, days, station</comment>
+        <translation>تسجيل %1–%2 · %3 · %4</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation>منبه</translation>
+    </message>
+    <message>
+        <source>Scheduled Recording</source>
+        <translation>تسجيل مقرر</translation>
+    </message>
+    <message>
+        <source>&amp;Time:</source>
+        <translation>الوقت (&amp;T):</translation>
+    </message>
+    <message>
+        <source>&amp;Starts at:</source>
+        <translation>يبدأ في (&amp;S):</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>الوقت</translation>
+    </message>
+    <message>
+        <source>Starts at</source>
+        <translation>يبدأ في</translation>
+    </message>
+</context>
+<context>
+    <name>Vello::Autostart</name>
+    <message>
+        <source>It could not be removed.</source>
+        <translation>تعذرت إزالته.</translation>
+    </message>
+    <message>
+        <source>The autostart folder could not be made.</source>
+        <translation>تعذر إنشاء مجلد التشغيل التلقائي.</translation>
+    </message>
+    <message>
+        <source>Start Pemba Vello when I log in</source>
+        <translation>تشغيل Pemba Vello عند تسجيل الدخول</translation>
+    </message>
+    <message>
+        <source>The login entry could not be changed: %1</source>
+        <translation>تعذر تغيير مدخل تسجيل الدخول: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Vello::StationPicker</name>
+    <message>
+        <source>Search stations</source>
+        <translation>ابحث عن المحطات</translation>
+    </message>
+    <message>
+        <source>Stations found</source>
+        <translation>المحطات التي وُجدت</translation>
+    </message>
+    <message>
+        <source>No station chosen</source>
+        <translation>لم تُختر محطة</translation>
+    </message>
+    <message>
+        <source>Station: not in the list now</source>
+        <translation>المحطة: ليست في القائمة الآن</translation>
+    </message>
+    <message>
+        <source>Station: %1</source>
+        <translation>المحطة: %1</translation>
     </message>
 </context>
 </TS>

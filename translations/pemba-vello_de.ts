@@ -520,6 +520,30 @@
         <source>It reported an error: %1</source>
         <translation>Ein Fehler wurde gemeldet: %1</translation>
     </message>
+    <message>
+        <source>The station has no address to play.</source>
+        <translation>Der Sender hat keine Adresse zum Abspielen.</translation>
+    </message>
+    <message>
+        <source>This station cannot be recorded here.</source>
+        <translation>Dieser Sender kann hier nicht aufgenommen werden.</translation>
+    </message>
+    <message>
+        <source>The recording at %1 was missed: Pemba Vello was not running.</source>
+        <translation>Die Aufnahme um %1 wurde verpasst: Pemba Vello lief nicht.</translation>
+    </message>
+    <message>
+        <source>The alarm at %1 was missed: the computer was asleep or Pemba Vello was not running.</source>
+        <translation>Der Wecker um %1 wurde verpasst: Der Computer schlief oder Pemba Vello lief nicht.</translation>
+    </message>
+    <message>
+        <source>A scheduled recording did not start: its station is not in the list.</source>
+        <translation>Eine geplante Aufnahme hat nicht begonnen: Ihr Sender ist nicht in der Liste.</translation>
+    </message>
+    <message>
+        <source>The recording of %1 stopped: %2</source>
+        <translation>Die Aufnahme von %1 wurde beendet: %2</translation>
+    </message>
 </context>
 <context>
     <name>DBusIdleInhibitor</name>
@@ -1413,6 +1437,211 @@ Internetradio, die beliebtesten Sender zuerst.</translation>
     <message>
         <source>Unmute</source>
         <translation>Ton an</translation>
+    </message>
+</context>
+<context>
+    <name>Vello::AlarmBar</name>
+    <message>
+        <source>&amp;Snooze 10 Minutes</source>
+        <translation>&amp;Schlummern, 10 Minuten</translation>
+    </message>
+    <message>
+        <source>S&amp;top Alarm</source>
+        <translation>Wecker s&amp;toppen</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation>Wecker</translation>
+    </message>
+</context>
+<context>
+    <name>Vello::AlarmControls</name>
+    <message>
+        <source>Snooze 10 Minutes</source>
+        <translation>Schlummern, 10 Minuten</translation>
+    </message>
+    <message>
+        <source>Stop Alarm</source>
+        <translation>Wecker stoppen</translation>
+    </message>
+    <message>
+        <source>&amp;Alarms…</source>
+        <translation>&amp;Wecker …</translation>
+    </message>
+    <message>
+        <source>Alarm %1</source>
+        <comment>time</comment>
+        <translation>Wecker %1</translation>
+    </message>
+    <message>
+        <source>Alarm %1 · %2</source>
+        <comment>time, station</comment>
+        <translation>Wecker %1 · %2</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation>Wecker</translation>
+    </message>
+</context>
+<context>
+    <name>Vello::AlarmsDialog</name>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Entfernen</translation>
+    </message>
+    <message>
+        <source>Alarms and Scheduled Recordings</source>
+        <translation>Wecker und geplante Aufnahmen</translation>
+    </message>
+    <message>
+        <source>Alarms and scheduled recordings</source>
+        <translation>Wecker und geplante Aufnahmen</translation>
+    </message>
+    <message>
+        <source>Add &amp;Alarm</source>
+        <translation>&amp;Wecker hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add Scheduled Re&amp;cording</source>
+        <translation>Geplante &amp;Aufnahme hinzufügen</translation>
+    </message>
+    <message>
+        <source>Alarms and recordings happen only while Pemba Vello runs, in the window or the system tray.</source>
+        <translation>Wecker und Aufnahmen funktionieren nur, solange Pemba Vello läuft, im Fenster oder im Systembereich.</translation>
+    </message>
+    <message>
+        <source>Ends at</source>
+        <translation>Endet um</translation>
+    </message>
+    <message>
+        <source>&amp;Ends at:</source>
+        <translation>E&amp;ndet um:</translation>
+    </message>
+    <message>
+        <source>Repeats on:</source>
+        <translation>Wiederholt am:</translation>
+    </message>
+    <message>
+        <source>With no day chosen, it happens once.</source>
+        <translation>Ohne gewählten Tag geschieht es einmal.</translation>
+    </message>
+    <message>
+        <source>Station:</source>
+        <translation>Sender:</translation>
+    </message>
+    <message>
+        <source>Volume it rises to</source>
+        <translation>Lautstärke, bis zu der es ansteigt</translation>
+    </message>
+    <message>
+        <source>&amp;Volume:</source>
+        <translation>&amp;Lautstärke:</translation>
+    </message>
+    <message>
+        <source> min</source>
+        <comment>minutes</comment>
+        <translation> Min.</translation>
+    </message>
+    <message>
+        <source>Rises over, in minutes</source>
+        <translation>Steigt an über, in Minuten</translation>
+    </message>
+    <message>
+        <source>Rises &amp;over:</source>
+        <translation>Steigt an &amp;über:</translation>
+    </message>
+    <message>
+        <source>Once</source>
+        <translation>Einmal</translation>
+    </message>
+    <message>
+        <source>Every day</source>
+        <translation>Jeden Tag</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <comment>between days of the week</comment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>Alarm %1 · %2 · %3</source>
+        <comment>time, days, station</comment>
+        <translation>Wecker %1 · %2 · %3</translation>
+    </message>
+    <message>
+        <source>No station</source>
+        <translation>Kein Sender</translation>
+    </message>
+    <message>
+        <source>Recording %1–%2 · %3 · %4</source>
+        <comment>start, end, days, station</comment>
+        <translation>Aufnahme %1–%2 · %3 · %4</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation>Wecker</translation>
+    </message>
+    <message>
+        <source>Scheduled Recording</source>
+        <translation>Geplante Aufnahme</translation>
+    </message>
+    <message>
+        <source>&amp;Time:</source>
+        <translation>&amp;Uhrzeit:</translation>
+    </message>
+    <message>
+        <source>&amp;Starts at:</source>
+        <translation>&amp;Beginnt um:</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Uhrzeit</translation>
+    </message>
+    <message>
+        <source>Starts at</source>
+        <translation>Beginnt um</translation>
+    </message>
+</context>
+<context>
+    <name>Vello::Autostart</name>
+    <message>
+        <source>It could not be removed.</source>
+        <translation>Er konnte nicht entfernt werden.</translation>
+    </message>
+    <message>
+        <source>The autostart folder could not be made.</source>
+        <translation>Der Autostart-Ordner konnte nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>Start Pemba Vello when I log in</source>
+        <translation>Pemba Vello bei der Anmeldung starten</translation>
+    </message>
+    <message>
+        <source>The login entry could not be changed: %1</source>
+        <translation>Der Anmeldeeintrag konnte nicht geändert werden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Vello::StationPicker</name>
+    <message>
+        <source>Search stations</source>
+        <translation>Sender suchen</translation>
+    </message>
+    <message>
+        <source>Stations found</source>
+        <translation>Gefundene Sender</translation>
+    </message>
+    <message>
+        <source>No station chosen</source>
+        <translation>Kein Sender gewählt</translation>
+    </message>
+    <message>
+        <source>Station: not in the list now</source>
+        <translation>Sender: derzeit nicht in der Liste</translation>
+    </message>
+    <message>
+        <source>Station: %1</source>
+        <translation>Sender: %1</translation>
     </message>
 </context>
 </TS>

@@ -520,6 +520,30 @@
         <source>It reported an error: %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The station has no address to play.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>This station cannot be recorded here.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The recording at %1 was missed: Pemba Vello was not running.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The alarm at %1 was missed: the computer was asleep or Pemba Vello was not running.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>A scheduled recording did not start: its station is not in the list.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The recording of %1 stopped: %2</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>DBusIdleInhibitor</name>
@@ -1398,6 +1422,211 @@ Internet radio, most popular first.</source>
     </message>
     <message>
         <source>Unmute</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>Vello::AlarmBar</name>
+    <message>
+        <source>&amp;Snooze 10 Minutes</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>S&amp;top Alarm</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>Vello::AlarmControls</name>
+    <message>
+        <source>Snooze 10 Minutes</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Stop Alarm</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Alarms…</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Alarm %1</source>
+        <comment>time</comment>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Alarm %1 · %2</source>
+        <comment>time, station</comment>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>Vello::AlarmsDialog</name>
+    <message>
+        <source>&amp;Remove</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Alarms and Scheduled Recordings</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Alarms and scheduled recordings</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Add &amp;Alarm</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Add Scheduled Re&amp;cording</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Alarms and recordings happen only while Pemba Vello runs, in the window or the system tray.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Ends at</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Ends at:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Repeats on:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>With no day chosen, it happens once.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Station:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Volume it rises to</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Volume:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> min</source>
+        <comment>minutes</comment>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Rises over, in minutes</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Rises &amp;over:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Once</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Every day</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>, </source>
+        <comment>between days of the week</comment>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Alarm %1 · %2 · %3</source>
+        <comment>time, days, station</comment>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>No station</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Recording %1–%2 · %3 · %4</source>
+        <comment>start, end, days, station</comment>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Scheduled Recording</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Time:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Starts at:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Time</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Starts at</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>Vello::Autostart</name>
+    <message>
+        <source>It could not be removed.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The autostart folder could not be made.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Start Pemba Vello when I log in</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The login entry could not be changed: %1</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>Vello::StationPicker</name>
+    <message>
+        <source>Search stations</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Stations found</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>No station chosen</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Station: not in the list now</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Station: %1</source>
         <translation type="unfinished" />
     </message>
 </context>

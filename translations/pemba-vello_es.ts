@@ -520,6 +520,30 @@
         <source>It reported an error: %1</source>
         <translation>Informó de un error: %1</translation>
     </message>
+    <message>
+        <source>The station has no address to play.</source>
+        <translation>La emisora no tiene ninguna dirección que reproducir.</translation>
+    </message>
+    <message>
+        <source>This station cannot be recorded here.</source>
+        <translation>Esta emisora no se puede grabar aquí.</translation>
+    </message>
+    <message>
+        <source>The recording at %1 was missed: Pemba Vello was not running.</source>
+        <translation>Se perdió la grabación de las %1: Pemba Vello no estaba en marcha.</translation>
+    </message>
+    <message>
+        <source>The alarm at %1 was missed: the computer was asleep or Pemba Vello was not running.</source>
+        <translation>Se perdió la alarma de las %1: el ordenador estaba en reposo o Pemba Vello no estaba en marcha.</translation>
+    </message>
+    <message>
+        <source>A scheduled recording did not start: its station is not in the list.</source>
+        <translation>Una grabación programada no empezó: su emisora no está en la lista.</translation>
+    </message>
+    <message>
+        <source>The recording of %1 stopped: %2</source>
+        <translation>La grabación de %1 se detuvo: %2</translation>
+    </message>
 </context>
 <context>
     <name>DBusIdleInhibitor</name>
@@ -1413,6 +1437,211 @@ Radio por internet, lo más escuchado primero.</translation>
     <message>
         <source>Unmute</source>
         <translation>Activar sonido</translation>
+    </message>
+</context>
+<context>
+    <name>Vello::AlarmBar</name>
+    <message>
+        <source>&amp;Snooze 10 Minutes</source>
+        <translation>&amp;Posponer 10 minutos</translation>
+    </message>
+    <message>
+        <source>S&amp;top Alarm</source>
+        <translation>De&amp;tener alarma</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation>Alarma</translation>
+    </message>
+</context>
+<context>
+    <name>Vello::AlarmControls</name>
+    <message>
+        <source>Snooze 10 Minutes</source>
+        <translation>Posponer 10 minutos</translation>
+    </message>
+    <message>
+        <source>Stop Alarm</source>
+        <translation>Detener alarma</translation>
+    </message>
+    <message>
+        <source>&amp;Alarms…</source>
+        <translation>&amp;Alarmas…</translation>
+    </message>
+    <message>
+        <source>Alarm %1</source>
+        <comment>time</comment>
+        <translation>Alarma %1</translation>
+    </message>
+    <message>
+        <source>Alarm %1 · %2</source>
+        <comment>time, station</comment>
+        <translation>Alarma %1 · %2</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation>Alarma</translation>
+    </message>
+</context>
+<context>
+    <name>Vello::AlarmsDialog</name>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Quitar</translation>
+    </message>
+    <message>
+        <source>Alarms and Scheduled Recordings</source>
+        <translation>Alarmas y grabaciones programadas</translation>
+    </message>
+    <message>
+        <source>Alarms and scheduled recordings</source>
+        <translation>Alarmas y grabaciones programadas</translation>
+    </message>
+    <message>
+        <source>Add &amp;Alarm</source>
+        <translation>Añadir &amp;alarma</translation>
+    </message>
+    <message>
+        <source>Add Scheduled Re&amp;cording</source>
+        <translation>Añadir &amp;grabación programada</translation>
+    </message>
+    <message>
+        <source>Alarms and recordings happen only while Pemba Vello runs, in the window or the system tray.</source>
+        <translation>Las alarmas y grabaciones solo funcionan mientras Pemba Vello está en marcha, en la ventana o en la bandeja del sistema.</translation>
+    </message>
+    <message>
+        <source>Ends at</source>
+        <translation>Termina a las</translation>
+    </message>
+    <message>
+        <source>&amp;Ends at:</source>
+        <translation>&amp;Termina a las:</translation>
+    </message>
+    <message>
+        <source>Repeats on:</source>
+        <translation>Se repite el:</translation>
+    </message>
+    <message>
+        <source>With no day chosen, it happens once.</source>
+        <translation>Sin ningún día elegido, ocurre una vez.</translation>
+    </message>
+    <message>
+        <source>Station:</source>
+        <translation>Emisora:</translation>
+    </message>
+    <message>
+        <source>Volume it rises to</source>
+        <translation>Volumen al que sube</translation>
+    </message>
+    <message>
+        <source>&amp;Volume:</source>
+        <translation>&amp;Volumen:</translation>
+    </message>
+    <message>
+        <source> min</source>
+        <comment>minutes</comment>
+        <translation> min</translation>
+    </message>
+    <message>
+        <source>Rises over, in minutes</source>
+        <translation>Sube durante, en minutos</translation>
+    </message>
+    <message>
+        <source>Rises &amp;over:</source>
+        <translation>&amp;Sube durante:</translation>
+    </message>
+    <message>
+        <source>Once</source>
+        <translation>Una vez</translation>
+    </message>
+    <message>
+        <source>Every day</source>
+        <translation>Todos los días</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <comment>between days of the week</comment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>Alarm %1 · %2 · %3</source>
+        <comment>time, days, station</comment>
+        <translation>Alarma %1 · %2 · %3</translation>
+    </message>
+    <message>
+        <source>No station</source>
+        <translation>Ninguna emisora</translation>
+    </message>
+    <message>
+        <source>Recording %1–%2 · %3 · %4</source>
+        <comment>start, end, days, station</comment>
+        <translation>Grabación %1–%2 · %3 · %4</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation>Alarma</translation>
+    </message>
+    <message>
+        <source>Scheduled Recording</source>
+        <translation>Grabación programada</translation>
+    </message>
+    <message>
+        <source>&amp;Time:</source>
+        <translation>&amp;Hora:</translation>
+    </message>
+    <message>
+        <source>&amp;Starts at:</source>
+        <translation>&amp;Empieza a las:</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>Starts at</source>
+        <translation>Empieza a las</translation>
+    </message>
+</context>
+<context>
+    <name>Vello::Autostart</name>
+    <message>
+        <source>It could not be removed.</source>
+        <translation>No se pudo quitar.</translation>
+    </message>
+    <message>
+        <source>The autostart folder could not be made.</source>
+        <translation>No se pudo crear la carpeta de inicio automático.</translation>
+    </message>
+    <message>
+        <source>Start Pemba Vello when I log in</source>
+        <translation>Iniciar Pemba Vello al iniciar sesión</translation>
+    </message>
+    <message>
+        <source>The login entry could not be changed: %1</source>
+        <translation>No se pudo cambiar la entrada de inicio de sesión: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Vello::StationPicker</name>
+    <message>
+        <source>Search stations</source>
+        <translation>Buscar emisoras</translation>
+    </message>
+    <message>
+        <source>Stations found</source>
+        <translation>Emisoras encontradas</translation>
+    </message>
+    <message>
+        <source>No station chosen</source>
+        <translation>Ninguna emisora elegida</translation>
+    </message>
+    <message>
+        <source>Station: not in the list now</source>
+        <translation>Emisora: ahora no está en la lista</translation>
+    </message>
+    <message>
+        <source>Station: %1</source>
+        <translation>Emisora: %1</translation>
     </message>
 </context>
 </TS>

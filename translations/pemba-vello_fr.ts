@@ -520,6 +520,30 @@
         <source>It reported an error: %1</source>
         <translation>Erreur signalée : %1</translation>
     </message>
+    <message>
+        <source>The station has no address to play.</source>
+        <translation>La station n'a aucune adresse à lire.</translation>
+    </message>
+    <message>
+        <source>This station cannot be recorded here.</source>
+        <translation>Cette station ne peut pas être enregistrée ici.</translation>
+    </message>
+    <message>
+        <source>The recording at %1 was missed: Pemba Vello was not running.</source>
+        <translation>L'enregistrement de %1 a été manqué : Pemba Vello n'était pas lancé.</translation>
+    </message>
+    <message>
+        <source>The alarm at %1 was missed: the computer was asleep or Pemba Vello was not running.</source>
+        <translation>L'alarme de %1 a été manquée : l'ordinateur était en veille ou Pemba Vello n'était pas lancé.</translation>
+    </message>
+    <message>
+        <source>A scheduled recording did not start: its station is not in the list.</source>
+        <translation>Un enregistrement programmé n'a pas commencé : sa station n'est pas dans la liste.</translation>
+    </message>
+    <message>
+        <source>The recording of %1 stopped: %2</source>
+        <translation>L'enregistrement de %1 s'est arrêté : %2</translation>
+    </message>
 </context>
 <context>
     <name>DBusIdleInhibitor</name>
@@ -1413,6 +1437,211 @@ La radio sur Internet, les plus populaires d’abord.</translation>
     <message>
         <source>Unmute</source>
         <translation>Rétablir le son</translation>
+    </message>
+</context>
+<context>
+    <name>Vello::AlarmBar</name>
+    <message>
+        <source>&amp;Snooze 10 Minutes</source>
+        <translation>&amp;Répéter dans 10 minutes</translation>
+    </message>
+    <message>
+        <source>S&amp;top Alarm</source>
+        <translation>&amp;Arrêter l'alarme</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation>Alarme</translation>
+    </message>
+</context>
+<context>
+    <name>Vello::AlarmControls</name>
+    <message>
+        <source>Snooze 10 Minutes</source>
+        <translation>Répéter dans 10 minutes</translation>
+    </message>
+    <message>
+        <source>Stop Alarm</source>
+        <translation>Arrêter l'alarme</translation>
+    </message>
+    <message>
+        <source>&amp;Alarms…</source>
+        <translation>&amp;Alarmes…</translation>
+    </message>
+    <message>
+        <source>Alarm %1</source>
+        <comment>time</comment>
+        <translation>Alarme %1</translation>
+    </message>
+    <message>
+        <source>Alarm %1 · %2</source>
+        <comment>time, station</comment>
+        <translation>Alarme %1 · %2</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation>Alarme</translation>
+    </message>
+</context>
+<context>
+    <name>Vello::AlarmsDialog</name>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>Alarms and Scheduled Recordings</source>
+        <translation>Alarmes et enregistrements programmés</translation>
+    </message>
+    <message>
+        <source>Alarms and scheduled recordings</source>
+        <translation>Alarmes et enregistrements programmés</translation>
+    </message>
+    <message>
+        <source>Add &amp;Alarm</source>
+        <translation>Ajouter une &amp;alarme</translation>
+    </message>
+    <message>
+        <source>Add Scheduled Re&amp;cording</source>
+        <translation>Ajouter un enregistrement &amp;programmé</translation>
+    </message>
+    <message>
+        <source>Alarms and recordings happen only while Pemba Vello runs, in the window or the system tray.</source>
+        <translation>Les alarmes et enregistrements n'ont lieu que pendant que Pemba Vello tourne, dans la fenêtre ou dans la zone de notification.</translation>
+    </message>
+    <message>
+        <source>Ends at</source>
+        <translation>Se termine à</translation>
+    </message>
+    <message>
+        <source>&amp;Ends at:</source>
+        <translation>Se &amp;termine à :</translation>
+    </message>
+    <message>
+        <source>Repeats on:</source>
+        <translation>Se répète le :</translation>
+    </message>
+    <message>
+        <source>With no day chosen, it happens once.</source>
+        <translation>Sans jour choisi, cela n'a lieu qu'une fois.</translation>
+    </message>
+    <message>
+        <source>Station:</source>
+        <translation>Station :</translation>
+    </message>
+    <message>
+        <source>Volume it rises to</source>
+        <translation>Volume atteint</translation>
+    </message>
+    <message>
+        <source>&amp;Volume:</source>
+        <translation>&amp;Volume :</translation>
+    </message>
+    <message>
+        <source> min</source>
+        <comment>minutes</comment>
+        <translation> min</translation>
+    </message>
+    <message>
+        <source>Rises over, in minutes</source>
+        <translation>Monte en, en minutes</translation>
+    </message>
+    <message>
+        <source>Rises &amp;over:</source>
+        <translation>&amp;Monte en :</translation>
+    </message>
+    <message>
+        <source>Once</source>
+        <translation>Une fois</translation>
+    </message>
+    <message>
+        <source>Every day</source>
+        <translation>Tous les jours</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <comment>between days of the week</comment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>Alarm %1 · %2 · %3</source>
+        <comment>time, days, station</comment>
+        <translation>Alarme %1 · %2 · %3</translation>
+    </message>
+    <message>
+        <source>No station</source>
+        <translation>Aucune station</translation>
+    </message>
+    <message>
+        <source>Recording %1–%2 · %3 · %4</source>
+        <comment>start, end, days, station</comment>
+        <translation>Enregistrement %1–%2 · %3 · %4</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation>Alarme</translation>
+    </message>
+    <message>
+        <source>Scheduled Recording</source>
+        <translation>Enregistrement programmé</translation>
+    </message>
+    <message>
+        <source>&amp;Time:</source>
+        <translation>&amp;Heure :</translation>
+    </message>
+    <message>
+        <source>&amp;Starts at:</source>
+        <translation>&amp;Commence à :</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>Starts at</source>
+        <translation>Commence à</translation>
+    </message>
+</context>
+<context>
+    <name>Vello::Autostart</name>
+    <message>
+        <source>It could not be removed.</source>
+        <translation>Elle n'a pas pu être supprimée.</translation>
+    </message>
+    <message>
+        <source>The autostart folder could not be made.</source>
+        <translation>Le dossier de démarrage automatique n'a pas pu être créé.</translation>
+    </message>
+    <message>
+        <source>Start Pemba Vello when I log in</source>
+        <translation>Lancer Pemba Vello à l'ouverture de session</translation>
+    </message>
+    <message>
+        <source>The login entry could not be changed: %1</source>
+        <translation>L'entrée de connexion n'a pas pu être modifiée : %1</translation>
+    </message>
+</context>
+<context>
+    <name>Vello::StationPicker</name>
+    <message>
+        <source>Search stations</source>
+        <translation>Rechercher des stations</translation>
+    </message>
+    <message>
+        <source>Stations found</source>
+        <translation>Stations trouvées</translation>
+    </message>
+    <message>
+        <source>No station chosen</source>
+        <translation>Aucune station choisie</translation>
+    </message>
+    <message>
+        <source>Station: not in the list now</source>
+        <translation>Station : absente de la liste pour l'instant</translation>
+    </message>
+    <message>
+        <source>Station: %1</source>
+        <translation>Station : %1</translation>
     </message>
 </context>
 </TS>

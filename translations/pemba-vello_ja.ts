@@ -514,6 +514,30 @@
         <source>It reported an error: %1</source>
         <translation>エラーが報告されました: %1</translation>
     </message>
+    <message>
+        <source>The station has no address to play.</source>
+        <translation>この局には再生できるアドレスがありません。</translation>
+    </message>
+    <message>
+        <source>This station cannot be recorded here.</source>
+        <translation>この局はここでは録音できません。</translation>
+    </message>
+    <message>
+        <source>The recording at %1 was missed: Pemba Vello was not running.</source>
+        <translation>%1 の録音は行われませんでした：Pemba Vello が起動していませんでした。</translation>
+    </message>
+    <message>
+        <source>The alarm at %1 was missed: the computer was asleep or Pemba Vello was not running.</source>
+        <translation>%1 のアラームは鳴りませんでした：コンピューターがスリープ中だったか、Pemba Vello が起動していませんでした。</translation>
+    </message>
+    <message>
+        <source>A scheduled recording did not start: its station is not in the list.</source>
+        <translation>予約録音が開始されませんでした：その局が一覧にありません。</translation>
+    </message>
+    <message>
+        <source>The recording of %1 stopped: %2</source>
+        <translation>%1 の録音が止まりました：%2</translation>
+    </message>
 </context>
 <context>
     <name>DBusIdleInhibitor</name>
@@ -1399,6 +1423,211 @@ Internet radio, most popular first.</source>
     <message>
         <source>Unmute</source>
         <translation>ミュート解除</translation>
+    </message>
+</context>
+<context>
+    <name>Vello::AlarmBar</name>
+    <message>
+        <source>&amp;Snooze 10 Minutes</source>
+        <translation>10 分スヌーズ(&amp;S)</translation>
+    </message>
+    <message>
+        <source>S&amp;top Alarm</source>
+        <translation>アラームを停止(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation>アラーム</translation>
+    </message>
+</context>
+<context>
+    <name>Vello::AlarmControls</name>
+    <message>
+        <source>Snooze 10 Minutes</source>
+        <translation>10 分スヌーズ</translation>
+    </message>
+    <message>
+        <source>Stop Alarm</source>
+        <translation>アラームを停止</translation>
+    </message>
+    <message>
+        <source>&amp;Alarms…</source>
+        <translation>アラーム…(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Alarm %1</source>
+        <comment>time</comment>
+        <translation>アラーム %1</translation>
+    </message>
+    <message>
+        <source>Alarm %1 · %2</source>
+        <comment>time, station</comment>
+        <translation>アラーム %1 · %2</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation>アラーム</translation>
+    </message>
+</context>
+<context>
+    <name>Vello::AlarmsDialog</name>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>削除(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Alarms and Scheduled Recordings</source>
+        <translation>アラームと予約録音</translation>
+    </message>
+    <message>
+        <source>Alarms and scheduled recordings</source>
+        <translation>アラームと予約録音</translation>
+    </message>
+    <message>
+        <source>Add &amp;Alarm</source>
+        <translation>アラームを追加(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Add Scheduled Re&amp;cording</source>
+        <translation>予約録音を追加(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Alarms and recordings happen only while Pemba Vello runs, in the window or the system tray.</source>
+        <translation>アラームと録音は、Pemba Vello がウィンドウまたはシステムトレイで動いている間だけ働きます。</translation>
+    </message>
+    <message>
+        <source>Ends at</source>
+        <translation>終了時刻</translation>
+    </message>
+    <message>
+        <source>&amp;Ends at:</source>
+        <translation>終了時刻(&amp;E):</translation>
+    </message>
+    <message>
+        <source>Repeats on:</source>
+        <translation>繰り返す曜日:</translation>
+    </message>
+    <message>
+        <source>With no day chosen, it happens once.</source>
+        <translation>曜日を選ばないと一度だけ行われます。</translation>
+    </message>
+    <message>
+        <source>Station:</source>
+        <translation>局:</translation>
+    </message>
+    <message>
+        <source>Volume it rises to</source>
+        <translation>上がりきる音量</translation>
+    </message>
+    <message>
+        <source>&amp;Volume:</source>
+        <translation>音量(&amp;V):</translation>
+    </message>
+    <message>
+        <source> min</source>
+        <comment>minutes</comment>
+        <translation> 分</translation>
+    </message>
+    <message>
+        <source>Rises over, in minutes</source>
+        <translation>上がるまでの時間（分）</translation>
+    </message>
+    <message>
+        <source>Rises &amp;over:</source>
+        <translation>上がるまでの時間(&amp;O):</translation>
+    </message>
+    <message>
+        <source>Once</source>
+        <translation>一度だけ</translation>
+    </message>
+    <message>
+        <source>Every day</source>
+        <translation>毎日</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <comment>between days of the week</comment>
+        <translation>、</translation>
+    </message>
+    <message>
+        <source>Alarm %1 · %2 · %3</source>
+        <comment>time, days, station</comment>
+        <translation>アラーム %1 · %2 · %3</translation>
+    </message>
+    <message>
+        <source>No station</source>
+        <translation>局なし</translation>
+    </message>
+    <message>
+        <source>Recording %1–%2 · %3 · %4</source>
+        <comment>start, end, days, station</comment>
+        <translation>録音 %1–%2 · %3 · %4</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation>アラーム</translation>
+    </message>
+    <message>
+        <source>Scheduled Recording</source>
+        <translation>予約録音</translation>
+    </message>
+    <message>
+        <source>&amp;Time:</source>
+        <translation>時刻(&amp;T):</translation>
+    </message>
+    <message>
+        <source>&amp;Starts at:</source>
+        <translation>開始時刻(&amp;S):</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>時刻</translation>
+    </message>
+    <message>
+        <source>Starts at</source>
+        <translation>開始時刻</translation>
+    </message>
+</context>
+<context>
+    <name>Vello::Autostart</name>
+    <message>
+        <source>It could not be removed.</source>
+        <translation>削除できませんでした。</translation>
+    </message>
+    <message>
+        <source>The autostart folder could not be made.</source>
+        <translation>自動起動フォルダーを作成できませんでした。</translation>
+    </message>
+    <message>
+        <source>Start Pemba Vello when I log in</source>
+        <translation>ログイン時に Pemba Vello を起動</translation>
+    </message>
+    <message>
+        <source>The login entry could not be changed: %1</source>
+        <translation>ログイン時の設定を変更できませんでした：%1</translation>
+    </message>
+</context>
+<context>
+    <name>Vello::StationPicker</name>
+    <message>
+        <source>Search stations</source>
+        <translation>局を検索</translation>
+    </message>
+    <message>
+        <source>Stations found</source>
+        <translation>見つかった局</translation>
+    </message>
+    <message>
+        <source>No station chosen</source>
+        <translation>局が選ばれていません</translation>
+    </message>
+    <message>
+        <source>Station: not in the list now</source>
+        <translation>局: 現在一覧にありません</translation>
+    </message>
+    <message>
+        <source>Station: %1</source>
+        <translation>局: %1</translation>
     </message>
 </context>
 </TS>

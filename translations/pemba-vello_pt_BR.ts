@@ -520,6 +520,30 @@
         <source>It reported an error: %1</source>
         <translation>Informou um erro: %1</translation>
     </message>
+    <message>
+        <source>The station has no address to play.</source>
+        <translation>A estação não tem endereço para tocar.</translation>
+    </message>
+    <message>
+        <source>This station cannot be recorded here.</source>
+        <translation>Esta estação não pode ser gravada aqui.</translation>
+    </message>
+    <message>
+        <source>The recording at %1 was missed: Pemba Vello was not running.</source>
+        <translation>A gravação das %1 foi perdida: o Pemba Vello não estava em execução.</translation>
+    </message>
+    <message>
+        <source>The alarm at %1 was missed: the computer was asleep or Pemba Vello was not running.</source>
+        <translation>O alarme das %1 foi perdido: o computador estava em suspensão ou o Pemba Vello não estava em execução.</translation>
+    </message>
+    <message>
+        <source>A scheduled recording did not start: its station is not in the list.</source>
+        <translation>Uma gravação agendada não começou: a estação dela não está na lista.</translation>
+    </message>
+    <message>
+        <source>The recording of %1 stopped: %2</source>
+        <translation>A gravação de %1 parou: %2</translation>
+    </message>
 </context>
 <context>
     <name>DBusIdleInhibitor</name>
@@ -1413,6 +1437,211 @@ Rádio pela internet, as mais populares primeiro.</translation>
     <message>
         <source>Unmute</source>
         <translation>Ativar som</translation>
+    </message>
+</context>
+<context>
+    <name>Vello::AlarmBar</name>
+    <message>
+        <source>&amp;Snooze 10 Minutes</source>
+        <translation>&amp;Soneca de 10 minutos</translation>
+    </message>
+    <message>
+        <source>S&amp;top Alarm</source>
+        <translation>Parar a&amp;larme</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation>Alarme</translation>
+    </message>
+</context>
+<context>
+    <name>Vello::AlarmControls</name>
+    <message>
+        <source>Snooze 10 Minutes</source>
+        <translation>Soneca de 10 minutos</translation>
+    </message>
+    <message>
+        <source>Stop Alarm</source>
+        <translation>Parar alarme</translation>
+    </message>
+    <message>
+        <source>&amp;Alarms…</source>
+        <translation>&amp;Alarmes…</translation>
+    </message>
+    <message>
+        <source>Alarm %1</source>
+        <comment>time</comment>
+        <translation>Alarme %1</translation>
+    </message>
+    <message>
+        <source>Alarm %1 · %2</source>
+        <comment>time, station</comment>
+        <translation>Alarme %1 · %2</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation>Alarme</translation>
+    </message>
+</context>
+<context>
+    <name>Vello::AlarmsDialog</name>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Remover</translation>
+    </message>
+    <message>
+        <source>Alarms and Scheduled Recordings</source>
+        <translation>Alarmes e gravações agendadas</translation>
+    </message>
+    <message>
+        <source>Alarms and scheduled recordings</source>
+        <translation>Alarmes e gravações agendadas</translation>
+    </message>
+    <message>
+        <source>Add &amp;Alarm</source>
+        <translation>Adicionar &amp;alarme</translation>
+    </message>
+    <message>
+        <source>Add Scheduled Re&amp;cording</source>
+        <translation>Adicionar gravação a&amp;gendada</translation>
+    </message>
+    <message>
+        <source>Alarms and recordings happen only while Pemba Vello runs, in the window or the system tray.</source>
+        <translation>Alarmes e gravações só acontecem enquanto o Pemba Vello está em execução, na janela ou na bandeja do sistema.</translation>
+    </message>
+    <message>
+        <source>Ends at</source>
+        <translation>Termina às</translation>
+    </message>
+    <message>
+        <source>&amp;Ends at:</source>
+        <translation>&amp;Termina às:</translation>
+    </message>
+    <message>
+        <source>Repeats on:</source>
+        <translation>Repete em:</translation>
+    </message>
+    <message>
+        <source>With no day chosen, it happens once.</source>
+        <translation>Sem nenhum dia escolhido, acontece uma vez.</translation>
+    </message>
+    <message>
+        <source>Station:</source>
+        <translation>Estação:</translation>
+    </message>
+    <message>
+        <source>Volume it rises to</source>
+        <translation>Volume até onde sobe</translation>
+    </message>
+    <message>
+        <source>&amp;Volume:</source>
+        <translation>&amp;Volume:</translation>
+    </message>
+    <message>
+        <source> min</source>
+        <comment>minutes</comment>
+        <translation> min</translation>
+    </message>
+    <message>
+        <source>Rises over, in minutes</source>
+        <translation>Sobe durante, em minutos</translation>
+    </message>
+    <message>
+        <source>Rises &amp;over:</source>
+        <translation>S&amp;obe durante:</translation>
+    </message>
+    <message>
+        <source>Once</source>
+        <translation>Uma vez</translation>
+    </message>
+    <message>
+        <source>Every day</source>
+        <translation>Todos os dias</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <comment>between days of the week</comment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>Alarm %1 · %2 · %3</source>
+        <comment>time, days, station</comment>
+        <translation>Alarme %1 · %2 · %3</translation>
+    </message>
+    <message>
+        <source>No station</source>
+        <translation>Nenhuma estação</translation>
+    </message>
+    <message>
+        <source>Recording %1–%2 · %3 · %4</source>
+        <comment>start, end, days, station</comment>
+        <translation>Gravação %1–%2 · %3 · %4</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation>Alarme</translation>
+    </message>
+    <message>
+        <source>Scheduled Recording</source>
+        <translation>Gravação agendada</translation>
+    </message>
+    <message>
+        <source>&amp;Time:</source>
+        <translation>&amp;Hora:</translation>
+    </message>
+    <message>
+        <source>&amp;Starts at:</source>
+        <translation>&amp;Começa às:</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>Starts at</source>
+        <translation>Começa às</translation>
+    </message>
+</context>
+<context>
+    <name>Vello::Autostart</name>
+    <message>
+        <source>It could not be removed.</source>
+        <translation>Não foi possível removê-la.</translation>
+    </message>
+    <message>
+        <source>The autostart folder could not be made.</source>
+        <translation>Não foi possível criar a pasta de início automático.</translation>
+    </message>
+    <message>
+        <source>Start Pemba Vello when I log in</source>
+        <translation>Iniciar o Pemba Vello ao entrar na sessão</translation>
+    </message>
+    <message>
+        <source>The login entry could not be changed: %1</source>
+        <translation>Não foi possível alterar a entrada de início de sessão: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Vello::StationPicker</name>
+    <message>
+        <source>Search stations</source>
+        <translation>Buscar estações</translation>
+    </message>
+    <message>
+        <source>Stations found</source>
+        <translation>Estações encontradas</translation>
+    </message>
+    <message>
+        <source>No station chosen</source>
+        <translation>Nenhuma estação escolhida</translation>
+    </message>
+    <message>
+        <source>Station: not in the list now</source>
+        <translation>Estação: fora da lista agora</translation>
+    </message>
+    <message>
+        <source>Station: %1</source>
+        <translation>Estação: %1</translation>
     </message>
 </context>
 </TS>
