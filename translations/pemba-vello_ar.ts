@@ -1629,9 +1629,9 @@ Internet radio, most popular first.</source>
         <translation>لا محطة</translation>
     </message>
     <message>
-        <source>Recording %1–%2 · %3 · %4</source>
-        <comment>start, end, days, station</comment>
-        <translation>تسجيل %1–%2 · %3 · %4</translation>
+        <source>Recording %1 · %2 · %3</source>
+        <comment>times, days, station</comment>
+        <translation>تسجيل %1 · %2 · %3</translation>
     </message>
     <message>
         <source>Alarm</source>

@@ -1573,9 +1573,9 @@ Internetradio, die beliebtesten Sender zuerst.</translation>
         <translation>Kein Sender</translation>
     </message>
     <message>
-        <source>Recording %1–%2 · %3 · %4</source>
-        <comment>start, end, days, station</comment>
-        <translation>Aufnahme %1–%2 · %3 · %4</translation>
+        <source>Recording %1 · %2 · %3</source>
+        <comment>times, days, station</comment>
+        <translation>Aufnahme %1 · %2 · %3</translation>
     </message>
     <message>
         <source>Alarm</source>

@@ -1559,8 +1559,8 @@ Internet radio, most popular first.</source>
         <translation type="unfinished" />
     </message>
     <message>
-        <source>Recording %1–%2 · %3 · %4</source>
-        <comment>start, end, days, station</comment>
+        <source>Recording %1 · %2 · %3</source>
+        <comment>times, days, station</comment>
         <translation type="unfinished" />
     </message>
     <message>

@@ -1573,9 +1573,9 @@ Radio por internet, lo más escuchado primero.</translation>
         <translation>Ninguna emisora</translation>
     </message>
     <message>
-        <source>Recording %1–%2 · %3 · %4</source>
-        <comment>start, end, days, station</comment>
-        <translation>Grabación %1–%2 · %3 · %4</translation>
+        <source>Recording %1 · %2 · %3</source>
+        <comment>times, days, station</comment>
+        <translation>Grabación %1 · %2 · %3</translation>
     </message>
     <message>
         <source>Alarm</source>

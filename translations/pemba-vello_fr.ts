@@ -1573,9 +1573,9 @@ La radio sur Internet, les plus populaires d’abord.</translation>
         <translation>Aucune station</translation>
     </message>
     <message>
-        <source>Recording %1–%2 · %3 · %4</source>
-        <comment>start, end, days, station</comment>
-        <translation>Enregistrement %1–%2 · %3 · %4</translation>
+        <source>Recording %1 · %2 · %3</source>
+        <comment>times, days, station</comment>
+        <translation>Enregistrement %1 · %2 · %3</translation>
     </message>
     <message>
         <source>Alarm</source>

@@ -1559,9 +1559,9 @@ Internet radio, most popular first.</source>
         <translation>局なし</translation>
     </message>
     <message>
-        <source>Recording %1–%2 · %3 · %4</source>
-        <comment>start, end, days, station</comment>
-        <translation>録音 %1–%2 · %3 · %4</translation>
+        <source>Recording %1 · %2 · %3</source>
+        <comment>times, days, station</comment>
+        <translation>録音 %1 · %2 · %3</translation>
     </message>
     <message>
         <source>Alarm</source>

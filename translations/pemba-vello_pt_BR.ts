@@ -1573,9 +1573,9 @@ Rádio pela internet, as mais populares primeiro.</translation>
         <translation>Nenhuma estação</translation>
     </message>
     <message>
-        <source>Recording %1–%2 · %3 · %4</source>
-        <comment>start, end, days, station</comment>
-        <translation>Gravação %1–%2 · %3 · %4</translation>
+        <source>Recording %1 · %2 · %3</source>
+        <comment>times, days, station</comment>
+        <translation>Gravação %1 · %2 · %3</translation>
     </message>
     <message>
         <source>Alarm</source>

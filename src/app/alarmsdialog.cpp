@@ -38,6 +38,13 @@ QTime shown(minutes time)
     return QTime(static_cast<int>(time.count() / 60), static_cast<int>(time.count() % 60));
 }
 
+// A time as the locale writes it, kept left to right within a right-to-left line: a range
+// "21:00–22:00" must not read backwards.
+QString clockText(minutes time)
+{
+    return QChar(0x2066) + QLocale().toString(shown(time), QLocale::ShortFormat) + QChar(0x2069);
+}
+
 minutes chosen(const QTimeEdit& edit)
 {
     const QTime time = edit.time();
@@ -132,11 +139,14 @@ void AlarmsDialog::buildEditor()
     auto* form = new QFormLayout(m_editor);
     m_time = new QTimeEdit(m_editor);
     m_time->setDisplayFormat(QStringLiteral("HH:mm"));
+    // Digits and their colon read left to right in every language.
+    m_time->setLayoutDirection(Qt::LeftToRight);
     m_timeLabel = new QLabel(m_editor);
     m_timeLabel->setBuddy(m_time);
     form->addRow(m_timeLabel, m_time);
     m_end = new QTimeEdit(m_editor);
     m_end->setDisplayFormat(QStringLiteral("HH:mm"));
+    m_end->setLayoutDirection(Qt::LeftToRight);
     m_end->setAccessibleName(tr("Ends at"));
     m_endLabel = new QLabel(tr("&Ends at:"), m_editor);
     m_endLabel->setBuddy(m_end);
@@ -229,8 +239,7 @@ QString AlarmsDialog::describeAlarm(const std::string& id) const
     const auto alarm = std::ranges::find(alarms, id, &Alarm::id);
     const QString station = m_finder.nameOf(alarm->stationId);
     return tr("Alarm %1 · %2 · %3", "time, days, station")
-        .arg(QLocale().toString(shown(alarm->when.time), QLocale::ShortFormat), daysText(alarm->when.days),
-            station.isEmpty() ? tr("No station") : station);
+        .arg(clockText(alarm->when.time), daysText(alarm->when.days), station.isEmpty() ? tr("No station") : station);
 }
 
 QString AlarmsDialog::describeRecording(const std::string& id) const
@@ -238,10 +247,9 @@ QString AlarmsDialog::describeRecording(const std::string& id) const
     const auto& recordings = m_host.recordings();
     const auto recording = std::ranges::find(recordings, id, &ScheduledRecording::id);
     const QString station = m_finder.nameOf(recording->stationId);
-    return tr("Recording %1–%2 · %3 · %4", "start, end, days, station")
-        .arg(QLocale().toString(shown(recording->start.time), QLocale::ShortFormat),
-            QLocale().toString(shown(recording->end), QLocale::ShortFormat), daysText(recording->start.days),
-            station.isEmpty() ? tr("No station") : station);
+    return tr("Recording %1 · %2 · %3", "times, days, station")
+        .arg(QChar(0x2066) + clockText(recording->start.time) + u'–' + clockText(recording->end) + QChar(0x2069),
+            daysText(recording->start.days), station.isEmpty() ? tr("No station") : station);
 }
 
 std::string AlarmsDialog::firstStation() const

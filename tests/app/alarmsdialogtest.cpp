@@ -161,7 +161,7 @@ TEST_F(AlarmsDialogTest, AddsEditsTurnsOffAndRemovesThroughTheDocument)
     ASSERT_EQ(again.list()->count(), 2);
     const QLocale locale;
     EXPECT_EQ(again.list()->item(0)->text(),
-        u"Alarm %1 · %2 · Jazz Two"_s.arg(
+        u"Alarm \u2066%1\u2069 · %2 · Jazz Two"_s.arg(
             locale.toString(QTime(6, 45), QLocale::ShortFormat), locale.standaloneDayName(1, QLocale::ShortFormat)));
     again.list()->item(0)->setCheckState(Qt::Unchecked);
     EXPECT_FALSE(host->alarms()[0].enabled);
