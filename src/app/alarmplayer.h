@@ -28,9 +28,12 @@ public:
     virtual void playStation(const std::string& stationId) = 0;
     // The loudness to play at, on the mixer's cubic scale, 0 to 1.
     virtual void setVolume(double volume) = 0;
-    // Stops the station and gives the person's volume back.
+    // Stops the station; the alarm may ring on, on the tone.
     virtual void stop() = 0;
-    // Told what becomes of the station from playStation() to stop().
+    // The alarm is over: the person's volume comes back.
+    virtual void end() = 0;
+    // Told what becomes of the station from playStation() to end(); Interrupted also when the
+    // person plays something while the tone rings.
     virtual void setSoundHandler(SoundHandler handler) = 0;
 };
 

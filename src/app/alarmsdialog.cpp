@@ -411,13 +411,22 @@ void AlarmsDialog::setEnabled(int row, bool enabled)
         return;
     }
     const Row changed = m_rows[row];
+    // A once turned on again happens at its next time, not on the day it was set for.
+    const auto turnOn = [enabled](bool& on, Recurrence& when) {
+        on = enabled;
+        if (enabled && when.days == 0) {
+            when.date = nextDateAt(when.time);
+        }
+    };
     if (changed.alarm) {
         auto alarms = m_host.alarms();
-        findIn(alarms, changed.id)->enabled = enabled;
+        Alarm* alarm = findIn(alarms, changed.id);
+        turnOn(alarm->enabled, alarm->when);
         m_host.setAlarms(std::move(alarms));
     } else {
         auto recordings = m_host.recordings();
-        findIn(recordings, changed.id)->enabled = enabled;
+        ScheduledRecording* recording = findIn(recordings, changed.id);
+        turnOn(recording->enabled, recording->start);
         m_host.setRecordings(std::move(recordings));
     }
 }

@@ -23,6 +23,7 @@ void BrowserAlarmPlayer::playStation(const std::string& stationId)
 {
     m_waitingFor = stationId;
     m_playing.clear();
+    m_ringing = true;
     m_heard = false;
     m_browser.overrideVolume(0.0);
     if (!playWaited()) {
@@ -66,12 +67,26 @@ void BrowserAlarmPlayer::stop()
         m_browser.pause();
         m_acting = false;
     }
+}
+
+void BrowserAlarmPlayer::end()
+{
+    stop();
+    m_ringing = false;
     m_browser.overrideVolume(std::nullopt);
 }
 
 void BrowserAlarmPlayer::follow(const NowPlaying& nowPlaying)
 {
-    if (m_playing.empty() || m_acting) {
+    if (!m_ringing || m_acting) {
+        return;
+    }
+    if (m_playing.empty()) {
+        // On the tone: whatever the person starts now wakes them.
+        if (m_waitingFor.empty() && nowPlaying.phase != PlaybackPhase::Paused && nowPlaying.phase != PlaybackPhase::Idle
+            && nowPlaying.phase != PlaybackPhase::Failed) {
+            interrupted();
+        }
         return;
     }
     const auto& current = m_browser.currentStation();

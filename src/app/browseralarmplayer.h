@@ -23,6 +23,7 @@ public:
     void playStation(const std::string& stationId) override;
     void setVolume(double volume) override;
     void stop() override;
+    void end() override;
     void setSoundHandler(SoundHandler handler) override { m_handler = std::move(handler); }
 
 private:
@@ -40,6 +41,8 @@ private:
     // The station played for the alarm, while it rings on it.
     std::string m_playing;
     bool m_heard = false;
+    // From playStation() to end(), on the station or the tone.
+    bool m_ringing = false;
     // Set while this changes what plays: the state it reports is not the person's doing.
     bool m_acting = false;
 };

@@ -123,6 +123,7 @@ ScheduleHost::ScheduleHost(Ports ports, Folders folders, Hooks hooks)
                   [this] {
                       m_tone.reset();
                       m_ports.player.stop();
+                      m_ports.player.end();
                   }})
 {
     m_ports.player.setSoundHandler([this](AlarmPlayer::Sound sound) { heard(sound); });

@@ -39,6 +39,7 @@ struct NoPlayer final : AlarmPlayer {
     void playStation(const std::string& /*stationId*/) override { }
     void setVolume(double /*volume*/) override { }
     void stop() override { }
+    void end() override { }
     void setSoundHandler(SoundHandler /*handler*/) override { }
 };
 struct NoTone final : ToneSource {

@@ -27,6 +27,7 @@ struct FakeAlarmPlayer final : AlarmPlayer {
     void playStation(const std::string& stationId) override { calls.push_back("play " + stationId); }
     void setVolume(double level) override { volume = level; }
     void stop() override { calls.emplace_back("stop"); }
+    void end() override { calls.emplace_back("end"); }
     void setSoundHandler(SoundHandler handler) override { report = std::move(handler); }
     std::vector<std::string> calls;
     double volume = -1;
@@ -178,10 +179,10 @@ TEST(ScheduleHostTest, SnoozesAndStops)
         snooze ? rig.host.snooze() : rig.host.stopRinging();
         EXPECT_FALSE(rig.host.ringingAlarm());
         EXPECT_TRUE(rig.tone.backend.players.at(0)->destroyed);
-        EXPECT_EQ(rig.player.calls.back(), "stop");
+        EXPECT_EQ(rig.player.calls.back(), "end");
         rig.queue.advance(10min);
         EXPECT_EQ(rig.host.ringingAlarm().has_value(), snooze);
-        EXPECT_EQ(rig.player.calls.back(), snooze ? "play s1" : "stop");
+        EXPECT_EQ(rig.player.calls.back(), snooze ? "play s1" : "end");
     }
 }
 
