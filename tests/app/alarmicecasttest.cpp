@@ -1,0 +1,168 @@
+// An alarm heard for real: the station from a live Icecast mount, or with the stream refused the
+// built-in tone, each rising from silence, captured at the sink that stands for the loudspeaker.
+
+#include "app/schedulehost.h"
+
+#include "browserfakes.h"
+#include "capturesink.h"
+#include "icecastserver.h"
+#include "waitfor.h"
+
+#include "platform/gstmediabackend.h"
+#include "platform/qthttpclient.h"
+#include "platform/qtmainqueue.h"
+#include "playback/playercontroller.h"
+#include "ports/wallclock.h"
+
+#include <QCoreApplication>
+#include <QTest>
+
+#include <gst/gst.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <span>
+
+namespace Vello {
+namespace {
+
+using namespace std::chrono;
+
+constexpr int stationTone = 440;
+constexpr seconds riseTime {6};
+
+// The real time, in a zone that is UTC.
+struct UtcClock final : WallClock {
+    [[nodiscard]] system_clock::time_point now() const override { return system_clock::now(); }
+    [[nodiscard]] seconds offsetAt(sys_seconds /*instant*/) const override { return seconds {0}; }
+    void setJumpHandler(JumpHandler /*handler*/) override { }
+};
+
+// The station played on a player of its own, its identifier its address, what becomes of it told.
+struct StationPlayer final : AlarmPlayer {
+    StationPlayer(MediaBackend& media, MainQueue& queue, HttpClient& http)
+        : controller(media, queue, http)
+    {
+        controller.setOnStateChange([this] {
+            const PlaybackPhase phase = controller.playbackState().phase;
+            if (report && phase == PlaybackPhase::Playing) {
+                report(Sound::Heard);
+            } else if (report && phase == PlaybackPhase::Failed) {
+                report(Sound::Failed);
+            }
+        });
+    }
+    void playStation(const std::string& stationId) override
+    {
+        controller.play(StationFields {.stationuuid = stationId, .url = stationId});
+    }
+    void setVolume(double volume) override { controller.setVolume(volume); }
+    void stop() override { controller.pause(); }
+    void end() override { }
+    void setSoundHandler(SoundHandler handler) override { report = std::move(handler); }
+
+    PlayerController controller;
+    SoundHandler report;
+};
+
+// The loudest sample of each `window` of `samples`.
+std::vector<float> peaks(const std::vector<float>& samples, std::size_t window)
+{
+    std::vector<float> found;
+    for (std::size_t start = 0; start + window <= samples.size(); start += window) {
+        const auto part = std::span(samples).subspan(start, window);
+        found.push_back(std::abs(std::ranges::max(part, {}, [](float sample) { return std::abs(sample); })));
+    }
+    return found;
+}
+
+TEST(AlarmIcecastTest, TheStationOrElseTheToneRisesFromSilence)
+{
+    gst_init(nullptr, nullptr);
+    IcecastServer server;
+    ASSERT_TRUE(server.startSource("/tone.mp3", IcecastServer::Codec::Mp3, stationTone)) << server.startError();
+    // The station's address, the pitch heard, the longest wait for it, and the stretch of audio one
+    // peak is taken over (the tone chimes once every toneRepeat).
+    struct Case {
+        std::string station;
+        double pitch;
+        seconds within;
+        double window;
+    };
+    for (const Case& c : {Case {server.url("/tone.mp3"), stationTone, seconds {10}, 0.5},
+             Case {"http://127.0.0.1:1/refused", GstMediaBackend::toneFrequency, seconds {21},
+                 GstMediaBackend::toneRepeat}}) {
+        SCOPED_TRACE(c.station);
+        QtMainQueue queue;
+        QtHttpClient http;
+        std::vector<std::shared_ptr<CaptureSink>> captures;
+        GstMediaBackend media(queue, [&captures] {
+            captures.push_back(CaptureSink::create());
+            return captures.back()->makeElement();
+        });
+        UtcClock clock;
+        MemoryDocumentStore store;
+        StationPlayer player(media, queue, http);
+        // Due a minute ago, checked up to two: it rings at start.
+        const auto now = floor<seconds>(system_clock::now());
+        const auto time = floor<minutes>(now - floor<days>(now)) - minutes {1};
+        store.documents["schedule.json"] = R"({"version": 1, "schedule": [{"kind": "alarm", "id": "a", "station": ")"
+            + c.station + R"(", "time": )" + std::to_string((time + days {1}).count() % (24 * 60))
+            + R"(, "days": 127, "date": 0, "enabled": true, "checked": )"
+            + std::to_string((now - minutes {2}).time_since_epoch().count()) + R"(, "volume": 100, "rise": )"
+            + std::to_string(riseTime.count()) + "}]}";
+        ScheduleHost host({queue, clock, store, media, http, media, player}, {}, {});
+        const auto rang = steady_clock::now();
+        host.start();
+        ASSERT_TRUE(host.ringingAlarm());
+        // The first sound of the right pitch, within its time.
+        std::shared_ptr<CaptureSink> heard;
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] {
+                for (const auto& capture : captures) {
+                    const std::size_t count = capture->sampleCount();
+                    if (count > CaptureSink::sampleRate / 2 && capture->loudSamplesFrom(0) > 0
+                        && std::abs(dominantFrequency(capture->samplesFrom(count - CaptureSink::sampleRate / 2),
+                                        CaptureSink::sampleRate)
+                               - c.pitch)
+                            < 5.0) {
+                        heard = capture;
+                    }
+                }
+                return heard != nullptr;
+            },
+            static_cast<int>(duration_cast<milliseconds>(c.within).count())));
+        const double waited = duration<double>(steady_clock::now() - rang).count();
+        EXPECT_LT(waited, static_cast<double>(c.within.count()));
+        // The whole rise from the first audio and a while at its top, in peaks.
+        ASSERT_TRUE(waitFor([&] {
+            return heard->sampleCount() >= static_cast<std::size_t>((riseTime.count() + 3) * CaptureSink::sampleRate);
+        }));
+        const std::vector<float> risen
+            = peaks(heard->samplesFrom(0), static_cast<std::size_t>(c.window * CaptureSink::sampleRate));
+        ASSERT_GE(risen.size(), 4U);
+        std::printf("%s after %.1f s, peaks:", c.station.c_str(), waited);
+        for (const float peak : risen) {
+            std::printf(" %.3f", peak);
+        }
+        std::printf("\n");
+        // Half way through the rise the mixer's cubic scale gives an eighth of the top's loudness.
+        const float middle = risen.at(static_cast<std::size_t>(static_cast<double>(riseTime.count()) / 2 / c.window));
+        EXPECT_LT(risen.front(), middle) << "it starts quiet";
+        EXPECT_LT(middle, risen.back() / 3) << "and rises";
+        EXPECT_GT(risen.back(), 0.1F) << "to the top";
+        host.stopRinging();
+    }
+}
+
+} // namespace
+} // namespace Vello
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
