@@ -34,12 +34,17 @@ AlarmBar::AlarmBar(MainView& view)
     QPalette colors = m_label->palette();
     colors.setColor(QPalette::WindowText, Qt::white);
     m_label->setPalette(colors);
+    QFont bold = m_label->font();
+    bold.setBold(true);
+    m_label->setFont(bold);
     layout->addWidget(m_label, 1);
     layout->addWidget(m_snooze);
     layout->addWidget(m_stop);
     setAccessibleName(tr("Alarm"));
     for (QPushButton* button : {m_snooze, m_stop}) {
         button->setAccessibleName(QString(button->text()).remove(u'&'));
+        // Drawn as the dialogs' buttons are, dark.
+        button->setPalette(velloDarkPalette(button->palette()));
     }
     connect(m_snooze, &QPushButton::clicked, this, &AlarmBar::snoozeChosen);
     connect(m_stop, &QPushButton::clicked, this, &AlarmBar::stopChosen);
