@@ -2,8 +2,11 @@
 // the document; the keyboard and a screen reader find their way; the login entry is written.
 
 #include "app/alarmsdialog.h"
+#include "app/alarmbar.h"
+#include "app/alarmcontrols.h"
 #include "app/autostart.h"
 #include "app/launchoptions.h"
+#include "app/mainwindow.h"
 #include "app/schedulehost.h"
 
 #include "browserfakes.h"
@@ -11,6 +14,7 @@
 #include "manualmainqueue.h"
 #include "manualwallclock.h"
 #include "scratchfolder.h"
+#include "windowharness.h"
 
 #include "playback/fakemediabackend.h"
 #include "ports/tonesource.h"
@@ -19,6 +23,7 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QSlider>
 #include <QSpinBox>
@@ -220,6 +225,43 @@ TEST_F(AlarmsDialogTest, TheLoginEntryStartsThisProgramToTheTray)
     const auto parsed = parseCommandLine({u"pemba-vello"_s, u"--started-at-login"_s});
     ASSERT_TRUE(std::holds_alternative<LaunchOptions>(parsed));
     EXPECT_TRUE(std::get<LaunchOptions>(parsed).startedAtLogin);
+}
+
+TEST(AlarmControlsTest, ARingingAlarmOffersSnoozeAndStopOverTheMiniPlayerInTheTrayAndInANotice)
+{
+    WindowFakes fakes;
+    MainWindow window(fakes.source, fakes.media, fakes.http, fakes.preferences, fakes.queue, fakes.artwork, {});
+    ManualWallClock clock(fakes.queue, "Europe/Berlin", "2024-06-10 06:59");
+    MemoryDocumentStore store;
+    NoTone tone;
+    NoPlayer player;
+    std::vector<QString> notices;
+    AlarmControls controls(window, {fakes.queue, clock, store, fakes.media, fakes.http, tone, player}, {}, finder(),
+        [&notices](const QString& what) { notices.push_back(what); });
+    controls.start();
+    controls.host().setAlarms({Alarm {"a", {7h, everyDay}, "s1", 50, 120s, true, {}}});
+    // "Alarms…" opens the dialog.
+    QAction* open = window.playbackMenu()->actions().constLast();
+    ASSERT_EQ(open->text(), AlarmControls::tr("&Alarms…"));
+    open->trigger();
+    EXPECT_NE(window.findChild<AlarmsDialog*>(), nullptr);
+    window.show();
+    fakes.queue.advance(60s);
+    ASSERT_TRUE(controls.host().ringingAlarm());
+    EXPECT_TRUE(controls.bar()->isVisible());
+    EXPECT_EQ(window.trayMenu()->actions().constFirst(), controls.snoozeAction());
+    EXPECT_TRUE(controls.snoozeAction()->isVisible() && controls.stopAction()->isVisible());
+    ASSERT_EQ(notices.size(), 1U);
+    EXPECT_TRUE(notices[0].contains(u"Radio One"_s));
+    // Snoozed from the bar: it rings again in 10 minutes, and is stopped from the tray.
+    controls.bar()->snoozeButton()->click();
+    EXPECT_FALSE(controls.host().ringingAlarm() || controls.bar()->isVisible() || controls.stopAction()->isVisible());
+    fakes.queue.advance(10min);
+    ASSERT_TRUE(controls.host().ringingAlarm());
+    controls.stopAction()->trigger();
+    EXPECT_FALSE(controls.host().ringingAlarm());
+    fakes.queue.advance(10min);
+    EXPECT_FALSE(controls.host().ringingAlarm());
 }
 
 } // namespace
