@@ -142,15 +142,16 @@ std::unique_ptr<MediaPlayer> GstMediaBackend::createPlaybinPlayer(
     if (!m_ready.get()) {
         return nullptr;
     }
-    GstElement* playbin = makePlaybin(uri);
+    GstElement* playbin = makePlaybin(uri, setUpSource);
     if (playbin == nullptr) {
         return nullptr;
     }
-    return std::make_unique<GstMediaPlayer>(
-        playbin, m_mainQueue, m_reaper, [this](const std::string& address) { return makePlaybin(address); });
+    return std::make_unique<GstMediaPlayer>(playbin, m_mainQueue, m_reaper,
+        [this, setUpSource](const std::string& address) { return makePlaybin(address, setUpSource); });
 }
 
-GstElement* GstMediaBackend::makePlaybin(const std::string& uri) const
+GstElement* GstMediaBackend::makePlaybin(
+    const std::string& uri, void (*setUpSource)(GstElement*, GstElement*, void*)) const
 {
     GstElement* playbin = gst_element_factory_make("playbin", nullptr);
     if (playbin == nullptr) {

@@ -40,7 +40,8 @@ public:
 
 private:
     // A playbin (a reference of its own) for `uri`, set up with its audio output.
-    [[nodiscard]] GstElement* makePlaybin(const std::string& uri) const;
+    [[nodiscard]] GstElement* makePlaybin(
+        const std::string& uri, void (*setUpSource)(GstElement*, GstElement*, void*)) const;
     // A player on a new playbin for `uri` (already checked); nullptr when GStreamer is missing.
     [[nodiscard]] std::unique_ptr<MediaPlayer> createPlaybinPlayer(
         const std::string& uri, void (*setUpSource)(GstElement*, GstElement*, void*));
