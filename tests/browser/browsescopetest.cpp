@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <functional>
 #include <string>
@@ -103,8 +104,11 @@ TEST(BrowseScope, ListsTheChosenEntrysStationsInOrderSearchedAndFilteredTillClea
         {"a new catalog without the entry lists every station",
             [](BrowserHarness& h) {
                 choose(h, Facet::country, {"FR", "", 1});
+                h.view.events.clear();
                 deliver(h, {station("f", "IT", "", "http", 0), station("g", "DE", "", "http", 0)});
                 EXPECT_FALSE(h.controller->browseScope().chosen());
+                // Once with the catalog, and again once its counts drop the choice.
+                EXPECT_EQ(std::ranges::count(h.view.events, "render top"), 2);
                 EXPECT_EQ(h.controller->browseScope().discovery()->countries,
                     (std::vector<DiscoveryEntry> {{"DE", "", 1}, {"IT", "", 1}}));
             },
