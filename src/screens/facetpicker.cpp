@@ -213,7 +213,9 @@ QWidget* FacetPicker::makeEntryPanel(Facet facet)
     m_list->setFrameShape(QFrame::NoFrame);
     m_list->setMouseTracking(true);
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Scrolled by wheel and keys like the window's content, which shows no scroll bars either.
     m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_list->setFixedHeight(listHeight);
     m_list->viewport()->setAutoFillBackground(false);
     QPalette listColors = m_list->palette();
