@@ -26,13 +26,13 @@ namespace {
 class NoPreferences final : public Preferences {
 public:
     std::vector<std::string> stringList(const std::string& /*key*/) const override { return {}; }
-    void setStringList(const std::string& /*key*/, const std::vector<std::string>& /*values*/) override {}
+    void setStringList(const std::string& /*key*/, const std::vector<std::string>& /*values*/) override { }
     std::optional<double> number(const std::string& /*key*/) const override { return std::nullopt; }
-    void setNumber(const std::string& /*key*/, double /*value*/) override {}
+    void setNumber(const std::string& /*key*/, double /*value*/) override { }
     std::optional<bool> flag(const std::string& /*key*/) const override { return std::nullopt; }
-    void setFlag(const std::string& /*key*/, bool /*value*/) override {}
+    void setFlag(const std::string& /*key*/, bool /*value*/) override { }
     std::optional<std::string> text(const std::string& /*key*/) const override { return std::nullopt; }
-    void setText(const std::string& /*key*/, const std::string& /*value*/) override {}
+    void setText(const std::string& /*key*/, const std::string& /*value*/) override { }
 };
 
 // Stations of `countries` countries, one to fifty each.

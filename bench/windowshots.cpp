@@ -69,16 +69,19 @@ const Entry entries[] = {
     {"Radio Montmartre", "France", "FR", "Île-de-France", "french", "fr", "chanson,variété", 4980, 0xb33771},
     {"Copacabana Samba", "Brazil", "BR", "Rio de Janeiro", "portuguese", "pt", "samba,mpb", 4710, 0xf1c40f},
     {"Seoul Indie Wave", "South Korea", "KR", "Seoul", "korean", "ko", "indie,kpop", 4390, 0x6c5ce7},
-    {"Outback Country Gold", "Australia", "AU", "Queensland", "english", "en", "country,classic country", 4120, 0xd35400},
+    {"Outback Country Gold", "Australia", "AU", "Queensland", "english", "en", "country,classic country", 4120,
+        0xd35400},
     {"Baltic Ambient", "Estonia", "EE", "Harjumaa", "estonian", "et", "ambient,downtempo", 3870, 0x0984e3},
     {"Radio Sertão", "Brazil", "BR", "Bahia", "portuguese", "pt", "forró,sertanejo", 3650, 0x00b894},
     {"Istanbul Anatolia FM", "Türkiye", "TR", "İstanbul", "turkish", "tr", "turkish folk,pop", 3420, 0xc0392b},
     {"Highland Pipes & Fiddles", "United Kingdom", "GB", "Scotland", "english", "en", "celtic,folk", 3180, 0x1abc9c},
     {"Mumbai Masala Hits", "India", "IN", "Maharashtra", "hindi", "hi", "bollywood,filmi", 2990, 0xff7675},
-    {"Reykjavík Radio Aurora", "Iceland", "IS", "Höfuðborgarsvæðið", "icelandic", "is", "indie,alternative", 2770, 0x00cec9},
+    {"Reykjavík Radio Aurora", "Iceland", "IS", "Höfuðborgarsvæðið", "icelandic", "is", "indie,alternative", 2770,
+        0x00cec9},
     {"Cape Town Kwaito", "South Africa", "ZA", "Western Cape", "english", "en", "kwaito,amapiano", 2540, 0xfdcb6e},
     {"Prairie Public Talk", "Canada", "CA", "Saskatchewan", "english", "en", "talk,public radio", 2310, 0x636e72},
-    {"Vinyl Soul Detroit", "The United States Of America", "US", "Michigan", "english", "en", "soul,motown,funk", 2150, 0xa29bfe},
+    {"Vinyl Soul Detroit", "The United States Of America", "US", "Michigan", "english", "en", "soul,motown,funk", 2150,
+        0xa29bfe},
     {"Radio Andalucía Flamenca", "Spain", "ES", "Andalucía", "spanish", "es", "flamenco,rumba", 1980, 0xe17055},
 };
 
@@ -86,8 +89,10 @@ std::vector<Station> catalog()
 {
     std::vector<Station> stations;
     int index = 0;
-    const std::string checked
-        = QDateTime::currentDateTimeUtc().addSecs(-50 * 3600).toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toStdString();
+    const std::string checked = QDateTime::currentDateTimeUtc()
+                                    .addSecs(-50 * 3600)
+                                    .toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))
+                                    .toStdString();
     for (const Entry& entry : entries) {
         stations.push_back(StationFields {.stationuuid = "shot-" + std::to_string(index),
             .name = entry.name,

@@ -42,15 +42,15 @@ void BrowseScope::runInBackground(std::function<Found()> work, std::function<voi
     std::erase_if(m_work, [](const std::future<void>& done) {
         return done.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
     });
-    auto job = [work = std::move(work), take = std::move(take), alive = std::weak_ptr<int>(m_lifetime),
-                   &queue = m_queue] {
-        auto found = std::make_shared<Found>(work());
-        queue.post([alive, take, found] {
-            if (alive.lock()) {
-                take(std::move(*found));
-            }
-        });
-    };
+    auto job
+        = [work = std::move(work), take = std::move(take), alive = std::weak_ptr<int>(m_lifetime), &queue = m_queue] {
+              auto found = std::make_shared<Found>(work());
+              queue.post([alive, take, found] {
+                  if (alive.lock()) {
+                      take(std::move(*found));
+                  }
+              });
+          };
     try {
         m_work.push_back(std::async(std::launch::async, job));
     } catch (const std::system_error&) {
@@ -222,7 +222,8 @@ void BrowseScope::narrow(std::vector<const Station*>& list) const
     const Station* begin = m_stations != nullptr ? m_stations->data() : nullptr;
     const Station* end = m_stations != nullptr ? begin + m_stations->size() : nullptr;
     std::erase_if(list, [&](const Station* station) {
-        const bool inCatalog = !std::less<const Station*> {}(station, begin) && std::less<const Station*> {}(station, end);
+        const bool inCatalog
+            = !std::less<const Station*> {}(station, begin) && std::less<const Station*> {}(station, end);
         // The person's own stations are counted under no entry.
         const std::size_t position = inCatalog ? static_cast<std::size_t>(station - begin) : SIZE_MAX;
         if (m_chosen && !(position < m_members.size() && m_members[position])) {

@@ -30,8 +30,7 @@ const icu::LocaleDisplayNames& displayNames()
         language = readerLanguage();
         std::array contexts {UDISPCTX_CAPITALIZATION_FOR_UI_LIST_OR_MENU, UDISPCTX_LENGTH_FULL};
         names.reset(icu::LocaleDisplayNames::createInstance(
-            icu::Locale(language.toStdString().c_str()), contexts.data(),
-            static_cast<int32_t>(contexts.size())));
+            icu::Locale(language.toStdString().c_str()), contexts.data(), static_cast<int32_t>(contexts.size())));
     }
     return *names;
 }

@@ -153,8 +153,8 @@ QWidget* FacetPicker::makeChipRow()
     layout->addStretch(1);
     VelloButton* https = makeChip(tr("HTTPS only"), m_scope.httpsOnly(), row);
     connect(https, &QAbstractButton::clicked, this, [this] { m_scope.setHttpsOnly(!m_scope.httpsOnly()); });
-    VelloButton* rate = makeChip(tr("%1 kbps or more").arg(QLocale().toString(BrowseScope::highBitrate)),
-        m_scope.highBitrateOnly(), row);
+    VelloButton* rate = makeChip(
+        tr("%1 kbps or more").arg(QLocale().toString(BrowseScope::highBitrate)), m_scope.highBitrateOnly(), row);
     connect(rate, &QAbstractButton::clicked, this, [this] { m_scope.setHighBitrateOnly(!m_scope.highBitrateOnly()); });
     layout->addWidget(https);
     layout->addWidget(rate);
@@ -178,9 +178,9 @@ QWidget* FacetPicker::makeEntryPanel(Facet facet)
     m_filter->setObjectName(QStringLiteral("entryFilter"));
     const auto* texts = std::ranges::find(facets, facet, &FacetTexts::facet);
     // All of them reach the list through the filter; the placeholder says how many there are.
-    m_filter->setPlaceholderText(texts->filter != nullptr ? facetText(texts->filter)
-                                                          : tr("Filter all %Ln genres", nullptr,
-                                                                static_cast<int>(discovery->genres.size())));
+    m_filter->setPlaceholderText(texts->filter != nullptr
+            ? facetText(texts->filter)
+            : tr("Filter all %Ln genres", nullptr, static_cast<int>(discovery->genres.size())));
     m_filter->setAccessibleName(m_filter->placeholderText());
     m_filter->setClearButtonEnabled(true);
     m_filter->setFont(pixelFont(13, QFont::DemiBold));
@@ -233,8 +233,8 @@ QWidget* FacetPicker::makeChosenChip()
     const BrowseScope::Choice& chosen = *m_scope.chosen();
     QString name = facetEntryName(chosen.facet, chosen.entry);
     const QString flag = chosen.facet == Facet::country ? countryFlag(chosen.entry.code) : QString();
-    auto* chip = new VelloButton((flag.isEmpty() ? name : flag + u' ' + name) + QStringLiteral("  ✕"),
-        VelloButton::Style::Secondary, this);
+    auto* chip = new VelloButton(
+        (flag.isEmpty() ? name : flag + u' ' + name) + QStringLiteral("  ✕"), VelloButton::Style::Secondary, this);
     chip->setObjectName(QStringLiteral("chosenEntry"));
     chip->setAccessibleName(tr("Clear %1").arg(name));
     chip->setToolTip(tr("Show every station"));
@@ -270,8 +270,8 @@ void FacetPicker::showEntries()
     }
     // The session's own country comes first.
     const std::string home = facet == Facet::country ? sessionCountry() : std::string();
-    const auto near
-        = std::ranges::find_if(m_shown, [&](const DiscoveryEntry& entry) { return !home.empty() && entry.code == home; });
+    const auto near = std::ranges::find_if(
+        m_shown, [&](const DiscoveryEntry& entry) { return !home.empty() && entry.code == home; });
     if (near != m_shown.end()) {
         std::rotate(m_shown.begin(), near, std::next(near));
     }

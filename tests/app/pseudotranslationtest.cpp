@@ -91,8 +91,10 @@ void deliverEveryCountry(WindowFakes& fakes, BrowserController& browser)
     for (char first = 'A'; first <= 'Z'; ++first) {
         for (char second = 'A'; second <= 'Z'; ++second) {
             const std::string code {first, second};
-            stations.push_back(StationFields {
-                .stationuuid = code, .name = "⟦" + code + "⟧", .url_resolved = "http://radio.example/" + code, .countrycode = code});
+            stations.push_back(StationFields {.stationuuid = code,
+                .name = "⟦" + code + "⟧",
+                .url_resolved = "http://radio.example/" + code,
+                .countrycode = code});
         }
     }
     browser.reloadStations();
@@ -273,17 +275,17 @@ TEST(EveryLanguage, MenusHaveLettersOfTheirOwnAndThePlayersControlsKeepApart)
             chips.emplace_back(chip->mapTo(&window, QPoint(0, 0)), chip->size());
             EXPECT_GE(chip->width(), chip->sizeHint().width()) << chip->text().toStdString();
             EXPECT_TRUE(window.rect().contains(chips.back())) << chip->text().toStdString();
-            EXPECT_TRUE(std::ranges::none_of(std::span(chips).first(chips.size() - 1),
-                [&](const QRect& other) { return other.intersects(chips.back()); }))
-                << chip->text().toStdString();
+            EXPECT_TRUE(std::ranges::none_of(std::span(chips).first(chips.size() - 1), [&](const QRect& other) {
+                return other.intersects(chips.back());
+            })) << chip->text().toStdString();
         }
         ASSERT_EQ(chips.size(), 5U);
         EXPECT_EQ(chips[0].x() > chips[1].x(), language == u"ar"_s) << "Countries comes first";
         const QAbstractItemModel* entries = picker->entryList()->model();
         EXPECT_GT(entries->rowCount(), 240);
         const QString germany = germanyIn.value(language);
-        EXPECT_FALSE(entries->match(entries->index(0, 0), Qt::DisplayRole, u"🇩🇪 "_s + germany, 1, Qt::MatchExactly)
-                         .isEmpty())
+        EXPECT_FALSE(
+            entries->match(entries->index(0, 0), Qt::DisplayRole, u"🇩🇪 "_s + germany, 1, Qt::MatchExactly).isEmpty())
             << germany.toStdString();
         const QRect cell = picker->entryList()->visualRect(entries->index(0, 0));
         EXPECT_TRUE(picker->entryList()->viewport()->rect().contains(cell));

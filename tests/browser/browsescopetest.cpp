@@ -51,9 +51,9 @@ void deliver(BrowserHarness& h, std::vector<Station> stations)
 
 TEST(BrowseScope, ListsTheChosenEntrysStationsInOrderSearchedAndFilteredTillCleared)
 {
-    const std::vector<Station> catalog {station("a", "DE", "jazz", "https", 128), station("b", "de", "rock", "http", 64),
-        station("c", "FR", "Jazz", "https", 320), station("d", "", "jazz, rock", "http", 0),
-        station("e", "DE", "jazz", "http", 192)};
+    const std::vector<Station> catalog {station("a", "DE", "jazz", "https", 128),
+        station("b", "de", "rock", "http", 64), station("c", "FR", "Jazz", "https", 320),
+        station("d", "", "jazz, rock", "http", 0), station("e", "DE", "jazz", "http", 192)};
     struct Case {
         const char* name;
         std::function<void(BrowserHarness&)> act;
@@ -62,10 +62,20 @@ TEST(BrowseScope, ListsTheChosenEntrysStationsInOrderSearchedAndFilteredTillClea
     const std::vector<Case> cases {
         {"nothing chosen lists every station", [](BrowserHarness&) {}, {"a", "b", "c", "d", "e"}},
         {"a country lists its stations in display order",
-            [](BrowserHarness& h) { choose(h, Facet::country, {"DE", "", 3}); }, {"a", "b", "e"}},
+            [](BrowserHarness& h) {
+                choose(h, Facet::country, {"DE", "", 3});
+            },
+            {"a", "b", "e"}},
         {"Other lists the stations of no known country",
-            [](BrowserHarness& h) { choose(h, Facet::country, {"", "", 1}); }, {"d"}},
-        {"a genre, written any way", [](BrowserHarness& h) { choose(h, Facet::genre, {"", "rock", 2}); }, {"b", "d"}},
+            [](BrowserHarness& h) {
+                choose(h, Facet::country, {"", "", 1});
+            },
+            {"d"}},
+        {"a genre, written any way",
+            [](BrowserHarness& h) {
+                choose(h, Facet::genre, {"", "rock", 2});
+            },
+            {"b", "d"}},
         {"the search searches within the entry",
             [](BrowserHarness& h) {
                 choose(h, Facet::genre, {"", "jazz", 4});

@@ -33,7 +33,9 @@ std::vector<Station> catalog()
             .name = "Station " + std::to_string(i),
             .url_resolved = "http://stream.example/" + std::to_string(i),
             .tags = tags,
-            .countrycode = i < 3 ? "DE" : i < 5 ? "FR" : "",
+            .countrycode = i < 3 ? "DE"
+                : i < 5          ? "FR"
+                                 : "",
             .languagecodes = i < 3 ? "de" : "fr"});
     }
     return stations;
@@ -59,7 +61,7 @@ struct PickerWindow : WindowHarness {
         for (int row = 0; row < model->rowCount(); ++row) {
             const QModelIndex index = model->index(row, 0);
             shown.push_back((index.data().toString() + u'|' + index.data(FacetPicker::countRole).toString()
-                                + (index.data(FacetPicker::nearRole).toBool() ? u"|near"_s : QString()))
+                + (index.data(FacetPicker::nearRole).toBool() ? u"|near"_s : QString()))
                                 .toStdString());
         }
         return shown;
@@ -84,8 +86,8 @@ TEST(FacetPicker, ShowsEachFacetsEntriesWithCountsMostFirstAndTheFilterNarrowsTh
         std::size_t count;
     };
     const std::vector<Case> cases {
-        {"countries named with their flags, Other last", u"Countries"_s, {},
-            {"🇩🇪 Germany|3", "🇫🇷 France|2", "Other|1"}, 3},
+        {"countries named with their flags, Other last", u"Countries"_s, {}, {"🇩🇪 Germany|3", "🇫🇷 France|2", "Other|1"},
+            3},
         {"a country by part of its name", u"Countries"_s, u"RAN"_s, {"🇫🇷 France|2"}, 1},
         {"a country by its code", u"Countries"_s, u"de"_s, {"🇩🇪 Germany|3"}, 1},
         {"languages by name", u"Languages"_s, {}, {"German|3", "French|3"}, 2},
