@@ -93,10 +93,10 @@ public:
         painter->setPen(Qt::white);
         const QString name = QFontMetrics(nameFont).elidedText(
             index.data(Qt::DisplayRole).toString(), Qt::ElideRight, nameRect.width());
-        painter->drawText(QStyle::visualRect(option.direction, cell, nameRect), start, name);
+        painter->drawText(QStyle::visualRect(option.direction, cell, nameRect), static_cast<int>(start), name);
         painter->setFont(countFont);
         painter->setPen(near ? velloGreen() : velloMuted());
-        painter->drawText(QStyle::visualRect(option.direction, cell, countRect), end, count);
+        painter->drawText(QStyle::visualRect(option.direction, cell, countRect), static_cast<int>(end), count);
         painter->restore();
     }
 
