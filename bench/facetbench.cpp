@@ -35,7 +35,8 @@ public:
     void setText(const std::string& /*key*/, const std::string& /*value*/) override { }
 };
 
-// Stations of `countries` countries, one to fifty each.
+// Stations of `codes` country codes, one to fifty each; a few of Qt's codes are no ISO 3166-1
+// country and go under "Other".
 std::vector<Station> catalog(std::size_t countries)
 {
     std::set<std::string> codes;
@@ -83,7 +84,7 @@ void BM_ShowCountries(benchmark::State& state)
     state.counters["entries"] = static_cast<double>(shown);
     scope.release();
 }
-BENCHMARK(BM_ShowCountries)->Arg(200)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ShowCountries)->Arg(203)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace Vello

@@ -1321,8 +1321,8 @@ Internet radio, most popular first.</source>
         <translation>الأنواع</translation>
     </message>
     <message>
-        <source>Near you · %1</source>
-        <translation>بالقرب منك · %1</translation>
+        <source>Near you</source>
+        <translation>بالقرب منك</translation>
     </message>
     <message>
         <source>HTTPS only</source>

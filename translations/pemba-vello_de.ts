@@ -1273,8 +1273,8 @@ Internetradio, die beliebtesten Sender zuerst.</translation>
         <translation>Genres</translation>
     </message>
     <message>
-        <source>Near you · %1</source>
-        <translation>In Ihrer Nähe · %1</translation>
+        <source>Near you</source>
+        <translation>In Ihrer Nähe</translation>
     </message>
     <message>
         <source>HTTPS only</source>

@@ -1267,7 +1267,7 @@ Internet radio, most popular first.</source>
         <translation type="unfinished" />
     </message>
     <message>
-        <source>Near you · %1</source>
+        <source>Near you</source>
         <translation type="unfinished" />
     </message>
     <message>

@@ -1273,8 +1273,8 @@ Radio por internet, lo más escuchado primero.</translation>
         <translation>Géneros</translation>
     </message>
     <message>
-        <source>Near you · %1</source>
-        <translation>Cerca de ti · %1</translation>
+        <source>Near you</source>
+        <translation>Cerca de ti</translation>
     </message>
     <message>
         <source>HTTPS only</source>

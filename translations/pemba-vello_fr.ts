@@ -1273,8 +1273,8 @@ La radio sur Internet, les plus populaires d’abord.</translation>
         <translation>Genres</translation>
     </message>
     <message>
-        <source>Near you · %1</source>
-        <translation>Près de chez vous · %1</translation>
+        <source>Near you</source>
+        <translation>Près de chez vous</translation>
     </message>
     <message>
         <source>HTTPS only</source>

@@ -1261,8 +1261,8 @@ Internet radio, most popular first.</source>
         <translation>ジャンル</translation>
     </message>
     <message>
-        <source>Near you · %1</source>
-        <translation>お近く · %1</translation>
+        <source>Near you</source>
+        <translation>お近く</translation>
     </message>
     <message>
         <source>HTTPS only</source>

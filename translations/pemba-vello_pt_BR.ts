@@ -1273,8 +1273,8 @@ Rádio pela internet, as mais populares primeiro.</translation>
         <translation>Gêneros</translation>
     </message>
     <message>
-        <source>Near you · %1</source>
-        <translation>Perto de você · %1</translation>
+        <source>Near you</source>
+        <translation>Perto de você</translation>
     </message>
     <message>
         <source>HTTPS only</source>

@@ -76,27 +76,33 @@ public:
         painter->drawRoundedRect(QRectF(cell).adjusted(0.5, 0.5, -0.5, -0.5), 8, 8);
 
         const bool near = index.data(FacetPicker::nearRole).toBool();
-        QString count = index.data(FacetPicker::countRole).toString();
-        if (near) {
-            count = QCoreApplication::translate("Vello::FacetPicker", "Near you · %1").arg(count);
-        }
+        const QString count = index.data(FacetPicker::countRole).toString();
         const QFont countFont = pixelFont(11, QFont::Bold);
         const int countWidth = QFontMetrics(countFont).horizontalAdvance(count);
         const QRect inner = cell.adjusted(entryInset, 0, -entryInset, 0);
         const QRect countRect(inner.right() - countWidth + 1, inner.top(), countWidth, inner.height());
-        const QRect nameRect(inner.left(), inner.top(), std::max(0, inner.width() - countWidth - 8), inner.height());
-        const Qt::Alignment start = QStyle::visualAlignment(option.direction, Qt::AlignLeft) | Qt::AlignVCenter;
-        const Qt::Alignment end = QStyle::visualAlignment(option.direction, Qt::AlignRight) | Qt::AlignVCenter;
+        QRect nameRect(inner.left(), inner.top(), std::max(0, inner.width() - countWidth - 8), inner.height());
+        const auto start = static_cast<int>(QStyle::visualAlignment(option.direction, Qt::AlignLeft));
+        const auto end = static_cast<int>(QStyle::visualAlignment(option.direction, Qt::AlignRight));
+        if (near) {
+            // The session's country says so on a line of its own above its name.
+            const QRect caption = nameRect.adjusted(0, 2, 0, -nameRect.height() / 2);
+            nameRect.setTop(caption.bottom() - 1);
+            painter->setFont(pixelFont(10, QFont::Bold));
+            painter->setPen(velloGreen());
+            painter->drawText(QStyle::visualRect(option.direction, cell, caption), start | Qt::AlignVCenter,
+                QCoreApplication::translate("Vello::FacetPicker", "Near you"));
+        }
 
         const QFont nameFont = pixelFont(13, QFont::DemiBold);
         painter->setFont(nameFont);
         painter->setPen(Qt::white);
         const QString name = QFontMetrics(nameFont).elidedText(
             index.data(Qt::DisplayRole).toString(), Qt::ElideRight, nameRect.width());
-        painter->drawText(QStyle::visualRect(option.direction, cell, nameRect), static_cast<int>(start), name);
+        painter->drawText(QStyle::visualRect(option.direction, cell, nameRect), start | Qt::AlignVCenter, name);
         painter->setFont(countFont);
-        painter->setPen(near ? velloGreen() : velloMuted());
-        painter->drawText(QStyle::visualRect(option.direction, cell, countRect), static_cast<int>(end), count);
+        painter->setPen(velloMuted());
+        painter->drawText(QStyle::visualRect(option.direction, cell, countRect), end | Qt::AlignVCenter, count);
         painter->restore();
     }
 
