@@ -129,6 +129,7 @@ TEST(BrowseScope, ListsTheChosenEntrysStationsInOrderSearchedAndFilteredTillClea
         BrowserHarness h;
         h.start(catalog);
         h.controller->switchScreen(Screen::Browse);
+        h.queue.runPending();
         settleUntil(h, [&] { return h.controller->browseScope().discovery().has_value(); });
         h.view.events.clear();
         c.act(h);
@@ -139,6 +140,7 @@ TEST(BrowseScope, ListsTheChosenEntrysStationsInOrderSearchedAndFilteredTillClea
     BrowserHarness h;
     h.start(catalog);
     h.controller->switchScreen(Screen::Browse);
+    h.queue.runPending();
     settleUntil(h, [&] { return h.controller->browseScope().discovery().has_value(); });
     EXPECT_EQ(h.controller->browseScope().discovery()->countries,
         (std::vector<DiscoveryEntry> {{"DE", "", 3}, {"FR", "", 1}, {"", "", 1}}));
