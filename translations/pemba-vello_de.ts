@@ -1415,4 +1415,72 @@ Internetradio, die beliebtesten Sender zuerst.</translation>
         <translation>Ton an</translation>
     </message>
 </context>
+<context>
+    <name>Vello::FacetPicker</name>
+    <message>
+        <source>Countries</source>
+        <translation>Länder</translation>
+    </message>
+    <message>
+        <source>Filter countries</source>
+        <translation>Länder filtern</translation>
+    </message>
+    <message>
+        <source>Languages</source>
+        <translation>Sprachen</translation>
+    </message>
+    <message>
+        <source>Filter languages</source>
+        <translation>Sprachen filtern</translation>
+    </message>
+    <message>
+        <source>Genres</source>
+        <translation>Genres</translation>
+    </message>
+    <message>
+        <source>Near you</source>
+        <translation>In Ihrer Nähe</translation>
+    </message>
+    <message>
+        <source>HTTPS only</source>
+        <translation>Nur HTTPS</translation>
+    </message>
+    <message>
+        <source>%1 kbps or more</source>
+        <translation>Ab %1 kbit/s</translation>
+    </message>
+    <message>
+        <source>Counting stations…</source>
+        <translation>Sender werden gezählt …</translation>
+    </message>
+    <message numerus="yes">
+        <source>Filter all %Ln genres</source>
+        <translation>
+            <numerusform>%Ln Genre filtern</numerusform>
+            <numerusform>Alle %Ln Genres filtern</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Clear %1</source>
+        <translation>%1 aufheben</translation>
+    </message>
+    <message>
+        <source>Show every station</source>
+        <translation>Alle Sender zeigen</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, near you, %Ln station(s)</source>
+        <translation>
+            <numerusform>%1, in Ihrer Nähe, %Ln Sender</numerusform>
+            <numerusform>%1, in Ihrer Nähe, %Ln Sender</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %Ln station(s)</source>
+        <translation>
+            <numerusform>%1, %Ln Sender</numerusform>
+            <numerusform>%1, %Ln Sender</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>

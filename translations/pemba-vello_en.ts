@@ -1401,4 +1401,72 @@ Internet radio, most popular first.</source>
         <translation type="unfinished" />
     </message>
 </context>
+<context>
+    <name>Vello::FacetPicker</name>
+    <message>
+        <source>Countries</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Filter countries</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Languages</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Filter languages</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Genres</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Near you</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>HTTPS only</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 kbps or more</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Counting stations…</source>
+        <translation type="unfinished" />
+    </message>
+    <message numerus="yes">
+        <source>Filter all %Ln genres</source>
+        <translation>
+            <numerusform>Filter the %Ln genre</numerusform>
+            <numerusform>Filter all %Ln genres</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Clear %1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Show every station</source>
+        <translation type="unfinished" />
+    </message>
+    <message numerus="yes">
+        <source>%1, near you, %Ln station(s)</source>
+        <translation>
+            <numerusform>%1, near you, %Ln station</numerusform>
+            <numerusform>%1, near you, %Ln stations</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %Ln station(s)</source>
+        <translation>
+            <numerusform>%1, %Ln station</numerusform>
+            <numerusform>%1, %Ln stations</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>

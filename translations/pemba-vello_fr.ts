@@ -1415,4 +1415,72 @@ La radio sur Internet, les plus populaires d’abord.</translation>
         <translation>Rétablir le son</translation>
     </message>
 </context>
+<context>
+    <name>Vello::FacetPicker</name>
+    <message>
+        <source>Countries</source>
+        <translation>Pays</translation>
+    </message>
+    <message>
+        <source>Filter countries</source>
+        <translation>Filtrer les pays</translation>
+    </message>
+    <message>
+        <source>Languages</source>
+        <translation>Langues</translation>
+    </message>
+    <message>
+        <source>Filter languages</source>
+        <translation>Filtrer les langues</translation>
+    </message>
+    <message>
+        <source>Genres</source>
+        <translation>Genres</translation>
+    </message>
+    <message>
+        <source>Near you</source>
+        <translation>Près de chez vous</translation>
+    </message>
+    <message>
+        <source>HTTPS only</source>
+        <translation>HTTPS uniquement</translation>
+    </message>
+    <message>
+        <source>%1 kbps or more</source>
+        <translation>%1 kbit/s ou plus</translation>
+    </message>
+    <message>
+        <source>Counting stations…</source>
+        <translation>Comptage des stations…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Filter all %Ln genres</source>
+        <translation>
+            <numerusform>Filtrer le %Ln genre</numerusform>
+            <numerusform>Filtrer les %Ln genres</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Clear %1</source>
+        <translation>Retirer %1</translation>
+    </message>
+    <message>
+        <source>Show every station</source>
+        <translation>Afficher toutes les stations</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, near you, %Ln station(s)</source>
+        <translation>
+            <numerusform>%1, près de chez vous, %Ln station</numerusform>
+            <numerusform>%1, près de chez vous, %Ln stations</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %Ln station(s)</source>
+        <translation>
+            <numerusform>%1, %Ln station</numerusform>
+            <numerusform>%1, %Ln stations</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>

@@ -1401,4 +1401,69 @@ Internet radio, most popular first.</source>
         <translation>ミュート解除</translation>
     </message>
 </context>
+<context>
+    <name>Vello::FacetPicker</name>
+    <message>
+        <source>Countries</source>
+        <translation>国</translation>
+    </message>
+    <message>
+        <source>Filter countries</source>
+        <translation>国で絞り込む</translation>
+    </message>
+    <message>
+        <source>Languages</source>
+        <translation>言語</translation>
+    </message>
+    <message>
+        <source>Filter languages</source>
+        <translation>言語で絞り込む</translation>
+    </message>
+    <message>
+        <source>Genres</source>
+        <translation>ジャンル</translation>
+    </message>
+    <message>
+        <source>Near you</source>
+        <translation>お近く</translation>
+    </message>
+    <message>
+        <source>HTTPS only</source>
+        <translation>HTTPS のみ</translation>
+    </message>
+    <message>
+        <source>%1 kbps or more</source>
+        <translation>%1 kbps 以上</translation>
+    </message>
+    <message>
+        <source>Counting stations…</source>
+        <translation>放送局を数えています…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Filter all %Ln genres</source>
+        <translation>
+            <numerusform>全 %Ln ジャンルから絞り込む</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Clear %1</source>
+        <translation>%1 を解除</translation>
+    </message>
+    <message>
+        <source>Show every station</source>
+        <translation>すべての放送局を表示</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, near you, %Ln station(s)</source>
+        <translation>
+            <numerusform>%1、お近く、%Ln 局</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %Ln station(s)</source>
+        <translation>
+            <numerusform>%1、%Ln 局</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>

@@ -1415,4 +1415,72 @@ Rádio pela internet, as mais populares primeiro.</translation>
         <translation>Ativar som</translation>
     </message>
 </context>
+<context>
+    <name>Vello::FacetPicker</name>
+    <message>
+        <source>Countries</source>
+        <translation>Países</translation>
+    </message>
+    <message>
+        <source>Filter countries</source>
+        <translation>Filtrar países</translation>
+    </message>
+    <message>
+        <source>Languages</source>
+        <translation>Idiomas</translation>
+    </message>
+    <message>
+        <source>Filter languages</source>
+        <translation>Filtrar idiomas</translation>
+    </message>
+    <message>
+        <source>Genres</source>
+        <translation>Gêneros</translation>
+    </message>
+    <message>
+        <source>Near you</source>
+        <translation>Perto de você</translation>
+    </message>
+    <message>
+        <source>HTTPS only</source>
+        <translation>Somente HTTPS</translation>
+    </message>
+    <message>
+        <source>%1 kbps or more</source>
+        <translation>%1 kbps ou mais</translation>
+    </message>
+    <message>
+        <source>Counting stations…</source>
+        <translation>Contando estações...</translation>
+    </message>
+    <message numerus="yes">
+        <source>Filter all %Ln genres</source>
+        <translation>
+            <numerusform>Filtrar %Ln gênero</numerusform>
+            <numerusform>Filtrar todos os %Ln gêneros</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Clear %1</source>
+        <translation>Limpar %1</translation>
+    </message>
+    <message>
+        <source>Show every station</source>
+        <translation>Mostrar todas as estações</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, near you, %Ln station(s)</source>
+        <translation>
+            <numerusform>%1, perto de você, %Ln estação</numerusform>
+            <numerusform>%1, perto de você, %Ln estações</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %Ln station(s)</source>
+        <translation>
+            <numerusform>%1, %Ln estação</numerusform>
+            <numerusform>%1, %Ln estações</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>

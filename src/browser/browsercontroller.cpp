@@ -73,6 +73,15 @@ BrowserController::BrowserController(BrowserView& view, StationSource& source, M
                   },
               .changed = [this] { refreshPlayer(); }})
     , m_library(preferences)
+    , m_scope(queue, preferences,
+          [this](bool listChanged) {
+              if (listChanged) {
+                  m_browseVisibleLimit = browsePageSize;
+              }
+              if (m_screen == Screen::Browse) {
+                  m_view.render(listChanged);
+              }
+          })
     , m_random(std::random_device {}())
 {
 }
@@ -335,7 +344,10 @@ void BrowserController::setSleepTimer(SleepChoice choice)
 
 std::vector<const Station*> BrowserController::filteredStations() const
 {
-    return m_catalog.filtered(m_mode, m_library.favorites(), m_library.recentIds(), searchQuery(m_view.searchText()));
+    auto list
+        = m_catalog.filtered(m_mode, m_library.favorites(), m_library.recentIds(), searchQuery(m_view.searchText()));
+    m_scope.narrow(list);
+    return list;
 }
 
 std::size_t BrowserController::rowsShownNow(std::size_t listSize) const
@@ -471,8 +483,10 @@ void BrowserController::receive(std::uint64_t load, CatalogAnswer answer)
     }
     m_loadProgress.reset();
     if (auto* catalog = std::get_if<SearchableCatalog>(&answer)) {
+        m_scope.release();
         m_catalog = std::move(*catalog);
         m_catalog.setOwnStations(ownStations());
+        m_scope.follow(m_catalog.stations());
         m_statusMessage = m_catalog.empty() ? VELLO_TR("Core", "No stations are available right now.") : Text();
         takeUpLastStation();
     } else {
@@ -521,6 +535,7 @@ void BrowserController::switchScreen(Screen screen)
     }
     m_view.setLoading(false);
     m_screen = screen;
+    m_scope.followScreen(screen);
     // Home lists the top stations, whatever the Library's chips chose; the Player's "Up Next" is
     // the list the person came from, which Next and Previous walk, unless that was the songs
     // heard, which are no stations to list or play next.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "browsescope.h"
 #include "favoritesfile.h"
 #include "favoritesimport.h"
 #include "ownstations.h"
@@ -106,6 +107,8 @@ public:
     [[nodiscard]] std::vector<const Station*> filteredStations() const;
     // How many rows of filteredStations() the current screen shows.
     [[nodiscard]] std::size_t rowsShownNow(std::size_t listSize) const;
+    // What Browse lists: a country, language or genre chosen, and the optional filters.
+    [[nodiscard]] BrowseScope& browseScope() { return m_scope; }
 
     // Loads the pictures, restores favourites and recents, follows the player, shows Home and
     // asks for the catalog. Called once, after the views exist.
@@ -244,6 +247,8 @@ private:
     SleepTimer m_sleepTimer;
     StationLibrary m_library;
     SearchableCatalog m_catalog;
+    // Reads m_catalog's stations on its workers: it goes first.
+    BrowseScope m_scope;
     Screen m_screen = Screen::Home;
     ListMode m_mode = ListMode::Top;
     Text m_statusMessage = VELLO_TR("Core", "Loading stations...");

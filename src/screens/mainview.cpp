@@ -1,5 +1,6 @@
 #include "mainview.h"
 
+#include "facetpicker.h"
 #include "libraryheader.h"
 #include "miniplayer.h"
 #include "panel.h"
@@ -437,6 +438,7 @@ void MainView::render(bool resetScroll)
         break;
     case Screen::Browse:
         appendContent(makeSectionTitle(tr("Browse")));
+        appendContent(new FacetPicker(m_browser->browseScope()));
         appendContent(makeSectionTitle(tr("Browse Stations")));
         break;
     case Screen::Library:

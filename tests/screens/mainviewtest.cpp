@@ -59,9 +59,11 @@ TEST(MainView, EveryScreenListsItsItemsInOrderAndTheKeyboardKeepsItsPlaceInIt)
         }
     };
     // Before the catalog the screen carries the loading status, and its empty list keeps quiet.
-    show(u"Browse"_s, {"topBar", "status:Loading stations...", "title:Browse", "title:Browse Stations", "list:0"});
+    show(u"Browse"_s,
+        {"topBar", "status:Loading stations...", "title:Browse", "facetPicker", "title:Browse Stations", "list:0"});
     h.deliver(makeStations(30));
-    EXPECT_EQ(h.contentOutline(), (Outline {"topBar", "title:Browse", "title:Browse Stations", "list:30"}));
+    EXPECT_EQ(
+        h.contentOutline(), (Outline {"topBar", "title:Browse", "facetPicker", "title:Browse Stations", "list:30"}));
     EXPECT_EQ(h.window->contentStack()->layout()->contentsMargins().bottom(), 28) << "no room for no mini player";
     show(u"Home"_s, {"topBar", "heroRow", "title:Top Stations", "list:18"});
     show(u"Player"_s, {"topBar", "playerPanel", "title:Up Next", "list:12"});

@@ -3,6 +3,7 @@
 #include "windowharness.h"
 
 #include "browser/browsercontroller.h"
+#include "i18n/translation.h"
 #include "screens/miniplayer.h"
 #include "screens/panel.h"
 #include "screens/playerviews.h"
@@ -15,6 +16,7 @@
 #include "widgets/volumeslider.h"
 
 #include <QAccessible>
+#include <QDateTime>
 #include <QProgressBar>
 
 #include <tuple>
@@ -74,6 +76,13 @@ TEST(PlayerViews, StatusAndPanelTextsTellTheProgressAndStandInForWhatIsMissing)
         EXPECT_EQ(playerPanelTexts(station),
             (PlayerPanelTexts {QString(63, u'y') + u'…', toQString(station.subtitle()), place, genre}));
     }
+    // When the directory last found the stream working, as the panel says it in the English
+    // catalogue's plural.
+    Translations english;
+    english.install(QLocale(u"en"_s));
+    const QString checkedAt = QDateTime::currentDateTimeUtc().addSecs(-49 * 3600).toString(u"yyyy-MM-dd HH:mm:ss"_s);
+    EXPECT_EQ(playerPanelTexts(Station {StationFields {.lastcheckoktime = checkedAt.toStdString()}}).checked,
+        u"Checked working 2 days ago"_s);
 }
 
 // The transport rows of the mini player and of the screen, as "play pause" with the checked
