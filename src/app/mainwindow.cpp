@@ -6,6 +6,7 @@
 
 #include "browser/browsercontroller.h"
 #include "i18n/translation.h"
+#include "ports/preferencekeys.h"
 #include "ports/preferences.h"
 #include "screens/mainview.h"
 #include "screens/stationdialog.h"
@@ -291,7 +292,7 @@ void MainWindow::quit()
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    const bool keepPlaying = m_trayAvailable && m_preferences.flag(PreferencesDialog::keepPlayingKey).value_or(true);
+    const bool keepPlaying = m_trayAvailable && isOn(m_preferences, PreferenceKey::keepPlayingInBackground);
     if (m_quitting || !keepPlaying) {
         QMainWindow::closeEvent(event);
         Q_EMIT closedForGood();
@@ -299,8 +300,8 @@ void MainWindow::closeEvent(QCloseEvent* event)
     }
     event->ignore();
     hide();
-    if (!m_preferences.flag(trayNoticeShownKey).value_or(false)) {
-        m_preferences.setFlag(trayNoticeShownKey, true);
+    if (!isOn(m_preferences, PreferenceKey::trayNoticeShown)) {
+        m_preferences.setFlag(PreferenceKey::trayNoticeShown.key, true);
         Q_EMIT stillPlayingInTray(
             tr("%1 is still playing. Click its icon in the system tray to show the window again.").arg(appName()));
     }

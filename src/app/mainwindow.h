@@ -58,9 +58,6 @@ public:
     // The tray icon's tooltip: the application's name, what plays and how playback goes, a line each.
     [[nodiscard]] static QString trayToolTipFor(const NowPlaying& nowPlaying);
 
-    // Set once the first close has said where the player went.
-    static constexpr const char* trayNoticeShownKey = "trayNoticeShown";
-
     // Whether the desktop has a system tray to play on from; without one closing quits.
     void setTrayAvailable(bool available) { m_trayAvailable = available; }
     // Puts the application's icon with the tray menu in the system tray, and makes it available.

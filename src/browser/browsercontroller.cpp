@@ -4,6 +4,7 @@
 #include "pacedsongnotifier.h"
 #include "ports/documentstore.h"
 #include "ports/idleinhibitor.h"
+#include "ports/preferencekeys.h"
 #include "ports/preferences.h"
 #include "ports/songnotifier.h"
 #include "searchtext.h"
@@ -254,7 +255,7 @@ void BrowserController::noteSongHeard()
     if (m_screen == Screen::Library && m_mode == ListMode::Songs) {
         m_view.render(false);
     }
-    if (m_songNotifier != nullptr && !m_windowActive && m_preferences.flag(notifySongsKey).value_or(false)) {
+    if (m_songNotifier != nullptr && !m_windowActive && isOn(m_preferences, PreferenceKey::notifySongChanges)) {
         m_songNotifier->notify({.song = m_songs->entries().front().title,
             .station = current->displayName(),
             .favicon = std::string(current->favicon().value_or(""))});
@@ -282,11 +283,11 @@ void BrowserController::setVolume(double volume)
     }
     m_volume = level;
     applyVolume();
-    m_preferences.setNumber("volume", level);
+    m_preferences.setNumber(PreferenceKey::volume.key, level);
     // Moving the volume is a wish to hear something: it lifts the mute, as desktop mixers do.
     if (m_player->isMuted()) {
         m_player->setMuted(false);
-        m_preferences.setFlag("muted", false);
+        m_preferences.setFlag(PreferenceKey::muted.key, false);
     }
     refreshPlayer();
 }
@@ -297,7 +298,7 @@ void BrowserController::setMuted(bool muted)
         return;
     }
     m_player->setMuted(muted);
-    m_preferences.setFlag("muted", muted);
+    m_preferences.setFlag(PreferenceKey::muted.key, muted);
     refreshPlayer();
 }
 
@@ -314,13 +315,9 @@ void BrowserController::toggleMute()
 
 void BrowserController::restoreVolume()
 {
-    if (const auto volume = m_preferences.number("volume")) {
-        m_volume = std::clamp(*volume, 0.0, 1.0);
-        applyVolume();
-    }
-    if (const auto muted = m_preferences.flag("muted")) {
-        m_player->setMuted(*muted);
-    }
+    m_volume = std::clamp(valueOf(m_preferences, PreferenceKey::volume), 0.0, 1.0);
+    applyVolume();
+    m_player->setMuted(isOn(m_preferences, PreferenceKey::muted));
 }
 
 void BrowserController::applyVolume()
@@ -488,7 +485,7 @@ void BrowserController::takeUpLastStation()
         return;
     }
     // Not counted as a play: nobody chose it just now.
-    if (m_preferences.flag(continueLastStationKey).value_or(false)) {
+    if (isOn(m_preferences, PreferenceKey::continueLastStation)) {
         m_player->play(*found);
     } else {
         m_player->cue(*found);
@@ -594,7 +591,7 @@ void BrowserController::play(const Station& station)
     m_currentOnlyCued = false;
     m_player->play(chosen);
     // The directory has never heard of a station added by hand.
-    if (another && !OwnStations::isOwnId(chosen.id()) && m_preferences.flag(countPlaysKey).value_or(true)) {
+    if (another && !OwnStations::isOwnId(chosen.id()) && isOn(m_preferences, PreferenceKey::countPlays)) {
         m_source.countPlay(chosen);
     }
     m_library.recordRecent(chosen.id());
@@ -737,7 +734,7 @@ void BrowserController::setNetworkMetered(bool metered)
 
 void BrowserController::openEarly(const Station& station)
 {
-    if (m_networkMetered || !m_preferences.flag(openEarlyKey).value_or(true)) {
+    if (m_networkMetered || !isOn(m_preferences, PreferenceKey::openStationsEarly)) {
         m_player->endRest();
         return;
     }

@@ -50,18 +50,6 @@ public:
     static constexpr std::int64_t nowPlayingTitleLimit = 64;
     // How far one press of the volume keys moves the volume.
     static constexpr double volumeStep = 0.05;
-    // The preference that lets the catalog source count the stations a person starts; on
-    // unless set otherwise.
-    static constexpr const char* countPlaysKey = "countPlays";
-    // The preference that plays the last station as soon as the catalog has it; off unless
-    // set. Off, the last station waits in the mini player.
-    static constexpr const char* continueLastStationKey = "continueLastStation";
-    // The preference that announces each new song in a desktop notification while the window
-    // is not active; off unless set.
-    static constexpr const char* notifySongsKey = "notifySongChanges";
-    // The preference that opens a station's stream, unheard, while the pointer or keyboard focus
-    // rests on its Play button or on Next or Previous; on unless set otherwise.
-    static constexpr const char* openEarlyKey = "openStationsEarly";
 
     BrowserController(BrowserView& view, StationSource& source, MediaBackend& media, HttpClient& http,
         Preferences& preferences, MainQueue& queue);

@@ -258,7 +258,7 @@ TEST_F(MainWindowTest, AStationAddedIsCheckedAsTypedListedUnderMyStationsAndRemo
 TEST_F(MainWindowTest, PreferencesWorkByKeyboardAloneAndApplyOnlyAValidChoiceAtOnce)
 {
     // Stored, so that a build with a document of its own starts from the directory too.
-    preferences.texts[catalogSourceKey] = "directory";
+    preferences.texts[PreferenceKey::catalogSource] = "directory";
     window.show();
     QApplication::setActiveWindow(&window);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
@@ -310,12 +310,12 @@ TEST_F(MainWindowTest, PreferencesWorkByKeyboardAloneAndApplyOnlyAValidChoiceAtO
     ASSERT_TRUE(QTest::qWaitFor([&] { return chosenSources.size() == 3; })) << "the address kept applies at once";
     EXPECT_EQ(chosenSources.back(), typed);
     press(Qt::Key_H, Qt::AltModifier);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return preferences.flags.contains(BrowserController::countPlaysKey); }));
-    EXPECT_FALSE(preferences.flags[BrowserController::countPlaysKey]);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return preferences.flags.contains(PreferenceKey::countPlays.key); }));
+    EXPECT_FALSE(preferences.flags[PreferenceKey::countPlays.key]);
     EXPECT_EQ(source.refreshes.size(), 4U) << "the flag alone reloads nothing";
     press(Qt::Key_O, Qt::AltModifier);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return preferences.flags.contains(BrowserController::openEarlyKey); }));
-    EXPECT_FALSE(preferences.flags[BrowserController::openEarlyKey]);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return preferences.flags.contains(PreferenceKey::openStationsEarly.key); }));
+    EXPECT_FALSE(preferences.flags[PreferenceKey::openStationsEarly.key]);
     press(Qt::Key_Escape);
     EXPECT_FALSE(dialog && dialog->isVisible());
 
@@ -355,7 +355,7 @@ TEST_F(MainWindowTest, WithATrayClosingHidesAndSaysWhereOnceQuitQuitsAndTheTrayM
             {true, false, false, true}, {false, true, false, true}, {true, true, true, true}}) {
         window.setTrayAvailable(tray);
         if (keepPlaying) {
-            preferences.flags[PreferencesDialog::keepPlayingKey] = *keepPlaying;
+            preferences.flags[PreferenceKey::keepPlayingInBackground.key] = *keepPlaying;
         }
         window.show();
         const qsizetype endsBefore = ends.count();
@@ -368,7 +368,7 @@ TEST_F(MainWindowTest, WithATrayClosingHidesAndSaysWhereOnceQuitQuitsAndTheTrayM
         EXPECT_EQ(ends.count() - endsBefore, closes ? 1 : 0);
         EXPECT_EQ(notices.count(), 1) << "once only, the first time the window hides";
     }
-    EXPECT_TRUE(preferences.flags[MainWindow::trayNoticeShownKey]);
+    EXPECT_TRUE(preferences.flags[PreferenceKey::trayNoticeShown.key]);
 }
 
 } // namespace

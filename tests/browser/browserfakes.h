@@ -2,6 +2,7 @@
 
 #include "browser/browserview.h"
 #include "ports/documentstore.h"
+#include "ports/preferencekeys.h"
 #include "ports/preferences.h"
 
 #include "catalog/station.h"

@@ -72,7 +72,7 @@ TEST(DesktopSessionTest, NewSongsAreAnnouncedOnlyWhenAskedAndTheWindowIsInactive
         SCOPED_TRACE(name);
         Desktop h;
         if (preference) {
-            h.preferences.flags[BrowserController::notifySongsKey] = *preference;
+            h.preferences.flags[PreferenceKey::notifySongChanges.key] = *preference;
         }
         h.controller->setWindowActive(windowActive);
         h.controller->playSelected();
@@ -91,7 +91,7 @@ TEST(DesktopSessionTest, RapidTitlesAreAnnouncedAtMostOnceAnInterval)
 {
     using namespace std::chrono_literals;
     Desktop h;
-    h.preferences.flags[BrowserController::notifySongsKey] = true;
+    h.preferences.flags[PreferenceKey::notifySongChanges.key] = true;
     h.controller->playSelected();
     std::vector<std::string> expected;
     std::string newest;

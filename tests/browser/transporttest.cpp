@@ -74,7 +74,7 @@ TEST(TransportTest, CommandsWalkTheListOfTheMoment)
 TEST(TransportTest, PlaysAreNotCountedWhenCountingIsTurnedOff)
 {
     BrowserHarness h;
-    h.preferences.flags[BrowserController::countPlaysKey] = false;
+    h.preferences.flags[PreferenceKey::countPlays.key] = false;
     h.start(makeStations(3));
     h.controller->playNext();
     EXPECT_EQ(h.currentId(), "s0");
@@ -94,7 +94,7 @@ TEST(TransportTest, TheLastStationWaitsOrPlaysAtStart)
         SCOPED_TRACE(name);
         BrowserHarness h;
         h.preferences.values["recent"] = {last, "s1"};
-        h.preferences.flags[BrowserController::continueLastStationKey] = continues;
+        h.preferences.flags[PreferenceKey::continueLastStation.key] = continues;
         h.start(makeStations(3));
         EXPECT_EQ(h.currentId(), current);
         EXPECT_EQ(h.media.players.size(), opened ? 1U : 0U);
@@ -213,7 +213,7 @@ TEST(TransportTest, StationsOpenUnheardWhileThePointerRestsAndCloseOnTime)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         BrowserHarness h;
-        h.preferences.flags[BrowserController::openEarlyKey] = c.preference;
+        h.preferences.flags[PreferenceKey::openStationsEarly.key] = c.preference;
         h.start(makeStations(30));
         std::string n;
         const auto station = [&] { return h.controller->allStations()[std::stoul(n)]; };
