@@ -75,7 +75,7 @@ public:
             ++m_logoRequests;
         }
         QThreadPool::globalInstance()->start(
-            [completion = std::move(completion)] { completion(Error {"offline measurement"}); });
+            [completion = std::move(completion)] { completion(Error {Text::verbatim("offline measurement")}); });
     }
     [[nodiscard]] int logoRequests() const { return m_logoRequests.load(); }
 
@@ -402,7 +402,7 @@ public:
     void load(Completion completion, Progress progress, Refresh) override
     {
         if (m_fails) {
-            completion(Error {"Could not connect to the server."});
+            completion(Error {Text::verbatim("Could not connect to the server.")});
         } else if (progress) {
             progress(LoadProgress {12'400'000, 65'500'000});
         }

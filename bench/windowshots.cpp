@@ -142,8 +142,8 @@ public:
     void get(HttpRequest request, Completion completion) override
     {
         const auto found = m_logos.find(request.url);
-        HttpResult result
-            = found != m_logos.end() ? HttpResult(HttpResponse {200, found->second}) : HttpResult(Error {"not served"});
+        HttpResult result = found != m_logos.end() ? HttpResult(HttpResponse {200, found->second})
+                                                   : HttpResult(Error {Text::verbatim("not served")});
         QThreadPool::globalInstance()->start(
             [completion = std::move(completion), result = std::move(result)] { completion(result); });
     }

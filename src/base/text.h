@@ -7,11 +7,20 @@
 
 // Mark an English text of the core for translation. lupdate reads them as QT_TRANSLATE_NOOP and
 // QT_TRANSLATE_N_NOOP (translations/CMakeLists.txt tells it so); the window translates core
-// texts in the context "Core", so that is the context every use names.
-#define VELLO_TR(context, source) source
+// texts in the context "Core", so that is the context every use names. A marked text is a
+// MarkedText, which becomes a Text where one is wanted; an unmarked one does not.
+#define VELLO_TR(context, source) (::Vello::MarkedText {source})
 #define VELLO_TR_N(context, source) source
 
 namespace Vello {
+
+// An English sentence marked with VELLO_TR for translation: the one kind of plain text that
+// becomes a Text without being asked to, and that still reads as its characters.
+struct MarkedText final {
+    const char* source;
+
+    constexpr operator const char*() const { return source; } // NOLINT(google-explicit-constructor)
+};
 
 // A text a person reads, kept in English together with what translating it needs: the source
 // text, marked with VELLO_TR, whose numbered places %1 to %9 are filled with `values` in order,
@@ -22,8 +31,17 @@ public:
     enum class Kind { Phrase, Verbatim, Number };
 
     Text() = default;
-    // A phrase without values. Not explicit, so that VELLO_TR("Core", "...") reads as a Text.
+    // A phrase marked for translation, without values: VELLO_TR("Core", "...") reads as a Text.
+    Text(MarkedText source); // NOLINT(google-explicit-constructor)
+    // A phrase without values, its source text marked where it was written. Explicit, so that no
+    // sentence slips past translation into a Text unmarked. The catalog library still names two
+    // of its marked sentences as plain pointers and builds with VELLO_TEXT_FROM_POINTER until
+    // they are declared MarkedText.
+#if defined(VELLO_TEXT_FROM_POINTER)
     Text(const char* source); // NOLINT(google-explicit-constructor)
+#else
+    explicit Text(const char* source);
+#endif
     Text(const char* source, std::vector<Text> values);
     // A name, address or technical detail: shown as it is in every language.
     [[nodiscard]] static Text verbatim(std::string value);
@@ -34,13 +52,28 @@ public:
     // Its English is written the Qt way, "%Ln second(s)"; english() reads the "(s)".
     [[nodiscard]] static Text counted(const char* source, std::int64_t count);
 
-    [[nodiscard]] Kind kind() const { return m_kind; }
+    [[nodiscard]] Kind kind() const
+    {
+        return m_kind;
+    }
     // The English source text, or the verbatim value.
-    [[nodiscard]] const std::string& source() const { return m_source; }
-    [[nodiscard]] const std::vector<Text>& values() const { return m_values; }
+    [[nodiscard]] const std::string& source() const
+    {
+        return m_source;
+    }
+    [[nodiscard]] const std::vector<Text>& values() const
+    {
+        return m_values;
+    }
     // The number, or for a counted phrase its count; -1 for a phrase that counts nothing.
-    [[nodiscard]] std::int64_t numberValue() const { return m_number; }
-    [[nodiscard]] int decimals() const { return m_decimals; }
+    [[nodiscard]] std::int64_t numberValue() const
+    {
+        return m_number;
+    }
+    [[nodiscard]] int decimals() const
+    {
+        return m_decimals;
+    }
     [[nodiscard]] bool empty() const;
     // The text in English, its places filled.
     [[nodiscard]] std::string english() const;

@@ -28,7 +28,7 @@ namespace Vello {
 
 namespace {
 
-constexpr const char* loadingMessage = VELLO_TR("Core", "Loading stations...");
+constexpr MarkedText loadingMessage = VELLO_TR("Core", "Loading stations...");
 constexpr const char* failureMessage = VELLO_TR("Core", "Unable to load stations: %1");
 
 // A station's text as it is, or, where the station lacks it, its stand-in to translate.

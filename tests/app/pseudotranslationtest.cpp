@@ -25,6 +25,7 @@
 #include <algorithm>
 #include <initializer_list>
 #include <iterator>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -32,6 +33,9 @@ namespace Vello {
 namespace {
 
 using namespace Qt::StringLiterals;
+
+// The core's sentences reach the window only marked for translation: a plain one is no Text.
+static_assert(!std::is_convertible_v<const char*, Text> && std::is_convertible_v<MarkedText, Text>);
 
 // Fails on a text with words outside the pseudo-translation's marks: one that never went
 // through tr(). The stations' own texts are marked too, so only the window's words are judged.

@@ -23,9 +23,9 @@ TEST(BrowserControllerTest, EveryCatalogAnswerWaitsForTheMainQueueAndSetsTheStat
     // The answer, then the status, rows and the offer to try again it leaves.
     const std::vector<std::tuple<const char*, StationsResult, std::string, std::size_t, bool>> cases {
         {"a list from a worker thread", makeStations(3), "", 3, false},
-        {"an error keeps the list", Error {"lost"}, lost, 3, false},
+        {"an error keeps the list", Error {Text::verbatim("lost")}, lost, 3, false},
         {"an empty list", std::vector<Station> {}, "No stations are available right now.", 0, false},
-        {"an error with nothing to show", Error {"lost"}, lost, 0, true},
+        {"an error with nothing to show", Error {Text::verbatim("lost")}, lost, 0, true},
     };
     for (const auto& [name, answer, status, listed, retry] : cases) {
         SCOPED_TRACE(name);

@@ -114,7 +114,7 @@ TEST(MainView, EveryScreenListsItsItemsInOrderAndTheKeyboardKeepsItsPlaceInIt)
 
     // A failed download with nothing to show offers to try again.
     WindowHarness failed;
-    failed.source.answer(Error {"Gone."});
+    failed.source.answer(Error {Text::verbatim("Gone.")});
     failed.settle();
     failed.tap(u"Try Again"_s);
     EXPECT_EQ(failed.source.refreshes, (std::vector {Refresh::IfDue, Refresh::Now}));

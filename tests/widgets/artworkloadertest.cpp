@@ -58,7 +58,7 @@ TEST_F(ArtworkLoaderTest, OnlyWebAddressesAreFetchedAndAFailedOneOnlyAfterAPause
     // A failed logo is fetched again only after a pause.
     const std::string address = "https://logos.example/broken.png";
     auto failed = row(address);
-    respond(Error {"Connection refused"});
+    respond(Error {Text::verbatim("Connection refused")});
     auto soon = row(address);
     EXPECT_EQ(m_http.requestedUrls().size(), 1U);
 

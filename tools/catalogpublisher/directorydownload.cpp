@@ -42,8 +42,8 @@ DirectoryDownload::DirectoryDownload(
 void DirectoryDownload::tryNext()
 {
     if (m_next == m_servers.size()) {
-        m_completion(
-            Error {m_servers.empty() ? "no directory server was found" : "no directory server gave a catalog"});
+        m_completion(Error {Text::verbatim(
+            m_servers.empty() ? "no directory server was found" : "no directory server gave a catalog")});
         return;
     }
     HttpRequest request;
@@ -90,7 +90,7 @@ Result<FilteredCatalog> DirectoryDownload::filteredBody()
         DocumentStream memory = body->takeMemory();
         std::string document(memory.size, '\0');
         if (memory.read(document.data(), document.size()) != static_cast<std::ptrdiff_t>(document.size())) {
-            return Error {"the catalog could not be kept in memory"};
+            return Error {Text::verbatim("the catalog could not be kept in memory")};
         }
         return filterCatalog(document);
     }

@@ -44,7 +44,7 @@ Vello::Result<Vello::FilteredCatalog> downloadCatalog(
     }
     QCoreApplication::exec();
     if (!outcome) {
-        return Vello::Error {"the download was interrupted"};
+        return Vello::Error {Vello::Text::verbatim("the download was interrupted")};
     }
     return std::move(*outcome);
 }
