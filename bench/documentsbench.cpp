@@ -4,7 +4,7 @@
 #include "browser/favoritesfile.h"
 #include "browser/favoritesimport.h"
 #include "browser/ownstations.h"
-#include "browser/songhistory.h"
+#include "session/songhistory.h"
 #include "browser/stationlibrary.h"
 #include "platform/folderdocumentstore.h"
 #include "platform/qtmainqueue.h"
