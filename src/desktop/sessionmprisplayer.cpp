@@ -1,35 +1,35 @@
-#include "browsermprisplayer.h"
+#include "sessionmprisplayer.h"
 
-#include "browser/browsercontroller.h"
 #include "i18n/translation.h"
+#include "session/playbacksession.h"
 
 #include <utility>
 
 namespace Vello {
 
-BrowserMprisPlayer::BrowserMprisPlayer(
-    BrowserController& browser, std::function<void()> raise, std::function<void()> quit, LogoFile logoFile)
-    : m_browser(browser)
+SessionMprisPlayer::SessionMprisPlayer(
+    PlaybackSession& session, std::function<void()> raise, std::function<void()> quit, LogoFile logoFile)
+    : m_session(session)
     , m_raise(std::move(raise))
     , m_quit(std::move(quit))
     , m_logoFile(std::move(logoFile))
 {
 }
 
-MprisState BrowserMprisPlayer::state() const
+MprisState SessionMprisPlayer::state() const
 {
     MprisState state;
-    const bool active = m_browser.isPlaybackActive();
-    const bool hasList = !m_browser.filteredStations().empty();
-    const auto& current = m_browser.currentStation();
+    const bool active = m_session.isPlaybackActive();
+    const bool hasList = !m_session.listOfTheMoment().empty();
+    const auto& current = m_session.currentStation();
     if (active) {
         state.playbackStatus = QStringLiteral("Playing");
-    } else if (current && m_browser.playbackState().phase == PlaybackPhase::Paused) {
+    } else if (current && m_session.playbackState().phase == PlaybackPhase::Paused) {
         state.playbackStatus = QStringLiteral("Paused");
     }
     if (current) {
         const QString name = stationText(current->displayName(), unnamedStationText);
-        const std::string& song = m_browser.streamTitle();
+        const std::string& song = m_session.streamTitle();
         state.stationId = QString::fromStdString(current->id());
         state.title = song.empty() ? name : QString::fromStdString(song);
         state.artist = name;
@@ -37,7 +37,7 @@ MprisState BrowserMprisPlayer::state() const
             state.artUrl = m_logoFile(std::string(*favicon));
         }
     }
-    state.volume = m_browser.volume();
+    state.volume = m_session.volume();
     state.canGoNext = hasList;
     state.canGoPrevious = hasList;
     state.canPlay = current.has_value() || hasList;
@@ -45,51 +45,51 @@ MprisState BrowserMprisPlayer::state() const
     return state;
 }
 
-void BrowserMprisPlayer::playPause()
+void SessionMprisPlayer::playPause()
 {
-    m_browser.playPause();
+    m_session.playPause();
 }
 
-void BrowserMprisPlayer::play()
+void SessionMprisPlayer::play()
 {
-    if (!m_browser.isPlaybackActive()) {
-        m_browser.playSelected();
+    if (!m_session.isPlaybackActive()) {
+        m_session.playSelected();
     }
 }
 
-void BrowserMprisPlayer::pause()
+void SessionMprisPlayer::pause()
 {
-    if (m_browser.isPlaybackActive()) {
-        m_browser.pause();
+    if (m_session.isPlaybackActive()) {
+        m_session.pause();
     }
 }
 
-void BrowserMprisPlayer::stop()
+void SessionMprisPlayer::stop()
 {
     pause();
 }
 
-void BrowserMprisPlayer::next()
+void SessionMprisPlayer::next()
 {
-    m_browser.playNext();
+    m_session.playNext();
 }
 
-void BrowserMprisPlayer::previous()
+void SessionMprisPlayer::previous()
 {
-    m_browser.playPrevious();
+    m_session.playPrevious();
 }
 
-void BrowserMprisPlayer::setVolume(double volume)
+void SessionMprisPlayer::setVolume(double volume)
 {
-    m_browser.setVolume(volume);
+    m_session.setVolume(volume);
 }
 
-void BrowserMprisPlayer::raise()
+void SessionMprisPlayer::raise()
 {
     m_raise();
 }
 
-void BrowserMprisPlayer::quit()
+void SessionMprisPlayer::quit()
 {
     m_quit();
 }

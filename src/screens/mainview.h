@@ -4,9 +4,11 @@
 #include "playerviews.h"
 #include "stationlist.h"
 
+#include "base/listeners.h"
 #include "browser/browserview.h"
 #include "browser/screen.h"
 #include "catalog/station.h"
+#include "session/nowplaying.h"
 
 #include <QList>
 #include <QPixmap>
@@ -30,22 +32,18 @@ class ArtworkLoader;
 class AspectFillImage;
 class BrowserController;
 class ElidedLabel;
-class HttpClient;
-class MainQueue;
-class MediaBackend;
 class MiniPlayer;
-class Preferences;
+class PlaybackSession;
 class SearchField;
 class Sidebar;
 class StationScrollArea;
-class StationSource;
 class TransportControls;
 class VolumeControl;
 
 // The main window's views: the sidebar, the scrolling content rebuilt for each screen, and the
 // mini player floating over the content's bottom. The state and every decision live in the
-// BrowserController it creates; this side builds widgets from that state and forwards what the
-// person does back to it.
+// BrowserController and the PlaybackSession it is given; this side builds widgets from that
+// state, follows the session's changes and forwards what the person does back to them.
 class MainView final : public QWidget, public BrowserView {
     Q_OBJECT
 
@@ -54,13 +52,10 @@ public:
     static constexpr int miniPlayerSideMargin = 20;
     static constexpr int miniPlayerBottomMargin = 18;
 
-    // Builds the shell, then loads the pictures, favourites and recents and asks `source` for
-    // the catalog. Every port must outlive the controller.
-    MainView(StationSource& source, MediaBackend& media, HttpClient& http, Preferences& preferences, MainQueue& queue,
-        ArtworkLoader& artwork, QWidget* parent = nullptr);
+    // Builds the shell and starts `browser` in it, which loads the pictures, favourites and
+    // recents and asks for the catalog. All three must outlive the view.
+    MainView(BrowserController& browser, PlaybackSession& session, ArtworkLoader& artwork, QWidget* parent = nullptr);
     ~MainView() override;
-
-    [[nodiscard]] BrowserController& browser() const { return *m_browser; }
 
     [[nodiscard]] Sidebar* sidebar() const { return m_sidebar; }
     [[nodiscard]] StationScrollArea* contentScroll() const { return m_contentScroll; }
@@ -68,6 +63,8 @@ public:
     [[nodiscard]] MiniPlayer* miniPlayer() const { return m_miniPlayer; }
     // What the now-playing views show, as last given to showNowPlaying().
     [[nodiscard]] const NowPlaying& nowPlaying() const { return m_nowPlaying; }
+    // Brings every now-playing view up to date; the session's changes call it.
+    void showNowPlaying(const NowPlaying& nowPlaying);
     [[nodiscard]] SearchField* search() const { return m_search; }
     // The current screen's station list (or the list of songs heard); null while a screen switch has emptied the
     // content.
@@ -83,18 +80,10 @@ public:
     void render(bool resetScroll) override;
     void renderSidebar() override;
     void clearContent() override;
-    void showNowPlaying(const NowPlaying& nowPlaying) override;
     void loadFallbackImage() override;
     void loadHeroImage() override;
     void showLoadProgress(const LoadProgress& progress) override;
     void showNotice(const Text& notice) override;
-
-Q_SIGNALS:
-    // What the now-playing views show has changed: another station, song, state or volume.
-    void nowPlayingChanged(const Vello::NowPlaying& nowPlaying);
-    // The list of the moment was shown afresh: what Next, Previous and Play can reach may have
-    // changed with it.
-    void listChanged();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -131,8 +120,9 @@ private:
     void showArtwork();
     void installPlaybackActions();
 
+    BrowserController& m_browser;
+    PlaybackSession& m_session;
     ArtworkLoader& m_artwork;
-    std::unique_ptr<BrowserController> m_browser;
 
     Sidebar* m_sidebar = nullptr;
     StationScrollArea* m_contentScroll = nullptr;
@@ -170,6 +160,7 @@ private:
     std::optional<std::pair<std::string, std::size_t>> m_focusedStation;
     QString m_focusedControl;
     bool m_restoringFocus = false;
+    Subscription m_sessionFollowed;
 };
 
 } // namespace Vello

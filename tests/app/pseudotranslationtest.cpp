@@ -90,7 +90,7 @@ struct PseudoTranslated {
 
 struct PseudoTranslationTest : ::testing::Test, WindowFakes, PseudoTranslated {
     MemoryDocumentStore songs;
-    MainWindow window {source, media, http, preferences, queue, artwork, [](const CatalogSource&) {}};
+    MainWindow window {browser, session, preferences, artwork, [](const CatalogSource&) {}};
 };
 
 TEST_F(PseudoTranslationTest, EveryScreenAndDialogShowsOnlyTranslatedTextsThatFit)
@@ -98,8 +98,7 @@ TEST_F(PseudoTranslationTest, EveryScreenAndDialogShowsOnlyTranslatedTextsThatFi
     ASSERT_EQ(translations.language(), u"pseudo"_s);
     window.resize(MainWindow::minimumWidth, MainWindow::minimumHeight);
     window.show();
-    BrowserController& browser = window.mainView()->browser();
-    browser.keepSongsIn(songs);
+    (void)session.keepSongsIn(songs);
     source.answer(Error {VELLO_TR("Core", "No station catalog server could be reached.")});
     queue.runPending();
     expectTranslatedAndWhole(window, u"failed load"_s);
@@ -108,7 +107,7 @@ TEST_F(PseudoTranslationTest, EveryScreenAndDialogShowsOnlyTranslatedTextsThatFi
     source.answer(std::vector<Station> {makeStation("a", "⟦Alpha⟧", "⟦Italy⟧", "⟦rock⟧"),
         StationFields {.stationuuid = "b", .url = "http://b.example/stream"}});
     queue.runPending();
-    browser.play(browser.allStations().front());
+    session.play(browser.allStations().front());
     media.players.back()->emit(MediaTags {"⟦Song⟧", "⟦Singer⟧", {"⟦MP3⟧", 128'000, 44'100}});
     queue.runPending();
     for (const Screen screen : {Screen::Home, Screen::Browse, Screen::Library, Screen::Player}) {
@@ -169,8 +168,7 @@ TEST(EveryLanguage, MenusHaveLettersOfTheirOwnAndThePlayersControlsKeepApart)
         Translations translations;
         translations.install(QLocale(language));
         WindowFakes fakes;
-        MainWindow window(fakes.source, fakes.media, fakes.http, fakes.preferences, fakes.queue, fakes.artwork,
-            [](const CatalogSource&) {});
+        MainWindow window(fakes.browser, fakes.session, fakes.preferences, fakes.artwork, [](const CatalogSource&) {});
         QStringList titles;
         for (const QMenu* menu : window.findChildren<QMenu*>()) {
             QStringList entries;
@@ -183,7 +181,7 @@ TEST(EveryLanguage, MenusHaveLettersOfTheirOwnAndThePlayersControlsKeepApart)
         expectOwnMnemonics(titles, true, u"menu bar"_s);
         PreferencesDialog preferences(fakes.preferences, true);
         const Station own = makeStation("own:1", "Mine");
-        StationDialog station(window.mainView()->browser(), &own, &window);
+        StationDialog station(fakes.browser, &own, &window);
         for (const QDialog* dialog : std::initializer_list<const QDialog*> {&preferences, &station}) {
             QStringList texts;
             for (QAbstractButton* button : dialog->findChildren<QAbstractButton*>()) {
@@ -206,9 +204,8 @@ TEST(EveryLanguage, MenusHaveLettersOfTheirOwnAndThePlayersControlsKeepApart)
         radio.homepage = "https://radio.example/";
         fakes.source.answer(std::vector<Station> {radio});
         fakes.queue.runPending();
-        BrowserController& browser = window.mainView()->browser();
-        browser.play(browser.allStations().front());
-        browser.switchScreen(Screen::Player);
+        fakes.session.play(fakes.browser.allStations().front());
+        fakes.browser.switchScreen(Screen::Player);
         fakes.queue.runPending();
         std::vector<std::pair<QString, QRect>> controls;
         for (const QWidget* player :
