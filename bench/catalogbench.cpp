@@ -2,6 +2,7 @@
 
 #include "catalog/catalogdecoder.h"
 #include "catalog/catalogparts.h"
+#include "catalog/discovery.h"
 #include "catalog/displayorder.h"
 
 #include <benchmark/benchmark.h>
@@ -31,7 +32,7 @@ template <typename Decode> void decodeFilterSort(benchmark::State& state, Decode
             state.SkipWithError(std::get<Error>(decoded).description.english().c_str());
             break;
         }
-        std::erase_if(*stations, [](const Station& station) { return !station.radioURL(); });
+        std::erase_if(*stations, [](const Station& station) { return !station.hasRadioURL(); });
         const std::vector<Station> sorted = sortedForDisplay(std::move(*stations), "en_US");
         kept = sorted.size();
         benchmark::DoNotOptimize(sorted.data());
@@ -76,17 +77,7 @@ BENCHMARK(BM_Decode)->Arg(50000)->Unit(benchmark::kMillisecond)->UseRealTime();
 // (here read from memory instead of the page cache).
 void BM_DecodeInPartsFilterSort(benchmark::State& state)
 {
-    decodeFilterSort(state, [](std::string_view document) {
-        return decodeCatalogInParts([document]() -> std::optional<DocumentStream> {
-            return DocumentStream {[document, at = std::size_t {0}](char* into, std::size_t size) mutable {
-                                       const std::size_t n = std::min(size, document.size() - at);
-                                       std::memcpy(into, document.data() + at, n);
-                                       at += n;
-                                       return static_cast<std::ptrdiff_t>(n);
-                                   },
-                document.size()};
-        });
-    });
+    decodeFilterSort(state, [](std::string_view document) { return decodeCatalogInParts(openerOf(document)); });
 }
 BENCHMARK(BM_DecodeInPartsFilterSort)->Arg(50000)->Unit(benchmark::kMillisecond)->UseRealTime();
 
@@ -109,6 +100,41 @@ void BM_BareParse(benchmark::State& state)
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * static_cast<std::int64_t>(document.size()));
 }
 BENCHMARK(BM_BareParse)->Arg(50000)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The Browse screen's three ways in, counted on the catalog's worker for every new catalog: the
+// playable stations in display order, as the store answers them.
+void BM_Discovery(benchmark::State& state)
+{
+    auto decoded = decodeCatalog(makeSyntheticCatalog(static_cast<std::size_t>(state.range(0))));
+    auto& stations = std::get<std::vector<Station>>(decoded);
+    std::erase_if(stations, [](const Station& station) { return !station.hasRadioURL(); });
+    const std::vector<Station> sorted = sortedForDisplay(std::move(stations), "en_US");
+    Discovery discovery;
+    for (auto _ : state) {
+        discovery = discover(sorted);
+        benchmark::DoNotOptimize(discovery.genres.data());
+    }
+    state.counters["countries"] = static_cast<double>(discovery.countries.size());
+    state.counters["languages"] = static_cast<double>(discovery.languages.size());
+    state.counters["genres"] = static_cast<double>(discovery.genres.size());
+}
+BENCHMARK(BM_Discovery)->Arg(55000)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Choosing the largest genre: its stations in display order.
+void BM_StationsOfAGenre(benchmark::State& state)
+{
+    auto decoded = decodeCatalog(makeSyntheticCatalog(static_cast<std::size_t>(state.range(0))));
+    auto& stations = std::get<std::vector<Station>>(decoded);
+    std::erase_if(stations, [](const Station& station) { return !station.hasRadioURL(); });
+    const std::vector<Station> sorted = sortedForDisplay(std::move(stations), "en_US");
+    const DiscoveryEntry largest = discover(sorted).genres.front();
+    std::size_t count = 0;
+    for (auto _ : state) {
+        count = stationsOf(sorted, Facet::genre, largest).size();
+    }
+    state.counters["stations"] = static_cast<double>(count);
+}
+BENCHMARK(BM_StationsOfAGenre)->Arg(55000)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
 } // namespace Vello

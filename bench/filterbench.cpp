@@ -24,7 +24,7 @@ namespace {
 std::vector<Station> deliveredCatalog(std::size_t count)
 {
     auto decoded = std::get<std::vector<Station>>(decodeCatalog(makeSyntheticCatalog(count)));
-    std::erase_if(decoded, [](const Station& station) { return !station.radioURL(); });
+    std::erase_if(decoded, [](const Station& station) { return !station.hasRadioURL(); });
     return sortedForDisplay(std::move(decoded));
 }
 

@@ -21,7 +21,6 @@ namespace {
 using namespace std::chrono_literals;
 
 constexpr const char* sinkName = "vello_bench";
-constexpr int recordRate = 44100;
 // As loud as the capture sink's threshold, in 16-bit samples.
 constexpr std::int16_t loudSample = 328;
 
@@ -94,7 +93,7 @@ NullSinkMonitor::NullSinkMonitor()
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], STDOUT_FILENO);
     m_recorder = spawn({"parec", "-d", std::string(sinkName) + ".monitor", "--raw", "--format=s16le",
-                           "--rate=" + std::to_string(recordRate), "--channels=1", "--latency-msec=10"},
+                           "--rate=" + std::to_string(sampleRate), "--channels=1", "--latency-msec=10"},
         {}, &actions);
     posix_spawn_file_actions_destroy(&actions);
     ::close(pipeEnds[1]);
@@ -127,6 +126,22 @@ std::optional<NullSinkMonitor::Clock::time_point> NullSinkMonitor::firstLoudAfte
     return found == m_loudTimes.end() ? std::nullopt : std::optional(*found);
 }
 
+std::size_t NullSinkMonitor::sampleCount() const
+{
+    const std::lock_guard lock(m_mutex);
+    return m_dropped + m_samples.size();
+}
+
+std::vector<float> NullSinkMonitor::samplesFrom(std::size_t index) const
+{
+    const std::lock_guard lock(m_mutex);
+    std::vector<float> samples;
+    for (std::size_t i = std::max(index, m_dropped) - m_dropped; i < m_samples.size(); ++i) {
+        samples.push_back(static_cast<float>(m_samples[i]) / 32768.0F);
+    }
+    return samples;
+}
+
 void NullSinkMonitor::record(int fd)
 {
     std::int16_t samples[512];
@@ -140,6 +155,13 @@ void NullSinkMonitor::record(int fd)
             break;
         }
         const Clock::time_point now = Clock::now();
+        {
+            const std::lock_guard lock(m_mutex);
+            m_samples.insert(m_samples.end(), samples, samples + got / 2);
+            const std::size_t over = m_samples.size() > keptSamples ? m_samples.size() - keptSamples : 0;
+            m_samples.erase(m_samples.begin(), m_samples.begin() + static_cast<std::ptrdiff_t>(over));
+            m_dropped += over;
+        }
         for (ssize_t i = 0; i < got / 2; ++i) {
             if (samples[i] > loudSample || samples[i] < -loudSample) {
                 const std::lock_guard lock(m_mutex);

@@ -35,13 +35,14 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION sound)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-# The libraries the binaries link, the plugins Qt loads at run time, the GStreamer elements
-# the streams need, and fonts for every script and emoji in station names.
+# The libraries the binaries link (GUPnP and GUPnP-AV for casting to speakers on the network),
+# the plugins Qt loads at run time, the GStreamer elements the streams need, and fonts for every
+# script and emoji in station names.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
   "libc6, libstdc++6, libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), \
 libqt6network6 (>= 6.4), libqt6dbus6 (>= 6.4), libqt6svg6 (>= 6.4), qt6-qpa-plugins, qt6-translations-l10n, \
 qt6-image-formats-plugins, libsimdjson14, libicu72, zlib1g, libgstreamer1.0-0 (>= 1.22), \
-libgstreamer-plugins-base1.0-0 (>= 1.22), gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, \
+libgstreamer-plugins-base1.0-0 (>= 1.22), libgupnp-1.6-0, libgupnp-av-1.0-3, gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, \
 gstreamer1.0-plugins-bad, gstreamer1.0-plugins-ugly, gstreamer1.0-libav, gstreamer1.0-pulseaudio, \
 fonts-noto-core, fonts-noto-cjk, fonts-noto-color-emoji")
 include(CPack)

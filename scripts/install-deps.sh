@@ -9,6 +9,8 @@ packages=(
   # libraries
   libsimdjson-dev libicu-dev zlib1g-dev qt6-base-dev qt6-svg-dev qt6-image-formats-plugins
   libgstreamer1.0-dev libgstreamer-plugins-base1.0-dev
+  # casting to UPnP renderers
+  libgupnp-1.6-dev libgupnp-av-1.0-dev
   # translations: lupdate and lrelease, their CMake functions, and Qt's own catalogues
   qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
   # playback
@@ -16,8 +18,12 @@ packages=(
   gstreamer1.0-plugins-ugly gstreamer1.0-libav gstreamer1.0-pulseaudio gstreamer1.0-tools
   # tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev python3
+  # ffprobe, which reads the recorder's files as any player would
+  ffmpeg
   # real servers and a real desktop for the tests and the demo
   icecast2 xvfb xauth pulseaudio pulseaudio-utils xdotool
+  # a real UPnP renderer, and SSDP's own tools, for the casting test
+  gmediarender gupnp-tools iproute2
   # a DNS server on loopback for the resolver's tests
   dnsmasq-base
   # a private session bus for the media-controls tests; checkers of the installed desktop files

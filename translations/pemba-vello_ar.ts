@@ -1,5 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="ar">
 <context>
     <name>Core</name>
@@ -116,8 +115,8 @@
         <translation>لا توجد ذاكرة كافية لقراءة الفهرس</translation>
     </message>
     <message>
-        <source>station %1: &quot;%2&quot; %3</source>
-        <translation>المحطة %1: &quot;%2&quot; %3</translation>
+        <source>station %1: "%2" %3</source>
+        <translation>المحطة %1: "%2" %3</translation>
     </message>
     <message>
         <source>station %1 %2</source>
@@ -128,8 +127,8 @@
         <translation>المحطة %1: %2</translation>
     </message>
     <message>
-        <source>station %1, in &quot;%2&quot;: %3</source>
-        <translation>المحطة %1، في &quot;%2&quot;: %3</translation>
+        <source>station %1, in "%2": %3</source>
+        <translation>المحطة %1، في "%2": %3</translation>
     </message>
     <message>
         <source>the catalog is a web page or XML, not JSON</source>
@@ -254,8 +253,8 @@
         <translation>لم يرسل الخادم أي بيانات لمدة %1</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not a valid web address</source>
-        <translation>&quot;%1&quot; ليس عنوان ويب صالحًا</translation>
+        <source>"%1" is not a valid web address</source>
+        <translation>"%1" ليس عنوان ويب صالحًا</translation>
     </message>
     <message>
         <source>Connecting…</source>
@@ -270,7 +269,7 @@
         <translation>%1 إعادة المحاولة بعد %2 ث…</translation>
     </message>
     <message>
-        <source>The station&apos;s playlist lists no stream that can be played here.</source>
+        <source>The station's playlist lists no stream that can be played here.</source>
         <translation>لا تتضمن قائمة تشغيل المحطة أي بث يمكن تشغيله هنا.</translation>
     </message>
     <message>
@@ -278,11 +277,11 @@
         <translation>ليس لدى المحطة عنوان آخر للمحاولة.</translation>
     </message>
     <message>
-        <source>The station&apos;s server could not be reached.</source>
+        <source>The station's server could not be reached.</source>
         <translation>تعذّر الوصول إلى خادم المحطة.</translation>
     </message>
     <message>
-        <source>The station&apos;s server is busy.</source>
+        <source>The station's server is busy.</source>
         <translation>خادم المحطة مشغول.</translation>
     </message>
     <message>
@@ -318,15 +317,15 @@
         <translation>رفضت المحطة تشغيل هذا البث (%1).</translation>
     </message>
     <message>
-        <source>The station&apos;s server is busy (%1).</source>
+        <source>The station's server is busy (%1).</source>
         <translation>خادم المحطة مشغول (%1).</translation>
     </message>
     <message>
-        <source>The station&apos;s server has a fault (%1).</source>
+        <source>The station's server has a fault (%1).</source>
         <translation>في خادم المحطة عطل (%1).</translation>
     </message>
     <message>
-        <source>The station&apos;s secure connection could not be verified.</source>
+        <source>The station's secure connection could not be verified.</source>
         <translation>تعذّر التحقق من الاتصال الآمن بالمحطة.</translation>
     </message>
     <message>
@@ -448,6 +447,103 @@
         <source>Paused</source>
         <translation>متوقف مؤقتًا</translation>
     </message>
+    <message>
+        <source>Other</source>
+        <translation>أخرى</translation>
+    </message>
+    <message numerus="yes">
+        <source>Checked working %Ln minute(s) ago</source>
+        <translation>
+            <numerusform>تم التحقق من عملها قبل %Ln دقيقة</numerusform>
+            <numerusform>تم التحقق من عملها قبل دقيقة واحدة</numerusform>
+            <numerusform>تم التحقق من عملها قبل دقيقتين</numerusform>
+            <numerusform>تم التحقق من عملها قبل %Ln دقائق</numerusform>
+            <numerusform>تم التحقق من عملها قبل %Ln دقيقة</numerusform>
+            <numerusform>تم التحقق من عملها قبل %Ln دقيقة</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Checked working %Ln hour(s) ago</source>
+        <translation>
+            <numerusform>تم التحقق من عملها قبل %Ln ساعة</numerusform>
+            <numerusform>تم التحقق من عملها قبل ساعة واحدة</numerusform>
+            <numerusform>تم التحقق من عملها قبل ساعتين</numerusform>
+            <numerusform>تم التحقق من عملها قبل %Ln ساعات</numerusform>
+            <numerusform>تم التحقق من عملها قبل %Ln ساعة</numerusform>
+            <numerusform>تم التحقق من عملها قبل %Ln ساعة</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Checked working %Ln day(s) ago</source>
+        <translation>
+            <numerusform>تم التحقق من عملها قبل %Ln يوم</numerusform>
+            <numerusform>تم التحقق من عملها قبل يوم واحد</numerusform>
+            <numerusform>تم التحقق من عملها قبل يومين</numerusform>
+            <numerusform>تم التحقق من عملها قبل %Ln أيام</numerusform>
+            <numerusform>تم التحقق من عملها قبل %Ln يومًا</numerusform>
+            <numerusform>تم التحقق من عملها قبل %Ln يوم</numerusform>
+        </translation>
+    </message>
+<message>
+        <source>Recording stopped: the disk is full or has less than 200 MB free.</source>
+        <translation>توقف التسجيل: القرص ممتلئ أو فيه أقل من 200 ميغابايت متاحة.</translation>
+    </message>
+    <message>
+        <source>Recording stopped: the folder cannot be written to.</source>
+        <translation>توقف التسجيل: لا يمكن الكتابة في المجلد.</translation>
+    </message>
+    <message>
+        <source>Recording stopped: the file could not be written.</source>
+        <translation>توقف التسجيل: تعذّرت كتابة الملف.</translation>
+    </message>
+    <message>
+        <source>This station cannot be recorded without re-encoding it, so nothing was recorded.</source>
+        <translation>لا يمكن تسجيل هذه المحطة دون إعادة ترميزها، لذا لم يُسجَّل شيء.</translation>
+    </message>
+    <message>
+        <source>This song is no longer kept.</source>
+        <translation>لم تعد هذه الأغنية محفوظة.</translation>
+    </message>
+<message>
+        <source>Speakers on the network cannot be found: %1</source>
+        <translation>تعذّر البحث عن مكبّرات الصوت على الشبكة: %1</translation>
+    </message>
+    <message>
+        <source>It did not answer in time.</source>
+        <translation>لم يُجب في الوقت المحدد.</translation>
+    </message>
+    <message>
+        <source>It did not start playing in time.</source>
+        <translation>لم يبدأ التشغيل في الوقت المحدد.</translation>
+    </message>
+    <message>
+        <source>It cannot play this kind of stream (%1).</source>
+        <translation>لا يمكنه تشغيل هذا النوع من البث (%1).</translation>
+    </message>
+    <message>
+        <source>It refused: %1</source>
+        <translation>رُفض الطلب: %1</translation>
+    </message>
+    <message>
+        <source>It could not be reached: %1</source>
+        <translation>تعذّر الوصول إليه: %1</translation>
+    </message>
+    <message>
+        <source>%1 stopped playing the station: %2</source>
+        <translation>توقّف %1 عن تشغيل المحطة: %2</translation>
+    </message>
+    <message>
+        <source>It is no longer on the network.</source>
+        <translation>لم يعد موجودًا على الشبكة.</translation>
+    </message>
+    <message>
+        <source>It stopped on its own.</source>
+        <translation>توقّف من تلقاء نفسه.</translation>
+    </message>
+    <message>
+        <source>It reported an error: %1</source>
+        <translation>أبلغ عن خطأ: %1</translation>
+    </message>
 </context>
 <context>
     <name>DBusIdleInhibitor</name>
@@ -545,8 +641,8 @@
 <context>
     <name>LaunchOptions</name>
     <message>
-        <source>--%1 needs an absolute http or https address, not &quot;%2&quot;</source>
-        <translation>يحتاج --%1 إلى عنوان http أو https مطلق، وليس &quot;%2&quot;</translation>
+        <source>--%1 needs an absolute http or https address, not "%2"</source>
+        <translation>يحتاج --%1 إلى عنوان http أو https مطلق، وليس "%2"</translation>
     </message>
     <message>
         <source>Pemba Vello, an internet radio player.</source>
@@ -577,7 +673,7 @@
         <translation>قيمة</translation>
     </message>
     <message>
-        <source>Qt&apos;s own options:</source>
+        <source>Qt's own options:</source>
         <translation>خيارات Qt الخاصة:</translation>
     </message>
 </context>
@@ -643,7 +739,7 @@
         <translation>الموقع</translation>
     </message>
     <message>
-        <source>Open the station&apos;s homepage</source>
+        <source>Open the station's homepage</source>
         <translation>فتح موقع المحطة</translation>
     </message>
     <message>
@@ -771,10 +867,10 @@
     </message>
     <message>
         <source>pemba-vello: %1
-Try &apos;pemba-vello --help&apos;.
+Try 'pemba-vello --help'.
 </source>
         <translation>pemba-vello: %1
-جرّب &apos;pemba-vello --help&apos;.
+جرّب 'pemba-vello --help'.
 </translation>
     </message>
     <message>
@@ -854,7 +950,7 @@ Internet radio, most popular first.</source>
     </message>
     <message>
         <source>&amp;Pemba Vello</source>
-        <comment>the application&apos;s menu</comment>
+        <comment>the application's menu</comment>
         <translation>Pemba Vello (&amp;P)</translation>
     </message>
     <message>

@@ -1,5 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="de">
 <context>
     <name>Core</name>
@@ -116,7 +115,7 @@
         <translation>es ist nicht genug Speicher frei, um den Katalog zu lesen</translation>
     </message>
     <message>
-        <source>station %1: &quot;%2&quot; %3</source>
+        <source>station %1: "%2" %3</source>
         <translation>Sender %1: „%2“ %3</translation>
     </message>
     <message>
@@ -128,7 +127,7 @@
         <translation>Sender %1: %2</translation>
     </message>
     <message>
-        <source>station %1, in &quot;%2&quot;: %3</source>
+        <source>station %1, in "%2": %3</source>
         <translation>Sender %1, in „%2“: %3</translation>
     </message>
     <message>
@@ -246,7 +245,7 @@
         <translation>Der Server sendete %1 lang keine Daten</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not a valid web address</source>
+        <source>"%1" is not a valid web address</source>
         <translation>„%1“ ist keine gültige Webadresse</translation>
     </message>
     <message>
@@ -262,7 +261,7 @@
         <translation>%1 Neuer Versuch in %2 s …</translation>
     </message>
     <message>
-        <source>The station&apos;s playlist lists no stream that can be played here.</source>
+        <source>The station's playlist lists no stream that can be played here.</source>
         <translation>Die Playlist des Senders enthält keinen Stream, der hier abgespielt werden kann.</translation>
     </message>
     <message>
@@ -270,11 +269,11 @@
         <translation>Der Sender hat keine weitere Adresse, die sich versuchen ließe.</translation>
     </message>
     <message>
-        <source>The station&apos;s server could not be reached.</source>
+        <source>The station's server could not be reached.</source>
         <translation>Der Server des Senders war nicht erreichbar.</translation>
     </message>
     <message>
-        <source>The station&apos;s server is busy.</source>
+        <source>The station's server is busy.</source>
         <translation>Der Server des Senders ist ausgelastet.</translation>
     </message>
     <message>
@@ -310,15 +309,15 @@
         <translation>Der Sender verweigert die Wiedergabe dieses Streams (%1).</translation>
     </message>
     <message>
-        <source>The station&apos;s server is busy (%1).</source>
+        <source>The station's server is busy (%1).</source>
         <translation>Der Server des Senders ist ausgelastet (%1).</translation>
     </message>
     <message>
-        <source>The station&apos;s server has a fault (%1).</source>
+        <source>The station's server has a fault (%1).</source>
         <translation>Der Server des Senders hat einen Fehler (%1).</translation>
     </message>
     <message>
-        <source>The station&apos;s secure connection could not be verified.</source>
+        <source>The station's secure connection could not be verified.</source>
         <translation>Die sichere Verbindung zum Sender konnte nicht überprüft werden.</translation>
     </message>
     <message>
@@ -436,6 +435,91 @@
         <source>Paused</source>
         <translation>Pausiert</translation>
     </message>
+    <message>
+        <source>Other</source>
+        <translation>Andere</translation>
+    </message>
+    <message numerus="yes">
+        <source>Checked working %Ln minute(s) ago</source>
+        <translation>
+            <numerusform>Vor %Ln Minute als funktionierend geprüft</numerusform>
+            <numerusform>Vor %Ln Minuten als funktionierend geprüft</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Checked working %Ln hour(s) ago</source>
+        <translation>
+            <numerusform>Vor %Ln Stunde als funktionierend geprüft</numerusform>
+            <numerusform>Vor %Ln Stunden als funktionierend geprüft</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Checked working %Ln day(s) ago</source>
+        <translation>
+            <numerusform>Vor %Ln Tag als funktionierend geprüft</numerusform>
+            <numerusform>Vor %Ln Tagen als funktionierend geprüft</numerusform>
+        </translation>
+    </message>
+<message>
+        <source>Recording stopped: the disk is full or has less than 200 MB free.</source>
+        <translation>Aufnahme beendet: Der Datenträger ist voll oder hat weniger als 200 MB frei.</translation>
+    </message>
+    <message>
+        <source>Recording stopped: the folder cannot be written to.</source>
+        <translation>Aufnahme beendet: In den Ordner kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Recording stopped: the file could not be written.</source>
+        <translation>Aufnahme beendet: Die Datei konnte nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>This station cannot be recorded without re-encoding it, so nothing was recorded.</source>
+        <translation>Dieser Sender kann nicht ohne Neukodierung aufgenommen werden, daher wurde nichts aufgenommen.</translation>
+    </message>
+    <message>
+        <source>This song is no longer kept.</source>
+        <translation>Dieser Titel wird nicht mehr vorgehalten.</translation>
+    </message>
+<message>
+        <source>Speakers on the network cannot be found: %1</source>
+        <translation>Lautsprecher im Netzwerk können nicht gesucht werden: %1</translation>
+    </message>
+    <message>
+        <source>It did not answer in time.</source>
+        <translation>Keine Antwort in der vorgesehenen Zeit.</translation>
+    </message>
+    <message>
+        <source>It did not start playing in time.</source>
+        <translation>Die Wiedergabe hat nicht rechtzeitig begonnen.</translation>
+    </message>
+    <message>
+        <source>It cannot play this kind of stream (%1).</source>
+        <translation>Diese Art von Stream kann dort nicht abgespielt werden (%1).</translation>
+    </message>
+    <message>
+        <source>It refused: %1</source>
+        <translation>Abgelehnt: %1</translation>
+    </message>
+    <message>
+        <source>It could not be reached: %1</source>
+        <translation>Nicht erreichbar: %1</translation>
+    </message>
+    <message>
+        <source>%1 stopped playing the station: %2</source>
+        <translation>%1 spielt den Sender nicht mehr: %2</translation>
+    </message>
+    <message>
+        <source>It is no longer on the network.</source>
+        <translation>Nicht mehr im Netzwerk.</translation>
+    </message>
+    <message>
+        <source>It stopped on its own.</source>
+        <translation>Die Wiedergabe endete von selbst.</translation>
+    </message>
+    <message>
+        <source>It reported an error: %1</source>
+        <translation>Ein Fehler wurde gemeldet: %1</translation>
+    </message>
 </context>
 <context>
     <name>DBusIdleInhibitor</name>
@@ -513,7 +597,7 @@
 <context>
     <name>LaunchOptions</name>
     <message>
-        <source>--%1 needs an absolute http or https address, not &quot;%2&quot;</source>
+        <source>--%1 needs an absolute http or https address, not "%2"</source>
         <translation>--%1 braucht eine absolute http- oder https-Adresse, nicht „%2“</translation>
     </message>
     <message>
@@ -545,7 +629,7 @@
         <translation>Wert</translation>
     </message>
     <message>
-        <source>Qt&apos;s own options:</source>
+        <source>Qt's own options:</source>
         <translation>Qts eigene Optionen:</translation>
     </message>
 </context>
@@ -611,7 +695,7 @@
         <translation>Website</translation>
     </message>
     <message>
-        <source>Open the station&apos;s homepage</source>
+        <source>Open the station's homepage</source>
         <translation>Website des Senders öffnen</translation>
     </message>
     <message>
@@ -739,10 +823,10 @@
     </message>
     <message>
         <source>pemba-vello: %1
-Try &apos;pemba-vello --help&apos;.
+Try 'pemba-vello --help'.
 </source>
         <translation>pemba-vello: %1
-Siehe &apos;pemba-vello --help&apos;.
+Siehe 'pemba-vello --help'.
 </translation>
     </message>
     <message>
@@ -822,7 +906,7 @@ Internetradio, die beliebtesten Sender zuerst.</translation>
     </message>
     <message>
         <source>&amp;Pemba Vello</source>
-        <comment>the application&apos;s menu</comment>
+        <comment>the application's menu</comment>
         <translation>&amp;Pemba Vello</translation>
     </message>
     <message>

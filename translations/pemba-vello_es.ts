@@ -1,5 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="es">
 <context>
     <name>Core</name>
@@ -116,7 +115,7 @@
         <translation>no hay memoria suficiente para leer el catálogo</translation>
     </message>
     <message>
-        <source>station %1: &quot;%2&quot; %3</source>
+        <source>station %1: "%2" %3</source>
         <translation>emisora %1: «%2» %3</translation>
     </message>
     <message>
@@ -128,7 +127,7 @@
         <translation>emisora %1: %2</translation>
     </message>
     <message>
-        <source>station %1, in &quot;%2&quot;: %3</source>
+        <source>station %1, in "%2": %3</source>
         <translation>emisora %1, en «%2»: %3</translation>
     </message>
     <message>
@@ -246,7 +245,7 @@
         <translation>El servidor no envió datos durante %1</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not a valid web address</source>
+        <source>"%1" is not a valid web address</source>
         <translation>«%1» no es una dirección web válida</translation>
     </message>
     <message>
@@ -262,7 +261,7 @@
         <translation>%1 Nuevo intento en %2 s…</translation>
     </message>
     <message>
-        <source>The station&apos;s playlist lists no stream that can be played here.</source>
+        <source>The station's playlist lists no stream that can be played here.</source>
         <translation>La lista de reproducción de la emisora no incluye ninguna transmisión que se pueda reproducir aquí.</translation>
     </message>
     <message>
@@ -270,11 +269,11 @@
         <translation>La emisora no tiene otra dirección que probar.</translation>
     </message>
     <message>
-        <source>The station&apos;s server could not be reached.</source>
+        <source>The station's server could not be reached.</source>
         <translation>No se pudo contactar con el servidor de la emisora.</translation>
     </message>
     <message>
-        <source>The station&apos;s server is busy.</source>
+        <source>The station's server is busy.</source>
         <translation>El servidor de la emisora está ocupado.</translation>
     </message>
     <message>
@@ -310,15 +309,15 @@
         <translation>La emisora se negó a reproducir esta transmisión (%1).</translation>
     </message>
     <message>
-        <source>The station&apos;s server is busy (%1).</source>
+        <source>The station's server is busy (%1).</source>
         <translation>El servidor de la emisora está ocupado (%1).</translation>
     </message>
     <message>
-        <source>The station&apos;s server has a fault (%1).</source>
+        <source>The station's server has a fault (%1).</source>
         <translation>El servidor de la emisora tiene un fallo (%1).</translation>
     </message>
     <message>
-        <source>The station&apos;s secure connection could not be verified.</source>
+        <source>The station's secure connection could not be verified.</source>
         <translation>No se pudo verificar la conexión segura de la emisora.</translation>
     </message>
     <message>
@@ -436,6 +435,91 @@
         <source>Paused</source>
         <translation>En pausa</translation>
     </message>
+    <message>
+        <source>Other</source>
+        <translation>Otros</translation>
+    </message>
+    <message numerus="yes">
+        <source>Checked working %Ln minute(s) ago</source>
+        <translation>
+            <numerusform>Comprobada en funcionamiento hace %Ln minuto</numerusform>
+            <numerusform>Comprobada en funcionamiento hace %Ln minutos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Checked working %Ln hour(s) ago</source>
+        <translation>
+            <numerusform>Comprobada en funcionamiento hace %Ln hora</numerusform>
+            <numerusform>Comprobada en funcionamiento hace %Ln horas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Checked working %Ln day(s) ago</source>
+        <translation>
+            <numerusform>Comprobada en funcionamiento hace %Ln día</numerusform>
+            <numerusform>Comprobada en funcionamiento hace %Ln días</numerusform>
+        </translation>
+    </message>
+<message>
+        <source>Recording stopped: the disk is full or has less than 200 MB free.</source>
+        <translation>Grabación detenida: el disco está lleno o tiene menos de 200 MB libres.</translation>
+    </message>
+    <message>
+        <source>Recording stopped: the folder cannot be written to.</source>
+        <translation>Grabación detenida: no se puede escribir en la carpeta.</translation>
+    </message>
+    <message>
+        <source>Recording stopped: the file could not be written.</source>
+        <translation>Grabación detenida: no se pudo escribir el archivo.</translation>
+    </message>
+    <message>
+        <source>This station cannot be recorded without re-encoding it, so nothing was recorded.</source>
+        <translation>Esta emisora no se puede grabar sin recodificarla, así que no se grabó nada.</translation>
+    </message>
+    <message>
+        <source>This song is no longer kept.</source>
+        <translation>Esta canción ya no se conserva.</translation>
+    </message>
+<message>
+        <source>Speakers on the network cannot be found: %1</source>
+        <translation>No se pueden buscar altavoces en la red: %1</translation>
+    </message>
+    <message>
+        <source>It did not answer in time.</source>
+        <translation>No respondió a tiempo.</translation>
+    </message>
+    <message>
+        <source>It did not start playing in time.</source>
+        <translation>No empezó a reproducir a tiempo.</translation>
+    </message>
+    <message>
+        <source>It cannot play this kind of stream (%1).</source>
+        <translation>No puede reproducir este tipo de emisión (%1).</translation>
+    </message>
+    <message>
+        <source>It refused: %1</source>
+        <translation>Se negó: %1</translation>
+    </message>
+    <message>
+        <source>It could not be reached: %1</source>
+        <translation>No se pudo conectar: %1</translation>
+    </message>
+    <message>
+        <source>%1 stopped playing the station: %2</source>
+        <translation>%1 dejó de reproducir la emisora: %2</translation>
+    </message>
+    <message>
+        <source>It is no longer on the network.</source>
+        <translation>Ya no está en la red.</translation>
+    </message>
+    <message>
+        <source>It stopped on its own.</source>
+        <translation>Se detuvo por sí solo.</translation>
+    </message>
+    <message>
+        <source>It reported an error: %1</source>
+        <translation>Informó de un error: %1</translation>
+    </message>
 </context>
 <context>
     <name>DBusIdleInhibitor</name>
@@ -513,7 +597,7 @@
 <context>
     <name>LaunchOptions</name>
     <message>
-        <source>--%1 needs an absolute http or https address, not &quot;%2&quot;</source>
+        <source>--%1 needs an absolute http or https address, not "%2"</source>
         <translation>--%1 necesita una dirección http o https absoluta, no «%2»</translation>
     </message>
     <message>
@@ -545,7 +629,7 @@
         <translation>valor</translation>
     </message>
     <message>
-        <source>Qt&apos;s own options:</source>
+        <source>Qt's own options:</source>
         <translation>Opciones propias de Qt:</translation>
     </message>
 </context>
@@ -611,7 +695,7 @@
         <translation>Sitio web</translation>
     </message>
     <message>
-        <source>Open the station&apos;s homepage</source>
+        <source>Open the station's homepage</source>
         <translation>Abrir el sitio web de la emisora</translation>
     </message>
     <message>
@@ -739,10 +823,10 @@
     </message>
     <message>
         <source>pemba-vello: %1
-Try &apos;pemba-vello --help&apos;.
+Try 'pemba-vello --help'.
 </source>
         <translation>pemba-vello: %1
-Prueba &apos;pemba-vello --help&apos;.
+Prueba 'pemba-vello --help'.
 </translation>
     </message>
     <message>
@@ -822,7 +906,7 @@ Radio por internet, lo más escuchado primero.</translation>
     </message>
     <message>
         <source>&amp;Pemba Vello</source>
-        <comment>the application&apos;s menu</comment>
+        <comment>the application's menu</comment>
         <translation>&amp;Pemba Vello</translation>
     </message>
     <message>

@@ -1,5 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="fr">
 <context>
     <name>Core</name>
@@ -116,7 +115,7 @@
         <translation>la mémoire est insuffisante pour lire le catalogue</translation>
     </message>
     <message>
-        <source>station %1: &quot;%2&quot; %3</source>
+        <source>station %1: "%2" %3</source>
         <translation>station %1 : « %2 » %3</translation>
     </message>
     <message>
@@ -128,7 +127,7 @@
         <translation>station %1 : %2</translation>
     </message>
     <message>
-        <source>station %1, in &quot;%2&quot;: %3</source>
+        <source>station %1, in "%2": %3</source>
         <translation>station %1, dans « %2 » : %3</translation>
     </message>
     <message>
@@ -246,7 +245,7 @@
         <translation>Le serveur n’a envoyé aucune donnée pendant %1</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not a valid web address</source>
+        <source>"%1" is not a valid web address</source>
         <translation>« %1 » n’est pas une adresse web valide</translation>
     </message>
     <message>
@@ -262,7 +261,7 @@
         <translation>%1 Nouvel essai dans %2 s…</translation>
     </message>
     <message>
-        <source>The station&apos;s playlist lists no stream that can be played here.</source>
+        <source>The station's playlist lists no stream that can be played here.</source>
         <translation>La liste de lecture de la station ne contient aucun flux lisible ici.</translation>
     </message>
     <message>
@@ -270,11 +269,11 @@
         <translation>La station n’a pas d’autre adresse à essayer.</translation>
     </message>
     <message>
-        <source>The station&apos;s server could not be reached.</source>
+        <source>The station's server could not be reached.</source>
         <translation>Le serveur de la station est injoignable.</translation>
     </message>
     <message>
-        <source>The station&apos;s server is busy.</source>
+        <source>The station's server is busy.</source>
         <translation>Le serveur de la station est occupé.</translation>
     </message>
     <message>
@@ -310,15 +309,15 @@
         <translation>La station a refusé de diffuser ce flux (%1).</translation>
     </message>
     <message>
-        <source>The station&apos;s server is busy (%1).</source>
+        <source>The station's server is busy (%1).</source>
         <translation>Le serveur de la station est occupé (%1).</translation>
     </message>
     <message>
-        <source>The station&apos;s server has a fault (%1).</source>
+        <source>The station's server has a fault (%1).</source>
         <translation>Le serveur de la station est en panne (%1).</translation>
     </message>
     <message>
-        <source>The station&apos;s secure connection could not be verified.</source>
+        <source>The station's secure connection could not be verified.</source>
         <translation>La connexion sécurisée de la station n’a pas pu être vérifiée.</translation>
     </message>
     <message>
@@ -436,6 +435,91 @@
         <source>Paused</source>
         <translation>En pause</translation>
     </message>
+    <message>
+        <source>Other</source>
+        <translation>Autres</translation>
+    </message>
+    <message numerus="yes">
+        <source>Checked working %Ln minute(s) ago</source>
+        <translation>
+            <numerusform>Vérifiée en état de marche il y a %Ln minute</numerusform>
+            <numerusform>Vérifiée en état de marche il y a %Ln minutes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Checked working %Ln hour(s) ago</source>
+        <translation>
+            <numerusform>Vérifiée en état de marche il y a %Ln heure</numerusform>
+            <numerusform>Vérifiée en état de marche il y a %Ln heures</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Checked working %Ln day(s) ago</source>
+        <translation>
+            <numerusform>Vérifiée en état de marche il y a %Ln jour</numerusform>
+            <numerusform>Vérifiée en état de marche il y a %Ln jours</numerusform>
+        </translation>
+    </message>
+<message>
+        <source>Recording stopped: the disk is full or has less than 200 MB free.</source>
+        <translation>Enregistrement arrêté : le disque est plein ou a moins de 200 Mo libres.</translation>
+    </message>
+    <message>
+        <source>Recording stopped: the folder cannot be written to.</source>
+        <translation>Enregistrement arrêté : impossible d’écrire dans le dossier.</translation>
+    </message>
+    <message>
+        <source>Recording stopped: the file could not be written.</source>
+        <translation>Enregistrement arrêté : le fichier n’a pas pu être écrit.</translation>
+    </message>
+    <message>
+        <source>This station cannot be recorded without re-encoding it, so nothing was recorded.</source>
+        <translation>Cette station ne peut pas être enregistrée sans être réencodée : rien n’a été enregistré.</translation>
+    </message>
+    <message>
+        <source>This song is no longer kept.</source>
+        <translation>Ce morceau n’est plus conservé.</translation>
+    </message>
+<message>
+        <source>Speakers on the network cannot be found: %1</source>
+        <translation>Impossible de rechercher les enceintes du réseau : %1</translation>
+    </message>
+    <message>
+        <source>It did not answer in time.</source>
+        <translation>Pas de réponse à temps.</translation>
+    </message>
+    <message>
+        <source>It did not start playing in time.</source>
+        <translation>La lecture n’a pas commencé à temps.</translation>
+    </message>
+    <message>
+        <source>It cannot play this kind of stream (%1).</source>
+        <translation>Ce type de flux n’y est pas lisible (%1).</translation>
+    </message>
+    <message>
+        <source>It refused: %1</source>
+        <translation>Refusé : %1</translation>
+    </message>
+    <message>
+        <source>It could not be reached: %1</source>
+        <translation>Injoignable : %1</translation>
+    </message>
+    <message>
+        <source>%1 stopped playing the station: %2</source>
+        <translation>%1 a cessé de lire la station : %2</translation>
+    </message>
+    <message>
+        <source>It is no longer on the network.</source>
+        <translation>N’est plus sur le réseau.</translation>
+    </message>
+    <message>
+        <source>It stopped on its own.</source>
+        <translation>La lecture s’est arrêtée d’elle-même.</translation>
+    </message>
+    <message>
+        <source>It reported an error: %1</source>
+        <translation>Erreur signalée : %1</translation>
+    </message>
 </context>
 <context>
     <name>DBusIdleInhibitor</name>
@@ -513,7 +597,7 @@
 <context>
     <name>LaunchOptions</name>
     <message>
-        <source>--%1 needs an absolute http or https address, not &quot;%2&quot;</source>
+        <source>--%1 needs an absolute http or https address, not "%2"</source>
         <translation>--%1 attend une adresse http ou https absolue, pas « %2 »</translation>
     </message>
     <message>
@@ -545,7 +629,7 @@
         <translation>valeur</translation>
     </message>
     <message>
-        <source>Qt&apos;s own options:</source>
+        <source>Qt's own options:</source>
         <translation>Options propres à Qt :</translation>
     </message>
 </context>
@@ -611,7 +695,7 @@
         <translation>Site web</translation>
     </message>
     <message>
-        <source>Open the station&apos;s homepage</source>
+        <source>Open the station's homepage</source>
         <translation>Ouvrir le site web de la station</translation>
     </message>
     <message>
@@ -739,7 +823,7 @@
     </message>
     <message>
         <source>pemba-vello: %1
-Try &apos;pemba-vello --help&apos;.
+Try 'pemba-vello --help'.
 </source>
         <translation>pemba-vello : %1
 Essayez « pemba-vello --help ».
@@ -822,7 +906,7 @@ La radio sur Internet, les plus populaires d’abord.</translation>
     </message>
     <message>
         <source>&amp;Pemba Vello</source>
-        <comment>the application&apos;s menu</comment>
+        <comment>the application's menu</comment>
         <translation>&amp;Pemba Vello</translation>
     </message>
     <message>

@@ -1,5 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="ja">
 <context>
     <name>Core</name>
@@ -116,8 +115,8 @@
         <translation>カタログを読み込むためのメモリが足りません</translation>
     </message>
     <message>
-        <source>station %1: &quot;%2&quot; %3</source>
-        <translation>放送局 %1: &quot;%2&quot; は%3</translation>
+        <source>station %1: "%2" %3</source>
+        <translation>放送局 %1: "%2" は%3</translation>
     </message>
     <message>
         <source>station %1 %2</source>
@@ -128,8 +127,8 @@
         <translation>放送局 %1: %2</translation>
     </message>
     <message>
-        <source>station %1, in &quot;%2&quot;: %3</source>
-        <translation>放送局 %1 の &quot;%2&quot;: %3</translation>
+        <source>station %1, in "%2": %3</source>
+        <translation>放送局 %1 の "%2": %3</translation>
     </message>
     <message>
         <source>the catalog is a web page or XML, not JSON</source>
@@ -244,8 +243,8 @@
         <translation>サーバーから %1 の間データが届きませんでした</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not a valid web address</source>
-        <translation>&quot;%1&quot; は有効なウェブアドレスではありません</translation>
+        <source>"%1" is not a valid web address</source>
+        <translation>"%1" は有効なウェブアドレスではありません</translation>
     </message>
     <message>
         <source>Connecting…</source>
@@ -260,7 +259,7 @@
         <translation>%1 %2 秒後に再試行します…</translation>
     </message>
     <message>
-        <source>The station&apos;s playlist lists no stream that can be played here.</source>
+        <source>The station's playlist lists no stream that can be played here.</source>
         <translation>この放送局のプレイリストには、ここで再生できるストリームがありません。</translation>
     </message>
     <message>
@@ -268,11 +267,11 @@
         <translation>この放送局には他に試せるアドレスがありません。</translation>
     </message>
     <message>
-        <source>The station&apos;s server could not be reached.</source>
+        <source>The station's server could not be reached.</source>
         <translation>放送局のサーバーにつながりませんでした。</translation>
     </message>
     <message>
-        <source>The station&apos;s server is busy.</source>
+        <source>The station's server is busy.</source>
         <translation>放送局のサーバーが混み合っています。</translation>
     </message>
     <message>
@@ -308,15 +307,15 @@
         <translation>放送局がこのストリームの再生を拒否しました (%1)。</translation>
     </message>
     <message>
-        <source>The station&apos;s server is busy (%1).</source>
+        <source>The station's server is busy (%1).</source>
         <translation>放送局のサーバーが混み合っています (%1)。</translation>
     </message>
     <message>
-        <source>The station&apos;s server has a fault (%1).</source>
+        <source>The station's server has a fault (%1).</source>
         <translation>放送局のサーバーに障害があります (%1)。</translation>
     </message>
     <message>
-        <source>The station&apos;s secure connection could not be verified.</source>
+        <source>The station's secure connection could not be verified.</source>
         <translation>放送局の安全な接続を確認できませんでした。</translation>
     </message>
     <message>
@@ -433,6 +432,88 @@
         <source>Paused</source>
         <translation>一時停止中</translation>
     </message>
+    <message>
+        <source>Other</source>
+        <translation>その他</translation>
+    </message>
+    <message numerus="yes">
+        <source>Checked working %Ln minute(s) ago</source>
+        <translation>
+            <numerusform>%Ln 分前に動作を確認</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Checked working %Ln hour(s) ago</source>
+        <translation>
+            <numerusform>%Ln 時間前に動作を確認</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Checked working %Ln day(s) ago</source>
+        <translation>
+            <numerusform>%Ln 日前に動作を確認</numerusform>
+        </translation>
+    </message>
+<message>
+        <source>Recording stopped: the disk is full or has less than 200 MB free.</source>
+        <translation>録音を停止しました: ディスクがいっぱいか、空き容量が 200 MB 未満です。</translation>
+    </message>
+    <message>
+        <source>Recording stopped: the folder cannot be written to.</source>
+        <translation>録音を停止しました: フォルダーに書き込めません。</translation>
+    </message>
+    <message>
+        <source>Recording stopped: the file could not be written.</source>
+        <translation>録音を停止しました: ファイルを書き込めませんでした。</translation>
+    </message>
+    <message>
+        <source>This station cannot be recorded without re-encoding it, so nothing was recorded.</source>
+        <translation>この局は再エンコードしないと録音できないため、何も録音していません。</translation>
+    </message>
+    <message>
+        <source>This song is no longer kept.</source>
+        <translation>この曲はもう保持されていません。</translation>
+    </message>
+<message>
+        <source>Speakers on the network cannot be found: %1</source>
+        <translation>ネットワーク上のスピーカーを探せません: %1</translation>
+    </message>
+    <message>
+        <source>It did not answer in time.</source>
+        <translation>時間内に応答がありませんでした。</translation>
+    </message>
+    <message>
+        <source>It did not start playing in time.</source>
+        <translation>時間内に再生が始まりませんでした。</translation>
+    </message>
+    <message>
+        <source>It cannot play this kind of stream (%1).</source>
+        <translation>この種類のストリームは再生できません（%1）。</translation>
+    </message>
+    <message>
+        <source>It refused: %1</source>
+        <translation>拒否されました: %1</translation>
+    </message>
+    <message>
+        <source>It could not be reached: %1</source>
+        <translation>接続できません: %1</translation>
+    </message>
+    <message>
+        <source>%1 stopped playing the station: %2</source>
+        <translation>%1 で放送局の再生が止まりました: %2</translation>
+    </message>
+    <message>
+        <source>It is no longer on the network.</source>
+        <translation>ネットワーク上に見つからなくなりました。</translation>
+    </message>
+    <message>
+        <source>It stopped on its own.</source>
+        <translation>ひとりでに停止しました。</translation>
+    </message>
+    <message>
+        <source>It reported an error: %1</source>
+        <translation>エラーが報告されました: %1</translation>
+    </message>
 </context>
 <context>
     <name>DBusIdleInhibitor</name>
@@ -505,8 +586,8 @@
 <context>
     <name>LaunchOptions</name>
     <message>
-        <source>--%1 needs an absolute http or https address, not &quot;%2&quot;</source>
-        <translation>--%1 には http または https の絶対アドレスが必要です (&quot;%2&quot; は使えません)</translation>
+        <source>--%1 needs an absolute http or https address, not "%2"</source>
+        <translation>--%1 には http または https の絶対アドレスが必要です ("%2" は使えません)</translation>
     </message>
     <message>
         <source>Pemba Vello, an internet radio player.</source>
@@ -537,7 +618,7 @@
         <translation>値</translation>
     </message>
     <message>
-        <source>Qt&apos;s own options:</source>
+        <source>Qt's own options:</source>
         <translation>Qt 独自のオプション:</translation>
     </message>
 </context>
@@ -603,7 +684,7 @@
         <translation>ホームページ</translation>
     </message>
     <message>
-        <source>Open the station&apos;s homepage</source>
+        <source>Open the station's homepage</source>
         <translation>放送局のホームページを開く</translation>
     </message>
     <message>
@@ -731,10 +812,10 @@
     </message>
     <message>
         <source>pemba-vello: %1
-Try &apos;pemba-vello --help&apos;.
+Try 'pemba-vello --help'.
 </source>
         <translation>pemba-vello: %1
-&apos;pemba-vello --help&apos; を参照してください。
+'pemba-vello --help' を参照してください。
 </translation>
     </message>
     <message>
@@ -814,7 +895,7 @@ Internet radio, most popular first.</source>
     </message>
     <message>
         <source>&amp;Pemba Vello</source>
-        <comment>the application&apos;s menu</comment>
+        <comment>the application's menu</comment>
         <translation>Pemba Vello(&amp;P)</translation>
     </message>
     <message>

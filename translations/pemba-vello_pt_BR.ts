@@ -1,5 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="pt_BR">
 <context>
     <name>Core</name>
@@ -116,8 +115,8 @@
         <translation>não há memória suficiente para ler o catálogo</translation>
     </message>
     <message>
-        <source>station %1: &quot;%2&quot; %3</source>
-        <translation>estação %1: &quot;%2&quot; %3</translation>
+        <source>station %1: "%2" %3</source>
+        <translation>estação %1: "%2" %3</translation>
     </message>
     <message>
         <source>station %1 %2</source>
@@ -128,8 +127,8 @@
         <translation>estação %1: %2</translation>
     </message>
     <message>
-        <source>station %1, in &quot;%2&quot;: %3</source>
-        <translation>estação %1, em &quot;%2&quot;: %3</translation>
+        <source>station %1, in "%2": %3</source>
+        <translation>estação %1, em "%2": %3</translation>
     </message>
     <message>
         <source>the catalog is a web page or XML, not JSON</source>
@@ -246,8 +245,8 @@
         <translation>O servidor não enviou dados por %1</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not a valid web address</source>
-        <translation>&quot;%1&quot; não é um endereço da web válido</translation>
+        <source>"%1" is not a valid web address</source>
+        <translation>"%1" não é um endereço da web válido</translation>
     </message>
     <message>
         <source>Connecting…</source>
@@ -262,7 +261,7 @@
         <translation>%1 Nova tentativa em %2 s…</translation>
     </message>
     <message>
-        <source>The station&apos;s playlist lists no stream that can be played here.</source>
+        <source>The station's playlist lists no stream that can be played here.</source>
         <translation>A playlist da estação não tem nenhum stream que possa ser tocado aqui.</translation>
     </message>
     <message>
@@ -270,11 +269,11 @@
         <translation>A estação não tem outro endereço para tentar.</translation>
     </message>
     <message>
-        <source>The station&apos;s server could not be reached.</source>
+        <source>The station's server could not be reached.</source>
         <translation>Não foi possível alcançar o servidor da estação.</translation>
     </message>
     <message>
-        <source>The station&apos;s server is busy.</source>
+        <source>The station's server is busy.</source>
         <translation>O servidor da estação está ocupado.</translation>
     </message>
     <message>
@@ -310,15 +309,15 @@
         <translation>A estação se recusou a tocar este stream (%1).</translation>
     </message>
     <message>
-        <source>The station&apos;s server is busy (%1).</source>
+        <source>The station's server is busy (%1).</source>
         <translation>O servidor da estação está ocupado (%1).</translation>
     </message>
     <message>
-        <source>The station&apos;s server has a fault (%1).</source>
+        <source>The station's server has a fault (%1).</source>
         <translation>O servidor da estação está com falha (%1).</translation>
     </message>
     <message>
-        <source>The station&apos;s secure connection could not be verified.</source>
+        <source>The station's secure connection could not be verified.</source>
         <translation>Não foi possível verificar a conexão segura da estação.</translation>
     </message>
     <message>
@@ -436,6 +435,91 @@
         <source>Paused</source>
         <translation>Pausado</translation>
     </message>
+    <message>
+        <source>Other</source>
+        <translation>Outros</translation>
+    </message>
+    <message numerus="yes">
+        <source>Checked working %Ln minute(s) ago</source>
+        <translation>
+            <numerusform>Verificada funcionando há %Ln minuto</numerusform>
+            <numerusform>Verificada funcionando há %Ln minutos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Checked working %Ln hour(s) ago</source>
+        <translation>
+            <numerusform>Verificada funcionando há %Ln hora</numerusform>
+            <numerusform>Verificada funcionando há %Ln horas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Checked working %Ln day(s) ago</source>
+        <translation>
+            <numerusform>Verificada funcionando há %Ln dia</numerusform>
+            <numerusform>Verificada funcionando há %Ln dias</numerusform>
+        </translation>
+    </message>
+<message>
+        <source>Recording stopped: the disk is full or has less than 200 MB free.</source>
+        <translation>Gravação interrompida: o disco está cheio ou tem menos de 200 MB livres.</translation>
+    </message>
+    <message>
+        <source>Recording stopped: the folder cannot be written to.</source>
+        <translation>Gravação interrompida: não é possível gravar na pasta.</translation>
+    </message>
+    <message>
+        <source>Recording stopped: the file could not be written.</source>
+        <translation>Gravação interrompida: não foi possível gravar o arquivo.</translation>
+    </message>
+    <message>
+        <source>This station cannot be recorded without re-encoding it, so nothing was recorded.</source>
+        <translation>Esta estação não pode ser gravada sem recodificação, então nada foi gravado.</translation>
+    </message>
+    <message>
+        <source>This song is no longer kept.</source>
+        <translation>Esta música não está mais guardada.</translation>
+    </message>
+<message>
+        <source>Speakers on the network cannot be found: %1</source>
+        <translation>Não é possível procurar alto-falantes na rede: %1</translation>
+    </message>
+    <message>
+        <source>It did not answer in time.</source>
+        <translation>Não respondeu a tempo.</translation>
+    </message>
+    <message>
+        <source>It did not start playing in time.</source>
+        <translation>Não começou a tocar a tempo.</translation>
+    </message>
+    <message>
+        <source>It cannot play this kind of stream (%1).</source>
+        <translation>Não consegue tocar este tipo de transmissão (%1).</translation>
+    </message>
+    <message>
+        <source>It refused: %1</source>
+        <translation>Recusou: %1</translation>
+    </message>
+    <message>
+        <source>It could not be reached: %1</source>
+        <translation>Inacessível: %1</translation>
+    </message>
+    <message>
+        <source>%1 stopped playing the station: %2</source>
+        <translation>%1 parou de tocar a estação: %2</translation>
+    </message>
+    <message>
+        <source>It is no longer on the network.</source>
+        <translation>Não está mais na rede.</translation>
+    </message>
+    <message>
+        <source>It stopped on its own.</source>
+        <translation>Parou por conta própria.</translation>
+    </message>
+    <message>
+        <source>It reported an error: %1</source>
+        <translation>Informou um erro: %1</translation>
+    </message>
 </context>
 <context>
     <name>DBusIdleInhibitor</name>
@@ -513,8 +597,8 @@
 <context>
     <name>LaunchOptions</name>
     <message>
-        <source>--%1 needs an absolute http or https address, not &quot;%2&quot;</source>
-        <translation>--%1 precisa de um endereço http ou https absoluto, não &quot;%2&quot;</translation>
+        <source>--%1 needs an absolute http or https address, not "%2"</source>
+        <translation>--%1 precisa de um endereço http ou https absoluto, não "%2"</translation>
     </message>
     <message>
         <source>Pemba Vello, an internet radio player.</source>
@@ -545,7 +629,7 @@
         <translation>valor</translation>
     </message>
     <message>
-        <source>Qt&apos;s own options:</source>
+        <source>Qt's own options:</source>
         <translation>Opções próprias do Qt:</translation>
     </message>
 </context>
@@ -611,7 +695,7 @@
         <translation>Site</translation>
     </message>
     <message>
-        <source>Open the station&apos;s homepage</source>
+        <source>Open the station's homepage</source>
         <translation>Abrir o site da estação</translation>
     </message>
     <message>
@@ -739,10 +823,10 @@
     </message>
     <message>
         <source>pemba-vello: %1
-Try &apos;pemba-vello --help&apos;.
+Try 'pemba-vello --help'.
 </source>
         <translation>pemba-vello: %1
-Tente &apos;pemba-vello --help&apos;.
+Tente 'pemba-vello --help'.
 </translation>
     </message>
     <message>
@@ -822,7 +906,7 @@ Rádio pela internet, as mais populares primeiro.</translation>
     </message>
     <message>
         <source>&amp;Pemba Vello</source>
-        <comment>the application&apos;s menu</comment>
+        <comment>the application's menu</comment>
         <translation>&amp;Pemba Vello</translation>
     </message>
     <message>

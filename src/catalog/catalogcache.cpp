@@ -3,6 +3,7 @@
 #include "catalogparts.h"
 #include "displayorder.h"
 #include "ports/httpclient.h"
+#include "stationchanges.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -89,6 +90,41 @@ bool isLeftover(std::string_view name)
     }
     return ::kill(pid, 0) != 0 && errno == ESRCH;
 }
+
+// A regular file of at most `maxBytes`, mapped for reading as it stood when opened.
+class MappedFile final {
+public:
+    MappedFile(const std::filesystem::path& file, std::size_t maxBytes)
+    {
+        const int descriptor = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+        if (descriptor < 0) {
+            return;
+        }
+        struct stat status { };
+        if (::fstat(descriptor, &status) == 0 && S_ISREG(status.st_mode) && status.st_size > 0
+            && static_cast<std::uintmax_t>(status.st_size) <= maxBytes) {
+            void* mapped
+                = ::mmap(nullptr, static_cast<std::size_t>(status.st_size), PROT_READ, MAP_PRIVATE, descriptor, 0);
+            if (mapped != MAP_FAILED) {
+                m_bytes = std::string_view(static_cast<const char*>(mapped), static_cast<std::size_t>(status.st_size));
+            }
+        }
+        ::close(descriptor);
+    }
+    MappedFile(const MappedFile&) = delete;
+    MappedFile& operator=(const MappedFile&) = delete;
+    ~MappedFile()
+    {
+        if (m_bytes) {
+            ::munmap(const_cast<char*>(m_bytes->data()), m_bytes->size());
+        }
+    }
+
+    [[nodiscard]] const std::optional<std::string_view>& bytes() const { return m_bytes; }
+
+private:
+    std::optional<std::string_view> m_bytes;
+};
 
 } // namespace
 
@@ -231,13 +267,14 @@ void DownloadedBody::moveToMemory(bool keep)
     }
 }
 
-Result<std::vector<Station>> decodeDownloadedBody(
-    DownloadedBody& body, const std::filesystem::path& file, const DownloadCheck& check)
+Result<std::vector<Station>> decodeDownloadedBody(DownloadedBody& body, const std::filesystem::path& file,
+    const DownloadCheck& check, std::optional<FileIdentity>* kept)
 {
     const auto temporary = body.takeFile();
     Result<std::vector<Station>> decoded;
+    FileIdentity identity;
     if (temporary) {
-        decoded = decodeCatalogFile(*temporary, HttpClient::defaultMaxBodyBytes);
+        decoded = decodeCatalogFile(*temporary, HttpClient::defaultMaxBodyBytes, &identity);
     } else {
         auto memory = std::make_shared<std::optional<DocumentStream>>(body.takeMemory());
         decoded = decodeCatalogInParts([memory] { return std::exchange(*memory, std::nullopt); });
@@ -250,7 +287,9 @@ Result<std::vector<Station>> decodeDownloadedBody(
     }
     if (temporary && std::holds_alternative<std::vector<Station>>(decoded)) {
         // Before the answer, so whoever hears of the new catalog finds it on disk.
-        putInPlace(*temporary, file);
+        if (putInPlace(*temporary, file) && kept != nullptr) {
+            *kept = identity;
+        }
     } else if (temporary) {
         ::unlink(temporary->c_str());
     }
@@ -321,13 +360,29 @@ void keepListable(std::vector<Station>& stations)
 {
     std::erase_if(stations, [](const Station& station) {
         const auto uuid = station.stationuuid();
-        return !station.radioURL().has_value() || (uuid && uuid->starts_with(ownStationIdPrefix));
+        return !station.hasRadioURL() || (uuid && uuid->starts_with(ownStationIdPrefix));
     });
 }
 
-std::optional<std::vector<Station>> readCachedStations(const std::filesystem::path& file)
+Result<std::vector<Station>> applyChangesToCopy(const StationChanges& changes, const std::filesystem::path& file,
+    const DownloadCheck& check, std::optional<FileIdentity>* kept)
 {
-    Result<std::vector<Station>> decoded = decodeCatalogFile(file, HttpClient::defaultMaxBodyBytes);
+    const MappedFile copy(file, HttpClient::defaultMaxBodyBytes);
+    if (!copy.bytes()) {
+        return Error {unreadableCatalog};
+    }
+    DownloadedBody body(file);
+    if (!changes.applyTo(*copy.bytes(), [&body](std::string_view piece) { body.add(piece); })) {
+        return Error {unreadableCatalog};
+    }
+    return decodeDownloadedBody(body, file, check, kept);
+}
+
+std::optional<std::vector<Station>> readCachedStations(
+    const std::filesystem::path& file, const std::filesystem::path& orderFile)
+{
+    FileIdentity copy;
+    Result<std::vector<Station>> decoded = decodeCatalogFile(file, HttpClient::defaultMaxBodyBytes, &copy);
     auto* stations = std::get_if<std::vector<Station>>(&decoded);
     if (stations == nullptr) {
         return std::nullopt;
@@ -336,7 +391,27 @@ std::optional<std::vector<Station>> readCachedStations(const std::filesystem::pa
     if (stations->empty()) {
         return std::nullopt;
     }
-    return sortedForDisplay(std::move(*stations));
+    const std::string locale = userCollationLocale();
+    if (const auto order = readCachedOrder(orderFile, copy, locale, stations->size())) {
+        std::vector<Station> ordered = inOrder(std::move(*stations), *order);
+        // Only the names were left to collation: the scores tell a kept order that went wrong.
+        if (std::ranges::is_sorted(ordered, std::ranges::greater(), &Station::score)) {
+            return ordered;
+        }
+        return sortedForDisplay(std::move(ordered), locale);
+    }
+    return inDisplayOrder(std::move(*stations), copy, orderFile);
+}
+
+std::vector<Station> inDisplayOrder(
+    std::vector<Station> stations, const std::optional<FileIdentity>& copy, const std::filesystem::path& orderFile)
+{
+    const std::string locale = userCollationLocale();
+    const std::vector<std::uint32_t> order = displayOrder(stations, locale);
+    if (copy) {
+        writeCachedOrder(orderFile, *copy, locale, order);
+    }
+    return inOrder(std::move(stations), order);
 }
 
 } // namespace Vello

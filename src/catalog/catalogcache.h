@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/error.h"
+#include "cachedorder.h"
 #include "catalogparts.h"
 #include "station.h"
 
@@ -62,11 +63,19 @@ using DownloadCheck = std::function<std::optional<Error>(const std::vector<Stati
 
 // Decodes the body, from its temporary file or from memory, a part at a time as the file is, and
 // gives the stations keepListable() keeps, or the reason they are refused: the decoder's or
-// `check`'s. Only stations `check` lets through replace `file`; a refused temporary is removed.
-// The body in memory is read only once: one that is not a catalog fails as unreadable, not with
-// the decoder's reason.
-[[nodiscard]] Result<std::vector<Station>> decodeDownloadedBody(
-    DownloadedBody& body, const std::filesystem::path& file, const DownloadCheck& check);
+// `check`'s. Only stations `check` lets through replace `file`, and `kept` (when given) then
+// says which file that is now; a refused temporary is removed. The body in memory is read only
+// once: one that is not a catalog fails as unreadable, not with the decoder's reason.
+[[nodiscard]] Result<std::vector<Station>> decodeDownloadedBody(DownloadedBody& body, const std::filesystem::path& file,
+    const DownloadCheck& check, std::optional<FileIdentity>* kept = nullptr);
+
+class StationChanges;
+
+// Writes `changes` into the copy at `file` (StationChanges::applyTo) and takes the result as
+// decodeDownloadedBody() takes a download: the copy is replaced only by stations `check` lets
+// through, and stays as it was on any failure.
+[[nodiscard]] Result<std::vector<Station>> applyChangesToCopy(const StationChanges& changes,
+    const std::filesystem::path& file, const DownloadCheck& check, std::optional<FileIdentity>* kept = nullptr);
 
 // Who may read a file written whole: its owner only, or anyone (a document a web server serves).
 enum class FileReaders { owner, everyone };
@@ -90,8 +99,15 @@ bool removeFile(const std::filesystem::path& file);
 void removeLeftoverTemporaries(const std::filesystem::path& folder);
 
 // The listable stations of the copy at `file` in display order, or nothing when there is no
-// copy, it does not decode or nothing in it can be listed.
-[[nodiscard]] std::optional<std::vector<Station>> readCachedStations(const std::filesystem::path& file);
+// copy, it does not decode or nothing in it can be listed. The order comes from `orderFile`
+// when it holds the order of this copy under the user's collation, and is kept there otherwise.
+[[nodiscard]] std::optional<std::vector<Station>> readCachedStations(
+    const std::filesystem::path& file, const std::filesystem::path& orderFile);
+
+// `stations`, the listable stations of the copy `copy` in its order, in display order under the
+// user's collation; the order is kept in `orderFile` for the next start when `copy` is known.
+[[nodiscard]] std::vector<Station> inDisplayOrder(
+    std::vector<Station> stations, const std::optional<FileIdentity>& copy, const std::filesystem::path& orderFile);
 
 // Keeps, in their order, only the stations a catalog may list: those with a stream address,
 // less any whose identifier is one of the person's own stations'.

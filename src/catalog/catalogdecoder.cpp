@@ -1,596 +1,91 @@
 #include "catalogdecoder.h"
 
+#include "catalogparts.h"
 #include "documentbuffer.h"
+#include "stationkeys.h"
+#include "strictcatalogreader.h"
 
 #include <simdjson.h>
 
-#include <algorithm>
-#include <cstdint>
-#include <cstring>
-#include <limits>
 #include <memory>
 #include <optional>
-#include <string>
 #include <utility>
 
 namespace Vello {
 
 namespace {
 
-namespace json = simdjson::ondemand;
-
-// Where "homepage" is stored in Station::Texts; the decoder reads it apart from the other texts.
-constexpr std::size_t homepageField = 9;
-
-// The stored position of each text key (Station::Texts) but "homepage", or -1 for any other key.
-int textField(std::string_view key)
-{
-    switch (key.size()) {
-    case 3:
-        return key == "url" ? 2 : -1;
-    case 4:
-        return key == "name" ? 1 : key == "tags" ? 8 : -1;
-    case 5:
-        return key == "state" ? 6 : -1;
-    case 7:
-        return key == "favicon" ? 4 : key == "country" ? 5 : -1;
-    case 8:
-        return key == "language" ? 7 : -1;
-    case 11:
-        return key == "stationuuid" ? 0 : -1;
-    case 12:
-        return key == "url_resolved" ? 3 : -1;
-    default:
-        return -1;
-    }
-}
-
-Text typeName(json::json_type type)
-{
-    switch (type) {
-    case json::json_type::array:
-        return VELLO_TR("Core", "an array");
-    case json::json_type::object:
-        return VELLO_TR("Core", "an object");
-    case json::json_type::number:
-        return VELLO_TR("Core", "a number");
-    case json::json_type::string:
-        return VELLO_TR("Core", "a string");
-    case json::json_type::boolean:
-        return VELLO_TR("Core", "a boolean");
-    case json::json_type::null:
-        return Text::verbatim("null");
-    }
-    return VELLO_TR("Core", "an unknown value");
-}
-
-Text reasonFor(simdjson::error_code error)
-{
-    switch (error) {
-    case simdjson::EMPTY:
-        return VELLO_TR("Core", "the catalog is empty");
-    case simdjson::UTF8_ERROR:
-        return VELLO_TR("Core", "the catalog is not valid UTF-8 text");
-    case simdjson::UNCLOSED_STRING:
-        return VELLO_TR("Core", "a string is never closed; the catalog may be cut off");
-    case simdjson::INCOMPLETE_ARRAY_OR_OBJECT:
-        return VELLO_TR("Core", "the catalog ends before its arrays and objects are closed; it may be cut off");
-    case simdjson::TAPE_ERROR:
-        return VELLO_TR("Core", "the JSON is malformed (a misplaced comma, bracket, brace or colon)");
-    case simdjson::STRING_ERROR:
-        return VELLO_TR("Core", "a string holds an invalid escape sequence");
-    case simdjson::UNESCAPED_CHARS:
-        return VELLO_TR("Core", "a string holds an unescaped control character such as a tab or a line break");
-    case simdjson::NUMBER_ERROR:
-        return VELLO_TR("Core", "a number is malformed");
-    case simdjson::T_ATOM_ERROR:
-    case simdjson::F_ATOM_ERROR:
-    case simdjson::N_ATOM_ERROR:
-        return VELLO_TR("Core", "a true, false or null is misspelt");
-    case simdjson::CAPACITY:
-    case simdjson::MEMALLOC:
-        return VELLO_TR("Core", "the catalog is too large to decode");
-    case simdjson::DEPTH_ERROR:
-        return VELLO_TR("Core", "arrays and objects nest too deeply");
-    default:
-        return {VELLO_TR("Core", "the JSON is malformed (%1)"), {Text::verbatim(simdjson::error_message(error))}};
-    }
-}
-
-// A token quoted in an error, cut short (on a character boundary) when it is long.
-Text quoted(std::string_view token)
-{
-    while (!token.empty()
-        && (token.back() == ' ' || token.back() == '\t' || token.back() == '\n' || token.back() == '\r')) {
-        token.remove_suffix(1);
-    }
-    constexpr std::size_t longest = 40;
-    if (token.size() <= longest) {
-        return Text::verbatim(std::string(token));
-    }
-    std::size_t cut = longest;
-    while (cut > 0 && (static_cast<unsigned char>(token[cut]) & 0xC0U) == 0x80U) {
-        --cut;
-    }
-    return Text::verbatim(std::string(token.substr(0, cut)) + "\u2026");
-}
-
-enum class NumberKind { whole, fraction, outOfRange, malformed };
-
-struct NumberReading {
-    NumberKind kind = NumberKind::malformed;
-    std::int64_t value = 0;
-};
-
-// Reads a JSON number token exactly, from its decimal digits. With `syntaxOnly` it only checks
-// the token's form: any well-formed number reads as whole.
-NumberReading readNumber(std::string_view token, bool syntaxOnly = false)
-{
-    while (!token.empty()
-        && (token.back() == ' ' || token.back() == '\t' || token.back() == '\n' || token.back() == '\r')) {
-        token.remove_suffix(1);
-    }
-    const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
-    std::size_t at = 0;
-    const bool negative = at < token.size() && token[at] == '-';
-    at += negative ? 1 : 0;
-    const std::size_t integerBegin = at;
-    if (at < token.size() && token[at] == '0') {
-        ++at;
-    } else {
-        while (at < token.size() && isDigit(token[at])) {
-            ++at;
-        }
-    }
-    const std::string_view integerDigits = token.substr(integerBegin, at - integerBegin);
-    if (integerDigits.empty()) {
-        return {};
-    }
-    std::string_view fractionDigits;
-    if (at < token.size() && token[at] == '.') {
-        const std::size_t begin = ++at;
-        while (at < token.size() && isDigit(token[at])) {
-            ++at;
-        }
-        fractionDigits = token.substr(begin, at - begin);
-        if (fractionDigits.empty()) {
-            return {};
-        }
-    }
-    // Exponents beyond any that could still give a 64-bit value are pinned, never overflowed.
-    constexpr std::int64_t exponentCap = 100000;
-    std::int64_t exponent = 0;
-    if (at < token.size() && (token[at] == 'e' || token[at] == 'E')) {
-        ++at;
-        bool negativeExponent = false;
-        if (at < token.size() && (token[at] == '+' || token[at] == '-')) {
-            negativeExponent = token[at] == '-';
-            ++at;
-        }
-        const std::size_t begin = at;
-        while (at < token.size() && isDigit(token[at])) {
-            exponent = std::min(exponentCap, exponent * 10 + (token[at] - '0'));
-            ++at;
-        }
-        if (at == begin) {
-            return {};
-        }
-        exponent = negativeExponent ? -exponent : exponent;
-    }
-    if (at != token.size()) {
-        return {};
-    }
-    if (syntaxOnly) {
-        return {NumberKind::whole, 0};
-    }
-
-    std::string digits;
-    digits.reserve(integerDigits.size() + fractionDigits.size());
-    digits.append(integerDigits).append(fractionDigits);
-    exponent -= static_cast<std::int64_t>(fractionDigits.size());
-    const std::size_t firstSignificant = digits.find_first_not_of('0');
-    if (firstSignificant == std::string::npos) {
-        return {NumberKind::whole, 0};
-    }
-    digits.erase(0, firstSignificant);
-    if (exponent < 0) {
-        const std::size_t zeros = digits.size() - 1 - digits.find_last_not_of('0');
-        if (static_cast<std::uint64_t>(-exponent) > zeros) {
-            return {NumberKind::fraction, 0};
-        }
-        digits.resize(digits.size() - static_cast<std::size_t>(-exponent));
-    } else {
-        constexpr std::size_t mostDigits = 19;
-        if (digits.size() + static_cast<std::uint64_t>(exponent) > mostDigits) {
-            return {NumberKind::outOfRange, 0};
-        }
-        digits.append(static_cast<std::size_t>(exponent), '0');
-    }
-    std::uint64_t magnitude = 0;
-    for (const char digit : digits) {
-        magnitude = magnitude * 10 + static_cast<std::uint64_t>(digit - '0');
-    }
-    constexpr auto highest = static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max());
-    if (magnitude > highest + (negative ? 1 : 0)) {
-        return {NumberKind::outOfRange, 0};
-    }
-    if (!negative) {
-        return {NumberKind::whole, static_cast<std::int64_t>(magnitude)};
-    }
-    return {NumberKind::whole,
-        magnitude == highest + 1 ? std::numeric_limits<std::int64_t>::min() : -static_cast<std::int64_t>(magnitude)};
-}
-
-static_assert(DocumentBuffer::padding >= simdjson::SIMDJSON_PADDING);
+namespace dom = simdjson::dom;
 
 constexpr const char* outOfMemory = VELLO_TR("Core", "there is not enough memory to read the catalog");
 
-class CatalogReader final {
-public:
-    // The stations' texts are written into `arena`.
-    explicit CatalogReader(StationTextArena& arena)
-        : m_arena(arena)
-    {
-    }
+static_assert(DocumentBuffer::padding >= simdjson::SIMDJSON_PADDING);
 
-    // `document` is followed by at least DocumentBuffer::padding readable bytes. Appends its
-    // stations to `stations`; on failure `failure()` says why.
-    bool read(std::string_view document, json::parser& parser, std::vector<Station>& stations);
-    Result<std::vector<Station>> read(std::string_view document, json::parser& parser);
-    [[nodiscard]] const Text& failure() const { return m_failure; }
-
-private:
-    bool readStation(json::value element, std::vector<Station>& stations);
-    bool readText(json::value value, std::optional<std::string_view>& field);
-    bool readHomepage(json::value value, std::optional<std::string_view>& field);
-    bool readCount(json::value value, std::optional<std::int64_t>& field);
-    bool checkValue(json::value value, int depth);
-    bool readString(json::value value, std::string_view& text);
-    bool readKey(json::field& field, std::string_view& key);
-
-    // "station 3: \"votes\" must be ...": the value of the current key is of the wrong kind.
-    bool failValue(Text reason);
-    // "station 3 must be ...": the element itself is of the wrong kind.
-    bool failStation(Text reason);
-    // "station 3, in \"homepage\": ...": the JSON text itself is wrong where reading stopped.
-    bool failSyntax(Text reason);
-    bool failSyntax(simdjson::error_code error) { return failSyntax(reasonFor(error)); }
-
-    StationTextArena& m_arena;
-    const char* m_end = nullptr;
-    std::size_t m_station = 0;
-    std::string_view m_key;
-    Text m_failure;
-};
-
-bool CatalogReader::failValue(Text reason)
+// The stations of a document the parser took whole, when each is plainly what the rules ask
+// for; false when anything would need a closer look (a wrong type, a count that is not a plain
+// 64-bit integer), which the strict reader then gives. The parser has checked every value.
+bool readPlainStations(dom::element root, StationTextArena& arena, std::vector<Station>& stations)
 {
-    m_failure = {VELLO_TR("Core", "station %1: \"%2\" %3"),
-        {Text::number(static_cast<std::int64_t>(m_station)), quoted(m_key), std::move(reason)}};
-    return false;
-}
-
-bool CatalogReader::failStation(Text reason)
-{
-    m_failure
-        = {VELLO_TR("Core", "station %1 %2"), {Text::number(static_cast<std::int64_t>(m_station)), std::move(reason)}};
-    return false;
-}
-
-bool CatalogReader::failSyntax(Text reason)
-{
-    const auto station = Text::number(static_cast<std::int64_t>(m_station));
-    if (m_station == 0) {
-        m_failure = std::move(reason);
-    } else if (m_key.empty()) {
-        m_failure = {VELLO_TR("Core", "station %1: %2"), {station, std::move(reason)}};
-    } else {
-        m_failure = {VELLO_TR("Core", "station %1, in \"%2\": %3"), {station, quoted(m_key), std::move(reason)}};
-    }
-    return false;
-}
-
-Result<std::vector<Station>> CatalogReader::read(std::string_view document, json::parser& parser)
-{
-    // Real catalogs spend about a kilobyte per station.
-    std::vector<Station> stations;
-    stations.reserve(document.size() / 1024 + 1);
-    if (!read(document, parser, stations)) {
-        return Error {m_failure};
-    }
-    return stations;
-}
-
-bool CatalogReader::read(std::string_view document, json::parser& parser, std::vector<Station>& stations)
-{
-    constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
-    if (document.substr(0, byteOrderMark.size()) == byteOrderMark) {
-        document.remove_prefix(byteOrderMark.size());
-    }
-    const std::size_t first = document.find_first_not_of(" \t\r\n");
-    if (first == std::string_view::npos) {
-        m_failure = reasonFor(simdjson::EMPTY);
+    dom::array elements;
+    if (root.get_array().get(elements) != simdjson::SUCCESS) {
         return false;
     }
-    if (document[first] == '<') {
-        m_failure = VELLO_TR("Core", "the catalog is a web page or XML, not JSON");
-        return false;
-    }
-
-    m_end = document.data() + document.size();
-    json::document root;
-    json::json_type rootType {};
-    if (const auto error
-        = parser.iterate(document.data(), document.size(), document.size() + DocumentBuffer::padding).get(root);
-        error != simdjson::SUCCESS) {
-        m_failure = reasonFor(error);
-        return false;
-    }
-    if (const auto error = root.type().get(rootType); error != simdjson::SUCCESS) {
-        m_failure = reasonFor(error);
-        return false;
-    }
-    if (rootType != json::json_type::array) {
-        m_failure = {VELLO_TR("Core", "the catalog must be a JSON array of stations, found %1"), {typeName(rootType)}};
-        return false;
-    }
-    json::array elements;
-    if (const auto error = root.get_array().get(elements); error != simdjson::SUCCESS) {
-        m_failure = reasonFor(error);
-        return false;
-    }
-
-    for (auto element : elements) {
-        ++m_station;
-        m_key = {};
-        json::value value;
-        if (const auto error = element.get(value); error != simdjson::SUCCESS) {
-            return failSyntax(error);
-        }
-        if (!readStation(value, stations)) {
+    for (const dom::element element : elements) {
+        dom::object object;
+        if (element.get_object().get(object) != simdjson::SUCCESS) {
             return false;
         }
-    }
-    m_station = 0;
-    const char* rest = nullptr;
-    if (root.current_location().get(rest) != simdjson::OUT_OF_BOUNDS) {
-        m_failure = VELLO_TR("Core", "the catalog has more text after the end of its array");
-        return false;
+        Station::Texts texts;
+        Station::Counts counts;
+        for (const dom::key_value_pair field : object) {
+            const StationKey key = stationKey(field.key);
+            const dom::element_type type = field.value.type();
+            switch (key.kind) {
+            case StationKey::Kind::text:
+                if (type == dom::element_type::STRING) {
+                    texts[key.field] = std::string_view(field.value);
+                } else if (type == dom::element_type::NULL_VALUE) {
+                    texts[key.field].reset();
+                } else {
+                    return false;
+                }
+                break;
+            case StationKey::Kind::count:
+                if (type == dom::element_type::INT64) {
+                    counts[key.field] = std::int64_t(field.value);
+                } else if (type == dom::element_type::NULL_VALUE) {
+                    counts[key.field].reset();
+                } else {
+                    return false;
+                }
+                break;
+            case StationKey::Kind::homepage:
+                texts[key.field] = type == dom::element_type::STRING
+                    ? std::optional<std::string_view>(std::string_view(field.value))
+                    : std::nullopt;
+                break;
+            case StationKey::Kind::other:
+                break;
+            }
+        }
+        stations.emplace_back(texts, counts, &arena);
     }
     return true;
-}
-
-// The texts are views into the document and the parser's buffers, which outlive the station's
-// object; they are copied once, into the station, when the object is complete.
-bool CatalogReader::readStation(json::value element, std::vector<Station>& stations)
-{
-    json::json_type type {};
-    if (const auto error = element.type().get(type); error != simdjson::SUCCESS) {
-        return failSyntax(error);
-    }
-    if (type != json::json_type::object) {
-        return failStation({VELLO_TR("Core", "must be an object, found %1"), {typeName(type)}});
-    }
-    json::object object;
-    if (const auto error = element.get_object().get(object); error != simdjson::SUCCESS) {
-        return failSyntax(error);
-    }
-    Station::Texts texts;
-    std::optional<std::int64_t> votes;
-    std::optional<std::int64_t> clickcount;
-    for (auto entry : object) {
-        json::field field;
-        if (const auto error = std::move(entry).get(field); error != simdjson::SUCCESS) {
-            return failSyntax(error);
-        }
-        if (!readKey(field, m_key)) {
-            return false;
-        }
-        bool fine = false;
-        if (const int text = textField(m_key); text >= 0) {
-            fine = readText(field.value(), texts[static_cast<std::size_t>(text)]);
-        } else if (m_key == "votes") {
-            fine = readCount(field.value(), votes);
-        } else if (m_key == "clickcount") {
-            fine = readCount(field.value(), clickcount);
-        } else if (m_key == "homepage") {
-            fine = readHomepage(field.value(), texts[homepageField]);
-        } else {
-            fine = checkValue(field.value(), 3);
-        }
-        if (!fine) {
-            return false;
-        }
-    }
-    m_key = {};
-    stations.emplace_back(texts, votes, clickcount, &m_arena);
-    return true;
-}
-
-bool CatalogReader::readText(json::value value, std::optional<std::string_view>& field)
-{
-    json::json_type type {};
-    if (const auto error = value.type().get(type); error != simdjson::SUCCESS) {
-        return failSyntax(error);
-    }
-    if (type == json::json_type::string) {
-        std::string_view text;
-        if (!readString(value, text)) {
-            return false;
-        }
-        field = text;
-        return true;
-    }
-    if (type == json::json_type::null) {
-        field.reset();
-        return checkValue(value, 3);
-    }
-    return failValue({VELLO_TR("Core", "must be a string or null, found %1"), {typeName(type)}});
-}
-
-// A homepage that is not a string is checked as an unknown key's value would be and left absent:
-// catalogs carry odd ones, and none may cost the station.
-bool CatalogReader::readHomepage(json::value value, std::optional<std::string_view>& field)
-{
-    json::json_type type {};
-    if (value.type().get(type) == simdjson::SUCCESS && type == json::json_type::string) {
-        return readText(value, field);
-    }
-    field.reset();
-    return checkValue(value, 3);
-}
-
-bool CatalogReader::readCount(json::value value, std::optional<std::int64_t>& field)
-{
-    json::json_type type {};
-    if (const auto error = value.type().get(type); error != simdjson::SUCCESS) {
-        return failSyntax(error);
-    }
-    if (type == json::json_type::null) {
-        field.reset();
-        return checkValue(value, 3);
-    }
-    if (type != json::json_type::number) {
-        return failValue({VELLO_TR("Core", "must be an integer or null, found %1"), {typeName(type)}});
-    }
-    std::int64_t count = 0;
-    if (value.get_int64().get(count) == simdjson::SUCCESS) {
-        field = count;
-        return true;
-    }
-    // Not a plain integer that fits: a fraction, an exponent, a huge value or a malformed token.
-    const std::string_view token = value.raw_json_token();
-    const NumberReading reading = readNumber(token);
-    switch (reading.kind) {
-    case NumberKind::whole:
-        field = reading.value;
-        return true;
-    case NumberKind::fraction:
-        return failValue({VELLO_TR("Core", "must be a whole number, found %1"), {quoted(token)}});
-    case NumberKind::outOfRange:
-        return failValue({VELLO_TR("Core", "must fit in a signed 64-bit integer, found %1"), {quoted(token)}});
-    case NumberKind::malformed:
-        break;
-    }
-    return failValue({VELLO_TR("Core", "holds a malformed number: %1"), {quoted(token)}});
-}
-
-// Most strings hold no escapes: their text is taken straight from the document, which the
-// parser has already checked for valid UTF-8 and unescaped control characters. Unescaping
-// everything would write the whole document once more into fresh memory.
-bool CatalogReader::readString(json::value value, std::string_view& text)
-{
-    std::string_view token = value.raw_json_token();
-    while (!token.empty() && token.back() != '"') {
-        token.remove_suffix(1);
-    }
-    if (token.size() >= 2 && token.front() == '"') {
-        token = token.substr(1, token.size() - 2);
-        if (token.find('\\') == std::string_view::npos) {
-            text = token;
-            return true;
-        }
-    }
-    const auto error = value.get_string().get(text);
-    return error == simdjson::SUCCESS || failSyntax(error);
-}
-
-// Keys are nearly always plain: read them in place, unescaping only those with escapes.
-bool CatalogReader::readKey(json::field& field, std::string_view& key)
-{
-    const char* begin = field.key().raw();
-    const auto* end = static_cast<const char*>(std::memchr(begin, '"', static_cast<std::size_t>(m_end - begin)));
-    if (end != nullptr) {
-        key = std::string_view(begin, static_cast<std::size_t>(end - begin));
-        if (key.find('\\') == std::string_view::npos) {
-            return true;
-        }
-    }
-    key = {};
-    const auto error = field.unescaped_key().get(key);
-    return error == simdjson::SUCCESS || failSyntax(error);
-}
-
-bool CatalogReader::checkValue(json::value value, int depth)
-{
-    json::json_type type {};
-    if (const auto error = value.type().get(type); error != simdjson::SUCCESS) {
-        return failSyntax(error);
-    }
-    switch (type) {
-    case json::json_type::array: {
-        if (depth > maxNesting) {
-            return failSyntax(
-                {VELLO_TR("Core", "arrays and objects nest more than %1 levels deep"), {Text::number(maxNesting)}});
-        }
-        json::array array;
-        if (const auto error = value.get_array().get(array); error != simdjson::SUCCESS) {
-            return failSyntax(error);
-        }
-        for (auto item : array) {
-            json::value inner;
-            if (const auto error = item.get(inner); error != simdjson::SUCCESS) {
-                return failSyntax(error);
-            }
-            if (!checkValue(inner, depth + 1)) {
-                return false;
-            }
-        }
-        return true;
-    }
-    case json::json_type::object: {
-        if (depth > maxNesting) {
-            return failSyntax(
-                {VELLO_TR("Core", "arrays and objects nest more than %1 levels deep"), {Text::number(maxNesting)}});
-        }
-        json::object object;
-        if (const auto error = value.get_object().get(object); error != simdjson::SUCCESS) {
-            return failSyntax(error);
-        }
-        for (auto entry : object) {
-            json::field field;
-            std::string_view ignoredKey;
-            if (const auto error = std::move(entry).get(field); error != simdjson::SUCCESS) {
-                return failSyntax(error);
-            }
-            if (!readKey(field, ignoredKey)) {
-                return false;
-            }
-            if (!checkValue(field.value(), depth + 1)) {
-                return false;
-            }
-        }
-        return true;
-    }
-    case json::json_type::string: {
-        std::string_view ignored;
-        return readString(value, ignored);
-    }
-    case json::json_type::number:
-        return readNumber(value.raw_json_token(), true).kind != NumberKind::malformed
-            || failSyntax(simdjson::NUMBER_ERROR);
-    case json::json_type::boolean: {
-        bool ignored = false;
-        const auto error = value.get_bool().get(ignored);
-        return error == simdjson::SUCCESS || failSyntax(error);
-    }
-    case json::json_type::null: {
-        bool isNull = false;
-        const auto error = value.is_null().get(isNull);
-        if (error != simdjson::SUCCESS) {
-            return failSyntax(error);
-        }
-        return isNull || failSyntax(simdjson::N_ATOM_ERROR);
-    }
-    }
-    return failSyntax(simdjson::TAPE_ERROR);
 }
 
 } // namespace
 
 struct CatalogDecoder::Buffers {
-    json::parser parser;
-    DocumentBuffer copy;
+    // Deeper documents are left to the strict reader, which says where they go too deep. Without
+    // the memory for that limit, every part is left to it.
+    Buffers()
+        : parsesWhole(parser.allocate(0, maxNesting) == simdjson::SUCCESS)
+    {
+    }
+
+    dom::parser parser;
+    bool parsesWhole;
+    StrictCatalogReader strict;
     StationTextArena texts;
 };
 
@@ -603,21 +98,17 @@ CatalogDecoder::~CatalogDecoder() = default;
 CatalogDecoder::CatalogDecoder(CatalogDecoder&& other) noexcept = default;
 CatalogDecoder& CatalogDecoder::operator=(CatalogDecoder&& other) noexcept = default;
 
-Result<std::vector<Station>> CatalogDecoder::decode(std::string_view document)
+CatalogDecoder::Buffers& CatalogDecoder::buffers()
 {
     if (!m_buffers) {
         m_buffers = std::make_unique<Buffers>();
     }
-    DocumentBuffer& copy = m_buffers->copy;
-    if (copy.empty() || copy.capacity() < document.size()) {
-        copy = DocumentBuffer(document.size());
-    }
-    if (copy.empty()) {
-        return Error {outOfMemory};
-    }
-    std::copy(document.begin(), document.end(), copy.data());
-    copy.setSize(document.size());
-    return CatalogReader(m_buffers->texts).read(copy.view(), m_buffers->parser);
+    return *m_buffers;
+}
+
+Result<std::vector<Station>> CatalogDecoder::decode(std::string_view document)
+{
+    return decode(openerOf(document));
 }
 
 Result<std::vector<Station>> CatalogDecoder::decode(const DocumentBuffer& document)
@@ -625,20 +116,67 @@ Result<std::vector<Station>> CatalogDecoder::decode(const DocumentBuffer& docume
     if (document.empty()) {
         return Error {outOfMemory};
     }
-    if (!m_buffers) {
-        m_buffers = std::make_unique<Buffers>();
+    return decode(document.view());
+}
+
+Result<std::vector<Station>> CatalogDecoder::decode(const DocumentOpener& open, std::size_t partBytes)
+{
+    auto stream = open();
+    if (!stream) {
+        return Error {unreadableCatalog};
     }
-    return CatalogReader(m_buffers->texts).read(document.view(), m_buffers->parser);
+    if (auto stations = decodeWellFormedInParts(std::move(*stream), std::max<std::size_t>(partBytes, 1), *this)) {
+        return std::move(*stations);
+    }
+    return decodeWhole(open);
+}
+
+// Read whole by the strict reader only, to say exactly what is wrong: the parts could not say
+// which station in the whole document failed.
+Result<std::vector<Station>> CatalogDecoder::decodeWhole(const DocumentOpener& open)
+{
+    auto stream = open();
+    if (!stream) {
+        return Error {unreadableCatalog};
+    }
+    DocumentBuffer document(stream->size);
+    std::size_t got = 0;
+    while (!document.empty() && got < stream->size) {
+        const std::ptrdiff_t read = stream->read(document.data() + got, stream->size - got);
+        if (read < 0) {
+            return Error {unreadableCatalog};
+        }
+        if (read == 0) {
+            break;
+        }
+        got += static_cast<std::size_t>(read);
+    }
+    if (document.empty()) {
+        return Error {outOfMemory};
+    }
+    document.setSize(got);
+    // Real catalogs spend about a kilobyte per station.
+    std::vector<Station> stations;
+    stations.reserve(got / 1024 + 1);
+    Buffers& held = buffers();
+    if (auto failure = held.strict.read(document.view(), held.texts, stations)) {
+        return Error {std::move(*failure)};
+    }
+    return stations;
 }
 
 std::optional<Error> CatalogDecoder::decodeAppending(std::string_view document, std::vector<Station>& stations)
 {
-    if (!m_buffers) {
-        m_buffers = std::make_unique<Buffers>();
+    Buffers& held = buffers();
+    const std::size_t before = stations.size();
+    dom::element root;
+    if (held.parsesWhole && held.parser.parse(document.data(), document.size(), false).get(root) == simdjson::SUCCESS
+        && readPlainStations(root, held.texts, stations)) {
+        return std::nullopt;
     }
-    CatalogReader reader(m_buffers->texts);
-    if (!reader.read(document, m_buffers->parser, stations)) {
-        return Error {reader.failure()};
+    stations.erase(stations.begin() + static_cast<std::ptrdiff_t>(before), stations.end());
+    if (auto failure = held.strict.read(document, held.texts, stations)) {
+        return Error {std::move(*failure)};
     }
     return std::nullopt;
 }

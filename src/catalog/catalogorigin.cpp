@@ -24,6 +24,21 @@ bool isWritable(std::string_view value)
         && std::ranges::none_of(value, [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7f; });
 }
 
+std::optional<std::chrono::system_clock::time_point> timeIn(std::string_view value)
+{
+    std::int64_t seconds = 0;
+    const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), seconds);
+    if (error != std::errc() || end != value.data() + value.size()) {
+        return std::nullopt;
+    }
+    return std::chrono::system_clock::time_point(std::chrono::seconds(seconds));
+}
+
+std::string secondsOf(std::chrono::system_clock::time_point time)
+{
+    return std::to_string(std::chrono::duration_cast<std::chrono::seconds>(time.time_since_epoch()).count());
+}
+
 } // namespace
 
 std::optional<CatalogOrigin> CatalogOrigin::read(const std::filesystem::path& file)
@@ -45,11 +60,13 @@ std::optional<CatalogOrigin> CatalogOrigin::read(const std::filesystem::path& fi
         if (key == "source") {
             origin.source = value;
         } else if (key == "downloaded") {
-            std::int64_t seconds = 0;
-            const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), seconds);
-            if (error == std::errc() && end == value.data() + value.size()) {
-                origin.downloaded = std::chrono::system_clock::time_point(std::chrono::seconds(seconds));
-            }
+            origin.downloaded = timeIn(value);
+        } else if (key == "full") {
+            origin.fullDownload = timeIn(value);
+        } else if (key == "lastchange") {
+            origin.lastChange = value;
+        } else if (key == "lastchangetime") {
+            origin.lastChangeTime = value;
         } else if (key == "etag") {
             origin.etag = value;
         } else if (key == "last-modified") {
@@ -71,14 +88,18 @@ bool CatalogOrigin::write(const std::filesystem::path& file) const
     };
     add("source", source);
     if (downloaded) {
-        const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(downloaded->time_since_epoch()).count();
-        add("downloaded", std::to_string(seconds));
+        add("downloaded", secondsOf(*downloaded));
     }
     add("etag", etag);
     add("last-modified", lastModified);
     for (const std::string& server : servers) {
         add("server", server);
     }
+    if (fullDownload) {
+        add("full", secondsOf(*fullDownload));
+    }
+    add("lastchange", lastChange);
+    add("lastchangetime", lastChangeTime);
     return writeFileAtomically(file, text);
 }
 

@@ -20,6 +20,11 @@ struct CatalogOrigin final {
     std::string lastModified;
     // The directory's servers that worked last, the one that answered first.
     std::vector<std::string> servers;
+    // The last download of the directory's whole list; the copy has been brought up to date
+    // through its change feed since, up to the change `lastChange`, made at `lastChangeTime`.
+    std::optional<std::chrono::system_clock::time_point> fullDownload {};
+    std::string lastChange {};
+    std::string lastChangeTime {};
 
     // Nothing when the file is missing or unreadable; unknown lines are skipped.
     [[nodiscard]] static std::optional<CatalogOrigin> read(const std::filesystem::path& file);

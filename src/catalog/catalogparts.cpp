@@ -20,7 +20,6 @@ namespace Vello {
 
 namespace {
 
-constexpr const char* unreadable = VELLO_TR("Core", "the catalog could not be read");
 // JSON's white space.
 constexpr std::string_view blanks = " \t\r\n";
 
@@ -40,28 +39,6 @@ std::size_t guessedCut(std::string_view text, std::size_t from)
         }
     }
     return std::string_view::npos;
-}
-
-Result<std::vector<Station>> decodeWhole(const DocumentOpener& open)
-{
-    auto stream = open();
-    if (!stream) {
-        return Error {unreadable};
-    }
-    DocumentBuffer document(stream->size);
-    std::size_t got = 0;
-    while (!document.empty() && got < stream->size) {
-        const std::ptrdiff_t read = stream->read(document.data() + got, stream->size - got);
-        if (read < 0) {
-            return Error {unreadable};
-        }
-        if (read == 0) {
-            break;
-        }
-        got += static_cast<std::size_t>(read);
-    }
-    document.setSize(got);
-    return decodeCatalog(document);
 }
 
 // Reads a document into a window that slides along it: the text not yet decoded stays at the
@@ -134,13 +111,14 @@ bool decodePart(CatalogDecoder& decoder, char* open, char* close, std::vector<St
     return fine;
 }
 
-// The stations of a well-formed catalog, or nothing when the document is anything else.
-std::optional<std::vector<Station>> decodeWellFormed(DocumentStream stream, std::size_t partBytes)
+} // namespace
+
+std::optional<std::vector<Station>> decodeWellFormedInParts(
+    DocumentStream stream, std::size_t partBytes, CatalogDecoder& decoder)
 {
     std::vector<Station> stations;
     stations.reserve(stream.size / 1024 + 1);
     preferHugePages(stations.data(), stations.capacity() * sizeof(Station));
-    CatalogDecoder decoder;
     PartReader reader(std::move(stream), partBytes);
     std::size_t partStart = 0;
     std::string_view head;
@@ -227,8 +205,6 @@ std::optional<std::vector<Station>> decodeWellFormed(DocumentStream stream, std:
     }
 }
 
-} // namespace
-
 // A wrong cut in anything but well-formed JSON makes a part fail to decode.
 const char* arrayElementEnd(const char* at, const char* end)
 {
@@ -270,29 +246,39 @@ const char* arrayElementEnd(const char* at, const char* end)
 
 Result<std::vector<Station>> decodeCatalogInParts(const DocumentOpener& open, std::size_t partBytes)
 {
-    auto stream = open();
-    if (!stream) {
-        return Error {unreadable};
-    }
-    if (auto stations = decodeWellFormed(std::move(*stream), std::max<std::size_t>(partBytes, 1))) {
-        return std::move(*stations);
-    }
-    return decodeWhole(open);
+    return CatalogDecoder {}.decode(open, partBytes);
 }
 
-Result<std::vector<Station>> decodeCatalogFile(const std::filesystem::path& file, std::size_t maxBytes)
+DocumentOpener openerOf(std::string_view document)
+{
+    return [document]() -> std::optional<DocumentStream> {
+        return DocumentStream {[document, at = std::size_t {0}](char* into, std::size_t size) mutable {
+                                   const std::size_t count = std::min(size, document.size() - at);
+                                   std::memcpy(into, document.data() + at, count);
+                                   at += count;
+                                   return static_cast<std::ptrdiff_t>(count);
+                               },
+            document.size()};
+    };
+}
+
+Result<std::vector<Station>> decodeCatalogFile(
+    const std::filesystem::path& file, std::size_t maxBytes, FileIdentity* identity)
 {
     const int descriptor = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
     if (descriptor < 0) {
-        return Error {unreadable};
+        return Error {unreadableCatalog};
     }
     const std::shared_ptr<void> closer(nullptr, [descriptor](void*) { ::close(descriptor); });
     struct stat status { };
     if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)
         || static_cast<std::uintmax_t>(status.st_size) > maxBytes) {
-        return Error {unreadable};
+        return Error {unreadableCatalog};
     }
     const auto size = static_cast<std::size_t>(status.st_size);
+    if (identity != nullptr) {
+        *identity = identityOf(descriptor).value_or(FileIdentity {});
+    }
     // Each opening reads from the start of the file as it was opened, whatever replaces it since.
     return decodeCatalogInParts([descriptor, size]() -> std::optional<DocumentStream> {
         auto offset = std::make_shared<off_t>(0);

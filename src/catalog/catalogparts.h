@@ -1,12 +1,15 @@
 #pragma once
 
 #include "base/error.h"
+#include "cachedorder.h"
+#include "catalogdecoder.h"
 #include "station.h"
 
 #include <cstddef>
 #include <filesystem>
 #include <functional>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 namespace Vello {
@@ -18,8 +21,8 @@ struct DocumentStream final {
     std::size_t size = 0;
 };
 
-// Opens the document afresh, or gives nothing when it cannot be read.
-using DocumentOpener = std::function<std::optional<DocumentStream>()>;
+// Reads `document`, which must outlive what it opens.
+[[nodiscard]] DocumentOpener openerOf(std::string_view document);
 
 // Decodes a catalog exactly as decodeCatalog() does, with the same stations and the same errors,
 // but a part at a time: the array is cut between stations into parts of about `partBytes`, each
@@ -31,8 +34,15 @@ using DocumentOpener = std::function<std::optional<DocumentStream>()>;
 [[nodiscard]] Result<std::vector<Station>> decodeCatalogInParts(
     const DocumentOpener& open, std::size_t partBytes = std::size_t {1} << 20U);
 
-// The same for a regular file of at most `maxBytes`, read as it stood when opened.
-[[nodiscard]] Result<std::vector<Station>> decodeCatalogFile(const std::filesystem::path& file, std::size_t maxBytes);
+// The stations of a well-formed catalog read from `stream` a part at a time through `decoder`
+// (CatalogDecoder::decodeAppending), or nothing when the document is anything else.
+[[nodiscard]] std::optional<std::vector<Station>> decodeWellFormedInParts(
+    DocumentStream stream, std::size_t partBytes, CatalogDecoder& decoder);
+
+// The same for a regular file of at most `maxBytes`, read as it stood when opened; tells
+// `identity`, when given, which file that was.
+[[nodiscard]] Result<std::vector<Station>> decodeCatalogFile(
+    const std::filesystem::path& file, std::size_t maxBytes, FileIdentity* identity = nullptr);
 
 // Where the array element that starts at `at` ends: at the comma after it or at the array's
 // closing bracket, or nullptr when the text runs out first. Only well-formed JSON is cut right.

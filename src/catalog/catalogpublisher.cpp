@@ -26,19 +26,6 @@ namespace json = simdjson::ondemand;
 constexpr std::string_view blanks = " \t\r\n";
 constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
 
-DocumentOpener openerOf(std::string_view document)
-{
-    return [document]() -> std::optional<DocumentStream> {
-        return DocumentStream {[document, at = std::size_t {0}](char* into, std::size_t size) mutable {
-                                   const std::size_t count = std::min(size, document.size() - at);
-                                   std::memcpy(into, document.data() + at, count);
-                                   at += count;
-                                   return static_cast<std::ptrdiff_t>(count);
-                               },
-            document.size()};
-    };
-}
-
 std::string_view trimmed(std::string_view text)
 {
     const std::size_t first = text.find_first_not_of(blanks);
@@ -96,7 +83,7 @@ private:
 std::size_t playableCount(const std::vector<Station>& stations)
 {
     return static_cast<std::size_t>(
-        std::ranges::count_if(stations, [](const Station& station) { return station.radioURL().has_value(); }));
+        std::ranges::count_if(stations, [](const Station& station) { return station.hasRadioURL(); }));
 }
 
 // The stations of the answer to publish, cut out of it in their order.
@@ -130,7 +117,7 @@ Result<FilteredCatalog> keptStations(std::string_view answer)
         if (!object.empty() && index < stations.size()) {
             const Station& station = stations[index];
             const auto uuid = station.stationuuid();
-            if (!station.radioURL()) {
+            if (!station.hasRadioURL()) {
                 ++catalog.unplayable;
             } else if (brokenCheck.isMarkedBroken(object)) {
                 ++catalog.broken;
@@ -173,6 +160,7 @@ Result<FilteredCatalog> filterCatalog(std::string_view answer)
         return Error {Text::verbatim("the filtered catalog decodes to " + std::to_string(playableCount(stations))
             + " playable stations instead of " + std::to_string(catalog->stations))};
     }
+    catalog->latest = latestChange(stations);
     return kept;
 }
 

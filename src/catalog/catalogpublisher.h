@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/error.h"
+#include "changefeed.h"
 
 #include <cstddef>
 #include <filesystem>
@@ -18,6 +19,8 @@ struct FilteredCatalog final {
     std::size_t unplayable = 0;
     std::size_t broken = 0;
     std::size_t repeated = 0;
+    // Where the kept stations stand in the directory's change feed (latestChange()).
+    FeedPosition latest {};
 };
 
 // Keeps the stations of `answer`, a catalog document from the directory, that the player keeps

@@ -4,9 +4,9 @@ namespace Vello {
 
 namespace {
 
-// The stationuuid goes into the path as it is where it is a plain uuid, percent-encoded where
-// a catalog put anything else there.
-std::string pathSegment(std::string_view text)
+// A uuid goes into an address as it is where it is a plain uuid, percent-encoded where a
+// catalog put anything else there.
+std::string escaped(std::string_view text)
 {
     static constexpr std::string_view hex = "0123456789ABCDEF";
     std::string segment;
@@ -41,7 +41,13 @@ std::string directoryStationsUrl(std::string_view server)
 
 std::string directoryPlayUrl(std::string_view server, std::string_view stationuuid)
 {
-    return std::string(withoutTrailingSlash(server)) + "/json/url/" + pathSegment(stationuuid);
+    return std::string(withoutTrailingSlash(server)) + "/json/url/" + escaped(stationuuid);
+}
+
+std::string directoryChangesUrl(std::string_view server, std::string_view lastchangeuuid, std::size_t limit)
+{
+    return std::string(withoutTrailingSlash(server))
+        + "/json/stations/changed?lastchangeuuid=" + escaped(lastchangeuuid) + "&limit=" + std::to_string(limit);
 }
 
 } // namespace Vello

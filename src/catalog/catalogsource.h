@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -34,6 +35,10 @@ inline constexpr std::array<std::string_view, 2> builtInDirectoryServers {
 // The address of the whole station list on a directory server. Newer servers give only the
 // first thousand stations unless told how many.
 [[nodiscard]] std::string directoryStationsUrl(std::string_view server);
+// The address of the changes a directory server made after the change `lastchangeuuid`, at most
+// `limit` of them, oldest first.
+[[nodiscard]] std::string directoryChangesUrl(
+    std::string_view server, std::string_view lastchangeuuid, std::size_t limit);
 // The address that tells a directory server a person started the station `stationuuid`.
 [[nodiscard]] std::string directoryPlayUrl(std::string_view server, std::string_view stationuuid);
 

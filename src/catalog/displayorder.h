@@ -2,6 +2,7 @@
 
 #include "station.h"
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,6 +16,13 @@ namespace Vello {
 
 // The same order under the collation of the ICU locale `localeName` ("" for the root collation).
 [[nodiscard]] std::vector<Station> sortedForDisplay(std::vector<Station> stations, std::string_view localeName);
+
+// That order as the positions of the stations: the station shown i-th is stations[order[i]].
+[[nodiscard]] std::vector<std::uint32_t> displayOrder(
+    const std::vector<Station>& stations, std::string_view localeName);
+
+// `stations` put in `order`, which holds each of their positions once (as displayOrder() gives).
+[[nodiscard]] std::vector<Station> inOrder(std::vector<Station> stations, const std::vector<std::uint32_t>& order);
 
 // The ICU locale whose collation the user expects, from the POSIX variables in their order of
 // precedence: the first of LC_ALL, LC_COLLATE and LANG that is set and not empty, without its

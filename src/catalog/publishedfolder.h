@@ -17,6 +17,9 @@ namespace Vello {
 inline constexpr std::string_view publishedFileName = "stations_filtered.json";
 inline constexpr std::string_view publishedGzipFileName = "stations_filtered.json.gz";
 inline constexpr std::string_view publishedRunsFileName = ".stations_filtered.runs";
+// Where the last run left the directory's list (CatalogOrigin): the next run reads only the
+// changes since, as the player does, until a week has gone by.
+inline constexpr std::string_view publishedOriginFileName = ".stations_filtered.origin";
 
 struct PublishRules final {
     // A document with fewer stations than this share of the last one published, or of the

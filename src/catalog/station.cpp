@@ -20,10 +20,10 @@ namespace {
 
 constexpr std::string_view ellipsis = "\u2026";
 
-// Where the name is in Station::Texts.
+// Where the name and the stream addresses are in Station::Texts.
 constexpr std::size_t nameField = 1;
-constexpr std::size_t votesBit = 10;
-constexpr std::size_t clickcountBit = 11;
+constexpr std::size_t urlField = 2;
+constexpr std::size_t urlResolvedField = 3;
 
 std::string_view textOf(const std::optional<std::string_view>& field)
 {
@@ -147,12 +147,14 @@ char* StationTextArena::take(std::size_t bytes, detail::TextBlockRef& block)
     return room;
 }
 
-Station::Station(const Texts& texts, std::optional<std::int64_t> votes, std::optional<std::int64_t> clickcount,
-    StationTextArena* arena)
-    : m_present(static_cast<std::uint16_t>((votes ? 1U << votesBit : 0U) | (clickcount ? 1U << clickcountBit : 0U)))
-    , m_votes(votes.value_or(0))
-    , m_clickcount(clickcount.value_or(0))
+Station::Station(const Texts& texts, const Counts& counts, StationTextArena* arena)
 {
+    for (std::size_t field = 0; field < countCount; ++field) {
+        if (counts[field]) {
+            m_present |= 1U << (textCount + field);
+            m_counts[field] = *counts[field];
+        }
+    }
     // The name reaches the desktop's media controls, its notifications and the terminals that
     // print them: whatever would act there rather than show is taken out once, here.
     if (const std::optional<std::string> name = printableText(textOf(texts[nameField]))) {
@@ -169,13 +171,16 @@ void Station::keep(const Texts& texts, StationTextArena* arena)
     std::size_t total = 0;
     for (std::size_t field = 0; field < textCount; ++field) {
         if (texts[field]) {
-            m_present |= static_cast<std::uint16_t>(1U << field);
+            m_present |= 1U << field;
             total += texts[field]->size();
             if (total > std::numeric_limits<std::uint32_t>::max()) {
                 throw std::length_error("a station's texts exceed 4 GiB");
             }
         }
         m_ends[field] = static_cast<std::uint32_t>(total);
+    }
+    if (!trimmed(textOf(texts[urlResolvedField])).empty() || !trimmed(textOf(texts[urlField])).empty()) {
+        m_present |= playableBit;
     }
     if (total == 0) {
         return;
@@ -197,16 +202,17 @@ void Station::keep(const Texts& texts, StationTextArena* arena)
 Station::Station(const StationFields& fields)
     : Station(Texts {viewOf(fields.stationuuid), viewOf(fields.name), viewOf(fields.url), viewOf(fields.url_resolved),
                   viewOf(fields.favicon), viewOf(fields.country), viewOf(fields.state), viewOf(fields.language),
-                  viewOf(fields.tags), viewOf(fields.homepage)},
-        fields.votes, fields.clickcount)
+                  viewOf(fields.tags), viewOf(fields.homepage), viewOf(fields.countrycode),
+                  viewOf(fields.languagecodes), viewOf(fields.codec), viewOf(fields.lastcheckoktime),
+                  viewOf(fields.changeuuid), viewOf(fields.lastchangetime)},
+        Counts {fields.votes, fields.clickcount, fields.bitrate})
 {
 }
 
 Station::Station(const Station& other)
     : m_ends(other.m_ends)
     , m_present(other.m_present)
-    , m_votes(other.m_votes)
-    , m_clickcount(other.m_clickcount)
+    , m_counts(other.m_counts)
 {
     if (other.m_text != nullptr) {
         char* out = nullptr;
@@ -230,8 +236,7 @@ Station::Station(Station&& other) noexcept
     , m_text(std::exchange(other.m_text, nullptr))
     , m_ends(other.m_ends)
     , m_present(std::exchange(other.m_present, 0))
-    , m_votes(other.m_votes)
-    , m_clickcount(other.m_clickcount)
+    , m_counts(other.m_counts)
 {
 }
 
@@ -241,8 +246,7 @@ Station& Station::operator=(Station&& other) noexcept
     m_text = std::exchange(other.m_text, nullptr);
     m_ends = other.m_ends;
     m_present = std::exchange(other.m_present, 0);
-    m_votes = other.m_votes;
-    m_clickcount = other.m_clickcount;
+    m_counts = other.m_counts;
     return *this;
 }
 
@@ -255,14 +259,9 @@ std::optional<std::string_view> Station::text(std::size_t field) const
     return std::string_view(m_text + begin, m_ends[field] - begin);
 }
 
-std::optional<std::int64_t> Station::votes() const
+std::optional<std::int64_t> Station::count(std::size_t field) const
 {
-    return (m_present & (1U << votesBit)) != 0 ? std::optional(m_votes) : std::nullopt;
-}
-
-std::optional<std::int64_t> Station::clickcount() const
-{
-    return (m_present & (1U << clickcountBit)) != 0 ? std::optional(m_clickcount) : std::nullopt;
+    return (m_present & (1U << (textCount + field))) != 0 ? std::optional(m_counts[field]) : std::nullopt;
 }
 
 StationFields Station::fields() const
@@ -272,7 +271,7 @@ StationFields Station::fields() const
         return view ? std::optional<std::string>(*view) : std::nullopt;
     };
     return {owned(0), owned(1), owned(2), owned(3), owned(4), owned(5), owned(6), owned(7), owned(8), votes(),
-        clickcount(), owned(9)};
+        clickcount(), owned(9), owned(10), owned(11), owned(12), bitrate(), owned(13), owned(14), owned(15)};
 }
 
 std::string Station::id() const
@@ -384,7 +383,8 @@ std::int64_t Station::score() const
 
 bool operator==(const Station& a, const Station& b)
 {
-    if (a.m_present != b.m_present || a.votes() != b.votes() || a.clickcount() != b.clickcount()) {
+    if (a.m_present != b.m_present || a.votes() != b.votes() || a.clickcount() != b.clickcount()
+        || a.bitrate() != b.bitrate()) {
         return false;
     }
     for (std::size_t field = 0; field < Station::textCount; ++field) {

@@ -35,6 +35,18 @@ struct StationFields final {
     std::optional<std::int64_t> votes {};
     std::optional<std::int64_t> clickcount {};
     std::optional<std::string> homepage {};
+    // ISO 3166-1 alpha-2, as the catalog writes it.
+    std::optional<std::string> countrycode {};
+    // ISO 639 codes, comma-separated.
+    std::optional<std::string> languagecodes {};
+    std::optional<std::string> codec {};
+    // In kbit/s; 0 where the directory could not tell.
+    std::optional<std::int64_t> bitrate {};
+    // "YYYY-MM-DD HH:MM:SS" in UTC, as the directory writes its times.
+    std::optional<std::string> lastcheckoktime {};
+    // The directory's identifier of the station's latest change, and when it was made.
+    std::optional<std::string> changeuuid {};
+    std::optional<std::string> lastchangetime {};
 };
 
 namespace detail {
@@ -90,21 +102,23 @@ private:
 // and an absent field is never the same as an empty one; only the name is made printable
 // (printableText) as the station is made. Every derived property is computed on each read.
 //
-// A catalog holds tens of thousands of these, so the ten texts live back to back: a station is
-// one allocation rather than up to ten, and a decoded one shares a block with its neighbours
+// A catalog holds tens of thousands of these, so the sixteen texts live back to back: a station
+// is one allocation rather than up to sixteen, and a decoded one shares a block with its neighbours
 // (StationTextArena). A copy always has a block of its own, so that keeping one station never
 // keeps a whole catalog's block alive.
 class Station final {
 public:
     // The texts in stored order: stationuuid, name, url, url_resolved, favicon, country, state,
-    // language, tags, homepage. Each is absent or a text.
-    using Texts = std::array<std::optional<std::string_view>, 10>;
+    // language, tags, homepage, countrycode, languagecodes, codec, lastcheckoktime, changeuuid,
+    // lastchangetime. Each is absent or a text.
+    using Texts = std::array<std::optional<std::string_view>, 16>;
+    // The numbers in stored order: votes, clickcount, bitrate.
+    using Counts = std::array<std::optional<std::int64_t>, 3>;
 
     Station() = default;
     // Copies the texts, into `arena` when one is given. Throws std::length_error when together
     // they exceed 4 GiB.
-    Station(const Texts& texts, std::optional<std::int64_t> votes, std::optional<std::int64_t> clickcount,
-        StationTextArena* arena = nullptr);
+    Station(const Texts& texts, const Counts& counts, StationTextArena* arena = nullptr);
     Station(const StationFields& fields); // NOLINT(google-explicit-constructor): built by field name
     Station(const Station& other);
     Station& operator=(const Station& other);
@@ -123,8 +137,15 @@ public:
     [[nodiscard]] std::optional<std::string_view> tags() const { return text(8); }
     // The station's own web page, as the catalog states it; nothing is checked.
     [[nodiscard]] std::optional<std::string_view> homepage() const { return text(9); }
-    [[nodiscard]] std::optional<std::int64_t> votes() const;
-    [[nodiscard]] std::optional<std::int64_t> clickcount() const;
+    [[nodiscard]] std::optional<std::string_view> countrycode() const { return text(10); }
+    [[nodiscard]] std::optional<std::string_view> languagecodes() const { return text(11); }
+    [[nodiscard]] std::optional<std::string_view> codec() const { return text(12); }
+    [[nodiscard]] std::optional<std::string_view> lastcheckoktime() const { return text(13); }
+    [[nodiscard]] std::optional<std::string_view> changeuuid() const { return text(14); }
+    [[nodiscard]] std::optional<std::string_view> lastchangetime() const { return text(15); }
+    [[nodiscard]] std::optional<std::int64_t> votes() const { return count(0); }
+    [[nodiscard]] std::optional<std::int64_t> clickcount() const { return count(1); }
+    [[nodiscard]] std::optional<std::int64_t> bitrate() const { return count(2); }
     // Every field, as a copy to change.
     [[nodiscard]] StationFields fields() const;
 
@@ -143,6 +164,9 @@ public:
     [[nodiscard]] std::string subtitle() const;
     // The address to play: the trimmed url_resolved, else the trimmed url, else nothing.
     [[nodiscard]] std::optional<std::string> radioURL() const;
+    // Whether there is an address to play: known from the start, so that a catalog's stations
+    // are sorted out without reading their texts again.
+    [[nodiscard]] bool hasRadioURL() const { return (m_present & playableBit) != 0; }
     // Popularity: 4 × votes + clickcount, pinned to the 64-bit range instead of overflowing.
     [[nodiscard]] std::int64_t score() const;
 
@@ -151,20 +175,22 @@ public:
 
 private:
     static constexpr std::size_t textCount = std::tuple_size_v<Texts>;
+    static constexpr std::size_t countCount = std::tuple_size_v<Counts>;
+    static constexpr std::uint32_t playableBit = 1U << 31U;
 
     // Copies `texts` in, into `arena` when one is given.
     void keep(const Texts& texts, StationTextArena* arena);
     [[nodiscard]] std::optional<std::string_view> text(std::size_t field) const;
+    [[nodiscard]] std::optional<std::int64_t> count(std::size_t field) const;
     [[nodiscard]] std::size_t textSize() const { return m_ends[textCount - 1]; }
 
     detail::TextBlockRef m_block;
     const char* m_text = nullptr;
     // Where each text ends in m_text; text i begins where text i - 1 ends.
     std::array<std::uint32_t, textCount> m_ends {};
-    // Bit i: text i is present; bits 10 and 11: votes and clickcount are.
-    std::uint16_t m_present = 0;
-    std::int64_t m_votes = 0;
-    std::int64_t m_clickcount = 0;
+    // Bit i: text i is present; bit textCount + i: count i is; playableBit: hasRadioURL().
+    std::uint32_t m_present = 0;
+    std::array<std::int64_t, countCount> m_counts {};
 };
 
 } // namespace Vello

@@ -2,8 +2,8 @@
 
 #include "catalogcache.h"
 #include "catalogorigin.h"
+#include "changefeed.h"
 #include "directoryservers.h"
-#include "displayorder.h"
 #include "ports/httpclient.h"
 
 #include <array>
@@ -19,6 +19,7 @@ namespace {
 
 constexpr std::string_view cacheFileName = "stations.json";
 constexpr std::string_view originFileName = "stations.origin";
+constexpr std::string_view orderFileName = "stations.order";
 // A slow line may take minutes for the catalog; a server that only drips is cut off.
 constexpr std::size_t minimumBytesPerSecond = 2 * 1024;
 // What a play count's answer may be: it is read by nobody. A server that does not answer one
@@ -79,7 +80,11 @@ public:
         std::size_t cachedStations;
         // The copy on disk's origin, when it came from this source.
         std::optional<CatalogOrigin> origin;
+        std::filesystem::path orderFile;
+        ChangeFeedLimits feedLimits;
     };
+    // Finds the servers to download the whole list from, then calls its argument with them.
+    using ServerSearch = std::function<void(std::function<void(std::vector<std::string>)>)>;
 
     explicit Download(Setup setup)
         : m_setup(std::move(setup))
@@ -93,7 +98,55 @@ public:
         tryNext();
     }
 
+    // Brings the copy on disk up to date through the change feed of `server`, from the change it
+    // was brought up to last; downloads the whole list from the servers `search` finds when the
+    // feed cannot go on or its changes cannot be kept.
+    void startWithChanges(const std::string& server, ServerSearch search)
+    {
+        HttpRequest base;
+        base.minimumBytesPerSecond = minimumBytesPerSecond;
+        base.connectDeadline = StationStore::serverConnectDeadline;
+        const FeedPosition from {m_setup.origin->lastChange, m_setup.origin->lastChangeTime};
+        ChangeFeed::read(m_setup.http, server, from, m_setup.feedLimits, std::move(base),
+            [self = shared_from_this(), server, search = std::move(search)](Result<ChangeFeed::Outcome> result) {
+                if (!self->takeChanges(server, result)) {
+                    search([self](std::vector<std::string> servers) { self->start(std::move(servers)); });
+                }
+            });
+    }
+
 private:
+    // False when the whole list is to be downloaded instead.
+    bool takeChanges(const std::string& server, Result<ChangeFeed::Outcome>& result)
+    {
+        auto* outcome = std::get_if<ChangeFeed::Outcome>(&result);
+        if (outcome == nullptr || !isCurrentSource()) {
+            return outcome != nullptr;
+        }
+        CatalogOrigin origin = *m_setup.origin;
+        origin.downloaded = m_setup.clock();
+        origin.lastChange = outcome->last.change;
+        origin.lastChangeTime = outcome->last.time;
+        std::erase(origin.servers, server);
+        origin.servers.insert(origin.servers.begin(), server);
+        origin.servers.resize(std::min(origin.servers.size(), rememberedServers));
+        if (outcome->changes.size() == 0) {
+            keep(origin);
+            return true;
+        }
+        std::optional<FileIdentity> copy;
+        auto applied = applyChangesToCopy(
+            outcome->changes, m_setup.cacheFile, [this](const std::vector<Station>& kept) { return check(kept); },
+            &copy);
+        auto* stations = std::get_if<std::vector<Station>>(&applied);
+        if (stations == nullptr) {
+            return false;
+        }
+        keep(origin);
+        m_setup.completion(inDisplayOrder(std::move(*stations), copy, m_setup.orderFile));
+        return true;
+    }
+
     void tryNext()
     {
         if (m_next == m_servers.size()) {
@@ -158,8 +211,9 @@ private:
             m_body->discard();
             return;
         }
+        std::optional<FileIdentity> copy;
         auto decoded = decodeDownloadedBody(
-            *m_body, m_setup.cacheFile, [this](const std::vector<Station>& kept) { return check(kept); });
+            *m_body, m_setup.cacheFile, [this](const std::vector<Station>& kept) { return check(kept); }, &copy);
         m_body.reset();
         if (auto* failure = std::get_if<Error>(&decoded)) {
             refuse(std::move(*failure));
@@ -170,6 +224,7 @@ private:
         origin.downloaded = m_setup.clock();
         origin.etag = response.header("etag").value_or("");
         origin.lastModified = response.header("last-modified").value_or("");
+        auto& stations = std::get<std::vector<Station>>(decoded);
         if (m_setup.source.isDirectory()) {
             origin.servers.push_back(server);
             for (const std::string& other : m_servers) {
@@ -177,9 +232,13 @@ private:
                     origin.servers.push_back(other);
                 }
             }
+            const FeedPosition position = latestChange(stations);
+            origin.fullDownload = origin.downloaded;
+            origin.lastChange = position.change;
+            origin.lastChangeTime = position.time;
         }
         keep(origin);
-        m_setup.completion(sortedForDisplay(std::move(std::get<std::vector<Station>>(decoded))));
+        m_setup.completion(inDisplayOrder(std::move(stations), copy, m_setup.orderFile));
     }
 
     // The directory's list never shrinks much from one day to the next: an answer with under
@@ -253,6 +312,7 @@ StationStore::StationStore(HttpClient& http, HostResolver& resolver, CatalogSour
     , m_source(std::move(source))
     , m_cacheFile(cacheFolder / cacheFileName)
     , m_originFile(cacheFolder / originFileName)
+    , m_orderFile(cacheFolder / orderFileName)
     , m_clock(std::move(clock))
     , m_shared(std::make_shared<Shared>())
 {
@@ -280,7 +340,7 @@ void StationStore::load(Completion completion, Progress progress, Refresh refres
     if (!sameSource) {
         origin.reset();
     }
-    auto cached = sameSource ? readCachedStations(m_cacheFile) : std::nullopt;
+    auto cached = sameSource ? readCachedStations(m_cacheFile, m_orderFile) : std::nullopt;
     const std::size_t cachedStations = cached ? cached->size() : 0;
     std::uint64_t sourceGeneration = 0;
     {
@@ -293,21 +353,38 @@ void StationStore::load(Completion completion, Progress progress, Refresh refres
     if (cached) {
         completion(std::move(*cached));
     }
-    if (m_source.isDirectory() && refresh == Refresh::IfDue && cachedStations > 0 && origin && origin->downloaded) {
-        const auto age = m_clock() - *origin->downloaded;
-        if (age >= std::chrono::seconds(0) && age < directoryRefreshInterval) {
-            return;
-        }
+    const auto within = [now = m_clock()](const std::optional<std::chrono::system_clock::time_point>& time,
+                            std::chrono::hours interval) {
+        return time && now - *time >= std::chrono::seconds(0) && now - *time < interval;
+    };
+    const bool directoryCopy = m_source.isDirectory() && cachedStations > 0 && origin;
+    if (directoryCopy && refresh == Refresh::IfDue && within(origin->downloaded, directoryRefreshInterval)) {
+        return;
     }
-    auto download = std::make_shared<Download>(Download::Setup {m_http, m_shared, sourceGeneration, m_source,
-        m_cacheFile, m_originFile, m_clock, std::move(completion), std::move(progress), cachedStations, origin});
+    auto download = std::make_shared<Download>(
+        Download::Setup {m_http, m_shared, sourceGeneration, m_source, m_cacheFile, m_originFile, m_clock,
+            std::move(completion), std::move(progress), cachedStations, origin, m_orderFile, m_feedLimits});
     if (!m_source.isDirectory()) {
         download->start({m_source.documentUrl});
-    } else if (!m_source.directoryServers.empty()) {
-        download->start(m_source.directoryServers);
+        return;
+    }
+    // The download may outlive the store; the resolver outlives both.
+    Download::ServerSearch search = [&resolver = m_resolver, pinned = m_source.directoryServers,
+                                        remembered = origin ? origin->servers : std::vector<std::string>()](
+                                        std::function<void(std::vector<std::string>)> found) {
+        if (!pinned.empty()) {
+            found(pinned);
+        } else {
+            findDirectoryServers(resolver, remembered, std::move(found));
+        }
+    };
+    const std::vector<std::string>& feedServers
+        = m_source.directoryServers.empty() && origin ? origin->servers : m_source.directoryServers;
+    if (directoryCopy && !origin->lastChange.empty() && !feedServers.empty()
+        && within(origin->fullDownload, fullDownloadInterval)) {
+        download->startWithChanges(feedServers.front(), std::move(search));
     } else {
-        findDirectoryServers(m_resolver, origin ? origin->servers : std::vector<std::string>(),
-            [download](std::vector<std::string> servers) { download->start(std::move(servers)); });
+        search([download](std::vector<std::string> servers) { download->start(std::move(servers)); });
     }
 }
 

@@ -6,7 +6,14 @@
 #include <QString>
 #include <QUrl>
 
+#include <gst/app/gstappsrc.h>
+#include <gst/audio/audio.h>
 #include <gst/gst.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <numbers>
 
 namespace Vello {
 namespace {
@@ -44,6 +51,62 @@ void configureSource(GstElement*, GstElement* source, gpointer)
     }
 }
 
+// The alarm's tone: each chime starts softly, dies away and ends in silence, a bell more than a
+// beep, with its octave faintly above it.
+constexpr int toneRate = 44100;
+constexpr std::uint64_t toneBlock = 2048;
+constexpr double toneLevel = 0.4;
+constexpr double toneAttack = 0.02;
+constexpr double toneDecay = 0.35;
+constexpr double toneRelease = 0.05;
+constexpr double toneOctave = 0.25;
+
+float toneSample(std::uint64_t index)
+{
+    const double time = static_cast<double>(index) / toneRate;
+    const double inChime = std::fmod(time, GstMediaBackend::toneRepeat);
+    const double envelope = std::min({1.0, inChime / toneAttack, (GstMediaBackend::toneRepeat - inChime) / toneRelease})
+        * std::exp(-inChime / toneDecay);
+    const double phase = 2 * std::numbers::pi * GstMediaBackend::toneFrequency * time;
+    return static_cast<float>(toneLevel * envelope * (std::sin(phase) + toneOctave * std::sin(2 * phase)));
+}
+
+// Runs on the tone's streaming thread, which alone counts its samples.
+void pushTone(GstAppSrc* source, guint, gpointer data)
+{
+    auto& next = *static_cast<std::uint64_t*>(data);
+    GstBuffer* buffer = gst_buffer_new_allocate(nullptr, toneBlock * sizeof(float), nullptr);
+    GstMapInfo map;
+    if (buffer == nullptr || !gst_buffer_map(buffer, &map, GST_MAP_WRITE)) {
+        gst_app_src_end_of_stream(source);
+        return;
+    }
+    auto* samples = reinterpret_cast<float*>(map.data);
+    for (std::uint64_t i = 0; i < toneBlock; ++i) {
+        samples[i] = toneSample(next + i);
+    }
+    gst_buffer_unmap(buffer, &map);
+    GST_BUFFER_PTS(buffer) = gst_util_uint64_scale(next, GST_SECOND, toneRate);
+    GST_BUFFER_DURATION(buffer) = gst_util_uint64_scale(toneBlock, GST_SECOND, toneRate);
+    next += toneBlock;
+    gst_app_src_push_buffer(source, buffer);
+}
+
+void setUpTone(GstElement*, GstElement* source, gpointer)
+{
+    if (!GST_IS_APP_SRC(source)) {
+        return;
+    }
+    GstCaps* caps = gst_caps_new_simple("audio/x-raw", "format", G_TYPE_STRING, GST_AUDIO_NE(F32), "layout",
+        G_TYPE_STRING, "interleaved", "rate", G_TYPE_INT, toneRate, "channels", G_TYPE_INT, 1, nullptr);
+    g_object_set(source, "caps", caps, "format", GST_FORMAT_TIME, nullptr);
+    gst_caps_unref(caps);
+    GstAppSrcCallbacks callbacks {};
+    callbacks.need_data = pushTone;
+    gst_app_src_set_callbacks(GST_APP_SRC(source), &callbacks, new std::uint64_t(0),
+        [](gpointer data) { delete static_cast<std::uint64_t*>(data); });
+}
+
 } // namespace
 
 GstMediaBackend::GstMediaBackend(MainQueue& mainQueue, AudioSinkFactory audioSinkFactory)
@@ -65,9 +128,31 @@ GstMediaBackend::~GstMediaBackend() = default;
 std::unique_ptr<MediaPlayer> GstMediaBackend::createPlayer(const std::string& url)
 {
     const std::string uri = strictStreamUri(url);
-    if (uri.empty() || !m_ready.get()) {
+    return uri.empty() ? nullptr : createPlaybinPlayer(uri, configureSource);
+}
+
+std::unique_ptr<MediaPlayer> GstMediaBackend::createTonePlayer()
+{
+    return createPlaybinPlayer("appsrc://", setUpTone);
+}
+
+std::unique_ptr<MediaPlayer> GstMediaBackend::createPlaybinPlayer(
+    const std::string& uri, void (*setUpSource)(GstElement*, GstElement*, void*))
+{
+    if (!m_ready.get()) {
         return nullptr;
     }
+    GstElement* playbin = makePlaybin(uri, setUpSource);
+    if (playbin == nullptr) {
+        return nullptr;
+    }
+    return std::make_unique<GstMediaPlayer>(playbin, m_mainQueue, m_reaper,
+        [this, setUpSource](const std::string& address) { return makePlaybin(address, setUpSource); });
+}
+
+GstElement* GstMediaBackend::makePlaybin(
+    const std::string& uri, void (*setUpSource)(GstElement*, GstElement*, void*)) const
+{
     GstElement* playbin = gst_element_factory_make("playbin", nullptr);
     if (playbin == nullptr) {
         return nullptr;
@@ -75,14 +160,14 @@ std::unique_ptr<MediaPlayer> GstMediaBackend::createPlayer(const std::string& ur
     gst_object_ref_sink(playbin);
     g_object_set(playbin, "uri", uri.c_str(), "flags", playFlagAudio | playFlagSoftVolume, "buffer-duration",
         bufferDurationNs, "buffer-size", bufferSizeBytes, nullptr);
-    g_signal_connect(playbin, "source-setup", G_CALLBACK(configureSource), nullptr);
+    g_signal_connect(playbin, "source-setup", G_CALLBACK(setUpSource), nullptr);
     // Chosen here rather than left to playbin, so that a player can hold its stream in front of
     // the output (see GstMediaPlayer).
     if (GstElement* sink
         = m_audioSinkFactory ? m_audioSinkFactory() : gst_element_factory_make("autoaudiosink", nullptr)) {
         g_object_set(playbin, "audio-sink", sink, nullptr);
     }
-    return std::make_unique<GstMediaPlayer>(playbin, m_mainQueue, m_reaper);
+    return playbin;
 }
 
 } // namespace Vello

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ports/mediabackend.h"
+#include "ports/tonesource.h"
 
 #include <functional>
 #include <future>
@@ -14,8 +15,9 @@ class MainQueue;
 class PipelineReaper;
 
 // Players on GStreamer's playbin, tuned so that a live stream starts within a fraction of a
-// second. Audio goes to the desktop's default output unless a sink factory is given.
-class GstMediaBackend final : public MediaBackend {
+// second, and of the alarm's tone, which is made here. Audio goes to the desktop's default output
+// unless a sink factory is given.
+class GstMediaBackend final : public MediaBackend, public ToneSource {
 public:
     // Makes a new audio sink (a floating reference) for each player.
     using AudioSinkFactory = std::function<GstElement*()>;
@@ -30,8 +32,20 @@ public:
     // Refuses (nullptr) what does not parse as a strict http or https address, and returns
     // nullptr as well when GStreamer or its playbin is missing.
     [[nodiscard]] std::unique_ptr<MediaPlayer> createPlayer(const std::string& url) override;
+    // A soft chime of toneFrequency, once every toneRepeat: no file, no network.
+    [[nodiscard]] std::unique_ptr<MediaPlayer> createTonePlayer() override;
+
+    static constexpr double toneFrequency = 523.25;
+    static constexpr double toneRepeat = 1.5;
 
 private:
+    // A playbin (a reference of its own) for `uri`, set up with its audio output.
+    [[nodiscard]] GstElement* makePlaybin(
+        const std::string& uri, void (*setUpSource)(GstElement*, GstElement*, void*)) const;
+    // A player on a new playbin for `uri` (already checked); nullptr when GStreamer is missing.
+    [[nodiscard]] std::unique_ptr<MediaPlayer> createPlaybinPlayer(
+        const std::string& uri, void (*setUpSource)(GstElement*, GstElement*, void*));
+
     MainQueue& m_mainQueue;
     AudioSinkFactory m_audioSinkFactory;
     std::shared_ptr<PipelineReaper> m_reaper;

@@ -1,6 +1,8 @@
 #include "gstmediaplayer.h"
 
+#include "gstrecorder.h"
 #include "pipelinereaper.h"
+#include "streamtap.h"
 
 #include "ports/mainqueue.h"
 
@@ -376,10 +378,13 @@ bool isWanted(GstMessage* message)
 
 } // namespace
 
-GstMediaPlayer::GstMediaPlayer(GstElement* playbin, MainQueue& mainQueue, std::shared_ptr<PipelineReaper> reaper)
+GstMediaPlayer::GstMediaPlayer(
+    GstElement* playbin, MainQueue& mainQueue, std::shared_ptr<PipelineReaper> reaper, PlaybinFactory makePlaybin)
     : m_core(std::make_shared<Core>())
     , m_busLink(std::make_shared<BusLink>())
     , m_reaper(std::move(reaper))
+    , m_makePlaybin(std::move(makePlaybin))
+    , m_tap(StreamTap::install(playbin))
 {
     m_core->playbin = playbin;
     m_busLink->mainQueue = &mainQueue;
@@ -476,6 +481,12 @@ void GstMediaPlayer::setVolume(double volume)
 void GstMediaPlayer::setMuted(bool muted)
 {
     gst_stream_volume_set_mute(GST_STREAM_VOLUME(m_core->playbin), muted ? TRUE : FALSE);
+}
+
+std::unique_ptr<Recorder> GstMediaPlayer::createRecorder(const std::string& folder, std::chrono::milliseconds length)
+{
+    return std::make_unique<GstRecorder>(
+        m_tap, m_core->playbin, *m_busLink->mainQueue, m_reaper, m_makePlaybin, folder, length);
 }
 
 } // namespace Vello

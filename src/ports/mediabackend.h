@@ -1,5 +1,8 @@
 #pragma once
 
+#include "ports/recorder.h"
+
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <string>
@@ -107,6 +110,14 @@ public:
     // Loudness on the cubic scale desktop mixers show, 0 to 1.
     virtual void setVolume(double volume) = 0;
     virtual void setMuted(bool muted) = 0;
+    // Keeps the last `length` of this player's stream in `folder` (a cache folder of its own,
+    // emptied first of what an earlier run left), to record, save and replay it; nullptr when the
+    // back end cannot. At most one per player.
+    [[nodiscard]] virtual std::unique_ptr<Recorder> createRecorder(
+        const std::string& /*folder*/, std::chrono::milliseconds /*length*/)
+    {
+        return nullptr;
+    }
 };
 
 // Makes players for stream addresses.

@@ -1,7 +1,9 @@
 #include "catalog/displayorder.h"
 
 #include <gtest/gtest.h>
+#include <unicode/coll.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -48,6 +50,29 @@ TEST(DisplayOrder, HighestScoreFirstThenNamesInTheLocalesCollationWithoutCase)
     EXPECT_EQ(uuidsOf(sortedForDisplay(nordic, "de_DE")), (Ids {"oresund", "oslo", "zebra"}));
     // An unknown locale falls back to the root collation instead of failing.
     EXPECT_EQ(uuidsOf(sortedForDisplay(nordic, "xx_NOPE")), (Ids {"oresund", "oslo", "zebra"}));
+
+    // Enough stations to sort on two threads: every neighbour still in order, ties kept in input order.
+    std::vector<Station> many;
+    many.reserve(12'000);
+    for (int i = 0; i < 12'000; ++i) {
+        many.push_back(
+            station((i % 3 == 0 ? "N" : "n") + std::to_string(i * 7919 % 1000), i % 7, 0, std::to_string(i)));
+    }
+    UErrorCode status = U_ZERO_ERROR;
+    const std::unique_ptr<icu::Collator> collator(icu::Collator::createInstance(icu::Locale("en_US"), status));
+    collator->setStrength(icu::Collator::SECONDARY);
+    const std::vector<Station> sorted = sortedForDisplay(many, "en_US");
+    for (std::size_t i = 1; i < sorted.size(); ++i) {
+        const Station& a = sorted[i - 1];
+        const Station& b = sorted[i];
+        ASSERT_GE(a.score(), b.score());
+        if (a.score() == b.score()) {
+            const auto order = collator->compareUTF8(std::string(*a.name()), std::string(*b.name()), status);
+            ASSERT_NE(order, UCOL_GREATER) << *a.name() << " " << *b.name();
+            ASSERT_TRUE(order == UCOL_LESS
+                || std::stoi(std::string(*a.stationuuid())) < std::stoi(std::string(*b.stationuuid())));
+        }
+    }
 }
 
 TEST(DisplayOrder, TakesTheLocaleFromThePosixVariables)

@@ -1,7 +1,9 @@
 #include "catalog/stationstore.h"
 
+#include "catalog/cachedorder.h"
 #include "catalog/catalogdecoder.h"
 #include "catalog/catalogorigin.h"
+#include "catalog/displayorder.h"
 #include "fakehttpclient.h"
 #include "scratchfolder.h"
 
@@ -9,10 +11,12 @@
 
 #include <algorithm>
 #include <chrono>
+#include <iterator>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include <fcntl.h>
 #include <signal.h>
 #include <sys/resource.h>
 #include <unistd.h>
@@ -123,6 +127,10 @@ TEST_F(StationStoreTest, EachLoadAnswersFromTheCopyAndTheDownloadAsDocumented)
     const std::string two = "http://127.0.0.1:8002";
     const std::string three = "http://127.0.0.1:8003";
     const CatalogSource pinned {.directoryServers = {one, two, three}};
+    std::vector<std::string> nine;
+    for (int port = 8011; port <= 8019; ++port) {
+        nine.push_back("http://127.0.0.1:" + std::to_string(port));
+    }
     const auto list = [](const std::string& server) { return directoryStationsUrl(server); };
     const HttpResult catalog = HttpResponse {200, downloadedCatalog, {{"etag", "\"v2\""}}};
     const HttpResult page = HttpResponse {200, errorPage};
@@ -192,12 +200,15 @@ TEST_F(StationStoreTest, EachLoadAnswersFromTheCopyAndTheDownloadAsDocumented)
         document(silentCatalog, offline, {networkFailure}),
         {"servers are tried in turn until one gives a catalog", pinned, std::nullopt, Refresh::IfDue,
             {refused, unavailable, catalog}, {list(one), list(two), list(three)}, {downloaded}, {three, one, two}},
+        {"eight are remembered, the one that answered first", {.directoryServers = nine}, std::nullopt, Refresh::IfDue,
+            {catalog}, {list(nine[0])}, {downloaded}, std::vector(nine.begin(), nine.end() - 1)},
         {"an answer that was not a catalog says more than an unreachable server", pinned, std::nullopt, Refresh::IfDue,
             {unavailable, refused, refused}, {list(one), list(two), list(three)}, {statusFailure}},
         {"with a list on screen unreachable servers go unmentioned", pinned, copy("directory", 25h), Refresh::IfDue,
             {refused, refused, refused}, {list(one), list(two), list(three)}, {cached}},
         {"a directory list younger than a day answers alone", pinned, copy("directory", 23h), Refresh::IfDue, {}, {},
             {cached}},
+        {"so does one downloaded this very second", pinned, copy("directory", 0h), Refresh::IfDue, {}, {}, {cached}},
         {"Reload Stations downloads all the same", pinned, copy("directory", 1h), Refresh::Now, {catalog}, {list(one)},
             {cached, downloaded}, {one, two, three}},
         {"a list a day old is downloaded again", pinned, copy("directory", 24h), Refresh::IfDue, {catalog}, {list(one)},
@@ -296,6 +307,130 @@ TEST_F(StationStoreTest, EachLoadAnswersFromTheCopyAndTheDownloadAsDocumented)
             EXPECT_EQ(origin->servers, row.remembered);
         }
     }
+}
+
+// A copy of the directory's list brought up to date through its change feed: a rename, an
+// addition and a station turned unplayable written in, the same stations a download of the whole
+// list would give; the whole list instead once a week, and whenever the feed cannot go on.
+TEST_F(StationStoreTest, ChangesSinceTheLastRefreshAreWrittenIntoTheCopy)
+{
+    using namespace std::chrono_literals;
+    const auto now = std::chrono::system_clock::time_point(std::chrono::seconds(1'800'000'000));
+    const std::string one = "http://127.0.0.1:8001";
+    const std::string two = "http://127.0.0.1:8002";
+    const auto station = [](int n, const std::string& members) {
+        return R"({"stationuuid": "s)" + std::to_string(n) + R"(", "changeuuid": "c)" + std::to_string(n)
+            + R"(", "lastchangetime": "2026-01-0)" + std::to_string(n) + R"( 00:00:00", )" + members + "}";
+    };
+    const std::string copy = "[" + station(1, R"("name": "One", "url": "http://s1", "url_resolved": "http://r1")") + ","
+        + station(2, R"("url": "http://s2", "votes": 2)") + "," + station(3, R"("url": "http://s3", "votes": 1)") + "]";
+    // Changes to s1 and s4, then s2 loses its address: two pages of two.
+    const std::string fullPage = "[" + station(4, R"("stationuuid": "s1", "name": "Uno", "url": "http://u1")") + ","
+        + station(5, R"("stationuuid": "s4", "url": "http://s4", "votes": 9)") + "]";
+    const std::string lastPage = "[" + station(6, R"("stationuuid": "s2", "url": "")") + "]";
+    const std::string changed = "[" + station(4, R"("stationuuid": "s1", "name": "Uno", "url": "http://u1")") + ","
+        + station(3, R"("url": "http://s3", "votes": 1)") + ","
+        + station(5, R"("stationuuid": "s4", "url": "http://s4", "votes": 9)") + "]";
+    const HttpResult whole = HttpResponse {200, downloadedCatalog};
+    const auto list = [](const std::string& server) { return directoryStationsUrl(server); };
+    const auto feed
+        = [](const std::string& server, const std::string& from) { return directoryChangesUrl(server, from, 2); };
+    struct Row {
+        const char* name;
+        std::chrono::hours sinceWhole;
+        std::string position;
+        Refresh refresh;
+        std::vector<HttpResult> responses;
+        std::vector<std::string> requested;
+        std::vector<std::string> answers;
+        // What the copy decodes to afterwards.
+        std::string becomes;
+    };
+    const std::vector<Row> rows {
+        {"the changes are written in, page by page", 30h, "c3", Refresh::IfDue,
+            {HttpResponse {200, fullPage}, HttpResponse {200, lastPage}}, {feed(one, "c3"), feed(one, "c5")},
+            {"s2 s3 s1 ", "s4 s3 s1 "}, changed},
+        {"Reload Stations asks for the changes too; none: nothing more is said", 1h, "c3", Refresh::Now,
+            {HttpResponse {200, "[]"}}, {feed(one, "c3")}, {"s2 s3 s1 "}, copy},
+        {"a week after the whole list, the whole list", 24h * 7, "c3", Refresh::IfDue, {whole}, {list(one)},
+            {"s2 s3 s1 ", downloaded}, downloadedCatalog},
+        {"without a change to go on from, the whole list", 30h, "", Refresh::IfDue, {whole}, {list(one)},
+            {"s2 s3 s1 ", downloaded}, downloadedCatalog},
+        {"a server that does not know the change starts from its oldest", 30h, "c3", Refresh::IfDue,
+            {HttpResponse {200, "[" + station(2, R"("stationuuid": "s9", "url": "http://s9")") + "]"}, whole},
+            {feed(one, "c3"), list(one)}, {"s2 s3 s1 ", downloaded}, downloadedCatalog},
+        {"more changes than the pages allowed", 30h, "c3", Refresh::IfDue,
+            {HttpResponse {200, fullPage}, HttpResponse {200, fullPage}, whole},
+            {feed(one, "c3"), feed(one, "c5"), list(one)}, {"s2 s3 s1 ", downloaded}, downloadedCatalog},
+        {"a page that is not a catalog of changes", 30h, "c3", Refresh::IfDue,
+            {HttpResponse {200, "[" + station(7, R"("stationuuid": "", "url": "http://x")") + "]"}, whole},
+            {feed(one, "c3"), list(one)}, {"s2 s3 s1 ", downloaded}, downloadedCatalog},
+        {"changes that leave under half: the shrink guard still holds", 30h, "c3", Refresh::IfDue,
+            {HttpResponse {200,
+                 "[" + station(8, R"("stationuuid": "s1", "url": " ")") + ","
+                     + station(9, R"("stationuuid": "s3", "lastcheckok": 0)") + "]"},
+                HttpResponse {200, "[]"}, whole},
+            {feed(one, "c3"), feed(one, "c9"), list(one)}, {"s2 s3 s1 ", downloaded}, downloadedCatalog},
+        {"the feed answers 300, every server fails: the copy stays", 30h, "c3", Refresh::IfDue,
+            {HttpResponse {300, ""}, Error {"Connection refused"}, HttpResponse {299, "[]"}},
+            {feed(one, "c3"), list(one), list(two)},
+            {"s2 s3 s1 ", "error:The station catalog server answered with no usable stations."}, copy},
+    };
+    for (std::size_t index = 0; index < rows.size(); ++index) {
+        const Row& row = rows[index];
+        SCOPED_TRACE(row.name);
+        const auto folder = m_scratch.path / ("feed" + std::to_string(index));
+        FakeHttpClient http;
+        AnswerLog log {folder / "stations.json"};
+        {
+            StationStore store(http, m_resolver, {.directoryServers = {one, two}}, folder, [&] { return now; });
+            store.setChangeFeedLimits({.pageSize = 2, .mostPages = 2});
+            writeFile(store.cacheFile(), copy);
+            CatalogOrigin {
+                "directory", now - 25h, "", "", {one}, now - row.sinceWhole, row.position, "2026-01-03 00:00:00"}
+                .write(store.originFile());
+            log.load(store, row.refresh);
+        }
+        for (const HttpResult& response : row.responses) {
+            ASSERT_TRUE(http.respond(response));
+        }
+        EXPECT_EQ(http.requestedUrls(), row.requested);
+        std::vector<std::string> said;
+        std::ranges::transform(log.answers, std::back_inserter(said), &Answer::what);
+        EXPECT_EQ(said, row.answers);
+        const auto decodedCopy = decodeCatalog(readFile(log.cacheFile).value_or(""));
+        EXPECT_EQ(decodedCopy, decodeCatalog(row.becomes)) << "station by station";
+        const auto origin = CatalogOrigin::read(folder / "stations.origin");
+        ASSERT_TRUE(origin);
+        EXPECT_EQ(origin->lastChange, row.becomes == changed ? "c6" : row.becomes == copy ? "c3" : "");
+    }
+}
+
+// A start takes the display order kept beside the copy and compares no names; an order kept for
+// another copy is left alone.
+TEST_F(StationStoreTest, AStartTakesTheOrderKeptBesideTheCopy)
+{
+    const std::string tied = R"([{"name": "b", "url": "http://b"}, {"name": "a", "url": "http://a"},
+        {"name": "C", "url": "http://c"}, {"stationuuid": "own:1", "url": "http://o"}])";
+    StationStore store(m_http, m_resolver, catalogAddress, m_scratch.path / "order");
+    const auto names = [&store] {
+        std::string said;
+        store.load([&said](StationsResult result) {
+            for (const Station& station : std::get<std::vector<Station>>(result)) {
+                said += station.displayName();
+            }
+        });
+        return said;
+    };
+    writeFile(store.cacheFile(), tied);
+    EXPECT_EQ(names(), "abC");
+    const int descriptor = ::open(store.cacheFile().c_str(), O_RDONLY);
+    const auto copy = identityOf(descriptor);
+    ::close(descriptor);
+    ASSERT_TRUE(copy && writeCachedOrder(store.orderFile(), *copy, userCollationLocale(), {2, 0, 1}));
+    EXPECT_EQ(names(), "Cba") << "the kept order, taken as it is";
+    writeFile(store.cacheFile(), tied);
+    EXPECT_EQ(names(), "abC") << "a copy written anew is sorted again";
 }
 
 // Plays count at the directory server the list came from, and nowhere else.

@@ -138,7 +138,8 @@ TEST(Station, StationsFromAnArenaOutliveItAndACopyOutlivesThem)
         {
             StationTextArena arena;
             for (int i = 0; i < 5'000; ++i) {
-                stations.emplace_back(Station::Texts {std::nullopt, nameOf(i), "http://a"}, i, std::nullopt, &arena);
+                stations.emplace_back(
+                    Station::Texts {std::nullopt, nameOf(i), "http://a"}, Station::Counts {i}, &arena);
             }
         }
         for (const int i : {0, 7, 4'999}) {

@@ -26,7 +26,7 @@ package=$(echo "$work"/package/pemba-vello_*.deb)
 listed=$(dpkg-deb -c "$package" | awk '{print $6}')
 for file in "${expected[@]}"; do grep -qx "./usr/$file" <<<"$listed" || fail "not in the package: /usr/$file"; done
 depends=$(dpkg-deb -f "$package" Depends)
-for dependency in libqt6widgets6 libqt6dbus6 gstreamer1.0-plugins-good gstreamer1.0-libav gstreamer1.0-pulseaudio \
+for dependency in libqt6widgets6 libqt6dbus6 gstreamer1.0-plugins-good gstreamer1.0-libav gstreamer1.0-pulseaudio libgupnp-1.6-0 \
   fonts-noto-cjk fonts-noto-color-emoji; do
   grep -q "$dependency" <<<"$depends" || fail "the package does not depend on $dependency"
 done

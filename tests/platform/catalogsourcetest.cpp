@@ -1,6 +1,7 @@
 #include "fakehttpclient.h"
 #include "logoserver.h"
 
+#include "catalog/catalogdecoder.h"
 #include "catalog/catalogsource.h"
 #include "catalog/stationstore.h"
 #include "platform/qthttpclient.h"
@@ -118,6 +119,59 @@ TEST(CatalogSourceTest, PlayCountsLeftHangingNeverHoldUpTheCatalog)
     EXPECT_EQ(load(store, 2),
         (std::vector<std::string> {"stations 1", "The station catalog server answered with no usable stations."}));
     EXPECT_EQ(readFile(store.cacheFile()), catalog);
+}
+
+// A stand-in directory with a change feed: the store downloads the whole list once, then reads
+// only what changed, page by page, into a copy that holds what the whole list would; a server
+// that does not know the last change, and a week gone by, bring the whole list again.
+TEST(CatalogSourceTest, TheDailyRefreshReadsOnlyTheChanges)
+{
+    const auto station = [](int change, const QByteArray& uuid, const QByteArray& members) {
+        const QByteArray number = QByteArray::number(change);
+        return R"({"changeuuid": "c)" + number + R"(", "lastchangetime": "2026-01-0)" + number
+            + R"( 00:00:00", "stationuuid": ")" + uuid + "\", " + members + "}";
+    };
+    const QByteArray whole = "[" + station(1, "s1", R"("name": "One", "url": "http://s1", "url_resolved": "http://r1")")
+        + "," + station(2, "s2", R"("url": "http://s2")") + "," + station(3, "s3", R"("url": "http://s3")") + "]";
+    const QString firstPage = QStringLiteral("/json/stations/changed?lastchangeuuid=c3&limit=2");
+    const QString secondPage = QStringLiteral("/json/stations/changed?lastchangeuuid=c5&limit=2");
+    const QString unknownPage = QStringLiteral("/json/stations/changed?lastchangeuuid=c6&limit=2");
+    LogoServer directory;
+    directory.serve(listPath, whole, "application/json");
+    directory.serve(firstPage,
+        "[" + station(4, "s1", R"("name": "Uno", "url": "http://u1")") + ","
+            + station(5, "s4", R"("url": "http://s4", "votes": 9)") + "]",
+        "application/json");
+    directory.serve(secondPage, "[" + station(6, "s2", R"("url": "")") + "]", "application/json");
+    directory.serve(unknownPage, "[" + station(1, "s1", R"("url": "http://s1")") + "]", "application/json");
+    QTemporaryDir home;
+    QtHttpClient http;
+    FakeHostResolver resolver;
+    auto now = std::chrono::system_clock::time_point(std::chrono::seconds(1'800'000'000));
+    StationStore store(http, resolver, CatalogSource {.directoryServers = {directory.url({})}},
+        home.path().toStdString(), [&] { return now; });
+    store.setChangeFeedLimits({.pageSize = 2});
+    ASSERT_EQ(load(store, 1), std::vector<std::string> {"stations 3"});
+
+    now += 25h;
+    EXPECT_EQ(load(store, 2), (std::vector<std::string> {"stations 3", "stations 3"}));
+    EXPECT_EQ(directory.requestCount(firstPage) + directory.requestCount(secondPage), 2);
+    const QByteArray changed = "[" + station(4, "s1", R"("name": "Uno", "url": "http://u1")") + ","
+        + station(3, "s3", R"("url": "http://s3")") + "," + station(5, "s4", R"("url": "http://s4", "votes": 9)") + "]";
+    const QByteArray copy = readFile(store.cacheFile());
+    EXPECT_EQ(decodeCatalog(std::string_view(copy.constData(), static_cast<std::size_t>(copy.size()))),
+        decodeCatalog(std::string_view(changed.constData(), static_cast<std::size_t>(changed.size()))))
+        << "station by station, what the whole list would give";
+
+    now += 25h;
+    EXPECT_EQ(load(store, 2), (std::vector<std::string> {"stations 3", "stations 3"}));
+    EXPECT_EQ(directory.requestCount(unknownPage), 1);
+    EXPECT_EQ(readFile(store.cacheFile()), whole) << "the change it did not know brought the whole list";
+
+    now += std::chrono::hours(24 * 7);
+    EXPECT_EQ(load(store, 2), (std::vector<std::string> {"stations 3", "stations 3"}));
+    EXPECT_EQ(directory.requestCount(listPath), 3);
+    EXPECT_EQ(directory.requestCount(firstPage), 1) << "a week on, the whole list without the feed";
 }
 
 // A document of a deployment's own is asked at each start whether it changed; "not modified"

@@ -14,7 +14,9 @@
 #include <gst/gst.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <functional>
 #include <memory>
 #include <tuple>
@@ -229,6 +231,28 @@ TEST_F(GstMediaBackendTest, FailuresAreToldAndRetriedOnlyWhenRetryingCanMendThem
     ASSERT_TRUE(waitFor([&] { return phase() == PlaybackPhase::Playing; }));
     server->stopSource("/return.mp3");
     EXPECT_TRUE(waitFor([&] { return phase() == PlaybackPhase::Reconnecting; }));
+}
+
+// The alarm's own tone needs no station: it sounds at its pitch, and its volume can rise.
+TEST_F(GstMediaBackendTest, TheAlarmToneSoundsAtItsPitchAndRisesWithTheVolume)
+{
+    const std::unique_ptr<MediaPlayer> tone = backend.createTonePlayer();
+    ASSERT_NE(tone, nullptr);
+    tone->setVolume(0.5);
+    tone->play();
+    EXPECT_NEAR(toneHeard(), GstMediaBackend::toneFrequency, 2.0);
+    // The loudest sample of a whole chime, after what is already on its way to the output.
+    const auto loudest = [&] {
+        const std::shared_ptr<CaptureSink> capture = captures.back();
+        const std::size_t from = capture->sampleCount() + CaptureSink::sampleRate / 2;
+        const auto chimeLength = static_cast<std::size_t>(GstMediaBackend::toneRepeat * CaptureSink::sampleRate);
+        waitFor([&] { return capture->sampleCount() >= from + chimeLength; });
+        const std::vector<float> chime = capture->samplesFrom(from);
+        return std::abs(std::ranges::max(chime, {}, [](float sample) { return std::abs(sample); }));
+    };
+    const float half = loudest();
+    tone->setVolume(1.0);
+    EXPECT_NEAR(loudest() / half, 8.0, 0.5) << "half way on the mixer's cubic scale is an eighth";
 }
 
 } // namespace

@@ -80,11 +80,33 @@ bool IcecastServer::startSource(const std::string& mount, Codec codec, int frequ
                                                 : QStringLiteral("vorbisenc bitrate=160000 ! oggmux");
     QProcess& source = m_sources[mount];
     source.setProcessChannelMode(QProcess::ForwardedChannels);
-    source.startCommand(QStringLiteral("gst-launch-1.0 -q audiotestsrc is-live=true wave=sine volume=0.5 freq=%1 ! "
-                                       "audio/x-raw,rate=44100,channels=2 ! audioconvert ! %2 ! "
-                                       "shout2send ip=127.0.0.1 port=%3 password=%4 mount=%5")
-                            .arg(QString::number(frequencyHz), encoder, QString::number(m_port), password,
-                                QString::fromStdString(mount)));
+    const QString shout = QStringLiteral("shout2send ip=127.0.0.1 port=%1 password=%2 mount=%3")
+                              .arg(QString::number(m_port), password, QString::fromStdString(mount));
+    if (codec == Codec::Mp3Steps) {
+        // Encoded ahead into a file, then sent at the audio's own pace.
+        const QString file = m_directory.filePath(QStringLiteral("steps.mp3"));
+        QString tones;
+        for (int step = 0; step < 120 / toneStepSeconds; ++step) {
+            tones += QStringLiteral(" audiotestsrc volume=0.5 samplesperbuffer=441 num-buffers=%1 freq=%2 ! "
+                                    "audio/x-raw,rate=44100,channels=2 ! steps.")
+                         .arg(QString::number(toneStepSeconds * 100),
+                             QString::number(frequencyHz + toneStepHz * (step % toneSteps)));
+        }
+        QProcess encode;
+        encode.startCommand(QStringLiteral("gst-launch-1.0 -q concat name=steps ! audioconvert ! "
+                                           "lamemp3enc target=bitrate bitrate=128 cbr=true ! filesink location=%1")
+                                .arg(file)
+            + tones);
+        if (!encode.waitForFinished(60000) || encode.exitCode() != 0) {
+            return false;
+        }
+        source.startCommand(
+            QStringLiteral("gst-launch-1.0 -q filesrc location=%1 ! mpegaudioparse ! %2").arg(file, shout));
+    } else {
+        source.startCommand(QStringLiteral("gst-launch-1.0 -q audiotestsrc is-live=true wave=sine volume=0.5 freq=%1 ! "
+                                           "audio/x-raw,rate=44100,channels=2 ! audioconvert ! %2 ! %3")
+                                .arg(QString::number(frequencyHz), encoder, shout));
+    }
     const QDeadlineTimer deadline(30000);
     while (httpStatus(QByteArray::fromStdString(mount)) != 200) {
         if (source.waitForFinished(20) || deadline.hasExpired()) {

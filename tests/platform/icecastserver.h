@@ -14,13 +14,19 @@ namespace Vello {
 // sources, when destroyed.
 class IcecastServer final {
 public:
-    enum class Codec { Mp3, OggVorbis };
+    // `Mp3Steps`: MP3 whose tone starts at the frequency given and rises by `toneStepHz` every
+    // `toneStepSeconds`, back to the start after `toneSteps` steps, for two minutes.
+    enum class Codec { Mp3, OggVorbis, Mp3Steps };
+    static constexpr int toneStepHz = 100;
+    static constexpr int toneStepSeconds = 4;
+    static constexpr int toneSteps = 8;
 
     IcecastServer();
     ~IcecastServer();
 
     // Empty when the server is up, otherwise what went wrong.
     [[nodiscard]] const std::string& startError() const { return m_startError; }
+    [[nodiscard]] int port() const { return m_port; }
     [[nodiscard]] std::string url(const std::string& mount) const
     {
         return "http://127.0.0.1:" + std::to_string(m_port) + mount;

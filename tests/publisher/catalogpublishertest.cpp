@@ -66,7 +66,7 @@ const std::string repeated = R"({"stationuuid": "u1", "name": "One again", "url"
 // Its first copy was left out as broken, so this one is the first kept.
 const std::string repairedCopy = R"({"stationuuid": "u4", "url": "http://four.example/", "lastcheckok": 1})";
 const std::string checkedTwice = R"({"stationuuid": "u6", "url": "http://six.example/", "lastcheckok": 0,)"
-                                 R"( "lastcheckok": 1, "lastcheckoktime": 0})";
+                                 R"( "lastcheckok": 1, "lastchecktime": 0})";
 const std::string oddCheck = R"({"stationuuid": "u7", "url": "http://seven.example/", "lastcheckok": "0"})";
 const std::string noUuid = R"({"name": "Also no uuid", "url": "http://eight.example/", "lastcheckok": true})";
 

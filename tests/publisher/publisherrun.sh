@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs the built publisher as a deployment's timer does, with no display: from a saved directory
-# answer, then from a directory server on loopback after one that refuses the connection, and
-# against an answer that is not a catalog. Usage: publisherrun.sh PROGRAM VERSION
+# answer, then from a directory server on loopback after one that refuses the connection, the
+# next day from its change feed only, and against an answer that is not a catalog.
+# Usage: publisherrun.sh PROGRAM VERSION
 set -euo pipefail
 program=$1 version=$2
 answer=$(dirname "$0")/directoryanswer.json
@@ -18,9 +19,14 @@ fail() { echo "$*"; exit 1; }
 python3 - "$answer" "$work" <<'PYTHON' &
 import http.server, pathlib, sys
 body, work = pathlib.Path(sys.argv[1]).read_bytes(), pathlib.Path(sys.argv[2])
+renamed = b'[{"changeuuid": "c2", "stationuuid": "9f0c1e2a-0000-4000-8000-000000000002", "name": "Nordlys Two",' \
+    b' "url": "http://stream2.example.org/playlist.pls", "lastchangetime": "2024-05-03 10:00:00"}]'
 class Directory(http.server.BaseHTTPRequestHandler):
     def do_GET(self):
         (work / "agent").write_text(self.headers.get("User-Agent", ""))
+        with open(work / "requests", "a") as requests:
+            requests.write(self.path + "\n")
+        body = renamed if self.path.startswith("/json/stations/changed?") else globals()["body"]
         self.send_response(200)
         self.send_header("Content-Length", str(len(body)))
         self.end_headers()
@@ -40,6 +46,13 @@ cmp "$work/saved/stations_filtered.json" "$work/served/stations_filtered.json"
 cmp "$work/saved/stations_filtered.json.gz" "$work/served/stations_filtered.json.gz"
 grep -q '127.0.0.1:1' "$work/errors" || fail "the refused server went unreported"
 [[ $(cat "$work/agent") == "PembaVello-catalog/$version" ]] || fail "User-Agent: $(cat "$work/agent")"
+
+"$program" --server "http://127.0.0.1:$(cat "$work/port")" --output "$work/served" >/dev/null \
+  || fail "publishing the changes exited with $?"
+grep -q '"name":"Nordlys Two"' "$work/served/stations_filtered.json" || fail "the rename was not published"
+[[ $(grep -c '^/json/stations?' "$work/requests") == 1 ]] || fail "the whole list again: $(cat "$work/requests")"
+grep -q '^/json/stations/changed?lastchangeuuid=1b2c3d4e-0000-4000-8000-000000000001&limit=1000$' "$work/requests" \
+  || fail "no changes asked: $(cat "$work/requests")"
 
 echo '<html>502 Bad Gateway</html>' >"$work/error.html"
 status=0

@@ -19,6 +19,12 @@ public:
     void runPending();
     // Moves the clock forward, running what falls due on the way, in time order.
     void advance(std::chrono::milliseconds by);
+    // How far the clock has moved since the queue was made.
+    [[nodiscard]] std::chrono::milliseconds now() const
+    {
+        const std::lock_guard lock(m_mutex);
+        return m_now;
+    }
 
 private:
     struct Entry {

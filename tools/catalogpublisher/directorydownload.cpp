@@ -24,6 +24,16 @@ constexpr std::chrono::minutes serverDeadline {30};
 
 } // namespace
 
+HttpRequest directoryRequest()
+{
+    HttpRequest request;
+    request.maxBodyBytes = HttpClient::defaultMaxBodyBytes;
+    request.minimumBytesPerSecond = minimumBytesPerSecond;
+    request.connectDeadline = StationStore::serverConnectDeadline;
+    request.deadline = serverDeadline;
+    return request;
+}
+
 void DirectoryDownload::start(
     HttpClient& http, std::vector<std::string> servers, const std::filesystem::path& folder, Completion completion)
 {
@@ -43,15 +53,12 @@ void DirectoryDownload::tryNext()
 {
     if (m_next == m_servers.size()) {
         m_completion(Error {Text::verbatim(
-            m_servers.empty() ? "no directory server was found" : "no directory server gave a catalog")});
+                         m_servers.empty() ? "no directory server was found" : "no directory server gave a catalog")},
+            {});
         return;
     }
-    HttpRequest request;
+    HttpRequest request = directoryRequest();
     request.url = directoryStationsUrl(m_servers[m_next]);
-    request.maxBodyBytes = HttpClient::defaultMaxBodyBytes;
-    request.minimumBytesPerSecond = minimumBytesPerSecond;
-    request.connectDeadline = StationStore::serverConnectDeadline;
-    request.deadline = serverDeadline;
     m_body = std::make_shared<DownloadedBody>(m_bodyFile);
     request.onBody = [body = m_body](std::string_view piece) { body->add(piece); };
     m_http.get(
@@ -79,7 +86,7 @@ void DirectoryDownload::received(HttpResult result)
         fail(server, failure->description.english());
         return;
     }
-    m_completion(std::move(filtered));
+    m_completion(std::move(filtered), server);
 }
 
 Result<FilteredCatalog> DirectoryDownload::filteredBody()

@@ -14,13 +14,17 @@ namespace Vello {
 
 class DownloadedBody;
 
+// The limits every request of the publisher to the directory runs under.
+[[nodiscard]] HttpRequest directoryRequest();
+
 // Gets the directory's station list to publish: asks each server in turn, under the player's
 // limits, until one answers 2xx with a catalog that filterCatalog() takes. Each body goes to a
 // temporary file in the output folder as it arrives. Every server that fails is reported on
 // stderr as it fails.
 class DirectoryDownload final : public std::enable_shared_from_this<DirectoryDownload> {
 public:
-    using Completion = std::function<void(Result<FilteredCatalog>)>;
+    // The catalog and the server that gave it, or why none did.
+    using Completion = std::function<void(Result<FilteredCatalog>, const std::string& server)>;
 
     // `completion` runs once, on one of the client's worker threads. `http` must outlive it.
     static void start(
