@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="ar">
 <context>
     <name>Core</name>
@@ -115,8 +116,8 @@
         <translation>لا توجد ذاكرة كافية لقراءة الفهرس</translation>
     </message>
     <message>
-        <source>station %1: "%2" %3</source>
-        <translation>المحطة %1: "%2" %3</translation>
+        <source>station %1: &quot;%2&quot; %3</source>
+        <translation>المحطة %1: &quot;%2&quot; %3</translation>
     </message>
     <message>
         <source>station %1 %2</source>
@@ -127,8 +128,8 @@
         <translation>المحطة %1: %2</translation>
     </message>
     <message>
-        <source>station %1, in "%2": %3</source>
-        <translation>المحطة %1، في "%2": %3</translation>
+        <source>station %1, in &quot;%2&quot;: %3</source>
+        <translation>المحطة %1، في &quot;%2&quot;: %3</translation>
     </message>
     <message>
         <source>the catalog is a web page or XML, not JSON</source>
@@ -253,8 +254,8 @@
         <translation>لم يرسل الخادم أي بيانات لمدة %1</translation>
     </message>
     <message>
-        <source>"%1" is not a valid web address</source>
-        <translation>"%1" ليس عنوان ويب صالحًا</translation>
+        <source>&quot;%1&quot; is not a valid web address</source>
+        <translation>&quot;%1&quot; ليس عنوان ويب صالحًا</translation>
     </message>
     <message>
         <source>Connecting…</source>
@@ -269,7 +270,7 @@
         <translation>%1 إعادة المحاولة بعد %2 ث…</translation>
     </message>
     <message>
-        <source>The station's playlist lists no stream that can be played here.</source>
+        <source>The station&apos;s playlist lists no stream that can be played here.</source>
         <translation>لا تتضمن قائمة تشغيل المحطة أي بث يمكن تشغيله هنا.</translation>
     </message>
     <message>
@@ -277,11 +278,11 @@
         <translation>ليس لدى المحطة عنوان آخر للمحاولة.</translation>
     </message>
     <message>
-        <source>The station's server could not be reached.</source>
+        <source>The station&apos;s server could not be reached.</source>
         <translation>تعذّر الوصول إلى خادم المحطة.</translation>
     </message>
     <message>
-        <source>The station's server is busy.</source>
+        <source>The station&apos;s server is busy.</source>
         <translation>خادم المحطة مشغول.</translation>
     </message>
     <message>
@@ -317,15 +318,15 @@
         <translation>رفضت المحطة تشغيل هذا البث (%1).</translation>
     </message>
     <message>
-        <source>The station's server is busy (%1).</source>
+        <source>The station&apos;s server is busy (%1).</source>
         <translation>خادم المحطة مشغول (%1).</translation>
     </message>
     <message>
-        <source>The station's server has a fault (%1).</source>
+        <source>The station&apos;s server has a fault (%1).</source>
         <translation>في خادم المحطة عطل (%1).</translation>
     </message>
     <message>
-        <source>The station's secure connection could not be verified.</source>
+        <source>The station&apos;s secure connection could not be verified.</source>
         <translation>تعذّر التحقق من الاتصال الآمن بالمحطة.</translation>
     </message>
     <message>
@@ -484,7 +485,7 @@
             <numerusform>تم التحقق من عملها قبل %Ln يوم</numerusform>
         </translation>
     </message>
-<message>
+    <message>
         <source>Recording stopped: the disk is full or has less than 200 MB free.</source>
         <translation>توقف التسجيل: القرص ممتلئ أو فيه أقل من 200 ميغابايت متاحة.</translation>
     </message>
@@ -504,7 +505,7 @@
         <source>This song is no longer kept.</source>
         <translation>لم تعد هذه الأغنية محفوظة.</translation>
     </message>
-<message>
+    <message>
         <source>Speakers on the network cannot be found: %1</source>
         <translation>تعذّر البحث عن مكبّرات الصوت على الشبكة: %1</translation>
     </message>
@@ -641,8 +642,8 @@
 <context>
     <name>LaunchOptions</name>
     <message>
-        <source>--%1 needs an absolute http or https address, not "%2"</source>
-        <translation>يحتاج --%1 إلى عنوان http أو https مطلق، وليس "%2"</translation>
+        <source>--%1 needs an absolute http or https address, not &quot;%2&quot;</source>
+        <translation>يحتاج --%1 إلى عنوان http أو https مطلق، وليس &quot;%2&quot;</translation>
     </message>
     <message>
         <source>Pemba Vello, an internet radio player.</source>
@@ -673,7 +674,7 @@
         <translation>قيمة</translation>
     </message>
     <message>
-        <source>Qt's own options:</source>
+        <source>Qt&apos;s own options:</source>
         <translation>خيارات Qt الخاصة:</translation>
     </message>
 </context>
@@ -739,7 +740,7 @@
         <translation>الموقع</translation>
     </message>
     <message>
-        <source>Open the station's homepage</source>
+        <source>Open the station&apos;s homepage</source>
         <translation>فتح موقع المحطة</translation>
     </message>
     <message>
@@ -867,10 +868,10 @@
     </message>
     <message>
         <source>pemba-vello: %1
-Try 'pemba-vello --help'.
+Try &apos;pemba-vello --help&apos;.
 </source>
         <translation>pemba-vello: %1
-جرّب 'pemba-vello --help'.
+جرّب &apos;pemba-vello --help&apos;.
 </translation>
     </message>
     <message>
@@ -950,7 +951,7 @@ Internet radio, most popular first.</source>
     </message>
     <message>
         <source>&amp;Pemba Vello</source>
-        <comment>the application's menu</comment>
+        <comment>the application&apos;s menu</comment>
         <translation>Pemba Vello (&amp;P)</translation>
     </message>
     <message>

@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
     <name>Core</name>
@@ -115,7 +116,7 @@
         <translation>es ist nicht genug Speicher frei, um den Katalog zu lesen</translation>
     </message>
     <message>
-        <source>station %1: "%2" %3</source>
+        <source>station %1: &quot;%2&quot; %3</source>
         <translation>Sender %1: „%2“ %3</translation>
     </message>
     <message>
@@ -127,7 +128,7 @@
         <translation>Sender %1: %2</translation>
     </message>
     <message>
-        <source>station %1, in "%2": %3</source>
+        <source>station %1, in &quot;%2&quot;: %3</source>
         <translation>Sender %1, in „%2“: %3</translation>
     </message>
     <message>
@@ -245,7 +246,7 @@
         <translation>Der Server sendete %1 lang keine Daten</translation>
     </message>
     <message>
-        <source>"%1" is not a valid web address</source>
+        <source>&quot;%1&quot; is not a valid web address</source>
         <translation>„%1“ ist keine gültige Webadresse</translation>
     </message>
     <message>
@@ -261,7 +262,7 @@
         <translation>%1 Neuer Versuch in %2 s …</translation>
     </message>
     <message>
-        <source>The station's playlist lists no stream that can be played here.</source>
+        <source>The station&apos;s playlist lists no stream that can be played here.</source>
         <translation>Die Playlist des Senders enthält keinen Stream, der hier abgespielt werden kann.</translation>
     </message>
     <message>
@@ -269,11 +270,11 @@
         <translation>Der Sender hat keine weitere Adresse, die sich versuchen ließe.</translation>
     </message>
     <message>
-        <source>The station's server could not be reached.</source>
+        <source>The station&apos;s server could not be reached.</source>
         <translation>Der Server des Senders war nicht erreichbar.</translation>
     </message>
     <message>
-        <source>The station's server is busy.</source>
+        <source>The station&apos;s server is busy.</source>
         <translation>Der Server des Senders ist ausgelastet.</translation>
     </message>
     <message>
@@ -309,15 +310,15 @@
         <translation>Der Sender verweigert die Wiedergabe dieses Streams (%1).</translation>
     </message>
     <message>
-        <source>The station's server is busy (%1).</source>
+        <source>The station&apos;s server is busy (%1).</source>
         <translation>Der Server des Senders ist ausgelastet (%1).</translation>
     </message>
     <message>
-        <source>The station's server has a fault (%1).</source>
+        <source>The station&apos;s server has a fault (%1).</source>
         <translation>Der Server des Senders hat einen Fehler (%1).</translation>
     </message>
     <message>
-        <source>The station's secure connection could not be verified.</source>
+        <source>The station&apos;s secure connection could not be verified.</source>
         <translation>Die sichere Verbindung zum Sender konnte nicht überprüft werden.</translation>
     </message>
     <message>
@@ -460,7 +461,7 @@
             <numerusform>Vor %Ln Tagen als funktionierend geprüft</numerusform>
         </translation>
     </message>
-<message>
+    <message>
         <source>Recording stopped: the disk is full or has less than 200 MB free.</source>
         <translation>Aufnahme beendet: Der Datenträger ist voll oder hat weniger als 200 MB frei.</translation>
     </message>
@@ -480,7 +481,7 @@
         <source>This song is no longer kept.</source>
         <translation>Dieser Titel wird nicht mehr vorgehalten.</translation>
     </message>
-<message>
+    <message>
         <source>Speakers on the network cannot be found: %1</source>
         <translation>Lautsprecher im Netzwerk können nicht gesucht werden: %1</translation>
     </message>
@@ -597,7 +598,7 @@
 <context>
     <name>LaunchOptions</name>
     <message>
-        <source>--%1 needs an absolute http or https address, not "%2"</source>
+        <source>--%1 needs an absolute http or https address, not &quot;%2&quot;</source>
         <translation>--%1 braucht eine absolute http- oder https-Adresse, nicht „%2“</translation>
     </message>
     <message>
@@ -629,7 +630,7 @@
         <translation>Wert</translation>
     </message>
     <message>
-        <source>Qt's own options:</source>
+        <source>Qt&apos;s own options:</source>
         <translation>Qts eigene Optionen:</translation>
     </message>
 </context>
@@ -695,7 +696,7 @@
         <translation>Website</translation>
     </message>
     <message>
-        <source>Open the station's homepage</source>
+        <source>Open the station&apos;s homepage</source>
         <translation>Website des Senders öffnen</translation>
     </message>
     <message>
@@ -823,10 +824,10 @@
     </message>
     <message>
         <source>pemba-vello: %1
-Try 'pemba-vello --help'.
+Try &apos;pemba-vello --help&apos;.
 </source>
         <translation>pemba-vello: %1
-Siehe 'pemba-vello --help'.
+Siehe &apos;pemba-vello --help&apos;.
 </translation>
     </message>
     <message>
@@ -906,7 +907,7 @@ Internetradio, die beliebtesten Sender zuerst.</translation>
     </message>
     <message>
         <source>&amp;Pemba Vello</source>
-        <comment>the application's menu</comment>
+        <comment>the application&apos;s menu</comment>
         <translation>&amp;Pemba Vello</translation>
     </message>
     <message>

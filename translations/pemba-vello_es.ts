@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
     <name>Core</name>
@@ -115,7 +116,7 @@
         <translation>no hay memoria suficiente para leer el catálogo</translation>
     </message>
     <message>
-        <source>station %1: "%2" %3</source>
+        <source>station %1: &quot;%2&quot; %3</source>
         <translation>emisora %1: «%2» %3</translation>
     </message>
     <message>
@@ -127,7 +128,7 @@
         <translation>emisora %1: %2</translation>
     </message>
     <message>
-        <source>station %1, in "%2": %3</source>
+        <source>station %1, in &quot;%2&quot;: %3</source>
         <translation>emisora %1, en «%2»: %3</translation>
     </message>
     <message>
@@ -245,7 +246,7 @@
         <translation>El servidor no envió datos durante %1</translation>
     </message>
     <message>
-        <source>"%1" is not a valid web address</source>
+        <source>&quot;%1&quot; is not a valid web address</source>
         <translation>«%1» no es una dirección web válida</translation>
     </message>
     <message>
@@ -261,7 +262,7 @@
         <translation>%1 Nuevo intento en %2 s…</translation>
     </message>
     <message>
-        <source>The station's playlist lists no stream that can be played here.</source>
+        <source>The station&apos;s playlist lists no stream that can be played here.</source>
         <translation>La lista de reproducción de la emisora no incluye ninguna transmisión que se pueda reproducir aquí.</translation>
     </message>
     <message>
@@ -269,11 +270,11 @@
         <translation>La emisora no tiene otra dirección que probar.</translation>
     </message>
     <message>
-        <source>The station's server could not be reached.</source>
+        <source>The station&apos;s server could not be reached.</source>
         <translation>No se pudo contactar con el servidor de la emisora.</translation>
     </message>
     <message>
-        <source>The station's server is busy.</source>
+        <source>The station&apos;s server is busy.</source>
         <translation>El servidor de la emisora está ocupado.</translation>
     </message>
     <message>
@@ -309,15 +310,15 @@
         <translation>La emisora se negó a reproducir esta transmisión (%1).</translation>
     </message>
     <message>
-        <source>The station's server is busy (%1).</source>
+        <source>The station&apos;s server is busy (%1).</source>
         <translation>El servidor de la emisora está ocupado (%1).</translation>
     </message>
     <message>
-        <source>The station's server has a fault (%1).</source>
+        <source>The station&apos;s server has a fault (%1).</source>
         <translation>El servidor de la emisora tiene un fallo (%1).</translation>
     </message>
     <message>
-        <source>The station's secure connection could not be verified.</source>
+        <source>The station&apos;s secure connection could not be verified.</source>
         <translation>No se pudo verificar la conexión segura de la emisora.</translation>
     </message>
     <message>
@@ -460,7 +461,7 @@
             <numerusform>Comprobada en funcionamiento hace %Ln días</numerusform>
         </translation>
     </message>
-<message>
+    <message>
         <source>Recording stopped: the disk is full or has less than 200 MB free.</source>
         <translation>Grabación detenida: el disco está lleno o tiene menos de 200 MB libres.</translation>
     </message>
@@ -480,7 +481,7 @@
         <source>This song is no longer kept.</source>
         <translation>Esta canción ya no se conserva.</translation>
     </message>
-<message>
+    <message>
         <source>Speakers on the network cannot be found: %1</source>
         <translation>No se pueden buscar altavoces en la red: %1</translation>
     </message>
@@ -597,7 +598,7 @@
 <context>
     <name>LaunchOptions</name>
     <message>
-        <source>--%1 needs an absolute http or https address, not "%2"</source>
+        <source>--%1 needs an absolute http or https address, not &quot;%2&quot;</source>
         <translation>--%1 necesita una dirección http o https absoluta, no «%2»</translation>
     </message>
     <message>
@@ -629,7 +630,7 @@
         <translation>valor</translation>
     </message>
     <message>
-        <source>Qt's own options:</source>
+        <source>Qt&apos;s own options:</source>
         <translation>Opciones propias de Qt:</translation>
     </message>
 </context>
@@ -695,7 +696,7 @@
         <translation>Sitio web</translation>
     </message>
     <message>
-        <source>Open the station's homepage</source>
+        <source>Open the station&apos;s homepage</source>
         <translation>Abrir el sitio web de la emisora</translation>
     </message>
     <message>
@@ -823,10 +824,10 @@
     </message>
     <message>
         <source>pemba-vello: %1
-Try 'pemba-vello --help'.
+Try &apos;pemba-vello --help&apos;.
 </source>
         <translation>pemba-vello: %1
-Prueba 'pemba-vello --help'.
+Prueba &apos;pemba-vello --help&apos;.
 </translation>
     </message>
     <message>
@@ -906,7 +907,7 @@ Radio por internet, lo más escuchado primero.</translation>
     </message>
     <message>
         <source>&amp;Pemba Vello</source>
-        <comment>the application's menu</comment>
+        <comment>the application&apos;s menu</comment>
         <translation>&amp;Pemba Vello</translation>
     </message>
     <message>

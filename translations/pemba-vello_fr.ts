@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
     <name>Core</name>
@@ -115,7 +116,7 @@
         <translation>la mémoire est insuffisante pour lire le catalogue</translation>
     </message>
     <message>
-        <source>station %1: "%2" %3</source>
+        <source>station %1: &quot;%2&quot; %3</source>
         <translation>station %1 : « %2 » %3</translation>
     </message>
     <message>
@@ -127,7 +128,7 @@
         <translation>station %1 : %2</translation>
     </message>
     <message>
-        <source>station %1, in "%2": %3</source>
+        <source>station %1, in &quot;%2&quot;: %3</source>
         <translation>station %1, dans « %2 » : %3</translation>
     </message>
     <message>
@@ -245,7 +246,7 @@
         <translation>Le serveur n’a envoyé aucune donnée pendant %1</translation>
     </message>
     <message>
-        <source>"%1" is not a valid web address</source>
+        <source>&quot;%1&quot; is not a valid web address</source>
         <translation>« %1 » n’est pas une adresse web valide</translation>
     </message>
     <message>
@@ -261,7 +262,7 @@
         <translation>%1 Nouvel essai dans %2 s…</translation>
     </message>
     <message>
-        <source>The station's playlist lists no stream that can be played here.</source>
+        <source>The station&apos;s playlist lists no stream that can be played here.</source>
         <translation>La liste de lecture de la station ne contient aucun flux lisible ici.</translation>
     </message>
     <message>
@@ -269,11 +270,11 @@
         <translation>La station n’a pas d’autre adresse à essayer.</translation>
     </message>
     <message>
-        <source>The station's server could not be reached.</source>
+        <source>The station&apos;s server could not be reached.</source>
         <translation>Le serveur de la station est injoignable.</translation>
     </message>
     <message>
-        <source>The station's server is busy.</source>
+        <source>The station&apos;s server is busy.</source>
         <translation>Le serveur de la station est occupé.</translation>
     </message>
     <message>
@@ -309,15 +310,15 @@
         <translation>La station a refusé de diffuser ce flux (%1).</translation>
     </message>
     <message>
-        <source>The station's server is busy (%1).</source>
+        <source>The station&apos;s server is busy (%1).</source>
         <translation>Le serveur de la station est occupé (%1).</translation>
     </message>
     <message>
-        <source>The station's server has a fault (%1).</source>
+        <source>The station&apos;s server has a fault (%1).</source>
         <translation>Le serveur de la station est en panne (%1).</translation>
     </message>
     <message>
-        <source>The station's secure connection could not be verified.</source>
+        <source>The station&apos;s secure connection could not be verified.</source>
         <translation>La connexion sécurisée de la station n’a pas pu être vérifiée.</translation>
     </message>
     <message>
@@ -460,7 +461,7 @@
             <numerusform>Vérifiée en état de marche il y a %Ln jours</numerusform>
         </translation>
     </message>
-<message>
+    <message>
         <source>Recording stopped: the disk is full or has less than 200 MB free.</source>
         <translation>Enregistrement arrêté : le disque est plein ou a moins de 200 Mo libres.</translation>
     </message>
@@ -480,7 +481,7 @@
         <source>This song is no longer kept.</source>
         <translation>Ce morceau n’est plus conservé.</translation>
     </message>
-<message>
+    <message>
         <source>Speakers on the network cannot be found: %1</source>
         <translation>Impossible de rechercher les enceintes du réseau : %1</translation>
     </message>
@@ -597,7 +598,7 @@
 <context>
     <name>LaunchOptions</name>
     <message>
-        <source>--%1 needs an absolute http or https address, not "%2"</source>
+        <source>--%1 needs an absolute http or https address, not &quot;%2&quot;</source>
         <translation>--%1 attend une adresse http ou https absolue, pas « %2 »</translation>
     </message>
     <message>
@@ -629,7 +630,7 @@
         <translation>valeur</translation>
     </message>
     <message>
-        <source>Qt's own options:</source>
+        <source>Qt&apos;s own options:</source>
         <translation>Options propres à Qt :</translation>
     </message>
 </context>
@@ -695,7 +696,7 @@
         <translation>Site web</translation>
     </message>
     <message>
-        <source>Open the station's homepage</source>
+        <source>Open the station&apos;s homepage</source>
         <translation>Ouvrir le site web de la station</translation>
     </message>
     <message>
@@ -823,7 +824,7 @@
     </message>
     <message>
         <source>pemba-vello: %1
-Try 'pemba-vello --help'.
+Try &apos;pemba-vello --help&apos;.
 </source>
         <translation>pemba-vello : %1
 Essayez « pemba-vello --help ».
@@ -906,7 +907,7 @@ La radio sur Internet, les plus populaires d’abord.</translation>
     </message>
     <message>
         <source>&amp;Pemba Vello</source>
-        <comment>the application's menu</comment>
+        <comment>the application&apos;s menu</comment>
         <translation>&amp;Pemba Vello</translation>
     </message>
     <message>

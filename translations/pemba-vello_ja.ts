@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="ja">
 <context>
     <name>Core</name>
@@ -115,8 +116,8 @@
         <translation>カタログを読み込むためのメモリが足りません</translation>
     </message>
     <message>
-        <source>station %1: "%2" %3</source>
-        <translation>放送局 %1: "%2" は%3</translation>
+        <source>station %1: &quot;%2&quot; %3</source>
+        <translation>放送局 %1: &quot;%2&quot; は%3</translation>
     </message>
     <message>
         <source>station %1 %2</source>
@@ -127,8 +128,8 @@
         <translation>放送局 %1: %2</translation>
     </message>
     <message>
-        <source>station %1, in "%2": %3</source>
-        <translation>放送局 %1 の "%2": %3</translation>
+        <source>station %1, in &quot;%2&quot;: %3</source>
+        <translation>放送局 %1 の &quot;%2&quot;: %3</translation>
     </message>
     <message>
         <source>the catalog is a web page or XML, not JSON</source>
@@ -243,8 +244,8 @@
         <translation>サーバーから %1 の間データが届きませんでした</translation>
     </message>
     <message>
-        <source>"%1" is not a valid web address</source>
-        <translation>"%1" は有効なウェブアドレスではありません</translation>
+        <source>&quot;%1&quot; is not a valid web address</source>
+        <translation>&quot;%1&quot; は有効なウェブアドレスではありません</translation>
     </message>
     <message>
         <source>Connecting…</source>
@@ -259,7 +260,7 @@
         <translation>%1 %2 秒後に再試行します…</translation>
     </message>
     <message>
-        <source>The station's playlist lists no stream that can be played here.</source>
+        <source>The station&apos;s playlist lists no stream that can be played here.</source>
         <translation>この放送局のプレイリストには、ここで再生できるストリームがありません。</translation>
     </message>
     <message>
@@ -267,11 +268,11 @@
         <translation>この放送局には他に試せるアドレスがありません。</translation>
     </message>
     <message>
-        <source>The station's server could not be reached.</source>
+        <source>The station&apos;s server could not be reached.</source>
         <translation>放送局のサーバーにつながりませんでした。</translation>
     </message>
     <message>
-        <source>The station's server is busy.</source>
+        <source>The station&apos;s server is busy.</source>
         <translation>放送局のサーバーが混み合っています。</translation>
     </message>
     <message>
@@ -307,15 +308,15 @@
         <translation>放送局がこのストリームの再生を拒否しました (%1)。</translation>
     </message>
     <message>
-        <source>The station's server is busy (%1).</source>
+        <source>The station&apos;s server is busy (%1).</source>
         <translation>放送局のサーバーが混み合っています (%1)。</translation>
     </message>
     <message>
-        <source>The station's server has a fault (%1).</source>
+        <source>The station&apos;s server has a fault (%1).</source>
         <translation>放送局のサーバーに障害があります (%1)。</translation>
     </message>
     <message>
-        <source>The station's secure connection could not be verified.</source>
+        <source>The station&apos;s secure connection could not be verified.</source>
         <translation>放送局の安全な接続を確認できませんでした。</translation>
     </message>
     <message>
@@ -454,7 +455,7 @@
             <numerusform>%Ln 日前に動作を確認</numerusform>
         </translation>
     </message>
-<message>
+    <message>
         <source>Recording stopped: the disk is full or has less than 200 MB free.</source>
         <translation>録音を停止しました: ディスクがいっぱいか、空き容量が 200 MB 未満です。</translation>
     </message>
@@ -474,7 +475,7 @@
         <source>This song is no longer kept.</source>
         <translation>この曲はもう保持されていません。</translation>
     </message>
-<message>
+    <message>
         <source>Speakers on the network cannot be found: %1</source>
         <translation>ネットワーク上のスピーカーを探せません: %1</translation>
     </message>
@@ -586,8 +587,8 @@
 <context>
     <name>LaunchOptions</name>
     <message>
-        <source>--%1 needs an absolute http or https address, not "%2"</source>
-        <translation>--%1 には http または https の絶対アドレスが必要です ("%2" は使えません)</translation>
+        <source>--%1 needs an absolute http or https address, not &quot;%2&quot;</source>
+        <translation>--%1 には http または https の絶対アドレスが必要です (&quot;%2&quot; は使えません)</translation>
     </message>
     <message>
         <source>Pemba Vello, an internet radio player.</source>
@@ -618,7 +619,7 @@
         <translation>値</translation>
     </message>
     <message>
-        <source>Qt's own options:</source>
+        <source>Qt&apos;s own options:</source>
         <translation>Qt 独自のオプション:</translation>
     </message>
 </context>
@@ -684,7 +685,7 @@
         <translation>ホームページ</translation>
     </message>
     <message>
-        <source>Open the station's homepage</source>
+        <source>Open the station&apos;s homepage</source>
         <translation>放送局のホームページを開く</translation>
     </message>
     <message>
@@ -812,10 +813,10 @@
     </message>
     <message>
         <source>pemba-vello: %1
-Try 'pemba-vello --help'.
+Try &apos;pemba-vello --help&apos;.
 </source>
         <translation>pemba-vello: %1
-'pemba-vello --help' を参照してください。
+&apos;pemba-vello --help&apos; を参照してください。
 </translation>
     </message>
     <message>
@@ -895,7 +896,7 @@ Internet radio, most popular first.</source>
     </message>
     <message>
         <source>&amp;Pemba Vello</source>
-        <comment>the application's menu</comment>
+        <comment>the application&apos;s menu</comment>
         <translation>Pemba Vello(&amp;P)</translation>
     </message>
     <message>

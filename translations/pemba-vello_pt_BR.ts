@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
     <name>Core</name>
@@ -115,8 +116,8 @@
         <translation>não há memória suficiente para ler o catálogo</translation>
     </message>
     <message>
-        <source>station %1: "%2" %3</source>
-        <translation>estação %1: "%2" %3</translation>
+        <source>station %1: &quot;%2&quot; %3</source>
+        <translation>estação %1: &quot;%2&quot; %3</translation>
     </message>
     <message>
         <source>station %1 %2</source>
@@ -127,8 +128,8 @@
         <translation>estação %1: %2</translation>
     </message>
     <message>
-        <source>station %1, in "%2": %3</source>
-        <translation>estação %1, em "%2": %3</translation>
+        <source>station %1, in &quot;%2&quot;: %3</source>
+        <translation>estação %1, em &quot;%2&quot;: %3</translation>
     </message>
     <message>
         <source>the catalog is a web page or XML, not JSON</source>
@@ -245,8 +246,8 @@
         <translation>O servidor não enviou dados por %1</translation>
     </message>
     <message>
-        <source>"%1" is not a valid web address</source>
-        <translation>"%1" não é um endereço da web válido</translation>
+        <source>&quot;%1&quot; is not a valid web address</source>
+        <translation>&quot;%1&quot; não é um endereço da web válido</translation>
     </message>
     <message>
         <source>Connecting…</source>
@@ -261,7 +262,7 @@
         <translation>%1 Nova tentativa em %2 s…</translation>
     </message>
     <message>
-        <source>The station's playlist lists no stream that can be played here.</source>
+        <source>The station&apos;s playlist lists no stream that can be played here.</source>
         <translation>A playlist da estação não tem nenhum stream que possa ser tocado aqui.</translation>
     </message>
     <message>
@@ -269,11 +270,11 @@
         <translation>A estação não tem outro endereço para tentar.</translation>
     </message>
     <message>
-        <source>The station's server could not be reached.</source>
+        <source>The station&apos;s server could not be reached.</source>
         <translation>Não foi possível alcançar o servidor da estação.</translation>
     </message>
     <message>
-        <source>The station's server is busy.</source>
+        <source>The station&apos;s server is busy.</source>
         <translation>O servidor da estação está ocupado.</translation>
     </message>
     <message>
@@ -309,15 +310,15 @@
         <translation>A estação se recusou a tocar este stream (%1).</translation>
     </message>
     <message>
-        <source>The station's server is busy (%1).</source>
+        <source>The station&apos;s server is busy (%1).</source>
         <translation>O servidor da estação está ocupado (%1).</translation>
     </message>
     <message>
-        <source>The station's server has a fault (%1).</source>
+        <source>The station&apos;s server has a fault (%1).</source>
         <translation>O servidor da estação está com falha (%1).</translation>
     </message>
     <message>
-        <source>The station's secure connection could not be verified.</source>
+        <source>The station&apos;s secure connection could not be verified.</source>
         <translation>Não foi possível verificar a conexão segura da estação.</translation>
     </message>
     <message>
@@ -460,7 +461,7 @@
             <numerusform>Verificada funcionando há %Ln dias</numerusform>
         </translation>
     </message>
-<message>
+    <message>
         <source>Recording stopped: the disk is full or has less than 200 MB free.</source>
         <translation>Gravação interrompida: o disco está cheio ou tem menos de 200 MB livres.</translation>
     </message>
@@ -480,7 +481,7 @@
         <source>This song is no longer kept.</source>
         <translation>Esta música não está mais guardada.</translation>
     </message>
-<message>
+    <message>
         <source>Speakers on the network cannot be found: %1</source>
         <translation>Não é possível procurar alto-falantes na rede: %1</translation>
     </message>
@@ -597,8 +598,8 @@
 <context>
     <name>LaunchOptions</name>
     <message>
-        <source>--%1 needs an absolute http or https address, not "%2"</source>
-        <translation>--%1 precisa de um endereço http ou https absoluto, não "%2"</translation>
+        <source>--%1 needs an absolute http or https address, not &quot;%2&quot;</source>
+        <translation>--%1 precisa de um endereço http ou https absoluto, não &quot;%2&quot;</translation>
     </message>
     <message>
         <source>Pemba Vello, an internet radio player.</source>
@@ -629,7 +630,7 @@
         <translation>valor</translation>
     </message>
     <message>
-        <source>Qt's own options:</source>
+        <source>Qt&apos;s own options:</source>
         <translation>Opções próprias do Qt:</translation>
     </message>
 </context>
@@ -695,7 +696,7 @@
         <translation>Site</translation>
     </message>
     <message>
-        <source>Open the station's homepage</source>
+        <source>Open the station&apos;s homepage</source>
         <translation>Abrir o site da estação</translation>
     </message>
     <message>
@@ -823,10 +824,10 @@
     </message>
     <message>
         <source>pemba-vello: %1
-Try 'pemba-vello --help'.
+Try &apos;pemba-vello --help&apos;.
 </source>
         <translation>pemba-vello: %1
-Tente 'pemba-vello --help'.
+Tente &apos;pemba-vello --help&apos;.
 </translation>
     </message>
     <message>
@@ -906,7 +907,7 @@ Rádio pela internet, as mais populares primeiro.</translation>
     </message>
     <message>
         <source>&amp;Pemba Vello</source>
-        <comment>the application's menu</comment>
+        <comment>the application&apos;s menu</comment>
         <translation>&amp;Pemba Vello</translation>
     </message>
     <message>

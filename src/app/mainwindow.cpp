@@ -227,8 +227,7 @@ void MainWindow::buildMenu()
         action->setCheckable(true);
         action->setChecked(entry.choice == SleepChoice::off());
         choices->addAction(action);
-        connect(action, &QAction::triggered, this,
-            [this, choice = entry.choice] { m_session.setSleepTimer(choice); });
+        connect(action, &QAction::triggered, this, [this, choice = entry.choice] { m_session.setSleepTimer(choice); });
         m_sleepTimerActions.append(action);
     }
 

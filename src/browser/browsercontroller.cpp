@@ -157,7 +157,8 @@ ImportSummary BrowserController::importFavorites(const FavoritesFile::Contents& 
 
 std::vector<const Station*> BrowserController::filteredStations() const
 {
-    return m_catalog.filtered(m_mode, m_library.favorites(), m_library.recentIds(), searchQuery(m_view != nullptr ? m_view->searchText() : std::string()));
+    return m_catalog.filtered(m_mode, m_library.favorites(), m_library.recentIds(),
+        searchQuery(m_view != nullptr ? m_view->searchText() : std::string()));
 }
 
 std::size_t BrowserController::rowsShownNow(std::size_t listSize) const

@@ -326,8 +326,7 @@ void MainView::installPlaybackActions()
         QKeySequence keys;
         void (*run)(PlaybackSession&);
     } commands[] = {
-        {QT_TR_NOOP("&Play/Pause"), QKeySequence(Qt::Key_Space),
-            [](PlaybackSession& session) { session.playPause(); }},
+        {QT_TR_NOOP("&Play/Pause"), QKeySequence(Qt::Key_Space), [](PlaybackSession& session) { session.playPause(); }},
         {QT_TR_NOOP("&Next"), QKeySequence(Qt::ALT | Qt::Key_Right),
             [](PlaybackSession& session) { session.playNext(); }},
         {QT_TR_NOOP("Pre&vious"), QKeySequence(Qt::ALT | Qt::Key_Left),

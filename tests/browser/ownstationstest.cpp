@@ -164,8 +164,7 @@ TEST(OwnStationsTest, ExportAndImportCarryThemInOneWriteAndSaySoWhatWasSkipped)
     const auto older = std::get<FavoritesFile::Contents>(FavoritesFile::read(R"([{"id": "s0", "name": "Station 0"},
         {"id": "own:gone", "name": "Gone"}, {"id": "s0", "name": "Again"}, {"id": 7},
         {"id": "own:bad", "name": "Bad", "url": "file:///etc/passwd"}])"));
-    EXPECT_EQ(
-        to.browser.importFavorites(older), (ImportSummary {.favorites = 2, .alreadyThere = 1, .notStations = 2}));
+    EXPECT_EQ(to.browser.importFavorites(older), (ImportSummary {.favorites = 2, .alreadyThere = 1, .notStations = 2}));
     EXPECT_EQ(to.browser.ownStations().size(), 2U);
 }
 

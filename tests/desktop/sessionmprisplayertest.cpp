@@ -56,13 +56,14 @@ TEST(SessionMprisPlayer, TellsTheStatusTheTrackAndWhatTheControlsCanDo)
         {"paused", then(play("a"), [](SessionHarness& h) { h.session->pause(); }),
             state("Paused", "Radio", "Radio", "", true, true, false)},
         {"failed",
-            then(play("a"),
-                report(MediaError {MediaErrorDomain::Resource, MediaErrorCode::resourceNotAuthorized, 403})),
+            then(
+                play("a"), report(MediaError {MediaErrorDomain::Resource, MediaErrorCode::resourceNotAuthorized, 403})),
             state("Stopped", "Radio", "Radio", "", true, true, false)},
         {"a station and no list", then(noList, play("a")), state("Playing", "Radio", "Radio", "", false, true, true)},
         {"a logo kept", play("a", "http://logo.test/kept.png"),
             state("Playing", "Radio", "Radio", "file:///logos/kept.png", true, true, true)},
-        {"a logo not kept", play("a", "http://logo.test/new.png"), state("Playing", "Radio", "Radio", "", true, true, true)},
+        {"a logo not kept", play("a", "http://logo.test/new.png"),
+            state("Playing", "Radio", "Radio", "", true, true, true)},
         {"a station without a name", play("u"),
             state("Playing", "Unnamed station", "Unnamed station", "", true, true, true)},
     };
@@ -70,9 +71,11 @@ TEST(SessionMprisPlayer, TellsTheStatusTheTrackAndWhatTheControlsCanDo)
         SCOPED_TRACE(c.name);
         SessionHarness h;
         h.session->setVolume(0.3);
-        const SessionMprisPlayer player(*h.session, [] {}, [] {}, [](const std::string& favicon) {
-            return favicon.ends_with("kept.png") ? QStringLiteral("file:///logos/kept.png") : QString();
-        });
+        const SessionMprisPlayer player(
+            *h.session, [] {}, [] {},
+            [](const std::string& favicon) {
+                return favicon.ends_with("kept.png") ? QStringLiteral("file:///logos/kept.png") : QString();
+            });
         c.reach(h);
         MprisState expected = c.expected;
         expected.stationId = h.session->currentStation() ? QString::fromStdString(h.currentId()) : QString();

@@ -77,9 +77,9 @@ TEST(PlaybackSessionTest, ListenersHearOnceWhatEachOperationChanged)
     SessionHarness h;
     const auto flags = [](const SessionChanges& c) {
         std::string set;
-        for (const auto& [on, letter] : {std::pair {c.state, 's'}, {c.station, 'c'}, {c.song, 't'},
-                 {c.streamDetails, 'd'}, {c.volume, 'v'}, {c.sleepTimer, 'z'}, {c.songHeard, 'h'},
-                 {c.songsReplaced, 'r'}, {c.list, 'l'}}) {
+        for (const auto& [on, letter] :
+            {std::pair {c.state, 's'}, {c.station, 'c'}, {c.song, 't'}, {c.streamDetails, 'd'}, {c.volume, 'v'},
+                {c.sleepTimer, 'z'}, {c.songHeard, 'h'}, {c.songsReplaced, 'r'}, {c.list, 'l'}}) {
             set += on ? std::string(1, letter) : "";
         }
         return set;
@@ -90,7 +90,10 @@ TEST(PlaybackSessionTest, ListenersHearOnceWhatEachOperationChanged)
         {[&] { (void)h.session->keepSongsIn(h.documents); }, {"r"}},
         {[&] { h.session->play(h.list[0]); }, {"sc"}},
         {[&] { h.report(MediaStateChanged {MediaPipelineState::Playing}); }, {"s"}},
-        {[&] { h.report(MediaTags {"Song", "", {"MP3", 0, 0}}); }, {"tdh"}},
+        {[&] {
+             h.report(MediaTags {"Song", "", {"MP3", 0, 0}});
+         },
+            {"tdh"}},
         {[&] { h.session->restOn(h.list[1]); }, {}},
         {[&] { h.session->setSleepTimer(SleepChoice::after(15)); }, {"z"}},
         {[&] { h.session->setMuted(true); }, {"v"}},
@@ -241,7 +244,10 @@ TEST(PlaybackSessionTest, StationsOpenUnheardWhileThePointerRestsAndCloseOnTime)
             {"m", [&] { s.setNetworkMetered(true); }}, {"r", [&] { s.restOn(station()); }},
             {"c", [&] { s.play(station()); }}, {"+", [&] { h.queue.advance(std::chrono::milliseconds(std::stoi(n))); }},
             {"b", [&] { playerOf()->emit(MediaBuffering {40}); }},
-            {"t", [&] { playerOf()->emit(MediaTags {"Song " + n, "", {}}); }},
+            {"t",
+                [&] {
+                    playerOf()->emit(MediaTags {"Song " + n, "", {}});
+                }},
             {"f", [&] {
                  playerOf()->emit(MediaError {MediaErrorDomain::Resource, MediaErrorCode::resourceOpenRead, 0, false});
              }}};
