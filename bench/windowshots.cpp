@@ -346,11 +346,11 @@ int takeScreenshots(int argc, char** argv, const QString& folder, const QString&
     window.show();
     MainView& view = *window.mainView();
     (void)session.keepSongsIn(documents, &ShotDocuments::shotTime);
-    browser.keepOwnStationsIn(documents);
+    browser.tellOnce(browser.personal().keepOwnStationsIn(documents));
     for (const StationDraft& own :
         {StationDraft {"Kitchen Radio", "http://192.168.1.20:8000/kitchen", "", "local, talk"},
             StationDraft {"Campus Jazz Club", "https://radio.campus.example/jazz.pls", "", "jazz"}}) {
-        (void)browser.saveOwnStation(own);
+        (void)browser.personal().saveOwnStation(own);
     }
     settle(view, artwork);
     session.play(browser.allStations().at(3));

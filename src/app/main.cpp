@@ -129,7 +129,7 @@ int main(int argc, char* argv[])
         window.pinCatalogSource();
     }
     browser.tellOnce(session.keepSongsIn(documents));
-    browser.keepOwnStationsIn(documents);
+    browser.tellOnce(browser.personal().keepOwnStationsIn(documents));
     QObject::connect(&app, &QGuiApplication::applicationStateChanged, &window,
         [&songNotices](Qt::ApplicationState state) { songNotices.setWindowActive(state == Qt::ApplicationActive); });
     // Nothing opens early on a network that charges by the byte, where the desktop can tell. Asked

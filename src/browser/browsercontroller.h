@@ -1,8 +1,7 @@
 #pragma once
 
-#include "favoritesfile.h"
-#include "favoritesimport.h"
-#include "ownstations.h"
+#include "catalogloader.h"
+#include "personalstations.h"
 #include "ports/mainqueue.h"
 #include "screen.h"
 #include "searchablecatalog.h"
@@ -18,10 +17,8 @@
 #include <deque>
 #include <memory>
 #include <optional>
-#include <random>
 #include <string>
 #include <utility>
-#include <variant>
 #include <vector>
 
 namespace Vello {
@@ -60,8 +57,9 @@ public:
     [[nodiscard]] bool isLoadingNextBrowsePage() const { return m_isLoadingNextBrowsePage; }
     // The whole catalog in display order, as last delivered.
     [[nodiscard]] const std::vector<Station>& allStations() const { return m_catalog.stations(); }
-    // The stations the person added by hand, in the order added; empty until keepOwnStationsIn().
-    [[nodiscard]] const std::vector<Station>& ownStations() const;
+    // The stations added by hand and the favourites file.
+    [[nodiscard]] PersonalStations& personal() { return m_personal; }
+    [[nodiscard]] const PersonalStations& personal() const { return m_personal; }
     [[nodiscard]] const FavoriteSet& favorites() const { return m_library.favorites(); }
     [[nodiscard]] const std::vector<std::string>& recentIds() const { return m_library.recentIds(); }
     [[nodiscard]] bool isFavorite(const Station& station) const;
@@ -79,14 +77,6 @@ public:
     void stop();
     // Shows `notice`, if any, once, when the window is up.
     void tellOnce(std::optional<Text> notice);
-    // Keeps the stations added by hand in `documents` from now on, starting from the list saved
-    // there. They are listed, searched and played like the catalog's, whatever it downloads.
-    void keepOwnStationsIn(DocumentStore& documents);
-    // Adds a station of the person's own made from `draft`, or, given the identifier of one,
-    // changes that one. The station saved, or what is wrong with the draft.
-    Result<Station> saveOwnStation(const StationDraft& draft, std::string_view id = {});
-    // Removes the own station `id`, and its place among the favourites.
-    void removeOwnStation(const std::string& id);
     // Asks the source for the catalog again ("Reload Stations", "Try Again"). Answers and
     // progress of earlier loads are ignored from now on; the stations shown stay until the new
     // load answers.
@@ -102,27 +92,16 @@ public:
     // A Library chip: Favorites, Recent, Songs or Top Stations.
     void chooseListMode(ListMode mode);
     void toggleFavorite(const Station& station);
-    // What an export file holds: every favourite, and every own station with what it is made of.
-    [[nodiscard]] std::vector<FavoriteEntry> favoritesToExport() const;
-    // Adds the own stations of `file` not yet here, under their identifiers, and the favourites
-    // among them not yet favourites; says what was added and what was skipped.
-    ImportSummary importFavorites(const FavoritesFile::Contents& file);
 
     void openPlayer();
 
 private:
-    using CatalogAnswer = std::variant<SearchableCatalog, Error>;
-
-    struct ProgressRelay;
-
     void startLoad(Refresh refresh);
+    void receive(CatalogLoader::Answer answer);
+    void showProgress(const LoadProgress& figures);
     // Once, at the first catalog with stations: the last station played becomes the current
     // one, playing or ready to play as the preference says, unless another is current.
     void takeUpLastStation();
-    void receive(std::uint64_t load, CatalogAnswer answer);
-    void deliverProgress(const std::shared_ptr<ProgressRelay>& relay);
-    // Hands memory freed by a catalog answer back to the system.
-    static void giveBackMemory();
     // A station was chosen to listen to: it becomes the most recent, and a catalog station
     // counts as a play for the catalog source.
     void listenStarted(const Station& station);
@@ -130,8 +109,6 @@ private:
     void render(bool resetScroll);
     // Runs `task` on a later turn of the main queue unless this controller is gone by then.
     void postGuarded(MainQueue::Task task);
-    // Hands the catalog the own stations as they are now, and shows the list again.
-    void ownStationsChanged();
     void postGuardedAfter(std::chrono::milliseconds delay, MainQueue::Task task);
 
     BrowserView* m_view = nullptr;
@@ -141,18 +118,16 @@ private:
     Preferences& m_preferences;
     StationLibrary m_library;
     SearchableCatalog m_catalog;
+    CatalogLoader m_loader;
     Screen m_screen = Screen::Home;
     ListMode m_mode = ListMode::Top;
     Text m_statusMessage = VELLO_TR("Core", "Loading stations...");
     std::optional<LoadProgress> m_loadProgress;
-    // Counts the loads started; only the latest one's answers and progress count.
-    std::uint64_t m_loadGeneration = 0;
     std::shared_ptr<Cancellable> m_searchWorkItem;
     std::size_t m_browseVisibleLimit = browsePageSize;
     bool m_isLoadingNextBrowsePage = false;
-    std::mt19937_64 m_random;
+    PersonalStations m_personal;
     bool m_lastStationTakenUp = false;
-    std::unique_ptr<OwnStations> m_own;
     // Notices that came before the view.
     std::vector<Text> m_notices;
     Subscription m_sessionFollowed;

@@ -208,7 +208,7 @@ TEST_F(MainWindowTest, AStationAddedIsCheckedAsTypedListedUnderMyStationsAndRemo
 {
     MemoryDocumentStore documents;
     MainView& view = *window.mainView();
-    browser.keepOwnStationsIn(documents);
+    browser.tellOnce(browser.personal().keepOwnStationsIn(documents));
     window.show();
     QApplication::setActiveWindow(&window);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
@@ -236,8 +236,8 @@ TEST_F(MainWindowTest, AStationAddedIsCheckedAsTypedListedUnderMyStationsAndRemo
     queue.runPending();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(std::pair(browser.screen(), browser.mode()), std::pair(Screen::Library, ListMode::Own));
-    ASSERT_EQ(browser.ownStations().size(), 1U);
-    EXPECT_EQ(browser.ownStations()[0].radioURL(), "http://radio.lan:8000/live");
+    ASSERT_EQ(browser.personal().ownStations().size(), 1U);
+    EXPECT_EQ(browser.personal().ownStations()[0].radioURL(), "http://radio.lan:8000/live");
 
     const auto rows = view.findChildren<StationRow*>();
     ASSERT_EQ(rows.size(), 1);
@@ -251,7 +251,7 @@ TEST_F(MainWindowTest, AStationAddedIsCheckedAsTypedListedUnderMyStationsAndRemo
         QTest::mouseClick(button(u"Remove Station…"_s), Qt::LeftButton);
     });
     QTest::mouseClick(rows[0]->editButton(), Qt::LeftButton);
-    EXPECT_TRUE(browser.ownStations().empty());
+    EXPECT_TRUE(browser.personal().ownStations().empty());
     EXPECT_EQ(documents.documents.at(std::string(OwnStations::documentName)), "{\"version\": 1, \"stations\": []}\n");
 }
 

@@ -65,7 +65,7 @@ TEST(OwnStationsTest, TheFormRefusesWhatCannotPlayAndTheDocumentKeepsTheRest)
 struct OwnHarness : BrowserHarness {
     Station add(const std::string& name, const std::string& address, const std::string& tags = "")
     {
-        return std::get<Station>(browser.saveOwnStation({name, address, "", tags}));
+        return std::get<Station>(browser.personal().saveOwnStation({name, address, "", tags}));
     }
 };
 
@@ -76,7 +76,7 @@ TEST(OwnStationsTest, TheyAreListedSearchedAndPlayedLikeTheCatalogsThroughEveryD
     std::vector<Station> catalog = makeStations(2);
     catalog.push_back(makeStation("own:forged", "Forged Jazz"));
     h.start(catalog);
-    h.browser.keepOwnStationsIn(h.documents);
+    h.browser.tellOnce(h.browser.personal().keepOwnStationsIn(h.documents));
     const std::string jazz = h.add("LAN Jazz", "http://192.168.1.5:8000/jazz", "jazz").id();
     const std::string kitchen = h.add("Kitchen Radio", "https://radio.lan/list.m3u").id();
     EXPECT_NE(jazz, kitchen);
@@ -108,16 +108,16 @@ TEST(OwnStationsTest, TheyAreListedSearchedAndPlayedLikeTheCatalogsThroughEveryD
     h.source.answer(makeStations(1));
     h.queue.runPending();
     EXPECT_EQ(listedIn(ListMode::Favorites, ""), (Ids {jazz}));
-    h.session.play(h.browser.ownStations().front());
+    h.session.play(h.browser.personal().ownStations().front());
     const std::size_t players = h.media.players.size();
     ASSERT_TRUE(std::holds_alternative<Station>(
-        h.browser.saveOwnStation({"LAN Jazz 2", "http://192.168.1.5:8000/jazz2", "", ""}, jazz)));
+        h.browser.personal().saveOwnStation({"LAN Jazz 2", "http://192.168.1.5:8000/jazz2", "", ""}, jazz)));
     EXPECT_EQ(listedIn(ListMode::Favorites, "jazz 2"), (Ids {jazz}));
     // Playing, it shows its new name at once, and plays on until played again.
     h.queue.runPending();
     EXPECT_EQ(nowPlayingOf(h.session).title, Text::verbatim("LAN Jazz 2"));
     EXPECT_EQ(h.media.players.size(), players);
-    h.browser.removeOwnStation(jazz);
+    h.browser.personal().removeOwnStation(jazz);
     EXPECT_EQ(listedIn(ListMode::Own, ""), (Ids {kitchen}));
     EXPECT_TRUE(h.browser.favorites().empty());
 
@@ -127,9 +127,9 @@ TEST(OwnStationsTest, TheyAreListedSearchedAndPlayedLikeTheCatalogsThroughEveryD
     later.documents = h.documents;
     later.documents.documents["songs.json"] = R"({"version": 1, "songs": [{"title": "On)";
     later.browser.start(later.view);
-    later.browser.keepOwnStationsIn(later.documents);
+    later.browser.tellOnce(later.browser.personal().keepOwnStationsIn(later.documents));
     later.browser.tellOnce(later.session.keepSongsIn(later.documents));
-    EXPECT_EQ(later.browser.ownStations(), h.browser.ownStations());
+    EXPECT_EQ(later.browser.personal().ownStations(), h.browser.personal().ownStations());
     EXPECT_TRUE(later.view.notices.empty());
     later.queue.runPending();
     later.browser.tellOnce(later.session.keepSongsIn(later.documents));
@@ -142,30 +142,31 @@ TEST(OwnStationsTest, ExportAndImportCarryThemInOneWriteAndSaySoWhatWasSkipped)
 {
     OwnHarness from;
     from.start(makeStations(3));
-    from.browser.keepOwnStationsIn(from.documents);
+    from.browser.tellOnce(from.browser.personal().keepOwnStationsIn(from.documents));
     const Station loved = from.add("Loved", "http://radio.lan/loved", "lan");
     from.add("Other", "http://radio.lan/other");
     from.browser.toggleFavorite(loved);
     from.browser.toggleFavorite(from.browser.allStations()[2]);
-    const std::string file = FavoritesFile::write(from.browser.favoritesToExport());
+    const std::string file = FavoritesFile::write(from.browser.personal().favoritesToExport());
     const auto contents = std::get<FavoritesFile::Contents>(FavoritesFile::read(file));
 
     OwnHarness to;
     to.start(makeStations(3));
-    to.browser.keepOwnStationsIn(to.documents);
-    EXPECT_EQ(to.browser.importFavorites(contents), (ImportSummary {.favorites = 2, .ownStations = 2}));
+    to.browser.tellOnce(to.browser.personal().keepOwnStationsIn(to.documents));
+    EXPECT_EQ(to.browser.personal().importFavorites(contents), (ImportSummary {.favorites = 2, .ownStations = 2}));
     EXPECT_EQ(to.documents.writes[std::string(OwnStations::documentName)], 1) << "one write for all";
-    EXPECT_EQ(to.browser.ownStations(), from.browser.ownStations());
+    EXPECT_EQ(to.browser.personal().ownStations(), from.browser.personal().ownStations());
     EXPECT_EQ(to.browser.favorites(), from.browser.favorites());
-    EXPECT_EQ(to.browser.importFavorites(contents), (ImportSummary {.alreadyThere = 3}));
+    EXPECT_EQ(to.browser.personal().importFavorites(contents), (ImportSummary {.alreadyThere = 3}));
 
     // A file of ids and names alone, as older players write, adds favourites only; what is no
     // station, or one the form refuses, is skipped and counted.
     const auto older = std::get<FavoritesFile::Contents>(FavoritesFile::read(R"([{"id": "s0", "name": "Station 0"},
         {"id": "own:gone", "name": "Gone"}, {"id": "s0", "name": "Again"}, {"id": 7},
         {"id": "own:bad", "name": "Bad", "url": "file:///etc/passwd"}])"));
-    EXPECT_EQ(to.browser.importFavorites(older), (ImportSummary {.favorites = 2, .alreadyThere = 1, .notStations = 2}));
-    EXPECT_EQ(to.browser.ownStations().size(), 2U);
+    EXPECT_EQ(to.browser.personal().importFavorites(older),
+        (ImportSummary {.favorites = 2, .alreadyThere = 1, .notStations = 2}));
+    EXPECT_EQ(to.browser.personal().ownStations().size(), 2U);
 }
 
 } // namespace
