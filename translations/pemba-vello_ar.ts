@@ -828,34 +828,6 @@
         <translation>لا توجد محطات خاصة بك بعد. أضف محطة بعنوانها من «إضافة محطة…».</translation>
     </message>
     <message>
-        <source>&amp;Play/Pause</source>
-        <translation>تشغيل/إيقاف مؤقت (&amp;P)</translation>
-    </message>
-    <message>
-        <source>&amp;Next</source>
-        <translation>التالي (&amp;N)</translation>
-    </message>
-    <message>
-        <source>Pre&amp;vious</source>
-        <translation>السابق (&amp;V)</translation>
-    </message>
-    <message>
-        <source>Play a &amp;Random Station</source>
-        <translation>تشغيل محطة عشوائية (&amp;R)</translation>
-    </message>
-    <message>
-        <source>Volume &amp;Up</source>
-        <translation>رفع الصوت (&amp;U)</translation>
-    </message>
-    <message>
-        <source>Volume &amp;Down</source>
-        <translation>خفض الصوت (&amp;D)</translation>
-    </message>
-    <message>
-        <source>&amp;Mute</source>
-        <translation>كتم الصوت (&amp;M)</translation>
-    </message>
-    <message>
         <source>Browse</source>
         <translation>تصفّح</translation>
     </message>
@@ -993,6 +965,37 @@ Internet radio, most popular first.</source>
     <message>
         <source>&amp;Help</source>
         <translation>مساعدة (&amp;H)</translation>
+    </message>
+</context>
+<context>
+    <name>Vello::PlaybackActions</name>
+    <message>
+        <source>&amp;Play/Pause</source>
+        <translation>تشغيل/إيقاف مؤقت (&amp;P)</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>التالي (&amp;N)</translation>
+    </message>
+    <message>
+        <source>Pre&amp;vious</source>
+        <translation>السابق (&amp;V)</translation>
+    </message>
+    <message>
+        <source>Play a &amp;Random Station</source>
+        <translation>تشغيل محطة عشوائية (&amp;R)</translation>
+    </message>
+    <message>
+        <source>Volume &amp;Up</source>
+        <translation>رفع الصوت (&amp;U)</translation>
+    </message>
+    <message>
+        <source>Volume &amp;Down</source>
+        <translation>خفض الصوت (&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;Mute</source>
+        <translation>كتم الصوت (&amp;M)</translation>
     </message>
 </context>
 <context>

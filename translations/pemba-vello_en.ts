@@ -782,34 +782,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&amp;Play/Pause</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Next</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Pre&amp;vious</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Play a &amp;Random Station</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Volume &amp;Up</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Volume &amp;Down</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Mute</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Browse</source>
         <translation type="unfinished"></translation>
     </message>
@@ -942,6 +914,37 @@ Internet radio, most popular first.</source>
     </message>
     <message>
         <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Vello::PlaybackActions</name>
+    <message>
+        <source>&amp;Play/Pause</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pre&amp;vious</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play a &amp;Random Station</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Volume &amp;Up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Volume &amp;Down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Mute</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -773,34 +773,6 @@
         <translation>自分の放送局はまだありません。「放送局を追加…」からアドレスで追加できます。</translation>
     </message>
     <message>
-        <source>&amp;Play/Pause</source>
-        <translation>再生/一時停止(&amp;P)</translation>
-    </message>
-    <message>
-        <source>&amp;Next</source>
-        <translation>次へ(&amp;N)</translation>
-    </message>
-    <message>
-        <source>Pre&amp;vious</source>
-        <translation>前へ(&amp;V)</translation>
-    </message>
-    <message>
-        <source>Play a &amp;Random Station</source>
-        <translation>ランダムな放送局を再生(&amp;R)</translation>
-    </message>
-    <message>
-        <source>Volume &amp;Up</source>
-        <translation>音量を上げる(&amp;U)</translation>
-    </message>
-    <message>
-        <source>Volume &amp;Down</source>
-        <translation>音量を下げる(&amp;D)</translation>
-    </message>
-    <message>
-        <source>&amp;Mute</source>
-        <translation>ミュート(&amp;M)</translation>
-    </message>
-    <message>
         <source>Browse</source>
         <translation>探す</translation>
     </message>
@@ -938,6 +910,37 @@ Internet radio, most popular first.</source>
     <message>
         <source>&amp;Help</source>
         <translation>ヘルプ(&amp;H)</translation>
+    </message>
+</context>
+<context>
+    <name>Vello::PlaybackActions</name>
+    <message>
+        <source>&amp;Play/Pause</source>
+        <translation>再生/一時停止(&amp;P)</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>次へ(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Pre&amp;vious</source>
+        <translation>前へ(&amp;V)</translation>
+    </message>
+    <message>
+        <source>Play a &amp;Random Station</source>
+        <translation>ランダムな放送局を再生(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Volume &amp;Up</source>
+        <translation>音量を上げる(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Volume &amp;Down</source>
+        <translation>音量を下げる(&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;Mute</source>
+        <translation>ミュート(&amp;M)</translation>
     </message>
 </context>
 <context>

@@ -1,8 +1,10 @@
 #include "mainview.h"
 
+#include "focuskeeper.h"
 #include "libraryheader.h"
 #include "miniplayer.h"
 #include "panel.h"
+#include "playbackactions.h"
 #include "playerviews.h"
 #include "sectionbuilders.h"
 #include "sidebar.h"
@@ -27,8 +29,6 @@
 #include "widgets/vellobutton.h"
 #include "widgets/volumecontrol.h"
 
-#include <QAbstractButton>
-#include <QAction>
 #include <QApplication>
 #include <QCoreApplication>
 #include <QHBoxLayout>
@@ -36,7 +36,6 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPainter>
-#include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QStyle>
 #include <QVBoxLayout>
@@ -76,7 +75,6 @@ MainView::MainView(BrowserController& browser, PlaybackSession& session, Artwork
 {
     silenceImageDecoderWarnings();
     buildShell();
-    installPlaybackActions();
     renderSidebar();
     m_sessionFollowed = m_session.subscribe([this](const SessionChanges& changes) {
         if (changes.nowPlaying()) {
@@ -143,6 +141,8 @@ void MainView::buildShell()
     m_playerHero->hide();
 
     m_miniPlayer = new MiniPlayer(m_browser, m_session, this);
+    m_focus = std::make_unique<FocusKeeper>(*this, *m_search, *m_contentScroll);
+    m_playbackActions = std::make_unique<PlaybackActions>(m_session, *this);
 
     // Later siblings draw above earlier ones: the mini player floats over the content.
     m_sidebar->lower();
@@ -157,7 +157,7 @@ void MainView::followKeyboardFocus()
     // list's own hand-overs while it builds rows follow the person's scroll instead.
     m_miniPlayer->installEventFilter(this);
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget* /*old*/, QWidget* now) {
-        if (now != nullptr && !m_restoringFocus && !(m_stationList && m_stationList->isUpdating())) {
+        if (now != nullptr && !m_focus->isRestoring() && !(m_stationList && m_stationList->isUpdating())) {
             m_contentScroll->reveal(now);
         }
     });
@@ -185,48 +185,6 @@ void MainView::keyPressEvent(QKeyEvent* event)
         return;
     default:
         QWidget::keyPressEvent(event);
-    }
-}
-
-void MainView::rememberFocus(QWidget* within)
-{
-    QWidget* focused = QApplication::focusWidget();
-    QLineEdit* field = m_search->textField();
-    if (focused == nullptr || !within->isAncestorOf(focused)) {
-        return;
-    }
-    if (focused == field) {
-        m_searchFocus.focused = true;
-        m_searchFocus.cursor = field->cursorPosition();
-        m_searchFocus.selectionStart = field->selectionStart();
-        m_searchFocus.selectionLength = static_cast<int>(field->selectedText().size());
-    } else if (m_stationList && m_stationList->focusedStation()) {
-        m_focusedStation = m_stationList->focusedStation();
-    } else {
-        m_focusedControl = focused->accessibleName();
-    }
-    // Dropped views would pass the focus on, and the scroll area would chase it.
-    focused->clearFocus();
-}
-
-void MainView::restoreFocus(QWidget* within)
-{
-    const QScopedValueRollback quiet(m_restoringFocus, true);
-    const QString name = std::exchange(m_focusedControl, QString());
-    const auto station = std::exchange(m_focusedStation, std::nullopt);
-    QWidget* successor = nullptr;
-    if (station && m_stationList && within == m_contentStack
-        && m_stationList->focusStation(station->first, station->second)) {
-        successor = QApplication::focusWidget();
-    }
-    for (QAbstractButton* button : within->findChildren<QAbstractButton*>()) {
-        if (successor == nullptr && !name.isEmpty() && button->accessibleName() == name && button->isVisibleTo(this)) {
-            successor = button;
-            button->setFocus(Qt::OtherFocusReason);
-        }
-    }
-    if (successor != nullptr) {
-        m_contentScroll->reveal(successor);
     }
 }
 
@@ -319,44 +277,11 @@ void MainView::showNowPlaying(const NowPlaying& nowPlaying)
     m_nowPlaying = nowPlaying;
 }
 
-void MainView::installPlaybackActions()
-{
-    const struct {
-        const char* name;
-        QKeySequence keys;
-        void (*run)(PlaybackSession&);
-    } commands[] = {
-        {QT_TR_NOOP("&Play/Pause"), QKeySequence(Qt::Key_Space), [](PlaybackSession& session) { session.playPause(); }},
-        {QT_TR_NOOP("&Next"), QKeySequence(Qt::ALT | Qt::Key_Right),
-            [](PlaybackSession& session) { session.playNext(); }},
-        {QT_TR_NOOP("Pre&vious"), QKeySequence(Qt::ALT | Qt::Key_Left),
-            [](PlaybackSession& session) { session.playPrevious(); }},
-        {QT_TR_NOOP("Play a &Random Station"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
-            [](PlaybackSession& session) { session.shuffle(); }},
-        {QT_TR_NOOP("Volume &Up"), QKeySequence(Qt::CTRL | Qt::Key_Up),
-            [](PlaybackSession& session) { session.changeVolume(1); }},
-        {QT_TR_NOOP("Volume &Down"), QKeySequence(Qt::CTRL | Qt::Key_Down),
-            [](PlaybackSession& session) { session.changeVolume(-1); }},
-        {QT_TR_NOOP("&Mute"), QKeySequence(Qt::CTRL | Qt::Key_M),
-            [](PlaybackSession& session) { session.toggleMute(); }},
-    };
-    for (const auto& command : commands) {
-        auto* action = new QAction(tr(command.name), this);
-        action->setShortcut(command.keys);
-        connect(action, &QAction::triggered, this, [this, run = command.run] { run(m_session); });
-        addAction(action);
-        m_playbackActions.append(action);
-    }
-    // Space belongs to the control that has the focus (a button presses, a field types): the
-    // window plays or pauses only with a Space nothing else took. The menu still shows it.
-    m_playbackActions.front()->setShortcutContext(Qt::WidgetShortcut);
-}
-
 void MainView::renderSidebar()
 {
-    rememberFocus(m_sidebar);
+    m_focus->remember(m_sidebar, nullptr);
     m_sidebar->render();
-    restoreFocus(m_sidebar);
+    m_focus->restore(m_sidebar, nullptr);
 }
 
 void MainView::detachPersistentViews()
@@ -374,7 +299,7 @@ void MainView::discardContent()
 {
     // The list reads stations that the next catalog replaces: it lets go of them before anything
     // else can make it build a row.
-    rememberFocus(m_contentStack);
+    m_focus->remember(m_contentStack, m_stationList);
     if (m_stationList) {
         m_stationList->retire();
         m_stationList.clear();
@@ -406,22 +331,6 @@ void MainView::syncContentGeometry()
     m_contentLayout->activate();
     QEvent layoutRequest(QEvent::LayoutRequest);
     QCoreApplication::sendEvent(m_contentScroll, &layoutRequest);
-}
-
-void MainView::restoreSearchFocus()
-{
-    if (!std::exchange(m_searchFocus.focused, false)) {
-        return;
-    }
-    // The field is back where it was: the content keeps its scroll.
-    const QScopedValueRollback quiet(m_restoringFocus, true);
-    QLineEdit* field = m_search->textField();
-    field->setFocus(Qt::OtherFocusReason);
-    if (m_searchFocus.selectionStart >= 0 && m_searchFocus.selectionLength > 0) {
-        field->setSelection(m_searchFocus.selectionStart, m_searchFocus.selectionLength);
-    } else {
-        field->setCursorPosition(m_searchFocus.cursor);
-    }
 }
 
 void MainView::render(bool resetScroll)
@@ -466,8 +375,8 @@ void MainView::render(bool resetScroll)
     if (m_stationList) {
         m_stationList->startTracking();
     }
-    restoreSearchFocus();
-    restoreFocus(m_contentStack);
+    m_focus->restoreSearch();
+    m_focus->restore(m_contentStack, m_stationList);
 }
 
 QWidget* MainView::makeHomeHeroRow()

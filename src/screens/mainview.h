@@ -1,6 +1,7 @@
 #pragma once
 
 #include "panel.h"
+#include "playbackactions.h"
 #include "playerviews.h"
 #include "stationlist.h"
 
@@ -32,7 +33,9 @@ class ArtworkLoader;
 class AspectFillImage;
 class BrowserController;
 class ElidedLabel;
+class FocusKeeper;
 class MiniPlayer;
+class PlaybackActions;
 class PlaybackSession;
 class SearchField;
 class Sidebar;
@@ -71,7 +74,7 @@ public:
     [[nodiscard]] StationList* stationList() const { return m_stationList; }
     // Play/Pause, Next, Previous, a random station and the volume, with their shortcuts, for
     // the Playback menu. Play/Pause first.
-    [[nodiscard]] const QList<QAction*>& playbackActions() const { return m_playbackActions; }
+    [[nodiscard]] const QList<QAction*>& playbackActions() const { return m_playbackActions->actions(); }
     // The content's items from top to bottom.
     [[nodiscard]] std::vector<QWidget*> contentItems() const;
 
@@ -100,12 +103,7 @@ private:
     void appendContent(QWidget* item);
     // Makes the scroll area take the content's new height now, so a scroll position can be set.
     void syncContentGeometry();
-    void restoreSearchFocus();
     void followKeyboardFocus();
-    // Rebuilds keep the keyboard on the same control: the focus in `within` (the content or the
-    // sidebar) is noted before the old views go and given to their successor after.
-    void rememberFocus(QWidget* within);
-    void restoreFocus(QWidget* within);
 
     // The loading, empty-catalog or error status with its progress or "Try Again", if any.
     void appendStatusPanel();
@@ -118,7 +116,6 @@ private:
     [[nodiscard]] Panel* makePlayerScreenPanel();
     // The current station's logo in the Home card and the Player panel, where they are shown.
     void showArtwork();
-    void installPlaybackActions();
 
     BrowserController& m_browser;
     PlaybackSession& m_session;
@@ -135,7 +132,8 @@ private:
     AspectFillImage* m_playerHero = nullptr;
     QPixmap m_fallbackImage;
     QPointer<StationList> m_stationList;
-    QList<QAction*> m_playbackActions;
+    std::unique_ptr<PlaybackActions> m_playbackActions;
+    std::unique_ptr<FocusKeeper> m_focus;
     NowPlaying m_nowPlaying;
     NowPlayingLines m_railLines;
     NowPlayingLines m_panelLines;
@@ -149,17 +147,6 @@ private:
     // The notice on screen, which notices arriving while it shows join.
     QPointer<QMessageBox> m_notice;
 
-    // The search field's focus and selection, carried across the move into the next top bar.
-    struct SearchFocus {
-        bool focused = false;
-        int cursor = 0;
-        int selectionStart = -1;
-        int selectionLength = 0;
-    };
-    SearchFocus m_searchFocus;
-    std::optional<std::pair<std::string, std::size_t>> m_focusedStation;
-    QString m_focusedControl;
-    bool m_restoringFocus = false;
     Subscription m_sessionFollowed;
 };
 
