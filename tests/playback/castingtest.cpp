@@ -1,9 +1,9 @@
 #include "playback/casting.h"
 
-#include "browserfakes.h"
 #include "fakehttpclient.h"
 #include "fakeoutputs.h"
 #include "manualmainqueue.h"
+#include "memoryports.h"
 
 #include <gtest/gtest.h>
 
