@@ -34,14 +34,8 @@ public:
     // A phrase marked for translation, without values: VELLO_TR("Core", "...") reads as a Text.
     Text(MarkedText source); // NOLINT(google-explicit-constructor)
     // A phrase without values, its source text marked where it was written. Explicit, so that no
-    // sentence slips past translation into a Text unmarked. The catalog library still names two
-    // of its marked sentences as plain pointers and builds with VELLO_TEXT_FROM_POINTER until
-    // they are declared MarkedText.
-#if defined(VELLO_TEXT_FROM_POINTER)
-    Text(const char* source); // NOLINT(google-explicit-constructor)
-#else
+    // sentence slips past translation into a Text unmarked.
     explicit Text(const char* source);
-#endif
     Text(const char* source, std::vector<Text> values);
     // A name, address or technical detail: shown as it is in every language.
     [[nodiscard]] static Text verbatim(std::string value);
