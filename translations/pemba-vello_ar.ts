@@ -677,6 +677,90 @@
         <source>Qt&apos;s own options:</source>
         <translation>خيارات Qt الخاصة:</translation>
     </message>
+    <message>
+        <source>NAME|UUID|URL</source>
+        <translation>الاسم|UUID|URL</translation>
+    </message>
+    <message>
+        <source>Play the station of this identifier, else the first station a search for &lt;NAME&gt; lists, or the stream or playlist at this web address (not remembered). Acts on the running player, or starts one.</source>
+        <translation>تشغيل المحطة ذات هذا المعرّف، وإلا فأول محطة يُظهرها البحث عن &lt;الاسم&gt;، أو البث أو قائمة التشغيل على عنوان الويب هذا (دون حفظه). يعمل على المشغّل الجاري، أو يبدأ واحدًا.</translation>
+    </message>
+    <message>
+        <source>Pause the running player, or start one paused.</source>
+        <translation>إيقاف المشغّل الجاري مؤقتًا، أو بدء واحد موقوفًا مؤقتًا.</translation>
+    </message>
+    <message>
+        <source>Pause what plays, else play.</source>
+        <translation>إيقاف ما يُشغَّل مؤقتًا، وإلا فالتشغيل.</translation>
+    </message>
+    <message>
+        <source>Play the next station of the list.</source>
+        <translation>تشغيل المحطة التالية في القائمة.</translation>
+    </message>
+    <message>
+        <source>Play the previous station of the list.</source>
+        <translation>تشغيل المحطة السابقة في القائمة.</translation>
+    </message>
+    <message>
+        <source>Set the volume, from 0 to 100.</source>
+        <translation>ضبط مستوى الصوت، من 0 إلى 100.</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>Tell what the running player is doing: state, station, song, volume.</source>
+        <translation>عرض ما يفعله المشغّل الجاري: الحالة والمحطة والأغنية ومستوى الصوت.</translation>
+    </message>
+    <message>
+        <source>With --status: answer in JSON.</source>
+        <translation>مع --status: الإجابة بصيغة JSON.</translation>
+    </message>
+    <message>
+        <source>one command at a time, not %1</source>
+        <translation>أمر واحد في كل مرة، لا %1</translation>
+    </message>
+    <message>
+        <source>--json goes with --status</source>
+        <translation>يُستخدم --json مع --status</translation>
+    </message>
+    <message>
+        <source>--volume takes a whole number from 0 to 100, not &quot;%1&quot;</source>
+        <translation>يأخذ --volume عددًا صحيحًا من 0 إلى 100، لا &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>--play needs a station&apos;s name, identifier or address</source>
+        <translation>يحتاج --play إلى اسم محطة أو معرّفها أو عنوانها</translation>
+    </message>
+    <message>
+        <source>--play: &quot;%1&quot; is not a web address</source>
+        <translation>--play: &quot;%1&quot; ليس عنوان ويب</translation>
+    </message>
+    <message>
+        <source>Exit status:</source>
+        <translation>حالة الخروج:</translation>
+    </message>
+    <message>
+        <source>done, or the window closed</source>
+        <translation>تم، أو أُغلقت النافذة</translation>
+    </message>
+    <message>
+        <source>the running player does not answer</source>
+        <translation>المشغّل الجاري لا يستجيب</translation>
+    </message>
+    <message>
+        <source>the command line is wrong</source>
+        <translation>سطر الأوامر خاطئ</translation>
+    </message>
+    <message>
+        <source>--status: no player is running</source>
+        <translation>--status: لا يعمل أي مشغّل</translation>
+    </message>
+    <message>
+        <source>--play: no station matches</source>
+        <translation>--play: لا تطابق أي محطة</translation>
+    </message>
 </context>
 <context>
     <name>LibraryHeader</name>
@@ -753,6 +837,95 @@
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <translation>RTL</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteClient</name>
+    <message>
+        <source>Pemba Vello is running but does not answer: %1
+</source>
+        <translation>يعمل Pemba Vello لكنه لا يستجيب: %1
+</translation>
+    </message>
+    <message>
+        <source>Playing</source>
+        <translation>قيد التشغيل</translation>
+    </message>
+    <message>
+        <source>Connecting</source>
+        <translation>جارٍ الاتصال</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>متوقف مؤقتًا</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>فشل</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>متوقف</translation>
+    </message>
+    <message>
+        <source>Pemba Vello is not running.
+</source>
+        <translation>لا يعمل Pemba Vello.
+</translation>
+    </message>
+    <message>
+        <source>State: %1
+</source>
+        <translation>الحالة: %1
+</translation>
+    </message>
+    <message>
+        <source>Station: %1
+</source>
+        <translation>المحطة: %1
+</translation>
+    </message>
+    <message>
+        <source>Song: %1
+</source>
+        <translation>الأغنية: %1
+</translation>
+    </message>
+    <message>
+        <source>Volume: %1
+</source>
+        <translation>مستوى الصوت: %1
+</translation>
+    </message>
+    <message>
+        <source>No station matches &quot;%1&quot;.
+</source>
+        <translation>لا تطابق أي محطة &quot;%1&quot;.
+</translation>
+    </message>
+    <message>
+        <source>Playing %1.
+</source>
+        <translation>يجري تشغيل %1.
+</translation>
+    </message>
+    <message numerus="yes">
+        <source>Playing %1; %n more station(s) match.
+</source>
+        <translation>
+            <numerusform>يجري تشغيل %1؛ لا تطابق محطات أخرى.
+</numerusform>
+            <numerusform>يجري تشغيل %1؛ تطابق محطة أخرى واحدة.
+</numerusform>
+            <numerusform>يجري تشغيل %1؛ تطابق محطتان أخريان.
+</numerusform>
+            <numerusform>يجري تشغيل %1؛ تطابق %n محطات أخرى.
+</numerusform>
+            <numerusform>يجري تشغيل %1؛ تطابق %n محطةً أخرى.
+</numerusform>
+            <numerusform>يجري تشغيل %1؛ تطابق %n محطة أخرى.
+</numerusform>
+        </translation>
     </message>
 </context>
 <context>

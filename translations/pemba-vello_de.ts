@@ -633,6 +633,90 @@
         <source>Qt&apos;s own options:</source>
         <translation>Qts eigene Optionen:</translation>
     </message>
+    <message>
+        <source>NAME|UUID|URL</source>
+        <translation>NAME|UUID|URL</translation>
+    </message>
+    <message>
+        <source>Play the station of this identifier, else the first station a search for &lt;NAME&gt; lists, or the stream or playlist at this web address (not remembered). Acts on the running player, or starts one.</source>
+        <translation>Den Sender mit dieser Kennung spielen, sonst den ersten Sender, den eine Suche nach &lt;NAME&gt; listet, oder den Stream bzw. die Playlist unter dieser Webadresse (wird nicht gemerkt). Wirkt auf den laufenden Player oder startet einen.</translation>
+    </message>
+    <message>
+        <source>Pause the running player, or start one paused.</source>
+        <translation>Den laufenden Player anhalten oder einen angehalten starten.</translation>
+    </message>
+    <message>
+        <source>Pause what plays, else play.</source>
+        <translation>Anhalten, was läuft, sonst abspielen.</translation>
+    </message>
+    <message>
+        <source>Play the next station of the list.</source>
+        <translation>Den nächsten Sender der Liste spielen.</translation>
+    </message>
+    <message>
+        <source>Play the previous station of the list.</source>
+        <translation>Den vorigen Sender der Liste spielen.</translation>
+    </message>
+    <message>
+        <source>Set the volume, from 0 to 100.</source>
+        <translation>Die Lautstärke setzen, von 0 bis 100.</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>Tell what the running player is doing: state, station, song, volume.</source>
+        <translation>Sagen, was der laufende Player tut: Zustand, Sender, Titel, Lautstärke.</translation>
+    </message>
+    <message>
+        <source>With --status: answer in JSON.</source>
+        <translation>Mit --status: in JSON antworten.</translation>
+    </message>
+    <message>
+        <source>one command at a time, not %1</source>
+        <translation>ein Befehl auf einmal, nicht %1</translation>
+    </message>
+    <message>
+        <source>--json goes with --status</source>
+        <translation>--json gehört zu --status</translation>
+    </message>
+    <message>
+        <source>--volume takes a whole number from 0 to 100, not &quot;%1&quot;</source>
+        <translation>--volume nimmt eine ganze Zahl von 0 bis 100, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>--play needs a station&apos;s name, identifier or address</source>
+        <translation>--play braucht den Namen, die Kennung oder die Adresse eines Senders</translation>
+    </message>
+    <message>
+        <source>--play: &quot;%1&quot; is not a web address</source>
+        <translation>--play: „%1“ ist keine Webadresse</translation>
+    </message>
+    <message>
+        <source>Exit status:</source>
+        <translation>Rückgabewerte:</translation>
+    </message>
+    <message>
+        <source>done, or the window closed</source>
+        <translation>erledigt, oder das Fenster wurde geschlossen</translation>
+    </message>
+    <message>
+        <source>the running player does not answer</source>
+        <translation>der laufende Player antwortet nicht</translation>
+    </message>
+    <message>
+        <source>the command line is wrong</source>
+        <translation>die Befehlszeile ist falsch</translation>
+    </message>
+    <message>
+        <source>--status: no player is running</source>
+        <translation>--status: kein Player läuft</translation>
+    </message>
+    <message>
+        <source>--play: no station matches</source>
+        <translation>--play: kein Sender passt</translation>
+    </message>
 </context>
 <context>
     <name>LibraryHeader</name>
@@ -709,6 +793,87 @@
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteClient</name>
+    <message>
+        <source>Pemba Vello is running but does not answer: %1
+</source>
+        <translation>Pemba Vello läuft, antwortet aber nicht: %1
+</translation>
+    </message>
+    <message>
+        <source>Playing</source>
+        <translation>Spielt</translation>
+    </message>
+    <message>
+        <source>Connecting</source>
+        <translation>Verbindet</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>Angehalten</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Gestoppt</translation>
+    </message>
+    <message>
+        <source>Pemba Vello is not running.
+</source>
+        <translation>Pemba Vello läuft nicht.
+</translation>
+    </message>
+    <message>
+        <source>State: %1
+</source>
+        <translation>Zustand: %1
+</translation>
+    </message>
+    <message>
+        <source>Station: %1
+</source>
+        <translation>Sender: %1
+</translation>
+    </message>
+    <message>
+        <source>Song: %1
+</source>
+        <translation>Titel: %1
+</translation>
+    </message>
+    <message>
+        <source>Volume: %1
+</source>
+        <translation>Lautstärke: %1
+</translation>
+    </message>
+    <message>
+        <source>No station matches &quot;%1&quot;.
+</source>
+        <translation>Kein Sender passt zu „%1“.
+</translation>
+    </message>
+    <message>
+        <source>Playing %1.
+</source>
+        <translation>Spielt %1.
+</translation>
+    </message>
+    <message numerus="yes">
+        <source>Playing %1; %n more station(s) match.
+</source>
+        <translation>
+            <numerusform>Spielt %1; %n weiterer Sender passt.
+</numerusform>
+            <numerusform>Spielt %1; %n weitere Sender passen.
+</numerusform>
+        </translation>
     </message>
 </context>
 <context>

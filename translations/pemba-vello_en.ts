@@ -631,6 +631,90 @@
         <source>Qt&apos;s own options:</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>NAME|UUID|URL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play the station of this identifier, else the first station a search for &lt;NAME&gt; lists, or the stream or playlist at this web address (not remembered). Acts on the running player, or starts one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pause the running player, or start one paused.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pause what plays, else play.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play the next station of the list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play the previous station of the list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set the volume, from 0 to 100.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tell what the running player is doing: state, station, song, volume.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With --status: answer in JSON.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>one command at a time, not %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--json goes with --status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--volume takes a whole number from 0 to 100, not &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--play needs a station&apos;s name, identifier or address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--play: &quot;%1&quot; is not a web address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exit status:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>done, or the window closed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the running player does not answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the command line is wrong</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--status: no player is running</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--play: no station matches</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>LibraryHeader</name>
@@ -707,6 +791,79 @@
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RemoteClient</name>
+    <message>
+        <source>Pemba Vello is running but does not answer: %1
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Playing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connecting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pemba Vello is not running.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>State: %1
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Station: %1
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Song: %1
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Volume: %1
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No station matches &quot;%1&quot;.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Playing %1.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Playing %1; %n more station(s) match.
+</source>
+        <translation>
+            <numerusform>Playing %1; %n more station matches.
+</numerusform>
+            <numerusform>Playing %1; %n more stations match.
+</numerusform>
+        </translation>
     </message>
 </context>
 <context>

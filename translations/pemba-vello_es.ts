@@ -633,6 +633,90 @@
         <source>Qt&apos;s own options:</source>
         <translation>Opciones propias de Qt:</translation>
     </message>
+    <message>
+        <source>NAME|UUID|URL</source>
+        <translation>NOMBRE|UUID|URL</translation>
+    </message>
+    <message>
+        <source>Play the station of this identifier, else the first station a search for &lt;NAME&gt; lists, or the stream or playlist at this web address (not remembered). Acts on the running player, or starts one.</source>
+        <translation>Reproducir la emisora con este identificador; si no, la primera emisora que liste una búsqueda de &lt;NOMBRE&gt;, o el flujo o la lista de reproducción de esta dirección web (no se recuerda). Actúa sobre el reproductor en marcha, o inicia uno.</translation>
+    </message>
+    <message>
+        <source>Pause the running player, or start one paused.</source>
+        <translation>Pausar el reproductor en marcha, o iniciar uno en pausa.</translation>
+    </message>
+    <message>
+        <source>Pause what plays, else play.</source>
+        <translation>Pausar lo que suena; si no, reproducir.</translation>
+    </message>
+    <message>
+        <source>Play the next station of the list.</source>
+        <translation>Reproducir la siguiente emisora de la lista.</translation>
+    </message>
+    <message>
+        <source>Play the previous station of the list.</source>
+        <translation>Reproducir la emisora anterior de la lista.</translation>
+    </message>
+    <message>
+        <source>Set the volume, from 0 to 100.</source>
+        <translation>Fijar el volumen, de 0 a 100.</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>Tell what the running player is doing: state, station, song, volume.</source>
+        <translation>Decir qué hace el reproductor en marcha: estado, emisora, canción, volumen.</translation>
+    </message>
+    <message>
+        <source>With --status: answer in JSON.</source>
+        <translation>Con --status: responder en JSON.</translation>
+    </message>
+    <message>
+        <source>one command at a time, not %1</source>
+        <translation>una orden cada vez, no %1</translation>
+    </message>
+    <message>
+        <source>--json goes with --status</source>
+        <translation>--json va con --status</translation>
+    </message>
+    <message>
+        <source>--volume takes a whole number from 0 to 100, not &quot;%1&quot;</source>
+        <translation>--volume admite un número entero de 0 a 100, no «%1»</translation>
+    </message>
+    <message>
+        <source>--play needs a station&apos;s name, identifier or address</source>
+        <translation>--play necesita el nombre, el identificador o la dirección de una emisora</translation>
+    </message>
+    <message>
+        <source>--play: &quot;%1&quot; is not a web address</source>
+        <translation>--play: «%1» no es una dirección web</translation>
+    </message>
+    <message>
+        <source>Exit status:</source>
+        <translation>Estado de salida:</translation>
+    </message>
+    <message>
+        <source>done, or the window closed</source>
+        <translation>hecho, o la ventana se cerró</translation>
+    </message>
+    <message>
+        <source>the running player does not answer</source>
+        <translation>el reproductor en marcha no responde</translation>
+    </message>
+    <message>
+        <source>the command line is wrong</source>
+        <translation>la línea de órdenes es incorrecta</translation>
+    </message>
+    <message>
+        <source>--status: no player is running</source>
+        <translation>--status: no hay ningún reproductor en marcha</translation>
+    </message>
+    <message>
+        <source>--play: no station matches</source>
+        <translation>--play: ninguna emisora coincide</translation>
+    </message>
 </context>
 <context>
     <name>LibraryHeader</name>
@@ -709,6 +793,87 @@
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteClient</name>
+    <message>
+        <source>Pemba Vello is running but does not answer: %1
+</source>
+        <translation>Pemba Vello está en marcha pero no responde: %1
+</translation>
+    </message>
+    <message>
+        <source>Playing</source>
+        <translation>Reproduciendo</translation>
+    </message>
+    <message>
+        <source>Connecting</source>
+        <translation>Conectando</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>En pausa</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Falló</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Detenido</translation>
+    </message>
+    <message>
+        <source>Pemba Vello is not running.
+</source>
+        <translation>Pemba Vello no está en marcha.
+</translation>
+    </message>
+    <message>
+        <source>State: %1
+</source>
+        <translation>Estado: %1
+</translation>
+    </message>
+    <message>
+        <source>Station: %1
+</source>
+        <translation>Emisora: %1
+</translation>
+    </message>
+    <message>
+        <source>Song: %1
+</source>
+        <translation>Canción: %1
+</translation>
+    </message>
+    <message>
+        <source>Volume: %1
+</source>
+        <translation>Volumen: %1
+</translation>
+    </message>
+    <message>
+        <source>No station matches &quot;%1&quot;.
+</source>
+        <translation>Ninguna emisora coincide con «%1».
+</translation>
+    </message>
+    <message>
+        <source>Playing %1.
+</source>
+        <translation>Reproduciendo %1.
+</translation>
+    </message>
+    <message numerus="yes">
+        <source>Playing %1; %n more station(s) match.
+</source>
+        <translation>
+            <numerusform>Reproduciendo %1; coincide %n emisora más.
+</numerusform>
+            <numerusform>Reproduciendo %1; coinciden %n emisoras más.
+</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -633,6 +633,90 @@
         <source>Qt&apos;s own options:</source>
         <translation>Options propres à Qt :</translation>
     </message>
+    <message>
+        <source>NAME|UUID|URL</source>
+        <translation>NOM|UUID|URL</translation>
+    </message>
+    <message>
+        <source>Play the station of this identifier, else the first station a search for &lt;NAME&gt; lists, or the stream or playlist at this web address (not remembered). Acts on the running player, or starts one.</source>
+        <translation>Lire la station de cet identifiant, sinon la première station que liste une recherche de &lt;NOM&gt;, ou le flux ou la liste de lecture à cette adresse web (non mémorisé). Agit sur le lecteur en cours, ou en lance un.</translation>
+    </message>
+    <message>
+        <source>Pause the running player, or start one paused.</source>
+        <translation>Mettre en pause le lecteur en cours, ou en lancer un en pause.</translation>
+    </message>
+    <message>
+        <source>Pause what plays, else play.</source>
+        <translation>Mettre en pause ce qui joue, sinon lire.</translation>
+    </message>
+    <message>
+        <source>Play the next station of the list.</source>
+        <translation>Lire la station suivante de la liste.</translation>
+    </message>
+    <message>
+        <source>Play the previous station of the list.</source>
+        <translation>Lire la station précédente de la liste.</translation>
+    </message>
+    <message>
+        <source>Set the volume, from 0 to 100.</source>
+        <translation>Régler le volume, de 0 à 100.</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>Tell what the running player is doing: state, station, song, volume.</source>
+        <translation>Dire ce que fait le lecteur en cours : état, station, morceau, volume.</translation>
+    </message>
+    <message>
+        <source>With --status: answer in JSON.</source>
+        <translation>Avec --status : répondre en JSON.</translation>
+    </message>
+    <message>
+        <source>one command at a time, not %1</source>
+        <translation>une commande à la fois, pas %1</translation>
+    </message>
+    <message>
+        <source>--json goes with --status</source>
+        <translation>--json va avec --status</translation>
+    </message>
+    <message>
+        <source>--volume takes a whole number from 0 to 100, not &quot;%1&quot;</source>
+        <translation>--volume prend un nombre entier de 0 à 100, pas « %1 »</translation>
+    </message>
+    <message>
+        <source>--play needs a station&apos;s name, identifier or address</source>
+        <translation>--play a besoin du nom, de l&apos;identifiant ou de l&apos;adresse d&apos;une station</translation>
+    </message>
+    <message>
+        <source>--play: &quot;%1&quot; is not a web address</source>
+        <translation>--play : « %1 » n&apos;est pas une adresse web</translation>
+    </message>
+    <message>
+        <source>Exit status:</source>
+        <translation>Code de sortie :</translation>
+    </message>
+    <message>
+        <source>done, or the window closed</source>
+        <translation>fait, ou la fenêtre a été fermée</translation>
+    </message>
+    <message>
+        <source>the running player does not answer</source>
+        <translation>le lecteur en cours ne répond pas</translation>
+    </message>
+    <message>
+        <source>the command line is wrong</source>
+        <translation>la ligne de commande est incorrecte</translation>
+    </message>
+    <message>
+        <source>--status: no player is running</source>
+        <translation>--status : aucun lecteur n&apos;est en cours</translation>
+    </message>
+    <message>
+        <source>--play: no station matches</source>
+        <translation>--play : aucune station ne correspond</translation>
+    </message>
 </context>
 <context>
     <name>LibraryHeader</name>
@@ -709,6 +793,87 @@
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteClient</name>
+    <message>
+        <source>Pemba Vello is running but does not answer: %1
+</source>
+        <translation>Pemba Vello est lancé mais ne répond pas : %1
+</translation>
+    </message>
+    <message>
+        <source>Playing</source>
+        <translation>Lecture</translation>
+    </message>
+    <message>
+        <source>Connecting</source>
+        <translation>Connexion</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>En pause</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Échec</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Arrêté</translation>
+    </message>
+    <message>
+        <source>Pemba Vello is not running.
+</source>
+        <translation>Pemba Vello n&apos;est pas lancé.
+</translation>
+    </message>
+    <message>
+        <source>State: %1
+</source>
+        <translation>État : %1
+</translation>
+    </message>
+    <message>
+        <source>Station: %1
+</source>
+        <translation>Station : %1
+</translation>
+    </message>
+    <message>
+        <source>Song: %1
+</source>
+        <translation>Morceau : %1
+</translation>
+    </message>
+    <message>
+        <source>Volume: %1
+</source>
+        <translation>Volume : %1
+</translation>
+    </message>
+    <message>
+        <source>No station matches &quot;%1&quot;.
+</source>
+        <translation>Aucune station ne correspond à « %1 ».
+</translation>
+    </message>
+    <message>
+        <source>Playing %1.
+</source>
+        <translation>Lecture de %1.
+</translation>
+    </message>
+    <message numerus="yes">
+        <source>Playing %1; %n more station(s) match.
+</source>
+        <translation>
+            <numerusform>Lecture de %1 ; %n autre station correspond.
+</numerusform>
+            <numerusform>Lecture de %1 ; %n autres stations correspondent.
+</numerusform>
+        </translation>
     </message>
 </context>
 <context>

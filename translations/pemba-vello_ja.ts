@@ -622,6 +622,90 @@
         <source>Qt&apos;s own options:</source>
         <translation>Qt 独自のオプション:</translation>
     </message>
+    <message>
+        <source>NAME|UUID|URL</source>
+        <translation>名前|UUID|URL</translation>
+    </message>
+    <message>
+        <source>Play the station of this identifier, else the first station a search for &lt;NAME&gt; lists, or the stream or playlist at this web address (not remembered). Acts on the running player, or starts one.</source>
+        <translation>この識別子の局を再生します。なければ &lt;名前&gt; の検索で最初に表示される局を、またはこのウェブアドレスのストリームやプレイリストを再生します（記録されません）。実行中のプレーヤーを操作するか、なければ起動します。</translation>
+    </message>
+    <message>
+        <source>Pause the running player, or start one paused.</source>
+        <translation>実行中のプレーヤーを一時停止します。なければ一時停止の状態で起動します。</translation>
+    </message>
+    <message>
+        <source>Pause what plays, else play.</source>
+        <translation>再生中なら一時停止し、そうでなければ再生します。</translation>
+    </message>
+    <message>
+        <source>Play the next station of the list.</source>
+        <translation>リストの次の局を再生します。</translation>
+    </message>
+    <message>
+        <source>Play the previous station of the list.</source>
+        <translation>リストの前の局を再生します。</translation>
+    </message>
+    <message>
+        <source>Set the volume, from 0 to 100.</source>
+        <translation>音量を 0〜100 で設定します。</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>Tell what the running player is doing: state, station, song, volume.</source>
+        <translation>実行中のプレーヤーの様子を表示します：状態、局、曲、音量。</translation>
+    </message>
+    <message>
+        <source>With --status: answer in JSON.</source>
+        <translation>--status と共に：JSON で答えます。</translation>
+    </message>
+    <message>
+        <source>one command at a time, not %1</source>
+        <translation>コマンドは一度に一つです（%1 ではなく）</translation>
+    </message>
+    <message>
+        <source>--json goes with --status</source>
+        <translation>--json は --status と共に使います</translation>
+    </message>
+    <message>
+        <source>--volume takes a whole number from 0 to 100, not &quot;%1&quot;</source>
+        <translation>--volume には 0〜100 の整数を指定します（「%1」ではなく）</translation>
+    </message>
+    <message>
+        <source>--play needs a station&apos;s name, identifier or address</source>
+        <translation>--play には局の名前、識別子、またはアドレスが必要です</translation>
+    </message>
+    <message>
+        <source>--play: &quot;%1&quot; is not a web address</source>
+        <translation>--play:「%1」はウェブアドレスではありません</translation>
+    </message>
+    <message>
+        <source>Exit status:</source>
+        <translation>終了ステータス:</translation>
+    </message>
+    <message>
+        <source>done, or the window closed</source>
+        <translation>完了、またはウィンドウが閉じられた</translation>
+    </message>
+    <message>
+        <source>the running player does not answer</source>
+        <translation>実行中のプレーヤーが応答しない</translation>
+    </message>
+    <message>
+        <source>the command line is wrong</source>
+        <translation>コマンドラインが正しくない</translation>
+    </message>
+    <message>
+        <source>--status: no player is running</source>
+        <translation>--status: 実行中のプレーヤーがない</translation>
+    </message>
+    <message>
+        <source>--play: no station matches</source>
+        <translation>--play: 一致する局がない</translation>
+    </message>
 </context>
 <context>
     <name>LibraryHeader</name>
@@ -698,6 +782,85 @@
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteClient</name>
+    <message>
+        <source>Pemba Vello is running but does not answer: %1
+</source>
+        <translation>Pemba Vello は実行中ですが応答しません: %1
+</translation>
+    </message>
+    <message>
+        <source>Playing</source>
+        <translation>再生中</translation>
+    </message>
+    <message>
+        <source>Connecting</source>
+        <translation>接続中</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>一時停止中</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>失敗</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Pemba Vello is not running.
+</source>
+        <translation>Pemba Vello は実行されていません。
+</translation>
+    </message>
+    <message>
+        <source>State: %1
+</source>
+        <translation>状態: %1
+</translation>
+    </message>
+    <message>
+        <source>Station: %1
+</source>
+        <translation>局: %1
+</translation>
+    </message>
+    <message>
+        <source>Song: %1
+</source>
+        <translation>曲: %1
+</translation>
+    </message>
+    <message>
+        <source>Volume: %1
+</source>
+        <translation>音量: %1
+</translation>
+    </message>
+    <message>
+        <source>No station matches &quot;%1&quot;.
+</source>
+        <translation>「%1」に一致する局はありません。
+</translation>
+    </message>
+    <message>
+        <source>Playing %1.
+</source>
+        <translation>%1 を再生中。
+</translation>
+    </message>
+    <message numerus="yes">
+        <source>Playing %1; %n more station(s) match.
+</source>
+        <translation>
+            <numerusform>%1 を再生中。ほかに %n 局が一致します。
+</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -633,6 +633,90 @@
         <source>Qt&apos;s own options:</source>
         <translation>Opções próprias do Qt:</translation>
     </message>
+    <message>
+        <source>NAME|UUID|URL</source>
+        <translation>NOME|UUID|URL</translation>
+    </message>
+    <message>
+        <source>Play the station of this identifier, else the first station a search for &lt;NAME&gt; lists, or the stream or playlist at this web address (not remembered). Acts on the running player, or starts one.</source>
+        <translation>Tocar a estação com este identificador; senão, a primeira estação que uma busca por &lt;NOME&gt; lista, ou o fluxo ou a playlist neste endereço web (não é lembrado). Age sobre o player em execução, ou inicia um.</translation>
+    </message>
+    <message>
+        <source>Pause the running player, or start one paused.</source>
+        <translation>Pausar o player em execução, ou iniciar um pausado.</translation>
+    </message>
+    <message>
+        <source>Pause what plays, else play.</source>
+        <translation>Pausar o que toca; senão, tocar.</translation>
+    </message>
+    <message>
+        <source>Play the next station of the list.</source>
+        <translation>Tocar a próxima estação da lista.</translation>
+    </message>
+    <message>
+        <source>Play the previous station of the list.</source>
+        <translation>Tocar a estação anterior da lista.</translation>
+    </message>
+    <message>
+        <source>Set the volume, from 0 to 100.</source>
+        <translation>Definir o volume, de 0 a 100.</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>Tell what the running player is doing: state, station, song, volume.</source>
+        <translation>Dizer o que o player em execução está fazendo: estado, estação, música, volume.</translation>
+    </message>
+    <message>
+        <source>With --status: answer in JSON.</source>
+        <translation>Com --status: responder em JSON.</translation>
+    </message>
+    <message>
+        <source>one command at a time, not %1</source>
+        <translation>um comando por vez, não %1</translation>
+    </message>
+    <message>
+        <source>--json goes with --status</source>
+        <translation>--json vai com --status</translation>
+    </message>
+    <message>
+        <source>--volume takes a whole number from 0 to 100, not &quot;%1&quot;</source>
+        <translation>--volume aceita um número inteiro de 0 a 100, não &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>--play needs a station&apos;s name, identifier or address</source>
+        <translation>--play precisa do nome, do identificador ou do endereço de uma estação</translation>
+    </message>
+    <message>
+        <source>--play: &quot;%1&quot; is not a web address</source>
+        <translation>--play: &quot;%1&quot; não é um endereço web</translation>
+    </message>
+    <message>
+        <source>Exit status:</source>
+        <translation>Status de saída:</translation>
+    </message>
+    <message>
+        <source>done, or the window closed</source>
+        <translation>feito, ou a janela foi fechada</translation>
+    </message>
+    <message>
+        <source>the running player does not answer</source>
+        <translation>o player em execução não responde</translation>
+    </message>
+    <message>
+        <source>the command line is wrong</source>
+        <translation>a linha de comando está errada</translation>
+    </message>
+    <message>
+        <source>--status: no player is running</source>
+        <translation>--status: nenhum player em execução</translation>
+    </message>
+    <message>
+        <source>--play: no station matches</source>
+        <translation>--play: nenhuma estação corresponde</translation>
+    </message>
 </context>
 <context>
     <name>LibraryHeader</name>
@@ -709,6 +793,87 @@
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteClient</name>
+    <message>
+        <source>Pemba Vello is running but does not answer: %1
+</source>
+        <translation>O Pemba Vello está em execução mas não responde: %1
+</translation>
+    </message>
+    <message>
+        <source>Playing</source>
+        <translation>Tocando</translation>
+    </message>
+    <message>
+        <source>Connecting</source>
+        <translation>Conectando</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>Pausado</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Falhou</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Parado</translation>
+    </message>
+    <message>
+        <source>Pemba Vello is not running.
+</source>
+        <translation>O Pemba Vello não está em execução.
+</translation>
+    </message>
+    <message>
+        <source>State: %1
+</source>
+        <translation>Estado: %1
+</translation>
+    </message>
+    <message>
+        <source>Station: %1
+</source>
+        <translation>Estação: %1
+</translation>
+    </message>
+    <message>
+        <source>Song: %1
+</source>
+        <translation>Música: %1
+</translation>
+    </message>
+    <message>
+        <source>Volume: %1
+</source>
+        <translation>Volume: %1
+</translation>
+    </message>
+    <message>
+        <source>No station matches &quot;%1&quot;.
+</source>
+        <translation>Nenhuma estação corresponde a &quot;%1&quot;.
+</translation>
+    </message>
+    <message>
+        <source>Playing %1.
+</source>
+        <translation>Tocando %1.
+</translation>
+    </message>
+    <message numerus="yes">
+        <source>Playing %1; %n more station(s) match.
+</source>
+        <translation>
+            <numerusform>Tocando %1; mais %n estação corresponde.
+</numerusform>
+            <numerusform>Tocando %1; mais %n estações correspondem.
+</numerusform>
+        </translation>
     </message>
 </context>
 <context>

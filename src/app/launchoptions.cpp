@@ -1,5 +1,7 @@
 #include "launchoptions.h"
 
+#include "remoteoptions.h"
+
 #include "catalog/stationsurl.h"
 #include "ports/preferencekeys.h"
 #include "ports/preferences.h"
@@ -11,6 +13,7 @@
 
 #include <optional>
 #include <string_view>
+#include <utility>
 
 namespace Vello {
 
@@ -102,6 +105,7 @@ Result<LaunchOptions> parseCommandLine(const QStringList& arguments)
             "Give it more than once to try several in turn."),
         QCoreApplication::translate("LaunchOptions", "URL"));
     parser.addOption(directoryServer);
+    addRemoteOptions(parser);
     // Qt's own options are words after a single dash: -platform, -style.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QStringList qtOptions = acceptQtOptions(parser);
@@ -121,7 +125,7 @@ Result<LaunchOptions> parseCommandLine(const QStringList& arguments)
     if (parser.isSet(help) || helpAll) {
         // Read before there is an application object, the parser cannot name the program.
         const QString program = arguments.isEmpty() ? QStringLiteral("pemba-vello") : arguments.constFirst();
-        options.message = parser.helpText().replace(QStringLiteral("<executable_name>"), program);
+        options.message = parser.helpText().replace(QStringLiteral("<executable_name>"), program) + exitStatusHelp();
         if (helpAll) {
             *options.message
                 += optionList(QCoreApplication::translate("LaunchOptions", "Qt's own options:"), qtOptions);
@@ -145,6 +149,11 @@ Result<LaunchOptions> parseCommandLine(const QStringList& arguments)
         }
         options.directoryServers.push_back(address.toStdString());
     }
+    auto command = remoteCommandOf(parser);
+    if (auto* error = std::get_if<Error>(&command)) {
+        return std::move(*error);
+    }
+    options.command = std::get<std::optional<RemoteCommand>>(command);
     return options;
 }
 

@@ -2,6 +2,7 @@
 
 #include "base/error.h"
 #include "catalog/catalogsource.h"
+#include "desktop/remotecommand.h"
 
 #include <QString>
 #include <QStringList>
@@ -21,6 +22,8 @@ struct LaunchOptions final {
     std::optional<std::string> catalogUrl;
     // The directory servers --directory-server pinned, in the order given.
     std::vector<std::string> directoryServers;
+    // What to have the running player do, or this one once its stations are there.
+    std::optional<RemoteCommand> command;
     // The usage or version text, when the person asked for it instead of the window.
     std::optional<QString> message;
 };

@@ -4,9 +4,12 @@
 
 #include "browser/browsercontroller.h"
 #include "catalog/stationstore.h"
+#include "desktop/browserremotecontrol.h"
 #include "desktop/dbusidleinhibitor.h"
 #include "desktop/dbussongnotifier.h"
 #include "desktop/mprisservice.h"
+#include "desktop/remoteclient.h"
+#include "desktop/remoteservice.h"
 #include "desktop/sessionmprisplayer.h"
 #include "i18n/translation.h"
 #include "platform/folderdocumentstore.h"
@@ -63,6 +66,15 @@ int main(int argc, char* argv[])
             return 2;
         }
         launch = std::get<Vello::LaunchOptions>(parsed);
+        // A command for the running player needs no display either; with none running, this
+        // process becomes the player and performs it (below).
+        if (const auto& command = launch->command) {
+            if (const auto reply = Vello::sendToRunningPlayer(*command)) {
+                std::fputs(reply->output.toLocal8Bit().constData(), stdout);
+                std::fputs(reply->error.toLocal8Bit().constData(), stderr);
+                return reply->exitCode;
+            }
+        }
     }
     const Vello::LaunchOptions& options = *launch;
     if (options.message) {
@@ -143,19 +155,29 @@ int main(int argc, char* argv[])
                 [&session](bool metered) { session.setNetworkMetered(metered); });
         }
     });
-    std::unique_ptr<Vello::SessionMprisPlayer> mprisPlayer;
+    Vello::SessionMprisPlayer mprisPlayer(
+        session, [&window] { window.bringForward(); }, [&window] { window.quit(); },
+        [&logoDisk](const std::string& favicon) {
+            const QString file = logoDisk.existingFile(QString::fromStdString(favicon));
+            return file.isEmpty() ? file : QUrl::fromLocalFile(file).toString();
+        });
+    Vello::BrowserRemoteControl remote(browser, session);
     std::unique_ptr<Vello::MprisService> mpris;
-    Vello::Subscription mprisFollows;
+    std::unique_ptr<Vello::RemoteService> remoteService;
     if (claim == Vello::MprisService::Claim::Claimed) {
-        mprisPlayer = std::make_unique<Vello::SessionMprisPlayer>(
-            session, [&window] { window.bringForward(); }, [&window] { window.quit(); },
-            [&logoDisk](const std::string& favicon) {
-                const QString file = logoDisk.existingFile(QString::fromStdString(favicon));
-                return file.isEmpty() ? file : QUrl::fromLocalFile(file).toString();
-            });
-        mpris = std::make_unique<Vello::MprisService>(*mprisPlayer, bus);
-        mprisFollows = session.subscribe([&mpris](const Vello::SessionChanges&) { mpris->refresh(); });
+        mpris = std::make_unique<Vello::MprisService>(mprisPlayer, bus);
+        remoteService = std::make_unique<Vello::RemoteService>(remote, bus);
     }
+    // The media controls follow the session; the command line's waits end once stations show.
+    const Vello::Subscription desktopFollows
+        = session.subscribe([&mpris, &remote](const Vello::SessionChanges& changes) {
+              if (mpris) {
+                  mpris->refresh();
+              }
+              if (changes.list) {
+                  remote.listChanged();
+              }
+          });
     // With a tray, closing the window may only hide it: the program ends when it closes for good.
     if (QSystemTrayIcon::isSystemTrayAvailable()) {
         QApplication::setQuitOnLastWindowClosed(false);
@@ -164,6 +186,14 @@ int main(int argc, char* argv[])
     QObject::connect(&window, &Vello::MainWindow::closedForGood, &app, &QCoreApplication::quit, Qt::QueuedConnection);
     // A session that ends must not find the window hiding from its close.
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &window, &Vello::MainWindow::quit);
+    if (options.command) {
+        Vello::performHere(*options.command, remote, mprisPlayer, [](const Vello::RemoteReply& reply) {
+            std::fputs(reply.output.toLocal8Bit().constData(), stdout);
+            std::fputs(reply.error.toLocal8Bit().constData(), stderr);
+            // Whoever started the player may be reading: the window can run for days.
+            std::fflush(stdout);
+        });
+    }
     window.centerOnScreen();
     window.show();
     window.raise();

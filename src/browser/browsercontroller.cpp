@@ -159,10 +159,15 @@ bool BrowserController::offersRetry() const
     return m_catalog.empty() && m_statusMessage.source() == failureMessage;
 }
 
+bool BrowserController::isLoadingStations() const
+{
+    return m_statusMessage == Text(loadingMessage);
+}
+
 void BrowserController::showProgress(const LoadProgress& figures)
 {
     // A list on screen or an error says more than a bar would.
-    if (m_statusMessage != Text(loadingMessage)) {
+    if (!isLoadingStations()) {
         return;
     }
     m_loadProgress = figures;

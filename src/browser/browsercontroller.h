@@ -53,6 +53,8 @@ public:
     [[nodiscard]] const std::optional<LoadProgress>& loadProgress() const { return m_loadProgress; }
     // Whether the status offers to try again: the last answer was a failure and no station is shown.
     [[nodiscard]] bool offersRetry() const;
+    // Whether the window still waits for the catalog's answer, stations or a failure.
+    [[nodiscard]] bool isLoadingStations() const;
     [[nodiscard]] std::size_t browseVisibleLimit() const { return m_browseVisibleLimit; }
     [[nodiscard]] bool isLoadingNextBrowsePage() const { return m_isLoadingNextBrowsePage; }
     // The whole catalog in display order, as last delivered.

@@ -38,6 +38,8 @@ public:
     virtual void previous() = 0;
     // `volume` is already within 0 to 1.
     virtual void setVolume(double volume) = 0;
+    // Plays the stream or playlist at `address`, an http or https address, for this run only.
+    virtual void openUri(const QString& address) = 0;
     virtual void raise() = 0;
     virtual void quit() = 0;
 };

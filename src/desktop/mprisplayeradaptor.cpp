@@ -1,5 +1,7 @@
 #include "mprisplayeradaptor.h"
 
+#include "remotecontrol.h"
+
 #include <algorithm>
 #include <cmath>
 #include <utility>
@@ -108,8 +110,16 @@ void MprisPlayerAdaptor::Seek(qlonglong) { }
 
 void MprisPlayerAdaptor::SetPosition(const QDBusObjectPath&, qlonglong) { }
 
-// No address schemes are offered (SupportedUriSchemes is empty), so there is nothing to open.
-void MprisPlayerAdaptor::OpenUri(const QString&) { }
+// Anything but a web address is not offered (SupportedUriSchemes), and is ignored as the
+// interface allows.
+void MprisPlayerAdaptor::OpenUri(const QString& uri)
+{
+    if (!isStreamAddress(uri)) {
+        return;
+    }
+    m_player.openUri(uri);
+    m_afterCommand();
+}
 
 void MprisPlayerAdaptor::run(void (MprisPlayer::*command)())
 {

@@ -27,9 +27,9 @@ public:
     [[nodiscard]] bool hasTrackList() const { return false; }
     [[nodiscard]] QString identity() const;
     [[nodiscard]] QString desktopEntry() const;
-    // The player opens no addresses from outside: both lists are empty.
-    [[nodiscard]] QStringList supportedUriSchemes() const { return {}; }
-    [[nodiscard]] QStringList supportedMimeTypes() const { return {}; }
+    // OpenUri plays web addresses of streams and of playlists (isStreamAddress).
+    [[nodiscard]] QStringList supportedUriSchemes() const;
+    [[nodiscard]] QStringList supportedMimeTypes() const;
 
 public Q_SLOTS:
     void Raise();

@@ -1,5 +1,6 @@
 #include "sessionmprisplayer.h"
 
+#include "browser/stationquery.h"
 #include "i18n/translation.h"
 #include "session/playbacksession.h"
 
@@ -82,6 +83,11 @@ void SessionMprisPlayer::previous()
 void SessionMprisPlayer::setVolume(double volume)
 {
     m_session.setVolume(volume);
+}
+
+void SessionMprisPlayer::openUri(const QString& address)
+{
+    m_session.playForThisRun(stationForAddress(address.toStdString()));
 }
 
 void SessionMprisPlayer::raise()

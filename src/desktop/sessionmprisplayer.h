@@ -33,6 +33,8 @@ public:
     void next() override;
     void previous() override;
     void setVolume(double volume) override;
+    // As a station that is neither remembered among the recents nor counted.
+    void openUri(const QString& address) override;
     void raise() override;
     void quit() override;
 

@@ -146,8 +146,9 @@ std::unique_ptr<MediaPlayer> GstMediaBackend::createPlaybinPlayer(
     if (playbin == nullptr) {
         return nullptr;
     }
+    // The remade playbin is a replay's, whose appsrc the replay sets up itself.
     return std::make_unique<GstMediaPlayer>(playbin, m_mainQueue, m_reaper,
-        [this, setUpSource](const std::string& address) { return makePlaybin(address, setUpSource); });
+        [this](const std::string& address) { return makePlaybin(address, configureSource); });
 }
 
 GstElement* GstMediaBackend::makePlaybin(

@@ -39,7 +39,8 @@ public:
     static constexpr double toneRepeat = 1.5;
 
 private:
-    // A playbin (a reference of its own) for `uri`, set up with its audio output.
+    // A playbin (a reference of its own) for `uri`, set up with its audio output; `setUpSource`
+    // prepares its source element.
     [[nodiscard]] GstElement* makePlaybin(
         const std::string& uri, void (*setUpSource)(GstElement*, GstElement*, void*)) const;
     // A player on a new playbin for `uri` (already checked); nullptr when GStreamer is missing.

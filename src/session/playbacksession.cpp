@@ -165,6 +165,13 @@ void PlaybackSession::play(const Station& station)
     }
 }
 
+void PlaybackSession::playForThisRun(const Station& station)
+{
+    const Batch batch(*this);
+    m_currentOnlyCued = false;
+    m_player.play(station);
+}
+
 void PlaybackSession::playSelected()
 {
     const Batch batch(*this);

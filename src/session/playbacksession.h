@@ -101,6 +101,9 @@ public:
     // Plays `station`; unless it is the current one played again (a resume or retry), a listen
     // starts.
     void play(const Station& station);
+    // Plays `station`, an address opened from outside, for this run only: no listen starts, so
+    // it joins neither the recents nor the catalog source's count.
+    void playForThisRun(const Station& station);
     // Restarts the current station, or plays the first of the list when none is current.
     void playSelected();
     void pause();

@@ -59,7 +59,30 @@ TEST(LaunchOptions, TheCommandLineOverridesThePreferencesWhichOverrideTheBuildWi
         {{u"--catalog-url"_s, pasted}, {}, false, "--catalog-url takes an address of at most 4096 characters"},
         {{}, {{PreferenceKey::catalogSource, "address"}, {PreferenceKey::catalogAddress, pasted.toStdString()}}, true,
             byDefault},
+        {{u"--play"_s, u" Jazz FM"_s}, {}, true, byDefault + " play  Jazz FM"},
+        {{u"--play=d9f3-44"_s, u"--catalog-url"_s, local}, {}, true, local.toStdString() + " play d9f3-44 pinned"},
+        {{u"--play"_s, u"HTTPS://example.org/live.pls"_s}, {}, true, " play HTTPS://example.org/live.pls"},
+        {{u"--play"_s, u"http://exa mple.org/live"_s}, {}, false, "--play: \"http://exa mple.org/live\" is not"},
+        {{u"--play"_s, u" "_s}, {}, false, "--play needs"},
+        {{u"--volume"_s, u"0"_s}, {}, true, " volume 0"},
+        {{u"--volume=100"_s}, {}, true, " volume 100"},
+        {{u"--volume"_s, u"101"_s}, {}, false, "--volume takes a whole number from 0 to 100, not \"101\""},
+        {{u"--volume"_s, u"-1"_s}, {}, false, "--volume takes"},
+        {{u"--volume"_s, u"4.5"_s}, {}, false, "--volume takes"},
+        {{u"--volume"_s}, {}, false, "Missing value after '--volume'"},
+        {{u"--json"_s, u"--status"_s}, {}, true, " status json"},
+        {{u"--status"_s}, {}, true, " status text"},
+        {{u"--toggle"_s}, {}, true, " toggle"},
+        {{u"--json"_s}, {}, false, "--json goes with --status"},
+        {{u"--json"_s, u"--next"_s}, {}, false, "--json goes with --status"},
+        {{u"--pause"_s, u"--previous"_s}, {}, false, "one command at a time, not --pause, --previous"},
+        {{u"--play"_s, u"a"_s, u"--play"_s, u"b"_s}, {}, false, "one command at a time, not --play, --play"},
+        {{u"--help"_s}, {}, true, "\nExit status:\n  0 "},
     };
+    const std::map<RemoteCommand::Action, std::string> actions {{RemoteCommand::Action::Play, "play"},
+        {RemoteCommand::Action::Pause, "pause"}, {RemoteCommand::Action::Toggle, "toggle"},
+        {RemoteCommand::Action::Next, "next"}, {RemoteCommand::Action::Previous, "previous"},
+        {RemoteCommand::Action::Volume, "volume"}, {RemoteCommand::Action::Status, "status"}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.arguments.join(u' ').toStdString() + " " + testing::PrintToString(c.stored));
         MemoryPreferences preferences;
@@ -73,6 +96,13 @@ TEST(LaunchOptions, TheCommandLineOverridesThePreferencesWhichOverrideTheBuildWi
                                               : source.name();
         for (const std::string& server : source.directoryServers) {
             says += " " + server;
+        }
+        if (options != nullptr && options->command) {
+            const RemoteCommand& command = *options->command;
+            says += " " + actions.at(command.action) + (command.station.isEmpty() ? "" : " ")
+                + command.station.toStdString()
+                + (command.action == RemoteCommand::Action::Volume ? " " + std::to_string(command.volume) : "")
+                + (command.action == RemoteCommand::Action::Status ? (command.json ? " json" : " text") : "");
         }
         says += options != nullptr && pinsCatalogSource(*options) ? " pinned" : "";
         EXPECT_NE(says.find(c.says), std::string::npos) << says;

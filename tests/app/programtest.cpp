@@ -34,8 +34,9 @@ QProcessEnvironment sessionIn(const QString& session)
     return environment;
 }
 
-// The usage, the version and a command line the program cannot follow need no display: they
-// answer before any window, on a terminal with none, in every language the player speaks.
+// The usage with its exit statuses, the version, a command line the program cannot follow and
+// a status asked of a player that is not running need no display: they answer before any
+// window, on a terminal with none, in every language the player speaks.
 TEST(Application, AnswersItsCommandLineWithoutADisplayInEveryLanguage)
 {
     const QStringList languages = Translations::shippedLanguages();
@@ -50,7 +51,7 @@ TEST(Application, AnswersItsCommandLineWithoutADisplayInEveryLanguage)
         program.setProcessEnvironment(sessionIn(session));
         program.start(QStringLiteral(VELLO_APP_PATH), arguments);
         EXPECT_TRUE(program.waitForFinished(60'000));
-        const QByteArray output = program.readAllStandardOutput() + program.readAllStandardError();
+        QByteArray output = program.readAllStandardOutput() + program.readAllStandardError();
         EXPECT_EQ(std::pair(program.exitStatus(), program.exitCode()), std::pair(QProcess::NormalExit, exitCode))
             << output.toStdString();
         return output;
@@ -60,7 +61,9 @@ TEST(Application, AnswersItsCommandLineWithoutADisplayInEveryLanguage)
         for (const auto& [arguments, exitCode, says] :
             {Case {{u"--help"_s}, 0, "--directory-server"}, Case {{u"--help-all"_s}, 0, "--directory-server"},
                 Case {{u"-session"_s, u"10d2e_42"_s, u"--version"_s}, 0, "PembaVello " VELLO_VERSION},
-                Case {{u"--catalog-url"_s, u"catalog.json"_s}, 2, "--catalog-url"}}) {
+                Case {{u"--catalog-url"_s, u"catalog.json"_s}, 2, "--catalog-url"},
+                Case {{u"--help"_s}, 0, "\n  4  --play"}, Case {{u"--volume=x"_s}, 2, "--volume"},
+                Case {{u"--status"_s, u"--json"_s}, 3, "Pemba Vello"}}) {
             SCOPED_TRACE((session + u' ' + arguments.join(u' ')).toStdString());
             EXPECT_TRUE(run(session, arguments, exitCode).contains(says));
         }

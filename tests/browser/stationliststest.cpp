@@ -2,6 +2,7 @@
 #include "browser/searchablecatalog.h"
 #include "browser/searchtext.h"
 #include "browser/stationlibrary.h"
+#include "browser/stationquery.h"
 #include "browserfakes.h"
 
 #include <gtest/gtest.h>
@@ -40,6 +41,37 @@ TEST(SearchableCatalogTest, QueryIsTrimmedFoldedAndMatchedWithinOneStationsField
     for (const auto& [typed, expected] : cases) {
         SCOPED_TRACE(typed);
         EXPECT_EQ(idsOf(catalog.filtered(ListMode::Search, {}, {}, searchQuery(typed))), expected);
+    }
+}
+
+// What the command line names: an identifier exactly, the own stations' first; else the first of
+// what a search lists, the catalog's before the own ones, and how many more matched.
+TEST(SearchableCatalogTest, TheCommandLineNamesAStationByIdentifierElseAsSearchDoes)
+{
+    const std::vector<Station> catalog {makeStation("jazz", "Smooth Jazz FM", "France", "jazz,lounge"),
+        makeStation("own:1", "Claims An Own Id"), makeStation("e\u0301cole", "Radio Smooth"),
+        makeStation("accented", "École Radio", "Belgique"), makeStation("news", "Radio FM", "Berlin", "news")};
+    const std::vector<Station> own {makeStation("own:1", "My Smooth Stream"), makeStation("own:2", "jazz")};
+    // What is named, the station played and how many more matched.
+    using Case = std::tuple<const char*, const char*, std::size_t>;
+    for (const auto& [named, station, others] :
+        {Case {"jazz", "jazz", 0}, Case {"own:1", "own:1", 0}, Case {"own:2", "own:2", 0}, Case {" SMOOTH ", "jazz", 2},
+            Case {"e\u0301cole", "e\u0301cole", 0}, Case {"ÉCOLE", "accented", 0}, Case {"berlin", "news", 0},
+            Case {"stream", "own:1", 0}, Case {"Jazz", "jazz", 1}, Case {"radio", "e\u0301cole", 2},
+            Case {"classical", "", 0}, Case {" ", "", 0}, Case {"", "", 0}}) {
+        SCOPED_TRACE(named);
+        const StationMatch match = matchStation(catalog, own, named);
+        EXPECT_EQ(match.station != nullptr ? match.station->id() : "", station);
+        EXPECT_EQ(match.others, others);
+        if (match.station != nullptr && std::string_view(station).starts_with("own:")) {
+            EXPECT_EQ(match.station, &own[std::string_view(station) == "own:1" ? 0 : 1]) << "not the own station";
+        }
+    }
+    for (const auto& [text, address] :
+        {std::pair {"HTTPS://example.org/live.pls", true}, std::pair {"http://127.0.0.1:8000/tone.mp3", true},
+            std::pair {"http:/example.org", false}, std::pair {"httpx://example.org", false},
+            std::pair {"ftp://example.org/a.mp3", false}, std::pair {"jazz http://", false}}) {
+        EXPECT_EQ(namesAddress(text), address) << text;
     }
 }
 

@@ -219,7 +219,11 @@ TEST_F(GstRecorderTest, RecordingCutsTheStationsOwnBytesAtItsTitlesAndKeptSongsS
         std::make_shared<RecordingPlan>("Songs FM", false));
     all->recorder->saveSong(
         song, (scratch.path / "saved").string(), std::make_shared<RecordingPlan>("Songs FM", false));
-    ASSERT_TRUE(waitFor([&] { return complete->last<RecorderFailed>() && all->last<PieceWritten>()->finished; }));
+    const std::string savedPath = (scratch.path / "saved" / names[1]).string();
+    ASSERT_TRUE(waitFor([&] {
+        const auto* written = all->last<PieceWritten>();
+        return complete->last<RecorderFailed>() && written->finished && written->piece.path == savedPath;
+    }));
     EXPECT_EQ(complete->last<RecorderFailed>()->failure, RecorderFailure::NotKept);
     EXPECT_EQ(audioOf(scratch.path / "saved" / names[1]), sent.audio.substr(second, third - second));
     all->recorder->saveSong(

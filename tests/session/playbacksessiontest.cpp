@@ -18,13 +18,15 @@ namespace Vello {
 namespace {
 
 using Ids = std::vector<std::string>;
-// n: Next, p: Previous, s: Play, r: shuffle, z: Pause; u: volume up, d: volume down, m: mute or
-// unmute, h: the slider at 97 %, x: the slider at no number.
+// n: Next, p: Previous, s: Play, r: shuffle, z: Pause, o: an address opened from outside, "a";
+// u: volume up, d: volume down, m: mute or unmute, h: the slider at 97 %, x: the slider at no
+// number.
 const std::map<char, std::function<void(PlaybackSession&)>> keys {{'n', &PlaybackSession::playNext},
     {'p', &PlaybackSession::playPrevious}, {'s', &PlaybackSession::playSelected}, {'r', &PlaybackSession::shuffle},
-    {'z', &PlaybackSession::pause}, {'u', [](PlaybackSession& s) { s.changeVolume(1); }},
-    {'d', [](PlaybackSession& s) { s.changeVolume(-1); }}, {'m', &PlaybackSession::toggleMute},
-    {'h', [](PlaybackSession& s) { s.setVolume(0.97); }}, {'x', [](PlaybackSession& s) { s.setVolume(std::nan("")); }}};
+    {'z', &PlaybackSession::pause}, {'o', [](PlaybackSession& s) { s.playForThisRun(makeStation("a", "An address")); }},
+    {'u', [](PlaybackSession& s) { s.changeVolume(1); }}, {'d', [](PlaybackSession& s) { s.changeVolume(-1); }},
+    {'m', &PlaybackSession::toggleMute}, {'h', [](PlaybackSession& s) { s.setVolume(0.97); }},
+    {'x', [](PlaybackSession& s) { s.setVolume(std::nan("")); }}};
 
 TEST(PlaybackSessionTest, CommandsWalkTheListOfTheMoment)
 {
@@ -45,6 +47,8 @@ TEST(PlaybackSessionTest, CommandsWalkTheListOfTheMoment)
         {"an empty list leaves the station", 3, {}, "npr", "s3", 0, {}},
         {"Play with nothing current and an empty list does nothing", -1, {}, "s", "", 0, {}},
         {"Pause is not a toggle", 3, all, "zz", "s3", 0, {}},
+        {"an address from outside, and Play resuming it, start no listen", 3, all, "os", "a", 2, {}},
+        {"Next from an address plays the list's first, a listen", -1, all, "on", "s0", 2, {"s0"}},
     };
     for (const auto& [name, current, walked, commands, expected, opened, listens] : cases) {
         SCOPED_TRACE(name);
