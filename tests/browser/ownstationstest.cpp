@@ -19,7 +19,7 @@ TEST(OwnStationsTest, TheFormRefusesWhatCannotPlayAndTheDocumentKeepsTheRest)
 {
     const struct {
         StationDraft draft;
-        const char* wrong; // n: name, a: address, l: logo
+        const char* wrong = ""; // n: name, a: address, l: logo
     } cases[] = {
         {{"LAN Jazz", "http://192.168.1.5:8000/jazz", "", "jazz"}, ""},
         {{" Kitchen ", " https://radio.lan/list.m3u ", "https://radio.lan/logo.png", ""}, ""},

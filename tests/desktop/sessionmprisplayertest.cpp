@@ -28,13 +28,14 @@ TEST(SessionMprisPlayer, TellsTheStatusTheTrackAndWhatTheControlsCanDo)
             h.session->play(Station(fields));
         };
     };
-    const auto then = [](std::function<void(SessionHarness&)> first, std::function<void(SessionHarness&)> next) {
-        return [first, next](SessionHarness& h) {
-            first(h);
-            next(h);
-        };
-    };
-    const auto report = [](MediaEvent event) { return [event](SessionHarness& h) { h.report(event); }; };
+    const auto then
+        = [](const std::function<void(SessionHarness&)>& first, const std::function<void(SessionHarness&)>& next) {
+              return [first, next](SessionHarness& h) {
+                  first(h);
+                  next(h);
+              };
+          };
+    const auto report = [](const MediaEvent& event) { return [event](SessionHarness& h) { h.report(event); }; };
     const auto noList = [](SessionHarness& h) { h.list.clear(); };
     const auto state = [](const char* status, const char* title, const char* artist, const char* art, bool canGo,
                            bool canPlay, bool canPause) {

@@ -109,7 +109,8 @@ TEST(PlayerViews, BothPlayersFollowNowPlayingAndDriveOneVolume)
     for (const QString& screen : {u"Home"_s, u"Player"_s}) {
         h.tap(screen);
         for (const auto& [song, phase, status, marked] : cases) {
-            std::string shown = song + "|" + status;
+            std::string shown = song;
+            shown += "|" + status;
             std::replace(shown.begin(), shown.end(), '\n', ' ');
             SCOPED_TRACE(screen.toStdString() + ": " + shown);
             NowPlaying nowPlaying = h.window->nowPlaying();

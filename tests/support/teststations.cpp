@@ -26,6 +26,7 @@ std::vector<Station> makeStations(std::size_t count)
 std::vector<std::string> idsOf(const std::vector<const Station*>& stations)
 {
     std::vector<std::string> ids;
+    ids.reserve(stations.size());
     for (const Station* station : stations) {
         ids.push_back(station->id());
     }

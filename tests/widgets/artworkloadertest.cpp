@@ -99,6 +99,7 @@ TEST_F(ArtworkLoaderTest, OneDownloadServesEveryRowOfAnAddressAndMayOutliveItsLo
 TEST_F(ArtworkLoaderTest, AFewDownloadsRunAtOnceAndTheRestWait)
 {
     std::vector<std::unique_ptr<StationRow>> rows;
+    rows.reserve(10);
     for (int index = 0; index < 10; ++index) {
         rows.push_back(row("https://logos.example/" + std::to_string(index) + ".png"));
     }
