@@ -46,28 +46,13 @@ public:
     // Its English is written the Qt way, "%Ln second(s)"; english() reads the "(s)".
     [[nodiscard]] static Text counted(const char* source, std::int64_t count);
 
-    [[nodiscard]] Kind kind() const
-    {
-        return m_kind;
-    }
+    [[nodiscard]] Kind kind() const { return m_kind; }
     // The English source text, or the verbatim value.
-    [[nodiscard]] const std::string& source() const
-    {
-        return m_source;
-    }
-    [[nodiscard]] const std::vector<Text>& values() const
-    {
-        return m_values;
-    }
+    [[nodiscard]] const std::string& source() const { return m_source; }
+    [[nodiscard]] const std::vector<Text>& values() const { return m_values; }
     // The number, or for a counted phrase its count; -1 for a phrase that counts nothing.
-    [[nodiscard]] std::int64_t numberValue() const
-    {
-        return m_number;
-    }
-    [[nodiscard]] int decimals() const
-    {
-        return m_decimals;
-    }
+    [[nodiscard]] std::int64_t numberValue() const { return m_number; }
+    [[nodiscard]] int decimals() const { return m_decimals; }
     [[nodiscard]] bool empty() const;
     // The text in English, its places filled.
     [[nodiscard]] std::string english() const;
