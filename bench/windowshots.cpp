@@ -1,5 +1,7 @@
 #include "windowshots.h"
 
+#include "windowcore.h"
+
 #include "app/mainwindow.h"
 #include "app/preferencesdialog.h"
 #include "browser/browsercontroller.h"
@@ -156,8 +158,8 @@ public:
     void get(HttpRequest request, Completion completion) override
     {
         const auto found = m_logos.find(request.url);
-        HttpResult result
-            = found != m_logos.end() ? HttpResult(HttpResponse {200, found->second}) : HttpResult(Error {"not served"});
+        HttpResult result = found != m_logos.end() ? HttpResult(HttpResponse {200, found->second})
+                                                   : HttpResult(Error {Text::verbatim("not served")});
         QThreadPool::globalInstance()->start(
             [completion = std::move(completion), result = std::move(result)] { completion(result); });
     }
@@ -351,22 +353,24 @@ int takeScreenshots(int argc, char** argv, const QString& folder, const QString&
     SilentBackend media;
     FixedPreferences preferences;
     ShotDocuments documents;
-    MainWindow window(source, media, http, preferences, mainQueue, artwork, [](const CatalogSource&) {});
+    WindowCore core(source, media, http, preferences, mainQueue);
+    BrowserController& browser = core.browser;
+    PlaybackSession& session = core.session;
+    MainWindow window(browser, session, preferences, artwork, [](const CatalogSource&) {});
     window.show();
     MainView& view = *window.mainView();
-    BrowserController& browser = view.browser();
-    browser.keepSongsIn(documents, &ShotDocuments::shotTime);
-    browser.keepOwnStationsIn(documents);
+    (void)session.keepSongsIn(documents, &ShotDocuments::shotTime);
+    browser.tellOnce(browser.personal().keepOwnStationsIn(documents));
     for (const StationDraft& own :
         {StationDraft {"Kitchen Radio", "http://192.168.1.20:8000/kitchen", "", "local, talk"},
             StationDraft {"Campus Jazz Club", "https://radio.campus.example/jazz.pls", "", "jazz"}}) {
-        (void)browser.saveOwnStation(own);
+        (void)browser.personal().saveOwnStation(own);
     }
     settle(view, artwork);
-    browser.play(browser.allStations().at(3));
+    session.play(browser.allStations().at(3));
     media.report(MediaStateChanged {MediaPipelineState::Playing});
     media.report(MediaTags {"Harvest Moon", "Neil Young", {"MPEG-1 Layer 3 (MP3)", 128'000, 44'100}});
-    browser.setVolume(0.7);
+    session.setVolume(0.7);
 
     struct Shot {
         Screen screen;
@@ -391,7 +395,7 @@ int takeScreenshots(int argc, char** argv, const QString& folder, const QString&
     for (const auto& shot : shots) {
         const std::string step = shot.step;
         if (step == "connect") {
-            browser.play(browser.allStations().at(6));
+            session.play(browser.allStations().at(6));
             // The Player panel names the station current when it was built: build it afresh.
             browser.switchScreen(Screen::Home);
         } else if (step == "fail") {
@@ -403,7 +407,7 @@ int takeScreenshots(int argc, char** argv, const QString& folder, const QString&
                 window.resize(MainWindow::initialWidth, MainWindow::initialHeight);
             }
             // The station the songs began with, playing again.
-            browser.play(browser.allStations().at(3));
+            session.play(browser.allStations().at(3));
             media.report(MediaStateChanged {MediaPipelineState::Playing});
             media.report(MediaTags {"Harvest Moon", "Neil Young", {"MPEG-1 Layer 3 (MP3)", 128'000, 44'100}});
             browser.switchScreen(Screen::Library);

@@ -1551,4 +1551,32 @@ Internet radio, most popular first.</source>
         </translation>
     </message>
 </context>
-</TS>
+<context><name>Vello::PlaybackActions</name><message>
+        <source>&amp;Play/Pause</source>
+        <translation>تشغيل/إيقاف مؤقت (&amp;P)</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>التالي (&amp;N)</translation>
+    </message>
+    <message>
+        <source>Pre&amp;vious</source>
+        <translation>السابق (&amp;V)</translation>
+    </message>
+    <message>
+        <source>Play a &amp;Random Station</source>
+        <translation>تشغيل محطة عشوائية (&amp;R)</translation>
+    </message>
+    <message>
+        <source>Volume &amp;Up</source>
+        <translation>رفع الصوت (&amp;U)</translation>
+    </message>
+    <message>
+        <source>Volume &amp;Down</source>
+        <translation>خفض الصوت (&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;Mute</source>
+        <translation>كتم الصوت (&amp;M)</translation>
+    </message>
+</context></TS>

@@ -1483,4 +1483,32 @@ Internetradio, die beliebtesten Sender zuerst.</translation>
         </translation>
     </message>
 </context>
-</TS>
+<context><name>Vello::PlaybackActions</name><message>
+        <source>&amp;Play/Pause</source>
+        <translation>&amp;Abspielen/Pause</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>&amp;Nächster</translation>
+    </message>
+    <message>
+        <source>Pre&amp;vious</source>
+        <translation>&amp;Vorheriger</translation>
+    </message>
+    <message>
+        <source>Play a &amp;Random Station</source>
+        <translation>&amp;Zufälligen Sender abspielen</translation>
+    </message>
+    <message>
+        <source>Volume &amp;Up</source>
+        <translation>&amp;Lauter</translation>
+    </message>
+    <message>
+        <source>Volume &amp;Down</source>
+        <translation>Lei&amp;ser</translation>
+    </message>
+    <message>
+        <source>&amp;Mute</source>
+        <translation>S&amp;tumm</translation>
+    </message>
+</context></TS>

@@ -482,43 +482,43 @@
     </message>
     <message>
         <source>Speakers on the network cannot be found: %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>It did not answer in time.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>It did not start playing in time.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>It cannot play this kind of stream (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>It refused: %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>It could not be reached: %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>%1 stopped playing the station: %2</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>It is no longer on the network.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>It stopped on its own.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>It reported an error: %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
@@ -1469,4 +1469,32 @@ Internet radio, most popular first.</source>
         </translation>
     </message>
 </context>
-</TS>
+<context><name>Vello::PlaybackActions</name><message>
+        <source>&amp;Play/Pause</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Pre&amp;vious</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Play a &amp;Random Station</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Volume &amp;Up</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Volume &amp;Down</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Mute</source>
+        <translation type="unfinished" />
+    </message>
+</context></TS>

@@ -1483,4 +1483,32 @@ Radio por internet, lo más escuchado primero.</translation>
         </translation>
     </message>
 </context>
-</TS>
+<context><name>Vello::PlaybackActions</name><message>
+        <source>&amp;Play/Pause</source>
+        <translation>&amp;Reproducir/Pausar</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>&amp;Siguiente</translation>
+    </message>
+    <message>
+        <source>Pre&amp;vious</source>
+        <translation>&amp;Anterior</translation>
+    </message>
+    <message>
+        <source>Play a &amp;Random Station</source>
+        <translation>Reproducir una emisora al a&amp;zar</translation>
+    </message>
+    <message>
+        <source>Volume &amp;Up</source>
+        <translation>Subir &amp;volumen</translation>
+    </message>
+    <message>
+        <source>Volume &amp;Down</source>
+        <translation>&amp;Bajar volumen</translation>
+    </message>
+    <message>
+        <source>&amp;Mute</source>
+        <translation>Si&amp;lenciar</translation>
+    </message>
+</context></TS>

@@ -1483,4 +1483,32 @@ La radio sur Internet, les plus populaires d’abord.</translation>
         </translation>
     </message>
 </context>
-</TS>
+<context><name>Vello::PlaybackActions</name><message>
+        <source>&amp;Play/Pause</source>
+        <translation>&amp;Lecture/Pause</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>&amp;Suivante</translation>
+    </message>
+    <message>
+        <source>Pre&amp;vious</source>
+        <translation>&amp;Précédente</translation>
+    </message>
+    <message>
+        <source>Play a &amp;Random Station</source>
+        <translation>Lire une station au &amp;hasard</translation>
+    </message>
+    <message>
+        <source>Volume &amp;Up</source>
+        <translation>&amp;Augmenter le volume</translation>
+    </message>
+    <message>
+        <source>Volume &amp;Down</source>
+        <translation>&amp;Baisser le volume</translation>
+    </message>
+    <message>
+        <source>&amp;Mute</source>
+        <translation>&amp;Couper le son</translation>
+    </message>
+</context></TS>

@@ -1483,4 +1483,32 @@ Rádio pela internet, as mais populares primeiro.</translation>
         </translation>
     </message>
 </context>
-</TS>
+<context><name>Vello::PlaybackActions</name><message>
+        <source>&amp;Play/Pause</source>
+        <translation>&amp;Tocar/Pausar</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>&amp;Próxima</translation>
+    </message>
+    <message>
+        <source>Pre&amp;vious</source>
+        <translation>&amp;Anterior</translation>
+    </message>
+    <message>
+        <source>Play a &amp;Random Station</source>
+        <translation>Tocar uma estação a&amp;leatória</translation>
+    </message>
+    <message>
+        <source>Volume &amp;Up</source>
+        <translation>A&amp;umentar volume</translation>
+    </message>
+    <message>
+        <source>Volume &amp;Down</source>
+        <translation>&amp;Diminuir volume</translation>
+    </message>
+    <message>
+        <source>&amp;Mute</source>
+        <translation>&amp;Silenciar</translation>
+    </message>
+</context></TS>

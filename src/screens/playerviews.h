@@ -1,7 +1,7 @@
 #pragma once
 
-#include "browser/browserview.h"
 #include "catalog/station.h"
+#include "session/nowplaying.h"
 #include "widgets/elidedlabel.h"
 
 #include <QPixmap>

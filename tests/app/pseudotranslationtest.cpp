@@ -29,6 +29,7 @@
 #include <initializer_list>
 #include <iterator>
 #include <span>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -36,6 +37,9 @@ namespace Vello {
 namespace {
 
 using namespace Qt::StringLiterals;
+
+// The core's sentences reach the window only marked for translation: a plain one is no Text.
+static_assert(!std::is_convertible_v<const char*, Text> && std::is_convertible_v<MarkedText, Text>);
 
 // Fails on a text with words outside the pseudo-translation's marks: one that never went
 // through tr(). The stations' own texts are marked too, so only the window's words are judged.
@@ -117,7 +121,7 @@ struct PseudoTranslated {
 
 struct PseudoTranslationTest : ::testing::Test, WindowFakes, PseudoTranslated {
     MemoryDocumentStore songs;
-    MainWindow window {source, media, http, preferences, queue, artwork, [](const CatalogSource&) {}};
+    MainWindow window {browser, session, preferences, artwork, [](const CatalogSource&) {}};
 };
 
 TEST_F(PseudoTranslationTest, EveryScreenAndDialogShowsOnlyTranslatedTextsThatFit)
@@ -125,8 +129,7 @@ TEST_F(PseudoTranslationTest, EveryScreenAndDialogShowsOnlyTranslatedTextsThatFi
     ASSERT_EQ(translations.language(), u"pseudo"_s);
     window.resize(MainWindow::minimumWidth, MainWindow::minimumHeight);
     window.show();
-    BrowserController& browser = window.mainView()->browser();
-    browser.keepSongsIn(songs);
+    (void)session.keepSongsIn(songs);
     source.answer(Error {VELLO_TR("Core", "No station catalog server could be reached.")});
     queue.runPending();
     expectTranslatedAndWhole(window, u"failed load"_s);
@@ -135,7 +138,7 @@ TEST_F(PseudoTranslationTest, EveryScreenAndDialogShowsOnlyTranslatedTextsThatFi
     source.answer(std::vector<Station> {makeStation("a", "⟦Alpha⟧", "⟦Italy⟧", "⟦rock⟧"),
         StationFields {.stationuuid = "b", .url = "http://b.example/stream"}});
     queue.runPending();
-    browser.play(browser.allStations().front());
+    session.play(browser.allStations().front());
     media.players.back()->emit(MediaTags {"⟦Song⟧", "⟦Singer⟧", {"⟦MP3⟧", 128'000, 44'100}});
     queue.runPending();
     for (const Screen screen : {Screen::Home, Screen::Browse, Screen::Library, Screen::Player}) {
@@ -201,8 +204,7 @@ TEST(EveryLanguage, MenusHaveLettersOfTheirOwnAndThePlayersControlsKeepApart)
         Translations translations;
         translations.install(QLocale(language));
         WindowFakes fakes;
-        MainWindow window(fakes.source, fakes.media, fakes.http, fakes.preferences, fakes.queue, fakes.artwork,
-            [](const CatalogSource&) {});
+        MainWindow window(fakes.browser, fakes.session, fakes.preferences, fakes.artwork, [](const CatalogSource&) {});
         QStringList titles;
         for (const QMenu* menu : window.findChildren<QMenu*>()) {
             QStringList entries;
@@ -215,7 +217,7 @@ TEST(EveryLanguage, MenusHaveLettersOfTheirOwnAndThePlayersControlsKeepApart)
         expectOwnMnemonics(titles, true, u"menu bar"_s);
         PreferencesDialog preferences(fakes.preferences, true);
         const Station own = makeStation("own:1", "Mine");
-        StationDialog station(window.mainView()->browser(), &own, &window);
+        StationDialog station(fakes.browser, &own, &window);
         for (const QDialog* dialog : std::initializer_list<const QDialog*> {&preferences, &station}) {
             QStringList texts;
             for (QAbstractButton* button : dialog->findChildren<QAbstractButton*>()) {
@@ -238,9 +240,8 @@ TEST(EveryLanguage, MenusHaveLettersOfTheirOwnAndThePlayersControlsKeepApart)
         radio.homepage = "https://radio.example/";
         fakes.source.answer(std::vector<Station> {radio});
         fakes.queue.runPending();
-        BrowserController& browser = window.mainView()->browser();
-        browser.play(browser.allStations().front());
-        browser.switchScreen(Screen::Player);
+        fakes.session.play(fakes.browser.allStations().front());
+        fakes.browser.switchScreen(Screen::Player);
         fakes.queue.runPending();
         std::vector<std::pair<QString, QRect>> controls;
         for (const QWidget* player :
@@ -264,7 +265,7 @@ TEST(EveryLanguage, MenusHaveLettersOfTheirOwnAndThePlayersControlsKeepApart)
 
         // Browse with every country open: its chips whole, apart and in the window, in the
         // reader's order, and each country named in the reader's language.
-        deliverEveryCountry(fakes, browser);
+        deliverEveryCountry(fakes, fakes.browser);
         if (const QString shots = qEnvironmentVariable("VELLO_SHOTS_DIR"); !shots.isEmpty()) {
             window.grab().save(shots + u'/' + language + u"-browse-countries.png"_s);
         }

@@ -36,17 +36,17 @@ void settleUntil(BrowserHarness& h, const std::function<bool()>& done)
 
 void choose(BrowserHarness& h, Facet facet, DiscoveryEntry entry)
 {
-    BrowseScope& scope = h.controller->browseScope();
+    BrowseScope& scope = h.browser.browseScope();
     scope.choose(facet, entry);
     settleUntil(h, [&] { return scope.chosen() && scope.chosen()->entry.code == entry.code; });
 }
 
 void deliver(BrowserHarness& h, std::vector<Station> stations)
 {
-    h.controller->reloadStations();
+    h.browser.reloadStations();
     h.source.answer(std::move(stations));
     h.queue.runPending();
-    settleUntil(h, [&] { return h.controller->browseScope().discovery().has_value(); });
+    settleUntil(h, [&] { return h.browser.browseScope().discovery().has_value(); });
 }
 
 TEST(BrowseScope, ListsTheChosenEntrysStationsInOrderSearchedAndFilteredTillCleared)
@@ -80,35 +80,35 @@ TEST(BrowseScope, ListsTheChosenEntrysStationsInOrderSearchedAndFilteredTillClea
             [](BrowserHarness& h) {
                 choose(h, Facet::genre, {"", "jazz", 4});
                 h.view.typed = "radio E";
-                h.controller->chooseListMode(ListMode::Search);
+                h.browser.chooseListMode(ListMode::Search);
             },
             {"e"}},
-        {"HTTPS only", [](BrowserHarness& h) { h.controller->browseScope().setHttpsOnly(true); }, {"a", "c"}},
+        {"HTTPS only", [](BrowserHarness& h) { h.browser.browseScope().setHttpsOnly(true); }, {"a", "c"}},
         {"at least 128 kbps, with the entry",
             [](BrowserHarness& h) {
-                h.controller->browseScope().setHighBitrateOnly(true);
+                h.browser.browseScope().setHighBitrateOnly(true);
                 choose(h, Facet::country, {"DE", "", 3});
             },
             {"a", "e"}},
         {"a clear lists every station again",
             [](BrowserHarness& h) {
                 choose(h, Facet::country, {"FR", "", 1});
-                h.controller->browseScope().clear();
+                h.browser.browseScope().clear();
             },
             {"a", "b", "c", "d", "e"}},
         {"Home lists the whole catalog, the Player what Browse listed",
             [](BrowserHarness& h) {
                 choose(h, Facet::country, {"FR", "", 1});
-                h.controller->switchScreen(Screen::Player);
+                h.browser.switchScreen(Screen::Player);
                 EXPECT_EQ(h.listed(), std::vector<std::string> {"c"});
-                h.controller->switchScreen(Screen::Home);
+                h.browser.switchScreen(Screen::Home);
             },
             {"a", "b", "c", "d", "e"}},
         {"a new catalog finds the entry's stations in it again",
             [](BrowserHarness& h) {
                 choose(h, Facet::country, {"DE", "", 3});
                 deliver(h, {station("f", "FR", "", "http", 0), station("g", "DE", "", "http", 0)});
-                EXPECT_EQ(h.controller->browseScope().chosen()->entry.stations, 1U);
+                EXPECT_EQ(h.browser.browseScope().chosen()->entry.stations, 1U);
             },
             {"g"}},
         {"a new catalog without the entry lists every station",
@@ -116,10 +116,10 @@ TEST(BrowseScope, ListsTheChosenEntrysStationsInOrderSearchedAndFilteredTillClea
                 choose(h, Facet::country, {"FR", "", 1});
                 h.view.events.clear();
                 deliver(h, {station("f", "IT", "", "http", 0), station("g", "DE", "", "http", 0)});
-                EXPECT_FALSE(h.controller->browseScope().chosen());
+                EXPECT_FALSE(h.browser.browseScope().chosen());
                 // Once with the catalog, and again once its counts drop the choice.
                 EXPECT_EQ(std::ranges::count(h.view.events, "render top"), 2);
-                EXPECT_EQ(h.controller->browseScope().discovery()->countries,
+                EXPECT_EQ(h.browser.browseScope().discovery()->countries,
                     (std::vector<DiscoveryEntry> {{"DE", "", 1}, {"IT", "", 1}}));
             },
             {"f", "g"}},
@@ -128,9 +128,9 @@ TEST(BrowseScope, ListsTheChosenEntrysStationsInOrderSearchedAndFilteredTillClea
         SCOPED_TRACE(c.name);
         BrowserHarness h;
         h.start(catalog);
-        h.controller->switchScreen(Screen::Browse);
+        h.browser.switchScreen(Screen::Browse);
         h.queue.runPending();
-        settleUntil(h, [&] { return h.controller->browseScope().discovery().has_value(); });
+        settleUntil(h, [&] { return h.browser.browseScope().discovery().has_value(); });
         h.view.events.clear();
         c.act(h);
         h.queue.runPending();
@@ -139,18 +139,18 @@ TEST(BrowseScope, ListsTheChosenEntrysStationsInOrderSearchedAndFilteredTillClea
 
     BrowserHarness h;
     h.start(catalog);
-    h.controller->switchScreen(Screen::Browse);
+    h.browser.switchScreen(Screen::Browse);
     h.queue.runPending();
-    settleUntil(h, [&] { return h.controller->browseScope().discovery().has_value(); });
-    EXPECT_EQ(h.controller->browseScope().discovery()->countries,
+    settleUntil(h, [&] { return h.browser.browseScope().discovery().has_value(); });
+    EXPECT_EQ(h.browser.browseScope().discovery()->countries,
         (std::vector<DiscoveryEntry> {{"DE", "", 3}, {"FR", "", 1}, {"", "", 1}}));
     // A choice starts the list at its top and its first page; the filters are remembered.
-    h.controller->loadNextBrowsePage();
+    h.browser.loadNextBrowsePage();
     h.view.events.clear();
     choose(h, Facet::genre, {"", "jazz", 4});
-    h.controller->browseScope().setHighBitrateOnly(true);
+    h.browser.browseScope().setHighBitrateOnly(true);
     EXPECT_EQ(h.view.events, (std::vector<std::string> {"render top", "render top"}));
-    EXPECT_EQ(h.controller->browseVisibleLimit(), BrowserController::browsePageSize);
+    EXPECT_EQ(h.browser.browseVisibleLimit(), BrowserController::browsePageSize);
     EXPECT_TRUE(h.preferences.flags.at(BrowseScope::highBitrateKey));
 }
 

@@ -47,7 +47,7 @@ struct PickerWindow : WindowHarness {
         deliver(catalog());
         waitFor([this] {
             settle();
-            return window->browser().browseScope().discovery().has_value();
+            return browser.browseScope().discovery().has_value();
         });
         tap(u"Browse"_s);
         QApplication::setActiveWindow(window.get());
