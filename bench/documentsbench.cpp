@@ -4,11 +4,11 @@
 #include "browser/favoritesfile.h"
 #include "browser/favoritesimport.h"
 #include "browser/ownstations.h"
-#include "browser/songhistory.h"
 #include "browser/stationlibrary.h"
 #include "platform/folderdocumentstore.h"
 #include "platform/qtmainqueue.h"
 #include "ports/preferences.h"
+#include "session/songhistory.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>

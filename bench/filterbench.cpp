@@ -7,6 +7,7 @@
 #include "ports/httpclient.h"
 #include "ports/mediabackend.h"
 #include "ports/preferences.h"
+#include "session/playbacksession.h"
 
 #include <benchmark/benchmark.h>
 
@@ -36,7 +37,6 @@ public:
     void render(bool) override { }
     void renderSidebar() override { }
     void clearContent() override { }
-    void showNowPlaying(const NowPlaying&) override { }
     void loadFallbackImage() override { }
     void loadHeroImage() override { }
     void showLoadProgress(const LoadProgress&) override { }
@@ -110,8 +110,9 @@ void BM_FilteredStations(benchmark::State& state)
     NoHttp http;
     NoPreferences preferences;
     CollectingQueue queue;
-    BrowserController controller(view, source, backend, http, preferences, queue);
-    controller.start();
+    PlaybackSession session(backend, http, preferences, queue);
+    BrowserController controller(source, session, preferences, queue);
+    controller.start(view);
     queue.runAll();
     view.typed = queries.at(static_cast<std::size_t>(state.range(1)));
     controller.scheduleSearchRender();

@@ -12,6 +12,7 @@
 #include "windowshots.h"
 
 #include "syntheticcatalog.h"
+#include "windowcore.h"
 
 #include "app/mainwindow.h"
 #include "browser/browsercontroller.h"
@@ -75,7 +76,7 @@ public:
             ++m_logoRequests;
         }
         QThreadPool::globalInstance()->start(
-            [completion = std::move(completion)] { completion(Error {"offline measurement"}); });
+            [completion = std::move(completion)] { completion(Error {Text::verbatim("offline measurement")}); });
     }
     [[nodiscard]] int logoRequests() const { return m_logoRequests.load(); }
 
@@ -254,7 +255,8 @@ int runDownload(int argc, char** argv, const QString& cacheFolder, const std::st
         : CatalogSource {.documentUrl = stationsUrl};
     StationStore store(http, resolver, catalogSource, cacheFolder.toStdString());
     CountingSource source(store);
-    MainWindow window(source, media, http, preferences, mainQueue, artwork,
+    WindowCore core(source, media, http, preferences, mainQueue);
+    MainWindow window(core.browser, core.session, preferences, artwork,
         [&store](const CatalogSource& chosen) { store.setSource(chosen); });
     window.centerOnScreen();
     FirstPaint painted(cached ? std::function<bool(QObject*)>(isStationRow)
@@ -274,8 +276,8 @@ int runDownload(int argc, char** argv, const QString& cacheFolder, const std::st
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
-    report("catalog_stations", static_cast<double>(window.mainView()->browser().allStations().size()));
-    report("status_empty", window.mainView()->browser().statusMessage().empty() ? 1 : 0);
+    report("catalog_stations", static_cast<double>(core.browser.allStations().size()));
+    report("status_empty", core.browser.statusMessage().empty() ? 1 : 0);
     report("downloaded_bytes", static_cast<double>(http.bytes()));
     report("vmrss_kb", static_cast<double>(statusKilobytes("VmRSS:")));
     report("vmhwm_kb", static_cast<double>(peakMemoryKilobytes()));
@@ -333,7 +335,8 @@ int runApplication(int argc, char** argv, const QString& cacheFolder, bool catal
     StationStore store(http, resolver, CatalogSource {.documentUrl = "http://127.0.0.1:9/stations_filtered.json"},
         cacheFolder.toStdString());
     // The store answers from its cache inside the window's construction, on this thread.
-    MainWindow window(store, media, http, preferences, mainQueue, artwork,
+    WindowCore core(store, media, http, preferences, mainQueue);
+    MainWindow window(core.browser, core.session, preferences, artwork,
         [&store](const CatalogSource& chosen) { store.setSource(chosen); });
     report("phase_window_ms", static_cast<double>(phases.nsecsElapsed()) / 1e6);
     window.centerOnScreen();
@@ -351,7 +354,7 @@ int runApplication(int argc, char** argv, const QString& cacheFolder, bool catal
     report("painted", 1);
     report("home_rows", static_cast<double>(window.findChildren<StationRow*>().size()));
 
-    BrowserController& browser = window.mainView()->browser();
+    BrowserController& browser = core.browser;
     browser.switchScreen(Screen::Library);
     QEventLoop settle;
     while (window.mainView()->stationList() == nullptr) {
@@ -377,7 +380,7 @@ int runApplication(int argc, char** argv, const QString& cacheFolder, bool catal
     report("library_logo_requests", http.logoRequests() - logosBefore);
 
     FullSongList songs(browser.allStations());
-    browser.keepSongsIn(songs);
+    (void)core.session.keepSongsIn(songs);
     timer.restart();
     browser.chooseListMode(ListMode::Songs);
     report("songs_render_ms", static_cast<double>(timer.nsecsElapsed()) / 1e6);
@@ -385,7 +388,7 @@ int runApplication(int argc, char** argv, const QString& cacheFolder, bool catal
         settle.processEvents(QEventLoop::AllEvents);
     }
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    report("songs_listed", static_cast<double>(browser.songsHeard().size()));
+    report("songs_listed", static_cast<double>(core.session.songsHeard().size()));
     report("songs_rows_alive", static_cast<double>(window.findChildren<SongRow*>().size()));
     report("vmhwm_kb", static_cast<double>(peakMemoryKilobytes()));
     return 0;
@@ -402,7 +405,7 @@ public:
     void load(Completion completion, Progress progress, Refresh) override
     {
         if (m_fails) {
-            completion(Error {"Could not connect to the server."});
+            completion(Error {Text::verbatim("Could not connect to the server.")});
         } else if (progress) {
             progress(LoadProgress {12'400'000, 65'500'000});
         }
@@ -423,7 +426,8 @@ int takeStatusScreenshots(int argc, char** argv, const QString& folder)
     GstMediaBackend media(mainQueue);
     for (const bool fails : {false, true}) {
         FirstStartSource source(fails);
-        MainWindow window(source, media, http, preferences, mainQueue, artwork, [](const CatalogSource&) {});
+        WindowCore core(source, media, http, preferences, mainQueue);
+        MainWindow window(core.browser, core.session, preferences, artwork, [](const CatalogSource&) {});
         window.show();
         QElapsedTimer timer;
         timer.start();

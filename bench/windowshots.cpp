@@ -1,5 +1,7 @@
 #include "windowshots.h"
 
+#include "windowcore.h"
+
 #include "app/mainwindow.h"
 #include "app/preferencesdialog.h"
 #include "browser/browsercontroller.h"
@@ -45,8 +47,10 @@ namespace {
 struct Entry {
     const char* name;
     const char* country;
+    const char* countrycode;
     const char* state;
     const char* language;
+    const char* languagecodes;
     const char* tags;
     int votes;
     unsigned colour;
@@ -54,36 +58,43 @@ struct Entry {
 
 // Invented stations that read like a real directory's most popular entries.
 const Entry entries[] = {
-    {"Lowland Jazz FM", "The Netherlands", "Noord-Holland", "dutch", "jazz,smooth jazz", 9120, 0x2f6fd6},
-    {"Kathmandu Valley Radio", "Nepal", "Bagmati", "nepali", "folk,news,talk", 8410, 0xd64d2f},
-    {"Nordlys 101.4", "Norway", "Troms", "norwegian", "pop,hits", 7990, 0x2fb37a},
-    {"Radio Café Lisboa", "Portugal", "Lisboa", "portuguese", "fado,chill", 7420, 0x8e44ad},
-    {"Deep Current Electronica", "Germany", "Berlin", "english", "electronic,techno,house", 7010, 0x16a085},
-    {"Classic Baroque 24", "Austria", "Wien", "german", "classical,baroque", 6650, 0xc0992f},
-    {"Sahara Blues Radio", "Mali", "Bamako", "french", "blues,desert blues", 6230, 0xe67e22},
-    {"Tokyo Night Drive", "Japan", "Tokyo", "japanese", "city pop,jpop", 5980, 0xe84393},
-    {"Andes Folk Andina", "Peru", "Cusco", "spanish", "andean,folk", 5610, 0x27ae60},
-    {"Harbour News 24", "Ireland", "Cork", "english", "news,talk", 5240, 0x34495e},
-    {"Radio Montmartre", "France", "Île-de-France", "french", "chanson,variété", 4980, 0xb33771},
-    {"Copacabana Samba", "Brazil", "Rio de Janeiro", "portuguese", "samba,mpb", 4710, 0xf1c40f},
-    {"Seoul Indie Wave", "South Korea", "Seoul", "korean", "indie,kpop", 4390, 0x6c5ce7},
-    {"Outback Country Gold", "Australia", "Queensland", "english", "country,classic country", 4120, 0xd35400},
-    {"Baltic Ambient", "Estonia", "Harjumaa", "estonian", "ambient,downtempo", 3870, 0x0984e3},
-    {"Radio Sertão", "Brazil", "Bahia", "portuguese", "forró,sertanejo", 3650, 0x00b894},
-    {"Istanbul Anatolia FM", "Türkiye", "İstanbul", "turkish", "turkish folk,pop", 3420, 0xc0392b},
-    {"Highland Pipes & Fiddles", "United Kingdom", "Scotland", "english", "celtic,folk", 3180, 0x1abc9c},
-    {"Mumbai Masala Hits", "India", "Maharashtra", "hindi", "bollywood,filmi", 2990, 0xff7675},
-    {"Reykjavík Radio Aurora", "Iceland", "Höfuðborgarsvæðið", "icelandic", "indie,alternative", 2770, 0x00cec9},
-    {"Cape Town Kwaito", "South Africa", "Western Cape", "english", "kwaito,amapiano", 2540, 0xfdcb6e},
-    {"Prairie Public Talk", "Canada", "Saskatchewan", "english", "talk,public radio", 2310, 0x636e72},
-    {"Vinyl Soul Detroit", "The United States Of America", "Michigan", "english", "soul,motown,funk", 2150, 0xa29bfe},
-    {"Radio Andalucía Flamenca", "Spain", "Andalucía", "spanish", "flamenco,rumba", 1980, 0xe17055},
+    {"Lowland Jazz FM", "The Netherlands", "NL", "Noord-Holland", "dutch", "nl", "jazz,smooth jazz", 9120, 0x2f6fd6},
+    {"Kathmandu Valley Radio", "Nepal", "NP", "Bagmati", "nepali", "ne", "folk,news,talk", 8410, 0xd64d2f},
+    {"Nordlys 101.4", "Norway", "NO", "Troms", "norwegian", "no", "pop,hits", 7990, 0x2fb37a},
+    {"Radio Café Lisboa", "Portugal", "PT", "Lisboa", "portuguese", "pt", "fado,chill", 7420, 0x8e44ad},
+    {"Deep Current Electronica", "Germany", "DE", "Berlin", "english", "en", "electronic,techno,house", 7010, 0x16a085},
+    {"Classic Baroque 24", "Austria", "AT", "Wien", "german", "de", "classical,baroque", 6650, 0xc0992f},
+    {"Sahara Blues Radio", "Mali", "ML", "Bamako", "french", "fr", "blues,desert blues", 6230, 0xe67e22},
+    {"Tokyo Night Drive", "Japan", "JP", "Tokyo", "japanese", "ja", "city pop,jpop", 5980, 0xe84393},
+    {"Andes Folk Andina", "Peru", "PE", "Cusco", "spanish", "es", "andean,folk", 5610, 0x27ae60},
+    {"Harbour News 24", "Ireland", "IE", "Cork", "english", "en", "news,talk", 5240, 0x34495e},
+    {"Radio Montmartre", "France", "FR", "Île-de-France", "french", "fr", "chanson,variété", 4980, 0xb33771},
+    {"Copacabana Samba", "Brazil", "BR", "Rio de Janeiro", "portuguese", "pt", "samba,mpb", 4710, 0xf1c40f},
+    {"Seoul Indie Wave", "South Korea", "KR", "Seoul", "korean", "ko", "indie,kpop", 4390, 0x6c5ce7},
+    {"Outback Country Gold", "Australia", "AU", "Queensland", "english", "en", "country,classic country", 4120,
+        0xd35400},
+    {"Baltic Ambient", "Estonia", "EE", "Harjumaa", "estonian", "et", "ambient,downtempo", 3870, 0x0984e3},
+    {"Radio Sertão", "Brazil", "BR", "Bahia", "portuguese", "pt", "forró,sertanejo", 3650, 0x00b894},
+    {"Istanbul Anatolia FM", "Türkiye", "TR", "İstanbul", "turkish", "tr", "turkish folk,pop", 3420, 0xc0392b},
+    {"Highland Pipes & Fiddles", "United Kingdom", "GB", "Scotland", "english", "en", "celtic,folk", 3180, 0x1abc9c},
+    {"Mumbai Masala Hits", "India", "IN", "Maharashtra", "hindi", "hi", "bollywood,filmi", 2990, 0xff7675},
+    {"Reykjavík Radio Aurora", "Iceland", "IS", "Höfuðborgarsvæðið", "icelandic", "is", "indie,alternative", 2770,
+        0x00cec9},
+    {"Cape Town Kwaito", "South Africa", "ZA", "Western Cape", "english", "en", "kwaito,amapiano", 2540, 0xfdcb6e},
+    {"Prairie Public Talk", "Canada", "CA", "Saskatchewan", "english", "en", "talk,public radio", 2310, 0x636e72},
+    {"Vinyl Soul Detroit", "The United States Of America", "US", "Michigan", "english", "en", "soul,motown,funk", 2150,
+        0xa29bfe},
+    {"Radio Andalucía Flamenca", "Spain", "ES", "Andalucía", "spanish", "es", "flamenco,rumba", 1980, 0xe17055},
 };
 
 std::vector<Station> catalog()
 {
     std::vector<Station> stations;
     int index = 0;
+    const std::string checked = QDateTime::currentDateTimeUtc()
+                                    .addSecs(-50 * 3600)
+                                    .toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))
+                                    .toStdString();
     for (const Entry& entry : entries) {
         stations.push_back(StationFields {.stationuuid = "shot-" + std::to_string(index),
             .name = entry.name,
@@ -94,7 +105,12 @@ std::vector<Station> catalog()
             .language = entry.language,
             .tags = entry.tags,
             .votes = entry.votes,
-            .clickcount = entry.votes / 3});
+            .clickcount = entry.votes / 3,
+            .countrycode = entry.countrycode,
+            .languagecodes = entry.languagecodes,
+            .codec = index % 3 == 0 ? "AAC" : "MP3",
+            .bitrate = 64 * (1 + index % 3),
+            .lastcheckoktime = checked});
         ++index;
     }
     return stations;
@@ -142,8 +158,8 @@ public:
     void get(HttpRequest request, Completion completion) override
     {
         const auto found = m_logos.find(request.url);
-        HttpResult result
-            = found != m_logos.end() ? HttpResult(HttpResponse {200, found->second}) : HttpResult(Error {"not served"});
+        HttpResult result = found != m_logos.end() ? HttpResult(HttpResponse {200, found->second})
+                                                   : HttpResult(Error {Text::verbatim("not served")});
         QThreadPool::globalInstance()->start(
             [completion = std::move(completion), result = std::move(result)] { completion(result); });
     }
@@ -337,22 +353,24 @@ int takeScreenshots(int argc, char** argv, const QString& folder, const QString&
     SilentBackend media;
     FixedPreferences preferences;
     ShotDocuments documents;
-    MainWindow window(source, media, http, preferences, mainQueue, artwork, [](const CatalogSource&) {});
+    WindowCore core(source, media, http, preferences, mainQueue);
+    BrowserController& browser = core.browser;
+    PlaybackSession& session = core.session;
+    MainWindow window(browser, session, preferences, artwork, [](const CatalogSource&) {});
     window.show();
     MainView& view = *window.mainView();
-    BrowserController& browser = view.browser();
-    browser.keepSongsIn(documents, &ShotDocuments::shotTime);
-    browser.keepOwnStationsIn(documents);
+    (void)session.keepSongsIn(documents, &ShotDocuments::shotTime);
+    browser.tellOnce(browser.personal().keepOwnStationsIn(documents));
     for (const StationDraft& own :
         {StationDraft {"Kitchen Radio", "http://192.168.1.20:8000/kitchen", "", "local, talk"},
             StationDraft {"Campus Jazz Club", "https://radio.campus.example/jazz.pls", "", "jazz"}}) {
-        (void)browser.saveOwnStation(own);
+        (void)browser.personal().saveOwnStation(own);
     }
     settle(view, artwork);
-    browser.play(browser.allStations().at(3));
+    session.play(browser.allStations().at(3));
     media.report(MediaStateChanged {MediaPipelineState::Playing});
     media.report(MediaTags {"Harvest Moon", "Neil Young", {"MPEG-1 Layer 3 (MP3)", 128'000, 44'100}});
-    browser.setVolume(0.7);
+    session.setVolume(0.7);
 
     struct Shot {
         Screen screen;
@@ -360,15 +378,16 @@ int takeScreenshots(int argc, char** argv, const QString& folder, const QString&
         // What the player goes through before the shot: "connect" plays another station afresh,
         // "fail" has it refused for a codec the system lacks, "narrow" shrinks the window, "songs"
         // brings it back to its size, playing the first station again, and shows the songs heard;
+        // "countries" opens Browse's countries;
         // "own" shows the stations added by hand.
         const char* step;
     };
     const std::vector<Shot> shots = translated
         // Every text has to fit where it has least room.
-        ? std::vector<Shot> {{Screen::Home, "home.png", "narrow"}, {Screen::Browse, "browse.png", ""},
+        ? std::vector<Shot> {{Screen::Home, "home.png", "narrow"}, {Screen::Browse, "browse.png", "countries"},
             {Screen::Player, "player.png", ""}, {Screen::Home, "home-failed.png", "fail"},
             {Screen::Library, "songs.png", "songs"}}
-        : std::vector<Shot> {{Screen::Home, "home.png", ""}, {Screen::Browse, "browse.png", ""},
+        : std::vector<Shot> {{Screen::Home, "home.png", ""}, {Screen::Browse, "browse.png", "countries"},
             {Screen::Library, "library.png", ""}, {Screen::Player, "player.png", ""},
             {Screen::Player, "player-connecting.png", "connect"}, {Screen::Home, "home-failed.png", "fail"},
             {Screen::Home, "home-narrow.png", "narrow"}, {Screen::Library, "songs.png", "songs"},
@@ -376,7 +395,7 @@ int takeScreenshots(int argc, char** argv, const QString& folder, const QString&
     for (const auto& shot : shots) {
         const std::string step = shot.step;
         if (step == "connect") {
-            browser.play(browser.allStations().at(6));
+            session.play(browser.allStations().at(6));
             // The Player panel names the station current when it was built: build it afresh.
             browser.switchScreen(Screen::Home);
         } else if (step == "fail") {
@@ -388,11 +407,18 @@ int takeScreenshots(int argc, char** argv, const QString& folder, const QString&
                 window.resize(MainWindow::initialWidth, MainWindow::initialHeight);
             }
             // The station the songs began with, playing again.
-            browser.play(browser.allStations().at(3));
+            session.play(browser.allStations().at(3));
             media.report(MediaStateChanged {MediaPipelineState::Playing});
             media.report(MediaTags {"Harvest Moon", "Neil Young", {"MPEG-1 Layer 3 (MP3)", 128'000, 44'100}});
             browser.switchScreen(Screen::Library);
             browser.chooseListMode(ListMode::Songs);
+        } else if (step == "countries") {
+            // Counted on a worker: the countries show once the counts are in.
+            const QDeadlineTimer deadline(5000);
+            while (!browser.browseScope().discovery() && !deadline.hasExpired()) {
+                QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+            }
+            browser.browseScope().setOpenFacet(Facet::country);
         } else if (step == "own") {
             browser.chooseListMode(ListMode::Own);
         }

@@ -1700,4 +1700,109 @@ Internet radio, most popular first.</source>
         <translation>المحطة: %1</translation>
     </message>
 </context>
-</TS>
+<context><name>Vello::FacetPicker</name><message>
+        <source>Countries</source>
+        <translation>البلدان</translation>
+    </message>
+    <message>
+        <source>Filter countries</source>
+        <translation>تصفية البلدان</translation>
+    </message>
+    <message>
+        <source>Languages</source>
+        <translation>اللغات</translation>
+    </message>
+    <message>
+        <source>Filter languages</source>
+        <translation>تصفية اللغات</translation>
+    </message>
+    <message>
+        <source>Genres</source>
+        <translation>الأنواع</translation>
+    </message>
+    <message>
+        <source>Near you</source>
+        <translation>بالقرب منك</translation>
+    </message>
+    <message>
+        <source>HTTPS only</source>
+        <translation>HTTPS فقط</translation>
+    </message>
+    <message>
+        <source>%1 kbps or more</source>
+        <translation>%1 كيلوبت/ث أو أكثر</translation>
+    </message>
+    <message>
+        <source>Counting stations…</source>
+        <translation>جارٍ عدّ المحطات...</translation>
+    </message>
+    <message numerus="yes">
+        <source>Filter all %Ln genres</source>
+        <translation>
+            <numerusform>تصفية الأنواع</numerusform>
+            <numerusform>تصفية نوع واحد</numerusform>
+            <numerusform>تصفية النوعين</numerusform>
+            <numerusform>تصفية %Ln أنواع</numerusform>
+            <numerusform>تصفية %Ln نوعًا</numerusform>
+            <numerusform>تصفية %Ln نوع</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Clear %1</source>
+        <translation>إلغاء %1</translation>
+    </message>
+    <message>
+        <source>Show every station</source>
+        <translation>عرض كل المحطات</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, near you, %Ln station(s)</source>
+        <translation>
+            <numerusform>%1، بالقرب منك، لا محطات</numerusform>
+            <numerusform>%1، بالقرب منك، محطة واحدة</numerusform>
+            <numerusform>%1، بالقرب منك، محطتان</numerusform>
+            <numerusform>%1، بالقرب منك، %Ln محطات</numerusform>
+            <numerusform>%1، بالقرب منك، %Ln محطة</numerusform>
+            <numerusform>%1، بالقرب منك، %Ln محطة</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %Ln station(s)</source>
+        <translation>
+            <numerusform>%1، لا محطات</numerusform>
+            <numerusform>%1، محطة واحدة</numerusform>
+            <numerusform>%1، محطتان</numerusform>
+            <numerusform>%1، %Ln محطات</numerusform>
+            <numerusform>%1، %Ln محطة</numerusform>
+            <numerusform>%1، %Ln محطة</numerusform>
+        </translation>
+    </message>
+</context><context><name>Vello::PlaybackActions</name><message>
+        <source>&amp;Play/Pause</source>
+        <translation>تشغيل/إيقاف مؤقت (&amp;P)</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>التالي (&amp;N)</translation>
+    </message>
+    <message>
+        <source>Pre&amp;vious</source>
+        <translation>السابق (&amp;V)</translation>
+    </message>
+    <message>
+        <source>Play a &amp;Random Station</source>
+        <translation>تشغيل محطة عشوائية (&amp;R)</translation>
+    </message>
+    <message>
+        <source>Volume &amp;Up</source>
+        <translation>رفع الصوت (&amp;U)</translation>
+    </message>
+    <message>
+        <source>Volume &amp;Down</source>
+        <translation>خفض الصوت (&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;Mute</source>
+        <translation>كتم الصوت (&amp;M)</translation>
+    </message>
+</context></TS>

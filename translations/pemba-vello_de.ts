@@ -1644,4 +1644,97 @@ Internetradio, die beliebtesten Sender zuerst.</translation>
         <translation>Sender: %1</translation>
     </message>
 </context>
-</TS>
+<context><name>Vello::FacetPicker</name><message>
+        <source>Countries</source>
+        <translation>Länder</translation>
+    </message>
+    <message>
+        <source>Filter countries</source>
+        <translation>Länder filtern</translation>
+    </message>
+    <message>
+        <source>Languages</source>
+        <translation>Sprachen</translation>
+    </message>
+    <message>
+        <source>Filter languages</source>
+        <translation>Sprachen filtern</translation>
+    </message>
+    <message>
+        <source>Genres</source>
+        <translation>Genres</translation>
+    </message>
+    <message>
+        <source>Near you</source>
+        <translation>In Ihrer Nähe</translation>
+    </message>
+    <message>
+        <source>HTTPS only</source>
+        <translation>Nur HTTPS</translation>
+    </message>
+    <message>
+        <source>%1 kbps or more</source>
+        <translation>Ab %1 kbit/s</translation>
+    </message>
+    <message>
+        <source>Counting stations…</source>
+        <translation>Sender werden gezählt …</translation>
+    </message>
+    <message numerus="yes">
+        <source>Filter all %Ln genres</source>
+        <translation>
+            <numerusform>%Ln Genre filtern</numerusform>
+            <numerusform>Alle %Ln Genres filtern</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Clear %1</source>
+        <translation>%1 aufheben</translation>
+    </message>
+    <message>
+        <source>Show every station</source>
+        <translation>Alle Sender zeigen</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, near you, %Ln station(s)</source>
+        <translation>
+            <numerusform>%1, in Ihrer Nähe, %Ln Sender</numerusform>
+            <numerusform>%1, in Ihrer Nähe, %Ln Sender</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %Ln station(s)</source>
+        <translation>
+            <numerusform>%1, %Ln Sender</numerusform>
+            <numerusform>%1, %Ln Sender</numerusform>
+        </translation>
+    </message>
+</context><context><name>Vello::PlaybackActions</name><message>
+        <source>&amp;Play/Pause</source>
+        <translation>&amp;Abspielen/Pause</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>&amp;Nächster</translation>
+    </message>
+    <message>
+        <source>Pre&amp;vious</source>
+        <translation>&amp;Vorheriger</translation>
+    </message>
+    <message>
+        <source>Play a &amp;Random Station</source>
+        <translation>&amp;Zufälligen Sender abspielen</translation>
+    </message>
+    <message>
+        <source>Volume &amp;Up</source>
+        <translation>&amp;Lauter</translation>
+    </message>
+    <message>
+        <source>Volume &amp;Down</source>
+        <translation>Lei&amp;ser</translation>
+    </message>
+    <message>
+        <source>&amp;Mute</source>
+        <translation>S&amp;tumm</translation>
+    </message>
+</context></TS>

@@ -482,43 +482,43 @@
     </message>
     <message>
         <source>Speakers on the network cannot be found: %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>It did not answer in time.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>It did not start playing in time.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>It cannot play this kind of stream (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>It refused: %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>It could not be reached: %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>%1 stopped playing the station: %2</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>It is no longer on the network.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>It stopped on its own.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>It reported an error: %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>The station has no address to play.</source>
@@ -1630,4 +1630,97 @@ Internet radio, most popular first.</source>
         <translation type="unfinished" />
     </message>
 </context>
-</TS>
+<context><name>Vello::FacetPicker</name><message>
+        <source>Countries</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Filter countries</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Languages</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Filter languages</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Genres</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Near you</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>HTTPS only</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 kbps or more</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Counting stations…</source>
+        <translation type="unfinished" />
+    </message>
+    <message numerus="yes">
+        <source>Filter all %Ln genres</source>
+        <translation>
+            <numerusform>Filter the %Ln genre</numerusform>
+            <numerusform>Filter all %Ln genres</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Clear %1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Show every station</source>
+        <translation type="unfinished" />
+    </message>
+    <message numerus="yes">
+        <source>%1, near you, %Ln station(s)</source>
+        <translation>
+            <numerusform>%1, near you, %Ln station</numerusform>
+            <numerusform>%1, near you, %Ln stations</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %Ln station(s)</source>
+        <translation>
+            <numerusform>%1, %Ln station</numerusform>
+            <numerusform>%1, %Ln stations</numerusform>
+        </translation>
+    </message>
+</context><context><name>Vello::PlaybackActions</name><message>
+        <source>&amp;Play/Pause</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Pre&amp;vious</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Play a &amp;Random Station</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Volume &amp;Up</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Volume &amp;Down</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Mute</source>
+        <translation type="unfinished" />
+    </message>
+</context></TS>

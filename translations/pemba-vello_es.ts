@@ -1644,4 +1644,97 @@ Radio por internet, lo más escuchado primero.</translation>
         <translation>Emisora: %1</translation>
     </message>
 </context>
-</TS>
+<context><name>Vello::FacetPicker</name><message>
+        <source>Countries</source>
+        <translation>Países</translation>
+    </message>
+    <message>
+        <source>Filter countries</source>
+        <translation>Filtrar países</translation>
+    </message>
+    <message>
+        <source>Languages</source>
+        <translation>Idiomas</translation>
+    </message>
+    <message>
+        <source>Filter languages</source>
+        <translation>Filtrar idiomas</translation>
+    </message>
+    <message>
+        <source>Genres</source>
+        <translation>Géneros</translation>
+    </message>
+    <message>
+        <source>Near you</source>
+        <translation>Cerca de ti</translation>
+    </message>
+    <message>
+        <source>HTTPS only</source>
+        <translation>Solo HTTPS</translation>
+    </message>
+    <message>
+        <source>%1 kbps or more</source>
+        <translation>%1 kbps o más</translation>
+    </message>
+    <message>
+        <source>Counting stations…</source>
+        <translation>Contando emisoras...</translation>
+    </message>
+    <message numerus="yes">
+        <source>Filter all %Ln genres</source>
+        <translation>
+            <numerusform>Filtrar el %Ln género</numerusform>
+            <numerusform>Filtrar los %Ln géneros</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Clear %1</source>
+        <translation>Quitar %1</translation>
+    </message>
+    <message>
+        <source>Show every station</source>
+        <translation>Mostrar todas las emisoras</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, near you, %Ln station(s)</source>
+        <translation>
+            <numerusform>%1, cerca de ti, %Ln emisora</numerusform>
+            <numerusform>%1, cerca de ti, %Ln emisoras</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %Ln station(s)</source>
+        <translation>
+            <numerusform>%1, %Ln emisora</numerusform>
+            <numerusform>%1, %Ln emisoras</numerusform>
+        </translation>
+    </message>
+</context><context><name>Vello::PlaybackActions</name><message>
+        <source>&amp;Play/Pause</source>
+        <translation>&amp;Reproducir/Pausar</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>&amp;Siguiente</translation>
+    </message>
+    <message>
+        <source>Pre&amp;vious</source>
+        <translation>&amp;Anterior</translation>
+    </message>
+    <message>
+        <source>Play a &amp;Random Station</source>
+        <translation>Reproducir una emisora al a&amp;zar</translation>
+    </message>
+    <message>
+        <source>Volume &amp;Up</source>
+        <translation>Subir &amp;volumen</translation>
+    </message>
+    <message>
+        <source>Volume &amp;Down</source>
+        <translation>&amp;Bajar volumen</translation>
+    </message>
+    <message>
+        <source>&amp;Mute</source>
+        <translation>Si&amp;lenciar</translation>
+    </message>
+</context></TS>

@@ -1644,4 +1644,97 @@ La radio sur Internet, les plus populaires d’abord.</translation>
         <translation>Station : %1</translation>
     </message>
 </context>
-</TS>
+<context><name>Vello::FacetPicker</name><message>
+        <source>Countries</source>
+        <translation>Pays</translation>
+    </message>
+    <message>
+        <source>Filter countries</source>
+        <translation>Filtrer les pays</translation>
+    </message>
+    <message>
+        <source>Languages</source>
+        <translation>Langues</translation>
+    </message>
+    <message>
+        <source>Filter languages</source>
+        <translation>Filtrer les langues</translation>
+    </message>
+    <message>
+        <source>Genres</source>
+        <translation>Genres</translation>
+    </message>
+    <message>
+        <source>Near you</source>
+        <translation>Près de chez vous</translation>
+    </message>
+    <message>
+        <source>HTTPS only</source>
+        <translation>HTTPS uniquement</translation>
+    </message>
+    <message>
+        <source>%1 kbps or more</source>
+        <translation>%1 kbit/s ou plus</translation>
+    </message>
+    <message>
+        <source>Counting stations…</source>
+        <translation>Comptage des stations…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Filter all %Ln genres</source>
+        <translation>
+            <numerusform>Filtrer le %Ln genre</numerusform>
+            <numerusform>Filtrer les %Ln genres</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Clear %1</source>
+        <translation>Retirer %1</translation>
+    </message>
+    <message>
+        <source>Show every station</source>
+        <translation>Afficher toutes les stations</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, near you, %Ln station(s)</source>
+        <translation>
+            <numerusform>%1, près de chez vous, %Ln station</numerusform>
+            <numerusform>%1, près de chez vous, %Ln stations</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %Ln station(s)</source>
+        <translation>
+            <numerusform>%1, %Ln station</numerusform>
+            <numerusform>%1, %Ln stations</numerusform>
+        </translation>
+    </message>
+</context><context><name>Vello::PlaybackActions</name><message>
+        <source>&amp;Play/Pause</source>
+        <translation>&amp;Lecture/Pause</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>&amp;Suivante</translation>
+    </message>
+    <message>
+        <source>Pre&amp;vious</source>
+        <translation>&amp;Précédente</translation>
+    </message>
+    <message>
+        <source>Play a &amp;Random Station</source>
+        <translation>Lire une station au &amp;hasard</translation>
+    </message>
+    <message>
+        <source>Volume &amp;Up</source>
+        <translation>&amp;Augmenter le volume</translation>
+    </message>
+    <message>
+        <source>Volume &amp;Down</source>
+        <translation>&amp;Baisser le volume</translation>
+    </message>
+    <message>
+        <source>&amp;Mute</source>
+        <translation>&amp;Couper le son</translation>
+    </message>
+</context></TS>

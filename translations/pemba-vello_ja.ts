@@ -1630,4 +1630,94 @@ Internet radio, most popular first.</source>
         <translation>局: %1</translation>
     </message>
 </context>
-</TS>
+<context><name>Vello::FacetPicker</name><message>
+        <source>Countries</source>
+        <translation>国</translation>
+    </message>
+    <message>
+        <source>Filter countries</source>
+        <translation>国で絞り込む</translation>
+    </message>
+    <message>
+        <source>Languages</source>
+        <translation>言語</translation>
+    </message>
+    <message>
+        <source>Filter languages</source>
+        <translation>言語で絞り込む</translation>
+    </message>
+    <message>
+        <source>Genres</source>
+        <translation>ジャンル</translation>
+    </message>
+    <message>
+        <source>Near you</source>
+        <translation>お近く</translation>
+    </message>
+    <message>
+        <source>HTTPS only</source>
+        <translation>HTTPS のみ</translation>
+    </message>
+    <message>
+        <source>%1 kbps or more</source>
+        <translation>%1 kbps 以上</translation>
+    </message>
+    <message>
+        <source>Counting stations…</source>
+        <translation>放送局を数えています…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Filter all %Ln genres</source>
+        <translation>
+            <numerusform>全 %Ln ジャンルから絞り込む</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Clear %1</source>
+        <translation>%1 を解除</translation>
+    </message>
+    <message>
+        <source>Show every station</source>
+        <translation>すべての放送局を表示</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, near you, %Ln station(s)</source>
+        <translation>
+            <numerusform>%1、お近く、%Ln 局</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %Ln station(s)</source>
+        <translation>
+            <numerusform>%1、%Ln 局</numerusform>
+        </translation>
+    </message>
+</context><context><name>Vello::PlaybackActions</name><message>
+        <source>&amp;Play/Pause</source>
+        <translation>再生/一時停止(&amp;P)</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>次へ(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Pre&amp;vious</source>
+        <translation>前へ(&amp;V)</translation>
+    </message>
+    <message>
+        <source>Play a &amp;Random Station</source>
+        <translation>ランダムな放送局を再生(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Volume &amp;Up</source>
+        <translation>音量を上げる(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Volume &amp;Down</source>
+        <translation>音量を下げる(&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;Mute</source>
+        <translation>ミュート(&amp;M)</translation>
+    </message>
+</context></TS>

@@ -1644,4 +1644,97 @@ Rádio pela internet, as mais populares primeiro.</translation>
         <translation>Estação: %1</translation>
     </message>
 </context>
-</TS>
+<context><name>Vello::FacetPicker</name><message>
+        <source>Countries</source>
+        <translation>Países</translation>
+    </message>
+    <message>
+        <source>Filter countries</source>
+        <translation>Filtrar países</translation>
+    </message>
+    <message>
+        <source>Languages</source>
+        <translation>Idiomas</translation>
+    </message>
+    <message>
+        <source>Filter languages</source>
+        <translation>Filtrar idiomas</translation>
+    </message>
+    <message>
+        <source>Genres</source>
+        <translation>Gêneros</translation>
+    </message>
+    <message>
+        <source>Near you</source>
+        <translation>Perto de você</translation>
+    </message>
+    <message>
+        <source>HTTPS only</source>
+        <translation>Somente HTTPS</translation>
+    </message>
+    <message>
+        <source>%1 kbps or more</source>
+        <translation>%1 kbps ou mais</translation>
+    </message>
+    <message>
+        <source>Counting stations…</source>
+        <translation>Contando estações...</translation>
+    </message>
+    <message numerus="yes">
+        <source>Filter all %Ln genres</source>
+        <translation>
+            <numerusform>Filtrar %Ln gênero</numerusform>
+            <numerusform>Filtrar todos os %Ln gêneros</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Clear %1</source>
+        <translation>Limpar %1</translation>
+    </message>
+    <message>
+        <source>Show every station</source>
+        <translation>Mostrar todas as estações</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, near you, %Ln station(s)</source>
+        <translation>
+            <numerusform>%1, perto de você, %Ln estação</numerusform>
+            <numerusform>%1, perto de você, %Ln estações</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %Ln station(s)</source>
+        <translation>
+            <numerusform>%1, %Ln estação</numerusform>
+            <numerusform>%1, %Ln estações</numerusform>
+        </translation>
+    </message>
+</context><context><name>Vello::PlaybackActions</name><message>
+        <source>&amp;Play/Pause</source>
+        <translation>&amp;Tocar/Pausar</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>&amp;Próxima</translation>
+    </message>
+    <message>
+        <source>Pre&amp;vious</source>
+        <translation>&amp;Anterior</translation>
+    </message>
+    <message>
+        <source>Play a &amp;Random Station</source>
+        <translation>Tocar uma estação a&amp;leatória</translation>
+    </message>
+    <message>
+        <source>Volume &amp;Up</source>
+        <translation>A&amp;umentar volume</translation>
+    </message>
+    <message>
+        <source>Volume &amp;Down</source>
+        <translation>&amp;Diminuir volume</translation>
+    </message>
+    <message>
+        <source>&amp;Mute</source>
+        <translation>&amp;Silenciar</translation>
+    </message>
+</context></TS>

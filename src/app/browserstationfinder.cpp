@@ -9,7 +9,7 @@ namespace {
 
 const Station* findById(const BrowserController& browser, const std::string& id)
 {
-    for (const auto* list : {&browser.ownStations(), &browser.allStations()}) {
+    for (const auto* list : {&browser.personal().ownStations(), &browser.allStations()}) {
         for (const Station& station : *list) {
             if (station.id() == id) {
                 return &station;
@@ -28,7 +28,7 @@ StationFinder browserStationFinder(const BrowserController& browser)
             [&browser](const QString& text, int limit) {
                 const std::string wanted = lowercased(text.toStdString());
                 std::vector<StationChoice> found;
-                for (const auto* list : {&browser.ownStations(), &browser.allStations()}) {
+                for (const auto* list : {&browser.personal().ownStations(), &browser.allStations()}) {
                     for (const Station& station : *list) {
                         if (static_cast<int>(found.size()) == limit) {
                             return found;

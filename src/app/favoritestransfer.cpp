@@ -88,7 +88,7 @@ void exportFavorites(QWidget* parent, const BrowserController& browser)
     if (path.isEmpty()) {
         return;
     }
-    const std::string text = FavoritesFile::write(browser.favoritesToExport());
+    const std::string text = FavoritesFile::write(browser.personal().favoritesToExport());
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(text.data(), static_cast<qint64>(text.size())) < 0
         || !file.commit()) {
@@ -117,8 +117,8 @@ void importFavorites(QWidget* parent, BrowserController& browser)
                     .arg(QFileInfo(path).fileName(), translated(error->description)));
             return;
         }
-        QMessageBox::information(
-            parent, importTitle(), summaryText(browser.importFavorites(std::get<FavoritesFile::Contents>(parsed))));
+        QMessageBox::information(parent, importTitle(),
+            summaryText(browser.personal().importFavorites(std::get<FavoritesFile::Contents>(parsed))));
     });
     auto promise = std::make_shared<QPromise<Result<FavoritesFile::Contents>>>();
     watcher->setFuture(promise->future());

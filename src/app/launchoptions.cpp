@@ -4,6 +4,7 @@
 #include "remoteoptions.h"
 
 #include "catalog/stationsurl.h"
+#include "ports/preferencekeys.h"
 #include "ports/preferences.h"
 
 #include <QCommandLineParser>
@@ -164,13 +165,13 @@ Result<LaunchOptions> parseCommandLine(const QStringList& arguments)
 
 CatalogSource preferredCatalogSource(const Preferences& preferences)
 {
-    const std::optional<std::string> choice = preferences.text(catalogSourceKey);
+    const std::optional<std::string> choice = preferences.text(PreferenceKey::catalogSource);
     if (choice == directoryChoice) {
         return CatalogSource {};
     }
     if (choice == addressChoice) {
         // The settings file is the person's to edit: an address that would not load is ignored.
-        const std::optional<std::string> address = preferences.text(catalogAddressKey);
+        const std::optional<std::string> address = preferences.text(PreferenceKey::catalogAddress);
         if (address && isWebAddress(QString::fromStdString(*address))) {
             return CatalogSource {.documentUrl = *address};
         }
@@ -181,9 +182,10 @@ CatalogSource preferredCatalogSource(const Preferences& preferences)
 void storeCatalogSource(Preferences& preferences, const CatalogSource& source)
 {
     if (!source.isDirectory()) {
-        preferences.setText(catalogAddressKey, source.documentUrl);
+        preferences.setText(PreferenceKey::catalogAddress, source.documentUrl);
     }
-    preferences.setText(catalogSourceKey, std::string(source.isDirectory() ? directoryChoice : addressChoice));
+    preferences.setText(
+        PreferenceKey::catalogSource, std::string(source.isDirectory() ? directoryChoice : addressChoice));
 }
 
 bool pinsCatalogSource(const LaunchOptions& options)

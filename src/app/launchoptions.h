@@ -45,11 +45,6 @@ inline constexpr qsizetype maxAddressLength = 4096;
 // Whether the address `text` carries a password, which storing it would keep as plain text.
 [[nodiscard]] bool holdsPassword(const QString& text);
 
-// The preferences that say where the catalog comes from: "directory" or "address", and the
-// address.
-inline constexpr const char* catalogSourceKey = "catalogSource";
-inline constexpr const char* catalogAddressKey = "catalogAddress";
-
 // Where the preferences say the catalog comes from. Without a choice stored, or with an address
 // that is not a web address, the build's own document, else the public radio directory.
 [[nodiscard]] CatalogSource preferredCatalogSource(const Preferences& preferences);

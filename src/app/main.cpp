@@ -1,19 +1,19 @@
 #include "alarmcontrols.h"
-#include "browseralarmplayer.h"
 #include "browserstationfinder.h"
 #include "launchoptions.h"
 #include "mainwindow.h"
+#include "sessionalarmplayer.h"
 #include "testinspector.h"
 
 #include "browser/browsercontroller.h"
 #include "catalog/stationstore.h"
-#include "desktop/browsermprisplayer.h"
 #include "desktop/browserremotecontrol.h"
 #include "desktop/dbusidleinhibitor.h"
 #include "desktop/dbussongnotifier.h"
 #include "desktop/mprisservice.h"
 #include "desktop/remoteclient.h"
 #include "desktop/remoteservice.h"
+#include "desktop/sessionmprisplayer.h"
 #include "i18n/translation.h"
 #include "platform/folderdocumentstore.h"
 #include "platform/gstmediabackend.h"
@@ -24,6 +24,9 @@
 #include "platform/settingspreferences.h"
 #include "ports/mainqueue.h"
 #include "screens/mainview.h"
+#include "session/idlelock.h"
+#include "session/pacedsongnotifier.h"
+#include "session/playbacksession.h"
 #include "widgets/artworkloader.h"
 #include "widgets/logodiskcache.h"
 
@@ -125,46 +128,48 @@ int main(int argc, char* argv[])
     artwork.setDiskCache(&logoDisk);
     Vello::StationStore store(http, resolver, Vello::catalogSource(options, preferences), Vello::cacheFolder());
 
-    // The session's idle lock and the song notices, used by the window until it is gone.
+    // The listening session, which the window, the tray, the media controls, the song notices and
+    // the idle lock each follow; the browser keeps the lists it walks.
+    Vello::PlaybackSession session(media, http, preferences, mainQueue);
+    Vello::BrowserController browser(store, session, preferences, mainQueue);
     Vello::DBusIdleInhibitor idleInhibitor(bus);
+    const Vello::IdleLock idleLock(session, idleInhibitor);
     Vello::DBusSongNotifier songNotifier(bus,
         [&logoDisk](const std::string& favicon) { return logoDisk.existingFile(QString::fromStdString(favicon)); });
+    Vello::PacedSongNotifier songNotices(session, songNotifier, preferences, mainQueue);
 
     // Only the end-to-end test sets the variable this looks for; otherwise nothing is created.
     const auto inspector = Vello::TestInspector::fromEnvironment();
-    Vello::MainWindow window(store, media, http, preferences, mainQueue, artwork,
+    Vello::MainWindow window(browser, session, preferences, artwork,
         [&store](const Vello::CatalogSource& source) { store.setSource(source); });
     if (Vello::pinsCatalogSource(options)) {
         window.pinCatalogSource();
     }
-    Vello::BrowserController& browser = window.mainView()->browser();
-    browser.keepSongsIn(documents);
-    browser.keepOwnStationsIn(documents);
-    browser.keepAwakeWith(idleInhibitor);
-    browser.notifySongsThrough(songNotifier);
+    browser.tellOnce(session.keepSongsIn(documents));
+    browser.tellOnce(browser.personal().keepOwnStationsIn(documents));
     QObject::connect(&app, &QGuiApplication::applicationStateChanged, &window,
-        [&browser](Qt::ApplicationState state) { browser.setWindowActive(state == Qt::ApplicationActive); });
+        [&songNotices](Qt::ApplicationState state) { songNotices.setWindowActive(state == Qt::ApplicationActive); });
     // Nothing opens early on a network that charges by the byte, where the desktop can tell. Asked
     // a moment after start: loading the platform's network information takes some 20 ms that the
     // first rows should not wait for.
-    QTimer::singleShot(std::chrono::seconds(1), &window, [&browser, &window] {
+    QTimer::singleShot(std::chrono::seconds(1), &window, [&session, &window] {
         if (QNetworkInformation::loadBackendByFeatures(QNetworkInformation::Feature::Metered)) {
             const QNetworkInformation* network = QNetworkInformation::instance();
-            browser.setNetworkMetered(network->isMetered());
+            session.setNetworkMetered(network->isMetered());
             QObject::connect(network, &QNetworkInformation::isMeteredChanged, &window,
-                [&browser](bool metered) { browser.setNetworkMetered(metered); });
+                [&session](bool metered) { session.setNetworkMetered(metered); });
         }
     });
-    Vello::BrowserMprisPlayer mprisPlayer(
-        browser, [&window] { window.bringForward(); }, [&window] { window.quit(); },
+    Vello::SessionMprisPlayer mprisPlayer(
+        session, [&window] { window.bringForward(); }, [&window] { window.quit(); },
         [&logoDisk](const std::string& favicon) {
             const QString file = logoDisk.existingFile(QString::fromStdString(favicon));
             return file.isEmpty() ? file : QUrl::fromLocalFile(file).toString();
         });
-    Vello::BrowserRemoteControl remote(browser);
+    Vello::BrowserRemoteControl remote(browser, session);
     // Alarms and scheduled recordings, timed by the wall clock; they work while the window is in the tray.
     Vello::QtWallClock wallClock(QDBusConnection::systemBus());
-    Vello::BrowserAlarmPlayer alarmPlayer(browser, *window.mainView());
+    Vello::SessionAlarmPlayer alarmPlayer(session, browser);
     Vello::AlarmControls alarms(window, {mainQueue, wallClock, documents, media, http, media, alarmPlayer},
         {(QStandardPaths::writableLocation(QStandardPaths::MusicLocation) + QStringLiteral("/Pemba Vello"))
                 .toStdString(),
@@ -172,16 +177,22 @@ int main(int argc, char* argv[])
         Vello::browserStationFinder(browser), [&songNotifier](const QString& what) {
             songNotifier.notify({Vello::AlarmControls::tr("Alarm").toStdString(), what.toStdString(), {}});
         });
-    QObject::connect(window.mainView(), &Vello::MainView::listChanged, &window, [&remote] { remote.listChanged(); });
     std::unique_ptr<Vello::MprisService> mpris;
     std::unique_ptr<Vello::RemoteService> remoteService;
     if (claim == Vello::MprisService::Claim::Claimed) {
         mpris = std::make_unique<Vello::MprisService>(mprisPlayer, bus);
         remoteService = std::make_unique<Vello::RemoteService>(remote, bus);
-        QObject::connect(
-            window.mainView(), &Vello::MainView::nowPlayingChanged, mpris.get(), &Vello::MprisService::refresh);
-        QObject::connect(window.mainView(), &Vello::MainView::listChanged, mpris.get(), &Vello::MprisService::refresh);
     }
+    // The media controls follow the session; the command line's waits end once stations show.
+    const Vello::Subscription desktopFollows
+        = session.subscribe([&mpris, &remote](const Vello::SessionChanges& changes) {
+              if (mpris) {
+                  mpris->refresh();
+              }
+              if (changes.list) {
+                  remote.listChanged();
+              }
+          });
     // With a tray, closing the window may only hide it: the program ends when it closes for good.
     if (QSystemTrayIcon::isSystemTrayAvailable()) {
         QApplication::setQuitOnLastWindowClosed(false);

@@ -6,9 +6,12 @@
 
 #include "browser/browsercontroller.h"
 #include "i18n/translation.h"
+#include "ports/preferencekeys.h"
 #include "ports/preferences.h"
 #include "screens/mainview.h"
 #include "screens/stationdialog.h"
+#include "session/nowplaying.h"
+#include "session/playbacksession.h"
 #include "widgets/menustyle.h"
 #include "widgets/palette.h"
 
@@ -72,12 +75,14 @@ const SleepEntry sleepEntries[] = {
 
 } // namespace
 
-MainWindow::MainWindow(StationSource& source, MediaBackend& media, HttpClient& http, Preferences& preferences,
-    MainQueue& queue, ArtworkLoader& artwork, CatalogSourceSetter setCatalogSource, QWidget* parent)
+MainWindow::MainWindow(BrowserController& browser, PlaybackSession& session, Preferences& preferences,
+    ArtworkLoader& artwork, CatalogSourceSetter setCatalogSource, QWidget* parent)
     : QMainWindow(parent)
+    , m_browser(browser)
+    , m_session(session)
     , m_setCatalogSource(std::move(setCatalogSource))
     , m_preferences(preferences)
-    , m_mainView(new MainView(source, media, http, preferences, queue, artwork, this))
+    , m_mainView(new MainView(browser, session, artwork, this))
 {
     setCentralWidget(m_mainView);
     setWindowTitle(appName());
@@ -91,25 +96,28 @@ MainWindow::MainWindow(StationSource& source, MediaBackend& media, HttpClient& h
     setMinimumSize(minimumWidth, minimumHeight);
     buildMenu();
     buildTrayMenu();
-    followNowPlaying();
+    m_sessionFollowed = m_session.subscribe([this](const SessionChanges& changes) {
+        if (changes.nowPlaying()) {
+            showNowPlaying();
+        }
+    });
     QApplication::instance()->installEventFilter(new SpaceKey(*this, *m_mainView->playbackActions().front(), this));
 }
 
-void MainWindow::followNowPlaying()
+void MainWindow::showNowPlaying()
 {
-    connect(m_mainView, &MainView::nowPlayingChanged, this, [this](const NowPlaying& nowPlaying) {
-        setWindowTitle(windowTitleFor(nowPlaying));
-        m_trayNowPlaying->setText(trayLineFor(nowPlaying));
-        if (m_trayIcon != nullptr) {
-            m_trayIcon->setToolTip(trayToolTipFor(nowPlaying));
+    const NowPlaying nowPlaying = nowPlayingOf(m_session);
+    setWindowTitle(windowTitleFor(nowPlaying));
+    m_trayNowPlaying->setText(trayLineFor(nowPlaying));
+    if (m_trayIcon != nullptr) {
+        m_trayIcon->setToolTip(trayToolTipFor(nowPlaying));
+    }
+    // The timer also ends by itself and with a pause by hand: the menu shows Off again.
+    for (qsizetype i = 0; i < m_sleepTimerActions.size(); ++i) {
+        if (sleepEntries[i].choice == nowPlaying.sleepTimer) {
+            m_sleepTimerActions[i]->setChecked(true);
         }
-        // The timer also ends by itself and with a pause by hand: the menu shows Off again.
-        for (qsizetype i = 0; i < m_sleepTimerActions.size(); ++i) {
-            if (sleepEntries[i].choice == nowPlaying.sleepTimer) {
-                m_sleepTimerActions[i]->setChecked(true);
-            }
-        }
-    });
+    }
 }
 
 QString MainWindow::windowTitleFor(const NowPlaying& nowPlaying)
@@ -147,17 +155,17 @@ void MainWindow::buildMenu()
     QAction* reload = new QAction(tr("&Reload Stations"), this);
     reload->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
     reload->setMenuRole(QAction::NoRole);
-    connect(reload, &QAction::triggered, this, [this] { m_mainView->browser().reloadStations(); });
+    connect(reload, &QAction::triggered, this, [this] { m_browser.reloadStations(); });
     auto* addStation = new QAction(tr("&Add Station…"), this);
     addStation->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     addStation->setMenuRole(QAction::NoRole);
-    connect(addStation, &QAction::triggered, this, [this] { editOwnStation(this, m_mainView->browser()); });
+    connect(addStation, &QAction::triggered, this, [this] { editOwnStation(this, m_browser); });
     auto* importAction = new QAction(tr("&Import Favorites…"), this);
     importAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    connect(importAction, &QAction::triggered, this, [this] { importFavorites(this, m_mainView->browser()); });
+    connect(importAction, &QAction::triggered, this, [this] { importFavorites(this, m_browser); });
     auto* exportAction = new QAction(tr("&Export Favorites…"), this);
     exportAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
-    connect(exportAction, &QAction::triggered, this, [this] { exportFavorites(this, m_mainView->browser()); });
+    connect(exportAction, &QAction::triggered, this, [this] { exportFavorites(this, m_browser); });
     auto* preferencesAction = new QAction(tr("&Preferences…"), this);
     // QKeySequence::Preferences has a key on macOS only; Ctrl+, (Cmd+, there) works everywhere.
     preferencesAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma));
@@ -220,8 +228,7 @@ void MainWindow::buildMenu()
         action->setCheckable(true);
         action->setChecked(entry.choice == SleepChoice::off());
         choices->addAction(action);
-        connect(action, &QAction::triggered, this,
-            [this, choice = entry.choice] { m_mainView->browser().setSleepTimer(choice); });
+        connect(action, &QAction::triggered, this, [this, choice = entry.choice] { m_session.setSleepTimer(choice); });
         m_sleepTimerActions.append(action);
     }
 
@@ -258,7 +265,7 @@ void MainWindow::showTrayIcon()
     }
     m_trayAvailable = true;
     m_trayIcon = new QSystemTrayIcon(windowIcon(), this);
-    m_trayIcon->setToolTip(trayToolTipFor(m_mainView->nowPlaying()));
+    m_trayIcon->setToolTip(trayToolTipFor(nowPlayingOf(m_session)));
     m_trayIcon->setContextMenu(m_trayMenu);
     connect(m_trayIcon, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
         if (reason != QSystemTrayIcon::Trigger) {
@@ -292,7 +299,7 @@ void MainWindow::quit()
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    const bool keepPlaying = m_trayAvailable && m_preferences.flag(PreferencesDialog::keepPlayingKey).value_or(true);
+    const bool keepPlaying = m_trayAvailable && isOn(m_preferences, PreferenceKey::keepPlayingInBackground);
     if (m_quitting || !keepPlaying) {
         QMainWindow::closeEvent(event);
         Q_EMIT closedForGood();
@@ -300,8 +307,8 @@ void MainWindow::closeEvent(QCloseEvent* event)
     }
     event->ignore();
     hide();
-    if (!m_preferences.flag(trayNoticeShownKey).value_or(false)) {
-        m_preferences.setFlag(trayNoticeShownKey, true);
+    if (!isOn(m_preferences, PreferenceKey::trayNoticeShown)) {
+        m_preferences.setFlag(PreferenceKey::trayNoticeShown.key, true);
         Q_EMIT stillPlayingInTray(
             tr("%1 is still playing. Click its icon in the system tray to show the window again.").arg(appName()));
     }
@@ -339,7 +346,7 @@ void MainWindow::showPreferences()
         connect(
             m_preferencesDialog, &PreferencesDialog::catalogSourceChosen, this, [this](const CatalogSource& source) {
                 m_setCatalogSource(source);
-                m_mainView->browser().reloadStations();
+                m_browser.reloadStations();
             });
     }
     m_preferencesDialog->show();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/listeners.h"
 #include "catalog/catalogsource.h"
 
 #include <QList>
@@ -16,13 +17,11 @@ class QSystemTrayIcon;
 namespace Vello {
 
 class ArtworkLoader;
-class HttpClient;
-class MainQueue;
-class MediaBackend;
+class BrowserController;
+class MainView;
+class PlaybackSession;
 class Preferences;
 class PreferencesDialog;
-class MainView;
-class StationSource;
 struct NowPlaying;
 
 // The one window: the player's views under the desktop's own frame, and the application menu.
@@ -40,8 +39,9 @@ public:
     // Changes where `source` loads from next, when a person chooses another catalog source.
     using CatalogSourceSetter = std::function<void(const CatalogSource&)>;
 
-    MainWindow(StationSource& source, MediaBackend& media, HttpClient& http, Preferences& preferences, MainQueue& queue,
-        ArtworkLoader& artwork, CatalogSourceSetter setCatalogSource, QWidget* parent = nullptr);
+    // The window's title and the tray follow `session`. Every argument must outlive the window.
+    MainWindow(BrowserController& browser, PlaybackSession& session, Preferences& preferences, ArtworkLoader& artwork,
+        CatalogSourceSetter setCatalogSource, QWidget* parent = nullptr);
 
     [[nodiscard]] MainView* mainView() const { return m_mainView; }
     [[nodiscard]] QMenu* applicationMenu() const { return m_applicationMenu; }
@@ -58,9 +58,6 @@ public:
     [[nodiscard]] static QString windowTitleFor(const NowPlaying& nowPlaying);
     // The tray icon's tooltip: the application's name, what plays and how playback goes, a line each.
     [[nodiscard]] static QString trayToolTipFor(const NowPlaying& nowPlaying);
-
-    // Set once the first close has said where the player went.
-    static constexpr const char* trayNoticeShownKey = "trayNoticeShown";
 
     // Whether the desktop has a system tray to play on from; without one closing quits.
     void setTrayAvailable(bool available) { m_trayAvailable = available; }
@@ -89,10 +86,13 @@ protected:
 private:
     void buildMenu();
     void buildTrayMenu();
-    void followNowPlaying();
+    // Brings the title, the tray and the Sleep Timer menu up to date with the session.
+    void showNowPlaying();
     void showAbout();
     void showPreferences();
 
+    BrowserController& m_browser;
+    PlaybackSession& m_session;
     CatalogSourceSetter m_setCatalogSource;
     Preferences& m_preferences;
     MainView* m_mainView;
@@ -109,6 +109,7 @@ private:
     bool m_trayAvailable = false;
     bool m_catalogSourcePinned = false;
     bool m_quitting = false;
+    Subscription m_sessionFollowed;
 };
 
 } // namespace Vello

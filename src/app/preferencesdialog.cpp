@@ -4,8 +4,8 @@
 
 #include "launchoptions.h"
 
-#include "browser/browsercontroller.h"
 #include "catalog/stationsurl.h"
+#include "ports/preferencekeys.h"
 #include "ports/preferences.h"
 #include "widgets/palette.h"
 #include "widgets/textdirection.h"
@@ -113,12 +113,12 @@ PreferencesDialog::PreferencesDialog(Preferences& preferences, bool trayAvailabl
     m_pinnedNote->hide();
     sourceLayout->addWidget(m_pinnedNote);
 
-    m_countPlays->setChecked(preferences.flag(BrowserController::countPlaysKey).value_or(true));
-    m_continueLastStation->setChecked(preferences.flag(BrowserController::continueLastStationKey).value_or(false));
-    m_notifySongs->setChecked(preferences.flag(BrowserController::notifySongsKey).value_or(false));
-    m_keepPlaying->setChecked(trayAvailable && preferences.flag(keepPlayingKey).value_or(true));
+    m_countPlays->setChecked(isOn(preferences, PreferenceKey::countPlays));
+    m_continueLastStation->setChecked(isOn(preferences, PreferenceKey::continueLastStation));
+    m_notifySongs->setChecked(isOn(preferences, PreferenceKey::notifySongChanges));
+    m_keepPlaying->setChecked(trayAvailable && isOn(preferences, PreferenceKey::keepPlayingInBackground));
     m_keepPlaying->setEnabled(trayAvailable);
-    m_openEarly->setChecked(preferences.flag(BrowserController::openEarlyKey).value_or(true));
+    m_openEarly->setChecked(isOn(preferences, PreferenceKey::openStationsEarly));
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
     QPushButton* close = buttons->button(QDialogButtonBox::Close);
@@ -148,7 +148,7 @@ PreferencesDialog::PreferencesDialog(Preferences& preferences, bool trayAvailabl
     m_address->setChecked(!m_chosen.isDirectory());
     m_addressField->setEnabled(!m_chosen.isDirectory());
     m_addressField->setText(QString::fromStdString(m_chosen.isDirectory()
-            ? preferences.text(catalogAddressKey).value_or(std::string(stationsURL))
+            ? preferences.text(PreferenceKey::catalogAddress).value_or(std::string(stationsURL))
             : m_chosen.documentUrl));
     showAddressNote();
 
@@ -162,18 +162,19 @@ PreferencesDialog::PreferencesDialog(Preferences& preferences, bool trayAvailabl
     connect(m_addressField, &QLineEdit::editingFinished, this, &PreferencesDialog::onAddressEdited);
     // The browser reads the flag at every play: storing it is all a change needs.
     connect(m_countPlays, &QCheckBox::toggled, this,
-        [this](bool on) { m_preferences.setFlag(BrowserController::countPlaysKey, on); });
+        [this](bool on) { m_preferences.setFlag(PreferenceKey::countPlays.key, on); });
     // Read at the next start.
     connect(m_continueLastStation, &QCheckBox::toggled, this,
-        [this](bool on) { m_preferences.setFlag(BrowserController::continueLastStationKey, on); });
+        [this](bool on) { m_preferences.setFlag(PreferenceKey::continueLastStation.key, on); });
     // Read at every new song.
     connect(m_notifySongs, &QCheckBox::toggled, this,
-        [this](bool on) { m_preferences.setFlag(BrowserController::notifySongsKey, on); });
+        [this](bool on) { m_preferences.setFlag(PreferenceKey::notifySongChanges.key, on); });
     // Read at every close of the window.
-    connect(m_keepPlaying, &QCheckBox::toggled, this, [this](bool on) { m_preferences.setFlag(keepPlayingKey, on); });
+    connect(m_keepPlaying, &QCheckBox::toggled, this,
+        [this](bool on) { m_preferences.setFlag(PreferenceKey::keepPlayingInBackground.key, on); });
     // Read at every rest of the pointer.
     connect(m_openEarly, &QCheckBox::toggled, this,
-        [this](bool on) { m_preferences.setFlag(BrowserController::openEarlyKey, on); });
+        [this](bool on) { m_preferences.setFlag(PreferenceKey::openStationsEarly.key, on); });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 }
 

@@ -23,9 +23,6 @@ class PreferencesDialog final : public QDialog {
     Q_OBJECT
 
 public:
-    // Whether closing the window hides it while the player goes on from the tray; on by default.
-    static constexpr const char* keepPlayingKey = "keepPlayingInBackground";
-
     // Without a system tray (`trayAvailable` false) closing the window always quits: the choice
     // is shown but cannot be made.
     explicit PreferencesDialog(Preferences& preferences, bool trayAvailable = false, QWidget* parent = nullptr);

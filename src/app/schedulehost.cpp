@@ -2,13 +2,12 @@
 
 #include "programmerecording.h"
 
-#include "browser/listdocument.h"
 #include "catalog/station.h"
 #include "ports/mainqueue.h"
 #include "ports/tonesource.h"
 #include "ports/wallclock.h"
 #include "schedule/scheduledocument.h"
-#include "schedule/storedfields.h"
+#include "storage/listdocument.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -22,42 +21,6 @@ constexpr ListFormat documentFormat {ScheduleDocument::key, ScheduleDocument::ve
 // A recording whose station is not known yet (the catalog still loading) is tried again this often
 // until its end.
 constexpr std::chrono::seconds stationRetry {5};
-
-// The list documents' reader and writer as the schedule's document sees them.
-class EntryFields final : public StoredFields {
-public:
-    explicit EntryFields(const ListEntry& entry)
-        : m_entry(entry)
-    {
-    }
-    [[nodiscard]] std::optional<std::string_view> text(std::string_view key) const override
-    {
-        return m_entry.text(key);
-    }
-    [[nodiscard]] std::optional<std::int64_t> integer(std::string_view key) const override
-    {
-        return m_entry.integer(key);
-    }
-    [[nodiscard]] std::optional<bool> flag(std::string_view key) const override { return m_entry.flag(key); }
-
-private:
-    const ListEntry& m_entry;
-};
-
-class DocumentFields final : public FieldWriter {
-public:
-    explicit DocumentFields(ListDocument& document)
-        : m_document(document)
-    {
-    }
-    void beginEntry() override { m_document.beginEntry(); }
-    void addText(std::string_view key, std::string_view value) override { m_document.addText(key, value); }
-    void addInteger(std::string_view key, std::int64_t value) override { m_document.addInteger(key, value); }
-    void addFlag(std::string_view key, bool value) override { m_document.addFlag(key, value); }
-
-private:
-    ListDocument& m_document;
-};
 
 // "07:30".
 Text clockTime(std::chrono::minutes time)
@@ -82,12 +45,11 @@ ScheduleHost::ScheduleHost(Ports ports, Folders folders, Hooks hooks)
     , m_hooks(std::move(hooks))
     , m_list(ports.documents, ScheduleDocument::name, documentFormat,
           [this](ListDocument& document) {
-              DocumentFields out(document);
               for (const Alarm& alarm : m_scheduler.alarms()) {
-                  ScheduleDocument::write(alarm, out);
+                  ScheduleDocument::write(alarm, document);
               }
               for (const ScheduledRecording& recording : m_scheduler.recordings()) {
-                  ScheduleDocument::write(recording, out);
+                  ScheduleDocument::write(recording, document);
               }
           })
     , m_scheduler(ports.queue, ports.clock,
@@ -140,7 +102,7 @@ void ScheduleHost::start()
     std::vector<Alarm> alarms;
     std::vector<ScheduledRecording> recordings;
     const std::optional<Text> notice = m_list.restore([&](const ListEntry& entry) {
-        const auto read = ScheduleDocument::read(EntryFields(entry));
+        const auto read = ScheduleDocument::read(entry);
         if (!read) {
             return EntryTaken::LeftOut;
         }

@@ -3,9 +3,9 @@
 #include "alarmplayer.h"
 
 #include "base/text.h"
-#include "browser/storedlist.h"
 #include "schedule/alarmsound.h"
 #include "schedule/scheduler.h"
+#include "storage/storedlist.h"
 
 #include <functional>
 #include <map>

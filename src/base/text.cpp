@@ -4,6 +4,11 @@
 
 namespace Vello {
 
+Text::Text(MarkedText source)
+    : Text(source.source)
+{
+}
+
 Text::Text(const char* source)
     : m_kind(Kind::Phrase)
     , m_source(source)

@@ -7,11 +7,20 @@
 
 // Mark an English text of the core for translation. lupdate reads them as QT_TRANSLATE_NOOP and
 // QT_TRANSLATE_N_NOOP (translations/CMakeLists.txt tells it so); the window translates core
-// texts in the context "Core", so that is the context every use names.
-#define VELLO_TR(context, source) source
+// texts in the context "Core", so that is the context every use names. A marked text is a
+// MarkedText, which becomes a Text where one is wanted; an unmarked one does not.
+#define VELLO_TR(context, source) (::Vello::MarkedText {source})
 #define VELLO_TR_N(context, source) source
 
 namespace Vello {
+
+// An English sentence marked with VELLO_TR for translation: the one kind of plain text that
+// becomes a Text without being asked to, and that still reads as its characters.
+struct MarkedText final {
+    const char* source;
+
+    constexpr operator const char*() const { return source; } // NOLINT(google-explicit-constructor)
+};
 
 // A text a person reads, kept in English together with what translating it needs: the source
 // text, marked with VELLO_TR, whose numbered places %1 to %9 are filled with `values` in order,
@@ -22,8 +31,11 @@ public:
     enum class Kind { Phrase, Verbatim, Number };
 
     Text() = default;
-    // A phrase without values. Not explicit, so that VELLO_TR("Core", "...") reads as a Text.
-    Text(const char* source); // NOLINT(google-explicit-constructor)
+    // A phrase marked for translation, without values: VELLO_TR("Core", "...") reads as a Text.
+    Text(MarkedText source); // NOLINT(google-explicit-constructor)
+    // A phrase without values, its source text marked where it was written. Explicit, so that no
+    // sentence slips past translation into a Text unmarked.
+    explicit Text(const char* source);
     Text(const char* source, std::vector<Text> values);
     // A name, address or technical detail: shown as it is in every language.
     [[nodiscard]] static Text verbatim(std::string value);

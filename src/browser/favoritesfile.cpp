@@ -1,6 +1,6 @@
 #include "favoritesfile.h"
 
-#include "listdocument.h"
+#include "storage/listdocument.h"
 
 namespace Vello {
 

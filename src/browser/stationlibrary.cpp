@@ -1,5 +1,6 @@
 #include "stationlibrary.h"
 
+#include "ports/preferencekeys.h"
 #include "ports/preferences.h"
 
 #include <algorithm>
@@ -13,9 +14,9 @@ StationLibrary::StationLibrary(Preferences& preferences)
 
 void StationLibrary::restore()
 {
-    const auto favorites = m_preferences.stringList(std::string(favoritesKey));
+    const auto favorites = m_preferences.stringList(PreferenceKey::favorites);
     m_favorites = FavoriteSet(favorites.begin(), favorites.end());
-    m_recentIds = m_preferences.stringList(std::string(recentKey));
+    m_recentIds = m_preferences.stringList(PreferenceKey::recent);
 }
 
 bool StationLibrary::isFavorite(std::string_view id) const
@@ -31,7 +32,7 @@ void StationLibrary::toggleFavorite(const std::string& id)
         m_favorites.insert(id);
     }
     m_preferences.setStringList(
-        std::string(favoritesKey), std::vector<std::string>(m_favorites.begin(), m_favorites.end()));
+        PreferenceKey::favorites, std::vector<std::string>(m_favorites.begin(), m_favorites.end()));
 }
 
 std::size_t StationLibrary::mergeFavorites(const std::vector<std::string>& ids)
@@ -44,7 +45,7 @@ std::size_t StationLibrary::mergeFavorites(const std::vector<std::string>& ids)
     }
     if (added > 0) {
         m_preferences.setStringList(
-            std::string(favoritesKey), std::vector<std::string>(m_favorites.begin(), m_favorites.end()));
+            PreferenceKey::favorites, std::vector<std::string>(m_favorites.begin(), m_favorites.end()));
     }
     return added;
 }
@@ -56,7 +57,7 @@ void StationLibrary::recordRecent(const std::string& id)
     if (m_recentIds.size() > maxRecents) {
         m_recentIds.resize(maxRecents);
     }
-    m_preferences.setStringList(std::string(recentKey), m_recentIds);
+    m_preferences.setStringList(PreferenceKey::recent, m_recentIds);
 }
 
 } // namespace Vello

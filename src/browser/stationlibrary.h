@@ -19,8 +19,6 @@ using FavoriteSet = std::set<std::string, std::less<>>;
 class StationLibrary final {
 public:
     static constexpr std::size_t maxRecents = 50;
-    static constexpr std::string_view favoritesKey = "favorites";
-    static constexpr std::string_view recentKey = "recent";
 
     explicit StationLibrary(Preferences& preferences);
 

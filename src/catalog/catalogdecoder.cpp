@@ -17,7 +17,7 @@ namespace {
 
 namespace dom = simdjson::dom;
 
-constexpr const char* outOfMemory = VELLO_TR("Core", "there is not enough memory to read the catalog");
+constexpr MarkedText outOfMemory = VELLO_TR("Core", "there is not enough memory to read the catalog");
 
 static_assert(DocumentBuffer::padding >= simdjson::SIMDJSON_PADDING);
 

@@ -78,7 +78,7 @@ private:
 };
 
 // What a document that cannot be read at all gives.
-inline constexpr const char* unreadableCatalog = VELLO_TR("Core", "the catalog could not be read");
+inline constexpr MarkedText unreadableCatalog = VELLO_TR("Core", "the catalog could not be read");
 
 // The deepest nesting of arrays and objects a catalog document may have, counting the
 // top-level array as the first level and a station object as the second.

@@ -3,6 +3,7 @@
 #include "browser/browsercontroller.h"
 #include "browser/stationquery.h"
 #include "i18n/translation.h"
+#include "session/playbacksession.h"
 
 #include <cmath>
 #include <utility>
@@ -32,22 +33,23 @@ QString stateName(PlaybackPhase phase)
 
 } // namespace
 
-BrowserRemoteControl::BrowserRemoteControl(BrowserController& browser)
+BrowserRemoteControl::BrowserRemoteControl(BrowserController& browser, PlaybackSession& session)
     : m_browser(browser)
+    , m_session(session)
 {
 }
 
 RemoteStatus BrowserRemoteControl::status() const
 {
     RemoteStatus status;
-    const auto& current = m_browser.currentStation();
-    status.state = current ? stateName(m_browser.playbackState().phase) : QStringLiteral("stopped");
+    const auto& current = m_session.currentStation();
+    status.state = current ? stateName(m_session.playbackState().phase) : QStringLiteral("stopped");
     if (current) {
         status.stationId = QString::fromStdString(current->id());
         status.station = stationText(current->displayName(), unnamedStationText);
-        status.song = QString::fromStdString(m_browser.streamTitle());
+        status.song = QString::fromStdString(m_session.streamTitle());
     }
-    status.volume = static_cast<int>(std::lround(m_browser.volume() * 100));
+    status.volume = static_cast<int>(std::lround(m_session.volume() * 100));
     return status;
 }
 
@@ -69,18 +71,18 @@ void BrowserRemoteControl::play(const QString& named, std::function<void(const P
             answered({});
             return;
         }
-        m_browser.playForThisRun(stationForAddress(text));
+        m_session.playForThisRun(stationForAddress(text));
         answered({.station = named, .others = 0});
         return;
     }
     whenReady([this, text, answered = std::move(answered)] {
-        const StationMatch match = matchStation(m_browser.allStations(), m_browser.ownStations(), text);
+        const StationMatch match = matchStation(m_browser.allStations(), m_browser.personal().ownStations(), text);
         if (match.station == nullptr) {
             answered({});
             return;
         }
         const QString name = stationText(match.station->displayName(), unnamedStationText);
-        m_browser.play(*match.station);
+        m_session.play(*match.station);
         answered({.station = name, .others = static_cast<int>(match.others)});
     });
 }

@@ -61,6 +61,13 @@ QString closestLanguage(const QStringList& preferred, const QStringList& shipped
     return QStringLiteral("en");
 }
 
+// Only the GUI thread installs catalogues and names countries.
+QString& installedLanguage()
+{
+    static QString language = QStringLiteral("en");
+    return language;
+}
+
 } // namespace
 
 QString translated(const Text& text)
@@ -95,8 +102,16 @@ QString stationText(std::string_view shown, const char* standIn)
     return shown == standIn ? QCoreApplication::translate(coreContext, standIn) : fromUtf8(shown);
 }
 
+QString readerLanguage()
+{
+    return installedLanguage();
+}
+
 Translations::~Translations()
 {
+    if (installedLanguage() == m_language) {
+        installedLanguage() = QStringLiteral("en");
+    }
     for (const auto& translator : m_translators) {
         QCoreApplication::removeTranslator(translator.get());
     }
@@ -123,6 +138,7 @@ void Translations::install(const QLocale& locale)
         return;
     }
     m_language = language;
+    installedLanguage() = language;
     add(std::move(own));
     followLanguageDirection();
     auto qt = std::make_unique<QTranslator>();
@@ -137,6 +153,7 @@ void Translations::installFrom(const QString& folder, const QString& language)
     auto translator = std::make_unique<QTranslator>();
     if (translator->load(catalogueName + u'_' + language, folder)) {
         m_language = language;
+        installedLanguage() = language;
         add(std::move(translator));
         followLanguageDirection();
     }

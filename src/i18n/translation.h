@@ -24,6 +24,11 @@ inline constexpr const char* coreContext = "Core";
 // text is `standIn` (unnamedStationText, liveStationText), the stand-in translated.
 [[nodiscard]] QString stationText(std::string_view shown, const char* standIn);
 
+// The language the window speaks: that of the catalogue installed last and still installed
+// ("de", "pt_BR"), "en" while there is none but English. What it names by code (a country, a
+// language) it names in this language.
+[[nodiscard]] QString readerLanguage();
+
 // The translators of one language, kept alive while installed.
 class Translations final {
 public:

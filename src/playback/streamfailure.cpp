@@ -12,7 +12,7 @@ constexpr int anyCode = -1;
 struct ErrorRule {
     MediaErrorDomain domain;
     int code;
-    const char* reason;
+    MarkedText reason;
     bool worthRetrying;
 };
 

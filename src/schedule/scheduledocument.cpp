@@ -1,6 +1,6 @@
 #include "scheduledocument.h"
 
-#include "storedfields.h"
+#include "storage/listdocument.h"
 
 namespace Vello::ScheduleDocument {
 
@@ -14,7 +14,7 @@ constexpr std::int64_t farDays = 1'000'000;
 constexpr std::int64_t longestRise = 3600;
 
 std::optional<std::int64_t> within(
-    const StoredFields& entry, std::string_view key, std::int64_t lowest, std::int64_t highest)
+    const ListEntry& entry, std::string_view key, std::int64_t lowest, std::int64_t highest)
 {
     const auto value = entry.integer(key);
     return value && *value >= lowest && *value <= highest ? value : std::nullopt;
@@ -29,7 +29,7 @@ struct Common {
     sys_seconds checkedUntil;
 };
 
-std::optional<Common> readCommon(const StoredFields& entry)
+std::optional<Common> readCommon(const ListEntry& entry)
 {
     const auto id = entry.text("id");
     const auto station = entry.text("station");
@@ -47,7 +47,7 @@ std::optional<Common> readCommon(const StoredFields& entry)
 }
 
 void writeCommon(std::string_view kind, const std::string& id, const std::string& stationId, const Recurrence& when,
-    bool enabled, sys_seconds checkedUntil, FieldWriter& out)
+    bool enabled, sys_seconds checkedUntil, ListDocument& out)
 {
     out.beginEntry();
     out.addText("kind", kind);
@@ -62,7 +62,7 @@ void writeCommon(std::string_view kind, const std::string& id, const std::string
 
 } // namespace
 
-std::optional<Entry> read(const StoredFields& entry)
+std::optional<Entry> read(const ListEntry& entry)
 {
     const auto kind = entry.text("kind");
     const auto common = readCommon(entry);
@@ -89,14 +89,14 @@ std::optional<Entry> read(const StoredFields& entry)
     return std::nullopt;
 }
 
-void write(const Alarm& alarm, FieldWriter& out)
+void write(const Alarm& alarm, ListDocument& out)
 {
     writeCommon("alarm", alarm.id, alarm.stationId, alarm.when, alarm.enabled, alarm.checkedUntil, out);
     out.addInteger("volume", alarm.volume);
     out.addInteger("rise", alarm.riseTime.count());
 }
 
-void write(const ScheduledRecording& recording, FieldWriter& out)
+void write(const ScheduledRecording& recording, ListDocument& out)
 {
     writeCommon("recording", recording.id, recording.stationId, recording.start, recording.enabled,
         recording.checkedUntil, out);

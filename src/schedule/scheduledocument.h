@@ -11,8 +11,8 @@
 
 namespace Vello {
 
-class FieldWriter;
-class StoredFields;
+class ListDocument;
+class ListEntry;
 
 // The alarms and the scheduled recordings, kept in a list document of their own beside the songs
 // heard, one entry each. Written and read through the list documents' helpers, which set aside a
@@ -29,9 +29,9 @@ using Entry = std::variant<Alarm, ScheduledRecording>;
 
 // The alarm or the recording an entry holds; nothing when it holds neither in a form this version
 // knows (it is then kept in the document as it was).
-[[nodiscard]] std::optional<Entry> read(const StoredFields& entry);
-void write(const Alarm& alarm, FieldWriter& out);
-void write(const ScheduledRecording& recording, FieldWriter& out);
+[[nodiscard]] std::optional<Entry> read(const ListEntry& entry);
+void write(const Alarm& alarm, ListDocument& out);
+void write(const ScheduledRecording& recording, ListDocument& out);
 
 } // namespace ScheduleDocument
 

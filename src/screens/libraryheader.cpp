@@ -5,6 +5,7 @@
 #include "stationdialog.h"
 
 #include "browser/browsercontroller.h"
+#include "session/playbacksession.h"
 #include "widgets/vellobutton.h"
 
 #include <QCoreApplication>
@@ -27,19 +28,19 @@ VelloButton* makeChip(BrowserController& browser, const QString& title, ListMode
 
 } // namespace
 
-QWidget* makeLibraryTitle(BrowserController& browser, QWidget& window)
+QWidget* makeLibraryTitle(BrowserController& browser, PlaybackSession& session, QWidget& window)
 {
     QWidget* row = makeSectionTitle(QCoreApplication::translate("LibraryHeader", "Your Library"));
     // As tall as its button in every list, so that choosing a list moves nothing below.
     row->setFixedHeight(VelloButton(QString(), VelloButton::Style::Secondary).sizeHint().height());
     VelloButton* action = nullptr;
-    if (browser.mode() == ListMode::Songs && !browser.songsHeard().empty()) {
+    if (browser.mode() == ListMode::Songs && !session.songsHeard().empty()) {
         action = new VelloButton(
             QCoreApplication::translate("LibraryHeader", "Clear Songs…"), VelloButton::Style::Secondary);
         action->setAccessibleName(QCoreApplication::translate("LibraryHeader", "Clear Songs"));
-        QObject::connect(action, &QAbstractButton::clicked, &window, [&browser, &window] {
+        QObject::connect(action, &QAbstractButton::clicked, &window, [&session, &window] {
             if (confirmClearSongs(&window)) {
-                browser.clearSongs();
+                session.clearSongs();
             }
         });
     } else if (browser.mode() == ListMode::Own) {

@@ -1,8 +1,11 @@
 #include "mainview.h"
 
+#include "facetpicker.h"
+#include "focuskeeper.h"
 #include "libraryheader.h"
 #include "miniplayer.h"
 #include "panel.h"
+#include "playbackactions.h"
 #include "playerviews.h"
 #include "sectionbuilders.h"
 #include "sidebar.h"
@@ -13,6 +16,7 @@
 
 #include "browser/browsercontroller.h"
 #include "i18n/translation.h"
+#include "session/playbacksession.h"
 #include "widgets/artworkloader.h"
 #include "widgets/aspectfillimage.h"
 #include "widgets/elidedlabel.h"
@@ -26,8 +30,6 @@
 #include "widgets/vellobutton.h"
 #include "widgets/volumecontrol.h"
 
-#include <QAbstractButton>
-#include <QAction>
 #include <QApplication>
 #include <QCoreApplication>
 #include <QHBoxLayout>
@@ -35,7 +37,6 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPainter>
-#include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QStyle>
 #include <QVBoxLayout>
@@ -53,6 +54,9 @@ constexpr int contentSpacing = 18;
 constexpr int contentTopInset = 22;
 constexpr int contentSideInset = 26;
 constexpr int topBarHeight = 74;
+// The content's room at its bottom, for the mini player floating over it while it shows.
+constexpr int contentInsetWithPlayer = 120;
+constexpr int contentInsetWithoutPlayer = 28;
 
 // Hides `widget` at once and deletes it on the next turn of the loop: the click that asked for
 // the rebuild may still be running inside it.
@@ -64,50 +68,54 @@ void discard(QWidget* widget)
 
 } // namespace
 
-MainView::MainView(StationSource& source, MediaBackend& media, HttpClient& http, Preferences& preferences,
-    MainQueue& queue, ArtworkLoader& artwork, QWidget* parent)
+MainView::MainView(BrowserController& browser, PlaybackSession& session, ArtworkLoader& artwork, QWidget* parent)
     : QWidget(parent)
+    , m_browser(browser)
+    , m_session(session)
     , m_artwork(artwork)
-    , m_browser(std::make_unique<BrowserController>(*this, source, media, http, preferences, queue))
 {
     silenceImageDecoderWarnings();
     buildShell();
-    installPlaybackActions();
     renderSidebar();
-    m_browser->start();
+    m_sessionFollowed = m_session.subscribe([this](const SessionChanges& changes) {
+        if (changes.nowPlaying()) {
+            showNowPlaying(nowPlayingOf(m_session));
+        }
+    });
+    m_browser.start(*this);
 }
 
 MainView::~MainView()
 {
-    // The browser talks to these views until its last moment; it goes before any of them. The
-    // focus and the pointer leaving them as the window closes must not reach it.
+    // The browser and the session outlive these views: they let go of them first. The focus and
+    // the pointer leaving them as the window closes must not reach the session.
+    m_sessionFollowed.cancel();
+    m_browser.stop();
     for (VelloButton* button : findChildren<VelloButton*>()) {
         disconnect(button, &VelloButton::restingChanged, nullptr, nullptr);
     }
     if (m_stationList) {
         m_stationList->retire();
     }
-    m_browser.reset();
 }
 
 void MainView::buildShell()
 {
     setObjectName(QStringLiteral("mainView"));
 
-    m_sidebar = new Sidebar(*m_browser, this);
+    m_sidebar = new Sidebar(m_browser, this);
 
     m_contentScroll = new StationScrollArea(this);
     m_contentScroll->setObjectName(QStringLiteral("contentScroll"));
     m_contentScroll->viewport()->setAutoFillBackground(false);
-    m_contentScroll->setOnApproachingBottom([this] { m_browser->loadNextBrowsePage(); });
+    m_contentScroll->setOnApproachingBottom([this] { m_browser.loadNextBrowsePage(); });
 
     m_contentStack = new QWidget;
     m_contentStack->setObjectName(QStringLiteral("contentStack"));
     m_contentLayout = new QVBoxLayout(m_contentStack);
     m_contentLayout->setSpacing(contentSpacing);
     // Room for the mini player comes with it: showNowPlaying() sets the bottom inset.
-    m_contentLayout->setContentsMargins(
-        contentSideInset, contentTopInset, contentSideInset, m_nowPlaying.contentBottomInset);
+    m_contentLayout->setContentsMargins(contentSideInset, contentTopInset, contentSideInset, contentInsetWithoutPlayer);
     // Takes the height the content leaves free, so no item is ever stretched past its own.
     m_contentLayout->addStretch(1);
     // Always the viewport's width, whatever an item asks for: an item too wide for it is cut
@@ -121,7 +129,7 @@ void MainView::buildShell()
     m_search->hide();
     QLineEdit* field = m_search->textField();
     // Only the person's edits start a search; text set by the program does not.
-    connect(field, &QLineEdit::textEdited, this, [this] { m_browser->onSearchTextChanged(); });
+    connect(field, &QLineEdit::textEdited, this, [this] { m_browser.onSearchTextChanged(); });
 
     m_railTitle = makeLabel({}, 21, QFont::Bold, Qt::white, this);
     m_railTitle->setObjectName(QStringLiteral("railTitle"));
@@ -133,7 +141,9 @@ void MainView::buildShell()
     m_playerHero->setObjectName(QStringLiteral("playerHero"));
     m_playerHero->hide();
 
-    m_miniPlayer = new MiniPlayer(*m_browser, this);
+    m_miniPlayer = new MiniPlayer(m_browser, m_session, this);
+    m_focus = std::make_unique<FocusKeeper>(*this, *m_search, *m_contentScroll);
+    m_playbackActions = std::make_unique<PlaybackActions>(m_session, *this);
 
     // Later siblings draw above earlier ones: the mini player floats over the content.
     m_sidebar->lower();
@@ -148,7 +158,7 @@ void MainView::followKeyboardFocus()
     // list's own hand-overs while it builds rows follow the person's scroll instead.
     m_miniPlayer->installEventFilter(this);
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget* /*old*/, QWidget* now) {
-        if (now != nullptr && !m_restoringFocus && !(m_stationList && m_stationList->isUpdating())) {
+        if (now != nullptr && !m_focus->isRestoring() && !(m_stationList && m_stationList->isUpdating())) {
             m_contentScroll->reveal(now);
         }
     });
@@ -176,48 +186,6 @@ void MainView::keyPressEvent(QKeyEvent* event)
         return;
     default:
         QWidget::keyPressEvent(event);
-    }
-}
-
-void MainView::rememberFocus(QWidget* within)
-{
-    QWidget* focused = QApplication::focusWidget();
-    QLineEdit* field = m_search->textField();
-    if (focused == nullptr || !within->isAncestorOf(focused)) {
-        return;
-    }
-    if (focused == field) {
-        m_searchFocus.focused = true;
-        m_searchFocus.cursor = field->cursorPosition();
-        m_searchFocus.selectionStart = field->selectionStart();
-        m_searchFocus.selectionLength = static_cast<int>(field->selectedText().size());
-    } else if (m_stationList && m_stationList->focusedStation()) {
-        m_focusedStation = m_stationList->focusedStation();
-    } else {
-        m_focusedControl = focused->accessibleName();
-    }
-    // Dropped views would pass the focus on, and the scroll area would chase it.
-    focused->clearFocus();
-}
-
-void MainView::restoreFocus(QWidget* within)
-{
-    const QScopedValueRollback quiet(m_restoringFocus, true);
-    const QString name = std::exchange(m_focusedControl, QString());
-    const auto station = std::exchange(m_focusedStation, std::nullopt);
-    QWidget* successor = nullptr;
-    if (station && m_stationList && within == m_contentStack
-        && m_stationList->focusStation(station->first, station->second)) {
-        successor = QApplication::focusWidget();
-    }
-    for (QAbstractButton* button : within->findChildren<QAbstractButton*>()) {
-        if (successor == nullptr && !name.isEmpty() && button->accessibleName() == name && button->isVisibleTo(this)) {
-            successor = button;
-            button->setFocus(Qt::OtherFocusReason);
-        }
-    }
-    if (successor != nullptr) {
-        m_contentScroll->reveal(successor);
     }
 }
 
@@ -289,13 +257,13 @@ void MainView::showNowPlaying(const NowPlaying& nowPlaying)
         }
     }
     m_miniPlayer->showNowPlaying(nowPlaying);
-    m_contentLayout->setContentsMargins(
-        contentSideInset, contentTopInset, contentSideInset, nowPlaying.contentBottomInset);
+    m_contentLayout->setContentsMargins(contentSideInset, contentTopInset, contentSideInset,
+        nowPlaying.miniPlayerVisible ? contentInsetWithPlayer : contentInsetWithoutPlayer);
     showNowPlayingLines(m_railLines, nowPlaying);
     // The Player panel follows the player like the others: its name, song and state always belong
     // to the same station.
     if (m_playerPanel) {
-        showPlayerPanelTexts(*m_playerPanel, playerPanelTexts(m_browser->currentStation()));
+        showPlayerPanelTexts(*m_playerPanel, playerPanelTexts(m_session.currentStation()));
     }
     showArtwork();
     showNowPlayingLines(m_panelLines, nowPlaying);
@@ -307,51 +275,14 @@ void MainView::showNowPlaying(const NowPlaying& nowPlaying)
             transport->showPhase(nowPlaying.phase);
         }
     }
-    if (nowPlaying != m_nowPlaying) {
-        m_nowPlaying = nowPlaying;
-        Q_EMIT nowPlayingChanged(m_nowPlaying);
-    }
-}
-
-void MainView::installPlaybackActions()
-{
-    const struct {
-        const char* name;
-        QKeySequence keys;
-        void (*run)(BrowserController&);
-    } commands[] = {
-        {QT_TR_NOOP("&Play/Pause"), QKeySequence(Qt::Key_Space),
-            [](BrowserController& browser) { browser.playPause(); }},
-        {QT_TR_NOOP("&Next"), QKeySequence(Qt::ALT | Qt::Key_Right),
-            [](BrowserController& browser) { browser.playNext(); }},
-        {QT_TR_NOOP("Pre&vious"), QKeySequence(Qt::ALT | Qt::Key_Left),
-            [](BrowserController& browser) { browser.playPrevious(); }},
-        {QT_TR_NOOP("Play a &Random Station"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
-            [](BrowserController& browser) { browser.shuffle(); }},
-        {QT_TR_NOOP("Volume &Up"), QKeySequence(Qt::CTRL | Qt::Key_Up),
-            [](BrowserController& browser) { browser.changeVolume(1); }},
-        {QT_TR_NOOP("Volume &Down"), QKeySequence(Qt::CTRL | Qt::Key_Down),
-            [](BrowserController& browser) { browser.changeVolume(-1); }},
-        {QT_TR_NOOP("&Mute"), QKeySequence(Qt::CTRL | Qt::Key_M),
-            [](BrowserController& browser) { browser.toggleMute(); }},
-    };
-    for (const auto& command : commands) {
-        auto* action = new QAction(tr(command.name), this);
-        action->setShortcut(command.keys);
-        connect(action, &QAction::triggered, this, [this, run = command.run] { run(*m_browser); });
-        addAction(action);
-        m_playbackActions.append(action);
-    }
-    // Space belongs to the control that has the focus (a button presses, a field types): the
-    // window plays or pauses only with a Space nothing else took. The menu still shows it.
-    m_playbackActions.front()->setShortcutContext(Qt::WidgetShortcut);
+    m_nowPlaying = nowPlaying;
 }
 
 void MainView::renderSidebar()
 {
-    rememberFocus(m_sidebar);
+    m_focus->remember(m_sidebar, nullptr);
     m_sidebar->render();
-    restoreFocus(m_sidebar);
+    m_focus->restore(m_sidebar, nullptr);
 }
 
 void MainView::detachPersistentViews()
@@ -369,7 +300,7 @@ void MainView::discardContent()
 {
     // The list reads stations that the next catalog replaces: it lets go of them before anything
     // else can make it build a row.
-    rememberFocus(m_contentStack);
+    m_focus->remember(m_contentStack, m_stationList);
     if (m_stationList) {
         m_stationList->retire();
         m_stationList.clear();
@@ -403,22 +334,6 @@ void MainView::syncContentGeometry()
     QCoreApplication::sendEvent(m_contentScroll, &layoutRequest);
 }
 
-void MainView::restoreSearchFocus()
-{
-    if (!std::exchange(m_searchFocus.focused, false)) {
-        return;
-    }
-    // The field is back where it was: the content keeps its scroll.
-    const QScopedValueRollback quiet(m_restoringFocus, true);
-    QLineEdit* field = m_search->textField();
-    field->setFocus(Qt::OtherFocusReason);
-    if (m_searchFocus.selectionStart >= 0 && m_searchFocus.selectionLength > 0) {
-        field->setSelection(m_searchFocus.selectionStart, m_searchFocus.selectionLength);
-    } else {
-        field->setCursorPosition(m_searchFocus.cursor);
-    }
-}
-
 void MainView::render(bool resetScroll)
 {
     const QPoint origin(m_contentScroll->horizontalScrollBar()->value(), m_contentScroll->verticalScrollBar()->value());
@@ -428,27 +343,28 @@ void MainView::render(bool resetScroll)
     appendStatusPanel();
 
     // One evaluation per render: on Library with a search this is the whole filtered catalog.
-    std::vector<const Station*> stations = m_browser->filteredStations();
-    stations.resize(m_browser->rowsShownNow(stations.size()));
-    switch (m_browser->screen()) {
+    std::vector<const Station*> stations = m_browser.filteredStations();
+    stations.resize(m_browser.rowsShownNow(stations.size()));
+    switch (m_browser.screen()) {
     case Screen::Home:
         appendContent(makeHomeHeroRow());
         appendContent(makeSectionTitle(tr("Top Stations")));
         break;
     case Screen::Browse:
         appendContent(makeSectionTitle(tr("Browse")));
+        appendContent(new FacetPicker(m_browser.browseScope()));
         appendContent(makeSectionTitle(tr("Browse Stations")));
         break;
     case Screen::Library:
-        appendContent(makeLibraryTitle(*m_browser, *this));
-        appendContent(makeChipRow(*m_browser));
+        appendContent(makeLibraryTitle(m_browser, m_session, *this));
+        appendContent(makeChipRow(m_browser));
         break;
     case Screen::Player:
         appendContent(makePlayerScreenPanel());
         appendContent(makeSectionTitle(tr("Up Next")));
         break;
     }
-    if (m_browser->screen() == Screen::Library && m_browser->mode() == ListMode::Songs) {
+    if (m_browser.screen() == Screen::Library && m_browser.mode() == ListMode::Songs) {
         appendContent(makeSongList());
     } else {
         appendContent(makeStationList(std::move(stations)));
@@ -461,16 +377,15 @@ void MainView::render(bool resetScroll)
     if (m_stationList) {
         m_stationList->startTracking();
     }
-    restoreSearchFocus();
-    restoreFocus(m_contentStack);
-    Q_EMIT listChanged();
+    m_focus->restoreSearch();
+    m_focus->restore(m_contentStack, m_stationList);
 }
 
 QWidget* MainView::makeHomeHeroRow()
 {
     m_railLines = makeNowPlayingLines(14, 12, true);
     showNowPlayingLines(m_railLines, m_nowPlaying);
-    m_railTransport = new TransportControls(*m_browser);
+    m_railTransport = new TransportControls(m_session);
     m_heroRow = makeHeroRow(m_playerHero, m_railTitle, m_railMeta, m_railLines, m_fallbackImage, m_railTransport);
     showArtwork();
     return m_heroRow;
@@ -479,10 +394,10 @@ QWidget* MainView::makeHomeHeroRow()
 Panel* MainView::makePlayerScreenPanel()
 {
     m_panelLines = makeNowPlayingLines(17, 14, true);
-    m_panelVolume = makeVolumeControl(*m_browser);
-    m_panelTransport = new TransportControls(*m_browser);
+    m_panelVolume = makeVolumeControl(m_session);
+    m_panelTransport = new TransportControls(m_session);
     m_playerPanel = makePlayerPanel(
-        playerPanelTexts(m_browser->currentStation()), m_panelLines, m_fallbackImage, m_panelTransport, m_panelVolume);
+        playerPanelTexts(m_session.currentStation()), m_panelLines, m_fallbackImage, m_panelTransport, m_panelVolume);
     showNowPlayingLines(m_panelLines, m_nowPlaying);
     showArtwork();
     return m_playerPanel;
@@ -492,23 +407,23 @@ void MainView::showArtwork()
 {
     for (QWidget* view : {m_heroRow.data(), static_cast<QWidget*>(m_playerPanel.data())}) {
         if (view != nullptr) {
-            showStationArtwork(*view, m_browser->currentStation(), m_artwork, m_fallbackImage);
+            showStationArtwork(*view, m_session.currentStation(), m_artwork, m_fallbackImage);
         }
     }
 }
 
 void MainView::appendStatusPanel()
 {
-    const Text& status = m_browser->statusMessage();
+    const Text& status = m_browser.statusMessage();
     if (status.empty()) {
         m_statusPanel.clear();
         return;
     }
     std::function<void()> onTryAgain;
-    if (m_browser->offersRetry()) {
-        onTryAgain = [this] { m_browser->reloadStations(); };
+    if (m_browser.offersRetry()) {
+        onTryAgain = [this] { m_browser.reloadStations(); };
     }
-    m_statusPanel = makeStatusPanel(translated(status), m_browser->loadProgress(), onTryAgain);
+    m_statusPanel = makeStatusPanel(translated(status), m_browser.loadProgress(), onTryAgain);
     appendContent(m_statusPanel);
 }
 
@@ -548,9 +463,9 @@ QWidget* MainView::makeStationList(std::vector<const Station*> stations)
 {
     // While a status explains why a list is empty, the list itself says nothing.
     QString emptyText;
-    if (m_browser->screen() == Screen::Library && m_browser->mode() == ListMode::Own) {
+    if (m_browser.screen() == Screen::Library && m_browser.mode() == ListMode::Own) {
         emptyText = tr("No stations of your own yet. Add one by its address with Add Station…");
-    } else if (m_browser->statusMessage().empty()) {
+    } else if (m_browser.statusMessage().empty()) {
         emptyText = tr("No stations here yet.");
     }
     auto* list = new StationList(
@@ -566,7 +481,7 @@ QWidget* MainView::makeSongList()
 {
     // A copy: the rows are built as the person scrolls, and the songs heard change meanwhile.
     auto songs = std::make_shared<const std::vector<SongHistory::Entry>>(
-        m_browser->songsHeard().begin(), m_browser->songsHeard().end());
+        m_session.songsHeard().begin(), m_session.songsHeard().end());
     auto* list = new StationList(
         songs->size(), [songs](std::size_t index, QWidget* parent) { return new SongRow((*songs)[index], parent); },
         [songs](std::size_t index) {
@@ -581,15 +496,15 @@ QWidget* MainView::makeSongList()
 
 QWidget* MainView::makeStationRow(const Station& station, QWidget* parent)
 {
-    auto* row = new StationRow(station, m_fallbackImage, m_browser->isFavorite(station), m_artwork, parent);
+    auto* row = new StationRow(station, m_fallbackImage, m_browser.isFavorite(station), m_artwork, parent);
     // Playing leaves the list as it is; a favourite changes every row's heart, so it rebuilds.
-    row->setOnPlay([this](const Station& chosen) { m_browser->play(chosen); });
+    row->setOnPlay([this](const Station& chosen) { m_session.play(chosen); });
     // Resting on the play button opens the station early, so that the click sounds at once.
     connect(row->playButton(), &VelloButton::restingChanged, row,
-        [this, row](bool resting) { resting ? m_browser->restOn(row->station()) : m_browser->endRest(); });
-    row->setOnFavorite([this](const Station& chosen) { m_browser->toggleFavorite(chosen); });
+        [this, row](bool resting) { resting ? m_session.restOn(row->station()) : m_session.endRest(); });
+    row->setOnFavorite([this](const Station& chosen) { m_browser.toggleFavorite(chosen); });
     if (OwnStations::isOwnId(station.id())) {
-        row->setOnEdit([this](const Station& chosen) { editOwnStation(this, *m_browser, &chosen); });
+        row->setOnEdit([this](const Station& chosen) { editOwnStation(this, m_browser, &chosen); });
     }
     return row;
 }

@@ -1,12 +1,15 @@
 #pragma once
 
 #include "panel.h"
+#include "playbackactions.h"
 #include "playerviews.h"
 #include "stationlist.h"
 
+#include "base/listeners.h"
 #include "browser/browserview.h"
 #include "browser/screen.h"
 #include "catalog/station.h"
+#include "session/nowplaying.h"
 
 #include <QList>
 #include <QPixmap>
@@ -30,22 +33,20 @@ class ArtworkLoader;
 class AspectFillImage;
 class BrowserController;
 class ElidedLabel;
-class HttpClient;
-class MainQueue;
-class MediaBackend;
+class FocusKeeper;
 class MiniPlayer;
-class Preferences;
+class PlaybackActions;
+class PlaybackSession;
 class SearchField;
 class Sidebar;
 class StationScrollArea;
-class StationSource;
 class TransportControls;
 class VolumeControl;
 
 // The main window's views: the sidebar, the scrolling content rebuilt for each screen, and the
 // mini player floating over the content's bottom. The state and every decision live in the
-// BrowserController it creates; this side builds widgets from that state and forwards what the
-// person does back to it.
+// BrowserController and the PlaybackSession it is given; this side builds widgets from that
+// state, follows the session's changes and forwards what the person does back to them.
 class MainView final : public QWidget, public BrowserView {
     Q_OBJECT
 
@@ -54,13 +55,10 @@ public:
     static constexpr int miniPlayerSideMargin = 20;
     static constexpr int miniPlayerBottomMargin = 18;
 
-    // Builds the shell, then loads the pictures, favourites and recents and asks `source` for
-    // the catalog. Every port must outlive the controller.
-    MainView(StationSource& source, MediaBackend& media, HttpClient& http, Preferences& preferences, MainQueue& queue,
-        ArtworkLoader& artwork, QWidget* parent = nullptr);
+    // Builds the shell and starts `browser` in it, which loads the pictures, favourites and
+    // recents and asks for the catalog. All three must outlive the view.
+    MainView(BrowserController& browser, PlaybackSession& session, ArtworkLoader& artwork, QWidget* parent = nullptr);
     ~MainView() override;
-
-    [[nodiscard]] BrowserController& browser() const { return *m_browser; }
 
     [[nodiscard]] Sidebar* sidebar() const { return m_sidebar; }
     [[nodiscard]] StationScrollArea* contentScroll() const { return m_contentScroll; }
@@ -68,13 +66,15 @@ public:
     [[nodiscard]] MiniPlayer* miniPlayer() const { return m_miniPlayer; }
     // What the now-playing views show, as last given to showNowPlaying().
     [[nodiscard]] const NowPlaying& nowPlaying() const { return m_nowPlaying; }
+    // Brings every now-playing view up to date; the session's changes call it.
+    void showNowPlaying(const NowPlaying& nowPlaying);
     [[nodiscard]] SearchField* search() const { return m_search; }
     // The current screen's station list (or the list of songs heard); null while a screen switch has emptied the
     // content.
     [[nodiscard]] StationList* stationList() const { return m_stationList; }
     // Play/Pause, Next, Previous, a random station and the volume, with their shortcuts, for
     // the Playback menu. Play/Pause first.
-    [[nodiscard]] const QList<QAction*>& playbackActions() const { return m_playbackActions; }
+    [[nodiscard]] const QList<QAction*>& playbackActions() const { return m_playbackActions->actions(); }
     // The content's items from top to bottom.
     [[nodiscard]] std::vector<QWidget*> contentItems() const;
 
@@ -83,18 +83,10 @@ public:
     void render(bool resetScroll) override;
     void renderSidebar() override;
     void clearContent() override;
-    void showNowPlaying(const NowPlaying& nowPlaying) override;
     void loadFallbackImage() override;
     void loadHeroImage() override;
     void showLoadProgress(const LoadProgress& progress) override;
     void showNotice(const Text& notice) override;
-
-Q_SIGNALS:
-    // What the now-playing views show has changed: another station, song, state or volume.
-    void nowPlayingChanged(const Vello::NowPlaying& nowPlaying);
-    // The list of the moment was shown afresh: what Next, Previous and Play can reach may have
-    // changed with it.
-    void listChanged();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -111,12 +103,7 @@ private:
     void appendContent(QWidget* item);
     // Makes the scroll area take the content's new height now, so a scroll position can be set.
     void syncContentGeometry();
-    void restoreSearchFocus();
     void followKeyboardFocus();
-    // Rebuilds keep the keyboard on the same control: the focus in `within` (the content or the
-    // sidebar) is noted before the old views go and given to their successor after.
-    void rememberFocus(QWidget* within);
-    void restoreFocus(QWidget* within);
 
     // The loading, empty-catalog or error status with its progress or "Try Again", if any.
     void appendStatusPanel();
@@ -129,10 +116,10 @@ private:
     [[nodiscard]] Panel* makePlayerScreenPanel();
     // The current station's logo in the Home card and the Player panel, where they are shown.
     void showArtwork();
-    void installPlaybackActions();
 
+    BrowserController& m_browser;
+    PlaybackSession& m_session;
     ArtworkLoader& m_artwork;
-    std::unique_ptr<BrowserController> m_browser;
 
     Sidebar* m_sidebar = nullptr;
     StationScrollArea* m_contentScroll = nullptr;
@@ -145,7 +132,8 @@ private:
     AspectFillImage* m_playerHero = nullptr;
     QPixmap m_fallbackImage;
     QPointer<StationList> m_stationList;
-    QList<QAction*> m_playbackActions;
+    std::unique_ptr<PlaybackActions> m_playbackActions;
+    std::unique_ptr<FocusKeeper> m_focus;
     NowPlaying m_nowPlaying;
     NowPlayingLines m_railLines;
     NowPlayingLines m_panelLines;
@@ -159,17 +147,7 @@ private:
     // The notice on screen, which notices arriving while it shows join.
     QPointer<QMessageBox> m_notice;
 
-    // The search field's focus and selection, carried across the move into the next top bar.
-    struct SearchFocus {
-        bool focused = false;
-        int cursor = 0;
-        int selectionStart = -1;
-        int selectionLength = 0;
-    };
-    SearchFocus m_searchFocus;
-    std::optional<std::pair<std::string, std::size_t>> m_focusedStation;
-    QString m_focusedControl;
-    bool m_restoringFocus = false;
+    Subscription m_sessionFollowed;
 };
 
 } // namespace Vello

@@ -14,7 +14,7 @@
 
 namespace Vello {
 
-MiniPlayer::MiniPlayer(BrowserController& browser, QWidget* parent)
+MiniPlayer::MiniPlayer(BrowserController& browser, PlaybackSession& session, QWidget* parent)
     : Panel(14, QColor::fromRgbF(0.052F, 0.064F, 0.078F, 0.98F), velloBorder(), parent)
     , m_title(makeLabel({}, 15, QFont::Bold, Qt::white))
     , m_sleepTimer(makeLabel({}, 12, QFont::DemiBold, velloMuted()))
@@ -34,10 +34,10 @@ MiniPlayer::MiniPlayer(BrowserController& browser, QWidget* parent)
     layout->addSpacing(12);
     layout->addWidget(m_sleepTimer, 0, Qt::AlignVCenter);
     layout->addSpacing(6);
-    m_volume = makeVolumeControl(browser);
+    m_volume = makeVolumeControl(session);
     layout->addWidget(m_volume, 0, Qt::AlignVCenter);
     layout->addSpacing(18);
-    m_transport = new TransportControls(browser);
+    m_transport = new TransportControls(session);
     layout->addWidget(m_transport, 0, Qt::AlignVCenter);
     showNowPlayingLines(m_lines, NowPlaying {});
     hide();

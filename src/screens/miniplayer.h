@@ -7,6 +7,7 @@ namespace Vello {
 
 class BrowserController;
 class ElidedLabel;
+class PlaybackSession;
 class TransportControls;
 class VolumeControl;
 struct NowPlaying;
@@ -17,7 +18,8 @@ class MiniPlayer final : public Panel {
     Q_OBJECT
 
 public:
-    MiniPlayer(BrowserController& browser, QWidget* parent = nullptr);
+    // A click opens the Player through `browser`; the controls drive `session`.
+    MiniPlayer(BrowserController& browser, PlaybackSession& session, QWidget* parent = nullptr);
 
     [[nodiscard]] const ElidedLabel* title() const { return m_title; }
     [[nodiscard]] VolumeControl* volume() const { return m_volume; }

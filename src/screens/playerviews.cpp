@@ -3,6 +3,7 @@
 #include "panel.h"
 #include "sectionbuilders.h"
 
+#include "catalog/stationdetails.h"
 #include "i18n/translation.h"
 #include "playback/streamaddress.h"
 #include "widgets/artworkloader.h"
@@ -21,6 +22,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include <chrono>
 #include <utility>
 
 namespace Vello {
@@ -105,6 +107,7 @@ PlayerPanelTexts playerPanelTexts(const std::optional<Station>& current)
     }
     const std::string tag = current->primaryTag();
     const std::optional<std::string> homepage = homepageAddress(current->homepage());
+    const std::optional<Text> checked = lastCheckedWorking(*current, std::chrono::system_clock::now());
     return {
         stationText(current->limitedDisplayName(panelTitleLimit), unnamedStationText),
         stationText(current->subtitle(), liveStationText),
@@ -112,6 +115,7 @@ PlayerPanelTexts playerPanelTexts(const std::optional<Station>& current)
         current->country() ? toQString(*current->country()) : QCoreApplication::translate("PlayerViews", "World"),
         tag.empty() ? QCoreApplication::translate("PlayerViews", "Music") : toQString(tag),
         homepage ? toQString(*homepage) : QString(),
+        checked ? translated(*checked) : QString(),
     };
 }
 
@@ -251,6 +255,8 @@ Panel* makePlayerPanel(
     title->setObjectName(QStringLiteral("playerTitle"));
     auto* subtitle = makeLabel({}, 15, QFont::DemiBold, velloMuted());
     subtitle->setObjectName(QStringLiteral("playerSubtitle"));
+    auto* checked = makeLabel({}, 12, QFont::DemiBold, velloMuted());
+    checked->setObjectName(QStringLiteral("playerChecked"));
 
     auto* info = new QVBoxLayout;
     info->setContentsMargins(0, 0, 0, 0);
@@ -260,6 +266,7 @@ Panel* makePlayerPanel(
     info->addWidget(title);
     info->addWidget(lines.song);
     info->addWidget(subtitle);
+    info->addWidget(checked);
     info->addWidget(lines.status);
     // The transport on a row of its own, the volume and the link under it: side by side they
     // would not fit beside the artwork at the window's narrowest in every language.
@@ -293,7 +300,8 @@ Panel* makePlayerPanel(
 void showPlayerPanelTexts(QWidget& panel, const PlayerPanelTexts& texts)
 {
     for (const auto& [name, text] : {std::pair {QStringLiteral("playerTitle"), texts.title},
-             std::pair {QStringLiteral("playerSubtitle"), texts.subtitle}}) {
+             std::pair {QStringLiteral("playerSubtitle"), texts.subtitle},
+             std::pair {QStringLiteral("playerChecked"), texts.checked}}) {
         auto* label = panel.findChild<QLabel*>(name);
         label->setText(text);
         revealText(label);

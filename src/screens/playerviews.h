@@ -1,7 +1,7 @@
 #pragma once
 
-#include "browser/browserview.h"
 #include "catalog/station.h"
+#include "session/nowplaying.h"
 #include "widgets/elidedlabel.h"
 
 #include <QPixmap>
@@ -28,6 +28,9 @@ struct PlayerPanelTexts final {
     QString genre;
     // Where the "Homepage" link goes, or empty text when the station has no web page to offer.
     QString homepage {};
+    // When the directory last found the stream working ("Checked working 2 days ago"), or empty
+    // text when it does not say.
+    QString checked {};
 
     friend bool operator==(const PlayerPanelTexts&, const PlayerPanelTexts&) = default;
 };

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "browser/songhistory.h"
+#include "session/songhistory.h"
 
 #include <QString>
 #include <QUrl>

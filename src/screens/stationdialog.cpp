@@ -129,7 +129,7 @@ void StationDialog::showProblems()
 
 void StationDialog::save()
 {
-    const Result<Station> saved = m_browser.saveOwnStation(draft(), m_id);
+    const Result<Station> saved = m_browser.personal().saveOwnStation(draft(), m_id);
     if (const auto* error = std::get_if<Error>(&saved)) {
         QMessageBox::warning(this, windowTitle(), translated(error->description));
         return;
@@ -141,7 +141,7 @@ void StationDialog::confirmRemove()
 {
     if (confirmDestructive(this, tr("Remove Station"),
             tr("Remove “%1” from My Stations?").arg(m_name->text().trimmed()), tr("Remove"))) {
-        m_browser.removeOwnStation(m_id);
+        m_browser.personal().removeOwnStation(m_id);
         accept();
     }
 }

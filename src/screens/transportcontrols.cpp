@@ -1,6 +1,6 @@
 #include "transportcontrols.h"
 
-#include "browser/browsercontroller.h"
+#include "session/playbacksession.h"
 #include "widgets/palette.h"
 #include "widgets/vellobutton.h"
 #include "widgets/volumecontrol.h"
@@ -12,8 +12,8 @@ namespace Vello {
 
 namespace {
 
-VelloButton* makePlayerIconButton(BrowserController& browser, const QString& symbol, const QString& fallback,
-    const QString& toolTip, void (BrowserController::*action)())
+VelloButton* makePlayerIconButton(PlaybackSession& session, const QString& symbol, const QString& fallback,
+    const QString& toolTip, void (PlaybackSession::*action)())
 {
     auto* button = new VelloButton(QString(), VelloButton::Style::Icon);
     button->setSymbol(symbol, fallback);
@@ -22,18 +22,18 @@ VelloButton* makePlayerIconButton(BrowserController& browser, const QString& sym
     button->setCornerRadius(19);
     button->setBackgroundColor(QColor::fromRgbF(0.125F, 0.149F, 0.188F, 1.0F));
     button->setFixedSize(38, 38);
-    QObject::connect(button, &QAbstractButton::clicked, button, [&browser, action] { (browser.*action)(); });
+    QObject::connect(button, &QAbstractButton::clicked, button, [&session, action] { (session.*action)(); });
     return button;
 }
 
 } // namespace
 
-TransportControls::TransportControls(BrowserController& browser, QWidget* parent)
+TransportControls::TransportControls(PlaybackSession& session, QWidget* parent)
     : QWidget(parent)
-    , m_play(makePlayerIconButton(browser, QStringLiteral("play"), QStringLiteral("▶"),
-          QCoreApplication::translate("TransportControls", "Play"), &BrowserController::playSelected))
-    , m_pause(makePlayerIconButton(browser, QStringLiteral("pause"), QStringLiteral("❚❚"),
-          QCoreApplication::translate("TransportControls", "Pause"), &BrowserController::pause))
+    , m_play(makePlayerIconButton(session, QStringLiteral("play"), QStringLiteral("▶"),
+          QCoreApplication::translate("TransportControls", "Play"), &PlaybackSession::playSelected))
+    , m_pause(makePlayerIconButton(session, QStringLiteral("pause"), QStringLiteral("❚❚"),
+          QCoreApplication::translate("TransportControls", "Pause"), &PlaybackSession::pause))
 {
     setObjectName(QStringLiteral("transport"));
     // Media controls keep the direction of time in every language: Previous on the left, its
@@ -42,11 +42,11 @@ TransportControls::TransportControls(BrowserController& browser, QWidget* parent
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(8);
-    VelloButton* previous = makePlayerIconButton(browser, QStringLiteral("backward"), QStringLiteral("◀"),
-        QCoreApplication::translate("TransportControls", "Previous"), &BrowserController::playPrevious);
+    VelloButton* previous = makePlayerIconButton(session, QStringLiteral("backward"), QStringLiteral("◀"),
+        QCoreApplication::translate("TransportControls", "Previous"), &PlaybackSession::playPrevious);
     // Not Play's "▶": without its symbol, Next must still look like Next.
-    VelloButton* next = makePlayerIconButton(browser, QStringLiteral("forward"), QStringLiteral("▶▶"),
-        QCoreApplication::translate("TransportControls", "Next"), &BrowserController::playNext);
+    VelloButton* next = makePlayerIconButton(session, QStringLiteral("forward"), QStringLiteral("▶▶"),
+        QCoreApplication::translate("TransportControls", "Next"), &PlaybackSession::playNext);
     for (VelloButton* button : {previous, m_play, m_pause, next}) {
         layout->addWidget(button);
     }
@@ -55,11 +55,11 @@ TransportControls::TransportControls(BrowserController& browser, QWidget* parent
     m_pause->setCheckable(true);
     // Resting on Previous or Next opens the station it would play, so that the click sounds at once.
     connect(previous, &VelloButton::restingChanged, previous,
-        [&browser](bool resting) { resting ? browser.restOnPrevious() : browser.endRest(); });
+        [&session](bool resting) { resting ? session.restOnPrevious() : session.endRest(); });
     connect(next, &VelloButton::restingChanged, next,
-        [&browser](bool resting) { resting ? browser.restOnNext() : browser.endRest(); });
+        [&session](bool resting) { resting ? session.restOnNext() : session.endRest(); });
     setFixedSize(sizeHint());
-    showPhase(browser.currentStation() ? browser.playbackState().phase : PlaybackPhase::Idle);
+    showPhase(session.currentStation() ? session.playbackState().phase : PlaybackPhase::Idle);
 }
 
 void TransportControls::showPhase(PlaybackPhase phase)
@@ -84,13 +84,13 @@ void TransportControls::showPhase(PlaybackPhase phase)
     m_pause->setChecked(false);
 }
 
-VolumeControl* makeVolumeControl(BrowserController& browser)
+VolumeControl* makeVolumeControl(PlaybackSession& session)
 {
     auto* control = new VolumeControl;
-    control->showVolume(browser.volume(), browser.isMuted());
+    control->showVolume(session.volume(), session.isMuted());
     QObject::connect(
-        control, &VolumeControl::volumeRequested, control, [&browser](double volume) { browser.setVolume(volume); });
-    QObject::connect(control, &VolumeControl::muteToggleRequested, control, [&browser] { browser.toggleMute(); });
+        control, &VolumeControl::volumeRequested, control, [&session](double volume) { session.setVolume(volume); });
+    QObject::connect(control, &VolumeControl::muteToggleRequested, control, [&session] { session.toggleMute(); });
     return control;
 }
 

@@ -6,18 +6,18 @@
 
 namespace Vello {
 
-class BrowserController;
+class PlaybackSession;
 class VelloButton;
 class VolumeControl;
 
 // The transport row that the mini player, the Home card and the Player panel all carry:
-// Previous, Play, Pause and Next, each driving `browser`. The button of the current state is
+// Previous, Play, Pause and Next, each driving `session`. The button of the current state is
 // marked as chosen: Play while a stream plays or is on its way, Pause while paused.
 class TransportControls final : public QWidget {
     Q_OBJECT
 
 public:
-    explicit TransportControls(BrowserController& browser, QWidget* parent = nullptr);
+    explicit TransportControls(PlaybackSession& session, QWidget* parent = nullptr);
 
     // Marks the button of `phase`, and none while nothing plays or playing failed.
     void showPhase(PlaybackPhase phase);
@@ -30,7 +30,7 @@ private:
     VelloButton* m_pause;
 };
 
-// A volume control that shows `browser`'s volume and changes it.
-[[nodiscard]] VolumeControl* makeVolumeControl(BrowserController& browser);
+// A volume control that shows `session`'s volume and changes it.
+[[nodiscard]] VolumeControl* makeVolumeControl(PlaybackSession& session);
 
 } // namespace Vello

@@ -7,6 +7,8 @@
 #include "textdirection.h"
 #include "vellobutton.h"
 
+#include "catalog/stationdetails.h"
+
 #include <QHBoxLayout>
 #include <QLocale>
 #include <QMouseEvent>
@@ -169,8 +171,12 @@ QString StationRow::metaLine(const Station& station)
     if (station.id().starts_with(ownStationIdPrefix)) {
         votes = tr("My station");
     }
-    return QStringList {country.empty() ? tr("World") : isolated(fromUtf8(country)), genre, votes}.join(
-        QStringLiteral("  |  "));
+    QStringList parts {country.empty() ? tr("World") : isolated(fromUtf8(country)), genre};
+    if (const Text details = streamDetails(station); !details.empty()) {
+        parts += isolated(translated(details));
+    }
+    parts += votes;
+    return parts.join(QStringLiteral("  |  "));
 }
 
 QRect StationRow::artworkRect() const

@@ -34,8 +34,9 @@ public:
     void setOnEdit(StationAction action);
 
     [[nodiscard]] const Station& station() const { return m_station; }
-    // "country  |  genre  |  N votes", with "World" and "Music" standing in for blanks, and "My
-    // station" instead of the votes for a station added by hand.
+    // "country  |  genre  |  MP3 · 128 kbps  |  N votes", with "World" and "Music" standing in for
+    // blanks, the stream's part only where the catalog tells it, and "My station" instead of the
+    // votes for a station added by hand.
     [[nodiscard]] static QString metaLine(const Station& station);
 
     // The picture the artwork square shows now: the logo, else the fallback.

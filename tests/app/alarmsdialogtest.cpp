@@ -230,7 +230,7 @@ TEST_F(AlarmsDialogTest, TheLoginEntryStartsThisProgramToTheTray)
 TEST(AlarmControlsTest, ARingingAlarmOffersSnoozeAndStopOverTheMiniPlayerInTheTrayAndInANotice)
 {
     WindowFakes fakes;
-    MainWindow window(fakes.source, fakes.media, fakes.http, fakes.preferences, fakes.queue, fakes.artwork, {});
+    MainWindow window(fakes.browser, fakes.session, fakes.preferences, fakes.artwork, [](const CatalogSource&) {});
     ManualWallClock clock(fakes.queue, "Europe/Berlin", "2024-06-10 06:59");
     MemoryDocumentStore store;
     NoTone tone;

@@ -23,7 +23,8 @@ TEST(LaunchOptions, TheCommandLineOverridesThePreferencesWhichOverrideTheBuildWi
     const QString mirror = u"https://mirror.example.org/radio/stations_filtered.json"_s;
     const std::string byDefault = stationsURL.empty() ? "directory" : std::string(stationsURL);
     using Stored = std::map<std::string, std::string>;
-    const Stored address {{catalogSourceKey, "address"}, {catalogAddressKey, mirror.toStdString()}};
+    const Stored address {
+        {PreferenceKey::catalogSource, "address"}, {PreferenceKey::catalogAddress, mirror.toStdString()}};
     const QString pasted = mirror + u"?"_s + QString(100'000, u'x');
     // The arguments and the stored texts, whether they start the window, and what the address,
     // message or error says.
@@ -36,10 +37,13 @@ TEST(LaunchOptions, TheCommandLineOverridesThePreferencesWhichOverrideTheBuildWi
     const Case cases[] = {
         {{}, {}, true, byDefault},
         {{}, address, true, mirror.toStdString()},
-        {{}, {{catalogSourceKey, "directory"}, {catalogAddressKey, mirror.toStdString()}}, true, "directory"},
-        {{}, {{catalogSourceKey, "address"}, {catalogAddressKey, "ftp://example.org/s.json"}}, true, byDefault},
-        {{}, {{catalogSourceKey, "address"}}, true, byDefault},
-        {{}, {{catalogSourceKey, "Address"}, {catalogAddressKey, mirror.toStdString()}}, true, byDefault},
+        {{}, {{PreferenceKey::catalogSource, "directory"}, {PreferenceKey::catalogAddress, mirror.toStdString()}}, true,
+            "directory"},
+        {{}, {{PreferenceKey::catalogSource, "address"}, {PreferenceKey::catalogAddress, "ftp://example.org/s.json"}},
+            true, byDefault},
+        {{}, {{PreferenceKey::catalogSource, "address"}}, true, byDefault},
+        {{}, {{PreferenceKey::catalogSource, "Address"}, {PreferenceKey::catalogAddress, mirror.toStdString()}}, true,
+            byDefault},
         {{u"--directory-server"_s, local, u"--directory-server=https://de9.example"_s}, address, true,
             "directory " + local.toStdString() + " https://de9.example pinned"},
         {{u"--directory-server"_s, local, u"--catalog-url"_s, mirror}, {}, true, mirror.toStdString()},
@@ -53,7 +57,8 @@ TEST(LaunchOptions, TheCommandLineOverridesThePreferencesWhichOverrideTheBuildWi
         {{u"--catalog-url"_s, u"https://exa mple.org/x"_s}, {}, false, "--catalog-url"},
         {{u"extra"_s}, {}, false, "extra"},
         {{u"--catalog-url"_s, pasted}, {}, false, "--catalog-url takes an address of at most 4096 characters"},
-        {{}, {{catalogSourceKey, "address"}, {catalogAddressKey, pasted.toStdString()}}, true, byDefault},
+        {{}, {{PreferenceKey::catalogSource, "address"}, {PreferenceKey::catalogAddress, pasted.toStdString()}}, true,
+            byDefault},
         {{u"--play"_s, u" Jazz FM"_s}, {}, true, byDefault + " play  Jazz FM"},
         {{u"--play=d9f3-44"_s, u"--catalog-url"_s, local}, {}, true, local.toStdString() + " play d9f3-44 pinned"},
         {{u"--play"_s, u"HTTPS://example.org/live.pls"_s}, {}, true, " play HTTPS://example.org/live.pls"},
@@ -116,12 +121,12 @@ TEST(LaunchOptions, TheAddressFieldRefusesOverlongPastesAndWarnsOfPasswords)
     for (const auto& [typed, stored] : cases) {
         SCOPED_TRACE(stored);
         MemoryPreferences preferences;
-        preferences.texts = {{catalogSourceKey, "address"}, {catalogAddressKey, kept}};
+        preferences.texts = {{PreferenceKey::catalogSource, "address"}, {PreferenceKey::catalogAddress, kept}};
         PreferencesDialog dialog(preferences);
         auto* field = dialog.findChild<QLineEdit*>();
         field->setText(typed);
         QTest::keyClick(field, Qt::Key_Return);
-        EXPECT_TRUE(preferences.texts[catalogAddressKey] == stored) << "another address was stored";
+        EXPECT_TRUE(preferences.texts[PreferenceKey::catalogAddress] == stored) << "another address was stored";
         const bool warned = stored != "https://example.org/s.json";
         EXPECT_EQ(field->accessibleDescription().isEmpty(), !warned) << field->accessibleDescription().toStdString();
     }

@@ -40,7 +40,7 @@ using namespace Qt::StringLiterals;
 
 struct MainWindowTest : ::testing::Test, WindowFakes {
     std::vector<CatalogSource> chosenSources;
-    MainWindow window {source, media, http, preferences, queue, artwork,
+    MainWindow window {browser, session, preferences, artwork,
         [this](const CatalogSource& chosen) { chosenSources.push_back(chosen); }};
 };
 
@@ -109,7 +109,7 @@ TEST_F(MainWindowTest, APressOnEmptyBackgroundMovesTheWindowTheTitleNamesTheSong
     EXPECT_EQ(moves.count(), 2) << "a control is no background";
 
     MainView& view = *window.mainView();
-    NowPlaying nowPlaying = view.nowPlaying();
+    NowPlaying nowPlaying;
     nowPlaying.title = Text::verbatim("<b>Rock</b> & Roll");
     // The song, the phase, and what the title and the tray's tooltip say.
     using Case = std::tuple<std::string, PlaybackPhase, QString, QString>;
@@ -122,8 +122,7 @@ TEST_F(MainWindowTest, APressOnEmptyBackgroundMovesTheWindowTheTitleNamesTheSong
         nowPlaying.songTitle = song;
         nowPlaying.phase = phase;
         nowPlaying.status = Text::verbatim(phase == PlaybackPhase::Paused ? "Paused" : "");
-        view.showNowPlaying(nowPlaying);
-        EXPECT_EQ(window.windowTitle(), title);
+        EXPECT_EQ(MainWindow::windowTitleFor(nowPlaying), title);
         EXPECT_EQ(MainWindow::trayToolTipFor(nowPlaying), toolTip);
     }
     // Each key once: a key that does nothing or the wrong thing leaves another volume.
@@ -131,25 +130,26 @@ TEST_F(MainWindowTest, APressOnEmptyBackgroundMovesTheWindowTheTitleNamesTheSong
     for (const Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Up, Qt::Key_M}) {
         QTest::keyClick(view.search()->textField(), key, Qt::ControlModifier);
     }
-    EXPECT_EQ(std::pair(view.browser().volume(), view.browser().isMuted()), std::pair(0.95, true));
+    EXPECT_EQ(std::pair(session.volume(), session.isMuted()), std::pair(0.95, true));
 
     // Space plays and pauses wherever nothing else takes it: in the search field it is typed.
     source.answer(makeStations(3));
     queue.runPending();
     QTest::keyClick(view.search()->textField(), Qt::Key_Space);
     EXPECT_EQ(view.search()->textField()->text(), u" "_s);
-    EXPECT_FALSE(view.browser().currentStation().has_value());
+    EXPECT_FALSE(session.currentStation().has_value());
     view.search()->textField()->clear();
     view.search()->textField()->clearFocus();
     for (const auto& [key, modifiers, playing] : {std::tuple {Qt::Key_Space, Qt::NoModifier, "s0"},
              std::tuple {Qt::Key_Right, Qt::AltModifier, "s1"}, std::tuple {Qt::Key_Left, Qt::AltModifier, "s0"}}) {
         QTest::keyClick(&window, key, modifiers);
-        EXPECT_EQ(view.browser().currentStation().value_or(Station()).id(), playing);
+        EXPECT_EQ(session.currentStation().value_or(Station()).id(), playing);
     }
     QTest::keyClick(&window, Qt::Key_Space);
-    EXPECT_EQ(view.browser().playbackState().phase, PlaybackPhase::Paused);
+    EXPECT_EQ(session.playbackState().phase, PlaybackPhase::Paused);
+    EXPECT_EQ(window.windowTitle(), u"Paused – Pemba Vello"_s) << "the title follows the session";
     QTest::keyClick(&window, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
-    EXPECT_NE(view.browser().playbackState().phase, PlaybackPhase::Paused) << "a random station plays";
+    EXPECT_NE(session.playbackState().phase, PlaybackPhase::Paused) << "a random station plays";
 
     QTest::keyClick(&window, Qt::Key_R, Qt::ControlModifier);
     EXPECT_EQ(source.refreshes, (std::vector {Refresh::IfDue, Refresh::Now}));
@@ -167,9 +167,9 @@ TEST_F(MainWindowTest, APressOnEmptyBackgroundMovesTheWindowTheTitleNamesTheSong
              std::pair {Qt::Key_Up, 0U}, std::pair {Qt::Key_Space, 1U}}) {
         pressKey(key);
         queue.runPending();
-        EXPECT_EQ(view.browser().favorites().size(), favorites);
+        EXPECT_EQ(browser.favorites().size(), favorites);
     }
-    EXPECT_FALSE(view.browser().isPlaybackActive()) << "the first Space paused";
+    EXPECT_FALSE(session.isPlaybackActive()) << "the first Space paused";
 }
 
 TEST_F(MainWindowTest, ASleepTimerChosenInThePlaybackMenuShowsInTheMiniPlayerTillAPause)
@@ -178,7 +178,7 @@ TEST_F(MainWindowTest, ASleepTimerChosenInThePlaybackMenuShowsInTheMiniPlayerTil
     source.answer(makeStations(3));
     queue.runPending();
     MainView& view = *window.mainView();
-    view.browser().playSelected();
+    session.playSelected();
     queue.runPending();
     const auto menus = window.findChildren<QMenu*>();
     const auto found = std::ranges::find(menus, u"&Sleep Timer"_s, &QMenu::title);
@@ -198,7 +198,7 @@ TEST_F(MainWindowTest, ASleepTimerChosenInThePlaybackMenuShowsInTheMiniPlayerTil
     queue.runPending();
     EXPECT_TRUE(label->isVisible());
     EXPECT_EQ(label->text(), u"Sleep in 30 min"_s);
-    view.browser().pause();
+    session.pause();
     queue.runPending();
     EXPECT_FALSE(label->isVisible());
     EXPECT_TRUE(sleep->actions().front()->isChecked()) << "a pause by hand turns the timer off";
@@ -208,7 +208,7 @@ TEST_F(MainWindowTest, AStationAddedIsCheckedAsTypedListedUnderMyStationsAndRemo
 {
     MemoryDocumentStore documents;
     MainView& view = *window.mainView();
-    view.browser().keepOwnStationsIn(documents);
+    browser.tellOnce(browser.personal().keepOwnStationsIn(documents));
     window.show();
     QApplication::setActiveWindow(&window);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
@@ -235,9 +235,9 @@ TEST_F(MainWindowTest, AStationAddedIsCheckedAsTypedListedUnderMyStationsAndRemo
     QTest::keyClick(&window, Qt::Key_N, Qt::ControlModifier);
     queue.runPending();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_EQ(std::pair(view.browser().screen(), view.browser().mode()), std::pair(Screen::Library, ListMode::Own));
-    ASSERT_EQ(view.browser().ownStations().size(), 1U);
-    EXPECT_EQ(view.browser().ownStations()[0].radioURL(), "http://radio.lan:8000/live");
+    EXPECT_EQ(std::pair(browser.screen(), browser.mode()), std::pair(Screen::Library, ListMode::Own));
+    ASSERT_EQ(browser.personal().ownStations().size(), 1U);
+    EXPECT_EQ(browser.personal().ownStations()[0].radioURL(), "http://radio.lan:8000/live");
 
     const auto rows = view.findChildren<StationRow*>();
     ASSERT_EQ(rows.size(), 1);
@@ -251,14 +251,14 @@ TEST_F(MainWindowTest, AStationAddedIsCheckedAsTypedListedUnderMyStationsAndRemo
         QTest::mouseClick(button(u"Remove Station…"_s), Qt::LeftButton);
     });
     QTest::mouseClick(rows[0]->editButton(), Qt::LeftButton);
-    EXPECT_TRUE(view.browser().ownStations().empty());
+    EXPECT_TRUE(browser.personal().ownStations().empty());
     EXPECT_EQ(documents.documents.at(std::string(OwnStations::documentName)), "{\"version\": 1, \"stations\": []}\n");
 }
 
 TEST_F(MainWindowTest, PreferencesWorkByKeyboardAloneAndApplyOnlyAValidChoiceAtOnce)
 {
     // Stored, so that a build with a document of its own starts from the directory too.
-    preferences.texts[catalogSourceKey] = "directory";
+    preferences.texts[PreferenceKey::catalogSource] = "directory";
     window.show();
     QApplication::setActiveWindow(&window);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
@@ -310,12 +310,12 @@ TEST_F(MainWindowTest, PreferencesWorkByKeyboardAloneAndApplyOnlyAValidChoiceAtO
     ASSERT_TRUE(QTest::qWaitFor([&] { return chosenSources.size() == 3; })) << "the address kept applies at once";
     EXPECT_EQ(chosenSources.back(), typed);
     press(Qt::Key_H, Qt::AltModifier);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return preferences.flags.contains(BrowserController::countPlaysKey); }));
-    EXPECT_FALSE(preferences.flags[BrowserController::countPlaysKey]);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return preferences.flags.contains(PreferenceKey::countPlays.key); }));
+    EXPECT_FALSE(preferences.flags[PreferenceKey::countPlays.key]);
     EXPECT_EQ(source.refreshes.size(), 4U) << "the flag alone reloads nothing";
     press(Qt::Key_O, Qt::AltModifier);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return preferences.flags.contains(BrowserController::openEarlyKey); }));
-    EXPECT_FALSE(preferences.flags[BrowserController::openEarlyKey]);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return preferences.flags.contains(PreferenceKey::openStationsEarly.key); }));
+    EXPECT_FALSE(preferences.flags[PreferenceKey::openStationsEarly.key]);
     press(Qt::Key_Escape);
     EXPECT_FALSE(dialog && dialog->isVisible());
 
@@ -336,13 +336,11 @@ TEST_F(MainWindowTest, WithATrayClosingHidesAndSaysWhereOnceQuitQuitsAndTheTrayM
 {
     const QList<QAction*> entries = window.trayMenu()->actions();
     EXPECT_EQ(entries.mid(2, 3), window.mainView()->playbackActions().first(3));
-    MainView& view = *window.mainView();
-    NowPlaying nowPlaying = view.nowPlaying();
-    nowPlaying.title = Text::verbatim("Rock & Roll FM");
+    session.play(makeStation("r", "Rock & Roll FM"));
     for (const auto& [song, line] :
-        {std::pair {"Two\nLines", u"Rock && Roll FM – Two Lines"_s}, std::pair {"", u"Rock && Roll FM"_s}}) {
-        nowPlaying.songTitle = song;
-        view.showNowPlaying(nowPlaying);
+        {std::pair {"", u"Rock && Roll FM"_s}, std::pair {"Two\nLines", u"Rock && Roll FM – Two Lines"_s}}) {
+        media.players.back()->emit(MediaTags {song, ""});
+        queue.runPending();
         EXPECT_EQ(std::pair(entries[0]->text(), entries[0]->isEnabled()), std::pair(line, false));
     }
 
@@ -355,7 +353,7 @@ TEST_F(MainWindowTest, WithATrayClosingHidesAndSaysWhereOnceQuitQuitsAndTheTrayM
             {true, false, false, true}, {false, true, false, true}, {true, true, true, true}}) {
         window.setTrayAvailable(tray);
         if (keepPlaying) {
-            preferences.flags[PreferencesDialog::keepPlayingKey] = *keepPlaying;
+            preferences.flags[PreferenceKey::keepPlayingInBackground.key] = *keepPlaying;
         }
         window.show();
         const qsizetype endsBefore = ends.count();
@@ -368,7 +366,7 @@ TEST_F(MainWindowTest, WithATrayClosingHidesAndSaysWhereOnceQuitQuitsAndTheTrayM
         EXPECT_EQ(ends.count() - endsBefore, closes ? 1 : 0);
         EXPECT_EQ(notices.count(), 1) << "once only, the first time the window hides";
     }
-    EXPECT_TRUE(preferences.flags[MainWindow::trayNoticeShownKey]);
+    EXPECT_TRUE(preferences.flags[PreferenceKey::trayNoticeShown.key]);
 }
 
 } // namespace

@@ -1,8 +1,10 @@
 #include "app/mainwindow.h"
 #include "app/preferencesdialog.h"
+#include "screens/facetpicker.h"
 #include "screens/miniplayer.h"
 #include "screens/stationdialog.h"
 
+#include "waitfor.h"
 #include "windowharness.h"
 
 #include "browser/browsercontroller.h"
@@ -16,6 +18,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -25,6 +28,8 @@
 #include <algorithm>
 #include <initializer_list>
 #include <iterator>
+#include <span>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -32,6 +37,9 @@ namespace Vello {
 namespace {
 
 using namespace Qt::StringLiterals;
+
+// The core's sentences reach the window only marked for translation: a plain one is no Text.
+static_assert(!std::is_convertible_v<const char*, Text> && std::is_convertible_v<MarkedText, Text>);
 
 // Fails on a text with words outside the pseudo-translation's marks: one that never went
 // through tr(). The stations' own texts are marked too, so only the window's words are judged.
@@ -79,6 +87,33 @@ void expectTranslatedAndWhole(QWidget& root, const QString& where)
     }
 }
 
+// A station of every two-letter code, known to ISO 3166-1 or not, delivered and counted, and
+// Browse showing the countries.
+void deliverEveryCountry(WindowFakes& fakes, BrowserController& browser)
+{
+    std::vector<Station> stations;
+    for (char first = 'A'; first <= 'Z'; ++first) {
+        for (char second = 'A'; second <= 'Z'; ++second) {
+            const std::string code {first, second};
+            stations.push_back(StationFields {.stationuuid = code,
+                .name = "⟦" + code + "⟧",
+                .url_resolved = "http://radio.example/" + code,
+                .countrycode = code});
+        }
+    }
+    browser.reloadStations();
+    fakes.source.answer(std::move(stations));
+    EXPECT_TRUE(waitFor([&] {
+        fakes.queue.runPending();
+        return browser.browseScope().discovery().has_value();
+    }));
+    browser.switchScreen(Screen::Browse);
+    fakes.queue.runPending();
+    browser.browseScope().setOpenFacet(Facet::country);
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
 struct PseudoTranslated {
     Translations translations;
     PseudoTranslated() { translations.installFrom(QStringLiteral(VELLO_PSEUDO_FOLDER), u"pseudo"_s); }
@@ -86,7 +121,7 @@ struct PseudoTranslated {
 
 struct PseudoTranslationTest : ::testing::Test, WindowFakes, PseudoTranslated {
     MemoryDocumentStore songs;
-    MainWindow window {source, media, http, preferences, queue, artwork, [](const CatalogSource&) {}};
+    MainWindow window {browser, session, preferences, artwork, [](const CatalogSource&) {}};
 };
 
 TEST_F(PseudoTranslationTest, EveryScreenAndDialogShowsOnlyTranslatedTextsThatFit)
@@ -94,8 +129,7 @@ TEST_F(PseudoTranslationTest, EveryScreenAndDialogShowsOnlyTranslatedTextsThatFi
     ASSERT_EQ(translations.language(), u"pseudo"_s);
     window.resize(MainWindow::minimumWidth, MainWindow::minimumHeight);
     window.show();
-    BrowserController& browser = window.mainView()->browser();
-    browser.keepSongsIn(songs);
+    (void)session.keepSongsIn(songs);
     source.answer(Error {VELLO_TR("Core", "No station catalog server could be reached.")});
     queue.runPending();
     expectTranslatedAndWhole(window, u"failed load"_s);
@@ -104,7 +138,7 @@ TEST_F(PseudoTranslationTest, EveryScreenAndDialogShowsOnlyTranslatedTextsThatFi
     source.answer(std::vector<Station> {makeStation("a", "⟦Alpha⟧", "⟦Italy⟧", "⟦rock⟧"),
         StationFields {.stationuuid = "b", .url = "http://b.example/stream"}});
     queue.runPending();
-    browser.play(browser.allStations().front());
+    session.play(browser.allStations().front());
     media.players.back()->emit(MediaTags {"⟦Song⟧", "⟦Singer⟧", {"⟦MP3⟧", 128'000, 44'100}});
     queue.runPending();
     for (const Screen screen : {Screen::Home, Screen::Browse, Screen::Library, Screen::Player}) {
@@ -133,6 +167,8 @@ TEST_F(PseudoTranslationTest, EveryScreenAndDialogShowsOnlyTranslatedTextsThatFi
             action->trigger();
         }
     }
+    deliverEveryCountry(*this, browser);
+    expectTranslatedAndWhole(window, u"countries"_s);
     StationDialog station(browser, nullptr, &window);
     station.show();
     for (QWidget* dialog : std::initializer_list<QWidget*> {
@@ -160,13 +196,15 @@ void expectOwnMnemonics(const QStringList& texts, bool every, const QString& whe
 // dialog's letters never meet, and at the window's smallest the Player's controls keep apart.
 TEST(EveryLanguage, MenusHaveLettersOfTheirOwnAndThePlayersControlsKeepApart)
 {
+    const QMap<QString, QString> germanyIn {{u"en"_s, u"Germany"_s}, {u"de"_s, u"Deutschland"_s},
+        {u"es"_s, u"Alemania"_s}, {u"fr"_s, u"Allemagne"_s}, {u"pt_BR"_s, u"Alemanha"_s}, {u"ja"_s, u"ドイツ"_s},
+        {u"ar"_s, u"ألمانيا"_s}};
     for (const QString& language : Translations::shippedLanguages()) {
         SCOPED_TRACE(language.toStdString());
         Translations translations;
         translations.install(QLocale(language));
         WindowFakes fakes;
-        MainWindow window(fakes.source, fakes.media, fakes.http, fakes.preferences, fakes.queue, fakes.artwork,
-            [](const CatalogSource&) {});
+        MainWindow window(fakes.browser, fakes.session, fakes.preferences, fakes.artwork, [](const CatalogSource&) {});
         QStringList titles;
         for (const QMenu* menu : window.findChildren<QMenu*>()) {
             QStringList entries;
@@ -179,7 +217,7 @@ TEST(EveryLanguage, MenusHaveLettersOfTheirOwnAndThePlayersControlsKeepApart)
         expectOwnMnemonics(titles, true, u"menu bar"_s);
         PreferencesDialog preferences(fakes.preferences, true);
         const Station own = makeStation("own:1", "Mine");
-        StationDialog station(window.mainView()->browser(), &own, &window);
+        StationDialog station(fakes.browser, &own, &window);
         for (const QDialog* dialog : std::initializer_list<const QDialog*> {&preferences, &station}) {
             QStringList texts;
             for (QAbstractButton* button : dialog->findChildren<QAbstractButton*>()) {
@@ -202,9 +240,8 @@ TEST(EveryLanguage, MenusHaveLettersOfTheirOwnAndThePlayersControlsKeepApart)
         radio.homepage = "https://radio.example/";
         fakes.source.answer(std::vector<Station> {radio});
         fakes.queue.runPending();
-        BrowserController& browser = window.mainView()->browser();
-        browser.play(browser.allStations().front());
-        browser.switchScreen(Screen::Player);
+        fakes.session.play(fakes.browser.allStations().front());
+        fakes.browser.switchScreen(Screen::Player);
         fakes.queue.runPending();
         std::vector<std::pair<QString, QRect>> controls;
         for (const QWidget* player :
@@ -225,6 +262,34 @@ TEST(EveryLanguage, MenusHaveLettersOfTheirOwnAndThePlayersControlsKeepApart)
                     << control->first.toStdString() << " covers " << other->first.toStdString();
             }
         }
+
+        // Browse with every country open: its chips whole, apart and in the window, in the
+        // reader's order, and each country named in the reader's language.
+        deliverEveryCountry(fakes, fakes.browser);
+        if (const QString shots = qEnvironmentVariable("VELLO_SHOTS_DIR"); !shots.isEmpty()) {
+            window.grab().save(shots + u'/' + language + u"-browse-countries.png"_s);
+        }
+        const auto* picker = window.findChild<FacetPicker*>();
+        ASSERT_NE(picker, nullptr);
+        std::vector<QRect> chips;
+        for (const VelloButton* chip : picker->findChildren<VelloButton*>()) {
+            chips.emplace_back(chip->mapTo(&window, QPoint(0, 0)), chip->size());
+            EXPECT_GE(chip->width(), chip->sizeHint().width()) << chip->text().toStdString();
+            EXPECT_TRUE(window.rect().contains(chips.back())) << chip->text().toStdString();
+            EXPECT_TRUE(std::ranges::none_of(std::span(chips).first(chips.size() - 1), [&](const QRect& other) {
+                return other.intersects(chips.back());
+            })) << chip->text().toStdString();
+        }
+        ASSERT_EQ(chips.size(), 5U);
+        EXPECT_EQ(chips[0].x() > chips[1].x(), language == u"ar"_s) << "Countries comes first";
+        const QAbstractItemModel* entries = picker->entryList()->model();
+        EXPECT_GT(entries->rowCount(), 240);
+        const QString germany = germanyIn.value(language);
+        EXPECT_FALSE(
+            entries->match(entries->index(0, 0), Qt::DisplayRole, u"🇩🇪 "_s + germany, 1, Qt::MatchExactly).isEmpty())
+            << germany.toStdString();
+        const QRect cell = picker->entryList()->visualRect(entries->index(0, 0));
+        EXPECT_TRUE(picker->entryList()->viewport()->rect().contains(cell));
         QGuiApplication::setLayoutDirection(Qt::LeftToRight);
     }
 }

@@ -4,8 +4,7 @@
 #include "fakehttpclient.h"
 #include "manualmainqueue.h"
 #include "playback/fakemediabackend.h"
-
-#include "browser/browsercontroller.h"
+#include "windowcore.h"
 
 #include <memory>
 #include <string>
@@ -13,7 +12,7 @@
 
 namespace Vello {
 
-// A controller wired to fakes, the way the window wires it to the real ports.
+// The browser and its session wired to fakes, the way the program wires them to the real ports.
 struct BrowserHarness {
     RecordingView view;
     FakeStationSource source;
@@ -21,24 +20,25 @@ struct BrowserHarness {
     FakeHttpClient http;
     MemoryPreferences preferences;
     ManualMainQueue queue;
-    // Kept in by keepSongsIn() and keepOwnStationsIn() where a test calls them.
+    // Kept in by keepOwnStationsIn() and keepSongsIn() where a test calls them.
     MemoryDocumentStore documents;
-    std::unique_ptr<BrowserController> controller
-        = std::make_unique<BrowserController>(view, source, media, http, preferences, queue);
+    std::unique_ptr<WindowCore> core = std::make_unique<WindowCore>(source, media, http, preferences, queue);
+    BrowserController& browser = core->browser;
+    PlaybackSession& session = core->session;
 
-    // Starts the controller and delivers `stations` as the catalog.
+    // Starts the browser in the view and delivers `stations` as the catalog.
     void start(std::vector<Station> stations)
     {
-        controller->start();
+        browser.start(view);
         source.answer(std::move(stations));
         queue.runPending();
         view.events.clear();
     }
     // The identifiers of the list of the moment.
-    [[nodiscard]] std::vector<std::string> listed() const { return idsOf(controller->filteredStations()); }
+    [[nodiscard]] std::vector<std::string> listed() const { return idsOf(browser.filteredStations()); }
     [[nodiscard]] std::string currentId() const
     {
-        return controller->currentStation() ? controller->currentStation()->id() : std::string();
+        return session.currentStation() ? session.currentStation()->id() : std::string();
     }
 };
 

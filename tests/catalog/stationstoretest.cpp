@@ -134,7 +134,7 @@ TEST_F(StationStoreTest, EachLoadAnswersFromTheCopyAndTheDownloadAsDocumented)
     const auto list = [](const std::string& server) { return directoryStationsUrl(server); };
     const HttpResult catalog = HttpResponse {200, downloadedCatalog, {{"etag", "\"v2\""}}};
     const HttpResult page = HttpResponse {200, errorPage};
-    const HttpResult refused = Error {"Connection refused"};
+    const HttpResult refused = Error {Text::verbatim("Connection refused")};
     // An error status never replaces the copy, whatever its body.
     const HttpResult unavailable = HttpResponse {503, "[]"};
     const HttpResult offline = Error {Text::verbatim(networkError)};
@@ -372,7 +372,7 @@ TEST_F(StationStoreTest, ChangesSinceTheLastRefreshAreWrittenIntoTheCopy)
                 HttpResponse {200, "[]"}, whole},
             {feed(one, "c3"), feed(one, "c9"), list(one)}, {"s2 s3 s1 ", downloaded}, downloadedCatalog},
         {"the feed answers 300, every server fails: the copy stays", 30h, "c3", Refresh::IfDue,
-            {HttpResponse {300, ""}, Error {"Connection refused"}, HttpResponse {299, "[]"}},
+            {HttpResponse {300, ""}, Error {Text::verbatim("Connection refused")}, HttpResponse {299, "[]"}},
             {feed(one, "c3"), list(one), list(two)},
             {"s2 s3 s1 ", "error:The station catalog server answered with no usable stations."}, copy},
     };

@@ -4,7 +4,7 @@
 #include "scratchfolder.h"
 
 #include "browser/ownstations.h"
-#include "browser/songhistory.h"
+#include "session/songhistory.h"
 
 #include <QSettings>
 #include <QTemporaryDir>

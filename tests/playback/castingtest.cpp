@@ -1,9 +1,9 @@
 #include "playback/casting.h"
 
-#include "browserfakes.h"
 #include "fakehttpclient.h"
 #include "fakeoutputs.h"
 #include "manualmainqueue.h"
+#include "memoryports.h"
 
 #include <gtest/gtest.h>
 
@@ -51,10 +51,10 @@ TEST(CastingTest, ThePhaseFollowsWhatTheOutputReportsAndWhatWasAsked)
 {
     using enum OutputTransport;
     struct Case {
-        const char* name;
-        OutputTransport reported;
-        bool wantPlaying;
-        bool started;
+        const char* name = "";
+        OutputTransport reported {};
+        bool wantPlaying = false;
+        bool started = false;
         std::optional<PlaybackPhase> expected;
     } const cases[] = {
         {"playing", Playing, true, true, PlaybackPhase::Playing},

@@ -1,10 +1,9 @@
 #include "manualwallclock.h"
 
-#include "browser/listdocument.h"
 #include "schedule/alarmsound.h"
 #include "schedule/scheduledocument.h"
 #include "schedule/scheduler.h"
-#include "schedule/storedfields.h"
+#include "storage/listdocument.h"
 
 #include <gtest/gtest.h>
 
@@ -22,7 +21,6 @@ namespace {
 using namespace std::chrono;
 using namespace std::chrono_literals;
 using Act = std::function<void(const std::string&)>;
-using Key = std::string_view;
 
 constexpr ListFormat format {ScheduleDocument::key, ScheduleDocument::version, ScheduleDocument::maxBytes};
 constexpr auto weekdays = static_cast<std::uint8_t>(everyDay & ~(dayBit(Saturday) | dayBit(Sunday)));
@@ -185,31 +183,12 @@ TEST(AlarmSoundTest, TheStationRisesAndTheToneTakesOverWhenItGivesNoSound)
     }
 }
 
-// The list documents' reader and writer as the schedule's document sees them.
-struct EntryFields final : StoredFields {
-    explicit EntryFields(const ListEntry& read)
-        : entry(read)
-    {
-    }
-    std::optional<std::string_view> text(Key key) const override { return entry.text(key); }
-    std::optional<std::int64_t> integer(Key key) const override { return entry.integer(key); }
-    std::optional<bool> flag(Key key) const override { return entry.flag(key); }
-    const ListEntry& entry;
-};
-struct DocumentFields final : FieldWriter {
-    void beginEntry() override { document.beginEntry(); }
-    void addText(Key key, Key value) override { document.addText(key, value); }
-    void addInteger(Key key, std::int64_t value) override { document.addInteger(key, value); }
-    void addFlag(Key key, bool value) override { document.addFlag(key, value); }
-    ListDocument document {format};
-};
-
 // What the reader takes of a document, the others being left in it as they are.
 std::vector<ScheduleDocument::Entry> readDocument(const std::string& bytes)
 {
     std::vector<ScheduleDocument::Entry> taken;
     (void)ListDocument::read(bytes, format, [&taken](const ListEntry& entry) {
-        const auto read = ScheduleDocument::read(EntryFields(entry));
+        const auto read = ScheduleDocument::read(entry);
         read ? taken.push_back(*read) : void();
         return read ? EntryTaken::Yes : EntryTaken::LeftOut;
     });
@@ -222,10 +201,10 @@ TEST(ScheduleDocumentTest, KeepsAlarmsAndRecordingsAndLeavesOutWhatItCannotUse)
     const Alarm alarm {"a", {23h + 59min, everyDay}, "s", 100, 1h, false, sys_seconds {1'700'000'000s}};
     const ScheduledRecording recording {
         "r", "t", {0min, 0, local_days {2024y / June / 10}}, 23h + 59min, true, sys_seconds {1'700'000'001s}};
-    DocumentFields out;
+    ListDocument out {format};
     ScheduleDocument::write(alarm, out);
     ScheduleDocument::write(recording, out);
-    const std::string written = out.document.finish();
+    const std::string written = out.finish();
     EXPECT_EQ(readDocument(written), (std::vector<ScheduleDocument::Entry> {alarm, recording}));
     for (const auto& [member, wrong] : std::initializer_list<std::pair<std::string, std::string>> {
              {"\"kind\": \"alarm\"", "\"kind\": \"timer\""}, {"\"id\": \"a\"", "\"id\": \"\""},

@@ -59,9 +59,11 @@ TEST(MainView, EveryScreenListsItsItemsInOrderAndTheKeyboardKeepsItsPlaceInIt)
         }
     };
     // Before the catalog the screen carries the loading status, and its empty list keeps quiet.
-    show(u"Browse"_s, {"topBar", "status:Loading stations...", "title:Browse", "title:Browse Stations", "list:0"});
+    show(u"Browse"_s,
+        {"topBar", "status:Loading stations...", "title:Browse", "facetPicker", "title:Browse Stations", "list:0"});
     h.deliver(makeStations(30));
-    EXPECT_EQ(h.contentOutline(), (Outline {"topBar", "title:Browse", "title:Browse Stations", "list:30"}));
+    EXPECT_EQ(
+        h.contentOutline(), (Outline {"topBar", "title:Browse", "facetPicker", "title:Browse Stations", "list:30"}));
     EXPECT_EQ(h.window->contentStack()->layout()->contentsMargins().bottom(), 28) << "no room for no mini player";
     show(u"Home"_s, {"topBar", "heroRow", "title:Top Stations", "list:18"});
     show(u"Player"_s, {"topBar", "playerPanel", "title:Up Next", "list:12"});
@@ -92,7 +94,7 @@ TEST(MainView, EveryScreenListsItsItemsInOrderAndTheKeyboardKeepsItsPlaceInIt)
         h.settle();
         EXPECT_EQ(QApplication::focusWidget(), h.buttons(focused).front());
     }
-    EXPECT_EQ(h.window->browser().screen(), Screen::Browse);
+    EXPECT_EQ(h.browser.screen(), Screen::Browse);
 
     // With the mini player up, a control reached by the keyboard is scrolled clear of it.
     Panel* mini = h.window->miniPlayer();
@@ -110,11 +112,11 @@ TEST(MainView, EveryScreenListsItsItemsInOrderAndTheKeyboardKeepsItsPlaceInIt)
     mini->setFocus(Qt::TabFocusReason);
     pressKey(Qt::Key_Return);
     h.settle();
-    EXPECT_EQ(h.window->browser().screen(), Screen::Player);
+    EXPECT_EQ(h.browser.screen(), Screen::Player);
 
     // A failed download with nothing to show offers to try again.
     WindowHarness failed;
-    failed.source.answer(Error {"Gone."});
+    failed.source.answer(Error {Text::verbatim("Gone.")});
     failed.settle();
     failed.tap(u"Try Again"_s);
     EXPECT_EQ(failed.source.refreshes, (std::vector {Refresh::IfDue, Refresh::Now}));
@@ -165,8 +167,8 @@ TEST(MainView, TheMiniPlayerDrivesThePlayerThatOutlivesTheCatalog)
 
     // One press of each player's transport; which station a command picks is the controller's.
     h.tap(u"Next"_s, true);
-    EXPECT_EQ(h.window->browser().currentStation()->id(), "s4");
-    EXPECT_EQ(h.window->browser().screen(), Screen::Home) << "a button is no part of the panel's empty area";
+    EXPECT_EQ(h.session.currentStation()->id(), "s4");
+    EXPECT_EQ(h.browser.screen(), Screen::Home) << "a button is no part of the panel's empty area";
     // The pointer resting on Next, or on a row's Play, opens the station it would play, unheard.
     for (const auto& [button, station] : {std::pair {u"Next"_s, "/s5"}, std::pair {u"Play Station 7"_s, "/s7"}}) {
         QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
@@ -177,7 +179,7 @@ TEST(MainView, TheMiniPlayerDrivesThePlayerThatOutlivesTheCatalog)
     // The title is, and opens the Player, whose panel pauses.
     QTest::mouseClick(const_cast<ElidedLabel*>(mini->title()), Qt::LeftButton);
     h.settle();
-    EXPECT_EQ(h.window->browser().screen(), Screen::Player);
+    EXPECT_EQ(h.browser.screen(), Screen::Player);
     h.tap(u"Pause"_s);
     const auto& calls = h.media.players.at(1)->calls;
     EXPECT_EQ(std::count(calls.begin(), calls.end(), "pause"), 1);
@@ -252,13 +254,13 @@ TEST(SongsHeard, TheSongsChipListsTheTitlesWithTheirTimeAndCopiesOrSearchesOne)
     MemoryDocumentStore documents;
     WindowHarness h;
     const QDateTime afternoon(QDate(2026, 5, 4), QTime(14, 32, 10));
-    h.window->browser().keepSongsIn(documents, [&afternoon] {
+    (void)h.session.keepSongsIn(documents, [&afternoon] {
         return std::chrono::system_clock::time_point(std::chrono::seconds(afternoon.toSecsSinceEpoch()));
     });
     h.deliver(makeStations(3));
     h.tap(u"Library"_s);
     h.tap(u"Songs"_s);
-    h.window->browser().play(h.window->browser().allStations()[1]);
+    h.session.play(h.browser.allStations()[1]);
     h.media.players.back()->emit(MediaStateChanged {MediaPipelineState::Playing});
     h.media.players.back()->emit(MediaTags {"Ceremony", "New Order"});
     h.settle();
@@ -293,7 +295,7 @@ TEST(SongsHeard, TheSongsChipListsTheTitlesWithTheirTimeAndCopiesOrSearchesOne)
             }
         });
         h.tap(u"Clear Songs"_s);
-        EXPECT_EQ(h.window->browser().songsHeard().size(), answer == u"Cancel"_s ? 1U : 0U);
+        EXPECT_EQ(h.session.songsHeard().size(), answer == u"Cancel"_s ? 1U : 0U);
     }
     EXPECT_EQ(h.contentOutline(),
         (std::vector<std::string> {"topBar", "title:Your Library", "chipRow",
@@ -310,11 +312,11 @@ TEST(PlayerViews, TheHomepageLinkOpensOnlyAWebHomepage)
     h.deliver({web, script});
     UrlRecorder urls;
     QDesktopServices::setUrlHandler(u"https"_s, &urls, "open");
-    h.window->browser().play(h.window->browser().allStations()[0]);
+    h.session.play(h.browser.allStations()[0]);
     h.tap(u"Player"_s);
     h.tap(u"Open the station's homepage"_s);
     EXPECT_EQ(urls.opened, (QList<QUrl> {QUrl(u"https://radio.example/about"_s)}));
-    h.window->browser().play(h.window->browser().allStations()[1]);
+    h.session.play(h.browser.allStations()[1]);
     h.settle();
     QDesktopServices::unsetUrlHandler(u"https"_s);
     EXPECT_TRUE(h.buttons(u"Open the station's homepage"_s).empty());

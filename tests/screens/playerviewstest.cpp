@@ -3,6 +3,7 @@
 #include "windowharness.h"
 
 #include "browser/browsercontroller.h"
+#include "i18n/translation.h"
 #include "screens/miniplayer.h"
 #include "screens/panel.h"
 #include "screens/playerviews.h"
@@ -15,6 +16,7 @@
 #include "widgets/volumeslider.h"
 
 #include <QAccessible>
+#include <QDateTime>
 #include <QProgressBar>
 
 #include <tuple>
@@ -74,6 +76,13 @@ TEST(PlayerViews, StatusAndPanelTextsTellTheProgressAndStandInForWhatIsMissing)
         EXPECT_EQ(playerPanelTexts(station),
             (PlayerPanelTexts {QString(63, u'y') + u'…', toQString(station.subtitle()), place, genre}));
     }
+    // When the directory last found the stream working, as the panel says it in the English
+    // catalogue's plural.
+    Translations english;
+    english.install(QLocale(u"en"_s));
+    const QString checkedAt = QDateTime::currentDateTimeUtc().addSecs(-49 * 3600).toString(u"yyyy-MM-dd HH:mm:ss"_s);
+    EXPECT_EQ(playerPanelTexts(Station {StationFields {.lastcheckoktime = checkedAt.toStdString()}}).checked,
+        u"Checked working 2 days ago"_s);
 }
 
 // The transport rows of the mini player and of the screen, as "play pause" with the checked
@@ -104,12 +113,13 @@ TEST(PlayerViews, BothPlayersFollowNowPlayingAndDriveOneVolume)
         {"", PlaybackPhase::Failed, "The server could not be reached.", "--"}};
     WindowHarness h;
     h.deliver(makeStations(5));
-    h.window->browser().play(h.window->browser().allStations().front());
+    h.session.play(h.browser.allStations().front());
     h.settle();
     for (const QString& screen : {u"Home"_s, u"Player"_s}) {
         h.tap(screen);
         for (const auto& [song, phase, status, marked] : cases) {
-            std::string shown = song + "|" + status;
+            std::string shown = song;
+            shown += "|" + status;
             std::replace(shown.begin(), shown.end(), '\n', ' ');
             SCOPED_TRACE(screen.toStdString() + ": " + shown);
             NowPlaying nowPlaying = h.window->nowPlaying();
@@ -124,33 +134,32 @@ TEST(PlayerViews, BothPlayersFollowNowPlayingAndDriveOneVolume)
     h.tap(u"Home"_s);
     EXPECT_EQ(shownLines(h), (std::vector<std::string>(2, "|The server could not be reached.")));
     h.tap(u"Player"_s);
-    const Station& next = h.window->browser().allStations().at(1);
-    h.window->browser().play(next);
+    const Station& next = h.browser.allStations().at(1);
+    h.session.play(next);
     h.settle();
     EXPECT_EQ(shownLines(h), (std::vector<std::string>(2, "|Connecting…")));
     EXPECT_EQ(h.window->contentStack()->findChild<QLabel*>(u"playerTitle"_s)->text(), toQString(next.displayName()));
 
     // Both volume controls drive one volume.
-    BrowserController& browser = h.window->browser();
     auto* panel = h.window->contentStack()->findChild<VolumeControl*>();
     VolumeControl* mini = h.window->miniPlayer()->volume();
     ASSERT_NE(panel, nullptr);
     // Either button mutes, and both controls show it.
     QTest::mouseClick(panel->muteButton(), Qt::LeftButton);
     h.settle();
-    EXPECT_TRUE(browser.isMuted());
+    EXPECT_TRUE(h.session.isMuted());
     EXPECT_TRUE(mini->slider()->isDimmed());
     QTest::mouseClick(mini->muteButton(), Qt::LeftButton);
     h.settle();
-    EXPECT_FALSE(browser.isMuted());
+    EXPECT_FALSE(h.session.isMuted());
     EXPECT_FALSE(panel->slider()->isDimmed());
     // A press at the slider's left end silences; it must not open the Player from the mini player.
     h.tap(u"Home"_s);
     QTest::mouseClick(mini->slider(), Qt::LeftButton, {}, QPoint(1, 10));
     h.settle();
-    EXPECT_DOUBLE_EQ(browser.volume(), 0.0);
+    EXPECT_DOUBLE_EQ(h.session.volume(), 0.0);
     EXPECT_EQ(mini->muteButton()->symbolName(), u"speaker-muted"_s);
-    EXPECT_EQ(browser.screen(), Screen::Home);
+    EXPECT_EQ(h.browser.screen(), Screen::Home);
 }
 
 // The colour at the middle of the station's picture in the Home card or the Player panel.
@@ -164,18 +173,17 @@ QColor artworkMiddle(const WindowHarness& h)
 TEST(PlayerViews, TheCardAndThePanelShowTheStationsLogo)
 {
     WindowHarness h;
-    BrowserController& browser = h.window->browser();
     StationFields withLogo = makeStation("a", "Logo Radio").fields();
     withLogo.favicon = "http://logo.test/a.png";
     h.deliver({withLogo, makeStation("b", "Plain Radio")});
     const QColor placeholder = artworkMiddle(h);
-    browser.play(browser.allStations().front());
+    h.session.play(h.browser.allStations().front());
     h.settle();
     ASSERT_TRUE(h.http.respond(HttpResponse {200, encodedImage({64, 64}, Qt::magenta).toStdString()}));
     EXPECT_TRUE(waitFor([&] { return artworkMiddle(h) == QColor(Qt::magenta); }));
     h.tap(u"Player"_s);
     EXPECT_EQ(artworkMiddle(h), QColor(Qt::magenta)) << "from the cache";
-    browser.play(browser.allStations().back());
+    h.session.play(h.browser.allStations().back());
     h.settle();
     EXPECT_EQ(artworkMiddle(h), placeholder) << "a station without a logo";
 }
@@ -184,7 +192,7 @@ TEST(StreamDetailsView, ThePlayerPanelAddsUpWhatTheStreamIsKeepsTheSongAndForget
 {
     WindowHarness h;
     h.deliver(makeStations(2));
-    h.window->browser().play(h.window->browser().allStations()[0]);
+    h.session.play(h.browser.allStations()[0]);
     h.media.players.back()->emit(MediaTags {"Ceremony", "New Order"});
     h.media.players.back()->emit(MediaTags {"", "", {"MPEG-1 Layer 3 (MP3)", 128'000, 0}});
     h.media.players.back()->emit(MediaTags {"", "", {"", 0, 44'100}});
@@ -193,7 +201,7 @@ TEST(StreamDetailsView, ThePlayerPanelAddsUpWhatTheStreamIsKeepsTheSongAndForget
     ASSERT_NE(details, nullptr);
     EXPECT_EQ(details->text(), QStringLiteral("MP3 · 128 kbps · 44.1 kHz"));
     EXPECT_EQ(h.window->nowPlaying().songTitle, "New Order - Ceremony");
-    h.window->browser().play(h.window->browser().allStations()[1]);
+    h.session.play(h.browser.allStations()[1]);
     h.settle();
     EXPECT_FALSE(details->isVisibleTo(h.window.get()));
 }

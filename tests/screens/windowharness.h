@@ -4,6 +4,7 @@
 #include "fakehttpclient.h"
 #include "manualmainqueue.h"
 #include "playback/fakemediabackend.h"
+#include "windowcore.h"
 
 #include "screens/mainview.h"
 #include "widgets/artworkloader.h"
@@ -25,7 +26,7 @@
 
 namespace Vello {
 
-// The fakes behind a window.
+// The fakes behind a window, and the core it shows wired to them.
 struct WindowFakes {
     FakeStationSource source;
     FakeMediaBackend media;
@@ -33,6 +34,9 @@ struct WindowFakes {
     ManualMainQueue queue;
     FakeHttpClient http;
     ArtworkLoader artwork {http};
+    WindowCore core {source, media, http, preferences, queue};
+    BrowserController& browser = core.browser;
+    PlaybackSession& session = core.session;
 };
 
 // Presses and releases `key` on the focused widget, as the keyboard does.
@@ -43,7 +47,7 @@ inline void pressKey(Qt::Key key)
 
 // The main window's views wired to fakes and shown on the offscreen platform at 1180 × 760.
 struct WindowHarness : WindowFakes {
-    std::unique_ptr<MainView> window = std::make_unique<MainView>(source, media, http, preferences, queue, artwork);
+    std::unique_ptr<MainView> window = std::make_unique<MainView>(browser, session, artwork);
 
     WindowHarness()
     {

@@ -58,7 +58,7 @@ TEST_F(ArtworkLoaderTest, OnlyWebAddressesAreFetchedAndAFailedOneOnlyAfterAPause
     // A failed logo is fetched again only after a pause.
     const std::string address = "https://logos.example/broken.png";
     auto failed = row(address);
-    respond(Error {"Connection refused"});
+    respond(Error {Text::verbatim("Connection refused")});
     auto soon = row(address);
     EXPECT_EQ(m_http.requestedUrls().size(), 1U);
 
@@ -99,6 +99,7 @@ TEST_F(ArtworkLoaderTest, OneDownloadServesEveryRowOfAnAddressAndMayOutliveItsLo
 TEST_F(ArtworkLoaderTest, AFewDownloadsRunAtOnceAndTheRestWait)
 {
     std::vector<std::unique_ptr<StationRow>> rows;
+    rows.reserve(10);
     for (int index = 0; index < 10; ++index) {
         rows.push_back(row("https://logos.example/" + std::to_string(index) + ".png"));
     }

@@ -57,7 +57,10 @@ TEST_F(StationRowTest, ShowsTheStationsTextsAndItsArtworkWithAFallback)
              std::pair {
                  Station {StationFields {.country = "", .tags = " , ", .votes = -3}}, "World  |  Music  |  -3 votes"},
              std::pair {Station {StationFields {.country = "   ", .tags = "ambient"}},
-                 "\u2068   \u2069  |  \u2068ambient\u2069  |  0 votes"}}) {
+                 "\u2068   \u2069  |  \u2068ambient\u2069  |  0 votes"},
+             std::pair {Station {StationFields {.codec = "MP3", .bitrate = 128}},
+                 "World  |  Music  |  \u2068MP3 · 128 kbps\u2069  |  0 votes"},
+             std::pair {Station {StationFields {.codec = "UNKNOWN", .bitrate = 0}}, "World  |  Music  |  0 votes"}}) {
         EXPECT_EQ(StationRow::metaLine(station), QString::fromUtf8(expected));
     }
 

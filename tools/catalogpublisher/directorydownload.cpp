@@ -52,8 +52,9 @@ DirectoryDownload::DirectoryDownload(
 void DirectoryDownload::tryNext()
 {
     if (m_next == m_servers.size()) {
-        m_completion(
-            Error {m_servers.empty() ? "no directory server was found" : "no directory server gave a catalog"}, {});
+        m_completion(Error {Text::verbatim(
+                         m_servers.empty() ? "no directory server was found" : "no directory server gave a catalog")},
+            {});
         return;
     }
     HttpRequest request = directoryRequest();
@@ -96,7 +97,7 @@ Result<FilteredCatalog> DirectoryDownload::filteredBody()
         DocumentStream memory = body->takeMemory();
         std::string document(memory.size, '\0');
         if (memory.read(document.data(), document.size()) != static_cast<std::ptrdiff_t>(document.size())) {
-            return Error {"the catalog could not be kept in memory"};
+            return Error {Text::verbatim("the catalog could not be kept in memory")};
         }
         return filterCatalog(document);
     }

@@ -69,7 +69,7 @@ Run downloadCatalog(const std::vector<std::string>& servers, const std::filesyst
         }
     });
     if (!answer) {
-        return {Vello::Error {"the download was interrupted"}, {}, {}, {}};
+        return {Vello::Error {Vello::Text::verbatim("the download was interrupted")}, {}, {}, {}};
     }
     const auto* catalog = std::get_if<Vello::FilteredCatalog>(&answer->first);
     const Vello::FeedPosition last = catalog != nullptr ? catalog->latest : Vello::FeedPosition {};

@@ -61,12 +61,12 @@ Result<PublisherOptions> parsePublisherCommandLine(const QStringList& arguments)
         return options;
     }
     if (!parser.isSet(output) || parser.value(output).isEmpty()) {
-        return Error {"--output is required"};
+        return Error {Text::verbatim("--output is required")};
     }
     options.output = parser.value(output).toStdString();
     if (parser.isSet(from)) {
         if (parser.isSet(server)) {
-            return Error {"--from and --server exclude each other"};
+            return Error {Text::verbatim("--from and --server exclude each other")};
         }
         options.from = parser.value(from).toStdString();
     }

@@ -1,7 +1,7 @@
-#include "browserfakes.h"
 #include "manualmainqueue.h"
+#include "memoryports.h"
 
-#include "browser/songhistory.h"
+#include "session/songhistory.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "storedlist.h"
+#include "storage/storedlist.h"
 
 #include "base/text.h"
 

@@ -1,4 +1,4 @@
-#include "browserharness.h"
+#include "sessionharness.h"
 
 #include <gtest/gtest.h>
 
@@ -14,12 +14,11 @@ using namespace std::chrono_literals;
 constexpr double setting = 0.8;
 
 // A station playing at the person's volume of 0.8.
-struct Sleeper : BrowserHarness {
+struct Sleeper : SessionHarness {
     Sleeper()
     {
-        start(makeStations(3));
-        controller->setVolume(setting);
-        controller->play(controller->allStations()[0]);
+        session->setVolume(setting);
+        session->play(list[0]);
         playing();
     }
     // The current stream reports that it plays.
@@ -42,8 +41,8 @@ struct Sleeper : BrowserHarness {
     }
     // What the back end plays at.
     [[nodiscard]] double heard() const { return media.players.back()->volume; }
-    [[nodiscard]] PlaybackPhase phase() const { return controller->playbackState().phase; }
-    [[nodiscard]] std::string label() const { return view.nowPlaying.back().sleepLabel.english(); }
+    [[nodiscard]] PlaybackPhase phase() const { return session->playbackState().phase; }
+    [[nodiscard]] std::string label() const { return now().sleepLabel.english(); }
 };
 
 // The mini player counts down in whole minutes rounded up; then the volume the back end plays
@@ -52,7 +51,7 @@ struct Sleeper : BrowserHarness {
 TEST(SleepTimerTest, CountsDownThenFadesToSilenceAndPauses)
 {
     Sleeper h;
-    h.controller->setSleepTimer(SleepChoice::after(15));
+    h.session->setSleepTimer(SleepChoice::after(15));
     h.queue.advance(59'999ms);
     EXPECT_EQ(h.label(), "Sleep in 15 min");
     h.queue.advance(840'000ms);
@@ -63,12 +62,12 @@ TEST(SleepTimerTest, CountsDownThenFadesToSilenceAndPauses)
     h.queue.advance(SleepTimer::fadeLength - SleepTimer::fadeStep);
     EXPECT_EQ(h.phase(), PlaybackPhase::Playing);
     EXPECT_NEAR(h.heard(), setting / 60, 1e-9) << "the last step before silence";
-    EXPECT_EQ(h.view.nowPlaying.back().volume, setting) << "the person's volume shows where it was set";
+    EXPECT_EQ(h.now().volume, setting) << "the person's volume shows where it was set";
 
     h.queue.advance(SleepTimer::fadeStep);
     EXPECT_EQ(h.phase(), PlaybackPhase::Paused);
     EXPECT_EQ(h.heard(), setting);
-    EXPECT_EQ(h.view.nowPlaying.back().sleepTimer, SleepChoice::off());
+    EXPECT_EQ(h.now().sleepTimer, SleepChoice::off());
 }
 
 TEST(SleepTimerTest, APauseByHandCancelsAReconnectDoesNot)
@@ -82,24 +81,24 @@ TEST(SleepTimerTest, APauseByHandCancelsAReconnectDoesNot)
         double heardAfter;
     };
     const Case cases[] = {
-        {"a pause by hand mid-fade gives the volume back", 30min + 10s, [](Sleeper& h) { h.controller->pause(); }, true,
+        {"a pause by hand mid-fade gives the volume back", 30min + 10s, [](Sleeper& h) { h.session->pause(); }, true,
             setting},
         {"a reconnect mid-fade keeps fading", 30min + 10s, [](Sleeper& h) { h.reconnect(); }, false, setting * 38 / 60},
-        {"another station", 10min, [](Sleeper& h) { h.controller->playNext(); }, false, setting},
+        {"another station", 10min, [](Sleeper& h) { h.session->playNext(); }, false, setting},
     };
     for (const auto& [name, at, interrupt, cancels, heardAfter] : cases) {
         SCOPED_TRACE(name);
         Sleeper h;
-        h.controller->setSleepTimer(SleepChoice::after(30));
+        h.session->setSleepTimer(SleepChoice::after(30));
         h.queue.advance(at);
         interrupt(h);
         h.queue.runPending();
         EXPECT_NEAR(h.heard(), heardAfter, 1e-9);
-        EXPECT_EQ(h.controller->sleepTimer(), cancels ? SleepChoice::off() : SleepChoice::after(30));
+        EXPECT_EQ(h.session->sleepTimer(), cancels ? SleepChoice::off() : SleepChoice::after(30));
 
         // Playing on: a cancelled timer never pauses; one still set pauses by 31 minutes in.
         if (h.phase() == PlaybackPhase::Paused) {
-            h.controller->playSelected();
+            h.session->playSelected();
         }
         h.playing();
         h.queue.advance(31min - at);
@@ -134,7 +133,7 @@ TEST(SleepTimerTest, TheEndOfTheSongIsTheNextTitle)
         if (!before.empty()) {
             h.song(before);
         }
-        h.controller->setSleepTimer(SleepChoice::endOfSong());
+        h.session->setSleepTimer(SleepChoice::endOfSong());
         then(h);
         EXPECT_EQ(h.label(), fades ? "Fading out…" : "Sleep after this song");
         h.queue.advance(SleepTimer::fadeLength);

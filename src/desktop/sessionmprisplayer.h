@@ -9,19 +9,19 @@
 
 namespace Vello {
 
-class BrowserController;
+class PlaybackSession;
 
-// The media controls over the window's own transport: the same commands as its buttons, over
-// the list of the moment.
-class BrowserMprisPlayer final : public MprisPlayer {
+// The media controls over the session's transport: the same commands as the window's buttons,
+// over the list of the moment.
+class SessionMprisPlayer final : public MprisPlayer {
 public:
     // The file holding the logo of a favicon address, or empty when none is kept.
     using LogoFile = std::function<QString(const std::string& favicon)>;
 
-    // `browser` must outlive this object. `raise` brings the window to the front; `quit` ends the
+    // `session` must outlive this object. `raise` brings the window to the front; `quit` ends the
     // program, which closing a window that keeps playing from the tray does not.
-    BrowserMprisPlayer(
-        BrowserController& browser, std::function<void()> raise, std::function<void()> quit, LogoFile logoFile = {});
+    SessionMprisPlayer(
+        PlaybackSession& session, std::function<void()> raise, std::function<void()> quit, LogoFile logoFile = {});
 
     [[nodiscard]] MprisState state() const override;
     // Pauses what plays or is on its way to playing; otherwise plays, as the window's button does.
@@ -39,7 +39,7 @@ public:
     void quit() override;
 
 private:
-    BrowserController& m_browser;
+    PlaybackSession& m_session;
     std::function<void()> m_raise;
     std::function<void()> m_quit;
     LogoFile m_logoFile;

@@ -1,9 +1,9 @@
-#include "browserharness.h"
-
-#include "browser/pacedsongnotifier.h"
+#include "sessionharness.h"
 
 #include "ports/idleinhibitor.h"
 #include "ports/songnotifier.h"
+#include "session/idlelock.h"
+#include "session/pacedsongnotifier.h"
 
 #include <gtest/gtest.h>
 
@@ -16,43 +16,38 @@
 namespace Vello {
 namespace {
 
-// A controller keeping its songs, noting what it asks of the idle lock and notifications.
-struct Desktop : BrowserHarness, IdleInhibitor, SongNotifier {
+// A session keeping its songs, and what its idle lock and song notices ask of the desktop.
+struct Desktop : SessionHarness, IdleInhibitor, SongNotifier {
     std::vector<bool> locks;
     std::vector<SongNotice> notices;
+    IdleLock lock {*session, *this};
+    PacedSongNotifier songNotices {*session, *this, preferences, queue};
 
     Desktop()
     {
         StationFields fields = makeStation("s0", "Alpha FM").fields();
         fields.favicon = "http://logo.example/a.png";
-        start({Station(fields)});
-        controller->keepSongsIn(documents);
-        controller->keepAwakeWith(*this);
-        controller->notifySongsThrough(*this);
+        list = {Station(fields)};
+        (void)session->keepSongsIn(documents);
     }
     void setInhibited(bool inhibited) override { locks.push_back(inhibited); }
     void notify(const SongNotice& notice) override { notices.push_back(notice); }
-    void report(const MediaEvent& event)
-    {
-        media.players.back()->emit(event);
-        queue.runPending();
-    }
 };
 
 // The lock is held exactly while a stream plays or is on its way, taken or let go once a change.
 TEST(DesktopSessionTest, TheIdleLockIsHeldWhileAStreamPlaysOrIsOnItsWay)
 {
     Desktop h;
-    h.controller->playSelected();
+    h.session->playSelected();
     h.report(MediaBuffering {40});
     h.report(MediaBuffering {100});
     h.report(MediaStateChanged {MediaPipelineState::Playing});
     h.report(MediaEndOfStream {});
     EXPECT_EQ(h.locks, std::vector<bool> {true}) << "held from connecting through buffering, playing, reconnecting";
-    h.controller->pause();
+    h.session->pause();
     h.queue.runPending();
     EXPECT_EQ(h.locks, (std::vector<bool> {true, false}));
-    h.controller->playSelected();
+    h.session->playSelected();
     h.queue.runPending();
     h.report(MediaError {MediaErrorDomain::Resource, MediaErrorCode::resourceNotAuthorized, 403});
     EXPECT_EQ(h.locks, (std::vector<bool> {true, false, true, false}));
@@ -72,10 +67,10 @@ TEST(DesktopSessionTest, NewSongsAreAnnouncedOnlyWhenAskedAndTheWindowIsInactive
         SCOPED_TRACE(name);
         Desktop h;
         if (preference) {
-            h.preferences.flags[BrowserController::notifySongsKey] = *preference;
+            h.preferences.flags[PreferenceKey::notifySongChanges.key] = *preference;
         }
-        h.controller->setWindowActive(windowActive);
-        h.controller->playSelected();
+        h.songNotices.setWindowActive(windowActive);
+        h.session->playSelected();
         for (const char* title : {"One", "One", "Alpha FM", "Two"}) {
             h.report(MediaTags {title, ""});
             h.report(MediaStateChanged {MediaPipelineState::Playing});
@@ -91,8 +86,8 @@ TEST(DesktopSessionTest, RapidTitlesAreAnnouncedAtMostOnceAnInterval)
 {
     using namespace std::chrono_literals;
     Desktop h;
-    h.preferences.flags[BrowserController::notifySongsKey] = true;
-    h.controller->playSelected();
+    h.preferences.flags[PreferenceKey::notifySongChanges.key] = true;
+    h.session->playSelected();
     std::vector<std::string> expected;
     std::string newest;
     for (auto now = 0ms; now < 60s; now += 100ms) {

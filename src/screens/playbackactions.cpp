@@ -1,0 +1,46 @@
+#include "playbackactions.h"
+
+#include "session/playbacksession.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QKeySequence>
+#include <QWidget>
+
+namespace Vello {
+
+PlaybackActions::PlaybackActions(PlaybackSession& session, QWidget& window)
+{
+    const struct {
+        const char* name;
+        QKeySequence keys;
+        void (*run)(PlaybackSession&);
+    } commands[] = {
+        {QT_TRANSLATE_NOOP("Vello::PlaybackActions", "&Play/Pause"), QKeySequence(Qt::Key_Space),
+            [](PlaybackSession& s) { s.playPause(); }},
+        {QT_TRANSLATE_NOOP("Vello::PlaybackActions", "&Next"), QKeySequence(Qt::ALT | Qt::Key_Right),
+            [](PlaybackSession& s) { s.playNext(); }},
+        {QT_TRANSLATE_NOOP("Vello::PlaybackActions", "Pre&vious"), QKeySequence(Qt::ALT | Qt::Key_Left),
+            [](PlaybackSession& s) { s.playPrevious(); }},
+        {QT_TRANSLATE_NOOP("Vello::PlaybackActions", "Play a &Random Station"),
+            QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), [](PlaybackSession& s) { s.shuffle(); }},
+        {QT_TRANSLATE_NOOP("Vello::PlaybackActions", "Volume &Up"), QKeySequence(Qt::CTRL | Qt::Key_Up),
+            [](PlaybackSession& s) { s.changeVolume(1); }},
+        {QT_TRANSLATE_NOOP("Vello::PlaybackActions", "Volume &Down"), QKeySequence(Qt::CTRL | Qt::Key_Down),
+            [](PlaybackSession& s) { s.changeVolume(-1); }},
+        {QT_TRANSLATE_NOOP("Vello::PlaybackActions", "&Mute"), QKeySequence(Qt::CTRL | Qt::Key_M),
+            [](PlaybackSession& s) { s.toggleMute(); }},
+    };
+    for (const auto& command : commands) {
+        auto* action = new QAction(QCoreApplication::translate("Vello::PlaybackActions", command.name), &window);
+        action->setShortcut(command.keys);
+        QObject::connect(action, &QAction::triggered, &window, [&session, run = command.run] { run(session); });
+        window.addAction(action);
+        m_actions.append(action);
+    }
+    // Space belongs to the control that has the focus (a button presses, a field types): the
+    // window plays or pauses only with a Space nothing else took. The menu still shows it.
+    m_actions.front()->setShortcutContext(Qt::WidgetShortcut);
+}
+
+} // namespace Vello
