@@ -1,17 +1,19 @@
-// An alarm heard for real: the station from a live Icecast mount, or with the stream refused the
-// built-in tone, each rising from silence, captured at the sink that stands for the loudspeaker.
+// An alarm heard for real: the station from a live Icecast mount, played by the listening session
+// at the alarm's volume over the person's low one, or with the stream refused the built-in tone,
+// each rising from silence, captured at the sink that stands for the loudspeaker.
 
 #include "app/schedulehost.h"
+#include "app/sessionalarmplayer.h"
 
 #include "browserfakes.h"
 #include "capturesink.h"
 #include "icecastserver.h"
 #include "waitfor.h"
+#include "windowcore.h"
 
 #include "platform/gstmediabackend.h"
 #include "platform/qthttpclient.h"
 #include "platform/qtmainqueue.h"
-#include "playback/playercontroller.h"
 #include "ports/wallclock.h"
 
 #include <QCoreApplication>
@@ -38,33 +40,6 @@ struct UtcClock final : WallClock {
     [[nodiscard]] system_clock::time_point now() const override { return system_clock::now(); }
     [[nodiscard]] seconds offsetAt(sys_seconds /*instant*/) const override { return seconds {0}; }
     void setJumpHandler(JumpHandler /*handler*/) override { }
-};
-
-// The station played on a player of its own, its identifier its address, what becomes of it told.
-struct StationPlayer final : AlarmPlayer {
-    StationPlayer(MediaBackend& media, MainQueue& queue, HttpClient& http)
-        : controller(media, queue, http)
-    {
-        controller.setOnStateChange([this] {
-            const PlaybackPhase phase = controller.playbackState().phase;
-            if (report && phase == PlaybackPhase::Playing) {
-                report(Sound::Heard);
-            } else if (report && phase == PlaybackPhase::Failed) {
-                report(Sound::Failed);
-            }
-        });
-    }
-    void playStation(const std::string& stationId) override
-    {
-        controller.play(StationFields {.stationuuid = stationId, .url = stationId});
-    }
-    void setVolume(double volume) override { controller.setVolume(volume); }
-    void stop() override { controller.pause(); }
-    void end() override { }
-    void setSoundHandler(SoundHandler handler) override { report = std::move(handler); }
-
-    PlayerController controller;
-    SoundHandler report;
 };
 
 // The loudest sample of each `window` of `samples`.
@@ -104,12 +79,24 @@ TEST(AlarmIcecastTest, TheStationOrElseTheToneRisesFromSilence)
         });
         UtcClock clock;
         MemoryDocumentStore store;
-        StationPlayer player(media, queue, http);
+        MemoryPreferences preferences;
+        FakeStationSource source;
+        WindowCore core(source, media, http, preferences, queue);
+        RecordingView view;
+        core.browser.start(view);
+        ASSERT_TRUE(waitFor([&] { return !source.completions.empty(); }));
+        source.answer(
+            std::vector<Station> {Station(StationFields {.stationuuid = "alarm", .name = "Alarm", .url = c.station})});
+        ASSERT_TRUE(waitFor([&] { return !core.browser.allStations().empty(); }));
+        // The person listens quietly; the alarm rises above it all the same.
+        core.session.setVolume(0.2);
+        SessionAlarmPlayer player(core.session, core.browser);
         // Due a minute ago, checked up to two: it rings at start.
         const auto now = floor<seconds>(system_clock::now());
         const auto time = floor<minutes>(now - floor<days>(now)) - minutes {1};
-        store.documents["schedule.json"] = R"({"version": 1, "schedule": [{"kind": "alarm", "id": "a", "station": ")"
-            + c.station + R"(", "time": )" + std::to_string((time + days {1}).count() % (24 * 60))
+        store.documents["schedule.json"]
+            = R"({"version": 1, "schedule": [{"kind": "alarm", "id": "a", "station": "alarm", "time": )"
+            + std::to_string((time + days {1}).count() % (24 * 60))
             + R"(, "days": 127, "date": 0, "enabled": true, "checked": )"
             + std::to_string((now - minutes {2}).time_since_epoch().count()) + R"(, "volume": 100, "rise": )"
             + std::to_string(riseTime.count()) + "}]}";
@@ -154,6 +141,7 @@ TEST(AlarmIcecastTest, TheStationOrElseTheToneRisesFromSilence)
         EXPECT_LT(middle, risen.back() / 3) << "and rises";
         EXPECT_GT(risen.back(), 0.1F) << "to the top";
         host.stopRinging();
+        EXPECT_DOUBLE_EQ(core.session.volume(), 0.2) << "the person's volume is theirs again";
     }
 }
 
