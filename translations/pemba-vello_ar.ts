@@ -1579,4 +1579,16 @@ Internet radio, most popular first.</source>
         <source>&amp;Mute</source>
         <translation>كتم الصوت (&amp;M)</translation>
     </message>
-</context></TS>
+</context>
+<context>
+    <name>Vello::OutputPicker</name>
+    <message>
+        <source>Play on</source>
+        <translation>التشغيل على</translation>
+    </message>
+    <message>
+        <source>This computer</source>
+        <translation>هذا الحاسوب</translation>
+    </message>
+</context>
+</TS>

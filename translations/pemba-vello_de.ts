@@ -1511,4 +1511,16 @@ Internetradio, die beliebtesten Sender zuerst.</translation>
         <source>&amp;Mute</source>
         <translation>S&amp;tumm</translation>
     </message>
-</context></TS>
+</context>
+<context>
+    <name>Vello::OutputPicker</name>
+    <message>
+        <source>Play on</source>
+        <translation>Abspielen auf</translation>
+    </message>
+    <message>
+        <source>This computer</source>
+        <translation>Dieser Computer</translation>
+    </message>
+</context>
+</TS>

@@ -1511,4 +1511,16 @@ Radio por internet, lo más escuchado primero.</translation>
         <source>&amp;Mute</source>
         <translation>Si&amp;lenciar</translation>
     </message>
-</context></TS>
+</context>
+<context>
+    <name>Vello::OutputPicker</name>
+    <message>
+        <source>Play on</source>
+        <translation>Reproducir en</translation>
+    </message>
+    <message>
+        <source>This computer</source>
+        <translation>Este ordenador</translation>
+    </message>
+</context>
+</TS>

@@ -1494,4 +1494,16 @@ Internet radio, most popular first.</source>
         <source>&amp;Mute</source>
         <translation>ミュート(&amp;M)</translation>
     </message>
-</context></TS>
+</context>
+<context>
+    <name>Vello::OutputPicker</name>
+    <message>
+        <source>Play on</source>
+        <translation>再生先</translation>
+    </message>
+    <message>
+        <source>This computer</source>
+        <translation>このコンピューター</translation>
+    </message>
+</context>
+</TS>

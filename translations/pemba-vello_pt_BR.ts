@@ -1511,4 +1511,16 @@ Rádio pela internet, as mais populares primeiro.</translation>
         <source>&amp;Mute</source>
         <translation>&amp;Silenciar</translation>
     </message>
-</context></TS>
+</context>
+<context>
+    <name>Vello::OutputPicker</name>
+    <message>
+        <source>Play on</source>
+        <translation>Tocar em</translation>
+    </message>
+    <message>
+        <source>This computer</source>
+        <translation>Este computador</translation>
+    </message>
+</context>
+</TS>
