@@ -166,11 +166,11 @@ TEST_F(UpnpOutputTest, KitchenPickedInTheSessionPlaysTheStationWhileThisComputer
     UpnpOutputDiscovery discovery("vello0");
     PlaybackSession session(media, http, preferences, queue);
     ASSERT_EQ(session.findOutputs(discovery), std::nullopt);
-    const auto phaseIs = [&session](PlaybackPhase phase) {
-        return waitFor([&] { return session.playbackState().phase == phase; });
-    };
+    const auto phaseIs
+        = [&session](PlaybackPhase phase) { return waitFor([&] { return session.playbackState().phase == phase; }); };
     const auto samplesHere = [&here] { return here.empty() ? 0 : here.back()->sampleCount(); };
-    session.play(StationFields {.stationuuid = "tone", .name = "Tone FM", .url = server->url("/tone.mp3"), .codec = "MP3"});
+    session.play(
+        StationFields {.stationuuid = "tone", .name = "Tone FM", .url = server->url("/tone.mp3"), .codec = "MP3"});
     ASSERT_TRUE(phaseIs(PlaybackPhase::Playing));
     ASSERT_TRUE(waitFor([&] { return !session.outputs().empty(); }));
 

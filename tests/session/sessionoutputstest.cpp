@@ -33,7 +33,10 @@ struct Rig : SessionHarness {
             {'z', [this] { session->pause(); }}, {'n', [this] { session->playNext(); }},
             {'d', [this] { session->changeVolume(-1); }}, {'m', [this] { session->toggleMute(); }},
             {'r', [this] { session->restOn(list[5]); }},
-            {'a', [this] { while (kitchen()->answer()) { } }},
+            {'a',
+                [this] {
+                    while (kitchen()->answer()) { }
+                }},
             {'P', [this] { kitchen()->emit(OutputTransportChanged {OutputTransport::Playing}); }},
             {'Z', [this] { kitchen()->emit(OutputTransportChanged {OutputTransport::Paused}); }},
             {'S', [this] { kitchen()->emit(OutputTransportChanged {OutputTransport::Stopped}); }},
@@ -84,8 +87,8 @@ TEST(SessionOutputsTest, TheTransportActsWhereTheStationPlaysAndAFailureComesBac
     } const cases[] = {
         {"chosen while playing: here falls silent, Kitchen plays it", "sKaP", "set s0, play", "s0", "s0",
             PlaybackPhase::Playing, "", "Kitchen"},
-        {"chosen first: the station plays there at Play", "KsaP", "set s0, play", "", "s0", PlaybackPhase::Playing,
-            "", "Kitchen"},
+        {"chosen first: the station plays there at Play", "KsaP", "set s0, play", "", "s0", PlaybackPhase::Playing, "",
+            "Kitchen"},
         {"until it plays, it is on its way", "Ks", "set s0", "", "s0", PlaybackPhase::Connecting, "Connecting…",
             "Kitchen"},
         {"pause, next, volume and mute act there", "sKaPzanadm", "set s0, play, pause, set s1, play, volume 0.95, mute",
@@ -98,8 +101,8 @@ TEST(SessionOutputsTest, TheTransportActsWhereTheStationPlaysAndAFailureComesBac
             PlaybackPhase::Connecting, "Connecting…", ""},
         {"this computer takes it back, playing", "sKaPnaH", "set s0, play, set s1, play, stop, gone", "s1*", "s1",
             PlaybackPhase::Connecting, "Connecting…", ""},
-        {"paused there, it comes back paused", "sKaPnazaZH", "set s0, play, set s1, play, pause, stop, gone", "s0", "s1",
-            PlaybackPhase::Paused, "Paused", ""},
+        {"paused there, it comes back paused", "sKaPnazaZH", "set s0, play, set s1, play, pause, stop, gone", "s0",
+            "s1", PlaybackPhase::Paused, "Paused", ""},
         {"nothing opens early while Kitchen is chosen", "Kr", "", "", "", PlaybackPhase::Idle, "", "Kitchen"},
         {"here it does", "r", "", "s5", "", PlaybackPhase::Idle, "", ""},
     };
