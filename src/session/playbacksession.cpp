@@ -252,7 +252,7 @@ void PlaybackSession::takeUp(const Station& station, bool playNow)
         return;
     }
     if (playNow) {
-        m_player.play(station);
+        playWhereChosen(station);
     } else {
         m_player.cue(station);
         m_currentOnlyCued = m_player.currentStation().has_value();
