@@ -1587,8 +1587,8 @@ Internet radio, most popular first.</source>
         <translation>التشغيل على</translation>
     </message>
     <message>
-        <source>This computer</source>
-        <translation>هذا الحاسوب</translation>
+        <source>&amp;This computer</source>
+        <translation>هذا الحاسوب (&amp;T)</translation>
     </message>
 </context>
 </TS>

@@ -1519,8 +1519,8 @@ Internetradio, die beliebtesten Sender zuerst.</translation>
         <translation>Abspielen auf</translation>
     </message>
     <message>
-        <source>This computer</source>
-        <translation>Dieser Computer</translation>
+        <source>&amp;This computer</source>
+        <translation>&amp;Dieser Computer</translation>
     </message>
 </context>
 </TS>

@@ -1519,8 +1519,8 @@ Radio por internet, lo más escuchado primero.</translation>
         <translation>Reproducir en</translation>
     </message>
     <message>
-        <source>This computer</source>
-        <translation>Este ordenador</translation>
+        <source>&amp;This computer</source>
+        <translation>&amp;Este ordenador</translation>
     </message>
 </context>
 </TS>

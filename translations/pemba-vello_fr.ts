@@ -1519,8 +1519,8 @@ La radio sur Internet, les plus populaires d’abord.</translation>
         <translation>Lire sur</translation>
     </message>
     <message>
-        <source>This computer</source>
-        <translation>Cet ordinateur</translation>
+        <source>&amp;This computer</source>
+        <translation>&amp;Cet ordinateur</translation>
     </message>
 </context>
 </TS>

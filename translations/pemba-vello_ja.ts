@@ -1502,8 +1502,8 @@ Internet radio, most popular first.</source>
         <translation>再生先</translation>
     </message>
     <message>
-        <source>This computer</source>
-        <translation>このコンピューター</translation>
+        <source>&amp;This computer</source>
+        <translation>このコンピューター(&amp;T)</translation>
     </message>
 </context>
 </TS>

@@ -1519,8 +1519,8 @@ Rádio pela internet, as mais populares primeiro.</translation>
         <translation>Tocar em</translation>
     </message>
     <message>
-        <source>This computer</source>
-        <translation>Este computador</translation>
+        <source>&amp;This computer</source>
+        <translation>&amp;Este computador</translation>
     </message>
 </context>
 </TS>

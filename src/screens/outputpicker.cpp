@@ -92,7 +92,7 @@ void OutputPicker::showOutputs()
         action->setChecked(id == chosenId);
         group->addAction(action);
     };
-    add(tr("This computer"), {});
+    add(tr("&This computer"), {});
     for (const OutputInfo& output : m_session.outputs()) {
         // As the output names itself: a name, not a text to translate or mark up.
         add(QString::fromStdString(output.name).replace(QLatin1Char('&'), QStringLiteral("&&")), output.id);

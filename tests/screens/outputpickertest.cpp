@@ -50,7 +50,7 @@ TEST(OutputPicker, ListsThisComputerThenEachOutputAndChoosesByKeyboard)
         ASSERT_EQ(picker->button()->focusPolicy() & Qt::TabFocus, Qt::TabFocus);
         QTest::keyClick(picker->button(), Qt::Key_Space);
         ASSERT_TRUE(picker->menu()->isVisible());
-        EXPECT_EQ(entries(*picker->menu()), (std::vector<std::string> {"This computer*", "Bath && Hall", "Kitchen"}));
+        EXPECT_EQ(entries(*picker->menu()), (std::vector<std::string> {"&This computer*", "Bath && Hall", "Kitchen"}));
         EXPECT_LT(picker->menu()->geometry().bottom(), picker->button()->mapToGlobal(QPoint()).y() + 1) << "above";
 
         // Down past Bath & Hall to Kitchen; Return plays there, and every picker shows it.
@@ -63,13 +63,14 @@ TEST(OutputPicker, ListsThisComputerThenEachOutputAndChoosesByKeyboard)
         EXPECT_EQ(discovery.opened.at("uuid:k")->calls, (std::vector<std::string> {"set http://stream.example/s1"}));
         for (const OutputPicker* each : h.window->findChildren<OutputPicker*>()) {
             EXPECT_TRUE(each->button()->isChecked());
-            EXPECT_EQ(entries(*each->menu()), (std::vector<std::string> {"This computer", "Bath && Hall", "Kitchen*"}));
+            EXPECT_EQ(
+                entries(*each->menu()), (std::vector<std::string> {"&This computer", "Bath && Hall", "Kitchen*"}));
         }
 
         // The list follows the network; "This computer" takes the station back.
         discovery.lose("uuid:b");
         picker->openMenu();
-        EXPECT_EQ(entries(*picker->menu()), (std::vector<std::string> {"This computer", "Kitchen*"}));
+        EXPECT_EQ(entries(*picker->menu()), (std::vector<std::string> {"&This computer", "Kitchen*"}));
         QTest::keyClick(picker->menu(), Qt::Key_Up);
         QTest::keyClick(picker->menu(), Qt::Key_Return);
         QCoreApplication::processEvents();
