@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <functional>
 #include <map>
@@ -117,6 +118,24 @@ TEST(SessionOutputsTest, TheTransportActsWhereTheStationPlaysAndAFailureComesBac
         EXPECT_EQ(r.now().status.english(), c.status);
         EXPECT_EQ(r.session->output().value_or(OutputInfo {}).name, c.output);
     }
+}
+
+TEST(SessionOutputsTest, TheSleepTimerFadesTheOutputThenPausesItThere)
+{
+    Rig r;
+    r.run("sKaP");
+    r.session->setSleepTimer(SleepChoice::after(1));
+    for (int second = 0; second < 95; ++second) {
+        r.run("a");
+    }
+    const std::vector<std::string>& calls = r.kitchen()->calls;
+    const auto pause = std::ranges::find(calls, "pause");
+    ASSERT_NE(pause, calls.end());
+    EXPECT_TRUE(
+        std::any_of(calls.begin(), pause, [](const std::string& call) { return call.starts_with("volume 0.0"); }))
+        << "faded out first: " << ::testing::PrintToString(std::vector(calls.begin(), pause));
+    EXPECT_EQ(calls.back(), "volume 1.00") << "its loudness back for the next Play";
+    EXPECT_EQ(r.media.players.back()->volume, 1.0) << "this computer's untouched";
 }
 
 TEST(SessionOutputsTest, ListenersHearOfTheOutputsFoundAndTheOneChosen)
