@@ -1805,4 +1805,16 @@ Internet radio, most popular first.</source>
         <source>&amp;Mute</source>
         <translation>كتم الصوت (&amp;M)</translation>
     </message>
-</context></TS>
+</context>
+<context>
+    <name>Vello::OutputPicker</name>
+    <message>
+        <source>Play on</source>
+        <translation>التشغيل على</translation>
+    </message>
+    <message>
+        <source>&amp;This computer</source>
+        <translation>هذا الحاسوب (&amp;T)</translation>
+    </message>
+</context>
+</TS>

@@ -1737,4 +1737,16 @@ Internetradio, die beliebtesten Sender zuerst.</translation>
         <source>&amp;Mute</source>
         <translation>S&amp;tumm</translation>
     </message>
-</context></TS>
+</context>
+<context>
+    <name>Vello::OutputPicker</name>
+    <message>
+        <source>Play on</source>
+        <translation>Abspielen auf</translation>
+    </message>
+    <message>
+        <source>&amp;This computer</source>
+        <translation>&amp;Dieser Computer</translation>
+    </message>
+</context>
+</TS>

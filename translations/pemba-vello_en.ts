@@ -1723,4 +1723,16 @@ Internet radio, most popular first.</source>
         <source>&amp;Mute</source>
         <translation type="unfinished" />
     </message>
-</context></TS>
+</context>
+<context>
+    <name>Vello::OutputPicker</name>
+    <message>
+        <source>Play on</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;This computer</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+</TS>

@@ -1737,4 +1737,16 @@ Radio por internet, lo más escuchado primero.</translation>
         <source>&amp;Mute</source>
         <translation>Si&amp;lenciar</translation>
     </message>
-</context></TS>
+</context>
+<context>
+    <name>Vello::OutputPicker</name>
+    <message>
+        <source>Play on</source>
+        <translation>Reproducir en</translation>
+    </message>
+    <message>
+        <source>&amp;This computer</source>
+        <translation>&amp;Este ordenador</translation>
+    </message>
+</context>
+</TS>

@@ -1737,4 +1737,16 @@ La radio sur Internet, les plus populaires d’abord.</translation>
         <source>&amp;Mute</source>
         <translation>&amp;Couper le son</translation>
     </message>
-</context></TS>
+</context>
+<context>
+    <name>Vello::OutputPicker</name>
+    <message>
+        <source>Play on</source>
+        <translation>Lire sur</translation>
+    </message>
+    <message>
+        <source>&amp;This computer</source>
+        <translation>&amp;Cet ordinateur</translation>
+    </message>
+</context>
+</TS>

@@ -1720,4 +1720,16 @@ Internet radio, most popular first.</source>
         <source>&amp;Mute</source>
         <translation>ミュート(&amp;M)</translation>
     </message>
-</context></TS>
+</context>
+<context>
+    <name>Vello::OutputPicker</name>
+    <message>
+        <source>Play on</source>
+        <translation>再生先</translation>
+    </message>
+    <message>
+        <source>&amp;This computer</source>
+        <translation>このコンピューター(&amp;T)</translation>
+    </message>
+</context>
+</TS>

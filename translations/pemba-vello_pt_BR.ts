@@ -1737,4 +1737,16 @@ Rádio pela internet, as mais populares primeiro.</translation>
         <source>&amp;Mute</source>
         <translation>&amp;Silenciar</translation>
     </message>
-</context></TS>
+</context>
+<context>
+    <name>Vello::OutputPicker</name>
+    <message>
+        <source>Play on</source>
+        <translation>Tocar em</translation>
+    </message>
+    <message>
+        <source>&amp;This computer</source>
+        <translation>&amp;Este computador</translation>
+    </message>
+</context>
+</TS>

@@ -22,6 +22,7 @@
 #include "platform/qtmainqueue.h"
 #include "platform/qtwallclock.h"
 #include "platform/settingspreferences.h"
+#include "platform/upnpoutputdiscovery.h"
 #include "ports/mainqueue.h"
 #include "screens/mainview.h"
 #include "session/idlelock.h"
@@ -127,11 +128,16 @@ int main(int argc, char* argv[])
     Vello::ArtworkLoader artwork(http);
     artwork.setDiskCache(&logoDisk);
     Vello::StationStore store(http, resolver, Vello::catalogSource(options, preferences), Vello::cacheFolder());
+    Vello::UpnpOutputDiscovery outputDiscovery;
 
     // The listening session, which the window, the tray, the media controls, the song notices and
     // the idle lock each follow; the browser keeps the lists it walks.
     Vello::PlaybackSession session(media, http, preferences, mainQueue);
     Vello::BrowserController browser(store, session, preferences, mainQueue);
+    // The speakers and receivers on the network that the session may play on instead.
+    if (const std::optional<Vello::Error> cannot = session.findOutputs(outputDiscovery)) {
+        qInfo("Outputs on the network will not be found: %s", qUtf8Printable(Vello::translated(cannot->description)));
+    }
     Vello::DBusIdleInhibitor idleInhibitor(bus);
     const Vello::IdleLock idleLock(session, idleInhibitor);
     Vello::DBusSongNotifier songNotifier(bus,

@@ -15,7 +15,8 @@ Text playbackStatusText(const PlaybackState& state)
     case PlaybackPhase::Failed:
         return state.failure;
     case PlaybackPhase::Paused:
-        return VELLO_TR("Core", "Paused");
+        // Paused for a reason the person did not give: the reason says it.
+        return state.failure.empty() ? Text(VELLO_TR("Core", "Paused")) : state.failure;
     case PlaybackPhase::Idle:
     case PlaybackPhase::Playing:
         break;

@@ -21,15 +21,16 @@ struct PlaybackState final {
     int bufferingPercent = 0;
     // While reconnecting: whole seconds until the next try.
     int secondsUntilRetry = 0;
-    // When failed or reconnecting: what went wrong, in plain words.
+    // When failed or reconnecting: what went wrong, in plain words; when paused, why, if the
+    // person did not pause it.
     Text failure;
 
     friend bool operator==(const PlaybackState&, const PlaybackState&) = default;
 };
 
 // The line the now-playing views show under the station: "Connecting…", "Buffering 40 %", the
-// failure followed by "Trying again in 4 s…", the failure, "Paused", or nothing while idle or
-// playing.
+// failure followed by "Trying again in 4 s…", the failure, "Paused" (or why it paused), or nothing
+// while idle or playing.
 [[nodiscard]] Text playbackStatusText(const PlaybackState& state);
 
 } // namespace Vello

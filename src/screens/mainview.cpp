@@ -4,6 +4,7 @@
 #include "focuskeeper.h"
 #include "libraryheader.h"
 #include "miniplayer.h"
+#include "outputpicker.h"
 #include "panel.h"
 #include "playbackactions.h"
 #include "playerviews.h"
@@ -396,8 +397,8 @@ Panel* MainView::makePlayerScreenPanel()
     m_panelLines = makeNowPlayingLines(17, 14, true);
     m_panelVolume = makeVolumeControl(m_session);
     m_panelTransport = new TransportControls(m_session);
-    m_playerPanel = makePlayerPanel(
-        playerPanelTexts(m_session.currentStation()), m_panelLines, m_fallbackImage, m_panelTransport, m_panelVolume);
+    m_playerPanel = makePlayerPanel(playerPanelTexts(m_session.currentStation()), m_panelLines, m_fallbackImage,
+        m_panelTransport, withOutputPicker(m_session, m_panelVolume));
     showNowPlayingLines(m_panelLines, m_nowPlaying);
     showArtwork();
     return m_playerPanel;

@@ -1,5 +1,6 @@
 #include "miniplayer.h"
 
+#include "outputpicker.h"
 #include "sectionbuilders.h"
 #include "transportcontrols.h"
 
@@ -35,7 +36,7 @@ MiniPlayer::MiniPlayer(BrowserController& browser, PlaybackSession& session, QWi
     layout->addWidget(m_sleepTimer, 0, Qt::AlignVCenter);
     layout->addSpacing(6);
     m_volume = makeVolumeControl(session);
-    layout->addWidget(m_volume, 0, Qt::AlignVCenter);
+    layout->addWidget(withOutputPicker(session, m_volume), 0, Qt::AlignVCenter);
     layout->addSpacing(18);
     m_transport = new TransportControls(session);
     layout->addWidget(m_transport, 0, Qt::AlignVCenter);

@@ -9,6 +9,25 @@
 #include <string_view>
 
 namespace Vello {
+namespace {
+
+bool isActive(PlaybackPhase phase)
+{
+    switch (phase) {
+    case PlaybackPhase::Connecting:
+    case PlaybackPhase::Buffering:
+    case PlaybackPhase::Playing:
+    case PlaybackPhase::Reconnecting:
+        return true;
+    case PlaybackPhase::Idle:
+    case PlaybackPhase::Paused:
+    case PlaybackPhase::Failed:
+        return false;
+    }
+    return false;
+}
+
+} // namespace
 
 bool SessionChanges::nowPlaying() const
 {
@@ -44,6 +63,7 @@ private:
 
 PlaybackSession::PlaybackSession(MediaBackend& media, HttpClient& http, Preferences& preferences, MainQueue& queue)
     : m_preferences(preferences)
+    , m_http(http)
     , m_queue(queue)
     , m_player(media, queue, http)
     , m_sleepTimer(queue,
@@ -51,11 +71,14 @@ PlaybackSession::PlaybackSession(MediaBackend& media, HttpClient& http, Preferen
                   [this](double share) {
                       m_volumeShare = share;
                       applyVolume();
+                      if (m_outputs) {
+                          m_outputs->casting().setVolumeShare(share);
+                      }
                   },
               .pause =
                   [this] {
                       if (isPlaybackActive()) {
-                          m_player.pause();
+                          pauseWhereChosen();
                       }
                   },
               .changed = [this] { const Batch batch(*this); }})
@@ -70,7 +93,7 @@ PlaybackSession::PlaybackSession(MediaBackend& media, HttpClient& http, Preferen
         m_queue.post([alive = std::weak_ptr<int>(m_lifetime), this] {
             if (alive.lock()) {
                 const Batch batch(*this);
-                m_sleepTimer.followSong(m_player.streamTitle());
+                m_sleepTimer.followSong(streamTitle());
             }
         });
     });
@@ -106,38 +129,29 @@ void PlaybackSession::setOnListenStarted(ListenStarted onListenStarted)
 
 const std::optional<Station>& PlaybackSession::currentStation() const
 {
-    return m_player.currentStation();
+    return m_outputs && m_outputs->showsStation() ? m_outputs->station() : m_player.currentStation();
 }
 
 const PlaybackState& PlaybackSession::playbackState() const
 {
-    return m_player.playbackState();
+    return m_outputs && m_outputs->showsStation() ? m_outputs->state() : m_player.playbackState();
 }
 
 const std::string& PlaybackSession::streamTitle() const
 {
-    return m_player.streamTitle();
+    return m_outputs && m_outputs->showsStation() ? m_outputs->streamTitle() : m_player.streamTitle();
 }
 
 const MediaStreamDetails& PlaybackSession::streamDetails() const
 {
-    return m_player.streamDetails();
+    // An output tells nothing of the stream it fetches.
+    static const MediaStreamDetails unknown;
+    return m_outputs && m_outputs->showsStation() ? unknown : m_player.streamDetails();
 }
 
 bool PlaybackSession::isPlaybackActive() const
 {
-    switch (m_player.playbackState().phase) {
-    case PlaybackPhase::Connecting:
-    case PlaybackPhase::Buffering:
-    case PlaybackPhase::Playing:
-    case PlaybackPhase::Reconnecting:
-        return true;
-    case PlaybackPhase::Idle:
-    case PlaybackPhase::Paused:
-    case PlaybackPhase::Failed:
-        return false;
-    }
-    return false;
+    return isActive(playbackState().phase);
 }
 
 std::vector<const Station*> PlaybackSession::listOfTheMoment() const
@@ -152,10 +166,10 @@ void PlaybackSession::play(const Station& station)
     // and neither must change under us while we use it.
     const Station chosen = station; // NOLINT(performance-unnecessary-copy-initialization)
     // Playing the current station again resumes or retries it: that is not another listen.
-    const auto& current = m_player.currentStation();
+    const auto& current = currentStation();
     const bool another = !current || current->id() != chosen.id() || m_currentOnlyCued;
     m_currentOnlyCued = false;
-    m_player.play(chosen);
+    playWhereChosen(chosen);
     if (another && m_onListenStarted) {
         m_onListenStarted(chosen);
     }
@@ -169,19 +183,19 @@ void PlaybackSession::playForThisRun(const Station& station)
 {
     const Batch batch(*this);
     m_currentOnlyCued = false;
-    m_player.play(station);
+    playWhereChosen(station);
 }
 
 void PlaybackSession::playSelected()
 {
     const Batch batch(*this);
-    if (const auto& current = m_player.currentStation()) {
+    if (const auto& current = currentStation()) {
         if (m_currentOnlyCued) {
             play(*current);
             return;
         }
         const Station again = *current;
-        m_player.play(again);
+        playWhereChosen(again);
         return;
     }
     const auto list = listOfTheMoment();
@@ -196,7 +210,7 @@ void PlaybackSession::pause()
     m_pending.pauseAsked = true;
     // A pause by hand says the person has stopped listening: the timer has nothing left to do.
     m_sleepTimer.cancel();
-    m_player.pause();
+    pauseWhereChosen();
 }
 
 void PlaybackSession::pauseIfActive()
@@ -245,11 +259,11 @@ void PlaybackSession::shuffle()
 void PlaybackSession::takeUp(const Station& station, bool playNow)
 {
     const Batch batch(*this);
-    if (m_player.currentStation()) {
+    if (currentStation()) {
         return;
     }
     if (playNow) {
-        m_player.play(station);
+        playWhereChosen(station);
     } else {
         m_player.cue(station);
         m_currentOnlyCued = m_player.currentStation().has_value();
@@ -268,7 +282,7 @@ std::optional<Station> PlaybackSession::stationBeside(int step) const
     if (list.empty()) {
         return std::nullopt;
     }
-    const auto& current = m_player.currentStation();
+    const auto& current = currentStation();
     const auto at = current
         ? std::ranges::find_if(list, [&current](const Station* station) { return station->id() == current->id(); })
         : list.end();
@@ -319,16 +333,22 @@ void PlaybackSession::setNetworkMetered(bool metered)
 
 void PlaybackSession::openEarly(const Station& station)
 {
-    if (m_networkMetered || !isOn(m_preferences, PreferenceKey::openStationsEarly)) {
+    // An output fetches the stream itself: a stream opened here would be for nothing.
+    if (m_networkMetered || onOutput() || !isOn(m_preferences, PreferenceKey::openStationsEarly)) {
         m_player.endRest();
         return;
     }
     m_player.restOn(station);
 }
 
+double PlaybackSession::volume() const
+{
+    return onOutput() ? m_outputs->casting().volume() : m_volume;
+}
+
 bool PlaybackSession::isMuted() const
 {
-    return m_player.isMuted();
+    return onOutput() ? m_outputs->casting().isMuted() : m_player.isMuted();
 }
 
 void PlaybackSession::setVolume(double volume)
@@ -337,10 +357,16 @@ void PlaybackSession::setVolume(double volume)
         return;
     }
     const double level = std::clamp(volume, 0.0, 1.0);
-    if (level == m_volume) {
+    if (level == this->volume()) {
         return;
     }
     const Batch batch(*this);
+    if (onOutput()) {
+        // The output's own loudness: this computer's stays as the person left it.
+        m_outputs->casting().setVolume(level);
+        setMuted(false);
+        return;
+    }
     m_volume = level;
     applyVolume();
     m_preferences.setNumber(PreferenceKey::volume.key, level);
@@ -350,10 +376,14 @@ void PlaybackSession::setVolume(double volume)
 
 void PlaybackSession::setMuted(bool muted)
 {
-    if (muted == m_player.isMuted()) {
+    if (muted == isMuted()) {
         return;
     }
     const Batch batch(*this);
+    if (onOutput()) {
+        m_outputs->casting().setMuted(muted);
+        return;
+    }
     m_player.setMuted(muted);
     m_preferences.setFlag(PreferenceKey::muted.key, muted);
 }
@@ -361,12 +391,12 @@ void PlaybackSession::setMuted(bool muted)
 void PlaybackSession::changeVolume(int steps)
 {
     // Rounded to whole percent, so repeated steps land on 0 and 1 exactly.
-    setVolume(std::round((m_volume + steps * volumeStep) * 100) / 100);
+    setVolume(std::round((volume() + steps * volumeStep) * 100) / 100);
 }
 
 void PlaybackSession::toggleMute()
 {
-    setMuted(!m_player.isMuted());
+    setMuted(!isMuted());
 }
 
 void PlaybackSession::applyVolume()
@@ -383,7 +413,7 @@ void PlaybackSession::overrideVolume(std::optional<double> volume)
 void PlaybackSession::setSleepTimer(SleepChoice choice)
 {
     const Batch batch(*this);
-    m_sleepTimer.choose(choice, m_player.streamTitle());
+    m_sleepTimer.choose(choice, streamTitle());
 }
 
 std::optional<Text> PlaybackSession::keepSongsIn(DocumentStore& documents, SongHistory::Clock clock)
@@ -413,11 +443,11 @@ void PlaybackSession::clearSongs()
 
 void PlaybackSession::noteSongHeard()
 {
-    const auto& current = m_player.currentStation();
+    const auto& current = currentStation();
     if (!m_songs || !current) {
         return;
     }
-    std::pair<std::string, std::string> heard {current->id(), m_player.streamTitle()};
+    std::pair<std::string, std::string> heard {current->id(), streamTitle()};
     if (heard == m_lastSongHeard) {
         return;
     }
@@ -429,8 +459,8 @@ void PlaybackSession::noteSongHeard()
 
 PlaybackSession::Seen PlaybackSession::seenNow() const
 {
-    return {m_player.currentStation(), m_player.playbackState(), m_player.streamTitle(), m_player.streamDetails(),
-        m_volume, m_player.isMuted(), m_sleepTimer.choice(), m_sleepTimer.label()};
+    return {currentStation(), playbackState(), streamTitle(), streamDetails(), volume(), isMuted(),
+        m_sleepTimer.choice(), m_sleepTimer.label(), outputs(), output()};
 }
 
 void PlaybackSession::announce()
@@ -450,6 +480,7 @@ void PlaybackSession::announce()
         changes.streamDetails = now.details != m_seen.details;
         changes.volume = now.volume != m_seen.volume || now.muted != m_seen.muted;
         changes.sleepTimer = now.sleepTimer != m_seen.sleepTimer || now.sleepLabel != m_seen.sleepLabel;
+        changes.outputs = now.outputs != m_seen.outputs || now.output != m_seen.output;
         m_seen = std::move(now);
         if (!changes.any()) {
             break;
@@ -457,6 +488,84 @@ void PlaybackSession::announce()
         m_listeners.notify(changes);
     }
     m_announcing = false;
+}
+
+std::optional<Error> PlaybackSession::findOutputs(OutputDiscovery& discovery)
+{
+    if (m_outputs) {
+        return std::nullopt;
+    }
+    m_outputs = std::make_unique<SessionOutputs>(discovery, m_preferences, m_http, m_queue,
+        SessionOutputs::Hooks {.changed =
+                                   [this] {
+                                       const Batch batch(*this);
+                                       m_sleepTimer.followSong(streamTitle());
+                                   },
+            .playingHere = [this] { return isActive(m_player.playbackState().phase); }});
+    return m_outputs->start();
+}
+
+const std::vector<OutputInfo>& PlaybackSession::outputs() const
+{
+    static const std::vector<OutputInfo> none;
+    return m_outputs ? m_outputs->outputs() : none;
+}
+
+std::optional<OutputInfo> PlaybackSession::output() const
+{
+    return m_outputs ? m_outputs->chosen() : std::nullopt;
+}
+
+bool PlaybackSession::onOutput() const
+{
+    return m_outputs && m_outputs->chosen();
+}
+
+bool PlaybackSession::chooseOutput(const std::string& id)
+{
+    if (!m_outputs || (m_outputs->chosen() ? m_outputs->chosen()->id : std::string()) == id) {
+        return m_outputs || id.empty();
+    }
+    const Batch batch(*this);
+    const std::optional<Station> station = currentStation();
+    const bool playing = isPlaybackActive();
+    if (!m_outputs->casting().choose(id)) {
+        return false;
+    }
+    if (!id.empty()) {
+        m_player.pause();
+        m_player.endRest();
+    }
+    if (!station) {
+        return true;
+    }
+    if (playing) {
+        playWhereChosen(*station);
+    } else if (m_outputs->holds() || currentStation() != station) {
+        // Nothing plays: the station stays, paused, where it now would play.
+        m_outputs->hold(*station, {});
+    }
+    return true;
+}
+
+void PlaybackSession::playWhereChosen(const Station& station)
+{
+    if (m_outputs) {
+        m_outputs->dropHeld();
+        if (m_outputs->chosen()) {
+            m_outputs->casting().play(station, station.codec().value_or(std::string_view()));
+            return;
+        }
+    }
+    m_player.play(station);
+}
+
+void PlaybackSession::pauseWhereChosen()
+{
+    if (onOutput()) {
+        m_outputs->casting().pause();
+    }
+    m_player.pause();
 }
 
 } // namespace Vello

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "sessionoutputs.h"
 #include "sleeptimer.h"
 #include "songhistory.h"
 
@@ -9,6 +10,7 @@
 #include "playback/playercontroller.h"
 #include "ports/mainqueue.h"
 #include "ports/mediabackend.h"
+#include "ports/output.h"
 
 #include <chrono>
 #include <deque>
@@ -27,7 +29,7 @@ class HttpClient;
 class Preferences;
 
 // What changed in the listening session since its listeners were last told. Kinds of change
-// yet to come (recording, the output played through, time shift) join these.
+// yet to come (recording, time shift) join these.
 struct SessionChanges final {
     // How playback goes: its phase, how full the buffer is, a retry's countdown, a failure.
     bool state = false;
@@ -49,6 +51,8 @@ struct SessionChanges final {
     // A pause was asked for (the window, the tray, the media controls), even one that found
     // nothing playing: whatever else sounds (an alarm's tone) stops on it too.
     bool pauseAsked = false;
+    // The outputs found, or the one played on.
+    bool outputs = false;
 
     // Whether anything the now-playing views show changed.
     [[nodiscard]] bool nowPlaying() const;
@@ -140,7 +144,7 @@ public:
 
     // The loudness the person set, on the cubic scale, 0 to 1, and whether it is muted. The
     // sleep timer's fade lowers what the player plays at, never this.
-    [[nodiscard]] double volume() const { return m_volume; }
+    [[nodiscard]] double volume() const;
     [[nodiscard]] bool isMuted() const;
     // Sets the volume, kept within 0 to 1, and remembers it; a change lifts the mute.
     void setVolume(double volume);
@@ -158,6 +162,20 @@ public:
     [[nodiscard]] SleepChoice sleepTimer() const { return m_sleepTimer.choice(); }
     // "Sleep in 23 min" and the like; empty while the timer is off.
     [[nodiscard]] Text sleepLabel() const { return m_sleepTimer.label(); }
+
+    // Plays on the outputs `discovery` finds, as the person chooses, from now on; the output
+    // chosen last is taken again once found. Why it cannot look, when it cannot. Once only; the
+    // discovery must outlive the session.
+    [[nodiscard]] std::optional<Error> findOutputs(OutputDiscovery& discovery);
+    // The outputs other than this computer, by name; empty until findOutputs().
+    [[nodiscard]] const std::vector<OutputInfo>& outputs() const;
+    // The output played on; nothing for this computer.
+    [[nodiscard]] std::optional<OutputInfo> output() const;
+    // Plays on the output found as `id` from now on, or on this computer for an empty `id`: the
+    // station goes along, playing if it played. While an output is chosen, the transport, the
+    // volume and the sleep timer act there, this computer stays silent and nothing opens early.
+    // False, and nothing changed, when `id` is not found.
+    bool chooseOutput(const std::string& id);
 
     // Remembers the songs heard in `documents` from now on, starting from the list saved there,
     // each with the time `clock` tells. What the person is told, once, when the list could not
@@ -182,6 +200,8 @@ private:
         bool muted = false;
         SleepChoice sleepTimer;
         Text sleepLabel;
+        std::vector<OutputInfo> outputs;
+        std::optional<OutputInfo> output;
     };
 
     [[nodiscard]] Seen seenNow() const;
@@ -198,8 +218,14 @@ private:
     void openEarly(const Station& station);
     // Gives the player the person's volume, lowered while the sleep timer fades.
     void applyVolume();
+    // Whether an output is chosen.
+    [[nodiscard]] bool onOutput() const;
+    // Plays `station` on the output chosen, or else here.
+    void playWhereChosen(const Station& station);
+    void pauseWhereChosen();
 
     Preferences& m_preferences;
+    HttpClient& m_http;
     MainQueue& m_queue;
     PlayerController m_player;
     // The volume the person set, and the share of it the sleep timer's fade leaves.
@@ -221,6 +247,8 @@ private:
     // 1 or -1 while the pointer or focus rests on Next or Previous, 0 otherwise.
     int m_restStep = 0;
     Listeners<SessionChanges> m_listeners;
+    // Once outputs are looked for.
+    std::unique_ptr<SessionOutputs> m_outputs;
     Seen m_seen;
     // Changes that seenNow() cannot tell, made since the listeners were last told.
     SessionChanges m_pending;

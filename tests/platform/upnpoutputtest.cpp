@@ -1,9 +1,14 @@
 #include "capturesink.h"
 #include "icecastserver.h"
+#include "memoryports.h"
 #include "nullsinkmonitor.h"
 #include "waitfor.h"
 
+#include "platform/gstmediabackend.h"
+#include "platform/qthttpclient.h"
+#include "platform/qtmainqueue.h"
 #include "platform/upnpoutputdiscovery.h"
+#include "session/playbacksession.h"
 
 #include <QCoreApplication>
 #include <QProcess>
@@ -144,6 +149,49 @@ TEST_F(UpnpOutputTest, KitchenIsFoundAndPlaysPausesAndTakesTheVolumeAndMute)
 
     EXPECT_EQ(act([&](Output::Done done) { kitchen->stop(std::move(done)); }), std::nullopt);
     EXPECT_TRUE(waitFor([&] { return transport == OutputTransport::Stopped; }));
+}
+
+// Picked in the session, Kitchen plays the station and this computer falls silent; the session
+// shows what Kitchen reports, and this computer takes the station back.
+TEST_F(UpnpOutputTest, KitchenPickedInTheSessionPlaysTheStationWhileThisComputerIsSilent)
+{
+    QtMainQueue queue;
+    QtHttpClient http;
+    MemoryPreferences preferences;
+    std::vector<std::shared_ptr<CaptureSink>> here;
+    GstMediaBackend media {queue, [&here] {
+                               here.push_back(CaptureSink::create());
+                               return here.back()->makeElement();
+                           }};
+    UpnpOutputDiscovery discovery("vello0");
+    PlaybackSession session(media, http, preferences, queue);
+    ASSERT_EQ(session.findOutputs(discovery), std::nullopt);
+    const auto phaseIs
+        = [&session](PlaybackPhase phase) { return waitFor([&] { return session.playbackState().phase == phase; }); };
+    const auto samplesHere = [&here] { return here.empty() ? 0 : here.back()->sampleCount(); };
+    session.play(
+        StationFields {.stationuuid = "tone", .name = "Tone FM", .url = server->url("/tone.mp3"), .codec = "MP3"});
+    ASSERT_TRUE(phaseIs(PlaybackPhase::Playing));
+    ASSERT_TRUE(waitFor([&] { return !session.outputs().empty(); }));
+
+    ASSERT_TRUE(session.chooseOutput(session.outputs().front().id));
+    EXPECT_EQ(session.output().value_or(OutputInfo {}).name, "Kitchen");
+    ASSERT_TRUE(waitFor([&] { return loudness(heard(0.2)) > 0.05; }));
+    EXPECT_TRUE(phaseIs(PlaybackPhase::Playing));
+    const std::size_t before = samplesHere();
+    EXPECT_NEAR(dominantFrequency(heard(0.5), NullSinkMonitor::sampleRate), 440, 5);
+    EXPECT_LT(samplesHere() - before, CaptureSink::sampleRate / 10) << "this computer is silent";
+
+    session.pause();
+    EXPECT_TRUE(phaseIs(PlaybackPhase::Paused)) << "as Kitchen reports it";
+    EXPECT_TRUE(waitFor([&] { return loudness(heard(0.3)) == 0; }));
+
+    ASSERT_TRUE(session.chooseOutput(""));
+    session.playSelected();
+    ASSERT_TRUE(phaseIs(PlaybackPhase::Playing));
+    ASSERT_TRUE(waitFor([&] { return samplesHere() > CaptureSink::sampleRate / 2; }));
+    EXPECT_NEAR(dominantFrequency(here.back()->samplesFrom(0), CaptureSink::sampleRate), 440, 5) << "here again";
+    EXPECT_EQ(loudness(heard(0.3)), 0) << "Kitchen stays silent";
 }
 
 } // namespace

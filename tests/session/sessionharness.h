@@ -4,6 +4,7 @@
 #include "manualmainqueue.h"
 #include "memoryports.h"
 #include "playback/fakemediabackend.h"
+#include "playback/fakeoutputs.h"
 #include "teststations.h"
 
 #include "session/nowplaying.h"
@@ -23,6 +24,8 @@ struct SessionHarness {
     MemoryPreferences preferences;
     ManualMainQueue queue;
     MemoryDocumentStore documents;
+    // The outputs besides this computer, once the session looks for them.
+    FakeOutputDiscovery outputs;
     // The list of the moment.
     std::vector<Station> list = makeStations(30);
     std::vector<std::string> listens;
