@@ -352,6 +352,8 @@ TEST_F(StationStoreTest, ChangesSinceTheLastRefreshAreWrittenIntoTheCopy)
             {"s2 s3 s1 ", "s4 s3 s1 "}, changed},
         {"Reload Stations asks for the changes too; none: nothing more is said", 1h, "c3", Refresh::Now,
             {HttpResponse {200, "[]"}}, {feed(one, "c3")}, {"s2 s3 s1 "}, copy},
+        {"the whole list downloaded this very second: the changes; a 299 is a page", 0h, "c3", Refresh::IfDue,
+            {HttpResponse {299, "[]"}}, {feed(one, "c3")}, {"s2 s3 s1 "}, copy},
         {"a week after the whole list, the whole list", 24h * 7, "c3", Refresh::IfDue, {whole}, {list(one)},
             {"s2 s3 s1 ", downloaded}, downloadedCatalog},
         {"without a change to go on from, the whole list", 30h, "", Refresh::IfDue, {whole}, {list(one)},
@@ -372,7 +374,7 @@ TEST_F(StationStoreTest, ChangesSinceTheLastRefreshAreWrittenIntoTheCopy)
                 HttpResponse {200, "[]"}, whole},
             {feed(one, "c3"), feed(one, "c9"), list(one)}, {"s2 s3 s1 ", downloaded}, downloadedCatalog},
         {"the feed answers 300, every server fails: the copy stays", 30h, "c3", Refresh::IfDue,
-            {HttpResponse {300, ""}, Error {Text::verbatim("Connection refused")}, HttpResponse {299, "[]"}},
+            {HttpResponse {300, "[]"}, Error {Text::verbatim("Connection refused")}, HttpResponse {299, "[]"}},
             {feed(one, "c3"), list(one), list(two)},
             {"s2 s3 s1 ", "error:The station catalog server answered with no usable stations."}, copy},
     };
