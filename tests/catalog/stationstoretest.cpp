@@ -408,6 +408,33 @@ TEST_F(StationStoreTest, ChangesSinceTheLastRefreshAreWrittenIntoTheCopy)
     }
 }
 
+// A server's validator that could break the origin's lines is not kept, and cannot add a line.
+TEST_F(StationStoreTest, AnOriginKeepsOnlyValidatorsThatFitTheirLine)
+{
+    // "etag " and the value fill a line of 4096 bytes, the most a line is read with.
+    const std::string longest(4096 - 5, 'e');
+    struct Case {
+        const char* name;
+        std::string etag;
+        std::string kept;
+    };
+    const std::vector<Case> cases {
+        {"the longest that fits", longest, longest},
+        {"a byte more", longest + "e", ""},
+        {"a line break", "\"v1\"\nserver http://127.0.0.1:9", ""},
+        {"a delete", "\"v1\"\x7f", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const CatalogOrigin origin {"directory", std::nullopt, c.etag, "", {"http://127.0.0.1:8001"}};
+        ASSERT_TRUE(origin.write(m_scratch.path / "origin"));
+        const auto read = CatalogOrigin::read(m_scratch.path / "origin");
+        ASSERT_TRUE(read);
+        EXPECT_EQ(read->etag, c.kept);
+        EXPECT_EQ(read->servers, origin.servers);
+    }
+}
+
 // A start takes the display order kept beside the copy and compares no names; an order kept for
 // another copy is left alone.
 TEST_F(StationStoreTest, AStartTakesTheOrderKeptBesideTheCopy)
