@@ -138,6 +138,46 @@ TEST(CatalogPublisher, PublishesWhatThePlayerKeepsAndRefusesWhatWouldHarmIt)
     }
 }
 
+// A gzip copy that does not hold exactly the document beside it is made again from the document.
+TEST(CatalogPublisher, RepairMakesTheGzipCopyHoldTheDocumentAgain)
+{
+    ScratchFolder folder;
+    std::string other = stations(2);
+    other.replace(other.find('b'), 1, "c");
+    for (const auto& [document, into] : {std::pair {stations(2), "same"}, {other, "other"}}) {
+        const auto catalog = std::get<FilteredCatalog>(filterCatalog(document));
+        std::filesystem::create_directory(folder.path / into);
+        ASSERT_TRUE(std::holds_alternative<Publication>(publishCatalog(catalog, folder.path / into, {})));
+    }
+    const auto file = folder.path / "same" / publishedFileName;
+    const auto gzipFile = folder.path / "same" / publishedGzipFileName;
+    const std::string gzip = readFile(gzipFile).value_or("");
+    struct Case {
+        const char* name;
+        std::optional<std::string> copy;
+        std::string said;
+    };
+    const std::vector<Case> cases {
+        {"the copy agrees", gzip, ""},
+        {"another document of the same length", readFile(folder.path / "other" / publishedGzipFileName),
+            "disagreed with"},
+        {"more after the gzip stream", gzip + gzip, "disagreed with"},
+        {"cut short", gzip.substr(0, gzip.size() - 1), "disagreed with"},
+        {"no copy", std::nullopt, "was missing beside"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::filesystem::remove(gzipFile);
+        if (c.copy) {
+            writeFile(gzipFile, *c.copy);
+        }
+        const auto said = repairPublishedPair(folder.path / "same");
+        EXPECT_EQ(said.has_value(), !c.said.empty());
+        EXPECT_NE(said.value_or("").find(c.said), std::string::npos) << said.value_or("");
+        EXPECT_EQ(readFile(gzipFile), gzip);
+    }
+}
+
 // Each day's catalog a little smaller than the last: the largest of the week stops the slide,
 // and a forced one starts the week afresh.
 TEST(CatalogPublisher, ComparesWithTheLargestOfTheLastWeekToo)
