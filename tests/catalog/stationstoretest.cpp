@@ -19,6 +19,7 @@
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace Vello {
@@ -405,6 +406,29 @@ TEST_F(StationStoreTest, ChangesSinceTheLastRefreshAreWrittenIntoTheCopy)
         const auto origin = CatalogOrigin::read(folder / "stations.origin");
         ASSERT_TRUE(origin);
         EXPECT_EQ(origin->lastChange, row.becomes == changed ? "c6" : row.becomes == copy ? "c3" : "");
+    }
+}
+
+// FIFOs in the place of the copy, its origin and its order are no copy: a start does not wait
+// for a writer that never comes.
+TEST_F(StationStoreTest, AFifoInTheCopysPlaceIsNoCopy)
+{
+    StationStore store(m_http, m_resolver, catalogAddress, m_scratch.path / "fifo");
+    AnswerLog log {store.cacheFile()};
+    for (const bool copyToo : {true, false}) {
+        SCOPED_TRACE(copyToo ? "all three" : "beside a copy");
+        for (const auto& file : {store.cacheFile(), store.originFile(), store.orderFile()}) {
+            if (copyToo || file != store.cacheFile()) {
+                std::filesystem::remove(file);
+                ASSERT_EQ(::mkfifo(file.c_str(), 0600), 0);
+            }
+        }
+        log.answers.clear();
+        log.loadReturned = false;
+        log.load(store);
+        ASSERT_TRUE(m_http.respond(HttpResponse {200, downloadedCatalog}));
+        EXPECT_EQ(log.answers.size(), copyToo ? 1U : 2U) << "the copy answers first";
+        EXPECT_EQ(log.answers.back().what, downloaded);
     }
 }
 

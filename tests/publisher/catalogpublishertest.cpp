@@ -15,6 +15,7 @@
 #include <vector>
 
 #include <sys/mount.h>
+#include <sys/stat.h>
 
 namespace Vello {
 namespace {
@@ -135,6 +136,33 @@ TEST(CatalogPublisher, PublishesWhatThePlayerKeepsAndRefusesWhatWouldHarmIt)
         EXPECT_EQ(gunzipped(*gzip, json->size()), json);
         // No time stamp, no file name: the flags byte and the four bytes of the time are zero.
         EXPECT_EQ(gzip->substr(3, 5), std::string(5, '\0'));
+    }
+}
+
+// A document is read whole up to its limit; anything but a regular file is refused at once.
+TEST(CatalogPublisher, ReadsADocumentOfAtMostItsLimit)
+{
+    ScratchFolder folder;
+    writeFile(folder.path / "file", "[{}]");
+    ASSERT_EQ(::mkfifo((folder.path / "fifo").c_str(), 0600), 0);
+    struct Case {
+        const char* name;
+        const char* file;
+        std::size_t maxBytes;
+        std::string read;
+    };
+    const std::vector<Case> cases {
+        {"exactly the limit", "file", 4, "[{}]"},
+        {"a byte over", "file", 3, "larger than"},
+        {"a FIFO", "fifo", 4, "not a regular file"},
+        {"a folder", ".", 4, "not a regular file"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto document = readCatalogDocument(folder.path / c.file, c.maxBytes);
+        const auto* failure = std::get_if<Error>(&document);
+        const std::string said = failure != nullptr ? failure->description.english() : std::get<std::string>(document);
+        EXPECT_NE(said.find(c.read), std::string::npos) << said;
     }
 }
 
