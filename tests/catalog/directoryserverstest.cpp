@@ -1,5 +1,5 @@
-#include "catalog/catalogsource.h"
 #include "catalog/directoryservers.h"
+#include "catalog/catalogsource.h"
 #include "fakehttpclient.h"
 
 #include <gtest/gtest.h>
@@ -39,8 +39,7 @@ TEST(DirectoryServers, TakeTheUsableNamesTheDnsGivesUpToTheirCap)
     const std::vector<Case> cases {
         {"service records: digits, hyphens and the longest name; ports 1 to 65535",
             {{"s9-0.example.", 443}, {"x.example", 8443}, {longest + ".", 65535}, {longest + "b", 443},
-                {"bad_name", 443}, {"-x.example", 443}, {".x.example", 443}, {"y.example", 0},
-                {"z.example", 65536}},
+                {"bad_name", 443}, {"-x.example", 443}, {".x.example", 443}, {"y.example", 0}, {"z.example", 65536}},
             {}, {"https://" + longest + ":65535", "https://s9-0.example", "https://x.example:8443"}},
         {"sixteen service records at most", seventeen, {}, sixteen},
         {"without service records, the first usable name each address points back to", {},

@@ -18,7 +18,8 @@ TEST(StationChanges, AChangeWithAnEmptyUuidIsLeftOut)
     std::string written;
     EXPECT_TRUE(changes.applyTo(
         R"([{"stationuuid": "", "url": "http://x"}])", [&written](std::string_view piece) { written += piece; }));
-    EXPECT_EQ(written, "[{\"stationuuid\": \"\", \"url\": \"http://x\"},\n{\"stationuuid\": \"a\", \"url\": \"http://a\"}]\n");
+    EXPECT_EQ(written,
+        "[{\"stationuuid\": \"\", \"url\": \"http://x\"},\n{\"stationuuid\": \"a\", \"url\": \"http://a\"}]\n");
 }
 
 } // namespace

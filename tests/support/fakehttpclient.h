@@ -89,7 +89,10 @@ public:
     std::map<std::string, Names> addressesOf;
     std::map<std::string, Names> namesOf;
 
-    void addresses(const std::string& host, std::function<void(Names)> done) override { done(lookUp(addressesOf, host)); }
+    void addresses(const std::string& host, std::function<void(Names)> done) override
+    {
+        done(lookUp(addressesOf, host));
+    }
     void hostNames(const std::string& address, std::function<void(Names)> done) override
     {
         done(lookUp(namesOf, address));
