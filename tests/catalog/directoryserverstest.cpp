@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace Vello {
@@ -52,7 +53,8 @@ TEST(DirectoryServers, TakeTheUsableNamesTheDnsGivesUpToTheirCap)
         reverse.services[std::string(directoryService)] = c.services;
         reverse.addressesOf[std::string(directoryHosts)] = c.addresses;
         std::optional<std::vector<std::string>> order;
-        findDirectoryServers(reverse, remembered, [&order](std::vector<std::string> servers) { order = servers; });
+        findDirectoryServers(
+            reverse, remembered, [&order](std::vector<std::string> servers) { order = std::move(servers); });
         ASSERT_TRUE(order);
         ASSERT_GE(order->size(), c.found.size());
         const auto foundEnd = order->begin() + static_cast<std::ptrdiff_t>(c.found.size());

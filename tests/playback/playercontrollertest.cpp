@@ -16,7 +16,7 @@ namespace {
 using namespace std::chrono_literals;
 using Calls = std::vector<std::string>;
 
-Station stationWith(std::optional<std::string> url, std::optional<std::string> resolved = std::nullopt)
+Station stationWith(const std::optional<std::string>& url, const std::optional<std::string>& resolved = std::nullopt)
 {
     return StationFields {.stationuuid = "uuid-" + url.value_or("none") + resolved.value_or(""),
         .name = "Test FM",
