@@ -8,6 +8,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <system_error>
 
 #include <sys/stat.h>
 
@@ -57,6 +58,11 @@ std::optional<std::vector<std::uint32_t>> readCachedOrder(
     const std::filesystem::path& file, const FileIdentity& cache, std::string_view locale, std::size_t count)
 {
     const std::string expected = header(cache, locale, count);
+    // Opening a FIFO would wait for a writer that may never come.
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(file, error)) {
+        return std::nullopt;
+    }
     std::ifstream stream(file, std::ios::binary);
     std::string line;
     if (!stream || !std::getline(stream, line) || line + "\n" != expected) {

@@ -96,7 +96,8 @@ class MappedFile final {
 public:
     MappedFile(const std::filesystem::path& file, std::size_t maxBytes)
     {
-        const int descriptor = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+        // Without waiting: a FIFO would block the open until a writer came; it is refused below.
+        const int descriptor = ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
         if (descriptor < 0) {
             return;
         }

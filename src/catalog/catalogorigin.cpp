@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <fstream>
 #include <string_view>
+#include <system_error>
 
 namespace Vello {
 
@@ -43,6 +44,11 @@ std::string secondsOf(std::chrono::system_clock::time_point time)
 
 std::optional<CatalogOrigin> CatalogOrigin::read(const std::filesystem::path& file)
 {
+    // Opening a FIFO would wait for a writer that may never come.
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(file, error)) {
+        return std::nullopt;
+    }
     std::ifstream stream(file);
     if (!stream) {
         return std::nullopt;

@@ -265,7 +265,8 @@ DocumentOpener openerOf(std::string_view document)
 Result<std::vector<Station>> decodeCatalogFile(
     const std::filesystem::path& file, std::size_t maxBytes, FileIdentity* identity)
 {
-    const int descriptor = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+    // Without waiting: a FIFO would block the open until a writer came; it is refused below.
+    const int descriptor = ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (descriptor < 0) {
         return Error {unreadableCatalog};
     }

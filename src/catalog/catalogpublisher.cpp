@@ -168,7 +168,8 @@ Result<std::string> readCatalogDocument(const std::filesystem::path& file, std::
 {
     const auto failure
         = [&file](std::string_view what) { return Error {Text::verbatim(file.string() + ": " + std::string(what))}; };
-    const int descriptor = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+    // Without waiting: a FIFO would block the open until a writer came; it is refused below.
+    const int descriptor = ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (descriptor < 0) {
         return failure(std::strerror(errno));
     }

@@ -19,6 +19,7 @@
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace Vello {
@@ -352,6 +353,8 @@ TEST_F(StationStoreTest, ChangesSinceTheLastRefreshAreWrittenIntoTheCopy)
             {"s2 s3 s1 ", "s4 s3 s1 "}, changed},
         {"Reload Stations asks for the changes too; none: nothing more is said", 1h, "c3", Refresh::Now,
             {HttpResponse {200, "[]"}}, {feed(one, "c3")}, {"s2 s3 s1 "}, copy},
+        {"the whole list downloaded this very second: the changes; a 299 is a page", 0h, "c3", Refresh::IfDue,
+            {HttpResponse {299, "[]"}}, {feed(one, "c3")}, {"s2 s3 s1 "}, copy},
         {"a week after the whole list, the whole list", 24h * 7, "c3", Refresh::IfDue, {whole}, {list(one)},
             {"s2 s3 s1 ", downloaded}, downloadedCatalog},
         {"without a change to go on from, the whole list", 30h, "", Refresh::IfDue, {whole}, {list(one)},
@@ -372,7 +375,7 @@ TEST_F(StationStoreTest, ChangesSinceTheLastRefreshAreWrittenIntoTheCopy)
                 HttpResponse {200, "[]"}, whole},
             {feed(one, "c3"), feed(one, "c9"), list(one)}, {"s2 s3 s1 ", downloaded}, downloadedCatalog},
         {"the feed answers 300, every server fails: the copy stays", 30h, "c3", Refresh::IfDue,
-            {HttpResponse {300, ""}, Error {Text::verbatim("Connection refused")}, HttpResponse {299, "[]"}},
+            {HttpResponse {300, "[]"}, Error {Text::verbatim("Connection refused")}, HttpResponse {299, "[]"}},
             {feed(one, "c3"), list(one), list(two)},
             {"s2 s3 s1 ", "error:The station catalog server answered with no usable stations."}, copy},
     };
@@ -403,6 +406,56 @@ TEST_F(StationStoreTest, ChangesSinceTheLastRefreshAreWrittenIntoTheCopy)
         const auto origin = CatalogOrigin::read(folder / "stations.origin");
         ASSERT_TRUE(origin);
         EXPECT_EQ(origin->lastChange, row.becomes == changed ? "c6" : row.becomes == copy ? "c3" : "");
+    }
+}
+
+// FIFOs in the place of the copy, its origin and its order are no copy: a start does not wait
+// for a writer that never comes.
+TEST_F(StationStoreTest, AFifoInTheCopysPlaceIsNoCopy)
+{
+    StationStore store(m_http, m_resolver, catalogAddress, m_scratch.path / "fifo");
+    AnswerLog log {store.cacheFile()};
+    for (const bool copyToo : {true, false}) {
+        SCOPED_TRACE(copyToo ? "all three" : "beside a copy");
+        for (const auto& file : {store.cacheFile(), store.originFile(), store.orderFile()}) {
+            if (copyToo || file != store.cacheFile()) {
+                std::filesystem::remove(file);
+                ASSERT_EQ(::mkfifo(file.c_str(), 0600), 0);
+            }
+        }
+        log.answers.clear();
+        log.loadReturned = false;
+        log.load(store);
+        ASSERT_TRUE(m_http.respond(HttpResponse {200, downloadedCatalog}));
+        EXPECT_EQ(log.answers.size(), copyToo ? 1U : 2U) << "the copy answers first";
+        EXPECT_EQ(log.answers.back().what, downloaded);
+    }
+}
+
+// A server's validator that could break the origin's lines is not kept, and cannot add a line.
+TEST_F(StationStoreTest, AnOriginKeepsOnlyValidatorsThatFitTheirLine)
+{
+    // "etag " and the value fill a line of 4096 bytes, the most a line is read with.
+    const std::string longest(4096 - 5, 'e');
+    struct Case {
+        const char* name;
+        std::string etag;
+        std::string kept;
+    };
+    const std::vector<Case> cases {
+        {"the longest that fits", longest, longest},
+        {"a byte more", longest + "e", ""},
+        {"a line break", "\"v1\"\nserver http://127.0.0.1:9", ""},
+        {"a delete", "\"v1\"\x7f", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const CatalogOrigin origin {"directory", std::nullopt, c.etag, "", {"http://127.0.0.1:8001"}};
+        ASSERT_TRUE(origin.write(m_scratch.path / "origin"));
+        const auto read = CatalogOrigin::read(m_scratch.path / "origin");
+        ASSERT_TRUE(read);
+        EXPECT_EQ(read->etag, c.kept);
+        EXPECT_EQ(read->servers, origin.servers);
     }
 }
 

@@ -16,7 +16,7 @@ namespace {
 using namespace std::chrono_literals;
 using Calls = std::vector<std::string>;
 
-Station stationWith(std::optional<std::string> url, std::optional<std::string> resolved = std::nullopt)
+Station stationWith(const std::optional<std::string>& url, const std::optional<std::string>& resolved = std::nullopt)
 {
     return StationFields {.stationuuid = "uuid-" + url.value_or("none") + resolved.value_or(""),
         .name = "Test FM",
@@ -132,8 +132,10 @@ TEST_F(PlayerControllerTest, ReportsWhatThePlayerSaysAndTheSongTitle)
     latest().emit(playing);
     EXPECT_EQ(phase(), PlaybackPhase::Playing) << "a fresh start forgets the old buffer";
 
-    latest().emit(MediaTags {"Ceremony\x01", "New Order"});
+    latest().emit(MediaTags {"Ceremony\x01", "New Order", {"MP3", 128'000, 44'100}});
     EXPECT_EQ(controller.streamTitle(), "New Order - Ceremony");
+    latest().emit(MediaTags {"", "", {"", 0, 48'000}});
+    EXPECT_EQ(controller.streamDetails(), (MediaStreamDetails {"MP3", 128'000, 48'000})) << "each tag what it names";
     for (const char* placeholder : {"Unknown - Unknown", "test fm", "http://one.example/"}) {
         latest().emit(MediaTags {placeholder, ""});
         EXPECT_EQ(controller.streamTitle(), "New Order - Ceremony") << placeholder << " leaves the last title";
@@ -204,6 +206,8 @@ TEST_F(PlayerControllerTest, FailuresThatRetryingCannotMendAreShownAndNotRetried
             "This stream is in a format that cannot be played here (Foo decoder)."},
         {"certificate", MediaError {MediaErrorDomain::Resource, MediaErrorCode::resourceOpenRead, 0, true},
             "The station's secure connection could not be verified."},
+        {"no decoder", MediaError {MediaErrorDomain::Stream, MediaErrorCode::streamCodecNotFound, 0, false},
+            "This stream is in a format that cannot be played here."},
     };
     for (const auto& [name, event, shown] : cases) {
         SCOPED_TRACE(name);
@@ -216,10 +220,11 @@ TEST_F(PlayerControllerTest, FailuresThatRetryingCannotMendAreShownAndNotRetried
         queue.advance(120s);
         EXPECT_EQ(backend.players.size(), players);
     }
-    for (const int status : {408, 429, 503}) {
+    for (const int code : {408, 429, 503}) {
         controller.play(stationWith("http://one.example/"));
-        latest().emit(httpError(status));
-        EXPECT_EQ(phase(), PlaybackPhase::Reconnecting) << status;
+        latest().emit(httpError(code));
+        EXPECT_EQ(phase(), PlaybackPhase::Reconnecting) << code;
+        EXPECT_TRUE(status().starts_with("The station's server is busy (" + std::to_string(code) + ").")) << status();
     }
 }
 

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include <sys/mount.h>
+#include <sys/stat.h>
 
 namespace Vello {
 namespace {
@@ -135,6 +136,73 @@ TEST(CatalogPublisher, PublishesWhatThePlayerKeepsAndRefusesWhatWouldHarmIt)
         EXPECT_EQ(gunzipped(*gzip, json->size()), json);
         // No time stamp, no file name: the flags byte and the four bytes of the time are zero.
         EXPECT_EQ(gzip->substr(3, 5), std::string(5, '\0'));
+    }
+}
+
+// A document is read whole up to its limit; anything but a regular file is refused at once.
+TEST(CatalogPublisher, ReadsADocumentOfAtMostItsLimit)
+{
+    ScratchFolder folder;
+    writeFile(folder.path / "file", "[{}]");
+    ASSERT_EQ(::mkfifo((folder.path / "fifo").c_str(), 0600), 0);
+    struct Case {
+        const char* name;
+        const char* file;
+        std::size_t maxBytes;
+        std::string read;
+    };
+    const std::vector<Case> cases {
+        {"exactly the limit", "file", 4, "[{}]"},
+        {"a byte over", "file", 3, "larger than"},
+        {"a FIFO", "fifo", 4, "not a regular file"},
+        {"a folder", ".", 4, "not a regular file"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto document = readCatalogDocument(folder.path / c.file, c.maxBytes);
+        const auto* failure = std::get_if<Error>(&document);
+        const std::string said = failure != nullptr ? failure->description.english() : std::get<std::string>(document);
+        EXPECT_NE(said.find(c.read), std::string::npos) << said;
+    }
+}
+
+// A gzip copy that does not hold exactly the document beside it is made again from the document.
+TEST(CatalogPublisher, RepairMakesTheGzipCopyHoldTheDocumentAgain)
+{
+    ScratchFolder folder;
+    std::string other = stations(2);
+    other.replace(other.find('b'), 1, "c");
+    for (const auto& [document, into] : {std::pair {stations(2), "same"}, {other, "other"}}) {
+        const auto catalog = std::get<FilteredCatalog>(filterCatalog(document));
+        std::filesystem::create_directory(folder.path / into);
+        ASSERT_TRUE(std::holds_alternative<Publication>(publishCatalog(catalog, folder.path / into, {})));
+    }
+    const auto file = folder.path / "same" / publishedFileName;
+    const auto gzipFile = folder.path / "same" / publishedGzipFileName;
+    const std::string gzip = readFile(gzipFile).value_or("");
+    struct Case {
+        const char* name;
+        std::optional<std::string> copy;
+        std::string said;
+    };
+    const std::vector<Case> cases {
+        {"the copy agrees", gzip, ""},
+        {"another document of the same length", readFile(folder.path / "other" / publishedGzipFileName),
+            "disagreed with"},
+        {"more after the gzip stream", gzip + gzip, "disagreed with"},
+        {"cut short", gzip.substr(0, gzip.size() - 1), "disagreed with"},
+        {"no copy", std::nullopt, "was missing beside"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::filesystem::remove(gzipFile);
+        if (c.copy) {
+            writeFile(gzipFile, *c.copy);
+        }
+        const auto said = repairPublishedPair(folder.path / "same");
+        EXPECT_EQ(said.has_value(), !c.said.empty());
+        EXPECT_NE(said.value_or("").find(c.said), std::string::npos) << said.value_or("");
+        EXPECT_EQ(readFile(gzipFile), gzip);
     }
 }
 

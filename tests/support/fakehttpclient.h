@@ -86,8 +86,24 @@ public:
         const auto found = services.find(service);
         done(found == services.end() ? std::vector<ServiceHost>() : found->second);
     }
-    void addresses(const std::string&, std::function<void(Names)> done) override { done({}); }
-    void hostNames(const std::string&, std::function<void(Names)> done) override { done({}); }
+    std::map<std::string, Names> addressesOf;
+    std::map<std::string, Names> namesOf;
+
+    void addresses(const std::string& host, std::function<void(Names)> done) override
+    {
+        done(lookUp(addressesOf, host));
+    }
+    void hostNames(const std::string& address, std::function<void(Names)> done) override
+    {
+        done(lookUp(namesOf, address));
+    }
+
+private:
+    static Names lookUp(const std::map<std::string, Names>& records, const std::string& key)
+    {
+        const auto found = records.find(key);
+        return found == records.end() ? Names() : found->second;
+    }
 };
 
 } // namespace Vello
