@@ -1,5 +1,6 @@
 #pragma once
 
+#include "sessionrecorder.h"
 #include "sleeptimer.h"
 #include "songhistory.h"
 
@@ -27,7 +28,7 @@ class HttpClient;
 class Preferences;
 
 // What changed in the listening session since its listeners were last told. Kinds of change
-// yet to come (recording, the output played through, time shift) join these.
+// yet to come (the output played through, time shift) join these.
 struct SessionChanges final {
     // How playback goes: its phase, how full the buffer is, a retry's countdown, a failure.
     bool state = false;
@@ -46,6 +47,8 @@ struct SessionChanges final {
     bool songsReplaced = false;
     // The list that Next, Previous and a random pick walk may read differently.
     bool list = false;
+    // Recording started or stopped, or why it stopped.
+    bool recording = false;
 
     // Whether anything the now-playing views show changed.
     [[nodiscard]] bool nowPlaying() const;
@@ -150,6 +153,13 @@ public:
     // "Sleep in 23 min" and the like; empty while the timer is off.
     [[nodiscard]] Text sleepLabel() const { return m_sleepTimer.label(); }
 
+    // Where recordings go unless Preferences say otherwise, and where the stream is kept.
+    void setRecordingPlaces(RecordingPlaces places);
+    // Starts recording the current station, or stops the recording under way. Without a
+    // current station it does nothing.
+    void toggleRecording();
+    [[nodiscard]] const RecordingStatus& recording() const { return m_recorder.status(); }
+
     // Remembers the songs heard in `documents` from now on, starting from the list saved there,
     // each with the time `clock` tells. What the person is told, once, when the list could not
     // be read in full.
@@ -173,6 +183,7 @@ private:
         bool muted = false;
         SleepChoice sleepTimer;
         Text sleepLabel;
+        RecordingStatus recording;
     };
 
     [[nodiscard]] Seen seenNow() const;
@@ -197,6 +208,8 @@ private:
     double m_volume = 1.0;
     double m_volumeShare = 1.0;
     SleepTimer m_sleepTimer;
+    // Made from the player's stream: it goes before the player.
+    SessionRecorder m_recorder;
     std::unique_ptr<SongHistory> m_songs;
     // The station and title last offered to the songs heard: the player reports the same title
     // with every change of state.
