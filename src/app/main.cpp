@@ -1,5 +1,6 @@
 #include "launchoptions.h"
 #include "mainwindow.h"
+#include "recordingpreferences.h"
 #include "testinspector.h"
 
 #include "browser/browsercontroller.h"
@@ -126,6 +127,7 @@ int main(int argc, char* argv[])
     // The listening session, which the window, the tray, the media controls, the song notices and
     // the idle lock each follow; the browser keeps the lists it walks.
     Vello::PlaybackSession session(media, http, preferences, mainQueue);
+    session.setRecordingPlaces(Vello::recordingPlaces());
     Vello::BrowserController browser(store, session, preferences, mainQueue);
     Vello::DBusIdleInhibitor idleInhibitor(bus);
     const Vello::IdleLock idleLock(session, idleInhibitor);

@@ -1,6 +1,7 @@
 #include "preferencesdialog.h"
 
 #include "launchoptions.h"
+#include "recordingpreferences.h"
 
 #include "catalog/stationsurl.h"
 #include "ports/preferencekeys.h"
@@ -137,6 +138,7 @@ PreferencesDialog::PreferencesDialog(Preferences& preferences, bool trayAvailabl
     layout->addWidget(m_notifySongs);
     layout->addWidget(m_keepPlaying);
     layout->addWidget(m_openEarly);
+    layout->addWidget(new RecordingPreferences(preferences));
     layout->addStretch();
     layout->addWidget(buttons);
 
