@@ -28,7 +28,7 @@ RecordingPreferences::RecordingPreferences(Preferences& preferences, QWidget* pa
     : QGroupBox(tr("Recording"), parent)
     , m_preferences(preferences)
     , m_folder(new QLineEdit)
-    , m_choose(new QPushButton(tr("C&hoose…")))
+    , m_choose(new QPushButton(tr("Choo&se…")))
     , m_keepOnlyComplete(new QCheckBox(tr("Keep only &complete songs")))
 {
     setAccessibleName(title());

@@ -241,20 +241,25 @@ TEST(EveryLanguage, MenusHaveLettersOfTheirOwnAndThePlayersControlsKeepApart)
         fakes.source.answer(std::vector<Station> {radio});
         fakes.queue.runPending();
         fakes.session.play(fakes.browser.allStations().front());
+        fakes.session.toggleRecording();
         fakes.browser.switchScreen(Screen::Player);
         fakes.queue.runPending();
+        if (const QString shots = qEnvironmentVariable("VELLO_SHOTS_DIR"); !shots.isEmpty()) {
+            window.grab().save(shots + u'/' + language + u"-recording.png"_s);
+        }
         std::vector<std::pair<QString, QRect>> controls;
         for (const QWidget* player :
             {window.findChild<QWidget*>(u"playerPanel"_s), static_cast<QWidget*>(window.mainView()->miniPlayer())}) {
             for (const QWidget* control : player->findChildren<QWidget*>()) {
-                if (QStringList {u"transport"_s, u"volumeControl"_s, u"playerHomepage"_s, u"stationArtwork"_s}.contains(
-                        control->objectName())) {
+                if (QStringList {u"transport"_s, u"volumeControl"_s, u"playerHomepage"_s, u"stationArtwork"_s,
+                        u"recordControl"_s}
+                        .contains(control->objectName())) {
                     controls.emplace_back(player->objectName() + u' ' + control->objectName(),
                         QRect(control->mapTo(&window, QPoint(0, 0)), control->size()));
                 }
             }
         }
-        ASSERT_EQ(controls.size(), 6U);
+        ASSERT_EQ(controls.size(), 8U);
         for (auto control = controls.begin(); control != controls.end(); ++control) {
             EXPECT_TRUE(window.rect().contains(control->second)) << control->first.toStdString();
             for (auto other = std::next(control); other != controls.end(); ++other) {
