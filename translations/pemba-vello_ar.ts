@@ -1624,7 +1624,7 @@ Internet radio, most popular first.</source>
         <translation>اختيار… (&amp;S)</translation>
     </message>
     <message>
-        <source>Keep only &amp;complete songs</source>
+        <source>Keep only co&amp;mplete songs</source>
         <translation>الاحتفاظ بالأغاني الكاملة فقط (&amp;C)</translation>
     </message>
     <message>

@@ -1556,7 +1556,7 @@ Internetradio, die beliebtesten Sender zuerst.</translation>
         <translation>Aus&amp;wählen …</translation>
     </message>
     <message>
-        <source>Keep only &amp;complete songs</source>
+        <source>Keep only co&amp;mplete songs</source>
         <translation>Nur vollständige &amp;Titel behalten</translation>
     </message>
     <message>

@@ -1542,7 +1542,7 @@ Internet radio, most popular first.</source>
         <translation type="unfinished" />
     </message>
     <message>
-        <source>Keep only &amp;complete songs</source>
+        <source>Keep only co&amp;mplete songs</source>
         <translation type="unfinished" />
     </message>
     <message>

@@ -1556,7 +1556,7 @@ Radio por internet, lo más escuchado primero.</translation>
         <translation>&amp;Elegir…</translation>
     </message>
     <message>
-        <source>Keep only &amp;complete songs</source>
+        <source>Keep only co&amp;mplete songs</source>
         <translation>Conservar solo las canciones co&amp;mpletas</translation>
     </message>
     <message>

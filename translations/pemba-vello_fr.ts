@@ -1556,7 +1556,7 @@ La radio sur Internet, les plus populaires d’abord.</translation>
         <translation>C&amp;hoisir…</translation>
     </message>
     <message>
-        <source>Keep only &amp;complete songs</source>
+        <source>Keep only co&amp;mplete songs</source>
         <translation>Ne garder que les morceaux &amp;entiers</translation>
     </message>
     <message>

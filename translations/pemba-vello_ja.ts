@@ -1539,7 +1539,7 @@ Internet radio, most popular first.</source>
         <translation>選択…(&amp;S)</translation>
     </message>
     <message>
-        <source>Keep only &amp;complete songs</source>
+        <source>Keep only co&amp;mplete songs</source>
         <translation>完全な曲だけを残す(&amp;C)</translation>
     </message>
     <message>

@@ -1556,7 +1556,7 @@ Rádio pela internet, as mais populares primeiro.</translation>
         <translation>Esc&amp;olher…</translation>
     </message>
     <message>
-        <source>Keep only &amp;complete songs</source>
+        <source>Keep only co&amp;mplete songs</source>
         <translation>Manter só as músicas co&amp;mpletas</translation>
     </message>
     <message>

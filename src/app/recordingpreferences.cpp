@@ -29,7 +29,7 @@ RecordingPreferences::RecordingPreferences(Preferences& preferences, QWidget* pa
     , m_preferences(preferences)
     , m_folder(new QLineEdit)
     , m_choose(new QPushButton(tr("Choo&se…")))
-    , m_keepOnlyComplete(new QCheckBox(tr("Keep only &complete songs")))
+    , m_keepOnlyComplete(new QCheckBox(tr("Keep only co&mplete songs")))
 {
     setAccessibleName(title());
     auto* label = new QLabel(tr("&Folder:"));
@@ -76,8 +76,7 @@ void RecordingPreferences::storeFolder()
 
 void RecordingPreferences::showFolder()
 {
-    const std::string stored
-        = m_preferences.text(PreferenceKey::recordingFolder).value_or(recordingPlaces().music);
+    const std::string stored = m_preferences.text(PreferenceKey::recordingFolder).value_or(recordingPlaces().music);
     m_folder->setText(QDir::toNativeSeparators(QString::fromStdString(stored)));
 }
 

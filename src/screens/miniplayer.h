@@ -14,7 +14,8 @@ class VolumeControl;
 struct NowPlaying;
 
 // The bar floating over the content's bottom while a station is current: its name, song and
-// state, the sleep timer's time left, the volume, Record and the transport buttons. A click on the bar itself opens the Player.
+// state, the sleep timer's time left, the volume, Record and the transport buttons. A click on the bar itself opens the
+// Player.
 class MiniPlayer final : public Panel {
     Q_OBJECT
 

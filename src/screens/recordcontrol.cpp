@@ -23,9 +23,13 @@ RecordControl::RecordControl(PlaybackSession& session, bool showsLength, QWidget
     , m_showsLength(showsLength)
 {
     setObjectName(QStringLiteral("recordControl"));
+    // As wide as what it shows: the room left over is the song's line's.
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     m_button->setObjectName(QStringLiteral("recordButton"));
     m_button->setSymbol(QStringLiteral("record"), QStringLiteral("●"));
     m_button->setTintColor(velloRed());
+    // Lit red while it records, as a recorder's lamp is.
+    m_button->setCheckedColor(velloRed());
     m_button->setCornerRadius(19);
     m_button->setBackgroundColor(QColor::fromRgbF(0.125F, 0.149F, 0.188F, 1.0F));
     m_button->setFixedSize(38, 38);
@@ -65,7 +69,12 @@ void RecordControl::showStatus()
         m_tick.stop();
     }
     m_length->setVisible(status.recording && m_showsLength);
-    showLength();
+    if (status.recording) {
+        showLength();
+    }
+    // The row it stands in makes room for the length, or takes it back.
+    layout()->activate();
+    updateGeometry();
 }
 
 void RecordControl::showLength()
@@ -73,13 +82,13 @@ void RecordControl::showLength()
     const auto since = m_session.recording().since;
     const auto length = std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now() - since);
     //: What the mini player shows while it records: a red dot and for how long ("● 1:23").
-    const QString text = QCoreApplication::translate("RecordControl", "● %1")
-                             .arg(QString::fromStdString(recordingLengthText(length)));
+    const QString text
+        = QCoreApplication::translate("RecordControl", "● %1").arg(QString::fromStdString(recordingLengthText(length)));
     m_length->setText(text);
     // Short enough to show whole: the song's line gives way first.
-    m_length->setMinimumWidth(m_length->fontMetrics().horizontalAdvance(text));
+    m_length->setFixedWidth(m_length->fontMetrics().horizontalAdvance(text));
     m_length->setAccessibleName(QCoreApplication::translate("RecordControl", "Recording for %1")
-            .arg(QString::fromStdString(recordingLengthText(length))));
+                                    .arg(QString::fromStdString(recordingLengthText(length))));
 }
 
 QWidget* withRecordControl(QWidget* transport, PlaybackSession& session)

@@ -93,8 +93,7 @@ void SessionRecorder::record(MediaPlayer& player)
             take(event);
         }
     });
-    const std::string base
-        = m_preferences.text(PreferenceKey::recordingFolder).value_or(m_places.music);
+    const std::string base = m_preferences.text(PreferenceKey::recordingFolder).value_or(m_places.music);
     m_recorder->startRecording(stationFolder(base, m_station->displayName()),
         std::make_shared<RecordingPlan>(
             m_station->displayName(), isOn(m_preferences, PreferenceKey::keepOnlyCompleteSongs)));

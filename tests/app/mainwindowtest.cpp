@@ -337,9 +337,7 @@ TEST_F(MainWindowTest, PreferencesWorkByKeyboardAloneAndApplyOnlyAValidChoiceAtO
 TEST(RecordingPreferencesTest, TheFolderAndCompleteSongsAreKeptAndShownAgain)
 {
     MemoryPreferences preferences;
-    const auto folder = [&preferences] {
-        return preferences.text(PreferenceKey::recordingFolder).value_or("(unset)");
-    };
+    const auto folder = [&preferences] { return preferences.text(PreferenceKey::recordingFolder).value_or("(unset)"); };
     {
         RecordingPreferences group(preferences);
         EXPECT_EQ(group.folder()->text().toStdString(), recordingPlaces().music) << "the music folder's, till chosen";

@@ -256,6 +256,8 @@ TEST(EveryLanguage, MenusHaveLettersOfTheirOwnAndThePlayersControlsKeepApart)
                         .contains(control->objectName())) {
                     controls.emplace_back(player->objectName() + u' ' + control->objectName(),
                         QRect(control->mapTo(&window, QPoint(0, 0)), control->size()));
+                    EXPECT_GE(control->width(), control->minimumSizeHint().width())
+                        << controls.back().first.toStdString();
                 }
             }
         }

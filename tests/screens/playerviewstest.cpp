@@ -195,7 +195,9 @@ TEST(PlayerViews, RecordIsPressedAnywhereShowsEverywhereAndSaysWhyItStopped)
         {"the panel's button", pressed(panel->button()), false, {}},
         {"the menu entry", [&] { menuEntry->trigger(); }, true, {}},
         {"a full disk",
-            [&] { h.media.players.back()->recorders.back()->emit(RecorderFailed {RecorderFailure::NoRoom, {}}); },
+            [&] {
+                h.media.players.back()->recorders.back()->emit(RecorderFailed {RecorderFailure::NoRoom, {}});
+            },
             false, translated(recorderFailureText(RecorderFailure::NoRoom))},
     };
     for (const Case& c : cases) {

@@ -83,8 +83,7 @@ TEST(PlaybackSessionTest, ListenersHearOnceWhatEachOperationChanged)
         std::string set;
         for (const auto& [on, letter] :
             {std::pair {c.state, 's'}, {c.station, 'c'}, {c.song, 't'}, {c.streamDetails, 'd'}, {c.volume, 'v'},
-                {c.sleepTimer, 'z'}, {c.songHeard, 'h'}, {c.songsReplaced, 'r'}, {c.list, 'l'},
-                {c.recording, 'e'}}) {
+                {c.sleepTimer, 'z'}, {c.songHeard, 'h'}, {c.songsReplaced, 'r'}, {c.list, 'l'}, {c.recording, 'e'}}) {
             set += on ? std::string(1, letter) : "";
         }
         return set;

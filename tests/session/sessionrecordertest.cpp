@@ -43,14 +43,20 @@ TEST(SessionRecorderTest, RecordingFollowsThePlayingStationAndSaysWhyItStopped)
             {"startRecording", "stopRecording"}, {}, true},
         {"pausing records on", [](SessionHarness& h) { h.session->pause(); }, true, {"startRecording"}, {}, false},
         {"a full disk stops it and says so",
-            [](SessionHarness& h) { recorderOf(h)->emit(RecorderFailed {RecorderFailure::NoRoom, "a.mp3"}); }, false,
-            {"startRecording"}, recorderFailureText(RecorderFailure::NoRoom), true},
+            [](SessionHarness& h) {
+                recorderOf(h)->emit(RecorderFailed {RecorderFailure::NoRoom, "a.mp3"});
+            },
+            false, {"startRecording"}, recorderFailureText(RecorderFailure::NoRoom), true},
         {"a stream that cannot be saved says so",
-            [](SessionHarness& h) { recorderOf(h)->emit(RecorderFailed {RecorderFailure::NotSavable, {}}); }, false,
-            {"startRecording"}, recorderFailureText(RecorderFailure::NotSavable), true},
+            [](SessionHarness& h) {
+                recorderOf(h)->emit(RecorderFailed {RecorderFailure::NotSavable, {}});
+            },
+            false, {"startRecording"}, recorderFailureText(RecorderFailure::NotSavable), true},
         {"a song saved too late leaves the recording be",
-            [](SessionHarness& h) { recorderOf(h)->emit(RecorderFailed {RecorderFailure::NotKept, {}}); }, true,
-            {"startRecording"}, {}, false},
+            [](SessionHarness& h) {
+                recorderOf(h)->emit(RecorderFailed {RecorderFailure::NotKept, {}});
+            },
+            true, {"startRecording"}, {}, false},
         {"a new recording forgets the last failure",
             [](SessionHarness& h) {
                 recorderOf(h)->emit(RecorderFailed {RecorderFailure::NotWritable, {}});
