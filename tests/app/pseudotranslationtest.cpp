@@ -244,6 +244,8 @@ TEST(EveryLanguage, MenusHaveLettersOfTheirOwnAndThePlayersControlsKeepApart)
         fakes.session.toggleRecording();
         fakes.browser.switchScreen(Screen::Player);
         fakes.queue.runPending();
+        // Laid out, as the window is before it is next drawn.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
         if (const QString shots = qEnvironmentVariable("VELLO_SHOTS_DIR"); !shots.isEmpty()) {
             window.grab().save(shots + u'/' + language + u"-recording.png"_s);
         }
