@@ -1190,6 +1190,10 @@ Internet radio, most popular first.</source>
         <source>&amp;Help</source>
         <translation>مساعدة (&amp;H)</translation>
     </message>
+<message>
+        <source>Recording</source>
+        <translation>جارٍ التسجيل</translation>
+    </message>
 </context>
 <context>
     <name>Vello::PreferencesDialog</name>
@@ -1805,6 +1809,10 @@ Internet radio, most popular first.</source>
         <source>&amp;Mute</source>
         <translation>كتم الصوت (&amp;M)</translation>
     </message>
+<message>
+        <source>Re&amp;cord</source>
+        <translation>تسجيل (&amp;C)</translation>
+    </message>
 </context>
 <context>
     <name>Vello::OutputPicker</name>
@@ -1817,4 +1825,57 @@ Internet radio, most popular first.</source>
         <translation>هذا الحاسوب (&amp;T)</translation>
     </message>
 </context>
-</TS>
+<context><name>RecordControl</name><message>
+        <source>Stop Recording</source>
+        <translation>إيقاف التسجيل</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>تسجيل</translation>
+    </message>
+    <message>
+        <source>● %1</source>
+        <extracomment>What the mini player shows while it records: a red dot and for how long ("● 1:23").</extracomment>
+        <translation>● %1</translation>
+    </message>
+    <message>
+        <source>Recording for %1</source>
+        <translation>يسجّل منذ %1</translation>
+    </message>
+</context><context><name>Vello::RecordingPreferences</name><message>
+        <source>Recording</source>
+        <translation>التسجيل</translation>
+    </message>
+    <message>
+        <source>&amp;Folder:</source>
+        <translation>المجلد (&amp;F):</translation>
+    </message>
+    <message>
+        <source>Choo&amp;se…</source>
+        <translation>اختيار… (&amp;S)</translation>
+    </message>
+    <message>
+        <source>Keep only co&amp;mplete songs</source>
+        <translation>الاحتفاظ بالأغاني الكاملة فقط (&amp;C)</translation>
+    </message>
+    <message>
+        <source>Folder for recordings</source>
+        <translation>مجلد التسجيلات</translation>
+    </message>
+    <message>
+        <source>Choose…</source>
+        <translation>اختيار…</translation>
+    </message>
+    <message>
+        <source>Keep only complete songs</source>
+        <translation>الاحتفاظ بالأغاني الكاملة فقط</translation>
+    </message>
+    <message>
+        <source>When a recording stops, delete its first and last file, the songs it caught only in part.</source>
+        <translation>عند توقف التسجيل، يُحذف أول ملف وآخر ملف منه: الأغنيتان اللتان سُجّلتا جزئيًا.</translation>
+    </message>
+    <message>
+        <source>Folder for Recordings</source>
+        <translation>مجلد التسجيلات</translation>
+    </message>
+</context></TS>

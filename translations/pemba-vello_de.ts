@@ -1138,6 +1138,10 @@ Internetradio, die beliebtesten Sender zuerst.</translation>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
+<message>
+        <source>Recording</source>
+        <translation>Nimmt auf</translation>
+    </message>
 </context>
 <context>
     <name>Vello::PreferencesDialog</name>
@@ -1737,6 +1741,10 @@ Internetradio, die beliebtesten Sender zuerst.</translation>
         <source>&amp;Mute</source>
         <translation>S&amp;tumm</translation>
     </message>
+<message>
+        <source>Re&amp;cord</source>
+        <translation>Aufn&amp;ehmen</translation>
+    </message>
 </context>
 <context>
     <name>Vello::OutputPicker</name>
@@ -1749,4 +1757,57 @@ Internetradio, die beliebtesten Sender zuerst.</translation>
         <translation>&amp;Dieser Computer</translation>
     </message>
 </context>
-</TS>
+<context><name>RecordControl</name><message>
+        <source>Stop Recording</source>
+        <translation>Aufnahme beenden</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Aufnehmen</translation>
+    </message>
+    <message>
+        <source>● %1</source>
+        <extracomment>What the mini player shows while it records: a red dot and for how long ("● 1:23").</extracomment>
+        <translation>● %1</translation>
+    </message>
+    <message>
+        <source>Recording for %1</source>
+        <translation>Nimmt seit %1 auf</translation>
+    </message>
+</context><context><name>Vello::RecordingPreferences</name><message>
+        <source>Recording</source>
+        <translation>Aufnahme</translation>
+    </message>
+    <message>
+        <source>&amp;Folder:</source>
+        <translation>O&amp;rdner:</translation>
+    </message>
+    <message>
+        <source>Choo&amp;se…</source>
+        <translation>Aus&amp;wählen …</translation>
+    </message>
+    <message>
+        <source>Keep only co&amp;mplete songs</source>
+        <translation>Nur vollständige &amp;Titel behalten</translation>
+    </message>
+    <message>
+        <source>Folder for recordings</source>
+        <translation>Ordner für Aufnahmen</translation>
+    </message>
+    <message>
+        <source>Choose…</source>
+        <translation>Auswählen …</translation>
+    </message>
+    <message>
+        <source>Keep only complete songs</source>
+        <translation>Nur vollständige Titel behalten</translation>
+    </message>
+    <message>
+        <source>When a recording stops, delete its first and last file, the songs it caught only in part.</source>
+        <translation>Wenn eine Aufnahme endet, ihre erste und letzte Datei löschen: die Titel, die sie nur zum Teil erfasst hat.</translation>
+    </message>
+    <message>
+        <source>Folder for Recordings</source>
+        <translation>Ordner für Aufnahmen</translation>
+    </message>
+</context></TS>

@@ -1124,6 +1124,10 @@ Internet radio, most popular first.</source>
         <source>&amp;Help</source>
         <translation type="unfinished" />
     </message>
+<message>
+        <source>Recording</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>Vello::PreferencesDialog</name>
@@ -1723,6 +1727,10 @@ Internet radio, most popular first.</source>
         <source>&amp;Mute</source>
         <translation type="unfinished" />
     </message>
+<message>
+        <source>Re&amp;cord</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>Vello::OutputPicker</name>
@@ -1735,4 +1743,57 @@ Internet radio, most popular first.</source>
         <translation type="unfinished" />
     </message>
 </context>
-</TS>
+<context><name>RecordControl</name><message>
+        <source>Stop Recording</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Record</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>● %1</source>
+        <extracomment>What the mini player shows while it records: a red dot and for how long ("● 1:23").</extracomment>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Recording for %1</source>
+        <translation type="unfinished" />
+    </message>
+</context><context><name>Vello::RecordingPreferences</name><message>
+        <source>Recording</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Folder:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Choo&amp;se…</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Keep only co&amp;mplete songs</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Folder for recordings</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Choose…</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Keep only complete songs</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>When a recording stops, delete its first and last file, the songs it caught only in part.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Folder for Recordings</source>
+        <translation type="unfinished" />
+    </message>
+</context></TS>

@@ -1138,6 +1138,10 @@ Radio por internet, lo más escuchado primero.</translation>
         <source>&amp;Help</source>
         <translation>&amp;Ayuda</translation>
     </message>
+<message>
+        <source>Recording</source>
+        <translation>Grabando</translation>
+    </message>
 </context>
 <context>
     <name>Vello::PreferencesDialog</name>
@@ -1737,6 +1741,10 @@ Radio por internet, lo más escuchado primero.</translation>
         <source>&amp;Mute</source>
         <translation>Si&amp;lenciar</translation>
     </message>
+<message>
+        <source>Re&amp;cord</source>
+        <translation>&amp;Grabar</translation>
+    </message>
 </context>
 <context>
     <name>Vello::OutputPicker</name>
@@ -1749,4 +1757,57 @@ Radio por internet, lo más escuchado primero.</translation>
         <translation>&amp;Este ordenador</translation>
     </message>
 </context>
-</TS>
+<context><name>RecordControl</name><message>
+        <source>Stop Recording</source>
+        <translation>Detener la grabación</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Grabar</translation>
+    </message>
+    <message>
+        <source>● %1</source>
+        <extracomment>What the mini player shows while it records: a red dot and for how long ("● 1:23").</extracomment>
+        <translation>● %1</translation>
+    </message>
+    <message>
+        <source>Recording for %1</source>
+        <translation>Grabando desde hace %1</translation>
+    </message>
+</context><context><name>Vello::RecordingPreferences</name><message>
+        <source>Recording</source>
+        <translation>Grabación</translation>
+    </message>
+    <message>
+        <source>&amp;Folder:</source>
+        <translation>Ca&amp;rpeta:</translation>
+    </message>
+    <message>
+        <source>Choo&amp;se…</source>
+        <translation>&amp;Elegir…</translation>
+    </message>
+    <message>
+        <source>Keep only co&amp;mplete songs</source>
+        <translation>Conservar solo las canciones co&amp;mpletas</translation>
+    </message>
+    <message>
+        <source>Folder for recordings</source>
+        <translation>Carpeta de las grabaciones</translation>
+    </message>
+    <message>
+        <source>Choose…</source>
+        <translation>Elegir…</translation>
+    </message>
+    <message>
+        <source>Keep only complete songs</source>
+        <translation>Conservar solo las canciones completas</translation>
+    </message>
+    <message>
+        <source>When a recording stops, delete its first and last file, the songs it caught only in part.</source>
+        <translation>Al detenerse una grabación, borrar su primer y su último archivo: las canciones que solo captó en parte.</translation>
+    </message>
+    <message>
+        <source>Folder for Recordings</source>
+        <translation>Carpeta de las grabaciones</translation>
+    </message>
+</context></TS>

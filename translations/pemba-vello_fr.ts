@@ -1138,6 +1138,10 @@ La radio sur Internet, les plus populaires d’abord.</translation>
         <source>&amp;Help</source>
         <translation>&amp;Aide</translation>
     </message>
+<message>
+        <source>Recording</source>
+        <translation>Enregistrement en cours</translation>
+    </message>
 </context>
 <context>
     <name>Vello::PreferencesDialog</name>
@@ -1737,6 +1741,10 @@ La radio sur Internet, les plus populaires d’abord.</translation>
         <source>&amp;Mute</source>
         <translation>&amp;Couper le son</translation>
     </message>
+<message>
+        <source>Re&amp;cord</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
 </context>
 <context>
     <name>Vello::OutputPicker</name>
@@ -1749,4 +1757,57 @@ La radio sur Internet, les plus populaires d’abord.</translation>
         <translation>&amp;Cet ordinateur</translation>
     </message>
 </context>
-</TS>
+<context><name>RecordControl</name><message>
+        <source>Stop Recording</source>
+        <translation>Arrêter l’enregistrement</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>● %1</source>
+        <extracomment>What the mini player shows while it records: a red dot and for how long ("● 1:23").</extracomment>
+        <translation>● %1</translation>
+    </message>
+    <message>
+        <source>Recording for %1</source>
+        <translation>Enregistre depuis %1</translation>
+    </message>
+</context><context><name>Vello::RecordingPreferences</name><message>
+        <source>Recording</source>
+        <translation>Enregistrement</translation>
+    </message>
+    <message>
+        <source>&amp;Folder:</source>
+        <translation>&amp;Dossier :</translation>
+    </message>
+    <message>
+        <source>Choo&amp;se…</source>
+        <translation>C&amp;hoisir…</translation>
+    </message>
+    <message>
+        <source>Keep only co&amp;mplete songs</source>
+        <translation>Ne garder que les morceaux &amp;entiers</translation>
+    </message>
+    <message>
+        <source>Folder for recordings</source>
+        <translation>Dossier des enregistrements</translation>
+    </message>
+    <message>
+        <source>Choose…</source>
+        <translation>Choisir…</translation>
+    </message>
+    <message>
+        <source>Keep only complete songs</source>
+        <translation>Ne garder que les morceaux entiers</translation>
+    </message>
+    <message>
+        <source>When a recording stops, delete its first and last file, the songs it caught only in part.</source>
+        <translation>À l’arrêt d’un enregistrement, supprimer son premier et son dernier fichier : les morceaux qu’il n’a saisis qu’en partie.</translation>
+    </message>
+    <message>
+        <source>Folder for Recordings</source>
+        <translation>Dossier des enregistrements</translation>
+    </message>
+</context></TS>

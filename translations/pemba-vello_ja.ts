@@ -1125,6 +1125,10 @@ Internet radio, most popular first.</source>
         <source>&amp;Help</source>
         <translation>ヘルプ(&amp;H)</translation>
     </message>
+<message>
+        <source>Recording</source>
+        <translation>録音中</translation>
+    </message>
 </context>
 <context>
     <name>Vello::PreferencesDialog</name>
@@ -1720,6 +1724,10 @@ Internet radio, most popular first.</source>
         <source>&amp;Mute</source>
         <translation>ミュート(&amp;M)</translation>
     </message>
+<message>
+        <source>Re&amp;cord</source>
+        <translation>録音(&amp;C)</translation>
+    </message>
 </context>
 <context>
     <name>Vello::OutputPicker</name>
@@ -1732,4 +1740,57 @@ Internet radio, most popular first.</source>
         <translation>このコンピューター(&amp;T)</translation>
     </message>
 </context>
-</TS>
+<context><name>RecordControl</name><message>
+        <source>Stop Recording</source>
+        <translation>録音を停止</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>録音</translation>
+    </message>
+    <message>
+        <source>● %1</source>
+        <extracomment>What the mini player shows while it records: a red dot and for how long ("● 1:23").</extracomment>
+        <translation>● %1</translation>
+    </message>
+    <message>
+        <source>Recording for %1</source>
+        <translation>録音中 %1</translation>
+    </message>
+</context><context><name>Vello::RecordingPreferences</name><message>
+        <source>Recording</source>
+        <translation>録音</translation>
+    </message>
+    <message>
+        <source>&amp;Folder:</source>
+        <translation>フォルダー(&amp;F):</translation>
+    </message>
+    <message>
+        <source>Choo&amp;se…</source>
+        <translation>選択…(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Keep only co&amp;mplete songs</source>
+        <translation>完全な曲だけを残す(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Folder for recordings</source>
+        <translation>録音の保存先フォルダー</translation>
+    </message>
+    <message>
+        <source>Choose…</source>
+        <translation>選択…</translation>
+    </message>
+    <message>
+        <source>Keep only complete songs</source>
+        <translation>完全な曲だけを残す</translation>
+    </message>
+    <message>
+        <source>When a recording stops, delete its first and last file, the songs it caught only in part.</source>
+        <translation>録音を止めたとき、一部しか録れていない最初と最後のファイルを削除します。</translation>
+    </message>
+    <message>
+        <source>Folder for Recordings</source>
+        <translation>録音の保存先フォルダー</translation>
+    </message>
+</context></TS>

@@ -1138,6 +1138,10 @@ Rádio pela internet, as mais populares primeiro.</translation>
         <source>&amp;Help</source>
         <translation>&amp;Ajuda</translation>
     </message>
+<message>
+        <source>Recording</source>
+        <translation>Gravando</translation>
+    </message>
 </context>
 <context>
     <name>Vello::PreferencesDialog</name>
@@ -1737,6 +1741,10 @@ Rádio pela internet, as mais populares primeiro.</translation>
         <source>&amp;Mute</source>
         <translation>&amp;Silenciar</translation>
     </message>
+<message>
+        <source>Re&amp;cord</source>
+        <translation>&amp;Gravar</translation>
+    </message>
 </context>
 <context>
     <name>Vello::OutputPicker</name>
@@ -1749,4 +1757,57 @@ Rádio pela internet, as mais populares primeiro.</translation>
         <translation>&amp;Este computador</translation>
     </message>
 </context>
-</TS>
+<context><name>RecordControl</name><message>
+        <source>Stop Recording</source>
+        <translation>Parar a gravação</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Gravar</translation>
+    </message>
+    <message>
+        <source>● %1</source>
+        <extracomment>What the mini player shows while it records: a red dot and for how long ("● 1:23").</extracomment>
+        <translation>● %1</translation>
+    </message>
+    <message>
+        <source>Recording for %1</source>
+        <translation>Gravando há %1</translation>
+    </message>
+</context><context><name>Vello::RecordingPreferences</name><message>
+        <source>Recording</source>
+        <translation>Gravação</translation>
+    </message>
+    <message>
+        <source>&amp;Folder:</source>
+        <translation>Pa&amp;sta:</translation>
+    </message>
+    <message>
+        <source>Choo&amp;se…</source>
+        <translation>Esc&amp;olher…</translation>
+    </message>
+    <message>
+        <source>Keep only co&amp;mplete songs</source>
+        <translation>Manter só as músicas co&amp;mpletas</translation>
+    </message>
+    <message>
+        <source>Folder for recordings</source>
+        <translation>Pasta das gravações</translation>
+    </message>
+    <message>
+        <source>Choose…</source>
+        <translation>Escolher…</translation>
+    </message>
+    <message>
+        <source>Keep only complete songs</source>
+        <translation>Manter só as músicas completas</translation>
+    </message>
+    <message>
+        <source>When a recording stops, delete its first and last file, the songs it caught only in part.</source>
+        <translation>Quando uma gravação parar, apagar o primeiro e o último arquivo: as músicas que ela pegou só em parte.</translation>
+    </message>
+    <message>
+        <source>Folder for Recordings</source>
+        <translation>Pasta das gravações</translation>
+    </message>
+</context></TS>

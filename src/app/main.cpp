@@ -3,6 +3,7 @@
 #include "launchoptions.h"
 #include "mainwindow.h"
 #include "sessionalarmplayer.h"
+#include "recordingpreferences.h"
 #include "testinspector.h"
 
 #include "browser/browsercontroller.h"
@@ -133,6 +134,7 @@ int main(int argc, char* argv[])
     // The listening session, which the window, the tray, the media controls, the song notices and
     // the idle lock each follow; the browser keeps the lists it walks.
     Vello::PlaybackSession session(media, http, preferences, mainQueue);
+    session.setRecordingPlaces(Vello::recordingPlaces());
     Vello::BrowserController browser(store, session, preferences, mainQueue);
     // The speakers and receivers on the network that the session may play on instead.
     if (const std::optional<Vello::Error> cannot = session.findOutputs(outputDiscovery)) {

@@ -138,6 +138,9 @@ QString MainWindow::trayToolTipFor(const NowPlaying& nowPlaying)
     if (const QString status = translated(nowPlaying.status).simplified(); !status.isEmpty()) {
         lines += status;
     }
+    if (nowPlaying.recording) {
+        lines += tr("Recording");
+    }
     return lines.join(u'\n');
 }
 
@@ -213,8 +216,8 @@ void MainWindow::buildMenu()
     useDarkMenuLook(*playback);
     const QList<QAction*>& actions = m_mainView->playbackActions();
     for (qsizetype i = 0; i < actions.size(); ++i) {
-        // Play/Pause, Next, Previous, the random station; then the volume.
-        if (i == 4) {
+        // Play/Pause, Next, Previous, the random station; then the volume; then Record.
+        if (i == 4 || i == 7) {
             playback->addSeparator();
         }
         playback->addAction(actions[i]);

@@ -3,6 +3,7 @@
 #include "autostart.h"
 
 #include "launchoptions.h"
+#include "recordingpreferences.h"
 
 #include "catalog/stationsurl.h"
 #include "ports/preferencekeys.h"
@@ -139,6 +140,7 @@ PreferencesDialog::PreferencesDialog(Preferences& preferences, bool trayAvailabl
     layout->addWidget(m_notifySongs);
     layout->addWidget(m_keepPlaying);
     layout->addWidget(m_openEarly);
+    layout->addWidget(new RecordingPreferences(preferences));
     // The desktop's autostart entry is the whole setting: nothing else is stored.
     layout->addWidget(Autostart::makeCheckBox(this));
     layout->addStretch();

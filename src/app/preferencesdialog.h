@@ -17,8 +17,8 @@ class Preferences;
 
 // "Preferences…": where the catalog comes from, whether the directory hears which stations a
 // person plays, whether new songs are announced, whether closing the window leaves the player
-// in the system tray and whether stations open early. Every change is stored as it is made; there is nothing to
-// confirm.
+// in the system tray, whether stations open early and how recordings are kept. Every change is
+// stored as it is made; there is nothing to confirm.
 class PreferencesDialog final : public QDialog {
     Q_OBJECT
 

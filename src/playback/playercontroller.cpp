@@ -93,7 +93,7 @@ void PlayerController::play(const Station& station)
     // the old one here keeps at most one stream audible.
     if (ready) {
         m_resolver = std::move(ready->resolver);
-        m_player.reset();
+        releasePlayer();
         attach(std::move(player));
         // What the stream said while it waited.
         m_streamTitle = ready->title.empty() ? m_streamTitle : ready->title;
@@ -108,10 +108,10 @@ void PlayerController::play(const Station& station)
     if (player) {
         m_resolver->next([](const PlaylistResolver::Answer&) {}); // the address itself, taken here
         m_openedAddress = m_address;
-        m_player.reset();
+        releasePlayer();
         attach(std::move(player));
     } else {
-        m_player.reset();
+        releasePlayer();
         openNext();
     }
     notify();
@@ -225,9 +225,27 @@ void PlayerController::setOnStateChange(std::function<void()> onStateChange)
     m_onStateChange = std::move(onStateChange);
 }
 
+MediaPlayer* PlayerController::mediaPlayer() const
+{
+    return m_player.get();
+}
+
+void PlayerController::setOnPlayerReleased(std::function<void()> onPlayerReleased)
+{
+    m_onPlayerReleased = std::move(onPlayerReleased);
+}
+
+void PlayerController::releasePlayer()
+{
+    if (m_player && m_onPlayerReleased) {
+        m_onPlayerReleased();
+    }
+    m_player.reset();
+}
+
 void PlayerController::open()
 {
-    m_player.reset();
+    releasePlayer();
     m_resolver = std::make_unique<PlaylistResolver>(m_http, m_queue, m_address, m_readAsPlaylist);
     openNext();
 }
@@ -238,7 +256,7 @@ void PlayerController::openNext(std::optional<MediaEvent> lastFailure)
         if (const auto* address = std::get_if<std::string>(&answer)) {
             if (std::unique_ptr<MediaPlayer> player = m_backend.createPlayer(*address)) {
                 m_openedAddress = *address;
-                m_player.reset();
+                releasePlayer();
                 attach(std::move(player));
             } else {
                 openNext(lastFailure);
@@ -246,7 +264,7 @@ void PlayerController::openNext(std::optional<MediaEvent> lastFailure)
             return;
         }
         // Nothing left to try: the last stream's own failure says most, if there was one.
-        m_player.reset();
+        releasePlayer();
         if (lastFailure) {
             m_machine.handle(*lastFailure);
         } else {
@@ -272,6 +290,9 @@ void PlayerController::keepWarm()
     const PlaybackPhase phase = m_machine.state().phase;
     if (m_player && m_currentStation && m_attemptPlayed
         && (phase == PlaybackPhase::Playing || phase == PlaybackPhase::Buffering || phase == PlaybackPhase::Paused)) {
+        if (m_onPlayerReleased) {
+            m_onPlayerReleased();
+        }
         m_standby.keepWarm(
             {*m_currentStation, std::move(m_resolver), std::move(m_player), m_streamTitle, m_streamDetails, {}});
     }

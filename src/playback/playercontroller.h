@@ -73,12 +73,20 @@ public:
 
     void setOnStateChange(std::function<void()> onStateChange);
 
+    // The player of the current station while it has one; what is made from it (a recorder)
+    // must be let go when `onPlayerReleased` says, just before the player is replaced, held in
+    // standby or closed.
+    [[nodiscard]] MediaPlayer* mediaPlayer() const;
+    void setOnPlayerReleased(std::function<void()> onPlayerReleased);
+
 private:
     // Opens the current station afresh: its playlist first when it has one.
     void open();
     // Opens the next address to try; `lastFailure` is what ended the previous one.
     void openNext(std::optional<MediaEvent> lastFailure = std::nullopt);
     void attach(std::unique_ptr<MediaPlayer> player);
+    // Lets the current player go, telling first what was made from it.
+    void releasePlayer();
     // Hands the current player to the standby streams when the person may want it back.
     void keepWarm();
     void handle(const MediaEvent& event);
@@ -107,6 +115,7 @@ private:
     double m_volume = 1.0;
     bool m_muted = false;
     std::function<void()> m_onStateChange;
+    std::function<void()> m_onPlayerReleased;
     StandbyStreams m_standby;
 };
 

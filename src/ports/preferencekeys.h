@@ -43,6 +43,11 @@ inline constexpr const char* catalogAddress = "catalogAddress";
 // Lists of station identifiers, empty while unset: the favourites, and the stations played
 // lately, newest first.
 inline constexpr const char* favorites = "favorites";
+// The folder recordings go to, a folder per station inside it; while unset, the music folder's
+// "Pemba Vello".
+inline constexpr const char* recordingFolder = "recordingFolder";
+// A recording that stops deletes its first and last piece, the songs it caught only in part.
+inline constexpr FlagKey keepOnlyCompleteSongs {"keepOnlyCompleteSongs", false};
 inline constexpr const char* recent = "recent";
 
 } // namespace PreferenceKey

@@ -8,6 +8,7 @@
 #include "panel.h"
 #include "playbackactions.h"
 #include "playerviews.h"
+#include "recordcontrol.h"
 #include "sectionbuilders.h"
 #include "sidebar.h"
 #include "songrow.h"
@@ -81,6 +82,10 @@ MainView::MainView(BrowserController& browser, PlaybackSession& session, Artwork
     m_sessionFollowed = m_session.subscribe([this](const SessionChanges& changes) {
         if (changes.nowPlaying()) {
             showNowPlaying(nowPlayingOf(m_session));
+        }
+        // Only a recording that stops on its own leaves a failure; the next one clears it.
+        if (changes.recording && !m_session.recording().failure.empty()) {
+            showNotice(m_session.recording().failure);
         }
     });
     m_browser.start(*this);
@@ -398,7 +403,7 @@ Panel* MainView::makePlayerScreenPanel()
     m_panelVolume = makeVolumeControl(m_session);
     m_panelTransport = new TransportControls(m_session);
     m_playerPanel = makePlayerPanel(playerPanelTexts(m_session.currentStation()), m_panelLines, m_fallbackImage,
-        m_panelTransport, withOutputPicker(m_session, m_panelVolume));
+        withRecordControl(m_panelTransport, m_session), withOutputPicker(m_session, m_panelVolume));
     showNowPlayingLines(m_panelLines, m_nowPlaying);
     showArtwork();
     return m_playerPanel;

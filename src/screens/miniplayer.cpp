@@ -1,6 +1,7 @@
 #include "miniplayer.h"
 
 #include "outputpicker.h"
+#include "recordcontrol.h"
 #include "sectionbuilders.h"
 #include "transportcontrols.h"
 
@@ -37,6 +38,9 @@ MiniPlayer::MiniPlayer(BrowserController& browser, PlaybackSession& session, QWi
     layout->addSpacing(6);
     m_volume = makeVolumeControl(session);
     layout->addWidget(withOutputPicker(session, m_volume), 0, Qt::AlignVCenter);
+    layout->addSpacing(12);
+    m_record = new RecordControl(session, true);
+    layout->addWidget(m_record, 0, Qt::AlignVCenter);
     layout->addSpacing(18);
     m_transport = new TransportControls(session);
     layout->addWidget(m_transport, 0, Qt::AlignVCenter);

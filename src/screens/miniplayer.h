@@ -8,12 +8,13 @@ namespace Vello {
 class BrowserController;
 class ElidedLabel;
 class PlaybackSession;
+class RecordControl;
 class TransportControls;
 class VolumeControl;
 struct NowPlaying;
 
 // The bar floating over the content's bottom while a station is current: its name, song and
-// state, the sleep timer's time left, the "Play on" picker, the volume and the transport
+// state, the sleep timer's time left, the "Play on" picker, the volume, Record and the transport
 // buttons. A click on the bar itself opens the Player.
 class MiniPlayer final : public Panel {
     Q_OBJECT
@@ -27,6 +28,9 @@ public:
     // "Sleep in 23 min" while the sleep timer runs; hidden otherwise.
     [[nodiscard]] const ElidedLabel* sleepTimer() const { return m_sleepTimer; }
 
+    // The Record button and, while it records, for how long.
+    [[nodiscard]] RecordControl* record() const { return m_record; }
+
     // Shows the station, its song and state and the volume; the bar shows itself when asked to.
     void showNowPlaying(const NowPlaying& nowPlaying);
 
@@ -35,6 +39,7 @@ private:
     ElidedLabel* m_sleepTimer;
     NowPlayingLines m_lines;
     VolumeControl* m_volume;
+    RecordControl* m_record;
     TransportControls* m_transport;
 };
 

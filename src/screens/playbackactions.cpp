@@ -30,6 +30,9 @@ PlaybackActions::PlaybackActions(PlaybackSession& session, QWidget& window)
             [](PlaybackSession& s) { s.changeVolume(-1); }},
         {QT_TRANSLATE_NOOP("Vello::PlaybackActions", "&Mute"), QKeySequence(Qt::CTRL | Qt::Key_M),
             [](PlaybackSession& s) { s.toggleMute(); }},
+        // Ctrl+R reloads the stations.
+        {QT_TRANSLATE_NOOP("Vello::PlaybackActions", "Re&cord"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R),
+            [](PlaybackSession& s) { s.toggleRecording(); }},
     };
     for (const auto& command : commands) {
         auto* action = new QAction(QCoreApplication::translate("Vello::PlaybackActions", command.name), &window);
@@ -41,6 +44,21 @@ PlaybackActions::PlaybackActions(PlaybackSession& session, QWidget& window)
     // Space belongs to the control that has the focus (a button presses, a field types): the
     // window plays or pauses only with a Space nothing else took. The menu still shows it.
     m_actions.front()->setShortcutContext(Qt::WidgetShortcut);
+    // Checked while the session records, whatever started or stopped it.
+    QAction* record = m_actions.back();
+    record->setCheckable(true);
+    const auto showRecording = [&session, record] {
+        record->setChecked(session.recording().recording);
+        record->setEnabled(session.recording().recording || session.currentStation().has_value());
+    };
+    // A checkable entry flips itself when chosen; it shows what the session did instead.
+    QObject::connect(record, &QAction::triggered, &window, showRecording);
+    m_followed = session.subscribe([showRecording](const SessionChanges& changes) {
+        if (changes.recording || changes.station) {
+            showRecording();
+        }
+    });
+    showRecording();
 }
 
 } // namespace Vello

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/listeners.h"
+
 #include <QList>
 
 class QAction;
@@ -9,18 +11,19 @@ namespace Vello {
 
 class PlaybackSession;
 
-// Play/Pause, Next, Previous, a random station and the volume keys, with their shortcuts, on
+// Play/Pause, Next, Previous, a random station, the volume keys and Record, with their shortcuts, on
 // the window they are installed in; the Playback menu and the tray's menu show the same actions.
 class PlaybackActions final {
 public:
     // Adds the actions to `window`, which owns them; `session` must outlive it.
     PlaybackActions(PlaybackSession& session, QWidget& window);
 
-    // Play/Pause first.
+    // Play/Pause first, Record last.
     [[nodiscard]] const QList<QAction*>& actions() const { return m_actions; }
 
 private:
     QList<QAction*> m_actions;
+    Subscription m_followed;
 };
 
 } // namespace Vello

@@ -34,6 +34,7 @@ NowPlaying nowPlayingOf(const PlaybackSession& session)
     nowPlaying.volume = session.volume();
     nowPlaying.muted = session.isMuted();
     nowPlaying.sleepTimer = session.sleepTimer();
+    nowPlaying.recording = session.recording().recording;
     return nowPlaying;
 }
 

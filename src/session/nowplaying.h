@@ -34,6 +34,8 @@ struct NowPlaying final {
     // the line is empty while the timer is off or no station is current.
     SleepChoice sleepTimer;
     Text sleepLabel;
+    // The station is being recorded.
+    bool recording = false;
 
     friend bool operator==(const NowPlaying&, const NowPlaying&) = default;
 };

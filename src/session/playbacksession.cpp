@@ -31,7 +31,7 @@ bool isActive(PlaybackPhase phase)
 
 bool SessionChanges::nowPlaying() const
 {
-    return state || station || song || streamDetails || volume || sleepTimer;
+    return state || station || song || streamDetails || volume || sleepTimer || recording;
 }
 
 bool SessionChanges::any() const
@@ -82,11 +82,14 @@ PlaybackSession::PlaybackSession(MediaBackend& media, HttpClient& http, Preferen
                       }
                   },
               .changed = [this] { const Batch batch(*this); }})
+    , m_recorder(
+          preferences, [this] { const Batch batch(*this); }, &std::chrono::system_clock::now)
     , m_random(std::random_device {}())
 {
     m_volume = std::clamp(valueOf(preferences, PreferenceKey::volume), 0.0, 1.0);
     applyVolume();
     m_player.setMuted(isOn(preferences, PreferenceKey::muted));
+    m_player.setOnPlayerReleased([this] { m_recorder.releasePlayer(); });
     m_seen = seenNow();
     // The player reports inside its own operations: what it says is taken up on a later turn.
     m_player.setOnStateChange([this] {
@@ -104,6 +107,7 @@ PlaybackSession::~PlaybackSession()
     // The player may still call back while it is torn down; nothing here must run by then.
     m_lifetime.reset();
     m_player.setOnStateChange(nullptr);
+    m_player.setOnPlayerReleased(nullptr);
 }
 
 Subscription PlaybackSession::subscribe(Listeners<SessionChanges>::Listener listener)
@@ -416,6 +420,21 @@ void PlaybackSession::setSleepTimer(SleepChoice choice)
     m_sleepTimer.choose(choice, streamTitle());
 }
 
+void PlaybackSession::setRecordingPlaces(RecordingPlaces places)
+{
+    m_recorder.setPlaces(std::move(places));
+}
+
+void PlaybackSession::toggleRecording()
+{
+    const Batch batch(*this);
+    if (m_recorder.status().recording) {
+        m_recorder.stop();
+    } else if (const auto& current = m_player.currentStation()) {
+        m_recorder.start(*current, m_player.mediaPlayer());
+    }
+}
+
 std::optional<Text> PlaybackSession::keepSongsIn(DocumentStore& documents, SongHistory::Clock clock)
 {
     const Batch batch(*this);
@@ -460,7 +479,7 @@ void PlaybackSession::noteSongHeard()
 PlaybackSession::Seen PlaybackSession::seenNow() const
 {
     return {currentStation(), playbackState(), streamTitle(), streamDetails(), volume(), isMuted(),
-        m_sleepTimer.choice(), m_sleepTimer.label(), outputs(), output()};
+        m_sleepTimer.choice(), m_sleepTimer.label(), outputs(), output(), m_recorder.status()};
 }
 
 void PlaybackSession::announce()
@@ -472,6 +491,7 @@ void PlaybackSession::announce()
     m_announcing = true;
     for (;;) {
         noteSongHeard();
+        m_recorder.follow(m_player.currentStation(), m_player.mediaPlayer());
         Seen now = seenNow();
         SessionChanges changes = std::exchange(m_pending, {});
         changes.state = now.state != m_seen.state;
@@ -481,6 +501,7 @@ void PlaybackSession::announce()
         changes.volume = now.volume != m_seen.volume || now.muted != m_seen.muted;
         changes.sleepTimer = now.sleepTimer != m_seen.sleepTimer || now.sleepLabel != m_seen.sleepLabel;
         changes.outputs = now.outputs != m_seen.outputs || now.output != m_seen.output;
+        changes.recording = now.recording != m_seen.recording;
         m_seen = std::move(now);
         if (!changes.any()) {
             break;

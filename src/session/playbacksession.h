@@ -1,6 +1,7 @@
 #pragma once
 
 #include "sessionoutputs.h"
+#include "sessionrecorder.h"
 #include "sleeptimer.h"
 #include "songhistory.h"
 
@@ -29,7 +30,7 @@ class HttpClient;
 class Preferences;
 
 // What changed in the listening session since its listeners were last told. Kinds of change
-// yet to come (recording, time shift) join these.
+// yet to come (time shift) join these.
 struct SessionChanges final {
     // How playback goes: its phase, how full the buffer is, a retry's countdown, a failure.
     bool state = false;
@@ -53,6 +54,8 @@ struct SessionChanges final {
     bool pauseAsked = false;
     // The outputs found, or the one played on.
     bool outputs = false;
+    // Recording started or stopped, or why it stopped.
+    bool recording = false;
 
     // Whether anything the now-playing views show changed.
     [[nodiscard]] bool nowPlaying() const;
@@ -176,6 +179,12 @@ public:
     // volume and the sleep timer act there, this computer stays silent and nothing opens early.
     // False, and nothing changed, when `id` is not found.
     bool chooseOutput(const std::string& id);
+    // Where recordings go unless Preferences say otherwise, and where the stream is kept.
+    void setRecordingPlaces(RecordingPlaces places);
+    // Starts recording the current station, or stops the recording under way. Without a
+    // current station it does nothing.
+    void toggleRecording();
+    [[nodiscard]] const RecordingStatus& recording() const { return m_recorder.status(); }
 
     // Remembers the songs heard in `documents` from now on, starting from the list saved there,
     // each with the time `clock` tells. What the person is told, once, when the list could not
@@ -202,6 +211,7 @@ private:
         Text sleepLabel;
         std::vector<OutputInfo> outputs;
         std::optional<OutputInfo> output;
+        RecordingStatus recording;
     };
 
     [[nodiscard]] Seen seenNow() const;
@@ -233,6 +243,8 @@ private:
     double m_volumeShare = 1.0;
     std::optional<double> m_volumeOverride;
     SleepTimer m_sleepTimer;
+    // Made from the player's stream: it goes before the player.
+    SessionRecorder m_recorder;
     std::unique_ptr<SongHistory> m_songs;
     // The station and title last offered to the songs heard: the player reports the same title
     // with every change of state.

@@ -106,6 +106,12 @@ void VelloButton::setTintColor(const QColor& color)
     update();
 }
 
+void VelloButton::setCheckedColor(const QColor& color)
+{
+    m_checkedFill = color;
+    update();
+}
+
 bool VelloButton::setSymbol(const QString& name, const QString& fallbackTitle)
 {
     if (hasSymbol(name)) {
@@ -203,7 +209,7 @@ void VelloButton::paintEvent(QPaintEvent* /*event*/)
     QColor tint = m_tint;
     QColor border = Qt::transparent;
     if (isChecked() && m_style == Style::Icon) {
-        fill = velloGreen();
+        fill = m_checkedFill.isValid() ? m_checkedFill : velloGreen();
         tint = lookFor(Style::Primary).tint;
     } else if (isChecked()) {
         fill = withAlpha(velloGreen(), 0.15F);

@@ -31,6 +31,8 @@ public:
     // The colour of the title and of the symbol.
     void setTintColor(const QColor& color);
     [[nodiscard]] QColor tintColor() const { return m_tint; }
+    // The fill of a checked icon button, green unless set.
+    void setCheckedColor(const QColor& color);
 
     // Shows the bundled symbol `name` instead of the title. When there is no such symbol the
     // button shows `fallbackTitle` as its title instead; returns whether the symbol was found.
@@ -61,6 +63,7 @@ private:
     qreal m_cornerRadius;
     QColor m_background;
     QColor m_tint;
+    QColor m_checkedFill;
     QString m_symbol;
     bool m_hovered = false;
     bool m_resting = false;

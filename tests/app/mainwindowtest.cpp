@@ -2,6 +2,7 @@
 
 #include "app/launchoptions.h"
 #include "app/preferencesdialog.h"
+#include "app/recordingpreferences.h"
 
 #include "windowharness.h"
 
@@ -15,6 +16,7 @@
 #include "widgets/vellobutton.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -69,7 +71,7 @@ TEST_F(MainWindowTest, OpensCentredNoSmallerThanItsMinimumWithMenusInTheDesktops
         "&Pemba Vello: &Reload Stations Ctrl+R, &Add Station… Ctrl+N, -, &Import Favorites… Ctrl+O, "
         "&Export Favorites… Ctrl+E, -, &Preferences… Ctrl+,, -, &Quit Ctrl+Q\n"
         "P&layback: &Play/Pause Space, &Next Alt+Right, Pre&vious Alt+Left, Play a &Random Station Ctrl+Shift+S, -, "
-        "Volume &Up Ctrl+Up, Volume &Down Ctrl+Down, &Mute Ctrl+M, -, &Sleep Timer\n"
+        "Volume &Up Ctrl+Up, Volume &Down Ctrl+Down, &Mute Ctrl+M, -, Re&cord Ctrl+Shift+R, -, &Sleep Timer\n"
         "&Help: &About Pemba Vello");
     // F10 opens the first menu, Alt and a title's letter its own.
     window.show();
@@ -330,6 +332,34 @@ TEST_F(MainWindowTest, PreferencesWorkByKeyboardAloneAndApplyOnlyAValidChoiceAtO
     press(Qt::Key_P, Qt::AltModifier);
     ASSERT_TRUE(QTest::qWaitFor([&] { return preferredCatalogSource(preferences) == CatalogSource {}; }));
     EXPECT_EQ(chosenSources.size(), 3U) << "this run keeps its source";
+}
+
+TEST(RecordingPreferencesTest, TheFolderAndCompleteSongsAreKeptAndShownAgain)
+{
+    MemoryPreferences preferences;
+    const auto folder = [&preferences] { return preferences.text(PreferenceKey::recordingFolder).value_or("(unset)"); };
+    {
+        RecordingPreferences group(preferences);
+        EXPECT_EQ(group.folder()->text().toStdString(), recordingPlaces().music) << "the music folder's, till chosen";
+        EXPECT_TRUE(group.folder()->text().endsWith(u"/Pemba Vello"_s));
+        EXPECT_FALSE(group.keepOnlyCompleteSongs()->isChecked()) << "nothing is deleted unless asked";
+        const struct {
+            QString typed;
+            std::string stored;
+        } cases[] = {{u"  /media/disk/Radio/ "_s, "/media/disk/Radio"}, {u"relative/folder"_s, "/media/disk/Radio"},
+            {u"/a/b/../c/"_s, "/a/c"}, {u""_s, "/a/c"}};
+        for (const auto& c : cases) {
+            SCOPED_TRACE(c.typed.toStdString());
+            group.folder()->setText(c.typed);
+            Q_EMIT group.folder()->editingFinished();
+            EXPECT_EQ(folder(), c.stored);
+            EXPECT_EQ(group.folder()->text().toStdString(), c.stored) << "the field shows what is kept";
+        }
+        group.keepOnlyCompleteSongs()->click();
+    }
+    const RecordingPreferences again(preferences);
+    EXPECT_EQ(again.folder()->text(), u"/a/c"_s);
+    EXPECT_TRUE(again.keepOnlyCompleteSongs()->isChecked());
 }
 
 TEST_F(MainWindowTest, WithATrayClosingHidesAndSaysWhereOnceQuitQuitsAndTheTrayMenuFollowsTheSong)

@@ -241,21 +241,29 @@ TEST(EveryLanguage, MenusHaveLettersOfTheirOwnAndThePlayersControlsKeepApart)
         fakes.source.answer(std::vector<Station> {radio});
         fakes.queue.runPending();
         fakes.session.play(fakes.browser.allStations().front());
+        fakes.session.toggleRecording();
         fakes.browser.switchScreen(Screen::Player);
         fakes.queue.runPending();
+        // Laid out, as the window is before it is next drawn.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        if (const QString shots = qEnvironmentVariable("VELLO_SHOTS_DIR"); !shots.isEmpty()) {
+            window.grab().save(shots + u'/' + language + u"-recording.png"_s);
+        }
         std::vector<std::pair<QString, QRect>> controls;
         for (const QWidget* player :
             {window.findChild<QWidget*>(u"playerPanel"_s), static_cast<QWidget*>(window.mainView()->miniPlayer())}) {
             for (const QWidget* control : player->findChildren<QWidget*>()) {
-                if (QStringList {
-                        u"transport"_s, u"volumeControl"_s, u"outputPicker"_s, u"playerHomepage"_s, u"stationArtwork"_s}
+                if (QStringList {u"transport"_s, u"volumeControl"_s, u"outputPicker"_s, u"playerHomepage"_s,
+                        u"stationArtwork"_s, u"recordControl"_s}
                         .contains(control->objectName())) {
                     controls.emplace_back(player->objectName() + u' ' + control->objectName(),
                         QRect(control->mapTo(&window, QPoint(0, 0)), control->size()));
+                    EXPECT_GE(control->width(), control->minimumSizeHint().width())
+                        << controls.back().first.toStdString();
                 }
             }
         }
-        ASSERT_EQ(controls.size(), 8U);
+        ASSERT_EQ(controls.size(), 10U);
         for (auto control = controls.begin(); control != controls.end(); ++control) {
             EXPECT_TRUE(window.rect().contains(control->second)) << control->first.toStdString();
             for (auto other = std::next(control); other != controls.end(); ++other) {

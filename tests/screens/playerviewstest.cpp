@@ -4,9 +4,11 @@
 
 #include "browser/browsercontroller.h"
 #include "i18n/translation.h"
+#include "playback/recordingplan.h"
 #include "screens/miniplayer.h"
 #include "screens/panel.h"
 #include "screens/playerviews.h"
+#include "screens/recordcontrol.h"
 #include "screens/sectionbuilders.h"
 #include "screens/transportcontrols.h"
 #include "widgets/aspectfillimage.h"
@@ -16,9 +18,12 @@
 #include "widgets/volumeslider.h"
 
 #include <QAccessible>
+#include <QAction>
 #include <QDateTime>
+#include <QMessageBox>
 #include <QProgressBar>
 
+#include <functional>
 #include <tuple>
 
 namespace Vello {
@@ -160,6 +165,59 @@ TEST(PlayerViews, BothPlayersFollowNowPlayingAndDriveOneVolume)
     EXPECT_DOUBLE_EQ(h.session.volume(), 0.0);
     EXPECT_EQ(mini->muteButton()->symbolName(), u"speaker-muted"_s);
     EXPECT_EQ(h.browser.screen(), Screen::Home);
+}
+
+TEST(PlayerViews, RecordIsPressedAnywhereShowsEverywhereAndSaysWhyItStopped)
+{
+    WindowHarness h;
+    h.deliver(makeStations(3));
+    QAction* menuEntry = h.window->playbackActions().back();
+    RecordControl* mini = h.window->miniPlayer()->record();
+    EXPECT_FALSE(mini->button()->isEnabled() || menuEntry->isEnabled()) << "nothing to record";
+    h.session.play(h.browser.allStations().front());
+    h.tap(u"Player"_s);
+    RecordControl* panel = h.window->contentStack()->findChild<RecordControl*>();
+    ASSERT_NE(panel, nullptr);
+    const auto pressed = [&h](QAbstractButton* button) {
+        return [&h, button] {
+            QTest::mouseClick(button, Qt::LeftButton);
+            h.settle();
+        };
+    };
+    struct Case {
+        const char* name;
+        std::function<void()> press;
+        bool recording;
+        QString notice;
+    };
+    const Case cases[] = {
+        {"the mini player's button", pressed(mini->button()), true, {}},
+        {"the panel's button", pressed(panel->button()), false, {}},
+        {"the menu entry", [&] { menuEntry->trigger(); }, true, {}},
+        {"a full disk",
+            [&] {
+                h.media.players.back()->recorders.back()->emit(RecorderFailed {RecorderFailure::NoRoom, {}});
+            },
+            false, translated(recorderFailureText(RecorderFailure::NoRoom))},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        c.press();
+        h.settle();
+        EXPECT_EQ(h.session.recording().recording, c.recording);
+        EXPECT_EQ(menuEntry->isChecked(), c.recording);
+        for (const RecordControl* control : {mini, panel}) {
+            EXPECT_EQ(control->button()->isChecked(), c.recording);
+            EXPECT_EQ(control->button()->accessibleName(), c.recording ? u"Stop Recording"_s : u"Record"_s);
+            EXPECT_EQ(control->length()->isVisible(), c.recording);
+        }
+        auto* notice = h.window->findChild<QMessageBox*>();
+        EXPECT_EQ(notice != nullptr ? notice->text() : QString(), c.notice);
+        if (c.recording) {
+            EXPECT_EQ(mini->length()->text(), u"● 0:00"_s);
+            h.saveShot(u"recording"_s);
+        }
+    }
 }
 
 // The colour at the middle of the station's picture in the Home card or the Player panel.

@@ -83,13 +83,13 @@ TEST(PlaybackSessionTest, ListenersHearOnceWhatEachOperationChanged)
         std::string set;
         for (const auto& [on, letter] :
             {std::pair {c.state, 's'}, {c.station, 'c'}, {c.song, 't'}, {c.streamDetails, 'd'}, {c.volume, 'v'},
-                {c.sleepTimer, 'z'}, {c.songHeard, 'h'}, {c.songsReplaced, 'r'}, {c.list, 'l'}}) {
+                {c.sleepTimer, 'z'}, {c.songHeard, 'h'}, {c.songsReplaced, 'r'}, {c.list, 'l'}, {c.recording, 'e'}}) {
             set += on ? std::string(1, letter) : "";
         }
         return set;
     };
     // What each step tells, change by change: s state, c station, t song, d stream details,
-    // v volume, z sleep timer, h a song heard, r the songs replaced, l the list.
+    // v volume, z sleep timer, h a song heard, r the songs replaced, l the list, e recording.
     const std::vector<std::pair<std::function<void()>, std::vector<std::string>>> steps {
         {[&] { (void)h.session->keepSongsIn(h.documents); }, {"r"}},
         {[&] { h.session->play(h.list[0]); }, {"sc"}},
@@ -99,11 +99,13 @@ TEST(PlaybackSessionTest, ListenersHearOnceWhatEachOperationChanged)
          },
             {"tdh"}},
         {[&] { h.session->restOn(h.list[1]); }, {}},
+        {[&] { h.session->toggleRecording(); }, {"e"}},
         {[&] { h.session->setSleepTimer(SleepChoice::after(15)); }, {"z"}},
         {[&] { h.session->setMuted(true); }, {"v"}},
         {[&] { h.session->setVolume(0.5); }, {"v"}},
         {[&] { h.session->pause(); }, {"sz"}},
         {[&] { h.session->listOfTheMomentChanged(); }, {"l"}},
+        {[&] { h.session->play(h.list[1]); }, {"sctde"}},
     };
     for (const auto& [step, told] : steps) {
         h.heard.clear();

@@ -1,0 +1,83 @@
+#include "recordingpreferences.h"
+
+#include "ports/preferencekeys.h"
+#include "ports/preferences.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QVBoxLayout>
+
+namespace Vello {
+
+RecordingPlaces recordingPlaces()
+{
+    return {QDir(QStandardPaths::writableLocation(QStandardPaths::MusicLocation))
+                .filePath(QStringLiteral("Pemba Vello"))
+                .toStdString(),
+        (QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + QStringLiteral("/PembaVello/kept"))
+            .toStdString()};
+}
+
+RecordingPreferences::RecordingPreferences(Preferences& preferences, QWidget* parent)
+    : QGroupBox(tr("Recording"), parent)
+    , m_preferences(preferences)
+    , m_folder(new QLineEdit)
+    , m_choose(new QPushButton(tr("Choo&se…")))
+    , m_keepOnlyComplete(new QCheckBox(tr("Keep only co&mplete songs")))
+{
+    setAccessibleName(title());
+    auto* label = new QLabel(tr("&Folder:"));
+    label->setBuddy(m_folder);
+    m_folder->setAccessibleName(tr("Folder for recordings"));
+    m_choose->setAccessibleName(tr("Choose…"));
+    m_choose->setAutoDefault(false);
+    m_keepOnlyComplete->setAccessibleName(tr("Keep only complete songs"));
+    m_keepOnlyComplete->setToolTip(tr("When a recording stops, delete its first and last file, the songs it caught "
+                                      "only in part."));
+    m_keepOnlyComplete->setChecked(isOn(preferences, PreferenceKey::keepOnlyCompleteSongs));
+    showFolder();
+
+    auto* folderRow = new QHBoxLayout;
+    folderRow->addWidget(label);
+    folderRow->addWidget(m_folder, 1);
+    folderRow->addWidget(m_choose);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(folderRow);
+    layout->addWidget(m_keepOnlyComplete);
+
+    // Each recording reads both as it starts.
+    connect(m_folder, &QLineEdit::editingFinished, this, &RecordingPreferences::storeFolder);
+    connect(m_choose, &QPushButton::clicked, this, [this] {
+        const QString chosen = QFileDialog::getExistingDirectory(this, tr("Folder for Recordings"), m_folder->text());
+        if (!chosen.isEmpty()) {
+            m_folder->setText(QDir::toNativeSeparators(chosen));
+            storeFolder();
+        }
+    });
+    connect(m_keepOnlyComplete, &QCheckBox::toggled, this,
+        [this](bool on) { m_preferences.setFlag(PreferenceKey::keepOnlyCompleteSongs.key, on); });
+}
+
+void RecordingPreferences::storeFolder()
+{
+    const QString typed = QDir::fromNativeSeparators(m_folder->text().trimmed());
+    // A relative path would follow wherever the player happened to be started from.
+    if (QDir::isAbsolutePath(typed)) {
+        m_preferences.setText(PreferenceKey::recordingFolder, QDir::cleanPath(typed).toStdString());
+    }
+    showFolder();
+}
+
+void RecordingPreferences::showFolder()
+{
+    const std::string stored = m_preferences.text(PreferenceKey::recordingFolder).value_or(recordingPlaces().music);
+    m_folder->setText(QDir::toNativeSeparators(QString::fromStdString(stored)));
+}
+
+} // namespace Vello
