@@ -6,8 +6,10 @@
 #include "playback/fakemediabackend.h"
 #include "windowcore.h"
 
+#include <chrono>
 #include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace Vello {
@@ -32,6 +34,12 @@ struct BrowserHarness {
         browser.start(view);
         source.answer(std::move(stations));
         queue.runPending();
+        // Browse's counts come back from a worker through the queue: let them land first, or
+        // their render would fall into whatever the test does next.
+        for (int wait = 0; wait < 10000 && !browser.browseScope().discovery(); ++wait) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            queue.runPending();
+        }
         view.events.clear();
     }
     // The identifiers of the list of the moment.

@@ -4,6 +4,7 @@
 #include "fakehttpclient.h"
 #include "manualmainqueue.h"
 #include "playback/fakemediabackend.h"
+#include "waitfor.h"
 #include "windowcore.h"
 
 #include "screens/mainview.h"
@@ -66,6 +67,11 @@ struct WindowHarness : WindowFakes {
     {
         source.answer(std::move(stations));
         settle();
+        // Browse's counts come back from a worker: let them land before the test goes on.
+        waitFor([this] {
+            settle();
+            return browser.browseScope().discovery().has_value();
+        });
     }
     // Runs the main queue's due work and deletes the views the last rebuilds dropped.
     void settle()
