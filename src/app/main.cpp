@@ -2,8 +2,8 @@
 #include "browserstationfinder.h"
 #include "launchoptions.h"
 #include "mainwindow.h"
-#include "sessionalarmplayer.h"
 #include "recordingpreferences.h"
+#include "sessionalarmplayer.h"
 #include "testinspector.h"
 
 #include "browser/browsercontroller.h"
