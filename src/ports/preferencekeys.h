@@ -48,6 +48,9 @@ inline constexpr const char* favorites = "favorites";
 inline constexpr const char* recordingFolder = "recordingFolder";
 // A recording that stops deletes its first and last piece, the songs it caught only in part.
 inline constexpr FlagKey keepOnlyCompleteSongs {"keepOnlyCompleteSongs", false};
+// How many minutes of the station playing are kept, for pausing live radio and saving a song
+// heard.
+inline constexpr NumberKey keptMinutes {"keptMinutes", 30};
 inline constexpr const char* recent = "recent";
 
 } // namespace PreferenceKey

@@ -31,7 +31,7 @@ bool isActive(PlaybackPhase phase)
 
 bool SessionChanges::nowPlaying() const
 {
-    return state || station || song || streamDetails || volume || sleepTimer || recording;
+    return state || station || song || streamDetails || volume || sleepTimer || recording || timeShift;
 }
 
 bool SessionChanges::any() const
@@ -89,7 +89,17 @@ PlaybackSession::PlaybackSession(MediaBackend& media, HttpClient& http, Preferen
     m_volume = std::clamp(valueOf(preferences, PreferenceKey::volume), 0.0, 1.0);
     applyVolume();
     m_player.setMuted(isOn(preferences, PreferenceKey::muted));
-    m_player.setOnPlayerReleased([this] { m_recorder.releasePlayer(); });
+    m_player.setOnPlayerReleased([this] {
+        if (m_recorder.releasePlayer()) {
+            // Paused live when the stream dropped or closed: it stays paused, for real.
+            m_queue.post([alive = std::weak_ptr<int>(m_lifetime), this] {
+                if (alive.lock() && m_player.playbackState().phase != PlaybackPhase::Paused) {
+                    const Batch batch(*this);
+                    m_player.pause();
+                }
+            });
+        }
+    });
     m_seen = seenNow();
     // The player reports inside its own operations: what it says is taken up on a later turn.
     m_player.setOnStateChange([this] {
@@ -138,6 +148,10 @@ const std::optional<Station>& PlaybackSession::currentStation() const
 
 const PlaybackState& PlaybackSession::playbackState() const
 {
+    static const PlaybackState pausedLive {.phase = PlaybackPhase::Paused, .bufferingPercent = 0, .secondsUntilRetry = 0, .failure = {}};
+    if (m_recorder.timeShift().paused) {
+        return pausedLive;
+    }
     return m_outputs && m_outputs->showsStation() ? m_outputs->state() : m_player.playbackState();
 }
 
@@ -214,6 +228,18 @@ void PlaybackSession::pause()
     m_pending.pauseAsked = true;
     // A pause by hand says the person has stopped listening: the timer has nothing left to do.
     m_sleepTimer.cancel();
+    if (!onOutput() && m_player.isPlaying() && m_recorder.pauseLive()) {
+        if (m_pausedLiveEnd) {
+            m_pausedLiveEnd->cancel();
+        }
+        m_pausedLiveEnd = m_queue.postAfter(m_recorder.keptLength(), [this, alive = std::weak_ptr<int>(m_lifetime)] {
+            if (alive.lock() && m_recorder.timeShift().paused) {
+                const Batch later(*this);
+                pauseHere();
+            }
+        });
+        return;
+    }
     pauseWhereChosen();
 }
 
@@ -479,7 +505,8 @@ void PlaybackSession::noteSongHeard()
 PlaybackSession::Seen PlaybackSession::seenNow() const
 {
     return {currentStation(), playbackState(), streamTitle(), streamDetails(), volume(), isMuted(),
-        m_sleepTimer.choice(), m_sleepTimer.label(), outputs(), output(), m_recorder.status()};
+        m_sleepTimer.choice(), m_sleepTimer.label(), outputs(), output(), m_recorder.status(), m_recorder.timeShift(),
+        m_recorder.saveNotice()};
 }
 
 void PlaybackSession::announce()
@@ -502,6 +529,8 @@ void PlaybackSession::announce()
         changes.sleepTimer = now.sleepTimer != m_seen.sleepTimer || now.sleepLabel != m_seen.sleepLabel;
         changes.outputs = now.outputs != m_seen.outputs || now.output != m_seen.output;
         changes.recording = now.recording != m_seen.recording;
+        changes.timeShift = now.timeShift != m_seen.timeShift;
+        changes.songSaved = now.saveNotice != m_seen.saveNotice;
         m_seen = std::move(now);
         if (!changes.any()) {
             break;
@@ -554,7 +583,7 @@ bool PlaybackSession::chooseOutput(const std::string& id)
         return false;
     }
     if (!id.empty()) {
-        m_player.pause();
+        pauseHere();
         m_player.endRest();
     }
     if (!station) {
@@ -578,6 +607,14 @@ void PlaybackSession::playWhereChosen(const Station& station)
             return;
         }
     }
+    if (m_recorder.timeShift().paused) {
+        m_pausedLiveEnd->cancel();
+        if (currentStation() && currentStation()->id() == station.id()) {
+            m_recorder.play();
+            return;
+        }
+        m_recorder.goLive();
+    }
     m_player.play(station);
 }
 
@@ -586,6 +623,12 @@ void PlaybackSession::pauseWhereChosen()
     if (onOutput()) {
         m_outputs->casting().pause();
     }
+    pauseHere();
+}
+
+void PlaybackSession::pauseHere()
+{
+    m_recorder.goLive();
     m_player.pause();
 }
 

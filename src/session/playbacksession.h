@@ -29,8 +29,7 @@ class DocumentStore;
 class HttpClient;
 class Preferences;
 
-// What changed in the listening session since its listeners were last told. Kinds of change
-// yet to come (time shift) join these.
+// What changed in the listening session since its listeners were last told.
 struct SessionChanges final {
     // How playback goes: its phase, how full the buffer is, a retry's countdown, a failure.
     bool state = false;
@@ -56,6 +55,10 @@ struct SessionChanges final {
     bool outputs = false;
     // Recording started or stopped, or why it stopped.
     bool recording = false;
+    // The stream became kept or no longer is, paused live, went behind live or back to it.
+    bool timeShift = false;
+    // A song saved was written, or could not be: recorder().saveNotice().
+    bool songSaved = false;
 
     // Whether anything the now-playing views show changed.
     [[nodiscard]] bool nowPlaying() const;
@@ -185,6 +188,10 @@ public:
     // current station it does nothing.
     void toggleRecording();
     [[nodiscard]] const RecordingStatus& recording() const { return m_recorder.status(); }
+    // What is kept of the station playing: going live, moving in it, saving a song heard. A
+    // pause by hand pauses live while the stream is kept (pause() and playSelected()).
+    [[nodiscard]] SessionRecorder& recorder() { return m_recorder; }
+    [[nodiscard]] const SessionRecorder& recorder() const { return m_recorder; }
 
     // Remembers the songs heard in `documents` from now on, starting from the list saved there,
     // each with the time `clock` tells. What the person is told, once, when the list could not
@@ -212,6 +219,8 @@ private:
         std::vector<OutputInfo> outputs;
         std::optional<OutputInfo> output;
         RecordingStatus recording;
+        TimeShift timeShift;
+        SaveNotice saveNotice;
     };
 
     [[nodiscard]] Seen seenNow() const;
@@ -233,6 +242,8 @@ private:
     // Plays `station` on the output chosen, or else here.
     void playWhereChosen(const Station& station);
     void pauseWhereChosen();
+    // Pauses this computer's player, live.
+    void pauseHere();
 
     Preferences& m_preferences;
     HttpClient& m_http;
@@ -245,6 +256,8 @@ private:
     SleepTimer m_sleepTimer;
     // Made from the player's stream: it goes before the player.
     SessionRecorder m_recorder;
+    // Paused live for as long as the stream is kept: the place is gone, and the stream stops.
+    std::shared_ptr<Cancellable> m_pausedLiveEnd;
     std::unique_ptr<SongHistory> m_songs;
     // The station and title last offered to the songs heard: the player reports the same title
     // with every change of state.

@@ -8,13 +8,15 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdio>
 
 namespace Vello {
 namespace {
 
-// How much of the stream a recorder keeps behind it.
-constexpr std::chrono::minutes keptLength {30};
+// What Preferences may ask to keep.
+constexpr std::chrono::minutes shortestKept {1};
+constexpr std::chrono::minutes longestKept {24 * 60};
 
 } // namespace
 
@@ -40,9 +42,10 @@ void SessionRecorder::start(const Station& station, MediaPlayer* player)
     stop();
     m_station = station;
     m_status = {true, m_clock(), {}};
-    if (player) {
-        record(*player);
+    if (player && m_recorderPlayer != player) {
+        keep(*player, station);
     }
+    record();
 }
 
 void SessionRecorder::stop()
@@ -56,19 +59,20 @@ void SessionRecorder::stop()
 
 void SessionRecorder::follow(const std::optional<Station>& station, MediaPlayer* player)
 {
-    if (!m_station) {
-        return;
-    }
-    if (!station || station->id() != m_station->id()) {
+    if (m_station && (!station || station->id() != m_station->id())) {
         stop();
-        return;
     }
-    if (player && player != m_recorderPlayer) {
-        record(*player);
+    if (station && player && player != m_recorderPlayer) {
+        keep(*player, *station);
+        record();
+    }
+    if (station && m_kept) {
+        // An edited station keeps its stream; its songs are saved under its new name.
+        m_kept = station;
     }
 }
 
-void SessionRecorder::releasePlayer()
+bool SessionRecorder::releasePlayer()
 {
     // Stopped first, so that the rules apply to what it wrote (it closes its file whole).
     if (m_recorder && m_status.recording) {
@@ -76,37 +80,170 @@ void SessionRecorder::releasePlayer()
     }
     m_recorder.reset();
     m_recorderPlayer = nullptr;
+    m_kept.reset();
+    m_format.reset();
+    m_songs.clear();
+    m_saving.clear();
+    return std::exchange(m_paused, false);
 }
 
-void SessionRecorder::record(MediaPlayer& player)
+TimeShift SessionRecorder::timeShift() const
 {
-    releasePlayer();
-    // Each recorder begins with a recording of its own, its first piece a partial song.
-    m_recorderPlayer = &player;
-    m_recorder = player.createRecorder(m_places.cache, keptLength);
-    if (!m_recorder) {
-        fail(RecorderFailure::NotSavable);
+    const bool available = m_recorder && m_format && *m_format != RecordedFormat::NotSavable;
+    return {available, m_paused, available && (m_paused || m_recorder->behindLive() > std::chrono::milliseconds(0))};
+}
+
+std::chrono::milliseconds SessionRecorder::behindLive() const
+{
+    return m_recorder ? m_recorder->behindLive() : std::chrono::milliseconds(0);
+}
+
+std::chrono::milliseconds SessionRecorder::kept() const
+{
+    return m_recorder ? m_recorder->kept() : std::chrono::milliseconds(0);
+}
+
+std::chrono::minutes SessionRecorder::keptLength() const
+{
+    const double minutes = valueOf(m_preferences, PreferenceKey::keptMinutes);
+    if (!std::isfinite(minutes)) {
+        return std::chrono::minutes(static_cast<long>(PreferenceKey::keptMinutes.unset));
+    }
+    return std::clamp(std::chrono::minutes(std::lround(minutes)), shortestKept, longestKept);
+}
+
+bool SessionRecorder::pauseLive()
+{
+    if (!timeShift().available) {
+        return false;
+    }
+    m_recorder->pause();
+    m_paused = true;
+    m_changed();
+    return true;
+}
+
+void SessionRecorder::play()
+{
+    if (m_recorder) {
+        m_recorder->play();
+    }
+    m_paused = false;
+    m_changed();
+}
+
+void SessionRecorder::goLive()
+{
+    if (timeShift().available) {
+        m_recorder->goLive();
+    }
+    m_paused = false;
+    m_changed();
+}
+
+void SessionRecorder::skip(std::chrono::milliseconds offset)
+{
+    if (timeShift().available) {
+        m_recorder->skip(offset);
+        m_changed();
+    }
+}
+
+std::optional<std::uint64_t> SessionRecorder::keptSong(
+    const std::string& title, const std::string& stationId, std::chrono::system_clock::time_point heard) const
+{
+    if (!m_kept || m_kept->id() != stationId || !timeShift().available) {
+        return std::nullopt;
+    }
+    return m_songs.savable(
+        title, heard, {m_kept->displayName(), m_kept->url().value_or(""), m_kept->url_resolved().value_or("")});
+}
+
+void SessionRecorder::saveSong(std::uint64_t songId)
+{
+    if (!m_recorder || !m_kept) {
         return;
     }
+    m_saving.push_back(songId);
+    // A song saved is whole by its nature: the rule for partial pieces is a recording's.
+    m_recorder->saveSong(songId, folderOf(*m_kept), std::make_shared<RecordingPlan>(m_kept->displayName(), false));
+    m_changed();
+}
+
+void SessionRecorder::keep(MediaPlayer& player, const Station& station)
+{
+    releasePlayer();
+    if (m_places.cache.empty()) {
+        return;
+    }
+    m_recorderPlayer = &player;
+    m_recorder = player.createRecorder(m_places.cache, keptLength());
+    if (!m_recorder) {
+        return;
+    }
+    m_kept = station;
     m_recorder->setEventHandler([this, alive = std::weak_ptr<int>(m_lifetime)](const RecorderEvent& event) {
         if (alive.lock()) {
             take(event);
         }
     });
-    const std::string base = m_preferences.text(PreferenceKey::recordingFolder).value_or(m_places.music);
-    m_recorder->startRecording(stationFolder(base, m_station->displayName()),
+}
+
+void SessionRecorder::record()
+{
+    if (!m_station || !m_recorderPlayer) {
+        return;
+    }
+    // Each recorder begins with a recording of its own, its first piece a partial song.
+    if (!m_recorder) {
+        fail(RecorderFailure::NotSavable);
+        return;
+    }
+    m_recorder->startRecording(folderOf(*m_station),
         std::make_shared<RecordingPlan>(
             m_station->displayName(), isOn(m_preferences, PreferenceKey::keepOnlyCompleteSongs)));
 }
 
+std::string SessionRecorder::folderOf(const Station& station) const
+{
+    const std::string base = m_preferences.text(PreferenceKey::recordingFolder).value_or(m_places.music);
+    return stationFolder(base, station.displayName());
+}
+
 void SessionRecorder::take(const RecorderEvent& event)
 {
-    const auto* failed = std::get_if<RecorderFailed>(&event);
-    // A song saved after the fact fails on its own; the recording goes on.
-    if (!failed || failed->failure == RecorderFailure::NotKept || !m_status.recording) {
+    m_songs.take(event);
+    if (const auto* known = std::get_if<RecorderFormatKnown>(&event)) {
+        m_format = known->format;
+        m_changed();
         return;
     }
-    fail(failed->failure);
+    if (const auto* written = std::get_if<PieceWritten>(&event)) {
+        const auto saving = std::ranges::find(m_saving, written->piece.song.id);
+        if (written->finished && saving != m_saving.end()) {
+            m_saving.erase(saving);
+            const std::string& path = written->piece.path;
+            m_saveNotice = {Text(VELLO_TR("Core", "Saved “%1”."), {Text::verbatim(path.substr(path.rfind('/') + 1))}),
+                m_saveNotice.count + 1};
+            m_changed();
+        }
+        return;
+    }
+    const auto* failed = std::get_if<RecorderFailed>(&event);
+    if (!failed) {
+        return;
+    }
+    // A song saved after the fact fails on its own; the recording goes on.
+    if (failed->failure == RecorderFailure::NotKept || (!m_status.recording && !m_saving.empty())) {
+        if (!m_saving.empty()) {
+            m_saving.erase(m_saving.begin());
+        }
+        m_saveNotice = {recorderFailureText(failed->failure), m_saveNotice.count + 1};
+    } else if (m_status.recording) {
+        fail(failed->failure);
+    } else {
+        return;
+    }
     m_changed();
 }
 

@@ -15,6 +15,10 @@ namespace Vello {
 // What one fake recorder was told, kept after the recorder itself is gone.
 struct FakeRecorderRecord final {
     std::string keptIn;
+    std::chrono::milliseconds keptFor {0};
+    // What the recorder answers.
+    std::chrono::milliseconds behindLive {0};
+    std::chrono::milliseconds kept {0};
     std::vector<std::string> calls;
     // Where the last recording was asked to go, and its rules.
     std::string folder;
@@ -67,8 +71,8 @@ public:
     {
         m_record->calls.push_back("skip " + std::to_string(offset.count()));
     }
-    [[nodiscard]] std::chrono::milliseconds behindLive() const override { return {}; }
-    [[nodiscard]] std::chrono::milliseconds kept() const override { return {}; }
+    [[nodiscard]] std::chrono::milliseconds behindLive() const override { return m_record->behindLive; }
+    [[nodiscard]] std::chrono::milliseconds kept() const override { return m_record->kept; }
 
 private:
     std::shared_ptr<FakeRecorderRecord> m_record;
@@ -119,10 +123,11 @@ public:
     void setVolume(double volume) override { m_record->volume = volume; }
     void setMuted(bool muted) override { m_record->muted = muted; }
     [[nodiscard]] std::unique_ptr<Recorder> createRecorder(
-        const std::string& folder, std::chrono::milliseconds /*length*/) override
+        const std::string& folder, std::chrono::milliseconds length) override
     {
         m_record->recorders.push_back(std::make_shared<FakeRecorderRecord>());
         m_record->recorders.back()->keptIn = folder;
+        m_record->recorders.back()->keptFor = length;
         return std::make_unique<FakeRecorder>(m_record->recorders.back());
     }
 

@@ -52,6 +52,8 @@ struct WindowHarness : WindowFakes {
 
     WindowHarness()
     {
+        // As the program does: each player's stream is kept, and recordings have a folder.
+        session.setRecordingPlaces({"/music/Pemba Vello", "/cache"});
         window->resize(1180, 760);
         window->show();
         settle();

@@ -6,7 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -62,7 +64,7 @@ TEST(SessionRecorderTest, RecordingFollowsThePlayingStationAndSaysWhyItStopped)
                 recorderOf(h)->emit(RecorderFailed {RecorderFailure::NotWritable, {}});
                 h.session->toggleRecording();
             },
-            true, {"startRecording"}, {}, true},
+            true, {"startRecording", "startRecording"}, {}, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -120,6 +122,105 @@ TEST(SessionRecorderTest, RecordingTakesItsPlacesFromPreferencesAndRecordsOnAcro
     EXPECT_EQ(h.session->recording().since, since);
     h.session.reset();
     EXPECT_TRUE(h.media.players.back()->recorders.back()->destroyed);
+}
+
+TEST(SessionRecorderTest, PauseKeepsThePlaceWhileTheStreamIsKept)
+{
+    struct Case {
+        const char* name;
+        // What the recorder found the stream to be; nothing while it has not said.
+        std::optional<RecordedFormat> format;
+        // After Station 0 plays and is paused.
+        std::function<void(SessionHarness&)> then;
+        PlaybackPhase phase;
+        Calls recorderCalls;
+        // Whether Station 0's player was paused for real (or held, for another station).
+        bool playerPaused;
+    };
+    const auto nothing = [](SessionHarness&) {};
+    const Case cases[] = {
+        {"a stream not yet known pauses for real", std::nullopt, nothing, PlaybackPhase::Paused, {}, true},
+        {"a stream that cannot be kept pauses for real", RecordedFormat::NotSavable, nothing, PlaybackPhase::Paused,
+            {}, true},
+        {"a kept stream pauses live", RecordedFormat::Mp3, nothing, PlaybackPhase::Paused, {"pause"}, false},
+        {"Play goes on from the place", RecordedFormat::Mp3, [](SessionHarness& h) { h.session->playPause(); },
+            PlaybackPhase::Playing, {"pause", "play"}, false},
+        {"the same station played again goes on from the place", RecordedFormat::Mp3,
+            [](SessionHarness& h) { h.session->play(h.list[0]); }, PlaybackPhase::Playing, {"pause", "play"}, false},
+        {"Go Live", RecordedFormat::Mp3, [](SessionHarness& h) { h.session->recorder().goLive(); },
+            PlaybackPhase::Playing, {"pause", "goLive"}, false},
+        {"another station plays, live", RecordedFormat::Mp3,
+            [](SessionHarness& h) {
+                h.session->play(h.list[1]);
+                h.report(MediaStateChanged {MediaPipelineState::Playing});
+            },
+            PlaybackPhase::Playing, {"pause", "goLive"}, true},
+        {"a drop while paused stays paused", RecordedFormat::Mp3,
+            [](SessionHarness& h) {
+                h.report(MediaError {MediaErrorDomain::Resource, MediaErrorCode::resourceRead});
+                h.queue.advance(std::chrono::seconds(30));
+            },
+            PlaybackPhase::Paused, {"pause"}, false},
+        {"paused past the minutes kept, the stream stops", RecordedFormat::Mp3,
+            [](SessionHarness& h) { h.queue.advance(std::chrono::minutes(10)); }, PlaybackPhase::Paused,
+            {"pause", "goLive"}, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        SessionHarness h;
+        h.preferences.setNumber(PreferenceKey::keptMinutes.key, 10);
+        h.session->setRecordingPlaces({"/music/Pemba Vello", "/cache"});
+        h.session->play(h.list[0]);
+        h.report(MediaStateChanged {MediaPipelineState::Playing});
+        const auto player = h.media.players.back();
+        const auto recorder = recorderOf(h);
+        ASSERT_NE(recorder, nullptr) << "kept from its first byte";
+        EXPECT_EQ(recorder->keptFor, std::chrono::minutes(10));
+        if (c.format) {
+            recorder->emit(RecorderFormatKnown {*c.format});
+        }
+        h.session->pause();
+        c.then(h);
+        h.queue.runPending();
+
+        EXPECT_EQ(h.session->playbackState().phase, c.phase);
+        EXPECT_EQ(h.session->isPlaybackActive(), c.phase == PlaybackPhase::Playing);
+        EXPECT_EQ(recorder->calls, c.recorderCalls);
+        EXPECT_EQ(std::ranges::count(player->calls, "pause") > 0, c.playerPaused);
+        if (c.phase == PlaybackPhase::Playing) {
+            EXPECT_EQ(h.media.players.back()->calls.back(), "play");
+        }
+    }
+}
+
+TEST(SessionRecorderTest, ASongHeardIsSavedWhileItIsKept)
+{
+    SessionHarness h;
+    h.session->setRecordingPlaces({"/music/Pemba Vello", "/cache"});
+    h.session->play(h.list[0]);
+    h.report(MediaStateChanged {MediaPipelineState::Playing});
+    auto* recorder = recorderOf(h);
+    const auto heard = std::chrono::system_clock::now();
+    recorder->emit(RecorderFormatKnown {RecordedFormat::Mp3});
+    recorder->emit(SongKept {{2, "Song", "Artist", heard, std::chrono::seconds(20)}});
+    SessionRecorder& kept = h.session->recorder();
+    EXPECT_EQ(kept.keptSong("Artist - Song", "s0", heard), std::optional<std::uint64_t>(2));
+    EXPECT_EQ(kept.keptSong("Artist - Song", "s1", heard), std::nullopt) << "another station's song";
+
+    h.heard.clear();
+    kept.saveSong(2);
+    EXPECT_EQ(recorder->calls.back(), "saveSong 2");
+    EXPECT_EQ(recorder->folder, stationFolder("/music/Pemba Vello", "Station 0"));
+    recorder->emit(PieceWritten {{"/music/Pemba Vello/Station 0/Artist - Song.mp3", {2, "Song", "Artist", heard, {}}, true, true}, true});
+    EXPECT_EQ(kept.saveNotice().text.english(), "Saved “Artist - Song.mp3”.");
+    kept.saveSong(2);
+    recorder->emit(RecorderFailed {RecorderFailure::NotKept, {}});
+    EXPECT_EQ(kept.saveNotice().text, recorderFailureText(RecorderFailure::NotKept));
+    EXPECT_EQ(std::ranges::count_if(h.heard, &SessionChanges::songSaved), 2);
+    EXPECT_FALSE(h.session->recording().recording) << "saving is not recording";
+
+    recorder->emit(KeptFrom {std::chrono::seconds(30)});
+    EXPECT_EQ(kept.keptSong("Artist - Song", "s0", heard), std::nullopt) << "no longer kept";
 }
 
 TEST(SessionRecorderTest, RecordingLengthReadsAsAClock)
