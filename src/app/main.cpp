@@ -18,6 +18,7 @@
 #include "i18n/translation.h"
 #include "platform/folderdocumentstore.h"
 #include "platform/gstmediabackend.h"
+#include "platform/gstrecorder.h"
 #include "platform/qtdnsresolver.h"
 #include "platform/qthttpclient.h"
 #include "platform/qtmainqueue.h"
@@ -135,6 +136,7 @@ int main(int argc, char* argv[])
     // the idle lock each follow; the browser keeps the lists it walks.
     Vello::PlaybackSession session(media, http, preferences, mainQueue);
     session.setRecordingPlaces(Vello::recordingPlaces());
+    Vello::removeEarlierRunsKept(Vello::recordingPlaces().cache);
     Vello::BrowserController browser(store, session, preferences, mainQueue);
     // The speakers and receivers on the network that the session may play on instead.
     if (const std::optional<Vello::Error> cannot = session.findOutputs(outputDiscovery)) {

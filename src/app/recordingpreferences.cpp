@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QStandardPaths>
 #include <QVBoxLayout>
 
@@ -30,6 +31,7 @@ RecordingPreferences::RecordingPreferences(Preferences& preferences, QWidget* pa
     , m_folder(new QLineEdit)
     , m_choose(new QPushButton(tr("Choo&se…")))
     , m_keepOnlyComplete(new QCheckBox(tr("Keep only co&mplete songs")))
+    , m_keptMinutes(new QSpinBox)
 {
     setAccessibleName(title());
     auto* label = new QLabel(tr("&Folder:"));
@@ -42,6 +44,16 @@ RecordingPreferences::RecordingPreferences(Preferences& preferences, QWidget* pa
                                       "only in part."));
     m_keepOnlyComplete->setChecked(isOn(preferences, PreferenceKey::keepOnlyCompleteSongs));
     showFolder();
+    auto* keptLabel = new QLabel(tr("&Keep the last:"));
+    keptLabel->setBuddy(m_keptMinutes);
+    // The stream is kept on disk: 30 minutes of a 128 kbit/s station take about 29 MB.
+    m_keptMinutes->setRange(1, 240);
+    m_keptMinutes->setSingleStep(5);
+    //: After the number of minutes kept of the station playing: "Keep the last: 30 min".
+    m_keptMinutes->setSuffix(tr(" min"));
+    m_keptMinutes->setAccessibleName(tr("Minutes kept for pausing live radio and saving songs heard"));
+    m_keptMinutes->setToolTip(tr("Pause keeps your place for this long, and songs heard within it can be saved."));
+    m_keptMinutes->setValue(static_cast<int>(valueOf(preferences, PreferenceKey::keptMinutes)));
 
     auto* folderRow = new QHBoxLayout;
     folderRow->addWidget(label);
@@ -50,6 +62,11 @@ RecordingPreferences::RecordingPreferences(Preferences& preferences, QWidget* pa
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(folderRow);
     layout->addWidget(m_keepOnlyComplete);
+    auto* keptRow = new QHBoxLayout;
+    keptRow->addWidget(keptLabel);
+    keptRow->addWidget(m_keptMinutes);
+    keptRow->addStretch(1);
+    layout->addLayout(keptRow);
 
     // Each recording reads both as it starts.
     connect(m_folder, &QLineEdit::editingFinished, this, &RecordingPreferences::storeFolder);
@@ -62,6 +79,9 @@ RecordingPreferences::RecordingPreferences(Preferences& preferences, QWidget* pa
     });
     connect(m_keepOnlyComplete, &QCheckBox::toggled, this,
         [this](bool on) { m_preferences.setFlag(PreferenceKey::keepOnlyCompleteSongs.key, on); });
+    // The next station played keeps this long.
+    connect(m_keptMinutes, &QSpinBox::valueChanged, this,
+        [this](int minutes) { m_preferences.setNumber(PreferenceKey::keptMinutes.key, minutes); });
 }
 
 void RecordingPreferences::storeFolder()

@@ -7,6 +7,7 @@
 class QCheckBox;
 class QLineEdit;
 class QPushButton;
+class QSpinBox;
 
 namespace Vello {
 
@@ -17,7 +18,8 @@ class Preferences;
 [[nodiscard]] RecordingPlaces recordingPlaces();
 
 // The Preferences dialog's "Recording" group: the folder recordings go to, typed or chosen, and
-// whether only complete songs are kept. Every change is stored as it is made.
+// whether only complete songs are kept, and how many minutes of the station playing are kept for
+// pausing live and saving a song heard. Every change is stored as it is made.
 class RecordingPreferences final : public QGroupBox {
     Q_OBJECT
 
@@ -27,6 +29,7 @@ public:
     [[nodiscard]] QLineEdit* folder() const { return m_folder; }
     [[nodiscard]] QPushButton* chooseFolder() const { return m_choose; }
     [[nodiscard]] QCheckBox* keepOnlyCompleteSongs() const { return m_keepOnlyComplete; }
+    [[nodiscard]] QSpinBox* keptMinutes() const { return m_keptMinutes; }
 
 private:
     // Stores the folder in the field when it is a whole path, and otherwise shows the stored one again.
@@ -37,6 +40,7 @@ private:
     QLineEdit* m_folder;
     QPushButton* m_choose;
     QCheckBox* m_keepOnlyComplete;
+    QSpinBox* m_keptMinutes;
 };
 
 } // namespace Vello

@@ -26,22 +26,32 @@ std::chrono::milliseconds toMilliseconds(std::int64_t nanoseconds)
     return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::nanoseconds(nanoseconds));
 }
 
-// A folder of its own for each stream kept in this run. What an earlier run left (it may have
-// been killed) is deleted first: only this run's folders begin with its process number.
+// Only this run's folders begin with its process number.
+std::string runPrefix()
+{
+    return std::to_string(::getpid()) + "-";
+}
+
+// A folder of its own for each stream kept in this run, what earlier runs left deleted first.
 std::filesystem::path keptFolder(const std::filesystem::path& folder)
 {
     static std::atomic<unsigned> count {0};
-    const std::string prefix = std::to_string(::getpid()) + "-";
+    removeEarlierRunsKept(folder);
+    return folder / (runPrefix() + std::to_string(++count));
+}
+
+} // namespace
+
+void removeEarlierRunsKept(const std::filesystem::path& folder)
+{
+    const std::string prefix = runPrefix();
     std::error_code error;
     for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
         if (!entry.path().filename().string().starts_with(prefix)) {
             std::filesystem::remove_all(entry.path(), error);
         }
     }
-    return folder / (prefix + std::to_string(++count));
 }
-
-} // namespace
 
 GstRecorder::GstRecorder(std::shared_ptr<StreamTap> tap, GstElement* playbin, MainQueue& mainQueue,
     std::shared_ptr<PipelineReaper> reaper, PlaybinFactory makePlaybin, const std::filesystem::path& folder,

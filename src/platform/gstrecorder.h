@@ -66,4 +66,7 @@ private:
     std::int64_t m_placeNs = 0;
 };
 
+// Deletes what earlier runs kept in `folder` (one killed leaves its streams behind).
+void removeEarlierRunsKept(const std::filesystem::path& folder);
+
 } // namespace Vello

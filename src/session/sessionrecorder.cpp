@@ -16,7 +16,7 @@ namespace {
 
 // What Preferences may ask to keep.
 constexpr std::chrono::minutes shortestKept {1};
-constexpr std::chrono::minutes longestKept {24 * 60};
+constexpr std::chrono::minutes longestKept {240};
 
 } // namespace
 

@@ -27,6 +27,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <QTest>
 #include <QTimer>
 
@@ -334,7 +335,7 @@ TEST_F(MainWindowTest, PreferencesWorkByKeyboardAloneAndApplyOnlyAValidChoiceAtO
     EXPECT_EQ(chosenSources.size(), 3U) << "this run keeps its source";
 }
 
-TEST(RecordingPreferencesTest, TheFolderAndCompleteSongsAreKeptAndShownAgain)
+TEST(RecordingPreferencesTest, TheFolderCompleteSongsAndMinutesKeptAreStoredAndShownAgain)
 {
     MemoryPreferences preferences;
     const auto folder = [&preferences] { return preferences.text(PreferenceKey::recordingFolder).value_or("(unset)"); };
@@ -343,6 +344,7 @@ TEST(RecordingPreferencesTest, TheFolderAndCompleteSongsAreKeptAndShownAgain)
         EXPECT_EQ(group.folder()->text().toStdString(), recordingPlaces().music) << "the music folder's, till chosen";
         EXPECT_TRUE(group.folder()->text().endsWith(u"/Pemba Vello"_s));
         EXPECT_FALSE(group.keepOnlyCompleteSongs()->isChecked()) << "nothing is deleted unless asked";
+        EXPECT_EQ(group.keptMinutes()->value(), 30);
         const struct {
             QString typed;
             std::string stored;
@@ -356,10 +358,12 @@ TEST(RecordingPreferencesTest, TheFolderAndCompleteSongsAreKeptAndShownAgain)
             EXPECT_EQ(group.folder()->text().toStdString(), c.stored) << "the field shows what is kept";
         }
         group.keepOnlyCompleteSongs()->click();
+        group.keptMinutes()->setValue(45);
     }
     const RecordingPreferences again(preferences);
     EXPECT_EQ(again.folder()->text(), u"/a/c"_s);
     EXPECT_TRUE(again.keepOnlyCompleteSongs()->isChecked());
+    EXPECT_EQ(again.keptMinutes()->value(), 45);
 }
 
 TEST_F(MainWindowTest, WithATrayClosingHidesAndSaysWhereOnceQuitQuitsAndTheTrayMenuFollowsTheSong)
