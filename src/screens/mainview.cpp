@@ -87,6 +87,10 @@ MainView::MainView(BrowserController& browser, PlaybackSession& session, Artwork
         if (changes.recording && !m_session.recording().failure.empty()) {
             showNotice(m_session.recording().failure);
         }
+        // A song saved says so on its row; one that could not be says why.
+        if (changes.songSaved && !m_session.recorder().saveNotice().saved) {
+            showNotice(m_session.recorder().saveNotice().text);
+        }
     });
     m_browser.start(*this);
 }
@@ -489,7 +493,15 @@ QWidget* MainView::makeSongList()
     auto songs = std::make_shared<const std::vector<SongHistory::Entry>>(
         m_session.songsHeard().begin(), m_session.songsHeard().end());
     auto* list = new StationList(
-        songs->size(), [songs](std::size_t index, QWidget* parent) { return new SongRow((*songs)[index], parent); },
+        songs->size(),
+        [this, songs](std::size_t index, QWidget* parent) {
+            const SongHistory::Entry& song = (*songs)[index];
+            auto* row = new SongRow(song, parent);
+            if (const auto kept = m_session.recorder().keptSong(song.title, song.stationId, song.heard)) {
+                row->offerSave(m_session, *kept);
+            }
+            return row;
+        },
         [songs](std::size_t index) {
             const SongHistory::Entry& song = (*songs)[index];
             return std::to_string(song.heard.time_since_epoch().count()) + '\n' + song.stationId + '\n' + song.title;

@@ -1,5 +1,6 @@
 #include "miniplayer.h"
 
+#include "livecontrol.h"
 #include "outputpicker.h"
 #include "recordcontrol.h"
 #include "sectionbuilders.h"
@@ -39,6 +40,9 @@ MiniPlayer::MiniPlayer(BrowserController& browser, PlaybackSession& session, QWi
     m_volume = makeVolumeControl(session);
     layout->addWidget(withOutputPicker(session, m_volume), 0, Qt::AlignVCenter);
     layout->addSpacing(12);
+    m_live = new LiveControl(session);
+    layout->addWidget(m_live, 0, Qt::AlignVCenter);
+    layout->addSpacing(12);
     m_record = new RecordControl(session, true);
     layout->addWidget(m_record, 0, Qt::AlignVCenter);
     layout->addSpacing(18);
@@ -57,7 +61,7 @@ void MiniPlayer::showNowPlaying(const NowPlaying& nowPlaying)
     const QString sleep = translated(nowPlaying.sleepLabel);
     m_sleepTimer->setText(sleep);
     // Short enough to show whole: the song's line gives way first.
-    m_sleepTimer->setMinimumWidth(m_sleepTimer->fontMetrics().horizontalAdvance(sleep));
+    m_sleepTimer->setMinimumWidth(m_sleepTimer->wholeTextWidth());
     m_sleepTimer->setVisible(!sleep.isEmpty());
     setVisible(nowPlaying.miniPlayerVisible);
 }

@@ -7,6 +7,7 @@ namespace Vello {
 
 class BrowserController;
 class ElidedLabel;
+class LiveControl;
 class PlaybackSession;
 class RecordControl;
 class TransportControls;
@@ -14,8 +15,8 @@ class VolumeControl;
 struct NowPlaying;
 
 // The bar floating over the content's bottom while a station is current: its name, song and
-// state, the sleep timer's time left, the "Play on" picker, the volume, Record and the transport
-// buttons. A click on the bar itself opens the Player.
+// state, the sleep timer's time left, the "Play on" picker, the volume, how far behind live it
+// is with "Go Live", Record and the transport buttons. A click on the bar itself opens the Player.
 class MiniPlayer final : public Panel {
     Q_OBJECT
 
@@ -30,6 +31,8 @@ public:
 
     // The Record button and, while it records, for how long.
     [[nodiscard]] RecordControl* record() const { return m_record; }
+    // "−2:13" and "Go Live" while behind live.
+    [[nodiscard]] LiveControl* live() const { return m_live; }
 
     // Shows the station, its song and state and the volume; the bar shows itself when asked to.
     void showNowPlaying(const NowPlaying& nowPlaying);
@@ -39,6 +42,7 @@ private:
     ElidedLabel* m_sleepTimer;
     NowPlayingLines m_lines;
     VolumeControl* m_volume;
+    LiveControl* m_live;
     RecordControl* m_record;
     TransportControls* m_transport;
 };

@@ -7,7 +7,15 @@
 #include <QKeySequence>
 #include <QWidget>
 
+#include <chrono>
+
 namespace Vello {
+namespace {
+
+// How far Back and Forward move within what is kept.
+constexpr std::chrono::seconds skipStep {15};
+
+} // namespace
 
 PlaybackActions::PlaybackActions(PlaybackSession& session, QWidget& window)
 {
@@ -30,6 +38,13 @@ PlaybackActions::PlaybackActions(PlaybackSession& session, QWidget& window)
             [](PlaybackSession& s) { s.changeVolume(-1); }},
         {QT_TRANSLATE_NOOP("Vello::PlaybackActions", "&Mute"), QKeySequence(Qt::CTRL | Qt::Key_M),
             [](PlaybackSession& s) { s.toggleMute(); }},
+        // Alt with the arrows walks the stations; Ctrl moves within one.
+        {QT_TRANSLATE_NOOP("Vello::PlaybackActions", "&Back 15 s"), QKeySequence(Qt::CTRL | Qt::Key_Left),
+            [](PlaybackSession& s) { s.recorder().skip(-skipStep); }},
+        {QT_TRANSLATE_NOOP("Vello::PlaybackActions", "&Forward 15 s"), QKeySequence(Qt::CTRL | Qt::Key_Right),
+            [](PlaybackSession& s) { s.recorder().skip(skipStep); }},
+        {QT_TRANSLATE_NOOP("Vello::PlaybackActions", "Go &Live"), QKeySequence(Qt::CTRL | Qt::Key_End),
+            [](PlaybackSession& s) { s.recorder().goLive(); }},
         // Ctrl+R reloads the stations.
         {QT_TRANSLATE_NOOP("Vello::PlaybackActions", "Re&cord"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R),
             [](PlaybackSession& s) { s.toggleRecording(); }},
@@ -47,18 +62,24 @@ PlaybackActions::PlaybackActions(PlaybackSession& session, QWidget& window)
     // Checked while the session records, whatever started or stopped it.
     QAction* record = m_actions.back();
     record->setCheckable(true);
-    const auto showRecording = [&session, record] {
+    // Back moves within what is kept; Forward and Go Live only once behind live.
+    const QList<QAction*> steps = m_actions.mid(m_actions.size() - 4, 3);
+    const auto showState = [&session, record, steps] {
         record->setChecked(session.recording().recording);
         record->setEnabled(session.recording().recording || session.currentStation().has_value());
+        const TimeShift shift = session.recorder().timeShift();
+        steps[0]->setEnabled(shift.available);
+        steps[1]->setEnabled(shift.behind);
+        steps[2]->setEnabled(shift.behind);
     };
     // A checkable entry flips itself when chosen; it shows what the session did instead.
-    QObject::connect(record, &QAction::triggered, &window, showRecording);
-    m_followed = session.subscribe([showRecording](const SessionChanges& changes) {
-        if (changes.recording || changes.station) {
-            showRecording();
+    QObject::connect(record, &QAction::triggered, &window, showState);
+    m_followed = session.subscribe([showState](const SessionChanges& changes) {
+        if (changes.recording || changes.station || changes.timeShift) {
+            showState();
         }
     });
-    showRecording();
+    showState();
 }
 
 } // namespace Vello

@@ -11,7 +11,8 @@ namespace Vello {
 
 class PlaybackSession;
 
-// Play/Pause, Next, Previous, a random station, the volume keys and Record, with their shortcuts, on
+// Play/Pause, Next, Previous, a random station, the volume keys, Back and Forward 15 s within what
+// is kept, Go Live and Record, with their shortcuts, on
 // the window they are installed in; the Playback menu and the tray's menu show the same actions.
 class PlaybackActions final {
 public:

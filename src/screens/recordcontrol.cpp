@@ -86,7 +86,7 @@ void RecordControl::showLength()
         = QCoreApplication::translate("RecordControl", "● %1").arg(QString::fromStdString(recordingLengthText(length)));
     m_length->setText(text);
     // Short enough to show whole: the song's line gives way first.
-    m_length->setFixedWidth(m_length->fontMetrics().horizontalAdvance(text));
+    m_length->setFixedWidth(m_length->wholeTextWidth());
     m_length->setAccessibleName(QCoreApplication::translate("RecordControl", "Recording for %1")
                                     .arg(QString::fromStdString(recordingLengthText(length))));
 }

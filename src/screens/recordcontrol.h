@@ -5,10 +5,9 @@
 #include <QTimer>
 #include <QWidget>
 
-class QLabel;
-
 namespace Vello {
 
+class ElidedLabel;
 class PlaybackSession;
 class VelloButton;
 
@@ -23,7 +22,7 @@ public:
 
     [[nodiscard]] VelloButton* button() const { return m_button; }
     // "● 1:23" while recording; hidden otherwise.
-    [[nodiscard]] QLabel* length() const { return m_length; }
+    [[nodiscard]] ElidedLabel* length() const { return m_length; }
 
 private:
     void showStatus();
@@ -31,7 +30,7 @@ private:
 
     PlaybackSession& m_session;
     VelloButton* m_button;
-    QLabel* m_length;
+    ElidedLabel* m_length;
     bool m_showsLength;
     QTimer m_tick;
     Subscription m_followed;

@@ -3,6 +3,8 @@
 #include "sectionbuilders.h"
 #include "stationlist.h"
 
+#include "i18n/translation.h"
+#include "session/playbacksession.h"
 #include "widgets/elidedlabel.h"
 #include "widgets/palette.h"
 #include "widgets/textdirection.h"
@@ -75,6 +77,34 @@ SongRow::SongRow(const SongHistory::Entry& song, QWidget* parent)
     layout->addWidget(m_copyButton, 0, Qt::AlignVCenter);
     layout->addSpacing(8);
     layout->addWidget(m_searchButton, 0, Qt::AlignVCenter);
+}
+
+void SongRow::offerSave(PlaybackSession& session, std::uint64_t songId)
+{
+    m_saveButton = new VelloButton(tr("Save Song"), VelloButton::Style::Secondary, this);
+    m_saveButton->setObjectName(QStringLiteral("saveSong"));
+    m_saveButton->setAccessibleName(tr("Save %1").arg(m_title));
+    m_saveButton->setToolTip(tr("Save this song from what is kept, as the station sent it"));
+    m_saveButton->setFixedHeight(34);
+    auto* row = static_cast<QHBoxLayout*>(layout());
+    row->insertSpacing(row->indexOf(m_copyButton), 8);
+    row->insertWidget(row->indexOf(m_copyButton) - 1, m_saveButton, 0, Qt::AlignVCenter);
+    connect(m_saveButton, &QAbstractButton::clicked, this, [this, &session, songId] {
+        // A song still playing is written once it ends.
+        m_saveButton->setEnabled(false);
+        m_saveButton->setText(tr("Saving…"));
+        session.recorder().saveSong(songId);
+    });
+    m_followed = session.subscribe([this, &session, songId](const SessionChanges& changes) {
+        const SaveNotice& notice = session.recorder().saveNotice();
+        if (!changes.songSaved || notice.songId != songId || m_saveButton->isEnabled()) {
+            return;
+        }
+        // Saved, it stays done; not saved, it may be tried again while kept.
+        m_saveButton->setText(notice.saved ? tr("Saved") : tr("Save Song"));
+        m_saveButton->setEnabled(!notice.saved);
+        m_saveButton->setToolTip(translated(notice.text));
+    });
 }
 
 QString SongRow::timeOfDay(std::chrono::system_clock::time_point heard)

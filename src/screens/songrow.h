@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/listeners.h"
 #include "session/songhistory.h"
 
 #include <QString>
@@ -11,10 +12,12 @@ class QLabel;
 namespace Vello {
 
 class ElidedLabel;
+class PlaybackSession;
 class VelloButton;
 
 // One song heard, on a rounded panel of a station row's size: the title, the station and the
-// time it was heard, with "Copy" (the title to the clipboard) and "Search the web".
+// time it was heard, with "Copy" (the title to the clipboard) and "Search the web", and "Save
+// Song" while the song is still kept.
 class SongRow final : public QWidget {
     Q_OBJECT
 
@@ -31,6 +34,11 @@ public:
     [[nodiscard]] const QLabel* timeLabel() const { return m_timeLabel; }
     [[nodiscard]] VelloButton* copyButton() const { return m_copyButton; }
     [[nodiscard]] VelloButton* searchButton() const { return m_searchButton; }
+    // "Save Song", once offered.
+    [[nodiscard]] VelloButton* saveButton() const { return m_saveButton; }
+
+    // Offers "Save Song", which saves the song kept as `songId` and shows how that went.
+    void offerSave(PlaybackSession& session, std::uint64_t songId);
 
     [[nodiscard]] QSize sizeHint() const override;
 
@@ -44,6 +52,8 @@ private:
     QLabel* m_timeLabel;
     VelloButton* m_copyButton;
     VelloButton* m_searchButton;
+    VelloButton* m_saveButton = nullptr;
+    Subscription m_followed;
 };
 
 // Asks whether to clear the list of songs heard; true for Clear.

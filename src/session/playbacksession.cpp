@@ -148,7 +148,8 @@ const std::optional<Station>& PlaybackSession::currentStation() const
 
 const PlaybackState& PlaybackSession::playbackState() const
 {
-    static const PlaybackState pausedLive {.phase = PlaybackPhase::Paused, .bufferingPercent = 0, .secondsUntilRetry = 0, .failure = {}};
+    static const PlaybackState pausedLive {
+        .phase = PlaybackPhase::Paused, .bufferingPercent = 0, .secondsUntilRetry = 0, .failure = {}};
     if (m_recorder.timeShift().paused) {
         return pausedLive;
     }

@@ -83,7 +83,13 @@ bool SessionRecorder::releasePlayer()
     m_kept.reset();
     m_format.reset();
     m_songs.clear();
-    m_saving.clear();
+    if (!m_saving.empty()) {
+        // What was written of it stays, closed whole.
+        m_saveNotice = {m_saving.front(), false,
+            VELLO_TR("Core", "The song was not saved whole: its station stopped before the song ended."),
+            m_saveNotice.count + 1};
+        m_saving.clear();
+    }
     return std::exchange(m_paused, false);
 }
 
@@ -223,7 +229,8 @@ void SessionRecorder::take(const RecorderEvent& event)
         if (written->finished && saving != m_saving.end()) {
             m_saving.erase(saving);
             const std::string& path = written->piece.path;
-            m_saveNotice = {Text(VELLO_TR("Core", "Saved “%1”."), {Text::verbatim(path.substr(path.rfind('/') + 1))}),
+            m_saveNotice = {written->piece.song.id, true,
+                Text(VELLO_TR("Core", "Saved “%1”."), {Text::verbatim(path.substr(path.rfind('/') + 1))}),
                 m_saveNotice.count + 1};
             m_changed();
         }
@@ -235,10 +242,12 @@ void SessionRecorder::take(const RecorderEvent& event)
     }
     // A song saved after the fact fails on its own; the recording goes on.
     if (failed->failure == RecorderFailure::NotKept || (!m_status.recording && !m_saving.empty())) {
+        // The keeper takes saves in turn: a failure is the oldest's.
+        const std::uint64_t songId = m_saving.empty() ? 0 : m_saving.front();
         if (!m_saving.empty()) {
             m_saving.erase(m_saving.begin());
         }
-        m_saveNotice = {recorderFailureText(failed->failure), m_saveNotice.count + 1};
+        m_saveNotice = {songId, false, recorderFailureText(failed->failure), m_saveNotice.count + 1};
     } else if (m_status.recording) {
         fail(failed->failure);
     } else {

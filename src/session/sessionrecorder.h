@@ -44,6 +44,9 @@ struct TimeShift final {
 
 // What became of a song saved, counted so that the same words twice are two notices.
 struct SaveNotice final {
+    std::uint64_t songId = 0;
+    bool saved = false;
+    // "Saved “…”." or why it was not.
     Text text;
     unsigned count = 0;
 
@@ -104,11 +107,11 @@ public:
 
     // The song heard as `title` on `stationId` at `heard` (one of the songs heard), when it is
     // still kept whole.
-    [[nodiscard]] std::optional<std::uint64_t> keptSong(const std::string& title, const std::string& stationId,
-        std::chrono::system_clock::time_point heard) const;
+    [[nodiscard]] std::optional<std::uint64_t> keptSong(
+        const std::string& title, const std::string& stationId, std::chrono::system_clock::time_point heard) const;
     // Writes the song kept as `songId` into its station's folder, as a recording would.
     void saveSong(std::uint64_t songId);
-    // What became of the last song saved: "Saved “…”." or why it was not; each a new notice.
+    // What became of the last song saved; each a new notice.
     [[nodiscard]] const SaveNotice& saveNotice() const { return m_saveNotice; }
 
 private:

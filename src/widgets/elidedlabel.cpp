@@ -2,7 +2,10 @@
 
 #include "textdirection.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
+
+#include <cmath>
 
 namespace Vello {
 
@@ -30,6 +33,12 @@ QString ElidedLabel::displayedText() const
         .replace(QChar::LineSeparator, u' ')
         .replace(QChar::ParagraphSeparator, u' ');
     return fontMetrics().elidedText(line, Qt::ElideRight, contentsRect().width());
+}
+
+int ElidedLabel::wholeTextWidth() const
+{
+    return static_cast<int>(std::ceil(QFontMetricsF(font()).horizontalAdvance(text()))) + contentsMargins().left()
+        + contentsMargins().right();
 }
 
 QSize ElidedLabel::minimumSizeHint() const

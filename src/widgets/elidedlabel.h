@@ -16,6 +16,8 @@ public:
     void setTextColor(const QColor& color);
     // The text as drawn at the current width.
     [[nodiscard]] QString displayedText() const;
+    // The width that shows the whole text uncut, rounded up: an advance rounded down cuts it.
+    [[nodiscard]] int wholeTextWidth() const;
 
     [[nodiscard]] QSize minimumSizeHint() const override;
 

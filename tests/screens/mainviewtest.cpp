@@ -9,6 +9,7 @@
 #include "widgets/searchfield.h"
 #include "widgets/sidebarnavbutton.h"
 #include "widgets/stationrow.h"
+#include "widgets/vellobutton.h"
 
 #include <QAccessible>
 #include <QLineEdit>
@@ -254,18 +255,28 @@ TEST(SongsHeard, TheSongsChipListsTheTitlesWithTheirTimeAndCopiesOrSearchesOne)
     MemoryDocumentStore documents;
     WindowHarness h;
     const QDateTime afternoon(QDate(2026, 5, 4), QTime(14, 32, 10));
-    (void)h.session.keepSongsIn(documents, [&afternoon] {
-        return std::chrono::system_clock::time_point(std::chrono::seconds(afternoon.toSecsSinceEpoch()));
-    });
+    const std::chrono::system_clock::time_point heard(std::chrono::seconds(afternoon.toSecsSinceEpoch()));
+    (void)h.session.keepSongsIn(documents, [heard] { return heard; });
     h.deliver(makeStations(3));
     h.tap(u"Library"_s);
     h.tap(u"Songs"_s);
     h.session.play(h.browser.allStations()[1]);
     h.media.players.back()->emit(MediaStateChanged {MediaPipelineState::Playing});
+    // The song is kept from its title change on, so it can be saved.
+    FakeRecorderRecord& kept = *h.media.players.back()->recorders.back();
+    kept.emit(RecorderFormatKnown {RecordedFormat::Mp3});
+    kept.emit(SongKept {{2, "Ceremony", "New Order", heard, {}}});
     h.media.players.back()->emit(MediaTags {"Ceremony", "New Order"});
     h.settle();
     const QList<SongRow*> rows = h.window->findChildren<SongRow*>();
     ASSERT_EQ(rows.size(), 1);
+    ASSERT_NE(rows[0]->saveButton(), nullptr);
+    h.tap(u"Save New Order - Ceremony"_s);
+    EXPECT_EQ(kept.calls.back(), "saveSong 2");
+    EXPECT_EQ(rows[0]->saveButton()->text(), u"Saving…"_s);
+    kept.emit(PieceWritten {{"/music/Station 1/New Order - Ceremony.mp3", {2, {}, {}, {}, {}}, true, true}, true});
+    h.settle();
+    EXPECT_EQ(rows[0]->saveButton()->text(), u"Saved"_s);
     EXPECT_EQ(rows[0]->titleLabel()->text(), u"New Order - Ceremony"_s);
     EXPECT_EQ(rows[0]->stationLabel()->text(), u"Station 1"_s);
     EXPECT_EQ(rows[0]->timeLabel()->text(), u"14:32"_s);

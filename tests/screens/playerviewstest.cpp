@@ -5,6 +5,7 @@
 #include "browser/browsercontroller.h"
 #include "i18n/translation.h"
 #include "playback/recordingplan.h"
+#include "screens/livecontrol.h"
 #include "screens/miniplayer.h"
 #include "screens/panel.h"
 #include "screens/playerviews.h"
@@ -218,6 +219,45 @@ TEST(PlayerViews, RecordIsPressedAnywhereShowsEverywhereAndSaysWhyItStopped)
             h.saveShot(u"recording"_s);
         }
     }
+}
+
+TEST(PlayerViews, PausedLiveTheMiniPlayerShowsHowFarBehindAndTheMenuMovesWithinWhatIsKept)
+{
+    WindowHarness h;
+    h.deliver(makeStations(3));
+    const QList<QAction*> actions = h.window->playbackActions();
+    const auto entry = [&actions](const QString& name) {
+        return *std::ranges::find(actions, name, [](const QAction* a) { return a->text().remove(u'&'); });
+    };
+    LiveControl* live = h.window->miniPlayer()->live();
+    h.session.play(h.browser.allStations().front());
+    h.media.players.back()->emit(MediaStateChanged {MediaPipelineState::Playing});
+    h.settle();
+    FakeRecorderRecord& kept = *h.media.players.back()->recorders.back();
+    EXPECT_FALSE(entry(u"Back 15 s"_s)->isEnabled()) << "nothing is kept of a stream not known";
+    kept.emit(RecorderFormatKnown {RecordedFormat::Mp3});
+    h.settle();
+    EXPECT_TRUE(entry(u"Back 15 s"_s)->isEnabled());
+    EXPECT_FALSE(entry(u"Forward 15 s"_s)->isEnabled() || entry(u"Go Live"_s)->isEnabled() || live->isVisible());
+
+    kept.behindLive = std::chrono::seconds(133);
+    h.window->miniPlayer()->findChild<TransportControls*>()->pauseButton()->click();
+    h.settle();
+    EXPECT_EQ(kept.calls, (std::vector<std::string> {"pause"}));
+    EXPECT_TRUE(live->isVisible());
+    EXPECT_EQ(live->behind()->displayedText(), u"−2:13"_s) << "shown whole";
+    EXPECT_TRUE(entry(u"Forward 15 s"_s)->isEnabled() && entry(u"Go Live"_s)->isEnabled());
+    h.saveShot(u"behind-live"_s);
+    entry(u"Back 15 s"_s)->trigger();
+    entry(u"Forward 15 s"_s)->trigger();
+    EXPECT_EQ(kept.calls, (std::vector<std::string> {"pause", "skip -15000", "skip 15000"}));
+
+    kept.behindLive = {};
+    live->goLive()->click();
+    h.settle();
+    EXPECT_EQ(kept.calls.back(), "goLive");
+    EXPECT_FALSE(live->isVisible());
+    EXPECT_EQ(h.session.playbackState().phase, PlaybackPhase::Playing);
 }
 
 // The colour at the middle of the station's picture in the Home card or the Player panel.

@@ -140,8 +140,8 @@ TEST(SessionRecorderTest, PauseKeepsThePlaceWhileTheStreamIsKept)
     const auto nothing = [](SessionHarness&) {};
     const Case cases[] = {
         {"a stream not yet known pauses for real", std::nullopt, nothing, PlaybackPhase::Paused, {}, true},
-        {"a stream that cannot be kept pauses for real", RecordedFormat::NotSavable, nothing, PlaybackPhase::Paused,
-            {}, true},
+        {"a stream that cannot be kept pauses for real", RecordedFormat::NotSavable, nothing, PlaybackPhase::Paused, {},
+            true},
         {"a kept stream pauses live", RecordedFormat::Mp3, nothing, PlaybackPhase::Paused, {"pause"}, false},
         {"Play goes on from the place", RecordedFormat::Mp3, [](SessionHarness& h) { h.session->playPause(); },
             PlaybackPhase::Playing, {"pause", "play"}, false},
@@ -211,7 +211,8 @@ TEST(SessionRecorderTest, ASongHeardIsSavedWhileItIsKept)
     kept.saveSong(2);
     EXPECT_EQ(recorder->calls.back(), "saveSong 2");
     EXPECT_EQ(recorder->folder, stationFolder("/music/Pemba Vello", "Station 0"));
-    recorder->emit(PieceWritten {{"/music/Pemba Vello/Station 0/Artist - Song.mp3", {2, "Song", "Artist", heard, {}}, true, true}, true});
+    recorder->emit(PieceWritten {
+        {"/music/Pemba Vello/Station 0/Artist - Song.mp3", {2, "Song", "Artist", heard, {}}, true, true}, true});
     EXPECT_EQ(kept.saveNotice().text.english(), "Saved “Artist - Song.mp3”.");
     kept.saveSong(2);
     recorder->emit(RecorderFailed {RecorderFailure::NotKept, {}});
