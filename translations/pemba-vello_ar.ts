@@ -3,6 +3,14 @@
 <context>
     <name>Core</name>
     <message>
+        <source>The song was not saved whole: its station stopped before the song ended.</source>
+        <translation>لم تُحفظ الأغنية كاملة: توقفت محطتها قبل انتهاء الأغنية.</translation>
+    </message>
+    <message>
+        <source>Saved “%1”.</source>
+        <translation>حُفظت «%1».</translation>
+    </message>
+    <message>
         <source>The file is too large to be a list of favourite stations.</source>
         <translation>الملف أكبر من أن يكون قائمة بالمحطات المفضلة.</translation>
     </message>
@@ -1295,6 +1303,26 @@ Internet radio, most popular first.</source>
 <context>
     <name>Vello::SongRow</name>
     <message>
+        <source>Saved</source>
+        <translation>حُفظت</translation>
+    </message>
+    <message>
+        <source>Saving…</source>
+        <translation>جارٍ الحفظ…</translation>
+    </message>
+    <message>
+        <source>Save this song from what is kept, as the station sent it</source>
+        <translation>حفظ هذه الأغنية مما احتُفظ به كما بثّتها المحطة</translation>
+    </message>
+    <message>
+        <source>Save %1</source>
+        <translation>حفظ %1</translation>
+    </message>
+    <message>
+        <source>Save Song</source>
+        <translation>حفظ الأغنية</translation>
+    </message>
+    <message>
         <source>Copy</source>
         <translation>نسخ</translation>
     </message>
@@ -1782,6 +1810,18 @@ Internet radio, most popular first.</source>
         </translation>
     </message>
 </context><context><name>Vello::PlaybackActions</name><message>
+        <source>Go &amp;Live</source>
+        <translation>العودة إلى البث المباشر (&amp;L)</translation>
+    </message>
+    <message>
+        <source>&amp;Forward 15 s</source>
+        <translation>تقديم 15 ث (&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Back 15 s</source>
+        <translation>رجوع 15 ث (&amp;B)</translation>
+    </message>
+    <message>
         <source>&amp;Play/Pause</source>
         <translation>تشغيل/إيقاف مؤقت (&amp;P)</translation>
     </message>
@@ -1843,6 +1883,22 @@ Internet radio, most popular first.</source>
         <translation>يسجّل منذ %1</translation>
     </message>
 </context><context><name>Vello::RecordingPreferences</name><message>
+        <source>Pause keeps your place for this long, and songs heard within it can be saved.</source>
+        <translation>يحفظ الإيقاف المؤقت موضعك طوال هذه المدة، ويمكن حفظ الأغاني المسموعة خلالها.</translation>
+    </message>
+    <message>
+        <source>Minutes kept for pausing live radio and saving songs heard</source>
+        <translation>الدقائق المحتفظ بها لإيقاف البث المباشر مؤقتًا وحفظ الأغاني المسموعة</translation>
+    </message>
+    <message>
+        <source> min</source>
+        <translation> دقيقة</translation>
+    </message>
+    <message>
+        <source>Keep the &amp;last:</source>
+        <translation>الاحتفاظ بآخر (&amp;L):</translation>
+    </message>
+    <message>
         <source>Recording</source>
         <translation>التسجيل</translation>
     </message>
@@ -1878,4 +1934,23 @@ Internet radio, most popular first.</source>
         <source>Folder for Recordings</source>
         <translation>مجلد التسجيلات</translation>
     </message>
-</context></TS>
+</context><context>
+    <name>Vello::LiveControl</name>
+    <message>
+        <source>%1 behind live</source>
+        <translation>متأخر %1 عن البث المباشر</translation>
+    </message>
+    <message>
+        <source>−%1</source>
+        <translation>−%1</translation>
+    </message>
+    <message>
+        <source>Play what the station sends now</source>
+        <translation>تشغيل ما تبثه المحطة الآن</translation>
+    </message>
+    <message>
+        <source>Go Live</source>
+        <translation>العودة إلى البث المباشر</translation>
+    </message>
+</context>
+</TS>

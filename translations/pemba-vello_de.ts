@@ -3,6 +3,14 @@
 <context>
     <name>Core</name>
     <message>
+        <source>The song was not saved whole: its station stopped before the song ended.</source>
+        <translation>Der Titel wurde nicht vollständig gespeichert: Sein Sender endete vor dem Titel.</translation>
+    </message>
+    <message>
+        <source>Saved “%1”.</source>
+        <translation>„%1“ gespeichert.</translation>
+    </message>
+    <message>
         <source>The file is too large to be a list of favourite stations.</source>
         <translation>Die Datei ist zu groß für eine Liste von Lieblingssendern.</translation>
     </message>
@@ -1243,6 +1251,26 @@ Internetradio, die beliebtesten Sender zuerst.</translation>
 <context>
     <name>Vello::SongRow</name>
     <message>
+        <source>Saved</source>
+        <translation>Gespeichert</translation>
+    </message>
+    <message>
+        <source>Saving…</source>
+        <translation>Wird gespeichert …</translation>
+    </message>
+    <message>
+        <source>Save this song from what is kept, as the station sent it</source>
+        <translation>Diesen Titel aus dem Vorgehaltenen speichern, so wie der Sender ihn gesendet hat</translation>
+    </message>
+    <message>
+        <source>Save %1</source>
+        <translation>%1 speichern</translation>
+    </message>
+    <message>
+        <source>Save Song</source>
+        <translation>Titel speichern</translation>
+    </message>
+    <message>
         <source>Copy</source>
         <translation>Kopieren</translation>
     </message>
@@ -1714,6 +1742,18 @@ Internetradio, die beliebtesten Sender zuerst.</translation>
         </translation>
     </message>
 </context><context><name>Vello::PlaybackActions</name><message>
+        <source>Go &amp;Live</source>
+        <translation>&amp;Jetzt live</translation>
+    </message>
+    <message>
+        <source>&amp;Forward 15 s</source>
+        <translation>Vor&amp;wärts 15 s</translation>
+    </message>
+    <message>
+        <source>&amp;Back 15 s</source>
+        <translation>Zu&amp;rück 15 s</translation>
+    </message>
+    <message>
         <source>&amp;Play/Pause</source>
         <translation>&amp;Abspielen/Pause</translation>
     </message>
@@ -1775,6 +1815,22 @@ Internetradio, die beliebtesten Sender zuerst.</translation>
         <translation>Nimmt seit %1 auf</translation>
     </message>
 </context><context><name>Vello::RecordingPreferences</name><message>
+        <source>Pause keeps your place for this long, and songs heard within it can be saved.</source>
+        <translation>So lange hält die Pause Ihre Stelle, und in dieser Zeit gehörte Titel lassen sich speichern.</translation>
+    </message>
+    <message>
+        <source>Minutes kept for pausing live radio and saving songs heard</source>
+        <translation>Minuten, die zum Pausieren und zum Speichern gehörter Titel behalten werden</translation>
+    </message>
+    <message>
+        <source> min</source>
+        <translation> Min.</translation>
+    </message>
+    <message>
+        <source>Keep the &amp;last:</source>
+        <translation>&amp;Zeitpuffer:</translation>
+    </message>
+    <message>
         <source>Recording</source>
         <translation>Aufnahme</translation>
     </message>
@@ -1810,4 +1866,23 @@ Internetradio, die beliebtesten Sender zuerst.</translation>
         <source>Folder for Recordings</source>
         <translation>Ordner für Aufnahmen</translation>
     </message>
-</context></TS>
+</context><context>
+    <name>Vello::LiveControl</name>
+    <message>
+        <source>%1 behind live</source>
+        <translation>%1 zeitversetzt</translation>
+    </message>
+    <message>
+        <source>−%1</source>
+        <translation>−%1</translation>
+    </message>
+    <message>
+        <source>Play what the station sends now</source>
+        <translation>Abspielen, was der Sender gerade sendet</translation>
+    </message>
+    <message>
+        <source>Go Live</source>
+        <translation>Live hören</translation>
+    </message>
+</context>
+</TS>

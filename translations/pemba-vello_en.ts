@@ -3,6 +3,14 @@
 <context>
     <name>Core</name>
     <message>
+        <source>The song was not saved whole: its station stopped before the song ended.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Saved “%1”.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
         <source>The file is too large to be a list of favourite stations.</source>
         <translation type="unfinished" />
     </message>
@@ -1229,6 +1237,26 @@ Internet radio, most popular first.</source>
 <context>
     <name>Vello::SongRow</name>
     <message>
+        <source>Saved</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Saving…</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Save this song from what is kept, as the station sent it</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Save %1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Save Song</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
         <source>Copy</source>
         <translation type="unfinished" />
     </message>
@@ -1700,6 +1728,18 @@ Internet radio, most popular first.</source>
         </translation>
     </message>
 </context><context><name>Vello::PlaybackActions</name><message>
+        <source>Go &amp;Live</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Forward 15 s</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Back 15 s</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
         <source>&amp;Play/Pause</source>
         <translation type="unfinished" />
     </message>
@@ -1761,6 +1801,22 @@ Internet radio, most popular first.</source>
         <translation type="unfinished" />
     </message>
 </context><context><name>Vello::RecordingPreferences</name><message>
+        <source>Pause keeps your place for this long, and songs heard within it can be saved.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Minutes kept for pausing live radio and saving songs heard</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> min</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Keep the &amp;last:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
         <source>Recording</source>
         <translation type="unfinished" />
     </message>
@@ -1796,4 +1852,23 @@ Internet radio, most popular first.</source>
         <source>Folder for Recordings</source>
         <translation type="unfinished" />
     </message>
-</context></TS>
+</context><context>
+    <name>Vello::LiveControl</name>
+    <message>
+        <source>%1 behind live</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>−%1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Play what the station sends now</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Go Live</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+</TS>

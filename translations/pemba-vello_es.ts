@@ -3,6 +3,14 @@
 <context>
     <name>Core</name>
     <message>
+        <source>The song was not saved whole: its station stopped before the song ended.</source>
+        <translation>La canción no se guardó entera: su emisora se detuvo antes de que terminara.</translation>
+    </message>
+    <message>
+        <source>Saved “%1”.</source>
+        <translation>Se guardó «%1».</translation>
+    </message>
+    <message>
         <source>The file is too large to be a list of favourite stations.</source>
         <translation>El archivo es demasiado grande para ser una lista de emisoras favoritas.</translation>
     </message>
@@ -1243,6 +1251,26 @@ Radio por internet, lo más escuchado primero.</translation>
 <context>
     <name>Vello::SongRow</name>
     <message>
+        <source>Saved</source>
+        <translation>Guardada</translation>
+    </message>
+    <message>
+        <source>Saving…</source>
+        <translation>Guardando…</translation>
+    </message>
+    <message>
+        <source>Save this song from what is kept, as the station sent it</source>
+        <translation>Guardar esta canción de lo conservado, tal como la emitió la emisora</translation>
+    </message>
+    <message>
+        <source>Save %1</source>
+        <translation>Guardar %1</translation>
+    </message>
+    <message>
+        <source>Save Song</source>
+        <translation>Guardar canción</translation>
+    </message>
+    <message>
         <source>Copy</source>
         <translation>Copiar</translation>
     </message>
@@ -1714,6 +1742,18 @@ Radio por internet, lo más escuchado primero.</translation>
         </translation>
     </message>
 </context><context><name>Vello::PlaybackActions</name><message>
+        <source>Go &amp;Live</source>
+        <translation>Ir al &amp;directo</translation>
+    </message>
+    <message>
+        <source>&amp;Forward 15 s</source>
+        <translation>Ava&amp;nzar 15 s</translation>
+    </message>
+    <message>
+        <source>&amp;Back 15 s</source>
+        <translation>Re&amp;troceder 15 s</translation>
+    </message>
+    <message>
         <source>&amp;Play/Pause</source>
         <translation>&amp;Reproducir/Pausar</translation>
     </message>
@@ -1775,6 +1815,22 @@ Radio por internet, lo más escuchado primero.</translation>
         <translation>Grabando desde hace %1</translation>
     </message>
 </context><context><name>Vello::RecordingPreferences</name><message>
+        <source>Pause keeps your place for this long, and songs heard within it can be saved.</source>
+        <translation>La pausa conserva tu punto durante este tiempo, y las canciones escuchadas en él se pueden guardar.</translation>
+    </message>
+    <message>
+        <source>Minutes kept for pausing live radio and saving songs heard</source>
+        <translation>Minutos conservados para pausar la radio en directo y guardar canciones escuchadas</translation>
+    </message>
+    <message>
+        <source> min</source>
+        <translation> min</translation>
+    </message>
+    <message>
+        <source>Keep the &amp;last:</source>
+        <translation>Con&amp;servar los últimos:</translation>
+    </message>
+    <message>
         <source>Recording</source>
         <translation>Grabación</translation>
     </message>
@@ -1810,4 +1866,23 @@ Radio por internet, lo más escuchado primero.</translation>
         <source>Folder for Recordings</source>
         <translation>Carpeta de las grabaciones</translation>
     </message>
-</context></TS>
+</context><context>
+    <name>Vello::LiveControl</name>
+    <message>
+        <source>%1 behind live</source>
+        <translation>%1 por detrás del directo</translation>
+    </message>
+    <message>
+        <source>−%1</source>
+        <translation>−%1</translation>
+    </message>
+    <message>
+        <source>Play what the station sends now</source>
+        <translation>Reproducir lo que la emisora emite ahora</translation>
+    </message>
+    <message>
+        <source>Go Live</source>
+        <translation>Ir al directo</translation>
+    </message>
+</context>
+</TS>

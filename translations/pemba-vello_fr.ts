@@ -3,6 +3,14 @@
 <context>
     <name>Core</name>
     <message>
+        <source>The song was not saved whole: its station stopped before the song ended.</source>
+        <translation>Le morceau n’a pas été sauvegardé en entier : sa station s’est arrêtée avant la fin du morceau.</translation>
+    </message>
+    <message>
+        <source>Saved “%1”.</source>
+        <translation>« %1 » sauvegardé.</translation>
+    </message>
+    <message>
         <source>The file is too large to be a list of favourite stations.</source>
         <translation>Le fichier est trop volumineux pour être une liste de stations favorites.</translation>
     </message>
@@ -1243,6 +1251,26 @@ La radio sur Internet, les plus populaires d’abord.</translation>
 <context>
     <name>Vello::SongRow</name>
     <message>
+        <source>Saved</source>
+        <translation>Sauvegardé</translation>
+    </message>
+    <message>
+        <source>Saving…</source>
+        <translation>Sauvegarde…</translation>
+    </message>
+    <message>
+        <source>Save this song from what is kept, as the station sent it</source>
+        <translation>Sauvegarder ce morceau à partir de ce qui est gardé, tel que la station l’a diffusé</translation>
+    </message>
+    <message>
+        <source>Save %1</source>
+        <translation>Sauvegarder %1</translation>
+    </message>
+    <message>
+        <source>Save Song</source>
+        <translation>Sauvegarder le morceau</translation>
+    </message>
+    <message>
         <source>Copy</source>
         <translation>Copier</translation>
     </message>
@@ -1714,6 +1742,18 @@ La radio sur Internet, les plus populaires d’abord.</translation>
         </translation>
     </message>
 </context><context><name>Vello::PlaybackActions</name><message>
+        <source>Go &amp;Live</source>
+        <translation>Revenir au &amp;direct</translation>
+    </message>
+    <message>
+        <source>&amp;Forward 15 s</source>
+        <translation>A&amp;vancer de 15 s</translation>
+    </message>
+    <message>
+        <source>&amp;Back 15 s</source>
+        <translation>&amp;Reculer de 15 s</translation>
+    </message>
+    <message>
         <source>&amp;Play/Pause</source>
         <translation>&amp;Lecture/Pause</translation>
     </message>
@@ -1775,6 +1815,22 @@ La radio sur Internet, les plus populaires d’abord.</translation>
         <translation>Enregistre depuis %1</translation>
     </message>
 </context><context><name>Vello::RecordingPreferences</name><message>
+        <source>Pause keeps your place for this long, and songs heard within it can be saved.</source>
+        <translation>La pause garde la place pendant cette durée, et les morceaux entendus pendant ce temps peuvent être sauvegardés.</translation>
+    </message>
+    <message>
+        <source>Minutes kept for pausing live radio and saving songs heard</source>
+        <translation>Minutes gardées pour mettre le direct en pause et sauvegarder les morceaux entendus</translation>
+    </message>
+    <message>
+        <source> min</source>
+        <translation> min</translation>
+    </message>
+    <message>
+        <source>Keep the &amp;last:</source>
+        <translation>Temps con&amp;servé :</translation>
+    </message>
+    <message>
         <source>Recording</source>
         <translation>Enregistrement</translation>
     </message>
@@ -1810,4 +1866,23 @@ La radio sur Internet, les plus populaires d’abord.</translation>
         <source>Folder for Recordings</source>
         <translation>Dossier des enregistrements</translation>
     </message>
-</context></TS>
+</context><context>
+    <name>Vello::LiveControl</name>
+    <message>
+        <source>%1 behind live</source>
+        <translation>%1 de retard sur le direct</translation>
+    </message>
+    <message>
+        <source>−%1</source>
+        <translation>−%1</translation>
+    </message>
+    <message>
+        <source>Play what the station sends now</source>
+        <translation>Écouter ce que la station diffuse maintenant</translation>
+    </message>
+    <message>
+        <source>Go Live</source>
+        <translation>Revenir au direct</translation>
+    </message>
+</context>
+</TS>

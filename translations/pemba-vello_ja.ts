@@ -3,6 +3,14 @@
 <context>
     <name>Core</name>
     <message>
+        <source>The song was not saved whole: its station stopped before the song ended.</source>
+        <translation>曲を最後まで保存できませんでした: 曲が終わる前に放送局が停止しました。</translation>
+    </message>
+    <message>
+        <source>Saved “%1”.</source>
+        <translation>「%1」を保存しました。</translation>
+    </message>
+    <message>
         <source>The file is too large to be a list of favourite stations.</source>
         <translation>このファイルはお気に入り局のリストにしては大きすぎます。</translation>
     </message>
@@ -1230,6 +1238,26 @@ Internet radio, most popular first.</source>
 <context>
     <name>Vello::SongRow</name>
     <message>
+        <source>Saved</source>
+        <translation>保存済み</translation>
+    </message>
+    <message>
+        <source>Saving…</source>
+        <translation>保存中…</translation>
+    </message>
+    <message>
+        <source>Save this song from what is kept, as the station sent it</source>
+        <translation>保持している音声から、この曲を放送されたまま保存します</translation>
+    </message>
+    <message>
+        <source>Save %1</source>
+        <translation>%1 を保存</translation>
+    </message>
+    <message>
+        <source>Save Song</source>
+        <translation>曲を保存</translation>
+    </message>
+    <message>
         <source>Copy</source>
         <translation>コピー</translation>
     </message>
@@ -1697,6 +1725,18 @@ Internet radio, most popular first.</source>
         </translation>
     </message>
 </context><context><name>Vello::PlaybackActions</name><message>
+        <source>Go &amp;Live</source>
+        <translation>ライブに戻る(&amp;L)</translation>
+    </message>
+    <message>
+        <source>&amp;Forward 15 s</source>
+        <translation>15 秒進む(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Back 15 s</source>
+        <translation>15 秒戻る(&amp;B)</translation>
+    </message>
+    <message>
         <source>&amp;Play/Pause</source>
         <translation>再生/一時停止(&amp;P)</translation>
     </message>
@@ -1758,6 +1798,22 @@ Internet radio, most popular first.</source>
         <translation>録音中 %1</translation>
     </message>
 </context><context><name>Vello::RecordingPreferences</name><message>
+        <source>Pause keeps your place for this long, and songs heard within it can be saved.</source>
+        <translation>一時停止はこの間だけ位置を保ち、この間に聴いた曲を保存できます。</translation>
+    </message>
+    <message>
+        <source>Minutes kept for pausing live radio and saving songs heard</source>
+        <translation>ライブの一時停止と聴いた曲の保存のために保持する分数</translation>
+    </message>
+    <message>
+        <source> min</source>
+        <translation> 分</translation>
+    </message>
+    <message>
+        <source>Keep the &amp;last:</source>
+        <translation>保持する長さ(&amp;L):</translation>
+    </message>
+    <message>
         <source>Recording</source>
         <translation>録音</translation>
     </message>
@@ -1793,4 +1849,23 @@ Internet radio, most popular first.</source>
         <source>Folder for Recordings</source>
         <translation>録音の保存先フォルダー</translation>
     </message>
-</context></TS>
+</context><context>
+    <name>Vello::LiveControl</name>
+    <message>
+        <source>%1 behind live</source>
+        <translation>ライブから%1遅れ</translation>
+    </message>
+    <message>
+        <source>−%1</source>
+        <translation>−%1</translation>
+    </message>
+    <message>
+        <source>Play what the station sends now</source>
+        <translation>放送局が今流しているものを再生</translation>
+    </message>
+    <message>
+        <source>Go Live</source>
+        <translation>ライブに戻る</translation>
+    </message>
+</context>
+</TS>

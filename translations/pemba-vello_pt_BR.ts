@@ -3,6 +3,14 @@
 <context>
     <name>Core</name>
     <message>
+        <source>The song was not saved whole: its station stopped before the song ended.</source>
+        <translation>A música não foi salva inteira: a estação parou antes de a música terminar.</translation>
+    </message>
+    <message>
+        <source>Saved “%1”.</source>
+        <translation>“%1” salva.</translation>
+    </message>
+    <message>
         <source>The file is too large to be a list of favourite stations.</source>
         <translation>O arquivo é grande demais para ser uma lista de estações favoritas.</translation>
     </message>
@@ -1243,6 +1251,26 @@ Rádio pela internet, as mais populares primeiro.</translation>
 <context>
     <name>Vello::SongRow</name>
     <message>
+        <source>Saved</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Saving…</source>
+        <translation>Salvando…</translation>
+    </message>
+    <message>
+        <source>Save this song from what is kept, as the station sent it</source>
+        <translation>Salvar esta música do que foi guardado, como a estação a transmitiu</translation>
+    </message>
+    <message>
+        <source>Save %1</source>
+        <translation>Salvar %1</translation>
+    </message>
+    <message>
+        <source>Save Song</source>
+        <translation>Salvar música</translation>
+    </message>
+    <message>
         <source>Copy</source>
         <translation>Copiar</translation>
     </message>
@@ -1714,6 +1742,18 @@ Rádio pela internet, as mais populares primeiro.</translation>
         </translation>
     </message>
 </context><context><name>Vello::PlaybackActions</name><message>
+        <source>Go &amp;Live</source>
+        <translation>&amp;Ir ao vivo</translation>
+    </message>
+    <message>
+        <source>&amp;Forward 15 s</source>
+        <translation>Avança&amp;r 15 s</translation>
+    </message>
+    <message>
+        <source>&amp;Back 15 s</source>
+        <translation>&amp;Voltar 15 s</translation>
+    </message>
+    <message>
         <source>&amp;Play/Pause</source>
         <translation>&amp;Tocar/Pausar</translation>
     </message>
@@ -1775,6 +1815,22 @@ Rádio pela internet, as mais populares primeiro.</translation>
         <translation>Gravando há %1</translation>
     </message>
 </context><context><name>Vello::RecordingPreferences</name><message>
+        <source>Pause keeps your place for this long, and songs heard within it can be saved.</source>
+        <translation>A pausa guarda o seu lugar por este tempo, e as músicas ouvidas nele podem ser salvas.</translation>
+    </message>
+    <message>
+        <source>Minutes kept for pausing live radio and saving songs heard</source>
+        <translation>Minutos guardados para pausar o rádio ao vivo e salvar músicas ouvidas</translation>
+    </message>
+    <message>
+        <source> min</source>
+        <translation> min</translation>
+    </message>
+    <message>
+        <source>Keep the &amp;last:</source>
+        <translation>Guar&amp;dar os últimos:</translation>
+    </message>
+    <message>
         <source>Recording</source>
         <translation>Gravação</translation>
     </message>
@@ -1810,4 +1866,23 @@ Rádio pela internet, as mais populares primeiro.</translation>
         <source>Folder for Recordings</source>
         <translation>Pasta das gravações</translation>
     </message>
-</context></TS>
+</context><context>
+    <name>Vello::LiveControl</name>
+    <message>
+        <source>%1 behind live</source>
+        <translation>%1 atrás do ao vivo</translation>
+    </message>
+    <message>
+        <source>−%1</source>
+        <translation>−%1</translation>
+    </message>
+    <message>
+        <source>Play what the station sends now</source>
+        <translation>Tocar o que a estação transmite agora</translation>
+    </message>
+    <message>
+        <source>Go Live</source>
+        <translation>Ir ao vivo</translation>
+    </message>
+</context>
+</TS>

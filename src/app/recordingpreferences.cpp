@@ -44,7 +44,7 @@ RecordingPreferences::RecordingPreferences(Preferences& preferences, QWidget* pa
                                       "only in part."));
     m_keepOnlyComplete->setChecked(isOn(preferences, PreferenceKey::keepOnlyCompleteSongs));
     showFolder();
-    auto* keptLabel = new QLabel(tr("&Keep the last:"));
+    auto* keptLabel = new QLabel(tr("Keep the &last:"));
     keptLabel->setBuddy(m_keptMinutes);
     // The stream is kept on disk: 30 minutes of a 128 kbit/s station take about 29 MB.
     m_keptMinutes->setRange(1, 240);
@@ -54,6 +54,8 @@ RecordingPreferences::RecordingPreferences(Preferences& preferences, QWidget* pa
     m_keptMinutes->setAccessibleName(tr("Minutes kept for pausing live radio and saving songs heard"));
     m_keptMinutes->setToolTip(tr("Pause keeps your place for this long, and songs heard within it can be saved."));
     m_keptMinutes->setValue(static_cast<int>(valueOf(preferences, PreferenceKey::keptMinutes)));
+    // The field inside takes the focus: it reads as the box does.
+    m_keptMinutes->findChild<QLineEdit*>()->setAccessibleName(m_keptMinutes->accessibleName());
 
     auto* folderRow = new QHBoxLayout;
     folderRow->addWidget(label);

@@ -72,7 +72,8 @@ TEST_F(MainWindowTest, OpensCentredNoSmallerThanItsMinimumWithMenusInTheDesktops
         "&Pemba Vello: &Reload Stations Ctrl+R, &Add Station… Ctrl+N, -, &Import Favorites… Ctrl+O, "
         "&Export Favorites… Ctrl+E, -, &Preferences… Ctrl+,, -, &Quit Ctrl+Q\n"
         "P&layback: &Play/Pause Space, &Next Alt+Right, Pre&vious Alt+Left, Play a &Random Station Ctrl+Shift+S, -, "
-        "Volume &Up Ctrl+Up, Volume &Down Ctrl+Down, &Mute Ctrl+M, -, Re&cord Ctrl+Shift+R, -, &Sleep Timer\n"
+        "Volume &Up Ctrl+Up, Volume &Down Ctrl+Down, &Mute Ctrl+M, -, &Back 15 s Ctrl+Left, &Forward 15 s "
+        "Ctrl+Right, Go &Live Ctrl+End, Re&cord Ctrl+Shift+R, -, &Sleep Timer\n"
         "&Help: &About Pemba Vello");
     // F10 opens the first menu, Alt and a title's letter its own.
     window.show();
