@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <chrono>
+
 namespace Vello {
 
 // What the desktop's media controls show of the player at one moment.
@@ -19,6 +21,11 @@ struct MprisState final {
     bool canGoPrevious = false;
     bool canPlay = false;
     bool canPause = false;
+    // Whether what is heard can be moved within what is kept of the station: it plays, or is
+    // paused live, on this computer.
+    bool canSeek = false;
+    // Where what is heard stands within what is kept, live being its end; 0 unless it can seek.
+    std::chrono::microseconds position {0};
 
     friend bool operator==(const MprisState&, const MprisState&) = default;
 };
@@ -38,6 +45,10 @@ public:
     virtual void previous() = 0;
     // `volume` is already within 0 to 1.
     virtual void setVolume(double volume) = 0;
+    // Moves what is heard by `offset`, or to `position`, held within what is kept: past its live
+    // end is live. False, and nothing done, unless the state says it can seek.
+    [[nodiscard]] virtual bool seek(std::chrono::microseconds offset) = 0;
+    [[nodiscard]] virtual bool setPosition(std::chrono::microseconds position) = 0;
     // Plays the stream or playlist at `address`, an http or https address, for this run only.
     virtual void openUri(const QString& address) = 0;
     virtual void raise() = 0;

@@ -3,6 +3,7 @@
 #include "remotecontrol.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <utility>
 
@@ -32,10 +33,10 @@ QDBusObjectPath trackPath(const QString& stationId)
 
 } // namespace
 
-MprisPlayerAdaptor::MprisPlayerAdaptor(QObject* parent, MprisPlayer& player, std::function<void()> afterCommand)
+MprisPlayerAdaptor::MprisPlayerAdaptor(QObject* parent, MprisPlayer& player, Perform perform)
     : QDBusAbstractAdaptor(parent)
     , m_player(player)
-    , m_afterCommand(std::move(afterCommand))
+    , m_perform(std::move(perform))
 {
 }
 
@@ -64,6 +65,7 @@ QVariantMap MprisPlayerAdaptor::propertiesOf(const MprisState& state)
         {QStringLiteral("CanGoPrevious"), state.canGoPrevious},
         {QStringLiteral("CanPlay"), state.canPlay},
         {QStringLiteral("CanPause"), state.canPause},
+        {QStringLiteral("CanSeek"), state.canSeek},
     };
 }
 
@@ -72,8 +74,10 @@ void MprisPlayerAdaptor::setVolume(double volume)
     if (std::isnan(volume)) {
         return;
     }
-    m_player.setVolume(std::clamp(volume, 0.0, 1.0));
-    m_afterCommand();
+    m_perform([&] {
+        m_player.setVolume(std::clamp(volume, 0.0, 1.0));
+        return false;
+    });
 }
 
 void MprisPlayerAdaptor::Next()
@@ -106,9 +110,20 @@ void MprisPlayerAdaptor::Play()
     run(&MprisPlayer::play);
 }
 
-void MprisPlayerAdaptor::Seek(qlonglong) { }
+void MprisPlayerAdaptor::Seek(qlonglong offset)
+{
+    m_perform([&] { return m_player.seek(std::chrono::microseconds(offset)); });
+}
 
-void MprisPlayerAdaptor::SetPosition(const QDBusObjectPath&, qlonglong) { }
+// Meant for the station current when the client looked: asked of another, it comes too late.
+void MprisPlayerAdaptor::SetPosition(const QDBusObjectPath& trackId, qlonglong position)
+{
+    m_perform([&] {
+        const QString stationId = m_player.state().stationId;
+        return !stationId.isEmpty() && trackId == trackPath(stationId)
+            && m_player.setPosition(std::chrono::microseconds(position));
+    });
+}
 
 // Anything but a web address is not offered (SupportedUriSchemes), and is ignored as the
 // interface allows.
@@ -117,14 +132,18 @@ void MprisPlayerAdaptor::OpenUri(const QString& uri)
     if (!isStreamAddress(uri)) {
         return;
     }
-    m_player.openUri(uri);
-    m_afterCommand();
+    m_perform([&] {
+        m_player.openUri(uri);
+        return false;
+    });
 }
 
 void MprisPlayerAdaptor::run(void (MprisPlayer::*command)())
 {
-    (m_player.*command)();
-    m_afterCommand();
+    m_perform([&] {
+        (m_player.*command)();
+        return false;
+    });
 }
 
 } // namespace Vello

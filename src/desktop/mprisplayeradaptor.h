@@ -10,8 +10,8 @@
 
 namespace Vello {
 
-// org.mpris.MediaPlayer2.Player: the transport, what is on the air and the volume. A live
-// stream has no position to seek in and no rate to change.
+// org.mpris.MediaPlayer2.Player: the transport, what is on the air, the volume, and the place
+// within what is kept of the station. A live stream has no length and no rate to change.
 class MprisPlayerAdaptor final : public QDBusAbstractAdaptor {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.mpris.MediaPlayer2.Player")
@@ -30,8 +30,11 @@ class MprisPlayerAdaptor final : public QDBusAbstractAdaptor {
     Q_PROPERTY(bool CanControl READ canControl)
 
 public:
-    // `afterCommand` runs after every method call and property write, so the change is announced.
-    MprisPlayerAdaptor(QObject* parent, MprisPlayer& player, std::function<void()> afterCommand);
+    // Runs a method call or property write, then announces what it changed; the command tells
+    // whether it moved within the stream, which a client then hears of as Seeked.
+    using Perform = std::function<void(const std::function<bool()>& command)>;
+
+    MprisPlayerAdaptor(QObject* parent, MprisPlayer& player, Perform perform);
 
     // The Metadata map of `state`: the track id, title, artist and, when there is one, the logo.
     [[nodiscard]] static QVariantMap metadataOf(const MprisState& state);
@@ -44,12 +47,12 @@ public:
     [[nodiscard]] QVariantMap metadata() const { return metadataOf(m_player.state()); }
     [[nodiscard]] double volume() const { return m_player.state().volume; }
     void setVolume(double volume);
-    [[nodiscard]] qlonglong position() const { return 0; }
+    [[nodiscard]] qlonglong position() const { return m_player.state().position.count(); }
     [[nodiscard]] bool canGoNext() const { return m_player.state().canGoNext; }
     [[nodiscard]] bool canGoPrevious() const { return m_player.state().canGoPrevious; }
     [[nodiscard]] bool canPlay() const { return m_player.state().canPlay; }
     [[nodiscard]] bool canPause() const { return m_player.state().canPause; }
-    [[nodiscard]] bool canSeek() const { return false; }
+    [[nodiscard]] bool canSeek() const { return m_player.state().canSeek; }
     [[nodiscard]] bool canControl() const { return true; }
 
 public Q_SLOTS:
@@ -70,7 +73,7 @@ private:
     void run(void (MprisPlayer::*command)());
 
     MprisPlayer& m_player;
-    std::function<void()> m_afterCommand;
+    Perform m_perform;
 };
 
 } // namespace Vello

@@ -49,10 +49,12 @@ MprisService::MprisService(MprisPlayer& player, QDBusConnection bus, QObject* pa
     : QObject(parent)
     , m_player(player)
     , m_bus(std::move(bus))
+    , m_playerAdaptor(
+          new MprisPlayerAdaptor(this, m_player, [this](const std::function<bool()>& command) { perform(command); }))
     , m_announced(player.state())
+    , m_clientPosition(m_announced, MprisClientPosition::Clock::now())
 {
     new MprisRootAdaptor(this, m_player);
-    new MprisPlayerAdaptor(this, m_player, [this] { refresh(); });
     m_bus.registerObject(QString::fromLatin1(objectPath), this, QDBusConnection::ExportAdaptors);
 }
 
@@ -63,26 +65,42 @@ MprisService::~MprisService()
 
 void MprisService::refresh()
 {
-    const MprisState now = m_player.state();
-    if (now == m_announced) {
-        return;
+    if (!m_performing) {
+        announce(false);
     }
+}
+
+void MprisService::perform(const std::function<bool()>& command)
+{
+    // The session tells its listeners, this service among them, of a change before the command
+    // returns: heard then, a move would be told twice, once as a jump and once as a Seek.
+    m_performing = true;
+    const bool moved = command();
+    m_performing = false;
+    announce(moved);
+}
+
+void MprisService::announce(bool moved)
+{
+    const MprisState now = m_player.state();
     const QVariantMap before = MprisPlayerAdaptor::propertiesOf(m_announced);
     const QVariantMap after = MprisPlayerAdaptor::propertiesOf(now);
-    m_announced = now;
     QVariantMap changed;
     for (auto it = after.cbegin(); it != after.cend(); ++it) {
         if (before.value(it.key()) != it.value()) {
             changed.insert(it.key(), it.value());
         }
     }
-    if (changed.isEmpty()) {
-        return;
+    if (!changed.isEmpty()) {
+        QDBusMessage signal = QDBusMessage::createSignal(QString::fromLatin1(objectPath),
+            QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("PropertiesChanged"));
+        signal << QStringLiteral("org.mpris.MediaPlayer2.Player") << changed << QStringList {};
+        m_bus.send(signal);
     }
-    QDBusMessage signal = QDBusMessage::createSignal(QString::fromLatin1(objectPath),
-        QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("PropertiesChanged"));
-    signal << QStringLiteral("org.mpris.MediaPlayer2.Player") << changed << QStringList {};
-    m_bus.send(signal);
+    m_announced = now;
+    if (m_clientPosition.follow(now, MprisClientPosition::Clock::now(), moved)) {
+        Q_EMIT m_playerAdaptor->Seeked(now.position.count());
+    }
 }
 
 } // namespace Vello

@@ -1,12 +1,17 @@
 #pragma once
 
+#include "mprisclientposition.h"
 #include "mprisplayer.h"
 
 #include <QDBusConnection>
 #include <QObject>
 #include <QString>
 
+#include <functional>
+
 namespace Vello {
+
+class MprisPlayerAdaptor;
 
 // The player on the session bus under org.mpris.MediaPlayer2.pembavello, so media keys and
 // the desktop's media widget reach it. The bus name doubles as the one-instance lock: the
@@ -37,13 +42,22 @@ public:
     MprisService& operator=(const MprisService&) = delete;
 
 public Q_SLOTS:
-    // Reads the player's state again and announces what changed with PropertiesChanged.
+    // Reads the player's state again and announces what changed with PropertiesChanged, and
+    // with Seeked a position gone elsewhere than clients take it to be.
     void refresh();
 
 private:
+    // Runs a client's command, announcing what it changed once it is done.
+    void perform(const std::function<bool()>& command);
+    // `moved`: a Seek or SetPosition went through.
+    void announce(bool moved);
+
     MprisPlayer& m_player;
     QDBusConnection m_bus;
+    MprisPlayerAdaptor* m_playerAdaptor;
     MprisState m_announced;
+    MprisClientPosition m_clientPosition;
+    bool m_performing = false;
 };
 
 } // namespace Vello

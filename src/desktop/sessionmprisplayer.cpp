@@ -4,6 +4,7 @@
 #include "i18n/translation.h"
 #include "session/playbacksession.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace Vello {
@@ -43,6 +44,10 @@ MprisState SessionMprisPlayer::state() const
     state.canGoPrevious = hasList;
     state.canPlay = current.has_value() || hasList;
     state.canPause = active;
+    state.canSeek = canSeek();
+    if (state.canSeek) {
+        state.position = position();
+    }
     return state;
 }
 
@@ -84,6 +89,23 @@ void SessionMprisPlayer::setVolume(double volume)
     m_session.setVolume(volume);
 }
 
+bool SessionMprisPlayer::seek(std::chrono::microseconds offset)
+{
+    if (!canSeek()) {
+        return false;
+    }
+    // Held within what is kept, so that no offset, however far, overflows on its way.
+    const auto heard = position();
+    const auto step = std::clamp(offset, -heard, kept() - heard);
+    m_session.recorder().skip(std::chrono::duration_cast<std::chrono::milliseconds>(step));
+    return true;
+}
+
+bool SessionMprisPlayer::setPosition(std::chrono::microseconds position)
+{
+    return seek(std::clamp(position, std::chrono::microseconds(0), kept()) - this->position());
+}
+
 void SessionMprisPlayer::openUri(const QString& address)
 {
     m_session.playForThisRun(stationForAddress(address.toStdString()));
@@ -97,6 +119,22 @@ void SessionMprisPlayer::raise()
 void SessionMprisPlayer::quit()
 {
     m_quit();
+}
+
+bool SessionMprisPlayer::canSeek() const
+{
+    const TimeShift shift = m_session.recorder().timeShift();
+    return !m_session.output() && shift.available && (m_session.isPlaybackActive() || shift.paused);
+}
+
+std::chrono::microseconds SessionMprisPlayer::position() const
+{
+    return std::max(kept() - m_session.recorder().behindLive(), std::chrono::microseconds(0));
+}
+
+std::chrono::microseconds SessionMprisPlayer::kept() const
+{
+    return m_session.recorder().kept();
 }
 
 } // namespace Vello

@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <chrono>
 #include <functional>
 #include <string>
 
@@ -33,12 +34,19 @@ public:
     void next() override;
     void previous() override;
     void setVolume(double volume) override;
+    [[nodiscard]] bool seek(std::chrono::microseconds offset) override;
+    [[nodiscard]] bool setPosition(std::chrono::microseconds position) override;
     // As a station that is neither remembered among the recents nor counted.
     void openUri(const QString& address) override;
     void raise() override;
     void quit() override;
 
 private:
+    // Whether the stream is kept and heard, or paused live, here rather than on an output.
+    [[nodiscard]] bool canSeek() const;
+    [[nodiscard]] std::chrono::microseconds position() const;
+    [[nodiscard]] std::chrono::microseconds kept() const;
+
     PlaybackSession& m_session;
     std::function<void()> m_raise;
     std::function<void()> m_quit;

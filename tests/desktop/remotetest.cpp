@@ -12,7 +12,9 @@
 
 #include <QDBusArgument>
 #include <QDBusConnection>
+#include <QDBusInterface>
 #include <QDBusMessage>
+#include <QDBusObjectPath>
 #include <QDBusVariant>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -20,10 +22,13 @@
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <limits>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -204,6 +209,12 @@ TEST_F(RemoteSessionTest, TheCommandLineDrivesTheRunningPlayer)
     // Back on the catalog's tone, the desktop opens the other stream; what it cannot play it ignores.
     ASSERT_EQ(run({u"--play"_s, u"id-0"_s}).exitCode, exitDone);
     ASSERT_TRUE(playsAndIsHeard(u"Tone Radio"_s));
+    const QString busName = QString::fromLatin1(MprisService::busName);
+    const QString objectPath = QString::fromLatin1(MprisService::objectPath);
+    QDBusInterface controls(busName, objectPath, u"org.mpris.MediaPlayer2.Player"_s);
+    QDBusInterface properties(busName, objectPath, u"org.freedesktop.DBus.Properties"_s);
+    QSignalSpy seeked(&controls, SIGNAL(Seeked(qlonglong)));
+    QSignalSpy changed(&properties, SIGNAL(PropertiesChanged(QString, QVariantMap, QStringList)));
     for (const QString& uri : {u"file:///dev/zero"_s, address}) {
         QProcess send;
         send.start(u"dbus-send"_s,
@@ -221,6 +232,25 @@ TEST_F(RemoteSessionTest, TheCommandLineDrivesTheRunningPlayer)
         << u"org.mpris.MediaPlayer2"_s << u"SupportedUriSchemes"_s);
     EXPECT_EQ(qdbus_cast<QDBusVariant>(schemes.arguments().value(0)).variant().toStringList(),
         (QStringList {u"http"_s, u"https"_s}));
+
+    // Kept as it plays, the stream moves from the desktop too, which hears where it went: back,
+    // then to the live end however far past it, then to the oldest kept however far before it.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return controls.property("Position").toLongLong() > 15'000'000; }, 30000));
+    EXPECT_TRUE(std::ranges::any_of(changed, [](const QList<QVariant>& signal) {
+        return qdbus_cast<QVariantMap>(signal.value(1)).value(u"CanSeek"_s).toBool();
+    }));
+    const qlonglong live = controls.property("Position").toLongLong();
+    const auto track = qdbus_cast<QVariantMap>(controls.property("Metadata")).value(u"mpris:trackid"_s);
+    const auto moved = [&](const QString& method, const QVariantList& arguments) {
+        controls.callWithArgumentList(QDBus::Block, method, arguments);
+        return QTest::qWaitFor([&] { return !seeked.isEmpty(); }) ? seeked.takeFirst().value(0).toLongLong() : -1;
+    };
+    const qlonglong back = moved(u"Seek"_s, {qlonglong {-5'000'000}});
+    EXPECT_NEAR(back, live - 5'000'000, 1'500'000);
+    controls.call(u"SetPosition"_s, QVariant::fromValue(QDBusObjectPath(u"/elsewhere"_s)), qlonglong {0});
+    EXPECT_GT(moved(u"SetPosition"_s, {track, std::numeric_limits<qlonglong>::max()}), back + 4'000'000)
+        << "ignored for another track, then live";
+    EXPECT_LT(moved(u"Seek"_s, {std::numeric_limits<qlonglong>::min()}), back - 2'000'000);
 
     player.terminate();
     ASSERT_TRUE(player.waitForFinished(10000));
