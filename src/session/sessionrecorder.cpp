@@ -96,7 +96,8 @@ bool SessionRecorder::releasePlayer()
 TimeShift SessionRecorder::timeShift() const
 {
     const bool available = m_recorder && m_format && *m_format != RecordedFormat::NotSavable;
-    return {available, m_paused, available && (m_paused || m_recorder->behindLive() > std::chrono::milliseconds(0))};
+    return {available, m_paused, available && (m_paused || m_recorder->behindLive() > std::chrono::milliseconds(0)),
+        m_moves};
 }
 
 std::chrono::milliseconds SessionRecorder::behindLive() const
@@ -140,8 +141,10 @@ void SessionRecorder::play()
 
 void SessionRecorder::goLive()
 {
-    if (timeShift().available) {
+    const TimeShift before = timeShift();
+    if (before.available) {
         m_recorder->goLive();
+        m_moves += before.behind ? 1 : 0;
     }
     m_paused = false;
     m_changed();
@@ -151,6 +154,7 @@ void SessionRecorder::skip(std::chrono::milliseconds offset)
 {
     if (timeShift().available) {
         m_recorder->skip(offset);
+        ++m_moves;
         m_changed();
     }
 }

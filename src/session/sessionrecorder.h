@@ -38,6 +38,8 @@ struct TimeShift final {
     bool paused = false;
     // Whether what is heard, or the place kept, is behind what the station sends now.
     bool behind = false;
+    // How many times what is heard was moved (a step, Go Live): each move is a change.
+    unsigned moves = 0;
 
     friend bool operator==(const TimeShift&, const TimeShift&) = default;
 };
@@ -136,6 +138,7 @@ private:
     std::optional<Station> m_kept;
     std::optional<RecordedFormat> m_format;
     bool m_paused = false;
+    unsigned m_moves = 0;
     KeptSongs m_songs;
     // Songs being saved: a notice follows when each is written.
     std::vector<std::uint64_t> m_saving;
