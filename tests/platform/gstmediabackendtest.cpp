@@ -9,7 +9,6 @@
 #include "playback/streamfailure.h"
 #include "playback/streamtitle.h"
 
-
 #include <gst/gst.h>
 #include <gtest/gtest.h>
 
