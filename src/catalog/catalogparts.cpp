@@ -20,9 +20,6 @@ namespace Vello {
 
 namespace {
 
-// JSON's white space.
-constexpr std::string_view blanks = " \t\r\n";
-
 // A likely cut at or after `from`: a comma between one station's closing brace and the next
 // one's opening brace. Finding it costs next to nothing, where following every string to the
 // cut costs a fifth of the decode. A guess inside a string or a nested value leaves the part
@@ -31,8 +28,8 @@ constexpr std::string_view blanks = " \t\r\n";
 std::size_t guessedCut(std::string_view text, std::size_t from)
 {
     for (std::size_t comma = text.find(',', from); comma != std::string_view::npos; comma = text.find(',', comma + 1)) {
-        const std::size_t before = text.find_last_not_of(blanks, comma - 1);
-        const std::size_t after = text.find_first_not_of(blanks, comma + 1);
+        const std::size_t before = text.find_last_not_of(jsonBlanks, comma - 1);
+        const std::size_t after = text.find_first_not_of(jsonBlanks, comma + 1);
         if (before != std::string_view::npos && text[before] == '}' && after != std::string_view::npos
             && text[after] == '{') {
             return comma;
@@ -131,7 +128,7 @@ std::optional<std::vector<Station>> decodeWellFormedInParts(
         if (head.starts_with("\xEF\xBB\xBF")) {
             head.remove_prefix(3);
         }
-        bracket = reader.filled() < 3 && !reader.atEnd() ? std::string_view::npos : head.find_first_not_of(blanks);
+        bracket = reader.filled() < 3 && !reader.atEnd() ? std::string_view::npos : head.find_first_not_of(jsonBlanks);
     }
     if (bracket == std::string_view::npos || head[bracket] != '[') {
         return std::nullopt;
@@ -175,7 +172,7 @@ std::optional<std::vector<Station>> decodeWellFormedInParts(
             const bool emptyArray = closes && !anyElement;
             anyElement = true;
             if ((*end != ',' && !closes)
-                || (element.find_first_not_of(blanks) == std::string_view::npos && !emptyArray)) {
+                || (element.find_first_not_of(jsonBlanks) == std::string_view::npos && !emptyArray)) {
                 return std::nullopt;
             }
             cut = static_cast<std::size_t>(end - reader.data());
@@ -192,7 +189,7 @@ std::optional<std::vector<Station>> decodeWellFormedInParts(
     // Nothing but blanks may follow the array.
     for (;;) {
         const std::string_view rest(reader.data() + partStart, reader.filled() - partStart);
-        if (rest.find_first_not_of(blanks) != std::string_view::npos) {
+        if (rest.find_first_not_of(jsonBlanks) != std::string_view::npos) {
             return std::nullopt;
         }
         if (reader.atEnd()) {
@@ -203,6 +200,15 @@ std::optional<std::vector<Station>> decodeWellFormedInParts(
             return std::nullopt;
         }
     }
+}
+
+std::string_view withoutJsonBlanks(std::string_view text)
+{
+    const std::size_t first = text.find_first_not_of(jsonBlanks);
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(jsonBlanks) - first + 1);
 }
 
 // A wrong cut in anything but well-formed JSON makes a part fail to decode.

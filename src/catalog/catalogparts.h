@@ -44,6 +44,12 @@ struct DocumentStream final {
 [[nodiscard]] Result<std::vector<Station>> decodeCatalogFile(
     const std::filesystem::path& file, std::size_t maxBytes, FileIdentity* identity = nullptr);
 
+// JSON's white space, the only blanks a document may hold between its tokens.
+inline constexpr std::string_view jsonBlanks = " \t\r\n";
+
+// `text` without JSON white space at either end.
+[[nodiscard]] std::string_view withoutJsonBlanks(std::string_view text);
+
 // Where the array element that starts at `at` ends: at the comma after it or at the array's
 // closing bracket, or nullptr when the text runs out first. Only well-formed JSON is cut right.
 [[nodiscard]] const char* arrayElementEnd(const char* at, const char* end);

@@ -23,17 +23,7 @@ namespace {
 
 namespace json = simdjson::ondemand;
 
-constexpr std::string_view blanks = " \t\r\n";
 constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
-
-std::string_view trimmed(std::string_view text)
-{
-    const std::size_t first = text.find_first_not_of(blanks);
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(blanks) - first + 1);
-}
 
 // Reads the one key of a station object the player's decoder skips and the publisher needs.
 class BrokenCheck final {
@@ -113,7 +103,7 @@ Result<FilteredCatalog> keptStations(std::string_view answer)
         if (elementEnd == nullptr) {
             break;
         }
-        const std::string_view object = trimmed({at, static_cast<std::size_t>(elementEnd - at)});
+        const std::string_view object = withoutJsonBlanks({at, static_cast<std::size_t>(elementEnd - at)});
         if (!object.empty() && index < stations.size()) {
             const Station& station = stations[index];
             const auto uuid = station.stationuuid();

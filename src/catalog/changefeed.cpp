@@ -11,8 +11,6 @@ namespace Vello {
 
 namespace {
 
-constexpr std::string_view blanks = " \t\r\n";
-
 // Times the directory writes the same way compare as text.
 bool isBefore(std::string_view time, std::string_view other)
 {
@@ -118,7 +116,7 @@ bool ChangeFeed::take(std::string_view page)
     for (const char* elementEnd = arrayElementEnd(at, end); elementEnd != nullptr;
          elementEnd = arrayElementEnd(at, end)) {
         const std::string_view element(at, static_cast<std::size_t>(elementEnd - at));
-        if (element.find_first_not_of(blanks) != std::string_view::npos) {
+        if (element.find_first_not_of(jsonBlanks) != std::string_view::npos) {
             m_outcome.changes.add(element);
         }
         if (*elementEnd != ',') {

@@ -14,20 +14,10 @@ namespace Vello {
 
 namespace {
 
-constexpr std::string_view blanks = " \t\r\n";
 constexpr std::string_view stationuuidKey = "\"stationuuid\"";
 constexpr std::string_view urlKey = "\"url\"";
 constexpr std::string_view resolvedKey = "\"url_resolved\"";
 constexpr std::string_view lastCheckKey = "\"lastcheckok\"";
-
-std::string_view withoutBlanks(std::string_view text)
-{
-    const std::size_t first = text.find_first_not_of(blanks);
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(blanks) - first + 1);
-}
 
 // The length of the JSON string token `text` starts with, quotes included; 0 when there is none.
 std::size_t stringLength(std::string_view text)
@@ -56,18 +46,18 @@ struct Member {
 std::vector<Member> membersOf(std::string_view object)
 {
     std::vector<Member> members;
-    object = withoutBlanks(object);
+    object = withoutJsonBlanks(object);
     if (object.size() < 2 || object.front() != '{') {
         return members;
     }
     const char* at = object.data() + 1;
     const char* const end = object.data() + object.size();
     for (const char* memberEnd = arrayElementEnd(at, end); memberEnd != nullptr; memberEnd = arrayElementEnd(at, end)) {
-        const std::string_view member = withoutBlanks({at, static_cast<std::size_t>(memberEnd - at)});
+        const std::string_view member = withoutJsonBlanks({at, static_cast<std::size_t>(memberEnd - at)});
         const std::size_t keyLength = stringLength(member);
-        const std::string_view rest = withoutBlanks(member.substr(keyLength));
+        const std::string_view rest = withoutJsonBlanks(member.substr(keyLength));
         if (keyLength > 0 && rest.starts_with(':')) {
-            members.push_back({member.substr(0, keyLength), withoutBlanks(rest.substr(1))});
+            members.push_back({member.substr(0, keyLength), withoutJsonBlanks(rest.substr(1))});
         }
         if (*memberEnd != ',') {
             break;
@@ -159,7 +149,7 @@ void StationChanges::add(std::string_view object)
         known->second = mergedStation(known->second, object);
         return;
     }
-    m_objects.emplace(uuid, withoutBlanks(object));
+    m_objects.emplace(uuid, withoutJsonBlanks(object));
     m_order.emplace_back(uuid);
 }
 
@@ -168,7 +158,7 @@ bool StationChanges::applyTo(std::string_view document, const std::function<void
     if (document.starts_with("\xEF\xBB\xBF")) {
         document.remove_prefix(3);
     }
-    document = withoutBlanks(document);
+    document = withoutJsonBlanks(document);
     if (!document.starts_with('[')) {
         return false;
     }
@@ -184,7 +174,7 @@ bool StationChanges::applyTo(std::string_view document, const std::function<void
     const char* const end = document.data() + document.size();
     for (const char* elementEnd = arrayElementEnd(at, end); elementEnd != nullptr;
          elementEnd = arrayElementEnd(at, end)) {
-        const std::string_view element = withoutBlanks({at, static_cast<std::size_t>(elementEnd - at)});
+        const std::string_view element = withoutJsonBlanks({at, static_cast<std::size_t>(elementEnd - at)});
         const std::string_view uuid = element.empty() ? std::string_view() : stationuuidOf(element);
         const auto change = uuid.empty() ? m_objects.end() : m_objects.find(std::string(uuid));
         if (change == m_objects.end()) {

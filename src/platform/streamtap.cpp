@@ -243,11 +243,7 @@ void StreamTap::tapBytesAt(GstPad* pad)
             if (!alive) {
                 return GST_PAD_PROBE_OK;
             }
-            std::shared_ptr<TapListener> listener;
-            {
-                std::lock_guard lock(alive->m_mutex);
-                listener = alive->m_listener;
-            }
+            const std::shared_ptr<TapListener> listener = alive->listener();
             // Counted with nobody listening too, so that the parser's frame offsets stay in step.
             const auto hand = [&](GstBuffer* buffer) {
                 GstMapInfo map;
@@ -291,17 +287,19 @@ void StreamTap::tapFramesAt(GstPad* pad)
             if (!alive || GST_BUFFER_OFFSET(buffer) == GST_BUFFER_OFFSET_NONE || !GST_BUFFER_PTS_IS_VALID(buffer)) {
                 return GST_PAD_PROBE_OK;
             }
-            std::shared_ptr<TapListener> listener;
-            {
-                std::lock_guard lock(alive->m_mutex);
-                listener = alive->m_listener;
-            }
+            const std::shared_ptr<TapListener> listener = alive->listener();
             if (listener) {
                 listener->tappedFrame(GST_BUFFER_OFFSET(buffer), static_cast<std::int64_t>(GST_BUFFER_PTS(buffer)));
             }
             return GST_PAD_PROBE_OK;
         },
         newHandle(shared_from_this()), [](gpointer data) { deleteHandle(data); });
+}
+
+std::shared_ptr<TapListener> StreamTap::listener()
+{
+    const std::lock_guard lock(m_mutex);
+    return m_listener;
 }
 
 void StreamTap::decide(RecordedFormat format)

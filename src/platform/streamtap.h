@@ -56,6 +56,8 @@ private:
     void tapBytesAt(GstPad* pad);
     void tapFramesAt(GstPad* pad);
     void decide(RecordedFormat format);
+    // Who listens now; the stream's threads take it before each hand-over.
+    [[nodiscard]] std::shared_ptr<TapListener> listener();
 
     std::mutex m_mutex;
     std::shared_ptr<TapListener> m_listener;

@@ -16,7 +16,6 @@
 #include "platform/qtmainqueue.h"
 #include "ports/wallclock.h"
 
-#include <QCoreApplication>
 #include <QTest>
 
 #include <gst/gst.h>
@@ -147,10 +146,3 @@ TEST(AlarmIcecastTest, TheStationOrElseTheToneRisesFromSilence)
 
 } // namespace
 } // namespace Vello
-
-int main(int argc, char** argv)
-{
-    QCoreApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

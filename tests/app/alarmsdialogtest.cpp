@@ -5,11 +5,12 @@
 #include "app/alarmbar.h"
 #include "app/alarmcontrols.h"
 #include "app/autostart.h"
+#include "app/browserstationfinder.h"
 #include "app/launchoptions.h"
 #include "app/mainwindow.h"
 #include "app/schedulehost.h"
 
-#include "browserfakes.h"
+#include "browserharness.h"
 #include "fakehttpclient.h"
 #include "manualmainqueue.h"
 #include "manualwallclock.h"
@@ -51,27 +52,9 @@ struct NoTone final : ToneSource {
     std::unique_ptr<MediaPlayer> createTonePlayer() override { return nullptr; }
 };
 
-const std::vector<StationChoice> stations {{"s1", u"Radio One"_s}, {"s2", u"Jazz Two"_s}, {"s3", u"Radio Three"_s}};
-
-StationFinder finder()
-{
-    return {.search =
-                [](const QString& text, int limit) {
-                    std::vector<StationChoice> found;
-                    for (const StationChoice& choice : stations) {
-                        if (choice.name.contains(text, Qt::CaseInsensitive) && std::ssize(found) < limit) {
-                            found.push_back(choice);
-                        }
-                    }
-                    return found;
-                },
-        .nameOf =
-            [](const std::string& id) {
-                const auto found = std::ranges::find(stations, id, &StationChoice::id);
-                return found == stations.end() ? QString() : found->name;
-            },
-        .station = [](const std::string&) { return std::optional<Station>(); }};
-}
+// The catalog the stations are chosen from, in its display order.
+const std::vector<Station> radios {
+    makeStation("s1", "Radio One"), makeStation("s3", "Radio Three"), makeStation("s2", "Radio Two Jazz")};
 
 struct AlarmsDialogTest : ::testing::Test {
     ManualMainQueue queue;
@@ -83,6 +66,7 @@ struct AlarmsDialogTest : ::testing::Test {
     NoPlayer player;
     std::unique_ptr<ScheduleHost> host = makeHost();
     ScratchFolder config;
+    BrowserHarness catalog;
 
     std::unique_ptr<ScheduleHost> makeHost()
     {
@@ -95,6 +79,7 @@ struct AlarmsDialogTest : ::testing::Test {
 
     void SetUp() override
     {
+        catalog.start(radios);
         if (const char* before = std::getenv("XDG_CONFIG_HOME")) {
             configBefore = before;
         }
@@ -119,7 +104,7 @@ struct AlarmsDialogTest : ::testing::Test {
 
 TEST_F(AlarmsDialogTest, AddsEditsTurnsOffAndRemovesThroughTheDocument)
 {
-    AlarmsDialog dialog(*host, finder());
+    AlarmsDialog dialog(*host, browserStationFinder(catalog.browser));
     dialog.show();
     QApplication::setActiveWindow(&dialog);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
@@ -160,14 +145,14 @@ TEST_F(AlarmsDialogTest, AddsEditsTurnsOffAndRemovesThroughTheDocument)
     EXPECT_EQ(host->recordings()[0].start.time, 8h);
     EXPECT_EQ(host->recordings()[0].end, 9h + 30min);
 
-    AlarmsDialog again(*host, finder());
+    AlarmsDialog again(*host, browserStationFinder(catalog.browser));
     again.show();
     QApplication::setActiveWindow(&again);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&again));
     ASSERT_EQ(again.list()->count(), 2);
     const QLocale locale;
     EXPECT_EQ(again.list()->item(0)->text(),
-        u"Alarm \u2066%1\u2069 · %2 · Jazz Two"_s.arg(
+        u"Alarm \u2066%1\u2069 · %2 · Radio Two Jazz"_s.arg(
             locale.toString(QTime(6, 45), QLocale::ShortFormat), locale.standaloneDayName(1, QLocale::ShortFormat)));
     again.list()->item(0)->setCheckState(Qt::Unchecked);
     EXPECT_FALSE(host->alarms()[0].enabled);
@@ -183,7 +168,7 @@ TEST_F(AlarmsDialogTest, AddsEditsTurnsOffAndRemovesThroughTheDocument)
 
 TEST_F(AlarmsDialogTest, EveryControlHasANameToBeReadBy)
 {
-    AlarmsDialog dialog(*host, finder());
+    AlarmsDialog dialog(*host, browserStationFinder(catalog.browser));
     host->setAlarms({Alarm {"a", {7h, 0}, "s1", 50, 120s, true, {}}});
     dialog.refresh();
     dialog.list()->setCurrentRow(0);
@@ -236,8 +221,9 @@ TEST(AlarmControlsTest, ARingingAlarmOffersSnoozeAndStopOverTheMiniPlayerInTheTr
     NoTone tone;
     NoPlayer player;
     std::vector<QString> notices;
-    AlarmControls controls(window, {fakes.queue, clock, store, fakes.media, fakes.http, tone, player}, {}, finder(),
-        [&notices](const QString& what) { notices.push_back(what); });
+    fakes.source.answer(radios);
+    AlarmControls controls(window, {fakes.queue, clock, store, fakes.media, fakes.http, tone, player}, {},
+        browserStationFinder(fakes.browser), [&notices](const QString& what) { notices.push_back(what); });
     controls.start();
     controls.host().setAlarms({Alarm {"a", {7h, everyDay}, "s1", 50, 120s, true, {}}});
     // "Alarms…" opens the dialog.

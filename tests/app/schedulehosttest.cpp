@@ -19,7 +19,6 @@
 namespace Vello {
 namespace {
 
-using namespace std::chrono;
 using namespace std::chrono_literals;
 
 // What the window's transport was told, in order: "play s1", "volume 0.25", "stop".
@@ -37,64 +36,6 @@ struct FakeAlarmPlayer final : AlarmPlayer {
 struct FakeTone final : ToneSource {
     std::unique_ptr<MediaPlayer> createTonePlayer() override { return backend.createPlayer("tone"); }
     FakeMediaBackend backend;
-};
-
-// A recorder that says what it was told into its player's record.
-struct FakeRecorder final : Recorder {
-    explicit FakeRecorder(std::shared_ptr<FakePlayerRecord> record)
-        : m_record(std::move(record))
-    {
-    }
-    ~FakeRecorder() override { m_record->calls.emplace_back("recorder gone"); }
-    void setEventHandler(EventHandler /*handler*/) override { }
-    void startRecording(const std::string& folder, std::shared_ptr<const RecordingRules> /*rules*/) override
-    {
-        m_record->calls.push_back("record into " + folder);
-    }
-    void stopRecording() override { m_record->calls.emplace_back("stop recording"); }
-    void saveSong(std::uint64_t, const std::string&, std::shared_ptr<const RecordingRules>) override { }
-    void pause() override { }
-    void play() override { }
-    void goLive() override { }
-    void skip(milliseconds /*offset*/) override { }
-    [[nodiscard]] milliseconds behindLive() const override { return 0ms; }
-    [[nodiscard]] milliseconds kept() const override { return 0ms; }
-
-private:
-    std::shared_ptr<FakePlayerRecord> m_record;
-};
-
-struct RecordingPlayer final : MediaPlayer {
-    explicit RecordingPlayer(std::shared_ptr<FakePlayerRecord> record)
-        : m_player(record)
-        , m_record(std::move(record))
-    {
-    }
-    void setWaitsForBuffering(bool waits) override { m_player.setWaitsForBuffering(waits); }
-    void play() override { m_player.play(); }
-    void pause() override { m_player.pause(); }
-    [[nodiscard]] PlayerActivity activity() const override { return m_player.activity(); }
-    void setEventHandler(EventHandler handler) override { m_player.setEventHandler(std::move(handler)); }
-    void setVolume(double volume) override { m_player.setVolume(volume); }
-    void setMuted(bool muted) override { m_player.setMuted(muted); }
-    std::unique_ptr<Recorder> createRecorder(const std::string& /*folder*/, milliseconds /*length*/) override
-    {
-        return std::make_unique<FakeRecorder>(m_record);
-    }
-
-private:
-    FakeMediaPlayer m_player;
-    std::shared_ptr<FakePlayerRecord> m_record;
-};
-
-struct RecordingBackend final : MediaBackend {
-    std::unique_ptr<MediaPlayer> createPlayer(const std::string& url) override
-    {
-        players.push_back(std::make_shared<FakePlayerRecord>());
-        players.back()->url = url;
-        return std::make_unique<RecordingPlayer>(players.back());
-    }
-    std::vector<std::shared_ptr<FakePlayerRecord>> players;
 };
 
 // A host over fakes, its clock in Berlin starting at `local`.
@@ -116,7 +57,7 @@ struct Rig {
     ManualWallClock clock;
     MemoryDocumentStore ownStore;
     MemoryDocumentStore& store;
-    RecordingBackend media;
+    FakeMediaBackend media;
     FakeHttpClient http;
     FakeTone tone;
     FakeAlarmPlayer player;
@@ -125,7 +66,7 @@ struct Rig {
 };
 
 // An alarm every day at `time` on s1, rising to 0.5 over a minute.
-Alarm dailyAt(minutes time)
+Alarm dailyAt(std::chrono::minutes time)
 {
     return Alarm {"a", {time, everyDay}, "s1", 50, 60s, true, {}};
 }
@@ -197,13 +138,17 @@ TEST(ScheduleHostTest, RecordsOnAPlayerOfItsOwnFromStartToEnd)
     EXPECT_EQ(recorded.url, "http://stream.example/s1");
     EXPECT_TRUE(recorded.muted);
     EXPECT_TRUE(rig.host.isRecording("r"));
-    EXPECT_EQ(recorded.calls, (std::vector<std::string> {"record into /music/Radio One", "play"}));
+    EXPECT_EQ(recorded.calls, std::vector<std::string> {"play"});
+    ASSERT_EQ(recorded.recorders.size(), 1U);
+    const auto& recorder = *recorded.recorders[0];
+    EXPECT_EQ(recorder.calls, std::vector<std::string> {"startRecording"});
+    EXPECT_EQ(recorder.folder, "/music/Radio One");
     // The window's transport is never touched.
     EXPECT_TRUE(rig.player.calls.empty());
     rig.queue.advance(30min);
     EXPECT_FALSE(rig.host.isRecording("r"));
     EXPECT_TRUE(recorded.destroyed);
-    EXPECT_EQ(recorded.calls.at(2), "stop recording");
+    EXPECT_EQ(recorder.calls.back(), "stopRecording");
     // A stream that fails stops the recording with a word.
     rig.queue.advance(24h - 30min);
     ASSERT_EQ(rig.media.players.size(), 2U);

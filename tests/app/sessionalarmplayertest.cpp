@@ -13,67 +13,31 @@ namespace {
 TEST(SessionAlarmPlayerTest, PlaysAtTheAlarmsVolumeAndTellsWhatBecomesOfTheStation)
 {
     using Sound = AlarmPlayer::Sound;
-    // What happens after the alarm's station is asked for, and what the alarm is told.
+    // What happens after the alarm's station is asked for, and what the alarm is told. The steps:
+    // "sounds" (the station is heard), "tone" (the alarm takes up its tone), "pause", "pause over
+    // MPRIS", "play another" and "play or pause".
     struct Case {
         const char* name;
         std::string station;
-        std::function<void(WindowHarness&, AlarmPlayer&, MprisPlayer&)> then;
+        std::vector<std::string> steps;
         std::vector<Sound> told;
         // The catalog comes only after the alarm asks for its station.
         bool stationsLate = false;
         // What the alarm does when told: the tone taken up at once stops the station.
-        std::optional<Sound> toneOn;
+        std::optional<Sound> toneOn = std::nullopt;
     };
-    const auto sounds = [](WindowHarness& h) {
-        h.media.players.back()->emit(MediaStateChanged {MediaPipelineState::Playing});
-        h.settle();
-    };
-    const auto onTone = [](WindowHarness& h, AlarmPlayer& player) {
-        player.stop();
-        h.settle();
-    };
-    for (const Case& c : std::initializer_list<Case> {
-             {"heard, then paused by the person", "s1",
-                 [&](WindowHarness&h, AlarmPlayer&, MprisPlayer&) {
-                     sounds(h);
-                     h.session.pause();
-                     h.settle();
-                 },
-                 {Sound::Heard, Sound::Interrupted}, false, std::nullopt},
-             {"heard, then paused over MPRIS", "s1",
-                 [&](WindowHarness&h, AlarmPlayer&, MprisPlayer&mpris) {
-                     sounds(h);
-                     mpris.pause();
-                     h.settle();
-                 },
-                 {Sound::Heard, Sound::Interrupted}, false, std::nullopt},
-             {"paused over MPRIS while the tone rings", "s1",
-                 [&](WindowHarness&h, AlarmPlayer&player, MprisPlayer&mpris) {
-                     onTone(h, player);
-                     mpris.pause();
-                     h.settle();
-                 },
-                 {Sound::Interrupted}, false, std::nullopt},
-             {"another station played by the person", "s1",
-                 [](WindowHarness&h, AlarmPlayer&, MprisPlayer&) {
-                     h.session.play(h.browser.allStations()[2]);
-                     h.settle();
-                 },
-                 {Sound::Interrupted}, false, std::nullopt},
-             {"a station played while the tone rings", "s1",
-                 [&](WindowHarness&h, AlarmPlayer&player, MprisPlayer&) {
-                     onTone(h, player);
-                     h.session.playPause();
-                     h.settle();
-                 },
-                 {Sound::Interrupted}, false, std::nullopt},
-             {"the tone taken up inside the notice of the station's sound", "s1",
-                 [&](WindowHarness&h, AlarmPlayer&, MprisPlayer&) { sounds(h); }, {Sound::Heard}, false, Sound::Heard},
-             {"the stations still loading, then in", "s1", [](WindowHarness&, AlarmPlayer&, MprisPlayer&) {},
-                 {Sound::Silent}, true, std::nullopt},
-             {"a station not in the list", "none", [](WindowHarness&, AlarmPlayer&, MprisPlayer&) {}, {Sound::Failed},
-                 false, std::nullopt},
-         }) {
+    for (const Case& c :
+        std::initializer_list<Case> {
+            {"heard, then paused by the person", "s1", {"sounds", "pause"}, {Sound::Heard, Sound::Interrupted}},
+            {"heard, then paused over MPRIS", "s1", {"sounds", "pause over MPRIS"}, {Sound::Heard, Sound::Interrupted}},
+            {"paused over MPRIS while the tone rings", "s1", {"tone", "pause over MPRIS"}, {Sound::Interrupted}},
+            {"another station played by the person", "s1", {"play another"}, {Sound::Interrupted}},
+            {"a station played while the tone rings", "s1", {"tone", "play or pause"}, {Sound::Interrupted}},
+            {"the tone taken up inside the notice of the station's sound", "s1", {"sounds"}, {Sound::Heard}, false,
+                Sound::Heard},
+            {"the stations still loading, then in", "s1", {}, {Sound::Silent}, true},
+            {"a station not in the list", "none", {}, {Sound::Failed}},
+        }) {
         SCOPED_TRACE(c.name);
         WindowHarness h;
         if (!c.stationsLate) {
@@ -107,7 +71,23 @@ TEST(SessionAlarmPlayerTest, PlaysAtTheAlarmsVolumeAndTellsWhatBecomesOfTheStati
             EXPECT_DOUBLE_EQ(h.media.players.back()->volume, 0.3);
             EXPECT_DOUBLE_EQ(h.session.volume(), 0.8);
         }
-        c.then(h, player, mpris);
+        for (const std::string& step : c.steps) {
+            if (step == "sounds") {
+                h.media.players.back()->emit(MediaStateChanged {MediaPipelineState::Playing});
+            } else if (step == "tone") {
+                player.stop();
+            } else if (step == "pause") {
+                h.session.pause();
+            } else if (step == "pause over MPRIS") {
+                mpris.pause();
+            } else if (step == "play another") {
+                h.session.play(h.browser.allStations()[2]);
+            } else {
+                ASSERT_EQ(step, "play or pause");
+                h.session.playPause();
+            }
+            h.settle();
+        }
         EXPECT_EQ(told, c.told);
         player.end();
         // The person's own volume is back on what plays.

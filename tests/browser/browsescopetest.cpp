@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <chrono>
 #include <functional>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -34,11 +35,16 @@ void settleUntil(BrowserHarness& h, const std::function<bool()>& done)
     ASSERT_TRUE(done());
 }
 
-void choose(BrowserHarness& h, Facet facet, DiscoveryEntry entry)
+struct Choice {
+    Facet facet;
+    DiscoveryEntry entry;
+};
+
+void choose(BrowserHarness& h, const Choice& choice)
 {
     BrowseScope& scope = h.browser.browseScope();
-    scope.choose(facet, entry);
-    settleUntil(h, [&] { return scope.chosen() && scope.chosen()->entry.code == entry.code; });
+    scope.choose(choice.facet, choice.entry);
+    settleUntil(h, [&] { return scope.chosen() && scope.chosen()->entry.code == choice.entry.code; });
 }
 
 void deliver(BrowserHarness& h, std::vector<Station> stations)
@@ -54,66 +60,50 @@ TEST(BrowseScope, ListsTheChosenEntrysStationsInOrderSearchedAndFilteredTillClea
     const std::vector<Station> catalog {station("a", "DE", "jazz", "https", 128),
         station("b", "de", "rock", "http", 64), station("c", "FR", "Jazz", "https", 320),
         station("d", "", "jazz, rock", "http", 0), station("e", "DE", "jazz", "http", 192)};
+    const Choice germany {Facet::country, {"DE", "", 3}};
+    const Choice france {Facet::country, {"FR", "", 1}};
     struct Case {
         const char* name;
+        // Chosen first, then `act` done.
+        std::optional<Choice> choice;
         std::function<void(BrowserHarness&)> act;
         std::vector<std::string> expected;
     };
     const std::vector<Case> cases {
-        {"nothing chosen lists every station", [](BrowserHarness&) {}, {"a", "b", "c", "d", "e"}},
-        {"a country lists its stations in display order",
+        {"nothing chosen lists every station", {}, {}, {"a", "b", "c", "d", "e"}},
+        {"a country lists its stations in display order", germany, {}, {"a", "b", "e"}},
+        {"Other lists the stations of no known country", Choice {Facet::country, {"", "", 1}}, {}, {"d"}},
+        {"a genre, written any way", Choice {Facet::genre, {"", "rock", 2}}, {}, {"b", "d"}},
+        {"the search searches within the entry", Choice {Facet::genre, {"", "jazz", 4}},
             [](BrowserHarness& h) {
-                choose(h, Facet::country, {"DE", "", 3});
-            },
-            {"a", "b", "e"}},
-        {"Other lists the stations of no known country",
-            [](BrowserHarness& h) {
-                choose(h, Facet::country, {"", "", 1});
-            },
-            {"d"}},
-        {"a genre, written any way",
-            [](BrowserHarness& h) {
-                choose(h, Facet::genre, {"", "rock", 2});
-            },
-            {"b", "d"}},
-        {"the search searches within the entry",
-            [](BrowserHarness& h) {
-                choose(h, Facet::genre, {"", "jazz", 4});
                 h.view.typed = "radio E";
                 h.browser.chooseListMode(ListMode::Search);
             },
             {"e"}},
-        {"HTTPS only", [](BrowserHarness& h) { h.browser.browseScope().setHttpsOnly(true); }, {"a", "c"}},
-        {"at least 128 kbps, with the entry",
-            [](BrowserHarness& h) {
+        {"HTTPS only", {}, [](BrowserHarness& h) { h.browser.browseScope().setHttpsOnly(true); }, {"a", "c"}},
+        {"at least 128 kbps, with the entry chosen after", {},
+            [&](BrowserHarness& h) {
                 h.browser.browseScope().setHighBitrateOnly(true);
-                choose(h, Facet::country, {"DE", "", 3});
+                choose(h, germany);
             },
             {"a", "e"}},
-        {"a clear lists every station again",
-            [](BrowserHarness& h) {
-                choose(h, Facet::country, {"FR", "", 1});
-                h.browser.browseScope().clear();
-            },
+        {"a clear lists every station again", france, [](BrowserHarness& h) { h.browser.browseScope().clear(); },
             {"a", "b", "c", "d", "e"}},
-        {"Home lists the whole catalog, the Player what Browse listed",
+        {"Home lists the whole catalog, the Player what Browse listed", france,
             [](BrowserHarness& h) {
-                choose(h, Facet::country, {"FR", "", 1});
                 h.browser.switchScreen(Screen::Player);
                 EXPECT_EQ(h.listed(), std::vector<std::string> {"c"});
                 h.browser.switchScreen(Screen::Home);
             },
             {"a", "b", "c", "d", "e"}},
-        {"a new catalog finds the entry's stations in it again",
+        {"a new catalog finds the entry's stations in it again", germany,
             [](BrowserHarness& h) {
-                choose(h, Facet::country, {"DE", "", 3});
                 deliver(h, {station("f", "FR", "", "http", 0), station("g", "DE", "", "http", 0)});
                 EXPECT_EQ(h.browser.browseScope().chosen()->entry.stations, 1U);
             },
             {"g"}},
-        {"a new catalog without the entry lists every station",
+        {"a new catalog without the entry lists every station", france,
             [](BrowserHarness& h) {
-                choose(h, Facet::country, {"FR", "", 1});
                 h.view.events.clear();
                 deliver(h, {station("f", "IT", "", "http", 0), station("g", "DE", "", "http", 0)});
                 EXPECT_FALSE(h.browser.browseScope().chosen());
@@ -130,24 +120,26 @@ TEST(BrowseScope, ListsTheChosenEntrysStationsInOrderSearchedAndFilteredTillClea
         h.start(catalog);
         h.browser.switchScreen(Screen::Browse);
         h.queue.runPending();
-        settleUntil(h, [&] { return h.browser.browseScope().discovery().has_value(); });
-        h.view.events.clear();
-        c.act(h);
+        if (c.choice) {
+            choose(h, *c.choice);
+        }
+        if (c.act) {
+            c.act(h);
+        }
         h.queue.runPending();
         EXPECT_EQ(h.listed(), c.expected);
     }
 
     BrowserHarness h;
     h.start(catalog);
-    h.browser.switchScreen(Screen::Browse);
-    h.queue.runPending();
-    settleUntil(h, [&] { return h.browser.browseScope().discovery().has_value(); });
     EXPECT_EQ(h.browser.browseScope().discovery()->countries,
         (std::vector<DiscoveryEntry> {{"DE", "", 3}, {"FR", "", 1}, {"", "", 1}}));
+    h.browser.switchScreen(Screen::Browse);
+    h.queue.runPending();
     // A choice starts the list at its top and its first page; the filters are remembered.
     h.browser.loadNextBrowsePage();
     h.view.events.clear();
-    choose(h, Facet::genre, {"", "jazz", 4});
+    choose(h, {Facet::genre, {"", "jazz", 4}});
     h.browser.browseScope().setHighBitrateOnly(true);
     EXPECT_EQ(h.view.events, (std::vector<std::string> {"render top", "render top"}));
     EXPECT_EQ(h.browser.browseVisibleLimit(), BrowserController::browsePageSize);

@@ -210,6 +210,8 @@ TEST_F(StationStoreTest, EachLoadAnswersFromTheCopyAndTheDownloadAsDocumented)
         {"a directory list younger than a day answers alone", pinned, copy("directory", 23h), Refresh::IfDue, {}, {},
             {cached}},
         {"so does one downloaded this very second", pinned, copy("directory", 0h), Refresh::IfDue, {}, {}, {cached}},
+        {"an empty one does not", pinned, copy("directory", 1h), Refresh::IfDue, {catalog}, {list(one)}, {downloaded},
+            {}, {}, "[]"},
         {"Reload Stations downloads all the same", pinned, copy("directory", 1h), Refresh::Now, {catalog}, {list(one)},
             {cached, downloaded}, {one, two, three}},
         {"a list a day old is downloaded again", pinned, copy("directory", 24h), Refresh::IfDue, {catalog}, {list(one)},

@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -53,78 +54,82 @@ QByteArray readFile(const std::filesystem::path& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// A store in a scratch home over real HTTP, on a clock the test moves.
+struct CatalogSourceTest : ::testing::Test {
+    [[nodiscard]] std::unique_ptr<StationStore> storeOf(CatalogSource source)
+    {
+        return std::make_unique<StationStore>(
+            http, resolver, std::move(source), home.path().toStdString(), [this] { return now; });
+    }
+
+    QTemporaryDir home;
+    QtHttpClient http;
+    FakeHostResolver resolver;
+    std::chrono::system_clock::time_point now {std::chrono::seconds(1'800'000'000)};
+};
+
 // The directory's servers on loopback, one refusing, one unavailable and one good: the store
 // finds its way through them over real HTTP, once a day, and counts a play where the list came
 // from; an error status never costs the copy on disk.
-TEST(CatalogSourceTest, AStandInDirectoryIsReadPolitelyOverRealHttp)
+TEST_F(CatalogSourceTest, AStandInDirectoryIsReadPolitelyOverRealHttp)
 {
     LogoServer unavailable;
     LogoServer good;
     unavailable.route(listPath, {"503 Service Unavailable", {}, "[]"});
     good.serve(listPath, catalog, "application/json");
-    QTemporaryDir home;
-    QtHttpClient http;
-    FakeHostResolver resolver;
-    auto now = std::chrono::system_clock::time_point(std::chrono::seconds(1'800'000'000));
-    StationStore store(http, resolver,
-        CatalogSource {.directoryServers = {"http://127.0.0.1:1", unavailable.url({}), good.url({})}},
-        home.path().toStdString(), [&] { return now; });
+    const auto store
+        = storeOf(CatalogSource {.directoryServers = {"http://127.0.0.1:1", unavailable.url({}), good.url({})}});
 
-    EXPECT_EQ(load(store, 1), std::vector<std::string> {"stations 1"});
+    EXPECT_EQ(load(*store, 1), std::vector<std::string> {"stations 1"});
     EXPECT_EQ(unavailable.requestCount(listPath), 1);
 
     now += 23h;
-    EXPECT_EQ(load(store, 1), std::vector<std::string> {"stations 1"});
+    EXPECT_EQ(load(*store, 1), std::vector<std::string> {"stations 1"});
     EXPECT_EQ(good.requestCount(listPath) + unavailable.requestCount(listPath), 2) << "nothing asked the same day";
 
     const QString playPath = QStringLiteral("/json/url/9617a958-0601-11e8-ae97-52543be04c81");
-    store.countPlay(StationFields {.stationuuid = "9617a958-0601-11e8-ae97-52543be04c81", .url = "http://x"});
+    store->countPlay(StationFields {.stationuuid = "9617a958-0601-11e8-ae97-52543be04c81", .url = "http://x"});
     EXPECT_TRUE(QTest::qWaitFor([&] { return good.requestCount(playPath) == 1; }, 10000));
     EXPECT_EQ(unavailable.requestCount(playPath), 0);
 
     now += 2h;
     good.route(listPath, {"503 Service Unavailable", {}, "[]"});
-    EXPECT_EQ(load(store, 2),
+    EXPECT_EQ(load(*store, 2),
         (std::vector<std::string> {"stations 1", "The station catalog server answered 503 (Service Unavailable)."}));
-    EXPECT_EQ(readFile(store.cacheFile()), catalog);
+    EXPECT_EQ(readFile(store->cacheFile()), catalog);
 }
 
 // A directory server that leaves play counts hanging still gets asked for the catalog at once,
 // and soon sees the counts given up; an answer with nothing to list never costs the copy.
-TEST(CatalogSourceTest, PlayCountsLeftHangingNeverHoldUpTheCatalog)
+TEST_F(CatalogSourceTest, PlayCountsLeftHangingNeverHoldUpTheCatalog)
 {
     LogoServer directory;
     directory.serve(listPath, catalog, "application/json");
-    QTemporaryDir home;
-    QtHttpClient http;
-    FakeHostResolver resolver;
-    auto now = std::chrono::system_clock::time_point(std::chrono::seconds(1'800'000'000));
-    StationStore store(http, resolver, CatalogSource {.directoryServers = {directory.url({})}},
-        home.path().toStdString(), [&] { return now; });
-    ASSERT_EQ(load(store, 1), std::vector<std::string> {"stations 1"});
+    const auto store = storeOf(CatalogSource {.directoryServers = {directory.url({})}});
+    ASSERT_EQ(load(*store, 1), std::vector<std::string> {"stations 1"});
 
     for (int i = 0; i < 8; ++i) {
         const std::string uuid = "held-" + std::to_string(i);
         directory.route(QString::fromStdString("/json/url/" + uuid), {"200 OK", {}, {}, LogoServer::Delivery::Hold});
-        store.countPlay(StationFields {.stationuuid = uuid, .url = "http://x"});
+        store->countPlay(StationFields {.stationuuid = uuid, .url = "http://x"});
     }
     ASSERT_TRUE(QTest::qWaitFor([&] { return directory.heldConnections() >= 6; }, 10000));
     now += 25h;
-    EXPECT_EQ(load(store, 2), (std::vector<std::string> {"stations 1", "stations 1"}));
+    EXPECT_EQ(load(*store, 2), (std::vector<std::string> {"stations 1", "stations 1"}));
     EXPECT_GE(directory.heldConnections(), 6) << "the catalog came while the counts still waited";
     EXPECT_TRUE(QTest::qWaitFor([&] { return directory.heldConnections() == 0; }, 10000)) << "counts given up";
 
     now += 25h;
     directory.serve(listPath, "[]", "application/json");
-    EXPECT_EQ(load(store, 2),
+    EXPECT_EQ(load(*store, 2),
         (std::vector<std::string> {"stations 1", "The station catalog server answered with no usable stations."}));
-    EXPECT_EQ(readFile(store.cacheFile()), catalog);
+    EXPECT_EQ(readFile(store->cacheFile()), catalog);
 }
 
 // A stand-in directory with a change feed: the store downloads the whole list once, then reads
 // only what changed, page by page, into a copy that holds what the whole list would; a server
 // that does not know the last change, and a week gone by, bring the whole list again.
-TEST(CatalogSourceTest, TheDailyRefreshReadsOnlyTheChanges)
+TEST_F(CatalogSourceTest, TheDailyRefreshReadsOnlyTheChanges)
 {
     const auto station = [](int change, const QByteArray& uuid, const QByteArray& members) {
         const QByteArray number = QByteArray::number(change);
@@ -144,54 +149,46 @@ TEST(CatalogSourceTest, TheDailyRefreshReadsOnlyTheChanges)
         "application/json");
     directory.serve(secondPage, "[" + station(6, "s2", R"("url": "")") + "]", "application/json");
     directory.serve(unknownPage, "[" + station(1, "s1", R"("url": "http://s1")") + "]", "application/json");
-    QTemporaryDir home;
-    QtHttpClient http;
-    FakeHostResolver resolver;
-    auto now = std::chrono::system_clock::time_point(std::chrono::seconds(1'800'000'000));
-    StationStore store(http, resolver, CatalogSource {.directoryServers = {directory.url({})}},
-        home.path().toStdString(), [&] { return now; });
-    store.setChangeFeedLimits({.pageSize = 2});
-    ASSERT_EQ(load(store, 1), std::vector<std::string> {"stations 3"});
+    const auto store = storeOf(CatalogSource {.directoryServers = {directory.url({})}});
+    store->setChangeFeedLimits({.pageSize = 2});
+    ASSERT_EQ(load(*store, 1), std::vector<std::string> {"stations 3"});
 
     now += 25h;
-    EXPECT_EQ(load(store, 2), (std::vector<std::string> {"stations 3", "stations 3"}));
+    EXPECT_EQ(load(*store, 2), (std::vector<std::string> {"stations 3", "stations 3"}));
     EXPECT_EQ(directory.requestCount(firstPage) + directory.requestCount(secondPage), 2);
     const QByteArray changed = "[" + station(4, "s1", R"("name": "Uno", "url": "http://u1")") + ","
         + station(3, "s3", R"("url": "http://s3")") + "," + station(5, "s4", R"("url": "http://s4", "votes": 9)") + "]";
-    const QByteArray copy = readFile(store.cacheFile());
+    const QByteArray copy = readFile(store->cacheFile());
     EXPECT_EQ(decodeCatalog(std::string_view(copy.constData(), static_cast<std::size_t>(copy.size()))),
         decodeCatalog(std::string_view(changed.constData(), static_cast<std::size_t>(changed.size()))))
         << "station by station, what the whole list would give";
 
     now += 25h;
-    EXPECT_EQ(load(store, 2), (std::vector<std::string> {"stations 3", "stations 3"}));
+    EXPECT_EQ(load(*store, 2), (std::vector<std::string> {"stations 3", "stations 3"}));
     EXPECT_EQ(directory.requestCount(unknownPage), 1);
-    EXPECT_EQ(readFile(store.cacheFile()), whole) << "the change it did not know brought the whole list";
+    EXPECT_EQ(readFile(store->cacheFile()), whole) << "the change it did not know brought the whole list";
 
     now += std::chrono::hours(24 * 7);
-    EXPECT_EQ(load(store, 2), (std::vector<std::string> {"stations 3", "stations 3"}));
+    EXPECT_EQ(load(*store, 2), (std::vector<std::string> {"stations 3", "stations 3"}));
     EXPECT_EQ(directory.requestCount(listPath), 3);
     EXPECT_EQ(directory.requestCount(firstPage), 1) << "a week on, the whole list without the feed";
 }
 
 // A document of a deployment's own is asked at each start whether it changed; "not modified"
 // keeps the copy and answers nothing more.
-TEST(CatalogSourceTest, AnUnchangedDocumentIsNotDownloadedAgain)
+TEST_F(CatalogSourceTest, AnUnchangedDocumentIsNotDownloadedAgain)
 {
     LogoServer server;
     const QString path = QStringLiteral("/stations_filtered.json");
     server.route(
         path, {"200 OK", "Content-Type: application/json\r\n", catalog, LogoServer::Delivery::Whole, "\"v1\""});
-    QTemporaryDir home;
-    QtHttpClient http;
-    FakeHostResolver resolver;
-    StationStore store(http, resolver, CatalogSource {.documentUrl = server.url(path)}, home.path().toStdString());
-    EXPECT_EQ(load(store, 1), std::vector<std::string> {"stations 1"});
+    const auto store = storeOf(CatalogSource {.documentUrl = server.url(path)});
+    EXPECT_EQ(load(*store, 1), std::vector<std::string> {"stations 1"});
 
-    EXPECT_EQ(load(store, 1), std::vector<std::string> {"stations 1"}) << "the copy on disk, and nothing after";
+    EXPECT_EQ(load(*store, 1), std::vector<std::string> {"stations 1"}) << "the copy on disk, and nothing after";
     EXPECT_EQ(server.requestCount(path), 2);
     EXPECT_EQ(server.requestHeaders(path).value("if-none-match"), "\"v1\"");
-    EXPECT_EQ(readFile(store.cacheFile()), catalog);
+    EXPECT_EQ(readFile(store->cacheFile()), catalog);
 }
 
 } // namespace

@@ -9,8 +9,6 @@
 #include "playback/streamfailure.h"
 #include "playback/streamtitle.h"
 
-#include <QCoreApplication>
-
 #include <gst/gst.h>
 #include <gtest/gtest.h>
 
@@ -257,10 +255,3 @@ TEST_F(GstMediaBackendTest, TheAlarmToneSoundsAtItsPitchAndRisesWithTheVolume)
 
 } // namespace
 } // namespace Vello
-
-int main(int argc, char** argv)
-{
-    QCoreApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

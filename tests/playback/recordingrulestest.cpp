@@ -68,6 +68,9 @@ TEST(RecordingRulesTest, ThePlanTagsKeepsAndStopsAsThePersonAsked)
     const RecordedTags tags = RecordingPlan("Songs FM", false).tags(songAt(2, "Beta - Second Song"));
     EXPECT_EQ(std::tie(tags.artist, tags.title, tags.album, tags.date),
         std::tie("Beta", "Second Song", "Songs FM", "2026-05-04"));
+    RecordedSong credited = songAt(3, "Live - Mix");
+    credited.artist = "Alpha";
+    EXPECT_EQ(RecordingPlan("Songs FM", false).tags(credited).title, "Live - Mix") << "the artist came on its own";
     struct Case {
         const char* name;
         bool startsAtTitleChange;

@@ -91,6 +91,8 @@ TEST(CatalogPublisher, PublishesWhatThePlayerKeepsAndRefusesWhatWouldHarmIt)
             std::nullopt, false, array({first, resolvedOnly, repairedCopy, checkedTwice, oddCheck, noUuid}), {1, 2, 1}},
         {"an answer the player refuses whole", R"([{"stationuuid": "v", "url": "http://v/", "votes": "many"}])",
             stations(5), true, {}, {}, "station 1: \"votes\" must be an integer or null"},
+        {"a key the player cannot read, deep in a skipped value", R"([{"url": "http://v/", "x": [{"\q": 1}]}])",
+            std::nullopt, false, {}, {}, "station 1, in \"x\": a string holds an invalid escape sequence"},
         {"nothing playable", "[" + unplayable + "]", std::nullopt, false, {}, {1, 0, 0}, "no playable station"},
         {"shrinks below the share", stations(3), stations(4), false, {}, {}, "fewer than 80 % of the 4"},
         {"shrinks below the share, forced", stations(3), stations(4), true, stations(3)},
