@@ -50,6 +50,10 @@ def wait_until(predicate, timeout: float, what: str, interval: float = 0.1):
     return value
 
 
+def rms(samples: list[int]) -> float:
+    return math.sqrt(sum(sample * sample for sample in samples) / len(samples))
+
+
 def log(message: str) -> None:
     print(f"[{time.monotonic() - STARTED:6.1f} s] {message}", flush=True)
 
@@ -66,7 +70,8 @@ class Player:
         self.socket_path, self.log_path = session.work / f"inspect-{label}.sock", session.work / f"player-{label}.log"
         env = {**SESSIONLESS_ENV, **session.pulse_env}
         env.update(DISPLAY=session.display, QT_QPA_PLATFORM="xcb", XDG_DATA_HOME=str(session.data_home),
-                   XDG_CONFIG_HOME=str(session.config_home), XDG_RUNTIME_DIR=str(session.runtime),
+                   XDG_CONFIG_HOME=str(session.config_home), XDG_CACHE_HOME=str(session.work / "cache"),
+                   XDG_RUNTIME_DIR=str(session.runtime),
                    VELLO_TEST_INSPECT=str(self.socket_path))
         # libxkbcommon-x11 hands strndup() key names that are not NUL-terminated, which is legal
         # but trips AddressSanitizer's strict string checks as soon as Qt opens an X display.
@@ -249,10 +254,10 @@ class Session:
 
         def hears_it():
             samples = self.listen(1.0)
-            rms = math.sqrt(sum(sample * sample for sample in samples) / len(samples))
-            heard.append({"rms": round(rms), "hz": round(zero_crossing_frequency(samples, RATE), 1),
+            loudness = rms(samples)
+            heard.append({"rms": round(loudness), "hz": round(zero_crossing_frequency(samples, RATE), 1),
                           "strongest": max(candidates, key=lambda c: goertzel_power(samples, c, RATE))})
-            return rms > 300 and heard[-1]["strongest"] == wanted and abs(heard[-1]["hz"] - wanted) <= 5
+            return loudness > 300 and heard[-1]["strongest"] == wanted and abs(heard[-1]["hz"] - wanted) <= 5
 
         wait_until(hears_it, timeout, lambda: f"{station['displayName']!r} to sound at {wanted} Hz; the sink carried "
                    f"{heard[-3:]}", interval=0)
@@ -260,13 +265,30 @@ class Session:
 
 
 def run(session: Session) -> None:
-    """Lists the top stations, plays one and hears its tone, and makes another a favourite. Started
+    """Lists the top stations, plays one and hears its tone, pauses it live and plays on from the
+    place, goes live, and makes another a favourite. Started
     again with the directory server gone, the player lists the stations it keeps, the favourite too,
     and a play that fails leaves the window answering."""
     live = session.live
     player = Player(session, "first")
     player.wait_for_top_rows(live)
     player.click_row(TOP_ROWS - 1, "play", f"Play on {live[TOP_ROWS - 1]['displayName']!r}")
+    session.wait_for_tone(live[TOP_ROWS - 1])
+    # Space pauses live: the sink falls silent while the mini player counts how far behind live it
+    # is. Space again sounds the station from its place, still behind; "Go Live" comes back to now.
+    def behind_live():
+        return next((w for w in player.inspect()["widgets"] if w["name"].endswith(" behind live")), None)
+
+    player.xdotool("key", "--clearmodifiers", "space")
+    wait_until(lambda: rms(session.listen(0.5)) < 300, 10, "the sink to fall silent on Space")
+    wait_until(lambda: (w := behind_live()) and w["text"] >= "\u22120:03", 15, "the mini player to count 3 s behind")
+    player.xdotool("key", "--clearmodifiers", "space")
+    session.wait_for_tone(live[TOP_ROWS - 1])
+    check(behind_live() is not None, "playing on after a pause went live instead of on from the place")
+    go_live = next(w for w in player.inspect()["widgets"] if w["name"] == "Go Live")
+    player.xdotool("mousemove", "--sync", go_live["x"] + go_live["w"] // 2, go_live["y"] + go_live["h"] // 2,
+                   "click", "1")
+    wait_until(lambda: behind_live() is None, 10, "Go Live to leave nothing behind")
     session.wait_for_tone(live[TOP_ROWS - 1])
     favourite = live[1]["displayName"]
     player.click_row(next(i for i, row in enumerate(player.rows()) if row["name"] == favourite), "heart",
@@ -290,7 +312,7 @@ def run(session: Session) -> None:
         check(time.monotonic() - asked < 2.0, "the window took over 2 s to answer after a failing play")
         check(len(windows) == 1, f"a failing play opened a window: {windows[1:]}")
         samples = session.listen(0.25)
-        check(math.sqrt(sum(x * x for x in samples) / len(samples)) < 300, "a station with its server gone made sound")
+        check(rms(samples) < 300, "a station with its server gone made sound")
     player.quit()
 
 
