@@ -266,9 +266,9 @@ class Session:
 
 def run(session: Session) -> None:
     """Lists the top stations, plays one and hears its tone, pauses it live and plays on from the
-    place, goes live, and makes another a favourite. Started
-    again with the directory server gone, the player lists the stations it keeps, the favourite too,
-    and a play that fails leaves the window answering."""
+    place, goes live, and makes another a favourite. Started again with the directory server gone,
+    the player lists the stations it keeps, the favourite too, and a play that fails leaves the
+    window answering."""
     live = session.live
     player = Player(session, "first")
     player.wait_for_top_rows(live)
