@@ -1953,4 +1953,11 @@ Internet radio, most popular first.</source>
         <translation>العودة إلى البث المباشر</translation>
     </message>
 </context>
+<context>
+    <name>Vello::SessionMprisPlayer</name>
+    <message>
+        <source>%1 · Recording</source>
+        <translation>%1 · جارٍ التسجيل</translation>
+    </message>
+</context>
 </TS>

@@ -1885,4 +1885,11 @@ Internetradio, die beliebtesten Sender zuerst.</translation>
         <translation>Live hören</translation>
     </message>
 </context>
+<context>
+    <name>Vello::SessionMprisPlayer</name>
+    <message>
+        <source>%1 · Recording</source>
+        <translation>%1 · Aufnahme</translation>
+    </message>
+</context>
 </TS>

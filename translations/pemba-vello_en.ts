@@ -1871,4 +1871,11 @@ Internet radio, most popular first.</source>
         <translation type="unfinished" />
     </message>
 </context>
+<context>
+    <name>Vello::SessionMprisPlayer</name>
+    <message>
+        <source>%1 · Recording</source>
+        <translation type="unfinished" />
+    </message>
+</context>
 </TS>

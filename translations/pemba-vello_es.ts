@@ -1885,4 +1885,11 @@ Radio por internet, lo más escuchado primero.</translation>
         <translation>Ir al directo</translation>
     </message>
 </context>
+<context>
+    <name>Vello::SessionMprisPlayer</name>
+    <message>
+        <source>%1 · Recording</source>
+        <translation>%1 · Grabando</translation>
+    </message>
+</context>
 </TS>

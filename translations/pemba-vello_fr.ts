@@ -1885,4 +1885,11 @@ La radio sur Internet, les plus populaires d’abord.</translation>
         <translation>Revenir au direct</translation>
     </message>
 </context>
+<context>
+    <name>Vello::SessionMprisPlayer</name>
+    <message>
+        <source>%1 · Recording</source>
+        <translation>%1 · Enregistrement</translation>
+    </message>
+</context>
 </TS>

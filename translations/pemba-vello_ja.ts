@@ -1868,4 +1868,11 @@ Internet radio, most popular first.</source>
         <translation>ライブに戻る</translation>
     </message>
 </context>
+<context>
+    <name>Vello::SessionMprisPlayer</name>
+    <message>
+        <source>%1 · Recording</source>
+        <translation>%1 · 録音中</translation>
+    </message>
+</context>
 </TS>

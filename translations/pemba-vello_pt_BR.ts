@@ -1885,4 +1885,11 @@ Rádio pela internet, as mais populares primeiro.</translation>
         <translation>Ir ao vivo</translation>
     </message>
 </context>
+<context>
+    <name>Vello::SessionMprisPlayer</name>
+    <message>
+        <source>%1 · Recording</source>
+        <translation>%1 · Gravando</translation>
+    </message>
+</context>
 </TS>

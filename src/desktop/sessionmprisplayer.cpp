@@ -4,6 +4,8 @@
 #include "i18n/translation.h"
 #include "session/playbacksession.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <utility>
 
@@ -34,7 +36,10 @@ MprisState SessionMprisPlayer::state() const
         const std::string& song = m_session.streamTitle();
         state.stationId = QString::fromStdString(current->id());
         state.title = song.empty() ? name : QString::fromStdString(song);
-        state.artist = name;
+        // Media widgets show the title and the artist only: the station's line says it records.
+        state.artist = m_session.recording().recording
+            ? QCoreApplication::translate("Vello::SessionMprisPlayer", "%1 · Recording").arg(name)
+            : name;
         if (const auto favicon = current->favicon(); m_logoFile && favicon) {
             state.artUrl = m_logoFile(std::string(*favicon));
         }

@@ -88,6 +88,8 @@ TEST(SessionMprisPlayer, TellsTheStatusTheTrackAndWhatTheControlsCanDo)
             then(
                 play("a"), report(MediaError {MediaErrorDomain::Resource, MediaErrorCode::resourceNotAuthorized, 403})),
             state("Stopped", "Radio", "Radio", "", true, true, false)},
+        {"recording", then(play("a"), [](SessionHarness& h) { h.session->toggleRecording(); }),
+            state("Playing", "Radio", "Radio · Recording", "", true, true, true)},
         {"a station and no list", then(noList, play("a")), state("Playing", "Radio", "Radio", "", false, true, true)},
         {"a logo kept", play("a", "http://logo.test/kept.png"),
             state("Playing", "Radio", "Radio", "file:///logos/kept.png", true, true, true)},
