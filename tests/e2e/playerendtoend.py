@@ -294,7 +294,10 @@ def run(session: Session) -> None:
     player.click_row(next(i for i, row in enumerate(player.rows()) if row["name"] == favourite), "heart",
                      f"the heart of {favourite!r}")
     wait_until(lambda: player.hearts().get(favourite) == HEART, 20, f"the heart of {favourite!r} to fill")
+    kept = session.work / "cache" / "PembaVello" / "kept"
+    check(any(path.is_file() for path in kept.rglob("*")), f"nothing of the station playing was kept in {kept}")
     player.quit()
+    check(not any(path.is_file() for path in kept.rglob("*")), f"quitting left the stream kept in {kept}")
 
     session.demo("stop", 60)
     player = Player(session, "offline")
