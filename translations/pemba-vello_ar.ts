@@ -1950,7 +1950,7 @@ Internet radio, most popular first.</source>
     </message>
     <message>
         <source>Go Live</source>
-        <translation>العودة إلى البث المباشر</translation>
+        <translation>مباشر</translation>
     </message>
 </context>
 <context>

@@ -1882,7 +1882,7 @@ Internetradio, die beliebtesten Sender zuerst.</translation>
     </message>
     <message>
         <source>Go Live</source>
-        <translation>Live hören</translation>
+        <translation>Live</translation>
     </message>
 </context>
 <context>

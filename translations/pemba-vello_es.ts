@@ -1882,7 +1882,7 @@ Radio por internet, lo más escuchado primero.</translation>
     </message>
     <message>
         <source>Go Live</source>
-        <translation>Ir al directo</translation>
+        <translation>Directo</translation>
     </message>
 </context>
 <context>

@@ -1882,7 +1882,7 @@ La radio sur Internet, les plus populaires d’abord.</translation>
     </message>
     <message>
         <source>Go Live</source>
-        <translation>Revenir au direct</translation>
+        <translation>Direct</translation>
     </message>
 </context>
 <context>

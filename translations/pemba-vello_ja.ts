@@ -1865,7 +1865,7 @@ Internet radio, most popular first.</source>
     </message>
     <message>
         <source>Go Live</source>
-        <translation>ライブに戻る</translation>
+        <translation>ライブへ</translation>
     </message>
 </context>
 <context>

@@ -1882,7 +1882,7 @@ Rádio pela internet, as mais populares primeiro.</translation>
     </message>
     <message>
         <source>Go Live</source>
-        <translation>Ir ao vivo</translation>
+        <translation>Ao vivo</translation>
     </message>
 </context>
 <context>

@@ -18,6 +18,7 @@ LiveControl::LiveControl(PlaybackSession& session, QWidget* parent)
     : QWidget(parent)
     , m_session(session)
     , m_behind(makeLabel({}, 12, QFont::DemiBold, velloMuted()))
+    //: A button in the crowded mini player: as short as the language allows ("Live").
     , m_goLive(new VelloButton(tr("Go Live"), VelloButton::Style::Secondary))
 {
     setObjectName(QStringLiteral("liveControl"));

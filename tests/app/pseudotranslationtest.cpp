@@ -240,7 +240,14 @@ TEST(EveryLanguage, MenusHaveLettersOfTheirOwnAndThePlayersControlsKeepApart)
         radio.homepage = "https://radio.example/";
         fakes.source.answer(std::vector<Station> {radio});
         fakes.queue.runPending();
+        fakes.session.setRecordingPlaces({"/music", "/cache"});
         fakes.session.play(fakes.browser.allStations().front());
+        // Recording, and paused live: every control the mini player can show, shown at once.
+        fakes.media.players.back()->emit(MediaStateChanged {MediaPipelineState::Playing});
+        FakeRecorderRecord& kept = *fakes.media.players.back()->recorders.back();
+        kept.emit(RecorderFormatKnown {RecordedFormat::Mp3});
+        kept.behindLive = std::chrono::seconds(133);
+        fakes.session.pause();
         fakes.session.toggleRecording();
         fakes.browser.switchScreen(Screen::Player);
         fakes.queue.runPending();
@@ -254,7 +261,7 @@ TEST(EveryLanguage, MenusHaveLettersOfTheirOwnAndThePlayersControlsKeepApart)
             {window.findChild<QWidget*>(u"playerPanel"_s), static_cast<QWidget*>(window.mainView()->miniPlayer())}) {
             for (const QWidget* control : player->findChildren<QWidget*>()) {
                 if (QStringList {u"transport"_s, u"volumeControl"_s, u"outputPicker"_s, u"playerHomepage"_s,
-                        u"stationArtwork"_s, u"recordControl"_s}
+                        u"stationArtwork"_s, u"recordControl"_s, u"liveControl"_s}
                         .contains(control->objectName())) {
                     controls.emplace_back(player->objectName() + u' ' + control->objectName(),
                         QRect(control->mapTo(&window, QPoint(0, 0)), control->size()));
@@ -263,7 +270,7 @@ TEST(EveryLanguage, MenusHaveLettersOfTheirOwnAndThePlayersControlsKeepApart)
                 }
             }
         }
-        ASSERT_EQ(controls.size(), 10U);
+        ASSERT_EQ(controls.size(), 11U);
         for (auto control = controls.begin(); control != controls.end(); ++control) {
             EXPECT_TRUE(window.rect().contains(control->second)) << control->first.toStdString();
             for (auto other = std::next(control); other != controls.end(); ++other) {
