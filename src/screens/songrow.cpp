@@ -89,12 +89,22 @@ void SongRow::offerSave(PlaybackSession& session, std::uint64_t songId)
     auto* row = static_cast<QHBoxLayout*>(layout());
     row->insertSpacing(row->indexOf(m_copyButton), 8);
     row->insertWidget(row->indexOf(m_copyButton) - 1, m_saveButton, 0, Qt::AlignVCenter);
-    connect(m_saveButton, &QAbstractButton::clicked, this, [this, &session, songId] {
+    const auto showSaving = [this] {
         // A song still playing is written once it ends.
         m_saveButton->setEnabled(false);
         m_saveButton->setText(tr("Saving…"));
+    };
+    connect(m_saveButton, &QAbstractButton::clicked, this, [showSaving, &session, songId] {
+        showSaving();
         session.recorder().saveSong(songId);
     });
+    // A row built again (the list changed) shows what became of its song.
+    if (session.recorder().isSaving(songId)) {
+        showSaving();
+    } else if (session.recorder().wasSaved(songId)) {
+        m_saveButton->setEnabled(false);
+        m_saveButton->setText(tr("Saved"));
+    }
     m_followed = session.subscribe([this, &session, songId](const SessionChanges& changes) {
         const SaveNotice& notice = session.recorder().saveNotice();
         if (!changes.songSaved || notice.songId != songId || m_saveButton->isEnabled()) {

@@ -90,6 +90,7 @@ bool SessionRecorder::releasePlayer()
             m_saveNotice.count + 1};
         m_saving.clear();
     }
+    m_saved.clear();
     return std::exchange(m_paused, false);
 }
 
@@ -180,6 +181,16 @@ void SessionRecorder::saveSong(std::uint64_t songId)
     m_changed();
 }
 
+bool SessionRecorder::isSaving(std::uint64_t songId) const
+{
+    return std::ranges::find(m_saving, songId) != m_saving.end();
+}
+
+bool SessionRecorder::wasSaved(std::uint64_t songId) const
+{
+    return std::ranges::find(m_saved, songId) != m_saved.end();
+}
+
 void SessionRecorder::keep(MediaPlayer& player, const Station& station)
 {
     releasePlayer();
@@ -232,6 +243,7 @@ void SessionRecorder::take(const RecorderEvent& event)
         const auto saving = std::ranges::find(m_saving, written->piece.song.id);
         if (written->finished && saving != m_saving.end()) {
             m_saving.erase(saving);
+            m_saved.push_back(written->piece.song.id);
             const std::string& path = written->piece.path;
             m_saveNotice = {written->piece.song.id, true,
                 Text(VELLO_TR("Core", "Saved “%1”."), {Text::verbatim(path.substr(path.rfind('/') + 1))}),

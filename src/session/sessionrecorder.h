@@ -113,6 +113,9 @@ public:
         const std::string& title, const std::string& stationId, std::chrono::system_clock::time_point heard) const;
     // Writes the song kept as `songId` into its station's folder, as a recording would.
     void saveSong(std::uint64_t songId);
+    // Whether the song kept as `songId` is being written, or was written, for a save.
+    [[nodiscard]] bool isSaving(std::uint64_t songId) const;
+    [[nodiscard]] bool wasSaved(std::uint64_t songId) const;
     // What became of the last song saved; each a new notice.
     [[nodiscard]] const SaveNotice& saveNotice() const { return m_saveNotice; }
 
@@ -142,6 +145,7 @@ private:
     KeptSongs m_songs;
     // Songs being saved: a notice follows when each is written.
     std::vector<std::uint64_t> m_saving;
+    std::vector<std::uint64_t> m_saved;
     SaveNotice m_saveNotice;
     std::shared_ptr<int> m_lifetime = std::make_shared<int>(0);
 };

@@ -268,7 +268,7 @@ TEST(SongsHeard, TheSongsChipListsTheTitlesWithTheirTimeAndCopiesOrSearchesOne)
     kept.emit(SongKept {{2, "Ceremony", "New Order", heard, {}}});
     h.media.players.back()->emit(MediaTags {"Ceremony", "New Order"});
     h.settle();
-    const QList<SongRow*> rows = h.window->findChildren<SongRow*>();
+    QList<SongRow*> rows = h.window->findChildren<SongRow*>();
     ASSERT_EQ(rows.size(), 1);
     ASSERT_NE(rows[0]->saveButton(), nullptr);
     h.tap(u"Save New Order - Ceremony"_s);
@@ -277,6 +277,13 @@ TEST(SongsHeard, TheSongsChipListsTheTitlesWithTheirTimeAndCopiesOrSearchesOne)
     kept.emit(PieceWritten {{"/music/Station 1/New Order - Ceremony.mp3", {2, {}, {}, {}, {}}, true, true}, true});
     h.settle();
     EXPECT_EQ(rows[0]->saveButton()->text(), u"Saved"_s);
+    // Built again, the row saved stays saved.
+    h.tap(u"Favorites"_s);
+    h.tap(u"Songs"_s);
+    rows = h.window->findChildren<SongRow*>();
+    ASSERT_EQ(rows.size(), 1);
+    EXPECT_EQ(rows[0]->saveButton()->text(), u"Saved"_s);
+    EXPECT_FALSE(rows[0]->saveButton()->isEnabled());
     EXPECT_EQ(rows[0]->titleLabel()->text(), u"New Order - Ceremony"_s);
     EXPECT_EQ(rows[0]->stationLabel()->text(), u"Station 1"_s);
     EXPECT_EQ(rows[0]->timeLabel()->text(), u"14:32"_s);
