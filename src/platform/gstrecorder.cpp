@@ -177,4 +177,9 @@ std::chrono::milliseconds GstRecorder::kept() const
     return toMilliseconds(newest - oldest);
 }
 
+std::chrono::milliseconds GstRecorder::heard() const
+{
+    return toMilliseconds(heardNs());
+}
+
 } // namespace Vello

@@ -43,6 +43,7 @@ public:
     void skip(std::chrono::milliseconds offset) override;
     [[nodiscard]] std::chrono::milliseconds behindLive() const override;
     [[nodiscard]] std::chrono::milliseconds kept() const override;
+    [[nodiscard]] std::chrono::milliseconds heard() const override;
 
 private:
     // What the live player plays now, in the stream's time.

@@ -3,6 +3,7 @@
 #include "streamtitle.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace Vello {
 namespace {
@@ -45,6 +46,18 @@ std::optional<std::uint64_t> KeptSongs::savable(std::string_view shownTitle,
         }
     }
     return std::nullopt;
+}
+
+const RecordedSong* KeptSongs::songAt(std::chrono::milliseconds time) const
+{
+    const auto after = std::ranges::find_if(m_songs, [&](const RecordedSong& song) { return song.streamTime > time; });
+    return after == m_songs.begin() ? nullptr : &*std::prev(after);
+}
+
+std::optional<std::chrono::milliseconds> KeptSongs::startAfter(std::uint64_t songId) const
+{
+    const auto next = std::ranges::find(m_songs, songId + 1, &RecordedSong::id);
+    return next == m_songs.end() ? std::nullopt : std::optional(next->streamTime);
 }
 
 } // namespace Vello

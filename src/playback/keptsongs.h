@@ -25,6 +25,11 @@ public:
     [[nodiscard]] std::optional<std::uint64_t> savable(std::string_view shownTitle,
         std::chrono::system_clock::time_point heardAt, std::initializer_list<std::string_view> ownTexts) const;
 
+    // The song kept that plays at `time` in the stream's own time; none before the first kept.
+    [[nodiscard]] const RecordedSong* songAt(std::chrono::milliseconds time) const;
+    // When the song after `songId` starts, when it is kept.
+    [[nodiscard]] std::optional<std::chrono::milliseconds> startAfter(std::uint64_t songId) const;
+
 private:
     std::vector<RecordedSong> m_songs;
     std::chrono::milliseconds m_keptFrom {0};

@@ -137,6 +137,9 @@ public:
     [[nodiscard]] virtual std::chrono::milliseconds behindLive() const = 0;
     // How much of the stream is kept, up to the length asked for.
     [[nodiscard]] virtual std::chrono::milliseconds kept() const = 0;
+    // Where what is heard (or the place kept while paused) stands in the stream's own time, the
+    // time its songs' `streamTime` is told in.
+    [[nodiscard]] virtual std::chrono::milliseconds heard() const = 0;
 };
 
 } // namespace Vello

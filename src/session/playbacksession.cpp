@@ -83,7 +83,7 @@ PlaybackSession::PlaybackSession(MediaBackend& media, HttpClient& http, Preferen
                   },
               .changed = [this] { const Batch batch(*this); }})
     , m_recorder(
-          preferences, [this] { const Batch batch(*this); }, &std::chrono::system_clock::now)
+          preferences, queue, [this] { const Batch batch(*this); }, &std::chrono::system_clock::now)
     , m_random(std::random_device {}())
 {
     m_volume = std::clamp(valueOf(preferences, PreferenceKey::volume), 0.0, 1.0);
@@ -158,7 +158,12 @@ const PlaybackState& PlaybackSession::playbackState() const
 
 const std::string& PlaybackSession::streamTitle() const
 {
-    return m_outputs && m_outputs->showsStation() ? m_outputs->streamTitle() : m_player.streamTitle();
+    if (m_outputs && m_outputs->showsStation()) {
+        return m_outputs->streamTitle();
+    }
+    // Behind live, the song is the one heard, not the one arriving.
+    const auto& heard = m_recorder.heardTitle();
+    return heard ? *heard : m_player.streamTitle();
 }
 
 const MediaStreamDetails& PlaybackSession::streamDetails() const
@@ -518,8 +523,9 @@ void PlaybackSession::announce()
     }
     m_announcing = true;
     for (;;) {
-        noteSongHeard();
         m_recorder.follow(m_player.currentStation(), m_player.mediaPlayer());
+        m_recorder.followHeard();
+        noteSongHeard();
         Seen now = seenNow();
         SessionChanges changes = std::exchange(m_pending, {});
         changes.state = now.state != m_seen.state;

@@ -2,6 +2,8 @@
 
 #include "playback/recordingnames.h"
 #include "playback/recordingplan.h"
+#include "playback/streamtitle.h"
+#include "ports/mainqueue.h"
 #include "ports/mediabackend.h"
 #include "ports/preferencekeys.h"
 #include "ports/preferences.h"
@@ -20,8 +22,9 @@ constexpr std::chrono::minutes longestKept {240};
 
 } // namespace
 
-SessionRecorder::SessionRecorder(Preferences& preferences, std::function<void()> changed, Clock clock)
+SessionRecorder::SessionRecorder(Preferences& preferences, MainQueue& queue, std::function<void()> changed, Clock clock)
     : m_preferences(preferences)
+    , m_queue(queue)
     , m_changed(std::move(changed))
     , m_clock(std::move(clock))
 {
@@ -30,6 +33,9 @@ SessionRecorder::SessionRecorder(Preferences& preferences, std::function<void()>
 SessionRecorder::~SessionRecorder()
 {
     m_lifetime.reset();
+    if (m_nextSongHeard) {
+        m_nextSongHeard->cancel();
+    }
 }
 
 void SessionRecorder::setPlaces(RecordingPlaces places)
@@ -157,6 +163,34 @@ void SessionRecorder::skip(std::chrono::milliseconds offset)
         m_recorder->skip(offset);
         ++m_moves;
         m_changed();
+    }
+}
+
+void SessionRecorder::followHeard()
+{
+    if (m_nextSongHeard) {
+        m_nextSongHeard->cancel();
+        m_nextSongHeard.reset();
+    }
+    m_heardTitle.reset();
+    if (!m_kept || !timeShift().behind) {
+        return;
+    }
+    const std::chrono::milliseconds heard = m_recorder->heard();
+    const RecordedSong* song = m_songs.songAt(heard);
+    if (song == nullptr) {
+        return;
+    }
+    m_heardTitle = streamTitle(MediaTags {song->title, song->artist, {}},
+        {m_kept->displayName(), m_kept->url().value_or(""), m_kept->url_resolved().value_or("")});
+    const auto next = m_songs.startAfter(song->id);
+    if (next && !m_paused) {
+        m_nextSongHeard = m_queue.postAfter(
+            std::max(*next - heard, std::chrono::milliseconds(0)), [this, alive = std::weak_ptr<int>(m_lifetime)] {
+                if (alive.lock()) {
+                    m_changed();
+                }
+            });
     }
 }
 

@@ -15,6 +15,8 @@
 
 namespace Vello {
 
+class Cancellable;
+class MainQueue;
 class MediaPlayer;
 class Preferences;
 
@@ -71,8 +73,9 @@ class SessionRecorder final {
 public:
     using Clock = std::function<std::chrono::system_clock::time_point()>;
 
-    // `changed` is called when the status changes on its own (the recorder's reports).
-    SessionRecorder(Preferences& preferences, std::function<void()> changed, Clock clock);
+    // `changed` is called when the status changes on its own (the recorder's reports, the song
+    // heard changing while behind live).
+    SessionRecorder(Preferences& preferences, MainQueue& queue, std::function<void()> changed, Clock clock);
     ~SessionRecorder();
 
     SessionRecorder(const SessionRecorder&) = delete;
@@ -107,6 +110,12 @@ public:
     // Moves by `offset` within what is kept; past the live end is live.
     void skip(std::chrono::milliseconds offset);
 
+    // While behind live, the title of the song heard, as the player shows titles (empty when it
+    // had none); nothing while live. followHeard() takes it up.
+    [[nodiscard]] const std::optional<std::string>& heardTitle() const { return m_heardTitle; }
+    // Works out the song heard afresh, and when it next changes by itself.
+    void followHeard();
+
     // The song heard as `title` on `stationId` at `heard` (one of the songs heard), when it is
     // still kept whole.
     [[nodiscard]] std::optional<std::uint64_t> keptSong(
@@ -129,6 +138,7 @@ private:
     [[nodiscard]] std::string folderOf(const Station& station) const;
 
     Preferences& m_preferences;
+    MainQueue& m_queue;
     std::function<void()> m_changed;
     Clock m_clock;
     RecordingPlaces m_places;
@@ -143,6 +153,9 @@ private:
     bool m_paused = false;
     unsigned m_moves = 0;
     KeptSongs m_songs;
+    std::optional<std::string> m_heardTitle;
+    // The start of the next song heard, while replaying.
+    std::shared_ptr<Cancellable> m_nextSongHeard;
     // Songs being saved: a notice follows when each is written.
     std::vector<std::uint64_t> m_saving;
     std::vector<std::uint64_t> m_saved;

@@ -19,6 +19,7 @@ struct FakeRecorderRecord final {
     // What the recorder answers.
     std::chrono::milliseconds behindLive {0};
     std::chrono::milliseconds kept {0};
+    std::chrono::milliseconds heard {0};
     std::vector<std::string> calls;
     // Where the last recording was asked to go, and its rules.
     std::string folder;
@@ -73,6 +74,7 @@ public:
     }
     [[nodiscard]] std::chrono::milliseconds behindLive() const override { return m_record->behindLive; }
     [[nodiscard]] std::chrono::milliseconds kept() const override { return m_record->kept; }
+    [[nodiscard]] std::chrono::milliseconds heard() const override { return m_record->heard; }
 
 private:
     std::shared_ptr<FakeRecorderRecord> m_record;

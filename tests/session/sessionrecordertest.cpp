@@ -224,6 +224,38 @@ TEST(SessionRecorderTest, ASongHeardIsSavedWhileItIsKept)
     EXPECT_EQ(kept.keptSong("Artist - Song", "s0", heard), std::nullopt) << "no longer kept";
 }
 
+TEST(SessionRecorderTest, BehindLiveTheSongIsTheOneHeard)
+{
+    SessionHarness h;
+    (void)h.session->keepSongsIn(h.documents);
+    h.session->setRecordingPlaces({"/music", "/cache"});
+    h.session->play(h.list[0]);
+    h.report(MediaStateChanged {MediaPipelineState::Playing});
+    FakeRecorderRecord& kept = *recorderOf(h);
+    kept.emit(RecorderFormatKnown {RecordedFormat::Mp3});
+    kept.emit(SongKept {{2, "One", "A", {}, std::chrono::seconds(10)}});
+    h.report(MediaTags {"One", "A"});
+    kept.heard = std::chrono::seconds(40);
+    h.session->pause();
+    // The next song arrives while paused: it is not heard yet.
+    kept.emit(SongKept {{3, "Two", "B", {}, std::chrono::seconds(70)}});
+    h.report(MediaTags {"Two", "B"});
+    kept.behindLive = std::chrono::seconds(35);
+    h.session->playPause();
+    EXPECT_EQ(h.session->streamTitle(), "A - One");
+    EXPECT_EQ(h.session->songsHeard().size(), 1U);
+
+    // It is heard once the replay reaches it.
+    kept.heard = std::chrono::seconds(70);
+    h.queue.advance(std::chrono::seconds(30));
+    EXPECT_EQ(h.session->streamTitle(), "B - Two");
+    ASSERT_EQ(h.session->songsHeard().size(), 2U);
+    EXPECT_EQ(h.session->songsHeard().front().title, "B - Two");
+    kept.behindLive = {};
+    h.session->recorder().goLive();
+    EXPECT_EQ(h.session->streamTitle(), "B - Two");
+}
+
 TEST(SessionRecorderTest, RecordingLengthReadsAsAClock)
 {
     const struct {
