@@ -7,10 +7,13 @@
 
 #include <gst/gst.h>
 
+#include <csignal>
 #include <unistd.h>
 
 #include <algorithm>
 #include <atomic>
+#include <cerrno>
+#include <cstdlib>
 #include <string>
 #include <system_error>
 
@@ -44,12 +47,16 @@ std::filesystem::path keptFolder(const std::filesystem::path& folder)
 
 void removeEarlierRunsKept(const std::filesystem::path& folder)
 {
-    const std::string prefix = runPrefix();
     std::error_code error;
     for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
-        if (!entry.path().filename().string().starts_with(prefix)) {
-            std::filesystem::remove_all(entry.path(), error);
+        // Another player still running (without a session bus, nothing stops a second one)
+        // keeps its own streams.
+        const std::string name = entry.path().filename().string();
+        const pid_t owner = static_cast<pid_t>(std::strtol(name.c_str(), nullptr, 10));
+        if (name.starts_with(runPrefix()) || (owner > 0 && (::kill(owner, 0) == 0 || errno == EPERM))) {
+            continue;
         }
+        std::filesystem::remove_all(entry.path(), error);
     }
 }
 

@@ -1,5 +1,6 @@
 #include "manualmainqueue.h"
 #include "platform/folderdocumentstore.h"
+#include "platform/gstrecorder.h"
 #include "platform/settingspreferences.h"
 #include "scratchfolder.h"
 
@@ -19,6 +20,7 @@
 #include <string>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 namespace Vello {
@@ -62,6 +64,26 @@ TEST(SettingsPreferencesTest, ValuesComeBackAsStoredAndAnythingElseReadsAsNothin
     EXPECT_EQ(preferences.flag("muted"), std::nullopt);
     for (const char* key : {"recent", "missing"}) {
         EXPECT_EQ(preferences.text(key), std::nullopt) << key;
+    }
+}
+
+// The streams kept in the cache folder: at start, what ended runs left goes; a player still
+// running (nothing stops a second one without a session bus) keeps its own.
+TEST(KeptStreamsTest, OnlyWhatNoRunningPlayerKeepsIsRemoved)
+{
+    const ScratchFolder scratch;
+    const struct {
+        std::string name;
+        bool stays;
+    } cases[] = {{std::to_string(::getpid()) + "-1", true}, {std::to_string(::getppid()) + "-2", true},
+        {"999999999-1", false}, {"stray", false}};
+    for (const auto& c : cases) {
+        std::filesystem::create_directories(scratch.path / c.name);
+        writeFile(scratch.path / c.name / "0.kept", "audio");
+    }
+    removeEarlierRunsKept(scratch.path);
+    for (const auto& c : cases) {
+        EXPECT_EQ(std::filesystem::exists(scratch.path / c.name / "0.kept"), c.stays) << c.name;
     }
 }
 
