@@ -150,7 +150,7 @@ const PlaybackState& PlaybackSession::playbackState() const
 {
     static const PlaybackState pausedLive {
         .phase = PlaybackPhase::Paused, .bufferingPercent = 0, .secondsUntilRetry = 0, .failure = {}};
-    if (m_recorder.timeShift().paused) {
+    if (m_recorder.isPausedLive()) {
         return pausedLive;
     }
     return m_outputs && m_outputs->showsStation() ? m_outputs->state() : m_player.playbackState();
@@ -239,7 +239,7 @@ void PlaybackSession::pause()
             m_pausedLiveEnd->cancel();
         }
         m_pausedLiveEnd = m_queue.postAfter(m_recorder.keptLength(), [this, alive = std::weak_ptr<int>(m_lifetime)] {
-            if (alive.lock() && m_recorder.timeShift().paused) {
+            if (alive.lock() && m_recorder.isPausedLive()) {
                 const Batch later(*this);
                 pauseHere();
             }
@@ -614,7 +614,7 @@ void PlaybackSession::playWhereChosen(const Station& station)
             return;
         }
     }
-    if (m_recorder.timeShift().paused) {
+    if (m_recorder.isPausedLive()) {
         m_pausedLiveEnd->cancel();
         if (currentStation() && currentStation()->id() == station.id()) {
             m_recorder.play();

@@ -100,9 +100,14 @@ bool SessionRecorder::releasePlayer()
     return std::exchange(m_paused, false);
 }
 
+bool SessionRecorder::keepsStream() const
+{
+    return m_recorder && m_format && *m_format != RecordedFormat::NotSavable;
+}
+
 TimeShift SessionRecorder::timeShift() const
 {
-    const bool available = m_recorder && m_format && *m_format != RecordedFormat::NotSavable;
+    const bool available = keepsStream();
     return {available, m_paused, available && (m_paused || m_recorder->behindLive() > std::chrono::milliseconds(0)),
         m_moves};
 }
@@ -128,7 +133,7 @@ std::chrono::minutes SessionRecorder::keptLength() const
 
 bool SessionRecorder::pauseLive()
 {
-    if (!timeShift().available) {
+    if (!keepsStream()) {
         return false;
     }
     m_recorder->pause();
@@ -159,7 +164,7 @@ void SessionRecorder::goLive()
 
 void SessionRecorder::skip(std::chrono::milliseconds offset)
 {
-    if (timeShift().available) {
+    if (keepsStream()) {
         m_recorder->skip(offset);
         ++m_moves;
         m_changed();
@@ -197,7 +202,7 @@ void SessionRecorder::followHeard()
 std::optional<std::uint64_t> SessionRecorder::keptSong(
     const std::string& title, const std::string& stationId, std::chrono::system_clock::time_point heard) const
 {
-    if (!m_kept || m_kept->id() != stationId || !timeShift().available) {
+    if (!m_kept || m_kept->id() != stationId || !keepsStream()) {
         return std::nullopt;
     }
     return m_songs.savable(

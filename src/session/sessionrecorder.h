@@ -96,6 +96,8 @@ public:
     bool releasePlayer();
 
     [[nodiscard]] TimeShift timeShift() const;
+    // timeShift().paused, without asking the player where it is.
+    [[nodiscard]] bool isPausedLive() const { return m_paused; }
     // How far what is heard, or the place kept while paused, is behind live; 0 when live.
     [[nodiscard]] std::chrono::milliseconds behindLive() const;
     // How much of the stream is kept now.
@@ -130,6 +132,8 @@ public:
 
 private:
     void take(const RecorderEvent& event);
+    // timeShift().available, without asking the player where it is.
+    [[nodiscard]] bool keepsStream() const;
     // Makes the recorder of `player` for `station`, keeping from now on.
     void keep(MediaPlayer& player, const Station& station);
     // Starts the recorder writing.
